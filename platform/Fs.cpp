@@ -1,0 +1,400 @@
+#include "platform/Fs.h"
+
+#include "platform/SkaldrunError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace Fs {
+
+namespace {
+
+QByteArray native(const QString& path) { return QFile::encodeName(path); }
+
+QString osReason(int osError) { return QString::fromLocal8Bit(std::strerror(osError)); }
+
+// Removes the trailing "." Qt's error strings sometimes carry, so messages read as one sentence.
+QString trimmedReason(QString reason) {
+    reason = reason.trimmed();
+    while (reason.endsWith(QLatin1Char('.')))
+        reason.chop(1);
+    return reason;
+}
+
+struct FdCloser {
+    int fd = -1;
+    ~FdCloser() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+} // namespace
+
+[[noreturn]] void fail(const QString& verb, const QString& path, const QString& reason) {
+    throw SkaldrunError(QStringLiteral("Couldn't %1 “%2”: %3.").arg(verb, displayPath(path), trimmedReason(reason)),
+                        ErrorKind::fileSystem);
+}
+
+[[noreturn]] void fail(const QString& verb, const QString& path, int osError) {
+    fail(verb, path, osReason(osError));
+}
+
+QString join(const QString& dir, const QString& relative) {
+    if (relative.isEmpty())
+        return dir;
+    if (dir.isEmpty())
+        return relative;
+    if (dir.endsWith(QLatin1Char('/')))
+        return dir + relative;
+    return dir + QLatin1Char('/') + relative;
+}
+
+QString fileName(const QString& path) {
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    const qsizetype slash = p.lastIndexOf(QLatin1Char('/'));
+    return slash < 0 ? p : p.mid(slash + 1);
+}
+
+QString parent(const QString& path) {
+    QString p = path;
+    while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
+        p.chop(1);
+    const qsizetype slash = p.lastIndexOf(QLatin1Char('/'));
+    if (slash < 0)
+        return QStringLiteral(".");
+    if (slash == 0)
+        return QStringLiteral("/");
+    return p.left(slash);
+}
+
+QString extension(const QString& path) {
+    const QString name = fileName(path);
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    if (dot <= 0 || dot == name.size() - 1)
+        return {};
+    return name.mid(dot + 1);
+}
+
+QString withoutExtension(const QString& name) {
+    const QString ext = extension(name);
+    return ext.isEmpty() ? name : name.left(name.size() - ext.size() - 1);
+}
+
+QString homeDir() { return QDir::homePath(); }
+
+QString displayPath(const QString& path) {
+    const QString home = homeDir();
+    if (!home.isEmpty() && path.startsWith(home))
+        return QStringLiteral("~") + path.mid(home.size());
+    return path;
+}
+
+bool exists(const QString& path) {
+    struct stat st;
+    return ::stat(native(path).constData(), &st) == 0;
+}
+
+bool itemExists(const QString& path) {
+    struct stat st;
+    return ::lstat(native(path).constData(), &st) == 0;
+}
+
+bool isDir(const QString& path) {
+    struct stat st;
+    return ::stat(native(path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool isSymLink(const QString& path) {
+    struct stat st;
+    return ::lstat(native(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+bool isExecutable(const QString& path) { return ::access(native(path).constData(), X_OK) == 0; }
+
+std::optional<QDateTime> modificationTime(const QString& path) {
+    struct stat st;
+    if (::stat(native(path).constData(), &st) != 0)
+        return std::nullopt;
+#ifdef __APPLE__
+    const auto& ts = st.st_mtimespec;
+#else
+    const auto& ts = st.st_mtim;
+#endif
+    return QDateTime::fromMSecsSinceEpoch(qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000);
+}
+
+namespace {
+
+// Lists a folder with readdir; entry kinds come from d_type when the file system offers it.
+template <typename Fn> bool readDir(const QString& dir, Fn&& onEntry) {
+    DIR* d = ::opendir(native(dir).constData());
+    if (!d)
+        return false;
+    while (dirent* e = ::readdir(d)) {
+        const char* n = e->d_name;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
+            continue;
+        onEntry(e);
+    }
+    ::closedir(d);
+    return true;
+}
+
+} // namespace
+
+std::optional<QStringList> list(const QString& dir) {
+    QStringList names;
+    if (!readDir(dir, [&](dirent* e) { names.append(QFile::decodeName(e->d_name)); }))
+        return std::nullopt;
+    return names;
+}
+
+std::optional<QList<Entry>> entries(const QString& dir) {
+    QList<Entry> out;
+    const bool ok = readDir(dir, [&](dirent* e) {
+        Entry entry;
+        entry.name = QFile::decodeName(e->d_name);
+        entry.path = join(dir, entry.name);
+        unsigned char type = e->d_type;
+        if (type == DT_LNK || type == DT_UNKNOWN) {
+            struct stat lst;
+            if (::lstat(native(entry.path).constData(), &lst) == 0)
+                entry.isSymLink = S_ISLNK(lst.st_mode);
+            struct stat st;
+            entry.isDir = ::stat(native(entry.path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+        } else {
+            entry.isDir = type == DT_DIR;
+        }
+        out.append(std::move(entry));
+    });
+    if (!ok)
+        return std::nullopt;
+    return out;
+}
+
+namespace {
+
+void walkInto(const QString& dir, const std::function<bool(const Entry&)>& visit) {
+    std::vector<Entry> children;
+    readDir(dir, [&](dirent* e) {
+        Entry entry;
+        entry.name = QFile::decodeName(e->d_name);
+        entry.path = join(dir, entry.name);
+        unsigned char type = e->d_type;
+        if (type == DT_UNKNOWN) {
+            struct stat lst;
+            if (::lstat(native(entry.path).constData(), &lst) == 0) {
+                entry.isSymLink = S_ISLNK(lst.st_mode);
+                entry.isDir = S_ISDIR(lst.st_mode);
+            }
+        } else {
+            entry.isSymLink = type == DT_LNK;
+            entry.isDir = type == DT_DIR;
+        }
+        children.push_back(std::move(entry));
+    });
+    for (const Entry& child : children) {
+        const bool descend = visit(child);
+        if (descend && child.isDir && !child.isSymLink)
+            walkInto(child.path, visit);
+    }
+}
+
+} // namespace
+
+bool walk(const QString& root, const std::function<bool(const Entry&)>& visit) {
+    DIR* d = ::opendir(native(root).constData());
+    if (!d)
+        return false;
+    ::closedir(d);
+    walkInto(root, visit);
+    return true;
+}
+
+std::optional<QByteArray> tryRead(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+QByteArray read(const QString& path) {
+    QFile f(path);
+    if (isDir(path))
+        fail(QStringLiteral("read"), path, EISDIR);
+    if (!f.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("read"), path, f.errorString());
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        fail(QStringLiteral("read"), path, f.errorString());
+    return bytes;
+}
+
+std::optional<QString> decodeUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+std::optional<QString> tryReadUtf8(const QString& path) {
+    auto bytes = tryRead(path);
+    if (!bytes)
+        return std::nullopt;
+    return decodeUtf8(*bytes);
+}
+
+QString readUtf8(const QString& path) {
+    auto text = decodeUtf8(read(path));
+    if (!text)
+        fail(QStringLiteral("read"), path, QStringLiteral("it isn't UTF-8 text"));
+    return *text;
+}
+
+void writeAtomic(const QString& path, const QByteArray& bytes) {
+    QSaveFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("write"), path, f.errorString());
+    if (f.write(bytes) != bytes.size())
+        fail(QStringLiteral("write"), path, f.errorString());
+    if (!f.commit())
+        fail(QStringLiteral("write"), path, f.errorString());
+}
+
+void mkpath(const QString& dir) {
+    if (isDir(dir))
+        return;
+    const QString cleaned = QDir::cleanPath(dir);
+    const QStringList parts = cleaned.split(QLatin1Char('/'));
+    QString current = cleaned.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QString();
+    for (const QString& part : parts) {
+        if (part.isEmpty())
+            continue;
+        current = join(current, part);
+        if (::mkdir(native(current).constData(), 0755) == 0)
+            continue;
+        const int err = errno;
+        if (err == EEXIST) {
+            if (isDir(current))
+                continue;
+            fail(QStringLiteral("create the folder"), dir, ENOTDIR);
+        }
+        if (isDir(current))
+            continue;
+        fail(QStringLiteral("create the folder"), dir, err);
+    }
+}
+
+void copyFile(const QString& from, const QString& to) {
+    FdCloser in{::open(native(from).constData(), O_RDONLY | O_CLOEXEC)};
+    if (in.fd < 0)
+        fail(QStringLiteral("read"), from, errno);
+    struct stat st;
+    if (::fstat(in.fd, &st) != 0)
+        fail(QStringLiteral("read"), from, errno);
+    if (S_ISDIR(st.st_mode))
+        fail(QStringLiteral("read"), from, EISDIR);
+    FdCloser out{::open(native(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 07777)};
+    if (out.fd < 0)
+        fail(QStringLiteral("create"), to, errno);
+    static constexpr size_t chunk = 1 << 20;
+    std::vector<char> buffer(chunk);
+    for (;;) {
+        const ssize_t n = ::read(in.fd, buffer.data(), chunk);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            const int err = errno;
+            ::unlink(native(to).constData());
+            fail(QStringLiteral("read"), from, err);
+        }
+        if (n == 0)
+            break;
+        for (ssize_t done = 0; done < n;) {
+            const ssize_t w = ::write(out.fd, buffer.data() + done, size_t(n - done));
+            if (w < 0) {
+                if (errno == EINTR)
+                    continue;
+                const int err = errno;
+                ::unlink(native(to).constData());
+                fail(QStringLiteral("write"), to, err);
+            }
+            done += w;
+        }
+    }
+    ::fchmod(out.fd, st.st_mode & 07777);
+}
+
+void copyItem(const QString& from, const QString& to) {
+    struct stat st;
+    if (::lstat(native(from).constData(), &st) != 0)
+        fail(QStringLiteral("copy"), from, errno);
+    if (S_ISLNK(st.st_mode))
+        return;
+    if (!S_ISDIR(st.st_mode)) {
+        copyFile(from, to);
+        return;
+    }
+    if (::mkdir(native(to).constData(), 0755) != 0)
+        fail(QStringLiteral("create the folder"), to, errno);
+    auto children = entries(from);
+    if (!children)
+        fail(QStringLiteral("read the folder"), from, errno);
+    for (const Entry& child : *children) {
+        if (child.isSymLink)
+            continue;
+        copyItem(child.path, join(to, child.name));
+    }
+}
+
+void move(const QString& from, const QString& to) {
+    if (!itemExists(from))
+        fail(QStringLiteral("move"), from, ENOENT);
+    if (itemExists(to))
+        fail(QStringLiteral("move"), from, QStringLiteral("“%1” already exists").arg(fileName(to)));
+    if (::rename(native(from).constData(), native(to).constData()) == 0)
+        return;
+    const int err = errno;
+    if (err != EXDEV)
+        fail(QStringLiteral("move"), from, err);
+    copyItem(from, to);
+    remove(from);
+}
+
+bool remove(const QString& path) {
+    struct stat st;
+    if (::lstat(native(path).constData(), &st) != 0)
+        return errno == ENOENT;
+    if (!S_ISDIR(st.st_mode))
+        return ::unlink(native(path).constData()) == 0;
+    bool ok = true;
+    if (auto children = entries(path)) {
+        for (const Entry& child : *children)
+            ok = remove(child.path) && ok;
+    }
+    return ::rmdir(native(path).constData()) == 0 && ok;
+}
+
+bool setPermissions(const QString& path, unsigned mode) {
+    return ::chmod(native(path).constData(), mode_t(mode)) == 0;
+}
+
+} // namespace Fs

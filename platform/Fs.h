@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// File operations. Paths are absolute QStrings; relative paths such as "BepInEx/plugins" are
+// appended as path components with join(). Functions that can fail either answer a negative
+// value (documented per function) or throw SkaldrunError whose message names the file and the
+// operating system's reason.
+namespace Fs {
+
+// --- Path arithmetic (no disk access) ---
+QString join(const QString& dir, const QString& relative);
+QString fileName(const QString& path);  // last path component
+QString parent(const QString& path);    // path without its last component
+QString extension(const QString& path); // text after the last "." of the last component ("" when none)
+QString withoutExtension(const QString& name); // "Foo.dll" -> "Foo", ".hidden" stays
+QString homeDir();                             // the current user's home folder, read afresh on every call
+QString displayPath(const QString& path);      // the home folder written as "~"
+
+// --- Queries (never throw) ---
+bool exists(const QString& path);      // follows symbolic links: a dangling link does not exist
+bool isDir(const QString& path);       // follows symbolic links
+bool isSymLink(const QString& path);   // the item itself is a symbolic link
+bool isExecutable(const QString& path);
+bool itemExists(const QString& path);  // the item itself, links not followed
+std::optional<QDateTime> modificationTime(const QString& path);
+
+struct Entry {
+    QString path;
+    QString name;
+    bool isDir = false;     // a folder, or (for list()) a link to one
+    bool isSymLink = false; // the entry itself is a symbolic link
+};
+
+// Immediate entries of a folder in the order the file system gives them, hidden ones
+// included, without "." and "..". nullopt when the folder cannot be listed.
+std::optional<QStringList> list(const QString& dir);
+std::optional<QList<Entry>> entries(const QString& dir);
+
+// Visits everything below root, depth first, parents before children. Symbolic links are
+// reported but never descended into, so a link loop cannot hang the walk. Returns false when
+// root itself cannot be opened. The visitor returns false to skip an entry's children.
+bool walk(const QString& root, const std::function<bool(const Entry&)>& visit);
+
+// --- Reading ---
+std::optional<QByteArray> tryRead(const QString& path);
+QByteArray read(const QString& path); // throws
+// Strict UTF-8: nullopt when unreadable or not valid UTF-8. A leading byte-order mark is kept.
+std::optional<QString> tryReadUtf8(const QString& path);
+QString readUtf8(const QString& path); // throws, naming the file, when unreadable or not UTF-8
+std::optional<QString> decodeUtf8(const QByteArray& bytes);
+
+// --- Writing (throw on failure) ---
+void writeAtomic(const QString& path, const QByteArray& bytes); // temporary file, then replace
+void mkpath(const QString& dir);                                 // with intermediate folders
+void copyFile(const QString& from, const QString& to);           // `to` must not exist
+// Copies a file or a whole folder. Symbolic links are never followed out of the source:
+// links are skipped.
+void copyItem(const QString& from, const QString& to);
+// Renames; fails when something already exists at `to`. Falls back to copy and remove
+// across file systems.
+void move(const QString& from, const QString& to);
+
+// --- Clean-up (never throw) ---
+bool remove(const QString& path); // a file, a link (not its target) or a whole folder
+bool setPermissions(const QString& path, unsigned mode);
+
+// The error thrown for a failed operation on a file, e.g. failure("write", path, errno).
+[[noreturn]] void fail(const QString& verb, const QString& path, int osError);
+[[noreturn]] void fail(const QString& verb, const QString& path, const QString& reason);
+
+} // namespace Fs

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QUrl>
+
+#include <functional>
+
+// Plain HTTP(S) GETs without extra headers, for background threads: every call blocks its
+// thread until the transfer ends (it runs a private event loop there, so never call it on the
+// GUI thread). Redirects are followed and gzip answers are decoded. A request that sees no
+// answer within the connect time-out, or no new byte within the stall time-out, fails.
+namespace Http {
+
+struct Timeouts {
+    int connectMs = 20000;
+    int stallMs = 30000;
+};
+
+// Process-wide defaults; SKALDRUN_HTTP_TIMEOUT_MS, when set, replaces both at start.
+Timeouts defaultTimeouts();
+void setDefaultTimeouts(Timeouts timeouts);
+
+// received and total bytes; total is -1 while unknown. Called on the transferring thread.
+using Progress = std::function<void(qint64 received, qint64 total)>;
+
+struct Result {
+    bool responded = false; // the server answered (any status); false on a transport failure
+    int status = 0;         // the HTTP status, 0 without an answer
+    QByteArray body;        // the decoded body (get only)
+    QString error;          // the transport failure, one plain sentence; empty when responded
+};
+
+Result get(const QUrl& url, const Progress& progress = {}, Timeouts timeouts = defaultTimeouts());
+
+// Streams the body into destPath (created or truncated). On a transport failure the partial
+// file is removed.
+Result download(const QUrl& url, const QString& destPath, const Progress& progress = {},
+                Timeouts timeouts = defaultTimeouts());
+
+} // namespace Http

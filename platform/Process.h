@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Process {
+
+struct Result {
+    int code = -1; // exit status; -1 when the program could not be started or did not exit normally
+    QString out;   // standard output and standard error, interleaved as written
+};
+
+// Runs a program to completion, blocking the calling thread (never call it on the GUI thread).
+// No shell is involved; environment and working folder are inherited.
+Result run(const QString& program, const QStringList& arguments);
+
+} // namespace Process

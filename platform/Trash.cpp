@@ -1,0 +1,41 @@
+#include "platform/Trash.h"
+
+#include "platform/Fs.h"
+#include "platform/SkaldrunError.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+namespace Trash {
+
+void moveToTrash(const QString& path) {
+    if (!Fs::itemExists(path))
+        Fs::fail(QStringLiteral("move to the Trash"), path, QStringLiteral("it no longer exists"));
+    // Qt's freedesktop trash drops the item into the working directory when the data folder
+    // that should hold the Trash is missing; make sure it exists and check where the item went.
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!dataHome.isEmpty()) {
+        try {
+            Fs::mkpath(dataHome);
+        } catch (const SkaldrunError&) {
+            // Trashing below reports the real problem.
+        }
+    }
+    QString whereItWent;
+    if (!QFile::moveToTrash(path, &whereItWent))
+        Fs::fail(QStringLiteral("move to the Trash"), path,
+                 Fs::itemExists(path) ? QStringLiteral("the Trash refused it") : QStringLiteral("it no longer exists"));
+#ifndef __APPLE__
+    if (!dataHome.isEmpty() && !whereItWent.isEmpty() && !whereItWent.startsWith(dataHome) &&
+        !whereItWent.contains(QLatin1String("/.Trash"))) {
+        // Put it back rather than leave the player's mod somewhere unexpected.
+        try {
+            Fs::move(whereItWent, path);
+        } catch (const SkaldrunError&) {
+        }
+        Fs::fail(QStringLiteral("move to the Trash"), path, QStringLiteral("the Trash folder isn't available"));
+    }
+#endif
+}
+
+} // namespace Trash

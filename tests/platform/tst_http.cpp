@@ -1,0 +1,106 @@
+#include "platform/Http.h"
+#include "tests/support/LoopbackServer.h"
+#include "tests/support/TestMain.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+// The HTTP layer is used from background threads; the tests call it the same way.
+template <typename Fn> auto onWorker(Fn fn) {
+    auto future = QtConcurrent::run(fn);
+    future.waitForFinished();
+    return future.result();
+}
+
+class TestHttp : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void getReturnsBodyAndStatus() {
+        LoopbackServer server;
+        server.route(QStringLiteral("/doc"), LoopbackServer::reply("[1,2,3]"));
+        const QUrl url = server.url(QStringLiteral("/doc"));
+        const auto result = onWorker([url] { return Http::get(url); });
+        QVERIFY(result.responded);
+        QCOMPARE(result.status, 200);
+        QCOMPARE(result.body, QByteArray("[1,2,3]"));
+        QVERIFY(result.error.isEmpty());
+    }
+
+    void gzipAnswersAreDecoded() {
+        LoopbackServer server;
+        auto gz = LoopbackServer::reply(QByteArray(50000, 'x'));
+        gz.gzip = true;
+        server.route(QStringLiteral("/gz"), gz);
+        const QUrl url = server.url(QStringLiteral("/gz"));
+        const auto result = onWorker([url] { return Http::get(url); });
+        QVERIFY(result.responded);
+        QCOMPARE(result.body, QByteArray(50000, 'x'));
+    }
+
+    void errorStatusStillCarriesTheBody() {
+        LoopbackServer server;
+        const auto result = onWorker([url = server.url(QStringLiteral("/missing"))] { return Http::get(url); });
+        QVERIFY(result.responded);
+        QCOMPARE(result.status, 404);
+        QVERIFY(result.body.contains("Not Found"));
+    }
+
+    void noListenerFailsWithAPlainSentence() {
+        const QUrl url(QStringLiteral("http://127.0.0.1:%1/x").arg(LoopbackServer::deadPort()));
+        const auto result = onWorker([url] { return Http::get(url); });
+        QVERIFY(!result.responded);
+        QCOMPARE(result.error, QStringLiteral("The server refused the connection"));
+    }
+
+    void stalledConnectionTimesOut() {
+        LoopbackServer server;
+        LoopbackServer::Response silent;
+        silent.stall = true;
+        server.route(QStringLiteral("/stall"), silent);
+        const QUrl url = server.url(QStringLiteral("/stall"));
+        QElapsedTimer clock;
+        clock.start();
+        const auto result = onWorker([url] { return Http::get(url, {}, Http::Timeouts{300, 300}); });
+        QVERIFY(!result.responded);
+        QVERIFY(result.error.contains(QStringLiteral("timed out")));
+        QVERIFY2(clock.elapsed() < 5000, "the time-out must end the request");
+    }
+
+    void downloadStreamsIntoAFileAndReportsProgress() {
+        LoopbackServer server;
+        QByteArray payload(3 * 1024 * 1024, '\0');
+        for (int i = 0; i < payload.size(); ++i)
+            payload[i] = char(i * 7);
+        server.route(QStringLiteral("/a.zip"), LoopbackServer::reply(payload, 200, "application/zip"));
+        QTemporaryDir dir;
+        const QString dest = dir.filePath(QStringLiteral("a.zip"));
+        const QUrl url = server.url(QStringLiteral("/a.zip"));
+        auto seen = std::make_shared<QList<qint64>>();
+        const auto result = onWorker([=] {
+            return Http::download(url, dest, [seen](qint64 received, qint64 total) {
+                if (total == 3 * 1024 * 1024)
+                    seen->append(received);
+            });
+        });
+        QVERIFY(result.responded);
+        QFile file(dest);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), payload);
+        QVERIFY(!seen->isEmpty());
+        QCOMPARE(seen->last(), qint64(payload.size()));
+    }
+
+    void failedDownloadLeavesNoPartialFile() {
+        QTemporaryDir dir;
+        const QString dest = dir.filePath(QStringLiteral("b.zip"));
+        const QUrl url(QStringLiteral("http://127.0.0.1:%1/b.zip").arg(LoopbackServer::deadPort()));
+        const auto result = onWorker([=] { return Http::download(url, dest); });
+        QVERIFY(!result.responded);
+        QVERIFY(!QFile::exists(dest));
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestHttp)
+#include "tst_http.moc"

@@ -1,0 +1,188 @@
+#include "tests/support/LoopbackServer.h"
+
+#include <QEventLoop>
+#include <QMutexLocker>
+#include <QPointer>
+#include <QSemaphore>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+#include <QTimer>
+
+#include <zlib.h>
+
+namespace {
+
+QByteArray reasonPhrase(int status) {
+    switch (status) {
+    case 200:
+        return "OK";
+    case 302:
+        return "Found";
+    case 404:
+        return "Not Found";
+    case 500:
+        return "Internal Server Error";
+    case 503:
+        return "Service Unavailable";
+    default:
+        return "Status";
+    }
+}
+
+class ServerWorker : public QObject {
+public:
+    ServerWorker(LoopbackServer* owner) : m_owner(owner) {}
+
+    quint16 start() {
+        m_server = new QTcpServer(this);
+        QObject::connect(m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = m_server->nextPendingConnection())
+                serve(socket);
+        });
+        m_server->listen(QHostAddress::LocalHost, 0);
+        return m_server->serverPort();
+    }
+
+private:
+    void serve(QTcpSocket* socket) {
+        auto buffer = std::make_shared<QByteArray>();
+        QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer] {
+            *buffer += socket->readAll();
+            const qsizetype end = buffer->indexOf("\r\n\r\n");
+            if (end < 0)
+                return;
+            const QByteArray requestLine = buffer->left(buffer->indexOf("\r\n"));
+            buffer->clear();
+            const QList<QByteArray> parts = requestLine.split(' ');
+            const QString path = parts.size() >= 2 ? QString::fromUtf8(parts[1]) : QStringLiteral("/");
+            answer(socket, m_owner->respond(path));
+        });
+    }
+
+    void answer(QTcpSocket* socket, const LoopbackServer::Response& response) {
+        if (response.stall)
+            return; // keep the connection open and silent
+        if (response.closeAtOnce) {
+            socket->abort();
+            return;
+        }
+        QPointer<QTcpSocket> guard(socket);
+        auto send = [guard, response] {
+            if (!guard)
+                return;
+            QByteArray body = response.gzip ? gzipBytes(response.body) : response.body;
+            QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) +
+                              "\r\nContent-Type: " + response.contentType +
+                              "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n";
+            if (response.gzip)
+                head += "Content-Encoding: gzip\r\n";
+            for (const auto& header : response.headers)
+                head += header.first + ": " + header.second + "\r\n";
+            head += "\r\n";
+            guard->write(head);
+            guard->write(body);
+            guard->disconnectFromHost();
+        };
+        if (response.delayMs > 0)
+            QTimer::singleShot(response.delayMs, socket, send);
+        else
+            send();
+    }
+
+    LoopbackServer* m_owner;
+    QTcpServer* m_server = nullptr;
+};
+
+} // namespace
+
+QByteArray gzipBytes(const QByteArray& data) {
+    z_stream stream{};
+    deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY);
+    QByteArray out(qsizetype(deflateBound(&stream, uLong(data.size())) + 32), Qt::Uninitialized);
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
+    stream.avail_in = uInt(data.size());
+    stream.next_out = reinterpret_cast<Bytef*>(out.data());
+    stream.avail_out = uInt(out.size());
+    deflate(&stream, Z_FINISH);
+    out.resize(qsizetype(stream.total_out));
+    deflateEnd(&stream);
+    return out;
+}
+
+LoopbackServer::LoopbackServer() {
+    m_thread = new QThread;
+    m_thread->setObjectName(QStringLiteral("loopback-server"));
+    auto* worker = new ServerWorker(this);
+    worker->moveToThread(m_thread);
+    m_worker = worker;
+    m_thread->start();
+    QSemaphore ready;
+    QMetaObject::invokeMethod(worker, [this, worker, &ready] {
+        m_port = worker->start();
+        ready.release();
+    });
+    ready.acquire();
+}
+
+LoopbackServer::~LoopbackServer() {
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { delete worker; }, Qt::BlockingQueuedConnection);
+    m_thread->quit();
+    m_thread->wait();
+    delete m_thread;
+}
+
+void LoopbackServer::route(const QString& path, Response response) {
+    route(path, [response](const QString&) { return response; });
+}
+
+void LoopbackServer::route(const QString& path, Handler handler) {
+    QMutexLocker lock(&m_mutex);
+    m_routes.insert(path, std::move(handler));
+}
+
+void LoopbackServer::fallback(Handler handler) {
+    QMutexLocker lock(&m_mutex);
+    m_fallback = std::move(handler);
+}
+
+QUrl LoopbackServer::url(const QString& path) const { return QUrl(baseUrl() + path); }
+
+QString LoopbackServer::baseUrl() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
+
+QStringList LoopbackServer::requests() const {
+    QMutexLocker lock(&m_mutex);
+    return m_requests;
+}
+
+int LoopbackServer::requestCount(const QString& path) const { return int(requests().count(path)); }
+
+void LoopbackServer::clearRequests() {
+    QMutexLocker lock(&m_mutex);
+    m_requests.clear();
+}
+
+LoopbackServer::Response LoopbackServer::respond(const QString& path) {
+    Handler handler;
+    {
+        QMutexLocker lock(&m_mutex);
+        m_requests.append(path);
+        handler = m_routes.value(path, m_fallback);
+    }
+    if (handler)
+        return handler(path);
+    Response missing;
+    missing.status = 404;
+    missing.contentType = "text/html";
+    missing.body = "<html><body><h1>404 Not Found</h1></body></html>";
+    return missing;
+}
+
+quint16 LoopbackServer::deadPort() {
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/Clipboard.h"
+#include "platform/OpenPanel.h"
+#include "platform/Workspace.h"
+
+#include <QList>
+#include <QStringList>
+#include <QUrl>
+
+#include <functional>
+#include <optional>
+
+// Stand-ins for the desktop that remember what was asked of them; nothing reaches a real
+// browser, file manager, clipboard or dialog.
+class RecordingWorkspace final : public Workspace {
+public:
+    bool openUrl(const QUrl& url) override {
+        openedUrls.append(url);
+        if (onOpenUrl)
+            onOpenUrl(url);
+        return true;
+    }
+    bool openFolder(const QString& path) override {
+        openedFolders.append(path);
+        return true;
+    }
+    void reveal(const QString& path) override { revealed.append(path); }
+    QList<RunningApplication> runningApplications() override { return running; }
+
+    QList<QUrl> openedUrls;
+    QStringList openedFolders;
+    QStringList revealed;
+    QList<RunningApplication> running;
+    std::function<void(const QUrl&)> onOpenUrl; // e.g. a stand-in for Steam reacting to steam://
+};
+
+class RecordingClipboard final : public Clipboard {
+public:
+    void setText(const QString& text) override { texts.append(text); }
+    QString current() const { return texts.isEmpty() ? QString() : texts.last(); }
+    QStringList texts;
+};
+
+// Answers each panel with the next scripted answer (nullopt = the user cancelled).
+class ScriptedOpenPanel final : public OpenPanel {
+public:
+    void open(const Request& request, Answer answer) override {
+        requests.append(request);
+        std::optional<QString> next;
+        if (!answers.isEmpty())
+            next = answers.takeFirst();
+        answer(next);
+    }
+    QList<Request> requests;
+    QList<std::optional<QString>> answers;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+#include <cstdlib>
+
+// Every test process gets a fresh, empty home folder: nothing a test does can reach the real
+// one (Steam's files, saves, preferences, the Trash, the support folder all live below HOME).
+namespace TestHome {
+
+inline QTemporaryDir& dir() {
+    static QTemporaryDir home(QDir::tempPath() + QStringLiteral("/skaldrun-test-home-XXXXXX"));
+    return home;
+}
+
+inline void install() {
+    if (!dir().isValid()) {
+        std::fprintf(stderr, "Couldn't create a temporary home folder\n");
+        std::exit(2);
+    }
+    qputenv("HOME", QFile::encodeName(dir().path()));
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_DATA_DIRS",
+                             "XDG_CONFIG_DIRS", "SKALDRUN_THUNDERSTORE_URL", "SKALDRUN_MACHINE", "SKALDRUN_TAB",
+                             "SKALDRUN_OPEN", "SKALDRUN_OPEN_CONFIG"})
+        qunsetenv(name);
+}
+
+inline QString path() { return dir().path(); }
+
+} // namespace TestHome
+
+// Like QTEST_GUILESS_MAIN / QTEST_MAIN, with the temporary home installed before Qt starts.
+#define SKALDRUN_TEST_MAIN_IMPL(TestObject, AppClass)                                                        \
+    int main(int argc, char* argv[]) {                                                                       \
+        TestHome::install();                                                                                 \
+        AppClass app(argc, argv);                                                                            \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
+        TestObject tc;                                                                                       \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                           \
+        return QTest::qExec(&tc, argc, argv);                                                                \
+    }
+
+#define SKALDRUN_TEST_MAIN(TestObject) SKALDRUN_TEST_MAIN_IMPL(TestObject, QCoreApplication)
