@@ -1,6 +1,5 @@
 #include "config/ConfigStore.h"
 
-#include <QStringIterator>
 
 namespace ConfigStore {
 
@@ -31,9 +30,11 @@ QString normalize(const QString& text) {
     const QString lower = text.toLower();
     QString out;
     out.reserve(lower.size());
-    QStringIterator it(lower);
-    while (it.hasNext()) {
-        const char32_t cp = it.next();
+    const qsizetype n = lower.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        char32_t cp = lower.at(i).unicode();
+        if (QChar::isHighSurrogate(cp) && i + 1 < n && lower.at(i + 1).isLowSurrogate())
+            cp = QChar::surrogateToUcs4(char16_t(cp), lower.at(++i).unicode());
         if (cp < 0x80) {
             // The common case, without a table lookup.
             if ((cp >= 'a' && cp <= 'z') || (cp >= '0' && cp <= '9'))
