@@ -4,6 +4,10 @@
 
 #include <QProcess>
 
+#include <cerrno>
+#include <csignal>
+#include <sys/types.h>
+
 namespace Process {
 
 Result run(const QString& program, const QStringList& arguments) {
@@ -27,6 +31,29 @@ Result run(const QString& program, const QStringList& arguments) {
     result.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     result.out = Fs::decodeUtf8(output).value_or(QString());
     return result;
+}
+
+Started startDetached(const QString& program, const QStringList& arguments, const QString& workingDir) {
+    Started started;
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(workingDir);
+    qint64 pid = 0;
+    if (process.startDetached(&pid) && pid > 0) {
+        started.pid = pid;
+    } else {
+        started.error = process.errorString();
+        if (started.error.isEmpty() || started.error == QLatin1String("Unknown error"))
+            started.error = QStringLiteral("%1 couldn't be started").arg(program);
+    }
+    return started;
+}
+
+bool isRunning(qint64 pid) {
+    if (pid <= 0)
+        return false;
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
 
 } // namespace Process
