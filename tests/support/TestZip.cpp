@@ -37,10 +37,11 @@ TestZip& TestZip::file(const QString& name, const QByteArray& data, int mode) {
     return add(std::move(e));
 }
 
-TestZip& TestZip::dir(const QString& name) {
+TestZip& TestZip::dir(const QString& name, int mode) {
     Entry e;
     e.name = utf8(name.endsWith(QLatin1Char('/')) ? name : name + QLatin1Char('/'));
     e.isDir = true;
+    e.mode = mode;
     return add(std::move(e));
 }
 

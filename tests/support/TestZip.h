@@ -28,7 +28,7 @@ public:
     TestZip& add(Entry entry);
     TestZip& file(const QString& name, const QByteArray& data = {}, int mode = -1);
     TestZip& executable(const QString& name, const QByteArray& data) { return file(name, data, 0755); }
-    TestZip& dir(const QString& name);
+    TestZip& dir(const QString& name, int mode = -1);
     TestZip& symlink(const QString& name, const QString& target);
     TestZip& hardlink(const QString& name, const QString& target);
     TestZip& filled(const QString& name, qint64 size, char byte = 0); // compresses to almost nothing
