@@ -323,6 +323,8 @@ void replaceItem(const QString& src, const QString& target) {
         Fs::fail(QStringLiteral("copy"), src,
                  QStringLiteral("“%1” lies inside it").arg(Fs::displayPath(target)));
     if (Fs::isSymLink(src)) Fs::fail(QStringLiteral("copy"), src, QStringLiteral("it is a symbolic link"));
+    // Checked before the target goes, so a vanished source can't cost the copy already there.
+    if (!Fs::itemExists(src)) Fs::fail(QStringLiteral("copy"), src, ENOENT);
     Fs::remove(target);
     Fs::copyItem(src, target);
 }

@@ -16,9 +16,10 @@ class TestArchive : public QObject {
 
     QString m_tmp;
 
-    // Tries to install `zip` into a fresh game folder; expects extractFailed naming `entry`, the
-    // game folder untouched, nothing new anywhere around it and no temporary folder left.
-    void expectRefused(const TestZip& zip, const QString& entry) {
+    // Tries to install `zip` into a fresh game folder; expects extractFailed naming the entry
+    // (as one of `shownAs`), the game folder untouched, nothing new anywhere around it and no
+    // temporary folder left.
+    void expectRefused(const TestZip& zip, const QStringList& shownAs) {
         QTemporaryDir dir;
         const QString game = Fixture::makeGame(dir, QStringLiteral("a/b/Valheim"));
         const QString path = zip.save(dir.filePath(QStringLiteral("a/b/evil.zip")));
@@ -31,12 +32,16 @@ class TestArchive : public QObject {
             QCOMPARE(e.kind(), ErrorKind::extractFailed);
             QVERIFY2(e.message().startsWith(QStringLiteral("Couldn't extract the archive: ")),
                      qPrintable(e.message()));
-            QVERIFY2(e.message().contains(QStringLiteral("“") + entry + QStringLiteral("”")),
-                     qPrintable(e.message()));
+            const bool named = std::any_of(shownAs.cbegin(), shownAs.cend(), [&](const QString& name) {
+                return e.message().contains(QStringLiteral("“") + name + QStringLiteral("”"));
+            });
+            QVERIFY2(named, qPrintable(e.message()));
         }
         QCOMPARE(tree(dir.path()), before);
         QCOMPARE(tree(m_tmp), tmpBefore);
         QCOMPARE(Fixture::leftovers(m_tmp), QStringList());
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/etc/skaldrun-test")));
+        QVERIFY(!QFileInfo::exists(QStringLiteral("/x")));
     }
 
     // Rewrites every uncompressed-size field of a one-entry archive (local header, data
@@ -91,33 +96,15 @@ private Q_SLOTS:
         QFETCH(QString, shown);
         // libarchive turns the backslashes of some archives into slashes before we see the name;
         // either form must be refused.
-        TestZip zip;
-        zip.file("Good/Good.dll", "good").raw(name, "escaped").file("Later.dll", "later");
-        QTemporaryDir dir;
-        const QString game = Fixture::makeGame(dir, QStringLiteral("a/b/Valheim"));
-        const QString path = zip.save(dir.filePath(QStringLiteral("a/b/evil.zip")));
-        const QStringList before = tree(dir.path());
-        const QStringList tmpBefore = tree(m_tmp);
-        try {
-            Installer::installZip(path, game);
-            QFAIL("a traversing entry must stop the install");
-        } catch (const SkaldrunError& e) {
-            QCOMPARE(e.kind(), ErrorKind::extractFailed);
-            const bool named =
-                e.message().contains(QStringLiteral("“") + shown + QStringLiteral("”")) ||
-                e.message().contains(QStringLiteral("“") + QString::fromUtf8(name) + QStringLiteral("”"));
-            QVERIFY2(named, qPrintable(e.message()));
-        }
-        QCOMPARE(tree(dir.path()), before);
-        QCOMPARE(tree(m_tmp), tmpBefore);
-        QVERIFY(!QFileInfo::exists(QStringLiteral("/etc/skaldrun-test")));
-        QVERIFY(!QFileInfo::exists(QStringLiteral("/x")));
+        expectRefused(TestZip().file("Good/Good.dll", "good").raw(name, "escaped").file("Later.dll", "later"),
+                      {shown, QString::fromUtf8(name)});
     }
 
     void linksAreRefused() {
-        expectRefused(TestZip().file("Mod/Mod.dll", "x").symlink("Mod/passwd", "/etc/passwd"), "Mod/passwd");
-        expectRefused(TestZip().symlink("up", "../../..").file("up/x", "x"), "up");
-        expectRefused(TestZip().symlink("BepInEx", "/tmp"), "BepInEx");
+        expectRefused(TestZip().file("Mod/Mod.dll", "x").symlink("Mod/passwd", "/etc/passwd"),
+                      QStringList{"Mod/passwd"});
+        expectRefused(TestZip().symlink("up", "../../..").file("up/x", "x"), QStringList{"up"});
+        expectRefused(TestZip().symlink("BepInEx", "/tmp"), QStringList{"BepInEx"});
     }
 
     void hardLinksNeverLinkAnything() {

@@ -392,11 +392,6 @@ private Q_SLOTS:
         Installer::replaceItem(dir.filePath("a/b/file"), dir.filePath("a/b/file"));
         QCOMPARE(read(dir.filePath("a/b/file")), QByteArray("x"));
     }
-
-    void packPageIsTheRepositorysPage() {
-        QCOMPARE(Installer::packPage().toString(),
-                 QStringLiteral("https://thunderstore.io/c/valheim/p/quellit/BepInExPack_Valheim/"));
-    }
 };
 
 SKALDRUN_TEST_MAIN(TestInstaller)
