@@ -1,0 +1,174 @@
+#include "install/Archive.h"
+
+#include "install/InstallError.h"
+#include "platform/Fs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QUuid>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <memory>
+
+namespace Installer {
+
+namespace {
+
+struct ReadCloser {
+    void operator()(archive* a) const { archive_read_free(a); }
+};
+struct WriteCloser {
+    void operator()(archive* a) const { archive_write_free(a); }
+};
+
+QString reasonOf(archive* a) {
+    const char* text = archive_error_string(a);
+    QString reason = text ? QString::fromUtf8(text).trimmed() : QString();
+    return reason.isEmpty() ? QStringLiteral("the archive is damaged or isn't a ZIP archive") : reason;
+}
+
+// Entry names land in a sentence: control characters (a newline in a hostile name) are shown
+// as "?" so the message stays one line.
+QString shown(QString name) {
+    for (QChar& c : name) {
+        if (c.category() == QChar::Other_Control) c = QLatin1Char('?');
+    }
+    return name;
+}
+
+QString entryName(archive_entry* entry) {
+    if (const char* utf8 = archive_entry_pathname_utf8(entry)) return QString::fromUtf8(utf8);
+    if (const char* raw = archive_entry_pathname(entry)) return QFile::decodeName(raw);
+    return {};
+}
+
+QString sizeText(qint64 bytes) {
+    if (bytes >= (qint64(1) << 30))
+        return QString::number(double(bytes) / double(qint64(1) << 30), 'g', 3) + QStringLiteral(" GB");
+    if (bytes >= (qint64(1) << 20))
+        return QString::number(double(bytes) / double(qint64(1) << 20), 'g', 3) + QStringLiteral(" MB");
+    return QString::number(bytes) + QStringLiteral(" bytes");
+}
+
+[[noreturn]] void refuse(const QString& name, const QString& why) {
+    throw InstallError::extractFailed(
+        QStringLiteral("the entry “%1” %2, so nothing was installed.").arg(shown(name), why));
+}
+
+// The entry's path below the extraction folder, with "/" between components, or an empty
+// string for an entry that names the folder itself ("./"). Either slash separates components:
+// archives made on Windows use "\" and would otherwise smuggle ".." past a "/"-only check.
+QString safeRelativePath(const QString& name) {
+    if (name.startsWith(QLatin1Char('/')) || name.startsWith(QLatin1Char('\\')))
+        refuse(name, QStringLiteral("has an absolute path"));
+    if (name.size() >= 2 && name.at(1) == QLatin1Char(':') && name.at(0).isLetter() &&
+        name.at(0).unicode() < 128)
+        refuse(name, QStringLiteral("has an absolute path"));
+    static const QRegularExpression separator(QStringLiteral("[/\\\\]"));
+    QStringList kept;
+    for (const QString& part : name.split(separator)) {
+        if (part.isEmpty() || part == QLatin1String(".")) continue;
+        if (part == QLatin1String("..")) refuse(name, QStringLiteral("points outside the archive's folder"));
+        if (part.contains(QChar(0))) refuse(name, QStringLiteral("has an invalid name"));
+        kept.append(part);
+    }
+    return kept.join(QLatin1Char('/'));
+}
+
+} // namespace
+
+QString makeTemporaryFolder() {
+    const QString path =
+        Fs::join(QDir::tempPath(),
+                 QStringLiteral("skaldrun-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
+    Fs::mkpath(path);
+    // libarchive refuses to write through any symbolic link on the way (macOS's temporary folder
+    // sits below /var, itself a link), so the folder is handed out in its resolved form.
+    const QString resolved = QFileInfo(path).canonicalFilePath();
+    return resolved.isEmpty() ? path : resolved;
+}
+
+void extractZip(const QString& archivePath, const QString& into, const ExtractLimits& limits) {
+    std::unique_ptr<archive, ReadCloser> reader(archive_read_new());
+    std::unique_ptr<archive, WriteCloser> writer(archive_write_disk_new());
+    if (!reader || !writer) throw InstallError::extractFailed(QStringLiteral("out of memory"));
+    archive_read_support_format_zip(reader.get());
+    // Our own checks below come first; libarchive's are the second line. Its refusal of absolute
+    // paths can't be switched on: the path we hand it is always absolute, below `into`.
+    archive_write_disk_set_options(writer.get(), ARCHIVE_EXTRACT_TIME | ARCHIVE_EXTRACT_SECURE_SYMLINKS |
+                                                     ARCHIVE_EXTRACT_SECURE_NODOTDOT);
+    if (archive_read_open_filename(reader.get(), QFile::encodeName(archivePath).constData(), 1 << 20) !=
+        ARCHIVE_OK)
+        throw InstallError::extractFailed(reasonOf(reader.get()));
+
+    const QString tooBig =
+        QStringLiteral("it unpacks to more than %1, far more than any mod needs, so nothing was "
+                       "installed.")
+            .arg(sizeText(limits.maxBytes));
+    qint64 entries = 0;
+    qint64 written = 0;
+    for (;;) {
+        archive_entry* entry = nullptr;
+        int rc = archive_read_next_header(reader.get(), &entry);
+        if (rc == ARCHIVE_EOF) break;
+        if (rc < ARCHIVE_WARN) throw InstallError::extractFailed(reasonOf(reader.get()));
+        if (++entries > limits.maxEntries)
+            throw InstallError::extractFailed(
+                QStringLiteral(
+                    "it holds more than %1 files, far more than any mod needs, so nothing was installed.")
+                    .arg(limits.maxEntries));
+
+        const QString name = entryName(entry);
+        if (name.isEmpty())
+            throw InstallError::extractFailed(
+                QStringLiteral("an entry has no name, so nothing was installed."));
+        const QString relative = safeRelativePath(name);
+        const mode_t type = archive_entry_filetype(entry);
+        if (type == AE_IFLNK || archive_entry_symlink(entry))
+            refuse(name, QStringLiteral("is a symbolic link, which no mod needs"));
+        if (archive_entry_hardlink(entry)) refuse(name, QStringLiteral("is a hard link, which no mod needs"));
+        if (type != AE_IFREG && type != AE_IFDIR) refuse(name, QStringLiteral("isn't a file or a folder"));
+        if (relative.isEmpty()) continue; // "./": the extraction folder itself
+        if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > limits.maxBytes - written)
+            throw InstallError::extractFailed(tooBig);
+
+        archive_entry_copy_pathname(entry, QFile::encodeName(Fs::join(into, relative)).constData());
+        // Plain modes only: no set-id bits, nothing unreadable that we couldn't copy or clean up.
+        const bool executable = (archive_entry_perm(entry) & 0111) != 0;
+        archive_entry_set_perm(entry, type == AE_IFDIR || executable ? 0755 : 0644);
+        if (archive_write_header(writer.get(), entry) < ARCHIVE_WARN)
+            refuse(name, QStringLiteral("couldn't be written (%1)").arg(reasonOf(writer.get())));
+
+        if (type == AE_IFREG) {
+            qint64 entryEnd = 0;
+            for (;;) {
+                const void* block = nullptr;
+                size_t size = 0;
+                la_int64_t offset = 0;
+                rc = archive_read_data_block(reader.get(), &block, &size, &offset);
+                if (rc == ARCHIVE_EOF) break;
+                if (rc < ARCHIVE_WARN)
+                    refuse(name, QStringLiteral("couldn't be read (%1)").arg(reasonOf(reader.get())));
+                // What lands on disk, holes included, counts towards the limit.
+                const qint64 end = qint64(offset) + qint64(size);
+                if (end > entryEnd) {
+                    written += end - entryEnd;
+                    entryEnd = end;
+                }
+                if (written > limits.maxBytes) throw InstallError::extractFailed(tooBig);
+                if (size > 0 && archive_write_data_block(writer.get(), block, size, offset) < ARCHIVE_WARN)
+                    refuse(name, QStringLiteral("couldn't be written (%1)").arg(reasonOf(writer.get())));
+            }
+        }
+        if (archive_write_finish_entry(writer.get()) < ARCHIVE_WARN)
+            refuse(name, QStringLiteral("couldn't be written (%1)").arg(reasonOf(writer.get())));
+    }
+    if (archive_write_close(writer.get()) < ARCHIVE_WARN)
+        throw InstallError::extractFailed(reasonOf(writer.get()));
+}
+
+} // namespace Installer

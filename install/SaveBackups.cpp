@@ -1,0 +1,98 @@
+#include "install/Installer.h"
+
+#include "config/ConfigStore.h"
+#include "inventory/ModScanner.h"
+#include "platform/Fs.h"
+
+#include <algorithm>
+#include <cerrno>
+
+namespace Installer {
+
+SaveBackup backupSaves(const QString& savesDir, const QString& backupsRoot, int keep) {
+    const QString dest = Fs::join(backupsRoot, backupFolderName(QDateTime::currentDateTime()));
+    Fs::mkpath(dest);
+
+    int files = 0;
+    for (const QString& name : saveSubdirs) {
+        const QString src = Fs::join(savesDir, name);
+        if (!Fs::isDir(src)) continue;
+        const int n = fileCount(src);
+        if (n == 0) continue; // empty, or folders only: nothing worth keeping
+        Fs::copyItem(src, Fs::join(dest, name));
+        files += n;
+    }
+    if (files == 0) {
+        Fs::remove(dest);
+        throw InstallError::savesNotFound();
+    }
+
+    if (auto names = Fs::list(backupsRoot)) {
+        names->erase(std::remove_if(names->begin(), names->end(),
+                                    [](const QString& name) { return name.startsWith(QLatin1Char('.')); }),
+                     names->end());
+        std::sort(names->begin(), names->end(), std::greater<QString>());
+        // The backup just made always stays, even if a clock set back makes it sort as an old one.
+        const QString made = Fs::fileName(dest);
+        int kept = 1;
+        const int wanted = std::max(keep, 1);
+        for (const QString& name : *names) {
+            if (name == made) continue;
+            if (kept < wanted) {
+                ++kept;
+                continue;
+            }
+            Fs::remove(Fs::join(backupsRoot, name));
+        }
+    }
+    return {files, dest};
+}
+
+int restoreSaves(const QString& backup, const QString& savesDir) {
+    int total = 0;
+    for (const QString& name : saveSubdirs) {
+        const QString src = Fs::join(backup, name);
+        if (!Fs::isDir(src)) continue;
+        mergeChildren(src, Fs::join(savesDir, name));
+        total += fileCount(src);
+    }
+    return total;
+}
+
+int stashModsForCapture(const QString& gameDir) {
+    const QString plugins = ModScanner::pluginsDir(gameDir);
+    const QString stash = captureStashDir(gameDir);
+    Fs::mkpath(stash);
+    const auto names = Fs::list(plugins);
+    if (!names) Fs::fail(QStringLiteral("read the folder"), plugins, errno);
+    int moved = 0;
+    for (const QString& name : *names) {
+        if (name == QLatin1String(".DS_Store")) continue;
+        // The capture needs ShaderHelperForMac itself, whatever its folder or DLL is called.
+        if (ConfigStore::normalize(name).contains(QLatin1String("shaderhelper"))) continue;
+        const QString target = Fs::join(stash, name);
+        Fs::remove(target);
+        Fs::move(Fs::join(plugins, name), target);
+        ++moved;
+    }
+    return moved;
+}
+
+int restoreStashedMods(const QString& gameDir) {
+    const QString plugins = ensurePlugins(gameDir);
+    const QString stash = captureStashDir(gameDir);
+    int restored = 0;
+    if (const auto names = Fs::list(stash)) {
+        for (const QString& name : *names) {
+            if (name == QLatin1String(".DS_Store")) continue;
+            const QString target = Fs::join(plugins, name);
+            Fs::remove(target);
+            Fs::move(Fs::join(stash, name), target);
+            ++restored;
+        }
+    }
+    Fs::remove(stash);
+    return restored;
+}
+
+} // namespace Installer

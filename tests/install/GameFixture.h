@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+// Small file helpers shared by the installer tests.
+namespace Fixture {
+
+inline bool write(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray read(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+}
+
+// Permission bits of an item itself (links not followed).
+inline unsigned mode(const QString& path) {
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? unsigned(st.st_mode & 07777) : 0xFFFFu;
+}
+
+// A Steam game folder holding the Mac app, whose bundle names its executable "Valheim".
+inline QString makeGame(const QTemporaryDir& dir, const QString& name = QStringLiteral("Valheim")) {
+    const QString game = dir.filePath(name);
+    write(game + QStringLiteral("/valheim.app/Contents/Info.plist"),
+          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+          "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n</dict>\n</plist>\n");
+    return game;
+}
+
+// Every item below root as sorted relative paths, folders ending in "/"; links are listed, not
+// followed.
+inline QStringList tree(const QString& root) {
+    QStringList items;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        it.next();
+        const QFileInfo info = it.fileInfo();
+        const QString rel = QDir(root).relativeFilePath(info.filePath());
+        items.append(info.isDir() && !info.isSymLink() ? rel + QLatin1Char('/') : rel);
+    }
+    items.sort();
+    return items;
+}
+
+// Points the process's temporary folder at a fresh folder below the test home, so tests can see
+// everything the installer leaves there.
+inline QString isolateTemp(const QString& home) {
+    const QString tmp = home + QStringLiteral("/tmp");
+    QDir(tmp).removeRecursively();
+    QDir().mkpath(tmp);
+    qputenv("TMPDIR", QFile::encodeName(tmp));
+    return tmp;
+}
+
+// The installer's own temporary folders still present in `tmp`.
+inline QStringList leftovers(const QString& tmp) {
+    return QDir(tmp).entryList({QStringLiteral("skaldrun-*")},
+                               QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace Fixture

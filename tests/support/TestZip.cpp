@@ -1,0 +1,199 @@
+#include "tests/support/TestZip.h"
+
+#include <QFile>
+#include <QStringList>
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+[[noreturn]] void broken(archive* a, const QString& path) {
+    std::fprintf(stderr, "TestZip: couldn't write %s: %s\n", qPrintable(path),
+                 archive_error_string(a) ? archive_error_string(a) : "unknown error");
+    std::abort();
+}
+
+QByteArray utf8(const QString& text) {
+    return text.toUtf8();
+}
+
+} // namespace
+
+TestZip& TestZip::add(Entry entry) {
+    m_entries.append(std::move(entry));
+    return *this;
+}
+
+TestZip& TestZip::file(const QString& name, const QByteArray& data, int mode) {
+    Entry e;
+    e.name = utf8(name);
+    e.data = data;
+    e.mode = mode;
+    return add(std::move(e));
+}
+
+TestZip& TestZip::dir(const QString& name, int mode) {
+    Entry e;
+    e.name = utf8(name.endsWith(QLatin1Char('/')) ? name : name + QLatin1Char('/'));
+    e.isDir = true;
+    e.mode = mode;
+    return add(std::move(e));
+}
+
+TestZip& TestZip::symlink(const QString& name, const QString& target) {
+    Entry e;
+    e.name = utf8(name);
+    e.symlinkTarget = utf8(target);
+    return add(std::move(e));
+}
+
+TestZip& TestZip::hardlink(const QString& name, const QString& target) {
+    Entry e;
+    e.name = utf8(name);
+    e.hardlinkTarget = utf8(target);
+    return add(std::move(e));
+}
+
+TestZip& TestZip::filled(const QString& name, qint64 size, char byte) {
+    Entry e;
+    e.name = utf8(name);
+    e.fillSize = size;
+    e.fillByte = byte;
+    return add(std::move(e));
+}
+
+TestZip& TestZip::raw(const QByteArray& name, const QByteArray& data) {
+    Entry e;
+    e.name = name;
+    e.data = data;
+    return add(std::move(e));
+}
+
+TestZip& TestZip::stored(bool on) {
+    m_stored = on;
+    return *this;
+}
+
+QString TestZip::save(const QString& path) const {
+    QFile::remove(path);
+    archive* a = archive_write_new();
+    archive_write_set_format_zip(a);
+    if (m_stored) archive_write_zip_set_compression_store(a);
+    if (archive_write_open_filename(a, QFile::encodeName(path).constData()) != ARCHIVE_OK) broken(a, path);
+    for (const Entry& e : m_entries) {
+        archive_entry* entry = archive_entry_new();
+        archive_entry_copy_pathname(entry, e.name.constData());
+        archive_entry_set_mtime(entry, 1700000000, 0);
+        if (e.isDir) {
+            archive_entry_set_filetype(entry, AE_IFDIR);
+            archive_entry_set_perm(entry, e.mode >= 0 ? e.mode : 0755);
+            archive_entry_set_size(entry, 0);
+        } else if (!e.symlinkTarget.isEmpty()) {
+            archive_entry_set_filetype(entry, AE_IFLNK);
+            archive_entry_set_perm(entry, 0777);
+            archive_entry_copy_symlink(entry, e.symlinkTarget.constData());
+            archive_entry_set_size(entry, 0);
+        } else {
+            archive_entry_set_filetype(entry, AE_IFREG);
+            archive_entry_set_perm(entry, e.mode >= 0 ? e.mode : 0644);
+            if (!e.hardlinkTarget.isEmpty()) archive_entry_copy_hardlink(entry, e.hardlinkTarget.constData());
+            archive_entry_set_size(entry, e.fillSize >= 0 ? e.fillSize : e.data.size());
+        }
+        if (archive_write_header(a, entry) != ARCHIVE_OK) broken(a, path);
+        if (e.fillSize >= 0) {
+            const std::vector<char> chunk(size_t(1) << 20, e.fillByte);
+            for (qint64 left = e.fillSize; left > 0;) {
+                const qint64 n = std::min<qint64>(left, qint64(chunk.size()));
+                if (archive_write_data(a, chunk.data(), size_t(n)) < 0) broken(a, path);
+                left -= n;
+            }
+        } else if (!e.isDir && e.symlinkTarget.isEmpty() && !e.data.isEmpty()) {
+            if (archive_write_data(a, e.data.constData(), size_t(e.data.size())) < 0) broken(a, path);
+        }
+        archive_entry_free(entry);
+    }
+    if (archive_write_close(a) != ARCHIVE_OK) broken(a, path);
+    archive_write_free(a);
+    return path;
+}
+
+QByteArray TestZip::dll(const QString& version, qsizetype size) {
+    const QStringList parts = version.split(QLatin1Char('.'));
+    auto part = [&](int i) { return i < parts.size() ? quint32(parts.at(i).toUInt()) : 0u; };
+    const quint32 ms = (part(0) << 16) | part(1);
+    const quint32 ls = (part(2) << 16) | part(3);
+    QByteArray bytes(std::max<qsizetype>(size, 256), '\0');
+    bytes[0] = 'M';
+    bytes[1] = 'Z';
+    // The fixed file-information record near the end, where the resource section usually sits.
+    const qsizetype at = bytes.size() - 128;
+    const quint32 fields[4] = {0xFEEF04BD, 0x00010000, ms, ls};
+    for (int f = 0; f < 4; ++f) {
+        for (int b = 0; b < 4; ++b)
+            bytes[at + f * 4 + b] = char((fields[f] >> (8 * b)) & 0xFF);
+    }
+    return bytes;
+}
+
+QByteArray TestZip::manifest(const QString& name, const QString& version, const QStringList& dependencies) {
+    QStringList quoted;
+    for (const QString& d : dependencies)
+        quoted.append(QLatin1Char('"') + d + QLatin1Char('"'));
+    // Repository manifests usually start with a byte-order mark.
+    return QByteArray("\xEF\xBB\xBF") +
+           QStringLiteral("{\n  \"name\": \"%1\",\n  \"version_number\": \"%2\",\n  \"website_url\": \"\",\n"
+                          "  \"description\": \"A test package.\",\n  \"dependencies\": [%3]\n}\n")
+               .arg(name, version, quoted.join(QStringLiteral(", ")))
+               .toUtf8();
+}
+
+QByteArray TestZip::launchScript() {
+    return QByteArrayLiteral("#!/bin/sh\n"
+                             "# BepInEx start script\n"
+                             "\n"
+                             "executable_name=\"valheim.x86_64\"\n"
+                             "\n"
+                             "export DOORSTOP_ENABLED=1\n"
+                             "export DOORSTOP_TARGET_ASSEMBLY=\"BepInEx/core/BepInEx.Preloader.dll\"\n"
+                             "exec \"$executable_name\" \"$@\"\n");
+}
+
+TestZip TestZip::bepInExPack(const QString& version) {
+    const QString w = QStringLiteral("BepInExPack_Valheim/");
+    TestZip zip;
+    zip.file(QStringLiteral("manifest.json"), manifest(QStringLiteral("BepInExPack_Valheim"), version))
+        .file(QStringLiteral("icon.png"), QByteArray("\x89PNG\r\n\x1a\n", 8))
+        .file(QStringLiteral("README.md"), "# BepInExPack for Valheim\n")
+        .dir(w)
+        .executable(w + QStringLiteral("start_game_bepinex.sh"), launchScript())
+        .executable(w + QStringLiteral("start_server_bepinex.sh"), launchScript())
+        .file(w + QStringLiteral("doorstop_config.ini"), "[UnityDoorstop]\nenabled=true\n")
+        .file(w + QStringLiteral("winhttp.dll"), dll(QStringLiteral("3.4.0.0")))
+        .file(w + QStringLiteral(".doorstop_version"), "3.4.0.0\n")
+        .file(w + QStringLiteral("changelog.txt"), "5.4.2202: Valheim pack\n")
+        .dir(w + QStringLiteral("doorstop_libs"))
+        .file(w + QStringLiteral("doorstop_libs/libdoorstop_x64.dylib"), QByteArray(2048, '\xCF'))
+        .file(w + QStringLiteral("doorstop_libs/libdoorstop_x64.so"), QByteArray(2048, '\x7F'))
+        .dir(w + QStringLiteral("BepInEx/core"))
+        .file(w + QStringLiteral("BepInEx/core/BepInEx.dll"), dll(version))
+        .file(w + QStringLiteral("BepInEx/core/BepInEx.Preloader.dll"), dll(version))
+        .file(w + QStringLiteral("BepInEx/core/0Harmony.dll"), dll(QStringLiteral("2.9.0")))
+        .file(w + QStringLiteral("BepInEx/config/BepInEx.cfg"), "[Logging.Console]\nEnabled = true\n")
+        .dir(w + QStringLiteral("BepInEx/plugins"))
+        .dir(w + QStringLiteral("BepInEx/patchers"));
+    return zip;
+}
+
+TestZip TestZip::repositoryMod(const QString& name, const QString& version, const QString& dllName) {
+    TestZip zip;
+    zip.file(QStringLiteral("manifest.json"), manifest(name, version))
+        .file(QStringLiteral("icon.png"), QByteArray("\x89PNG\r\n\x1a\n", 8))
+        .file(QStringLiteral("README.md"), "# " + name.toUtf8() + "\n")
+        .file((dllName.isEmpty() ? name : dllName) + QStringLiteral(".dll"), dll(version));
+    return zip;
+}

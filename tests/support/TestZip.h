@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Builds real ZIP archives with libarchive's writer, the way mods and the BepInEx pack reach the
+// installer. Entries are written in the order they were added, names exactly as given (hostile
+// ones such as "../x", "/x", "C:/x" or "\\host\x" included).
+//
+//     TestZip()
+//         .file("manifest.json", TestZip::manifest("ShaderHelperForMac", "1.0.3"))
+//         .file("ShaderHelperForMac.dll", TestZip::dll("1.0.3"))
+//         .save(dir.filePath("mod.zip"));
+class TestZip {
+public:
+    struct Entry {
+        QByteArray name; // stored verbatim
+        QByteArray data; // for a file
+        bool isDir = false;
+        QByteArray symlinkTarget;  // non-empty: a symbolic link to this path
+        QByteArray hardlinkTarget; // non-empty: a hard link (ZIP has none: libarchive stores an empty file)
+        int mode = -1;             // permission bits; -1 gives 0644 for files, 0755 for folders
+        qint64 fillSize = -1;      // >= 0: the data is this many copies of fillByte, streamed (big entries)
+        char fillByte = 0;
+    };
+
+    TestZip& add(Entry entry);
+    TestZip& file(const QString& name, const QByteArray& data = {}, int mode = -1);
+    TestZip& executable(const QString& name, const QByteArray& data) { return file(name, data, 0755); }
+    TestZip& dir(const QString& name, int mode = -1);
+    TestZip& symlink(const QString& name, const QString& target);
+    TestZip& hardlink(const QString& name, const QString& target);
+    TestZip& filled(const QString& name, qint64 size, char byte = 0); // compresses to almost nothing
+    TestZip& raw(const QByteArray& name, const QByteArray& data = "x");
+    // Stores every entry uncompressed instead of deflating it.
+    TestZip& stored(bool on = true);
+
+    // Writes the archive (replacing any file there) and returns its path. Aborts the test run
+    // when libarchive refuses, which only a broken fixture does.
+    QString save(const QString& path) const;
+
+    const QList<Entry>& entries() const { return m_entries; }
+
+    // --- Realistic content ---
+
+    // A DLL-sized blob carrying a Windows version record ("5.4.2202" or "1.0.3.7") for PEVersion.
+    static QByteArray dll(const QString& version, qsizetype size = 4096);
+    // A repository manifest; `dependencies` are full names such as "quellit-BepInExPack_Valheim-5.4.2202".
+    static QByteArray manifest(const QString& name, const QString& version,
+                               const QStringList& dependencies = {});
+    // BepInEx's launch script as the pack ships it, naming "valheim.x86_64".
+    static QByteArray launchScript();
+    // The BepInEx pack as the repository ships it: manifest, icon and README at the top, the pack
+    // itself in one wrapper folder ("BepInExPack_Valheim") holding the launch script, BepInEx/core
+    // with BepInEx.dll (version record `version`), doorstop_libs and the other loose files.
+    static TestZip bepInExPack(const QString& version = QStringLiteral("5.4.2202"));
+    // A repository mod: manifest, icon.png, README.md and the plugin DLL at the top.
+    static TestZip repositoryMod(const QString& name, const QString& version, const QString& dllName = {});
+
+private:
+    QList<Entry> m_entries;
+    bool m_stored = false;
+};
