@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -135,6 +136,15 @@ std::optional<QDateTime> modificationTime(const QString& path) {
     const auto& ts = st.st_mtim;
 #endif
     return QDateTime::fromMSecsSinceEpoch(qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000);
+}
+
+std::optional<QString> canonicalPath(const QString& path) {
+    char* resolved = ::realpath(native(path).constData(), nullptr);
+    if (!resolved)
+        return std::nullopt;
+    QString out = QFile::decodeName(resolved);
+    std::free(resolved);
+    return out;
 }
 
 namespace {

@@ -83,6 +83,17 @@ private Q_SLOTS:
         }
     }
 
+    void canonicalPathResolvesLinks() {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("real/f.cfg")), "x");
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("real")), dir.filePath(QStringLiteral("alias"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("dangling"))));
+        const QString real = *Fs::canonicalPath(dir.filePath(QStringLiteral("real/f.cfg")));
+        QCOMPARE(*Fs::canonicalPath(dir.filePath(QStringLiteral("alias/../real/./f.cfg"))), real);
+        QCOMPARE(*Fs::canonicalPath(dir.filePath(QStringLiteral("alias/f.cfg"))), real);
+        QVERIFY(!Fs::canonicalPath(dir.filePath(QStringLiteral("dangling"))));
+    }
+
     void moveRefusesToOverwrite() {
         QTemporaryDir dir;
         writeFile(dir.filePath(QStringLiteral("a.dll")), "a");
