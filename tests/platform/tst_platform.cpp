@@ -57,6 +57,8 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, Fs::readUtf8(dir.filePath(QStringLiteral("bad.txt"))));
         writeFile(dir.filePath(QStringLiteral("good.txt")), QByteArray("Jötunn ⚔️"));
         QCOMPARE(*Fs::tryReadUtf8(dir.filePath(QStringLiteral("good.txt"))), QStringLiteral("Jötunn ⚔️"));
+        writeFile(dir.filePath(QStringLiteral("bom.txt")), QByteArray("\xEF\xBB\xBF[General]"));
+        QCOMPARE(Fs::readUtf8(dir.filePath(QStringLiteral("bom.txt"))), QStringLiteral("\uFEFF[General]"));
     }
 
     void listingAndWalkingSurviveLinkLoops() {
