@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -108,6 +109,37 @@ qsizetype characterCount(const QString& text) {
     while (finder.toNextBoundary() > 0)
         ++count;
     return count;
+}
+
+// One bit per letter or digit a text holds (other characters share the remaining bits).
+quint64 characterSet(const QString& text) {
+    quint64 set = 0;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 'a' && u <= 'z')
+            set |= quint64(1) << (u - 'a');
+        else if (u >= '0' && u <= '9')
+            set |= quint64(1) << (26 + u - '0');
+        else
+            set |= quint64(1) << (36 + u % 28);
+    }
+    return set;
+}
+
+NameToken makeToken(QString text) {
+    NameToken token;
+    token.length = characterCount(text);
+    token.characters = characterSet(text);
+    token.text = std::move(text);
+    return token;
+}
+
+// A plain search suits the short names compared here better than QString's general one.
+bool contains(const QString& haystack, const QString& needle) {
+    const std::u16string_view h(reinterpret_cast<const char16_t*>(haystack.constData()),
+                                size_t(haystack.size()));
+    const std::u16string_view n(reinterpret_cast<const char16_t*>(needle.constData()), size_t(needle.size()));
+    return h.find(n) != std::u16string_view::npos;
 }
 
 // Tabs and the Unicode space separators; line breaks are not blanks.
@@ -224,13 +256,10 @@ QList<ConfigTokens> tokenize(const QStringList& configFiles) {
         for (const QString& piece : base.split(QLatin1Char('.'))) {
             QString token = normalize(piece);
             if (token.isEmpty() || genericParts().contains(token)) continue;
-            const qsizetype length = characterCount(token);
-            entry.tokens.append({std::move(token), length});
+            entry.tokens.append(makeToken(std::move(token)));
         }
         // The whole name last, even when it is generic or empty.
-        QString whole = normalize(base);
-        const qsizetype length = characterCount(whole);
-        entry.tokens.append({std::move(whole), length});
+        entry.tokens.append(makeToken(normalize(base)));
         out.append(std::move(entry));
     }
     return out;
@@ -241,20 +270,29 @@ QList<NameToken> candidateTokens(const QStringList& candidates) {
     out.reserve(candidates.size());
     for (const QString& candidate : candidates) {
         QString text = normalize(candidate);
-        if (text.isEmpty()) continue;
-        const qsizetype length = characterCount(text);
-        out.append({std::move(text), length});
+        if (!text.isEmpty()) out.append(makeToken(std::move(text)));
     }
     return out;
 }
 
 bool matches(const ConfigTokens& file, const QList<NameToken>& candidates) {
     // Short pieces ("ui", "map") must match exactly: as substrings they would match nearly anything.
+    // A scan asks this for every mod and every config file, so the cheap tests come first: a text
+    // can only hold another that is shorter and whose characters it all has.
     for (const NameToken& token : file.tokens) {
         for (const NameToken& candidate : candidates) {
-            if (token.text == candidate.text) return true;
-            if (token.length >= 4 && candidate.text.contains(token.text)) return true;
-            if (candidate.length >= 4 && token.text.contains(candidate.text)) return true;
+            const qsizetype tokenSize = token.text.size();
+            const qsizetype candidateSize = candidate.text.size();
+            if (tokenSize == candidateSize) {
+                if (token.characters == candidate.characters && token.text == candidate.text) return true;
+            } else if (tokenSize < candidateSize) {
+                if (token.length >= 4 && (token.characters & ~candidate.characters) == 0 &&
+                    contains(candidate.text, token.text))
+                    return true;
+            } else if (candidate.length >= 4 && (candidate.characters & ~token.characters) == 0 &&
+                       contains(token.text, candidate.text)) {
+                return true;
+            }
         }
     }
     return false;

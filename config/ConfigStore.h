@@ -68,7 +68,8 @@ bool matches(const QString& configFile, const QStringList& candidates);
 // apart once, each mod's candidates normalized once.
 struct NameToken {
     QString text;
-    qsizetype length = 0; // in user-perceived characters
+    qsizetype length = 0;   // in user-perceived characters
+    quint64 characters = 0; // which characters occur, as a quick filter before searching
 };
 struct ConfigTokens {
     QString file;
