@@ -1,4 +1,5 @@
 #include "config/ConfigStore.h"
+#include "discovery/PEVersion.h"
 #include "inventory/ModScanner.h"
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
@@ -24,6 +25,20 @@ QStringList filesBelow(const QString& root) {
     });
     out.sort();
     return out;
+}
+
+QByteArray record(quint32 structVersion, quint32 ms, quint32 ls) {
+    QByteArray out("\xBD\x04\xEF\xFE", 4);
+    for (quint32 v : {structVersion, ms, ls}) {
+        for (int i = 0; i < 4; ++i)
+            out.append(char((v >> (8 * i)) & 0xFF));
+    }
+    return out;
+}
+
+std::optional<QString> versionOf(const QByteArray& bytes) {
+    return PEVersion::fileVersion(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                  size_t(bytes.size()));
 }
 
 QStringList modNames(const QList<ModItem>& mods) {
@@ -196,6 +211,22 @@ private Q_SLOTS:
         QCOMPARE(byName(mods, QStringLiteral("DirManifest"))->version, std::nullopt);
         QCOMPARE(byName(mods, QStringLiteral("Garbage"))->version, std::nullopt);
         QCOMPARE(ModScanner::manifestVersion(plugin(QStringLiteral("Broken/Sub"))), QStringLiteral("7.7.7"));
+    }
+
+    // The plugin versions come from a byte search that must find every occurrence, overlapping
+    // ones and ones right after a near miss included, and never read past the end.
+    void dllVersionRecords() {
+        const QByteArray trusted = record(0x00010000, 0x00010002, 0x00030000);
+        const QByteArray filler(300, '\xBD');
+        QCOMPARE(versionOf(filler + QByteArray("\xBD\x04\xEF") + trusted + filler), QStringLiteral("1.2.3"));
+        QCOMPARE(versionOf(record(0, 0x00020000, 0) + filler + trusted), QStringLiteral("1.2.3"));
+        QCOMPARE(versionOf(filler + record(0, 0x00020000, 0)), QStringLiteral("2.0.0"));
+        QCOMPARE(versionOf(record(0x00010000, 0, 0) + record(0x00010000, 0x00000001, 0x00000003)),
+                 QStringLiteral("0.1.0.3"));
+        QCOMPARE(versionOf(filler + trusted.left(15)), std::nullopt);
+        QCOMPARE(versionOf(filler + trusted.left(4)), std::nullopt);
+        QCOMPARE(versionOf(filler + trusted.left(3)), std::nullopt);
+        QCOMPARE(versionOf(QByteArray("\xBD\x04")), std::nullopt);
     }
 
     void configFilesFollowTheNames() {
