@@ -99,7 +99,8 @@ int main(int argc, char* argv[]) {
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
     std::sort(times.begin(), times.end());
-    if (found != qsizetype(runs + 1) * 300) std::fprintf(stderr, "unexpected mod count %lld\n", static_cast<long long>(found));
+    if (found != qsizetype(runs + 1) * 300)
+        std::fprintf(stderr, "unexpected mod count %lld\n", static_cast<long long>(found));
     std::printf("scan_ms %.1f ms\n", times[times.size() / 2]);
     return 0;
 }
