@@ -16,10 +16,18 @@ quint32 readLE32(const unsigned char* p) {
     return quint32(p[0]) | (quint32(p[1]) << 8) | (quint32(p[2]) << 16) | (quint32(p[3]) << 24);
 }
 
+// memchr for the first byte is several times faster than memmem's general search on the
+// megabytes a plugin scan reads, and 0xBD is rare enough in code and metadata.
 const unsigned char* findSignature(const unsigned char* from, const unsigned char* end) {
-    if (end - from < 4)
-        return nullptr;
-    return static_cast<const unsigned char*>(memmem(from, size_t(end - from), signature, sizeof signature));
+    while (end - from >= 4) {
+        from = static_cast<const unsigned char*>(std::memchr(from, signature[0], size_t(end - from - 3)));
+        if (!from)
+            return nullptr;
+        if (from[1] == signature[1] && from[2] == signature[2] && from[3] == signature[3])
+            return from;
+        ++from;
+    }
+    return nullptr;
 }
 
 } // namespace

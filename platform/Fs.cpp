@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -137,6 +138,15 @@ std::optional<QDateTime> modificationTime(const QString& path) {
     return QDateTime::fromMSecsSinceEpoch(qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000);
 }
 
+std::optional<QString> canonicalPath(const QString& path) {
+    char* resolved = ::realpath(native(path).constData(), nullptr);
+    if (!resolved)
+        return std::nullopt;
+    QString out = QFile::decodeName(resolved);
+    std::free(resolved);
+    return out;
+}
+
 namespace {
 
 // Lists a folder with readdir; entry kinds come from d_type when the file system offers it.
@@ -248,7 +258,9 @@ QByteArray read(const QString& path) {
 }
 
 std::optional<QString> decodeUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // Callers that rewrite a file must see its byte-order mark to write it back.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;

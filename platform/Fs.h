@@ -30,6 +30,9 @@ bool isSymLink(const QString& path);   // the item itself is a symbolic link
 bool isExecutable(const QString& path);
 bool itemExists(const QString& path);  // the item itself, links not followed
 std::optional<QDateTime> modificationTime(const QString& path);
+// The absolute path with every symbolic link, "." and ".." resolved; nullopt when the item or a
+// link on the way does not exist.
+std::optional<QString> canonicalPath(const QString& path);
 
 struct Entry {
     QString path;

@@ -57,6 +57,8 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, Fs::readUtf8(dir.filePath(QStringLiteral("bad.txt"))));
         writeFile(dir.filePath(QStringLiteral("good.txt")), QByteArray("Jötunn ⚔️"));
         QCOMPARE(*Fs::tryReadUtf8(dir.filePath(QStringLiteral("good.txt"))), QStringLiteral("Jötunn ⚔️"));
+        writeFile(dir.filePath(QStringLiteral("bom.txt")), QByteArray("\xEF\xBB\xBF[General]"));
+        QCOMPARE(Fs::readUtf8(dir.filePath(QStringLiteral("bom.txt"))), QStringLiteral("\uFEFF[General]"));
     }
 
     void listingAndWalkingSurviveLinkLoops() {
@@ -81,6 +83,17 @@ private Q_SLOTS:
             if (e.name == QLatin1String("loop"))
                 QVERIFY(e.isSymLink && e.isDir);
         }
+    }
+
+    void canonicalPathResolvesLinks() {
+        QTemporaryDir dir;
+        writeFile(dir.filePath(QStringLiteral("real/f.cfg")), "x");
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("real")), dir.filePath(QStringLiteral("alias"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(QStringLiteral("dangling"))));
+        const QString real = *Fs::canonicalPath(dir.filePath(QStringLiteral("real/f.cfg")));
+        QCOMPARE(*Fs::canonicalPath(dir.filePath(QStringLiteral("alias/../real/./f.cfg"))), real);
+        QCOMPARE(*Fs::canonicalPath(dir.filePath(QStringLiteral("alias/f.cfg"))), real);
+        QVERIFY(!Fs::canonicalPath(dir.filePath(QStringLiteral("dangling"))));
     }
 
     void moveRefusesToOverwrite() {

@@ -1,0 +1,134 @@
+#include "config/ConfigStore.h"
+#include "platform/AppSupport.h"
+#include "platform/Fs.h"
+#include "platform/SkaldrunError.h"
+#include "tests/support/ModFixtures.h"
+#include "tests/support/TestMain.h"
+
+#include <QTemporaryDir>
+
+using ModFixtures::readFile;
+using ModFixtures::writeFile;
+
+namespace {
+
+QStringList names(const QStringList& paths) {
+    QStringList out;
+    for (const QString& p : paths)
+        out.append(Fs::fileName(p));
+    return out;
+}
+
+bool matchesName(const QString& fileName, const QStringList& candidates) {
+    return ConfigStore::matches(QStringLiteral("/g/BepInEx/config/") + fileName, candidates);
+}
+
+} // namespace
+
+class TestConfigDiscovery : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup() { Fs::remove(ConfigStore::backupDir()); }
+
+    void normalizeWorksOnCodePoints() {
+        QCOMPARE(ConfigStore::normalize(QStringLiteral("Valheim_Plus-1")), QStringLiteral("valheimplus1"));
+        QCOMPARE(ConfigStore::normalize(QStringLiteral("Better UI 😀 模组!")), QStringLiteral("betterui模组"));
+        // Letters outside the Basic Multilingual Plane survive whole; the accent mark stays.
+        QCOMPARE(ConfigStore::normalize(QStringLiteral("𝒜b.e\u0301")), QStringLiteral("𝒜be\u0301"));
+        QCOMPARE(ConfigStore::normalize(QStringLiteral("ÆSIR Ⅻ")), QStringLiteral("æsirⅻ"));
+    }
+
+    void listsTheConfigFolder() {
+        QTemporaryDir game;
+        const QString dir = ConfigStore::configDir(game.path());
+        QCOMPARE(dir, Fs::join(game.path(), QStringLiteral("BepInEx/config")));
+        QVERIFY(ConfigStore::allConfigFiles(game.path()).isEmpty());
+        for (const char* name : {"BepInEx.cfg", "bepinex.cfg", "b.cfg", "Zed.CFG", "a.cfg", "C.cfg",
+                                 ".hidden.cfg", "notes.txt", "cfg", "sub/inner.cfg"})
+            writeFile(Fs::join(dir, QString::fromUtf8(name)), "x = 1\n");
+        QVERIFY(QDir().mkpath(Fs::join(dir, QStringLiteral("folder.cfg"))));
+        const QStringList found = names(ConfigStore::allConfigFiles(game.path()));
+        QCOMPARE(found.size(), 6);
+        QVERIFY(!found.contains(QStringLiteral("BepInEx.cfg")));
+        // Case-insensitive order: capitals do not sort ahead of small letters.
+        QCOMPARE(found.mid(found.indexOf(QStringLiteral("a.cfg")), 5),
+                 (QStringList{QStringLiteral("a.cfg"), QStringLiteral("b.cfg"), QStringLiteral("bepinex.cfg"),
+                              QStringLiteral("C.cfg"), QStringLiteral("Zed.CFG")}));
+        QVERIFY(found.contains(QStringLiteral(".hidden.cfg")));
+        QCOMPARE(ConfigStore::allConfigFiles(game.path()).first(), Fs::join(dir, found.first()));
+    }
+
+    void matchesByTheMeaningfulPiecesOfTheName() {
+        // Reverse-domain names: owner and mod name are the pieces that count.
+        QVERIFY(matchesName(QStringLiteral("com.example.valheim.ModName.cfg"), {QStringLiteral("Mod_Name")}));
+        QVERIFY(
+            !matchesName(QStringLiteral("com.example.valheim.ModName.cfg"), {QStringLiteral("ValheimRaft")}));
+        QVERIFY(matchesName(QStringLiteral("org.bepinex.plugins.valheim_plus.cfg"),
+                            {QStringLiteral("Valheim Plus Folder"), QStringLiteral("ValheimPlus")}));
+        QVERIFY(matchesName(QStringLiteral("Azumatt.AzuCraftyBoxes.cfg"),
+                            {QStringLiteral("AzuCraftyBoxesPlus")}));
+        QVERIFY(matchesName(QStringLiteral("randyknapp.mods.epicloot.cfg"), {QStringLiteral("EpicLoot")}));
+        // Generic pieces are dropped, so a three-letter generic candidate finds nothing in them.
+        QVERIFY(!matchesName(QStringLiteral("valheim.mod.Foo.cfg"), {QStringLiteral("mod")}));
+        QVERIFY(!matchesName(QStringLiteral("com.author.Thing.cfg"), {QStringLiteral("com")}));
+        // Two- and three-letter candidates only match a piece exactly.
+        QVERIFY(matchesName(QStringLiteral("com.author.UI.cfg"), {QStringLiteral("ui")}));
+        QVERIFY(!matchesName(QStringLiteral("com.author.BetterUI.cfg"), {QStringLiteral("UI")}));
+        QVERIFY(matchesName(QStringLiteral("Map.cfg"), {QStringLiteral("MAP")}));
+        QVERIFY(!matchesName(QStringLiteral("MiniMap.cfg"), {QStringLiteral("Map")}));
+        // Length counts characters as the player sees them: "été" written with combining
+        // accents is three characters, not five.
+        QVERIFY(!matchesName(QStringLiteral("summer.ete\u0301te\u0301.cfg"),
+                             {QStringLiteral("e\u0301te\u0301")}));
+        QVERIFY(matchesName(QStringLiteral("summer.ete\u0301te\u0301.cfg"),
+                            {QStringLiteral("te\u0301te\u0301")}));
+        // Names that normalize to nothing never match.
+        QVERIFY(!matchesName(QStringLiteral("___.cfg"), {QStringLiteral("--"), QString()}));
+        QVERIFY(!matchesName(QStringLiteral("Foo.cfg"), {}));
+    }
+
+    void firstSeenCopies() {
+        QCOMPARE(ConfigStore::backupDir(), Fs::join(AppSupport::dir(), QStringLiteral("original-configs")));
+        QVERIFY(ConfigStore::backupDir().startsWith(TestHome::path()));
+        QTemporaryDir gameA;
+        QTemporaryDir gameB;
+        const QString a = Fs::join(ConfigStore::configDir(gameA.path()), QStringLiteral("mod.cfg"));
+        const QString b = Fs::join(ConfigStore::configDir(gameB.path()), QStringLiteral("mod.cfg"));
+        writeFile(a, "edited by hand\n");
+        writeFile(b, "other game\n");
+
+        QVERIFY(!ConfigStore::hasBackup(a));
+        const QString copy = ConfigStore::ensureBackup(a);
+        QCOMPARE(copy, ConfigStore::backupURL(a));
+        QCOMPARE(readFile(copy), QByteArray("edited by hand\n"));
+        // Keyed by file name: the other game's file of that name shares the copy, which is never replaced.
+        QVERIFY(ConfigStore::hasBackup(b));
+        QCOMPARE(ConfigStore::ensureBackup(b), copy);
+        writeFile(a, "changed later\n");
+        ConfigStore::ensureBackup(a);
+        QCOMPARE(readFile(copy), QByteArray("edited by hand\n"));
+
+        ConfigStore::revertToOriginal(a);
+        QCOMPARE(readFile(a), QByteArray("edited by hand\n"));
+        QVERIFY(ConfigStore::hasBackup(a));
+        writeFile(a, "again\n");
+        ConfigStore::revertToOriginal(a);
+        QCOMPARE(readFile(a), QByteArray("edited by hand\n"));
+
+        const QString lone = Fs::join(ConfigStore::configDir(gameA.path()), QStringLiteral("lone.cfg"));
+        writeFile(lone, "mine\n");
+        try {
+            ConfigStore::revertToOriginal(lone);
+            QFAIL("reverting without a copy must fail");
+        } catch (const SkaldrunError& e) {
+            QVERIFY2(e.message().contains(QStringLiteral("lone.cfg")), qPrintable(e.message()));
+        }
+        QCOMPARE(readFile(lone), QByteArray("mine\n"));
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::ensureBackup(lone + QStringLiteral(".gone")));
+        QVERIFY(!ConfigStore::hasBackup(lone + QStringLiteral(".gone")));
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestConfigDiscovery)
+#include "tst_configdiscovery.moc"

@@ -1,0 +1,298 @@
+#include "config/ConfigStore.h"
+#include "platform/Fs.h"
+#include "platform/SkaldrunError.h"
+#include "tests/support/ModFixtures.h"
+#include "tests/support/TestMain.h"
+
+#include <QTemporaryDir>
+
+using ModFixtures::readFile;
+using ModFixtures::writeFile;
+
+namespace {
+
+// The way BepInEx 5 writes a plugin's settings.
+const QByteArray sample =
+    "## Settings file was created by plugin Valheim Plus v0.9.9.11\n"
+    "## Plugin GUID: org.bepinex.plugins.valheim_plus\n"
+    "\n"
+    "[Camera.Zoom]\n"
+    "\n"
+    "## Lets the mouse wheel zoom further out\n"
+    "## than the game allows.\n"
+    "# Setting type: Boolean\n"
+    "# Default value: true\n"
+    "Enabled = true\n"
+    "\n"
+    "## Farthest zoom, in metres\n"
+    "# Setting type: Single\n"
+    "# Default value: 6\n"
+    "# Acceptable value range: From -1.5 to 2e3\n"
+    "Max Distance = 6\n"
+    "\n"
+    "[General]\n"
+    "\n"
+    "## Which messages reach the log\n"
+    "# Setting type: LogLevel\n"
+    "# Default value: Error, Warning\n"
+    "# Acceptable values: None, Fatal, Error, Warning, Message, Info, Debug, All\n"
+    "# Multiple values can be set at the same time by separating them with , (e.g. Debug, "
+    "Warning)\n"
+    "Log Levels = Error, Warning\n"
+    "\n"
+    "## Server address\n"
+    "# Setting type: String\n"
+    "# Default value: \n"
+    "Enabled = host=127.0.0.1\n";
+
+// The lines two byte strings differ in, by index; both must have the same number of lines.
+QList<qsizetype> differingLines(const QByteArray& a, const QByteArray& b) {
+    const QList<QByteArray> left = a.split('\n');
+    const QList<QByteArray> right = b.split('\n');
+    if (left.size() != right.size()) return {-1};
+    QList<qsizetype> out;
+    for (qsizetype i = 0; i < left.size(); ++i) {
+        if (left[i] != right[i]) out.append(i);
+    }
+    return out;
+}
+
+const ConfigEntry* find(const ParsedConfig& config, const QString& section, const QString& key) {
+    for (const ConfigEntry& e : config.entries) {
+        if (e.section == section && e.key == key) return &e;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestConfigFile : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir game;
+    QString cfgPath(const QString& name) const {
+        return Fs::join(game.path(), QStringLiteral("BepInEx/config/") + name);
+    }
+
+private Q_SLOTS:
+    void cleanup() { Fs::remove(ConfigStore::backupDir()); }
+
+    void readsWhatBepInExWrites() {
+        const QString path = cfgPath(QStringLiteral("org.bepinex.plugins.valheim_plus.cfg"));
+        writeFile(path, sample);
+        const ParsedConfig config = ConfigStore::parse(path);
+        QCOMPARE(config.lines.size(), sample.count('\n') + 1);
+        QCOMPARE(config.entries.size(), 4);
+
+        const ConfigEntry* zoom = find(config, QStringLiteral("Camera.Zoom"), QStringLiteral("Enabled"));
+        QVERIFY(zoom);
+        QCOMPARE(zoom->description,
+                 QStringLiteral("Lets the mouse wheel zoom further out than the game allows."));
+        QCOMPARE(zoom->settingType, QStringLiteral("Boolean"));
+        QCOMPARE(zoom->defaultValue, QStringLiteral("true"));
+        QCOMPARE(zoom->id, QStringLiteral("Camera.Zoom::Enabled::9"));
+        QVERIFY(zoom->isBool() && !zoom->isNumeric());
+
+        const ConfigEntry* distance =
+            find(config, QStringLiteral("Camera.Zoom"), QStringLiteral("Max Distance"));
+        QVERIFY(distance);
+        QCOMPARE(distance->range, (ConfigRange{-1.5, 2000}));
+        QVERIFY(distance->isNumeric() && !distance->isIntegerType() && !distance->isBool());
+
+        const ConfigEntry* levels = find(config, QStringLiteral("General"), QStringLiteral("Log Levels"));
+        QVERIFY(levels);
+        // The note about combining flags is a comment like any other, not a list of values.
+        QCOMPARE(levels->acceptableValues->size(), 8);
+        QCOMPARE(levels->acceptableValues->last(), QStringLiteral("All"));
+
+        const ConfigEntry* server = find(config, QStringLiteral("General"), QStringLiteral("Enabled"));
+        QVERIFY(server);
+        QCOMPARE(server->originalValue, QStringLiteral("host=127.0.0.1"));
+        QCOMPARE(server->defaultValue, QString(""));
+    }
+
+    void oddCommentBlocks() {
+        const QString path = cfgPath(QStringLiteral("odd.cfg"));
+        writeFile(path, "Loose=1\n"
+                        "[S]\n"
+                        "# Setting type: Int32\n"
+                        "# Acceptable value range: From 0 to 0\n"
+                        "# Acceptable values: a, , b\n"
+                        "Both = a\n"
+                        "## Lost description\n"
+                        "\n"
+                        "Bare = x\n"
+                        "# Acceptable values: False, TRUE\n"
+                        "Flag = False\n"
+                        " = no key\n"
+                        "[Broken\n"
+                        "After = 1\n");
+        const ParsedConfig config = ConfigStore::parse(path);
+        QCOMPARE(config.entries.size(), 5);
+        QCOMPARE(config.entries[0].section, QString(""));
+        const ConfigEntry& both = config.entries[1];
+        QVERIFY(!both.range);
+        QCOMPARE(*both.acceptableValues, (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+        QVERIFY(both.isIntegerType() && both.isNumeric() && !both.isBool());
+        QCOMPARE(config.entries[2].description, QString());
+        QVERIFY(config.entries[3].isBool());
+        QCOMPARE(config.entries[4].section, QStringLiteral("S")); // "[Broken" is not a header
+    }
+
+    // Whatever the line ends and the first bytes, an unchanged save writes the same bytes, and
+    // one edit changes one line.
+    void roundTripsByteForByte_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("editedLine");
+        QTest::newRow("LF") << sample << "Max Distance" << QByteArray("Max Distance = 12.5");
+        QTest::newRow("no final LF") << sample.chopped(1) << "Enabled" << QByteArray("Enabled = off");
+        QTest::newRow("CRLF") << QByteArray(sample).replace("\n", "\r\n") << "Log Levels"
+                              << QByteArray("Log Levels = All\r");
+        QTest::newRow("BOM") << QByteArray("\xEF\xBB\xBF") + sample << "Max Distance"
+                             << QByteArray("Max Distance = 12.5");
+        QTest::newRow("BOM, setting first") << QByteArray("\xEF\xBB\xBF  Loose=1\n[A]\nB = 2") << "Loose"
+                                            << QByteArray("\xEF\xBB\xBFLoose = 7");
+        QTest::newRow("indented, no blanks")
+            << QByteArray("# c\n\t  K=v\n# d\n") << "K" << QByteArray("K = w");
+    }
+    void roundTripsByteForByte() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, editedLine);
+        const QString path = cfgPath(QStringLiteral("round.cfg"));
+        writeFile(path, bytes);
+
+        ParsedConfig config = ConfigStore::parse(path);
+        ConfigStore::save(config, {});
+        QCOMPARE(readFile(path), bytes);
+        QHash<QString, QString> sameValues;
+        for (const ConfigEntry& e : config.entries)
+            sameValues.insert(e.id, e.originalValue);
+        ConfigStore::save(config, sameValues);
+        QCOMPARE(readFile(path), bytes);
+
+        const auto it = std::find_if(config.entries.cbegin(), config.entries.cend(),
+                                     [&](const ConfigEntry& e) { return e.key == key; });
+        QVERIFY(it != config.entries.cend());
+        const QString value =
+            QString::fromUtf8(editedLine.mid(editedLine.indexOf('=') + 2)).remove(QLatin1Char('\r'));
+        ConfigStore::save(config, {{it->id, value}});
+        const QByteArray after = readFile(path);
+        QCOMPARE(differingLines(bytes, after), QList<qsizetype>{it->lineIndex});
+        QCOMPARE(after.split('\n').at(it->lineIndex), editedLine);
+        QCOMPARE(ConfigStore::parse(path).entries.at(config.entries.indexOf(*it)).originalValue, value);
+    }
+
+    // Files written on Windows or by older loaders must read the same as plain ones.
+    void lineEndsAndByteOrderMarkDoNotChangeTheMeaning() {
+        const QString plain = cfgPath(QStringLiteral("plain.cfg"));
+        writeFile(plain, sample);
+        const QList<ConfigEntry> expected = ConfigStore::parse(plain).entries;
+        for (const QByteArray& variant :
+             {QByteArray(sample).replace("\n", "\r\n"), QByteArray("\xEF\xBB\xBF") + sample,
+              QByteArray("\xEF\xBB\xBF") + QByteArray(sample).replace("\n", "\r\n")}) {
+            const QString path = cfgPath(QStringLiteral("variant.cfg"));
+            writeFile(path, variant);
+            QCOMPARE(ConfigStore::parse(path).entries, expected);
+        }
+        const QString headerFirst = cfgPath(QStringLiteral("header-first.cfg"));
+        writeFile(headerFirst, "\xEF\xBB\xBF[General]\r\nEnabled = true\r\n");
+        QCOMPARE(ConfigStore::parse(headerFirst).entries.at(0).id, QStringLiteral("General::Enabled::1"));
+    }
+
+    void lineBreaksInValuesAreRefused() {
+        const QString path = cfgPath(QStringLiteral("inject.cfg"));
+        writeFile(path, sample);
+        const ParsedConfig config = ConfigStore::parse(path);
+        const QString id = config.entries.at(0).id;
+        for (const QString& value : {QStringLiteral("true\n[Evil]\nX = 1"), QStringLiteral("true\rX = 1")}) {
+            try {
+                ConfigStore::save(config, {{id, value}});
+                QFAIL("a value with a line break must be refused");
+            } catch (const SkaldrunError& e) {
+                QVERIFY2(e.message().contains(QStringLiteral("“Enabled”")), qPrintable(e.message()));
+                QVERIFY2(e.message().contains(QStringLiteral("line break")), qPrintable(e.message()));
+            }
+            QCOMPARE(readFile(path), sample);
+            QVERIFY(!ConfigStore::hasBackup(path)); // nothing at all was written
+        }
+    }
+
+    void firstSeenCopyPrecedesTheFirstWrite() {
+        const QString path = cfgPath(QStringLiteral("first.cfg"));
+        writeFile(path, sample);
+        const ParsedConfig config = ConfigStore::parse(path);
+        QVERIFY(!ConfigStore::hasBackup(path));
+        ConfigStore::save(config, {{config.entries.at(0).id, QStringLiteral("false")}});
+        QCOMPARE(readFile(ConfigStore::backupURL(path)), sample);
+        ConfigStore::save(ConfigStore::parse(path), {{config.entries.at(0).id, QStringLiteral("true")}});
+        QCOMPARE(readFile(ConfigStore::backupURL(path)), sample);
+
+        // A copy that can't be made stops the save before the file is touched.
+        Fs::remove(ConfigStore::backupDir());
+        writeFile(ConfigStore::backupDir(), "a file where the folder belongs");
+        QVERIFY_THROWS_EXCEPTION(
+            SkaldrunError, ConfigStore::save(config, {{config.entries.at(0).id, QStringLiteral("no")}}));
+        QCOMPARE(readFile(path), sample);
+    }
+
+    void linksOutOfTheGameFolderAreNeverWrittenThrough() {
+        QTemporaryDir outside;
+        const QString victim = outside.filePath(QStringLiteral("victim.cfg"));
+        writeFile(victim, sample);
+        const QString link = cfgPath(QStringLiteral("linked.cfg"));
+        QVERIFY(QDir().mkpath(Fs::parent(link)));
+        QVERIFY(QFile::link(victim, link));
+
+        const ParsedConfig config = ConfigStore::parse(link); // reading through it is harmless
+        try {
+            ConfigStore::save(config, {{config.entries.at(0).id, QStringLiteral("false")}});
+            QFAIL("saving through a link out of the game folder must fail");
+        } catch (const SkaldrunError& e) {
+            QVERIFY2(e.message().contains(QStringLiteral("linked.cfg")), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(QStringLiteral("outside the game folder")),
+                     qPrintable(e.message()));
+        }
+        QCOMPARE(readFile(victim), sample);
+        QVERIFY(Fs::isSymLink(link));
+
+        writeFile(ConfigStore::backupURL(link), "replaced");
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::revertToOriginal(link));
+        QCOMPARE(readFile(victim), sample);
+
+        // A dangling link would make the write create a file wherever it points.
+        const QString dangling = cfgPath(QStringLiteral("dangling.cfg"));
+        QVERIFY(QFile::link(outside.filePath(QStringLiteral("new.cfg")), dangling));
+        ParsedConfig danglingConfig = config;
+        danglingConfig.url = dangling;
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::save(danglingConfig, {}));
+        QVERIFY(!QFile::exists(outside.filePath(QStringLiteral("new.cfg"))));
+
+        // A link to another file of the same game is still the player's own file to edit.
+        const QString shared = Fs::join(game.path(), QStringLiteral("shared/settings.cfg"));
+        writeFile(shared, sample);
+        const QString inside = cfgPath(QStringLiteral("inside.cfg"));
+        QVERIFY(QFile::link(shared, inside));
+        const ParsedConfig insideConfig = ConfigStore::parse(inside);
+        ConfigStore::save(insideConfig, {{insideConfig.entries.at(0).id, QStringLiteral("false")}});
+        QVERIFY(Fs::isSymLink(inside));
+        QCOMPARE(ConfigStore::parse(shared).entries.at(0).originalValue, QStringLiteral("false"));
+    }
+
+    void unreadableFilesNameTheFile() {
+        const QString bad = cfgPath(QStringLiteral("latin1.cfg"));
+        writeFile(bad, "[General]\nName = Bj\xF6rn\n");
+        for (const QString& path : {bad, cfgPath(QStringLiteral("missing.cfg")), Fs::parent(bad)}) {
+            try {
+                ConfigStore::parse(path);
+                QFAIL("parse must throw");
+            } catch (const SkaldrunError& e) {
+                QVERIFY2(e.message().contains(Fs::fileName(path)), qPrintable(e.message()));
+            }
+        }
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestConfigFile)
+#include "tst_configfile.moc"

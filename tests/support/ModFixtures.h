@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+#include <QtTest>
+
+// Files for mod and config tests: plain files with their folders, and DLLs that carry a
+// version record the way a Windows version resource stores it.
+namespace ModFixtures {
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The fixed file-information record: signature, structure version, version MS and LS words.
+inline QByteArray versionRecord(quint32 structVersion, quint32 ms, quint32 ls) {
+    QByteArray out("\xBD\x04\xEF\xFE", 4);
+    for (quint32 v : {structVersion, ms, ls}) {
+        for (int i = 0; i < 4; ++i)
+            out.append(char((v >> (8 * i)) & 0xFF));
+    }
+    return out;
+}
+
+inline QByteArray fakeDll(quint16 major, quint16 minor, quint16 build, quint16 revision) {
+    return QByteArray("MZ") + QByteArray(400, '\x90') +
+           versionRecord(0x00010000, (quint32(major) << 16) | minor, (quint32(build) << 16) | revision) +
+           QByteArray(64, '\0');
+}
+
+inline QByteArray unversionedDll() {
+    return QByteArray("MZ") + QByteArray(254, '\x90');
+}
+
+} // namespace ModFixtures
