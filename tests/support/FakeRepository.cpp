@@ -1,0 +1,300 @@
+#include "tests/support/FakeRepository.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutexLocker>
+#include <QTemporaryDir>
+
+#include <zlib.h>
+
+FakeRepository::FakeRepository() {
+    m_server.fallback([this](const QString& path) { return respond(path); });
+}
+
+void FakeRepository::add(Package package) {
+    QMutexLocker lock(&m_mutex);
+    m_packages.append(std::move(package));
+}
+
+void FakeRepository::serveDocument(QByteArray document) {
+    QMutexLocker lock(&m_mutex);
+    m_document = std::move(document);
+}
+
+QString FakeRepository::archivePath(const Package& p) const {
+    return QStringLiteral("/package/download/%1/%2/%3/").arg(p.owner, p.name, p.version);
+}
+
+int FakeRepository::downloads(const QString& fullName) const {
+    QMutexLocker lock(&m_mutex);
+    for (const Package& p : m_packages) {
+        if (p.fullName() == fullName)
+            return m_server.requestCount(archivePath(p));
+    }
+    return 0;
+}
+
+QByteArray FakeRepository::packageList() const {
+    QMutexLocker lock(&m_mutex);
+    if (m_document)
+        return *m_document;
+    QJsonArray list;
+    for (const Package& p : m_packages) {
+        if (!p.listed)
+            continue;
+        QJsonArray deps;
+        for (const QString& d : p.dependencies)
+            deps.append(d);
+        QJsonObject version{
+            {QStringLiteral("name"), p.name},
+            {QStringLiteral("full_name"), p.dependencyString()},
+            {QStringLiteral("description"), p.description},
+            {QStringLiteral("icon"), baseUrl() + QStringLiteral("/icons/") + p.fullName() + QStringLiteral(".png")},
+            {QStringLiteral("version_number"), p.version},
+            {QStringLiteral("dependencies"), deps},
+            {QStringLiteral("download_url"), baseUrl() + archivePath(p)},
+            {QStringLiteral("downloads"), p.downloads},
+            {QStringLiteral("date_created"), p.dateCreated},
+            {QStringLiteral("is_active"), true},
+            {QStringLiteral("file_size"), 24000},
+        };
+        QJsonArray categories;
+        for (const QString& c : p.categories)
+            categories.append(c);
+        list.append(QJsonObject{
+            {QStringLiteral("name"), p.name},
+            {QStringLiteral("full_name"), p.fullName()},
+            {QStringLiteral("owner"), p.owner},
+            {QStringLiteral("package_url"),
+             baseUrl() + QStringLiteral("/c/valheim/p/%1/%2/").arg(p.owner, p.name)},
+            {QStringLiteral("donation_link"), QJsonValue::Null},
+            {QStringLiteral("date_created"), p.dateCreated},
+            {QStringLiteral("date_updated"), p.dateCreated},
+            {QStringLiteral("rating_score"), p.rating},
+            {QStringLiteral("is_pinned"), false},
+            {QStringLiteral("is_deprecated"), false},
+            {QStringLiteral("has_nsfw_content"), false},
+            {QStringLiteral("categories"), categories},
+            {QStringLiteral("versions"), QJsonArray{version}},
+        });
+    }
+    return QJsonDocument(list).toJson(QJsonDocument::Compact);
+}
+
+QByteArray FakeRepository::archiveBytes(const Package& p) {
+    if (!p.brokenArchive.isEmpty())
+        return p.brokenArchive;
+    if (auto it = m_archives.constFind(p.fullName()); it != m_archives.cend())
+        return *it;
+    const TestZip zip = p.archive ? *p.archive : TestZip::repositoryMod(p.name, p.version);
+    QTemporaryDir dir;
+    QFile file(zip.save(dir.filePath(QStringLiteral("a.zip"))));
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readAll();
+    m_archives.insert(p.fullName(), bytes);
+    return bytes;
+}
+
+LoopbackServer::Response FakeRepository::respond(const QString& path) {
+    if (path == QLatin1String("/c/valheim/api/v1/package/"))
+        return LoopbackServer::reply(packageList());
+    QMutexLocker lock(&m_mutex);
+    const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    // /api/experimental/package/{namespace}/{name}/
+    if (parts.size() == 5 && parts[0] == QLatin1String("api") && parts[2] == QLatin1String("package")) {
+        for (const Package& p : std::as_const(m_packages)) {
+            if (p.owner == parts[3] && p.name == parts[4]) {
+                const QJsonObject latest{{QStringLiteral("namespace"), p.owner},
+                                         {QStringLiteral("name"), p.name},
+                                         {QStringLiteral("version_number"), p.version},
+                                         {QStringLiteral("download_url"), baseUrl() + archivePath(p)}};
+                const QJsonObject answer{{QStringLiteral("namespace"), p.owner},
+                                         {QStringLiteral("name"), p.name},
+                                         {QStringLiteral("full_name"), p.fullName()},
+                                         {QStringLiteral("latest"), latest}};
+                return LoopbackServer::reply(QJsonDocument(answer).toJson(QJsonDocument::Compact));
+            }
+        }
+        return LoopbackServer::reply(R"({"detail":"Not found."})", 404);
+    }
+    // /package/download/{namespace}/{name}/{version}/
+    if (parts.size() == 5 && parts[0] == QLatin1String("package") && parts[1] == QLatin1String("download")) {
+        for (const Package& p : std::as_const(m_packages)) {
+            if (p.owner == parts[2] && p.name == parts[3]) {
+                if (p.failDownload) {
+                    LoopbackServer::Response dropped;
+                    dropped.closeAtOnce = true;
+                    return dropped;
+                }
+                return LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
+            }
+        }
+    }
+    // /icons/{full name}.png
+    if (parts.size() == 2 && parts[0] == QLatin1String("icons")) {
+        for (const Package& p : std::as_const(m_packages)) {
+            if (p.fullName() + QStringLiteral(".png") == parts[1])
+                return LoopbackServer::reply(png(64, p.iconColor), 200, "image/png");
+        }
+    }
+    return LoopbackServer::reply("<html><body><h1>Not Found</h1></body></html>", 404, "text/html");
+}
+
+namespace {
+
+void chunk(QByteArray& out, const char* type, const QByteArray& data) {
+    QByteArray body(type, 4);
+    body += data;
+    const quint32 length = quint32(data.size());
+    for (int shift : {24, 16, 8, 0})
+        out.append(char((length >> shift) & 0xFF));
+    out += body;
+    const quint32 crc = quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size())));
+    for (int shift : {24, 16, 8, 0})
+        out.append(char((crc >> shift) & 0xFF));
+}
+
+} // namespace
+
+QByteArray FakeRepository::png(int size, unsigned rgb) {
+    QByteArray raw;
+    for (int y = 0; y < size; ++y) {
+        raw.append('\0'); // no filter
+        for (int x = 0; x < size; ++x) {
+            const bool band = std::abs(x - y) < size / 6;
+            const auto channel = [&](int shift) {
+                const int c = int((rgb >> shift) & 0xFF);
+                return char(band ? c + (255 - c) / 2 : c);
+            };
+            raw.append(channel(16)).append(channel(8)).append(channel(0));
+        }
+    }
+    uLongf packedSize = compressBound(uLong(raw.size()));
+    QByteArray packed(qsizetype(packedSize), '\0');
+    compress(reinterpret_cast<Bytef*>(packed.data()), &packedSize, reinterpret_cast<const Bytef*>(raw.constData()),
+             uLong(raw.size()));
+    packed.resize(qsizetype(packedSize));
+    QByteArray header;
+    for (quint32 v : {quint32(size), quint32(size)}) {
+        for (int shift : {24, 16, 8, 0})
+            header.append(char((v >> shift) & 0xFF));
+    }
+    header.append(char(8)).append(char(2)).append('\0').append('\0').append('\0'); // 8-bit RGB
+    QByteArray out("\x89PNG\r\n\x1a\n", 8);
+    chunk(out, "IHDR", header);
+    chunk(out, "IDAT", packed);
+    chunk(out, "IEND", QByteArray());
+    return out;
+}
+
+QByteArray FakeRepository::sampleConfig(const QString& pluginName) {
+    QByteArray text = "## Settings file was created by plugin " + pluginName.toUtf8() + " v1.4.0\n"
+                      "## Plugin GUID: hearthworks." + pluginName.toLower().toUtf8() + "\n\n"
+                      "[General]\n\n"
+                      "## Turns the mod on or off.\n"
+                      "# Setting type: Boolean\n"
+                      "# Default value: true\n"
+                      "Enabled = true\n\n"
+                      "## How long a fire burns on one log, in minutes.\n"
+                      "## Longer fires use fewer logs.\n"
+                      "# Setting type: Single\n"
+                      "# Default value: 1.5\n"
+                      "# Acceptable value range: From 0.5 to 10\n"
+                      "Burn Time = 1.5\n\n"
+                      "## Which fires the mod changes.\n"
+                      "# Setting type: FireKinds\n"
+                      "# Default value: Hearth, Campfire\n"
+                      "# Acceptable values: Campfire, Hearth, Brazier, Sconce\n"
+                      "# Multiple values can be set at the same time by separating them with , (e.g. Debug, Warning)\n"
+                      "Affected Fires = Hearth, Campfire\n\n"
+                      "[Comfort.Levels]\n\n"
+                      "## Comfort points a burning hearth gives.\n"
+                      "# Setting type: Int32\n"
+                      "# Default value: 2\n"
+                      "# Acceptable value range: From 0 to 5\n"
+                      "Hearth Comfort = 2\n\n"
+                      "## Shown when resting near the fire.\n"
+                      "# Setting type: String\n"
+                      "# Default value: \n"
+                      "Rest Message = Warm and cozy\n\n"
+                      "## Colour of the flame.\n"
+                      "# Setting type: FlameColour\n"
+                      "# Default value: Orange\n"
+                      "# Acceptable values: Orange, Blue, Green\n"
+                      "Flame Colour = Orange\n";
+    return text;
+}
+
+void FakeRepository::addStandardCatalog() {
+    const QString pack = QStringLiteral("quellit-BepInExPack_Valheim-5.4.2202");
+    Package bep;
+    bep.owner = QStringLiteral("quellit");
+    bep.name = QStringLiteral("BepInExPack_Valheim");
+    bep.version = QStringLiteral("5.4.2202");
+    bep.description = QStringLiteral("BepInEx pack for Valheim. Preconfigured and includes unstripped Unity DLLs.");
+    bep.downloads = 41234567;
+    bep.rating = 3012;
+    bep.archive = TestZip::bepInExPack(bep.version);
+    bep.iconColor = 0x6B4F3A;
+    add(bep);
+
+    Package shader;
+    shader.owner = QStringLiteral("Tarnwick");
+    shader.name = QStringLiteral("ShaderHelperForMac");
+    shader.version = QStringLiteral("1.0.3");
+    shader.description = QStringLiteral("Swaps Windows-only shaders for Metal-friendly ones so modded items aren't pink.");
+    shader.dependencies = {pack};
+    shader.downloads = 18250;
+    shader.rating = 77;
+    shader.iconColor = 0xD94A8C;
+    add(shader);
+
+    const auto mod = [&](const QString& owner, const QString& name, const QString& version, const QString& description,
+                         QStringList deps, qint64 downloads, qint64 rating, unsigned color) {
+        Package p;
+        p.owner = owner;
+        p.name = name;
+        p.version = version;
+        p.description = description;
+        p.dependencies = QStringList{pack} + deps;
+        p.downloads = downloads;
+        p.rating = rating;
+        p.iconColor = color;
+        p.dateCreated = QStringLiteral("2024-%1-12T08:00:00.000000Z").arg(int(m_packages.size() % 12) + 1, 2, 10, QLatin1Char('0'));
+        return p;
+    };
+    add(mod(QStringLiteral("Hearthworks"), QStringLiteral("CoreUtils"), QStringLiteral("2.1.0"),
+            QStringLiteral("Shared helpers for Hearthworks mods."), {}, 905112, 410, 0x8E6C3A));
+    add(mod(QStringLiteral("Runecraft"), QStringLiteral("RuneLib"), QStringLiteral("1.4.2"),
+            QStringLiteral("Rune definitions and crafting hooks used by Runecraft mods."),
+            {QStringLiteral("Hearthworks-CoreUtils-2.1.0")}, 512001, 230, 0x3A7D8E));
+    add(mod(QStringLiteral("Runecraft"), QStringLiteral("Epic_Runes"), QStringLiteral("3.0.1"),
+            QStringLiteral("Carve runes into your gear for magic effects."),
+            {QStringLiteral("Runecraft-RuneLib-1.4.2")}, 2300450, 1288, 0x7A3AD9));
+    Package cozy = mod(QStringLiteral("Hearthworks"), QStringLiteral("CozyHearth"), QStringLiteral("1.4.0"),
+                       QStringLiteral("Longer-burning fires and more comfort by the hearth."),
+                       {QStringLiteral("Hearthworks-CoreUtils-2.1.0")}, 77003, 95, 0xE0772B);
+    cozy.archive = TestZip::repositoryMod(cozy.name, cozy.version);
+    cozy.archive->file(QStringLiteral("config/hearthworks.CozyHearth.cfg"), sampleConfig(cozy.name));
+    add(cozy);
+    add(mod(QStringLiteral("Fjordsmith"), QStringLiteral("Better_Carts"), QStringLiteral("0.9.4"),
+            QStringLiteral("Carts that turn, brake and carry more."), {}, 340210, 188, 0x2B8E4F));
+    add(mod(QStringLiteral("Fjordsmith"), QStringLiteral("TrollTweaks"), QStringLiteral("1.2.0"),
+            QStringLiteral("Smarter trolls. Needs a library that was taken down."),
+            {QStringLiteral("Ghostly-VanishedLib-1.0.0")}, 12040, 8, 0x5E8E2B));
+    Package broken = mod(QStringLiteral("Brokkr"), QStringLiteral("CrackedAnvil"), QStringLiteral("0.1.0"),
+                         QStringLiteral("An upload whose archive is damaged."), {}, 310, 0, 0x888888);
+    broken.brokenArchive = "PK\x03\x04 this archive was cut short";
+    add(broken);
+    add(mod(QStringLiteral("Skaldic"), QStringLiteral("MapPins"), QStringLiteral("5.0.0"),
+            QStringLiteral("Shared map pins and better markers for your crew."), {}, 1500302, 990, 0x2B5E8E));
+    add(mod(QStringLiteral("Skaldic"), QStringLiteral("QuickStack"), QStringLiteral("1.8.3"),
+            QStringLiteral("Stack items into nearby chests with one key."), {}, 2900000, 2011, 0x8E2B5E));
+    add(mod(QStringLiteral("Mistwalker"), QStringLiteral("PlantEverything"), QStringLiteral("1.17.0"),
+            QStringLiteral("Plant bushes, trees and more with the cultivator."), {}, 999999, 640, 0x4F8E2B));
+    add(mod(QStringLiteral("Mistwalker"), QStringLiteral("Comfy_Tents"), QStringLiteral("0.4.1"),
+            QStringLiteral("Tents that count as shelter."), {}, 4120, 12, 0xB8862B));
+    add(mod(QStringLiteral("Oarsman"), QStringLiteral("Sail_Faster"), QStringLiteral("2.0.0"),
+            QStringLiteral("Trims sails for more speed in tail winds."), {}, 1000000, 701, 0x2B8E8E));
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "tests/support/LoopbackServer.h"
+#include "tests/support/TestZip.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// A stand-in for the Thunderstore repository on 127.0.0.1: the Valheim package list, the
+// package endpoint, the archives (built on the fly) and package icons. Point the app at it with
+// SKALDRUN_THUNDERSTORE_URL = baseUrl(). Nothing here uses QtTest, so the demo serves it too.
+class FakeRepository {
+public:
+    struct Package {
+        QString owner;
+        QString name;
+        QString version = QStringLiteral("1.0.0");
+        QString description;
+        QStringList dependencies; // "Owner-Name-1.2.3"
+        qint64 downloads = 1000;
+        qint64 rating = 5;
+        QString dateCreated = QStringLiteral("2024-03-01T10:00:00.000000Z");
+        QStringList categories;
+        std::optional<TestZip> archive; // none: a plain repository mod named after the package
+        QByteArray brokenArchive;       // served instead of an archive when not empty
+        bool listed = true;             // false: reachable by its endpoint only, not in the list
+        bool failDownload = false;      // the archive's address answers with a dropped connection
+        unsigned iconColor = 0x4A90D9;
+
+        QString fullName() const { return owner + QLatin1Char('-') + name; }
+        QString dependencyString() const { return fullName() + QLatin1Char('-') + version; }
+    };
+
+    FakeRepository();
+
+    void add(Package package);
+    // The journey's repository: the BepInEx pack, ShaderHelperForMac, a dozen mods among them
+    // a three-level dependency chain, one dependency the catalog lacks, one broken archive.
+    void addStandardCatalog();
+    // Serves this document as the package list instead of the one built from add().
+    void serveDocument(QByteArray document);
+
+    QString baseUrl() const { return m_server.baseUrl(); }
+    LoopbackServer& server() { return m_server; }
+    QByteArray packageList() const;
+    QString archivePath(const Package& package) const; // the path part of its download address
+    int downloads(const QString& fullName) const;     // archive requests so far
+
+    // A small solid-colour PNG with a lighter diagonal band, for package icons.
+    static QByteArray png(int size, unsigned rgb);
+    // A BepInEx 5 config file as a plugin writes it.
+    static QByteArray sampleConfig(const QString& pluginName);
+
+private:
+    LoopbackServer::Response respond(const QString& path);
+    QByteArray archiveBytes(const Package& package);
+
+    mutable QMutex m_mutex;
+    QList<Package> m_packages;
+    QHash<QString, QByteArray> m_archives; // full name -> built archive
+    std::optional<QByteArray> m_document;
+    LoopbackServer m_server;
+};

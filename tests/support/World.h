@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// A made-up Mac home below a folder of our own, holding everything Skaldrun reads and writes:
+// Steam's data folder with a second library that holds the game, the game's app bundle, a Steam
+// account's local configuration, and a save folder with worlds and characters. Stand-ins for
+// what Steam and BepInEx would do are methods here. Nothing here uses QtTest, so the demo can
+// build the same world.
+class World {
+public:
+    explicit World(QString home);
+
+    QString home() const { return m_home; }
+    QString steamRoot() const;  // home + "Library/Application Support/Steam"
+    QString library() const;    // the second Steam library, on a made-up games drive
+    QString gameDir() const;    // library + "steamapps/common/Valheim"
+    QString appBundle() const;  // gameDir + "Valheim.app"
+    QString executable() const; // the bundle's main executable
+    QString savesDir() const;   // home + "Library/Application Support/IronGate/Valheim"
+    QString account() const { return QStringLiteral("87654321"); }
+    QString localConfig() const; // that account's localconfig.vdf
+    QString pluginsDir() const { return gameDir() + QStringLiteral("/BepInEx/plugins"); }
+
+    // The whole world: Steam, the game, the saves.
+    World& build();
+    World& buildSteam(); // libraryfolders.vdf naming the second library; an account without launch options
+    World& buildGame();  // Valheim.app with Info.plist and an executable that stays running a while
+    World& buildSaves(); // two worlds and a character
+    World& removeGame(); // as if the player uninstalled it
+
+    // What Steam does when the player pastes launch options into the game's properties.
+    void setSteamLaunchOptions(const QString& options) const;
+    // What BepInEx does when it loads: writes its log.
+    void writeLoaderLog() const;
+    // What a browser does to a download: flags the BepInEx files as quarantined. Returns how
+    // many items were flagged (0 where the file system refuses user attributes).
+    int quarantineLoaderFiles() const;
+
+    // A file below the world, with its folders made.
+    static void write(const QString& path, const QByteArray& bytes);
+    static QByteArray read(const QString& path);
+
+private:
+    QString m_home;
+};
