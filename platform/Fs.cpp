@@ -235,6 +235,24 @@ std::optional<QByteArray> tryRead(const QString& path) {
     return bytes;
 }
 
+std::optional<QByteArray> tryReadPadded(const QString& path, qsizetype padding) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    // The size is a hint only: the file may grow or shrink while it is read.
+    qsizetype size = 0;
+    QByteArray bytes(qMax<qint64>(f.size(), 0) + padding, Qt::Uninitialized);
+    for (;;) {
+        if (bytes.size() - size < padding + 1) bytes.resize(bytes.size() * 2 + padding);
+        const qint64 got = f.read(bytes.data() + size, bytes.size() - size - padding);
+        if (got < 0) return std::nullopt;
+        if (got == 0) break;
+        size += got;
+    }
+    std::memset(bytes.data() + size, 0, bytes.size() - size);
+    bytes.resize(size); // keeps the allocation, so the zeroed padding stays behind the end
+    return bytes;
+}
+
 QByteArray read(const QString& path) {
     QFile f(path);
     if (isDir(path))

@@ -51,6 +51,9 @@ bool walk(const QString& root, const std::function<bool(const Entry&)>& visit);
 // --- Reading ---
 std::optional<QByteArray> tryRead(const QString& path);
 QByteArray read(const QString& path); // throws
+// The whole file, with at least `padding` zeroed bytes allocated past its end, for parsers that
+// read ahead in blocks and would otherwise need a second, padded copy. nullopt when unreadable.
+std::optional<QByteArray> tryReadPadded(const QString& path, qsizetype padding);
 // Strict UTF-8: nullopt when unreadable or not valid UTF-8. A leading byte-order mark is kept.
 std::optional<QString> tryReadUtf8(const QString& path);
 QString readUtf8(const QString& path); // throws, naming the file, when unreadable or not UTF-8
