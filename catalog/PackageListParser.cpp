@@ -9,12 +9,19 @@
 
 #include <simdjson.h>
 
+#include <algorithm>
+#include <atomic>
 #include <bit>
+#include <condition_variable>
 #include <cstdint>
 #include <cstring>
+#include <deque>
 #include <limits>
+#include <memory>
+#include <mutex>
+#include <optional>
 #include <string_view>
-#include <unordered_map>
+#include <thread>
 #include <vector>
 
 namespace od = simdjson::ondemand;
@@ -44,55 +51,90 @@ enum class Key {
     downloads,
 };
 
-bool is(std::string_view key, std::string_view name) {
-    return key == name;
+// Keys are matched as they stand in the document, without unescaping them: a key character
+// is either itself or, since the wanted keys are ASCII letters and "_", a \uXXXX escape.
+// `raw` points just past the key's opening quote; reading stops at the first mismatch, at the
+// latest on the closing quote.
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
 }
 
-Key packageKey(std::string_view k) {
-    switch (k.size()) {
-    case 4:
-        return is(k, "name") ? Key::name : Key::other;
-    case 5:
-        return is(k, "owner") ? Key::owner : Key::other;
-    case 8:
-        return is(k, "versions") ? Key::versions : Key::other;
-    case 9:
-        return is(k, "full_name") ? Key::fullName : Key::other;
-    case 10:
-        return is(k, "categories") ? Key::categories : Key::other;
-    case 11:
-        return is(k, "package_url") ? Key::packageUrl : Key::other;
-    case 12:
-        if (is(k, "rating_score")) return Key::rating;
-        return is(k, "date_created")   ? Key::dateCreated
-               : is(k, "date_updated") ? Key::dateUpdated
-                                       : Key::other;
-    case 13:
-        return is(k, "is_deprecated") ? Key::deprecated : Key::other;
-    case 16:
-        return is(k, "has_nsfw_content") ? Key::nsfw : Key::other;
+char keyChar(const char* p, int& length) {
+    length = 1;
+    if (*p != '\\') return *p;
+    if (p[1] != 'u') return 0;
+    int value = 0;
+    for (int i = 2; i < 6; ++i) {
+        const int digit = hexDigit(p[i]);
+        if (digit < 0) return 0;
+        value = value * 16 + digit;
+    }
+    length = 6;
+    return value > 0 && value < 0x80 ? char(value) : 0;
+}
+
+bool keyIs(const char* raw, std::string_view wanted) {
+    int length = 0;
+    for (const char c : wanted) {
+        if (keyChar(raw, length) != c) return false;
+        raw += length;
+    }
+    return *raw == '"';
+}
+
+Key packageKey(const char* k) {
+    int length = 0;
+    switch (keyChar(k, length)) {
+    case 'n':
+        return keyIs(k, "name") ? Key::name : Key::other;
+    case 'o':
+        return keyIs(k, "owner") ? Key::owner : Key::other;
+    case 'f':
+        return keyIs(k, "full_name") ? Key::fullName : Key::other;
+    case 'p':
+        return keyIs(k, "package_url") ? Key::packageUrl : Key::other;
+    case 'd':
+        return keyIs(k, "date_created")   ? Key::dateCreated
+               : keyIs(k, "date_updated") ? Key::dateUpdated
+                                          : Key::other;
+    case 'r':
+        return keyIs(k, "rating_score") ? Key::rating : Key::other;
+    case 'i':
+        return keyIs(k, "is_deprecated") ? Key::deprecated : Key::other;
+    case 'h':
+        return keyIs(k, "has_nsfw_content") ? Key::nsfw : Key::other;
+    case 'c':
+        return keyIs(k, "categories") ? Key::categories : Key::other;
+    case 'v':
+        return keyIs(k, "versions") ? Key::versions : Key::other;
     default:
         return Key::other;
     }
 }
 
-Key versionKey(std::string_view k) {
-    switch (k.size()) {
-    case 4:
-        return is(k, "icon") ? Key::icon : Key::other;
-    case 9:
-        return is(k, "downloads") ? Key::downloads : Key::other;
-    case 11:
-        return is(k, "description") ? Key::description : Key::other;
-    case 12:
-        return is(k, "download_url")   ? Key::downloadUrl
-               : is(k, "dependencies") ? Key::dependencies
-                                       : Key::other;
-    case 14:
-        return is(k, "version_number") ? Key::versionNumber : Key::other;
+Key versionKey(const char* k) {
+    int length = 0;
+    switch (keyChar(k, length)) {
+    case 'i':
+        return keyIs(k, "icon") ? Key::icon : Key::other;
+    case 'd':
+        if (keyIs(k, "downloads")) return Key::downloads;
+        if (keyIs(k, "description")) return Key::description;
+        if (keyIs(k, "download_url")) return Key::downloadUrl;
+        return keyIs(k, "dependencies") ? Key::dependencies : Key::other;
+    case 'v':
+        return keyIs(k, "version_number") ? Key::versionNumber : Key::other;
     default:
         return Key::other;
     }
+}
+
+// Releases after the first only count their downloads.
+Key laterVersionKey(const char* k) {
+    return keyIs(k, "downloads") ? Key::downloads : Key::other;
 }
 
 // Whether n bytes at p contain a backslash, eight at a time. May read up to seven bytes past
@@ -158,44 +200,318 @@ struct Fields {
     }
 };
 
+// One QString per distinct text. Open addressing over a flat table; the texts it compares
+// against are copied into its own blocks, so lookups never reach back into parts of the
+// document that were already handed back.
+class Interner {
+public:
+    explicit Interner(size_t expected) {
+        size_t capacity = 1024;
+        while (capacity < expected * 2)
+            capacity *= 2;
+        m_slots.resize(capacity);
+    }
+
+    QString get(std::string_view text) {
+        const size_t hash = qHash(QByteArrayView(text.data(), qsizetype(text.size())), 0);
+        const size_t mask = m_slots.size() - 1;
+        size_t i = hash & mask;
+        for (; m_slots[i].text; i = (i + 1) & mask) {
+            const Slot& slot = m_slots[i];
+            if (slot.hash == hash && std::string_view(slot.text, slot.size) == text)
+                return m_values[slot.value];
+        }
+        if ((m_values.size() + 1) * 2 > m_slots.size()) {
+            grow();
+            return get(text);
+        }
+        m_slots[i] = Slot{hash, keep(text), uint32_t(text.size()), uint32_t(m_values.size())};
+        m_values.push_back(QString::fromUtf8(text.data(), qsizetype(text.size())));
+        return m_values.back();
+    }
+
+private:
+    struct Slot {
+        size_t hash = 0;
+        const char* text = nullptr; // null: free
+        uint32_t size = 0;
+        uint32_t value = 0; // into m_values
+    };
+
+    const char* keep(std::string_view text) {
+        if (m_blockLeft < text.size() + 1) {
+            const size_t size = std::max<size_t>(64 * 1024, text.size() + 1);
+            m_blocks.push_back(std::make_unique<char[]>(size));
+            m_blockNext = m_blocks.back().get();
+            m_blockLeft = size;
+        }
+        char* copy = m_blockNext;
+        std::memcpy(copy, text.data(), text.size());
+        // Never at the same address as the next text, and never null, even when empty.
+        m_blockNext += text.size() + 1;
+        m_blockLeft -= text.size() + 1;
+        return copy;
+    }
+
+    void grow() {
+        std::vector<Slot> old(m_slots.size() * 2);
+        old.swap(m_slots);
+        const size_t mask = m_slots.size() - 1;
+        for (const Slot& slot : old) {
+            if (!slot.text) continue;
+            size_t i = slot.hash & mask;
+            while (m_slots[i].text)
+                i = (i + 1) & mask;
+            m_slots[i] = slot;
+        }
+    }
+
+    std::vector<Slot> m_slots;
+    std::vector<QString> m_values;
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    char* m_blockNext = nullptr;
+    size_t m_blockLeft = 0;
+};
+
+// What a kept package object holds: texts point into the document (or the parser's buffer,
+// for the few with escapes); an absent text has no data. The addresses and the description
+// are made by the walk itself, which leaves the two sides of a pipeline about equally busy.
+struct Found {
+    const char* start = nullptr; // where the package object begins in the document
+    std::string_view name, owner, fullName, version, dateCreated, dateUpdated;
+    QString description;
+    OptionalUrl icon, packageUrl, downloadUrl;
+    qint64 downloads = 0;
+    qint64 rating = 0;
+    uint32_t dependencies = 0, dependencyCount = 0, categories = 0, categoryCount = 0; // into Batch::texts
+    bool dependenciesValid = false;
+    bool categoriesValid = false;
+};
+
+struct Batch {
+    std::vector<Found> packages;
+    std::vector<std::string_view> texts;
+};
+
+// Turns found packages into TSPackage values (and the index), in document order.
+class Builder {
+public:
+    // `source`, when given, is the mapped file being read: pages behind the packages already
+    // built are handed back, so the whole document and the whole catalog never sit in memory
+    // together. `index`, when given, is filled while each package is still hot in the cache.
+    Builder(const char* document, size_t size, Fs::MappedFile* source, ThunderstoreStore::Index* index)
+        : m_document(document), m_source(source), m_index(index), m_shared(size / 5000) {
+        // About 7 KB of document per package. Reserving a little too much costs no resident
+        // memory (untouched pages); regrowing would copy the list at the worst moment.
+        const qsizetype expected = qsizetype(size / 6000) + 16;
+        m_packages.reserve(expected);
+        if (m_index) m_index->reserve(expected);
+    }
+
+    void build(const Batch& batch) {
+        for (const Found& found : batch.packages) {
+            if (m_source && found.start - m_document - m_releasedUpTo >= releaseStep) {
+                m_releasedUpTo = found.start - m_document;
+                m_source->releaseBefore(m_releasedUpTo);
+            }
+            TSPackage& p = m_packages.emplaceBack();
+            build(found, batch, p);
+            if (m_index) addToIndex(found, p);
+        }
+    }
+
+    QList<TSPackage> takePackages() { return std::move(m_packages); }
+
+private:
+    static QString text(std::string_view utf8) {
+        return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    }
+
+    // Versions, categories and dependency strings repeat across the catalog (nearly every
+    // package names the BepInEx pack); one shared QString each saves memory and time.
+    QString shared(std::string_view utf8) { return m_shared.get(utf8); }
+
+    QStringList sharedList(bool valid, const std::string_view* items, uint32_t count) {
+        QStringList list;
+        if (!valid || count == 0) return list;
+        list.reserve(qsizetype(count));
+        for (uint32_t i = 0; i < count; ++i)
+            list.append(shared(items[i]));
+        return list;
+    }
+
+    void build(const Found& f, const Batch& batch, TSPackage& p) {
+        p.fullName = text(f.fullName);
+        p.id = p.fullName;
+        p.name = text(f.name);
+        p.owner = text(f.owner);
+        p.description = f.description;
+        p.iconURL = f.icon;
+        p.pageURL = f.packageUrl;
+        p.version = shared(f.version);
+        p.downloadURL = f.downloadUrl;
+        p.dependencies =
+            sharedList(f.dependenciesValid, batch.texts.data() + f.dependencies, f.dependencyCount);
+        p.totalDownloads = f.downloads;
+        p.rating = f.rating;
+        p.dateCreated = text(f.dateCreated);
+        p.dateUpdated = text(f.dateUpdated);
+        p.categories = sharedList(f.categoriesValid, batch.texts.data() + f.categories, f.categoryCount);
+    }
+
+    // The catalog key, lower-cased straight from the document's bytes when they are ASCII (as
+    // they practically always are); QString's Unicode lower-casing otherwise, as ownerAndName.
+    static QString catalogKey(const Found& f, const TSPackage& p) {
+        QString key(qsizetype(f.owner.size() + 1 + f.name.size()), Qt::Uninitialized);
+        QChar* out = key.data();
+        const auto copy = [&out](std::string_view part) {
+            for (const char c : part) {
+                if (static_cast<unsigned char>(c) >= 0x80) return false;
+                *out++ = QLatin1Char(c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c);
+            }
+            return true;
+        };
+        if (!copy(f.owner)) return p.ownerAndName();
+        *out++ = QLatin1Char('-');
+        if (!copy(f.name)) return p.ownerAndName();
+        return key;
+    }
+
+    // The first package with a key keeps it.
+    void addToIndex(const Found& f, const TSPackage& p) {
+        const qsizetype before = m_index->size();
+        TSPackage& slot = (*m_index)[catalogKey(f, p)];
+        if (m_index->size() != before) slot = p;
+    }
+
+    static constexpr qsizetype releaseStep = 4 * 1024 * 1024;
+    const char* m_document;
+    Fs::MappedFile* m_source;
+    ThunderstoreStore::Index* m_index;
+    Interner m_shared;
+    QList<TSPackage> m_packages;
+    qsizetype m_releasedUpTo = 0;
+};
+
+// Runs a Builder on a thread of its own while the walk goes on: the walk and the building
+// take about as long each, and neither waits for the other. Its own thread rather than the
+// shared pool, which the load itself may be occupying: the walk waits for this one at the end.
+class Pipeline {
+public:
+    explicit Pipeline(Builder& builder) : m_builder(builder), m_thread([this] { work(); }) {}
+    ~Pipeline() { cancel(); }
+    Pipeline(const Pipeline&) = delete;
+    Pipeline& operator=(const Pipeline&) = delete;
+
+    void push(Batch&& batch) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_queue.push_back(std::move(batch));
+        }
+        m_ready.notify_one();
+    }
+
+    // Waits until everything pushed is built; false when building failed.
+    bool finish() {
+        if (m_thread.joinable()) {
+            {
+                std::lock_guard lock(m_mutex);
+                m_done = true;
+            }
+            m_ready.notify_one();
+            m_thread.join();
+        }
+        return !m_failed;
+    }
+
+    // Stops without building what is still queued.
+    void cancel() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_queue.clear();
+        }
+        finish();
+    }
+
+private:
+    void work() {
+        for (;;) {
+            Batch batch;
+            {
+                std::unique_lock lock(m_mutex);
+                m_ready.wait(lock, [this] { return !m_queue.empty() || m_done; });
+                if (m_queue.empty()) return;
+                batch = std::move(m_queue.front());
+                m_queue.pop_front();
+            }
+            if (m_failed) continue;
+            try {
+                m_builder.build(batch);
+            } catch (...) {
+                m_failed = true;
+            }
+        }
+    }
+
+    Builder& m_builder;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::deque<Batch> m_queue;
+    bool m_done = false;
+    std::atomic<bool> m_failed = false;
+    std::thread m_thread; // last: starts once everything above exists
+};
+
+// Walks the document and hands what it finds to the builder, in batches.
 class Walker {
 public:
-    QList<TSPackage> run(const simdjson::padded_string_view& json) {
+    QList<TSPackage> run(const simdjson::padded_string_view& json, Fs::MappedFile* source,
+                         ThunderstoreStore::Index* index) {
         od::parser parser;
         od::document doc;
         check(parser.iterate(json).get(doc));
         od::array top;
         if (doc.get_array().get(top)) throw Broken{};
-        QList<TSPackage> packages;
-        // About 7 KB of document per package. Reserving a little too much costs no resident
-        // memory (untouched pages), regrowing would copy the list at the worst moment.
-        packages.reserve(qsizetype(json.length() / 6000) + 16);
+
+        Builder builder(json.data(), json.length(), source, index);
+        // Small documents (tests, error pages) are not worth a thread.
+        std::optional<Pipeline> pipeline;
+        if (json.length() >= pipelineThreshold && std::thread::hardware_concurrency() > 1)
+            pipeline.emplace(builder);
+        const auto handOver = [&] {
+            if (m_batch.packages.empty()) return;
+            if (pipeline)
+                pipeline->push(std::move(m_batch));
+            else
+                builder.build(m_batch);
+            m_batch = Batch{};
+            m_batch.packages.reserve(batchSize);
+        };
+        m_batch.packages.reserve(batchSize);
+
         for (auto element : top) {
+            od::value value;
+            check(std::move(element).get(value));
+            const char* start = value.raw_json_token().data();
             od::object object;
-            check(element.get_object().get(object)); // every element must be an object
+            check(value.get_object().get(object)); // every element must be an object
             m.reset();
             walkPackage(object);
-            if (keep()) packages.append(build());
+            if (keep()) {
+                keepFound(start);
+                if (m_batch.packages.size() == batchSize) handOver();
+            }
         }
         // Anything after the array makes the document invalid JSON.
         if (!doc.current_location().error()) throw Broken{};
-        return packages;
+        handOver();
+        // On a throw above, the pipeline's destructor stops the builder before the parser goes.
+        if (pipeline && !pipeline->finish()) throw std::bad_alloc();
+        return builder.takePackages();
     }
 
 private:
-    // The key's text, unescaped only in the rare case it carries escapes. The key ends at
-    // the last quote before the colon that precedes its value.
-    std::string_view keyOf(od::field& field, std::string_view valueToken) {
-        const char* start = reinterpret_cast<const char*>(field.key().raw());
-        const char* end = valueToken.data() - 1;
-        while (end > start && *end != '"')
-            --end;
-        const size_t length = size_t(end - start);
-        if (!hasBackslash(start, length)) return std::string_view(start, length);
-        std::string_view unescaped;
-        check(field.unescaped_key().get(unescaped));
-        return unescaped;
-    }
+    static const char* keyOf(od::field& field) { return reinterpret_cast<const char*>(field.key().raw()); }
 
     // A string value's text, straight from the document when it has no escapes.
     std::optional<std::string_view> stringOf(od::value& value, std::string_view token) {
@@ -252,9 +568,11 @@ private:
         for (auto fieldResult : object) {
             od::field field;
             check(std::move(fieldResult).get(field));
+            const Key key = packageKey(keyOf(field));
+            if (key == Key::other) continue; // skipped by the iterator
             od::value& value = field.value();
             const std::string_view token = value.raw_json_token();
-            switch (packageKey(keyOf(field, token))) {
+            switch (key) {
             case Key::name:
                 m.name = stringOf(value, token);
                 break;
@@ -313,9 +631,10 @@ private:
             for (auto fieldResult : version) {
                 od::field field;
                 check(std::move(fieldResult).get(field));
+                const Key key = first ? versionKey(keyOf(field)) : laterVersionKey(keyOf(field));
+                if (key == Key::other) continue;
                 od::value& v = field.value();
                 const std::string_view t = v.raw_json_token();
-                const Key key = versionKey(keyOf(field, t));
                 if (key == Key::downloads) {
                     downloads = integerOf(v, t);
                     continue;
@@ -355,19 +674,8 @@ private:
                m.versionNumber;
     }
 
-    static QString text(std::string_view utf8) {
-        return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-    }
-    static QString text(const std::optional<std::string_view>& utf8) {
-        return utf8 ? text(*utf8) : QString();
-    }
-
-    // Owners, versions, categories and dependency strings repeat across the catalog (nearly
-    // every package names the BepInEx pack); one shared QString each saves memory and time.
-    const QString& shared(std::string_view utf8) {
-        auto it = m_shared.find(utf8);
-        if (it == m_shared.end()) it = m_shared.emplace(utf8, text(utf8)).first;
-        return it->second;
+    static std::string_view found(const std::optional<std::string_view>& text) {
+        return text ? *text : std::string_view();
     }
 
     static OptionalUrl url(const std::optional<std::string_view>& utf8) {
@@ -375,37 +683,38 @@ private:
                     : OptionalUrl();
     }
 
-    QStringList sharedList(bool valid, const std::vector<std::string_view>& items) {
-        QStringList list;
-        if (!valid) return list;
-        list.reserve(qsizetype(items.size()));
-        for (std::string_view item : items)
-            list.append(shared(item));
-        return list;
+    void keepFound(const char* start) {
+        Found f;
+        f.start = start;
+        // A present text always has data, even when empty, which tells it from an absent one.
+        f.name = *m.name;
+        f.owner = *m.owner;
+        f.fullName = *m.fullName;
+        if (m.description)
+            f.description = QString::fromUtf8(m.description->data(), qsizetype(m.description->size()));
+        f.icon = url(m.icon);
+        f.packageUrl = url(m.packageUrl);
+        f.version = *m.versionNumber;
+        f.downloadUrl = url(m.downloadUrl);
+        f.dateCreated = found(m.dateCreated);
+        f.dateUpdated = found(m.dateUpdated);
+        f.downloads = m.downloads;
+        f.rating = m.rating;
+        f.dependenciesValid = m.dependenciesValid;
+        f.dependencies = uint32_t(m_batch.texts.size());
+        f.dependencyCount = uint32_t(m.dependencies.size());
+        m_batch.texts.insert(m_batch.texts.end(), m.dependencies.begin(), m.dependencies.end());
+        f.categoriesValid = m.categoriesValid;
+        f.categories = uint32_t(m_batch.texts.size());
+        f.categoryCount = uint32_t(m.categories.size());
+        m_batch.texts.insert(m_batch.texts.end(), m.categories.begin(), m.categories.end());
+        m_batch.packages.push_back(std::move(f));
     }
 
-    TSPackage build() {
-        TSPackage p;
-        p.fullName = text(m.fullName);
-        p.id = p.fullName;
-        p.name = text(m.name);
-        p.owner = shared(*m.owner);
-        p.description = text(m.description);
-        p.iconURL = url(m.icon);
-        p.pageURL = url(m.packageUrl);
-        p.version = shared(*m.versionNumber);
-        p.downloadURL = url(m.downloadUrl);
-        p.dependencies = sharedList(m.dependenciesValid, m.dependencies);
-        p.totalDownloads = m.downloads;
-        p.rating = m.rating;
-        p.dateCreated = text(m.dateCreated);
-        p.dateUpdated = text(m.dateUpdated);
-        p.categories = sharedList(m.categoriesValid, m.categories);
-        return p;
-    }
-
+    static constexpr size_t batchSize = 128;
+    static constexpr size_t pipelineThreshold = 1024 * 1024;
     Fields m;
-    std::unordered_map<std::string_view, QString> m_shared;
+    Batch m_batch;
 };
 
 } // namespace
@@ -417,9 +726,10 @@ QList<TSPackage> ThunderstoreStore::parse(const QByteArray& document) {
         if (const_cast<QByteArray&>(document).data_ptr().freeSpaceAtEnd() >= parsePadding)
             return Walker().run(
                 simdjson::padded_string_view(document.constData(), size_t(document.size()),
-                                             size_t(document.size()) + simdjson::SIMDJSON_PADDING));
+                                             size_t(document.size()) + simdjson::SIMDJSON_PADDING),
+                nullptr, nullptr);
         const simdjson::padded_string copy(document.constData(), size_t(document.size()));
-        return Walker().run(copy);
+        return Walker().run(copy, nullptr, nullptr);
     } catch (const Broken&) {
         return {};
     } catch (const std::bad_alloc&) {
@@ -440,11 +750,18 @@ ThunderstoreStore::Index ThunderstoreStore::makeIndex(const QList<TSPackage>& pa
 const qsizetype ThunderstoreStore::parsePadding = qsizetype(simdjson::SIMDJSON_PADDING);
 
 std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::readCatalog(const QString& path) {
-    std::optional<QByteArray> document = Fs::tryReadPadded(path, parsePadding);
-    if (!document) return std::nullopt;
+    std::optional<Fs::MappedFile> file = Fs::MappedFile::open(path, parsePadding);
+    if (!file) return std::nullopt;
     Catalog catalog;
-    catalog.packages = parse(*document);
-    document.reset(); // the index is built without the document's 65 MB still around
-    catalog.index = makeIndex(catalog.packages);
+    try {
+        catalog.packages =
+            Walker().run(simdjson::padded_string_view(file->data(), size_t(file->size()),
+                                                      size_t(file->size()) + simdjson::SIMDJSON_PADDING),
+                         &*file, &catalog.index);
+    } catch (const Broken&) {
+        return Catalog{};
+    } catch (const std::bad_alloc&) {
+        return Catalog{};
+    }
     return catalog;
 }

@@ -1,5 +1,8 @@
 #include "catalog/TSPackage.h"
 
+#include <array>
+#include <string_view>
+
 namespace {
 
 bool isAlpha(char c) {
@@ -12,32 +15,20 @@ bool isHex(char c) {
     return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-// RFC 3986 "pchar" without the percent escapes: unreserved, sub-delims, ":" and "@".
-bool isPathChar(char c) {
-    if (isAlpha(c) || isDigit(c)) return true;
-    switch (c) {
-    case '-':
-    case '.':
-    case '_':
-    case '~':
-    case '!':
-    case '$':
-    case '&':
-    case '\'':
-    case '(':
-    case ')':
-    case '*':
-    case '+':
-    case ',':
-    case ';':
-    case '=':
-    case ':':
-    case '@':
-        return true;
-    default:
-        return false;
-    }
-}
+// RFC 3986 characters allowed as they are in a path, query or fragment: unreserved,
+// sub-delims, ":", "@", "/" and "?" (percent escapes are checked separately).
+constexpr auto pathChars = [] {
+    std::array<bool, 256> table{};
+    for (int c = 'a'; c <= 'z'; ++c)
+        table[size_t(c)] = true;
+    for (int c = 'A'; c <= 'Z'; ++c)
+        table[size_t(c)] = true;
+    for (int c = '0'; c <= '9'; ++c)
+        table[size_t(c)] = true;
+    for (const char c : std::string_view("-._~!$&'()*+,;=:@/?"))
+        table[size_t(static_cast<unsigned char>(c))] = true;
+    return table;
+}();
 
 // Recognises the plain http(s) addresses the repository actually sends without building a
 // QUrl. It only answers true for texts that QUrl's strict parser accepts as well; anything
@@ -88,7 +79,7 @@ bool plainlyValid(QByteArrayView text) {
         } else if (c == '#') {
             if (inFragment) return false;
             inFragment = true;
-        } else if (c != '/' && c != '?' && !isPathChar(c)) {
+        } else if (!pathChars[static_cast<unsigned char>(c)]) {
             return false;
         }
     }

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 
 #include <limits>
+#include <unistd.h>
 
 namespace {
 
@@ -264,26 +265,71 @@ private Q_SLOTS:
             QVERIFY2(ThunderstoreStore::parse(json.left(cut)).isEmpty(), qPrintable(QString::number(cut)));
     }
 
-    void paddedAndUnpaddedDocumentsParseAlike() {
+    void mappedFilesEndInZeroPadding() {
+        QTemporaryDir dir;
+        const qsizetype page = qsizetype(sysconf(_SC_PAGESIZE));
+        for (const qsizetype size : {qsizetype(0), qsizetype(1), page - 64, page - 10, page, 3 * page + 7}) {
+            QByteArray bytes(size, 'x');
+            const QString path = dir.filePath(QStringLiteral("f%1").arg(size));
+            Fs::writeAtomic(path, bytes);
+            auto file = Fs::MappedFile::open(path, 64);
+            QVERIFY(file);
+            QCOMPARE(QByteArray(file->data(), file->size()), bytes);
+            for (qsizetype i = 0; i < 64; ++i)
+                QCOMPARE(file->data()[size + i], '\0');
+        }
+        QVERIFY(!Fs::MappedFile::open(dir.filePath(QStringLiteral("absent")), 64));
+        QVERIFY(!Fs::MappedFile::open(dir.path(), 64));
+
+        // Released pages are only a hint: reading them again still gives the file's bytes.
+        QByteArray big(8 * page, Qt::Uninitialized);
+        for (qsizetype i = 0; i < big.size(); ++i)
+            big[i] = char('a' + i % 26);
+        const QString path = dir.filePath(QStringLiteral("big"));
+        Fs::writeAtomic(path, big);
+        auto file = Fs::MappedFile::open(path, 64);
+        QVERIFY(file);
+        QCOMPARE(QByteArray(file->data(), file->size()), big);
+        file->releaseBefore(5 * page + 3);
+        QCOMPARE(QByteArray(file->data(), file->size()), big);
+        Fs::MappedFile moved = std::move(*file);
+        QCOMPARE(QByteArray(moved.data(), moved.size()), big);
+    }
+
+    // The cache is read from a mapped file that is handed back as the walk goes; the result
+    // must be exactly what parsing the same bytes from memory gives.
+    void aCacheFileReadsLikeTheSameBytesInMemory() {
         QJsonArray list;
-        for (int i = 0; i < 50; ++i)
-            list.append(package(QStringLiteral("Owner%1").arg(i % 7), QStringLiteral("Mod%1").arg(i)));
+        const QString filler(2000, QLatin1Char('z'));
+        for (int i = 0; i < 4500; ++i) {
+            QJsonObject p = package(QStringLiteral("Owner%1").arg(i % 7), QStringLiteral("Mod%1").arg(i));
+            QJsonArray versions = p["versions"].toArray();
+            QJsonObject first = versions[0].toObject();
+            first.insert("description", filler + QString::number(i));
+            versions[0] = first;
+            p.insert("versions", versions);
+            list.append(p);
+        }
+        list.append(package("OWNER1", "MOD1")); // the same key as an earlier package
+        list.append(package("Öwner", "Ünicode"));
         const QByteArray json = doc(list);
+        QVERIFY(json.size() > 8 * 1024 * 1024); // long enough for pages to be handed back
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list.json"));
         Fs::writeAtomic(path, json);
-        auto padded = Fs::tryReadPadded(path, ThunderstoreStore::parsePadding);
-        QVERIFY(padded);
-        QCOMPARE(*padded, json);
-        QVERIFY(padded->data_ptr().freeSpaceAtEnd() >= ThunderstoreStore::parsePadding);
-        for (qsizetype i = 0; i < ThunderstoreStore::parsePadding; ++i)
-            QCOMPARE(padded->constData()[padded->size() + i], '\0');
-        QVERIFY(!Fs::tryReadPadded(dir.filePath(QStringLiteral("absent.json")), 64));
 
         const auto fromFile = ThunderstoreStore::readCatalog(path);
         QVERIFY(fromFile);
-        QCOMPARE(fromFile->packages.size(), 50);
-        QCOMPARE(fromFile->packages, ThunderstoreStore::parse(QByteArray(json.constData(), json.size())));
+        const auto inMemory = ThunderstoreStore::parse(json);
+        QCOMPARE(fromFile->packages.size(), 4502);
+        QVERIFY(fromFile->packages == inMemory);
+        QCOMPARE(fromFile->index, ThunderstoreStore::makeIndex(inMemory));
+        QCOMPARE(fromFile->index.value("owner1-mod1").owner, QStringLiteral("Owner1"));
+        QVERIFY(fromFile->index.contains(QStringLiteral("öwner-ünicode")));
+
+        QVERIFY(!ThunderstoreStore::readCatalog(dir.filePath(QStringLiteral("absent.json"))));
+        Fs::writeAtomic(path, "<html>");
+        QVERIFY(ThunderstoreStore::readCatalog(path)->packages.isEmpty());
     }
 
     void indexKeysAreLowerCaseAndTheFirstPackageWins() {
