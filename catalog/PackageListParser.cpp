@@ -20,7 +20,9 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -200,10 +202,10 @@ struct Fields {
     }
 };
 
-// One QString per distinct text. Open addressing over a flat table; the texts it compares
-// against are copied into its own blocks, so lookups never reach back into parts of the
-// document that were already handed back.
-class Interner {
+// One shared value per distinct key (a text, or a list of texts written out as bytes). Open
+// addressing over a flat table; keys are copied into blocks of its own, so lookups never reach
+// back into parts of the document that were already handed back.
+template <typename Value> class Interner {
 public:
     explicit Interner(size_t expected) {
         size_t capacity = 1024;
@@ -212,21 +214,22 @@ public:
         m_slots.resize(capacity);
     }
 
-    QString get(std::string_view text) {
-        const size_t hash = qHash(QByteArrayView(text.data(), qsizetype(text.size())), 0);
+    // `make` builds the value the first time a key is seen.
+    template <typename Make> Value get(std::string_view key, const Make& make) {
+        const size_t hash = qHash(QByteArrayView(key.data(), qsizetype(key.size())), 0);
         const size_t mask = m_slots.size() - 1;
         size_t i = hash & mask;
         for (; m_slots[i].text; i = (i + 1) & mask) {
             const Slot& slot = m_slots[i];
-            if (slot.hash == hash && std::string_view(slot.text, slot.size) == text)
+            if (slot.hash == hash && std::string_view(slot.text, slot.size) == key)
                 return m_values[slot.value];
         }
         if ((m_values.size() + 1) * 2 > m_slots.size()) {
             grow();
-            return get(text);
+            return get(key, make);
         }
-        m_slots[i] = Slot{hash, keep(text), uint32_t(text.size()), uint32_t(m_values.size())};
-        m_values.push_back(QString::fromUtf8(text.data(), qsizetype(text.size())));
+        m_slots[i] = Slot{hash, keep(key), uint32_t(key.size()), uint32_t(m_values.size())};
+        m_values.push_back(make());
         return m_values.back();
     }
 
@@ -267,7 +270,7 @@ private:
     }
 
     std::vector<Slot> m_slots;
-    std::vector<QString> m_values;
+    std::vector<Value> m_values;
     std::vector<std::unique_ptr<char[]>> m_blocks;
     char* m_blockNext = nullptr;
     size_t m_blockLeft = 0;
@@ -300,7 +303,7 @@ public:
     // built are handed back, so the whole document and the whole catalog never sit in memory
     // together. `index`, when given, is filled while each package is still hot in the cache.
     Builder(const char* document, size_t size, Fs::MappedFile* source, ThunderstoreStore::Index* index)
-        : m_document(document), m_source(source), m_index(index), m_shared(size / 5000) {
+        : m_document(document), m_source(source), m_index(index), m_texts(size / 5000), m_lists(size / 5000) {
         // About 7 KB of document per package. Reserving a little too much costs no resident
         // memory (untouched pages); regrowing would copy the list at the worst moment.
         const qsizetype expected = qsizetype(size / 6000) + 16;
@@ -329,15 +332,26 @@ private:
 
     // Versions, categories and dependency strings repeat across the catalog (nearly every
     // package names the BepInEx pack); one shared QString each saves memory and time.
-    QString shared(std::string_view utf8) { return m_shared.get(utf8); }
+    QString shared(std::string_view utf8) {
+        return m_texts.get(utf8, [utf8] { return text(utf8); });
+    }
 
+    // Whole lists repeat too: a third of all packages depend on the BepInEx pack alone.
     QStringList sharedList(bool valid, const std::string_view* items, uint32_t count) {
-        QStringList list;
-        if (!valid || count == 0) return list;
-        list.reserve(qsizetype(count));
-        for (uint32_t i = 0; i < count; ++i)
-            list.append(shared(items[i]));
-        return list;
+        if (!valid || count == 0) return {};
+        m_listKey.clear();
+        for (uint32_t i = 0; i < count; ++i) {
+            const auto size = uint32_t(items[i].size());
+            m_listKey.append(reinterpret_cast<const char*>(&size), sizeof size);
+            m_listKey.append(items[i]);
+        }
+        return m_lists.get(m_listKey, [&] {
+            QStringList list;
+            list.reserve(qsizetype(count));
+            for (uint32_t i = 0; i < count; ++i)
+                list.append(shared(items[i]));
+            return list;
+        });
     }
 
     void build(const Found& f, const Batch& batch, TSPackage& p) {
@@ -388,7 +402,9 @@ private:
     const char* m_document;
     Fs::MappedFile* m_source;
     ThunderstoreStore::Index* m_index;
-    Interner m_shared;
+    Interner<QString> m_texts;
+    Interner<QStringList> m_lists;
+    std::string m_listKey;
     QList<TSPackage> m_packages;
     qsizetype m_releasedUpTo = 0;
 };
@@ -474,10 +490,15 @@ public:
         if (doc.get_array().get(top)) throw Broken{};
 
         Builder builder(json.data(), json.length(), source, index);
-        // Small documents (tests, error pages) are not worth a thread.
+        // Small documents (tests, error pages) are not worth a thread; without one, the walk
+        // builds as it goes.
         std::optional<Pipeline> pipeline;
-        if (json.length() >= pipelineThreshold && std::thread::hardware_concurrency() > 1)
-            pipeline.emplace(builder);
+        if (json.length() >= pipelineThreshold && std::thread::hardware_concurrency() > 1) {
+            try {
+                pipeline.emplace(builder);
+            } catch (const std::system_error&) {
+            }
+        }
         const auto handOver = [&] {
             if (m_batch.packages.empty()) return;
             if (pipeline)
