@@ -311,8 +311,8 @@ public:
         if (m_index) m_index->reserve(expected);
     }
 
-    void build(const Batch& batch) {
-        for (const Found& found : batch.packages) {
+    void build(Batch& batch) {
+        for (Found& found : batch.packages) {
             if (m_source && found.start - m_document - m_releasedUpTo >= releaseStep) {
                 m_releasedUpTo = found.start - m_document;
                 m_source->releaseBefore(m_releasedUpTo);
@@ -354,16 +354,16 @@ private:
         });
     }
 
-    void build(const Found& f, const Batch& batch, TSPackage& p) {
+    void build(Found& f, const Batch& batch, TSPackage& p) {
         p.fullName = text(f.fullName);
         p.id = p.fullName;
         p.name = text(f.name);
         p.owner = text(f.owner);
-        p.description = f.description;
-        p.iconURL = f.icon;
-        p.pageURL = f.packageUrl;
+        p.description = std::move(f.description);
+        p.iconURL = std::move(f.icon);
+        p.pageURL = std::move(f.packageUrl);
         p.version = shared(f.version);
-        p.downloadURL = f.downloadUrl;
+        p.downloadURL = std::move(f.downloadUrl);
         p.dependencies =
             sharedList(f.dependenciesValid, batch.texts.data() + f.dependencies, f.dependencyCount);
         p.totalDownloads = f.downloads;
@@ -738,24 +738,42 @@ private:
     Batch m_batch;
 };
 
+// Any failure to read the document, or to find room for its packages, gives an empty list.
+QList<TSPackage> walkSafely(const char* data, size_t size, bool padded, Fs::MappedFile* source,
+                            ThunderstoreStore::Index* index) {
+    try {
+        if (padded)
+            return Walker().run(simdjson::padded_string_view(data, size, size + simdjson::SIMDJSON_PADDING),
+                                source, index);
+        const simdjson::padded_string copy(data, size);
+        return Walker().run(copy, source, index);
+    } catch (const Broken&) {
+    } catch (const std::bad_alloc&) {
+    }
+    if (index) index->clear();
+    return {};
+}
+
+// Whether simdjson may read ahead past the end of the bytes in place. data_ptr() only exposes
+// the allocation here; nothing is written or detached.
+bool hasPadding(const QByteArray& document) {
+    return const_cast<QByteArray&>(document).data_ptr().freeSpaceAtEnd() >=
+           qsizetype(simdjson::SIMDJSON_PADDING);
+}
+
 } // namespace
 
+const qsizetype ThunderstoreStore::parsePadding = qsizetype(simdjson::SIMDJSON_PADDING);
+
 QList<TSPackage> ThunderstoreStore::parse(const QByteArray& document) {
-    try {
-        // Parse in place when the caller left room for simdjson's read-ahead; copy otherwise.
-        // data_ptr() only exposes the allocation here; nothing is written or detached.
-        if (const_cast<QByteArray&>(document).data_ptr().freeSpaceAtEnd() >= parsePadding)
-            return Walker().run(
-                simdjson::padded_string_view(document.constData(), size_t(document.size()),
-                                             size_t(document.size()) + simdjson::SIMDJSON_PADDING),
-                nullptr, nullptr);
-        const simdjson::padded_string copy(document.constData(), size_t(document.size()));
-        return Walker().run(copy, nullptr, nullptr);
-    } catch (const Broken&) {
-        return {};
-    } catch (const std::bad_alloc&) {
-        return {};
-    }
+    return walkSafely(document.constData(), size_t(document.size()), hasPadding(document), nullptr, nullptr);
+}
+
+ThunderstoreStore::Catalog ThunderstoreStore::parseCatalog(const QByteArray& document) {
+    Catalog catalog;
+    catalog.packages = walkSafely(document.constData(), size_t(document.size()), hasPadding(document),
+                                  nullptr, &catalog.index);
+    return catalog;
 }
 
 ThunderstoreStore::Index ThunderstoreStore::makeIndex(const QList<TSPackage>& packages) {
@@ -768,21 +786,10 @@ ThunderstoreStore::Index ThunderstoreStore::makeIndex(const QList<TSPackage>& pa
     return index;
 }
 
-const qsizetype ThunderstoreStore::parsePadding = qsizetype(simdjson::SIMDJSON_PADDING);
-
 std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::readCatalog(const QString& path) {
     std::optional<Fs::MappedFile> file = Fs::MappedFile::open(path, parsePadding);
     if (!file) return std::nullopt;
     Catalog catalog;
-    try {
-        catalog.packages =
-            Walker().run(simdjson::padded_string_view(file->data(), size_t(file->size()),
-                                                      size_t(file->size()) + simdjson::SIMDJSON_PADDING),
-                         &*file, &catalog.index);
-    } catch (const Broken&) {
-        return Catalog{};
-    } catch (const std::bad_alloc&) {
-        return Catalog{};
-    }
+    catalog.packages = walkSafely(file->data(), size_t(file->size()), true, &*file, &catalog.index);
     return catalog;
 }

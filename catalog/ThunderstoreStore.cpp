@@ -35,8 +35,7 @@ Outcome fetch(const QUrl& url, bool force) {
     if (result.responded) {
         QByteArray body = std::move(result.body);
         body.reserve(body.size() + ThunderstoreStore::parsePadding);
-        ThunderstoreStore::Catalog catalog;
-        catalog.packages = ThunderstoreStore::parse(body);
+        ThunderstoreStore::Catalog catalog = ThunderstoreStore::parseCatalog(body);
         if (!catalog.packages.isEmpty()) {
             // Atomically: a crash halfway through must not leave a fresh-looking, broken cache
             // that would show an empty catalog for six hours.
@@ -45,8 +44,6 @@ Outcome fetch(const QUrl& url, bool force) {
             } catch (const SkaldrunError&) {
             }
         }
-        body = QByteArray();
-        catalog.index = ThunderstoreStore::makeIndex(catalog.packages);
         return Outcome{std::move(catalog), {}};
     }
 

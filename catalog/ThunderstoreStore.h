@@ -59,6 +59,8 @@ public:
         QList<TSPackage> packages;
         Index index;
     };
+    // parse() and makeIndex() in one pass.
+    static Catalog parseCatalog(const QByteArray& document);
     // Reads a package-list file (the cache) and builds the catalog; nullopt when unreadable.
     static std::optional<Catalog> readCatalog(const QString& path);
 

@@ -325,6 +325,13 @@ private Q_SLOTS:
         QVERIFY(fromFile->packages == inMemory);
         QCOMPARE(fromFile->index, ThunderstoreStore::makeIndex(inMemory));
         QCOMPARE(fromFile->index.value("owner1-mod1").owner, QStringLiteral("Owner1"));
+        QByteArray padded = json;
+        padded.reserve(json.size() + ThunderstoreStore::parsePadding);
+        for (const QByteArray& bytes : {json, padded}) {
+            const auto both = ThunderstoreStore::parseCatalog(bytes);
+            QVERIFY(both.packages == inMemory);
+            QCOMPARE(both.index, fromFile->index);
+        }
         QVERIFY(fromFile->index.contains(QStringLiteral("öwner-ünicode")));
 
         QVERIFY(!ThunderstoreStore::readCatalog(dir.filePath(QStringLiteral("absent.json"))));
