@@ -17,9 +17,11 @@ class OptionalUrl {
 public:
     OptionalUrl() = default;
     OptionalUrl(std::nullopt_t) {}
-    OptionalUrl(const QUrl& url);                // absent when the URL is invalid or empty
-    OptionalUrl(const std::optional<QUrl>& url); // likewise
-    OptionalUrl(const char*) = delete;           // say QUrl(...) or fromText(...)
+    // Absent when the URL is invalid or empty. Texts are read as QUrl reads them.
+    OptionalUrl(const QUrl& url);
+    OptionalUrl(const std::optional<QUrl>& url);
+    OptionalUrl(const QString& url) : OptionalUrl(QUrl(url)) {}
+    OptionalUrl(const char* url) : OptionalUrl(QUrl(QString::fromUtf8(url))) {}
 
     // The text as it stands in the document (UTF-8); absent when it isn't a valid address.
     static OptionalUrl fromText(QByteArrayView utf8);

@@ -349,6 +349,26 @@ private Q_SLOTS:
         QVERIFY(index.contains(QStringLiteral("other-mod")));
     }
 
+    void optionalUrlReadsLikeAnOptional() {
+        const QUrl url(QStringLiteral("https://thunderstore.example/p/a/"));
+        const OptionalUrl present = url;
+        QVERIFY(present && present.has_value());
+        QCOMPARE(*present, url);
+        QCOMPARE(present->host(), QStringLiteral("thunderstore.example"));
+        QCOMPARE(std::optional<QUrl>(present), std::optional<QUrl>(url));
+        QVERIFY(present == url);
+        QVERIFY(present == OptionalUrl("https://thunderstore.example/p/a/"));
+
+        for (const OptionalUrl& absent : {OptionalUrl(), OptionalUrl(std::nullopt), OptionalUrl(QUrl()),
+                                          OptionalUrl(std::optional<QUrl>()), OptionalUrl("http://[")}) {
+            QVERIFY(!absent);
+            QVERIFY(absent == std::nullopt);
+            QCOMPARE(absent.value_or(url), url);
+            QCOMPARE(std::optional<QUrl>(absent), std::nullopt);
+            QVERIFY_THROWS_EXCEPTION(std::bad_optional_access, absent.value());
+        }
+    }
+
     // Addresses are checked without QUrl on the common path; the check must agree with QUrl.
     void addressValidityAgreesWithQUrl() {
         const QStringList samples{
