@@ -1,7 +1,11 @@
 // Turning the repository's package list (about 65 MB, 9,400 packages with every release of
 // each) into TSPackage values. The document is walked once with simdjson's On-Demand API, in
 // place: strings are read straight out of the document and only the fields a package keeps
-// become QStrings, once the whole package object has been seen.
+// become QStrings, once the whole package object has been seen. On large documents a second
+// thread makes the QStrings and the index while the walk goes on.
+//
+// On-Demand validates the UTF-8 and the bracket structure of the whole document and the
+// grammar of every value it reads; values of keys nobody asks for are skipped unchecked.
 
 #include "catalog/ThunderstoreStore.h"
 
