@@ -298,6 +298,11 @@ struct Found {
 struct Batch {
     std::vector<Found> packages;
     std::vector<std::string_view> texts;
+
+    void clear() { // keeping the storage, which goes round again
+        packages.clear();
+        texts.clear();
+    }
 };
 
 // Turns found packages into TSPackage values (and the index), in document order.
@@ -431,6 +436,15 @@ public:
         m_ready.notify_one();
     }
 
+    // An emptied batch to fill next, when one has come back from the builder.
+    Batch spare() {
+        std::lock_guard lock(m_mutex);
+        if (m_spare.empty()) return {};
+        Batch batch = std::move(m_spare.back());
+        m_spare.pop_back();
+        return batch;
+    }
+
     // Waits until everything pushed is built; false when building failed.
     bool finish() {
         if (m_thread.joinable()) {
@@ -464,12 +478,16 @@ private:
                 batch = std::move(m_queue.front());
                 m_queue.pop_front();
             }
-            if (m_failed) continue;
-            try {
-                m_builder.build(batch);
-            } catch (...) {
-                m_failed = true;
+            if (!m_failed) {
+                try {
+                    m_builder.build(batch);
+                } catch (...) {
+                    m_failed = true;
+                }
             }
+            batch.clear();
+            std::lock_guard lock(m_mutex);
+            m_spare.push_back(std::move(batch));
         }
     }
 
@@ -477,6 +495,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_ready;
     std::deque<Batch> m_queue;
+    std::vector<Batch> m_spare;
     bool m_done = false;
     std::atomic<bool> m_failed = false;
     std::thread m_thread; // last: starts once everything above exists
@@ -505,11 +524,13 @@ public:
         }
         const auto handOver = [&] {
             if (m_batch.packages.empty()) return;
-            if (pipeline)
+            if (pipeline) {
                 pipeline->push(std::move(m_batch));
-            else
+                m_batch = pipeline->spare();
+            } else {
                 builder.build(m_batch);
-            m_batch = Batch{};
+                m_batch.clear();
+            }
             m_batch.packages.reserve(batchSize);
         };
         m_batch.packages.reserve(batchSize);
