@@ -13,8 +13,10 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace Fs {
@@ -279,6 +281,62 @@ QString readUtf8(const QString& path) {
     if (!text)
         fail(QStringLiteral("read"), path, QStringLiteral("it isn't UTF-8 text"));
     return *text;
+}
+
+std::optional<MappedFile> MappedFile::open(const QString& path, qsizetype padding) {
+    const int fd = ::open(native(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    const size_t size = size_t(info.st_size);
+    const size_t page = size_t(::sysconf(_SC_PAGESIZE));
+    const size_t length = (size + size_t(padding) + page - 1) / page * page;
+    // Zero pages first, then the file over their start: the padding past the end of the file
+    // reads as zeros whether it falls in the file's last page or beyond it.
+    void* base = ::mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (base == MAP_FAILED) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    if (size > 0 && ::mmap(base, size, PROT_READ, MAP_PRIVATE | MAP_FIXED, fd, 0) == MAP_FAILED) {
+        ::munmap(base, length);
+        ::close(fd);
+        return std::nullopt;
+    }
+    ::close(fd);
+    MappedFile file;
+    file.m_base = static_cast<char*>(base);
+    file.m_length = length;
+    file.m_size = qsizetype(size);
+    return file;
+}
+
+MappedFile::MappedFile(MappedFile&& other) noexcept
+    : m_base(std::exchange(other.m_base, nullptr)), m_length(std::exchange(other.m_length, 0)),
+      m_size(std::exchange(other.m_size, 0)), m_released(std::exchange(other.m_released, 0)) {}
+
+MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
+    // The other side now owns (and will unmap) what this one held.
+    std::swap(m_base, other.m_base);
+    std::swap(m_length, other.m_length);
+    std::swap(m_size, other.m_size);
+    std::swap(m_released, other.m_released);
+    return *this;
+}
+
+MappedFile::~MappedFile() {
+    if (m_base) ::munmap(m_base, m_length);
+}
+
+void MappedFile::releaseBefore(qsizetype offset) {
+    const size_t page = size_t(::sysconf(_SC_PAGESIZE));
+    const size_t end = qBound<size_t>(0, size_t(qMax<qsizetype>(offset, 0)), m_length) / page * page;
+    if (!m_base || end <= m_released) return;
+    ::madvise(m_base + m_released, end - m_released, MADV_DONTNEED);
+    m_released = end;
 }
 
 void writeAtomic(const QString& path, const QByteArray& bytes) {

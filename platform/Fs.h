@@ -59,6 +59,31 @@ std::optional<QString> tryReadUtf8(const QString& path);
 QString readUtf8(const QString& path); // throws, naming the file, when unreadable or not UTF-8
 std::optional<QString> decodeUtf8(const QByteArray& bytes);
 
+// A whole regular file mapped read-only into memory and followed by at least `padding` zero
+// bytes, for parsers that read ahead in blocks: no copy is made and pages come in as they are
+// touched. Only for files that are replaced by rename (writeAtomic), never shortened in place:
+// touching a page past a shortened end is a fault.
+class MappedFile {
+public:
+    static std::optional<MappedFile> open(const QString& path, qsizetype padding); // nullopt when unreadable
+    MappedFile(MappedFile&& other) noexcept;
+    MappedFile& operator=(MappedFile&& other) noexcept;
+    ~MappedFile();
+
+    const char* data() const { return m_base; }
+    qsizetype size() const { return m_size; }
+    // Lets the system drop the pages wholly before `offset` from memory: a long forward scan
+    // then never holds the whole file at once. They are read again if touched after all.
+    void releaseBefore(qsizetype offset);
+
+private:
+    MappedFile() = default;
+    char* m_base = nullptr;
+    size_t m_length = 0; // the whole mapping, padding included
+    qsizetype m_size = 0;
+    size_t m_released = 0;
+};
+
 // --- Writing (throw on failure) ---
 void writeAtomic(const QString& path, const QByteArray& bytes); // temporary file, then replace
 void mkpath(const QString& dir);                                 // with intermediate folders

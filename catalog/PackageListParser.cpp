@@ -1,0 +1,799 @@
+// Turning the repository's package list (about 65 MB, 9,400 packages with every release of
+// each) into TSPackage values. The document is walked once with simdjson's On-Demand API, in
+// place: strings are read straight out of the document and only the fields a package keeps
+// become QStrings, once the whole package object has been seen. On large documents a second
+// thread makes the QStrings and the index while the walk goes on.
+//
+// On-Demand validates the UTF-8 and the bracket structure of the whole document and the
+// grammar of every value it reads; values of keys nobody asks for are skipped unchecked.
+
+#include "catalog/ThunderstoreStore.h"
+
+#include "platform/Fs.h"
+
+#include <simdjson.h>
+
+#include <algorithm>
+#include <atomic>
+#include <bit>
+#include <condition_variable>
+#include <cstdint>
+#include <cstring>
+#include <deque>
+#include <limits>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace od = simdjson::ondemand;
+
+namespace {
+
+enum class Key {
+    other,
+    // package object
+    name,
+    owner,
+    fullName,
+    packageUrl,
+    dateCreated,
+    dateUpdated,
+    rating,
+    deprecated,
+    nsfw,
+    categories,
+    versions,
+    // version object
+    description,
+    icon,
+    versionNumber,
+    downloadUrl,
+    dependencies,
+    downloads,
+};
+
+// Keys are matched as they stand in the document, without unescaping them: a key character
+// is either itself or, since the wanted keys are ASCII letters and "_", a \uXXXX escape.
+// `raw` points just past the key's opening quote; reading stops at the first mismatch, at the
+// latest on the closing quote.
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+char keyChar(const char* p, int& length) {
+    length = 1;
+    if (*p != '\\') return *p;
+    if (p[1] != 'u') return 0;
+    int value = 0;
+    for (int i = 2; i < 6; ++i) {
+        const int digit = hexDigit(p[i]);
+        if (digit < 0) return 0;
+        value = value * 16 + digit;
+    }
+    length = 6;
+    return value > 0 && value < 0x80 ? char(value) : 0;
+}
+
+bool keyIs(const char* raw, std::string_view wanted) {
+    int length = 0;
+    for (const char c : wanted) {
+        if (keyChar(raw, length) != c) return false;
+        raw += length;
+    }
+    return *raw == '"';
+}
+
+Key packageKey(const char* k) {
+    int length = 0;
+    switch (keyChar(k, length)) {
+    case 'n':
+        return keyIs(k, "name") ? Key::name : Key::other;
+    case 'o':
+        return keyIs(k, "owner") ? Key::owner : Key::other;
+    case 'f':
+        return keyIs(k, "full_name") ? Key::fullName : Key::other;
+    case 'p':
+        return keyIs(k, "package_url") ? Key::packageUrl : Key::other;
+    case 'd':
+        return keyIs(k, "date_created")   ? Key::dateCreated
+               : keyIs(k, "date_updated") ? Key::dateUpdated
+                                          : Key::other;
+    case 'r':
+        return keyIs(k, "rating_score") ? Key::rating : Key::other;
+    case 'i':
+        return keyIs(k, "is_deprecated") ? Key::deprecated : Key::other;
+    case 'h':
+        return keyIs(k, "has_nsfw_content") ? Key::nsfw : Key::other;
+    case 'c':
+        return keyIs(k, "categories") ? Key::categories : Key::other;
+    case 'v':
+        return keyIs(k, "versions") ? Key::versions : Key::other;
+    default:
+        return Key::other;
+    }
+}
+
+Key versionKey(const char* k) {
+    int length = 0;
+    switch (keyChar(k, length)) {
+    case 'i':
+        return keyIs(k, "icon") ? Key::icon : Key::other;
+    case 'd':
+        if (keyIs(k, "downloads")) return Key::downloads;
+        if (keyIs(k, "description")) return Key::description;
+        if (keyIs(k, "download_url")) return Key::downloadUrl;
+        return keyIs(k, "dependencies") ? Key::dependencies : Key::other;
+    case 'v':
+        return keyIs(k, "version_number") ? Key::versionNumber : Key::other;
+    default:
+        return Key::other;
+    }
+}
+
+// Releases after the first only count their downloads.
+Key laterVersionKey(const char* k) {
+    return keyIs(k, "downloads") ? Key::downloads : Key::other;
+}
+
+// Whether n bytes at p contain a backslash, eight at a time. May read up to seven bytes past
+// the end, which simdjson's padding guarantees are there. The zero-byte test can flag a byte
+// above a real match but never below one, so on little-endian words masking off the bytes past
+// the end keeps the answer exact.
+static_assert(std::endian::native == std::endian::little);
+bool hasBackslash(const char* p, size_t n) {
+    constexpr uint64_t ones = 0x0101010101010101ULL;
+    constexpr uint64_t highs = 0x8080808080808080ULL;
+    for (size_t i = 0; i < n; i += 8) {
+        uint64_t word;
+        std::memcpy(&word, p + i, 8);
+        word ^= ones * uint64_t('\\');
+        uint64_t zero = (word - ones) & ~word & highs;
+        if (n - i < 8) zero &= (uint64_t(1) << (8 * (n - i))) - 1;
+        if (zero) return true;
+    }
+    return false;
+}
+
+// The walk stops at the first thing that makes the document unreadable; the caller then
+// answers an empty list.
+struct Broken {};
+
+void check(simdjson::error_code error) {
+    if (error) throw Broken{};
+}
+
+struct Fields {
+    // Package object. Each slot holds the last occurrence of its key, as a JSON object with
+    // repeated keys means; an absent optional is "missing or of another type".
+    std::optional<std::string_view> name, owner, fullName, packageUrl, dateCreated, dateUpdated;
+    qint64 rating = 0;
+    bool deprecated = false;
+    bool nsfw = false;
+    bool categoriesValid = false;
+    std::vector<std::string_view> categories;
+    // "versions" and its first element.
+    bool versionsValid = false;
+    qint64 downloads = 0;
+    std::optional<std::string_view> description, icon, versionNumber, downloadUrl;
+    bool dependenciesValid = false;
+    std::vector<std::string_view> dependencies;
+
+    void reset() {
+        name = owner = fullName = packageUrl = dateCreated = dateUpdated = std::nullopt;
+        rating = 0;
+        deprecated = nsfw = false;
+        resetCategories();
+        resetVersions();
+    }
+    void resetCategories() {
+        categoriesValid = false;
+        categories.clear();
+    }
+    void resetVersions() {
+        versionsValid = false;
+        downloads = 0;
+        description = icon = versionNumber = downloadUrl = std::nullopt;
+        dependenciesValid = false;
+        dependencies.clear();
+    }
+};
+
+// One shared value per distinct key (a text, or a list of texts written out as bytes). Open
+// addressing over a flat table; keys are copied into blocks of its own, so lookups never reach
+// back into parts of the document that were already handed back.
+template <typename Value> class Interner {
+public:
+    explicit Interner(size_t expected) {
+        size_t capacity = 1024;
+        while (capacity < expected * 2)
+            capacity *= 2;
+        m_slots.resize(capacity);
+    }
+
+    // `make` builds the value the first time a key is seen.
+    template <typename Make> Value get(std::string_view key, const Make& make) {
+        const size_t hash = qHash(QByteArrayView(key.data(), qsizetype(key.size())), 0);
+        const size_t mask = m_slots.size() - 1;
+        size_t i = hash & mask;
+        for (; m_slots[i].text; i = (i + 1) & mask) {
+            const Slot& slot = m_slots[i];
+            if (slot.hash == hash && std::string_view(slot.text, slot.size) == key)
+                return m_values[slot.value];
+        }
+        if ((m_values.size() + 1) * 2 > m_slots.size()) {
+            grow();
+            return get(key, make);
+        }
+        m_slots[i] = Slot{hash, keep(key), uint32_t(key.size()), uint32_t(m_values.size())};
+        m_values.push_back(make());
+        return m_values.back();
+    }
+
+private:
+    struct Slot {
+        size_t hash = 0;
+        const char* text = nullptr; // null: free
+        uint32_t size = 0;
+        uint32_t value = 0; // into m_values
+    };
+
+    const char* keep(std::string_view text) {
+        if (m_blockLeft < text.size() + 1) {
+            const size_t size = std::max<size_t>(64 * 1024, text.size() + 1);
+            m_blocks.push_back(std::make_unique<char[]>(size));
+            m_blockNext = m_blocks.back().get();
+            m_blockLeft = size;
+        }
+        char* copy = m_blockNext;
+        std::memcpy(copy, text.data(), text.size());
+        // Never at the same address as the next text, and never null, even when empty.
+        m_blockNext += text.size() + 1;
+        m_blockLeft -= text.size() + 1;
+        return copy;
+    }
+
+    void grow() {
+        std::vector<Slot> old(m_slots.size() * 2);
+        old.swap(m_slots);
+        const size_t mask = m_slots.size() - 1;
+        for (const Slot& slot : old) {
+            if (!slot.text) continue;
+            size_t i = slot.hash & mask;
+            while (m_slots[i].text)
+                i = (i + 1) & mask;
+            m_slots[i] = slot;
+        }
+    }
+
+    std::vector<Slot> m_slots;
+    std::vector<Value> m_values;
+    std::vector<std::unique_ptr<char[]>> m_blocks;
+    char* m_blockNext = nullptr;
+    size_t m_blockLeft = 0;
+};
+
+// What a kept package object holds: texts point into the document (or the parser's buffer,
+// for the few with escapes); an absent text has no data. The addresses and the description
+// are made by the walk itself, which leaves the two sides of a pipeline about equally busy.
+struct Found {
+    const char* start = nullptr; // where the package object begins in the document
+    std::string_view name, owner, fullName, version, dateCreated, dateUpdated;
+    QString description;
+    OptionalUrl icon, packageUrl, downloadUrl;
+    qint64 downloads = 0;
+    qint64 rating = 0;
+    uint32_t dependencies = 0, dependencyCount = 0, categories = 0, categoryCount = 0; // into Batch::texts
+    bool dependenciesValid = false;
+    bool categoriesValid = false;
+};
+
+struct Batch {
+    std::vector<Found> packages;
+    std::vector<std::string_view> texts;
+};
+
+// Turns found packages into TSPackage values (and the index), in document order.
+class Builder {
+public:
+    // `source`, when given, is the mapped file being read: pages behind the packages already
+    // built are handed back, so the whole document and the whole catalog never sit in memory
+    // together. `index`, when given, is filled while each package is still hot in the cache.
+    Builder(const char* document, size_t size, Fs::MappedFile* source, ThunderstoreStore::Index* index)
+        : m_document(document), m_source(source), m_index(index), m_texts(size / 5000), m_lists(size / 5000) {
+        // About 7 KB of document per package. Reserving a little too much costs no resident
+        // memory (untouched pages); regrowing would copy the list at the worst moment.
+        const qsizetype expected = qsizetype(size / 6000) + 16;
+        m_packages.reserve(expected);
+        if (m_index) m_index->reserve(expected);
+    }
+
+    void build(Batch& batch) {
+        for (Found& found : batch.packages) {
+            if (m_source && found.start - m_document - m_releasedUpTo >= releaseStep) {
+                m_releasedUpTo = found.start - m_document;
+                m_source->releaseBefore(m_releasedUpTo);
+            }
+            TSPackage& p = m_packages.emplaceBack();
+            build(found, batch, p);
+            if (m_index) addToIndex(found, p);
+        }
+    }
+
+    QList<TSPackage> takePackages() { return std::move(m_packages); }
+
+private:
+    static QString text(std::string_view utf8) {
+        return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    }
+
+    // Versions, categories and dependency strings repeat across the catalog (nearly every
+    // package names the BepInEx pack); one shared QString each saves memory and time.
+    QString shared(std::string_view utf8) {
+        return m_texts.get(utf8, [utf8] { return text(utf8); });
+    }
+
+    // Whole lists repeat too: a third of all packages depend on the BepInEx pack alone.
+    QStringList sharedList(bool valid, const std::string_view* items, uint32_t count) {
+        if (!valid || count == 0) return {};
+        m_listKey.clear();
+        for (uint32_t i = 0; i < count; ++i) {
+            const auto size = uint32_t(items[i].size());
+            m_listKey.append(reinterpret_cast<const char*>(&size), sizeof size);
+            m_listKey.append(items[i]);
+        }
+        return m_lists.get(m_listKey, [&] {
+            QStringList list;
+            list.reserve(qsizetype(count));
+            for (uint32_t i = 0; i < count; ++i)
+                list.append(shared(items[i]));
+            return list;
+        });
+    }
+
+    void build(Found& f, const Batch& batch, TSPackage& p) {
+        p.fullName = text(f.fullName);
+        p.id = p.fullName;
+        p.name = text(f.name);
+        p.owner = text(f.owner);
+        p.description = std::move(f.description);
+        p.iconURL = std::move(f.icon);
+        p.pageURL = std::move(f.packageUrl);
+        p.version = shared(f.version);
+        p.downloadURL = std::move(f.downloadUrl);
+        p.dependencies =
+            sharedList(f.dependenciesValid, batch.texts.data() + f.dependencies, f.dependencyCount);
+        p.totalDownloads = f.downloads;
+        p.rating = f.rating;
+        p.dateCreated = text(f.dateCreated);
+        p.dateUpdated = text(f.dateUpdated);
+        p.categories = sharedList(f.categoriesValid, batch.texts.data() + f.categories, f.categoryCount);
+    }
+
+    // The catalog key, lower-cased straight from the document's bytes when they are ASCII (as
+    // they practically always are); QString's Unicode lower-casing otherwise, as ownerAndName.
+    static QString catalogKey(const Found& f, const TSPackage& p) {
+        QString key(qsizetype(f.owner.size() + 1 + f.name.size()), Qt::Uninitialized);
+        QChar* out = key.data();
+        const auto copy = [&out](std::string_view part) {
+            for (const char c : part) {
+                if (static_cast<unsigned char>(c) >= 0x80) return false;
+                *out++ = QLatin1Char(c >= 'A' && c <= 'Z' ? char(c + ('a' - 'A')) : c);
+            }
+            return true;
+        };
+        if (!copy(f.owner)) return p.ownerAndName();
+        *out++ = QLatin1Char('-');
+        if (!copy(f.name)) return p.ownerAndName();
+        return key;
+    }
+
+    // The first package with a key keeps it.
+    void addToIndex(const Found& f, const TSPackage& p) {
+        const qsizetype before = m_index->size();
+        TSPackage& slot = (*m_index)[catalogKey(f, p)];
+        if (m_index->size() != before) slot = p;
+    }
+
+    static constexpr qsizetype releaseStep = 4 * 1024 * 1024;
+    const char* m_document;
+    Fs::MappedFile* m_source;
+    ThunderstoreStore::Index* m_index;
+    Interner<QString> m_texts;
+    Interner<QStringList> m_lists;
+    std::string m_listKey;
+    QList<TSPackage> m_packages;
+    qsizetype m_releasedUpTo = 0;
+};
+
+// Runs a Builder on a thread of its own while the walk goes on: the walk and the building
+// take about as long each, and neither waits for the other. Its own thread rather than the
+// shared pool, which the load itself may be occupying: the walk waits for this one at the end.
+class Pipeline {
+public:
+    explicit Pipeline(Builder& builder) : m_builder(builder), m_thread([this] { work(); }) {}
+    ~Pipeline() { cancel(); }
+    Pipeline(const Pipeline&) = delete;
+    Pipeline& operator=(const Pipeline&) = delete;
+
+    void push(Batch&& batch) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_queue.push_back(std::move(batch));
+        }
+        m_ready.notify_one();
+    }
+
+    // Waits until everything pushed is built; false when building failed.
+    bool finish() {
+        if (m_thread.joinable()) {
+            {
+                std::lock_guard lock(m_mutex);
+                m_done = true;
+            }
+            m_ready.notify_one();
+            m_thread.join();
+        }
+        return !m_failed;
+    }
+
+    // Stops without building what is still queued.
+    void cancel() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_queue.clear();
+        }
+        finish();
+    }
+
+private:
+    void work() {
+        for (;;) {
+            Batch batch;
+            {
+                std::unique_lock lock(m_mutex);
+                m_ready.wait(lock, [this] { return !m_queue.empty() || m_done; });
+                if (m_queue.empty()) return;
+                batch = std::move(m_queue.front());
+                m_queue.pop_front();
+            }
+            if (m_failed) continue;
+            try {
+                m_builder.build(batch);
+            } catch (...) {
+                m_failed = true;
+            }
+        }
+    }
+
+    Builder& m_builder;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::deque<Batch> m_queue;
+    bool m_done = false;
+    std::atomic<bool> m_failed = false;
+    std::thread m_thread; // last: starts once everything above exists
+};
+
+// Walks the document and hands what it finds to the builder, in batches.
+class Walker {
+public:
+    QList<TSPackage> run(const simdjson::padded_string_view& json, Fs::MappedFile* source,
+                         ThunderstoreStore::Index* index) {
+        od::parser parser;
+        od::document doc;
+        check(parser.iterate(json).get(doc));
+        od::array top;
+        if (doc.get_array().get(top)) throw Broken{};
+
+        Builder builder(json.data(), json.length(), source, index);
+        // Small documents (tests, error pages) are not worth a thread; without one, the walk
+        // builds as it goes.
+        std::optional<Pipeline> pipeline;
+        if (json.length() >= pipelineThreshold && std::thread::hardware_concurrency() > 1) {
+            try {
+                pipeline.emplace(builder);
+            } catch (const std::system_error&) {
+            }
+        }
+        const auto handOver = [&] {
+            if (m_batch.packages.empty()) return;
+            if (pipeline)
+                pipeline->push(std::move(m_batch));
+            else
+                builder.build(m_batch);
+            m_batch = Batch{};
+            m_batch.packages.reserve(batchSize);
+        };
+        m_batch.packages.reserve(batchSize);
+
+        for (auto element : top) {
+            od::value value;
+            check(std::move(element).get(value));
+            const char* start = value.raw_json_token().data();
+            od::object object;
+            check(value.get_object().get(object)); // every element must be an object
+            m.reset();
+            walkPackage(object);
+            if (keep()) {
+                keepFound(start);
+                if (m_batch.packages.size() == batchSize) handOver();
+            }
+        }
+        // Anything after the array makes the document invalid JSON.
+        if (!doc.current_location().error()) throw Broken{};
+        handOver();
+        // On a throw above, the pipeline's destructor stops the builder before the parser goes.
+        if (pipeline && !pipeline->finish()) throw std::bad_alloc();
+        return builder.takePackages();
+    }
+
+private:
+    static const char* keyOf(od::field& field) { return reinterpret_cast<const char*>(field.key().raw()); }
+
+    // A string value's text, straight from the document when it has no escapes.
+    std::optional<std::string_view> stringOf(od::value& value, std::string_view token) {
+        if (token.empty() || token.front() != '"') return std::nullopt;
+        size_t end = token.size();
+        while (end > 1 && (token[end - 1] == ' ' || token[end - 1] == '\n' || token[end - 1] == '\r' ||
+                           token[end - 1] == '\t'))
+            --end;
+        if (end < 2 || token[end - 1] != '"') throw Broken{};
+        const std::string_view raw = token.substr(1, end - 2);
+        if (!hasBackslash(raw.data(), raw.size())) return raw;
+        std::string_view unescaped;
+        check(value.get_string().get(unescaped));
+        return unescaped;
+    }
+
+    static qint64 integerOf(od::value& value, std::string_view token) {
+        if (token.empty() || !(token.front() == '-' || (token.front() >= '0' && token.front() <= '9')))
+            return 0;
+        int64_t number = 0;
+        if (value.get_int64().get(number))
+            return 0; // a fraction, an exponent or beyond 64 bits: not an integer
+        return number;
+    }
+
+    static bool isTrue(od::value& value, std::string_view token) {
+        if (token.empty() || token.front() != 't') return false;
+        bool flag = false;
+        return !value.get_bool().get(flag) && flag;
+    }
+
+    // Fills `out` when the value is an array of strings only; false otherwise.
+    bool stringsOf(od::value& value, std::string_view token, std::vector<std::string_view>& out) {
+        out.clear();
+        if (token.empty() || token.front() != '[') return false;
+        od::array array;
+        check(value.get_array().get(array));
+        bool allStrings = true;
+        for (auto item : array) {
+            od::value element;
+            check(item.get(element));
+            if (!allStrings) continue;
+            const std::string_view elementToken = element.raw_json_token();
+            if (auto entry = stringOf(element, elementToken))
+                out.push_back(*entry);
+            else
+                allStrings = false;
+        }
+        if (!allStrings) out.clear();
+        return allStrings;
+    }
+
+    void walkPackage(od::object& object) {
+        for (auto fieldResult : object) {
+            od::field field;
+            check(std::move(fieldResult).get(field));
+            const Key key = packageKey(keyOf(field));
+            if (key == Key::other) continue; // skipped by the iterator
+            od::value& value = field.value();
+            const std::string_view token = value.raw_json_token();
+            switch (key) {
+            case Key::name:
+                m.name = stringOf(value, token);
+                break;
+            case Key::owner:
+                m.owner = stringOf(value, token);
+                break;
+            case Key::fullName:
+                m.fullName = stringOf(value, token);
+                break;
+            case Key::packageUrl:
+                m.packageUrl = stringOf(value, token);
+                break;
+            case Key::dateCreated:
+                m.dateCreated = stringOf(value, token);
+                break;
+            case Key::dateUpdated:
+                m.dateUpdated = stringOf(value, token);
+                break;
+            case Key::rating:
+                m.rating = integerOf(value, token);
+                break;
+            case Key::deprecated:
+                m.deprecated = isTrue(value, token);
+                break;
+            case Key::nsfw:
+                m.nsfw = isTrue(value, token);
+                break;
+            case Key::categories:
+                m.categoriesValid = stringsOf(value, token, m.categories);
+                break;
+            case Key::versions:
+                walkVersions(value, token);
+                break;
+            default:
+                break; // skipped by the iterator
+            }
+        }
+    }
+
+    void walkVersions(od::value& value, std::string_view token) {
+        m.resetVersions();
+        if (token.empty() || token.front() != '[') return;
+        od::array array;
+        check(value.get_array().get(array));
+        bool allObjects = true;
+        bool first = true;
+        for (auto item : array) {
+            od::value element;
+            check(item.get(element));
+            od::object version;
+            if (element.raw_json_token().front() != '{' || element.get_object().get(version)) {
+                allObjects = false;
+                continue;
+            }
+            qint64 downloads = 0;
+            for (auto fieldResult : version) {
+                od::field field;
+                check(std::move(fieldResult).get(field));
+                const Key key = first ? versionKey(keyOf(field)) : laterVersionKey(keyOf(field));
+                if (key == Key::other) continue;
+                od::value& v = field.value();
+                const std::string_view t = v.raw_json_token();
+                if (key == Key::downloads) {
+                    downloads = integerOf(v, t);
+                    continue;
+                }
+                if (!first) continue;
+                switch (key) {
+                case Key::description:
+                    m.description = stringOf(v, t);
+                    break;
+                case Key::icon:
+                    m.icon = stringOf(v, t);
+                    break;
+                case Key::versionNumber:
+                    m.versionNumber = stringOf(v, t);
+                    break;
+                case Key::downloadUrl:
+                    m.downloadUrl = stringOf(v, t);
+                    break;
+                case Key::dependencies:
+                    m.dependenciesValid = stringsOf(v, t, m.dependencies);
+                    break;
+                default:
+                    break;
+                }
+            }
+            // A corrupt or hostile list must not overflow the total.
+            if (__builtin_add_overflow(m.downloads, downloads, &m.downloads))
+                m.downloads =
+                    downloads > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+            first = false;
+        }
+        m.versionsValid = allObjects && !first;
+    }
+
+    bool keep() const {
+        return !m.deprecated && !m.nsfw && m.name && m.owner && m.fullName && m.versionsValid &&
+               m.versionNumber;
+    }
+
+    static std::string_view found(const std::optional<std::string_view>& text) {
+        return text ? *text : std::string_view();
+    }
+
+    static OptionalUrl url(const std::optional<std::string_view>& utf8) {
+        return utf8 ? OptionalUrl::fromText(QByteArrayView(utf8->data(), qsizetype(utf8->size())))
+                    : OptionalUrl();
+    }
+
+    void keepFound(const char* start) {
+        Found f;
+        f.start = start;
+        // A present text always has data, even when empty, which tells it from an absent one.
+        f.name = *m.name;
+        f.owner = *m.owner;
+        f.fullName = *m.fullName;
+        if (m.description)
+            f.description = QString::fromUtf8(m.description->data(), qsizetype(m.description->size()));
+        f.icon = url(m.icon);
+        f.packageUrl = url(m.packageUrl);
+        f.version = *m.versionNumber;
+        f.downloadUrl = url(m.downloadUrl);
+        f.dateCreated = found(m.dateCreated);
+        f.dateUpdated = found(m.dateUpdated);
+        f.downloads = m.downloads;
+        f.rating = m.rating;
+        f.dependenciesValid = m.dependenciesValid;
+        f.dependencies = uint32_t(m_batch.texts.size());
+        f.dependencyCount = uint32_t(m.dependencies.size());
+        m_batch.texts.insert(m_batch.texts.end(), m.dependencies.begin(), m.dependencies.end());
+        f.categoriesValid = m.categoriesValid;
+        f.categories = uint32_t(m_batch.texts.size());
+        f.categoryCount = uint32_t(m.categories.size());
+        m_batch.texts.insert(m_batch.texts.end(), m.categories.begin(), m.categories.end());
+        m_batch.packages.push_back(std::move(f));
+    }
+
+    static constexpr size_t batchSize = 128;
+    static constexpr size_t pipelineThreshold = 1024 * 1024;
+    Fields m;
+    Batch m_batch;
+};
+
+// Any failure to read the document, or to find room for its packages, gives an empty list.
+QList<TSPackage> walkSafely(const char* data, size_t size, bool padded, Fs::MappedFile* source,
+                            ThunderstoreStore::Index* index) {
+    try {
+        if (padded)
+            return Walker().run(simdjson::padded_string_view(data, size, size + simdjson::SIMDJSON_PADDING),
+                                source, index);
+        const simdjson::padded_string copy(data, size);
+        return Walker().run(copy, source, index);
+    } catch (const Broken&) {
+    } catch (const std::bad_alloc&) {
+    }
+    if (index) index->clear();
+    return {};
+}
+
+// Whether simdjson may read ahead past the end of the bytes in place. data_ptr() only exposes
+// the allocation here; nothing is written or detached.
+bool hasPadding(const QByteArray& document) {
+    return const_cast<QByteArray&>(document).data_ptr().freeSpaceAtEnd() >=
+           qsizetype(simdjson::SIMDJSON_PADDING);
+}
+
+} // namespace
+
+const qsizetype ThunderstoreStore::parsePadding = qsizetype(simdjson::SIMDJSON_PADDING);
+
+QList<TSPackage> ThunderstoreStore::parse(const QByteArray& document) {
+    return walkSafely(document.constData(), size_t(document.size()), hasPadding(document), nullptr, nullptr);
+}
+
+ThunderstoreStore::Catalog ThunderstoreStore::parseCatalog(const QByteArray& document) {
+    Catalog catalog;
+    catalog.packages = walkSafely(document.constData(), size_t(document.size()), hasPadding(document),
+                                  nullptr, &catalog.index);
+    return catalog;
+}
+
+ThunderstoreStore::Index ThunderstoreStore::makeIndex(const QList<TSPackage>& packages) {
+    Index index;
+    index.reserve(packages.size());
+    for (const TSPackage& p : packages) {
+        const QString key = p.ownerAndName();
+        if (!index.contains(key)) index.insert(key, p);
+    }
+    return index;
+}
+
+std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::readCatalog(const QString& path) {
+    std::optional<Fs::MappedFile> file = Fs::MappedFile::open(path, parsePadding);
+    if (!file) return std::nullopt;
+    Catalog catalog;
+    catalog.packages = walkSafely(file->data(), size_t(file->size()), true, &*file, &catalog.index);
+    return catalog;
+}

@@ -1,0 +1,134 @@
+#include "catalog/TSPackage.h"
+
+#include <array>
+#include <string_view>
+
+namespace {
+
+bool isAlpha(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isHex(char c) {
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// RFC 3986 characters allowed as they are in a path, query or fragment: unreserved,
+// sub-delims, ":", "@", "/" and "?" (percent escapes are checked separately).
+constexpr auto pathChars = [] {
+    std::array<bool, 256> table{};
+    for (int c = 'a'; c <= 'z'; ++c)
+        table[size_t(c)] = true;
+    for (int c = 'A'; c <= 'Z'; ++c)
+        table[size_t(c)] = true;
+    for (int c = '0'; c <= '9'; ++c)
+        table[size_t(c)] = true;
+    for (const char c : std::string_view("-._~!$&'()*+,;=:@/?"))
+        table[size_t(static_cast<unsigned char>(c))] = true;
+    return table;
+}();
+
+// Recognises the plain http(s) addresses the repository actually sends without building a
+// QUrl. It only answers true for texts that QUrl's strict parser accepts as well; anything
+// unusual (IP hosts, punycode, user info, odd ports) goes to QUrl itself.
+bool plainlyValid(QByteArrayView text) {
+    const char* p = text.data();
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    if (text.startsWith("https://"))
+        i = 8;
+    else if (text.startsWith("http://"))
+        i = 7;
+    else
+        return false;
+
+    const qsizetype hostStart = i;
+    for (;;) { // one host label per round
+        const qsizetype labelStart = i;
+        if (i >= n || !isAlpha(p[i])) return false;
+        while (i < n && (isAlpha(p[i]) || isDigit(p[i]) || p[i] == '-')) {
+            if (p[i] == '-' && i + 1 < n && p[i + 1] == '-') return false;
+            ++i;
+        }
+        if (p[i - 1] == '-' || i - labelStart > 63) return false;
+        if (i < n && p[i] == '.') {
+            ++i;
+            continue;
+        }
+        break;
+    }
+    if (i - hostStart > 253) return false;
+    if (i < n && p[i] == ':') {
+        ++i;
+        const qsizetype portStart = i;
+        int port = 0;
+        while (i < n && isDigit(p[i]) && i - portStart < 5)
+            port = port * 10 + (p[i++] - '0');
+        if (i == portStart || port > 65535) return false;
+    }
+    if (i < n && p[i] != '/' && p[i] != '?' && p[i] != '#') return false;
+
+    bool inFragment = false;
+    for (; i < n; ++i) {
+        const char c = p[i];
+        if (c == '%') {
+            if (i + 2 >= n || !isHex(p[i + 1]) || !isHex(p[i + 2])) return false;
+            i += 2;
+        } else if (c == '#') {
+            if (inFragment) return false;
+            inFragment = true;
+        } else if (!pathChars[static_cast<unsigned char>(c)]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+OptionalUrl::OptionalUrl(const QUrl& url) {
+    if (url.isValid() && !url.isEmpty()) m_text = url.toEncoded();
+}
+
+OptionalUrl::OptionalUrl(const std::optional<QUrl>& url) {
+    if (url) *this = OptionalUrl(*url);
+}
+
+OptionalUrl OptionalUrl::fromText(QByteArrayView utf8) {
+    OptionalUrl result;
+    if (utf8.isEmpty()) return result;
+    if (plainlyValid(utf8)) {
+        result.m_text = utf8.toByteArray();
+        return result;
+    }
+    const QUrl url(QString::fromUtf8(utf8), QUrl::StrictMode);
+    if (url.isValid() && !url.isEmpty()) result.m_text = utf8.toByteArray();
+    return result;
+}
+
+QUrl OptionalUrl::toUrl() const {
+    if (m_text.isEmpty()) return QUrl();
+    return QUrl(QString::fromUtf8(m_text), QUrl::StrictMode);
+}
+
+QUrl OptionalUrl::value() const {
+    if (!has_value()) throw std::bad_optional_access();
+    return toUrl();
+}
+
+OptionalUrl::operator std::optional<QUrl>() const {
+    if (!has_value()) return std::nullopt;
+    return toUrl();
+}
+
+QString TSPackage::prettyName() const {
+    QString pretty = name;
+    pretty.replace(QLatin1Char('_'), QLatin1Char(' '));
+    return pretty;
+}
+
+QString TSPackage::ownerAndName() const {
+    return (owner + QLatin1Char('-') + name).toLower();
+}

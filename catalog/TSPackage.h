@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QtGlobal>
+
+#include <optional>
+
+// A web address from the catalog, kept as the text the repository sent and turned into a QUrl
+// only when someone asks. The catalog carries about 28,000 addresses; building a QUrl for each
+// one up front costs more than parsing the whole document, and almost none are ever used.
+// It reads like std::optional<QUrl>: present exactly when the text is a valid address.
+class OptionalUrl {
+public:
+    OptionalUrl() = default;
+    OptionalUrl(std::nullopt_t) {}
+    // Absent when the URL is invalid or empty. Texts are read as QUrl reads them.
+    OptionalUrl(const QUrl& url);
+    OptionalUrl(const std::optional<QUrl>& url);
+    OptionalUrl(const QString& url) : OptionalUrl(QUrl(url)) {}
+    OptionalUrl(const char* url) : OptionalUrl(QUrl(QString::fromUtf8(url))) {}
+
+    // The text as it stands in the document (UTF-8); absent when it isn't a valid address.
+    static OptionalUrl fromText(QByteArrayView utf8);
+
+    bool has_value() const noexcept { return !m_text.isEmpty(); }
+    explicit operator bool() const noexcept { return has_value(); }
+
+    QUrl operator*() const { return toUrl(); }
+    QUrl value() const; // throws std::bad_optional_access when absent
+    QUrl value_or(const QUrl& fallback) const { return has_value() ? toUrl() : fallback; }
+    operator std::optional<QUrl>() const;
+    void reset() noexcept { m_text.clear(); }
+
+    struct Arrow {
+        QUrl url;
+        const QUrl* operator->() const noexcept { return &url; }
+    };
+    Arrow operator->() const { return Arrow{toUrl()}; }
+
+    // The address as sent, without building a QUrl (empty when absent).
+    const QByteArray& text() const noexcept { return m_text; }
+
+    friend bool operator==(const OptionalUrl&, const OptionalUrl&) = default;
+    friend bool operator==(const OptionalUrl& a, std::nullopt_t) noexcept { return !a.has_value(); }
+    friend bool operator==(const OptionalUrl& a, const QUrl& b) { return a.has_value() && a.toUrl() == b; }
+
+private:
+    QUrl toUrl() const;
+    QByteArray m_text; // empty means absent
+};
+Q_DECLARE_TYPEINFO(OptionalUrl, Q_RELOCATABLE_TYPE);
+
+// One package of the Thunderstore catalog, as the package list describes its newest release.
+struct TSPackage {
+    QString id; // the same text as fullName
+    QString name;
+    QString owner;
+    QString fullName;
+    QString description;
+    OptionalUrl iconURL;
+    OptionalUrl pageURL;
+    QString version;
+    OptionalUrl downloadURL;
+    QStringList dependencies; // "owner-name-version", as the repository writes them
+    qint64 totalDownloads = 0;
+    qint64 rating = 0;
+    QString dateCreated;
+    QString dateUpdated;
+    QStringList categories;
+
+    // The name as players read it: underscores shown as blanks.
+    QString prettyName() const;
+    // The catalog key: "owner-name", lower-cased.
+    QString ownerAndName() const;
+
+    friend bool operator==(const TSPackage&, const TSPackage&) = default;
+};
+Q_DECLARE_TYPEINFO(TSPackage, Q_RELOCATABLE_TYPE);

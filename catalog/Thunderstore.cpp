@@ -1,0 +1,71 @@
+#include "catalog/Thunderstore.h"
+
+#include "catalog/Repository.h"
+#include "config/ConfigStore.h"
+
+#include <vector>
+
+namespace Thunderstore {
+
+std::optional<QString> ownerName(const QString& fromDependency) {
+    if (fromDependency.count(QLatin1Char('-')) < 2) return std::nullopt;
+    return fromDependency.left(fromDependency.lastIndexOf(QLatin1Char('-'))).toLower();
+}
+
+bool isBepInExPack(const QString& key) {
+    return key == Repository::bepInExPackKey;
+}
+
+namespace {
+
+// The last non-empty "-"-separated piece of a key: the package name when the catalog lacks it.
+QString lastPiece(const QString& key) {
+    const QStringList pieces = key.split(QLatin1Char('-'), Qt::SkipEmptyParts);
+    return pieces.isEmpty() ? QString() : pieces.last();
+}
+
+} // namespace
+
+// The visit is recursive by nature; it runs on an explicit stack so that a long chain of
+// dependencies in a hostile or broken catalog cannot overflow the thread's stack. Each frame
+// remembers the next dependency to look at, which reproduces the recursive order exactly.
+Resolution resolutionChain(const TSPackage& package, const QHash<QString, TSPackage>& index,
+                           const QSet<QString>& installedNormalized) {
+    Resolution result;
+    QSet<QString> visited;
+    struct Frame {
+        const TSPackage* package;
+        qsizetype next = 0;
+    };
+    std::vector<Frame> stack;
+
+    visited.insert(package.ownerAndName());
+    stack.push_back(Frame{&package});
+    while (!stack.empty()) {
+        Frame& frame = stack.back();
+        const QStringList& dependencies = frame.package->dependencies;
+        if (frame.next == dependencies.size()) {
+            result.chain.append(*frame.package);
+            stack.pop_back();
+            continue;
+        }
+        const QString& dependency = dependencies.at(frame.next++);
+        const std::optional<QString> key = ownerName(dependency);
+        if (!key || isBepInExPack(*key)) continue;
+        const auto found = index.constFind(*key);
+        if (found == index.constEnd()) {
+            if (!installedNormalized.contains(ConfigStore::normalize(lastPiece(*key))))
+                result.missing.append(dependency);
+            continue;
+        }
+        const TSPackage& child = found.value();
+        const QString childKey = child.ownerAndName();
+        if (visited.contains(childKey)) continue;
+        visited.insert(childKey);
+        if (installedNormalized.contains(ConfigStore::normalize(child.name))) continue;
+        stack.push_back(Frame{&child}); // invalidates `frame`; it is not used again this round
+    }
+    return result;
+}
+
+} // namespace Thunderstore

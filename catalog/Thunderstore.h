@@ -1,0 +1,34 @@
+#pragma once
+
+#include "catalog/TSPackage.h"
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Which packages a catalog install needs, in the order they must go in. Pure: no disk, no
+// network.
+namespace Thunderstore {
+
+// "Owner-Name-1.2.3" -> "owner-name": everything before the last "-", lower-cased; absent
+// when the text has fewer than three "-"-separated pieces. Owners may contain hyphens.
+std::optional<QString> ownerName(const QString& fromDependency);
+
+// The loader pack is installed by the setup steps, never as a dependency.
+bool isBepInExPack(const QString& key);
+
+struct Resolution {
+    QList<TSPackage> chain; // installation order: dependencies first, the requested package last
+    QStringList missing;    // dependency strings the catalog lacks, as the packages wrote them
+};
+
+// Depth-first, post-order. Packages whose normalized name is in installedNormalized are taken
+// as installed and left out together with their own dependencies (never the requested one).
+Resolution resolutionChain(const TSPackage& package, const QHash<QString, TSPackage>& index,
+                           const QSet<QString>& installedNormalized);
+
+} // namespace Thunderstore

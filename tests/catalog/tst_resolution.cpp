@@ -1,0 +1,175 @@
+#include "catalog/Thunderstore.h"
+#include "config/ConfigStore.h"
+#include "tests/support/TestMain.h"
+
+#include <QRandomGenerator>
+
+#include <functional>
+
+namespace {
+
+TSPackage pkg(const QString& owner, const QString& name, const QStringList& dependencies = {}) {
+    TSPackage p;
+    p.owner = owner;
+    p.name = name;
+    p.fullName = p.id = owner + "-" + name;
+    p.version = QStringLiteral("1.0.0");
+    p.dependencies = dependencies;
+    return p;
+}
+
+using Index = QHash<QString, TSPackage>;
+
+Index indexOf(const QList<TSPackage>& packages) {
+    Index index;
+    for (const auto& p : packages)
+        index.insert(p.ownerAndName(), p);
+    return index;
+}
+
+QStringList names(const QList<TSPackage>& chain) {
+    QStringList out;
+    for (const auto& p : chain)
+        out << p.name;
+    return out;
+}
+
+// The resolution written the obvious recursive way, to hold the iterative one to the same order.
+Thunderstore::Resolution recursiveReference(const TSPackage& root, const Index& index,
+                                            const QSet<QString>& installed) {
+    Thunderstore::Resolution result;
+    QSet<QString> visited;
+    std::function<void(const TSPackage&, bool)> visit = [&](const TSPackage& p, bool isRoot) {
+        if (visited.contains(p.ownerAndName())) return;
+        visited.insert(p.ownerAndName());
+        if (!isRoot && installed.contains(ConfigStore::normalize(p.name))) return;
+        for (const QString& d : p.dependencies) {
+            const auto key = Thunderstore::ownerName(d);
+            if (!key || Thunderstore::isBepInExPack(*key)) continue;
+            if (index.contains(*key)) {
+                visit(index.value(*key), false);
+                continue;
+            }
+            const QStringList pieces = key->split('-', Qt::SkipEmptyParts);
+            if (!installed.contains(ConfigStore::normalize(pieces.isEmpty() ? QString() : pieces.last())))
+                result.missing.append(d);
+        }
+        result.chain.append(p);
+    };
+    visit(root, true);
+    return result;
+}
+
+} // namespace
+
+class TestResolution : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void ownerNameDropsTheVersion() {
+        QCOMPARE(Thunderstore::ownerName("Owner-Mod-1.2.3"), std::optional<QString>("owner-mod"));
+        QCOMPARE(Thunderstore::ownerName("The-Big-Owner-Mod_Name-1.0"),
+                 std::optional<QString>("the-big-owner-mod_name"));
+        QCOMPARE(Thunderstore::ownerName("Owner--1.0"), std::optional<QString>("owner-"));
+        QCOMPARE(Thunderstore::ownerName("--"), std::optional<QString>("-"));
+        QCOMPARE(Thunderstore::ownerName("Owner-Mod"), std::nullopt);
+        QCOMPARE(Thunderstore::ownerName("OwnerMod"), std::nullopt);
+        QCOMPARE(Thunderstore::ownerName(""), std::nullopt);
+        QVERIFY(Thunderstore::isBepInExPack("quellit-bepinexpack_valheim"));
+        QVERIFY(!Thunderstore::isBepInExPack("Quellit-BepInExPack_Valheim"));
+    }
+
+    void chainIsPostOrderWithSiblingsInListOrder() {
+        const auto root = pkg("O", "Root", {"O-A-1.0", "O-B-2.0"});
+        const Index index = indexOf({pkg("O", "A", {"O-C-1", "O-D-1"}), pkg("O", "B", {"O-C-1"}),
+                                     pkg("O", "C"), pkg("O", "D"), root});
+        const auto r = Thunderstore::resolutionChain(root, index, {});
+        QCOMPARE(names(r.chain), (QStringList{"C", "D", "A", "B", "Root"})); // C once, where first met
+        QVERIFY(r.missing.isEmpty());
+    }
+
+    void cyclesEndAtTheFirstPackageMetAgain() {
+        const auto a = pkg("O", "A", {"O-B-1"});
+        const Index index = indexOf({a, pkg("O", "B", {"O-A-1", "O-B-1"})});
+        QCOMPARE(names(Thunderstore::resolutionChain(a, index, {}).chain), (QStringList{"B", "A"}));
+    }
+
+    void malformedAndLoaderDependenciesAreIgnored() {
+        const auto root = pkg("O", "Root",
+                              {"O-NoVersion", "quellit-BepInExPack_Valheim-5.4.2202",
+                               "QUELLIT-bepinexpack_VALHEIM-1.0", "Gone-Missing-1.0", "Gone-Missing-2.0"});
+        const auto other = pkg("O", "Other", {"Gone-Missing-1.0"});
+        const auto top = pkg("O", "Top", {"O-Root-1", "O-Other-1"});
+        const Index index = indexOf({root, other, top, pkg("quellit", "BepInExPack_Valheim")});
+        const auto r = Thunderstore::resolutionChain(top, index, {});
+        QCOMPARE(names(r.chain), (QStringList{"Root", "Other", "Top"}));
+        // Reported as written, once per mention.
+        QCOMPARE(r.missing, (QStringList{"Gone-Missing-1.0", "Gone-Missing-2.0", "Gone-Missing-1.0"}));
+    }
+
+    void installedModsAreLeftOut() {
+        // In the catalog and installed: out, together with its own dependencies.
+        // Not in the catalog but installed under a differently written name: not reported.
+        const auto root = pkg("O", "Root", {"O-Jotunn_Lib-1.0", "Else-Server Sync-1.0", "Else-Absent-1.0"});
+        const Index index = indexOf({root, pkg("O", "Jotunn_Lib", {"O-Deep-1"}), pkg("O", "Deep")});
+        const QSet<QString> installed{ConfigStore::normalize("JotunnLib"),
+                                      ConfigStore::normalize("server_sync")};
+        const auto r = Thunderstore::resolutionChain(root, index, installed);
+        QCOMPARE(names(r.chain), QStringList{"Root"});
+        QCOMPARE(r.missing, QStringList{"Else-Absent-1.0"});
+
+        // The requested package itself is never skipped.
+        const auto again = Thunderstore::resolutionChain(index.value("o-jotunn_lib"), index, installed);
+        QCOMPARE(names(again.chain), (QStringList{"Deep", "Jotunn_Lib"}));
+    }
+
+    void ownersWithHyphensResolve() {
+        const auto root = pkg("Team-Rocket", "Root", {"Team-Rocket-Lib-3.1.4"});
+        const Index index = indexOf({root, pkg("Team-Rocket", "Lib")});
+        const auto r = Thunderstore::resolutionChain(root, index, {});
+        QCOMPARE(names(r.chain), (QStringList{"Lib", "Root"}));
+    }
+
+    void aVeryDeepChainDoesNotOverflowTheStack() {
+        constexpr int depth = 5000;
+        QList<TSPackage> packages;
+        for (int i = 0; i < depth; ++i)
+            packages.append(pkg("O", QStringLiteral("M%1").arg(i), {QStringLiteral("O-M%1-1.0").arg(i + 1)}));
+        packages.append(pkg("O", QStringLiteral("M%1").arg(depth)));
+        const auto r = Thunderstore::resolutionChain(packages.first(), indexOf(packages), {});
+        QCOMPARE(r.chain.size(), depth + 1);
+        QCOMPARE(r.chain.first().name, QStringLiteral("M%1").arg(depth));
+        QCOMPARE(r.chain.last().name, QStringLiteral("M0"));
+        for (int i = 0; i <= depth; ++i)
+            QCOMPARE(r.chain[i].name, QStringLiteral("M%1").arg(depth - i));
+    }
+
+    void matchesTheRecursiveVisitOnRandomCatalogs() {
+        QRandomGenerator random(20240611);
+        for (int round = 0; round < 200; ++round) {
+            const int count = 2 + int(random.bounded(12));
+            QList<TSPackage> packages;
+            for (int i = 0; i < count; ++i) {
+                QStringList deps;
+                const int n = int(random.bounded(4));
+                for (int k = 0; k < n; ++k) {
+                    const int target = int(random.bounded(count + 3)); // some beyond the catalog
+                    deps << (random.bounded(6) == 0 ? QStringLiteral("Broken%1").arg(target)
+                                                    : QStringLiteral("O-P%1-1.%2").arg(target).arg(k));
+                }
+                packages.append(pkg("O", QStringLiteral("P%1").arg(i), deps));
+            }
+            QSet<QString> installed;
+            for (int i = 0; i < count + 3; ++i)
+                if (random.bounded(5) == 0) installed.insert(QStringLiteral("p%1").arg(i));
+            const Index index = indexOf(packages);
+            const auto& root = packages[int(random.bounded(count))];
+            const auto expected = recursiveReference(root, index, installed);
+            const auto actual = Thunderstore::resolutionChain(root, index, installed);
+            QCOMPARE(names(actual.chain), names(expected.chain));
+            QCOMPARE(actual.missing, expected.missing);
+        }
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestResolution)
+#include "tst_resolution.moc"
