@@ -26,6 +26,7 @@
 #include <QJsonObject>
 #include <QUuid>
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 
@@ -163,7 +164,7 @@ std::function<void(qint64, qint64)> AppState::progressReporter(const Weak& self)
     return [self, lastPercent](qint64 received, qint64 total) {
         if (total <= 0)
             return;
-        const int percent = int(qBound<qint64>(0, received * 100 / total, 100));
+        const int percent = int(std::clamp<qint64>(received * 100 / total, 0, 100));
         if (lastPercent->exchange(percent) == percent)
             return;
         onGui(self, [percent](AppState& state) {
