@@ -1,0 +1,80 @@
+#include "app/Snapshot.h"
+
+#include "discovery/Outside.h"
+#include "discovery/PEVersion.h"
+#include "discovery/Quarantine.h"
+#include "discovery/Steam.h"
+#include "discovery/Sys.h"
+#include "install/Installer.h"
+#include "platform/Defaults.h"
+#include "platform/Fs.h"
+
+namespace {
+
+// Where to look: the remembered folder, unless it has lost its game and Steam knows better.
+std::optional<QString> settleFolder(const std::optional<QString>& remembered) {
+    std::optional<QString> dir = remembered ? remembered : Steam::findValheim();
+    if (dir && remembered && !Steam::valheimAppBundle(*dir)) {
+        if (auto found = Steam::findValheim())
+            dir = found;
+    }
+    return dir;
+}
+
+void probeGameFolder(const QString& d, Snapshot& s) {
+    if (auto bundle = Steam::valheimAppBundle(d))
+        s.appBundleName = Fs::fileName(*bundle);
+
+    const QString dll = Fs::join(d, Outside::bepCoreDll);
+    const QString dylib = Fs::join(d, Outside::doorstopDylib);
+    const std::optional<QString> script = Steam::bepScript(d);
+    if (script)
+        s.scriptName = Fs::fileName(*script);
+    s.bepFilesPresent = Fs::exists(dll) && Fs::exists(dylib) && script.has_value();
+
+    if (script) {
+        s.scriptExecutable = Fs::isExecutable(*script);
+        if (auto text = Fs::tryReadUtf8(*script)) {
+            s.scriptNameConfigured =
+                !text->contains(Outside::shippedExecutableLine) && !text->contains(Outside::emptyExecutableLine);
+            s.archConfigured = text->contains(Outside::archMarker);
+        }
+    }
+
+    if (s.bepFilesPresent) {
+        // The pack's own version is remembered at install; reading the DLL is the fallback.
+        s.bepVersion = Defaults::string(QStringLiteral("bepPackVersion"));
+        if (!s.bepVersion)
+            s.bepVersion = PEVersion::fileVersion(dll);
+        s.quarantineCount = Quarantine::flaggedCount(d);
+    }
+
+    s.logDate = Fs::modificationTime(Fs::join(d, Outside::logFile));
+    s.mods = ModScanner::scan(d);
+    if (auto stashed = Fs::list(Installer::captureStashDir(d)))
+        s.captureStashCount = int(stashed->size() - stashed->count(QStringLiteral(".DS_Store")));
+    s.shaderCacheDate = Fs::modificationTime(Fs::join(d, Outside::shaderBaselineCache));
+}
+
+} // namespace
+
+ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, bool appleSilicon) {
+    ProbeResult result;
+    result.dir = settleFolder(rememberedGameDir);
+    Snapshot& s = result.snapshot;
+    if (result.dir)
+        probeGameFolder(*result.dir, s);
+
+    s.rosettaOK = !appleSilicon || Sys::rosettaInstalled();
+    s.launchDetected = Steam::launchOptionsConfigured();
+    const QString saves = Installer::valheimSavesDir();
+    for (const QString& name : Installer::saveSubdirs) {
+        if (Fs::exists(Fs::join(saves, name))) {
+            s.savesPresent = true;
+            break;
+        }
+    }
+    if (auto latest = Installer::latestSaveBackup(Installer::saveBackupsRoot()))
+        s.lastSaveBackupDate = Fs::modificationTime(*latest);
+    return result;
+}

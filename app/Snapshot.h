@@ -1,0 +1,41 @@
+#pragma once
+
+#include "inventory/ModScanner.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// One complete result of the status probe: what the disk and Steam's files say right now.
+// A new snapshot is all negative; the probe only ever fills in what it could establish.
+struct Snapshot {
+    std::optional<QString> appBundleName;
+    bool rosettaOK = false;
+    bool bepFilesPresent = false;
+    std::optional<QString> scriptName;
+    bool scriptExecutable = false;
+    bool scriptNameConfigured = false;
+    bool archConfigured = false;
+    std::optional<QString> bepVersion;
+    int quarantineCount = 0;
+    bool launchDetected = false;
+    std::optional<QDateTime> logDate;
+    QList<ModItem> mods;
+    int captureStashCount = 0;
+    std::optional<QDateTime> shaderCacheDate;
+    bool savesPresent = false;
+    std::optional<QDateTime> lastSaveBackupDate;
+
+    bool operator==(const Snapshot&) const = default;
+};
+
+// The probe itself: settles on a game folder (the remembered one, or Steam's) and reads
+// everything about it. Touches only the disk, Steam's files and the "bepPackVersion"
+// preference, so it runs on any thread.
+struct ProbeResult {
+    std::optional<QString> dir;
+    Snapshot snapshot;
+};
+ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, bool appleSilicon);

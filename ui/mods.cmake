@@ -1,0 +1,1 @@
+target_sources(skaldrun_ui PRIVATE ModsPane.cpp ModsPane.h)

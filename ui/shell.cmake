@@ -1,0 +1,1 @@
+target_sources(skaldrun_ui PRIVATE MainWindow.cpp MainWindow.h SetupBubble.cpp SetupBubble.h)
