@@ -7,11 +7,24 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
+// The symbols are compiled into a static library, whose resource initializer is linked in only
+// when something calls it.
+static void initSymbols() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(symbols);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
 namespace Icons {
 
 namespace {
 
-QString resourcePath(const QString& name) { return QStringLiteral(":/symbols/") + name + QStringLiteral(".svg"); }
+QString resourcePath(const QString& name) {
+    initSymbols();
+    return QStringLiteral(":/symbols/") + name + QStringLiteral(".svg");
+}
 
 qreal deviceRatio() {
     const auto* app = qobject_cast<const QGuiApplication*>(QCoreApplication::instance());

@@ -1,13 +1,176 @@
 #include "ui/MainWindow.h"
 
-#include <QLabel>
+#include "app/AppState.h"
+#include "ui/AlertPresenter.h"
+#include "ui/AppTitle.h"
+#include "ui/Icons.h"
+#include "ui/ModsPane.h"
+#include "ui/SettingsSheet.h"
+#include "ui/StepsPane.h"
+#include "ui/Theme.h"
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+MainWindow::MainWindow(AppState* state, QWidget* parent) : QMainWindow(parent), m_state(state) {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(QStringLiteral("Skaldrun"));
+    setWindowTitle(AppTitle::name());
     setMinimumSize(900, 620);
     resize(1000, 660);
-    auto* label = new QLabel(QStringLiteral("Skaldrun"), this);
-    label->setAlignment(Qt::AlignCenter);
-    setCentralWidget(label);
+    buildToolbar();
+
+    m_split = new QSplitter(Qt::Horizontal, this);
+    m_split->setObjectName(QStringLiteral("splitter"));
+    m_split->setChildrenCollapsible(false);
+    m_split->setHandleWidth(1);
+    m_split->setStyleSheet(
+        QStringLiteral("QSplitter::handle { background: %1; }").arg(Theme::css(QColor(0, 0, 0, 40))));
+    m_steps = new StepsPane(m_state, m_split);
+    m_steps->setMinimumWidth(400);
+    m_steps->setMaximumWidth(560);
+    m_mods = new ModsPane(m_state, m_split);
+    m_mods->setMinimumWidth(440);
+    m_split->addWidget(m_steps);
+    m_split->addWidget(m_mods);
+    m_split->setStretchFactor(0, 0);
+    m_split->setStretchFactor(1, 1);
+    m_split->setSizes({440, 540});
+    setCentralWidget(m_split);
+
+    m_alerts = new AlertPresenter(m_state, this);
+
+    m_ticker.setInterval(refreshIntervalMs);
+    connect(&m_ticker, &QTimer::timeout, m_state, &AppState::refreshAll);
+    m_ticker.start();
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState appState) {
+        if (appState == Qt::ApplicationActive) m_state->refreshAll();
+    });
+    connect(m_state, &AppState::changed, this, &MainWindow::scheduleRender);
+    render();
+}
+
+QAction* MainWindow::addToolbarButton(const QString& objectName, const QString& text, const QString& symbol,
+                                      const QString& toolTip) {
+    QToolBar* bar = findChild<QToolBar*>(QStringLiteral("toolbar"));
+    auto* action = new QAction(Icons::tinted(symbol, QColor(0x4A, 0x4A, 0x4F)), text, this);
+    action->setObjectName(objectName);
+    action->setToolTip(toolTip);
+    bar->addAction(action);
+    if (QWidget* button = bar->widgetForAction(action)) button->setObjectName(objectName);
+    return action;
+}
+
+void MainWindow::buildToolbar() {
+    auto* bar = new QToolBar(QStringLiteral("Toolbar"), this);
+    bar->setObjectName(QStringLiteral("toolbar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setVisible(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    bar->setIconSize(QSize(20, 20));
+    bar->setStyleSheet(
+        QStringLiteral(
+            "QToolBar { background: %1; border: none; border-bottom: 1px solid %2; padding: 4px 10px;"
+            " spacing: 2px; }"
+            "QToolButton { border: none; border-radius: 6px; padding: 3px 8px; color: %3; }"
+            "QToolButton:hover { background: %4; }"
+            "QToolButton:pressed { background: %5; }"
+            "QToolButton:disabled { color: %6; }")
+            .arg(Theme::css(QColor(0xF6, 0xF6, 0xF6)), Theme::css(QColor(0, 0, 0, 40)),
+                 Theme::css(Theme::primaryText()), Theme::css(QColor(0, 0, 0, 18)),
+                 Theme::css(QColor(0, 0, 0, 34)), Theme::css(Theme::tertiaryText())));
+    QFont labelFont = Theme::font(Theme::TextStyle::caption);
+    bar->setFont(labelFont);
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    // The title item: the app's name in the title font, its version beneath.
+    auto* titleItem = new QWidget(bar);
+    titleItem->setObjectName(QStringLiteral("toolbar.titleItem"));
+    auto* column = new QVBoxLayout(titleItem);
+    column->setContentsMargins(2, 0, 12, 0);
+    column->setSpacing(0);
+    auto* title = new QLabel(AppTitle::name(), titleItem);
+    title->setObjectName(QStringLiteral("toolbar.title"));
+    title->setFont(AppTitle::font(19));
+    column->addWidget(title);
+    auto* version = new QLabel(QStringLiteral("v") + AppTitle::version(), titleItem);
+    version->setObjectName(QStringLiteral("toolbar.version"));
+    QFont versionFont = Theme::font(Theme::TextStyle::caption2, QFont::Medium);
+    version->setFont(versionFont);
+    QPalette p = version->palette();
+    p.setColor(QPalette::WindowText, Theme::secondaryText());
+    version->setPalette(p);
+    version->setContentsMargins(2, 0, 0, 0);
+    column->addWidget(version);
+    bar->addWidget(titleItem);
+
+    auto* spacer = new QWidget(bar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(spacer);
+
+    QAction* settings = addToolbarButton(QStringLiteral("toolbar.settings"), QStringLiteral("Settings"),
+                                         QStringLiteral("gearshape"),
+                                         QStringLiteral("Settings — shader cache & save backups"));
+    m_gameFolder =
+        addToolbarButton(QStringLiteral("toolbar.gameFolder"), QStringLiteral("Game Folder"),
+                         QStringLiteral("folder"), QStringLiteral("Open the Valheim game folder in Finder"));
+    QAction* refresh =
+        addToolbarButton(QStringLiteral("toolbar.refresh"), QStringLiteral("Refresh"),
+                         QStringLiteral("arrow.clockwise"), QStringLiteral("Re-check every step"));
+    m_playVanilla = addToolbarButton(
+        QStringLiteral("toolbar.playVanilla"), QStringLiteral("Play Vanilla"), QStringLiteral("v.circle"),
+        QStringLiteral("Launch Valheim vanilla — mods stay installed but don't load"));
+    m_launch = addToolbarButton(QStringLiteral("toolbar.launch"), QStringLiteral("Launch Valheim"),
+                                QStringLiteral("play.fill"),
+                                QStringLiteral("Launch Valheim through Steam (with mods)"));
+    connect(settings, &QAction::triggered, this, &MainWindow::openSettings);
+    connect(m_gameFolder, &QAction::triggered, m_state, &AppState::openGameFolder);
+    connect(refresh, &QAction::triggered, m_state, &AppState::refreshAll);
+    connect(m_playVanilla, &QAction::triggered, m_state, &AppState::playVanilla);
+    connect(m_launch, &QAction::triggered, m_state, &AppState::launchValheim);
+}
+
+void MainWindow::openSettings() {
+    if (m_sheet) {
+        m_sheet->raise();
+        return;
+    }
+    // A fresh sheet each time: its confirmation state starts over, everything else follows the state.
+    m_sheet = new SettingsSheet(m_state, this);
+    m_alerts->setActive(false); // the sheet shows the alerts while it is open
+    connect(m_sheet, &QDialog::finished, this, [this] {
+        if (m_sheet) m_sheet->deleteLater();
+        m_sheet = nullptr;
+        m_alerts->setActive(true);
+    });
+    m_sheet->open();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (m_shownOnce) return;
+    m_shownOnce = true;
+    if (qEnvironmentVariable("SKALDRUN_OPEN") == QLatin1String("settings"))
+        QMetaObject::invokeMethod(this, &MainWindow::openSettings, Qt::QueuedConnection);
+}
+
+void MainWindow::scheduleRender() {
+    if (m_renderPending) return;
+    m_renderPending = true;
+    QMetaObject::invokeMethod(this, &MainWindow::render, Qt::QueuedConnection);
+}
+
+void MainWindow::render() {
+    m_renderPending = false;
+    const bool haveGame = m_state->gameDir().has_value();
+    m_gameFolder->setEnabled(haveGame);
+    m_playVanilla->setEnabled(haveGame);
+    m_launch->setEnabled(haveGame);
+    m_steps->setVisible(!m_state->setupCollapsed());
 }

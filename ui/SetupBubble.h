@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 class AppState;
+class QLabel;
 
 // The capsule that stands for the folded setup pane in the mods pane's header. It shows
 // itself only while the setup is folded; pressing it unfolds the setup.
@@ -11,6 +12,21 @@ class SetupBubble : public QPushButton {
 public:
     explicit SetupBubble(AppState* state, QWidget* parent = nullptr);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
 private:
+    void scheduleRender();
+    void render();
+
     AppState* m_state;
+    bool m_renderPending = false;
+    bool m_allDone = false;
+    QLabel* m_icon;
+    QLabel* m_label;
+    QLabel* m_count;
 };

@@ -15,7 +15,8 @@ namespace {
 
 const char* const styleProperty = "skaldrunButtonStyle";
 
-// Point sizes of the Mac text styles.
+// Sizes of the Mac text styles. A Mac point is one pixel at 1x, so they are set as pixel sizes: as
+// point sizes they would come out a third larger on a 96 dpi screen.
 int pointSize(TextStyle style) {
     switch (style) {
     case TextStyle::title2:
@@ -71,13 +72,13 @@ void apply(QApplication& app) {
     p.setColor(QPalette::Disabled, QPalette::WindowText, tertiaryText());
     app.setPalette(p);
     QFont base = app.font();
-    base.setPointSize(pointSize(TextStyle::body));
+    base.setPixelSize(pointSize(TextStyle::body));
     app.setFont(base);
 }
 
 QFont font(TextStyle style, QFont::Weight weight) {
     QFont f = QApplication::font();
-    f.setPointSize(pointSize(style));
+    f.setPixelSize(pointSize(style));
     if (style == TextStyle::headline && weight == QFont::Normal)
         weight = QFont::DemiBold;
     f.setWeight(weight);
@@ -86,7 +87,7 @@ QFont font(TextStyle style, QFont::Weight weight) {
 
 QFont monospaced(int pointSize) {
     QFont f = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    f.setPointSize(pointSize);
+    f.setPixelSize(pointSize);
     return f;
 }
 
@@ -139,7 +140,7 @@ ButtonStyle buttonStyle(const QAbstractButton* button) {
 
 void setSmall(QWidget* control) {
     QFont f = control->font();
-    f.setPointSize(pointSize(TextStyle::callout));
+    f.setPixelSize(pointSize(TextStyle::callout));
     control->setFont(f);
 }
 

@@ -1,1 +1,12 @@
-target_sources(skaldrun_ui PRIVATE MainWindow.cpp MainWindow.h SetupBubble.cpp SetupBubble.h)
+# The window, the setup steps pane and the settings sheet.
+target_sources(skaldrun_ui PRIVATE
+  AlertPresenter.cpp AlertPresenter.h
+  AppTitle.cpp AppTitle.h
+  CommandRow.cpp CommandRow.h
+  FlowLayout.cpp FlowLayout.h
+  MainWindow.cpp MainWindow.h
+  SettingsSheet.cpp SettingsSheet.h
+  SetupBubble.cpp SetupBubble.h
+  ShellKit.cpp ShellKit.h
+  StepCard.cpp StepCard.h
+  StepsPane.cpp StepsPane.h)

@@ -1,0 +1,90 @@
+#include "ui/AlertPresenter.h"
+
+#include "app/AppState.h"
+#include "ui/AppTitle.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+QPointer<QMessageBox>& slot() {
+    static QPointer<QMessageBox> showing;
+    return showing;
+}
+
+QList<AlertPresenter*>& presenters() {
+    static QList<AlertPresenter*> all;
+    return all;
+}
+
+} // namespace
+
+AlertPresenter::AlertPresenter(AppState* state, QWidget* host) : QObject(host), m_state(state), m_host(host) {
+    presenters().append(this);
+    connect(m_state, &AppState::alertMessageChanged, this, &AlertPresenter::sync);
+    // A message that is already waiting shows once the host has settled.
+    QTimer::singleShot(0, this, &AlertPresenter::sync);
+}
+
+AlertPresenter::~AlertPresenter() {
+    presenters().removeAll(this);
+}
+
+void AlertPresenter::setActive(bool active) {
+    m_active = active;
+    if (active) sync();
+}
+
+void AlertPresenter::occupy(QMessageBox* box) {
+    slot() = box;
+    const auto release = [box] {
+        if (slot() == box) slot() = nullptr;
+        QTimer::singleShot(0, QCoreApplication::instance(), &AlertPresenter::syncAll);
+    };
+    connect(box, &QDialog::finished, QCoreApplication::instance(), release);
+    connect(box, &QObject::destroyed, QCoreApplication::instance(), release);
+}
+
+void AlertPresenter::syncAll() {
+    for (AlertPresenter* presenter : std::as_const(presenters()))
+        presenter->sync();
+}
+
+void AlertPresenter::sync() {
+    const std::optional<QString>& message = m_state->alertMessage();
+    if (m_box) {
+        if (message) {
+            m_box->setText(*message);
+        } else {
+            QMessageBox* box = m_box;
+            m_box = nullptr; // cleared elsewhere: close without clearing again
+            box->close();
+            box->deleteLater();
+        }
+        return;
+    }
+    if (!message || !m_active || slot()) return;
+    auto* box = new QMessageBox(m_host);
+    box->setObjectName(QStringLiteral("alert"));
+    box->setWindowTitle(AppTitle::name());
+    box->setIcon(QMessageBox::Warning);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(*message);
+    QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::RejectRole);
+    box->setDefaultButton(ok);
+    box->setEscapeButton(ok);
+    box->setWindowModality(Qt::WindowModal);
+    m_box = box;
+    connect(box, &QDialog::finished, this, [this, box] {
+        box->deleteLater();
+        if (m_box != box) return;
+        m_box = nullptr;
+        m_state->setAlertMessage(std::nullopt);
+    });
+    occupy(box);
+    box->open();
+}

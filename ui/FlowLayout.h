@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLayout>
+#include <QList>
+
+// Lays its items out left to right and wraps onto the next line when the width runs out, so a
+// row of buttons stays whole in a narrow pane instead of being clipped.
+class FlowLayout : public QLayout {
+public:
+    explicit FlowLayout(QWidget* parent = nullptr, int hSpacing = 8, int vSpacing = 6);
+    ~FlowLayout() override;
+
+    void addItem(QLayoutItem* item) override;
+    int count() const override;
+    QLayoutItem* itemAt(int index) const override;
+    QLayoutItem* takeAt(int index) override;
+    Qt::Orientations expandingDirections() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
+    QSize minimumSize() const override;
+    QSize sizeHint() const override;
+    void setGeometry(const QRect& rect) override;
+
+private:
+    int arrange(const QRect& rect, bool apply) const;
+
+    QList<QLayoutItem*> m_items;
+    int m_hSpacing;
+    int m_vSpacing;
+};

@@ -1,0 +1,373 @@
+#include "ui/SettingsSheet.h"
+
+#include "app/AppState.h"
+#include "discovery/Outside.h"
+#include "ui/AlertPresenter.h"
+#include "ui/CommandRow.h"
+#include "ui/FlowLayout.h"
+#include "ui/Icons.h"
+#include "ui/ShellKit.h"
+#include "ui/Theme.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+using Theme::ButtonStyle;
+using Theme::TextStyle;
+
+namespace {
+
+constexpr int markSize = 18;
+
+QLabel* wrapped(QWidget* parent, const QString& name, TextStyle style, const QColor& color,
+                const QString& text) {
+    QLabel* l = ShellKit::label(parent, name, style, color, QFont::Normal, true);
+    l->setText(text);
+    return l;
+}
+
+QPushButton* smallButton(QWidget* parent, const QString& name, const QString& text, ButtonStyle style) {
+    QPushButton* b = ShellKit::button(parent, name, text, style);
+    Theme::setSmall(b);
+    return b;
+}
+
+} // namespace
+
+SettingsSheet::SettingsSheet(AppState* state, QWidget* parent) : QDialog(parent), m_state(state) {
+    setObjectName(QStringLiteral("settingsSheet"));
+    setWindowTitle(QStringLiteral("Settings"));
+#ifdef Q_OS_MACOS
+    setWindowFlag(Qt::Sheet);
+#endif
+    setWindowModality(Qt::WindowModal);
+    setMinimumSize(580, 480);
+    resize(620, 560);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    auto* header = new QWidget(this);
+    auto* headerRow = new QHBoxLayout(header);
+    headerRow->setContentsMargins(12, 12, 12, 12);
+    headerRow->setSpacing(8);
+    headerRow->addWidget(
+        ShellKit::symbolLabel(header, QStringLiteral("gearshape.fill"), 16, Theme::secondaryText()));
+    QLabel* title = ShellKit::label(header, QStringLiteral("settings.title"), TextStyle::headline);
+    title->setText(QStringLiteral("Settings"));
+    headerRow->addWidget(title);
+    headerRow->addStretch(1);
+    layout->addWidget(header);
+    layout->addWidget(ShellKit::divider(this));
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("settings.scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->verticalScrollBar()->setStyleSheet(ShellKit::scrollBarSheet());
+    scroll->viewport()->setAutoFillBackground(false);
+    scroll->setWidget(buildSection());
+    layout->addWidget(scroll, 1);
+    layout->addWidget(ShellKit::divider(this));
+
+    auto* footer = new QWidget(this);
+    auto* footerRow = new QHBoxLayout(footer);
+    footerRow->setContentsMargins(12, 12, 12, 12);
+    footerRow->setSpacing(8);
+    m_busyBar = new QProgressBar(footer);
+    m_busyBar->setObjectName(QStringLiteral("settings.busy"));
+    m_busyBar->setTextVisible(false);
+    m_busyBar->setFixedSize(72, 6);
+    m_busyBar->setStyleSheet(
+        QStringLiteral("QProgressBar { border: none; border-radius: 3px; background: %1; }"
+                       "QProgressBar::chunk { border-radius: 3px; background: %2; }")
+            .arg(Theme::css(QColor(0, 0, 0, 30)), Theme::css(Theme::accent())));
+    footerRow->addWidget(m_busyBar, 0, Qt::AlignVCenter);
+    m_footerText = new ShellKit::ElidedLabel(footer);
+    m_footerText->setObjectName(QStringLiteral("settings.footerText"));
+    Theme::style(m_footerText, TextStyle::caption, Theme::secondaryText());
+    footerRow->addWidget(m_footerText, 1);
+    auto* done = new QPushButton(QStringLiteral("Done"), footer);
+    done->setObjectName(QStringLiteral("settings.done"));
+    done->setDefault(true);
+    ShellKit::setButtonStyle(done, ButtonStyle::prominent);
+    done->setMinimumWidth(72);
+    footerRow->addWidget(done);
+    layout->addWidget(footer);
+    // Escape rejects the dialog, so it closes the sheet exactly as "Done" does.
+    connect(done, &QPushButton::clicked, this, &QDialog::reject);
+
+    m_alerts = new AlertPresenter(m_state, this);
+    connect(m_state, &AppState::changed, this, &SettingsSheet::scheduleRender);
+    render();
+}
+
+QWidget* SettingsSheet::stepRow(QWidget* parent, int number, QLabel** mark, QWidget** content) {
+    auto* row = new QWidget(parent);
+    row->setObjectName(QStringLiteral("settings.step%1").arg(number));
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(10);
+    auto* markLabel = new QLabel(row);
+    markLabel->setObjectName(QStringLiteral("mark"));
+    markLabel->setFixedSize(22, markSize);
+    markLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    markLabel->setPixmap(ShellKit::markPixmap(number, false, markSize));
+    markLabel->setProperty("symbol", ShellKit::markSymbol(number, false));
+    layout->addWidget(markLabel, 0, Qt::AlignTop);
+    auto* column = new QWidget(row);
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(6);
+    layout->addWidget(column, 1);
+    if (mark) *mark = markLabel;
+    *content = column;
+    return row;
+}
+
+QWidget* SettingsSheet::buildSection() {
+    auto* section = new QWidget;
+    section->setAutoFillBackground(false);
+    auto* outer = new QVBoxLayout(section);
+    outer->setContentsMargins(16, 16, 16, 16);
+    auto* card = new QFrame(section);
+    card->setObjectName(QStringLiteral("settings.section"));
+    card->setStyleSheet(QStringLiteral("QFrame#settings\\.section { background: %1; border: 1px solid %2;"
+                                       " border-radius: 10px; }")
+                            .arg(Theme::css(Theme::controlBackground()), Theme::css(Theme::separator())));
+    outer->addWidget(card);
+    outer->addStretch(1);
+    auto* column = new QVBoxLayout(card);
+    column->setContentsMargins(16, 14, 16, 16);
+    column->setSpacing(8);
+
+    QLabel* title = ShellKit::label(card, QStringLiteral("settings.sectionTitle"), TextStyle::body, QColor(),
+                                    QFont::DemiBold);
+    title->setText(QStringLiteral("Rebuild the Vanilla Shader Cache"));
+    column->addWidget(title);
+    column->addWidget(
+        wrapped(card, QStringLiteral("settings.explanation"), TextStyle::callout, Theme::secondaryText(),
+                QStringLiteral("ShaderHelperForMac compares mod materials against a baseline captured "
+                               "from an unmodded game. After a Valheim update, rebuild it so the "
+                               "baseline matches your game version. The steps below automate the file "
+                               "shuffling.")));
+
+    auto* baseline = new QHBoxLayout;
+    baseline->setSpacing(6);
+    m_baselineIcon = new QLabel(card);
+    m_baselineIcon->setFixedSize(13, 13);
+    baseline->addWidget(m_baselineIcon, 0, Qt::AlignVCenter);
+    m_baselineText = ShellKit::label(card, QStringLiteral("settings.baseline"), TextStyle::caption,
+                                     Theme::secondaryText(), QFont::Normal, true);
+    baseline->addWidget(m_baselineText, 1);
+    column->addLayout(baseline);
+
+    m_installHint = new QWidget(card);
+    m_installHint->setObjectName(QStringLiteral("settings.installHint"));
+    auto* hintRow = new QHBoxLayout(m_installHint);
+    hintRow->setContentsMargins(0, 4, 0, 0);
+    hintRow->setSpacing(6);
+    hintRow->addWidget(
+        ShellKit::symbolLabel(m_installHint, QStringLiteral("exclamationmark.triangle"), 14, Theme::orange()),
+        0, Qt::AlignTop);
+    hintRow->addWidget(
+        wrapped(m_installHint, QStringLiteral("settings.installHintText"), TextStyle::callout,
+                Theme::orange(),
+                QStringLiteral("Install ShaderHelperForMac first — see the pink banner in the Mods "
+                               "pane, or search for it in Browse.")),
+        1);
+    column->addWidget(m_installHint);
+
+    m_procedure = new QWidget(card);
+    m_procedure->setObjectName(QStringLiteral("settings.procedure"));
+    auto* steps = new QVBoxLayout(m_procedure);
+    steps->setContentsMargins(0, 6, 0, 0);
+    steps->setSpacing(12);
+    column->addWidget(m_procedure);
+
+    // Step 1: park the mods, back up the saves.
+    QWidget* content = nullptr;
+    steps->addWidget(stepRow(m_procedure, 1, &m_step1Mark, &content));
+    content->layout()->addWidget(
+        wrapped(content, QString(), TextStyle::callout, QColor(),
+                QStringLiteral("Move every mod except ShaderHelperForMac out of the plugins "
+                               "folder, so mod materials can't contaminate the baseline.")));
+    auto* buttons1 = new QWidget(content);
+    new FlowLayout(buttons1, 8, 6);
+    m_moveAside = smallButton(buttons1, QStringLiteral("settings.moveModsAside"),
+                              QStringLiteral("Move Mods Aside"), ButtonStyle::prominent);
+    m_backup = smallButton(buttons1, QStringLiteral("settings.backupSaves"),
+                           QStringLiteral("Back Up Worlds & Characters"), ButtonStyle::bordered);
+    m_backup->setToolTip(QStringLiteral("Copies every world and character to this app's backup folder"));
+    buttons1->layout()->addWidget(m_moveAside);
+    buttons1->layout()->addWidget(m_backup);
+    content->layout()->addWidget(buttons1);
+    m_stashLine = ShellKit::label(content, QStringLiteral("settings.stashLine"), TextStyle::caption,
+                                  Theme::secondaryText());
+    content->layout()->addWidget(m_stashLine);
+    content->layout()->addWidget(
+        wrapped(content, QString(), TextStyle::caption, Theme::secondaryText(),
+                QStringLiteral("Back up first: if the game saves while mods are unloaded, "
+                               "modded items and buildings vanish from those saves.")));
+    m_lastBackup = ShellKit::label(content, QStringLiteral("settings.lastBackup"), TextStyle::caption2,
+                                   Theme::tertiaryText());
+    content->layout()->addWidget(m_lastBackup);
+    connect(m_moveAside, &QPushButton::clicked, m_state, &AppState::stashModsForCapture);
+    connect(m_backup, &QPushButton::clicked, m_state, &AppState::backupSaves);
+
+    // Step 2: launch the game.
+    steps->addWidget(stepRow(m_procedure, 2, nullptr, &content));
+    content->layout()->addWidget(wrapped(content, QString(), TextStyle::callout, QColor(),
+                                         QStringLiteral("Launch Valheim and load any world.")));
+    m_launch = smallButton(content, QStringLiteral("settings.launch"), QStringLiteral("Launch Valheim"),
+                           ButtonStyle::automatic);
+    content->layout()->addWidget(m_launch);
+    content->layout()->setAlignment(m_launch, Qt::AlignLeft);
+    m_consoleHint =
+        wrapped(content, QStringLiteral("settings.consoleHint"), TextStyle::caption, Theme::orange(),
+                QStringLiteral("Heads up: the F5 console needs -console in your Steam launch options — "
+                               "enable the checkbox in Setup step 6 and re-paste first."));
+    content->layout()->addWidget(m_consoleHint);
+    connect(m_launch, &QPushButton::clicked, m_state, &AppState::launchValheim);
+
+    // Step 3: run the capture command.
+    steps->addWidget(stepRow(m_procedure, 3, nullptr, &content));
+    content->layout()->addWidget(
+        wrapped(content, QString(), TextStyle::callout, QColor(),
+                QStringLiteral("Press F5 in game and run the capture command (already on "
+                               "your clipboard after step 1):")));
+    auto* command = new CommandRow(m_state, content);
+    command->setObjectName(QStringLiteral("settings.command"));
+    command->setCommand(Outside::shaderCaptureCommand);
+    content->layout()->addWidget(command);
+
+    // Step 4: bring the mods back, restore the saves if a vanilla session overwrote them.
+    steps->addWidget(stepRow(m_procedure, 4, nullptr, &content));
+    content->layout()->addWidget(
+        wrapped(content, QString(), TextStyle::callout, QColor(),
+                QStringLiteral("Quit Valheim, bring your mods back, then relaunch. The new "
+                               "cache is now authoritative for this Valheim version.")));
+    auto* buttons4 = new QWidget(content);
+    new FlowLayout(buttons4, 8, 6);
+    m_moveBack = smallButton(buttons4, QStringLiteral("settings.moveModsBack"),
+                             QStringLiteral("Move Mods Back"), ButtonStyle::bordered);
+    m_restore = smallButton(buttons4, QStringLiteral("settings.restoreSaves"),
+                            QStringLiteral("Restore Worlds & Characters"), ButtonStyle::bordered);
+    m_restore->setToolTip(QStringLiteral("Overwrites current saves with the latest backup's versions"));
+    buttons4->layout()->addWidget(m_moveBack);
+    buttons4->layout()->addWidget(m_restore);
+    content->layout()->addWidget(buttons4);
+    content->layout()->addWidget(
+        wrapped(content, QString(), TextStyle::caption, Theme::secondaryText(),
+                QStringLiteral("Restoring puts back the backed-up versions — use it if a "
+                               "vanilla session overwrote a modded world.")));
+    connect(m_moveBack, &QPushButton::clicked, m_state, &AppState::restoreModsAfterCapture);
+    connect(m_restore, &QPushButton::clicked, this, &SettingsSheet::confirmRestore);
+    return section;
+}
+
+QString SettingsSheet::restoreMessage() const {
+    const std::optional<QDateTime>& date = m_state->lastSaveBackupDate();
+    return QStringLiteral("This replaces your current worlds and characters with the backup") +
+           (date ? QStringLiteral(" from ") + ShellKit::mediumDateTime(*date) : QString()) +
+           QStringLiteral(". Anything saved since then will be overwritten.");
+}
+
+void SettingsSheet::confirmRestore() {
+    if (m_confirm) return;
+    auto* box = new QMessageBox(this);
+    box->setObjectName(QStringLiteral("settings.restoreConfirm"));
+    box->setWindowTitle(QStringLiteral("Restore saves from backup?"));
+    box->setIcon(QMessageBox::Warning);
+    box->setTextFormat(Qt::PlainText);
+    box->setText(QStringLiteral("Restore saves from backup?"));
+    box->setInformativeText(restoreMessage());
+    QPushButton* restore = box->addButton(QStringLiteral("Restore"), QMessageBox::DestructiveRole);
+    restore->setObjectName(QStringLiteral("settings.restoreConfirm.restore"));
+    QPushButton* cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("settings.restoreConfirm.cancel"));
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+    box->setWindowModality(Qt::WindowModal);
+    m_confirm = box;
+    connect(box, &QMessageBox::buttonClicked, this, [this, restore](QAbstractButton* clicked) {
+        if (clicked == restore) m_state->restoreSavesFromLatestBackup();
+    });
+    connect(box, &QDialog::finished, box, &QObject::deleteLater);
+    AlertPresenter::occupy(box);
+    box->open();
+}
+
+void SettingsSheet::scheduleRender() {
+    if (m_renderPending) return;
+    m_renderPending = true;
+    QMetaObject::invokeMethod(this, &SettingsSheet::render, Qt::QueuedConnection);
+}
+
+void SettingsSheet::render() {
+    m_renderPending = false;
+    const AppState& s = *m_state;
+    const bool busy = s.busyMessage().has_value();
+    const int stashed = s.captureStashCount();
+
+    const bool haveBaseline = s.shaderCacheDate().has_value();
+    const QString baselineSymbol =
+        haveBaseline ? QStringLiteral("internaldrive") : QStringLiteral("internaldrive.badge.questionmark");
+    m_baselineIcon->setPixmap(Icons::pixmap(baselineSymbol, 13, Theme::secondaryText()));
+    m_baselineIcon->setProperty("symbol", baselineSymbol);
+    m_baselineText->setText(
+        haveBaseline
+            ? QStringLiteral("Current baseline built ") + ShellKit::mediumDateTime(*s.shaderCacheDate())
+            : QStringLiteral("No baseline cache yet — ShaderHelperForMac creates one on its first launch."));
+
+    const bool installed = s.shaderHelperInstalled();
+    m_installHint->setVisible(!installed);
+    m_procedure->setVisible(installed);
+
+    const bool parked = stashed > 0;
+    m_step1Mark->setPixmap(ShellKit::markPixmap(1, parked, markSize));
+    m_step1Mark->setProperty("symbol", ShellKit::markSymbol(1, parked));
+    ShellKit::restyle(m_moveAside, parked ? ButtonStyle::bordered : ButtonStyle::prominent);
+    m_moveAside->setEnabled(!parked && !busy);
+    m_backup->setEnabled(s.savesPresent() && !busy);
+    m_stashLine->setVisible(parked);
+    m_stashLine->setText(QString::number(stashed) +
+                         (stashed == 1 ? QStringLiteral(" item") : QStringLiteral(" items")) +
+                         QStringLiteral(" stashed in BepInEx/plugins-stash-capture"));
+    const std::optional<QDateTime>& backupDate = s.lastSaveBackupDate();
+    m_lastBackup->setVisible(backupDate.has_value());
+    if (backupDate)
+        m_lastBackup->setText(QStringLiteral("Last backup: ") + ShellKit::mediumDateTime(*backupDate) +
+                              QStringLiteral(" · 5 most recent are kept"));
+
+    m_launch->setEnabled(stashed >= 1);
+    m_consoleHint->setVisible(!s.consoleEnabled());
+
+    ShellKit::restyle(m_moveBack, parked ? ButtonStyle::prominent : ButtonStyle::bordered);
+    m_moveBack->setEnabled(stashed >= 1 && !busy);
+    m_restore->setEnabled(backupDate.has_value() && !busy);
+
+    if (busy) {
+        if (const std::optional<double>& progress = s.busyProgress()) {
+            m_busyBar->setRange(0, 1000);
+            m_busyBar->setValue(int(qBound(0.0, *progress, 1.0) * 1000));
+        } else {
+            m_busyBar->setRange(0, 0); // indeterminate
+        }
+        m_footerText->setFullText(*s.busyMessage());
+    } else {
+        m_footerText->setFullText(s.lastAction().value_or(QString()));
+    }
+    m_busyBar->setVisible(busy);
+
+    // An open confirmation names the backup that a restore would take now.
+    if (m_confirm) m_confirm->setInformativeText(restoreMessage());
+}

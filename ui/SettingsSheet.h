@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ui/ShellKit.h"
+
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+
+class AlertPresenter;
+class AppState;
+class CommandRow;
+class QLabel;
+class QMessageBox;
+class QProgressBar;
+class QPushButton;
+
+// The settings sheet: the four-step rebuild of ShaderHelperForMac's vanilla shader baseline,
+// with the save backup and restore that guard it. Window-modal over the main window (a sheet on
+// macOS); shows its own alerts while open; "Done" and Escape close it.
+class SettingsSheet : public QDialog {
+    Q_OBJECT
+public:
+    explicit SettingsSheet(AppState* state, QWidget* parent = nullptr);
+
+    AlertPresenter* alerts() const { return m_alerts; }
+    // Asks before the latest backup overwrites the saves (what "Restore Worlds & Characters" does).
+    void confirmRestore();
+    QMessageBox* restoreConfirmation() const { return m_confirm; }
+
+private:
+    QWidget* buildSection();
+    QWidget* stepRow(QWidget* parent, int number, QLabel** mark, QWidget** content);
+    QString restoreMessage() const;
+    void scheduleRender();
+    void render();
+
+    AppState* m_state;
+    AlertPresenter* m_alerts;
+    bool m_renderPending = false;
+    QPointer<QMessageBox> m_confirm;
+
+    QLabel* m_baselineIcon = nullptr;
+    QLabel* m_baselineText = nullptr;
+    QWidget* m_installHint = nullptr;
+    QWidget* m_procedure = nullptr;
+    QLabel* m_step1Mark = nullptr;
+    QPushButton* m_moveAside = nullptr;
+    QPushButton* m_backup = nullptr;
+    QLabel* m_stashLine = nullptr;
+    QLabel* m_lastBackup = nullptr;
+    QPushButton* m_launch = nullptr;
+    QLabel* m_consoleHint = nullptr;
+    QPushButton* m_moveBack = nullptr;
+    QPushButton* m_restore = nullptr;
+    QProgressBar* m_busyBar = nullptr;
+    ShellKit::ElidedLabel* m_footerText = nullptr;
+};

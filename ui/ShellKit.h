@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ui/Theme.h"
+
+#include <QDateTime>
+#include <QFont>
+#include <QLabel>
+#include <QLocale>
+#include <QPixmap>
+#include <QString>
+
+class QAbstractButton;
+class QFrame;
+class QPushButton;
+class QWidget;
+
+// Small pieces the window, the steps pane and the settings sheet share.
+namespace ShellKit {
+
+// A date as "medium date, short time" in the given locale: "Dec 5, 2024, 3:04 PM" in en_US.
+QString mediumDateTime(const QDateTime& when, const QLocale& locale = QLocale::system());
+
+// The symbol name of a step's mark: "checkmark.circle.fill" when done, else "{n}.circle".
+QString markSymbol(int number, bool done);
+QPixmap markPixmap(int number, bool done, int size);
+
+// A one-pixel line in the separator colour.
+QFrame* divider(QWidget* parent);
+QLabel* label(QWidget* parent, const QString& objectName, Theme::TextStyle style,
+              const QColor& color = QColor(), QFont::Weight weight = QFont::Normal, bool wrap = false);
+QLabel* symbolLabel(QWidget* parent, const QString& symbol, int size, const QColor& color = QColor());
+// A button label shown as written: "&" would otherwise mark a keyboard mnemonic.
+QString buttonText(const QString& text);
+QPushButton* button(QWidget* parent, const QString& objectName, const QString& text,
+                    Theme::ButtonStyle style);
+// Theme::setButtonStyle, with the plain styles drawn as the Mac's white bordered button.
+void setButtonStyle(QAbstractButton* button, Theme::ButtonStyle style);
+// Changes a button's style only when it differs: restyling is costly and the panes re-render often.
+void restyle(QAbstractButton* button, Theme::ButtonStyle style);
+// Thin, Mac-like scroll bars for a scroll area's vertical bar.
+QString scrollBarSheet();
+
+// One line of text that ends in "…" when the label is narrower than the text, and never asks
+// for more width than a few characters.
+class ElidedLabel : public QLabel {
+public:
+    explicit ElidedLabel(QWidget* parent = nullptr);
+    void setFullText(const QString& text);
+    QString fullText() const { return m_full; }
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void refit();
+    QString m_full;
+};
+
+} // namespace ShellKit

@@ -1,0 +1,419 @@
+#include "ui/StepsPane.h"
+
+#include "app/AppState.h"
+#include "discovery/Quarantine.h"
+#include "discovery/Sys.h"
+#include "ui/CommandRow.h"
+#include "ui/FlowLayout.h"
+#include "ui/Icons.h"
+#include "ui/ShellKit.h"
+#include "ui/StepCard.h"
+#include "ui/Theme.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using Theme::ButtonStyle;
+using Theme::TextStyle;
+
+namespace {
+
+const QString tip = QStringLiteral("Tip: if a game update breaks mods, re-run steps 3–5.");
+
+// A control area: a column, or a row that wraps when the pane is narrow.
+QWidget* column(StepCard* card, const QString& name) {
+    auto* area = new QWidget(card);
+    area->setObjectName(name);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 2, 0, 0);
+    layout->setSpacing(6);
+    Theme::setSmall(area);
+    card->setControls(area);
+    return area;
+}
+
+QWidget* row(QWidget* parent, const QString& name) {
+    auto* area = new QWidget(parent);
+    area->setObjectName(name);
+    new FlowLayout(area, 8, 6);
+    Theme::setSmall(area);
+    return area;
+}
+
+QCheckBox* checkBox(QWidget* parent, const QString& name, const QString& text) {
+    auto* box = new QCheckBox(text, parent);
+    box->setObjectName(name);
+    box->setFont(Theme::font(TextStyle::caption));
+    return box;
+}
+
+} // namespace
+
+StepsPane::StepsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(state) {
+    setObjectName(QStringLiteral("stepsPane"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildHeader());
+
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("steps.scroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->verticalScrollBar()->setStyleSheet(ShellKit::scrollBarSheet());
+    scroll->viewport()->setAutoFillBackground(false);
+    auto* content = new QWidget(scroll);
+    content->setAutoFillBackground(false);
+    auto* cards = new QVBoxLayout(content);
+    cards->setContentsMargins(16, 0, 16, 14);
+    cards->setSpacing(10);
+    const QStringList titles = {
+        QStringLiteral("Locate Valheim"),         QStringLiteral("Install Rosetta 2"),
+        QStringLiteral("Install BepInEx"),        QStringLiteral("Enable Rosetta Translation"),
+        QStringLiteral("Clear Quarantine Flags"), QStringLiteral("Set Steam Launch Options"),
+        QStringLiteral("Launch Once to Verify")};
+    for (int i = 0; i < 7; ++i) {
+        m_cards[size_t(i)] = new StepCard(i + 1, titles[i], content);
+        cards->addWidget(m_cards[size_t(i)]);
+    }
+    cards->addStretch(1);
+    buildStep1(card(1));
+    buildStep2(card(2));
+    buildStep3(card(3));
+    buildStep4(card(4));
+    buildStep5(card(5));
+    buildStep6(card(6));
+    buildStep7(card(7));
+    scroll->setWidget(content);
+    layout->addWidget(scroll, 1);
+
+    layout->addWidget(ShellKit::divider(this));
+    layout->addWidget(buildFooter());
+
+    connect(m_state, &AppState::changed, this, &StepsPane::scheduleRender);
+    render();
+}
+
+QWidget* StepsPane::buildHeader() {
+    auto* header = new QWidget(this);
+    auto* layout = new QHBoxLayout(header);
+    layout->setContentsMargins(16, 14, 16, 10);
+    auto* left = new QVBoxLayout;
+    left->setSpacing(6);
+    QLabel* title =
+        ShellKit::label(header, QStringLiteral("steps.title"), TextStyle::title2, QColor(), QFont::DemiBold);
+    title->setText(QStringLiteral("Setup"));
+    left->addWidget(title);
+    auto* progressRow = new QHBoxLayout;
+    progressRow->setSpacing(8);
+    m_progress = new QProgressBar(header);
+    m_progress->setObjectName(QStringLiteral("steps.progress"));
+    m_progress->setRange(0, 7);
+    m_progress->setTextVisible(false);
+    m_progress->setFixedSize(150, 6);
+    m_progress->setStyleSheet(
+        QStringLiteral("QProgressBar { border: none; border-radius: 3px; background: %1; }"
+                       "QProgressBar::chunk { border-radius: 3px; background: %2; }")
+            .arg(Theme::css(QColor(0, 0, 0, 30)), Theme::css(Theme::accent())));
+    progressRow->addWidget(m_progress, 0, Qt::AlignVCenter);
+    m_progressText = ShellKit::label(header, QStringLiteral("steps.progressText"), TextStyle::caption,
+                                     Theme::secondaryText());
+    progressRow->addWidget(m_progressText, 1, Qt::AlignVCenter);
+    left->addLayout(progressRow);
+    layout->addLayout(left, 1);
+
+    auto* hide = new QToolButton(header);
+    hide->setObjectName(QStringLiteral("steps.hide"));
+    hide->setIcon(Icons::tinted(QStringLiteral("sidebar.left"), Theme::secondaryText()));
+    hide->setIconSize(QSize(18, 18));
+    hide->setAutoRaise(true);
+    hide->setToolTip(QStringLiteral("Hide setup — it collapses into a bubble"));
+    Theme::setButtonStyle(hide, ButtonStyle::borderless);
+    layout->addWidget(hide, 0, Qt::AlignTop);
+    connect(hide, &QToolButton::clicked, m_state, [this] { m_state->setSetupCollapsed(true); });
+    return header;
+}
+
+QWidget* StepsPane::buildFooter() {
+    auto* footer = new QWidget(this);
+    auto* layout = new QHBoxLayout(footer);
+    layout->setContentsMargins(16, 8, 16, 8);
+    layout->setSpacing(6);
+    layout->addWidget(
+        ShellKit::symbolLabel(footer, QStringLiteral("info.circle"), 13, Theme::secondaryText()), 0,
+        Qt::AlignTop);
+    m_footer = ShellKit::label(footer, QStringLiteral("steps.footer"), TextStyle::caption,
+                               Theme::secondaryText(), QFont::Normal, true);
+    layout->addWidget(m_footer, 1);
+    return footer;
+}
+
+void StepsPane::buildStep1(StepCard* card) {
+    QWidget* area = column(card, QStringLiteral("step1.controls"));
+    m_step1Controls = row(area, QStringLiteral("step1.row"));
+    area->layout()->addWidget(m_step1Controls);
+    auto* detect = ShellKit::button(m_step1Controls, QStringLiteral("step1.autoDetect"),
+                                    QStringLiteral("Auto-Detect"), ButtonStyle::automatic);
+    auto* choose = ShellKit::button(m_step1Controls, QStringLiteral("step1.chooseFolder"),
+                                    QStringLiteral("Choose Folder…"), ButtonStyle::automatic);
+    m_step1Controls->layout()->addWidget(detect);
+    m_step1Controls->layout()->addWidget(choose);
+    connect(detect, &QPushButton::clicked, m_state, &AppState::autoDetectGame);
+    connect(choose, &QPushButton::clicked, m_state, &AppState::chooseGameFolder);
+}
+
+void StepsPane::buildStep2(StepCard* card) {
+    m_step2Controls = column(card, QStringLiteral("step2.controls"));
+    m_installRosetta = ShellKit::button(m_step2Controls, QStringLiteral("step2.installRosetta"),
+                                        QStringLiteral("Install Rosetta 2"), ButtonStyle::prominent);
+    m_step2Controls->layout()->addWidget(m_installRosetta);
+    m_step2Controls->layout()->setAlignment(m_installRosetta, Qt::AlignLeft);
+    m_rosettaCommand = new CommandRow(m_state, m_step2Controls);
+    m_rosettaCommand->setObjectName(QStringLiteral("step2.command"));
+    m_rosettaCommand->setCommand(AppState::rosettaCommand);
+    m_step2Controls->layout()->addWidget(m_rosettaCommand);
+    connect(m_installRosetta, &QPushButton::clicked, m_state, &AppState::installRosetta);
+}
+
+void StepsPane::buildStep3(StepCard* card) {
+    QWidget* area = column(card, QStringLiteral("step3.controls"));
+    m_step3Controls = row(area, QStringLiteral("step3.row"));
+    area->layout()->addWidget(m_step3Controls);
+    QLayout* layout = m_step3Controls->layout();
+    m_fixScript = ShellKit::button(m_step3Controls, QStringLiteral("step3.fixScript"),
+                                   QStringLiteral("Fix Script"), ButtonStyle::prominent);
+    m_installBep = ShellKit::button(m_step3Controls, QStringLiteral("step3.install"),
+                                    QStringLiteral("Download & Install"), ButtonStyle::prominent);
+    auto* fromZip = ShellKit::button(m_step3Controls, QStringLiteral("step3.installFromZip"),
+                                     QStringLiteral("Install from Zip…"), ButtonStyle::automatic);
+    auto* manual = ShellKit::button(m_step3Controls, QStringLiteral("step3.getManually"),
+                                    QStringLiteral("Get it manually"), ButtonStyle::link);
+    for (QWidget* w : {static_cast<QWidget*>(m_fixScript), static_cast<QWidget*>(m_installBep),
+                       static_cast<QWidget*>(fromZip), static_cast<QWidget*>(manual)})
+        layout->addWidget(w);
+    connect(m_fixScript, &QPushButton::clicked, m_state, &AppState::fixScript);
+    connect(m_installBep, &QPushButton::clicked, m_state, &AppState::downloadAndInstallBepInEx);
+    connect(fromZip, &QPushButton::clicked, m_state, &AppState::installBepInExFromZip);
+    connect(manual, &QPushButton::clicked, m_state, &AppState::openPackPage);
+}
+
+void StepsPane::buildStep4(StepCard* card) {
+    m_step4Controls = column(card, QStringLiteral("step4.controls"));
+    m_applyFix = ShellKit::button(m_step4Controls, QStringLiteral("step4.applyFix"),
+                                  QStringLiteral("Apply Fix"), ButtonStyle::prominent);
+    m_step4Controls->layout()->addWidget(m_applyFix);
+    m_step4Controls->layout()->setAlignment(m_applyFix, Qt::AlignLeft);
+    m_archCommand = new CommandRow(m_state, m_step4Controls);
+    m_archCommand->setObjectName(QStringLiteral("step4.command"));
+    m_step4Controls->layout()->addWidget(m_archCommand);
+    connect(m_applyFix, &QPushButton::clicked, m_state, &AppState::fixScript);
+}
+
+void StepsPane::buildStep5(StepCard* card) {
+    m_step5Controls = column(card, QStringLiteral("step5.controls"));
+    m_clearQuarantine = ShellKit::button(m_step5Controls, QStringLiteral("step5.clearQuarantine"),
+                                         QStringLiteral("Clear Quarantine"), ButtonStyle::prominent);
+    m_step5Controls->layout()->addWidget(m_clearQuarantine);
+    m_step5Controls->layout()->setAlignment(m_clearQuarantine, Qt::AlignLeft);
+    m_quarantineCommand = new CommandRow(m_state, m_step5Controls);
+    m_quarantineCommand->setObjectName(QStringLiteral("step5.command"));
+    m_step5Controls->layout()->addWidget(m_quarantineCommand);
+    connect(m_clearQuarantine, &QPushButton::clicked, m_state, &AppState::clearQuarantine);
+}
+
+void StepsPane::buildStep6(StepCard* card) {
+    QWidget* area = column(card, QStringLiteral("step6.controls"));
+    QLayout* layout = area->layout();
+    m_launchOptions = new CommandRow(m_state, area);
+    m_launchOptions->setObjectName(QStringLiteral("step6.command"));
+    layout->addWidget(m_launchOptions);
+    m_copyLaunchOptions = ShellKit::button(area, QStringLiteral("step6.copyLaunchOptions"),
+                                           QStringLiteral("Copy Launch Options"), ButtonStyle::prominent);
+    layout->addWidget(m_copyLaunchOptions);
+    layout->setAlignment(m_copyLaunchOptions, Qt::AlignLeft);
+    m_console = checkBox(area, QStringLiteral("step6.console"),
+                         QStringLiteral("Enable the in-game console (adds -console)"));
+    layout->addWidget(m_console);
+    m_changedNote = ShellKit::label(area, QStringLiteral("step6.changedNote"), TextStyle::caption2,
+                                    Theme::tertiaryText(), QFont::Normal, true);
+    m_changedNote->setText(
+        QStringLiteral("Changed the checkbox? Copy the line above and paste it into Steam again."));
+    layout->addWidget(m_changedNote);
+    m_instruction = ShellKit::label(area, QStringLiteral("step6.instruction"), TextStyle::caption,
+                                    Theme::secondaryText(), QFont::Normal, true);
+    m_instruction->setText(
+        QStringLiteral("In Steam: right-click Valheim → Properties… → General → paste into "
+                       "Launch Options, then close the window."));
+    layout->addWidget(m_instruction);
+    m_manual =
+        checkBox(area, QStringLiteral("step6.manual"), QStringLiteral("I've added it — mark this step done"));
+    layout->addWidget(m_manual);
+    connect(m_copyLaunchOptions, &QPushButton::clicked, m_state, &AppState::copyLaunchOptions);
+    // clicked, not toggled: only the player's own clicks write the preferences back.
+    connect(m_console, &QCheckBox::clicked, m_state, [this](bool on) { m_state->setConsoleEnabled(on); });
+    connect(m_manual, &QCheckBox::clicked, m_state, [this](bool on) { m_state->setLaunchOptionsManual(on); });
+}
+
+void StepsPane::buildStep7(StepCard* card) {
+    QWidget* area = column(card, QStringLiteral("step7.controls"));
+    QWidget* buttons = row(area, QStringLiteral("step7.row"));
+    area->layout()->addWidget(buttons);
+    m_launch = ShellKit::button(buttons, QStringLiteral("step7.launch"), QStringLiteral("Launch Valheim"),
+                                ButtonStyle::automatic);
+    auto* recheck = ShellKit::button(buttons, QStringLiteral("step7.recheck"), QStringLiteral("Re-check"),
+                                     ButtonStyle::automatic);
+    buttons->layout()->addWidget(m_launch);
+    buttons->layout()->addWidget(recheck);
+    connect(m_launch, &QPushButton::clicked, m_state, &AppState::launchValheim);
+    connect(recheck, &QPushButton::clicked, m_state, &AppState::refreshAll);
+}
+
+void StepsPane::scheduleRender() {
+    if (m_renderPending) return;
+    m_renderPending = true;
+    QMetaObject::invokeMethod(this, &StepsPane::render, Qt::QueuedConnection);
+}
+
+void StepsPane::render() {
+    m_renderPending = false;
+    const AppState& s = *m_state;
+    const bool busy = s.busyMessage().has_value();
+    const bool appleSilicon = s.isAppleSilicon();
+    const QString script = s.effectiveScriptName();
+
+    const int done = s.doneCount();
+    m_progress->setValue(done);
+    m_progressText->setText(s.allDone() ? QStringLiteral("All set — mods load on next launch")
+                                        : QStringLiteral("%1 of 7 complete").arg(done));
+
+    // 1. Locate Valheim
+    card(1)->setDone(s.stepGame());
+    if (s.stepGame()) {
+        const QString bundle = s.appBundleName().value_or(QStringLiteral("the game"));
+        const QString path = s.gameDir() ? Sys::shortPath(*s.gameDir()) : QString();
+        card(1)->setSubtitle(QStringLiteral("Found ") + bundle + QStringLiteral(" at ") + path);
+    } else {
+        card(1)->setSubtitle(QStringLiteral(
+            "Install Valheim through Steam first, then auto-detect — or point me at its folder."));
+    }
+    m_step1Controls->setEnabled(!busy);
+
+    // 2. Install Rosetta 2
+    card(2)->setDone(s.stepRosetta());
+    if (!appleSilicon) {
+        card(2)->setBadge(QStringLiteral("Not needed"));
+        card(2)->setSubtitle(QStringLiteral("This Mac is Intel, so no translation is needed."));
+    } else {
+        card(2)->setBadge(std::nullopt);
+        card(2)->setSubtitle(s.stepRosetta()
+                                 ? QStringLiteral("Rosetta 2 is installed — this Mac can run Intel code.")
+                                 : QStringLiteral("BepInEx's injector is Intel-only, so Apple Silicon "
+                                                  "needs Apple's Rosetta 2 translation layer."));
+    }
+    m_step2Controls->setVisible(appleSilicon && !s.stepRosetta());
+    m_installRosetta->setEnabled(!busy);
+
+    // 3. Install BepInEx
+    const bool needsFix = s.bepFilesPresent() && (!s.scriptExecutable() || !s.scriptNameConfigured());
+    card(3)->setDone(s.stepBep());
+    if (s.stepBep()) {
+        card(3)->setSubtitle(QStringLiteral("BepInEx ") + s.bepVersion().value_or(QString()) +
+                             QStringLiteral(" is in the game folder and ") + script +
+                             QStringLiteral(" is ready."));
+    } else if (needsFix) {
+        card(3)->setSubtitle(QStringLiteral("BepInEx files are there, but ") + script +
+                             QStringLiteral(" still needs its Mac fixes (executable bit + game name)."));
+    } else {
+        card(3)->setSubtitle(
+            QStringLiteral(
+                "Downloads quellit's BepInExPack for Valheim from Thunderstore and unpacks it next to ") +
+            s.appBundleName().value_or(QStringLiteral("Valheim.app")) + QStringLiteral("."));
+    }
+    m_fixScript->setVisible(needsFix);
+    m_installBep->setText(ShellKit::buttonText(s.bepFilesPresent() ? QStringLiteral("Reinstall / Update")
+                                                                   : QStringLiteral("Download & Install")));
+    ShellKit::restyle(m_installBep, s.bepFilesPresent() ? ButtonStyle::bordered : ButtonStyle::prominent);
+    m_step3Controls->setEnabled(s.stepGame() && !busy);
+
+    // 4. Enable Rosetta Translation
+    card(4)->setDone(s.stepArch());
+    if (!appleSilicon) {
+        card(4)->setBadge(QStringLiteral("Not needed"));
+        card(4)->setSubtitle(QStringLiteral("Intel Macs already run the Intel build natively."));
+    } else {
+        card(4)->setBadge(std::nullopt);
+        if (s.stepArch())
+            card(4)->setSubtitle(
+                QStringLiteral("The launch script forces the game's Intel (x86_64) build, so BepInEx "
+                               "loads under Rosetta."));
+        else if (s.bepFilesPresent())
+            card(4)->setSubtitle(
+                QStringLiteral("Valheim's Mac app is Universal and would run natively — one line in "
+                               "the launch script makes it use the Intel build BepInEx requires."));
+        else
+            card(4)->setSubtitle(
+                QStringLiteral("Install BepInEx first — this adds one line to its launch script."));
+    }
+    m_step4Controls->setVisible(appleSilicon && !s.stepArch());
+    m_applyFix->setEnabled(s.bepFilesPresent() && !busy);
+    m_archCommand->setCommand(QStringLiteral("export ARCHPREFERENCE=\"x86_64\"   # added to ") + script);
+
+    // 5. Clear Quarantine Flags
+    card(5)->setDone(s.stepQuarantine());
+    if (!s.bepFilesPresent()) {
+        card(5)->setSubtitle(
+            QStringLiteral("After BepInEx is installed, this strips macOS's quarantine flag so "
+                           "Gatekeeper doesn't block the injector."));
+    } else if (!s.stepQuarantine()) {
+        const int n = s.quarantineCount();
+        card(5)->setSubtitle(
+            QString::number(n) +
+            (n == 1 ? QStringLiteral(" file is quarantined") : QStringLiteral(" files are quarantined")) +
+            QStringLiteral(" from being downloaded. This runs the Terminal command below for you."));
+    } else {
+        card(5)->setSubtitle(
+            QStringLiteral("No quarantine flags on the modding files — Gatekeeper won't interfere."));
+    }
+    const bool showClear = s.bepFilesPresent() && !s.stepQuarantine();
+    m_clearQuarantine->setVisible(showClear);
+    m_clearQuarantine->setEnabled(!busy);
+    m_quarantineCommand->setVisible(s.gameDir().has_value());
+    if (s.gameDir()) m_quarantineCommand->setCommand(Quarantine::terminalCommand(*s.gameDir()));
+    m_step5Controls->setVisible(showClear || s.gameDir().has_value());
+
+    // 6. Set Steam Launch Options (usable while busy: nothing here starts long work)
+    const bool steamDone = s.stepSteam();
+    card(6)->setDone(steamDone);
+    card(6)->setSubtitle(
+        steamDone && s.launchOptionsDetected()
+            ? QStringLiteral("Found in your Steam settings — Valheim starts through BepInEx.")
+            : QStringLiteral("The one manual step: Steam has to start the game through BepInEx's "
+                             "script."));
+    m_launchOptions->setCommand(s.launchOptionsString());
+    ShellKit::restyle(m_copyLaunchOptions, steamDone ? ButtonStyle::bordered : ButtonStyle::prominent);
+    m_console->setChecked(s.consoleEnabled());
+    m_changedNote->setVisible(steamDone);
+    m_instruction->setVisible(!steamDone);
+    m_manual->setVisible(!steamDone);
+    m_manual->setChecked(s.launchOptionsManual());
+
+    // 7. Launch Once to Verify
+    card(7)->setDone(s.stepVerify());
+    card(7)->setSubtitle(s.stepVerify()
+                             ? QStringLiteral("Modded launch confirmed — BepInEx last wrote its log ") +
+                                   (s.logDate() ? ShellKit::mediumDateTime(*s.logDate()) : QString()) +
+                                   QStringLiteral(".")
+                             : QStringLiteral("Start the game once. When BepInEx loads, it writes "
+                                              "BepInEx/LogOutput.log — that file is the proof."));
+    m_launch->setEnabled(s.gameDir().has_value() && !busy);
+
+    m_footer->setText(s.lastAction().value_or(tip));
+}
