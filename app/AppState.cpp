@@ -96,8 +96,9 @@ void AppState::setConsoleEnabled(bool value) {
 }
 
 void AppState::setBusyMessage(const std::optional<QString>& value) {
-    if (!value)
-        m_busyProgress.reset(); // a finished action leaves no stale bar behind
+    // A finished action leaves no stale bar behind, and says so to whoever draws the bar.
+    if (!value && m_busyProgress)
+        setBusyProgress(std::nullopt);
     assign(m_busyMessage, value, &AppState::busyMessageChanged);
 }
 
@@ -347,7 +348,10 @@ void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QS
                  (download.error.isEmpty() ? QStringLiteral("unknown error") : download.error));
             return;
         }
-        onGui(self, [label](AppState& state) { state.setBusyMessage(QStringLiteral("Installing %1…").arg(label)); });
+        onGui(self, [label](AppState& state) {
+            state.setBusyProgress(std::nullopt); // unpacking reports no progress
+            state.setBusyMessage(QStringLiteral("Installing %1…").arg(label));
+        });
         QString result;
         try {
             result = Installer::installZip(dest, dir);
