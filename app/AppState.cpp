@@ -496,8 +496,8 @@ bool AppState::isValheimRunning() const {
     if (!m_services.workspace)
         return false;
     for (const RunningApplication& app : m_services.workspace->runningApplications()) {
-        if (!app.bundlePath.isEmpty() && Fs::exists(app.bundlePath) &&
-            app.bundlePath.toLower().contains(QLatin1String("valheim.app")))
+        // A game whose bundle was moved or deleted while it runs still holds the saves open.
+        if (!app.bundlePath.isEmpty() && app.bundlePath.toLower().contains(QLatin1String("valheim.app")))
             return true;
         if (app.name.toLower() == QLatin1String("valheim"))
             return true;
