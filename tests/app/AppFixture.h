@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "platform/Defaults.h"
+#include "platform/Http.h"
+#include "tests/support/FakeRepository.h"
 #include "tests/support/RecordingDoubles.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/World.h"
@@ -20,6 +22,7 @@ struct Harness {
     RecordingWorkspace workspace;
     RecordingClipboard clipboard;
     ScriptedOpenPanel panel;
+    std::unique_ptr<FakeRepository> repo;
     std::unique_ptr<AppState> state;
     std::unique_ptr<QSignalSpy> refreshes;
     QStringList busy;
@@ -38,6 +41,15 @@ struct Harness {
     ~Harness() {
         state.reset();
         QThreadPool::globalInstance()->waitForDone();
+        Http::setDefaultTimeouts({});
+    }
+
+    // The stand-in repository with the standard catalog, where the model will look for it.
+    FakeRepository& serve() {
+        repo = std::make_unique<FakeRepository>();
+        repo->addStandardCatalog();
+        qputenv("SKALDRUN_THUNDERSTORE_URL", repo->baseUrl().toUtf8());
+        return *repo;
     }
 
     AppState& make() {
@@ -48,14 +60,31 @@ struct Harness {
                          [this] { busy << state->busyMessage().value_or(QString()); });
         return *state;
     }
-    // Before an action: forget the busy log, and remember how many refreshes were published.
+    // Forgets the busy log and remembers how many refreshes were published.
     int mark() {
         busy.clear();
         return int(refreshes->count());
     }
-    // The action has finished and a refresh started after it has been published.
     bool refreshedSince(int mark) const { return refreshes->count() > mark && !state->busyMessage(); }
     bool idle() const { return !busy.isEmpty() && busy.last().isEmpty(); }
+    // Runs an action and waits until it has finished and a refresh started after it was published.
+    bool act(const std::function<void()>& action, int timeoutMs = 10000) {
+        const int m = mark();
+        action();
+        return QTest::qWaitFor([&] { return refreshedSince(m); }, timeoutMs);
+    }
+    bool waitIdle() {
+        return QTest::qWaitFor([&] { return idle(); }, 10000);
+    }
+    // A new state over the world, once its first refresh is published.
+    bool ready() {
+        make();
+        return QTest::qWaitFor([&] { return refreshes->count() == 1; });
+    }
+    bool start() {
+        world.build();
+        return ready();
+    }
 
     QString game(const QString& rel = {}) const {
         return world.gameDir() + (rel.isEmpty() ? QString() : "/" + rel);
