@@ -96,8 +96,9 @@ void AppState::setConsoleEnabled(bool value) {
 }
 
 void AppState::setBusyMessage(const std::optional<QString>& value) {
-    if (!value)
-        m_busyProgress.reset(); // a finished action leaves no stale bar behind
+    // A finished action leaves no stale bar behind, and says so to whoever draws the bar.
+    if (!value && m_busyProgress)
+        setBusyProgress(std::nullopt);
     assign(m_busyMessage, value, &AppState::busyMessageChanged);
 }
 
@@ -347,7 +348,10 @@ void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QS
                  (download.error.isEmpty() ? QStringLiteral("unknown error") : download.error));
             return;
         }
-        onGui(self, [label](AppState& state) { state.setBusyMessage(QStringLiteral("Installing %1…").arg(label)); });
+        onGui(self, [label](AppState& state) {
+            state.setBusyProgress(std::nullopt); // unpacking reports no progress
+            state.setBusyMessage(QStringLiteral("Installing %1…").arg(label));
+        });
         QString result;
         try {
             result = Installer::installZip(dest, dir);
@@ -492,8 +496,8 @@ bool AppState::isValheimRunning() const {
     if (!m_services.workspace)
         return false;
     for (const RunningApplication& app : m_services.workspace->runningApplications()) {
-        if (!app.bundlePath.isEmpty() && Fs::exists(app.bundlePath) &&
-            app.bundlePath.toLower().contains(QLatin1String("valheim.app")))
+        // A game whose bundle was moved or deleted while it runs still holds the saves open.
+        if (!app.bundlePath.isEmpty() && app.bundlePath.toLower().contains(QLatin1String("valheim.app")))
             return true;
         if (app.name.toLower() == QLatin1String("valheim"))
             return true;

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "app/AppState.h"
+#include "platform/Defaults.h"
+#include "platform/Http.h"
+#include "tests/support/FakeRepository.h"
+#include "tests/support/RecordingDoubles.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/World.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QThreadPool>
+
+#include <memory>
+
+// One AppState over the made-up world in the test home, with the desktop doubles, and a log of
+// every busy text it assigned ("" for none).
+struct Harness {
+    World world{TestHome::path()};
+    RecordingWorkspace workspace;
+    RecordingClipboard clipboard;
+    ScriptedOpenPanel panel;
+    std::unique_ptr<FakeRepository> repo;
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<QSignalSpy> refreshes;
+    QStringList busy;
+
+    // An empty home and no preferences, as on a Mac that never ran Skaldrun.
+    Harness() {
+        QThreadPool::globalInstance()->waitForDone(); // nothing of the previous test still writes
+        for (const char* key : {"gameDir", "launchOptsManual", "setupCollapsed", "consoleParam",
+                                "didAutoCollapseSetup", "bepPackVersion"})
+            Defaults::remove(key);
+        for (const char* name : {"Library", "Games", ".local", "tmp"})
+            QDir(TestHome::path() + "/" + name).removeRecursively();
+        QDir().mkpath(TestHome::path() + QStringLiteral("/tmp"));
+        qputenv("TMPDIR", QFile::encodeName(TestHome::path() + QStringLiteral("/tmp")));
+    }
+    ~Harness() {
+        state.reset();
+        QThreadPool::globalInstance()->waitForDone();
+        Http::setDefaultTimeouts({});
+    }
+
+    // The stand-in repository with the standard catalog, where the model will look for it.
+    FakeRepository& serve() {
+        repo = std::make_unique<FakeRepository>();
+        repo->addStandardCatalog();
+        qputenv("SKALDRUN_THUNDERSTORE_URL", repo->baseUrl().toUtf8());
+        return *repo;
+    }
+
+    AppState& make() {
+        refreshes.reset();
+        state = std::make_unique<AppState>(AppState::Services{&workspace, &clipboard, &panel});
+        refreshes = std::make_unique<QSignalSpy>(state.get(), &AppState::refreshed);
+        QObject::connect(state.get(), &AppState::busyMessageChanged, state.get(),
+                         [this] { busy << state->busyMessage().value_or(QString()); });
+        return *state;
+    }
+    // Forgets the busy log and remembers how many refreshes were published.
+    int mark() {
+        busy.clear();
+        return int(refreshes->count());
+    }
+    bool refreshedSince(int mark) const { return refreshes->count() > mark && !state->busyMessage(); }
+    bool idle() const { return !busy.isEmpty() && busy.last().isEmpty(); }
+    // Runs an action and waits until it has finished and a refresh started after it was published.
+    bool act(const std::function<void()>& action, int timeoutMs = 10000) {
+        const int m = mark();
+        action();
+        return QTest::qWaitFor([&] { return refreshedSince(m); }, timeoutMs);
+    }
+    bool waitIdle() {
+        return QTest::qWaitFor([&] { return idle(); }, 10000);
+    }
+    // A new state over the world, once its first refresh is published.
+    bool ready() {
+        make();
+        return QTest::qWaitFor([&] { return refreshes->count() == 1; });
+    }
+    bool start() {
+        world.build();
+        return ready();
+    }
+
+    QString game(const QString& rel = {}) const {
+        return world.gameDir() + (rel.isEmpty() ? QString() : "/" + rel);
+    }
+    // The BepInEx files as the pack leaves them, the launch script naming `executableLine`.
+    void bepFiles(const QByteArray& executableLine = "executable_name=\"Valheim\"") const {
+        World::write(game("BepInEx/core/BepInEx.dll"), "MZ");
+        World::write(game("doorstop_libs/libdoorstop_x64.dylib"), "dylib");
+        World::write(game("start_game_bepinex.sh"),
+                     "#!/bin/sh\n" + executableLine + "\nexec \"$executable_name\"\n");
+        QFile::setPermissions(game("start_game_bepinex.sh"),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QDir().mkpath(world.pluginsDir());
+    }
+    void plugin(const QString& rel) const { World::write(world.pluginsDir() + "/" + rel, "MZ plugin"); }
+};
+
+inline std::optional<ModItem> modNamed(const AppState& s, const QString& name) {
+    for (const ModItem& m : s.mods())
+        if (m.name == name) return m;
+    return std::nullopt;
+}

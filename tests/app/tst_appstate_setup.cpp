@@ -1,0 +1,148 @@
+#include "platform/Xattr.h"
+#include "tests/app/AppFixture.h"
+
+// The setup actions; repository installs go to the stand-in repository.
+class TestAppStateSetup : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void bepInExFromTheRepository() {
+        Harness h;
+        h.serve();
+        QVERIFY(h.start());
+        AppState& s = *h.state;
+        bool progressWhileInstalling = true;
+        QList<std::optional<double>> progress;
+        connect(&s, &AppState::busyProgressChanged, this, [&] { progress << s.busyProgress(); });
+        connect(&s, &AppState::busyMessageChanged, this, [&] {
+            if (s.busyMessage() == "Installing BepInEx…")
+                progressWhileInstalling = s.busyProgress().has_value();
+        });
+        QVERIFY(h.act([&] { s.downloadAndInstallBepInEx(); }));
+        QCOMPARE(h.busy, (QStringList{"Contacting Thunderstore…", "Downloading BepInEx 5.4.2202…",
+                                      "Installing BepInEx…", ""}));
+        QCOMPARE(s.lastAction(), "BepInEx 5.4.2202 installed into the game folder");
+        QVERIFY(!s.alertMessage() && s.stepBep() && s.stepQuarantine());
+        QCOMPARE(Defaults::string("bepPackVersion"), "5.4.2202");
+        QCOMPARE(s.bepVersion(), "5.4.2202");
+        // The bar filled during the download, was unknown during the install, and went away.
+        QVERIFY(progress.contains(1.0) && !progressWhileInstalling);
+        QCOMPARE(progress.last(), std::nullopt);
+    }
+
+    void shaderHelperNeverRecordsAPackVersion() {
+        Harness h;
+        h.serve();
+        QVERIFY(h.start());
+        AppState& s = *h.state;
+        QVERIFY(h.act([&] { s.installShaderHelper(); }));
+        QCOMPARE(h.busy, (QStringList{"Contacting Thunderstore…", "Downloading ShaderHelperForMac 1.0.3…",
+                                      "Installing ShaderHelperForMac…", ""}));
+        QCOMPARE(s.lastAction(), "Installed ShaderHelperForMac");
+        QVERIFY(!Defaults::string("bepPackVersion") && s.shaderHelperInstalled());
+    }
+
+    void repositoryFailures_data() {
+        QTest::addColumn<QString>("archive"); // else the endpoint answers 404, or never
+        QTest::addColumn<QString>("alert");
+        const QString unreachable =
+            "Couldn't reach Thunderstore for BepInEx. Download it from 127.0.0.1 yourself "
+            "and drop the .zip anywhere on this window.";
+        QTest::newRow("no such package") << "" << unreachable;
+        QTest::newRow("dead server") << "stall" << unreachable;
+        QTest::newRow("dropped download") << "/dropped.zip"
+                                          << "Download failed: ";
+        QTest::newRow("broken archive") << "/package/download/Brokkr/CrackedAnvil/0.1.0/"
+                                        << "Install failed: Couldn't extract the archive: ";
+    }
+    void repositoryFailures() {
+        Harness h;
+        h.serve();
+        QFETCH(QString, archive);
+        QFETCH(QString, alert);
+        const QString latest = R"({"latest": {"download_url": "%1", "version_number": "1"}})";
+        LoopbackServer::Response answer =
+            archive.startsWith('/') ? LoopbackServer::reply(latest.arg(h.repo->baseUrl() + archive).toUtf8())
+                                    : LoopbackServer::reply(R"({"detail":"Not found."})", 404);
+        answer.stall = archive == "stall";
+        Http::setDefaultTimeouts({2000, 2000});
+        h.repo->server().route("/api/experimental/package/quellit/BepInExPack_Valheim/", answer);
+        LoopbackServer::Response dropped;
+        dropped.closeAtOnce = true;
+        h.repo->server().route("/dropped.zip", dropped);
+        QVERIFY(h.start());
+        h.state->downloadAndInstallBepInEx();
+        QVERIFY(h.waitIdle());
+        QCOMPARE(h.busy.first(), "Contacting Thunderstore…");
+        const QString shown = h.state->alertMessage().value_or("");
+        QVERIFY2(alert.endsWith("window.") ? shown == alert
+                                           : shown.startsWith(alert) && shown.size() > alert.size() + 3,
+                 qPrintable(shown));
+        QVERIFY(!h.state->lastAction() && !Defaults::string("bepPackVersion"));
+    }
+
+    void zipChosenByThePlayer() {
+        Harness h;
+        QVERIFY(h.start());
+        AppState& s = *h.state;
+        const QString cut = TestHome::path() + "/tmp/cut.zip";
+        World::write(cut, "PK\x03\x04 cut short");
+        h.panel.answers = {TestZip::bepInExPack().save(TestHome::path() + "/tmp/pack.zip"), cut};
+        QVERIFY(h.act([&] { s.installBepInExFromZip(); }));
+        QCOMPARE(h.panel.requests.first().message, "Choose the BepInExPack_Valheim .zip you downloaded");
+        QCOMPARE(h.busy, (QStringList{"Installing…", ""}));
+        QCOMPARE(s.lastAction(), "BepInEx 5.4.2202 installed into the game folder");
+        QVERIFY(h.act([&] { s.installBepInExFromZip(); })); // the error alone, and a refresh all the same
+        QVERIFY(s.alertMessage().value_or("").startsWith("Couldn't extract the archive: "));
+    }
+
+    void scriptQuarantineAndClipboard() {
+        Harness h;
+        h.bepFiles("executable_name=\"valheim.x86_64\"");
+        QVERIFY(h.start());
+        AppState& s = *h.state;
+        QVERIFY(!s.scriptNameConfigured());
+        QVERIFY(h.act([&] { s.fixScript(); }));
+        QCOMPARE(s.lastAction(), "Updated start_game_bepinex.sh for this Mac");
+        QVERIFY(s.scriptNameConfigured() && s.stepBep());
+
+        QVERIFY(Xattr::set(h.game("start_game_bepinex.sh"), Xattr::quarantineName(), "0083;x"));
+        const int flagged = h.world.quarantineLoaderFiles();
+        for (const QString& expected : {QString("Removed quarantine from %1 files").arg(flagged),
+                                        QString("No quarantine flags found")}) {
+            QVERIFY(h.act([&] { s.clearQuarantine(); }));
+            QCOMPARE(h.busy, (QStringList{"Clearing quarantine flags…", ""}));
+            QCOMPARE(s.lastAction(), expected);
+        }
+        QVERIFY(Xattr::set(h.game("start_game_bepinex.sh"), Xattr::quarantineName(), "0083;x"));
+        QVERIFY(h.act([&] { s.clearQuarantine(); }));
+        QCOMPARE(s.lastAction(), "Removed quarantine from 1 file");
+
+        s.setConsoleEnabled(true);
+        s.copyLaunchOptions();
+        QCOMPARE(h.clipboard.current(), "\"" + h.game("start_game_bepinex.sh") + "\" %command% -console");
+        QCOMPARE(s.lastAction(), "Launch options copied — paste them into Steam");
+        s.launchValheim();
+        QCOMPARE(h.workspace.openedUrls, QList<QUrl>{QUrl("steam://rungameid/892970")});
+        s.autoDetectGame();
+        QCOMPARE(s.lastAction(), "Found Valheim at ~/Games/SteamLibrary/steamapps/common/Valheim");
+    }
+
+    void chosenFolderWithoutTheGame() {
+        Harness h;
+        QVERIFY(h.start());
+        AppState& s = *h.state;
+        const QString other = TestHome::path() + "/Games/Elsewhere";
+        QDir().mkpath(other);
+        h.panel.answers = {other};
+        const int m = h.mark();
+        s.chooseGameFolder(); // taken at once, then replaced by the folder Steam knows
+        QVERIFY(s.gameDir() == other && Defaults::string("gameDir") == other);
+        QCOMPARE(h.panel.requests.first().startDir, h.world.gameDir());
+        QTRY_VERIFY(h.refreshedSince(m));
+        QCOMPARE(s.gameDir(), h.world.gameDir());
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestAppStateSetup)
+#include "tst_appstate_setup.moc"
