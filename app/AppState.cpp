@@ -138,7 +138,7 @@ QString AppState::effectiveScriptName() const { return m_scriptName.value_or(Out
 QString AppState::launchOptionsString() const {
     const QString suffix = m_consoleEnabled ? QStringLiteral(" -console") : QString();
     if (m_gameDir)
-        return QLatin1Char('"') + Fs::join(*m_gameDir, effectiveScriptName()) + QStringLiteral("\" %command%") + suffix;
+        return Process::shellQuoted(Fs::join(*m_gameDir, effectiveScriptName())) + QStringLiteral(" %command%") + suffix;
     return QStringLiteral("\"…/steamapps/common/Valheim/start_game_bepinex.sh\" %command%") + suffix;
 }
 

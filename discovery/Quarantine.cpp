@@ -1,6 +1,7 @@
 #include "discovery/Quarantine.h"
 
 #include "platform/Fs.h"
+#include "platform/Process.h"
 #include "platform/Xattr.h"
 
 #include <functional>
@@ -58,7 +59,7 @@ int clear(const QString& gameDir) {
 }
 
 QString terminalCommand(const QString& folder) {
-    return QStringLiteral("xattr -r -d com.apple.quarantine \"") + folder + QLatin1Char('"');
+    return QStringLiteral("xattr -r -d com.apple.quarantine ") + Process::shellQuoted(folder);
 }
 
 } // namespace Quarantine

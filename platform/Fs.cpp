@@ -101,7 +101,9 @@ QString homeDir() { return QDir::homePath(); }
 
 QString displayPath(const QString& path) {
     const QString home = homeDir();
-    if (!home.isEmpty() && path.startsWith(home))
+    // Only a whole leading folder is the home folder: "/home/al" doesn't shorten "/home/alice".
+    if (!home.isEmpty() && path.startsWith(home) &&
+        (path.size() == home.size() || path.at(home.size()) == QLatin1Char('/') || home.endsWith(QLatin1Char('/'))))
         return QStringLiteral("~") + path.mid(home.size());
     return path;
 }

@@ -53,7 +53,32 @@ Started startDetached(const QString& program, const QStringList& arguments, cons
 bool isRunning(qint64 pid) {
     if (pid <= 0)
         return false;
-    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+    if (::kill(pid_t(pid), 0) != 0 && errno != EPERM)
+        return false;
+#ifdef __linux__
+    // A finished program nobody has reaped yet still answers kill(); its state tells the truth.
+    if (const auto stat = Fs::tryRead(QStringLiteral("/proc/%1/stat").arg(pid))) {
+        const qsizetype close = stat->lastIndexOf(')');
+        if (close >= 0 && close + 2 < stat->size()) {
+            const char state = stat->at(close + 2);
+            return state != 'Z' && state != 'X';
+        }
+    }
+#endif
+    return true;
+}
+
+QString shellQuoted(const QString& text) {
+    QString quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += QLatin1Char('"');
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\') || c == QLatin1Char('$') || c == QLatin1Char('`'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    quoted += QLatin1Char('"');
+    return quoted;
 }
 
 } // namespace Process

@@ -23,4 +23,9 @@ struct Started {
 Started startDetached(const QString& program, const QStringList& arguments, const QString& workingDir);
 bool isRunning(qint64 pid);
 
+// The text in double quotes for a POSIX shell: the characters the shell still interprets there
+// (" \ $ `) are escaped, so a folder name can never run a command when pasted into Terminal.
+// A path without them comes out as itself between quotes.
+QString shellQuoted(const QString& text);
+
 } // namespace Process

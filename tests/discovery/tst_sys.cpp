@@ -1,6 +1,7 @@
 #include "discovery/Quarantine.h"
 #include "discovery/Sys.h"
 #include "platform/Fs.h"
+#include "platform/Process.h"
 #include "platform/Xattr.h"
 #include "tests/support/TestMain.h"
 
@@ -74,9 +75,15 @@ private Q_SLOTS:
         QCOMPARE(Sys::shortPath(QStringLiteral("/Volumes/Games/Valheim")), QStringLiteral("/Volumes/Games/Valheim"));
     }
 
-    void terminalCommandQuotesThePathVerbatim() {
-        QCOMPARE(Quarantine::terminalCommand(QStringLiteral("/Users/me/Valheim \"copy\"")),
-                 QStringLiteral("xattr -r -d com.apple.quarantine \"/Users/me/Valheim \"copy\"\""));
+    void terminalCommandQuotesThePathForTheShell() {
+        QCOMPARE(Quarantine::terminalCommand(QStringLiteral("/Users/me/Library/Application Support/Steam/Valheim")),
+                 QStringLiteral("xattr -r -d com.apple.quarantine \"/Users/me/Library/Application Support/Steam/Valheim\""));
+        // A folder name must never run a command when the line is pasted into Terminal.
+        QCOMPARE(Quarantine::terminalCommand(QStringLiteral("/g/$(rm -rf ~) `x` \"q\" \\")),
+                 QStringLiteral("xattr -r -d com.apple.quarantine \"/g/\\$(rm -rf ~) \\`x\\` \\\"q\\\" \\\\\""));
+        const auto echoed = Sys::run(QStringLiteral("/bin/sh"),
+                                     {QStringLiteral("-c"), QStringLiteral("printf %s ") + Process::shellQuoted(QStringLiteral("a $(b) `c` \"d\" \\e"))});
+        QCOMPARE(echoed.out, QStringLiteral("a $(b) `c` \"d\" \\e"));
     }
 
     void countAndClearFlaggedTrees() {

@@ -32,6 +32,8 @@ private Q_SLOTS:
         QCOMPARE(Fs::parent(QStringLiteral("/a/b")), QStringLiteral("/a"));
         QCOMPARE(Fs::displayPath(TestHome::path() + QStringLiteral("/x")), QStringLiteral("~/x"));
         QCOMPARE(Fs::displayPath(QStringLiteral("/opt/x")), QStringLiteral("/opt/x"));
+        QCOMPARE(Fs::displayPath(TestHome::path() + QStringLiteral("-other/x")), TestHome::path() + QStringLiteral("-other/x"));
+        QCOMPARE(Fs::displayPath(TestHome::path()), QStringLiteral("~"));
     }
 
     void errorsNameTheFileAndTheReason() {
@@ -179,6 +181,17 @@ private Q_SLOTS:
         const auto missing = Process::run(QStringLiteral("/no/such/tool"), {});
         QCOMPARE(missing.code, -1);
         QVERIFY(!missing.out.isEmpty());
+    }
+
+    void detachedProgramsAreSeenToFinish() {
+        const auto started = Process::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exit 0")},
+                                                    TestHome::path());
+        QVERIFY(started.pid > 0);
+        // Even where nobody reaps the finished program, it must not count as running.
+        QTRY_VERIFY_WITH_TIMEOUT(!Process::isRunning(started.pid), 5000);
+        const auto missing = Process::startDetached(QStringLiteral("/no/such/game"), {}, TestHome::path());
+        QCOMPARE(missing.pid, 0);
+        QVERIFY(!missing.error.isEmpty());
     }
 
     void defaultsRoundTrip() {
