@@ -1,6 +1,7 @@
 # The window, the setup steps pane and the settings sheet.
 target_sources(skaldrun_ui PRIVATE
   AlertPresenter.cpp AlertPresenter.h
+  Application.cpp Application.h
   AppTitle.cpp AppTitle.h
   CommandRow.cpp CommandRow.h
   FlowLayout.cpp FlowLayout.h
