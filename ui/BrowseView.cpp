@@ -133,7 +133,7 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     m_list->verticalScrollBar()->setSingleStep(24);
     Controls::slimScrollBars(m_list);
     m_list->setMouseTracking(true);
-    m_list->setAttribute(Qt::WA_Hover);
+    m_list->viewport()->setAttribute(Qt::WA_Hover);
     m_list->setStyleSheet(QStringLiteral("QListView { background: transparent; }"));
     m_list->viewport()->setAutoFillBackground(false);
     m_list->setContextMenuPolicy(Qt::CustomContextMenu);

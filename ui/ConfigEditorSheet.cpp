@@ -34,7 +34,10 @@ ConfigEditorSheet::ConfigEditorSheet(AppState* state, const ModItem& mod, QWidge
     : QDialog(parent), m_state(state), m_mod(mod) {
     setObjectName(QStringLiteral("configEditor"));
     setWindowTitle(mod.name);
-    setWindowFlag(Qt::Sheet);
+#ifdef Q_OS_MACOS
+    // A real sheet sliding from the window's title bar. Elsewhere it stays a window-modal dialog.
+    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Sheet);
+#endif
     setWindowModality(Qt::WindowModal);
     setMinimumSize(580, 440);
     resize(690, 610);
@@ -206,6 +209,11 @@ void ConfigEditorSheet::setFileIndex(int index) {
     if (index == m_fileIndex) return;
     m_fileIndex = index;
     if (m_fileMenu->currentIndex() != index) m_fileMenu->setCurrentIndex(index);
+    // The previous file's settings and edits go now: should the new file fail to load, "Save"
+    // must not write edits the player can no longer see into a file they have left.
+    m_config.reset();
+    m_edits.clear();
+    rebuildRows();
     load();
 }
 
@@ -375,7 +383,7 @@ void ConfigEditorSheet::layoutSections() {
 void ConfigEditorSheet::syncFooter() {
     const bool dirty = isDirty();
     m_cancel->setText(dirty ? QStringLiteral("Cancel") : QStringLiteral("Close"));
-    m_save->setEnabled(dirty);
+    m_save->setEnabled(dirty && !m_loadError);
     const auto url = currentURL();
     m_revert->setEnabled(url && ConfigStore::hasBackup(*url));
 }

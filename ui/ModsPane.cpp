@@ -321,7 +321,10 @@ void ModsPane::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void ModsPane::dragMoveEvent(QDragMoveEvent* event) {
-    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+    if (event->mimeData()->hasUrls() && !droppedFiles(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void ModsPane::dragLeaveEvent(QDragLeaveEvent* event) {

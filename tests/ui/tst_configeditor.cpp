@@ -288,6 +288,19 @@ private Q_SLOTS:
         QCOMPARE(search->text(), QStringLiteral("bench"));
         QCOMPARE(empty->text(), QStringLiteral("No settings match “bench”."));
         QCOMPARE(World::read(e.file(0)), text);
+
+        // Back to the first file, edited, then over to a second that has gone: nothing of the
+        // first file is left to save.
+        e.sheet->setFileIndex(0);
+        search->clear();
+        Editor::retype(e.control<QLineEdit>(QStringLiteral("Bench"), ".field"), QStringLiteral("7"));
+        QVERIFY(e.button("save")->isEnabled());
+        QVERIFY(QFile::remove(e.file(1)));
+        e.sheet->setFileIndex(1);
+        QVERIFY(e.sheet->loadError().has_value());
+        QVERIFY(!e.button("save")->isEnabled());
+        e.sheet->save();
+        QCOMPARE(World::read(e.file(0)), text);
     }
 };
 
