@@ -50,7 +50,10 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     auto* tools = new QHBoxLayout;
     tools->setContentsMargins(16, 0, 16, 10);
     tools->setSpacing(8);
-    m_search->setFixedWidth(230);
+    // Full width when there is room; narrower before anything else in the row gives way.
+    m_search->setMinimumWidth(140);
+    m_search->setMaximumWidth(230);
+    m_search->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     connect(m_search->lineEdit(), &QLineEdit::textChanged, m_model, &BrowseModel::setQuery);
     tools->addWidget(m_search);
     m_sort->setObjectName(QStringLiteral("browse.sort"));
