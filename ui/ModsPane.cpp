@@ -1,18 +1,343 @@
 #include "ui/ModsPane.h"
 
+#include "app/AppState.h"
+#include "platform/Workspace.h"
+#include "ui/Banner.h"
+#include "ui/BrowseView.h"
+#include "ui/BuildSettings.h"
+#include "ui/ConfigEditorSheet.h"
+#include "ui/Controls.h"
+#include "ui/DropZone.h"
+#include "ui/Icons.h"
+#include "ui/ModRow.h"
 #include "ui/SetupBubble.h"
+#include "ui/ShaderFixBanner.h"
+#include "ui/Theme.h"
 
+#include <QDragEnterEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
-// Placeholder until the mods pane lands: the header with the setup bubble.
-ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(state) {
+namespace {
+
+enum ListPage { noLoaderPage, noModsPage, modListPage };
+
+// Wraps a widget in padding, so hiding the wrapper also takes its padding away.
+QWidget* padded(QWidget* content, int left, int top, int right, int bottom, QWidget* parent) {
+    auto* wrap = new QWidget(parent);
+    auto* layout = new QVBoxLayout(wrap);
+    layout->setContentsMargins(left, top, right, bottom);
+    layout->addWidget(content);
+    return wrap;
+}
+
+QString stashSentence(int n) {
+    return n == 1 ? QStringLiteral(
+                        "%1 mod is stashed outside the plugins folder. Bring them back once you've run "
+                        "the capture.")
+                        .arg(n)
+                  : QStringLiteral(
+                        "%1 mods are stashed outside the plugins folder. Bring them back once you've run "
+                        "the capture.")
+                        .arg(n);
+}
+
+} // namespace
+
+ModsPane::ModsPane(AppState* state, QWidget* parent)
+    : QWidget(parent), m_state(state), m_updateTimer(new QTimer(this)) {
     setObjectName(QStringLiteral("modsPane"));
+    setAcceptDrops(true);
+    m_updateTimer->setSingleShot(true);
+    m_updateTimer->setInterval(0);
+    connect(m_updateTimer, &QTimer::timeout, this, &ModsPane::refreshView);
+
     auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    // Header row.
     auto* header = new QHBoxLayout;
-    header->addWidget(new SetupBubble(state, this));
+    header->setContentsMargins(16, 14, 16, 10);
+    header->setSpacing(10);
+    m_bubble = new SetupBubble(state, this);
+    header->addWidget(m_bubble);
+    m_tabs = new SegmentedControl(this);
+    m_tabs->setObjectName(QStringLiteral("modsPane.tabs"));
+    m_tabs->addSegment(QStringLiteral("Installed"), QStringLiteral("modsPane.tab.installed"));
+    m_tabs->addSegment(QStringLiteral("Browse"), QStringLiteral("modsPane.tab.browse"));
+    header->addWidget(m_tabs);
+    m_bepVersion = new QLabel(this);
+    m_bepVersion->setObjectName(QStringLiteral("modsPane.bepVersion"));
+    Theme::style(m_bepVersion, Theme::TextStyle::caption, Theme::secondaryText());
+    // The version gives way first when the pane is narrow.
+    m_bepVersion->setMinimumWidth(1);
+    header->addWidget(m_bepVersion);
     header->addStretch();
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("modsPane.count"));
+    Theme::style(m_count, Theme::TextStyle::caption, Theme::secondaryText());
+    header->addWidget(m_count);
+    m_openPlugins = new QToolButton(this);
+    m_openPlugins->setObjectName(QStringLiteral("modsPane.openPlugins"));
+    m_openPlugins->setIcon(Icons::tinted(QStringLiteral("folder"), Theme::secondaryText()));
+    m_openPlugins->setIconSize(QSize(18, 18));
+    m_openPlugins->setToolTip(QStringLiteral("Open BepInEx/plugins in Finder"));
+    m_openPlugins->setAutoRaise(true);
+    Theme::setButtonStyle(m_openPlugins, Theme::ButtonStyle::borderless);
+    connect(m_openPlugins, &QToolButton::clicked, m_state, &AppState::openPluginsFolder);
+    header->addWidget(m_openPlugins);
     column->addLayout(header);
-    column->addStretch();
+
+    m_pages = new QStackedWidget(this);
+    column->addWidget(m_pages, 1);
+
+    // Installed tab.
+    auto* installed = new QWidget(m_pages);
+    installed->setObjectName(QStringLiteral("modsPane.installed"));
+    auto* installedColumn = new QVBoxLayout(installed);
+    installedColumn->setContentsMargins(0, 0, 0, 0);
+    installedColumn->setSpacing(0);
+
+    m_captureBanner =
+        new Banner(QStringLiteral("exclamationmark.triangle.fill"), Theme::orange(), 0.10, 0.30, installed);
+    m_captureBanner->setObjectName(QStringLiteral("modsPane.captureBanner"));
+    m_captureBanner->title()->setText(QStringLiteral("Shader-cache capture in progress"));
+    m_captureBanner->message()->setObjectName(QStringLiteral("modsPane.captureBanner.message"));
+    auto* moveBack = new QPushButton(QStringLiteral("Move Mods Back"), m_captureBanner);
+    moveBack->setObjectName(QStringLiteral("modsPane.moveModsBack"));
+    Controls::makeProminent(moveBack);
+    connect(moveBack, &QPushButton::clicked, m_state, &AppState::restoreModsAfterCapture);
+    m_captureBanner->addButton(moveBack);
+    m_captureWrap = padded(m_captureBanner, 12, 0, 12, 8, installed);
+    installedColumn->addWidget(m_captureWrap);
+
+    m_shaderBanner = new ShaderFixBanner(state, installed);
+    m_shaderWrap = padded(m_shaderBanner, 12, 0, 12, 8, installed);
+    installedColumn->addWidget(m_shaderWrap);
+
+    m_listArea = new QStackedWidget(installed);
+    auto* noLoader =
+        new Placeholder(QStringLiteral("shippingbox"), QStringLiteral("No mod loader yet"),
+                        QStringLiteral("Work through the setup steps on the left. Once BepInEx is "
+                                       "installed, your mods show up here."),
+                        m_listArea);
+    noLoader->setObjectName(QStringLiteral("modsPane.placeholder.noLoader"));
+    m_listArea->insertWidget(noLoaderPage, noLoader);
+    auto* noMods = new Placeholder(
+        QStringLiteral("puzzlepiece.extension"), QStringLiteral("No mods installed"),
+        QStringLiteral("Switch to Browse to search Thunderstore, or drop a mod .zip below."), m_listArea);
+    noMods->setObjectName(QStringLiteral("modsPane.placeholder.noMods"));
+    m_listArea->insertWidget(noModsPage, noMods);
+    m_scroll = new QScrollArea(m_listArea);
+    m_scroll->setObjectName(QStringLiteral("modsPane.modList"));
+    m_scroll->setWidgetResizable(true);
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    Controls::slimScrollBars(m_scroll);
+    m_scroll->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
+    auto* listContent = new QWidget;
+    listContent->setObjectName(QStringLiteral("modsPane.modList.content"));
+    auto* listColumn = new QVBoxLayout(listContent);
+    listColumn->setContentsMargins(12, 2, 12, 8);
+    listColumn->setSpacing(0);
+    m_card = new InsetCard(listContent);
+    m_card->setSeparatorInset(38);
+    listColumn->addWidget(m_card);
+    listColumn->addStretch();
+    m_scroll->setWidget(listContent);
+    m_scroll->viewport()->setAutoFillBackground(false);
+    listContent->setAutoFillBackground(false);
+    m_listArea->insertWidget(modListPage, m_scroll);
+    installedColumn->addWidget(m_listArea, 1);
+
+    m_dropZone = new DropZone(state, installed);
+    installedColumn->addWidget(padded(m_dropZone, 12, 6, 12, 0, installed));
+
+    m_donate = new QPushButton(QStringLiteral("donate"), installed);
+    m_donate->setObjectName(QStringLiteral("modsPane.donate"));
+    m_donate->setIcon(Icons::tinted(QStringLiteral("cup.and.saucer.fill"), Theme::secondaryText()));
+    m_donate->setIconSize(QSize(13, 13));
+    m_donate->setToolTip(QStringLiteral("Support Skaldrun's development"));
+    Theme::setButtonStyle(m_donate, Theme::ButtonStyle::borderless);
+    m_donate->setStyleSheet(
+        m_donate->styleSheet() +
+        QStringLiteral("QPushButton { color: %1; }").arg(Theme::css(Theme::secondaryText())));
+    m_donate->setFont(Theme::font(Theme::TextStyle::caption));
+    m_donate->setAutoDefault(false);
+    connect(m_donate, &QPushButton::clicked, this, [this] {
+        if (Workspace* workspace = m_state->services().workspace)
+            workspace->openUrl(QUrl(QStringLiteral(SKALDRUN_DONATION_URL)));
+    });
+    auto* donateRow = new QHBoxLayout;
+    donateRow->setContentsMargins(0, 5, 0, 8);
+    donateRow->addStretch();
+    donateRow->addWidget(m_donate);
+    donateRow->addStretch();
+    installedColumn->addLayout(donateRow);
+    m_pages->addWidget(installed);
+
+    // Browse tab.
+    m_browse = new BrowseView(state, state->thunder(), m_pages);
+    m_pages->addWidget(m_browse);
+
+    connect(m_tabs, &SegmentedControl::currentChanged, this, [this](int index) { setTab(Tab(index)); });
+    // A refresh assigns some twenty properties one after another: redraw once, afterwards.
+    connect(m_state, &AppState::changed, this, &ModsPane::scheduleUpdate);
+    connect(m_state, &AppState::modsChanged, this, [this] {
+        m_modsDirty = true;
+        scheduleUpdate();
+    });
+
+    setTab(qEnvironmentVariable("SKALDRUN_TAB") == QLatin1String("browse") ? Tab::browse : Tab::installed);
+    refreshView();
+}
+
+void ModsPane::setTab(Tab tab) {
+    m_tab = tab;
+    m_tabs->setCurrentIndex(int(tab));
+    m_pages->setCurrentIndex(int(tab));
+    refreshView();
+}
+
+void ModsPane::scheduleUpdate() {
+    if (!m_updateTimer->isActive()) m_updateTimer->start();
+}
+
+void ModsPane::refreshView() {
+    m_updateTimer->stop();
+    const AppState& s = *m_state;
+    const bool installedTab = m_tab == Tab::installed;
+
+    m_bubble->setVisible(s.setupCollapsed());
+    m_bepVersion->setVisible(installedTab && s.bepFilesPresent() && s.bepVersion());
+    m_bepVersion->setText(s.bepVersion() ? QStringLiteral("BepInEx ") + *s.bepVersion() : QString());
+    const int toggleable = s.toggleableModCount();
+    m_count->setVisible(installedTab && toggleable >= 1);
+    m_count->setText(QStringLiteral("%1 of %2 enabled").arg(s.enabledModCount()).arg(toggleable));
+    m_openPlugins->setVisible(installedTab);
+    m_openPlugins->setEnabled(s.gameDir().has_value());
+
+    m_captureWrap->setVisible(s.captureStashCount() > 0);
+    m_captureBanner->message()->setText(stashSentence(s.captureStashCount()));
+    m_shaderWrap->setVisible(ShaderFixBanner::shouldShow(s));
+    m_shaderBanner->sync();
+
+    if (!s.bepFilesPresent())
+        m_listArea->setCurrentIndex(noLoaderPage);
+    else if (s.mods().isEmpty())
+        m_listArea->setCurrentIndex(noModsPage);
+    else
+        m_listArea->setCurrentIndex(modListPage);
+    if (m_modsDirty) {
+        m_modsDirty = false;
+        syncModRows();
+        if (m_shown) maybeAutoOpenConfig();
+    }
+}
+
+void ModsPane::syncModRows() {
+    // Rows are kept by mod id, so a republished list keeps focus, scroll position and the
+    // running switch animation of the mods that are still there.
+    const QList<ModItem>& mods = m_state->mods();
+    QHash<QString, ModRow*> kept;
+    QList<ModRow*> order;
+    for (const ModItem& mod : mods) {
+        ModRow* row = m_rows.take(mod.id);
+        if (!row) {
+            row = new ModRow(m_state, mod, m_card);
+            connect(row, &ModRow::configRequested, this, &ModsPane::openConfig);
+        } else if (!(row->mod() == mod)) {
+            row->setMod(mod);
+        }
+        kept.insert(mod.id, row);
+        order.append(row);
+    }
+    for (ModRow* gone : std::as_const(m_rows))
+        gone->deleteLater();
+    m_rows = kept;
+    QLayout* rows = m_card->rows();
+    for (ModRow* row : order)
+        rows->removeWidget(row);
+    for (ModRow* row : order)
+        m_card->rows()->addWidget(row);
+    m_card->update();
+}
+
+ConfigEditorSheet* ModsPane::configSheet() const {
+    return m_configSheet;
+}
+
+void ModsPane::openConfig(const ModItem& mod) {
+    if (m_configSheet) return;
+    m_configMod = mod;
+    auto* sheet = new ConfigEditorSheet(m_state, mod, window());
+    m_configSheet = sheet;
+    connect(sheet, &QDialog::finished, this, [this, sheet] {
+        sheet->deleteLater();
+        m_configMod.reset();
+    });
+    sheet->open();
+}
+
+void ModsPane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_shown) return;
+    m_shown = true;
+    maybeAutoOpenConfig();
+}
+
+void ModsPane::maybeAutoOpenConfig() {
+    if (m_configMod) return;
+    if (!qEnvironmentVariableIsSet("SKALDRUN_OPEN_CONFIG")) return;
+    const QString wanted = qEnvironmentVariable("SKALDRUN_OPEN_CONFIG");
+    for (const ModItem& mod : m_state->mods()) {
+        if (!mod.configFiles.isEmpty() && mod.name.contains(wanted, Qt::CaseInsensitive)) {
+            openConfig(mod);
+            return;
+        }
+    }
+}
+
+QStringList ModsPane::droppedFiles(const QList<QUrl>& urls) {
+    QStringList paths;
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile() && !url.toLocalFile().isEmpty()) paths.append(url.toLocalFile());
+    }
+    return paths;
+}
+
+void ModsPane::dragEnterEvent(QDragEnterEvent* event) {
+    if (!event->mimeData()->hasUrls() || droppedFiles(event->mimeData()->urls()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    m_dropZone->setTargeted(true);
+}
+
+void ModsPane::dragMoveEvent(QDragMoveEvent* event) {
+    if (event->mimeData()->hasUrls() && !droppedFiles(event->mimeData()->urls()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void ModsPane::dragLeaveEvent(QDragLeaveEvent* event) {
+    m_dropZone->setTargeted(false);
+    QWidget::dragLeaveEvent(event);
+}
+
+void ModsPane::dropEvent(QDropEvent* event) {
+    m_dropZone->setTargeted(false);
+    const QStringList paths =
+        event->mimeData()->hasUrls() ? droppedFiles(event->mimeData()->urls()) : QStringList();
+    event->acceptProposedAction();
+    if (!paths.isEmpty()) m_state->handleDropped(paths);
 }

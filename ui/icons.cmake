@@ -24,7 +24,7 @@ set(SKALDRUN_SYMBOLS
   "arrow.down.doc=actions/22/document-import.svg"
   "cup.and.saucer.fill=actions/22/help-donate.svg"
   "magnifyingglass=actions/22/edit-find.svg"
-  "wifi.exclamationmark=status/22/network-offline.svg"
+  "wifi.exclamationmark=status/22/network-wireless-disconnected.svg"
   "arrow.down.circle=actions/22/download.svg"
   "heart=actions/22/love.svg"
   "internaldrive=devices/22/drive-harddisk.svg"

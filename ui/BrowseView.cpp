@@ -1,0 +1,201 @@
+#include "ui/BrowseView.h"
+
+#include "app/AppState.h"
+#include "catalog/ThunderstoreStore.h"
+#include "platform/Workspace.h"
+#include "ui/BrowseModel.h"
+#include "ui/BrowseRow.h"
+#include "ui/Controls.h"
+#include "ui/Icons.h"
+#include "ui/PackageIcons.h"
+#include "ui/Theme.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+enum Page { loadingPage, failurePage, listPage };
+
+// The list with room above the first row and below the last, outside the scrolled rows.
+class CatalogList : public QListView {
+public:
+    explicit CatalogList(QWidget* parent) : QListView(parent) { setViewportMargins(0, 10, 0, 10); }
+};
+
+} // namespace
+
+BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* parent)
+    : QWidget(parent), m_state(state), m_store(store), m_model(new BrowseModel(state, store, this)),
+      m_icons(new PackageIcons(this)), m_delegate(new BrowseRow(m_model, m_icons, this)),
+      m_search(new SearchField(QStringLiteral("Search mods"), QStringLiteral("browse.search"), this)),
+      m_sort(new QComboBox(this)), m_reload(new QToolButton(this)), m_count(new QLabel(this)),
+      m_content(new QStackedWidget(this)), m_list(new CatalogList(this)), m_loadingText(new QLabel(this)),
+      m_failureText(new QLabel(this)) {
+    setObjectName(QStringLiteral("browseView"));
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    // Tool row.
+    auto* tools = new QHBoxLayout;
+    tools->setContentsMargins(16, 0, 16, 10);
+    tools->setSpacing(8);
+    // Full width when there is room; narrower before anything else in the row gives way.
+    m_search->setMinimumWidth(140);
+    m_search->setMaximumWidth(230);
+    m_search->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    connect(m_search->lineEdit(), &QLineEdit::textChanged, m_model, &BrowseModel::setQuery);
+    tools->addWidget(m_search);
+    m_sort->setObjectName(QStringLiteral("browse.sort"));
+    for (TSSort sort : TSSorts::all)
+        m_sort->addItem(TSSorts::title(sort), int(sort));
+    Theme::setSmall(m_sort);
+    connect(m_sort, &QComboBox::currentIndexChanged, this,
+            [this](int i) { m_model->setSort(TSSort(m_sort->itemData(i).toInt())); });
+    tools->addWidget(m_sort);
+    m_reload->setObjectName(QStringLiteral("browse.reload"));
+    m_reload->setIcon(Icons::tinted(QStringLiteral("arrow.clockwise"), Theme::secondaryText()));
+    m_reload->setIconSize(QSize(16, 16));
+    m_reload->setToolTip(QStringLiteral("Refresh catalog"));
+    m_reload->setAutoRaise(true);
+    Theme::setButtonStyle(m_reload, Theme::ButtonStyle::borderless);
+    connect(m_reload, &QToolButton::clicked, this, [this] {
+        m_icons->retryFailed();
+        m_store->loadIfNeeded(true);
+    });
+    tools->addWidget(m_reload);
+    tools->addStretch();
+    m_count->setObjectName(QStringLiteral("browse.count"));
+    Theme::style(m_count, Theme::TextStyle::caption, Theme::secondaryText());
+    tools->addWidget(m_count);
+    column->addLayout(tools);
+    column->addWidget(new Divider(this));
+
+    // Loading panel.
+    auto* loading = new QWidget(m_content);
+    loading->setObjectName(QStringLiteral("browse.loading"));
+    auto* loadingColumn = new QVBoxLayout(loading);
+    loadingColumn->setSpacing(10);
+    loadingColumn->addStretch();
+    loadingColumn->addWidget(new Spinner(22, loading), 0, Qt::AlignHCenter);
+    m_loadingText->setParent(loading);
+    m_loadingText->setObjectName(QStringLiteral("browse.loadingText"));
+    Theme::style(m_loadingText, Theme::TextStyle::caption, Theme::secondaryText());
+    m_loadingText->setAlignment(Qt::AlignCenter);
+    loadingColumn->addWidget(m_loadingText);
+    loadingColumn->addStretch();
+    m_content->insertWidget(loadingPage, loading);
+
+    // Failure panel.
+    auto* failure = new QWidget(m_content);
+    failure->setObjectName(QStringLiteral("browse.failure"));
+    auto* failureColumn = new QVBoxLayout(failure);
+    failureColumn->setSpacing(10);
+    failureColumn->addStretch();
+    auto* symbol = new QLabel(failure);
+    symbol->setPixmap(Controls::faintSymbol(QStringLiteral("wifi.exclamationmark"), 44, 0.45));
+    symbol->setAlignment(Qt::AlignCenter);
+    failureColumn->addWidget(symbol);
+    m_failureText->setParent(failure);
+    m_failureText->setObjectName(QStringLiteral("browse.failureText"));
+    Theme::style(m_failureText, Theme::TextStyle::callout, Theme::secondaryText());
+    m_failureText->setAlignment(Qt::AlignCenter);
+    m_failureText->setWordWrap(true);
+    m_failureText->setFixedWidth(380);
+    failureColumn->addWidget(m_failureText, 0, Qt::AlignHCenter);
+    auto* tryAgain = new QPushButton(QStringLiteral("Try Again"), failure);
+    tryAgain->setObjectName(QStringLiteral("browse.tryAgain"));
+    Controls::makeBordered(tryAgain, false);
+    connect(tryAgain, &QPushButton::clicked, this, [this] {
+        m_icons->retryFailed();
+        m_store->loadIfNeeded(true);
+    });
+    failureColumn->addWidget(tryAgain, 0, Qt::AlignHCenter);
+    failureColumn->addStretch();
+    m_content->insertWidget(failurePage, failure);
+
+    // The list.
+    m_list->setObjectName(QStringLiteral("browse.list"));
+    m_list->setModel(m_model);
+    m_list->setItemDelegate(m_delegate);
+    m_list->setUniformItemSizes(true);
+    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    m_list->setFocusPolicy(Qt::NoFocus);
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_list->verticalScrollBar()->setSingleStep(24);
+    Controls::slimScrollBars(m_list);
+    m_list->setMouseTracking(true);
+    m_list->viewport()->setAttribute(Qt::WA_Hover);
+    m_list->setStyleSheet(QStringLiteral("QListView { background: transparent; }"));
+    m_list->viewport()->setAutoFillBackground(false);
+    m_list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_list, &QListView::customContextMenuRequested, this, &BrowseView::showContextMenu);
+    connect(m_delegate, &BrowseRow::actionClicked, this, [this](const QModelIndex& index) {
+        if (index.isValid()) m_state->installThunderstorePackage(m_model->package(index.row()));
+    });
+    connect(m_icons, &PackageIcons::iconReady, m_list->viewport(), qOverload<>(&QWidget::update));
+    m_content->insertWidget(listPage, m_list);
+    column->addWidget(m_content, 1);
+
+    connect(m_store, &ThunderstoreStore::packagesChanged, this, &BrowseView::sync);
+    connect(m_store, &ThunderstoreStore::loadingChanged, this, &BrowseView::sync);
+    connect(m_store, &ThunderstoreStore::statusTextChanged, this, &BrowseView::sync);
+    connect(m_model, &BrowseModel::shownChanged, this, &BrowseView::sync);
+    sync();
+}
+
+void BrowseView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_store->loadIfNeeded(false);
+}
+
+void BrowseView::sync() {
+    const bool empty = m_store->packages().isEmpty();
+    // A catalog that has arrived but isn't ready for listing yet counts as still loading.
+    const bool arriving = !empty && m_model->preparing() && m_model->total() == 0;
+    const auto& status = m_store->statusText();
+    m_reload->setEnabled(!m_store->loading());
+    m_count->setVisible(!empty && !arriving);
+    m_count->setText(QStringLiteral("%1 of %2 mods").arg(m_model->rowCount()).arg(m_model->total()));
+    if (arriving) {
+        m_loadingText->setText(QStringLiteral("Loading…"));
+        m_content->setCurrentIndex(loadingPage);
+    } else if (!empty) {
+        m_content->setCurrentIndex(listPage);
+    } else if (m_store->loading()) {
+        m_loadingText->setText(status.value_or(QStringLiteral("Loading…")));
+        m_content->setCurrentIndex(loadingPage);
+    } else {
+        m_failureText->setText(status.value_or(QStringLiteral("Couldn't load the Thunderstore catalog.")));
+        m_failureText->setMinimumHeight(m_failureText->heightForWidth(m_failureText->width()));
+        m_content->setCurrentIndex(failurePage);
+    }
+}
+
+void BrowseView::showContextMenu(const QPoint& pos) {
+    const QModelIndex index = m_list->indexAt(pos);
+    if (!index.isValid()) return;
+    const TSPackage& pkg = m_model->package(index.row());
+    if (!pkg.pageURL) return;
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("browse.menu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    QAction* view = menu->addAction(QStringLiteral("View on Thunderstore"));
+    view->setObjectName(QStringLiteral("browse.viewOnThunderstore"));
+    const QUrl page = *pkg.pageURL;
+    connect(view, &QAction::triggered, this, [this, page] {
+        if (Workspace* workspace = m_state->services().workspace) workspace->openUrl(page);
+    });
+    menu->popup(m_list->viewport()->mapToGlobal(pos));
+}

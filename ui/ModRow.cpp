@@ -1,0 +1,120 @@
+#include "ui/ModRow.h"
+
+#include "app/AppState.h"
+#include "ui/Controls.h"
+#include "ui/Icons.h"
+#include "ui/Theme.h"
+
+#include <QContextMenuEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ModRow::ModRow(AppState* state, const ModItem& mod, QWidget* parent)
+    : QWidget(parent), m_state(state), m_icon(new QLabel(this)), m_name(new QLabel(this)),
+      m_version(new QLabel(this)), m_detail(new QLabel(this)),
+      m_config(new QPushButton(QStringLiteral("Config"), this)), m_switch(new Switch(this)),
+      m_badge(new QLabel(QStringLiteral("data"), this)) {
+    // Never squeezed below its natural height: a long list scrolls instead.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(12, 7, 12, 7);
+    row->setSpacing(8);
+    m_icon->setFixedWidth(18);
+    m_icon->setAlignment(Qt::AlignCenter);
+    row->addWidget(m_icon);
+
+    auto* column = new QVBoxLayout;
+    column->setSpacing(1);
+    auto* nameLine = new QHBoxLayout;
+    nameLine->setSpacing(6);
+    m_name->setFont(Theme::font(Theme::TextStyle::body, QFont::Medium));
+    m_name->setTextFormat(Qt::PlainText);
+    nameLine->addWidget(m_name);
+    Theme::style(m_version, Theme::TextStyle::caption, Theme::secondaryText());
+    nameLine->addWidget(m_version);
+    nameLine->addStretch();
+    column->addLayout(nameLine);
+    Theme::style(m_detail, Theme::TextStyle::caption, Theme::tertiaryText());
+    column->addWidget(m_detail);
+    row->addLayout(column, 1);
+
+    m_config->setIcon(Icons::tinted(QStringLiteral("gearshape"), Theme::secondaryText()));
+    m_config->setToolTip(QStringLiteral("Edit this mod's settings"));
+    Controls::makeBordered(m_config);
+    connect(m_config, &QPushButton::clicked, this, [this] { Q_EMIT configRequested(m_mod); });
+    row->addWidget(m_config);
+
+    m_switch->setFollowsClicks(false);
+    connect(m_switch, &Switch::toggleRequested, this, [this](bool on) { m_state->setMod(m_mod, on); });
+    row->addWidget(m_switch);
+
+    Theme::style(m_badge, Theme::TextStyle::caption2, Theme::secondaryText());
+    m_badge->setStyleSheet(QStringLiteral("QLabel { background: %1; border-radius: 7px; padding: 1px 7px; }")
+                               .arg(Theme::css(Theme::quaternary())));
+    m_badge->setToolTip(QStringLiteral("Holds no plugin DLL, so there is nothing to switch off"));
+    row->addWidget(m_badge);
+
+    setMod(mod);
+}
+
+QString ModRow::detailText(const ModItem& mod) {
+    if (mod.dllCount == 0) return QStringLiteral("Data files (no plugin DLL)");
+    QString text = !mod.isFolder       ? QStringLiteral("Plugin DLL")
+                   : mod.dllCount == 1 ? QStringLiteral("1 plugin")
+                                       : QStringLiteral("%1 plugins").arg(mod.dllCount);
+    if (!mod.enabled) text += QStringLiteral(" · disabled");
+    return text;
+}
+
+void ModRow::setMod(const ModItem& mod) {
+    m_mod = mod;
+    const QString base = QStringLiteral("modRow.") + mod.id;
+    setObjectName(base);
+    m_name->setObjectName(base + QStringLiteral(".name"));
+    m_version->setObjectName(base + QStringLiteral(".version"));
+    m_detail->setObjectName(base + QStringLiteral(".detail"));
+    m_config->setObjectName(base + QStringLiteral(".config"));
+    m_switch->setObjectName(base + QStringLiteral(".switch"));
+    m_badge->setObjectName(base + QStringLiteral(".data"));
+
+    const bool live = mod.enabled && mod.dllCount > 0;
+    m_icon->setPixmap(Icons::pixmap(mod.isFolder ? QStringLiteral("folder.fill")
+                                                 : QStringLiteral("puzzlepiece.extension.fill"),
+                                    16, live ? Theme::accent() : Theme::tertiaryText()));
+    m_name->setText(mod.name);
+    QPalette namePalette = m_name->palette();
+    namePalette.setColor(QPalette::WindowText, mod.enabled ? Theme::primaryText() : Theme::secondaryText());
+    m_name->setPalette(namePalette);
+    m_version->setVisible(mod.version.has_value());
+    m_version->setText(mod.version ? QStringLiteral("v") + *mod.version : QString());
+    m_detail->setText(detailText(mod));
+    m_config->setVisible(!mod.configFiles.isEmpty());
+    m_switch->setVisible(mod.dllCount > 0);
+    m_switch->setChecked(mod.enabled);
+    m_switch->setToolTip(mod.enabled ? QStringLiteral("Enabled — click to disable")
+                                     : QStringLiteral("Disabled — click to enable"));
+    m_badge->setVisible(mod.dllCount == 0);
+}
+
+QMenu* ModRow::makeContextMenu() {
+    auto* menu = new QMenu(this);
+    menu->setObjectName(QStringLiteral("modRow.menu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    const ModItem mod = m_mod;
+    QAction* reveal = menu->addAction(QStringLiteral("Reveal in Finder"));
+    reveal->setObjectName(QStringLiteral("modRow.reveal"));
+    connect(reveal, &QAction::triggered, m_state, [state = m_state, mod] { state->reveal(mod); });
+    menu->addSeparator();
+    QAction* trash = menu->addAction(QStringLiteral("Move to Trash"));
+    trash->setObjectName(QStringLiteral("modRow.trash"));
+    connect(trash, &QAction::triggered, m_state, [state = m_state, mod] { state->trash(mod); });
+    return menu;
+}
+
+void ModRow::contextMenuEvent(QContextMenuEvent* event) {
+    makeContextMenu()->popup(event->globalPos());
+    event->accept();
+}
