@@ -387,9 +387,13 @@ void AppState::installBepInExFromZip() {
 }
 
 void AppState::runInstall(std::function<QString()> work) {
-    setBusyMessage(QStringLiteral("Installing…"));
+    runTask(QStringLiteral("Installing…"), true, std::move(work));
+}
+
+void AppState::runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work) {
+    setBusyMessage(busy);
     const Weak self(this);
-    Async::runInBackground([self, work = std::move(work)] {
+    Async::runInBackground([self, refreshAfterFailure, work = std::move(work)] {
         std::optional<QString> result;
         QString failure;
         try {
@@ -397,13 +401,14 @@ void AppState::runInstall(std::function<QString()> work) {
         } catch (const std::exception& e) {
             failure = errorText(e);
         }
-        onGui(self, [result, failure](AppState& state) {
+        onGui(self, [result, failure, refreshAfterFailure](AppState& state) {
             state.setBusyMessage(std::nullopt);
             if (result)
                 state.setLastAction(*result);
             else
                 state.setAlertMessage(failure);
-            state.refreshAll();
+            if (result || refreshAfterFailure)
+                state.refreshAll();
         });
     });
 }
@@ -699,25 +704,9 @@ void AppState::backupSaves() {
             QStringLiteral("Quit Valheim first — backing up while the game is running can capture a half-written save."));
         return;
     }
-    setBusyMessage(QStringLiteral("Backing up worlds and characters…"));
-    const Weak self(this);
-    Async::runInBackground([self] {
-        std::optional<int> files;
-        QString failure;
-        try {
-            files = Installer::backupSaves(Installer::valheimSavesDir(), Installer::saveBackupsRoot()).files;
-        } catch (const std::exception& e) {
-            failure = errorText(e);
-        }
-        onGui(self, [files, failure](AppState& state) {
-            state.setBusyMessage(std::nullopt);
-            if (!files) {
-                state.setAlertMessage(failure);
-                return;
-            }
-            state.setLastAction(QStringLiteral("Backed up ") + counted(*files, QStringLiteral("save file")));
-            state.refreshAll();
-        });
+    runTask(QStringLiteral("Backing up worlds and characters…"), false, [] {
+        const int files = Installer::backupSaves(Installer::valheimSavesDir(), Installer::saveBackupsRoot()).files;
+        return QStringLiteral("Backed up ") + counted(files, QStringLiteral("save file"));
     });
 }
 
@@ -729,27 +718,10 @@ void AppState::restoreSavesFromLatestBackup() {
     const auto latest = Installer::latestSaveBackup(Installer::saveBackupsRoot());
     if (!latest)
         return;
-    setBusyMessage(QStringLiteral("Restoring worlds and characters…"));
-    const Weak self(this);
-    const QString backup = *latest;
-    Async::runInBackground([self, backup] {
-        std::optional<int> files;
-        QString failure;
-        try {
-            files = Installer::restoreSaves(backup, Installer::valheimSavesDir());
-        } catch (const std::exception& e) {
-            failure = errorText(e);
-        }
-        onGui(self, [files, failure](AppState& state) {
-            state.setBusyMessage(std::nullopt);
-            if (!files) {
-                state.setAlertMessage(failure);
-                return;
-            }
-            state.setLastAction(QStringLiteral("Restored ") + counted(*files, QStringLiteral("save file")) +
-                                QStringLiteral(" from the backup"));
-            state.refreshAll();
-        });
+    runTask(QStringLiteral("Restoring worlds and characters…"), false, [backup = *latest] {
+        const int files = Installer::restoreSaves(backup, Installer::valheimSavesDir());
+        return QStringLiteral("Restored ") + counted(files, QStringLiteral("save file")) +
+               QStringLiteral(" from the backup");
     });
 }
 

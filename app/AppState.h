@@ -208,6 +208,8 @@ private:
     void setBusyProgress(const std::optional<double>& value);
     void downloadAndInstallThunderstorePackage(const QString& ns, const QString& package, const QString& label);
     void runInstall(std::function<QString()> work);
+    // Runs work on the pool under a busy text; its text becomes lastAction, its error the alert.
+    void runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work);
 
     Services m_services;
     ThunderstoreStore* m_thunder = nullptr;
