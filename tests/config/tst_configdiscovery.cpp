@@ -110,7 +110,7 @@ private Q_SLOTS:
 
         const QString lone = Fs::join(ConfigStore::configDir(gameA.path()), QStringLiteral("lone.cfg"));
         writeFile(lone, "mine\n");
-        expectError([&] { ConfigStore::revertToOriginal(lone); }, {QStringLiteral("lone.cfg")});
+        expectError({QStringLiteral("lone.cfg")}, [&] { ConfigStore::revertToOriginal(lone); });
         QCOMPARE(readFile(lone), QByteArray("mine\n"));
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::ensureBackup(lone + QStringLiteral(".gone")));
         QVERIFY(!ConfigStore::hasBackup(lone + QStringLiteral(".gone")));

@@ -54,13 +54,16 @@ class TestConfigFile : public QObject {
     QString cfgPath(const QString& name) const {
         return Fs::join(game.path(), QStringLiteral("BepInEx/config/") + name);
     }
+    QString withSample(const QString& name) const {
+        writeFile(cfgPath(name), sample);
+        return cfgPath(name);
+    }
 
 private Q_SLOTS:
     void cleanup() { Fs::remove(ConfigStore::backupDir()); }
 
     void readsWhatBepInExWrites() {
-        const QString path = cfgPath(QStringLiteral("org.bepinex.plugins.valheim_plus.cfg"));
-        writeFile(path, sample);
+        const QString path = withSample(QStringLiteral("org.bepinex.plugins.valheim_plus.cfg"));
         const ParsedConfig config = ConfigStore::parse(path);
         QCOMPARE(config.lines.size(), sample.count('\n') + 1);
         QStringList ids;
@@ -87,26 +90,17 @@ private Q_SLOTS:
 
     void oddCommentBlocks() {
         const QString path = cfgPath(QStringLiteral("odd.cfg"));
-        writeFile(path, "Loose=1\n"
-                        "[S]\n"
-                        "# Setting type: Int32\n"
-                        "# Acceptable value range: From 0 to 0\n"
-                        "# Acceptable values: a, , b\n"
-                        "Both = a\n"
-                        "## Lost description\n"
-                        "\n"
-                        "Bare = x\n"
-                        "# Acceptable values: False, TRUE\n"
-                        "Flag = False\n"
-                        " = no key\n"
-                        "[Broken\n"
-                        "After = 1\n");
+        writeFile(path, "Loose=1\n[S]\n# Setting type: Int32\n# Acceptable value range: From 0 to 0\n"
+                        "# Acceptable values: a, , b\nBoth = a\n"
+                        "## Lost description\n\nBare = x\n"
+                        "# Acceptable values: False, TRUE\nFlag = False\n"
+                        " = no key\n[Broken\nAfter = 1\n");
         const ParsedConfig config = ConfigStore::parse(path);
         QCOMPARE(config.entries.size(), 5);
         QCOMPARE(config.entries[0].section, QString(""));
         const ConfigEntry& both = config.entries[1];
         QVERIFY(!both.range);
-        QCOMPARE(*both.acceptableValues, (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+        QCOMPARE(*both.acceptableValues, (QStringList{"a", "b"}));
         QVERIFY(both.isIntegerType() && both.isNumeric() && !both.isBool());
         QCOMPARE(config.entries[2].description, QString());
         QVERIFY(config.entries[3].isBool());
@@ -160,8 +154,7 @@ private Q_SLOTS:
 
     // Files written on Windows or by older loaders must read the same as plain ones.
     void lineEndsAndByteOrderMarkDoNotChangeTheMeaning() {
-        const QString plain = cfgPath(QStringLiteral("plain.cfg"));
-        writeFile(plain, sample);
+        const QString plain = withSample(QStringLiteral("plain.cfg"));
         const QList<ConfigEntry> expected = ConfigStore::parse(plain).entries;
         for (const QByteArray& variant :
              {QByteArray(sample).replace("\n", "\r\n"), QByteArray("\xEF\xBB\xBF") + sample,
@@ -176,24 +169,20 @@ private Q_SLOTS:
     }
 
     void lineBreaksInValuesAreRefused() {
-        const QString path = cfgPath(QStringLiteral("inject.cfg"));
-        writeFile(path, sample);
+        const QString path = withSample(QStringLiteral("inject.cfg"));
         const ParsedConfig config = ConfigStore::parse(path);
         const QString id = config.entries.at(0).id;
         for (const QString& value : {QStringLiteral("true\n[Evil]\nX = 1"), QStringLiteral("true\rX = 1")}) {
-            expectError(
-                [&] {
-                    ConfigStore::save(config, {{id, value}});
-                },
-                {QStringLiteral("“Enabled”"), QStringLiteral("line break")});
+            expectError({QStringLiteral("“Enabled”"), QStringLiteral("line break")}, [&] {
+                ConfigStore::save(config, {{id, value}});
+            });
             QCOMPARE(readFile(path), sample);
             QVERIFY(!ConfigStore::hasBackup(path)); // nothing at all was written
         }
     }
 
     void firstSeenCopyPrecedesTheFirstWrite() {
-        const QString path = cfgPath(QStringLiteral("first.cfg"));
-        writeFile(path, sample);
+        const QString path = withSample(QStringLiteral("first.cfg"));
         const ParsedConfig config = ConfigStore::parse(path);
         QVERIFY(!ConfigStore::hasBackup(path));
         ConfigStore::save(config, {{config.entries.at(0).id, QStringLiteral("false")}});
@@ -217,11 +206,9 @@ private Q_SLOTS:
         QVERIFY(QFile::link(victim, link));
 
         const ParsedConfig config = ConfigStore::parse(link); // reading through it is harmless
-        expectError(
-            [&] {
-                ConfigStore::save(config, {{config.entries.at(0).id, QStringLiteral("false")}});
-            },
-            {QStringLiteral("linked.cfg"), QStringLiteral("outside the game folder")});
+        expectError({QStringLiteral("linked.cfg"), QStringLiteral("outside the game folder")}, [&] {
+            ConfigStore::save(config, {{config.entries.at(0).id, QStringLiteral("false")}});
+        });
         QCOMPARE(readFile(victim), sample);
         QVERIFY(Fs::isSymLink(link));
 
@@ -252,7 +239,7 @@ private Q_SLOTS:
         const QString bad = cfgPath(QStringLiteral("latin1.cfg"));
         writeFile(bad, "[General]\nName = Bj\xF6rn\n");
         for (const QString& path : {bad, cfgPath(QStringLiteral("missing.cfg")), Fs::parent(bad)})
-            expectError([&] { ConfigStore::parse(path); }, {Fs::fileName(path)});
+            expectError({Fs::fileName(path)}, [&] { ConfigStore::parse(path); });
     }
 };
 

@@ -18,16 +18,13 @@ QString libraryFile() {
 // same name one level down.
 void makeGame(const QString& gameDir, const QByteArray& executable = "Valheim") {
     const QString contents = gameDir + QStringLiteral("/Valheim.app/Contents/");
-    writeFile(contents + QStringLiteral("Info.plist"),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-              "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-              "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-              "<plist version=\"1.0\">\n<dict>\n"
-              "\t<key>CFBundleIdentifier</key>\n\t<string>com.irongate.valheim</string>\n"
-              "\t<key>LSEnvironment</key>\n\t<dict>\n\t\t<key>CFBundleExecutable</key>\n"
-              "\t\t<string>Decoy</string>\n\t</dict>\n"
-              "\t<key>CFBundleExecutable</key>\n\t<string>" +
-                  executable + "</string>\n</dict>\n</plist>\n");
+    writeFile(
+        contents + QStringLiteral("Info.plist"),
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+        "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n<plist version=\"1.0\"><dict>"
+        "<key>LSEnvironment</key><dict><key>CFBundleExecutable</key><string>Decoy</string></dict>"
+        "<key>CFBundleExecutable</key><string>" +
+            executable + "</string></dict></plist>\n");
     writeFile(contents + QStringLiteral("MacOS/") + QString::fromUtf8(executable), "#!/bin/sh\n");
 }
 
@@ -47,11 +44,9 @@ private Q_SLOTS:
         const QByteArray root = steamRoot().toUtf8();
         QTest::newRow("no file") << QByteArray() << QStringList();
         QTest::newRow("current format, the default library again")
-            << "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + root +
-                   "/\"\n\t\t\"label\"\t\t\"\"\n\t\t\"contentid\"\t\t\"123\"\n"
-                   "\t\t\"apps\"\n\t\t{\n\t\t\t\"228980\"\t\t\"0\"\n\t\t}\n\t}\n"
-                   "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"/Games/Steam Library\"\n\t\t\"label\"\t\t\"\"\n"
-                   "\t\t\"apps\"\n\t\t{\n\t\t\t\"892970\"\t\t\"1234567\"\n\t\t}\n\t}\n}\n"
+            << "\"libraryfolders\" {\n \"0\" { \"path\"\t\t\"" + root +
+                   "/\" \"apps\" { \"228980\" \"0\" } }\n"
+                   " \"1\" { \"path\"\t\t\"/Games/Steam Library\" \"apps\" { \"892970\" \"1234567\" } } }"
             << QStringList{"/Games/Steam Library"};
         // Only "path" entries count; the bare numbered value of the oldest format has none.
         QTest::newRow("old numbered format, doubled backslashes")
@@ -125,18 +120,12 @@ private Q_SLOTS:
         QTest::addColumn<QByteArrayList>("accounts"); // one localconfig.vdf each
         QTest::addColumn<bool>("configured");
         // The game's block stands after another app's and has no BepInEx options.
-        const QByteArray otherApp =
-            "\"UserLocalConfigStore\"\n{\n\t\"Software\"\n\t{\n\t\t\"Valve\"\n\t\t{\n\t\t\t\"Steam\"\n"
-            "\t\t\t{\n\t\t\t\t\"apps\"\n\t\t\t\t{\n"
-            "\t\t\t\t\t\"440\"\n\t\t\t\t\t{\n\t\t\t\t\t\t\"LaunchOptions\"\t\t\"-novid\"\n\t\t\t\t\t}\n"
-            "\t\t\t\t\t\"892970\"\n\t\t\t\t\t{\n\t\t\t\t\t\t\"LastPlayed\"\t\t\"1700000000\"\n"
-            "\t\t\t\t\t}\n\t\t\t\t}\n\t\t\t}\n\t\t}\n\t}\n}\n";
+        const QByteArray otherApp = "\"apps\" {\n \"440\" { \"LaunchOptions\"\t\t\"-novid\" }\n"
+                                    " \"892970\" { \"LastPlayed\"\t\t\"1700000000\" } }";
         // Escaped quotes around the script path, mixed case.
         const QByteArray script =
-            "\"UserLocalConfigStore\"\n{\n\t\"apps\"\n\t{\n"
-            "\t\t\"892970\"\n\t\t{\n\t\t\t\"LaunchOptions\"\t\t"
-            "\"\\\"/Users/me/Library/Application Support/Steam/steamapps/common/Valheim/"
-            "start_game_BepInEx.sh\\\" %command% -console\"\n\t\t}\n\t}\n}\n";
+            "\"apps\" {\n \"892970\" { \"LaunchOptions\"\t\t\"\\\"/Users/me/Library/Application "
+            "Support/Steam/steamapps/common/Valheim/start_game_BepInEx.sh\\\" %command%\" } }";
         const QByteArray far(8100, ' ');
         QTest::newRow("no accounts") << QByteArrayList() << false;
         QTest::newRow("another app's options") << QByteArrayList{otherApp} << false;

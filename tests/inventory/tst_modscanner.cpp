@@ -8,7 +8,6 @@
 
 #include <unistd.h>
 
-using ModFixtures::expectError;
 using ModFixtures::fakeDll;
 using ModFixtures::unversionedDll;
 using ModFixtures::writeFile;
@@ -149,7 +148,7 @@ private Q_SLOTS:
         // Disabling Bar would overwrite the older disabled copy: refused, both files kept.
         const auto bar = std::find_if(mods.cbegin(), mods.cend(), [](const ModItem& m) { return m.enabled; });
         QCOMPARE(bar->name, QStringLiteral("Bar"));
-        expectError([&] { ModScanner::setEnabled(*bar, false); });
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, ModScanner::setEnabled(*bar, false));
         QVERIFY(QFile::exists(plugin("Bar.dll")));
         QCOMPARE(ModFixtures::readFile(plugin("Bar.dll.disabled")), QByteArray("older copy"));
 

@@ -21,7 +21,7 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // Runs `action`, which must throw a SkaldrunError whose message holds each of `parts`.
-template <typename Action> void expectError(Action action, const QStringList& parts = {}) {
+template <typename Action> void expectError(const QStringList& parts, Action action) {
     try {
         action();
     } catch (const SkaldrunError& e) {
