@@ -92,13 +92,6 @@ private Q_SLOTS:
         QCOMPARE(names(again.chain), (QStringList{"Deep", "Jotunn_Lib"}));
     }
 
-    void ownersWithHyphensResolve() {
-        const auto root = pkg("Team-Rocket", "Root", {"Team-Rocket-Lib-3.1.4"});
-        const Index index = indexOf({root, pkg("Team-Rocket", "Lib")});
-        const auto r = Thunderstore::resolutionChain(root, index, {});
-        QCOMPARE(names(r.chain), (QStringList{"Lib", "Root"}));
-    }
-
     void aVeryDeepChainDoesNotOverflowTheStack() {
         constexpr int depth = 5000;
         QList<TSPackage> packages;

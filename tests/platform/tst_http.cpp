@@ -15,26 +15,6 @@ template <typename Fn> auto onWorker(Fn fn) {
 class TestHttp : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void getReturnsBodyAndStatus() {
-        LoopbackServer server;
-        server.route(QStringLiteral("/doc"), LoopbackServer::reply("[1,2,3]"));
-        auto gz = LoopbackServer::reply(QByteArray(50000, 'x'));
-        gz.gzip = true;
-        server.route(QStringLiteral("/gz"), gz);
-        const auto get = [&](const char* path) {
-            return onWorker([url = server.url(QString::fromLatin1(path))] { return Http::get(url); });
-        };
-        const auto plain = get("/doc");
-        QVERIFY(plain.responded && plain.error.isEmpty());
-        QCOMPARE(plain.status, 200);
-        QCOMPARE(plain.body, QByteArray("[1,2,3]"));
-        QCOMPARE(get("/gz").body, QByteArray(50000, 'x'));
-        const auto missing = get("/missing"); // an error status still carries the body
-        QVERIFY(missing.responded);
-        QCOMPARE(missing.status, 404);
-        QVERIFY(missing.body.contains("Not Found"));
-    }
-
     void downloadStreamsIntoAFileAndReportsProgress() {
         LoopbackServer server;
         QByteArray payload(3 * 1024 * 1024, '\0');
