@@ -11,14 +11,13 @@
 
 namespace {
 
-QJsonObject version(const QString& number, QJsonValue downloads = 10) {
-    QJsonObject v{{"version_number", number},
-                  {"description", "A mod"},
-                  {"icon", "https://cdn.example/icons/" + number + ".png"},
-                  {"download_url", "https://thunderstore.example/package/download/" + number + "/"},
-                  {"dependencies", QJsonArray{"quellit-BepInExPack_Valheim-5.4.2202"}}};
-    if (!downloads.isUndefined()) v.insert("downloads", downloads);
-    return v;
+QJsonObject version(const QString& number, const QString& description = QStringLiteral("A mod")) {
+    return QJsonObject{{"version_number", number},
+                       {"description", description},
+                       {"icon", "https://cdn.example/icons/" + number + ".png"},
+                       {"download_url", "https://thunderstore.example/package/download/" + number + "/"},
+                       {"dependencies", QJsonArray{"quellit-BepInExPack_Valheim-5.4.2202"}},
+                       {"downloads", 10}};
 }
 
 QJsonObject package(const QString& owner, const QString& name, QJsonArray versions = {}) {
@@ -41,34 +40,17 @@ QByteArray doc(const QJsonArray& packages) {
     return QJsonDocument(packages).toJson(QJsonDocument::Compact);
 }
 
-QStringList names(const QList<TSPackage>& packages) {
-    QStringList out;
-    for (const auto& p : packages)
-        out << p.name;
-    return out;
-}
-
-// One package with `key` set to `value` in the package object (or, with inVersion, in the
-// first version object); answers whether it survives parsing and the parsed package.
+// One package with `key` set to `value` (removed when undefined) in the package object, or
+// with inVersion in its first version object; the parsed package when it is kept.
 std::optional<TSPackage> withField(const QString& key, const QJsonValue& value, bool inVersion = false) {
-    QJsonObject p = package("Owner", "Mod");
-    if (inVersion) {
-        QJsonArray versions = p["versions"].toArray();
-        QJsonObject first = versions[0].toObject();
-        if (value.isUndefined())
-            first.remove(key);
-        else
-            first.insert(key, value);
-        versions[0] = first;
-        p.insert("versions", versions);
-    } else if (value.isUndefined()) {
-        p.remove(key);
-    } else {
-        p.insert(key, value);
-    }
+    const auto set = [&](QJsonObject object) {
+        value.isUndefined() ? object.remove(key) : void(object.insert(key, value));
+        return object;
+    };
+    const QJsonObject p =
+        inVersion ? package("Owner", "Mod", {set(version("1.0.0"))}) : set(package("Owner", "Mod"));
     const auto parsed = ThunderstoreStore::parse(doc(QJsonArray{p}));
-    if (parsed.isEmpty()) return std::nullopt;
-    return parsed.first();
+    return parsed.isEmpty() ? std::nullopt : std::optional(parsed.first());
 }
 
 } // namespace
@@ -77,33 +59,19 @@ class TestCatalogParse : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void readsEveryFieldOfAPackage() {
-        QJsonObject first{{"name", "Better_Carts"},
-                          {"description", "Carts, but bétter \"really\""},
-                          {"icon", "https://cdn.example/icon.png"},
-                          {"version_number", "2.1.0"},
-                          {"dependencies", QJsonArray{"quellit-BepInExPack_Valheim-5.4.2202", "A-B-1.0.0"}},
-                          {"download_url",
-                           "https://thunderstore.example/package/download/Hyphen-Owner/Better_Carts/2.1.0/"},
-                          {"downloads", 5000000000.0},
-                          {"website_url", ""},
-                          {"file_size", 1}};
-        QJsonObject p0{
-            {"name", "Better_Carts"},
-            {"owner", "Hyphen-Owner"},
-            {"full_name", "Hyphen-Owner-Better_Carts"},
-            {"package_url", "https://thunderstore.example/c/valheim/p/Hyphen-Owner/Better_Carts/"},
-            {"rating_score", 42},
-            {"date_created", "2021-02-03T04:05:06Z"},
-            {"date_updated", "2024-05-06T07:08:09Z"},
-            {"uuid4", "x"},
-            {"is_pinned", true},
-            {"categories", QJsonArray{"Tweaks", "Server-side"}},
-            {"versions",
-             QJsonArray{first, QJsonObject{{"version_number", "2.0.0"}, {"downloads", 4000000000.0}},
-                        QJsonObject{{"version_number", "1.0.0"}},
-                        QJsonObject{{"version_number", "0.9.0"}, {"downloads", 1.5}},
-                        QJsonObject{{"version_number", "0.8.0"}, {"downloads", 7}}}}};
-        const QByteArray json = doc(QJsonArray{p0});
+        QByteArray json = // written with ' for "
+            "[{'name':'Better_Carts','owner':'Hyphen-Owner','full_name':'Hyphen-Owner-Better_Carts',"
+            "'package_url':'https://thunderstore.example/c/valheim/p/Hyphen-Owner/Better_Carts/',"
+            "'rating_score':42,'date_created':'2021-02-03T04:05:06Z','uuid4':'x','is_pinned':true,"
+            "'date_updated':'2024-05-06T07:08:09Z','categories':['Tweaks','Server-side'],"
+            "'versions':[{'name':'Better_Carts','description':'Carts, but bétter',"
+            "'icon':'https://cdn.example/icon.png','version_number':'2.1.0',"
+            "'dependencies':['quellit-BepInExPack_Valheim-5.4.2202','A-B-1.0.0'],"
+            "'download_url':'https://thunderstore.example/package/download/Hyphen-Owner/Better_Carts/2.1.0/',"
+            "'downloads':5000000000,'website_url':'','file_size':1},"
+            "{'version_number':'2.0.0','downloads':4000000000},{'version_number':'1.0.0'},"
+            "{'version_number':'0.9.0','downloads':1.5},{'version_number':'0.8.0','downloads':7}]}]";
+        json.replace('\'', '"');
         const auto packages = ThunderstoreStore::parse(json);
         QCOMPARE(packages.size(), 1);
         const TSPackage& p = packages.first();
@@ -111,7 +79,7 @@ private Q_SLOTS:
         QCOMPARE(p.fullName, p.id);
         QCOMPARE(p.name, QStringLiteral("Better_Carts"));
         QCOMPARE(p.owner, QStringLiteral("Hyphen-Owner"));
-        QCOMPARE(p.description, QStringLiteral("Carts, but bétter \"really\""));
+        QCOMPARE(p.description, QStringLiteral("Carts, but bétter"));
         QCOMPARE(*p.iconURL, QUrl(QStringLiteral("https://cdn.example/icon.png")));
         QCOMPARE(p.pageURL->path(), QStringLiteral("/c/valheim/p/Hyphen-Owner/Better_Carts/"));
         QCOMPARE(p.version, QStringLiteral("2.1.0"));
@@ -126,57 +94,39 @@ private Q_SLOTS:
         QCOMPARE(p.ownerAndName(), QStringLiteral("hyphen-owner-better_carts"));
     }
 
-    void keepsDocumentOrderAndSkipsOnlyTrueFlags() {
-        QJsonArray list;
-        for (const char* name : {"Zeta", "Alpha", "Mid"})
-            list.append(package("O", name));
-        QJsonObject deprecated = package("O", "Deprecated");
-        deprecated.insert("is_deprecated", true);
-        QJsonObject nsfw = package("O", "Nsfw");
-        nsfw.insert("has_nsfw_content", true);
-        QJsonObject absent = package("O", "FlagsAbsent");
-        absent.remove("is_deprecated");
-        absent.remove("has_nsfw_content");
-        QJsonObject notBoolean = package("O", "FlagsNotBoolean");
-        notBoolean.insert("is_deprecated", "true");
-        notBoolean.insert("has_nsfw_content", 1);
-        list.insert(1, deprecated);
-        list.insert(3, nsfw);
-        list.append(absent);
-        list.append(notBoolean);
-        QCOMPARE(names(ThunderstoreStore::parse(doc(list))),
-                 (QStringList{"Zeta", "Alpha", "Mid", "FlagsAbsent", "FlagsNotBoolean"}));
-    }
-
-    void skipsPackagesMissingRequiredFields_data() {
+    void whichPackagesAreKept_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QJsonValue>("value");
         QTest::addColumn<bool>("inVersion");
-        QTest::newRow("name absent") << "name" << QJsonValue(QJsonValue::Undefined) << false;
-        QTest::newRow("name a number") << "name" << QJsonValue(3) << false;
-        QTest::newRow("owner null") << "owner" << QJsonValue(QJsonValue::Null) << false;
-        QTest::newRow("full_name an array") << "full_name" << QJsonValue(QJsonArray{"a"}) << false;
-        QTest::newRow("versions absent") << "versions" << QJsonValue(QJsonValue::Undefined) << false;
-        QTest::newRow("versions empty") << "versions" << QJsonValue(QJsonArray{}) << false;
-        QTest::newRow("versions an object") << "versions" << QJsonValue(version("1.0.0")) << false;
+        QTest::addColumn<bool>("kept");
+        const QJsonValue absent(QJsonValue::Undefined);
+        QTest::newRow("deprecated") << "is_deprecated" << QJsonValue(true) << false << false;
+        QTest::newRow("nsfw") << "has_nsfw_content" << QJsonValue(true) << false << false;
+        QTest::newRow("deprecated absent") << "is_deprecated" << absent << false << true;
+        QTest::newRow("nsfw absent") << "has_nsfw_content" << absent << false << true;
+        QTest::newRow("deprecated a string") << "is_deprecated" << QJsonValue("true") << false << true;
+        QTest::newRow("nsfw a number") << "has_nsfw_content" << QJsonValue(1) << false << true;
+        QTest::newRow("name absent") << "name" << absent << false << false;
+        QTest::newRow("name a number") << "name" << QJsonValue(3) << false << false;
+        QTest::newRow("owner null") << "owner" << QJsonValue(QJsonValue::Null) << false << false;
+        QTest::newRow("full_name an array") << "full_name" << QJsonValue(QJsonArray{"a"}) << false << false;
+        QTest::newRow("versions absent") << "versions" << absent << false << false;
+        QTest::newRow("versions empty") << "versions" << QJsonValue(QJsonArray{}) << false << false;
+        QTest::newRow("versions an object") << "versions" << QJsonValue(version("1.0.0")) << false << false;
         QTest::newRow("versions with a non-object")
-            << "versions" << QJsonValue(QJsonArray{version("1.0.0"), "2.0.0"}) << false;
-        QTest::newRow("version_number absent")
-            << "version_number" << QJsonValue(QJsonValue::Undefined) << true;
-        QTest::newRow("version_number a number") << "version_number" << QJsonValue(1.0) << true;
+            << "versions" << QJsonValue(QJsonArray{version("1.0.0"), "2.0.0"}) << false << false;
+        QTest::newRow("only a later version numbered")
+            << "versions" << QJsonValue(QJsonArray{QJsonObject{{"description", "x"}}, version("1.0.0")})
+            << false << false;
+        QTest::newRow("version_number absent") << "version_number" << absent << true << false;
+        QTest::newRow("version_number a number") << "version_number" << QJsonValue(1.0) << true << false;
     }
-    void skipsPackagesMissingRequiredFields() {
+    void whichPackagesAreKept() {
         QFETCH(QString, key);
         QFETCH(QJsonValue, value);
         QFETCH(bool, inVersion);
-        QVERIFY(withField(key, value, inVersion) == std::nullopt);
-    }
-
-    void versionNumberComesFromTheFirstVersionOnly() {
-        QJsonObject first = version("2.0.0");
-        first.remove("version_number");
-        const QJsonObject p = package("O", "Later", QJsonArray{first, version("1.0.0")});
-        QVERIFY(ThunderstoreStore::parse(doc(QJsonArray{p})).isEmpty());
+        QFETCH(bool, kept);
+        QCOMPARE(withField(key, value, inVersion).has_value(), kept);
     }
 
     void optionalFieldsFallBackToTheirDefaults() {
@@ -209,8 +159,7 @@ private Q_SLOTS:
         const auto packages = ThunderstoreStore::parse(json);
         QCOMPARE(packages.size(), 1);
         QCOMPARE(packages[0].rating, 0);
-        // The sum saturates instead of wrapping into a negative count.
-        QCOMPARE(packages[0].totalDownloads, std::numeric_limits<qint64>::max());
+        QCOMPARE(packages[0].totalDownloads, std::numeric_limits<qint64>::max()); // saturates, never wraps
     }
 
     void escapedKeysAndRepeatedKeysReadAsJsonMeansThem() {
@@ -235,20 +184,14 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("object at the top") << QByteArray(R"({"name":"A"})");
         QTest::newRow("html error page") << QByteArray("<html><body>502 Bad Gateway</body></html>");
-        QTest::newRow("one element not an object")
-            << QByteArray("[" + doc(QJsonArray{package("O", "A")}).mid(1).chopped(1) + ",3]");
+        QTest::newRow("one element not an object") << QByteArray(good.chopped(1) + ",3]");
         QTest::newRow("trailing garbage") << good + "x";
         QTest::newRow("second document") << good + good;
         QTest::newRow("unclosed string") << QByteArray("[{\"name\":\"A");
-        QByteArray badUtf8 = good;
-        badUtf8.replace("A mod", "A \xff\xfe mod");
-        QTest::newRow("invalid UTF-8") << badUtf8;
-        QByteArray badUtf8InSkippedField = good;
-        badUtf8InSkippedField.replace("\"is_deprecated\"", "\"junk\":\"\xc3\x28\",\"is_deprecated\"");
-        QTest::newRow("invalid UTF-8 in an unused field") << badUtf8InSkippedField;
-        QByteArray badEscape = good;
-        badEscape.replace("A mod", "A \\ud800 mod");
-        QTest::newRow("lone surrogate escape") << badEscape;
+        QTest::newRow("invalid UTF-8") << QByteArray(good).replace("A mod", "A \xff\xfe mod");
+        QTest::newRow("invalid UTF-8 in an unused field")
+            << QByteArray(good).replace("\"is_deprecated\"", "\"junk\":\"\xc3\x28\",\"is_deprecated\"");
+        QTest::newRow("lone surrogate escape") << QByteArray(good).replace("A mod", "A \\ud800 mod");
     }
     void malformedDocumentsGiveAnEmptyList() {
         QFETCH(QByteArray, json);
@@ -280,40 +223,20 @@ private Q_SLOTS:
         }
         QVERIFY(!Fs::MappedFile::open(dir.filePath(QStringLiteral("absent")), 64));
         QVERIFY(!Fs::MappedFile::open(dir.path(), 64));
-
-        // Released pages are only a hint: reading them again still gives the file's bytes.
-        QByteArray big(8 * page, Qt::Uninitialized);
-        for (qsizetype i = 0; i < big.size(); ++i)
-            big[i] = char('a' + i % 26);
-        const QString path = dir.filePath(QStringLiteral("big"));
-        Fs::writeAtomic(path, big);
-        auto file = Fs::MappedFile::open(path, 64);
-        QVERIFY(file);
-        QCOMPARE(QByteArray(file->data(), file->size()), big);
-        file->releaseBefore(5 * page + 3);
-        QCOMPARE(QByteArray(file->data(), file->size()), big);
-        Fs::MappedFile moved = std::move(*file);
-        QCOMPARE(QByteArray(moved.data(), moved.size()), big);
     }
 
-    // The cache is read from a mapped file that is handed back as the walk goes; the result
-    // must be exactly what parsing the same bytes from memory gives.
+    // The cache is read from a mapped file whose pages are handed back as the walk goes; the
+    // result must be exactly what parsing the same bytes from memory gives.
     void aCacheFileReadsLikeTheSameBytesInMemory() {
         QJsonArray list;
         const QString filler(2000, QLatin1Char('z'));
-        for (int i = 0; i < 4500; ++i) {
-            QJsonObject p = package(QStringLiteral("Owner%1").arg(i % 7), QStringLiteral("Mod%1").arg(i));
-            QJsonArray versions = p["versions"].toArray();
-            QJsonObject first = versions[0].toObject();
-            first.insert("description", filler + QString::number(i));
-            versions[0] = first;
-            p.insert("versions", versions);
-            list.append(p);
-        }
+        for (int i = 0; i < 4500; ++i)
+            list.append(package(QStringLiteral("Owner%1").arg(i % 7), QStringLiteral("Mod%1").arg(i),
+                                {version("1.0.0", filler + QString::number(i))}));
         list.append(package("OWNER1", "MOD1")); // the same key as an earlier package
         list.append(package("Öwner", "Ünicode"));
         const QByteArray json = doc(list);
-        QVERIFY(json.size() > 8 * 1024 * 1024); // long enough for pages to be handed back
+        QVERIFY(json.size() > 8 * 1024 * 1024);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list.json"));
         Fs::writeAtomic(path, json);
@@ -322,9 +245,11 @@ private Q_SLOTS:
         QVERIFY(fromFile);
         const auto inMemory = ThunderstoreStore::parse(json);
         QCOMPARE(fromFile->packages.size(), 4502);
+        QCOMPARE(inMemory[4500].name, QStringLiteral("MOD1")); // document order, repeated keys kept
         QVERIFY(fromFile->packages == inMemory);
         QCOMPARE(fromFile->index, ThunderstoreStore::makeIndex(inMemory));
         QCOMPARE(fromFile->index.value("owner1-mod1").owner, QStringLiteral("Owner1"));
+        QVERIFY(fromFile->index.contains(QStringLiteral("öwner-ünicode")));
         QByteArray padded = json;
         padded.reserve(json.size() + ThunderstoreStore::parsePadding);
         for (const QByteArray& bytes : {json, padded}) {
@@ -332,91 +257,54 @@ private Q_SLOTS:
             QVERIFY(both.packages == inMemory);
             QCOMPARE(both.index, fromFile->index);
         }
-        QVERIFY(fromFile->index.contains(QStringLiteral("öwner-ünicode")));
 
         QVERIFY(!ThunderstoreStore::readCatalog(dir.filePath(QStringLiteral("absent.json"))));
         Fs::writeAtomic(path, "<html>");
         QVERIFY(ThunderstoreStore::readCatalog(path)->packages.isEmpty());
     }
 
-    void indexKeysAreLowerCaseAndTheFirstPackageWins() {
-        QJsonArray list{package("Owner", "Mod"), package("OWNER", "mod"), package("Other", "Mod")};
-        const auto packages = ThunderstoreStore::parse(doc(list));
-        QCOMPARE(packages.size(), 3);
-        const auto index = ThunderstoreStore::makeIndex(packages);
-        QCOMPARE(index.size(), 2);
-        QCOMPARE(index.value(QStringLiteral("owner-mod")).owner, QStringLiteral("Owner"));
-        QVERIFY(index.contains(QStringLiteral("other-mod")));
-    }
-
-    void optionalUrlReadsLikeAnOptional() {
-        const QUrl url(QStringLiteral("https://thunderstore.example/p/a/"));
-        const OptionalUrl present = url;
-        QVERIFY(present && present.has_value());
-        QCOMPARE(*present, url);
-        QCOMPARE(present->host(), QStringLiteral("thunderstore.example"));
-        QCOMPARE(std::optional<QUrl>(present), std::optional<QUrl>(url));
-        QVERIFY(present == url);
-        QVERIFY(present == OptionalUrl("https://thunderstore.example/p/a/"));
-
-        for (const OptionalUrl& absent : {OptionalUrl(), OptionalUrl(std::nullopt), OptionalUrl(QUrl()),
-                                          OptionalUrl(std::optional<QUrl>()), OptionalUrl("http://[")}) {
-            QVERIFY(!absent);
-            QVERIFY(absent == std::nullopt);
-            QCOMPARE(absent.value_or(url), url);
-            QCOMPARE(std::optional<QUrl>(absent), std::nullopt);
-            QVERIFY_THROWS_EXCEPTION(std::bad_optional_access, absent.value());
-        }
-    }
-
     // Addresses are checked without QUrl on the common path; the check must agree with QUrl.
     void addressValidityAgreesWithQUrl() {
-        const QStringList samples{
-            "https://thunderstore.io/package/download/Owner/Mod/1.0.0/",
-            "http://127.0.0.1:8080/c/valheim/api/v1/package/",
-            "https://gcdn.thunderstore.io/live/repository/icons/A-B-1.0.0.png",
-            "https://x.example/path;p=1/a@b:c/!$&'()*+,=~_-.?q=a/b?c#frag/?x",
-            "https://x.example/%41%zz",
-            "https://x.example/%4",
-            "https://x.example/a b",
-            "https://x.example/a\"b",
-            "https://x.example/a<b>",
-            "https://x.example/a\\b",
-            "https://x.example/a{b}|^`",
-            "https://x.example/#a#b",
-            "https://x.example:65535/",
-            "https://x.example:65536/",
-            "https://x.example:/",
-            "https://user:pw@x.example/",
-            "https://-bad.example/",
-            "https://bad-.example/",
-            "https://xn--nxasmq6b.example/",
-            "https://xn--zz.example/",
-            "https://a..b/",
-            "https://.a/",
-            "https:///path",
-            "https://x.example/é",
-            "https://exämple.com/",
-            "https://[::1]:80/",
-            "https://[::1/",
-            "mailto:someone@example.com",
-            "relative/path",
-            "//host.example/path",
-            "ftp://x.example/file",
-            "https://X.EXAMPLE/Upper",
-            "https://x.example?query",
-            "https://x.example#frag",
-            "https://x.example/[a]",
-        };
+        const QStringList samples{"https://thunderstore.io/package/download/Owner/Mod/1.0.0/",
+                                  "http://127.0.0.1:8080/c/valheim/api/v1/package/",
+                                  "https://gcdn.thunderstore.io/live/repository/icons/A-B-1.0.0.png",
+                                  "https://x.example/path;p=1/a@b:c/!$&'()*+,=~_-.?q=a/b?c#frag/?x",
+                                  "https://x.example/%41%zz",
+                                  "https://x.example/%4",
+                                  "https://x.example/a b",
+                                  "https://x.example/a\"b",
+                                  "https://x.example/a<b>",
+                                  "https://x.example/a\\b",
+                                  "https://x.example/a{b}|^`",
+                                  "https://x.example/#a#b",
+                                  "https://x.example:65535/",
+                                  "https://x.example:65536/",
+                                  "https://x.example:/",
+                                  "https://user:pw@x.example/",
+                                  "https://-bad.example/",
+                                  "https://bad-.example/",
+                                  "https://xn--nxasmq6b.example/",
+                                  "https://xn--zz.example/",
+                                  "https://a..b/",
+                                  "https://.a/",
+                                  "https:///path",
+                                  "https://x.example/é",
+                                  "https://exämple.com/",
+                                  "https://[::1]:80/",
+                                  "https://[::1/",
+                                  "mailto:someone@example.com",
+                                  "relative/path",
+                                  "//host.example/path",
+                                  "ftp://x.example/file",
+                                  "https://X.EXAMPLE/Upper",
+                                  "https://x.example?query",
+                                  "https://x.example#frag",
+                                  "https://x.example/[a]"};
         for (const QString& text : samples) {
             const QUrl reference(text, QUrl::StrictMode);
-            const bool expected = reference.isValid() && !reference.isEmpty();
             const OptionalUrl url = OptionalUrl::fromText(text.toUtf8());
-            QVERIFY2(url.has_value() == expected, qPrintable(text));
-            if (url) {
-                QCOMPARE(*url, reference);
-                QVERIFY(url->isValid());
-            }
+            QVERIFY2(url.has_value() == (reference.isValid() && !reference.isEmpty()), qPrintable(text));
+            if (url) QCOMPARE(*url, reference);
         }
     }
 };

@@ -13,20 +13,18 @@ namespace {
 const QString listPath = QStringLiteral("/c/valheim/api/v1/package/");
 
 QByteArray packageList(const QStringList& names) {
-    QByteArray json = "[";
-    for (const QString& name : names) {
-        if (json.size() > 1) json += ',';
-        json += QStringLiteral(R"({"name":"%1","owner":"Owner","full_name":"Owner-%1",)"
-                               R"("versions":[{"version_number":"1.0.0","downloads":1}]})")
-                    .arg(name)
-                    .toUtf8();
-    }
-    return json + "]";
+    QByteArrayList packages;
+    for (const QString& name : names)
+        packages << QStringLiteral(R"({"name":"%1","owner":"Owner","full_name":"Owner-%1",)"
+                                   R"("versions":[{"version_number":"1.0.0","downloads":1}]})")
+                        .arg(name)
+                        .toUtf8();
+    return "[" + packages.join(',') + "]";
 }
 
-QStringList names(const QList<TSPackage>& packages) {
+QStringList names(const ThunderstoreStore& store) {
     QStringList out;
-    for (const auto& p : packages)
+    for (const auto& p : store.packages())
         out << p.name;
     return out;
 }
@@ -40,43 +38,51 @@ void writeCache(const QByteArray& bytes, qint64 ageSeconds) {
                              QFileDevice::FileModificationTime));
 }
 
+void pointAt(const QString& baseUrl) {
+    qputenv("SKALDRUN_THUNDERSTORE_URL", baseUrl.toUtf8());
+}
+void pointAtNobody() {
+    pointAt(QStringLiteral("http://127.0.0.1:%1").arg(LoopbackServer::deadPort()));
+}
+
+std::unique_ptr<LoopbackServer> serve(const LoopbackServer::Response& response) {
+    auto server = std::make_unique<LoopbackServer>();
+    server->route(listPath, response);
+    pointAt(server->baseUrl());
+    return server;
+}
+
 // Loads run on the thread pool and post their result back to this thread.
-#define WAIT_FOR_LOAD(store) QTRY_VERIFY_WITH_TIMEOUT(!(store).loading(), 10000)
+void load(ThunderstoreStore& store, bool force) {
+    store.loadIfNeeded(force);
+    QTRY_VERIFY_WITH_TIMEOUT(!store.loading(), 10000);
+}
 
 } // namespace
 
 class TestCatalogStore : public QObject {
     Q_OBJECT
-
-    void pointAt(const QString& baseUrl) { qputenv("SKALDRUN_THUNDERSTORE_URL", baseUrl.toUtf8()); }
-    void pointAtNobody() { pointAt(QStringLiteral("http://127.0.0.1:%1").arg(LoopbackServer::deadPort())); }
-
 private Q_SLOTS:
     void init() {
         Fs::remove(ThunderstoreStore::cacheFile());
         Http::setDefaultTimeouts(Http::Timeouts{5000, 5000});
     }
 
-    void constantsAndTheCacheFolder() {
-        QCOMPARE(ThunderstoreStore::cacheMaxAge, 21600);
+    void theCacheFolderIsMadeWheneverAskedFor() {
         const QString folder = Fs::parent(ThunderstoreStore::cacheFile());
         Fs::remove(folder);
-        QVERIFY(!Fs::isDir(folder));
         QCOMPARE(Fs::fileName(ThunderstoreStore::cacheFile()), QStringLiteral("thunderstore-valheim.json"));
-        QVERIFY(Fs::isDir(folder)); // made again each time the path is asked for
+        QVERIFY(Fs::isDir(folder));
         pointAt(QStringLiteral("http://mirror.example/base/"));
         QCOMPARE(ThunderstoreStore::catalogURL(),
                  QUrl(QStringLiteral("http://mirror.example/base/c/valheim/api/v1/package/")));
     }
 
     void downloadsPublishesAndCachesTheDecodedDocument() {
-        LoopbackServer server;
         const QByteArray body = packageList({"B", "A", "C"});
         auto gz = LoopbackServer::reply(body);
         gz.gzip = true;
-        server.route(listPath, gz);
-        pointAt(server.baseUrl());
-
+        const auto server = serve(gz);
         ThunderstoreStore store;
         QSignalSpy packagesSpy(&store, &ThunderstoreStore::packagesChanged);
         QSignalSpy loadingSpy(&store, &ThunderstoreStore::loadingChanged);
@@ -86,188 +92,115 @@ private Q_SLOTS:
         QVERIFY(store.loading());
         QCOMPARE(store.statusText(),
                  std::optional<QString>(QStringLiteral("Loading the Thunderstore catalog…")));
-        WAIT_FOR_LOAD(store);
-        QCOMPARE(names(store.packages()), (QStringList{"B", "A", "C"}));
+        store.loadIfNeeded(true); // while loading, even a forced request does nothing
+        load(store, false);
+        QThreadPool::globalInstance()->waitForDone();
+        QCOMPARE(names(store), (QStringList{"B", "A", "C"}));
         QCOMPARE(store.statusText(), std::nullopt);
         QVERIFY(store.loadedAt() && *store.loadedAt() >= before);
-        QCOMPARE(store.indexByOwnerName().size(), 3);
         QCOMPARE(store.indexByOwnerName().value(QStringLiteral("owner-a")).name, QStringLiteral("A"));
         QCOMPARE(packagesSpy.count(), 1);
         QCOMPARE(loadingSpy.count(), 2);
         QCOMPARE(statusSpy.count(), 2);
         QCOMPARE(*Fs::tryRead(ThunderstoreStore::cacheFile()), body);
-        QCOMPARE(server.requestCount(listPath), 1);
+        QCOMPARE(server->requestCount(listPath), 1);
 
-        // Filled: an ordinary request does nothing at all.
-        store.loadIfNeeded(false);
+        store.loadIfNeeded(false); // filled: an ordinary request does nothing at all
         QVERIFY(!store.loading());
         QCOMPARE(loadingSpy.count(), 2);
     }
 
-    void anErrorPageGivesAnEmptyCatalogAndLeavesTheCacheAlone() {
-        LoopbackServer server;
-        server.route(listPath, LoopbackServer::reply("<html><body>Service Unavailable</body></html>", 503,
-                                                     "text/html"));
-        pointAt(server.baseUrl());
-        const QByteArray cached = packageList({"Old"});
-        writeCache(cached, 7 * 3600);
+    void whereTheCatalogComesFrom_data() {
+        QTest::addColumn<qint64>("cacheAge");
+        QTest::addColumn<QByteArray>("cache");
+        QTest::addColumn<QByteArray>("served"); // null: nobody answers
+        QTest::addColumn<bool>("force");
+        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("requests");
+        const QByteArray cached = packageList({"Cached"});
+        const QByteArray network = packageList({"Network"});
+        const QByteArray nobody;
+        QTest::newRow("fresh cache") << qint64(5 * 3600 + 59 * 60) << cached << network << false
+                                     << QStringList{"Cached"} << 0;
+        QTest::newRow("fresh cache that doesn't parse")
+            << qint64(60) << QByteArray("[{\"name\":") << network << false << QStringList() << 0;
+        QTest::newRow("six hours old")
+            << qint64(21600) << cached << network << false << QStringList{"Network"} << 1;
+        QTest::newRow("forced") << qint64(60) << cached << network << true << QStringList{"Network"} << 1;
+        QTest::newRow("forced, nobody there")
+            << qint64(60) << cached << nobody << true << QStringList{"Cached"} << 0;
+        QTest::newRow("nobody there, a month-old cache")
+            << qint64(30 * 24 * 3600) << cached << nobody << false << QStringList{"Cached"} << 0;
+        QTest::newRow("an error page, stale cache") // served with status 503
+            << qint64(7 * 3600) << cached << QByteArray("<html><body>Service Unavailable</body></html>")
+            << false << QStringList() << 1;
+    }
+    void whereTheCatalogComesFrom() {
+        QFETCH(qint64, cacheAge);
+        QFETCH(QByteArray, cache);
+        QFETCH(QByteArray, served);
+        QFETCH(bool, force);
+        QFETCH(QStringList, expected);
+        QFETCH(int, requests);
+        std::unique_ptr<LoopbackServer> server;
+        if (served.isNull())
+            pointAtNobody();
+        else
+            server = serve(LoopbackServer::reply(served, served.startsWith('<') ? 503 : 200));
+        writeCache(cache, cacheAge);
 
         ThunderstoreStore store;
-        store.loadIfNeeded(false);
-        WAIT_FOR_LOAD(store);
-        QVERIFY(store.packages().isEmpty());
+        load(store, force);
+        QCOMPARE(names(store), expected);
         QCOMPARE(store.statusText(), std::nullopt);
         QVERIFY(store.loadedAt());
-        QCOMPARE(*Fs::tryRead(ThunderstoreStore::cacheFile()), cached);
+        QCOMPARE(server ? server->requestCount(listPath) : 0, requests);
+        // Only a download that parsed into packages replaces the cache, and makes it fresh.
+        const QString cacheFile = ThunderstoreStore::cacheFile();
+        const bool replaced = requests == 1 && !expected.isEmpty();
+        QCOMPARE(*Fs::tryRead(cacheFile), replaced ? served : cache);
+        if (replaced) QVERIFY(Fs::modificationTime(cacheFile)->secsTo(QDateTime::currentDateTime()) < 60);
     }
 
-    void aFreshCacheIsUsedWithoutTheNetwork() {
-        LoopbackServer server;
-        server.route(listPath, LoopbackServer::reply(packageList({"FromNetwork"})));
-        pointAt(server.baseUrl());
-        writeCache(packageList({"FromCache"}), 5 * 3600 + 59 * 60);
-
-        ThunderstoreStore store;
-        store.loadIfNeeded(false);
-        WAIT_FOR_LOAD(store);
-        QCOMPARE(names(store.packages()), QStringList{"FromCache"});
-        QCOMPARE(server.requestCount(listPath), 0);
-    }
-
-    void aFreshCacheThatDoesNotParseGivesAnEmptyCatalog() {
-        LoopbackServer server;
-        server.route(listPath, LoopbackServer::reply(packageList({"FromNetwork"})));
-        pointAt(server.baseUrl());
-        writeCache("[{\"name\":", 60);
-
-        ThunderstoreStore store;
-        store.loadIfNeeded(false);
-        WAIT_FOR_LOAD(store);
-        QVERIFY(store.packages().isEmpty());
-        QCOMPARE(store.statusText(), std::nullopt);
-        QCOMPARE(server.requestCount(listPath), 0);
-    }
-
-    void aCacheSixHoursOldIsStale() {
-        LoopbackServer server;
-        server.route(listPath, LoopbackServer::reply(packageList({"FromNetwork"})));
-        pointAt(server.baseUrl());
-        writeCache(packageList({"FromCache"}), ThunderstoreStore::cacheMaxAge);
-
-        ThunderstoreStore store;
-        store.loadIfNeeded(false);
-        WAIT_FOR_LOAD(store);
-        QCOMPARE(names(store.packages()), QStringList{"FromNetwork"});
-        QCOMPARE(server.requestCount(listPath), 1);
-        // The new download replaced the cache and made it fresh again.
-        QCOMPARE(*Fs::tryRead(ThunderstoreStore::cacheFile()), packageList({"FromNetwork"}));
-        QVERIFY(Fs::modificationTime(ThunderstoreStore::cacheFile())->secsTo(QDateTime::currentDateTime()) <
-                60);
-    }
-
-    void aForcedReloadIgnoresTheCacheAgeButFallsBackToIt() {
-        LoopbackServer server;
-        server.route(listPath, LoopbackServer::reply(packageList({"FromNetwork"})));
-        pointAt(server.baseUrl());
-        writeCache(packageList({"FromCache"}), 60);
-
-        ThunderstoreStore store;
-        store.loadIfNeeded(true);
-        WAIT_FOR_LOAD(store);
-        QCOMPARE(names(store.packages()), QStringList{"FromNetwork"});
-        QCOMPARE(server.requestCount(listPath), 1);
-
-        writeCache(packageList({"Cached", "Again"}), 60);
-        pointAtNobody();
-        store.loadIfNeeded(true);
-        QVERIFY(store.loading());
-        WAIT_FOR_LOAD(store);
-        QCOMPARE(names(store.packages()), (QStringList{"Cached", "Again"}));
-        QCOMPARE(store.statusText(), std::nullopt);
-    }
-
-    void noConnectionFallsBackToACacheOfAnyAge() {
-        pointAtNobody();
-        writeCache(packageList({"Ancient"}), 30 * 24 * 3600);
-        ThunderstoreStore store;
-        store.loadIfNeeded(false);
-        WAIT_FOR_LOAD(store);
-        QCOMPARE(names(store.packages()), QStringList{"Ancient"});
-        QCOMPARE(store.statusText(), std::nullopt);
-    }
-
-    void noConnectionAndNoCacheReportsTheFailureAndKeepsThePackages() {
+    void failuresAreReportedAndKeepThePackages() {
         LoopbackServer server;
         server.route(listPath, LoopbackServer::reply(packageList({"Kept"})));
+        LoopbackServer::Response silent;
+        silent.stall = true;
+        server.route(QStringLiteral("/stall") + listPath, silent);
         pointAt(server.baseUrl());
         ThunderstoreStore store;
-        store.loadIfNeeded(false);
-        WAIT_FOR_LOAD(store);
+        load(store, false);
         const QDateTime loadedAt = *store.loadedAt();
 
         Fs::remove(ThunderstoreStore::cacheFile());
         pointAtNobody();
-        store.loadIfNeeded(true);
-        WAIT_FOR_LOAD(store);
+        load(store, true);
         QCOMPARE(store.statusText(), std::optional<QString>(QStringLiteral(
                                          "Couldn't load the catalog: The server refused the connection")));
-        QCOMPARE(names(store.packages()), QStringList{"Kept"});
+        QCOMPARE(names(store), QStringList{"Kept"});
         QCOMPARE(*store.loadedAt(), loadedAt);
 
-        // A later success clears the message.
-        pointAt(server.baseUrl());
-        store.loadIfNeeded(true);
-        WAIT_FOR_LOAD(store);
-        QCOMPARE(store.statusText(), std::nullopt);
-    }
-
-    void aStalledServerTimesOut() {
-        LoopbackServer server;
-        LoopbackServer::Response silent;
-        silent.stall = true;
-        server.route(listPath, silent);
-        pointAt(server.baseUrl());
+        pointAt(server.baseUrl() + QStringLiteral("/stall"));
         Http::setDefaultTimeouts(Http::Timeouts{400, 400});
-
-        ThunderstoreStore store;
-        store.loadIfNeeded(false);
-        WAIT_FOR_LOAD(store);
+        load(store, true);
         QCOMPARE(store.statusText(),
                  std::optional<QString>(
                      QStringLiteral("Couldn't load the catalog: The server stopped answering (timed out)")));
-        QVERIFY(store.packages().isEmpty());
-        QVERIFY(!store.loadedAt());
-    }
+        QCOMPARE(names(store), QStringList{"Kept"});
 
-    void aSecondRequestWhileLoadingDoesNothing() {
-        LoopbackServer server;
-        auto slow = LoopbackServer::reply(packageList({"Slow"}));
-        slow.delayMs = 500;
-        server.route(listPath, slow);
-        pointAt(server.baseUrl());
-
-        ThunderstoreStore store;
-        QSignalSpy loadingSpy(&store, &ThunderstoreStore::loadingChanged);
-        store.loadIfNeeded(false);
-        store.loadIfNeeded(true);
-        store.loadIfNeeded(false);
-        WAIT_FOR_LOAD(store);
-        QThreadPool::globalInstance()->waitForDone();
-        QCOMPARE(server.requestCount(listPath), 1);
-        QCOMPARE(loadingSpy.count(), 2);
-        QCOMPARE(names(store.packages()), QStringList{"Slow"});
+        pointAt(server.baseUrl()); // a later success clears the message
+        load(store, true);
+        QCOMPARE(store.statusText(), std::nullopt);
     }
 
     void aStoreDestroyedWhileLoadingIsLeftAlone() {
-        LoopbackServer server;
         auto slow = LoopbackServer::reply(packageList({"Late"}));
         slow.delayMs = 300;
-        server.route(listPath, slow);
-        pointAt(server.baseUrl());
-
+        const auto server = serve(slow);
         auto* store = new ThunderstoreStore;
         store->loadIfNeeded(false);
-        QTRY_COMPARE(server.requestCount(listPath), 1);
+        QTRY_COMPARE(server->requestCount(listPath), 1);
         delete store;
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::processEvents(); // the posted result finds no store
@@ -275,10 +208,7 @@ private Q_SLOTS:
     }
 
     void aLoadThatStartsAfterTheStoreIsGoneDoesNothing() {
-        LoopbackServer server;
-        server.route(listPath, LoopbackServer::reply(packageList({"Never"})));
-        pointAt(server.baseUrl());
-
+        const auto server = serve(LoopbackServer::reply(packageList({"Never"})));
         // Hold every worker so that the load is still queued when the store goes.
         QThreadPool* pool = QThreadPool::globalInstance();
         const int threads = pool->maxThreadCount();
@@ -291,7 +221,7 @@ private Q_SLOTS:
         release.release(threads);
         pool->waitForDone();
         QCoreApplication::processEvents();
-        QCOMPARE(server.requestCount(listPath), 0);
+        QCOMPARE(server->requestCount(listPath), 0);
     }
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SkaldrunError.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -16,6 +18,18 @@ inline void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
     QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Runs `action`, which must throw a SkaldrunError whose message holds each of `parts`.
+template <typename Action> void expectError(const QStringList& parts, Action action) {
+    try {
+        action();
+    } catch (const SkaldrunError& e) {
+        for (const QString& part : parts)
+            QVERIFY2(e.message().contains(part), qPrintable(e.message()));
+        return;
+    }
+    QFAIL("an error was expected");
 }
 
 inline QByteArray readFile(const QString& path) {
