@@ -60,37 +60,7 @@ class TstBrowse : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void queryAndSort_data() {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<int>("sort");
-        QTest::addColumn<QStringList>("shown");
-        const int popular = int(TSSort::popular);
-        // Equal keys keep their catalog order.
-        QTest::newRow("popular") << "" << popular
-                                 << QStringList{"Comfy_Tents", "QuickStack", "anvils", "Map_Pins"};
-        QTest::newRow("newest") << "" << int(TSSort::newest)
-                                << QStringList{"anvils", "QuickStack", "Comfy_Tents", "Map_Pins"};
-        QTest::newRow("top rated") << "" << int(TSSort::topRated)
-                                   << QStringList{"anvils", "QuickStack", "Comfy_Tents", "Map_Pins"};
-        QTest::newRow("a-z ignores case")
-            << "" << int(TSSort::az) << QStringList{"anvils", "Comfy_Tents", "Map_Pins", "QuickStack"};
-        QTest::newRow("installed, a-z")
-            << "" << int(TSSort::installed) << QStringList{"anvils", "QuickStack"};
-        QTest::newRow("installed and query")
-            << "quick" << int(TSSort::installed) << QStringList{"QuickStack"};
-        QTest::newRow("blanks only") << " \t " << popular
-                                     << QStringList{"Comfy_Tents", "QuickStack", "anvils", "Map_Pins"};
-        QTest::newRow("trimmed, any case") << "  MAP\t" << popular << QStringList{"Map_Pins"};
-        QTest::newRow("owner") << "skaldic" << popular << QStringList{"QuickStack", "anvils"};
-        QTest::newRow("description") << "CHESTS" << popular << QStringList{"QuickStack"};
-        // The name is matched as written, not as shown: a blank never matches its underscore.
-        QTest::newRow("blank for underscore") << "comfy tents" << popular << QStringList();
-        QTest::newRow("underscore") << "comfy_t" << popular << QStringList{"Comfy_Tents"};
-    }
     void queryAndSort() {
-        QFETCH(QString, query);
-        QFETCH(int, sort);
-        QFETCH(QStringList, shown);
         CatalogQuery catalog;
         catalog.setPackages(
             {pkg("Skaldic", "QuickStack", 500, 7, "Stack items into nearby Chests.", "2024-05-01"),
@@ -98,14 +68,30 @@ private Q_SLOTS:
              pkg("SKALDICworks", "anvils", 500, 9, {}, "2024-05-01T1"),
              pkg("Oarsman", "Map_Pins", 500, 1, {}, {})});
         catalog.setInstalledNames({QStringLiteral("quickstack"), QStringLiteral("anvils")});
-        QStringList names;
-        for (int i : catalog.shown(query, TSSort(sort)))
-            names << catalog.packages()[i].name;
-        QCOMPARE(names, shown);
+        const auto shown = [&](const QString& query, TSSort sort = TSSort::popular) {
+            QStringList names;
+            for (int i : catalog.shown(query, sort))
+                names << catalog.packages()[i].name;
+            return names.join(QLatin1Char(' '));
+        };
+        // Equal keys keep the catalog's order; A–Z ignores case; "Installed" lists A–Z.
+        QCOMPARE(shown({}), "Comfy_Tents QuickStack anvils Map_Pins");
+        QCOMPARE(shown({}, TSSort::newest), "anvils QuickStack Comfy_Tents Map_Pins");
+        QCOMPARE(shown({}, TSSort::topRated), "anvils QuickStack Comfy_Tents Map_Pins");
+        QCOMPARE(shown({}, TSSort::az), "anvils Comfy_Tents Map_Pins QuickStack");
+        QCOMPARE(shown({}, TSSort::installed), "anvils QuickStack");
+        QCOMPARE(shown("quick", TSSort::installed), "QuickStack");
+        // The query is trimmed and matches the name as written, the owner or the description, in any case.
+        QCOMPARE(shown(" \t "), shown({}));
+        QCOMPARE(shown("  MAP\t"), "Map_Pins");
+        QCOMPARE(shown("skaldic"), "QuickStack anvils");
+        QCOMPARE(shown("CHESTS"), "QuickStack");
+        QCOMPARE(shown("comfy tents"), "");
+        QCOMPARE(shown("comfy_t"), "Comfy_Tents");
+        QCOMPARE(CatalogQuery::normalizedQuery(QStringLiteral("\u00A0 Über \t")), "über");
     }
 
     void textsForTheUser() {
-        QCOMPARE(CatalogQuery::normalizedQuery(QStringLiteral("\u00A0 Über \t")), "über");
         QCOMPARE(TSSorts::title(TSSort::az), "A–Z");
         QCOMPARE(BrowseRow::compactCount(999), "999");
         QCOMPARE(BrowseRow::compactCount(1234), "1.2K");
@@ -148,7 +134,7 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), int(model.total()));
     }
 
-    void buttonsWaitWhileBusyThenInstall() {
+    void rowButtonAndMenu() {
         CatalogWorld w;
         w.installLoader();
         AppState& state = w.start();
@@ -175,6 +161,16 @@ private Q_SLOTS:
         // Once the install has gone through and the refresh lists the mod, the row says so.
         QTRY_COMPARE_WITH_TIMEOUT(action(*view.model(), 0), BrowseModel::Action::installed, 15000);
         QCOMPARE(w.repo.downloads(wanted), 1);
+
+        // The row's menu opens the package's page.
+        Q_EMIT view.list()->customContextMenuRequested(
+            view.list()->visualRect(view.model()->index(0)).center());
+        auto* menu = view.findChild<QMenu*>(QStringLiteral("browse.menu"));
+        QVERIFY(menu && menu->actions().size() == 1);
+        menu->actions().first()->trigger();
+        QCOMPARE(w.workspace.openedUrls,
+                 QList<QUrl>{QUrl(w.repo.baseUrl() + "/c/valheim/p/Mistwalker/PlantEverything/")});
+        menu->close();
     }
 
     void panelsForLoadingFailureAndList() {
@@ -231,26 +227,6 @@ private Q_SLOTS:
         QVERIFY(state.thunder()->statusText().has_value());
         QCOMPARE(content->currentWidget(), static_cast<QWidget*>(view.list()));
         QCOMPARE(count->text(), QStringLiteral("%1 of %1 mods").arg(total));
-    }
-
-    void contextMenuOpensThePackagePage() {
-        CatalogWorld w;
-        AppState& state = w.start();
-        QVERIFY(w.loadCatalog());
-        BrowseView view(&state, state.thunder());
-        view.resize(560, 500);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.findChild<QLineEdit*>(QStringLiteral("browse.search"))->setText("sail_faster");
-        QCOMPARE(view.model()->rowCount(), 1);
-        Q_EMIT view.list()->customContextMenuRequested(
-            view.list()->visualRect(view.model()->index(0)).center());
-        auto* menu = view.findChild<QMenu*>(QStringLiteral("browse.menu"));
-        QVERIFY(menu && menu->actions().size() == 1);
-        menu->actions().first()->trigger();
-        QCOMPARE(w.workspace.openedUrls,
-                 QList<QUrl>{QUrl(w.repo.baseUrl() + QStringLiteral("/c/valheim/p/Oarsman/Sail_Faster/"))});
-        menu->close();
     }
 
     void iconsLoadForVisibleRowsOnlyAndStayOnDisk() {
