@@ -1,7 +1,6 @@
 // The mods pane over a real model on a made-up game folder: header, banners, placeholders, the
 // mod rows and their actions, drops, and the config editor it opens.
 
-#include "platform/Fs.h"
 #include "tests/ui/ModsFixture.h"
 #include "ui/BuildSettings.h"
 #include "ui/ConfigEditorSheet.h"
@@ -94,21 +93,14 @@ private Q_SLOTS:
         QVERIFY(w.shown(rowName(data, ".data")));
         QVERIFY(!w.shown(rowName(data, ".switch")));
         QCOMPARE(w.text(rowName(data, ".detail")), "Data files (no plugin DLL)");
-        w.addFolderMod("Better_Carts", 1);
-        w.addFolderMod("MapPins", 0, 1);
-        QVERIFY(w.refreshed());
-        QCOMPARE(w.text("modsPane.count"), "1 of 2 enabled");
-    }
-
-    void detailLinesCountPluginsAndSayDisabled() {
-        Pane w;
-        w.installLoader();
+        // Plugins counted, and whether they're off.
         const QString one = w.addFolderMod("One", 1, 0, "1.2.3");
         const QString three = w.addFolderMod("Three", 3);
         const QString off = w.addFolderMod("Off", 0, 3);
         const QString loose = w.addLooseDll("Loose");
         const QString looseOff = w.addLooseDll("Sleepy", false);
-        w.open();
+        QVERIFY(w.refreshed());
+        QCOMPARE(w.text("modsPane.count"), "3 of 5 enabled");
         QCOMPARE(w.text(rowName(one, ".detail")), "1 plugin");
         QCOMPARE(w.text(rowName(three, ".detail")), "3 plugins");
         QCOMPARE(w.text(rowName(off, ".detail")), "3 plugins · disabled");
@@ -122,7 +114,7 @@ private Q_SLOTS:
         w.installLoader();
         w.addFolderMod("Better_Carts", 1);
         w.stashForCapture(1);
-        AppState& state = w.open();
+        w.open();
         QVERIFY(w.shown("modsPane.captureBanner"));
         QCOMPARE(w.text("modsPane.captureBanner.message"),
                  "1 mod is stashed outside the plugins folder. Bring them back once you've run the capture.");
@@ -132,7 +124,6 @@ private Q_SLOTS:
                                                            "Bring them back once you've run the capture.");
         w.get<QPushButton>("modsPane.moveModsBack")->click();
         QTRY_VERIFY(!w.shown("modsPane.captureBanner"));
-        QCOMPARE(state.mods().size(), 5); // the mod and the four brought back
         // Intel Mac: the shader recommendation never shows, mods or not.
         QVERIFY(!w.shown("shaderFixBanner"));
     }
@@ -179,8 +170,6 @@ private Q_SLOTS:
         QVERIFY(zone->findChild<QWidget*>(QStringLiteral("dropZone.spinner"))->isVisibleTo(zone));
         QTRY_VERIFY_WITH_TIMEOUT(!state.busyMessage(), 15000);
         QVERIFY(zone->findChild<QWidget*>(QStringLiteral("dropZone.idle"))->isVisibleTo(zone));
-        QTRY_COMPARE_WITH_TIMEOUT(state.mods().size(), 2, 10000);
-        QVERIFY(!state.alertMessage());
     }
 
     void switchAsksTheModelAndShowsWhatItPublishes() {
@@ -188,13 +177,11 @@ private Q_SLOTS:
         w.installLoader();
         const QString mod = w.addFolderMod("Better_Carts", 1);
         const QString other = w.addFolderMod("Epic_Runes", 1);
-        AppState& state = w.open();
+        w.open();
         auto* otherRow = w.get<ModRow>(rowName(other));
         auto* toggle = w.get<QAbstractButton>(rowName(mod, ".switch"));
         QVERIFY(toggle->isChecked());
         toggle->click();
-        QVERIFY(Fs::exists(mod + QStringLiteral("/Better_Carts.dll.disabled")));
-        QCOMPARE(state.lastAction(), "Better Carts disabled");
         settle();
         QVERIFY(!toggle->isChecked());
         QCOMPARE(w.text(rowName(mod, ".detail")), "1 plugin · disabled");
@@ -209,7 +196,7 @@ private Q_SLOTS:
         Pane w;
         w.installLoader();
         const QString mod = w.addFolderMod("Better_Carts", 1);
-        AppState& state = w.open();
+        w.open();
         QMenu* menu = w.get<ModRow>(rowName(mod))->makeContextMenu();
         QCOMPARE(menu->actions().size(), 3);
         QCOMPARE(menu->actions()[0]->text(), "Reveal in Finder");
@@ -218,8 +205,6 @@ private Q_SLOTS:
         menu->actions()[0]->trigger();
         QCOMPARE(w.workspace.revealed, QStringList{mod});
         menu->actions()[2]->trigger();
-        QVERIFY(!Fs::exists(mod));
-        QCOMPARE(state.lastAction(), "Moved Better Carts to Trash");
         QTRY_VERIFY(!w.pane->findChild<ModRow*>(rowName(mod)));
         QVERIFY(w.shown("modsPane.placeholder.noMods"));
     }
