@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "catalog/ThunderstoreStore.h"
 #include "install/Installer.h"
+#include "tests/support/FakeRepository.h"
 #include "tests/support/LoopbackServer.h"
 #include "tests/support/ModFixtures.h"
 #include "tests/support/RecordingDoubles.h"
@@ -134,5 +136,20 @@ private:
         for (const QString& entry : home.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
             QDir(home.filePath(entry)).exists() ? void(QDir(home.filePath(entry)).removeRecursively())
                                                 : void(QFile::remove(home.filePath(entry)));
+    }
+};
+
+// The standard catalog served from a loopback repository, which the model's store loads from.
+struct CatalogWorld : ModsWorld {
+    FakeRepository repo;
+    CatalogWorld() {
+        repo.addStandardCatalog();
+        qputenv("SKALDRUN_THUNDERSTORE_URL", repo.baseUrl().toUtf8());
+    }
+    ~CatalogWorld() { pointRepositoryNowhere(); }
+    bool loadCatalog() {
+        QSignalSpy published(state->thunder(), &ThunderstoreStore::packagesChanged);
+        state->thunder()->loadIfNeeded(true);
+        return published.wait(10000) && !state->thunder()->packages().isEmpty();
     }
 };

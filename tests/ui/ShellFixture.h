@@ -8,10 +8,13 @@
 #include "tests/support/TestZip.h"
 #include "tests/support/World.h"
 #include "ui/MainWindow.h"
+#include "ui/StepsPane.h"
 #include "ui/Theme.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QThreadPool>
 
@@ -91,5 +94,11 @@ struct Shell {
         window.show();
         settle();
     }
-    template <typename T> T* find(const QString& name) const { return window.findChild<T*>(name); }
+    template <typename T = QWidget> T* find(const char* name) const {
+        return window.findChild<T*>(QString::fromUtf8(name));
+    }
+    QAbstractButton* button(const char* name) const { return find<QAbstractButton>(name); }
+    QString text(const char* name) const { return find<QLabel>(name)->text(); }
+    bool shown(const char* name) const { return find(name)->isVisible(); }
+    StepCard* card(int step) const { return window.stepsPane()->card(step); }
 };

@@ -2,9 +2,7 @@
 // mods and the busy state, the loading and failure panels, and the icons.
 
 #include "catalog/IconCache.h"
-#include "catalog/ThunderstoreStore.h"
 #include "platform/Fs.h"
-#include "tests/support/FakeRepository.h"
 #include "tests/ui/ModsFixture.h"
 #include "ui/BrowseModel.h"
 #include "ui/BrowseRow.h"
@@ -25,8 +23,8 @@
 
 namespace {
 
-TSPackage pkg(const QString& owner, const QString& name, qint64 downloads, qint64 rating = 0,
-              const QString& description = {}, const QString& created = {}) {
+TSPackage pkg(const QString& owner, const QString& name, qint64 downloads, qint64 rating,
+              const QString& description, const QString& created) {
     TSPackage p;
     p.owner = owner;
     p.name = name;
@@ -40,33 +38,15 @@ TSPackage pkg(const QString& owner, const QString& name, qint64 downloads, qint6
     return p;
 }
 
-QStringList names(const CatalogQuery& query, const std::vector<int>& shown) {
-    QStringList out;
-    for (int i : shown)
-        out << query.packages()[i].name;
-    return out;
-}
-
-// The standard catalog served from a loopback repository, loaded into the model's store.
-struct CatalogWorld : ModsWorld {
-    FakeRepository repo;
-    CatalogWorld() {
-        repo.addStandardCatalog();
-        qputenv("SKALDRUN_THUNDERSTORE_URL", repo.baseUrl().toUtf8());
-    }
-    ~CatalogWorld() { pointRepositoryNowhere(); }
-    bool loadCatalog() {
-        QSignalSpy published(state->thunder(), &ThunderstoreStore::packagesChanged);
-        state->thunder()->loadIfNeeded(true);
-        return published.wait(10000) && !state->thunder()->packages().isEmpty();
-    }
-};
-
 int rowOf(const BrowseModel& model, const QString& fullName) {
     for (int row = 0; row < model.rowCount(); ++row) {
         if (model.package(row).fullName == fullName) return row;
     }
     return -1;
+}
+
+BrowseModel::Action action(const BrowseModel& model, int row) {
+    return BrowseModel::Action(model.data(model.index(row), BrowseModel::ActionRole).toInt());
 }
 
 QPoint buttonCentre(const BrowseView& view, int row) {
@@ -80,70 +60,52 @@ class TstBrowse : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void queryIgnoresSurroundingBlanksAndCase() {
-        CatalogQuery query;
-        query.setPackages({pkg(QStringLiteral("Skaldic"), QStringLiteral("MapPins"), 10),
-                           pkg(QStringLiteral("Oarsman"), QStringLiteral("Sail_Faster"), 20)});
-        QCOMPARE(names(query, query.shown(QStringLiteral(" \t "), TSSort::popular)),
-                 names(query, query.shown(QString(), TSSort::popular)));
-        QCOMPARE(query.shown(QStringLiteral(" \t "), TSSort::popular).size(), size_t(2));
-        QCOMPARE(names(query, query.shown(QStringLiteral("  MAP\t"), TSSort::popular)),
-                 QStringList{"MapPins"});
-        QCOMPARE(CatalogQuery::normalizedQuery(QStringLiteral("\u00A0 Über \t")), QStringLiteral("über"));
+    void queryAndSort() {
+        CatalogQuery catalog;
+        catalog.setPackages(
+            {pkg("Skaldic", "QuickStack", 500, 7, "Stack items into nearby Chests.", "2024-05-01"),
+             pkg("Mistwalker", "Comfy_Tents", 900, 7, "Tents that count as shelter.", "2023-12-31"),
+             pkg("SKALDICworks", "anvils", 500, 9, {}, "2024-05-01T1"),
+             pkg("Oarsman", "Map_Pins", 500, 1, {}, {})});
+        catalog.setInstalledNames({QStringLiteral("quickstack"), QStringLiteral("anvils")});
+        const auto shown = [&](const QString& query, TSSort sort = TSSort::popular) {
+            QStringList names;
+            for (int i : catalog.shown(query, sort))
+                names << catalog.packages()[i].name;
+            return names.join(QLatin1Char(' '));
+        };
+        // Equal keys keep the catalog's order; A–Z ignores case; "Installed" lists A–Z.
+        QCOMPARE(shown({}), "Comfy_Tents QuickStack anvils Map_Pins");
+        QCOMPARE(shown({}, TSSort::newest), "anvils QuickStack Comfy_Tents Map_Pins");
+        QCOMPARE(shown({}, TSSort::topRated), "anvils QuickStack Comfy_Tents Map_Pins");
+        QCOMPARE(shown({}, TSSort::az), "anvils Comfy_Tents Map_Pins QuickStack");
+        QCOMPARE(shown({}, TSSort::installed), "anvils QuickStack");
+        QCOMPARE(shown("quick", TSSort::installed), "QuickStack");
+        // The query is trimmed and matches the name as written, the owner or the description, in any case.
+        QCOMPARE(shown(" \t "), shown({}));
+        QCOMPARE(shown("  MAP\t"), "Map_Pins");
+        QCOMPARE(shown("skaldic"), "QuickStack anvils");
+        QCOMPARE(shown("CHESTS"), "QuickStack");
+        QCOMPARE(shown("comfy tents"), "");
+        QCOMPARE(shown("comfy_t"), "Comfy_Tents");
+        QCOMPARE(CatalogQuery::normalizedQuery(QStringLiteral("\u00A0 Über \t")), "über");
     }
 
-    void queryMatchesNameOwnerOrDescriptionNotPrettyName() {
-        CatalogQuery query;
-        query.setPackages({pkg(QStringLiteral("Skaldic"), QStringLiteral("QuickStack"), 3, 0,
-                               QStringLiteral("Stack items into nearby Chests.")),
-                           pkg(QStringLiteral("Mistwalker"), QStringLiteral("Comfy_Tents"), 2, 0,
-                               QStringLiteral("Tents that count as shelter.")),
-                           pkg(QStringLiteral("SKALDICworks"), QStringLiteral("Runes"), 1)});
-        QCOMPARE(names(query, query.shown(QStringLiteral("skaldic"), TSSort::popular)),
-                 (QStringList{"QuickStack", "Runes"}));
-        QCOMPARE(names(query, query.shown(QStringLiteral("CHESTS"), TSSort::popular)),
-                 QStringList{"QuickStack"});
-        // The name is matched as written: a blank never matches its underscore.
-        QCOMPARE(names(query, query.shown(QStringLiteral("comfy tents"), TSSort::popular)), QStringList());
-        QCOMPARE(names(query, query.shown(QStringLiteral("comfy_t"), TSSort::popular)),
-                 QStringList{"Comfy_Tents"});
+    void textsForTheUser() {
+        QCOMPARE(TSSorts::title(TSSort::az), "A–Z");
+        QCOMPARE(BrowseRow::compactCount(999), "999");
+        QCOMPARE(BrowseRow::compactCount(1234), "1.2K");
+        QCOMPARE(BrowseRow::compactCount(999999), "1000.0K");
+        QCOMPARE(BrowseRow::compactCount(1000000), "1.0M");
+        QCOMPARE(BrowseRow::compactCount(41234567), "41.2M");
     }
 
-    void sortsAreStableWithTheirOwnKeys() {
-        CatalogQuery query;
-        query.setPackages(
-            {pkg(QStringLiteral("o"), QStringLiteral("gamma"), 500, 7, {}, QStringLiteral("2024-05-01")),
-             pkg(QStringLiteral("o"), QStringLiteral("Beta"), 900, 7, {}, QStringLiteral("2023-12-31")),
-             pkg(QStringLiteral("o"), QStringLiteral("alpha"), 500, 9, {}, QStringLiteral("2024-05-01T1")),
-             pkg(QStringLiteral("o"), QStringLiteral("delta"), 500, 1, {}, QString())});
-        // Equal download totals keep their catalog order.
-        QCOMPARE(names(query, query.shown({}, TSSort::popular)),
-                 (QStringList{"Beta", "gamma", "alpha", "delta"}));
-        QCOMPARE(names(query, query.shown({}, TSSort::newest)),
-                 (QStringList{"alpha", "gamma", "Beta", "delta"}));
-        QCOMPARE(names(query, query.shown({}, TSSort::topRated)),
-                 (QStringList{"alpha", "gamma", "Beta", "delta"}));
-        QCOMPARE(names(query, query.shown({}, TSSort::az)), (QStringList{"alpha", "Beta", "delta", "gamma"}));
-        QCOMPARE(TSSorts::title(TSSort::az), QStringLiteral("A–Z"));
-
-        QVERIFY(query.shown({}, TSSort::installed).empty());
-        query.setInstalledNames({QStringLiteral("gamma"), QStringLiteral("beta")});
-        QCOMPARE(names(query, query.shown({}, TSSort::installed)), (QStringList{"Beta", "gamma"}));
-        QCOMPARE(names(query, query.shown(QStringLiteral("gam"), TSSort::installed)), QStringList{"gamma"});
-    }
-
-    void compactCount() {
-        QCOMPARE(BrowseRow::compactCount(0), QStringLiteral("0"));
-        QCOMPARE(BrowseRow::compactCount(999), QStringLiteral("999"));
-        QCOMPARE(BrowseRow::compactCount(1234), QStringLiteral("1.2K"));
-        QCOMPARE(BrowseRow::compactCount(999999), QStringLiteral("1000.0K"));
-        QCOMPARE(BrowseRow::compactCount(1000000), QStringLiteral("1.0M"));
-        QCOMPARE(BrowseRow::compactCount(41234567), QStringLiteral("41.2M"));
-    }
-
-    void modelStaysConsistentThroughEveryChange() {
+    void modelTellsActionsApartThroughEveryChange() {
         CatalogWorld w;
         w.installLoader();
+        w.addFolderMod("Epic_Runes", 1, 0, "2.9.9"); // catalog has 3.0.1
+        w.addFolderMod("MapPins", 1, 0, "5.0.0");    // catalog has 5.0.0
+        w.addFolderMod("Comfy_Tents", 1);            // no version at all
         AppState& state = w.start();
         BrowseModel model(&state, state.thunder());
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -152,15 +114,19 @@ private Q_SLOTS:
         QVERIFY(model.preparing());
         QTRY_VERIFY(!model.preparing());
         QCOMPARE(model.rowCount(), int(state.thunder()->packages().size()));
+        QCOMPARE(action(model, rowOf(model, "Runecraft-Epic_Runes")), BrowseModel::Action::update);
+        QCOMPARE(action(model, rowOf(model, "Skaldic-MapPins")), BrowseModel::Action::installed);
+        QCOMPARE(action(model, rowOf(model, "Mistwalker-Comfy_Tents")), BrowseModel::Action::installed);
+        QCOMPARE(action(model, rowOf(model, "Skaldic-QuickStack")), BrowseModel::Action::install);
+
         model.setQuery(QStringLiteral("hearth"));
         QCOMPARE(model.rowCount(), 2); // Hearthworks' two packages, by owner
         model.setSort(TSSort::installed);
         QCOMPARE(model.rowCount(), 0);
-        w.addFolderMod(QStringLiteral("CozyHearth"), 1, 0, QStringLiteral("1.4.0"));
+        w.addFolderMod("CozyHearth", 1, 0, "1.4.0");
         QVERIFY(w.refresh());
         QCOMPARE(model.rowCount(), 1);
-        QCOMPARE(model.data(model.index(0), BrowseModel::PackageIdRole).toString(),
-                 QStringLiteral("Hearthworks-CozyHearth"));
+        QCOMPARE(model.data(model.index(0), BrowseModel::PackageIdRole).toString(), "Hearthworks-CozyHearth");
         model.setQuery({});
         model.setSort(TSSort::az);
         QVERIFY(w.loadCatalog());
@@ -168,26 +134,7 @@ private Q_SLOTS:
         QCOMPARE(model.rowCount(), int(model.total()));
     }
 
-    void rowsTellUpdateInstalledAndInstallApart() {
-        CatalogWorld w;
-        w.installLoader();
-        w.addFolderMod(QStringLiteral("Epic_Runes"), 1, 0, QStringLiteral("2.9.9")); // catalog has 3.0.1
-        w.addFolderMod(QStringLiteral("MapPins"), 1, 0, QStringLiteral("5.0.0"));    // catalog has 5.0.0
-        w.addFolderMod(QStringLiteral("Comfy_Tents"), 1);                            // no version at all
-        AppState& state = w.start();
-        QVERIFY(w.loadCatalog());
-        BrowseModel model(&state, state.thunder());
-        const auto action = [&](const QString& fullName) {
-            return BrowseModel::Action(
-                model.data(model.index(rowOf(model, fullName)), BrowseModel::ActionRole).toInt());
-        };
-        QCOMPARE(action(QStringLiteral("Runecraft-Epic_Runes")), BrowseModel::Action::update);
-        QCOMPARE(action(QStringLiteral("Skaldic-MapPins")), BrowseModel::Action::installed);
-        QCOMPARE(action(QStringLiteral("Mistwalker-Comfy_Tents")), BrowseModel::Action::installed);
-        QCOMPARE(action(QStringLiteral("Skaldic-QuickStack")), BrowseModel::Action::install);
-    }
-
-    void buttonsWaitWhileBusyThenInstall() {
+    void rowButtonAndMenu() {
         CatalogWorld w;
         w.installLoader();
         AppState& state = w.start();
@@ -197,64 +144,73 @@ private Q_SLOTS:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const QString wanted = QStringLiteral("Mistwalker-PlantEverything");
-        view.findChild<QLineEdit*>(QStringLiteral("browse.search"))
-            ->setText(QStringLiteral("planteverything"));
+        view.findChild<QLineEdit*>(QStringLiteral("browse.search"))->setText("planteverything");
         QCOMPARE(view.model()->rowCount(), 1);
         QCOMPARE(view.model()->package(0).fullName, wanted);
 
         state.setBusyMessage(QStringLiteral("Backing up worlds and characters…"));
-        QCOMPARE(view.model()->data(view.model()->index(0), BrowseModel::ActionEnabledRole).toBool(), false);
+        QVERIFY(!view.model()->data(view.model()->index(0), BrowseModel::ActionEnabledRole).toBool());
         QTest::mouseClick(view.list()->viewport(), Qt::LeftButton, {}, buttonCentre(view, 0));
         QTest::qWait(50);
-        QCOMPARE(state.busyMessage(),
-                 std::optional<QString>(QStringLiteral("Backing up worlds and characters…")));
+        QCOMPARE(state.busyMessage(), "Backing up worlds and characters…");
         QCOMPARE(w.repo.downloads(wanted), 0);
 
         state.setBusyMessage(std::nullopt);
         QTest::mouseClick(view.list()->viewport(), Qt::LeftButton, {}, buttonCentre(view, 0));
         QVERIFY(state.busyMessage().has_value());
         // Once the install has gone through and the refresh lists the mod, the row says so.
-        QTRY_COMPARE_WITH_TIMEOUT(
-            BrowseModel::Action(view.model()->data(view.model()->index(0), BrowseModel::ActionRole).toInt()),
-            BrowseModel::Action::installed, 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(action(*view.model(), 0), BrowseModel::Action::installed, 15000);
         QCOMPARE(w.repo.downloads(wanted), 1);
-        QCOMPARE(state.lastAction(), std::optional<QString>(QStringLiteral("Installed PlantEverything")));
+
+        // The row's menu opens the package's page.
+        Q_EMIT view.list()->customContextMenuRequested(
+            view.list()->visualRect(view.model()->index(0)).center());
+        auto* menu = view.findChild<QMenu*>(QStringLiteral("browse.menu"));
+        QVERIFY(menu && menu->actions().size() == 1);
+        menu->actions().first()->trigger();
+        QCOMPARE(w.workspace.openedUrls,
+                 QList<QUrl>{QUrl(w.repo.baseUrl() + "/c/valheim/p/Mistwalker/PlantEverything/")});
+        menu->close();
     }
 
     void panelsForLoadingFailureAndList() {
         CatalogWorld w;
         w.installLoader();
         AppState& state = w.start();
+        const QString catalog = ThunderstoreStore::catalogURL().path();
+        const auto dropAfter = [](int delayMs) {
+            return [delayMs](const QString&) {
+                LoopbackServer::Response r;
+                r.closeAtOnce = true;
+                r.delayMs = delayMs;
+                return r;
+            };
+        };
         // The repository answers late, then not at all.
-        w.repo.server().route(ThunderstoreStore::catalogURL().path(), [](const QString&) {
-            LoopbackServer::Response r;
-            r.closeAtOnce = true;
-            r.delayMs = 300;
-            return r;
-        });
+        w.repo.server().route(catalog, dropAfter(300));
         BrowseView view(&state, state.thunder());
         auto* content = view.findChild<QStackedWidget*>();
+        const auto panel = [&] { return content->currentWidget()->objectName(); };
+        const auto text = [&](const char* name) {
+            return view.findChild<QLabel*>(QLatin1String(name))->text();
+        };
         auto* count = view.findChild<QLabel*>(QStringLiteral("browse.count"));
         auto* reload = view.findChild<QToolButton*>(QStringLiteral("browse.reload"));
+        auto* sort = view.findChild<QComboBox*>(QStringLiteral("browse.sort"));
         view.show(); // showing the browser asks for the catalog
         QVERIFY(state.thunder()->loading());
-        QCOMPARE(content->currentWidget()->objectName(), QStringLiteral("browse.loading"));
-        QCOMPARE(view.findChild<QLabel*>(QStringLiteral("browse.loadingText"))->text(),
-                 ThunderstoreStore::loadingMessage());
+        QCOMPARE(panel(), "browse.loading");
+        QCOMPARE(text("browse.loadingText"), ThunderstoreStore::loadingMessage());
         QVERIFY(!reload->isEnabled());
-        QTRY_COMPARE_WITH_TIMEOUT(content->currentWidget()->objectName(), QStringLiteral("browse.failure"),
-                                  15000);
-        QVERIFY(view.findChild<QLabel*>(QStringLiteral("browse.failureText"))
-                    ->text()
-                    .startsWith("Couldn't load the catalog: "));
+        QTRY_COMPARE_WITH_TIMEOUT(panel(), "browse.failure", 15000);
+        QVERIFY(text("browse.failureText").startsWith("Couldn't load the catalog: "));
         QVERIFY(count->isHidden());
         // "Installed" over an empty catalog is still the failure, not an empty list.
-        view.findChild<QComboBox*>(QStringLiteral("browse.sort"))->setCurrentIndex(int(TSSort::installed));
-        QCOMPARE(content->currentWidget()->objectName(), QStringLiteral("browse.failure"));
+        sort->setCurrentIndex(int(TSSort::installed));
+        QCOMPARE(panel(), "browse.failure");
 
         // The repository is back: "Try Again" brings the list, with nothing installed.
-        w.repo.server().route(ThunderstoreStore::catalogURL().path(),
-                              LoopbackServer::reply(w.repo.packageList()));
+        w.repo.server().route(catalog, LoopbackServer::reply(w.repo.packageList()));
         view.findChild<QPushButton*>(QStringLiteral("browse.tryAgain"))->click();
         QTRY_COMPARE_WITH_TIMEOUT(content->currentWidget(), static_cast<QWidget*>(view.list()), 15000);
         const qsizetype total = state.thunder()->packages().size();
@@ -263,39 +219,14 @@ private Q_SLOTS:
         QCOMPARE(count->text(), QStringLiteral("0 of %1 mods").arg(total));
 
         // A failed forced reload over a filled catalog leaves the list where it is.
-        w.repo.server().route(ThunderstoreStore::catalogURL().path(), [](const QString&) {
-            LoopbackServer::Response r;
-            r.closeAtOnce = true;
-            return r;
-        });
+        w.repo.server().route(catalog, dropAfter(0));
         Fs::remove(ThunderstoreStore::cacheFile());
-        view.findChild<QComboBox*>(QStringLiteral("browse.sort"))->setCurrentIndex(int(TSSort::popular));
+        sort->setCurrentIndex(int(TSSort::popular));
         reload->click();
         QTRY_VERIFY_WITH_TIMEOUT(!state.thunder()->loading(), 15000);
         QVERIFY(state.thunder()->statusText().has_value());
         QCOMPARE(content->currentWidget(), static_cast<QWidget*>(view.list()));
         QCOMPARE(count->text(), QStringLiteral("%1 of %1 mods").arg(total));
-    }
-
-    void contextMenuOpensThePackagePage() {
-        CatalogWorld w;
-        AppState& state = w.start();
-        QVERIFY(w.loadCatalog());
-        BrowseView view(&state, state.thunder());
-        view.resize(560, 500);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.findChild<QLineEdit*>(QStringLiteral("browse.search"))->setText(QStringLiteral("sail_faster"));
-        QCOMPARE(view.model()->rowCount(), 1);
-        Q_EMIT view.list()->customContextMenuRequested(
-            view.list()->visualRect(view.model()->index(0)).center());
-        auto* menu = view.findChild<QMenu*>(QStringLiteral("browse.menu"));
-        QVERIFY(menu);
-        QCOMPARE(menu->actions().size(), 1);
-        menu->actions().first()->trigger();
-        QCOMPARE(w.workspace.openedUrls,
-                 QList<QUrl>{QUrl(w.repo.baseUrl() + QStringLiteral("/c/valheim/p/Oarsman/Sail_Faster/"))});
-        menu->close();
     }
 
     void iconsLoadForVisibleRowsOnlyAndStayOnDisk() {
