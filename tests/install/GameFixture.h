@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/SkaldrunError.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -7,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <optional>
 #include <sys/stat.h>
 
 // Small file helpers shared by the installer tests.
@@ -45,8 +48,7 @@ inline QStringList tree(const QString& root) {
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
+        const QFileInfo info = it.nextFileInfo();
         const QString rel = QDir(root).relativeFilePath(info.filePath());
         items.append(info.isDir() && !info.isSymLink() ? rel + QLatin1Char('/') : rel);
     }
@@ -66,8 +68,17 @@ inline QString isolateTemp(const QString& home) {
 
 // The installer's own temporary folders still present in `tmp`.
 inline QStringList leftovers(const QString& tmp) {
-    return QDir(tmp).entryList({QStringLiteral("skaldrun-*")},
-                               QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QDir(tmp).entryList({QStringLiteral("skaldrun-*")}, QDir::AllEntries | QDir::Hidden);
+}
+
+// The error `action` threw, or nothing when it returned.
+template <typename F> std::optional<SkaldrunError> failure(F&& action) {
+    try {
+        action();
+    } catch (const SkaldrunError& e) {
+        return e;
+    }
+    return std::nullopt;
 }
 
 } // namespace Fixture
