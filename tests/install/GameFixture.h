@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/SkaldrunError.h"
+#include "tests/support/ModFixtures.h"
+#include "tests/support/TestZip.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -15,15 +17,19 @@
 // Small file helpers shared by the installer tests.
 namespace Fixture {
 
-inline bool write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+inline void write(const QString& path, const QByteArray& bytes) {
+    ModFixtures::writeFile(path, bytes);
+}
+inline QByteArray read(const QString& path) {
+    return ModFixtures::readFile(path);
 }
 
-inline QByteArray read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+// An archive of the files named, separated by blanks, each holding its own name.
+inline TestZip files(const QString& names) {
+    TestZip zip;
+    for (const QString& name : names.split(QLatin1Char(' ')))
+        zip.file(name, name.toUtf8());
+    return zip;
 }
 
 // Permission bits of an item itself (links not followed).

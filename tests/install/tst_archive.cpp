@@ -149,8 +149,8 @@ private Q_SLOTS:
             .file("Locked/inside.txt", "inside");
         Installer::extractZip(zip.save(dir.filePath("names.zip")), out);
         QCOMPARE(tree(out).join(' '),
-                 "Jötunn/ Jötunn/Jötunn.dll Jötunn/nested/ Jötunn/nested/deep.txt Locked/ "
-                 "Locked/inside.txt Win/ Win/Plugin.dll private.txt setuid.sh");
+                 "Jötunn/ Jötunn/Jötunn.dll Jötunn/nested/ Jötunn/nested/deep.txt Locked/ Locked/inside.txt "
+                 "Win/ Win/Plugin.dll private.txt setuid.sh");
         QCOMPARE(read(out + "/Win/Plugin.dll") + read(out + "/Locked/inside.txt"), "wininside");
         // Plain modes only: no set-id bits, nothing we couldn't read back or clean up.
         QCOMPARE(mode(out + "/setuid.sh") & ~0022u, 0755u & ~0022u);

@@ -2,7 +2,6 @@
 #include "platform/Defaults.h"
 #include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
-#include "tests/support/TestZip.h"
 
 #include <memory>
 
@@ -42,12 +41,12 @@ private Q_SLOTS:
         QCOMPARE(Defaults::string(Installer::bepPackVersionKey).value_or(QString()), "5.4.2202");
         // The wrapper folder is unwrapped; the repository's own files stay out.
         QCOMPARE(tree(m_game).join(' '),
-                 ".doorstop_version BepInEx/ BepInEx/config/ BepInEx/config/BepInEx.cfg "
-                 "BepInEx/core/ BepInEx/core/0Harmony.dll BepInEx/core/BepInEx.Preloader.dll "
-                 "BepInEx/core/BepInEx.dll BepInEx/patchers/ BepInEx/plugins/ changelog.txt "
-                 "doorstop_config.ini doorstop_libs/ doorstop_libs/libdoorstop_x64.dylib "
-                 "doorstop_libs/libdoorstop_x64.so start_game_bepinex.sh start_server_bepinex.sh "
-                 "valheim.app/ valheim.app/Contents/ valheim.app/Contents/Info.plist winhttp.dll");
+                 ".doorstop_version BepInEx/ BepInEx/config/ BepInEx/config/BepInEx.cfg BepInEx/core/ "
+                 "BepInEx/core/0Harmony.dll BepInEx/core/BepInEx.Preloader.dll BepInEx/core/BepInEx.dll "
+                 "BepInEx/patchers/ BepInEx/plugins/ changelog.txt doorstop_config.ini doorstop_libs/ "
+                 "doorstop_libs/libdoorstop_x64.dylib doorstop_libs/libdoorstop_x64.so start_game_bepinex.sh "
+                 "start_server_bepinex.sh valheim.app/ valheim.app/Contents/ valheim.app/Contents/Info.plist "
+                 "winhttp.dll");
         const QString script = m_game + "/start_game_bepinex.sh";
         QVERIFY(read(script).contains("executable_name=\"Valheim\"\n\n# Added by Skaldrun"));
         QVERIFY(!read(script).contains("valheim.x86_64"));
@@ -64,14 +63,12 @@ private Q_SLOTS:
         // Found by its loader folder alone, a pack stores no version, whatever its manifest says.
         Defaults::remove(Installer::bepPackVersionKey);
         QVERIFY(QDir(m_game + "/BepInEx/config").removeRecursively());
-        const TestZip bare = TestZip()
-                                 .file("manifest.json", TestZip::manifest("BepInExPack_Valheim", "9.9.9"))
-                                 .file("pack/BepInEx/core/BepInEx.dll", "5.4.21")
-                                 .file("pack/doorstop_libs/libdoorstop_x64.dylib", "dylib");
+        const TestZip bare = files("pack/BepInEx/core/BepInEx.dll pack/doorstop_libs/libdoorstop_x64.dylib")
+                                 .file("manifest.json", TestZip::manifest("BepInExPack_Valheim", "9.9.9"));
         QCOMPARE(installZip(bare, "pack.zip"), "BepInEx installed into the game folder");
-        QCOMPARE(read(m_game + "/BepInEx/core/BepInEx.dll") +
-                     read(m_game + "/doorstop_libs/libdoorstop_x64.dylib"),
-                 "5.4.21dylib");
+        QCOMPARE(read(m_game + "/BepInEx/core/BepInEx.dll"), "pack/BepInEx/core/BepInEx.dll");
+        QCOMPARE(read(m_game + "/doorstop_libs/libdoorstop_x64.dylib"),
+                 "pack/doorstop_libs/libdoorstop_x64.dylib");
         QVERIFY(!Defaults::string(Installer::bepPackVersionKey) &&
                 QFileInfo(m_game + "/BepInEx/config").isDir());
     }
@@ -88,47 +85,36 @@ private Q_SLOTS:
                             "Tarnwick-ShaderHelperForMac-1.0.3.zip"),
                  "Installed ShaderHelperForMac");
         QCOMPARE(Installer::readManifest(m_plugins + "/ShaderHelperForMac")->version, "1.0.3");
-        const TestZip foo = TestZip()
-                                .file("manifest.json", TestZip::manifest("Foo", "2.0.0"))
-                                .file("plugins/Foo.dll", TestZip::dll("2.0.0"))
-                                .file("plugins/Assets/foo.bundle", "bundle")
-                                .file("config/foo.cfg", "[General]\nx = 1\n");
+        const TestZip foo = files("plugins/Foo.dll plugins/Assets/foo.bundle config/foo.cfg")
+                                .file("manifest.json", TestZip::manifest("Foo", "2.0.0"));
         QCOMPARE(installZip(foo, "Someone-Foo-2.0.0.zip"), "Installed Foo");
-        const TestZip bar = TestZip()
-                                .file("Bar/BepInEx/plugins/Bar/Bar.dll", TestZip::dll("1.0"))
-                                .file("Bar/BepInEx/config/bar.cfg", "new")
-                                .file("Bar/README.txt", "readme");
+        const TestZip bar =
+            files("Bar/BepInEx/plugins/Bar/Bar.dll Bar/BepInEx/config/bar.cfg Bar/README.txt");
         QCOMPARE(installZip(bar, "Bar-1.0.zip"), "Merged Bar into BepInEx");
         // Droppings are skipped at every level, also where whole folders are moved in one go.
-        const TestZip wrapped = TestZip()
-                                    .file("Outer/Inner/Wrapped.dll", TestZip::dll("1.2"))
-                                    .file("Outer/Inner/Data/.DS_Store", "finder")
-                                    .file("Outer/Inner/Data/table.json", "{}")
-                                    .file("Outer/Inner/__MACOSX/._Wrapped.dll", "fork")
-                                    .file("__MACOSX/Outer/Inner/._Wrapped.dll", "fork")
-                                    .file("Outer/.DS_Store", "finder");
+        const TestZip wrapped =
+            files("Outer/Inner/Wrapped.dll Outer/Inner/Data/.DS_Store Outer/Inner/Data/table.json "
+                  "Outer/Inner/__MACOSX/._Wrapped.dll __MACOSX/Outer/Inner/._Wrapped.dll Outer/.DS_Store");
         QCOMPARE(installZip(wrapped, "Wrapped-1.2.zip"), "Installed Wrapped");
-        QCOMPARE(installZip(TestZip().file("Textures/stone.png").file("notes.txt"), "Looks.zip"),
+        QCOMPARE(installZip(files("Textures/stone.png notes.txt"), "Looks.zip"),
                  "Installed Looks (data/config files only — no plugin DLL)");
-        QCOMPARE(installZip(TestZip().file("Off.dll.disabled", "x"), "Off.zip"), "Installed Off");
+        QCOMPARE(installZip(files("Off.dll.disabled"), "Off.zip"), "Installed Off");
         QCOMPARE(tree(m_game + "/BepInEx").join(' '),
                  "config/ config/bar.cfg config/foo.cfg config/other.cfg plugins/ plugins/Bar/ "
-                 "plugins/Bar/Bar.dll plugins/Foo/ plugins/Foo/Assets/ "
-                 "plugins/Foo/Assets/foo.bundle plugins/Foo/Foo.dll plugins/Foo/manifest.json "
-                 "plugins/Looks/ plugins/Looks/Textures/ plugins/Looks/Textures/stone.png "
-                 "plugins/Looks/notes.txt plugins/Off/ plugins/Off/Off.dll.disabled plugins/Other/ "
-                 "plugins/Other/Other.dll plugins/ShaderHelperForMac/ "
-                 "plugins/ShaderHelperForMac/ShaderHelperForMac.dll "
+                 "plugins/Bar/Bar.dll plugins/Foo/ plugins/Foo/Assets/ plugins/Foo/Assets/foo.bundle "
+                 "plugins/Foo/Foo.dll plugins/Foo/manifest.json plugins/Looks/ plugins/Looks/Textures/ "
+                 "plugins/Looks/Textures/stone.png plugins/Looks/notes.txt plugins/Off/ "
+                 "plugins/Off/Off.dll.disabled plugins/Other/ plugins/Other/Other.dll "
+                 "plugins/ShaderHelperForMac/ plugins/ShaderHelperForMac/ShaderHelperForMac.dll "
                  "plugins/ShaderHelperForMac/manifest.json plugins/Wrapped/ plugins/Wrapped/Data/ "
                  "plugins/Wrapped/Data/table.json plugins/Wrapped/Wrapped.dll");
-        QCOMPARE(read(m_game + "/BepInEx/config/foo.cfg"), QByteArray("[General]\nx = 1\n"));
+        QCOMPARE(read(m_game + "/BepInEx/config/foo.cfg"), "config/foo.cfg");
         QCOMPARE(read(m_game + "/BepInEx/config/other.cfg"), QByteArray("keep"));
-        QCOMPARE(read(m_game + "/BepInEx/config/bar.cfg"), QByteArray("new"));
+        QCOMPARE(read(m_game + "/BepInEx/config/bar.cfg"), "Bar/BepInEx/config/bar.cfg");
         QVERIFY(!QFileInfo::exists(m_game + "/README.txt"));
 
         const QStringList before = tree(m_game);
-        const auto e =
-            failure([&] { installZip(TestZip().file(".DS_Store").file("__MACOSX/._x"), "Nothing.zip"); });
+        const auto e = failure([&] { installZip(files(".DS_Store __MACOSX/._x"), "Nothing.zip"); });
         QVERIFY(e && e->kind() == ErrorKind::emptyArchive);
         QCOMPARE(e->message(), "Nothing doesn't seem to contain any mod files.");
         QCOMPARE(tree(m_game), before);
