@@ -101,28 +101,7 @@ private Q_SLOTS:
                  qPrintable(s.alertMessage().value_or("")));
     }
 
-    void drops() {
-        CatalogHarness h;
-        QVERIFY(h.begin());
-        AppState& s = *h.state;
-        const QString tmp = TestHome::path() + "/tmp/";
-        TestZip::repositoryMod("Foo", "1.0.0").save(tmp + "Foo.zip");
-        QVERIFY(h.act([&] { s.handleDropped({tmp + "Foo.zip"}); }));
-        QCOMPARE(h.busy, (QStringList{"Installing Foo.zip…", ""}));
-        QCOMPARE(s.lastAction(), "Installed Foo");
-
-        World::write(tmp + "Bar.dll", "MZ");
-        World::write(tmp + "notes.txt", "hi");
-        QVERIFY(h.act([&] { s.handleDropped({tmp + "notes.txt", tmp + "Bar.dll"}); }));
-        QCOMPARE(h.busy, (QStringList{"Installing 2 items…", ""}));
-        QCOMPARE(s.lastAction(), "Installed Bar.dll");
-        QCOMPARE(s.alertMessage(),
-                 "notes.txt isn't something I can install — drop a mod .zip, a .dll plugin, a "
-                 ".cfg file, or a mod folder.");
-        QVERIFY(modNamed(s, "Bar"));
-    }
-
-    void toggleTrashAndFolders() {
+    void toggleTrashFoldersAndDrops() {
         CatalogHarness h;
         h.plugin("Alpha.dll");
         h.plugin("Beta/Beta.dll");
@@ -154,6 +133,22 @@ private Q_SLOTS:
         s.openPluginsFolder(); // made first
         QCOMPARE(h.workspace.openedFolders, QStringList{h.world.pluginsDir()});
         QVERIFY(QFileInfo(h.world.pluginsDir()).isDir());
+
+        const QString tmp = TestHome::path() + "/tmp/";
+        TestZip::repositoryMod("Foo", "1.0.0").save(tmp + "Foo.zip");
+        QVERIFY(h.act([&] { s.handleDropped({tmp + "Foo.zip"}); }));
+        QCOMPARE(h.busy, (QStringList{"Installing Foo.zip…", ""}));
+        QCOMPARE(s.lastAction(), "Installed Foo");
+
+        World::write(tmp + "Bar.dll", "MZ");
+        World::write(tmp + "notes.txt", "hi");
+        QVERIFY(h.act([&] { s.handleDropped({tmp + "notes.txt", tmp + "Bar.dll"}); }));
+        QCOMPARE(h.busy, (QStringList{"Installing 2 items…", ""}));
+        QCOMPARE(s.lastAction(), "Installed Bar.dll");
+        QCOMPARE(s.alertMessage(),
+                 "notes.txt isn't something I can install — drop a mod .zip, a .dll plugin, a "
+                 ".cfg file, or a mod folder.");
+        QVERIFY(modNamed(s, "Bar"));
     }
 
     void versionOrder() {
