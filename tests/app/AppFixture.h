@@ -66,7 +66,6 @@ struct Harness {
         return int(refreshes->count());
     }
     bool refreshedSince(int mark) const { return refreshes->count() > mark && !state->busyMessage(); }
-    bool idle() const { return !busy.isEmpty() && busy.last().isEmpty(); }
     // Runs an action and waits until it has finished and a refresh started after it was published.
     bool act(const std::function<void()>& action, int timeoutMs = 10000) {
         const int m = mark();
@@ -74,7 +73,7 @@ struct Harness {
         return QTest::qWaitFor([&] { return refreshedSince(m); }, timeoutMs);
     }
     bool waitIdle() {
-        return QTest::qWaitFor([&] { return idle(); }, 10000);
+        return QTest::qWaitFor([&] { return !busy.isEmpty() && busy.last().isEmpty(); }, 10000);
     }
     // A new state over the world, once its first refresh is published.
     bool ready() {

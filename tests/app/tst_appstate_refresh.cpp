@@ -15,7 +15,6 @@ private Q_SLOTS:
         QVERIFY(!Sys::isAppleSilicon() && s.rosettaOK() && s.savesPresent() && !s.lastSaveBackupDate());
         QCOMPARE(s.doneCount(), 2); // Rosetta and the architecture need nothing on an Intel Mac
         QCOMPARE(s.launchOptionsString(), "\"…/steamapps/common/Valheim/start_game_bepinex.sh\" %command%");
-        QCOMPARE(s.launchOptionsString().size(), 60);
         s.setConsoleEnabled(true);
         QVERIFY(s.launchOptionsString().endsWith("%command% -console"));
         s.setLaunchOptionsManual(true);
@@ -52,18 +51,15 @@ private Q_SLOTS:
         QSignalSpy bundle(&s, &AppState::appBundleNameChanged), mods(&s, &AppState::modsChanged);
         QVERIFY(h.act([&] { s.refreshAll(); }));
         QVERIFY(bundle.count() == 1 && mods.count() == 0);
-    }
 
-    void rememberedFolderThatLostItsGame() {
-        Harness h;
+        // A remembered folder that lost its game gives way to the one Steam knows...
         const QString old = TestHome::path() + "/Games/OldCopy";
         QDir().mkpath(old);
         Defaults::setString("gameDir", old);
-        QVERIFY(h.start());
+        QVERIFY(h.ready());
         QCOMPARE(h.state->gameDir(), h.world.gameDir());
         QCOMPARE(Defaults::string("gameDir"), h.world.gameDir());
-
-        // Steam knows nothing either: the remembered folder stays, without a game.
+        // ...and stays, without a game, when Steam knows nothing either.
         QFile::remove(h.world.steamRoot() + "/config/libraryfolders.vdf");
         Defaults::setString("gameDir", old);
         QVERIFY(h.ready());

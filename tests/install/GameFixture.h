@@ -1,5 +1,9 @@
 #pragma once
 
+#include "platform/SkaldrunError.h"
+#include "tests/support/ModFixtures.h"
+#include "tests/support/TestZip.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -7,20 +11,25 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <optional>
 #include <sys/stat.h>
 
 // Small file helpers shared by the installer tests.
 namespace Fixture {
 
-inline bool write(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+inline void write(const QString& path, const QByteArray& bytes) {
+    ModFixtures::writeFile(path, bytes);
+}
+inline QByteArray read(const QString& path) {
+    return ModFixtures::readFile(path);
 }
 
-inline QByteArray read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+// An archive of the files named, separated by blanks, each holding its own name.
+inline TestZip files(const QString& names) {
+    TestZip zip;
+    for (const QString& name : names.split(QLatin1Char(' ')))
+        zip.file(name, name.toUtf8());
+    return zip;
 }
 
 // Permission bits of an item itself (links not followed).
@@ -45,8 +54,7 @@ inline QStringList tree(const QString& root) {
     QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        it.next();
-        const QFileInfo info = it.fileInfo();
+        const QFileInfo info = it.nextFileInfo();
         const QString rel = QDir(root).relativeFilePath(info.filePath());
         items.append(info.isDir() && !info.isSymLink() ? rel + QLatin1Char('/') : rel);
     }
@@ -66,8 +74,17 @@ inline QString isolateTemp(const QString& home) {
 
 // The installer's own temporary folders still present in `tmp`.
 inline QStringList leftovers(const QString& tmp) {
-    return QDir(tmp).entryList({QStringLiteral("skaldrun-*")},
-                               QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QDir(tmp).entryList({QStringLiteral("skaldrun-*")}, QDir::AllEntries | QDir::Hidden);
+}
+
+// The error `action` threw, or nothing when it returned.
+template <typename F> std::optional<SkaldrunError> failure(F&& action) {
+    try {
+        action();
+    } catch (const SkaldrunError& e) {
+        return e;
+    }
+    return std::nullopt;
 }
 
 } // namespace Fixture
