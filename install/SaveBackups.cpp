@@ -11,6 +11,8 @@ namespace Installer {
 
 SaveBackup backupSaves(const QString& savesDir, const QString& backupsRoot, int keep) {
     const QString dest = Fs::join(backupsRoot, backupFolderName(QDateTime::currentDateTime()));
+    // A backup made earlier in the same second owns this folder; never remove it below.
+    const bool existedBefore = Fs::itemExists(dest);
     Fs::mkpath(dest);
 
     int files = 0;
@@ -23,7 +25,8 @@ SaveBackup backupSaves(const QString& savesDir, const QString& backupsRoot, int 
         files += n;
     }
     if (files == 0) {
-        Fs::remove(dest);
+        if (!existedBefore)
+            Fs::remove(dest);
         throw InstallError::savesNotFound();
     }
 

@@ -56,6 +56,14 @@ private Q_SLOTS:
         QCOMPARE(e->message(), "Couldn't find any Valheim worlds or characters in ~/Library/Application "
                                "Support/IronGate/Valheim.");
         QCOMPARE(entries(older), QStringList{"2024-01-01 00.00.00"});
+
+        // A backup made in the same second owns the folder: a failed one must not remove it.
+        const QDateTime now = QDateTime::currentDateTime();
+        for (const QDateTime& when : {now, now.addSecs(1)})
+            write(root + '/' + Installer::backupFolderName(when) + "/worlds/kept.db", "kept");
+        QVERIFY(failure([&] { Installer::backupSaves(saves, root); }));
+        for (const QDateTime& when : {now, now.addSecs(1)})
+            QVERIFY(QFile::exists(root + '/' + Installer::backupFolderName(when) + "/worlds/kept.db"));
     }
 
     void fiveNewestAreKept() {
