@@ -5,6 +5,7 @@
 #include "tests/ui/ModsFixture.h"
 #include "ui/BuildSettings.h"
 #include "ui/ConfigEditorSheet.h"
+#include "ui/Controls.h"
 #include "ui/DropZone.h"
 #include "ui/ModRow.h"
 #include "ui/ModsPane.h"
@@ -17,6 +18,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QVariantAnimation>
 
 namespace {
 
@@ -242,6 +244,20 @@ private Q_SLOTS:
         QVERIFY(w.refresh());
         settle();
         QCOMPARE(int(pane.findChildren<ModRow*>().size()), rows);
+    }
+
+    void switchFlippedBackAtOnceEndsWhereItWasSet() {
+        Switch knob;
+        knob.setChecked(true);
+        knob.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&knob));
+        QCOMPARE(knob.position(), 1.0);
+        knob.setChecked(false); // starts sliding off…
+        knob.setChecked(true);  // …and is set back before the knob has moved
+        const auto* slide = knob.findChild<QVariantAnimation*>();
+        QVERIFY(slide);
+        QVERIFY(slide->state() != QAbstractAnimation::Running || slide->endValue().toReal() == 1.0);
+        QTRY_COMPARE(knob.position(), 1.0);
     }
 
     void contextMenuRevealsAndTrashes() {
