@@ -172,12 +172,13 @@ void BrowseRow::paint(QPainter* p, const QStyleOptionViewItem& option, const QMo
     int y = rect.top() + (rect.height() - blockHeight) / 2;
 
     // Name, then "by owner" in small secondary type.
-    const QString title = pkg.prettyName();
+    // Elided against the room there is: a name measured to its own (rounded) width can come out
+    // a hair wider when shaped and lose its last letters for nothing.
+    const QString title = nameMetrics.elidedText(pkg.prettyName(), Qt::ElideRight, width);
     const int nameWidth = std::min(nameMetrics.horizontalAdvance(title), width);
     p->setFont(name);
     p->setPen(Theme::primaryText());
-    p->drawText(QRect(left, y, nameWidth, nameMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                nameMetrics.elidedText(title, Qt::ElideRight, nameWidth));
+    p->drawText(QRect(left, y, width, nameMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter, title);
     const int byLeft = left + nameWidth + 5;
     if (width - (byLeft - left) > 24) {
         const int byWidth = width - (byLeft - left);

@@ -51,9 +51,10 @@ void Switch::checkStateSet() {
 
 void Switch::animateTo(bool on) {
     const qreal target = on ? 1.0 : 0.0;
-    if (qFuzzyCompare(m_position + 1, target + 1)) return;
+    // Stopped first: a slide the other way that hasn't moved the knob yet (a quick flip back)
+    // must not finish after this and leave the knob showing the wrong state.
     m_animation->stop();
-    if (!isVisible()) {
+    if (qFuzzyCompare(m_position + 1, target + 1) || !isVisible()) {
         m_position = target;
         update();
         return;

@@ -23,6 +23,8 @@ class Switch : public QAbstractButton {
 public:
     explicit Switch(QWidget* parent = nullptr);
     void setFollowsClicks(bool follows) { m_followsClicks = follows; }
+    // Where the knob is drawn: 0 off … 1 on; between the two while it slides.
+    qreal position() const { return m_position; }
     QSize sizeHint() const override;
 
 Q_SIGNALS:

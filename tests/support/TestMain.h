@@ -17,12 +17,21 @@ inline QTemporaryDir& dir() {
     return home;
 }
 
+// A temporary folder of the process's own, beside the home (tests empty the home between cases).
+// The app names some temporary files after what they hold ("BepInExPack_Valheim.zip"), so test
+// processes running side by side would otherwise overwrite each other's downloads.
+inline QTemporaryDir& tmp() {
+    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/skaldrun-test-tmp-XXXXXX"));
+    return folder;
+}
+
 inline void install() {
-    if (!dir().isValid()) {
+    if (!dir().isValid() || !tmp().isValid()) {
         std::fprintf(stderr, "Couldn't create a temporary home folder\n");
         std::exit(2);
     }
     qputenv("HOME", QFile::encodeName(dir().path()));
+    qputenv("TMPDIR", QFile::encodeName(tmp().path()));
     for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_DATA_DIRS",
                              "XDG_CONFIG_DIRS", "SKALDRUN_THUNDERSTORE_URL", "SKALDRUN_MACHINE", "SKALDRUN_TAB",
                              "SKALDRUN_OPEN", "SKALDRUN_OPEN_CONFIG"})

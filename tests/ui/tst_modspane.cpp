@@ -4,6 +4,7 @@
 #include "tests/ui/ModsFixture.h"
 #include "ui/BuildSettings.h"
 #include "ui/ConfigEditorSheet.h"
+#include "ui/Controls.h"
 #include "ui/DropZone.h"
 #include "ui/ModRow.h"
 #include "ui/ModsPane.h"
@@ -14,6 +15,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QVariantAnimation>
 
 namespace {
 
@@ -190,6 +192,20 @@ private Q_SLOTS:
         QCOMPARE(w.get<ModRow>(rowName(other)), otherRow);
         QVERIFY(w.refreshed());
         QCOMPARE(w.pane->findChildren<ModRow*>().size(), 2);
+    }
+
+    void switchFlippedBackAtOnceEndsWhereItWasSet() {
+        Switch knob;
+        knob.setChecked(true);
+        knob.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&knob));
+        QCOMPARE(knob.position(), 1.0);
+        knob.setChecked(false); // starts sliding off…
+        knob.setChecked(true);  // …and is set back before the knob has moved
+        const auto* slide = knob.findChild<QVariantAnimation*>();
+        QVERIFY(slide);
+        QVERIFY(slide->state() != QAbstractAnimation::Running || slide->endValue().toReal() == 1.0);
+        QTRY_COMPARE(knob.position(), 1.0);
     }
 
     void contextMenuRevealsAndTrashes() {

@@ -1,0 +1,503 @@
+// The whole journey in the real window, walked the way a player walks it: from an empty home to
+// all seven setup steps, then mods from the repository with their dependencies, a missing
+// dependency and a broken archive, a switch, a config edit, save backups and the shader capture.
+// Only the window's controls are used, and every step checks the disk. Built twice: as an Intel
+// Mac and as Apple Silicon, where the script gains its architecture block, the shader banner
+// offers the fix, and Rosetta can't be installed here, so the setup stays at six of seven.
+
+#include "app/AppState.h"
+#include "catalog/ThunderstoreStore.h"
+#include "discovery/Sys.h"
+#include "platform/AppSupport.h"
+#include "platform/Fs.h"
+#include "platform/Xattr.h"
+#include "tests/support/FakeRepository.h"
+#include "tests/support/RecordingDoubles.h"
+#include "tests/support/StandIns.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/TestZip.h"
+#include "tests/support/World.h"
+#include "ui/Application.h"
+#include "ui/BrowseModel.h"
+#include "ui/BrowseRow.h"
+#include "ui/BrowseView.h"
+#include "ui/ConfigEditorSheet.h"
+#include "ui/ConfigEntryRow.h"
+#include "ui/Controls.h"
+#include "ui/MainWindow.h"
+#include "ui/ModsPane.h"
+#include "ui/PackageIcons.h"
+#include "ui/StepCard.h"
+#include "ui/StepsPane.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QSettings>
+#include <QThreadPool>
+
+#include <memory>
+
+namespace {
+
+const QString bepPack = QStringLiteral("quellit-BepInExPack_Valheim");
+const QString script = QStringLiteral("start_game_bepinex.sh");
+
+QString preferences() {
+    return QString::fromUtf8(
+        World::read(QSettings(QStringLiteral("Skaldrun"), QStringLiteral("Skaldrun")).fileName()));
+}
+
+QStringList entries(const QString& dir) {
+    return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// The lines that differ between two texts of the same length, as "before -> after".
+QStringList changedLines(const QByteArray& before, const QByteArray& after) {
+    const QList<QByteArray> a = before.split('\n');
+    const QList<QByteArray> b = after.split('\n');
+    QStringList changed;
+    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i) {
+        if (a.value(i) != b.value(i)) changed << QString::fromUtf8(a.value(i) + " -> " + b.value(i));
+    }
+    return changed;
+}
+
+} // namespace
+
+class TestJourney : public QObject {
+    Q_OBJECT
+
+    World world{TestHome::path()};
+    FakeRepository repo;
+    StandInWorkspace workspace{world};
+    StandInClipboard clipboard{world};
+    ScriptedOpenPanel panel;
+    std::unique_ptr<AppState> state;
+    std::unique_ptr<MainWindow> window;
+    int shots = 0;
+
+public:
+    TestJourney() {
+        // Sys reads the machine once per process: it is named before anything asks.
+        qputenv("SKALDRUN_MACHINE", SKALDRUN_JOURNEY_MACHINE);
+    }
+
+private:
+    bool arm64() const { return state->isAppleSilicon(); }
+    QString game(const QString& relative) const { return world.gameDir() + QLatin1Char('/') + relative; }
+    StepCard* card(int step) const { return window->stepsPane()->card(step); }
+
+    // The widget of that name the player can see: in the window, a sheet or an alert.
+    template <typename T = QWidget> T* find(const QString& name) const {
+        for (T* widget : window->findChildren<T*>(name)) {
+            if (widget->isVisible()) return widget;
+        }
+        return nullptr;
+    }
+    QString text(const QString& name) const {
+        const QLabel* label = find<QLabel>(name);
+        return label ? label->text() : QStringLiteral("<%1 not shown>").arg(name);
+    }
+    QMessageBox* alert() const { return find<QMessageBox>(QStringLiteral("alert")); }
+
+    // Scrolls to the button, as the player would, and clicks it: it must be shown and enabled.
+    bool press(const QString& name) const {
+        auto* button = find<QAbstractButton>(name);
+        if (!button || !button->isEnabled()) {
+            qWarning("%s is %s", qPrintable(name), button ? "disabled" : "not on screen");
+            return false;
+        }
+        for (QWidget* up = button->parentWidget(); up; up = up->parentWidget()) {
+            if (auto* scroll = qobject_cast<QScrollArea*>(up)) scroll->ensureWidgetVisible(button);
+        }
+        QTest::mouseClick(button, Qt::LeftButton);
+        return true;
+    }
+
+    // Waits for the running action to finish, for the refresh it started to be published and
+    // for the views to draw it.
+    bool idle() const {
+        const bool done = QTest::qWaitFor(
+            [this] {
+                return !state->busyMessage() && QThreadPool::globalInstance()->activeThreadCount() == 0;
+            },
+            20000);
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::sendPostedEvents();
+            QCoreApplication::processEvents();
+        }
+        return done;
+    }
+
+    bool dismissAlert() const {
+        QMessageBox* box = alert();
+        if (!box || box->buttons().size() != 1 || box->buttons().first()->text() != QLatin1String("OK"))
+            return false;
+        QTest::mouseClick(box->buttons().first(), Qt::LeftButton);
+        return QTest::qWaitFor([this] { return !alert(); }, 5000) && !state->alertMessage();
+    }
+
+    void shot(QWidget* widget, const char* name) {
+        const QString file = QStringLiteral(SKALDRUN_SCREENSHOT_DIR "/journey%1-%2-%3.png")
+                                 .arg(arm64() ? QStringLiteral("-arm64") : QString())
+                                 .arg(++shots, 2, 10, QLatin1Char('0'))
+                                 .arg(QLatin1String(name));
+        QVERIFY2(widget->grab().save(file), qPrintable(file));
+    }
+
+    bool quarantined() const {
+        bool any = false;
+        Fs::walk(world.gameDir(), [&](const Fs::Entry& entry) {
+            any = any || Xattr::has(entry.path, Xattr::quarantineName());
+            return true;
+        });
+        return any;
+    }
+
+    void checkScript() const {
+        QVERIFY(Fs::isExecutable(game(script)));
+        const QByteArray text = World::read(game(script));
+        QVERIFY2(text.contains("\nexecutable_name=\"Valheim\"\n"), text.constData());
+        QVERIFY(!text.contains("valheim.x86_64"));
+        QCOMPARE(text.contains("\nexport ARCHPREFERENCE=\"x86_64\""), arm64());
+    }
+
+    bool openBrowse() const {
+        if (!press(QStringLiteral("modsPane.tab.browse"))) return false;
+        const BrowseModel* model = window->modsPane()->browseView()->model();
+        return QTest::qWaitFor(
+            [&] { return !state->thunder()->loading() && !model->preparing() && model->rowCount() > 0; },
+            20000);
+    }
+
+    bool iconsOnScreen() const {
+        BrowseView* browse = window->modsPane()->browseView();
+        auto* icons = browse->findChild<PackageIcons*>();
+        for (int row = 0; row < browse->model()->rowCount(); ++row) {
+            const QRect rect = browse->list()->visualRect(browse->model()->index(row));
+            if (rect.intersects(browse->list()->viewport()->rect()) &&
+                !icons->icon(browse->model()->package(row).iconURL))
+                return false;
+        }
+        return true;
+    }
+
+    // Types part of the package's name into Browse's search and presses the row's Install button.
+    bool installFromBrowse(const QString& query, const QString& fullName) const {
+        if (!openBrowse()) return false;
+        auto* search = find<QLineEdit>(QStringLiteral("browse.search"));
+        QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(search, query);
+        BrowseView* browse = window->modsPane()->browseView();
+        for (int row = 0; row < browse->model()->rowCount(); ++row) {
+            const QModelIndex index = browse->model()->index(row);
+            if (browse->model()->package(row).fullName != fullName) continue;
+            if (browse->model()->action(row) != BrowseModel::Action::install ||
+                !browse->model()->actionsEnabled())
+                return false;
+            browse->list()->scrollTo(index);
+            const QRect button =
+                BrowseRow::actionRect(browse->list()->visualRect(index), BrowseModel::Action::install);
+            QTest::mouseClick(browse->list()->viewport(), Qt::LeftButton, {}, button.center());
+            return state->busyMessage().has_value() && idle();
+        }
+        qWarning("%s isn't listed for \"%s\"", qPrintable(fullName), qPrintable(query));
+        return false;
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        Application::setUp(*qobject_cast<QApplication*>(QCoreApplication::instance()));
+        QVERIFY(QDir().mkpath(QStringLiteral(SKALDRUN_SCREENSHOT_DIR)));
+        repo.addStandardCatalog();
+        qputenv("SKALDRUN_THUNDERSTORE_URL", repo.baseUrl().toUtf8());
+        state = std::make_unique<AppState>(AppState::Services{&workspace, &clipboard, &panel});
+        QCOMPARE(state->isAppleSilicon(), QByteArray(SKALDRUN_JOURNEY_MACHINE) == "arm64");
+        window = std::make_unique<MainWindow>(state.get());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QVERIFY(idle());
+        QCOMPARE(window->size(), QSize(1000, 660));
+    }
+
+    void locateTheGame() {
+        QVERIFY(!state->gameDir());
+        shot(window.get(), "empty-home");
+        // Before Steam has the game, auto-detect says what to do.
+        QVERIFY(press(QStringLiteral("step1.autoDetect")));
+        QVERIFY(alert() &&
+                alert()->text().startsWith(QStringLiteral("Couldn't find Valheim in any Steam library.")));
+        QVERIFY(dismissAlert());
+
+        world.build(); // Steam installs the game into its second library
+        QVERIFY(press(QStringLiteral("step1.autoDetect")) && idle());
+        QCOMPARE(state->gameDir(), std::optional<QString>(world.gameDir()));
+        QVERIFY(preferences().contains(QStringLiteral("gameDir=") + world.gameDir()));
+        QVERIFY(card(1)->done());
+        QCOMPARE(text(QStringLiteral("steps.footer")),
+                 QStringLiteral("Found Valheim at ") + Sys::shortPath(world.gameDir()));
+        shot(window.get(), "game-found");
+    }
+
+    void rosettaCannotBeInstalledHere() {
+        if (!arm64()) QSKIP("An Intel Mac needs no Rosetta");
+        if (QFile::exists(QStringLiteral("/usr/sbin/softwareupdate")))
+            QSKIP("A real installer is here; the journey must not run it");
+        QVERIFY(!card(2)->done());
+        QVERIFY(press(QStringLiteral("step2.installRosetta")) && idle());
+        QVERIFY(alert());
+        QVERIFY2(alert()->text().startsWith(QStringLiteral("Rosetta 2 install didn't finish (exit ")),
+                 qPrintable(alert()->text()));
+        QVERIFY(alert()->text().endsWith(QStringLiteral(
+            "\nRun this in Terminal instead:\nsoftwareupdate --install-rosetta --agree-to-license")));
+        shot(alert(), "rosetta-failed");
+        QVERIFY(dismissAlert());
+        QVERIFY(!card(2)->done());
+    }
+
+    void installTheLoader() {
+        QVERIFY(!QFile::exists(game(QStringLiteral("BepInEx"))));
+        QVERIFY(find(QStringLiteral("modsPane.placeholder.noLoader")));
+        QVERIFY(press(QStringLiteral("step3.install")) && idle());
+        QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
+        QCOMPARE(repo.downloads(bepPack), 1);
+        for (const char* file :
+             {"BepInEx/core/BepInEx.dll", "doorstop_libs/libdoorstop_x64.dylib", "BepInEx/plugins"})
+            QVERIFY2(QFile::exists(game(QLatin1String(file))), file);
+        // The install fixes the script for this Mac by itself.
+        checkScript();
+        QVERIFY(preferences().contains(QStringLiteral("bepPackVersion=5.4.2202")));
+        QVERIFY(card(3)->done() && card(4)->done());
+        QVERIFY(!find(QStringLiteral("step3.fixScript")));
+        QCOMPARE(text(QStringLiteral("modsPane.bepVersion")), QStringLiteral("BepInEx 5.4.2202"));
+        QVERIFY(find(QStringLiteral("modsPane.placeholder.noMods")));
+    }
+
+    void fixAScriptCopiedByHand() {
+        // A pack unpacked by hand leaves the script as shipped; the steps offer the fix.
+        World::write(game(script), TestZip::launchScript());
+        QVERIFY(press(QStringLiteral("toolbar.refresh")) && idle());
+        QVERIFY(!card(3)->done());
+        QCOMPARE(card(4)->done(), !arm64());
+        QVERIFY(press(arm64() ? QStringLiteral("step4.applyFix") : QStringLiteral("step3.fixScript")) &&
+                idle());
+        checkScript();
+        QVERIFY(card(3)->done() && card(4)->done());
+    }
+
+    void clearQuarantine() {
+        // A browser flags what it downloads, and macOS refuses to load flagged code.
+        if (world.quarantineLoaderFiles() == 0)
+            QSKIP("This file system keeps no user extended attributes, so nothing can be quarantined here");
+        QVERIFY(quarantined());
+        QVERIFY(press(QStringLiteral("toolbar.refresh")) && idle());
+        QVERIFY(!card(5)->done());
+        shot(window.get(), "quarantined");
+        QVERIFY(press(QStringLiteral("step5.clearQuarantine")) && idle());
+        QVERIFY(!quarantined());
+        QVERIFY(card(5)->done());
+        QVERIFY(text(QStringLiteral("steps.footer")).startsWith(QStringLiteral("Removed quarantine from ")));
+    }
+
+    void launchOptionsIntoSteam() {
+        QVERIFY(!card(6)->done());
+        QVERIFY(press(QStringLiteral("step6.copyLaunchOptions")));
+        QCOMPARE(clipboard.texts.last(), state->launchOptionsString());
+        // The player pastes the line into Steam, which keeps it in the account's localconfig.vdf.
+        const QString vdf = QString::fromUtf8(World::read(world.localConfig()));
+        QVERIFY2(
+            vdf.contains(QStringLiteral("\"LaunchOptions\"\t\t\"\\\"%1\\\" %command%\"").arg(game(script))),
+            qPrintable(vdf));
+        QVERIFY(vdf.contains(QStringLiteral("\"LaunchOptions\"\t\t\"-novid\""))); // another game's stay
+        QVERIFY(press(QStringLiteral("toolbar.refresh")) && idle());
+        QVERIFY(card(6)->done());
+    }
+
+    void launchOnceAndFold() {
+        const QString log = game(QStringLiteral("BepInEx/LogOutput.log"));
+        QVERIFY(!QFile::exists(log));
+        QVERIFY(press(QStringLiteral("step7.launch")));
+        QCOMPARE(workspace.openedUrls.last(), QUrl(QStringLiteral("steam://rungameid/892970")));
+        QCOMPARE(workspace.launches, 1);
+        QVERIFY(QFile::exists(log));
+        QVERIFY(press(QStringLiteral("step7.recheck")) && idle());
+        QVERIFY(card(7)->done());
+        if (arm64()) {
+            // Without Rosetta the setup isn't done: it stays open at six of seven.
+            QCOMPARE(state->doneCount(), 6);
+            QVERIFY(!card(2)->done());
+            QVERIFY(!state->setupCollapsed() && window->stepsPane()->isVisible());
+            QCOMPARE(text(QStringLiteral("steps.progressText")), QStringLiteral("6 of 7 complete"));
+            shot(window.get(), "six-of-seven");
+            return;
+        }
+        QCOMPARE(state->doneCount(), 7);
+        QVERIFY(state->setupCollapsed());
+        QVERIFY(preferences().contains(QStringLiteral("setupCollapsed=true")));
+        QVERIFY(!window->stepsPane()->isVisible());
+        QVERIFY(find(QStringLiteral("setupBubble")));
+        shot(window.get(), "setup-folded");
+        // The bubble unfolds the finished steps; "Hide" folds them again.
+        QVERIFY(press(QStringLiteral("setupBubble")) && idle());
+        QVERIFY(window->stepsPane()->isVisible());
+        QCOMPARE(text(QStringLiteral("steps.progressText")),
+                 QStringLiteral("All set — mods load on next launch"));
+        shot(window.get(), "all-steps-done");
+        QVERIFY(press(QStringLiteral("steps.hide")) && idle());
+        QVERIFY(state->setupCollapsed() && !window->stepsPane()->isVisible());
+    }
+
+    void installWithDependencies() {
+        QVERIFY(openBrowse());
+        QTRY_VERIFY(iconsOnScreen()); // for the screenshot
+        shot(window.get(), "browse");
+        QVERIFY(installFromBrowse(QStringLiteral("epic"), QStringLiteral("Runecraft-Epic_Runes")));
+        QCOMPARE(entries(world.pluginsDir()), (QStringList{"CoreUtils", "Epic_Runes", "RuneLib"}));
+        for (const char* mod : {"CoreUtils", "Epic_Runes", "RuneLib"})
+            QVERIFY2(QFile::exists(world.pluginsDir() + QStringLiteral("/%1/%1.dll").arg(QLatin1String(mod))),
+                     mod);
+        QCOMPARE(repo.downloads(bepPack), 1); // every mod depends on the loader; it isn't fetched again
+        QCOMPARE(state->lastAction(), std::optional<QString>(QStringLiteral(
+                                          "Installed Epic Runes with 2 dependencies (CoreUtils, RuneLib)")));
+        const BrowseModel* model = window->modsPane()->browseView()->model();
+        QCOMPARE(model->rowCount(), 1);
+        QCOMPARE(model->action(0), BrowseModel::Action::installed);
+    }
+
+    void failuresExplainThemselves() {
+        // A dependency the catalog lacks: the mod installs, the alert names what is left to do.
+        QVERIFY(installFromBrowse(QStringLiteral("troll"), QStringLiteral("Fjordsmith-TrollTweaks")));
+        QVERIFY(alert());
+        QCOMPARE(alert()->text(),
+                 QStringLiteral("Not in the catalog (install manually): Ghostly-VanishedLib-1.0.0"));
+        shot(alert(), "missing-dependency");
+        QVERIFY(dismissAlert());
+        QVERIFY(QFile::exists(world.pluginsDir() + QStringLiteral("/TrollTweaks/TrollTweaks.dll")));
+
+        // A broken archive leaves nothing behind.
+        const QStringList before = entries(world.pluginsDir());
+        QVERIFY(installFromBrowse(QStringLiteral("anvil"), QStringLiteral("Brokkr-CrackedAnvil")));
+        QVERIFY(alert());
+        QVERIFY2(alert()->text().startsWith(QStringLiteral("CrackedAnvil: ")), qPrintable(alert()->text()));
+        QVERIFY(dismissAlert());
+        QCOMPARE(entries(world.pluginsDir()), before);
+    }
+
+    void switchAModOffAndOn() {
+        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
+        const QString folder = world.pluginsDir() + QStringLiteral("/TrollTweaks");
+        const QString row = QStringLiteral("modRow.") + folder;
+        QCOMPARE(text(QStringLiteral("modsPane.count")), QStringLiteral("4 of 4 enabled"));
+        QVERIFY(press(row + QStringLiteral(".switch")) && idle());
+        QCOMPARE(entries(folder), (QStringList{"TrollTweaks.dll.disabled", "manifest.json"}));
+        QCOMPARE(text(row + QStringLiteral(".detail")), QStringLiteral("1 plugin · disabled"));
+        QCOMPARE(text(QStringLiteral("modsPane.count")), QStringLiteral("3 of 4 enabled"));
+        // Flipped straight back, as a quick second click does: the knob ends where the mod is.
+        QVERIFY(press(row + QStringLiteral(".switch")) && idle());
+        QCOMPARE(entries(folder), (QStringList{"TrollTweaks.dll", "manifest.json"}));
+        QCOMPARE(text(QStringLiteral("modsPane.count")), QStringLiteral("4 of 4 enabled"));
+        auto* knob = find<Switch>(row + QStringLiteral(".switch"));
+        QVERIFY(knob && knob->isChecked());
+        QTRY_COMPARE(knob->position(), 1.0);
+    }
+
+    void editAConfig() {
+        QVERIFY(installFromBrowse(QStringLiteral("cozy"), QStringLiteral("Hearthworks-CozyHearth")));
+        const QString file = game(QStringLiteral("BepInEx/config/hearthworks.CozyHearth.cfg"));
+        const QByteArray shipped = FakeRepository::sampleConfig(QStringLiteral("CozyHearth"));
+        QCOMPARE(World::read(file), shipped);
+        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
+        QVERIFY(press(QStringLiteral("modRow.%1/CozyHearth.config").arg(world.pluginsDir())));
+        QPointer<ConfigEditorSheet> editor = window->modsPane()->configSheet();
+        QVERIFY(editor && QTest::qWaitForWindowExposed(editor));
+        QLineEdit* field = nullptr;
+        for (ConfigEntryRow* row : editor->findChildren<ConfigEntryRow*>()) {
+            if (row->entry().key == QLatin1String("Hearth Comfort"))
+                field = row->findChild<QLineEdit*>(row->objectName() + QStringLiteral(".field"));
+        }
+        QVERIFY(field && field->isVisible());
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, QStringLiteral("4"));
+        shot(editor, "config-editor");
+        QVERIFY(press(QStringLiteral("configEditor.save")) && idle());
+        QTRY_VERIFY(!editor);
+        QCOMPARE(changedLines(shipped, World::read(file)),
+                 QStringList{"Hearth Comfort = 2 -> Hearth Comfort = 4"});
+        QCOMPARE(
+            World::read(AppSupport::dir() + QStringLiteral("/original-configs/hearthworks.CozyHearth.cfg")),
+            shipped);
+    }
+
+    void savesAndTheShaderCapture() {
+        // The capture is ShaderHelperForMac's: Apple Silicon is offered it by the banner, an
+        // Intel Mac finds it in Browse.
+        if (arm64()) {
+            QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
+            QVERIFY(find(QStringLiteral("shaderFixBanner")));
+            shot(window.get(), "shader-banner");
+            QVERIFY(press(QStringLiteral("shaderFixBanner.installFix")) && idle());
+            QVERIFY(!find(QStringLiteral("shaderFixBanner")));
+        } else {
+            QVERIFY(
+                installFromBrowse(QStringLiteral("shader"), QStringLiteral("Tarnwick-ShaderHelperForMac")));
+        }
+        QVERIFY(
+            QFile::exists(world.pluginsDir() + QStringLiteral("/ShaderHelperForMac/ShaderHelperForMac.dll")));
+        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
+        shot(window.get(), "installed-mods");
+
+        QVERIFY(press(QStringLiteral("toolbar.settings")));
+        QPointer<SettingsSheet> sheet = window->settingsSheet();
+        QVERIFY(sheet && QTest::qWaitForWindowExposed(sheet));
+        QVERIFY(find(QStringLiteral("settings.procedure")));
+
+        const QString backups = AppSupport::dir() + QStringLiteral("/save-backups");
+        QVERIFY(entries(backups).isEmpty());
+        QVERIFY(press(QStringLiteral("settings.backupSaves")) && idle());
+        const QStringList made = entries(backups);
+        QCOMPARE(made.size(), 1);
+        const QStringList saves{"worlds_local/Midgard.db", "worlds_local/Midgard.fwl",
+                                "characters_local/Ragnhild.fch"};
+        for (const QString& save : saves) {
+            const QByteArray kept =
+                World::read(backups + QLatin1Char('/') + made.first() + QLatin1Char('/') + save);
+            QVERIFY2(!kept.isEmpty() && kept == World::read(world.savesDir() + QLatin1Char('/') + save),
+                     qPrintable(save));
+        }
+        QVERIFY(find(QStringLiteral("settings.lastBackup")));
+
+        // Everything but ShaderHelperForMac is parked for a vanilla capture, then brought back.
+        const QStringList mods = entries(world.pluginsDir());
+        QStringList parked = mods;
+        parked.removeAll(QStringLiteral("ShaderHelperForMac"));
+        QVERIFY(press(QStringLiteral("settings.moveModsAside")) && idle());
+        QCOMPARE(entries(world.pluginsDir()), QStringList{"ShaderHelperForMac"});
+        QCOMPARE(entries(game(QStringLiteral("BepInEx/plugins-stash-capture"))), parked);
+        QCOMPARE(clipboard.texts.last(), QStringLiteral("shaderhelper capturevanilla"));
+        QCOMPARE(text(QStringLiteral("settings.stashLine")),
+                 QStringLiteral("%1 items stashed in BepInEx/plugins-stash-capture").arg(parked.size()));
+        QVERIFY(find(QStringLiteral("modsPane.captureBanner")));
+        shot(sheet, "settings-capture");
+        QVERIFY(press(QStringLiteral("settings.moveModsBack")) && idle());
+        QCOMPARE(entries(world.pluginsDir()), mods);
+        QVERIFY(entries(game(QStringLiteral("BepInEx/plugins-stash-capture"))).isEmpty());
+
+        // A vanilla session overwrote a world: the backup puts it back, once confirmed.
+        const QString world1 = world.savesDir() + QStringLiteral("/worlds_local/Midgard.db");
+        World::write(world1, "overwritten by a vanilla session");
+        QVERIFY(press(QStringLiteral("settings.restoreSaves")));
+        QVERIFY(find<QMessageBox>(QStringLiteral("settings.restoreConfirm")));
+        QVERIFY(press(QStringLiteral("settings.restoreConfirm.restore")) && idle());
+        QCOMPARE(World::read(world1), QByteArray(4096, '\x42'));
+        QVERIFY(press(QStringLiteral("settings.done")) && idle());
+        QTRY_VERIFY(!sheet);
+    }
+};
+
+SKALDRUN_TEST_MAIN_IMPL(TestJourney, QApplication)
+#include "tst_journey.moc"
