@@ -44,15 +44,17 @@ QString counted(qint64 n, const QString& noun) {
     return QString::number(n) + QLatin1Char(' ') + noun + (n == 1 ? QString() : QStringLiteral("s"));
 }
 
-QString tempArchivePath(const QString& name) { return Fs::join(QDir::tempPath(), name); }
+QString tempArchivePath(const QString& name) {
+    return Fs::join(QDir::tempPath(), name);
+}
 
 QString newArchiveName() {
-    return QStringLiteral("ts-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper() + QStringLiteral(".zip");
+    return QStringLiteral("ts-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper() +
+           QStringLiteral(".zip");
 }
 
 QString errorText(const std::exception& e) {
-    if (auto* own = dynamic_cast<const SkaldrunError*>(&e))
-        return own->message();
+    if (auto* own = dynamic_cast<const SkaldrunError*>(&e)) return own->message();
     return QString::fromLocal8Bit(e.what());
 }
 
@@ -97,8 +99,7 @@ void AppState::setConsoleEnabled(bool value) {
 
 void AppState::setBusyMessage(const std::optional<QString>& value) {
     // A finished action leaves no stale bar behind, and says so to whoever draws the bar.
-    if (!value && m_busyProgress)
-        setBusyProgress(std::nullopt);
+    if (!value && m_busyProgress) setBusyProgress(std::nullopt);
     assign(m_busyMessage, value, &AppState::busyMessageChanged);
 }
 
@@ -133,21 +134,26 @@ int AppState::doneCount() const {
            int(stepSteam()) + int(stepVerify());
 }
 
-QString AppState::effectiveScriptName() const { return m_scriptName.value_or(Outside::defaultScriptName); }
+QString AppState::effectiveScriptName() const {
+    return m_scriptName.value_or(Outside::defaultScriptName);
+}
 
 QString AppState::launchOptionsString() const {
     const QString suffix = m_consoleEnabled ? QStringLiteral(" -console") : QString();
     if (m_gameDir)
-        return Process::shellQuoted(Fs::join(*m_gameDir, effectiveScriptName())) + QStringLiteral(" %command%") + suffix;
+        return Process::shellQuoted(Fs::join(*m_gameDir, effectiveScriptName())) +
+               QStringLiteral(" %command%") + suffix;
     return QStringLiteral("\"…/steamapps/common/Valheim/start_game_bepinex.sh\" %command%") + suffix;
 }
 
 int AppState::enabledModCount() const {
-    return int(std::count_if(m_mods.cbegin(), m_mods.cend(), [](const ModItem& m) { return m.enabled && m.dllCount > 0; }));
+    return int(std::count_if(m_mods.cbegin(), m_mods.cend(),
+                             [](const ModItem& m) { return m.enabled && m.dllCount > 0; }));
 }
 
 int AppState::toggleableModCount() const {
-    return int(std::count_if(m_mods.cbegin(), m_mods.cend(), [](const ModItem& m) { return m.dllCount > 0; }));
+    return int(
+        std::count_if(m_mods.cbegin(), m_mods.cend(), [](const ModItem& m) { return m.dllCount > 0; }));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -155,22 +161,18 @@ int AppState::toggleableModCount() const {
 
 void AppState::onGui(const Weak& self, std::function<void(AppState&)> fn) {
     Async::postToGui([self, fn = std::move(fn)] {
-        if (self)
-            fn(*self);
+        if (self) fn(*self);
     });
 }
 
 std::function<void(qint64, qint64)> AppState::progressReporter(const Weak& self) {
     auto lastPercent = std::make_shared<std::atomic<int>>(-1);
     return [self, lastPercent](qint64 received, qint64 total) {
-        if (total <= 0)
-            return;
+        if (total <= 0) return;
         const int percent = int(std::clamp<qint64>(received * 100 / total, 0, 100));
-        if (lastPercent->exchange(percent) == percent)
-            return;
+        if (lastPercent->exchange(percent) == percent) return;
         onGui(self, [percent](AppState& state) {
-            if (state.m_busyMessage)
-                state.setBusyProgress(percent / 100.0);
+            if (state.m_busyMessage) state.setBusyProgress(percent / 100.0);
         });
     };
 }
@@ -181,13 +183,13 @@ void AppState::refreshAll() {
     const Weak self(this);
     Async::runInBackground([self, remembered, appleSilicon] {
         ProbeResult result = probeStatus(remembered, appleSilicon);
-        onGui(self, [result = std::move(result)](AppState& state) { state.publish(result.dir, result.snapshot); });
+        onGui(self,
+              [result = std::move(result)](AppState& state) { state.publish(result.dir, result.snapshot); });
     });
 }
 
 void AppState::publish(const std::optional<QString>& dir, const Snapshot& snapshot) {
-    if (dir && (!m_gameDir || *m_gameDir != *dir))
-        setGameDirRemembered(*dir);
+    if (dir && (!m_gameDir || *m_gameDir != *dir)) setGameDirRemembered(*dir);
     apply(snapshot);
     startWatchingPlugins();
     Q_EMIT refreshed();
@@ -206,8 +208,7 @@ void AppState::apply(const Snapshot& s) {
     assign(m_launchOptionsDetected, s.launchDetected, &AppState::launchOptionsDetectedChanged);
     assign(m_logDate, s.logDate, &AppState::logDateChanged);
     // An unchanged list is not republished, so a periodic refresh doesn't disturb the mods pane.
-    if (s.mods != m_mods)
-        setMods(s.mods);
+    if (s.mods != m_mods) setMods(s.mods);
     assign(m_captureStashCount, s.captureStashCount, &AppState::captureStashCountChanged);
     assign(m_shaderCacheDate, s.shaderCacheDate, &AppState::shaderCacheDateChanged);
     assign(m_savesPresent, s.savesPresent, &AppState::savesPresentChanged);
@@ -220,20 +221,16 @@ void AppState::apply(const Snapshot& s) {
 }
 
 void AppState::refreshMods() {
-    if (m_gameDir)
-        setMods(ModScanner::scan(*m_gameDir));
+    if (m_gameDir) setMods(ModScanner::scan(*m_gameDir));
 }
 
 void AppState::startWatchingPlugins() {
-    if (!m_gameDir)
-        return;
+    if (!m_gameDir) return;
     const QString path = ModScanner::pluginsDir(*m_gameDir);
-    if (!Fs::isDir(path))
-        return;
+    if (!Fs::isDir(path)) return;
     // The watcher forgets a folder that was deleted; a folder made again at the same path is
     // watched anew rather than left unwatched until the game folder changes.
-    if (m_watcher && m_watchedPath == path && m_watcher->directories().contains(path))
-        return;
+    if (m_watcher && m_watchedPath == path && m_watcher->directories().contains(path)) return;
     delete m_watcher;
     m_watcher = nullptr;
     auto* watcher = new QFileSystemWatcher(this);
@@ -256,13 +253,13 @@ void AppState::autoDetectGame() {
         refreshAll();
         return;
     }
-    setAlertMessage(QStringLiteral("Couldn't find Valheim in any Steam library. Install it through Steam first, or "
-                                   "choose its folder manually."));
+    setAlertMessage(
+        QStringLiteral("Couldn't find Valheim in any Steam library. Install it through Steam first, or "
+                       "choose its folder manually."));
 }
 
 void AppState::chooseGameFolder() {
-    if (!m_services.openPanel)
-        return;
+    if (!m_services.openPanel) return;
     OpenPanel::Request request;
     request.chooseFolders = true;
     request.buttonText = QStringLiteral("Choose");
@@ -270,8 +267,7 @@ void AppState::chooseGameFolder() {
     request.startDir = m_gameDir ? *m_gameDir : Fs::join(Steam::root(), Outside::libraryCommonDir);
     const Weak self(this);
     m_services.openPanel->open(request, [self](std::optional<QString> chosen) {
-        if (!self || !chosen)
-            return;
+        if (!self || !chosen) return;
         self->setGameDirRemembered(*chosen);
         self->refreshAll();
     });
@@ -281,13 +277,15 @@ void AppState::installRosetta() {
     setBusyMessage(QStringLiteral("Installing Rosetta 2… this can take a minute"));
     const Weak self(this);
     Async::runInBackground([self] {
-        const Sys::RunResult result = Sys::run(QStringLiteral("/usr/sbin/softwareupdate"),
-                                               {QStringLiteral("--install-rosetta"), QStringLiteral("--agree-to-license")});
+        const Sys::RunResult result =
+            Sys::run(QStringLiteral("/usr/sbin/softwareupdate"),
+                     {QStringLiteral("--install-rosetta"), QStringLiteral("--agree-to-license")});
         onGui(self, [result](AppState& state) {
             state.setBusyMessage(std::nullopt);
             if (result.code != 0)
-                state.setAlertMessage(QStringLiteral("Rosetta 2 install didn't finish (exit %1).\n").arg(result.code) +
-                                      result.out + QStringLiteral("\nRun this in Terminal instead:\n") + rosettaCommand);
+                state.setAlertMessage(
+                    QStringLiteral("Rosetta 2 install didn't finish (exit %1).\n").arg(result.code) +
+                    result.out + QStringLiteral("\nRun this in Terminal instead:\n") + rosettaCommand);
             else
                 state.setLastAction(QStringLiteral("Rosetta 2 installed"));
             state.refreshAll();
@@ -300,9 +298,9 @@ void AppState::downloadAndInstallBepInEx() {
                                           Repository::bepInExPackLabel);
 }
 
-void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QString& package, const QString& label) {
-    if (!m_gameDir)
-        return;
+void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QString& package,
+                                                     const QString& label) {
+    if (!m_gameDir) return;
     const QString dir = *m_gameDir;
     setBusyMessage(QStringLiteral("Contacting Thunderstore…"));
     const QUrl endpoint = Repository::packageEndpoint(ns, package);
@@ -316,23 +314,22 @@ void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QS
             });
         };
         const Http::Result answer = Http::get(endpoint);
-        if (self.isNull())
-            return;
+        if (self.isNull()) return;
         QUrl downloadUrl;
         std::optional<QString> version;
         if (answer.responded) {
             const QJsonDocument doc = QJsonDocument::fromJson(answer.body);
-            const QJsonValue latest = doc.isObject() ? doc.object().value(QStringLiteral("latest")) : QJsonValue();
+            const QJsonValue latest =
+                doc.isObject() ? doc.object().value(QStringLiteral("latest")) : QJsonValue();
             const QJsonValue url = latest.toObject().value(QStringLiteral("download_url"));
-            if (latest.isObject() && url.isString())
-                downloadUrl = QUrl(url.toString(), QUrl::StrictMode);
+            if (latest.isObject() && url.isString()) downloadUrl = QUrl(url.toString(), QUrl::StrictMode);
             const QJsonValue number = latest.toObject().value(QStringLiteral("version_number"));
-            if (number.isString())
-                version = number.toString();
+            if (number.isString()) version = number.toString();
         }
         if (!downloadUrl.isValid() || downloadUrl.scheme().isEmpty()) {
-            fail(QStringLiteral("Couldn't reach Thunderstore for %1. Download it from %2 yourself and drop the .zip "
-                                "anywhere on this window.")
+            fail(QStringLiteral(
+                     "Couldn't reach Thunderstore for %1. Download it from %2 yourself and drop the .zip "
+                     "anywhere on this window.")
                      .arg(label, host));
             return;
         }
@@ -371,16 +368,14 @@ void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QS
 }
 
 void AppState::installBepInExFromZip() {
-    if (!m_gameDir || !m_services.openPanel)
-        return;
+    if (!m_gameDir || !m_services.openPanel) return;
     const QString dir = *m_gameDir;
     OpenPanel::Request request;
     request.message = QStringLiteral("Choose the BepInExPack_Valheim .zip you downloaded");
     request.fileSuffixes = {QStringLiteral("zip")};
     const Weak self(this);
     m_services.openPanel->open(request, [self, dir](std::optional<QString> zip) {
-        if (!self || !zip)
-            return;
+        if (!self || !zip) return;
         const QString archive = *zip;
         self->runInstall([archive, dir] { return Installer::installZip(archive, dir); });
     });
@@ -407,23 +402,19 @@ void AppState::runTask(const QString& busy, bool refreshAfterFailure, std::funct
                 state.setLastAction(*result);
             else
                 state.setAlertMessage(failure);
-            if (result || refreshAfterFailure)
-                state.refreshAll();
+            if (result || refreshAfterFailure) state.refreshAll();
         });
     });
 }
 
 void AppState::openPackPage() {
-    if (m_services.workspace)
-        m_services.workspace->openUrl(Installer::packPage());
+    if (m_services.workspace) m_services.workspace->openUrl(Installer::packPage());
 }
 
 void AppState::fixScript() {
-    if (!m_gameDir)
-        return;
+    if (!m_gameDir) return;
     const auto script = Steam::bepScript(*m_gameDir);
-    if (!script)
-        return;
+    if (!script) return;
     try {
         Installer::patchScript(*script, *m_gameDir);
     } catch (const std::exception& e) {
@@ -435,8 +426,7 @@ void AppState::fixScript() {
 }
 
 void AppState::clearQuarantine() {
-    if (!m_gameDir)
-        return;
+    if (!m_gameDir) return;
     const QString dir = *m_gameDir;
     setBusyMessage(QStringLiteral("Clearing quarantine flags…"));
     const Weak self(this);
@@ -445,7 +435,8 @@ void AppState::clearQuarantine() {
         onGui(self, [n](AppState& state) {
             state.setBusyMessage(std::nullopt);
             state.setLastAction(n < 1 ? QStringLiteral("No quarantine flags found")
-                                      : QStringLiteral("Removed quarantine from ") + counted(n, QStringLiteral("file")));
+                                      : QStringLiteral("Removed quarantine from ") +
+                                            counted(n, QStringLiteral("file")));
             state.refreshAll();
         });
     });
@@ -457,8 +448,7 @@ void AppState::copyLaunchOptions() {
 }
 
 void AppState::copyToClipboard(const QString& text) {
-    if (m_services.clipboard)
-        m_services.clipboard->setText(text);
+    if (m_services.clipboard) m_services.clipboard->setText(text);
 }
 
 void AppState::launchValheim() {
@@ -468,18 +458,17 @@ void AppState::launchValheim() {
 }
 
 void AppState::playVanilla() {
-    if (!m_gameDir)
-        return;
+    if (!m_gameDir) return;
     const auto app = Steam::valheimAppBundle(*m_gameDir);
-    if (!app)
-        return;
+    if (!app) return;
     const QList<RunningApplication> running =
         m_services.workspace ? m_services.workspace->runningApplications() : QList<RunningApplication>();
     const bool steamRunning = std::any_of(running.cbegin(), running.cend(), [](const RunningApplication& a) {
         return a.bundleIdentifier == Outside::steamBundleIdentifier;
     });
     if (!steamRunning) {
-        setAlertMessage(QStringLiteral("Start Steam first — Valheim needs it running even for a vanilla launch."));
+        setAlertMessage(
+            QStringLiteral("Start Steam first — Valheim needs it running even for a vanilla launch."));
         return;
     }
     const QString executable =
@@ -496,16 +485,13 @@ void AppState::playVanilla() {
 }
 
 bool AppState::isValheimRunning() const {
-    if (Process::isRunning(m_vanillaPid))
-        return true;
-    if (!m_services.workspace)
-        return false;
+    if (Process::isRunning(m_vanillaPid)) return true;
+    if (!m_services.workspace) return false;
     for (const RunningApplication& app : m_services.workspace->runningApplications()) {
         // A game whose bundle was moved or deleted while it runs still holds the saves open.
         if (!app.bundlePath.isEmpty() && app.bundlePath.toLower().contains(QLatin1String("valheim.app")))
             return true;
-        if (app.name.toLower() == QLatin1String("valheim"))
-            return true;
+        if (app.name.toLower() == QLatin1String("valheim")) return true;
     }
     return false;
 }
@@ -515,8 +501,7 @@ bool AppState::isValheimRunning() const {
 
 std::optional<ModItem> AppState::installedMod(const TSPackage& package) const {
     const auto it = m_installedByName.constFind(ConfigStore::normalize(package.name));
-    if (it == m_installedByName.cend())
-        return std::nullopt;
+    if (it == m_installedByName.cend()) return std::nullopt;
     return m_mods.at(*it);
 }
 
@@ -540,8 +525,7 @@ bool AppState::versionLess(const QString& a, const QString& b) {
     for (qsizetype i = 0; i < std::max(x.size(), y.size()); ++i) {
         const qint64 p = i < x.size() ? x[i] : 0;
         const qint64 q = i < y.size() ? y[i] : 0;
-        if (p != q)
-            return p < q;
+        if (p != q) return p < q;
     }
     return false;
 }
@@ -562,8 +546,7 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
     const QStringList missing = resolution.missing;
     const QString requested = package.prettyName();
     Async::runInBackground([self, chain, missing, requested, dir] {
-        if (self.isNull())
-            return;
+        if (self.isNull()) return;
         QStringList installedNames;
         QStringList failures;
         const qsizetype n = chain.size();
@@ -582,7 +565,8 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
             const Http::Result download = Http::download(*p.downloadURL, archive, progressReporter(self));
             if (!download.responded) {
                 failures << name + QStringLiteral(": ") +
-                                (download.error.isEmpty() ? QStringLiteral("download failed") : download.error);
+                                (download.error.isEmpty() ? QStringLiteral("download failed")
+                                                          : download.error);
                 continue;
             }
             try {
@@ -594,7 +578,8 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
             Fs::remove(archive);
         }
         if (!missing.isEmpty())
-            failures << QStringLiteral("Not in the catalog (install manually): ") + missing.join(QStringLiteral(", "));
+            failures << QStringLiteral("Not in the catalog (install manually): ") +
+                            missing.join(QStringLiteral(", "));
         onGui(self, [installedNames, failures, requested](AppState& state) {
             state.setBusyMessage(std::nullopt);
             const qsizetype m = installedNames.size();
@@ -602,18 +587,18 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
                 state.setLastAction(QStringLiteral("Installed ") + requested);
             } else if (m > 1 && installedNames.last() == requested) {
                 const qsizetype d = m - 1;
-                state.setLastAction(QStringLiteral("Installed %1 with %2 %3 (%4)")
-                                        .arg(requested)
-                                        .arg(d)
-                                        .arg(d == 1 ? QStringLiteral("dependency") : QStringLiteral("dependencies"),
-                                             installedNames.mid(0, d).join(QStringLiteral(", "))));
+                state.setLastAction(
+                    QStringLiteral("Installed %1 with %2 %3 (%4)")
+                        .arg(requested)
+                        .arg(d)
+                        .arg(d == 1 ? QStringLiteral("dependency") : QStringLiteral("dependencies"),
+                             installedNames.mid(0, d).join(QStringLiteral(", "))));
             } else if (m > 0) {
                 // The requested package itself failed (the alert says why); say what did install.
                 state.setLastAction(QStringLiteral("Installed %1, but not %2")
                                         .arg(installedNames.join(QStringLiteral(", ")), requested));
             }
-            if (!failures.isEmpty())
-                state.setAlertMessage(failures.join(QLatin1Char('\n')));
+            if (!failures.isEmpty()) state.setAlertMessage(failures.join(QLatin1Char('\n')));
             state.refreshAll();
         });
     });
@@ -624,8 +609,7 @@ void AppState::handleDropped(const QStringList& paths) {
         setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1), then drop mods here."));
         return;
     }
-    if (paths.isEmpty())
-        return;
+    if (paths.isEmpty()) return;
     const QString dir = *m_gameDir;
     setBusyMessage(paths.size() == 1 ? QStringLiteral("Installing %1…").arg(Fs::fileName(paths.first()))
                                      : QStringLiteral("Installing %1 items…").arg(paths.size()));
@@ -642,10 +626,8 @@ void AppState::handleDropped(const QStringList& paths) {
         }
         onGui(self, [results, errors](AppState& state) {
             state.setBusyMessage(std::nullopt);
-            if (!results.isEmpty())
-                state.setLastAction(results.join(QStringLiteral(" · ")));
-            if (!errors.isEmpty())
-                state.setAlertMessage(errors.join(QStringLiteral("\n\n")));
+            if (!results.isEmpty()) state.setLastAction(results.join(QStringLiteral(" · ")));
+            if (!errors.isEmpty()) state.setAlertMessage(errors.join(QStringLiteral("\n\n")));
             state.refreshAll();
         });
     });
@@ -673,26 +655,22 @@ void AppState::trash(const ModItem& mod) {
 }
 
 void AppState::reveal(const ModItem& mod) {
-    if (m_services.workspace)
-        m_services.workspace->reveal(mod.url);
+    if (m_services.workspace) m_services.workspace->reveal(mod.url);
 }
 
 void AppState::openGameFolder() {
-    if (m_gameDir && m_services.workspace)
-        m_services.workspace->openFolder(*m_gameDir);
+    if (m_gameDir && m_services.workspace) m_services.workspace->openFolder(*m_gameDir);
 }
 
 void AppState::openPluginsFolder() {
-    if (!m_gameDir)
-        return;
+    if (!m_gameDir) return;
     QString target;
     try {
         target = Installer::ensurePlugins(*m_gameDir);
     } catch (const SkaldrunError&) {
         target = ModScanner::pluginsDir(*m_gameDir);
     }
-    if (m_services.workspace)
-        m_services.workspace->openFolder(target);
+    if (m_services.workspace) m_services.workspace->openFolder(target);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -700,24 +678,25 @@ void AppState::openPluginsFolder() {
 
 void AppState::backupSaves() {
     if (isValheimRunning()) {
-        setAlertMessage(
-            QStringLiteral("Quit Valheim first — backing up while the game is running can capture a half-written save."));
+        setAlertMessage(QStringLiteral(
+            "Quit Valheim first — backing up while the game is running can capture a half-written save."));
         return;
     }
     runTask(QStringLiteral("Backing up worlds and characters…"), false, [] {
-        const int files = Installer::backupSaves(Installer::valheimSavesDir(), Installer::saveBackupsRoot()).files;
+        const int files =
+            Installer::backupSaves(Installer::valheimSavesDir(), Installer::saveBackupsRoot()).files;
         return QStringLiteral("Backed up ") + counted(files, QStringLiteral("save file"));
     });
 }
 
 void AppState::restoreSavesFromLatestBackup() {
     if (isValheimRunning()) {
-        setAlertMessage(QStringLiteral("Quit Valheim first — restoring while the game is running would corrupt the save."));
+        setAlertMessage(QStringLiteral(
+            "Quit Valheim first — restoring while the game is running would corrupt the save."));
         return;
     }
     const auto latest = Installer::latestSaveBackup(Installer::saveBackupsRoot());
-    if (!latest)
-        return;
+    if (!latest) return;
     runTask(QStringLiteral("Restoring worlds and characters…"), false, [backup = *latest] {
         const int files = Installer::restoreSaves(backup, Installer::valheimSavesDir());
         return QStringLiteral("Restored ") + counted(files, QStringLiteral("save file")) +
@@ -726,8 +705,7 @@ void AppState::restoreSavesFromLatestBackup() {
 }
 
 void AppState::stashModsForCapture() {
-    if (!m_gameDir)
-        return;
+    if (!m_gameDir) return;
     int n = 0;
     try {
         n = Installer::stashModsForCapture(*m_gameDir);
@@ -742,8 +720,7 @@ void AppState::stashModsForCapture() {
 }
 
 void AppState::restoreModsAfterCapture() {
-    if (!m_gameDir)
-        return;
+    if (!m_gameDir) return;
     int n = 0;
     try {
         n = Installer::restoreStashedMods(*m_gameDir);
@@ -769,5 +746,6 @@ void AppState::installShaderHelper() {
 
 void AppState::openShaderHelperPage() {
     if (m_services.workspace)
-        m_services.workspace->openUrl(Repository::packagePage(Repository::shaderHelper.ns, Repository::shaderHelper.name));
+        m_services.workspace->openUrl(
+            Repository::packagePage(Repository::shaderHelper.ns, Repository::shaderHelper.name));
 }

@@ -44,11 +44,14 @@ class AppState : public QObject {
     Q_PROPERTY(int captureStashCount READ captureStashCount NOTIFY captureStashCountChanged)
     Q_PROPERTY(std::optional<QDateTime> shaderCacheDate READ shaderCacheDate NOTIFY shaderCacheDateChanged)
     Q_PROPERTY(bool savesPresent READ savesPresent NOTIFY savesPresentChanged)
-    Q_PROPERTY(std::optional<QDateTime> lastSaveBackupDate READ lastSaveBackupDate NOTIFY lastSaveBackupDateChanged)
+    Q_PROPERTY(
+        std::optional<QDateTime> lastSaveBackupDate READ lastSaveBackupDate NOTIFY lastSaveBackupDateChanged)
     Q_PROPERTY(QList<ModItem> mods READ mods NOTIFY modsChanged)
-    Q_PROPERTY(std::optional<QString> busyMessage READ busyMessage WRITE setBusyMessage NOTIFY busyMessageChanged)
+    Q_PROPERTY(
+        std::optional<QString> busyMessage READ busyMessage WRITE setBusyMessage NOTIFY busyMessageChanged)
     Q_PROPERTY(std::optional<double> busyProgress READ busyProgress NOTIFY busyProgressChanged)
-    Q_PROPERTY(std::optional<QString> alertMessage READ alertMessage WRITE setAlertMessage NOTIFY alertMessageChanged)
+    Q_PROPERTY(std::optional<QString> alertMessage READ alertMessage WRITE setAlertMessage NOTIFY
+                   alertMessageChanged)
     Q_PROPERTY(std::optional<QString> lastAction READ lastAction WRITE setLastAction NOTIFY lastActionChanged)
     Q_PROPERTY(bool setupCollapsed READ setupCollapsed WRITE setSetupCollapsed NOTIFY setupCollapsedChanged)
     Q_PROPERTY(bool consoleEnabled READ consoleEnabled WRITE setConsoleEnabled NOTIFY consoleEnabledChanged)
@@ -61,7 +64,8 @@ public:
         OpenPanel* openPanel = nullptr;
     };
 
-    static inline const QString rosettaCommand = QStringLiteral("softwareupdate --install-rosetta --agree-to-license");
+    static inline const QString rosettaCommand =
+        QStringLiteral("softwareupdate --install-rosetta --agree-to-license");
 
     explicit AppState(Services services, QObject* parent = nullptr);
     ~AppState() override;
@@ -206,7 +210,8 @@ private:
     void setGameDirRemembered(const QString& dir);
     void setMods(const QList<ModItem>& mods);
     void setBusyProgress(const std::optional<double>& value);
-    void downloadAndInstallThunderstorePackage(const QString& ns, const QString& package, const QString& label);
+    void downloadAndInstallThunderstorePackage(const QString& ns, const QString& package,
+                                               const QString& label);
     void runInstall(std::function<QString()> work);
     // Runs work on the pool under a busy text; its text becomes lastAction, its error the alert.
     void runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work);

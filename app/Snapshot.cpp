@@ -15,28 +15,25 @@ namespace {
 std::optional<QString> settleFolder(const std::optional<QString>& remembered) {
     std::optional<QString> dir = remembered ? remembered : Steam::findValheim();
     if (dir && remembered && !Steam::valheimAppBundle(*dir)) {
-        if (auto found = Steam::findValheim())
-            dir = found;
+        if (auto found = Steam::findValheim()) dir = found;
     }
     return dir;
 }
 
 void probeGameFolder(const QString& d, Snapshot& s) {
-    if (auto bundle = Steam::valheimAppBundle(d))
-        s.appBundleName = Fs::fileName(*bundle);
+    if (auto bundle = Steam::valheimAppBundle(d)) s.appBundleName = Fs::fileName(*bundle);
 
     const QString dll = Fs::join(d, Outside::bepCoreDll);
     const QString dylib = Fs::join(d, Outside::doorstopDylib);
     const std::optional<QString> script = Steam::bepScript(d);
-    if (script)
-        s.scriptName = Fs::fileName(*script);
+    if (script) s.scriptName = Fs::fileName(*script);
     s.bepFilesPresent = Fs::exists(dll) && Fs::exists(dylib) && script.has_value();
 
     if (script) {
         s.scriptExecutable = Fs::isExecutable(*script);
         if (auto text = Fs::tryReadUtf8(*script)) {
-            s.scriptNameConfigured =
-                !text->contains(Outside::shippedExecutableLine) && !text->contains(Outside::emptyExecutableLine);
+            s.scriptNameConfigured = !text->contains(Outside::shippedExecutableLine) &&
+                                     !text->contains(Outside::emptyExecutableLine);
             s.archConfigured = text->contains(Outside::archMarker);
         }
     }
@@ -44,8 +41,7 @@ void probeGameFolder(const QString& d, Snapshot& s) {
     if (s.bepFilesPresent) {
         // The pack's own version is remembered at install; reading the DLL is the fallback.
         s.bepVersion = Defaults::string(QStringLiteral("bepPackVersion"));
-        if (!s.bepVersion)
-            s.bepVersion = PEVersion::fileVersion(dll);
+        if (!s.bepVersion) s.bepVersion = PEVersion::fileVersion(dll);
         s.quarantineCount = Quarantine::flaggedCount(d);
     }
 
@@ -62,8 +58,7 @@ ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, bool ap
     ProbeResult result;
     result.dir = settleFolder(rememberedGameDir);
     Snapshot& s = result.snapshot;
-    if (result.dir)
-        probeGameFolder(*result.dir, s);
+    if (result.dir) probeGameFolder(*result.dir, s);
 
     s.rosettaOK = !appleSilicon || Sys::rosettaInstalled();
     s.launchDetected = Steam::launchOptionsConfigured();

@@ -44,16 +44,14 @@ int main() {
                                       0x05, 0x00, 0x00, 0x00, 0x9A, 0x08, 0x00, 0x00, 0x00, 0x00};
     std::memcpy(bytes.data() + fileSize - sizeof record, record, sizeof record);
     QFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size())
-        return 1;
+    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size()) return 1;
     out.close();
 
     std::vector<double> scan, bare;
     for (int round = 0; round < 15; ++round) {
         std::optional<QString> version;
         scan.push_back(timeMs([&] { version = PEVersion::fileVersion(path); }));
-        if (!version || *version != QLatin1String("5.4.2202"))
-            return 2;
+        if (!version || *version != QLatin1String("5.4.2202")) return 2;
         const void* hit = nullptr;
         bare.push_back(timeMs([&] {
             QFile f(path);
@@ -61,8 +59,7 @@ int main() {
             const uchar* mapped = f.map(0, f.size());
             hit = memmem(mapped, size_t(f.size()), record, 4);
         }));
-        if (!hit)
-            return 3;
+        if (!hit) return 3;
     }
     const double mb = double(fileSize) / (1 << 20);
     std::printf("pe_scan_mb_per_s %.0f MB/s\n", mb / (medianOf(scan) / 1000.0));

@@ -4,8 +4,7 @@ namespace Repository {
 
 QString baseUrl() {
     QString base = qEnvironmentVariable("SKALDRUN_THUNDERSTORE_URL");
-    if (base.trimmed().isEmpty())
-        base = defaultBaseUrl;
+    if (base.trimmed().isEmpty()) base = defaultBaseUrl;
     base = base.trimmed();
     while (base.endsWith(QLatin1Char('/')))
         base.chop(1);
@@ -17,7 +16,9 @@ QString websiteHost() {
     return host.isEmpty() ? QUrl(defaultBaseUrl).host() : host;
 }
 
-QUrl packageList() { return QUrl(baseUrl() + packageListPath); }
+QUrl packageList() {
+    return QUrl(baseUrl() + packageListPath);
+}
 
 QUrl packageEndpoint(const QString& ns, const QString& name) {
     return QUrl(baseUrl() + QStringLiteral("/api/experimental/package/") + ns + QLatin1Char('/') + name +
@@ -25,7 +26,8 @@ QUrl packageEndpoint(const QString& ns, const QString& name) {
 }
 
 QUrl packagePage(const QString& ns, const QString& name) {
-    return QUrl(baseUrl() + QStringLiteral("/c/valheim/p/") + ns + QLatin1Char('/') + name + QLatin1Char('/'));
+    return QUrl(baseUrl() + QStringLiteral("/c/valheim/p/") + ns + QLatin1Char('/') + name +
+                QLatin1Char('/'));
 }
 
 } // namespace Repository

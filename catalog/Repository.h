@@ -23,7 +23,8 @@ inline const QString shaderHelperLabel = QStringLiteral("ShaderHelperForMac");
 QString baseUrl();     // without a trailing slash
 QString websiteHost(); // the host players know the site by, e.g. "thunderstore.io"
 QUrl packageList();    // the whole Valheim package list in one JSON document
-QUrl packageEndpoint(const QString& ns, const QString& name); // {"latest": {"download_url", "version_number"}}
-QUrl packagePage(const QString& ns, const QString& name);     // the web page, for the browser
+QUrl packageEndpoint(const QString& ns,
+                     const QString& name);                // {"latest": {"download_url", "version_number"}}
+QUrl packagePage(const QString& ns, const QString& name); // the web page, for the browser
 
 } // namespace Repository

@@ -28,7 +28,8 @@ inline const QString consoleArgument = QStringLiteral("-console");
 // --- The BepInEx pack, installed (relative to the game folder) ---
 inline const QString bepCoreDll = QStringLiteral("BepInEx/core/BepInEx.dll");
 inline const QString doorstopDylib = QStringLiteral("doorstop_libs/libdoorstop_x64.dylib");
-inline const QStringList scriptNames = {QStringLiteral("start_game_bepinex.sh"), QStringLiteral("run_bepinex.sh")};
+inline const QStringList scriptNames = {QStringLiteral("start_game_bepinex.sh"),
+                                        QStringLiteral("run_bepinex.sh")};
 inline const QString defaultScriptName = QStringLiteral("start_game_bepinex.sh");
 inline const QString serverScriptName = QStringLiteral("start_server_bepinex.sh");
 inline const QString doorstopConfig = QStringLiteral("doorstop_config.ini");
@@ -54,8 +55,8 @@ inline const QStringList saveSubdirs = {QStringLiteral("worlds_local"), QStringL
                                         QStringLiteral("worlds"), QStringLiteral("characters")};
 
 // --- ShaderHelperForMac ---
-inline const QString shaderBaselineCache =
-    QStringLiteral("BepInEx/config/ShaderHelperForMac/_vanilla_baseline.cache"); // relative to the game folder
+inline const QString shaderBaselineCache = QStringLiteral(
+    "BepInEx/config/ShaderHelperForMac/_vanilla_baseline.cache"); // relative to the game folder
 inline const QString shaderCaptureCommand = QStringLiteral("shaderhelper capturevanilla");
 
 } // namespace Outside

@@ -8,14 +8,15 @@
 
 namespace Quarantine {
 
-QString attrName() { return Xattr::quarantineName(); }
+QString attrName() {
+    return Xattr::quarantineName();
+}
 
 QStringList targets(const QString& gameDir) {
     QStringList found;
     for (const QString& name : targetNames) {
         const QString path = Fs::join(gameDir, name);
-        if (Fs::exists(path))
-            found.append(path);
+        if (Fs::exists(path)) found.append(path);
     }
     return found;
 }
@@ -42,8 +43,7 @@ int flaggedCount(const QString& gameDir) {
     const QString name = attrName();
     int count = 0;
     forEachItem(gameDir, [&](const QString& path) {
-        if (Xattr::has(path, name))
-            ++count;
+        if (Xattr::has(path, name)) ++count;
     });
     return count;
 }
@@ -52,8 +52,7 @@ int clear(const QString& gameDir) {
     const QString name = attrName();
     int cleared = 0;
     forEachItem(gameDir, [&](const QString& path) {
-        if (Xattr::has(path, name) && Xattr::remove(path, name))
-            ++cleared;
+        if (Xattr::has(path, name) && Xattr::remove(path, name)) ++cleared;
     });
     return cleared;
 }

@@ -9,10 +9,15 @@
 namespace Quarantine {
 
 QString attrName(); // "com.apple.quarantine" under the platform's attribute namespace
-inline const QStringList targetNames = {
-    QStringLiteral("start_game_bepinex.sh"), QStringLiteral("run_bepinex.sh"), QStringLiteral("start_server_bepinex.sh"),
-    QStringLiteral("doorstop_config.ini"),   QStringLiteral("winhttp.dll"),    QStringLiteral(".doorstop_version"),
-    QStringLiteral("changelog.txt"),         QStringLiteral("doorstop_libs"),  QStringLiteral("BepInEx")};
+inline const QStringList targetNames = {QStringLiteral("start_game_bepinex.sh"),
+                                        QStringLiteral("run_bepinex.sh"),
+                                        QStringLiteral("start_server_bepinex.sh"),
+                                        QStringLiteral("doorstop_config.ini"),
+                                        QStringLiteral("winhttp.dll"),
+                                        QStringLiteral(".doorstop_version"),
+                                        QStringLiteral("changelog.txt"),
+                                        QStringLiteral("doorstop_libs"),
+                                        QStringLiteral("BepInEx")};
 
 QStringList targets(const QString& gameDir);
 int flaggedCount(const QString& gameDir);

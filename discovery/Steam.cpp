@@ -11,16 +11,16 @@
 
 namespace Steam {
 
-QString root() { return Fs::join(Fs::homeDir(), Outside::steamDataDir); }
+QString root() {
+    return Fs::join(Fs::homeDir(), Outside::steamDataDir);
+}
 
 QStringList libraryFolders() {
     QStringList result{root()};
     const auto text = Fs::tryReadUtf8(Fs::join(root(), Outside::libraryFoldersVdf));
-    if (!text)
-        return result;
+    if (!text) return result;
     static const QRegularExpression pathEntry(QStringLiteral("\"path\"\\s*\"([^\"]+)\""));
-    if (!pathEntry.isValid())
-        return result;
+    if (!pathEntry.isValid()) return result;
     auto it = pathEntry.globalMatch(*text);
     while (it.hasNext()) {
         const auto match = it.next();
@@ -31,8 +31,7 @@ QStringList libraryFolders() {
         const QString cleaned = QDir::cleanPath(path);
         const bool known = std::any_of(result.cbegin(), result.cend(),
                                        [&](const QString& seen) { return QDir::cleanPath(seen) == cleaned; });
-        if (!known)
-            result.append(path);
+        if (!known) result.append(path);
     }
     return result;
 }
@@ -40,29 +39,27 @@ QStringList libraryFolders() {
 std::optional<QString> findValheim() {
     for (const QString& library : libraryFolders()) {
         const QString candidate = Fs::join(library, Outside::gameInLibrary);
-        if (valheimAppBundle(candidate))
-            return candidate;
+        if (valheimAppBundle(candidate)) return candidate;
     }
     return std::nullopt;
 }
 
 std::optional<QString> valheimAppBundle(const QString& folder) {
     const auto names = Fs::list(folder);
-    if (!names)
-        return std::nullopt;
+    if (!names) return std::nullopt;
     for (const QString& name : *names) {
         if (Fs::extension(name) == QLatin1String("app") && name.toLower().contains(QLatin1String("valheim")))
             return Fs::join(folder, name);
     }
     for (const QString& name : *names) {
-        if (Fs::extension(name) == QLatin1String("app"))
-            return Fs::join(folder, name);
+        if (Fs::extension(name) == QLatin1String("app")) return Fs::join(folder, name);
     }
     return std::nullopt;
 }
 
 QString innerExecutableName(const QString& appBundle) {
-    if (auto name = Plist::stringValue(Fs::join(appBundle, Outside::bundleInfoPlist), Outside::bundleExecutableKey))
+    if (auto name =
+            Plist::stringValue(Fs::join(appBundle, Outside::bundleInfoPlist), Outside::bundleExecutableKey))
         return *name;
     return Fs::withoutExtension(Fs::fileName(appBundle));
 }
@@ -70,8 +67,7 @@ QString innerExecutableName(const QString& appBundle) {
 std::optional<QString> bepScript(const QString& gameDir) {
     for (const QString& name : Outside::scriptNames) {
         const QString path = Fs::join(gameDir, name);
-        if (Fs::exists(path))
-            return path;
+        if (Fs::exists(path)) return path;
     }
     return std::nullopt;
 }
@@ -79,18 +75,15 @@ std::optional<QString> bepScript(const QString& gameDir) {
 bool launchOptionsConfigured() {
     const QString userdata = Fs::join(root(), Outside::userDataDir);
     const auto accounts = Fs::list(userdata);
-    if (!accounts)
-        return false;
+    if (!accounts) return false;
     const QString quotedID = QLatin1Char('"') + valheimAppID + QLatin1Char('"');
     for (const QString& account : *accounts) {
         const auto text = Fs::tryReadUtf8(Fs::join(Fs::join(userdata, account), Outside::localConfigVdf));
-        if (!text)
-            continue;
+        if (!text) continue;
         qsizetype from = 0;
         for (;;) {
             const qsizetype at = text->indexOf(quotedID, from, Qt::CaseSensitive);
-            if (at < 0)
-                break;
+            if (at < 0) break;
             const qsizetype windowStart = at + quotedID.size();
             const QString window = text->mid(windowStart, 8000).toLower();
             if (window.contains(QLatin1String("launchoptions")) && window.contains(QLatin1String("bepinex")))

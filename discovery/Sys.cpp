@@ -13,11 +13,9 @@ namespace Sys {
 namespace {
 
 QString machineName() {
-    if (qEnvironmentVariableIsSet("SKALDRUN_MACHINE"))
-        return qEnvironmentVariable("SKALDRUN_MACHINE");
+    if (qEnvironmentVariableIsSet("SKALDRUN_MACHINE")) return qEnvironmentVariable("SKALDRUN_MACHINE");
     struct utsname info;
-    if (::uname(&info) != 0)
-        return {};
+    if (::uname(&info) != 0) return {};
     const size_t length = strnlen(info.machine, sizeof info.machine);
     QStringDecoder decoder(QStringDecoder::Utf8);
     return decoder.decode(QByteArrayView(info.machine, qsizetype(length)));
@@ -31,9 +29,9 @@ bool isAppleSilicon() {
 }
 
 bool rosettaInstalled() {
-    if (Fs::exists(rosettaMarker))
-        return true;
-    return run(QStringLiteral("/usr/bin/arch"), {QStringLiteral("-x86_64"), QStringLiteral("/usr/bin/true")}).code == 0;
+    if (Fs::exists(rosettaMarker)) return true;
+    return run(QStringLiteral("/usr/bin/arch"), {QStringLiteral("-x86_64"), QStringLiteral("/usr/bin/true")})
+               .code == 0;
 }
 
 RunResult run(const QString& path, const QStringList& args) {
@@ -41,6 +39,8 @@ RunResult run(const QString& path, const QStringList& args) {
     return RunResult{result.code, result.out};
 }
 
-QString shortPath(const QString& path) { return Fs::displayPath(path); }
+QString shortPath(const QString& path) {
+    return Fs::displayPath(path);
+}
 
 } // namespace Sys

@@ -25,8 +25,7 @@ SaveBackup backupSaves(const QString& savesDir, const QString& backupsRoot, int 
         files += n;
     }
     if (files == 0) {
-        if (!existedBefore)
-            Fs::remove(dest);
+        if (!existedBefore) Fs::remove(dest);
         throw InstallError::savesNotFound();
     }
 

@@ -5,12 +5,13 @@
 
 namespace Async {
 
-void runInBackground(std::function<void()> work) { QThreadPool::globalInstance()->start(std::move(work)); }
+void runInBackground(std::function<void()> work) {
+    QThreadPool::globalInstance()->start(std::move(work));
+}
 
 void postToGui(std::function<void()> fn) {
     QCoreApplication* app = QCoreApplication::instance();
-    if (!app)
-        return;
+    if (!app) return;
     QMetaObject::invokeMethod(app, std::move(fn), Qt::QueuedConnection);
 }
 

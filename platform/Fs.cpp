@@ -23,9 +23,13 @@ namespace Fs {
 
 namespace {
 
-QByteArray native(const QString& path) { return QFile::encodeName(path); }
+QByteArray native(const QString& path) {
+    return QFile::encodeName(path);
+}
 
-QString osReason(int osError) { return QString::fromLocal8Bit(std::strerror(osError)); }
+QString osReason(int osError) {
+    return QString::fromLocal8Bit(std::strerror(osError));
+}
 
 // Removes the trailing "." Qt's error strings sometimes carry, so messages read as one sentence.
 QString trimmedReason(QString reason) {
@@ -38,16 +42,16 @@ QString trimmedReason(QString reason) {
 struct FdCloser {
     int fd = -1;
     ~FdCloser() {
-        if (fd >= 0)
-            ::close(fd);
+        if (fd >= 0) ::close(fd);
     }
 };
 
 } // namespace
 
 [[noreturn]] void fail(const QString& verb, const QString& path, const QString& reason) {
-    throw SkaldrunError(QStringLiteral("Couldn't %1 “%2”: %3.").arg(verb, displayPath(path), trimmedReason(reason)),
-                        ErrorKind::fileSystem);
+    throw SkaldrunError(
+        QStringLiteral("Couldn't %1 “%2”: %3.").arg(verb, displayPath(path), trimmedReason(reason)),
+        ErrorKind::fileSystem);
 }
 
 [[noreturn]] void fail(const QString& verb, const QString& path, int osError) {
@@ -55,12 +59,9 @@ struct FdCloser {
 }
 
 QString join(const QString& dir, const QString& relative) {
-    if (relative.isEmpty())
-        return dir;
-    if (dir.isEmpty())
-        return relative;
-    if (dir.endsWith(QLatin1Char('/')))
-        return dir + relative;
+    if (relative.isEmpty()) return dir;
+    if (dir.isEmpty()) return relative;
+    if (dir.endsWith(QLatin1Char('/'))) return dir + relative;
     return dir + QLatin1Char('/') + relative;
 }
 
@@ -77,18 +78,15 @@ QString parent(const QString& path) {
     while (p.size() > 1 && p.endsWith(QLatin1Char('/')))
         p.chop(1);
     const qsizetype slash = p.lastIndexOf(QLatin1Char('/'));
-    if (slash < 0)
-        return QStringLiteral(".");
-    if (slash == 0)
-        return QStringLiteral("/");
+    if (slash < 0) return QStringLiteral(".");
+    if (slash == 0) return QStringLiteral("/");
     return p.left(slash);
 }
 
 QString extension(const QString& path) {
     const QString name = fileName(path);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-    if (dot <= 0 || dot == name.size() - 1)
-        return {};
+    if (dot <= 0 || dot == name.size() - 1) return {};
     return name.mid(dot + 1);
 }
 
@@ -97,13 +95,16 @@ QString withoutExtension(const QString& name) {
     return ext.isEmpty() ? name : name.left(name.size() - ext.size() - 1);
 }
 
-QString homeDir() { return QDir::homePath(); }
+QString homeDir() {
+    return QDir::homePath();
+}
 
 QString displayPath(const QString& path) {
     const QString home = homeDir();
     // Only a whole leading folder is the home folder: "/home/al" doesn't shorten "/home/alice".
     if (!home.isEmpty() && path.startsWith(home) &&
-        (path.size() == home.size() || path.at(home.size()) == QLatin1Char('/') || home.endsWith(QLatin1Char('/'))))
+        (path.size() == home.size() || path.at(home.size()) == QLatin1Char('/') ||
+         home.endsWith(QLatin1Char('/'))))
         return QStringLiteral("~") + path.mid(home.size());
     return path;
 }
@@ -128,12 +129,13 @@ bool isSymLink(const QString& path) {
     return ::lstat(native(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
-bool isExecutable(const QString& path) { return ::access(native(path).constData(), X_OK) == 0; }
+bool isExecutable(const QString& path) {
+    return ::access(native(path).constData(), X_OK) == 0;
+}
 
 std::optional<QDateTime> modificationTime(const QString& path) {
     struct stat st;
-    if (::stat(native(path).constData(), &st) != 0)
-        return std::nullopt;
+    if (::stat(native(path).constData(), &st) != 0) return std::nullopt;
 #ifdef __APPLE__
     const auto& ts = st.st_mtimespec;
 #else
@@ -144,8 +146,7 @@ std::optional<QDateTime> modificationTime(const QString& path) {
 
 std::optional<QString> canonicalPath(const QString& path) {
     char* resolved = ::realpath(native(path).constData(), nullptr);
-    if (!resolved)
-        return std::nullopt;
+    if (!resolved) return std::nullopt;
     QString out = QFile::decodeName(resolved);
     std::free(resolved);
     return out;
@@ -156,12 +157,10 @@ namespace {
 // Lists a folder with readdir; entry kinds come from d_type when the file system offers it.
 template <typename Fn> bool readDir(const QString& dir, Fn&& onEntry) {
     DIR* d = ::opendir(native(dir).constData());
-    if (!d)
-        return false;
+    if (!d) return false;
     while (dirent* e = ::readdir(d)) {
         const char* n = e->d_name;
-        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0)))
-            continue;
+        if (n[0] == '.' && (n[1] == 0 || (n[1] == '.' && n[2] == 0))) continue;
         onEntry(e);
     }
     ::closedir(d);
@@ -172,8 +171,7 @@ template <typename Fn> bool readDir(const QString& dir, Fn&& onEntry) {
 
 std::optional<QStringList> list(const QString& dir) {
     QStringList names;
-    if (!readDir(dir, [&](dirent* e) { names.append(QFile::decodeName(e->d_name)); }))
-        return std::nullopt;
+    if (!readDir(dir, [&](dirent* e) { names.append(QFile::decodeName(e->d_name)); })) return std::nullopt;
     return names;
 }
 
@@ -186,8 +184,7 @@ std::optional<QList<Entry>> entries(const QString& dir) {
         unsigned char type = e->d_type;
         if (type == DT_LNK || type == DT_UNKNOWN) {
             struct stat lst;
-            if (::lstat(native(entry.path).constData(), &lst) == 0)
-                entry.isSymLink = S_ISLNK(lst.st_mode);
+            if (::lstat(native(entry.path).constData(), &lst) == 0) entry.isSymLink = S_ISLNK(lst.st_mode);
             struct stat st;
             entry.isDir = ::stat(native(entry.path).constData(), &st) == 0 && S_ISDIR(st.st_mode);
         } else {
@@ -195,8 +192,7 @@ std::optional<QList<Entry>> entries(const QString& dir) {
         }
         out.append(std::move(entry));
     });
-    if (!ok)
-        return std::nullopt;
+    if (!ok) return std::nullopt;
     return out;
 }
 
@@ -223,8 +219,7 @@ void walkInto(const QString& dir, const std::function<bool(const Entry&)>& visit
     });
     for (const Entry& child : children) {
         const bool descend = visit(child);
-        if (descend && child.isDir && !child.isSymLink)
-            walkInto(child.path, visit);
+        if (descend && child.isDir && !child.isSymLink) walkInto(child.path, visit);
     }
 }
 
@@ -232,8 +227,7 @@ void walkInto(const QString& dir, const std::function<bool(const Entry&)>& visit
 
 bool walk(const QString& root, const std::function<bool(const Entry&)>& visit) {
     DIR* d = ::opendir(native(root).constData());
-    if (!d)
-        return false;
+    if (!d) return false;
     ::closedir(d);
     walkInto(root, visit);
     return true;
@@ -241,23 +235,18 @@ bool walk(const QString& root, const std::function<bool(const Entry&)>& visit) {
 
 std::optional<QByteArray> tryRead(const QString& path) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
     QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        return std::nullopt;
+    if (f.error() != QFileDevice::NoError) return std::nullopt;
     return bytes;
 }
 
 QByteArray read(const QString& path) {
     QFile f(path);
-    if (isDir(path))
-        fail(QStringLiteral("read"), path, EISDIR);
-    if (!f.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("read"), path, f.errorString());
+    if (isDir(path)) fail(QStringLiteral("read"), path, EISDIR);
+    if (!f.open(QIODevice::ReadOnly)) fail(QStringLiteral("read"), path, f.errorString());
     QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError)
-        fail(QStringLiteral("read"), path, f.errorString());
+    if (f.error() != QFileDevice::NoError) fail(QStringLiteral("read"), path, f.errorString());
     return bytes;
 }
 
@@ -266,22 +255,19 @@ std::optional<QString> decodeUtf8(const QByteArray& bytes) {
     QStringDecoder decoder(QStringDecoder::Utf8,
                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
+    if (decoder.hasError()) return std::nullopt;
     return text;
 }
 
 std::optional<QString> tryReadUtf8(const QString& path) {
     auto bytes = tryRead(path);
-    if (!bytes)
-        return std::nullopt;
+    if (!bytes) return std::nullopt;
     return decodeUtf8(*bytes);
 }
 
 QString readUtf8(const QString& path) {
     auto text = decodeUtf8(read(path));
-    if (!text)
-        fail(QStringLiteral("read"), path, QStringLiteral("it isn't UTF-8 text"));
+    if (!text) fail(QStringLiteral("read"), path, QStringLiteral("it isn't UTF-8 text"));
     return *text;
 }
 
@@ -343,68 +329,53 @@ void MappedFile::releaseBefore(qsizetype offset) {
 
 void writeAtomic(const QString& path, const QByteArray& bytes) {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("write"), path, f.errorString());
-    if (f.write(bytes) != bytes.size())
-        fail(QStringLiteral("write"), path, f.errorString());
-    if (!f.commit())
-        fail(QStringLiteral("write"), path, f.errorString());
+    if (!f.open(QIODevice::WriteOnly)) fail(QStringLiteral("write"), path, f.errorString());
+    if (f.write(bytes) != bytes.size()) fail(QStringLiteral("write"), path, f.errorString());
+    if (!f.commit()) fail(QStringLiteral("write"), path, f.errorString());
 }
 
 void mkpath(const QString& dir) {
-    if (isDir(dir))
-        return;
+    if (isDir(dir)) return;
     const QString cleaned = QDir::cleanPath(dir);
     const QStringList parts = cleaned.split(QLatin1Char('/'));
     QString current = cleaned.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QString();
     for (const QString& part : parts) {
-        if (part.isEmpty())
-            continue;
+        if (part.isEmpty()) continue;
         current = join(current, part);
-        if (::mkdir(native(current).constData(), 0755) == 0)
-            continue;
+        if (::mkdir(native(current).constData(), 0755) == 0) continue;
         const int err = errno;
         if (err == EEXIST) {
-            if (isDir(current))
-                continue;
+            if (isDir(current)) continue;
             fail(QStringLiteral("create the folder"), dir, ENOTDIR);
         }
-        if (isDir(current))
-            continue;
+        if (isDir(current)) continue;
         fail(QStringLiteral("create the folder"), dir, err);
     }
 }
 
 void copyFile(const QString& from, const QString& to) {
     FdCloser in{::open(native(from).constData(), O_RDONLY | O_CLOEXEC)};
-    if (in.fd < 0)
-        fail(QStringLiteral("read"), from, errno);
+    if (in.fd < 0) fail(QStringLiteral("read"), from, errno);
     struct stat st;
-    if (::fstat(in.fd, &st) != 0)
-        fail(QStringLiteral("read"), from, errno);
-    if (S_ISDIR(st.st_mode))
-        fail(QStringLiteral("read"), from, EISDIR);
+    if (::fstat(in.fd, &st) != 0) fail(QStringLiteral("read"), from, errno);
+    if (S_ISDIR(st.st_mode)) fail(QStringLiteral("read"), from, EISDIR);
     FdCloser out{::open(native(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 07777)};
-    if (out.fd < 0)
-        fail(QStringLiteral("create"), to, errno);
+    if (out.fd < 0) fail(QStringLiteral("create"), to, errno);
     static constexpr size_t chunk = 1 << 20;
     std::vector<char> buffer(chunk);
     for (;;) {
         const ssize_t n = ::read(in.fd, buffer.data(), chunk);
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             const int err = errno;
             ::unlink(native(to).constData());
             fail(QStringLiteral("read"), from, err);
         }
-        if (n == 0)
-            break;
+        if (n == 0) break;
         for (ssize_t done = 0; done < n;) {
             const ssize_t w = ::write(out.fd, buffer.data() + done, size_t(n - done));
             if (w < 0) {
-                if (errno == EINTR)
-                    continue;
+                if (errno == EINTR) continue;
                 const int err = errno;
                 ::unlink(native(to).constData());
                 fail(QStringLiteral("write"), to, err);
@@ -417,46 +388,36 @@ void copyFile(const QString& from, const QString& to) {
 
 void copyItem(const QString& from, const QString& to) {
     struct stat st;
-    if (::lstat(native(from).constData(), &st) != 0)
-        fail(QStringLiteral("copy"), from, errno);
-    if (S_ISLNK(st.st_mode))
-        return;
+    if (::lstat(native(from).constData(), &st) != 0) fail(QStringLiteral("copy"), from, errno);
+    if (S_ISLNK(st.st_mode)) return;
     if (!S_ISDIR(st.st_mode)) {
         copyFile(from, to);
         return;
     }
-    if (::mkdir(native(to).constData(), 0755) != 0)
-        fail(QStringLiteral("create the folder"), to, errno);
+    if (::mkdir(native(to).constData(), 0755) != 0) fail(QStringLiteral("create the folder"), to, errno);
     auto children = entries(from);
-    if (!children)
-        fail(QStringLiteral("read the folder"), from, errno);
+    if (!children) fail(QStringLiteral("read the folder"), from, errno);
     for (const Entry& child : *children) {
-        if (child.isSymLink)
-            continue;
+        if (child.isSymLink) continue;
         copyItem(child.path, join(to, child.name));
     }
 }
 
 void move(const QString& from, const QString& to) {
-    if (!itemExists(from))
-        fail(QStringLiteral("move"), from, ENOENT);
+    if (!itemExists(from)) fail(QStringLiteral("move"), from, ENOENT);
     if (itemExists(to))
         fail(QStringLiteral("move"), from, QStringLiteral("“%1” already exists").arg(fileName(to)));
-    if (::rename(native(from).constData(), native(to).constData()) == 0)
-        return;
+    if (::rename(native(from).constData(), native(to).constData()) == 0) return;
     const int err = errno;
-    if (err != EXDEV)
-        fail(QStringLiteral("move"), from, err);
+    if (err != EXDEV) fail(QStringLiteral("move"), from, err);
     copyItem(from, to);
     remove(from);
 }
 
 bool remove(const QString& path) {
     struct stat st;
-    if (::lstat(native(path).constData(), &st) != 0)
-        return errno == ENOENT;
-    if (!S_ISDIR(st.st_mode))
-        return ::unlink(native(path).constData()) == 0;
+    if (::lstat(native(path).constData(), &st) != 0) return errno == ENOENT;
+    if (!S_ISDIR(st.st_mode)) return ::unlink(native(path).constData()) == 0;
     bool ok = true;
     if (auto children = entries(path)) {
         for (const Entry& child : *children)

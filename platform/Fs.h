@@ -16,19 +16,19 @@ namespace Fs {
 
 // --- Path arithmetic (no disk access) ---
 QString join(const QString& dir, const QString& relative);
-QString fileName(const QString& path);  // last path component
-QString parent(const QString& path);    // path without its last component
-QString extension(const QString& path); // text after the last "." of the last component ("" when none)
+QString fileName(const QString& path);         // last path component
+QString parent(const QString& path);           // path without its last component
+QString extension(const QString& path);        // text after the last "." of the last component ("" when none)
 QString withoutExtension(const QString& name); // "Foo.dll" -> "Foo", ".hidden" stays
 QString homeDir();                             // the current user's home folder, read afresh on every call
 QString displayPath(const QString& path);      // the home folder written as "~"
 
 // --- Queries (never throw) ---
-bool exists(const QString& path);      // follows symbolic links: a dangling link does not exist
-bool isDir(const QString& path);       // follows symbolic links
-bool isSymLink(const QString& path);   // the item itself is a symbolic link
+bool exists(const QString& path);    // follows symbolic links: a dangling link does not exist
+bool isDir(const QString& path);     // follows symbolic links
+bool isSymLink(const QString& path); // the item itself is a symbolic link
 bool isExecutable(const QString& path);
-bool itemExists(const QString& path);  // the item itself, links not followed
+bool itemExists(const QString& path); // the item itself, links not followed
 std::optional<QDateTime> modificationTime(const QString& path);
 // The absolute path with every symbolic link, "." and ".." resolved; nullopt when the item or a
 // link on the way does not exist.
@@ -86,8 +86,8 @@ private:
 
 // --- Writing (throw on failure) ---
 void writeAtomic(const QString& path, const QByteArray& bytes); // temporary file, then replace
-void mkpath(const QString& dir);                                 // with intermediate folders
-void copyFile(const QString& from, const QString& to);           // `to` must not exist
+void mkpath(const QString& dir);                                // with intermediate folders
+void copyFile(const QString& from, const QString& to);          // `to` must not exist
 // Copies a file or a whole folder. Symbolic links are never followed out of the source:
 // links are skipped.
 void copyItem(const QString& from, const QString& to);

@@ -30,8 +30,7 @@ std::atomic<int> g_connectMs{initialTimeouts().connectMs};
 std::atomic<int> g_stallMs{initialTimeouts().stallMs};
 
 QString transportError(QNetworkReply* reply, bool timedOut) {
-    if (timedOut)
-        return QStringLiteral("The server stopped answering (timed out)");
+    if (timedOut) return QStringLiteral("The server stopped answering (timed out)");
     switch (reply->error()) {
     case QNetworkReply::ConnectionRefusedError:
         return QStringLiteral("The server refused the connection");
@@ -83,16 +82,13 @@ Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts,
         }
     });
     QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64 total) {
-        if (progress)
-            progress(received, total > 0 ? total : -1);
+        if (progress) progress(received, total > 0 ? total : -1);
     });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     watchdog.start(timeouts.connectMs);
-    if (!reply->isFinished())
-        loop.exec();
+    if (!reply->isFinished()) loop.exec();
     watchdog.stop();
-    if (!sinkFailed && reply->bytesAvailable() > 0)
-        sinkFailed = !sink(reply->readAll());
+    if (!sinkFailed && reply->bytesAvailable() > 0) sinkFailed = !sink(reply->readAll());
 
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (status.isValid() && !timedOut && !sinkFailed &&
@@ -110,7 +106,9 @@ Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts,
 
 } // namespace
 
-Timeouts defaultTimeouts() { return Timeouts{g_connectMs.load(), g_stallMs.load()}; }
+Timeouts defaultTimeouts() {
+    return Timeouts{g_connectMs.load(), g_stallMs.load()};
+}
 
 void setDefaultTimeouts(Timeouts timeouts) {
     g_connectMs = timeouts.connectMs;
@@ -123,8 +121,7 @@ Result get(const QUrl& url, const Progress& progress, Timeouts timeouts) {
         body += chunk;
         return true;
     });
-    if (result.responded)
-        result.body = std::move(body);
+    if (result.responded) result.body = std::move(body);
     return result;
 }
 
@@ -132,14 +129,14 @@ Result download(const QUrl& url, const QString& destPath, const Progress& progre
     QFile file(destPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         Result failed;
-        failed.error = QStringLiteral("Couldn't create “%1”: %2").arg(Fs::displayPath(destPath), file.errorString());
+        failed.error =
+            QStringLiteral("Couldn't create “%1”: %2").arg(Fs::displayPath(destPath), file.errorString());
         return failed;
     }
     Result result = transfer(url, progress, timeouts,
                              [&](const QByteArray& chunk) { return file.write(chunk) == chunk.size(); });
     file.close();
-    if (!result.responded)
-        file.remove();
+    if (!result.responded) file.remove();
     return result;
 }
 

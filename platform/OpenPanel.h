@@ -14,9 +14,9 @@ public:
     using Answer = std::function<void(std::optional<QString>)>;
 
     struct Request {
-        QString message;         // the panel's prompt
-        QString buttonText;      // the confirming button; empty for the platform's default
-        QString startDir;        // where the panel opens; empty for the platform's default
+        QString message;    // the panel's prompt
+        QString buttonText; // the confirming button; empty for the platform's default
+        QString startDir;   // where the panel opens; empty for the platform's default
         bool chooseFolders = false;
         QStringList fileSuffixes; // for files: the allowed extensions, e.g. {"zip"}
     };

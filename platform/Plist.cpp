@@ -8,8 +8,7 @@ namespace Plist {
 
 std::optional<QString> stringValue(const QString& plistPath, const QString& key) {
     auto bytes = Fs::tryRead(plistPath);
-    if (!bytes)
-        return std::nullopt;
+    if (!bytes) return std::nullopt;
     QXmlStreamReader xml(*bytes);
     // Only the top-level dictionary counts: depth 1 is <plist>, 2 its <dict>, 3 the keys.
     int depth = 0;
@@ -19,8 +18,7 @@ std::optional<QString> stringValue(const QString& plistPath, const QString& key)
         if (token == QXmlStreamReader::StartElement) {
             ++depth;
             if (depth == 3 && wantValue) {
-                if (xml.name() == QLatin1String("string"))
-                    return xml.readElementText();
+                if (xml.name() == QLatin1String("string")) return xml.readElementText();
                 return std::nullopt;
             }
             if (depth == 3 && xml.name() == QLatin1String("key")) {

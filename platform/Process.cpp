@@ -19,8 +19,7 @@ Result run(const QString& program, const QStringList& arguments) {
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted(-1)) {
         result.out = process.errorString();
-        if (result.out.isEmpty())
-            result.out = QStringLiteral("Couldn't start %1").arg(program);
+        if (result.out.isEmpty()) result.out = QStringLiteral("Couldn't start %1").arg(program);
         return result;
     }
     QByteArray output;
@@ -51,10 +50,8 @@ Started startDetached(const QString& program, const QStringList& arguments, cons
 }
 
 bool isRunning(qint64 pid) {
-    if (pid <= 0)
-        return false;
-    if (::kill(pid_t(pid), 0) != 0 && errno != EPERM)
-        return false;
+    if (pid <= 0) return false;
+    if (::kill(pid_t(pid), 0) != 0 && errno != EPERM) return false;
 #ifdef __linux__
     // A finished program nobody has reaped yet still answers kill(); its state tells the truth.
     if (const auto stat = Fs::tryRead(QStringLiteral("/proc/%1/stat").arg(pid))) {

@@ -17,8 +17,8 @@ Result run(const QString& program, const QStringList& arguments);
 // Starts a program that outlives us (closing Skaldrun must not end the game it started).
 // Gives its process id, or the reason it could not start.
 struct Started {
-    qint64 pid = 0;   // 0 when it did not start
-    QString error;    // why it did not start
+    qint64 pid = 0; // 0 when it did not start
+    QString error;  // why it did not start
 };
 Started startDetached(const QString& program, const QStringList& arguments, const QString& workingDir);
 bool isRunning(qint64 pid);

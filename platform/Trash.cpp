@@ -24,7 +24,8 @@ void moveToTrash(const QString& path) {
     QString whereItWent;
     if (!QFile::moveToTrash(path, &whereItWent))
         Fs::fail(QStringLiteral("move to the Trash"), path,
-                 Fs::itemExists(path) ? QStringLiteral("the Trash refused it") : QStringLiteral("it no longer exists"));
+                 Fs::itemExists(path) ? QStringLiteral("the Trash refused it")
+                                      : QStringLiteral("it no longer exists"));
 #ifndef __APPLE__
     if (!dataHome.isEmpty() && !whereItWent.isEmpty() && !whereItWent.startsWith(dataHome) &&
         !whereItWent.contains(QLatin1String("/.Trash"))) {
@@ -33,7 +34,8 @@ void moveToTrash(const QString& path) {
             Fs::move(whereItWent, path);
         } catch (const SkaldrunError&) {
         }
-        Fs::fail(QStringLiteral("move to the Trash"), path, QStringLiteral("the Trash folder isn't available"));
+        Fs::fail(QStringLiteral("move to the Trash"), path,
+                 QStringLiteral("the Trash folder isn't available"));
     }
 #endif
 }

@@ -10,8 +10,8 @@
 class Workspace {
 public:
     virtual ~Workspace() = default;
-    virtual bool openUrl(const QUrl& url) = 0;          // web pages and app links such as steam://
-    virtual bool openFolder(const QString& path) = 0;   // a file-manager window on the folder
-    virtual void reveal(const QString& path) = 0;       // a file-manager window with the item selected
+    virtual bool openUrl(const QUrl& url) = 0;        // web pages and app links such as steam://
+    virtual bool openFolder(const QString& path) = 0; // a file-manager window on the folder
+    virtual void reveal(const QString& path) = 0;     // a file-manager window with the item selected
     virtual QList<RunningApplication> runningApplications() = 0;
 };

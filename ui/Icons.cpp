@@ -38,8 +38,7 @@ QPixmap pixmap(const QString& name, int size, const QColor& color) {
     const qreal ratio = deviceRatio();
     const QString key = name + QLatin1Char('@') + QString::number(size) + QLatin1Char('@') +
                         (color.isValid() ? color.name(QColor::HexArgb) : QString()) + QString::number(ratio);
-    if (auto it = cache.constFind(key); it != cache.cend())
-        return *it;
+    if (auto it = cache.constFind(key); it != cache.cend()) return *it;
     QPixmap image(QSize(size, size) * ratio);
     image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
@@ -56,7 +55,9 @@ QPixmap pixmap(const QString& name, int size, const QColor& color) {
     return image;
 }
 
-QIcon symbol(const QString& name) { return QIcon(resourcePath(name)); }
+QIcon symbol(const QString& name) {
+    return QIcon(resourcePath(name));
+}
 
 QIcon tinted(const QString& name, const QColor& color) {
     QIcon icon;

@@ -36,25 +36,50 @@ int pointSize(TextStyle style) {
 
 } // namespace
 
-QColor accent() { return QColor(0x00, 0x7A, 0xFF); }
-QColor green() { return QColor(0x28, 0xA7, 0x45); }
-QColor orange() { return QColor(0xFF, 0x95, 0x00); }
-QColor pink() { return QColor(0xFF, 0x2D, 0x55); }
-QColor primaryText() { return QColor(0, 0, 0, 217); }
-QColor secondaryText() { return QColor(0, 0, 0, 128); }
-QColor tertiaryText() { return QColor(0, 0, 0, 66); }
-QColor quaternary() { return QColor(0, 0, 0, 26); }
-QColor separator() { return QColor(0, 0, 0, 26); }
-QColor controlBackground() { return QColor(0xFF, 0xFF, 0xFF); }
-QColor windowBackground() { return QColor(0xEC, 0xEC, 0xEC); }
+QColor accent() {
+    return QColor(0x00, 0x7A, 0xFF);
+}
+QColor green() {
+    return QColor(0x28, 0xA7, 0x45);
+}
+QColor orange() {
+    return QColor(0xFF, 0x95, 0x00);
+}
+QColor pink() {
+    return QColor(0xFF, 0x2D, 0x55);
+}
+QColor primaryText() {
+    return QColor(0, 0, 0, 217);
+}
+QColor secondaryText() {
+    return QColor(0, 0, 0, 128);
+}
+QColor tertiaryText() {
+    return QColor(0, 0, 0, 66);
+}
+QColor quaternary() {
+    return QColor(0, 0, 0, 26);
+}
+QColor separator() {
+    return QColor(0, 0, 0, 26);
+}
+QColor controlBackground() {
+    return QColor(0xFF, 0xFF, 0xFF);
+}
+QColor windowBackground() {
+    return QColor(0xEC, 0xEC, 0xEC);
+}
 
 QString css(const QColor& c) {
-    return QStringLiteral("rgba(%1, %2, %3, %4)").arg(c.red()).arg(c.green()).arg(c.blue()).arg(c.alphaF(), 0, 'f', 3);
+    return QStringLiteral("rgba(%1, %2, %3, %4)")
+        .arg(c.red())
+        .arg(c.green())
+        .arg(c.blue())
+        .arg(c.alphaF(), 0, 'f', 3);
 }
 
 void apply(QApplication& app) {
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        app.setStyle(fusion);
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
     QPalette p = app.style()->standardPalette();
     p.setColor(QPalette::Window, windowBackground());
     p.setColor(QPalette::Base, controlBackground());
@@ -79,8 +104,7 @@ void apply(QApplication& app) {
 QFont font(TextStyle style, QFont::Weight weight) {
     QFont f = QApplication::font();
     f.setPixelSize(pointSize(style));
-    if (style == TextStyle::headline && weight == QFont::Normal)
-        weight = QFont::DemiBold;
+    if (style == TextStyle::headline && weight == QFont::Normal) weight = QFont::DemiBold;
     f.setWeight(weight);
     return f;
 }
@@ -109,10 +133,11 @@ void setButtonStyle(QAbstractButton* button, ButtonStyle buttonStyle) {
     case ButtonStyle::bordered:
         break;
     case ButtonStyle::prominent:
-        sheet = QStringLiteral("QPushButton { background: %1; color: white; border: 1px solid %2; border-radius: 5px;"
-                               " padding: 3px 10px; font-weight: 500; }"
-                               "QPushButton:pressed { background: %2; }"
-                               "QPushButton:disabled { background: %3; color: %4; border-color: %3; }")
+        sheet = QStringLiteral(
+                    "QPushButton { background: %1; color: white; border: 1px solid %2; border-radius: 5px;"
+                    " padding: 3px 10px; font-weight: 500; }"
+                    "QPushButton:pressed { background: %2; }"
+                    "QPushButton:disabled { background: %3; color: %4; border-color: %3; }")
                     .arg(css(accent()), css(accent().darker(120)), css(quaternary()), css(tertiaryText()));
         break;
     case ButtonStyle::borderless:
@@ -121,8 +146,9 @@ void setButtonStyle(QAbstractButton* button, ButtonStyle buttonStyle) {
                     .arg(css(quaternary()));
         break;
     case ButtonStyle::link:
-        sheet = QStringLiteral("QAbstractButton { border: none; background: transparent; color: %1; padding: 2px; }"
-                               "QAbstractButton:disabled { color: %2; }")
+        sheet = QStringLiteral(
+                    "QAbstractButton { border: none; background: transparent; color: %1; padding: 2px; }"
+                    "QAbstractButton:disabled { color: %2; }")
                     .arg(css(accent()), css(tertiaryText()));
         break;
     }

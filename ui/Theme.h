@@ -24,9 +24,9 @@ QColor pink();
 QColor primaryText();
 QColor secondaryText();
 QColor tertiaryText();
-QColor quaternary();         // faint fills and placeholder icons
+QColor quaternary(); // faint fills and placeholder icons
 QColor separator();
-QColor controlBackground();  // cards, capsules
+QColor controlBackground(); // cards, capsules
 QColor windowBackground();
 QString css(const QColor& color); // "rgba(r, g, b, a)" for style sheets
 
@@ -35,7 +35,8 @@ enum class TextStyle { title2, headline, body, callout, caption, caption2 };
 QFont font(TextStyle style, QFont::Weight weight = QFont::Normal);
 QFont monospaced(int pointSize);
 // Sets a label's font and colour in one go.
-void style(QLabel* label, TextStyle style, const QColor& color = QColor(), QFont::Weight weight = QFont::Normal);
+void style(QLabel* label, TextStyle style, const QColor& color = QColor(),
+           QFont::Weight weight = QFont::Normal);
 
 // --- Buttons (chosen at run time, like the panes' button-style switch) ---
 enum class ButtonStyle {
@@ -43,7 +44,7 @@ enum class ButtonStyle {
     bordered,  // a plain bordered button
     prominent, // filled with the accent colour: the recommended next action
     borderless,
-    link,      // borderless, text in the accent colour
+    link, // borderless, text in the accent colour
 };
 void setButtonStyle(QAbstractButton* button, ButtonStyle style);
 ButtonStyle buttonStyle(const QAbstractButton* button);

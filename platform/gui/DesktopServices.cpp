@@ -8,14 +8,17 @@
 #include <QGuiApplication>
 #include <QProcess>
 
-bool DesktopWorkspace::openUrl(const QUrl& url) { return QDesktopServices::openUrl(url); }
+bool DesktopWorkspace::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
+}
 
-bool DesktopWorkspace::openFolder(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+bool DesktopWorkspace::openFolder(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
 
 void DesktopWorkspace::reveal(const QString& path) {
 #ifdef __APPLE__
-    if (QProcess::startDetached(QStringLiteral("/usr/bin/open"), {QStringLiteral("-R"), path}))
-        return;
+    if (QProcess::startDetached(QStringLiteral("/usr/bin/open"), {QStringLiteral("-R"), path})) return;
 #else
     // File managers that implement the freedesktop interface select the item; others get
     // a window on its folder.
@@ -31,7 +34,9 @@ void DesktopWorkspace::reveal(const QString& path) {
     openFolder(Fs::parent(path));
 }
 
-QList<RunningApplication> DesktopWorkspace::runningApplications() { return RunningApps::list(); }
+QList<RunningApplication> DesktopWorkspace::runningApplications() {
+    return RunningApps::list();
+}
 
 void SystemClipboard::setText(const QString& text) {
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -52,11 +57,9 @@ void DialogOpenPanel::open(const Request& request, Answer answer) {
         QStringList patterns;
         for (const QString& suffix : request.fileSuffixes)
             patterns << QStringLiteral("*.") + suffix;
-        if (!patterns.isEmpty())
-            dialog->setNameFilter(patterns.join(QLatin1Char(' ')));
+        if (!patterns.isEmpty()) dialog->setNameFilter(patterns.join(QLatin1Char(' ')));
     }
-    if (!request.buttonText.isEmpty())
-        dialog->setLabelText(QFileDialog::Accept, request.buttonText);
+    if (!request.buttonText.isEmpty()) dialog->setLabelText(QFileDialog::Accept, request.buttonText);
     auto shared = std::make_shared<Answer>(std::move(answer));
     QObject::connect(dialog, &QFileDialog::finished, dialog, [dialog, shared](int result) {
         const QStringList files = dialog->selectedFiles();

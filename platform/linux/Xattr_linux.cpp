@@ -7,7 +7,9 @@
 namespace Xattr {
 
 // Linux keeps foreign attributes in the user namespace.
-QString quarantineName() { return QStringLiteral("user.com.apple.quarantine"); }
+QString quarantineName() {
+    return QStringLiteral("user.com.apple.quarantine");
+}
 
 bool has(const QString& path, const QString& name) {
     return ::lgetxattr(QFile::encodeName(path).constData(), name.toUtf8().constData(), nullptr, 0) >= 0;

@@ -11,10 +11,8 @@ QList<RunningApplication> list() {
             RunningApplication app;
             if (running.bundleIdentifier)
                 app.bundleIdentifier = QString::fromNSString(running.bundleIdentifier);
-            if (running.bundleURL.path)
-                app.bundlePath = QString::fromNSString(running.bundleURL.path);
-            if (running.localizedName)
-                app.name = QString::fromNSString(running.localizedName);
+            if (running.bundleURL.path) app.bundlePath = QString::fromNSString(running.bundleURL.path);
+            if (running.localizedName) app.name = QString::fromNSString(running.localizedName);
             apps.append(app);
         }
     }

@@ -6,7 +6,9 @@
 
 namespace Xattr {
 
-QString quarantineName() { return QStringLiteral("com.apple.quarantine"); }
+QString quarantineName() {
+    return QStringLiteral("com.apple.quarantine");
+}
 
 bool has(const QString& path, const QString& name) {
     return ::getxattr(QFile::encodeName(path).constData(), name.toUtf8().constData(), nullptr, 0, 0,

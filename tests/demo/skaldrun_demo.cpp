@@ -40,8 +40,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     qputenv("HOME", QFile::encodeName(home.path()));
-    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME", "SKALDRUN_TAB",
-                             "SKALDRUN_OPEN", "SKALDRUN_OPEN_CONFIG"})
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
+                             "SKALDRUN_TAB", "SKALDRUN_OPEN", "SKALDRUN_OPEN_CONFIG"})
         qunsetenv(name);
 
     QApplication app(argc, argv);
@@ -70,7 +70,8 @@ int main(int argc, char* argv[]) {
     // Like a browser download on a Mac, the freshly installed loader arrives quarantined.
     QObject::connect(&state, &AppState::lastActionChanged, &state, [&] {
         const QString line = state.lastAction().value_or(QString());
-        if (line.startsWith(QLatin1String("BepInEx")) && line.endsWith(QLatin1String("installed into the game folder")) &&
+        if (line.startsWith(QLatin1String("BepInEx")) &&
+            line.endsWith(QLatin1String("installed into the game folder")) &&
             world.quarantineLoaderFiles() > 0)
             state.refreshAll();
     });

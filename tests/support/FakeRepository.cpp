@@ -29,20 +29,17 @@ QString FakeRepository::archivePath(const Package& p) const {
 int FakeRepository::downloads(const QString& fullName) const {
     QMutexLocker lock(&m_mutex);
     for (const Package& p : m_packages) {
-        if (p.fullName() == fullName)
-            return m_server.requestCount(archivePath(p));
+        if (p.fullName() == fullName) return m_server.requestCount(archivePath(p));
     }
     return 0;
 }
 
 QByteArray FakeRepository::packageList() const {
     QMutexLocker lock(&m_mutex);
-    if (m_document)
-        return *m_document;
+    if (m_document) return *m_document;
     QJsonArray list;
     for (const Package& p : m_packages) {
-        if (!p.listed)
-            continue;
+        if (!p.listed) continue;
         QJsonArray deps;
         for (const QString& d : p.dependencies)
             deps.append(d);
@@ -50,7 +47,8 @@ QByteArray FakeRepository::packageList() const {
             {QStringLiteral("name"), p.name},
             {QStringLiteral("full_name"), p.dependencyString()},
             {QStringLiteral("description"), p.description},
-            {QStringLiteral("icon"), baseUrl() + QStringLiteral("/icons/") + p.fullName() + QStringLiteral(".png")},
+            {QStringLiteral("icon"),
+             baseUrl() + QStringLiteral("/icons/") + p.fullName() + QStringLiteral(".png")},
             {QStringLiteral("version_number"), p.version},
             {QStringLiteral("dependencies"), deps},
             {QStringLiteral("download_url"), baseUrl() + archivePath(p)},
@@ -83,10 +81,8 @@ QByteArray FakeRepository::packageList() const {
 }
 
 QByteArray FakeRepository::archiveBytes(const Package& p) {
-    if (!p.brokenArchive.isEmpty())
-        return p.brokenArchive;
-    if (auto it = m_archives.constFind(p.fullName()); it != m_archives.cend())
-        return *it;
+    if (!p.brokenArchive.isEmpty()) return p.brokenArchive;
+    if (auto it = m_archives.constFind(p.fullName()); it != m_archives.cend()) return *it;
     const TestZip zip = p.archive ? *p.archive : TestZip::repositoryMod(p.name, p.version);
     QTemporaryDir dir;
     QFile file(zip.save(dir.filePath(QStringLiteral("a.zip"))));
@@ -97,8 +93,7 @@ QByteArray FakeRepository::archiveBytes(const Package& p) {
 }
 
 LoopbackServer::Response FakeRepository::respond(const QString& path) {
-    if (path == QLatin1String("/c/valheim/api/v1/package/"))
-        return LoopbackServer::reply(packageList());
+    if (path == QLatin1String("/c/valheim/api/v1/package/")) return LoopbackServer::reply(packageList());
     QMutexLocker lock(&m_mutex);
     const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     // /api/experimental/package/{namespace}/{name}/
@@ -150,7 +145,8 @@ void chunk(QByteArray& out, const char* type, const QByteArray& data) {
     for (int shift : {24, 16, 8, 0})
         out.append(char((length >> shift) & 0xFF));
     out += body;
-    const quint32 crc = quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size())));
+    const quint32 crc =
+        quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size())));
     for (int shift : {24, 16, 8, 0})
         out.append(char((crc >> shift) & 0xFF));
 }
@@ -172,8 +168,8 @@ QByteArray FakeRepository::png(int size, unsigned rgb) {
     }
     uLongf packedSize = compressBound(uLong(raw.size()));
     QByteArray packed(qsizetype(packedSize), '\0');
-    compress(reinterpret_cast<Bytef*>(packed.data()), &packedSize, reinterpret_cast<const Bytef*>(raw.constData()),
-             uLong(raw.size()));
+    compress(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
+             reinterpret_cast<const Bytef*>(raw.constData()), uLong(raw.size()));
     packed.resize(qsizetype(packedSize));
     QByteArray header;
     for (quint32 v : {quint32(size), quint32(size)}) {
@@ -189,40 +185,44 @@ QByteArray FakeRepository::png(int size, unsigned rgb) {
 }
 
 QByteArray FakeRepository::sampleConfig(const QString& pluginName) {
-    QByteArray text = "## Settings file was created by plugin " + pluginName.toUtf8() + " v1.4.0\n"
-                      "## Plugin GUID: hearthworks." + pluginName.toLower().toUtf8() + "\n\n"
-                      "[General]\n\n"
-                      "## Turns the mod on or off.\n"
-                      "# Setting type: Boolean\n"
-                      "# Default value: true\n"
-                      "Enabled = true\n\n"
-                      "## How long a fire burns on one log, in minutes.\n"
-                      "## Longer fires use fewer logs.\n"
-                      "# Setting type: Single\n"
-                      "# Default value: 1.5\n"
-                      "# Acceptable value range: From 0.5 to 10\n"
-                      "Burn Time = 1.5\n\n"
-                      "## Which fires the mod changes.\n"
-                      "# Setting type: FireKinds\n"
-                      "# Default value: Hearth, Campfire\n"
-                      "# Acceptable values: Campfire, Hearth, Brazier, Sconce\n"
-                      "# Multiple values can be set at the same time by separating them with , (e.g. Debug, Warning)\n"
-                      "Affected Fires = Hearth, Campfire\n\n"
-                      "[Comfort.Levels]\n\n"
-                      "## Comfort points a burning hearth gives.\n"
-                      "# Setting type: Int32\n"
-                      "# Default value: 2\n"
-                      "# Acceptable value range: From 0 to 5\n"
-                      "Hearth Comfort = 2\n\n"
-                      "## Shown when resting near the fire.\n"
-                      "# Setting type: String\n"
-                      "# Default value: \n"
-                      "Rest Message = Warm and cozy\n\n"
-                      "## Colour of the flame.\n"
-                      "# Setting type: FlameColour\n"
-                      "# Default value: Orange\n"
-                      "# Acceptable values: Orange, Blue, Green\n"
-                      "Flame Colour = Orange\n";
+    QByteArray text =
+        "## Settings file was created by plugin " + pluginName.toUtf8() +
+        " v1.4.0\n"
+        "## Plugin GUID: hearthworks." +
+        pluginName.toLower().toUtf8() +
+        "\n\n"
+        "[General]\n\n"
+        "## Turns the mod on or off.\n"
+        "# Setting type: Boolean\n"
+        "# Default value: true\n"
+        "Enabled = true\n\n"
+        "## How long a fire burns on one log, in minutes.\n"
+        "## Longer fires use fewer logs.\n"
+        "# Setting type: Single\n"
+        "# Default value: 1.5\n"
+        "# Acceptable value range: From 0.5 to 10\n"
+        "Burn Time = 1.5\n\n"
+        "## Which fires the mod changes.\n"
+        "# Setting type: FireKinds\n"
+        "# Default value: Hearth, Campfire\n"
+        "# Acceptable values: Campfire, Hearth, Brazier, Sconce\n"
+        "# Multiple values can be set at the same time by separating them with , (e.g. Debug, Warning)\n"
+        "Affected Fires = Hearth, Campfire\n\n"
+        "[Comfort.Levels]\n\n"
+        "## Comfort points a burning hearth gives.\n"
+        "# Setting type: Int32\n"
+        "# Default value: 2\n"
+        "# Acceptable value range: From 0 to 5\n"
+        "Hearth Comfort = 2\n\n"
+        "## Shown when resting near the fire.\n"
+        "# Setting type: String\n"
+        "# Default value: \n"
+        "Rest Message = Warm and cozy\n\n"
+        "## Colour of the flame.\n"
+        "# Setting type: FlameColour\n"
+        "# Default value: Orange\n"
+        "# Acceptable values: Orange, Blue, Green\n"
+        "Flame Colour = Orange\n";
     return text;
 }
 
@@ -232,7 +232,8 @@ void FakeRepository::addStandardCatalog() {
     bep.owner = QStringLiteral("quellit");
     bep.name = QStringLiteral("BepInExPack_Valheim");
     bep.version = QStringLiteral("5.4.2202");
-    bep.description = QStringLiteral("BepInEx pack for Valheim. Preconfigured and includes unstripped Unity DLLs.");
+    bep.description =
+        QStringLiteral("BepInEx pack for Valheim. Preconfigured and includes unstripped Unity DLLs.");
     bep.downloads = 41234567;
     bep.rating = 3012;
     bep.archive = TestZip::bepInExPack(bep.version);
@@ -243,15 +244,17 @@ void FakeRepository::addStandardCatalog() {
     shader.owner = QStringLiteral("Tarnwick");
     shader.name = QStringLiteral("ShaderHelperForMac");
     shader.version = QStringLiteral("1.0.3");
-    shader.description = QStringLiteral("Swaps Windows-only shaders for Metal-friendly ones so modded items aren't pink.");
+    shader.description =
+        QStringLiteral("Swaps Windows-only shaders for Metal-friendly ones so modded items aren't pink.");
     shader.dependencies = {pack};
     shader.downloads = 18250;
     shader.rating = 77;
     shader.iconColor = 0xD94A8C;
     add(shader);
 
-    const auto mod = [&](const QString& owner, const QString& name, const QString& version, const QString& description,
-                         QStringList deps, qint64 downloads, qint64 rating, unsigned color) {
+    const auto mod = [&](const QString& owner, const QString& name, const QString& version,
+                         const QString& description, QStringList deps, qint64 downloads, qint64 rating,
+                         unsigned color) {
         Package p;
         p.owner = owner;
         p.name = name;
@@ -261,7 +264,8 @@ void FakeRepository::addStandardCatalog() {
         p.downloads = downloads;
         p.rating = rating;
         p.iconColor = color;
-        p.dateCreated = QStringLiteral("2024-%1-12T08:00:00.000000Z").arg(int(m_packages.size() % 12) + 1, 2, 10, QLatin1Char('0'));
+        p.dateCreated = QStringLiteral("2024-%1-12T08:00:00.000000Z")
+                            .arg(int(m_packages.size() % 12) + 1, 2, 10, QLatin1Char('0'));
         return p;
     };
     add(mod(QStringLiteral("Hearthworks"), QStringLiteral("CoreUtils"), QStringLiteral("2.1.0"),

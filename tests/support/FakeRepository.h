@@ -48,7 +48,7 @@ public:
     LoopbackServer& server() { return m_server; }
     QByteArray packageList() const;
     QString archivePath(const Package& package) const; // the path part of its download address
-    int downloads(const QString& fullName) const;     // archive requests so far
+    int downloads(const QString& fullName) const;      // archive requests so far
 
     // A small solid-colour PNG with a lighter diagonal band, for package icons.
     static QByteArray png(int size, unsigned rgb);

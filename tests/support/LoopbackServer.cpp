@@ -51,8 +51,7 @@ private:
         QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, buffer] {
             *buffer += socket->readAll();
             const qsizetype end = buffer->indexOf("\r\n\r\n");
-            if (end < 0)
-                return;
+            if (end < 0) return;
             const QByteArray requestLine = buffer->left(buffer->indexOf("\r\n"));
             buffer->clear();
             const QList<QByteArray> parts = requestLine.split(' ');
@@ -62,22 +61,20 @@ private:
     }
 
     void answer(QTcpSocket* socket, const LoopbackServer::Response& response) {
-        if (response.stall)
-            return; // keep the connection open and silent
+        if (response.stall) return; // keep the connection open and silent
         if (response.closeAtOnce) {
             socket->abort();
             return;
         }
         QPointer<QTcpSocket> guard(socket);
         auto send = [guard, response] {
-            if (!guard)
-                return;
+            if (!guard) return;
             QByteArray body = response.gzip ? gzipBytes(response.body) : response.body;
-            QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' + reasonPhrase(response.status) +
-                              "\r\nContent-Type: " + response.contentType +
-                              "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n";
-            if (response.gzip)
-                head += "Content-Encoding: gzip\r\n";
+            QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
+                              reasonPhrase(response.status) + "\r\nContent-Type: " + response.contentType +
+                              "\r\nContent-Length: " + QByteArray::number(body.size()) +
+                              "\r\nConnection: close\r\n";
+            if (response.gzip) head += "Content-Encoding: gzip\r\n";
             for (const auto& header : response.headers)
                 head += header.first + ": " + header.second + "\r\n";
             head += "\r\n";
@@ -127,7 +124,8 @@ LoopbackServer::LoopbackServer() {
 }
 
 LoopbackServer::~LoopbackServer() {
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { delete worker; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker] { delete worker; }, Qt::BlockingQueuedConnection);
     m_thread->quit();
     m_thread->wait();
     delete m_thread;
@@ -147,16 +145,22 @@ void LoopbackServer::fallback(Handler handler) {
     m_fallback = std::move(handler);
 }
 
-QUrl LoopbackServer::url(const QString& path) const { return QUrl(baseUrl() + path); }
+QUrl LoopbackServer::url(const QString& path) const {
+    return QUrl(baseUrl() + path);
+}
 
-QString LoopbackServer::baseUrl() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
+QString LoopbackServer::baseUrl() const {
+    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
+}
 
 QStringList LoopbackServer::requests() const {
     QMutexLocker lock(&m_mutex);
     return m_requests;
 }
 
-int LoopbackServer::requestCount(const QString& path) const { return int(requests().count(path)); }
+int LoopbackServer::requestCount(const QString& path) const {
+    return int(requests().count(path));
+}
 
 void LoopbackServer::clearRequests() {
     QMutexLocker lock(&m_mutex);
@@ -170,8 +174,7 @@ LoopbackServer::Response LoopbackServer::respond(const QString& path) {
         m_requests.append(path);
         handler = m_routes.value(path, m_fallback);
     }
-    if (handler)
-        return handler(path);
+    if (handler) return handler(path);
     Response missing;
     missing.status = 404;
     missing.contentType = "text/html";

@@ -17,8 +17,7 @@ class RecordingWorkspace final : public Workspace {
 public:
     bool openUrl(const QUrl& url) override {
         openedUrls.append(url);
-        if (onOpenUrl)
-            onOpenUrl(url);
+        if (onOpenUrl) onOpenUrl(url);
         return true;
     }
     bool openFolder(const QString& path) override {
@@ -48,8 +47,7 @@ public:
     void open(const Request& request, Answer answer) override {
         requests.append(request);
         std::optional<QString> next;
-        if (!answers.isEmpty())
-            next = answers.takeFirst();
+        if (!answers.isEmpty()) next = answers.takeFirst();
         answer(next);
     }
     QList<Request> requests;

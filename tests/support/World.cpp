@@ -11,12 +11,24 @@
 
 World::World(QString home) : m_home(std::move(home)) {}
 
-QString World::steamRoot() const { return m_home + QStringLiteral("/Library/Application Support/Steam"); }
-QString World::library() const { return m_home + QStringLiteral("/Games/SteamLibrary"); }
-QString World::gameDir() const { return library() + QStringLiteral("/steamapps/common/Valheim"); }
-QString World::appBundle() const { return gameDir() + QStringLiteral("/Valheim.app"); }
-QString World::executable() const { return appBundle() + QStringLiteral("/Contents/MacOS/Valheim"); }
-QString World::savesDir() const { return m_home + QStringLiteral("/Library/Application Support/IronGate/Valheim"); }
+QString World::steamRoot() const {
+    return m_home + QStringLiteral("/Library/Application Support/Steam");
+}
+QString World::library() const {
+    return m_home + QStringLiteral("/Games/SteamLibrary");
+}
+QString World::gameDir() const {
+    return library() + QStringLiteral("/steamapps/common/Valheim");
+}
+QString World::appBundle() const {
+    return gameDir() + QStringLiteral("/Valheim.app");
+}
+QString World::executable() const {
+    return appBundle() + QStringLiteral("/Contents/MacOS/Valheim");
+}
+QString World::savesDir() const {
+    return m_home + QStringLiteral("/Library/Application Support/IronGate/Valheim");
+}
 
 QString World::localConfig() const {
     return steamRoot() + QStringLiteral("/userdata/") + account() + QStringLiteral("/config/localconfig.vdf");
@@ -36,16 +48,23 @@ QByteArray World::read(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-World& World::build() { return buildSteam().buildGame().buildSaves(); }
+World& World::build() {
+    return buildSteam().buildGame().buildSaves();
+}
 
 World& World::buildSteam() {
-    const QByteArray vdf = "\"libraryfolders\"\n{\n"
-                           "\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + steamRoot().toUtf8() + "\"\n"
-                           "\t\t\"label\"\t\t\"\"\n\t\t\"contentid\"\t\t\"4410163371936532385\"\n"
-                           "\t\t\"totalsize\"\t\t\"0\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"228980\"\t\t\"140990488\"\n\t\t}\n\t}\n"
-                           "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" + library().toUtf8() + "\"\n"
-                           "\t\t\"label\"\t\t\"Games\"\n\t\t\"contentid\"\t\t\"8829382911\"\n"
-                           "\t\t\"apps\"\n\t\t{\n\t\t\t\"892970\"\t\t\"1643121942\"\n\t\t}\n\t}\n}\n";
+    const QByteArray vdf =
+        "\"libraryfolders\"\n{\n"
+        "\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" +
+        steamRoot().toUtf8() +
+        "\"\n"
+        "\t\t\"label\"\t\t\"\"\n\t\t\"contentid\"\t\t\"4410163371936532385\"\n"
+        "\t\t\"totalsize\"\t\t\"0\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"228980\"\t\t\"140990488\"\n\t\t}\n\t}\n"
+        "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" +
+        library().toUtf8() +
+        "\"\n"
+        "\t\t\"label\"\t\t\"Games\"\n\t\t\"contentid\"\t\t\"8829382911\"\n"
+        "\t\t\"apps\"\n\t\t{\n\t\t\t\"892970\"\t\t\"1643121942\"\n\t\t}\n\t}\n}\n";
     write(steamRoot() + QStringLiteral("/config/libraryfolders.vdf"), vdf);
     QDir().mkpath(steamRoot() + QStringLiteral("/steamapps/common"));
     setSteamLaunchOptions(QString());
@@ -55,15 +74,18 @@ World& World::buildSteam() {
 void World::setSteamLaunchOptions(const QString& options) const {
     QByteArray escaped = options.toUtf8();
     escaped.replace("\\", "\\\\").replace("\"", "\\\"");
-    const QByteArray gameBlock = options.isEmpty()
-                                     ? QByteArray("\t\t\t\t\t\"892970\"\n\t\t\t\t\t{\n\t\t\t\t\t\t\"LastPlayed\"\t\t\"1733400000\"\n"
-                                                  "\t\t\t\t\t}\n")
-                                     : "\t\t\t\t\t\"892970\"\n\t\t\t\t\t{\n\t\t\t\t\t\t\"LastPlayed\"\t\t\"1733400000\"\n"
-                                       "\t\t\t\t\t\t\"LaunchOptions\"\t\t\"" + escaped + "\"\n\t\t\t\t\t}\n";
-    const QByteArray vdf = "\"UserLocalConfigStore\"\n{\n\t\"Software\"\n\t{\n\t\t\"Valve\"\n\t\t{\n\t\t\t\"Steam\"\n\t\t\t{\n"
-                           "\t\t\t\t\"apps\"\n\t\t\t\t{\n"
-                           "\t\t\t\t\t\"440\"\n\t\t\t\t\t{\n\t\t\t\t\t\t\"LaunchOptions\"\t\t\"-novid\"\n\t\t\t\t\t}\n" +
-                           gameBlock + "\t\t\t\t}\n\t\t\t}\n\t\t}\n\t}\n}\n";
+    const QByteArray gameBlock =
+        options.isEmpty()
+            ? QByteArray("\t\t\t\t\t\"892970\"\n\t\t\t\t\t{\n\t\t\t\t\t\t\"LastPlayed\"\t\t\"1733400000\"\n"
+                         "\t\t\t\t\t}\n")
+            : "\t\t\t\t\t\"892970\"\n\t\t\t\t\t{\n\t\t\t\t\t\t\"LastPlayed\"\t\t\"1733400000\"\n"
+              "\t\t\t\t\t\t\"LaunchOptions\"\t\t\"" +
+                  escaped + "\"\n\t\t\t\t\t}\n";
+    const QByteArray vdf =
+        "\"UserLocalConfigStore\"\n{\n\t\"Software\"\n\t{\n\t\t\"Valve\"\n\t\t{\n\t\t\t\"Steam\"\n\t\t\t{\n"
+        "\t\t\t\t\"apps\"\n\t\t\t\t{\n"
+        "\t\t\t\t\t\"440\"\n\t\t\t\t\t{\n\t\t\t\t\t\t\"LaunchOptions\"\t\t\"-novid\"\n\t\t\t\t\t}\n" +
+        gameBlock + "\t\t\t\t}\n\t\t\t}\n\t\t}\n\t}\n}\n";
     write(localConfig(), vdf);
 }
 
@@ -80,8 +102,9 @@ World& World::buildGame() {
     write(appBundle() + QStringLiteral("/Contents/Info.plist"), plist);
     // Stays running for a while, like the game, and remembers how it was started.
     write(executable(), "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/last-arguments.txt\"\nsleep 30\n");
-    QFile::setPermissions(executable(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                                            QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+    QFile::setPermissions(executable(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                             QFileDevice::ExeOther);
     write(gameDir() + QStringLiteral("/UnityPlayer.dylib"), QByteArray(1024, '\xCF'));
     return *this;
@@ -110,14 +133,12 @@ int World::quarantineLoaderFiles() const {
     const QString name = Xattr::quarantineName();
     int flagged = 0;
     const auto mark = [&](const QString& path) {
-        if (Xattr::set(path, name, flag))
-            ++flagged;
+        if (Xattr::set(path, name, flag)) ++flagged;
     };
-    for (const char* top : {"start_game_bepinex.sh", "start_server_bepinex.sh", "doorstop_config.ini", "winhttp.dll",
-                            "changelog.txt", "doorstop_libs", "BepInEx"}) {
+    for (const char* top : {"start_game_bepinex.sh", "start_server_bepinex.sh", "doorstop_config.ini",
+                            "winhttp.dll", "changelog.txt", "doorstop_libs", "BepInEx"}) {
         const QString path = gameDir() + QLatin1Char('/') + QString::fromLatin1(top);
-        if (!Fs::itemExists(path))
-            continue;
+        if (!Fs::itemExists(path)) continue;
         mark(path);
         if (Fs::isDir(path)) {
             Fs::walk(path, [&](const Fs::Entry& entry) {
