@@ -1,5 +1,7 @@
 #include "ui/MainWindow.h"
 
+#include "ui/ShellKit.h"
+
 #include "app/AppState.h"
 #include "ui/AlertPresenter.h"
 #include "ui/AppTitle.h"
@@ -161,13 +163,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::scheduleRender() {
-    if (m_renderPending) return;
-    m_renderPending = true;
-    QMetaObject::invokeMethod(this, &MainWindow::render, Qt::QueuedConnection);
+    m_render.schedule();
 }
 
 void MainWindow::render() {
-    m_renderPending = false;
     const bool haveGame = m_state->gameDir().has_value();
     m_gameFolder->setEnabled(haveGame);
     m_playVanilla->setEnabled(haveGame);

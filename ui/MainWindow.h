@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ShellKit.h"
+
 #include "ui/SettingsSheet.h"
 
 #include <QMainWindow>
@@ -41,7 +43,7 @@ private:
     void render();
 
     AppState* m_state;
-    bool m_renderPending = false;
+    ShellKit::DeferredRender m_render{this, [this] { render(); }};
     bool m_shownOnce = false;
     QTimer m_ticker;
     QSplitter* m_split = nullptr;

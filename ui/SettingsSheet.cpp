@@ -307,13 +307,10 @@ void SettingsSheet::confirmRestore() {
 }
 
 void SettingsSheet::scheduleRender() {
-    if (m_renderPending) return;
-    m_renderPending = true;
-    QMetaObject::invokeMethod(this, &SettingsSheet::render, Qt::QueuedConnection);
+    m_render.schedule();
 }
 
 void SettingsSheet::render() {
-    m_renderPending = false;
     const AppState& s = *m_state;
     const bool busy = s.busyMessage().has_value();
     const int stashed = s.captureStashCount();

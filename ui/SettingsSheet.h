@@ -36,7 +36,7 @@ private:
 
     AppState* m_state;
     AlertPresenter* m_alerts;
-    bool m_renderPending = false;
+    ShellKit::DeferredRender m_render{this, [this] { render(); }};
     QPointer<QMessageBox> m_confirm;
 
     QLabel* m_baselineIcon = nullptr;

@@ -54,13 +54,10 @@ bool SetupBubble::event(QEvent* event) {
 }
 
 void SetupBubble::scheduleRender() {
-    if (m_renderPending) return;
-    m_renderPending = true;
-    QMetaObject::invokeMethod(this, &SetupBubble::render, Qt::QueuedConnection);
+    m_render.schedule();
 }
 
 void SetupBubble::render() {
-    m_renderPending = false;
     m_allDone = m_state->allDone();
     const QString symbol =
         m_allDone ? QStringLiteral("checkmark.circle.fill") : QStringLiteral("exclamationmark.circle.fill");

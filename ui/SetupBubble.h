@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ShellKit.h"
+
 #include <QPushButton>
 
 class AppState;
@@ -24,7 +26,7 @@ private:
     void render();
 
     AppState* m_state;
-    bool m_renderPending = false;
+    ShellKit::DeferredRender m_render{this, [this] { render(); }};
     bool m_allDone = false;
     QLabel* m_icon;
     QLabel* m_label;

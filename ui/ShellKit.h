@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QObject>
+
+#include <functional>
+
 #include "ui/Theme.h"
 
 #include <QDateTime>
@@ -16,6 +20,31 @@ class QWidget;
 
 // Small pieces the window, the steps pane and the settings sheet share.
 namespace ShellKit {
+
+// Runs a view's render once per burst of model changes, on the next pass of the event loop: a
+// refresh assigns many properties in a row, and the view should redraw once for all of them.
+// A member of the view it renders, so it never outlives it.
+class DeferredRender {
+public:
+    DeferredRender(QObject* owner, std::function<void()> render)
+        : m_owner(owner), m_render(std::move(render)) {}
+    void schedule() {
+        if (m_pending) return;
+        m_pending = true;
+        QMetaObject::invokeMethod(
+            m_owner,
+            [this] {
+                m_pending = false;
+                m_render();
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    QObject* m_owner;
+    std::function<void()> m_render;
+    bool m_pending = false;
+};
 
 // A date as "medium date, short time" in the given locale: "Dec 5, 2024, 3:04 PM" in en_US.
 QString mediumDateTime(const QDateTime& when, const QLocale& locale = QLocale::system());

@@ -277,13 +277,10 @@ void StepsPane::buildStep7(StepCard* card) {
 }
 
 void StepsPane::scheduleRender() {
-    if (m_renderPending) return;
-    m_renderPending = true;
-    QMetaObject::invokeMethod(this, &StepsPane::render, Qt::QueuedConnection);
+    m_render.schedule();
 }
 
 void StepsPane::render() {
-    m_renderPending = false;
     const AppState& s = *m_state;
     const bool busy = s.busyMessage().has_value();
     const bool appleSilicon = s.isAppleSilicon();

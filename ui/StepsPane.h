@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ShellKit.h"
+
 #include <QWidget>
 
 #include <array>
@@ -36,7 +38,7 @@ private:
     void render();
 
     AppState* m_state;
-    bool m_renderPending = false;
+    ShellKit::DeferredRender m_render{this, [this] { render(); }};
 
     QProgressBar* m_progress = nullptr;
     QLabel* m_progressText = nullptr;
