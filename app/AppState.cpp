@@ -705,31 +705,32 @@ void AppState::restoreSavesFromLatestBackup() {
 }
 
 void AppState::stashModsForCapture() {
-    if (!m_gameDir) return;
-    int n = 0;
-    try {
-        n = Installer::stashModsForCapture(*m_gameDir);
-    } catch (const std::exception& e) {
-        setAlertMessage(QStringLiteral("Couldn't move mods aside: ") + errorText(e));
-        return;
-    }
-    copyToClipboard(Outside::shaderCaptureCommand);
-    setLastAction(QStringLiteral("Moved ") + counted(n, QStringLiteral("mod")) +
-                  QStringLiteral(" aside — capture command copied to clipboard"));
-    refreshAll();
+    moveModsForCapture(&Installer::stashModsForCapture, QStringLiteral("Couldn't move mods aside: "),
+                       [this](int n) {
+                           copyToClipboard(Outside::shaderCaptureCommand);
+                           return QStringLiteral("Moved ") + counted(n, QStringLiteral("mod")) +
+                                  QStringLiteral(" aside — capture command copied to clipboard");
+                       });
 }
 
 void AppState::restoreModsAfterCapture() {
+    moveModsForCapture(&Installer::restoreStashedMods, QStringLiteral("Couldn't restore mods: "), [](int n) {
+        return QStringLiteral("Restored ") + counted(n, QStringLiteral("mod")) +
+               QStringLiteral(" — relaunch Valheim to play modded");
+    });
+}
+
+void AppState::moveModsForCapture(int (*move)(const QString&), const QString& failurePrefix,
+                                  const std::function<QString(int)>& success) {
     if (!m_gameDir) return;
     int n = 0;
     try {
-        n = Installer::restoreStashedMods(*m_gameDir);
+        n = move(*m_gameDir);
     } catch (const std::exception& e) {
-        setAlertMessage(QStringLiteral("Couldn't restore mods: ") + errorText(e));
+        setAlertMessage(failurePrefix + errorText(e));
         return;
     }
-    setLastAction(QStringLiteral("Restored ") + counted(n, QStringLiteral("mod")) +
-                  QStringLiteral(" — relaunch Valheim to play modded"));
+    setLastAction(success(n));
     refreshAll();
 }
 

@@ -214,6 +214,9 @@ private:
                                                const QString& label);
     void runInstall(std::function<QString()> work);
     // Runs work on the pool under a busy text; its text becomes lastAction, its error the alert.
+    // Parks or brings back the plugins on this thread; the moves are renames in one folder.
+    void moveModsForCapture(int (*move)(const QString&), const QString& failurePrefix,
+                            const std::function<QString(int)>& success);
     void runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work);
 
     Services m_services;

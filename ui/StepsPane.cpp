@@ -205,27 +205,35 @@ void StepsPane::buildStep3(StepCard* card) {
     connect(manual, &QPushButton::clicked, m_state, &AppState::openPackPage);
 }
 
+// Steps 4 and 5: one prominent action above the command line it stands for.
+StepsPane::ActionWithCommand StepsPane::actionWithCommand(StepCard* card, int step, const QString& action,
+                                                          const QString& label) {
+    const QString prefix = QStringLiteral("step%1.").arg(step);
+    ActionWithCommand parts;
+    parts.controls = column(card, prefix + QStringLiteral("controls"));
+    parts.button = ShellKit::button(parts.controls, prefix + action, label, ButtonStyle::prominent);
+    parts.controls->layout()->addWidget(parts.button);
+    parts.controls->layout()->setAlignment(parts.button, Qt::AlignLeft);
+    parts.command = new CommandRow(m_state, parts.controls);
+    parts.command->setObjectName(prefix + QStringLiteral("command"));
+    parts.controls->layout()->addWidget(parts.command);
+    return parts;
+}
+
 void StepsPane::buildStep4(StepCard* card) {
-    m_step4Controls = column(card, QStringLiteral("step4.controls"));
-    m_applyFix = ShellKit::button(m_step4Controls, QStringLiteral("step4.applyFix"),
-                                  QStringLiteral("Apply Fix"), ButtonStyle::prominent);
-    m_step4Controls->layout()->addWidget(m_applyFix);
-    m_step4Controls->layout()->setAlignment(m_applyFix, Qt::AlignLeft);
-    m_archCommand = new CommandRow(m_state, m_step4Controls);
-    m_archCommand->setObjectName(QStringLiteral("step4.command"));
-    m_step4Controls->layout()->addWidget(m_archCommand);
+    const auto parts = actionWithCommand(card, 4, QStringLiteral("applyFix"), QStringLiteral("Apply Fix"));
+    m_step4Controls = parts.controls;
+    m_applyFix = parts.button;
+    m_archCommand = parts.command;
     connect(m_applyFix, &QPushButton::clicked, m_state, &AppState::fixScript);
 }
 
 void StepsPane::buildStep5(StepCard* card) {
-    m_step5Controls = column(card, QStringLiteral("step5.controls"));
-    m_clearQuarantine = ShellKit::button(m_step5Controls, QStringLiteral("step5.clearQuarantine"),
-                                         QStringLiteral("Clear Quarantine"), ButtonStyle::prominent);
-    m_step5Controls->layout()->addWidget(m_clearQuarantine);
-    m_step5Controls->layout()->setAlignment(m_clearQuarantine, Qt::AlignLeft);
-    m_quarantineCommand = new CommandRow(m_state, m_step5Controls);
-    m_quarantineCommand->setObjectName(QStringLiteral("step5.command"));
-    m_step5Controls->layout()->addWidget(m_quarantineCommand);
+    const auto parts =
+        actionWithCommand(card, 5, QStringLiteral("clearQuarantine"), QStringLiteral("Clear Quarantine"));
+    m_step5Controls = parts.controls;
+    m_clearQuarantine = parts.button;
+    m_quarantineCommand = parts.command;
     connect(m_clearQuarantine, &QPushButton::clicked, m_state, &AppState::clearQuarantine);
 }
 

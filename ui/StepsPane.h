@@ -30,6 +30,13 @@ private:
     void buildStep1(StepCard* card);
     void buildStep2(StepCard* card);
     void buildStep3(StepCard* card);
+    struct ActionWithCommand {
+        QWidget* controls = nullptr;
+        QPushButton* button = nullptr;
+        CommandRow* command = nullptr;
+    };
+    ActionWithCommand actionWithCommand(StepCard* card, int step, const QString& action,
+                                        const QString& label);
     void buildStep4(StepCard* card);
     void buildStep5(StepCard* card);
     void buildStep6(StepCard* card);
