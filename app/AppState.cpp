@@ -476,16 +476,16 @@ void AppState::playVanilla() {
     const QStringList arguments = m_consoleEnabled ? QStringList{Outside::consoleArgument} : QStringList{};
     // Detached, so that closing Skaldrun never ends the game it started.
     const Process::Started started = Process::startDetached(executable, arguments, *m_gameDir);
-    if (started.pid == 0) {
+    if (started.process.pid == 0) {
         setAlertMessage(QStringLiteral("Couldn't launch Valheim directly: ") + started.error);
         return;
     }
-    m_vanillaPid = started.pid;
+    m_vanilla = started.process;
     setLastAction(QStringLiteral("Launched Valheim vanilla — mods stay installed but don't load"));
 }
 
 bool AppState::isValheimRunning() const {
-    if (Process::isRunning(m_vanillaPid)) return true;
+    if (Process::isRunning(m_vanilla)) return true;
     if (!m_services.workspace) return false;
     for (const RunningApplication& app : m_services.workspace->runningApplications()) {
         // A game whose bundle was moved or deleted while it runs still holds the saves open.
