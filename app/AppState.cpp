@@ -683,9 +683,14 @@ void AppState::backupSaves() {
         return;
     }
     runTask(QStringLiteral("Backing up worlds and characters…"), false, [] {
-        const int files =
-            Installer::backupSaves(Installer::valheimSavesDir(), Installer::saveBackupsRoot()).files;
-        return QStringLiteral("Backed up ") + counted(files, QStringLiteral("save file"));
+        const Installer::SaveBackup backup =
+            Installer::backupSaves(Installer::valheimSavesDir(), Installer::saveBackupsRoot());
+        QString done = QStringLiteral("Backed up ") + counted(backup.files, QStringLiteral("save file"));
+        if (backup.brokenLinks > 0)
+            done += QStringLiteral(" — %1 in the save folder lead%2 nowhere, so no older backup was removed")
+                        .arg(counted(backup.brokenLinks, QStringLiteral("link")),
+                             backup.brokenLinks == 1 ? QStringLiteral("s") : QString());
+        return done;
     });
 }
 
