@@ -20,11 +20,9 @@
 #include "platform/Trash.h"
 #include "platform/Workspace.h"
 
-#include <QDir>
 #include <QFileSystemWatcher>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QUuid>
 
 #include <algorithm>
 #include <atomic>
@@ -42,15 +40,6 @@ const QString keyBepPackVersion = QStringLiteral("bepPackVersion");
 // "1 file", "3 files", "0 files".
 QString counted(qint64 n, const QString& noun) {
     return QString::number(n) + QLatin1Char(' ') + noun + (n == 1 ? QString() : QStringLiteral("s"));
-}
-
-QString tempArchivePath(const QString& name) {
-    return Fs::join(QDir::tempPath(), name);
-}
-
-QString newArchiveName() {
-    return QStringLiteral("ts-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper() +
-           QStringLiteral(".zip");
 }
 
 QString errorText(const std::exception& e) {
@@ -337,8 +326,16 @@ void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QS
             state.setBusyMessage(version ? QStringLiteral("Downloading %1 %2…").arg(label, *version)
                                          : QStringLiteral("Downloading %1…").arg(label));
         });
-        const QString dest = tempArchivePath(package + QStringLiteral(".zip"));
-        Fs::remove(dest);
+        // A folder of its own per download, gone afterwards: a fixed name in the shared temporary
+        // folder could be a link another user planted there.
+        std::unique_ptr<Installer::TemporaryFolder> folder;
+        try {
+            folder = std::make_unique<Installer::TemporaryFolder>();
+        } catch (const std::exception& e) {
+            fail(QStringLiteral("Download failed: ") + errorText(e));
+            return;
+        }
+        const QString dest = Fs::join(folder->path, package + QStringLiteral(".zip"));
         const Http::Result download = Http::download(downloadUrl, dest, progressReporter(self));
         if (!download.responded) {
             fail(QStringLiteral("Download failed: ") +
@@ -358,7 +355,6 @@ void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QS
         }
         if (label == Repository::bepInExPackLabel && version)
             Defaults::setString(keyBepPackVersion, *version);
-        Fs::remove(dest);
         onGui(self, [result](AppState& state) {
             state.setBusyMessage(std::nullopt);
             state.setLastAction(result);
@@ -476,16 +472,16 @@ void AppState::playVanilla() {
     const QStringList arguments = m_consoleEnabled ? QStringList{Outside::consoleArgument} : QStringList{};
     // Detached, so that closing Skaldrun never ends the game it started.
     const Process::Started started = Process::startDetached(executable, arguments, *m_gameDir);
-    if (started.pid == 0) {
+    if (started.process.pid == 0) {
         setAlertMessage(QStringLiteral("Couldn't launch Valheim directly: ") + started.error);
         return;
     }
-    m_vanillaPid = started.pid;
+    m_vanilla = started.process;
     setLastAction(QStringLiteral("Launched Valheim vanilla — mods stay installed but don't load"));
 }
 
 bool AppState::isValheimRunning() const {
-    if (Process::isRunning(m_vanillaPid)) return true;
+    if (Process::isRunning(m_vanilla)) return true;
     if (!m_services.workspace) return false;
     for (const RunningApplication& app : m_services.workspace->runningApplications()) {
         // A game whose bundle was moved or deleted while it runs still holds the saves open.
@@ -561,7 +557,14 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
                 failures << name + QStringLiteral(": no download URL");
                 continue;
             }
-            const QString archive = tempArchivePath(newArchiveName());
+            std::unique_ptr<Installer::TemporaryFolder> folder;
+            try {
+                folder = std::make_unique<Installer::TemporaryFolder>();
+            } catch (const std::exception& e) {
+                failures << name + QStringLiteral(": ") + errorText(e);
+                continue;
+            }
+            const QString archive = Fs::join(folder->path, QStringLiteral("package.zip"));
             const Http::Result download = Http::download(*p.downloadURL, archive, progressReporter(self));
             if (!download.responded) {
                 failures << name + QStringLiteral(": ") +
@@ -575,7 +578,6 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
             } catch (const std::exception& e) {
                 failures << name + QStringLiteral(": ") + errorText(e);
             }
-            Fs::remove(archive);
         }
         if (!missing.isEmpty())
             failures << QStringLiteral("Not in the catalog (install manually): ") +
@@ -683,9 +685,14 @@ void AppState::backupSaves() {
         return;
     }
     runTask(QStringLiteral("Backing up worlds and characters…"), false, [] {
-        const int files =
-            Installer::backupSaves(Installer::valheimSavesDir(), Installer::saveBackupsRoot()).files;
-        return QStringLiteral("Backed up ") + counted(files, QStringLiteral("save file"));
+        const Installer::SaveBackup backup =
+            Installer::backupSaves(Installer::valheimSavesDir(), Installer::saveBackupsRoot());
+        QString done = QStringLiteral("Backed up ") + counted(backup.files, QStringLiteral("save file"));
+        if (backup.brokenLinks > 0)
+            done += QStringLiteral(" — %1 in the save folder lead%2 nowhere, so no older backup was removed")
+                        .arg(counted(backup.brokenLinks, QStringLiteral("link")),
+                             backup.brokenLinks == 1 ? QStringLiteral("s") : QString());
+        return done;
     });
 }
 

@@ -3,6 +3,7 @@
 #include "app/Snapshot.h"
 #include "catalog/TSPackage.h"
 #include "inventory/ModScanner.h"
+#include "platform/Process.h"
 
 #include <QDateTime>
 #include <QList>
@@ -222,7 +223,7 @@ private:
     Services m_services;
     ThunderstoreStore* m_thunder = nullptr;
     bool m_isAppleSilicon = false;
-    qint64 m_vanillaPid = 0; // the game started by the direct launch; 0 when none
+    Process::Handle m_vanilla; // the game started by the direct launch; pid 0 when none
     QFileSystemWatcher* m_watcher = nullptr;
     std::optional<QString> m_watchedPath;
     QHash<QString, qsizetype> m_installedByName; // normalized mod name -> first index in m_mods

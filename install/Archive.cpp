@@ -7,7 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QUuid>
+#include <QTemporaryDir>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -82,14 +82,20 @@ QString safeRelativePath(const QString& name) {
 } // namespace
 
 QString makeTemporaryFolder() {
-    const QString path =
-        Fs::join(QDir::tempPath(),
-                 QStringLiteral("skaldrun-") + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper());
-    Fs::mkpath(path);
+    // The shared temporary folder is open to every user: the folder is made under a fresh random
+    // name that must not exist yet (a link planted there is never followed), for us alone.
+    QTemporaryDir made(Fs::join(QDir::tempPath(), QStringLiteral("skaldrun-XXXXXX")));
+    if (!made.isValid()) Fs::fail(QStringLiteral("create a folder in"), QDir::tempPath(), made.errorString());
+    made.setAutoRemove(false);
+    const QString path = made.path();
     // libarchive refuses to write through any symbolic link on the way (macOS's temporary folder
     // sits below /var, itself a link), so the folder is handed out in its resolved form.
     const QString resolved = QFileInfo(path).canonicalFilePath();
     return resolved.isEmpty() ? path : resolved;
+}
+
+TemporaryFolder::~TemporaryFolder() {
+    Fs::remove(path);
 }
 
 void extractZip(const QString& archivePath, const QString& into, const ExtractLimits& limits) {

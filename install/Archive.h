@@ -12,9 +12,20 @@ struct ExtractLimits {
     qint64 maxEntries = 100000;
 };
 
-// A new, empty folder "skaldrun-{UUID}" in the user's temporary folder, returned with every
-// symbolic link of its path resolved. Throws when it can't be created.
+// A new, empty folder "skaldrun-XXXXXX" of a random name in the user's temporary folder, only
+// we may enter (0700), returned with every symbolic link of its path resolved. Throws when it
+// can't be created.
 QString makeTemporaryFolder();
+
+// A folder of makeTemporaryFolder(), removed with everything in it when the object goes:
+// downloads and extractions happen there, never under a name others could guess.
+struct TemporaryFolder {
+    QString path = makeTemporaryFolder();
+    TemporaryFolder() = default;
+    TemporaryFolder(const TemporaryFolder&) = delete;
+    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
+    ~TemporaryFolder();
+};
 
 // Unpacks a ZIP archive into `into` (an existing, empty folder we own). Archives come from
 // strangers: an entry that is absolute, climbs out with "..", is a link or a device, or that

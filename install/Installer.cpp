@@ -23,12 +23,6 @@ namespace {
 // which turns most of an install into renames.
 enum class Transfer { copy, move };
 
-// Removes a folder of ours when the install is over, however it ends.
-struct TemporaryFolder {
-    QString path = makeTemporaryFolder();
-    ~TemporaryFolder() { Fs::remove(path); }
-};
-
 QString canonical(const QString& path) {
     return QFileInfo(path).canonicalFilePath();
 }

@@ -100,9 +100,12 @@ std::optional<QString> latestSaveBackup(const QString& backupsRoot = saveBackups
 
 // --- Save backups and the capture stash ---
 
+// Save subfolders that are links (to a cloud folder, say) are backed up as what they lead to.
+// A backup that misses something (a link leading nowhere) removes no older backup.
 struct SaveBackup {
-    int files = 0; // save files copied
-    QString dest;  // the new backup folder
+    int files = 0;       // save files copied
+    QString dest;        // the new backup folder
+    int brokenLinks = 0; // links in the save folder that lead nowhere: the backup lacks what they held
 };
 SaveBackup backupSaves(const QString& savesDir = valheimSavesDir(),
                        const QString& backupsRoot = saveBackupsRoot(), int keep = defaultBackupsKept);

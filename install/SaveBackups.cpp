@@ -16,20 +16,31 @@ SaveBackup backupSaves(const QString& savesDir, const QString& backupsRoot, int 
     Fs::mkpath(dest);
 
     int files = 0;
+    int brokenLinks = 0;
     for (const QString& name : saveSubdirs) {
         const QString src = Fs::join(savesDir, name);
-        if (!Fs::isDir(src)) continue;
-        const int n = fileCount(src);
-        if (n == 0) continue; // empty, or folders only: nothing worth keeping
-        Fs::copyItem(src, Fs::join(dest, name));
-        files += n;
+        if (!Fs::isDir(src)) {
+            brokenLinks += Fs::isSymLink(src) && !Fs::exists(src) ? 1 : 0;
+            continue;
+        }
+        // Players link save folders to a cloud folder: what the links lead to is their saves.
+        const Fs::CopiedTree found = Fs::treeFollowingLinks(src);
+        if (found.files == 0) { // empty, or folders only: nothing worth keeping
+            brokenLinks += found.brokenLinks;
+            continue;
+        }
+        // Only what was really copied counts.
+        const Fs::CopiedTree copied = Fs::copyTreeFollowingLinks(src, Fs::join(dest, name));
+        brokenLinks += copied.brokenLinks;
+        files += copied.files;
     }
     if (files == 0) {
         if (!existedBefore) Fs::remove(dest);
         throw InstallError::savesNotFound();
     }
 
-    if (auto names = Fs::list(backupsRoot)) {
+    // A backup that lacks something must not push out an older one that may still hold it.
+    if (auto names = brokenLinks > 0 ? std::nullopt : Fs::list(backupsRoot)) {
         names->erase(std::remove_if(names->begin(), names->end(),
                                     [](const QString& name) { return name.startsWith(QLatin1Char('.')); }),
                      names->end());
@@ -47,7 +58,7 @@ SaveBackup backupSaves(const QString& savesDir, const QString& backupsRoot, int 
             Fs::remove(Fs::join(backupsRoot, name));
         }
     }
-    return {files, dest};
+    return {files, dest, brokenLinks};
 }
 
 int restoreSaves(const QString& backup, const QString& savesDir) {

@@ -4,6 +4,7 @@
 #include "discovery/Steam.h"
 #include "discovery/Sys.h"
 #include "platform/Fs.h"
+#include "platform/Process.h"
 
 namespace Installer {
 
@@ -12,8 +13,10 @@ void patchScript(const QString& script, const QString& gameDir) {
     bool changed = false;
 
     if (const auto bundle = Steam::valheimAppBundle(gameDir)) {
-        const QString replacement = Outside::executableLinePrefix + QLatin1Char('"') +
-                                    Steam::innerExecutableName(*bundle) + QLatin1Char('"');
+        // The name comes from the bundle's Info.plist: quoted for the shell, so that no character
+        // of it can end the line's quotes or run a command when Steam starts the script.
+        const QString replacement =
+            Outside::executableLinePrefix + Process::shellQuoted(Steam::innerExecutableName(*bundle));
         for (const QString& line : {Outside::shippedExecutableLine, Outside::emptyExecutableLine}) {
             if (text.contains(line)) {
                 text.replace(line, replacement);

@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -133,14 +134,22 @@ bool isExecutable(const QString& path) {
     return ::access(native(path).constData(), X_OK) == 0;
 }
 
+namespace {
+
+const struct timespec& modifiedAt(const struct stat& st) {
+#ifdef __APPLE__
+    return st.st_mtimespec;
+#else
+    return st.st_mtim;
+#endif
+}
+
+} // namespace
+
 std::optional<QDateTime> modificationTime(const QString& path) {
     struct stat st;
     if (::stat(native(path).constData(), &st) != 0) return std::nullopt;
-#ifdef __APPLE__
-    const auto& ts = st.st_mtimespec;
-#else
-    const auto& ts = st.st_mtim;
-#endif
+    const struct timespec& ts = modifiedAt(st);
     return QDateTime::fromMSecsSinceEpoch(qint64(ts.tv_sec) * 1000 + ts.tv_nsec / 1000000);
 }
 
@@ -384,6 +393,9 @@ void copyFile(const QString& from, const QString& to) {
         }
     }
     ::fchmod(out.fd, st.st_mode & 07777);
+    // The date says when the player last changed the file (a save, a config); a copy keeps it.
+    const struct timespec times[2] = {{0, UTIME_OMIT}, modifiedAt(st)};
+    ::futimens(out.fd, times);
 }
 
 void copyItem(const QString& from, const QString& to) {
@@ -401,6 +413,53 @@ void copyItem(const QString& from, const QString& to) {
         if (child.isSymLink) continue;
         copyItem(child.path, join(to, child.name));
     }
+}
+
+namespace {
+
+// Copies `from` to `to`, or only counts what it would copy when `to` is empty.
+void copyFollowing(const QString& from, const QString& to, std::vector<std::pair<dev_t, ino_t>>& copying,
+                   CopiedTree& copied) {
+    struct stat st;
+    if (::stat(native(from).constData(), &st) != 0) {
+        const int err = errno;
+        if (!isSymLink(from)) fail(QStringLiteral("copy"), from, err);
+        ++copied.brokenLinks;
+        return;
+    }
+    if (S_ISREG(st.st_mode)) {
+        if (!to.isEmpty()) copyFile(from, to);
+        ++copied.files;
+        return;
+    }
+    if (!S_ISDIR(st.st_mode)) return; // a pipe or a socket would block or fail the copy
+    const std::pair folder{st.st_dev, st.st_ino};
+    if (std::find(copying.begin(), copying.end(), folder) != copying.end()) return;
+    if (!to.isEmpty() && ::mkdir(native(to).constData(), 0755) != 0)
+        fail(QStringLiteral("create the folder"), to, errno);
+    const auto names = list(from);
+    if (!names) fail(QStringLiteral("read the folder"), from, errno);
+    copying.push_back(folder);
+    for (const QString& name : *names)
+        copyFollowing(join(from, name), to.isEmpty() ? QString() : join(to, name), copying, copied);
+    copying.pop_back();
+}
+
+CopiedTree copyOrCount(const QString& from, const QString& to) {
+    std::vector<std::pair<dev_t, ino_t>> copying;
+    CopiedTree copied;
+    copyFollowing(from, to, copying, copied);
+    return copied;
+}
+
+} // namespace
+
+CopiedTree copyTreeFollowingLinks(const QString& from, const QString& to) {
+    return copyOrCount(from, to);
+}
+
+CopiedTree treeFollowingLinks(const QString& from) {
+    return copyOrCount(from, {});
 }
 
 void move(const QString& from, const QString& to) {

@@ -87,10 +87,21 @@ private:
 // --- Writing (throw on failure) ---
 void writeAtomic(const QString& path, const QByteArray& bytes); // temporary file, then replace
 void mkpath(const QString& dir);                                // with intermediate folders
-void copyFile(const QString& from, const QString& to);          // `to` must not exist
+// `to` must not exist; the copy keeps the file's permissions and modification date.
+void copyFile(const QString& from, const QString& to);
 // Copies a file or a whole folder. Symbolic links are never followed out of the source:
 // links are skipped.
 void copyItem(const QString& from, const QString& to);
+// Copies a folder's whole tree to `to` (which must not exist), following symbolic links to what
+// they lead to: for the player's own files, reached through links they made themselves (a save
+// folder synced through a cloud folder). A folder that leads back to one being copied is
+// skipped, so a link loop ends; things that are neither files nor folders are skipped too.
+struct CopiedTree {
+    int files = 0;       // regular files copied
+    int brokenLinks = 0; // links that lead nowhere: what they stood for is missing from the copy
+};
+CopiedTree copyTreeFollowingLinks(const QString& from, const QString& to);
+CopiedTree treeFollowingLinks(const QString& from); // what it would copy, nothing written
 // Renames; fails when something already exists at `to`. Falls back to copy and remove
 // across file systems.
 void move(const QString& from, const QString& to);

@@ -4,10 +4,6 @@
 
 #include <QProcess>
 
-#include <cerrno>
-#include <csignal>
-#include <sys/types.h>
-
 namespace Process {
 
 Result run(const QString& program, const QStringList& arguments) {
@@ -40,7 +36,7 @@ Started startDetached(const QString& program, const QStringList& arguments, cons
     process.setWorkingDirectory(workingDir);
     qint64 pid = 0;
     if (process.startDetached(&pid) && pid > 0) {
-        started.pid = pid;
+        started.process = {pid, startTime(pid)};
     } else {
         started.error = process.errorString();
         if (started.error.isEmpty() || started.error == QLatin1String("Unknown error"))
@@ -49,20 +45,9 @@ Started startDetached(const QString& program, const QStringList& arguments, cons
     return started;
 }
 
-bool isRunning(qint64 pid) {
-    if (pid <= 0) return false;
-    if (::kill(pid_t(pid), 0) != 0 && errno != EPERM) return false;
-#ifdef __linux__
-    // A finished program nobody has reaped yet still answers kill(); its state tells the truth.
-    if (const auto stat = Fs::tryRead(QStringLiteral("/proc/%1/stat").arg(pid))) {
-        const qsizetype close = stat->lastIndexOf(')');
-        if (close >= 0 && close + 2 < stat->size()) {
-            const char state = stat->at(close + 2);
-            return state != 'Z' && state != 'X';
-        }
-    }
-#endif
-    return true;
+bool isRunning(const Handle& process) {
+    if (process.pid <= 0 || !process.startTime) return false;
+    return startTime(process.pid) == process.startTime;
 }
 
 QString shellQuoted(const QString& text) {

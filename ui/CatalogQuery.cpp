@@ -63,17 +63,19 @@ void CatalogQuery::setPackages(const QList<TSPackage>& packages) {
     m_text.reserve(length);
     for (size_t i = 0; i < n; ++i) {
         const TSPackage& p = packages[qsizetype(i)];
+        // Each field is lower-cased before its place is taken: lower-casing can change a text's
+        // length ("İ" becomes two code units), which would shift every later package's start.
+        // A field already in lower case is shared, not copied.
         m_starts[i] = m_text.size();
-        m_text += p.name;
+        m_text += p.name.toLower();
         m_text += fieldEnd;
-        m_text += p.owner;
+        m_text += p.owner.toLower();
         m_text += fieldEnd;
-        m_text += p.description;
+        m_text += p.description.toLower();
         m_text += packageEnd;
         m_normalizedNames[i] = ConfigStore::normalize(p.name);
     }
     m_starts[n] = m_text.size();
-    m_text = std::move(m_text).toLower();
 
     std::vector<int> catalogOrder(n);
     std::iota(catalogOrder.begin(), catalogOrder.end(), 0);

@@ -92,7 +92,7 @@ private Q_SLOTS:
         QVERIFY(h.install("Brokkr-CrackedAnvil")); // nothing installed: the last success line stays
         QCOMPARE(s.lastAction(), "Installed Steady, but not Cracked");
         QVERIFY(s.alertMessage()->startsWith("CrackedAnvil: Couldn't extract the archive: "));
-        QCOMPARE(QDir(TestHome::path() + "/tmp").entryList({"ts-*"}), QStringList{}); // no archive left
+        QCOMPARE(QDir(TestHome::path() + "/tmp").entryList({"skaldrun-*"}), QStringList{}); // no archive left
 
         // A server that stops answering ends the install with an alert too.
         Http::setDefaultTimeouts({800, 800});

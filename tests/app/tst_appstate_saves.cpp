@@ -45,10 +45,12 @@ private Q_SLOTS:
         QCOMPARE(World::read(world), "Midgard world meta");
 
         QDir(h.world.savesDir() + "/worlds_local").removeRecursively();
+        QVERIFY(QFile::link(h.world.savesDir() + "/unmounted", h.world.savesDir() + "/worlds_local"));
         QFile::remove(h.world.savesDir() + "/characters_local/Ragnhild.fch");
         World::write(h.world.savesDir() + "/characters/Solo.fch", "one");
         QVERIFY(h.act([&] { s.backupSaves(); }));
-        QCOMPARE(s.lastAction(), "Backed up 1 save file");
+        QCOMPARE(s.lastAction(), "Backed up 1 save file — 1 link in the save folder leads nowhere, so no "
+                                 "older backup was removed");
         QDir(h.world.savesDir()).removeRecursively();
         h.mark();
         s.backupSaves();

@@ -18,9 +18,15 @@ private Q_SLOTS:
             if (s.busyMessage() == "Installing BepInEx…")
                 progressWhileInstalling = s.busyProgress().has_value();
         });
+        // Another user's link at the name a download could once be guessed by stays untouched.
+        const QString tmp = TestHome::path() + "/tmp/", victim = TestHome::path() + "/victim";
+        World::write(victim, "mine");
+        QVERIFY(QFile::link(victim, tmp + "BepInExPack_Valheim.zip"));
         QVERIFY(h.act([&] { s.downloadAndInstallBepInEx(); }));
         QCOMPARE(h.busy, (QStringList{"Contacting Thunderstore…", "Downloading BepInEx 5.4.2202…",
                                       "Installing BepInEx…", ""}));
+        QVERIFY(QFileInfo(tmp + "BepInExPack_Valheim.zip").isSymLink() && World::read(victim) == "mine");
+        QCOMPARE(QDir(tmp).entryList({"skaldrun-*"}), QStringList{}); // the download's folder is gone
         QCOMPARE(s.lastAction(), "BepInEx 5.4.2202 installed into the game folder");
         QVERIFY(!s.alertMessage() && s.stepBep() && s.stepQuarantine());
         QCOMPARE(s.bepVersion(), "5.4.2202");

@@ -39,11 +39,13 @@ inline unsigned mode(const QString& path) {
 }
 
 // A Steam game folder holding the Mac app, whose bundle names its executable "Valheim".
-inline QString makeGame(const QTemporaryDir& dir, const QString& name = QStringLiteral("Valheim")) {
+inline QString makeGame(const QTemporaryDir& dir, const QString& name = QStringLiteral("Valheim"),
+                        const QString& executable = QStringLiteral("Valheim")) {
     const QString game = dir.filePath(name);
     write(game + QStringLiteral("/valheim.app/Contents/Info.plist"),
           "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
-          "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n</dict>\n</plist>\n");
+          "\t<key>CFBundleExecutable</key>\n\t<string>" +
+              executable.toHtmlEscaped().toUtf8() + "</string>\n</dict>\n</plist>\n");
     return game;
 }
 

@@ -66,6 +66,36 @@ private Q_SLOTS:
             QVERIFY(QFile::exists(root + '/' + Installer::backupFolderName(when) + "/worlds/kept.db"));
     }
 
+    // Players link save folders to a cloud folder: the backup holds what links lead to, with the
+    // files' dates, and a link loop ends. A link leading nowhere leaves every older backup in place.
+    void linkedSavesAreBackedUpAsTheyRead() {
+        const QString saves = path("saves"), cloud = path("cloud"), root = path("backups");
+        write(cloud + "/Midgard.db", "db");
+        write(cloud + "/deep/Midgard.fwl", "fwl");
+        write(saves + "/characters_local/Ragnar.fch", "fch");
+        QVERIFY(QFile::link(cloud, saves + "/worlds_local") && QFile::link(cloud, cloud + "/deep/loop"));
+        QVERIFY(QFile::link(cloud + "/Midgard.db", saves + "/characters_local/Linked.fch"));
+        const QDateTime saved(QDate(2021, 6, 1), QTime(12, 0), Qt::UTC);
+        QFile world(cloud + "/Midgard.db");
+        QVERIFY(world.open(QIODevice::ReadWrite) &&
+                world.setFileTime(saved, QFileDevice::FileModificationTime));
+        for (const QString& r : {root, path("older")})
+            for (int day = 1; day <= 5; ++day)
+                QVERIFY(QDir().mkpath(r + QString("/2020-01-0%1 10.00.00").arg(day)));
+        const auto backup = Installer::backupSaves(saves, root);
+        QCOMPARE(backup.files, 4);
+        QCOMPARE(tree(backup.dest).join(' '),
+                 "characters_local/ characters_local/Linked.fch characters_local/Ragnar.fch worlds_local/ "
+                 "worlds_local/Midgard.db worlds_local/deep/ worlds_local/deep/Midgard.fwl");
+        QCOMPARE(QFileInfo(backup.dest + "/worlds_local/Midgard.db").lastModified().toUTC(), saved);
+        QCOMPARE(entries(root).size(), 5);
+
+        QVERIFY(QDir(cloud).removeRecursively());
+        const auto partial = Installer::backupSaves(saves, path("older"));
+        QVERIFY(partial.files == 1 && partial.brokenLinks == 2);
+        QCOMPARE(entries(path("older")).size(), 6);
+    }
+
     void fiveNewestAreKept() {
         write(path("saves/worlds/W.db"), "w");
         const QString root = path("backups");

@@ -1,5 +1,6 @@
 #include "discovery/Sys.h"
 #include "install/Installer.h"
+#include "platform/Process.h"
 #include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
@@ -67,6 +68,26 @@ private Q_SLOTS:
             QCOMPARE(read(path), expected);
             QCOMPARE(mode(path), 0755u);
         }
+    }
+
+    // The executable's name comes from the bundle's Info.plist; whatever it holds, the script
+    // keeps it as plain text: it parses, runs no command of it, and a second patch changes nothing.
+    void executableNameStaysText_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"Val\"heim", "\"\"", "$(echo run)", "`echo run`", "Val\\", "a'b $HOME"})
+            QTest::newRow(name) << QString::fromUtf8(name);
+    }
+    void executableNameStaysText() {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString game = makeGame(dir, "game", name), path = game + "/start_game_bepinex.sh";
+        write(path, "#!/bin/sh\nexecutable_name=\"\"\nprintf %s \"$executable_name\"\n");
+        Installer::patchScript(path, game);
+        const QByteArray once = read(path);
+        Installer::patchScript(path, game);
+        QCOMPARE(read(path), once);
+        QCOMPARE(Process::run("bash", {"-n", path}).code, 0);
+        QCOMPARE(Process::run("bash", {path}).out, name);
     }
 
     void unreadableScriptsAreLeftAlone() {

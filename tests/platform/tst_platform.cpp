@@ -7,6 +7,8 @@
 
 #include <QStandardPaths>
 
+#include <csignal>
+
 using ModFixtures::expectError;
 using ModFixtures::writeFile;
 
@@ -138,12 +140,20 @@ private Q_SLOTS:
     void detachedProgramsAreSeenToFinish() {
         const auto started = Process::startDetached(
             QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exit 0")}, TestHome::path());
-        QVERIFY(started.pid > 0);
+        QVERIFY(started.process.pid > 0);
         // Even where nobody reaps the finished program, it must not count as running.
-        QTRY_VERIFY_WITH_TIMEOUT(!Process::isRunning(started.pid), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!Process::isRunning(started.process), 5000);
         const auto missing = Process::startDetached(QStringLiteral("/no/such/game"), {}, TestHome::path());
-        QCOMPARE(missing.pid, 0);
+        QCOMPARE(missing.process.pid, 0);
         QVERIFY(!missing.error.isEmpty());
+
+        // A process that started at another time holds the id: that is not our program.
+        const auto game = Process::startDetached(QStringLiteral("/bin/sh"),
+                                                 {QStringLiteral("-c"), QStringLiteral("exec sleep 10")}, {});
+        QVERIFY(Process::isRunning(game.process));
+        QVERIFY(!Process::isRunning({game.process.pid, *game.process.startTime + 1}));
+        ::kill(pid_t(game.process.pid), SIGKILL);
+        QTRY_VERIFY_WITH_TIMEOUT(!Process::isRunning(game.process), 5000);
     }
 
     void defaultsRoundTrip() {

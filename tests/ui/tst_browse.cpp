@@ -89,6 +89,15 @@ private Q_SLOTS:
         QCOMPARE(shown("comfy tents"), "");
         QCOMPARE(shown("comfy_t"), "Comfy_Tents");
         QCOMPARE(CatalogQuery::normalizedQuery(QStringLiteral("\u00A0 Über \t")), "über");
+
+        // Lower-casing "İ" gives two code units: no package after it may be lost or misplaced.
+        QList<TSPackage> turkish{pkg("Köprü", "Geçit", 1, 1, QString(40, QChar(0x130)), {})};
+        QStringList portals;
+        for (int i = 0; i < 30; ++i)
+            turkish << pkg("Mage", portals.emplace_back(QStringLiteral("Portal%1").arg(i)), 1, 1, {}, {});
+        catalog.setPackages(turkish);
+        QCOMPARE(shown("portal"), portals.join(QLatin1Char(' ')));
+        QCOMPARE(shown("i\u0307"), "Geçit");
     }
 
     void textsForTheUser() {
