@@ -282,7 +282,6 @@ void ConfigEditorSheet::confirmRevert() {
     box->setDefaultButton(cancelButton);
     box->setEscapeButton(cancelButton);
     connect(revertButton, &QPushButton::clicked, this, &ConfigEditorSheet::revert);
-    m_alert = box;
     box->open();
 }
 
@@ -296,7 +295,6 @@ void ConfigEditorSheet::showSaveError(const QString& text) {
     box->setInformativeText(text);
     box->addButton(QMessageBox::Ok);
     connect(box, &QMessageBox::finished, this, [this] { m_saveError.reset(); });
-    m_alert = box;
     box->open();
 }
 

@@ -301,7 +301,14 @@ void SettingsSheet::confirmRestore() {
     connect(box, &QMessageBox::buttonClicked, this, [this, restore](QAbstractButton* clicked) {
         if (clicked == restore) m_state->restoreSavesFromLatestBackup();
     });
-    connect(box, &QDialog::finished, box, &QObject::deleteLater);
+    connect(box, &QDialog::finished, this, [this, box] {
+        if (m_confirm == box) m_confirm = nullptr;
+        box->deleteLater();
+    });
+    // Destroyed with the sheet while still open: forget it before it is gone.
+    connect(box, &QObject::destroyed, this, [this, box] {
+        if (m_confirm == box) m_confirm = nullptr;
+    });
     AlertPresenter::occupy(box);
     box->open();
 }

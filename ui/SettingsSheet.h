@@ -3,8 +3,6 @@
 #include "ui/ShellKit.h"
 
 #include <QDialog>
-#include <QMessageBox>
-#include <QPointer>
 
 class AlertPresenter;
 class AppState;
@@ -37,7 +35,8 @@ private:
     AppState* m_state;
     AlertPresenter* m_alerts;
     ShellKit::DeferredRender m_render{this, [this] { render(); }};
-    QPointer<QMessageBox> m_confirm;
+    // A child of the sheet; cleared when it finishes or is destroyed, before it is deleted.
+    QMessageBox* m_confirm = nullptr;
 
     QLabel* m_baselineIcon = nullptr;
     QLabel* m_baselineText = nullptr;
