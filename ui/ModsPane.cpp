@@ -295,8 +295,9 @@ void ModsPane::showEvent(QShowEvent* event) {
 
 void ModsPane::maybeAutoOpenConfig() {
     if (m_configMod) return;
-    if (!qEnvironmentVariableIsSet("SKALDRUN_OPEN_CONFIG")) return;
+    // An empty name would match every mod through contains().
     const QString wanted = qEnvironmentVariable("SKALDRUN_OPEN_CONFIG");
+    if (wanted.isEmpty()) return;
     for (const ModItem& mod : m_state->mods()) {
         if (!mod.configFiles.isEmpty() && mod.name.contains(wanted, Qt::CaseInsensitive)) {
             openConfig(mod);
