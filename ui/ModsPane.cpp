@@ -77,6 +77,7 @@ ModsPane::ModsPane(AppState* state, QWidget* parent)
     m_bepVersion = new QLabel(this);
     m_bepVersion->setObjectName(QStringLiteral("modsPane.bepVersion"));
     Theme::style(m_bepVersion, Theme::TextStyle::caption, Theme::secondaryText());
+    m_bepVersion->setTextFormat(Qt::PlainText); // read from the loader's DLL
     // The version gives way first when the pane is narrow.
     m_bepVersion->setMinimumWidth(1);
     header->addWidget(m_bepVersion);
