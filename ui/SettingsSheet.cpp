@@ -274,6 +274,10 @@ QWidget* SettingsSheet::buildSection() {
     return section;
 }
 
+SettingsSheet::~SettingsSheet() {
+    delete m_confirm;
+}
+
 QString SettingsSheet::restoreMessage() const {
     const std::optional<QDateTime>& date = m_state->lastSaveBackupDate();
     return QStringLiteral("This replaces your current worlds and characters with the backup") +
@@ -304,10 +308,6 @@ void SettingsSheet::confirmRestore() {
     connect(box, &QDialog::finished, this, [this, box] {
         if (m_confirm == box) m_confirm = nullptr;
         box->deleteLater();
-    });
-    // Destroyed with the sheet while still open: forget it before it is gone.
-    connect(box, &QObject::destroyed, this, [this, box] {
-        if (m_confirm == box) m_confirm = nullptr;
     });
     AlertPresenter::occupy(box);
     box->open();
