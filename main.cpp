@@ -1,4 +1,5 @@
 #include "app/AppState.h"
+#include "platform/Http.h"
 #include "platform/gui/DesktopServices.h"
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
@@ -16,5 +17,10 @@ int main(int argc, char* argv[]) {
     MainWindow window(&state);
     openPanel.setWindow(&window);
     window.show();
-    return app.exec();
+    const int status = app.exec();
+    // The window is closed: transfers in flight stop now (the state's own ones and the catalog's);
+    // leaving main waits only for file operations already under way, so no mod is left half
+    // installed.
+    Http::cancelRunning();
+    return status;
 }

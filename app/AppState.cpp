@@ -63,7 +63,9 @@ AppState::AppState(Services services, QObject* parent) : QObject(parent), m_serv
     refreshAll();
 }
 
-AppState::~AppState() = default;
+AppState::~AppState() {
+    m_cancel->store(true);
+}
 
 void AppState::setLaunchOptionsManual(bool value) {
     m_launchOptionsManual = value;
@@ -295,15 +297,15 @@ void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QS
     const QUrl endpoint = Repository::packageEndpoint(ns, package);
     const QString host = Repository::websiteHost();
     const Weak self(this);
-    Async::runInBackground([self, endpoint, host, package, label, dir] {
+    Async::runInBackground([self, cancel = m_cancel, endpoint, host, package, label, dir] {
         const auto fail = [&self](const QString& message) {
             onGui(self, [message](AppState& state) {
                 state.setBusyMessage(std::nullopt);
                 state.setAlertMessage(message);
             });
         };
-        const Http::Result answer = Http::get(endpoint);
-        if (self.isNull()) return;
+        const Http::Result answer = Http::get(endpoint, {}, Http::defaultTimeouts(), cancel);
+        if (self.isNull() || answer.cancelled) return;
         QUrl downloadUrl;
         std::optional<QString> version;
         if (answer.responded) {
@@ -336,7 +338,9 @@ void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QS
             return;
         }
         const QString dest = Fs::join(folder->path, package + QStringLiteral(".zip"));
-        const Http::Result download = Http::download(downloadUrl, dest, progressReporter(self));
+        const Http::Result download =
+            Http::download(downloadUrl, dest, progressReporter(self), Http::defaultTimeouts(), cancel);
+        if (download.cancelled || cancel->load()) return; // the folder goes with the download
         if (!download.responded) {
             fail(QStringLiteral("Download failed: ") +
                  (download.error.isEmpty() ? QStringLiteral("unknown error") : download.error));
@@ -541,7 +545,7 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
     const QList<TSPackage> chain = resolution.chain;
     const QStringList missing = resolution.missing;
     const QString requested = package.prettyName();
-    Async::runInBackground([self, chain, missing, requested, dir] {
+    Async::runInBackground([self, cancel = m_cancel, chain, missing, requested, dir] {
         if (self.isNull()) return;
         QStringList installedNames;
         QStringList failures;
@@ -565,7 +569,10 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
                 continue;
             }
             const QString archive = Fs::join(folder->path, QStringLiteral("package.zip"));
-            const Http::Result download = Http::download(*p.downloadURL, archive, progressReporter(self));
+            const Http::Result download = Http::download(*p.downloadURL, archive, progressReporter(self),
+                                                         Http::defaultTimeouts(), cancel);
+            // The state is going away: start no further download or install.
+            if (download.cancelled || cancel->load()) return;
             if (!download.responded) {
                 failures << name + QStringLiteral(": ") +
                                 (download.error.isEmpty() ? QStringLiteral("download failed")

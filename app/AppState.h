@@ -12,7 +12,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class ThunderstoreStore;
@@ -69,6 +71,8 @@ public:
         QStringLiteral("softwareupdate --install-rosetta --agree-to-license");
 
     explicit AppState(Services services, QObject* parent = nullptr);
+    // Cancels the downloads of its actions and starts no further install step; a file operation
+    // already under way finishes on its worker.
     ~AppState() override;
 
     // --- Observable state ---
@@ -221,6 +225,8 @@ private:
     void runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work);
 
     Services m_services;
+    // Set when the state goes away; the workers' downloads and install chains watch it.
+    std::shared_ptr<std::atomic<bool>> m_cancel = std::make_shared<std::atomic<bool>>(false);
     ThunderstoreStore* m_thunder = nullptr;
     bool m_isAppleSilicon = false;
     Process::Handle m_vanilla; // the game started by the direct launch; pid 0 when none

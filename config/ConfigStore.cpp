@@ -415,6 +415,13 @@ void save(const ParsedConfig& config, const QHash<QString, QString>& edits) {
         if (edit->contains(QLatin1Char('\n')) || edit->contains(QLatin1Char('\r')))
             throw SkaldrunError(
                 QStringLiteral("The value of “%1” can't contain a line break.").arg(entry.key));
+        // BepInEx never writes such a key, but hand-edited files have them; the line would read
+        // back as a section header and the setting would vanish.
+        if (entry.key.startsWith(QLatin1Char('[')) && trimBlanks(*edit).endsWith(QLatin1Char(']')))
+            throw SkaldrunError(
+                QStringLiteral(
+                    "The value of “%1” can't end with “]”: the line would read as a section header.")
+                    .arg(entry.key));
         if (entry.lineIndex < 0 || entry.lineIndex >= lines.size()) continue;
         const QString& old = config.lines.at(entry.lineIndex);
         QString line = entry.key + QLatin1String(" = ") + *edit;

@@ -28,6 +28,9 @@ Timeouts initialTimeouts() {
 
 std::atomic<int> g_connectMs{initialTimeouts().connectMs};
 std::atomic<int> g_stallMs{initialTimeouts().stallMs};
+// Bumped by cancelRunning: a transfer that started in an earlier round is stopped.
+std::atomic<quint64> g_cancelRound{0};
+constexpr int cancelPollMs = 50;
 
 QString transportError(QNetworkReply* reply, bool timedOut) {
     if (timedOut) return QStringLiteral("The server stopped answering (timed out)");
@@ -55,9 +58,16 @@ QString transportError(QNetworkReply* reply, bool timedOut) {
 }
 
 // One GET, its bytes handed to `sink` as they arrive. Returns the outcome without the body.
-Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts,
+Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts, const CancelFlag& cancel,
                 const std::function<bool(const QByteArray&)>& sink) {
     Result result;
+    const quint64 round = g_cancelRound.load();
+    const auto isCancelled = [&] { return (cancel && cancel->load()) || g_cancelRound.load() != round; };
+    if (isCancelled()) {
+        result.cancelled = true;
+        result.error = QStringLiteral("The download was cancelled");
+        return result;
+    }
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
@@ -66,11 +76,20 @@ Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts,
     watchdog.setSingleShot(true);
     bool timedOut = false;
     bool sinkFailed = false;
+    bool cancelled = false;
+    // The flag is set on another thread, which can't reach this private loop: look at it often.
+    QTimer cancelPoll;
+    cancelPoll.setInterval(cancelPollMs);
 
     QNetworkReply* reply = manager.get(request);
     const auto rearm = [&] { watchdog.start(timeouts.stallMs); };
     QObject::connect(&watchdog, &QTimer::timeout, &loop, [&] {
         timedOut = true;
+        reply->abort();
+    });
+    QObject::connect(&cancelPoll, &QTimer::timeout, &loop, [&] {
+        if (!isCancelled()) return;
+        cancelled = true;
         reply->abort();
     });
     QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, rearm);
@@ -86,13 +105,19 @@ Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts,
     });
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     watchdog.start(timeouts.connectMs);
+    cancelPoll.start();
     if (!reply->isFinished()) loop.exec();
     watchdog.stop();
+    cancelPoll.stop();
     if (!sinkFailed && reply->bytesAvailable() > 0) sinkFailed = !sink(reply->readAll());
 
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid() && !timedOut && !sinkFailed &&
-        (reply->error() == QNetworkReply::NoError || reply->error() > QNetworkReply::UnknownProxyError)) {
+    if (cancelled) {
+        result.cancelled = true;
+        result.error = QStringLiteral("The download was cancelled");
+    } else if (status.isValid() && !timedOut && !sinkFailed &&
+               (reply->error() == QNetworkReply::NoError ||
+                reply->error() > QNetworkReply::UnknownProxyError)) {
         result.responded = true;
         result.status = status.toInt();
     } else if (sinkFailed) {
@@ -115,9 +140,13 @@ void setDefaultTimeouts(Timeouts timeouts) {
     g_stallMs = timeouts.stallMs;
 }
 
-Result get(const QUrl& url, const Progress& progress, Timeouts timeouts) {
+void cancelRunning() {
+    ++g_cancelRound;
+}
+
+Result get(const QUrl& url, const Progress& progress, Timeouts timeouts, const CancelFlag& cancel) {
     QByteArray body;
-    Result result = transfer(url, progress, timeouts, [&](const QByteArray& chunk) {
+    Result result = transfer(url, progress, timeouts, cancel, [&](const QByteArray& chunk) {
         body += chunk;
         return true;
     });
@@ -125,7 +154,8 @@ Result get(const QUrl& url, const Progress& progress, Timeouts timeouts) {
     return result;
 }
 
-Result download(const QUrl& url, const QString& destPath, const Progress& progress, Timeouts timeouts) {
+Result download(const QUrl& url, const QString& destPath, const Progress& progress, Timeouts timeouts,
+                const CancelFlag& cancel) {
     QFile file(destPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         Result failed;
@@ -133,7 +163,7 @@ Result download(const QUrl& url, const QString& destPath, const Progress& progre
             QStringLiteral("Couldn't create “%1”: %2").arg(Fs::displayPath(destPath), file.errorString());
         return failed;
     }
-    Result result = transfer(url, progress, timeouts,
+    Result result = transfer(url, progress, timeouts, cancel,
                              [&](const QByteArray& chunk) { return file.write(chunk) == chunk.size(); });
     file.close();
     if (!result.responded) file.remove();

@@ -4,7 +4,9 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 
 // Plain HTTP(S) GETs without extra headers, for background threads: every call blocks its
 // thread until the transfer ends (it runs a private event loop there, so never call it on the
@@ -24,18 +26,30 @@ void setDefaultTimeouts(Timeouts timeouts);
 // received and total bytes; total is -1 while unknown. Called on the transferring thread.
 using Progress = std::function<void(qint64 received, qint64 total)>;
 
+// Set from any thread to stop the transfers that were given it: they end within a tenth of a
+// second, and one asked for after it was set doesn't start.
+using CancelFlag = std::shared_ptr<std::atomic<bool>>;
+inline CancelFlag newCancelFlag() {
+    return std::make_shared<std::atomic<bool>>(false);
+}
+
+// Stops every transfer running at this moment, whoever started it (the application is closing).
+void cancelRunning();
+
 struct Result {
     bool responded = false; // the server answered (any status); false on a transport failure
+    bool cancelled = false; // stopped through a CancelFlag or cancelRunning
     int status = 0;         // the HTTP status, 0 without an answer
     QByteArray body;        // the decoded body (get only)
     QString error;          // the transport failure, one plain sentence; empty when responded
 };
 
-Result get(const QUrl& url, const Progress& progress = {}, Timeouts timeouts = defaultTimeouts());
+Result get(const QUrl& url, const Progress& progress = {}, Timeouts timeouts = defaultTimeouts(),
+           const CancelFlag& cancel = {});
 
-// Streams the body into destPath (created or truncated). On a transport failure the partial
-// file is removed.
+// Streams the body into destPath (created or truncated). On a transport failure or a
+// cancellation the partial file is removed.
 Result download(const QUrl& url, const QString& destPath, const Progress& progress = {},
-                Timeouts timeouts = defaultTimeouts());
+                Timeouts timeouts = defaultTimeouts(), const CancelFlag& cancel = {});
 
 } // namespace Http

@@ -11,8 +11,10 @@
 
 namespace {
 
-QPointer<QMessageBox>& slot() {
-    static QPointer<QMessageBox> showing;
+// The box holding the one slot, kept as a plain QObject*: its destroyed() arrives when only the
+// QObject is left of it, so it is compared there, never cast back to a box.
+QObject*& slot() {
+    static QObject* showing = nullptr;
     return showing;
 }
 
@@ -40,9 +42,10 @@ void AlertPresenter::setActive(bool active) {
 }
 
 void AlertPresenter::occupy(QMessageBox* box) {
-    slot() = box;
-    const auto release = [box] {
-        if (slot() == box) slot() = nullptr;
+    QObject* const held = box;
+    slot() = held;
+    const auto release = [held] {
+        if (slot() == held) slot() = nullptr;
         QTimer::singleShot(0, QCoreApplication::instance(), &AlertPresenter::syncAll);
     };
     connect(box, &QDialog::finished, QCoreApplication::instance(), release);
@@ -80,10 +83,14 @@ void AlertPresenter::sync() {
     box->setWindowModality(Qt::WindowModal);
     m_box = box;
     connect(box, &QDialog::finished, this, [this, box] {
+        const bool current = m_box == box;
+        if (current) m_box = nullptr;
         box->deleteLater();
-        if (m_box != box) return;
-        m_box = nullptr;
-        m_state->setAlertMessage(std::nullopt);
+        if (current) m_state->setAlertMessage(std::nullopt);
+    });
+    // Destroyed with its host while still up: forget it before it is gone.
+    connect(box, &QObject::destroyed, this, [this, box] {
+        if (m_box == box) m_box = nullptr;
     });
     occupy(box);
     box->open();

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QMessageBox>
 #include <QObject>
-#include <QPointer>
 
 class AppState;
 class QMessageBox;
@@ -36,5 +34,6 @@ private:
     AppState* m_state;
     QWidget* m_host;
     bool m_active = true;
-    QPointer<QMessageBox> m_box;
+    // Owned through its host; cleared when it finishes or is destroyed, before it is deleted.
+    QMessageBox* m_box = nullptr;
 };

@@ -91,6 +91,7 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     m_loadingText->setParent(loading);
     m_loadingText->setObjectName(QStringLiteral("browse.loadingText"));
     Theme::style(m_loadingText, Theme::TextStyle::caption, Theme::secondaryText());
+    m_loadingText->setTextFormat(Qt::PlainText);
     m_loadingText->setAlignment(Qt::AlignCenter);
     loadingColumn->addWidget(m_loadingText);
     loadingColumn->addStretch();
@@ -109,6 +110,7 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     m_failureText->setParent(failure);
     m_failureText->setObjectName(QStringLiteral("browse.failureText"));
     Theme::style(m_failureText, Theme::TextStyle::callout, Theme::secondaryText());
+    m_failureText->setTextFormat(Qt::PlainText); // holds the network's error text
     m_failureText->setAlignment(Qt::AlignCenter);
     m_failureText->setWordWrap(true);
     m_failureText->setFixedWidth(380);

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "ui/Icons.h"
+#include "ui/ShellKit.h"
 #include "ui/Theme.h"
 
 #include <QFontMetrics>
@@ -85,7 +86,7 @@ void CommandRow::setCommand(const QString& command) {
     if (command == m_command) return;
     m_command = command;
     static_cast<FittedLabel*>(m_text)->setFullText(command);
-    m_text->setToolTip(command);
+    m_text->setToolTip(ShellKit::plainToolTip(command));
 }
 
 void CommandRow::copy() {

@@ -7,6 +7,7 @@
 #include "ui/ConfigEntryRow.h"
 #include "ui/Controls.h"
 #include "ui/Icons.h"
+#include "ui/ShellKit.h"
 #include "ui/Theme.h"
 
 #include <QComboBox>
@@ -271,10 +272,10 @@ void ConfigEditorSheet::confirmRevert() {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Warning);
     box->setText(QStringLiteral("Revert to original settings?"));
-    box->setInformativeText(
-        QStringLiteral("This restores %1 to the copy saved when you first opened it here. "
-                       "Your customized values will be lost.")
-            .arg(url ? Fs::fileName(*url) : QStringLiteral("the file")));
+    ShellKit::setPlainInformativeText(
+        box, QStringLiteral("This restores %1 to the copy saved when you first opened it here. "
+                            "Your customized values will be lost.")
+                 .arg(url ? Fs::fileName(*url) : QStringLiteral("the file")));
     QPushButton* revertButton = box->addButton(QStringLiteral("Revert"), QMessageBox::DestructiveRole);
     revertButton->setObjectName(QStringLiteral("configEditor.revertConfirm.revert"));
     QPushButton* cancelButton = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
@@ -282,7 +283,6 @@ void ConfigEditorSheet::confirmRevert() {
     box->setDefaultButton(cancelButton);
     box->setEscapeButton(cancelButton);
     connect(revertButton, &QPushButton::clicked, this, &ConfigEditorSheet::revert);
-    m_alert = box;
     box->open();
 }
 
@@ -293,10 +293,9 @@ void ConfigEditorSheet::showSaveError(const QString& text) {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Warning);
     box->setText(QStringLiteral("Couldn't save"));
-    box->setInformativeText(text);
+    ShellKit::setPlainInformativeText(box, text);
     box->addButton(QMessageBox::Ok);
     connect(box, &QMessageBox::finished, this, [this] { m_saveError.reset(); });
-    m_alert = box;
     box->open();
 }
 

@@ -5,7 +5,6 @@
 
 #include <QDialog>
 #include <QHash>
-#include <QPointer>
 
 #include <optional>
 
@@ -83,5 +82,4 @@ private:
     QPushButton* m_revert;
     QPushButton* m_cancel;
     QPushButton* m_save;
-    QPointer<QMessageBox> m_alert;
 };

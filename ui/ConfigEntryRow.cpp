@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -57,7 +58,9 @@ std::optional<double> ConfigEntryRow::parseNumber(const QString& text) {
 }
 
 QString ConfigEntryRow::format(double value, bool integer) {
-    if (integer) return QString::number(qint64(std::round(value)));
+    // Past qint64 (a bound of a huge Single range) the cast would be undefined; such a whole
+    // number prints exactly through "%.4f" below.
+    if (integer && std::abs(value) < 0x1p63) return QString::number(qint64(std::round(value)));
     QString text = QString::asprintf("%.4f", value);
     while (text.endsWith(QLatin1Char('0')))
         text.chop(1);
@@ -84,7 +87,13 @@ ConfigEntryRow::Kind ConfigEntryRow::kindFor(const ConfigEntry& entry, const QSt
             (!value.contains(QLatin1Char(',')) || values.contains(value)))
             return Kind::choice;
     }
-    if (entry.range && (entry.isNumeric() || parseNumber(entry.originalValue))) return Kind::slider;
+    // A whole-step slider counts in int; a wider integer range (Int64, UInt64) can't be stepped
+    // through whole and couldn't be written back exactly from a scaled position: a field only.
+    const bool wholeStepsFit = !entry.range || !entry.isIntegerType() ||
+                               (std::ceil(entry.range->lower) >= std::numeric_limits<int>::min() &&
+                                std::floor(entry.range->upper) <= std::numeric_limits<int>::max());
+    if (entry.range && wholeStepsFit && (entry.isNumeric() || parseNumber(entry.originalValue)))
+        return Kind::slider;
     if (entry.isNumeric()) return Kind::number;
     return Kind::text;
 }

@@ -34,6 +34,7 @@ ModRow::ModRow(AppState* state, const ModItem& mod, QWidget* parent)
     m_name->setTextFormat(Qt::PlainText);
     nameLine->addWidget(m_name);
     Theme::style(m_version, Theme::TextStyle::caption, Theme::secondaryText());
+    m_version->setTextFormat(Qt::PlainText); // read from the mod's DLL or manifest
     nameLine->addWidget(m_version);
     nameLine->addStretch();
     column->addLayout(nameLine);

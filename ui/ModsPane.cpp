@@ -77,6 +77,7 @@ ModsPane::ModsPane(AppState* state, QWidget* parent)
     m_bepVersion = new QLabel(this);
     m_bepVersion->setObjectName(QStringLiteral("modsPane.bepVersion"));
     Theme::style(m_bepVersion, Theme::TextStyle::caption, Theme::secondaryText());
+    m_bepVersion->setTextFormat(Qt::PlainText); // read from the loader's DLL
     // The version gives way first when the pane is narrow.
     m_bepVersion->setMinimumWidth(1);
     header->addWidget(m_bepVersion);
@@ -295,8 +296,9 @@ void ModsPane::showEvent(QShowEvent* event) {
 
 void ModsPane::maybeAutoOpenConfig() {
     if (m_configMod) return;
-    if (!qEnvironmentVariableIsSet("SKALDRUN_OPEN_CONFIG")) return;
+    // An empty name would match every mod through contains().
     const QString wanted = qEnvironmentVariable("SKALDRUN_OPEN_CONFIG");
+    if (wanted.isEmpty()) return;
     for (const ModItem& mod : m_state->mods()) {
         if (!mod.configFiles.isEmpty() && mod.name.contains(wanted, Qt::CaseInsensitive)) {
             openConfig(mod);

@@ -274,6 +274,10 @@ QWidget* SettingsSheet::buildSection() {
     return section;
 }
 
+SettingsSheet::~SettingsSheet() {
+    delete m_confirm;
+}
+
 QString SettingsSheet::restoreMessage() const {
     const std::optional<QDateTime>& date = m_state->lastSaveBackupDate();
     return QStringLiteral("This replaces your current worlds and characters with the backup") +
@@ -301,7 +305,10 @@ void SettingsSheet::confirmRestore() {
     connect(box, &QMessageBox::buttonClicked, this, [this, restore](QAbstractButton* clicked) {
         if (clicked == restore) m_state->restoreSavesFromLatestBackup();
     });
-    connect(box, &QDialog::finished, box, &QObject::deleteLater);
+    connect(box, &QDialog::finished, this, [this, box] {
+        if (m_confirm == box) m_confirm = nullptr;
+        box->deleteLater();
+    });
     AlertPresenter::occupy(box);
     box->open();
 }

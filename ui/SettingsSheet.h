@@ -3,8 +3,6 @@
 #include "ui/ShellKit.h"
 
 #include <QDialog>
-#include <QMessageBox>
-#include <QPointer>
 
 class AlertPresenter;
 class AppState;
@@ -21,6 +19,7 @@ class SettingsSheet : public QDialog {
     Q_OBJECT
 public:
     explicit SettingsSheet(AppState* state, QWidget* parent = nullptr);
+    ~SettingsSheet() override;
 
     AlertPresenter* alerts() const { return m_alerts; }
     // Asks before the latest backup overwrites the saves (what "Restore Worlds & Characters" does).
@@ -37,7 +36,9 @@ private:
     AppState* m_state;
     AlertPresenter* m_alerts;
     ShellKit::DeferredRender m_render{this, [this] { render(); }};
-    QPointer<QMessageBox> m_confirm;
+    // Owned here: cleared when it finishes, before it is deleted; deleted with the sheet while
+    // the sheet is still whole (as a child it would go when only a QWidget is left of the sheet).
+    QMessageBox* m_confirm = nullptr;
 
     QLabel* m_baselineIcon = nullptr;
     QLabel* m_baselineText = nullptr;

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QFrame>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -69,6 +70,17 @@ QLabel* symbolLabel(QWidget* parent, const QString& symbol, int size, const QCol
     return l;
 }
 
+QString plainToolTip(const QString& text) {
+    return Qt::mightBeRichText(text) ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal) : text;
+}
+
+void setPlainInformativeText(QMessageBox* box, const QString& text) {
+    box->setInformativeText(text);
+    // Qt's own name for the label it makes on the first call.
+    if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        label->setTextFormat(Qt::PlainText);
+}
+
 QString buttonText(const QString& text) {
     QString escaped = text;
     return escaped.replace(QLatin1Char('&'), QStringLiteral("&&"));
@@ -121,7 +133,7 @@ ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
 void ElidedLabel::setFullText(const QString& text) {
     if (text == m_full) return;
     m_full = text;
-    setToolTip(text);
+    setToolTip(plainToolTip(text));
     refit();
 }
 

@@ -15,6 +15,7 @@
 
 class QAbstractButton;
 class QFrame;
+class QMessageBox;
 class QPushButton;
 class QWidget;
 
@@ -58,6 +59,11 @@ QFrame* divider(QWidget* parent);
 QLabel* label(QWidget* parent, const QString& objectName, Theme::TextStyle style,
               const QColor& color = QColor(), QFont::Weight weight = QFont::Normal, bool wrap = false);
 QLabel* symbolLabel(QWidget* parent, const QString& symbol, int size, const QColor& color = QColor());
+// Text from outside (names, versions, paths, error texts) as a tool tip: Qt renders a tip that
+// looks like markup as rich text, so such a one is escaped to show as written.
+QString plainToolTip(const QString& text);
+// Sets a message box's informative text as written: Qt shows it as rich text, links live.
+void setPlainInformativeText(QMessageBox* box, const QString& text);
 // A button label shown as written: "&" would otherwise mark a keyboard mnemonic.
 QString buttonText(const QString& text);
 QPushButton* button(QWidget* parent, const QString& objectName, const QString& text,

@@ -1,6 +1,8 @@
 #include "catalog/ThunderstoreStore.h"
 #include "tests/app/AppFixture.h"
 
+#include <QDirIterator>
+
 namespace {
 
 // The harness with the repository served and its catalog loaded.
@@ -157,18 +159,30 @@ private Q_SLOTS:
         QVERIFY(AppState::versionLess("1.0.0-beta", "1.0.1") && AppState::versionLess("", "0.0.1"));
     }
 
+    // Closing the window: a stalled download stops at once, the dependency after it never
+    // starts, and a drop already being copied still goes in whole.
     void destroyedWhileInstalling() {
         CatalogHarness h;
+        h.add("Stuck");
+        h.add("After", {"Test-Stuck-1.0.0"});
+        LoopbackServer::Response stalled;
+        stalled.stall = true;
+        h.repo->server().route("/package/download/Test/Stuck/1.0.0/", stalled);
         QVERIFY(h.begin());
+        Http::setDefaultTimeouts({60000, 60000});
         AppState& s = *h.state;
         World::write(TestHome::path() + "/tmp/Qux.dll", "MZ");
-        s.installThunderstorePackage(h.package("Runecraft-Epic_Runes"));
+        s.installThunderstorePackage(h.package("Test-After"));
         s.handleDropped({TestHome::path() + "/tmp/Qux.dll"});
         s.backupSaves();
+        QTRY_COMPARE(h.repo->server().requestCount("/package/download/Test/Stuck/1.0.0/"), 1);
         h.state.reset(); // the workers' results find nobody to tell
-        QThreadPool::globalInstance()->waitForDone();
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
         QCoreApplication::sendPostedEvents();
         QVERIFY(QFile::exists(h.world.pluginsDir() + "/Qux.dll"));
+        QCOMPARE(h.repo->server().requestCount("/package/download/Test/After/1.0.0/"), 0);
+        QDirIterator left(TestHome::path() + "/tmp", {"*.zip"}, QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY2(!left.hasNext(), qPrintable(left.next()));
     }
 };
 

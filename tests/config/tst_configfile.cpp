@@ -168,17 +168,29 @@ private Q_SLOTS:
         QCOMPARE(ConfigStore::parse(headerFirst).entries.at(0).id, QStringLiteral("General::Enabled::1"));
     }
 
-    void lineBreaksInValuesAreRefused() {
-        const QString path = withSample(QStringLiteral("inject.cfg"));
+    // Values that would make the written line read back as something else.
+    void editsThatWouldReadBackDifferentlyAreRefused_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QStringList>("words");
+        const QStringList lineBreak{QStringLiteral("“Enabled”"), QStringLiteral("line break")};
+        const QStringList header{QStringLiteral("“[Odd”"), QStringLiteral("section header")};
+        const QByteArray handEdited = "[General]\n[Odd = x\n";
+        QTest::newRow("line feed") << sample << QStringLiteral("true\n[Evil]\nX = 1") << lineBreak;
+        QTest::newRow("carriage return") << sample << QStringLiteral("true\rX = 1") << lineBreak;
+        QTest::newRow("header") << handEdited << QStringLiteral("y]") << header;
+        QTest::newRow("header, blanks after") << handEdited << QStringLiteral("y]\t ") << header;
+    }
+    void editsThatWouldReadBackDifferentlyAreRefused() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, value);
+        QFETCH(QStringList, words);
+        const QString path = cfgPath(QStringLiteral("inject.cfg"));
+        writeFile(path, file);
         const ParsedConfig config = ConfigStore::parse(path);
-        const QString id = config.entries.at(0).id;
-        for (const QString& value : {QStringLiteral("true\n[Evil]\nX = 1"), QStringLiteral("true\rX = 1")}) {
-            expectError({QStringLiteral("“Enabled”"), QStringLiteral("line break")}, [&] {
-                ConfigStore::save(config, {{id, value}});
-            });
-            QCOMPARE(readFile(path), sample);
-            QVERIFY(!ConfigStore::hasBackup(path)); // nothing at all was written
-        }
+        expectError(words, [&] { ConfigStore::save(config, {{config.entries.at(0).id, value}}); });
+        QCOMPARE(readFile(path), file);
+        QVERIFY(!ConfigStore::hasBackup(path)); // nothing at all was written
     }
 
     void firstSeenCopyPrecedesTheFirstWrite() {

@@ -47,6 +47,39 @@ private Q_SLOTS:
         QCOMPARE(result.error, QStringLiteral("The server refused the connection"));
         QVERIFY(!QFile::exists(dest));
     }
+
+    // A stalled transfer stops soon after it is cancelled, long before its time-outs.
+    void cancellingStopsAStalledDownload_data() {
+        QTest::addColumn<bool>("everyRunning");
+        QTest::newRow("its flag") << false;
+        QTest::newRow("every running transfer") << true;
+    }
+    void cancellingStopsAStalledDownload() {
+        QFETCH(bool, everyRunning);
+        LoopbackServer server;
+        LoopbackServer::Response stalled;
+        stalled.stall = true;
+        server.route(QStringLiteral("/c.zip"), stalled);
+        QTemporaryDir dir;
+        const QString dest = dir.filePath(QStringLiteral("c.zip"));
+        const QUrl url = server.url(QStringLiteral("/c.zip"));
+        const Http::CancelFlag cancel = Http::newCancelFlag();
+        auto future = QtConcurrent::run([=] {
+            return Http::download(url, dest, {}, {600000, 600000}, cancel);
+        });
+        QTRY_COMPARE(server.requestCount(QStringLiteral("/c.zip")), 1);
+        if (everyRunning)
+            Http::cancelRunning();
+        else
+            cancel->store(true);
+        QTRY_VERIFY_WITH_TIMEOUT(future.isFinished(), 10000);
+        QVERIFY(future.result().cancelled && !future.result().responded);
+        QVERIFY(!QFile::exists(dest));
+        // Once set, the flag keeps later transfers from starting at all.
+        cancel->store(true);
+        QVERIFY(onWorker([=] { return Http::get(url, {}, Http::defaultTimeouts(), cancel); }).cancelled);
+        QCOMPARE(server.requestCount(QStringLiteral("/c.zip")), 1);
+    }
 };
 
 SKALDRUN_TEST_MAIN(TestHttp)

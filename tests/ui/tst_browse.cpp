@@ -8,7 +8,10 @@
 #include "ui/BrowseRow.h"
 #include "ui/BrowseView.h"
 #include "ui/CatalogQuery.h"
+#include "ui/CommandRow.h"
+#include "ui/ModsPane.h"
 #include "ui/PackageIcons.h"
+#include "ui/ShellKit.h"
 
 #include <QAbstractItemModelTester>
 #include <QComboBox>
@@ -17,8 +20,10 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTextDocumentFragment>
 #include <QToolButton>
 
 namespace {
@@ -52,6 +57,15 @@ BrowseModel::Action action(const BrowseModel& model, int row) {
 QPoint buttonCentre(const BrowseView& view, int row) {
     const QRect rect = view.list()->visualRect(view.model()->index(row));
     return BrowseRow::actionRect(rect, view.model()->action(row)).center();
+}
+
+// What a person reads where Qt shows `text` in `format` (a tool tip's is automatic).
+QString readable(const QString& text, Qt::TextFormat format = Qt::AutoText) {
+    const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
+    return rich ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+}
+QString readable(const QLabel* label) {
+    return label ? readable(label->text(), label->textFormat()) : QString();
 }
 
 } // namespace
@@ -141,6 +155,52 @@ private Q_SLOTS:
         QVERIFY(w.loadCatalog());
         QTRY_VERIFY(!model.preparing());
         QCOMPARE(model.rowCount(), int(model.total()));
+    }
+
+    // Versions, descriptions, paths and error texts come from mods, the catalog and the
+    // network: markup in them shows as written wherever they appear.
+    void untrustedTextShowsAsWritten() {
+        const QString hostile = QStringLiteral("<b>x</b>");
+        CatalogWorld w;
+        FakeRepository::Package tagged;
+        tagged.owner = QStringLiteral("Tagger");
+        tagged.name = QStringLiteral("Tagged");
+        tagged.description = hostile;
+        w.repo.add(tagged);
+        w.installLoader();
+        const QString mod = w.addFolderMod("Tagged", 1, 0, hostile);
+        AppState& state = w.start();
+        BrowseModel model(&state, state.thunder());
+        QVERIFY(w.loadCatalog());
+        QTRY_VERIFY(!model.preparing());
+        ModsPane pane(&state);
+        pane.show();
+        const auto label = [&](const QString& name) { return pane.findChild<QLabel*>(name); };
+        const QString version = QStringLiteral("modRow.") + mod + QStringLiteral(".version");
+        QTRY_VERIFY(label(version));
+        for (const char* name : {"modsPane.bepVersion", "browse.failureText", "browse.loadingText"})
+            label(name)->setText(hostile);
+        CommandRow command(&state);
+        command.setCommand(hostile);
+        ShellKit::ElidedLabel footer;
+        footer.setFullText(hostile);
+        QMessageBox box;
+        ShellKit::setPlainInformativeText(&box, hostile);
+        const QList<std::pair<const char*, QString>> seen = {
+            {"mod version", readable(label(version))},
+            {"loader version", readable(label("modsPane.bepVersion"))},
+            {"catalog failure", readable(label("browse.failureText"))},
+            {"catalog status", readable(label("browse.loadingText"))},
+            {"description",
+             readable(model.data(model.index(rowOf(model, "Tagger-Tagged")), Qt::ToolTipRole).toString())},
+            {"command", readable(command.findChild<QLabel*>("command")->toolTip())},
+            {"footer", readable(footer.toolTip())},
+            {"message box", readable(box.findChild<QLabel*>("qt_msgbox_informativelabel"))},
+        };
+        QStringList asMarkup;
+        for (const auto& [where, text] : seen)
+            if (!text.contains(hostile)) asMarkup << where;
+        QCOMPARE(asMarkup, QStringList());
     }
 
     void rowButtonAndMenu() {

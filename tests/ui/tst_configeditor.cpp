@@ -96,7 +96,9 @@ private Q_SLOTS:
                    "# Setting type: Flags\n# Acceptable values: A, B\nSingle = B\n\n"
                    "# Setting type: Single\n# Acceptable value range: From 0 to 1\nShare = 0.5\n\n"
                    "# Setting type: Int32\n# Acceptable value range: From 0 to 10\nCount = 3\n\n"
-                   "# Setting type: Single\n# Acceptable value range: From 2 to 8\nBroken = lots\n"}});
+                   "# Setting type: Single\n# Acceptable value range: From 2 to 8\nBroken = lots\n\n"
+                   "# Setting type: UInt64\n# Acceptable value range: From 0 to 18446744073709551615\n"
+                   "Seed = 42\n"}});
         // "True" in the file reads as on; flipping twice writes "true", which is an edit.
         auto* toggle = e.control<QAbstractButton>("Enabled", ".toggle");
         QVERIFY(toggle && toggle->isChecked());
@@ -128,6 +130,9 @@ private Q_SLOTS:
         auto* broken = e.control<QSlider>("Broken", ".slider");
         QCOMPARE(broken->value(), broken->minimum());
         QCOMPARE(e.row("Broken")->value(), "lots");
+        // Whole steps beyond 32 bits don't fit a slider: the field alone.
+        QVERIFY(!e.control<QSlider>("Seed", ".slider"));
+        QCOMPARE(e.control("Seed")->text(), "42");
 
         // One file: no file menu.
         QVERIFY(e.get<QComboBox>("fileMenu")->isHidden());
@@ -139,6 +144,7 @@ private Q_SLOTS:
         QCOMPARE(ConfigEntryRow::format(-0.00001, false), "0");
         QCOMPARE(ConfigEntryRow::format(2.5, true), "3");
         QCOMPARE(ConfigEntryRow::format(-2.5, true), "-3");
+        QCOMPARE(ConfigEntryRow::format(1e20, true), "100000000000000000000");
         QVERIFY(!ConfigEntryRow::parseNumber(" 1"));
         QCOMPARE(ConfigEntryRow::parseNumber("2e3"), std::optional<double>(2000));
     }
