@@ -27,6 +27,8 @@ QStringList libraryFolders() {
         QString path = match.captured(1);
         // VDF writes a backslash as two; that is the only escape undone.
         path.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+        // The file system reads a path only up to a NUL, which would name another folder.
+        if (path.contains(QChar(0))) continue;
         // A folder written with a trailing slash is the same library.
         const QString cleaned = QDir::cleanPath(path);
         const bool known = std::any_of(result.cbegin(), result.cend(),

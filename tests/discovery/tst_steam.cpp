@@ -55,6 +55,9 @@ private Q_SLOTS:
                           "\t\"2\"\n\t{\n\t\t\"path\"\t\t\"D:\\\\Games\\\\Steam\"\n\t}\n}\n")
             << QStringList{"D:\\Games\\Steam"};
         QTest::newRow("not UTF-8") << QByteArray("\"path\" \"/x\" \xff\xfe") << QStringList();
+        // The file system would read such a path only up to the NUL: another folder than written.
+        QTest::newRow("NUL in a path")
+            << QByteArray("\"path\" \"/Games\0/x\" \"path\" \"/y\"", 30) << QStringList{"/y"};
         QTest::newRow("huge") << QByteArray(100 * 1024 * 1024, ' ') + "\"path\" \"/far/away\""
                               << QStringList{"/far/away"};
     }

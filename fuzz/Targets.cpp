@@ -1,0 +1,266 @@
+#include "fuzz/Targets.h"
+
+#include "catalog/Thunderstore.h"
+#include "catalog/ThunderstoreStore.h"
+#include "config/ConfigStore.h"
+#include "discovery/Outside.h"
+#include "discovery/PEVersion.h"
+#include "discovery/Steam.h"
+#include "install/Archive.h"
+#include "install/Installer.h"
+#include "platform/Fs.h"
+#include "platform/SkaldrunError.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/stat.h>
+
+namespace FuzzTargets {
+
+namespace {
+
+// Stops the run with the broken invariant named; libFuzzer saves the input that did it.
+[[noreturn]] void violated(const char* what) {
+    std::fprintf(stderr, "fuzz invariant violated: %s\n", what);
+    std::fflush(stderr);
+    __builtin_trap();
+}
+
+void check(bool holds, const char* what) {
+    if (!holds) violated(what);
+}
+
+QByteArray bytes(const std::uint8_t* data, std::size_t size) {
+    return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+// Inputs are written plainly: an atomic write syncs to disk, which would slow every run tenfold.
+void put(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
+        violated("couldn't write the input");
+}
+
+// One private home for the whole process: configs back up into its support folder, Steam is
+// looked for below it, and the launch script is patched as on an Apple Silicon Mac so the
+// inserted block is exercised too. Set up before anything reads HOME or the machine name.
+const QString& work() {
+    static const QString path = [] {
+        static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/skaldrun-fuzz-XXXXXX"));
+        if (!dir.isValid()) violated("no temporary folder");
+        qputenv("HOME", QFile::encodeName(dir.filePath(QStringLiteral("home"))));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("home/.local/share"))));
+        qputenv("TMPDIR", QFile::encodeName(dir.filePath(QStringLiteral("tmp"))));
+        qputenv("SKALDRUN_MACHINE", "arm64");
+        for (const char* sub : {"home", "tmp", "game/valheim.app/Contents"})
+            QDir().mkpath(dir.filePath(QString::fromLatin1(sub)));
+        Fs::writeAtomic(dir.filePath(QStringLiteral("game/valheim.app/Contents/Info.plist")),
+                        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+                        "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n</dict>\n</plist>\n");
+        return dir.path();
+    }();
+    return path;
+}
+
+QString at(const QString& relative) {
+    return Fs::join(work(), relative);
+}
+
+QStringList children(const QString& dir) {
+    auto names = Fs::list(dir);
+    if (!names) return {};
+    names->sort();
+    return *names;
+}
+
+// Every item below `root` is a plain file or folder whose real path stays below `root`.
+void checkContained(const QString& root) {
+    const QString real = QDir(root).canonicalPath() + QLatin1Char('/');
+    Fs::walk(root, [&](const Fs::Entry& entry) {
+        check(!entry.isSymLink, "extraction left a symbolic link");
+        struct stat st;
+        check(::lstat(QFile::encodeName(entry.path).constData(), &st) == 0, "extracted item vanished");
+        check(S_ISREG(st.st_mode) || S_ISDIR(st.st_mode), "extraction left a special file");
+        check(QFileInfo(entry.path).canonicalFilePath().startsWith(real),
+              "extracted item outside its folder");
+        return true;
+    });
+}
+
+} // namespace
+
+void peReader(const std::uint8_t* data, std::size_t size) {
+    if (const auto version = PEVersion::fileVersion(data, size))
+        check(!version->contains(QChar(0)), "version with a NUL character");
+}
+
+// A cfg file saved unchanged comes back byte for byte; one edited value changes exactly its
+// own line and reads back as written.
+void cfg(const std::uint8_t* data, std::size_t size) {
+    const QString dir = at(QStringLiteral("game/BepInEx/config"));
+    const QString path = Fs::join(dir, QStringLiteral("fuzz.cfg"));
+    Fs::remove(dir);
+    Fs::mkpath(dir);
+    const QByteArray input = bytes(data, size);
+    put(path, input);
+    ParsedConfig config;
+    try {
+        config = ConfigStore::parse(path);
+    } catch (const SkaldrunError&) {
+        return; // not UTF-8
+    }
+    ConfigStore::save(config, {});
+    check(Fs::read(path) == input, "unchanged save altered the file");
+    if (config.entries.isEmpty()) return;
+
+    const ConfigEntry& entry = config.entries.first();
+    const QString value =
+        entry.originalValue == QLatin1String("fuzz") ? QStringLiteral("other") : QStringLiteral("fuzz");
+    try {
+        ConfigStore::save(config, {{entry.id, value}});
+    } catch (const SkaldrunError&) {
+        return; // refused with a sentence
+    }
+    const QList<QByteArray> before = input.split('\n');
+    const QList<QByteArray> after = Fs::read(path).split('\n');
+    check(before.size() == after.size(), "an edit changed the number of lines");
+    qsizetype changed = 0;
+    for (qsizetype i = 0; i < before.size(); ++i)
+        changed += before.at(i) != after.at(i) ? 1 : 0;
+    check(changed == 1, "an edit changed other lines than its own");
+    const ParsedConfig reread = ConfigStore::parse(path);
+    const bool found = std::any_of(reread.entries.cbegin(), reread.entries.cend(), [&](const ConfigEntry& e) {
+        return e.lineIndex == entry.lineIndex && e.key == entry.key && e.originalValue == value;
+    });
+    check(found, "an edited value doesn't read back");
+}
+
+// The package list never fails, and every package it gives resolves with itself last.
+void packageList(const std::uint8_t* data, std::size_t size) {
+    QByteArray document = bytes(data, size);
+    const ThunderstoreStore::Catalog catalog = ThunderstoreStore::parseCatalog(document);
+    check(catalog.index.size() <= catalog.packages.size(), "index larger than the list");
+    for (const TSPackage& package : catalog.packages) {
+        check(catalog.index.contains(package.ownerAndName()), "package missing from the index");
+        const auto resolution = Thunderstore::resolutionChain(package, catalog.index, {});
+        check(!resolution.chain.isEmpty() && resolution.chain.last() == package,
+              "resolution doesn't end with the package asked for");
+    }
+}
+
+// The same text serves as Steam's library list and as an account's local config.
+void vdf(const std::uint8_t* data, std::size_t size) {
+    work(); // Steam's folder is below the private home
+    const QString steam = Steam::root();
+    const QByteArray input = bytes(data, size);
+    Fs::mkpath(Fs::join(steam, QStringLiteral("config")));
+    Fs::mkpath(Fs::parent(Fs::join(Fs::join(steam, QStringLiteral("userdata/1")), Outside::localConfigVdf)));
+    put(Fs::join(steam, Outside::libraryFoldersVdf), input);
+    put(Fs::join(Fs::join(steam, QStringLiteral("userdata/1")), Outside::localConfigVdf), input);
+    const QStringList libraries = Steam::libraryFolders();
+    check(!libraries.isEmpty() && libraries.first() == steam, "the Steam folder isn't the first library");
+    for (const QString& library : libraries)
+        check(!library.isEmpty() && !library.contains(QChar(0)), "an empty or NUL-holding library");
+    Steam::launchOptionsConfigured();
+}
+
+// A mod whose manifest is the input installs into one direct child of the plugins folder, or is
+// refused with a sentence; nothing else in the game folder changes.
+void manifest(const std::uint8_t* data, std::size_t size) {
+    const QString mod = at(QStringLiteral("mod"));
+    const QString game = at(QStringLiteral("game"));
+    Fs::remove(mod);
+    Fs::remove(Fs::join(game, Outside::bepInExDir));
+    Fs::mkpath(mod);
+    put(Fs::join(mod, Installer::manifestFileName), bytes(data, size));
+    put(Fs::join(mod, QStringLiteral("Plugin.dll")), "MZ");
+    try {
+        check(!Installer::installTree(mod, game, QStringLiteral("Fallback")).isEmpty(), "no message");
+    } catch (const SkaldrunError& error) {
+        check(!error.message().isEmpty(), "refused without a sentence");
+    }
+    check(children(game) == QStringList({Outside::bepInExDir, QStringLiteral("valheim.app")}) ||
+              children(game) == QStringList({QStringLiteral("valheim.app")}),
+          "install wrote beside BepInEx");
+    const QString bep = Fs::join(game, Outside::bepInExDir);
+    for (const QString& name : children(bep))
+        check(name == QLatin1String("plugins") || name == QLatin1String("config"),
+              "install wrote beside plugins");
+    const QString plugins = Fs::join(game, Outside::pluginsDir);
+    const QStringList installed = children(plugins);
+    check(installed.size() <= 1, "more than one plugin folder");
+    for (const QString& name : installed) {
+        check(Installer::isPlainName(name), "plugin folder name not plain");
+        check(Fs::exists(Fs::join(Fs::join(plugins, name), QStringLiteral("Plugin.dll"))),
+              "plugin not installed");
+    }
+    check(children(work()).contains(QStringLiteral("mod")), "the mod folder vanished");
+}
+
+// Patching the launch script twice gives the same text as patching it once.
+void script(const std::uint8_t* data, std::size_t size) {
+    const QString game = at(QStringLiteral("game"));
+    const QString path = Fs::join(game, Outside::defaultScriptName);
+    put(path, bytes(data, size));
+    try {
+        Installer::patchScript(path, game);
+    } catch (const SkaldrunError&) {
+        return; // not UTF-8
+    }
+    const QByteArray once = Fs::read(path);
+    Installer::patchScript(path, game);
+    check(Fs::read(path) == once, "patching twice differs from patching once");
+    check(Fs::isExecutable(path), "script left not executable");
+}
+
+// Whatever the archive holds, extraction writes only plain files and folders inside its
+// destination, and nothing beside it.
+void archive(const std::uint8_t* data, std::size_t size) {
+    const QString box = at(QStringLiteral("box"));
+    const QString into = Fs::join(box, QStringLiteral("into"));
+    const QString zip = at(QStringLiteral("input.zip"));
+    Fs::remove(box);
+    Fs::mkpath(into);
+    put(zip, bytes(data, size));
+    Installer::ExtractLimits limits;
+    limits.maxBytes = qint64(64) << 20;
+    limits.maxEntries = 10000;
+    try {
+        Installer::extractZip(zip, into, limits);
+    } catch (const SkaldrunError&) {
+    }
+    check(children(box) == QStringList({QStringLiteral("into")}), "extraction wrote beside its folder");
+    const QStringList top = children(work());
+    for (const QString& name : top)
+        check(name == QLatin1String("box") || name == QLatin1String("input.zip") ||
+                  name == QLatin1String("home") || name == QLatin1String("tmp") ||
+                  name == QLatin1String("game") || name == QLatin1String("mod"),
+              "extraction wrote into the work folder");
+    checkContained(into);
+}
+
+const Named* all(std::size_t* count) {
+    static const Named targets[] = {{"pe", peReader},    {"cfg", cfg},           {"packagelist", packageList},
+                                    {"vdf", vdf},        {"manifest", manifest}, {"script", script},
+                                    {"archive", archive}};
+    *count = sizeof(targets) / sizeof(targets[0]);
+    return targets;
+}
+
+Target find(const QString& name) {
+    std::size_t count = 0;
+    const Named* targets = all(&count);
+    for (std::size_t i = 0; i < count; ++i)
+        if (name == QLatin1String(targets[i].name)) return targets[i].run;
+    return nullptr;
+}
+
+} // namespace FuzzTargets
