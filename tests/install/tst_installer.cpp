@@ -223,21 +223,6 @@ private Q_SLOTS:
         QVERIFY(!Installer::singleChildDirectory(path("Wrapper")));
     }
 
-    void findItemIsBreadthFirstAndBounded() {
-        write(path("root/a/b/c/target"), "deep");
-        write(path("root/z/target"), "shallow");
-        write(path("root/a/b/c/d/only"), "too deep");
-        const auto find = [&](int depth, const QString& name) {
-            return Installer::findItem(path("root"), depth,
-                                       [&](const QString& p) { return p.endsWith("/" + name); });
-        };
-        QCOMPARE(find(3, "target"), path("root/z/target"));
-        QVERIFY(find(3, "c") && !find(3, "only") && find(4, "only"));
-        QVERIFY(!Installer::findItem(path("absent"), 3, [](const QString&) { return true; }));
-        QCOMPARE(Installer::fileCount(path("root")), 3);
-        QCOMPARE(Installer::fileCount(path("absent")), 0);
-    }
-
     void manifestsAreReadLeniently() {
         const auto manifest = [&](const QString& rel, const QByteArray& text) {
             write(path(rel), text);
@@ -251,6 +236,9 @@ private Q_SLOTS:
         QVERIFY(!manifest("array/manifest.json", "[\"name\"]"));
         QVERIFY(!manifest("nameless/manifest.json", "{\"name\": 5}"));
         QVERIFY(!manifest("deep/a/b/c/manifest.json", "{\"name\": \"Deep\"}"));
+        // The shallowest manifest wins, wherever the walk meets deeper ones first.
+        write(path("deep/z/manifest.json"), "{\"name\": \"Shallow\"}");
+        QCOMPARE(manifest("deep/a/b/manifest.json", "{\"name\": \"Middle\"}")->name, "Shallow");
     }
 };
 
