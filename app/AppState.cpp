@@ -14,6 +14,7 @@
 #include "platform/Defaults.h"
 #include "platform/Fs.h"
 #include "platform/Http.h"
+#include "platform/Log.h"
 #include "platform/OpenPanel.h"
 #include "platform/Process.h"
 #include "platform/SkaldrunError.h"
@@ -35,7 +36,6 @@ const QString keyLaunchOptsManual = QStringLiteral("launchOptsManual");
 const QString keySetupCollapsed = QStringLiteral("setupCollapsed");
 const QString keyConsoleParam = QStringLiteral("consoleParam");
 const QString keyDidAutoCollapse = QStringLiteral("didAutoCollapseSetup");
-const QString keyBepPackVersion = QStringLiteral("bepPackVersion");
 
 // "1 file", "3 files", "0 files".
 QString counted(qint64 n, const QString& noun) {
@@ -358,7 +358,7 @@ void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QS
             return;
         }
         if (label == Repository::bepInExPackLabel && version)
-            Defaults::setString(keyBepPackVersion, *version);
+            Defaults::setString(Installer::bepPackVersionKey, *version);
         onGui(self, [result](AppState& state) {
             state.setBusyMessage(std::nullopt);
             state.setLastAction(result);
@@ -676,7 +676,8 @@ void AppState::openPluginsFolder() {
     QString target;
     try {
         target = Installer::ensurePlugins(*m_gameDir);
-    } catch (const SkaldrunError&) {
+    } catch (const SkaldrunError& e) {
+        qCDebug(lcApp) << e.message();
         target = ModScanner::pluginsDir(*m_gameDir);
     }
     if (m_services.workspace) m_services.workspace->openFolder(target);

@@ -213,7 +213,7 @@ private:
     void apply(const Snapshot& s);
     void startWatchingPlugins();
     void setGameDirRemembered(const QString& dir);
-    void setMods(const QList<ModItem>& mods);
+    void setMods(const QList<ModItem>& value);
     void setBusyProgress(const std::optional<double>& value);
     void downloadAndInstallThunderstorePackage(const QString& ns, const QString& package,
                                                const QString& label);

@@ -40,7 +40,7 @@ void probeGameFolder(const QString& d, Snapshot& s) {
 
     if (s.bepFilesPresent) {
         // The pack's own version is remembered at install; reading the DLL is the fallback.
-        s.bepVersion = Defaults::string(QStringLiteral("bepPackVersion"));
+        s.bepVersion = Defaults::string(Installer::bepPackVersionKey);
         if (!s.bepVersion) s.bepVersion = PEVersion::fileVersion(dll);
         s.quarantineCount = Quarantine::flaggedCount(d);
     }

@@ -37,8 +37,8 @@ int main() {
     for (size_t i = 0; i < fileSize; ++i)
         bytes[qsizetype(i)] = char((i * 2654435761u) >> 24);
     for (size_t i = 0; i + 4 < fileSize; ++i) {
-        if (uchar(bytes[qsizetype(i)]) == 0xBD && uchar(bytes[qsizetype(i + 1)]) == 0x04)
-            bytes[qsizetype(i + 1)] = 0x05;
+        if (uchar(bytes[qsizetype(i)]) == 0xBD && uchar(bytes[qsizetype(i) + 1]) == 0x04)
+            bytes[qsizetype(i) + 1] = 0x05;
     }
     const unsigned char record[20] = {0xBD, 0x04, 0xEF, 0xFE, 0x00, 0x00, 0x01, 0x00, 0x04, 0x00,
                                       0x05, 0x00, 0x00, 0x00, 0x9A, 0x08, 0x00, 0x00, 0x00, 0x00};

@@ -2,6 +2,7 @@
 
 #include "platform/AppSupport.h"
 #include "platform/Fs.h"
+#include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 
 #include <QCryptographicHash>
@@ -30,8 +31,9 @@ std::optional<QByteArray> fetch(const QUrl& url, const Prepare& prepare, Http::T
     try {
         Fs::mkpath(dir());
         Fs::writeAtomic(path, kept);
-    } catch (const SkaldrunError&) {
+    } catch (const SkaldrunError& e) {
         // Without a disk copy the icon is simply fetched again next time.
+        qCDebug(lcCatalog) << "icon not cached:" << e.message();
     }
     return kept;
 }

@@ -10,6 +10,7 @@
 #include "catalog/ThunderstoreStore.h"
 
 #include "platform/Fs.h"
+#include "platform/Log.h"
 
 #include <simdjson.h>
 
@@ -519,7 +520,8 @@ public:
         if (json.length() >= pipelineThreshold && std::thread::hardware_concurrency() > 1) {
             try {
                 pipeline.emplace(builder);
-            } catch (const std::system_error&) {
+            } catch (const std::system_error& e) {
+                qCDebug(lcCatalog) << "package list read on one thread:" << e.what();
             }
         }
         const auto handOver = [&] {
@@ -773,7 +775,9 @@ QList<TSPackage> walkSafely(const char* data, size_t size, bool padded, Fs::Mapp
         const simdjson::padded_string copy(data, size);
         return Walker().run(copy, source, index);
     } catch (const Broken&) {
+        qCDebug(lcCatalog) << "package list is not valid JSON";
     } catch (const std::bad_alloc&) {
+        qCDebug(lcCatalog) << "package list too large for memory";
     }
     if (index) index->clear();
     return {};

@@ -5,6 +5,7 @@
 #include "platform/Async.h"
 #include "platform/Fs.h"
 #include "platform/Http.h"
+#include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 
 #include <QPointer>
@@ -41,7 +42,8 @@ Outcome fetch(const QUrl& url, bool force) {
             // that would show an empty catalog for six hours.
             try {
                 Fs::writeAtomic(cache, body);
-            } catch (const SkaldrunError&) {
+            } catch (const SkaldrunError& e) {
+                qCDebug(lcCatalog) << "package list not cached:" << e.message();
             }
         }
         return Outcome{std::move(catalog), {}};

@@ -185,7 +185,7 @@ struct Pending {
 // The folder a config file may link within: its game folder when it sits in
 // "BepInEx/config", else its own folder.
 QString linkBoundary(const QString& configFile) {
-    const QString dir = Fs::parent(configFile);
+    QString dir = Fs::parent(configFile);
     const QString bepInEx = Fs::parent(dir);
     if (Fs::fileName(dir) == QLatin1String("config") && Fs::fileName(bepInEx) == Outside::bepInExDir)
         return Fs::parent(bepInEx);
@@ -317,7 +317,7 @@ bool hasBackup(const QString& configFile) {
 }
 
 QString ensureBackup(const QString& configFile) {
-    const QString copy = backupURL(configFile);
+    QString copy = backupURL(configFile);
     if (Fs::itemExists(copy)) return copy;
     const QByteArray bytes = Fs::read(configFile);
     Fs::mkpath(backupDir());

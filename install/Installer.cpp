@@ -7,6 +7,7 @@
 #include "inventory/ModScanner.h"
 #include "platform/Defaults.h"
 #include "platform/Fs.h"
+#include "platform/Log.h"
 
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -37,7 +38,7 @@ bool within(const QString& inner, const QString& outer) {
 
 // A path's canonical form even when its last component doesn't exist yet.
 QString canonicalTarget(const QString& path) {
-    const QString whole = canonical(path);
+    QString whole = canonical(path);
     if (!whole.isEmpty()) return whole;
     const QString parent = canonical(Fs::parent(path));
     return parent.isEmpty() ? QString() : Fs::join(parent, Fs::fileName(path));
@@ -104,7 +105,8 @@ void installPackFrom(const QString& packRoot, const QString& gameDir, Transfer h
     try {
         Fs::mkpath(Fs::join(gameDir, Outside::pluginsDir));
         Fs::mkpath(Fs::join(gameDir, Outside::configDir));
-    } catch (const SkaldrunError&) {
+    } catch (const SkaldrunError& e) {
+        qCDebug(lcInstall) << "mod folders not made:" << e.message();
     }
     if (const auto script = Steam::bepScript(gameDir)) patchScript(*script, gameDir);
     Quarantine::clear(gameDir);
@@ -195,7 +197,8 @@ QString installOwnedOrCopied(const QString& root, const QString& gameDir, const 
             from = Fs::join(dest, from.mid(src.size() + 1));
         try {
             replaceItem(from, Fs::join(dest, manifestFileName));
-        } catch (const SkaldrunError&) {
+        } catch (const SkaldrunError& e) {
+            qCDebug(lcInstall) << "manifest not kept:" << e.message();
         }
     }
 
@@ -297,12 +300,8 @@ QString installTree(const QString& root, const QString& gameDir, const QString& 
     return installOwnedOrCopied(root, gameDir, fallbackName, Transfer::copy);
 }
 
-void installPack(const QString& packRoot, const QString& gameDir) {
-    installPackFrom(packRoot, gameDir, Transfer::copy);
-}
-
 QString ensurePlugins(const QString& gameDir) {
-    const QString plugins = ModScanner::pluginsDir(gameDir);
+    QString plugins = ModScanner::pluginsDir(gameDir);
     Fs::mkpath(plugins);
     return plugins;
 }

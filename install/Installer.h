@@ -51,8 +51,6 @@ QString installZip(const QString& archive, const QString& gameDir, const Extract
 // BepInEx/plugins can't be removed before it is copied; one that holds the game folder is
 // refused.
 QString installTree(const QString& root, const QString& gameDir, const QString& fallbackName);
-// Merges the pack into the game folder, creates plugins and config, patches the launch script.
-void installPack(const QString& packRoot, const QString& gameDir);
 
 QString ensurePlugins(const QString& gameDir); // BepInEx/plugins, created when missing
 // Copies src over target (its folder created as needed). Copying an item onto itself leaves it

@@ -1,6 +1,7 @@
 #include "platform/AppSupport.h"
 
 #include "platform/Fs.h"
+#include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 
 #include <QStandardPaths>
@@ -13,10 +14,12 @@ QString dir() {
 }
 
 QString ensureDir() {
-    const QString d = dir();
+    QString d = dir();
     try {
         Fs::mkpath(d);
-    } catch (const SkaldrunError&) {
+    } catch (const SkaldrunError& e) {
+        // Whoever writes into it reports the failure the player sees.
+        qCDebug(lcPlatform) << e.message();
     }
     return d;
 }

@@ -14,7 +14,6 @@ enum class ErrorKind {
     extractFailed,
     emptyArchive,
     savesNotFound,
-    network,
 };
 
 // The one error type the project throws. Its message is user-facing text: file errors name

@@ -1,6 +1,7 @@
 #include "platform/Trash.h"
 
 #include "platform/Fs.h"
+#include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 
 #include <QFile>
@@ -17,8 +18,9 @@ void moveToTrash(const QString& path) {
     if (!dataHome.isEmpty()) {
         try {
             Fs::mkpath(dataHome);
-        } catch (const SkaldrunError&) {
+        } catch (const SkaldrunError& e) {
             // Trashing below reports the real problem.
+            qCDebug(lcPlatform) << e.message();
         }
     }
     QString whereItWent;

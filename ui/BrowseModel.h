@@ -38,7 +38,6 @@ public:
     bool actionsEnabled() const;
 
     QString query() const { return m_query; }
-    TSSort sort() const { return m_sort; }
     void setQuery(const QString& query);
     void setSort(TSSort sort);
     qsizetype total() const { return m_catalog.packages().size(); }

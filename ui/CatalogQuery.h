@@ -29,7 +29,6 @@ public:
     void setInstalledNames(const QSet<QString>& normalizedNames);
 
     const QList<TSPackage>& packages() const { return m_packages; }
-    bool isInstalled(qsizetype index) const { return m_installed[size_t(index)] != 0; }
 
     // Indices into packages(): the matching packages in the sort's order; ties keep catalog order.
     std::vector<int> shown(const QString& query, TSSort sort) const;

@@ -22,7 +22,7 @@ public:
 
     // The text as shown: the command, or its middle-truncated form on at most two lines that
     // each fit `width` pixels in `metrics`.
-    static QString fitted(const QString& text, const QFontMetrics& metrics, int width);
+    static QString fitted(const QString& text, const QFontMetrics& fm, int width);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -32,7 +32,6 @@ public:
     ConfigEditorSheet(AppState* state, const ModItem& mod, QWidget* parent = nullptr);
 
     const ModItem& mod() const { return m_mod; }
-    int fileIndex() const { return m_fileIndex; }
     void setFileIndex(int index); // loads that file; unsaved edits of the previous one are dropped
     std::optional<QString> currentURL() const;
     const std::optional<ParsedConfig>& config() const { return m_config; }

@@ -81,7 +81,6 @@ class ElidedLabel : public QLabel {
 public:
     explicit ElidedLabel(QWidget* parent = nullptr);
     void setFullText(const QString& text);
-    QString fullText() const { return m_full; }
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 

@@ -41,7 +41,7 @@ inline unsigned mode(const QString& path) {
 // A Steam game folder holding the Mac app, whose bundle names its executable "Valheim".
 inline QString makeGame(const QTemporaryDir& dir, const QString& name = QStringLiteral("Valheim"),
                         const QString& executable = QStringLiteral("Valheim")) {
-    const QString game = dir.filePath(name);
+    QString game = dir.filePath(name);
     write(game + QStringLiteral("/valheim.app/Contents/Info.plist"),
           "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
           "\t<key>CFBundleExecutable</key>\n\t<string>" +
@@ -67,7 +67,7 @@ inline QStringList tree(const QString& root) {
 // Points the process's temporary folder at a fresh folder below the test home, so tests can see
 // everything the installer leaves there.
 inline QString isolateTemp(const QString& home) {
-    const QString tmp = home + QStringLiteral("/tmp");
+    QString tmp = home + QStringLiteral("/tmp");
     QDir(tmp).removeRecursively();
     QDir().mkpath(tmp);
     qputenv("TMPDIR", QFile::encodeName(tmp));

@@ -87,7 +87,7 @@ QByteArray FakeRepository::archiveBytes(const Package& p) {
     QTemporaryDir dir;
     QFile file(zip.save(dir.filePath(QStringLiteral("a.zip"))));
     file.open(QIODevice::ReadOnly);
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     m_archives.insert(p.fullName(), bytes);
     return bytes;
 }

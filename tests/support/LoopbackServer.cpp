@@ -137,7 +137,7 @@ void LoopbackServer::route(const QString& path, Response response) {
 
 void LoopbackServer::route(const QString& path, Handler handler) {
     QMutexLocker lock(&m_mutex);
-    m_routes.insert(path, std::move(handler));
+    m_routes[path] = std::move(handler);
 }
 
 void LoopbackServer::fallback(Handler handler) {

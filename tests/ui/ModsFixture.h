@@ -62,7 +62,7 @@ public:
     // A folder mod with `enabled` and `disabled` DLLs and, when given, a manifest version.
     QString addFolderMod(const QString& folder, int enabled, int disabled = 0,
                          const QString& version = {}) const {
-        const QString dir = world.pluginsDir() + QLatin1Char('/') + folder;
+        QString dir = world.pluginsDir() + QLatin1Char('/') + folder;
         QDir().mkpath(dir);
         for (int i = 0; i < enabled; ++i)
             World::write(dir +
@@ -79,18 +79,18 @@ public:
         return dir;
     }
     QString addDataMod(const QString& folder) const {
-        const QString dir = world.pluginsDir() + QLatin1Char('/') + folder;
+        QString dir = world.pluginsDir() + QLatin1Char('/') + folder;
         World::write(dir + QStringLiteral("/textures/sign.png"), "PNG");
         return dir;
     }
     QString addLooseDll(const QString& name, bool enabled = true) const {
-        const QString path = world.pluginsDir() + QLatin1Char('/') + name +
-                             (enabled ? QStringLiteral(".dll") : QStringLiteral(".dll.disabled"));
+        QString path = world.pluginsDir() + QLatin1Char('/') + name +
+                       (enabled ? QStringLiteral(".dll") : QStringLiteral(".dll.disabled"));
         World::write(path, ModFixtures::fakeDll(2, 1, 0, 0));
         return path;
     }
     QString addConfig(const QString& fileName, const QByteArray& text) const {
-        const QString path = world.gameDir() + QStringLiteral("/BepInEx/config/") + fileName;
+        QString path = world.gameDir() + QStringLiteral("/BepInEx/config/") + fileName;
         World::write(path, text);
         return path;
     }
