@@ -80,7 +80,7 @@ char keyChar(const char* p, int& length) {
         value = value * 16 + digit;
     }
     length = 6;
-    return value > 0 && value < 0x80 ? char(value) : 0;
+    return static_cast<char>(value > 0 && value < 0x80 ? value : 0);
 }
 
 bool keyIs(const char* raw, std::string_view wanted) {

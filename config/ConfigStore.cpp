@@ -360,9 +360,9 @@ ParsedConfig parse(const QString& path) {
         if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
         line = trimBlanks(line);
 
-        if (line.isEmpty()) {
-            pending = {};
-        } else if (line.size() >= 2 && line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+        // A blank line, like any line that is neither header, comment nor setting, ends the
+        // comments that describe the next setting (the last branch).
+        if (line.size() >= 2 && line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
             section = line.mid(1, line.size() - 2).toString();
             pending = {};
         } else if (line.startsWith(QLatin1String("##"))) {

@@ -253,7 +253,7 @@ void FakeRepository::addStandardCatalog() {
     add(shader);
 
     const auto mod = [&](const QString& owner, const QString& name, const QString& version,
-                         const QString& description, QStringList deps, qint64 downloads, qint64 rating,
+                         const QString& description, const QStringList& deps, qint64 downloads, qint64 rating,
                          unsigned color) {
         Package p;
         p.owner = owner;

@@ -131,7 +131,7 @@ LoopbackServer::~LoopbackServer() {
     delete m_thread;
 }
 
-void LoopbackServer::route(const QString& path, Response response) {
+void LoopbackServer::route(const QString& path, const Response& response) {
     route(path, [response](const QString&) { return response; });
 }
 
