@@ -30,6 +30,7 @@ struct Harness {
     // An empty home and no preferences, as on a Mac that never ran Skaldrun.
     Harness() {
         QThreadPool::globalInstance()->waitForDone(); // nothing of the previous test still writes
+        qunsetenv("SKALDRUN_MACHINE");                // the real machine, unless the test names one
         for (const char* key : {"gameDir", "launchOptsManual", "setupCollapsed", "consoleParam",
                                 "didAutoCollapseSetup", "bepPackVersion"})
             Defaults::remove(key);

@@ -1,9 +1,11 @@
 // The whole journey in the real window, walked the way a player walks it: from an empty home to
 // all seven setup steps, then mods from the repository with their dependencies, a missing
 // dependency and a broken archive, a switch, a config edit, save backups and the shader capture.
-// Only the window's controls are used, and every step checks the disk. Built twice: as an Intel
-// Mac and as Apple Silicon, where the script gains its architecture block, the shader banner
-// offers the fix, and Rosetta can't be installed here, so the setup stays at six of seven.
+// Only the window's controls are used, and every step checks the disk. Run twice (CTest sets
+// SKALDRUN_JOURNEY_MACHINE): as an Intel Mac and as Apple Silicon, where the script gains its
+// architecture block, the shader banner offers the fix, and Rosetta can't be installed here, so
+// the setup stays at six of seven. `./dev screenshots` names SKALDRUN_SCREENSHOT_DIR, where each
+// step's window is then saved (the README's pictures among them).
 
 #include "app/AppState.h"
 #include "catalog/ThunderstoreStore.h"
@@ -81,11 +83,13 @@ class TestJourney : public QObject {
     std::unique_ptr<MainWindow> window;
     int shots = 0;
 
+    const QByteArray machine = qEnvironmentVariableIsSet("SKALDRUN_JOURNEY_MACHINE")
+                                   ? qgetenv("SKALDRUN_JOURNEY_MACHINE")
+                                   : QByteArray("x86_64");
+    const QString shotDir = qEnvironmentVariable("SKALDRUN_SCREENSHOT_DIR");
+
 public:
-    TestJourney() {
-        // Sys reads the machine once per process: it is named before anything asks.
-        qputenv("SKALDRUN_MACHINE", SKALDRUN_JOURNEY_MACHINE);
-    }
+    TestJourney() { qputenv("SKALDRUN_MACHINE", machine); }
 
 private:
     bool arm64() const { return state->isAppleSilicon(); }
@@ -143,7 +147,9 @@ private:
     }
 
     void shot(QWidget* widget, const char* name) {
-        const QString file = QStringLiteral(SKALDRUN_SCREENSHOT_DIR "/journey%1-%2-%3.png")
+        if (shotDir.isEmpty()) return;
+        const QString file = QStringLiteral("%1/journey%2-%3-%4.png")
+                                 .arg(shotDir)
                                  .arg(arm64() ? QStringLiteral("-arm64") : QString())
                                  .arg(++shots, 2, 10, QLatin1Char('0'))
                                  .arg(QLatin1String(name));
@@ -213,11 +219,11 @@ private:
 private Q_SLOTS:
     void initTestCase() {
         Application::setUp(*qobject_cast<QApplication*>(QCoreApplication::instance()));
-        QVERIFY(QDir().mkpath(QStringLiteral(SKALDRUN_SCREENSHOT_DIR)));
+        QVERIFY(shotDir.isEmpty() || QDir().mkpath(shotDir));
         repo.addStandardCatalog();
         qputenv("SKALDRUN_THUNDERSTORE_URL", repo.baseUrl().toUtf8());
         state = std::make_unique<AppState>(AppState::Services{&workspace, &clipboard, &panel});
-        QCOMPARE(state->isAppleSilicon(), QByteArray(SKALDRUN_JOURNEY_MACHINE) == "arm64");
+        QCOMPARE(state->isAppleSilicon(), machine == "arm64");
         window = std::make_unique<MainWindow>(state.get());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -19,7 +19,7 @@
 #include <memory>
 
 // The GUI tests' main: the temporary home, a QApplication with the app's look, and the machine
-// the test pretends to run on (fixed per process, because Sys reads it once).
+// the test pretends to run on.
 // The symbols live in the static UI library's resources, which the linker drops unless asked for.
 #define SKALDRUN_GUI_TEST_MAIN(TestObject, machine)                                                          \
     int main(int argc, char* argv[]) {                                                                       \

@@ -26,6 +26,7 @@ class FreshHome {
 public:
     FreshHome() : m_dir(TestHome::path() + QStringLiteral("/home-XXXXXX")), m_world(m_dir.path()) {
         qputenv("HOME", QFile::encodeName(m_dir.path()));
+        qunsetenv("SKALDRUN_MACHINE"); // the real machine, unless the test names one
         for (const char* key : {"gameDir", "launchOptsManual", "setupCollapsed", "consoleParam",
                                 "didAutoCollapseSetup", "bepPackVersion"})
             Defaults::remove(QString::fromLatin1(key));

@@ -51,4 +51,4 @@ private Q_SLOTS:
 };
 
 SKALDRUN_GUI_TEST_MAIN(ScreenshotsShell)
-#include "tst_screenshots_shell.moc"
+#include "screenshots_shell.moc"

@@ -104,4 +104,4 @@ private Q_SLOTS:
 };
 
 SKALDRUN_GUI_TEST_MAIN(TstScreenshotsMods, "arm64")
-#include "tst_screenshots_mods.moc"
+#include "screenshots_mods.moc"
