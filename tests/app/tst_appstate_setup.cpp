@@ -1,7 +1,7 @@
 #include "discovery/Sys.h"
 #include "platform/Process.h"
 #include "platform/Xattr.h"
-#include "tests/app/AppFixture.h"
+#include "tests/support/ModelWorld.h"
 
 // The setup actions; repository installs go to the stand-in repository.
 class TestAppStateSetup : public QObject {

@@ -1,4 +1,4 @@
-#include "tests/ui/ShellFixture.h"
+#include "tests/ui/UiFixture.h"
 
 #include "catalog/Repository.h"
 #include "discovery/Quarantine.h"
