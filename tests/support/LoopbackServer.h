@@ -52,7 +52,6 @@ public:
 
     QStringList requests() const; // paths asked for, in order
     int requestCount(const QString& path) const;
-    void clearRequests();
 
     // A port with no listener behind it (for "nobody is there" tests).
     static quint16 deadPort();
