@@ -24,7 +24,7 @@ inline void forgetPreferences() {
 
 // The model over a made-up world: one AppState over the world in the test home, with the
 // desktop doubles, and a log of every busy text it assigned ("" for none). The model tests use it
-// as it is; the views' tests through ModsWorld (tests/ui/ModsFixture.h).
+// as it is; the views' tests through ModsWorld (tests/ui/UiFixture.h).
 struct Harness {
     World world{TestHome::path()};
     RecordingWorkspace workspace;
