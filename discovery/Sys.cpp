@@ -24,8 +24,7 @@ QString machineName() {
 } // namespace
 
 bool isAppleSilicon() {
-    static const bool answer = machineName().contains(QLatin1String("arm64"));
-    return answer;
+    return machineName().contains(QLatin1String("arm64"));
 }
 
 bool rosettaInstalled() {

@@ -7,7 +7,8 @@
 namespace Sys {
 
 // True on Apple Silicon: uname's machine field contains "arm64". SKALDRUN_MACHINE, when set,
-// stands in for that field. Computed once per process.
+// stands in for that field. Read on every call (uname is cheap), so a test can name the machine
+// per case; the model reads it once per AppState, the script patch on each patch.
 bool isAppleSilicon();
 bool rosettaInstalled();
 

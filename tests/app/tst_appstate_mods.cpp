@@ -1,5 +1,5 @@
 #include "catalog/ThunderstoreStore.h"
-#include "tests/app/AppFixture.h"
+#include "tests/support/ModelWorld.h"
 
 #include <QDirIterator>
 
@@ -15,7 +15,7 @@ struct CatalogHarness : Harness {
         p.name = name;
         p.dependencies = deps;
         p.failDownload = failDownload;
-        p.brokenArchive = broken;
+        p.brokenArchive = std::move(broken);
         repo->add(p);
     }
     bool begin() {

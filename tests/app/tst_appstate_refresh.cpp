@@ -1,5 +1,5 @@
 #include "discovery/Sys.h"
-#include "tests/app/AppFixture.h"
+#include "tests/support/ModelWorld.h"
 
 // The state, its construction and the status refresh, on an Intel Mac.
 class TestAppStateRefresh : public QObject {

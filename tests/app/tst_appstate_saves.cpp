@@ -1,4 +1,4 @@
-#include "tests/app/AppFixture.h"
+#include "tests/support/ModelWorld.h"
 
 #include <csignal>
 

@@ -1,5 +1,7 @@
+#include "discovery/Sys.h"
+#include "platform/Process.h"
 #include "platform/Xattr.h"
-#include "tests/app/AppFixture.h"
+#include "tests/support/ModelWorld.h"
 
 // The setup actions; repository installs go to the stand-in repository.
 class TestAppStateSetup : public QObject {
@@ -138,6 +140,52 @@ private Q_SLOTS:
         QCOMPARE(h.workspace.openedUrls, QList<QUrl>{QUrl("steam://rungameid/892970")});
         s.autoDetectGame();
         QCOMPARE(s.lastAction(), "Found Valheim at ~/Games/SteamLibrary/steamapps/common/Valheim");
+    }
+
+    // The architecture step: done by itself on an Intel Mac; on Apple Silicon it waits for the
+    // script's block and for the loader files alongside it.
+    void archStepFollowsTheMachine_data() {
+        QTest::addColumn<bool>("appleSilicon");
+        QTest::newRow("x86_64") << false;
+        QTest::newRow("arm64") << true;
+    }
+    void archStepFollowsTheMachine() {
+        QFETCH(bool, appleSilicon);
+        Harness h;
+        qputenv("SKALDRUN_MACHINE", appleSilicon ? "arm64" : "x86_64");
+        h.bepFiles();
+        QVERIFY(h.start());
+        AppState& s = *h.state;
+        QVERIFY(s.isAppleSilicon() == appleSilicon && s.stepBep());
+        QCOMPARE(s.rosettaOK(), !appleSilicon || Sys::rosettaInstalled());
+        QVERIFY(!s.archConfigured() && s.stepArch() == !appleSilicon);
+
+        QVERIFY(h.act([&] { s.fixScript(); }));
+        QVERIFY(s.archConfigured() == appleSilicon && s.stepArch());
+        QCOMPARE(World::read(h.game("start_game_bepinex.sh")).contains("export ARCHPREFERENCE=\"x86_64\""),
+                 appleSilicon);
+
+        QFile::remove(h.game("doorstop_libs/libdoorstop_x64.dylib")); // the script alone is not enough
+        QVERIFY(h.act([&] { s.refreshAll(); }));
+        QCOMPARE(s.stepArch(), !appleSilicon);
+    }
+
+    void rosettaInstallerFailure() {
+        if (QFile::exists("/usr/sbin/softwareupdate"))
+            QSKIP("a real installer is here; the test must not run it");
+        Harness h;
+        qputenv("SKALDRUN_MACHINE", "arm64");
+        QVERIFY(h.ready());
+        AppState& s = *h.state;
+        QVERIFY(h.act([&] { s.installRosetta(); })); // refreshed after a failure too
+        QCOMPARE(h.busy, (QStringList{"Installing Rosetta 2… this can take a minute", ""}));
+        const Process::Result ran =
+            Process::run("/usr/sbin/softwareupdate", {"--install-rosetta", "--agree-to-license"});
+        QCOMPARE(s.alertMessage(), QString("Rosetta 2 install didn't finish (exit %1).\n").arg(ran.code) +
+                                       ran.out +
+                                       "\nRun this in Terminal instead:\n"
+                                       "softwareupdate --install-rosetta --agree-to-license");
+        QVERIFY(!s.lastAction());
     }
 };
 

@@ -59,7 +59,7 @@ class TestRealFiles : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        qputenv("SKALDRUN_MACHINE", "arm64"); // decided once per process: the script gets its block
+        qputenv("SKALDRUN_MACHINE", "arm64"); // the script gets its block
         QVERIFY(Sys::isAppleSilicon());
     }
 

@@ -1,13 +1,14 @@
 // The whole journey in the real window, walked the way a player walks it: from an empty home to
 // all seven setup steps, then mods from the repository with their dependencies, a missing
 // dependency and a broken archive, a switch, a config edit, save backups and the shader capture.
-// Only the window's controls are used, and every step checks the disk. Built twice: as an Intel
-// Mac and as Apple Silicon, where the script gains its architecture block, the shader banner
-// offers the fix, and Rosetta can't be installed here, so the setup stays at six of seven.
+// Only the window's controls are used, and every step checks the disk. Run twice (CTest sets
+// SKALDRUN_JOURNEY_MACHINE): as an Intel Mac and as Apple Silicon, where the script gains its
+// architecture block, the shader banner offers the fix, and Rosetta can't be installed here, so
+// the setup stays at six of seven. `./dev screenshots` names SKALDRUN_SCREENSHOT_DIR, where each
+// step's window is then saved (the README's pictures among them).
 
 #include "app/AppState.h"
 #include "catalog/ThunderstoreStore.h"
-#include "discovery/Sys.h"
 #include "platform/AppSupport.h"
 #include "platform/Fs.h"
 #include "platform/Xattr.h"
@@ -81,11 +82,13 @@ class TestJourney : public QObject {
     std::unique_ptr<MainWindow> window;
     int shots = 0;
 
+    const QByteArray machine = qEnvironmentVariableIsSet("SKALDRUN_JOURNEY_MACHINE")
+                                   ? qgetenv("SKALDRUN_JOURNEY_MACHINE")
+                                   : QByteArray("x86_64");
+    const QString shotDir = qEnvironmentVariable("SKALDRUN_SCREENSHOT_DIR");
+
 public:
-    TestJourney() {
-        // Sys reads the machine once per process: it is named before anything asks.
-        qputenv("SKALDRUN_MACHINE", SKALDRUN_JOURNEY_MACHINE);
-    }
+    TestJourney() { qputenv("SKALDRUN_MACHINE", machine); }
 
 private:
     bool arm64() const { return state->isAppleSilicon(); }
@@ -143,7 +146,9 @@ private:
     }
 
     void shot(QWidget* widget, const char* name) {
-        const QString file = QStringLiteral(SKALDRUN_SCREENSHOT_DIR "/journey%1-%2-%3.png")
+        if (shotDir.isEmpty()) return;
+        const QString file = QStringLiteral("%1/journey%2-%3-%4.png")
+                                 .arg(shotDir)
                                  .arg(arm64() ? QStringLiteral("-arm64") : QString())
                                  .arg(++shots, 2, 10, QLatin1Char('0'))
                                  .arg(QLatin1String(name));
@@ -213,11 +218,11 @@ private:
 private Q_SLOTS:
     void initTestCase() {
         Application::setUp(*qobject_cast<QApplication*>(QCoreApplication::instance()));
-        QVERIFY(QDir().mkpath(QStringLiteral(SKALDRUN_SCREENSHOT_DIR)));
+        QVERIFY(shotDir.isEmpty() || QDir().mkpath(shotDir));
         repo.addStandardCatalog();
         qputenv("SKALDRUN_THUNDERSTORE_URL", repo.baseUrl().toUtf8());
         state = std::make_unique<AppState>(AppState::Services{&workspace, &clipboard, &panel});
-        QCOMPARE(state->isAppleSilicon(), QByteArray(SKALDRUN_JOURNEY_MACHINE) == "arm64");
+        QCOMPARE(state->isAppleSilicon(), machine == "arm64");
         window = std::make_unique<MainWindow>(state.get());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
@@ -228,10 +233,8 @@ private Q_SLOTS:
     void locateTheGame() {
         QVERIFY(!state->gameDir());
         shot(window.get(), "empty-home");
-        // Before Steam has the game, auto-detect says what to do.
-        QVERIFY(press(QStringLiteral("step1.autoDetect")));
-        QVERIFY(alert() &&
-                alert()->text().startsWith(QStringLiteral("Couldn't find Valheim in any Steam library.")));
+        // Before Steam has the game, auto-detect says what to do (the sentences: the model's tests).
+        QVERIFY(press(QStringLiteral("step1.autoDetect")) && alert());
         QVERIFY(dismissAlert());
 
         world.build(); // Steam installs the game into its second library
@@ -239,8 +242,6 @@ private Q_SLOTS:
         QCOMPARE(state->gameDir(), std::optional<QString>(world.gameDir()));
         QVERIFY(preferences().contains(QStringLiteral("gameDir=") + world.gameDir()));
         QVERIFY(card(1)->done());
-        QCOMPARE(text(QStringLiteral("steps.footer")),
-                 QStringLiteral("Found Valheim at ") + Sys::shortPath(world.gameDir()));
         shot(window.get(), "game-found");
     }
 
@@ -249,12 +250,7 @@ private Q_SLOTS:
         if (QFile::exists(QStringLiteral("/usr/sbin/softwareupdate")))
             QSKIP("A real installer is here; the journey must not run it");
         QVERIFY(!card(2)->done());
-        QVERIFY(press(QStringLiteral("step2.installRosetta")) && idle());
-        QVERIFY(alert());
-        QVERIFY2(alert()->text().startsWith(QStringLiteral("Rosetta 2 install didn't finish (exit ")),
-                 qPrintable(alert()->text()));
-        QVERIFY(alert()->text().endsWith(QStringLiteral(
-            "\nRun this in Terminal instead:\nsoftwareupdate --install-rosetta --agree-to-license")));
+        QVERIFY(press(QStringLiteral("step2.installRosetta")) && idle() && alert());
         shot(alert(), "rosetta-failed");
         QVERIFY(dismissAlert());
         QVERIFY(!card(2)->done());
@@ -301,7 +297,6 @@ private Q_SLOTS:
         QVERIFY(press(QStringLiteral("step5.clearQuarantine")) && idle());
         QVERIFY(!quarantined());
         QVERIFY(card(5)->done());
-        QVERIFY(text(QStringLiteral("steps.footer")).startsWith(QStringLiteral("Removed quarantine from ")));
     }
 
     void launchOptionsIntoSteam() {
@@ -332,7 +327,6 @@ private Q_SLOTS:
             QCOMPARE(state->doneCount(), 6);
             QVERIFY(!card(2)->done());
             QVERIFY(!state->setupCollapsed() && window->stepsPane()->isVisible());
-            QCOMPARE(text(QStringLiteral("steps.progressText")), QStringLiteral("6 of 7 complete"));
             shot(window.get(), "six-of-seven");
             return;
         }
@@ -345,8 +339,6 @@ private Q_SLOTS:
         // The bubble unfolds the finished steps; "Hide" folds them again.
         QVERIFY(press(QStringLiteral("setupBubble")) && idle());
         QVERIFY(window->stepsPane()->isVisible());
-        QCOMPARE(text(QStringLiteral("steps.progressText")),
-                 QStringLiteral("All set — mods load on next launch"));
         shot(window.get(), "all-steps-done");
         QVERIFY(press(QStringLiteral("steps.hide")) && idle());
         QVERIFY(state->setupCollapsed() && !window->stepsPane()->isVisible());
@@ -362,19 +354,16 @@ private Q_SLOTS:
             QVERIFY2(QFile::exists(world.pluginsDir() + QStringLiteral("/%1/%1.dll").arg(QLatin1String(mod))),
                      mod);
         QCOMPARE(repo.downloads(bepPack), 1); // every mod depends on the loader; it isn't fetched again
-        QCOMPARE(state->lastAction(), std::optional<QString>(QStringLiteral(
-                                          "Installed Epic Runes with 2 dependencies (CoreUtils, RuneLib)")));
         const BrowseModel* model = window->modsPane()->browseView()->model();
         QCOMPARE(model->rowCount(), 1);
         QCOMPARE(model->action(0), BrowseModel::Action::installed);
     }
 
     void failuresExplainThemselves() {
-        // A dependency the catalog lacks: the mod installs, the alert names what is left to do.
+        // A dependency the catalog lacks: the mod installs, an alert names what is left to do (its
+        // sentences, like every message's, are the model's tests').
         QVERIFY(installFromBrowse(QStringLiteral("troll"), QStringLiteral("Fjordsmith-TrollTweaks")));
         QVERIFY(alert());
-        QCOMPARE(alert()->text(),
-                 QStringLiteral("Not in the catalog (install manually): Ghostly-VanishedLib-1.0.0"));
         shot(alert(), "missing-dependency");
         QVERIFY(dismissAlert());
         QVERIFY(QFile::exists(world.pluginsDir() + QStringLiteral("/TrollTweaks/TrollTweaks.dll")));
@@ -392,15 +381,12 @@ private Q_SLOTS:
         QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
         const QString folder = world.pluginsDir() + QStringLiteral("/TrollTweaks");
         const QString row = QStringLiteral("modRow.") + folder;
-        QCOMPARE(text(QStringLiteral("modsPane.count")), QStringLiteral("4 of 4 enabled"));
         QVERIFY(press(row + QStringLiteral(".switch")) && idle());
         QCOMPARE(entries(folder), (QStringList{"TrollTweaks.dll.disabled", "manifest.json"}));
-        QCOMPARE(text(row + QStringLiteral(".detail")), QStringLiteral("1 plugin · disabled"));
         QCOMPARE(text(QStringLiteral("modsPane.count")), QStringLiteral("3 of 4 enabled"));
         // Flipped straight back, as a quick second click does: the knob ends where the mod is.
         QVERIFY(press(row + QStringLiteral(".switch")) && idle());
         QCOMPARE(entries(folder), (QStringList{"TrollTweaks.dll", "manifest.json"}));
-        QCOMPARE(text(QStringLiteral("modsPane.count")), QStringLiteral("4 of 4 enabled"));
         auto* knob = find<Switch>(row + QStringLiteral(".switch"));
         QVERIFY(knob && knob->isChecked());
         QTRY_COMPARE(knob->position(), 1.0);

@@ -25,7 +25,7 @@ class TestInstaller : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        qputenv("SKALDRUN_MACHINE", "arm64"); // decided once per process
+        qputenv("SKALDRUN_MACHINE", "arm64"); // the pack's script gains its block
         m_tmp = isolateTemp(TestHome::path());
     }
     void init() {

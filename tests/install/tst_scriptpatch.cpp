@@ -4,13 +4,6 @@
 #include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
-// Built twice: once as on an Intel Mac, once (SKALDRUN_TEST_APPLE_SILICON) as on Apple Silicon.
-#ifdef SKALDRUN_TEST_APPLE_SILICON
-constexpr bool appleSilicon = true;
-#else
-constexpr bool appleSilicon = false;
-#endif
-
 using namespace Fixture;
 
 // Written out here rather than taken from the header, so a changed block fails the test.
@@ -29,19 +22,18 @@ class TestScriptPatch : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() {
-        qputenv("SKALDRUN_MACHINE", appleSilicon ? "arm64" : "x86_64"); // decided once per process
-        QCOMPARE(Sys::isAppleSilicon(), appleSilicon);
-        m_game = makeGame(m_dir);
-    }
+    void initTestCase() { m_game = makeGame(m_dir); }
 
     // `after` marks where the block goes with "@"; on an Intel Mac no block is added.
     void patchedOnceAndAlwaysExecutable_data() {
         QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QByteArray>("after");
         QTest::addColumn<bool>("bundle");
+        QTest::addColumn<bool>("appleSilicon");
         const auto row = [](const char* name, const char* before, const char* after, bool bundle = true) {
-            QTest::newRow(name) << QByteArray(before) << QByteArray(after) << bundle;
+            for (const bool arm : {false, true})
+                QTest::addRow("%s, %s", name, arm ? "arm64" : "x86_64")
+                    << QByteArray(before) << QByteArray(after) << bundle << arm;
         };
         row("shipped",
             "#!/bin/sh\n# BepInEx\nexecutable_name=\"valheim.x86_64\"\nexec \"$executable_name\"\n",
@@ -58,6 +50,9 @@ private Q_SLOTS:
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, after);
         QFETCH(bool, bundle);
+        QFETCH(bool, appleSilicon);
+        qputenv("SKALDRUN_MACHINE", appleSilicon ? "arm64" : "x86_64");
+        QCOMPARE(Sys::isAppleSilicon(), appleSilicon);
         QTemporaryDir bare;
         const QString game = bundle ? m_game : bare.path(), path = game + "/start_game_bepinex.sh";
         write(path, before);

@@ -17,11 +17,6 @@ void FakeRepository::add(Package package) {
     m_packages.append(std::move(package));
 }
 
-void FakeRepository::serveDocument(QByteArray document) {
-    QMutexLocker lock(&m_mutex);
-    m_document = std::move(document);
-}
-
 QString FakeRepository::archivePath(const Package& p) const {
     return QStringLiteral("/package/download/%1/%2/%3/").arg(p.owner, p.name, p.version);
 }
@@ -36,7 +31,6 @@ int FakeRepository::downloads(const QString& fullName) const {
 
 QByteArray FakeRepository::packageList() const {
     QMutexLocker lock(&m_mutex);
-    if (m_document) return *m_document;
     QJsonArray list;
     for (const Package& p : m_packages) {
         if (!p.listed) continue;

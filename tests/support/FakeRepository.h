@@ -41,8 +41,6 @@ public:
     // The journey's repository: the BepInEx pack, ShaderHelperForMac, a dozen mods among them
     // a three-level dependency chain, one dependency the catalog lacks, one broken archive.
     void addStandardCatalog();
-    // Serves this document as the package list instead of the one built from add().
-    void serveDocument(QByteArray document);
 
     QString baseUrl() const { return m_server.baseUrl(); }
     LoopbackServer& server() { return m_server; }
@@ -62,6 +60,5 @@ private:
     mutable QMutex m_mutex;
     QList<Package> m_packages;
     QHash<QString, QByteArray> m_archives; // full name -> built archive
-    std::optional<QByteArray> m_document;
     LoopbackServer m_server;
 };

@@ -131,8 +131,8 @@ LoopbackServer::~LoopbackServer() {
     delete m_thread;
 }
 
-void LoopbackServer::route(const QString& path, const Response& response) {
-    route(path, [response](const QString&) { return response; });
+void LoopbackServer::route(const QString& path, Response response) {
+    route(path, [response = std::move(response)](const QString&) { return response; });
 }
 
 void LoopbackServer::route(const QString& path, Handler handler) {
@@ -160,11 +160,6 @@ QStringList LoopbackServer::requests() const {
 
 int LoopbackServer::requestCount(const QString& path) const {
     return int(requests().count(path));
-}
-
-void LoopbackServer::clearRequests() {
-    QMutexLocker lock(&m_mutex);
-    m_requests.clear();
 }
 
 LoopbackServer::Response LoopbackServer::respond(const QString& path) {

@@ -42,7 +42,7 @@ public:
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;
 
-    void route(const QString& path, const Response& response);
+    void route(const QString& path, Response response);
     void route(const QString& path, Handler handler);
     void fallback(Handler handler); // for paths without a route; 404 otherwise
 
@@ -52,7 +52,6 @@ public:
 
     QStringList requests() const; // paths asked for, in order
     int requestCount(const QString& path) const;
-    void clearRequests();
 
     // A port with no listener behind it (for "nobody is there" tests).
     static quint16 deadPort();

@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <QUrl>
 
-#include <functional>
 #include <optional>
 
 // Stand-ins for the desktop that remember what was asked of them; nothing reaches a real
@@ -17,7 +16,6 @@ class RecordingWorkspace final : public Workspace {
 public:
     bool openUrl(const QUrl& url) override {
         openedUrls.append(url);
-        if (onOpenUrl) onOpenUrl(url);
         return true;
     }
     bool openFolder(const QString& path) override {
@@ -31,7 +29,6 @@ public:
     QStringList openedFolders;
     QStringList revealed;
     QList<RunningApplication> running;
-    std::function<void(const QUrl&)> onOpenUrl; // e.g. a stand-in for Steam reacting to steam://
 };
 
 class RecordingClipboard final : public Clipboard {

@@ -52,13 +52,6 @@ TestZip& TestZip::symlink(const QString& name, const QString& target) {
     return add(std::move(e));
 }
 
-TestZip& TestZip::hardlink(const QString& name, const QString& target) {
-    Entry e;
-    e.name = utf8(name);
-    e.hardlinkTarget = utf8(target);
-    return add(std::move(e));
-}
-
 TestZip& TestZip::filled(const QString& name, qint64 size, char byte) {
     Entry e;
     e.name = utf8(name);
@@ -101,7 +94,6 @@ QString TestZip::save(const QString& path) const {
         } else {
             archive_entry_set_filetype(entry, AE_IFREG);
             archive_entry_set_perm(entry, e.mode >= 0 ? e.mode : 0644);
-            if (!e.hardlinkTarget.isEmpty()) archive_entry_copy_hardlink(entry, e.hardlinkTarget.constData());
             archive_entry_set_size(entry, e.fillSize >= 0 ? e.fillSize : e.data.size());
         }
         if (archive_write_header(a, entry) != ARCHIVE_OK) broken(a, path);

@@ -18,10 +18,9 @@ public:
         QByteArray name; // stored verbatim
         QByteArray data; // for a file
         bool isDir = false;
-        QByteArray symlinkTarget;  // non-empty: a symbolic link to this path
-        QByteArray hardlinkTarget; // non-empty: a hard link (ZIP has none: libarchive stores an empty file)
-        int mode = -1;             // permission bits; -1 gives 0644 for files, 0755 for folders
-        qint64 fillSize = -1;      // >= 0: the data is this many copies of fillByte, streamed (big entries)
+        QByteArray symlinkTarget; // non-empty: a symbolic link to this path
+        int mode = -1;            // permission bits; -1 gives 0644 for files, 0755 for folders
+        qint64 fillSize = -1;     // >= 0: the data is this many copies of fillByte, streamed (big entries)
         char fillByte = 0;
     };
 
@@ -30,7 +29,6 @@ public:
     TestZip& executable(const QString& name, const QByteArray& data) { return file(name, data, 0755); }
     TestZip& dir(const QString& name, int mode = -1);
     TestZip& symlink(const QString& name, const QString& target);
-    TestZip& hardlink(const QString& name, const QString& target);
     TestZip& filled(const QString& name, qint64 size, char byte = 0); // compresses to almost nothing
     TestZip& raw(const QByteArray& name, const QByteArray& data = "x");
     // Stores every entry uncompressed instead of deflating it.

@@ -118,11 +118,6 @@ World& World::buildSaves() {
     return *this;
 }
 
-World& World::removeGame() {
-    QDir(gameDir()).removeRecursively();
-    return *this;
-}
-
 void World::writeLoaderLog() const {
     write(gameDir() + QStringLiteral("/BepInEx/LogOutput.log"),
           "[Message:   BepInEx] BepInEx 5.4.2202.0 - valheim\n[Info   :   BepInEx] Chainloader started\n");

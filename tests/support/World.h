@@ -28,7 +28,6 @@ public:
     World& buildSteam(); // libraryfolders.vdf naming the second library; an account without launch options
     World& buildGame();  // Valheim.app with Info.plist and an executable that stays running a while
     World& buildSaves(); // two worlds and a character
-    World& removeGame(); // as if the player uninstalled it
 
     // What Steam does when the player pastes launch options into the game's properties.
     void setSteamLaunchOptions(const QString& options) const;

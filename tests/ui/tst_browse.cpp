@@ -3,7 +3,7 @@
 
 #include "catalog/IconCache.h"
 #include "platform/Fs.h"
-#include "tests/ui/ModsFixture.h"
+#include "tests/ui/UiFixture.h"
 #include "ui/BrowseModel.h"
 #include "ui/BrowseRow.h"
 #include "ui/BrowseView.h"
@@ -166,7 +166,7 @@ private Q_SLOTS:
         tagged.owner = QStringLiteral("Tagger");
         tagged.name = QStringLiteral("Tagged");
         tagged.description = hostile;
-        w.repo.add(tagged);
+        w.repo->add(tagged);
         w.installLoader();
         const QString mod = w.addFolderMod("Tagged", 1, 0, hostile);
         AppState& state = w.start();
@@ -222,14 +222,14 @@ private Q_SLOTS:
         QTest::mouseClick(view.list()->viewport(), Qt::LeftButton, {}, buttonCentre(view, 0));
         QTest::qWait(50);
         QCOMPARE(state.busyMessage(), "Backing up worlds and characters…");
-        QCOMPARE(w.repo.downloads(wanted), 0);
+        QCOMPARE(w.repo->downloads(wanted), 0);
 
         state.setBusyMessage(std::nullopt);
         QTest::mouseClick(view.list()->viewport(), Qt::LeftButton, {}, buttonCentre(view, 0));
         QVERIFY(state.busyMessage().has_value());
         // Once the install has gone through and the refresh lists the mod, the row says so.
         QTRY_COMPARE_WITH_TIMEOUT(action(*view.model(), 0), BrowseModel::Action::installed, 15000);
-        QCOMPARE(w.repo.downloads(wanted), 1);
+        QCOMPARE(w.repo->downloads(wanted), 1);
 
         // The row's menu opens the package's page.
         Q_EMIT view.list()->customContextMenuRequested(
@@ -238,7 +238,7 @@ private Q_SLOTS:
         QVERIFY(menu && menu->actions().size() == 1);
         menu->actions().first()->trigger();
         QCOMPARE(w.workspace.openedUrls,
-                 QList<QUrl>{QUrl(w.repo.baseUrl() + "/c/valheim/p/Mistwalker/PlantEverything/")});
+                 QList<QUrl>{QUrl(w.repo->baseUrl() + "/c/valheim/p/Mistwalker/PlantEverything/")});
         menu->close();
     }
 
@@ -256,7 +256,7 @@ private Q_SLOTS:
             };
         };
         // The repository answers late, then not at all.
-        w.repo.server().route(catalog, dropAfter(300));
+        w.repo->server().route(catalog, dropAfter(300));
         BrowseView view(&state, state.thunder());
         auto* content = view.findChild<QStackedWidget*>();
         const auto panel = [&] { return content->currentWidget()->objectName(); };
@@ -279,7 +279,7 @@ private Q_SLOTS:
         QCOMPARE(panel(), "browse.failure");
 
         // The repository is back: "Try Again" brings the list, with nothing installed.
-        w.repo.server().route(catalog, LoopbackServer::reply(w.repo.packageList()));
+        w.repo->server().route(catalog, LoopbackServer::reply(w.repo->packageList()));
         view.findChild<QPushButton*>(QStringLiteral("browse.tryAgain"))->click();
         QTRY_COMPARE_WITH_TIMEOUT(content->currentWidget(), static_cast<QWidget*>(view.list()), 15000);
         const qsizetype total = state.thunder()->packages().size();
@@ -288,7 +288,7 @@ private Q_SLOTS:
         QCOMPARE(count->text(), QStringLiteral("0 of %1 mods").arg(total));
 
         // A failed forced reload over a filled catalog leaves the list where it is.
-        w.repo.server().route(catalog, dropAfter(0));
+        w.repo->server().route(catalog, dropAfter(0));
         Fs::remove(ThunderstoreStore::cacheFile());
         sort->setCurrentIndex(int(TSSort::popular));
         reload->click();
@@ -308,7 +308,7 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         const auto iconRequests = [&] {
             int n = 0;
-            for (const QString& path : w.repo.server().requests())
+            for (const QString& path : w.repo->server().requests())
                 n += path.startsWith(QLatin1String("/icons/"));
             return n;
         };
@@ -324,5 +324,5 @@ private Q_SLOTS:
     }
 };
 
-SKALDRUN_GUI_TEST_MAIN(TstBrowse, "x86_64")
+SKALDRUN_GUI_TEST_MAIN(TstBrowse)
 #include "tst_browse.moc"

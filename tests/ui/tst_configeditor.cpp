@@ -2,7 +2,7 @@
 // edits write, the dirty state, saving, reverting and failures.
 
 #include "platform/Fs.h"
-#include "tests/ui/ModsFixture.h"
+#include "tests/ui/UiFixture.h"
 #include "ui/ConfigEditorSheet.h"
 #include "ui/ConfigEntryRow.h"
 
@@ -275,5 +275,5 @@ private Q_SLOTS:
     }
 };
 
-SKALDRUN_GUI_TEST_MAIN(TstConfigEditor, "x86_64")
+SKALDRUN_GUI_TEST_MAIN(TstConfigEditor)
 #include "tst_configeditor.moc"

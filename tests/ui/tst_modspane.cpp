@@ -1,7 +1,7 @@
 // The mods pane over a real model on a made-up game folder: header, banners, placeholders, the
 // mod rows and their actions, drops, and the config editor it opens.
 
-#include "tests/ui/ModsFixture.h"
+#include "tests/ui/UiFixture.h"
 #include "ui/BuildSettings.h"
 #include "ui/ConfigEditorSheet.h"
 #include "ui/Controls.h"
@@ -24,7 +24,7 @@ QString rowName(const QString& modPath, const char* part = "") {
 }
 
 // Lets the pane's deferred redraw run.
-void settle() {
+void redraw() {
     QTest::qWait(20);
 }
 
@@ -36,12 +36,12 @@ struct Pane : ModsWorld {
         start();
         pane = std::make_unique<ModsPane>(state.get());
         pane->show();
-        settle();
+        redraw();
         return *state;
     }
     bool refreshed() {
         const bool published = refresh();
-        settle();
+        redraw();
         return published;
     }
     template <typename T = QWidget> T* get(const QString& name) const {
@@ -184,7 +184,7 @@ private Q_SLOTS:
         auto* toggle = w.get<QAbstractButton>(rowName(mod, ".switch"));
         QVERIFY(toggle->isChecked());
         toggle->click();
-        settle();
+        redraw();
         QVERIFY(!toggle->isChecked());
         QCOMPARE(w.text(rowName(mod, ".detail")), "1 plugin · disabled");
         QCOMPARE(w.text("modsPane.count"), "1 of 2 enabled");
@@ -237,14 +237,14 @@ private Q_SLOTS:
             qputenv("SKALDRUN_OPEN_CONFIG", wanted);
             ModsPane pane(&state);
             pane.show();
-            settle();
+            redraw();
             QVERIFY(!pane.configSheet());
             QVERIFY(!pane.findChild<QWidget*>(rowName(carts, ".config"))->isVisibleTo(&pane));
         }
         qputenv("SKALDRUN_OPEN_CONFIG", "COZY");
         ModsPane pane(&state);
         pane.show();
-        settle();
+        redraw();
         QVERIFY(pane.configSheet());
         QCOMPARE(pane.configMod()->name, "CozyHearth");
         pane.configSheet()->reject();
@@ -268,5 +268,5 @@ private Q_SLOTS:
     }
 };
 
-SKALDRUN_GUI_TEST_MAIN(TstModsPane, "x86_64")
+SKALDRUN_GUI_TEST_MAIN(TstModsPane)
 #include "tst_modspane.moc"

@@ -1,5 +1,6 @@
-#include "tests/ui/ShellFixture.h"
+#include "tests/ui/UiFixture.h"
 
+#include "catalog/Repository.h"
 #include "discovery/Quarantine.h"
 #include "platform/Xattr.h"
 #include "ui/AlertPresenter.h"
@@ -411,6 +412,83 @@ private Q_SLOTS:
         const QString de = ShellKit::mediumDateTime(when, QLocale(QLocale::German, QLocale::Germany));
         QVERIFY2(de.startsWith("5. Dez") && de.endsWith("2024, 15:04"), qPrintable(de));
         QVERIFY(!ShellKit::mediumDateTime(when, QLocale::c()).contains(":33"));
+    }
+
+    // An Apple Silicon Mac without Rosetta 2.
+    void rosettaAndTheIntelBuild() {
+        FreshHome home;
+        qputenv("SKALDRUN_MACHINE", "arm64");
+        home.world().build();
+        Shell shell;
+        StepCard* rosetta = shell.card(2);
+        QVERIFY(!rosetta->badge() && !rosetta->done());
+        QCOMPARE(rosetta->subtitle(), "BepInEx's injector is Intel-only, so Apple Silicon needs Apple's "
+                                      "Rosetta 2 translation layer.");
+        QAbstractButton* install = shell.button("step2.installRosetta");
+        QVERIFY(install->isVisible() && install->isEnabled());
+        QCOMPARE(Theme::buttonStyle(install), Theme::ButtonStyle::prominent);
+        QCOMPARE(shell.find<CommandRow>("step2.command")->command(),
+                 "softwareupdate --install-rosetta --agree-to-license");
+
+        StepCard* arch = shell.card(4);
+        QVERIFY(!arch->badge() && !arch->done());
+        QCOMPARE(arch->subtitle(), "Install BepInEx first — this adds one line to its launch script.");
+        QAbstractButton* apply = shell.button("step4.applyFix");
+        QVERIFY(apply->isVisible() && !apply->isEnabled());
+        QCOMPARE(shell.find<CommandRow>("step4.command")->command(),
+                 "export ARCHPREFERENCE=\"x86_64\"   # added to start_game_bepinex.sh");
+
+        home.installBepInEx();
+        home.unpatchScript();
+        refresh(shell.state);
+        QVERIFY(apply->isEnabled());
+        QCOMPARE(arch->subtitle(), "Valheim's Mac app is Universal and would run natively — one line in the "
+                                   "launch script makes it use the Intel build BepInEx requires.");
+        // A long action in progress holds the fix back.
+        shell.state.setBusyMessage(QStringLiteral("Installing…"));
+        settle();
+        QVERIFY(!apply->isEnabled() && !install->isEnabled());
+        shell.state.setBusyMessage(std::nullopt);
+        settle();
+
+        apply->click();
+        settle();
+        QVERIFY(arch->done() && shell.card(3)->done());
+        QCOMPARE(arch->subtitle(), "The launch script forces the game's Intel (x86_64) build, so "
+                                   "BepInEx loads under Rosetta.");
+        QVERIFY(!arch->controls()->isVisible());
+        QCOMPARE(arch->findChild<QLabel*>(QStringLiteral("mark"))->property("symbol").toString(),
+                 "checkmark.circle.fill");
+        // Rosetta is still missing: its controls stay.
+        QVERIFY(rosetta->controls()->isVisible());
+    }
+
+    // The ShaderHelperForMac recommendation shows once there are mods, until the fix is installed.
+    void shaderBannerUntilTheFixIsInstalled() {
+        FreshHome home;
+        qputenv("SKALDRUN_MACHINE", "arm64");
+        home.world().build();
+        home.installBepInEx();
+        Shell shell;
+        QWidget* banner = shell.find("shaderFixBanner");
+        QVERIFY(banner && !banner->isVisible());
+
+        home.installMod(QStringLiteral("Epic_Runes"), QStringLiteral("3.0.1"));
+        refresh(shell.state);
+        QTRY_VERIFY(banner->isVisible());
+        QAbstractButton* installFix = shell.button("shaderFixBanner.installFix");
+        shell.state.setBusyMessage(QStringLiteral("Installing Epic Runes…"));
+        QTRY_VERIFY(!installFix->isEnabled());
+        shell.state.setBusyMessage(std::nullopt);
+        QTRY_VERIFY(installFix->isEnabled());
+        shell.button("shaderFixBanner.learnMore")->click();
+        QCOMPARE(
+            shell.workspace.openedUrls,
+            QList<QUrl>{Repository::packagePage(Repository::shaderHelper.ns, Repository::shaderHelper.name)});
+
+        home.installMod(QStringLiteral("ShaderHelperForMac"), QStringLiteral("1.0.3"));
+        refresh(shell.state);
+        QTRY_VERIFY(!banner->isVisible());
     }
 };
 

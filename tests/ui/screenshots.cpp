@@ -1,16 +1,18 @@
-// Renders the mods pane, the catalog browser and the config editor to PNG files in the build
-// folder (screenshots/), at the sizes they have in the 1000 × 660 window, to look at by eye.
+// ./dev screenshots: renders the window in its typical states, the settings sheet, the mods pane,
+// the catalog browser and the config editor to PNG files in the build folder (screenshots/), at
+// the sizes they have in the 1000 × 660 window, to look at by eye.
 
-#include "tests/ui/ModsFixture.h"
+#include "tests/ui/UiFixture.h"
 #include "ui/BrowseModel.h"
 #include "ui/BrowseView.h"
 #include "ui/ConfigEditorSheet.h"
 #include "ui/ConfigEntryRow.h"
 #include "ui/ModsPane.h"
+#include "ui/SettingsSheet.h"
 
 #include <QLineEdit>
 
-class TstScreenshotsMods : public QObject {
+class Screenshots : public QObject {
     Q_OBJECT
 
     static void save(QWidget& widget, const char* name) {
@@ -21,10 +23,47 @@ class TstScreenshotsMods : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(QDir().mkpath(QStringLiteral(SKALDRUN_SCREENSHOT_DIR))); }
+    void initTestCase() {
+        QVERIFY(QDir().mkpath(QStringLiteral(SKALDRUN_SCREENSHOT_DIR)));
+        QCoreApplication::setApplicationVersion(QStringLiteral(SKALDRUN_VERSION));
+        FreshHome::pinPreferences();
+    }
+
+    void windowAndSheet() {
+        FreshHome home;
+        Shell shell;
+        shell.window.resize(1000, 660);
+        settle();
+        save(shell.window, "shell-1-empty-home.png");
+
+        home.world().build();
+        refresh(shell.state);
+        save(shell.window, "shell-2-game-without-bepinex.png");
+
+        home.completeSetup(shell.state);
+        home.installMod(QStringLiteral("ShaderHelperForMac"), QStringLiteral("1.0.3"));
+        home.installMod(QStringLiteral("Epic_Runes"), QStringLiteral("3.0.1"));
+        home.installMod(QStringLiteral("QuickStack"), QStringLiteral("1.8.3"));
+        refresh(shell.state);
+        QCOMPARE(shell.state.doneCount(), 7);
+        // All done folds the setup away once by itself; unfold it to show the finished steps.
+        QVERIFY(shell.state.setupCollapsed());
+        save(shell.window, "shell-4-folded.png");
+        shell.state.setSetupCollapsed(false);
+        shell.state.setLastAction(QStringLiteral("Installed QuickStack"));
+        settle();
+        save(shell.window, "shell-3-all-done.png");
+
+        shell.state.backupSaves();
+        settle();
+        shell.window.openSettings();
+        settle();
+        save(*shell.window.settingsSheet(), "shell-5-settings.png");
+    }
 
     void installedTab() {
         ModsWorld w;
+        qputenv("SKALDRUN_MACHINE", "arm64");
         w.installLoader();
         w.addFolderMod("Better_Carts", 1, 0, "0.9.4");
         w.addFolderMod("Epic_Runes", 3, 0, "3.0.1");
@@ -44,6 +83,7 @@ private Q_SLOTS:
 
     void withoutTheLoader() {
         ModsWorld w;
+        qputenv("SKALDRUN_MACHINE", "arm64");
         ModsPane pane(&w.start());
         pane.resize(560, 620);
         pane.show();
@@ -56,6 +96,7 @@ private Q_SLOTS:
 
     void browseTab() {
         CatalogWorld w;
+        qputenv("SKALDRUN_MACHINE", "arm64");
         w.installLoader();
         w.addFolderMod("QuickStack", 1, 0, "1.8.3");
         w.addFolderMod("Epic_Runes", 1, 0, "2.9.9"); // behind the catalog
@@ -74,6 +115,7 @@ private Q_SLOTS:
 
     void configEditor() {
         ModsWorld w;
+        qputenv("SKALDRUN_MACHINE", "arm64");
         w.installLoader();
         w.addFolderMod("CozyHearth", 1, 0, "1.4.0");
         QByteArray text = FakeRepository::sampleConfig("CozyHearth");
@@ -103,5 +145,5 @@ private Q_SLOTS:
     }
 };
 
-SKALDRUN_GUI_TEST_MAIN(TstScreenshotsMods, "arm64")
-#include "tst_screenshots_mods.moc"
+SKALDRUN_GUI_TEST_MAIN(Screenshots)
+#include "screenshots.moc"

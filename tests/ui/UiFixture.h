@@ -3,29 +3,33 @@
 #include "app/AppState.h"
 #include "catalog/ThunderstoreStore.h"
 #include "install/Installer.h"
-#include "tests/support/FakeRepository.h"
+#include "platform/Defaults.h"
 #include "tests/support/LoopbackServer.h"
 #include "tests/support/ModFixtures.h"
+#include "tests/support/ModelWorld.h"
 #include "tests/support/RecordingDoubles.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/TestZip.h"
 #include "tests/support/World.h"
+#include "ui/MainWindow.h"
+#include "ui/StepsPane.h"
 #include "ui/Theme.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThreadPool>
 
-#include <memory>
-
-// The GUI tests' main: the temporary home, a QApplication with the app's look, and the machine
-// the test pretends to run on (fixed per process, because Sys reads it once).
+// The GUI tests' main: the temporary home and a QApplication with the app's look.
 // The symbols live in the static UI library's resources, which the linker drops unless asked for.
-#define SKALDRUN_GUI_TEST_MAIN(TestObject, machine)                                                          \
+#define SKALDRUN_GUI_TEST_MAIN(TestObject)                                                                   \
     int main(int argc, char* argv[]) {                                                                       \
         Q_INIT_RESOURCE(symbols);                                                                            \
         TestHome::install();                                                                                 \
-        qputenv("SKALDRUN_MACHINE", machine);                                                                \
         ModsWorld::pointRepositoryNowhere();                                                                 \
         QApplication app(argc, argv);                                                                        \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
@@ -35,19 +39,11 @@
         return QTest::qExec(&tc, argc, argv);                                                                \
     }
 
-// A Mac-like home with Steam, the game and its saves, plus what the mods pane looks at: the
-// BepInEx files, mods in the plugins folder, config files, the capture stash. The model is
-// started on it with desktop doubles.
-class ModsWorld {
+// The model over a made-up Mac home with Steam, the game and its saves, plus what the mods pane
+// looks at: the BepInEx files, mods in the plugins folder, config files, the capture stash.
+class ModsWorld : public Harness {
 public:
-    ModsWorld() : world(TestHome::path()) {
-        reset();
-        world.build();
-    }
-    ~ModsWorld() {
-        state.reset();
-        reset();
-    }
+    ModsWorld() { world.build(); }
 
     // The loader's three files, as the probe looks for them.
     void installLoader() const {
@@ -109,47 +105,104 @@ public:
     }
 
     AppState& start() {
-        state = std::make_unique<AppState>(AppState::Services{&workspace, &clipboard, &panel});
-        waitForRefresh();
+        ready();
         return *state;
     }
     // Runs one more status refresh and waits for it to be published.
     bool refresh() {
-        state->refreshAll();
-        return waitForRefresh();
-    }
-
-    World world;
-    RecordingWorkspace workspace;
-    RecordingClipboard clipboard;
-    ScriptedOpenPanel panel;
-    std::unique_ptr<AppState> state;
-
-private:
-    bool waitForRefresh() {
-        QSignalSpy published(state.get(), &AppState::refreshed);
-        return published.wait(10000);
-    }
-    // Every test starts from an empty home: no game folder, preferences, stash or copies.
-    void reset() const {
-        QDir home(TestHome::path());
-        for (const QString& entry : home.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-            QDir(home.filePath(entry)).exists() ? void(QDir(home.filePath(entry)).removeRecursively())
-                                                : void(QFile::remove(home.filePath(entry)));
+        return act([this] { state->refreshAll(); });
     }
 };
 
 // The standard catalog served from a loopback repository, which the model's store loads from.
 struct CatalogWorld : ModsWorld {
-    FakeRepository repo;
-    CatalogWorld() {
-        repo.addStandardCatalog();
-        qputenv("SKALDRUN_THUNDERSTORE_URL", repo.baseUrl().toUtf8());
-    }
+    CatalogWorld() { serve(); }
     ~CatalogWorld() { pointRepositoryNowhere(); }
     bool loadCatalog() {
         QSignalSpy published(state->thunder(), &ThunderstoreStore::packagesChanged);
         state->thunder()->loadIfNeeded(true);
         return published.wait(10000) && !state->thunder()->packages().isEmpty();
     }
+};
+
+// The window's tests share one process, so each builds its made-up Mac home in a folder of its
+// own: HOME points there while the object lives, and the preferences start empty.
+class FreshHome {
+public:
+    FreshHome() : m_dir(TestHome::path() + QStringLiteral("/home-XXXXXX")), m_world(m_dir.path()) {
+        qputenv("HOME", QFile::encodeName(m_dir.path()));
+        qputenv("SKALDRUN_MACHINE", "x86_64"); // an Intel Mac, unless the test names another
+        forgetPreferences();
+    }
+    ~FreshHome() { qputenv("HOME", QFile::encodeName(TestHome::path())); }
+
+    // Call once, before any FreshHome: the preferences file is placed by the HOME of its first use.
+    static void pinPreferences() { Defaults::remove(QStringLiteral("gameDir")); }
+
+    World& world() { return m_world; }
+    QString path() const { return m_dir.path(); }
+
+    // The BepInEx pack as the app's installer puts it in place, its launch script fixed for the Mac.
+    void installBepInEx() {
+        QTemporaryDir scratch;
+        Installer::installZip(TestZip::bepInExPack().save(scratch.filePath(QStringLiteral("pack.zip"))),
+                              m_world.gameDir());
+    }
+    // The launch script as the pack ships it, as a pack copied in by hand leaves it.
+    void unpatchScript() {
+        World::write(m_world.gameDir() + QStringLiteral("/start_game_bepinex.sh"), TestZip::launchScript());
+    }
+    void installMod(const QString& name, const QString& version) {
+        QTemporaryDir scratch;
+        Installer::installZip(
+            TestZip::repositoryMod(name, version).save(scratch.filePath(name + QStringLiteral(".zip"))),
+            m_world.gameDir());
+    }
+    // Everything the seven steps check, done the way Steam, BepInEx and the player would.
+    void completeSetup(const AppState& state) {
+        installBepInEx();
+        m_world.setSteamLaunchOptions(state.launchOptionsString());
+        m_world.writeLoaderLog();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    World m_world;
+};
+
+// Lets every status probe finish and publish, and every view re-render.
+inline void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+// A refresh that sees the disk as it is now: no probe started earlier can publish after it.
+inline void refresh(AppState& state) {
+    settle();
+    state.refreshAll();
+    settle();
+}
+
+// The real model over the made-up home, with recording desktop services, in the shown window.
+struct Shell {
+    RecordingWorkspace workspace;
+    RecordingClipboard clipboard;
+    ScriptedOpenPanel panel;
+    AppState state{AppState::Services{&workspace, &clipboard, &panel}};
+    MainWindow window{&state};
+
+    Shell() {
+        window.show();
+        settle();
+    }
+    template <typename T = QWidget> T* find(const char* name) const {
+        return window.findChild<T*>(QString::fromUtf8(name));
+    }
+    QAbstractButton* button(const char* name) const { return find<QAbstractButton>(name); }
+    QString text(const char* name) const { return find<QLabel>(name)->text(); }
+    bool shown(const char* name) const { return find(name)->isVisible(); }
+    StepCard* card(int step) const { return window.stepsPane()->card(step); }
 };

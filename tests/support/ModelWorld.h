@@ -15,8 +15,16 @@
 
 #include <memory>
 
-// One AppState over the made-up world in the test home, with the desktop doubles, and a log of
-// every busy text it assigned ("" for none).
+// What a run of the app leaves in the preferences, forgotten.
+inline void forgetPreferences() {
+    for (const char* key : {"gameDir", "launchOptsManual", "setupCollapsed", "consoleParam",
+                            "didAutoCollapseSetup", "bepPackVersion"})
+        Defaults::remove(QString::fromLatin1(key));
+}
+
+// The model over a made-up world: one AppState over the world in the test home, with the
+// desktop doubles, and a log of every busy text it assigned ("" for none). The model tests use it
+// as it is; the views' tests through ModsWorld (tests/ui/UiFixture.h).
 struct Harness {
     World world{TestHome::path()};
     RecordingWorkspace workspace;
@@ -27,14 +35,16 @@ struct Harness {
     std::unique_ptr<QSignalSpy> refreshes;
     QStringList busy;
 
-    // An empty home and no preferences, as on a Mac that never ran Skaldrun.
+    // An empty home and no preferences, as on an Intel Mac that never ran Skaldrun (the same on
+    // every build machine; a test names arm64 itself).
     Harness() {
         QThreadPool::globalInstance()->waitForDone(); // nothing of the previous test still writes
-        for (const char* key : {"gameDir", "launchOptsManual", "setupCollapsed", "consoleParam",
-                                "didAutoCollapseSetup", "bepPackVersion"})
-            Defaults::remove(key);
-        for (const char* name : {"Library", "Games", ".local", "tmp"})
-            QDir(TestHome::path() + "/" + name).removeRecursively();
+        qputenv("SKALDRUN_MACHINE", "x86_64");
+        forgetPreferences();
+        QDir home(TestHome::path());
+        for (const QString& entry : home.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+            QFileInfo(home.filePath(entry)).isDir() ? void(QDir(home.filePath(entry)).removeRecursively())
+                                                    : void(QFile::remove(home.filePath(entry)));
         QDir().mkpath(TestHome::path() + QStringLiteral("/tmp"));
         qputenv("TMPDIR", QFile::encodeName(TestHome::path() + QStringLiteral("/tmp")));
     }
