@@ -3,6 +3,7 @@
 #include "catalog/Repository.h"
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
+#include "catalog/Version.h"
 #include "config/ConfigStore.h"
 #include "discovery/Outside.h"
 #include "discovery/Quarantine.h"
@@ -507,27 +508,7 @@ std::optional<ModItem> AppState::installedMod(const TSPackage& package) const {
 
 bool AppState::updateAvailable(const TSPackage& package) const {
     const auto mod = installedMod(package);
-    return mod && mod->version && versionLess(*mod->version, package.version);
-}
-
-bool AppState::versionLess(const QString& a, const QString& b) {
-    const auto pieces = [](const QString& v) {
-        QList<qint64> numbers;
-        for (const QString& piece : v.split(QLatin1Char('.'), Qt::SkipEmptyParts)) {
-            bool ok = false;
-            const qint64 n = piece.toLongLong(&ok, 10);
-            numbers.append(ok ? n : 0);
-        }
-        return numbers;
-    };
-    const QList<qint64> x = pieces(a);
-    const QList<qint64> y = pieces(b);
-    for (qsizetype i = 0; i < std::max(x.size(), y.size()); ++i) {
-        const qint64 p = i < x.size() ? x[i] : 0;
-        const qint64 q = i < y.size() ? y[i] : 0;
-        if (p != q) return p < q;
-    }
-    return false;
+    return mod && mod->version && Version::less(*mod->version, package.version);
 }
 
 void AppState::installThunderstorePackage(const TSPackage& package) {

@@ -151,7 +151,6 @@ public:
     // --- Mod actions ---
     std::optional<ModItem> installedMod(const TSPackage& package) const;
     bool updateAvailable(const TSPackage& package) const;
-    static bool versionLess(const QString& a, const QString& b);
     void installThunderstorePackage(const TSPackage& package);
     void handleDropped(const QStringList& paths);
     void setMod(const ModItem& mod, bool enabled);

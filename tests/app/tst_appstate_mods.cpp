@@ -1,4 +1,5 @@
 #include "catalog/ThunderstoreStore.h"
+#include "catalog/Version.h"
 #include "tests/support/ModelWorld.h"
 
 #include <QDirIterator>
@@ -154,9 +155,9 @@ private Q_SLOTS:
     }
 
     void versionOrder() {
-        QVERIFY(!AppState::versionLess("1.2", "1.2.0") && !AppState::versionLess("1.2.0", "1.2"));
-        QVERIFY(AppState::versionLess("1.9", "1.10") && !AppState::versionLess("2", "1.99.99"));
-        QVERIFY(AppState::versionLess("1.0.0-beta", "1.0.1") && AppState::versionLess("", "0.0.1"));
+        QVERIFY(!Version::less("1.2", "1.2.0") && !Version::less("1.2.0", "1.2"));
+        QVERIFY(Version::less("1.9", "1.10") && !Version::less("2", "1.99.99"));
+        QVERIFY(Version::less("1.0.0-beta", "1.0.1") && Version::less("", "0.0.1"));
     }
 
     // Closing the window: a stalled download stops at once, the dependency after it never
