@@ -87,9 +87,6 @@ struct Harness {
         state->setLastAction(std::nullopt);
         return act(action) ? state->lastAction().value_or("(no success line)") : "(never finished)";
     }
-    bool waitIdle() {
-        return QTest::qWaitFor([&] { return !busy.isEmpty() && busy.last().isEmpty(); }, 10000);
-    }
     // A new state over the world, once its first refresh is published.
     bool ready() {
         make();
