@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
     DesktopWorkspace workspace;
     SystemClipboard clipboard;
     DialogOpenPanel openPanel;
-    AppState state(AppState::Services{&workspace, &clipboard, &openPanel});
+    AppState state(AppState::Services{workspace, clipboard, openPanel});
     MainWindow window(&state);
     openPanel.setWindow(&window);
     window.show();

@@ -1,5 +1,6 @@
 #include "app/AppState.h"
 
+#include "catalog/PackageEndpoint.h"
 #include "catalog/Repository.h"
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
@@ -23,12 +24,10 @@
 #include "platform/Workspace.h"
 
 #include <QFileSystemWatcher>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <algorithm>
-#include <atomic>
-#include <memory>
+
+using Outcome = Task::Outcome;
 
 namespace {
 
@@ -43,15 +42,90 @@ QString counted(qint64 n, const QString& noun) {
     return QString::number(n) + QLatin1Char(' ') + noun + (n == 1 ? QString() : QStringLiteral("s"));
 }
 
-QString errorText(const std::exception& e) {
-    if (auto* own = dynamic_cast<const SkaldrunError*>(&e)) return own->message();
-    return QString::fromLocal8Bit(e.what());
+std::optional<QString> joined(const QStringList& lines, const QString& separator) {
+    if (lines.isEmpty()) return std::nullopt;
+    return lines.join(separator);
+}
+
+// The success line of a catalog install: the requested package, and what came with it.
+std::optional<QString> installedLine(const QStringList& installed, const QString& requested) {
+    const qsizetype m = installed.size();
+    if (m == 1 && installed.first() == requested) return QStringLiteral("Installed ") + requested;
+    if (m > 1 && installed.last() == requested)
+        return QStringLiteral("Installed %1 with %2 %3 (%4)")
+            .arg(requested)
+            .arg(m - 1)
+            .arg(m == 2 ? QStringLiteral("dependency") : QStringLiteral("dependencies"),
+                 installed.mid(0, m - 1).join(QStringLiteral(", ")));
+    // The requested package itself failed (the alert says why); say what did install.
+    if (m > 0)
+        return QStringLiteral("Installed %1, but not %2")
+            .arg(installed.join(QStringLiteral(", ")), requested);
+    return std::nullopt;
+}
+
+// Asks the repository for the newest version of one package, downloads and installs it.
+Outcome downloadAndInstall(const Task& task, const Repository::PackageId& id, const QString& label,
+                           const QString& host, const QString& dir) {
+    const Http::Result answer = task.get(Repository::packageEndpoint(id.ns, id.name));
+    const auto latest = answer.responded ? PackageEndpoint::readLatest(answer.body) : std::nullopt;
+    if (!latest)
+        return Outcome::failure(
+            QStringLiteral("Couldn't reach Thunderstore for %1. Download it from %2 yourself "
+                           "and drop the .zip anywhere on this window.")
+                .arg(label, host));
+    task.stage(latest->version ? QStringLiteral("Downloading %1 %2…").arg(label, *latest->version)
+                               : QStringLiteral("Downloading %1…").arg(label));
+    const Task::Download zip = task.fetch(latest->downloadUrl, id.name + QStringLiteral(".zip"));
+    if (zip.file.isEmpty()) return Outcome::failure(QStringLiteral("Download failed: ") + zip.error);
+    task.stage(QStringLiteral("Installing %1…").arg(label)); // unpacking reports no progress
+    QString result;
+    try {
+        result = Installer::installZip(zip.file, dir);
+    } catch (const std::exception& e) {
+        return Outcome::failure(QStringLiteral("Install failed: ") + Task::errorText(e));
+    }
+    if (label == Repository::bepInExPackLabel && latest->version)
+        Defaults::setString(Installer::bepPackVersionKey, *latest->version);
+    return Outcome::success(result);
+}
+
+// Installs a catalog package after its dependencies, one by one; a failure skips only its package.
+Outcome installChain(const Task& task, const Thunderstore::Resolution& resolution, const QString& requested,
+                     const QString& dir) {
+    QStringList done;
+    QStringList failures;
+    const qsizetype n = resolution.chain.size();
+    for (qsizetype k = 0; k < n; ++k) {
+        const TSPackage& p = resolution.chain[k];
+        const QString name = p.prettyName();
+        task.stage(QStringLiteral("Installing %1 (%2 of %3)…").arg(name).arg(k + 1).arg(n));
+        if (!p.downloadURL) {
+            failures << name + QStringLiteral(": no download URL");
+            continue;
+        }
+        const Task::Download zip = task.fetch(*p.downloadURL, QStringLiteral("package.zip"));
+        if (zip.file.isEmpty()) {
+            failures << name + QStringLiteral(": ") + zip.error;
+            continue;
+        }
+        try {
+            Installer::installZip(zip.file, dir);
+            done << name;
+        } catch (const std::exception& e) {
+            failures << name + QStringLiteral(": ") + Task::errorText(e);
+        }
+    }
+    if (!resolution.missing.isEmpty())
+        failures << QStringLiteral("Not in the catalog (install manually): ") +
+                        resolution.missing.join(QStringLiteral(", "));
+    return {installedLine(done, requested), joined(failures, QStringLiteral("\n"))};
 }
 
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
-// Construction and observable properties
+// Construction and state
 
 AppState::AppState(Services services, QObject* parent) : QObject(parent), m_services(services) {
     m_launchOptionsManual = Defaults::boolean(keyLaunchOptsManual);
@@ -69,24 +143,18 @@ AppState::~AppState() {
 }
 
 void AppState::setLaunchOptionsManual(bool value) {
-    m_launchOptionsManual = value;
     Defaults::setBool(keyLaunchOptsManual, value);
-    Q_EMIT launchOptionsManualChanged();
-    Q_EMIT changed();
+    assign(m_launchOptionsManual, value);
 }
 
 void AppState::setSetupCollapsed(bool value) {
-    m_setupCollapsed = value;
     Defaults::setBool(keySetupCollapsed, value);
-    Q_EMIT setupCollapsedChanged();
-    Q_EMIT changed();
+    assign(m_setupCollapsed, value);
 }
 
 void AppState::setConsoleEnabled(bool value) {
-    m_consoleEnabled = value;
     Defaults::setBool(keyConsoleParam, value);
-    Q_EMIT consoleEnabledChanged();
-    Q_EMIT changed();
+    assign(m_consoleEnabled, value);
 }
 
 void AppState::setBusyMessage(const std::optional<QString>& value) {
@@ -110,11 +178,11 @@ void AppState::setMods(const QList<ModItem>& value) {
     m_installedByName.clear();
     for (qsizetype i = value.size() - 1; i >= 0; --i)
         m_installedByName.insert(ConfigStore::normalize(value[i].name), i); // the first mod of a name wins
-    assign(m_mods, value, &AppState::modsChanged);
+    assign(m_snapshot.mods, value, &AppState::modsChanged);
 }
 
 void AppState::setGameDirRemembered(const QString& dir) {
-    assign(m_gameDir, std::optional<QString>(dir), &AppState::gameDirChanged);
+    assign(m_gameDir, std::optional<QString>(dir));
     Defaults::setString(keyGameDir, dir);
 }
 
@@ -127,7 +195,7 @@ int AppState::doneCount() const {
 }
 
 QString AppState::effectiveScriptName() const {
-    return m_scriptName.value_or(Outside::defaultScriptName);
+    return m_snapshot.scriptName.value_or(Outside::defaultScriptName);
 }
 
 QString AppState::launchOptionsString() const {
@@ -139,77 +207,40 @@ QString AppState::launchOptionsString() const {
 }
 
 int AppState::enabledModCount() const {
-    return int(std::count_if(m_mods.cbegin(), m_mods.cend(),
+    const QList<ModItem>& mods = m_snapshot.mods;
+    return int(std::count_if(mods.cbegin(), mods.cend(),
                              [](const ModItem& m) { return m.enabled && m.dllCount > 0; }));
 }
 
 int AppState::toggleableModCount() const {
-    return int(
-        std::count_if(m_mods.cbegin(), m_mods.cend(), [](const ModItem& m) { return m.dllCount > 0; }));
+    const QList<ModItem>& mods = m_snapshot.mods;
+    return int(std::count_if(mods.cbegin(), mods.cend(), [](const ModItem& m) { return m.dllCount > 0; }));
 }
 
 // ---------------------------------------------------------------------------------------------
-// Status refresh
-
-void AppState::onGui(const Weak& self, std::function<void(AppState&)> fn) {
-    Async::postToGui([self, fn = std::move(fn)] {
-        if (self) fn(*self);
-    });
-}
-
-std::function<void(qint64, qint64)> AppState::progressReporter(const Weak& self) {
-    auto lastPercent = std::make_shared<std::atomic<int>>(-1);
-    return [self, lastPercent](qint64 received, qint64 total) {
-        if (total <= 0) return;
-        const int percent = int(std::clamp<qint64>(received * 100 / total, 0, 100));
-        if (lastPercent->exchange(percent) == percent) return;
-        onGui(self, [percent](AppState& state) {
-            if (state.m_busyMessage) state.setBusyProgress(percent / 100.0);
-        });
-    };
-}
+// Status refresh and the task path
 
 void AppState::refreshAll() {
-    const std::optional<QString> remembered = m_gameDir;
-    const bool appleSilicon = m_isAppleSilicon;
-    const Weak self(this);
-    Async::runInBackground([self, remembered, appleSilicon] {
-        ProbeResult result = probeStatus(remembered, appleSilicon);
-        onGui(self,
-              [result = std::move(result)](AppState& state) { state.publish(result.dir, result.snapshot); });
+    Async::runInBackground([task = task(), remembered = m_gameDir, appleSilicon = m_isAppleSilicon] {
+        ProbeResult probe = probeStatus(remembered, appleSilicon);
+        task.post([probe = std::move(probe)](AppState& state) { state.publish(probe); });
     });
 }
 
-void AppState::publish(const std::optional<QString>& dir, const Snapshot& snapshot) {
-    if (dir && (!m_gameDir || *m_gameDir != *dir)) setGameDirRemembered(*dir);
-    apply(snapshot);
-    startWatchingPlugins();
-    Q_EMIT refreshed();
-}
-
-void AppState::apply(const Snapshot& s) {
-    assign(m_appBundleName, s.appBundleName, &AppState::appBundleNameChanged);
-    assign(m_rosettaOK, s.rosettaOK, &AppState::rosettaOKChanged);
-    assign(m_bepFilesPresent, s.bepFilesPresent, &AppState::bepFilesPresentChanged);
-    assign(m_scriptName, s.scriptName, &AppState::scriptNameChanged);
-    assign(m_scriptExecutable, s.scriptExecutable, &AppState::scriptExecutableChanged);
-    assign(m_scriptNameConfigured, s.scriptNameConfigured, &AppState::scriptNameConfiguredChanged);
-    assign(m_archConfigured, s.archConfigured, &AppState::archConfiguredChanged);
-    assign(m_bepVersion, s.bepVersion, &AppState::bepVersionChanged);
-    assign(m_quarantineCount, s.quarantineCount, &AppState::quarantineCountChanged);
-    assign(m_launchOptionsDetected, s.launchDetected, &AppState::launchOptionsDetectedChanged);
-    assign(m_logDate, s.logDate, &AppState::logDateChanged);
+void AppState::publish(const ProbeResult& probe) {
+    if (probe.dir && m_gameDir != probe.dir) setGameDirRemembered(*probe.dir);
     // An unchanged list is not republished, so a periodic refresh doesn't disturb the mods pane.
-    if (s.mods != m_mods) setMods(s.mods);
-    assign(m_captureStashCount, s.captureStashCount, &AppState::captureStashCountChanged);
-    assign(m_shaderCacheDate, s.shaderCacheDate, &AppState::shaderCacheDateChanged);
-    assign(m_savesPresent, s.savesPresent, &AppState::savesPresentChanged);
-    assign(m_lastSaveBackupDate, s.lastSaveBackupDate, &AppState::lastSaveBackupDateChanged);
+    if (probe.snapshot.mods != m_snapshot.mods) setMods(probe.snapshot.mods);
+    Snapshot next = probe.snapshot;
+    next.mods = m_snapshot.mods;
+    assign(m_snapshot, next);
     // Fold the setup by itself the first time everything is done, once per user account.
-    if (doneCount() == 7 && !Defaults::boolean(keyDidAutoCollapse)) {
+    if (allDone() && !Defaults::boolean(keyDidAutoCollapse)) {
         Defaults::setBool(keyDidAutoCollapse, true);
         setSetupCollapsed(true);
     }
+    startWatchingPlugins();
+    Q_EMIT refreshed();
 }
 
 void AppState::refreshMods() {
@@ -235,6 +266,19 @@ void AppState::startWatchingPlugins() {
     connect(watcher, &QFileSystemWatcher::directoryChanged, this, [this] { refreshMods(); });
 }
 
+void AppState::runTask(const QString& busy, Task::Work work) {
+    setBusyMessage(busy);
+    Async::runInBackground([task = task(), work = std::move(work)] { task.run(work); });
+}
+
+void AppState::ask(const OpenPanel::Request& request, std::function<void(const QString&)> chosen) {
+    // The panel may answer after the state is gone; the cancel flag says so on this thread too.
+    m_services.openPanel.open(request,
+                              [alive = m_cancel, chosen = std::move(chosen)](std::optional<QString> path) {
+                                  if (path && !alive->load()) chosen(*path);
+                              });
+}
+
 // ---------------------------------------------------------------------------------------------
 // Setup actions
 
@@ -251,165 +295,54 @@ void AppState::autoDetectGame() {
 }
 
 void AppState::chooseGameFolder() {
-    if (!m_services.openPanel) return;
     OpenPanel::Request request;
     request.chooseFolders = true;
     request.buttonText = QStringLiteral("Choose");
     request.message = QStringLiteral("Select the Valheim game folder (the one containing Valheim.app)");
     request.startDir = m_gameDir ? *m_gameDir : Fs::join(Steam::root(), Outside::libraryCommonDir);
-    const Weak self(this);
-    m_services.openPanel->open(request, [self](std::optional<QString> chosen) {
-        if (!self || !chosen) return;
-        self->setGameDirRemembered(*chosen);
-        self->refreshAll();
+    ask(request, [this](const QString& dir) {
+        setGameDirRemembered(dir);
+        refreshAll();
     });
 }
 
 void AppState::installRosetta() {
-    setBusyMessage(QStringLiteral("Installing Rosetta 2… this can take a minute"));
-    const Weak self(this);
-    Async::runInBackground([self] {
+    runTask(QStringLiteral("Installing Rosetta 2… this can take a minute"), [](const Task&) -> Outcome {
         const Sys::RunResult result =
             Sys::run(QStringLiteral("/usr/sbin/softwareupdate"),
                      {QStringLiteral("--install-rosetta"), QStringLiteral("--agree-to-license")});
-        onGui(self, [result](AppState& state) {
-            state.setBusyMessage(std::nullopt);
-            if (result.code != 0)
-                state.setAlertMessage(
-                    QStringLiteral("Rosetta 2 install didn't finish (exit %1).\n").arg(result.code) +
-                    result.out + QStringLiteral("\nRun this in Terminal instead:\n") + rosettaCommand);
-            else
-                state.setLastAction(QStringLiteral("Rosetta 2 installed"));
-            state.refreshAll();
-        });
+        if (result.code == 0) return Outcome::success(QStringLiteral("Rosetta 2 installed"));
+        return Outcome::failure(
+            QStringLiteral("Rosetta 2 install didn't finish (exit %1).\n").arg(result.code) + result.out +
+            QStringLiteral("\nRun this in Terminal instead:\n") + rosettaCommand);
     });
 }
 
 void AppState::downloadAndInstallBepInEx() {
-    downloadAndInstallThunderstorePackage(Repository::bepInExPack.ns, Repository::bepInExPack.name,
-                                          Repository::bepInExPackLabel);
+    downloadAndInstallThunderstorePackage(Repository::bepInExPack, Repository::bepInExPackLabel);
 }
 
-void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QString& package,
-                                                     const QString& label) {
+void AppState::downloadAndInstallThunderstorePackage(const Repository::PackageId& id, const QString& label) {
     if (!m_gameDir) return;
-    const QString dir = *m_gameDir;
-    setBusyMessage(QStringLiteral("Contacting Thunderstore…"));
-    const QUrl endpoint = Repository::packageEndpoint(ns, package);
-    const QString host = Repository::websiteHost();
-    const Weak self(this);
-    Async::runInBackground([self, cancel = m_cancel, endpoint, host, package, label, dir] {
-        const auto fail = [&self](const QString& message) {
-            onGui(self, [message](AppState& state) {
-                state.setBusyMessage(std::nullopt);
-                state.setAlertMessage(message);
+    runTask(QStringLiteral("Contacting Thunderstore…"),
+            [id, label, dir = *m_gameDir, host = Repository::websiteHost()](const Task& task) {
+                return downloadAndInstall(task, id, label, host, dir);
             });
-        };
-        const Http::Result answer = Http::get(endpoint, {}, Http::defaultTimeouts(), cancel);
-        if (self.isNull() || answer.cancelled) return;
-        QUrl downloadUrl;
-        std::optional<QString> version;
-        if (answer.responded) {
-            const QJsonDocument doc = QJsonDocument::fromJson(answer.body);
-            const QJsonValue latest =
-                doc.isObject() ? doc.object().value(QStringLiteral("latest")) : QJsonValue();
-            const QJsonValue url = latest.toObject().value(QStringLiteral("download_url"));
-            if (latest.isObject() && url.isString()) downloadUrl = QUrl(url.toString(), QUrl::StrictMode);
-            const QJsonValue number = latest.toObject().value(QStringLiteral("version_number"));
-            if (number.isString()) version = number.toString();
-        }
-        if (!downloadUrl.isValid() || downloadUrl.scheme().isEmpty()) {
-            fail(QStringLiteral(
-                     "Couldn't reach Thunderstore for %1. Download it from %2 yourself and drop the .zip "
-                     "anywhere on this window.")
-                     .arg(label, host));
-            return;
-        }
-        onGui(self, [label, version](AppState& state) {
-            state.setBusyMessage(version ? QStringLiteral("Downloading %1 %2…").arg(label, *version)
-                                         : QStringLiteral("Downloading %1…").arg(label));
-        });
-        // A folder of its own per download, gone afterwards: a fixed name in the shared temporary
-        // folder could be a link another user planted there.
-        std::unique_ptr<Installer::TemporaryFolder> folder;
-        try {
-            folder = std::make_unique<Installer::TemporaryFolder>();
-        } catch (const std::exception& e) {
-            fail(QStringLiteral("Download failed: ") + errorText(e));
-            return;
-        }
-        const QString dest = Fs::join(folder->path, package + QStringLiteral(".zip"));
-        const Http::Result download =
-            Http::download(downloadUrl, dest, progressReporter(self), Http::defaultTimeouts(), cancel);
-        if (download.cancelled || cancel->load()) return; // the folder goes with the download
-        if (!download.responded) {
-            fail(QStringLiteral("Download failed: ") +
-                 (download.error.isEmpty() ? QStringLiteral("unknown error") : download.error));
-            return;
-        }
-        onGui(self, [label](AppState& state) {
-            state.setBusyProgress(std::nullopt); // unpacking reports no progress
-            state.setBusyMessage(QStringLiteral("Installing %1…").arg(label));
-        });
-        QString result;
-        try {
-            result = Installer::installZip(dest, dir);
-        } catch (const std::exception& e) {
-            fail(QStringLiteral("Install failed: ") + errorText(e));
-            return;
-        }
-        if (label == Repository::bepInExPackLabel && version)
-            Defaults::setString(Installer::bepPackVersionKey, *version);
-        onGui(self, [result](AppState& state) {
-            state.setBusyMessage(std::nullopt);
-            state.setLastAction(result);
-            state.refreshAll();
-        });
-    });
 }
 
 void AppState::installBepInExFromZip() {
-    if (!m_gameDir || !m_services.openPanel) return;
-    const QString dir = *m_gameDir;
+    if (!m_gameDir) return;
     OpenPanel::Request request;
     request.message = QStringLiteral("Choose the BepInExPack_Valheim .zip you downloaded");
     request.fileSuffixes = {QStringLiteral("zip")};
-    const Weak self(this);
-    m_services.openPanel->open(request, [self, dir](std::optional<QString> zip) {
-        if (!self || !zip) return;
-        const QString archive = *zip;
-        self->runInstall([archive, dir] { return Installer::installZip(archive, dir); });
-    });
-}
-
-void AppState::runInstall(std::function<QString()> work) {
-    runTask(QStringLiteral("Installing…"), true, std::move(work));
-}
-
-void AppState::runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work) {
-    setBusyMessage(busy);
-    const Weak self(this);
-    Async::runInBackground([self, refreshAfterFailure, work = std::move(work)] {
-        std::optional<QString> result;
-        QString failure;
-        try {
-            result = work();
-        } catch (const std::exception& e) {
-            failure = errorText(e);
-        }
-        onGui(self, [result, failure, refreshAfterFailure](AppState& state) {
-            state.setBusyMessage(std::nullopt);
-            if (result)
-                state.setLastAction(*result);
-            else
-                state.setAlertMessage(failure);
-            if (result || refreshAfterFailure) state.refreshAll();
-        });
+    ask(request, [this, dir = *m_gameDir](const QString& zip) {
+        runTask(QStringLiteral("Installing…"),
+                [zip, dir](const Task&) { return Outcome::success(Installer::installZip(zip, dir)); });
     });
 }
 
 void AppState::openPackPage() {
-    if (m_services.workspace) m_services.workspace->openUrl(Installer::packPage());
+    m_services.workspace.openUrl(Installer::packPage());
 }
 
 void AppState::fixScript() {
@@ -419,7 +352,7 @@ void AppState::fixScript() {
     try {
         Installer::patchScript(*script, *m_gameDir);
     } catch (const std::exception& e) {
-        setAlertMessage(QStringLiteral("Couldn't update the launch script: ") + errorText(e));
+        setAlertMessage(QStringLiteral("Couldn't update the launch script: ") + Task::errorText(e));
         return;
     }
     setLastAction(QStringLiteral("Updated %1 for this Mac").arg(Fs::fileName(*script)));
@@ -428,18 +361,11 @@ void AppState::fixScript() {
 
 void AppState::clearQuarantine() {
     if (!m_gameDir) return;
-    const QString dir = *m_gameDir;
-    setBusyMessage(QStringLiteral("Clearing quarantine flags…"));
-    const Weak self(this);
-    Async::runInBackground([self, dir] {
+    runTask(QStringLiteral("Clearing quarantine flags…"), [dir = *m_gameDir](const Task&) -> Outcome {
         const int n = Quarantine::clear(dir);
-        onGui(self, [n](AppState& state) {
-            state.setBusyMessage(std::nullopt);
-            state.setLastAction(n < 1 ? QStringLiteral("No quarantine flags found")
+        return Outcome::success(n < 1 ? QStringLiteral("No quarantine flags found")
                                       : QStringLiteral("Removed quarantine from ") +
                                             counted(n, QStringLiteral("file")));
-            state.refreshAll();
-        });
     });
 }
 
@@ -449,12 +375,11 @@ void AppState::copyLaunchOptions() {
 }
 
 void AppState::copyToClipboard(const QString& text) {
-    if (m_services.clipboard) m_services.clipboard->setText(text);
+    m_services.clipboard.setText(text);
 }
 
 void AppState::launchValheim() {
-    if (m_services.workspace)
-        m_services.workspace->openUrl(QUrl(Outside::steamLaunchLinkPrefix + Steam::valheimAppID));
+    m_services.workspace.openUrl(QUrl(Outside::steamLaunchLinkPrefix + Steam::valheimAppID));
     setLastAction(QStringLiteral("Asked Steam to launch Valheim"));
 }
 
@@ -462,8 +387,7 @@ void AppState::playVanilla() {
     if (!m_gameDir) return;
     const auto app = Steam::valheimAppBundle(*m_gameDir);
     if (!app) return;
-    const QList<RunningApplication> running =
-        m_services.workspace ? m_services.workspace->runningApplications() : QList<RunningApplication>();
+    const QList<RunningApplication> running = m_services.workspace.runningApplications();
     const bool steamRunning = std::any_of(running.cbegin(), running.cend(), [](const RunningApplication& a) {
         return a.bundleIdentifier == Outside::steamBundleIdentifier;
     });
@@ -487,8 +411,7 @@ void AppState::playVanilla() {
 
 bool AppState::isValheimRunning() const {
     if (Process::isRunning(m_vanilla)) return true;
-    if (!m_services.workspace) return false;
-    for (const RunningApplication& app : m_services.workspace->runningApplications()) {
+    for (const RunningApplication& app : m_services.workspace.runningApplications()) {
         // A game whose bundle was moved or deleted while it runs still holds the saves open.
         if (!app.bundlePath.isEmpty() && app.bundlePath.toLower().contains(QLatin1String("valheim.app")))
             return true;
@@ -503,7 +426,7 @@ bool AppState::isValheimRunning() const {
 std::optional<ModItem> AppState::installedMod(const TSPackage& package) const {
     const auto it = m_installedByName.constFind(ConfigStore::normalize(package.name));
     if (it == m_installedByName.cend()) return std::nullopt;
-    return m_mods.at(*it);
+    return m_snapshot.mods.at(*it);
 }
 
 bool AppState::updateAvailable(const TSPackage& package) const {
@@ -516,82 +439,15 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
         setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1)."));
         return;
     }
-    const QString dir = *m_gameDir;
     QSet<QString> installed;
-    for (const ModItem& mod : m_mods)
+    for (const ModItem& mod : m_snapshot.mods)
         installed.insert(ConfigStore::normalize(mod.name));
     const auto resolution = Thunderstore::resolutionChain(package, m_thunder->indexByOwnerName(), installed);
-    setBusyMessage(QStringLiteral("Preparing %1…").arg(package.prettyName()));
-    const Weak self(this);
-    const QList<TSPackage> chain = resolution.chain;
-    const QStringList missing = resolution.missing;
     const QString requested = package.prettyName();
-    Async::runInBackground([self, cancel = m_cancel, chain, missing, requested, dir] {
-        if (self.isNull()) return;
-        QStringList installedNames;
-        QStringList failures;
-        const qsizetype n = chain.size();
-        for (qsizetype k = 0; k < n; ++k) {
-            const TSPackage& p = chain[k];
-            const QString name = p.prettyName();
-            onGui(self, [name, k, n](AppState& state) {
-                state.setBusyProgress(std::nullopt);
-                state.setBusyMessage(QStringLiteral("Installing %1 (%2 of %3)…").arg(name).arg(k + 1).arg(n));
+    runTask(QStringLiteral("Preparing %1…").arg(requested),
+            [resolution, requested, dir = *m_gameDir](const Task& task) {
+                return installChain(task, resolution, requested, dir);
             });
-            if (!p.downloadURL) {
-                failures << name + QStringLiteral(": no download URL");
-                continue;
-            }
-            std::unique_ptr<Installer::TemporaryFolder> folder;
-            try {
-                folder = std::make_unique<Installer::TemporaryFolder>();
-            } catch (const std::exception& e) {
-                failures << name + QStringLiteral(": ") + errorText(e);
-                continue;
-            }
-            const QString archive = Fs::join(folder->path, QStringLiteral("package.zip"));
-            const Http::Result download = Http::download(*p.downloadURL, archive, progressReporter(self),
-                                                         Http::defaultTimeouts(), cancel);
-            // The state is going away: start no further download or install.
-            if (download.cancelled || cancel->load()) return;
-            if (!download.responded) {
-                failures << name + QStringLiteral(": ") +
-                                (download.error.isEmpty() ? QStringLiteral("download failed")
-                                                          : download.error);
-                continue;
-            }
-            try {
-                Installer::installZip(archive, dir);
-                installedNames << name;
-            } catch (const std::exception& e) {
-                failures << name + QStringLiteral(": ") + errorText(e);
-            }
-        }
-        if (!missing.isEmpty())
-            failures << QStringLiteral("Not in the catalog (install manually): ") +
-                            missing.join(QStringLiteral(", "));
-        onGui(self, [installedNames, failures, requested](AppState& state) {
-            state.setBusyMessage(std::nullopt);
-            const qsizetype m = installedNames.size();
-            if (m == 1 && installedNames.first() == requested) {
-                state.setLastAction(QStringLiteral("Installed ") + requested);
-            } else if (m > 1 && installedNames.last() == requested) {
-                const qsizetype d = m - 1;
-                state.setLastAction(
-                    QStringLiteral("Installed %1 with %2 %3 (%4)")
-                        .arg(requested)
-                        .arg(d)
-                        .arg(d == 1 ? QStringLiteral("dependency") : QStringLiteral("dependencies"),
-                             installedNames.mid(0, d).join(QStringLiteral(", "))));
-            } else if (m > 0) {
-                // The requested package itself failed (the alert says why); say what did install.
-                state.setLastAction(QStringLiteral("Installed %1, but not %2")
-                                        .arg(installedNames.join(QStringLiteral(", ")), requested));
-            }
-            if (!failures.isEmpty()) state.setAlertMessage(failures.join(QLatin1Char('\n')));
-            state.refreshAll();
-        });
-    });
 }
 
 void AppState::handleDropped(const QStringList& paths) {
@@ -600,27 +456,21 @@ void AppState::handleDropped(const QStringList& paths) {
         return;
     }
     if (paths.isEmpty()) return;
-    const QString dir = *m_gameDir;
-    setBusyMessage(paths.size() == 1 ? QStringLiteral("Installing %1…").arg(Fs::fileName(paths.first()))
-                                     : QStringLiteral("Installing %1 items…").arg(paths.size()));
-    const Weak self(this);
-    Async::runInBackground([self, paths, dir] {
-        QStringList results;
-        QStringList errors;
-        for (const QString& path : paths) {
-            try {
-                results << Installer::install(path, dir);
-            } catch (const std::exception& e) {
-                errors << errorText(e);
+    runTask(
+        paths.size() == 1 ? QStringLiteral("Installing %1…").arg(Fs::fileName(paths.first()))
+                          : QStringLiteral("Installing %1 items…").arg(paths.size()),
+        [paths, dir = *m_gameDir](const Task&) {
+            QStringList results;
+            QStringList errors;
+            for (const QString& path : paths) {
+                try {
+                    results << Installer::install(path, dir);
+                } catch (const std::exception& e) {
+                    errors << Task::errorText(e);
+                }
             }
-        }
-        onGui(self, [results, errors](AppState& state) {
-            state.setBusyMessage(std::nullopt);
-            if (!results.isEmpty()) state.setLastAction(results.join(QStringLiteral(" · ")));
-            if (!errors.isEmpty()) state.setAlertMessage(errors.join(QStringLiteral("\n\n")));
-            state.refreshAll();
+            return Outcome{joined(results, QStringLiteral(" · ")), joined(errors, QStringLiteral("\n\n"))};
         });
-    });
 }
 
 void AppState::setMod(const ModItem& mod, bool enabled) {
@@ -628,7 +478,7 @@ void AppState::setMod(const ModItem& mod, bool enabled) {
         ModScanner::setEnabled(mod, enabled);
         setLastAction(mod.name + (enabled ? QStringLiteral(" enabled") : QStringLiteral(" disabled")));
     } catch (const std::exception& e) {
-        setAlertMessage(QStringLiteral("Couldn't toggle %1: %2").arg(mod.name, errorText(e)));
+        setAlertMessage(QStringLiteral("Couldn't toggle %1: %2").arg(mod.name, Task::errorText(e)));
     }
     refreshMods();
 }
@@ -637,7 +487,7 @@ void AppState::trash(const ModItem& mod) {
     try {
         Trash::moveToTrash(mod.url);
     } catch (const std::exception& e) {
-        setAlertMessage(QStringLiteral("Couldn't remove %1: %2").arg(mod.name, errorText(e)));
+        setAlertMessage(QStringLiteral("Couldn't remove %1: %2").arg(mod.name, Task::errorText(e)));
         return;
     }
     setLastAction(QStringLiteral("Moved %1 to Trash").arg(mod.name));
@@ -645,11 +495,11 @@ void AppState::trash(const ModItem& mod) {
 }
 
 void AppState::reveal(const ModItem& mod) {
-    if (m_services.workspace) m_services.workspace->reveal(mod.url);
+    m_services.workspace.reveal(mod.url);
 }
 
 void AppState::openGameFolder() {
-    if (m_gameDir && m_services.workspace) m_services.workspace->openFolder(*m_gameDir);
+    if (m_gameDir) m_services.workspace.openFolder(*m_gameDir);
 }
 
 void AppState::openPluginsFolder() {
@@ -661,7 +511,7 @@ void AppState::openPluginsFolder() {
         qCDebug(lcApp) << e.message();
         target = ModScanner::pluginsDir(*m_gameDir);
     }
-    if (m_services.workspace) m_services.workspace->openFolder(target);
+    m_services.workspace.openFolder(target);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -673,7 +523,7 @@ void AppState::backupSaves() {
             "Quit Valheim first — backing up while the game is running can capture a half-written save."));
         return;
     }
-    runTask(QStringLiteral("Backing up worlds and characters…"), false, [] {
+    runTask(QStringLiteral("Backing up worlds and characters…"), [](const Task&) {
         const Installer::SaveBackup backup =
             Installer::backupSaves(Installer::valheimSavesDir(), Installer::saveBackupsRoot());
         QString done = QStringLiteral("Backed up ") + counted(backup.files, QStringLiteral("save file"));
@@ -681,7 +531,7 @@ void AppState::backupSaves() {
             done += QStringLiteral(" — %1 in the save folder lead%2 nowhere, so no older backup was removed")
                         .arg(counted(backup.brokenLinks, QStringLiteral("link")),
                              backup.brokenLinks == 1 ? QStringLiteral("s") : QString());
-        return done;
+        return Outcome::success(done);
     });
 }
 
@@ -693,10 +543,10 @@ void AppState::restoreSavesFromLatestBackup() {
     }
     const auto latest = Installer::latestSaveBackup(Installer::saveBackupsRoot());
     if (!latest) return;
-    runTask(QStringLiteral("Restoring worlds and characters…"), false, [backup = *latest] {
+    runTask(QStringLiteral("Restoring worlds and characters…"), [backup = *latest](const Task&) {
         const int files = Installer::restoreSaves(backup, Installer::valheimSavesDir());
-        return QStringLiteral("Restored ") + counted(files, QStringLiteral("save file")) +
-               QStringLiteral(" from the backup");
+        return Outcome::success(QStringLiteral("Restored ") + counted(files, QStringLiteral("save file")) +
+                                QStringLiteral(" from the backup"));
     });
 }
 
@@ -723,7 +573,7 @@ void AppState::moveModsForCapture(int (*move)(const QString&), const QString& fa
     try {
         n = move(*m_gameDir);
     } catch (const std::exception& e) {
-        setAlertMessage(failurePrefix + errorText(e));
+        setAlertMessage(failurePrefix + Task::errorText(e));
         return;
     }
     setLastAction(success(n));
@@ -731,18 +581,16 @@ void AppState::moveModsForCapture(int (*move)(const QString&), const QString& fa
 }
 
 bool AppState::shaderHelperInstalled() const {
-    return std::any_of(m_mods.cbegin(), m_mods.cend(), [](const ModItem& m) {
+    return std::any_of(m_snapshot.mods.cbegin(), m_snapshot.mods.cend(), [](const ModItem& m) {
         return ConfigStore::normalize(m.name).contains(QLatin1String("shaderhelper"));
     });
 }
 
 void AppState::installShaderHelper() {
-    downloadAndInstallThunderstorePackage(Repository::shaderHelper.ns, Repository::shaderHelper.name,
-                                          Repository::shaderHelperLabel);
+    downloadAndInstallThunderstorePackage(Repository::shaderHelper, Repository::shaderHelperLabel);
 }
 
 void AppState::openShaderHelperPage() {
-    if (m_services.workspace)
-        m_services.workspace->openUrl(
-            Repository::packagePage(Repository::shaderHelper.ns, Repository::shaderHelper.name));
+    m_services.workspace.openUrl(
+        Repository::packagePage(Repository::shaderHelper.ns, Repository::shaderHelper.name));
 }

@@ -1,106 +1,74 @@
 #pragma once
 
 #include "app/Snapshot.h"
+#include "app/Task.h"
+#include "catalog/Repository.h"
 #include "catalog/TSPackage.h"
 #include "inventory/ModScanner.h"
+#include "platform/OpenPanel.h"
 #include "platform/Process.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
 #include <functional>
-#include <memory>
 #include <optional>
 
 class ThunderstoreStore;
 class Workspace;
 class Clipboard;
-class OpenPanel;
 class QFileSystemWatcher;
 
-// The one model object of the application: everything the window shows about the game
-// folder, the setup and the mods, the messages of the running or last action, and the
-// player's preferences. Lives on the GUI thread; every long action moves its work to the
-// thread pool and posts its results back. Every assignment of an observable property emits
-// its signal and changed(), even when the value is equal.
+// The one model object of the application: the probed status of the game folder, the setup
+// and the mods (one Snapshot), the messages of the running or last action, the player's
+// preferences, and the actions. Lives on the GUI thread. Every assignment emits changed(), even
+// of an equal value; modsChanged, busyMessageChanged, busyProgressChanged, alertMessageChanged and
+// lastActionChanged come with it for the views that redraw only on those.
+//
+// Long actions run through runTask (app/Task.h) on the thread pool and keep one contract, which
+// the window and the command line wait on: from the moment the action starts until it ends,
+// busyMessage() is set (its text changes with the stage; busyProgress() fills while something
+// downloads). When it ends, in one call on the GUI thread: busyMessage is cleared, then
+// lastAction() is set to the success line and/or alertMessage() to the error sentence (at least
+// one of the two), then a status refresh starts; each assignment emits changed(). Quick actions
+// set lastAction or alertMessage at once, without a busy text. An action with nothing to work on
+// returns without a word: downloadAndInstallBepInEx, installShaderHelper, clearQuarantine,
+// fixScript and the capture moves without a game folder, restoreSavesFromLatestBackup without
+// a backup, handleDropped with no paths, the open panels when the player cancels.
 class AppState : public QObject {
     Q_OBJECT
-    Q_PROPERTY(std::optional<QString> gameDir READ gameDir NOTIFY gameDirChanged)
-    Q_PROPERTY(std::optional<QString> appBundleName READ appBundleName NOTIFY appBundleNameChanged)
-    Q_PROPERTY(bool rosettaOK READ rosettaOK NOTIFY rosettaOKChanged)
-    Q_PROPERTY(bool bepFilesPresent READ bepFilesPresent NOTIFY bepFilesPresentChanged)
-    Q_PROPERTY(std::optional<QString> scriptName READ scriptName NOTIFY scriptNameChanged)
-    Q_PROPERTY(bool scriptExecutable READ scriptExecutable NOTIFY scriptExecutableChanged)
-    Q_PROPERTY(bool scriptNameConfigured READ scriptNameConfigured NOTIFY scriptNameConfiguredChanged)
-    Q_PROPERTY(bool archConfigured READ archConfigured NOTIFY archConfiguredChanged)
-    Q_PROPERTY(std::optional<QString> bepVersion READ bepVersion NOTIFY bepVersionChanged)
-    Q_PROPERTY(int quarantineCount READ quarantineCount NOTIFY quarantineCountChanged)
-    Q_PROPERTY(bool launchOptionsDetected READ launchOptionsDetected NOTIFY launchOptionsDetectedChanged)
-    Q_PROPERTY(bool launchOptionsManual READ launchOptionsManual WRITE setLaunchOptionsManual NOTIFY
-                   launchOptionsManualChanged)
-    Q_PROPERTY(std::optional<QDateTime> logDate READ logDate NOTIFY logDateChanged)
-    Q_PROPERTY(int captureStashCount READ captureStashCount NOTIFY captureStashCountChanged)
-    Q_PROPERTY(std::optional<QDateTime> shaderCacheDate READ shaderCacheDate NOTIFY shaderCacheDateChanged)
-    Q_PROPERTY(bool savesPresent READ savesPresent NOTIFY savesPresentChanged)
-    Q_PROPERTY(
-        std::optional<QDateTime> lastSaveBackupDate READ lastSaveBackupDate NOTIFY lastSaveBackupDateChanged)
-    Q_PROPERTY(QList<ModItem> mods READ mods NOTIFY modsChanged)
-    Q_PROPERTY(
-        std::optional<QString> busyMessage READ busyMessage WRITE setBusyMessage NOTIFY busyMessageChanged)
-    Q_PROPERTY(std::optional<double> busyProgress READ busyProgress NOTIFY busyProgressChanged)
-    Q_PROPERTY(std::optional<QString> alertMessage READ alertMessage WRITE setAlertMessage NOTIFY
-                   alertMessageChanged)
-    Q_PROPERTY(std::optional<QString> lastAction READ lastAction WRITE setLastAction NOTIFY lastActionChanged)
-    Q_PROPERTY(bool setupCollapsed READ setupCollapsed WRITE setSetupCollapsed NOTIFY setupCollapsedChanged)
-    Q_PROPERTY(bool consoleEnabled READ consoleEnabled WRITE setConsoleEnabled NOTIFY consoleEnabledChanged)
+    friend class Task;
 
 public:
     // The desktop services the actions use; not owned, and they must outlive the state.
     struct Services {
-        Workspace* workspace = nullptr;
-        Clipboard* clipboard = nullptr;
-        OpenPanel* openPanel = nullptr;
+        Workspace& workspace;
+        Clipboard& clipboard;
+        OpenPanel& openPanel;
     };
 
     static inline const QString rosettaCommand =
         QStringLiteral("softwareupdate --install-rosetta --agree-to-license");
 
     explicit AppState(Services services, QObject* parent = nullptr);
-    // Cancels the downloads of its actions and starts no further install step; a file operation
-    // already under way finishes on its worker.
+    // Cancels the downloads of its actions, starts no further install step and publishes nothing
+    // more; a file operation already under way finishes on its worker.
     ~AppState() override;
 
-    // --- Observable state ---
+    // --- State ---
+    const Snapshot& snapshot() const { return m_snapshot; }
     const std::optional<QString>& gameDir() const { return m_gameDir; }
-    const std::optional<QString>& appBundleName() const { return m_appBundleName; }
-    bool rosettaOK() const { return m_rosettaOK; }
-    bool bepFilesPresent() const { return m_bepFilesPresent; }
-    const std::optional<QString>& scriptName() const { return m_scriptName; }
-    bool scriptExecutable() const { return m_scriptExecutable; }
-    bool scriptNameConfigured() const { return m_scriptNameConfigured; }
-    bool archConfigured() const { return m_archConfigured; }
-    const std::optional<QString>& bepVersion() const { return m_bepVersion; }
-    int quarantineCount() const { return m_quarantineCount; }
-    bool launchOptionsDetected() const { return m_launchOptionsDetected; }
     bool launchOptionsManual() const { return m_launchOptionsManual; }
-    const std::optional<QDateTime>& logDate() const { return m_logDate; }
-    int captureStashCount() const { return m_captureStashCount; }
-    const std::optional<QDateTime>& shaderCacheDate() const { return m_shaderCacheDate; }
-    bool savesPresent() const { return m_savesPresent; }
-    const std::optional<QDateTime>& lastSaveBackupDate() const { return m_lastSaveBackupDate; }
-    const QList<ModItem>& mods() const { return m_mods; }
+    bool setupCollapsed() const { return m_setupCollapsed; }
+    bool consoleEnabled() const { return m_consoleEnabled; }
     const std::optional<QString>& busyMessage() const { return m_busyMessage; }
-    // How far the running download or install is, 0…1; none while unknown.
+    // How far the running download is, 0…1; none while unknown.
     const std::optional<double>& busyProgress() const { return m_busyProgress; }
     const std::optional<QString>& alertMessage() const { return m_alertMessage; }
     const std::optional<QString>& lastAction() const { return m_lastAction; }
-    bool setupCollapsed() const { return m_setupCollapsed; }
-    bool consoleEnabled() const { return m_consoleEnabled; }
 
     void setLaunchOptionsManual(bool value); // persisted
     void setSetupCollapsed(bool value);      // persisted
@@ -115,13 +83,17 @@ public:
     bool isAppleSilicon() const { return m_isAppleSilicon; }
 
     // --- Derived values ---
-    bool stepGame() const { return m_appBundleName.has_value(); }
-    bool stepRosetta() const { return m_rosettaOK; }
-    bool stepBep() const { return m_bepFilesPresent && m_scriptExecutable && m_scriptNameConfigured; }
-    bool stepArch() const { return !m_isAppleSilicon || (m_bepFilesPresent && m_archConfigured); }
-    bool stepQuarantine() const { return m_bepFilesPresent && m_quarantineCount == 0; }
-    bool stepSteam() const { return m_launchOptionsDetected || m_launchOptionsManual; }
-    bool stepVerify() const { return m_logDate.has_value(); }
+    bool stepGame() const { return m_snapshot.appBundleName.has_value(); }
+    bool stepRosetta() const { return m_snapshot.rosettaOK; }
+    bool stepBep() const {
+        return m_snapshot.bepFilesPresent && m_snapshot.scriptExecutable && m_snapshot.scriptNameConfigured;
+    }
+    bool stepArch() const {
+        return !m_isAppleSilicon || (m_snapshot.bepFilesPresent && m_snapshot.archConfigured);
+    }
+    bool stepQuarantine() const { return m_snapshot.bepFilesPresent && m_snapshot.quarantineCount == 0; }
+    bool stepSteam() const { return m_snapshot.launchDetected || m_launchOptionsManual; }
+    bool stepVerify() const { return m_snapshot.logDate.has_value(); }
     int doneCount() const;
     bool allDone() const { return doneCount() == 7; }
     QString effectiveScriptName() const;
@@ -169,92 +141,54 @@ public:
     void openShaderHelperPage();
 
 Q_SIGNALS:
-    void gameDirChanged();
-    void appBundleNameChanged();
-    void rosettaOKChanged();
-    void bepFilesPresentChanged();
-    void scriptNameChanged();
-    void scriptExecutableChanged();
-    void scriptNameConfiguredChanged();
-    void archConfiguredChanged();
-    void bepVersionChanged();
-    void quarantineCountChanged();
-    void launchOptionsDetectedChanged();
-    void launchOptionsManualChanged();
-    void logDateChanged();
-    void captureStashCountChanged();
-    void shaderCacheDateChanged();
-    void savesPresentChanged();
-    void lastSaveBackupDateChanged();
+    void changed();   // after any assignment
+    void refreshed(); // after a status refresh was published
     void modsChanged();
     void busyMessageChanged();
     void busyProgressChanged();
     void alertMessageChanged();
     void lastActionChanged();
-    void setupCollapsedChanged();
-    void consoleEnabledChanged();
-    void changed();   // after any observable property was assigned
-    void refreshed(); // after a status refresh was published
 
 private:
-    using Weak = QPointer<AppState>;
-    template <typename T> void assign(T& member, const T& value, void (AppState::*notify)()) {
+    template <typename T> void assign(T& member, const T& value, void (AppState::*notify)() = nullptr) {
         member = value;
-        Q_EMIT(this->*notify)();
+        if (notify) Q_EMIT(this->*notify)();
         Q_EMIT changed();
     }
-    // Runs fn on the GUI thread if the state still exists then. Safe to call from any thread.
-    static void onGui(const Weak& self, std::function<void(AppState&)> fn);
-    // A progress callback for the HTTP layer that posts busyProgress, throttled.
-    static std::function<void(qint64, qint64)> progressReporter(const Weak& self);
+    // The worker's side of an action of this state; what it posts is dropped once the state is gone.
+    Task task() { return Task(this, m_cancel); }
+    // Shows busy, then runs work on the pool (the contract above).
+    void runTask(const QString& busy, Task::Work work);
 
-    void publish(const std::optional<QString>& dir, const Snapshot& snapshot);
-    void apply(const Snapshot& s);
+    void publish(const ProbeResult& probe);
     void startWatchingPlugins();
     void setGameDirRemembered(const QString& dir);
     void setMods(const QList<ModItem>& value);
     void setBusyProgress(const std::optional<double>& value);
-    void downloadAndInstallThunderstorePackage(const QString& ns, const QString& package,
-                                               const QString& label);
-    void runInstall(std::function<QString()> work);
-    // Runs work on the pool under a busy text; its text becomes lastAction, its error the alert.
+    void downloadAndInstallThunderstorePackage(const Repository::PackageId& id, const QString& label);
+    // Asks the player for a folder or a file; `chosen` runs only with an answer, while the state lives.
+    void ask(const OpenPanel::Request& request, std::function<void(const QString&)> chosen);
     // Parks or brings back the plugins on this thread; the moves are renames in one folder.
     void moveModsForCapture(int (*move)(const QString&), const QString& failurePrefix,
                             const std::function<QString(int)>& success);
-    void runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work);
 
     Services m_services;
-    // Set when the state goes away; the workers' downloads and install chains watch it.
-    std::shared_ptr<std::atomic<bool>> m_cancel = std::make_shared<std::atomic<bool>>(false);
+    // Set when the state goes away; the workers' downloads, install chains and results watch it.
+    Http::CancelFlag m_cancel = Http::newCancelFlag();
     ThunderstoreStore* m_thunder = nullptr;
     bool m_isAppleSilicon = false;
     Process::Handle m_vanilla; // the game started by the direct launch; pid 0 when none
     QFileSystemWatcher* m_watcher = nullptr;
     std::optional<QString> m_watchedPath;
-    QHash<QString, qsizetype> m_installedByName; // normalized mod name -> first index in m_mods
+    QHash<QString, qsizetype> m_installedByName; // normalized mod name -> first index in the mods
 
+    Snapshot m_snapshot;
     std::optional<QString> m_gameDir;
-    std::optional<QString> m_appBundleName;
-    bool m_rosettaOK = false;
-    bool m_bepFilesPresent = false;
-    std::optional<QString> m_scriptName;
-    bool m_scriptExecutable = false;
-    bool m_scriptNameConfigured = false;
-    bool m_archConfigured = false;
-    std::optional<QString> m_bepVersion;
-    int m_quarantineCount = 0;
-    bool m_launchOptionsDetected = false;
     bool m_launchOptionsManual = false;
-    std::optional<QDateTime> m_logDate;
-    int m_captureStashCount = 0;
-    std::optional<QDateTime> m_shaderCacheDate;
-    bool m_savesPresent = false;
-    std::optional<QDateTime> m_lastSaveBackupDate;
-    QList<ModItem> m_mods;
+    bool m_setupCollapsed = false;
+    bool m_consoleEnabled = false;
     std::optional<QString> m_busyMessage;
     std::optional<double> m_busyProgress;
     std::optional<QString> m_alertMessage;
     std::optional<QString> m_lastAction;
-    bool m_setupCollapsed = false;
-    bool m_consoleEnabled = false;
 };

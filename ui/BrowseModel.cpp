@@ -116,7 +116,7 @@ void BrowseModel::catalogChanged() {
 
 void BrowseModel::updateInstalledNames() {
     QSet<QString> names;
-    for (const ModItem& mod : m_state->mods())
+    for (const ModItem& mod : m_state->snapshot().mods)
         names.insert(ConfigStore::normalize(mod.name));
     m_catalog.setInstalledNames(names);
 }

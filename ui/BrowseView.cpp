@@ -196,8 +196,6 @@ void BrowseView::showContextMenu(const QPoint& pos) {
     QAction* view = menu->addAction(QStringLiteral("View on Thunderstore"));
     view->setObjectName(QStringLiteral("browse.viewOnThunderstore"));
     const QUrl page = *pkg.pageURL;
-    connect(view, &QAction::triggered, this, [this, page] {
-        if (Workspace* workspace = m_state->services().workspace) workspace->openUrl(page);
-    });
+    connect(view, &QAction::triggered, this, [this, page] { m_state->services().workspace.openUrl(page); });
     menu->popup(m_list->viewport()->mapToGlobal(pos));
 }

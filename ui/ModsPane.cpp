@@ -172,10 +172,8 @@ ModsPane::ModsPane(AppState* state, QWidget* parent)
         QStringLiteral("QPushButton { color: %1; }").arg(Theme::css(Theme::secondaryText())));
     m_donate->setFont(Theme::font(Theme::TextStyle::caption));
     m_donate->setAutoDefault(false);
-    connect(m_donate, &QPushButton::clicked, this, [this] {
-        if (Workspace* workspace = m_state->services().workspace)
-            workspace->openUrl(QUrl(QStringLiteral(SKALDRUN_DONATION_URL)));
-    });
+    connect(m_donate, &QPushButton::clicked, this,
+            [this] { m_state->services().workspace.openUrl(QUrl(QStringLiteral(SKALDRUN_DONATION_URL))); });
     auto* donateRow = new QHBoxLayout;
     donateRow->setContentsMargins(0, 5, 0, 8);
     donateRow->addStretch();
@@ -217,22 +215,23 @@ void ModsPane::refreshView() {
     const bool installedTab = m_tab == Tab::installed;
 
     m_bubble->setVisible(s.setupCollapsed());
-    m_bepVersion->setVisible(installedTab && s.bepFilesPresent() && s.bepVersion());
-    m_bepVersion->setText(s.bepVersion() ? QStringLiteral("BepInEx ") + *s.bepVersion() : QString());
+    m_bepVersion->setVisible(installedTab && s.snapshot().bepFilesPresent && s.snapshot().bepVersion);
+    m_bepVersion->setText(s.snapshot().bepVersion ? QStringLiteral("BepInEx ") + *s.snapshot().bepVersion
+                                                  : QString());
     const int toggleable = s.toggleableModCount();
     m_count->setVisible(installedTab && toggleable >= 1);
     m_count->setText(QStringLiteral("%1 of %2 enabled").arg(s.enabledModCount()).arg(toggleable));
     m_openPlugins->setVisible(installedTab);
     m_openPlugins->setEnabled(s.gameDir().has_value());
 
-    m_captureWrap->setVisible(s.captureStashCount() > 0);
-    m_captureBanner->message()->setText(stashSentence(s.captureStashCount()));
+    m_captureWrap->setVisible(s.snapshot().captureStashCount > 0);
+    m_captureBanner->message()->setText(stashSentence(s.snapshot().captureStashCount));
     m_shaderWrap->setVisible(ShaderFixBanner::shouldShow(s));
     m_shaderBanner->sync();
 
-    if (!s.bepFilesPresent())
+    if (!s.snapshot().bepFilesPresent)
         m_listArea->setCurrentIndex(noLoaderPage);
-    else if (s.mods().isEmpty())
+    else if (s.snapshot().mods.isEmpty())
         m_listArea->setCurrentIndex(noModsPage);
     else
         m_listArea->setCurrentIndex(modListPage);
@@ -246,7 +245,7 @@ void ModsPane::refreshView() {
 void ModsPane::syncModRows() {
     // Rows are kept by mod id, so a republished list keeps focus, scroll position and the
     // running switch animation of the mods that are still there.
-    const QList<ModItem>& mods = m_state->mods();
+    const QList<ModItem>& mods = m_state->snapshot().mods;
     QHash<QString, ModRow*> kept;
     QList<ModRow*> order;
     for (const ModItem& mod : mods) {
@@ -299,7 +298,7 @@ void ModsPane::maybeAutoOpenConfig() {
     // An empty name would match every mod through contains().
     const QString wanted = qEnvironmentVariable("SKALDRUN_OPEN_CONFIG");
     if (wanted.isEmpty()) return;
-    for (const ModItem& mod : m_state->mods()) {
+    for (const ModItem& mod : m_state->snapshot().mods) {
         if (!mod.configFiles.isEmpty() && mod.name.contains(wanted, Qt::CaseInsensitive)) {
             openConfig(mod);
             return;

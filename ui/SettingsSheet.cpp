@@ -279,7 +279,7 @@ SettingsSheet::~SettingsSheet() {
 }
 
 QString SettingsSheet::restoreMessage() const {
-    const std::optional<QDateTime>& date = m_state->lastSaveBackupDate();
+    const std::optional<QDateTime>& date = m_state->snapshot().lastSaveBackupDate;
     return QStringLiteral("This replaces your current worlds and characters with the backup") +
            (date ? QStringLiteral(" from ") + ShellKit::mediumDateTime(*date) : QString()) +
            QStringLiteral(". Anything saved since then will be overwritten.");
@@ -320,16 +320,17 @@ void SettingsSheet::scheduleRender() {
 void SettingsSheet::render() {
     const AppState& s = *m_state;
     const bool busy = s.busyMessage().has_value();
-    const int stashed = s.captureStashCount();
+    const int stashed = s.snapshot().captureStashCount;
 
-    const bool haveBaseline = s.shaderCacheDate().has_value();
+    const bool haveBaseline = s.snapshot().shaderCacheDate.has_value();
     const QString baselineSymbol =
         haveBaseline ? QStringLiteral("internaldrive") : QStringLiteral("internaldrive.badge.questionmark");
     m_baselineIcon->setPixmap(Icons::pixmap(baselineSymbol, 13, Theme::secondaryText()));
     m_baselineIcon->setProperty("symbol", baselineSymbol);
     m_baselineText->setText(
         haveBaseline
-            ? QStringLiteral("Current baseline built ") + ShellKit::mediumDateTime(*s.shaderCacheDate())
+            ? QStringLiteral("Current baseline built ") +
+                  ShellKit::mediumDateTime(*s.snapshot().shaderCacheDate)
             : QStringLiteral("No baseline cache yet — ShaderHelperForMac creates one on its first launch."));
 
     const bool installed = s.shaderHelperInstalled();
@@ -341,12 +342,12 @@ void SettingsSheet::render() {
     m_step1Mark->setProperty("symbol", ShellKit::markSymbol(1, parked));
     ShellKit::restyle(m_moveAside, parked ? ButtonStyle::bordered : ButtonStyle::prominent);
     m_moveAside->setEnabled(!parked && !busy);
-    m_backup->setEnabled(s.savesPresent() && !busy);
+    m_backup->setEnabled(s.snapshot().savesPresent && !busy);
     m_stashLine->setVisible(parked);
     m_stashLine->setText(QString::number(stashed) +
                          (stashed == 1 ? QStringLiteral(" item") : QStringLiteral(" items")) +
                          QStringLiteral(" stashed in BepInEx/plugins-stash-capture"));
-    const std::optional<QDateTime>& backupDate = s.lastSaveBackupDate();
+    const std::optional<QDateTime>& backupDate = s.snapshot().lastSaveBackupDate;
     m_lastBackup->setVisible(backupDate.has_value());
     if (backupDate)
         m_lastBackup->setText(QStringLiteral("Last backup: ") + ShellKit::mediumDateTime(*backupDate) +

@@ -30,8 +30,8 @@ ShaderFixBanner::ShaderFixBanner(AppState* state, QWidget* parent)
 }
 
 bool ShaderFixBanner::shouldShow(const AppState& state) {
-    return state.isAppleSilicon() && state.bepFilesPresent() && !state.shaderHelperInstalled() &&
-           !state.mods().isEmpty();
+    return state.isAppleSilicon() && state.snapshot().bepFilesPresent && !state.shaderHelperInstalled() &&
+           !state.snapshot().mods.isEmpty();
 }
 
 void ShaderFixBanner::sync() {

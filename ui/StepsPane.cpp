@@ -302,7 +302,7 @@ void StepsPane::render() {
     // 1. Locate Valheim
     card(1)->setDone(s.stepGame());
     if (s.stepGame()) {
-        const QString bundle = s.appBundleName().value_or(QStringLiteral("the game"));
+        const QString bundle = s.snapshot().appBundleName.value_or(QStringLiteral("the game"));
         const QString path = s.gameDir() ? Sys::shortPath(*s.gameDir()) : QString();
         card(1)->setSubtitle(QStringLiteral("Found ") + bundle + QStringLiteral(" at ") + path);
     } else {
@@ -327,10 +327,11 @@ void StepsPane::render() {
     m_installRosetta->setEnabled(!busy);
 
     // 3. Install BepInEx
-    const bool needsFix = s.bepFilesPresent() && (!s.scriptExecutable() || !s.scriptNameConfigured());
+    const bool needsFix = s.snapshot().bepFilesPresent &&
+                          (!s.snapshot().scriptExecutable || !s.snapshot().scriptNameConfigured);
     card(3)->setDone(s.stepBep());
     if (s.stepBep()) {
-        card(3)->setSubtitle(QStringLiteral("BepInEx ") + s.bepVersion().value_or(QString()) +
+        card(3)->setSubtitle(QStringLiteral("BepInEx ") + s.snapshot().bepVersion.value_or(QString()) +
                              QStringLiteral(" is in the game folder and ") + script +
                              QStringLiteral(" is ready."));
     } else if (needsFix) {
@@ -340,12 +341,14 @@ void StepsPane::render() {
         card(3)->setSubtitle(
             QStringLiteral(
                 "Downloads quellit's BepInExPack for Valheim from Thunderstore and unpacks it next to ") +
-            s.appBundleName().value_or(QStringLiteral("Valheim.app")) + QStringLiteral("."));
+            s.snapshot().appBundleName.value_or(QStringLiteral("Valheim.app")) + QStringLiteral("."));
     }
     m_fixScript->setVisible(needsFix);
-    m_installBep->setText(ShellKit::buttonText(s.bepFilesPresent() ? QStringLiteral("Reinstall / Update")
-                                                                   : QStringLiteral("Download & Install")));
-    ShellKit::restyle(m_installBep, s.bepFilesPresent() ? ButtonStyle::bordered : ButtonStyle::prominent);
+    m_installBep->setText(ShellKit::buttonText(s.snapshot().bepFilesPresent
+                                                   ? QStringLiteral("Reinstall / Update")
+                                                   : QStringLiteral("Download & Install")));
+    ShellKit::restyle(m_installBep,
+                      s.snapshot().bepFilesPresent ? ButtonStyle::bordered : ButtonStyle::prominent);
     m_step3Controls->setEnabled(s.stepGame() && !busy);
 
     // 4. Enable Rosetta Translation
@@ -359,7 +362,7 @@ void StepsPane::render() {
             card(4)->setSubtitle(
                 QStringLiteral("The launch script forces the game's Intel (x86_64) build, so BepInEx "
                                "loads under Rosetta."));
-        else if (s.bepFilesPresent())
+        else if (s.snapshot().bepFilesPresent)
             card(4)->setSubtitle(
                 QStringLiteral("Valheim's Mac app is Universal and would run natively — one line in "
                                "the launch script makes it use the Intel build BepInEx requires."));
@@ -368,17 +371,17 @@ void StepsPane::render() {
                 QStringLiteral("Install BepInEx first — this adds one line to its launch script."));
     }
     m_step4Controls->setVisible(appleSilicon && !s.stepArch());
-    m_applyFix->setEnabled(s.bepFilesPresent() && !busy);
+    m_applyFix->setEnabled(s.snapshot().bepFilesPresent && !busy);
     m_archCommand->setCommand(QStringLiteral("export ARCHPREFERENCE=\"x86_64\"   # added to ") + script);
 
     // 5. Clear Quarantine Flags
     card(5)->setDone(s.stepQuarantine());
-    if (!s.bepFilesPresent()) {
+    if (!s.snapshot().bepFilesPresent) {
         card(5)->setSubtitle(
             QStringLiteral("After BepInEx is installed, this strips macOS's quarantine flag so "
                            "Gatekeeper doesn't block the injector."));
     } else if (!s.stepQuarantine()) {
-        const int n = s.quarantineCount();
+        const int n = s.snapshot().quarantineCount;
         card(5)->setSubtitle(
             QString::number(n) +
             (n == 1 ? QStringLiteral(" file is quarantined") : QStringLiteral(" files are quarantined")) +
@@ -387,7 +390,7 @@ void StepsPane::render() {
         card(5)->setSubtitle(
             QStringLiteral("No quarantine flags on the modding files — Gatekeeper won't interfere."));
     }
-    const bool showClear = s.bepFilesPresent() && !s.stepQuarantine();
+    const bool showClear = s.snapshot().bepFilesPresent && !s.stepQuarantine();
     m_clearQuarantine->setVisible(showClear);
     m_clearQuarantine->setEnabled(!busy);
     m_quarantineCommand->setVisible(s.gameDir().has_value());
@@ -398,7 +401,7 @@ void StepsPane::render() {
     const bool steamDone = s.stepSteam();
     card(6)->setDone(steamDone);
     card(6)->setSubtitle(
-        steamDone && s.launchOptionsDetected()
+        steamDone && s.snapshot().launchDetected
             ? QStringLiteral("Found in your Steam settings — Valheim starts through BepInEx.")
             : QStringLiteral("The one manual step: Steam has to start the game through BepInEx's "
                              "script."));
@@ -412,12 +415,13 @@ void StepsPane::render() {
 
     // 7. Launch Once to Verify
     card(7)->setDone(s.stepVerify());
-    card(7)->setSubtitle(s.stepVerify()
-                             ? QStringLiteral("Modded launch confirmed — BepInEx last wrote its log ") +
-                                   (s.logDate() ? ShellKit::mediumDateTime(*s.logDate()) : QString()) +
-                                   QStringLiteral(".")
-                             : QStringLiteral("Start the game once. When BepInEx loads, it writes "
-                                              "BepInEx/LogOutput.log — that file is the proof."));
+    card(7)->setSubtitle(
+        s.stepVerify()
+            ? QStringLiteral("Modded launch confirmed — BepInEx last wrote its log ") +
+                  (s.snapshot().logDate ? ShellKit::mediumDateTime(*s.snapshot().logDate) : QString()) +
+                  QStringLiteral(".")
+            : QStringLiteral("Start the game once. When BepInEx loads, it writes "
+                             "BepInEx/LogOutput.log — that file is the proof."));
     m_launch->setEnabled(s.gameDir().has_value() && !busy);
 
     m_footer->setText(s.lastAction().value_or(tip));

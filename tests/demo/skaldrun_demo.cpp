@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
     StandInWorkspace workspace(world, &desktop);
     StandInClipboard clipboard(world, &systemClipboard);
     DialogOpenPanel openPanel;
-    AppState state(AppState::Services{&workspace, &clipboard, &openPanel});
+    AppState state(AppState::Services{workspace, clipboard, openPanel});
 
     // Like a browser download on a Mac, the freshly installed loader arrives quarantined.
     QObject::connect(&state, &AppState::lastActionChanged, &state, [&] {

@@ -221,7 +221,7 @@ private Q_SLOTS:
         QVERIFY(shotDir.isEmpty() || QDir().mkpath(shotDir));
         repo.addStandardCatalog();
         qputenv("SKALDRUN_THUNDERSTORE_URL", repo.baseUrl().toUtf8());
-        state = std::make_unique<AppState>(AppState::Services{&workspace, &clipboard, &panel});
+        state = std::make_unique<AppState>(AppState::Services{workspace, clipboard, panel});
         QCOMPARE(state->isAppleSilicon(), machine == "arm64");
         window = std::make_unique<MainWindow>(state.get());
         window->show();

@@ -64,7 +64,7 @@ struct Harness {
 
     AppState& make() {
         refreshes.reset();
-        state = std::make_unique<AppState>(AppState::Services{&workspace, &clipboard, &panel});
+        state = std::make_unique<AppState>(AppState::Services{workspace, clipboard, panel});
         refreshes = std::make_unique<QSignalSpy>(state.get(), &AppState::refreshed);
         QObject::connect(state.get(), &AppState::busyMessageChanged, state.get(),
                          [this] { busy << state->busyMessage().value_or(QString()); });
@@ -82,8 +82,10 @@ struct Harness {
         action();
         return QTest::qWaitFor([&] { return refreshedSince(m); }, timeoutMs);
     }
-    bool waitIdle() {
-        return QTest::qWaitFor([&] { return !busy.isEmpty() && busy.last().isEmpty(); }, 10000);
+    // Runs an action to its end and gives its success line, without one left by an earlier action.
+    QString done(const std::function<void()>& action) {
+        state->setLastAction(std::nullopt);
+        return act(action) ? state->lastAction().value_or("(no success line)") : "(never finished)";
     }
     // A new state over the world, once its first refresh is published.
     bool ready() {
@@ -112,7 +114,7 @@ struct Harness {
 };
 
 inline std::optional<ModItem> modNamed(const AppState& s, const QString& name) {
-    for (const ModItem& m : s.mods())
+    for (const ModItem& m : s.snapshot().mods)
         if (m.name == name) return m;
     return std::nullopt;
 }

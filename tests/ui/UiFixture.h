@@ -191,7 +191,7 @@ struct Shell {
     RecordingWorkspace workspace;
     RecordingClipboard clipboard;
     ScriptedOpenPanel panel;
-    AppState state{AppState::Services{&workspace, &clipboard, &panel}};
+    AppState state{AppState::Services{workspace, clipboard, panel}};
     MainWindow window{&state};
 
     Shell() {

@@ -128,10 +128,10 @@ private Q_SLOTS:
             "[Sync]\n\n## Lock the config on servers.\n# Setting type: Boolean\n# Default value: true\n"
             "Lock = true\n");
         AppState& state = w.start();
-        QCOMPARE(state.mods().first().configFiles.size(), 2);
+        QCOMPARE(state.snapshot().mods.first().configFiles.size(), 2);
         QWidget window;
         window.resize(1000, 660);
-        ConfigEditorSheet sheet(&state, state.mods().first(), &window);
+        ConfigEditorSheet sheet(&state, state.snapshot().mods.first(), &window);
         sheet.setWindowModality(Qt::NonModal);
         sheet.resize(690, 610);
         sheet.show();

@@ -358,10 +358,10 @@ private Q_SLOTS:
         QCOMPARE(Theme::buttonStyle(aside), Theme::ButtonStyle::prominent);
 
         press(shell.button("settings.backupSaves"));
-        QVERIFY(
-            shell.state.lastSaveBackupDate() &&
-            shell.text("settings.lastBackup")
-                .startsWith("Last backup: " + ShellKit::mediumDateTime(*shell.state.lastSaveBackupDate())));
+        QVERIFY(shell.state.snapshot().lastSaveBackupDate &&
+                shell.text("settings.lastBackup")
+                    .startsWith("Last backup: " +
+                                ShellKit::mediumDateTime(*shell.state.snapshot().lastSaveBackupDate)));
         press(shell.button("settings.restoreSaves"));
         QMessageBox* confirm = shell.window.settingsSheet()->restoreConfirmation();
         QVERIFY(confirm && confirm->isVisible());

@@ -1,0 +1,373 @@
+#include "catalog/ThunderstoreStore.h"
+#include "catalog/Version.h"
+#include "install/Installer.h"
+#include "platform/Process.h"
+#include "platform/Xattr.h"
+#include "tests/support/ModelWorld.h"
+
+#include <QDirIterator>
+
+#include <csignal>
+
+using Action = std::function<void(AppState&)>;
+Q_DECLARE_METATYPE(Action)
+
+namespace {
+
+// The harness with the repository served and its catalog loaded.
+struct CatalogHarness : Harness {
+    CatalogHarness() { serve(); }
+    void add(const QString& name, const QStringList& deps = {}, bool failDownload = false,
+             QByteArray broken = {}) {
+        FakeRepository::Package p;
+        p.owner = "Test";
+        p.name = name;
+        p.dependencies = deps;
+        p.failDownload = failDownload;
+        p.brokenArchive = std::move(broken);
+        repo->add(p);
+    }
+    bool begin() {
+        QDir().mkpath(world.pluginsDir());
+        if (!start()) return false;
+        state->thunder()->loadIfNeeded(true);
+        return QTest::qWaitFor([&] { return !state->thunder()->packages().isEmpty(); });
+    }
+    TSPackage package(const QString& key) {
+        return state->thunder()->indexByOwnerName().value(key.toLower());
+    }
+    QString install(const QString& key) {
+        state->setAlertMessage(std::nullopt);
+        return done([&] { state->installThunderstorePackage(package(key)); });
+    }
+};
+
+} // namespace
+
+// The model over a made-up world, on an Intel Mac unless a row says arm64; repository installs
+// go to the stand-in repository.
+class TestAppState : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void firstRefreshFindsTheGameAndRemembersIt() {
+        Harness h;
+        h.world.build();
+        h.make();
+        h.state.reset(); // gone while its probe runs: the late result is dropped, not published
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(!Defaults::string("gameDir"));
+        QVERIFY(!h.make().gameDir()); // the probe answers later, on this thread
+        QTRY_COMPARE(h.refreshes->count(), 1);
+        AppState& s = *h.state;
+        QVERIFY(s.gameDir() == h.world.gameDir() && Defaults::string("gameDir") == h.world.gameDir());
+        QVERIFY(s.stepGame() && s.snapshot().appBundleName == "Valheim.app");
+        // A chosen folder without the game is taken at once, then replaced by the one Steam knows.
+        const QString other = TestHome::path() + "/Games/Elsewhere";
+        QDir().mkpath(other);
+        h.panel.answers = {other};
+        const int m = h.mark();
+        s.chooseGameFolder();
+        QVERIFY(s.gameDir() == other && Defaults::string("gameDir") == other);
+        QCOMPARE(h.panel.requests.last().startDir, h.world.gameDir());
+        QTRY_VERIFY(h.refreshedSince(m));
+        QCOMPARE(s.gameDir(), h.world.gameDir());
+
+        // A remembered folder that lost its game gives way to the one Steam knows...
+        const QString old = TestHome::path() + "/Games/OldCopy";
+        QDir().mkpath(old);
+        Defaults::setString("gameDir", old);
+        QVERIFY(h.ready());
+        QVERIFY(h.state->gameDir() == h.world.gameDir() && Defaults::string("gameDir") == h.world.gameDir());
+        // ...and stays, without a game, when Steam knows nothing either.
+        QFile::remove(h.world.steamRoot() + "/config/libraryfolders.vdf");
+        Defaults::setString("gameDir", old);
+        QVERIFY(h.ready());
+        QVERIFY(h.state->gameDir() == old && !h.state->snapshot().appBundleName);
+    }
+
+    void setupFoldsByItselfOncePerAccount() {
+        Harness h;
+        h.world.build();
+        h.bepFiles();
+        h.world.setSteamLaunchOptions("\"" + h.game("start_game_bepinex.sh") + "\" %command%");
+        h.world.writeLoaderLog();
+        QVERIFY(h.ready());
+        QVERIFY(h.state->allDone() && h.state->setupCollapsed() && Defaults::boolean("setupCollapsed"));
+        h.state->setSetupCollapsed(false);
+        QVERIFY(h.ready()); // not again after a restart
+        QVERIFY(h.state->allDone() && !h.state->setupCollapsed());
+    }
+
+    void pluginsWatchShowsWhatOthersDrop() {
+        Harness h;
+        h.plugin("Alpha.dll");
+        QVERIFY(h.start());
+        AppState& s = *h.state;
+        // The folder deleted and made again is watched again after the next refresh.
+        QDir(h.world.pluginsDir()).removeRecursively();
+        QTRY_VERIFY(s.snapshot().mods.isEmpty());
+        QDir().mkpath(h.world.pluginsDir());
+        QVERIFY(h.act([&] { s.refreshAll(); }));
+        h.plugin("Beta.dll");
+        QTRY_VERIFY(modNamed(s, "Beta"));
+        QCOMPARE(h.refreshes->count(), 2); // the watch rescanned the list alone
+    }
+
+    void bepInExAndShaderHelperFromTheRepository() {
+        Harness h;
+        h.serve();
+        QVERIFY(h.start());
+        AppState& s = *h.state;
+        QList<std::optional<double>> progress;
+        bool barWhileUnpacking = false;
+        connect(&s, &AppState::changed, this, [&] {
+            progress << s.busyProgress();
+            barWhileUnpacking |= s.busyMessage() == "Installing BepInEx…" && s.busyProgress();
+        });
+        // Another user's link at the name a download could once be guessed by stays untouched.
+        const QString tmp = TestHome::path() + "/tmp/", victim = TestHome::path() + "/victim";
+        World::write(victim, "mine");
+        QVERIFY(QFile::link(victim, tmp + "BepInExPack_Valheim.zip"));
+        QCOMPARE(h.done([&] { s.downloadAndInstallBepInEx(); }),
+                 "BepInEx 5.4.2202 installed into the game folder");
+        QCOMPARE(h.busy, (QStringList{"Contacting Thunderstore…", "Downloading BepInEx 5.4.2202…",
+                                      "Installing BepInEx…", ""}));
+        QVERIFY(QFileInfo(tmp + "BepInExPack_Valheim.zip").isSymLink() && World::read(victim) == "mine");
+        QVERIFY(!s.alertMessage() && s.stepBep() && s.snapshot().bepVersion == "5.4.2202");
+        // The bar filled during the download, went back to unknown for the install, and went away.
+        QVERIFY(progress.contains(1.0) && !barWhileUnpacking && !progress.last());
+
+        // ShaderHelperForMac comes the same way, but records no pack version.
+        Defaults::remove("bepPackVersion");
+        QCOMPARE(h.done([&] { s.installShaderHelper(); }), "Installed ShaderHelperForMac");
+        QCOMPARE(h.busy.value(1), "Downloading ShaderHelperForMac 1.0.3…");
+        QVERIFY(!Defaults::string("bepPackVersion") && s.shaderHelperInstalled());
+    }
+
+    // The direct launch starts the game detached, in its folder, and keeps its process: the save
+    // guards see it even where the workspace doesn't list it.
+    void vanillaLaunchIsWatched() {
+        Harness h;
+        h.world.build();
+        // The stub game tells us its id and folder, so that the test can end it.
+        World::write(h.world.executable(),
+                     "#!/bin/sh\necho \"$$ $(pwd) $*\" > \"$(dirname \"$0\")/started.txt\"\nexec sleep 30\n");
+        h.workspace.running = {{"com.valvesoftware.steam", "/Applications/Steam.app", "Steam"}};
+        QVERIFY(h.ready());
+        AppState& s = *h.state;
+        s.setConsoleEnabled(true);
+        s.playVanilla();
+        QCOMPARE(s.lastAction(), "Launched Valheim vanilla — mods stay installed but don't load");
+        const QString started = h.world.appBundle() + "/Contents/MacOS/started.txt";
+        QTRY_VERIFY(World::read(started).endsWith('\n'));
+        const QStringList seen = QString::fromUtf8(World::read(started)).trimmed().split(' ');
+        QCOMPARE(seen.mid(1), (QStringList{h.game(), "-console"}));
+        QVERIFY(Defaults::boolean("consoleParam") && s.isValheimRunning());
+        s.backupSaves();
+        QVERIFY(s.alertMessage()->startsWith("Quit Valheim first") && h.busy.isEmpty());
+        ::kill(pid_t(seen.first().toLongLong()), SIGTERM); // on a failure above, it sleeps out its time
+    }
+
+    // What each action tells the player, in a world of the row's facts: its busy text, then its
+    // success line and its alert after "alert: ". An expectation ending in "…" or ": " is a prefix.
+    void actionsTellThePlayer_data() {
+        QTest::addColumn<QString>("facts"); // "none": no game; else the game, its loader and three mods
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<QString>("busy");
+        QTest::addColumn<QString>("told");
+        const auto row = [](const char* name, const char* facts, const QString& busy, const QString& told,
+                            const Action& action) {
+            QTest::newRow(name) << QString(facts) << action << busy << told;
+        };
+        const auto flip = [](bool on) { return [on](AppState& s) { s.setMod(*modNamed(s, "Alpha"), on); }; };
+        const auto trash = [](AppState& s) { s.trash(*modNamed(s, "Beta")); };
+        const QString backingUp = "Backing up worlds and characters…",
+                      clearing = "Clearing quarantine flags…";
+        const QString contacting = "Contacting Thunderstore…";
+        const Action bep = &AppState::downloadAndInstallBepInEx;
+        row("no game: detect", "none", "", "alert: Couldn't find Valheim in any Steam library…",
+            &AppState::autoDetectGame);
+        row("no game: catalog", "none", "", "alert: Locate your Valheim folder first (step 1).",
+            [](AppState& s) { s.installThunderstorePackage({}); });
+        row("no game: drop", "none", "", "alert: Locate your Valheim folder first (step 1), then drop…",
+            [](AppState& s) { s.handleDropped({"/Foo.zip"}); });
+        row("detect", "", "", "Found Valheim at ~/Games/SteamLibrary/steamapps/common/Valheim",
+            &AppState::autoDetectGame);
+        row("fix script", "shipped", "", "Updated start_game_bepinex.sh for this Mac", &AppState::fixScript);
+        row("clear none", "", clearing, "No quarantine flags found", &AppState::clearQuarantine);
+        row("clear one", "flagged", clearing, "Removed quarantine from 1 file", &AppState::clearQuarantine);
+        row("vanilla without Steam", "", "", "alert: Start Steam first — Valheim needs…",
+            &AppState::playVanilla);
+        row("vanilla, game not executable", "Steam locked", "",
+            "alert: Couldn't launch Valheim directly: ", &AppState::playVanilla);
+        if (!QFile::exists("/usr/sbin/softwareupdate")) { // a real installer must not run
+            const Process::Result ran =
+                Process::run("/usr/sbin/softwareupdate", {"--install-rosetta", "--agree-to-license"});
+            row("rosetta fails", "arm64", "Installing Rosetta 2… this can take a minute",
+                QString(
+                    "alert: Rosetta 2 install didn't finish (exit %1).\n%2\nRun this in Terminal instead:\n"
+                    "softwareupdate --install-rosetta --agree-to-license")
+                    .arg(ran.code)
+                    .arg(ran.out),
+                &AppState::installRosetta);
+        }
+        const QString unreachable =
+            "alert: Couldn't reach Thunderstore for BepInEx. Download it from 127.0.0.1 "
+            "yourself and drop the .zip anywhere on this window.";
+        row("repository: relative address", "endpoint:dropped.zip", contacting, unreachable, bep);
+        row("repository: dropped download", "endpoint:/dropped.zip", contacting,
+            "alert: Download failed: ", bep);
+        row("repository: broken archive", "endpoint:/package/download/Brokkr/CrackedAnvil/0.1.0/", contacting,
+            "alert: Install failed: Couldn't extract the archive: ", bep);
+        row("zip from the player", "zip", "Installing…", "BepInEx 5.4.2202 installed into the game folder",
+            &AppState::installBepInExFromZip);
+        row("backup", "Steam", backingUp, "Backed up 3 save files", &AppState::backupSaves);
+        row("backup, link to nowhere", "brokenLink", backingUp,
+            "Backed up 1 save file — 1 link in the save folder leads nowhere, so no older backup was removed",
+            &AppState::backupSaves);
+        row("backup, no saves", "noSaves", backingUp,
+            "alert: Couldn't find any Valheim worlds or characters…", &AppState::backupSaves);
+        row("backup while playing", "Valheim", "", "alert: Quit Valheim first — backing up…",
+            &AppState::backupSaves);
+        row("restore", "backup", "Restoring worlds and characters…", "Restored 3 save files from the backup",
+            &AppState::restoreSavesFromLatestBackup);
+        row("restore while the moved game runs", "backup Game", "", "alert: Quit Valheim first — restoring…",
+            &AppState::restoreSavesFromLatestBackup);
+        row("stash", "", "", "Moved 2 mods aside — capture command copied to clipboard",
+            &AppState::stashModsForCapture);
+        row("unstash", "stashed", "", "Restored 2 mods — relaunch…", &AppState::restoreModsAfterCapture);
+        row("disable", "", "", "Alpha disabled", flip(false));
+        row("enable", "", "", "Alpha enabled", flip(true));
+        row("toggle a vanished mod", "vanished", "", "alert: Couldn't toggle Alpha: ", flip(false));
+        row("trash", "", "", "Moved Beta to Trash", trash);
+        row("trash a vanished mod", "vanished", "", "alert: Couldn't remove Beta: ", trash);
+    }
+    void actionsTellThePlayer() {
+        QFETCH(QString, facts);
+        QFETCH(Action, action);
+        QFETCH(QString, busy);
+        QFETCH(QString, told);
+        Harness h;
+        const QStringList has = facts.split(' ');
+        if (has.contains("arm64")) qputenv("SKALDRUN_MACHINE", "arm64");
+        if (!has.contains("none")) {
+            h.world.build();
+            h.bepFiles(has.contains("shipped") ? "executable_name=\"valheim.x86_64\""
+                                               : "executable_name=\"Valheim\"");
+            for (const char* rel : {"ShaderHelper/ShaderHelper.dll", "Alpha.dll", "Beta/Beta.dll"})
+                h.plugin(rel);
+        }
+        if (has.contains("flagged"))
+            QVERIFY(Xattr::set(h.game("start_game_bepinex.sh"), Xattr::quarantineName(), "0083;x"));
+        if (has.contains("locked")) QFile::setPermissions(h.world.executable(), QFileDevice::ReadOwner);
+        if (has.contains("stashed")) Installer::stashModsForCapture(h.game());
+        if (has.contains("backup")) Installer::backupSaves();
+        if (has.contains("brokenLink")) {
+            QDir(h.world.savesDir() + "/worlds_local").removeRecursively();
+            QVERIFY(QFile::link(h.world.savesDir() + "/unmounted", h.world.savesDir() + "/worlds_local"));
+        }
+        if (has.contains("zip"))
+            h.panel.answers = {TestZip::bepInExPack().save(TestHome::path() + "/tmp/pack.zip")};
+        if (has.contains("noSaves")) QDir(h.world.savesDir()).removeRecursively();
+        // Running: Steam alone, the game by its name, or by its bundle wherever that was moved.
+        for (const RunningApplication& app : {RunningApplication{"com.valvesoftware.steam", "", "Steam"},
+                                              {"", "", "Valheim"},
+                                              {"", "/Games/VALHEIM.APP", "Game"}})
+            if (has.contains(app.name)) h.workspace.running << app;
+        for (const QString& fact : has) {
+            if (!fact.startsWith("endpoint:")) continue;
+            // The repository's answer about the loader names this address; "/…" is on the stand-in
+            // repository, where /dropped.zip drops the connection.
+            h.serve();
+            const QString url = fact.mid(9),
+                          latest = R"({"latest": {"download_url": "%1", "version_number": "1"}})";
+            h.repo->server().route(
+                "/api/experimental/package/quellit/BepInExPack_Valheim/",
+                LoopbackServer::reply(
+                    latest.arg(url.startsWith('/') ? h.repo->baseUrl() + url : url).toUtf8()));
+            LoopbackServer::Response dropped;
+            dropped.closeAtOnce = true;
+            h.repo->server().route("/dropped.zip", dropped);
+        }
+        QVERIFY(h.ready());
+        if (has.contains("vanished")) {
+            QFile::remove(h.world.pluginsDir() + "/Alpha.dll");
+            QDir(h.world.pluginsDir() + "/Beta").removeRecursively();
+        }
+        action(*h.state);
+        const AppState& s = *h.state;
+        QVERIFY(QTest::qWaitFor([&] { return !s.busyMessage() && (s.lastAction() || s.alertMessage()); }));
+        QString shown = s.lastAction().value_or("");
+        if (s.alertMessage()) shown += (shown.isEmpty() ? "alert: " : " | alert: ") + *s.alertMessage();
+        const QString prefix = told.endsWith("…") ? told.chopped(1) : told.endsWith(": ") ? told : QString();
+        QVERIFY2(prefix.isEmpty() ? shown == told
+                                  : shown.startsWith(prefix) && shown.size() > prefix.size() + 3,
+                 qPrintable(shown));
+        QCOMPARE(h.busy.value(0), busy); // the first, on a long action; the stages are their tests'
+        QVERIFY(h.busy.isEmpty() || h.busy.last().isEmpty());
+    }
+
+    void catalogInstallsThenTheWindowCloses() {
+        CatalogHarness h;
+        h.add("Flaky", {}, true);
+        h.add("Solid");
+        h.add("Needy", {"Test-Flaky-1.0.0", "Test-Solid-1.0.0", "Ghost-Gone-1.0.0"});
+        h.add("Cracked", {"Test-Steady-1.0.0"}, false, "PK\x03\x04 cut short");
+        h.add("Steady");
+        h.add("Stuck");
+        h.add("After", {"Test-Stuck-1.0.0"});
+        LoopbackServer::Response stalled;
+        stalled.stall = true;
+        h.repo->server().route("/package/download/Test/Stuck/1.0.0/", stalled);
+        QVERIFY(h.begin());
+        AppState& s = *h.state;
+        QCOMPARE(h.install("Runecraft-Epic_Runes"),
+                 "Installed Epic Runes with 2 dependencies (CoreUtils, RuneLib)");
+        QCOMPARE(h.busy,
+                 (QStringList{"Preparing Epic Runes…", "Installing CoreUtils (1 of 3)…",
+                              "Installing RuneLib (2 of 3)…", "Installing Epic Runes (3 of 3)…", ""}));
+        QVERIFY(!s.alertMessage() && s.installedMod(h.package("Hearthworks-CoreUtils")));
+        QVERIFY(Version::less("1.9", "1.10") && !Version::less("1.2", "1.2.0") && Version::less("", "0.0.1"));
+
+        QCOMPARE(h.install("Hearthworks-CozyHearth"), "Installed CozyHearth"); // its dependency is there
+        QCOMPARE(h.busy.value(1), "Installing CozyHearth (1 of 1)…");
+        QCOMPARE(h.install("Fjordsmith-TrollTweaks"), "Installed TrollTweaks");
+        QCOMPARE(s.alertMessage(), "Not in the catalog (install manually): Ghostly-VanishedLib-1.0.0");
+
+        // A failure skips its own package only, and every one is told, in order.
+        QCOMPARE(h.install("Test-Needy"), "Installed Needy with 1 dependency (Solid)");
+        const QStringList lines = s.alertMessage().value_or("").split('\n');
+        QVERIFY2(lines.size() == 2 && lines[0].startsWith("Flaky: ") && lines[0].size() > 10,
+                 qPrintable(lines[0]));
+        QCOMPARE(lines[1], "Not in the catalog (install manually): Ghost-Gone-1.0.0");
+        QVERIFY(modNamed(s, "Solid") && !modNamed(s, "Flaky"));
+
+        // The requested package itself fails: the line says what did go in, and what didn't.
+        QCOMPARE(h.install("Test-Cracked"), "Installed Steady, but not Cracked");
+        QVERIFY(s.alertMessage()->startsWith("Cracked: Couldn't extract the archive: "));
+        QCOMPARE(h.install("Brokkr-CrackedAnvil"), "(no success line)"); // the alert alone
+        QVERIFY(s.alertMessage()->startsWith("CrackedAnvil: Couldn't extract the archive: "));
+        QCOMPARE(QDir(TestHome::path() + "/tmp").entryList({"skaldrun-*"}), QStringList{}); // no archive left
+
+        // Closing the window: a stalled download stops at once, the dependency after it never
+        // starts, a drop already being copied still goes in whole, and nothing is published.
+        Http::setDefaultTimeouts({60000, 60000});
+        World::write(TestHome::path() + "/tmp/Qux.dll", "MZ");
+        s.installThunderstorePackage(h.package("Test-After"));
+        s.handleDropped({TestHome::path() + "/tmp/Qux.dll"});
+        s.backupSaves();
+        QTRY_COMPARE(h.repo->server().requestCount("/package/download/Test/Stuck/1.0.0/"), 1);
+        h.state.reset(); // the workers' results find nobody to tell
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(QFile::exists(h.world.pluginsDir() + "/Qux.dll"));
+        QCOMPARE(h.repo->server().requestCount("/package/download/Test/After/1.0.0/"), 0);
+        QDirIterator left(TestHome::path() + "/tmp", {"*.zip"}, QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY2(!left.hasNext(), qPrintable(left.next()));
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestAppState)
+#include "tst_appstate.moc"
