@@ -51,9 +51,7 @@ class TestConfigFile : public QObject {
     Q_OBJECT
 
     QTemporaryDir game;
-    QString cfgPath(const QString& name) const {
-        return Fs::join(game.path(), QStringLiteral("BepInEx/config/") + name);
-    }
+    QString cfgPath(const QString& name) const { return Fs::join(game.path(), "BepInEx/config/" + name); }
     QString withSample(const QString& name) const {
         writeFile(cfgPath(name), sample);
         return cfgPath(name);
@@ -63,7 +61,7 @@ private Q_SLOTS:
     void cleanup() { Fs::remove(ConfigStore::backupDir()); }
 
     void readsWhatBepInExWrites() {
-        const QString path = withSample(QStringLiteral("org.bepinex.plugins.valheim_plus.cfg"));
+        const QString path = withSample("org.bepinex.plugins.valheim_plus.cfg");
         const ParsedConfig config = ConfigStore::parse(path);
         QCOMPARE(config.lines.size(), sample.count('\n') + 1);
         QStringList ids;
@@ -73,23 +71,22 @@ private Q_SLOTS:
                                    "General::Log Levels::24", "General::Enabled::29"}));
 
         const ConfigEntry& zoom = config.entries[0];
-        QCOMPARE(zoom.description,
-                 QStringLiteral("Lets the mouse wheel zoom further out than the game allows."));
-        QCOMPARE(zoom.settingType, QStringLiteral("Boolean"));
-        QCOMPARE(zoom.defaultValue, QStringLiteral("true"));
+        QCOMPARE(zoom.description, "Lets the mouse wheel zoom further out than the game allows.");
+        QCOMPARE(zoom.settingType, "Boolean");
+        QCOMPARE(zoom.defaultValue, "true");
         QVERIFY(zoom.isBool() && !zoom.isNumeric());
         const ConfigEntry& distance = config.entries[1];
         QCOMPARE(distance.range, (ConfigRange{-1.5, 2000}));
         QVERIFY(distance.isNumeric() && !distance.isIntegerType() && !distance.isBool());
         // The note about combining flags is a comment like any other, not a list of values.
         QCOMPARE(config.entries[2].acceptableValues->size(), 8);
-        QCOMPARE(config.entries[2].acceptableValues->last(), QStringLiteral("All"));
-        QCOMPARE(config.entries[3].originalValue, QStringLiteral("host=127.0.0.1"));
+        QCOMPARE(config.entries[2].acceptableValues->last(), "All");
+        QCOMPARE(config.entries[3].originalValue, "host=127.0.0.1");
         QCOMPARE(config.entries[3].defaultValue, QString(""));
     }
 
     void oddCommentBlocks() {
-        const QString path = cfgPath(QStringLiteral("odd.cfg"));
+        const QString path = cfgPath("odd.cfg");
         writeFile(path, "Loose=1\n[S]\n# Setting type: Int32\n# Acceptable value range: From 0 to 0\n"
                         "# Acceptable values: a, , b\nBoth = a\n"
                         "## Lost description\n\nBare = x\n"
@@ -104,7 +101,7 @@ private Q_SLOTS:
         QVERIFY(both.isIntegerType() && both.isNumeric() && !both.isBool());
         QCOMPARE(config.entries[2].description, QString());
         QVERIFY(config.entries[3].isBool());
-        QCOMPARE(config.entries[4].section, QStringLiteral("S")); // "[Broken" is not a header
+        QCOMPARE(config.entries[4].section, "S"); // "[Broken" is not a header
     }
 
     // Whatever the line ends and the first bytes, the file means the same as a plain one (files
@@ -133,12 +130,12 @@ private Q_SLOTS:
         QFETCH(QByteArray, bytes);
         QFETCH(QString, key);
         QFETCH(QByteArray, editedLine);
-        const QString path = cfgPath(QStringLiteral("round.cfg"));
+        const QString path = cfgPath("round.cfg");
         writeFile(path, bytes);
 
         ParsedConfig config = ConfigStore::parse(path);
         if (bytes.contains("Max Distance"))
-            QCOMPARE(config.entries, ConfigStore::parse(withSample(QStringLiteral("plain.cfg"))).entries);
+            QCOMPARE(config.entries, ConfigStore::parse(withSample("plain.cfg")).entries);
         ConfigStore::save(config, {});
         QCOMPARE(readFile(path), bytes);
         QHash<QString, QString> sameValues;
@@ -164,19 +161,19 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QStringList>("words");
-        const QStringList lineBreak{QStringLiteral("“Enabled”"), QStringLiteral("line break")};
-        const QStringList header{QStringLiteral("“[Odd”"), QStringLiteral("section header")};
+        const QStringList lineBreak{"“Enabled”", "line break"};
+        const QStringList header{"“[Odd”", "section header"};
         const QByteArray handEdited = "[General]\n[Odd = x\n";
-        QTest::newRow("line feed") << sample << QStringLiteral("true\n[Evil]\nX = 1") << lineBreak;
-        QTest::newRow("carriage return") << sample << QStringLiteral("true\rX = 1") << lineBreak;
-        QTest::newRow("header") << handEdited << QStringLiteral("y]") << header;
-        QTest::newRow("header, blanks after") << handEdited << QStringLiteral("y]\t ") << header;
+        QTest::newRow("line feed") << sample << "true\n[Evil]\nX = 1" << lineBreak;
+        QTest::newRow("carriage return") << sample << "true\rX = 1" << lineBreak;
+        QTest::newRow("header") << handEdited << "y]" << header;
+        QTest::newRow("header, blanks after") << handEdited << "y]\t " << header;
     }
     void editsThatWouldReadBackDifferentlyAreRefused() {
         QFETCH(QByteArray, file);
         QFETCH(QString, value);
         QFETCH(QStringList, words);
-        const QString path = cfgPath(QStringLiteral("inject.cfg"));
+        const QString path = cfgPath("inject.cfg");
         writeFile(path, file);
         const ParsedConfig config = ConfigStore::parse(path);
         expectError(words, [&] { ConfigStore::save(config, {{config.entries.at(0).id, value}}); });
@@ -185,32 +182,31 @@ private Q_SLOTS:
     }
 
     void firstSeenCopyPrecedesTheFirstWrite() {
-        const QString path = withSample(QStringLiteral("first.cfg"));
+        const QString path = withSample("first.cfg");
         const ParsedConfig config = ConfigStore::parse(path);
         QVERIFY(!ConfigStore::hasBackup(path));
-        ConfigStore::save(config, {{config.entries.at(0).id, QStringLiteral("false")}});
+        ConfigStore::save(config, {{config.entries.at(0).id, "false"}});
         QCOMPARE(readFile(ConfigStore::backupURL(path)), sample);
 
         // A copy that can't be made stops the save before the file is touched.
         Fs::remove(ConfigStore::backupDir());
         writeFile(ConfigStore::backupDir(), "a file where the folder belongs");
         writeFile(path, sample);
-        QVERIFY_THROWS_EXCEPTION(
-            SkaldrunError, ConfigStore::save(config, {{config.entries.at(0).id, QStringLiteral("no")}}));
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::save(config, {{config.entries.at(0).id, "no"}}));
         QCOMPARE(readFile(path), sample);
     }
 
     void linksOutOfTheGameFolderAreNeverWrittenThrough() {
         QTemporaryDir outside;
-        const QString victim = outside.filePath(QStringLiteral("victim.cfg"));
+        const QString victim = outside.filePath("victim.cfg");
         writeFile(victim, sample);
-        const QString link = cfgPath(QStringLiteral("linked.cfg"));
+        const QString link = cfgPath("linked.cfg");
         QVERIFY(QDir().mkpath(Fs::parent(link)));
         QVERIFY(QFile::link(victim, link));
 
         const ParsedConfig config = ConfigStore::parse(link); // reading through it is harmless
-        expectError({QStringLiteral("linked.cfg"), QStringLiteral("outside the game folder")}, [&] {
-            ConfigStore::save(config, {{config.entries.at(0).id, QStringLiteral("false")}});
+        expectError({"linked.cfg", "outside the game folder"}, [&] {
+            ConfigStore::save(config, {{config.entries.at(0).id, "false"}});
         });
         QCOMPARE(readFile(victim), sample);
         QVERIFY(Fs::isSymLink(link));
@@ -220,28 +216,28 @@ private Q_SLOTS:
         QCOMPARE(readFile(victim), sample);
 
         // A dangling link would make the write create a file wherever it points.
-        const QString dangling = cfgPath(QStringLiteral("dangling.cfg"));
-        QVERIFY(QFile::link(outside.filePath(QStringLiteral("new.cfg")), dangling));
+        const QString dangling = cfgPath("dangling.cfg");
+        QVERIFY(QFile::link(outside.filePath("new.cfg"), dangling));
         ParsedConfig danglingConfig = config;
         danglingConfig.url = dangling;
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::save(danglingConfig, {}));
-        QVERIFY(!QFile::exists(outside.filePath(QStringLiteral("new.cfg"))));
+        QVERIFY(!QFile::exists(outside.filePath("new.cfg")));
 
         // A link to another file of the same game is still the player's own file to edit.
-        const QString shared = Fs::join(game.path(), QStringLiteral("shared/settings.cfg"));
+        const QString shared = Fs::join(game.path(), "shared/settings.cfg");
         writeFile(shared, sample);
-        const QString inside = cfgPath(QStringLiteral("inside.cfg"));
+        const QString inside = cfgPath("inside.cfg");
         QVERIFY(QFile::link(shared, inside));
         const ParsedConfig insideConfig = ConfigStore::parse(inside);
-        ConfigStore::save(insideConfig, {{insideConfig.entries.at(0).id, QStringLiteral("false")}});
+        ConfigStore::save(insideConfig, {{insideConfig.entries.at(0).id, "false"}});
         QVERIFY(Fs::isSymLink(inside));
-        QCOMPARE(ConfigStore::parse(shared).entries.at(0).originalValue, QStringLiteral("false"));
+        QCOMPARE(ConfigStore::parse(shared).entries.at(0).originalValue, "false");
     }
 
     void unreadableFilesNameTheFile() {
-        const QString bad = cfgPath(QStringLiteral("latin1.cfg"));
+        const QString bad = cfgPath("latin1.cfg");
         writeFile(bad, "[General]\nName = Bj\xF6rn\n");
-        for (const QString& path : {bad, cfgPath(QStringLiteral("missing.cfg")), Fs::parent(bad)})
+        for (const QString& path : {bad, cfgPath("missing.cfg"), Fs::parent(bad)})
             expectError({Fs::fileName(path)}, [&] { ConfigStore::parse(path); });
     }
 };

@@ -52,7 +52,7 @@ private Q_SLOTS:
 
     void cfgRoundTripsAndTakesOneEdit_data() {
         SKIP_WITHOUT_CORPUS("cfg");
-        rows(QStringLiteral("cfg"));
+        rows("cfg");
     }
     // Saved unchanged they come back byte for byte; one edit changes its own line alone.
     void cfgRoundTripsAndTakesOneEdit() {
@@ -64,7 +64,7 @@ private Q_SLOTS:
 
     void libraryFoldersGiveTheirPaths_data() {
         SKIP_WITHOUT_CORPUS("vdf");
-        rows(QStringLiteral("vdf"), QStringLiteral("libraryfolder"));
+        rows("vdf", "libraryfolder");
     }
     void libraryFoldersGiveTheirPaths() {
         QFETCH(QString, path);
@@ -87,12 +87,12 @@ private Q_SLOTS:
     // Each is read for the name it holds, and installs into one safe folder or is refused.
     void manifestsNameOneSafeFolder_data() {
         SKIP_WITHOUT_CORPUS("manifest");
-        rows(QStringLiteral("manifest"));
+        rows("manifest");
     }
     void manifestsNameOneSafeFolder() {
         QFETCH(QString, path);
         const QByteArray json = read(path);
-        const QString mod = m_dir.filePath(QStringLiteral("mod"));
+        const QString mod = m_dir.filePath("mod");
         write(Fs::join(mod, Installer::manifestFileName), json);
         static const QRegularExpression nameField(QStringLiteral("\"name\"\\s*:\\s*\"([^\"]*)\""));
         if (const auto manifest = Installer::readManifest(mod))
@@ -105,7 +105,7 @@ private Q_SLOTS:
 
     void startScriptsPatchOnceAndStayValid_data() {
         SKIP_WITHOUT_CORPUS("scripts");
-        rows(QStringLiteral("scripts"));
+        rows("scripts");
     }
     void startScriptsPatchOnceAndStayValid() {
         QFETCH(QString, path);
@@ -122,14 +122,13 @@ private Q_SLOTS:
         if (read(path).contains("executable_name=\"valheim.x86_64\"") ||
             read(path).contains("executable_name=\"\"\n"))
             QVERIFY(once.contains("executable_name=\"Valheim\""));
-        const auto syntax = Process::run(QStringLiteral("bash"), {QStringLiteral("-n"), script});
+        const auto syntax = Process::run("bash", {"-n", script});
         QVERIFY2(syntax.code == 0, qPrintable(syntax.out));
     }
 
     void packageListParsesAndResolves() {
         SKIP_WITHOUT_CORPUS("catalog");
-        const QString path =
-            corpus(QStringLiteral("catalog/michaelgoldenn__rumm__thunderstore_packages.json"));
+        const QString path = corpus("catalog/michaelgoldenn__rumm__thunderstore_packages.json");
         const QString text = QString::fromUtf8(read(path));
         // Deprecated packages are left out of the catalog.
         const auto count = [&](const char* pattern) {

@@ -39,16 +39,16 @@ private Q_SLOTS:
                                         size_t(bytes.size())),
                  version);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Mod.dll"));
+        const QString path = dir.filePath("Mod.dll");
         ModFixtures::writeFile(path, bytes);
         QCOMPARE(PEVersion::fileVersion(path), version);
     }
 
     void unreadablePathsGiveNothing() {
         QTemporaryDir dir;
-        QVERIFY(!PEVersion::fileVersion(dir.filePath(QStringLiteral("absent.dll"))));
-        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("folder.dll"))));
-        QVERIFY(!PEVersion::fileVersion(dir.filePath(QStringLiteral("folder.dll"))));
+        QVERIFY(!PEVersion::fileVersion(dir.filePath("absent.dll")));
+        QVERIFY(QDir().mkpath(dir.filePath("folder.dll")));
+        QVERIFY(!PEVersion::fileVersion(dir.filePath("folder.dll")));
     }
 };
 

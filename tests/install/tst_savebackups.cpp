@@ -43,8 +43,6 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(older + "/2024-01-01 00.00.00"));
         const auto e = failure([&] { Installer::backupSaves(saves, older); });
         QVERIFY(e && e->kind() == ErrorKind::savesNotFound);
-        QCOMPARE(e->message(), "Couldn't find any Valheim worlds or characters in ~/Library/Application "
-                               "Support/IronGate/Valheim.");
         QCOMPARE(entries(older), QStringList{"2024-01-01 00.00.00"});
 
         // A backup made in the same second owns the folder: a failed one (no saves, then a file

@@ -29,11 +29,11 @@ QStringList filesBelow(const QString& root) {
 QString summary(const QList<ModItem>& mods) {
     QStringList out;
     for (const ModItem& m : mods)
-        out.append(QStringLiteral("%1%2 %3 %4 %5")
+        out.append(QString("%1%2 %3 %4 %5")
                        .arg(m.name, m.isFolder ? "/" : "", m.enabled ? "on" : "off")
                        .arg(m.dllCount)
                        .arg(m.version.value_or("-")));
-    return out.join(QStringLiteral(", "));
+    return out.join(", ");
 }
 
 const ModItem* byName(const QList<ModItem>& mods, const QString& name) {
@@ -110,7 +110,7 @@ private Q_SLOTS:
         QCOMPARE(mod.dllCount, 4);
 
         ModScanner::setEnabled(mod, false);
-        QCOMPARE(filesBelow(deep).filter(QStringLiteral(".dll.disabled"), Qt::CaseInsensitive).size(), 4);
+        QCOMPARE(filesBelow(deep).filter(".dll.disabled", Qt::CaseInsensitive).size(), 4);
         mod = scan().first();
         QVERIFY(!mod.enabled);
         QCOMPARE(mod.dllCount, 4);
@@ -119,8 +119,7 @@ private Q_SLOTS:
         // again restores exactly the names there were.
         ModScanner::setEnabled(mod, true);
         const QStringList allOn = filesBelow(deep);
-        QCOMPARE(allOn, QStringList(original).replaceInStrings(QStringLiteral(".dll.disabled"),
-                                                               QStringLiteral(".dll")));
+        QCOMPARE(allOn, QStringList(original).replaceInStrings(".dll.disabled", ".dll"));
         ModScanner::setEnabled(scan().first(), false);
         ModScanner::setEnabled(scan().first(), true);
         QCOMPARE(filesBelow(deep), allOn);
@@ -139,7 +138,7 @@ private Q_SLOTS:
 
         // Disabling Bar would overwrite the older disabled copy: refused, both files kept.
         const auto bar = std::find_if(mods.cbegin(), mods.cend(), [](const ModItem& m) { return m.enabled; });
-        QCOMPARE(bar->name, QStringLiteral("Bar"));
+        QCOMPARE(bar->name, "Bar");
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, ModScanner::setEnabled(*bar, false));
         QVERIFY(QFile::exists(plugin("Bar.dll")));
         QCOMPARE(ModFixtures::readFile(plugin("Bar.dll.disabled")), QByteArray("older copy"));
@@ -165,7 +164,7 @@ private Q_SLOTS:
         QCOMPARE(summary(scan()),
                  "Bom/ on 0 4.0.0, Broken/ on 0 -, DirManifest/ on 0 -, Fallback/ on 2 3.1.0, "
                  "Manifest/ on 1 1.2.3, Number/ on 1 2.0.1");
-        QCOMPARE(ModScanner::manifestVersion(plugin("Broken/Sub")), QStringLiteral("7.7.7"));
+        QCOMPARE(ModScanner::manifestVersion(plugin("Broken/Sub")), "7.7.7");
     }
 
     void configFilesFollowTheNames() {
@@ -198,11 +197,9 @@ private Q_SLOTS:
         QVERIFY(QFile::link(elsewhere.path(), plugin("LinkedMod")));
         // Many files: every DLL found, nothing else counted.
         for (int i = 0; i < 2000; ++i)
-            writeFile(plugin(QStringLiteral("Big/part%1/file%2.%3")
-                                 .arg(i % 10)
-                                 .arg(i)
-                                 .arg(i % 4 == 0 ? "dll" : "txt")),
-                      "x");
+            writeFile(
+                plugin(QString("Big/part%1/file%2.%3").arg(i % 10).arg(i).arg(i % 4 == 0 ? "dll" : "txt")),
+                "x");
 
         QCOMPARE(summary(scan()), "Big/ on 500 -, LinkedMod/ on 1 5.0.0");
     }
