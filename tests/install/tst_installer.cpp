@@ -167,13 +167,6 @@ private Q_SLOTS:
         QCOMPARE(Installer::install(path("Dropped"), m_game), "Installed Dropped");
         QCOMPARE(tree(m_plugins + "/Dropped"), QStringList{"Dropped.dll"});
         QVERIFY(QFileInfo::exists(path("Dropped/README.md")));
-
-        write(path("mod.rar"), "rar");
-        const auto e = failure([&] { Installer::install(path("mod.rar"), m_game); });
-        QVERIFY(e && e->kind() == ErrorKind::unsupportedFile);
-        QCOMPARE(e->message(),
-                 "mod.rar isn't something I can install — drop a mod .zip, a .dll plugin, a .cfg "
-                 "file, or a mod folder.");
     }
 
     void itemsDraggedOutOfTheGameFolderSurvive() {

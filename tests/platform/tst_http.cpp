@@ -44,7 +44,6 @@ private Q_SLOTS:
         const QUrl url(QStringLiteral("http://127.0.0.1:%1/b.zip").arg(LoopbackServer::deadPort()));
         const auto result = onWorker([=] { return Http::download(url, dest); });
         QVERIFY(!result.responded);
-        QCOMPARE(result.error, "The server refused the connection");
         QVERIFY(!QFile::exists(dest));
     }
 

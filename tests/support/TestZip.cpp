@@ -1,5 +1,7 @@
 #include "tests/support/TestZip.h"
 
+#include "tests/support/ModFixtures.h"
+
 #include <QFile>
 
 #include <archive.h>
@@ -52,19 +54,11 @@ QString TestZip::save(const QString& path) const {
 QByteArray TestZip::dll(const QString& version, qsizetype size) {
     const QStringList parts = version.split(QLatin1Char('.'));
     auto part = [&](int i) { return i < parts.size() ? quint32(parts.at(i).toUInt()) : 0u; };
-    const quint32 ms = (part(0) << 16) | part(1);
-    const quint32 ls = (part(2) << 16) | part(3);
-    QByteArray bytes(std::max<qsizetype>(size, 256), '\0');
-    bytes[0] = 'M';
-    bytes[1] = 'Z';
     // The fixed file-information record near the end, where the resource section usually sits.
-    const qsizetype at = bytes.size() - 128;
-    const quint32 fields[4] = {0xFEEF04BD, 0x00010000, ms, ls};
-    for (int f = 0; f < 4; ++f) {
-        for (int b = 0; b < 4; ++b)
-            bytes[at + f * 4 + b] = char((fields[f] >> (8 * b)) & 0xFF);
-    }
-    return bytes;
+    const QByteArray record =
+        ModFixtures::versionRecord(0x00010000, (part(0) << 16) | part(1), (part(2) << 16) | part(3));
+    return "MZ" + QByteArray(std::max<qsizetype>(size, 256) - 130, '\0') + record +
+           QByteArray(128 - record.size(), '\0');
 }
 
 QByteArray TestZip::manifest(const QString& name, const QString& version, const QStringList& dependencies) {
