@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -28,14 +29,11 @@ namespace FuzzTargets {
 namespace {
 
 // Stops the run with the broken invariant named; libFuzzer saves the input that did it.
-[[noreturn]] void violated(const char* what) {
+void check(bool holds, const char* what) {
+    if (holds) return;
     std::fprintf(stderr, "fuzz invariant violated: %s\n", what);
     std::fflush(stderr);
     __builtin_trap();
-}
-
-void check(bool holds, const char* what) {
-    if (!holds) violated(what);
 }
 
 QByteArray bytes(const std::uint8_t* data, std::size_t size) {
@@ -45,8 +43,8 @@ QByteArray bytes(const std::uint8_t* data, std::size_t size) {
 // Inputs are written plainly: an atomic write syncs to disk, which would slow every run tenfold.
 void put(const QString& path, const QByteArray& content) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(content) != content.size())
-        violated("couldn't write the input");
+    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size(),
+          "couldn't write the input");
 }
 
 // One private home for the whole process: configs back up into its support folder, Steam is
@@ -55,7 +53,7 @@ void put(const QString& path, const QByteArray& content) {
 const QString& work() {
     static const QString path = [] {
         static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/skaldrun-fuzz-XXXXXX"));
-        if (!dir.isValid()) violated("no temporary folder");
+        check(dir.isValid(), "no temporary folder");
         qputenv("HOME", QFile::encodeName(dir.filePath(QStringLiteral("home"))));
         qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("home/.local/share"))));
         qputenv("TMPDIR", QFile::encodeName(dir.filePath(QStringLiteral("tmp"))));
@@ -75,10 +73,9 @@ QString at(const QString& relative) {
 }
 
 QStringList children(const QString& dir) {
-    auto names = Fs::list(dir);
-    if (!names) return {};
-    names->sort();
-    return *names;
+    QStringList names = Fs::list(dir).value_or(QStringList());
+    names.sort();
+    return names;
 }
 
 // Every item below `root` is a plain file or folder whose real path stays below `root`.
@@ -129,13 +126,14 @@ void cfg(const std::uint8_t* data, std::size_t size) {
     } catch (const SkaldrunError&) {
         return; // refused with a sentence
     }
-    const QList<QByteArray> before = input.split('\n');
+    QList<QByteArray> expected = input.split('\n');
     const QList<QByteArray> after = Fs::read(path).split('\n');
-    check(before.size() == after.size(), "an edit changed the number of lines");
-    qsizetype changed = 0;
-    for (qsizetype i = 0; i < before.size(); ++i)
-        changed += before.at(i) != after.at(i) ? 1 : 0;
-    check(changed == 1, "an edit changed other lines than its own");
+    check(after.size() == expected.size() && after.at(entry.lineIndex) != expected.at(entry.lineIndex),
+          "an edit changed the number of lines or not its own");
+    check(after.at(entry.lineIndex).endsWith('\r') == expected.at(entry.lineIndex).endsWith('\r'),
+          "an edit changed its line's end");
+    expected[entry.lineIndex] = after.at(entry.lineIndex);
+    check(after == expected, "an edit changed other lines than its own");
     const ParsedConfig reread = ConfigStore::parse(path);
     const bool found = std::any_of(reread.entries.cbegin(), reread.entries.cend(), [&](const ConfigEntry& e) {
         return e.lineIndex == entry.lineIndex && e.key == entry.key && e.originalValue == value;
@@ -145,8 +143,7 @@ void cfg(const std::uint8_t* data, std::size_t size) {
 
 // The package list never fails, and every package it gives resolves with itself last.
 void packageList(const std::uint8_t* data, std::size_t size) {
-    QByteArray document = bytes(data, size);
-    const ThunderstoreStore::Catalog catalog = ThunderstoreStore::parseCatalog(document);
+    const ThunderstoreStore::Catalog catalog = ThunderstoreStore::parseCatalog(bytes(data, size));
     check(catalog.index.size() <= catalog.packages.size(), "index larger than the list");
     for (const TSPackage& package : catalog.packages) {
         check(catalog.index.contains(package.ownerAndName()), "package missing from the index");
@@ -160,11 +157,12 @@ void packageList(const std::uint8_t* data, std::size_t size) {
 void vdf(const std::uint8_t* data, std::size_t size) {
     work(); // Steam's folder is below the private home
     const QString steam = Steam::root();
-    const QByteArray input = bytes(data, size);
-    Fs::mkpath(Fs::join(steam, QStringLiteral("config")));
-    Fs::mkpath(Fs::parent(Fs::join(Fs::join(steam, QStringLiteral("userdata/1")), Outside::localConfigVdf)));
-    put(Fs::join(steam, Outside::libraryFoldersVdf), input);
-    put(Fs::join(Fs::join(steam, QStringLiteral("userdata/1")), Outside::localConfigVdf), input);
+    for (const QString& file :
+         {Fs::join(steam, Outside::libraryFoldersVdf),
+          Fs::join(Fs::join(steam, QStringLiteral("userdata/1")), Outside::localConfigVdf)}) {
+        Fs::mkpath(Fs::parent(file));
+        put(file, bytes(data, size));
+    }
     const QStringList libraries = Steam::libraryFolders();
     check(!libraries.isEmpty() && libraries.first() == steam, "the Steam folder isn't the first library");
     for (const QString& library : libraries)
@@ -190,8 +188,7 @@ void manifest(const std::uint8_t* data, std::size_t size) {
     check(children(game) == QStringList({Outside::bepInExDir, QStringLiteral("valheim.app")}) ||
               children(game) == QStringList({QStringLiteral("valheim.app")}),
           "install wrote beside BepInEx");
-    const QString bep = Fs::join(game, Outside::bepInExDir);
-    for (const QString& name : children(bep))
+    for (const QString& name : children(Fs::join(game, Outside::bepInExDir)))
         check(name == QLatin1String("plugins") || name == QLatin1String("config"),
               "install wrote beside plugins");
     const QString plugins = Fs::join(game, Outside::pluginsDir);
@@ -238,29 +235,17 @@ void archive(const std::uint8_t* data, std::size_t size) {
     } catch (const SkaldrunError&) {
     }
     check(children(box) == QStringList({QStringLiteral("into")}), "extraction wrote beside its folder");
-    const QStringList top = children(work());
-    for (const QString& name : top)
-        check(name == QLatin1String("box") || name == QLatin1String("input.zip") ||
-                  name == QLatin1String("home") || name == QLatin1String("tmp") ||
-                  name == QLatin1String("game") || name == QLatin1String("mod"),
-              "extraction wrote into the work folder");
+    static const QStringList known{"box", "game", "home", "input.zip", "mod", "tmp"};
+    for (const QString& name : children(work()))
+        check(known.contains(name), "extraction wrote into the work folder");
     checkContained(into);
 }
 
-const Named* all(std::size_t* count) {
-    static const Named targets[] = {{"pe", peReader},    {"cfg", cfg},           {"packagelist", packageList},
-                                    {"vdf", vdf},        {"manifest", manifest}, {"script", script},
-                                    {"archive", archive}};
-    *count = sizeof(targets) / sizeof(targets[0]);
+const QMap<QString, Target>& all() {
+    static const QMap<QString, Target> targets{
+        {"pe", peReader},       {"cfg", cfg},       {"packagelist", packageList}, {"vdf", vdf},
+        {"manifest", manifest}, {"script", script}, {"archive", archive}};
     return targets;
-}
-
-Target find(const QString& name) {
-    std::size_t count = 0;
-    const Named* targets = all(&count);
-    for (std::size_t i = 0; i < count; ++i)
-        if (name == QLatin1String(targets[i].name)) return targets[i].run;
-    return nullptr;
 }
 
 } // namespace FuzzTargets

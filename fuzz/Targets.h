@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 
 #include <cstddef>
@@ -13,14 +14,8 @@ namespace FuzzTargets {
 
 using Target = void (*)(const std::uint8_t* data, std::size_t size);
 
-struct Named {
-    const char* name;
-    Target run;
-};
-
 // Every target, by the name its folders under fuzz/seeds and tests/data/fuzz-regressions use.
-const Named* all(std::size_t* count);
-Target find(const QString& name);
+const QMap<QString, Target>& all();
 
 void peReader(const std::uint8_t* data, std::size_t size);
 void cfg(const std::uint8_t* data, std::size_t size);

@@ -28,28 +28,28 @@ private Q_SLOTS:
     void cleanup() { Fs::remove(ConfigStore::backupDir()); }
 
     void normalizeWorksOnCodePoints() {
-        QCOMPARE(ConfigStore::normalize(QStringLiteral("Valheim_Plus-1")), QStringLiteral("valheimplus1"));
-        QCOMPARE(ConfigStore::normalize(QStringLiteral("Better UI 😀 模组!")), QStringLiteral("betterui模组"));
+        QCOMPARE(ConfigStore::normalize("Valheim_Plus-1"), "valheimplus1");
+        QCOMPARE(ConfigStore::normalize("Better UI 😀 模组!"), "betterui模组");
         // Letters outside the Basic Multilingual Plane survive whole; the accent mark stays.
-        QCOMPARE(ConfigStore::normalize(QStringLiteral("𝒜b.e\u0301")), QStringLiteral("𝒜be\u0301"));
-        QCOMPARE(ConfigStore::normalize(QStringLiteral("ÆSIR Ⅻ")), QStringLiteral("æsirⅻ"));
+        QCOMPARE(ConfigStore::normalize("𝒜b.e\u0301"), "𝒜be\u0301");
+        QCOMPARE(ConfigStore::normalize("ÆSIR Ⅻ"), "æsirⅻ");
     }
 
     void listsTheConfigFolder() {
         QTemporaryDir game;
         const QString dir = ConfigStore::configDir(game.path());
-        QCOMPARE(dir, Fs::join(game.path(), QStringLiteral("BepInEx/config")));
+        QCOMPARE(dir, Fs::join(game.path(), "BepInEx/config"));
         QVERIFY(ConfigStore::allConfigFiles(game.path()).isEmpty());
         for (const char* name : {"BepInEx.cfg", "bepinex.cfg", "b.cfg", "Zed.CFG", "a.cfg", "C.cfg",
                                  ".hidden.cfg", "notes.txt", "cfg", "sub/inner.cfg"})
             writeFile(Fs::join(dir, QString::fromUtf8(name)), "x = 1\n");
-        QVERIFY(QDir().mkpath(Fs::join(dir, QStringLiteral("folder.cfg"))));
+        QVERIFY(QDir().mkpath(Fs::join(dir, "folder.cfg")));
         const QStringList found = names(ConfigStore::allConfigFiles(game.path()));
         QCOMPARE(found.size(), 6);
         // Case-insensitive order: capitals do not sort ahead of small letters.
-        QCOMPARE(found.mid(found.indexOf(QStringLiteral("a.cfg")), 5),
+        QCOMPARE(found.mid(found.indexOf("a.cfg"), 5),
                  (QStringList{"a.cfg", "b.cfg", "bepinex.cfg", "C.cfg", "Zed.CFG"}));
-        QVERIFY(found.contains(QStringLiteral(".hidden.cfg")));
+        QVERIFY(found.contains(".hidden.cfg"));
         QCOMPARE(ConfigStore::allConfigFiles(game.path()).first(), Fs::join(dir, found.first()));
     }
 
@@ -80,11 +80,11 @@ private Q_SLOTS:
     }
 
     void firstSeenCopies() {
-        QCOMPARE(ConfigStore::backupDir(), Fs::join(AppSupport::dir(), QStringLiteral("original-configs")));
+        QCOMPARE(ConfigStore::backupDir(), Fs::join(AppSupport::dir(), "original-configs"));
         QTemporaryDir gameA;
         QTemporaryDir gameB;
-        const QString a = Fs::join(ConfigStore::configDir(gameA.path()), QStringLiteral("mod.cfg"));
-        const QString b = Fs::join(ConfigStore::configDir(gameB.path()), QStringLiteral("mod.cfg"));
+        const QString a = Fs::join(ConfigStore::configDir(gameA.path()), "mod.cfg");
+        const QString b = Fs::join(ConfigStore::configDir(gameB.path()), "mod.cfg");
         writeFile(a, "edited by hand\n");
         writeFile(b, "other game\n");
 
@@ -106,12 +106,12 @@ private Q_SLOTS:
         ConfigStore::revertToOriginal(a);
         QCOMPARE(readFile(a), QByteArray("edited by hand\n"));
 
-        const QString lone = Fs::join(ConfigStore::configDir(gameA.path()), QStringLiteral("lone.cfg"));
+        const QString lone = Fs::join(ConfigStore::configDir(gameA.path()), "lone.cfg");
         writeFile(lone, "mine\n");
-        expectError({QStringLiteral("lone.cfg")}, [&] { ConfigStore::revertToOriginal(lone); });
+        expectError({"lone.cfg"}, [&] { ConfigStore::revertToOriginal(lone); });
         QCOMPARE(readFile(lone), QByteArray("mine\n"));
-        QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::ensureBackup(lone + QStringLiteral(".gone")));
-        QVERIFY(!ConfigStore::hasBackup(lone + QStringLiteral(".gone")));
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::ensureBackup(lone + ".gone"));
+        QVERIFY(!ConfigStore::hasBackup(lone + ".gone"));
     }
 };
 

@@ -16,7 +16,6 @@ private Q_SLOTS:
         const QByteArray filler(300, '\xBD');
         QTest::newRow("drops a zero revision") << fakeDll(5, 4, 22, 0) << "5.4.22";
         QTest::newRow("four parts") << fakeDll(5, 4, 2202, 1) << "5.4.2202.1";
-        QTest::newRow("1.0.0.0") << fakeDll(1, 0, 0, 0) << "1.0.0";
         QTest::newRow("zero major") << fakeDll(0, 1, 0, 3) << "0.1.0.3";
         QTest::newRow("largest parts") << fakeDll(65535, 65535, 65535, 65535) << "65535.65535.65535.65535";
         QTest::newRow("zero version skipped")
@@ -29,9 +28,7 @@ private Q_SLOTS:
         QTest::newRow("cut off by the end") << filler + trusted.left(15) << QString();
         QTest::newRow("only the signature") << filler + trusted.left(4) << QString();
         QTest::newRow("part of the signature") << filler + trusted.left(3) << QString();
-        QTest::newRow("two bytes") << QByteArray("\xBD\x04") << QString();
         QTest::newRow("empty") << QByteArray() << QString();
-        QTest::newRow("text") << QByteArray("just some text\n") << QString();
         QTest::newRow("no record") << ModFixtures::unversionedDll() << QString();
     }
     void versionsAsWindowsShowsThem() {
@@ -42,16 +39,16 @@ private Q_SLOTS:
                                         size_t(bytes.size())),
                  version);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("Mod.dll"));
+        const QString path = dir.filePath("Mod.dll");
         ModFixtures::writeFile(path, bytes);
         QCOMPARE(PEVersion::fileVersion(path), version);
     }
 
     void unreadablePathsGiveNothing() {
         QTemporaryDir dir;
-        QVERIFY(!PEVersion::fileVersion(dir.filePath(QStringLiteral("absent.dll"))));
-        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("folder.dll"))));
-        QVERIFY(!PEVersion::fileVersion(dir.filePath(QStringLiteral("folder.dll"))));
+        QVERIFY(!PEVersion::fileVersion(dir.filePath("absent.dll")));
+        QVERIFY(QDir().mkpath(dir.filePath("folder.dll")));
+        QVERIFY(!PEVersion::fileVersion(dir.filePath("folder.dll")));
     }
 };
 

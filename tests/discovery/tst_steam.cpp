@@ -8,24 +8,24 @@ using ModFixtures::writeFile;
 namespace {
 
 QString steamRoot() {
-    return TestHome::path() + QStringLiteral("/Library/Application Support/Steam");
+    return TestHome::path() + "/Library/Application Support/Steam";
 }
 QString libraryFile() {
-    return steamRoot() + QStringLiteral("/config/libraryfolders.vdf");
+    return steamRoot() + "/config/libraryfolders.vdf";
 }
 
 // A bundle whose Info.plist names its executable at the top level, after a decoy key of the
 // same name one level down.
 void makeGame(const QString& gameDir, const QByteArray& executable = "Valheim") {
-    const QString contents = gameDir + QStringLiteral("/Valheim.app/Contents/");
+    const QString contents = gameDir + "/Valheim.app/Contents/";
     writeFile(
-        contents + QStringLiteral("Info.plist"),
+        contents + "Info.plist",
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
         "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n<plist version=\"1.0\"><dict>"
         "<key>LSEnvironment</key><dict><key>CFBundleExecutable</key><string>Decoy</string></dict>"
         "<key>CFBundleExecutable</key><string>" +
             executable + "</string></dict></plist>\n");
-    writeFile(contents + QStringLiteral("MacOS/") + QString::fromUtf8(executable), "#!/bin/sh\n");
+    writeFile(contents + "MacOS/" + QString::fromUtf8(executable), "#!/bin/sh\n");
 }
 
 } // namespace
@@ -34,8 +34,8 @@ class TestSteam : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init() {
-        QDir(TestHome::path() + QStringLiteral("/Library")).removeRecursively();
-        QDir(TestHome::path() + QStringLiteral("/Games")).removeRecursively();
+        QDir(TestHome::path() + "/Library").removeRecursively();
+        QDir(TestHome::path() + "/Games").removeRecursively();
     }
 
     void libraryFolders_data() {
@@ -74,49 +74,46 @@ private Q_SLOTS:
         QVERIFY(!Steam::findValheim());
         QVERIFY(QDir(libraryFile()).removeRecursively());
 
-        const QString second = TestHome::path() + QStringLiteral("/Games/Steam Library");
+        const QString second = TestHome::path() + "/Games/Steam Library";
         writeFile(libraryFile(), "\"path\"\t\"" + second.toUtf8() + "\"");
         // The default library holds a Valheim folder without a bundle: passed over.
-        QVERIFY(QDir().mkpath(steamRoot() + QStringLiteral("/steamapps/common/Valheim/data")));
-        makeGame(second + QStringLiteral("/steamapps/common/Valheim"));
-        QCOMPARE(*Steam::findValheim(), second + QStringLiteral("/steamapps/common/Valheim"));
-        makeGame(steamRoot() + QStringLiteral("/steamapps/common/Valheim"));
-        QCOMPARE(*Steam::findValheim(), steamRoot() + QStringLiteral("/steamapps/common/Valheim"));
+        QVERIFY(QDir().mkpath(steamRoot() + "/steamapps/common/Valheim/data"));
+        makeGame(second + "/steamapps/common/Valheim");
+        QCOMPARE(*Steam::findValheim(), second + "/steamapps/common/Valheim");
+        makeGame(steamRoot() + "/steamapps/common/Valheim");
+        QCOMPARE(*Steam::findValheim(), steamRoot() + "/steamapps/common/Valheim");
     }
 
     void bundlesByNameThenAnyApp() {
         QTemporaryDir dir;
         for (const char* name : {"Other.app", "VALHEIM.app", "Valheim.APP"})
             QVERIFY(QDir().mkpath(dir.filePath(name)));
-        QCOMPARE(*Steam::valheimAppBundle(dir.path()), dir.filePath(QStringLiteral("VALHEIM.app")));
+        QCOMPARE(*Steam::valheimAppBundle(dir.path()), dir.filePath("VALHEIM.app"));
         QTemporaryDir onlyGame;
         for (const char* name : {"Game.app", "Valheim.APP"})
             QVERIFY(QDir().mkpath(onlyGame.filePath(name)));
-        QCOMPARE(*Steam::valheimAppBundle(onlyGame.path()), onlyGame.filePath(QStringLiteral("Game.app")));
-        QVERIFY(!Steam::valheimAppBundle(dir.filePath(QStringLiteral("missing"))));
+        QCOMPARE(*Steam::valheimAppBundle(onlyGame.path()), onlyGame.filePath("Game.app"));
+        QVERIFY(!Steam::valheimAppBundle(dir.filePath("missing")));
     }
 
     void innerExecutableFromTopLevelKeyOnly() {
         QTemporaryDir dir;
         makeGame(dir.path(), "Valheim Universal");
-        QCOMPARE(Steam::innerExecutableName(dir.filePath(QStringLiteral("Valheim.app"))),
-                 QStringLiteral("Valheim Universal"));
-        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("Bare.app/Contents"))));
-        QCOMPARE(Steam::innerExecutableName(dir.filePath(QStringLiteral("Bare.app"))),
-                 QStringLiteral("Bare"));
-        writeFile(dir.filePath(QStringLiteral("Broken.app/Contents/Info.plist")),
+        QCOMPARE(Steam::innerExecutableName(dir.filePath("Valheim.app")), "Valheim Universal");
+        QVERIFY(QDir().mkpath(dir.filePath("Bare.app/Contents")));
+        QCOMPARE(Steam::innerExecutableName(dir.filePath("Bare.app")), "Bare");
+        writeFile(dir.filePath("Broken.app/Contents/Info.plist"),
                   "<plist><dict><key>CFBundleExecutable</key><true/>");
-        QCOMPARE(Steam::innerExecutableName(dir.filePath(QStringLiteral("Broken.app"))),
-                 QStringLiteral("Broken"));
+        QCOMPARE(Steam::innerExecutableName(dir.filePath("Broken.app")), "Broken");
     }
 
     void bepScriptPrefersTheGameScript() {
         QTemporaryDir dir;
         QVERIFY(!Steam::bepScript(dir.path()));
-        writeFile(dir.filePath(QStringLiteral("run_bepinex.sh")), "#!/bin/sh\n");
-        QCOMPARE(*Steam::bepScript(dir.path()), dir.filePath(QStringLiteral("run_bepinex.sh")));
-        writeFile(dir.filePath(QStringLiteral("start_game_bepinex.sh")), "#!/bin/sh\n");
-        QCOMPARE(*Steam::bepScript(dir.path()), dir.filePath(QStringLiteral("start_game_bepinex.sh")));
+        writeFile(dir.filePath("run_bepinex.sh"), "#!/bin/sh\n");
+        QCOMPARE(*Steam::bepScript(dir.path()), dir.filePath("run_bepinex.sh"));
+        writeFile(dir.filePath("start_game_bepinex.sh"), "#!/bin/sh\n");
+        QCOMPARE(*Steam::bepScript(dir.path()), dir.filePath("start_game_bepinex.sh"));
     }
 
     void launchOptionsConfigured_data() {
@@ -144,7 +141,7 @@ private Q_SLOTS:
     void launchOptionsConfigured() {
         QFETCH(QByteArrayList, accounts);
         QFETCH(bool, configured);
-        QVERIFY(QDir().mkpath(steamRoot() + QStringLiteral("/userdata/10000/config"))); // without the file
+        QVERIFY(QDir().mkpath(steamRoot() + "/userdata/10000/config")); // without the file
         for (qsizetype i = 0; i < accounts.size(); ++i)
             writeFile(steamRoot() +
                           QStringLiteral("/userdata/%1/config/localconfig.vdf").arg(11111 * (i + 1)),

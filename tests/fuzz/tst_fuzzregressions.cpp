@@ -14,10 +14,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("path");
         const QString root = QStringLiteral(SKALDRUN_SOURCE_DIR);
-        std::size_t count = 0;
-        const FuzzTargets::Named* targets = FuzzTargets::all(&count);
-        for (std::size_t i = 0; i < count; ++i) {
-            const QString target = QString::fromLatin1(targets[i].name);
+        for (const QString& target : FuzzTargets::all().keys()) {
             for (const QString& folder : {root + QStringLiteral("/fuzz/seeds/") + target,
                                           root + QStringLiteral("/tests/data/fuzz-regressions/") + target}) {
                 const QDir dir(folder);
@@ -30,7 +27,7 @@ private Q_SLOTS:
     void inputsKeepTheInvariants() {
         QFETCH(QString, target);
         QFETCH(QString, path);
-        const FuzzTargets::Target run = FuzzTargets::find(target);
+        const FuzzTargets::Target run = FuzzTargets::all().value(target);
         QVERIFY(run);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));

@@ -1,14 +1,9 @@
 #pragma once
 
-#include "platform/SkaldrunError.h"
 #include "tests/support/ModFixtures.h"
 #include "tests/support/TestZip.h"
 
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <optional>

@@ -20,17 +20,6 @@ private Q_SLOTS:
     void initTestCase() { isolateTemp(TestHome::path()); }
     void init() { m_dir = std::make_unique<QTemporaryDir>(); }
 
-    void backupNamesSortByTime() {
-        QCOMPARE(Installer::backupFolderName(QDateTime(QDate(2024, 3, 9), QTime(17, 5, 42))),
-                 "2024-03-09 17.05.42");
-
-        const QString root = path("save-backups");
-        QVERIFY(QDir().mkpath(root + "/.cache"));
-        QVERIFY(!Installer::latestSaveBackup(root));
-        QVERIFY(QDir().mkpath(root + "/2024-03-09 17.05.42") && QDir().mkpath(root + "/2024-11-01 08.00.00"));
-        QCOMPARE(Installer::latestSaveBackup(root), root + "/2024-11-01 08.00.00");
-    }
-
     void backupCopiesOnlySubfoldersWithFiles() {
         const QString saves = path("saves"), root = path("backups");
         write(saves + "/worlds_local/Midgard.db", "db");
@@ -45,6 +34,8 @@ private Q_SLOTS:
                  "characters_local/ characters_local/Ragnar.fch worlds_local/ worlds_local/Midgard.db "
                  "worlds_local/Midgard.fwl");
         QCOMPARE(Installer::latestSaveBackup(root), backup.dest);
+        QCOMPARE(Installer::backupFolderName(QDateTime(QDate(2024, 3, 9), QTime(17, 5, 42))),
+                 "2024-03-09 17.05.42");
 
         // No save files at all: an error, and no new folder.
         QVERIFY(QDir(saves).removeRecursively() && QDir().mkpath(saves + "/worlds"));
@@ -52,8 +43,6 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(older + "/2024-01-01 00.00.00"));
         const auto e = failure([&] { Installer::backupSaves(saves, older); });
         QVERIFY(e && e->kind() == ErrorKind::savesNotFound);
-        QCOMPARE(e->message(), "Couldn't find any Valheim worlds or characters in ~/Library/Application "
-                               "Support/IronGate/Valheim.");
         QCOMPARE(entries(older), QStringList{"2024-01-01 00.00.00"});
 
         // A backup made in the same second owns the folder: a failed one (no saves, then a file
@@ -109,6 +98,7 @@ private Q_SLOTS:
         QCOMPARE(entries(root),
                  (QStringList{".cache", "2020-01-03 10.00.00", "2020-01-04 10.00.00", "2020-01-05 10.00.00",
                               "2020-01-06 10.00.00", QFileInfo(backup.dest).fileName()}));
+        QCOMPARE(Installer::latestSaveBackup(root), backup.dest);
 
         // A backup that sorts below the others (the clock was set back) is still the one kept.
         const QString skewed = path("skewed");

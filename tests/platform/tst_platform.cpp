@@ -1,4 +1,3 @@
-#include "platform/Defaults.h"
 #include "platform/Fs.h"
 #include "platform/Process.h"
 #include "platform/Trash.h"
@@ -17,37 +16,34 @@ class TestPlatform : public QObject {
 private Q_SLOTS:
     void pathsForDisplayAndExtensions() {
         const QString home = TestHome::path();
-        QCOMPARE(Fs::displayPath(home + QStringLiteral("/x")), QStringLiteral("~/x"));
-        QCOMPARE(Fs::displayPath(home), QStringLiteral("~"));
-        QCOMPARE(Fs::displayPath(home + QStringLiteral("-other/x")), home + QStringLiteral("-other/x"));
-        QCOMPARE(Fs::displayPath(QStringLiteral("/opt/x")), QStringLiteral("/opt/x"));
-        QCOMPARE(Fs::extension(QStringLiteral("/a/Foo.DLL")), QStringLiteral("DLL"));
-        QCOMPARE(Fs::extension(QStringLiteral("/a/.DS_Store")), QString());
+        QCOMPARE(Fs::displayPath(home + "/x"), "~/x");
+        QCOMPARE(Fs::displayPath(home + "-other/x"), home + "-other/x");
+        QCOMPARE(Fs::extension("/a/Foo.DLL"), "DLL");
+        QCOMPARE(Fs::extension("/a/.DS_Store"), QString());
     }
 
     void readingFailuresNameTheFileAndTheReason() {
         QTemporaryDir dir;
-        expectError({"nope.cfg", "No such file"},
-                    [&] { Fs::read(dir.filePath(QStringLiteral("nope.cfg"))); });
-        writeFile(dir.filePath(QStringLiteral("blocker")), "x"); // a file where a folder should be
-        QVERIFY_THROWS_EXCEPTION(SkaldrunError, Fs::mkpath(dir.filePath(QStringLiteral("blocker/sub"))));
+        expectError({"nope.cfg", "No such file"}, [&] { Fs::read(dir.filePath("nope.cfg")); });
+        writeFile(dir.filePath("blocker"), "x"); // a file where a folder should be
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, Fs::mkpath(dir.filePath("blocker/sub")));
 
-        const QString bad = dir.filePath(QStringLiteral("bad.txt"));
+        const QString bad = dir.filePath("bad.txt");
         writeFile(bad, "ok \xff\xfe bad");
         QVERIFY(!Fs::tryReadUtf8(bad));
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, Fs::readUtf8(bad));
-        const QString good = dir.filePath(QStringLiteral("good.txt"));
+        const QString good = dir.filePath("good.txt");
         writeFile(good, "\xEF\xBB\xBFJötunn ⚔️");
-        QCOMPARE(*Fs::tryReadUtf8(good), QStringLiteral("\uFEFFJötunn ⚔️")); // the mark is kept
+        QCOMPARE(*Fs::tryReadUtf8(good), "\uFEFFJötunn ⚔️"); // the mark is kept
     }
 
     void listingAndWalkingSurviveLinkLoops() {
         QTemporaryDir dir;
-        const QString root = dir.filePath(QStringLiteral("root"));
-        writeFile(root + QStringLiteral("/a/b/c.dll"), "x");
-        writeFile(root + QStringLiteral("/.hidden"), "x");
-        QVERIFY(QFile::link(root, root + QStringLiteral("/a/loop")));
-        QVERIFY(!Fs::list(dir.filePath(QStringLiteral("absent"))));
+        const QString root = dir.filePath("root");
+        writeFile(root + "/a/b/c.dll", "x");
+        writeFile(root + "/.hidden", "x");
+        QVERIFY(QFile::link(root, root + "/a/loop"));
+        QVERIFY(!Fs::list(dir.filePath("absent")));
         QCOMPARE(Fs::list(root)->size(), 2); // "a" and ".hidden"
         QStringList seen;
         QVERIFY(Fs::walk(root, [&](const Fs::Entry& e) {
@@ -56,7 +52,7 @@ private Q_SLOTS:
         }));
         seen.sort();
         QCOMPARE(seen, (QStringList{".hidden", "a", "a/b", "a/b/c.dll", "a/loop"}));
-        const auto entries = Fs::entries(Fs::join(root, QStringLiteral("a")));
+        const auto entries = Fs::entries(Fs::join(root, "a"));
         for (const auto& e : *entries)
             QVERIFY(e.name != QLatin1String("loop") || (e.isSymLink && e.isDir));
     }
@@ -64,33 +60,32 @@ private Q_SLOTS:
     void copyAndRemoveNeverFollowLinksOut() {
         QTemporaryDir dir;
         QTemporaryDir outside;
-        writeFile(outside.filePath(QStringLiteral("secret")), "outside");
-        const QString src = dir.filePath(QStringLiteral("src"));
-        writeFile(src + QStringLiteral("/run.sh"), "#!/bin/sh\n");
-        QVERIFY(Fs::setPermissions(src + QStringLiteral("/run.sh"), 0755));
-        writeFile(src + QStringLiteral("/sub/data.txt"), "d");
-        QVERIFY(QFile::link(outside.filePath(QStringLiteral("secret")), src + QStringLiteral("/escape")));
-        QVERIFY(QFile::link(outside.path(), src + QStringLiteral("/sub/folder")));
-        const QString dst = dir.filePath(QStringLiteral("dst"));
+        writeFile(outside.filePath("secret"), "outside");
+        const QString src = dir.filePath("src");
+        writeFile(src + "/run.sh", "#!/bin/sh\n");
+        QVERIFY(Fs::setPermissions(src + "/run.sh", 0755));
+        writeFile(src + "/sub/data.txt", "d");
+        QVERIFY(QFile::link(outside.filePath("secret"), src + "/escape"));
+        QVERIFY(QFile::link(outside.path(), src + "/sub/folder"));
+        const QString dst = dir.filePath("dst");
         Fs::copyItem(src, dst);
-        QVERIFY(Fs::isExecutable(dst + QStringLiteral("/run.sh")));
-        QCOMPARE(*Fs::tryRead(dst + QStringLiteral("/sub/data.txt")), QByteArray("d"));
-        QVERIFY(!Fs::itemExists(dst + QStringLiteral("/escape")));
+        QVERIFY(Fs::isExecutable(dst + "/run.sh"));
+        QCOMPARE(*Fs::tryRead(dst + "/sub/data.txt"), QByteArray("d"));
+        QVERIFY(!Fs::itemExists(dst + "/escape"));
 
         QVERIFY(Fs::remove(src));
         QVERIFY(!Fs::itemExists(src));
-        QCOMPARE(*Fs::tryRead(outside.filePath(QStringLiteral("secret"))), QByteArray("outside"));
+        QCOMPARE(*Fs::tryRead(outside.filePath("secret")), QByteArray("outside"));
     }
 
     void atomicWriteReplacesWhole() {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("f.cfg"));
+        const QString path = dir.filePath("f.cfg");
         Fs::writeAtomic(path, "one");
         Fs::writeAtomic(path, "two");
         QCOMPARE(*Fs::tryRead(path), QByteArray("two"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-        QVERIFY_THROWS_EXCEPTION(SkaldrunError,
-                                 Fs::writeAtomic(dir.filePath(QStringLiteral("no/such/dir/f")), "x"));
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, Fs::writeAtomic(dir.filePath("no/such/dir/f"), "x"));
     }
 
     void trashTakesTheItemAndNeverDropsItInTheWorkingFolder() {
@@ -101,63 +96,47 @@ private Q_SLOTS:
         QTemporaryDir work;
         const QString cwd = QDir::currentPath();
         QDir::setCurrent(work.path());
-        QTemporaryDir dir(TestHome::path() + QStringLiteral("/mods-XXXXXX"));
-        const QString mod = dir.filePath(QStringLiteral("SomeMod"));
-        writeFile(mod + QStringLiteral("/SomeMod.dll"), "x");
+        QTemporaryDir dir(TestHome::path() + "/mods-XXXXXX");
+        const QString mod = dir.filePath("SomeMod");
+        writeFile(mod + "/SomeMod.dll", "x");
         Trash::moveToTrash(mod);
         QDir::setCurrent(cwd);
         QVERIFY(!Fs::itemExists(mod));
         QVERIFY(
             QDir(work.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty());
-        QVERIFY(Fs::isDir(dataHome + QStringLiteral("/Trash/files/SomeMod")));
-        expectError({QStringLiteral("SomeMod")}, [&] { Trash::moveToTrash(mod); });
+        QVERIFY(Fs::isDir(dataHome + "/Trash/files/SomeMod"));
+        expectError({"SomeMod"}, [&] { Trash::moveToTrash(mod); });
     }
 
     void processMergesOutputAndCompletesOnLargeOutput() {
         const auto big =
-            Process::run(QStringLiteral("/bin/sh"),
-                         {QStringLiteral("-c"),
-                          QStringLiteral("head -c 10485760 /dev/zero | tr '\\0' a; echo err >&2; exit 3")});
+            Process::run("/bin/sh", {"-c", "head -c 10485760 /dev/zero | tr '\\0' a; echo err >&2; exit 3"});
         QCOMPARE(big.code, 3);
         QCOMPARE(big.out.size(), 10485760 + 4);
-        QVERIFY(big.out.endsWith(QStringLiteral("err\n")));
-        const auto binary = Process::run(QStringLiteral("/bin/sh"),
-                                         {QStringLiteral("-c"), QStringLiteral("printf '\\377\\376'")});
+        QVERIFY(big.out.endsWith("err\n"));
+        const auto binary = Process::run("/bin/sh", {"-c", "printf '\\377\\376'"});
         QCOMPARE(binary.code, 0);
         QCOMPARE(binary.out, QString()); // not UTF-8
-        const auto missing = Process::run(QStringLiteral("/no/such/tool"), {});
+        const auto missing = Process::run("/no/such/tool", {});
         QCOMPARE(missing.code, -1);
         QVERIFY(!missing.out.isEmpty());
     }
 
     void detachedProgramsAreSeenToFinish() {
-        const auto started = Process::startDetached(
-            QStringLiteral("/bin/sh"), {QStringLiteral("-c"), QStringLiteral("exit 0")}, TestHome::path());
+        const auto started = Process::startDetached("/bin/sh", {"-c", "exit 0"}, TestHome::path());
         QVERIFY(started.process.pid > 0);
         // Even where nobody reaps the finished program, it must not count as running.
         QTRY_VERIFY_WITH_TIMEOUT(!Process::isRunning(started.process), 5000);
-        const auto missing = Process::startDetached(QStringLiteral("/no/such/game"), {}, TestHome::path());
+        const auto missing = Process::startDetached("/no/such/game", {}, TestHome::path());
         QCOMPARE(missing.process.pid, 0);
         QVERIFY(!missing.error.isEmpty());
 
         // A process that started at another time holds the id: that is not our program.
-        const auto game = Process::startDetached(QStringLiteral("/bin/sh"),
-                                                 {QStringLiteral("-c"), QStringLiteral("exec sleep 10")}, {});
+        const auto game = Process::startDetached("/bin/sh", {"-c", "exec sleep 10"}, {});
         QVERIFY(Process::isRunning(game.process));
         QVERIFY(!Process::isRunning({game.process.pid, *game.process.startTime + 1}));
         ::kill(pid_t(game.process.pid), SIGKILL);
         QTRY_VERIFY_WITH_TIMEOUT(!Process::isRunning(game.process), 5000);
-    }
-
-    void defaultsRoundTrip() {
-        QVERIFY(!Defaults::string(QStringLiteral("gameDir")));
-        QVERIFY(!Defaults::boolean(QStringLiteral("setupCollapsed")));
-        Defaults::setString(QStringLiteral("gameDir"), QStringLiteral("/games/Valheim, with comma"));
-        Defaults::setBool(QStringLiteral("setupCollapsed"), true);
-        QCOMPARE(*Defaults::string(QStringLiteral("gameDir")), QStringLiteral("/games/Valheim, with comma"));
-        QVERIFY(Defaults::boolean(QStringLiteral("setupCollapsed")));
-        // Stored under the temporary home, never the real one.
-        QVERIFY(QFile::exists(TestHome::path() + QStringLiteral("/.config/Skaldrun/Skaldrun.conf")));
     }
 };
 

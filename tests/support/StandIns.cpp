@@ -2,27 +2,27 @@
 
 #include "platform/Fs.h"
 
-bool SteamStandIn::launch(const QUrl& url) const {
-    if (url.scheme() != QLatin1String("steam")) return false;
-    const QString config = QString::fromUtf8(World::read(m_world.localConfig())).toLower();
+namespace {
+
+// Steam opens steam://rungameid/892970: with launch options that start BepInEx's script and a
+// loader in place, BepInEx loads and writes its log. Returns whether it did.
+bool steamLaunches(const World& world) {
+    const QString config = QString::fromUtf8(World::read(world.localConfig())).toLower();
     const bool throughScript =
         config.contains(QLatin1String("launchoptions")) && config.contains(QLatin1String("bepinex"));
-    const bool loaderPresent = Fs::exists(m_world.gameDir() + QStringLiteral("/BepInEx/core/BepInEx.dll")) &&
-                               Fs::isExecutable(m_world.gameDir() + QStringLiteral("/start_game_bepinex.sh"));
+    const bool loaderPresent = Fs::exists(world.gameDir() + QStringLiteral("/BepInEx/core/BepInEx.dll")) &&
+                               Fs::isExecutable(world.gameDir() + QStringLiteral("/start_game_bepinex.sh"));
     if (!throughScript || !loaderPresent) return false;
-    m_world.writeLoaderLog();
+    world.writeLoaderLog();
     return true;
 }
 
-RunningApplication SteamStandIn::runningClient() {
-    return RunningApplication{QStringLiteral("com.valvesoftware.steam"),
-                              QStringLiteral("/Applications/Steam.app"), QStringLiteral("Steam")};
-}
+} // namespace
 
 bool StandInWorkspace::openUrl(const QUrl& url) {
     openedUrls.append(url);
     if (url.scheme() == QLatin1String("steam")) {
-        if (m_steam.launch(url)) ++launches;
+        if (steamLaunches(m_world)) ++launches;
         return true;
     }
     return m_desktop ? m_desktop->openUrl(url) : true;
@@ -41,12 +41,15 @@ void StandInWorkspace::reveal(const QString& path) {
 QList<RunningApplication> StandInWorkspace::runningApplications() {
     QList<RunningApplication> apps =
         m_desktop ? m_desktop->runningApplications() : QList<RunningApplication>();
-    apps.append(SteamStandIn::runningClient());
+    // How the running Steam client appears among running applications.
+    apps.append({QStringLiteral("com.valvesoftware.steam"), QStringLiteral("/Applications/Steam.app"),
+                 QStringLiteral("Steam")});
     return apps;
 }
 
 void StandInClipboard::setText(const QString& text) {
     texts.append(text);
     if (m_desktop) m_desktop->setText(text);
-    if (text.contains(QLatin1String("%command%"))) m_steam.pasteLaunchOptions(text);
+    // The player pastes a copied launch-options line into the game's properties in Steam.
+    if (text.contains(QLatin1String("%command%"))) m_world.setSteamLaunchOptions(text);
 }

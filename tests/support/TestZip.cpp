@@ -1,7 +1,8 @@
 #include "tests/support/TestZip.h"
 
+#include "tests/support/ModFixtures.h"
+
 #include <QFile>
-#include <QStringList>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -18,59 +19,7 @@ namespace {
     std::abort();
 }
 
-QByteArray utf8(const QString& text) {
-    return text.toUtf8();
-}
-
 } // namespace
-
-TestZip& TestZip::add(Entry entry) {
-    m_entries.append(std::move(entry));
-    return *this;
-}
-
-TestZip& TestZip::file(const QString& name, const QByteArray& data, int mode) {
-    Entry e;
-    e.name = utf8(name);
-    e.data = data;
-    e.mode = mode;
-    return add(std::move(e));
-}
-
-TestZip& TestZip::dir(const QString& name, int mode) {
-    Entry e;
-    e.name = utf8(name.endsWith(QLatin1Char('/')) ? name : name + QLatin1Char('/'));
-    e.isDir = true;
-    e.mode = mode;
-    return add(std::move(e));
-}
-
-TestZip& TestZip::symlink(const QString& name, const QString& target) {
-    Entry e;
-    e.name = utf8(name);
-    e.symlinkTarget = utf8(target);
-    return add(std::move(e));
-}
-
-TestZip& TestZip::filled(const QString& name, qint64 size, char byte) {
-    Entry e;
-    e.name = utf8(name);
-    e.fillSize = size;
-    e.fillByte = byte;
-    return add(std::move(e));
-}
-
-TestZip& TestZip::raw(const QByteArray& name, const QByteArray& data) {
-    Entry e;
-    e.name = name;
-    e.data = data;
-    return add(std::move(e));
-}
-
-TestZip& TestZip::stored(bool on) {
-    m_stored = on;
-    return *this;
-}
 
 QString TestZip::save(const QString& path) const {
     QFile::remove(path);
@@ -82,31 +31,19 @@ QString TestZip::save(const QString& path) const {
         archive_entry* entry = archive_entry_new();
         archive_entry_copy_pathname(entry, e.name.constData());
         archive_entry_set_mtime(entry, 1700000000, 0);
-        if (e.isDir) {
-            archive_entry_set_filetype(entry, AE_IFDIR);
-            archive_entry_set_perm(entry, e.mode >= 0 ? e.mode : 0755);
-            archive_entry_set_size(entry, 0);
-        } else if (!e.symlinkTarget.isEmpty()) {
-            archive_entry_set_filetype(entry, AE_IFLNK);
-            archive_entry_set_perm(entry, 0777);
-            archive_entry_copy_symlink(entry, e.symlinkTarget.constData());
-            archive_entry_set_size(entry, 0);
-        } else {
-            archive_entry_set_filetype(entry, AE_IFREG);
-            archive_entry_set_perm(entry, e.mode >= 0 ? e.mode : 0644);
-            archive_entry_set_size(entry, e.fillSize >= 0 ? e.fillSize : e.data.size());
-        }
+        const bool file = e.kind == Kind::file;
+        archive_entry_set_filetype(entry, file ? AE_IFREG : e.kind == Kind::dir ? AE_IFDIR : AE_IFLNK);
+        archive_entry_set_perm(entry, e.mode >= 0 ? e.mode : file ? 0644 : e.kind == Kind::dir ? 0755 : 0777);
+        if (e.kind == Kind::link) archive_entry_copy_symlink(entry, e.data.constData());
+        archive_entry_set_size(entry, !file ? 0 : e.zeros >= 0 ? e.zeros : e.data.size());
         if (archive_write_header(a, entry) != ARCHIVE_OK) broken(a, path);
-        if (e.fillSize >= 0) {
-            const std::vector<char> chunk(size_t(1) << 20, e.fillByte);
-            for (qint64 left = e.fillSize; left > 0;) {
-                const qint64 n = std::min<qint64>(left, qint64(chunk.size()));
-                if (archive_write_data(a, chunk.data(), size_t(n)) < 0) broken(a, path);
-                left -= n;
-            }
-        } else if (!e.isDir && e.symlinkTarget.isEmpty() && !e.data.isEmpty()) {
-            if (archive_write_data(a, e.data.constData(), size_t(e.data.size())) < 0) broken(a, path);
+        const std::vector<char> chunk(e.zeros >= 0 ? size_t(1) << 20 : 0, '\0');
+        for (qint64 left = e.zeros; left > 0; left -= qint64(chunk.size())) {
+            if (archive_write_data(a, chunk.data(), size_t(std::min<qint64>(left, qint64(chunk.size())))) < 0)
+                broken(a, path);
         }
+        if (file && e.zeros < 0 && archive_write_data(a, e.data.constData(), size_t(e.data.size())) < 0)
+            broken(a, path);
         archive_entry_free(entry);
     }
     if (archive_write_close(a) != ARCHIVE_OK) broken(a, path);
@@ -117,19 +54,11 @@ QString TestZip::save(const QString& path) const {
 QByteArray TestZip::dll(const QString& version, qsizetype size) {
     const QStringList parts = version.split(QLatin1Char('.'));
     auto part = [&](int i) { return i < parts.size() ? quint32(parts.at(i).toUInt()) : 0u; };
-    const quint32 ms = (part(0) << 16) | part(1);
-    const quint32 ls = (part(2) << 16) | part(3);
-    QByteArray bytes(std::max<qsizetype>(size, 256), '\0');
-    bytes[0] = 'M';
-    bytes[1] = 'Z';
     // The fixed file-information record near the end, where the resource section usually sits.
-    const qsizetype at = bytes.size() - 128;
-    const quint32 fields[4] = {0xFEEF04BD, 0x00010000, ms, ls};
-    for (int f = 0; f < 4; ++f) {
-        for (int b = 0; b < 4; ++b)
-            bytes[at + f * 4 + b] = char((fields[f] >> (8 * b)) & 0xFF);
-    }
-    return bytes;
+    const QByteArray record =
+        ModFixtures::versionRecord(0x00010000, (part(0) << 16) | part(1), (part(2) << 16) | part(3));
+    return "MZ" + QByteArray(std::max<qsizetype>(size, 256) - 130, '\0') + record +
+           QByteArray(128 - record.size(), '\0');
 }
 
 QByteArray TestZip::manifest(const QString& name, const QString& version, const QStringList& dependencies) {
@@ -162,8 +91,8 @@ TestZip TestZip::bepInExPack(const QString& version) {
         .file(QStringLiteral("icon.png"), QByteArray("\x89PNG\r\n\x1a\n", 8))
         .file(QStringLiteral("README.md"), "# BepInExPack for Valheim\n")
         .dir(w)
-        .executable(w + QStringLiteral("start_game_bepinex.sh"), launchScript())
-        .executable(w + QStringLiteral("start_server_bepinex.sh"), launchScript())
+        .file(w + QStringLiteral("start_game_bepinex.sh"), launchScript(), 0755)
+        .file(w + QStringLiteral("start_server_bepinex.sh"), launchScript(), 0755)
         .file(w + QStringLiteral("doorstop_config.ini"), "[UnityDoorstop]\nenabled=true\n")
         .file(w + QStringLiteral("winhttp.dll"), dll(QStringLiteral("3.4.0.0")))
         .file(w + QStringLiteral(".doorstop_version"), "3.4.0.0\n")

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // Builds real ZIP archives with libarchive's writer, the way mods and the BepInEx pack reach the
 // installer. Entries are written in the order they were added, names exactly as given (hostile
@@ -14,31 +15,34 @@
 //         .save(dir.filePath("mod.zip"));
 class TestZip {
 public:
-    struct Entry {
-        QByteArray name; // stored verbatim
-        QByteArray data; // for a file
-        bool isDir = false;
-        QByteArray symlinkTarget; // non-empty: a symbolic link to this path
-        int mode = -1;            // permission bits; -1 gives 0644 for files, 0755 for folders
-        qint64 fillSize = -1;     // >= 0: the data is this many copies of fillByte, streamed (big entries)
-        char fillByte = 0;
-    };
-
-    TestZip& add(Entry entry);
-    TestZip& file(const QString& name, const QByteArray& data = {}, int mode = -1);
-    TestZip& executable(const QString& name, const QByteArray& data) { return file(name, data, 0755); }
-    TestZip& dir(const QString& name, int mode = -1);
-    TestZip& symlink(const QString& name, const QString& target);
-    TestZip& filled(const QString& name, qint64 size, char byte = 0); // compresses to almost nothing
-    TestZip& raw(const QByteArray& name, const QByteArray& data = "x");
+    TestZip& file(const QString& name, const QByteArray& data = {}, int mode = -1) {
+        return add({name.toUtf8(), data, Kind::file, mode});
+    }
+    TestZip& dir(const QString& name, int mode = -1) {
+        return add({(name.endsWith(QLatin1Char('/')) ? name : name + QLatin1Char('/')).toUtf8(),
+                    {},
+                    Kind::dir,
+                    mode});
+    }
+    TestZip& symlink(const QString& name, const QString& target) {
+        return add({name.toUtf8(), target.toUtf8(), Kind::link});
+    }
+    // `size` zero bytes, streamed: compresses to almost nothing.
+    TestZip& filled(const QString& name, qint64 size) {
+        return add({name.toUtf8(), {}, Kind::file, -1, size});
+    }
+    TestZip& raw(const QByteArray& name, const QByteArray& data = "x") {
+        return add({name, data, Kind::file});
+    }
     // Stores every entry uncompressed instead of deflating it.
-    TestZip& stored(bool on = true);
+    TestZip& stored() {
+        m_stored = true;
+        return *this;
+    }
 
     // Writes the archive (replacing any file there) and returns its path. Aborts the test run
     // when libarchive refuses, which only a broken fixture does.
     QString save(const QString& path) const;
-
-    const QList<Entry>& entries() const { return m_entries; }
 
     // --- Realistic content ---
 
@@ -57,6 +61,19 @@ public:
     static TestZip repositoryMod(const QString& name, const QString& version, const QString& dllName = {});
 
 private:
+    enum class Kind { file, dir, link };
+    struct Entry {
+        QByteArray name; // stored verbatim
+        QByteArray data; // a file's bytes, a link's target
+        Kind kind = Kind::file;
+        int mode = -1;     // permission bits; -1 gives 0644 for files, 0755 for folders
+        qint64 zeros = -1; // >= 0: the data is this many zero bytes, streamed (big entries)
+    };
+    TestZip& add(Entry entry) {
+        m_entries.append(std::move(entry));
+        return *this;
+    }
+
     QList<Entry> m_entries;
     bool m_stored = false;
 };

@@ -53,59 +53,38 @@ World& World::build() {
 }
 
 World& World::buildSteam() {
-    const QByteArray vdf =
-        "\"libraryfolders\"\n{\n"
-        "\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" +
-        steamRoot().toUtf8() +
-        "\"\n"
-        "\t\t\"label\"\t\t\"\"\n\t\t\"contentid\"\t\t\"4410163371936532385\"\n"
-        "\t\t\"totalsize\"\t\t\"0\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"228980\"\t\t\"140990488\"\n\t\t}\n\t}\n"
-        "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" +
-        library().toUtf8() +
-        "\"\n"
-        "\t\t\"label\"\t\t\"Games\"\n\t\t\"contentid\"\t\t\"8829382911\"\n"
-        "\t\t\"apps\"\n\t\t{\n\t\t\t\"892970\"\t\t\"1643121942\"\n\t\t}\n\t}\n}\n";
-    write(steamRoot() + QStringLiteral("/config/libraryfolders.vdf"), vdf);
+    const QByteArray apps = "\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"%1\"\t\t\"140990488\"\n\t\t}\n\t}\n";
+    write(steamRoot() + QStringLiteral("/config/libraryfolders.vdf"),
+          "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + steamRoot().toUtf8() +
+              QByteArray(apps).replace("%1", "228980") + "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" +
+              library().toUtf8() + QByteArray(apps).replace("%1", "892970") + "}\n");
     QDir().mkpath(steamRoot() + QStringLiteral("/steamapps/common"));
     setSteamLaunchOptions(QString());
     return *this;
 }
 
 void World::setSteamLaunchOptions(const QString& options) const {
+    // The game's block stands after another app's that has launch options of its own.
     QByteArray escaped = options.toUtf8();
     escaped.replace("\\", "\\\\").replace("\"", "\\\"");
-    const QByteArray gameBlock =
-        options.isEmpty()
-            ? QByteArray("\t\t\t\t\t\"892970\"\n\t\t\t\t\t{\n\t\t\t\t\t\t\"LastPlayed\"\t\t\"1733400000\"\n"
-                         "\t\t\t\t\t}\n")
-            : "\t\t\t\t\t\"892970\"\n\t\t\t\t\t{\n\t\t\t\t\t\t\"LastPlayed\"\t\t\"1733400000\"\n"
-              "\t\t\t\t\t\t\"LaunchOptions\"\t\t\"" +
-                  escaped + "\"\n\t\t\t\t\t}\n";
-    const QByteArray vdf =
-        "\"UserLocalConfigStore\"\n{\n\t\"Software\"\n\t{\n\t\t\"Valve\"\n\t\t{\n\t\t\t\"Steam\"\n\t\t\t{\n"
-        "\t\t\t\t\"apps\"\n\t\t\t\t{\n"
-        "\t\t\t\t\t\"440\"\n\t\t\t\t\t{\n\t\t\t\t\t\t\"LaunchOptions\"\t\t\"-novid\"\n\t\t\t\t\t}\n" +
-        gameBlock + "\t\t\t\t}\n\t\t\t}\n\t\t}\n\t}\n}\n";
-    write(localConfig(), vdf);
+    const QByteArray launch =
+        options.isEmpty() ? QByteArray() : "\t\"LaunchOptions\"\t\t\"" + escaped + "\"\n";
+    write(localConfig(),
+          "\"UserLocalConfigStore\"\n{\n\"Software\"\n{\n\"Valve\"\n{\n\"Steam\"\n{\n\"apps\"\n{\n"
+          "\"440\"\n{\n\t\"LaunchOptions\"\t\t\"-novid\"\n}\n"
+          "\"892970\"\n{\n\t\"LastPlayed\"\t\t\"1733400000\"\n" +
+              launch + "}\n}\n}\n}\n}\n}\n");
 }
 
 World& World::buildGame() {
-    const QByteArray plist = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                             "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-                             "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
-                             "<plist version=\"1.0\">\n<dict>\n"
-                             "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n"
-                             "\t<key>CFBundleIdentifier</key>\n\t<string>unity.IronGate.Valheim</string>\n"
-                             "\t<key>CFBundleName</key>\n\t<string>Valheim</string>\n"
-                             "\t<key>CFBundleShortVersionString</key>\n\t<string>0.219.16</string>\n"
-                             "</dict>\n</plist>\n";
-    write(appBundle() + QStringLiteral("/Contents/Info.plist"), plist);
+    write(appBundle() + QStringLiteral("/Contents/Info.plist"),
+          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+          "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n"
+          "\t<key>CFBundleIdentifier</key>\n\t<string>unity.IronGate.Valheim</string>\n</dict>\n</plist>\n");
     // Stays running for a while, like the game, and remembers how it was started.
     write(executable(), "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/last-arguments.txt\"\nsleep 30\n");
-    QFile::setPermissions(executable(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                            QFileDevice::ExeOwner | QFileDevice::ReadGroup |
-                                            QFileDevice::ExeGroup | QFileDevice::ReadOther |
-                                            QFileDevice::ExeOther);
+    QFile::setPermissions(executable(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     write(gameDir() + QStringLiteral("/UnityPlayer.dylib"), QByteArray(1024, '\xCF'));
     return *this;
 }
@@ -124,23 +103,18 @@ void World::writeLoaderLog() const {
 }
 
 int World::quarantineLoaderFiles() const {
-    const QByteArray flag = "0083;6751f0a2;Safari;8F1E2C3D-4B5A-6978-8796-A5B4C3D2E1F0";
-    const QString name = Xattr::quarantineName();
     int flagged = 0;
     const auto mark = [&](const QString& path) {
-        if (Xattr::set(path, name, flag)) ++flagged;
+        if (Xattr::set(path, Xattr::quarantineName(),
+                       "0083;6751f0a2;Safari;8F1E2C3D-4B5A-6978-8796-A5B4C3D2E1F0"))
+            ++flagged;
+        return true;
     };
     for (const char* top : {"start_game_bepinex.sh", "start_server_bepinex.sh", "doorstop_config.ini",
                             "winhttp.dll", "changelog.txt", "doorstop_libs", "BepInEx"}) {
         const QString path = gameDir() + QLatin1Char('/') + QString::fromLatin1(top);
-        if (!Fs::itemExists(path)) continue;
-        mark(path);
-        if (Fs::isDir(path)) {
-            Fs::walk(path, [&](const Fs::Entry& entry) {
-                mark(entry.path);
-                return true;
-            });
-        }
+        if (Fs::itemExists(path)) mark(path);
+        if (Fs::isDir(path)) Fs::walk(path, [&](const Fs::Entry& entry) { return mark(entry.path); });
     }
     return flagged;
 }
