@@ -2,8 +2,8 @@
 
 #include "app/AppState.h"
 #include "ui/Icons.h"
-#include "ui/ShellKit.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Text.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -86,7 +86,7 @@ void CommandRow::setCommand(const QString& command) {
     if (command == m_command) return;
     m_command = command;
     static_cast<FittedLabel*>(m_text)->setFullText(command);
-    m_text->setToolTip(ShellKit::plainToolTip(command));
+    m_text->setToolTip(Text::plainToolTip(command));
 }
 
 void CommandRow::copy() {
