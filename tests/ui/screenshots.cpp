@@ -73,22 +73,8 @@ private Q_SLOTS:
         ModsPane pane(&w.start());
         pane.resize(560, 620);
         pane.show();
-        save(pane, "mods-installed.png");
         w.state->setBusyMessage(QStringLiteral("Installing Epic Runes (2 of 3)…"));
         save(pane, "mods-installed-busy.png");
-    }
-
-    void withoutTheLoader() {
-        ModsWorld w;
-        qputenv("SKALDRUN_MACHINE", "arm64");
-        ModsPane pane(&w.start());
-        pane.resize(560, 620);
-        pane.show();
-        save(pane, "mods-no-loader.png");
-        // No catalog, nothing loading: the failure panel.
-        BrowseView view(w.state.get(), w.state->thunder());
-        view.resize(560, 560);
-        save(view, "browse-failure.png");
     }
 
     void browseTab() {
@@ -105,9 +91,6 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(pane.browseView()->model()->rowCount() > 0, 10000);
         QTest::qWait(1500); // the icons of the rows on screen
         save(pane, "mods-browse.png");
-        pane.browseView()->findChild<QLineEdit*>(QStringLiteral("browse.search"))->setText("rune");
-        QTest::qWait(800);
-        save(pane, "mods-browse-search.png");
     }
 
     void configEditor() {
