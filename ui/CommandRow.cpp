@@ -71,12 +71,8 @@ CommandRow::CommandRow(AppState* state, QWidget* parent) : QWidget(parent), m_st
     m_button->setObjectName(QStringLiteral("copyButton"));
     m_button->setToolTip(QStringLiteral("Copy command"));
     m_button->setAutoRaise(true);
-    m_button->setCursor(Qt::PointingHandCursor);
     m_button->setIconSize(QSize(14, 14));
-    m_button->setStyleSheet(
-        QStringLiteral("QToolButton { border: none; padding: 2px; background: transparent; }"
-                       "QToolButton:pressed { background: %1; border-radius: 4px; }")
-            .arg(Theme::css(Theme::quaternary())));
+    Theme::setButtonStyle(m_button, Theme::ButtonStyle::borderless);
     row->addWidget(m_button, 0, Qt::AlignVCenter);
     connect(m_button, &QToolButton::clicked, this, &CommandRow::copy);
     setCopied(false);

@@ -72,7 +72,7 @@ public:
     // A folder mod with `enabled` and `disabled` DLLs and, when given, a manifest version.
     QString addFolderMod(const QString& folder, int enabled, int disabled = 0,
                          const QString& version = {}) const {
-        const QString dir = world.pluginsDir() + QLatin1Char('/') + folder;
+        QString dir = world.pluginsDir() + QLatin1Char('/') + folder;
         QDir().mkpath(dir);
         for (int i = 0; i < enabled + disabled; ++i)
             World::write(
@@ -91,8 +91,8 @@ public:
         return world.pluginsDir() + QLatin1Char('/') + folder;
     }
     QString addLooseDll(const QString& name, bool enabled = true) const {
-        const QString path = world.pluginsDir() + QLatin1Char('/') + name +
-                             (enabled ? QStringLiteral(".dll") : QStringLiteral(".dll.disabled"));
+        QString path = world.pluginsDir() + QLatin1Char('/') + name +
+                       (enabled ? QStringLiteral(".dll") : QStringLiteral(".dll.disabled"));
         World::write(path, ModFixtures::fakeDll(2, 1, 0, 0));
         return path;
     }

@@ -51,10 +51,6 @@ int rowOf(const BrowseModel& model, const QString& fullName) {
     return -1;
 }
 
-BrowseModel::Action action(const BrowseModel& model, int row) {
-    return BrowseModel::Action(model.data(model.index(row), BrowseModel::ActionRole).toInt());
-}
-
 QPoint buttonCentre(const BrowseView& view, int row) {
     const QRect rect = view.list()->visualRect(view.model()->index(row));
     return BrowseRow::actionRect(rect, view.model()->action(row)).center();
@@ -137,10 +133,10 @@ private Q_SLOTS:
         QVERIFY(w.loadCatalog());
         QTRY_VERIFY(!model.preparing());
         QCOMPARE(model.rowCount(), int(state.thunder()->packages().size()));
-        QCOMPARE(action(model, rowOf(model, "Runecraft-Epic_Runes")), BrowseModel::Action::update);
-        QCOMPARE(action(model, rowOf(model, "Skaldic-MapPins")), BrowseModel::Action::installed);
-        QCOMPARE(action(model, rowOf(model, "Mistwalker-Comfy_Tents")), BrowseModel::Action::installed);
-        QCOMPARE(action(model, rowOf(model, "Skaldic-QuickStack")), BrowseModel::Action::install);
+        QCOMPARE(model.action(rowOf(model, "Runecraft-Epic_Runes")), BrowseModel::Action::update);
+        QCOMPARE(model.action(rowOf(model, "Skaldic-MapPins")), BrowseModel::Action::installed);
+        QCOMPARE(model.action(rowOf(model, "Mistwalker-Comfy_Tents")), BrowseModel::Action::installed);
+        QCOMPARE(model.action(rowOf(model, "Skaldic-QuickStack")), BrowseModel::Action::install);
 
         model.setQuery(QStringLiteral("hearth"));
         QCOMPARE(model.rowCount(), 2); // Hearthworks' two packages, by owner

@@ -52,7 +52,7 @@ void reach(Shell& shell, Stage stage) {
 
 // What a view shows under a name: a step card's sentence ("card3") or badge ("badge2"), a
 // widget's tool tip ("name.toolTip"), a command row's command, a button's label, a label's text.
-QString shownText(const Shell& shell, QString name) {
+QString shownText(const Shell& shell, const QString& name) {
     if (name.startsWith("card")) return shell.card(name.mid(4).toInt())->subtitle();
     if (name.startsWith("badge")) return shell.card(name.mid(5).toInt())->badge().value_or("none");
     const bool tip = name.endsWith(".toolTip");
@@ -315,17 +315,11 @@ private Q_SLOTS:
         shell.installMod("Epic_Runes", "3.0.1");
         shell.refresh();
         QVERIFY(!shell.shown("settings.installHint") && shell.shown("settings.procedure"));
-        QAbstractButton* aside = shell.button("settings.moveModsAside");
-        QAbstractButton* back = shell.button("settings.moveModsBack");
-        QVERIFY(!shell.button("settings.restoreSaves")->isEnabled() && !back->isEnabled());
-
-        press(aside);
+        QVERIFY(!shell.button("settings.restoreSaves")->isEnabled());
+        // Moving aside and back is the journey's; here the one sentence it shows for a single item.
+        press(shell.button("settings.moveModsAside"));
         QCOMPARE(shell.text("settings.stashLine"), "1 item stashed in BepInEx/plugins-stash-capture");
         QCOMPARE(mark(shell.find("settings.step1")), "checkmark.circle.fill");
-        QCOMPARE(Theme::buttonStyle(back), Theme::ButtonStyle::prominent);
-        press(back);
-        QVERIFY(!shell.shown("settings.stashLine"));
-        QCOMPARE(Theme::buttonStyle(aside), Theme::ButtonStyle::prominent);
 
         press(shell.button("settings.backupSaves"));
         QVERIFY(shell.text("settings.lastBackup")
