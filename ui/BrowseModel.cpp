@@ -4,7 +4,7 @@
 #include "catalog/ThunderstoreStore.h"
 #include "config/ConfigStore.h"
 #include "platform/Async.h"
-#include "ui/ShellKit.h"
+#include "ui/widgets/Text.h"
 
 #include <QPointer>
 
@@ -46,7 +46,7 @@ QVariant BrowseModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return p.prettyName();
     case Qt::ToolTipRole:
-        return p.description.isEmpty() ? QVariant() : QVariant(ShellKit::plainToolTip(p.description));
+        return p.description.isEmpty() ? QVariant() : QVariant(Text::plainToolTip(p.description));
     case PackageIdRole:
         return p.id;
     case OwnerRole:

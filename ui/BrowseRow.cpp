@@ -98,7 +98,7 @@ void BrowseRow::paint(QPainter* p, const QStyleOptionViewItem& option, const QMo
         p->setBrush(Theme::controlBackground());
         p->drawRoundedRect(shape, cornerRadius, cornerRadius);
         if (option.state & QStyle::State_MouseOver) {
-            p->setBrush(QColor(0, 0, 0, 7));
+            p->setBrush(Theme::rowHover());
             p->drawRoundedRect(shape, cornerRadius, cornerRadius);
         }
         p->restore();
@@ -148,13 +148,13 @@ void BrowseRow::paint(QPainter* p, const QStyleOptionViewItem& option, const QMo
             p->setPen(Qt::NoPen);
             p->setBrush(pressed ? Theme::accent().darker(115) : Theme::accent());
             p->drawRoundedRect(shape, 6, 6);
-            p->setPen(Qt::white);
+            p->setPen(Theme::onAccent());
         } else {
             p->setPen(Qt::NoPen);
-            p->setBrush(QColor(0, 0, 0, 14));
+            p->setBrush(Theme::shadow());
             p->drawRoundedRect(shape.translated(0, 0.8), 6, 6);
-            p->setPen(QPen(QColor(0, 0, 0, 38), 1));
-            p->setBrush(pressed ? QColor(0xE6, 0xE6, 0xE6) : QColor(Qt::white));
+            p->setPen(QPen(Theme::hairline(), 1));
+            p->setBrush(pressed ? Theme::pressedFill() : Theme::controlBackground());
             p->drawRoundedRect(shape, 6, 6);
             p->setPen(Theme::primaryText());
         }

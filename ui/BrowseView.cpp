@@ -5,10 +5,13 @@
 #include "platform/Workspace.h"
 #include "ui/BrowseModel.h"
 #include "ui/BrowseRow.h"
-#include "ui/Controls.h"
 #include "ui/Icons.h"
 #include "ui/PackageIcons.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Divider.h"
+#include "ui/widgets/Make.h"
+#include "ui/widgets/SearchField.h"
+#include "ui/widgets/Spinner.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -104,7 +107,7 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     failureColumn->setSpacing(10);
     failureColumn->addStretch();
     auto* symbol = new QLabel(failure);
-    symbol->setPixmap(Controls::faintSymbol(QStringLiteral("wifi.exclamationmark"), 44, 0.45));
+    symbol->setPixmap(Icons::faint(QStringLiteral("wifi.exclamationmark"), 44, 0.45));
     symbol->setAlignment(Qt::AlignCenter);
     failureColumn->addWidget(symbol);
     m_failureText->setParent(failure);
@@ -115,9 +118,8 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     m_failureText->setWordWrap(true);
     m_failureText->setFixedWidth(380);
     failureColumn->addWidget(m_failureText, 0, Qt::AlignHCenter);
-    auto* tryAgain = new QPushButton(QStringLiteral("Try Again"), failure);
-    tryAgain->setObjectName(QStringLiteral("browse.tryAgain"));
-    Controls::makeBordered(tryAgain, false);
+    auto* tryAgain = Make::button(failure, QStringLiteral("browse.tryAgain"), QStringLiteral("Try Again"),
+                                  Theme::ButtonStyle::bordered);
     connect(tryAgain, &QPushButton::clicked, this, [this] {
         m_icons->retryFailed();
         m_store->loadIfNeeded(true);
@@ -136,7 +138,7 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     m_list->verticalScrollBar()->setSingleStep(24);
-    Controls::slimScrollBars(m_list);
+    Make::slimScrollBars(m_list);
     m_list->setMouseTracking(true);
     m_list->viewport()->setAttribute(Qt::WA_Hover);
     m_list->setStyleSheet(QStringLiteral("QListView { background: transparent; }"));

@@ -2,8 +2,8 @@
 
 #include "app/AppState.h"
 #include "ui/Icons.h"
-#include "ui/ShellKit.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Text.h"
 
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -71,12 +71,8 @@ CommandRow::CommandRow(AppState* state, QWidget* parent) : QWidget(parent), m_st
     m_button->setObjectName(QStringLiteral("copyButton"));
     m_button->setToolTip(QStringLiteral("Copy command"));
     m_button->setAutoRaise(true);
-    m_button->setCursor(Qt::PointingHandCursor);
     m_button->setIconSize(QSize(14, 14));
-    m_button->setStyleSheet(
-        QStringLiteral("QToolButton { border: none; padding: 2px; background: transparent; }"
-                       "QToolButton:pressed { background: %1; border-radius: 4px; }")
-            .arg(Theme::css(Theme::quaternary())));
+    Theme::setButtonStyle(m_button, Theme::ButtonStyle::borderless);
     row->addWidget(m_button, 0, Qt::AlignVCenter);
     connect(m_button, &QToolButton::clicked, this, &CommandRow::copy);
     setCopied(false);
@@ -86,7 +82,7 @@ void CommandRow::setCommand(const QString& command) {
     if (command == m_command) return;
     m_command = command;
     static_cast<FittedLabel*>(m_text)->setFullText(command);
-    m_text->setToolTip(ShellKit::plainToolTip(command));
+    m_text->setToolTip(Text::plainToolTip(command));
 }
 
 void CommandRow::copy() {

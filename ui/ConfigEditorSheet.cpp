@@ -5,10 +5,14 @@
 #include "platform/SkaldrunError.h"
 #include "ui/CatalogQuery.h"
 #include "ui/ConfigEntryRow.h"
-#include "ui/Controls.h"
 #include "ui/Icons.h"
-#include "ui/ShellKit.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Divider.h"
+#include "ui/widgets/InsetCard.h"
+#include "ui/widgets/Make.h"
+#include "ui/widgets/SearchField.h"
+#include "ui/widgets/Spinner.h"
+#include "ui/widgets/Text.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -122,7 +126,7 @@ ConfigEditorSheet::ConfigEditorSheet(AppState* state, const ModItem& mod, QWidge
     scroll->setObjectName(QStringLiteral("configEditor.list"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    Controls::slimScrollBars(scroll);
+    Make::slimScrollBars(scroll);
     scroll->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
     m_listContent = new QWidget;
     m_listContent->setObjectName(QStringLiteral("configEditor.list.content"));
@@ -153,10 +157,9 @@ ConfigEditorSheet::ConfigEditorSheet(AppState* state, const ModItem& mod, QWidge
     auto* footer = new QHBoxLayout;
     footer->setContentsMargins(18, 12, 18, 14);
     footer->setSpacing(10);
-    m_revert = new QPushButton(QStringLiteral("Revert to Original"), this);
-    m_revert->setObjectName(QStringLiteral("configEditor.revert"));
+    m_revert = Make::button(this, QStringLiteral("configEditor.revert"), QStringLiteral("Revert to Original"),
+                            Theme::ButtonStyle::bordered);
     m_revert->setToolTip(QStringLiteral("Restore the config as it was before any edits made here"));
-    Controls::makeBordered(m_revert, false);
     connect(m_revert, &QPushButton::clicked, this, &ConfigEditorSheet::confirmRevert);
     footer->addWidget(m_revert);
     auto* note = new QLabel(QStringLiteral("Changes apply the next time Valheim starts."), this);
@@ -164,15 +167,13 @@ ConfigEditorSheet::ConfigEditorSheet(AppState* state, const ModItem& mod, QWidge
     Theme::style(note, Theme::TextStyle::caption, Theme::tertiaryText());
     footer->addWidget(note);
     footer->addStretch();
-    m_cancel = new QPushButton(QStringLiteral("Close"), this);
-    m_cancel->setObjectName(QStringLiteral("configEditor.cancel"));
-    Controls::makeBordered(m_cancel, false);
+    m_cancel = Make::button(this, QStringLiteral("configEditor.cancel"), QStringLiteral("Close"),
+                            Theme::ButtonStyle::bordered);
     m_cancel->setMinimumWidth(80);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     footer->addWidget(m_cancel);
-    m_save = new QPushButton(QStringLiteral("Save"), this);
-    m_save->setObjectName(QStringLiteral("configEditor.save"));
-    Controls::makeProminent(m_save, false);
+    m_save = Make::button(this, QStringLiteral("configEditor.save"), QStringLiteral("Save"),
+                          Theme::ButtonStyle::prominent);
     m_save->setMinimumWidth(80);
     m_save->setDefault(true);
     connect(m_save, &QPushButton::clicked, this, &ConfigEditorSheet::save);
@@ -272,7 +273,7 @@ void ConfigEditorSheet::confirmRevert() {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Warning);
     box->setText(QStringLiteral("Revert to original settings?"));
-    ShellKit::setPlainInformativeText(
+    Text::setPlainInformativeText(
         box, QStringLiteral("This restores %1 to the copy saved when you first opened it here. "
                             "Your customized values will be lost.")
                  .arg(url ? Fs::fileName(*url) : QStringLiteral("the file")));
@@ -293,7 +294,7 @@ void ConfigEditorSheet::showSaveError(const QString& text) {
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Warning);
     box->setText(QStringLiteral("Couldn't save"));
-    ShellKit::setPlainInformativeText(box, text);
+    Text::setPlainInformativeText(box, text);
     box->addButton(QMessageBox::Ok);
     connect(box, &QMessageBox::finished, this, [this] { m_saveError.reset(); });
     box->open();

@@ -1,7 +1,7 @@
 #include "ui/ConfigEntryRow.h"
 
-#include "ui/Controls.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Switch.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -40,10 +40,11 @@ QLineEdit* roundedField(const QString& name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
     field->setStyleSheet(
-        QStringLiteral("QLineEdit { background: white; border: 1px solid %1; border-radius: 5px;"
+        QStringLiteral("QLineEdit { background: %3; border: 1px solid %1; border-radius: 5px;"
                        " padding: 2px 6px; }"
                        "QLineEdit:focus { border: 1px solid %2; }")
-            .arg(Theme::css(QColor(0, 0, 0, 45)), Theme::css(Theme::accent())));
+            .arg(Theme::css(Theme::hairline()), Theme::css(Theme::accent()),
+                 Theme::css(Theme::controlBackground())));
     return field;
 }
 

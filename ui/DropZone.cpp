@@ -1,9 +1,10 @@
 #include "ui/DropZone.h"
 
 #include "app/AppState.h"
-#include "ui/Controls.h"
 #include "ui/Icons.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Make.h"
+#include "ui/widgets/Spinner.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,19 +21,13 @@ namespace {
 
 constexpr int zoneHeight = 92;
 
-QColor mix(const QColor& a, const QColor& b, qreal t) {
-    QColor c;
-    c.setRgbF(a.redF() + (b.redF() - a.redF()) * t, a.greenF() + (b.greenF() - a.greenF()) * t,
-              a.blueF() + (b.blueF() - a.blueF()) * t, a.alphaF() + (b.alphaF() - a.alphaF()) * t);
-    return c;
-}
-
 } // namespace
 
 DropZone::DropZone(AppState* state, QWidget* parent)
     : QWidget(parent), m_state(state), m_animation(new QVariantAnimation(this)),
       m_faces(new QStackedWidget(this)), m_arrow(new QLabel(this)), m_busyText(new QLabel(this)),
-      m_spinner(new Spinner(16, this)), m_progress(new QProgressBar(this)) {
+      m_spinner(new Spinner(16, this)),
+      m_progress(Make::progressBar(this, QStringLiteral("dropZone.progress"), QSize(0, 5))) {
     setObjectName(QStringLiteral("dropZone"));
     setFixedHeight(zoneHeight);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -41,7 +36,7 @@ DropZone::DropZone(AppState* state, QWidget* parent)
     connect(m_animation, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
         m_blend = v.toReal();
         m_arrow->setPixmap(Icons::pixmap(QStringLiteral("arrow.down.doc"), 24,
-                                         mix(Theme::secondaryText(), Theme::accent(), m_blend)));
+                                         Theme::mix(Theme::secondaryText(), Theme::accent(), m_blend)));
         update();
     });
 
@@ -92,15 +87,8 @@ DropZone::DropZone(AppState* state, QWidget* parent)
     busyRow->addStretch();
     busyColumn->addLayout(busyRow);
     m_progress->setParent(busy);
-    m_progress->setObjectName(QStringLiteral("dropZone.progress"));
     m_progress->setRange(0, 1000);
-    m_progress->setTextVisible(false);
-    m_progress->setFixedHeight(5);
     m_progress->setMaximumWidth(320);
-    m_progress->setStyleSheet(
-        QStringLiteral("QProgressBar { background: %1; border: none; border-radius: 2px; }"
-                       "QProgressBar::chunk { background: %2; border-radius: 2px; }")
-            .arg(Theme::css(QColor(0, 0, 0, 20)), Theme::css(Theme::accent())));
     busyColumn->addWidget(m_progress, 0, Qt::AlignHCenter);
     busyColumn->addStretch();
     m_faces->addWidget(busy);
@@ -144,11 +132,11 @@ void DropZone::paintEvent(QPaintEvent*) {
     QColor targetFill = Theme::accent();
     targetFill.setAlphaF(0.10);
     p.setPen(Qt::NoPen);
-    p.setBrush(mix(idleFill, targetFill, m_blend));
+    p.setBrush(Theme::mix(idleFill, targetFill, m_blend));
     p.drawRoundedRect(r, 10, 10);
     QColor idleLine = Theme::separator();
     idleLine.setAlphaF(std::min(1.0, idleLine.alphaF() * 2.2)); // a dashed hairline needs more weight to read
-    QPen pen(mix(idleLine, Theme::accent(), m_blend), stroke);
+    QPen pen(Theme::mix(idleLine, Theme::accent(), m_blend), stroke);
     pen.setDashPattern({6 / stroke, 4 / stroke});
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);

@@ -86,4 +86,15 @@ QPixmap numberedCircle(int number, int size, const QColor& color) {
     return image;
 }
 
+QPixmap faint(const QString& name, int size, qreal opacity) {
+    const QPixmap source = pixmap(name, size);
+    QPixmap faint(source.size());
+    faint.setDevicePixelRatio(source.devicePixelRatio());
+    faint.fill(Qt::transparent);
+    QPainter p(&faint);
+    p.setOpacity(opacity);
+    p.drawPixmap(0, 0, source);
+    return faint;
+}
+
 } // namespace Icons

@@ -1,7 +1,5 @@
 #include "ui/MainWindow.h"
 
-#include "ui/ShellKit.h"
-
 #include "app/AppState.h"
 #include "ui/AlertPresenter.h"
 #include "ui/AppTitle.h"
@@ -31,7 +29,7 @@ MainWindow::MainWindow(AppState* state, QWidget* parent) : QMainWindow(parent), 
     m_split->setChildrenCollapsible(false);
     m_split->setHandleWidth(1);
     m_split->setStyleSheet(
-        QStringLiteral("QSplitter::handle { background: %1; }").arg(Theme::css(QColor(0, 0, 0, 40))));
+        QStringLiteral("QSplitter::handle { background: %1; }").arg(Theme::css(Theme::hairline())));
     m_steps = new StepsPane(m_state, m_split);
     m_steps->setMinimumWidth(400);
     m_steps->setMaximumWidth(560);
@@ -59,7 +57,7 @@ MainWindow::MainWindow(AppState* state, QWidget* parent) : QMainWindow(parent), 
 QAction* MainWindow::addToolbarButton(const QString& objectName, const QString& text, const QString& symbol,
                                       const QString& toolTip) {
     QToolBar* bar = findChild<QToolBar*>(QStringLiteral("toolbar"));
-    auto* action = new QAction(Icons::tinted(symbol, QColor(0x4A, 0x4A, 0x4F)), text, this);
+    auto* action = new QAction(Icons::tinted(symbol, Theme::toolbarSymbol()), text, this);
     action->setObjectName(objectName);
     action->setToolTip(toolTip);
     bar->addAction(action);
@@ -84,9 +82,9 @@ void MainWindow::buildToolbar() {
             "QToolButton:hover { background: %4; }"
             "QToolButton:pressed { background: %5; }"
             "QToolButton:disabled { color: %6; }")
-            .arg(Theme::css(QColor(0xF6, 0xF6, 0xF6)), Theme::css(QColor(0, 0, 0, 40)),
-                 Theme::css(Theme::primaryText()), Theme::css(QColor(0, 0, 0, 18)),
-                 Theme::css(QColor(0, 0, 0, 34)), Theme::css(Theme::tertiaryText())));
+            .arg(Theme::css(Theme::toolbarBackground()), Theme::css(Theme::hairline()),
+                 Theme::css(Theme::primaryText()), Theme::css(Theme::hoverFill()),
+                 Theme::css(Theme::pressedTint()), Theme::css(Theme::tertiaryText())));
     QFont labelFont = Theme::font(Theme::TextStyle::caption);
     bar->setFont(labelFont);
     addToolBar(Qt::TopToolBarArea, bar);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ShellKit.h"
+#include "ui/widgets/DeferredRender.h"
 
 #include "ui/SettingsSheet.h"
 
@@ -43,7 +43,7 @@ private:
     void render();
 
     AppState* m_state;
-    ShellKit::DeferredRender m_render{this, [this] { render(); }};
+    DeferredRender m_render{this, [this] { render(); }};
     bool m_shownOnce = false;
     QTimer m_ticker;
     QSplitter* m_split = nullptr;

@@ -1,9 +1,10 @@
 #include "ui/ModRow.h"
 
 #include "app/AppState.h"
-#include "ui/Controls.h"
 #include "ui/Icons.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Make.h"
+#include "ui/widgets/Switch.h"
 
 #include <QContextMenuEvent>
 #include <QHBoxLayout>
@@ -44,7 +45,9 @@ ModRow::ModRow(AppState* state, const ModItem& mod, QWidget* parent)
 
     m_config->setIcon(Icons::tinted(QStringLiteral("gearshape"), Theme::secondaryText()));
     m_config->setToolTip(QStringLiteral("Edit this mod's settings"));
-    Controls::makeBordered(m_config);
+    Make::style(m_config, Theme::ButtonStyle::bordered, Theme::ControlSize::small);
+    // Tighter than a bordered button elsewhere: the row is only as tall as its two lines of text.
+    m_config->setStyleSheet(m_config->styleSheet() + QStringLiteral("QPushButton { padding: 2px 8px; }"));
     connect(m_config, &QPushButton::clicked, this, [this] { Q_EMIT configRequested(m_mod); });
     row->addWidget(m_config);
 

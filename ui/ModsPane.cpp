@@ -6,13 +6,16 @@
 #include "ui/BrowseView.h"
 #include "ui/BuildSettings.h"
 #include "ui/ConfigEditorSheet.h"
-#include "ui/Controls.h"
 #include "ui/DropZone.h"
 #include "ui/Icons.h"
 #include "ui/ModRow.h"
 #include "ui/SetupBubble.h"
 #include "ui/ShaderFixBanner.h"
 #include "ui/Theme.h"
+#include "ui/widgets/InsetCard.h"
+#include "ui/widgets/Make.h"
+#include "ui/widgets/Placeholder.h"
+#include "ui/widgets/SegmentedControl.h"
 
 #include <QDragEnterEvent>
 #include <QHBoxLayout>
@@ -21,7 +24,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -51,13 +53,9 @@ QString stashSentence(int n) {
 
 } // namespace
 
-ModsPane::ModsPane(AppState* state, QWidget* parent)
-    : QWidget(parent), m_state(state), m_updateTimer(new QTimer(this)) {
+ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(state) {
     setObjectName(QStringLiteral("modsPane"));
     setAcceptDrops(true);
-    m_updateTimer->setSingleShot(true);
-    m_updateTimer->setInterval(0);
-    connect(m_updateTimer, &QTimer::timeout, this, &ModsPane::refreshView);
 
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -112,9 +110,9 @@ ModsPane::ModsPane(AppState* state, QWidget* parent)
     m_captureBanner->setObjectName(QStringLiteral("modsPane.captureBanner"));
     m_captureBanner->title()->setText(QStringLiteral("Shader-cache capture in progress"));
     m_captureBanner->message()->setObjectName(QStringLiteral("modsPane.captureBanner.message"));
-    auto* moveBack = new QPushButton(QStringLiteral("Move Mods Back"), m_captureBanner);
-    moveBack->setObjectName(QStringLiteral("modsPane.moveModsBack"));
-    Controls::makeProminent(moveBack);
+    auto* moveBack = Make::button(m_captureBanner, QStringLiteral("modsPane.moveModsBack"),
+                                  QStringLiteral("Move Mods Back"), Theme::ButtonStyle::prominent,
+                                  Theme::ControlSize::small);
     connect(moveBack, &QPushButton::clicked, m_state, &AppState::restoreModsAfterCapture);
     m_captureBanner->addButton(moveBack);
     m_captureWrap = padded(m_captureBanner, 12, 0, 12, 8, installed);
@@ -141,7 +139,7 @@ ModsPane::ModsPane(AppState* state, QWidget* parent)
     m_scroll->setObjectName(QStringLiteral("modsPane.modList"));
     m_scroll->setWidgetResizable(true);
     m_scroll->setFrameShape(QFrame::NoFrame);
-    Controls::slimScrollBars(m_scroll);
+    Make::slimScrollBars(m_scroll);
     m_scroll->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
     auto* listContent = new QWidget;
     listContent->setObjectName(QStringLiteral("modsPane.modList.content"));
@@ -206,11 +204,11 @@ void ModsPane::setTab(Tab tab) {
 }
 
 void ModsPane::scheduleUpdate() {
-    if (!m_updateTimer->isActive()) m_updateTimer->start();
+    m_render.schedule();
 }
 
 void ModsPane::refreshView() {
-    m_updateTimer->stop();
+    m_render.rendered();
     const AppState& s = *m_state;
     const bool installedTab = m_tab == Tab::installed;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inventory/ModScanner.h"
+#include "ui/widgets/DeferredRender.h"
 
 #include <QHash>
 #include <QPointer>
@@ -19,7 +20,6 @@ class QLabel;
 class QPushButton;
 class QScrollArea;
 class QStackedWidget;
-class QTimer;
 class QToolButton;
 class SegmentedControl;
 class SetupBubble;
@@ -66,7 +66,7 @@ private:
     QPointer<ConfigEditorSheet> m_configSheet;
     bool m_shown = false;
     bool m_modsDirty = true;
-    QTimer* m_updateTimer;
+    DeferredRender m_render{this, [this] { refreshView(); }};
 
     SetupBubble* m_bubble;
     SegmentedControl* m_tabs;

@@ -4,10 +4,13 @@
 #include "discovery/Outside.h"
 #include "ui/AlertPresenter.h"
 #include "ui/CommandRow.h"
-#include "ui/FlowLayout.h"
 #include "ui/Icons.h"
-#include "ui/ShellKit.h"
+#include "ui/StepCard.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Divider.h"
+#include "ui/widgets/FlowLayout.h"
+#include "ui/widgets/Make.h"
+#include "ui/widgets/Text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +18,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 using Theme::ButtonStyle;
@@ -27,15 +29,13 @@ constexpr int markSize = 18;
 
 QLabel* wrapped(QWidget* parent, const QString& name, TextStyle style, const QColor& color,
                 const QString& text) {
-    QLabel* l = ShellKit::label(parent, name, style, color, QFont::Normal, true);
+    QLabel* l = Make::label(parent, name, style, color, QFont::Normal, true);
     l->setText(text);
     return l;
 }
 
 QPushButton* smallButton(QWidget* parent, const QString& name, const QString& text, ButtonStyle style) {
-    QPushButton* b = ShellKit::button(parent, name, text, style);
-    Theme::setSmall(b);
-    return b;
+    return Make::button(parent, name, text, style, Theme::ControlSize::small);
 }
 
 } // namespace
@@ -59,46 +59,38 @@ SettingsSheet::SettingsSheet(AppState* state, QWidget* parent) : QDialog(parent)
     headerRow->setContentsMargins(12, 12, 12, 12);
     headerRow->setSpacing(8);
     headerRow->addWidget(
-        ShellKit::symbolLabel(header, QStringLiteral("gearshape.fill"), 16, Theme::secondaryText()));
-    QLabel* title = ShellKit::label(header, QStringLiteral("settings.title"), TextStyle::headline);
+        Make::symbolLabel(header, QStringLiteral("gearshape.fill"), 16, Theme::secondaryText()));
+    QLabel* title = Make::label(header, QStringLiteral("settings.title"), TextStyle::headline);
     title->setText(QStringLiteral("Settings"));
     headerRow->addWidget(title);
     headerRow->addStretch(1);
     layout->addWidget(header);
-    layout->addWidget(ShellKit::divider(this));
+    layout->addWidget(new Divider(this, Theme::paneSeparator()));
 
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("settings.scroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->verticalScrollBar()->setStyleSheet(ShellKit::scrollBarSheet());
+    Make::slimScrollBars(scroll);
     scroll->viewport()->setAutoFillBackground(false);
     scroll->setWidget(buildSection());
     layout->addWidget(scroll, 1);
-    layout->addWidget(ShellKit::divider(this));
+    layout->addWidget(new Divider(this, Theme::paneSeparator()));
 
     auto* footer = new QWidget(this);
     auto* footerRow = new QHBoxLayout(footer);
     footerRow->setContentsMargins(12, 12, 12, 12);
     footerRow->setSpacing(8);
-    m_busyBar = new QProgressBar(footer);
-    m_busyBar->setObjectName(QStringLiteral("settings.busy"));
-    m_busyBar->setTextVisible(false);
-    m_busyBar->setFixedSize(72, 6);
-    m_busyBar->setStyleSheet(
-        QStringLiteral("QProgressBar { border: none; border-radius: 3px; background: %1; }"
-                       "QProgressBar::chunk { border-radius: 3px; background: %2; }")
-            .arg(Theme::css(QColor(0, 0, 0, 30)), Theme::css(Theme::accent())));
+    m_busyBar = Make::progressBar(footer, QStringLiteral("settings.busy"), QSize(72, 6));
     footerRow->addWidget(m_busyBar, 0, Qt::AlignVCenter);
-    m_footerText = new ShellKit::ElidedLabel(footer);
+    m_footerText = new ElidedLabel(footer);
     m_footerText->setObjectName(QStringLiteral("settings.footerText"));
     Theme::style(m_footerText, TextStyle::caption, Theme::secondaryText());
     footerRow->addWidget(m_footerText, 1);
     auto* done = new QPushButton(QStringLiteral("Done"), footer);
     done->setObjectName(QStringLiteral("settings.done"));
     done->setDefault(true);
-    ShellKit::setButtonStyle(done, ButtonStyle::prominent);
+    Theme::setButtonStyle(done, ButtonStyle::prominent);
     done->setMinimumWidth(72);
     footerRow->addWidget(done);
     layout->addWidget(footer);
@@ -120,8 +112,8 @@ QWidget* SettingsSheet::stepRow(QWidget* parent, int number, QLabel** mark, QWid
     markLabel->setObjectName(QStringLiteral("mark"));
     markLabel->setFixedSize(22, markSize);
     markLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    markLabel->setPixmap(ShellKit::markPixmap(number, false, markSize));
-    markLabel->setProperty("symbol", ShellKit::markSymbol(number, false));
+    markLabel->setPixmap(StepCard::markPixmap(number, false, markSize));
+    markLabel->setProperty("symbol", StepCard::markSymbol(number, false));
     layout->addWidget(markLabel, 0, Qt::AlignTop);
     auto* column = new QWidget(row);
     auto* columnLayout = new QVBoxLayout(column);
@@ -149,8 +141,8 @@ QWidget* SettingsSheet::buildSection() {
     column->setContentsMargins(16, 14, 16, 16);
     column->setSpacing(8);
 
-    QLabel* title = ShellKit::label(card, QStringLiteral("settings.sectionTitle"), TextStyle::body, QColor(),
-                                    QFont::DemiBold);
+    QLabel* title = Make::label(card, QStringLiteral("settings.sectionTitle"), TextStyle::body, QColor(),
+                                QFont::DemiBold);
     title->setText(QStringLiteral("Rebuild the Vanilla Shader Cache"));
     column->addWidget(title);
     column->addWidget(
@@ -165,8 +157,8 @@ QWidget* SettingsSheet::buildSection() {
     m_baselineIcon = new QLabel(card);
     m_baselineIcon->setFixedSize(13, 13);
     baseline->addWidget(m_baselineIcon, 0, Qt::AlignVCenter);
-    m_baselineText = ShellKit::label(card, QStringLiteral("settings.baseline"), TextStyle::caption,
-                                     Theme::secondaryText(), QFont::Normal, true);
+    m_baselineText = Make::label(card, QStringLiteral("settings.baseline"), TextStyle::caption,
+                                 Theme::secondaryText(), QFont::Normal, true);
     baseline->addWidget(m_baselineText, 1);
     column->addLayout(baseline);
 
@@ -176,8 +168,8 @@ QWidget* SettingsSheet::buildSection() {
     hintRow->setContentsMargins(0, 4, 0, 0);
     hintRow->setSpacing(6);
     hintRow->addWidget(
-        ShellKit::symbolLabel(m_installHint, QStringLiteral("exclamationmark.triangle"), 14, Theme::orange()),
-        0, Qt::AlignTop);
+        Make::symbolLabel(m_installHint, QStringLiteral("exclamationmark.triangle"), 14, Theme::orange()), 0,
+        Qt::AlignTop);
     hintRow->addWidget(
         wrapped(m_installHint, QStringLiteral("settings.installHintText"), TextStyle::callout,
                 Theme::orange(),
@@ -210,15 +202,15 @@ QWidget* SettingsSheet::buildSection() {
     buttons1->layout()->addWidget(m_moveAside);
     buttons1->layout()->addWidget(m_backup);
     content->layout()->addWidget(buttons1);
-    m_stashLine = ShellKit::label(content, QStringLiteral("settings.stashLine"), TextStyle::caption,
-                                  Theme::secondaryText());
+    m_stashLine = Make::label(content, QStringLiteral("settings.stashLine"), TextStyle::caption,
+                              Theme::secondaryText());
     content->layout()->addWidget(m_stashLine);
     content->layout()->addWidget(
         wrapped(content, QString(), TextStyle::caption, Theme::secondaryText(),
                 QStringLiteral("Back up first: if the game saves while mods are unloaded, "
                                "modded items and buildings vanish from those saves.")));
-    m_lastBackup = ShellKit::label(content, QStringLiteral("settings.lastBackup"), TextStyle::caption2,
-                                   Theme::tertiaryText());
+    m_lastBackup = Make::label(content, QStringLiteral("settings.lastBackup"), TextStyle::caption2,
+                               Theme::tertiaryText());
     content->layout()->addWidget(m_lastBackup);
     connect(m_moveAside, &QPushButton::clicked, m_state, &AppState::stashModsForCapture);
     connect(m_backup, &QPushButton::clicked, m_state, &AppState::backupSaves);
@@ -281,7 +273,7 @@ SettingsSheet::~SettingsSheet() {
 QString SettingsSheet::restoreMessage() const {
     const std::optional<QDateTime>& date = m_state->snapshot().lastSaveBackupDate;
     return QStringLiteral("This replaces your current worlds and characters with the backup") +
-           (date ? QStringLiteral(" from ") + ShellKit::mediumDateTime(*date) : QString()) +
+           (date ? QStringLiteral(" from ") + Text::mediumDateTime(*date) : QString()) +
            QStringLiteral(". Anything saved since then will be overwritten.");
 }
 
@@ -329,8 +321,7 @@ void SettingsSheet::render() {
     m_baselineIcon->setProperty("symbol", baselineSymbol);
     m_baselineText->setText(
         haveBaseline
-            ? QStringLiteral("Current baseline built ") +
-                  ShellKit::mediumDateTime(*s.snapshot().shaderCacheDate)
+            ? QStringLiteral("Current baseline built ") + Text::mediumDateTime(*s.snapshot().shaderCacheDate)
             : QStringLiteral("No baseline cache yet — ShaderHelperForMac creates one on its first launch."));
 
     const bool installed = s.shaderHelperInstalled();
@@ -338,9 +329,9 @@ void SettingsSheet::render() {
     m_procedure->setVisible(installed);
 
     const bool parked = stashed > 0;
-    m_step1Mark->setPixmap(ShellKit::markPixmap(1, parked, markSize));
-    m_step1Mark->setProperty("symbol", ShellKit::markSymbol(1, parked));
-    ShellKit::restyle(m_moveAside, parked ? ButtonStyle::bordered : ButtonStyle::prominent);
+    m_step1Mark->setPixmap(StepCard::markPixmap(1, parked, markSize));
+    m_step1Mark->setProperty("symbol", StepCard::markSymbol(1, parked));
+    Theme::setButtonStyle(m_moveAside, parked ? ButtonStyle::bordered : ButtonStyle::prominent);
     m_moveAside->setEnabled(!parked && !busy);
     m_backup->setEnabled(s.snapshot().savesPresent && !busy);
     m_stashLine->setVisible(parked);
@@ -350,13 +341,13 @@ void SettingsSheet::render() {
     const std::optional<QDateTime>& backupDate = s.snapshot().lastSaveBackupDate;
     m_lastBackup->setVisible(backupDate.has_value());
     if (backupDate)
-        m_lastBackup->setText(QStringLiteral("Last backup: ") + ShellKit::mediumDateTime(*backupDate) +
+        m_lastBackup->setText(QStringLiteral("Last backup: ") + Text::mediumDateTime(*backupDate) +
                               QStringLiteral(" · 5 most recent are kept"));
 
     m_launch->setEnabled(stashed >= 1);
     m_consoleHint->setVisible(!s.consoleEnabled());
 
-    ShellKit::restyle(m_moveBack, parked ? ButtonStyle::prominent : ButtonStyle::bordered);
+    Theme::setButtonStyle(m_moveBack, parked ? ButtonStyle::prominent : ButtonStyle::bordered);
     m_moveBack->setEnabled(stashed >= 1 && !busy);
     m_restore->setEnabled(backupDate.has_value() && !busy);
 

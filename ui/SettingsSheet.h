@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/ShellKit.h"
+#include "ui/widgets/DeferredRender.h"
+#include "ui/widgets/ElidedLabel.h"
 
 #include <QDialog>
 
@@ -35,7 +36,7 @@ private:
 
     AppState* m_state;
     AlertPresenter* m_alerts;
-    ShellKit::DeferredRender m_render{this, [this] { render(); }};
+    DeferredRender m_render{this, [this] { render(); }};
     // Owned here: cleared when it finishes, before it is deleted; deleted with the sheet while
     // the sheet is still whole (as a child it would go when only a QWidget is left of the sheet).
     QMessageBox* m_confirm = nullptr;
@@ -54,5 +55,5 @@ private:
     QPushButton* m_moveBack = nullptr;
     QPushButton* m_restore = nullptr;
     QProgressBar* m_busyBar = nullptr;
-    ShellKit::ElidedLabel* m_footerText = nullptr;
+    ElidedLabel* m_footerText = nullptr;
 };

@@ -2,8 +2,8 @@
 
 #include "app/AppState.h"
 #include "ui/Icons.h"
-#include "ui/ShellKit.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Make.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -25,11 +25,11 @@ SetupBubble::SetupBubble(AppState* state, QWidget* parent) : QPushButton(parent)
     m_icon = new QLabel(this);
     m_icon->setObjectName(QStringLiteral("setupBubble.icon"));
     m_icon->setFixedSize(bubbleIconSize, bubbleIconSize);
-    m_label = ShellKit::label(this, QStringLiteral("setupBubble.label"), Theme::TextStyle::callout, QColor(),
-                              QFont::Medium);
+    m_label = Make::label(this, QStringLiteral("setupBubble.label"), Theme::TextStyle::callout, QColor(),
+                          QFont::Medium);
     m_label->setText(QStringLiteral("Setup"));
-    m_count = ShellKit::label(this, QStringLiteral("setupBubble.count"), Theme::TextStyle::callout,
-                              Theme::secondaryText(), QFont::Medium);
+    m_count = Make::label(this, QStringLiteral("setupBubble.count"), Theme::TextStyle::callout,
+                          Theme::secondaryText(), QFont::Medium);
     for (QLabel* part : {m_icon, m_label, m_count}) {
         part->setAttribute(Qt::WA_TransparentForMouseEvents);
         row->addWidget(part, 0, Qt::AlignVCenter);

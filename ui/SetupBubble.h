@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ShellKit.h"
+#include "ui/widgets/DeferredRender.h"
 
 #include <QPushButton>
 
@@ -26,7 +26,7 @@ private:
     void render();
 
     AppState* m_state;
-    ShellKit::DeferredRender m_render{this, [this] { render(); }};
+    DeferredRender m_render{this, [this] { render(); }};
     bool m_allDone = false;
     QLabel* m_icon;
     QLabel* m_label;

@@ -1,8 +1,8 @@
 #include "ui/ShaderFixBanner.h"
 
 #include "app/AppState.h"
-#include "ui/Controls.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Make.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,9 +21,9 @@ ShaderFixBanner::ShaderFixBanner(AppState* state, QWidget* parent)
     learnMore->setAutoDefault(false);
     connect(learnMore, &QPushButton::clicked, m_state, &AppState::openShaderHelperPage);
     addButton(learnMore);
-    m_installFix = new QPushButton(QStringLiteral("Install Fix"), this);
-    m_installFix->setObjectName(QStringLiteral("shaderFixBanner.installFix"));
-    Controls::makeProminent(m_installFix);
+    m_installFix =
+        Make::button(this, QStringLiteral("shaderFixBanner.installFix"), QStringLiteral("Install Fix"),
+                     Theme::ButtonStyle::prominent, Theme::ControlSize::small);
     connect(m_installFix, &QPushButton::clicked, m_state, &AppState::installShaderHelper);
     addButton(m_installFix);
     sync();

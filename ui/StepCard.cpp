@@ -1,7 +1,8 @@
 #include "ui/StepCard.h"
 
-#include "ui/ShellKit.h"
+#include "ui/Icons.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Make.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,12 +33,10 @@ StepCard::StepCard(int number, const QString& title, QWidget* parent) : QFrame(p
 
     auto* titleRow = new QHBoxLayout;
     titleRow->setSpacing(6);
-    m_title =
-        ShellKit::label(this, QStringLiteral("title"), Theme::TextStyle::body, QColor(), QFont::DemiBold);
+    m_title = Make::label(this, QStringLiteral("title"), Theme::TextStyle::body, QColor(), QFont::DemiBold);
     m_title->setText(title);
     titleRow->addWidget(m_title);
-    m_badge =
-        ShellKit::label(this, QStringLiteral("badge"), Theme::TextStyle::caption2, Theme::secondaryText());
+    m_badge = Make::label(this, QStringLiteral("badge"), Theme::TextStyle::caption2, Theme::secondaryText());
     const int badgeHeight = m_badge->fontMetrics().height() + 4;
     m_badge->setFixedHeight(badgeHeight);
     m_badge->setStyleSheet(QStringLiteral("QLabel { background: %1; border-radius: %2px; padding: 0 6px; }")
@@ -48,8 +47,8 @@ StepCard::StepCard(int number, const QString& title, QWidget* parent) : QFrame(p
     titleRow->addStretch(1);
     m_column->addLayout(titleRow);
 
-    m_subtitle = ShellKit::label(this, QStringLiteral("subtitle"), Theme::TextStyle::callout,
-                                 Theme::secondaryText(), QFont::Normal, true);
+    m_subtitle = Make::label(this, QStringLiteral("subtitle"), Theme::TextStyle::callout,
+                             Theme::secondaryText(), QFont::Normal, true);
     m_subtitle->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_column->addWidget(m_subtitle);
 
@@ -69,8 +68,8 @@ std::optional<QString> StepCard::badge() const {
 void StepCard::setDone(bool done) {
     if (m_markShown && done == m_done) return;
     m_done = done;
-    m_mark->setPixmap(ShellKit::markPixmap(m_number, done, markSize));
-    m_mark->setProperty("symbol", ShellKit::markSymbol(m_number, done));
+    m_mark->setPixmap(StepCard::markPixmap(m_number, done, markSize));
+    m_mark->setProperty("symbol", StepCard::markSymbol(m_number, done));
     m_mark->setAccessibleName(done ? QStringLiteral("Done") : QStringLiteral("Step %1").arg(m_number));
 }
 
@@ -100,4 +99,14 @@ void StepCard::paintEvent(QPaintEvent*) {
     stroke.setAlphaF(stroke.alphaF() * 0.6f);
     painter.setPen(QPen(stroke, 1));
     painter.drawPath(path);
+}
+
+QString StepCard::markSymbol(int number, bool done) {
+    return done ? QStringLiteral("checkmark.circle.fill")
+                : QString::number(number) + QStringLiteral(".circle");
+}
+
+QPixmap StepCard::markPixmap(int number, bool done, int size) {
+    return done ? Icons::pixmap(QStringLiteral("checkmark.circle.fill"), size, Theme::green())
+                : Icons::numberedCircle(number, size, Theme::secondaryText());
 }

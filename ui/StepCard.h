@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QPixmap>
 #include <QString>
 
 #include <optional>
@@ -27,6 +28,10 @@ public:
     void setBadge(const std::optional<QString>& badge);
     // The step's control area; the card takes it over. Hiding it leaves no gap.
     void setControls(QWidget* controls);
+
+    // The symbol name of a step's mark: "checkmark.circle.fill" when done, else "{n}.circle".
+    static QString markSymbol(int number, bool done);
+    static QPixmap markPixmap(int number, bool done, int size);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -4,11 +4,13 @@
 #include "discovery/Quarantine.h"
 #include "discovery/Sys.h"
 #include "ui/CommandRow.h"
-#include "ui/FlowLayout.h"
 #include "ui/Icons.h"
-#include "ui/ShellKit.h"
 #include "ui/StepCard.h"
 #include "ui/Theme.h"
+#include "ui/widgets/Divider.h"
+#include "ui/widgets/FlowLayout.h"
+#include "ui/widgets/Make.h"
+#include "ui/widgets/Text.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -16,7 +18,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -67,8 +68,7 @@ StepsPane::StepsPane(AppState* state, QWidget* parent) : QWidget(parent), m_stat
     scroll->setObjectName(QStringLiteral("steps.scroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->verticalScrollBar()->setStyleSheet(ShellKit::scrollBarSheet());
+    Make::slimScrollBars(scroll);
     scroll->viewport()->setAutoFillBackground(false);
     auto* content = new QWidget(scroll);
     content->setAutoFillBackground(false);
@@ -95,7 +95,7 @@ StepsPane::StepsPane(AppState* state, QWidget* parent) : QWidget(parent), m_stat
     scroll->setWidget(content);
     layout->addWidget(scroll, 1);
 
-    layout->addWidget(ShellKit::divider(this));
+    layout->addWidget(new Divider(this, Theme::paneSeparator()));
     layout->addWidget(buildFooter());
 
     connect(m_state, &AppState::changed, this, &StepsPane::scheduleRender);
@@ -109,23 +109,16 @@ QWidget* StepsPane::buildHeader() {
     auto* left = new QVBoxLayout;
     left->setSpacing(6);
     QLabel* title =
-        ShellKit::label(header, QStringLiteral("steps.title"), TextStyle::title2, QColor(), QFont::DemiBold);
+        Make::label(header, QStringLiteral("steps.title"), TextStyle::title2, QColor(), QFont::DemiBold);
     title->setText(QStringLiteral("Setup"));
     left->addWidget(title);
     auto* progressRow = new QHBoxLayout;
     progressRow->setSpacing(8);
-    m_progress = new QProgressBar(header);
-    m_progress->setObjectName(QStringLiteral("steps.progress"));
+    m_progress = Make::progressBar(header, QStringLiteral("steps.progress"), QSize(150, 6));
     m_progress->setRange(0, 7);
-    m_progress->setTextVisible(false);
-    m_progress->setFixedSize(150, 6);
-    m_progress->setStyleSheet(
-        QStringLiteral("QProgressBar { border: none; border-radius: 3px; background: %1; }"
-                       "QProgressBar::chunk { border-radius: 3px; background: %2; }")
-            .arg(Theme::css(QColor(0, 0, 0, 30)), Theme::css(Theme::accent())));
     progressRow->addWidget(m_progress, 0, Qt::AlignVCenter);
-    m_progressText = ShellKit::label(header, QStringLiteral("steps.progressText"), TextStyle::caption,
-                                     Theme::secondaryText());
+    m_progressText =
+        Make::label(header, QStringLiteral("steps.progressText"), TextStyle::caption, Theme::secondaryText());
     progressRow->addWidget(m_progressText, 1, Qt::AlignVCenter);
     left->addLayout(progressRow);
     layout->addLayout(left, 1);
@@ -147,11 +140,10 @@ QWidget* StepsPane::buildFooter() {
     auto* layout = new QHBoxLayout(footer);
     layout->setContentsMargins(16, 8, 16, 8);
     layout->setSpacing(6);
-    layout->addWidget(
-        ShellKit::symbolLabel(footer, QStringLiteral("info.circle"), 13, Theme::secondaryText()), 0,
-        Qt::AlignTop);
-    m_footer = ShellKit::label(footer, QStringLiteral("steps.footer"), TextStyle::caption,
-                               Theme::secondaryText(), QFont::Normal, true);
+    layout->addWidget(Make::symbolLabel(footer, QStringLiteral("info.circle"), 13, Theme::secondaryText()), 0,
+                      Qt::AlignTop);
+    m_footer = Make::label(footer, QStringLiteral("steps.footer"), TextStyle::caption, Theme::secondaryText(),
+                           QFont::Normal, true);
     layout->addWidget(m_footer, 1);
     return footer;
 }
@@ -160,10 +152,10 @@ void StepsPane::buildStep1(StepCard* card) {
     QWidget* area = column(card, QStringLiteral("step1.controls"));
     m_step1Controls = row(area, QStringLiteral("step1.row"));
     area->layout()->addWidget(m_step1Controls);
-    auto* detect = ShellKit::button(m_step1Controls, QStringLiteral("step1.autoDetect"),
-                                    QStringLiteral("Auto-Detect"), ButtonStyle::automatic);
-    auto* choose = ShellKit::button(m_step1Controls, QStringLiteral("step1.chooseFolder"),
-                                    QStringLiteral("Choose Folder…"), ButtonStyle::automatic);
+    auto* detect = Make::button(m_step1Controls, QStringLiteral("step1.autoDetect"),
+                                QStringLiteral("Auto-Detect"), ButtonStyle::automatic);
+    auto* choose = Make::button(m_step1Controls, QStringLiteral("step1.chooseFolder"),
+                                QStringLiteral("Choose Folder…"), ButtonStyle::automatic);
     m_step1Controls->layout()->addWidget(detect);
     m_step1Controls->layout()->addWidget(choose);
     connect(detect, &QPushButton::clicked, m_state, &AppState::autoDetectGame);
@@ -172,8 +164,8 @@ void StepsPane::buildStep1(StepCard* card) {
 
 void StepsPane::buildStep2(StepCard* card) {
     m_step2Controls = column(card, QStringLiteral("step2.controls"));
-    m_installRosetta = ShellKit::button(m_step2Controls, QStringLiteral("step2.installRosetta"),
-                                        QStringLiteral("Install Rosetta 2"), ButtonStyle::prominent);
+    m_installRosetta = Make::button(m_step2Controls, QStringLiteral("step2.installRosetta"),
+                                    QStringLiteral("Install Rosetta 2"), ButtonStyle::prominent);
     m_step2Controls->layout()->addWidget(m_installRosetta);
     m_step2Controls->layout()->setAlignment(m_installRosetta, Qt::AlignLeft);
     m_rosettaCommand = new CommandRow(m_state, m_step2Controls);
@@ -188,14 +180,14 @@ void StepsPane::buildStep3(StepCard* card) {
     m_step3Controls = row(area, QStringLiteral("step3.row"));
     area->layout()->addWidget(m_step3Controls);
     QLayout* layout = m_step3Controls->layout();
-    m_fixScript = ShellKit::button(m_step3Controls, QStringLiteral("step3.fixScript"),
-                                   QStringLiteral("Fix Script"), ButtonStyle::prominent);
-    m_installBep = ShellKit::button(m_step3Controls, QStringLiteral("step3.install"),
-                                    QStringLiteral("Download & Install"), ButtonStyle::prominent);
-    auto* fromZip = ShellKit::button(m_step3Controls, QStringLiteral("step3.installFromZip"),
-                                     QStringLiteral("Install from Zip…"), ButtonStyle::automatic);
-    auto* manual = ShellKit::button(m_step3Controls, QStringLiteral("step3.getManually"),
-                                    QStringLiteral("Get it manually"), ButtonStyle::link);
+    m_fixScript = Make::button(m_step3Controls, QStringLiteral("step3.fixScript"),
+                               QStringLiteral("Fix Script"), ButtonStyle::prominent);
+    m_installBep = Make::button(m_step3Controls, QStringLiteral("step3.install"),
+                                QStringLiteral("Download & Install"), ButtonStyle::prominent);
+    auto* fromZip = Make::button(m_step3Controls, QStringLiteral("step3.installFromZip"),
+                                 QStringLiteral("Install from Zip…"), ButtonStyle::automatic);
+    auto* manual = Make::button(m_step3Controls, QStringLiteral("step3.getManually"),
+                                QStringLiteral("Get it manually"), ButtonStyle::link);
     for (QWidget* w : {static_cast<QWidget*>(m_fixScript), static_cast<QWidget*>(m_installBep),
                        static_cast<QWidget*>(fromZip), static_cast<QWidget*>(manual)})
         layout->addWidget(w);
@@ -211,7 +203,7 @@ StepsPane::ActionWithCommand StepsPane::actionWithCommand(StepCard* card, int st
     const QString prefix = QStringLiteral("step%1.").arg(step);
     ActionWithCommand parts;
     parts.controls = column(card, prefix + QStringLiteral("controls"));
-    parts.button = ShellKit::button(parts.controls, prefix + action, label, ButtonStyle::prominent);
+    parts.button = Make::button(parts.controls, prefix + action, label, ButtonStyle::prominent);
     parts.controls->layout()->addWidget(parts.button);
     parts.controls->layout()->setAlignment(parts.button, Qt::AlignLeft);
     parts.command = new CommandRow(m_state, parts.controls);
@@ -243,20 +235,20 @@ void StepsPane::buildStep6(StepCard* card) {
     m_launchOptions = new CommandRow(m_state, area);
     m_launchOptions->setObjectName(QStringLiteral("step6.command"));
     layout->addWidget(m_launchOptions);
-    m_copyLaunchOptions = ShellKit::button(area, QStringLiteral("step6.copyLaunchOptions"),
-                                           QStringLiteral("Copy Launch Options"), ButtonStyle::prominent);
+    m_copyLaunchOptions = Make::button(area, QStringLiteral("step6.copyLaunchOptions"),
+                                       QStringLiteral("Copy Launch Options"), ButtonStyle::prominent);
     layout->addWidget(m_copyLaunchOptions);
     layout->setAlignment(m_copyLaunchOptions, Qt::AlignLeft);
     m_console = checkBox(area, QStringLiteral("step6.console"),
                          QStringLiteral("Enable the in-game console (adds -console)"));
     layout->addWidget(m_console);
-    m_changedNote = ShellKit::label(area, QStringLiteral("step6.changedNote"), TextStyle::caption2,
-                                    Theme::tertiaryText(), QFont::Normal, true);
+    m_changedNote = Make::label(area, QStringLiteral("step6.changedNote"), TextStyle::caption2,
+                                Theme::tertiaryText(), QFont::Normal, true);
     m_changedNote->setText(
         QStringLiteral("Changed the checkbox? Copy the line above and paste it into Steam again."));
     layout->addWidget(m_changedNote);
-    m_instruction = ShellKit::label(area, QStringLiteral("step6.instruction"), TextStyle::caption,
-                                    Theme::secondaryText(), QFont::Normal, true);
+    m_instruction = Make::label(area, QStringLiteral("step6.instruction"), TextStyle::caption,
+                                Theme::secondaryText(), QFont::Normal, true);
     m_instruction->setText(
         QStringLiteral("In Steam: right-click Valheim → Properties… → General → paste into "
                        "Launch Options, then close the window."));
@@ -274,10 +266,10 @@ void StepsPane::buildStep7(StepCard* card) {
     QWidget* area = column(card, QStringLiteral("step7.controls"));
     QWidget* buttons = row(area, QStringLiteral("step7.row"));
     area->layout()->addWidget(buttons);
-    m_launch = ShellKit::button(buttons, QStringLiteral("step7.launch"), QStringLiteral("Launch Valheim"),
-                                ButtonStyle::automatic);
-    auto* recheck = ShellKit::button(buttons, QStringLiteral("step7.recheck"), QStringLiteral("Re-check"),
-                                     ButtonStyle::automatic);
+    m_launch = Make::button(buttons, QStringLiteral("step7.launch"), QStringLiteral("Launch Valheim"),
+                            ButtonStyle::automatic);
+    auto* recheck = Make::button(buttons, QStringLiteral("step7.recheck"), QStringLiteral("Re-check"),
+                                 ButtonStyle::automatic);
     buttons->layout()->addWidget(m_launch);
     buttons->layout()->addWidget(recheck);
     connect(m_launch, &QPushButton::clicked, m_state, &AppState::launchValheim);
@@ -344,11 +336,11 @@ void StepsPane::render() {
             s.snapshot().appBundleName.value_or(QStringLiteral("Valheim.app")) + QStringLiteral("."));
     }
     m_fixScript->setVisible(needsFix);
-    m_installBep->setText(ShellKit::buttonText(s.snapshot().bepFilesPresent
-                                                   ? QStringLiteral("Reinstall / Update")
-                                                   : QStringLiteral("Download & Install")));
-    ShellKit::restyle(m_installBep,
-                      s.snapshot().bepFilesPresent ? ButtonStyle::bordered : ButtonStyle::prominent);
+    m_installBep->setText(Text::buttonLabel(s.snapshot().bepFilesPresent
+                                                ? QStringLiteral("Reinstall / Update")
+                                                : QStringLiteral("Download & Install")));
+    Theme::setButtonStyle(m_installBep,
+                          s.snapshot().bepFilesPresent ? ButtonStyle::bordered : ButtonStyle::prominent);
     m_step3Controls->setEnabled(s.stepGame() && !busy);
 
     // 4. Enable Rosetta Translation
@@ -406,7 +398,7 @@ void StepsPane::render() {
             : QStringLiteral("The one manual step: Steam has to start the game through BepInEx's "
                              "script."));
     m_launchOptions->setCommand(s.launchOptionsString());
-    ShellKit::restyle(m_copyLaunchOptions, steamDone ? ButtonStyle::bordered : ButtonStyle::prominent);
+    Theme::setButtonStyle(m_copyLaunchOptions, steamDone ? ButtonStyle::bordered : ButtonStyle::prominent);
     m_console->setChecked(s.consoleEnabled());
     m_changedNote->setVisible(steamDone);
     m_instruction->setVisible(!steamDone);
@@ -418,7 +410,7 @@ void StepsPane::render() {
     card(7)->setSubtitle(
         s.stepVerify()
             ? QStringLiteral("Modded launch confirmed — BepInEx last wrote its log ") +
-                  (s.snapshot().logDate ? ShellKit::mediumDateTime(*s.snapshot().logDate) : QString()) +
+                  (s.snapshot().logDate ? Text::mediumDateTime(*s.snapshot().logDate) : QString()) +
                   QStringLiteral(".")
             : QStringLiteral("Start the game once. When BepInEx loads, it writes "
                              "BepInEx/LogOutput.log — that file is the proof."));

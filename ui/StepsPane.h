@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ShellKit.h"
+#include "ui/widgets/DeferredRender.h"
 
 #include <QWidget>
 
@@ -45,7 +45,7 @@ private:
     void render();
 
     AppState* m_state;
-    ShellKit::DeferredRender m_render{this, [this] { render(); }};
+    DeferredRender m_render{this, [this] { render(); }};
 
     QProgressBar* m_progress = nullptr;
     QLabel* m_progressText = nullptr;

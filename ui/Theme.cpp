@@ -70,6 +70,67 @@ QColor windowBackground() {
     return QColor(0xEC, 0xEC, 0xEC);
 }
 
+QColor paneSeparator() {
+    return QColor(0, 0, 0, 52);
+}
+QColor hairline() {
+    return QColor(0, 0, 0, 40);
+}
+QColor controlEdge() {
+    return QColor(0, 0, 0, 64);
+}
+QColor faintEdge() {
+    return QColor(0, 0, 0, 20);
+}
+QColor shadow() {
+    return QColor(0, 0, 0, 26);
+}
+QColor track() {
+    return QColor(0, 0, 0, 30);
+}
+QColor fieldFill() {
+    return QColor(0, 0, 0, 14);
+}
+QColor rowHover() {
+    return QColor(0, 0, 0, 7);
+}
+QColor hoverFill() {
+    return QColor(0, 0, 0, 18);
+}
+QColor pressedTint() {
+    return QColor(0, 0, 0, 34);
+}
+QColor pressedFill() {
+    return QColor(0xE6, 0xE6, 0xE6);
+}
+QColor disabledFill() {
+    return QColor(255, 255, 255, 140);
+}
+QColor onAccent() {
+    return QColor(0xFF, 0xFF, 0xFF);
+}
+QColor scroller() {
+    return QColor(0, 0, 0, 64);
+}
+QColor scrollerHover() {
+    return QColor(0, 0, 0, 102);
+}
+QColor toolbarBackground() {
+    return QColor(0xF6, 0xF6, 0xF6);
+}
+QColor toolbarSymbol() {
+    return QColor(0x4A, 0x4A, 0x4F);
+}
+
+QColor mix(const QColor& from, const QColor& to, qreal t) {
+    QColor c;
+    c.setRgbF(float(from.redF() + (to.redF() - from.redF()) * t),
+              float(from.greenF() + (to.greenF() - from.greenF()) * t),
+              float(from.blueF() + (to.blueF() - from.blueF()) * t),
+              float(from.alphaF() + (to.alphaF() - from.alphaF()) * t));
+    return c;
+}
+
 QString css(const QColor& c) {
     return QStringLiteral("rgba(%1, %2, %3, %4)")
         .arg(c.red())
@@ -89,7 +150,7 @@ void apply(QApplication& app) {
     p.setColor(QPalette::ButtonText, primaryText());
     p.setColor(QPalette::Button, QColor(0xFA, 0xFA, 0xFA));
     p.setColor(QPalette::Highlight, accent());
-    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::HighlightedText, onAccent());
     p.setColor(QPalette::Link, accent());
     p.setColor(QPalette::PlaceholderText, tertiaryText());
     p.setColor(QPalette::Disabled, QPalette::ButtonText, tertiaryText());
@@ -126,19 +187,29 @@ void style(QLabel* label, TextStyle textStyle, const QColor& color, QFont::Weigh
 }
 
 void setButtonStyle(QAbstractButton* button, ButtonStyle buttonStyle) {
+    const QVariant current = button->property(styleProperty);
+    if (current.isValid() && ButtonStyle(current.toInt()) == buttonStyle) return;
     button->setProperty(styleProperty, int(buttonStyle));
     QString sheet;
     switch (buttonStyle) {
     case ButtonStyle::automatic:
     case ButtonStyle::bordered:
+        // The Mac's bordered push button: white, a hairline border a shade darker at the bottom.
+        sheet = QStringLiteral("QPushButton { background: %1; color: %2; border: 1px solid %3;"
+                               " border-bottom-color: %4; border-radius: 5px; padding: 3px 10px; }"
+                               "QPushButton:pressed { background: %5; }"
+                               "QPushButton:disabled { color: %6; background: %7; border-color: %8; }")
+                    .arg(css(controlBackground()), css(primaryText()), css(hairline()), css(controlEdge()),
+                         css(pressedFill()), css(tertiaryText()), css(disabledFill()), css(faintEdge()));
         break;
     case ButtonStyle::prominent:
         sheet = QStringLiteral(
-                    "QPushButton { background: %1; color: white; border: 1px solid %2; border-radius: 5px;"
+                    "QPushButton { background: %1; color: %5; border: 1px solid %2; border-radius: 5px;"
                     " padding: 3px 10px; font-weight: 500; }"
                     "QPushButton:pressed { background: %2; }"
                     "QPushButton:disabled { background: %3; color: %4; border-color: %3; }")
-                    .arg(css(accent()), css(accent().darker(120)), css(quaternary()), css(tertiaryText()));
+                    .arg(css(accent()), css(accent().darker(120)), css(quaternary()), css(tertiaryText()),
+                         css(onAccent()));
         break;
     case ButtonStyle::borderless:
         sheet = QStringLiteral("QAbstractButton { border: none; background: transparent; padding: 2px; }"

@@ -24,12 +24,12 @@
 #include "ui/BrowseView.h"
 #include "ui/ConfigEditorSheet.h"
 #include "ui/ConfigEntryRow.h"
-#include "ui/Controls.h"
 #include "ui/MainWindow.h"
 #include "ui/ModsPane.h"
 #include "ui/PackageIcons.h"
 #include "ui/StepCard.h"
 #include "ui/StepsPane.h"
+#include "ui/widgets/Switch.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -3,26 +3,18 @@
 #include "app/AppState.h"
 #include "catalog/ThunderstoreStore.h"
 #include "install/Installer.h"
-#include "platform/Defaults.h"
 #include "tests/support/LoopbackServer.h"
 #include "tests/support/ModFixtures.h"
 #include "tests/support/ModelWorld.h"
-#include "tests/support/RecordingDoubles.h"
-#include "tests/support/TestMain.h"
 #include "tests/support/TestZip.h"
-#include "tests/support/World.h"
 #include "ui/MainWindow.h"
 #include "ui/StepsPane.h"
 #include "ui/Theme.h"
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QThreadPool>
 
 // The GUI tests' main: the temporary home and a QApplication with the app's look.
 // The symbols live in the static UI library's resources, which the linker drops unless asked for.
@@ -39,20 +31,42 @@
         return QTest::qExec(&tc, argc, argv);                                                                \
     }
 
-// The model over a made-up Mac home with Steam, the game and its saves, plus what the mods pane
-// looks at: the BepInEx files, mods in the plugins folder, config files, the capture stash.
+// Lets every status probe finish and publish, and every view re-render.
+inline void settle() {
+    for (int i = 0; i < 3; ++i) {
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
+// The model over a made-up Mac home with Steam, the game and its saves (unless told otherwise),
+// plus what the views look at: the BepInEx files, mods, config files, the capture stash.
 class ModsWorld : public Harness {
 public:
-    ModsWorld() { world.build(); }
+    explicit ModsWorld(bool withGame = true) {
+        if (withGame) world.build();
+    }
 
     // The loader's three files, as the probe looks for them.
     void installLoader() const {
-        World::write(world.gameDir() + QStringLiteral("/BepInEx/core/BepInEx.dll"),
-                     TestZip::dll(QStringLiteral("5.4.2202")));
-        World::write(world.gameDir() + QStringLiteral("/doorstop_libs/libdoorstop_x64.dylib"),
-                     QByteArray(64, 'D'));
-        World::write(world.gameDir() + QStringLiteral("/start_game_bepinex.sh"), TestZip::launchScript());
+        World::write(game("BepInEx/core/BepInEx.dll"), TestZip::dll(QStringLiteral("5.4.2202")));
+        World::write(game("doorstop_libs/libdoorstop_x64.dylib"), QByteArray(64, 'D'));
+        World::write(game("start_game_bepinex.sh"), TestZip::launchScript());
         QDir().mkpath(world.pluginsDir());
+    }
+    // The BepInEx pack as the app's installer puts it in place, its launch script fixed for the Mac.
+    void installBepInEx() const { installZip(TestZip::bepInExPack(), "pack"); }
+    // The launch script as the pack ships it, as a pack copied in by hand leaves it.
+    void unpatchScript() const { World::write(game("start_game_bepinex.sh"), TestZip::launchScript()); }
+    void installMod(const QString& name, const QString& version) const {
+        installZip(TestZip::repositoryMod(name, version), name);
+    }
+    // Everything the seven steps check, done the way Steam, BepInEx and the player would.
+    void completeSetup() const {
+        installBepInEx();
+        world.setSteamLaunchOptions(state->launchOptionsString());
+        world.writeLoaderLog();
     }
 
     // A folder mod with `enabled` and `disabled` DLLs and, when given, a manifest version.
@@ -60,24 +74,21 @@ public:
                          const QString& version = {}) const {
         QString dir = world.pluginsDir() + QLatin1Char('/') + folder;
         QDir().mkpath(dir);
-        for (int i = 0; i < enabled; ++i)
-            World::write(dir +
-                             QStringLiteral("/%1%2.dll").arg(folder).arg(i ? QString::number(i) : QString()),
-                         ModFixtures::fakeDll(1, 0, 0, 0));
-        for (int i = 0; i < disabled; ++i)
-            World::write(dir + QStringLiteral("/%1Off%2.dll.disabled").arg(folder).arg(i),
-                         ModFixtures::fakeDll(1, 0, 0, 0));
+        for (int i = 0; i < enabled + disabled; ++i)
+            World::write(
+                dir + (i < enabled ? QStringLiteral("/%1%2.dll") : QStringLiteral("/%1Off%2.dll.disabled"))
+                          .arg(folder, i ? QString::number(i) : QString()),
+                ModFixtures::fakeDll(1, 0, 0, 0));
         if (!version.isEmpty())
-            World::write(dir + QStringLiteral("/manifest.json"),
-                         QStringLiteral("{\"name\": \"%1\", \"version_number\": \"%2\"}")
-                             .arg(folder, version)
-                             .toUtf8());
+            World::write(
+                dir + QStringLiteral("/manifest.json"),
+                QStringLiteral(R"({"name": "%1", "version_number": "%2"})").arg(folder, version).toUtf8());
         return dir;
     }
     QString addDataMod(const QString& folder) const {
-        QString dir = world.pluginsDir() + QLatin1Char('/') + folder;
-        World::write(dir + QStringLiteral("/textures/sign.png"), "PNG");
-        return dir;
+        World::write(world.pluginsDir() + QLatin1Char('/') + folder + QStringLiteral("/textures/sign.png"),
+                     "PNG");
+        return world.pluginsDir() + QLatin1Char('/') + folder;
     }
     QString addLooseDll(const QString& name, bool enabled = true) const {
         QString path = world.pluginsDir() + QLatin1Char('/') + name +
@@ -86,14 +97,13 @@ public:
         return path;
     }
     QString addConfig(const QString& fileName, const QByteArray& text) const {
-        QString path = world.gameDir() + QStringLiteral("/BepInEx/config/") + fileName;
-        World::write(path, text);
-        return path;
+        World::write(game("BepInEx/config/" + fileName), text);
+        return game("BepInEx/config/" + fileName);
     }
     void stashForCapture(int entries) const {
-        const QString stash = Installer::captureStashDir(world.gameDir());
         for (int i = 0; i < entries; ++i)
-            World::write(stash + QStringLiteral("/Parked%1/Parked%1.dll").arg(i),
+            World::write(Installer::captureStashDir(world.gameDir()) +
+                             QStringLiteral("/Parked%1/Parked%1.dll").arg(i),
                          ModFixtures::fakeDll(1, 0, 0, 0));
     }
 
@@ -108,9 +118,17 @@ public:
         ready();
         return *state;
     }
-    // Runs one more status refresh and waits for it to be published.
+    // Runs one more status refresh, waits for it to be published and the views to re-render.
     bool refresh() {
-        return act([this] { state->refreshAll(); });
+        const bool published = act([this] { state->refreshAll(); });
+        settle();
+        return published;
+    }
+
+private:
+    void installZip(const TestZip& zip, const QString& name) const {
+        QTemporaryDir scratch;
+        Installer::installZip(zip.save(scratch.filePath(name + QStringLiteral(".zip"))), world.gameDir());
     }
 };
 
@@ -125,84 +143,23 @@ struct CatalogWorld : ModsWorld {
     }
 };
 
-// The window's tests share one process, so each builds its made-up Mac home in a folder of its
-// own: HOME points there while the object lives, and the preferences start empty.
-class FreshHome {
-public:
-    FreshHome() : m_dir(TestHome::path() + QStringLiteral("/home-XXXXXX")), m_world(m_dir.path()) {
-        qputenv("HOME", QFile::encodeName(m_dir.path()));
-        qputenv("SKALDRUN_MACHINE", "x86_64"); // an Intel Mac, unless the test names another
-        forgetPreferences();
-    }
-    ~FreshHome() { qputenv("HOME", QFile::encodeName(TestHome::path())); }
+// The window over the model, with the recording desktop services.
+struct Shell : ModsWorld {
+    std::unique_ptr<MainWindow> window;
 
-    // Call once, before any FreshHome: the preferences file is placed by the HOME of its first use.
-    static void pinPreferences() { Defaults::remove(QStringLiteral("gameDir")); }
-
-    World& world() { return m_world; }
-    QString path() const { return m_dir.path(); }
-
-    // The BepInEx pack as the app's installer puts it in place, its launch script fixed for the Mac.
-    void installBepInEx() {
-        QTemporaryDir scratch;
-        Installer::installZip(TestZip::bepInExPack().save(scratch.filePath(QStringLiteral("pack.zip"))),
-                              m_world.gameDir());
-    }
-    // The launch script as the pack ships it, as a pack copied in by hand leaves it.
-    void unpatchScript() {
-        World::write(m_world.gameDir() + QStringLiteral("/start_game_bepinex.sh"), TestZip::launchScript());
-    }
-    void installMod(const QString& name, const QString& version) {
-        QTemporaryDir scratch;
-        Installer::installZip(
-            TestZip::repositoryMod(name, version).save(scratch.filePath(name + QStringLiteral(".zip"))),
-            m_world.gameDir());
-    }
-    // Everything the seven steps check, done the way Steam, BepInEx and the player would.
-    void completeSetup(const AppState& state) {
-        installBepInEx();
-        m_world.setSteamLaunchOptions(state.launchOptionsString());
-        m_world.writeLoaderLog();
-    }
-
-private:
-    QTemporaryDir m_dir;
-    World m_world;
-};
-
-// Lets every status probe finish and publish, and every view re-render.
-inline void settle() {
-    for (int i = 0; i < 3; ++i) {
-        QThreadPool::globalInstance()->waitForDone();
-        QCoreApplication::sendPostedEvents();
-        QCoreApplication::processEvents();
-    }
-}
-
-// A refresh that sees the disk as it is now: no probe started earlier can publish after it.
-inline void refresh(AppState& state) {
-    settle();
-    state.refreshAll();
-    settle();
-}
-
-// The real model over the made-up home, with recording desktop services, in the shown window.
-struct Shell {
-    RecordingWorkspace workspace;
-    RecordingClipboard clipboard;
-    ScriptedOpenPanel panel;
-    AppState state{AppState::Services{workspace, clipboard, panel}};
-    MainWindow window{&state};
-
-    Shell() {
-        window.show();
+    explicit Shell(bool withGame = true) : ModsWorld(withGame) {}
+    MainWindow& open() {
+        start();
+        window = std::make_unique<MainWindow>(state.get());
+        window->show();
         settle();
+        return *window;
     }
     template <typename T = QWidget> T* find(const char* name) const {
-        return window.findChild<T*>(QString::fromUtf8(name));
+        return window->findChild<T*>(QString::fromUtf8(name));
     }
     QAbstractButton* button(const char* name) const { return find<QAbstractButton>(name); }
     QString text(const char* name) const { return find<QLabel>(name)->text(); }
     bool shown(const char* name) const { return find(name)->isVisible(); }
-    StepCard* card(int step) const { return window.stepsPane()->card(step); }
+    StepCard* card(int step) const { return window->stepsPane()->card(step); }
 };

@@ -2,12 +2,11 @@
 // mod rows and their actions, drops, and the config editor it opens.
 
 #include "tests/ui/UiFixture.h"
-#include "ui/BuildSettings.h"
 #include "ui/ConfigEditorSheet.h"
-#include "ui/Controls.h"
 #include "ui/DropZone.h"
 #include "ui/ModRow.h"
 #include "ui/ModsPane.h"
+#include "ui/widgets/Switch.h"
 
 #include <QDragEnterEvent>
 #include <QLabel>
@@ -23,11 +22,6 @@ QString rowName(const QString& modPath, const char* part = "") {
     return QStringLiteral("modRow.") + modPath + QLatin1String(part);
 }
 
-// Lets the pane's deferred redraw run.
-void redraw() {
-    QTest::qWait(20);
-}
-
 // The model over the made-up game folder, and the pane shown over it.
 struct Pane : ModsWorld {
     std::unique_ptr<ModsPane> pane;
@@ -36,13 +30,8 @@ struct Pane : ModsWorld {
         start();
         pane = std::make_unique<ModsPane>(state.get());
         pane->show();
-        redraw();
+        settle();
         return *state;
-    }
-    bool refreshed() {
-        const bool published = refresh();
-        redraw();
-        return published;
     }
     template <typename T = QWidget> T* get(const QString& name) const {
         T* found = pane->findChild<T*>(name);
@@ -79,36 +68,38 @@ private Q_SLOTS:
         Pane w;
         w.open();
         QVERIFY(w.shown("modsPane.placeholder.noLoader"));
-        for (const char* name : {"modsPane.bepVersion", "modsPane.count", "shaderFixBanner"})
-            QVERIFY2(!w.shown(name), name);
+        QVERIFY(!w.shown("modsPane.count"));
 
         w.installLoader();
-        QVERIFY(w.refreshed());
+        QVERIFY(w.refresh());
         QVERIFY(w.shown("modsPane.placeholder.noMods"));
-        QVERIFY(w.text("modsPane.bepVersion").startsWith("BepInEx 5.4.2202"));
         QVERIFY(w.get("modsPane.openPlugins")->isEnabled());
 
         // A data-only mod alone: nothing to count, and no switch on its row.
         const QString data = w.addDataMod("Viking_Signs");
-        QVERIFY(w.refreshed());
+        QVERIFY(w.refresh());
         QVERIFY(!w.shown("modsPane.count"));
         QVERIFY(w.shown(rowName(data, ".data")));
         QVERIFY(!w.shown(rowName(data, ".switch")));
-        QCOMPARE(w.text(rowName(data, ".detail")), "Data files (no plugin DLL)");
         // Plugins counted, and whether they're off.
         const QString one = w.addFolderMod("One", 1, 0, "1.2.3");
         const QString three = w.addFolderMod("Three", 3);
         const QString off = w.addFolderMod("Off", 0, 3);
         const QString loose = w.addLooseDll("Loose");
         const QString looseOff = w.addLooseDll("Sleepy", false);
-        QVERIFY(w.refreshed());
-        QCOMPARE(w.text("modsPane.count"), "3 of 5 enabled");
-        QCOMPARE(w.text(rowName(one, ".detail")), "1 plugin");
-        QCOMPARE(w.text(rowName(three, ".detail")), "3 plugins");
-        QCOMPARE(w.text(rowName(off, ".detail")), "3 plugins · disabled");
-        QCOMPARE(w.text(rowName(loose, ".detail")), "Plugin DLL");
-        QCOMPARE(w.text(rowName(looseOff, ".detail")), "Plugin DLL · disabled");
-        QCOMPARE(w.text(rowName(one, ".version")), "v1.2.3");
+        QVERIFY(w.refresh());
+        const QList<std::pair<QString, QString>> shown = {
+            {"modsPane.count", "3 of 5 enabled"},
+            {rowName(data, ".detail"), "Data files (no plugin DLL)"},
+            {rowName(one, ".detail"), "1 plugin"},
+            {rowName(one, ".version"), "v1.2.3"},
+            {rowName(three, ".detail"), "3 plugins"},
+            {rowName(off, ".detail"), "3 plugins · disabled"},
+            {rowName(loose, ".detail"), "Plugin DLL"},
+            {rowName(looseOff, ".detail"), "Plugin DLL · disabled"},
+        };
+        for (const auto& [name, text] : shown)
+            QCOMPARE(w.text(name), text);
     }
 
     void captureBannerCountsAndGoesAway() {
@@ -117,13 +108,11 @@ private Q_SLOTS:
         w.addFolderMod("Better_Carts", 1);
         w.stashForCapture(1);
         w.open();
-        QVERIFY(w.shown("modsPane.captureBanner"));
         QCOMPARE(w.text("modsPane.captureBanner.message"),
                  "1 mod is stashed outside the plugins folder. Bring them back once you've run the capture.");
         w.stashForCapture(4);
-        QVERIFY(w.refreshed());
-        QCOMPARE(w.text("modsPane.captureBanner.message"), "4 mods are stashed outside the plugins folder. "
-                                                           "Bring them back once you've run the capture.");
+        QVERIFY(w.refresh());
+        QVERIFY(w.text("modsPane.captureBanner.message").startsWith("4 mods are stashed"));
         w.get<QPushButton>("modsPane.moveModsBack")->click();
         QTRY_VERIFY(!w.shown("modsPane.captureBanner"));
         // Intel Mac: the shader recommendation never shows, mods or not.
@@ -163,18 +152,14 @@ private Q_SLOTS:
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mixed, Qt::LeftButton, {});
         QApplication::sendEvent(&pane, &drop);
         QVERIFY(!pane.dropZone()->targeted());
-        QCOMPARE(state.busyMessage(), "Installing 2 items…");
         // While it runs, the drop zone shows the action.
-        DropZone* zone = pane.dropZone();
-        QVERIFY(zone->findChild<QWidget*>(QStringLiteral("dropZone.busy"))->isVisibleTo(zone));
-        QCOMPARE(zone->findChild<QLabel*>(QStringLiteral("dropZone.busyText"))->text(),
+        QCOMPARE(pane.dropZone()->findChild<QLabel*>(QStringLiteral("dropZone.busyText"))->text(),
                  "Installing 2 items…");
-        QVERIFY(zone->findChild<QWidget*>(QStringLiteral("dropZone.spinner"))->isVisibleTo(zone));
         QTRY_VERIFY_WITH_TIMEOUT(!state.busyMessage(), 15000);
-        QVERIFY(zone->findChild<QWidget*>(QStringLiteral("dropZone.idle"))->isVisibleTo(zone));
+        QVERIFY(QFile::exists(w.world.pluginsDir() + "/Loose_Two.dll"));
     }
 
-    void switchAsksTheModelAndShowsWhatItPublishes() {
+    void rowSwitchAndMenu() {
         Pane w;
         w.installLoader();
         const QString mod = w.addFolderMod("Better_Carts", 1);
@@ -184,14 +169,21 @@ private Q_SLOTS:
         auto* toggle = w.get<QAbstractButton>(rowName(mod, ".switch"));
         QVERIFY(toggle->isChecked());
         toggle->click();
-        redraw();
+        settle();
         QVERIFY(!toggle->isChecked());
-        QCOMPARE(w.text(rowName(mod, ".detail")), "1 plugin · disabled");
-        QCOMPARE(w.text("modsPane.count"), "1 of 2 enabled");
         // The untouched row is the same widget: republishing the list doesn't rebuild it.
         QCOMPARE(w.get<ModRow>(rowName(other)), otherRow);
-        QVERIFY(w.refreshed());
-        QCOMPARE(w.pane->findChildren<ModRow*>().size(), 2);
+
+        QMenu* menu = w.get<ModRow>(rowName(mod))->makeContextMenu();
+        QStringList texts;
+        for (const QAction* action : menu->actions())
+            texts << action->text();
+        QCOMPARE(texts, (QStringList{"Reveal in Finder", "", "Move to Trash"}));
+        menu->actions()[0]->trigger();
+        QCOMPARE(w.workspace.revealed, QStringList{mod});
+        menu->actions()[2]->trigger();
+        QTRY_VERIFY(!w.pane->findChild<ModRow*>(rowName(mod)));
+        QCOMPARE(w.pane->findChildren<ModRow*>(), QList<ModRow*>{otherRow});
     }
 
     void switchFlippedBackAtOnceEndsWhereItWasSet() {
@@ -208,27 +200,10 @@ private Q_SLOTS:
         QTRY_COMPARE(knob.position(), 1.0);
     }
 
-    void contextMenuRevealsAndTrashes() {
-        Pane w;
-        w.installLoader();
-        const QString mod = w.addFolderMod("Better_Carts", 1);
-        w.open();
-        QMenu* menu = w.get<ModRow>(rowName(mod))->makeContextMenu();
-        QCOMPARE(menu->actions().size(), 3);
-        QCOMPARE(menu->actions()[0]->text(), "Reveal in Finder");
-        QVERIFY(menu->actions()[1]->isSeparator());
-        QCOMPARE(menu->actions()[2]->text(), "Move to Trash");
-        menu->actions()[0]->trigger();
-        QCOMPARE(w.workspace.revealed, QStringList{mod});
-        menu->actions()[2]->trigger();
-        QTRY_VERIFY(!w.pane->findChild<ModRow*>(rowName(mod)));
-        QVERIFY(w.shown("modsPane.placeholder.noMods"));
-    }
-
-    void configButtonAndEnvironmentOpenTheEditor() {
+    void environmentOpensTheEditor() {
         ModsWorld w;
         w.installLoader();
-        const QString cozy = w.addFolderMod("CozyHearth", 1);
+        w.addFolderMod("CozyHearth", 1);
         const QString carts = w.addFolderMod("Better_Carts", 1);
         w.addConfig("hearthworks.CozyHearth.cfg", "[General]\nEnabled = true\n");
         AppState& state = w.start();
@@ -237,34 +212,19 @@ private Q_SLOTS:
             qputenv("SKALDRUN_OPEN_CONFIG", wanted);
             ModsPane pane(&state);
             pane.show();
-            redraw();
-            QVERIFY(!pane.configSheet());
-            QVERIFY(!pane.findChild<QWidget*>(rowName(carts, ".config"))->isVisibleTo(&pane));
+            settle();
+            QVERIFY(!pane.configSheet() &&
+                    !pane.findChild<QWidget*>(rowName(carts, ".config"))->isVisibleTo(&pane));
         }
         qputenv("SKALDRUN_OPEN_CONFIG", "COZY");
         ModsPane pane(&state);
         pane.show();
-        redraw();
-        QVERIFY(pane.configSheet());
-        QCOMPARE(pane.configMod()->name, "CozyHearth");
+        settle();
+        QCOMPARE(pane.configMod().value_or(ModItem()).name, "CozyHearth");
         pane.configSheet()->reject();
         QTRY_VERIFY(!pane.configSheet());
         QVERIFY(!pane.configMod());
         qunsetenv("SKALDRUN_OPEN_CONFIG");
-
-        pane.findChild<QPushButton*>(rowName(cozy, ".config"))->click();
-        QVERIFY(pane.configSheet());
-        QCOMPARE(pane.configSheet()->mod().id, cozy);
-        QCOMPARE(pane.configSheet()->windowModality(), Qt::WindowModal);
-    }
-
-    void donationLink() {
-        Pane w;
-        w.open();
-        auto* donate = w.get<QPushButton>("modsPane.donate");
-        QCOMPARE(donate->toolTip(), "Support Skaldrun's development");
-        donate->click();
-        QCOMPARE(w.workspace.openedUrls, QList<QUrl>{QUrl(QStringLiteral(SKALDRUN_DONATION_URL))});
     }
 };
 
