@@ -6,7 +6,6 @@ target_sources(skaldrun_ui PRIVATE
   Banner.cpp Banner.h
   ShaderFixBanner.cpp ShaderFixBanner.h
   Controls.cpp Controls.h
-  CatalogQuery.cpp CatalogQuery.h
   BrowseModel.cpp BrowseModel.h
   BrowseRow.cpp BrowseRow.h
   BrowseView.cpp BrowseView.h
