@@ -13,6 +13,7 @@
 #include "platform/Async.h"
 #include "platform/Clipboard.h"
 #include "platform/Defaults.h"
+#include "platform/FolderLock.h"
 #include "platform/Fs.h"
 #include "platform/Http.h"
 #include "platform/Log.h"
@@ -68,6 +69,23 @@ AppState::~AppState() {
     m_cancel->store(true);
 }
 
+bool AppState::claimGameFolder() {
+    if (m_folderLock || !m_gameDir) return true;
+    try {
+        auto lock = std::make_unique<FolderLock>(*m_gameDir);
+        lock->acquire(0); // the window never waits; the command line waits before it starts
+        m_folderLock = std::move(lock);
+    } catch (const SkaldrunError& e) {
+        setAlertMessage(e.message());
+        return false;
+    }
+    return true;
+}
+
+void AppState::releaseGameFolder() {
+    if (!m_busyMessage) m_folderLock.reset();
+}
+
 void AppState::setLaunchOptionsManual(bool value) {
     m_launchOptionsManual = value;
     Defaults::setBool(keyLaunchOptsManual, value);
@@ -93,6 +111,7 @@ void AppState::setBusyMessage(const std::optional<QString>& value) {
     // A finished action leaves no stale bar behind, and says so to whoever draws the bar.
     if (!value && m_busyProgress) setBusyProgress(std::nullopt);
     assign(m_busyMessage, value, &AppState::busyMessageChanged);
+    releaseGameFolder();
 }
 
 void AppState::setBusyProgress(const std::optional<double>& value) {
@@ -181,6 +200,7 @@ void AppState::refreshAll() {
 }
 
 void AppState::publish(const std::optional<QString>& dir, const Snapshot& snapshot) {
+    if (m_gameDirPinned && dir != m_gameDir) return; // a probe started before the folder was named
     if (dir && (!m_gameDir || *m_gameDir != *dir)) setGameDirRemembered(*dir);
     apply(snapshot);
     startWatchingPlugins();
@@ -250,6 +270,12 @@ void AppState::autoDetectGame() {
                        "choose its folder manually."));
 }
 
+void AppState::useGameFolder(const QString& dir) {
+    m_gameDirPinned = true;
+    assign(m_gameDir, std::optional<QString>(dir), &AppState::gameDirChanged);
+    refreshAll();
+}
+
 void AppState::chooseGameFolder() {
     if (!m_services.openPanel) return;
     OpenPanel::Request request;
@@ -292,7 +318,7 @@ void AppState::downloadAndInstallBepInEx() {
 
 void AppState::downloadAndInstallThunderstorePackage(const QString& ns, const QString& package,
                                                      const QString& label) {
-    if (!m_gameDir) return;
+    if (!m_gameDir || !claimGameFolder()) return;
     const QString dir = *m_gameDir;
     setBusyMessage(QStringLiteral("Contacting Thunderstore…"));
     const QUrl endpoint = Repository::packageEndpoint(ns, package);
@@ -378,6 +404,7 @@ void AppState::installBepInExFromZip() {
     m_services.openPanel->open(request, [self, dir](std::optional<QString> zip) {
         if (!self || !zip) return;
         const QString archive = *zip;
+        if (!self->claimGameFolder()) return;
         self->runInstall([archive, dir] { return Installer::installZip(archive, dir); });
     });
 }
@@ -415,19 +442,21 @@ void AppState::openPackPage() {
 void AppState::fixScript() {
     if (!m_gameDir) return;
     const auto script = Steam::bepScript(*m_gameDir);
-    if (!script) return;
+    if (!script || !claimGameFolder()) return;
     try {
         Installer::patchScript(*script, *m_gameDir);
     } catch (const std::exception& e) {
+        releaseGameFolder();
         setAlertMessage(QStringLiteral("Couldn't update the launch script: ") + errorText(e));
         return;
     }
+    releaseGameFolder();
     setLastAction(QStringLiteral("Updated %1 for this Mac").arg(Fs::fileName(*script)));
     refreshAll();
 }
 
 void AppState::clearQuarantine() {
-    if (!m_gameDir) return;
+    if (!m_gameDir || !claimGameFolder()) return;
     const QString dir = *m_gameDir;
     setBusyMessage(QStringLiteral("Clearing quarantine flags…"));
     const Weak self(this);
@@ -516,6 +545,7 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
         setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1)."));
         return;
     }
+    if (!claimGameFolder()) return;
     const QString dir = *m_gameDir;
     QSet<QString> installed;
     for (const ModItem& mod : m_mods)
@@ -599,7 +629,7 @@ void AppState::handleDropped(const QStringList& paths) {
         setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1), then drop mods here."));
         return;
     }
-    if (paths.isEmpty()) return;
+    if (paths.isEmpty() || !claimGameFolder()) return;
     const QString dir = *m_gameDir;
     setBusyMessage(paths.size() == 1 ? QStringLiteral("Installing %1…").arg(Fs::fileName(paths.first()))
                                      : QStringLiteral("Installing %1 items…").arg(paths.size()));
@@ -624,23 +654,40 @@ void AppState::handleDropped(const QStringList& paths) {
 }
 
 void AppState::setMod(const ModItem& mod, bool enabled) {
+    if (!claimGameFolder()) return;
     try {
         ModScanner::setEnabled(mod, enabled);
         setLastAction(mod.name + (enabled ? QStringLiteral(" enabled") : QStringLiteral(" disabled")));
     } catch (const std::exception& e) {
         setAlertMessage(QStringLiteral("Couldn't toggle %1: %2").arg(mod.name, errorText(e)));
     }
+    releaseGameFolder();
     refreshMods();
 }
 
 void AppState::trash(const ModItem& mod) {
+    if (!claimGameFolder()) return;
     try {
         Trash::moveToTrash(mod.url);
     } catch (const std::exception& e) {
+        releaseGameFolder();
         setAlertMessage(QStringLiteral("Couldn't remove %1: %2").arg(mod.name, errorText(e)));
         return;
     }
+    releaseGameFolder();
     setLastAction(QStringLiteral("Moved %1 to Trash").arg(mod.name));
+    refreshMods();
+}
+
+void AppState::deleteMod(const ModItem& mod) {
+    if (!claimGameFolder()) return;
+    const bool gone = Fs::remove(mod.url);
+    releaseGameFolder();
+    if (gone)
+        setLastAction(QStringLiteral("Deleted %1").arg(mod.name));
+    else
+        setAlertMessage(
+            QStringLiteral("Couldn't delete all of %1 (%2).").arg(mod.name, Fs::displayPath(mod.url)));
     refreshMods();
 }
 
@@ -718,14 +765,16 @@ void AppState::restoreModsAfterCapture() {
 
 void AppState::moveModsForCapture(int (*move)(const QString&), const QString& failurePrefix,
                                   const std::function<QString(int)>& success) {
-    if (!m_gameDir) return;
+    if (!m_gameDir || !claimGameFolder()) return;
     int n = 0;
     try {
         n = move(*m_gameDir);
     } catch (const std::exception& e) {
+        releaseGameFolder();
         setAlertMessage(failurePrefix + errorText(e));
         return;
     }
+    releaseGameFolder();
     setLastAction(success(n));
     refreshAll();
 }

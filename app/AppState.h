@@ -22,6 +22,7 @@ class Workspace;
 class Clipboard;
 class OpenPanel;
 class QFileSystemWatcher;
+class FolderLock;
 
 // The one model object of the application: everything the window shows about the game
 // folder, the setup and the mods, the messages of the running or last action, and the
@@ -135,6 +136,8 @@ public:
 
     // --- Setup actions ---
     void autoDetectGame();
+    // Works on this folder for the rest of the session, whatever it holds, without remembering it.
+    void useGameFolder(const QString& dir);
     void chooseGameFolder();
     void installRosetta();
     void downloadAndInstallBepInEx();
@@ -155,6 +158,7 @@ public:
     void handleDropped(const QStringList& paths);
     void setMod(const ModItem& mod, bool enabled);
     void trash(const ModItem& mod);
+    void deleteMod(const ModItem& mod); // for good, where there is no Trash
     void reveal(const ModItem& mod);
     void openGameFolder();
     void openPluginsFolder();
@@ -222,6 +226,10 @@ private:
     void moveModsForCapture(int (*move)(const QString&), const QString& failurePrefix,
                             const std::function<QString(int)>& success);
     void runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work);
+    // Actions that change the game folder hold its lock until their busy text clears (or, for
+    // quick ones, until they return); another process holding it is reported as the alert.
+    bool claimGameFolder();
+    void releaseGameFolder();
 
     Services m_services;
     // Set when the state goes away; the workers' downloads and install chains watch it.
@@ -232,6 +240,8 @@ private:
     QFileSystemWatcher* m_watcher = nullptr;
     std::optional<QString> m_watchedPath;
     QHash<QString, qsizetype> m_installedByName; // normalized mod name -> first index in m_mods
+    std::unique_ptr<FolderLock> m_folderLock;
+    bool m_gameDirPinned = false;
 
     std::optional<QString> m_gameDir;
     std::optional<QString> m_appBundleName;
