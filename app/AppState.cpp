@@ -191,9 +191,10 @@ std::function<void(qint64, qint64)> AppState::progressReporter(const Weak& self)
 void AppState::refreshAll() {
     const std::optional<QString> remembered = m_gameDir;
     const bool appleSilicon = m_isAppleSilicon;
+    const bool pinned = m_gameDirPinned;
     const Weak self(this);
-    Async::runInBackground([self, remembered, appleSilicon] {
-        ProbeResult result = probeStatus(remembered, appleSilicon);
+    Async::runInBackground([self, remembered, appleSilicon, pinned] {
+        ProbeResult result = probeStatus(remembered, appleSilicon, pinned);
         onGui(self,
               [result = std::move(result)](AppState& state) { state.publish(result.dir, result.snapshot); });
     });

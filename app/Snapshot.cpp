@@ -11,10 +11,11 @@
 
 namespace {
 
-// Where to look: the remembered folder, unless it has lost its game and Steam knows better.
-std::optional<QString> settleFolder(const std::optional<QString>& remembered) {
+// Where to look: the remembered folder, unless it has lost its game and Steam knows better. A
+// folder named for this session is kept even then: a command must never change another one.
+std::optional<QString> settleFolder(const std::optional<QString>& remembered, bool pinned) {
     std::optional<QString> dir = remembered ? remembered : Steam::findValheim();
-    if (dir && remembered && !Steam::isValheimFolder(*dir)) {
+    if (dir && remembered && !pinned && !Steam::isValheimFolder(*dir)) {
         if (auto found = Steam::findValheim()) dir = found;
     }
     return dir;
@@ -62,9 +63,9 @@ void probeGameFolder(const QString& d, Snapshot& s) {
 
 } // namespace
 
-ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, bool appleSilicon) {
+ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, bool appleSilicon, bool pinned) {
     ProbeResult result;
-    result.dir = settleFolder(rememberedGameDir);
+    result.dir = settleFolder(rememberedGameDir, pinned);
     Snapshot& s = result.snapshot;
     if (result.dir) probeGameFolder(*result.dir, s);
 

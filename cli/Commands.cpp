@@ -203,7 +203,8 @@ void update(Session& session, const QStringList& names, const Options& options) 
             out(QStringLiteral("%1 %2 → %3")
                     .arg(mod.name, mod.version.value_or(QStringLiteral("?")), package->version));
         } else if (!names.isEmpty()) {
-            err(QStringLiteral("%1 is up to date.").arg(mod.name));
+            err(package == packages.cend() ? QStringLiteral("%1 isn't in the catalog.").arg(mod.name)
+                                           : QStringLiteral("%1 is up to date.").arg(mod.name));
         }
     }
     if (due.isEmpty()) out(QStringLiteral("Nothing to update."));
