@@ -5,6 +5,7 @@
 
 #include <QEventLoop>
 
+#include <cmath>
 #include <cstdio>
 #include <unistd.h>
 
@@ -85,10 +86,10 @@ void Session::showProgress() {
     if (busy) {
         line = *busy;
         if (progress) {
-            const int filled = int(*progress * 20 + 0.5);
+            const int filled = int(std::lround(*progress * 20));
             line += QStringLiteral(" [%1%2] %3%")
                         .arg(QString(filled, QLatin1Char('#')), QString(20 - filled, QLatin1Char(' ')))
-                        .arg(int(*progress * 100 + 0.5));
+                        .arg(std::lround(*progress * 100));
         }
     }
     if (line == m_shown) return;

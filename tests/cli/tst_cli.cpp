@@ -111,7 +111,7 @@ private Q_SLOTS:
         World::write(manifest, TestZip::manifest(QStringLiteral("CozyHearth"), QStringLiteral("1.0.0")));
 
         QHash<QString, QJsonObject> rows;
-        for (const QJsonValue& row : json(at + QStringList{QStringLiteral("list")}).toArray())
+        for (const auto& row : json(at + QStringList{QStringLiteral("list")}).toArray())
             rows.insert(row[QStringLiteral("name")].toString(), row.toObject());
         QCOMPARE(rows.size(), 4);
         QCOMPARE(rows[QStringLiteral("Epic Runes")][QStringLiteral("enabled")], QJsonValue(false));
@@ -149,7 +149,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("says");
         const QString cfg = QStringLiteral("hearthworks.CozyHearth.cfg");
-        const auto row = [&](const char* name, QStringList args, int code, const char* says) {
+        const auto row = [&](const char* name, const QStringList& args, int code, const char* says) {
             QTest::newRow(name) << args << code << QString::fromUtf8(says);
         };
         row("no command", {}, 2, "Name a command.");
