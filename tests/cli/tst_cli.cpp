@@ -1,5 +1,8 @@
+#include "app/AppState.h"
+#include "catalog/ThunderstoreStore.h"
 #include "platform/FolderLock.h"
 #include "tests/support/FakeRepository.h"
+#include "tests/support/RecordingDoubles.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/World.h"
 
@@ -212,6 +215,43 @@ private Q_SLOTS:
                                 "when it has finished.")
                      .arg(QCoreApplication::applicationPid()));
         QVERIFY(QFileInfo::exists(pluginFile(serverDir(), QStringLiteral("RuneLib/RuneLib.dll"))));
+    }
+
+    // And the other way round: while a command line installs, the window's actions are refused.
+    void windowWaitsForTheCommandLine() {
+        FakeRepository::Package snail;
+        snail.owner = QStringLiteral("Slowpoke");
+        snail.name = QStringLiteral("Snail");
+        m_repo.add(snail);
+        LoopbackServer::Response stall;
+        stall.stall = true;
+        m_repo.server().route(m_repo.archivePath(snail), stall);
+        QFile::remove(ThunderstoreStore::cacheFile()); // the cached catalog predates the snail
+        QProcess install;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("SKALDRUN_THUNDERSTORE_URL"), m_repo.baseUrl());
+        install.setProcessEnvironment(env);
+        install.start(QStringLiteral(SKALDRUN_CLI),
+                      {QStringLiteral("--game"), serverDir(), QStringLiteral("install"),
+                       QStringLiteral("Slowpoke-Snail")});
+        QTRY_VERIFY(QFileInfo::exists(FolderLock::lockFile(serverDir())));
+
+        RecordingWorkspace workspace;
+        RecordingClipboard clipboard;
+        ScriptedOpenPanel panel;
+        AppState state(AppState::Services{&workspace, &clipboard, &panel});
+        state.useGameFolder(serverDir());
+        QTRY_VERIFY(!state.mods().isEmpty());
+        state.setMod(state.mods().first(), false);
+        QCOMPARE(
+            state.alertMessage().value_or(QString()),
+            QStringLiteral("skaldrun-cli (process %1) is changing this game folder; try again when it has "
+                           "finished.")
+                .arg(install.processId()));
+        install.kill();
+        install.waitForFinished();
+        state.refreshMods();
+        QVERIFY(state.mods().first().enabled);
     }
 };
 
