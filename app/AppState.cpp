@@ -14,6 +14,7 @@
 #include "platform/Async.h"
 #include "platform/Clipboard.h"
 #include "platform/Defaults.h"
+#include "platform/FolderLock.h"
 #include "platform/Fs.h"
 #include "platform/Http.h"
 #include "platform/Log.h"
@@ -142,6 +143,23 @@ AppState::~AppState() {
     m_cancel->store(true);
 }
 
+bool AppState::claimGameFolder() {
+    if (m_folderLock || !m_gameDir) return true;
+    try {
+        auto lock = std::make_unique<FolderLock>(*m_gameDir);
+        lock->acquire(0); // the window never waits; the command line waits before it starts
+        m_folderLock = std::move(lock);
+    } catch (const SkaldrunError& e) {
+        setAlertMessage(e.message());
+        return false;
+    }
+    return true;
+}
+
+void AppState::releaseGameFolder() {
+    if (!m_busyMessage) m_folderLock.reset();
+}
+
 void AppState::setLaunchOptionsManual(bool value) {
     Defaults::setBool(keyLaunchOptsManual, value);
     assign(m_launchOptionsManual, value);
@@ -161,6 +179,7 @@ void AppState::setBusyMessage(const std::optional<QString>& value) {
     // A finished action leaves no stale bar behind, and says so to whoever draws the bar.
     if (!value && m_busyProgress) setBusyProgress(std::nullopt);
     assign(m_busyMessage, value, &AppState::busyMessageChanged);
+    releaseGameFolder();
 }
 
 void AppState::setBusyProgress(const std::optional<double>& value) {
@@ -221,13 +240,15 @@ int AppState::toggleableModCount() const {
 // Status refresh and the task path
 
 void AppState::refreshAll() {
-    Async::runInBackground([task = task(), remembered = m_gameDir, appleSilicon = m_isAppleSilicon] {
-        ProbeResult probe = probeStatus(remembered, appleSilicon);
-        task.post([probe = std::move(probe)](AppState& state) { state.publish(probe); });
-    });
+    Async::runInBackground(
+        [task = task(), remembered = m_gameDir, appleSilicon = m_isAppleSilicon, pinned = m_gameDirPinned] {
+            ProbeResult probe = probeStatus(remembered, appleSilicon, pinned);
+            task.post([probe = std::move(probe)](AppState& state) { state.publish(probe); });
+        });
 }
 
 void AppState::publish(const ProbeResult& probe) {
+    if (m_gameDirPinned && probe.dir != m_gameDir) return; // a probe started before the folder was named
     if (probe.dir && m_gameDir != probe.dir) setGameDirRemembered(*probe.dir);
     // An unchanged list is not republished, so a periodic refresh doesn't disturb the mods pane.
     if (probe.snapshot.mods != m_snapshot.mods) setMods(probe.snapshot.mods);
@@ -294,6 +315,12 @@ void AppState::autoDetectGame() {
                        "choose its folder manually."));
 }
 
+void AppState::useGameFolder(const QString& dir) {
+    m_gameDirPinned = true;
+    assign(m_gameDir, std::optional<QString>(dir));
+    refreshAll();
+}
+
 void AppState::chooseGameFolder() {
     OpenPanel::Request request;
     request.chooseFolders = true;
@@ -323,7 +350,7 @@ void AppState::downloadAndInstallBepInEx() {
 }
 
 void AppState::downloadAndInstallThunderstorePackage(const Repository::PackageId& id, const QString& label) {
-    if (!m_gameDir) return;
+    if (!m_gameDir || !claimGameFolder()) return;
     runTask(QStringLiteral("Contacting Thunderstore…"),
             [id, label, dir = *m_gameDir, host = Repository::websiteHost()](const Task& task) {
                 return downloadAndInstall(task, id, label, host, dir);
@@ -336,6 +363,7 @@ void AppState::installBepInExFromZip() {
     request.message = QStringLiteral("Choose the BepInExPack_Valheim .zip you downloaded");
     request.fileSuffixes = {QStringLiteral("zip")};
     ask(request, [this, dir = *m_gameDir](const QString& zip) {
+        if (!claimGameFolder()) return;
         runTask(QStringLiteral("Installing…"),
                 [zip, dir](const Task&) { return Outcome::success(Installer::installZip(zip, dir)); });
     });
@@ -348,19 +376,21 @@ void AppState::openPackPage() {
 void AppState::fixScript() {
     if (!m_gameDir) return;
     const auto script = Steam::bepScript(*m_gameDir);
-    if (!script) return;
+    if (!script || !claimGameFolder()) return;
     try {
         Installer::patchScript(*script, *m_gameDir);
     } catch (const std::exception& e) {
+        releaseGameFolder();
         setAlertMessage(QStringLiteral("Couldn't update the launch script: ") + Task::errorText(e));
         return;
     }
+    releaseGameFolder();
     setLastAction(QStringLiteral("Updated %1 for this Mac").arg(Fs::fileName(*script)));
     refreshAll();
 }
 
 void AppState::clearQuarantine() {
-    if (!m_gameDir) return;
+    if (!m_gameDir || !claimGameFolder()) return;
     runTask(QStringLiteral("Clearing quarantine flags…"), [dir = *m_gameDir](const Task&) -> Outcome {
         const int n = Quarantine::clear(dir);
         return Outcome::success(n < 1 ? QStringLiteral("No quarantine flags found")
@@ -439,6 +469,7 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
         setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1)."));
         return;
     }
+    if (!claimGameFolder()) return;
     QSet<QString> installed;
     for (const ModItem& mod : m_snapshot.mods)
         installed.insert(ConfigStore::normalize(mod.name));
@@ -455,7 +486,7 @@ void AppState::handleDropped(const QStringList& paths) {
         setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1), then drop mods here."));
         return;
     }
-    if (paths.isEmpty()) return;
+    if (paths.isEmpty() || !claimGameFolder()) return;
     runTask(
         paths.size() == 1 ? QStringLiteral("Installing %1…").arg(Fs::fileName(paths.first()))
                           : QStringLiteral("Installing %1 items…").arg(paths.size()),
@@ -474,23 +505,40 @@ void AppState::handleDropped(const QStringList& paths) {
 }
 
 void AppState::setMod(const ModItem& mod, bool enabled) {
+    if (!claimGameFolder()) return;
     try {
         ModScanner::setEnabled(mod, enabled);
         setLastAction(mod.name + (enabled ? QStringLiteral(" enabled") : QStringLiteral(" disabled")));
     } catch (const std::exception& e) {
         setAlertMessage(QStringLiteral("Couldn't toggle %1: %2").arg(mod.name, Task::errorText(e)));
     }
+    releaseGameFolder();
     refreshMods();
 }
 
 void AppState::trash(const ModItem& mod) {
+    if (!claimGameFolder()) return;
     try {
         Trash::moveToTrash(mod.url);
     } catch (const std::exception& e) {
+        releaseGameFolder();
         setAlertMessage(QStringLiteral("Couldn't remove %1: %2").arg(mod.name, Task::errorText(e)));
         return;
     }
+    releaseGameFolder();
     setLastAction(QStringLiteral("Moved %1 to Trash").arg(mod.name));
+    refreshMods();
+}
+
+void AppState::deleteMod(const ModItem& mod) {
+    if (!claimGameFolder()) return;
+    const bool gone = Fs::remove(mod.url);
+    releaseGameFolder();
+    if (gone)
+        setLastAction(QStringLiteral("Deleted %1").arg(mod.name));
+    else
+        setAlertMessage(
+            QStringLiteral("Couldn't delete all of %1 (%2).").arg(mod.name, Fs::displayPath(mod.url)));
     refreshMods();
 }
 
@@ -568,14 +616,16 @@ void AppState::restoreModsAfterCapture() {
 
 void AppState::moveModsForCapture(int (*move)(const QString&), const QString& failurePrefix,
                                   const std::function<QString(int)>& success) {
-    if (!m_gameDir) return;
+    if (!m_gameDir || !claimGameFolder()) return;
     int n = 0;
     try {
         n = move(*m_gameDir);
     } catch (const std::exception& e) {
+        releaseGameFolder();
         setAlertMessage(failurePrefix + Task::errorText(e));
         return;
     }
+    releaseGameFolder();
     setLastAction(success(n));
     refreshAll();
 }

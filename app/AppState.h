@@ -21,6 +21,7 @@ class ThunderstoreStore;
 class Workspace;
 class Clipboard;
 class QFileSystemWatcher;
+class FolderLock;
 
 // The one model object of the application: the probed status of the game folder, the setup
 // and the mods (one Snapshot), the messages of the running or last action, the player's
@@ -107,6 +108,8 @@ public:
 
     // --- Setup actions ---
     void autoDetectGame();
+    // Works on this folder for the rest of the session, whatever it holds, without remembering it.
+    void useGameFolder(const QString& dir);
     void chooseGameFolder();
     void installRosetta();
     void downloadAndInstallBepInEx();
@@ -127,6 +130,7 @@ public:
     void handleDropped(const QStringList& paths);
     void setMod(const ModItem& mod, bool enabled);
     void trash(const ModItem& mod);
+    void deleteMod(const ModItem& mod); // for good, where there is no Trash
     void reveal(const ModItem& mod);
     void openGameFolder();
     void openPluginsFolder();
@@ -171,6 +175,11 @@ private:
     // Parks or brings back the plugins on this thread; the moves are renames in one folder.
     void moveModsForCapture(int (*move)(const QString&), const QString& failurePrefix,
                             const std::function<QString(int)>& success);
+    void runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work);
+    // Actions that change the game folder hold its lock until their busy text clears (or, for
+    // quick ones, until they return); another process holding it is reported as the alert.
+    bool claimGameFolder();
+    void releaseGameFolder();
 
     Services m_services;
     // Set when the state goes away; the workers' downloads, install chains and results watch it.
@@ -180,7 +189,9 @@ private:
     Process::Handle m_vanilla; // the game started by the direct launch; pid 0 when none
     QFileSystemWatcher* m_watcher = nullptr;
     std::optional<QString> m_watchedPath;
-    QHash<QString, qsizetype> m_installedByName; // normalized mod name -> first index in the mods
+    QHash<QString, qsizetype> m_installedByName; // normalized mod name -> first index in m_mods
+    std::unique_ptr<FolderLock> m_folderLock;
+    bool m_gameDirPinned = false;
 
     Snapshot m_snapshot;
     std::optional<QString> m_gameDir;

@@ -11,29 +11,38 @@
 
 namespace {
 
-// Where to look: the remembered folder, unless it has lost its game and Steam knows better.
-std::optional<QString> settleFolder(const std::optional<QString>& remembered) {
+// Where to look: the remembered folder, unless it has lost its game and Steam knows better. A
+// folder named for this session is kept even then: a command must never change another one.
+std::optional<QString> settleFolder(const std::optional<QString>& remembered, bool pinned) {
     std::optional<QString> dir = remembered ? remembered : Steam::findValheim();
-    if (dir && remembered && !Steam::valheimAppBundle(*dir)) {
+    if (dir && remembered && !pinned && !Steam::isValheimFolder(*dir)) {
         if (auto found = Steam::findValheim()) dir = found;
     }
     return dir;
 }
 
 void probeGameFolder(const QString& d, Snapshot& s) {
-    if (auto bundle = Steam::valheimAppBundle(d)) s.appBundleName = Fs::fileName(*bundle);
+    // The Linux builds have no bundle; their executable stands in for it, and they load the
+    // injector's Linux library. A server's script names its executable itself.
+    const auto bundle = Steam::valheimAppBundle(d);
+    const bool server = Steam::isDedicatedServer(d);
+    if (bundle)
+        s.appBundleName = Fs::fileName(*bundle);
+    else if (const QString program = server ? Outside::serverExecutable : Outside::linuxClientExecutable;
+             Fs::exists(Fs::join(d, program)))
+        s.appBundleName = program;
 
     const QString dll = Fs::join(d, Outside::bepCoreDll);
-    const QString dylib = Fs::join(d, Outside::doorstopDylib);
+    const QString injector = Fs::join(d, bundle ? Outside::doorstopDylib : Outside::doorstopSo);
     const std::optional<QString> script = Steam::bepScript(d);
     if (script) s.scriptName = Fs::fileName(*script);
-    s.bepFilesPresent = Fs::exists(dll) && Fs::exists(dylib) && script.has_value();
+    s.bepFilesPresent = Fs::exists(dll) && Fs::exists(injector) && script.has_value();
 
     if (script) {
         s.scriptExecutable = Fs::isExecutable(*script);
         if (auto text = Fs::tryReadUtf8(*script)) {
-            s.scriptNameConfigured = !text->contains(Outside::shippedExecutableLine) &&
-                                     !text->contains(Outside::emptyExecutableLine);
+            s.scriptNameConfigured = server || (!text->contains(Outside::shippedExecutableLine) &&
+                                                !text->contains(Outside::emptyExecutableLine));
             s.archConfigured = text->contains(Outside::archMarker);
         }
     }
@@ -54,9 +63,9 @@ void probeGameFolder(const QString& d, Snapshot& s) {
 
 } // namespace
 
-ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, bool appleSilicon) {
+ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, bool appleSilicon, bool pinned) {
     ProbeResult result;
-    result.dir = settleFolder(rememberedGameDir);
+    result.dir = settleFolder(rememberedGameDir, pinned);
     Snapshot& s = result.snapshot;
     if (result.dir) probeGameFolder(*result.dir, s);
 

@@ -38,4 +38,6 @@ struct ProbeResult {
     std::optional<QString> dir;
     Snapshot snapshot;
 };
-ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, bool appleSilicon);
+// A pinned folder (named for this session) is read even when it no longer holds the game.
+ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, bool appleSilicon,
+                        bool pinned = false);

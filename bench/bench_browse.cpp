@@ -2,9 +2,9 @@
 // package-list file, with 300 installed mods. Prints the median and the slowest answer, and the
 // one-off preparation per catalog.
 
+#include "catalog/CatalogQuery.h"
 #include "catalog/ThunderstoreStore.h"
 #include "config/ConfigStore.h"
-#include "ui/CatalogQuery.h"
 
 #include <QCoreApplication>
 #include <QSet>

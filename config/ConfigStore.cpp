@@ -6,6 +6,7 @@
 #include "platform/SkaldrunError.h"
 
 #include <QCollator>
+#include <QLocale>
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
@@ -405,6 +406,42 @@ ParsedConfig parse(const QString& path) {
         }
     }
     return config;
+}
+
+std::optional<QString> valueProblem(const ConfigEntry& entry, const QString& value) {
+    const QString key = QStringLiteral("“%1”").arg(entry.key);
+    if (entry.isBool()) {
+        if (value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
+            value.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+            return std::nullopt;
+        return key + QStringLiteral(" takes true or false.");
+    }
+    if (entry.acceptableValues) {
+        const QStringList& choices = *entry.acceptableValues;
+        const QStringList parts = value.split(QLatin1Char(','));
+        const bool known = std::all_of(parts.cbegin(), parts.cend(), [&](const QString& part) {
+            return choices.contains(trimBlanks(part).toString());
+        });
+        if (known) return std::nullopt;
+        return key + QStringLiteral(" takes one of: %1.").arg(choices.join(QStringLiteral(", ")));
+    }
+    // A range over a value that reads as a number makes a slider in the window, whatever the type.
+    bool originalIsNumber = false;
+    QLocale::c().toDouble(entry.originalValue, &originalIsNumber);
+    if (!entry.isNumeric() && !(entry.range && originalIsNumber)) return std::nullopt;
+    bool ok = false;
+    const double number = QLocale::c().toDouble(value, &ok);
+    const bool blanks = !value.isEmpty() && (value.front().isSpace() || value.back().isSpace());
+    const bool whole = !entry.isIntegerType() || number == std::floor(number);
+    if (ok && !blanks && std::isfinite(number) && whole &&
+        (!entry.range || (number >= entry.range->lower && number <= entry.range->upper)))
+        return std::nullopt;
+    const QString kind =
+        entry.isIntegerType() ? QStringLiteral("a whole number") : QStringLiteral("a number");
+    if (!entry.range) return key + QStringLiteral(" takes ") + kind + QLatin1Char('.');
+    return key + QStringLiteral(" takes %1 from %2 to %3.")
+                     .arg(kind, QLocale::c().toString(entry.range->lower),
+                          QLocale::c().toString(entry.range->upper));
 }
 
 void save(const ParsedConfig& config, const QHash<QString, QString>& edits) {

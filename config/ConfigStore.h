@@ -97,6 +97,12 @@ ParsedConfig parse(const QString& path);
 // line break or the file is a link leading out of its game folder.
 void save(const ParsedConfig& config, const QHash<QString, QString>& edits);
 
+// Why a typed text can't be the entry's value, as one sentence (a toggle takes true or false, a
+// list its choices, each part of a combined flag value among them, a numeric type a number,
+// whole for integer types, a range its bounds); nullopt when it can. The window's controls offer
+// only such values; this checks text typed anywhere else.
+std::optional<QString> valueProblem(const ConfigEntry& entry, const QString& value);
+
 const QRegularExpression& rangeRegex();
 
 } // namespace ConfigStore

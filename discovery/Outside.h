@@ -25,9 +25,14 @@ inline const QString bundleExecutableKey = QStringLiteral("CFBundleExecutable");
 inline const QString bundleExecutableDir = QStringLiteral("Contents/MacOS");
 inline const QString consoleArgument = QStringLiteral("-console");
 
+// --- The Linux builds (relative to their folder) ---
+inline const QString linuxClientExecutable = QStringLiteral("valheim.x86_64");
+inline const QString serverExecutable = QStringLiteral("valheim_server.x86_64");
+
 // --- The BepInEx pack, installed (relative to the game folder) ---
 inline const QString bepCoreDll = QStringLiteral("BepInEx/core/BepInEx.dll");
 inline const QString doorstopDylib = QStringLiteral("doorstop_libs/libdoorstop_x64.dylib");
+inline const QString doorstopSo = QStringLiteral("doorstop_libs/libdoorstop_x64.so"); // Linux builds
 inline const QStringList scriptNames = {QStringLiteral("start_game_bepinex.sh"),
                                         QStringLiteral("run_bepinex.sh")};
 inline const QString defaultScriptName = QStringLiteral("start_game_bepinex.sh");

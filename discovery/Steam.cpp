@@ -66,7 +66,23 @@ QString innerExecutableName(const QString& appBundle) {
     return Fs::withoutExtension(Fs::fileName(appBundle));
 }
 
+bool isDedicatedServer(const QString& folder) {
+    if (valheimAppBundle(folder) || Fs::exists(Fs::join(folder, Outside::linuxClientExecutable)))
+        return false;
+    return Fs::exists(Fs::join(folder, Outside::serverExecutable)) ||
+           Fs::exists(Fs::join(folder, Outside::serverScriptName));
+}
+
+bool isValheimFolder(const QString& folder) {
+    return valheimAppBundle(folder) || Fs::exists(Fs::join(folder, Outside::linuxClientExecutable)) ||
+           isDedicatedServer(folder);
+}
+
 std::optional<QString> bepScript(const QString& gameDir) {
+    if (isDedicatedServer(gameDir)) {
+        const QString server = Fs::join(gameDir, Outside::serverScriptName);
+        return Fs::exists(server) ? std::optional<QString>(server) : std::nullopt;
+    }
     for (const QString& name : Outside::scriptNames) {
         const QString path = Fs::join(gameDir, name);
         if (Fs::exists(path)) return path;

@@ -17,6 +17,11 @@ QStringList libraryFolders();
 std::optional<QString> findValheim();
 std::optional<QString> valheimAppBundle(const QString& folder);
 QString innerExecutableName(const QString& appBundle);
+// A dedicated server's folder: its executable, or the loader's server script, without a client.
+bool isDedicatedServer(const QString& folder);
+// A folder the game runs from: a Mac client (its app bundle), a Linux client or a dedicated server.
+bool isValheimFolder(const QString& folder);
+// The loader's launch script: the server's in a dedicated server's folder, else the client's.
 std::optional<QString> bepScript(const QString& gameDir);
 bool launchOptionsConfigured();
 

@@ -108,7 +108,12 @@ void installPackFrom(const QString& packRoot, const QString& gameDir, Transfer h
     } catch (const SkaldrunError& e) {
         qCDebug(lcInstall) << "mod folders not made:" << e.message();
     }
-    if (const auto script = Steam::bepScript(gameDir)) patchScript(*script, gameDir);
+    // A dedicated server starts through its own script, which needs no patching, only to run.
+    if (Steam::isDedicatedServer(gameDir)) {
+        if (const auto script = Steam::bepScript(gameDir)) Fs::setPermissions(*script, 0755);
+    } else if (const auto script = Steam::bepScript(gameDir)) {
+        patchScript(*script, gameDir);
+    }
     Quarantine::clear(gameDir);
 }
 

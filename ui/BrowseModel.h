@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/CatalogQuery.h"
+#include "catalog/CatalogQuery.h"
 
 #include <QAbstractListModel>
 

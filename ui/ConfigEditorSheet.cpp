@@ -1,9 +1,9 @@
 #include "ui/ConfigEditorSheet.h"
 
 #include "app/AppState.h"
+#include "catalog/CatalogQuery.h"
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
-#include "ui/CatalogQuery.h"
 #include "ui/ConfigEntryRow.h"
 #include "ui/Icons.h"
 #include "ui/Theme.h"

@@ -40,6 +40,14 @@ public:
         return *this;
     }
 
+    // The same archive as a system without Unix permissions zips it: no entry keeps a mode.
+    TestZip withoutModes() const {
+        TestZip copy = *this;
+        for (Entry& entry : copy.m_entries)
+            entry.mode = -1;
+        return copy;
+    }
+
     // Writes the archive (replacing any file there) and returns its path. Aborts the test run
     // when libarchive refuses, which only a broken fixture does.
     QString save(const QString& path) const;

@@ -1,13 +1,13 @@
 // The catalog browser: what a query and a sort list, the rows' buttons against the installed
 // mods and the busy state, the loading and failure panels, and the icons.
 
+#include "catalog/CatalogQuery.h"
 #include "catalog/IconCache.h"
 #include "platform/Fs.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/BrowseModel.h"
 #include "ui/BrowseRow.h"
 #include "ui/BrowseView.h"
-#include "ui/CatalogQuery.h"
 #include "ui/CommandRow.h"
 #include "ui/ModsPane.h"
 #include "ui/PackageIcons.h"

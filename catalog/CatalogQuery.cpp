@@ -1,4 +1,4 @@
-#include "ui/CatalogQuery.h"
+#include "catalog/CatalogQuery.h"
 
 #include "config/ConfigStore.h"
 

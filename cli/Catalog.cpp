@@ -1,0 +1,75 @@
+#include "cli/Catalog.h"
+
+#include "app/AppState.h"
+#include "catalog/Repository.h"
+#include "catalog/Thunderstore.h"
+#include "catalog/ThunderstoreStore.h"
+#include "cli/Session.h"
+#include "config/ConfigStore.h"
+#include "platform/SkaldrunError.h"
+
+#include <QEventLoop>
+#include <QRegularExpression>
+
+namespace Catalog {
+
+void load(AppState& state) {
+    ThunderstoreStore* store = state.thunder();
+    store->loadIfNeeded(false);
+    if (store->loading()) {
+        err(ThunderstoreStore::loadingMessage());
+        QEventLoop loop;
+        QObject::connect(store, &ThunderstoreStore::loadingChanged, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    if (store->packages().isEmpty())
+        throw SkaldrunError(store->statusText().value_or(QStringLiteral("The catalog is empty.")));
+}
+
+TSPackage find(const AppState& state, const QString& spec) {
+    static const QRegularExpression versionPiece(QStringLiteral("^\\d+(\\.\\d+)*$"));
+    QStringList pieces = spec.split(QLatin1Char('-'));
+    std::optional<QString> version;
+    if (pieces.size() >= 3 && versionPiece.match(pieces.last()).hasMatch()) version = pieces.takeLast();
+    if (pieces.size() < 2 || pieces.contains(QString()))
+        throw Misuse{QStringLiteral("“%1” isn't a package: write Owner-Name or Owner-Name-1.2.3.").arg(spec)};
+    const QString name = pieces.join(QLatin1Char('-'));
+    const auto index = state.thunder()->indexByOwnerName();
+    const auto found = index.constFind(name.toLower());
+    if (found == index.cend())
+        throw SkaldrunError(QStringLiteral("The catalog has no package “%1”.").arg(name));
+    // The catalog lists each package's newest release only.
+    if (version && *version != found->version)
+        throw SkaldrunError(QStringLiteral("The catalog offers %1 %2 only, not %3.")
+                                .arg(found->fullName, found->version, *version));
+    return *found;
+}
+
+QHash<QString, TSPackage> byModName(const AppState& state) {
+    QHash<QString, TSPackage> result;
+    for (const TSPackage& package : state.thunder()->packages()) {
+        const QString key = ConfigStore::normalize(package.name);
+        if (!result.contains(key)) result.insert(key, package);
+    }
+    return result;
+}
+
+const QList<TSPackage>& packages(const AppState& state) {
+    return state.thunder()->packages();
+}
+
+QStringList missingDependencies(const AppState& state, const TSPackage& package,
+                                const QSet<QString>& installed) {
+    const auto resolution =
+        Thunderstore::resolutionChain(package, state.thunder()->indexByOwnerName(), installed);
+    QStringList missing;
+    for (const TSPackage& needed : resolution.chain.mid(0, resolution.chain.size() - 1))
+        missing << needed.fullName;
+    return missing + resolution.missing;
+}
+
+QString repositoryName() {
+    return Repository::websiteHost();
+}
+
+} // namespace Catalog

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "catalog/TSPackage.h"
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <optional>
+
+class AppState;
+
+// Everything the command line asks of the package catalog, in one place: loading it (the cached
+// copy while fresh), finding a package by what a player types, and which package an installed
+// mod came from.
+namespace Catalog {
+
+// Loads the catalog and waits for it; throws the reason when there is none to be had.
+void load(AppState& state);
+
+// "Owner-Name" or "Owner-Name-1.2.3". Throws Misuse when the text is neither, SkaldrunError when
+// the catalog has no such package or not that version.
+TSPackage find(const AppState& state, const QString& spec);
+
+// The package each installed mod name came from, by normalized name; the first of a name wins.
+QHash<QString, TSPackage> byModName(const AppState& state);
+
+QString repositoryName();
+const QList<TSPackage>& packages(const AppState& state);
+// What the package needs that isn't installed: catalog packages by full name, then the
+// dependencies the catalog lacks as the package wrote them.
+QStringList missingDependencies(
+    const AppState& state, const TSPackage& package,
+    const QSet<QString>& installed); // the repository the packages come from, as players know it
+
+} // namespace Catalog

@@ -1,0 +1,351 @@
+#include "cli/Commands.h"
+
+#include "catalog/CatalogQuery.h"
+#include "cli/Catalog.h"
+#include "cli/Session.h"
+#include "config/ConfigStore.h"
+#include "platform/Fs.h"
+#include "platform/SkaldrunError.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace Commands {
+
+namespace {
+
+struct Shape {
+    int least;
+    int most; // -1: any number
+    QStringList options;
+};
+
+// What each command takes: its word count and the options that mean something to it.
+const QHash<QString, Shape>& shapes() {
+    static const QHash<QString, Shape> table = {
+        {QStringLiteral("status"), {0, 0, {QStringLiteral("json")}}},
+        {QStringLiteral("list"), {0, 0, {QStringLiteral("json")}}},
+        {QStringLiteral("search"), {1, 1, {QStringLiteral("json"), QStringLiteral("sort")}}},
+        {QStringLiteral("install"), {1, -1, {}}},
+        {QStringLiteral("update"), {0, -1, {QStringLiteral("all"), QStringLiteral("dry-run")}}},
+        {QStringLiteral("enable"), {1, -1, {}}},
+        {QStringLiteral("disable"), {1, -1, {}}},
+        {QStringLiteral("remove"), {1, -1, {QStringLiteral("delete")}}},
+        {QStringLiteral("config"), {2, 4, {}}},
+        {QStringLiteral("saves"), {1, 1, {}}},
+    };
+    return table;
+}
+
+const QHash<QString, TSSort>& sorts() {
+    static const QHash<QString, TSSort> table = {{QStringLiteral("popular"), TSSort::popular},
+                                                 {QStringLiteral("newest"), TSSort::newest},
+                                                 {QStringLiteral("rating"), TSSort::topRated},
+                                                 {QStringLiteral("name"), TSSort::az}};
+    return table;
+}
+
+void printJson(const QJsonValue& value) {
+    out(QString::fromUtf8(value.isArray() ? QJsonDocument(value.toArray()).toJson(QJsonDocument::Indented)
+                                          : QJsonDocument(value.toObject()).toJson(QJsonDocument::Indented))
+            .trimmed());
+}
+
+// The installed mod a player means: its name as listed, in any letter case or spacing, or the
+// package's "Owner-Name".
+ModItem findMod(const Session& session, const QString& name) {
+    const QString wanted = ConfigStore::normalize(name);
+    const QString packageName = ConfigStore::normalize(name.section(QLatin1Char('-'), -1));
+    const QList<ModItem> mods = session.mods();
+    for (const QString& key : {wanted, packageName}) {
+        for (const ModItem& mod : mods) {
+            if (ConfigStore::normalize(mod.name) == key) return mod;
+        }
+    }
+    throw SkaldrunError(QStringLiteral("No installed mod is called “%1”.").arg(name));
+}
+
+// Prints the action's success text; its alert ends the command.
+void finish(const Session::Outcome& outcome) {
+    if (outcome.done) out(*outcome.done);
+    if (outcome.alert) throw SkaldrunError(*outcome.alert);
+}
+
+void status(Session& session, const Options& options) {
+    const AppState& s = session.state();
+    const QList<std::pair<QString, bool>> steps = {
+        {QStringLiteral("Locate Valheim"), s.stepGame()},
+        {QStringLiteral("Install Rosetta 2"), s.stepRosetta()},
+        {QStringLiteral("Install BepInEx"), s.stepBep()},
+        {QStringLiteral("Enable Rosetta Translation"), s.stepArch()},
+        {QStringLiteral("Clear Quarantine Flags"), s.stepQuarantine()},
+        {QStringLiteral("Set Steam Launch Options"), s.stepSteam()},
+        {QStringLiteral("Launch Once to Verify"), s.stepVerify()}};
+    const qsizetype mods = session.mods().size();
+    if (options.json) {
+        QJsonArray list;
+        for (const auto& [title, done] : steps)
+            list.append(QJsonObject{{QStringLiteral("step"), title}, {QStringLiteral("done"), done}});
+        printJson(
+            QJsonObject{{QStringLiteral("gameFolder"), s.gameDir() ? QJsonValue(*s.gameDir()) : QJsonValue()},
+                        {QStringLiteral("steps"), list},
+                        {QStringLiteral("mods"), mods},
+                        {QStringLiteral("enabledMods"), s.enabledModCount()}});
+        return;
+    }
+    out(QStringLiteral("Game folder: ") +
+        (s.gameDir() ? Fs::displayPath(*s.gameDir()) : QStringLiteral("not found")));
+    for (const auto& [title, done] : steps)
+        out((done ? QStringLiteral("[done] ") : QStringLiteral("[ -- ] ")) + title);
+    out(QStringLiteral("%1 of 7 steps done · %2 mods, %3 enabled")
+            .arg(s.doneCount())
+            .arg(mods)
+            .arg(s.enabledModCount()));
+}
+
+void list(Session& session, const Options& options) {
+    AppState& s = session.state();
+    try {
+        Catalog::load(s);
+    } catch (const SkaldrunError& e) {
+        err(e.message() + QStringLiteral(" Updates and dependencies aren't shown."));
+    }
+    const auto packages = Catalog::byModName(s);
+    QSet<QString> installed;
+    for (const ModItem& mod : session.mods())
+        installed.insert(ConfigStore::normalize(mod.name));
+    QJsonArray rows;
+    for (const ModItem& mod : session.mods()) {
+        const auto package = packages.constFind(ConfigStore::normalize(mod.name));
+        const bool known = package != packages.cend();
+        const QStringList missing =
+            known ? Catalog::missingDependencies(s, *package, installed) : QStringList();
+        const bool update = known && s.updateAvailable(*package);
+        rows.append(QJsonObject{
+            {QStringLiteral("name"), mod.name},
+            {QStringLiteral("version"), mod.version ? QJsonValue(*mod.version) : QJsonValue()},
+            {QStringLiteral("repository"), known ? QJsonValue(Catalog::repositoryName()) : QJsonValue()},
+            {QStringLiteral("package"), known ? QJsonValue(package->fullName) : QJsonValue()},
+            {QStringLiteral("enabled"), mod.enabled},
+            {QStringLiteral("updateAvailable"), update ? QJsonValue(package->version) : QJsonValue()},
+            {QStringLiteral("missingDependencies"), QJsonArray::fromStringList(missing)}});
+        if (options.json) continue;
+        QString line = mod.name + QLatin1Char(' ') + mod.version.value_or(QStringLiteral("?"));
+        if (!mod.enabled) line += QStringLiteral(" (disabled)");
+        if (known)
+            line += QStringLiteral(" · ") + package->fullName + QStringLiteral(" on ") +
+                    Catalog::repositoryName();
+        if (update) line += QStringLiteral(" · update: ") + package->version;
+        if (!missing.isEmpty()) line += QStringLiteral(" · missing: ") + missing.join(QStringLiteral(", "));
+        out(line);
+    }
+    if (options.json) printJson(rows);
+}
+
+void search(Session& session, const QString& query, const Options& options) {
+    AppState& s = session.state();
+    Catalog::load(s);
+    CatalogQuery catalog;
+    catalog.setPackages(Catalog::packages(s));
+    QSet<QString> installed;
+    for (const ModItem& mod : session.mods())
+        installed.insert(ConfigStore::normalize(mod.name));
+    catalog.setInstalledNames(installed);
+    QJsonArray rows;
+    for (int i : catalog.shown(query, sorts().value(options.sort, TSSort::popular))) {
+        const TSPackage& p = catalog.packages().at(i);
+        if (!options.json) {
+            out(QStringLiteral("%1 %2 · %3 downloads · %4")
+                    .arg(p.fullName, p.version)
+                    .arg(p.totalDownloads)
+                    .arg(p.description));
+            continue;
+        }
+        rows.append(
+            QJsonObject{{QStringLiteral("package"), p.fullName},
+                        {QStringLiteral("version"), p.version},
+                        {QStringLiteral("downloads"), p.totalDownloads},
+                        {QStringLiteral("rating"), p.rating},
+                        {QStringLiteral("description"), p.description},
+                        {QStringLiteral("installed"), installed.contains(ConfigStore::normalize(p.name))}});
+    }
+    if (options.json) printJson(rows);
+}
+
+void install(Session& session, const QStringList& specs) {
+    AppState& s = session.state();
+    Catalog::load(s);
+    QList<TSPackage> packages;
+    for (const QString& spec : specs) // every name checked before the first download
+        packages << Catalog::find(s, spec);
+    session.lockGameFolder();
+    for (const TSPackage& package : packages) {
+        const auto outcome = session.act([&] { s.installThunderstorePackage(package); });
+        session.refresh(); // the next package's dependencies count what this one brought
+        finish(outcome);
+    }
+}
+
+void update(Session& session, const QStringList& names, const Options& options) {
+    AppState& s = session.state();
+    Catalog::load(s);
+    const auto packages = Catalog::byModName(s);
+    QList<ModItem> mods;
+    for (const QString& name : names)
+        mods << findMod(session, name);
+    if (names.isEmpty()) mods = session.mods();
+    QList<TSPackage> due;
+    for (const ModItem& mod : mods) {
+        const auto package = packages.constFind(ConfigStore::normalize(mod.name));
+        if (package != packages.cend() && s.updateAvailable(*package)) {
+            due << *package;
+            out(QStringLiteral("%1 %2 → %3")
+                    .arg(mod.name, mod.version.value_or(QStringLiteral("?")), package->version));
+        } else if (!names.isEmpty()) {
+            err(package == packages.cend() ? QStringLiteral("%1 isn't in the catalog.").arg(mod.name)
+                                           : QStringLiteral("%1 is up to date.").arg(mod.name));
+        }
+    }
+    if (due.isEmpty()) out(QStringLiteral("Nothing to update."));
+    if (options.dryRun || due.isEmpty()) return;
+    session.lockGameFolder();
+    for (const TSPackage& package : due) {
+        const auto outcome = session.act([&] { s.installThunderstorePackage(package); });
+        session.refresh();
+        finish(outcome);
+    }
+}
+
+void eachMod(Session& session, const QStringList& names, const std::function<void(const ModItem&)>& action) {
+    QList<ModItem> mods;
+    for (const QString& name : names)
+        mods << findMod(session, name);
+    session.lockGameFolder();
+    for (const ModItem& mod : mods)
+        finish(session.act([&] { action(mod); }));
+}
+
+// "Section.Key" or a key that only one section has.
+const ConfigEntry& findEntry(const ParsedConfig& config, const QString& key) {
+    QList<const ConfigEntry*> found;
+    for (const ConfigEntry& entry : config.entries) {
+        if (entry.section + QLatin1Char('.') + entry.key == key) return entry;
+        if (entry.key == key) found << &entry;
+    }
+    const QString file = Fs::fileName(config.url);
+    if (found.isEmpty()) throw SkaldrunError(QStringLiteral("%1 has no setting “%2”.").arg(file, key));
+    if (found.size() > 1)
+        throw SkaldrunError(QStringLiteral("%1 has “%2” in several sections; write Section.Key, e.g. %3.%2.")
+                                .arg(file, key, found.first()->section));
+    return *found.first();
+}
+
+ParsedConfig configFile(Session& session, const QString& name) {
+    const QString dir = *session.state().gameDir();
+    for (const QString& path : ConfigStore::allConfigFiles(dir)) {
+        if (Fs::fileName(path).compare(name, Qt::CaseInsensitive) == 0) return ConfigStore::parse(path);
+    }
+    throw SkaldrunError(QStringLiteral("There is no config file “%1” in %2.")
+                            .arg(name, Fs::displayPath(ConfigStore::configDir(dir))));
+}
+
+void config(Session& session, const QStringList& args) {
+    const QString& verb = args.first();
+    if (verb == QLatin1String("list")) {
+        for (const QString& file : findMod(session, args.at(1)).configFiles) {
+            const ParsedConfig config = ConfigStore::parse(file);
+            out(Fs::fileName(file));
+            for (const ConfigEntry& e : config.entries)
+                out(QStringLiteral("  %1.%2 = %3").arg(e.section, e.key, e.originalValue));
+        }
+        return;
+    }
+    const ParsedConfig config = configFile(session, args.at(1));
+    const ConfigEntry& entry = findEntry(config, args.at(2));
+    if (verb == QLatin1String("get")) {
+        out(entry.originalValue);
+        return;
+    }
+    const QString& value = args.at(3);
+    if (auto problem = ConfigStore::valueProblem(entry, value)) throw SkaldrunError(*problem);
+    session.lockGameFolder();
+    ConfigStore::save(config, {{entry.id, value}});
+    out(QStringLiteral("%1.%2 = %3 in %4").arg(entry.section, entry.key, value, Fs::fileName(config.url)));
+}
+
+void saves(Session& session, const QString& verb) {
+    AppState& s = session.state();
+    const auto outcome = session.act([&] {
+        if (verb == QLatin1String("backup"))
+            s.backupSaves();
+        else
+            s.restoreSavesFromLatestBackup();
+    });
+    if (!outcome.done && !outcome.alert)
+        throw SkaldrunError(QStringLiteral("There is no save backup to restore."));
+    finish(outcome);
+}
+
+} // namespace
+
+void check(const QString& command, const QStringList& args, const Options& options) {
+    const auto shape = shapes().constFind(command);
+    if (shape == shapes().cend()) throw Misuse{QStringLiteral("Unknown command “%1”.").arg(command)};
+    if (args.size() < shape->least || (shape->most >= 0 && args.size() > shape->most))
+        throw Misuse{QStringLiteral("Wrong number of words after “%1”.").arg(command)};
+    const QList<std::pair<QString, bool>> given = {{QStringLiteral("json"), options.json},
+                                                   {QStringLiteral("all"), options.all},
+                                                   {QStringLiteral("dry-run"), options.dryRun},
+                                                   {QStringLiteral("delete"), options.deleteForGood},
+                                                   {QStringLiteral("sort"), !options.sort.isEmpty()}};
+    for (const auto& [option, on] : given) {
+        if (on && !shape->options.contains(option))
+            throw Misuse{QStringLiteral("“--%1” means nothing to “%2”.").arg(option, command)};
+    }
+    if (!options.sort.isEmpty() && !sorts().contains(options.sort))
+        throw Misuse{QStringLiteral("Sort by popular, newest, rating or name, not “%1”.").arg(options.sort)};
+    if (options.all && !args.isEmpty()) throw Misuse{QStringLiteral("Give “--all” or mod names, not both.")};
+    const QHash<QString, int> verbs = {
+        {QStringLiteral("list"), 2}, {QStringLiteral("get"), 3}, {QStringLiteral("set"), 4}};
+    if (command == QLatin1String("config") && verbs.value(args.first()) != args.size())
+        throw Misuse{
+            QStringLiteral("Write config list MOD, config get FILE KEY or config set FILE KEY VALUE.")};
+    if (command == QLatin1String("saves") && args.first() != QLatin1String("backup") &&
+        args.first() != QLatin1String("restore"))
+        throw Misuse{QStringLiteral("Write saves backup or saves restore.")};
+}
+
+bool needsGameFolder(const QString& command) {
+    return command != QLatin1String("status") && command != QLatin1String("search") &&
+           command != QLatin1String("saves");
+}
+
+void run(Session& session, const QString& command, const QStringList& args, const Options& options) {
+    AppState& s = session.state();
+    if (command == QLatin1String("status")) return status(session, options);
+    if (command == QLatin1String("list")) return list(session, options);
+    if (command == QLatin1String("search")) return search(session, args.first(), options);
+    if (command == QLatin1String("install")) return install(session, args);
+    if (command == QLatin1String("update")) return update(session, args, options);
+    if (command == QLatin1String("enable") || command == QLatin1String("disable")) {
+        const bool on = command == QLatin1String("enable");
+        return eachMod(session, args, [&](const ModItem& mod) { s.setMod(mod, on); });
+    }
+    if (command == QLatin1String("remove")) {
+        try {
+            return eachMod(session, args, [&](const ModItem& mod) {
+                options.deleteForGood ? s.deleteMod(mod) : s.trash(mod);
+            });
+        } catch (const SkaldrunError& e) {
+            // Servers often have no Trash; deleting for good is then the player's explicit choice.
+            if (options.deleteForGood || !e.message().startsWith(QLatin1String("Couldn't remove"))) throw;
+            throw SkaldrunError(e.message() +
+                                QStringLiteral(" Give --delete to delete it for good instead."));
+        }
+    }
+    if (command == QLatin1String("config")) return config(session, args);
+    saves(session, args.first());
+}
+
+} // namespace Commands

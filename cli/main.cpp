@@ -1,0 +1,113 @@
+#include "cli/Commands.h"
+#include "cli/Session.h"
+#include "discovery/Steam.h"
+#include "platform/Fs.h"
+#include "platform/Http.h"
+#include "platform/SkaldrunError.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+
+namespace {
+
+const char* const description =
+    R"(Sets up Valheim with BepInEx and manages its mods from a terminal or a script,
+through the same model as the Skaldrun window.
+
+Commands:
+  status                        the seven setup steps, done or not, and the mod count
+  list                          installed mods: version, repository, enabled, update, missing dependencies
+  search QUERY                  the catalog, most popular first (or --sort newest|rating|name)
+  install SPEC...               Owner-Name or Owner-Name-1.2.3, with its dependencies;
+                                the BepInEx pack sets the loader up (a server's folder too)
+  update [--all | NAME...]      every mod with a newer version in the catalog, or those named
+  enable NAME...                turns mods on
+  disable NAME...               turns mods off, leaving them installed
+  remove NAME...                moves mods to the Trash (--delete: deletes them for good)
+  config list MOD               a mod's settings, as FILE's Section.Key = value
+  config get FILE KEY           one setting (KEY is Section.Key, or a key only one section has)
+  config set FILE KEY VALUE     changes one setting, checked like the window's editor
+  saves backup                  backs the worlds and characters up
+  saves restore                 restores them from the newest backup
+
+Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
+stderr), 2 misused (with this text).)";
+
+int misuse(const QCommandLineParser& parser, const QString& message) {
+    err(message);
+    err(QString());
+    err(parser.helpText());
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("skaldrun-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SKALDRUN_VERSION));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(description));
+    const QCommandLineOption game(
+        QStringLiteral("game"),
+        QStringLiteral("The Valheim folder: a Mac or Linux client's, or a dedicated "
+                       "server's (default: the one found before)."),
+        QStringLiteral("DIR"));
+    const QCommandLineOption json(QStringLiteral("json"),
+                                  QStringLiteral("status, list, search: JSON on stdout."));
+    const QCommandLineOption sort(QStringLiteral("sort"),
+                                  QStringLiteral("search: popular, newest, rating or name."),
+                                  QStringLiteral("ORDER"));
+    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("update: every mod (the default)."));
+    const QCommandLineOption dryRun(QStringLiteral("dry-run"),
+                                    QStringLiteral("update: list what would change."));
+    const QCommandLineOption del(QStringLiteral("delete"),
+                                 QStringLiteral("remove: delete for good, not to the Trash."));
+    parser.addOptions({game, json, sort, all, dryRun, del});
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."));
+
+    if (!parser.parse(app.arguments())) return misuse(parser, parser.errorText());
+    if (parser.isSet(help)) {
+        out(parser.helpText());
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out(QCoreApplication::applicationName() + QLatin1Char(' ') + QCoreApplication::applicationVersion());
+        return 0;
+    }
+    QStringList words = parser.positionalArguments();
+    if (words.isEmpty()) return misuse(parser, QStringLiteral("Name a command."));
+    const QString command = words.takeFirst();
+    Commands::Options options{parser.isSet(json), parser.isSet(all), parser.isSet(dryRun), parser.isSet(del),
+                              parser.value(sort)};
+    int status = 0;
+    try {
+        Commands::check(command, words, options);
+        std::optional<QString> folder;
+        if (parser.isSet(game)) {
+            folder = QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(game)));
+            if (!Steam::isValheimFolder(*folder))
+                throw SkaldrunError(
+                    QStringLiteral("%1 isn't a Valheim folder: it holds neither the game nor a "
+                                   "dedicated server.")
+                        .arg(Fs::displayPath(*folder)));
+        }
+        Session session(folder);
+        if (Commands::needsGameFolder(command) && !session.state().gameDir())
+            throw SkaldrunError(
+                QStringLiteral("Couldn't find Valheim in any Steam library; name its folder with --game."));
+        Commands::run(session, command, words, options);
+    } catch (const Misuse& e) {
+        status = misuse(parser, e.message);
+    } catch (const SkaldrunError& e) {
+        err(e.message());
+        status = 1;
+    }
+    // Downloads still running stop now; file operations under way finish before the pool goes.
+    Http::cancelRunning();
+    return status;
+}

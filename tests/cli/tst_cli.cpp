@@ -1,0 +1,256 @@
+#include "app/AppState.h"
+#include "catalog/ThunderstoreStore.h"
+#include "platform/FolderLock.h"
+#include "tests/support/FakeRepository.h"
+#include "tests/support/RecordingDoubles.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/World.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+// The folders of the journey: a Mac client found through Steam, a Linux dedicated server.
+QString serverDir() {
+    return TestHome::path() + QStringLiteral("/srv/valheim");
+}
+
+QString pluginFile(const QString& game, const QString& mod) {
+    return game + QStringLiteral("/BepInEx/plugins/") + mod;
+}
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+
+    FakeRepository m_repo;
+    World m_world{TestHome::path()};
+
+    Run cli(const QStringList& args) const {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("SKALDRUN_THUNDERSTORE_URL"), m_repo.baseUrl());
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(SKALDRUN_CLI), args);
+        if (!process.waitForFinished(120000)) process.kill();
+        return Run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                   QString::fromUtf8(process.readAllStandardOutput()),
+                   QString::fromUtf8(process.readAllStandardError())};
+    }
+
+    QJsonValue json(const QStringList& args) const {
+        const Run run = cli(args + QStringList{QStringLiteral("--json")});
+        if (run.code != 0) qWarning() << run.err;
+        return QJsonDocument::fromJson(run.out.toUtf8()).isArray()
+                   ? QJsonValue(QJsonDocument::fromJson(run.out.toUtf8()).array())
+                   : QJsonValue(QJsonDocument::fromJson(run.out.toUtf8()).object());
+    }
+
+private Q_SLOTS:
+    void initTestCase() {
+        m_repo.addStandardCatalog();
+        // The pack as zipped on a system without Unix permissions: no script is executable.
+        FakeRepository::Package pack;
+        pack.owner = QStringLiteral("denikson");
+        pack.name = QStringLiteral("BepInExPack_Valheim");
+        pack.version = QStringLiteral("5.4.2333");
+        pack.archive = TestZip::bepInExPack(pack.version).withoutModes();
+        m_repo.add(pack);
+        m_world.build();
+        World::write(serverDir() + QStringLiteral("/valheim_server.x86_64"), "\x7f"
+                                                                             "ELF");
+    }
+
+    // A folder is set up by installing the BepInEx pack, then a mod pulls in its dependencies.
+    void install_data() {
+        QTest::addColumn<QString>("game");
+        QTest::addColumn<QString>("pack");
+        QTest::newRow("Mac client") << m_world.gameDir() << QStringLiteral("quellit-BepInExPack_Valheim");
+        QTest::newRow("dedicated server") << serverDir() << QStringLiteral("denikson-BepInExPack_Valheim");
+    }
+    void install() {
+        QFETCH(QString, game);
+        QFETCH(QString, pack);
+        const Run setup = cli({QStringLiteral("--game"), game, QStringLiteral("install"), pack});
+        QVERIFY2(setup.code == 0, qPrintable(setup.err));
+        const Run mod = cli({QStringLiteral("--game"), game, QStringLiteral("install"),
+                             QStringLiteral("Runecraft-Epic_Runes-3.0.1")});
+        QCOMPARE(mod.code, 0);
+        QVERIFY2(mod.out.contains(QStringLiteral("Installed Epic Runes with 2 dependencies")),
+                 qPrintable(mod.out));
+        for (const char* name : {"Epic_Runes", "RuneLib", "CoreUtils"})
+            QVERIFY(QFileInfo::exists(pluginFile(game, QString::fromUtf8(name))));
+        const QJsonArray steps =
+            json({QStringLiteral("--game"), game, QStringLiteral("status")})[QStringLiteral("steps")]
+                .toArray();
+        QCOMPARE(steps.at(2)[QStringLiteral("step")].toString(), QStringLiteral("Install BepInEx"));
+        QVERIFY(steps.at(2)[QStringLiteral("done")].toBool());
+        QVERIFY(steps.at(0)[QStringLiteral("done")].toBool());
+    }
+
+    // What a server admin scripts after installing: list, turn off, update, configure, back up.
+    void manageMods() {
+        const QString game = m_world.gameDir();
+        const QStringList at{QStringLiteral("--game"), game};
+        QCOMPARE(
+            cli(at + QStringList{QStringLiteral("install"), QStringLiteral("Hearthworks-CozyHearth")}).code,
+            0);
+        QCOMPARE(cli(at + QStringList{QStringLiteral("disable"), QStringLiteral("epic runes")}).code, 0);
+        // An older install than the catalog's newest, as if the mod's author had just shipped one.
+        const QString manifest = pluginFile(game, QStringLiteral("CozyHearth/manifest.json"));
+        World::write(manifest, TestZip::manifest(QStringLiteral("CozyHearth"), QStringLiteral("1.0.0")));
+
+        QHash<QString, QJsonObject> rows;
+        for (const auto& row : json(at + QStringList{QStringLiteral("list")}).toArray())
+            rows.insert(row[QStringLiteral("name")].toString(), row.toObject());
+        QCOMPARE(rows.size(), 4);
+        QCOMPARE(rows[QStringLiteral("Epic Runes")][QStringLiteral("enabled")], QJsonValue(false));
+        QCOMPARE(rows[QStringLiteral("CozyHearth")][QStringLiteral("updateAvailable")], QJsonValue("1.4.0"));
+        QCOMPARE(rows[QStringLiteral("RuneLib")][QStringLiteral("package")], QJsonValue("Runecraft-RuneLib"));
+        QCOMPARE(rows[QStringLiteral("CoreUtils")][QStringLiteral("updateAvailable")], QJsonValue());
+
+        const Run dry = cli(at + QStringList{QStringLiteral("update"), QStringLiteral("--dry-run")});
+        QCOMPARE(dry.out, QStringLiteral("CozyHearth 1.0.0 → 1.4.0\n"));
+        QVERIFY(World::read(manifest).contains("1.0.0"));
+        QCOMPARE(cli(at + QStringList{QStringLiteral("update"), QStringLiteral("--all")}).code, 0);
+        QVERIFY(World::read(manifest).contains("1.4.0"));
+
+        const QString cfg = QStringLiteral("hearthworks.CozyHearth.cfg");
+        const Run set = cli(at + QStringList{QStringLiteral("config"), QStringLiteral("set"), cfg,
+                                             QStringLiteral("Burn Time"), QStringLiteral("2.5")});
+        QVERIFY2(set.code == 0, qPrintable(set.err));
+        QCOMPARE(cli(at + QStringList{QStringLiteral("config"), QStringLiteral("get"), cfg,
+                                      QStringLiteral("General.Burn Time")})
+                     .out,
+                 QStringLiteral("2.5\n"));
+
+        QCOMPARE(cli(at + QStringList{QStringLiteral("remove"), QStringLiteral("--delete"),
+                                      QStringLiteral("CoreUtils")})
+                     .code,
+                 0);
+        QVERIFY(!QFileInfo::exists(pluginFile(game, QStringLiteral("CoreUtils"))));
+        QCOMPARE(cli({QStringLiteral("saves"), QStringLiteral("backup")}).code, 0);
+        QCOMPARE(cli({QStringLiteral("saves"), QStringLiteral("restore")}).code, 0);
+    }
+
+    // Wrong input of every kind: the exit status, and one sentence naming what was wrong.
+    void refusals_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("says");
+        const QString cfg = QStringLiteral("hearthworks.CozyHearth.cfg");
+        const auto row = [&](const char* name, const QStringList& args, int code, const char* says) {
+            QTest::newRow(name) << args << code << QString::fromUtf8(says);
+        };
+        row("no command", {}, 2, "Name a command.");
+        row("unknown command", {"frobnicate"}, 2, "Unknown command “frobnicate”.");
+        row("profiles not offered yet", {"profile", "list"}, 2, "Unknown command “profile”.");
+        row("unknown option", {"--fast", "status"}, 2, "Unknown option 'fast'.");
+        row("missing words", {"install"}, 2, "Wrong number of words after “install”.");
+        row("option of another command", {"list", "--dry-run"}, 2, "“--dry-run” means nothing to “list”.");
+        row("unknown sort", {"search", "x", "--sort", "size"}, 2, "not “size”");
+        row("config verb", {"config", "get", cfg}, 2, "Write config list MOD");
+        row("not a package", {"install", "Loose"}, 2, "“Loose” isn't a package");
+        row("unknown package", {"install", "Ghostly-VanishedLib"}, 1,
+            "The catalog has no package “Ghostly-VanishedLib”.");
+        row("unknown version", {"install", "Skaldic-MapPins-4.0.0"}, 1,
+            "offers Skaldic-MapPins 5.0.0 only, not 4.0.0.");
+        row("unknown mod", {"enable", "Nope"}, 1, "No installed mod is called “Nope”.");
+        row("unknown key", {"config", "get", cfg, "Colour"}, 1, "has no setting “Colour”.");
+        row("unknown file", {"config", "get", "../../x.cfg", "A"}, 1,
+            "There is no config file “../../x.cfg”");
+        row("out of range", {"config", "set", cfg, "Burn Time", "11"}, 1,
+            "“Burn Time” takes a number from 0.5 to 10.");
+        row("not whole", {"config", "set", cfg, "Hearth Comfort", "2.5"}, 1,
+            "takes a whole number from 0 to 5.");
+        row("not a bool", {"config", "set", cfg, "Enabled", "yes"}, 1, "“Enabled” takes true or false.");
+        row("not a choice", {"config", "set", cfg, "Affected Fires", "Hearth, Lava"}, 1,
+            "takes one of: Campfire,");
+    }
+    void refusals() {
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, says);
+        const QString cfg = m_world.gameDir() + QStringLiteral("/BepInEx/config/hearthworks.CozyHearth.cfg");
+        const QByteArray before = World::read(cfg);
+        const Run run = cli(QStringList{QStringLiteral("--game"), m_world.gameDir()} + args);
+        QCOMPARE(run.code, code);
+        QVERIFY2(run.err.contains(says), qPrintable(run.err));
+        QCOMPARE(run.err.contains(QStringLiteral("Commands:")), code == 2);
+        QCOMPARE(World::read(cfg), before);
+    }
+
+    void refusesWhatIsNoGameFolder() {
+        const QString elsewhere = TestHome::path() + QStringLiteral("/Documents");
+        QDir().mkpath(elsewhere);
+        const Run run = cli({QStringLiteral("--game"), elsewhere, QStringLiteral("install"),
+                             QStringLiteral("Skaldic-MapPins")});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("isn't a Valheim folder")), qPrintable(run.err));
+        QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // The window (here, this process) is changing the folder: the command line waits, then names it.
+    void waitsForTheFolderLock() {
+        FolderLock held(serverDir());
+        held.acquire(0);
+        const Run run = cli(
+            {QStringLiteral("--game"), serverDir(), QStringLiteral("disable"), QStringLiteral("RuneLib")});
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.err.trimmed(),
+                 QStringLiteral("tst_cli (process %1) is changing this game folder; try again "
+                                "when it has finished.")
+                     .arg(QCoreApplication::applicationPid()));
+        QVERIFY(QFileInfo::exists(pluginFile(serverDir(), QStringLiteral("RuneLib/RuneLib.dll"))));
+    }
+
+    // And the other way round: while a command line installs, the window's actions are refused.
+    void windowWaitsForTheCommandLine() {
+        FakeRepository::Package snail;
+        snail.owner = QStringLiteral("Slowpoke");
+        snail.name = QStringLiteral("Snail");
+        m_repo.add(snail);
+        LoopbackServer::Response stall;
+        stall.stall = true;
+        m_repo.server().route(m_repo.archivePath(snail), stall);
+        QFile::remove(ThunderstoreStore::cacheFile()); // the cached catalog predates the snail
+        QProcess install;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("SKALDRUN_THUNDERSTORE_URL"), m_repo.baseUrl());
+        install.setProcessEnvironment(env);
+        install.start(QStringLiteral(SKALDRUN_CLI),
+                      {QStringLiteral("--game"), serverDir(), QStringLiteral("install"),
+                       QStringLiteral("Slowpoke-Snail")});
+        QTRY_VERIFY(QFileInfo::exists(FolderLock::lockFile(serverDir())));
+
+        RecordingWorkspace workspace;
+        RecordingClipboard clipboard;
+        ScriptedOpenPanel panel;
+        AppState state(AppState::Services{workspace, clipboard, panel});
+        state.useGameFolder(serverDir());
+        QTRY_VERIFY(!state.snapshot().mods.isEmpty());
+        state.setMod(state.snapshot().mods.first(), false);
+        QCOMPARE(
+            state.alertMessage().value_or(QString()),
+            QStringLiteral("skaldrun-cli (process %1) is changing this game folder; try again when it has "
+                           "finished.")
+                .arg(install.processId()));
+        install.kill();
+        install.waitForFinished();
+        state.refreshMods();
+        QVERIFY(state.snapshot().mods.first().enabled);
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestCli)
+#include "tst_cli.moc"
