@@ -542,6 +542,14 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
                 failures << name + QStringLiteral(": no download URL");
                 continue;
             }
+            // The catalog is outside input: its archives come from the repositories and their
+            // CDNs, never from wherever a record points.
+            if (!Repository::trustedDownload(*p.downloadURL)) {
+                failures << name + QStringLiteral(": refused to download from %1, which is neither "
+                                                  "Thunderstore's nor Hexium's")
+                                       .arg(p.downloadURL->host());
+                continue;
+            }
             std::unique_ptr<Installer::TemporaryFolder> folder;
             try {
                 folder = std::make_unique<Installer::TemporaryFolder>();

@@ -1,6 +1,7 @@
 #include "ui/SettingsSheet.h"
 
 #include "app/AppState.h"
+#include "catalog/ThunderstoreStore.h"
 #include "discovery/Outside.h"
 #include "ui/AlertPresenter.h"
 #include "ui/CommandRow.h"
@@ -9,6 +10,7 @@
 #include "ui/ShellKit.h"
 #include "ui/Theme.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -138,6 +140,23 @@ QWidget* SettingsSheet::buildSection() {
     section->setAutoFillBackground(false);
     auto* outer = new QVBoxLayout(section);
     outer->setContentsMargins(16, 16, 16, 16);
+    // Where Browse looks for mods: each repository can be left out.
+    auto* repositories = new QHBoxLayout;
+    repositories->addWidget(
+        ShellKit::label(section, QString(), TextStyle::callout, QColor(), QFont::DemiBold));
+    static_cast<QLabel*>(repositories->itemAt(0)->widget())->setText(QStringLiteral("Mod repositories:"));
+    for (const Repository::Source source : Repository::sources) {
+        auto* box = new QCheckBox(Repository::sourceName(source), section);
+        box->setObjectName(QStringLiteral("settings.repository.") + Repository::sourceName(source));
+        box->setChecked(ThunderstoreStore::enabled(source));
+        connect(box, &QCheckBox::toggled, this, [this, source](bool on) {
+            ThunderstoreStore::setEnabled(source, on);
+            m_state->thunder()->loadIfNeeded(true);
+        });
+        repositories->addWidget(box);
+    }
+    repositories->addStretch(1);
+    outer->addLayout(repositories);
     auto* card = new QFrame(section);
     card->setObjectName(QStringLiteral("settings.section"));
     card->setStyleSheet(QStringLiteral("QFrame#settings\\.section { background: %1; border: 1px solid %2;"
