@@ -570,6 +570,7 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
             }
             try {
                 Installer::installZip(archive, dir);
+                Thunderstore::rememberOrigin(p);
                 installedNames << name;
             } catch (const std::exception& e) {
                 failures << name + QStringLiteral(": ") + errorText(e);

@@ -94,6 +94,50 @@ private Q_SLOTS:
         QCOMPARE(p.ownerAndName(), QStringLiteral("hyphen-owner-better_carts"));
     }
 
+    // Every release is kept, lean: Thunderstore's usual addresses are rebuilt rather than
+    // stored, and Hexium's releases, listed by upload date, are put in version order.
+    void everyReleaseIsKept_data() {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QStringList>("listed"); // version numbers in document order
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("Thunderstore")
+            << 0 << QStringList{"1.10.0", "1.9", "", "1.2"} << QStringList{"1.10.0", "1.9", "1.2"};
+        QTest::newRow("Hexium, by date")
+            << 1 << QStringList{"1.9.2", "1.10.0", "1.2"} << QStringList{"1.10.0", "1.9.2", "1.2"};
+    }
+    void everyReleaseIsKept() {
+        QFETCH(int, source);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, kept);
+        const auto url = [source](const QString& n) {
+            return source ? "https://cdn.hexium.gg/upload/12/" + n + ".zip"
+                          : "https://thunderstore.io/package/download/Owner/Mod/" + n + "/";
+        };
+        QJsonArray versions;
+        for (const QString& n : listed) {
+            QJsonObject v = version(n);
+            v["download_url"] = url(n);
+            v["date_created"] = n.size() % 2 ? "2024-03-01T10:00:00.000000Z" : "2024-03-01T10:00:00+00:00";
+            v["file_size"] = n.size();
+            versions.append(v);
+        }
+        const auto parsed = ThunderstoreStore::parseListing(doc({package("Owner", "Mod", versions)}),
+                                                            Repository::Source(source));
+        QVERIFY(parsed && parsed->packages.size() == 1);
+        const TSPackage& p = parsed->packages[0];
+        QStringList numbers;
+        for (const TSVersion& v : p.versions) {
+            numbers << v.number;
+            QCOMPARE(p.downloadFor(v), QUrl(url(v.number)));
+            QCOMPARE(v.storedURL.has_value(), bool(source));
+            QCOMPARE(v.date, Q_INT64_C(1709287200));
+            QCOMPARE(v.fileSize, v.number.size());
+        }
+        QCOMPARE(numbers, kept);
+        QCOMPARE(p.version, kept[0]);
+        QCOMPARE(*p.downloadURL, QUrl(url(kept[0])));
+    }
+
     void whichPackagesAreKept_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QJsonValue>("value");

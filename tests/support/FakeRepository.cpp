@@ -393,4 +393,11 @@ void FakeRepository::addStandardCatalog() {
             QStringLiteral("Tents that count as shelter."), {}, 4120, 12, 0xB8862B));
     add(mod(QStringLiteral("Oarsman"), QStringLiteral("Sail_Faster"), QStringLiteral("2.0.0"),
             QStringLiteral("Trims sails for more speed in tail winds."), {}, 1000000, 701, 0x2B8E8E));
+    // Hexium: a mod only there, with releases listed by date and a dependency on Thunderstore.
+    Package forge = mod(QStringLiteral("Hexwright"), QStringLiteral("Forge_Tweaks"), QStringLiteral("0.10.0"),
+                        QStringLiteral("Faster smelting and a bigger forge queue."),
+                        {QStringLiteral("Fjordsmith-Better_Carts-0.9.4")}, 8800, 41, 0xC0502B);
+    forge.source = Repository::Source::hexium;
+    forge.olderVersions = {QStringLiteral("0.9.2"), QStringLiteral("0.2.0")};
+    add(forge);
 }

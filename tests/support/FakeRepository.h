@@ -43,8 +43,9 @@ public:
     FakeRepository();
 
     void add(Package package);
-    // The journey's repository: the BepInEx pack, ShaderHelperForMac, a dozen mods among them
-    // a three-level dependency chain, one dependency the catalog lacks, one broken archive.
+    // The journey's repositories: the BepInEx pack, ShaderHelperForMac, a dozen mods among them
+    // a three-level dependency chain, one dependency the catalog lacks, one broken archive; and
+    // on Hexium one mod that needs a Thunderstore one.
     void addStandardCatalog();
 
     QString baseUrl() const { return m_server.baseUrl(); }

@@ -247,6 +247,7 @@ private Q_SLOTS:
         w.installLoader();
         AppState& state = w.start();
         const QString catalog = ThunderstoreStore::catalogURL().path();
+        ThunderstoreStore::setEnabled(Repository::Source::hexium, false); // Thunderstore's index alone fails
         const auto dropAfter = [](int delayMs) {
             return [delayMs](const QString&) {
                 LoopbackServer::Response r;
@@ -279,7 +280,7 @@ private Q_SLOTS:
         QCOMPARE(panel(), "browse.failure");
 
         // The repository is back: "Try Again" brings the list, with nothing installed.
-        w.repo->server().route(catalog, LoopbackServer::reply(w.repo->packageList()));
+        w.repo->server().route(catalog, LoopbackServer::reply("{}", 503)); // the whole list instead
         view.findChild<QPushButton*>(QStringLiteral("browse.tryAgain"))->click();
         QTRY_COMPARE_WITH_TIMEOUT(content->currentWidget(), static_cast<QWidget*>(view.list()), 15000);
         const qsizetype total = state.thunder()->packages().size();
