@@ -13,6 +13,16 @@ FakeRepository::FakeRepository() {
     m_server.fallback([this](const QString& path) { return respond(path); });
 }
 
+FakeRepository::Package FakeRepository::package(const QString& owner, const QString& name,
+                                                const QString& version, Repository::Source source) {
+    Package p;
+    p.owner = owner;
+    p.name = name;
+    p.version = version;
+    p.source = source;
+    return p;
+}
+
 void FakeRepository::add(Package package) {
     QMutexLocker lock(&m_mutex);
     m_packages.append(std::move(package));

@@ -41,6 +41,8 @@ public:
     };
 
     FakeRepository();
+    static Package package(const QString& owner, const QString& name, const QString& version,
+                           Repository::Source source = Repository::Source::thunderstore);
 
     void add(Package package);
     // The journey's repositories: the BepInEx pack, ShaderHelperForMac, a dozen mods among them
