@@ -142,13 +142,10 @@ private Q_SLOTS:
         QTest::newRow("deprecated") << "is_deprecated" << QJsonValue(true) << false << false;
         QTest::newRow("nsfw") << "has_nsfw_content" << QJsonValue(true) << false << false;
         QTest::newRow("deprecated absent") << "is_deprecated" << absent << false << true;
-        QTest::newRow("nsfw absent") << "has_nsfw_content" << absent << false << true;
         QTest::newRow("deprecated a string") << "is_deprecated" << QJsonValue("true") << false << true;
-        QTest::newRow("nsfw a number") << "has_nsfw_content" << QJsonValue(1) << false << true;
         QTest::newRow("name absent") << "name" << absent << false << false;
         QTest::newRow("name a number") << "name" << QJsonValue(3) << false << false;
         QTest::newRow("owner null") << "owner" << QJsonValue(QJsonValue::Null) << false << false;
-        QTest::newRow("full_name an array") << "full_name" << QJsonValue(QJsonArray{"a"}) << false << false;
         QTest::newRow("versions absent") << "versions" << absent << false << false;
         QTest::newRow("versions empty") << "versions" << QJsonValue(QJsonArray{}) << false << false;
         QTest::newRow("versions an object") << "versions" << QJsonValue(version("1.0.0")) << false << false;
@@ -172,11 +169,9 @@ private Q_SLOTS:
         QCOMPARE(withField("description", 5, true)->description, QString());
         QCOMPARE(withField("description", QJsonValue::Undefined, true)->description, QString());
         QVERIFY(!withField("icon", "not a url", true)->iconURL);
-        QVERIFY(!withField("icon", "", true)->iconURL);
         QVERIFY(!withField("icon", 7, true)->iconURL);
         QVERIFY(!withField("download_url", "https://bad host/x", true)->downloadURL);
         QVERIFY(!withField("package_url", "http://exa mple.com/", false)->pageURL);
-        QVERIFY(!withField("package_url", QJsonValue::Undefined, false)->pageURL);
         QVERIFY(withField("package_url", "https://x.example/a%20b?q=1#top", false)->pageURL);
         QCOMPARE(withField("dependencies", QJsonArray{"A-B-1", 2}, true)->dependencies, QStringList());
         QCOMPARE(withField("dependencies", "A-B-1", true)->dependencies, QStringList());
@@ -184,10 +179,8 @@ private Q_SLOTS:
                  QStringList());
         QCOMPARE(withField("categories", QJsonObject{}, false)->categories, QStringList());
         QCOMPARE(withField("rating_score", 4.5, false)->rating, 0);
-        QCOMPARE(withField("rating_score", "5", false)->rating, 0);
         QCOMPARE(withField("rating_score", -3, false)->rating, -3);
         QCOMPARE(withField("date_created", QJsonValue::Undefined, false)->dateCreated, QString());
-        QCOMPARE(withField("date_updated", 2024, false)->dateUpdated, QString());
     }
 
     void integersBeyondSixtyFourBitsAreNotIntegers() {
@@ -251,17 +244,31 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const qsizetype page = qsizetype(sysconf(_SC_PAGESIZE));
         for (const qsizetype size : {qsizetype(0), qsizetype(1), page - 64, page - 10, page, 3 * page + 7}) {
-            QByteArray bytes(size, 'x');
-            const QString path = dir.filePath(QStringLiteral("f%1").arg(size));
-            Fs::writeAtomic(path, bytes);
-            auto file = Fs::MappedFile::open(path, 64);
-            QVERIFY(file);
-            QCOMPARE(QByteArray(file->data(), file->size()), bytes);
-            for (qsizetype i = 0; i < 64; ++i)
-                QCOMPARE(file->data()[size + i], '\0');
+            Fs::writeAtomic(dir.filePath("f"), QByteArray(size, 'x'));
+            auto file = Fs::MappedFile::open(dir.filePath("f"), 64);
+            QVERIFY(file && file->size() == size);
+            QCOMPARE(QByteArray(file->data(), size + 64), QByteArray(size, 'x') + QByteArray(64, '\0'));
         }
-        QVERIFY(!Fs::MappedFile::open(dir.filePath(QStringLiteral("absent")), 64));
         QVERIFY(!Fs::MappedFile::open(dir.path(), 64));
+    }
+
+    // Archives come from the repositories, their CDNs and the configured mirrors only.
+    void downloadHosts_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("trusted");
+        QTest::newRow("Thunderstore") << "https://thunderstore.io/package/download/a/b/1/" << true;
+        QTest::newRow("Hexium's CDN") << "https://cdn.hexium.gg/upload/1277/1.0.4.zip" << true;
+        QTest::newRow("the mirror") << "http://127.0.0.1:8080/hexium/cdn/x.zip" << true;
+        QTest::newRow("plain http") << "http://cdn.hexium.gg/upload/1/1.0.zip" << false;
+        QTest::newRow("a lookalike") << "https://thunderstore.io.evil.example/x" << false;
+        QTest::newRow("a suffix") << "https://evilhexium.gg/x" << false;
+        QTest::newRow("the mirror's host, another port") << "http://127.0.0.1:9090/x" << false;
+    }
+    void downloadHosts() {
+        QFETCH(QString, url);
+        QFETCH(bool, trusted);
+        qputenv("SKALDRUN_HEXIUM_URL", "http://127.0.0.1:8080/hexium");
+        QCOMPARE(Repository::trustedDownload(QUrl(url)), trusted);
     }
 
     // The cache is read from a mapped file whose pages are handed back as the walk goes; the
@@ -318,26 +325,22 @@ private Q_SLOTS:
                                   "https://x.example/#a#b",
                                   "https://x.example:65535/",
                                   "https://x.example:65536/",
-                                  "https://x.example:/",
                                   "https://user:pw@x.example/",
                                   "https://-bad.example/",
                                   "https://bad-.example/",
                                   "https://xn--nxasmq6b.example/",
                                   "https://xn--zz.example/",
                                   "https://a..b/",
-                                  "https://.a/",
                                   "https:///path",
                                   "https://x.example/é",
                                   "https://exämple.com/",
                                   "https://[::1]:80/",
-                                  "https://[::1/",
                                   "mailto:someone@example.com",
                                   "relative/path",
                                   "//host.example/path",
                                   "ftp://x.example/file",
                                   "https://X.EXAMPLE/Upper",
                                   "https://x.example?query",
-                                  "https://x.example#frag",
                                   "https://x.example/[a]"};
         for (const QString& text : samples) {
             const QUrl reference(text, QUrl::StrictMode);

@@ -74,8 +74,10 @@ private Q_SLOTS:
         // Thunderstore, the same bytes from Hexium. No chunk is fetched.
         const QStringList before = repo.server().requests();
         ThunderstoreStore store;
+        QSignalSpy published(&store, &ThunderstoreStore::packagesChanged);
         load(store, false);
         QCOMPARE(store.packages().size(), 8);
+        QCOMPARE(published.count(), 2); // each stored catalog; the check found nothing new
         QCOMPARE(repo.server().requests().mid(before.size()),
                  (QStringList{"/c/valheim/api/v1/package-listing-index/",
                               "/hexium/api/v1/package-listing-index/"}));
