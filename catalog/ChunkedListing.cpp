@@ -26,7 +26,7 @@ namespace {
 
 // Made whenever asked for; a failure shows when a file in it is written.
 QString folder() {
-    const QString dir = Fs::join(AppSupport::ensureDir(), QStringLiteral("catalog"));
+    QString dir = Fs::join(AppSupport::ensureDir(), QStringLiteral("catalog"));
     QDir().mkpath(dir);
     return dir;
 }
@@ -89,7 +89,7 @@ QList<QUrl> readIndex(const QByteArray& body) {
         throw SkaldrunError(QStringLiteral("its list names %1 catalog parts, far more than any real catalog")
                                 .arg(array.size()));
     QList<QUrl> urls;
-    for (const QJsonValue& v : array) {
+    for (const auto& v : array) {
         const QUrl url(v.toString(), QUrl::StrictMode);
         if (!url.isValid() ||
             (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
@@ -110,7 +110,7 @@ State readState(Repository::Source source) {
     const QJsonObject o = bytes ? QJsonDocument::fromJson(*bytes).object() : QJsonObject();
     state.indexHash = o.value(QStringLiteral("indexHash")).toString().toLatin1();
     state.lastModified = o.value(QStringLiteral("lastModified")).toString().toLatin1();
-    for (const QJsonValue& v : o.value(QStringLiteral("chunks")).toArray())
+    for (const auto& v : o.value(QStringLiteral("chunks")).toArray())
         state.chunks.append(v.toString());
     state.checkedAt = qint64(o.value(QStringLiteral("checkedAt")).toDouble());
     return state;

@@ -137,7 +137,7 @@ QList<QByteArray> FakeRepository::chunks(Repository::Source source) const {
 
 LoopbackServer::Response FakeRepository::listing(Repository::Source source, const QString& rest) {
     const auto blob = [this](const QString& kind, const QByteArray& bytes) {
-        const QString path =
+        QString path =
             QStringLiteral("/blobs/%1-%2")
                 .arg(kind, QString::fromLatin1(
                                QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()));
