@@ -105,6 +105,14 @@ Outcome installChain(const Task& task, const Thunderstore::Resolution& resolutio
             failures << name + QStringLiteral(": no download URL");
             continue;
         }
+        // The catalog is outside input: its archives come from the repositories and their
+        // CDNs, never from wherever a record points.
+        if (!Repository::trustedDownload(*p.downloadURL)) {
+            failures << name + QStringLiteral(": refused to download from %1, which is neither "
+                                              "Thunderstore's nor Hexium's")
+                                   .arg(p.downloadURL->host());
+            continue;
+        }
         const Task::Download zip = task.fetch(*p.downloadURL, QStringLiteral("package.zip"));
         if (zip.file.isEmpty()) {
             failures << name + QStringLiteral(": ") + zip.error;
@@ -112,6 +120,7 @@ Outcome installChain(const Task& task, const Thunderstore::Resolution& resolutio
         }
         try {
             Installer::installZip(zip.file, dir);
+            Thunderstore::rememberOrigin(p);
             done << name;
         } catch (const std::exception& e) {
             failures << name + QStringLiteral(": ") + Task::errorText(e);

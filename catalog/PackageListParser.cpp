@@ -9,6 +9,7 @@
 
 #include "catalog/ThunderstoreStore.h"
 
+#include "catalog/Version.h"
 #include "platform/Fs.h"
 #include "platform/Log.h"
 
@@ -56,6 +57,7 @@ enum class Key {
     downloadUrl,
     dependencies,
     downloads,
+    fileSize,
 };
 
 // Keys are matched as they stand in the document, without unescaping them: a key character
@@ -131,7 +133,10 @@ Key versionKey(const char* k) {
         if (keyIs(k, "downloads")) return Key::downloads;
         if (keyIs(k, "description")) return Key::description;
         if (keyIs(k, "download_url")) return Key::downloadUrl;
+        if (keyIs(k, "date_created")) return Key::dateCreated;
         return keyIs(k, "dependencies") ? Key::dependencies : Key::other;
+    case 'f':
+        return keyIs(k, "file_size") ? Key::fileSize : Key::other;
     case 'v':
         return keyIs(k, "version_number") ? Key::versionNumber : Key::other;
     default:
@@ -139,9 +144,36 @@ Key versionKey(const char* k) {
     }
 }
 
-// Releases after the first only count their downloads.
+// Releases after the first keep neither their description nor their icon.
 Key laterVersionKey(const char* k) {
-    return keyIs(k, "downloads") ? Key::downloads : Key::other;
+    const Key key = versionKey(k);
+    return key == Key::description || key == Key::icon ? Key::other : key;
+}
+
+// "2024-03-01T10:00:00.000000Z" or "…+00:00" -> seconds since 1970 (the repositories write
+// UTC); 0 when the text doesn't start with a date and time.
+qint64 secondsOf(std::string_view t) {
+    if (t.size() < 19 || t[4] != '-' || t[7] != '-' || (t[10] != 'T' && t[10] != ' ') || t[13] != ':' ||
+        t[16] != ':')
+        return 0;
+    const auto number = [&t](size_t at, size_t n) {
+        qint64 v = 0;
+        for (size_t i = at; i < at + n; ++i) {
+            if (t[i] < '0' || t[i] > '9') return qint64(-1);
+            v = v * 10 + (t[i] - '0');
+        }
+        return v;
+    };
+    const qint64 y0 = number(0, 4), m = number(5, 2), d = number(8, 2);
+    const qint64 hh = number(11, 2), mm = number(14, 2), ss = number(17, 2);
+    if (y0 < 0 || m < 1 || m > 12 || d < 1 || d > 31 || hh < 0 || mm < 0 || ss < 0) return 0;
+    // Days from the civil date (Howard Hinnant's algorithm).
+    const qint64 y = y0 - (m <= 2);
+    const qint64 era = y / 400;
+    const qint64 yoe = y - era * 400;
+    const qint64 doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const qint64 doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return (era * 146097 + doe - 719468) * 86400 + hh * 3600 + mm * 60 + ss;
 }
 
 // Whether n bytes at p contain a backslash, eight at a time. May read up to seven bytes past
@@ -171,6 +203,14 @@ void check(simdjson::error_code error) {
     if (error) throw Broken{};
 }
 
+// One release as the walk found it; texts point into the document or the parser's buffer.
+struct FoundVersion {
+    std::string_view number, url, date;
+    qint64 downloads = 0, size = 0;
+    uint32_t dependencies = 0, dependencyCount = 0; // into the batch's texts
+    bool dependenciesValid = false;
+};
+
 struct Fields {
     // Package object. Each slot holds the last occurrence of its key, as a JSON object with
     // repeated keys means; an absent optional is "missing or of another type".
@@ -186,6 +226,9 @@ struct Fields {
     std::optional<std::string_view> description, icon, versionNumber, downloadUrl;
     bool dependenciesValid = false;
     std::vector<std::string_view> dependencies;
+    // Every release that has a number, in document order; their dependency texts in versionTexts.
+    std::vector<FoundVersion> versionList;
+    std::vector<std::string_view> versionTexts;
 
     void reset() {
         name = owner = fullName = packageUrl = dateCreated = dateUpdated = std::nullopt;
@@ -204,6 +247,8 @@ struct Fields {
         description = icon = versionNumber = downloadUrl = std::nullopt;
         dependenciesValid = false;
         dependencies.clear();
+        versionList.clear();
+        versionTexts.clear();
     }
 };
 
@@ -292,6 +337,7 @@ struct Found {
     qint64 downloads = 0;
     qint64 rating = 0;
     uint32_t dependencies = 0, dependencyCount = 0, categories = 0, categoryCount = 0; // into Batch::texts
+    uint32_t versions = 0, versionCount = 0;                                           // into Batch::versions
     bool dependenciesValid = false;
     bool categoriesValid = false;
 };
@@ -299,10 +345,12 @@ struct Found {
 struct Batch {
     std::vector<Found> packages;
     std::vector<std::string_view> texts;
+    std::vector<FoundVersion> versions;
 
     void clear() { // keeping the storage, which goes round again
         packages.clear();
         texts.clear();
+        versions.clear();
     }
 };
 
@@ -312,8 +360,11 @@ public:
     // `source`, when given, is the mapped file being read: pages behind the packages already
     // built are handed back, so the whole document and the whole catalog never sit in memory
     // together. `index`, when given, is filled while each package is still hot in the cache.
-    Builder(const char* document, size_t size, Fs::MappedFile* source, ThunderstoreStore::Index* index)
-        : m_document(document), m_source(source), m_index(index), m_texts(size / 5000), m_lists(size / 5000) {
+    Builder(const char* document, size_t size, Fs::MappedFile* source, ThunderstoreStore::Index* index,
+            Repository::Source repository)
+        : m_document(document), m_source(source), m_index(index), m_repository(repository),
+          m_texts(size / 5000), m_lists(size / 5000),
+          m_usualDownload(Repository::baseUrl().toStdString() + "/package/download/") {
         // About 7 KB of document per package. Reserving a little too much costs no resident
         // memory (untouched pages); regrowing would copy the list at the worst moment.
         const qsizetype expected = qsizetype(size / 6000) + 16;
@@ -381,6 +432,51 @@ private:
         p.dateCreated = text(f.dateCreated);
         p.dateUpdated = text(f.dateUpdated);
         p.categories = sharedList(f.categoriesValid, batch.texts.data() + f.categories, f.categoryCount);
+        p.source = m_repository;
+        p.versions.reserve(qsizetype(f.versionCount));
+        for (uint32_t i = 0; i < f.versionCount; ++i) {
+            const FoundVersion& found = batch.versions[f.versions + i];
+            TSVersion& v = p.versions.emplaceBack();
+            v.number = shared(found.number);
+            v.dependencies = sharedList(found.dependenciesValid, batch.texts.data() + found.dependencies,
+                                        found.dependencyCount);
+            if (!isUsualDownload(f, found))
+                v.storedURL =
+                    OptionalUrl::fromText(QByteArrayView(found.url.data(), qsizetype(found.url.size())));
+            v.date = secondsOf(found.date);
+            v.fileSize = found.size;
+            v.downloads = found.downloads;
+        }
+        // Hexium lists releases by upload date, and a patch of an older line can come after a
+        // newer line: the newest is the highest number, wherever it stands.
+        if (m_repository == Repository::Source::hexium) {
+            const auto newerFirst = [](const TSVersion& a, const TSVersion& b) {
+                return Version::less(b.number, a.number);
+            };
+            if (!std::is_sorted(p.versions.cbegin(), p.versions.cend(), newerFirst)) {
+                std::stable_sort(p.versions.begin(), p.versions.end(), newerFirst);
+                const TSVersion& newest = p.versions.constFirst();
+                p.version = newest.number;
+                p.downloadURL = OptionalUrl(p.downloadFor(newest));
+                p.dependencies = newest.dependencies;
+            }
+        }
+    }
+
+    // Thunderstore's addresses all read base/package/download/owner/name/version/; those are
+    // rebuilt when asked for rather than kept 90,000 times.
+    bool isUsualDownload(const Found& f, const FoundVersion& v) {
+        if (m_repository != Repository::Source::thunderstore) return false;
+        const std::string_view url = v.url;
+        const std::string_view base = m_usualDownload;
+        if (url.size() != base.size() + f.owner.size() + f.name.size() + v.number.size() + 3) return false;
+        size_t at = base.size();
+        const auto piece = [&](std::string_view text) {
+            if (url.compare(at, text.size(), text) != 0 || url[at + text.size()] != '/') return false;
+            at += text.size() + 1;
+            return true;
+        };
+        return url.substr(0, base.size()) == base && piece(f.owner) && piece(f.name) && piece(v.number);
     }
 
     // The catalog key, lower-cased straight from the document's bytes when they are ASCII (as
@@ -412,9 +508,11 @@ private:
     const char* m_document;
     Fs::MappedFile* m_source;
     ThunderstoreStore::Index* m_index;
+    Repository::Source m_repository;
     Interner<QString> m_texts;
     Interner<QStringList> m_lists;
     std::string m_listKey;
+    std::string m_usualDownload;
     QList<TSPackage> m_packages;
     qsizetype m_releasedUpTo = 0;
 };
@@ -506,14 +604,14 @@ private:
 class Walker {
 public:
     QList<TSPackage> run(const simdjson::padded_string_view& json, Fs::MappedFile* source,
-                         ThunderstoreStore::Index* index) {
+                         ThunderstoreStore::Index* index, Repository::Source repository) {
         od::parser parser;
         od::document doc;
         check(parser.iterate(json).get(doc));
         od::array top;
         if (doc.get_array().get(top)) throw Broken{};
 
-        Builder builder(json.data(), json.length(), source, index);
+        Builder builder(json.data(), json.length(), source, index, repository);
         // Small documents (tests, error pages) are not worth a thread; without one, the walk
         // builds as it goes.
         std::optional<Pipeline> pipeline;
@@ -676,6 +774,8 @@ private:
                 continue;
             }
             qint64 downloads = 0;
+            std::optional<std::string_view> number, url, date;
+            FoundVersion found;
             for (auto fieldResult : version) {
                 od::field field;
                 check(std::move(fieldResult).get(field));
@@ -683,12 +783,16 @@ private:
                 if (key == Key::other) continue;
                 od::value& v = field.value();
                 const std::string_view t = v.raw_json_token();
-                if (key == Key::downloads) {
-                    downloads = integerOf(v, t);
-                    continue;
-                }
-                if (!first) continue;
                 switch (key) {
+                case Key::downloads:
+                    downloads = integerOf(v, t);
+                    break;
+                case Key::fileSize:
+                    found.size = integerOf(v, t);
+                    break;
+                case Key::dateCreated:
+                    date = stringOf(v, t);
+                    break;
                 case Key::description:
                     m.description = stringOf(v, t);
                     break;
@@ -696,13 +800,16 @@ private:
                     m.icon = stringOf(v, t);
                     break;
                 case Key::versionNumber:
-                    m.versionNumber = stringOf(v, t);
+                    number = stringOf(v, t);
                     break;
                 case Key::downloadUrl:
-                    m.downloadUrl = stringOf(v, t);
+                    url = stringOf(v, t);
                     break;
                 case Key::dependencies:
-                    m.dependenciesValid = stringsOf(v, t, m.dependencies);
+                    found.dependenciesValid = stringsOf(v, t, m.dependencies);
+                    found.dependencyCount = uint32_t(m.dependencies.size());
+                    found.dependencies = uint32_t(m.versionTexts.size());
+                    m.versionTexts.insert(m.versionTexts.end(), m.dependencies.begin(), m.dependencies.end());
                     break;
                 default:
                     break;
@@ -712,6 +819,18 @@ private:
             if (__builtin_add_overflow(m.downloads, downloads, &m.downloads))
                 m.downloads =
                     downloads > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+            if (first) {
+                m.versionNumber = number;
+                m.downloadUrl = url;
+            }
+            // A release without a number can't be asked for: it is left out, not the package.
+            if (number && !number->empty()) {
+                found.number = *number;
+                found.url = url ? *url : std::string_view();
+                found.date = date ? *date : std::string_view();
+                found.downloads = downloads;
+                m.versionList.push_back(found);
+            }
             first = false;
         }
         m.versionsValid = allObjects && !first;
@@ -719,7 +838,7 @@ private:
 
     bool keep() const {
         return !m.deprecated && !m.nsfw && m.name && m.owner && m.fullName && m.versionsValid &&
-               m.versionNumber;
+               m.versionNumber && !m.versionList.empty() && m.versionList.front().number == *m.versionNumber;
     }
 
     static std::string_view found(const std::optional<std::string_view>& text) {
@@ -748,10 +867,18 @@ private:
         f.dateUpdated = found(m.dateUpdated);
         f.downloads = m.downloads;
         f.rating = m.rating;
-        f.dependenciesValid = m.dependenciesValid;
-        f.dependencies = uint32_t(m_batch.texts.size());
-        f.dependencyCount = uint32_t(m.dependencies.size());
-        m_batch.texts.insert(m_batch.texts.end(), m.dependencies.begin(), m.dependencies.end());
+        const FoundVersion& newest = m.versionList.front();
+        f.dependenciesValid = newest.dependenciesValid;
+        f.dependencyCount = newest.dependencyCount;
+        f.dependencies = uint32_t(m_batch.texts.size()) + newest.dependencies;
+        f.versions = uint32_t(m_batch.versions.size());
+        f.versionCount = uint32_t(m.versionList.size());
+        const auto textBase = uint32_t(m_batch.texts.size());
+        for (FoundVersion v : m.versionList) {
+            v.dependencies += textBase;
+            m_batch.versions.push_back(v);
+        }
+        m_batch.texts.insert(m_batch.texts.end(), m.versionTexts.begin(), m.versionTexts.end());
         f.categoriesValid = m.categoriesValid;
         f.categories = uint32_t(m_batch.texts.size());
         f.categoryCount = uint32_t(m.categories.size());
@@ -765,22 +892,22 @@ private:
     Batch m_batch;
 };
 
-// Any failure to read the document, or to find room for its packages, gives an empty list.
-QList<TSPackage> walkSafely(const char* data, size_t size, bool padded, Fs::MappedFile* source,
-                            ThunderstoreStore::Index* index) {
+// Any failure to read the document, or to find room for its packages, gives nothing.
+std::optional<QList<TSPackage>> walkSafely(const char* data, size_t size, bool padded, Fs::MappedFile* source,
+                                           ThunderstoreStore::Index* index, Repository::Source repository) {
     try {
         if (padded)
             return Walker().run(simdjson::padded_string_view(data, size, size + simdjson::SIMDJSON_PADDING),
-                                source, index);
+                                source, index, repository);
         const simdjson::padded_string copy(data, size);
-        return Walker().run(copy, source, index);
+        return Walker().run(copy, source, index, repository);
     } catch (const Broken&) {
         qCDebug(lcCatalog) << "package list is not valid JSON";
     } catch (const std::bad_alloc&) {
         qCDebug(lcCatalog) << "package list too large for memory";
     }
     if (index) index->clear();
-    return {};
+    return std::nullopt;
 }
 
 // Whether simdjson may read ahead past the end of the bytes in place. data_ptr() only exposes
@@ -795,13 +922,22 @@ bool hasPadding(const QByteArray& document) {
 const qsizetype ThunderstoreStore::parsePadding = qsizetype(simdjson::SIMDJSON_PADDING);
 
 QList<TSPackage> ThunderstoreStore::parse(const QByteArray& document) {
-    return walkSafely(document.constData(), size_t(document.size()), hasPadding(document), nullptr, nullptr);
+    return walkSafely(document.constData(), size_t(document.size()), hasPadding(document), nullptr, nullptr,
+                      Repository::Source::thunderstore)
+        .value_or(QList<TSPackage>());
 }
 
 ThunderstoreStore::Catalog ThunderstoreStore::parseCatalog(const QByteArray& document) {
+    return parseListing(document, Repository::Source::thunderstore).value_or(Catalog());
+}
+
+std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::parseListing(const QByteArray& document,
+                                                                          Repository::Source source) {
     Catalog catalog;
-    catalog.packages = walkSafely(document.constData(), size_t(document.size()), hasPadding(document),
-                                  nullptr, &catalog.index);
+    auto packages = walkSafely(document.constData(), size_t(document.size()), hasPadding(document), nullptr,
+                               &catalog.index, source);
+    if (!packages) return std::nullopt;
+    catalog.packages = std::move(*packages);
     return catalog;
 }
 
@@ -819,6 +955,8 @@ std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::readCatalog(const Q
     std::optional<Fs::MappedFile> file = Fs::MappedFile::open(path, parsePadding);
     if (!file) return std::nullopt;
     Catalog catalog;
-    catalog.packages = walkSafely(file->data(), size_t(file->size()), true, &*file, &catalog.index);
+    catalog.packages = walkSafely(file->data(), size_t(file->size()), true, &*file, &catalog.index,
+                                  Repository::Source::thunderstore)
+                           .value_or(QList<TSPackage>());
     return catalog;
 }

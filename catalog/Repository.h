@@ -3,9 +3,22 @@
 #include <QString>
 #include <QUrl>
 
-// The Thunderstore repository: every address is its base URL plus a fixed path. The base
-// defaults to https://thunderstore.io; SKALDRUN_THUNDERSTORE_URL replaces it (mirrors, tests).
+// The repositories Valheim mods come from: every address is a base URL plus a fixed path.
+// Thunderstore's base defaults to https://thunderstore.io (SKALDRUN_THUNDERSTORE_URL replaces
+// it), Hexium's to https://valheim.hexium.gg (SKALDRUN_HEXIUM_URL); mirrors and tests use those.
 namespace Repository {
+
+// Stored in preferences and in the record of each installed mod by name, never by number.
+enum class Source : quint8 { thunderstore, hexium };
+inline constexpr Source sources[] = {Source::thunderstore, Source::hexium};
+QString sourceName(Source source);          // "Thunderstore", "Hexium"
+Source sourceFromName(const QString& name); // anything unknown is Thunderstore
+QString baseUrl(Source source);
+QUrl listingIndex(Source source); // gzip of a JSON array of chunk addresses
+QUrl packageList(Source source);  // every package in one JSON document
+// Whether an archive may be fetched from this address: the repositories' own hosts, their
+// subdomains (the CDNs) and the configured mirrors; plain http only for the mirrors.
+bool trustedDownload(const QUrl& url);
 
 inline const QString defaultBaseUrl = QStringLiteral("https://thunderstore.io");
 inline const QString packageListPath = QStringLiteral("/c/valheim/api/v1/package/");

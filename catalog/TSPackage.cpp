@@ -132,3 +132,18 @@ QString TSPackage::prettyName() const {
 QString TSPackage::ownerAndName() const {
     return (owner + QLatin1Char('-') + name).toLower();
 }
+
+QUrl TSPackage::downloadFor(const TSVersion& v) const {
+    if (v.storedURL) return *v.storedURL;
+    if (source != Repository::Source::thunderstore || v.number.isEmpty()) return QUrl();
+    return QUrl(Repository::baseUrl() +
+                    QStringLiteral("/package/download/%1/%2/%3/").arg(owner, name, v.number),
+                QUrl::StrictMode);
+}
+
+const TSVersion* TSPackage::findVersion(const QString& number) const {
+    for (const TSVersion& v : versions) {
+        if (v.number == number) return &v;
+    }
+    return nullptr;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalog/Repository.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -54,7 +56,21 @@ private:
 };
 Q_DECLARE_TYPEINFO(OptionalUrl, Q_RELOCATABLE_TYPE);
 
-// One package of the Thunderstore catalog, as the package list describes its newest release.
+// One release of a package. Lean on purpose: the catalog holds about 90,000 of them.
+struct TSVersion {
+    QString number;
+    QStringList dependencies; // "owner-name-version", as the repository writes them
+    OptionalUrl storedURL;    // absent when it is Thunderstore's usual address (see downloadFor)
+    qint64 date = 0;          // seconds since 1970 (UTC) of its upload; 0 when unknown
+    qint64 fileSize = 0;
+    qint64 downloads = 0;
+
+    friend bool operator==(const TSVersion&, const TSVersion&) = default;
+};
+Q_DECLARE_TYPEINFO(TSVersion, Q_RELOCATABLE_TYPE);
+
+// One package of a repository's catalog, as the package list describes its newest release,
+// with every release it still offers.
 struct TSPackage {
     QString id; // the same text as fullName
     QString name;
@@ -71,6 +87,13 @@ struct TSPackage {
     QString dateCreated;
     QString dateUpdated;
     QStringList categories;
+    Repository::Source source = Repository::Source::thunderstore;
+    QList<TSVersion> versions; // newest first, by version number
+
+    // Where a release's archive is; invalid when the repository gave none.
+    QUrl downloadFor(const TSVersion& version) const;
+    // The release with this number, if the repository still offers it.
+    const TSVersion* findVersion(const QString& number) const;
 
     // The name as players read it: underscores shown as blanks.
     QString prettyName() const;

@@ -2,6 +2,13 @@
 
 #include "catalog/Repository.h"
 #include "config/ConfigStore.h"
+#include "platform/AppSupport.h"
+#include "platform/Fs.h"
+#include "platform/Log.h"
+#include "platform/SkaldrunError.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <vector>
 
@@ -66,6 +73,39 @@ Resolution resolutionChain(const TSPackage& package, const QHash<QString, TSPack
         stack.push_back(Frame{&child}); // invalidates `frame`; it is not used again this round
     }
     return result;
+}
+
+namespace {
+
+QString originsFile() {
+    return Fs::join(AppSupport::ensureDir(), QStringLiteral("installed-origins.json"));
+}
+
+} // namespace
+
+void rememberOrigin(const TSPackage& package) {
+    const auto bytes = Fs::tryRead(originsFile());
+    QJsonObject all = bytes ? QJsonDocument::fromJson(*bytes).object() : QJsonObject();
+    all.insert(ConfigStore::normalize(package.name),
+               QJsonObject{{QStringLiteral("repository"), Repository::sourceName(package.source)},
+                           {QStringLiteral("package"), package.fullName},
+                           {QStringLiteral("version"), package.version}});
+    try {
+        Fs::writeAtomic(originsFile(), QJsonDocument(all).toJson());
+    } catch (const SkaldrunError& e) {
+        qCDebug(lcCatalog) << "origin not kept:" << e.message();
+    }
+}
+
+std::optional<Origin> originOf(const QString& modName) {
+    const auto bytes = Fs::tryRead(originsFile());
+    const QJsonObject o =
+        bytes ? QJsonDocument::fromJson(*bytes).object().value(ConfigStore::normalize(modName)).toObject()
+              : QJsonObject();
+    if (o.isEmpty()) return std::nullopt;
+    return Origin{Repository::sourceFromName(o.value(QStringLiteral("repository")).toString()),
+                  o.value(QStringLiteral("package")).toString(),
+                  o.value(QStringLiteral("version")).toString()};
 }
 
 } // namespace Thunderstore

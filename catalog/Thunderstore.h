@@ -31,4 +31,15 @@ struct Resolution {
 Resolution resolutionChain(const TSPackage& package, const QHash<QString, TSPackage>& index,
                            const QSet<QString>& installedNormalized);
 
+// Which repository and release an installed mod came from, so later updates, profiles and
+// exports know it. Kept in the support folder by the mod's normalized name (the archives'
+// manifests are not ours to change, and Hexium's differ from its catalog anyway).
+struct Origin {
+    Repository::Source source = Repository::Source::thunderstore;
+    QString fullName; // "Owner-Name"
+    QString version;
+};
+void rememberOrigin(const TSPackage& package); // failures are logged, never thrown
+std::optional<Origin> originOf(const QString& modName);
+
 } // namespace Thunderstore

@@ -1,59 +1,19 @@
 #include "catalog/ThunderstoreStore.h"
 
+#include "catalog/ChunkedListing.h"
 #include "catalog/Repository.h"
-#include "platform/AppSupport.h"
+#include "catalog/Version.h"
 #include "platform/Async.h"
+#include "platform/Defaults.h"
 #include "platform/Fs.h"
 #include "platform/Http.h"
 #include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 
+#include <QLocale>
 #include <QPointer>
 
 #include <utility>
-
-namespace {
-
-struct Outcome {
-    std::optional<ThunderstoreStore::Catalog> catalog;
-    QString error; // when there is no catalog
-};
-
-// The whole load, on a worker thread: fresh cache, else the network, else any cache at all.
-Outcome fetch(const QUrl& url, bool force) {
-    const QString cache = ThunderstoreStore::cacheFile();
-    if (!force) {
-        if (const auto modified = Fs::modificationTime(cache)) {
-            const qint64 ageMs = modified->msecsTo(QDateTime::currentDateTimeUtc());
-            if (ageMs < ThunderstoreStore::cacheMaxAge * 1000) {
-                if (auto catalog = ThunderstoreStore::readCatalog(cache))
-                    return Outcome{std::move(catalog), {}};
-            }
-        }
-    }
-
-    Http::Result result = Http::get(url);
-    if (result.responded) {
-        QByteArray body = std::move(result.body);
-        body.reserve(body.size() + ThunderstoreStore::parsePadding);
-        ThunderstoreStore::Catalog catalog = ThunderstoreStore::parseCatalog(body);
-        if (!catalog.packages.isEmpty()) {
-            // Atomically: a crash halfway through must not leave a fresh-looking, broken cache
-            // that would show an empty catalog for six hours.
-            try {
-                Fs::writeAtomic(cache, body);
-            } catch (const SkaldrunError& e) {
-                qCDebug(lcCatalog) << "package list not cached:" << e.message();
-            }
-        }
-        return Outcome{std::move(catalog), {}};
-    }
-
-    if (auto catalog = ThunderstoreStore::readCatalog(cache)) return Outcome{std::move(catalog), {}};
-    return Outcome{std::nullopt, result.error.isEmpty() ? QStringLiteral("no connection") : result.error};
-}
-
-} // namespace
 
 ThunderstoreStore::ThunderstoreStore(QObject* parent) : QObject(parent) {}
 
@@ -62,11 +22,7 @@ ThunderstoreStore::~ThunderstoreStore() {
 }
 
 QUrl ThunderstoreStore::catalogURL() {
-    return Repository::packageList();
-}
-
-QString ThunderstoreStore::cacheFile() {
-    return Fs::join(AppSupport::ensureDir(), QStringLiteral("thunderstore-valheim.json"));
+    return Repository::listingIndex(Repository::Source::thunderstore);
 }
 
 QString ThunderstoreStore::loadingMessage() {
@@ -77,44 +33,156 @@ ThunderstoreStore::Index ThunderstoreStore::indexByOwnerName() const {
     return m_index;
 }
 
+bool ThunderstoreStore::enabled(Repository::Source source) {
+    // A mirror set up for one repository alone (tests, a private copy) is never mixed with the
+    // other's real service.
+    if (source == Repository::Source::hexium && qEnvironmentVariableIsSet("SKALDRUN_THUNDERSTORE_URL") &&
+        !qEnvironmentVariableIsSet("SKALDRUN_HEXIUM_URL"))
+        return false;
+    return !Defaults::boolean(QStringLiteral("repositoryOff/") + Repository::sourceName(source));
+}
+
+void ThunderstoreStore::setEnabled(Repository::Source source, bool on) {
+    const QString key = QStringLiteral("repositoryOff/") + Repository::sourceName(source);
+    if (on)
+        Defaults::remove(key);
+    else
+        Defaults::setBool(key, true);
+}
+
+QString ThunderstoreStore::freshness(const QDateTime& now) const {
+    if (!m_loadedAt || m_packages.isEmpty()) return {};
+    const QLocale english(QLocale::English);
+    const qint64 minutes = std::max<qint64>(m_loadedAt->secsTo(now), 0) / 60;
+    QString text = minutes < 1      ? QStringLiteral("Updated just now")
+                   : minutes < 60   ? QStringLiteral("Updated %1 min ago").arg(minutes)
+                   : minutes < 2880 ? QStringLiteral("Updated %1 h ago").arg(minutes / 60)
+                                    : QStringLiteral("Updated %1 days ago").arg(minutes / 1440);
+    text += QStringLiteral(" · %1 mods").arg(english.toString(qlonglong(m_packages.size())));
+    QStringList parts;
+    for (const Repository::Source source : Repository::sources) {
+        if (count(source) > 0)
+            parts << english.toString(qlonglong(count(source))) + QLatin1Char(' ') +
+                         Repository::sourceName(source);
+    }
+    if (parts.size() > 1) text += QStringLiteral(" (") + parts.join(QStringLiteral(" · ")) + QLatin1Char(')');
+    return text;
+}
+
+ThunderstoreStore::Catalog ThunderstoreStore::merge(const Catalog& thunderstore, const Catalog& hexium) {
+    if (hexium.packages.isEmpty()) return thunderstore;
+    if (thunderstore.packages.isEmpty()) return hexium;
+    const auto preferred = [&](const TSPackage& t) -> const TSPackage& {
+        const auto h = hexium.index.constFind(t.ownerAndName());
+        return h != hexium.index.cend() && Version::less(t.version, h->version) ? *h : t;
+    };
+    Catalog out;
+    out.packages.reserve(thunderstore.packages.size() + hexium.packages.size());
+    out.index = thunderstore.index;
+    for (auto it = out.index.begin(); it != out.index.end(); ++it)
+        it.value() = preferred(it.value());
+    for (const TSPackage& p : thunderstore.packages)
+        out.packages.append(preferred(p));
+    for (const TSPackage& p : hexium.packages) {
+        const QString key = p.ownerAndName();
+        if (thunderstore.index.contains(key)) continue;
+        out.packages.append(p);
+        if (!out.index.contains(key)) out.index.insert(key, p);
+    }
+    return out;
+}
+
 void ThunderstoreStore::loadIfNeeded(bool force) {
     if (m_loading) return;
     if (!force && !m_packages.isEmpty()) return;
+    QList<Repository::Source> sources;
+    for (const Repository::Source source : Repository::sources) {
+        if (enabled(source))
+            sources << source;
+        else if (!std::exchange(m_parts[int(source)], Catalog()).packages.isEmpty())
+            m_dirty = true;
+    }
+    m_failures.clear();
+    m_progress = -1;
     setLoading(true);
-    setStatusText(loadingMessage());
+    if (m_packages.isEmpty()) setStatusText(loadingMessage());
+    const bool needs[2] = {m_parts[0].packages.isEmpty(), m_parts[1].packages.isEmpty()};
 
     QPointer<ThunderstoreStore> guard(this);
-    Async::runInBackground([guard, alive = m_alive, url = catalogURL(), force] {
+    Async::runInBackground([guard, alive = m_alive, sources, t = needs[0], h = needs[1]] {
+        bool need[2] = {t, h};
         if (!alive->load()) return;
-        Outcome outcome = fetch(url, force);
-        Async::postToGui([guard, outcome] {
-            if (!guard) return;
-            if (outcome.catalog)
-                guard->publish(*outcome.catalog);
-            else
-                guard->publishFailure(outcome.error);
-        });
+        // What was stored last time shows at once; the check may take a while.
+        for (const Repository::Source source : sources) {
+            if (!need[int(source)]) continue;
+            if (auto stored = ChunkedListing::fromDisk(source)) {
+                need[int(source)] = false;
+                const qint64 checkedAt = ChunkedListing::readState(source).checkedAt;
+                Async::postToGui([guard, source, stored = std::move(stored), checkedAt] {
+                    if (guard) guard->publish(int(source), stored, checkedAt, false);
+                });
+            }
+        }
+        for (qsizetype i = 0; i < sources.size(); ++i) {
+            const Repository::Source source = sources[i];
+            const auto progress = [guard](int done, int total) {
+                Async::postToGui([guard, share = total > 0 ? double(done) / total : -1.0] {
+                    if (!guard || !guard->m_loading) return;
+                    guard->m_progress = share;
+                    Q_EMIT guard->loadingChanged();
+                });
+            };
+            ChunkedListing::Check check = ChunkedListing::check(source, need[int(source)], progress);
+            const bool last = i == sources.size() - 1;
+            QString failure;
+            if (!check.error.isEmpty())
+                failure = sources.size() > 1
+                              ? Repository::sourceName(source) + QStringLiteral(": ") + check.error
+                              : check.error;
+            Async::postToGui([guard, source, check = std::move(check), failure, last] {
+                if (!guard) return;
+                if (!failure.isEmpty()) guard->m_failures << failure;
+                guard->publish(int(source), check.catalog, check.checkedAt, last);
+            });
+        }
+        if (sources.isEmpty())
+            Async::postToGui([guard] {
+                if (guard) guard->publish(0, std::nullopt, 0, true);
+            });
     });
 }
 
 // Every field changes before any signal goes out, so observers never see half a result.
-void ThunderstoreStore::publish(const Catalog& catalog) {
-    m_packages = catalog.packages;
-    m_index = catalog.index;
-    m_loadedAt = QDateTime::currentDateTime();
+void ThunderstoreStore::publish(int source, const std::optional<Catalog>& catalog, qint64 checkedAt,
+                                bool final) {
+    if (catalog) {
+        m_parts[source] = *catalog;
+        m_dirty = true;
+    }
+    const bool changed = m_dirty && (catalog || final);
+    if (changed) {
+        const Catalog merged = merge(m_parts[0], m_parts[1]);
+        m_packages = merged.packages;
+        m_index = merged.index;
+        m_dirty = false;
+    }
+    const QDateTime at = QDateTime::fromSecsSinceEpoch(checkedAt);
+    if (checkedAt > 0 && (!m_loadedAt || at > *m_loadedAt)) m_loadedAt = at;
+    if (!final) {
+        if (changed) Q_EMIT packagesChanged();
+        return;
+    }
+    m_progress = -1;
     const bool loadingChanged = std::exchange(m_loading, false);
-    const bool statusChanged = m_statusText.has_value();
-    m_statusText.reset();
-    Q_EMIT packagesChanged();
+    const std::optional<QString> status =
+        m_failures.isEmpty() ? std::nullopt
+                             : std::optional<QString>(QStringLiteral("Couldn't load the catalog: ") +
+                                                      m_failures.join(QStringLiteral("; ")));
+    const bool statusChanged = m_statusText != status;
+    m_statusText = status;
+    if (changed) Q_EMIT packagesChanged();
     if (loadingChanged) Q_EMIT this->loadingChanged();
     if (statusChanged) Q_EMIT statusTextChanged();
-}
-
-void ThunderstoreStore::publishFailure(const QString& error) {
-    const bool loadingChanged = std::exchange(m_loading, false);
-    m_statusText = QStringLiteral("Couldn't load the catalog: ") + error;
-    if (loadingChanged) Q_EMIT this->loadingChanged();
-    Q_EMIT statusTextChanged();
 }
 
 void ThunderstoreStore::setLoading(bool loading) {

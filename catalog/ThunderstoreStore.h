@@ -14,13 +14,15 @@
 #include <memory>
 #include <optional>
 
-// The Valheim package list of the Thunderstore repository, kept on disk for six hours and
-// published to the interface. Lives on the GUI thread; loads run on a worker.
+// The Valheim catalog of every repository the player uses (Thunderstore, Hexium), one name
+// shown once, published to the interface. Each repository's chunks are kept on disk; a check
+// costs one small request when nothing changed. Lives on the GUI thread; loads run on a worker.
 class ThunderstoreStore : public QObject {
     Q_OBJECT
     Q_PROPERTY(QList<TSPackage> packages READ packages NOTIFY packagesChanged)
     Q_PROPERTY(bool loading READ loading NOTIFY loadingChanged)
     Q_PROPERTY(std::optional<QString> statusText READ statusText NOTIFY statusTextChanged)
+    Q_PROPERTY(double progress READ progress NOTIFY loadingChanged)
 
 public:
     using Index = QHash<QString, TSPackage>;
@@ -33,14 +35,23 @@ public:
     bool loading() const { return m_loading; }
     const std::optional<QString>& statusText() const { return m_statusText; }
     std::optional<QDateTime> loadedAt() const { return m_loadedAt; }
+    // Share of the chunks downloaded so far, 0..1; negative while there is no download to measure.
+    double progress() const { return m_progress; }
+    qsizetype count(Repository::Source source) const { return m_parts[int(source)].packages.size(); }
+    // "Updated 4 min ago · 9,412 mods": how fresh the catalog is and what each repository holds.
+    QString freshness(const QDateTime& now) const;
+
+    // Whether the player uses a repository (Settings); both are on until switched off.
+    static bool enabled(Repository::Source source);
+    static void setEnabled(Repository::Source source, bool on);
+    // How often an open window checks for a newer catalog.
+    static constexpr int checkIntervalMs = 30 * 60 * 1000;
 
     static QUrl catalogURL();
-    static constexpr qint64 cacheMaxAge = 21600; // seconds
-    // Creates the support folder (ignoring failure) every time it is asked.
-    static QString cacheFile();
 
-    // Starts a background load unless one is running, or unless `force` is false and the
-    // catalog is already filled. Returns at once.
+    // Starts a background check of every repository in use unless one is running, or unless
+    // `force` is false and the catalog is already filled. Returns at once. The catalog stored on
+    // disk is published first when nothing is shown yet.
     void loadIfNeeded(bool force);
 
     // Catalog key -> package; the first package of the list wins a key. Built with each
@@ -59,10 +70,15 @@ public:
         QList<TSPackage> packages;
         Index index;
     };
+    // One repository's document; nullopt when it isn't a package list at all.
+    static std::optional<Catalog> parseListing(const QByteArray& document, Repository::Source source);
     // parse() and makeIndex() in one pass.
     static Catalog parseCatalog(const QByteArray& document);
     // Reads a package-list file (the cache) and builds the catalog; nullopt when unreadable.
     static std::optional<Catalog> readCatalog(const QString& path);
+    // Both repositories as one: a name on both shows once, from Thunderstore unless Hexium's
+    // newest version is higher. Dependencies resolve through the same index, by the same rule.
+    static Catalog merge(const Catalog& thunderstore, const Catalog& hexium);
 
     // The text shown while a load runs.
     static QString loadingMessage();
@@ -73,13 +89,16 @@ Q_SIGNALS:
     void statusTextChanged();
 
 private:
-    void publish(const Catalog& catalog);
-    void publishFailure(const QString& error);
+    void publish(int source, const std::optional<Catalog>& catalog, qint64 checkedAt, bool final);
     void setLoading(bool loading);
     void setStatusText(const std::optional<QString>& text);
 
     QList<TSPackage> m_packages;
     Index m_index;
+    Catalog m_parts[2]; // per repository, as Repository::Source numbers them
+    double m_progress = -1;
+    QStringList m_failures; // of the check under way
+    bool m_dirty = false;   // a part changed since the list was last merged
     bool m_loading = false;
     std::optional<QString> m_statusText;
     std::optional<QDateTime> m_loadedAt;

@@ -18,8 +18,11 @@ void load(AppState& state) {
     store->loadIfNeeded(false);
     if (store->loading()) {
         err(ThunderstoreStore::loadingMessage());
+        // loadingChanged also reports the download's progress: wait for the load's end itself.
         QEventLoop loop;
-        QObject::connect(store, &ThunderstoreStore::loadingChanged, &loop, &QEventLoop::quit);
+        QObject::connect(store, &ThunderstoreStore::loadingChanged, &loop, [&loop, store] {
+            if (!store->loading()) loop.quit();
+        });
         loop.exec();
     }
     if (store->packages().isEmpty())

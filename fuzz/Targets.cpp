@@ -1,7 +1,9 @@
 #include "fuzz/Targets.h"
 
+#include "catalog/ChunkedListing.h"
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
+#include "catalog/Version.h"
 #include "config/ConfigStore.h"
 #include "discovery/Outside.h"
 #include "discovery/PEVersion.h"
@@ -153,6 +155,27 @@ void packageList(const std::uint8_t* data, std::size_t size) {
     }
 }
 
+// A repository's index or chunk as it arrives: gzip or plain. The index reader refuses or gives
+// at most maxChunks addresses; a chunk gives packages whose releases are newest first, with the
+// package's own version the newest one.
+void chunk(const std::uint8_t* data, std::size_t size) {
+    const QByteArray body = bytes(data, size);
+    try {
+        check(ChunkedListing::readIndex(body).size() <= ChunkedListing::maxChunks, "index beyond its bound");
+    } catch (const SkaldrunError&) {
+    }
+    const std::optional<QByteArray> json = ChunkedListing::decode(body);
+    if (!json) return;
+    check(json->size() <= ChunkedListing::maxDecodedBytes, "decoded beyond its bound");
+    const auto catalog = ThunderstoreStore::parseListing(*json, Repository::Source::hexium);
+    if (!catalog) return;
+    for (const TSPackage& p : catalog->packages) {
+        check(!p.versions.isEmpty() && p.version == p.versions.first().number, "newest release isn't first");
+        for (qsizetype i = 1; i < p.versions.size(); ++i)
+            check(!Version::less(p.versions[i - 1].number, p.versions[i].number), "releases out of order");
+    }
+}
+
 // The same text serves as Steam's library list and as an account's local config.
 void vdf(const std::uint8_t* data, std::size_t size) {
     work(); // Steam's folder is below the private home
@@ -244,7 +267,7 @@ void archive(const std::uint8_t* data, std::size_t size) {
 const QMap<QString, Target>& all() {
     static const QMap<QString, Target> targets{
         {"pe", peReader},       {"cfg", cfg},       {"packagelist", packageList}, {"vdf", vdf},
-        {"manifest", manifest}, {"script", script}, {"archive", archive}};
+        {"manifest", manifest}, {"script", script}, {"archive", archive},         {"chunk", chunk}};
     return targets;
 }
 

@@ -24,5 +24,6 @@ void vdf(const std::uint8_t* data, std::size_t size);
 void manifest(const std::uint8_t* data, std::size_t size);
 void script(const std::uint8_t* data, std::size_t size);
 void archive(const std::uint8_t* data, std::size_t size);
+void chunk(const std::uint8_t* data, std::size_t size);
 
 } // namespace FuzzTargets

@@ -9,6 +9,10 @@
 #include <QNetworkRequest>
 #include <QTimer>
 
+#include <QDateTime>
+#include <QThread>
+
+#include <algorithm>
 #include <atomic>
 
 namespace Http {
@@ -44,6 +48,9 @@ QString transportError(QNetworkReply* reply, bool timedOut) {
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError:
         return QStringLiteral("The server stopped answering (timed out)");
+    case QNetworkReply::TooManyRedirectsError:
+    case QNetworkReply::InsecureRedirectError:
+        return QStringLiteral("The server sent us round in circles (too many redirects)");
     case QNetworkReply::SslHandshakeFailedError:
         return QStringLiteral("A secure connection to the server couldn't be made");
     case QNetworkReply::NetworkSessionFailedError:
@@ -59,7 +66,7 @@ QString transportError(QNetworkReply* reply, bool timedOut) {
 
 // One GET, its bytes handed to `sink` as they arrive. Returns the outcome without the body.
 Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts, const CancelFlag& cancel,
-                const std::function<bool(const QByteArray&)>& sink) {
+                const std::function<bool(const QByteArray&)>& sink, const Request& options = {}) {
     Result result;
     const quint64 round = g_cancelRound.load();
     const auto isCancelled = [&] { return (cancel && cancel->load()) || g_cancelRound.load() != round; };
@@ -71,11 +78,17 @@ Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts, co
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(5);
+    request.setHeader(QNetworkRequest::UserAgentHeader, userAgent());
+    if (!options.ifModifiedSince.isEmpty())
+        request.setRawHeader("If-Modified-Since", options.ifModifiedSince);
     QEventLoop loop;
     QTimer watchdog;
     watchdog.setSingleShot(true);
     bool timedOut = false;
     bool sinkFailed = false;
+    bool tooLarge = false;
+    qint64 received = 0;
     bool cancelled = false;
     // The flag is set on another thread, which can't reach this private loop: look at it often.
     QTimer cancelPoll;
@@ -92,10 +105,23 @@ Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts, co
         cancelled = true;
         reply->abort();
     });
-    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, rearm);
+    // A repository's index answers with a redirect that carries the date; the blob it leads to
+    // doesn't. The redirect's headers are only seen here, on their way past.
+    QByteArray redirectModified;
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, &loop, [&] {
+        rearm();
+        if (const QByteArray date = reply->rawHeader("Last-Modified"); !date.isEmpty())
+            redirectModified = date;
+    });
     QObject::connect(reply, &QNetworkReply::readyRead, &loop, [&] {
         rearm();
-        if (!sinkFailed && !sink(reply->readAll())) {
+        if (sinkFailed || tooLarge) return;
+        const QByteArray bytes = reply->readAll();
+        received += bytes.size();
+        if (options.maxBytes > 0 && received > options.maxBytes) {
+            tooLarge = true;
+            reply->abort();
+        } else if (!sink(bytes)) {
             sinkFailed = true;
             reply->abort();
         }
@@ -109,17 +135,27 @@ Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts, co
     if (!reply->isFinished()) loop.exec();
     watchdog.stop();
     cancelPoll.stop();
-    if (!sinkFailed && reply->bytesAvailable() > 0) sinkFailed = !sink(reply->readAll());
+    if (!sinkFailed && !tooLarge && reply->bytesAvailable() > 0) {
+        const QByteArray bytes = reply->readAll();
+        tooLarge = options.maxBytes > 0 && received + bytes.size() > options.maxBytes;
+        sinkFailed = !tooLarge && !sink(bytes);
+    }
 
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (cancelled) {
         result.cancelled = true;
         result.error = QStringLiteral("The download was cancelled");
+    } else if (tooLarge) {
+        result.error = QStringLiteral("The server sent more than %1 MB, far more than expected")
+                           .arg(options.maxBytes / (1024 * 1024));
     } else if (status.isValid() && !timedOut && !sinkFailed &&
                (reply->error() == QNetworkReply::NoError ||
                 reply->error() > QNetworkReply::UnknownProxyError)) {
         result.responded = true;
         result.status = status.toInt();
+        result.lastModified = reply->rawHeader("Last-Modified");
+        if (result.lastModified.isEmpty()) result.lastModified = redirectModified;
+        if (result.status == 429) result.error = QString::fromLatin1(reply->rawHeader("Retry-After"));
     } else if (sinkFailed) {
         result.error = QStringLiteral("The download couldn't be saved to disk");
     } else {
@@ -152,6 +188,48 @@ Result get(const QUrl& url, const Progress& progress, Timeouts timeouts, const C
     });
     if (result.responded) result.body = std::move(body);
     return result;
+}
+
+QByteArray userAgent() {
+    return QByteArrayLiteral("Skaldrun/" SKALDRUN_VERSION " (Valheim mod manager for Mac and Linux)");
+}
+
+namespace {
+
+// Seconds to wait as a Retry-After value asks (seconds or an HTTP date); -1 when unreadable.
+int retryAfterSeconds(const QString& value) {
+    bool ok = false;
+    const int seconds = value.trimmed().toInt(&ok);
+    if (ok) return std::max(seconds, 0);
+    const QDateTime when = QDateTime::fromString(value.trimmed(), Qt::RFC2822Date);
+    return when.isValid() ? int(std::max<qint64>(QDateTime::currentDateTimeUtc().secsTo(when), 0)) : -1;
+}
+
+} // namespace
+
+Result get(const QUrl& url, const Request& request, const Progress& progress, Timeouts timeouts,
+           const CancelFlag& cancel) {
+    for (int attempt = 0;; ++attempt) {
+        QByteArray body;
+        Result result = transfer(
+            url, progress, timeouts, cancel,
+            [&](const QByteArray& chunk) {
+                body += chunk;
+                return true;
+            },
+            request);
+        if (result.responded && result.status == 429) {
+            const int wait = retryAfterSeconds(result.error);
+            result.error.clear();
+            if (attempt < 2 && wait >= 0 && wait <= 60) {
+                for (int ms = 0; ms < wait * 1000 && !(cancel && cancel->load()); ms += cancelPollMs)
+                    QThread::msleep(cancelPollMs);
+                continue;
+            }
+        }
+        if (result.responded) result.body = std::move(body);
+        return result;
+    }
 }
 
 Result download(const QUrl& url, const QString& destPath, const Progress& progress, Timeouts timeouts,

@@ -8,10 +8,11 @@
 #include <functional>
 #include <memory>
 
-// Plain HTTP(S) GETs without extra headers, for background threads: every call blocks its
-// thread until the transfer ends (it runs a private event loop there, so never call it on the
-// GUI thread). Redirects are followed and gzip answers are decoded. A request that sees no
-// answer within the connect time-out, or no new byte within the stall time-out, fails.
+// Plain HTTP(S) GETs for background threads: every call blocks its thread until the transfer
+// ends (it runs a private event loop there, so never call it on the GUI thread). Every request
+// says who we are (some sites refuse anonymous clients); up to five redirects are followed and
+// gzip answers are decoded. A request that sees no answer within the connect time-out, or no
+// new byte within the stall time-out, fails.
 namespace Http {
 
 struct Timeouts {
@@ -37,12 +38,25 @@ inline CancelFlag newCancelFlag() {
 void cancelRunning();
 
 struct Result {
-    bool responded = false; // the server answered (any status); false on a transport failure
-    bool cancelled = false; // stopped through a CancelFlag or cancelRunning
-    int status = 0;         // the HTTP status, 0 without an answer
-    QByteArray body;        // the decoded body (get only)
-    QString error;          // the transport failure, one plain sentence; empty when responded
+    bool responded = false;  // the server answered (any status); false on a transport failure
+    bool cancelled = false;  // stopped through a CancelFlag or cancelRunning
+    int status = 0;          // the HTTP status, 0 without an answer
+    QByteArray body;         // the decoded body (get only)
+    QString error;           // the transport failure, one plain sentence; empty when responded
+    QByteArray lastModified; // the Last-Modified header, as sent
 };
+
+// What a catalog fetch adds to a plain GET: conditional and size-bounded, and patient with a
+// server that asks for a pause (429 with Retry-After, honoured up to a minute, twice).
+struct Request {
+    QByteArray ifModifiedSince; // sent when not empty; a 304 answer then has no body
+    qint64 maxBytes = 0;        // a longer body fails the request; 0: no bound
+};
+Result get(const QUrl& url, const Request& request, const Progress& progress = {},
+           Timeouts timeouts = defaultTimeouts(), const CancelFlag& cancel = {});
+
+// The User-Agent every request carries.
+QByteArray userAgent();
 
 Result get(const QUrl& url, const Progress& progress = {}, Timeouts timeouts = defaultTimeouts(),
            const CancelFlag& cancel = {});

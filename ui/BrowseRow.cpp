@@ -227,6 +227,18 @@ void BrowseRow::paint(QPainter* p, const QStyleOptionViewItem& option, const QMo
     count(QStringLiteral("arrow.down.circle"), compactCount(pkg.totalDownloads));
     count(QStringLiteral("heart"), QString::number(pkg.rating));
     count(QString(), QStringLiteral("v") + pkg.version);
+    // The repository it comes from, as a small badge where there is room.
+    const QString badge = Repository::sourceName(pkg.source);
+    const int badgeWidth = smallMetrics.horizontalAdvance(badge) + 10;
+    if (x + badgeWidth <= left + width) {
+        const QRect pill(x, y, badgeWidth, smallMetrics.height());
+        p->setRenderHint(QPainter::Antialiasing, true);
+        p->setPen(QPen(Theme::separator(), 1));
+        p->setBrush(Qt::NoBrush);
+        p->drawRoundedRect(QRectF(pill).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        p->setPen(Theme::secondaryText());
+        p->drawText(pill, Qt::AlignCenter, badge);
+    }
 
     if (!last) {
         p->setRenderHint(QPainter::Antialiasing, false);

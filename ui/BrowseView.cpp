@@ -19,9 +19,11 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -43,7 +45,7 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
       m_search(new SearchField(QStringLiteral("Search mods"), QStringLiteral("browse.search"), this)),
       m_sort(new QComboBox(this)), m_reload(new QToolButton(this)), m_count(new QLabel(this)),
       m_content(new QStackedWidget(this)), m_list(new CatalogList(this)), m_loadingText(new QLabel(this)),
-      m_failureText(new QLabel(this)) {
+      m_failureText(new QLabel(this)), m_status(new QLabel(this)), m_progress(new QProgressBar(this)) {
     setObjectName(QStringLiteral("browseView"));
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
@@ -82,7 +84,30 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     Theme::style(m_count, Theme::TextStyle::caption, Theme::secondaryText());
     tools->addWidget(m_count);
     column->addLayout(tools);
+    // How fresh the catalog is, or why a refresh failed; a bar while chunks download.
+    auto* freshness = new QHBoxLayout;
+    freshness->setContentsMargins(16, 0, 16, 8);
+    m_status->setObjectName(QStringLiteral("browse.status"));
+    m_status->setTextFormat(Qt::PlainText);
+    Theme::style(m_status, Theme::TextStyle::caption, Theme::secondaryText());
+    freshness->addWidget(m_status, 1);
+    m_progress->setObjectName(QStringLiteral("browse.progress"));
+    m_progress->setRange(0, 1000);
+    m_progress->setTextVisible(false);
+    m_progress->setFixedSize(120, 6);
+    freshness->addWidget(m_progress);
+    column->addLayout(freshness);
     column->addWidget(new Divider(this));
+    // Once a minute: the status line ages, and an active window checks every half hour.
+    auto* tick = new QTimer(this);
+    tick->start(60 * 1000);
+    connect(tick, &QTimer::timeout, this, [this] {
+        const auto at = m_store->loadedAt();
+        if (at && at->msecsTo(QDateTime::currentDateTime()) >= ThunderstoreStore::checkIntervalMs &&
+            window()->isActiveWindow())
+            m_store->loadIfNeeded(true);
+        sync();
+    });
 
     // Loading panel.
     auto* loading = new QWidget(m_content);
@@ -172,6 +197,12 @@ void BrowseView::sync() {
     m_reload->setEnabled(!m_store->loading());
     m_count->setVisible(!empty && !arriving);
     m_count->setText(QStringLiteral("%1 of %2 mods").arg(m_model->rowCount()).arg(m_model->total()));
+    m_status->setVisible(!empty);
+    m_status->setText(status && !m_store->loading()
+                          ? *status + QStringLiteral(" · showing the previous catalog")
+                          : m_store->freshness(QDateTime::currentDateTime()));
+    m_progress->setVisible(m_store->loading() && m_store->progress() >= 0);
+    m_progress->setValue(int(m_store->progress() * 1000));
     if (arriving) {
         m_loadingText->setText(QStringLiteral("Loading…"));
         m_content->setCurrentIndex(loadingPage);

@@ -9,6 +9,7 @@ class PackageIcons;
 class QComboBox;
 class QLabel;
 class QListView;
+class QProgressBar;
 class QStackedWidget;
 class QToolButton;
 class SearchField;
@@ -45,4 +46,6 @@ private:
     QListView* m_list;
     QLabel* m_loadingText;
     QLabel* m_failureText;
+    QLabel* m_status;
+    QProgressBar* m_progress;
 };

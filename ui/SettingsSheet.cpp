@@ -1,6 +1,7 @@
 #include "ui/SettingsSheet.h"
 
 #include "app/AppState.h"
+#include "catalog/ThunderstoreStore.h"
 #include "discovery/Outside.h"
 #include "ui/AlertPresenter.h"
 #include "ui/CommandRow.h"
@@ -12,6 +13,7 @@
 #include "ui/widgets/Make.h"
 #include "ui/widgets/Text.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -130,6 +132,23 @@ QWidget* SettingsSheet::buildSection() {
     section->setAutoFillBackground(false);
     auto* outer = new QVBoxLayout(section);
     outer->setContentsMargins(16, 16, 16, 16);
+    // Where Browse looks for mods: each repository can be left out.
+    auto* repositories = new QHBoxLayout;
+    QLabel* heading = Make::label(section, QString(), TextStyle::callout, QColor(), QFont::DemiBold);
+    heading->setText(QStringLiteral("Mod repositories:"));
+    repositories->addWidget(heading);
+    for (const Repository::Source source : Repository::sources) {
+        auto* box = new QCheckBox(Repository::sourceName(source), section);
+        box->setObjectName(QStringLiteral("settings.repository.") + Repository::sourceName(source));
+        box->setChecked(ThunderstoreStore::enabled(source));
+        connect(box, &QCheckBox::toggled, this, [this, source](bool on) {
+            ThunderstoreStore::setEnabled(source, on);
+            m_state->thunder()->loadIfNeeded(true);
+        });
+        repositories->addWidget(box);
+    }
+    repositories->addStretch(1);
+    outer->addLayout(repositories);
     auto* card = new QFrame(section);
     card->setObjectName(QStringLiteral("settings.section"));
     card->setStyleSheet(QStringLiteral("QFrame#settings\\.section { background: %1; border: 1px solid %2;"

@@ -94,6 +94,45 @@ private Q_SLOTS:
         QCOMPARE(p.ownerAndName(), QStringLiteral("hyphen-owner-better_carts"));
     }
 
+    // Every release is kept, lean: Thunderstore's usual addresses are rebuilt rather than
+    // stored, and Hexium's releases, listed by upload date, are put in version order.
+    void everyReleaseIsKept_data() {
+        QTest::addColumn<int>("source");
+        QTest::addColumn<QStringList>("listed"); // version numbers in document order
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("Thunderstore")
+            << 0 << QStringList{"1.10.0", "1.9", "", "1.2"} << QStringList{"1.10.0", "1.9", "1.2"};
+        QTest::newRow("Hexium, by date")
+            << 1 << QStringList{"1.9.2", "1.10.0", "1.2"} << QStringList{"1.10.0", "1.9.2", "1.2"};
+    }
+    void everyReleaseIsKept() {
+        QFETCH(int, source);
+        QFETCH(QStringList, listed);
+        QFETCH(QStringList, kept);
+        const QString site = source ? "https://cdn.hexium.gg/upload/12/%1.zip"
+                                    : "https://thunderstore.io/package/download/Owner/Mod/%1/";
+        QJsonArray versions;
+        for (const QString& n : listed) {
+            QJsonObject v = version(n);
+            v["download_url"] = site.arg(n);
+            v["date_created"] = n.size() % 2 ? "2024-03-01T10:00:00.000000Z" : "2024-03-01T10:00:00+00:00";
+            versions.append(v);
+        }
+        const auto parsed = ThunderstoreStore::parseListing(doc({package("Owner", "Mod", versions)}),
+                                                            Repository::Source(source));
+        const TSPackage p = parsed.value().packages.value(0);
+        QStringList numbers;
+        for (const TSVersion& v : p.versions) {
+            numbers << v.number;
+            QCOMPARE(p.downloadFor(v), QUrl(site.arg(v.number)));
+            QCOMPARE(v.storedURL.has_value(), bool(source));
+            QCOMPARE(v.date, Q_INT64_C(1709287200));
+        }
+        QCOMPARE(numbers, kept);
+        QCOMPARE(p.version, kept[0]);
+        QCOMPARE(*p.downloadURL, QUrl(site.arg(kept[0])));
+    }
+
     void whichPackagesAreKept_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QJsonValue>("value");
@@ -103,13 +142,10 @@ private Q_SLOTS:
         QTest::newRow("deprecated") << "is_deprecated" << QJsonValue(true) << false << false;
         QTest::newRow("nsfw") << "has_nsfw_content" << QJsonValue(true) << false << false;
         QTest::newRow("deprecated absent") << "is_deprecated" << absent << false << true;
-        QTest::newRow("nsfw absent") << "has_nsfw_content" << absent << false << true;
         QTest::newRow("deprecated a string") << "is_deprecated" << QJsonValue("true") << false << true;
-        QTest::newRow("nsfw a number") << "has_nsfw_content" << QJsonValue(1) << false << true;
         QTest::newRow("name absent") << "name" << absent << false << false;
         QTest::newRow("name a number") << "name" << QJsonValue(3) << false << false;
         QTest::newRow("owner null") << "owner" << QJsonValue(QJsonValue::Null) << false << false;
-        QTest::newRow("full_name an array") << "full_name" << QJsonValue(QJsonArray{"a"}) << false << false;
         QTest::newRow("versions absent") << "versions" << absent << false << false;
         QTest::newRow("versions empty") << "versions" << QJsonValue(QJsonArray{}) << false << false;
         QTest::newRow("versions an object") << "versions" << QJsonValue(version("1.0.0")) << false << false;
@@ -133,11 +169,9 @@ private Q_SLOTS:
         QCOMPARE(withField("description", 5, true)->description, QString());
         QCOMPARE(withField("description", QJsonValue::Undefined, true)->description, QString());
         QVERIFY(!withField("icon", "not a url", true)->iconURL);
-        QVERIFY(!withField("icon", "", true)->iconURL);
         QVERIFY(!withField("icon", 7, true)->iconURL);
         QVERIFY(!withField("download_url", "https://bad host/x", true)->downloadURL);
         QVERIFY(!withField("package_url", "http://exa mple.com/", false)->pageURL);
-        QVERIFY(!withField("package_url", QJsonValue::Undefined, false)->pageURL);
         QVERIFY(withField("package_url", "https://x.example/a%20b?q=1#top", false)->pageURL);
         QCOMPARE(withField("dependencies", QJsonArray{"A-B-1", 2}, true)->dependencies, QStringList());
         QCOMPARE(withField("dependencies", "A-B-1", true)->dependencies, QStringList());
@@ -145,10 +179,8 @@ private Q_SLOTS:
                  QStringList());
         QCOMPARE(withField("categories", QJsonObject{}, false)->categories, QStringList());
         QCOMPARE(withField("rating_score", 4.5, false)->rating, 0);
-        QCOMPARE(withField("rating_score", "5", false)->rating, 0);
         QCOMPARE(withField("rating_score", -3, false)->rating, -3);
         QCOMPARE(withField("date_created", QJsonValue::Undefined, false)->dateCreated, QString());
-        QCOMPARE(withField("date_updated", 2024, false)->dateUpdated, QString());
     }
 
     void integersBeyondSixtyFourBitsAreNotIntegers() {
@@ -212,17 +244,31 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const qsizetype page = qsizetype(sysconf(_SC_PAGESIZE));
         for (const qsizetype size : {qsizetype(0), qsizetype(1), page - 64, page - 10, page, 3 * page + 7}) {
-            QByteArray bytes(size, 'x');
-            const QString path = dir.filePath(QStringLiteral("f%1").arg(size));
-            Fs::writeAtomic(path, bytes);
-            auto file = Fs::MappedFile::open(path, 64);
-            QVERIFY(file);
-            QCOMPARE(QByteArray(file->data(), file->size()), bytes);
-            for (qsizetype i = 0; i < 64; ++i)
-                QCOMPARE(file->data()[size + i], '\0');
+            Fs::writeAtomic(dir.filePath("f"), QByteArray(size, 'x'));
+            auto file = Fs::MappedFile::open(dir.filePath("f"), 64);
+            QVERIFY(file && file->size() == size);
+            QCOMPARE(QByteArray(file->data(), size + 64), QByteArray(size, 'x') + QByteArray(64, '\0'));
         }
-        QVERIFY(!Fs::MappedFile::open(dir.filePath(QStringLiteral("absent")), 64));
         QVERIFY(!Fs::MappedFile::open(dir.path(), 64));
+    }
+
+    // Archives come from the repositories, their CDNs and the configured mirrors only.
+    void downloadHosts_data() {
+        QTest::addColumn<QString>("url");
+        QTest::addColumn<bool>("trusted");
+        QTest::newRow("Thunderstore") << "https://thunderstore.io/package/download/a/b/1/" << true;
+        QTest::newRow("Hexium's CDN") << "https://cdn.hexium.gg/upload/1277/1.0.4.zip" << true;
+        QTest::newRow("the mirror") << "http://127.0.0.1:8080/hexium/cdn/x.zip" << true;
+        QTest::newRow("plain http") << "http://cdn.hexium.gg/upload/1/1.0.zip" << false;
+        QTest::newRow("a lookalike") << "https://thunderstore.io.evil.example/x" << false;
+        QTest::newRow("a suffix") << "https://evilhexium.gg/x" << false;
+        QTest::newRow("the mirror's host, another port") << "http://127.0.0.1:9090/x" << false;
+    }
+    void downloadHosts() {
+        QFETCH(QString, url);
+        QFETCH(bool, trusted);
+        qputenv("SKALDRUN_HEXIUM_URL", "http://127.0.0.1:8080/hexium");
+        QCOMPARE(Repository::trustedDownload(QUrl(url)), trusted);
     }
 
     // The cache is read from a mapped file whose pages are handed back as the walk goes; the
@@ -279,26 +325,22 @@ private Q_SLOTS:
                                   "https://x.example/#a#b",
                                   "https://x.example:65535/",
                                   "https://x.example:65536/",
-                                  "https://x.example:/",
                                   "https://user:pw@x.example/",
                                   "https://-bad.example/",
                                   "https://bad-.example/",
                                   "https://xn--nxasmq6b.example/",
                                   "https://xn--zz.example/",
                                   "https://a..b/",
-                                  "https://.a/",
                                   "https:///path",
                                   "https://x.example/é",
                                   "https://exämple.com/",
                                   "https://[::1]:80/",
-                                  "https://[::1/",
                                   "mailto:someone@example.com",
                                   "relative/path",
                                   "//host.example/path",
                                   "ftp://x.example/file",
                                   "https://X.EXAMPLE/Upper",
                                   "https://x.example?query",
-                                  "https://x.example#frag",
                                   "https://x.example/[a]"};
         for (const QString& text : samples) {
             const QUrl reference(text, QUrl::StrictMode);

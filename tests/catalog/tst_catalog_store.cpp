@@ -1,58 +1,41 @@
+#include "catalog/ChunkedListing.h"
 #include "catalog/ThunderstoreStore.h"
 #include "platform/Fs.h"
 #include "platform/Http.h"
-#include "tests/support/LoopbackServer.h"
+#include "tests/support/FakeRepository.h"
 #include "tests/support/TestMain.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSemaphore>
 #include <QSignalSpy>
 #include <QThreadPool>
 
+using Repository::Source;
+
 namespace {
 
-const QString listPath = QStringLiteral("/c/valheim/api/v1/package/");
+const auto mod = [](const auto&... args) { return FakeRepository::package(args...); };
 
-QByteArray packageList(const QStringList& names) {
-    QByteArrayList packages;
-    for (const QString& name : names)
-        packages << QStringLiteral(R"({"name":"%1","owner":"Owner","full_name":"Owner-%1",)"
-                                   R"("versions":[{"version_number":"1.0.0","downloads":1}]})")
-                        .arg(name)
-                        .toUtf8();
-    return "[" + packages.join(',') + "]";
+// Both repositories: one name on both (Hexium newer), one on both (Thunderstore as new), and
+// a Hexium-only package whose releases are listed out of order.
+void fill(FakeRepository& repo) {
+    repo.chunkSize = 2;
+    for (int i = 0; i < 5; ++i)
+        repo.add(mod("Owner", QStringLiteral("Mod%1").arg(i), "1.0.0"));
+    repo.add(mod("Shared", "Newer", "1.7.0"));
+    repo.add(mod("Shared", "Same", "2.0.0"));
+    repo.add(mod("Shared", "Newer", "1.7.1", Source::hexium));
+    repo.add(mod("Shared", "Same", "2.0.0", Source::hexium));
+    auto only = mod("Hex", "Only", "1.10.0", Source::hexium);
+    only.olderVersions = {"1.9.2", "1.2.0"};
+    repo.add(only);
 }
 
-QStringList names(const ThunderstoreStore& store) {
-    QStringList out;
-    for (const auto& p : store.packages())
-        out << p.name;
-    return out;
+QString sourceOf(const ThunderstoreStore& store, const QString& key) {
+    return Repository::sourceName(store.indexByOwnerName().value(key).source);
 }
 
-void writeCache(const QByteArray& bytes, qint64 ageSeconds) {
-    const QString path = ThunderstoreStore::cacheFile();
-    Fs::writeAtomic(path, bytes);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-ageSeconds),
-                             QFileDevice::FileModificationTime));
-}
-
-void pointAt(const QString& baseUrl) {
-    qputenv("SKALDRUN_THUNDERSTORE_URL", baseUrl.toUtf8());
-}
-void pointAtNobody() {
-    pointAt(QStringLiteral("http://127.0.0.1:%1").arg(LoopbackServer::deadPort()));
-}
-
-std::unique_ptr<LoopbackServer> serve(const LoopbackServer::Response& response) {
-    auto server = std::make_unique<LoopbackServer>();
-    server->route(listPath, response);
-    pointAt(server->baseUrl());
-    return server;
-}
-
-// Loads run on the thread pool and post their result back to this thread.
 void load(ThunderstoreStore& store, bool force) {
     store.loadIfNeeded(force);
     QTRY_VERIFY_WITH_TIMEOUT(!store.loading(), 10000);
@@ -64,164 +47,124 @@ class TestCatalogStore : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void init() {
-        Fs::remove(ThunderstoreStore::cacheFile());
+        Fs::remove(ChunkedListing::folder());
         Http::setDefaultTimeouts(Http::Timeouts{5000, 5000});
     }
 
-    void theCacheFolderIsMadeWheneverAskedFor() {
-        const QString folder = Fs::parent(ThunderstoreStore::cacheFile());
-        Fs::remove(folder);
-        QCOMPARE(Fs::fileName(ThunderstoreStore::cacheFile()), QStringLiteral("thunderstore-valheim.json"));
-        QVERIFY(Fs::isDir(folder));
-        pointAt(QStringLiteral("http://mirror.example/base/"));
-        QCOMPARE(ThunderstoreStore::catalogURL(),
-                 QUrl(QStringLiteral("http://mirror.example/base/c/valheim/api/v1/package/")));
-    }
-
-    void downloadsPublishesAndCachesTheDecodedDocument() {
-        const QByteArray body = packageList({"B", "A", "C"});
-        auto gz = LoopbackServer::reply(body);
-        gz.gzip = true;
-        const auto server = serve(gz);
+    void bothRepositoriesAndASecondStartThatFetchesNoChunk() {
+        FakeRepository repo;
+        fill(repo);
+        repo.pointAppHere();
+        {
+            ThunderstoreStore store;
+            QSignalSpy progress(&store, &ThunderstoreStore::loadingChanged);
+            load(store, false);
+            QCOMPARE(store.statusText().value_or("none"), "none");
+            QCOMPARE(store.packages().size(), 8); // 7 + 3 listed, two names shown once
+            QCOMPARE(sourceOf(store, "shared-newer"), "Hexium");
+            QCOMPARE(sourceOf(store, "shared-same"), "Thunderstore");
+            QCOMPARE(store.indexByOwnerName().value("hex-only").version, "1.10.0"); // sorted by number
+            QCOMPARE(repo.chunkRequests(), 4 + 2);
+            QVERIFY(progress.count() > 2); // the share of chunks moved while they came
+            QVERIFY(repo.server().requestHeader("User-Agent").startsWith("Skaldrun/"));
+            QCOMPARE(store.freshness(store.loadedAt()->addSecs(4 * 60 + 30)),
+                     "Updated 4 min ago · 8 mods (7 Thunderstore · 3 Hexium)");
+        }
+        // The next start shows the stored catalog and asks each index once: a 304 from
+        // Thunderstore, the same bytes from Hexium. No chunk is fetched.
+        const QStringList before = repo.server().requests();
         ThunderstoreStore store;
-        QSignalSpy packagesSpy(&store, &ThunderstoreStore::packagesChanged);
-        QSignalSpy loadingSpy(&store, &ThunderstoreStore::loadingChanged);
-        QSignalSpy statusSpy(&store, &ThunderstoreStore::statusTextChanged);
-        const QDateTime before = QDateTime::currentDateTime();
-        store.loadIfNeeded(false);
-        QVERIFY(store.loading());
-        QCOMPARE(store.statusText(),
-                 std::optional<QString>(QStringLiteral("Loading the Thunderstore catalog…")));
-        store.loadIfNeeded(true); // while loading, even a forced request does nothing
+        QSignalSpy published(&store, &ThunderstoreStore::packagesChanged);
         load(store, false);
-        QThreadPool::globalInstance()->waitForDone();
-        QCOMPARE(names(store), (QStringList{"B", "A", "C"}));
-        QCOMPARE(store.statusText(), std::nullopt);
-        QVERIFY(store.loadedAt() && *store.loadedAt() >= before);
-        QCOMPARE(store.indexByOwnerName().value(QStringLiteral("owner-a")).name, QStringLiteral("A"));
-        QCOMPARE(packagesSpy.count(), 1);
-        QCOMPARE(loadingSpy.count(), 2);
-        QCOMPARE(statusSpy.count(), 2);
-        QCOMPARE(*Fs::tryRead(ThunderstoreStore::cacheFile()), body);
-        QCOMPARE(server->requestCount(listPath), 1);
-
-        store.loadIfNeeded(false); // filled: an ordinary request does nothing at all
-        QVERIFY(!store.loading());
-        QCOMPARE(loadingSpy.count(), 2);
+        QCOMPARE(store.packages().size(), 8);
+        QCOMPARE(published.count(), 2); // each stored catalog; the check found nothing new
+        QCOMPARE(repo.server().requests().mid(before.size()),
+                 (QStringList{"/c/valheim/api/v1/package-listing-index/",
+                              "/hexium/api/v1/package-listing-index/"}));
+        // A changed chunk alone is fetched again; the unchanged ones come from the disk.
+        repo.add(mod("Late", "Comer", "0.1.0"));
+        repo.lastModified = "Sun, 06 Dec 2026 13:00:00 GMT";
+        const int chunks = repo.chunkRequests();
+        load(store, true);
+        QCOMPARE(store.packages().size(), 9);
+        QCOMPARE(repo.chunkRequests(), chunks + 1);
+        // Switching Hexium off leaves Thunderstore's alone.
+        ThunderstoreStore::setEnabled(Source::hexium, false);
+        load(store, true);
+        QCOMPARE(store.packages().size(), 8);
+        QCOMPARE(sourceOf(store, "shared-newer"), "Thunderstore");
+        ThunderstoreStore::setEnabled(Source::hexium, true);
     }
 
-    void whereTheCatalogComesFrom_data() {
-        QTest::addColumn<qint64>("cacheAge");
-        QTest::addColumn<QByteArray>("cache");
-        QTest::addColumn<QByteArray>("served"); // null: nobody answers
-        QTest::addColumn<bool>("force");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<int>("requests");
-        const QByteArray cached = packageList({"Cached"});
-        const QByteArray network = packageList({"Network"});
-        const QByteArray nobody;
-        QTest::newRow("fresh cache") << qint64(5 * 3600 + 59 * 60) << cached << network << false
-                                     << QStringList{"Cached"} << 0;
-        QTest::newRow("fresh cache that doesn't parse")
-            << qint64(60) << QByteArray("[{\"name\":") << network << false << QStringList() << 0;
-        QTest::newRow("six hours old")
-            << qint64(21600) << cached << network << false << QStringList{"Network"} << 1;
-        QTest::newRow("forced") << qint64(60) << cached << network << true << QStringList{"Network"} << 1;
-        QTest::newRow("forced, nobody there")
-            << qint64(60) << cached << nobody << true << QStringList{"Cached"} << 0;
-        QTest::newRow("nobody there, a month-old cache")
-            << qint64(30 * 24 * 3600) << cached << nobody << false << QStringList{"Cached"} << 0;
-        QTest::newRow("an error page, stale cache") // served with status 503
-            << qint64(7 * 3600) << cached << QByteArray("<html><body>Service Unavailable</body></html>")
-            << false << QStringList() << 1;
+    void badInputKeepsThePreviousCatalog_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>(
+            "status"); // after "Couldn't load the catalog: Thunderstore: "; empty: success
+        QTest::newRow("index 503: the one-document list") << "503"
+                                                          << "";
+        QTest::newRow("429, then the index") << "429"
+                                             << "";
+        QTest::newRow("a chunk not gzip") << "broken"
+                                          << "part 2 of its catalog is damaged";
+        QTest::newRow("a chunk that doesn't arrive")
+            << "missing"
+            << "part 2 of its catalog didn't arrive (the server answered with error 404)";
+        QTest::newRow("an index of 100,000 chunks")
+            << "many"
+            << "its list names 100000 catalog parts, far more than any real catalog";
+        QTest::newRow("a redirect loop") << "loop"
+                                         << "The server sent us round in circles (too many redirects)";
+        QTest::newRow("an index that is no JSON") << "html"
+                                                  << "its list of catalog parts is unreadable";
     }
-    void whereTheCatalogComesFrom() {
-        QFETCH(qint64, cacheAge);
-        QFETCH(QByteArray, cache);
-        QFETCH(QByteArray, served);
-        QFETCH(bool, force);
-        QFETCH(QStringList, expected);
-        QFETCH(int, requests);
-        std::unique_ptr<LoopbackServer> server;
-        if (served.isNull())
-            pointAtNobody();
-        else
-            server = serve(LoopbackServer::reply(served, served.startsWith('<') ? 503 : 200));
-        writeCache(cache, cacheAge);
-
-        ThunderstoreStore store;
-        load(store, force);
-        QCOMPARE(names(store), expected);
-        QCOMPARE(store.statusText(), std::nullopt);
-        QVERIFY(store.loadedAt());
-        QCOMPARE(server ? server->requestCount(listPath) : 0, requests);
-        // Only a download that parsed into packages replaces the cache, and makes it fresh.
-        const QString cacheFile = ThunderstoreStore::cacheFile();
-        const bool replaced = requests == 1 && !expected.isEmpty();
-        QCOMPARE(*Fs::tryRead(cacheFile), replaced ? served : cache);
-        if (replaced) QVERIFY(Fs::modificationTime(cacheFile)->secsTo(QDateTime::currentDateTime()) < 60);
-    }
-
-    void failuresAreReportedAndKeepThePackages() {
-        LoopbackServer server;
-        server.route(listPath, LoopbackServer::reply(packageList({"Kept"})));
-        LoopbackServer::Response silent;
-        silent.stall = true;
-        server.route(QStringLiteral("/stall") + listPath, silent);
-        pointAt(server.baseUrl());
+    void badInputKeepsThePreviousCatalog() {
+        QFETCH(QString, fault);
+        QFETCH(QString, status);
+        FakeRepository repo;
+        repo.pointAppHere();
+        for (int i = 0; i < 5; ++i)
+            repo.add(mod("Owner", QStringLiteral("Mod%1").arg(i), "1.0.0"));
         ThunderstoreStore store;
         load(store, false);
-        const QDateTime loadedAt = *store.loadedAt();
+        QCOMPARE(store.packages().size(), 5);
 
-        Fs::remove(ThunderstoreStore::cacheFile());
-        pointAtNobody();
+        repo.add(mod("Owner", "New", "1.0.0"));
+        repo.lastModified = "Sun, 06 Dec 2026 13:00:00 GMT";
+        const QString index = QStringLiteral("/c/valheim/api/v1/package-listing-index/");
+        QJsonArray many;
+        for (int i = 0; i < 100000; ++i)
+            many.append(repo.baseUrl() + "/x");
+        auto loop = LoopbackServer::reply({}, 302);
+        loop.headers << qMakePair(QByteArray("Location"), index.toUtf8());
+        repo.indexStatus = fault == "503" ? 503 : 200;
+        repo.tooManyRequests = fault == "429";
+        repo.brokenChunk = fault == "broken" ? 2 : 0;
+        repo.missingChunk = fault == "missing" ? 2 : 0;
+        if (fault == "many")
+            repo.server().route(index, LoopbackServer::reply(gzipBytes(QJsonDocument(many).toJson())));
+        if (fault == "loop") repo.server().route(index, loop);
+        if (fault == "html") repo.server().route(index, LoopbackServer::reply("<html>"));
         load(store, true);
-        QCOMPARE(store.statusText(), std::optional<QString>(QStringLiteral(
-                                         "Couldn't load the catalog: The server refused the connection")));
-        QCOMPARE(names(store), QStringList{"Kept"});
-        QCOMPARE(*store.loadedAt(), loadedAt);
-
-        pointAt(server.baseUrl() + QStringLiteral("/stall"));
-        Http::setDefaultTimeouts(Http::Timeouts{400, 400});
-        load(store, true);
-        QCOMPARE(store.statusText(),
-                 std::optional<QString>(
-                     QStringLiteral("Couldn't load the catalog: The server stopped answering (timed out)")));
-        QCOMPARE(names(store), QStringList{"Kept"});
-
-        pointAt(server.baseUrl()); // a later success clears the message
-        load(store, true);
-        QCOMPARE(store.statusText(), std::nullopt);
+        QCOMPARE(store.statusText().value_or(QString()),
+                 status.isEmpty() ? status : "Couldn't load the catalog: Thunderstore: " + status);
+        QCOMPARE(store.packages().size(), status.isEmpty() ? 6 : 5);
     }
 
     void aStoreDestroyedWhileLoadingIsLeftAlone() {
-        auto slow = LoopbackServer::reply(packageList({"Late"}));
+        FakeRepository repo;
+        repo.pointAppHere();
+        repo.add(mod("Owner", "Late", "1.0.0"));
+        LoopbackServer::Response slow;
         slow.delayMs = 300;
-        const auto server = serve(slow);
+        slow.status = 503;
+        repo.server().route("/c/valheim/api/v1/package-listing-index/", slow);
         auto* store = new ThunderstoreStore;
         store->loadIfNeeded(false);
-        QTRY_COMPARE(server->requestCount(listPath), 1);
+        QTRY_COMPARE(repo.server().requestCount("/c/valheim/api/v1/package-listing-index/"), 1);
         delete store;
         QThreadPool::globalInstance()->waitForDone();
-        QCoreApplication::processEvents(); // the posted result finds no store
-        QCOMPARE(*Fs::tryRead(ThunderstoreStore::cacheFile()), packageList({"Late"}));
-    }
-
-    void aLoadThatStartsAfterTheStoreIsGoneDoesNothing() {
-        const auto server = serve(LoopbackServer::reply(packageList({"Never"})));
-        // Hold every worker so that the load is still queued when the store goes.
-        QThreadPool* pool = QThreadPool::globalInstance();
-        const int threads = pool->maxThreadCount();
-        QSemaphore release;
-        for (int i = 0; i < threads; ++i)
-            pool->start([&release] { release.acquire(); });
-        auto* store = new ThunderstoreStore;
-        store->loadIfNeeded(false);
-        delete store;
-        release.release(threads);
-        pool->waitForDone();
-        QCoreApplication::processEvents();
-        QCOMPARE(server->requestCount(listPath), 0);
+        QCoreApplication::processEvents();                       // the posted result finds no store
+        QVERIFY(ChunkedListing::fromDisk(Source::thunderstore)); // the whole list was still kept
     }
 };
 

@@ -1,4 +1,5 @@
 #include "catalog/Thunderstore.h"
+#include "catalog/ThunderstoreStore.h"
 #include "config/ConfigStore.h"
 #include "tests/support/TestMain.h"
 
@@ -35,6 +36,41 @@ QStringList names(const QList<TSPackage>& chain) {
 class TestResolution : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // A name on both repositories shows once, from Thunderstore unless Hexium's newest is
+    // higher; dependencies resolve through the same choice, and into either repository.
+    void bothRepositoriesResolveAsOne_data() {
+        QTest::addColumn<QString>("thunderstore");
+        QTest::addColumn<QString>("hexium");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("Hexium newer") << "1.7.0"
+                                      << "1.7.1"
+                                      << "1.7.1";
+        QTest::newRow("same: Thunderstore") << "2.0"
+                                            << "2.0.0"
+                                            << "2.0";
+        QTest::newRow("Thunderstore newer") << "1.10.0"
+                                            << "1.9.9"
+                                            << "1.10.0";
+    }
+    void bothRepositoriesResolveAsOne() {
+        QFETCH(QString, thunderstore);
+        QFETCH(QString, hexium);
+        QFETCH(QString, chosen);
+        TSPackage t = pkg("Both", "Lib"), h = pkg("Both", "Lib", {"Hex-Only-1.0.0"}),
+                  only = pkg("Hex", "Only");
+        t.version = thunderstore;
+        h.version = hexium;
+        h.source = only.source = Repository::Source::hexium;
+        const TSPackage top = pkg("Ts", "Top", {"Both-Lib-1.0.0"});
+        const auto merged =
+            ThunderstoreStore::merge({{top, t}, indexOf({top, t})}, {{h, only}, indexOf({h, only})});
+        QCOMPARE(names(merged.packages), (QStringList{"Top", "Lib", "Only"}));
+        QCOMPARE(merged.packages[1].version, chosen);
+        QCOMPARE(names(Thunderstore::resolutionChain(top, merged.index, {}).chain),
+                 chosen == hexium && chosen != thunderstore ? QStringList({"Only", "Lib", "Top"})
+                                                            : QStringList({"Lib", "Top"}));
+    }
+
     void ownerNameDropsTheVersion() {
         QCOMPARE(Thunderstore::ownerName("Owner-Mod-1.2.3"), std::optional<QString>("owner-mod"));
         QCOMPARE(Thunderstore::ownerName("The-Big-Owner-Mod_Name-1.0"),

@@ -1,6 +1,8 @@
 #include "app/AppState.h"
+#include "catalog/ChunkedListing.h"
 #include "catalog/ThunderstoreStore.h"
 #include "platform/FolderLock.h"
+#include "platform/Fs.h"
 #include "tests/support/FakeRepository.h"
 #include "tests/support/RecordingDoubles.h"
 #include "tests/support/TestMain.h"
@@ -223,7 +225,7 @@ private Q_SLOTS:
         LoopbackServer::Response stall;
         stall.stall = true;
         m_repo.server().route(m_repo.archivePath(snail), stall);
-        QFile::remove(ThunderstoreStore::cacheFile()); // the cached catalog predates the snail
+        Fs::remove(ChunkedListing::folder()); // the cached catalog predates the snail
         QProcess install;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("SKALDRUN_THUNDERSTORE_URL"), m_repo.baseUrl());

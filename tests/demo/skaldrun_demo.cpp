@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     world.build();
     FakeRepository repository;
     repository.addStandardCatalog();
-    qputenv("SKALDRUN_THUNDERSTORE_URL", repository.baseUrl().toUtf8());
+    repository.pointAppHere();
 
     DesktopWorkspace desktop;
     SystemClipboard systemClipboard;

@@ -8,6 +8,7 @@
 // step's window is then saved (the README's pictures among them).
 
 #include "app/AppState.h"
+#include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
 #include "platform/AppSupport.h"
 #include "platform/Fs.h"
@@ -220,7 +221,7 @@ private Q_SLOTS:
         Application::setUp(*qobject_cast<QApplication*>(QCoreApplication::instance()));
         QVERIFY(shotDir.isEmpty() || QDir().mkpath(shotDir));
         repo.addStandardCatalog();
-        qputenv("SKALDRUN_THUNDERSTORE_URL", repo.baseUrl().toUtf8());
+        repo.pointAppHere();
         state = std::make_unique<AppState>(AppState::Services{workspace, clipboard, panel});
         QCOMPARE(state->isAppleSilicon(), machine == "arm64");
         window = std::make_unique<MainWindow>(state.get());
@@ -482,6 +483,20 @@ private Q_SLOTS:
         QCOMPARE(World::read(world1), QByteArray(4096, '\x42'));
         QVERIFY(press(QStringLiteral("settings.done")) && idle());
         QTRY_VERIFY(!sheet);
+    }
+
+    // A Hexium mod browses beside Thunderstore's and brings its Thunderstore dependency along.
+    void installFromHexium() {
+        QVERIFY(openBrowse());
+        QVERIFY(installFromBrowse(QStringLiteral("forge"), QStringLiteral("Hexwright-Forge_Tweaks")));
+        QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
+        QCOMPARE(repo.downloads(QStringLiteral("Hexwright-Forge_Tweaks")), 1);
+        for (const char* mod : {"Forge_Tweaks", "Better_Carts"})
+            QVERIFY2(QFile::exists(world.pluginsDir() + QStringLiteral("/%1/%1.dll").arg(QLatin1String(mod))),
+                     mod);
+        QVERIFY(text(QStringLiteral("browse.status")).contains(QStringLiteral("1 Hexium")));
+        const auto origin = Thunderstore::originOf(QStringLiteral("Forge_Tweaks"));
+        QVERIFY(origin && origin->source == Repository::Source::hexium && origin->version == "0.10.0");
     }
 };
 

@@ -1,5 +1,6 @@
 #include "tests/support/FakeRepository.h"
 
+#include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,13 +13,39 @@ FakeRepository::FakeRepository() {
     m_server.fallback([this](const QString& path) { return respond(path); });
 }
 
+FakeRepository::Package FakeRepository::package(const QString& owner, const QString& name,
+                                                const QString& version, Repository::Source source) {
+    Package p;
+    p.owner = owner;
+    p.name = name;
+    p.version = version;
+    p.source = source;
+    return p;
+}
+
 void FakeRepository::add(Package package) {
     QMutexLocker lock(&m_mutex);
     m_packages.append(std::move(package));
 }
 
 QString FakeRepository::archivePath(const Package& p) const {
+    if (p.source == Repository::Source::hexium) // an opaque number, as Hexium's CDN has
+        return QStringLiteral("/hexium/cdn/upload/%1/%2.zip")
+            .arg(qHash(p.fullName()) % 100000)
+            .arg(p.version);
     return QStringLiteral("/package/download/%1/%2/%3/").arg(p.owner, p.name, p.version);
+}
+
+void FakeRepository::pointAppHere() const {
+    qputenv("SKALDRUN_THUNDERSTORE_URL", baseUrl().toUtf8());
+    qputenv("SKALDRUN_HEXIUM_URL", hexiumUrl().toUtf8());
+}
+
+int FakeRepository::chunkRequests() const {
+    int n = 0;
+    for (const QString& path : m_server.requests())
+        n += path.startsWith(QLatin1String("/blobs/chunk-"));
+    return n;
 }
 
 int FakeRepository::downloads(const QString& fullName) const {
@@ -29,28 +56,38 @@ int FakeRepository::downloads(const QString& fullName) const {
     return 0;
 }
 
-QByteArray FakeRepository::packageList() const {
+QByteArray FakeRepository::packageList(Repository::Source source) const {
     QMutexLocker lock(&m_mutex);
     QJsonArray list;
     for (const Package& p : m_packages) {
-        if (!p.listed) continue;
+        if (!p.listed || p.source != source) continue;
         QJsonArray deps;
         for (const QString& d : p.dependencies)
             deps.append(d);
-        QJsonObject version{
-            {QStringLiteral("name"), p.name},
-            {QStringLiteral("full_name"), p.dependencyString()},
-            {QStringLiteral("description"), p.description},
-            {QStringLiteral("icon"),
-             baseUrl() + QStringLiteral("/icons/") + p.fullName() + QStringLiteral(".png")},
-            {QStringLiteral("version_number"), p.version},
-            {QStringLiteral("dependencies"), deps},
-            {QStringLiteral("download_url"), baseUrl() + archivePath(p)},
-            {QStringLiteral("downloads"), p.downloads},
-            {QStringLiteral("date_created"), p.dateCreated},
-            {QStringLiteral("is_active"), true},
-            {QStringLiteral("file_size"), 24000},
-        };
+        QJsonArray versions;
+        for (const QString& number : QStringList{p.version} + p.olderVersions) {
+            Package release = p;
+            release.version = number;
+            const QJsonObject version{
+                {QStringLiteral("name"), p.name},
+                {QStringLiteral("full_name"), release.dependencyString()},
+                {QStringLiteral("description"), p.description},
+                {QStringLiteral("icon"),
+                 baseUrl() + QStringLiteral("/icons/") + p.fullName() + QStringLiteral(".png")},
+                {QStringLiteral("version_number"), number},
+                {QStringLiteral("dependencies"), deps},
+                {QStringLiteral("download_url"), baseUrl() + archivePath(release)},
+                {QStringLiteral("downloads"), p.downloads},
+                {QStringLiteral("date_created"), p.dateCreated},
+                {QStringLiteral("is_active"), true},
+                {QStringLiteral("file_size"), 24000},
+            };
+            // Hexium lists releases oldest first here: the client must sort them itself.
+            if (source == Repository::Source::hexium)
+                versions.prepend(version);
+            else
+                versions.append(version);
+        }
         QJsonArray categories;
         for (const QString& c : p.categories)
             categories.append(c);
@@ -68,7 +105,7 @@ QByteArray FakeRepository::packageList() const {
             {QStringLiteral("is_deprecated"), false},
             {QStringLiteral("has_nsfw_content"), false},
             {QStringLiteral("categories"), categories},
-            {QStringLiteral("versions"), QJsonArray{version}},
+            {QStringLiteral("versions"), versions},
         });
     }
     return QJsonDocument(list).toJson(QJsonDocument::Compact);
@@ -86,9 +123,80 @@ QByteArray FakeRepository::archiveBytes(const Package& p) {
     return bytes;
 }
 
+QList<QByteArray> FakeRepository::chunks(Repository::Source source) const {
+    const QJsonArray all = QJsonDocument::fromJson(packageList(source)).array();
+    QList<QByteArray> out;
+    for (qsizetype i = 0; i < all.size() || (i == 0 && out.isEmpty()); i += chunkSize) {
+        QJsonArray part;
+        for (qsizetype k = i; k < std::min(all.size(), i + chunkSize); ++k)
+            part.append(all[k]);
+        out << gzipBytes(QJsonDocument(part).toJson(QJsonDocument::Compact));
+    }
+    return out;
+}
+
+LoopbackServer::Response FakeRepository::listing(Repository::Source source, const QString& rest) {
+    const auto blob = [this](const QString& kind, const QByteArray& bytes) {
+        QString path =
+            QStringLiteral("/blobs/%1-%2")
+                .arg(kind, QString::fromLatin1(
+                               QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()));
+        QMutexLocker lock(&m_mutex);
+        m_blobs.insert(path, bytes);
+        return path;
+    };
+    const bool thunderstore = source == Repository::Source::thunderstore;
+    if (rest == QLatin1String("api/v1/package/")) return LoopbackServer::reply(packageList(source));
+    if (rest.startsWith(QLatin1String("api/v1/package-listing-chunk/"))) {
+        LoopbackServer::Response moved = LoopbackServer::reply({}, 302);
+        moved.headers << qMakePair(
+            QByteArray("Location"),
+            (QStringLiteral("/blobs/chunk-") + rest.section(QLatin1Char('/'), 3, 3)).toUtf8());
+        return moved;
+    }
+    if (rest != QLatin1String("api/v1/package-listing-index/")) return LoopbackServer::reply("{}", 404);
+    if (thunderstore && std::exchange(tooManyRequests, false)) {
+        LoopbackServer::Response wait = LoopbackServer::reply({}, 429);
+        wait.headers << qMakePair(QByteArray("Retry-After"), QByteArray("1"));
+        return wait;
+    }
+    if (thunderstore && indexStatus != 200)
+        return LoopbackServer::reply(R"({"error":"No cache available"})", indexStatus);
+    QJsonArray urls;
+    int n = 0;
+    for (const QByteArray& chunk : chunks(source)) {
+        const QString path = ++n == missingChunk ? QStringLiteral("/blobs/chunk-missing")
+                                                 : blob(QStringLiteral("chunk"),
+                                                        n == brokenChunk ? QByteArray("not a chunk") : chunk);
+        urls.append(thunderstore ? baseUrl() + path
+                                 : hexiumUrl() + QStringLiteral("/api/v1/package-listing-chunk/") +
+                                       path.section(QLatin1Char('-'), 1) + QLatin1Char('/'));
+    }
+    const QByteArray index = gzipBytes(QJsonDocument(urls).toJson(QJsonDocument::Compact));
+    if (!thunderstore) return LoopbackServer::reply(index, 200, "application/octet-stream");
+    LoopbackServer::Response r = LoopbackServer::reply({}, 302);
+    if (m_server.requestHeader("If-Modified-Since") == lastModified)
+        r.status = 304;
+    else
+        r.headers << qMakePair(QByteArray("Location"), blob(QStringLiteral("index"), index).toUtf8());
+    r.headers << qMakePair(QByteArray("Last-Modified"), lastModified);
+    return r;
+}
+
 LoopbackServer::Response FakeRepository::respond(const QString& path) {
-    if (path == QLatin1String("/c/valheim/api/v1/package/")) return LoopbackServer::reply(packageList());
+    if (path.startsWith(QLatin1String("/c/valheim/")))
+        return listing(Repository::Source::thunderstore, path.mid(11));
+    if (path.startsWith(QLatin1String("/hexium/api/v1/")))
+        return listing(Repository::Source::hexium, path.mid(8));
     QMutexLocker lock(&m_mutex);
+    if (const auto it = m_blobs.constFind(path); it != m_blobs.cend())
+        return LoopbackServer::reply(*it, 200, "application/octet-stream");
+    // Hexium's CDN: /hexium/cdn/upload/{number}/{version}.zip
+    for (const Package& p : std::as_const(m_packages)) {
+        if (p.source == Repository::Source::hexium &&
+            path.section(QLatin1Char('/'), 0, 4) == archivePath(p).section(QLatin1Char('/'), 0, 4))
+            return LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
+    }
     const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     // /api/experimental/package/{namespace}/{name}/
     if (parts.size() == 5 && parts[0] == QLatin1String("api") && parts[2] == QLatin1String("package")) {
@@ -295,4 +403,11 @@ void FakeRepository::addStandardCatalog() {
             QStringLiteral("Tents that count as shelter."), {}, 4120, 12, 0xB8862B));
     add(mod(QStringLiteral("Oarsman"), QStringLiteral("Sail_Faster"), QStringLiteral("2.0.0"),
             QStringLiteral("Trims sails for more speed in tail winds."), {}, 1000000, 701, 0x2B8E8E));
+    // Hexium: a mod only there, with releases listed by date and a dependency on Thunderstore.
+    Package forge = mod(QStringLiteral("Hexwright"), QStringLiteral("Forge_Tweaks"), QStringLiteral("0.10.0"),
+                        QStringLiteral("Faster smelting and a bigger forge queue."),
+                        {QStringLiteral("Fjordsmith-Better_Carts-0.9.4")}, 8800, 41, 0xC0502B);
+    forge.source = Repository::Source::hexium;
+    forge.olderVersions = {QStringLiteral("0.9.2"), QStringLiteral("0.2.0")};
+    add(forge);
 }

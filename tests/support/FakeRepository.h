@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/Repository.h"
 #include "tests/support/LoopbackServer.h"
 #include "tests/support/TestZip.h"
 
@@ -10,9 +11,11 @@
 
 #include <optional>
 
-// A stand-in for the Thunderstore repository on 127.0.0.1: the Valheim package list, the
-// package endpoint, the archives (built on the fly) and package icons. Point the app at it with
-// SKALDRUN_THUNDERSTORE_URL = baseUrl(). Nothing here uses QtTest, so the demo serves it too.
+// A stand-in for both repositories on 127.0.0.1, Thunderstore at baseUrl() and Hexium at
+// hexiumUrl(): each one's chunked listing (an index, 302s to content-addressed gzip chunks;
+// Last-Modified and 304 on Thunderstore's index only) and one-document list, the package
+// endpoint, the archives (built on the fly) and package icons. pointAppHere() sets the
+// environment. Nothing here uses QtTest, so the demo serves it too.
 class FakeRepository {
 public:
     struct Package {
@@ -30,21 +33,38 @@ public:
         bool listed = true;             // false: reachable by its endpoint only, not in the list
         bool failDownload = false;      // the archive's address answers with a dropped connection
         unsigned iconColor = 0x4A90D9;
+        Repository::Source source = Repository::Source::thunderstore;
+        QStringList olderVersions; // listed after the current one (Hexium: before it), same archive
 
         QString fullName() const { return owner + QLatin1Char('-') + name; }
         QString dependencyString() const { return fullName() + QLatin1Char('-') + version; }
     };
 
     FakeRepository();
+    static Package package(const QString& owner, const QString& name, const QString& version,
+                           Repository::Source source = Repository::Source::thunderstore);
 
     void add(Package package);
-    // The journey's repository: the BepInEx pack, ShaderHelperForMac, a dozen mods among them
-    // a three-level dependency chain, one dependency the catalog lacks, one broken archive.
+    // The journey's repositories: the BepInEx pack, ShaderHelperForMac, a dozen mods among them
+    // a three-level dependency chain, one dependency the catalog lacks, one broken archive; and
+    // on Hexium one mod that needs a Thunderstore one.
     void addStandardCatalog();
 
     QString baseUrl() const { return m_server.baseUrl(); }
+    QString hexiumUrl() const { return m_server.baseUrl() + QStringLiteral("/hexium"); }
+    void pointAppHere() const;
     LoopbackServer& server() { return m_server; }
-    QByteArray packageList() const;
+    QByteArray packageList(Repository::Source source = Repository::Source::thunderstore) const;
+    // Listing knobs: packages per chunk; an index status other than 200 (e.g. 503 while
+    // Thunderstore builds one); a chunk number (from 1) served as garbage.
+    int chunkSize = 4;
+    int indexStatus = 200;
+    int brokenChunk = 0;
+    int missingChunk = 0;         // a chunk number whose address answers 404
+    bool tooManyRequests = false; // the next index request answers 429, Retry-After: 1
+    QByteArray lastModified = "Sun, 06 Dec 2026 12:00:00 GMT";
+    // Requests for chunk blobs so far (the index blob not counted).
+    int chunkRequests() const;
     QString archivePath(const Package& package) const; // the path part of its download address
     int downloads(const QString& fullName) const;      // archive requests so far
 
@@ -55,10 +75,13 @@ public:
 
 private:
     LoopbackServer::Response respond(const QString& path);
+    LoopbackServer::Response listing(Repository::Source source, const QString& rest);
+    QList<QByteArray> chunks(Repository::Source source) const; // as served: gzip of a JSON array
     QByteArray archiveBytes(const Package& package);
 
     mutable QMutex m_mutex;
     QList<Package> m_packages;
     QHash<QString, QByteArray> m_archives; // full name -> built archive
+    QHash<QString, QByteArray> m_blobs;    // "/blobs/{sha256}" -> bytes, as handed out
     LoopbackServer m_server;
 };

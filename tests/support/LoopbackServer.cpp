@@ -19,6 +19,10 @@ QByteArray reasonPhrase(int status) {
         return "OK";
     case 302:
         return "Found";
+    case 304:
+        return "Not Modified";
+    case 429:
+        return "Too Many Requests";
     case 404:
         return "Not Found";
     case 500:
@@ -52,11 +56,17 @@ private:
             *buffer += socket->readAll();
             const qsizetype end = buffer->indexOf("\r\n\r\n");
             if (end < 0) return;
-            const QByteArray requestLine = buffer->left(buffer->indexOf("\r\n"));
+            QList<QByteArray> lines = buffer->left(end).split('\n');
             buffer->clear();
-            const QList<QByteArray> parts = requestLine.split(' ');
+            const QList<QByteArray> parts = lines.takeFirst().trimmed().split(' ');
             const QString path = parts.size() >= 2 ? QString::fromUtf8(parts[1]) : QStringLiteral("/");
-            answer(socket, m_owner->respond(path));
+            QHash<QByteArray, QByteArray> headers;
+            for (const QByteArray& line : lines) {
+                const qsizetype colon = line.indexOf(':');
+                if (colon > 0)
+                    headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
+            }
+            answer(socket, m_owner->respond(path, headers));
         });
     }
 
@@ -162,11 +172,18 @@ int LoopbackServer::requestCount(const QString& path) const {
     return int(requests().count(path));
 }
 
-LoopbackServer::Response LoopbackServer::respond(const QString& path) {
+QByteArray LoopbackServer::requestHeader(const QByteArray& name) const {
+    QMutexLocker lock(&m_mutex);
+    return m_headers.value(name.toLower());
+}
+
+LoopbackServer::Response LoopbackServer::respond(const QString& path,
+                                                 const QHash<QByteArray, QByteArray>& headers) {
     Handler handler;
     {
         QMutexLocker lock(&m_mutex);
         m_requests.append(path);
+        m_headers = headers;
         handler = m_routes.value(path, m_fallback);
     }
     if (handler) return handler(path);

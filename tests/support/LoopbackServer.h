@@ -56,13 +56,17 @@ public:
     // A port with no listener behind it (for "nobody is there" tests).
     static quint16 deadPort();
 
-    Response respond(const QString& path); // used by the server thread
+    // A header of the latest request (case-insensitive name); handlers see their own request's.
+    QByteArray requestHeader(const QByteArray& name) const;
+
+    Response respond(const QString& path, const QHash<QByteArray, QByteArray>& headers = {}); // server thread
 
 private:
     mutable QMutex m_mutex;
     QHash<QString, Handler> m_routes;
     Handler m_fallback;
     QStringList m_requests;
+    QHash<QByteArray, QByteArray> m_headers; // of the latest request, names lower-cased
     quint16 m_port = 0;
     QThread* m_thread = nullptr;
     QObject* m_worker = nullptr;

@@ -58,7 +58,7 @@ struct Harness {
     FakeRepository& serve() {
         repo = std::make_unique<FakeRepository>();
         repo->addStandardCatalog();
-        qputenv("SKALDRUN_THUNDERSTORE_URL", repo->baseUrl().toUtf8());
+        repo->pointAppHere();
         return *repo;
     }
 

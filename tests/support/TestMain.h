@@ -32,9 +32,10 @@ inline void install() {
     }
     qputenv("HOME", QFile::encodeName(dir().path()));
     qputenv("TMPDIR", QFile::encodeName(tmp().path()));
-    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME",
-                             "XDG_DATA_DIRS", "XDG_CONFIG_DIRS", "SKALDRUN_THUNDERSTORE_URL",
-                             "SKALDRUN_MACHINE", "SKALDRUN_TAB", "SKALDRUN_OPEN", "SKALDRUN_OPEN_CONFIG"})
+    for (const char* name :
+         {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_DATA_DIRS",
+          "XDG_CONFIG_DIRS", "SKALDRUN_THUNDERSTORE_URL", "SKALDRUN_HEXIUM_URL", "SKALDRUN_MACHINE",
+          "SKALDRUN_TAB", "SKALDRUN_OPEN", "SKALDRUN_OPEN_CONFIG"})
         qunsetenv(name);
 }
 

@@ -1,3 +1,4 @@
+#include "catalog/ChunkedListing.h"
 // The catalog browser: what a query and a sort list, the rows' buttons against the installed
 // mods and the busy state, the loading and failure panels, and the icons.
 
@@ -204,6 +205,7 @@ private Q_SLOTS:
         w.installLoader();
         AppState& state = w.start();
         const QString catalog = ThunderstoreStore::catalogURL().path();
+        ThunderstoreStore::setEnabled(Repository::Source::hexium, false); // Thunderstore's index alone fails
         const auto dropAfter = [](int delayMs) {
             return [delayMs](const QString&) {
                 LoopbackServer::Response r;
@@ -235,7 +237,7 @@ private Q_SLOTS:
         QCOMPARE(panel(), "browse.failure");
 
         // The repository is back: "Try Again" brings the list, with nothing installed.
-        w.repo->server().route(catalog, LoopbackServer::reply(w.repo->packageList()));
+        w.repo->server().route(catalog, LoopbackServer::reply("{}", 503)); // the whole list instead
         view.findChild<QPushButton*>(QStringLiteral("browse.tryAgain"))->click();
         QTRY_COMPARE_WITH_TIMEOUT(content->currentWidget(), static_cast<QWidget*>(view.list()), 15000);
         const qsizetype total = state.thunder()->packages().size();
@@ -244,7 +246,7 @@ private Q_SLOTS:
 
         // A failed forced reload over a filled catalog leaves the list where it is.
         w.repo->server().route(catalog, dropAfter(0));
-        Fs::remove(ThunderstoreStore::cacheFile());
+        Fs::remove(ChunkedListing::folder());
         sort->setCurrentIndex(int(TSSort::popular));
         reload->click();
         QTRY_VERIFY_WITH_TIMEOUT(!state.thunder()->loading(), 15000);

@@ -1,0 +1,282 @@
+#include "catalog/ChunkedListing.h"
+
+#include "platform/AppSupport.h"
+#include "platform/Fs.h"
+#include "platform/Log.h"
+#include "platform/SkaldrunError.h"
+
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace ChunkedListing {
+
+// Made whenever asked for; a failure shows when a file in it is written.
+QString folder() {
+    QString dir = Fs::join(AppSupport::ensureDir(), QStringLiteral("catalog"));
+    QDir().mkpath(dir);
+    return dir;
+}
+
+namespace {
+
+QString stateFile(Repository::Source source) {
+    return Fs::join(folder(), Repository::sourceName(source).toLower() + QStringLiteral(".json"));
+}
+
+QByteArray sha256(const QByteArray& bytes) {
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+qint64 now() {
+    return QDateTime::currentSecsSinceEpoch();
+}
+
+QString httpFailure(const Http::Result& r) {
+    if (!r.responded) return r.error;
+    return QStringLiteral("the server answered with error %1").arg(r.status);
+}
+
+} // namespace
+
+std::optional<QByteArray> decode(const QByteArray& body) {
+    if (body.size() < 2 || uchar(body[0]) != 0x1f || uchar(body[1]) != 0x8b) return body;
+    z_stream stream{};
+    if (inflateInit2(&stream, 15 + 16) != Z_OK) return std::nullopt;
+    QByteArray out;
+    out.resize(std::min<qsizetype>(std::max<qsizetype>(body.size() * 8, 4096), maxDecodedBytes));
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(body.constData()));
+    stream.avail_in = uInt(body.size());
+    int status = Z_OK;
+    for (;;) {
+        if (qint64(stream.total_out) == out.size()) {
+            if (out.size() >= maxDecodedBytes) break;
+            out.resize(qsizetype(std::min<qint64>(out.size() * 2, maxDecodedBytes)));
+        }
+        stream.next_out = reinterpret_cast<Bytef*>(out.data() + stream.total_out);
+        stream.avail_out = uInt(out.size() - qsizetype(stream.total_out));
+        status = inflate(&stream, Z_NO_FLUSH);
+        // One member is a whole document; anything else (truncation, garbage) is broken.
+        if (status != Z_OK) break;
+    }
+    const auto produced = qsizetype(stream.total_out);
+    inflateEnd(&stream);
+    if (status != Z_STREAM_END) return std::nullopt;
+    out.resize(produced);
+    // Room for the JSON reader to look ahead, so it reads the bytes in place.
+    out.reserve(produced + ThunderstoreStore::parsePadding);
+    return out;
+}
+
+QList<QUrl> readIndex(const QByteArray& body) {
+    const std::optional<QByteArray> json = decode(body);
+    const QJsonDocument doc = json ? QJsonDocument::fromJson(*json) : QJsonDocument();
+    if (!doc.isArray() || doc.array().isEmpty())
+        throw SkaldrunError(QStringLiteral("its list of catalog parts is unreadable"));
+    const QJsonArray array = doc.array();
+    if (array.size() > maxChunks)
+        throw SkaldrunError(QStringLiteral("its list names %1 catalog parts, far more than any real catalog")
+                                .arg(array.size()));
+    QList<QUrl> urls;
+    for (const auto& v : array) {
+        const QUrl url(v.toString(), QUrl::StrictMode);
+        if (!url.isValid() ||
+            (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
+            throw SkaldrunError(
+                QStringLiteral("its list of catalog parts holds something that is no address"));
+        urls.append(url);
+    }
+    return urls;
+}
+
+QString chunkFile(const QString& address) {
+    return Fs::join(folder(), QString::fromLatin1(sha256(address.toUtf8())) + QStringLiteral(".gz"));
+}
+
+State readState(Repository::Source source) {
+    State state;
+    const auto bytes = Fs::tryRead(stateFile(source));
+    const QJsonObject o = bytes ? QJsonDocument::fromJson(*bytes).object() : QJsonObject();
+    state.indexHash = o.value(QStringLiteral("indexHash")).toString().toLatin1();
+    state.lastModified = o.value(QStringLiteral("lastModified")).toString().toLatin1();
+    for (const auto& v : o.value(QStringLiteral("chunks")).toArray())
+        state.chunks.append(v.toString());
+    state.checkedAt = qint64(o.value(QStringLiteral("checkedAt")).toDouble());
+    return state;
+}
+
+void writeState(Repository::Source source, const State& state) {
+    const QJsonObject o{{QStringLiteral("indexHash"), QString::fromLatin1(state.indexHash)},
+                        {QStringLiteral("lastModified"), QString::fromLatin1(state.lastModified)},
+                        {QStringLiteral("chunks"), QJsonArray::fromStringList(state.chunks)},
+                        {QStringLiteral("checkedAt"), double(state.checkedAt)}};
+    Fs::writeAtomic(stateFile(source), QJsonDocument(o).toJson(QJsonDocument::Compact));
+}
+
+ThunderstoreStore::Catalog parseChunks(const QList<QByteArray>& chunks, Repository::Source source) {
+    std::vector<std::optional<ThunderstoreStore::Catalog>> parsed(size_t(chunks.size()));
+    std::atomic<qsizetype> next = 0;
+    const auto work = [&] {
+        for (qsizetype i = next++; i < chunks.size(); i = next++) {
+            const auto json = decode(chunks[i]);
+            auto catalog = json ? ThunderstoreStore::parseListing(*json, source) : std::nullopt;
+            // Records that break a rule are skipped; a part with nothing but such records is
+            // damaged, not empty.
+            if (catalog && catalog->packages.isEmpty() && json->contains('{')) catalog.reset();
+            parsed[size_t(i)] = std::move(catalog);
+        }
+    };
+    // Chunks are independent: one reader per core. Each also builds on a second thread.
+    const auto threads =
+        std::min<qsizetype>(std::max(1U, std::thread::hardware_concurrency()), chunks.size());
+    std::vector<std::thread> helpers;
+    for (qsizetype t = 1; t < threads; ++t)
+        helpers.emplace_back(work);
+    work();
+    for (std::thread& helper : helpers)
+        helper.join();
+
+    ThunderstoreStore::Catalog catalog;
+    for (size_t i = 0; i < parsed.size(); ++i) {
+        if (!parsed[i])
+            throw SkaldrunError(QStringLiteral("part %1 of its catalog is damaged").arg(qsizetype(i) + 1));
+        if (catalog.packages.isEmpty()) {
+            catalog = std::move(*parsed[i]);
+            continue;
+        }
+        catalog.packages.append(parsed[i]->packages);
+        // As within one document, the first package with a key keeps it.
+        for (auto it = parsed[i]->index.cbegin(); it != parsed[i]->index.cend(); ++it) {
+            if (!catalog.index.contains(it.key())) catalog.index.insert(it.key(), it.value());
+        }
+    }
+    return catalog;
+}
+
+std::optional<ThunderstoreStore::Catalog> fromDisk(Repository::Source source) {
+    const State state = readState(source);
+    if (state.chunks.isEmpty()) return std::nullopt;
+    QList<QByteArray> chunks;
+    for (const QString& address : state.chunks) {
+        auto bytes = Fs::tryRead(chunkFile(address));
+        if (!bytes) return std::nullopt;
+        chunks.append(std::move(*bytes));
+    }
+    try {
+        return parseChunks(chunks, source);
+    } catch (const SkaldrunError& e) {
+        qCDebug(lcCatalog) << "stored catalog unreadable:" << e.message();
+        return std::nullopt;
+    }
+}
+
+namespace {
+
+// The one-document list, when the repository has no index to give (Thunderstore answers 503
+// while it builds one). Kept like a one-chunk catalog, without an index hash, so the next
+// check asks for the index again.
+Check fromWholeList(Repository::Source source, const State& previous, const Http::CancelFlag& cancel) {
+    const QUrl url = Repository::packageList(source);
+    Http::Request request;
+    request.maxBytes = maxChunkBytes;
+    const Http::Result r = Http::get(url, request, {}, Http::defaultTimeouts(), cancel);
+    if (!r.responded || r.status != 200) return Check{std::nullopt, httpFailure(r), previous.checkedAt};
+    try {
+        ThunderstoreStore::Catalog catalog = parseChunks({r.body}, source);
+        Fs::writeAtomic(chunkFile(url.toString()), r.body);
+        writeState(source, State{{}, {}, {url.toString()}, now()});
+        return Check{std::move(catalog), {}, now()};
+    } catch (const SkaldrunError& e) {
+        return Check{std::nullopt, e.message(), previous.checkedAt};
+    }
+}
+
+} // namespace
+
+Check check(Repository::Source source, bool needCatalog, const std::function<void(int, int)>& progress,
+            const Http::CancelFlag& cancel) {
+    const State previous = readState(source);
+    Http::Request request;
+    request.maxBytes = maxIndexBytes;
+    // A conditional request only makes sense when the chunks it stands for are still here.
+    const bool haveChunks =
+        !previous.chunks.isEmpty() && std::all_of(previous.chunks.cbegin(), previous.chunks.cend(),
+                                                  [](const QString& c) { return Fs::exists(chunkFile(c)); });
+    if (haveChunks) request.ifModifiedSince = previous.lastModified;
+    const Http::Result index =
+        Http::get(Repository::listingIndex(source), request, {}, Http::defaultTimeouts(), cancel);
+    if (!index.responded) return Check{std::nullopt, index.error, previous.checkedAt};
+    if (index.status >= 400 && index.status != 429) return fromWholeList(source, previous, cancel);
+
+    const bool unchanged = haveChunks && (index.status == 304 ||
+                                          (index.status == 200 && sha256(index.body) == previous.indexHash));
+    if (unchanged) {
+        State state = previous;
+        state.checkedAt = now();
+        if (!index.lastModified.isEmpty()) state.lastModified = index.lastModified;
+        try {
+            writeState(source, state);
+        } catch (const SkaldrunError& e) {
+            qCDebug(lcCatalog) << "check time not kept:" << e.message();
+        }
+        if (!needCatalog) return Check{std::nullopt, {}, state.checkedAt};
+        if (auto catalog = fromDisk(source)) return Check{std::move(catalog), {}, state.checkedAt};
+        // The stored chunks went bad: fetch everything again below.
+    } else if (index.status != 200) {
+        return Check{std::nullopt, httpFailure(index), previous.checkedAt};
+    }
+
+    try {
+        const QList<QUrl> urls = readIndex(index.body);
+        QList<QByteArray> chunks;
+        const auto total = int(urls.size());
+        for (const QUrl& url : urls) {
+            const QString file = chunkFile(url.toString());
+            if (auto kept = Fs::tryRead(file)) {
+                chunks.append(std::move(*kept));
+            } else {
+                Http::Request chunkRequest;
+                chunkRequest.maxBytes = maxChunkBytes;
+                Http::Result r = Http::get(url, chunkRequest, {}, Http::defaultTimeouts(), cancel);
+                if (!r.responded || r.status != 200)
+                    throw SkaldrunError(QStringLiteral("part %1 of its catalog didn't arrive (%2)")
+                                            .arg(chunks.size() + 1)
+                                            .arg(httpFailure(r)));
+                Fs::writeAtomic(file, r.body);
+                chunks.append(std::move(r.body));
+            }
+            if (progress) progress(int(chunks.size()), total);
+        }
+        ThunderstoreStore::Catalog catalog = parseChunks(chunks, source);
+        State state{sha256(index.body), index.lastModified, {}, now()};
+        for (const QUrl& url : urls)
+            state.chunks.append(url.toString());
+        writeState(source, state);
+        // Chunks no index names any more go; the other repository's stay.
+        QSet<QString> kept;
+        for (const Repository::Source s : Repository::sources) {
+            for (const QString& c : readState(s).chunks)
+                kept.insert(Fs::fileName(chunkFile(c)));
+        }
+        for (const QString& name : Fs::list(folder()).value_or(QStringList())) {
+            if (name.endsWith(QLatin1String(".gz")) && !kept.contains(name))
+                Fs::remove(Fs::join(folder(), name));
+        }
+        return Check{std::move(catalog), {}, state.checkedAt};
+    } catch (const SkaldrunError& e) {
+        return Check{std::nullopt, e.message(), previous.checkedAt};
+    }
+}
+
+} // namespace ChunkedListing
