@@ -7,8 +7,6 @@
 #include <QTemporaryDir>
 
 using ModFixtures::expectError;
-using ModFixtures::readFile;
-using ModFixtures::writeFile;
 
 namespace {
 
@@ -42,7 +40,7 @@ private Q_SLOTS:
         QVERIFY(ConfigStore::allConfigFiles(game.path()).isEmpty());
         for (const char* name : {"BepInEx.cfg", "bepinex.cfg", "b.cfg", "Zed.CFG", "a.cfg", "C.cfg",
                                  ".hidden.cfg", "notes.txt", "cfg", "sub/inner.cfg"})
-            writeFile(Fs::join(dir, QString::fromUtf8(name)), "x = 1\n");
+            World::write(Fs::join(dir, QString::fromUtf8(name)), "x = 1\n");
         QVERIFY(QDir().mkpath(Fs::join(dir, "folder.cfg")));
         const QStringList found = names(ConfigStore::allConfigFiles(game.path()));
         QCOMPARE(found.size(), 6);
@@ -85,31 +83,31 @@ private Q_SLOTS:
         QTemporaryDir gameB;
         const QString a = Fs::join(ConfigStore::configDir(gameA.path()), "mod.cfg");
         const QString b = Fs::join(ConfigStore::configDir(gameB.path()), "mod.cfg");
-        writeFile(a, "edited by hand\n");
-        writeFile(b, "other game\n");
+        World::write(a, "edited by hand\n");
+        World::write(b, "other game\n");
 
         QVERIFY(!ConfigStore::hasBackup(a));
         const QString copy = ConfigStore::ensureBackup(a);
         QCOMPARE(copy, ConfigStore::backupURL(a));
-        QCOMPARE(readFile(copy), QByteArray("edited by hand\n"));
+        QCOMPARE(World::read(copy), QByteArray("edited by hand\n"));
         // Keyed by file name: the other game's file of that name shares the copy, which is never replaced.
         QVERIFY(ConfigStore::hasBackup(b));
         QCOMPARE(ConfigStore::ensureBackup(b), copy);
-        writeFile(a, "changed later\n");
+        World::write(a, "changed later\n");
         ConfigStore::ensureBackup(a);
-        QCOMPARE(readFile(copy), QByteArray("edited by hand\n"));
+        QCOMPARE(World::read(copy), QByteArray("edited by hand\n"));
 
         ConfigStore::revertToOriginal(a);
-        QCOMPARE(readFile(a), QByteArray("edited by hand\n"));
+        QCOMPARE(World::read(a), QByteArray("edited by hand\n"));
         QVERIFY(ConfigStore::hasBackup(a));
-        writeFile(a, "again\n");
+        World::write(a, "again\n");
         ConfigStore::revertToOriginal(a);
-        QCOMPARE(readFile(a), QByteArray("edited by hand\n"));
+        QCOMPARE(World::read(a), QByteArray("edited by hand\n"));
 
         const QString lone = Fs::join(ConfigStore::configDir(gameA.path()), "lone.cfg");
-        writeFile(lone, "mine\n");
+        World::write(lone, "mine\n");
         expectError({"lone.cfg"}, [&] { ConfigStore::revertToOriginal(lone); });
-        QCOMPARE(readFile(lone), QByteArray("mine\n"));
+        QCOMPARE(World::read(lone), QByteArray("mine\n"));
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::ensureBackup(lone + ".gone"));
         QVERIFY(!ConfigStore::hasBackup(lone + ".gone"));
     }

@@ -6,8 +6,6 @@
 #include <QTemporaryDir>
 
 using ModFixtures::expectError;
-using ModFixtures::readFile;
-using ModFixtures::writeFile;
 
 namespace {
 
@@ -53,7 +51,7 @@ class TestConfigFile : public QObject {
     QTemporaryDir game;
     QString cfgPath(const QString& name) const { return Fs::join(game.path(), "BepInEx/config/" + name); }
     QString withSample(const QString& name) const {
-        writeFile(cfgPath(name), sample);
+        World::write(cfgPath(name), sample);
         return cfgPath(name);
     }
 
@@ -87,11 +85,11 @@ private Q_SLOTS:
 
     void oddCommentBlocks() {
         const QString path = cfgPath("odd.cfg");
-        writeFile(path, "Loose=1\n[S]\n# Setting type: Int32\n# Acceptable value range: From 0 to 0\n"
-                        "# Acceptable values: a, , b\nBoth = a\n"
-                        "## Lost description\n\nBare = x\n"
-                        "# Acceptable values: False, TRUE\nFlag = False\n"
-                        " = no key\n[Broken\nAfter = 1\n");
+        World::write(path, "Loose=1\n[S]\n# Setting type: Int32\n# Acceptable value range: From 0 to 0\n"
+                           "# Acceptable values: a, , b\nBoth = a\n"
+                           "## Lost description\n\nBare = x\n"
+                           "# Acceptable values: False, TRUE\nFlag = False\n"
+                           " = no key\n[Broken\nAfter = 1\n");
         const ParsedConfig config = ConfigStore::parse(path);
         QCOMPARE(config.entries.size(), 5);
         QCOMPARE(config.entries[0].section, QString(""));
@@ -131,18 +129,18 @@ private Q_SLOTS:
         QFETCH(QString, key);
         QFETCH(QByteArray, editedLine);
         const QString path = cfgPath("round.cfg");
-        writeFile(path, bytes);
+        World::write(path, bytes);
 
         ParsedConfig config = ConfigStore::parse(path);
         if (bytes.contains("Max Distance"))
             QCOMPARE(config.entries, ConfigStore::parse(withSample("plain.cfg")).entries);
         ConfigStore::save(config, {});
-        QCOMPARE(readFile(path), bytes);
+        QCOMPARE(World::read(path), bytes);
         QHash<QString, QString> sameValues;
         for (const ConfigEntry& e : config.entries)
             sameValues.insert(e.id, e.originalValue);
         ConfigStore::save(config, sameValues);
-        QCOMPARE(readFile(path), bytes);
+        QCOMPARE(World::read(path), bytes);
 
         const auto it = std::find_if(config.entries.crbegin(), config.entries.crend(),
                                      [&](const ConfigEntry& e) { return e.section + "::" + e.key == key; });
@@ -152,7 +150,7 @@ private Q_SLOTS:
         ConfigStore::save(config, {{it->id, value}});
         QList<QByteArray> expected = bytes.split('\n');
         expected[it->lineIndex] = editedLine;
-        QCOMPARE(readFile(path).split('\n'), expected);
+        QCOMPARE(World::read(path).split('\n'), expected);
         QCOMPARE(ConfigStore::parse(path).entries.at(config.entries.indexOf(*it)).originalValue, value);
     }
 
@@ -174,10 +172,10 @@ private Q_SLOTS:
         QFETCH(QString, value);
         QFETCH(QStringList, words);
         const QString path = cfgPath("inject.cfg");
-        writeFile(path, file);
+        World::write(path, file);
         const ParsedConfig config = ConfigStore::parse(path);
         expectError(words, [&] { ConfigStore::save(config, {{config.entries.at(0).id, value}}); });
-        QCOMPARE(readFile(path), file);
+        QCOMPARE(World::read(path), file);
         QVERIFY(!ConfigStore::hasBackup(path)); // nothing at all was written
     }
 
@@ -186,20 +184,20 @@ private Q_SLOTS:
         const ParsedConfig config = ConfigStore::parse(path);
         QVERIFY(!ConfigStore::hasBackup(path));
         ConfigStore::save(config, {{config.entries.at(0).id, "false"}});
-        QCOMPARE(readFile(ConfigStore::backupURL(path)), sample);
+        QCOMPARE(World::read(ConfigStore::backupURL(path)), sample);
 
         // A copy that can't be made stops the save before the file is touched.
         Fs::remove(ConfigStore::backupDir());
-        writeFile(ConfigStore::backupDir(), "a file where the folder belongs");
-        writeFile(path, sample);
+        World::write(ConfigStore::backupDir(), "a file where the folder belongs");
+        World::write(path, sample);
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::save(config, {{config.entries.at(0).id, "no"}}));
-        QCOMPARE(readFile(path), sample);
+        QCOMPARE(World::read(path), sample);
     }
 
     void linksOutOfTheGameFolderAreNeverWrittenThrough() {
         QTemporaryDir outside;
         const QString victim = outside.filePath("victim.cfg");
-        writeFile(victim, sample);
+        World::write(victim, sample);
         const QString link = cfgPath("linked.cfg");
         QVERIFY(QDir().mkpath(Fs::parent(link)));
         QVERIFY(QFile::link(victim, link));
@@ -208,12 +206,12 @@ private Q_SLOTS:
         expectError({"linked.cfg", "outside the game folder"}, [&] {
             ConfigStore::save(config, {{config.entries.at(0).id, "false"}});
         });
-        QCOMPARE(readFile(victim), sample);
+        QCOMPARE(World::read(victim), sample);
         QVERIFY(Fs::isSymLink(link));
 
-        writeFile(ConfigStore::backupURL(link), "replaced");
+        World::write(ConfigStore::backupURL(link), "replaced");
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::revertToOriginal(link));
-        QCOMPARE(readFile(victim), sample);
+        QCOMPARE(World::read(victim), sample);
 
         // A dangling link would make the write create a file wherever it points.
         const QString dangling = cfgPath("dangling.cfg");
@@ -225,7 +223,7 @@ private Q_SLOTS:
 
         // A link to another file of the same game is still the player's own file to edit.
         const QString shared = Fs::join(game.path(), "shared/settings.cfg");
-        writeFile(shared, sample);
+        World::write(shared, sample);
         const QString inside = cfgPath("inside.cfg");
         QVERIFY(QFile::link(shared, inside));
         const ParsedConfig insideConfig = ConfigStore::parse(inside);
@@ -236,7 +234,7 @@ private Q_SLOTS:
 
     void unreadableFilesNameTheFile() {
         const QString bad = cfgPath("latin1.cfg");
-        writeFile(bad, "[General]\nName = Bj\xF6rn\n");
+        World::write(bad, "[General]\nName = Bj\xF6rn\n");
         for (const QString& path : {bad, cfgPath("missing.cfg"), Fs::parent(bad)})
             expectError({Fs::fileName(path)}, [&] { ConfigStore::parse(path); });
     }

@@ -40,7 +40,7 @@ private Q_SLOTS:
                  version);
         QTemporaryDir dir;
         const QString path = dir.filePath("Mod.dll");
-        ModFixtures::writeFile(path, bytes);
+        World::write(path, bytes);
         QCOMPARE(PEVersion::fileVersion(path), version);
     }
 

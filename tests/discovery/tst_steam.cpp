@@ -3,8 +3,6 @@
 #include "tests/support/ModFixtures.h"
 #include "tests/support/TestMain.h"
 
-using ModFixtures::writeFile;
-
 namespace {
 
 QString steamRoot() {
@@ -18,14 +16,14 @@ QString libraryFile() {
 // same name one level down.
 void makeGame(const QString& gameDir, const QByteArray& executable = "Valheim") {
     const QString contents = gameDir + "/Valheim.app/Contents/";
-    writeFile(
+    World::write(
         contents + "Info.plist",
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
         "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n<plist version=\"1.0\"><dict>"
         "<key>LSEnvironment</key><dict><key>CFBundleExecutable</key><string>Decoy</string></dict>"
         "<key>CFBundleExecutable</key><string>" +
             executable + "</string></dict></plist>\n");
-    writeFile(contents + "MacOS/" + QString::fromUtf8(executable), "#!/bin/sh\n");
+    World::write(contents + "MacOS/" + QString::fromUtf8(executable), "#!/bin/sh\n");
 }
 
 } // namespace
@@ -64,7 +62,7 @@ private Q_SLOTS:
     void libraryFolders() {
         QFETCH(QByteArray, vdf);
         QFETCH(QStringList, others);
-        if (!vdf.isNull()) writeFile(libraryFile(), vdf);
+        if (!vdf.isNull()) World::write(libraryFile(), vdf);
         QCOMPARE(Steam::libraryFolders(), QStringList{steamRoot()} + others);
     }
 
@@ -75,7 +73,7 @@ private Q_SLOTS:
         QVERIFY(QDir(libraryFile()).removeRecursively());
 
         const QString second = TestHome::path() + "/Games/Steam Library";
-        writeFile(libraryFile(), "\"path\"\t\"" + second.toUtf8() + "\"");
+        World::write(libraryFile(), "\"path\"\t\"" + second.toUtf8() + "\"");
         // The default library holds a Valheim folder without a bundle: passed over.
         QVERIFY(QDir().mkpath(steamRoot() + "/steamapps/common/Valheim/data"));
         makeGame(second + "/steamapps/common/Valheim");
@@ -102,17 +100,17 @@ private Q_SLOTS:
         QCOMPARE(Steam::innerExecutableName(dir.filePath("Valheim.app")), "Valheim Universal");
         QVERIFY(QDir().mkpath(dir.filePath("Bare.app/Contents")));
         QCOMPARE(Steam::innerExecutableName(dir.filePath("Bare.app")), "Bare");
-        writeFile(dir.filePath("Broken.app/Contents/Info.plist"),
-                  "<plist><dict><key>CFBundleExecutable</key><true/>");
+        World::write(dir.filePath("Broken.app/Contents/Info.plist"),
+                     "<plist><dict><key>CFBundleExecutable</key><true/>");
         QCOMPARE(Steam::innerExecutableName(dir.filePath("Broken.app")), "Broken");
     }
 
     void bepScriptPrefersTheGameScript() {
         QTemporaryDir dir;
         QVERIFY(!Steam::bepScript(dir.path()));
-        writeFile(dir.filePath("run_bepinex.sh"), "#!/bin/sh\n");
+        World::write(dir.filePath("run_bepinex.sh"), "#!/bin/sh\n");
         QCOMPARE(*Steam::bepScript(dir.path()), dir.filePath("run_bepinex.sh"));
-        writeFile(dir.filePath("start_game_bepinex.sh"), "#!/bin/sh\n");
+        World::write(dir.filePath("start_game_bepinex.sh"), "#!/bin/sh\n");
         QCOMPARE(*Steam::bepScript(dir.path()), dir.filePath("start_game_bepinex.sh"));
     }
 
@@ -143,9 +141,9 @@ private Q_SLOTS:
         QFETCH(bool, configured);
         QVERIFY(QDir().mkpath(steamRoot() + "/userdata/10000/config")); // without the file
         for (qsizetype i = 0; i < accounts.size(); ++i)
-            writeFile(steamRoot() +
-                          QStringLiteral("/userdata/%1/config/localconfig.vdf").arg(11111 * (i + 1)),
-                      accounts[i]);
+            World::write(steamRoot() +
+                             QStringLiteral("/userdata/%1/config/localconfig.vdf").arg(11111 * (i + 1)),
+                         accounts[i]);
         QCOMPARE(Steam::launchOptionsConfigured(), configured);
     }
 };

@@ -27,7 +27,7 @@ class TestSys : public QObject {
 private Q_SLOTS:
     void initTestCase() {
         QTemporaryDir probe(TestHome::path() + "/probe-XXXXXX");
-        ModFixtures::writeFile(probe.filePath("f"), "x");
+        World::write(probe.filePath("f"), "x");
         m_xattrs = flag(probe.filePath("f"));
     }
 
@@ -57,7 +57,7 @@ private Q_SLOTS:
         const QString g = game.path();
         for (const char* file : {"/BepInEx/core/BepInEx.dll", "/doorstop_libs/libdoorstop_x64.dylib",
                                  "/start_game_bepinex.sh", "/Valheim.app/Contents/MacOS/Valheim"}) {
-            ModFixtures::writeFile(g + file, "x");
+            World::write(g + file, "x");
             QVERIFY(flag(g + file) && flag(Fs::parent(g + file)));
         }
         QCOMPARE(Quarantine::flaggedCount(g), 5); // the game's own bundle is never examined
@@ -67,7 +67,7 @@ private Q_SLOTS:
 
         // A file named like the loader's folder is counted once, not walked.
         QVERIFY(QDir(g + "/BepInEx").removeRecursively());
-        ModFixtures::writeFile(g + "/BepInEx", "x");
+        World::write(g + "/BepInEx", "x");
         QVERIFY(flag(g + "/BepInEx"));
         QCOMPARE(Quarantine::flaggedCount(g), 1);
     }
@@ -76,7 +76,7 @@ private Q_SLOTS:
         if (!m_xattrs) QSKIP("this file system refuses user extended attributes");
         QTemporaryDir outside(TestHome::path() + "/outside-XXXXXX");
         const QString documents = outside.filePath("Documents");
-        ModFixtures::writeFile(documents + "/taxes.pdf", "x");
+        World::write(documents + "/taxes.pdf", "x");
         QVERIFY(flag(documents + "/taxes.pdf") && flag(documents));
         QTemporaryDir game(TestHome::path() + "/game-XXXXXX");
         QVERIFY(QDir().mkpath(game.filePath("BepInEx")));

@@ -13,10 +13,10 @@
 namespace Fixture {
 
 inline void write(const QString& path, const QByteArray& bytes) {
-    ModFixtures::writeFile(path, bytes);
+    World::write(path, bytes);
 }
 inline QByteArray read(const QString& path) {
-    return ModFixtures::readFile(path);
+    return World::read(path);
 }
 
 // An archive of the files named, separated by blanks, each holding its own name.

@@ -10,7 +10,6 @@
 
 using ModFixtures::fakeDll;
 using ModFixtures::unversionedDll;
-using ModFixtures::writeFile;
 
 namespace {
 
@@ -54,7 +53,7 @@ class TestModScanner : public QObject {
     QList<ModItem> scan() const { return ModScanner::scan(game->path()); }
     void put(std::initializer_list<const char*> files, const QByteArray& bytes = unversionedDll()) const {
         for (const char* file : files)
-            writeFile(plugin(file), bytes);
+            World::write(plugin(file), bytes);
     }
 
 private Q_SLOTS:
@@ -65,10 +64,10 @@ private Q_SLOTS:
     void cleanup() { delete game; }
 
     void listsFoldersAndLooseDllsOnly() {
-        writeFile(plugin("Foo_Bar.dll"), fakeDll(1, 2, 3, 4));
-        writeFile(plugin("baz.dll.disabled"), fakeDll(0, 9, 0, 0));
-        writeFile(plugin("readme.txt"), "hello");
-        writeFile(plugin(".DS_Store"), "x");
+        World::write(plugin("Foo_Bar.dll"), fakeDll(1, 2, 3, 4));
+        World::write(plugin("baz.dll.disabled"), fakeDll(0, 9, 0, 0));
+        World::write(plugin("readme.txt"), "hello");
+        World::write(plugin(".DS_Store"), "x");
         QVERIFY(QDir().mkpath(plugin("Qux")));
         const QList<ModItem> mods = scan();
         // A disabled DLL's version is read too; capitals don't sort ahead of small letters.
@@ -84,13 +83,13 @@ private Q_SLOTS:
     void missingPluginsFolderGivesNothing() {
         QVERIFY(ModScanner::scan(Fs::join(game->path(), "nowhere")).isEmpty());
         Fs::remove(plugins());
-        writeFile(plugins(), "a file, not a folder");
+        World::write(plugins(), "a file, not a folder");
         QVERIFY(scan().isEmpty());
     }
 
     void enabledStateOfFolders() {
         put({"AllOff/a.dll.disabled", "AllOff/b.DLL.DISABLED", "Mixed/a.dll", "Mixed/b.dll.disabled"});
-        writeFile(plugin("DataOnly/items.json"), "{}");
+        World::write(plugin("DataOnly/items.json"), "{}");
         const QList<ModItem> mods = scan();
         QCOMPARE(summary(mods), "AllOff/ off 2 -, DataOnly/ on 0 -, Mixed/ on 2 -");
 
@@ -128,7 +127,7 @@ private Q_SLOTS:
 
     void looseDllSwitching() {
         put({"Foo.DLL.DISABLED", "Bar.dll"});
-        writeFile(plugin("Bar.dll.disabled"), QByteArray("older copy"));
+        World::write(plugin("Bar.dll.disabled"), QByteArray("older copy"));
         QList<ModItem> mods = scan();
         const ModItem foo = *byName(mods, "Foo");
         QVERIFY(!foo.enabled);
@@ -141,7 +140,7 @@ private Q_SLOTS:
         QCOMPARE(bar->name, "Bar");
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, ModScanner::setEnabled(*bar, false));
         QVERIFY(QFile::exists(plugin("Bar.dll")));
-        QCOMPARE(ModFixtures::readFile(plugin("Bar.dll.disabled")), QByteArray("older copy"));
+        QCOMPARE(World::read(plugin("Bar.dll.disabled")), QByteArray("older copy"));
 
         Fs::remove(plugin("Bar.dll.disabled"));
         ModScanner::setEnabled(*bar, false);
@@ -150,16 +149,16 @@ private Q_SLOTS:
     }
 
     void versionSources() {
-        writeFile(plugin("Manifest/manifest.json"), R"({"name":"M","version_number":"1.2.3"})");
-        writeFile(plugin("Manifest/M.dll"), fakeDll(9, 9, 9, 0));
-        writeFile(plugin("Number/manifest.json"), R"({"version_number":1.5})");
-        writeFile(plugin("Number/N.dll"), fakeDll(2, 0, 1, 0));
+        World::write(plugin("Manifest/manifest.json"), R"({"name":"M","version_number":"1.2.3"})");
+        World::write(plugin("Manifest/M.dll"), fakeDll(9, 9, 9, 0));
+        World::write(plugin("Number/manifest.json"), R"({"version_number":1.5})");
+        World::write(plugin("Number/N.dll"), fakeDll(2, 0, 1, 0));
         // Thunderstore packages often carry a byte-order mark in their manifest.
-        writeFile(plugin("Bom/manifest.json"), "\xEF\xBB\xBF{\"version_number\":\"4.0.0\"}");
-        writeFile(plugin("Broken/manifest.json"), "{not json");
-        writeFile(plugin("Broken/Sub/manifest.json"), R"({"version_number":"7.7.7"})");
+        World::write(plugin("Bom/manifest.json"), "\xEF\xBB\xBF{\"version_number\":\"4.0.0\"}");
+        World::write(plugin("Broken/manifest.json"), "{not json");
+        World::write(plugin("Broken/Sub/manifest.json"), R"({"version_number":"7.7.7"})");
         put({"Fallback/A.dll"});
-        writeFile(plugin("Fallback/B.dll.disabled"), fakeDll(3, 1, 0, 0));
+        World::write(plugin("Fallback/B.dll.disabled"), fakeDll(3, 1, 0, 0));
         QVERIFY(QDir().mkpath(plugin("DirManifest/manifest.json")));
         QCOMPARE(summary(scan()),
                  "Bom/ on 0 4.0.0, Broken/ on 0 -, DirManifest/ on 0 -, Fallback/ on 2 3.1.0, "
@@ -172,7 +171,7 @@ private Q_SLOTS:
         for (const char* name :
              {"org.bepinex.plugins.valheim_plus.cfg", "BepInEx.cfg", "com.author.MapTweaks.cfg",
               "Author.Helper.cfg", "aaa.valheimplus.extra.cfg"})
-            writeFile(Fs::join(configs, QString::fromUtf8(name)), "x = 1\n");
+            World::write(Fs::join(configs, QString::fromUtf8(name)), "x = 1\n");
         put({"ValheimPlus/ValheimPlus.dll", "ValheimPlus/lib/Helper.dll.disabled", "Map_Tweaks.dll",
              "Unrelated.dll"});
         const QList<ModItem> mods = scan();
@@ -193,11 +192,11 @@ private Q_SLOTS:
     void linkedAndLargeFolders() {
         // A mod folder that is itself a link still counts as a folder mod.
         QTemporaryDir elsewhere;
-        writeFile(elsewhere.filePath("Linked.dll"), fakeDll(5, 0, 0, 0));
+        World::write(elsewhere.filePath("Linked.dll"), fakeDll(5, 0, 0, 0));
         QVERIFY(QFile::link(elsewhere.path(), plugin("LinkedMod")));
         // Many files: every DLL found, nothing else counted.
         for (int i = 0; i < 2000; ++i)
-            writeFile(
+            World::write(
                 plugin(QString("Big/part%1/file%2.%3").arg(i % 10).arg(i).arg(i % 4 == 0 ? "dll" : "txt")),
                 "x");
 
@@ -206,7 +205,7 @@ private Q_SLOTS:
 
     void unreadableModFolderCountsAsEmpty() {
         if (::geteuid() == 0) QSKIP("permissions do not stop the superuser");
-        writeFile(plugin("Locked/Locked.dll"), unversionedDll());
+        World::write(plugin("Locked/Locked.dll"), unversionedDll());
         QVERIFY(Fs::setPermissions(plugin("Locked"), 0));
         const QList<ModItem> mods = scan();
         Fs::setPermissions(plugin("Locked"), 0755);

@@ -9,7 +9,6 @@
 #include <csignal>
 
 using ModFixtures::expectError;
-using ModFixtures::writeFile;
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -25,23 +24,23 @@ private Q_SLOTS:
     void readingFailuresNameTheFileAndTheReason() {
         QTemporaryDir dir;
         expectError({"nope.cfg", "No such file"}, [&] { Fs::read(dir.filePath("nope.cfg")); });
-        writeFile(dir.filePath("blocker"), "x"); // a file where a folder should be
+        World::write(dir.filePath("blocker"), "x"); // a file where a folder should be
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, Fs::mkpath(dir.filePath("blocker/sub")));
 
         const QString bad = dir.filePath("bad.txt");
-        writeFile(bad, "ok \xff\xfe bad");
+        World::write(bad, "ok \xff\xfe bad");
         QVERIFY(!Fs::tryReadUtf8(bad));
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, Fs::readUtf8(bad));
         const QString good = dir.filePath("good.txt");
-        writeFile(good, "\xEF\xBB\xBFJötunn ⚔️");
+        World::write(good, "\xEF\xBB\xBFJötunn ⚔️");
         QCOMPARE(*Fs::tryReadUtf8(good), "\uFEFFJötunn ⚔️"); // the mark is kept
     }
 
     void listingAndWalkingSurviveLinkLoops() {
         QTemporaryDir dir;
         const QString root = dir.filePath("root");
-        writeFile(root + "/a/b/c.dll", "x");
-        writeFile(root + "/.hidden", "x");
+        World::write(root + "/a/b/c.dll", "x");
+        World::write(root + "/.hidden", "x");
         QVERIFY(QFile::link(root, root + "/a/loop"));
         QVERIFY(!Fs::list(dir.filePath("absent")));
         QCOMPARE(Fs::list(root)->size(), 2); // "a" and ".hidden"
@@ -60,11 +59,11 @@ private Q_SLOTS:
     void copyAndRemoveNeverFollowLinksOut() {
         QTemporaryDir dir;
         QTemporaryDir outside;
-        writeFile(outside.filePath("secret"), "outside");
+        World::write(outside.filePath("secret"), "outside");
         const QString src = dir.filePath("src");
-        writeFile(src + "/run.sh", "#!/bin/sh\n");
+        World::write(src + "/run.sh", "#!/bin/sh\n");
         QVERIFY(Fs::setPermissions(src + "/run.sh", 0755));
-        writeFile(src + "/sub/data.txt", "d");
+        World::write(src + "/sub/data.txt", "d");
         QVERIFY(QFile::link(outside.filePath("secret"), src + "/escape"));
         QVERIFY(QFile::link(outside.path(), src + "/sub/folder"));
         const QString dst = dir.filePath("dst");
@@ -98,7 +97,7 @@ private Q_SLOTS:
         QDir::setCurrent(work.path());
         QTemporaryDir dir(TestHome::path() + "/mods-XXXXXX");
         const QString mod = dir.filePath("SomeMod");
-        writeFile(mod + "/SomeMod.dll", "x");
+        World::write(mod + "/SomeMod.dll", "x");
         Trash::moveToTrash(mod);
         QDir::setCurrent(cwd);
         QVERIFY(!Fs::itemExists(mod));

@@ -1,24 +1,15 @@
 #pragma once
 
 #include "platform/SkaldrunError.h"
+#include "tests/support/World.h"
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QString>
 #include <QtTest>
 
-// Files for mod and config tests: plain files with their folders, and DLLs that carry a
-// version record the way a Windows version resource stores it.
+// For mod and config tests (their files: World::write, World::read): the error check, and DLLs
+// that carry a version record the way a Windows version resource stores it.
 namespace ModFixtures {
-
-inline void writeFile(const QString& path, const QByteArray& bytes) {
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // Runs `action`, which must throw a SkaldrunError whose message holds each of `parts`.
 template <typename Action> void expectError(const QStringList& parts, Action action) {
@@ -30,11 +21,6 @@ template <typename Action> void expectError(const QStringList& parts, Action act
         return;
     }
     QFAIL("an error was expected");
-}
-
-inline QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The fixed file-information record: signature, structure version, version MS and LS words.

@@ -155,11 +155,15 @@ struct Shell : ModsWorld {
         settle();
         return *window;
     }
-    template <typename T = QWidget> T* find(const char* name) const {
-        return window->findChild<T*>(QString::fromUtf8(name));
+    template <typename T = QWidget> T* find(const QString& name) const {
+        T* found = window->findChild<T*>(name);
+        if (!found) qWarning("no %s", qPrintable(name));
+        return found;
     }
-    QAbstractButton* button(const char* name) const { return find<QAbstractButton>(name); }
-    QString text(const char* name) const { return find<QLabel>(name)->text(); }
-    bool shown(const char* name) const { return find(name)->isVisible(); }
+    QAbstractButton* button(const QString& name) const { return find<QAbstractButton>(name); }
+    QString text(const QString& name) const { return find<QLabel>(name)->text(); }
+    bool shown(const QString& name) const {
+        return window->findChild<QWidget*>(name) && find(name)->isVisible();
+    }
     StepCard* card(int step) const { return window->stepsPane()->card(step); }
 };

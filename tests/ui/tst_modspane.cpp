@@ -22,29 +22,6 @@ QString rowName(const QString& modPath, const char* part = "") {
     return QStringLiteral("modRow.") + modPath + QLatin1String(part);
 }
 
-// The model over the made-up game folder, and the pane shown over it.
-struct Pane : ModsWorld {
-    std::unique_ptr<ModsPane> pane;
-
-    AppState& open() {
-        start();
-        pane = std::make_unique<ModsPane>(state.get());
-        pane->show();
-        settle();
-        return *state;
-    }
-    template <typename T = QWidget> T* get(const QString& name) const {
-        T* found = pane->findChild<T*>(name);
-        if (!found) qWarning("no %s", qPrintable(name));
-        return found;
-    }
-    bool shown(const QString& name) const {
-        const QWidget* widget = pane->findChild<QWidget*>(name);
-        return widget && widget->isVisibleTo(pane.get());
-    }
-    QString text(const QString& name) const { return get<QLabel>(name)->text(); }
-};
-
 } // namespace
 
 class TstModsPane : public QObject {
@@ -65,7 +42,7 @@ private Q_SLOTS:
     }
 
     void placeholdersAndHeader() {
-        Pane w;
+        Shell w;
         w.open();
         QVERIFY(w.shown("modsPane.placeholder.noLoader"));
         QVERIFY(!w.shown("modsPane.count"));
@@ -73,7 +50,7 @@ private Q_SLOTS:
         w.installLoader();
         QVERIFY(w.refresh());
         QVERIFY(w.shown("modsPane.placeholder.noMods"));
-        QVERIFY(w.get("modsPane.openPlugins")->isEnabled());
+        QVERIFY(w.find("modsPane.openPlugins")->isEnabled());
 
         // A data-only mod alone: nothing to count, and no switch on its row.
         const QString data = w.addDataMod("Viking_Signs");
@@ -103,7 +80,7 @@ private Q_SLOTS:
     }
 
     void captureBannerCountsAndGoesAway() {
-        Pane w;
+        Shell w;
         w.installLoader();
         w.addFolderMod("Better_Carts", 1);
         w.stashForCapture(1);
@@ -113,22 +90,23 @@ private Q_SLOTS:
         w.stashForCapture(4);
         QVERIFY(w.refresh());
         QVERIFY(w.text("modsPane.captureBanner.message").startsWith("4 mods are stashed"));
-        w.get<QPushButton>("modsPane.moveModsBack")->click();
+        w.find<QPushButton>("modsPane.moveModsBack")->click();
         QTRY_VERIFY(!w.shown("modsPane.captureBanner"));
         // Intel Mac: the shader recommendation never shows, mods or not.
         QVERIFY(!w.shown("shaderFixBanner"));
     }
 
     void dropInstallsEveryFileOnceAndIgnoresText() {
-        Pane w;
+        Shell w;
         w.installLoader();
-        AppState& state = w.open();
+        w.open();
+        AppState& state = *w.state;
         QTemporaryDir downloads;
         const QString zip =
             TestZip::repositoryMod("Drop_One", "1.0.0").save(downloads.filePath("Drop_One.zip"));
         const QString dll = downloads.filePath(QStringLiteral("Loose_Two.dll"));
         World::write(dll, ModFixtures::fakeDll(1, 0, 0, 0));
-        ModsPane& pane = *w.pane;
+        ModsPane& pane = *w.window->modsPane();
         pane.setTab(ModsPane::Tab::browse); // drops work on both tabs
         // Nothing inside the pane takes a drop for itself, so a drop anywhere reaches the pane.
         for (QWidget* inside : pane.findChildren<QWidget*>())
@@ -160,21 +138,21 @@ private Q_SLOTS:
     }
 
     void rowSwitchAndMenu() {
-        Pane w;
+        Shell w;
         w.installLoader();
         const QString mod = w.addFolderMod("Better_Carts", 1);
         const QString other = w.addFolderMod("Epic_Runes", 1);
         w.open();
-        auto* otherRow = w.get<ModRow>(rowName(other));
-        auto* toggle = w.get<QAbstractButton>(rowName(mod, ".switch"));
+        auto* otherRow = w.find<ModRow>(rowName(other));
+        auto* toggle = w.find<QAbstractButton>(rowName(mod, ".switch"));
         QVERIFY(toggle->isChecked());
         toggle->click();
         settle();
         QVERIFY(!toggle->isChecked());
         // The untouched row is the same widget: republishing the list doesn't rebuild it.
-        QCOMPARE(w.get<ModRow>(rowName(other)), otherRow);
+        QCOMPARE(w.find<ModRow>(rowName(other)), otherRow);
 
-        QMenu* menu = w.get<ModRow>(rowName(mod))->makeContextMenu();
+        QMenu* menu = w.find<ModRow>(rowName(mod))->makeContextMenu();
         QStringList texts;
         for (const QAction* action : menu->actions())
             texts << action->text();
@@ -182,8 +160,8 @@ private Q_SLOTS:
         menu->actions()[0]->trigger();
         QCOMPARE(w.workspace.revealed, QStringList{mod});
         menu->actions()[2]->trigger();
-        QTRY_VERIFY(!w.pane->findChild<ModRow*>(rowName(mod)));
-        QCOMPARE(w.pane->findChildren<ModRow*>(), QList<ModRow*>{otherRow});
+        QTRY_VERIFY(!w.window->modsPane()->findChild<ModRow*>(rowName(mod)));
+        QCOMPARE(w.window->modsPane()->findChildren<ModRow*>(), QList<ModRow*>{otherRow});
     }
 
     void switchFlippedBackAtOnceEndsWhereItWasSet() {
