@@ -72,6 +72,8 @@ public:
     };
     // One repository's document; nullopt when it isn't a package list at all.
     static std::optional<Catalog> parseListing(const QByteArray& document, Repository::Source source);
+    // The same from a file, mapped and read in place; nullopt when unreadable or no package list.
+    static std::optional<Catalog> readListing(const QString& path, Repository::Source source);
     // parse() and makeIndex() in one pass.
     static Catalog parseCatalog(const QByteArray& document);
     // Reads a package-list file (the cache) and builds the catalog; nullopt when unreadable.
