@@ -93,10 +93,11 @@ int main(int argc, char** argv) {
     }
 
     const auto start = std::chrono::steady_clock::now();
-    const auto thunderstore = ChunkedListing::fromDisk(Repository::Source::thunderstore);
-    const auto hexium = ChunkedListing::fromDisk(Repository::Source::hexium);
+    auto thunderstore = ChunkedListing::fromDisk(Repository::Source::thunderstore);
+    auto hexium = ChunkedListing::fromDisk(Repository::Source::hexium);
     if (!thunderstore || !hexium) return 1;
-    const ThunderstoreStore::Catalog merged = ThunderstoreStore::merge(*thunderstore, *hexium);
+    const ThunderstoreStore::Catalog merged =
+        ThunderstoreStore::merge(std::move(*thunderstore), std::move(*hexium));
     const auto end = std::chrono::steady_clock::now();
     std::printf("catalog_cold_ms %.1f ms\n", std::chrono::duration<double, std::milli>(end - start).count());
     std::printf("catalog_packages %lld count\n", static_cast<long long>(merged.packages.size()));

@@ -80,7 +80,7 @@ public:
     static std::optional<Catalog> readCatalog(const QString& path);
     // Both repositories as one: a name on both shows once, from Thunderstore unless Hexium's
     // newest version is higher. Dependencies resolve through the same index, by the same rule.
-    static Catalog merge(const Catalog& thunderstore, const Catalog& hexium);
+    static Catalog merge(Catalog thunderstore, Catalog hexium);
 
     // The text shown while a load runs.
     static QString loadingMessage();
