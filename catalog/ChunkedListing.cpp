@@ -100,8 +100,9 @@ QList<QUrl> readIndex(const QByteArray& body) {
     return urls;
 }
 
+// Kept unpacked: a start then maps the JSON and reads it in place, with no unzipping.
 QString chunkFile(const QString& address) {
-    return Fs::join(folder(), QString::fromLatin1(sha256(address.toUtf8())) + QStringLiteral(".gz"));
+    return Fs::join(folder(), QString::fromLatin1(sha256(address.toUtf8())) + QStringLiteral(".json"));
 }
 
 State readState(Repository::Source source) {
@@ -124,22 +125,31 @@ void writeState(Repository::Source source, const State& state) {
     Fs::writeAtomic(stateFile(source), QJsonDocument(o).toJson(QJsonDocument::Compact));
 }
 
-ThunderstoreStore::Catalog parseChunks(const QList<QByteArray>& chunks, Repository::Source source) {
-    std::vector<std::optional<ThunderstoreStore::Catalog>> parsed(size_t(chunks.size()));
+namespace {
+
+std::optional<ThunderstoreStore::Catalog> parsePart(const Part& part, Repository::Source source) {
+    auto catalog = part.file.isEmpty() ? ThunderstoreStore::parseListing(part.json, source)
+                                       : ThunderstoreStore::readListing(part.file, source);
+    // Records that break a rule are skipped; a part with nothing but such records is damaged,
+    // not empty.
+    if (catalog && catalog->packages.isEmpty()) {
+        const auto bytes = part.file.isEmpty() ? std::optional(part.json) : Fs::tryRead(part.file);
+        if (!bytes || bytes->contains('{')) catalog.reset();
+    }
+    return catalog;
+}
+
+} // namespace
+
+ThunderstoreStore::Catalog parseParts(const QList<Part>& parts, Repository::Source source) {
+    std::vector<std::optional<ThunderstoreStore::Catalog>> parsed(size_t(parts.size()));
     std::atomic<qsizetype> next = 0;
     const auto work = [&] {
-        for (qsizetype i = next++; i < chunks.size(); i = next++) {
-            const auto json = decode(chunks[i]);
-            auto catalog = json ? ThunderstoreStore::parseListing(*json, source) : std::nullopt;
-            // Records that break a rule are skipped; a part with nothing but such records is
-            // damaged, not empty.
-            if (catalog && catalog->packages.isEmpty() && json->contains('{')) catalog.reset();
-            parsed[size_t(i)] = std::move(catalog);
-        }
+        for (qsizetype i = next++; i < parts.size(); i = next++)
+            parsed[size_t(i)] = parsePart(parts[i], source);
     };
     // Chunks are independent: one reader per core. Each also builds on a second thread.
-    const auto threads =
-        std::min<qsizetype>(std::max(1U, std::thread::hardware_concurrency()), chunks.size());
+    const auto threads = std::min<qsizetype>(std::max(1U, std::thread::hardware_concurrency()), parts.size());
     std::vector<std::thread> helpers;
     for (qsizetype t = 1; t < threads; ++t)
         helpers.emplace_back(work);
@@ -149,13 +159,16 @@ ThunderstoreStore::Catalog parseChunks(const QList<QByteArray>& chunks, Reposito
 
     ThunderstoreStore::Catalog catalog;
     for (size_t i = 0; i < parsed.size(); ++i) {
-        if (!parsed[i])
+        if (!parsed[i]) {
+            // A damaged stored chunk would otherwise fail every later start and check as well.
+            if (!parts[qsizetype(i)].file.isEmpty()) Fs::remove(parts[qsizetype(i)].file);
             throw SkaldrunError(QStringLiteral("part %1 of its catalog is damaged").arg(qsizetype(i) + 1));
+        }
         if (catalog.packages.isEmpty()) {
             catalog = std::move(*parsed[i]);
             continue;
         }
-        catalog.packages.append(parsed[i]->packages);
+        catalog.packages.append(std::move(parsed[i]->packages));
         // As within one document, the first package with a key keeps it.
         for (auto it = parsed[i]->index.cbegin(); it != parsed[i]->index.cend(); ++it) {
             if (!catalog.index.contains(it.key())) catalog.index.insert(it.key(), it.value());
@@ -167,14 +180,14 @@ ThunderstoreStore::Catalog parseChunks(const QList<QByteArray>& chunks, Reposito
 std::optional<ThunderstoreStore::Catalog> fromDisk(Repository::Source source) {
     const State state = readState(source);
     if (state.chunks.isEmpty()) return std::nullopt;
-    QList<QByteArray> chunks;
+    QList<Part> parts;
     for (const QString& address : state.chunks) {
-        auto bytes = Fs::tryRead(chunkFile(address));
-        if (!bytes) return std::nullopt;
-        chunks.append(std::move(*bytes));
+        const QString file = chunkFile(address);
+        if (!Fs::exists(file)) return std::nullopt;
+        parts.append(Part{file, {}});
     }
     try {
-        return parseChunks(chunks, source);
+        return parseParts(parts, source);
     } catch (const SkaldrunError& e) {
         qCDebug(lcCatalog) << "stored catalog unreadable:" << e.message();
         return std::nullopt;
@@ -193,8 +206,10 @@ Check fromWholeList(Repository::Source source, const State& previous, const Http
     const Http::Result r = Http::get(url, request, {}, Http::defaultTimeouts(), cancel);
     if (!r.responded || r.status != 200) return Check{std::nullopt, httpFailure(r), previous.checkedAt};
     try {
-        ThunderstoreStore::Catalog catalog = parseChunks({r.body}, source);
-        Fs::writeAtomic(chunkFile(url.toString()), r.body);
+        const std::optional<QByteArray> json = decode(r.body);
+        if (!json) throw SkaldrunError(QStringLiteral("part 1 of its catalog is damaged"));
+        ThunderstoreStore::Catalog catalog = parseParts({Part{{}, *json}}, source);
+        Fs::writeAtomic(chunkFile(url.toString()), *json);
         writeState(source, State{{}, {}, {url.toString()}, now()});
         return Check{std::move(catalog), {}, now()};
     } catch (const SkaldrunError& e) {
@@ -214,7 +229,7 @@ Check check(Repository::Source source, bool needCatalog, const std::function<voi
         !previous.chunks.isEmpty() && std::all_of(previous.chunks.cbegin(), previous.chunks.cend(),
                                                   [](const QString& c) { return Fs::exists(chunkFile(c)); });
     if (haveChunks) request.ifModifiedSince = previous.lastModified;
-    const Http::Result index =
+    Http::Result index =
         Http::get(Repository::listingIndex(source), request, {}, Http::defaultTimeouts(), cancel);
     if (!index.responded) return Check{std::nullopt, index.error, previous.checkedAt};
     if (index.status >= 400 && index.status != 429) return fromWholeList(source, previous, cancel);
@@ -232,20 +247,25 @@ Check check(Repository::Source source, bool needCatalog, const std::function<voi
         }
         if (!needCatalog) return Check{std::nullopt, {}, state.checkedAt};
         if (auto catalog = fromDisk(source)) return Check{std::move(catalog), {}, state.checkedAt};
-        // The stored chunks went bad: fetch everything again below.
+        // A stored chunk went bad (and is gone): fetch it again below, which needs the index
+        // itself, not a 304.
+        if (index.status == 304) {
+            request.ifModifiedSince.clear();
+            index = Http::get(Repository::listingIndex(source), request, {}, Http::defaultTimeouts(), cancel);
+            if (!index.responded || index.status != 200)
+                return Check{std::nullopt, httpFailure(index), previous.checkedAt};
+        }
     } else if (index.status != 200) {
         return Check{std::nullopt, httpFailure(index), previous.checkedAt};
     }
 
     try {
         const QList<QUrl> urls = readIndex(index.body);
-        QList<QByteArray> chunks;
+        QList<Part> chunks;
         const auto total = int(urls.size());
         for (const QUrl& url : urls) {
             const QString file = chunkFile(url.toString());
-            if (auto kept = Fs::tryRead(file)) {
-                chunks.append(std::move(*kept));
-            } else {
+            if (!Fs::exists(file)) {
                 Http::Request chunkRequest;
                 chunkRequest.maxBytes = maxChunkBytes;
                 Http::Result r = Http::get(url, chunkRequest, {}, Http::defaultTimeouts(), cancel);
@@ -253,12 +273,16 @@ Check check(Repository::Source source, bool needCatalog, const std::function<voi
                     throw SkaldrunError(QStringLiteral("part %1 of its catalog didn't arrive (%2)")
                                             .arg(chunks.size() + 1)
                                             .arg(httpFailure(r)));
-                Fs::writeAtomic(file, r.body);
-                chunks.append(std::move(r.body));
+                const std::optional<QByteArray> json = decode(r.body);
+                if (!json)
+                    throw SkaldrunError(
+                        QStringLiteral("part %1 of its catalog is damaged").arg(chunks.size() + 1));
+                Fs::writeAtomic(file, *json);
             }
+            chunks.append(Part{file, {}});
             if (progress) progress(int(chunks.size()), total);
         }
-        ThunderstoreStore::Catalog catalog = parseChunks(chunks, source);
+        ThunderstoreStore::Catalog catalog = parseParts(chunks, source);
         State state{sha256(index.body), index.lastModified, {}, now()};
         for (const QUrl& url : urls)
             state.chunks.append(url.toString());
@@ -266,11 +290,14 @@ Check check(Repository::Source source, bool needCatalog, const std::function<voi
         // Chunks no index names any more go; the other repository's stay.
         QSet<QString> kept;
         for (const Repository::Source s : Repository::sources) {
+            kept.insert(Fs::fileName(stateFile(s)));
             for (const QString& c : readState(s).chunks)
                 kept.insert(Fs::fileName(chunkFile(c)));
         }
+        // Chunks kept gzipped by earlier versions (.gz) go too.
         for (const QString& name : Fs::list(folder()).value_or(QStringList())) {
-            if (name.endsWith(QLatin1String(".gz")) && !kept.contains(name))
+            if ((name.endsWith(QLatin1String(".gz")) || name.endsWith(QLatin1String(".json"))) &&
+                !kept.contains(name))
                 Fs::remove(Fs::join(folder(), name));
         }
         return Check{std::move(catalog), {}, state.checkedAt};

@@ -39,7 +39,7 @@ QList<QUrl> readIndex(const QByteArray& body);
 struct State {
     QByteArray indexHash;    // sha256 of the index as sent; empty after the one-document list
     QByteArray lastModified; // the index's Last-Modified, sent back as If-Modified-Since
-    QStringList chunks;      // addresses, in order; their bytes are in chunkFile(address)
+    QStringList chunks;      // addresses, in order; their JSON is in chunkFile(address)
     qint64 checkedAt = 0;    // seconds since 1970 of the last successful check
 };
 State readState(Repository::Source source);
@@ -49,9 +49,14 @@ QString chunkFile(const QString& address);
 // The catalog the stored chunks make; nullopt when any is missing or unreadable.
 std::optional<ThunderstoreStore::Catalog> fromDisk(Repository::Source source);
 
-// Parses chunks (bytes as sent) into one catalog, several at a time; throws SkaldrunError
-// naming the first chunk that is not a package list.
-ThunderstoreStore::Catalog parseChunks(const QList<QByteArray>& chunks, Repository::Source source);
+// A chunk to read: a stored file (mapped, read in place), or the JSON itself when `file` is empty.
+struct Part {
+    QString file;
+    QByteArray json;
+};
+// Parses parts into one catalog, several at a time; throws SkaldrunError naming the first part
+// that is not a package list, after removing its file so that the next check fetches it again.
+ThunderstoreStore::Catalog parseParts(const QList<Part>& parts, Repository::Source source);
 
 struct Check {
     std::optional<ThunderstoreStore::Catalog> catalog; // a new catalog, when there is one

@@ -951,6 +951,17 @@ ThunderstoreStore::Index ThunderstoreStore::makeIndex(const QList<TSPackage>& pa
     return index;
 }
 
+std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::readListing(const QString& path,
+                                                                         Repository::Source source) {
+    std::optional<Fs::MappedFile> file = Fs::MappedFile::open(path, parsePadding);
+    if (!file) return std::nullopt;
+    Catalog catalog;
+    auto packages = walkSafely(file->data(), size_t(file->size()), true, &*file, &catalog.index, source);
+    if (!packages) return std::nullopt;
+    catalog.packages = std::move(*packages);
+    return catalog;
+}
+
 std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::readCatalog(const QString& path) {
     std::optional<Fs::MappedFile> file = Fs::MappedFile::open(path, parsePadding);
     if (!file) return std::nullopt;

@@ -12,6 +12,7 @@
 
 #include <QLocale>
 #include <QPointer>
+#include <QSet>
 
 #include <utility>
 
@@ -69,25 +70,32 @@ QString ThunderstoreStore::freshness(const QDateTime& now) const {
     return text;
 }
 
-ThunderstoreStore::Catalog ThunderstoreStore::merge(const Catalog& thunderstore, const Catalog& hexium) {
+ThunderstoreStore::Catalog ThunderstoreStore::merge(Catalog thunderstore, Catalog hexium) {
     if (hexium.packages.isEmpty()) return thunderstore;
     if (thunderstore.packages.isEmpty()) return hexium;
-    const auto preferred = [&](const TSPackage& t) -> const TSPackage& {
-        const auto h = hexium.index.constFind(t.ownerAndName());
-        return h != hexium.index.cend() && Version::less(t.version, h->version) ? *h : t;
-    };
-    Catalog out;
-    out.packages.reserve(thunderstore.packages.size() + hexium.packages.size());
-    out.index = thunderstore.index;
-    for (auto it = out.index.begin(); it != out.index.end(); ++it)
-        it.value() = preferred(it.value());
-    for (const TSPackage& p : thunderstore.packages)
-        out.packages.append(preferred(p));
-    for (const TSPackage& p : hexium.packages) {
+    // Built on Thunderstore's catalog in place: few names are on both, and a catalog handed
+    // over whole (moved) is then never copied.
+    QSet<QString> onBoth;
+    for (auto h = hexium.index.cbegin(); h != hexium.index.cend(); ++h) {
+        if (thunderstore.index.contains(h.key())) onBoth.insert(h.key());
+    }
+    for (const QString& key : onBoth) {
+        const TSPackage& h = *hexium.index.constFind(key);
+        if (Version::less(thunderstore.index.constFind(key)->version, h.version)) thunderstore.index[key] = h;
+    }
+    if (!onBoth.isEmpty()) {
+        for (TSPackage& p : thunderstore.packages) {
+            const auto h = hexium.index.constFind(p.ownerAndName());
+            if (h != hexium.index.cend() && Version::less(p.version, h->version)) p = *h;
+        }
+    }
+    Catalog out = std::move(thunderstore);
+    out.packages.reserve(out.packages.size() + hexium.packages.size());
+    for (TSPackage& p : hexium.packages) {
         const QString key = p.ownerAndName();
-        if (thunderstore.index.contains(key)) continue;
-        out.packages.append(p);
+        if (onBoth.contains(key)) continue;
         if (!out.index.contains(key)) out.index.insert(key, p);
+        out.packages.append(std::move(p));
     }
     return out;
 }

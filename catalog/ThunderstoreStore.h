@@ -72,13 +72,15 @@ public:
     };
     // One repository's document; nullopt when it isn't a package list at all.
     static std::optional<Catalog> parseListing(const QByteArray& document, Repository::Source source);
+    // The same from a file, mapped and read in place; nullopt when unreadable or no package list.
+    static std::optional<Catalog> readListing(const QString& path, Repository::Source source);
     // parse() and makeIndex() in one pass.
     static Catalog parseCatalog(const QByteArray& document);
     // Reads a package-list file (the cache) and builds the catalog; nullopt when unreadable.
     static std::optional<Catalog> readCatalog(const QString& path);
     // Both repositories as one: a name on both shows once, from Thunderstore unless Hexium's
     // newest version is higher. Dependencies resolve through the same index, by the same rule.
-    static Catalog merge(const Catalog& thunderstore, const Catalog& hexium);
+    static Catalog merge(Catalog thunderstore, Catalog hexium);
 
     // The text shown while a load runs.
     static QString loadingMessage();

@@ -244,6 +244,11 @@ Result download(const QUrl& url, const QString& destPath, const Progress& progre
     Result result = transfer(url, progress, timeouts, cancel,
                              [&](const QByteArray& chunk) { return file.write(chunk) == chunk.size(); });
     file.close();
+    // An error page is not the file asked for: handing it on would make the caller unpack a 404.
+    if (result.responded && (result.status < 200 || result.status > 299)) {
+        result.responded = false;
+        result.error = QStringLiteral("The server answered with an error (HTTP %1)").arg(result.status);
+    }
     if (!result.responded) file.remove();
     return result;
 }

@@ -61,8 +61,8 @@ QByteArray userAgent();
 Result get(const QUrl& url, const Progress& progress = {}, Timeouts timeouts = defaultTimeouts(),
            const CancelFlag& cancel = {});
 
-// Streams the body into destPath (created or truncated). On a transport failure or a
-// cancellation the partial file is removed.
+// Streams the body into destPath (created or truncated). Only a 2xx answer counts as responded:
+// on an error status, a transport failure or a cancellation the file is removed.
 Result download(const QUrl& url, const QString& destPath, const Progress& progress = {},
                 Timeouts timeouts = defaultTimeouts(), const CancelFlag& cancel = {});
 

@@ -150,6 +150,26 @@ private Q_SLOTS:
         QCOMPARE(store.packages().size(), status.isEmpty() ? 6 : 5);
     }
 
+    // Thunderstore answers the check with 304, Hexium with the same index bytes.
+    void aChunkDamagedOnDiskIsFetchedAgain_data() {
+        QTest::addColumn<bool>("hexium");
+        QTest::newRow("304") << false;
+        QTest::newRow("same index") << true;
+    }
+    void aChunkDamagedOnDiskIsFetchedAgain() {
+        QFETCH(bool, hexium);
+        const Source source = hexium ? Source::hexium : Source::thunderstore;
+        FakeRepository repo;
+        fill(repo);
+        repo.pointAppHere();
+        QVERIFY(ChunkedListing::check(source, true, {}).catalog);
+        const int fetched = repo.chunkRequests();
+        Fs::writeAtomic(ChunkedListing::chunkFile(ChunkedListing::readState(source).chunks.last()), "[{");
+        const auto again = ChunkedListing::check(source, true, {});
+        QVERIFY2(again.catalog, qPrintable(again.error));
+        QCOMPARE(repo.chunkRequests(), fetched + 1);
+    }
+
     void aStoreDestroyedWhileLoadingIsLeftAlone() {
         FakeRepository repo;
         repo.pointAppHere();

@@ -38,12 +38,27 @@ private Q_SLOTS:
         QCOMPARE(seen->last(), qint64(payload.size()));
     }
 
+    // status 0: nobody listens. An error page must not pass for the archive.
+    void failedDownloadLeavesNoPartialFile_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("no server") << 0 << "The server refused the connection";
+        QTest::newRow("not found") << 404 << "The server answered with an error (HTTP 404)";
+        QTest::newRow("server error") << 500 << "The server answered with an error (HTTP 500)";
+    }
     void failedDownloadLeavesNoPartialFile() {
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        LoopbackServer server;
+        server.route("/b.zip", LoopbackServer::reply("<html>gone</html>", status, "text/html"));
         QTemporaryDir dir;
         const QString dest = dir.filePath("b.zip");
-        const QUrl url(QStringLiteral("http://127.0.0.1:%1/b.zip").arg(LoopbackServer::deadPort()));
+        const QUrl url =
+            status ? server.url("/b.zip")
+                   : QUrl(QStringLiteral("http://127.0.0.1:%1/b.zip").arg(LoopbackServer::deadPort()));
         const auto result = onWorker([=] { return Http::download(url, dest); });
         QVERIFY(!result.responded);
+        QCOMPARE(result.error, error);
         QVERIFY(!QFile::exists(dest));
     }
 
