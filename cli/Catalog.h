@@ -26,12 +26,10 @@ TSPackage find(const AppState& state, const QString& spec);
 // The package each installed mod name came from, by normalized name; the first of a name wins.
 QHash<QString, TSPackage> byModName(const AppState& state);
 
-QString repositoryName();
 const QList<TSPackage>& packages(const AppState& state);
 // What the package needs that isn't installed: catalog packages by full name, then the
 // dependencies the catalog lacks as the package wrote them.
-QStringList missingDependencies(
-    const AppState& state, const TSPackage& package,
-    const QSet<QString>& installed); // the repository the packages come from, as players know it
+QStringList missingDependencies(const AppState& state, const TSPackage& package,
+                                const QSet<QString>& installed);
 
 } // namespace Catalog

@@ -1,6 +1,8 @@
 #include "cli/Commands.h"
 
 #include "catalog/CatalogQuery.h"
+#include "catalog/Thunderstore.h"
+#include "catalog/ThunderstoreStore.h"
 #include "cli/Catalog.h"
 #include "cli/Session.h"
 #include "config/ConfigStore.h"
@@ -112,30 +114,41 @@ void list(Session& session, const Options& options) {
         err(e.message() + QStringLiteral(" Updates and dependencies aren't shown."));
     }
     const auto packages = Catalog::byModName(s);
+    const auto index = s.thunder()->indexByOwnerName();
     QSet<QString> installed;
     for (const ModItem& mod : session.mods())
         installed.insert(ConfigStore::normalize(mod.name));
     QJsonArray rows;
     for (const ModItem& mod : session.mods()) {
-        const auto package = packages.constFind(ConfigStore::normalize(mod.name));
-        const bool known = package != packages.cend();
+        // The install record knows the repository and release; a mod installed by hand has none.
+        const auto origin = Thunderstore::originOf(mod.name);
+        const auto recorded = origin ? index.constFind(origin->fullName.toLower()) : index.cend();
+        const auto byName = packages.constFind(ConfigStore::normalize(mod.name));
+        const TSPackage* package = recorded != index.cend()    ? &*recorded
+                                   : byName != packages.cend() ? &*byName
+                                                               : nullptr;
+        const bool known = package != nullptr;
         const QStringList missing =
             known ? Catalog::missingDependencies(s, *package, installed) : QStringList();
         const bool update = known && s.updateAvailable(*package);
+        const std::optional<QString> version = origin ? std::optional(origin->version) : mod.version;
+        const std::optional<QString> repository =
+            origin  ? std::optional(Repository::sourceName(origin->source))
+            : known ? std::optional(Repository::sourceName(package->source))
+                    : std::nullopt;
         rows.append(QJsonObject{
             {QStringLiteral("name"), mod.name},
-            {QStringLiteral("version"), mod.version ? QJsonValue(*mod.version) : QJsonValue()},
-            {QStringLiteral("repository"), known ? QJsonValue(Catalog::repositoryName()) : QJsonValue()},
+            {QStringLiteral("version"), version ? QJsonValue(*version) : QJsonValue()},
+            {QStringLiteral("repository"), repository ? QJsonValue(*repository) : QJsonValue()},
             {QStringLiteral("package"), known ? QJsonValue(package->fullName) : QJsonValue()},
             {QStringLiteral("enabled"), mod.enabled},
             {QStringLiteral("updateAvailable"), update ? QJsonValue(package->version) : QJsonValue()},
             {QStringLiteral("missingDependencies"), QJsonArray::fromStringList(missing)}});
         if (options.json) continue;
-        QString line = mod.name + QLatin1Char(' ') + mod.version.value_or(QStringLiteral("?"));
+        QString line = mod.name + QLatin1Char(' ') + version.value_or(QStringLiteral("?"));
         if (!mod.enabled) line += QStringLiteral(" (disabled)");
-        if (known)
-            line += QStringLiteral(" · ") + package->fullName + QStringLiteral(" on ") +
-                    Catalog::repositoryName();
+        if (known) line += QStringLiteral(" · ") + package->fullName;
+        if (repository) line += QStringLiteral(" on ") + *repository;
         if (update) line += QStringLiteral(" · update: ") + package->version;
         if (!missing.isEmpty()) line += QStringLiteral(" · missing: ") + missing.join(QStringLiteral(", "));
         out(line);
@@ -156,8 +169,8 @@ void search(Session& session, const QString& query, const Options& options) {
     for (int i : catalog.shown(query, sorts().value(options.sort, TSSort::popular))) {
         const TSPackage& p = catalog.packages().at(i);
         if (!options.json) {
-            out(QStringLiteral("%1 %2 · %3 downloads · %4")
-                    .arg(p.fullName, p.version)
+            out(QStringLiteral("%1 %2 · %3 · %4 downloads · %5")
+                    .arg(p.fullName, p.version, Repository::sourceName(p.source))
                     .arg(p.totalDownloads)
                     .arg(p.description));
             continue;
@@ -165,6 +178,7 @@ void search(Session& session, const QString& query, const Options& options) {
         rows.append(
             QJsonObject{{QStringLiteral("package"), p.fullName},
                         {QStringLiteral("version"), p.version},
+                        {QStringLiteral("repository"), Repository::sourceName(p.source)},
                         {QStringLiteral("downloads"), p.totalDownloads},
                         {QStringLiteral("rating"), p.rating},
                         {QStringLiteral("description"), p.description},
