@@ -52,6 +52,24 @@ QHash<QString, TSPackage> byModName(const AppState& state) {
     return result;
 }
 
+Source sourceOf(const AppState& state, const QHash<QString, TSPackage>& byName, const QString& modName) {
+    Source source;
+    const auto origin = Thunderstore::originOf(modName);
+    const auto index = state.thunder()->indexByOwnerName();
+    if (const auto recorded = origin ? index.constFind(origin->fullName.toLower()) : index.cend();
+        recorded != index.cend())
+        source.package = *recorded;
+    else if (const auto named = byName.constFind(ConfigStore::normalize(modName)); named != byName.cend())
+        source.package = *named;
+    if (origin) {
+        source.repository = Repository::sourceName(origin->source);
+        source.version = origin->version;
+    } else if (source.package) {
+        source.repository = Repository::sourceName(source.package->source);
+    }
+    return source;
+}
+
 const QList<TSPackage>& packages(const AppState& state) {
     return state.thunder()->packages();
 }

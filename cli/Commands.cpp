@@ -1,8 +1,6 @@
 #include "cli/Commands.h"
 
 #include "catalog/CatalogQuery.h"
-#include "catalog/Thunderstore.h"
-#include "catalog/ThunderstoreStore.h"
 #include "cli/Catalog.h"
 #include "cli/Session.h"
 #include "config/ConfigStore.h"
@@ -114,28 +112,19 @@ void list(Session& session, const Options& options) {
         err(e.message() + QStringLiteral(" Updates and dependencies aren't shown."));
     }
     const auto packages = Catalog::byModName(s);
-    const auto index = s.thunder()->indexByOwnerName();
     QSet<QString> installed;
     for (const ModItem& mod : session.mods())
         installed.insert(ConfigStore::normalize(mod.name));
     QJsonArray rows;
     for (const ModItem& mod : session.mods()) {
-        // The install record knows the repository and release; a mod installed by hand has none.
-        const auto origin = Thunderstore::originOf(mod.name);
-        const auto recorded = origin ? index.constFind(origin->fullName.toLower()) : index.cend();
-        const auto byName = packages.constFind(ConfigStore::normalize(mod.name));
-        const TSPackage* package = recorded != index.cend()    ? &*recorded
-                                   : byName != packages.cend() ? &*byName
-                                                               : nullptr;
-        const bool known = package != nullptr;
+        const Catalog::Source source = Catalog::sourceOf(s, packages, mod.name);
+        const std::optional<TSPackage>& package = source.package;
+        const bool known = package.has_value();
         const QStringList missing =
             known ? Catalog::missingDependencies(s, *package, installed) : QStringList();
         const bool update = known && s.updateAvailable(*package);
-        const std::optional<QString> version = origin ? std::optional(origin->version) : mod.version;
-        const std::optional<QString> repository =
-            origin  ? std::optional(Repository::sourceName(origin->source))
-            : known ? std::optional(Repository::sourceName(package->source))
-                    : std::nullopt;
+        const std::optional<QString> version = source.version ? source.version : mod.version;
+        const std::optional<QString>& repository = source.repository;
         rows.append(QJsonObject{
             {QStringLiteral("name"), mod.name},
             {QStringLiteral("version"), version ? QJsonValue(*version) : QJsonValue()},
