@@ -1,5 +1,7 @@
 #include "catalog/TSPackage.h"
 
+#include "platform/SkaldrunError.h"
+
 #include <array>
 #include <string_view>
 
@@ -146,4 +148,21 @@ const TSVersion* TSPackage::findVersion(const QString& number) const {
         if (v.number == number) return &v;
     }
     return nullptr;
+}
+
+TSPackage TSPackage::atVersion(const QString& number) const {
+    const TSVersion* release = findVersion(number);
+    if (!release) {
+        QStringList newest;
+        for (const TSVersion& v : versions.mid(0, 3))
+            newest << v.number;
+        if (newest.isEmpty()) newest << version;
+        throw SkaldrunError(QStringLiteral("%1 has no version %2; the newest are %3.")
+                                .arg(fullName, number, newest.join(QStringLiteral(", "))));
+    }
+    TSPackage chosen = *this;
+    chosen.version = release->number;
+    chosen.downloadURL = downloadFor(*release);
+    chosen.dependencies = release->dependencies;
+    return chosen;
 }

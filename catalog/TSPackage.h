@@ -94,6 +94,10 @@ struct TSPackage {
     QUrl downloadFor(const TSVersion& version) const;
     // The release with this number, if the repository still offers it.
     const TSVersion* findVersion(const QString& number) const;
+    // The package as that release describes it (version, download address, dependencies), for
+    // installing an older one; throws the sentence the player reads when it isn't offered,
+    // naming the newest few that are.
+    TSPackage atVersion(const QString& number) const;
 
     // The name as players read it: underscores shown as blanks.
     QString prettyName() const;

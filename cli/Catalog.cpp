@@ -1,7 +1,6 @@
 #include "cli/Catalog.h"
 
 #include "app/AppState.h"
-#include "catalog/Repository.h"
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
 #include "cli/Session.h"
@@ -41,11 +40,7 @@ TSPackage find(const AppState& state, const QString& spec) {
     const auto found = index.constFind(name.toLower());
     if (found == index.cend())
         throw SkaldrunError(QStringLiteral("The catalog has no package “%1”.").arg(name));
-    // The catalog lists each package's newest release only.
-    if (version && *version != found->version)
-        throw SkaldrunError(QStringLiteral("The catalog offers %1 %2 only, not %3.")
-                                .arg(found->fullName, found->version, *version));
-    return *found;
+    return version ? found->atVersion(*version) : *found;
 }
 
 QHash<QString, TSPackage> byModName(const AppState& state) {
@@ -55,6 +50,24 @@ QHash<QString, TSPackage> byModName(const AppState& state) {
         if (!result.contains(key)) result.insert(key, package);
     }
     return result;
+}
+
+Source sourceOf(const AppState& state, const QHash<QString, TSPackage>& byName, const QString& modName) {
+    Source source;
+    const auto origin = Thunderstore::originOf(modName);
+    const auto index = state.thunder()->indexByOwnerName();
+    if (const auto recorded = origin ? index.constFind(origin->fullName.toLower()) : index.cend();
+        recorded != index.cend())
+        source.package = *recorded;
+    else if (const auto named = byName.constFind(ConfigStore::normalize(modName)); named != byName.cend())
+        source.package = *named;
+    if (origin) {
+        source.repository = Repository::sourceName(origin->source);
+        source.version = origin->version;
+    } else if (source.package) {
+        source.repository = Repository::sourceName(source.package->source);
+    }
+    return source;
 }
 
 const QList<TSPackage>& packages(const AppState& state) {
@@ -69,10 +82,6 @@ QStringList missingDependencies(const AppState& state, const TSPackage& package,
     for (const TSPackage& needed : resolution.chain.mid(0, resolution.chain.size() - 1))
         missing << needed.fullName;
     return missing + resolution.missing;
-}
-
-QString repositoryName() {
-    return Repository::websiteHost();
 }
 
 } // namespace Catalog

@@ -26,12 +26,19 @@ TSPackage find(const AppState& state, const QString& spec);
 // The package each installed mod name came from, by normalized name; the first of a name wins.
 QHash<QString, TSPackage> byModName(const AppState& state);
 
-QString repositoryName();
+// Where an installed mod came from, as its install record says (absent for a mod installed by
+// hand), and its catalog package: the recorded one while the catalog has it, else by name.
+struct Source {
+    std::optional<QString> repository; // "Thunderstore", "Hexium"
+    std::optional<QString> version;    // the release installed
+    std::optional<TSPackage> package;
+};
+Source sourceOf(const AppState& state, const QHash<QString, TSPackage>& byName, const QString& modName);
+
 const QList<TSPackage>& packages(const AppState& state);
 // What the package needs that isn't installed: catalog packages by full name, then the
 // dependencies the catalog lacks as the package wrote them.
-QStringList missingDependencies(
-    const AppState& state, const TSPackage& package,
-    const QSet<QString>& installed); // the repository the packages come from, as players know it
+QStringList missingDependencies(const AppState& state, const TSPackage& package,
+                                const QSet<QString>& installed);
 
 } // namespace Catalog

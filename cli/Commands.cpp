@@ -117,25 +117,27 @@ void list(Session& session, const Options& options) {
         installed.insert(ConfigStore::normalize(mod.name));
     QJsonArray rows;
     for (const ModItem& mod : session.mods()) {
-        const auto package = packages.constFind(ConfigStore::normalize(mod.name));
-        const bool known = package != packages.cend();
+        const Catalog::Source source = Catalog::sourceOf(s, packages, mod.name);
+        const std::optional<TSPackage>& package = source.package;
+        const bool known = package.has_value();
         const QStringList missing =
             known ? Catalog::missingDependencies(s, *package, installed) : QStringList();
         const bool update = known && s.updateAvailable(*package);
+        const std::optional<QString> version = source.version ? source.version : mod.version;
+        const std::optional<QString>& repository = source.repository;
         rows.append(QJsonObject{
             {QStringLiteral("name"), mod.name},
-            {QStringLiteral("version"), mod.version ? QJsonValue(*mod.version) : QJsonValue()},
-            {QStringLiteral("repository"), known ? QJsonValue(Catalog::repositoryName()) : QJsonValue()},
+            {QStringLiteral("version"), version ? QJsonValue(*version) : QJsonValue()},
+            {QStringLiteral("repository"), repository ? QJsonValue(*repository) : QJsonValue()},
             {QStringLiteral("package"), known ? QJsonValue(package->fullName) : QJsonValue()},
             {QStringLiteral("enabled"), mod.enabled},
             {QStringLiteral("updateAvailable"), update ? QJsonValue(package->version) : QJsonValue()},
             {QStringLiteral("missingDependencies"), QJsonArray::fromStringList(missing)}});
         if (options.json) continue;
-        QString line = mod.name + QLatin1Char(' ') + mod.version.value_or(QStringLiteral("?"));
+        QString line = mod.name + QLatin1Char(' ') + version.value_or(QStringLiteral("?"));
         if (!mod.enabled) line += QStringLiteral(" (disabled)");
-        if (known)
-            line += QStringLiteral(" · ") + package->fullName + QStringLiteral(" on ") +
-                    Catalog::repositoryName();
+        if (known) line += QStringLiteral(" · ") + package->fullName;
+        if (repository) line += QStringLiteral(" on ") + *repository;
         if (update) line += QStringLiteral(" · update: ") + package->version;
         if (!missing.isEmpty()) line += QStringLiteral(" · missing: ") + missing.join(QStringLiteral(", "));
         out(line);
@@ -156,8 +158,8 @@ void search(Session& session, const QString& query, const Options& options) {
     for (int i : catalog.shown(query, sorts().value(options.sort, TSSort::popular))) {
         const TSPackage& p = catalog.packages().at(i);
         if (!options.json) {
-            out(QStringLiteral("%1 %2 · %3 downloads · %4")
-                    .arg(p.fullName, p.version)
+            out(QStringLiteral("%1 %2 · %3 · %4 downloads · %5")
+                    .arg(p.fullName, p.version, Repository::sourceName(p.source))
                     .arg(p.totalDownloads)
                     .arg(p.description));
             continue;
@@ -165,6 +167,7 @@ void search(Session& session, const QString& query, const Options& options) {
         rows.append(
             QJsonObject{{QStringLiteral("package"), p.fullName},
                         {QStringLiteral("version"), p.version},
+                        {QStringLiteral("repository"), Repository::sourceName(p.source)},
                         {QStringLiteral("downloads"), p.totalDownloads},
                         {QStringLiteral("rating"), p.rating},
                         {QStringLiteral("description"), p.description},

@@ -1,9 +1,11 @@
 #include "cli/Session.h"
 
 #include "platform/FolderLock.h"
+#include "platform/Http.h"
 #include "platform/SkaldrunError.h"
 
 #include <QEventLoop>
+#include <QThreadPool>
 
 #include <cmath>
 #include <cstdio>
@@ -14,6 +16,7 @@ namespace {
 // Long enough for the window's quick actions (a toggle, a rename) to finish; short enough for a
 // script not to hang on an install that someone else is running.
 constexpr int lockWaitMs = 3000;
+constexpr int cancelPollMs = 100;
 
 } // namespace
 
@@ -35,7 +38,15 @@ Session::Session(const std::optional<QString>& gameDir)
     loop.exec();
 }
 
-Session::~Session() = default;
+Session::~Session() {
+    // A command can end (done or failed) while a worker still runs, a catalog load above all.
+    // Its downloads stop now and file operations under way finish, while the state it reports
+    // to and the application still exist; its reports are then dropped with the state. A
+    // transfer begun after one cancel round is caught by the next.
+    do {
+        Http::cancelRunning();
+    } while (!QThreadPool::globalInstance()->waitForDone(cancelPollMs));
+}
 
 QString Session::lockGameFolder() {
     const auto dir = m_state.gameDir();

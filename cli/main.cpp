@@ -2,7 +2,6 @@
 #include "cli/Session.h"
 #include "discovery/Steam.h"
 #include "platform/Fs.h"
-#include "platform/Http.h"
 #include "platform/SkaldrunError.h"
 
 #include <QCommandLineParser>
@@ -18,8 +17,8 @@ through the same model as the Skaldrun window.
 Commands:
   status                        the seven setup steps, done or not, and the mod count
   list                          installed mods: version, repository, enabled, update, missing dependencies
-  search QUERY                  the catalog, most popular first (or --sort newest|rating|name)
-  install SPEC...               Owner-Name or Owner-Name-1.2.3, with its dependencies;
+  search QUERY                  both repositories, most popular first (or --sort newest|rating|name)
+  install SPEC...               Owner-Name, or Owner-Name-1.2.3 for that release, with its dependencies;
                                 the BepInEx pack sets the loader up (a server's folder too)
   update [--all | NAME...]      every mod with a newer version in the catalog, or those named
   enable NAME...                turns mods on
@@ -107,7 +106,5 @@ int main(int argc, char* argv[]) {
         err(e.message());
         status = 1;
     }
-    // Downloads still running stop now; file operations under way finish before the pool goes.
-    Http::cancelRunning();
-    return status;
+    return status; // the session has stopped and waited for its workers
 }

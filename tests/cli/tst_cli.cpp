@@ -40,9 +40,6 @@ class TestCli : public QObject {
 
     Run cli(const QStringList& args) const {
         QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("SKALDRUN_THUNDERSTORE_URL"), m_repo.baseUrl());
-        process.setProcessEnvironment(env);
         process.start(QStringLiteral(SKALDRUN_CLI), args);
         if (!process.waitForFinished(120000)) process.kill();
         return Run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -60,6 +57,7 @@ class TestCli : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
+        m_repo.pointAppHere(); // both repositories, for every child too
         m_repo.addStandardCatalog();
         // The pack as zipped on a system without Unix permissions: no script is executable.
         FakeRepository::Package pack;
@@ -100,13 +98,17 @@ private Q_SLOTS:
         QVERIFY(steps.at(0)[QStringLiteral("done")].toBool());
     }
 
-    // What a server admin scripts after installing: list, turn off, update, configure, back up.
-    void manageMods() {
+    // The journey's end by commands alone, after install's client row: a Hexium mod at an older
+    // release, a second Thunderstore mod, then list, turn off, update, configure, back up.
+    void journey() {
         const QString game = m_world.gameDir();
         const QStringList at{QStringLiteral("--game"), game};
         QCOMPARE(
-            cli(at + QStringList{QStringLiteral("install"), QStringLiteral("Hearthworks-CozyHearth")}).code,
+            cli(at + QStringList{QStringLiteral("install"), QStringLiteral("Hexwright-Forge_Tweaks-0.9.2"),
+                                 QStringLiteral("Hearthworks-CozyHearth")})
+                .code,
             0);
+        QVERIFY(m_repo.server().requests().filter(QStringLiteral("/0.9.2.zip")).size() == 1);
         QCOMPARE(cli(at + QStringList{QStringLiteral("disable"), QStringLiteral("epic runes")}).code, 0);
         // An older install than the catalog's newest, as if the mod's author had just shipped one.
         const QString manifest = pluginFile(game, QStringLiteral("CozyHearth/manifest.json"));
@@ -114,12 +116,25 @@ private Q_SLOTS:
 
         QHash<QString, QJsonObject> rows;
         for (const auto& row : json(at + QStringList{QStringLiteral("list")}).toArray())
-            rows.insert(row[QStringLiteral("name")].toString(), row.toObject());
-        QCOMPARE(rows.size(), 4);
-        QCOMPARE(rows[QStringLiteral("Epic Runes")][QStringLiteral("enabled")], QJsonValue(false));
-        QCOMPARE(rows[QStringLiteral("CozyHearth")][QStringLiteral("updateAvailable")], QJsonValue("1.4.0"));
-        QCOMPARE(rows[QStringLiteral("RuneLib")][QStringLiteral("package")], QJsonValue("Runecraft-RuneLib"));
-        QCOMPARE(rows[QStringLiteral("CoreUtils")][QStringLiteral("updateAvailable")], QJsonValue());
+            rows.insert(row[QStringLiteral("package")].toString(), row.toObject());
+        QCOMPARE(rows.size(), 6);
+        const QJsonObject forge = rows[QStringLiteral("Hexwright-Forge_Tweaks")];
+        QCOMPARE(forge[QStringLiteral("repository")], QJsonValue("Hexium"));
+        QCOMPARE(forge[QStringLiteral("version")], QJsonValue("0.9.2"));
+        QCOMPARE(rows[QStringLiteral("Fjordsmith-Better_Carts")][QStringLiteral("repository")],
+                 QJsonValue("Thunderstore"));
+        QCOMPARE(rows[QStringLiteral("Runecraft-Epic_Runes")][QStringLiteral("enabled")], QJsonValue(false));
+        QCOMPARE(rows[QStringLiteral("Hearthworks-CozyHearth")][QStringLiteral("updateAvailable")],
+                 QJsonValue("1.4.0"));
+        QCOMPARE(rows[QStringLiteral("Hearthworks-CoreUtils")][QStringLiteral("updateAvailable")],
+                 QJsonValue());
+        QStringList found;
+        for (const auto& row : json({QStringLiteral("search"), QStringLiteral("tweaks")}).toArray())
+            found << row[QStringLiteral("package")].toString() + QLatin1Char(' ') +
+                         row[QStringLiteral("repository")].toString();
+        found.sort();
+        QCOMPARE(found, (QStringList{QStringLiteral("Fjordsmith-TrollTweaks Thunderstore"),
+                                     QStringLiteral("Hexwright-Forge_Tweaks Hexium")}));
 
         const Run dry = cli(at + QStringList{QStringLiteral("update"), QStringLiteral("--dry-run")});
         QCOMPARE(dry.out, QStringLiteral("CozyHearth 1.0.0 → 1.4.0\n"));
@@ -143,6 +158,10 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(pluginFile(game, QStringLiteral("CoreUtils"))));
         QCOMPARE(cli({QStringLiteral("saves"), QStringLiteral("backup")}).code, 0);
         QCOMPARE(cli({QStringLiteral("saves"), QStringLiteral("restore")}).code, 0);
+        const QJsonValue status = json(at + QStringList{QStringLiteral("status")});
+        QVERIFY(status[QStringLiteral("steps")][2][QStringLiteral("done")].toBool());
+        QCOMPARE(status[QStringLiteral("mods")], QJsonValue(5));
+        QCOMPARE(status[QStringLiteral("enabledMods")], QJsonValue(4));
     }
 
     // Wrong input of every kind: the exit status, and one sentence naming what was wrong.
@@ -165,8 +184,8 @@ private Q_SLOTS:
         row("not a package", {"install", "Loose"}, 2, "“Loose” isn't a package");
         row("unknown package", {"install", "Ghostly-VanishedLib"}, 1,
             "The catalog has no package “Ghostly-VanishedLib”.");
-        row("unknown version", {"install", "Skaldic-MapPins-4.0.0"}, 1,
-            "offers Skaldic-MapPins 5.0.0 only, not 4.0.0.");
+        row("unknown version", {"install", "Hexwright-Forge_Tweaks-0.9.0"}, 1,
+            "Hexwright-Forge_Tweaks has no version 0.9.0; the newest are 0.10.0, 0.9.2, 0.2.0.");
         row("unknown mod", {"enable", "Nope"}, 1, "No installed mod is called “Nope”.");
         row("unknown key", {"config", "get", cfg, "Colour"}, 1, "has no setting “Colour”.");
         row("unknown file", {"config", "get", "../../x.cfg", "A"}, 1,
@@ -227,9 +246,6 @@ private Q_SLOTS:
         m_repo.server().route(m_repo.archivePath(snail), stall);
         Fs::remove(ChunkedListing::folder()); // the cached catalog predates the snail
         QProcess install;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("SKALDRUN_THUNDERSTORE_URL"), m_repo.baseUrl());
-        install.setProcessEnvironment(env);
         install.start(QStringLiteral(SKALDRUN_CLI),
                       {QStringLiteral("--game"), serverDir(), QStringLiteral("install"),
                        QStringLiteral("Slowpoke-Snail")});
