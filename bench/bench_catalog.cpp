@@ -1,23 +1,13 @@
 // bench_catalog FILE: loads a package-list file the way the store loads its cache (read, parse,
 // build the package list and its index), once, and prints the time and the peak memory.
 
+#include "bench/PeakRss.h"
 #include "catalog/ThunderstoreStore.h"
 
 #include <QString>
 
 #include <chrono>
 #include <cstdio>
-#include <sys/resource.h>
-
-static double peakRssMb() {
-    struct rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-#ifdef __APPLE__
-    return double(usage.ru_maxrss) / (1024.0 * 1024.0); // bytes
-#else
-    return double(usage.ru_maxrss) / 1024.0; // kilobytes
-#endif
-}
 
 int main(int argc, char** argv) {
     if (argc != 2) {

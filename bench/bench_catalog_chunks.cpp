@@ -4,6 +4,7 @@
 // disk to a published catalog of both repositories (catalog_cold_ms, catalog_peak_rss_mb), then one check of
 // an unchanged index against a loopback repository (catalog_check_ms).
 
+#include "bench/PeakRss.h"
 #include "catalog/ChunkedListing.h"
 #include "platform/Fs.h"
 #include "tests/support/FakeRepository.h"
@@ -12,19 +13,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
-
-double peakRssMb() {
-    struct rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-#ifdef __APPLE__
-    return double(usage.ru_maxrss) / (1024.0 * 1024.0);
-#else
-    return double(usage.ru_maxrss) / 1024.0;
-#endif
-}
 
 // The top-level elements of a JSON array, as byte ranges, without parsing them.
 QList<QByteArray> elements(const QByteArray& json) {

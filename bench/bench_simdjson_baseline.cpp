@@ -2,25 +2,16 @@
 // walk of the package list that touches the fields the catalog keeps (strings as string_views,
 // integers, Booleans, every version's downloads) and builds nothing.
 
+#include "bench/PeakRss.h"
+
 #include <simdjson.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <string_view>
-#include <sys/resource.h>
 
 namespace od = simdjson::ondemand;
-
-static double peakRssMb() {
-    struct rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-#ifdef __APPLE__
-    return double(usage.ru_maxrss) / (1024.0 * 1024.0);
-#else
-    return double(usage.ru_maxrss) / 1024.0;
-#endif
-}
 
 namespace {
 
