@@ -28,13 +28,14 @@ void load(AppState& state) {
         throw SkaldrunError(store->statusText().value_or(QStringLiteral("The catalog is empty.")));
 }
 
-TSPackage find(const AppState& state, const QString& spec) {
+TSPackage find(const AppState& state, const QString& wanted) {
     static const QRegularExpression versionPiece(QStringLiteral("^\\d+(\\.\\d+)*$"));
-    QStringList pieces = spec.split(QLatin1Char('-'));
+    QStringList pieces = wanted.split(QLatin1Char('-'));
     std::optional<QString> version;
     if (pieces.size() >= 3 && versionPiece.match(pieces.last()).hasMatch()) version = pieces.takeLast();
     if (pieces.size() < 2 || pieces.contains(QString()))
-        throw Misuse{QStringLiteral("“%1” isn't a package: write Owner-Name or Owner-Name-1.2.3.").arg(spec)};
+        throw Misuse{
+            QStringLiteral("“%1” isn't a package: write Owner-Name or Owner-Name-1.2.3.").arg(wanted)};
     const QString name = pieces.join(QLatin1Char('-'));
     const auto index = state.thunder()->indexByOwnerName();
     const auto found = index.constFind(name.toLower());

@@ -21,7 +21,7 @@ void load(AppState& state);
 
 // "Owner-Name" or "Owner-Name-1.2.3". Throws Misuse when the text is neither, SkaldrunError when
 // the catalog has no such package or not that version.
-TSPackage find(const AppState& state, const QString& spec);
+TSPackage find(const AppState& state, const QString& wanted);
 
 // The package each installed mod name came from, by normalized name; the first of a name wins.
 QHash<QString, TSPackage> byModName(const AppState& state);

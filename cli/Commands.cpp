@@ -176,12 +176,12 @@ void search(Session& session, const QString& query, const Options& options) {
     if (options.json) printJson(rows);
 }
 
-void install(Session& session, const QStringList& specs) {
+void install(Session& session, const QStringList& names) {
     AppState& s = session.state();
     Catalog::load(s);
     QList<TSPackage> packages;
-    for (const QString& spec : specs) // every name checked before the first download
-        packages << Catalog::find(s, spec);
+    for (const QString& wanted : names) // every name checked before the first download
+        packages << Catalog::find(s, wanted);
     session.lockGameFolder();
     for (const TSPackage& package : packages) {
         const auto outcome = session.act([&] { s.installThunderstorePackage(package); });

@@ -18,7 +18,7 @@ Commands:
   status                        the seven setup steps, done or not, and the mod count
   list                          installed mods: version, repository, enabled, update, missing dependencies
   search QUERY                  both repositories, most popular first (or --sort newest|rating|name)
-  install SPEC...               Owner-Name, or Owner-Name-1.2.3 for that release, with its dependencies;
+  install PACKAGE...            Owner-Name, or Owner-Name-1.2.3 for that release, with its dependencies;
                                 the BepInEx pack sets the loader up (a server's folder too)
   update [--all | NAME...]      every mod with a newer version in the catalog, or those named
   enable NAME...                turns mods on
