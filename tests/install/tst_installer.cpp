@@ -9,6 +9,7 @@
 #include <memory>
 
 using namespace Fixture;
+using ModFixtures::expectError;
 
 // Written out here rather than taken from the header, so a changed block fails the test.
 static const QByteArray block = "\n# Added by Skaldrun: run the game's Intel (x86_64) slice under\n"
@@ -132,9 +133,8 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(m_game + "/README.txt"));
 
         const QStringList before = tree(m_game);
-        const auto e = failure([&] { installZip(files(".DS_Store __MACOSX/._x"), "Nothing.zip"); });
-        QVERIFY(e && e->kind() == ErrorKind::emptyArchive);
-        QCOMPARE(e->message(), "Nothing doesn't seem to contain any mod files.");
+        expectError({"Nothing doesn't seem to contain any mod files."},
+                    [&] { installZip(files(".DS_Store __MACOSX/._x"), "Nothing.zip"); });
         QCOMPARE(tree(m_game), before);
     }
 
@@ -157,8 +157,7 @@ private Q_SLOTS:
         write(path("src/manifest.json"), "{\"name\": \"../../x\"}");
         write(path("src/x.dll"), "dll");
         const QStringList before = tree(m_dir->path());
-        const auto e = failure([&] { Installer::installTree(path("src"), m_game, ".."); });
-        QVERIFY(e && e->message().contains("usable folder name"));
+        expectError({"usable folder name"}, [&] { Installer::installTree(path("src"), m_game, ".."); });
         QCOMPARE(tree(m_dir->path()), before);
     }
 
@@ -281,7 +280,7 @@ private Q_SLOTS:
         const QString path = zip.save(dir.filePath("a/b/evil.zip"));
         const QStringList before = tree(dir.path()), tmpBefore = tree(m_tmp);
         const auto e = failure([&] { Installer::installZip(path, game); });
-        QVERIFY(e && e->kind() == ErrorKind::extractFailed);
+        QVERIFY(e);
         // libarchive turns the backslashes of some archives into slashes before we see the name.
         const QString why = !target.isEmpty()     ? "is a symbolic link"
                             : name.contains("..") ? "points outside"
@@ -306,8 +305,7 @@ private Q_SLOTS:
                                  .save(dir.filePath("bomb.zip"));
         Installer::ExtractLimits small;
         small.maxBytes = qint64(8) << 20;
-        auto e = failure([&] { Installer::installZip(bomb, game, small); });
-        QVERIFY(e && e->kind() == ErrorKind::extractFailed && e->message().contains("more than 8 MB"));
+        expectError({"more than 8 MB"}, [&] { Installer::installZip(bomb, game, small); });
         QVERIFY(!QFileInfo::exists(game + "/BepInEx"));
         QCOMPARE(leftovers(m_tmp), QStringList());
         // The same archive is fine under the real limits.
@@ -318,8 +316,7 @@ private Q_SLOTS:
         const QString liar = TestZip().filled("zeros.bin", size).save(dir.filePath("liar.zip"));
         forgeDeclaredSize(liar, 1000);
         QVERIFY(QDir().mkpath(dir.filePath("out")));
-        e = failure([&] { Installer::extractZip(liar, dir.filePath("out"), small); });
-        QVERIFY(e && e->message().contains("more than 8 MB"));
+        expectError({"more than 8 MB"}, [&] { Installer::extractZip(liar, dir.filePath("out"), small); });
         QVERIFY(QFileInfo(dir.filePath("out/zeros.bin")).size() <= small.maxBytes);
 
         // Many small entries: counted, not summed.
@@ -328,9 +325,9 @@ private Q_SLOTS:
             many.file(QString("Many/f%1.txt").arg(i), "x");
         Installer::ExtractLimits few;
         few.maxEntries = 20;
-        e = failure(
-            [&] { Installer::extractZip(many.save(dir.filePath("many.zip")), dir.filePath("out"), few); });
-        QVERIFY(e && e->message().contains("more than 20 files"));
+        expectError({"more than 20 files"}, [&] {
+            Installer::extractZip(many.save(dir.filePath("many.zip")), dir.filePath("out"), few);
+        });
     }
 
     void namesModesAndFolders() {
@@ -371,10 +368,9 @@ private Q_SLOTS:
         const QStringList before = tree(game);
         for (const char* name : {"fake.zip", "cut.zip", "missing.zip"}) {
             const auto e = failure([&] { Installer::installZip(dir.filePath(name), game); });
-            QVERIFY2(e && e->kind() == ErrorKind::extractFailed, name);
             const QString prefix = "Couldn't extract the archive: ";
-            QVERIFY2(e->message().startsWith(prefix) && e->message().size() > prefix.size() + 5,
-                     qPrintable(e->message()));
+            QVERIFY2(e && e->message().startsWith(prefix) && e->message().size() > prefix.size() + 5,
+                     e ? qPrintable(e->message()) : name);
         }
         QCOMPARE(tree(game), before);
         QCOMPARE(leftovers(m_tmp), QStringList());
@@ -402,8 +398,7 @@ private Q_SLOTS:
         QVERIFY(QDir(saves).removeRecursively() && QDir().mkpath(saves + "/worlds"));
         const QString older = path("older");
         QVERIFY(QDir().mkpath(older + "/2024-01-01 00.00.00"));
-        const auto e = failure([&] { Installer::backupSaves(saves, older); });
-        QVERIFY(e && e->kind() == ErrorKind::savesNotFound);
+        QVERIFY(failure([&] { Installer::backupSaves(saves, older); }));
         QCOMPARE(entries(older), QStringList{"2024-01-01 00.00.00"});
 
         // A backup made in the same second owns the folder: a failed one (no saves, then a file
@@ -575,9 +570,7 @@ private Q_SLOTS:
         const QString path = m_game + "/start_game_bepinex.sh";
         write(path, latin1);
         chmod(path, 0600);
-        const auto e = failure([&] { Installer::patchScript(path, m_game); });
-        QVERIFY2(e && e->message().contains("start_game_bepinex.sh"),
-                 e ? qPrintable(e->message()) : "no error");
+        expectError({"start_game_bepinex.sh"}, [&] { Installer::patchScript(path, m_game); });
         QCOMPARE(read(path), latin1);
         QCOMPARE(mode(path), 0600u);
     }
