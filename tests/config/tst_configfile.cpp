@@ -61,7 +61,6 @@ private Q_SLOTS:
     void readsWhatBepInExWrites() {
         const QString path = withSample("org.bepinex.plugins.valheim_plus.cfg");
         const ParsedConfig config = ConfigStore::parse(path);
-        QCOMPARE(config.lines.size(), sample.count('\n') + 1);
         QStringList ids;
         for (const ConfigEntry& e : config.entries)
             ids << e.id;
