@@ -355,27 +355,6 @@ private Q_SLOTS:
         QCOMPARE(mode(out + "/Locked") & ~0022u, 0755u & ~0022u);
     }
 
-    void damagedArchivesCarryTheReason() {
-        QTemporaryDir dir;
-        const QString game = makeGame(dir);
-        write(dir.filePath("fake.zip"), "This is a text file, not an archive.\n");
-        const QString good = TestZip()
-                                 .stored()
-                                 .file("a.txt", QByteArray(4000, 'a'))
-                                 .file("b.txt", "b")
-                                 .save(dir.filePath("good.zip"));
-        write(dir.filePath("cut.zip"), read(good).left(200)); // the central directory is gone too
-        const QStringList before = tree(game);
-        for (const char* name : {"fake.zip", "cut.zip", "missing.zip"}) {
-            const auto e = failure([&] { Installer::installZip(dir.filePath(name), game); });
-            const QString prefix = "Couldn't extract the archive: ";
-            QVERIFY2(e && e->message().startsWith(prefix) && e->message().size() > prefix.size() + 5,
-                     e ? qPrintable(e->message()) : name);
-        }
-        QCOMPARE(tree(game), before);
-        QCOMPARE(leftovers(m_tmp), QStringList());
-    }
-
     // Save backups and the capture stash
 
     void backupCopiesOnlySubfoldersWithFiles() {
