@@ -42,15 +42,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("thunderstore");
         QTest::addColumn<QString>("hexium");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("Hexium newer") << "1.7.0"
-                                      << "1.7.1"
-                                      << "1.7.1";
-        QTest::newRow("same: Thunderstore") << "2.0"
-                                            << "2.0.0"
-                                            << "2.0";
-        QTest::newRow("Thunderstore newer") << "1.10.0"
-                                            << "1.9.9"
-                                            << "1.10.0";
+        for (const QStringList& row : {QStringList{"Hexium newer", "1.7.0", "1.7.1", "1.7.1"},
+                                       {"same: Thunderstore", "2.0", "2.0.0", "2.0"},
+                                       {"Thunderstore newer", "1.10.0", "1.9.9", "1.10.0"}})
+            QTest::newRow(qPrintable(row[0])) << row[1] << row[2] << row[3];
     }
     void bothRepositoriesResolveAsOne() {
         QFETCH(QString, thunderstore);

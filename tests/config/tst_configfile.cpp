@@ -61,7 +61,6 @@ private Q_SLOTS:
     void readsWhatBepInExWrites() {
         const QString path = withSample("org.bepinex.plugins.valheim_plus.cfg");
         const ParsedConfig config = ConfigStore::parse(path);
-        QCOMPARE(config.lines.size(), sample.count('\n') + 1);
         QStringList ids;
         for (const ConfigEntry& e : config.entries)
             ids << e.id;
@@ -179,18 +178,12 @@ private Q_SLOTS:
         QVERIFY(!ConfigStore::hasBackup(path)); // nothing at all was written
     }
 
-    void firstSeenCopyPrecedesTheFirstWrite() {
+    // A first-seen copy that can't be made stops the save before the file is touched.
+    void aFailedFirstSeenCopyStopsTheSave() {
         const QString path = withSample("first.cfg");
-        const ParsedConfig config = ConfigStore::parse(path);
-        QVERIFY(!ConfigStore::hasBackup(path));
-        ConfigStore::save(config, {{config.entries.at(0).id, "false"}});
-        QCOMPARE(World::read(ConfigStore::backupURL(path)), sample);
-
-        // A copy that can't be made stops the save before the file is touched.
-        Fs::remove(ConfigStore::backupDir());
         World::write(ConfigStore::backupDir(), "a file where the folder belongs");
-        World::write(path, sample);
-        QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::save(config, {{config.entries.at(0).id, "no"}}));
+        QVERIFY_THROWS_EXCEPTION(
+            SkaldrunError, ConfigStore::save(ConfigStore::parse(path), {{"General::Enabled::29", "no"}}));
         QCOMPARE(World::read(path), sample);
     }
 
@@ -237,6 +230,85 @@ private Q_SLOTS:
         World::write(bad, "[General]\nName = Bj\xF6rn\n");
         for (const QString& path : {bad, cfgPath("missing.cfg"), Fs::parent(bad)})
             expectError({Fs::fileName(path)}, [&] { ConfigStore::parse(path); });
+    }
+
+    void normalizeWorksOnCodePoints() {
+        QCOMPARE(ConfigStore::normalize("Valheim_Plus-1"), "valheimplus1");
+        QCOMPARE(ConfigStore::normalize("Better UI 😀 模组!"), "betterui模组");
+        // Letters outside the Basic Multilingual Plane survive whole; the accent mark stays.
+        QCOMPARE(ConfigStore::normalize("𝒜b.e\u0301"), "𝒜be\u0301");
+        QCOMPARE(ConfigStore::normalize("ÆSIR Ⅻ"), "æsirⅻ");
+    }
+
+    void listsTheConfigFolder() {
+        QTemporaryDir game;
+        const QString dir = ConfigStore::configDir(game.path());
+        QVERIFY(ConfigStore::allConfigFiles(game.path()).isEmpty());
+        for (const char* name : {"BepInEx.cfg", "bepinex.cfg", "b.cfg", "Zed.CFG", "a.cfg", "C.cfg",
+                                 ".hidden.cfg", "notes.txt", "cfg", "sub/inner.cfg"})
+            World::write(Fs::join(dir, QString::fromUtf8(name)), "x = 1\n");
+        QVERIFY(QDir().mkpath(Fs::join(dir, "folder.cfg")));
+        QStringList found;
+        for (const QString& path : ConfigStore::allConfigFiles(game.path()))
+            found << Fs::fileName(path);
+        QCOMPARE(found.size(), 6);
+        // Case-insensitive order: capitals do not sort ahead of small letters.
+        QCOMPARE(found.mid(found.indexOf("a.cfg"), 5),
+                 (QStringList{"a.cfg", "b.cfg", "bepinex.cfg", "C.cfg", "Zed.CFG"}));
+        QVERIFY(found.contains(".hidden.cfg"));
+    }
+
+    void matchesByTheMeaningfulPiecesOfTheName() {
+        const auto matches = [](const char* file, const QStringList& candidates) {
+            return ConfigStore::matches("/g/BepInEx/config/" + QString::fromUtf8(file), candidates);
+        };
+        // Reverse-domain names: owner and mod name are the pieces that count.
+        QVERIFY(matches("com.example.valheim.ModName.cfg", {"Mod_Name"}));
+        QVERIFY(!matches("com.example.valheim.ModName.cfg", {"ValheimRaft"}));
+        QVERIFY(matches("org.bepinex.plugins.valheim_plus.cfg", {"Valheim Plus Folder", "ValheimPlus"}));
+        QVERIFY(matches("Azumatt.AzuCraftyBoxes.cfg", {"AzuCraftyBoxesPlus"}));
+        QVERIFY(matches("randyknapp.mods.epicloot.cfg", {"EpicLoot"}));
+        // Generic pieces are dropped, so a three-letter generic candidate finds nothing in them.
+        QVERIFY(!matches("valheim.mod.Foo.cfg", {"mod"}));
+        QVERIFY(!matches("com.author.Thing.cfg", {"com"}));
+        // Two- and three-letter candidates only match a piece exactly.
+        QVERIFY(matches("com.author.UI.cfg", {"ui"}));
+        QVERIFY(!matches("com.author.BetterUI.cfg", {"UI"}));
+        QVERIFY(matches("Map.cfg", {"MAP"}));
+        QVERIFY(!matches("MiniMap.cfg", {"Map"}));
+        // Length counts characters as the player sees them: "été" with combining accents is three.
+        QVERIFY(!matches("summer.ete\u0301te\u0301.cfg", {"e\u0301te\u0301"}));
+        QVERIFY(matches("summer.ete\u0301te\u0301.cfg", {"te\u0301te\u0301"}));
+        // Names that normalize to nothing never match.
+        QVERIFY(!matches("___.cfg", {"--", ""}));
+        QVERIFY(!matches("Foo.cfg", {}));
+    }
+
+    void firstSeenCopies() {
+        QTemporaryDir gameB;
+        const QString a = cfgPath("mod.cfg"), b = Fs::join(ConfigStore::configDir(gameB.path()), "mod.cfg");
+        World::write(a, "edited by hand\n");
+        World::write(b, "other game\n");
+
+        QVERIFY(!ConfigStore::hasBackup(a));
+        const QString copy = ConfigStore::ensureBackup(a);
+        QCOMPARE(World::read(copy), QByteArray("edited by hand\n"));
+        // Keyed by file name: the other game's file of that name shares the copy, which is never replaced.
+        QCOMPARE(ConfigStore::ensureBackup(b), copy);
+        World::write(a, "changed later\n");
+        ConfigStore::ensureBackup(a);
+        QCOMPARE(World::read(copy), QByteArray("edited by hand\n"));
+
+        ConfigStore::revertToOriginal(a);
+        QCOMPARE(World::read(a), QByteArray("edited by hand\n"));
+        QVERIFY(ConfigStore::hasBackup(a)); // kept for the next revert
+
+        const QString lone = cfgPath("lone.cfg");
+        World::write(lone, "mine\n");
+        expectError({"lone.cfg"}, [&] { ConfigStore::revertToOriginal(lone); });
+        QCOMPARE(World::read(lone), QByteArray("mine\n"));
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, ConfigStore::ensureBackup(lone + ".gone"));
+        QVERIFY(!ConfigStore::hasBackup(lone + ".gone"));
     }
 };
 

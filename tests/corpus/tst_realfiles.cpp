@@ -5,7 +5,6 @@
 #include "config/ConfigStore.h"
 #include "discovery/Outside.h"
 #include "discovery/Steam.h"
-#include "discovery/Sys.h"
 #include "fuzz/Targets.h"
 #include "install/Installer.h"
 #include "platform/Fs.h"
@@ -45,10 +44,7 @@ class TestRealFiles : public QObject {
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
-    void initTestCase() {
-        qputenv("SKALDRUN_MACHINE", "arm64"); // the script gets its block
-        QVERIFY(Sys::isAppleSilicon());
-    }
+    void initTestCase() { qputenv("SKALDRUN_MACHINE", "arm64"); } // the script gets its block
 
     void cfgRoundTripsAndTakesOneEdit_data() {
         SKIP_WITHOUT_CORPUS("cfg");

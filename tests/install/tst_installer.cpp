@@ -1,11 +1,20 @@
 #include "install/Installer.h"
 #include "platform/Defaults.h"
+#include "platform/Process.h"
 #include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
+
+#include <QtEndian>
 
 #include <memory>
 
 using namespace Fixture;
+using ModFixtures::expectError;
+
+// Written out here rather than taken from the header, so a changed block fails the test.
+static const QByteArray block = "\n# Added by Skaldrun: run the game's Intel (x86_64) slice under\n"
+                                "# Rosetta 2 so BepInEx's injector can load on Apple Silicon Macs.\n"
+                                "export ARCHPREFERENCE=\"x86_64\"";
 
 class TestInstaller : public QObject {
     Q_OBJECT
@@ -22,12 +31,30 @@ class TestInstaller : public QObject {
         } check{m_tmp};
         return Installer::installZip(zip.save(path(name)), m_game);
     }
+    static QStringList entries(const QString& root) {
+        return QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    }
+    static void chmod(const QString& path, unsigned mode) {
+        ::chmod(QFile::encodeName(path).constData(), mode);
+    }
+
+    // Rewrites every uncompressed-size field of a one-entry archive (local header, data
+    // descriptor, central directory) to `declared`: a bomb that lies about its size.
+    static void forgeDeclaredSize(const QString& path, quint32 declared) {
+        QByteArray bytes = read(path);
+        const quint32 le = qToLittleEndian(declared);
+        const std::pair<const char*, int> fields[] = {
+            {"PK\x03\x04", 22}, {"PK\x07\x08", 12}, {"PK\x01\x02", 24}};
+        for (const auto& [signature, offset] : fields) {
+            for (qsizetype at = bytes.indexOf(signature); at >= 0 && at + offset + 4 <= bytes.size();
+                 at = bytes.indexOf(signature, at + 4))
+                bytes.replace(at + offset, 4, reinterpret_cast<const char*>(&le), 4);
+        }
+        write(path, bytes);
+    }
 
 private Q_SLOTS:
-    void initTestCase() {
-        qputenv("SKALDRUN_MACHINE", "arm64"); // the pack's script gains its block
-        m_tmp = isolateTemp(TestHome::path());
-    }
+    void initTestCase() { m_tmp = isolateTemp(TestHome::path()); }
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         m_game = makeGame(*m_dir);
@@ -35,10 +62,8 @@ private Q_SLOTS:
     }
 
     void bepInExPackAsTheRepositoryShipsIt() {
-        Defaults::remove(Installer::bepPackVersionKey);
         const QString done = "BepInEx 5.4.2202 installed into the game folder";
         QCOMPARE(installZip(TestZip::bepInExPack("5.4.2202"), "pack.zip"), done);
-        QCOMPARE(Defaults::string(Installer::bepPackVersionKey).value_or(QString()), "5.4.2202");
         // The wrapper folder is unwrapped; the repository's own files stay out.
         QCOMPARE(tree(m_game).join(' '),
                  ".doorstop_version BepInEx/ BepInEx/config/ BepInEx/config/BepInEx.cfg BepInEx/core/ "
@@ -47,8 +72,6 @@ private Q_SLOTS:
                  "doorstop_libs/libdoorstop_x64.dylib doorstop_libs/libdoorstop_x64.so start_game_bepinex.sh "
                  "start_server_bepinex.sh valheim.app/ valheim.app/Contents/ valheim.app/Contents/Info.plist "
                  "winhttp.dll");
-        const QString script = m_game + "/start_game_bepinex.sh";
-        QVERIFY(read(script).contains("executable_name=\"Valheim\"\n\n# Added by Skaldrun"));
 
         // A reinstall keeps the player's plugins and replaces the loader's files.
         write(m_plugins + "/Mine/Mine.dll", "mine");
@@ -81,7 +104,6 @@ private Q_SLOTS:
         QCOMPARE(installZip(TestZip::repositoryMod("ShaderHelperForMac", "1.0.3"),
                             "Tarnwick-ShaderHelperForMac-1.0.3.zip"),
                  "Installed ShaderHelperForMac");
-        QCOMPARE(Installer::readManifest(m_plugins + "/ShaderHelperForMac")->version, "1.0.3");
         const TestZip foo = files("plugins/Foo.dll plugins/Assets/foo.bundle config/foo.cfg")
                                 .file("manifest.json", TestZip::manifest("Foo", "2.0.0"));
         QCOMPARE(installZip(foo, "Someone-Foo-2.0.0.zip"), "Installed Foo");
@@ -111,9 +133,8 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(m_game + "/README.txt"));
 
         const QStringList before = tree(m_game);
-        const auto e = failure([&] { installZip(files(".DS_Store __MACOSX/._x"), "Nothing.zip"); });
-        QVERIFY(e && e->kind() == ErrorKind::emptyArchive);
-        QCOMPARE(e->message(), "Nothing doesn't seem to contain any mod files.");
+        expectError({"Nothing doesn't seem to contain any mod files."},
+                    [&] { installZip(files(".DS_Store __MACOSX/._x"), "Nothing.zip"); });
         QCOMPARE(tree(m_game), before);
     }
 
@@ -136,8 +157,7 @@ private Q_SLOTS:
         write(path("src/manifest.json"), "{\"name\": \"../../x\"}");
         write(path("src/x.dll"), "dll");
         const QStringList before = tree(m_dir->path());
-        const auto e = failure([&] { Installer::installTree(path("src"), m_game, ".."); });
-        QVERIFY(e && e->message().contains("usable folder name"));
+        expectError({"usable folder name"}, [&] { Installer::installTree(path("src"), m_game, ".."); });
         QCOMPARE(tree(m_dir->path()), before);
     }
 
@@ -229,6 +249,309 @@ private Q_SLOTS:
         // The shallowest manifest wins, wherever the walk meets deeper ones first.
         write(path("deep/z/manifest.json"), "{\"name\": \"Shallow\"}");
         QCOMPARE(manifest("deep/a/b/manifest.json", "{\"name\": \"Middle\"}")->name, "Shallow");
+    }
+
+    // Archives
+
+    // Whatever an entry claims, installing stops with our own reason naming the entry (libarchive's
+    // second line of defence would give another), nothing new anywhere around the game folder and
+    // no temporary folder left. `target` makes the entry a symbolic link.
+    void hostileEntriesAreRefused_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("target");
+        for (const char* name : {"../x", "../../../../../../../../tmp/x", "Mod/../../x", "Mod/./../../x",
+                                 "..", "/x", "/etc/skaldrun-test", "C:/x", "c:x", "..\\x", "Mod\\..\\..\\x",
+                                 "C:\\x", "\\x", "\\\\host\\share\\x", "//host/share/x"})
+            QTest::newRow(name) << QByteArray(name) << QByteArray();
+        for (const char* target : {"/etc/passwd", "../../..", "/tmp"})
+            QTest::addRow("link to %s", target) << QByteArray("BepInEx") << QByteArray(target);
+    }
+    void hostileEntriesAreRefused() {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, target);
+        TestZip zip = TestZip().file("Good/Good.dll", "good");
+        if (target.isEmpty())
+            zip.raw(name, "escaped");
+        else
+            zip.symlink(name, target);
+        zip.file(QString::fromUtf8(name + "/x"), "through it");
+        QTemporaryDir dir;
+        const QString game = makeGame(dir, "a/b/Valheim");
+        const QString path = zip.save(dir.filePath("a/b/evil.zip"));
+        const QStringList before = tree(dir.path()), tmpBefore = tree(m_tmp);
+        const auto e = failure([&] { Installer::installZip(path, game); });
+        QVERIFY(e);
+        // libarchive turns the backslashes of some archives into slashes before we see the name.
+        const QString why = !target.isEmpty()     ? "is a symbolic link"
+                            : name.contains("..") ? "points outside"
+                                                  : "has an absolute path";
+        const QString message = e->message(), shown = QString::fromUtf8(name);
+        QVERIFY2(message.startsWith("Couldn't extract the archive: ") &&
+                     (message.contains("“" + shown + "” " + why) ||
+                      message.contains("“" + QString(shown).replace('\\', '/') + "” " + why)),
+                 qPrintable(message));
+        QCOMPARE(tree(dir.path()), before);
+        QCOMPARE(tree(m_tmp), tmpBefore);
+        QVERIFY(!QFileInfo::exists("/etc/skaldrun-test") && !QFileInfo::exists("/x"));
+    }
+
+    void bombsStopAtTheLimit() {
+        QTemporaryDir dir;
+        const QString game = makeGame(dir);
+        const qint64 size = qint64(64) << 20; // zeros: the archive is a thousand times smaller
+        const QString bomb = TestZip()
+                                 .file("Bomb/Bomb.dll", "x")
+                                 .filled("Bomb/zeros.bin", size)
+                                 .save(dir.filePath("bomb.zip"));
+        Installer::ExtractLimits small;
+        small.maxBytes = qint64(8) << 20;
+        expectError({"more than 8 MB"}, [&] { Installer::installZip(bomb, game, small); });
+        QVERIFY(!QFileInfo::exists(game + "/BepInEx"));
+        QCOMPARE(leftovers(m_tmp), QStringList());
+        // The same archive is fine under the real limits.
+        QCOMPARE(Installer::installZip(bomb, game), "Installed bomb");
+        QCOMPARE(QFileInfo(game + "/BepInEx/plugins/bomb/zeros.bin").size(), size);
+
+        // An entry that claims 1 KB is stopped by what is actually written.
+        const QString liar = TestZip().filled("zeros.bin", size).save(dir.filePath("liar.zip"));
+        forgeDeclaredSize(liar, 1000);
+        QVERIFY(QDir().mkpath(dir.filePath("out")));
+        expectError({"more than 8 MB"}, [&] { Installer::extractZip(liar, dir.filePath("out"), small); });
+        QVERIFY(QFileInfo(dir.filePath("out/zeros.bin")).size() <= small.maxBytes);
+
+        // Many small entries: counted, not summed.
+        TestZip many;
+        for (int i = 0; i < 30; ++i)
+            many.file(QString("Many/f%1.txt").arg(i), "x");
+        Installer::ExtractLimits few;
+        few.maxEntries = 20;
+        expectError({"more than 20 files"}, [&] {
+            Installer::extractZip(many.save(dir.filePath("many.zip")), dir.filePath("out"), few);
+        });
+    }
+
+    void namesModesAndFolders() {
+        QTemporaryDir dir;
+        const QString out = dir.filePath("out");
+        QVERIFY(QDir().mkpath(out));
+        TestZip zip;
+        zip.dir("./")
+            .dir("Jötunn")
+            .file("Jötunn/Jötunn.dll", "jotunn")
+            .file("Jötunn/./nested//deep.txt", "deep")
+            .raw("Win\\Plugin.dll", "win")
+            .file("setuid.sh", "#!/bin/sh\n", 04755)
+            .file("private.txt", "p", 0000)
+            .dir("Locked", 0000)
+            .file("Locked/inside.txt", "inside");
+        Installer::extractZip(zip.save(dir.filePath("names.zip")), out);
+        QCOMPARE(tree(out).join(' '),
+                 "Jötunn/ Jötunn/Jötunn.dll Jötunn/nested/ Jötunn/nested/deep.txt Locked/ Locked/inside.txt "
+                 "Win/ Win/Plugin.dll private.txt setuid.sh");
+        QCOMPARE(read(out + "/Win/Plugin.dll") + read(out + "/Locked/inside.txt"), "wininside");
+        // Plain modes only: no set-id bits, nothing we couldn't read back or clean up.
+        QCOMPARE(mode(out + "/setuid.sh") & ~0022u, 0755u & ~0022u);
+        QCOMPARE(mode(out + "/private.txt") & ~0022u, 0644u & ~0022u);
+        QCOMPARE(mode(out + "/Locked") & ~0022u, 0755u & ~0022u);
+    }
+
+    // Save backups and the capture stash
+
+    void backupCopiesOnlySubfoldersWithFiles() {
+        const QString saves = path("saves"), root = path("backups");
+        write(saves + "/worlds_local/Midgard.db", "db");
+        write(saves + "/worlds_local/Midgard.fwl", "fwl");
+        write(saves + "/characters_local/Ragnar.fch", "fch");
+        QVERIFY(QDir().mkpath(saves + "/characters/empty/inside"));
+        write(saves + "/other/ignored.txt", "x");
+        const auto backup = Installer::backupSaves(saves, root);
+        QCOMPARE(backup.files, 3);
+        QCOMPARE(backup.dest, root + '/' + entries(root).join('|')); // the one new folder
+        QCOMPARE(tree(backup.dest).join(' '),
+                 "characters_local/ characters_local/Ragnar.fch worlds_local/ worlds_local/Midgard.db "
+                 "worlds_local/Midgard.fwl");
+        QCOMPARE(Installer::backupFolderName(QDateTime(QDate(2024, 3, 9), QTime(17, 5, 42))),
+                 "2024-03-09 17.05.42");
+
+        // No save files at all: an error, and no new folder.
+        QVERIFY(QDir(saves).removeRecursively() && QDir().mkpath(saves + "/worlds"));
+        const QString older = path("older");
+        QVERIFY(QDir().mkpath(older + "/2024-01-01 00.00.00"));
+        QVERIFY(failure([&] { Installer::backupSaves(saves, older); }));
+        QCOMPARE(entries(older), QStringList{"2024-01-01 00.00.00"});
+
+        // A backup made in the same second owns the folder: a failed one (no saves, then a file
+        // of the same name) neither removes nor overwrites it.
+        const QDateTime now = QDateTime::currentDateTime();
+        for (const QDateTime& when : {now, now.addSecs(1)})
+            write(root + '/' + Installer::backupFolderName(when) + "/worlds/W.db", "kept");
+        for (const QByteArray& save : {QByteArray(), QByteArray("new")}) {
+            if (!save.isNull()) write(saves + "/worlds/W.db", save);
+            QVERIFY(failure([&] { Installer::backupSaves(saves, root); }));
+            for (const QDateTime& when : {now, now.addSecs(1)})
+                QCOMPARE(read(root + '/' + Installer::backupFolderName(when) + "/worlds/W.db"), "kept");
+        }
+    }
+
+    // Players link save folders to a cloud folder: the backup holds what links lead to, with the
+    // files' dates, and a link loop ends. A link leading nowhere leaves every older backup in place.
+    void linkedSavesAreBackedUpAsTheyRead() {
+        const QString saves = path("saves"), cloud = path("cloud"), root = path("backups");
+        write(cloud + "/Midgard.db", "db");
+        write(cloud + "/deep/Midgard.fwl", "fwl");
+        write(saves + "/characters_local/Ragnar.fch", "fch");
+        QVERIFY(QFile::link(cloud, saves + "/worlds_local") && QFile::link(cloud, cloud + "/deep/loop"));
+        QVERIFY(QFile::link(cloud + "/Midgard.db", saves + "/characters_local/Linked.fch"));
+        const QDateTime saved(QDate(2021, 6, 1), QTime(12, 0), Qt::UTC);
+        QFile world(cloud + "/Midgard.db");
+        QVERIFY(world.open(QIODevice::ReadWrite) &&
+                world.setFileTime(saved, QFileDevice::FileModificationTime));
+        for (const QString& r : {root, path("older")})
+            for (int day = 1; day <= 5; ++day)
+                QVERIFY(QDir().mkpath(r + QString("/2020-01-0%1 10.00.00").arg(day)));
+        const auto backup = Installer::backupSaves(saves, root);
+        QCOMPARE(backup.files, 4);
+        QCOMPARE(tree(backup.dest).join(' '),
+                 "characters_local/ characters_local/Linked.fch characters_local/Ragnar.fch worlds_local/ "
+                 "worlds_local/Midgard.db worlds_local/deep/ worlds_local/deep/Midgard.fwl");
+        QCOMPARE(QFileInfo(backup.dest + "/worlds_local/Midgard.db").lastModified().toUTC(), saved);
+        QCOMPARE(entries(root).size(), 5);
+
+        QVERIFY(QDir(cloud).removeRecursively());
+        const auto partial = Installer::backupSaves(saves, path("older"));
+        QVERIFY(partial.files == 1 && partial.brokenLinks == 2);
+        QCOMPARE(entries(path("older")).size(), 6);
+    }
+
+    void fiveNewestAreKept() {
+        write(path("saves/worlds/W.db"), "w");
+        const QString root = path("backups");
+        for (int day = 1; day <= 6; ++day)
+            QVERIFY(QDir().mkpath(root + QString("/2020-01-0%1 10.00.00").arg(day)));
+        QVERIFY(QDir().mkpath(root + "/.cache"));
+        const auto backup = Installer::backupSaves(path("saves"), root);
+        QCOMPARE(entries(root),
+                 (QStringList{".cache", "2020-01-03 10.00.00", "2020-01-04 10.00.00", "2020-01-05 10.00.00",
+                              "2020-01-06 10.00.00", QFileInfo(backup.dest).fileName()}));
+        QCOMPARE(Installer::latestSaveBackup(root), backup.dest);
+
+        // A backup that sorts below the others (the clock was set back) is still the one kept.
+        const QString skewed = path("skewed");
+        QVERIFY(QDir().mkpath(skewed + "/2999-01-01 00.00.00") &&
+                QDir().mkpath(skewed + "/2998-01-01 00.00.00"));
+        const auto again = Installer::backupSaves(path("saves"), skewed, 2);
+        QCOMPARE(entries(skewed), (QStringList{QFileInfo(again.dest).fileName(), "2999-01-01 00.00.00"}));
+    }
+
+    void restoreMergesOverTheSaves() {
+        const QString backup = path("backups/2024-03-09 17.05.42"), saves = path("saves");
+        write(backup + "/worlds_local/Midgard.db", "backup");
+        write(backup + "/characters/Ragnar.fch", "backup");
+        write(saves + "/worlds_local/Midgard.db", "newer");
+        write(saves + "/worlds_local/Other.db", "only here");
+        QCOMPARE(Installer::restoreSaves(backup, saves), 2);
+        QCOMPARE(read(saves + "/worlds_local/Midgard.db"), QByteArray("backup"));
+        QCOMPARE(read(saves + "/worlds_local/Other.db"), QByteArray("only here"));
+        QCOMPARE(read(saves + "/characters/Ragnar.fch"), QByteArray("backup"));
+        QCOMPARE(Installer::restoreSaves(path("backups"), saves), 0);
+    }
+
+    void stashKeepsShaderHelperAndRestores() {
+        const QString game = m_game, plugins = m_plugins, stash = Installer::captureStashDir(game);
+        write(plugins + "/Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll", "shader");
+        write(plugins + "/shader_helper.dll", "shader");
+        write(plugins + "/ModA/ModA.dll", "a");
+        write(plugins + "/ModB.dll", "b");
+        write(plugins + "/.DS_Store", "finder");
+        QCOMPARE(Installer::stashModsForCapture(game), 2);
+        QCOMPARE(tree(plugins).join(' '),
+                 ".DS_Store Tarnwick-ShaderHelperForMac/ Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll "
+                 "shader_helper.dll");
+        QCOMPARE(tree(stash).join(' '), "ModA/ ModA/ModA.dll ModB.dll");
+
+        // Installed meanwhile under a stashed name: the stashed one wins.
+        write(plugins + "/ModB.dll", "meanwhile");
+        QCOMPARE(Installer::restoreStashedMods(game), 2);
+        QCOMPARE(read(plugins + "/ModB.dll") + read(plugins + "/ModA/ModA.dll"), "ba");
+        QCOMPARE(tree(plugins).join(' '),
+                 ".DS_Store ModA/ ModA/ModA.dll ModB.dll "
+                 "Tarnwick-ShaderHelperForMac/ Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll "
+                 "shader_helper.dll");
+        QVERIFY(!QFileInfo::exists(stash));
+        QCOMPARE(Installer::restoreStashedMods(game), 0);
+    }
+
+    // The launch script
+
+    // `after` marks where the block goes with "@"; on an Intel Mac no block is added.
+    void patchedOnceAndAlwaysExecutable_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<bool>("bundle");
+        QTest::addColumn<bool>("appleSilicon");
+        const auto row = [](const char* name, const char* before, const char* after, bool bundle = true) {
+            for (const bool arm : {false, true})
+                QTest::addRow("%s, %s", name, arm ? "arm64" : "x86_64")
+                    << QByteArray(before) << QByteArray(after) << bundle << arm;
+        };
+        row("shipped",
+            "#!/bin/sh\n# BepInEx\nexecutable_name=\"valheim.x86_64\"\nexec \"$executable_name\"\n",
+            "#!/bin/sh\n# BepInEx\nexecutable_name=\"Valheim\"\n@\nexec \"$executable_name\"\n");
+        row("empty name", "#!/bin/sh\nexecutable_name=\"\"\n", "#!/bin/sh\nexecutable_name=\"Valheim\"\n@\n");
+        row("own preference", "#!/bin/sh\n# export ARCHPREFERENCE=arm64\nexecutable_name=\"Valheim\"\n",
+            "#!/bin/sh\n# export ARCHPREFERENCE=arm64\nexecutable_name=\"Valheim\"\n");
+        row("no name line", "#!/bin/sh\necho hi\n", "#!/bin/sh\n@\necho hi\n");
+        row("one line", "echo hi", "echo hi\n@");
+        row("no game bundle", "#!/bin/sh\nexecutable_name=\"valheim.x86_64\"\n",
+            "#!/bin/sh\nexecutable_name=\"valheim.x86_64\"\n@\n", false);
+    }
+    void patchedOnceAndAlwaysExecutable() {
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        QFETCH(bool, bundle);
+        QFETCH(bool, appleSilicon);
+        qputenv("SKALDRUN_MACHINE", appleSilicon ? "arm64" : "x86_64");
+        QTemporaryDir bare;
+        const QString game = bundle ? m_game : bare.path(), path = game + "/start_game_bepinex.sh";
+        write(path, before);
+        const QByteArray expected = appleSilicon ? after.replace("@", block) : after.replace("\n@", "");
+        for (int run = 0; run < 2; ++run) { // the second run changes no text, but restores the mode
+            chmod(path, 0600);
+            Installer::patchScript(path, game);
+            QCOMPARE(read(path), expected);
+            QCOMPARE(mode(path), 0755u);
+        }
+    }
+
+    // The executable's name comes from the bundle's Info.plist; whatever it holds, the script
+    // keeps it as plain text: it parses, runs no command of it, and a second patch changes nothing.
+    void executableNameStaysText_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"Val\"heim", "\"\"", "$(echo run)", "`echo run`", "Val\\", "a'b $HOME"})
+            QTest::newRow(name) << QString::fromUtf8(name);
+    }
+    void executableNameStaysText() {
+        QFETCH(QString, name);
+        QTemporaryDir dir;
+        const QString game = makeGame(dir, "game", name), path = game + "/start_game_bepinex.sh";
+        write(path, "#!/bin/sh\nexecutable_name=\"\"\nprintf %s \"$executable_name\"\n");
+        Installer::patchScript(path, game);
+        const QByteArray once = read(path);
+        Installer::patchScript(path, game);
+        QCOMPARE(read(path), once);
+        QCOMPARE(Process::run("bash", {"-n", path}).code, 0);
+        QCOMPARE(Process::run("bash", {path}).out, name);
+    }
+
+    void unreadableScriptsAreLeftAlone() {
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, Installer::patchScript(m_game + "/absent.sh", m_game));
+        const QByteArray latin1 = "#!/bin/sh\n# caf\xe9\nexecutable_name=\"valheim.x86_64\"\n";
+        const QString path = m_game + "/start_game_bepinex.sh";
+        write(path, latin1);
+        chmod(path, 0600);
+        expectError({"start_game_bepinex.sh"}, [&] { Installer::patchScript(path, m_game); });
+        QCOMPARE(read(path), latin1);
+        QCOMPARE(mode(path), 0600u);
     }
 };
 

@@ -1,14 +1,24 @@
 #include "platform/Fs.h"
+#include "platform/Http.h"
 #include "platform/Process.h"
 #include "platform/Trash.h"
+#include "tests/support/LoopbackServer.h"
 #include "tests/support/ModFixtures.h"
 #include "tests/support/TestMain.h"
 
 #include <QStandardPaths>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <csignal>
 
 using ModFixtures::expectError;
+
+// The HTTP layer is used from background threads; the tests call it the same way.
+template <typename Fn> auto onWorker(Fn fn) {
+    auto future = QtConcurrent::run(fn);
+    future.waitForFinished();
+    return future.result();
+}
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -77,16 +87,6 @@ private Q_SLOTS:
         QCOMPARE(*Fs::tryRead(outside.filePath("secret")), QByteArray("outside"));
     }
 
-    void atomicWriteReplacesWhole() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("f.cfg");
-        Fs::writeAtomic(path, "one");
-        Fs::writeAtomic(path, "two");
-        QCOMPARE(*Fs::tryRead(path), QByteArray("two"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-        QVERIFY_THROWS_EXCEPTION(SkaldrunError, Fs::writeAtomic(dir.filePath("no/such/dir/f"), "x"));
-    }
-
     void trashTakesTheItemAndNeverDropsItInTheWorkingFolder() {
         // A brand-new home has no data folder yet: the trap where Qt would move the item into
         // the working directory instead.
@@ -136,6 +136,83 @@ private Q_SLOTS:
         QVERIFY(!Process::isRunning({game.process.pid, *game.process.startTime + 1}));
         ::kill(pid_t(game.process.pid), SIGKILL);
         QTRY_VERIFY_WITH_TIMEOUT(!Process::isRunning(game.process), 5000);
+    }
+
+    void downloadStreamsIntoAFileAndReportsProgress() {
+        LoopbackServer server;
+        QByteArray payload(3 * 1024 * 1024, '\0');
+        for (int i = 0; i < payload.size(); ++i)
+            payload[i] = char(i * 7);
+        server.route("/a.zip", LoopbackServer::reply(payload, 200, "application/zip"));
+        QTemporaryDir dir;
+        const QString dest = dir.filePath("a.zip");
+        const QUrl url = server.url("/a.zip");
+        auto seen = std::make_shared<QList<qint64>>();
+        const auto result = onWorker([=] {
+            return Http::download(url, dest, [seen](qint64 received, qint64 total) {
+                if (total == 3 * 1024 * 1024) seen->append(received);
+            });
+        });
+        QVERIFY(result.responded);
+        QCOMPARE(Fs::tryRead(dest), payload);
+        QCOMPARE(seen->value(seen->size() - 1), qint64(payload.size())); // and it reached the end
+    }
+
+    // status 0: nobody listens. An error page must not pass for the archive.
+    void failedDownloadLeavesNoPartialFile_data() {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("no server") << 0 << "The server refused the connection";
+        QTest::newRow("not found") << 404 << "The server answered with an error (HTTP 404)";
+        QTest::newRow("server error") << 500 << "The server answered with an error (HTTP 500)";
+    }
+    void failedDownloadLeavesNoPartialFile() {
+        QFETCH(int, status);
+        QFETCH(QString, error);
+        LoopbackServer server;
+        server.route("/b.zip", LoopbackServer::reply("<html>gone</html>", status, "text/html"));
+        QTemporaryDir dir;
+        const QString dest = dir.filePath("b.zip");
+        const QUrl url =
+            status ? server.url("/b.zip")
+                   : QUrl(QStringLiteral("http://127.0.0.1:%1/b.zip").arg(LoopbackServer::deadPort()));
+        const auto result = onWorker([=] { return Http::download(url, dest); });
+        QVERIFY(!result.responded);
+        QCOMPARE(result.error, error);
+        QVERIFY(!QFile::exists(dest));
+    }
+
+    // A stalled transfer stops soon after it is cancelled, long before its time-outs.
+    void cancellingStopsAStalledDownload_data() {
+        QTest::addColumn<bool>("everyRunning");
+        QTest::newRow("its flag") << false;
+        QTest::newRow("every running transfer") << true;
+    }
+    void cancellingStopsAStalledDownload() {
+        QFETCH(bool, everyRunning);
+        LoopbackServer server;
+        LoopbackServer::Response stalled;
+        stalled.stall = true;
+        server.route("/c.zip", stalled);
+        QTemporaryDir dir;
+        const QString dest = dir.filePath("c.zip");
+        const QUrl url = server.url("/c.zip");
+        const Http::CancelFlag cancel = Http::newCancelFlag();
+        auto future = QtConcurrent::run([=] {
+            return Http::download(url, dest, {}, {600000, 600000}, cancel);
+        });
+        QTRY_COMPARE(server.requestCount("/c.zip"), 1);
+        if (everyRunning)
+            Http::cancelRunning();
+        else
+            cancel->store(true);
+        QTRY_VERIFY_WITH_TIMEOUT(future.isFinished(), 10000);
+        QVERIFY(future.result().cancelled && !future.result().responded);
+        QVERIFY(!QFile::exists(dest));
+        // Once set, the flag keeps later transfers from starting at all.
+        cancel->store(true);
+        QVERIFY(onWorker([=] { return Http::get(url, {}, Http::defaultTimeouts(), cancel); }).cancelled);
+        QCOMPARE(server.requestCount("/c.zip"), 1);
     }
 };
 

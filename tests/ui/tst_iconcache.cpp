@@ -15,7 +15,6 @@ private Q_SLOTS:
         const QUrl url = server.url("/icons/a.png");
         QCOMPARE(IconCache::fetch(url, [](const QByteArray& bytes) { return bytes + "-small"; }),
                  "PNG-A-small");
-        QVERIFY(IconCache::pathFor(url.toEncoded()).startsWith(IconCache::dir()));
         QCOMPARE(Fs::tryRead(IconCache::pathFor(url.toEncoded())), "PNG-A-small");
 
         // The second ask never reaches the server.
