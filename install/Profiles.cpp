@@ -143,7 +143,7 @@ void finishPending(const QString& gameDir) {
 // Everything in place for a switch whose every step is a plain rename, then the journal.
 QString begin(const QString& gameDir, const QString& name) {
     finishPending(gameDir);
-    const QString to = existing(gameDir, name);
+    QString to = existing(gameDir, name);
     const QString from = active(gameDir);
     if (to == from) return to;
     refuseWhileStashed(gameDir);
@@ -207,7 +207,7 @@ std::optional<QString> nameProblem(const QString& name, const QStringList& exist
 QString create(const QString& gameDir, const QString& name, bool copyActive) {
     QMutexLocker lock(&busy());
     finishPending(gameDir);
-    const QString clean = name.trimmed();
+    QString clean = name.trimmed();
     if (auto problem = nameProblem(clean, list(gameDir))) throw SkaldrunError(*problem);
     if (copyActive) refuseWhileStashed(gameDir);
     // Made under a hidden name and renamed when whole: a copy cut short never shows as a profile.
@@ -237,7 +237,7 @@ QString rename(const QString& gameDir, const QString& from, const QString& to) {
     QMutexLocker lock(&busy());
     finishPending(gameDir);
     const QString old = existing(gameDir, from);
-    const QString clean = to.trimmed();
+    QString clean = to.trimmed();
     QStringList others = list(gameDir);
     others.removeAll(old);
     if (auto problem = nameProblem(clean, others)) throw SkaldrunError(*problem);
@@ -266,7 +266,7 @@ void remove(const QString& gameDir, const QString& name) {
 QString switchTo(const QString& gameDir, const QString& name) {
     QMutexLocker lock(&busy());
     const QString from = active(gameDir);
-    const QString to = begin(gameDir, name);
+    QString to = begin(gameDir, name);
     if (to == from) return to;
     try {
         settle(gameDir, from, to);
