@@ -34,6 +34,7 @@ const QString storeName = QStringLiteral("Skaldrun Profiles");
 const QString activeFile = QStringLiteral(".active");
 const QString journalFile = QStringLiteral(".switch.json");
 const QString stagingPrefix = QStringLiteral(".new ");
+const QString renamingPrefix = QStringLiteral(".renaming ");
 const QString strayPrefix = QStringLiteral(".found during a switch ");
 const QStringList parts = {QStringLiteral("plugins"), QStringLiteral("config")};
 
@@ -134,9 +135,13 @@ void finishPending(const QString& gameDir) {
                                     .arg(Fs::displayPath(journal)));
         settle(gameDir, from, to);
     }
-    // A copy the app didn't live to finish is no profile.
+    // A copy the app didn't live to finish is no profile; a renamed one gets its new name.
     for (const QString& name : Fs::list(storeDir(gameDir)).value_or(QStringList{})) {
-        if (name.startsWith(stagingPrefix)) Fs::remove(Fs::join(storeDir(gameDir), name));
+        const QString path = Fs::join(storeDir(gameDir), name);
+        if (name.startsWith(stagingPrefix)) Fs::remove(path);
+        const QString renamed = name.mid(renamingPrefix.size());
+        if (name.startsWith(renamingPrefix) && !Fs::itemExists(stored(gameDir, renamed)))
+            Fs::move(path, stored(gameDir, renamed));
     }
 }
 
@@ -246,7 +251,7 @@ QString rename(const QString& gameDir, const QString& from, const QString& to) {
         return clean;
     }
     // Through a hidden name, so that a change of letter case works where the disk ignores case.
-    const QString between = Fs::join(storeDir(gameDir), stagingPrefix + clean);
+    const QString between = Fs::join(storeDir(gameDir), renamingPrefix + clean);
     Fs::move(stored(gameDir, old), between);
     Fs::move(between, stored(gameDir, clean));
     return clean;
@@ -284,9 +289,10 @@ QString switchTo(const QString& gameDir, const QString& name) {
 
 void recover(const QString& gameDir) {
     const auto names = Fs::list(storeDir(gameDir));
-    const bool pending = names && std::any_of(names->cbegin(), names->cend(), [](const QString& name) {
-                             return name == journalFile || name.startsWith(stagingPrefix);
-                         });
+    const bool pending =
+        names && std::any_of(names->cbegin(), names->cend(), [](const QString& name) {
+            return name == journalFile || name.startsWith(stagingPrefix) || name.startsWith(renamingPrefix);
+        });
     if (!pending || !busy().tryLock()) return; // a thread changing profiles finishes its own work
     const auto unlock = qScopeGuard([] { busy().unlock(); });
     // Nor while another program (the command line, a second window) is in the middle of it.
