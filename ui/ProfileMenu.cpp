@@ -17,6 +17,7 @@ ProfileMenu::ProfileMenu(AppState* state, QWidget* parent) : QToolButton(parent)
     setObjectName(QStringLiteral("modsPane.profiles"));
     setToolTip(QStringLiteral("Profiles: separate mod sets for this game folder"));
     setToolButtonStyle(Qt::ToolButtonTextOnly);
+    Theme::setButtonStyle(this, Theme::ButtonStyle::bordered);
     setFont(Theme::font(Theme::TextStyle::caption, QFont::DemiBold));
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("profiles.menu"));

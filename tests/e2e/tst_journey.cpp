@@ -510,6 +510,7 @@ private Q_SLOTS:
         auto* name = find<QLineEdit>(QStringLiteral("profileSheet.name"));
         QVERIFY(name);
         QTest::keyClicks(name, QStringLiteral("Server Two"));
+        shot(name->window(), "new-profile");
         QVERIFY(press(QStringLiteral("profileSheet.ok")) && idle());
         QVERIFY(choose(QStringLiteral("profiles.switch.Server Two")) && idle());
         QCOMPARE(find<QAbstractButton>(QStringLiteral("modsPane.profiles"))->text(),
