@@ -144,6 +144,14 @@ public:
     void installShaderHelper();
     void openShaderHelperPage();
 
+    // --- Profile actions (app/ProfileActions.cpp) ---
+    // Each mod set of the game folder (Snapshot::profiles); the names are checked by
+    // Profiles::nameProblem, and every failure is the alert.
+    void newProfile(const QString& name, bool copyActive);
+    void renameProfile(const QString& from, const QString& to);
+    void deleteProfile(const QString& name); // to the Trash; never the active one
+    void switchProfile(const QString& name); // refused while Valheim runs
+
 Q_SIGNALS:
     void changed();   // after any assignment
     void refreshed(); // after a status refresh was published
@@ -176,6 +184,8 @@ private:
     void moveModsForCapture(int (*move)(const QString&), const QString& failurePrefix,
                             const std::function<QString(int)>& success);
     void runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work);
+    // Runs one change of the game folder's profiles as a task, holding the folder's lock.
+    void runProfileTask(const QString& busy, std::function<QString(const QString& gameDir)> change);
     // Actions that change the game folder hold its lock until their busy text clears (or, for
     // quick ones, until they return); another process holding it is reported as the alert.
     bool claimGameFolder();

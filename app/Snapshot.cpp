@@ -6,8 +6,11 @@
 #include "discovery/Steam.h"
 #include "discovery/Sys.h"
 #include "install/Installer.h"
+#include "install/Profiles.h"
 #include "platform/Defaults.h"
 #include "platform/Fs.h"
+#include "platform/Log.h"
+#include "platform/SkaldrunError.h"
 
 namespace {
 
@@ -55,6 +58,15 @@ void probeGameFolder(const QString& d, Snapshot& s) {
     }
 
     s.logDate = Fs::modificationTime(Fs::join(d, Outside::logFile));
+    // An interrupted profile switch is finished before the plugins are read, or they'd show a
+    // half-moved set.
+    try {
+        Profiles::recover(d);
+    } catch (const SkaldrunError& e) {
+        qCDebug(lcInstall) << e.message();
+    }
+    s.profiles = Profiles::list(d);
+    s.activeProfile = Profiles::active(d);
     s.mods = ModScanner::scan(d);
     if (auto stashed = Fs::list(Installer::captureStashDir(d)))
         s.captureStashCount = int(stashed->size() - stashed->count(QStringLiteral(".DS_Store")));

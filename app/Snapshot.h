@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -27,6 +28,8 @@ struct Snapshot {
     std::optional<QDateTime> shaderCacheDate;
     bool savesPresent = false;
     std::optional<QDateTime> lastSaveBackupDate;
+    QStringList profiles; // the game folder's mod sets, the active one among them
+    QString activeProfile;
 
     bool operator==(const Snapshot&) const = default;
 };

@@ -2,6 +2,7 @@
 
 #include "catalog/CatalogQuery.h"
 #include "cli/Catalog.h"
+#include "cli/Profiles.h"
 #include "cli/Session.h"
 #include "config/ConfigStore.h"
 #include "platform/Fs.h"
@@ -34,6 +35,7 @@ const QHash<QString, Shape>& shapes() {
         {QStringLiteral("remove"), {1, -1, {QStringLiteral("delete")}}},
         {QStringLiteral("config"), {2, 4, {}}},
         {QStringLiteral("saves"), {1, 1, {}}},
+        {QStringLiteral("profile"), {1, 2, {QStringLiteral("copy")}}},
     };
     return table;
 }
@@ -297,11 +299,10 @@ void check(const QString& command, const QStringList& args, const Options& optio
     if (shape == shapes().cend()) throw Misuse{QStringLiteral("Unknown command “%1”.").arg(command)};
     if (args.size() < shape->least || (shape->most >= 0 && args.size() > shape->most))
         throw Misuse{QStringLiteral("Wrong number of words after “%1”.").arg(command)};
-    const QList<std::pair<QString, bool>> given = {{QStringLiteral("json"), options.json},
-                                                   {QStringLiteral("all"), options.all},
-                                                   {QStringLiteral("dry-run"), options.dryRun},
-                                                   {QStringLiteral("delete"), options.deleteForGood},
-                                                   {QStringLiteral("sort"), !options.sort.isEmpty()}};
+    const QList<std::pair<QString, bool>> given = {
+        {QStringLiteral("json"), options.json},      {QStringLiteral("all"), options.all},
+        {QStringLiteral("dry-run"), options.dryRun}, {QStringLiteral("delete"), options.deleteForGood},
+        {QStringLiteral("copy"), options.copy},      {QStringLiteral("sort"), !options.sort.isEmpty()}};
     for (const auto& [option, on] : given) {
         if (on && !shape->options.contains(option))
             throw Misuse{QStringLiteral("“--%1” means nothing to “%2”.").arg(option, command)};
@@ -317,6 +318,7 @@ void check(const QString& command, const QStringList& args, const Options& optio
     if (command == QLatin1String("saves") && args.first() != QLatin1String("backup") &&
         args.first() != QLatin1String("restore"))
         throw Misuse{QStringLiteral("Write saves backup or saves restore.")};
+    if (command == QLatin1String("profile")) checkProfile(args, options.copy);
 }
 
 bool needsGameFolder(const QString& command) {
@@ -348,6 +350,7 @@ void run(Session& session, const QString& command, const QStringList& args, cons
         }
     }
     if (command == QLatin1String("config")) return config(session, args);
+    if (command == QLatin1String("profile")) return profile(session, args, options.copy);
     saves(session, args.first());
 }
 

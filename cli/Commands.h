@@ -14,6 +14,7 @@ struct Options {
     bool all = false;
     bool dryRun = false;
     bool deleteForGood = false;
+    bool copy = false;
     QString sort;
 };
 

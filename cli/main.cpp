@@ -29,6 +29,9 @@ Commands:
   config set FILE KEY VALUE     changes one setting, checked like the window's editor
   saves backup                  backs the worlds and characters up
   saves restore                 restores them from the newest backup
+  profile list                  the game folder's profiles (mod sets), the active one marked
+  profile new NAME              a new empty profile (--copy: a copy of the active one)
+  profile switch NAME           makes NAME the active profile
 
 Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
 stderr), 2 misused (with this text).)";
@@ -64,7 +67,9 @@ int main(int argc, char* argv[]) {
                                     QStringLiteral("update: list what would change."));
     const QCommandLineOption del(QStringLiteral("delete"),
                                  QStringLiteral("remove: delete for good, not to the Trash."));
-    parser.addOptions({game, json, sort, all, dryRun, del});
+    const QCommandLineOption copy(QStringLiteral("copy"),
+                                  QStringLiteral("profile new: start from a copy of the active profile."));
+    parser.addOptions({game, json, sort, all, dryRun, del, copy});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."));
@@ -81,8 +86,8 @@ int main(int argc, char* argv[]) {
     QStringList words = parser.positionalArguments();
     if (words.isEmpty()) return misuse(parser, QStringLiteral("Name a command."));
     const QString command = words.takeFirst();
-    Commands::Options options{parser.isSet(json), parser.isSet(all), parser.isSet(dryRun), parser.isSet(del),
-                              parser.value(sort)};
+    Commands::Options options{parser.isSet(json), parser.isSet(all),  parser.isSet(dryRun),
+                              parser.isSet(del),  parser.isSet(copy), parser.value(sort)};
     int status = 0;
     try {
         Commands::check(command, words, options);

@@ -9,6 +9,7 @@
 #include "ui/DropZone.h"
 #include "ui/Icons.h"
 #include "ui/ModRow.h"
+#include "ui/ProfileMenu.h"
 #include "ui/SetupBubble.h"
 #include "ui/ShaderFixBanner.h"
 #include "ui/Theme.h"
@@ -72,6 +73,8 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     m_tabs->addSegment(QStringLiteral("Installed"), QStringLiteral("modsPane.tab.installed"));
     m_tabs->addSegment(QStringLiteral("Browse"), QStringLiteral("modsPane.tab.browse"));
     header->addWidget(m_tabs);
+    m_profiles = new ProfileMenu(state, this);
+    header->addWidget(m_profiles);
     m_bepVersion = new QLabel(this);
     m_bepVersion->setObjectName(QStringLiteral("modsPane.bepVersion"));
     Theme::style(m_bepVersion, Theme::TextStyle::caption, Theme::secondaryText());
@@ -220,6 +223,8 @@ void ModsPane::refreshView() {
     m_count->setVisible(installedTab && toggleable >= 1);
     m_count->setText(QStringLiteral("%1 of %2 enabled").arg(s.enabledModCount()).arg(toggleable));
     m_openPlugins->setVisible(installedTab);
+    m_profiles->setVisible(installedTab && s.gameDir());
+    m_profiles->sync();
     m_openPlugins->setEnabled(s.gameDir().has_value());
 
     m_captureWrap->setVisible(s.snapshot().captureStashCount > 0);

@@ -16,6 +16,7 @@ class ConfigEditorSheet;
 class DropZone;
 class InsetCard;
 class ModRow;
+class ProfileMenu;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -71,6 +72,7 @@ private:
     SetupBubble* m_bubble;
     SegmentedControl* m_tabs;
     QLabel* m_bepVersion;
+    ProfileMenu* m_profiles;
     QLabel* m_count;
     QToolButton* m_openPlugins;
     QStackedWidget* m_pages;

@@ -243,6 +243,15 @@ private Q_SLOTS:
         row("toggle a vanished mod", "vanished", "", "alert: Couldn't toggle Alpha: ", flip(false));
         row("trash", "", "", "Moved Beta to Trash", trash);
         row("trash a vanished mod", "vanished", "", "alert: Couldn't remove Beta: ", trash);
+        row("new profile", "", "Creating profile Raid…", "Created profile Raid",
+            [](AppState& s) { s.newProfile(" Raid", false); });
+        row("switch while playing", "Valheim", "", "alert: Quit Valheim first — switching profiles…",
+            [](AppState& s) { s.switchProfile("Raid"); });
+        row("switch to no profile", "", "Switching to profile Raid…",
+            "alert: There is no profile called “Raid”.", [](AppState& s) { s.switchProfile("Raid"); });
+        row("delete the active profile", "", "Moving profile Default to the Trash…",
+            "alert: “Default” is the profile in use; switch to another one before deleting it.",
+            [](AppState& s) { s.deleteProfile("Default"); });
     }
     void actionsTellThePlayer() {
         QFETCH(QString, facts);

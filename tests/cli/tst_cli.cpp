@@ -175,7 +175,9 @@ private Q_SLOTS:
         };
         row("no command", {}, 2, "Name a command.");
         row("unknown command", {"frobnicate"}, 2, "Unknown command “frobnicate”.");
-        row("profiles not offered yet", {"profile", "list"}, 2, "Unknown command “profile”.");
+        row("profile verb", {"profile", "rename", "A"}, 2, "Write profile list, profile new NAME");
+        row("copy on a switch", {"profile", "switch", "A", "--copy"}, 2, "“--copy” means something only");
+        row("unknown profile", {"profile", "switch", "Nope"}, 1, "There is no profile called “Nope”.");
         row("unknown option", {"--fast", "status"}, 2, "Unknown option 'fast'.");
         row("missing words", {"install"}, 2, "Wrong number of words after “install”.");
         row("option of another command", {"list", "--dry-run"}, 2, "“--dry-run” means nothing to “list”.");
@@ -267,6 +269,15 @@ private Q_SLOTS:
         install.waitForFinished();
         state.refreshMods();
         QVERIFY(state.snapshot().mods.first().enabled);
+    }
+
+    void profilesByCommand() {
+        const QStringList at{QStringLiteral("--game"), serverDir(), QStringLiteral("profile")};
+        const auto says = [&](const QStringList& words) { return cli(at + words).out; };
+        QCOMPARE(says({"new", "Copy", "--copy"}), "Created profile Copy\n");
+        QCOMPARE(says({"switch", "copy"}), "Switched to profile Copy\n");
+        QCOMPARE(says({"list"}), "Copy (active)\nDefault\n");
+        QVERIFY(QFileInfo::exists(pluginFile(serverDir(), QStringLiteral("RuneLib/RuneLib.dll"))));
     }
 };
 

@@ -28,6 +28,7 @@
 #include "ui/MainWindow.h"
 #include "ui/ModsPane.h"
 #include "ui/PackageIcons.h"
+#include "ui/ProfileMenu.h"
 #include "ui/StepCard.h"
 #include "ui/StepsPane.h"
 #include "ui/widgets/Switch.h"
@@ -36,6 +37,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
@@ -486,6 +488,46 @@ private Q_SLOTS:
         QVERIFY(text(QStringLiteral("browse.status")).contains(QStringLiteral("1 Hexium")));
         const auto origin = Thunderstore::originOf(QStringLiteral("Forge_Tweaks"));
         QVERIFY(origin && origin->source == Repository::Source::hexium && origin->version == "0.10.0");
+    }
+
+    // A second, empty profile for another server gets a mod of its own; switching back brings
+    // the first set and its edited settings back untouched.
+    void aSecondProfile() {
+        const auto choose = [this](const QString& entry) {
+            auto* menu = window->modsPane()->findChild<ProfileMenu*>()->profileMenu();
+            auto* action =
+                press(QStringLiteral("modsPane.profiles")) ? menu->findChild<QAction*>(entry) : nullptr;
+            if (!action || !action->isEnabled() || !menu->isVisible()) return false;
+            action->trigger();
+            menu->close();
+            return true;
+        };
+        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
+        const QStringList mods = entries(world.pluginsDir());
+        const QString cozy = game(QStringLiteral("BepInEx/config/hearthworks.CozyHearth.cfg"));
+        const QByteArray edited = World::read(cozy);
+        QVERIFY(choose(QStringLiteral("profiles.new")));
+        auto* name = find<QLineEdit>(QStringLiteral("profileSheet.name"));
+        QVERIFY(name);
+        QTest::keyClicks(name, QStringLiteral("Server Two"));
+        shot(name->window(), "new-profile");
+        QVERIFY(press(QStringLiteral("profileSheet.ok")) && idle());
+        QVERIFY(choose(QStringLiteral("profiles.switch.Server Two")) && idle());
+        QCOMPARE(find<QAbstractButton>(QStringLiteral("modsPane.profiles"))->text(),
+                 QStringLiteral("Server Two ▾"));
+        QVERIFY(entries(world.pluginsDir()).isEmpty() && find(QStringLiteral("modsPane.placeholder.noMods")));
+        QVERIFY(installFromBrowse(QStringLiteral("cozy"), QStringLiteral("Hearthworks-CozyHearth")));
+        // Its dependency comes along again: this profile doesn't hold the first one's copy.
+        QCOMPARE(entries(world.pluginsDir()), (QStringList{"CoreUtils", "CozyHearth"}));
+        QCOMPARE(World::read(cozy), FakeRepository::sampleConfig(QStringLiteral("CozyHearth")));
+        World::write(world.pluginsDir() + QStringLiteral("/ByHand.dll"), "MZ"); // the new folder is watched
+        QTRY_COMPARE(state->snapshot().mods.size(), 3);
+        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
+        shot(window.get(), "second-profile");
+        QVERIFY(choose(QStringLiteral("profiles.switch.Default")) && idle());
+        QCOMPARE(entries(world.pluginsDir()), mods);
+        QCOMPARE(World::read(cozy), edited);
+        QCOMPARE(state->snapshot().profiles, (QStringList{"Default", "Server Two"}));
     }
 };
 

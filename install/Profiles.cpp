@@ -1,0 +1,317 @@
+#include "install/Profiles.h"
+
+#include "config/ConfigStore.h"
+#include "discovery/Outside.h"
+#include "install/Installer.h"
+#include "inventory/ModScanner.h"
+#include "platform/FolderLock.h"
+#include "platform/Fs.h"
+#include "platform/Log.h"
+#include "platform/SkaldrunError.h"
+#include "platform/Trash.h"
+
+#include <QDateTime>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMutex>
+#include <QScopeGuard>
+
+#include <algorithm>
+
+namespace Profiles {
+
+namespace {
+
+// The inactive profiles live in the game folder, beside BepInEx rather than inside it:
+// BepInEx's chainloader searches only BepInEx/plugins (recursively) for plugins and reads
+// settings only from BepInEx/config, and some mods search the whole BepInEx folder for their
+// own files, so nothing here is ever loaded. Being in the game folder keeps every switch a
+// rename on one volume. Steam's file check leaves files it doesn't know alone. The capture stash
+// (BepInEx/plugins-stash-capture) belongs to the active profile and is refused while it holds
+// mods; save backups live in the support folder, apart from any profile.
+const QString storeName = QStringLiteral("Skaldrun Profiles");
+// Dot names: never a profile's (names can't start with a dot), hidden in Finder.
+const QString activeFile = QStringLiteral(".active");
+const QString journalFile = QStringLiteral(".switch.json");
+const QString stagingPrefix = QStringLiteral(".new ");
+const QString renamingPrefix = QStringLiteral(".renaming ");
+const QString strayPrefix = QStringLiteral(".found during a switch ");
+const QStringList parts = {QStringLiteral("plugins"), QStringLiteral("config")};
+
+// One profile operation at a time in this process; the folder lock keeps other processes out.
+QMutex& busy() {
+    static QMutex mutex;
+    return mutex;
+}
+
+QString live(const QString& gameDir, const QString& part) {
+    return part == parts.first() ? ModScanner::pluginsDir(gameDir) : ConfigStore::configDir(gameDir);
+}
+
+QString stored(const QString& gameDir, const QString& name, const QString& part = {}) {
+    const QString dir = Fs::join(storeDir(gameDir), name);
+    return part.isEmpty() ? dir : Fs::join(dir, part);
+}
+
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The profile the player means, in the spelling it is stored under.
+QString existing(const QString& gameDir, const QString& name) {
+    for (const QString& known : list(gameDir)) {
+        if (sameName(known, name.trimmed())) return known;
+    }
+    throw SkaldrunError(QStringLiteral("There is no profile called “%1”.").arg(name.trimmed()));
+}
+
+void setActive(const QString& gameDir, const QString& name) {
+    Fs::mkpath(storeDir(gameDir));
+    Fs::writeAtomic(Fs::join(storeDir(gameDir), activeFile), name.toUtf8());
+}
+
+bool isEmptyFolder(const QString& path) {
+    const auto names = Fs::list(path);
+    return names && names->isEmpty();
+}
+
+void refuseWhileStashed(const QString& gameDir) {
+    const auto stashed = Fs::list(Installer::captureStashDir(gameDir));
+    if (stashed && stashed->size() > stashed->count(QStringLiteral(".DS_Store")))
+        throw SkaldrunError(
+            QStringLiteral("Some mods are still moved aside for the shader capture; bring them back first."));
+}
+
+// Something at a live place that neither profile put there (BepInEx, started between an
+// interrupted switch and this recovery, makes its folders anew): kept aside, never mixed in.
+void keepStray(const QString& gameDir, const QString& path) {
+    if (isEmptyFolder(path) && Fs::remove(path)) return;
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd HH.mm.ss.zzz"));
+    Fs::move(path, Fs::join(storeDir(gameDir), strayPrefix + stamp + QLatin1Char(' ') + Fs::fileName(path)));
+}
+
+// Carries a switch from `from` to `to` on, from wherever it stands, up to `steps` steps. Every
+// step reads where things are, so running it again after an interruption is safe: a stored part
+// of `from` that is missing has not been parked yet, a stored part of `to` that is missing has
+// been brought in. (The switch makes sure every one of the four exists before it starts.)
+bool settle(const QString& gameDir, const QString& from, const QString& to, int steps = -1) {
+    int done = 0;
+    const auto step = [&] { return steps < 0 || done++ < steps; };
+    for (const QString& part : parts) {
+        if (!step()) return false;
+        const QString parked = stored(gameDir, from, part);
+        if (Fs::itemExists(parked)) continue;
+        Fs::mkpath(stored(gameDir, from));
+        if (Fs::itemExists(live(gameDir, part)))
+            Fs::move(live(gameDir, part), parked);
+        else
+            Fs::mkpath(parked);
+    }
+    for (const QString& part : parts) {
+        if (!step()) return false;
+        const QString incoming = stored(gameDir, to, part);
+        if (!Fs::itemExists(incoming)) continue;
+        if (Fs::itemExists(live(gameDir, part))) keepStray(gameDir, live(gameDir, part));
+        Fs::move(incoming, live(gameDir, part));
+    }
+    if (!step()) return false;
+    setActive(gameDir, to);
+    if (!step()) return false;
+    // The incoming profile's folder is empty now, unless the player left something of their own.
+    if (isEmptyFolder(stored(gameDir, to))) Fs::remove(stored(gameDir, to));
+    Fs::remove(Fs::join(storeDir(gameDir), journalFile));
+    return true;
+}
+
+void finishPending(const QString& gameDir) {
+    const QString journal = Fs::join(storeDir(gameDir), journalFile);
+    if (Fs::itemExists(journal)) {
+        const QJsonObject j = QJsonDocument::fromJson(Fs::read(journal)).object();
+        const QString from = j.value(QStringLiteral("from")).toString();
+        const QString to = j.value(QStringLiteral("to")).toString();
+        if (nameProblem(from, {}) || nameProblem(to, {}))
+            throw SkaldrunError(QStringLiteral("The record of an interrupted profile switch in %1 is "
+                                               "damaged; nothing was moved.")
+                                    .arg(Fs::displayPath(journal)));
+        settle(gameDir, from, to);
+    }
+    // A copy the app didn't live to finish is no profile; a renamed one gets its new name.
+    for (const QString& name : Fs::list(storeDir(gameDir)).value_or(QStringList{})) {
+        const QString path = Fs::join(storeDir(gameDir), name);
+        if (name.startsWith(stagingPrefix)) Fs::remove(path);
+        const QString renamed = name.mid(renamingPrefix.size());
+        if (name.startsWith(renamingPrefix) && !Fs::itemExists(stored(gameDir, renamed)))
+            Fs::move(path, stored(gameDir, renamed));
+    }
+}
+
+// Everything in place for a switch whose every step is a plain rename, then the journal.
+QString begin(const QString& gameDir, const QString& name) {
+    finishPending(gameDir);
+    QString to = existing(gameDir, name);
+    const QString from = active(gameDir);
+    if (to == from) return to;
+    refuseWhileStashed(gameDir);
+    for (const QString& part : parts) {
+        // A part stored under the active profile's name would read as one already parked.
+        const QString parked = stored(gameDir, from, part);
+        if (Fs::itemExists(parked) && !(isEmptyFolder(parked) && Fs::remove(parked)))
+            throw SkaldrunError(QStringLiteral("%1 holds a folder named like the profile in use; move it "
+                                               "away and try again.")
+                                    .arg(Fs::displayPath(stored(gameDir, from))));
+    }
+    for (const QString& part : parts) {
+        Fs::mkpath(live(gameDir, part));
+        Fs::mkpath(stored(gameDir, to, part));
+    }
+    const QJsonObject journal{{QStringLiteral("from"), from}, {QStringLiteral("to"), to}};
+    Fs::writeAtomic(Fs::join(storeDir(gameDir), journalFile), QJsonDocument(journal).toJson());
+    return to;
+}
+
+} // namespace
+
+QString storeDir(const QString& gameDir) {
+    return Fs::join(gameDir, storeName);
+}
+
+QString active(const QString& gameDir) {
+    const auto text = Fs::tryReadUtf8(Fs::join(storeDir(gameDir), activeFile));
+    return text && !nameProblem(*text, {}) ? *text : defaultName;
+}
+
+QStringList list(const QString& gameDir) {
+    QStringList names{active(gameDir)};
+    for (const Fs::Entry& entry : Fs::entries(storeDir(gameDir)).value_or(QList<Fs::Entry>{})) {
+        if (!entry.isDir || entry.isSymLink || nameProblem(entry.name, names)) continue;
+        names << entry.name;
+    }
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return names;
+}
+
+std::optional<QString> nameProblem(const QString& name, const QStringList& existing) {
+    if (name.trimmed().isEmpty()) return QStringLiteral("Give the profile a name.");
+    if (name != name.trimmed()) return QStringLiteral("A profile name can't start or end with a space.");
+    if (name.startsWith(QLatin1Char('.'))) return QStringLiteral("A profile name can't start with a dot.");
+    const bool unsafe = std::any_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+               c.category() == QChar::Other_Control;
+    });
+    if (unsafe) return QStringLiteral("A profile name can't contain “/”, “\\”, “:” or control characters.");
+    if (name.size() > maxNameLength)
+        return QStringLiteral("A profile name can have at most %1 characters.").arg(maxNameLength);
+    for (const QString& known : existing) {
+        if (sameName(known, name))
+            return QStringLiteral("There is already a profile called “%1”.").arg(known);
+    }
+    return std::nullopt;
+}
+
+QString create(const QString& gameDir, const QString& name, bool copyActive) {
+    QMutexLocker lock(&busy());
+    finishPending(gameDir);
+    QString clean = name.trimmed();
+    if (auto problem = nameProblem(clean, list(gameDir))) throw SkaldrunError(*problem);
+    if (copyActive) refuseWhileStashed(gameDir);
+    // Made under a hidden name and renamed when whole: a copy cut short never shows as a profile.
+    const QString staging = Fs::join(storeDir(gameDir), stagingPrefix + clean);
+    Fs::remove(staging);
+    Fs::mkpath(staging);
+    try {
+        for (const QString& part : parts) {
+            if (copyActive && Fs::isDir(live(gameDir, part)))
+                Fs::copyItem(live(gameDir, part), Fs::join(staging, part));
+            else
+                Fs::mkpath(Fs::join(staging, part));
+        }
+        // An empty mod set still runs the loader as the player set it up (console, logging).
+        const QString loaderConfig = Fs::join(live(gameDir, parts.last()), Outside::loaderConfigName);
+        if (!copyActive && Fs::exists(loaderConfig))
+            Fs::copyFile(loaderConfig, Fs::join(Fs::join(staging, parts.last()), Outside::loaderConfigName));
+        Fs::move(staging, stored(gameDir, clean));
+    } catch (...) {
+        Fs::remove(staging);
+        throw;
+    }
+    return clean;
+}
+
+QString rename(const QString& gameDir, const QString& from, const QString& to) {
+    QMutexLocker lock(&busy());
+    finishPending(gameDir);
+    const QString old = existing(gameDir, from);
+    QString clean = to.trimmed();
+    QStringList others = list(gameDir);
+    others.removeAll(old);
+    if (auto problem = nameProblem(clean, others)) throw SkaldrunError(*problem);
+    if (old == active(gameDir)) {
+        setActive(gameDir, clean);
+        return clean;
+    }
+    // Through a hidden name, so that a change of letter case works where the disk ignores case.
+    const QString between = Fs::join(storeDir(gameDir), renamingPrefix + clean);
+    Fs::move(stored(gameDir, old), between);
+    Fs::move(between, stored(gameDir, clean));
+    return clean;
+}
+
+void remove(const QString& gameDir, const QString& name) {
+    QMutexLocker lock(&busy());
+    finishPending(gameDir);
+    const QString known = existing(gameDir, name);
+    if (known == active(gameDir))
+        throw SkaldrunError(
+            QStringLiteral("“%1” is the profile in use; switch to another one before deleting it.")
+                .arg(known));
+    Trash::moveToTrash(stored(gameDir, known));
+}
+
+QString switchTo(const QString& gameDir, const QString& name) {
+    QMutexLocker lock(&busy());
+    const QString from = active(gameDir);
+    QString to = begin(gameDir, name);
+    if (to == from) return to;
+    try {
+        settle(gameDir, from, to);
+    } catch (const SkaldrunError& e) {
+        try {
+            settle(gameDir, to, from); // every step so far, undone the same way
+        } catch (const SkaldrunError& again) {
+            // The journal stays; the next start finishes the switch.
+            qCDebug(lcInstall) << again.message();
+        }
+        throw SkaldrunError(QStringLiteral("Couldn't switch to “%1”: %2").arg(to, e.message()));
+    }
+    return to;
+}
+
+void recover(const QString& gameDir) {
+    const auto names = Fs::list(storeDir(gameDir));
+    const bool pending =
+        names && std::any_of(names->cbegin(), names->cend(), [](const QString& name) {
+            return name == journalFile || name.startsWith(stagingPrefix) || name.startsWith(renamingPrefix);
+        });
+    if (!pending || !busy().tryLock()) return; // a thread changing profiles finishes its own work
+    const auto unlock = qScopeGuard([] { busy().unlock(); });
+    // Nor while another program (the command line, a second window) is in the middle of it.
+    FolderLock folder(gameDir);
+    try {
+        folder.acquire(0);
+    } catch (const SkaldrunError& e) {
+        qCDebug(lcInstall) << e.message();
+        return;
+    }
+    finishPending(gameDir);
+}
+
+namespace detail {
+void switchPartly(const QString& gameDir, const QString& name, int steps) {
+    QMutexLocker lock(&busy());
+    const QString from = active(gameDir);
+    settle(gameDir, from, begin(gameDir, name), steps);
+}
+} // namespace detail
+
+} // namespace Profiles

@@ -1,0 +1,145 @@
+#include "install/Installer.h"
+#include "install/Profiles.h"
+#include "tests/install/GameFixture.h"
+#include "tests/support/TestMain.h"
+
+#include <memory>
+
+using namespace Fixture;
+
+namespace {
+
+// Every file below root by relative path, with its bytes: what a profile must keep whole.
+QMap<QString, QByteArray> contents(const QString& root) {
+    QMap<QString, QByteArray> found;
+    for (const QString& rel : tree(root)) {
+        if (!rel.endsWith('/')) found.insert(rel, read(root + '/' + rel));
+    }
+    return found;
+}
+
+} // namespace
+
+class TestProfiles : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_game;
+
+    QString game(const QString& rel) const { return m_game + '/' + rel; }
+    QString store(const QString& rel) const { return Profiles::storeDir(m_game) + '/' + rel; }
+
+private Q_SLOTS:
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>(TestHome::path() + "/games-XXXXXX"); // the Trash's volume
+        m_game = makeGame(*m_dir);
+        write(game("BepInEx/plugins/Alpha/Alpha.dll"), "alpha");
+        write(game("BepInEx/plugins/Loose.dll.disabled"), "loose");
+        write(game("BepInEx/config/BepInEx.cfg"), "[Logging]\n");
+        write(game("BepInEx/config/alpha.cfg"), "a = 1\n");
+    }
+
+    void names_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("problem");
+        const QString dot = "A profile name can't start with a dot.",
+                      unsafe = "A profile name can't contain “/”, “\\”, “:” or control characters.";
+        QTest::newRow("empty") << ""
+                               << "Give the profile a name.";
+        QTest::newRow("blank") << "  "
+                               << "Give the profile a name.";
+        QTest::newRow("padded") << " Raid"
+                                << "A profile name can't start or end with a space.";
+        QTest::newRow(".") << "." << dot;
+        QTest::newRow("..") << ".." << dot;
+        QTest::newRow("hidden") << ".raid" << dot;
+        QTest::newRow("slash") << "a/b" << unsafe;
+        QTest::newRow("backslash") << "a\\b" << unsafe;
+        QTest::newRow("colon") << "a:b" << unsafe;
+        QTest::newRow("tab") << "a\tb" << unsafe;
+        QTest::newRow("65 long") << QString(65, 'x') << "A profile name can have at most 64 characters.";
+        QTest::newRow("taken, other case") << "DEFAULT"
+                                           << "There is already a profile called “Default”.";
+        QTest::newRow("64 long") << QString(64, 'x') << "";
+        QTest::newRow("unicode, inner dots") << "Ærø 1.0 server"
+                                             << "";
+    }
+    void names() {
+        QFETCH(QString, name);
+        QFETCH(QString, problem);
+        QCOMPARE(Profiles::nameProblem(name, {"Default", "Raid"}).value_or(""), problem);
+    }
+
+    // A switch from Default to Second cut short after each of its steps (as if the app died
+    // there), sometimes with BepInEx started in between: the next start finishes it.
+    void interruptedSwitchFinishes_data() {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<bool>("loaderRanSince");
+        for (int steps = 0; steps <= 5; ++steps) {
+            QTest::addRow("after %d steps", steps) << steps << false;
+            QTest::addRow("after %d steps, loader ran", steps) << steps << true;
+        }
+    }
+    void interruptedSwitchFinishes() {
+        QFETCH(int, steps);
+        QFETCH(bool, loaderRanSince);
+        write(store("Second/plugins/Beta/Beta.dll"), "beta");
+        write(store("Second/config/beta.cfg"), "b = 2\n");
+        write(store("Second/config/BepInEx.cfg"), "[Logging]\n");
+        const auto first = contents(game("BepInEx")), second = contents(store("Second"));
+        Profiles::detail::switchPartly(m_game, "Second", steps);
+        QVERIFY(QFile::exists(store(".switch.json")));
+        if (loaderRanSince) {
+            QDir().mkpath(game("BepInEx/plugins"));
+            write(game("BepInEx/config/BepInEx.cfg"), "[Logging]\n"); // the loader's defaults
+        }
+        Profiles::recover(m_game);
+        QCOMPARE(Profiles::active(m_game), "Second");
+        QCOMPARE(Profiles::list(m_game), (QStringList{"Default", "Second"}));
+        QCOMPARE(contents(store("Default")), first);
+        QCOMPARE(contents(game("BepInEx")), second);
+        // What the loader made meanwhile is kept aside, never mixed into either profile.
+        const QStringList aside =
+            QDir(Profiles::storeDir(m_game)).entryList({".found*"}, QDir::Dirs | QDir::Hidden);
+        QCOMPARE(aside.size(), loaderRanSince && steps >= 2 && steps < 4 ? 1 : 0);
+        QVERIFY(!QFile::exists(store(".switch.json")) && !QFile::exists(store("Second")));
+        // And back: Default is whole again.
+        QCOMPARE(Profiles::switchTo(m_game, "default"), "Default");
+        QCOMPARE(contents(game("BepInEx")), first);
+    }
+
+    void createRenameRemove() {
+        QVERIFY(!QFile::exists(Profiles::storeDir(m_game))); // nothing is written before it's needed
+        QCOMPARE(Profiles::list(m_game), QStringList{"Default"});
+        QCOMPARE(Profiles::create(m_game, " Empty ", false), "Empty");
+        QCOMPARE(tree(store("Empty")), (QStringList{"config/", "config/BepInEx.cfg", "plugins/"}));
+        QCOMPARE(Profiles::create(m_game, "Copy", true), "Copy");
+        QCOMPARE(contents(store("Copy")), contents(game("BepInEx")));
+        const auto taken = failure([&] { Profiles::create(m_game, "copy", false); });
+        QVERIFY(taken && taken->message() == "There is already a profile called “Copy”.");
+
+        QCOMPARE(Profiles::rename(m_game, "copy", "COPY"), "COPY");
+        QCOMPARE(Profiles::rename(m_game, "Default", "Main"), "Main");
+        QCOMPARE(Profiles::list(m_game), (QStringList{"COPY", "Empty", "Main"}));
+        QCOMPARE(contents(store("COPY")), contents(game("BepInEx")));
+
+        const auto inUse = failure([&] { Profiles::remove(m_game, "Main"); });
+        QVERIFY(inUse && inUse->message().startsWith("“Main” is the profile in use"));
+        // A rename cut short between its two moves ends renamed at the next start.
+        QVERIFY(QDir().rename(store("Empty"), store(".renaming Spare")));
+        Profiles::recover(m_game);
+        Profiles::remove(m_game, "spare");
+        QCOMPARE(Profiles::list(m_game), (QStringList{"COPY", "Main"}));
+
+        // Mods parked for the shader capture belong to this profile: no switch takes them along.
+        const auto before = contents(m_game);
+        Installer::stashModsForCapture(m_game);
+        const auto stashed = failure([&] { Profiles::switchTo(m_game, "COPY"); });
+        QVERIFY(stashed && stashed->message().contains("shader capture"));
+        Installer::restoreStashedMods(m_game);
+        QCOMPARE(contents(m_game), before);
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestProfiles)
+#include "tst_profiles.moc"

@@ -1,0 +1,138 @@
+#include "ui/ProfileMenu.h"
+
+#include "app/AppState.h"
+#include "install/Profiles.h"
+#include "ui/Theme.h"
+#include "ui/widgets/Make.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+ProfileMenu::ProfileMenu(AppState* state, QWidget* parent) : QToolButton(parent), m_state(state) {
+    setObjectName(QStringLiteral("modsPane.profiles"));
+    setToolTip(QStringLiteral("Profiles: separate mod sets for this game folder"));
+    setToolButtonStyle(Qt::ToolButtonTextOnly);
+    Theme::setButtonStyle(this, Theme::ButtonStyle::bordered);
+    setFont(Theme::font(Theme::TextStyle::caption, QFont::DemiBold));
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(QStringLiteral("profiles.menu"));
+    // popup(), not the button's own menu, which would run an event loop of its own while open.
+    connect(this, &QToolButton::clicked, this, [this] {
+        rebuild();
+        m_menu->popup(mapToGlobal(rect().bottomLeft()));
+    });
+    sync();
+}
+
+void ProfileMenu::sync() {
+    setText(m_state->snapshot().activeProfile + QStringLiteral(" ▾"));
+    // Changing profiles during an action would move the folder it works in.
+    setEnabled(m_state->gameDir().has_value() && !m_state->busyMessage());
+}
+
+void ProfileMenu::rebuild() {
+    QMenu* m = m_menu;
+    m->clear();
+    const QString active = m_state->snapshot().activeProfile;
+    const QStringList profiles = m_state->snapshot().profiles;
+    for (const QString& name : profiles) {
+        QAction* pick = m->addAction(name);
+        pick->setObjectName(QStringLiteral("profiles.switch.") + name);
+        pick->setCheckable(true);
+        pick->setChecked(name == active);
+        connect(pick, &QAction::triggered, this, [this, name, active] {
+            if (name != active) m_state->switchProfile(name);
+        });
+    }
+    m->addSeparator();
+    m->addAction(QStringLiteral("New Profile…"), this, [this] {
+         openSheet({});
+     })->setObjectName(QStringLiteral("profiles.new"));
+    m->addAction(QStringLiteral("Rename “%1”…").arg(active), this, [this, active] {
+         openSheet(active);
+     })->setObjectName(QStringLiteral("profiles.rename"));
+    QMenu* trash = m->addMenu(QStringLiteral("Move to Trash"));
+    trash->setObjectName(QStringLiteral("profiles.delete"));
+    for (const QString& name : profiles) {
+        QAction* remove = trash->addAction(name, this, [this, name] { m_state->deleteProfile(name); });
+        remove->setObjectName(QStringLiteral("profiles.delete.") + name);
+        remove->setEnabled(name != active); // the active one is where BepInEx loads from
+    }
+}
+
+void ProfileMenu::openSheet(const QString& renaming) {
+    auto* sheet = new ProfileSheet(m_state, renaming, window());
+    connect(sheet, &QDialog::finished, sheet, &QObject::deleteLater);
+    sheet->open();
+}
+
+ProfileSheet::ProfileSheet(AppState* state, const QString& renaming, QWidget* parent)
+    : QDialog(parent), m_state(state), m_renaming(renaming) {
+    setObjectName(QStringLiteral("profileSheet"));
+    setWindowTitle(renaming.isEmpty() ? QStringLiteral("New Profile") : QStringLiteral("Rename Profile"));
+#ifdef Q_OS_MACOS
+    setWindowFlag(Qt::Sheet);
+#endif
+    setWindowModality(Qt::WindowModal);
+    setMinimumWidth(380);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 18, 20, 16);
+    layout->setSpacing(10);
+    QLabel* title = Make::label(this, QStringLiteral("profileSheet.title"), Theme::TextStyle::headline);
+    title->setText(windowTitle());
+    layout->addWidget(title);
+    m_name = new QLineEdit(renaming, this);
+    m_name->setObjectName(QStringLiteral("profileSheet.name"));
+    m_name->setPlaceholderText(QStringLiteral("Profile name"));
+    m_name->setMaxLength(Profiles::maxNameLength + 8); // room to see the length sentence
+    layout->addWidget(m_name);
+    m_problem = Make::label(this, QStringLiteral("profileSheet.problem"), Theme::TextStyle::caption,
+                            Theme::orange(), QFont::Normal, true);
+    m_problem->setTextFormat(Qt::PlainText);
+    layout->addWidget(m_problem);
+    if (renaming.isEmpty()) {
+        m_copy = new QCheckBox(QStringLiteral("Start with a copy of “%1” (its mods and settings)")
+                                   .arg(state->snapshot().activeProfile),
+                               this);
+        m_copy->setObjectName(QStringLiteral("profileSheet.copy"));
+        layout->addWidget(m_copy);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* cancel = Make::button(this, QStringLiteral("profileSheet.cancel"), QStringLiteral("Cancel"),
+                                Theme::ButtonStyle::bordered);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(cancel);
+    m_ok = Make::button(this, QStringLiteral("profileSheet.ok"),
+                        renaming.isEmpty() ? QStringLiteral("Create") : QStringLiteral("Rename"),
+                        Theme::ButtonStyle::prominent);
+    m_ok->setDefault(true);
+    connect(m_ok, &QPushButton::clicked, this, [this] {
+        const QString name = m_name->text().trimmed();
+        if (m_renaming.isEmpty())
+            m_state->newProfile(name, m_copy->isChecked());
+        else
+            m_state->renameProfile(m_renaming, name);
+        accept();
+    });
+    buttons->addWidget(m_ok);
+    layout->addLayout(buttons);
+    connect(m_name, &QLineEdit::textChanged, this, &ProfileSheet::check);
+    check();
+}
+
+void ProfileSheet::check() {
+    QStringList others = m_state->snapshot().profiles;
+    others.removeAll(m_renaming);
+    const QString name = m_name->text().trimmed();
+    const auto problem = Profiles::nameProblem(name, others);
+    // No sentence before the player has typed anything; the button alone says it isn't ready.
+    m_problem->setText(name.isEmpty() ? QString() : problem.value_or(QString()));
+    m_problem->setVisible(!m_problem->text().isEmpty());
+    m_ok->setEnabled(!problem && name != m_renaming);
+}
