@@ -1,6 +1,7 @@
 #include "catalog/ThunderstoreStore.h"
 #include "catalog/Version.h"
 #include "install/Installer.h"
+#include "platform/Fs.h"
 #include "platform/Process.h"
 #include "platform/Xattr.h"
 #include "tests/support/ModelWorld.h"
@@ -148,8 +149,15 @@ private Q_SLOTS:
 
     // The direct launch starts the game detached, in its folder, and keeps its process: the save
     // guards see it even where the workspace doesn't list it.
+    void vanillaLaunchIsWatched_data() {
+        QTest::addColumn<bool>("onLinux");
+        QTest::newRow("Mac") << false;
+        QTest::newRow("Linux") << true;
+    }
     void vanillaLaunchIsWatched() {
+        QFETCH(bool, onLinux);
         Harness h;
+        if (onLinux) h.world.on(Platform::linuxOS);
         h.world.build();
         // The stub game tells us its id and folder, so that the test can end it.
         World::write(h.world.executable(),
@@ -160,7 +168,7 @@ private Q_SLOTS:
         s.setConsoleEnabled(true);
         s.playVanilla();
         QCOMPARE(s.lastAction(), "Launched Valheim vanilla — mods stay installed but don't load");
-        const QString started = h.world.appBundle() + "/Contents/MacOS/started.txt";
+        const QString started = Fs::parent(h.world.executable()) + "/started.txt";
         QTRY_VERIFY(World::read(started).endsWith('\n'));
         const QStringList seen = QString::fromUtf8(World::read(started)).trimmed().split(' ');
         QCOMPARE(seen.mid(1), (QStringList{h.game(), "-console"}));
@@ -243,6 +251,16 @@ private Q_SLOTS:
         row("toggle a vanished mod", "vanished", "", "alert: Couldn't toggle Alpha: ", flip(false));
         row("trash", "", "", "Moved Beta to Trash", trash);
         row("trash a vanished mod", "vanished", "", "alert: Couldn't remove Beta: ", trash);
+        const Action set = &AppState::setLaunchOptionsInSteam;
+        row("Linux: set launch options while Steam runs", "linux Steam", "",
+            "alert: Quit Steam first — it rewrites its settings when it quits, so launch options written "
+            "while "
+            "it runs would be lost.",
+            set);
+        row("Linux: set launch options", "linux", "Setting Valheim's launch options in Steam…",
+            "Launch options set in Steam (the previous settings are kept in localconfig.vdf.backup)", set);
+        row("Linux: fix script", "linux shipped", "", "Made start_game_bepinex.sh executable",
+            &AppState::fixScript);
     }
     void actionsTellThePlayer() {
         QFETCH(QString, facts);
@@ -252,6 +270,7 @@ private Q_SLOTS:
         Harness h;
         const QStringList has = facts.split(' ');
         if (has.contains("arm64")) qputenv("SKALDRUN_MACHINE", "arm64");
+        if (has.contains("linux")) h.world.on(Platform::linuxOS);
         if (!has.contains("none")) {
             h.world.build();
             h.bepFiles(has.contains("shipped") ? "executable_name=\"valheim.x86_64\""
@@ -263,7 +282,7 @@ private Q_SLOTS:
             QVERIFY(Xattr::set(h.game("start_game_bepinex.sh"), Xattr::quarantineName(), "0083;x"));
         if (has.contains("locked")) QFile::setPermissions(h.world.executable(), QFileDevice::ReadOwner);
         if (has.contains("stashed")) Installer::stashModsForCapture(h.game());
-        if (has.contains("backup")) Installer::backupSaves();
+        if (has.contains("backup")) Installer::backupSaves(h.world.savesDir(), Installer::saveBackupsRoot());
         if (has.contains("brokenLink")) {
             QDir(h.world.savesDir() + "/worlds_local").removeRecursively();
             QVERIFY(QFile::link(h.world.savesDir() + "/unmounted", h.world.savesDir() + "/worlds_local"));

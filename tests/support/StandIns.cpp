@@ -1,5 +1,6 @@
 #include "tests/support/StandIns.h"
 
+#include "discovery/Steam.h"
 #include "platform/Fs.h"
 
 namespace {
@@ -10,8 +11,12 @@ bool steamLaunches(const World& world) {
     const QString config = QString::fromUtf8(World::read(world.localConfig())).toLower();
     const bool throughScript =
         config.contains(QLatin1String("launchoptions")) && config.contains(QLatin1String("bepinex"));
-    const bool loaderPresent = Fs::exists(world.gameDir() + QStringLiteral("/BepInEx/core/BepInEx.dll")) &&
-                               Fs::isExecutable(world.gameDir() + QStringLiteral("/start_game_bepinex.sh"));
+    const QString script = world.gameDir() + QStringLiteral("/start_game_bepinex.sh");
+    // Steam's runtime container on Linux defeats a script that finds the game by position.
+    const bool loaderPresent =
+        Fs::exists(world.gameDir() + QStringLiteral("/BepInEx/core/BepInEx.dll")) &&
+        Fs::isExecutable(script) &&
+        !(world.isLinux() && Steam::scriptPredatesRuntime(QString::fromUtf8(World::read(script))));
     if (!throughScript || !loaderPresent) return false;
     world.writeLoaderLog();
     return true;
@@ -22,6 +27,7 @@ bool steamLaunches(const World& world) {
 bool StandInWorkspace::openUrl(const QUrl& url) {
     openedUrls.append(url);
     if (url.scheme() == QLatin1String("steam")) {
+        steamRunning = true;
         if (steamLaunches(m_world)) ++launches;
         return true;
     }
@@ -42,8 +48,11 @@ QList<RunningApplication> StandInWorkspace::runningApplications() {
     QList<RunningApplication> apps =
         m_desktop ? m_desktop->runningApplications() : QList<RunningApplication>();
     // How the running Steam client appears among running applications.
-    apps.append({QStringLiteral("com.valvesoftware.steam"), QStringLiteral("/Applications/Steam.app"),
-                 QStringLiteral("Steam")});
+    if (steamRunning && m_world.isLinux())
+        apps.append({QStringLiteral("com.valvesoftware.steam"), QString(), QStringLiteral("steam")});
+    else if (steamRunning)
+        apps.append({QStringLiteral("com.valvesoftware.steam"), QStringLiteral("/Applications/Steam.app"),
+                     QStringLiteral("Steam")});
     return apps;
 }
 
