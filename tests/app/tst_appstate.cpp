@@ -178,6 +178,21 @@ private Q_SLOTS:
         ::kill(pid_t(seen.first().toLongLong()), SIGTERM); // on a failure above, it sleeps out its time
     }
 
+    // Linux: only a log the native game wrote after "Launch Valheim" asked Steam is the proof.
+    void linuxVerifyWantsALogFromAfterTheLaunch() {
+        Harness h;
+        h.world.on(Platform::linuxOS).build().writeLoaderLog();
+        QVERIFY(h.ready() && h.state->stepVerify());
+        QTest::qWait(1100); // file times may count whole seconds
+        QVERIFY(h.act([&] {
+            h.state->launchValheim();
+            h.state->refreshAll();
+        }));
+        QVERIFY(!h.state->stepVerify());
+        h.world.writeLoaderLog();
+        QVERIFY(h.act([&] { h.state->refreshAll(); }) && h.state->stepVerify());
+    }
+
     // What each action tells the player, in a world of the row's facts: its busy text, then its
     // success line and its alert after "alert: ". An expectation ending in "…" or ": " is a prefix.
     void actionsTellThePlayer_data() {

@@ -1,6 +1,5 @@
 #include "tests/support/StandIns.h"
 
-#include "discovery/Steam.h"
 #include "platform/Fs.h"
 
 namespace {
@@ -11,12 +10,8 @@ bool steamLaunches(const World& world) {
     const QString config = QString::fromUtf8(World::read(world.localConfig())).toLower();
     const bool throughScript =
         config.contains(QLatin1String("launchoptions")) && config.contains(QLatin1String("bepinex"));
-    const QString script = world.gameDir() + QStringLiteral("/start_game_bepinex.sh");
-    // Steam's runtime container on Linux defeats a script that finds the game by position.
-    const bool loaderPresent =
-        Fs::exists(world.gameDir() + QStringLiteral("/BepInEx/core/BepInEx.dll")) &&
-        Fs::isExecutable(script) &&
-        !(world.isLinux() && Steam::scriptPredatesRuntime(QString::fromUtf8(World::read(script))));
+    const bool loaderPresent = Fs::exists(world.gameDir() + QStringLiteral("/BepInEx/core/BepInEx.dll")) &&
+                               Fs::isExecutable(world.gameDir() + QStringLiteral("/start_game_bepinex.sh"));
     if (!throughScript || !loaderPresent) return false;
     world.writeLoaderLog();
     return true;
@@ -48,9 +43,7 @@ QList<RunningApplication> StandInWorkspace::runningApplications() {
     QList<RunningApplication> apps =
         m_desktop ? m_desktop->runningApplications() : QList<RunningApplication>();
     // How the running Steam client appears among running applications.
-    if (steamRunning && m_world.isLinux())
-        apps.append({QStringLiteral("com.valvesoftware.steam"), QString(), QStringLiteral("steam")});
-    else if (steamRunning)
+    if (steamRunning)
         apps.append({QStringLiteral("com.valvesoftware.steam"), QStringLiteral("/Applications/Steam.app"),
                      QStringLiteral("Steam")});
     return apps;
