@@ -99,22 +99,19 @@ void World::setSteamLaunchOptions(const QString& options) const {
 }
 
 World& World::buildGame() {
-    if (isLinux()) {
-        write(executable(), "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/last-arguments.txt\"\nsleep 30\n");
-        QFile::setPermissions(executable(),
-                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        write(gameDir() + QStringLiteral("/UnityPlayer.so"), QByteArray(1024, '\x7F'));
-        return *this;
+    if (!isLinux()) { // Linux's native build has no bundle
+        write(appBundle() + QStringLiteral("/Contents/Info.plist"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+              "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n"
+              "\t<key>CFBundleIdentifier</key>\n\t<string>unity.IronGate.Valheim</string>\n"
+              "</dict>\n</plist>\n");
     }
-    write(appBundle() + QStringLiteral("/Contents/Info.plist"),
-          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
-          "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n"
-          "\t<key>CFBundleIdentifier</key>\n\t<string>unity.IronGate.Valheim</string>\n</dict>\n</plist>\n");
     // Stays running for a while, like the game, and remembers how it was started.
     write(executable(), "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/last-arguments.txt\"\nsleep 30\n");
     QFile::setPermissions(executable(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    write(gameDir() + QStringLiteral("/UnityPlayer.dylib"), QByteArray(1024, '\xCF'));
+    write(gameDir() + (isLinux() ? QStringLiteral("/UnityPlayer.so") : QStringLiteral("/UnityPlayer.dylib")),
+          QByteArray(1024, isLinux() ? '\x7F' : '\xCF'));
     return *this;
 }
 
