@@ -1,6 +1,7 @@
 #include "app/AppState.h"
 #include "catalog/ThunderstoreStore.h"
 #include "platform/Http.h"
+#include "platform/Platform.h"
 #include "platform/gui/DesktopServices.h"
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
@@ -14,7 +15,7 @@ int main(int argc, char* argv[]) {
     DesktopWorkspace workspace;
     SystemClipboard clipboard;
     DialogOpenPanel openPanel;
-    AppState state(AppState::Services{workspace, clipboard, openPanel});
+    AppState state(AppState::Services{workspace, clipboard, openPanel, Platforms::ofThisMachine()});
     MainWindow window(&state);
     openPanel.setWindow(&window);
     window.show();

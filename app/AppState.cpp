@@ -142,7 +142,7 @@ AppState::AppState(Services services, QObject* parent) : QObject(parent), m_serv
     m_setupCollapsed = Defaults::boolean(keySetupCollapsed);
     m_consoleEnabled = Defaults::boolean(keyConsoleParam);
     m_thunder = new ThunderstoreStore(this);
-    m_isAppleSilicon = Sys::isAppleSilicon();
+    m_isAppleSilicon = services.platform == Platform::macOS && Sys::isAppleSilicon();
     if (auto stored = Defaults::string(keyGameDir); stored && !stored->isEmpty() && Fs::exists(*stored))
         m_gameDir = *stored;
     refreshAll();
@@ -222,12 +222,23 @@ int AppState::doneCount() const {
            int(stepSteam()) + int(stepVerify());
 }
 
+bool AppState::stepVerify() const {
+    if (!onLinux()) return m_snapshot.logDate.has_value();
+    // Linux: the log of a launch after the last one asked for (to the second, as file systems
+    // keep times), from the native game rather than the Windows build under Proton.
+    if (!m_snapshot.logDate || !m_snapshot.logSaysLinux) return false;
+    return !m_launchedAt || *m_snapshot.logDate >= m_launchedAt->addMSecs(-m_launchedAt->time().msec());
+}
+
 QString AppState::effectiveScriptName() const {
     return m_snapshot.scriptName.value_or(Outside::defaultScriptName);
 }
 
 QString AppState::launchOptionsString() const {
     const QString suffix = m_consoleEnabled ? QStringLiteral(" -console") : QString();
+    // Steam starts a native game in its folder, where the pack's script sits beside it.
+    if (onLinux())
+        return QStringLiteral("./") + effectiveScriptName() + QStringLiteral(" %command%") + suffix;
     if (m_gameDir)
         return Process::shellQuoted(Fs::join(*m_gameDir, effectiveScriptName())) +
                QStringLiteral(" %command%") + suffix;
@@ -249,11 +260,11 @@ int AppState::toggleableModCount() const {
 // Status refresh and the task path
 
 void AppState::refreshAll() {
-    Async::runInBackground(
-        [task = task(), remembered = m_gameDir, appleSilicon = m_isAppleSilicon, pinned = m_gameDirPinned] {
-            ProbeResult probe = probeStatus(remembered, appleSilicon, pinned);
-            task.post([probe = std::move(probe)](AppState& state) { state.publish(probe); });
-        });
+    Async::runInBackground([task = task(), remembered = m_gameDir, platform = platform(),
+                            appleSilicon = m_isAppleSilicon, pinned = m_gameDirPinned] {
+        ProbeResult probe = probeStatus(remembered, platform, appleSilicon, pinned);
+        task.post([probe = std::move(probe)](AppState& state) { state.publish(probe); });
+    });
 }
 
 void AppState::publish(const ProbeResult& probe) {
@@ -313,7 +324,7 @@ void AppState::ask(const OpenPanel::Request& request, std::function<void(const Q
 // Setup actions
 
 void AppState::autoDetectGame() {
-    if (auto found = Steam::findValheim()) {
+    if (auto found = Steam::findValheim(platform())) {
         setGameDirRemembered(*found);
         setLastAction(QStringLiteral("Found Valheim at ") + Sys::shortPath(*found));
         refreshAll();
@@ -334,8 +345,9 @@ void AppState::chooseGameFolder() {
     OpenPanel::Request request;
     request.chooseFolders = true;
     request.buttonText = QStringLiteral("Choose");
-    request.message = QStringLiteral("Select the Valheim game folder (the one containing Valheim.app)");
-    request.startDir = m_gameDir ? *m_gameDir : Fs::join(Steam::root(), Outside::libraryCommonDir);
+    request.message = QStringLiteral("Select the Valheim game folder (the one containing %1)")
+                          .arg(onLinux() ? Outside::linuxClientExecutable : QStringLiteral("Valheim.app"));
+    request.startDir = m_gameDir ? *m_gameDir : Fs::join(Steam::root(platform()), Outside::libraryCommonDir);
     ask(request, [this](const QString& dir) {
         setGameDirRemembered(dir);
         refreshAll();
@@ -394,7 +406,9 @@ void AppState::fixScript() {
         return;
     }
     releaseGameFolder();
-    setLastAction(QStringLiteral("Updated %1 for this Mac").arg(Fs::fileName(*script)));
+    setLastAction(
+        (onLinux() ? QStringLiteral("Made %1 executable") : QStringLiteral("Updated %1 for this Mac"))
+            .arg(Fs::fileName(*script)));
     refreshAll();
 }
 
@@ -418,6 +432,7 @@ void AppState::copyToClipboard(const QString& text) {
 }
 
 void AppState::launchValheim() {
+    m_launchedAt = QDateTime::currentDateTime();
     m_services.workspace.openUrl(QUrl(Outside::steamLaunchLinkPrefix + Steam::valheimAppID));
     setLastAction(QStringLiteral("Asked Steam to launch Valheim"));
 }
@@ -425,18 +440,17 @@ void AppState::launchValheim() {
 void AppState::playVanilla() {
     if (!m_gameDir) return;
     const auto app = Steam::valheimAppBundle(*m_gameDir);
-    if (!app) return;
-    const QList<RunningApplication> running = m_services.workspace.runningApplications();
-    const bool steamRunning = std::any_of(running.cbegin(), running.cend(), [](const RunningApplication& a) {
-        return a.bundleIdentifier == Outside::steamBundleIdentifier;
-    });
-    if (!steamRunning) {
+    // Linux: the native executable stands in the game folder itself.
+    const QString executable =
+        onLinux() ? Fs::join(*m_gameDir, Outside::linuxClientExecutable)
+        : app     ? Fs::join(Fs::join(*app, Outside::bundleExecutableDir), Steam::innerExecutableName(*app))
+                  : QString();
+    if (executable.isEmpty() || !Fs::exists(executable)) return;
+    if (!steamRunning()) {
         setAlertMessage(
             QStringLiteral("Start Steam first — Valheim needs it running even for a vanilla launch."));
         return;
     }
-    const QString executable =
-        Fs::join(Fs::join(*app, Outside::bundleExecutableDir), Steam::innerExecutableName(*app));
     const QStringList arguments = m_consoleEnabled ? QStringList{Outside::consoleArgument} : QStringList{};
     // Detached, so that closing Skaldrun never ends the game it started.
     const Process::Started started = Process::startDetached(executable, arguments, *m_gameDir);
@@ -446,6 +460,13 @@ void AppState::playVanilla() {
     }
     m_vanilla = started.process;
     setLastAction(QStringLiteral("Launched Valheim vanilla — mods stay installed but don't load"));
+}
+
+bool AppState::steamRunning() const {
+    const QList<RunningApplication> running = m_services.workspace.runningApplications();
+    return std::any_of(running.cbegin(), running.cend(), [](const RunningApplication& a) {
+        return a.bundleIdentifier == Outside::steamBundleIdentifier;
+    });
 }
 
 bool AppState::isValheimRunning() const {
@@ -580,9 +601,9 @@ void AppState::backupSaves() {
             "Quit Valheim first — backing up while the game is running can capture a half-written save."));
         return;
     }
-    runTask(QStringLiteral("Backing up worlds and characters…"), [](const Task&) {
-        const Installer::SaveBackup backup =
-            Installer::backupSaves(Installer::valheimSavesDir(), Installer::saveBackupsRoot());
+    runTask(QStringLiteral("Backing up worlds and characters…"), [saves = Installer::valheimSavesDir(
+                                                                      platform())](const Task&) {
+        const Installer::SaveBackup backup = Installer::backupSaves(saves, Installer::saveBackupsRoot());
         QString done = QStringLiteral("Backed up ") + counted(backup.files, QStringLiteral("save file"));
         if (backup.brokenLinks > 0)
             done += QStringLiteral(" — %1 in the save folder lead%2 nowhere, so no older backup was removed")
@@ -600,11 +621,13 @@ void AppState::restoreSavesFromLatestBackup() {
     }
     const auto latest = Installer::latestSaveBackup(Installer::saveBackupsRoot());
     if (!latest) return;
-    runTask(QStringLiteral("Restoring worlds and characters…"), [backup = *latest](const Task&) {
-        const int files = Installer::restoreSaves(backup, Installer::valheimSavesDir());
-        return Outcome::success(QStringLiteral("Restored ") + counted(files, QStringLiteral("save file")) +
-                                QStringLiteral(" from the backup"));
-    });
+    runTask(QStringLiteral("Restoring worlds and characters…"),
+            [backup = *latest, saves = Installer::valheimSavesDir(platform())](const Task&) {
+                const int files = Installer::restoreSaves(backup, saves);
+                return Outcome::success(QStringLiteral("Restored ") +
+                                        counted(files, QStringLiteral("save file")) +
+                                        QStringLiteral(" from the backup"));
+            });
 }
 
 void AppState::stashModsForCapture() {

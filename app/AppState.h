@@ -6,6 +6,7 @@
 #include "catalog/TSPackage.h"
 #include "inventory/ModScanner.h"
 #include "platform/OpenPanel.h"
+#include "platform/Platform.h"
 #include "platform/Process.h"
 
 #include <QDateTime>
@@ -49,6 +50,8 @@ public:
         Workspace& workspace;
         Clipboard& clipboard;
         OpenPanel& openPanel;
+        // The system the game is set up on: main and skaldrun-cli take the machine's; tests name it.
+        Platform platform = Platform::macOS;
     };
 
     static inline const QString rosettaCommand =
@@ -82,19 +85,24 @@ public:
     ThunderstoreStore* thunder() const { return m_thunder; }
     const Services& services() const { return m_services; }
     bool isAppleSilicon() const { return m_isAppleSilicon; }
+    Platform platform() const { return m_services.platform; }
+    bool onLinux() const { return m_services.platform == Platform::linuxOS; }
 
     // --- Derived values ---
     bool stepGame() const { return m_snapshot.appBundleName.has_value(); }
     bool stepRosetta() const { return m_snapshot.rosettaOK; }
     bool stepBep() const {
-        return m_snapshot.bepFilesPresent && m_snapshot.scriptExecutable && m_snapshot.scriptNameConfigured;
+        return m_snapshot.bepFilesPresent && m_snapshot.scriptExecutable && m_snapshot.scriptNameConfigured &&
+               !m_snapshot.scriptPredatesRuntime;
     }
     bool stepArch() const {
         return !m_isAppleSilicon || (m_snapshot.bepFilesPresent && m_snapshot.archConfigured);
     }
-    bool stepQuarantine() const { return m_snapshot.bepFilesPresent && m_snapshot.quarantineCount == 0; }
+    bool stepQuarantine() const {
+        return onLinux() || (m_snapshot.bepFilesPresent && m_snapshot.quarantineCount == 0);
+    }
     bool stepSteam() const { return m_snapshot.launchDetected || m_launchOptionsManual; }
-    bool stepVerify() const { return m_snapshot.logDate.has_value(); }
+    bool stepVerify() const;
     int doneCount() const;
     bool allDone() const { return doneCount() == 7; }
     QString effectiveScriptName() const;
@@ -122,6 +130,11 @@ public:
     void launchValheim();
     void playVanilla();
     bool isValheimRunning() const;
+
+    // --- Linux: Steam's launch options written for the player (app/LinuxActions.cpp) ---
+    // Only while Steam is closed: it rewrites its settings from memory when it quits.
+    void setLaunchOptionsInSteam();
+    bool steamRunning() const;
 
     // --- Mod actions ---
     std::optional<ModItem> installedMod(const TSPackage& package) const;
@@ -202,6 +215,8 @@ private:
     QHash<QString, qsizetype> m_installedByName; // normalized mod name -> first index in m_mods
     std::unique_ptr<FolderLock> m_folderLock;
     bool m_gameDirPinned = false;
+    // When "Launch Valheim" last asked Steam for the game; a loader log older than that is stale.
+    std::optional<QDateTime> m_launchedAt;
 
     Snapshot m_snapshot;
     std::optional<QString> m_gameDir;

@@ -16,15 +16,17 @@ namespace {
 
 // Where to look: the remembered folder, unless it has lost its game and Steam knows better. A
 // folder named for this session is kept even then: a command must never change another one.
-std::optional<QString> settleFolder(const std::optional<QString>& remembered, bool pinned) {
-    std::optional<QString> dir = remembered ? remembered : Steam::findValheim();
+std::optional<QString> settleFolder(const std::optional<QString>& remembered, Platform platform,
+                                    bool pinned) {
+    std::optional<QString> dir = remembered ? remembered : Steam::findValheim(platform);
     if (dir && remembered && !pinned && !Steam::isValheimFolder(*dir)) {
-        if (auto found = Steam::findValheim()) dir = found;
+        if (auto found = Steam::findValheim(platform)) dir = found;
     }
     return dir;
 }
 
-void probeGameFolder(const QString& d, Snapshot& s) {
+void probeGameFolder(const QString& d, Platform platform, Snapshot& s) {
+    const bool onLinux = platform == Platform::linuxOS;
     // The Linux builds have no bundle; their executable stands in for it, and they load the
     // injector's Linux library. A server's script names its executable itself.
     const auto bundle = Steam::valheimAppBundle(d);
@@ -34,6 +36,8 @@ void probeGameFolder(const QString& d, Snapshot& s) {
     else if (const QString program = server ? Outside::serverExecutable : Outside::linuxClientExecutable;
              Fs::exists(Fs::join(d, program)))
         s.appBundleName = program;
+    else
+        s.windowsBuild = onLinux && Steam::isWindowsBuild(d);
 
     const QString dll = Fs::join(d, Outside::bepCoreDll);
     const QString injector = Fs::join(d, bundle ? Outside::doorstopDylib : Outside::doorstopSo);
@@ -44,9 +48,12 @@ void probeGameFolder(const QString& d, Snapshot& s) {
     if (script) {
         s.scriptExecutable = Fs::isExecutable(*script);
         if (auto text = Fs::tryReadUtf8(*script)) {
-            s.scriptNameConfigured = server || (!text->contains(Outside::shippedExecutableLine) &&
-                                                !text->contains(Outside::emptyExecutableLine));
+            // The pack ships the script naming the Linux executable: right as it is on Linux.
+            s.scriptNameConfigured = server || (onLinux && !bundle) ||
+                                     (!text->contains(Outside::shippedExecutableLine) &&
+                                      !text->contains(Outside::emptyExecutableLine));
             s.archConfigured = text->contains(Outside::archMarker);
+            s.scriptPredatesRuntime = onLinux && !server && Steam::scriptPredatesRuntime(*text);
         }
     }
 
@@ -54,10 +61,18 @@ void probeGameFolder(const QString& d, Snapshot& s) {
         // The pack's own version is remembered at install; reading the DLL is the fallback.
         s.bepVersion = Defaults::string(Installer::bepPackVersionKey);
         if (!s.bepVersion) s.bepVersion = PEVersion::fileVersion(dll);
-        s.quarantineCount = Quarantine::flaggedCount(d);
+        if (!onLinux) s.quarantineCount = Quarantine::flaggedCount(d); // a macOS flag only
     }
 
-    s.logDate = Fs::modificationTime(Fs::join(d, Outside::logFile));
+    const QString log = Fs::join(d, Outside::logFile);
+    s.logDate = Fs::modificationTime(log);
+    if (s.logDate && onLinux) {
+        const QString text = QString::fromUtf8(Fs::tryRead(log).value_or(QByteArray()));
+        const qsizetype at = text.indexOf(Outside::logPlatformLine);
+        s.logSaysLinux =
+            at >= 0 &&
+            text.mid(at, text.indexOf(QLatin1Char('\n'), at) - at).contains(QLatin1String("Linux"));
+    }
     // An interrupted profile switch is finished before the plugins are read, or they'd show a
     // half-moved set.
     try {
@@ -75,15 +90,16 @@ void probeGameFolder(const QString& d, Snapshot& s) {
 
 } // namespace
 
-ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, bool appleSilicon, bool pinned) {
+ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, Platform platform, bool appleSilicon,
+                        bool pinned) {
     ProbeResult result;
-    result.dir = settleFolder(rememberedGameDir, pinned);
+    result.dir = settleFolder(rememberedGameDir, platform, pinned);
     Snapshot& s = result.snapshot;
-    if (result.dir) probeGameFolder(*result.dir, s);
+    if (result.dir) probeGameFolder(*result.dir, platform, s);
 
-    s.rosettaOK = !appleSilicon || Sys::rosettaInstalled();
-    s.launchDetected = Steam::launchOptionsConfigured();
-    const QString saves = Installer::valheimSavesDir();
+    s.rosettaOK = platform == Platform::linuxOS || !appleSilicon || Sys::rosettaInstalled();
+    s.launchDetected = Steam::launchOptionsConfigured(platform);
+    const QString saves = Installer::valheimSavesDir(platform);
     for (const QString& name : Installer::saveSubdirs) {
         if (Fs::exists(Fs::join(saves, name))) {
             s.savesPresent = true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "inventory/ModScanner.h"
+#include "platform/Platform.h"
 
 #include <QDateTime>
 #include <QList>
@@ -13,16 +14,19 @@
 // A new snapshot is all negative; the probe only ever fills in what it could establish.
 struct Snapshot {
     std::optional<QString> appBundleName;
+    bool windowsBuild = false; // Linux: the folder holds only valheim.exe, which Steam runs through Proton
     bool rosettaOK = false;
     bool bepFilesPresent = false;
     std::optional<QString> scriptName;
     bool scriptExecutable = false;
     bool scriptNameConfigured = false;
     bool archConfigured = false;
+    bool scriptPredatesRuntime = false; // Linux: the pack's client script can't load BepInEx any more
     std::optional<QString> bepVersion;
     int quarantineCount = 0;
     bool launchDetected = false;
     std::optional<QDateTime> logDate;
+    bool logSaysLinux = false; // the loader's log names Linux as the system it ran on
     QList<ModItem> mods;
     int captureStashCount = 0;
     std::optional<QDateTime> shaderCacheDate;
@@ -42,5 +46,5 @@ struct ProbeResult {
     Snapshot snapshot;
 };
 // A pinned folder (named for this session) is read even when it no longer holds the game.
-ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, bool appleSilicon,
+ProbeResult probeStatus(const std::optional<QString>& rememberedGameDir, Platform platform, bool appleSilicon,
                         bool pinned = false);

@@ -2,6 +2,7 @@
 
 #include "platform/FolderLock.h"
 #include "platform/Http.h"
+#include "platform/Platform.h"
 #include "platform/SkaldrunError.h"
 
 #include <QEventLoop>
@@ -29,7 +30,8 @@ void err(const QString& line) {
 }
 
 Session::Session(const std::optional<QString>& gameDir)
-    : m_state(AppState::Services{m_workspace, m_clipboard, m_panel}), m_terminal(isatty(STDERR_FILENO)) {
+    : m_state(AppState::Services{m_workspace, m_clipboard, m_panel, Platforms::ofThisMachine()}),
+      m_terminal(isatty(STDERR_FILENO)) {
     if (gameDir) m_state.useGameFolder(*gameDir);
     QObject::connect(&m_state, &AppState::changed, &m_state, [this] { showProgress(); });
     // The constructor's refresh (or the one for the named folder) is the status every command reads.

@@ -5,6 +5,7 @@
 #include "catalog/ThunderstoreStore.h"
 #include "catalog/Version.h"
 #include "config/ConfigStore.h"
+#include "discovery/LocalConfig.h"
 #include "discovery/Outside.h"
 #include "discovery/PEVersion.h"
 #include "discovery/Steam.h"
@@ -179,18 +180,27 @@ void chunk(const std::uint8_t* data, std::size_t size) {
 // The same text serves as Steam's library list and as an account's local config.
 void vdf(const std::uint8_t* data, std::size_t size) {
     work(); // Steam's folder is below the private home
-    const QString steam = Steam::root();
+    const QString steam = Steam::root(Platform::macOS);
     for (const QString& file :
          {Fs::join(steam, Outside::libraryFoldersVdf),
           Fs::join(Fs::join(steam, QStringLiteral("userdata/1")), Outside::localConfigVdf)}) {
         Fs::mkpath(Fs::parent(file));
         put(file, bytes(data, size));
     }
-    const QStringList libraries = Steam::libraryFolders();
+    const QStringList libraries = Steam::libraryFolders(Platform::macOS);
     check(!libraries.isEmpty() && libraries.first() == steam, "the Steam folder isn't the first library");
     for (const QString& library : libraries)
         check(!library.isEmpty() && !library.contains(QChar(0)), "an empty or NUL-holding library");
-    Steam::launchOptionsConfigured();
+    Steam::launchOptionsConfigured(Platform::macOS);
+    // Set twice, launch options change nothing the second time: they went where they are found.
+    try {
+        const QString options = QStringLiteral("\"./a b\" %command%");
+        const QByteArray once =
+            LocalConfig::withLaunchOptions(bytes(data, size), Steam::valheimAppID, options, steam);
+        check(LocalConfig::withLaunchOptions(once, Steam::valheimAppID, options, steam) == once,
+              "set twice differs");
+    } catch (const SkaldrunError&) { // refused: the file would be left as it is
+    }
 }
 
 // A mod whose manifest is the input installs into one direct child of the plugins folder, or is

@@ -4,6 +4,7 @@
 #include "install/Archive.h"
 #include "install/InstallError.h"
 #include "install/ThunderstoreManifest.h"
+#include "platform/Platform.h"
 
 #include <QDateTime>
 #include <QString>
@@ -88,7 +89,7 @@ void patchScript(const QString& script, const QString& gameDir);
 
 inline constexpr int defaultBackupsKept = 5;
 inline const QStringList saveSubdirs = Outside::saveSubdirs;
-QString valheimSavesDir();
+QString valheimSavesDir(Platform platform);
 QString saveBackupsRoot();
 QString captureStashDir(const QString& gameDir);
 QString backupFolderName(const QDateTime& when); // "yyyy-MM-dd HH.mm.ss", fixed C locale
@@ -105,10 +106,10 @@ struct SaveBackup {
     QString dest;        // the new backup folder
     int brokenLinks = 0; // links in the save folder that lead nowhere: the backup lacks what they held
 };
-SaveBackup backupSaves(const QString& savesDir = valheimSavesDir(),
-                       const QString& backupsRoot = saveBackupsRoot(), int keep = defaultBackupsKept);
+SaveBackup backupSaves(const QString& savesDir, const QString& backupsRoot = saveBackupsRoot(),
+                       int keep = defaultBackupsKept);
 // Merges a backup's save subfolders over the save folder; returns the number of files restored.
-int restoreSaves(const QString& backup, const QString& savesDir = valheimSavesDir());
+int restoreSaves(const QString& backup, const QString& savesDir);
 // Moves everything in BepInEx/plugins but ShaderHelperForMac aside; returns the number moved.
 int stashModsForCapture(const QString& gameDir);
 // Moves the stash back and removes it; returns the number moved back.

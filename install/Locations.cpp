@@ -8,8 +8,9 @@
 
 namespace Installer {
 
-QString valheimSavesDir() {
-    return Fs::join(Fs::homeDir(), Outside::savesDir);
+QString valheimSavesDir(Platform platform) {
+    // Unity keeps a game's files under the company's and the game's name, in each system's place.
+    return Fs::join(Fs::homeDir(), platform == Platform::macOS ? Outside::savesDir : Outside::linuxSavesDir);
 }
 
 QString saveBackupsRoot() {

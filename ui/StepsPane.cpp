@@ -1,6 +1,7 @@
 #include "ui/StepsPane.h"
 
 #include "app/AppState.h"
+#include "discovery/Outside.h"
 #include "discovery/Quarantine.h"
 #include "discovery/Sys.h"
 #include "ui/CommandRow.h"
@@ -27,6 +28,7 @@ using Theme::TextStyle;
 namespace {
 
 const QString tip = QStringLiteral("Tip: if a game update breaks mods, re-run steps 3–5.");
+const QString nativeOnLinux = QStringLiteral("Linux runs the game natively.");
 
 // A control area: a column, or a row that wraps when the pane is narrow.
 QWidget* column(StepCard* card, const QString& name) {
@@ -237,8 +239,12 @@ void StepsPane::buildStep6(StepCard* card) {
     layout->addWidget(m_launchOptions);
     m_copyLaunchOptions = Make::button(area, QStringLiteral("step6.copyLaunchOptions"),
                                        QStringLiteral("Copy Launch Options"), ButtonStyle::prominent);
-    layout->addWidget(m_copyLaunchOptions);
-    layout->setAlignment(m_copyLaunchOptions, Qt::AlignLeft);
+    m_setLaunchOptions = Make::button(area, QStringLiteral("step6.setLaunchOptions"),
+                                      QStringLiteral("Set It for Me"), ButtonStyle::automatic);
+    QWidget* buttons = row(area, QStringLiteral("step6.row"));
+    buttons->layout()->addWidget(m_copyLaunchOptions);
+    buttons->layout()->addWidget(m_setLaunchOptions);
+    layout->addWidget(buttons);
     m_console = checkBox(area, QStringLiteral("step6.console"),
                          QStringLiteral("Enable the in-game console (adds -console)"));
     layout->addWidget(m_console);
@@ -257,6 +263,7 @@ void StepsPane::buildStep6(StepCard* card) {
         checkBox(area, QStringLiteral("step6.manual"), QStringLiteral("I've added it — mark this step done"));
     layout->addWidget(m_manual);
     connect(m_copyLaunchOptions, &QPushButton::clicked, m_state, &AppState::copyLaunchOptions);
+    connect(m_setLaunchOptions, &QPushButton::clicked, m_state, &AppState::setLaunchOptionsInSteam);
     // clicked, not toggled: only the player's own clicks write the preferences back.
     connect(m_console, &QCheckBox::clicked, m_state, [this](bool on) { m_state->setConsoleEnabled(on); });
     connect(m_manual, &QCheckBox::clicked, m_state, [this](bool on) { m_state->setLaunchOptionsManual(on); });
@@ -284,6 +291,7 @@ void StepsPane::render() {
     const AppState& s = *m_state;
     const bool busy = s.busyMessage().has_value();
     const bool appleSilicon = s.isAppleSilicon();
+    const bool onLinux = s.onLinux();
     const QString script = s.effectiveScriptName();
 
     const int done = s.doneCount();
@@ -297,6 +305,11 @@ void StepsPane::render() {
         const QString bundle = s.snapshot().appBundleName.value_or(QStringLiteral("the game"));
         const QString path = s.gameDir() ? Sys::shortPath(*s.gameDir()) : QString();
         card(1)->setSubtitle(QStringLiteral("Found ") + bundle + QStringLiteral(" at ") + path);
+    } else if (s.snapshot().windowsBuild && s.gameDir()) {
+        card(1)->setSubtitle(
+            QStringLiteral("Found the Windows build (valheim.exe) at %1, which Steam runs through "
+                           "Proton. For BepInEx to load in it, its launch options need: %2")
+                .arg(Sys::shortPath(*s.gameDir()), Outside::protonLaunchOptions));
     } else {
         card(1)->setSubtitle(QStringLiteral(
             "Install Valheim through Steam first, then auto-detect — or point me at its folder."));
@@ -307,7 +320,8 @@ void StepsPane::render() {
     card(2)->setDone(s.stepRosetta());
     if (!appleSilicon) {
         card(2)->setBadge(QStringLiteral("Not needed"));
-        card(2)->setSubtitle(QStringLiteral("This Mac is Intel, so no translation is needed."));
+        card(2)->setSubtitle(onLinux ? nativeOnLinux
+                                     : QStringLiteral("This Mac is Intel, so no translation is needed."));
     } else {
         card(2)->setBadge(std::nullopt);
         card(2)->setSubtitle(s.stepRosetta()
@@ -326,6 +340,13 @@ void StepsPane::render() {
         card(3)->setSubtitle(QStringLiteral("BepInEx ") + s.snapshot().bepVersion.value_or(QString()) +
                              QStringLiteral(" is in the game folder and ") + script +
                              QStringLiteral(" is ready."));
+    } else if (s.snapshot().bepFilesPresent && s.snapshot().scriptPredatesRuntime) {
+        card(3)->setSubtitle(script +
+                             QStringLiteral(" is from a pack older than 5.4.2331 and can't start BepInEx "
+                                            "through Steam any more — update the pack."));
+    } else if (needsFix && onLinux) {
+        card(3)->setSubtitle(QStringLiteral("BepInEx files are there, but ") + script +
+                             QStringLiteral(" isn't executable yet."));
     } else if (needsFix) {
         card(3)->setSubtitle(QStringLiteral("BepInEx files are there, but ") + script +
                              QStringLiteral(" still needs its Mac fixes (executable bit + game name)."));
@@ -347,7 +368,8 @@ void StepsPane::render() {
     card(4)->setDone(s.stepArch());
     if (!appleSilicon) {
         card(4)->setBadge(QStringLiteral("Not needed"));
-        card(4)->setSubtitle(QStringLiteral("Intel Macs already run the Intel build natively."));
+        card(4)->setSubtitle(onLinux ? nativeOnLinux
+                                     : QStringLiteral("Intel Macs already run the Intel build natively."));
     } else {
         card(4)->setBadge(std::nullopt);
         if (s.stepArch())
@@ -368,7 +390,10 @@ void StepsPane::render() {
 
     // 5. Clear Quarantine Flags
     card(5)->setDone(s.stepQuarantine());
-    if (!s.snapshot().bepFilesPresent) {
+    card(5)->setBadge(onLinux ? std::optional<QString>(QStringLiteral("Not needed")) : std::nullopt);
+    if (onLinux) {
+        card(5)->setSubtitle(QStringLiteral("Linux doesn't quarantine downloads."));
+    } else if (!s.snapshot().bepFilesPresent) {
         card(5)->setSubtitle(
             QStringLiteral("After BepInEx is installed, this strips macOS's quarantine flag so "
                            "Gatekeeper doesn't block the injector."));
@@ -382,12 +407,12 @@ void StepsPane::render() {
         card(5)->setSubtitle(
             QStringLiteral("No quarantine flags on the modding files — Gatekeeper won't interfere."));
     }
-    const bool showClear = s.snapshot().bepFilesPresent && !s.stepQuarantine();
+    const bool showClear = !onLinux && s.snapshot().bepFilesPresent && !s.stepQuarantine();
     m_clearQuarantine->setVisible(showClear);
     m_clearQuarantine->setEnabled(!busy);
-    m_quarantineCommand->setVisible(s.gameDir().has_value());
+    m_quarantineCommand->setVisible(!onLinux && s.gameDir().has_value());
     if (s.gameDir()) m_quarantineCommand->setCommand(Quarantine::terminalCommand(*s.gameDir()));
-    m_step5Controls->setVisible(showClear || s.gameDir().has_value());
+    m_step5Controls->setVisible(showClear || (!onLinux && s.gameDir().has_value()));
 
     // 6. Set Steam Launch Options (usable while busy: nothing here starts long work)
     const bool steamDone = s.stepSteam();
@@ -399,6 +424,8 @@ void StepsPane::render() {
                              "script."));
     m_launchOptions->setCommand(s.launchOptionsString());
     Theme::setButtonStyle(m_copyLaunchOptions, steamDone ? ButtonStyle::bordered : ButtonStyle::prominent);
+    m_setLaunchOptions->setVisible(onLinux);
+    m_setLaunchOptions->setEnabled(!busy);
     m_console->setChecked(s.consoleEnabled());
     m_changedNote->setVisible(steamDone);
     m_instruction->setVisible(!steamDone);
@@ -412,6 +439,9 @@ void StepsPane::render() {
             ? QStringLiteral("Modded launch confirmed — BepInEx last wrote its log ") +
                   (s.snapshot().logDate ? Text::mediumDateTime(*s.snapshot().logDate) : QString()) +
                   QStringLiteral(".")
+        : onLinux && s.snapshot().logDate && !s.snapshot().logSaysLinux
+            ? QStringLiteral(
+                  "BepInEx's last log comes from the Windows build under Proton, not the native game.")
             : QStringLiteral("Start the game once. When BepInEx loads, it writes "
                              "BepInEx/LogOutput.log — that file is the proof."));
     m_launch->setEnabled(s.gameDir().has_value() && !busy);

@@ -67,6 +67,7 @@ private:
     CommandRow* m_quarantineCommand = nullptr;
     CommandRow* m_launchOptions = nullptr;
     QPushButton* m_copyLaunchOptions = nullptr;
+    QPushButton* m_setLaunchOptions = nullptr; // Linux: writes them into Steam's settings
     QCheckBox* m_console = nullptr;
     QLabel* m_changedNote = nullptr;
     QLabel* m_instruction = nullptr;

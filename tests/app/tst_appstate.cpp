@@ -1,6 +1,7 @@
 #include "catalog/ThunderstoreStore.h"
 #include "catalog/Version.h"
 #include "install/Installer.h"
+#include "platform/Fs.h"
 #include "platform/Process.h"
 #include "platform/Xattr.h"
 #include "tests/support/ModelWorld.h"
@@ -148,8 +149,15 @@ private Q_SLOTS:
 
     // The direct launch starts the game detached, in its folder, and keeps its process: the save
     // guards see it even where the workspace doesn't list it.
+    void vanillaLaunchIsWatched_data() {
+        QTest::addColumn<bool>("onLinux");
+        QTest::newRow("Mac") << false;
+        QTest::newRow("Linux") << true;
+    }
     void vanillaLaunchIsWatched() {
+        QFETCH(bool, onLinux);
         Harness h;
+        if (onLinux) h.world.on(Platform::linuxOS);
         h.world.build();
         // The stub game tells us its id and folder, so that the test can end it.
         World::write(h.world.executable(),
@@ -160,7 +168,7 @@ private Q_SLOTS:
         s.setConsoleEnabled(true);
         s.playVanilla();
         QCOMPARE(s.lastAction(), "Launched Valheim vanilla — mods stay installed but don't load");
-        const QString started = h.world.appBundle() + "/Contents/MacOS/started.txt";
+        const QString started = Fs::parent(h.world.executable()) + "/started.txt";
         QTRY_VERIFY(World::read(started).endsWith('\n'));
         const QStringList seen = QString::fromUtf8(World::read(started)).trimmed().split(' ');
         QCOMPARE(seen.mid(1), (QStringList{h.game(), "-console"}));
@@ -168,6 +176,19 @@ private Q_SLOTS:
         s.backupSaves();
         QVERIFY(s.alertMessage()->startsWith("Quit Valheim first") && h.busy.isEmpty());
         ::kill(pid_t(seen.first().toLongLong()), SIGTERM); // on a failure above, it sleeps out its time
+    }
+
+    // Linux: only a log the native game wrote after "Launch Valheim" asked Steam is the proof.
+    void linuxVerifyWantsALogFromAfterTheLaunch() {
+        Harness h;
+        h.world.on(Platform::linuxOS).build().writeLoaderLog();
+        QVERIFY(h.ready() && h.state->stepVerify());
+        QTest::qWait(1100); // file times may count whole seconds
+        h.state->launchValheim();
+        QVERIFY(h.act([&] { h.state->refreshAll(); }));
+        QVERIFY(!h.state->stepVerify());
+        h.world.writeLoaderLog();
+        QVERIFY(h.act([&] { h.state->refreshAll(); }) && h.state->stepVerify());
     }
 
     // What each action tells the player, in a world of the row's facts: its busy text, then its
@@ -252,6 +273,16 @@ private Q_SLOTS:
         row("delete the active profile", "", "Moving profile Default to the Trash…",
             "alert: “Default” is the profile in use; switch to another one before deleting it.",
             [](AppState& s) { s.deleteProfile("Default"); });
+        const Action set = &AppState::setLaunchOptionsInSteam;
+        row("Linux: set launch options while Steam runs", "linux Steam", "",
+            "alert: Quit Steam first — it rewrites its settings when it quits, so launch options written "
+            "while "
+            "it runs would be lost.",
+            set);
+        row("Linux: set launch options", "linux", "Setting Valheim's launch options in Steam…",
+            "Launch options set in Steam (the previous settings are kept in localconfig.vdf.backup)", set);
+        row("Linux: fix script", "linux shipped", "", "Made start_game_bepinex.sh executable",
+            &AppState::fixScript);
     }
     void actionsTellThePlayer() {
         QFETCH(QString, facts);
@@ -261,6 +292,7 @@ private Q_SLOTS:
         Harness h;
         const QStringList has = facts.split(' ');
         if (has.contains("arm64")) qputenv("SKALDRUN_MACHINE", "arm64");
+        if (has.contains("linux")) h.world.on(Platform::linuxOS);
         if (!has.contains("none")) {
             h.world.build();
             h.bepFiles(has.contains("shipped") ? "executable_name=\"valheim.x86_64\""
@@ -272,7 +304,7 @@ private Q_SLOTS:
             QVERIFY(Xattr::set(h.game("start_game_bepinex.sh"), Xattr::quarantineName(), "0083;x"));
         if (has.contains("locked")) QFile::setPermissions(h.world.executable(), QFileDevice::ReadOwner);
         if (has.contains("stashed")) Installer::stashModsForCapture(h.game());
-        if (has.contains("backup")) Installer::backupSaves();
+        if (has.contains("backup")) Installer::backupSaves(h.world.savesDir(), Installer::saveBackupsRoot());
         if (has.contains("brokenLink")) {
             QDir(h.world.savesDir() + "/worlds_local").removeRecursively();
             QVERIFY(QFile::link(h.world.savesDir() + "/unmounted", h.world.savesDir() + "/worlds_local"));

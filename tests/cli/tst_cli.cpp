@@ -57,7 +57,8 @@ class TestCli : public QObject {
 
 private Q_SLOTS:
     void initTestCase() {
-        m_repo.pointAppHere(); // both repositories, for every child too
+        m_repo.pointAppHere();               // both repositories, for every child too
+        qputenv("SKALDRUN_PLATFORM", "mac"); // the children set up the Mac world, whatever runs them
         m_repo.addStandardCatalog();
         // The pack as zipped on a system without Unix permissions: no script is executable.
         FakeRepository::Package pack;

@@ -3,6 +3,7 @@
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
 #include "config/ConfigStore.h"
+#include "discovery/LocalConfig.h"
 #include "discovery/Outside.h"
 #include "discovery/Steam.h"
 #include "fuzz/Targets.h"
@@ -65,19 +66,45 @@ private Q_SLOTS:
     void libraryFoldersGiveTheirPaths() {
         QFETCH(QString, path);
         const QByteArray vdf = read(path);
-        write(Fs::join(Steam::root(), Outside::libraryFoldersVdf), vdf);
+        write(Fs::join(Steam::root(Platform::macOS), Outside::libraryFoldersVdf), vdf);
         // Read line by line: the second quoted text of every line whose first is "path", with
         // VDF's doubled backslashes undone, each folder once, Steam's own first.
-        QStringList expected{QDir::cleanPath(Steam::root())}, found;
+        QStringList expected{QDir::cleanPath(Steam::root(Platform::macOS))}, found;
         for (const QByteArray& line : vdf.split('\n')) {
             const QList<QByteArray> pieces = line.split('"');
             if (pieces.size() >= 5 && pieces.at(1) == "path")
                 expected.append(QDir::cleanPath(QString::fromUtf8(pieces.at(3)).replace("\\\\", "\\")));
         }
         expected.removeDuplicates();
-        for (const QString& library : Steam::libraryFolders())
+        for (const QString& library : Steam::libraryFolders(Platform::macOS))
             found.append(QDir::cleanPath(library));
         QCOMPARE(found, expected);
+    }
+
+    // The game's launch options land in a real account's settings, found again there; every line
+    // that was there stays, in order, and the copy holds the file as it was.
+    void localConfigsTakeLaunchOptions_data() {
+        SKIP_WITHOUT_CORPUS("vdf");
+        rows("vdf", "__localconfig"); // Steam's own files (another's test data has another shape)
+    }
+    void localConfigsTakeLaunchOptions() {
+        QFETCH(QString, path);
+        const QString steam = Fs::homeDir() + "/.local/share/Steam"; // the fuzz targets' home, after them
+        QDir(steam).removeRecursively();
+        Fs::mkpath(Fs::join(steam, Outside::steamAppsDir));
+        const QString file = steam + "/userdata/1/config/localconfig.vdf";
+        write(file, read(path));
+        QCOMPARE(read(LocalConfig::setLaunchOptions(file, Steam::valheimAppID,
+                                                    "./start_game_bepinex.sh %command%")),
+                 read(path));
+        QVERIFY(Steam::launchOptionsConfigured(Platform::linuxOS));
+        const QByteArrayList now = read(file).split('\n');
+        qsizetype at = 0;
+        for (const QByteArray& line : read(path).split('\n')) {
+            while (at < now.size() && now[at] != line)
+                ++at;
+            QVERIFY2(at++ < now.size(), line.constData());
+        }
     }
 
     // Each is read for the name it holds, and installs into one safe folder or is refused.
@@ -118,6 +145,10 @@ private Q_SLOTS:
         if (read(path).contains("executable_name=\"valheim.x86_64\"") ||
             read(path).contains("executable_name=\"\"\n"))
             QVERIFY(once.contains("executable_name=\"Valheim\""));
+        // These find the game by its position among Steam's arguments, which its runtime changed.
+        const bool positional = path.contains("v5-doorstop") || path.contains("SkullMods") ||
+                                path.contains("KSP-AlphaPatch") || path.contains("ginsm");
+        QCOMPARE(Steam::scriptPredatesRuntime(QString::fromUtf8(read(path))), positional);
         const auto syntax = Process::run("bash", {"-n", script});
         QVERIFY2(syntax.code == 0, qPrintable(syntax.out));
     }

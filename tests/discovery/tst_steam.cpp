@@ -1,5 +1,7 @@
+#include "discovery/LocalConfig.h"
 #include "discovery/Steam.h"
 #include "platform/Fs.h"
+#include "platform/SkaldrunError.h"
 #include "tests/support/ModFixtures.h"
 #include "tests/support/TestMain.h"
 
@@ -24,6 +26,33 @@ void makeGame(const QString& gameDir, const QByteArray& executable = "Valheim") 
         "<key>CFBundleExecutable</key><string>" +
             executable + "</string></dict></plist>\n");
     World::write(contents + "MacOS/" + QString::fromUtf8(executable), "#!/bin/sh\n");
+}
+
+// Below the home: "folder/", "link -> target" or "file = text" ("~" in a text is the home).
+void make(const QStringList& items) {
+    const QString home = TestHome::path() + '/';
+    for (const QString& item : items) {
+        if (item.endsWith('/')) {
+            QDir().mkpath(home + item);
+        } else if (item.contains(" -> ")) {
+            QFile::link(home + item.section(" -> ", 1), home + item.section(" -> ", 0, 0));
+        } else {
+            World::write(home + item.section(" = ", 0, 0),
+                         item.section(" = ", 1).replace("~", home).toUtf8());
+        }
+    }
+}
+
+// Steam's nesting down to the game's block, indented as Steam writes it, around `inner`'s lines.
+QByteArray nest(const QByteArrayList& keys, const QByteArrayList& inner) {
+    QByteArrayList lines;
+    for (qsizetype depth = 0; depth < keys.size(); ++depth)
+        lines << QByteArray(depth, '\t') + '"' + keys[depth] + '"' << QByteArray(depth, '\t') + '{';
+    for (const QByteArray& line : inner)
+        lines << QByteArray(keys.size(), '\t') + line;
+    for (qsizetype depth = keys.size() - 1; depth >= 0; --depth)
+        lines << QByteArray(depth, '\t') + '}';
+    return lines.join('\n') + '\n';
 }
 
 } // namespace
@@ -63,13 +92,120 @@ private Q_SLOTS:
         QFETCH(QByteArray, vdf);
         QFETCH(QStringList, others);
         if (!vdf.isNull()) World::write(libraryFile(), vdf);
-        QCOMPARE(Steam::libraryFolders(), QStringList{steamRoot()} + others);
+        QCOMPARE(Steam::libraryFolders(Platform::macOS), QStringList{steamRoot()} + others);
+    }
+
+    // Linux: every Steam folder that exists, each library once however it is reached; the native
+    // build wins over a folder holding only the Windows one.
+    void linuxDiscovery_data() {
+        QTest::addColumn<QStringList>("made");
+        QTest::addColumn<QStringList>("libraries"); // below the home
+        QTest::addColumn<QString>("game");          // below the home; "" none
+        const QString native = ".local/share/Steam",
+                      flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam";
+        const QString valheim = "/steamapps/common/Valheim",
+                      listsLib = "/steamapps/libraryfolders.vdf = \"path\" \"~Lib\"";
+        QTest::newRow("native") << QStringList{native + valheim + "/valheim.x86_64 = x"}
+                                << QStringList{native} << native + valheim;
+        QTest::newRow("flatpak and snap")
+            << QStringList{"snap/steam/common/.local/share/Steam/steamapps/", flatpak + "/steamapps/"}
+            << QStringList{flatpak, "snap/steam/common/.local/share/Steam"} << "";
+        QTest::newRow("links to one folder")
+            << QStringList{native + "/steamapps/", ".steam/", ".steam/steam -> .local/share/Steam",
+                           ".steam/root -> .local/share/Steam/"}
+            << QStringList{native} << "";
+        QTest::newRow("no steamapps: not Steam")
+            << QStringList{".steam/steam/config/"} << QStringList{} << "";
+        QTest::newRow("second library, listed by two clients")
+            << QStringList{native + listsLib, flatpak + listsLib, "Lib" + valheim + "/valheim.x86_64 = x"}
+            << QStringList{native, "Lib", flatpak} << "Lib" + valheim;
+        QTest::newRow("Windows build only")
+            << QStringList{native + valheim + "/valheim.exe = MZ"} << QStringList{native} << native + valheim;
+        QTest::newRow("native build in a later library wins")
+            << QStringList{native + valheim + "/valheim.exe = MZ", native + listsLib,
+                           "Lib" + valheim + "/valheim.x86_64 = x"}
+            << QStringList{native, "Lib"} << "Lib" + valheim;
+    }
+    void linuxDiscovery() {
+        QFETCH(QStringList, made);
+        QFETCH(QStringList, libraries);
+        QFETCH(QString, game);
+        for (const char* top : {".local", ".steam", ".var", "snap", "Lib"})
+            QDir(TestHome::path() + '/' + top).removeRecursively();
+        make(made);
+        QStringList found;
+        for (const QString& library : Steam::libraryFolders(Platform::linuxOS))
+            found << library.mid(TestHome::path().size() + 1);
+        QCOMPARE(found, libraries);
+        QCOMPARE(Steam::findValheim(Platform::linuxOS).value_or(TestHome::path() + '/'),
+                 TestHome::path() + '/' + game);
+    }
+
+    // The launch options go where Steam keeps them, the rest of the file byte for byte as it was,
+    // a copy of it first; a file that can't be changed safely is left as it was.
+    void launchOptionsWritten_data() {
+        QTest::addColumn<QByteArray>("before"); // null: no file yet
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QByteArray>("after"); // null: refused
+        const QByteArrayList way = {"UserLocalConfigStore", "Software", "Valve", "Steam", "apps", "892970"};
+        const QString plain = "./start_game_bepinex.sh %command%";
+        const QByteArray set = "\"LaunchOptions\"\t\t\"./start_game_bepinex.sh %command%\"";
+        const QByteArrayList otherApp = {"\"440\"", "{", "\t\"LaunchOptions\"\t\t\"-novid\"", "}"};
+        const QByteArrayList otherCase = {
+            "userlocalconfigstore", "Software", "Valve", "Steam", "Apps", "892970"};
+        QTest::newRow("replaced, keys in other letter cases")
+            << nest(otherCase, {"\"launchoptions\"\t\t\"-console\""}) << plain
+            << nest(otherCase, {"\"launchoptions\"\t\t\"./start_game_bepinex.sh %command%\""});
+        QTest::newRow("beside the game's other settings")
+            << nest(way, {"\"LastPlayed\"\t\t\"1\""}) << plain << nest(way, {"\"LastPlayed\"\t\t\"1\"", set});
+        QTest::newRow("the game's block made, escaped")
+            << nest(way.mid(0, 5), otherApp) << "\"/a \\b/run.sh\" %command%"
+            << nest(way.mid(0, 5),
+                    otherApp + QByteArrayList{"\"892970\"", "{",
+                                              "\t\"LaunchOptions\"\t\t\"\\\"/a \\\\b/run.sh\\\" %command%\"",
+                                              "}"});
+        QTest::newRow("the whole way made")
+            << QByteArray("\"UserLocalConfigStore\"\n{\n}\n") << plain << nest(way, {set});
+        QTest::newRow("no file yet") << QByteArray() << plain << nest(way, {set});
+        QTest::newRow("not UTF-8 elsewhere")
+            << nest(way.mid(0, 5), {"\"440\" { \"name\" \"Caf\xe9\" }"}) << plain
+            << nest(way.mid(0, 5), {"\"440\" { \"name\" \"Caf\xe9\" }", "\"892970\"", "{", "\t" + set, "}"});
+        const QByteArray huge(16 * 1024 * 1024, 'x');
+        QTest::newRow("huge") << nest(way, {"\"Notes\"\t\t\"" + huge + "\""}) << plain
+                              << nest(way, {"\"Notes\"\t\t\"" + huge + "\"", set});
+        QTest::newRow("a block not closed") << nest(way, {}).chopped(2) << plain << QByteArray();
+        QTest::newRow("not Steam's settings")
+            << QByteArray("\"libraryfolders\" { }") << plain << QByteArray();
+    }
+    void launchOptionsWritten() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, options);
+        QFETCH(QByteArray, after);
+        const QString folder = TestHome::path() + "/account";
+        QDir(folder).removeRecursively();
+        const QString file = folder + "/config/localconfig.vdf";
+        if (!before.isNull()) World::write(file, before);
+        if (after.isNull()) {
+            QVERIFY_THROWS_EXCEPTION(SkaldrunError, LocalConfig::setLaunchOptions(file, "892970", options));
+            QCOMPARE(QDir(folder + "/config").entryList(QDir::Files), QStringList{"localconfig.vdf"});
+            QCOMPARE(World::read(file), before);
+            return;
+        }
+        const QString backup = LocalConfig::setLaunchOptions(file, "892970", options);
+        QCOMPARE(World::read(file), after);
+        QCOMPARE(backup.isEmpty(), before.isNull());
+        if (before.isNull()) return;
+        QCOMPARE(World::read(backup), before);
+        // Again: the first copy stays, the second holds what the first write left.
+        LocalConfig::setLaunchOptions(file, "892970", options);
+        QCOMPARE(World::read(file + ".backup"), before);
+        QCOMPARE(World::read(file + ".backup.1"), after);
     }
 
     void findValheimTriesTheLibrariesInOrder() {
         QVERIFY(QDir().mkpath(libraryFile())); // a folder where the file should be
-        QCOMPARE(Steam::libraryFolders(), QStringList{steamRoot()});
-        QVERIFY(!Steam::findValheim());
+        QCOMPARE(Steam::libraryFolders(Platform::macOS), QStringList{steamRoot()});
+        QVERIFY(!Steam::findValheim(Platform::macOS));
         QVERIFY(QDir(libraryFile()).removeRecursively());
 
         const QString second = TestHome::path() + "/Games/Steam Library";
@@ -77,9 +213,9 @@ private Q_SLOTS:
         // The default library holds a Valheim folder without a bundle: passed over.
         QVERIFY(QDir().mkpath(steamRoot() + "/steamapps/common/Valheim/data"));
         makeGame(second + "/steamapps/common/Valheim");
-        QCOMPARE(*Steam::findValheim(), second + "/steamapps/common/Valheim");
+        QCOMPARE(*Steam::findValheim(Platform::macOS), second + "/steamapps/common/Valheim");
         makeGame(steamRoot() + "/steamapps/common/Valheim");
-        QCOMPARE(*Steam::findValheim(), steamRoot() + "/steamapps/common/Valheim");
+        QCOMPARE(*Steam::findValheim(Platform::macOS), steamRoot() + "/steamapps/common/Valheim");
     }
 
     void bundlesByNameThenAnyApp() {
@@ -144,7 +280,7 @@ private Q_SLOTS:
             World::write(steamRoot() +
                              QStringLiteral("/userdata/%1/config/localconfig.vdf").arg(11111 * (i + 1)),
                          accounts[i]);
-        QCOMPARE(Steam::launchOptionsConfigured(), configured);
+        QCOMPARE(Steam::launchOptionsConfigured(Platform::macOS), configured);
     }
 };
 

@@ -4,8 +4,9 @@
 // Only the window's controls are used, and every step checks the disk. Run twice (CTest sets
 // SKALDRUN_JOURNEY_MACHINE): as an Intel Mac and as Apple Silicon, where the script gains its
 // architecture block, the shader banner offers the fix, and Rosetta can't be installed here, so
-// the setup stays at six of seven. `./dev screenshots` names SKALDRUN_SCREENSHOT_DIR, where each
-// step's window is then saved (the README's pictures among them).
+// the setup stays at six of seven. A third run sets the game up on a Linux home, where Skaldrun
+// writes Steam's launch options itself while Steam is closed. `./dev screenshots` names
+// SKALDRUN_SCREENSHOT_DIR, where each step's window is then saved (the README's pictures among them).
 
 #include "app/AppState.h"
 #include "catalog/Thunderstore.h"
@@ -80,7 +81,10 @@ class TestJourney : public QObject {
     const QString shotDir = qEnvironmentVariable("SKALDRUN_SCREENSHOT_DIR");
 
 public:
-    TestJourney() { qputenv("SKALDRUN_MACHINE", machine); }
+    TestJourney() {
+        if (machine == "linux") world.on(Platform::linuxOS);
+        qputenv("SKALDRUN_MACHINE", machine == "linux" ? QByteArray("x86_64") : machine);
+    }
 
 private:
     bool arm64() const { return state->isAppleSilicon(); }
@@ -159,8 +163,10 @@ private:
     void checkScript() const {
         QVERIFY(Fs::isExecutable(game(script)));
         const QByteArray text = World::read(game(script));
-        QVERIFY2(text.contains("\nexecutable_name=\"Valheim\"\n"), text.constData());
-        QVERIFY(!text.contains("valheim.x86_64"));
+        // On Linux the script keeps the native executable it names as shipped.
+        const QByteArray name = world.isLinux() ? "valheim.x86_64" : "Valheim";
+        QVERIFY2(text.contains("\nexecutable_name=\"" + name + "\"\n"), text.constData());
+        QCOMPARE(text.contains("valheim.x86_64"), world.isLinux());
         QCOMPARE(text.contains("\nexport ARCHPREFERENCE=\"x86_64\""), arm64());
     }
 
@@ -213,7 +219,7 @@ private Q_SLOTS:
         QVERIFY(shotDir.isEmpty() || QDir().mkpath(shotDir));
         repo.addStandardCatalog();
         repo.pointAppHere();
-        state = std::make_unique<AppState>(AppState::Services{workspace, clipboard, panel});
+        state = std::make_unique<AppState>(AppState::Services{workspace, clipboard, panel, world.platform()});
         QCOMPARE(state->isAppleSilicon(), machine == "arm64");
         window = std::make_unique<MainWindow>(state.get());
         window->show();
@@ -255,7 +261,8 @@ private Q_SLOTS:
         QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
         QCOMPARE(repo.downloads(bepPack), 1);
         for (const char* file :
-             {"BepInEx/core/BepInEx.dll", "doorstop_libs/libdoorstop_x64.dylib", "BepInEx/plugins"})
+             {"BepInEx/core/BepInEx.dll", "BepInEx/plugins",
+              world.isLinux() ? "doorstop_libs/libdoorstop_x64.so" : "doorstop_libs/libdoorstop_x64.dylib"})
             QVERIFY2(QFile::exists(game(QLatin1String(file))), file);
         // The install fixes the script for this Mac by itself.
         checkScript();
@@ -267,7 +274,8 @@ private Q_SLOTS:
     }
 
     void fixAScriptCopiedByHand() {
-        // A pack unpacked by hand leaves the script as shipped; the steps offer the fix.
+        // A pack unpacked by hand leaves the script as shipped, not executable; the steps offer the fix.
+        QFile::remove(game(script));
         World::write(game(script), TestZip::launchScript());
         QVERIFY(press(QStringLiteral("toolbar.refresh")) && idle());
         QVERIFY(!card(3)->done());
@@ -279,6 +287,7 @@ private Q_SLOTS:
     }
 
     void clearQuarantine() {
+        if (world.isLinux()) QSKIP("Linux doesn't quarantine downloads");
         // A browser flags what it downloads, and macOS refuses to load flagged code.
         if (world.quarantineLoaderFiles() == 0)
             QSKIP("This file system keeps no user extended attributes, so nothing can be quarantined here");
@@ -292,6 +301,7 @@ private Q_SLOTS:
     }
 
     void launchOptionsIntoSteam() {
+        if (world.isLinux()) QSKIP("On Linux Skaldrun writes them itself (the next step)");
         QVERIFY(!card(6)->done());
         QVERIFY(press(QStringLiteral("step6.copyLaunchOptions")));
         QCOMPARE(clipboard.texts.last(), state->launchOptionsString());
@@ -302,6 +312,26 @@ private Q_SLOTS:
             qPrintable(vdf));
         QVERIFY(vdf.contains(QStringLiteral("\"LaunchOptions\"\t\t\"-novid\""))); // another game's stay
         QVERIFY(press(QStringLiteral("toolbar.refresh")) && idle());
+        QVERIFY(card(6)->done());
+    }
+
+    void launchOptionsSetForMe() {
+        if (!world.isLinux()) QSKIP("On a Mac the player pastes them");
+        QVERIFY(!card(6)->done());
+        const QByteArray before = World::read(world.localConfig());
+        // Steam would write its settings back over them when it quits: refused while it runs.
+        QVERIFY(press(QStringLiteral("step6.setLaunchOptions")) && alert());
+        QVERIFY(dismissAlert());
+        QCOMPARE(World::read(world.localConfig()), before);
+        workspace.steamRunning = false; // the player quits Steam
+        QVERIFY(press(QStringLiteral("step6.setLaunchOptions")) && idle());
+        QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
+        const QString vdf = QString::fromUtf8(World::read(world.localConfig()));
+        QVERIFY2(vdf.contains(QStringLiteral("\"LaunchOptions\"\t\t\"./start_game_bepinex.sh %command%\"")),
+                 qPrintable(vdf));
+        QCOMPARE(World::read(world.localConfig() + QStringLiteral(".backup")), before);
+        QCOMPARE(World::read(world.steamRoot() + QStringLiteral("/userdata/11223344/config/localconfig.vdf")),
+                 QByteArray("\"UserLocalConfigStore\"\n{\n}\n")); // the account that didn't sign in last
         QVERIFY(card(6)->done());
     }
 

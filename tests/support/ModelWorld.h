@@ -64,7 +64,7 @@ struct Harness {
 
     AppState& make() {
         refreshes.reset();
-        state = std::make_unique<AppState>(AppState::Services{workspace, clipboard, panel});
+        state = std::make_unique<AppState>(AppState::Services{workspace, clipboard, panel, world.platform()});
         refreshes = std::make_unique<QSignalSpy>(state.get(), &AppState::refreshed);
         QObject::connect(state.get(), &AppState::busyMessageChanged, state.get(),
                          [this] { busy << state->busyMessage().value_or(QString()); });
@@ -103,7 +103,9 @@ struct Harness {
     // The BepInEx files as the pack leaves them, the launch script naming `executableLine`.
     void bepFiles(const QByteArray& executableLine = "executable_name=\"Valheim\"") const {
         World::write(game("BepInEx/core/BepInEx.dll"), "MZ");
-        World::write(game("doorstop_libs/libdoorstop_x64.dylib"), "dylib");
+        World::write(game(world.isLinux() ? "doorstop_libs/libdoorstop_x64.so"
+                                          : "doorstop_libs/libdoorstop_x64.dylib"),
+                     "injector");
         World::write(game("start_game_bepinex.sh"),
                      "#!/bin/sh\n" + executableLine + "\nexec \"$executable_name\"\n");
         QFile::setPermissions(game("start_game_bepinex.sh"),

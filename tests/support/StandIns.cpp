@@ -22,6 +22,7 @@ bool steamLaunches(const World& world) {
 bool StandInWorkspace::openUrl(const QUrl& url) {
     openedUrls.append(url);
     if (url.scheme() == QLatin1String("steam")) {
+        steamRunning = true;
         if (steamLaunches(m_world)) ++launches;
         return true;
     }
@@ -42,8 +43,9 @@ QList<RunningApplication> StandInWorkspace::runningApplications() {
     QList<RunningApplication> apps =
         m_desktop ? m_desktop->runningApplications() : QList<RunningApplication>();
     // How the running Steam client appears among running applications.
-    apps.append({QStringLiteral("com.valvesoftware.steam"), QStringLiteral("/Applications/Steam.app"),
-                 QStringLiteral("Steam")});
+    if (steamRunning)
+        apps.append({QStringLiteral("com.valvesoftware.steam"), QStringLiteral("/Applications/Steam.app"),
+                     QStringLiteral("Steam")});
     return apps;
 }
 

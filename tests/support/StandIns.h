@@ -12,8 +12,9 @@
 // launch options and starts the game through BepInEx's script (which then writes its log), a
 // browser flags downloads as quarantined. Both the end-to-end test and the demo use them.
 
-// A workspace that hands steam:// links to the Steam stand-in, lists the client as running,
-// and passes everything else on (to a real desktop, or nowhere). Remembers what was asked.
+// A workspace that hands steam:// links to the Steam stand-in, lists the client as running
+// while it runs (a steam:// link starts it), and passes everything else on (to a real desktop,
+// or nowhere). Remembers what was asked.
 class StandInWorkspace final : public Workspace {
 public:
     StandInWorkspace(const World& world, Workspace* desktop = nullptr) : m_world(world), m_desktop(desktop) {}
@@ -27,6 +28,7 @@ public:
     QStringList openedFolders;
     QStringList revealed;
     int launches = 0; // modded launches that wrote the loader's log
+    bool steamRunning = true;
 
 private:
     const World& m_world;

@@ -35,7 +35,7 @@ inline void install() {
     for (const char* name :
          {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_DATA_DIRS",
           "XDG_CONFIG_DIRS", "SKALDRUN_THUNDERSTORE_URL", "SKALDRUN_HEXIUM_URL", "SKALDRUN_MACHINE",
-          "SKALDRUN_TAB", "SKALDRUN_OPEN", "SKALDRUN_OPEN_CONFIG"})
+          "SKALDRUN_PLATFORM", "SKALDRUN_TAB", "SKALDRUN_OPEN", "SKALDRUN_OPEN_CONFIG"})
         qunsetenv(name);
 }
 

@@ -11,8 +11,14 @@
 
 World::World(QString home) : m_home(std::move(home)) {}
 
+World& World::on(Platform platform) {
+    m_platform = platform;
+    return *this;
+}
+
 QString World::steamRoot() const {
-    return m_home + QStringLiteral("/Library/Application Support/Steam");
+    return m_home + (isLinux() ? QStringLiteral("/.local/share/Steam")
+                               : QStringLiteral("/Library/Application Support/Steam"));
 }
 QString World::library() const {
     return m_home + QStringLiteral("/Games/SteamLibrary");
@@ -24,10 +30,12 @@ QString World::appBundle() const {
     return gameDir() + QStringLiteral("/Valheim.app");
 }
 QString World::executable() const {
-    return appBundle() + QStringLiteral("/Contents/MacOS/Valheim");
+    return isLinux() ? gameDir() + QStringLiteral("/valheim.x86_64")
+                     : appBundle() + QStringLiteral("/Contents/MacOS/Valheim");
 }
 QString World::savesDir() const {
-    return m_home + QStringLiteral("/Library/Application Support/IronGate/Valheim");
+    return m_home + (isLinux() ? QStringLiteral("/.config/unity3d/IronGate/Valheim")
+                               : QStringLiteral("/Library/Application Support/IronGate/Valheim"));
 }
 
 QString World::localConfig() const {
@@ -54,12 +62,26 @@ World& World::build() {
 
 World& World::buildSteam() {
     const QByteArray apps = "\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"%1\"\t\t\"140990488\"\n\t\t}\n\t}\n";
-    write(steamRoot() + QStringLiteral("/config/libraryfolders.vdf"),
+    // Linux clients keep the list in steamapps/, and ~/.steam/steam leads to the same folder.
+    write(steamRoot() + (isLinux() ? QStringLiteral("/steamapps/libraryfolders.vdf")
+                                   : QStringLiteral("/config/libraryfolders.vdf")),
           "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + steamRoot().toUtf8() +
               QByteArray(apps).replace("%1", "228980") + "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" +
               library().toUtf8() + QByteArray(apps).replace("%1", "892970") + "}\n");
     QDir().mkpath(steamRoot() + QStringLiteral("/steamapps/common"));
     setSteamLaunchOptions(QString());
+    if (isLinux()) {
+        QDir().mkpath(m_home + QStringLiteral("/.steam"));
+        QFile::link(steamRoot(), m_home + QStringLiteral("/.steam/steam"));
+        // Another account played here before; the one that signed in last is the world's.
+        write(steamRoot() + QStringLiteral("/userdata/11223344/config/localconfig.vdf"),
+              "\"UserLocalConfigStore\"\n{\n}\n");
+        write(steamRoot() + QStringLiteral("/config/loginusers.vdf"),
+              "\"users\"\n{\n\t\"76561197971489072\"\n\t{\n\t\t\"MostRecent\"\t\t\"0\"\n\t}\n"
+              "\t\"" +
+                  QByteArray::number(76561197960265728ULL + account().toULongLong()) +
+                  "\"\n\t{\n\t\t\"AccountName\"\t\t\"ragnhild\"\n\t\t\"MostRecent\"\t\t\"1\"\n\t}\n}\n");
+    }
     return *this;
 }
 
@@ -77,15 +99,19 @@ void World::setSteamLaunchOptions(const QString& options) const {
 }
 
 World& World::buildGame() {
-    write(appBundle() + QStringLiteral("/Contents/Info.plist"),
-          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
-          "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n"
-          "\t<key>CFBundleIdentifier</key>\n\t<string>unity.IronGate.Valheim</string>\n</dict>\n</plist>\n");
+    if (!isLinux()) { // Linux's native build has no bundle
+        write(appBundle() + QStringLiteral("/Contents/Info.plist"),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+              "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n"
+              "\t<key>CFBundleIdentifier</key>\n\t<string>unity.IronGate.Valheim</string>\n"
+              "</dict>\n</plist>\n");
+    }
     // Stays running for a while, like the game, and remembers how it was started.
     write(executable(), "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/last-arguments.txt\"\nsleep 30\n");
     QFile::setPermissions(executable(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    write(gameDir() + QStringLiteral("/UnityPlayer.dylib"), QByteArray(1024, '\xCF'));
+    write(gameDir() + (isLinux() ? QStringLiteral("/UnityPlayer.so") : QStringLiteral("/UnityPlayer.dylib")),
+          QByteArray(1024, isLinux() ? '\x7F' : '\xCF'));
     return *this;
 }
 
@@ -98,8 +124,11 @@ World& World::buildSaves() {
 }
 
 void World::writeLoaderLog() const {
-    write(gameDir() + QStringLiteral("/BepInEx/LogOutput.log"),
-          "[Message:   BepInEx] BepInEx 5.4.2202.0 - valheim\n[Info   :   BepInEx] Chainloader started\n");
+    write(
+        gameDir() + QStringLiteral("/BepInEx/LogOutput.log"),
+        "[Message:   BepInEx] BepInEx 5.4.2202.0 - valheim\n" +
+            (isLinux() ? QByteArray("[Info   :   BepInEx] System platform: Bits64, Linux\n") : QByteArray()) +
+            "[Info   :   BepInEx] Chainloader started\n");
 }
 
 int World::quarantineLoaderFiles() const {

@@ -1,24 +1,32 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QString>
 #include <QStringList>
 
 // A made-up Mac home below a folder of our own, holding everything Skaldrun reads and writes:
 // Steam's data folder with a second library that holds the game, the game's app bundle, a Steam
-// account's local configuration, and a save folder with worlds and characters. Stand-ins for
+// account's local configuration, and a save folder with worlds and characters. On Linux the same
+// in Linux places: the native build, ~/.steam/steam linking to Steam's folder, a second account
+// that didn't sign in last. Stand-ins for
 // what Steam and BepInEx would do are methods here. Nothing here uses QtTest, so the demo can
 // build the same world.
 class World {
 public:
     explicit World(QString home);
+    World& on(Platform platform); // before building: the shape of that system's home
+    Platform platform() const { return m_platform; }
+    bool isLinux() const { return m_platform == Platform::linuxOS; }
 
     QString home() const { return m_home; }
-    QString steamRoot() const;  // home + "Library/Application Support/Steam"
+    QString steamRoot() const;  // home + "Library/Application Support/Steam" (Linux: ".local/share/Steam")
     QString library() const;    // the second Steam library, on a made-up games drive
     QString gameDir() const;    // library + "steamapps/common/Valheim"
     QString appBundle() const;  // gameDir + "Valheim.app"
-    QString executable() const; // the bundle's main executable
-    QString savesDir() const;   // home + "Library/Application Support/IronGate/Valheim"
+    QString executable() const; // the bundle's main executable (Linux: gameDir + "valheim.x86_64")
+    QString
+    savesDir() const; // home + "Library/Application Support/IronGate/Valheim" (Linux: ".config/unity3d/…")
     QString account() const { return QStringLiteral("87654321"); }
     QString localConfig() const; // that account's localconfig.vdf
     QString pluginsDir() const { return gameDir() + QStringLiteral("/BepInEx/plugins"); }
@@ -43,4 +51,5 @@ public:
 
 private:
     QString m_home;
+    Platform m_platform = Platform::macOS;
 };

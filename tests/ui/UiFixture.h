@@ -57,8 +57,11 @@ public:
     }
     // The BepInEx pack as the app's installer puts it in place, its launch script fixed for the Mac.
     void installBepInEx() const { installZip(TestZip::bepInExPack(), "pack"); }
-    // The launch script as the pack ships it, as a pack copied in by hand leaves it.
-    void unpatchScript() const { World::write(game("start_game_bepinex.sh"), TestZip::launchScript()); }
+    // The launch script as the pack ships it, as a pack copied in by hand leaves it (not executable).
+    void unpatchScript() const {
+        QFile::remove(game("start_game_bepinex.sh"));
+        World::write(game("start_game_bepinex.sh"), TestZip::launchScript());
+    }
     void installMod(const QString& name, const QString& version) const {
         installZip(TestZip::repositoryMod(name, version), name);
     }

@@ -39,15 +39,26 @@ void press(QAbstractButton* button) {
 }
 
 // How far the made-up home has come.
-enum Stage { emptyHome, game, scriptUnpatched, allDone };
+enum Stage { emptyHome, game, scriptUnpatched, allDone, windowsBuild, oldPackScript, protonLog };
 
 void reach(Shell& shell, Stage stage) {
     if (stage >= game) shell.world.build();
+    if (stage == windowsBuild) {
+        QFile::remove(shell.world.executable());
+        World::write(shell.world.gameDir() + "/valheim.exe", "MZ");
+    }
+    if (stage == oldPackScript) {
+        shell.installBepInEx();
+        World::write(shell.game("start_game_bepinex.sh"),
+                     "#!/bin/sh\nif [ \"$2\" = \"SteamLaunch\" ]; then\n  exec $1\nfi\n");
+    }
     if (stage == scriptUnpatched) {
         shell.installBepInEx();
         shell.unpatchScript();
     }
-    if (stage == allDone) shell.completeSetup();
+    if (stage == allDone || stage == protonLog) shell.completeSetup();
+    if (stage == protonLog)
+        World::write(shell.game("BepInEx/LogOutput.log"), "System platform: Bits64, Windows\n");
 }
 
 // What a view shows under a name: a step card's sentence ("card3") or badge ("badge2"), a
@@ -129,13 +140,47 @@ private Q_SLOTS:
             << Texts{{"card4",
                       "Valheim's Mac app is Universal and would run natively — one line in the launch "
                       "script makes it use the Intel build BepInEx requires."}};
+        const QString native = "Linux runs the game natively.";
+        QTest::newRow("linux, game found")
+            << QByteArray("linux") << int(game)
+            << Texts{{"card1", "Found valheim.x86_64 at ~/Games/SteamLibrary/steamapps/common/Valheim"},
+                     {"badge2", "Not needed"},
+                     {"card2", native},
+                     {"badge4", "Not needed"},
+                     {"card4", native},
+                     {"badge5", "Not needed"},
+                     {"card5", "Linux doesn't quarantine downloads."},
+                     {"step6.command", "./start_game_bepinex.sh %command%"},
+                     {"step6.setLaunchOptions", "Set It for Me"},
+                     {"steps.progressText", "4 of 7 complete"}};
+        QTest::newRow("linux, Windows build")
+            << QByteArray("linux") << int(windowsBuild)
+            << Texts{{"card1",
+                      "Found the Windows build (valheim.exe) at ~/Games/SteamLibrary/steamapps/common/"
+                      "Valheim, which Steam runs through Proton. For BepInEx to load in it, its launch "
+                      "options need: WINEDLLOVERRIDES=\"winhttp=n,b\" %command%"}};
+        QTest::newRow("linux, script copied by hand")
+            << QByteArray("linux") << int(scriptUnpatched)
+            << Texts{{"card3", "BepInEx files are there, but start_game_bepinex.sh isn't executable yet."}};
+        QTest::newRow("linux, old pack script")
+            << QByteArray("linux") << int(oldPackScript)
+            << Texts{{"card3",
+                      "start_game_bepinex.sh is from a pack older than 5.4.2331 and can't start BepInEx "
+                      "through Steam any more — update the pack."},
+                     {"step3.install", "Reinstall / Update"}};
+        QTest::newRow("linux, log from the Windows build")
+            << QByteArray("linux") << int(protonLog)
+            << Texts{{"card7",
+                      "BepInEx's last log comes from the Windows build under Proton, not the native game."},
+                     {"steps.progressText", "6 of 7 complete"}};
     }
     void sentences() {
         QFETCH(QByteArray, machine);
         QFETCH(int, stage);
         QFETCH(Texts, texts);
         Shell shell(false);
-        qputenv("SKALDRUN_MACHINE", machine);
+        if (machine == "linux") shell.world.on(Platform::linuxOS);
+        qputenv("SKALDRUN_MACHINE", machine == "linux" ? "x86_64" : machine);
         shell.open();
         reach(shell, Stage(stage));
         shell.refresh();
@@ -145,8 +190,9 @@ private Q_SLOTS:
             if (prefix ? !shown.startsWith(it.value().chopped(1)) : shown != it.value())
                 QFAIL(qPrintable(it.key() + ": " + shown));
         }
-        if (stage == game)
+        if (stage == game && machine != "linux")
             QCOMPARE(shownText(shell, "step5.command"), Quarantine::terminalCommand(shell.world.gameDir()));
+        QCOMPARE(!shell.button("step6.setLaunchOptions")->isHidden(), machine == "linux");
     }
 
     void withoutGameFolderThenWithIt() {
