@@ -15,6 +15,9 @@ struct Options {
     bool dryRun = false;
     bool deleteForGood = false;
     QString sort;
+    QString file; // profile export
+    bool code = false;
+    bool replace = false;
 };
 
 // Checks the words and options of a command before anything runs; throws Misuse.

@@ -29,6 +29,8 @@ Commands:
   config set FILE KEY VALUE     changes one setting, checked like the window's editor
   saves backup                  backs the worlds and characters up
   saves restore                 restores them from the newest backup
+  profile export [--file F.r2z | --code]  the mods and their configs as a .r2z file or a profile code
+  profile import CODE|FILE --replace      a friend's r2modman or Gale profile into this one
 
 Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
 stderr), 2 misused (with this text).)";
@@ -64,7 +66,12 @@ int main(int argc, char* argv[]) {
                                     QStringLiteral("update: list what would change."));
     const QCommandLineOption del(QStringLiteral("delete"),
                                  QStringLiteral("remove: delete for good, not to the Trash."));
-    parser.addOptions({game, json, sort, all, dryRun, del});
+    const QCommandLineOption file(QStringLiteral("file"),
+                                  QStringLiteral("profile export: the .r2z to write."), QStringLiteral("F"));
+    const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("profile export: a profile code."));
+    const QCommandLineOption replace(
+        QStringLiteral("replace"), QStringLiteral("profile import: into this profile, replacing its mods."));
+    parser.addOptions({game, json, sort, all, dryRun, del, file, code, replace});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."));
@@ -81,8 +88,9 @@ int main(int argc, char* argv[]) {
     QStringList words = parser.positionalArguments();
     if (words.isEmpty()) return misuse(parser, QStringLiteral("Name a command."));
     const QString command = words.takeFirst();
-    Commands::Options options{parser.isSet(json), parser.isSet(all), parser.isSet(dryRun), parser.isSet(del),
-                              parser.value(sort)};
+    Commands::Options options{parser.isSet(json), parser.isSet(all),    parser.isSet(dryRun),
+                              parser.isSet(del),  parser.value(sort),   parser.value(file),
+                              parser.isSet(code), parser.isSet(replace)};
     int status = 0;
     try {
         Commands::check(command, words, options);

@@ -11,6 +11,7 @@
 #include "ui/ModRow.h"
 #include "ui/SetupBubble.h"
 #include "ui/ShaderFixBanner.h"
+#include "ui/ShareSheets.h"
 #include "ui/Theme.h"
 #include "ui/widgets/InsetCard.h"
 #include "ui/widgets/Make.h"
@@ -84,6 +85,7 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     m_count->setObjectName(QStringLiteral("modsPane.count"));
     Theme::style(m_count, Theme::TextStyle::caption, Theme::secondaryText());
     header->addWidget(m_count);
+    addShareButtons(header, this, state);
     m_openPlugins = new QToolButton(this);
     m_openPlugins->setObjectName(QStringLiteral("modsPane.openPlugins"));
     m_openPlugins->setIcon(Icons::tinted(QStringLiteral("folder"), Theme::secondaryText()));

@@ -1,11 +1,14 @@
 #include "tests/support/FakeRepository.h"
 
+#include "install/ProfilePack.h"
+
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
 #include <QTemporaryDir>
+#include <QUuid>
 
 #include <zlib.h>
 
@@ -183,7 +186,32 @@ LoopbackServer::Response FakeRepository::listing(Repository::Source source, cons
     return r;
 }
 
+void FakeRepository::addProfileMods(const QByteArray& r2x) {
+    for (const ProfilePack::Mod& mod : ProfilePack::readR2x(r2x).mods)
+        add(package(mod.name.section(QLatin1Char('-'), 0, -2), mod.name.section(QLatin1Char('-'), -1),
+                    mod.version, mod.source));
+}
+
+void FakeRepository::keepCode(Repository::Source source, const QString& key, const QByteArray& text) {
+    QMutexLocker lock(&m_mutex);
+    const QString base = source == Repository::Source::hexium ? QStringLiteral("/hexium") : QString();
+    m_codes.insert(base + QStringLiteral("/api/experimental/legacyprofile/get/%1/").arg(key), text);
+}
+
 LoopbackServer::Response FakeRepository::respond(const QString& path) {
+    if (path == QLatin1String("/api/experimental/legacyprofile/create/")) {
+        const QByteArray body = m_server.requestBody();
+        if (body.isEmpty()) return LoopbackServer::reply(R"({"detail":"Request body was empty"})", 400);
+        const QString key = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        keepCode(Repository::Source::thunderstore, key, body);
+        return LoopbackServer::reply(QJsonDocument(QJsonObject{{QStringLiteral("key"), key}}).toJson());
+    }
+    if (path.contains(QLatin1String("/api/experimental/legacyprofile/get/"))) {
+        QMutexLocker lock(&m_mutex);
+        const auto it = m_codes.constFind(path);
+        return it == m_codes.cend() ? LoopbackServer::reply(R"({"detail":"Not found."})", 404)
+                                    : LoopbackServer::reply(*it, 200, "application/octet-stream");
+    }
     if (path.startsWith(QLatin1String("/c/valheim/")))
         return listing(Repository::Source::thunderstore, path.mid(11));
     if (path.startsWith(QLatin1String("/hexium/api/v1/")))
@@ -194,8 +222,11 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
     // Hexium's CDN: /hexium/cdn/upload/{number}/{version}.zip
     for (const Package& p : std::as_const(m_packages)) {
         if (p.source == Repository::Source::hexium &&
-            path.section(QLatin1Char('/'), 0, 4) == archivePath(p).section(QLatin1Char('/'), 0, 4))
-            return LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
+            path.section(QLatin1Char('/'), 0, 4) == archivePath(p).section(QLatin1Char('/'), 0, 4)) {
+            LoopbackServer::Response r = LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
+            r.delayMs = archiveDelayMs;
+            return r;
+        }
     }
     const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     // /api/experimental/package/{namespace}/{name}/
@@ -224,7 +255,9 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
                     dropped.closeAtOnce = true;
                     return dropped;
                 }
-                return LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
+                LoopbackServer::Response r = LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
+                r.delayMs = archiveDelayMs;
+                return r;
             }
         }
     }
