@@ -197,6 +197,10 @@ private Q_SLOTS:
         row("not a bool", {"config", "set", cfg, "Enabled", "yes"}, 1, "“Enabled” takes true or false.");
         row("not a choice", {"config", "set", cfg, "Affected Fires", "Hearth, Lava"}, 1,
             "takes one of: Campfire,");
+        row("export both ways", {"profile", "export", "--code", "--file", "x.r2z"}, 2,
+            "Write profile export");
+        row("unknown code", {"profile", "import", "018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f", "--replace"}, 1,
+            "That profile code wasn't found — it may have expired or been mistyped.");
     }
     void refusals() {
         QFETCH(QStringList, args);
@@ -267,6 +271,24 @@ private Q_SLOTS:
         install.waitForFinished();
         state.refreshMods();
         QVERIFY(state.snapshot().mods.first().enabled);
+    }
+
+    // The client's mods leave as a .r2z and replace the server's, by commands alone.
+    void profileFromClientToServer() {
+        const QString file = TestHome::path() + QStringLiteral("/crew.r2z");
+        const Run out = cli({QStringLiteral("--game"), m_world.gameDir(), QStringLiteral("profile"),
+                             QStringLiteral("export"), QStringLiteral("--file"), file});
+        QVERIFY2(out.code == 0, qPrintable(out.err));
+        const Run in = cli({QStringLiteral("--game"), serverDir(), QStringLiteral("profile"),
+                            QStringLiteral("import"), file, QStringLiteral("--replace")});
+        QVERIFY2(in.code == 0 && in.out.startsWith(QStringLiteral("Imported ")), qPrintable(in.err));
+        const auto plugins = [](const QString& game) {
+            return QDir(pluginFile(game, {})).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        };
+        // The client deleted CoreUtils by hand; CozyHearth needs it, so the server keeps its own.
+        QStringList expected = plugins(m_world.gameDir()) << QStringLiteral("CoreUtils");
+        expected.sort();
+        QCOMPARE(plugins(serverDir()), expected);
     }
 };
 
