@@ -11,7 +11,7 @@
 #include "ui/ModRow.h"
 #include "ui/SetupBubble.h"
 #include "ui/ShaderFixBanner.h"
-#include "ui/ShareSheets.h"
+#include "ui/ImportSheet.h"
 #include "ui/Theme.h"
 #include "ui/widgets/InsetCard.h"
 #include "ui/widgets/Make.h"

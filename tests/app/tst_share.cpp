@@ -1,7 +1,6 @@
 #include "catalog/ThunderstoreStore.h"
+#include "platform/Fs.h"
 #include "tests/support/ModelWorld.h"
-
-#include <QDirIterator>
 
 using ProfilePack::Profile;
 
@@ -30,21 +29,16 @@ struct ShareHarness : Harness {
         state->setAlertMessage(std::nullopt);
         return done([&] { state->importProfile(AppState::ImportTarget::replaceActive); });
     }
-    // Every file below the plugins and config folders with its bytes: what an import may change.
+    // Every file below BepInEx with its bytes: what an import may change.
     QMap<QString, QByteArray> tree() const {
         QMap<QString, QByteArray> files;
-        for (QDirIterator it(game("BepInEx"), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
-            const QString file = it.next();
-            files.insert(file, World::read(file));
-        }
+        Fs::walk(game("BepInEx"), [&](const Fs::Entry& e) {
+            if (!e.isDir) files.insert(e.path, World::read(e.path));
+            return true;
+        });
         return files;
     }
-    int archiveRequests() const {
-        int n = 0;
-        for (const QString& path : repo->server().requests())
-            n += path.startsWith(QLatin1String("/package/download/"));
-        return n;
-    }
+    int archiveRequests() const { return int(repo->server().requests().filter("/package/download/").size()); }
 };
 
 Profile pack(const QList<ProfilePack::Mod>& mods) {
@@ -155,21 +149,16 @@ private Q_SLOTS:
         QVERIFY(h.begin(twoMods));
         h.plugin("Mine/Mine.dll");
         LoopbackServer::Response stuck;
-        stuck.stall = cancel;
-        stuck.closeAtOnce = !cancel;
+        (cancel ? stuck.stall : stuck.closeAtOnce) = true;
         h.repo->server().route("/package/download/Ann/Alpha/1.0.0/", stuck);
+        QObject::connect(h.state.get(), &AppState::busyMessageChanged, [&] {
+            if (cancel && h.state->busyMessage().value_or("").startsWith("Downloading"))
+                h.state->cancelImport();
+        });
         const auto before = h.tree();
-        World::write(h.game("p.r2x"), twoMods);
-        h.state->readProfileFile(h.game("p.r2x"));
-        h.mark();
-        h.state->importProfile(AppState::ImportTarget::replaceActive);
-        if (cancel) {
-            QVERIFY(QTest::qWaitFor([&] { return h.busy.join("").contains("Downloading"); }));
-            h.state->cancelImport();
-        }
-        QVERIFY(QTest::qWaitFor([&] { return !h.state->busyMessage(); }));
+        const QString line = h.import(pack({alphaMod, betaMod}));
         QCOMPARE(h.tree(), before);
-        QVERIFY(cancel ? h.state->lastAction()->contains("nothing was changed")
+        QVERIFY(cancel ? line == "Import cancelled — nothing was changed."
                        : h.state->alertMessage()->startsWith("Couldn't download Alpha"));
     }
 };

@@ -272,24 +272,6 @@ private Q_SLOTS:
         state.refreshMods();
         QVERIFY(state.snapshot().mods.first().enabled);
     }
-
-    // The client's mods leave as a .r2z and replace the server's, by commands alone.
-    void profileFromClientToServer() {
-        const QString file = TestHome::path() + QStringLiteral("/crew.r2z");
-        const Run out = cli({QStringLiteral("--game"), m_world.gameDir(), QStringLiteral("profile"),
-                             QStringLiteral("export"), QStringLiteral("--file"), file});
-        QVERIFY2(out.code == 0, qPrintable(out.err));
-        const Run in = cli({QStringLiteral("--game"), serverDir(), QStringLiteral("profile"),
-                            QStringLiteral("import"), file, QStringLiteral("--replace")});
-        QVERIFY2(in.code == 0 && in.out.startsWith(QStringLiteral("Imported ")), qPrintable(in.err));
-        const auto plugins = [](const QString& game) {
-            return QDir(pluginFile(game, {})).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-        };
-        // The client deleted CoreUtils by hand; CozyHearth needs it, so the server keeps its own.
-        QStringList expected = plugins(m_world.gameDir()) << QStringLiteral("CoreUtils");
-        expected.sort();
-        QCOMPARE(plugins(serverDir()), expected);
-    }
 };
 
 SKALDRUN_TEST_MAIN(TestCli)

@@ -35,25 +35,6 @@ private:
     QPushButton* m_close;
 };
 
-// The export: a .r2z file (Save panel) or a profile code with Copy, and the mods that can't
-// travel in either.
-class ExportSheet : public QDialog {
-    Q_OBJECT
-public:
-    explicit ExportSheet(AppState* state, QWidget* parent = nullptr);
-
-private:
-    void render();
-
-    AppState* m_state;
-    QLabel* m_summary;
-    QLabel* m_left;
-    QLabel* m_code;
-    QPushButton* m_copy;
-    QPushButton* m_makeCode;
-    QPushButton* m_save;
-};
-
 // "Import…" and "Export…" for a header row; the import sheet also opens by itself when a pack
 // arrives some other way (a .r2z dropped on the window).
 void addShareButtons(QBoxLayout* row, QWidget* host, AppState* state);
