@@ -30,7 +30,8 @@ constexpr int latencyMs = 120;
 QList<qint64> realSizes(const QString& listPath) {
     QList<qint64> sizes;
     const auto bytes = Fs::tryRead(listPath);
-    for (const QJsonValue& p : QJsonDocument::fromJson(bytes.value_or(QByteArray())).array()) {
+    const QJsonArray list = QJsonDocument::fromJson(bytes.value_or(QByteArray())).array();
+    for (const auto& p : list) {
         const QJsonArray versions = p.toObject().value(QStringLiteral("versions")).toArray();
         if (!versions.isEmpty())
             sizes << versions.first().toObject().value(QStringLiteral("file_size")).toInteger();

@@ -77,7 +77,7 @@ private Q_SLOTS:
         const QByteArray r2x = World::read(profiles + file);
         Profile wanted = ProfilePack::readR2x(r2x);
         QByteArray served = r2x;
-        served.replace("name: Bubbet-SkipIntro", "name: KingEnderBrine-Other");
+        served.replace("name: Bubbet-SkipIntro", "name: Bubbet-Withdrawn");
         ShareHarness h;
         QVERIFY(h.begin(served));
         QCOMPARE(h.import(wanted), line);
@@ -117,7 +117,6 @@ private Q_SLOTS:
         QTest::addColumn<int>("keptOn"); // -1: nowhere
         QTest::addColumn<QByteArray>("tail");
         QTest::addColumn<QString>("alert");
-        QTest::newRow("Thunderstore") << 0 << QByteArray() << QString();
         QTest::newRow("Hexium, CRLF") << 1 << QByteArray("\r\n") << QString();
         QTest::newRow("unknown") << -1 << QByteArray()
                                  << "That profile code wasn't found — it may have expired or been mistyped.";
