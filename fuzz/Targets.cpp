@@ -272,7 +272,7 @@ void profile(const std::uint8_t* data, std::size_t size) {
     try {
         const QByteArray input = bytes(data, size);
         pack = ProfilePack::readAny(input.startsWith(ProfilePack::codePrefix) ? ProfilePack::decodeCode(input)
-                                                                               : input);
+                                                                              : input);
     } catch (const SkaldrunError&) {
         return;
     }
@@ -286,9 +286,9 @@ void profile(const std::uint8_t* data, std::size_t size) {
 
 const QMap<QString, Target>& all() {
     static const QMap<QString, Target> targets{
-        {"pe", peReader},       {"cfg", cfg},       {"packagelist", packageList}, {"vdf", vdf},
-        {"manifest", manifest}, {"script", script}, {"archive", archive},         {"chunk", chunk},
-        {"profile", profile}};
+        {"pe", peReader},     {"cfg", cfg},           {"packagelist", packageList},
+        {"vdf", vdf},         {"manifest", manifest}, {"script", script},
+        {"archive", archive}, {"chunk", chunk},       {"profile", profile}};
     return targets;
 }
 
