@@ -184,7 +184,7 @@ void AppState::importProfile(ImportTarget target) {
     if (target == ImportTarget::newProfile) {
         // A new profile is made and switched to here, before anything below runs, named after
         // m_pendingImport->name; a failed import then switches back to the profile that was
-        // active. Until this build keeps profiles, the import goes nowhere but the active one.
+        // active. Until this build keeps profiles, the player is told to replace this one.
         setAlertMessage(QStringLiteral("This version keeps one profile per game folder; choose “Replace this "
                                        "profile” to import into it."));
         return;
@@ -202,8 +202,8 @@ void AppState::importProfile(ImportTarget target) {
     for (const ModItem& mod : m_snapshot.mods)
         installed.insert(ConfigStore::normalize(mod.name), mod);
     QSet<QString> present(installed.keyBegin(), installed.keyEnd());
-    for (const ProfilePack::Mod& mod :
-         job.pack.mods) // the pack pins these: never pulled in at another version
+    // The pack pins its own mods: none is pulled in as a dependency at another version.
+    for (const ProfilePack::Mod& mod : job.pack.mods)
         present.insert(ConfigStore::normalize(mod.name.section(QLatin1Char('-'), -1)));
     QSet<QString> queued;
     const ThunderstoreStore::Index index = m_thunder->indexByOwnerName();

@@ -13,7 +13,11 @@
 #include <zlib.h>
 
 FakeRepository::FakeRepository() {
-    m_server.fallback([this](const QString& path) { return respond(path); });
+    m_server.fallback([this](const QString& path) {
+        LoopbackServer::Response r = respond(path);
+        if (r.contentType == "application/zip") r.delayMs = archiveDelayMs;
+        return r;
+    });
 }
 
 FakeRepository::Package FakeRepository::package(const QString& owner, const QString& name,
@@ -222,11 +226,8 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
     // Hexium's CDN: /hexium/cdn/upload/{number}/{version}.zip
     for (const Package& p : std::as_const(m_packages)) {
         if (p.source == Repository::Source::hexium &&
-            path.section(QLatin1Char('/'), 0, 4) == archivePath(p).section(QLatin1Char('/'), 0, 4)) {
-            LoopbackServer::Response r = LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
-            r.delayMs = archiveDelayMs;
-            return r;
-        }
+            path.section(QLatin1Char('/'), 0, 4) == archivePath(p).section(QLatin1Char('/'), 0, 4))
+            return LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
     }
     const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
     // /api/experimental/package/{namespace}/{name}/
@@ -255,9 +256,7 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
                     dropped.closeAtOnce = true;
                     return dropped;
                 }
-                LoopbackServer::Response r = LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
-                r.delayMs = archiveDelayMs;
-                return r;
+                return LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
             }
         }
     }
