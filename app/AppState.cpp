@@ -150,6 +150,7 @@ AppState::AppState(Services services, QObject* parent) : QObject(parent), m_serv
 
 AppState::~AppState() {
     m_cancel->store(true);
+    m_importCancel->store(true);
 }
 
 bool AppState::claimGameFolder() {
@@ -516,6 +517,10 @@ void AppState::handleDropped(const QStringList& paths) {
         setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1), then drop mods here."));
         return;
     }
+    // A shared profile goes to the import preview rather than into the plugins folder.
+    if (paths.size() == 1 && (paths.first().endsWith(QLatin1String(".r2z"), Qt::CaseInsensitive) ||
+                              paths.first().endsWith(QLatin1String(".r2x"), Qt::CaseInsensitive)))
+        return readProfileFile(paths.first());
     if (paths.isEmpty() || !claimGameFolder()) return;
     runTask(
         paths.size() == 1 ? QStringLiteral("Installing %1…").arg(Fs::fileName(paths.first()))

@@ -4,6 +4,7 @@
 #include "app/Task.h"
 #include "catalog/Repository.h"
 #include "catalog/TSPackage.h"
+#include "install/ProfilePack.h"
 #include "inventory/ModScanner.h"
 #include "platform/OpenPanel.h"
 #include "platform/Platform.h"
@@ -164,6 +165,37 @@ public:
     void renameProfile(const QString& from, const QString& to);
     void deleteProfile(const QString& name); // to the Trash; never the active one
     void switchProfile(const QString& name); // refused while Valheim runs
+    // --- Profile sharing: share codes, .r2z and export.r2x files (app/ShareActions.cpp) ---
+    // A pack read from a code or a file waits here for the player's choice (the preview).
+    struct ImportRow {
+        ProfilePack::Mod mod;
+        std::optional<Repository::Source> foundOn; // none: no repository offers this exact version
+    };
+    enum class ImportTarget { newProfile, replaceActive };
+    const std::optional<ProfilePack::Profile>& pendingImport() const { return m_pendingImport; }
+    QList<ImportRow> importRows() const;       // the pending pack against the catalog as it is now
+    void readProfileCode(const QString& code); // Thunderstore's keeper, then Hexium's
+    void readProfileFile(const QString& path); // a .r2z, or an export.r2x alone
+    void chooseProfileFile();
+    void discardPendingImport();
+    // Downloads every mod of the pending pack first (four at a time), then installs them in order
+    // with their dependencies, sets their states and writes the config files. A new profile (named
+    // `name`, else after the pack, numbered when taken) is made and switched to only once every
+    // download is in; when an install fails the player is back on the profile that was active.
+    void importProfile(ImportTarget target, const QString& name = {});
+    void cancelImport(); // before the installs start nothing is changed; after, it stops between mods
+    // The active profile as a pack, and the mods that can't travel in one.
+    struct ExportPlan {
+        ProfilePack::Profile profile;
+        QStringList notIncluded;
+    };
+    ExportPlan exportPlan() const;
+    static QString notIncludedLine(const QStringList& names);
+    void exportProfileToFile(); // asks where to save the .r2z
+    void exportProfileTo(const QString& path);
+    void exportProfileCode();
+    const std::optional<QString>& exportedCode() const { return m_exportedCode; }
+    void copyExportedCode();
 
 Q_SIGNALS:
     void changed();   // after any assignment
@@ -173,6 +205,7 @@ Q_SIGNALS:
     void busyProgressChanged();
     void alertMessageChanged();
     void lastActionChanged();
+    void pendingImportChanged();
 
 private:
     template <typename T> void assign(T& member, const T& value, void (AppState::*notify)() = nullptr) {
@@ -203,6 +236,14 @@ private:
     // quick ones, until they return); another process holding it is reported as the alert.
     bool claimGameFolder();
     void releaseGameFolder();
+
+    // Profile sharing: the import's own stop flag (Cancel), set too when the state goes away.
+    static void showImportStep(const Task& task, const QString& text, double fraction);
+    void setPendingImport(const std::optional<ProfilePack::Profile>& pack);
+    std::optional<TSPackage> packageAt(const ProfilePack::Mod& mod) const;
+    Http::CancelFlag m_importCancel = Http::newCancelFlag();
+    std::optional<ProfilePack::Profile> m_pendingImport;
+    std::optional<QString> m_exportedCode;
 
     Services m_services;
     // Set when the state goes away; the workers' downloads, install chains and results watch it.

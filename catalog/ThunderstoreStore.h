@@ -57,6 +57,9 @@ public:
     // Catalog key -> package; the first package of the list wins a key. Built with each
     // published list (derived state), so every call answers the same thing cheaply.
     Index indexByOwnerName() const;
+    // One repository's own catalog by the same key, before the two are merged: a release that
+    // only the repository not shown for a name offers is still found there.
+    const Index& indexOf(Repository::Source source) const { return m_parts[int(source)].index; }
 
     // The package list document -> packages in document order. Never fails: anything that
     // is not a well-formed package list gives an empty list. A document with parsePadding bytes

@@ -4,6 +4,7 @@
 #include "cli/Catalog.h"
 #include "cli/Profiles.h"
 #include "cli/Session.h"
+#include "cli/Share.h"
 #include "config/ConfigStore.h"
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
@@ -295,6 +296,10 @@ void saves(Session& session, const QString& verb) {
 } // namespace
 
 void check(const QString& command, const QStringList& args, const Options& options) {
+    if (Share::handles(command, args)) return Share::check(args, options);
+    if (options.code || options.replace || !options.file.isEmpty() || !options.name.isEmpty())
+        throw Misuse{QStringLiteral(
+            "“--file”, “--code”, “--name” and “--replace” belong to profile export and import.")};
     const auto shape = shapes().constFind(command);
     if (shape == shapes().cend()) throw Misuse{QStringLiteral("Unknown command “%1”.").arg(command)};
     if (args.size() < shape->least || (shape->most >= 0 && args.size() > shape->most))
@@ -328,6 +333,7 @@ bool needsGameFolder(const QString& command) {
 
 void run(Session& session, const QString& command, const QStringList& args, const Options& options) {
     AppState& s = session.state();
+    if (Share::handles(command, args)) return Share::run(session, args, options);
     if (command == QLatin1String("status")) return status(session, options);
     if (command == QLatin1String("list")) return list(session, options);
     if (command == QLatin1String("search")) return search(session, args.first(), options);

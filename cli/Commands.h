@@ -16,6 +16,10 @@ struct Options {
     bool deleteForGood = false;
     bool copy = false;
     QString sort;
+    QString file; // profile export
+    bool code = false;
+    bool replace = false;
+    QString name; // profile import: the new profile's name
 };
 
 // Checks the words and options of a command before anything runs; throws Misuse.

@@ -32,6 +32,9 @@ Commands:
   profile list                  the game folder's profiles (mod sets), the active one marked
   profile new NAME              a new empty profile (--copy: a copy of the active one)
   profile switch NAME           makes NAME the active profile
+  profile export [--file F.r2z | --code]  the mods and their configs as a .r2z file or a profile code
+  profile import CODE|FILE [--name N | --replace]
+                                a friend's r2modman or Gale profile, as a new profile or into this one
 
 Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
 stderr), 2 misused (with this text).)";
@@ -69,7 +72,16 @@ int main(int argc, char* argv[]) {
                                  QStringLiteral("remove: delete for good, not to the Trash."));
     const QCommandLineOption copy(QStringLiteral("copy"),
                                   QStringLiteral("profile new: start from a copy of the active profile."));
-    parser.addOptions({game, json, sort, all, dryRun, del, copy});
+        const QCommandLineOption file(QStringLiteral("file"),
+                                  QStringLiteral("profile export: the .r2z to write."), QStringLiteral("F"));
+    const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("profile export: a profile code."));
+    const QCommandLineOption replace(
+        QStringLiteral("replace"), QStringLiteral("profile import: into this profile, replacing its mods."));
+    const QCommandLineOption name(QStringLiteral("name"),
+                                  QStringLiteral("profile import: the new profile's name (the pack's own by default)."),
+                                  QStringLiteral("N"));
+    parser.addOptions({game, json, sort, all, dryRun, del, copy, file, code, replace, name});
+
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."));
@@ -86,8 +98,9 @@ int main(int argc, char* argv[]) {
     QStringList words = parser.positionalArguments();
     if (words.isEmpty()) return misuse(parser, QStringLiteral("Name a command."));
     const QString command = words.takeFirst();
-    Commands::Options options{parser.isSet(json), parser.isSet(all),  parser.isSet(dryRun),
-                              parser.isSet(del),  parser.isSet(copy), parser.value(sort)};
+    Commands::Options options{parser.isSet(json), parser.isSet(all), parser.isSet(dryRun), parser.isSet(del),
+                              parser.isSet(copy), parser.value(sort), parser.value(file), parser.isSet(code),
+                              parser.isSet(replace), parser.value(name)};
     int status = 0;
     try {
         Commands::check(command, words, options);

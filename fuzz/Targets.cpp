@@ -11,6 +11,7 @@
 #include "discovery/Steam.h"
 #include "install/Archive.h"
 #include "install/Installer.h"
+#include "install/ProfilePack.h"
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
 
@@ -274,10 +275,30 @@ void archive(const std::uint8_t* data, std::size_t size) {
     checkContained(into);
 }
 
+// A shared profile (code text, .r2z or export.r2x) is refused or read into a pack that holds
+// only writable config paths and well-formed mods, and that survives our own writer unchanged.
+void profile(const std::uint8_t* data, std::size_t size) {
+    ProfilePack::Profile pack;
+    try {
+        const QByteArray input = bytes(data, size);
+        pack = ProfilePack::readAny(input.startsWith(ProfilePack::codePrefix) ? ProfilePack::decodeCode(input)
+                                                                              : input);
+    } catch (const SkaldrunError&) {
+        return;
+    }
+    for (auto it = pack.configs.cbegin(); it != pack.configs.cend(); ++it)
+        check(ProfilePack::isConfigPath(it.key()), "a pack took a file it may not write");
+    for (const ProfilePack::Mod& mod : pack.mods)
+        check(mod.version.split(QLatin1Char('.')).size() == 3 && mod.name.contains(QLatin1Char('-')),
+              "a pack took a malformed mod");
+    check(ProfilePack::readR2z(ProfilePack::writeR2z(pack)) == pack, "a pack changed through our writer");
+}
+
 const QMap<QString, Target>& all() {
     static const QMap<QString, Target> targets{
-        {"pe", peReader},       {"cfg", cfg},       {"packagelist", packageList}, {"vdf", vdf},
-        {"manifest", manifest}, {"script", script}, {"archive", archive},         {"chunk", chunk}};
+        {"pe", peReader},     {"cfg", cfg},           {"packagelist", packageList},
+        {"vdf", vdf},         {"manifest", manifest}, {"script", script},
+        {"archive", archive}, {"chunk", chunk},       {"profile", profile}};
     return targets;
 }
 

@@ -25,5 +25,6 @@ void manifest(const std::uint8_t* data, std::size_t size);
 void script(const std::uint8_t* data, std::size_t size);
 void archive(const std::uint8_t* data, std::size_t size);
 void chunk(const std::uint8_t* data, std::size_t size);
+void profile(const std::uint8_t* data, std::size_t size);
 
 } // namespace FuzzTargets

@@ -66,7 +66,8 @@ QString transportError(QNetworkReply* reply, bool timedOut) {
 
 // One GET, its bytes handed to `sink` as they arrive. Returns the outcome without the body.
 Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts, const CancelFlag& cancel,
-                const std::function<bool(const QByteArray&)>& sink, const Request& options = {}) {
+                const std::function<bool(const QByteArray&)>& sink, const Request& options = {},
+                const QByteArray* postBody = nullptr) {
     Result result;
     const quint64 round = g_cancelRound.load();
     const auto isCancelled = [&] { return (cancel && cancel->load()) || g_cancelRound.load() != round; };
@@ -94,7 +95,9 @@ Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts, co
     QTimer cancelPoll;
     cancelPoll.setInterval(cancelPollMs);
 
-    QNetworkReply* reply = manager.get(request);
+    if (postBody)
+        request.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/octet-stream"));
+    QNetworkReply* reply = postBody ? manager.post(request, *postBody) : manager.get(request);
     const auto rearm = [&] { watchdog.start(timeouts.stallMs); };
     QObject::connect(&watchdog, &QTimer::timeout, &loop, [&] {
         timedOut = true;
@@ -187,6 +190,19 @@ Result get(const QUrl& url, const Progress& progress, Timeouts timeouts, const C
         return true;
     });
     if (result.responded) result.body = std::move(body);
+    return result;
+}
+
+Result post(const QUrl& url, const QByteArray& body, Timeouts timeouts, const CancelFlag& cancel) {
+    QByteArray answer;
+    Result result = transfer(
+        url, {}, timeouts, cancel,
+        [&](const QByteArray& chunk) {
+            answer += chunk;
+            return true;
+        },
+        {}, &body);
+    if (result.responded) result.body = std::move(answer);
     return result;
 }
 

@@ -55,6 +55,10 @@ struct Request {
 Result get(const QUrl& url, const Request& request, const Progress& progress = {},
            Timeouts timeouts = defaultTimeouts(), const CancelFlag& cancel = {});
 
+// Sends body as application/octet-stream; the answer comes back as get's does.
+Result post(const QUrl& url, const QByteArray& body, Timeouts timeouts = defaultTimeouts(),
+            const CancelFlag& cancel = {});
+
 // The User-Agent every request carries.
 QByteArray userAgent();
 

@@ -18,6 +18,7 @@ public:
         QString buttonText; // the confirming button; empty for the platform's default
         QString startDir;   // where the panel opens; empty for the platform's default
         bool chooseFolders = false;
+        bool save = false;        // a Save panel: the answer may name a file that doesn't exist yet
         QStringList fileSuffixes; // for files: the allowed extensions, e.g. {"zip"}
     };
 

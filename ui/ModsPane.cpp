@@ -8,6 +8,7 @@
 #include "ui/ConfigEditorSheet.h"
 #include "ui/DropZone.h"
 #include "ui/Icons.h"
+#include "ui/ImportSheet.h"
 #include "ui/ModRow.h"
 #include "ui/ProfileMenu.h"
 #include "ui/SetupBubble.h"
@@ -87,6 +88,7 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     m_count->setObjectName(QStringLiteral("modsPane.count"));
     Theme::style(m_count, Theme::TextStyle::caption, Theme::secondaryText());
     header->addWidget(m_count);
+    addShareButtons(header, this, state);
     m_openPlugins = new QToolButton(this);
     m_openPlugins->setObjectName(QStringLiteral("modsPane.openPlugins"));
     m_openPlugins->setIcon(Icons::tinted(QStringLiteral("folder"), Theme::secondaryText()));

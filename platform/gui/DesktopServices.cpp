@@ -53,7 +53,8 @@ void DialogOpenPanel::open(const Request& request, Answer answer) {
         dialog->setFileMode(QFileDialog::Directory);
         dialog->setOption(QFileDialog::ShowDirsOnly, true);
     } else {
-        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (request.save) dialog->setAcceptMode(QFileDialog::AcceptSave);
         QStringList patterns;
         for (const QString& suffix : request.fileSuffixes)
             patterns << QStringLiteral("*.") + suffix;

@@ -200,6 +200,10 @@ private Q_SLOTS:
         row("not a bool", {"config", "set", cfg, "Enabled", "yes"}, 1, "“Enabled” takes true or false.");
         row("not a choice", {"config", "set", cfg, "Affected Fires", "Hearth, Lava"}, 1,
             "takes one of: Campfire,");
+        row("export both ways", {"profile", "export", "--code", "--file", "x.r2z"}, 2,
+            "Write profile export");
+        row("unknown code", {"profile", "import", "018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f", "--replace"}, 1,
+            "That profile code wasn't found — it may have expired or been mistyped.");
     }
     void refusals() {
         QFETCH(QStringList, args);

@@ -11,6 +11,7 @@
 #include "app/AppState.h"
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
+#include "install/ProfilePack.h"
 #include "platform/AppSupport.h"
 #include "platform/Fs.h"
 #include "platform/Xattr.h"
@@ -35,6 +36,7 @@
 #include "ui/widgets/Switch.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -558,6 +560,39 @@ private Q_SLOTS:
         QCOMPARE(entries(world.pluginsDir()), mods);
         QCOMPARE(World::read(cozy), edited);
         QCOMPARE(state->snapshot().profiles, (QStringList{"Default", "Server Two"}));
+    }
+
+    // A friend's code replaces this profile: its mods at their exact releases (an older one from
+    // Hexium), one switched off, its config; what a pack mod needs and the Mac's shader helper stay.
+    void importAFriendsCode() {
+        ProfilePack::Profile friends;
+        friends.name = QStringLiteral("Longship Crew");
+        friends.mods = {{"Skaldic-MapPins", "5.0.0", true, Repository::Source::thunderstore},
+                        {"Skaldic-QuickStack", "1.8.3", false, Repository::Source::thunderstore},
+                        {"Hexwright-Forge_Tweaks", "0.9.2", true, Repository::Source::hexium}};
+        friends.configs = {{"BepInEx/config/skaldic.MapPins.cfg", "[Pins]\nShared = true\n"}};
+        const QString key = QStringLiteral("018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f");
+        repo.keepCode(Repository::Source::thunderstore, key,
+                      ProfilePack::encodeCode(ProfilePack::writeR2z(friends)) + "\n");
+        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && press(QStringLiteral("modsPane.import")));
+        QTRY_VERIFY(find<QLineEdit>(QStringLiteral("import.code")));
+        QTest::keyClicks(find<QLineEdit>(QStringLiteral("import.code")), key);
+        QVERIFY(press(QStringLiteral("import.read")) && idle());
+        QCOMPARE(text(QStringLiteral("import.summary")),
+                 QStringLiteral("“Longship Crew”: 3 mods, 1 config files"));
+        shot(find<QDialog>(QStringLiteral("importSheet")), "import-preview");
+        QVERIFY(press(QStringLiteral("import.replace")) && idle());
+        QCOMPARE(text(QStringLiteral("import.busy")), QStringLiteral("Imported 3 of 3 mods"));
+        QCOMPARE(entries(world.pluginsDir()), QStringList({"Better_Carts", "Forge_Tweaks", "MapPins",
+                                                           "QuickStack", "ShaderHelperForMac"}));
+        QCOMPARE(Thunderstore::originOf(QStringLiteral("Forge_Tweaks"))->version, QStringLiteral("0.9.2"));
+        QCOMPARE(World::read(game(QStringLiteral("BepInEx/config/skaldic.MapPins.cfg"))),
+                 friends.configs.first());
+        QVERIFY(press(QStringLiteral("import.close")));
+        QTRY_VERIFY(!find<QDialog>(QStringLiteral("importSheet")));
+        QVERIFY(!state->pendingImport());
+        for (const ModItem& mod : state->snapshot().mods)
+            QCOMPARE(mod.enabled, mod.name != QLatin1String("QuickStack"));
     }
 };
 

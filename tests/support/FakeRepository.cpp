@@ -1,16 +1,23 @@
 #include "tests/support/FakeRepository.h"
 
+#include "install/ProfilePack.h"
+
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
 #include <QTemporaryDir>
+#include <QUuid>
 
 #include <zlib.h>
 
 FakeRepository::FakeRepository() {
-    m_server.fallback([this](const QString& path) { return respond(path); });
+    m_server.fallback([this](const QString& path) {
+        LoopbackServer::Response r = respond(path);
+        if (r.contentType == "application/zip") r.delayMs = archiveDelayMs;
+        return r;
+    });
 }
 
 FakeRepository::Package FakeRepository::package(const QString& owner, const QString& name,
@@ -183,7 +190,32 @@ LoopbackServer::Response FakeRepository::listing(Repository::Source source, cons
     return r;
 }
 
+void FakeRepository::addProfileMods(const QByteArray& r2x) {
+    for (const ProfilePack::Mod& mod : ProfilePack::readR2x(r2x).mods)
+        add(package(mod.name.section(QLatin1Char('-'), 0, -2), mod.name.section(QLatin1Char('-'), -1),
+                    mod.version, mod.source));
+}
+
+void FakeRepository::keepCode(Repository::Source source, const QString& key, const QByteArray& text) {
+    QMutexLocker lock(&m_mutex);
+    const QString base = source == Repository::Source::hexium ? QStringLiteral("/hexium") : QString();
+    m_codes.insert(base + QStringLiteral("/api/experimental/legacyprofile/get/%1/").arg(key), text);
+}
+
 LoopbackServer::Response FakeRepository::respond(const QString& path) {
+    if (path == QLatin1String("/api/experimental/legacyprofile/create/")) {
+        const QByteArray body = m_server.requestBody();
+        if (body.isEmpty()) return LoopbackServer::reply(R"({"detail":"Request body was empty"})", 400);
+        const QString key = QUuid::createUuid().toString(QUuid::WithoutBraces);
+        keepCode(Repository::Source::thunderstore, key, body);
+        return LoopbackServer::reply(QJsonDocument(QJsonObject{{QStringLiteral("key"), key}}).toJson());
+    }
+    if (path.contains(QLatin1String("/api/experimental/legacyprofile/get/"))) {
+        QMutexLocker lock(&m_mutex);
+        const auto it = m_codes.constFind(path);
+        return it == m_codes.cend() ? LoopbackServer::reply(R"({"detail":"Not found."})", 404)
+                                    : LoopbackServer::reply(*it, 200, "application/octet-stream");
+    }
     if (path.startsWith(QLatin1String("/c/valheim/")))
         return listing(Repository::Source::thunderstore, path.mid(11));
     if (path.startsWith(QLatin1String("/hexium/api/v1/")))

@@ -62,11 +62,18 @@ public:
     int brokenChunk = 0;
     int missingChunk = 0;         // a chunk number whose address answers 404
     bool tooManyRequests = false; // the next index request answers 429, Retry-After: 1
+    int archiveDelayMs = 0;       // each archive answers this late, as a distant CDN would
     QByteArray lastModified = "Sun, 06 Dec 2026 12:00:00 GMT";
     // Requests for chunk blobs so far (the index blob not counted).
     int chunkRequests() const;
     QString archivePath(const Package& package) const; // the path part of its download address
     int downloads(const QString& fullName) const;      // archive requests so far
+
+    // Every mod an export.r2x lists, at its version on the repository it names.
+    void addProfileMods(const QByteArray& r2x);
+    // The legacy-profile keeper: codes posted to Thunderstore's create address are kept there;
+    // keepCode puts one on either repository by hand.
+    void keepCode(Repository::Source source, const QString& key, const QByteArray& text);
 
     // A small solid-colour PNG with a lighter diagonal band, for package icons.
     static QByteArray png(int size, unsigned rgb);
@@ -83,5 +90,6 @@ private:
     QList<Package> m_packages;
     QHash<QString, QByteArray> m_archives; // full name -> built archive
     QHash<QString, QByteArray> m_blobs;    // "/blobs/{sha256}" -> bytes, as handed out
+    QHash<QString, QByteArray> m_codes;    // legacy-profile address -> the text kept there
     LoopbackServer m_server;
 };

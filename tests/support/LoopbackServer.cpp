@@ -57,6 +57,14 @@ private:
             const qsizetype end = buffer->indexOf("\r\n\r\n");
             if (end < 0) return;
             QList<QByteArray> lines = buffer->left(end).split('\n');
+            // A POST's body follows its headers; wait until all of it is here.
+            qsizetype length = 0;
+            for (const QByteArray& line : lines) {
+                if (line.toLower().startsWith("content-length:"))
+                    length = line.mid(15).trimmed().toLongLong();
+            }
+            if (buffer->size() < end + 4 + length) return;
+            const QByteArray body = buffer->mid(end + 4, length);
             buffer->clear();
             const QList<QByteArray> parts = lines.takeFirst().trimmed().split(' ');
             const QString path = parts.size() >= 2 ? QString::fromUtf8(parts[1]) : QStringLiteral("/");
@@ -66,7 +74,7 @@ private:
                 if (colon > 0)
                     headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
             }
-            answer(socket, m_owner->respond(path, headers));
+            answer(socket, m_owner->respond(path, headers, body));
         });
     }
 
@@ -177,13 +185,20 @@ QByteArray LoopbackServer::requestHeader(const QByteArray& name) const {
     return m_headers.value(name.toLower());
 }
 
+QByteArray LoopbackServer::requestBody() const {
+    QMutexLocker lock(&m_mutex);
+    return m_body;
+}
+
 LoopbackServer::Response LoopbackServer::respond(const QString& path,
-                                                 const QHash<QByteArray, QByteArray>& headers) {
+                                                 const QHash<QByteArray, QByteArray>& headers,
+                                                 const QByteArray& body) {
     Handler handler;
     {
         QMutexLocker lock(&m_mutex);
         m_requests.append(path);
         m_headers = headers;
+        m_body = body;
         handler = m_routes.value(path, m_fallback);
     }
     if (handler) return handler(path);

@@ -59,7 +59,10 @@ public:
     // A header of the latest request (case-insensitive name); handlers see their own request's.
     QByteArray requestHeader(const QByteArray& name) const;
 
-    Response respond(const QString& path, const QHash<QByteArray, QByteArray>& headers = {}); // server thread
+    QByteArray requestBody() const; // of the latest request (a POST's), as requestHeader
+
+    Response respond(const QString& path, const QHash<QByteArray, QByteArray>& headers = {},
+                     const QByteArray& body = {}); // server thread
 
 private:
     mutable QMutex m_mutex;
@@ -67,6 +70,7 @@ private:
     Handler m_fallback;
     QStringList m_requests;
     QHash<QByteArray, QByteArray> m_headers; // of the latest request, names lower-cased
+    QByteArray m_body;
     quint16 m_port = 0;
     QThread* m_thread = nullptr;
     QObject* m_worker = nullptr;

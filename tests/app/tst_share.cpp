@@ -1,0 +1,166 @@
+#include "catalog/ThunderstoreStore.h"
+#include "platform/Fs.h"
+#include "tests/support/ModelWorld.h"
+
+using ProfilePack::Profile;
+
+namespace {
+
+const QString profiles = QStringLiteral(SKALDRUN_SOURCE_DIR "/../shared/corpus/real/profiles/");
+
+// The model over a made-up world whose repository serves `r2x`'s mods (and `more`), catalog loaded.
+struct ShareHarness : Harness {
+    bool begin(const QByteArray& r2x, const QList<FakeRepository::Package>& more = {}) {
+        repo = std::make_unique<FakeRepository>();
+        repo->addProfileMods(r2x);
+        for (const FakeRepository::Package& p : more)
+            repo->add(p);
+        repo->pointAppHere();
+        bepFiles();
+        if (!start()) return false;
+        state->thunder()->loadIfNeeded(true);
+        return QTest::qWaitFor([&] { return !state->thunder()->loading(); });
+    }
+    QString import(const Profile& pack) {
+        const QString file = game("pack.r2z");
+        World::write(file, ProfilePack::writeR2z(pack));
+        state->readProfileFile(file);
+        QFile::remove(file);
+        state->setAlertMessage(std::nullopt);
+        return done([&] { state->importProfile(AppState::ImportTarget::replaceActive); });
+    }
+    // Every file below BepInEx with its bytes: what an import may change.
+    QMap<QString, QByteArray> tree() const {
+        QMap<QString, QByteArray> files;
+        Fs::walk(game("BepInEx"), [&](const Fs::Entry& e) {
+            if (!e.isDir) files.insert(e.path, World::read(e.path));
+            return true;
+        });
+        return files;
+    }
+    int archiveRequests() const { return int(repo->server().requests().filter("/package/download/").size()); }
+};
+
+Profile pack(const QList<ProfilePack::Mod>& mods) {
+    Profile p;
+    p.name = "Friends";
+    p.mods = mods;
+    p.configs = {{"BepInEx/config/a.cfg", "[A]\nx = 1\n"}, {"BepInEx/config/Sub/b.yaml", "k: v\n"}};
+    return p;
+}
+
+const ProfilePack::Mod alphaMod{"Ann-Alpha", "1.0.0", true, Repository::Source::thunderstore};
+const ProfilePack::Mod betaMod{"Hex-Beta", "2.0.1", false, Repository::Source::hexium};
+const QByteArray twoMods = ProfilePack::writeR2x(pack({alphaMod, betaMod}));
+
+} // namespace
+
+class TestShare : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // The real packs: every mod at its version, one taken down (not found), states kept.
+    void importsRealProfiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("58 mods") << "shitpostbotmin__RiceOfRain__pack__export.r2x"
+                                 << "Imported 57 of 58 mods; not found: Bubbet-SkipIntro";
+        QTest::newRow("51 mods") << "shitpostbotmin__RiceOfRain__2b3ebb2b__export.r2x"
+                                 << "Imported 50 of 51 mods; not found: Bubbet-SkipIntro";
+        QTest::newRow("empty") << "ProgrammingLogic__lethal_company_modpack__export.r2x"
+                               << "Imported 0 of 0 mods";
+    }
+    void importsRealProfiles() {
+        QFETCH(QString, file);
+        QFETCH(QString, line);
+        if (!QFile::exists(profiles + file)) QSKIP("../shared/corpus/real/profiles is absent");
+        const QByteArray r2x = World::read(profiles + file);
+        Profile wanted = ProfilePack::readR2x(r2x);
+        QByteArray served = r2x;
+        served.replace("name: Bubbet-SkipIntro", "name: Bubbet-Withdrawn");
+        ShareHarness h;
+        QVERIFY(h.begin(served));
+        QCOMPARE(h.import(wanted), line);
+        QVERIFY2(!h.state->alertMessage(), qPrintable(h.state->alertMessage().value_or("")));
+        for (const ProfilePack::Mod& mod : wanted.mods) {
+            const auto item = modNamed(*h.state, ModScanner::prettify(mod.name.section('-', -1)));
+            if (mod.name.endsWith("SkipIntro")) continue;
+            QVERIFY2(item && item->enabled == mod.enabled && item->version == mod.version,
+                     qPrintable(mod.name));
+        }
+    }
+
+    // Ours out, ours in: the same mods, versions, states, repositories and configs; then the same
+    // code again fetches nothing, and a newer one only what changed.
+    void roundTripThroughACode() {
+        ShareHarness h;
+        FakeRepository::Package alpha = FakeRepository::package("Ann", "Alpha", "1.1.0");
+        alpha.olderVersions = {"1.0.0"};
+        QVERIFY(h.begin(ProfilePack::writeR2x(pack({betaMod})), {alpha}));
+        const Profile original = pack({alphaMod, betaMod});
+        QCOMPARE(h.import(original), "Imported 2 of 2 mods");
+        QVERIFY(h.act([&] { h.state->exportProfileCode(); }));
+        QVERIFY(h.state->exportedCode());
+        QVERIFY(h.act([&] { h.state->readProfileCode(*h.state->exportedCode()); }));
+        QVERIFY(h.state->pendingImport());
+        QCOMPARE(h.state->pendingImport()->mods, original.mods);
+        QCOMPARE(h.state->pendingImport()->configs, original.configs);
+
+        const int before = h.archiveRequests();
+        QCOMPARE(h.import(*h.state->pendingImport()), "Imported 2 of 2 mods");
+        QCOMPARE(h.archiveRequests(), before);
+        QCOMPARE(h.import(pack({{"Ann-Alpha", "1.1.0"}, betaMod})), "Imported 2 of 2 mods");
+        QCOMPARE(h.archiveRequests(), before + 1);
+    }
+
+    void readsCodes_data() {
+        QTest::addColumn<int>("keptOn"); // -1: nowhere
+        QTest::addColumn<QByteArray>("tail");
+        QTest::addColumn<QString>("alert");
+        QTest::newRow("Hexium, CRLF") << 1 << QByteArray("\r\n") << QString();
+        QTest::newRow("unknown") << -1 << QByteArray()
+                                 << "That profile code wasn't found — it may have expired or been mistyped.";
+    }
+    void readsCodes() {
+        QFETCH(int, keptOn);
+        QFETCH(QByteArray, tail);
+        QFETCH(QString, alert);
+        ShareHarness h;
+        QVERIFY(h.begin(twoMods));
+        const QString key = "018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f";
+        if (keptOn >= 0)
+            h.repo->keepCode(Repository::Source(keptOn), key,
+                             ProfilePack::encodeCode(ProfilePack::writeR2z(pack({}))) + tail);
+        QVERIFY(h.act([&] { h.state->readProfileCode(key); }));
+        QCOMPARE(h.state->alertMessage().value_or(QString()), alert);
+        QCOMPARE(h.state->pendingImport().has_value(), alert.isEmpty());
+    }
+
+    // A transfer that fails or is cancelled leaves every file as it was.
+    void failedImportChangesNothing_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("download fails") << false;
+        QTest::newRow("cancelled") << true;
+    }
+    void failedImportChangesNothing() {
+        QFETCH(bool, cancel);
+        ShareHarness h;
+        QVERIFY(h.begin(twoMods));
+        h.plugin("Mine/Mine.dll");
+        LoopbackServer::Response stuck;
+        (cancel ? stuck.stall : stuck.closeAtOnce) = true;
+        h.repo->server().route("/package/download/Ann/Alpha/1.0.0/", stuck);
+        QObject::connect(h.state.get(), &AppState::busyMessageChanged, [&] {
+            if (cancel && h.state->busyMessage().value_or("").startsWith("Downloading"))
+                h.state->cancelImport();
+        });
+        const auto before = h.tree();
+        const QString line = h.import(pack({alphaMod, betaMod}));
+        QCOMPARE(h.tree(), before);
+        QVERIFY(cancel ? line == "Import cancelled — nothing was changed."
+                       : h.state->alertMessage()->startsWith("Couldn't download Alpha"));
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestShare)
+#include "tst_share.moc"

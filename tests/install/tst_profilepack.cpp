@@ -1,0 +1,126 @@
+#include "install/Installer.h"
+#include "install/ProfilePack.h"
+#include "platform/Fs.h"
+#include "platform/SkaldrunError.h"
+#include "tests/support/TestMain.h"
+#include "tests/support/TestZip.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <yaml-cpp/yaml.h>
+
+using ProfilePack::Profile;
+
+namespace {
+
+QByteArray zipped(const TestZip& zip) {
+    QTemporaryDir dir;
+    return Fs::read(zip.save(dir.filePath("p.r2z")));
+}
+
+const QByteArray oneMod =
+    "profileName: P\nmods:\n  - name: A-B\n    version: {major: 1, minor: 0, patch: 0}\n";
+
+Profile sample() {
+    Profile p;
+    p.name = "Viking Night";
+    p.mods = {{"denikson-BepInExPack_Valheim", "5.4.2202", true, Repository::Source::thunderstore},
+              {"Some-Team-Mod_Name", "1.10.0", false, Repository::Source::hexium}};
+    p.configs = {{"BepInEx/config/a.cfg", "[General]\nx = 1\n"}, {"BepInEx/config/Sub Dir/b.json", "{}"}};
+    return p;
+}
+
+} // namespace
+
+// Packs come from strangers: everything read is checked, and what we write is what both peers read.
+class TestProfilePack : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void refusals_data() {
+        QTest::addColumn<QByteArray>("input"); // a code's text when it starts with #
+        QTest::addColumn<QString>("sentence");
+        const auto row = [](const char* name, const QByteArray& input, const char* sentence) {
+            QTest::newRow(name) << input << QString::fromUtf8(sentence);
+        };
+        const auto pack = [](const TestZip& zip) { return zipped(TestZip(zip).file("export.r2x", oneMod)); };
+        const auto mod = [](const QByteArray& fields) {
+            return "profileName: P\nmods:\n  - " + fields + "\n";
+        };
+        row("no prefix", "#r3modman\n" + pack({}).toBase64(), "doesn't start with #r2modman");
+        row("bad base64", "#r2modman\n@@not base64@@", "isn't valid base64");
+        row("not a zip", ProfilePack::encodeCode("PK\x03\x04 garbage"), "isn't a readable .r2z");
+        row("climbs", ProfilePack::encodeCode(pack(TestZip().file("config/../../x.cfg"))),
+            "outside its folder");
+        row("climbs by backslash", pack(TestZip().raw("config\\..\\..\\x.cfg")), "outside its folder");
+        row("absolute", pack(TestZip().file("/etc/x.cfg")), "absolute path");
+        row("link", pack(TestZip().symlink("config/l.cfg", "/etc")), "isn't a plain file");
+        row("bomb bytes", pack(TestZip().filled("config/big.cfg", ProfilePack::maxUnpackedBytes + 1)),
+            "far more files or bytes");
+        TestZip many;
+        for (int i = 0; i <= ProfilePack::maxEntries; ++i)
+            many.file(QStringLiteral("config/%1.cfg").arg(i));
+        row("bomb entries", pack(many), "far more files or bytes");
+        row("no list", zipped(TestZip().file("config/a.cfg")), "has no mod list");
+        row("not yaml", "mods: [\n  {name: ", "isn't readable YAML");
+        row("no mods", "profileName: P\n", "has no list of mods");
+        row("name", mod("{name: ../evil, version: {major: 1, minor: 0, patch: 0}}"), "Owner-Name");
+        row("no owner", mod("{name: Mod, version: {major: 1, minor: 0, patch: 0}}"), "Owner-Name");
+        row("version word", mod("{name: A-B, version: {major: 1, minor: x, patch: 0}}"), "three numbers");
+        row("two numbers", mod("{name: A-B, version: {major: 1, minor: 2}}"), "three numbers");
+    }
+    void refusals() {
+        QFETCH(QByteArray, input);
+        QFETCH(QString, sentence);
+        try {
+            ProfilePack::readAny(input.startsWith("#") ? ProfilePack::decodeCode(input) : input);
+            QFAIL("accepted");
+        } catch (const SkaldrunError& e) {
+            QVERIFY2(e.message().contains(sentence), qPrintable(e.message()));
+        }
+    }
+
+    // Through a code, line breaks and all, and back: nothing lost, nothing changed.
+    void roundTrip() {
+        const QByteArray text = ProfilePack::encodeCode(ProfilePack::writeR2z(sample())) + "\r\n";
+        QCOMPARE(ProfilePack::readR2z(ProfilePack::decodeCode(text)), sample());
+    }
+
+    // r2modman's layout (config/ at the root, anything else beside it) and Gale's (BepInEx/…):
+    // only config-like files inside BepInEx are taken, and no mod's manifest.
+    void readsBothPeersLayouts() {
+        const Profile p = ProfilePack::readR2z(zipped(TestZip()
+                                                          .file("export.r2x", oneMod)
+                                                          .raw("config\\Sub\\b.cfg")
+                                                          .file("BepInEx/config/c.toml")
+                                                          .file("changelog.txt")
+                                                          .file("config/evil.dll")
+                                                          .file("BepInEx/plugins/Mod/manifest.json")));
+        QCOMPARE(p.configs.keys(), QStringList({"BepInEx/config/Sub/b.cfg", "BepInEx/config/c.toml"}));
+    }
+
+    // What r2modman (profileName a string, mods an array, version.major.minor.patch, config/
+    // under BepInEx) and Gale (enabled required, source exactly "Thunderstore"/"Hexium",
+    // community the game) require of our .r2z, read on their terms.
+    void peersReadOurExport() {
+        QTemporaryDir dir;
+        Fs::writeAtomic(dir.filePath("out.r2z"), ProfilePack::writeR2z(sample()));
+        Installer::extractZip(dir.filePath("out.r2z"), dir.filePath("x"));
+        QStringList root = *Fs::list(dir.filePath("x"));
+        root.sort();
+        QCOMPARE(root, QStringList({"config", "export.r2x"}));
+        QVERIFY(Fs::exists(dir.filePath("x/config/Sub Dir/b.json")));
+        const YAML::Node r2x = YAML::LoadFile(dir.filePath("x/export.r2x").toStdString());
+        QCOMPARE(r2x["profileName"].as<std::string>(), "Viking Night");
+        QCOMPARE(r2x["community"].as<std::string>(), "valheim");
+        const YAML::Node mod = r2x["mods"][1];
+        QVERIFY(r2x["mods"].IsSequence() && mod["name"].as<std::string>() == "Some-Team-Mod_Name");
+        QVERIFY(mod["version"]["minor"].as<int>() == 10 && !mod["enabled"].as<bool>());
+        QCOMPARE(mod["source"].as<std::string>(), "Hexium");
+        QCOMPARE(r2x["mods"][0]["source"].as<std::string>(), "Thunderstore");
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestProfilePack)
+#include "tst_profilepack.moc"
