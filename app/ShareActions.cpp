@@ -77,7 +77,8 @@ struct ImportJob {
 
 // The pack's own name for its new profile, numbered when the folder has one by that name already.
 QString freeProfileName(const QString& packName, const QStringList& existing) {
-    QString base = packName.simplified().remove(QLatin1Char('/')).remove(QLatin1Char('\\')).remove(QLatin1Char(':'));
+    QString base =
+        packName.simplified().remove(QLatin1Char('/')).remove(QLatin1Char('\\')).remove(QLatin1Char(':'));
     while (base.startsWith(QLatin1Char('.')))
         base.remove(0, 1);
     base = base.left(Profiles::maxNameLength - 4).trimmed();
@@ -209,8 +210,9 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
     std::optional<QString> newProfile;
     if (target == ImportTarget::newProfile) {
         if (isValheimRunning()) {
-            setAlertMessage(QStringLiteral("Quit Valheim first — switching profiles while the game runs would "
-                                           "take its mods away under it."));
+            setAlertMessage(
+                QStringLiteral("Quit Valheim first — switching profiles while the game runs would "
+                               "take its mods away under it."));
             return;
         }
         if (!name.trimmed().isEmpty()) {

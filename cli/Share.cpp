@@ -19,11 +19,13 @@ void check(const QStringList& args, const Commands::Options& options) {
     if (exporting && (args.size() != 1 || (options.code && !options.file.isEmpty())))
         throw Misuse{QStringLiteral("Write profile export --file F.r2z or profile export --code.")};
     if (!exporting && (args.size() != 2 || options.code || !options.file.isEmpty()))
-        throw Misuse{QStringLiteral("Write profile import CODE or profile import FILE, with --name N for the new profile "
-                                    "or --replace to import into this one.")};
+        throw Misuse{QStringLiteral(
+            "Write profile import CODE or profile import FILE, with --name N for the new profile "
+            "or --replace to import into this one.")};
     if (exporting && options.replace) throw Misuse{QStringLiteral("“--replace” means nothing to an export.")};
     if (!options.name.isEmpty() && (exporting || options.replace))
-        throw Misuse{QStringLiteral("“--name” names the new profile an import makes; it goes without “--replace”.")};
+        throw Misuse{
+            QStringLiteral("“--name” names the new profile an import makes; it goes without “--replace”.")};
 }
 
 namespace {
@@ -72,7 +74,8 @@ void importProfile(Session& session, const QString& source, const Commands::Opti
                      row.foundOn ? Repository::sourceName(*row.foundOn) : QStringLiteral("not found")));
     session.lockGameFolder();
     const auto outcome = session.act([&] {
-        s.importProfile(options.replace ? AppState::ImportTarget::replaceActive : AppState::ImportTarget::newProfile,
+        s.importProfile(options.replace ? AppState::ImportTarget::replaceActive
+                                        : AppState::ImportTarget::newProfile,
                         options.name);
     });
     if (outcome.done) out(*outcome.done);

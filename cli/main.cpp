@@ -72,14 +72,15 @@ int main(int argc, char* argv[]) {
                                  QStringLiteral("remove: delete for good, not to the Trash."));
     const QCommandLineOption copy(QStringLiteral("copy"),
                                   QStringLiteral("profile new: start from a copy of the active profile."));
-        const QCommandLineOption file(QStringLiteral("file"),
+    const QCommandLineOption file(QStringLiteral("file"),
                                   QStringLiteral("profile export: the .r2z to write."), QStringLiteral("F"));
     const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("profile export: a profile code."));
     const QCommandLineOption replace(
         QStringLiteral("replace"), QStringLiteral("profile import: into this profile, replacing its mods."));
-    const QCommandLineOption name(QStringLiteral("name"),
-                                  QStringLiteral("profile import: the new profile's name (the pack's own by default)."),
-                                  QStringLiteral("N"));
+    const QCommandLineOption name(
+        QStringLiteral("name"),
+        QStringLiteral("profile import: the new profile's name (the pack's own by default)."),
+        QStringLiteral("N"));
     parser.addOptions({game, json, sort, all, dryRun, del, copy, file, code, replace, name});
 
     const QCommandLineOption help = parser.addHelpOption();
@@ -98,9 +99,10 @@ int main(int argc, char* argv[]) {
     QStringList words = parser.positionalArguments();
     if (words.isEmpty()) return misuse(parser, QStringLiteral("Name a command."));
     const QString command = words.takeFirst();
-    Commands::Options options{parser.isSet(json), parser.isSet(all), parser.isSet(dryRun), parser.isSet(del),
-                              parser.isSet(copy), parser.value(sort), parser.value(file), parser.isSet(code),
-                              parser.isSet(replace), parser.value(name)};
+    Commands::Options options{parser.isSet(json), parser.isSet(all),  parser.isSet(dryRun),
+                              parser.isSet(del),  parser.isSet(copy), parser.value(sort),
+                              parser.value(file), parser.isSet(code), parser.isSet(replace),
+                              parser.value(name)};
     int status = 0;
     try {
         Commands::check(command, words, options);

@@ -21,13 +21,14 @@ struct ShareHarness : Harness {
         state->thunder()->loadIfNeeded(true);
         return QTest::qWaitFor([&] { return !state->thunder()->loading(); });
     }
-    QString import(const Profile& pack) {
+    QString import(const Profile& pack,
+                   AppState::ImportTarget target = AppState::ImportTarget::replaceActive) {
         const QString file = game("pack.r2z");
         World::write(file, ProfilePack::writeR2z(pack));
         state->readProfileFile(file);
         QFile::remove(file);
         state->setAlertMessage(std::nullopt);
-        return done([&] { state->importProfile(AppState::ImportTarget::replaceActive); });
+        return done([&] { state->importProfile(target); });
     }
     // Every file below BepInEx with its bytes: what an import may change.
     QMap<QString, QByteArray> tree() const {
@@ -159,6 +160,38 @@ private Q_SLOTS:
         QCOMPARE(h.tree(), before);
         QVERIFY(cancel ? line == "Import cancelled — nothing was changed."
                        : h.state->alertMessage()->startsWith("Couldn't download Alpha"));
+    }
+
+    // Into a new profile: made only when everything arrived, and given up (the player back on the
+    // profile they had, its files as they were) when an install fails.
+    void intoANewProfile_data() {
+        QTest::addColumn<bool>("broken");
+        QTest::newRow("imported") << false;
+        QTest::newRow("an archive won't install") << true;
+    }
+    void intoANewProfile() {
+        QFETCH(bool, broken);
+        FakeRepository::Package alpha = FakeRepository::package("Ann", "Alpha", "1.0.0");
+        if (broken) alpha.brokenArchive = "not a zip";
+        ShareHarness h;
+        QVERIFY(h.begin(ProfilePack::writeR2x(pack({betaMod})), {alpha}));
+        h.plugin("Mine/Mine.dll");
+        const auto before = h.tree();
+        const QString line = h.import(pack({alphaMod, betaMod}), AppState::ImportTarget::newProfile);
+        QVERIFY(h.act([&] { h.state->refreshAll(); }));
+        if (broken) {
+            QVERIFY(h.state->alertMessage()->startsWith(
+                "Couldn't import Friends — you're back on profile Default."));
+            QCOMPARE(h.state->snapshot().profiles, QStringList{"Default"});
+            QCOMPARE(h.tree(), before);
+            return;
+        }
+        QCOMPARE(line, "Imported 2 of 2 mods into the new profile Friends");
+        QCOMPARE(h.state->snapshot().activeProfile, "Friends");
+        QCOMPARE(QDir(h.world.pluginsDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 (QStringList{"Alpha", "Beta"}));
+        QVERIFY(h.act([&] { h.state->switchProfile("Default"); }));
+        QCOMPARE(h.tree(), before);
     }
 };
 
