@@ -142,6 +142,7 @@ AppState::AppState(Services services, QObject* parent) : QObject(parent), m_serv
     m_setupCollapsed = Defaults::boolean(keySetupCollapsed);
     m_consoleEnabled = Defaults::boolean(keyConsoleParam);
     m_thunder = new ThunderstoreStore(this);
+    connect(m_thunder, &ThunderstoreStore::packagesChanged, this, &AppState::catalogChanged);
     m_isAppleSilicon = Sys::isAppleSilicon();
     if (auto stored = Defaults::string(keyGameDir); stored && !stored->isEmpty() && Fs::exists(*stored))
         m_gameDir = *stored;
@@ -206,6 +207,7 @@ void AppState::setMods(const QList<ModItem>& value) {
     m_installedByName.clear();
     for (qsizetype i = value.size() - 1; i >= 0; --i)
         m_installedByName.insert(ConfigStore::normalize(value[i].name), i); // the first mod of a name wins
+    recomputePlan(value);
     assign(m_snapshot.mods, value, &AppState::modsChanged);
 }
 

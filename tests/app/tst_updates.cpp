@@ -1,0 +1,137 @@
+#include "catalog/PackageDocs.h"
+#include "catalog/ThunderstoreStore.h"
+#include "tests/support/ModelWorld.h"
+
+namespace {
+
+// Test-Cozy 1.0.0 installed from the stand-in repository, its config edited and the mod
+// switched off; then its author publishes 1.1.0, which needs Test-Lib.
+struct UpdateHarness : Harness {
+    QString cfg() const { return game("BepInEx/config/test.Cozy.cfg"); }
+    QString manifest() const { return world.pluginsDir() + "/Cozy/manifest.json"; }
+    static FakeRepository::Package cozy(const QString& version) {
+        auto p = FakeRepository::package("Test", "Cozy", version);
+        p.archive = TestZip::repositoryMod("Cozy", version).file("config/test.Cozy.cfg", "Burn = 1\n");
+        return p;
+    }
+    bool loaded(const QString& version) {
+        state->thunder()->loadIfNeeded(true);
+        return QTest::qWaitFor(
+            [&] { return state->thunder()->indexByOwnerName().value("test-cozy").version == version; });
+    }
+    bool begin() {
+        serve();
+        repo->add(cozy("1.0.0"));
+        repo->add(FakeRepository::package("Test", "Lib", "1.0.0"));
+        bepFiles();
+        if (!start() || !loaded("1.0.0")) return false;
+        done([&] {
+            state->installThunderstorePackage(state->thunder()->indexByOwnerName().value("test-cozy"));
+        });
+        World::write(cfg(), "Burn = 7\n");
+        state->setModsEnabled({*modNamed(*state, "Cozy")}, false);
+        return !modNamed(*state, "Cozy")->enabled;
+    }
+    void publish(bool failDownload, const QByteArray& broken) {
+        auto next = cozy("1.1.0");
+        next.dependencies = {"Test-Lib-1.0.0"};
+        next.olderVersions = {"1.0.0"};
+        next.failDownload = failDownload;
+        next.brokenArchive = broken;
+        repo->replace(next);
+        repo->lastModified = "Mon, 07 Dec 2026 12:00:00 GMT";
+    }
+};
+
+} // namespace
+
+class TestUpdates : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // A mod's update keeps its config and its switched-off state; a failed one keeps the old release.
+    void updateRun_data() {
+        QTest::addColumn<bool>("failDownload");
+        QTest::addColumn<QByteArray>("broken");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("updated") << false << QByteArray() << "Updated 1 of 1 mod";
+        QTest::newRow("download fails") << true << QByteArray() << "alert: Updated 0 of 1 mod; Cozy: ";
+        QTest::newRow("archive broken")
+            << false << QByteArray("PK\x03\x04 cut short") << "alert: Updated 0 of 1 mod; Cozy: ";
+    }
+    void updateRun() {
+        QFETCH(bool, failDownload);
+        QFETCH(QByteArray, broken);
+        QFETCH(QString, told);
+        UpdateHarness h;
+        QVERIFY(h.begin());
+        h.publish(failDownload, broken);
+        QVERIFY(h.loaded("1.1.0"));
+        QCOMPARE(h.state->updatePlan().updates.size(), 1);
+        h.state->setAlertMessage(std::nullopt);
+        const QString line = h.done([&] { h.state->updateMods(h.state->updatePlan().updates); });
+        const QString shown = h.state->alertMessage() ? "alert: " + *h.state->alertMessage() : line;
+        QVERIFY2(shown.startsWith(told), qPrintable(shown));
+        const bool updated = !told.startsWith("alert");
+        QCOMPARE(World::read(h.manifest()).contains("1.1.0"), updated);
+        QCOMPARE(QFile::exists(h.world.pluginsDir() + "/Lib/Lib.dll"), !failDownload); // it works alone
+        QCOMPARE(World::read(h.cfg()), QByteArray("Burn = 7\n"));
+        QCOMPARE(QDir(h.world.pluginsDir() + "/Cozy").entryList({"*.dll*"}),
+                 QStringList{"Cozy.dll.disabled"});
+        QVERIFY(!QFileInfo::exists(h.game("BepInEx/.skaldrun-updating")));
+        QCOMPARE(h.state->updatePlan().updates.isEmpty(), updated);
+    }
+
+    // An older release, kept there: no update is offered until the player asks again.
+    void olderReleaseKept() {
+        UpdateHarness h;
+        QVERIFY(h.begin());
+        h.publish(false, {});
+        QVERIFY(h.loaded("1.1.0"));
+        h.done([&] { h.state->updateMods(h.state->updatePlan().updates); });
+        h.done([&] {
+            h.state->installVersion(h.state->thunder()->indexByOwnerName().value("test-cozy"), "1.0.0", true);
+        });
+        QVERIFY(World::read(h.manifest()).contains("1.0.0"));
+        QVERIFY(h.state->updatePlan().updates.isEmpty());
+        h.state->setUpdatesOffered("Cozy", true);
+        QCOMPARE(h.state->updatePlan().updates.size(), 1);
+    }
+
+    void documents_data() {
+        QTest::addColumn<int>("status"); // 0: no answer
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("expected"); // "none", "error: …", else the start of the text
+        QTest::addColumn<bool>("shortened");
+        const QByteArray huge =
+            "{\"markdown\": \"" + QByteArray("- a line of the changelog\\n").repeated(20000) + "\"}";
+        QTest::newRow("text") << 200 << QByteArray(R"({"markdown": "## 1.1.0\n<script>x</script>"})")
+                              << "## 1.1.0\n<script>x</script>" << false;
+        QTest::newRow("none shipped") << 200 << QByteArray(R"({"markdown": null})") << "none" << false;
+        QTest::newRow("unknown release") << 404 << QByteArray("{}") << "none" << false;
+        QTest::newRow("server error")
+            << 500 << QByteArray("<html>")
+            << "error: Couldn't load the changelog: the repository answered 500." << false;
+        QTest::newRow("not the shape")
+            << 200 << QByteArray(R"({"markdown": 3})")
+            << "error: Couldn't load the changelog: the repository answered 200." << false;
+        QTest::newRow("no answer") << 0 << QByteArray() << "error: Couldn't load the changelog: refused"
+                                   << false;
+        QTest::newRow("huge") << 200 << huge << "- a line of the changelog\n" << true;
+    }
+    void documents() {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, expected);
+        QFETCH(bool, shortened);
+        const PackageDocs::Doc doc = PackageDocs::read(
+            {status > 0, false, status, body, status ? "" : "refused", {}}, PackageDocs::Kind::changelog);
+        const QString shown = doc.error ? "error: " + *doc.error : doc.none ? "none" : doc.markdown;
+        QVERIFY2(shown.startsWith(expected), qPrintable(shown.left(200)));
+        QCOMPARE(doc.shortened, shortened);
+        QVERIFY(doc.markdown.size() <= PackageDocs::cap);
+        if (shortened) QVERIFY(doc.markdown.endsWith("changelog"));
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestUpdates)
+#include "tst_updates.moc"
