@@ -72,6 +72,7 @@ private:
     SegmentedControl* m_tabs;
     QLabel* m_bepVersion;
     QLabel* m_count;
+    QPushButton* m_updates;
     QToolButton* m_openPlugins;
     QStackedWidget* m_pages;
     QWidget* m_captureWrap;
