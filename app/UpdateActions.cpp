@@ -38,7 +38,7 @@ QJsonObject allPins() {
 QSet<QString> pinsOf(const std::optional<QString>& gameDir) {
     QSet<QString> pins;
     if (!gameDir) return pins;
-    for (const QJsonValue& name : allPins().value(*gameDir).toArray())
+    for (const auto& name : allPins().value(*gameDir).toArray())
         pins.insert(name.toString());
     return pins;
 }

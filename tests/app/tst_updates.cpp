@@ -81,22 +81,6 @@ private Q_SLOTS:
         QCOMPARE(h.state->updatePlan().updates.isEmpty(), updated);
     }
 
-    // An older release, kept there: no update is offered until the player asks again.
-    void olderReleaseKept() {
-        UpdateHarness h;
-        QVERIFY(h.begin());
-        h.publish(false, {});
-        QVERIFY(h.loaded("1.1.0"));
-        h.done([&] { h.state->updateMods(h.state->updatePlan().updates); });
-        h.done([&] {
-            h.state->installVersion(h.state->thunder()->indexByOwnerName().value("test-cozy"), "1.0.0", true);
-        });
-        QVERIFY(World::read(h.manifest()).contains("1.0.0"));
-        QVERIFY(h.state->updatePlan().updates.isEmpty());
-        h.state->setUpdatesOffered("Cozy", true);
-        QCOMPARE(h.state->updatePlan().updates.size(), 1);
-    }
-
     void documents_data() {
         QTest::addColumn<int>("status"); // 0: no answer
         QTest::addColumn<QByteArray>("body");
@@ -104,16 +88,11 @@ private Q_SLOTS:
         QTest::addColumn<bool>("shortened");
         const QByteArray huge =
             "{\"markdown\": \"" + QByteArray("- a line of the changelog\\n").repeated(20000) + "\"}";
-        QTest::newRow("text") << 200 << QByteArray(R"({"markdown": "## 1.1.0\n<script>x</script>"})")
-                              << "## 1.1.0\n<script>x</script>" << false;
         QTest::newRow("none shipped") << 200 << QByteArray(R"({"markdown": null})") << "none" << false;
         QTest::newRow("unknown release") << 404 << QByteArray("{}") << "none" << false;
         QTest::newRow("server error")
             << 500 << QByteArray("<html>")
             << "error: Couldn't load the changelog: the repository answered 500." << false;
-        QTest::newRow("not the shape")
-            << 200 << QByteArray(R"({"markdown": 3})")
-            << "error: Couldn't load the changelog: the repository answered 200." << false;
         QTest::newRow("no answer") << 0 << QByteArray() << "error: Couldn't load the changelog: refused"
                                    << false;
         QTest::newRow("huge") << 200 << huge << "- a line of the changelog\n" << true;

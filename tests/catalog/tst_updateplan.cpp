@@ -38,60 +38,26 @@ QList<ModItem> modsOf(const QString& spec) {
 class TestUpdatePlan : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    // Each row: installed mods | pinned | updates offered | what each lacks | what needs Lib.
     void plan_data() {
-        QTest::addColumn<QString>("mods");
-        QTest::addColumn<QString>("pinned");
-        QTest::addColumn<QString>("updates");
-        QTest::addColumn<QString>("needs");
-        QTest::addColumn<QString>("dependantsOfLib");
-        QTest::newRow("newer release offered") << "App 1.0.0, Lib 2.0.0"
-                                               << ""
-                                               << "App 1.0.0→1.5.0 Thunderstore"
-                                               << ""
-                                               << "App";
-        QTest::newRow("pinned: none offered") << "App 1.0.0, Lib 2.0.0"
-                                              << "app"
-                                              << ""
-                                              << ""
-                                              << "App";
-        QTest::newRow("installed release's dependencies, not the newest's")
-            << "App 1.5.0, Lib 2.0.0"
-            << ""
-            << ""
-            << "App: Extra missing, in the catalog"
-            << "App";
-        QTest::newRow("dependency switched off") << "App 1.0.0, !Lib 2.0.0"
-                                                 << "app"
-                                                 << ""
-                                                 << "App: Lib disabled"
-                                                 << "";
-        QTest::newRow("a mod switched off needs nothing") << "!App 1.5.0"
-                                                          << ""
-                                                          << ""
-                                                          << ""
-                                                          << "";
-        QTest::newRow("install record names the package and repository") << "Lib -, Top 1.0.0"
-                                                                         << ""
-                                                                         << "Lib 8.0.0→9.0.0 Hexium"
-                                                                         << "Top: App missing, in the catalog"
-                                                                         << "";
-        QTest::newRow("dependants through another mod") << "Top 1.0.0, App 1.0.0, Lib 2.0.0"
-                                                        << "app"
-                                                        << ""
-                                                        << ""
-                                                        << "App, Top";
-        QTest::newRow("unknown dependency, no version") << "Gone -"
-                                                        << ""
-                                                        << ""
-                                                        << "Gone: Vanished missing"
-                                                        << "";
+        QTest::addColumn<QString>("row");
+        QTest::newRow("newer release offered")
+            << "App 1.0.0, Lib 2.0.0 | | App 1.0.0→1.5.0 Thunderstore | | App";
+        QTest::newRow("pinned: none offered") << "App 1.0.0, Lib 2.0.0 | app | | | App";
+        QTest::newRow("the installed release's dependencies")
+            << "App 1.5.0, Lib 2.0.0 | | | App: Extra missing, in the catalog | App";
+        QTest::newRow("dependency switched off") << "App 1.0.0, !Lib 2.0.0 | app | | App: Lib disabled | ";
+        QTest::newRow("a mod switched off needs nothing") << "!App 1.5.0 | | | | ";
+        QTest::newRow("install record names the package and repository")
+            << "Lib -, Top 1.0.0 | | Lib 8.0.0→9.0.0 Hexium | Top: App missing, in the catalog | ";
+        QTest::newRow("dependants through another mod")
+            << "Top 1.0.0, App 1.0.0, Lib 2.0.0 | app | | | App, Top";
+        QTest::newRow("unknown dependency, no version") << "Gone - | | | Gone: Vanished missing | ";
     }
     void plan() {
-        QFETCH(QString, mods);
-        QFETCH(QString, pinned);
-        QFETCH(QString, updates);
-        QFETCH(QString, needs);
-        QFETCH(QString, dependantsOfLib);
+        QFETCH(QString, row);
+        const QStringList column = row.split('|');
+        const QString mods = column[0].trimmed(), pinned = column[1].trimmed();
         const QList<TSPackage> packages{
             pkg("Owner", "Lib", {{"2.0.0", {}}, {"1.0.0", {}}}),
             pkg("Owner", "App",
@@ -119,9 +85,9 @@ private Q_SLOTS:
             for (const UpdatePlan::Need& n : plan.of(mod.name)->needs)
                 needed << mod.name + ": " + n.name + (n.disabled ? " disabled" : " missing") +
                               (n.package ? ", in the catalog" : "");
-        QCOMPARE(offered.join("; "), updates);
-        QCOMPARE(needed.join("; "), needs);
-        QCOMPARE(plan.dependantsOf("Lib").join(", "), dependantsOfLib);
+        QCOMPARE(offered.join("; "), column[2].trimmed());
+        QCOMPARE(needed.join("; "), column[3].trimmed());
+        QCOMPARE(plan.dependantsOf("Lib").join(", "), column[4].trimmed());
         QCOMPARE(plan.of("App") && plan.of("App")->pinned, !pinned.isEmpty() && mods.contains("App"));
     }
 };

@@ -175,6 +175,10 @@ private:
             20000);
     }
 
+    QAction* menu(const QString& row, const char* action) const {
+        return window->findChild<ModRow*>(row)->makeContextMenu()->findChild<QAction*>(QLatin1String(action));
+    }
+
     bool iconsOnScreen() const {
         BrowseView* browse = window->modsPane()->browseView();
         auto* icons = browse->findChild<PackageIcons*>();
@@ -511,7 +515,8 @@ private Q_SLOTS:
         cozy.archive = TestZip::repositoryMod(cozy.name, cozy.version);
         cozy.archive->file(QStringLiteral("config/hearthworks.CozyHearth.cfg"),
                            FakeRepository::sampleConfig(cozy.name));
-        cozy.changelog = QStringLiteral("## 1.5.0\n- Your hearths on the map (needs MapPins) <script>x</script>");
+        cozy.changelog =
+            QStringLiteral("## 1.5.0\n- Your hearths on the map (needs MapPins) <script>x</script>");
         auto rune = FakeRepository::package(QStringLiteral("Runecraft"), QStringLiteral("RuneLib"), "1.5.0");
         rune.dependencies = {pack, core};
         rune.olderVersions = {QStringLiteral("1.4.2")};
@@ -540,10 +545,7 @@ private Q_SLOTS:
         QVERIFY(!find(QStringLiteral("modsPane.updates")));
 
         const QString runeRow = QStringLiteral("modRow.%1/RuneLib").arg(plugins);
-        window->findChild<ModRow*>(runeRow)
-            ->makeContextMenu()
-            ->findChild<QAction*>(QStringLiteral("modRow.installVersion"))
-            ->trigger();
+        menu(runeRow, "modRow.installVersion")->trigger();
         auto* versions = find<QListWidget>(QStringLiteral("versions.list"));
         QVERIFY(versions && versions->count() == 2);
         QTest::mouseClick(versions->viewport(), Qt::LeftButton, {},
@@ -552,6 +554,8 @@ private Q_SLOTS:
         QVERIFY(press(QStringLiteral("versions.install")) && idle());
         QVERIFY(World::read(plugins + QStringLiteral("/RuneLib/manifest.json")).contains("1.4.2"));
         QVERIFY(!find(QStringLiteral("modsPane.updates")));
+        menu(runeRow, "modRow.offerUpdates")->trigger(); // and back: offered again
+        QVERIFY(idle() && find(QStringLiteral("modsPane.updates")));
 
         QVERIFY(press(runeRow + QStringLiteral(".switch")));
         QCOMPARE(find<QMessageBox>(QStringLiteral("dependants.confirm"))->text(),
