@@ -472,12 +472,18 @@ std::optional<ModItem> AppState::installedMod(const TSPackage& package) const {
 
 bool AppState::updateAvailable(const TSPackage& package) const {
     const auto mod = installedMod(package);
-    return mod && mod->version && Version::less(*mod->version, package.version);
+    const UpdatePlan::ModPlan* plan = mod ? m_plan.of(mod->name) : nullptr;
+    return mod && mod->version && Version::less(*mod->version, package.version) && !(plan && plan->pinned);
 }
 
 void AppState::installThunderstorePackage(const TSPackage& package) {
     if (!m_gameDir) {
         setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1)."));
+        return;
+    }
+    // A newer release of an installed mod goes in as an update: its switch and config files stay.
+    if (const auto mod = installedMod(package); mod && updateAvailable(package)) {
+        updateMods({UpdatePlan::Update{*mod, package, *mod->version}});
         return;
     }
     if (!claimGameFolder()) return;
