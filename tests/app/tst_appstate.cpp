@@ -243,9 +243,13 @@ private Q_SLOTS:
         row("toggle a vanished mod", "vanished", "", "alert: Couldn't toggle Alpha: ", flip(false));
         row("trash", "", "", "Moved Beta to Trash", trash);
         row("trash a vanished mod", "vanished", "", "alert: Couldn't remove Beta: ", trash);
-        const auto both = [](AppState& s) { return QList<ModItem>{*modNamed(s, "Alpha"), *modNamed(s, "Beta")}; };
-        row("disable with dependants", "", "", "Alpha, Beta disabled", [both](AppState& s) { s.setModsEnabled(both(s), false); });
-        row("trash with dependants", "", "", "Moved Alpha, Beta to Trash", [both](AppState& s) { s.trashMods(both(s)); });
+        const auto both = [](AppState& s) {
+            return QList<ModItem>{*modNamed(s, "Alpha"), *modNamed(s, "Beta")};
+        };
+        row("disable with dependants", "", "", "Alpha, Beta disabled",
+            [both](AppState& s) { s.setModsEnabled(both(s), false); });
+        row("trash with dependants", "", "", "Moved Alpha, Beta to Trash",
+            [both](AppState& s) { s.trashMods(both(s)); });
         row("no updates offered", "", "", "No updates will be offered for Alpha",
             [](AppState& s) { s.setUpdatesOffered("Alpha", false); });
     }

@@ -28,7 +28,7 @@ void FakeRepository::add(Package package) {
     m_packages.append(std::move(package));
 }
 
-void FakeRepository::replace(Package package) {
+void FakeRepository::replace(const Package& package) {
     QMutexLocker lock(&m_mutex);
     for (Package& p : m_packages)
         if (p.fullName() == package.fullName()) p = package;

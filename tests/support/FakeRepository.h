@@ -48,7 +48,7 @@ public:
 
     void add(Package package);
     // A new release of a listed package, as its author would publish it.
-    void replace(Package package);
+    void replace(const Package& package);
     // The journey's repositories: the BepInEx pack, ShaderHelperForMac, a dozen mods among them
     // a three-level dependency chain, one dependency the catalog lacks, one broken archive; and
     // on Hexium one mod that needs a Thunderstore one.
