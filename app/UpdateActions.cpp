@@ -200,7 +200,8 @@ void AppState::setUpdatesOffered(const QString& modName, bool offered) {
 }
 
 void AppState::updateMods(const QList<UpdatePlan::Update>& updates) {
-    if (!m_gameDir || updates.isEmpty() || !claimGameFolder()) return;
+    // One long action at a time: the views hold their buttons back meanwhile, the model too.
+    if (!m_gameDir || updates.isEmpty() || m_busyMessage || !claimGameFolder()) return;
     m_updateCancel = Http::newCancelFlag();
     const auto index = m_thunder->indexByOwnerName();
     QSet<QString> installed = installedNames(m_snapshot.mods);
@@ -264,7 +265,7 @@ void AppState::installVersion(const TSPackage& package, const QString& version, 
         setAlertMessage(e.message());
         return;
     }
-    if (!claimGameFolder()) return;
+    if (m_busyMessage || !claimGameFolder()) return;
     const std::optional<ModItem> mod = installedMod(package);
     const QString name = mod ? mod->name : package.prettyName();
     if (keep) setUpdatesOffered(name, false);
@@ -329,7 +330,7 @@ void AppState::fixDependencies(const ModItem& mod) {
         if (need.package) missing << *need.package;
     }
     if (!disabled.isEmpty()) setModsEnabled(disabled, true);
-    if (missing.isEmpty() || !m_gameDir || !claimGameFolder()) return;
+    if (missing.isEmpty() || !m_gameDir || m_busyMessage || !claimGameFolder()) return;
     const auto index = m_thunder->indexByOwnerName();
     QSet<QString> installed = installedNames(m_snapshot.mods);
     QList<Step> steps;

@@ -231,6 +231,7 @@ void ModsPane::refreshView() {
     m_count->setText(QStringLiteral("%1 of %2 enabled").arg(s.enabledModCount()).arg(toggleable));
     const qsizetype updates = s.updatePlan().updates.size();
     m_updates->setVisible(installedTab && updates > 0);
+    m_updates->setEnabled(!s.busyMessage());
     m_updates->setText(updates == 1 ? QStringLiteral("1 update") : QStringLiteral("%1 updates").arg(updates));
     m_openPlugins->setVisible(installedTab);
     m_openPlugins->setEnabled(s.gameDir().has_value());

@@ -107,7 +107,7 @@ void UpdatesSheet::showChangelog(int row) {
 void UpdatesSheet::sync() {
     const qsizetype n = ticked().size();
     m_update->setText(buttonText(n));
-    m_update->setEnabled(n > 0 && !m_running);
+    m_update->setEnabled(n > 0 && !m_state->busyMessage());
     m_list->setEnabled(!m_running);
     m_bar->setVisible(m_running);
     m_bar->setValue(int(m_state->busyProgress().value_or(0) * 1000));
