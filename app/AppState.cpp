@@ -481,8 +481,8 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
         setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1)."));
         return;
     }
-    // A newer release of an installed mod goes in as an update: its switch and config files stay.
-    if (const auto mod = installedMod(package); mod && updateAvailable(package)) {
+    // Another release of an installed mod goes in as an update: its switch and config files stay.
+    if (const auto mod = installedMod(package); mod && mod->version && *mod->version != package.version) {
         updateMods({UpdatePlan::Update{*mod, package, *mod->version}});
         return;
     }
