@@ -501,72 +501,64 @@ private Q_SLOTS:
     // sheet, CozyHearth staying switched off with its config edit; RuneLib goes back a release
     // and is kept there; switching it off asks first, as Epic Runes needs it.
     void updatesAndDependencies() {
-        const QString plugins = world.pluginsDir(), pack = bepPack + QStringLiteral("-5.4.2202"),
-                      core = QStringLiteral("Hearthworks-CoreUtils-2.1.0");
-        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
-        QVERIFY(press(QStringLiteral("modRow.%1/CozyHearth.switch").arg(plugins)) && idle());
-        const QString cfg = game(QStringLiteral("BepInEx/config/hearthworks.CozyHearth.cfg"));
+        const QString plugins = world.pluginsDir() + '/', pack = bepPack + "-5.4.2202",
+                      core = "Hearthworks-CoreUtils-2.1.0";
+        QVERIFY(press("modsPane.tab.installed") && idle() &&
+                press("modRow." + plugins + "CozyHearth.switch"));
+        const QString cfg = game("BepInEx/config/hearthworks.CozyHearth.cfg");
         const QByteArray edited = World::read(cfg);
-        auto cozy =
-            FakeRepository::package(QStringLiteral("Hearthworks"), QStringLiteral("CozyHearth"), "1.5.0");
-        cozy.dependencies = {pack, core, QStringLiteral("Skaldic-MapPins-5.0.0")};
-        cozy.olderVersions = {QStringLiteral("1.4.0")};
-        cozy.versionDependencies.insert(QStringLiteral("1.4.0"), {pack, core});
+        auto cozy = FakeRepository::package("Hearthworks", "CozyHearth", "1.5.0");
+        cozy.dependencies = {pack, core, "Skaldic-MapPins-5.0.0"};
+        cozy.olderVersions = {"1.4.0"};
+        cozy.versionDependencies.insert("1.4.0", {pack, core});
         cozy.archive = TestZip::repositoryMod(cozy.name, cozy.version);
-        cozy.archive->file(QStringLiteral("config/hearthworks.CozyHearth.cfg"),
-                           FakeRepository::sampleConfig(cozy.name));
-        cozy.changelog =
-            QStringLiteral("## 1.5.0\n- Your hearths on the map (needs MapPins) <script>x</script>");
-        auto rune = FakeRepository::package(QStringLiteral("Runecraft"), QStringLiteral("RuneLib"), "1.5.0");
+        cozy.archive->file("config/hearthworks.CozyHearth.cfg", FakeRepository::sampleConfig(cozy.name));
+        cozy.changelog = "## 1.5.0\n- Your hearths on the map (needs MapPins) <script>x</script>";
+        auto rune = FakeRepository::package("Runecraft", "RuneLib", "1.5.0");
         rune.dependencies = {pack, core};
-        rune.olderVersions = {QStringLiteral("1.4.2")};
+        rune.olderVersions = {"1.4.2"};
         repo.replace(cozy);
         repo.replace(rune);
         repo.lastModified = "Mon, 07 Dec 2026 09:00:00 GMT";
-        QVERIFY(openBrowse() && press(QStringLiteral("browse.reload")));
+        QVERIFY(idle() && openBrowse() && press("browse.reload"));
         QVERIFY(QTest::qWaitFor([this] { return state->updatePlan().updates.size() == 2; }, 20000));
-        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
-        QCOMPARE(find<QPushButton>(QStringLiteral("modsPane.updates"))->text(), QStringLiteral("2 updates"));
-        QVERIFY(press(QStringLiteral("modsPane.updates")));
-        auto* changelog = find<MarkdownView>(QStringLiteral("updates.changelog"));
-        QVERIFY(changelog);
-        QTRY_VERIFY(changelog->toPlainText().contains(QStringLiteral("Your hearths on the map")));
-        QVERIFY(changelog->toPlainText().contains(QStringLiteral("<script>"))); // shown, not run
-        shot(window->findChild<QDialog*>(QStringLiteral("updatesSheet")), "updates");
-        QVERIFY(press(QStringLiteral("updates.update")) && idle());
-        QTRY_VERIFY(!find(QStringLiteral("updatesSheet")));
-        QCOMPARE(state->lastAction(), QStringLiteral("Updated 2 of 2 mods"));
-        for (const char* mod : {"CozyHearth", "RuneLib"})
-            QVERIFY(World::read(plugins + QStringLiteral("/%1/manifest.json").arg(QLatin1String(mod)))
-                        .contains("1.5.0"));
-        QVERIFY(QFile::exists(plugins + QStringLiteral("/MapPins/MapPins.dll")));
-        QVERIFY(QFile::exists(plugins + QStringLiteral("/CozyHearth/CozyHearth.dll.disabled")));
+        QVERIFY(press("modsPane.tab.installed") && idle());
+        QCOMPARE(find<QPushButton>("modsPane.updates")->text(), "2 updates");
+        QVERIFY(press("modsPane.updates"));
+        auto* changelog = find<MarkdownView>("updates.changelog");
+        QTRY_VERIFY(changelog->toPlainText().contains("Your hearths on the map"));
+        QVERIFY(changelog->toPlainText().contains("<script>")); // shown, not run
+        shot(window->findChild<QDialog*>("updatesSheet"), "updates");
+        QVERIFY(press("updates.update") && idle());
+        QTRY_VERIFY(!find("updatesSheet"));
+        QCOMPARE(state->lastAction(), "Updated 2 of 2 mods");
+        for (const QString mod : {"CozyHearth", "RuneLib"})
+            QVERIFY(World::read(plugins + mod + "/manifest.json").contains("1.5.0"));
+        QVERIFY(QFile::exists(plugins + "MapPins/MapPins.dll"));
+        QVERIFY(QFile::exists(plugins + "CozyHearth/CozyHearth.dll.disabled"));
         QCOMPARE(World::read(cfg), edited);
-        QVERIFY(!find(QStringLiteral("modsPane.updates")));
+        QVERIFY(!find("modsPane.updates"));
 
-        const QString runeRow = QStringLiteral("modRow.%1/RuneLib").arg(plugins);
+        const QString runeRow = "modRow." + plugins + "RuneLib";
         menu(runeRow, "modRow.installVersion")->trigger();
-        auto* versions = find<QListWidget>(QStringLiteral("versions.list"));
+        auto* versions = find<QListWidget>("versions.list");
         QVERIFY(versions && versions->count() == 2);
         QTest::mouseClick(versions->viewport(), Qt::LeftButton, {},
                           versions->visualItemRect(versions->item(1)).center());
-        QVERIFY(find<QCheckBox>(QStringLiteral("versions.keep"))->isChecked());
-        QVERIFY(press(QStringLiteral("versions.install")) && idle());
-        QVERIFY(World::read(plugins + QStringLiteral("/RuneLib/manifest.json")).contains("1.4.2"));
-        QVERIFY(!find(QStringLiteral("modsPane.updates")));
+        QVERIFY(find<QCheckBox>("versions.keep")->isChecked() && press("versions.install") && idle());
+        QVERIFY(World::read(plugins + "RuneLib/manifest.json").contains("1.4.2"));
+        QVERIFY(!find("modsPane.updates"));
         menu(runeRow, "modRow.offerUpdates")->trigger(); // and back: offered again
-        QVERIFY(idle() && find(QStringLiteral("modsPane.updates")));
+        QVERIFY(idle() && find("modsPane.updates"));
 
-        QVERIFY(press(runeRow + QStringLiteral(".switch")));
-        QCOMPARE(find<QMessageBox>(QStringLiteral("dependants.confirm"))->text(),
-                 QStringLiteral("1 mod depends on RuneLib: Epic Runes."));
-        QVERIFY(press(QStringLiteral("dependants.only")) && idle());
-        QVERIFY(QFile::exists(plugins + QStringLiteral("/RuneLib/RuneLib.dll.disabled")));
-        const QString epicRow = QStringLiteral("modRow.%1/Epic_Runes").arg(plugins);
-        QCOMPARE(text(epicRow + QStringLiteral(".needs")), QStringLiteral("Needs RuneLib (disabled)"));
-        QVERIFY(press(epicRow + QStringLiteral(".fix")) && idle());
-        QVERIFY(QFile::exists(plugins + QStringLiteral("/RuneLib/RuneLib.dll")));
-        QVERIFY(!find(epicRow + QStringLiteral(".needs")));
+        QVERIFY(press(runeRow + ".switch"));
+        QCOMPARE(find<QMessageBox>("dependants.confirm")->text(), "1 mod depends on RuneLib: Epic Runes.");
+        QVERIFY(press("dependants.only") && idle());
+        QVERIFY(QFile::exists(plugins + "RuneLib/RuneLib.dll.disabled"));
+        const QString epicRow = "modRow." + plugins + "Epic_Runes";
+        QCOMPARE(text(epicRow + ".needs"), "Needs RuneLib (disabled)");
+        QVERIFY(press(epicRow + ".fix") && idle());
+        QVERIFY(QFile::exists(plugins + "RuneLib/RuneLib.dll") && !find(epicRow + ".needs"));
     }
 };
 
