@@ -18,9 +18,9 @@ TSPackage pkg(const QString& fullName, const QList<std::pair<QString, QStringLis
 }
 
 // "App 1.0.0, !Lib -": name, version ("-": none), "!" for switched off.
-QList<ModItem> modsOf(const QString& spec) {
+QList<ModItem> modsOf(const QString& list) {
     QList<ModItem> mods;
-    for (const QString& one : spec.split(", ", Qt::SkipEmptyParts)) {
+    for (const QString& one : list.split(", ", Qt::SkipEmptyParts)) {
         ModItem mod;
         mod.enabled = !one.startsWith('!');
         mod.name = mod.id = mod.url = one.section(' ', 0, 0).remove('!');
