@@ -142,6 +142,7 @@ AppState::AppState(Services services, QObject* parent) : QObject(parent), m_serv
     m_setupCollapsed = Defaults::boolean(keySetupCollapsed);
     m_consoleEnabled = Defaults::boolean(keyConsoleParam);
     m_thunder = new ThunderstoreStore(this);
+    connect(m_thunder, &ThunderstoreStore::packagesChanged, this, &AppState::catalogChanged);
     m_isAppleSilicon = services.platform == Platform::macOS && Sys::isAppleSilicon();
     if (auto stored = Defaults::string(keyGameDir); stored && !stored->isEmpty() && Fs::exists(*stored))
         m_gameDir = *stored;
@@ -207,6 +208,7 @@ void AppState::setMods(const QList<ModItem>& value) {
     m_installedByName.clear();
     for (qsizetype i = value.size() - 1; i >= 0; --i)
         m_installedByName.insert(ConfigStore::normalize(value[i].name), i); // the first mod of a name wins
+    recomputePlan(value);
     assign(m_snapshot.mods, value, &AppState::modsChanged);
 }
 
@@ -492,12 +494,18 @@ std::optional<ModItem> AppState::installedMod(const TSPackage& package) const {
 
 bool AppState::updateAvailable(const TSPackage& package) const {
     const auto mod = installedMod(package);
-    return mod && mod->version && Version::less(*mod->version, package.version);
+    const UpdatePlan::ModPlan* plan = mod ? m_plan.of(mod->name) : nullptr;
+    return mod && mod->version && Version::less(*mod->version, package.version) && !(plan && plan->pinned);
 }
 
 void AppState::installThunderstorePackage(const TSPackage& package) {
     if (!m_gameDir) {
         setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1)."));
+        return;
+    }
+    // Another release of an installed mod goes in as an update: its switch and config files stay.
+    if (const auto mod = installedMod(package); mod && mod->version && *mod->version != package.version) {
+        updateMods({UpdatePlan::Update{*mod, package, *mod->version}});
         return;
     }
     if (!claimGameFolder()) return;

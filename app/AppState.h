@@ -2,8 +2,10 @@
 
 #include "app/Snapshot.h"
 #include "app/Task.h"
+#include "catalog/PackageDocs.h"
 #include "catalog/Repository.h"
 #include "catalog/TSPackage.h"
+#include "catalog/UpdatePlan.h"
 #include "install/ProfilePack.h"
 #include "inventory/ModScanner.h"
 #include "platform/OpenPanel.h"
@@ -196,8 +198,32 @@ public:
     void exportProfileCode();
     const std::optional<QString>& exportedCode() const { return m_exportedCode; }
     void copyExportedCode();
+    // --- Updates and dependencies (app/UpdateActions.cpp) ---
+    // The installed mods against the catalog and the player's pins; recomputed whenever either
+    // changes, before modsChanged and planChanged are emitted.
+    const UpdatePlan::Plan& updatePlan() const { return m_plan; }
+    // One action for all: each mod's newest release and any dependency it newly needs, downloaded
+    // before the installed version is touched; each keeps its enabled state and its config files.
+    // A mod that fails keeps its installed version and is named in the closing line.
+    void updateMods(const QList<UpdatePlan::Update>& updates);
+    // Ends a running updateMods once the mod under way is done.
+    void cancelUpdates();
+    // One release of a package, in place of the installed one (kept as updateMods keeps it);
+    // `keep` stops updates being offered for the mod.
+    void installVersion(const TSPackage& package, const QString& version, bool keep);
+    bool updatesOffered(const QString& modName) const;
+    void setUpdatesOffered(const QString& modName, bool offered); // per game folder, persisted
+    // Several mods switched or moved to the Trash as one action (a mod and its dependants).
+    void setModsEnabled(const QList<ModItem>& mods, bool enabled);
+    void trashMods(const QList<ModItem>& mods);
+    // What the mod needs to load: the missing dependencies installed, the disabled ones enabled.
+    void fixDependencies(const ModItem& mod);
+    // A release's readme or changelog; `done` runs on this thread, while the state lives.
+    void fetchDocument(const TSPackage& package, const QString& version, PackageDocs::Kind kind,
+                       std::function<void(const PackageDocs::Doc&)> done) const;
 
 Q_SIGNALS:
+    void planChanged();
     void changed();   // after any assignment
     void refreshed(); // after a status refresh was published
     void modsChanged();
@@ -244,6 +270,12 @@ private:
     Http::CancelFlag m_importCancel = Http::newCancelFlag();
     std::optional<ProfilePack::Profile> m_pendingImport;
     std::optional<QString> m_exportedCode;
+    // Updates and dependencies (app/UpdateActions.cpp).
+    void recomputePlan(const QList<ModItem>& mods);
+    void catalogChanged();
+    Http::CancelFlag m_updateCancel = Http::newCancelFlag(); // the player's Cancel, per run
+    UpdatePlan::CatalogView m_catalogView;
+    UpdatePlan::Plan m_plan;
 
     Services m_services;
     // Set when the state goes away; the workers' downloads, install chains and results watch it.

@@ -38,15 +38,16 @@ void Task::stage(const QString& busy) const {
     });
 }
 
-Http::Progress Task::progress() const {
+Http::Progress Task::progress(Share share) const {
     // Whole percents only: a fast download would otherwise flood the GUI thread.
     auto lastPercent = std::make_shared<std::atomic<int>>(-1);
-    return [task = *this, lastPercent](qint64 received, qint64 total) {
+    return [task = *this, lastPercent, share](qint64 received, qint64 total) {
         if (total <= 0) return;
         const int percent = int(std::clamp<qint64>(received * 100 / total, 0, 100));
         if (lastPercent->exchange(percent) == percent) return;
-        task.post([percent](AppState& state) {
-            if (state.busyMessage()) state.setBusyProgress(percent / 100.0);
+        task.post([percent, share](AppState& state) {
+            if (state.busyMessage())
+                state.setBusyProgress(share.from + (share.to - share.from) * percent / 100.0);
         });
     };
 }
@@ -57,7 +58,7 @@ Http::Result Task::get(const QUrl& url) const {
     return answer;
 }
 
-Task::Download Task::fetch(const QUrl& url, const QString& fileName) const {
+Task::Download Task::fetch(const QUrl& url, const QString& fileName, Share share) const {
     Download download;
     try {
         download.folder = std::make_unique<Installer::TemporaryFolder>();
@@ -66,7 +67,7 @@ Task::Download Task::fetch(const QUrl& url, const QString& fileName) const {
         return download;
     }
     const QString file = Fs::join(download.folder->path, fileName);
-    const Http::Result result = Http::download(url, file, progress(), Http::defaultTimeouts(), m_cancel);
+    const Http::Result result = Http::download(url, file, progress(share), Http::defaultTimeouts(), m_cancel);
     // The state is going away: start no further download or install.
     if (result.cancelled || m_cancel->load()) throw Stopped{};
     if (result.responded)

@@ -49,13 +49,18 @@ public:
     // A new busy text; the bar goes back to unknown until a transfer reports again.
     void stage(const QString& busy) const;
     Http::Result get(const QUrl& url) const;
-    Download fetch(const QUrl& url, const QString& fileName) const;
+    // The part of the bar a download fills, for an action that downloads several things.
+    struct Share {
+        double from;
+        double to;
+    };
+    Download fetch(const QUrl& url, const QString& fileName, Share share = {0, 1}) const;
 
     // The sentence the player reads for a failure.
     static QString errorText(const std::exception& e);
 
 private:
-    Http::Progress progress() const;
+    Http::Progress progress(Share share) const;
 
     AppState* m_state;
     Http::CancelFlag m_cancel;

@@ -97,15 +97,35 @@ void rememberOrigin(const TSPackage& package) {
     }
 }
 
+namespace {
+
+Origin originFrom(const QJsonObject& o) {
+    return Origin{Repository::sourceFromName(o.value(QStringLiteral("repository")).toString()),
+                  o.value(QStringLiteral("package")).toString(),
+                  o.value(QStringLiteral("version")).toString()};
+}
+
+} // namespace
+
 std::optional<Origin> originOf(const QString& modName) {
     const auto bytes = Fs::tryRead(originsFile());
     const QJsonObject o =
         bytes ? QJsonDocument::fromJson(*bytes).object().value(ConfigStore::normalize(modName)).toObject()
               : QJsonObject();
     if (o.isEmpty()) return std::nullopt;
-    return Origin{Repository::sourceFromName(o.value(QStringLiteral("repository")).toString()),
-                  o.value(QStringLiteral("package")).toString(),
-                  o.value(QStringLiteral("version")).toString()};
+    return originFrom(o);
+}
+
+QHash<QString, Origin> origins() {
+    QHash<QString, Origin> result;
+    const auto bytes = Fs::tryRead(originsFile());
+    if (!bytes) return result;
+    const QJsonObject all = QJsonDocument::fromJson(*bytes).object();
+    for (auto it = all.begin(); it != all.end(); ++it) {
+        const QJsonObject o = it.value().toObject();
+        if (!o.isEmpty()) result.insert(it.key(), originFrom(o));
+    }
+    return result;
 }
 
 } // namespace Thunderstore

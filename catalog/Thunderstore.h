@@ -41,5 +41,7 @@ struct Origin {
 };
 void rememberOrigin(const TSPackage& package); // failures are logged, never thrown
 std::optional<Origin> originOf(const QString& modName);
+// Every record at once, by normalized mod name: one read for a whole plan.
+QHash<QString, Origin> origins();
 
 } // namespace Thunderstore

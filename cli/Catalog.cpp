@@ -75,14 +75,4 @@ const QList<TSPackage>& packages(const AppState& state) {
     return state.thunder()->packages();
 }
 
-QStringList missingDependencies(const AppState& state, const TSPackage& package,
-                                const QSet<QString>& installed) {
-    const auto resolution =
-        Thunderstore::resolutionChain(package, state.thunder()->indexByOwnerName(), installed);
-    QStringList missing;
-    for (const TSPackage& needed : resolution.chain.mid(0, resolution.chain.size() - 1))
-        missing << needed.fullName;
-    return missing + resolution.missing;
-}
-
 } // namespace Catalog

@@ -36,9 +36,5 @@ struct Source {
 Source sourceOf(const AppState& state, const QHash<QString, TSPackage>& byName, const QString& modName);
 
 const QList<TSPackage>& packages(const AppState& state);
-// What the package needs that isn't installed: catalog packages by full name, then the
-// dependencies the catalog lacks as the package wrote them.
-QStringList missingDependencies(const AppState& state, const TSPackage& package,
-                                const QSet<QString>& installed);
 
 } // namespace Catalog

@@ -13,6 +13,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace Commands {
 
 namespace {
@@ -115,33 +117,37 @@ void list(Session& session, const Options& options) {
         err(e.message() + QStringLiteral(" Updates and dependencies aren't shown."));
     }
     const auto packages = Catalog::byModName(s);
-    QSet<QString> installed;
-    for (const ModItem& mod : session.mods())
-        installed.insert(ConfigStore::normalize(mod.name));
+    const UpdatePlan::Plan& plan = s.updatePlan();
     QJsonArray rows;
     for (const ModItem& mod : session.mods()) {
         const Catalog::Source source = Catalog::sourceOf(s, packages, mod.name);
         const std::optional<TSPackage>& package = source.package;
         const bool known = package.has_value();
-        const QStringList missing =
-            known ? Catalog::missingDependencies(s, *package, installed) : QStringList();
-        const bool update = known && s.updateAvailable(*package);
+        const UpdatePlan::ModPlan* entry = plan.of(mod.name);
+        QStringList missing;
+        for (const UpdatePlan::Need& need : entry ? entry->needs : QList<UpdatePlan::Need>())
+            missing << (need.disabled  ? need.name + QStringLiteral(" (disabled)")
+                        : need.package ? need.package->fullName
+                                       : need.dependency);
+        const std::optional<QString> update = entry ? entry->newer : std::nullopt;
         const std::optional<QString> version = source.version ? source.version : mod.version;
         const std::optional<QString>& repository = source.repository;
-        rows.append(QJsonObject{
-            {QStringLiteral("name"), mod.name},
-            {QStringLiteral("version"), version ? QJsonValue(*version) : QJsonValue()},
-            {QStringLiteral("repository"), repository ? QJsonValue(*repository) : QJsonValue()},
-            {QStringLiteral("package"), known ? QJsonValue(package->fullName) : QJsonValue()},
-            {QStringLiteral("enabled"), mod.enabled},
-            {QStringLiteral("updateAvailable"), update ? QJsonValue(package->version) : QJsonValue()},
-            {QStringLiteral("missingDependencies"), QJsonArray::fromStringList(missing)}});
+        rows.append(
+            QJsonObject{{QStringLiteral("name"), mod.name},
+                        {QStringLiteral("version"), version ? QJsonValue(*version) : QJsonValue()},
+                        {QStringLiteral("repository"), repository ? QJsonValue(*repository) : QJsonValue()},
+                        {QStringLiteral("package"), known ? QJsonValue(package->fullName) : QJsonValue()},
+                        {QStringLiteral("enabled"), mod.enabled},
+                        {QStringLiteral("updateAvailable"), update ? QJsonValue(*update) : QJsonValue()},
+                        {QStringLiteral("updatesOffered"), !(entry && entry->pinned)},
+                        {QStringLiteral("missingDependencies"), QJsonArray::fromStringList(missing)}});
         if (options.json) continue;
         QString line = mod.name + QLatin1Char(' ') + version.value_or(QStringLiteral("?"));
         if (!mod.enabled) line += QStringLiteral(" (disabled)");
         if (known) line += QStringLiteral(" · ") + package->fullName;
         if (repository) line += QStringLiteral(" on ") + *repository;
-        if (update) line += QStringLiteral(" · update: ") + package->version;
+        if (update) line += QStringLiteral(" · update: ") + *update;
+        if (entry && entry->pinned) line += QStringLiteral(" · no updates offered");
         if (!missing.isEmpty()) line += QStringLiteral(" · missing: ") + missing.join(QStringLiteral(", "));
         out(line);
     }
@@ -196,31 +202,29 @@ void install(Session& session, const QStringList& names) {
 void update(Session& session, const QStringList& names, const Options& options) {
     AppState& s = session.state();
     Catalog::load(s);
-    const auto packages = Catalog::byModName(s);
     QList<ModItem> mods;
     for (const QString& name : names)
         mods << findMod(session, name);
-    if (names.isEmpty()) mods = session.mods();
-    QList<TSPackage> due;
+    QList<UpdatePlan::Update> due;
+    for (const UpdatePlan::Update& update : s.updatePlan().updates) {
+        const bool named =
+            std::any_of(mods.cbegin(), mods.cend(), [&](const ModItem& m) { return m.id == update.mod.id; });
+        if (!names.isEmpty() && !named) continue;
+        due << update;
+        out(QStringLiteral("%1 %2 → %3").arg(update.mod.name, update.from, update.package.version));
+    }
     for (const ModItem& mod : mods) {
-        const auto package = packages.constFind(ConfigStore::normalize(mod.name));
-        if (package != packages.cend() && s.updateAvailable(*package)) {
-            due << *package;
-            out(QStringLiteral("%1 %2 → %3")
-                    .arg(mod.name, mod.version.value_or(QStringLiteral("?")), package->version));
-        } else if (!names.isEmpty()) {
-            err(package == packages.cend() ? QStringLiteral("%1 isn't in the catalog.").arg(mod.name)
-                                           : QStringLiteral("%1 is up to date.").arg(mod.name));
-        }
+        const UpdatePlan::ModPlan* entry = s.updatePlan().of(mod.name);
+        if (entry && entry->newer) continue;
+        err(!entry || !entry->package ? QStringLiteral("%1 isn't in the catalog.").arg(mod.name)
+            : entry->pinned
+                ? QStringLiteral("%1 is kept at its version; no updates are offered.").arg(mod.name)
+                : QStringLiteral("%1 is up to date.").arg(mod.name));
     }
     if (due.isEmpty()) out(QStringLiteral("Nothing to update."));
     if (options.dryRun || due.isEmpty()) return;
     session.lockGameFolder();
-    for (const TSPackage& package : due) {
-        const auto outcome = session.act([&] { s.installThunderstorePackage(package); });
-        session.refresh();
-        finish(outcome);
-    }
+    finish(session.act([&] { s.updateMods(due); }));
 }
 
 void eachMod(Session& session, const QStringList& names, const std::function<void(const ModItem&)>& action) {

@@ -20,7 +20,8 @@ Commands:
   search QUERY                  both repositories, most popular first (or --sort newest|rating|name)
   install PACKAGE...            Owner-Name, or Owner-Name-1.2.3 for that release, with its dependencies;
                                 the BepInEx pack sets the loader up (a server's folder too)
-  update [--all | NAME...]      every mod with a newer version in the catalog, or those named
+  update [--all | NAME...]      every mod with a newer version in the catalog, or those named, keeping
+                                each one's switch and config files (mods kept at a release are left)
   enable NAME...                turns mods on
   disable NAME...               turns mods off, leaving them installed
   remove NAME...                moves mods to the Trash (--delete: deletes them for good)

@@ -7,7 +7,9 @@
 #include "ui/BrowseRow.h"
 #include "ui/Icons.h"
 #include "ui/PackageIcons.h"
+#include "ui/ReadmeSheet.h"
 #include "ui/Theme.h"
+#include "ui/VersionPickerSheet.h"
 #include "ui/widgets/Divider.h"
 #include "ui/widgets/Make.h"
 #include "ui/widgets/SearchField.h"
@@ -220,15 +222,38 @@ void BrowseView::sync() {
 
 void BrowseView::showContextMenu(const QPoint& pos) {
     const QModelIndex index = m_list->indexAt(pos);
-    if (!index.isValid()) return;
-    const TSPackage& pkg = m_model->package(index.row());
-    if (!pkg.pageURL) return;
+    if (index.isValid()) makeContextMenu(index.row())->popup(m_list->viewport()->mapToGlobal(pos));
+}
+
+QMenu* BrowseView::makeContextMenu(int row) {
+    const TSPackage pkg = m_model->package(row);
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("browse.menu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    QAction* view = menu->addAction(QStringLiteral("View on Thunderstore"));
-    view->setObjectName(QStringLiteral("browse.viewOnThunderstore"));
-    const QUrl page = *pkg.pageURL;
-    connect(view, &QAction::triggered, this, [this, page] { m_state->services().workspace.openUrl(page); });
-    menu->popup(m_list->viewport()->mapToGlobal(pos));
+    if (pkg.pageURL) {
+        QAction* view = menu->addAction(QStringLiteral("View on Thunderstore"));
+        view->setObjectName(QStringLiteral("browse.viewOnThunderstore"));
+        connect(view, &QAction::triggered, this,
+                [this, page = *pkg.pageURL] { m_state->services().workspace.openUrl(page); });
+    }
+    const auto sheet = [this, pkg](auto make) {
+        return [this, pkg, make] {
+            QDialog* dialog = make(m_state, pkg, window());
+            dialog->setAttribute(Qt::WA_DeleteOnClose);
+            dialog->open();
+        };
+    };
+    QAction* pick = menu->addAction(QStringLiteral("Install version…"));
+    pick->setObjectName(QStringLiteral("browse.installVersion"));
+    connect(pick, &QAction::triggered, this,
+            sheet([](AppState* s, const TSPackage& p, QWidget* w) -> QDialog* {
+                return new VersionPickerSheet(s, p, w);
+            }));
+    QAction* more = menu->addAction(QStringLiteral("Read More"));
+    more->setObjectName(QStringLiteral("browse.readMore"));
+    connect(more, &QAction::triggered, this,
+            sheet([](AppState* s, const TSPackage& p, QWidget* w) -> QDialog* {
+                return new ReadmeSheet(s, p, w);
+            }));
+    return menu;
 }

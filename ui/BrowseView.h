@@ -9,6 +9,7 @@ class PackageIcons;
 class QComboBox;
 class QLabel;
 class QListView;
+class QMenu;
 class QProgressBar;
 class QStackedWidget;
 class QToolButton;
@@ -25,6 +26,8 @@ public:
     BrowseModel* model() const { return m_model; }
     QListView* list() const { return m_list; }
     BrowseRow* delegate() const { return m_delegate; }
+    // A package row's menu: its page, "Install version…", "Read More"; deleted when closed.
+    QMenu* makeContextMenu(int row);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,8 +1,10 @@
 #include "ui/ModRow.h"
 
 #include "app/AppState.h"
+#include "ui/DependantsPrompt.h"
 #include "ui/Icons.h"
 #include "ui/Theme.h"
+#include "ui/VersionPickerSheet.h"
 #include "ui/widgets/Make.h"
 #include "ui/widgets/Switch.h"
 
@@ -13,11 +15,14 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 ModRow::ModRow(AppState* state, const ModItem& mod, QWidget* parent)
     : QWidget(parent), m_state(state), m_icon(new QLabel(this)), m_name(new QLabel(this)),
       m_version(new QLabel(this)), m_detail(new QLabel(this)),
       m_config(new QPushButton(QStringLiteral("Config"), this)), m_switch(new Switch(this)),
-      m_badge(new QLabel(QStringLiteral("data"), this)) {
+      m_badge(new QLabel(QStringLiteral("data"), this)), m_needs(new QLabel(this)),
+      m_fix(new QPushButton(this)) {
     // Never squeezed below its natural height: a long list scrolls instead.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* row = new QHBoxLayout(this);
@@ -41,6 +46,15 @@ ModRow::ModRow(AppState* state, const ModItem& mod, QWidget* parent)
     column->addLayout(nameLine);
     Theme::style(m_detail, Theme::TextStyle::caption, Theme::tertiaryText());
     column->addWidget(m_detail);
+    auto* needsLine = new QHBoxLayout;
+    Theme::style(m_needs, Theme::TextStyle::caption, Theme::orange());
+    m_needs->setTextFormat(Qt::PlainText);
+    needsLine->addWidget(m_needs);
+    Make::style(m_fix, Theme::ButtonStyle::bordered, Theme::ControlSize::small);
+    connect(m_fix, &QPushButton::clicked, this, [this] { m_state->fixDependencies(m_mod); });
+    needsLine->addWidget(m_fix);
+    needsLine->addStretch();
+    column->addLayout(needsLine);
     row->addLayout(column, 1);
 
     m_config->setIcon(Icons::tinted(QStringLiteral("gearshape"), Theme::secondaryText()));
@@ -52,7 +66,9 @@ ModRow::ModRow(AppState* state, const ModItem& mod, QWidget* parent)
     row->addWidget(m_config);
 
     m_switch->setFollowsClicks(false);
-    connect(m_switch, &Switch::toggleRequested, this, [this](bool on) { m_state->setMod(m_mod, on); });
+    connect(m_switch, &Switch::toggleRequested, this, [this](bool on) {
+        on ? m_state->setMod(m_mod, true) : DependantsPrompt::disable(m_state, m_mod, window());
+    });
     row->addWidget(m_switch);
 
     Theme::style(m_badge, Theme::TextStyle::caption2, Theme::secondaryText());
@@ -61,7 +77,30 @@ ModRow::ModRow(AppState* state, const ModItem& mod, QWidget* parent)
     m_badge->setToolTip(QStringLiteral("Holds no plugin DLL, so there is nothing to switch off"));
     row->addWidget(m_badge);
 
+    connect(m_state, &AppState::planChanged, this, &ModRow::syncPlan);
     setMod(mod);
+}
+
+QString ModRow::needsText(const ModItem& mod, const AppState& state) {
+    const UpdatePlan::ModPlan* plan = state.updatePlan().of(mod.name);
+    if (!plan || plan->needs.isEmpty()) return {};
+    QStringList names;
+    for (const UpdatePlan::Need& need : plan->needs)
+        names << need.name + (need.disabled ? QStringLiteral(" (disabled)") : QStringLiteral(" (missing)"));
+    return QStringLiteral("Needs ") + names.join(QStringLiteral(", "));
+}
+
+void ModRow::syncPlan() {
+    const UpdatePlan::ModPlan* plan = m_state->updatePlan().of(m_mod.name);
+    const QList<UpdatePlan::Need> needs = plan ? plan->needs : QList<UpdatePlan::Need>();
+    const bool installable =
+        std::any_of(needs.cbegin(), needs.cend(), [](const auto& n) { return n.package.has_value(); });
+    const bool enablable =
+        std::any_of(needs.cbegin(), needs.cend(), [](const auto& n) { return n.disabled.has_value(); });
+    m_needs->setText(needsText(m_mod, *m_state));
+    m_needs->setVisible(!needs.isEmpty());
+    m_fix->setText(installable ? QStringLiteral("Install missing") : QStringLiteral("Enable"));
+    m_fix->setVisible(installable || enablable);
 }
 
 QString ModRow::detailText(const ModItem& mod) {
@@ -101,6 +140,9 @@ void ModRow::setMod(const ModItem& mod) {
     m_switch->setToolTip(mod.enabled ? QStringLiteral("Enabled — click to disable")
                                      : QStringLiteral("Disabled — click to enable"));
     m_badge->setVisible(mod.dllCount == 0);
+    m_needs->setObjectName(base + QStringLiteral(".needs"));
+    m_fix->setObjectName(base + QStringLiteral(".fix"));
+    syncPlan();
 }
 
 QMenu* ModRow::makeContextMenu() {
@@ -111,10 +153,27 @@ QMenu* ModRow::makeContextMenu() {
     QAction* reveal = menu->addAction(QStringLiteral("Reveal in Finder"));
     reveal->setObjectName(QStringLiteral("modRow.reveal"));
     connect(reveal, &QAction::triggered, m_state, [state = m_state, mod] { state->reveal(mod); });
+    const UpdatePlan::ModPlan* plan = m_state->updatePlan().of(mod.name);
+    if (plan && plan->package) {
+        QAction* pick = menu->addAction(QStringLiteral("Install version…"));
+        pick->setObjectName(QStringLiteral("modRow.installVersion"));
+        connect(pick, &QAction::triggered, this, [this, package = *plan->package] {
+            auto* sheet = new VersionPickerSheet(m_state, package, window());
+            sheet->setAttribute(Qt::WA_DeleteOnClose);
+            sheet->open();
+        });
+    }
+    if (plan && plan->pinned) {
+        QAction* offer = menu->addAction(QStringLiteral("Offer updates again"));
+        offer->setObjectName(QStringLiteral("modRow.offerUpdates"));
+        connect(offer, &QAction::triggered, m_state,
+                [state = m_state, mod] { state->setUpdatesOffered(mod.name, true); });
+    }
     menu->addSeparator();
     QAction* trash = menu->addAction(QStringLiteral("Move to Trash"));
     trash->setObjectName(QStringLiteral("modRow.trash"));
-    connect(trash, &QAction::triggered, m_state, [state = m_state, mod] { state->trash(mod); });
+    connect(trash, &QAction::triggered, this,
+            [this, mod] { DependantsPrompt::trash(m_state, mod, window()); });
     return menu;
 }
 

@@ -24,7 +24,11 @@ public:
     // "Data files (no plugin DLL)", "Plugin DLL", "3 plugins", with " · disabled" when off.
     static QString detailText(const ModItem& mod);
 
-    // "Reveal in Finder", a divider, "Move to Trash"; deleted when closed.
+    // "Needs Jotunn (missing), Epic Loot (disabled)" for a mod whose dependencies aren't there to load.
+    static QString needsText(const ModItem& mod, const AppState& state);
+
+    // "Reveal in Finder", "Install version…" and "Offer updates again" as they apply, a divider,
+    // "Move to Trash"; deleted when closed.
     QMenu* makeContextMenu();
 
 Q_SIGNALS:
@@ -34,6 +38,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void syncPlan();
+
     AppState* m_state;
     ModItem m_mod;
     QLabel* m_icon;
@@ -43,4 +49,6 @@ private:
     QPushButton* m_config;
     Switch* m_switch;
     QLabel* m_badge;
+    QLabel* m_needs;
+    QPushButton* m_fix;
 };

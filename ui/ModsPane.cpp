@@ -14,6 +14,7 @@
 #include "ui/SetupBubble.h"
 #include "ui/ShaderFixBanner.h"
 #include "ui/Theme.h"
+#include "ui/UpdatesSheet.h"
 #include "ui/widgets/InsetCard.h"
 #include "ui/widgets/Make.h"
 #include "ui/widgets/Placeholder.h"
@@ -89,6 +90,14 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     Theme::style(m_count, Theme::TextStyle::caption, Theme::secondaryText());
     header->addWidget(m_count);
     addShareButtons(header, this, state);
+    m_updates = Make::button(this, QStringLiteral("modsPane.updates"), QString(),
+                             Theme::ButtonStyle::bordered, Theme::ControlSize::small);
+    connect(m_updates, &QPushButton::clicked, this, [this] {
+        auto* sheet = new UpdatesSheet(m_state, window());
+        sheet->setAttribute(Qt::WA_DeleteOnClose);
+        sheet->open();
+    });
+    header->addWidget(m_updates);
     m_openPlugins = new QToolButton(this);
     m_openPlugins->setObjectName(QStringLiteral("modsPane.openPlugins"));
     m_openPlugins->setIcon(Icons::tinted(QStringLiteral("folder"), Theme::secondaryText()));
@@ -192,6 +201,7 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     connect(m_tabs, &SegmentedControl::currentChanged, this, [this](int index) { setTab(Tab(index)); });
     // A refresh assigns some twenty properties one after another: redraw once, afterwards.
     connect(m_state, &AppState::changed, this, &ModsPane::scheduleUpdate);
+    connect(m_state, &AppState::planChanged, this, &ModsPane::scheduleUpdate);
     connect(m_state, &AppState::modsChanged, this, [this] {
         m_modsDirty = true;
         scheduleUpdate();
@@ -224,6 +234,10 @@ void ModsPane::refreshView() {
     const int toggleable = s.toggleableModCount();
     m_count->setVisible(installedTab && toggleable >= 1);
     m_count->setText(QStringLiteral("%1 of %2 enabled").arg(s.enabledModCount()).arg(toggleable));
+    const qsizetype updates = s.updatePlan().updates.size();
+    m_updates->setVisible(installedTab && updates > 0);
+    m_updates->setEnabled(!s.busyMessage());
+    m_updates->setText(updates == 1 ? QStringLiteral("1 update") : QStringLiteral("%1 updates").arg(updates));
     m_openPlugins->setVisible(installedTab);
     m_profiles->setVisible(installedTab && s.gameDir());
     m_profiles->sync();

@@ -74,6 +74,7 @@ private:
     QLabel* m_bepVersion;
     ProfileMenu* m_profiles;
     QLabel* m_count;
+    QPushButton* m_updates;
     QToolButton* m_openPlugins;
     QStackedWidget* m_pages;
     QWidget* m_captureWrap;

@@ -283,6 +283,15 @@ private Q_SLOTS:
             "Launch options set in Steam (the previous settings are kept in localconfig.vdf.backup)", set);
         row("Linux: fix script", "linux shipped", "", "Made start_game_bepinex.sh executable",
             &AppState::fixScript);
+        const auto both = [](AppState& s) {
+            return QList<ModItem>{*modNamed(s, "Alpha"), *modNamed(s, "Beta")};
+        };
+        row("disable with dependants", "", "", "Alpha, Beta disabled",
+            [both](AppState& s) { s.setModsEnabled(both(s), false); });
+        row("trash with dependants", "", "", "Moved Alpha, Beta to Trash",
+            [both](AppState& s) { s.trashMods(both(s)); });
+        row("no updates offered", "", "", "No updates will be offered for Alpha",
+            [](AppState& s) { s.setUpdatesOffered("Alpha", false); });
     }
     void actionsTellThePlayer() {
         QFETCH(QString, facts);

@@ -28,6 +28,8 @@
 #include "ui/ConfigEditorSheet.h"
 #include "ui/ConfigEntryRow.h"
 #include "ui/MainWindow.h"
+#include "ui/MarkdownView.h"
+#include "ui/ModRow.h"
 #include "ui/ModsPane.h"
 #include "ui/PackageIcons.h"
 #include "ui/ProfileMenu.h"
@@ -36,10 +38,12 @@
 #include "ui/widgets/Switch.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -180,6 +184,10 @@ private:
             20000);
     }
 
+    QAction* menu(const QString& row, const char* action) const {
+        return window->findChild<ModRow*>(row)->makeContextMenu()->findChild<QAction*>(QLatin1String(action));
+    }
+
     bool iconsOnScreen() const {
         BrowseView* browse = window->modsPane()->browseView();
         auto* icons = browse->findChild<PackageIcons*>();
@@ -213,6 +221,15 @@ private:
         }
         qWarning("%s isn't listed for \"%s\"", qPrintable(fullName), qPrintable(query));
         return false;
+    }
+    // Picks an entry of the Installed tab's profile menu, as the player would.
+    bool choose(const QString& entry) {
+        auto* menu = window->modsPane()->findChild<ProfileMenu*>()->profileMenu();
+        auto* action = press(QStringLiteral("modsPane.profiles")) ? menu->findChild<QAction*>(entry) : nullptr;
+        if (!action || !action->isEnabled() || !menu->isVisible()) return false;
+        action->trigger();
+        menu->close();
+        return true;
     }
 
 private Q_SLOTS:
@@ -525,15 +542,6 @@ private Q_SLOTS:
     // A second, empty profile for another server gets a mod of its own; switching back brings
     // the first set and its edited settings back untouched.
     void aSecondProfile() {
-        const auto choose = [this](const QString& entry) {
-            auto* menu = window->modsPane()->findChild<ProfileMenu*>()->profileMenu();
-            auto* action =
-                press(QStringLiteral("modsPane.profiles")) ? menu->findChild<QAction*>(entry) : nullptr;
-            if (!action || !action->isEnabled() || !menu->isVisible()) return false;
-            action->trigger();
-            menu->close();
-            return true;
-        };
         QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
         const QStringList mods = entries(world.pluginsDir());
         const QString cozy = game(QStringLiteral("BepInEx/config/hearthworks.CozyHearth.cfg"));
@@ -562,9 +570,10 @@ private Q_SLOTS:
         QCOMPARE(state->snapshot().profiles, (QStringList{"Default", "Server Two"}));
     }
 
-    // A friend's code replaces this profile: its mods at their exact releases (an older one from
-    // Hexium), one switched off, its config; what a pack mod needs and the Mac's shader helper stay.
+    // A friend's code becomes a profile of its own: its mods at their exact releases (an older one
+    // from Hexium), one switched off, its config, and what a pack mod needs; then back to ours.
     void importAFriendsCode() {
+        const QStringList ours = entries(world.pluginsDir());
         ProfilePack::Profile friends;
         friends.name = QStringLiteral("Longship Crew");
         friends.mods = {{"Skaldic-MapPins", "5.0.0", true, Repository::Source::thunderstore},
@@ -581,10 +590,12 @@ private Q_SLOTS:
         QCOMPARE(text(QStringLiteral("import.summary")),
                  QStringLiteral("“Longship Crew”: 3 mods, 1 config files"));
         shot(find<QDialog>(QStringLiteral("importSheet")), "import-preview");
-        QVERIFY(press(QStringLiteral("import.replace")) && idle());
-        QCOMPARE(text(QStringLiteral("import.busy")), QStringLiteral("Imported 3 of 3 mods"));
-        QCOMPARE(entries(world.pluginsDir()), QStringList({"Better_Carts", "Forge_Tweaks", "MapPins",
-                                                           "QuickStack", "ShaderHelperForMac"}));
+        QCOMPARE(find<QLineEdit>(QStringLiteral("import.name"))->text(), friends.name);
+        QVERIFY(press(QStringLiteral("import.newProfile")) && idle());
+        QCOMPARE(text(QStringLiteral("import.busy")),
+                 QStringLiteral("Imported 3 of 3 mods into the new profile Longship Crew"));
+        QCOMPARE(state->snapshot().activeProfile, friends.name);
+        QCOMPARE(entries(world.pluginsDir()), QStringList({"Better_Carts", "Forge_Tweaks", "MapPins", "QuickStack"}));
         QCOMPARE(Thunderstore::originOf(QStringLiteral("Forge_Tweaks"))->version, QStringLiteral("0.9.2"));
         QCOMPARE(World::read(game(QStringLiteral("BepInEx/config/skaldic.MapPins.cfg"))),
                  friends.configs.first());
@@ -593,6 +604,72 @@ private Q_SLOTS:
         QVERIFY(!state->pendingImport());
         for (const ModItem& mod : state->snapshot().mods)
             QCOMPARE(mod.enabled, mod.name != QLatin1String("QuickStack"));
+        QVERIFY(choose(QStringLiteral("profiles.switch.Default")) && idle());
+        QCOMPARE(entries(world.pluginsDir()), ours);
+    }
+
+    // Two authors ship: CozyHearth 1.5.0 now needs MapPins, RuneLib 1.5.0. Both update from the
+    // sheet, CozyHearth staying switched off with its config edit; RuneLib goes back a release
+    // and is kept there; switching it off asks first, as Epic Runes needs it.
+    void updatesAndDependencies() {
+        const QString plugins = world.pluginsDir() + '/', pack = bepPack + "-5.4.2202",
+                      core = "Hearthworks-CoreUtils-2.1.0";
+        QVERIFY(press("modsPane.tab.installed") && idle() &&
+                press("modRow." + plugins + "CozyHearth.switch"));
+        const QString cfg = game("BepInEx/config/hearthworks.CozyHearth.cfg");
+        const QByteArray edited = World::read(cfg);
+        auto cozy = FakeRepository::package("Hearthworks", "CozyHearth", "1.5.0");
+        cozy.dependencies = {pack, core, "Skaldic-MapPins-5.0.0"};
+        cozy.olderVersions = {"1.4.0"};
+        cozy.versionDependencies.insert("1.4.0", {pack, core});
+        cozy.archive = TestZip::repositoryMod(cozy.name, cozy.version);
+        cozy.archive->file("config/hearthworks.CozyHearth.cfg", FakeRepository::sampleConfig(cozy.name));
+        cozy.changelog = "## 1.5.0\n- Your hearths on the map (needs MapPins) <script>x</script>";
+        auto rune = FakeRepository::package("Runecraft", "RuneLib", "1.5.0");
+        rune.dependencies = {pack, core};
+        rune.olderVersions = {"1.4.2"};
+        repo.replace(cozy);
+        repo.replace(rune);
+        repo.lastModified = "Mon, 07 Dec 2026 09:00:00 GMT";
+        QVERIFY(idle() && openBrowse() && press("browse.reload"));
+        QVERIFY(QTest::qWaitFor([this] { return state->updatePlan().updates.size() == 2; }, 20000));
+        QVERIFY(press("modsPane.tab.installed") && idle());
+        QCOMPARE(find<QPushButton>("modsPane.updates")->text(), "2 updates");
+        QVERIFY(press("modsPane.updates"));
+        auto* changelog = find<MarkdownView>("updates.changelog");
+        QTRY_VERIFY(changelog->toPlainText().contains("Your hearths on the map"));
+        QVERIFY(changelog->toPlainText().contains("<script>")); // shown, not run
+        shot(window->findChild<QDialog*>("updatesSheet"), "updates");
+        QVERIFY(press("updates.update") && idle());
+        QTRY_VERIFY(!find("updatesSheet"));
+        QCOMPARE(state->lastAction(), "Updated 2 of 2 mods");
+        for (const QString mod : {"CozyHearth", "RuneLib"})
+            QVERIFY(World::read(plugins + mod + "/manifest.json").contains("1.5.0"));
+        QVERIFY(QFile::exists(plugins + "MapPins/MapPins.dll"));
+        QVERIFY(QFile::exists(plugins + "CozyHearth/CozyHearth.dll.disabled"));
+        QCOMPARE(World::read(cfg), edited);
+        QVERIFY(!find("modsPane.updates"));
+
+        const QString runeRow = "modRow." + plugins + "RuneLib";
+        menu(runeRow, "modRow.installVersion")->trigger();
+        auto* versions = find<QListWidget>("versions.list");
+        QVERIFY(versions && versions->count() == 2);
+        QTest::mouseClick(versions->viewport(), Qt::LeftButton, {},
+                          versions->visualItemRect(versions->item(1)).center());
+        QVERIFY(find<QCheckBox>("versions.keep")->isChecked() && press("versions.install") && idle());
+        QVERIFY(World::read(plugins + "RuneLib/manifest.json").contains("1.4.2"));
+        QVERIFY(!find("modsPane.updates"));
+        menu(runeRow, "modRow.offerUpdates")->trigger(); // and back: offered again
+        QVERIFY(idle() && find("modsPane.updates"));
+
+        QVERIFY(press(runeRow + ".switch"));
+        QCOMPARE(find<QMessageBox>("dependants.confirm")->text(), "1 mod depends on RuneLib: Epic Runes.");
+        QVERIFY(press("dependants.only") && idle());
+        QVERIFY(QFile::exists(plugins + "RuneLib/RuneLib.dll.disabled"));
+        const QString epicRow = "modRow." + plugins + "Epic_Runes";
+        QCOMPARE(text(epicRow + ".needs"), "Needs RuneLib (disabled)");
+        QVERIFY(press(epicRow + ".fix") && idle());
+        QVERIFY(QFile::exists(plugins + "RuneLib/RuneLib.dll") && !find(epicRow + ".needs"));
     }
 };
 

@@ -35,6 +35,12 @@ void FakeRepository::add(Package package) {
     m_packages.append(std::move(package));
 }
 
+void FakeRepository::replace(const Package& package) {
+    QMutexLocker lock(&m_mutex);
+    for (Package& p : m_packages)
+        if (p.fullName() == package.fullName()) p = package;
+}
+
 QString FakeRepository::archivePath(const Package& p) const {
     if (p.source == Repository::Source::hexium) // an opaque number, as Hexium's CDN has
         return QStringLiteral("/hexium/cdn/upload/%1/%2.zip")
@@ -68,11 +74,10 @@ QByteArray FakeRepository::packageList(Repository::Source source) const {
     QJsonArray list;
     for (const Package& p : m_packages) {
         if (!p.listed || p.source != source) continue;
-        QJsonArray deps;
-        for (const QString& d : p.dependencies)
-            deps.append(d);
         QJsonArray versions;
         for (const QString& number : QStringList{p.version} + p.olderVersions) {
+            const QJsonArray deps =
+                QJsonArray::fromStringList(p.versionDependencies.value(number, p.dependencies));
             Package release = p;
             release.version = number;
             const QJsonObject version{
@@ -120,13 +125,13 @@ QByteArray FakeRepository::packageList(Repository::Source source) const {
 
 QByteArray FakeRepository::archiveBytes(const Package& p) {
     if (!p.brokenArchive.isEmpty()) return p.brokenArchive;
-    if (auto it = m_archives.constFind(p.fullName()); it != m_archives.cend()) return *it;
+    if (auto it = m_archives.constFind(p.dependencyString()); it != m_archives.cend()) return *it;
     const TestZip zip = p.archive ? *p.archive : TestZip::repositoryMod(p.name, p.version);
     QTemporaryDir dir;
     QFile file(zip.save(dir.filePath(QStringLiteral("a.zip"))));
     file.open(QIODevice::ReadOnly);
     QByteArray bytes = file.readAll();
-    m_archives.insert(p.fullName(), bytes);
+    m_archives.insert(p.dependencyString(), bytes);
     return bytes;
 }
 
@@ -256,9 +261,24 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
                     dropped.closeAtOnce = true;
                     return dropped;
                 }
-                return LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
+                Package release = p; // the release asked for, its manifest saying so; older ones plain
+                release.version = parts[4];
+                if (release.version != p.version) release.archive.reset();
+                return LoopbackServer::reply(archiveBytes(release), 200, "application/zip");
             }
         }
+    }
+    // /api/experimental/package/{namespace}/{name}/{version}/changelog/ (and readme/)
+    if (parts.size() == 7 && parts[0] == QLatin1String("api") && parts[2] == QLatin1String("package")) {
+        for (const Package& p : std::as_const(m_packages)) {
+            if (p.owner != parts[3] || p.name != parts[4]) continue;
+            const QString text = parts[6] == QLatin1String("readme") ? p.description : p.changelog;
+            return LoopbackServer::reply(
+                QJsonDocument(QJsonObject{{QStringLiteral("markdown"),
+                                           text.isEmpty() ? QJsonValue() : QJsonValue(text)}})
+                    .toJson(QJsonDocument::Compact));
+        }
+        return LoopbackServer::reply(R"({"detail":"Not found."})", 404);
     }
     // /icons/{full name}.png
     if (parts.size() == 2 && parts[0] == QLatin1String("icons")) {

@@ -34,7 +34,9 @@ public:
         bool failDownload = false;      // the archive's address answers with a dropped connection
         unsigned iconColor = 0x4A90D9;
         Repository::Source source = Repository::Source::thunderstore;
-        QStringList olderVersions; // listed after the current one (Hexium: before it), same archive
+        QStringList olderVersions; // listed after the current one (Hexium: before it); plain archives
+        QHash<QString, QStringList> versionDependencies; // a release's own, where they differ
+        QString changelog;                               // none: the release has no changelog
 
         QString fullName() const { return owner + QLatin1Char('-') + name; }
         QString dependencyString() const { return fullName() + QLatin1Char('-') + version; }
@@ -45,6 +47,8 @@ public:
                            Repository::Source source = Repository::Source::thunderstore);
 
     void add(Package package);
+    // A new release of a listed package, as its author would publish it.
+    void replace(const Package& package);
     // The journey's repositories: the BepInEx pack, ShaderHelperForMac, a dozen mods among them
     // a three-level dependency chain, one dependency the catalog lacks, one broken archive; and
     // on Hexium one mod that needs a Thunderstore one.

@@ -1,0 +1,133 @@
+#include "catalog/PackageDocs.h"
+#include "catalog/ThunderstoreStore.h"
+#include "tests/support/ModelWorld.h"
+
+namespace {
+
+// Test-Cozy 1.0.0 installed from the stand-in repository, its config edited and the mod
+// switched off; then its author publishes 1.1.0, which needs Test-Lib.
+struct UpdateHarness : Harness {
+    QString cfg() const { return game("BepInEx/config/test.Cozy.cfg"); }
+    QString manifest() const { return world.pluginsDir() + "/Cozy/manifest.json"; }
+    static FakeRepository::Package cozy(const QString& version) {
+        auto p = FakeRepository::package("Test", "Cozy", version);
+        p.archive = TestZip::repositoryMod("Cozy", version).file("config/test.Cozy.cfg", "Burn = 1\n");
+        return p;
+    }
+    TSPackage package(const char* key) const { return state->thunder()->indexByOwnerName().value(key); }
+    bool loaded(const QString& version) {
+        state->thunder()->loadIfNeeded(true);
+        return QTest::qWaitFor([&] { return package("test-cozy").version == version; });
+    }
+    bool begin() {
+        serve();
+        repo->add(cozy("1.0.0"));
+        repo->add(FakeRepository::package("Test", "Lib", "1.0.0"));
+        if (!start() || !loaded("1.0.0")) return false;
+        done([&] { state->installThunderstorePackage(package("test-cozy")); });
+        World::write(cfg(), "Burn = 7\n");
+        state->setModsEnabled({*modNamed(*state, "Cozy")}, false);
+        return !modNamed(*state, "Cozy")->enabled;
+    }
+    void publish(bool failDownload, const QByteArray& broken) {
+        auto next = cozy("1.1.0");
+        next.dependencies = {"Test-Lib-1.0.0"};
+        next.olderVersions = {"1.0.0"};
+        next.failDownload = failDownload;
+        next.brokenArchive = broken;
+        repo->replace(next);
+        repo->lastModified = "Mon, 07 Dec 2026 12:00:00 GMT";
+    }
+};
+
+} // namespace
+
+class TestUpdates : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // A mod's update keeps its config and its switched-off state; a failed one keeps the old release.
+    void updateRun_data() {
+        QTest::addColumn<bool>("failDownload");
+        QTest::addColumn<QByteArray>("broken");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("updated") << false << QByteArray() << "Updated 1 of 1 mod";
+        QTest::newRow("download fails") << true << QByteArray() << "alert: Updated 0 of 1 mod; Cozy: ";
+        QTest::newRow("archive broken")
+            << false << QByteArray("PK\x03\x04 cut short") << "alert: Updated 0 of 1 mod; Cozy: ";
+    }
+    void updateRun() {
+        QFETCH(bool, failDownload);
+        QFETCH(QByteArray, broken);
+        QFETCH(QString, told);
+        UpdateHarness h;
+        QVERIFY(h.begin());
+        h.publish(failDownload, broken);
+        QVERIFY(h.loaded("1.1.0"));
+        h.state->setAlertMessage(std::nullopt);
+        // Browse's and the command line's install of the newer release is the same update.
+        const QString line =
+            h.done([&] { h.state->installThunderstorePackage(h.state->updatePlan().updates[0].package); });
+        const QString shown = h.state->alertMessage() ? "alert: " + *h.state->alertMessage() : line;
+        QVERIFY2(shown.startsWith(told), qPrintable(shown));
+        const bool updated = !told.startsWith("alert");
+        QCOMPARE(World::read(h.manifest()).contains("1.1.0"), updated);
+        QCOMPARE(QFile::exists(h.world.pluginsDir() + "/Lib/Lib.dll"), !failDownload); // it works alone
+        QCOMPARE(World::read(h.cfg()), QByteArray("Burn = 7\n"));
+        QCOMPARE(QDir(h.world.pluginsDir() + "/Cozy").entryList({"*.dll*"}),
+                 QStringList{"Cozy.dll.disabled"});
+        QVERIFY(!QFileInfo::exists(h.game("BepInEx/.skaldrun-updating")));
+        QCOMPARE(h.state->updatePlan().updates.isEmpty(), updated);
+    }
+
+    // Cancel stops after the mod under way: that one is updated whole, the next left as it was.
+    void cancelStopsAfterTheModUnderWay() {
+        UpdateHarness h;
+        QVERIFY(h.begin());
+        h.done([&] { h.state->installThunderstorePackage(h.package("test-lib")); });
+        h.publish(false, {});
+        h.repo->replace(FakeRepository::package("Test", "Lib", "1.1.0"));
+        auto slow = LoopbackServer::reply(World::read(h.cozy("1.1.0").archive->save(h.game("c.zip"))));
+        slow.delayMs = 2000;
+        h.repo->server().route("/package/download/Test/Cozy/1.1.0/", slow);
+        QVERIFY(h.loaded("1.1.0"));
+        h.state->updateMods(h.state->updatePlan().updates);
+        QVERIFY(QTest::qWaitFor([&] { return h.busy.contains("Updating Cozy to 1.1.0 (1 of 2)…"); }));
+        h.state->cancelUpdates();
+        QVERIFY(QTest::qWaitFor([&] { return !h.state->busyMessage(); }, 10000));
+        QCOMPARE(h.state->lastAction(), "Updated 1 of 2 mods; stopped before Lib");
+        QVERIFY(World::read(h.world.pluginsDir() + "/Lib/manifest.json").contains("1.0.0"));
+    }
+
+    void documents_data() {
+        QTest::addColumn<int>("status"); // 0: no answer
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QString>("expected"); // "none", "error: …", else the start of the text
+        QTest::addColumn<bool>("shortened");
+        const QByteArray huge =
+            "{\"markdown\": \"" + QByteArray("- a line of the changelog\\n").repeated(20000) + "\"}";
+        QTest::newRow("none shipped") << 200 << QByteArray(R"({"markdown": null})") << "none" << false;
+        QTest::newRow("unknown release") << 404 << QByteArray("{}") << "none" << false;
+        QTest::newRow("server error")
+            << 500 << QByteArray("<html>")
+            << "error: Couldn't load the changelog: the repository answered 500." << false;
+        QTest::newRow("no answer") << 0 << QByteArray() << "error: Couldn't load the changelog: refused"
+                                   << false;
+        QTest::newRow("huge") << 200 << huge << "- a line of the changelog\n" << true;
+    }
+    void documents() {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QString, expected);
+        QFETCH(bool, shortened);
+        const PackageDocs::Doc doc = PackageDocs::read(
+            {status > 0, false, status, body, status ? "" : "refused", {}}, PackageDocs::Kind::changelog);
+        const QString shown = doc.error ? "error: " + *doc.error : doc.none ? "none" : doc.markdown;
+        QVERIFY2(shown.startsWith(expected), qPrintable(shown.left(200)));
+        QCOMPARE(doc.shortened, shortened);
+        QVERIFY(doc.markdown.size() <= PackageDocs::cap &&
+                (!shortened || doc.markdown.endsWith("changelog")));
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestUpdates)
+#include "tst_updates.moc"

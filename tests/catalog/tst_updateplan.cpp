@@ -1,0 +1,92 @@
+#include "catalog/UpdatePlan.h"
+#include "tests/support/TestMain.h"
+
+namespace {
+
+TSPackage pkg(const QString& fullName, const QList<std::pair<QString, QStringList>>& releases,
+              Repository::Source source = Repository::Source::thunderstore) {
+    TSPackage p;
+    p.fullName = p.id = fullName;
+    p.owner = fullName.section('-', 0, 0);
+    p.name = fullName.section('-', 1);
+    p.source = source;
+    for (const auto& [number, deps] : releases)
+        p.versions << TSVersion{number, deps, {}, 0, 0, 0};
+    p.version = p.versions.first().number;
+    p.dependencies = p.versions.first().dependencies;
+    return p;
+}
+
+// "App 1.0.0, !Lib -": name, version ("-": none), "!" for switched off.
+QList<ModItem> modsOf(const QString& list) {
+    QList<ModItem> mods;
+    for (const QString& one : list.split(", ", Qt::SkipEmptyParts)) {
+        ModItem mod;
+        mod.enabled = !one.startsWith('!');
+        mod.name = mod.id = mod.url = one.section(' ', 0, 0).remove('!');
+        if (!one.endsWith('-')) mod.version = one.section(' ', 1);
+        mods << mod;
+    }
+    return mods;
+}
+
+} // namespace
+
+class TestUpdatePlan : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    // Each row: installed mods | pinned | updates offered | what each lacks | what needs Lib.
+    void plan_data() {
+        QTest::addColumn<QString>("row");
+        QTest::newRow("newer release offered")
+            << "App 1.0.0, Lib 2.0.0 | | App 1.0.0→1.5.0 Thunderstore | | App";
+        QTest::newRow("pinned: none offered") << "App 1.0.0, Lib 2.0.0 | app | | | App";
+        QTest::newRow("the installed release's dependencies")
+            << "App 1.5.0, Lib 2.0.0 | | | App: Extra missing, in the catalog | App";
+        QTest::newRow("dependency switched off") << "App 1.0.0, !Lib 2.0.0 | app | | App: Lib disabled | ";
+        QTest::newRow("a mod switched off needs nothing") << "!App 1.5.0 | | | | ";
+        QTest::newRow("install record names the package and repository")
+            << "Lib -, Top 1.0.0 | | Lib 8.0.0→9.0.0 Hexium | Top: App missing, in the catalog | ";
+        QTest::newRow("dependants through another mod")
+            << "Top 1.0.0, App 1.0.0, Lib 2.0.0 | app | | | App, Top";
+        QTest::newRow("unknown dependency, no version") << "Gone - | | | Gone: Vanished missing | ";
+    }
+    void plan() {
+        QFETCH(QString, row);
+        const QStringList column = row.split('|');
+        const QString mods = column[0].trimmed(), pinned = column[1].trimmed();
+        const QList<TSPackage> packages{
+            pkg("Owner-Lib", {{"2.0.0", {}}, {"1.0.0", {}}}),
+            pkg("Owner-App",
+                {{"1.5.0", {"Owner-Lib-2.0.0", "Owner-Extra-1.0.0"}}, {"1.0.0", {"Owner-Lib-1.0.0"}}}),
+            pkg("Owner-Extra", {{"1.0.0", {}}}),
+            pkg("Owner-Top", {{"1.0.0", {"Owner-App-1.0.0", "quellit-BepInExPack_Valheim-5.4.0"}}}),
+            pkg("Owner-Gone", {{"1.0.0", {"Ghost-Vanished-1.0.0"}}}),
+            pkg("Other-Lib", {{"9.0.0", {}}}, Repository::Source::hexium)};
+        QHash<QString, TSPackage> index;
+        for (const TSPackage& p : packages)
+            index.insert(p.ownerAndName(), p);
+        const QHash<QString, Thunderstore::Origin> origins{
+            {"lib", {Repository::Source::hexium, "Other-Lib", "8.0.0"}}};
+        const QList<ModItem> installed = modsOf(mods);
+        // The record only counts for the mod it was written for.
+        const auto plan = UpdatePlan::compute(installed, UpdatePlan::view(packages, index),
+                                              mods.startsWith("Lib -") ? origins : decltype(origins){},
+                                              pinned.isEmpty() ? QSet<QString>{} : QSet<QString>{pinned});
+        QStringList offered;
+        for (const UpdatePlan::Update& u : plan.updates)
+            offered << u.mod.name + " " + u.from + "→" + u.package.version + " " +
+                           Repository::sourceName(u.package.source);
+        QStringList needed;
+        for (const ModItem& mod : installed)
+            for (const UpdatePlan::Need& n : plan.of(mod.name)->needs)
+                needed << mod.name + ": " + n.name + (n.disabled ? " disabled" : " missing") +
+                              (n.package ? ", in the catalog" : "");
+        QCOMPARE(offered.join("; "), column[2].trimmed());
+        QCOMPARE(needed.join("; "), column[3].trimmed());
+        QCOMPARE(plan.dependantsOf("Lib").join(", "), column[4].trimmed());
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestUpdatePlan)
+#include "tst_updateplan.moc"
