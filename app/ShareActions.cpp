@@ -100,6 +100,7 @@ void discardProfile(const QString& dir, const QString& name) {
 
 QString importedLine(const ImportJob& job, int arrived) {
     QString line = QStringLiteral("Imported %1 of %2 mods").arg(arrived).arg(job.packMods);
+    if (job.newProfile) line += QStringLiteral(" into the new profile ") + *job.newProfile;
     if (!job.notFound.isEmpty())
         line += QStringLiteral("; not found: ") + job.notFound.join(QStringLiteral(", "));
     return line;
@@ -252,6 +253,12 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
     for (const ProfilePack::Mod& mod : job.pack.mods) {
         const QString name = ConfigStore::normalize(mod.name.section(QLatin1Char('-'), -1));
         job.keep.insert(name);
+        // The loader set up here stays: whichever build of the pack a friend lists, it is the same
+        // loader, and this folder's is the one made for this machine.
+        if (m_snapshot.bepFilesPresent && name == ConfigStore::normalize(Repository::bepInExPack.name)) {
+            ++job.current;
+            continue;
+        }
         const auto package = packageAt(mod);
         if (!package) {
             job.notFound << mod.name;
@@ -261,12 +268,7 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
         for (const TSPackage& p : Thunderstore::resolutionChain(*package, index, {}).chain)
             job.keep.insert(ConfigStore::normalize(p.name));
         job.enabled.insert(name, mod.enabled);
-        if (Thunderstore::isBepInExPack(package->ownerAndName())) {
-            if (m_snapshot.bepFilesPresent && Defaults::string(Installer::bepPackVersionKey) == mod.version) {
-                ++job.current;
-                continue;
-            }
-        } else if (const auto it = installed.constFind(name); it != installed.cend()) {
+        if (const auto it = installed.constFind(name); it != installed.cend()) {
             // Only what changed is fetched again: the install record knows the release, else the manifest.
             const auto origin = Thunderstore::originOf(it->name);
             if ((origin ? std::optional(origin->version) : it->version) == mod.version) {
@@ -412,9 +414,8 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
             return Outcome::failure(QStringLiteral("Couldn't import %1 — you're back on profile %2. %3")
                                         .arg(job.pack.name, *previous, broken.join(QStringLiteral("; "))));
         }
-        QString line = importedLine(job, arrived);
-        if (job.newProfile) line += QStringLiteral(" into the new profile ") + *job.newProfile;
-        return {line, broken.isEmpty() ? std::nullopt : std::optional(broken.join(QStringLiteral("\n")))};
+        return {importedLine(job, arrived),
+                broken.isEmpty() ? std::nullopt : std::optional(broken.join(QStringLiteral("\n")))};
     });
 }
 

@@ -163,6 +163,19 @@ private Q_SLOTS:
         QVERIFY(status[QStringLiteral("steps")][2][QStringLiteral("done")].toBool());
         QCOMPARE(status[QStringLiteral("mods")], QJsonValue(5));
         QCOMPARE(status[QStringLiteral("enabledMods")], QJsonValue(4));
+
+        // The set travels as a file and comes back as a profile of its own, the same mods switched the same
+        // way.
+        const QString pack = TestHome::path() + QStringLiteral("/crew.r2z");
+        const Run exported = cli(at + QStringList{"profile", "export", "--file", pack});
+        QVERIFY2(exported.code == 0, qPrintable(exported.err));
+        const Run imported = cli(at + QStringList{"profile", "import", pack, "--name", "Crew"});
+        QVERIFY2(imported.code == 0, qPrintable(imported.err));
+        QCOMPARE(imported.out,
+                 "Imported 6 of 6 mods into the new profile Crew\n"); // the loader and five mods
+        const QJsonValue crew = json(at + QStringList{"status"});
+        QCOMPARE(crew[QStringLiteral("mods")], QJsonValue(6)); // with CoreUtils, which CozyHearth needs
+        QCOMPARE(crew[QStringLiteral("enabledMods")], QJsonValue(5));
     }
 
     // Wrong input of every kind: the exit status, and one sentence naming what was wrong.

@@ -225,7 +225,8 @@ private:
     // Picks an entry of the Installed tab's profile menu, as the player would.
     bool choose(const QString& entry) {
         auto* menu = window->modsPane()->findChild<ProfileMenu*>()->profileMenu();
-        auto* action = press(QStringLiteral("modsPane.profiles")) ? menu->findChild<QAction*>(entry) : nullptr;
+        auto* action =
+            press(QStringLiteral("modsPane.profiles")) ? menu->findChild<QAction*>(entry) : nullptr;
         if (!action || !action->isEnabled() || !menu->isVisible()) return false;
         action->trigger();
         menu->close();
@@ -595,7 +596,8 @@ private Q_SLOTS:
         QCOMPARE(text(QStringLiteral("import.busy")),
                  QStringLiteral("Imported 3 of 3 mods into the new profile Longship Crew"));
         QCOMPARE(state->snapshot().activeProfile, friends.name);
-        QCOMPARE(entries(world.pluginsDir()), QStringList({"Better_Carts", "Forge_Tweaks", "MapPins", "QuickStack"}));
+        QCOMPARE(entries(world.pluginsDir()),
+                 QStringList({"Better_Carts", "Forge_Tweaks", "MapPins", "QuickStack"}));
         QCOMPARE(Thunderstore::originOf(QStringLiteral("Forge_Tweaks"))->version, QStringLiteral("0.9.2"));
         QCOMPARE(World::read(game(QStringLiteral("BepInEx/config/skaldic.MapPins.cfg"))),
                  friends.configs.first());
