@@ -83,8 +83,7 @@ public:
         throw SkaldrunError(
             QStringLiteral("Steam's settings in “%1” aren't laid out as expected (%2), so Skaldrun left "
                            "them as they are. Paste the launch options into Steam yourself.")
-                .arg(Fs::displayPath(m_file), why),
-            ErrorKind::unsupportedFile);
+                .arg(Fs::displayPath(m_file), why));
     }
 
 private:

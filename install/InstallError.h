@@ -4,8 +4,7 @@
 
 #include <QString>
 
-// The installer's own failures. Each is a SkaldrunError whose kind tells callers which one it
-// was and whose message is the sentence the player reads.
+// The installer's own failures, each the sentence the player reads.
 namespace InstallError {
 
 // The dropped item is neither an archive, a plugin, a config file nor a folder.
@@ -14,7 +13,7 @@ SkaldrunError unsupportedFile(const QString& name);
 SkaldrunError extractFailed(const QString& output);
 // The tree holds nothing to install; `name` is the archive's or folder's name.
 SkaldrunError emptyArchive(const QString& name);
-// No save subfolder held a single file.
-SkaldrunError savesNotFound();
+// No save subfolder of the game's saves folder held a single file.
+SkaldrunError savesNotFound(const QString& savesDir);
 
 } // namespace InstallError

@@ -177,8 +177,7 @@ QString installOwnedOrCopied(const QString& root, const QString& gameDir, const 
         throw SkaldrunError(
             QStringLiteral("Couldn't install “%1”: neither its manifest nor its file name gives a "
                            "usable folder name.")
-                .arg(fallbackName),
-            ErrorKind::unsupportedFile);
+                .arg(fallbackName));
     }
     const QString plugins = ensurePlugins(gameDir);
     const QString pluginsIn = Fs::join(base, QStringLiteral("plugins"));
@@ -289,8 +288,7 @@ QString installTree(const QString& root, const QString& gameDir, const QString& 
         throw SkaldrunError(
             QStringLiteral("%1 holds the game folder's own files, so it can't be installed into "
                            "them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.")
-                .arg(fallbackName),
-            ErrorKind::unsupportedFile);
+                .arg(fallbackName));
     case Place::insideGame: {
         // Installing would first remove the very folder being installed (a mod dragged out of
         // BepInEx/plugins): work from a copy instead.

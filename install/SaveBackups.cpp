@@ -36,7 +36,7 @@ SaveBackup backupSaves(const QString& savesDir, const QString& backupsRoot, int 
     }
     if (files == 0) {
         if (!existedBefore) Fs::remove(dest);
-        throw InstallError::savesNotFound();
+        throw InstallError::savesNotFound(savesDir);
     }
 
     // A backup that lacks something must not push out an older one that may still hold it.

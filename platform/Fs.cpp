@@ -51,8 +51,7 @@ struct FdCloser {
 
 [[noreturn]] void fail(const QString& verb, const QString& path, const QString& reason) {
     throw SkaldrunError(
-        QStringLiteral("Couldn't %1 “%2”: %3.").arg(verb, displayPath(path), trimmedReason(reason)),
-        ErrorKind::fileSystem);
+        QStringLiteral("Couldn't %1 “%2”: %3.").arg(verb, displayPath(path), trimmedReason(reason)));
 }
 
 [[noreturn]] void fail(const QString& verb, const QString& path, int osError) {

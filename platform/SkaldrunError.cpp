@@ -1,4 +1,4 @@
 #include "platform/SkaldrunError.h"
 
-SkaldrunError::SkaldrunError(QString message, ErrorKind kind)
-    : m_message(std::move(message)), m_kind(kind), m_utf8(m_message.toStdString()) {}
+SkaldrunError::SkaldrunError(QString message)
+    : m_message(std::move(message)), m_utf8(m_message.toStdString()) {}

@@ -248,8 +248,12 @@ private Q_SLOTS:
         row("backup, link to nowhere", "brokenLink", backingUp,
             "Backed up 1 save file — 1 link in the save folder leads nowhere, so no older backup was removed",
             &AppState::backupSaves);
-        row("backup, no saves", "noSaves", backingUp,
-            "alert: Couldn't find any Valheim worlds or characters…", &AppState::backupSaves);
+        for (const char* on : {"noSaves", "linux noSaves"}) // each names where its game keeps them
+            row(on, on, backingUp,
+                QStringLiteral(
+                    "alert: Couldn't find any Valheim worlds or characters in ~/%1/IronGate/Valheim.")
+                    .arg(QString(on).startsWith("linux") ? ".config/unity3d" : "Library/Application Support"),
+                &AppState::backupSaves);
         row("backup while playing", "Valheim", "", "alert: Quit Valheim first — backing up…",
             &AppState::backupSaves);
         row("restore", "backup", "Restoring worlds and characters…", "Restored 3 save files from the backup",
