@@ -4,6 +4,7 @@
 #include "catalog/CatalogQuery.h"
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
+#include "platform/gui/Sheet.h"
 #include "ui/ConfigEntryRow.h"
 #include "ui/Icons.h"
 #include "ui/Theme.h"
@@ -39,11 +40,7 @@ ConfigEditorSheet::ConfigEditorSheet(AppState* state, const ModItem& mod, QWidge
     : QDialog(parent), m_state(state), m_mod(mod) {
     setObjectName(QStringLiteral("configEditor"));
     setWindowTitle(mod.name);
-#ifdef Q_OS_MACOS
-    // A real sheet sliding from the window's title bar. Elsewhere it stays a window-modal dialog.
-    setWindowFlags((windowFlags() & ~Qt::WindowType_Mask) | Qt::Sheet);
-#endif
-    setWindowModality(Qt::WindowModal);
+    Sheet::present(*this);
     setMinimumSize(580, 440);
     resize(690, 610);
 

@@ -1,6 +1,7 @@
 #include "ui/ExportSheet.h"
 
 #include "app/AppState.h"
+#include "platform/gui/Sheet.h"
 #include "ui/Theme.h"
 #include "ui/widgets/Make.h"
 
@@ -15,10 +16,7 @@ using Theme::TextStyle;
 ExportSheet::ExportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("exportSheet"));
     setWindowTitle(QStringLiteral("Export This Profile"));
-#ifdef Q_OS_MACOS
-    setWindowFlag(Qt::Sheet);
-#endif
-    setWindowModality(Qt::WindowModal);
+    Sheet::present(*this);
     resize(520, 260);
     auto* layout = new QVBoxLayout(this);
     m_summary =

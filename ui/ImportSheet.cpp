@@ -1,6 +1,7 @@
 #include "ui/ImportSheet.h"
 
 #include "app/AppState.h"
+#include "platform/gui/Sheet.h"
 #include "ui/ExportSheet.h"
 #include "ui/Theme.h"
 #include "ui/widgets/Make.h"
@@ -21,10 +22,7 @@ using Theme::TextStyle;
 ImportSheet::ImportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("importSheet"));
     setWindowTitle(QStringLiteral("Import a Profile"));
-#ifdef Q_OS_MACOS
-    setWindowFlag(Qt::Sheet);
-#endif
-    setWindowModality(Qt::WindowModal);
+    Sheet::present(*this);
     resize(600, 520);
     auto* layout = new QVBoxLayout(this);
     auto* source = new QHBoxLayout;

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "install/Profiles.h"
+#include "platform/gui/Sheet.h"
 #include "ui/Theme.h"
 #include "ui/widgets/Make.h"
 
@@ -75,10 +76,7 @@ ProfileSheet::ProfileSheet(AppState* state, const QString& renaming, QWidget* pa
     : QDialog(parent), m_state(state), m_renaming(renaming) {
     setObjectName(QStringLiteral("profileSheet"));
     setWindowTitle(renaming.isEmpty() ? QStringLiteral("New Profile") : QStringLiteral("Rename Profile"));
-#ifdef Q_OS_MACOS
-    setWindowFlag(Qt::Sheet);
-#endif
-    setWindowModality(Qt::WindowModal);
+    Sheet::present(*this);
     setMinimumWidth(380);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 18, 20, 16);

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "platform/Workspace.h"
+#include "platform/gui/Sheet.h"
 #include "ui/MarkdownView.h"
 #include "ui/Theme.h"
 #include "ui/widgets/Make.h"
@@ -15,10 +16,7 @@
 ReadmeSheet::ReadmeSheet(AppState* state, const TSPackage& package, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("readmeSheet"));
     setWindowTitle(package.prettyName());
-#ifdef Q_OS_MACOS
-    setWindowFlag(Qt::Sheet);
-#endif
-    setWindowModality(Qt::WindowModal);
+    Sheet::present(*this);
     resize(620, 560);
     auto* layout = new QVBoxLayout(this);
     QLabel* title = Make::label(this, QStringLiteral("readme.title"), Theme::TextStyle::headline);

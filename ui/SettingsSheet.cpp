@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "catalog/ThunderstoreStore.h"
 #include "discovery/Outside.h"
+#include "platform/gui/Sheet.h"
 #include "ui/AlertPresenter.h"
 #include "ui/CommandRow.h"
 #include "ui/Icons.h"
@@ -45,10 +46,7 @@ QPushButton* smallButton(QWidget* parent, const QString& name, const QString& te
 SettingsSheet::SettingsSheet(AppState* state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("settingsSheet"));
     setWindowTitle(QStringLiteral("Settings"));
-#ifdef Q_OS_MACOS
-    setWindowFlag(Qt::Sheet);
-#endif
-    setWindowModality(Qt::WindowModal);
+    Sheet::present(*this);
     setMinimumSize(580, 480);
     resize(620, 560);
 

@@ -1,6 +1,7 @@
 #include "ui/UpdatesSheet.h"
 
 #include "app/AppState.h"
+#include "platform/gui/Sheet.h"
 #include "ui/MarkdownView.h"
 #include "ui/Theme.h"
 #include "ui/widgets/ElidedLabel.h"
@@ -18,10 +19,7 @@ UpdatesSheet::UpdatesSheet(AppState* state, QWidget* parent)
     : QDialog(parent), m_state(state), m_updates(state->updatePlan().updates) {
     setObjectName(QStringLiteral("updatesSheet"));
     setWindowTitle(QStringLiteral("Updates"));
-#ifdef Q_OS_MACOS
-    setWindowFlag(Qt::Sheet);
-#endif
-    setWindowModality(Qt::WindowModal);
+    Sheet::present(*this);
     resize(620, 560);
     auto* layout = new QVBoxLayout(this);
     QLabel* title = Make::label(this, QStringLiteral("updates.title"), Theme::TextStyle::headline);

@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "catalog/Version.h"
+#include "platform/gui/Sheet.h"
 #include "ui/Theme.h"
 #include "ui/widgets/Make.h"
 
@@ -18,10 +19,7 @@ VersionPickerSheet::VersionPickerSheet(AppState* state, const TSPackage& package
     : QDialog(parent), m_state(state), m_package(package) {
     setObjectName(QStringLiteral("versionPicker"));
     setWindowTitle(QStringLiteral("Install Version"));
-#ifdef Q_OS_MACOS
-    setWindowFlag(Qt::Sheet);
-#endif
-    setWindowModality(Qt::WindowModal);
+    Sheet::present(*this);
     resize(420, 420);
     const std::optional<ModItem> mod = state->installedMod(package);
     const QString name = mod ? mod->name : package.prettyName();
