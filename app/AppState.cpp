@@ -120,7 +120,7 @@ Outcome installChain(const Task& task, const Thunderstore::Resolution& resolutio
         }
         try {
             Installer::installZip(zip.file, dir);
-            Thunderstore::rememberOrigin(p);
+            Thunderstore::rememberOrigin(dir, p);
             done << name;
         } catch (const std::exception& e) {
             failures << name + QStringLiteral(": ") + Task::errorText(e);

@@ -270,7 +270,7 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
         job.enabled.insert(name, mod.enabled);
         if (const auto it = installed.constFind(name); it != installed.cend()) {
             // Only what changed is fetched again: the install record knows the release, else the manifest.
-            const auto origin = Thunderstore::originOf(it->name);
+            const auto origin = Thunderstore::originOf(*m_gameDir, it->name);
             if ((origin ? std::optional(origin->version) : it->version) == mod.version) {
                 ++job.current;
                 continue;
@@ -380,7 +380,7 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
                            double(k) / double(n));
             try {
                 Installer::installZip(job.steps[k].file, job.dir);
-                Thunderstore::rememberOrigin(p);
+                Thunderstore::rememberOrigin(job.dir, p);
                 if (Thunderstore::isBepInExPack(p.ownerAndName()))
                     Defaults::setString(Installer::bepPackVersionKey, p.version);
                 if (job.enabled.contains(ConfigStore::normalize(p.name))) ++arrived;
@@ -436,7 +436,8 @@ AppState::ExportPlan AppState::exportPlan() const {
     for (const TSPackage& p : m_thunder->packages())
         byName.insert(ConfigStore::normalize(p.name), p);
     for (const ModItem& mod : m_snapshot.mods) {
-        if (const auto origin = Thunderstore::originOf(mod.name); origin && !origin->fullName.isEmpty()) {
+        if (const auto origin = Thunderstore::originOf(*m_gameDir, mod.name);
+            origin && !origin->fullName.isEmpty()) {
             plan.profile.mods.append(
                 {origin->fullName, threePart(origin->version), mod.enabled, origin->source});
             continue;

@@ -148,13 +148,13 @@ void runStep(const Task& task, const Step& step, const QString& gameDir, Task::S
     }
     for (qsizetype i = 0; i < step.dependencies.size(); ++i) {
         Installer::installZip(needed[size_t(i)].file, gameDir);
-        Thunderstore::rememberOrigin(step.dependencies[i]);
+        Thunderstore::rememberOrigin(gameDir, step.dependencies[i]);
     }
     if (step.mod && Fs::itemExists(step.mod->url))
         replaceMod(zip.file, *step.mod, gameDir);
     else
         Installer::installZip(zip.file, gameDir);
-    Thunderstore::rememberOrigin(step.package);
+    Thunderstore::rememberOrigin(gameDir, step.package);
 }
 
 QString modsCounted(qsizetype n) {
@@ -164,7 +164,10 @@ QString modsCounted(qsizetype n) {
 } // namespace
 
 void AppState::recomputePlan(const QList<ModItem>& mods) {
-    m_plan = UpdatePlan::compute(mods, m_catalogView, Thunderstore::origins(), pinsOf(m_gameDir));
+    m_plan = UpdatePlan::compute(mods, m_catalogView,
+                                 m_gameDir ? Thunderstore::origins(*m_gameDir)
+                                           : QHash<QString, Thunderstore::Origin>(),
+                                 pinsOf(m_gameDir));
     Q_EMIT planChanged();
 }
 

@@ -77,21 +77,28 @@ Resolution resolutionChain(const TSPackage& package, const QHash<QString, TSPack
 
 namespace {
 
-QString originsFile() {
-    return Fs::join(AppSupport::ensureDir(), QStringLiteral("installed-origins.json"));
+QString originsFile(const QString& gameDir) {
+    return Fs::join(gameDir, QStringLiteral("BepInEx/config/.skaldrun-origins.json"));
+}
+
+// The folder's own records, else those of the time when one file served every folder.
+QJsonObject readOrigins(const QString& gameDir) {
+    auto bytes = Fs::tryRead(originsFile(gameDir));
+    if (!bytes) bytes = Fs::tryRead(Fs::join(AppSupport::dir(), QStringLiteral("installed-origins.json")));
+    return bytes ? QJsonDocument::fromJson(*bytes).object() : QJsonObject();
 }
 
 } // namespace
 
-void rememberOrigin(const TSPackage& package) {
-    const auto bytes = Fs::tryRead(originsFile());
-    QJsonObject all = bytes ? QJsonDocument::fromJson(*bytes).object() : QJsonObject();
+void rememberOrigin(const QString& gameDir, const TSPackage& package) {
+    QJsonObject all = readOrigins(gameDir);
     all.insert(ConfigStore::normalize(package.name),
                QJsonObject{{QStringLiteral("repository"), Repository::sourceName(package.source)},
                            {QStringLiteral("package"), package.fullName},
                            {QStringLiteral("version"), package.version}});
     try {
-        Fs::writeAtomic(originsFile(), QJsonDocument(all).toJson());
+        Fs::mkpath(Fs::parent(originsFile(gameDir)));
+        Fs::writeAtomic(originsFile(gameDir), QJsonDocument(all).toJson());
     } catch (const SkaldrunError& e) {
         qCDebug(lcCatalog) << "origin not kept:" << e.message();
     }
@@ -107,20 +114,15 @@ Origin originFrom(const QJsonObject& o) {
 
 } // namespace
 
-std::optional<Origin> originOf(const QString& modName) {
-    const auto bytes = Fs::tryRead(originsFile());
-    const QJsonObject o =
-        bytes ? QJsonDocument::fromJson(*bytes).object().value(ConfigStore::normalize(modName)).toObject()
-              : QJsonObject();
+std::optional<Origin> originOf(const QString& gameDir, const QString& modName) {
+    const QJsonObject o = readOrigins(gameDir).value(ConfigStore::normalize(modName)).toObject();
     if (o.isEmpty()) return std::nullopt;
     return originFrom(o);
 }
 
-QHash<QString, Origin> origins() {
+QHash<QString, Origin> origins(const QString& gameDir) {
     QHash<QString, Origin> result;
-    const auto bytes = Fs::tryRead(originsFile());
-    if (!bytes) return result;
-    const QJsonObject all = QJsonDocument::fromJson(*bytes).object();
+    const QJsonObject all = readOrigins(gameDir);
     for (auto it = all.begin(); it != all.end(); ++it) {
         const QJsonObject o = it.value().toObject();
         if (!o.isEmpty()) result.insert(it.key(), originFrom(o));

@@ -32,16 +32,18 @@ Resolution resolutionChain(const TSPackage& package, const QHash<QString, TSPack
                            const QSet<QString>& installedNormalized);
 
 // Which repository and release an installed mod came from, so later updates, profiles and
-// exports know it. Kept in the support folder by the mod's normalized name (the archives'
-// manifests are not ours to change, and Hexium's differ from its catalog anyway).
+// exports know it, by the mod's normalized name (the archives' manifests are not ours to change,
+// and Hexium's differ from its catalog anyway). Kept beside the mods' settings in the game
+// folder's BepInEx/config, so each profile carries its own and two game folders never mix;
+// a folder without one reads the single record earlier versions kept in the support folder.
 struct Origin {
     Repository::Source source = Repository::Source::thunderstore;
     QString fullName; // "Owner-Name"
     QString version;
 };
-void rememberOrigin(const TSPackage& package); // failures are logged, never thrown
-std::optional<Origin> originOf(const QString& modName);
+void rememberOrigin(const QString& gameDir, const TSPackage& package); // failures are logged, never thrown
+std::optional<Origin> originOf(const QString& gameDir, const QString& modName);
 // Every record at once, by normalized mod name: one read for a whole plan.
-QHash<QString, Origin> origins();
+QHash<QString, Origin> origins(const QString& gameDir);
 
 } // namespace Thunderstore

@@ -252,8 +252,10 @@ bool isConfigPath(const QString& path) {
         QStringLiteral("txt"),  QStringLiteral("ini"),  QStringLiteral("toml"),      QStringLiteral("xml"),
         QStringLiteral("conf"), QStringLiteral("csv"),  QStringLiteral("properties")};
     const QStringList parts = path.split(QLatin1Char('/'));
-    if (parts.size() < 2 || parts.first() != bepDir || parts.contains(QStringLiteral("..")) ||
-        parts.contains(QString()))
+    // Hidden files are this app's own records (and the system's), never a mod's settings.
+    if (parts.size() < 2 || parts.first() != bepDir ||
+        std::any_of(parts.cbegin(), parts.cend(),
+                    [](const QString& part) { return part.isEmpty() || part.startsWith(QLatin1Char('.')); }))
         return false;
     if (parts.size() == 4 && parts.at(1) == QLatin1String("plugins") &&
         parts.last().compare(QLatin1String("manifest.json"), Qt::CaseInsensitive) == 0)

@@ -536,7 +536,7 @@ private Q_SLOTS:
             QVERIFY2(QFile::exists(world.pluginsDir() + QStringLiteral("/%1/%1.dll").arg(QLatin1String(mod))),
                      mod);
         QVERIFY(text(QStringLiteral("browse.status")).contains(QStringLiteral("1 Hexium")));
-        const auto origin = Thunderstore::originOf(QStringLiteral("Forge_Tweaks"));
+        const auto origin = Thunderstore::originOf(world.gameDir(), QStringLiteral("Forge_Tweaks"));
         QVERIFY(origin && origin->source == Repository::Source::hexium && origin->version == "0.10.0");
     }
 
@@ -598,7 +598,8 @@ private Q_SLOTS:
         QCOMPARE(state->snapshot().activeProfile, friends.name);
         QCOMPARE(entries(world.pluginsDir()),
                  QStringList({"Better_Carts", "Forge_Tweaks", "MapPins", "QuickStack"}));
-        QCOMPARE(Thunderstore::originOf(QStringLiteral("Forge_Tweaks"))->version, QStringLiteral("0.9.2"));
+        QCOMPARE(Thunderstore::originOf(world.gameDir(), QStringLiteral("Forge_Tweaks"))->version,
+                 QStringLiteral("0.9.2"));
         QCOMPARE(World::read(game(QStringLiteral("BepInEx/config/skaldic.MapPins.cfg"))),
                  friends.configs.first());
         QVERIFY(press(QStringLiteral("import.close")));

@@ -1,5 +1,7 @@
+#include "catalog/Thunderstore.h"
 #include "install/Installer.h"
 #include "install/Profiles.h"
+#include "platform/AppSupport.h"
 #include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
@@ -138,6 +140,28 @@ private Q_SLOTS:
         QVERIFY(stashed && stashed->message().contains("shader capture"));
         Installer::restoreStashedMods(m_game);
         QCOMPARE(contents(m_game), before);
+    }
+
+    // Where a mod came from stays with the mods: the other profile and the other game folder keep
+    // their own record, and a folder without one still reads the single record of earlier versions.
+    void originsStayWithTheirMods() {
+        TSPackage alpha;
+        alpha.name = "Alpha";
+        alpha.fullName = "Ann-Alpha";
+        alpha.version = "1.0.0";
+        write(AppSupport::ensureDir() + "/installed-origins.json",
+              R"({"alpha": {"repository": "Hexium", "package": "Ann-Alpha", "version": "0.9.0"}})");
+        QCOMPARE(Thunderstore::originOf(m_game, "Alpha")->version, "0.9.0");
+        Thunderstore::rememberOrigin(m_game, alpha);
+        Profiles::create(m_game, "Other", true);
+        Profiles::switchTo(m_game, "Other");
+        alpha.version = "2.0.0";
+        Thunderstore::rememberOrigin(m_game, alpha);
+        const QString elsewhere = makeGame(*m_dir, "Second");
+        QCOMPARE(Thunderstore::originOf(elsewhere, "Alpha")->version, "0.9.0");
+        Profiles::switchTo(m_game, Profiles::defaultName);
+        QCOMPARE(Thunderstore::originOf(m_game, "Alpha")->version, "1.0.0");
+        QCOMPARE(Thunderstore::originOf(m_game, "Alpha")->source, Repository::Source::thunderstore);
     }
 };
 
