@@ -25,6 +25,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -141,6 +142,23 @@ Key versionKey(const char* k) {
     case 'i':
         return keyIs(k, "icon") ? Key::icon : Key::other;
     case 'd':
+        // Five keys start so; the next letter, unless escaped, leaves at most two.
+        switch (k[length]) {
+        case 'o':
+            return keyIs(k, "downloads")      ? Key::downloads
+                   : keyIs(k, "download_url") ? Key::downloadUrl
+                                              : Key::other;
+        case 'e':
+            return keyIs(k, "description")    ? Key::description
+                   : keyIs(k, "dependencies") ? Key::dependencies
+                                              : Key::other;
+        case 'a':
+            return keyIs(k, "date_created") ? Key::dateCreated : Key::other;
+        case '\\':
+            break;
+        default:
+            return Key::other;
+        }
         if (keyIs(k, "downloads")) return Key::downloads;
         if (keyIs(k, "description")) return Key::description;
         if (keyIs(k, "download_url")) return Key::downloadUrl;
@@ -942,7 +960,8 @@ bool hasPadding(const QByteArray& document) {
 } // namespace
 
 ThunderstoreStore::ReaderScope::ReaderScope() : m_owner(t_reader == nullptr) {
-    if (m_owner) t_reader = new od::parser();
+    // Without room for one, each read simply makes its own.
+    if (m_owner) t_reader = new (std::nothrow) od::parser();
 }
 
 ThunderstoreStore::ReaderScope::~ReaderScope() {
