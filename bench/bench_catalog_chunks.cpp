@@ -82,6 +82,7 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    const double cpuStart = cpuMs();
     const auto start = std::chrono::steady_clock::now();
     auto thunderstore = ChunkedListing::fromDisk(Repository::Source::thunderstore);
     auto hexium = ChunkedListing::fromDisk(Repository::Source::hexium);
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
         ThunderstoreStore::merge(std::move(*thunderstore), std::move(*hexium));
     const auto end = std::chrono::steady_clock::now();
     std::printf("catalog_cold_ms %.1f ms\n", std::chrono::duration<double, std::milli>(end - start).count());
+    std::printf("catalog_cold_cpu_ms %.1f ms\n", cpuMs() - cpuStart);
     std::printf("catalog_packages %lld count\n", static_cast<long long>(merged.packages.size()));
     std::printf("catalog_peak_rss_mb %.1f MB\n", peakRssMb());
 

@@ -145,6 +145,7 @@ ThunderstoreStore::Catalog parseParts(const QList<Part>& parts, Repository::Sour
     std::vector<std::optional<ThunderstoreStore::Catalog>> parsed(size_t(parts.size()));
     std::atomic<qsizetype> next = 0;
     const auto work = [&] {
+        const ThunderstoreStore::ReaderScope reader;
         for (qsizetype i = next++; i < parts.size(); i = next++)
             parsed[size_t(i)] = parsePart(parts[i], source);
     };
@@ -169,9 +170,10 @@ ThunderstoreStore::Catalog parseParts(const QList<Part>& parts, Repository::Sour
             continue;
         }
         catalog.packages.append(std::move(parsed[i]->packages));
-        // As within one document, the first package with a key keeps it.
-        for (auto it = parsed[i]->index.cbegin(); it != parsed[i]->index.cend(); ++it) {
-            if (!catalog.index.contains(it.key())) catalog.index.insert(it.key(), it.value());
+        // As within one document, the first package with a key keeps it. Moved: the part's
+        // own index goes right after.
+        for (auto it = parsed[i]->index.begin(); it != parsed[i]->index.end(); ++it) {
+            if (!catalog.index.contains(it.key())) catalog.index.emplace(it.key(), std::move(it.value()));
         }
     }
     return catalog;

@@ -25,6 +25,7 @@
 #include <limits>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -85,13 +86,24 @@ char keyChar(const char* p, int& length) {
     return static_cast<char>(value > 0 && value < 0x80 ? value : 0);
 }
 
-bool keyIs(const char* raw, std::string_view wanted) {
+bool escapedKeyIs(const char* raw, std::string_view wanted) {
     int length = 0;
     for (const char c : wanted) {
         if (keyChar(raw, length) != c) return false;
         raw += length;
     }
     return *raw == '"';
+}
+
+// Keys practically never hold escapes: bytes are compared as they are until the first
+// difference, and only a backslash there needs the careful reading. Never reads past the
+// closing quote, as the wanted keys hold no quote.
+bool keyIs(const char* raw, std::string_view wanted) {
+    size_t i = 0;
+    while (i < wanted.size() && raw[i] == wanted[i])
+        ++i;
+    if (i == wanted.size()) return raw[i] == '"';
+    return raw[i] == '\\' && escapedKeyIs(raw + i, wanted.substr(i));
 }
 
 Key packageKey(const char* k) {
@@ -130,6 +142,23 @@ Key versionKey(const char* k) {
     case 'i':
         return keyIs(k, "icon") ? Key::icon : Key::other;
     case 'd':
+        // Five keys start so; the next letter, unless escaped, leaves at most two.
+        switch (k[length]) {
+        case 'o':
+            return keyIs(k, "downloads")      ? Key::downloads
+                   : keyIs(k, "download_url") ? Key::downloadUrl
+                                              : Key::other;
+        case 'e':
+            return keyIs(k, "description")    ? Key::description
+                   : keyIs(k, "dependencies") ? Key::dependencies
+                                              : Key::other;
+        case 'a':
+            return keyIs(k, "date_created") ? Key::dateCreated : Key::other;
+        case '\\':
+            break;
+        default:
+            return Key::other;
+        }
         if (keyIs(k, "downloads")) return Key::downloads;
         if (keyIs(k, "description")) return Key::description;
         if (keyIs(k, "download_url")) return Key::downloadUrl;
@@ -266,7 +295,7 @@ public:
 
     // `make` builds the value the first time a key is seen.
     template <typename Make> Value get(std::string_view key, const Make& make) {
-        const size_t hash = qHash(QByteArrayView(key.data(), qsizetype(key.size())), 0);
+        const size_t hash = qHash(QByteArrayView(key.data(), qsizetype(key.size())), m_seed);
         const size_t mask = m_slots.size() - 1;
         size_t i = hash & mask;
         for (; m_slots[i].text; i = (i + 1) & mask) {
@@ -284,6 +313,9 @@ public:
     }
 
 private:
+    // Seeded, Qt hashes with the processor's AES instructions where it has them: several times
+    // faster than the unseeded hash, and a hostile list can't aim for collisions.
+    const size_t m_seed = QHashSeed::globalSeed() | 1;
     struct Slot {
         size_t hash = 0;
         const char* text = nullptr; // null: free
@@ -336,9 +368,8 @@ struct Found {
     OptionalUrl icon, packageUrl, downloadUrl;
     qint64 downloads = 0;
     qint64 rating = 0;
-    uint32_t dependencies = 0, dependencyCount = 0, categories = 0, categoryCount = 0; // into Batch::texts
-    uint32_t versions = 0, versionCount = 0;                                           // into Batch::versions
-    bool dependenciesValid = false;
+    uint32_t categories = 0, categoryCount = 0; // into Batch::texts
+    uint32_t versions = 0, versionCount = 0;    // into Batch::versions
     bool categoriesValid = false;
 };
 
@@ -425,8 +456,6 @@ private:
         p.pageURL = std::move(f.packageUrl);
         p.version = shared(f.version);
         p.downloadURL = std::move(f.downloadUrl);
-        p.dependencies =
-            sharedList(f.dependenciesValid, batch.texts.data() + f.dependencies, f.dependencyCount);
         p.totalDownloads = f.downloads;
         p.rating = f.rating;
         p.dateCreated = text(f.dateCreated);
@@ -434,12 +463,21 @@ private:
         p.categories = sharedList(f.categoriesValid, batch.texts.data() + f.categories, f.categoryCount);
         p.source = m_repository;
         p.versions.reserve(qsizetype(f.versionCount));
+        const FoundVersion* previous = nullptr;
         for (uint32_t i = 0; i < f.versionCount; ++i) {
             const FoundVersion& found = batch.versions[f.versions + i];
             TSVersion& v = p.versions.emplaceBack();
             v.number = shared(found.number);
-            v.dependencies = sharedList(found.dependenciesValid, batch.texts.data() + found.dependencies,
-                                        found.dependencyCount);
+            // Releases in a row mostly depend on the same things: comparing with the one before
+            // is far cheaper than looking the list up again.
+            const std::string_view* items = batch.texts.data() + found.dependencies;
+            if (previous && found.dependenciesValid == previous->dependenciesValid &&
+                std::equal(items, items + found.dependencyCount, batch.texts.data() + previous->dependencies,
+                           batch.texts.data() + previous->dependencies + previous->dependencyCount))
+                v.dependencies = p.versions.at(qsizetype(i) - 1).dependencies;
+            else
+                v.dependencies = sharedList(found.dependenciesValid, items, found.dependencyCount);
+            previous = &found;
             if (!isUsualDownload(f, found))
                 v.storedURL =
                     OptionalUrl::fromText(QByteArrayView(found.url.data(), qsizetype(found.url.size())));
@@ -447,6 +485,8 @@ private:
             v.fileSize = found.size;
             v.downloads = found.downloads;
         }
+        // The package's own list is the first release's, which is its newest as listed.
+        p.dependencies = p.versions.constFirst().dependencies;
         // Hexium lists releases by upload date, and a patch of an older line can come after a
         // newer line: the newest is the highest number, wherever it stands.
         if (m_repository == Repository::Source::hexium) {
@@ -600,12 +640,16 @@ private:
     std::thread m_thread; // last: starts once everything above exists
 };
 
+// The reader a ThunderstoreStore::ReaderScope keeps for its thread; null outside one.
+thread_local od::parser* t_reader = nullptr;
+
 // Walks the document and hands what it finds to the builder, in batches.
 class Walker {
 public:
     QList<TSPackage> run(const simdjson::padded_string_view& json, Fs::MappedFile* source,
                          ThunderstoreStore::Index* index, Repository::Source repository) {
-        od::parser parser;
+        od::parser own; // allocates nothing until it reads
+        od::parser& parser = t_reader ? *t_reader : own;
         od::document doc;
         check(parser.iterate(json).get(doc));
         od::array top;
@@ -867,10 +911,6 @@ private:
         f.dateUpdated = found(m.dateUpdated);
         f.downloads = m.downloads;
         f.rating = m.rating;
-        const FoundVersion& newest = m.versionList.front();
-        f.dependenciesValid = newest.dependenciesValid;
-        f.dependencyCount = newest.dependencyCount;
-        f.dependencies = uint32_t(m_batch.texts.size()) + newest.dependencies;
         f.versions = uint32_t(m_batch.versions.size());
         f.versionCount = uint32_t(m.versionList.size());
         const auto textBase = uint32_t(m_batch.texts.size());
@@ -918,6 +958,17 @@ bool hasPadding(const QByteArray& document) {
 }
 
 } // namespace
+
+ThunderstoreStore::ReaderScope::ReaderScope() : m_owner(t_reader == nullptr) {
+    // Without room for one, each read simply makes its own.
+    if (m_owner) t_reader = new (std::nothrow) od::parser();
+}
+
+ThunderstoreStore::ReaderScope::~ReaderScope() {
+    if (!m_owner) return;
+    delete t_reader;
+    t_reader = nullptr;
+}
 
 const qsizetype ThunderstoreStore::parsePadding = qsizetype(simdjson::SIMDJSON_PADDING);
 

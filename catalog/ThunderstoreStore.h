@@ -81,6 +81,18 @@ public:
     static Catalog parseCatalog(const QByteArray& document);
     // Reads a package-list file (the cache) and builds the catalog; nullopt when unreadable.
     static std::optional<Catalog> readCatalog(const QString& path);
+    // While one lives, the reads on its thread share one JSON reader: its buffers (about as big
+    // as the largest document) are allocated and paged in once rather than for every document.
+    class ReaderScope {
+    public:
+        ReaderScope();
+        ~ReaderScope();
+        ReaderScope(const ReaderScope&) = delete;
+        ReaderScope& operator=(const ReaderScope&) = delete;
+
+    private:
+        bool m_owner = false; // the outermost scope of its thread, which frees the reader
+    };
     // Both repositories as one: a name on both shows once, from Thunderstore unless Hexium's
     // newest version is higher. Dependencies resolve through the same index, by the same rule.
     static Catalog merge(Catalog thunderstore, Catalog hexium);
