@@ -30,15 +30,7 @@ struct ShareHarness : Harness {
         state->setAlertMessage(std::nullopt);
         return done([&] { state->importProfile(target); });
     }
-    // Every file below BepInEx with its bytes: what an import may change.
-    QMap<QString, QByteArray> tree() const {
-        QMap<QString, QByteArray> files;
-        Fs::walk(game("BepInEx"), [&](const Fs::Entry& e) {
-            if (!e.isDir) files.insert(e.path, World::read(e.path));
-            return true;
-        });
-        return files;
-    }
+    QMap<QString, QByteArray> tree() const { return World::files(game("BepInEx")); }
     int archiveRequests() const { return int(repo->server().requests().filter("/package/download/").size()); }
 };
 

@@ -23,11 +23,11 @@ struct Run {
 
 // The folders of the journey: a Mac client found through Steam, a Linux dedicated server.
 QString serverDir() {
-    return TestHome::path() + QStringLiteral("/srv/valheim");
+    return TestHome::path() + "/srv/valheim";
 }
 
 QString pluginFile(const QString& game, const QString& mod) {
-    return game + QStringLiteral("/BepInEx/plugins/") + mod;
+    return game + "/BepInEx/plugins/" + mod;
 }
 
 } // namespace
@@ -48,7 +48,7 @@ class TestCli : public QObject {
     }
 
     QJsonValue json(const QStringList& args) const {
-        const Run run = cli(args + QStringList{QStringLiteral("--json")});
+        const Run run = cli(args + QStringList{"--json"});
         if (run.code != 0) qWarning() << run.err;
         return QJsonDocument::fromJson(run.out.toUtf8()).isArray()
                    ? QJsonValue(QJsonDocument::fromJson(run.out.toUtf8()).array())
@@ -62,111 +62,95 @@ private Q_SLOTS:
         m_repo.addStandardCatalog();
         // The pack as zipped on a system without Unix permissions: no script is executable.
         FakeRepository::Package pack;
-        pack.owner = QStringLiteral("denikson");
-        pack.name = QStringLiteral("BepInExPack_Valheim");
-        pack.version = QStringLiteral("5.4.2333");
+        pack.owner = "denikson";
+        pack.name = "BepInExPack_Valheim";
+        pack.version = "5.4.2333";
         pack.archive = TestZip::bepInExPack(pack.version).withoutModes();
         m_repo.add(pack);
         m_world.build();
-        World::write(serverDir() + QStringLiteral("/valheim_server.x86_64"), "\x7f"
-                                                                             "ELF");
+        World::write(serverDir() + "/valheim_server.x86_64", "\x7f"
+                                                             "ELF");
     }
 
     // A folder is set up by installing the BepInEx pack, then a mod pulls in its dependencies.
     void install_data() {
         QTest::addColumn<QString>("game");
         QTest::addColumn<QString>("pack");
-        QTest::newRow("Mac client") << m_world.gameDir() << QStringLiteral("quellit-BepInExPack_Valheim");
-        QTest::newRow("dedicated server") << serverDir() << QStringLiteral("denikson-BepInExPack_Valheim");
+        QTest::newRow("Mac client") << m_world.gameDir() << "quellit-BepInExPack_Valheim";
+        QTest::newRow("dedicated server") << serverDir() << "denikson-BepInExPack_Valheim";
     }
     void install() {
         QFETCH(QString, game);
         QFETCH(QString, pack);
-        const Run setup = cli({QStringLiteral("--game"), game, QStringLiteral("install"), pack});
+        const Run setup = cli({"--game", game, "install", pack});
         QVERIFY2(setup.code == 0, qPrintable(setup.err));
-        const Run mod = cli({QStringLiteral("--game"), game, QStringLiteral("install"),
-                             QStringLiteral("Runecraft-Epic_Runes-3.0.1")});
+        const Run mod = cli({"--game", game, "install", "Runecraft-Epic_Runes-3.0.1"});
         QCOMPARE(mod.code, 0);
-        QVERIFY2(mod.out.contains(QStringLiteral("Installed Epic Runes with 2 dependencies")),
-                 qPrintable(mod.out));
+        QVERIFY2(mod.out.contains("Installed Epic Runes with 2 dependencies"), qPrintable(mod.out));
         for (const char* name : {"Epic_Runes", "RuneLib", "CoreUtils"})
             QVERIFY(QFileInfo::exists(pluginFile(game, QString::fromUtf8(name))));
-        const QJsonArray steps =
-            json({QStringLiteral("--game"), game, QStringLiteral("status")})[QStringLiteral("steps")]
-                .toArray();
-        QCOMPARE(steps.at(2)[QStringLiteral("step")].toString(), QStringLiteral("Install BepInEx"));
-        QVERIFY(steps.at(2)[QStringLiteral("done")].toBool());
-        QVERIFY(steps.at(0)[QStringLiteral("done")].toBool());
+        const QJsonArray steps = json({"--game", game, "status"})["steps"].toArray();
+        QCOMPARE(steps.at(2)["step"].toString(), "Install BepInEx");
+        QVERIFY(steps.at(2)["done"].toBool());
+        QVERIFY(steps.at(0)["done"].toBool());
     }
 
     // The journey's end by commands alone, after install's client row: a Hexium mod at an older
     // release, a second Thunderstore mod, then list, turn off, update, configure, back up.
     void journey() {
         const QString game = m_world.gameDir();
-        const QStringList at{QStringLiteral("--game"), game};
+        const QStringList at{"--game", game};
         QCOMPARE(
-            cli(at + QStringList{QStringLiteral("install"), QStringLiteral("Hexwright-Forge_Tweaks-0.9.2"),
-                                 QStringLiteral("Hearthworks-CozyHearth")})
-                .code,
+            cli(at + QStringList{"install", "Hexwright-Forge_Tweaks-0.9.2", "Hearthworks-CozyHearth"}).code,
             0);
-        QVERIFY(m_repo.server().requests().filter(QStringLiteral("/0.9.2.zip")).size() == 1);
-        QCOMPARE(cli(at + QStringList{QStringLiteral("disable"), QStringLiteral("epic runes")}).code, 0);
+        QVERIFY(m_repo.server().requests().filter("/0.9.2.zip").size() == 1);
+        QCOMPARE(cli(at + QStringList{"disable", "epic runes"}).code, 0);
         // An older install than the catalog's newest, as if the mod's author had just shipped one.
-        const QString manifest = pluginFile(game, QStringLiteral("CozyHearth/manifest.json"));
-        World::write(manifest, TestZip::manifest(QStringLiteral("CozyHearth"), QStringLiteral("1.0.0")));
+        const QString manifest = pluginFile(game, "CozyHearth/manifest.json");
+        World::write(manifest, TestZip::manifest("CozyHearth", "1.0.0"));
 
         QHash<QString, QJsonObject> rows;
-        for (const auto& row : json(at + QStringList{QStringLiteral("list")}).toArray())
+        for (const auto& row : json(at + QStringList{"list"}).toArray())
             rows.insert(row[QStringLiteral("package")].toString(), row.toObject());
         QCOMPARE(rows.size(), 6);
-        const QJsonObject forge = rows[QStringLiteral("Hexwright-Forge_Tweaks")];
-        QCOMPARE(forge[QStringLiteral("repository")], QJsonValue("Hexium"));
-        QCOMPARE(forge[QStringLiteral("version")], QJsonValue("0.9.2"));
-        QCOMPARE(rows[QStringLiteral("Fjordsmith-Better_Carts")][QStringLiteral("repository")],
-                 QJsonValue("Thunderstore"));
-        QCOMPARE(rows[QStringLiteral("Runecraft-Epic_Runes")][QStringLiteral("enabled")], QJsonValue(false));
-        QCOMPARE(rows[QStringLiteral("Hearthworks-CozyHearth")][QStringLiteral("updateAvailable")],
-                 QJsonValue("1.4.0"));
-        QCOMPARE(rows[QStringLiteral("Hearthworks-CoreUtils")][QStringLiteral("updateAvailable")],
-                 QJsonValue());
+        const QJsonObject forge = rows["Hexwright-Forge_Tweaks"];
+        QCOMPARE(forge["repository"], QJsonValue("Hexium"));
+        QCOMPARE(forge["version"], QJsonValue("0.9.2"));
+        QCOMPARE(rows["Fjordsmith-Better_Carts"]["repository"], QJsonValue("Thunderstore"));
+        QCOMPARE(rows["Runecraft-Epic_Runes"]["enabled"], QJsonValue(false));
+        QCOMPARE(rows["Hearthworks-CozyHearth"]["updateAvailable"], QJsonValue("1.4.0"));
+        QCOMPARE(rows["Hearthworks-CoreUtils"]["updateAvailable"], QJsonValue());
         QStringList found;
-        for (const auto& row : json({QStringLiteral("search"), QStringLiteral("tweaks")}).toArray())
+        for (const auto& row : json({"search", "tweaks"}).toArray())
             found << row[QStringLiteral("package")].toString() + QLatin1Char(' ') +
                          row[QStringLiteral("repository")].toString();
         found.sort();
-        QCOMPARE(found, (QStringList{QStringLiteral("Fjordsmith-TrollTweaks Thunderstore"),
-                                     QStringLiteral("Hexwright-Forge_Tweaks Hexium")}));
+        QCOMPARE(found,
+                 (QStringList{"Fjordsmith-TrollTweaks Thunderstore", "Hexwright-Forge_Tweaks Hexium"}));
 
-        const Run dry = cli(at + QStringList{QStringLiteral("update"), QStringLiteral("--dry-run")});
-        QCOMPARE(dry.out, QStringLiteral("CozyHearth 1.0.0 → 1.4.0\n"));
+        const Run dry = cli(at + QStringList{"update", "--dry-run"});
+        QCOMPARE(dry.out, "CozyHearth 1.0.0 → 1.4.0\n");
         QVERIFY(World::read(manifest).contains("1.0.0"));
-        QCOMPARE(cli(at + QStringList{QStringLiteral("update"), QStringLiteral("--all")}).code, 0);
+        QCOMPARE(cli(at + QStringList{"update", "--all"}).code, 0);
         QVERIFY(World::read(manifest).contains("1.4.0"));
 
-        const QString cfg = QStringLiteral("hearthworks.CozyHearth.cfg");
-        const Run set = cli(at + QStringList{QStringLiteral("config"), QStringLiteral("set"), cfg,
-                                             QStringLiteral("Burn Time"), QStringLiteral("2.5")});
+        const QString cfg = "hearthworks.CozyHearth.cfg";
+        const Run set = cli(at + QStringList{"config", "set", cfg, "Burn Time", "2.5"});
         QVERIFY2(set.code == 0, qPrintable(set.err));
-        QCOMPARE(cli(at + QStringList{QStringLiteral("config"), QStringLiteral("get"), cfg,
-                                      QStringLiteral("General.Burn Time")})
-                     .out,
-                 QStringLiteral("2.5\n"));
+        QCOMPARE(cli(at + QStringList{"config", "get", cfg, "General.Burn Time"}).out, "2.5\n");
 
-        QCOMPARE(cli(at + QStringList{QStringLiteral("remove"), QStringLiteral("--delete"),
-                                      QStringLiteral("CoreUtils")})
-                     .code,
-                 0);
-        QVERIFY(!QFileInfo::exists(pluginFile(game, QStringLiteral("CoreUtils"))));
-        QCOMPARE(cli({QStringLiteral("saves"), QStringLiteral("backup")}).code, 0);
-        QCOMPARE(cli({QStringLiteral("saves"), QStringLiteral("restore")}).code, 0);
-        const QJsonValue status = json(at + QStringList{QStringLiteral("status")});
-        QVERIFY(status[QStringLiteral("steps")][2][QStringLiteral("done")].toBool());
-        QCOMPARE(status[QStringLiteral("mods")], QJsonValue(5));
-        QCOMPARE(status[QStringLiteral("enabledMods")], QJsonValue(4));
+        QCOMPARE(cli(at + QStringList{"remove", "--delete", "CoreUtils"}).code, 0);
+        QVERIFY(!QFileInfo::exists(pluginFile(game, "CoreUtils")));
+        QCOMPARE(cli({"saves", "backup"}).code, 0);
+        QCOMPARE(cli({"saves", "restore"}).code, 0);
+        const QJsonValue status = json(at + QStringList{"status"});
+        QVERIFY(status["steps"][2]["done"].toBool());
+        QCOMPARE(status["mods"], QJsonValue(5));
+        QCOMPARE(status["enabledMods"], QJsonValue(4));
 
         // The set travels as a file and comes back as a profile of its own, the same mods switched the same
         // way.
-        const QString pack = TestHome::path() + QStringLiteral("/crew.r2z");
+        const QString pack = TestHome::path() + "/crew.r2z";
         const Run exported = cli(at + QStringList{"profile", "export", "--file", pack});
         QVERIFY2(exported.code == 0, qPrintable(exported.err));
         const Run imported = cli(at + QStringList{"profile", "import", pack, "--name", "Crew"});
@@ -174,8 +158,8 @@ private Q_SLOTS:
         QCOMPARE(imported.out,
                  "Imported 6 of 6 mods into the new profile Crew\n"); // the loader and five mods
         const QJsonValue crew = json(at + QStringList{"status"});
-        QCOMPARE(crew[QStringLiteral("mods")], QJsonValue(6)); // with CoreUtils, which CozyHearth needs
-        QCOMPARE(crew[QStringLiteral("enabledMods")], QJsonValue(5));
+        QCOMPARE(crew["mods"], QJsonValue(6)); // with CoreUtils, which CozyHearth needs
+        QCOMPARE(crew["enabledMods"], QJsonValue(5));
     }
 
     // Wrong input of every kind: the exit status, and one sentence naming what was wrong.
@@ -183,7 +167,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("says");
-        const QString cfg = QStringLiteral("hearthworks.CozyHearth.cfg");
+        const QString cfg = "hearthworks.CozyHearth.cfg";
         const auto row = [&](const char* name, const QStringList& args, int code, const char* says) {
             QTest::newRow(name) << args << code << QString::fromUtf8(says);
         };
@@ -222,22 +206,21 @@ private Q_SLOTS:
         QFETCH(QStringList, args);
         QFETCH(int, code);
         QFETCH(QString, says);
-        const QString cfg = m_world.gameDir() + QStringLiteral("/BepInEx/config/hearthworks.CozyHearth.cfg");
+        const QString cfg = m_world.gameDir() + "/BepInEx/config/hearthworks.CozyHearth.cfg";
         const QByteArray before = World::read(cfg);
-        const Run run = cli(QStringList{QStringLiteral("--game"), m_world.gameDir()} + args);
+        const Run run = cli(QStringList{"--game", m_world.gameDir()} + args);
         QCOMPARE(run.code, code);
         QVERIFY2(run.err.contains(says), qPrintable(run.err));
-        QCOMPARE(run.err.contains(QStringLiteral("Commands:")), code == 2);
+        QCOMPARE(run.err.contains("Commands:"), code == 2);
         QCOMPARE(World::read(cfg), before);
     }
 
     void refusesWhatIsNoGameFolder() {
-        const QString elsewhere = TestHome::path() + QStringLiteral("/Documents");
+        const QString elsewhere = TestHome::path() + "/Documents";
         QDir().mkpath(elsewhere);
-        const Run run = cli({QStringLiteral("--game"), elsewhere, QStringLiteral("install"),
-                             QStringLiteral("Skaldic-MapPins")});
+        const Run run = cli({"--game", elsewhere, "install", "Skaldic-MapPins"});
         QCOMPARE(run.code, 1);
-        QVERIFY2(run.err.contains(QStringLiteral("isn't a Valheim folder")), qPrintable(run.err));
+        QVERIFY2(run.err.contains("isn't a Valheim folder"), qPrintable(run.err));
         QCOMPARE(QDir(elsewhere).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 
@@ -245,30 +228,27 @@ private Q_SLOTS:
     void waitsForTheFolderLock() {
         FolderLock held(serverDir());
         held.acquire(0);
-        const Run run = cli(
-            {QStringLiteral("--game"), serverDir(), QStringLiteral("disable"), QStringLiteral("RuneLib")});
+        const Run run = cli({"--game", serverDir(), "disable", "RuneLib"});
         QCOMPARE(run.code, 1);
         QCOMPARE(run.err.trimmed(),
                  QStringLiteral("tst_cli (process %1) is changing this game folder; try again "
                                 "when it has finished.")
                      .arg(QCoreApplication::applicationPid()));
-        QVERIFY(QFileInfo::exists(pluginFile(serverDir(), QStringLiteral("RuneLib/RuneLib.dll"))));
+        QVERIFY(QFileInfo::exists(pluginFile(serverDir(), "RuneLib/RuneLib.dll")));
     }
 
     // And the other way round: while a command line installs, the window's actions are refused.
     void windowWaitsForTheCommandLine() {
         FakeRepository::Package snail;
-        snail.owner = QStringLiteral("Slowpoke");
-        snail.name = QStringLiteral("Snail");
+        snail.owner = "Slowpoke";
+        snail.name = "Snail";
         m_repo.add(snail);
         LoopbackServer::Response stall;
         stall.stall = true;
         m_repo.server().route(m_repo.archivePath(snail), stall);
         Fs::remove(ChunkedListing::folder()); // the cached catalog predates the snail
         QProcess install;
-        install.start(QStringLiteral(SKALDRUN_CLI),
-                      {QStringLiteral("--game"), serverDir(), QStringLiteral("install"),
-                       QStringLiteral("Slowpoke-Snail")});
+        install.start(QStringLiteral(SKALDRUN_CLI), {"--game", serverDir(), "install", "Slowpoke-Snail"});
         QTRY_VERIFY(QFileInfo::exists(FolderLock::lockFile(serverDir())));
 
         RecordingWorkspace workspace;
@@ -290,12 +270,12 @@ private Q_SLOTS:
     }
 
     void profilesByCommand() {
-        const QStringList at{QStringLiteral("--game"), serverDir(), QStringLiteral("profile")};
+        const QStringList at{"--game", serverDir(), "profile"};
         const auto says = [&](const QStringList& words) { return cli(at + words).out; };
         QCOMPARE(says({"new", "Copy", "--copy"}), "Created profile Copy\n");
         QCOMPARE(says({"switch", "copy"}), "Switched to profile Copy\n");
         QCOMPARE(says({"list"}), "Copy (active)\nDefault\n");
-        QVERIFY(QFileInfo::exists(pluginFile(serverDir(), QStringLiteral("RuneLib/RuneLib.dll"))));
+        QVERIFY(QFileInfo::exists(pluginFile(serverDir(), "RuneLib/RuneLib.dll")));
     }
 };
 

@@ -55,12 +55,11 @@
 
 namespace {
 
-const QString bepPack = QStringLiteral("quellit-BepInExPack_Valheim");
-const QString script = QStringLiteral("start_game_bepinex.sh");
+const QString bepPack = "quellit-BepInExPack_Valheim";
+const QString script = "start_game_bepinex.sh";
 
 QString preferences() {
-    return QString::fromUtf8(
-        World::read(QSettings(QStringLiteral("Skaldrun"), QStringLiteral("Skaldrun")).fileName()));
+    return QString::fromUtf8(World::read(QSettings("Skaldrun", "Skaldrun").fileName()));
 }
 
 QStringList entries(const QString& dir) {
@@ -108,7 +107,7 @@ private:
         const QLabel* label = find<QLabel>(name);
         return label ? label->text() : QStringLiteral("<%1 not shown>").arg(name);
     }
-    QMessageBox* alert() const { return find<QMessageBox>(QStringLiteral("alert")); }
+    QMessageBox* alert() const { return find<QMessageBox>("alert"); }
 
     // Scrolls to the button, as the player would, and clicks it: it must be shown and enabled.
     bool press(const QString& name) const {
@@ -151,7 +150,7 @@ private:
         if (shotDir.isEmpty()) return;
         const QString file = QStringLiteral("%1/journey%2-%3-%4.png")
                                  .arg(shotDir)
-                                 .arg(arm64() ? QStringLiteral("-arm64") : QString())
+                                 .arg(arm64() ? "-arm64" : QString())
                                  .arg(++shots, 2, 10, QLatin1Char('0'))
                                  .arg(QLatin1String(name));
         QVERIFY2(widget->grab().save(file), qPrintable(file));
@@ -177,7 +176,7 @@ private:
     }
 
     bool openBrowse() const {
-        if (!press(QStringLiteral("modsPane.tab.browse"))) return false;
+        if (!press("modsPane.tab.browse")) return false;
         const BrowseModel* model = window->modsPane()->browseView()->model();
         return QTest::qWaitFor(
             [&] { return !state->thunder()->loading() && !model->preparing() && model->rowCount() > 0; },
@@ -203,7 +202,7 @@ private:
     // Types part of the package's name into Browse's search and presses the row's Install button.
     bool installFromBrowse(const QString& query, const QString& fullName) const {
         if (!openBrowse()) return false;
-        auto* search = find<QLineEdit>(QStringLiteral("browse.search"));
+        auto* search = find<QLineEdit>("browse.search");
         QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(search, query);
         BrowseView* browse = window->modsPane()->browseView();
@@ -225,8 +224,7 @@ private:
     // Picks an entry of the Installed tab's profile menu, as the player would.
     bool choose(const QString& entry) {
         auto* menu = window->modsPane()->findChild<ProfileMenu*>()->profileMenu();
-        auto* action =
-            press(QStringLiteral("modsPane.profiles")) ? menu->findChild<QAction*>(entry) : nullptr;
+        auto* action = press("modsPane.profiles") ? menu->findChild<QAction*>(entry) : nullptr;
         if (!action || !action->isEnabled() || !menu->isVisible()) return false;
         action->trigger();
         menu->close();
@@ -252,32 +250,32 @@ private Q_SLOTS:
         QVERIFY(!state->gameDir());
         shot(window.get(), "empty-home");
         // Before Steam has the game, auto-detect says what to do (the sentences: the model's tests).
-        QVERIFY(press(QStringLiteral("step1.autoDetect")) && alert());
+        QVERIFY(press("step1.autoDetect") && alert());
         QVERIFY(dismissAlert());
 
         world.build(); // Steam installs the game into its second library
-        QVERIFY(press(QStringLiteral("step1.autoDetect")) && idle());
+        QVERIFY(press("step1.autoDetect") && idle());
         QCOMPARE(state->gameDir(), std::optional<QString>(world.gameDir()));
-        QVERIFY(preferences().contains(QStringLiteral("gameDir=") + world.gameDir()));
+        QVERIFY(preferences().contains("gameDir=" + world.gameDir()));
         QVERIFY(card(1)->done());
         shot(window.get(), "game-found");
     }
 
     void rosettaCannotBeInstalledHere() {
         if (!arm64()) QSKIP("An Intel Mac needs no Rosetta");
-        if (QFile::exists(QStringLiteral("/usr/sbin/softwareupdate")))
+        if (QFile::exists("/usr/sbin/softwareupdate"))
             QSKIP("A real installer is here; the journey must not run it");
         QVERIFY(!card(2)->done());
-        QVERIFY(press(QStringLiteral("step2.installRosetta")) && idle() && alert());
+        QVERIFY(press("step2.installRosetta") && idle() && alert());
         shot(alert(), "rosetta-failed");
         QVERIFY(dismissAlert());
         QVERIFY(!card(2)->done());
     }
 
     void installTheLoader() {
-        QVERIFY(!QFile::exists(game(QStringLiteral("BepInEx"))));
-        QVERIFY(find(QStringLiteral("modsPane.placeholder.noLoader")));
-        QVERIFY(press(QStringLiteral("step3.install")) && idle());
+        QVERIFY(!QFile::exists(game("BepInEx")));
+        QVERIFY(find("modsPane.placeholder.noLoader"));
+        QVERIFY(press("step3.install") && idle());
         QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
         QCOMPARE(repo.downloads(bepPack), 1);
         for (const char* file :
@@ -286,22 +284,21 @@ private Q_SLOTS:
             QVERIFY2(QFile::exists(game(QLatin1String(file))), file);
         // The install fixes the script for this Mac by itself.
         checkScript();
-        QVERIFY(preferences().contains(QStringLiteral("bepPackVersion=5.4.2202")));
+        QVERIFY(preferences().contains("bepPackVersion=5.4.2202"));
         QVERIFY(card(3)->done() && card(4)->done());
-        QVERIFY(!find(QStringLiteral("step3.fixScript")));
-        QCOMPARE(text(QStringLiteral("modsPane.bepVersion")), QStringLiteral("BepInEx 5.4.2202"));
-        QVERIFY(find(QStringLiteral("modsPane.placeholder.noMods")));
+        QVERIFY(!find("step3.fixScript"));
+        QCOMPARE(text("modsPane.bepVersion"), "BepInEx 5.4.2202");
+        QVERIFY(find("modsPane.placeholder.noMods"));
     }
 
     void fixAScriptCopiedByHand() {
         // A pack unpacked by hand leaves the script as shipped, not executable; the steps offer the fix.
         QFile::remove(game(script));
         World::write(game(script), TestZip::launchScript());
-        QVERIFY(press(QStringLiteral("toolbar.refresh")) && idle());
+        QVERIFY(press("toolbar.refresh") && idle());
         QVERIFY(!card(3)->done());
         QCOMPARE(card(4)->done(), !arm64());
-        QVERIFY(press(arm64() ? QStringLiteral("step4.applyFix") : QStringLiteral("step3.fixScript")) &&
-                idle());
+        QVERIFY(press(arm64() ? "step4.applyFix" : "step3.fixScript") && idle());
         checkScript();
         QVERIFY(card(3)->done() && card(4)->done());
     }
@@ -312,10 +309,10 @@ private Q_SLOTS:
         if (world.quarantineLoaderFiles() == 0)
             QSKIP("This file system keeps no user extended attributes, so nothing can be quarantined here");
         QVERIFY(quarantined());
-        QVERIFY(press(QStringLiteral("toolbar.refresh")) && idle());
+        QVERIFY(press("toolbar.refresh") && idle());
         QVERIFY(!card(5)->done());
         shot(window.get(), "quarantined");
-        QVERIFY(press(QStringLiteral("step5.clearQuarantine")) && idle());
+        QVERIFY(press("step5.clearQuarantine") && idle());
         QVERIFY(!quarantined());
         QVERIFY(card(5)->done());
     }
@@ -323,15 +320,15 @@ private Q_SLOTS:
     void launchOptionsIntoSteam() {
         if (world.isLinux()) QSKIP("On Linux Skaldrun writes them itself (the next step)");
         QVERIFY(!card(6)->done());
-        QVERIFY(press(QStringLiteral("step6.copyLaunchOptions")));
+        QVERIFY(press("step6.copyLaunchOptions"));
         QCOMPARE(clipboard.texts.last(), state->launchOptionsString());
         // The player pastes the line into Steam, which keeps it in the account's localconfig.vdf.
         const QString vdf = QString::fromUtf8(World::read(world.localConfig()));
         QVERIFY2(
             vdf.contains(QStringLiteral("\"LaunchOptions\"\t\t\"\\\"%1\\\" %command%\"").arg(game(script))),
             qPrintable(vdf));
-        QVERIFY(vdf.contains(QStringLiteral("\"LaunchOptions\"\t\t\"-novid\""))); // another game's stay
-        QVERIFY(press(QStringLiteral("toolbar.refresh")) && idle());
+        QVERIFY(vdf.contains("\"LaunchOptions\"\t\t\"-novid\"")); // another game's stay
+        QVERIFY(press("toolbar.refresh") && idle());
         QVERIFY(card(6)->done());
     }
 
@@ -340,29 +337,28 @@ private Q_SLOTS:
         QVERIFY(!card(6)->done());
         const QByteArray before = World::read(world.localConfig());
         // Steam would write its settings back over them when it quits: refused while it runs.
-        QVERIFY(press(QStringLiteral("step6.setLaunchOptions")) && alert());
+        QVERIFY(press("step6.setLaunchOptions") && alert());
         QVERIFY(dismissAlert());
         QCOMPARE(World::read(world.localConfig()), before);
         workspace.steamRunning = false; // the player quits Steam
-        QVERIFY(press(QStringLiteral("step6.setLaunchOptions")) && idle());
+        QVERIFY(press("step6.setLaunchOptions") && idle());
         QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
         const QString vdf = QString::fromUtf8(World::read(world.localConfig()));
-        QVERIFY2(vdf.contains(QStringLiteral("\"LaunchOptions\"\t\t\"./start_game_bepinex.sh %command%\"")),
-                 qPrintable(vdf));
-        QCOMPARE(World::read(world.localConfig() + QStringLiteral(".backup")), before);
-        QCOMPARE(World::read(world.steamRoot() + QStringLiteral("/userdata/11223344/config/localconfig.vdf")),
+        QVERIFY2(vdf.contains("\"LaunchOptions\"\t\t\"./start_game_bepinex.sh %command%\""), qPrintable(vdf));
+        QCOMPARE(World::read(world.localConfig() + ".backup"), before);
+        QCOMPARE(World::read(world.steamRoot() + "/userdata/11223344/config/localconfig.vdf"),
                  QByteArray("\"UserLocalConfigStore\"\n{\n}\n")); // the account that didn't sign in last
         QVERIFY(card(6)->done());
     }
 
     void launchOnceAndFold() {
-        const QString log = game(QStringLiteral("BepInEx/LogOutput.log"));
+        const QString log = game("BepInEx/LogOutput.log");
         QVERIFY(!QFile::exists(log));
-        QVERIFY(press(QStringLiteral("step7.launch")));
-        QCOMPARE(workspace.openedUrls.last(), QUrl(QStringLiteral("steam://rungameid/892970")));
+        QVERIFY(press("step7.launch"));
+        QCOMPARE(workspace.openedUrls.last(), QUrl("steam://rungameid/892970"));
         QCOMPARE(workspace.launches, 1);
         QVERIFY(QFile::exists(log));
-        QVERIFY(press(QStringLiteral("step7.recheck")) && idle());
+        QVERIFY(press("step7.recheck") && idle());
         QVERIFY(card(7)->done());
         if (arm64()) {
             // Without Rosetta the setup isn't done: it stays open at six of seven.
@@ -374,15 +370,15 @@ private Q_SLOTS:
         }
         QCOMPARE(state->doneCount(), 7);
         QVERIFY(state->setupCollapsed());
-        QVERIFY(preferences().contains(QStringLiteral("setupCollapsed=true")));
+        QVERIFY(preferences().contains("setupCollapsed=true"));
         QVERIFY(!window->stepsPane()->isVisible());
-        QVERIFY(find(QStringLiteral("setupBubble")));
+        QVERIFY(find("setupBubble"));
         shot(window.get(), "setup-folded");
         // The bubble unfolds the finished steps; "Hide" folds them again.
-        QVERIFY(press(QStringLiteral("setupBubble")) && idle());
+        QVERIFY(press("setupBubble") && idle());
         QVERIFY(window->stepsPane()->isVisible());
         shot(window.get(), "all-steps-done");
-        QVERIFY(press(QStringLiteral("steps.hide")) && idle());
+        QVERIFY(press("steps.hide") && idle());
         QVERIFY(state->setupCollapsed() && !window->stepsPane()->isVisible());
     }
 
@@ -390,7 +386,7 @@ private Q_SLOTS:
         QVERIFY(openBrowse());
         QTRY_VERIFY(iconsOnScreen()); // for the screenshot
         shot(window.get(), "browse");
-        QVERIFY(installFromBrowse(QStringLiteral("epic"), QStringLiteral("Runecraft-Epic_Runes")));
+        QVERIFY(installFromBrowse("epic", "Runecraft-Epic_Runes"));
         QCOMPARE(entries(world.pluginsDir()), (QStringList{"CoreUtils", "Epic_Runes", "RuneLib"}));
         for (const char* mod : {"CoreUtils", "Epic_Runes", "RuneLib"})
             QVERIFY2(QFile::exists(world.pluginsDir() + QStringLiteral("/%1/%1.dll").arg(QLatin1String(mod))),
@@ -404,89 +400,85 @@ private Q_SLOTS:
     void failuresExplainThemselves() {
         // A dependency the catalog lacks: the mod installs, an alert names what is left to do (its
         // sentences, like every message's, are the model's tests').
-        QVERIFY(installFromBrowse(QStringLiteral("troll"), QStringLiteral("Fjordsmith-TrollTweaks")));
+        QVERIFY(installFromBrowse("troll", "Fjordsmith-TrollTweaks"));
         QVERIFY(alert());
         shot(alert(), "missing-dependency");
         QVERIFY(dismissAlert());
-        QVERIFY(QFile::exists(world.pluginsDir() + QStringLiteral("/TrollTweaks/TrollTweaks.dll")));
+        QVERIFY(QFile::exists(world.pluginsDir() + "/TrollTweaks/TrollTweaks.dll"));
 
         // A broken archive leaves nothing behind.
         const QStringList before = entries(world.pluginsDir());
-        QVERIFY(installFromBrowse(QStringLiteral("anvil"), QStringLiteral("Brokkr-CrackedAnvil")));
+        QVERIFY(installFromBrowse("anvil", "Brokkr-CrackedAnvil"));
         QVERIFY(alert());
-        QVERIFY2(alert()->text().startsWith(QStringLiteral("CrackedAnvil: ")), qPrintable(alert()->text()));
+        QVERIFY2(alert()->text().startsWith("CrackedAnvil: "), qPrintable(alert()->text()));
         QVERIFY(dismissAlert());
         QCOMPARE(entries(world.pluginsDir()), before);
     }
 
     void switchAModOffAndOn() {
-        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
-        const QString folder = world.pluginsDir() + QStringLiteral("/TrollTweaks");
-        const QString row = QStringLiteral("modRow.") + folder;
-        QVERIFY(press(row + QStringLiteral(".switch")) && idle());
+        QVERIFY(press("modsPane.tab.installed") && idle());
+        const QString folder = world.pluginsDir() + "/TrollTweaks";
+        const QString row = "modRow." + folder;
+        QVERIFY(press(row + ".switch") && idle());
         QCOMPARE(entries(folder), (QStringList{"TrollTweaks.dll.disabled", "manifest.json"}));
-        QCOMPARE(text(QStringLiteral("modsPane.count")), QStringLiteral("3 of 4 enabled"));
+        QCOMPARE(text("modsPane.count"), "3 of 4 enabled");
         // Flipped straight back, as a quick second click does: the knob ends where the mod is.
-        QVERIFY(press(row + QStringLiteral(".switch")) && idle());
+        QVERIFY(press(row + ".switch") && idle());
         QCOMPARE(entries(folder), (QStringList{"TrollTweaks.dll", "manifest.json"}));
-        auto* knob = find<Switch>(row + QStringLiteral(".switch"));
+        auto* knob = find<Switch>(row + ".switch");
         QVERIFY(knob && knob->isChecked());
         QTRY_COMPARE(knob->position(), 1.0);
     }
 
     void editAConfig() {
-        QVERIFY(installFromBrowse(QStringLiteral("cozy"), QStringLiteral("Hearthworks-CozyHearth")));
-        const QString file = game(QStringLiteral("BepInEx/config/hearthworks.CozyHearth.cfg"));
-        const QByteArray shipped = FakeRepository::sampleConfig(QStringLiteral("CozyHearth"));
+        QVERIFY(installFromBrowse("cozy", "Hearthworks-CozyHearth"));
+        const QString file = game("BepInEx/config/hearthworks.CozyHearth.cfg");
+        const QByteArray shipped = FakeRepository::sampleConfig("CozyHearth");
         QCOMPARE(World::read(file), shipped);
-        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
+        QVERIFY(press("modsPane.tab.installed") && idle());
         QVERIFY(press(QStringLiteral("modRow.%1/CozyHearth.config").arg(world.pluginsDir())));
         QPointer<ConfigEditorSheet> editor = window->modsPane()->configSheet();
         QVERIFY(editor && QTest::qWaitForWindowExposed(editor));
         QLineEdit* field = nullptr;
         for (ConfigEntryRow* row : editor->findChildren<ConfigEntryRow*>()) {
             if (row->entry().key == QLatin1String("Hearth Comfort"))
-                field = row->findChild<QLineEdit*>(row->objectName() + QStringLiteral(".field"));
+                field = row->findChild<QLineEdit*>(row->objectName() + ".field");
         }
         QVERIFY(field && field->isVisible());
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(field, QStringLiteral("4"));
+        QTest::keyClicks(field, "4");
         shot(editor, "config-editor");
-        QVERIFY(press(QStringLiteral("configEditor.save")) && idle());
+        QVERIFY(press("configEditor.save") && idle());
         QTRY_VERIFY(!editor);
         QCOMPARE(World::read(file),
                  QByteArray(shipped).replace("Hearth Comfort = 2\n", "Hearth Comfort = 4\n"));
-        QCOMPARE(
-            World::read(AppSupport::dir() + QStringLiteral("/original-configs/hearthworks.CozyHearth.cfg")),
-            shipped);
+        QCOMPARE(World::read(AppSupport::dir() + "/original-configs/hearthworks.CozyHearth.cfg"), shipped);
     }
 
     void savesAndTheShaderCapture() {
         // The capture is ShaderHelperForMac's: Apple Silicon is offered it by the banner, an
         // Intel Mac finds it in Browse.
         if (arm64()) {
-            QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
-            QVERIFY(find(QStringLiteral("shaderFixBanner")));
+            QVERIFY(press("modsPane.tab.installed") && idle());
+            QVERIFY(find("shaderFixBanner"));
             shot(window.get(), "shader-banner");
-            QVERIFY(press(QStringLiteral("shaderFixBanner.installFix")) && idle());
-            QVERIFY(!find(QStringLiteral("shaderFixBanner")));
+            QVERIFY(press("shaderFixBanner.installFix") && idle());
+            QVERIFY(!find("shaderFixBanner"));
         } else {
-            QVERIFY(
-                installFromBrowse(QStringLiteral("shader"), QStringLiteral("Tarnwick-ShaderHelperForMac")));
+            QVERIFY(installFromBrowse("shader", "Tarnwick-ShaderHelperForMac"));
         }
-        QVERIFY(
-            QFile::exists(world.pluginsDir() + QStringLiteral("/ShaderHelperForMac/ShaderHelperForMac.dll")));
-        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
+        QVERIFY(QFile::exists(world.pluginsDir() + "/ShaderHelperForMac/ShaderHelperForMac.dll"));
+        QVERIFY(press("modsPane.tab.installed") && idle());
         shot(window.get(), "installed-mods");
 
-        QVERIFY(press(QStringLiteral("toolbar.settings")));
+        QVERIFY(press("toolbar.settings"));
         QPointer<SettingsSheet> sheet = window->settingsSheet();
         QVERIFY(sheet && QTest::qWaitForWindowExposed(sheet));
-        QVERIFY(find(QStringLiteral("settings.procedure")));
+        QVERIFY(find("settings.procedure"));
 
-        const QString backups = AppSupport::dir() + QStringLiteral("/save-backups");
+        const QString backups = AppSupport::dir() + "/save-backups";
         QVERIFY(entries(backups).isEmpty());
-        QVERIFY(press(QStringLiteral("settings.backupSaves")) && idle());
+        QVERIFY(press("settings.backupSaves") && idle());
         const QStringList made = entries(backups);
         QCOMPARE(made.size(), 1);
         const QStringList saves{"worlds_local/Midgard.db", "worlds_local/Midgard.fwl",
@@ -497,75 +489,74 @@ private Q_SLOTS:
             QVERIFY2(!kept.isEmpty() && kept == World::read(world.savesDir() + QLatin1Char('/') + save),
                      qPrintable(save));
         }
-        QVERIFY(find(QStringLiteral("settings.lastBackup")));
+        QVERIFY(find("settings.lastBackup"));
 
         // Everything but ShaderHelperForMac is parked for a vanilla capture, then brought back.
         const QStringList mods = entries(world.pluginsDir());
         QStringList parked = mods;
-        parked.removeAll(QStringLiteral("ShaderHelperForMac"));
-        QVERIFY(press(QStringLiteral("settings.moveModsAside")) && idle());
+        parked.removeAll("ShaderHelperForMac");
+        QVERIFY(press("settings.moveModsAside") && idle());
         QCOMPARE(entries(world.pluginsDir()), QStringList{"ShaderHelperForMac"});
-        QCOMPARE(entries(game(QStringLiteral("BepInEx/plugins-stash-capture"))), parked);
-        QCOMPARE(clipboard.texts.last(), QStringLiteral("shaderhelper capturevanilla"));
-        QCOMPARE(text(QStringLiteral("settings.stashLine")),
+        QCOMPARE(entries(game("BepInEx/plugins-stash-capture")), parked);
+        QCOMPARE(clipboard.texts.last(), "shaderhelper capturevanilla");
+        QCOMPARE(text("settings.stashLine"),
                  QStringLiteral("%1 items stashed in BepInEx/plugins-stash-capture").arg(parked.size()));
-        QVERIFY(find(QStringLiteral("modsPane.captureBanner")));
+        QVERIFY(find("modsPane.captureBanner"));
         shot(sheet, "settings-capture");
-        QVERIFY(press(QStringLiteral("settings.moveModsBack")) && idle());
+        QVERIFY(press("settings.moveModsBack") && idle());
         QCOMPARE(entries(world.pluginsDir()), mods);
-        QVERIFY(entries(game(QStringLiteral("BepInEx/plugins-stash-capture"))).isEmpty());
+        QVERIFY(entries(game("BepInEx/plugins-stash-capture")).isEmpty());
 
         // A vanilla session overwrote a world: the backup puts it back, once confirmed.
-        const QString world1 = world.savesDir() + QStringLiteral("/worlds_local/Midgard.db");
+        const QString world1 = world.savesDir() + "/worlds_local/Midgard.db";
         World::write(world1, "overwritten by a vanilla session");
-        QVERIFY(press(QStringLiteral("settings.restoreSaves")));
-        QVERIFY(find<QMessageBox>(QStringLiteral("settings.restoreConfirm")));
-        QVERIFY(press(QStringLiteral("settings.restoreConfirm.restore")) && idle());
+        QVERIFY(press("settings.restoreSaves"));
+        QVERIFY(find<QMessageBox>("settings.restoreConfirm"));
+        QVERIFY(press("settings.restoreConfirm.restore") && idle());
         QCOMPARE(World::read(world1), QByteArray(4096, '\x42'));
-        QVERIFY(press(QStringLiteral("settings.done")) && idle());
+        QVERIFY(press("settings.done") && idle());
         QTRY_VERIFY(!sheet);
     }
 
     // A Hexium mod browses beside Thunderstore's and brings its Thunderstore dependency along.
     void installFromHexium() {
         QVERIFY(openBrowse());
-        QVERIFY(installFromBrowse(QStringLiteral("forge"), QStringLiteral("Hexwright-Forge_Tweaks")));
+        QVERIFY(installFromBrowse("forge", "Hexwright-Forge_Tweaks"));
         QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
-        QCOMPARE(repo.downloads(QStringLiteral("Hexwright-Forge_Tweaks")), 1);
+        QCOMPARE(repo.downloads("Hexwright-Forge_Tweaks"), 1);
         for (const char* mod : {"Forge_Tweaks", "Better_Carts"})
             QVERIFY2(QFile::exists(world.pluginsDir() + QStringLiteral("/%1/%1.dll").arg(QLatin1String(mod))),
                      mod);
-        QVERIFY(text(QStringLiteral("browse.status")).contains(QStringLiteral("1 Hexium")));
-        const auto origin = Thunderstore::originOf(world.gameDir(), QStringLiteral("Forge_Tweaks"));
+        QVERIFY(text("browse.status").contains("1 Hexium"));
+        const auto origin = Thunderstore::originOf(world.gameDir(), "Forge_Tweaks");
         QVERIFY(origin && origin->source == Repository::Source::hexium && origin->version == "0.10.0");
     }
 
     // A second, empty profile for another server gets a mod of its own; switching back brings
     // the first set and its edited settings back untouched.
     void aSecondProfile() {
-        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
+        QVERIFY(press("modsPane.tab.installed") && idle());
         const QStringList mods = entries(world.pluginsDir());
-        const QString cozy = game(QStringLiteral("BepInEx/config/hearthworks.CozyHearth.cfg"));
+        const QString cozy = game("BepInEx/config/hearthworks.CozyHearth.cfg");
         const QByteArray edited = World::read(cozy);
-        QVERIFY(choose(QStringLiteral("profiles.new")));
-        auto* name = find<QLineEdit>(QStringLiteral("profileSheet.name"));
+        QVERIFY(choose("profiles.new"));
+        auto* name = find<QLineEdit>("profileSheet.name");
         QVERIFY(name);
-        QTest::keyClicks(name, QStringLiteral("Server Two"));
+        QTest::keyClicks(name, "Server Two");
         shot(name->window(), "new-profile");
-        QVERIFY(press(QStringLiteral("profileSheet.ok")) && idle());
-        QVERIFY(choose(QStringLiteral("profiles.switch.Server Two")) && idle());
-        QCOMPARE(find<QAbstractButton>(QStringLiteral("modsPane.profiles"))->text(),
-                 QStringLiteral("Server Two ▾"));
-        QVERIFY(entries(world.pluginsDir()).isEmpty() && find(QStringLiteral("modsPane.placeholder.noMods")));
-        QVERIFY(installFromBrowse(QStringLiteral("cozy"), QStringLiteral("Hearthworks-CozyHearth")));
+        QVERIFY(press("profileSheet.ok") && idle());
+        QVERIFY(choose("profiles.switch.Server Two") && idle());
+        QCOMPARE(find<QAbstractButton>("modsPane.profiles")->text(), "Server Two ▾");
+        QVERIFY(entries(world.pluginsDir()).isEmpty() && find("modsPane.placeholder.noMods"));
+        QVERIFY(installFromBrowse("cozy", "Hearthworks-CozyHearth"));
         // Its dependency comes along again: this profile doesn't hold the first one's copy.
         QCOMPARE(entries(world.pluginsDir()), (QStringList{"CoreUtils", "CozyHearth"}));
-        QCOMPARE(World::read(cozy), FakeRepository::sampleConfig(QStringLiteral("CozyHearth")));
-        World::write(world.pluginsDir() + QStringLiteral("/ByHand.dll"), "MZ"); // the new folder is watched
+        QCOMPARE(World::read(cozy), FakeRepository::sampleConfig("CozyHearth"));
+        World::write(world.pluginsDir() + "/ByHand.dll", "MZ"); // the new folder is watched
         QTRY_COMPARE(state->snapshot().mods.size(), 3);
-        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && idle());
+        QVERIFY(press("modsPane.tab.installed") && idle());
         shot(window.get(), "second-profile");
-        QVERIFY(choose(QStringLiteral("profiles.switch.Default")) && idle());
+        QVERIFY(choose("profiles.switch.Default") && idle());
         QCOMPARE(entries(world.pluginsDir()), mods);
         QCOMPARE(World::read(cozy), edited);
         QCOMPARE(state->snapshot().profiles, (QStringList{"Default", "Server Two"}));
@@ -576,38 +567,34 @@ private Q_SLOTS:
     void importAFriendsCode() {
         const QStringList ours = entries(world.pluginsDir());
         ProfilePack::Profile friends;
-        friends.name = QStringLiteral("Longship Crew");
+        friends.name = "Longship Crew";
         friends.mods = {{"Skaldic-MapPins", "5.0.0", true, Repository::Source::thunderstore},
                         {"Skaldic-QuickStack", "1.8.3", false, Repository::Source::thunderstore},
                         {"Hexwright-Forge_Tweaks", "0.9.2", true, Repository::Source::hexium}};
         friends.configs = {{"BepInEx/config/skaldic.MapPins.cfg", "[Pins]\nShared = true\n"}};
-        const QString key = QStringLiteral("018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f");
+        const QString key = "018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f";
         repo.keepCode(Repository::Source::thunderstore, key,
                       ProfilePack::encodeCode(ProfilePack::writeR2z(friends)) + "\n");
-        QVERIFY(press(QStringLiteral("modsPane.tab.installed")) && press(QStringLiteral("modsPane.import")));
-        QTRY_VERIFY(find<QLineEdit>(QStringLiteral("import.code")));
-        QTest::keyClicks(find<QLineEdit>(QStringLiteral("import.code")), key);
-        QVERIFY(press(QStringLiteral("import.read")) && idle());
-        QCOMPARE(text(QStringLiteral("import.summary")),
-                 QStringLiteral("“Longship Crew”: 3 mods, 1 config files"));
-        shot(find<QDialog>(QStringLiteral("importSheet")), "import-preview");
-        QCOMPARE(find<QLineEdit>(QStringLiteral("import.name"))->text(), friends.name);
-        QVERIFY(press(QStringLiteral("import.newProfile")) && idle());
-        QCOMPARE(text(QStringLiteral("import.busy")),
-                 QStringLiteral("Imported 3 of 3 mods into the new profile Longship Crew"));
+        QVERIFY(press("modsPane.tab.installed") && press("modsPane.import"));
+        QTRY_VERIFY(find<QLineEdit>("import.code"));
+        QTest::keyClicks(find<QLineEdit>("import.code"), key);
+        QVERIFY(press("import.read") && idle());
+        QCOMPARE(text("import.summary"), "“Longship Crew”: 3 mods, 1 config files");
+        shot(find<QDialog>("importSheet"), "import-preview");
+        QCOMPARE(find<QLineEdit>("import.name")->text(), friends.name);
+        QVERIFY(press("import.newProfile") && idle());
+        QCOMPARE(text("import.busy"), "Imported 3 of 3 mods into the new profile Longship Crew");
         QCOMPARE(state->snapshot().activeProfile, friends.name);
         QCOMPARE(entries(world.pluginsDir()),
                  QStringList({"Better_Carts", "Forge_Tweaks", "MapPins", "QuickStack"}));
-        QCOMPARE(Thunderstore::originOf(world.gameDir(), QStringLiteral("Forge_Tweaks"))->version,
-                 QStringLiteral("0.9.2"));
-        QCOMPARE(World::read(game(QStringLiteral("BepInEx/config/skaldic.MapPins.cfg"))),
-                 friends.configs.first());
-        QVERIFY(press(QStringLiteral("import.close")));
-        QTRY_VERIFY(!find<QDialog>(QStringLiteral("importSheet")));
+        QCOMPARE(Thunderstore::originOf(world.gameDir(), "Forge_Tweaks")->version, "0.9.2");
+        QCOMPARE(World::read(game("BepInEx/config/skaldic.MapPins.cfg")), friends.configs.first());
+        QVERIFY(press("import.close"));
+        QTRY_VERIFY(!find<QDialog>("importSheet"));
         QVERIFY(!state->pendingImport());
         for (const ModItem& mod : state->snapshot().mods)
             QCOMPARE(mod.enabled, mod.name != QLatin1String("QuickStack"));
-        QVERIFY(choose(QStringLiteral("profiles.switch.Default")) && idle());
+        QVERIFY(choose("profiles.switch.Default") && idle());
         QCOMPARE(entries(world.pluginsDir()), ours);
     }
 

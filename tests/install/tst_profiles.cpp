@@ -9,19 +9,6 @@
 
 using namespace Fixture;
 
-namespace {
-
-// Every file below root by relative path, with its bytes: what a profile must keep whole.
-QMap<QString, QByteArray> contents(const QString& root) {
-    QMap<QString, QByteArray> found;
-    for (const QString& rel : tree(root)) {
-        if (!rel.endsWith('/')) found.insert(rel, read(root + '/' + rel));
-    }
-    return found;
-}
-
-} // namespace
-
 class TestProfiles : public QObject {
     Q_OBJECT
 
@@ -88,7 +75,7 @@ private Q_SLOTS:
         write(store("Second/plugins/Beta/Beta.dll"), "beta");
         write(store("Second/config/beta.cfg"), "b = 2\n");
         write(store("Second/config/BepInEx.cfg"), "[Logging]\n");
-        const auto first = contents(game("BepInEx")), second = contents(store("Second"));
+        const auto first = World::files(game("BepInEx")), second = World::files(store("Second"));
         Profiles::detail::switchPartly(m_game, "Second", steps);
         QVERIFY(QFile::exists(store(".switch.json")));
         if (loaderRanSince) {
@@ -98,8 +85,8 @@ private Q_SLOTS:
         Profiles::recover(m_game);
         QCOMPARE(Profiles::active(m_game), "Second");
         QCOMPARE(Profiles::list(m_game), (QStringList{"Default", "Second"}));
-        QCOMPARE(contents(store("Default")), first);
-        QCOMPARE(contents(game("BepInEx")), second);
+        QCOMPARE(World::files(store("Default")), first);
+        QCOMPARE(World::files(game("BepInEx")), second);
         // What the loader made meanwhile is kept aside, never mixed into either profile.
         const QStringList aside =
             QDir(Profiles::storeDir(m_game)).entryList({".found*"}, QDir::Dirs | QDir::Hidden);
@@ -107,7 +94,7 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(store(".switch.json")) && !QFile::exists(store("Second")));
         // And back: Default is whole again.
         QCOMPARE(Profiles::switchTo(m_game, "default"), "Default");
-        QCOMPARE(contents(game("BepInEx")), first);
+        QCOMPARE(World::files(game("BepInEx")), first);
     }
 
     void createRenameRemove() {
@@ -116,14 +103,14 @@ private Q_SLOTS:
         QCOMPARE(Profiles::create(m_game, " Empty ", false), "Empty");
         QCOMPARE(tree(store("Empty")), (QStringList{"config/", "config/BepInEx.cfg", "plugins/"}));
         QCOMPARE(Profiles::create(m_game, "Copy", true), "Copy");
-        QCOMPARE(contents(store("Copy")), contents(game("BepInEx")));
+        QCOMPARE(World::files(store("Copy")), World::files(game("BepInEx")));
         const auto taken = failure([&] { Profiles::create(m_game, "copy", false); });
         QVERIFY(taken && taken->message() == "There is already a profile called “Copy”.");
 
         QCOMPARE(Profiles::rename(m_game, "copy", "COPY"), "COPY");
         QCOMPARE(Profiles::rename(m_game, "Default", "Main"), "Main");
         QCOMPARE(Profiles::list(m_game), (QStringList{"COPY", "Empty", "Main"}));
-        QCOMPARE(contents(store("COPY")), contents(game("BepInEx")));
+        QCOMPARE(World::files(store("COPY")), World::files(game("BepInEx")));
 
         const auto inUse = failure([&] { Profiles::remove(m_game, "Main"); });
         QVERIFY(inUse && inUse->message().startsWith("“Main” is the profile in use"));
@@ -134,12 +121,12 @@ private Q_SLOTS:
         QCOMPARE(Profiles::list(m_game), (QStringList{"COPY", "Main"}));
 
         // Mods parked for the shader capture belong to this profile: no switch takes them along.
-        const auto before = contents(m_game);
+        const auto before = World::files(m_game);
         Installer::stashModsForCapture(m_game);
         const auto stashed = failure([&] { Profiles::switchTo(m_game, "COPY"); });
         QVERIFY(stashed && stashed->message().contains("shader capture"));
         Installer::restoreStashedMods(m_game);
-        QCOMPARE(contents(m_game), before);
+        QCOMPARE(World::files(m_game), before);
     }
 
     // Where a mod came from stays with the mods: the other profile and the other game folder keep

@@ -2,15 +2,16 @@
 
 #include "install/ProfilePack.h"
 
+#include <QBuffer>
+#include <QColor>
 #include <QCryptographicHash>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMutexLocker>
 #include <QTemporaryDir>
 #include <QUuid>
-
-#include <zlib.h>
 
 FakeRepository::FakeRepository() {
     m_server.fallback([this](const QString& path) {
@@ -81,18 +82,17 @@ QByteArray FakeRepository::packageList(Repository::Source source) const {
             Package release = p;
             release.version = number;
             const QJsonObject version{
-                {QStringLiteral("name"), p.name},
-                {QStringLiteral("full_name"), release.dependencyString()},
-                {QStringLiteral("description"), p.description},
-                {QStringLiteral("icon"),
-                 baseUrl() + QStringLiteral("/icons/") + p.fullName() + QStringLiteral(".png")},
-                {QStringLiteral("version_number"), number},
-                {QStringLiteral("dependencies"), deps},
-                {QStringLiteral("download_url"), baseUrl() + archivePath(release)},
-                {QStringLiteral("downloads"), p.downloads},
-                {QStringLiteral("date_created"), p.dateCreated},
-                {QStringLiteral("is_active"), true},
-                {QStringLiteral("file_size"), 24000},
+                {"name", p.name},
+                {"full_name", release.dependencyString()},
+                {"description", p.description},
+                {"icon", baseUrl() + "/icons/" + p.fullName() + ".png"},
+                {"version_number", number},
+                {"dependencies", deps},
+                {"download_url", baseUrl() + archivePath(release)},
+                {"downloads", p.downloads},
+                {"date_created", p.dateCreated},
+                {"is_active", true},
+                {"file_size", 24000},
             };
             // Hexium lists releases oldest first here: the client must sort them itself.
             if (source == Repository::Source::hexium)
@@ -104,20 +104,19 @@ QByteArray FakeRepository::packageList(Repository::Source source) const {
         for (const QString& c : p.categories)
             categories.append(c);
         list.append(QJsonObject{
-            {QStringLiteral("name"), p.name},
-            {QStringLiteral("full_name"), p.fullName()},
-            {QStringLiteral("owner"), p.owner},
-            {QStringLiteral("package_url"),
-             baseUrl() + QStringLiteral("/c/valheim/p/%1/%2/").arg(p.owner, p.name)},
-            {QStringLiteral("donation_link"), QJsonValue::Null},
-            {QStringLiteral("date_created"), p.dateCreated},
-            {QStringLiteral("date_updated"), p.dateCreated},
-            {QStringLiteral("rating_score"), p.rating},
-            {QStringLiteral("is_pinned"), false},
-            {QStringLiteral("is_deprecated"), false},
-            {QStringLiteral("has_nsfw_content"), false},
-            {QStringLiteral("categories"), categories},
-            {QStringLiteral("versions"), versions},
+            {"name", p.name},
+            {"full_name", p.fullName()},
+            {"owner", p.owner},
+            {"package_url", baseUrl() + QStringLiteral("/c/valheim/p/%1/%2/").arg(p.owner, p.name)},
+            {"donation_link", QJsonValue::Null},
+            {"date_created", p.dateCreated},
+            {"date_updated", p.dateCreated},
+            {"rating_score", p.rating},
+            {"is_pinned", false},
+            {"is_deprecated", false},
+            {"has_nsfw_content", false},
+            {"categories", categories},
+            {"versions", versions},
         });
     }
     return QJsonDocument(list).toJson(QJsonDocument::Compact);
@@ -128,7 +127,7 @@ QByteArray FakeRepository::archiveBytes(const Package& p) {
     if (auto it = m_archives.constFind(p.dependencyString()); it != m_archives.cend()) return *it;
     const TestZip zip = p.archive ? *p.archive : TestZip::repositoryMod(p.name, p.version);
     QTemporaryDir dir;
-    QFile file(zip.save(dir.filePath(QStringLiteral("a.zip"))));
+    QFile file(zip.save(dir.filePath("a.zip")));
     file.open(QIODevice::ReadOnly);
     QByteArray bytes = file.readAll();
     m_archives.insert(p.dependencyString(), bytes);
@@ -161,9 +160,8 @@ LoopbackServer::Response FakeRepository::listing(Repository::Source source, cons
     if (rest == QLatin1String("api/v1/package/")) return LoopbackServer::reply(packageList(source));
     if (rest.startsWith(QLatin1String("api/v1/package-listing-chunk/"))) {
         LoopbackServer::Response moved = LoopbackServer::reply({}, 302);
-        moved.headers << qMakePair(
-            QByteArray("Location"),
-            (QStringLiteral("/blobs/chunk-") + rest.section(QLatin1Char('/'), 3, 3)).toUtf8());
+        moved.headers << qMakePair(QByteArray("Location"),
+                                   ("/blobs/chunk-" + rest.section(QLatin1Char('/'), 3, 3)).toUtf8());
         return moved;
     }
     if (rest != QLatin1String("api/v1/package-listing-index/")) return LoopbackServer::reply("{}", 404);
@@ -177,11 +175,11 @@ LoopbackServer::Response FakeRepository::listing(Repository::Source source, cons
     QJsonArray urls;
     int n = 0;
     for (const QByteArray& chunk : chunks(source)) {
-        const QString path = ++n == missingChunk ? QStringLiteral("/blobs/chunk-missing")
-                                                 : blob(QStringLiteral("chunk"),
-                                                        n == brokenChunk ? QByteArray("not a chunk") : chunk);
+        const QString path = ++n == missingChunk
+                                 ? "/blobs/chunk-missing"
+                                 : blob("chunk", n == brokenChunk ? QByteArray("not a chunk") : chunk);
         urls.append(thunderstore ? baseUrl() + path
-                                 : hexiumUrl() + QStringLiteral("/api/v1/package-listing-chunk/") +
+                                 : hexiumUrl() + "/api/v1/package-listing-chunk/" +
                                        path.section(QLatin1Char('-'), 1) + QLatin1Char('/'));
     }
     const QByteArray index = gzipBytes(QJsonDocument(urls).toJson(QJsonDocument::Compact));
@@ -190,7 +188,7 @@ LoopbackServer::Response FakeRepository::listing(Repository::Source source, cons
     if (m_server.requestHeader("If-Modified-Since") == lastModified)
         r.status = 304;
     else
-        r.headers << qMakePair(QByteArray("Location"), blob(QStringLiteral("index"), index).toUtf8());
+        r.headers << qMakePair(QByteArray("Location"), blob("index", index).toUtf8());
     r.headers << qMakePair(QByteArray("Last-Modified"), lastModified);
     return r;
 }
@@ -203,7 +201,7 @@ void FakeRepository::addProfileMods(const QByteArray& r2x) {
 
 void FakeRepository::keepCode(Repository::Source source, const QString& key, const QByteArray& text) {
     QMutexLocker lock(&m_mutex);
-    const QString base = source == Repository::Source::hexium ? QStringLiteral("/hexium") : QString();
+    const QString base = source == Repository::Source::hexium ? "/hexium" : QString();
     m_codes.insert(base + QStringLiteral("/api/experimental/legacyprofile/get/%1/").arg(key), text);
 }
 
@@ -213,7 +211,7 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
         if (body.isEmpty()) return LoopbackServer::reply(R"({"detail":"Request body was empty"})", 400);
         const QString key = QUuid::createUuid().toString(QUuid::WithoutBraces);
         keepCode(Repository::Source::thunderstore, key, body);
-        return LoopbackServer::reply(QJsonDocument(QJsonObject{{QStringLiteral("key"), key}}).toJson());
+        return LoopbackServer::reply(QJsonDocument(QJsonObject{{"key", key}}).toJson());
     }
     if (path.contains(QLatin1String("/api/experimental/legacyprofile/get/"))) {
         QMutexLocker lock(&m_mutex);
@@ -239,14 +237,14 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
     if (parts.size() == 5 && parts[0] == QLatin1String("api") && parts[2] == QLatin1String("package")) {
         for (const Package& p : std::as_const(m_packages)) {
             if (p.owner == parts[3] && p.name == parts[4]) {
-                const QJsonObject latest{{QStringLiteral("namespace"), p.owner},
-                                         {QStringLiteral("name"), p.name},
-                                         {QStringLiteral("version_number"), p.version},
-                                         {QStringLiteral("download_url"), baseUrl() + archivePath(p)}};
-                const QJsonObject answer{{QStringLiteral("namespace"), p.owner},
-                                         {QStringLiteral("name"), p.name},
-                                         {QStringLiteral("full_name"), p.fullName()},
-                                         {QStringLiteral("latest"), latest}};
+                const QJsonObject latest{{"namespace", p.owner},
+                                         {"name", p.name},
+                                         {"version_number", p.version},
+                                         {"download_url", baseUrl() + archivePath(p)}};
+                const QJsonObject answer{{"namespace", p.owner},
+                                         {"name", p.name},
+                                         {"full_name", p.fullName()},
+                                         {"latest", latest}};
                 return LoopbackServer::reply(QJsonDocument(answer).toJson(QJsonDocument::Compact));
             }
         }
@@ -274,8 +272,7 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
             if (p.owner != parts[3] || p.name != parts[4]) continue;
             const QString text = parts[6] == QLatin1String("readme") ? p.description : p.changelog;
             return LoopbackServer::reply(
-                QJsonDocument(QJsonObject{{QStringLiteral("markdown"),
-                                           text.isEmpty() ? QJsonValue() : QJsonValue(text)}})
+                QJsonDocument(QJsonObject{{"markdown", text.isEmpty() ? QJsonValue() : QJsonValue(text)}})
                     .toJson(QJsonDocument::Compact));
         }
         return LoopbackServer::reply(R"({"detail":"Not found."})", 404);
@@ -283,59 +280,24 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
     // /icons/{full name}.png
     if (parts.size() == 2 && parts[0] == QLatin1String("icons")) {
         for (const Package& p : std::as_const(m_packages)) {
-            if (p.fullName() + QStringLiteral(".png") == parts[1])
+            if (p.fullName() + ".png" == parts[1])
                 return LoopbackServer::reply(png(64, p.iconColor), 200, "image/png");
         }
     }
     return LoopbackServer::reply("<html><body><h1>Not Found</h1></body></html>", 404, "text/html");
 }
 
-namespace {
-
-void chunk(QByteArray& out, const char* type, const QByteArray& data) {
-    QByteArray body(type, 4);
-    body += data;
-    const quint32 length = quint32(data.size());
-    for (int shift : {24, 16, 8, 0})
-        out.append(char((length >> shift) & 0xFF));
-    out += body;
-    const quint32 crc =
-        quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size())));
-    for (int shift : {24, 16, 8, 0})
-        out.append(char((crc >> shift) & 0xFF));
-}
-
-} // namespace
-
 QByteArray FakeRepository::png(int size, unsigned rgb) {
-    QByteArray raw;
+    QImage image(size, size, QImage::Format_RGB32);
+    const QColor colour = QColor::fromRgb(rgb), band = colour.lighter(150);
     for (int y = 0; y < size; ++y) {
-        raw.append('\0'); // no filter
-        for (int x = 0; x < size; ++x) {
-            const bool band = std::abs(x - y) < size / 6;
-            const auto channel = [&](int shift) {
-                const int c = int((rgb >> shift) & 0xFF);
-                return char(band ? c + (255 - c) / 2 : c);
-            };
-            raw.append(channel(16)).append(channel(8)).append(channel(0));
-        }
+        for (int x = 0; x < size; ++x)
+            image.setPixelColor(x, y, std::abs(x - y) < size / 6 ? band : colour);
     }
-    uLongf packedSize = compressBound(uLong(raw.size()));
-    QByteArray packed(qsizetype(packedSize), '\0');
-    compress(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
-             reinterpret_cast<const Bytef*>(raw.constData()), uLong(raw.size()));
-    packed.resize(qsizetype(packedSize));
-    QByteArray header;
-    for (quint32 v : {quint32(size), quint32(size)}) {
-        for (int shift : {24, 16, 8, 0})
-            header.append(char((v >> shift) & 0xFF));
-    }
-    header.append(char(8)).append(char(2)).append('\0').append('\0').append('\0'); // 8-bit RGB
-    QByteArray out("\x89PNG\r\n\x1a\n", 8);
-    chunk(out, "IHDR", header);
-    chunk(out, "IDAT", packed);
-    chunk(out, "IEND", QByteArray());
-    return out;
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    image.save(&out, "PNG");
+    return out.data();
 }
 
 QByteArray FakeRepository::sampleConfig(const QString& pluginName) {
@@ -381,13 +343,12 @@ QByteArray FakeRepository::sampleConfig(const QString& pluginName) {
 }
 
 void FakeRepository::addStandardCatalog() {
-    const QString pack = QStringLiteral("quellit-BepInExPack_Valheim-5.4.2202");
+    const QString pack = "quellit-BepInExPack_Valheim-5.4.2202";
     Package bep;
-    bep.owner = QStringLiteral("quellit");
-    bep.name = QStringLiteral("BepInExPack_Valheim");
-    bep.version = QStringLiteral("5.4.2202");
-    bep.description =
-        QStringLiteral("BepInEx pack for Valheim. Preconfigured and includes unstripped Unity DLLs.");
+    bep.owner = "quellit";
+    bep.name = "BepInExPack_Valheim";
+    bep.version = "5.4.2202";
+    bep.description = "BepInEx pack for Valheim. Preconfigured and includes unstripped Unity DLLs.";
     bep.downloads = 41234567;
     bep.rating = 3012;
     bep.archive = TestZip::bepInExPack(bep.version);
@@ -395,11 +356,10 @@ void FakeRepository::addStandardCatalog() {
     add(bep);
 
     Package shader;
-    shader.owner = QStringLiteral("Tarnwick");
-    shader.name = QStringLiteral("ShaderHelperForMac");
-    shader.version = QStringLiteral("1.0.3");
-    shader.description =
-        QStringLiteral("Swaps Windows-only shaders for Metal-friendly ones so modded items aren't pink.");
+    shader.owner = "Tarnwick";
+    shader.name = "ShaderHelperForMac";
+    shader.version = "1.0.3";
+    shader.description = "Swaps Windows-only shaders for Metal-friendly ones so modded items aren't pink.";
     shader.dependencies = {pack};
     shader.downloads = 18250;
     shader.rating = 77;
@@ -422,44 +382,39 @@ void FakeRepository::addStandardCatalog() {
                             .arg(int(m_packages.size() % 12) + 1, 2, 10, QLatin1Char('0'));
         return p;
     };
-    add(mod(QStringLiteral("Hearthworks"), QStringLiteral("CoreUtils"), QStringLiteral("2.1.0"),
-            QStringLiteral("Shared helpers for Hearthworks mods."), {}, 905112, 410, 0x8E6C3A));
-    add(mod(QStringLiteral("Runecraft"), QStringLiteral("RuneLib"), QStringLiteral("1.4.2"),
-            QStringLiteral("Rune definitions and crafting hooks used by Runecraft mods."),
-            {QStringLiteral("Hearthworks-CoreUtils-2.1.0")}, 512001, 230, 0x3A7D8E));
-    add(mod(QStringLiteral("Runecraft"), QStringLiteral("Epic_Runes"), QStringLiteral("3.0.1"),
-            QStringLiteral("Carve runes into your gear for magic effects."),
-            {QStringLiteral("Runecraft-RuneLib-1.4.2")}, 2300450, 1288, 0x7A3AD9));
-    Package cozy = mod(QStringLiteral("Hearthworks"), QStringLiteral("CozyHearth"), QStringLiteral("1.4.0"),
-                       QStringLiteral("Longer-burning fires and more comfort by the hearth."),
-                       {QStringLiteral("Hearthworks-CoreUtils-2.1.0")}, 77003, 95, 0xE0772B);
+    add(mod("Hearthworks", "CoreUtils", "2.1.0", "Shared helpers for Hearthworks mods.", {}, 905112, 410,
+            0x8E6C3A));
+    add(mod("Runecraft", "RuneLib", "1.4.2", "Rune definitions and crafting hooks used by Runecraft mods.",
+            {"Hearthworks-CoreUtils-2.1.0"}, 512001, 230, 0x3A7D8E));
+    add(mod("Runecraft", "Epic_Runes", "3.0.1", "Carve runes into your gear for magic effects.",
+            {"Runecraft-RuneLib-1.4.2"}, 2300450, 1288, 0x7A3AD9));
+    Package cozy =
+        mod("Hearthworks", "CozyHearth", "1.4.0", "Longer-burning fires and more comfort by the hearth.",
+            {"Hearthworks-CoreUtils-2.1.0"}, 77003, 95, 0xE0772B);
     cozy.archive = TestZip::repositoryMod(cozy.name, cozy.version);
-    cozy.archive->file(QStringLiteral("config/hearthworks.CozyHearth.cfg"), sampleConfig(cozy.name));
+    cozy.archive->file("config/hearthworks.CozyHearth.cfg", sampleConfig(cozy.name));
     add(cozy);
-    add(mod(QStringLiteral("Fjordsmith"), QStringLiteral("Better_Carts"), QStringLiteral("0.9.4"),
-            QStringLiteral("Carts that turn, brake and carry more."), {}, 340210, 188, 0x2B8E4F));
-    add(mod(QStringLiteral("Fjordsmith"), QStringLiteral("TrollTweaks"), QStringLiteral("1.2.0"),
-            QStringLiteral("Smarter trolls. Needs a library that was taken down."),
-            {QStringLiteral("Ghostly-VanishedLib-1.0.0")}, 12040, 8, 0x5E8E2B));
-    Package broken = mod(QStringLiteral("Brokkr"), QStringLiteral("CrackedAnvil"), QStringLiteral("0.1.0"),
-                         QStringLiteral("An upload whose archive is damaged."), {}, 310, 0, 0x888888);
+    add(mod("Fjordsmith", "Better_Carts", "0.9.4", "Carts that turn, brake and carry more.", {}, 340210, 188,
+            0x2B8E4F));
+    add(mod("Fjordsmith", "TrollTweaks", "1.2.0", "Smarter trolls. Needs a library that was taken down.",
+            {"Ghostly-VanishedLib-1.0.0"}, 12040, 8, 0x5E8E2B));
+    Package broken =
+        mod("Brokkr", "CrackedAnvil", "0.1.0", "An upload whose archive is damaged.", {}, 310, 0, 0x888888);
     broken.brokenArchive = "PK\x03\x04 this archive was cut short";
     add(broken);
-    add(mod(QStringLiteral("Skaldic"), QStringLiteral("MapPins"), QStringLiteral("5.0.0"),
-            QStringLiteral("Shared map pins and better markers for your crew."), {}, 1500302, 990, 0x2B5E8E));
-    add(mod(QStringLiteral("Skaldic"), QStringLiteral("QuickStack"), QStringLiteral("1.8.3"),
-            QStringLiteral("Stack items into nearby chests with one key."), {}, 2900000, 2011, 0x8E2B5E));
-    add(mod(QStringLiteral("Mistwalker"), QStringLiteral("PlantEverything"), QStringLiteral("1.17.0"),
-            QStringLiteral("Plant bushes, trees and more with the cultivator."), {}, 999999, 640, 0x4F8E2B));
-    add(mod(QStringLiteral("Mistwalker"), QStringLiteral("Comfy_Tents"), QStringLiteral("0.4.1"),
-            QStringLiteral("Tents that count as shelter."), {}, 4120, 12, 0xB8862B));
-    add(mod(QStringLiteral("Oarsman"), QStringLiteral("Sail_Faster"), QStringLiteral("2.0.0"),
-            QStringLiteral("Trims sails for more speed in tail winds."), {}, 1000000, 701, 0x2B8E8E));
+    add(mod("Skaldic", "MapPins", "5.0.0", "Shared map pins and better markers for your crew.", {}, 1500302,
+            990, 0x2B5E8E));
+    add(mod("Skaldic", "QuickStack", "1.8.3", "Stack items into nearby chests with one key.", {}, 2900000,
+            2011, 0x8E2B5E));
+    add(mod("Mistwalker", "PlantEverything", "1.17.0", "Plant bushes, trees and more with the cultivator.",
+            {}, 999999, 640, 0x4F8E2B));
+    add(mod("Mistwalker", "Comfy_Tents", "0.4.1", "Tents that count as shelter.", {}, 4120, 12, 0xB8862B));
+    add(mod("Oarsman", "Sail_Faster", "2.0.0", "Trims sails for more speed in tail winds.", {}, 1000000, 701,
+            0x2B8E8E));
     // Hexium: a mod only there, with releases listed by date and a dependency on Thunderstore.
-    Package forge = mod(QStringLiteral("Hexwright"), QStringLiteral("Forge_Tweaks"), QStringLiteral("0.10.0"),
-                        QStringLiteral("Faster smelting and a bigger forge queue."),
-                        {QStringLiteral("Fjordsmith-Better_Carts-0.9.4")}, 8800, 41, 0xC0502B);
+    Package forge = mod("Hexwright", "Forge_Tweaks", "0.10.0", "Faster smelting and a bigger forge queue.",
+                        {"Fjordsmith-Better_Carts-0.9.4"}, 8800, 41, 0xC0502B);
     forge.source = Repository::Source::hexium;
-    forge.olderVersions = {QStringLiteral("0.9.2"), QStringLiteral("0.2.0")};
+    forge.olderVersions = {"0.9.2", "0.2.0"};
     add(forge);
 }

@@ -13,25 +13,14 @@
 
 namespace {
 
-QByteArray reasonPhrase(int status) {
-    switch (status) {
-    case 200:
-        return "OK";
-    case 302:
-        return "Found";
-    case 304:
-        return "Not Modified";
-    case 429:
-        return "Too Many Requests";
-    case 404:
-        return "Not Found";
-    case 500:
-        return "Internal Server Error";
-    case 503:
-        return "Service Unavailable";
-    default:
-        return "Status";
-    }
+// The status line's code and phrase, as real servers send them (Qt's error texts quote the phrase).
+QByteArray statusText(int status) {
+    const QByteArray code = QByteArray::number(status) + ' ';
+    for (const QByteArray& known : QByteArray("200 OK|302 Found|304 Not Modified|404 Not Found|429 Too Many "
+                                              "Requests|500 Internal Server Error|503 Service Unavailable")
+                                       .split('|'))
+        if (known.startsWith(code)) return known;
+    return code + "Status";
 }
 
 class ServerWorker : public QObject {
@@ -88,10 +77,9 @@ private:
         auto send = [guard, response] {
             if (!guard) return;
             QByteArray body = response.gzip ? gzipBytes(response.body) : response.body;
-            QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
-                              reasonPhrase(response.status) + "\r\nContent-Type: " + response.contentType +
-                              "\r\nContent-Length: " + QByteArray::number(body.size()) +
-                              "\r\nConnection: close\r\n";
+            QByteArray head =
+                "HTTP/1.1 " + statusText(response.status) + "\r\nContent-Type: " + response.contentType +
+                "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n";
             if (response.gzip) head += "Content-Encoding: gzip\r\n";
             for (const auto& header : response.headers)
                 head += header.first + ": " + header.second + "\r\n";

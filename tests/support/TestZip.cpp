@@ -25,7 +25,6 @@ QString TestZip::save(const QString& path) const {
     QFile::remove(path);
     archive* a = archive_write_new();
     archive_write_set_format_zip(a);
-    if (m_stored) archive_write_zip_set_compression_store(a);
     if (archive_write_open_filename(a, QFile::encodeName(path).constData()) != ARCHIVE_OK) broken(a, path);
     for (const Entry& e : m_entries) {
         archive_entry* entry = archive_entry_new();

@@ -34,11 +34,6 @@ public:
     TestZip& raw(const QByteArray& name, const QByteArray& data = "x") {
         return add({name, data, Kind::file});
     }
-    // Stores every entry uncompressed instead of deflating it.
-    TestZip& stored() {
-        m_stored = true;
-        return *this;
-    }
 
     // The same archive as a system without Unix permissions zips it: no entry keeps a mode.
     TestZip withoutModes() const {
@@ -83,5 +78,4 @@ private:
     }
 
     QList<Entry> m_entries;
-    bool m_stored = false;
 };

@@ -17,29 +17,27 @@ World& World::on(Platform platform) {
 }
 
 QString World::steamRoot() const {
-    return m_home + (isLinux() ? QStringLiteral("/.local/share/Steam")
-                               : QStringLiteral("/Library/Application Support/Steam"));
+    return m_home + (isLinux() ? "/.local/share/Steam" : "/Library/Application Support/Steam");
 }
 QString World::library() const {
-    return m_home + QStringLiteral("/Games/SteamLibrary");
+    return m_home + "/Games/SteamLibrary";
 }
 QString World::gameDir() const {
-    return library() + QStringLiteral("/steamapps/common/Valheim");
+    return library() + "/steamapps/common/Valheim";
 }
 QString World::appBundle() const {
-    return gameDir() + QStringLiteral("/Valheim.app");
+    return gameDir() + "/Valheim.app";
 }
 QString World::executable() const {
-    return isLinux() ? gameDir() + QStringLiteral("/valheim.x86_64")
-                     : appBundle() + QStringLiteral("/Contents/MacOS/Valheim");
+    return isLinux() ? gameDir() + "/valheim.x86_64" : appBundle() + "/Contents/MacOS/Valheim";
 }
 QString World::savesDir() const {
-    return m_home + (isLinux() ? QStringLiteral("/.config/unity3d/IronGate/Valheim")
-                               : QStringLiteral("/Library/Application Support/IronGate/Valheim"));
+    return m_home + (isLinux() ? "/.config/unity3d/IronGate/Valheim"
+                               : "/Library/Application Support/IronGate/Valheim");
 }
 
 QString World::localConfig() const {
-    return steamRoot() + QStringLiteral("/userdata/") + account() + QStringLiteral("/config/localconfig.vdf");
+    return steamRoot() + "/userdata/" + account() + "/config/localconfig.vdf";
 }
 
 void World::write(const QString& path, const QByteArray& bytes) {
@@ -56,6 +54,15 @@ QByteArray World::read(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QMap<QString, QByteArray> World::files(const QString& root) {
+    QMap<QString, QByteArray> found;
+    Fs::walk(root, [&](const Fs::Entry& e) {
+        if (!e.isDir) found.insert(e.path.mid(root.size() + 1), read(e.path));
+        return true;
+    });
+    return found;
+}
+
 World& World::build() {
     return buildSteam().buildGame().buildSaves();
 }
@@ -63,20 +70,18 @@ World& World::build() {
 World& World::buildSteam() {
     const QByteArray apps = "\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"%1\"\t\t\"140990488\"\n\t\t}\n\t}\n";
     // Linux clients keep the list in steamapps/, and ~/.steam/steam leads to the same folder.
-    write(steamRoot() + (isLinux() ? QStringLiteral("/steamapps/libraryfolders.vdf")
-                                   : QStringLiteral("/config/libraryfolders.vdf")),
+    write(steamRoot() + (isLinux() ? "/steamapps/libraryfolders.vdf" : "/config/libraryfolders.vdf"),
           "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + steamRoot().toUtf8() +
               QByteArray(apps).replace("%1", "228980") + "\t\"1\"\n\t{\n\t\t\"path\"\t\t\"" +
               library().toUtf8() + QByteArray(apps).replace("%1", "892970") + "}\n");
-    QDir().mkpath(steamRoot() + QStringLiteral("/steamapps/common"));
+    QDir().mkpath(steamRoot() + "/steamapps/common");
     setSteamLaunchOptions(QString());
     if (isLinux()) {
-        QDir().mkpath(m_home + QStringLiteral("/.steam"));
-        QFile::link(steamRoot(), m_home + QStringLiteral("/.steam/steam"));
+        QDir().mkpath(m_home + "/.steam");
+        QFile::link(steamRoot(), m_home + "/.steam/steam");
         // Another account played here before; the one that signed in last is the world's.
-        write(steamRoot() + QStringLiteral("/userdata/11223344/config/localconfig.vdf"),
-              "\"UserLocalConfigStore\"\n{\n}\n");
-        write(steamRoot() + QStringLiteral("/config/loginusers.vdf"),
+        write(steamRoot() + "/userdata/11223344/config/localconfig.vdf", "\"UserLocalConfigStore\"\n{\n}\n");
+        write(steamRoot() + "/config/loginusers.vdf",
               "\"users\"\n{\n\t\"76561197971489072\"\n\t{\n\t\t\"MostRecent\"\t\t\"0\"\n\t}\n"
               "\t\"" +
                   QByteArray::number(76561197960265728ULL + account().toULongLong()) +
@@ -100,7 +105,7 @@ void World::setSteamLaunchOptions(const QString& options) const {
 
 World& World::buildGame() {
     if (!isLinux()) { // Linux's native build has no bundle
-        write(appBundle() + QStringLiteral("/Contents/Info.plist"),
+        write(appBundle() + "/Contents/Info.plist",
               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
               "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n"
               "\t<key>CFBundleIdentifier</key>\n\t<string>unity.IronGate.Valheim</string>\n"
@@ -110,22 +115,22 @@ World& World::buildGame() {
     write(executable(), "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/last-arguments.txt\"\nsleep 30\n");
     QFile::setPermissions(executable(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    write(gameDir() + (isLinux() ? QStringLiteral("/UnityPlayer.so") : QStringLiteral("/UnityPlayer.dylib")),
+    write(gameDir() + (isLinux() ? "/UnityPlayer.so" : "/UnityPlayer.dylib"),
           QByteArray(1024, isLinux() ? '\x7F' : '\xCF'));
     return *this;
 }
 
 World& World::buildSaves() {
-    const QString worlds = savesDir() + QStringLiteral("/worlds_local/");
-    write(worlds + QStringLiteral("Midgard.db"), QByteArray(4096, '\x42'));
-    write(worlds + QStringLiteral("Midgard.fwl"), "Midgard world meta");
-    write(savesDir() + QStringLiteral("/characters_local/Ragnhild.fch"), QByteArray(2048, '\x17'));
+    const QString worlds = savesDir() + "/worlds_local/";
+    write(worlds + "Midgard.db", QByteArray(4096, '\x42'));
+    write(worlds + "Midgard.fwl", "Midgard world meta");
+    write(savesDir() + "/characters_local/Ragnhild.fch", QByteArray(2048, '\x17'));
     return *this;
 }
 
 void World::writeLoaderLog() const {
     write(
-        gameDir() + QStringLiteral("/BepInEx/LogOutput.log"),
+        gameDir() + "/BepInEx/LogOutput.log",
         "[Message:   BepInEx] BepInEx 5.4.2202.0 - valheim\n" +
             (isLinux() ? QByteArray("[Info   :   BepInEx] System platform: Bits64, Linux\n") : QByteArray()) +
             "[Info   :   BepInEx] Chainloader started\n");

@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -48,6 +49,8 @@ public:
     // A file below the world, with its folders made.
     static void write(const QString& path, const QByteArray& bytes);
     static QByteArray read(const QString& path);
+    // Every file below `root` by relative path, with its bytes: what an action must keep whole.
+    static QMap<QString, QByteArray> files(const QString& root);
 
 private:
     QString m_home;

@@ -50,7 +50,7 @@ public:
 
     // The loader's three files, as the probe looks for them.
     void installLoader() const {
-        World::write(game("BepInEx/core/BepInEx.dll"), TestZip::dll(QStringLiteral("5.4.2202")));
+        World::write(game("BepInEx/core/BepInEx.dll"), TestZip::dll("5.4.2202"));
         World::write(game("doorstop_libs/libdoorstop_x64.dylib"), QByteArray(64, 'D'));
         World::write(game("start_game_bepinex.sh"), TestZip::launchScript());
         QDir().mkpath(world.pluginsDir());
@@ -78,24 +78,21 @@ public:
         QString dir = world.pluginsDir() + QLatin1Char('/') + folder;
         QDir().mkpath(dir);
         for (int i = 0; i < enabled + disabled; ++i)
-            World::write(
-                dir + (i < enabled ? QStringLiteral("/%1%2.dll") : QStringLiteral("/%1Off%2.dll.disabled"))
-                          .arg(folder, i ? QString::number(i) : QString()),
-                ModFixtures::fakeDll(1, 0, 0, 0));
+            World::write(dir + QString(i < enabled ? "/%1%2.dll" : "/%1Off%2.dll.disabled")
+                                   .arg(folder, i ? QString::number(i) : QString()),
+                         ModFixtures::fakeDll(1, 0, 0, 0));
         if (!version.isEmpty())
             World::write(
-                dir + QStringLiteral("/manifest.json"),
+                dir + "/manifest.json",
                 QStringLiteral(R"({"name": "%1", "version_number": "%2"})").arg(folder, version).toUtf8());
         return dir;
     }
     QString addDataMod(const QString& folder) const {
-        World::write(world.pluginsDir() + QLatin1Char('/') + folder + QStringLiteral("/textures/sign.png"),
-                     "PNG");
+        World::write(world.pluginsDir() + QLatin1Char('/') + folder + "/textures/sign.png", "PNG");
         return world.pluginsDir() + QLatin1Char('/') + folder;
     }
     QString addLooseDll(const QString& name, bool enabled = true) const {
-        QString path = world.pluginsDir() + QLatin1Char('/') + name +
-                       (enabled ? QStringLiteral(".dll") : QStringLiteral(".dll.disabled"));
+        QString path = world.pluginsDir() + QLatin1Char('/') + name + (enabled ? ".dll" : ".dll.disabled");
         World::write(path, ModFixtures::fakeDll(2, 1, 0, 0));
         return path;
     }
@@ -131,7 +128,7 @@ public:
 private:
     void installZip(const TestZip& zip, const QString& name) const {
         QTemporaryDir scratch;
-        Installer::installZip(zip.save(scratch.filePath(name + QStringLiteral(".zip"))), world.gameDir());
+        Installer::installZip(zip.save(scratch.filePath(name + ".zip")), world.gameDir());
     }
 };
 

@@ -19,7 +19,7 @@
 namespace {
 
 QString rowName(const QString& modPath, const char* part = "") {
-    return QStringLiteral("modRow.") + modPath + QLatin1String(part);
+    return "modRow." + modPath + QLatin1String(part);
 }
 
 } // namespace
@@ -37,7 +37,7 @@ private Q_SLOTS:
         QCOMPARE(ModsPane(&state).tab(), ModsPane::Tab::installed);
         qunsetenv("SKALDRUN_TAB");
         ModsPane pane(&state);
-        pane.findChild<QPushButton*>(QStringLiteral("modsPane.tab.browse"))->click();
+        pane.findChild<QPushButton*>("modsPane.tab.browse")->click();
         QCOMPARE(pane.tab(), ModsPane::Tab::browse);
     }
 
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QTemporaryDir downloads;
         const QString zip =
             TestZip::repositoryMod("Drop_One", "1.0.0").save(downloads.filePath("Drop_One.zip"));
-        const QString dll = downloads.filePath(QStringLiteral("Loose_Two.dll"));
+        const QString dll = downloads.filePath("Loose_Two.dll");
         World::write(dll, ModFixtures::fakeDll(1, 0, 0, 0));
         ModsPane& pane = *w.window->modsPane();
         pane.setTab(ModsPane::Tab::browse); // drops work on both tabs
@@ -113,16 +113,16 @@ private Q_SLOTS:
             QVERIFY2(!inside->acceptDrops(), qPrintable(inside->objectName()));
 
         QMimeData textOnly;
-        textOnly.setText(QStringLiteral("a snippet of text"));
+        textOnly.setText("a snippet of text");
         QDragEnterEvent ignored(QPoint(10, 10), Qt::CopyAction, &textOnly, Qt::LeftButton, {});
         QApplication::sendEvent(&pane, &ignored);
         QVERIFY(!ignored.isAccepted());
         QVERIFY(!pane.dropZone()->targeted());
 
         QMimeData mixed;
-        mixed.setUrls({QUrl::fromLocalFile(zip), QUrl(QStringLiteral("https://example.com/Other.zip")),
-                       QUrl::fromLocalFile(dll)});
-        mixed.setText(QStringLiteral("a snippet of text"));
+        mixed.setUrls(
+            {QUrl::fromLocalFile(zip), QUrl("https://example.com/Other.zip"), QUrl::fromLocalFile(dll)});
+        mixed.setText("a snippet of text");
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mixed, Qt::LeftButton, {});
         QApplication::sendEvent(&pane, &enter);
         QVERIFY(enter.isAccepted());
@@ -131,8 +131,7 @@ private Q_SLOTS:
         QApplication::sendEvent(&pane, &drop);
         QVERIFY(!pane.dropZone()->targeted());
         // While it runs, the drop zone shows the action.
-        QCOMPARE(pane.dropZone()->findChild<QLabel*>(QStringLiteral("dropZone.busyText"))->text(),
-                 "Installing 2 items…");
+        QCOMPARE(pane.dropZone()->findChild<QLabel*>("dropZone.busyText")->text(), "Installing 2 items…");
         QTRY_VERIFY_WITH_TIMEOUT(!state.busyMessage(), 15000);
         QVERIFY(QFile::exists(w.world.pluginsDir() + "/Loose_Two.dll"));
     }
