@@ -1,8 +1,8 @@
-#include "catalog/ChunkedListing.h"
 // The catalog browser: what a query and a sort list, the rows' buttons against the installed
 // mods and the busy state, the loading and failure panels, and the icons.
 
 #include "catalog/CatalogQuery.h"
+#include "catalog/ChunkedListing.h"
 #include "catalog/IconCache.h"
 #include "platform/Fs.h"
 #include "tests/ui/UiFixture.h"
