@@ -243,7 +243,6 @@ private Q_SLOTS:
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QVERIFY(idle());
-        QCOMPARE(window->size(), QSize(1000, 660));
     }
 
     void locateTheGame() {
@@ -481,14 +480,7 @@ private Q_SLOTS:
         QVERIFY(press("settings.backupSaves") && idle());
         const QStringList made = entries(backups);
         QCOMPARE(made.size(), 1);
-        const QStringList saves{"worlds_local/Midgard.db", "worlds_local/Midgard.fwl",
-                                "characters_local/Ragnhild.fch"};
-        for (const QString& save : saves) {
-            const QByteArray kept =
-                World::read(backups + QLatin1Char('/') + made.first() + QLatin1Char('/') + save);
-            QVERIFY2(!kept.isEmpty() && kept == World::read(world.savesDir() + QLatin1Char('/') + save),
-                     qPrintable(save));
-        }
+        QCOMPARE(World::files(backups + QLatin1Char('/') + made.first()), World::files(world.savesDir()));
         QVERIFY(find("settings.lastBackup"));
 
         // Everything but ShaderHelperForMac is parked for a vanilla capture, then brought back.
