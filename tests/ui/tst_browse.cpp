@@ -299,6 +299,35 @@ private Q_SLOTS:
                  QList<QUrl>{QUrl(w.repo->baseUrl() + "/c/valheim/p/Mistwalker/PlantEverything/")});
         menu->close();
     }
+
+    // Package icons on disk: kept as prepared and answered from there the next time; nothing
+    // kept for an error, bytes the preparation rejects, or no answer.
+    void iconCache_data() {
+        QTest::addColumn<int>("status"); // 0: nobody listens
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("kept") << 200 << QByteArray("PNG") << QByteArray("PNG-small");
+        QTest::newRow("not found") << 404 << QByteArray("<html>Not found</html>") << QByteArray();
+        QTest::newRow("rejected") << 200 << QByteArray("garbage") << QByteArray();
+        QTest::newRow("no answer") << 0 << QByteArray() << QByteArray();
+    }
+    void iconCache() {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, kept);
+        LoopbackServer server;
+        server.route("/icons/a.png", LoopbackServer::reply(body, status, "image/png"));
+        const QUrl url =
+            status ? server.url("/icons/a.png")
+                   : QUrl(QStringLiteral("http://127.0.0.1:%1/a.png").arg(LoopbackServer::deadPort()));
+        const auto prepare = [](const QByteArray& bytes) {
+            return bytes == "garbage" ? QByteArray() : bytes + "-small";
+        };
+        QCOMPARE(IconCache::fetch(url, prepare).value_or("none"), kept.isEmpty() ? "none" : kept);
+        QCOMPARE(Fs::tryRead(IconCache::pathFor(url.toEncoded())).value_or(QByteArray()), kept);
+        server.route("/icons/a.png", LoopbackServer::reply("changed", 200, "image/png"));
+        QCOMPARE(IconCache::fetch(url).value_or("none") == "changed", kept.isEmpty() && status);
+    }
 };
 
 SKALDRUN_GUI_TEST_MAIN(TstBrowse)

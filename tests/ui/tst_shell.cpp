@@ -9,7 +9,6 @@
 #include "ui/StepCard.h"
 #include "ui/widgets/Text.h"
 
-#include <QElapsedTimer>
 #include <QMessageBox>
 
 namespace {
@@ -266,26 +265,20 @@ private Q_SLOTS:
                  "The one manual step: Steam has to start the game through BepInEx's script.");
         QVERIFY(shell.shown("step6.changedNote") && !shell.shown("step6.manual"));
         QCOMPARE(Theme::buttonStyle(copy), Theme::ButtonStyle::bordered);
-        press(copy);
-        QCOMPARE(shell.clipboard.current(), shell.state->launchOptionsString());
     }
 
+    // A second press during the feedback copies again but doesn't make the feedback last longer.
     void copyFeedbackEndsAtTheFirstPressesTime() {
         Shell shell(false);
         shell.open();
         auto* row = shell.find<CommandRow>("step6.command");
         auto* button = row->findChild<QAbstractButton*>("copyButton");
-        QElapsedTimer clock;
-        clock.start();
         button->click();
         QCOMPARE(symbol(button), "checkmark");
-        QTest::qWait(1000);
+        QTest::qWait(CommandRow::feedbackMs / 2);
         button->click();
-        const qint64 secondPress = clock.elapsed();
-        QTRY_VERIFY_WITH_TIMEOUT(!row->copied(), 5000);
-        const qint64 resetAt = clock.elapsed();
-        QVERIFY2(resetAt >= CommandRow::feedbackMs, qPrintable(QString::number(resetAt)));
-        QVERIFY2(resetAt < secondPress + CommandRow::feedbackMs, qPrintable(QString::number(resetAt)));
+        QTest::qWait(CommandRow::feedbackMs / 2 + 200); // the second press's would last 550 ms more
+        QVERIFY(!row->copied());
         QCOMPARE(symbol(button), "doc.on.doc");
         QCOMPARE(shell.clipboard.texts, QStringList(2, shell.state->launchOptionsString()));
     }
