@@ -33,7 +33,6 @@
 #include "ui/ProfileMenu.h"
 #include "ui/StepCard.h"
 #include "ui/StepsPane.h"
-#include "ui/widgets/Switch.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -227,7 +226,6 @@ private Q_SLOTS:
         world.build(); // Steam installs the game into its second library
         QVERIFY(press("step1.autoDetect") && idle());
         QCOMPARE(state->gameDir(), std::optional<QString>(world.gameDir()));
-        QVERIFY(preferences().contains("gameDir=" + world.gameDir()));
         QVERIFY(card(1)->done());
     }
 
@@ -313,7 +311,6 @@ private Q_SLOTS:
         QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
         const QString vdf = QString::fromUtf8(World::read(world.localConfig()));
         QVERIFY2(vdf.contains("\"LaunchOptions\"\t\t\"./start_game_bepinex.sh %command%\""), qPrintable(vdf));
-        QCOMPARE(World::read(world.localConfig() + ".backup"), before);
         QCOMPARE(World::read(world.steamRoot() + "/userdata/11223344/config/localconfig.vdf"),
                  QByteArray("\"UserLocalConfigStore\"\n{\n}\n")); // the account that didn't sign in last
         QVERIFY(card(6)->done());
@@ -337,7 +334,6 @@ private Q_SLOTS:
         }
         QCOMPARE(state->doneCount(), 7);
         QVERIFY(state->setupCollapsed());
-        QVERIFY(preferences().contains("setupCollapsed=true"));
         QVERIFY(!window->stepsPane()->isVisible());
         QVERIFY(find("setupBubble"));
         // The bubble unfolds the finished steps; "Hide" folds them again.
@@ -383,12 +379,10 @@ private Q_SLOTS:
         QVERIFY(press(row + ".switch") && idle());
         QCOMPARE(entries(folder), (QStringList{"TrollTweaks.dll.disabled", "manifest.json"}));
         QCOMPARE(text("modsPane.count"), "3 of 4 enabled");
-        // Flipped straight back, as a quick second click does: the knob ends where the mod is.
+        // And back on: the knob's slide is the mods pane's test.
         QVERIFY(press(row + ".switch") && idle());
         QCOMPARE(entries(folder), (QStringList{"TrollTweaks.dll", "manifest.json"}));
-        auto* knob = find<Switch>(row + ".switch");
-        QVERIFY(knob && knob->isChecked());
-        QTRY_COMPARE(knob->position(), 1.0);
+        QVERIFY(find<QAbstractButton>(row + ".switch")->isChecked());
     }
 
     void editAConfig() {
