@@ -30,8 +30,7 @@ QMessageBox* theAlert(const QWidget& window) {
 }
 
 void press(QAbstractButton* button) {
-    QVERIFY(button);
-    QVERIFY(button->isEnabled());
+    QVERIFY(button && button->isEnabled());
     button->click();
     settle();
 }
