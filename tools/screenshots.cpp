@@ -1,6 +1,6 @@
-// ./dev screenshots: renders the window in its typical states, the settings sheet, the mods pane,
-// the catalog browser and the config editor to PNG files in the build folder (screenshots/), at
-// the sizes they have in the 1000 × 660 window, to look at by eye.
+// ./dev screenshots: renders the window in its typical states (the README's pictures among them),
+// the settings sheet, the mods pane, the catalog browser and the config editor to PNG files in the
+// build folder (screenshots/), at the sizes they have in the 1000 × 660 window, to look at by eye.
 
 #include "tests/ui/UiFixture.h"
 #include "ui/BrowseModel.h"
@@ -30,6 +30,7 @@ private Q_SLOTS:
 
     void windowAndSheet() {
         Shell shell(false);
+        shell.serve();
         MainWindow& window = shell.open();
         window.resize(1000, 660);
         settle();
@@ -56,6 +57,12 @@ private Q_SLOTS:
         window.openSettings();
         settle();
         save(*window.settingsSheet(), "shell-5-settings.png");
+        window.settingsSheet()->reject();
+
+        window.modsPane()->setTab(ModsPane::Tab::browse);
+        QTRY_VERIFY_WITH_TIMEOUT(window.modsPane()->browseView()->model()->rowCount() > 0, 10000);
+        QTest::qWait(1500); // the icons of the rows on screen
+        save(window, "shell-6-browse.png");
     }
 
     void installedTab() {

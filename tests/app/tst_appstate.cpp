@@ -20,9 +20,7 @@ struct CatalogHarness : Harness {
     CatalogHarness() { serve(); }
     void add(const QString& name, const QStringList& deps = {}, bool failDownload = false,
              QByteArray broken = {}) {
-        FakeRepository::Package p;
-        p.owner = "Test";
-        p.name = name;
+        auto p = FakeRepository::package("Test", name, "1.0.0");
         p.dependencies = deps;
         p.failDownload = failDownload;
         p.brokenArchive = std::move(broken);

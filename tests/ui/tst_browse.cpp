@@ -52,11 +52,6 @@ int rowOf(const BrowseModel& model, const QString& fullName) {
     return -1;
 }
 
-QPoint buttonCentre(const BrowseView& view, int row) {
-    const QRect rect = view.list()->visualRect(view.model()->index(row));
-    return BrowseRow::actionRect(rect, view.model()->action(row)).center();
-}
-
 // What a person reads where Qt shows `text` in `format` (a tool tip's is automatic).
 QString readable(const QString& text, Qt::TextFormat format = Qt::AutoText) {
     const bool rich = format == Qt::RichText || (format == Qt::AutoText && Qt::mightBeRichText(text));
@@ -205,16 +200,11 @@ private Q_SLOTS:
         AppState& state = w.start();
         const QString catalog = ThunderstoreStore::catalogURL().path();
         ThunderstoreStore::setEnabled(Repository::Source::hexium, false); // Thunderstore's index alone fails
-        const auto dropAfter = [](int delayMs) {
-            return [delayMs](const QString&) {
-                LoopbackServer::Response r;
-                r.closeAtOnce = true;
-                r.delayMs = delayMs;
-                return r;
-            };
-        };
         // The repository answers late, then not at all.
-        w.repo->server().route(catalog, dropAfter(300));
+        LoopbackServer::Response dropped;
+        dropped.closeAtOnce = true;
+        dropped.delayMs = 300;
+        w.repo->server().route(catalog, dropped);
         BrowseView view(&state, state.thunder());
         auto* content = view.findChild<QStackedWidget*>();
         const auto panel = [&] { return content->currentWidget()->objectName(); };
@@ -244,7 +234,8 @@ private Q_SLOTS:
         QCOMPARE(count->text(), QStringLiteral("0 of %1 mods").arg(total));
 
         // A failed forced reload over a filled catalog leaves the list where it is.
-        w.repo->server().route(catalog, dropAfter(0));
+        dropped.delayMs = 0;
+        w.repo->server().route(catalog, dropped);
         Fs::remove(ChunkedListing::folder());
         sort->setCurrentIndex(int(TSSort::popular));
         reload->click();
@@ -283,7 +274,9 @@ private Q_SLOTS:
         QCOMPARE(view.model()->package(0).fullName, wanted);
         // While another action runs, the row's button does nothing.
         state.setBusyMessage(QStringLiteral("Backing up worlds and characters…"));
-        QTest::mouseClick(view.list()->viewport(), Qt::LeftButton, {}, buttonCentre(view, 0));
+        const QRect row = view.list()->visualRect(view.model()->index(0));
+        QTest::mouseClick(view.list()->viewport(), Qt::LeftButton, {},
+                          BrowseRow::actionRect(row, view.model()->action(0)).center());
         QTest::qWait(50);
         QCOMPARE(state.busyMessage(), "Backing up worlds and characters…");
         state.setBusyMessage(std::nullopt);
@@ -298,6 +291,35 @@ private Q_SLOTS:
         QCOMPARE(w.workspace.openedUrls,
                  QList<QUrl>{QUrl(w.repo->baseUrl() + "/c/valheim/p/Mistwalker/PlantEverything/")});
         menu->close();
+    }
+
+    // Package icons on disk: kept as prepared and answered from there the next time; nothing
+    // kept for an error, bytes the preparation rejects, or no answer.
+    void iconCache_data() {
+        QTest::addColumn<int>("status"); // 0: nobody listens
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("kept");
+        QTest::newRow("kept") << 200 << QByteArray("PNG") << QByteArray("PNG-small");
+        QTest::newRow("not found") << 404 << QByteArray("<html>Not found</html>") << QByteArray();
+        QTest::newRow("rejected") << 200 << QByteArray("garbage") << QByteArray();
+        QTest::newRow("no answer") << 0 << QByteArray() << QByteArray();
+    }
+    void iconCache() {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, kept);
+        LoopbackServer server;
+        server.route("/icons/a.png", LoopbackServer::reply(body, status, "image/png"));
+        const QUrl url =
+            status ? server.url("/icons/a.png")
+                   : QUrl(QStringLiteral("http://127.0.0.1:%1/a.png").arg(LoopbackServer::deadPort()));
+        const auto prepare = [](const QByteArray& bytes) {
+            return bytes == "garbage" ? QByteArray() : bytes + "-small";
+        };
+        QCOMPARE(IconCache::fetch(url, prepare).value_or("none"), kept.isEmpty() ? "none" : kept);
+        QCOMPARE(Fs::tryRead(IconCache::pathFor(url.toEncoded())).value_or(QByteArray()), kept);
+        server.route("/icons/a.png", LoopbackServer::reply("changed", 200, "image/png"));
+        QCOMPARE(IconCache::fetch(url).value_or("none") == "changed", kept.isEmpty() && status);
     }
 };
 

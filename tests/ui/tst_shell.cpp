@@ -9,9 +9,7 @@
 #include "ui/StepCard.h"
 #include "ui/widgets/Text.h"
 
-#include <QElapsedTimer>
 #include <QMessageBox>
-#include <QSignalSpy>
 
 namespace {
 
@@ -32,8 +30,7 @@ QMessageBox* theAlert(const QWidget& window) {
 }
 
 void press(QAbstractButton* button) {
-    QVERIFY(button);
-    QVERIFY(button->isEnabled());
+    QVERIFY(button && button->isEnabled());
     button->click();
     settle();
 }
@@ -83,8 +80,8 @@ class TestShell : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // Every sentence the window shows, once, by machine and by how far the setup has come. An
-    // expected text ending in "*" is the start of one that goes on with a date.
+    // Every sentence the window picks by machine and by how far the setup has come, once (fixed
+    // texts are left to the eye). An expected text ending in "*" goes on with a date.
     void sentences_data() {
         QTest::addColumn<QByteArray>("machine");
         QTest::addColumn<int>("stage");
@@ -105,8 +102,7 @@ private Q_SLOTS:
                      {"card7", "Start the game once. When BepInEx loads, it writes BepInEx/LogOutput.log — "
                                "that file is the proof."},
                      {"steps.progressText", "2 of 7 complete"},
-                     {"step6.command", "\"…/steamapps/common/Valheim/start_game_bepinex.sh\" %command%"},
-                     {"steps.footer", "Tip: if a game update breaks mods, re-run steps 3–5."}};
+                     {"step6.command", "\"…/steamapps/common/Valheim/start_game_bepinex.sh\" %command%"}};
         QTest::newRow("intel, game found")
             << QByteArray("x86_64") << int(game)
             << Texts{{"card1", "Found Valheim.app at ~/Games/SteamLibrary/steamapps/common/Valheim"},
@@ -131,9 +127,7 @@ private Q_SLOTS:
             << Texts{{"badge2", "none"},
                      {"card2", "BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 "
                                "translation layer."},
-                     {"step2.command", "softwareupdate --install-rosetta --agree-to-license"},
                      {"card4", "Install BepInEx first — this adds one line to its launch script."},
-                     {"step4.command", "export ARCHPREFERENCE=\"x86_64\"   # added to start_game_bepinex.sh"},
                      {"setupBubble.toolTip", "Setup incomplete — click to open"}};
         QTest::newRow("apple silicon, script copied by hand")
             << QByteArray("arm64") << int(scriptUnpatched)
@@ -151,7 +145,6 @@ private Q_SLOTS:
                      {"badge5", "Not needed"},
                      {"card5", "Linux doesn't quarantine downloads."},
                      {"step6.command", "./start_game_bepinex.sh %command%"},
-                     {"step6.setLaunchOptions", "Set It for Me"},
                      {"steps.progressText", "4 of 7 complete"}};
         QTest::newRow("linux, Windows build")
             << QByteArray("linux") << int(windowsBuild)
@@ -206,9 +199,13 @@ private Q_SLOTS:
         // Steps 2 and 4 need nothing on an Intel Mac.
         QCOMPARE(mark(shell.card(2)) + " " + mark(shell.card(3)), "checkmark.circle.fill 3.circle");
 
-        // The game appears: the toolbar follows the next refresh.
+        // The game appears: leaving the app doesn't look again, coming back does.
         shell.world.build();
-        shell.refresh();
+        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        settle();
+        QVERIFY(!shell.button("toolbar.gameFolder")->isEnabled());
+        QVERIFY(shell.act([] { Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive); }));
+        settle();
         press(shell.button("toolbar.gameFolder"));
         QCOMPARE(shell.workspace.openedFolders, QStringList{shell.world.gameDir()});
     }
@@ -263,26 +260,20 @@ private Q_SLOTS:
                  "The one manual step: Steam has to start the game through BepInEx's script.");
         QVERIFY(shell.shown("step6.changedNote") && !shell.shown("step6.manual"));
         QCOMPARE(Theme::buttonStyle(copy), Theme::ButtonStyle::bordered);
-        press(copy);
-        QCOMPARE(shell.clipboard.current(), shell.state->launchOptionsString());
     }
 
+    // A second press during the feedback copies again but doesn't make the feedback last longer.
     void copyFeedbackEndsAtTheFirstPressesTime() {
         Shell shell(false);
         shell.open();
         auto* row = shell.find<CommandRow>("step6.command");
         auto* button = row->findChild<QAbstractButton*>("copyButton");
-        QElapsedTimer clock;
-        clock.start();
         button->click();
         QCOMPARE(symbol(button), "checkmark");
-        QTest::qWait(1000);
+        QTest::qWait(CommandRow::feedbackMs / 2);
         button->click();
-        const qint64 secondPress = clock.elapsed();
-        QTRY_VERIFY_WITH_TIMEOUT(!row->copied(), 5000);
-        const qint64 resetAt = clock.elapsed();
-        QVERIFY2(resetAt >= CommandRow::feedbackMs, qPrintable(QString::number(resetAt)));
-        QVERIFY2(resetAt < secondPress + CommandRow::feedbackMs, qPrintable(QString::number(resetAt)));
+        QTest::qWait(CommandRow::feedbackMs / 2 + 200); // the second press's would last 550 ms more
+        QVERIFY(!row->copied());
         QCOMPARE(symbol(button), "doc.on.doc");
         QCOMPARE(shell.clipboard.texts, QStringList(2, shell.state->launchOptionsString()));
     }
@@ -313,15 +304,9 @@ private Q_SLOTS:
     }
 
     void settingsSheetAndAlerts() {
-        qputenv("SKALDRUN_OPEN", "Settings");
-        {
-            Shell shell(false);
-            QVERIFY(!shell.open().settingsSheet());
-        }
-        qputenv("SKALDRUN_OPEN", "settings");
         Shell shell(false);
-        shell.open();
-        qunsetenv("SKALDRUN_OPEN");
+        shell.open().openSettings();
+        settle();
         SettingsSheet* sheet = shell.window->settingsSheet();
         QVERIFY(sheet && sheet->isVisible());
         // While the sheet is open it shows the alert itself, and only one alert is up.
@@ -344,10 +329,6 @@ private Q_SLOTS:
         QTest::keyClick(alert, Qt::Key_Escape);
         settle();
         QVERIFY(!shell.state->alertMessage());
-
-        press(shell.button("toolbar.settings"));
-        press(shell.button("settings.done"));
-        QVERIFY(!shell.window->settingsSheet());
     }
 
     void settingsProcedure() {
@@ -387,19 +368,6 @@ private Q_SLOTS:
         press(confirm->findChild<QAbstractButton*>("settings.restoreConfirm.restore"));
         QVERIFY(!shell.state->busyMessage()); // no backup left: restoring does nothing
         QVERIFY(theAlert(*shell.window));
-    }
-
-    void activationRefreshes() {
-        Shell shell(false);
-        shell.open();
-        // Coming back to the app refreshes at once; leaving it doesn't.
-        QSignalSpy refreshed(shell.state.get(), &AppState::refreshed);
-        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
-        settle();
-        QCOMPARE(refreshed.count(), 0);
-        Q_EMIT qGuiApp->applicationStateChanged(Qt::ApplicationActive);
-        settle();
-        QCOMPARE(refreshed.count(), 1);
     }
 
     void mediumDates_data() {
