@@ -3,6 +3,7 @@
 #include "platform/SkaldrunError.h"
 
 #include <array>
+#include <mutex>
 #include <string_view>
 
 namespace {
@@ -125,6 +126,41 @@ OptionalUrl::operator std::optional<QUrl>() const {
     return toUrl();
 }
 
+struct TSReleases::State {
+    std::shared_ptr<const void> keep;
+    QByteArrayView json;
+    Repository::Source source = Repository::Source::thunderstore;
+    QString owner, name;
+    std::once_flag once;
+    QList<TSVersion> list;
+};
+
+TSReleases::TSReleases(QList<TSVersion> releases) : m_state(std::make_shared<State>()) {
+    std::call_once(m_state->once, [&] { m_state->list = std::move(releases); });
+}
+
+TSReleases::TSReleases(std::shared_ptr<const void> keep, QByteArrayView json, Repository::Source source,
+                       const QString& owner, const QString& name)
+    : m_state(std::make_shared<State>()) {
+    m_state->keep = std::move(keep);
+    m_state->json = json;
+    m_state->source = source;
+    m_state->owner = owner;
+    m_state->name = name;
+}
+
+const QList<TSVersion>& TSReleases::list() const {
+    static const QList<TSVersion> none;
+    if (!m_state) return none;
+    State& state = *m_state;
+    std::call_once(state.once, [&state] {
+        state.list = read(state.json, state.source, state.owner, state.name);
+        // Read once: the chunk may go as soon as no other package needs it.
+        state.keep.reset();
+    });
+    return state.list;
+}
+
 QString TSPackage::prettyName() const {
     QString pretty = name;
     pretty.replace(QLatin1Char('_'), QLatin1Char(' '));
@@ -144,7 +180,7 @@ QUrl TSPackage::downloadFor(const TSVersion& v) const {
 }
 
 const TSVersion* TSPackage::findVersion(const QString& number) const {
-    for (const TSVersion& v : versions) {
+    for (const TSVersion& v : versions()) {
         if (v.number == number) return &v;
     }
     return nullptr;
@@ -154,7 +190,7 @@ TSPackage TSPackage::atVersion(const QString& number) const {
     const TSVersion* release = findVersion(number);
     if (!release) {
         QStringList newest;
-        for (const TSVersion& v : versions.mid(0, 3))
+        for (const TSVersion& v : versions().mid(0, 3))
             newest << v.number;
         if (newest.isEmpty()) newest << version;
         throw SkaldrunError(QStringLiteral("%1 has no version %2; the newest are %3.")

@@ -9,6 +9,7 @@
 #include <QUrl>
 #include <QtGlobal>
 
+#include <memory>
 #include <optional>
 
 // A web address from the catalog, kept as the text the repository sent and turned into a QUrl
@@ -69,6 +70,36 @@ struct TSVersion {
 };
 Q_DECLARE_TYPEINFO(TSVersion, Q_RELOCATABLE_TYPE);
 
+// Every release of a package, read when first asked for. A session looks at the releases of a
+// handful of packages, and reading all 90,000 up front costs more than the rest of the catalog:
+// a package keeps where its "versions" array stands in the chunk it came from, and the chunk (a
+// mapped file, or the document in memory) lives as long as any package points into it. A chunk
+// file replaced by a later fetch doesn't disturb them: the mapping keeps the old file's bytes.
+// Copies share what was read; reading is safe from any thread.
+class TSReleases {
+public:
+    TSReleases() = default;
+    TSReleases(QList<TSVersion> releases); // already read, newest first
+    // `json` is the array as the repository wrote it, inside memory `keep` holds, with
+    // ThunderstoreStore::parsePadding readable bytes behind it. Owner and name tell Thunderstore's
+    // usual download addresses, which aren't kept.
+    TSReleases(std::shared_ptr<const void> keep, QByteArrayView json, Repository::Source source,
+               const QString& owner, const QString& name);
+
+    // Newest first, by version number; a release without a number is left out.
+    const QList<TSVersion>& list() const;
+
+    friend bool operator==(const TSReleases& a, const TSReleases& b) { return a.list() == b.list(); }
+
+private:
+    struct State;
+    // Reads the array (PackageListParser.cpp, by the same rules as the package list itself).
+    static QList<TSVersion> read(QByteArrayView json, Repository::Source source, const QString& owner,
+                                 const QString& name);
+    std::shared_ptr<State> m_state;
+};
+Q_DECLARE_TYPEINFO(TSReleases, Q_RELOCATABLE_TYPE);
+
 // One package of a repository's catalog, as the package list describes its newest release,
 // with every release it still offers.
 struct TSPackage {
@@ -88,7 +119,10 @@ struct TSPackage {
     QString dateUpdated;
     QStringList categories;
     Repository::Source source = Repository::Source::thunderstore;
-    QList<TSVersion> versions; // newest first, by version number
+    TSReleases releases;
+
+    // Every release the repository still offers, newest first by version number.
+    const QList<TSVersion>& versions() const { return releases.list(); }
 
     // Where a release's archive is; invalid when the repository gave none.
     QUrl downloadFor(const TSVersion& version) const;

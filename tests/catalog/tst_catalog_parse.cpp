@@ -120,7 +120,7 @@ private Q_SLOTS:
                                                             Repository::Source(source));
         const TSPackage p = parsed.value().packages.value(0);
         QStringList numbers;
-        for (const TSVersion& v : p.versions) {
+        for (const TSVersion& v : p.versions()) {
             numbers << v.number;
             QCOMPARE(p.downloadFor(v), QUrl(site.arg(v.number)));
             QCOMPARE(v.date, Q_INT64_C(1709287200));
