@@ -8,6 +8,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -141,59 +142,115 @@ std::optional<ThunderstoreStore::Catalog> parsePart(const Part& part, Repository
 
 } // namespace
 
-ThunderstoreStore::Catalog parseParts(const QList<Part>& parts, Repository::Source source) {
-    std::vector<std::optional<ThunderstoreStore::Catalog>> parsed(size_t(parts.size()));
-    std::atomic<qsizetype> next = 0;
+namespace {
+
+struct Job {
+    Part part;
+    Repository::Source source;
+    qint64 bytes = 0;
+};
+
+// Parts are independent: one reader per core, the largest parts first, so that the readers
+// finish together.
+std::vector<std::optional<ThunderstoreStore::Catalog>> parseJobs(const QList<Job>& jobs) {
+    std::vector<qsizetype> order(size_t(jobs.size()));
+    for (qsizetype i = 0; i < jobs.size(); ++i)
+        order[size_t(i)] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&jobs](qsizetype a, qsizetype b) { return jobs[a].bytes > jobs[b].bytes; });
+    std::vector<std::optional<ThunderstoreStore::Catalog>> parsed(size_t(jobs.size()));
+    std::atomic<size_t> next = 0;
     const auto work = [&] {
         const ThunderstoreStore::ReaderScope reader;
-        for (qsizetype i = next++; i < parts.size(); i = next++)
-            parsed[size_t(i)] = parsePart(parts[i], source);
+        for (size_t i = next++; i < order.size(); i = next++) {
+            const Job& job = jobs[order[i]];
+            parsed[size_t(order[i])] = parsePart(job.part, job.source);
+        }
     };
-    // Chunks are independent: one reader per core. Each also builds on a second thread.
-    const auto threads = std::min<qsizetype>(std::max(1U, std::thread::hardware_concurrency()), parts.size());
+    const auto threads = std::min<qsizetype>(std::max(1U, std::thread::hardware_concurrency()), jobs.size());
     std::vector<std::thread> helpers;
     for (qsizetype t = 1; t < threads; ++t)
         helpers.emplace_back(work);
     work();
     for (std::thread& helper : helpers)
         helper.join();
+    return parsed;
+}
 
+// One repository's parts, read, into its catalog; throws as parseParts.
+ThunderstoreStore::Catalog joined(const QList<Job>& jobs,
+                                  std::vector<std::optional<ThunderstoreStore::Catalog>>& parsed,
+                                  qsizetype first, qsizetype count) {
     ThunderstoreStore::Catalog catalog;
-    for (size_t i = 0; i < parsed.size(); ++i) {
-        if (!parsed[i]) {
+    for (qsizetype n = 0; n < count; ++n) {
+        std::optional<ThunderstoreStore::Catalog>& part = parsed[size_t(first + n)];
+        if (!part) {
             // A damaged stored chunk would otherwise fail every later start and check as well.
-            if (!parts[qsizetype(i)].file.isEmpty()) Fs::remove(parts[qsizetype(i)].file);
-            throw SkaldrunError(QStringLiteral("part %1 of its catalog is damaged").arg(qsizetype(i) + 1));
+            const QString& file = jobs[first + n].part.file;
+            if (!file.isEmpty()) Fs::remove(file);
+            throw SkaldrunError(QStringLiteral("part %1 of its catalog is damaged").arg(n + 1));
         }
         if (catalog.packages.isEmpty()) {
-            catalog = std::move(*parsed[i]);
+            catalog = std::move(*part);
             continue;
         }
-        catalog.packages.append(std::move(parsed[i]->packages));
+        catalog.packages.append(std::move(part->packages));
         // As within one document, the first package with a key keeps it. Moved: the part's
         // own index goes right after.
-        for (auto it = parsed[i]->index.begin(); it != parsed[i]->index.end(); ++it) {
+        for (auto it = part->index.begin(); it != part->index.end(); ++it) {
             if (!catalog.index.contains(it.key())) catalog.index.emplace(it.key(), std::move(it.value()));
         }
     }
     return catalog;
 }
 
+qint64 sizeOf(const Part& part) {
+    return part.file.isEmpty() ? part.json.size() : QFileInfo(part.file).size();
+}
+
+} // namespace
+
+ThunderstoreStore::Catalog parseParts(const QList<Part>& parts, Repository::Source source) {
+    QList<Job> jobs;
+    for (const Part& part : parts)
+        jobs.append(Job{part, source, sizeOf(part)});
+    auto parsed = parseJobs(jobs);
+    return joined(jobs, parsed, 0, jobs.size());
+}
+
 std::optional<ThunderstoreStore::Catalog> fromDisk(Repository::Source source) {
-    const State state = readState(source);
-    if (state.chunks.isEmpty()) return std::nullopt;
-    QList<Part> parts;
-    for (const QString& address : state.chunks) {
-        const QString file = chunkFile(address);
-        if (!Fs::exists(file)) return std::nullopt;
-        parts.append(Part{file, {}});
+    return std::move(fromDisk(QList<Repository::Source>{source}).front());
+}
+
+QList<std::optional<ThunderstoreStore::Catalog>> fromDisk(const QList<Repository::Source>& sources) {
+    QList<Job> jobs;
+    QList<std::pair<qsizetype, qsizetype>> ranges; // per source, its jobs; none when a chunk is missing
+    for (const Repository::Source source : sources) {
+        const State state = readState(source);
+        const qsizetype first = jobs.size();
+        for (const QString& address : state.chunks) {
+            const QString file = chunkFile(address);
+            const QFileInfo info(file);
+            if (!info.isFile()) {
+                jobs.resize(first);
+                break;
+            }
+            jobs.append(Job{Part{file, {}}, source, info.size()});
+        }
+        ranges.append({first, jobs.size() - first});
     }
-    try {
-        return parseParts(parts, source);
-    } catch (const SkaldrunError& e) {
-        qCDebug(lcCatalog) << "stored catalog unreadable:" << e.message();
-        return std::nullopt;
+    auto parsed = parseJobs(jobs);
+    QList<std::optional<ThunderstoreStore::Catalog>> catalogs(sources.size());
+    for (qsizetype i = 0; i < sources.size(); ++i) {
+        if (ranges[i].second == 0) continue;
+        try {
+            catalogs[i] = joined(jobs, parsed, ranges[i].first, ranges[i].second);
+        } catch (const SkaldrunError& e) {
+            qCDebug(lcCatalog) << "stored catalog of" << Repository::sourceName(sources[i])
+                               << "unreadable:" << e.message();
+        }
     }
+    return catalogs;
 }
 
 namespace {
@@ -210,8 +267,16 @@ Check fromWholeList(Repository::Source source, const State& previous, const Http
     try {
         const std::optional<QByteArray> json = decode(r.body);
         if (!json) throw SkaldrunError(QStringLiteral("part 1 of its catalog is damaged"));
-        ThunderstoreStore::Catalog catalog = parseParts({Part{{}, *json}}, source);
-        Fs::writeAtomic(chunkFile(url.toString()), *json);
+        // Read from a file, not from memory: the packages read their releases from it later, and
+        // the list isn't held in memory meanwhile. Under a name of its own until it proved
+        // readable, so that a damaged list doesn't take the one kept before with it.
+        const QString file = chunkFile(url.toString());
+        const QString fresh = file.chopped(5) + QStringLiteral(".new.json");
+        Fs::writeAtomic(fresh, *json);
+        ThunderstoreStore::Catalog catalog = parseParts({Part{fresh, {}}}, source);
+        // Packages still reading the earlier list keep its bytes: their mapping outlives the name.
+        Fs::remove(file);
+        Fs::move(fresh, file);
         writeState(source, State{{}, {}, {url.toString()}, now()});
         return Check{std::move(catalog), {}, now()};
     } catch (const SkaldrunError& e) {

@@ -98,7 +98,7 @@ bool escapedKeyIs(const char* raw, std::string_view wanted) {
 // Keys practically never hold escapes: bytes are compared as they are until the first
 // difference, and only a backslash there needs the careful reading. Never reads past the
 // closing quote, as the wanted keys hold no quote.
-bool keyIs(const char* raw, std::string_view wanted) {
+[[gnu::always_inline]] inline bool keyIs(const char* raw, std::string_view wanted) {
     size_t i = 0;
     while (i < wanted.size() && raw[i] == wanted[i])
         ++i;
@@ -171,6 +171,20 @@ Key versionKey(const char* k) {
     default:
         return Key::other;
     }
+}
+
+// Of Thunderstore's releases after the first, the load reads the downloads alone. The key is
+// looked at for every field of every release: the plain spelling is compared in one go.
+Key downloadsKey(const char* k) {
+    if (std::memcmp(k, "downloads\"", 10) == 0) return Key::downloads;
+    if (*k != 'd' && *k != '\\') return Key::other;
+    return keyIs(k, "downloads") ? Key::downloads : Key::other;
+}
+
+// Hexium's releases after the first are read for their numbers and downloads at load.
+Key numberKey(const char* k) {
+    const Key key = downloadsKey(k);
+    return key == Key::other && keyIs(k, "version_number") ? Key::versionNumber : key;
 }
 
 // Releases after the first keep neither their description nor their icon.
@@ -472,17 +486,20 @@ private:
         const FoundVersion* newest = &batch.versions[f.versions];
         for (uint32_t i = 1; i < f.versionCount; ++i) {
             const FoundVersion& v = batch.versions[f.versions + i];
-            if (Version::less(text(newest->number), text(v.number))) newest = &v;
-        }
-        p.dependencies = sharedList(newest->dependenciesValid, batch.texts.data() + newest->dependencies,
-                                    newest->dependencyCount);
-        if (newest != &batch.versions[f.versions]) {
-            p.version = shared(newest->number);
-            p.downloadURL =
-                OptionalUrl::fromText(QByteArrayView(newest->url.data(), qsizetype(newest->url.size())));
+            if (Version::lessUtf8(newest->number, v.number)) newest = &v;
         }
         p.releases = TSReleases(m_keep, QByteArrayView(f.releases.data(), qsizetype(f.releases.size())),
                                 m_repository, p.owner, p.name);
+        const FoundVersion& listed = batch.versions[f.versions];
+        p.dependencies = sharedList(listed.dependenciesValid, batch.texts.data() + listed.dependencies,
+                                    listed.dependencyCount);
+        // Rare: the walk read only the numbers of later releases, so the whole list is read now.
+        if (const QList<TSVersion>& all = newest != &listed ? p.releases.list() : QList<TSVersion>();
+            !all.isEmpty()) {
+            p.version = all.constFirst().number;
+            p.downloadURL = OptionalUrl(p.downloadFor(all.constFirst()));
+            p.dependencies = all.constFirst().dependencies;
+        }
     }
 
     // The catalog key, lower-cased straight from the document's bytes when they are ASCII (as
@@ -684,7 +701,8 @@ public:
         m_doc = &doc;
         m_end = json.data() + json.length();
         // Thunderstore's newest release is its first: the others add only their downloads now.
-        m_everyRelease = repository != Repository::Source::thunderstore;
+        // Hexium's newest is the highest number: there every release's number is read too.
+        m_reading = repository == Repository::Source::thunderstore ? Reading::first : Reading::numbers;
 
         Builder builder(json.data(), json.length(), source, std::move(holder), index, repository);
         // Small documents (tests, error pages) are not worth a thread; without one, the walk
@@ -743,7 +761,7 @@ public:
         check(doc.get_value().get(value));
         m_doc = &doc;
         m_end = json.data() + json.length();
-        m_everyRelease = true;
+        m_reading = Reading::all;
         walkVersions(value, value.raw_json_token());
         return releasesOf(m.versionList, m.versionTexts, source, owner, name);
     }
@@ -762,8 +780,11 @@ private:
         const std::string_view raw = token.substr(1, end - 2);
         if (!hasBackslash(raw.data(), raw.size())) return raw;
         std::string_view unescaped;
-        check(value.get_string().get(unescaped));
-        return unescaped;
+        if (!value.get_string().get(unescaped)) return unescaped;
+        // The load has read the package's own fields by the strict rule already; a release's
+        // field read later is only left out.
+        if (m_reading == Reading::all) return std::nullopt;
+        throw Broken{};
     }
 
     static qint64 integerOf(od::value& value, std::string_view token) {
@@ -850,6 +871,26 @@ private:
         }
     }
 
+    // A corrupt or hostile list must not overflow the total.
+    void addDownloads(qint64 downloads) {
+        if (__builtin_add_overflow(m.downloads, downloads, &m.downloads))
+            m.downloads =
+                downloads > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    }
+
+    // The last "downloads" of a release; the rest of it is read when its releases are asked for.
+    qint64 downloadsOf(od::object& version) {
+        qint64 downloads = 0;
+        for (auto fieldResult : version) {
+            od::field field;
+            check(std::move(fieldResult).get(field));
+            if (downloadsKey(keyOf(field)) != Key::downloads) continue;
+            od::value& v = field.value();
+            downloads = integerOf(v, v.raw_json_token());
+        }
+        return downloads;
+    }
+
     void walkVersions(od::value& value, std::string_view token) {
         m.resetVersions();
         if (token.empty() || token.front() != '[') return;
@@ -865,16 +906,19 @@ private:
                 allObjects = false;
                 continue;
             }
+            if (!first && m_reading == Reading::first) {
+                addDownloads(downloadsOf(version));
+                continue;
+            }
             qint64 downloads = 0;
             std::optional<std::string_view> number, url, date;
             FoundVersion found;
             for (auto fieldResult : version) {
                 od::field field;
                 check(std::move(fieldResult).get(field));
-                const Key key = first                              ? versionKey(keyOf(field))
-                                : m_everyRelease                   ? laterVersionKey(keyOf(field))
-                                : keyIs(keyOf(field), "downloads") ? Key::downloads
-                                                                   : Key::other;
+                const Key key = first                       ? versionKey(keyOf(field))
+                                : m_reading == Reading::all ? laterVersionKey(keyOf(field))
+                                                            : numberKey(keyOf(field));
                 if (key == Key::other) continue;
                 od::value& v = field.value();
                 const std::string_view t = v.raw_json_token();
@@ -910,16 +954,13 @@ private:
                     break;
                 }
             }
-            // A corrupt or hostile list must not overflow the total.
-            if (__builtin_add_overflow(m.downloads, downloads, &m.downloads))
-                m.downloads =
-                    downloads > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+            addDownloads(downloads);
             if (first) {
                 m.versionNumber = number;
                 m.downloadUrl = url;
             }
             // A release without a number can't be asked for: it is left out, not the package.
-            if (number && !number->empty() && (first || m_everyRelease)) {
+            if (number && !number->empty()) {
                 found.number = *number;
                 found.url = url ? *url : std::string_view();
                 found.date = date ? *date : std::string_view();
@@ -983,10 +1024,11 @@ private:
     }
 
     static constexpr size_t batchSize = 128;
-    static constexpr size_t pipelineThreshold = 1024 * 1024;
+    static constexpr size_t pipelineThreshold = 1024 * 1024 * 1024;
     od::document* m_doc = nullptr;
     const char* m_end = nullptr;
-    bool m_everyRelease = false; // every release's fields, not just the first's
+    // Of the releases after the first: their downloads, also their numbers, or everything.
+    enum class Reading { first, numbers, all } m_reading = Reading::first;
     Fields m;
     Batch m_batch;
 };

@@ -102,17 +102,28 @@ OptionalUrl::OptionalUrl(const std::optional<QUrl>& url) {
 OptionalUrl OptionalUrl::fromText(QByteArrayView utf8) {
     OptionalUrl result;
     if (utf8.isEmpty()) return result;
-    if (plainlyValid(utf8)) {
-        result.m_text = utf8.toByteArray();
-        return result;
-    }
-    const QUrl url(QString::fromUtf8(utf8), QUrl::StrictMode);
-    if (url.isValid() && !url.isEmpty()) result.m_text = utf8.toByteArray();
+    result.m_text = utf8.toByteArray();
+    result.m_valid = -1;
     return result;
 }
 
+// Any thread may be first to ask: each finds the same answer, and storing it twice is harmless.
+bool OptionalUrl::valid() const {
+    signed char known = m_valid.load(std::memory_order_relaxed);
+    if (known < 0) {
+        bool address = plainlyValid(m_text);
+        if (!address) {
+            const QUrl url(QString::fromUtf8(m_text), QUrl::StrictMode);
+            address = url.isValid() && !url.isEmpty();
+        }
+        known = address ? 1 : 0;
+        m_valid.store(known, std::memory_order_relaxed);
+    }
+    return known == 1;
+}
+
 QUrl OptionalUrl::toUrl() const {
-    if (m_text.isEmpty()) return QUrl();
+    if (!has_value()) return QUrl();
     return QUrl(QString::fromUtf8(m_text), QUrl::StrictMode);
 }
 

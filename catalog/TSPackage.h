@@ -9,17 +9,32 @@
 #include <QUrl>
 #include <QtGlobal>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
 // A web address from the catalog, kept as the text the repository sent and turned into a QUrl
-// only when someone asks. The catalog carries about 28,000 addresses; building a QUrl for each
-// one up front costs more than parsing the whole document, and almost none are ever used.
+// only when someone asks. The catalog carries about 30,000 addresses; building a QUrl for each
+// one up front costs more than parsing the whole document, and almost none are ever used, so
+// even whether the text is an address is only found out when first asked.
 // It reads like std::optional<QUrl>: present exactly when the text is a valid address.
 class OptionalUrl {
 public:
     OptionalUrl() = default;
     OptionalUrl(std::nullopt_t) {}
+    OptionalUrl(const OptionalUrl& other) : m_text(other.m_text), m_valid(other.m_valid.load()) {}
+    OptionalUrl(OptionalUrl&& other) noexcept
+        : m_text(std::move(other.m_text)), m_valid(other.m_valid.load()) {}
+    OptionalUrl& operator=(const OptionalUrl& other) {
+        m_text = other.m_text;
+        m_valid = other.m_valid.load();
+        return *this;
+    }
+    OptionalUrl& operator=(OptionalUrl&& other) noexcept {
+        m_text = std::move(other.m_text);
+        m_valid = other.m_valid.load();
+        return *this;
+    }
     // Absent when the URL is invalid or empty. Texts are read as QUrl reads them.
     OptionalUrl(const QUrl& url);
     OptionalUrl(const std::optional<QUrl>& url);
@@ -29,8 +44,8 @@ public:
     // The text as it stands in the document (UTF-8); absent when it isn't a valid address.
     static OptionalUrl fromText(QByteArrayView utf8);
 
-    bool has_value() const noexcept { return !m_text.isEmpty(); }
-    explicit operator bool() const noexcept { return has_value(); }
+    bool has_value() const { return !m_text.isEmpty() && valid(); }
+    explicit operator bool() const { return has_value(); }
 
     QUrl operator*() const { return toUrl(); }
     QUrl value() const; // throws std::bad_optional_access when absent
@@ -45,15 +60,22 @@ public:
     Arrow operator->() const { return Arrow{toUrl()}; }
 
     // The address as sent, without building a QUrl (empty when absent).
-    const QByteArray& text() const noexcept { return m_text; }
+    const QByteArray& text() const {
+        static const QByteArray none;
+        return has_value() ? m_text : none;
+    }
 
-    friend bool operator==(const OptionalUrl&, const OptionalUrl&) = default;
-    friend bool operator==(const OptionalUrl& a, std::nullopt_t) noexcept { return !a.has_value(); }
+    friend bool operator==(const OptionalUrl& a, const OptionalUrl& b) {
+        return a.has_value() == b.has_value() && (!a.has_value() || a.m_text == b.m_text);
+    }
+    friend bool operator==(const OptionalUrl& a, std::nullopt_t) { return !a.has_value(); }
     friend bool operator==(const OptionalUrl& a, const QUrl& b) { return a.has_value() && a.toUrl() == b; }
 
 private:
     QUrl toUrl() const;
-    QByteArray m_text; // empty means absent
+    bool valid() const;
+    QByteArray m_text;                           // empty means absent
+    mutable std::atomic<signed char> m_valid{1}; // whether m_text is an address; -1: not known yet
 };
 Q_DECLARE_TYPEINFO(OptionalUrl, Q_RELOCATABLE_TYPE);
 

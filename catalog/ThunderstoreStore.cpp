@@ -121,15 +121,19 @@ void ThunderstoreStore::loadIfNeeded(bool force) {
         bool need[2] = {t, h};
         if (!alive->load()) return;
         // What was stored last time shows at once; the check may take a while.
+        QList<Repository::Source> unshown;
         for (const Repository::Source source : sources) {
-            if (!need[int(source)]) continue;
-            if (auto stored = ChunkedListing::fromDisk(source)) {
-                need[int(source)] = false;
-                const qint64 checkedAt = ChunkedListing::readState(source).checkedAt;
-                Async::postToGui([guard, source, stored = std::move(stored), checkedAt] {
-                    if (guard) guard->publish(int(source), stored, checkedAt, false);
-                });
-            }
+            if (need[int(source)]) unshown << source;
+        }
+        QList<std::optional<ThunderstoreStore::Catalog>> stored = ChunkedListing::fromDisk(unshown);
+        for (qsizetype i = 0; i < unshown.size(); ++i) {
+            if (!stored[i]) continue;
+            const Repository::Source source = unshown[i];
+            need[int(source)] = false;
+            const qint64 checkedAt = ChunkedListing::readState(source).checkedAt;
+            Async::postToGui([guard, source, catalog = std::move(stored[i]), checkedAt] {
+                if (guard) guard->publish(int(source), catalog, checkedAt, false);
+            });
         }
         for (qsizetype i = 0; i < sources.size(); ++i) {
             const Repository::Source source = sources[i];

@@ -1,11 +1,14 @@
 #include "catalog/ThunderstoreStore.h"
+#include "catalog/Version.h"
 #include "platform/Fs.h"
 #include "tests/support/TestMain.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <limits>
 #include <unistd.h>
 
@@ -128,6 +131,92 @@ private Q_SLOTS:
         QCOMPARE(numbers, kept);
         QCOMPARE(p.version, kept[0]);
         QCOMPARE(*p.downloadURL, QUrl(site.arg(kept[0])));
+    }
+
+    // Releases are read from the chunk only when asked for. On the real package list, read as it
+    // is and as Hexium would list it (oldest first), each must be what the document says.
+    void releasesReadLaterAreTheDocumentsOwn_data() {
+        QTest::addColumn<bool>("hexium");
+        QTest::newRow("Thunderstore") << false;
+        QTest::newRow("Hexium, oldest first") << true;
+    }
+    void releasesReadLaterAreTheDocumentsOwn() {
+        QFETCH(bool, hexium);
+        const auto file =
+            Fs::tryRead(SKALDRUN_SOURCE_DIR
+                        "/../shared/corpus/real/catalog/michaelgoldenn__rumm__thunderstore_packages.json");
+        if (!file) QSKIP("../shared/corpus/real is absent");
+        QJsonArray list = QJsonDocument::fromJson(*file).array();
+        for (auto p = list.begin(); hexium && p != list.end(); ++p) {
+            QJsonObject object = p->toObject();
+            QJsonArray reversed;
+            for (const auto& v : object["versions"].toArray())
+                reversed.prepend(v);
+            object["versions"] = reversed;
+            *p = object;
+        }
+        const auto parsed = ThunderstoreStore::parseListing(
+            doc(list), hexium ? Repository::Source::hexium : Repository::Source::thunderstore);
+        QVERIFY(parsed && parsed->packages.size() > 100);
+        for (const TSPackage& p : parsed->packages) {
+            const QJsonObject object = std::find_if(list.cbegin(), list.cend(), [&](const QJsonValue& o) {
+                                           return o.toObject()["full_name"].toString() == p.fullName;
+                                       })->toObject();
+            QList<QJsonObject> releases; // the document's, newest first
+            qint64 total = 0;
+            for (const auto& v : object["versions"].toArray()) {
+                releases << v.toObject();
+                total += releases.last()["downloads"].toInteger();
+            }
+            std::stable_sort(
+                releases.begin(), releases.end(), [](const QJsonObject& a, const QJsonObject& b) {
+                    return Version::less(b["version_number"].toString(), a["version_number"].toString());
+                });
+            QCOMPARE(p.versions().size(), releases.size());
+            for (qsizetype i = 0; i < releases.size(); ++i) {
+                const TSVersion& v = p.versions()[i];
+                const QJsonObject& r = releases[i];
+                QCOMPARE(v.number, r["version_number"].toString());
+                QCOMPARE(v.dependencies, r["dependencies"].toVariant().toStringList());
+                QCOMPARE(p.downloadFor(v), QUrl(r["download_url"].toString()));
+                QCOMPARE(v.date,
+                         QDateTime::fromString(r["date_created"].toString().left(19) + 'Z', Qt::ISODate)
+                             .toSecsSinceEpoch());
+                QCOMPARE(v.fileSize, r["file_size"].toInteger());
+                QCOMPARE(v.downloads, r["downloads"].toInteger());
+            }
+            QCOMPARE(p.version, releases[0]["version_number"].toString());
+            QCOMPARE(p.dependencies, p.versions()[0].dependencies);
+            QCOMPARE(p.totalDownloads, total);
+        }
+    }
+
+    // A package read from a chunk reads its releases from there later: a chunk file replaced
+    // or removed by a later fetch, or a document in memory dropped, must not disturb it.
+    void releasesOutliveTheirChunk_data() {
+        QTest::addColumn<QString>("then");
+        QTest::newRow("file replaced") << "replace";
+        QTest::newRow("file removed") << "remove";
+        QTest::newRow("document dropped") << "drop";
+    }
+    void releasesOutliveTheirChunk() {
+        QFETCH(QString, then);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("chunk.json"));
+        QByteArray json = doc({package("Owner", "Mod", {version("2.0.0"), version("1.0.0")})});
+        Fs::writeAtomic(path, json);
+        auto catalog = then == "drop"
+                           ? ThunderstoreStore::parseListing(json, Repository::Source::thunderstore)
+                           : ThunderstoreStore::readListing(path, Repository::Source::thunderstore);
+        QVERIFY(catalog);
+        json.fill('x');
+        if (then == "replace") Fs::writeAtomic(path, QByteArray(json.size(), ' '));
+        if (then == "remove") Fs::remove(path);
+        const TSPackage p = catalog->packages.value(0);
+        catalog.reset();
+        QCOMPARE(p.versions().size(), 2);
+        QCOMPARE(p.versions()[1].number, QStringLiteral("1.0.0"));
+        QCOMPARE(p.findVersion("1.0.0")->dependencies, QStringList{"quellit-BepInExPack_Valheim-5.4.2202"});
     }
 
     void whichPackagesAreKept_data() {
