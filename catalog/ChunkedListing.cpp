@@ -128,9 +128,10 @@ void writeState(Repository::Source source, const State& state) {
 
 namespace {
 
-std::optional<ThunderstoreStore::Catalog> parsePart(const Part& part, Repository::Source source) {
+std::optional<ThunderstoreStore::Catalog> parsePart(const Part& part, Repository::Source source,
+                                                    qsizetype room) {
     auto catalog = part.file.isEmpty() ? ThunderstoreStore::parseListing(part.json, source)
-                                       : ThunderstoreStore::readListing(part.file, source);
+                                       : ThunderstoreStore::readListing(part.file, source, room);
     // Records that break a rule are skipped; a part with nothing but such records is damaged,
     // not empty.
     if (catalog && catalog->packages.isEmpty()) {
@@ -148,10 +149,19 @@ struct Job {
     Part part;
     Repository::Source source;
     qint64 bytes = 0;
+    qsizetype room = 0; // the first part of a repository makes room for the others to join it
 };
 
+// About 7 KB of document per package; a little too much room costs no resident memory.
+void makeRoom(QList<Job>& jobs, qsizetype first) {
+    qint64 bytes = 0;
+    for (qsizetype i = first; i < jobs.size(); ++i)
+        bytes += jobs[i].bytes;
+    if (first < jobs.size()) jobs[first].room = qsizetype(bytes / 6000) + 16;
+}
+
 // Parts are independent: one reader per core, the largest parts first, so that the readers
-// finish together.
+// finish together. A lone part builds on a second thread instead.
 std::vector<std::optional<ThunderstoreStore::Catalog>> parseJobs(const QList<Job>& jobs) {
     std::vector<qsizetype> order(size_t(jobs.size()));
     for (qsizetype i = 0; i < jobs.size(); ++i)
@@ -160,14 +170,14 @@ std::vector<std::optional<ThunderstoreStore::Catalog>> parseJobs(const QList<Job
                      [&jobs](qsizetype a, qsizetype b) { return jobs[a].bytes > jobs[b].bytes; });
     std::vector<std::optional<ThunderstoreStore::Catalog>> parsed(size_t(jobs.size()));
     std::atomic<size_t> next = 0;
+    const auto threads = std::min<qsizetype>(std::max(1U, std::thread::hardware_concurrency()), jobs.size());
     const auto work = [&] {
-        const ThunderstoreStore::ReaderScope reader;
+        const ThunderstoreStore::ReaderScope reader(threads > 1);
         for (size_t i = next++; i < order.size(); i = next++) {
             const Job& job = jobs[order[i]];
-            parsed[size_t(order[i])] = parsePart(job.part, job.source);
+            parsed[size_t(order[i])] = parsePart(job.part, job.source, job.room);
         }
     };
-    const auto threads = std::min<qsizetype>(std::max(1U, std::thread::hardware_concurrency()), jobs.size());
     std::vector<std::thread> helpers;
     for (qsizetype t = 1; t < threads; ++t)
         helpers.emplace_back(work);
@@ -181,24 +191,31 @@ std::vector<std::optional<ThunderstoreStore::Catalog>> parseJobs(const QList<Job
 ThunderstoreStore::Catalog joined(const QList<Job>& jobs,
                                   std::vector<std::optional<ThunderstoreStore::Catalog>>& parsed,
                                   qsizetype first, qsizetype count) {
-    ThunderstoreStore::Catalog catalog;
+    qsizetype packages = 0, keys = 0;
     for (qsizetype n = 0; n < count; ++n) {
-        std::optional<ThunderstoreStore::Catalog>& part = parsed[size_t(first + n)];
+        const std::optional<ThunderstoreStore::Catalog>& part = parsed[size_t(first + n)];
         if (!part) {
             // A damaged stored chunk would otherwise fail every later start and check as well.
             const QString& file = jobs[first + n].part.file;
             if (!file.isEmpty()) Fs::remove(file);
             throw SkaldrunError(QStringLiteral("part %1 of its catalog is damaged").arg(n + 1));
         }
-        if (catalog.packages.isEmpty()) {
-            catalog = std::move(*part);
-            continue;
-        }
-        catalog.packages.append(std::move(part->packages));
+        packages += part->packages.size();
+        keys += part->index.size();
+    }
+    // The join runs on one core after the reading on all of them: it grows nothing.
+    ThunderstoreStore::Catalog catalog = std::move(*parsed[size_t(first)]);
+    catalog.packages.reserve(packages);
+    catalog.index.reserve(keys);
+    for (qsizetype n = 1; n < count; ++n) {
+        ThunderstoreStore::Catalog& part = *parsed[size_t(first + n)];
+        catalog.packages.append(std::move(part.packages));
         // As within one document, the first package with a key keeps it. Moved: the part's
         // own index goes right after.
-        for (auto it = part->index.begin(); it != part->index.end(); ++it) {
-            if (!catalog.index.contains(it.key())) catalog.index.emplace(it.key(), std::move(it.value()));
+        for (auto it = part.index.begin(); it != part.index.end(); ++it) {
+            const qsizetype before = catalog.index.size();
+            TSPackage& slot = catalog.index[it.key()];
+            if (catalog.index.size() != before) slot = std::move(it.value());
         }
     }
     return catalog;
@@ -214,6 +231,7 @@ ThunderstoreStore::Catalog parseParts(const QList<Part>& parts, Repository::Sour
     QList<Job> jobs;
     for (const Part& part : parts)
         jobs.append(Job{part, source, sizeOf(part)});
+    makeRoom(jobs, 0);
     auto parsed = parseJobs(jobs);
     return joined(jobs, parsed, 0, jobs.size());
 }
@@ -237,6 +255,7 @@ QList<std::optional<ThunderstoreStore::Catalog>> fromDisk(const QList<Repository
             }
             jobs.append(Job{Part{file, {}}, source, info.size()});
         }
+        makeRoom(jobs, first);
         ranges.append({first, jobs.size() - first});
     }
     auto parsed = parseJobs(jobs);

@@ -174,11 +174,24 @@ Key versionKey(const char* k) {
 }
 
 // Of Thunderstore's releases after the first, the load reads the downloads alone. The key is
-// looked at for every field of every release: the plain spelling is compared in one go.
+// looked at for every field of every release: the first eight bytes are compared in one go,
+// and only a key whose first difference is a backslash needs the careful reading. Reads ten
+// bytes, which the padding and the document's own "…":value past any key guarantee.
 Key downloadsKey(const char* k) {
-    if (std::memcmp(k, "downloads\"", 10) == 0) return Key::downloads;
-    if (*k != 'd' && *k != '\\') return Key::other;
-    return keyIs(k, "downloads") ? Key::downloads : Key::other;
+    uint64_t word = 0, wanted = 0;
+    std::memcpy(&word, k, 8);
+    std::memcpy(&wanted, "download", 8);
+    const uint64_t diff = word ^ wanted;
+    char first = 0; // the first byte that differs from "downloads\""
+    if (diff != 0)
+        first = k[std::countr_zero(diff) / 8];
+    else if (k[8] != 's')
+        first = k[8];
+    else if (k[9] == '"')
+        return Key::downloads;
+    else
+        first = k[9];
+    return first == '\\' && keyIs(k, "downloads") ? Key::downloads : Key::other;
 }
 
 // Hexium's releases after the first are read for their numbers and downloads at load.
@@ -409,13 +422,14 @@ public:
     // built are handed back, so the whole document and the whole catalog never sit in memory
     // together. `index`, when given, is filled while each package is still hot in the cache.
     // `keep` holds the document for the packages' releases, which are read from it later.
+    // `room`: as many packages as the list and index are to hold when other parts join them.
     Builder(const char* document, size_t size, Fs::MappedFile* source, std::shared_ptr<const void> keep,
-            ThunderstoreStore::Index* index, Repository::Source repository)
+            ThunderstoreStore::Index* index, Repository::Source repository, qsizetype room)
         : m_document(document), m_source(source), m_keep(std::move(keep)), m_index(index),
           m_repository(repository), m_texts(size / 5000), m_lists(size / 5000) {
         // About 7 KB of document per package. Reserving a little too much costs no resident
         // memory (untouched pages); regrowing would copy the list at the worst moment.
-        const qsizetype expected = qsizetype(size / 6000) + 16;
+        const qsizetype expected = std::max(qsizetype(size / 6000) + 16, room);
         m_packages.reserve(expected);
         if (m_index) m_index->reserve(expected);
     }
@@ -625,6 +639,7 @@ private:
 
 // The reader a ThunderstoreStore::ReaderScope keeps for its thread; null outside one.
 thread_local od::parser* t_reader = nullptr;
+thread_local bool t_coresTaken = false;
 
 // Thunderstore's addresses all read base/package/download/owner/name/version/; those are
 // rebuilt when asked for (TSPackage::downloadFor) rather than kept 90,000 times.
@@ -691,7 +706,7 @@ class Walker {
 public:
     QList<TSPackage> run(const simdjson::padded_string_view& json, Fs::MappedFile* source,
                          std::shared_ptr<const void> holder, ThunderstoreStore::Index* index,
-                         Repository::Source repository) {
+                         Repository::Source repository, qsizetype room) {
         od::parser own; // allocates nothing until it reads
         od::parser& parser = t_reader ? *t_reader : own;
         od::document doc;
@@ -704,11 +719,11 @@ public:
         // Hexium's newest is the highest number: there every release's number is read too.
         m_reading = repository == Repository::Source::thunderstore ? Reading::first : Reading::numbers;
 
-        Builder builder(json.data(), json.length(), source, std::move(holder), index, repository);
-        // Small documents (tests, error pages) are not worth a thread; without one, the walk
-        // builds as it goes.
+        Builder builder(json.data(), json.length(), source, std::move(holder), index, repository, room);
+        // Small documents (tests, error pages) are not worth a thread, nor is one where other
+        // readers keep every core busy; without one, the walk builds as it goes.
         std::optional<Pipeline> pipeline;
-        if (json.length() >= pipelineThreshold && std::thread::hardware_concurrency() > 1) {
+        if (json.length() >= pipelineThreshold && std::thread::hardware_concurrency() > 1 && !t_coresTaken) {
             try {
                 pipeline.emplace(builder);
             } catch (const std::system_error& e) {
@@ -1024,7 +1039,7 @@ private:
     }
 
     static constexpr size_t batchSize = 128;
-    static constexpr size_t pipelineThreshold = 1024 * 1024 * 1024;
+    static constexpr size_t pipelineThreshold = 1024 * 1024;
     od::document* m_doc = nullptr;
     const char* m_end = nullptr;
     // Of the releases after the first: their downloads, also their numbers, or everything.
@@ -1037,10 +1052,10 @@ private:
 // holds the bytes (with padding behind them) for as long as a package may read its releases.
 std::optional<QList<TSPackage>> walkSafely(std::shared_ptr<const void> keep, const char* data, size_t size,
                                            Fs::MappedFile* source, ThunderstoreStore::Index* index,
-                                           Repository::Source repository) {
+                                           Repository::Source repository, qsizetype room = 0) {
     try {
         return Walker().run(simdjson::padded_string_view(data, size, size + simdjson::SIMDJSON_PADDING),
-                            source, std::move(keep), index, repository);
+                            source, std::move(keep), index, repository, room);
     } catch (const Broken&) {
         qCDebug(lcCatalog) << "package list is not valid JSON";
     } catch (const std::bad_alloc&) {
@@ -1072,24 +1087,27 @@ std::optional<QList<TSPackage>> walkDocument(const QByteArray& document, Thunder
 }
 
 std::optional<QList<TSPackage>> walkFile(const QString& path, ThunderstoreStore::Index* index,
-                                         Repository::Source repository) {
+                                         Repository::Source repository, qsizetype room) {
     std::optional<Fs::MappedFile> opened = Fs::MappedFile::open(path, ThunderstoreStore::parsePadding);
     if (!opened) return std::nullopt;
     const auto file = std::make_shared<Fs::MappedFile>(std::move(*opened));
-    return walkSafely(file, file->data(), size_t(file->size()), file.get(), index, repository);
+    return walkSafely(file, file->data(), size_t(file->size()), file.get(), index, repository, room);
 }
 
 } // namespace
 
-ThunderstoreStore::ReaderScope::ReaderScope() : m_owner(t_reader == nullptr) {
+ThunderstoreStore::ReaderScope::ReaderScope(bool coresTaken) : m_owner(t_reader == nullptr) {
     // Without room for one, each read simply makes its own.
-    if (m_owner) t_reader = new (std::nothrow) od::parser();
+    if (!m_owner) return;
+    t_reader = new (std::nothrow) od::parser();
+    t_coresTaken = coresTaken;
 }
 
 ThunderstoreStore::ReaderScope::~ReaderScope() {
     if (!m_owner) return;
     delete t_reader;
     t_reader = nullptr;
+    t_coresTaken = false;
 }
 
 const qsizetype ThunderstoreStore::parsePadding = qsizetype(simdjson::SIMDJSON_PADDING);
@@ -1136,10 +1154,10 @@ ThunderstoreStore::Index ThunderstoreStore::makeIndex(const QList<TSPackage>& pa
     return index;
 }
 
-std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::readListing(const QString& path,
-                                                                         Repository::Source source) {
+std::optional<ThunderstoreStore::Catalog>
+ThunderstoreStore::readListing(const QString& path, Repository::Source source, qsizetype room) {
     Catalog catalog;
-    auto packages = walkFile(path, &catalog.index, source);
+    auto packages = walkFile(path, &catalog.index, source, room);
     if (!packages) return std::nullopt;
     catalog.packages = std::move(*packages);
     return catalog;
@@ -1147,5 +1165,5 @@ std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::readListing(const Q
 
 std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::readCatalog(const QString& path) {
     if (!Fs::exists(path) || Fs::isDir(path)) return std::nullopt;
-    return readListing(path, Repository::Source::thunderstore).value_or(Catalog());
+    return readListing(path, Repository::Source::thunderstore, 0).value_or(Catalog());
 }

@@ -91,11 +91,14 @@ ThunderstoreStore::Catalog ThunderstoreStore::merge(Catalog thunderstore, Catalo
     }
     Catalog out = std::move(thunderstore);
     out.packages.reserve(out.packages.size() + hexium.packages.size());
+    out.index.reserve(out.index.size() + hexium.index.size());
+    // Hexium's own index holds the first package of each key; none of those not on both is
+    // in Thunderstore's.
+    for (auto h = hexium.index.cbegin(); h != hexium.index.cend(); ++h) {
+        if (!onBoth.contains(h.key())) out.index.insert(h.key(), h.value());
+    }
     for (TSPackage& p : hexium.packages) {
-        const QString key = p.ownerAndName();
-        if (onBoth.contains(key)) continue;
-        if (!out.index.contains(key)) out.index.insert(key, p);
-        out.packages.append(std::move(p));
+        if (onBoth.isEmpty() || !onBoth.contains(p.ownerAndName())) out.packages.append(std::move(p));
     }
     return out;
 }
