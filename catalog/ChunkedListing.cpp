@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -160,22 +161,76 @@ void makeRoom(QList<Job>& jobs, qsizetype first) {
     if (first < jobs.size()) jobs[first].room = qsizetype(bytes / 6000) + 16;
 }
 
+// One repository's parts: `count` jobs from `first` on, in document order.
+struct Group {
+    qsizetype first = 0, count = 0;
+};
+
+// A repository's catalog as its parts join it, in document order.
+struct Joined {
+    ThunderstoreStore::Catalog catalog;
+    qsizetype parts = 0;    // joined so far
+    qsizetype damaged = -1; // the first part that is no package list
+};
+
+void joinInto(ThunderstoreStore::Catalog& catalog, ThunderstoreStore::Catalog& part) {
+    catalog.packages.append(std::move(part.packages));
+    // As within one document, the first package with a key keeps it. Moved: the part goes
+    // right after.
+    for (auto it = part.index.begin(); it != part.index.end(); ++it) {
+        const qsizetype before = catalog.index.size();
+        TSPackage& slot = catalog.index[it.key()];
+        if (catalog.index.size() != before) slot = std::move(it.value());
+    }
+}
+
 // Parts are independent: one reader per core, the largest parts first, so that the readers
-// finish together. A lone part builds on a second thread instead.
-std::vector<std::optional<ThunderstoreStore::Catalog>> parseJobs(const QList<Job>& jobs) {
+// finish together. A lone part builds on a second thread instead. A reader that finishes a
+// part joins what it can to its repository's catalog, while the others still read.
+std::vector<Joined> readGroups(const QList<Job>& jobs, const QList<Group>& groups) {
     std::vector<qsizetype> order(size_t(jobs.size()));
     for (qsizetype i = 0; i < jobs.size(); ++i)
         order[size_t(i)] = i;
     std::stable_sort(order.begin(), order.end(),
                      [&jobs](qsizetype a, qsizetype b) { return jobs[a].bytes > jobs[b].bytes; });
+    std::vector<qsizetype> groupOf(size_t(jobs.size()), -1);
+    for (qsizetype g = 0; g < groups.size(); ++g) {
+        for (qsizetype i = 0; i < groups[g].count; ++i)
+            groupOf[size_t(groups[g].first + i)] = g;
+    }
     std::vector<std::optional<ThunderstoreStore::Catalog>> parsed(size_t(jobs.size()));
+    std::vector<char> done(size_t(jobs.size()), 0);
+    std::vector<Joined> joined(size_t(groups.size()));
+    std::mutex joining;
+    const auto join = [&](qsizetype g) { // with `joining` held
+        Joined& j = joined[size_t(g)];
+        const Group& group = groups[g];
+        while (j.damaged < 0 && j.parts < group.count && done[size_t(group.first + j.parts)]) {
+            std::optional<ThunderstoreStore::Catalog>& part = parsed[size_t(group.first + j.parts)];
+            if (!part) {
+                j.damaged = j.parts;
+                break;
+            }
+            if (j.parts == 0)
+                j.catalog = std::move(*part);
+            else
+                joinInto(j.catalog, *part);
+            part.reset();
+            ++j.parts;
+        }
+    };
     std::atomic<size_t> next = 0;
     const auto threads = std::min<qsizetype>(std::max(1U, std::thread::hardware_concurrency()), jobs.size());
     const auto work = [&] {
         const ThunderstoreStore::ReaderScope reader(threads > 1);
         for (size_t i = next++; i < order.size(); i = next++) {
-            const Job& job = jobs[order[i]];
-            parsed[size_t(order[i])] = parsePart(job.part, job.source, job.room);
+            const qsizetype k = order[i];
+            std::optional<ThunderstoreStore::Catalog> part =
+                parsePart(jobs[k].part, jobs[k].source, jobs[k].room);
+            const std::lock_guard lock(joining);
+            parsed[size_t(k)] = std::move(part);
+            done[size_t(k)] = 1;
+            if (groupOf[size_t(k)] >= 0) join(groupOf[size_t(k)]);
         }
     };
     std::vector<std::thread> helpers;
@@ -184,41 +239,19 @@ std::vector<std::optional<ThunderstoreStore::Catalog>> parseJobs(const QList<Job
     work();
     for (std::thread& helper : helpers)
         helper.join();
-    return parsed;
+    return joined;
 }
 
-// One repository's parts, read, into its catalog; throws as parseParts.
-ThunderstoreStore::Catalog joined(const QList<Job>& jobs,
-                                  std::vector<std::optional<ThunderstoreStore::Catalog>>& parsed,
-                                  qsizetype first, qsizetype count) {
-    qsizetype packages = 0, keys = 0;
-    for (qsizetype n = 0; n < count; ++n) {
-        const std::optional<ThunderstoreStore::Catalog>& part = parsed[size_t(first + n)];
-        if (!part) {
-            // A damaged stored chunk would otherwise fail every later start and check as well.
-            const QString& file = jobs[first + n].part.file;
-            if (!file.isEmpty()) Fs::remove(file);
-            throw SkaldrunError(QStringLiteral("part %1 of its catalog is damaged").arg(n + 1));
-        }
-        packages += part->packages.size();
-        keys += part->index.size();
+// A repository's catalog once every part joined; throws SkaldrunError naming the first damaged
+// part, after removing its file.
+ThunderstoreStore::Catalog finished(const QList<Job>& jobs, const Group& group, Joined& joined) {
+    if (joined.damaged >= 0) {
+        // A damaged stored chunk would otherwise fail every later start and check as well.
+        const QString& file = jobs[group.first + joined.damaged].part.file;
+        if (!file.isEmpty()) Fs::remove(file);
+        throw SkaldrunError(QStringLiteral("part %1 of its catalog is damaged").arg(joined.damaged + 1));
     }
-    // The join runs on one core after the reading on all of them: it grows nothing.
-    ThunderstoreStore::Catalog catalog = std::move(*parsed[size_t(first)]);
-    catalog.packages.reserve(packages);
-    catalog.index.reserve(keys);
-    for (qsizetype n = 1; n < count; ++n) {
-        ThunderstoreStore::Catalog& part = *parsed[size_t(first + n)];
-        catalog.packages.append(std::move(part.packages));
-        // As within one document, the first package with a key keeps it. Moved: the part's
-        // own index goes right after.
-        for (auto it = part.index.begin(); it != part.index.end(); ++it) {
-            const qsizetype before = catalog.index.size();
-            TSPackage& slot = catalog.index[it.key()];
-            if (catalog.index.size() != before) slot = std::move(it.value());
-        }
-    }
-    return catalog;
+    return std::move(joined.catalog);
 }
 
 qint64 sizeOf(const Part& part) {
@@ -232,8 +265,9 @@ ThunderstoreStore::Catalog parseParts(const QList<Part>& parts, Repository::Sour
     for (const Part& part : parts)
         jobs.append(Job{part, source, sizeOf(part)});
     makeRoom(jobs, 0);
-    auto parsed = parseJobs(jobs);
-    return joined(jobs, parsed, 0, jobs.size());
+    const Group group{0, jobs.size()};
+    std::vector<Joined> joined = readGroups(jobs, {group});
+    return finished(jobs, group, joined.front());
 }
 
 std::optional<ThunderstoreStore::Catalog> fromDisk(Repository::Source source) {
@@ -242,7 +276,7 @@ std::optional<ThunderstoreStore::Catalog> fromDisk(Repository::Source source) {
 
 QList<std::optional<ThunderstoreStore::Catalog>> fromDisk(const QList<Repository::Source>& sources) {
     QList<Job> jobs;
-    QList<std::pair<qsizetype, qsizetype>> ranges; // per source, its jobs; none when a chunk is missing
+    QList<Group> groups; // per source; none when a chunk is missing
     for (const Repository::Source source : sources) {
         const State state = readState(source);
         const qsizetype first = jobs.size();
@@ -256,14 +290,14 @@ QList<std::optional<ThunderstoreStore::Catalog>> fromDisk(const QList<Repository
             jobs.append(Job{Part{file, {}}, source, info.size()});
         }
         makeRoom(jobs, first);
-        ranges.append({first, jobs.size() - first});
+        groups.append(Group{first, jobs.size() - first});
     }
-    auto parsed = parseJobs(jobs);
+    std::vector<Joined> joined = readGroups(jobs, groups);
     QList<std::optional<ThunderstoreStore::Catalog>> catalogs(sources.size());
     for (qsizetype i = 0; i < sources.size(); ++i) {
-        if (ranges[i].second == 0) continue;
+        if (groups[i].count == 0) continue;
         try {
-            catalogs[i] = joined(jobs, parsed, ranges[i].first, ranges[i].second);
+            catalogs[i] = finished(jobs, groups[i], joined[size_t(i)]);
         } catch (const SkaldrunError& e) {
             qCDebug(lcCatalog) << "stored catalog of" << Repository::sourceName(sources[i])
                                << "unreadable:" << e.message();

@@ -45,7 +45,6 @@ enum class Key {
     fullName,
     packageUrl,
     dateCreated,
-    dateUpdated,
     rating,
     deprecated,
     nsfw,
@@ -118,9 +117,7 @@ Key packageKey(const char* k) {
     case 'p':
         return keyIs(k, "package_url") ? Key::packageUrl : Key::other;
     case 'd':
-        return keyIs(k, "date_created")   ? Key::dateCreated
-               : keyIs(k, "date_updated") ? Key::dateUpdated
-                                          : Key::other;
+        return keyIs(k, "date_created") ? Key::dateCreated : Key::other;
     case 'r':
         return keyIs(k, "rating_score") ? Key::rating : Key::other;
     case 'i':
@@ -270,7 +267,7 @@ struct FoundVersion {
 struct Fields {
     // Package object. Each slot holds the last occurrence of its key, as a JSON object with
     // repeated keys means; an absent optional is "missing or of another type".
-    std::optional<std::string_view> name, owner, fullName, packageUrl, dateCreated, dateUpdated;
+    std::optional<std::string_view> name, owner, fullName, packageUrl, dateCreated;
     qint64 rating = 0;
     bool deprecated = false;
     bool nsfw = false;
@@ -288,7 +285,7 @@ struct Fields {
     std::string_view versionsJson; // the whole array, as it stands in the document
 
     void reset() {
-        name = owner = fullName = packageUrl = dateCreated = dateUpdated = std::nullopt;
+        name = owner = fullName = packageUrl = dateCreated = std::nullopt;
         rating = 0;
         deprecated = nsfw = false;
         resetCategories();
@@ -392,7 +389,7 @@ private:
 // are made by the walk itself, which leaves the two sides of a pipeline about equally busy.
 struct Found {
     const char* start = nullptr; // where the package object begins in the document
-    std::string_view name, owner, fullName, version, dateCreated, dateUpdated;
+    std::string_view name, owner, fullName, version, dateCreated;
     QString description;
     OptionalUrl icon, packageUrl, downloadUrl;
     qint64 downloads = 0;
@@ -490,7 +487,6 @@ private:
         p.totalDownloads = f.downloads;
         p.rating = f.rating;
         p.dateCreated = text(f.dateCreated);
-        p.dateUpdated = text(f.dateUpdated);
         p.categories = sharedList(f.categoriesValid, batch.texts.data() + f.categories, f.categoryCount);
         p.source = m_repository;
         // The package's own fields are its newest release's: the first as listed, except on Hexium,
@@ -862,9 +858,6 @@ private:
             case Key::dateCreated:
                 m.dateCreated = stringOf(value, token);
                 break;
-            case Key::dateUpdated:
-                m.dateUpdated = stringOf(value, token);
-                break;
             case Key::rating:
                 m.rating = integerOf(value, token);
                 break;
@@ -1019,7 +1012,6 @@ private:
         f.version = *m.versionNumber;
         f.downloadUrl = url(m.downloadUrl);
         f.dateCreated = found(m.dateCreated);
-        f.dateUpdated = found(m.dateUpdated);
         f.downloads = m.downloads;
         f.rating = m.rating;
         f.versions = uint32_t(m_batch.versions.size());

@@ -138,7 +138,6 @@ struct TSPackage {
     qint64 totalDownloads = 0;
     qint64 rating = 0;
     QString dateCreated;
-    QString dateUpdated;
     QStringList categories;
     Repository::Source source = Repository::Source::thunderstore;
     TSReleases releases;

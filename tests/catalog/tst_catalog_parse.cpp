@@ -91,7 +91,6 @@ private Q_SLOTS:
         QCOMPARE(p.totalDownloads, Q_INT64_C(9000000007)); // no or fractional downloads add nothing
         QCOMPARE(p.rating, 42);
         QCOMPARE(p.dateCreated, QStringLiteral("2021-02-03T04:05:06Z"));
-        QCOMPARE(p.dateUpdated, QStringLiteral("2024-05-06T07:08:09Z"));
         QCOMPARE(p.categories, (QStringList{"Tweaks", "Server-side"}));
     }
 
