@@ -66,14 +66,15 @@ private Q_SLOTS:
             "[{'name':'Better_Carts','owner':'Hyphen-Owner','full_name':'Hyphen-Owner-Better_Carts',"
             "'package_url':'https://thunderstore.example/c/valheim/p/Hyphen-Owner/Better_Carts/',"
             "'rating_score':42,'date_created':'2021-02-03T04:05:06Z','uuid4':'x','is_pinned':true,"
-            "'date_updated':'2024-05-06T07:08:09Z','categories':['Tweaks','Server-side'],"
+            "'date_updated':'2024-05-06T07:08:09Z',"
             "'versions':[{'name':'Better_Carts','description':'Carts, but bétter',"
             "'icon':'https://cdn.example/icon.png','version_number':'2.1.0',"
             "'dependencies':['quellit-BepInExPack_Valheim-5.4.2202','A-B-1.0.0'],"
             "'download_url':'https://thunderstore.example/package/download/Hyphen-Owner/Better_Carts/2.1.0/',"
             "'downloads':5000000000,'website_url':'','file_size':1},"
             "{'version_number':'2.0.0','downlo\\u0061ds':4000000000},{'version_number':'1.0.0'},"
-            "{'version_number':'0.9.0','downloads':1.5},{'version_number':'0.8.0','downloads':7}]}]";
+            "{'version_number':'0.9.0','downloads':1.5},{'version_number':'0.8.0','downloads':7}] ,"
+            "'categories':['Tweaks','Server-side']}]";
         json.replace('\'', '"');
         const auto packages = ThunderstoreStore::parse(json);
         QCOMPARE(packages.size(), 1);
@@ -92,6 +93,8 @@ private Q_SLOTS:
         QCOMPARE(p.rating, 42);
         QCOMPARE(p.dateCreated, QStringLiteral("2021-02-03T04:05:06Z"));
         QCOMPARE(p.categories, (QStringList{"Tweaks", "Server-side"}));
+        QCOMPARE(p.versions().size(), 5); // read later, from an array with more of the package behind it
+        QCOMPARE(p.versions()[4].downloads, 7);
     }
 
     // Every release is kept, lean, and read from the chunk only when asked for: Thunderstore's
