@@ -1,9 +1,12 @@
 // bench_catalog_chunks prepare FILE HOME: splits a package-list file into Thunderstore's chunks
 // (about 14 MB of JSON each, kept unpacked as the app keeps them once fetched) and a Hexium catalog of 1,100
 // packages, stored under HOME as the app keeps them. bench_catalog_chunks load HOME: from those chunks on
-// disk to a published catalog of both repositories (catalog_cold_ms, catalog_peak_rss_mb), then one check of
-// an unchanged index against a loopback repository (catalog_check_ms).
+// disk to a published catalog of both repositories (catalog_cold_ms, catalog_peak_rss_mb), then the bare
+// simdjson walk of the same chunk files on one thread (simdjson_walk_ms) and the one against the other
+// (catalog_cold_ratio), then one check of an unchanged index against a loopback repository
+// (catalog_check_ms).
 
+#include "bench/BareWalk.h"
 #include "bench/PeakRss.h"
 #include "catalog/ChunkedListing.h"
 #include "platform/Fs.h"
@@ -84,16 +87,32 @@ int main(int argc, char** argv) {
 
     const double cpuStart = cpuMs();
     const auto start = std::chrono::steady_clock::now();
-    auto thunderstore = ChunkedListing::fromDisk(Repository::Source::thunderstore);
-    auto hexium = ChunkedListing::fromDisk(Repository::Source::hexium);
-    if (!thunderstore || !hexium) return 1;
+    auto stored = ChunkedListing::fromDisk({Repository::Source::thunderstore, Repository::Source::hexium});
+    if (!stored[0] || !stored[1]) return 1;
     const ThunderstoreStore::Catalog merged =
-        ThunderstoreStore::merge(std::move(*thunderstore), std::move(*hexium));
+        ThunderstoreStore::merge(std::move(*stored[0]), std::move(*stored[1]));
     const auto end = std::chrono::steady_clock::now();
     std::printf("catalog_cold_ms %.1f ms\n", std::chrono::duration<double, std::milli>(end - start).count());
     std::printf("catalog_cold_cpu_ms %.1f ms\n", cpuMs() - cpuStart);
     std::printf("catalog_packages %lld count\n", static_cast<long long>(merged.packages.size()));
     std::printf("catalog_peak_rss_mb %.1f MB\n", peakRssMb());
+
+    std::vector<std::string> files;
+    for (const Repository::Source source : Repository::sources) {
+        for (const QString& address : ChunkedListing::readState(source).chunks)
+            files.push_back(ChunkedListing::chunkFile(address).toStdString());
+    }
+    bare::Tally tally;
+    const double walkCpuStart = cpuMs();
+    const auto walkStart = std::chrono::steady_clock::now();
+    if (!bare::walkFiles(files, tally)) return 1;
+    const auto walkEnd = std::chrono::steady_clock::now();
+    const double walkCpu = cpuMs() - walkCpuStart;
+    const double cold = std::chrono::duration<double, std::milli>(end - start).count();
+    const double walk = std::chrono::duration<double, std::milli>(walkEnd - walkStart).count();
+    std::printf("simdjson_walk_ms %.1f ms\n", walk);
+    std::printf("simdjson_walk_cpu_ms %.1f ms\n", walkCpu);
+    std::printf("catalog_cold_ratio %.2f x\n", cold / walk);
 
     // The check keeps its small catalog in a home of its own, so the chunks above stay for the next load.
     qputenv("HOME", (args.last() + QStringLiteral("/check")).toUtf8());

@@ -41,8 +41,8 @@ int main(int argc, char** argv) {
         mod.isFolder = true;
         mod.dllCount = 1;
         mod.enabled = mods.size() % 7 != 0;
-        const bool older = mods.size() % 2 == 0 && p.versions.size() > 1;
-        mod.version = older ? p.versions.at(1).number : p.version;
+        const bool older = mods.size() % 2 == 0 && p.versions().size() > 1;
+        mod.version = older ? p.versions().at(1).number : p.version;
         if (mods.size() % 2 == 1)
             origins.insert(ConfigStore::normalize(p.name),
                            {p.source, p.owner + QLatin1Char('-') + p.name, *mod.version});

@@ -8,6 +8,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -17,6 +18,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -127,9 +129,10 @@ void writeState(Repository::Source source, const State& state) {
 
 namespace {
 
-std::optional<ThunderstoreStore::Catalog> parsePart(const Part& part, Repository::Source source) {
+std::optional<ThunderstoreStore::Catalog> parsePart(const Part& part, Repository::Source source,
+                                                    qsizetype room) {
     auto catalog = part.file.isEmpty() ? ThunderstoreStore::parseListing(part.json, source)
-                                       : ThunderstoreStore::readListing(part.file, source);
+                                       : ThunderstoreStore::readListing(part.file, source, room);
     // Records that break a rule are skipped; a part with nothing but such records is damaged,
     // not empty.
     if (catalog && catalog->packages.isEmpty()) {
@@ -141,59 +144,166 @@ std::optional<ThunderstoreStore::Catalog> parsePart(const Part& part, Repository
 
 } // namespace
 
-ThunderstoreStore::Catalog parseParts(const QList<Part>& parts, Repository::Source source) {
-    std::vector<std::optional<ThunderstoreStore::Catalog>> parsed(size_t(parts.size()));
-    std::atomic<qsizetype> next = 0;
-    const auto work = [&] {
-        const ThunderstoreStore::ReaderScope reader;
-        for (qsizetype i = next++; i < parts.size(); i = next++)
-            parsed[size_t(i)] = parsePart(parts[i], source);
+namespace {
+
+struct Job {
+    Part part;
+    Repository::Source source;
+    qint64 bytes = 0;
+    qsizetype room = 0; // the first part of a repository makes room for the others to join it
+};
+
+// About 7 KB of document per package; a little too much room costs no resident memory.
+void makeRoom(QList<Job>& jobs, qsizetype first) {
+    qint64 bytes = 0;
+    for (qsizetype i = first; i < jobs.size(); ++i)
+        bytes += jobs[i].bytes;
+    if (first < jobs.size()) jobs[first].room = qsizetype(bytes / 6000) + 16;
+}
+
+// One repository's parts: `count` jobs from `first` on, in document order.
+struct Group {
+    qsizetype first = 0, count = 0;
+};
+
+// A repository's catalog as its parts join it, in document order.
+struct Joined {
+    ThunderstoreStore::Catalog catalog;
+    qsizetype parts = 0;    // joined so far
+    qsizetype damaged = -1; // the first part that is no package list
+};
+
+void joinInto(ThunderstoreStore::Catalog& catalog, ThunderstoreStore::Catalog& part) {
+    catalog.packages.append(std::move(part.packages));
+    // As within one document, the first package with a key keeps it. Moved: the part goes
+    // right after.
+    for (auto it = part.index.begin(); it != part.index.end(); ++it) {
+        const qsizetype before = catalog.index.size();
+        TSPackage& slot = catalog.index[it.key()];
+        if (catalog.index.size() != before) slot = std::move(it.value());
+    }
+}
+
+// Parts are independent: one reader per core, the largest parts first, so that the readers
+// finish together. A lone part builds on a second thread instead. A reader that finishes a
+// part joins what it can to its repository's catalog, while the others still read.
+std::vector<Joined> readGroups(const QList<Job>& jobs, const QList<Group>& groups) {
+    std::vector<qsizetype> order(size_t(jobs.size()));
+    for (qsizetype i = 0; i < jobs.size(); ++i)
+        order[size_t(i)] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&jobs](qsizetype a, qsizetype b) { return jobs[a].bytes > jobs[b].bytes; });
+    std::vector<qsizetype> groupOf(size_t(jobs.size()), -1);
+    for (qsizetype g = 0; g < groups.size(); ++g) {
+        for (qsizetype i = 0; i < groups[g].count; ++i)
+            groupOf[size_t(groups[g].first + i)] = g;
+    }
+    std::vector<std::optional<ThunderstoreStore::Catalog>> parsed(size_t(jobs.size()));
+    std::vector<char> done(size_t(jobs.size()), 0);
+    std::vector<Joined> joined(size_t(groups.size()));
+    std::mutex joining;
+    const auto join = [&](qsizetype g) { // with `joining` held
+        Joined& j = joined[size_t(g)];
+        const Group& group = groups[g];
+        while (j.damaged < 0 && j.parts < group.count && done[size_t(group.first + j.parts)]) {
+            std::optional<ThunderstoreStore::Catalog>& part = parsed[size_t(group.first + j.parts)];
+            if (!part) {
+                j.damaged = j.parts;
+                break;
+            }
+            if (j.parts == 0)
+                j.catalog = std::move(*part);
+            else
+                joinInto(j.catalog, *part);
+            part.reset();
+            ++j.parts;
+        }
     };
-    // Chunks are independent: one reader per core. Each also builds on a second thread.
-    const auto threads = std::min<qsizetype>(std::max(1U, std::thread::hardware_concurrency()), parts.size());
+    std::atomic<size_t> next = 0;
+    const auto threads = std::min<qsizetype>(std::max(1U, std::thread::hardware_concurrency()), jobs.size());
+    const auto work = [&] {
+        const ThunderstoreStore::ReaderScope reader(threads > 1);
+        for (size_t i = next++; i < order.size(); i = next++) {
+            const qsizetype k = order[i];
+            std::optional<ThunderstoreStore::Catalog> part =
+                parsePart(jobs[k].part, jobs[k].source, jobs[k].room);
+            const std::lock_guard lock(joining);
+            parsed[size_t(k)] = std::move(part);
+            done[size_t(k)] = 1;
+            if (groupOf[size_t(k)] >= 0) join(groupOf[size_t(k)]);
+        }
+    };
     std::vector<std::thread> helpers;
     for (qsizetype t = 1; t < threads; ++t)
         helpers.emplace_back(work);
     work();
     for (std::thread& helper : helpers)
         helper.join();
+    return joined;
+}
 
-    ThunderstoreStore::Catalog catalog;
-    for (size_t i = 0; i < parsed.size(); ++i) {
-        if (!parsed[i]) {
-            // A damaged stored chunk would otherwise fail every later start and check as well.
-            if (!parts[qsizetype(i)].file.isEmpty()) Fs::remove(parts[qsizetype(i)].file);
-            throw SkaldrunError(QStringLiteral("part %1 of its catalog is damaged").arg(qsizetype(i) + 1));
-        }
-        if (catalog.packages.isEmpty()) {
-            catalog = std::move(*parsed[i]);
-            continue;
-        }
-        catalog.packages.append(std::move(parsed[i]->packages));
-        // As within one document, the first package with a key keeps it. Moved: the part's
-        // own index goes right after.
-        for (auto it = parsed[i]->index.begin(); it != parsed[i]->index.end(); ++it) {
-            if (!catalog.index.contains(it.key())) catalog.index.emplace(it.key(), std::move(it.value()));
-        }
+// A repository's catalog once every part joined; throws SkaldrunError naming the first damaged
+// part, after removing its file.
+ThunderstoreStore::Catalog finished(const QList<Job>& jobs, const Group& group, Joined& joined) {
+    if (joined.damaged >= 0) {
+        // A damaged stored chunk would otherwise fail every later start and check as well.
+        const QString& file = jobs[group.first + joined.damaged].part.file;
+        if (!file.isEmpty()) Fs::remove(file);
+        throw SkaldrunError(QStringLiteral("part %1 of its catalog is damaged").arg(joined.damaged + 1));
     }
-    return catalog;
+    return std::move(joined.catalog);
+}
+
+qint64 sizeOf(const Part& part) {
+    return part.file.isEmpty() ? part.json.size() : QFileInfo(part.file).size();
+}
+
+} // namespace
+
+ThunderstoreStore::Catalog parseParts(const QList<Part>& parts, Repository::Source source) {
+    QList<Job> jobs;
+    for (const Part& part : parts)
+        jobs.append(Job{part, source, sizeOf(part)});
+    makeRoom(jobs, 0);
+    const Group group{0, jobs.size()};
+    std::vector<Joined> joined = readGroups(jobs, {group});
+    return finished(jobs, group, joined.front());
 }
 
 std::optional<ThunderstoreStore::Catalog> fromDisk(Repository::Source source) {
-    const State state = readState(source);
-    if (state.chunks.isEmpty()) return std::nullopt;
-    QList<Part> parts;
-    for (const QString& address : state.chunks) {
-        const QString file = chunkFile(address);
-        if (!Fs::exists(file)) return std::nullopt;
-        parts.append(Part{file, {}});
+    return std::move(fromDisk(QList<Repository::Source>{source}).front());
+}
+
+QList<std::optional<ThunderstoreStore::Catalog>> fromDisk(const QList<Repository::Source>& sources) {
+    QList<Job> jobs;
+    QList<Group> groups; // per source; none when a chunk is missing
+    for (const Repository::Source source : sources) {
+        const State state = readState(source);
+        const qsizetype first = jobs.size();
+        for (const QString& address : state.chunks) {
+            const QString file = chunkFile(address);
+            const QFileInfo info(file);
+            if (!info.isFile()) {
+                jobs.resize(first);
+                break;
+            }
+            jobs.append(Job{Part{file, {}}, source, info.size()});
+        }
+        makeRoom(jobs, first);
+        groups.append(Group{first, jobs.size() - first});
     }
-    try {
-        return parseParts(parts, source);
-    } catch (const SkaldrunError& e) {
-        qCDebug(lcCatalog) << "stored catalog unreadable:" << e.message();
-        return std::nullopt;
+    std::vector<Joined> joined = readGroups(jobs, groups);
+    QList<std::optional<ThunderstoreStore::Catalog>> catalogs(sources.size());
+    for (qsizetype i = 0; i < sources.size(); ++i) {
+        if (groups[i].count == 0) continue;
+        try {
+            catalogs[i] = finished(jobs, groups[i], joined[size_t(i)]);
+        } catch (const SkaldrunError& e) {
+            qCDebug(lcCatalog) << "stored catalog of" << Repository::sourceName(sources[i])
+                               << "unreadable:" << e.message();
+        }
     }
+    return catalogs;
 }
 
 namespace {
@@ -210,8 +320,16 @@ Check fromWholeList(Repository::Source source, const State& previous, const Http
     try {
         const std::optional<QByteArray> json = decode(r.body);
         if (!json) throw SkaldrunError(QStringLiteral("part 1 of its catalog is damaged"));
-        ThunderstoreStore::Catalog catalog = parseParts({Part{{}, *json}}, source);
-        Fs::writeAtomic(chunkFile(url.toString()), *json);
+        // Read from a file, not from memory: the packages read their releases from it later, and
+        // the list isn't held in memory meanwhile. Under a name of its own until it proved
+        // readable, so that a damaged list doesn't take the one kept before with it.
+        const QString file = chunkFile(url.toString());
+        const QString fresh = file.chopped(5) + QStringLiteral(".new.json");
+        Fs::writeAtomic(fresh, *json);
+        ThunderstoreStore::Catalog catalog = parseParts({Part{fresh, {}}}, source);
+        // Packages still reading the earlier list keep its bytes: their mapping outlives the name.
+        Fs::remove(file);
+        Fs::move(fresh, file);
         writeState(source, State{{}, {}, {url.toString()}, now()});
         return Check{std::move(catalog), {}, now()};
     } catch (const SkaldrunError& e) {

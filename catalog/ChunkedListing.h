@@ -48,6 +48,8 @@ QString chunkFile(const QString& address);
 
 // The catalog the stored chunks make; nullopt when any is missing or unreadable.
 std::optional<ThunderstoreStore::Catalog> fromDisk(Repository::Source source);
+// The same for several repositories, in their order, their chunks all read in one pool.
+QList<std::optional<ThunderstoreStore::Catalog>> fromDisk(const QList<Repository::Source>& sources);
 
 // A chunk to read: a stored file (mapped, read in place), or the JSON itself when `file` is empty.
 struct Part {

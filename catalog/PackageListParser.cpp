@@ -45,7 +45,6 @@ enum class Key {
     fullName,
     packageUrl,
     dateCreated,
-    dateUpdated,
     rating,
     deprecated,
     nsfw,
@@ -98,7 +97,7 @@ bool escapedKeyIs(const char* raw, std::string_view wanted) {
 // Keys practically never hold escapes: bytes are compared as they are until the first
 // difference, and only a backslash there needs the careful reading. Never reads past the
 // closing quote, as the wanted keys hold no quote.
-bool keyIs(const char* raw, std::string_view wanted) {
+[[gnu::always_inline]] inline bool keyIs(const char* raw, std::string_view wanted) {
     size_t i = 0;
     while (i < wanted.size() && raw[i] == wanted[i])
         ++i;
@@ -118,9 +117,7 @@ Key packageKey(const char* k) {
     case 'p':
         return keyIs(k, "package_url") ? Key::packageUrl : Key::other;
     case 'd':
-        return keyIs(k, "date_created")   ? Key::dateCreated
-               : keyIs(k, "date_updated") ? Key::dateUpdated
-                                          : Key::other;
+        return keyIs(k, "date_created") ? Key::dateCreated : Key::other;
     case 'r':
         return keyIs(k, "rating_score") ? Key::rating : Key::other;
     case 'i':
@@ -171,6 +168,33 @@ Key versionKey(const char* k) {
     default:
         return Key::other;
     }
+}
+
+// Of Thunderstore's releases after the first, the load reads the downloads alone. The key is
+// looked at for every field of every release: the first eight bytes are compared in one go,
+// and only a key whose first difference is a backslash needs the careful reading. Reads ten
+// bytes, which the padding and the document's own "…":value past any key guarantee.
+Key downloadsKey(const char* k) {
+    uint64_t word = 0, wanted = 0;
+    std::memcpy(&word, k, 8);
+    std::memcpy(&wanted, "download", 8);
+    const uint64_t diff = word ^ wanted;
+    char first = 0; // the first byte that differs from "downloads\""
+    if (diff != 0)
+        first = k[std::countr_zero(diff) / 8];
+    else if (k[8] != 's')
+        first = k[8];
+    else if (k[9] == '"')
+        return Key::downloads;
+    else
+        first = k[9];
+    return first == '\\' && keyIs(k, "downloads") ? Key::downloads : Key::other;
+}
+
+// Hexium's releases after the first are read for their numbers and downloads at load.
+Key numberKey(const char* k) {
+    const Key key = downloadsKey(k);
+    return key == Key::other && keyIs(k, "version_number") ? Key::versionNumber : key;
 }
 
 // Releases after the first keep neither their description nor their icon.
@@ -243,7 +267,7 @@ struct FoundVersion {
 struct Fields {
     // Package object. Each slot holds the last occurrence of its key, as a JSON object with
     // repeated keys means; an absent optional is "missing or of another type".
-    std::optional<std::string_view> name, owner, fullName, packageUrl, dateCreated, dateUpdated;
+    std::optional<std::string_view> name, owner, fullName, packageUrl, dateCreated;
     qint64 rating = 0;
     bool deprecated = false;
     bool nsfw = false;
@@ -258,9 +282,10 @@ struct Fields {
     // Every release that has a number, in document order; their dependency texts in versionTexts.
     std::vector<FoundVersion> versionList;
     std::vector<std::string_view> versionTexts;
+    std::string_view versionsJson; // the whole array, as it stands in the document
 
     void reset() {
-        name = owner = fullName = packageUrl = dateCreated = dateUpdated = std::nullopt;
+        name = owner = fullName = packageUrl = dateCreated = std::nullopt;
         rating = 0;
         deprecated = nsfw = false;
         resetCategories();
@@ -278,6 +303,7 @@ struct Fields {
         dependencies.clear();
         versionList.clear();
         versionTexts.clear();
+        versionsJson = {};
     }
 };
 
@@ -363,7 +389,7 @@ private:
 // are made by the walk itself, which leaves the two sides of a pipeline about equally busy.
 struct Found {
     const char* start = nullptr; // where the package object begins in the document
-    std::string_view name, owner, fullName, version, dateCreated, dateUpdated;
+    std::string_view name, owner, fullName, version, dateCreated;
     QString description;
     OptionalUrl icon, packageUrl, downloadUrl;
     qint64 downloads = 0;
@@ -371,6 +397,7 @@ struct Found {
     uint32_t categories = 0, categoryCount = 0; // into Batch::texts
     uint32_t versions = 0, versionCount = 0;    // into Batch::versions
     bool categoriesValid = false;
+    std::string_view releases; // the "versions" array, read when asked for
 };
 
 struct Batch {
@@ -391,14 +418,15 @@ public:
     // `source`, when given, is the mapped file being read: pages behind the packages already
     // built are handed back, so the whole document and the whole catalog never sit in memory
     // together. `index`, when given, is filled while each package is still hot in the cache.
-    Builder(const char* document, size_t size, Fs::MappedFile* source, ThunderstoreStore::Index* index,
-            Repository::Source repository)
-        : m_document(document), m_source(source), m_index(index), m_repository(repository),
-          m_texts(size / 5000), m_lists(size / 5000),
-          m_usualDownload(Repository::baseUrl().toStdString() + "/package/download/") {
+    // `keep` holds the document for the packages' releases, which are read from it later.
+    // `room`: as many packages as the list and index are to hold when other parts join them.
+    Builder(const char* document, size_t size, Fs::MappedFile* source, std::shared_ptr<const void> keep,
+            ThunderstoreStore::Index* index, Repository::Source repository, qsizetype room)
+        : m_document(document), m_source(source), m_keep(std::move(keep)), m_index(index),
+          m_repository(repository), m_texts(size / 5000), m_lists(size / 5000) {
         // About 7 KB of document per package. Reserving a little too much costs no resident
         // memory (untouched pages); regrowing would copy the list at the worst moment.
-        const qsizetype expected = qsizetype(size / 6000) + 16;
+        const qsizetype expected = std::max(qsizetype(size / 6000) + 16, room);
         m_packages.reserve(expected);
         if (m_index) m_index->reserve(expected);
     }
@@ -459,64 +487,29 @@ private:
         p.totalDownloads = f.downloads;
         p.rating = f.rating;
         p.dateCreated = text(f.dateCreated);
-        p.dateUpdated = text(f.dateUpdated);
         p.categories = sharedList(f.categoriesValid, batch.texts.data() + f.categories, f.categoryCount);
         p.source = m_repository;
-        p.versions.reserve(qsizetype(f.versionCount));
-        const FoundVersion* previous = nullptr;
-        for (uint32_t i = 0; i < f.versionCount; ++i) {
-            const FoundVersion& found = batch.versions[f.versions + i];
-            TSVersion& v = p.versions.emplaceBack();
-            v.number = shared(found.number);
-            // Releases in a row mostly depend on the same things: comparing with the one before
-            // is far cheaper than looking the list up again.
-            const std::string_view* items = batch.texts.data() + found.dependencies;
-            if (previous && found.dependenciesValid == previous->dependenciesValid &&
-                std::equal(items, items + found.dependencyCount, batch.texts.data() + previous->dependencies,
-                           batch.texts.data() + previous->dependencies + previous->dependencyCount))
-                v.dependencies = p.versions.at(qsizetype(i) - 1).dependencies;
-            else
-                v.dependencies = sharedList(found.dependenciesValid, items, found.dependencyCount);
-            previous = &found;
-            if (!isUsualDownload(f, found))
-                v.storedURL =
-                    OptionalUrl::fromText(QByteArrayView(found.url.data(), qsizetype(found.url.size())));
-            v.date = secondsOf(found.date);
-            v.fileSize = found.size;
-            v.downloads = found.downloads;
+        // The package's own fields are its newest release's: the first as listed, except on Hexium,
+        // which lists releases by upload date, so that a patch of an older line can come after a
+        // newer line: there the newest is the highest number, wherever it stands (the first of
+        // equals).
+        const FoundVersion* newest = &batch.versions[f.versions];
+        for (uint32_t i = 1; i < f.versionCount; ++i) {
+            const FoundVersion& v = batch.versions[f.versions + i];
+            if (Version::lessUtf8(newest->number, v.number)) newest = &v;
         }
-        // The package's own list is the first release's, which is its newest as listed.
-        p.dependencies = p.versions.constFirst().dependencies;
-        // Hexium lists releases by upload date, and a patch of an older line can come after a
-        // newer line: the newest is the highest number, wherever it stands.
-        if (m_repository == Repository::Source::hexium) {
-            const auto newerFirst = [](const TSVersion& a, const TSVersion& b) {
-                return Version::less(b.number, a.number);
-            };
-            if (!std::is_sorted(p.versions.cbegin(), p.versions.cend(), newerFirst)) {
-                std::stable_sort(p.versions.begin(), p.versions.end(), newerFirst);
-                const TSVersion& newest = p.versions.constFirst();
-                p.version = newest.number;
-                p.downloadURL = OptionalUrl(p.downloadFor(newest));
-                p.dependencies = newest.dependencies;
-            }
+        p.releases = TSReleases(m_keep, QByteArrayView(f.releases.data(), qsizetype(f.releases.size())),
+                                m_repository, p.owner, p.name);
+        const FoundVersion& listed = batch.versions[f.versions];
+        p.dependencies = sharedList(listed.dependenciesValid, batch.texts.data() + listed.dependencies,
+                                    listed.dependencyCount);
+        // Rare: the walk read only the numbers of later releases, so the whole list is read now.
+        if (const QList<TSVersion>& all = newest != &listed ? p.releases.list() : QList<TSVersion>();
+            !all.isEmpty()) {
+            p.version = all.constFirst().number;
+            p.downloadURL = OptionalUrl(p.downloadFor(all.constFirst()));
+            p.dependencies = all.constFirst().dependencies;
         }
-    }
-
-    // Thunderstore's addresses all read base/package/download/owner/name/version/; those are
-    // rebuilt when asked for rather than kept 90,000 times.
-    bool isUsualDownload(const Found& f, const FoundVersion& v) {
-        if (m_repository != Repository::Source::thunderstore) return false;
-        const std::string_view url = v.url;
-        const std::string_view base = m_usualDownload;
-        if (url.size() != base.size() + f.owner.size() + f.name.size() + v.number.size() + 3) return false;
-        size_t at = base.size();
-        const auto piece = [&](std::string_view text) {
-            if (url.compare(at, text.size(), text) != 0 || url[at + text.size()] != '/') return false;
-            at += text.size() + 1;
-            return true;
-        };
-        return url.substr(0, base.size()) == base && piece(f.owner) && piece(f.name) && piece(v.number);
     }
 
     // The catalog key, lower-cased straight from the document's bytes when they are ASCII (as
@@ -547,12 +540,12 @@ private:
     static constexpr qsizetype releaseStep = 4 * 1024 * 1024;
     const char* m_document;
     Fs::MappedFile* m_source;
+    std::shared_ptr<const void> m_keep;
     ThunderstoreStore::Index* m_index;
     Repository::Source m_repository;
     Interner<QString> m_texts;
     Interner<QStringList> m_lists;
     std::string m_listKey;
-    std::string m_usualDownload;
     QList<TSPackage> m_packages;
     qsizetype m_releasedUpTo = 0;
 };
@@ -642,24 +635,91 @@ private:
 
 // The reader a ThunderstoreStore::ReaderScope keeps for its thread; null outside one.
 thread_local od::parser* t_reader = nullptr;
+thread_local bool t_coresTaken = false;
+
+// Thunderstore's addresses all read base/package/download/owner/name/version/; those are
+// rebuilt when asked for (TSPackage::downloadFor) rather than kept 90,000 times.
+bool isUsualDownload(std::string_view url, std::string_view base, std::string_view owner,
+                     std::string_view name, std::string_view number) {
+    if (url.size() != base.size() + owner.size() + name.size() + number.size() + 3) return false;
+    size_t at = base.size();
+    const auto piece = [&](std::string_view text) {
+        if (url.compare(at, text.size(), text) != 0 || url[at + text.size()] != '/') return false;
+        at += text.size() + 1;
+        return true;
+    };
+    return url.substr(0, base.size()) == base && piece(owner) && piece(name) && piece(number);
+}
+
+// The releases a walk found (every one that has a number, in document order), newest first.
+QList<TSVersion> releasesOf(const std::vector<FoundVersion>& found,
+                            const std::vector<std::string_view>& texts, Repository::Source source,
+                            const QString& owner, const QString& name) {
+    const std::string base = Repository::baseUrl().toStdString() + "/package/download/";
+    const QByteArray owner8 = owner.toUtf8(), name8 = name.toUtf8();
+    const auto text = [](std::string_view utf8) {
+        return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+    };
+    QList<TSVersion> list;
+    list.reserve(qsizetype(found.size()));
+    const FoundVersion* previous = nullptr;
+    for (const FoundVersion& f : found) {
+        TSVersion& v = list.emplaceBack();
+        v.number = text(f.number);
+        // Releases in a row mostly depend on the same things: they share one list.
+        const std::string_view* items = texts.data() + f.dependencies;
+        if (previous && f.dependenciesValid == previous->dependenciesValid &&
+            std::equal(items, items + f.dependencyCount, texts.data() + previous->dependencies,
+                       texts.data() + previous->dependencies + previous->dependencyCount)) {
+            v.dependencies = list.at(list.size() - 2).dependencies;
+        } else if (f.dependenciesValid) {
+            v.dependencies.reserve(qsizetype(f.dependencyCount));
+            for (uint32_t i = 0; i < f.dependencyCount; ++i)
+                v.dependencies.append(text(items[i]));
+        }
+        previous = &f;
+        if (source != Repository::Source::thunderstore ||
+            !isUsualDownload(f.url, base, std::string_view(owner8.constData(), size_t(owner8.size())),
+                             std::string_view(name8.constData(), size_t(name8.size())), f.number))
+            v.storedURL = OptionalUrl::fromText(QByteArrayView(f.url.data(), qsizetype(f.url.size())));
+        v.date = secondsOf(f.date);
+        v.fileSize = f.size;
+        v.downloads = f.downloads;
+    }
+    // Hexium lists releases by upload date (see Builder::build).
+    if (source == Repository::Source::hexium) {
+        const auto newerFirst = [](const TSVersion& a, const TSVersion& b) {
+            return Version::less(b.number, a.number);
+        };
+        if (!std::is_sorted(list.cbegin(), list.cend(), newerFirst))
+            std::stable_sort(list.begin(), list.end(), newerFirst);
+    }
+    return list;
+}
 
 // Walks the document and hands what it finds to the builder, in batches.
 class Walker {
 public:
     QList<TSPackage> run(const simdjson::padded_string_view& json, Fs::MappedFile* source,
-                         ThunderstoreStore::Index* index, Repository::Source repository) {
+                         std::shared_ptr<const void> holder, ThunderstoreStore::Index* index,
+                         Repository::Source repository, qsizetype room) {
         od::parser own; // allocates nothing until it reads
         od::parser& parser = t_reader ? *t_reader : own;
         od::document doc;
         check(parser.iterate(json).get(doc));
         od::array top;
         if (doc.get_array().get(top)) throw Broken{};
+        m_doc = &doc;
+        m_end = json.data() + json.length();
+        // Thunderstore's newest release is its first: the others add only their downloads now.
+        // Hexium's newest is the highest number: there every release's number is read too.
+        m_reading = repository == Repository::Source::thunderstore ? Reading::first : Reading::numbers;
 
-        Builder builder(json.data(), json.length(), source, index, repository);
-        // Small documents (tests, error pages) are not worth a thread; without one, the walk
-        // builds as it goes.
+        Builder builder(json.data(), json.length(), source, std::move(holder), index, repository, room);
+        // Small documents (tests, error pages) are not worth a thread, nor is one where other
+        // readers keep every core busy; without one, the walk builds as it goes.
         std::optional<Pipeline> pipeline;
-        if (json.length() >= pipelineThreshold && std::thread::hardware_concurrency() > 1) {
+        if (json.length() >= pipelineThreshold && std::thread::hardware_concurrency() > 1 && !t_coresTaken) {
             try {
                 pipeline.emplace(builder);
             } catch (const std::system_error& e) {
@@ -697,7 +757,24 @@ public:
         handOver();
         // On a throw above, the pipeline's destructor stops the builder before the parser goes.
         if (pipeline && !pipeline->finish()) throw std::bad_alloc();
+        // What is read later comes back page by page.
+        if (source) source->releaseBefore(source->size());
         return builder.takePackages();
+    }
+
+    // One package's "versions" array on its own, every release read.
+    QList<TSVersion> releases(const simdjson::padded_string_view& json, Repository::Source source,
+                              const QString& owner, const QString& name) {
+        od::parser parser;
+        od::document doc;
+        check(parser.iterate(json).get(doc));
+        od::value value;
+        check(doc.get_value().get(value));
+        m_doc = &doc;
+        m_end = json.data() + json.length();
+        m_reading = Reading::all;
+        walkVersions(value, value.raw_json_token());
+        return releasesOf(m.versionList, m.versionTexts, source, owner, name);
     }
 
 private:
@@ -714,8 +791,11 @@ private:
         const std::string_view raw = token.substr(1, end - 2);
         if (!hasBackslash(raw.data(), raw.size())) return raw;
         std::string_view unescaped;
-        check(value.get_string().get(unescaped));
-        return unescaped;
+        if (!value.get_string().get(unescaped)) return unescaped;
+        // The load has read the package's own fields by the strict rule already; a release's
+        // field read later is only left out.
+        if (m_reading == Reading::all) return std::nullopt;
+        throw Broken{};
     }
 
     static qint64 integerOf(od::value& value, std::string_view token) {
@@ -778,9 +858,6 @@ private:
             case Key::dateCreated:
                 m.dateCreated = stringOf(value, token);
                 break;
-            case Key::dateUpdated:
-                m.dateUpdated = stringOf(value, token);
-                break;
             case Key::rating:
                 m.rating = integerOf(value, token);
                 break;
@@ -802,6 +879,26 @@ private:
         }
     }
 
+    // A corrupt or hostile list must not overflow the total.
+    void addDownloads(qint64 downloads) {
+        if (__builtin_add_overflow(m.downloads, downloads, &m.downloads))
+            m.downloads =
+                downloads > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    }
+
+    // The last "downloads" of a release; the rest of it is read when its releases are asked for.
+    qint64 downloadsOf(od::object& version) {
+        qint64 downloads = 0;
+        for (auto fieldResult : version) {
+            od::field field;
+            check(std::move(fieldResult).get(field));
+            if (downloadsKey(keyOf(field)) != Key::downloads) continue;
+            od::value& v = field.value();
+            downloads = integerOf(v, v.raw_json_token());
+        }
+        return downloads;
+    }
+
     void walkVersions(od::value& value, std::string_view token) {
         m.resetVersions();
         if (token.empty() || token.front() != '[') return;
@@ -817,13 +914,19 @@ private:
                 allObjects = false;
                 continue;
             }
+            if (!first && m_reading == Reading::first) {
+                addDownloads(downloadsOf(version));
+                continue;
+            }
             qint64 downloads = 0;
             std::optional<std::string_view> number, url, date;
             FoundVersion found;
             for (auto fieldResult : version) {
                 od::field field;
                 check(std::move(fieldResult).get(field));
-                const Key key = first ? versionKey(keyOf(field)) : laterVersionKey(keyOf(field));
+                const Key key = first                       ? versionKey(keyOf(field))
+                                : m_reading == Reading::all ? laterVersionKey(keyOf(field))
+                                                            : numberKey(keyOf(field));
                 if (key == Key::other) continue;
                 od::value& v = field.value();
                 const std::string_view t = v.raw_json_token();
@@ -859,10 +962,7 @@ private:
                     break;
                 }
             }
-            // A corrupt or hostile list must not overflow the total.
-            if (__builtin_add_overflow(m.downloads, downloads, &m.downloads))
-                m.downloads =
-                    downloads > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+            addDownloads(downloads);
             if (first) {
                 m.versionNumber = number;
                 m.downloadUrl = url;
@@ -878,6 +978,10 @@ private:
             first = false;
         }
         m.versionsValid = allObjects && !first;
+        // The array ends where the walk now stands (the next field, or the object's end).
+        const char* end = nullptr;
+        if (m_doc->current_location().get(end)) end = m_end;
+        m.versionsJson = std::string_view(token.data(), size_t(end - token.data()));
     }
 
     bool keep() const {
@@ -908,7 +1012,6 @@ private:
         f.version = *m.versionNumber;
         f.downloadUrl = url(m.downloadUrl);
         f.dateCreated = found(m.dateCreated);
-        f.dateUpdated = found(m.dateUpdated);
         f.downloads = m.downloads;
         f.rating = m.rating;
         f.versions = uint32_t(m_batch.versions.size());
@@ -919,6 +1022,7 @@ private:
             m_batch.versions.push_back(v);
         }
         m_batch.texts.insert(m_batch.texts.end(), m.versionTexts.begin(), m.versionTexts.end());
+        f.releases = m.versionsJson;
         f.categoriesValid = m.categoriesValid;
         f.categories = uint32_t(m_batch.texts.size());
         f.categoryCount = uint32_t(m.categories.size());
@@ -928,19 +1032,22 @@ private:
 
     static constexpr size_t batchSize = 128;
     static constexpr size_t pipelineThreshold = 1024 * 1024;
+    od::document* m_doc = nullptr;
+    const char* m_end = nullptr;
+    // Of the releases after the first: their downloads, also their numbers, or everything.
+    enum class Reading { first, numbers, all } m_reading = Reading::first;
     Fields m;
     Batch m_batch;
 };
 
-// Any failure to read the document, or to find room for its packages, gives nothing.
-std::optional<QList<TSPackage>> walkSafely(const char* data, size_t size, bool padded, Fs::MappedFile* source,
-                                           ThunderstoreStore::Index* index, Repository::Source repository) {
+// Any failure to read the document, or to find room for its packages, gives nothing. `keep`
+// holds the bytes (with padding behind them) for as long as a package may read its releases.
+std::optional<QList<TSPackage>> walkSafely(std::shared_ptr<const void> keep, const char* data, size_t size,
+                                           Fs::MappedFile* source, ThunderstoreStore::Index* index,
+                                           Repository::Source repository, qsizetype room = 0) {
     try {
-        if (padded)
-            return Walker().run(simdjson::padded_string_view(data, size, size + simdjson::SIMDJSON_PADDING),
-                                source, index, repository);
-        const simdjson::padded_string copy(data, size);
-        return Walker().run(copy, source, index, repository);
+        return Walker().run(simdjson::padded_string_view(data, size, size + simdjson::SIMDJSON_PADDING),
+                            source, std::move(keep), index, repository, room);
     } catch (const Broken&) {
         qCDebug(lcCatalog) << "package list is not valid JSON";
     } catch (const std::bad_alloc&) {
@@ -950,32 +1057,70 @@ std::optional<QList<TSPackage>> walkSafely(const char* data, size_t size, bool p
     return std::nullopt;
 }
 
-// Whether simdjson may read ahead past the end of the bytes in place. data_ptr() only exposes
-// the allocation here; nothing is written or detached.
-bool hasPadding(const QByteArray& document) {
-    return const_cast<QByteArray&>(document).data_ptr().freeSpaceAtEnd() >=
-           qsizetype(simdjson::SIMDJSON_PADDING);
+// The document as the packages will keep it, read in place when simdjson may read ahead past its
+// end (data_ptr() only exposes the allocation; nothing is written or detached), copied with
+// room behind it otherwise.
+std::shared_ptr<const QByteArray> padded(const QByteArray& document) {
+    if (const_cast<QByteArray&>(document).data_ptr().freeSpaceAtEnd() >=
+        qsizetype(simdjson::SIMDJSON_PADDING))
+        return std::make_shared<const QByteArray>(document);
+    QByteArray copy;
+    copy.reserve(document.size() + qsizetype(simdjson::SIMDJSON_PADDING));
+    copy.append(document);
+    return std::make_shared<const QByteArray>(std::move(copy));
+}
+
+std::optional<QList<TSPackage>> walkDocument(const QByteArray& document, ThunderstoreStore::Index* index,
+                                             Repository::Source repository) {
+    std::shared_ptr<const QByteArray> bytes = padded(document);
+    const char* data = bytes->constData();
+    const auto size = size_t(bytes->size());
+    return walkSafely(std::move(bytes), data, size, nullptr, index, repository);
+}
+
+std::optional<QList<TSPackage>> walkFile(const QString& path, ThunderstoreStore::Index* index,
+                                         Repository::Source repository, qsizetype room) {
+    std::optional<Fs::MappedFile> opened = Fs::MappedFile::open(path, ThunderstoreStore::parsePadding);
+    if (!opened) return std::nullopt;
+    const auto file = std::make_shared<Fs::MappedFile>(std::move(*opened));
+    return walkSafely(file, file->data(), size_t(file->size()), file.get(), index, repository, room);
 }
 
 } // namespace
 
-ThunderstoreStore::ReaderScope::ReaderScope() : m_owner(t_reader == nullptr) {
+ThunderstoreStore::ReaderScope::ReaderScope(bool coresTaken) : m_owner(t_reader == nullptr) {
     // Without room for one, each read simply makes its own.
-    if (m_owner) t_reader = new (std::nothrow) od::parser();
+    if (!m_owner) return;
+    t_reader = new (std::nothrow) od::parser();
+    t_coresTaken = coresTaken;
 }
 
 ThunderstoreStore::ReaderScope::~ReaderScope() {
     if (!m_owner) return;
     delete t_reader;
     t_reader = nullptr;
+    t_coresTaken = false;
 }
 
 const qsizetype ThunderstoreStore::parsePadding = qsizetype(simdjson::SIMDJSON_PADDING);
 
+QList<TSVersion> TSReleases::read(QByteArrayView json, Repository::Source source, const QString& owner,
+                                  const QString& name) {
+    try {
+        return Walker().releases(
+            simdjson::padded_string_view(json.data(), size_t(json.size()),
+                                         size_t(json.size()) + simdjson::SIMDJSON_PADDING),
+            source, owner, name);
+    } catch (const Broken&) {
+        qCDebug(lcCatalog) << "releases of" << owner << name << "are not valid JSON";
+    } catch (const std::bad_alloc&) {
+        qCDebug(lcCatalog) << "releases of" << owner << name << "too large for memory";
+    }
+    return {};
+}
+
 QList<TSPackage> ThunderstoreStore::parse(const QByteArray& document) {
-    return walkSafely(document.constData(), size_t(document.size()), hasPadding(document), nullptr, nullptr,
-                      Repository::Source::thunderstore)
-        .value_or(QList<TSPackage>());
+    return walkDocument(document, nullptr, Repository::Source::thunderstore).value_or(QList<TSPackage>());
 }
 
 ThunderstoreStore::Catalog ThunderstoreStore::parseCatalog(const QByteArray& document) {
@@ -985,8 +1130,7 @@ ThunderstoreStore::Catalog ThunderstoreStore::parseCatalog(const QByteArray& doc
 std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::parseListing(const QByteArray& document,
                                                                           Repository::Source source) {
     Catalog catalog;
-    auto packages = walkSafely(document.constData(), size_t(document.size()), hasPadding(document), nullptr,
-                               &catalog.index, source);
+    auto packages = walkDocument(document, &catalog.index, source);
     if (!packages) return std::nullopt;
     catalog.packages = std::move(*packages);
     return catalog;
@@ -1002,23 +1146,16 @@ ThunderstoreStore::Index ThunderstoreStore::makeIndex(const QList<TSPackage>& pa
     return index;
 }
 
-std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::readListing(const QString& path,
-                                                                         Repository::Source source) {
-    std::optional<Fs::MappedFile> file = Fs::MappedFile::open(path, parsePadding);
-    if (!file) return std::nullopt;
+std::optional<ThunderstoreStore::Catalog>
+ThunderstoreStore::readListing(const QString& path, Repository::Source source, qsizetype room) {
     Catalog catalog;
-    auto packages = walkSafely(file->data(), size_t(file->size()), true, &*file, &catalog.index, source);
+    auto packages = walkFile(path, &catalog.index, source, room);
     if (!packages) return std::nullopt;
     catalog.packages = std::move(*packages);
     return catalog;
 }
 
 std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::readCatalog(const QString& path) {
-    std::optional<Fs::MappedFile> file = Fs::MappedFile::open(path, parsePadding);
-    if (!file) return std::nullopt;
-    Catalog catalog;
-    catalog.packages = walkSafely(file->data(), size_t(file->size()), true, &*file, &catalog.index,
-                                  Repository::Source::thunderstore)
-                           .value_or(QList<TSPackage>());
-    return catalog;
+    if (!Fs::exists(path) || Fs::isDir(path)) return std::nullopt;
+    return readListing(path, Repository::Source::thunderstore, 0).value_or(Catalog());
 }

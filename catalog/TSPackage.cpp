@@ -3,6 +3,7 @@
 #include "platform/SkaldrunError.h"
 
 #include <array>
+#include <mutex>
 #include <string_view>
 
 namespace {
@@ -101,17 +102,28 @@ OptionalUrl::OptionalUrl(const std::optional<QUrl>& url) {
 OptionalUrl OptionalUrl::fromText(QByteArrayView utf8) {
     OptionalUrl result;
     if (utf8.isEmpty()) return result;
-    if (plainlyValid(utf8)) {
-        result.m_text = utf8.toByteArray();
-        return result;
-    }
-    const QUrl url(QString::fromUtf8(utf8), QUrl::StrictMode);
-    if (url.isValid() && !url.isEmpty()) result.m_text = utf8.toByteArray();
+    result.m_text = utf8.toByteArray();
+    result.m_valid = -1;
     return result;
 }
 
+// Any thread may be first to ask: each finds the same answer, and storing it twice is harmless.
+bool OptionalUrl::valid() const {
+    signed char known = m_valid.load(std::memory_order_relaxed);
+    if (known < 0) {
+        bool address = plainlyValid(m_text);
+        if (!address) {
+            const QUrl url(QString::fromUtf8(m_text), QUrl::StrictMode);
+            address = url.isValid() && !url.isEmpty();
+        }
+        known = address ? 1 : 0;
+        m_valid.store(known, std::memory_order_relaxed);
+    }
+    return known == 1;
+}
+
 QUrl OptionalUrl::toUrl() const {
-    if (m_text.isEmpty()) return QUrl();
+    if (!has_value()) return QUrl();
     return QUrl(QString::fromUtf8(m_text), QUrl::StrictMode);
 }
 
@@ -123,6 +135,41 @@ QUrl OptionalUrl::value() const {
 OptionalUrl::operator std::optional<QUrl>() const {
     if (!has_value()) return std::nullopt;
     return toUrl();
+}
+
+struct TSReleases::State {
+    std::shared_ptr<const void> keep;
+    QByteArrayView json;
+    Repository::Source source = Repository::Source::thunderstore;
+    QString owner, name;
+    std::once_flag once;
+    QList<TSVersion> list;
+};
+
+TSReleases::TSReleases(QList<TSVersion> releases) : m_state(std::make_shared<State>()) {
+    std::call_once(m_state->once, [&] { m_state->list = std::move(releases); });
+}
+
+TSReleases::TSReleases(std::shared_ptr<const void> keep, QByteArrayView json, Repository::Source source,
+                       const QString& owner, const QString& name)
+    : m_state(std::make_shared<State>()) {
+    m_state->keep = std::move(keep);
+    m_state->json = json;
+    m_state->source = source;
+    m_state->owner = owner;
+    m_state->name = name;
+}
+
+const QList<TSVersion>& TSReleases::list() const {
+    static const QList<TSVersion> none;
+    if (!m_state) return none;
+    State& state = *m_state;
+    std::call_once(state.once, [&state] {
+        state.list = read(state.json, state.source, state.owner, state.name);
+        // Read once: the chunk may go as soon as no other package needs it.
+        state.keep.reset();
+    });
+    return state.list;
 }
 
 QString TSPackage::prettyName() const {
@@ -144,7 +191,7 @@ QUrl TSPackage::downloadFor(const TSVersion& v) const {
 }
 
 const TSVersion* TSPackage::findVersion(const QString& number) const {
-    for (const TSVersion& v : versions) {
+    for (const TSVersion& v : versions()) {
         if (v.number == number) return &v;
     }
     return nullptr;
@@ -154,7 +201,7 @@ TSPackage TSPackage::atVersion(const QString& number) const {
     const TSVersion* release = findVersion(number);
     if (!release) {
         QStringList newest;
-        for (const TSVersion& v : versions.mid(0, 3))
+        for (const TSVersion& v : versions().mid(0, 3))
             newest << v.number;
         if (newest.isEmpty()) newest << version;
         throw SkaldrunError(QStringLiteral("%1 has no version %2; the newest are %3.")

@@ -91,11 +91,14 @@ ThunderstoreStore::Catalog ThunderstoreStore::merge(Catalog thunderstore, Catalo
     }
     Catalog out = std::move(thunderstore);
     out.packages.reserve(out.packages.size() + hexium.packages.size());
+    out.index.reserve(out.index.size() + hexium.index.size());
+    // Hexium's own index holds the first package of each key; none of those not on both is
+    // in Thunderstore's.
+    for (auto h = hexium.index.cbegin(); h != hexium.index.cend(); ++h) {
+        if (!onBoth.contains(h.key())) out.index.insert(h.key(), h.value());
+    }
     for (TSPackage& p : hexium.packages) {
-        const QString key = p.ownerAndName();
-        if (onBoth.contains(key)) continue;
-        if (!out.index.contains(key)) out.index.insert(key, p);
-        out.packages.append(std::move(p));
+        if (onBoth.isEmpty() || !onBoth.contains(p.ownerAndName())) out.packages.append(std::move(p));
     }
     return out;
 }
@@ -121,15 +124,19 @@ void ThunderstoreStore::loadIfNeeded(bool force) {
         bool need[2] = {t, h};
         if (!alive->load()) return;
         // What was stored last time shows at once; the check may take a while.
+        QList<Repository::Source> unshown;
         for (const Repository::Source source : sources) {
-            if (!need[int(source)]) continue;
-            if (auto stored = ChunkedListing::fromDisk(source)) {
-                need[int(source)] = false;
-                const qint64 checkedAt = ChunkedListing::readState(source).checkedAt;
-                Async::postToGui([guard, source, stored = std::move(stored), checkedAt] {
-                    if (guard) guard->publish(int(source), stored, checkedAt, false);
-                });
-            }
+            if (need[int(source)]) unshown << source;
+        }
+        QList<std::optional<ThunderstoreStore::Catalog>> stored = ChunkedListing::fromDisk(unshown);
+        for (qsizetype i = 0; i < unshown.size(); ++i) {
+            if (!stored[i]) continue;
+            const Repository::Source source = unshown[i];
+            need[int(source)] = false;
+            const qint64 checkedAt = ChunkedListing::readState(source).checkedAt;
+            Async::postToGui([guard, source, catalog = std::move(stored[i]), checkedAt] {
+                if (guard) guard->publish(int(source), catalog, checkedAt, false);
+            });
         }
         for (qsizetype i = 0; i < sources.size(); ++i) {
             const Repository::Source source = sources[i];

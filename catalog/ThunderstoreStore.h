@@ -76,16 +76,21 @@ public:
     // One repository's document; nullopt when it isn't a package list at all.
     static std::optional<Catalog> parseListing(const QByteArray& document, Repository::Source source);
     // The same from a file, mapped and read in place; nullopt when unreadable or no package list.
-    static std::optional<Catalog> readListing(const QString& path, Repository::Source source);
+    // `room`: the list and index are made to hold that many packages, for the parts that join
+    // them later.
+    static std::optional<Catalog> readListing(const QString& path, Repository::Source source,
+                                              qsizetype room = 0);
     // parse() and makeIndex() in one pass.
     static Catalog parseCatalog(const QByteArray& document);
     // Reads a package-list file (the cache) and builds the catalog; nullopt when unreadable.
     static std::optional<Catalog> readCatalog(const QString& path);
     // While one lives, the reads on its thread share one JSON reader: its buffers (about as big
     // as the largest document) are allocated and paged in once rather than for every document.
+    // `coresTaken`: other readers keep the other cores busy, so a read doesn't hand its building
+    // to a second thread.
     class ReaderScope {
     public:
-        ReaderScope();
+        explicit ReaderScope(bool coresTaken = false);
         ~ReaderScope();
         ReaderScope(const ReaderScope&) = delete;
         ReaderScope& operator=(const ReaderScope&) = delete;

@@ -172,9 +172,11 @@ void chunk(const std::uint8_t* data, std::size_t size) {
     const auto catalog = ThunderstoreStore::parseListing(*json, Repository::Source::hexium);
     if (!catalog) return;
     for (const TSPackage& p : catalog->packages) {
-        check(!p.versions.isEmpty() && p.version == p.versions.first().number, "newest release isn't first");
-        for (qsizetype i = 1; i < p.versions.size(); ++i)
-            check(!Version::less(p.versions[i - 1].number, p.versions[i].number), "releases out of order");
+        check(!p.versions().isEmpty() && p.version == p.versions().first().number,
+              "newest release isn't first");
+        for (qsizetype i = 1; i < p.versions().size(); ++i)
+            check(!Version::less(p.versions()[i - 1].number, p.versions()[i].number),
+                  "releases out of order");
     }
 }
 

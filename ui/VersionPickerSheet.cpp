@@ -30,7 +30,7 @@ VersionPickerSheet::VersionPickerSheet(AppState* state, const TSPackage& package
     layout->addWidget(title);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("versions.list"));
-    for (const TSVersion& v : package.versions) {
+    for (const TSVersion& v : package.versions()) {
         auto* item = new QListWidgetItem(versionLine(v), m_list);
         item->setData(Qt::UserRole, v.number);
     }

@@ -1,11 +1,14 @@
 #include "catalog/ThunderstoreStore.h"
+#include "catalog/Version.h"
 #include "platform/Fs.h"
 #include "tests/support/TestMain.h"
 
+#include <QDateTime>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <limits>
 #include <unistd.h>
 
@@ -63,14 +66,15 @@ private Q_SLOTS:
             "[{'name':'Better_Carts','owner':'Hyphen-Owner','full_name':'Hyphen-Owner-Better_Carts',"
             "'package_url':'https://thunderstore.example/c/valheim/p/Hyphen-Owner/Better_Carts/',"
             "'rating_score':42,'date_created':'2021-02-03T04:05:06Z','uuid4':'x','is_pinned':true,"
-            "'date_updated':'2024-05-06T07:08:09Z','categories':['Tweaks','Server-side'],"
+            "'date_updated':'2024-05-06T07:08:09Z',"
             "'versions':[{'name':'Better_Carts','description':'Carts, but bétter',"
             "'icon':'https://cdn.example/icon.png','version_number':'2.1.0',"
             "'dependencies':['quellit-BepInExPack_Valheim-5.4.2202','A-B-1.0.0'],"
             "'download_url':'https://thunderstore.example/package/download/Hyphen-Owner/Better_Carts/2.1.0/',"
             "'downloads':5000000000,'website_url':'','file_size':1},"
-            "{'version_number':'2.0.0','downloads':4000000000},{'version_number':'1.0.0'},"
-            "{'version_number':'0.9.0','downloads':1.5},{'version_number':'0.8.0','downloads':7}]}]";
+            "{'version_number':'2.0.0','downlo\\u0061ds':4000000000},{'version_number':'1.0.0'},"
+            "{'version_number':'0.9.0','downloads':1.5},{'version_number':'0.8.0','downloads':7}] ,"
+            "'categories':['Tweaks','Server-side']}]";
         json.replace('\'', '"');
         const auto packages = ThunderstoreStore::parse(json);
         QCOMPARE(packages.size(), 1);
@@ -88,46 +92,92 @@ private Q_SLOTS:
         QCOMPARE(p.totalDownloads, Q_INT64_C(9000000007)); // no or fractional downloads add nothing
         QCOMPARE(p.rating, 42);
         QCOMPARE(p.dateCreated, QStringLiteral("2021-02-03T04:05:06Z"));
-        QCOMPARE(p.dateUpdated, QStringLiteral("2024-05-06T07:08:09Z"));
         QCOMPARE(p.categories, (QStringList{"Tweaks", "Server-side"}));
+        QCOMPARE(p.versions().size(), 5); // read later, from an array with more of the package behind it
+        QCOMPARE(p.versions()[4].downloads, 7);
     }
 
-    // Every release is kept, lean: Thunderstore's usual addresses are rebuilt rather than
-    // stored, and Hexium's releases, listed by upload date, are put in version order.
-    void everyReleaseIsKept_data() {
-        QTest::addColumn<int>("source");
-        QTest::addColumn<QStringList>("listed"); // version numbers in document order
-        QTest::addColumn<QStringList>("kept");
+    // Every release is kept, lean, and read from the chunk only when asked for: Thunderstore's
+    // usual addresses are rebuilt rather than stored, a release without a number is left out,
+    // and Hexium's releases, listed by upload date, are put in version order. Each must be what
+    // the document says, also on the real package list, read as it is and as Hexium would list
+    // it (oldest first).
+    void releasesAreWhatTheDocumentSays_data() {
+        QTest::addColumn<QJsonArray>("list");
+        QTest::addColumn<bool>("hexium");
+        const auto listed = [](const QString& site, const QStringList& numbers) {
+            QJsonArray versions;
+            for (const QString& n : numbers) {
+                QJsonObject v = version(n);
+                v["download_url"] = site.arg(n);
+                v["dependencies"] = QJsonArray{"A-" + n + "-1.0.0"};
+                v["date_created"] =
+                    n.size() % 2 ? "2024-03-01T10:00:00.000000Z" : "2024-03-01T10:00:00+00:00";
+                v["file_size"] = n.size();
+                versions.append(v);
+            }
+            return QJsonArray{package("Owner", "Mod", versions)};
+        };
         QTest::newRow("Thunderstore")
-            << 0 << QStringList{"1.10.0", "1.9", "", "1.2"} << QStringList{"1.10.0", "1.9", "1.2"};
+            << listed("https://thunderstore.io/package/download/Owner/Mod/%1/", {"1.10.0", "1.9", "", "1.2"})
+            << false;
         QTest::newRow("Hexium, by date")
-            << 1 << QStringList{"1.9.2", "1.10.0", "1.2"} << QStringList{"1.10.0", "1.9.2", "1.2"};
+            << listed("https://cdn.hexium.gg/upload/12/%1.zip", {"1.9.2", "1.10.0", "1.2"}) << true;
+        const auto real =
+            Fs::tryRead(SKALDRUN_SOURCE_DIR
+                        "/../shared/corpus/real/catalog/michaelgoldenn__rumm__thunderstore_packages.json");
+        if (!real) return; // the shared corpus is absent
+        QJsonArray list = QJsonDocument::fromJson(*real).array();
+        QTest::newRow("the real list") << list << false;
+        for (auto p = list.begin(); p != list.end(); ++p) {
+            QJsonObject object = p->toObject();
+            QJsonArray reversed;
+            for (const auto& v : object["versions"].toArray())
+                reversed.prepend(v);
+            object["versions"] = reversed;
+            *p = object;
+        }
+        QTest::newRow("the real list as Hexium, oldest first") << list << true;
     }
-    void everyReleaseIsKept() {
-        QFETCH(int, source);
-        QFETCH(QStringList, listed);
-        QFETCH(QStringList, kept);
-        const QString site = source ? "https://cdn.hexium.gg/upload/12/%1.zip"
-                                    : "https://thunderstore.io/package/download/Owner/Mod/%1/";
-        QJsonArray versions;
-        for (const QString& n : listed) {
-            QJsonObject v = version(n);
-            v["download_url"] = site.arg(n);
-            v["date_created"] = n.size() % 2 ? "2024-03-01T10:00:00.000000Z" : "2024-03-01T10:00:00+00:00";
-            versions.append(v);
+    void releasesAreWhatTheDocumentSays() {
+        QFETCH(QJsonArray, list);
+        QFETCH(bool, hexium);
+        const auto parsed = ThunderstoreStore::parseListing(
+            doc(list), hexium ? Repository::Source::hexium : Repository::Source::thunderstore);
+        QVERIFY(parsed && !parsed->packages.isEmpty());
+        for (const TSPackage& p : parsed->packages) {
+            const QJsonObject object = std::find_if(list.cbegin(), list.cend(), [&](const QJsonValue& o) {
+                                           return o.toObject()["full_name"].toString() == p.fullName;
+                                       })->toObject();
+            QList<QJsonObject> releases; // the document's, newest first
+            qint64 total = 0;
+            for (const auto& v : object["versions"].toArray()) {
+                total += v.toObject()["downloads"].toInteger();
+                if (!v.toObject()["version_number"].toString().isEmpty()) releases << v.toObject();
+            }
+            std::stable_sort(releases.begin(), releases.end(),
+                             [&](const QJsonObject& a, const QJsonObject& b) {
+                                 return hexium && Version::less(b["version_number"].toString(),
+                                                                a["version_number"].toString());
+                             });
+            QCOMPARE(p.versions().size(), releases.size());
+            for (qsizetype i = 0; i < releases.size(); ++i) {
+                const TSVersion& v = p.versions()[i];
+                const QJsonObject& r = releases[i];
+                QCOMPARE(v.number, r["version_number"].toString());
+                QCOMPARE(v.dependencies, r["dependencies"].toVariant().toStringList());
+                QCOMPARE(p.downloadFor(v), QUrl(r["download_url"].toString()));
+                QCOMPARE(v.date,
+                         QDateTime::fromString(r["date_created"].toString().left(19) + 'Z', Qt::ISODate)
+                             .toSecsSinceEpoch());
+                QCOMPARE(v.fileSize, r["file_size"].toInteger());
+                QCOMPARE(v.downloads, r["downloads"].toInteger());
+            }
+            QCOMPARE(p.version, releases[0]["version_number"].toString());
+            QCOMPARE(*p.downloadURL, QUrl(releases[0]["download_url"].toString()));
+            QCOMPARE(p.dependencies, p.versions()[0].dependencies);
+            QCOMPARE(p.totalDownloads, total);
         }
-        const auto parsed = ThunderstoreStore::parseListing(doc({package("Owner", "Mod", versions)}),
-                                                            Repository::Source(source));
-        const TSPackage p = parsed.value().packages.value(0);
-        QStringList numbers;
-        for (const TSVersion& v : p.versions) {
-            numbers << v.number;
-            QCOMPARE(p.downloadFor(v), QUrl(site.arg(v.number)));
-            QCOMPARE(v.date, Q_INT64_C(1709287200));
-        }
-        QCOMPARE(numbers, kept);
-        QCOMPARE(p.version, kept[0]);
-        QCOMPARE(*p.downloadURL, QUrl(site.arg(kept[0])));
     }
 
     void whichPackagesAreKept_data() {
@@ -269,7 +319,8 @@ private Q_SLOTS:
     }
 
     // The cache is read from a mapped file whose pages are handed back as the walk goes; the
-    // result must be exactly what parsing the same bytes from memory gives.
+    // result must be exactly what parsing the same bytes from memory gives. Releases are read
+    // later from the file, replaced meanwhile by a later fetch, or from the document, gone.
     void aCacheFileReadsLikeTheSameBytesInMemory() {
         QJsonArray list;
         const QString filler(2000, QLatin1Char('z'));
@@ -286,7 +337,8 @@ private Q_SLOTS:
 
         const auto fromFile = ThunderstoreStore::readCatalog(path);
         QVERIFY(fromFile);
-        const auto inMemory = ThunderstoreStore::parse(json);
+        Fs::writeAtomic(path, "<html>");
+        const auto inMemory = ThunderstoreStore::parse(json + ""); // a copy, gone after the call
         QCOMPARE(fromFile->packages.size(), 4502);
         QCOMPARE(inMemory[4500].name, QStringLiteral("MOD1")); // document order, repeated keys kept
         QVERIFY(fromFile->packages == inMemory);
@@ -302,7 +354,6 @@ private Q_SLOTS:
         }
 
         QVERIFY(!ThunderstoreStore::readCatalog(dir.filePath(QStringLiteral("absent.json"))));
-        Fs::writeAtomic(path, "<html>");
         QVERIFY(ThunderstoreStore::readCatalog(path)->packages.isEmpty());
     }
 

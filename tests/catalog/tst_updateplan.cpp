@@ -10,10 +10,12 @@ TSPackage pkg(const QString& fullName, const QList<std::pair<QString, QStringLis
     p.owner = fullName.section('-', 0, 0);
     p.name = fullName.section('-', 1);
     p.source = source;
+    QList<TSVersion> list;
     for (const auto& [number, deps] : releases)
-        p.versions << TSVersion{number, deps, {}, 0, 0, 0};
-    p.version = p.versions.first().number;
-    p.dependencies = p.versions.first().dependencies;
+        list << TSVersion{number, deps, {}, 0, 0, 0};
+    p.version = list.first().number;
+    p.dependencies = list.first().dependencies;
+    p.releases = list;
     return p;
 }
 
