@@ -96,8 +96,6 @@ void checkContained(const QString& root) {
     });
 }
 
-} // namespace
-
 void peReader(const std::uint8_t* data, std::size_t size) {
     if (const auto version = PEVersion::fileVersion(data, size))
         check(!version->contains(QChar(0)), "version with a NUL character");
@@ -294,12 +292,20 @@ void profile(const std::uint8_t* data, std::size_t size) {
     check(ProfilePack::readR2z(ProfilePack::writeR2z(pack)) == pack, "a pack changed through our writer");
 }
 
+} // namespace
+
 const QMap<QString, Target>& all() {
     static const QMap<QString, Target> targets{
         {"pe", peReader},     {"cfg", cfg},           {"packagelist", packageList},
         {"vdf", vdf},         {"manifest", manifest}, {"script", script},
         {"archive", archive}, {"chunk", chunk},       {"profile", profile}};
     return targets;
+}
+
+void run(const QString& name, const QByteArray& input) {
+    const Target target = all().value(name);
+    check(target != nullptr, "no target of that name");
+    target(reinterpret_cast<const std::uint8_t*>(input.constData()), std::size_t(input.size()));
 }
 
 } // namespace FuzzTargets

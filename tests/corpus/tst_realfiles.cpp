@@ -55,8 +55,7 @@ private Q_SLOTS:
     void cfgRoundTripsAndTakesOneEdit() {
         QFETCH(QString, path);
         QVERIFY(!ConfigStore::parse(path).lines.isEmpty()); // read in place: real files are UTF-8
-        const QByteArray bytes = read(path);
-        FuzzTargets::cfg(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
+        FuzzTargets::run("cfg", World::read(path));
     }
 
     void libraryFoldersGiveTheirPaths_data() {
@@ -65,8 +64,8 @@ private Q_SLOTS:
     }
     void libraryFoldersGiveTheirPaths() {
         QFETCH(QString, path);
-        const QByteArray vdf = read(path);
-        write(Fs::join(Steam::root(Platform::macOS), Outside::libraryFoldersVdf), vdf);
+        const QByteArray vdf = World::read(path);
+        World::write(Fs::join(Steam::root(Platform::macOS), Outside::libraryFoldersVdf), vdf);
         // Read line by line: the second quoted text of every line whose first is "path", with
         // VDF's doubled backslashes undone, each folder once, Steam's own first.
         QStringList expected{QDir::cleanPath(Steam::root(Platform::macOS))}, found;
@@ -93,14 +92,14 @@ private Q_SLOTS:
         QDir(steam).removeRecursively();
         Fs::mkpath(Fs::join(steam, Outside::steamAppsDir));
         const QString file = steam + "/userdata/1/config/localconfig.vdf";
-        write(file, read(path));
-        QCOMPARE(read(LocalConfig::setLaunchOptions(file, Steam::valheimAppID,
-                                                    "./start_game_bepinex.sh %command%")),
-                 read(path));
+        World::write(file, World::read(path));
+        QCOMPARE(World::read(LocalConfig::setLaunchOptions(file, Steam::valheimAppID,
+                                                           "./start_game_bepinex.sh %command%")),
+                 World::read(path));
         QVERIFY(Steam::launchOptionsConfigured(Platform::linuxOS));
-        const QByteArrayList now = read(file).split('\n');
+        const QByteArrayList now = World::read(file).split('\n');
         qsizetype at = 0;
-        for (const QByteArray& line : read(path).split('\n')) {
+        for (const QByteArray& line : World::read(path).split('\n')) {
             while (at < now.size() && now[at] != line)
                 ++at;
             QVERIFY2(at++ < now.size(), line.constData());
@@ -114,16 +113,15 @@ private Q_SLOTS:
     }
     void manifestsNameOneSafeFolder() {
         QFETCH(QString, path);
-        const QByteArray json = read(path);
+        const QByteArray json = World::read(path);
         const QString mod = m_dir.filePath("mod");
-        write(Fs::join(mod, Installer::manifestFileName), json);
+        World::write(Fs::join(mod, Installer::manifestFileName), json);
         static const QRegularExpression nameField(QStringLiteral("\"name\"\\s*:\\s*\"([^\"]*)\""));
         if (const auto manifest = Installer::readManifest(mod))
             QCOMPARE(manifest->name, nameField.match(QString::fromUtf8(json)).captured(1));
         else
             QVERIFY2(path.contains(QLatin1String("invalid")), "a valid manifest was not read");
-        FuzzTargets::manifest(reinterpret_cast<const std::uint8_t*>(json.constData()),
-                              std::size_t(json.size()));
+        FuzzTargets::run("manifest", json);
     }
 
     void startScriptsPatchOnceAndStayValid_data() {
@@ -135,20 +133,21 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString game = makeGame(dir);
         const QString script = Fs::join(game, Outside::defaultScriptName);
-        write(script, read(path));
+        World::write(script, World::read(path));
         Installer::patchScript(script, game);
-        const QByteArray once = read(script);
+        const QByteArray once = World::read(script);
         Installer::patchScript(script, game);
-        QCOMPARE(read(script), once);
+        QCOMPARE(World::read(script), once);
         // A script that sets its own preference keeps it.
-        QVERIFY(once.contains("export ARCHPREFERENCE=\"x86_64\"") || read(path).contains("ARCHPREFERENCE"));
-        if (read(path).contains("executable_name=\"valheim.x86_64\"") ||
-            read(path).contains("executable_name=\"\"\n"))
+        QVERIFY(once.contains("export ARCHPREFERENCE=\"x86_64\"") ||
+                World::read(path).contains("ARCHPREFERENCE"));
+        if (World::read(path).contains("executable_name=\"valheim.x86_64\"") ||
+            World::read(path).contains("executable_name=\"\"\n"))
             QVERIFY(once.contains("executable_name=\"Valheim\""));
         // These find the game by its position among Steam's arguments, which its runtime changed.
         const bool positional = path.contains("v5-doorstop") || path.contains("SkullMods") ||
                                 path.contains("KSP-AlphaPatch") || path.contains("ginsm");
-        QCOMPARE(Steam::scriptPredatesRuntime(QString::fromUtf8(read(path))), positional);
+        QCOMPARE(Steam::scriptPredatesRuntime(QString::fromUtf8(World::read(path))), positional);
         const auto syntax = Process::run("bash", {"-n", script});
         QVERIFY2(syntax.code == 0, qPrintable(syntax.out));
     }
@@ -156,7 +155,7 @@ private Q_SLOTS:
     void packageListParsesAndResolves() {
         SKIP_WITHOUT_CORPUS("catalog");
         const QString path = corpus("catalog/michaelgoldenn__rumm__thunderstore_packages.json");
-        const QString text = QString::fromUtf8(read(path));
+        const QString text = QString::fromUtf8(World::read(path));
         // Deprecated packages are left out of the catalog.
         const auto count = [&](const char* pattern) {
             return text.count(QRegularExpression(QLatin1String(pattern)));

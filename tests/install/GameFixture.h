@@ -6,18 +6,10 @@
 #include <QDirIterator>
 #include <QTemporaryDir>
 
-#include <optional>
 #include <sys/stat.h>
 
 // Small file helpers shared by the installer tests.
 namespace Fixture {
-
-inline void write(const QString& path, const QByteArray& bytes) {
-    World::write(path, bytes);
-}
-inline QByteArray read(const QString& path) {
-    return World::read(path);
-}
 
 // An archive of the files named, separated by blanks, each holding its own name.
 inline TestZip files(const QString& names) {
@@ -37,10 +29,10 @@ inline unsigned mode(const QString& path) {
 inline QString makeGame(const QTemporaryDir& dir, const QString& name = QStringLiteral("Valheim"),
                         const QString& executable = QStringLiteral("Valheim")) {
     QString game = dir.filePath(name);
-    write(game + QStringLiteral("/valheim.app/Contents/Info.plist"),
-          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
-          "\t<key>CFBundleExecutable</key>\n\t<string>" +
-              executable.toHtmlEscaped().toUtf8() + "</string>\n</dict>\n</plist>\n");
+    World::write(game + QStringLiteral("/valheim.app/Contents/Info.plist"),
+                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+                 "\t<key>CFBundleExecutable</key>\n\t<string>" +
+                     executable.toHtmlEscaped().toUtf8() + "</string>\n</dict>\n</plist>\n");
     return game;
 }
 
@@ -72,16 +64,6 @@ inline QString isolateTemp(const QString& home) {
 // The installer's own temporary folders still present in `tmp`.
 inline QStringList leftovers(const QString& tmp) {
     return QDir(tmp).entryList({QStringLiteral("skaldrun-*")}, QDir::AllEntries | QDir::Hidden);
-}
-
-// The error `action` threw, or nothing when it returned.
-template <typename F> std::optional<SkaldrunError> failure(F&& action) {
-    try {
-        action();
-    } catch (const SkaldrunError& e) {
-        return e;
-    }
-    return std::nullopt;
 }
 
 } // namespace Fixture

@@ -41,7 +41,7 @@ class TestInstaller : public QObject {
     // Rewrites every uncompressed-size field of a one-entry archive (local header, data
     // descriptor, central directory) to `declared`: a bomb that lies about its size.
     static void forgeDeclaredSize(const QString& path, quint32 declared) {
-        QByteArray bytes = read(path);
+        QByteArray bytes = World::read(path);
         const quint32 le = qToLittleEndian(declared);
         const std::pair<const char*, int> fields[] = {
             {"PK\x03\x04", 22}, {"PK\x07\x08", 12}, {"PK\x01\x02", 24}};
@@ -50,7 +50,7 @@ class TestInstaller : public QObject {
                  at = bytes.indexOf(signature, at + 4))
                 bytes.replace(at + offset, 4, reinterpret_cast<const char*>(&le), 4);
         }
-        write(path, bytes);
+        World::write(path, bytes);
     }
 
 private Q_SLOTS:
@@ -74,11 +74,11 @@ private Q_SLOTS:
                  "winhttp.dll");
 
         // A reinstall keeps the player's plugins and replaces the loader's files.
-        write(m_plugins + "/Mine/Mine.dll", "mine");
-        write(m_game + "/BepInEx/core/BepInEx.dll", "damaged");
+        World::write(m_plugins + "/Mine/Mine.dll", "mine");
+        World::write(m_game + "/BepInEx/core/BepInEx.dll", "damaged");
         QCOMPARE(installZip(TestZip::bepInExPack("5.4.2202"), "pack.zip"), done);
-        QCOMPARE(read(m_plugins + "/Mine/Mine.dll"), QByteArray("mine"));
-        QCOMPARE(read(m_game + "/BepInEx/core/BepInEx.dll"), TestZip::dll("5.4.2202"));
+        QCOMPARE(World::read(m_plugins + "/Mine/Mine.dll"), QByteArray("mine"));
+        QCOMPARE(World::read(m_game + "/BepInEx/core/BepInEx.dll"), TestZip::dll("5.4.2202"));
 
         // Found by its loader folder alone, a pack stores no version, whatever its manifest says.
         Defaults::remove(Installer::bepPackVersionKey);
@@ -86,8 +86,8 @@ private Q_SLOTS:
         const TestZip bare = files("pack/BepInEx/core/BepInEx.dll pack/doorstop_libs/libdoorstop_x64.dylib")
                                  .file("manifest.json", TestZip::manifest("BepInExPack_Valheim", "9.9.9"));
         QCOMPARE(installZip(bare, "pack.zip"), "BepInEx installed into the game folder");
-        QCOMPARE(read(m_game + "/BepInEx/core/BepInEx.dll"), "pack/BepInEx/core/BepInEx.dll");
-        QCOMPARE(read(m_game + "/doorstop_libs/libdoorstop_x64.dylib"),
+        QCOMPARE(World::read(m_game + "/BepInEx/core/BepInEx.dll"), "pack/BepInEx/core/BepInEx.dll");
+        QCOMPARE(World::read(m_game + "/doorstop_libs/libdoorstop_x64.dylib"),
                  "pack/doorstop_libs/libdoorstop_x64.dylib");
         QVERIFY(!Defaults::string(Installer::bepPackVersionKey) &&
                 QFileInfo(m_game + "/BepInEx/config").isDir());
@@ -95,9 +95,9 @@ private Q_SLOTS:
 
     // Each layout in turn into one game folder, then the whole of BepInEx at once.
     void modLayouts() {
-        write(m_plugins + "/Other/Other.dll", "other");
-        write(m_game + "/BepInEx/config/other.cfg", "keep");
-        write(m_game + "/BepInEx/config/bar.cfg", "old");
+        World::write(m_plugins + "/Other/Other.dll", "other");
+        World::write(m_game + "/BepInEx/config/other.cfg", "keep");
+        World::write(m_game + "/BepInEx/config/bar.cfg", "old");
         const TestZip old =
             TestZip::repositoryMod("ShaderHelperForMac", "1.0.2").file("Old.dll").file("Sub/o");
         QCOMPARE(installZip(old, "Tarnwick-ShaderHelperForMac-1.0.2.zip"), "Installed ShaderHelperForMac");
@@ -127,9 +127,9 @@ private Q_SLOTS:
                  "plugins/ShaderHelperForMac/ plugins/ShaderHelperForMac/ShaderHelperForMac.dll "
                  "plugins/ShaderHelperForMac/manifest.json plugins/Wrapped/ plugins/Wrapped/Data/ "
                  "plugins/Wrapped/Data/table.json plugins/Wrapped/Wrapped.dll");
-        QCOMPARE(read(m_game + "/BepInEx/config/foo.cfg"), "config/foo.cfg");
-        QCOMPARE(read(m_game + "/BepInEx/config/other.cfg"), QByteArray("keep"));
-        QCOMPARE(read(m_game + "/BepInEx/config/bar.cfg"), "Bar/BepInEx/config/bar.cfg");
+        QCOMPARE(World::read(m_game + "/BepInEx/config/foo.cfg"), "config/foo.cfg");
+        QCOMPARE(World::read(m_game + "/BepInEx/config/other.cfg"), QByteArray("keep"));
+        QCOMPARE(World::read(m_game + "/BepInEx/config/bar.cfg"), "Bar/BepInEx/config/bar.cfg");
         QVERIFY(!QFileInfo::exists(m_game + "/README.txt"));
 
         const QStringList before = tree(m_game);
@@ -154,8 +154,8 @@ private Q_SLOTS:
         QCOMPARE(tree(m_dir->path()).filter("Escaped"), QStringList());
 
         // With no usable fallback either, the install stops before anything is written.
-        write(path("src/manifest.json"), "{\"name\": \"../../x\"}");
-        write(path("src/x.dll"), "dll");
+        World::write(path("src/manifest.json"), "{\"name\": \"../../x\"}");
+        World::write(path("src/x.dll"), "dll");
         const QStringList before = tree(m_dir->path());
         expectError({"usable folder name"}, [&] { Installer::installTree(path("src"), m_game, ".."); });
         QCOMPARE(tree(m_dir->path()), before);
@@ -175,33 +175,33 @@ private Q_SLOTS:
     }
 
     void droppedItemsAreCopiedByExtension() {
-        write(path("Loose.DLL"), "dll");
+        World::write(path("Loose.DLL"), "dll");
         QCOMPARE(Installer::install(path("Loose.DLL"), m_game), "Installed Loose.DLL");
-        QCOMPARE(read(m_plugins + "/Loose.DLL"), QByteArray("dll"));
+        QCOMPARE(World::read(m_plugins + "/Loose.DLL"), QByteArray("dll"));
         QVERIFY(QFileInfo::exists(path("Loose.DLL")));
-        write(path("mod.cfg"), "[A]\n");
+        World::write(path("mod.cfg"), "[A]\n");
         QCOMPARE(Installer::install(path("mod.cfg"), m_game), "Copied mod.cfg into BepInEx/config");
-        QCOMPARE(read(m_game + "/BepInEx/config/mod.cfg"), QByteArray("[A]\n"));
-        write(path("Dropped/Dropped.dll"), "d");
-        write(path("Dropped/README.md"), "r");
+        QCOMPARE(World::read(m_game + "/BepInEx/config/mod.cfg"), QByteArray("[A]\n"));
+        World::write(path("Dropped/Dropped.dll"), "d");
+        World::write(path("Dropped/README.md"), "r");
         QCOMPARE(Installer::install(path("Dropped"), m_game), "Installed Dropped");
         QCOMPARE(tree(m_plugins + "/Dropped"), QStringList{"Dropped.dll"});
         QVERIFY(QFileInfo::exists(path("Dropped/README.md")));
     }
 
     void itemsDraggedOutOfTheGameFolderSurvive() {
-        write(m_plugins + "/Inside/Inside.dll", "inside");
-        write(m_plugins + "/Inside/manifest.json", "{\"name\": \"Inside\"}");
-        write(m_plugins + "/Loose.dll", "loose");
-        write(m_game + "/BepInEx/config/mine.cfg", "cfg");
+        World::write(m_plugins + "/Inside/Inside.dll", "inside");
+        World::write(m_plugins + "/Inside/manifest.json", "{\"name\": \"Inside\"}");
+        World::write(m_plugins + "/Loose.dll", "loose");
+        World::write(m_game + "/BepInEx/config/mine.cfg", "cfg");
         QCOMPARE(Installer::install(m_plugins + "/Inside", m_game), "Installed Inside");
         QCOMPARE(tree(m_plugins + "/Inside").join(' '), "Inside.dll manifest.json");
-        QCOMPARE(read(m_plugins + "/Inside/Inside.dll"), QByteArray("inside"));
+        QCOMPARE(World::read(m_plugins + "/Inside/Inside.dll"), QByteArray("inside"));
         QCOMPARE(Installer::install(m_plugins + "/Loose.dll", m_game), "Installed Loose.dll");
-        QCOMPARE(read(m_plugins + "/Loose.dll"), QByteArray("loose"));
+        QCOMPARE(World::read(m_plugins + "/Loose.dll"), QByteArray("loose"));
         QCOMPARE(Installer::install(m_game + "/BepInEx/config/mine.cfg", m_game),
                  "Copied mine.cfg into BepInEx/config");
-        QCOMPARE(read(m_game + "/BepInEx/config/mine.cfg"), QByteArray("cfg"));
+        QCOMPARE(World::read(m_game + "/BepInEx/config/mine.cfg"), QByteArray("cfg"));
 
         // The game folder itself, or its plugins folder, can't be installed into itself.
         const QStringList before = tree(m_game);
@@ -211,16 +211,16 @@ private Q_SLOTS:
         }
         QCOMPARE(leftovers(m_tmp), QStringList());
 
-        write(path("a/b/file"), "x");
+        World::write(path("a/b/file"), "x");
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, Installer::mergeChildren(path("a"), path("a/b")));
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, Installer::mergeChildren(path("a"), path("a")));
-        QCOMPARE(read(path("a/b/file")), QByteArray("x"));
+        QCOMPARE(World::read(path("a/b/file")), QByteArray("x"));
     }
 
     void linksInDroppedFoldersAreNeverFollowed() {
-        write(path("outside/secret.dll"), "secret");
-        write(path("outside/BepInEx/core/BepInEx.dll"), "core");
-        write(path("Linky/Linky.dll"), "linky");
+        World::write(path("outside/secret.dll"), "secret");
+        World::write(path("outside/BepInEx/core/BepInEx.dll"), "core");
+        World::write(path("Linky/Linky.dll"), "linky");
         QVERIFY(QFile::link(path("outside"), path("Linky/escape")));
         QVERIFY(QFile::link(path("outside/secret.dll"), path("Linky/secret.dll")));
         QVERIFY(QFile::link(path("outside/BepInEx"), path("Linky/BepInEx")));
@@ -235,7 +235,7 @@ private Q_SLOTS:
 
     void manifestsAreReadLeniently() {
         const auto manifest = [&](const QString& rel, const QByteArray& text) {
-            write(path(rel), text);
+            World::write(path(rel), text);
             return Installer::readManifest(path(rel.section('/', 0, 0)));
         };
         QCOMPARE(manifest("bom/manifest.json", TestZip::manifest("Bom", "1.0.0")),
@@ -247,7 +247,7 @@ private Q_SLOTS:
         QVERIFY(!manifest("nameless/manifest.json", "{\"name\": 5}"));
         QVERIFY(!manifest("deep/a/b/c/manifest.json", "{\"name\": \"Deep\"}"));
         // The shallowest manifest wins, wherever the walk meets deeper ones first.
-        write(path("deep/z/manifest.json"), "{\"name\": \"Shallow\"}");
+        World::write(path("deep/z/manifest.json"), "{\"name\": \"Shallow\"}");
         QCOMPARE(manifest("deep/a/b/manifest.json", "{\"name\": \"Middle\"}")->name, "Shallow");
     }
 
@@ -279,13 +279,17 @@ private Q_SLOTS:
         const QString game = makeGame(dir, "a/b/Valheim");
         const QString path = zip.save(dir.filePath("a/b/evil.zip"));
         const QStringList before = tree(dir.path()), tmpBefore = tree(m_tmp);
-        const auto e = failure([&] { Installer::installZip(path, game); });
-        QVERIFY(e);
+        QString message;
+        try {
+            Installer::installZip(path, game);
+        } catch (const SkaldrunError& e) {
+            message = e.message();
+        }
         // libarchive turns the backslashes of some archives into slashes before we see the name.
         const QString why = !target.isEmpty()     ? "is a symbolic link"
                             : name.contains("..") ? "points outside"
                                                   : "has an absolute path";
-        const QString message = e->message(), shown = QString::fromUtf8(name);
+        const QString shown = QString::fromUtf8(name);
         QVERIFY2(message.startsWith("Couldn't extract the archive: ") &&
                      (message.contains("“" + shown + "” " + why) ||
                       message.contains("“" + QString(shown).replace('\\', '/') + "” " + why)),
@@ -348,7 +352,7 @@ private Q_SLOTS:
         QCOMPARE(tree(out).join(' '),
                  "Jötunn/ Jötunn/Jötunn.dll Jötunn/nested/ Jötunn/nested/deep.txt Locked/ Locked/inside.txt "
                  "Win/ Win/Plugin.dll private.txt setuid.sh");
-        QCOMPARE(read(out + "/Win/Plugin.dll") + read(out + "/Locked/inside.txt"), "wininside");
+        QCOMPARE(World::read(out + "/Win/Plugin.dll") + World::read(out + "/Locked/inside.txt"), "wininside");
         // Plain modes only: no set-id bits, nothing we couldn't read back or clean up.
         QCOMPARE(mode(out + "/setuid.sh") & ~0022u, 0755u & ~0022u);
         QCOMPARE(mode(out + "/private.txt") & ~0022u, 0644u & ~0022u);
@@ -359,11 +363,11 @@ private Q_SLOTS:
 
     void backupCopiesOnlySubfoldersWithFiles() {
         const QString saves = path("saves"), root = path("backups");
-        write(saves + "/worlds_local/Midgard.db", "db");
-        write(saves + "/worlds_local/Midgard.fwl", "fwl");
-        write(saves + "/characters_local/Ragnar.fch", "fch");
+        World::write(saves + "/worlds_local/Midgard.db", "db");
+        World::write(saves + "/worlds_local/Midgard.fwl", "fwl");
+        World::write(saves + "/characters_local/Ragnar.fch", "fch");
         QVERIFY(QDir().mkpath(saves + "/characters/empty/inside"));
-        write(saves + "/other/ignored.txt", "x");
+        World::write(saves + "/other/ignored.txt", "x");
         const auto backup = Installer::backupSaves(saves, root);
         QCOMPARE(backup.files, 3);
         QCOMPARE(backup.dest, root + '/' + entries(root).join('|')); // the one new folder
@@ -377,19 +381,20 @@ private Q_SLOTS:
         QVERIFY(QDir(saves).removeRecursively() && QDir().mkpath(saves + "/worlds"));
         const QString older = path("older");
         QVERIFY(QDir().mkpath(older + "/2024-01-01 00.00.00"));
-        QVERIFY(failure([&] { Installer::backupSaves(saves, older); }));
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, Installer::backupSaves(saves, older));
         QCOMPARE(entries(older), QStringList{"2024-01-01 00.00.00"});
 
         // A backup made in the same second owns the folder: a failed one (no saves, then a file
         // of the same name) neither removes nor overwrites it.
         const QDateTime now = QDateTime::currentDateTime();
         for (const QDateTime& when : {now, now.addSecs(1)})
-            write(root + '/' + Installer::backupFolderName(when) + "/worlds/W.db", "kept");
+            World::write(root + '/' + Installer::backupFolderName(when) + "/worlds/W.db", "kept");
         for (const QByteArray& save : {QByteArray(), QByteArray("new")}) {
-            if (!save.isNull()) write(saves + "/worlds/W.db", save);
-            QVERIFY(failure([&] { Installer::backupSaves(saves, root); }));
+            if (!save.isNull()) World::write(saves + "/worlds/W.db", save);
+            QVERIFY_THROWS_EXCEPTION(SkaldrunError, Installer::backupSaves(saves, root));
             for (const QDateTime& when : {now, now.addSecs(1)})
-                QCOMPARE(read(root + '/' + Installer::backupFolderName(when) + "/worlds/W.db"), "kept");
+                QCOMPARE(World::read(root + '/' + Installer::backupFolderName(when) + "/worlds/W.db"),
+                         "kept");
         }
     }
 
@@ -397,9 +402,9 @@ private Q_SLOTS:
     // files' dates, and a link loop ends. A link leading nowhere leaves every older backup in place.
     void linkedSavesAreBackedUpAsTheyRead() {
         const QString saves = path("saves"), cloud = path("cloud"), root = path("backups");
-        write(cloud + "/Midgard.db", "db");
-        write(cloud + "/deep/Midgard.fwl", "fwl");
-        write(saves + "/characters_local/Ragnar.fch", "fch");
+        World::write(cloud + "/Midgard.db", "db");
+        World::write(cloud + "/deep/Midgard.fwl", "fwl");
+        World::write(saves + "/characters_local/Ragnar.fch", "fch");
         QVERIFY(QFile::link(cloud, saves + "/worlds_local") && QFile::link(cloud, cloud + "/deep/loop"));
         QVERIFY(QFile::link(cloud + "/Midgard.db", saves + "/characters_local/Linked.fch"));
         const QDateTime saved(QDate(2021, 6, 1), QTime(12, 0), Qt::UTC);
@@ -424,7 +429,7 @@ private Q_SLOTS:
     }
 
     void fiveNewestAreKept() {
-        write(path("saves/worlds/W.db"), "w");
+        World::write(path("saves/worlds/W.db"), "w");
         const QString root = path("backups");
         for (int day = 1; day <= 6; ++day)
             QVERIFY(QDir().mkpath(root + QString("/2020-01-0%1 10.00.00").arg(day)));
@@ -445,24 +450,24 @@ private Q_SLOTS:
 
     void restoreMergesOverTheSaves() {
         const QString backup = path("backups/2024-03-09 17.05.42"), saves = path("saves");
-        write(backup + "/worlds_local/Midgard.db", "backup");
-        write(backup + "/characters/Ragnar.fch", "backup");
-        write(saves + "/worlds_local/Midgard.db", "newer");
-        write(saves + "/worlds_local/Other.db", "only here");
+        World::write(backup + "/worlds_local/Midgard.db", "backup");
+        World::write(backup + "/characters/Ragnar.fch", "backup");
+        World::write(saves + "/worlds_local/Midgard.db", "newer");
+        World::write(saves + "/worlds_local/Other.db", "only here");
         QCOMPARE(Installer::restoreSaves(backup, saves), 2);
-        QCOMPARE(read(saves + "/worlds_local/Midgard.db"), QByteArray("backup"));
-        QCOMPARE(read(saves + "/worlds_local/Other.db"), QByteArray("only here"));
-        QCOMPARE(read(saves + "/characters/Ragnar.fch"), QByteArray("backup"));
+        QCOMPARE(World::read(saves + "/worlds_local/Midgard.db"), QByteArray("backup"));
+        QCOMPARE(World::read(saves + "/worlds_local/Other.db"), QByteArray("only here"));
+        QCOMPARE(World::read(saves + "/characters/Ragnar.fch"), QByteArray("backup"));
         QCOMPARE(Installer::restoreSaves(path("backups"), saves), 0);
     }
 
     void stashKeepsShaderHelperAndRestores() {
         const QString game = m_game, plugins = m_plugins, stash = Installer::captureStashDir(game);
-        write(plugins + "/Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll", "shader");
-        write(plugins + "/shader_helper.dll", "shader");
-        write(plugins + "/ModA/ModA.dll", "a");
-        write(plugins + "/ModB.dll", "b");
-        write(plugins + "/.DS_Store", "finder");
+        World::write(plugins + "/Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll", "shader");
+        World::write(plugins + "/shader_helper.dll", "shader");
+        World::write(plugins + "/ModA/ModA.dll", "a");
+        World::write(plugins + "/ModB.dll", "b");
+        World::write(plugins + "/.DS_Store", "finder");
         QCOMPARE(Installer::stashModsForCapture(game), 2);
         QCOMPARE(tree(plugins).join(' '),
                  ".DS_Store Tarnwick-ShaderHelperForMac/ Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll "
@@ -470,9 +475,9 @@ private Q_SLOTS:
         QCOMPARE(tree(stash).join(' '), "ModA/ ModA/ModA.dll ModB.dll");
 
         // Installed meanwhile under a stashed name: the stashed one wins.
-        write(plugins + "/ModB.dll", "meanwhile");
+        World::write(plugins + "/ModB.dll", "meanwhile");
         QCOMPARE(Installer::restoreStashedMods(game), 2);
-        QCOMPARE(read(plugins + "/ModB.dll") + read(plugins + "/ModA/ModA.dll"), "ba");
+        QCOMPARE(World::read(plugins + "/ModB.dll") + World::read(plugins + "/ModA/ModA.dll"), "ba");
         QCOMPARE(tree(plugins).join(' '),
                  ".DS_Store ModA/ ModA/ModA.dll ModB.dll "
                  "Tarnwick-ShaderHelperForMac/ Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll "
@@ -513,12 +518,12 @@ private Q_SLOTS:
         qputenv("SKALDRUN_MACHINE", appleSilicon ? "arm64" : "x86_64");
         QTemporaryDir bare;
         const QString game = bundle ? m_game : bare.path(), path = game + "/start_game_bepinex.sh";
-        write(path, before);
+        World::write(path, before);
         const QByteArray expected = appleSilicon ? after.replace("@", block) : after.replace("\n@", "");
         for (int run = 0; run < 2; ++run) { // the second run changes no text, but restores the mode
             chmod(path, 0600);
             Installer::patchScript(path, game);
-            QCOMPARE(read(path), expected);
+            QCOMPARE(World::read(path), expected);
             QCOMPARE(mode(path), 0755u);
         }
     }
@@ -534,11 +539,11 @@ private Q_SLOTS:
         QFETCH(QString, name);
         QTemporaryDir dir;
         const QString game = makeGame(dir, "game", name), path = game + "/start_game_bepinex.sh";
-        write(path, "#!/bin/sh\nexecutable_name=\"\"\nprintf %s \"$executable_name\"\n");
+        World::write(path, "#!/bin/sh\nexecutable_name=\"\"\nprintf %s \"$executable_name\"\n");
         Installer::patchScript(path, game);
-        const QByteArray once = read(path);
+        const QByteArray once = World::read(path);
         Installer::patchScript(path, game);
-        QCOMPARE(read(path), once);
+        QCOMPARE(World::read(path), once);
         QCOMPARE(Process::run("bash", {"-n", path}).code, 0);
         QCOMPARE(Process::run("bash", {path}).out, name);
     }
@@ -547,10 +552,10 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, Installer::patchScript(m_game + "/absent.sh", m_game));
         const QByteArray latin1 = "#!/bin/sh\n# caf\xe9\nexecutable_name=\"valheim.x86_64\"\n";
         const QString path = m_game + "/start_game_bepinex.sh";
-        write(path, latin1);
+        World::write(path, latin1);
         chmod(path, 0600);
         expectError({"start_game_bepinex.sh"}, [&] { Installer::patchScript(path, m_game); });
-        QCOMPARE(read(path), latin1);
+        QCOMPARE(World::read(path), latin1);
         QCOMPARE(mode(path), 0600u);
     }
 };

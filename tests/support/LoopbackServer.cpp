@@ -76,16 +76,15 @@ private:
         QPointer<QTcpSocket> guard(socket);
         auto send = [guard, response] {
             if (!guard) return;
-            QByteArray body = response.gzip ? gzipBytes(response.body) : response.body;
-            QByteArray head =
-                "HTTP/1.1 " + statusText(response.status) + "\r\nContent-Type: " + response.contentType +
-                "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n";
-            if (response.gzip) head += "Content-Encoding: gzip\r\n";
+            QByteArray head = "HTTP/1.1 " + statusText(response.status) +
+                              "\r\nContent-Type: " + response.contentType +
+                              "\r\nContent-Length: " + QByteArray::number(response.body.size()) +
+                              "\r\nConnection: close\r\n";
             for (const auto& header : response.headers)
                 head += header.first + ": " + header.second + "\r\n";
             head += "\r\n";
             guard->write(head);
-            guard->write(body);
+            guard->write(response.body);
             guard->disconnectFromHost();
         };
         if (response.delayMs > 0)
@@ -189,12 +188,8 @@ LoopbackServer::Response LoopbackServer::respond(const QString& path,
         m_body = body;
         handler = m_routes.value(path, m_fallback);
     }
-    if (handler) return handler(path);
-    Response missing;
-    missing.status = 404;
-    missing.contentType = "text/html";
-    missing.body = "<html><body><h1>404 Not Found</h1></body></html>";
-    return missing;
+    return handler ? handler(path)
+                   : reply("<html><body><h1>404 Not Found</h1></body></html>", 404, "text/html");
 }
 
 quint16 LoopbackServer::deadPort() {
