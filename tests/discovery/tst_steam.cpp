@@ -218,36 +218,29 @@ private Q_SLOTS:
         QCOMPARE(*Steam::findValheim(Platform::macOS), steamRoot() + "/steamapps/common/Valheim");
     }
 
-    void bundlesByNameThenAnyApp() {
+    // The game's bundle by name, else any app; its executable from the top-level key, else the
+    // bundle's name; the game's own launch script before the other.
+    void gameFolderPieces() {
         QTemporaryDir dir;
-        for (const char* name : {"Other.app", "VALHEIM.app", "Valheim.APP"})
-            QVERIFY(QDir().mkpath(dir.filePath(name)));
-        QCOMPARE(*Steam::valheimAppBundle(dir.path()), dir.filePath("VALHEIM.app"));
-        QTemporaryDir onlyGame;
-        for (const char* name : {"Game.app", "Valheim.APP"})
-            QVERIFY(QDir().mkpath(onlyGame.filePath(name)));
-        QCOMPARE(*Steam::valheimAppBundle(onlyGame.path()), onlyGame.filePath("Game.app"));
-        QVERIFY(!Steam::valheimAppBundle(dir.filePath("missing")));
-    }
-
-    void innerExecutableFromTopLevelKeyOnly() {
-        QTemporaryDir dir;
+        const auto at = [&](const char* rel) { return dir.filePath(rel); };
+        for (const char* name : {"a/Other.app", "a/VALHEIM.app", "a/Valheim.APP", "b/Game.app",
+                                 "b/Valheim.APP", "Bare.app/Contents"})
+            QVERIFY(QDir().mkpath(at(name)));
+        QCOMPARE(*Steam::valheimAppBundle(at("a")), at("a/VALHEIM.app"));
+        QCOMPARE(*Steam::valheimAppBundle(at("b")), at("b/Game.app"));
+        QVERIFY(!Steam::valheimAppBundle(at("missing")));
         makeGame(dir.path(), "Valheim Universal");
-        QCOMPARE(Steam::innerExecutableName(dir.filePath("Valheim.app")), "Valheim Universal");
-        QVERIFY(QDir().mkpath(dir.filePath("Bare.app/Contents")));
-        QCOMPARE(Steam::innerExecutableName(dir.filePath("Bare.app")), "Bare");
-        World::write(dir.filePath("Broken.app/Contents/Info.plist"),
+        QCOMPARE(Steam::innerExecutableName(at("Valheim.app")), "Valheim Universal");
+        QCOMPARE(Steam::innerExecutableName(at("Bare.app")), "Bare");
+        World::write(at("Broken.app/Contents/Info.plist"),
                      "<plist><dict><key>CFBundleExecutable</key><true/>");
-        QCOMPARE(Steam::innerExecutableName(dir.filePath("Broken.app")), "Broken");
-    }
+        QCOMPARE(Steam::innerExecutableName(at("Broken.app")), "Broken");
 
-    void bepScriptPrefersTheGameScript() {
-        QTemporaryDir dir;
         QVERIFY(!Steam::bepScript(dir.path()));
-        World::write(dir.filePath("run_bepinex.sh"), "#!/bin/sh\n");
-        QCOMPARE(*Steam::bepScript(dir.path()), dir.filePath("run_bepinex.sh"));
-        World::write(dir.filePath("start_game_bepinex.sh"), "#!/bin/sh\n");
-        QCOMPARE(*Steam::bepScript(dir.path()), dir.filePath("start_game_bepinex.sh"));
+        World::write(at("run_bepinex.sh"), "#!/bin/sh\n");
+        QCOMPARE(*Steam::bepScript(dir.path()), at("run_bepinex.sh"));
+        World::write(at("start_game_bepinex.sh"), "#!/bin/sh\n");
+        QCOMPARE(*Steam::bepScript(dir.path()), at("start_game_bepinex.sh"));
     }
 
     void launchOptionsConfigured_data() {

@@ -411,36 +411,31 @@ private Q_SLOTS:
         QFile world(cloud + "/Midgard.db");
         QVERIFY(world.open(QIODevice::ReadWrite) &&
                 world.setFileTime(saved, QFileDevice::FileModificationTime));
-        for (const QString& r : {root, path("older")})
-            for (int day = 1; day <= 5; ++day)
-                QVERIFY(QDir().mkpath(r + QString("/2020-01-0%1 10.00.00").arg(day)));
+        for (int day = 1; day <= 6; ++day) // and a hidden folder that is no backup
+            QVERIFY(QDir().mkpath(root + QString("/2020-01-0%1 10.00.00").arg(day)) &&
+                    QDir().mkpath(path("older") + QString("/2020-01-0%1 10.00.00").arg(day)));
+        QVERIFY(QDir().mkpath(root + "/.cache"));
         const auto backup = Installer::backupSaves(saves, root);
         QCOMPARE(backup.files, 4);
         QCOMPARE(tree(backup.dest).join(' '),
                  "characters_local/ characters_local/Linked.fch characters_local/Ragnar.fch worlds_local/ "
                  "worlds_local/Midgard.db worlds_local/deep/ worlds_local/deep/Midgard.fwl");
         QCOMPARE(QFileInfo(backup.dest + "/worlds_local/Midgard.db").lastModified().toUTC(), saved);
-        QCOMPARE(entries(root).size(), 5);
-
-        QVERIFY(QDir(cloud).removeRecursively());
-        const auto partial = Installer::backupSaves(saves, path("older"));
-        QVERIFY(partial.files == 1 && partial.brokenLinks == 2);
-        QCOMPARE(entries(path("older")).size(), 6);
-    }
-
-    void fiveNewestAreKept() {
-        World::write(path("saves/worlds/W.db"), "w");
-        const QString root = path("backups");
-        for (int day = 1; day <= 6; ++day)
-            QVERIFY(QDir().mkpath(root + QString("/2020-01-0%1 10.00.00").arg(day)));
-        QVERIFY(QDir().mkpath(root + "/.cache"));
-        const auto backup = Installer::backupSaves(path("saves"), root);
+        // The five newest are kept.
         QCOMPARE(entries(root),
                  (QStringList{".cache", "2020-01-03 10.00.00", "2020-01-04 10.00.00", "2020-01-05 10.00.00",
                               "2020-01-06 10.00.00", QFileInfo(backup.dest).fileName()}));
         QCOMPARE(Installer::latestSaveBackup(root), backup.dest);
 
-        // A backup that sorts below the others (the clock was set back) is still the one kept.
+        QVERIFY(QDir(cloud).removeRecursively());
+        const auto partial = Installer::backupSaves(saves, path("older"));
+        QVERIFY(partial.files == 1 && partial.brokenLinks == 2);
+        QCOMPARE(entries(path("older")).size(), 7);
+    }
+
+    // A backup that sorts below the others (the clock was set back) is still the one kept.
+    void aBackupUnderAClockSetBackIsKept() {
+        World::write(path("saves/worlds/W.db"), "w");
         const QString skewed = path("skewed");
         QVERIFY(QDir().mkpath(skewed + "/2999-01-01 00.00.00") &&
                 QDir().mkpath(skewed + "/2998-01-01 00.00.00"));

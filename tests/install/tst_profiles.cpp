@@ -32,27 +32,25 @@ private Q_SLOTS:
     void names_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("problem");
-        const QString dot = "A profile name can't start with a dot.",
+        const auto row = [](const char* tag, const QString& name, const QString& problem) {
+            QTest::newRow(tag) << name << problem;
+        };
+        const QString empty = "Give the profile a name.", dot = "A profile name can't start with a dot.",
                       unsafe = "A profile name can't contain “/”, “\\”, “:” or control characters.";
-        QTest::newRow("empty") << ""
-                               << "Give the profile a name.";
-        QTest::newRow("blank") << "  "
-                               << "Give the profile a name.";
-        QTest::newRow("padded") << " Raid"
-                                << "A profile name can't start or end with a space.";
-        QTest::newRow(".") << "." << dot;
-        QTest::newRow("..") << ".." << dot;
-        QTest::newRow("hidden") << ".raid" << dot;
-        QTest::newRow("slash") << "a/b" << unsafe;
-        QTest::newRow("backslash") << "a\\b" << unsafe;
-        QTest::newRow("colon") << "a:b" << unsafe;
-        QTest::newRow("tab") << "a\tb" << unsafe;
-        QTest::newRow("65 long") << QString(65, 'x') << "A profile name can have at most 64 characters.";
-        QTest::newRow("taken, other case") << "DEFAULT"
-                                           << "There is already a profile called “Default”.";
-        QTest::newRow("64 long") << QString(64, 'x') << "";
-        QTest::newRow("unicode, inner dots") << "Ærø 1.0 server"
-                                             << "";
+        row("empty", "", empty);
+        row("blank", "  ", empty);
+        row("padded", " Raid", "A profile name can't start or end with a space.");
+        row(".", ".", dot);
+        row("..", "..", dot);
+        row("hidden", ".raid", dot);
+        row("slash", "a/b", unsafe);
+        row("backslash", "a\\b", unsafe);
+        row("colon", "a:b", unsafe);
+        row("tab", "a\tb", unsafe);
+        row("65 long", QString(65, 'x'), "A profile name can have at most 64 characters.");
+        row("taken, other case", "DEFAULT", "There is already a profile called “Default”.");
+        row("64 long", QString(64, 'x'), "");
+        row("unicode, inner dots", "Ærø 1.0 server", "");
     }
     void names() {
         QFETCH(QString, name);

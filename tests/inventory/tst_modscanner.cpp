@@ -1,28 +1,18 @@
 #include "config/ConfigStore.h"
 #include "inventory/ModScanner.h"
 #include "platform/Fs.h"
-#include "tests/support/ModFixtures.h"
+#include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
 #include <QTemporaryDir>
 
 #include <unistd.h>
 
+using Fixture::tree;
 using ModFixtures::fakeDll;
 using ModFixtures::unversionedDll;
 
 namespace {
-
-// Every file below a folder, relative to it, sorted.
-QStringList filesBelow(const QString& root) {
-    QStringList out;
-    Fs::walk(root, [&](const Fs::Entry& e) {
-        if (!e.isDir) out.append(QDir(root).relativeFilePath(e.path));
-        return true;
-    });
-    out.sort();
-    return out;
-}
 
 // One line per mod: name ("/" for a folder), on or off, DLL count, version ("-" for none).
 QString summary(const QList<ModItem>& mods) {
@@ -87,9 +77,9 @@ private Q_SLOTS:
         QCOMPARE(summary(mods), "AllOff/ off 2 -, DataOnly/ on 0 -, Mixed/ on 2 -");
 
         // Disabling a folder without DLLs has nothing to rename.
-        const QStringList before = filesBelow(plugins());
+        const QStringList before = tree(plugins());
         ModScanner::setEnabled(*byName(mods, "DataOnly"), false);
-        QCOMPARE(filesBelow(plugins()), before);
+        QCOMPARE(tree(plugins()), before);
         QVERIFY(byName(scan(), "DataOnly")->enabled);
     }
 
@@ -97,12 +87,12 @@ private Q_SLOTS:
         put({"Deep/Deep.dll", "Deep/lib/a/b/c/Helper.DLL", "Deep/lib/Old.dll.disabled", "Deep/lib/notes.md",
              "Deep/.hidden/Secret.dll"});
         const QString deep = plugin("Deep");
-        const QStringList original = filesBelow(deep);
+        const QStringList original = tree(deep);
         ModItem mod = scan().first();
         QCOMPARE(mod.dllCount, 4);
 
         ModScanner::setEnabled(mod, false);
-        QCOMPARE(filesBelow(deep).filter(".dll.disabled", Qt::CaseInsensitive).size(), 4);
+        QCOMPARE(tree(deep).filter(".dll.disabled", Qt::CaseInsensitive).size(), 4);
         mod = scan().first();
         QVERIFY(!mod.enabled);
         QCOMPARE(mod.dllCount, 4);
@@ -110,11 +100,11 @@ private Q_SLOTS:
         // Enabling wakes every DLL, including one that was off before; disabling and enabling
         // again restores exactly the names there were.
         ModScanner::setEnabled(mod, true);
-        const QStringList allOn = filesBelow(deep);
+        const QStringList allOn = tree(deep);
         QCOMPARE(allOn, QStringList(original).replaceInStrings(".dll.disabled", ".dll"));
         ModScanner::setEnabled(scan().first(), false);
         ModScanner::setEnabled(scan().first(), true);
-        QCOMPARE(filesBelow(deep), allOn);
+        QCOMPARE(tree(deep), allOn);
         QVERIFY(scan().first().enabled);
     }
 
@@ -138,7 +128,7 @@ private Q_SLOTS:
         Fs::remove(plugin("Bar.dll.disabled"));
         ModScanner::setEnabled(*bar, false);
         ModScanner::setEnabled(*byName(scan(), "Bar"), true);
-        QCOMPARE(filesBelow(plugins()), (QStringList{"Bar.dll", "Foo.DLL.DISABLED"}));
+        QCOMPARE(tree(plugins()), (QStringList{"Bar.dll", "Foo.DLL.DISABLED"}));
     }
 
     void versionSources() {

@@ -41,10 +41,7 @@ struct Harness {
         QThreadPool::globalInstance()->waitForDone(); // nothing of the previous test still writes
         qputenv("SKALDRUN_MACHINE", "x86_64");
         forgetPreferences();
-        QDir home(TestHome::path());
-        for (const QString& entry : home.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-            QFileInfo(home.filePath(entry)).isDir() ? void(QDir(home.filePath(entry)).removeRecursively())
-                                                    : void(QFile::remove(home.filePath(entry)));
+        QDir(TestHome::path()).removeRecursively();
         QDir().mkpath(TestHome::path() + QStringLiteral("/tmp"));
         qputenv("TMPDIR", QFile::encodeName(TestHome::path() + QStringLiteral("/tmp")));
     }
