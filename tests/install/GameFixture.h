@@ -51,16 +51,6 @@ inline QStringList tree(const QString& root) {
     return items;
 }
 
-// Points the process's temporary folder at a fresh folder below the test home, so tests can see
-// everything the installer leaves there.
-inline QString isolateTemp(const QString& home) {
-    QString tmp = home + QStringLiteral("/tmp");
-    QDir(tmp).removeRecursively();
-    QDir().mkpath(tmp);
-    qputenv("TMPDIR", QFile::encodeName(tmp));
-    return tmp;
-}
-
 // The installer's own temporary folders still present in `tmp`.
 inline QStringList leftovers(const QString& tmp) {
     return QDir(tmp).entryList({QStringLiteral("skaldrun-*")}, QDir::AllEntries | QDir::Hidden);

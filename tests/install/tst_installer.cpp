@@ -1,5 +1,6 @@
 #include "install/Installer.h"
 #include "platform/Defaults.h"
+#include "platform/Fs.h"
 #include "platform/Process.h"
 #include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
@@ -34,9 +35,6 @@ class TestInstaller : public QObject {
     static QStringList entries(const QString& root) {
         return QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
-    static void chmod(const QString& path, unsigned mode) {
-        ::chmod(QFile::encodeName(path).constData(), mode);
-    }
 
     // Rewrites every uncompressed-size field of a one-entry archive (local header, data
     // descriptor, central directory) to `declared`: a bomb that lies about its size.
@@ -54,7 +52,7 @@ class TestInstaller : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { m_tmp = isolateTemp(TestHome::path()); }
+    void initTestCase() { m_tmp = QDir::tempPath(); } // the test process's own (TestMain.h)
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
         m_game = makeGame(*m_dir);
@@ -186,7 +184,8 @@ private Q_SLOTS:
         World::write(path("Dropped/README.md"), "r");
         QCOMPARE(Installer::install(path("Dropped"), m_game), "Installed Dropped");
         QCOMPARE(tree(m_plugins + "/Dropped"), QStringList{"Dropped.dll"});
-        QVERIFY(QFileInfo::exists(path("Dropped/README.md")));
+        QVERIFY(QFileInfo::exists(path("Dropped/Dropped.dll")) &&
+                QFileInfo::exists(path("Dropped/README.md")));
     }
 
     void itemsDraggedOutOfTheGameFolderSurvive() {
@@ -516,7 +515,7 @@ private Q_SLOTS:
         World::write(path, before);
         const QByteArray expected = appleSilicon ? after.replace("@", block) : after.replace("\n@", "");
         for (int run = 0; run < 2; ++run) { // the second run changes no text, but restores the mode
-            chmod(path, 0600);
+            Fs::setPermissions(path, 0600);
             Installer::patchScript(path, game);
             QCOMPARE(World::read(path), expected);
             QCOMPARE(mode(path), 0755u);
@@ -548,7 +547,7 @@ private Q_SLOTS:
         const QByteArray latin1 = "#!/bin/sh\n# caf\xe9\nexecutable_name=\"valheim.x86_64\"\n";
         const QString path = m_game + "/start_game_bepinex.sh";
         World::write(path, latin1);
-        chmod(path, 0600);
+        Fs::setPermissions(path, 0600);
         expectError({"start_game_bepinex.sh"}, [&] { Installer::patchScript(path, m_game); });
         QCOMPARE(World::read(path), latin1);
         QCOMPARE(mode(path), 0600u);

@@ -99,9 +99,6 @@ QByteArray FakeRepository::packageList(Repository::Source source) const {
             else
                 versions.append(version);
         }
-        QJsonArray categories;
-        for (const QString& c : p.categories)
-            categories.append(c);
         list.append(QJsonObject{
             {"name", p.name},
             {"full_name", p.fullName()},
@@ -112,7 +109,7 @@ QByteArray FakeRepository::packageList(Repository::Source source) const {
             {"rating_score", p.rating},
             {"is_deprecated", false},
             {"has_nsfw_content", false},
-            {"categories", categories},
+            {"categories", QJsonArray::fromStringList(p.categories)},
             {"versions", versions},
         });
     }
