@@ -72,6 +72,23 @@ const QString& work() {
     return path;
 }
 
+// Runs `step`; a SkaldrunError is a refusal, a normal outcome, but one that names its reason.
+template <typename Step> bool refused(Step&& step) {
+    try {
+        step();
+    } catch (const SkaldrunError& error) {
+        check(!error.message().isEmpty(), "refused without a sentence");
+        return true;
+    }
+    return false;
+}
+
+// An empty folder at `path`, whatever was there.
+void fresh(const QString& path) {
+    Fs::remove(path);
+    Fs::mkpath(path);
+}
+
 QString at(const QString& relative) {
     return Fs::join(work(), relative);
 }
@@ -106,16 +123,11 @@ void peReader(const std::uint8_t* data, std::size_t size) {
 void cfg(const std::uint8_t* data, std::size_t size) {
     const QString dir = at(QStringLiteral("game/BepInEx/config"));
     const QString path = Fs::join(dir, QStringLiteral("fuzz.cfg"));
-    Fs::remove(dir);
-    Fs::mkpath(dir);
+    fresh(dir);
     const QByteArray input = bytes(data, size);
     put(path, input);
     ParsedConfig config;
-    try {
-        config = ConfigStore::parse(path);
-    } catch (const SkaldrunError&) {
-        return; // not UTF-8
-    }
+    if (refused([&] { config = ConfigStore::parse(path); })) return; // not UTF-8
     ConfigStore::save(config, {});
     check(Fs::read(path) == input, "unchanged save altered the file");
     if (config.entries.isEmpty()) return;
@@ -123,11 +135,7 @@ void cfg(const std::uint8_t* data, std::size_t size) {
     const ConfigEntry& entry = config.entries.first();
     const QString value =
         entry.originalValue == QLatin1String("fuzz") ? QStringLiteral("other") : QStringLiteral("fuzz");
-    try {
-        ConfigStore::save(config, {{entry.id, value}});
-    } catch (const SkaldrunError&) {
-        return; // refused with a sentence
-    }
+    if (refused([&] { ConfigStore::save(config, {{entry.id, value}}); })) return;
     QList<QByteArray> expected = input.split('\n');
     const QList<QByteArray> after = Fs::read(path).split('\n');
     check(after.size() == expected.size() && after.at(entry.lineIndex) != expected.at(entry.lineIndex),
@@ -160,10 +168,9 @@ void packageList(const std::uint8_t* data, std::size_t size) {
 // package's own version the newest one.
 void chunk(const std::uint8_t* data, std::size_t size) {
     const QByteArray body = bytes(data, size);
-    try {
+    refused([&] {
         check(ChunkedListing::readIndex(body).size() <= ChunkedListing::maxChunks, "index beyond its bound");
-    } catch (const SkaldrunError&) {
-    }
+    });
     const std::optional<QByteArray> json = ChunkedListing::decode(body);
     if (!json) return;
     check(json->size() <= ChunkedListing::maxDecodedBytes, "decoded beyond its bound");
@@ -192,14 +199,15 @@ void vdf(const std::uint8_t* data, std::size_t size) {
         check(!library.isEmpty() && !library.contains(QChar(0)), "an empty or NUL-holding library");
     Steam::launchOptionsConfigured(Platform::macOS);
     // Set twice, launch options change nothing the second time: they went where they are found.
-    try {
-        const QString options = QStringLiteral("\"./a b\" %command%");
-        const QByteArray once =
-            LocalConfig::withLaunchOptions(bytes(data, size), Steam::valheimAppID, options, steam);
-        check(LocalConfig::withLaunchOptions(once, Steam::valheimAppID, options, steam) == once,
-              "set twice differs");
-    } catch (const SkaldrunError&) { // refused: the file would be left as it is
-    }
+    // A refusal leaves the file as it is.
+    const QString options = QStringLiteral("\"./a b\" %command%");
+    QByteArray once;
+    if (refused([&] {
+            once = LocalConfig::withLaunchOptions(bytes(data, size), Steam::valheimAppID, options, steam);
+        }))
+        return;
+    check(LocalConfig::withLaunchOptions(once, Steam::valheimAppID, options, steam) == once,
+          "set twice differs");
 }
 
 // A mod whose manifest is the input installs into one direct child of the plugins folder, or is
@@ -207,16 +215,13 @@ void vdf(const std::uint8_t* data, std::size_t size) {
 void manifest(const std::uint8_t* data, std::size_t size) {
     const QString mod = at(QStringLiteral("mod"));
     const QString game = at(QStringLiteral("game"));
-    Fs::remove(mod);
+    fresh(mod);
     Fs::remove(Fs::join(game, Outside::bepInExDir));
-    Fs::mkpath(mod);
     put(Fs::join(mod, Installer::manifestFileName), bytes(data, size));
     put(Fs::join(mod, QStringLiteral("Plugin.dll")), "MZ");
-    try {
+    refused([&] {
         check(!Installer::installTree(mod, game, QStringLiteral("Fallback")).isEmpty(), "no message");
-    } catch (const SkaldrunError& error) {
-        check(!error.message().isEmpty(), "refused without a sentence");
-    }
+    });
     check(children(game) == QStringList({Outside::bepInExDir, QStringLiteral("valheim.app")}) ||
               children(game) == QStringList({QStringLiteral("valheim.app")}),
           "install wrote beside BepInEx");
@@ -239,11 +244,7 @@ void script(const std::uint8_t* data, std::size_t size) {
     const QString game = at(QStringLiteral("game"));
     const QString path = Fs::join(game, Outside::defaultScriptName);
     put(path, bytes(data, size));
-    try {
-        Installer::patchScript(path, game);
-    } catch (const SkaldrunError&) {
-        return; // not UTF-8
-    }
+    if (refused([&] { Installer::patchScript(path, game); })) return; // not UTF-8
     const QByteArray once = Fs::read(path);
     Installer::patchScript(path, game);
     check(Fs::read(path) == once, "patching twice differs from patching once");
@@ -256,16 +257,13 @@ void archive(const std::uint8_t* data, std::size_t size) {
     const QString box = at(QStringLiteral("box"));
     const QString into = Fs::join(box, QStringLiteral("into"));
     const QString zip = at(QStringLiteral("input.zip"));
-    Fs::remove(box);
+    fresh(box);
     Fs::mkpath(into);
     put(zip, bytes(data, size));
     Installer::ExtractLimits limits;
     limits.maxBytes = qint64(64) << 20;
     limits.maxEntries = 10000;
-    try {
-        Installer::extractZip(zip, into, limits);
-    } catch (const SkaldrunError&) {
-    }
+    refused([&] { Installer::extractZip(zip, into, limits); });
     check(children(box) == QStringList({QStringLiteral("into")}), "extraction wrote beside its folder");
     static const QStringList known{"box", "game", "home", "input.zip", "mod", "tmp"};
     for (const QString& name : children(work()))
@@ -276,14 +274,13 @@ void archive(const std::uint8_t* data, std::size_t size) {
 // A shared profile (code text, .r2z or export.r2x) is refused or read into a pack that holds
 // only writable config paths and well-formed mods, and that survives our own writer unchanged.
 void profile(const std::uint8_t* data, std::size_t size) {
+    const QByteArray input = bytes(data, size);
     ProfilePack::Profile pack;
-    try {
-        const QByteArray input = bytes(data, size);
-        pack = ProfilePack::readAny(input.startsWith(ProfilePack::codePrefix) ? ProfilePack::decodeCode(input)
-                                                                              : input);
-    } catch (const SkaldrunError&) {
+    if (refused([&] {
+            pack = ProfilePack::readAny(
+                input.startsWith(ProfilePack::codePrefix) ? ProfilePack::decodeCode(input) : input);
+        }))
         return;
-    }
     for (auto it = pack.configs.cbegin(); it != pack.configs.cend(); ++it)
         check(ProfilePack::isConfigPath(it.key()), "a pack took a file it may not write");
     for (const ProfilePack::Mod& mod : pack.mods)
