@@ -130,7 +130,7 @@ private Q_SLOTS:
     void startScriptsPatchOnceAndStayValid() {
         QFETCH(QString, path);
         QTemporaryDir dir;
-        const QString game = makeGame(dir);
+        const QString game = makeGame(dir.filePath("Valheim"));
         const QString script = Fs::join(game, Outside::defaultScriptName);
         World::write(script, World::read(path));
         FuzzTargets::run("script", World::read(path)); // patched twice as once, and executable

@@ -2,7 +2,7 @@
 #include "discovery/Steam.h"
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
-#include "tests/support/ModFixtures.h"
+#include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
 namespace {
@@ -12,20 +12,6 @@ QString steamRoot() {
 }
 QString libraryFile() {
     return steamRoot() + "/config/libraryfolders.vdf";
-}
-
-// A bundle whose Info.plist names its executable at the top level, after a decoy key of the
-// same name one level down.
-void makeGame(const QString& gameDir, const QByteArray& executable = "Valheim") {
-    const QString contents = gameDir + "/Valheim.app/Contents/";
-    World::write(
-        contents + "Info.plist",
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-        "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n<plist version=\"1.0\"><dict>"
-        "<key>LSEnvironment</key><dict><key>CFBundleExecutable</key><string>Decoy</string></dict>"
-        "<key>CFBundleExecutable</key><string>" +
-            executable + "</string></dict></plist>\n");
-    World::write(contents + "MacOS/" + QString::fromUtf8(executable), "#!/bin/sh\n");
 }
 
 // Below the home: "folder/", "link -> target" or "file = text" ("~" in a text is the home).
@@ -56,6 +42,8 @@ QByteArray nest(const QByteArrayList& keys, const QByteArrayList& inner) {
 }
 
 } // namespace
+
+using Fixture::makeGame;
 
 class TestSteam : public QObject {
     Q_OBJECT
@@ -230,7 +218,7 @@ private Q_SLOTS:
         QCOMPARE(*Steam::valheimAppBundle(at("b")), at("b/Game.app"));
         QVERIFY(!Steam::valheimAppBundle(at("missing")));
         makeGame(dir.path(), "Valheim Universal");
-        QCOMPARE(Steam::innerExecutableName(at("Valheim.app")), "Valheim Universal");
+        QCOMPARE(Steam::innerExecutableName(at("valheim.app")), "Valheim Universal");
         QCOMPARE(Steam::innerExecutableName(at("Bare.app")), "Bare");
         World::write(at("Broken.app/Contents/Info.plist"),
                      "<plist><dict><key>CFBundleExecutable</key><true/>");

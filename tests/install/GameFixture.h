@@ -25,14 +25,15 @@ inline unsigned mode(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? unsigned(st.st_mode & 07777) : 0xFFFFu;
 }
 
-// A Steam game folder holding the Mac app, whose bundle names its executable "Valheim".
-inline QString makeGame(const QTemporaryDir& dir, const QString& name = QStringLiteral("Valheim"),
-                        const QString& executable = QStringLiteral("Valheim")) {
-    QString game = dir.filePath(name);
-    World::write(game + QStringLiteral("/valheim.app/Contents/Info.plist"),
-                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
-                 "\t<key>CFBundleExecutable</key>\n\t<string>" +
-                     executable.toHtmlEscaped().toUtf8() + "</string>\n</dict>\n</plist>\n");
+// A Steam game folder holding the Mac app, whose bundle names its executable at the top level,
+// after a decoy key of the same name one level down.
+inline QString makeGame(const QString& game, const QString& executable = QStringLiteral("Valheim")) {
+    World::write(
+        game + QStringLiteral("/valheim.app/Contents/Info.plist"),
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+        "\t<key>LSEnvironment</key><dict><key>CFBundleExecutable</key><string>Decoy</string></dict>\n"
+        "\t<key>CFBundleExecutable</key>\n\t<string>" +
+            executable.toHtmlEscaped().toUtf8() + "</string>\n</dict>\n</plist>\n");
     return game;
 }
 

@@ -55,7 +55,7 @@ private Q_SLOTS:
     void initTestCase() { m_tmp = QDir::tempPath(); } // the test process's own (TestMain.h)
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_game = makeGame(*m_dir);
+        m_game = makeGame(m_dir->filePath("Valheim"));
         m_plugins = m_game + "/BepInEx/plugins";
     }
 
@@ -275,7 +275,7 @@ private Q_SLOTS:
             zip.symlink(name, target);
         zip.file(QString::fromUtf8(name + "/x"), "through it");
         QTemporaryDir dir;
-        const QString game = makeGame(dir, "a/b/Valheim");
+        const QString game = makeGame(dir.filePath("a/b/Valheim"));
         const QString path = zip.save(dir.filePath("a/b/evil.zip"));
         const QStringList before = tree(dir.path()), tmpBefore = tree(m_tmp);
         QString message;
@@ -300,7 +300,7 @@ private Q_SLOTS:
 
     void bombsStopAtTheLimit() {
         QTemporaryDir dir;
-        const QString game = makeGame(dir);
+        const QString game = makeGame(dir.filePath("Valheim"));
         const qint64 size = qint64(64) << 20; // zeros: the archive is a thousand times smaller
         const QString bomb = TestZip()
                                  .file("Bomb/Bomb.dll", "x")
@@ -532,7 +532,7 @@ private Q_SLOTS:
     void executableNameStaysText() {
         QFETCH(QString, name);
         QTemporaryDir dir;
-        const QString game = makeGame(dir, "game", name), path = game + "/start_game_bepinex.sh";
+        const QString game = makeGame(dir.filePath("game"), name), path = game + "/start_game_bepinex.sh";
         World::write(path, "#!/bin/sh\nexecutable_name=\"\"\nprintf %s \"$executable_name\"\n");
         Installer::patchScript(path, game);
         const QByteArray once = World::read(path);

@@ -22,7 +22,7 @@ class TestProfiles : public QObject {
 private Q_SLOTS:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>(TestHome::path() + "/games-XXXXXX"); // the Trash's volume
-        m_game = makeGame(*m_dir);
+        m_game = makeGame(m_dir->filePath("Valheim"));
         World::write(game("BepInEx/plugins/Alpha/Alpha.dll"), "alpha");
         World::write(game("BepInEx/plugins/Loose.dll.disabled"), "loose");
         World::write(game("BepInEx/config/BepInEx.cfg"), "[Logging]\n");
@@ -141,7 +141,7 @@ private Q_SLOTS:
         Profiles::switchTo(m_game, "Other");
         alpha.version = "2.0.0";
         Thunderstore::rememberOrigin(m_game, alpha);
-        const QString elsewhere = makeGame(*m_dir, "Second");
+        const QString elsewhere = makeGame(m_dir->filePath("Second"));
         QCOMPARE(Thunderstore::originOf(elsewhere, "Alpha")->version, "0.9.0");
         Profiles::switchTo(m_game, Profiles::defaultName);
         QCOMPARE(Thunderstore::originOf(m_game, "Alpha")->version, "1.0.0");
