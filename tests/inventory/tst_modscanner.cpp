@@ -70,19 +70,6 @@ private Q_SLOTS:
         QVERIFY(scan() != mods);
     }
 
-    void enabledStateOfFolders() {
-        put({"AllOff/a.dll.disabled", "AllOff/b.DLL.DISABLED", "Mixed/a.dll", "Mixed/b.dll.disabled"});
-        World::write(plugin("DataOnly/items.json"), "{}");
-        const QList<ModItem> mods = scan();
-        QCOMPARE(summary(mods), "AllOff/ off 2 -, DataOnly/ on 0 -, Mixed/ on 2 -");
-
-        // Disabling a folder without DLLs has nothing to rename.
-        const QStringList before = tree(plugins());
-        ModScanner::setEnabled(*byName(mods, "DataOnly"), false);
-        QCOMPARE(tree(plugins()), before);
-        QVERIFY(byName(scan(), "DataOnly")->enabled);
-    }
-
     void nestedDllsAreCountedAndSwitched() {
         put({"Deep/Deep.dll", "Deep/lib/a/b/c/Helper.DLL", "Deep/lib/Old.dll.disabled", "Deep/lib/notes.md",
              "Deep/.hidden/Secret.dll"});
@@ -131,7 +118,10 @@ private Q_SLOTS:
         QCOMPARE(tree(plugins()), (QStringList{"Bar.dll", "Foo.DLL.DISABLED"}));
     }
 
-    void versionSources() {
+    // A folder is on while any DLL in it is (or it has none); its version from its manifest, else
+    // from its DLLs, disabled ones too.
+    void foldersStateAndVersion() {
+        put({"AllOff/a.dll.disabled", "AllOff/b.DLL.DISABLED"});
         World::write(plugin("Manifest/manifest.json"), R"({"name":"M","version_number":"1.2.3"})");
         World::write(plugin("Manifest/M.dll"), fakeDll(9, 9, 9, 0));
         World::write(plugin("Number/manifest.json"), R"({"version_number":1.5})");
@@ -143,9 +133,10 @@ private Q_SLOTS:
         put({"Fallback/A.dll"});
         World::write(plugin("Fallback/B.dll.disabled"), fakeDll(3, 1, 0, 0));
         QVERIFY(QDir().mkpath(plugin("DirManifest/manifest.json")));
-        QCOMPARE(summary(scan()),
-                 "Bom/ on 0 4.0.0, Broken/ on 0 -, DirManifest/ on 0 -, Fallback/ on 2 3.1.0, "
-                 "Manifest/ on 1 1.2.3, Number/ on 1 2.0.1");
+        QCOMPARE(
+            summary(scan()),
+            "AllOff/ off 2 -, Bom/ on 0 4.0.0, Broken/ on 0 -, DirManifest/ on 0 -, Fallback/ on 2 3.1.0, "
+            "Manifest/ on 1 1.2.3, Number/ on 1 2.0.1");
         QCOMPARE(ModScanner::manifestVersion(plugin("Broken/Sub")), "7.7.7");
     }
 
