@@ -232,7 +232,7 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
             if (p.owner == owner && p.name == name) return &p;
         return nullptr;
     };
-    const LoopbackServer::Response notFound = LoopbackServer::reply(R"({"detail":"Not found."})", 404);
+    LoopbackServer::Response notFound = LoopbackServer::reply(R"({"detail":"Not found."})", 404);
     const bool api =
         parts.size() >= 5 && parts[0] == QLatin1String("api") && parts[2] == QLatin1String("package");
     // /api/experimental/package/{namespace}/{name}/
