@@ -23,15 +23,15 @@ QString corpus(const QString& kind) {
     return QStringLiteral(SKALDRUN_SOURCE_DIR "/../shared/corpus/real/") + kind;
 }
 
-#define SKIP_WITHOUT_CORPUS(kind)                                                                            \
-    if (!QDir(corpus(QStringLiteral(kind))).exists())                                                        \
-        QSKIP("../shared/corpus/real is absent: the real-file tests need the shared corpus beside the "      \
-              "clone");
-
-// One row per file of the folder whose name contains `filter`.
+// One row per file of the folder whose name contains `filter`; without the shared corpus, the
+// test is skipped.
 void rows(const QString& kind, const QString& filter = QString()) {
     QTest::addColumn<QString>("path");
     const QDir dir(corpus(kind));
+    if (!dir.exists())
+        QTest::qSkip(
+            "../shared/corpus/real is absent: the real-file tests need the shared corpus beside the clone",
+            __FILE__, __LINE__);
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
         if (name.contains(filter)) QTest::newRow(qPrintable(name)) << dir.filePath(name);
 }
@@ -46,10 +46,7 @@ class TestRealFiles : public QObject {
 private Q_SLOTS:
     void initTestCase() { qputenv("SKALDRUN_MACHINE", "arm64"); } // the script gets its block
 
-    void cfgRoundTripsAndTakesOneEdit_data() {
-        SKIP_WITHOUT_CORPUS("cfg");
-        rows("cfg");
-    }
+    void cfgRoundTripsAndTakesOneEdit_data() { rows("cfg"); }
     // Saved unchanged they come back byte for byte; one edit changes its own line alone.
     void cfgRoundTripsAndTakesOneEdit() {
         QFETCH(QString, path);
@@ -57,10 +54,7 @@ private Q_SLOTS:
         FuzzTargets::run("cfg", World::read(path));
     }
 
-    void libraryFoldersGiveTheirPaths_data() {
-        SKIP_WITHOUT_CORPUS("vdf");
-        rows("vdf", "libraryfolder");
-    }
+    void libraryFoldersGiveTheirPaths_data() { rows("vdf", "libraryfolder"); }
     void libraryFoldersGiveTheirPaths() {
         QFETCH(QString, path);
         const QByteArray vdf = World::read(path);
@@ -81,10 +75,8 @@ private Q_SLOTS:
 
     // The game's launch options land in a real account's settings, found again there; every line
     // that was there stays, in order, and the copy holds the file as it was.
-    void localConfigsTakeLaunchOptions_data() {
-        SKIP_WITHOUT_CORPUS("vdf");
-        rows("vdf", "__localconfig"); // Steam's own files (another's test data has another shape)
-    }
+    // Steam's own files (another's test data has another shape).
+    void localConfigsTakeLaunchOptions_data() { rows("vdf", "__localconfig"); }
     void localConfigsTakeLaunchOptions() {
         QFETCH(QString, path);
         const QString steam = Fs::homeDir() + "/.local/share/Steam"; // the fuzz targets' home, after them
@@ -106,10 +98,7 @@ private Q_SLOTS:
     }
 
     // Each is read for the name it holds, and installs into one safe folder or is refused.
-    void manifestsNameOneSafeFolder_data() {
-        SKIP_WITHOUT_CORPUS("manifest");
-        rows("manifest");
-    }
+    void manifestsNameOneSafeFolder_data() { rows("manifest"); }
     void manifestsNameOneSafeFolder() {
         QFETCH(QString, path);
         const QByteArray json = World::read(path);
@@ -123,10 +112,7 @@ private Q_SLOTS:
         FuzzTargets::run("manifest", json);
     }
 
-    void startScriptsPatchOnceAndStayValid_data() {
-        SKIP_WITHOUT_CORPUS("scripts");
-        rows("scripts");
-    }
+    void startScriptsPatchOnceAndStayValid_data() { rows("scripts"); }
     void startScriptsPatchOnceAndStayValid() {
         QFETCH(QString, path);
         QTemporaryDir dir;
@@ -152,9 +138,9 @@ private Q_SLOTS:
 
     // Every package resolves with itself last (the fuzz target's invariant); deprecated ones are
     // left out of the catalog.
+    void packageListParsesAndResolves_data() { rows("catalog"); }
     void packageListParsesAndResolves() {
-        SKIP_WITHOUT_CORPUS("catalog");
-        const QString path = corpus("catalog/michaelgoldenn__rumm__thunderstore_packages.json");
+        QFETCH(QString, path);
         FuzzTargets::run("packagelist", World::read(path));
         const QString text = QString::fromUtf8(World::read(path));
         const auto count = [&](const char* pattern) {
