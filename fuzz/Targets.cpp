@@ -40,10 +40,6 @@ void check(bool holds, const char* what) {
     __builtin_trap();
 }
 
-QByteArray bytes(const std::uint8_t* data, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
-}
-
 // Inputs are written plainly: an atomic write syncs to disk, which would slow every run tenfold.
 void put(const QString& path, const QByteArray& content) {
     QFile file(path);
@@ -113,18 +109,18 @@ void checkContained(const QString& root) {
     });
 }
 
-void peReader(const std::uint8_t* data, std::size_t size) {
-    if (const auto version = PEVersion::fileVersion(data, size))
+void peReader(const QByteArray& input) {
+    if (const auto version = PEVersion::fileVersion(reinterpret_cast<const unsigned char*>(input.constData()),
+                                                    std::size_t(input.size())))
         check(!version->contains(QChar(0)), "version with a NUL character");
 }
 
 // A cfg file saved unchanged comes back byte for byte; one edited value changes exactly its
 // own line and reads back as written.
-void cfg(const std::uint8_t* data, std::size_t size) {
+void cfg(const QByteArray& input) {
     const QString dir = at(QStringLiteral("game/BepInEx/config"));
     const QString path = Fs::join(dir, QStringLiteral("fuzz.cfg"));
     fresh(dir);
-    const QByteArray input = bytes(data, size);
     put(path, input);
     ParsedConfig config;
     if (refused([&] { config = ConfigStore::parse(path); })) return; // not UTF-8
@@ -152,8 +148,8 @@ void cfg(const std::uint8_t* data, std::size_t size) {
 }
 
 // The package list never fails, and every package it gives resolves with itself last.
-void packageList(const std::uint8_t* data, std::size_t size) {
-    const ThunderstoreStore::Catalog catalog = ThunderstoreStore::parseCatalog(bytes(data, size));
+void packageList(const QByteArray& input) {
+    const ThunderstoreStore::Catalog catalog = ThunderstoreStore::parseCatalog(input);
     check(catalog.index.size() <= catalog.packages.size(), "index larger than the list");
     for (const TSPackage& package : catalog.packages) {
         check(catalog.index.contains(package.ownerAndName()), "package missing from the index");
@@ -166,12 +162,11 @@ void packageList(const std::uint8_t* data, std::size_t size) {
 // A repository's index or chunk as it arrives: gzip or plain. The index reader refuses or gives
 // at most maxChunks addresses; a chunk gives packages whose releases are newest first, with the
 // package's own version the newest one.
-void chunk(const std::uint8_t* data, std::size_t size) {
-    const QByteArray body = bytes(data, size);
+void chunk(const QByteArray& input) {
     refused([&] {
-        check(ChunkedListing::readIndex(body).size() <= ChunkedListing::maxChunks, "index beyond its bound");
+        check(ChunkedListing::readIndex(input).size() <= ChunkedListing::maxChunks, "index beyond its bound");
     });
-    const std::optional<QByteArray> json = ChunkedListing::decode(body);
+    const std::optional<QByteArray> json = ChunkedListing::decode(input);
     if (!json) return;
     check(json->size() <= ChunkedListing::maxDecodedBytes, "decoded beyond its bound");
     const auto catalog = ThunderstoreStore::parseListing(*json, Repository::Source::hexium);
@@ -184,14 +179,14 @@ void chunk(const std::uint8_t* data, std::size_t size) {
 }
 
 // The same text serves as Steam's library list and as an account's local config.
-void vdf(const std::uint8_t* data, std::size_t size) {
+void vdf(const QByteArray& input) {
     work(); // Steam's folder is below the private home
     const QString steam = Steam::root(Platform::macOS);
     for (const QString& file :
          {Fs::join(steam, Outside::libraryFoldersVdf),
           Fs::join(Fs::join(steam, QStringLiteral("userdata/1")), Outside::localConfigVdf)}) {
         Fs::mkpath(Fs::parent(file));
-        put(file, bytes(data, size));
+        put(file, input);
     }
     const QStringList libraries = Steam::libraryFolders(Platform::macOS);
     check(!libraries.isEmpty() && libraries.first() == steam, "the Steam folder isn't the first library");
@@ -202,9 +197,7 @@ void vdf(const std::uint8_t* data, std::size_t size) {
     // A refusal leaves the file as it is.
     const QString options = QStringLiteral("\"./a b\" %command%");
     QByteArray once;
-    if (refused([&] {
-            once = LocalConfig::withLaunchOptions(bytes(data, size), Steam::valheimAppID, options, steam);
-        }))
+    if (refused([&] { once = LocalConfig::withLaunchOptions(input, Steam::valheimAppID, options, steam); }))
         return;
     check(LocalConfig::withLaunchOptions(once, Steam::valheimAppID, options, steam) == once,
           "set twice differs");
@@ -212,12 +205,12 @@ void vdf(const std::uint8_t* data, std::size_t size) {
 
 // A mod whose manifest is the input installs into one direct child of the plugins folder, or is
 // refused with a sentence; nothing else in the game folder changes.
-void manifest(const std::uint8_t* data, std::size_t size) {
+void manifest(const QByteArray& input) {
     const QString mod = at(QStringLiteral("mod"));
     const QString game = at(QStringLiteral("game"));
     fresh(mod);
     Fs::remove(Fs::join(game, Outside::bepInExDir));
-    put(Fs::join(mod, Installer::manifestFileName), bytes(data, size));
+    put(Fs::join(mod, Installer::manifestFileName), input);
     put(Fs::join(mod, QStringLiteral("Plugin.dll")), "MZ");
     refused([&] {
         check(!Installer::installTree(mod, game, QStringLiteral("Fallback")).isEmpty(), "no message");
@@ -240,10 +233,10 @@ void manifest(const std::uint8_t* data, std::size_t size) {
 }
 
 // Patching the launch script twice gives the same text as patching it once.
-void script(const std::uint8_t* data, std::size_t size) {
+void script(const QByteArray& input) {
     const QString game = at(QStringLiteral("game"));
     const QString path = Fs::join(game, Outside::defaultScriptName);
-    put(path, bytes(data, size));
+    put(path, input);
     if (refused([&] { Installer::patchScript(path, game); })) return; // not UTF-8
     const QByteArray once = Fs::read(path);
     Installer::patchScript(path, game);
@@ -253,13 +246,13 @@ void script(const std::uint8_t* data, std::size_t size) {
 
 // Whatever the archive holds, extraction writes only plain files and folders inside its
 // destination, and nothing beside it.
-void archive(const std::uint8_t* data, std::size_t size) {
+void archive(const QByteArray& input) {
     const QString box = at(QStringLiteral("box"));
     const QString into = Fs::join(box, QStringLiteral("into"));
     const QString zip = at(QStringLiteral("input.zip"));
     fresh(box);
     Fs::mkpath(into);
-    put(zip, bytes(data, size));
+    put(zip, input);
     Installer::ExtractLimits limits;
     limits.maxBytes = qint64(64) << 20;
     limits.maxEntries = 10000;
@@ -273,8 +266,7 @@ void archive(const std::uint8_t* data, std::size_t size) {
 
 // A shared profile (code text, .r2z or export.r2x) is refused or read into a pack that holds
 // only writable config paths and well-formed mods, and that survives our own writer unchanged.
-void profile(const std::uint8_t* data, std::size_t size) {
-    const QByteArray input = bytes(data, size);
+void profile(const QByteArray& input) {
     ProfilePack::Profile pack;
     if (refused([&] {
             pack = ProfilePack::readAny(
@@ -302,7 +294,7 @@ const QMap<QString, Target>& all() {
 void run(const QString& name, const QByteArray& input) {
     const Target target = all().value(name);
     check(target != nullptr, "no target of that name");
-    target(reinterpret_cast<const std::uint8_t*>(input.constData()), std::size_t(input.size()));
+    target(input);
 }
 
 } // namespace FuzzTargets
