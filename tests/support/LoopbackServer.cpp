@@ -13,16 +13,6 @@
 
 namespace {
 
-// The status line's code and phrase, as real servers send them (Qt's error texts quote the phrase).
-QByteArray statusText(int status) {
-    const QByteArray code = QByteArray::number(status) + ' ';
-    for (const QByteArray& known : QByteArray("200 OK|302 Found|304 Not Modified|404 Not Found|429 Too Many "
-                                              "Requests|500 Internal Server Error|503 Service Unavailable")
-                                       .split('|'))
-        if (known.startsWith(code)) return known;
-    return code + "Status";
-}
-
 class ServerWorker : public QObject {
 public:
     ServerWorker(LoopbackServer* owner) : m_owner(owner) {}
@@ -76,8 +66,8 @@ private:
         QPointer<QTcpSocket> guard(socket);
         auto send = [guard, response] {
             if (!guard) return;
-            QByteArray head = "HTTP/1.1 " + statusText(response.status) +
-                              "\r\nContent-Type: " + response.contentType +
+            QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) +
+                              " Status\r\nContent-Type: " + response.contentType +
                               "\r\nContent-Length: " + QByteArray::number(response.body.size()) +
                               "\r\nConnection: close\r\n";
             for (const auto& header : response.headers)
