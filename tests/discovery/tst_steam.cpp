@@ -14,21 +14,6 @@ QString libraryFile() {
     return steamRoot() + "/config/libraryfolders.vdf";
 }
 
-// Below the home: "folder/", "link -> target" or "file = text" ("~" in a text is the home).
-void make(const QStringList& items) {
-    const QString home = TestHome::path() + '/';
-    for (const QString& item : items) {
-        if (item.endsWith('/')) {
-            QDir().mkpath(home + item);
-        } else if (item.contains(" -> ")) {
-            QFile::link(home + item.section(" -> ", 1), home + item.section(" -> ", 0, 0));
-        } else {
-            World::write(home + item.section(" = ", 0, 0),
-                         item.section(" = ", 1).replace("~", home).toUtf8());
-        }
-    }
-}
-
 // Steam's nesting down to the game's block, indented as Steam writes it, around `inner`'s lines.
 QByteArray nest(const QByteArrayList& keys, const QByteArrayList& inner) {
     QByteArrayList lines;
@@ -43,6 +28,7 @@ QByteArray nest(const QByteArrayList& keys, const QByteArrayList& inner) {
 
 } // namespace
 
+using Fixture::make;
 using Fixture::makeGame;
 
 class TestSteam : public QObject {
@@ -120,7 +106,7 @@ private Q_SLOTS:
         QFETCH(QString, game);
         for (const char* top : {".local", ".steam", ".var", "snap", "Lib"})
             QDir(TestHome::path() + '/' + top).removeRecursively();
-        make(made);
+        make(TestHome::path(), made);
         QStringList found;
         for (const QString& library : Steam::libraryFolders(Platform::linuxOS))
             found << library.mid(TestHome::path().size() + 1);

@@ -11,6 +11,22 @@
 // Small file helpers shared by the installer tests.
 namespace Fixture {
 
+// Below `root`: "folder/", "link -> target" (the target below `root` too) or "file = text"
+// ("~" in a text is `root` and a slash).
+inline void make(const QString& root, const QStringList& items) {
+    const QString at = root + QLatin1Char('/');
+    for (const QString& item : items) {
+        if (item.endsWith(QLatin1Char('/')))
+            QVERIFY(QDir().mkpath(at + item));
+        else if (item.contains(QLatin1String(" -> ")))
+            QVERIFY(QFile::link(at + item.section(QLatin1String(" -> "), 1),
+                                at + item.section(QLatin1String(" -> "), 0, 0)));
+        else
+            World::write(at + item.section(QLatin1String(" = "), 0, 0),
+                         item.section(QLatin1String(" = "), 1).replace(QLatin1Char('~'), at).toUtf8());
+    }
+}
+
 // An archive of the files named, separated by blanks, each holding its own name.
 inline TestZip files(const QString& names) {
     TestZip zip;

@@ -93,9 +93,8 @@ private Q_SLOTS:
 
     // Each layout in turn into one game folder, then the whole of BepInEx at once.
     void modLayouts() {
-        World::write(m_plugins + "/Other/Other.dll", "other");
-        World::write(m_game + "/BepInEx/config/other.cfg", "keep");
-        World::write(m_game + "/BepInEx/config/bar.cfg", "old");
+        make(m_game + "/BepInEx",
+             {"plugins/Other/Other.dll = other", "config/other.cfg = keep", "config/bar.cfg = old"});
         const TestZip old =
             TestZip::repositoryMod("ShaderHelperForMac", "1.0.2").file("Old.dll").file("Sub/o");
         QCOMPARE(installZip(old, "Tarnwick-ShaderHelperForMac-1.0.2.zip"), "Installed ShaderHelperForMac");
@@ -180,8 +179,7 @@ private Q_SLOTS:
         World::write(path("mod.cfg"), "[A]\n");
         QCOMPARE(Installer::install(path("mod.cfg"), m_game), "Copied mod.cfg into BepInEx/config");
         QCOMPARE(World::read(m_game + "/BepInEx/config/mod.cfg"), QByteArray("[A]\n"));
-        World::write(path("Dropped/Dropped.dll"), "d");
-        World::write(path("Dropped/README.md"), "r");
+        make(m_dir->path(), {"Dropped/Dropped.dll = d", "Dropped/README.md = r"});
         QCOMPARE(Installer::install(path("Dropped"), m_game), "Installed Dropped");
         QCOMPARE(tree(m_plugins + "/Dropped"), QStringList{"Dropped.dll"});
         QVERIFY(QFileInfo::exists(path("Dropped/Dropped.dll")) &&
@@ -189,10 +187,9 @@ private Q_SLOTS:
     }
 
     void itemsDraggedOutOfTheGameFolderSurvive() {
-        World::write(m_plugins + "/Inside/Inside.dll", "inside");
-        World::write(m_plugins + "/Inside/manifest.json", "{\"name\": \"Inside\"}");
-        World::write(m_plugins + "/Loose.dll", "loose");
-        World::write(m_game + "/BepInEx/config/mine.cfg", "cfg");
+        make(m_game + "/BepInEx",
+             {"plugins/Inside/Inside.dll = inside", "plugins/Inside/manifest.json = {\"name\": \"Inside\"}",
+              "plugins/Loose.dll = loose", "config/mine.cfg = cfg"});
         QCOMPARE(Installer::install(m_plugins + "/Inside", m_game), "Installed Inside");
         QCOMPARE(tree(m_plugins + "/Inside").join(' '), "Inside.dll manifest.json");
         QCOMPARE(World::read(m_plugins + "/Inside/Inside.dll"), QByteArray("inside"));
@@ -217,18 +214,15 @@ private Q_SLOTS:
     }
 
     void linksInDroppedFoldersAreNeverFollowed() {
-        World::write(path("outside/secret.dll"), "secret");
-        World::write(path("outside/BepInEx/core/BepInEx.dll"), "core");
-        World::write(path("Linky/Linky.dll"), "linky");
-        QVERIFY(QFile::link(path("outside"), path("Linky/escape")));
-        QVERIFY(QFile::link(path("outside/secret.dll"), path("Linky/secret.dll")));
-        QVERIFY(QFile::link(path("outside/BepInEx"), path("Linky/BepInEx")));
+        make(m_dir->path(), {"outside/secret.dll = secret", "outside/BepInEx/core/BepInEx.dll = core",
+                             "Linky/Linky.dll = linky", "Linky/escape -> outside",
+                             "Linky/secret.dll -> outside/secret.dll", "Linky/BepInEx -> outside/BepInEx"});
         // The link named BepInEx makes it neither a pack nor a game-folder layout.
         QCOMPARE(Installer::install(path("Linky"), m_game), "Installed Linky");
         QCOMPARE(tree(m_game + "/BepInEx"),
                  (QStringList{"plugins/", "plugins/Linky/", "plugins/Linky/Linky.dll"}));
         // A wrapper that is only a link is not unwrapped either.
-        QVERIFY(QDir().mkpath(path("Wrapper")) && QFile::link(path("outside"), path("Wrapper/inner")));
+        make(m_dir->path(), {"Wrapper/", "Wrapper/inner -> outside"});
         QVERIFY(!Installer::singleChildDirectory(path("Wrapper")));
     }
 
@@ -362,11 +356,9 @@ private Q_SLOTS:
 
     void backupCopiesOnlySubfoldersWithFiles() {
         const QString saves = path("saves"), root = path("backups");
-        World::write(saves + "/worlds_local/Midgard.db", "db");
-        World::write(saves + "/worlds_local/Midgard.fwl", "fwl");
-        World::write(saves + "/characters_local/Ragnar.fch", "fch");
-        QVERIFY(QDir().mkpath(saves + "/characters/empty/inside"));
-        World::write(saves + "/other/ignored.txt", "x");
+        make(saves,
+             {"worlds_local/Midgard.db = db", "worlds_local/Midgard.fwl = fwl",
+              "characters_local/Ragnar.fch = fch", "characters/empty/inside/", "other/ignored.txt = x"});
         const auto backup = Installer::backupSaves(saves, root);
         QCOMPARE(backup.files, 3);
         QCOMPARE(backup.dest, root + '/' + entries(root).join('|')); // the one new folder
@@ -401,11 +393,10 @@ private Q_SLOTS:
     // files' dates, and a link loop ends. A link leading nowhere leaves every older backup in place.
     void linkedSavesAreBackedUpAsTheyRead() {
         const QString saves = path("saves"), cloud = path("cloud"), root = path("backups");
-        World::write(cloud + "/Midgard.db", "db");
-        World::write(cloud + "/deep/Midgard.fwl", "fwl");
-        World::write(saves + "/characters_local/Ragnar.fch", "fch");
-        QVERIFY(QFile::link(cloud, saves + "/worlds_local") && QFile::link(cloud, cloud + "/deep/loop"));
-        QVERIFY(QFile::link(cloud + "/Midgard.db", saves + "/characters_local/Linked.fch"));
+        make(m_dir->path(),
+             {"cloud/Midgard.db = db", "cloud/deep/Midgard.fwl = fwl",
+              "saves/characters_local/Ragnar.fch = fch", "saves/worlds_local -> cloud",
+              "cloud/deep/loop -> cloud", "saves/characters_local/Linked.fch -> cloud/Midgard.db"});
         const QDateTime saved(QDate(2021, 6, 1), QTime(12, 0), Qt::UTC);
         QFile world(cloud + "/Midgard.db");
         QVERIFY(world.open(QIODevice::ReadWrite) &&
@@ -444,10 +435,8 @@ private Q_SLOTS:
 
     void restoreMergesOverTheSaves() {
         const QString backup = path("backups/2024-03-09 17.05.42"), saves = path("saves");
-        World::write(backup + "/worlds_local/Midgard.db", "backup");
-        World::write(backup + "/characters/Ragnar.fch", "backup");
-        World::write(saves + "/worlds_local/Midgard.db", "newer");
-        World::write(saves + "/worlds_local/Other.db", "only here");
+        make(backup, {"worlds_local/Midgard.db = backup", "characters/Ragnar.fch = backup"});
+        make(saves, {"worlds_local/Midgard.db = newer", "worlds_local/Other.db = only here"});
         QCOMPARE(Installer::restoreSaves(backup, saves), 2);
         QCOMPARE(World::read(saves + "/worlds_local/Midgard.db"), QByteArray("backup"));
         QCOMPARE(World::read(saves + "/worlds_local/Other.db"), QByteArray("only here"));
@@ -457,11 +446,9 @@ private Q_SLOTS:
 
     void stashKeepsShaderHelperAndRestores() {
         const QString game = m_game, plugins = m_plugins, stash = Installer::captureStashDir(game);
-        World::write(plugins + "/Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll", "shader");
-        World::write(plugins + "/shader_helper.dll", "shader");
-        World::write(plugins + "/ModA/ModA.dll", "a");
-        World::write(plugins + "/ModB.dll", "b");
-        World::write(plugins + "/.DS_Store", "finder");
+        make(plugins,
+             {"Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll = shader", "shader_helper.dll = shader",
+              "ModA/ModA.dll = a", "ModB.dll = b", ".DS_Store = finder"});
         QCOMPARE(Installer::stashModsForCapture(game), 2);
         QCOMPARE(tree(plugins).join(' '),
                  ".DS_Store Tarnwick-ShaderHelperForMac/ Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll "

@@ -23,10 +23,8 @@ private Q_SLOTS:
     void init() {
         m_dir = std::make_unique<QTemporaryDir>(TestHome::path() + "/games-XXXXXX"); // the Trash's volume
         m_game = makeGame(m_dir->filePath("Valheim"));
-        World::write(game("BepInEx/plugins/Alpha/Alpha.dll"), "alpha");
-        World::write(game("BepInEx/plugins/Loose.dll.disabled"), "loose");
-        World::write(game("BepInEx/config/BepInEx.cfg"), "[Logging]\n");
-        World::write(game("BepInEx/config/alpha.cfg"), "a = 1\n");
+        make(m_game + "/BepInEx", {"plugins/Alpha/Alpha.dll = alpha", "plugins/Loose.dll.disabled = loose",
+                                   "config/BepInEx.cfg = [Logging]\n", "config/alpha.cfg = a = 1\n"});
     }
 
     void names_data() {
