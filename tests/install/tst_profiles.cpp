@@ -69,9 +69,8 @@ private Q_SLOTS:
     void interruptedSwitchFinishes() {
         QFETCH(int, steps);
         QFETCH(bool, loaderRanSince);
-        World::write(store("Second/plugins/Beta/Beta.dll"), "beta");
-        World::write(store("Second/config/beta.cfg"), "b = 2\n");
-        World::write(store("Second/config/BepInEx.cfg"), "[Logging]\n");
+        make(store("Second"), {"plugins/Beta/Beta.dll = beta", "config/beta.cfg = b = 2\n",
+                               "config/BepInEx.cfg = [Logging]\n"});
         const auto first = World::files(game("BepInEx")), second = World::files(store("Second"));
         Profiles::detail::switchPartly(m_game, "Second", steps);
         QVERIFY(QFile::exists(store(".switch.json")));

@@ -2,8 +2,8 @@
 #include "platform/Http.h"
 #include "platform/Process.h"
 #include "platform/Trash.h"
+#include "tests/install/GameFixture.h"
 #include "tests/support/LoopbackServer.h"
-#include "tests/support/ModFixtures.h"
 #include "tests/support/TestMain.h"
 
 #include <QStandardPaths>
@@ -49,9 +49,7 @@ private Q_SLOTS:
     void listingAndWalkingSurviveLinkLoops() {
         QTemporaryDir dir;
         const QString root = dir.filePath("root");
-        World::write(root + "/a/b/c.dll", "x");
-        World::write(root + "/.hidden", "x");
-        QVERIFY(QFile::link(root, root + "/a/loop"));
+        Fixture::make(dir.path(), {"root/a/b/c.dll = x", "root/.hidden = x", "root/a/loop -> root"});
         QVERIFY(!Fs::list(dir.filePath("absent")));
         QCOMPARE(Fs::list(root)->size(), 2); // "a" and ".hidden"
         QStringList seen;
@@ -68,14 +66,11 @@ private Q_SLOTS:
 
     void copyAndRemoveNeverFollowLinksOut() {
         QTemporaryDir dir;
-        QTemporaryDir outside;
-        World::write(outside.filePath("secret"), "outside");
         const QString src = dir.filePath("src");
-        World::write(src + "/run.sh", "#!/bin/sh\n");
+        Fixture::make(dir.path(),
+                      {"outside/secret = outside", "src/run.sh = #!/bin/sh\n", "src/sub/data.txt = d",
+                       "src/escape -> outside/secret", "src/sub/folder -> outside"});
         QVERIFY(Fs::setPermissions(src + "/run.sh", 0755));
-        World::write(src + "/sub/data.txt", "d");
-        QVERIFY(QFile::link(outside.filePath("secret"), src + "/escape"));
-        QVERIFY(QFile::link(outside.path(), src + "/sub/folder"));
         const QString dst = dir.filePath("dst");
         Fs::copyItem(src, dst);
         QVERIFY(Fs::isExecutable(dst + "/run.sh"));
@@ -84,7 +79,7 @@ private Q_SLOTS:
 
         QVERIFY(Fs::remove(src));
         QVERIFY(!Fs::itemExists(src));
-        QCOMPARE(*Fs::tryRead(outside.filePath("secret")), QByteArray("outside"));
+        QCOMPARE(*Fs::tryRead(dir.filePath("outside/secret")), QByteArray("outside"));
     }
 
     void trashTakesTheItemAndNeverDropsItInTheWorkingFolder() {
