@@ -1,6 +1,7 @@
 #include "tests/support/FakeRepository.h"
 
 #include "install/ProfilePack.h"
+#include "tests/support/World.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -56,10 +57,7 @@ void FakeRepository::pointAppHere() const {
 }
 
 int FakeRepository::chunkRequests() const {
-    int n = 0;
-    for (const QString& path : m_server.requests())
-        n += path.startsWith(QLatin1String("/blobs/chunk-"));
-    return n;
+    return int(m_server.requests().filter(QStringLiteral("/blobs/chunk-")).size());
 }
 
 int FakeRepository::downloads(const QString& fullName) const {
@@ -94,10 +92,7 @@ QByteArray FakeRepository::packageList(Repository::Source source) const {
                 {"file_size", 24000},
             };
             // Hexium lists releases oldest first here: the client must sort them itself.
-            if (source == Repository::Source::hexium)
-                versions.prepend(version);
-            else
-                versions.append(version);
+            source == Repository::Source::hexium ? versions.prepend(version) : versions.append(version);
         }
         list.append(QJsonObject{
             {"name", p.name},
@@ -121,9 +116,7 @@ QByteArray FakeRepository::archiveBytes(const Package& p) {
     if (auto it = m_archives.constFind(p.dependencyString()); it != m_archives.cend()) return *it;
     const TestZip zip = p.archive ? *p.archive : TestZip::repositoryMod(p.name, p.version);
     QTemporaryDir dir;
-    QFile file(zip.save(dir.filePath("a.zip")));
-    file.open(QIODevice::ReadOnly);
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = World::read(zip.save(dir.filePath("a.zip")));
     m_archives.insert(p.dependencyString(), bytes);
     return bytes;
 }
