@@ -36,23 +36,19 @@ private:
             const qsizetype end = buffer->indexOf("\r\n\r\n");
             if (end < 0) return;
             QList<QByteArray> lines = buffer->left(end).split('\n');
-            // A POST's body follows its headers; wait until all of it is here.
-            qsizetype length = 0;
-            for (const QByteArray& line : lines) {
-                if (line.toLower().startsWith("content-length:"))
-                    length = line.mid(15).trimmed().toLongLong();
-            }
-            if (buffer->size() < end + 4 + length) return;
-            const QByteArray body = buffer->mid(end + 4, length);
-            buffer->clear();
             const QList<QByteArray> parts = lines.takeFirst().trimmed().split(' ');
-            const QString path = parts.size() >= 2 ? QString::fromUtf8(parts[1]) : QStringLiteral("/");
             QHash<QByteArray, QByteArray> headers;
             for (const QByteArray& line : lines) {
                 const qsizetype colon = line.indexOf(':');
                 if (colon > 0)
                     headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
             }
+            // A POST's body follows its headers; wait until all of it is here.
+            const qsizetype length = headers.value("content-length").toLongLong();
+            if (buffer->size() < end + 4 + length) return;
+            const QByteArray body = buffer->mid(end + 4, length);
+            buffer->clear();
+            const QString path = parts.size() >= 2 ? QString::fromUtf8(parts[1]) : QStringLiteral("/");
             answer(socket, m_owner->respond(path, headers, body));
         });
     }
