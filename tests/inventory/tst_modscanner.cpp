@@ -4,6 +4,7 @@
 #include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <unistd.h>
@@ -149,11 +150,8 @@ private Q_SLOTS:
         put({"ValheimPlus/ValheimPlus.dll", "ValheimPlus/lib/Helper.dll.disabled", "Map_Tweaks.dll",
              "Unrelated.dll"});
         const QList<ModItem> mods = scan();
-        const auto inConfigs = [&](std::initializer_list<const char*> names) {
-            QStringList out;
-            for (const char* n : names)
-                out.append(Fs::join(configs, QString::fromUtf8(n)));
-            return out;
+        const auto inConfigs = [&](QStringList names) {
+            return names.replaceInStrings(QRegularExpression("^"), configs + '/');
         };
         // The disabled DLL's name counts too; the order is the config folder's.
         QCOMPARE(byName(mods, "ValheimPlus")->configFiles,
