@@ -40,10 +40,6 @@ void check(bool holds, const char* what) {
     __builtin_trap();
 }
 
-QByteArray bytes(const std::uint8_t* data, std::size_t size) {
-    return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
-}
-
 // Inputs are written plainly: an atomic write syncs to disk, which would slow every run tenfold.
 void put(const QString& path, const QByteArray& content) {
     QFile file(path);
@@ -72,6 +68,23 @@ const QString& work() {
     return path;
 }
 
+// Runs `step`; a SkaldrunError is a refusal, a normal outcome, but one that names its reason.
+template <typename Step> bool refused(Step&& step) {
+    try {
+        step();
+    } catch (const SkaldrunError& error) {
+        check(!error.message().isEmpty(), "refused without a sentence");
+        return true;
+    }
+    return false;
+}
+
+// An empty folder at `path`, whatever was there.
+void fresh(const QString& path) {
+    Fs::remove(path);
+    Fs::mkpath(path);
+}
+
 QString at(const QString& relative) {
     return Fs::join(work(), relative);
 }
@@ -96,28 +109,21 @@ void checkContained(const QString& root) {
     });
 }
 
-} // namespace
-
-void peReader(const std::uint8_t* data, std::size_t size) {
-    if (const auto version = PEVersion::fileVersion(data, size))
+void peReader(const QByteArray& input) {
+    if (const auto version = PEVersion::fileVersion(reinterpret_cast<const unsigned char*>(input.constData()),
+                                                    std::size_t(input.size())))
         check(!version->contains(QChar(0)), "version with a NUL character");
 }
 
 // A cfg file saved unchanged comes back byte for byte; one edited value changes exactly its
 // own line and reads back as written.
-void cfg(const std::uint8_t* data, std::size_t size) {
+void cfg(const QByteArray& input) {
     const QString dir = at(QStringLiteral("game/BepInEx/config"));
     const QString path = Fs::join(dir, QStringLiteral("fuzz.cfg"));
-    Fs::remove(dir);
-    Fs::mkpath(dir);
-    const QByteArray input = bytes(data, size);
+    fresh(dir);
     put(path, input);
     ParsedConfig config;
-    try {
-        config = ConfigStore::parse(path);
-    } catch (const SkaldrunError&) {
-        return; // not UTF-8
-    }
+    if (refused([&] { config = ConfigStore::parse(path); })) return; // not UTF-8
     ConfigStore::save(config, {});
     check(Fs::read(path) == input, "unchanged save altered the file");
     if (config.entries.isEmpty()) return;
@@ -125,11 +131,7 @@ void cfg(const std::uint8_t* data, std::size_t size) {
     const ConfigEntry& entry = config.entries.first();
     const QString value =
         entry.originalValue == QLatin1String("fuzz") ? QStringLiteral("other") : QStringLiteral("fuzz");
-    try {
-        ConfigStore::save(config, {{entry.id, value}});
-    } catch (const SkaldrunError&) {
-        return; // refused with a sentence
-    }
+    if (refused([&] { ConfigStore::save(config, {{entry.id, value}}); })) return;
     QList<QByteArray> expected = input.split('\n');
     const QList<QByteArray> after = Fs::read(path).split('\n');
     check(after.size() == expected.size() && after.at(entry.lineIndex) != expected.at(entry.lineIndex),
@@ -146,8 +148,8 @@ void cfg(const std::uint8_t* data, std::size_t size) {
 }
 
 // The package list never fails, and every package it gives resolves with itself last.
-void packageList(const std::uint8_t* data, std::size_t size) {
-    const ThunderstoreStore::Catalog catalog = ThunderstoreStore::parseCatalog(bytes(data, size));
+void packageList(const QByteArray& input) {
+    const ThunderstoreStore::Catalog catalog = ThunderstoreStore::parseCatalog(input);
     check(catalog.index.size() <= catalog.packages.size(), "index larger than the list");
     for (const TSPackage& package : catalog.packages) {
         check(catalog.index.contains(package.ownerAndName()), "package missing from the index");
@@ -160,13 +162,11 @@ void packageList(const std::uint8_t* data, std::size_t size) {
 // A repository's index or chunk as it arrives: gzip or plain. The index reader refuses or gives
 // at most maxChunks addresses; a chunk gives packages whose releases are newest first, with the
 // package's own version the newest one.
-void chunk(const std::uint8_t* data, std::size_t size) {
-    const QByteArray body = bytes(data, size);
-    try {
-        check(ChunkedListing::readIndex(body).size() <= ChunkedListing::maxChunks, "index beyond its bound");
-    } catch (const SkaldrunError&) {
-    }
-    const std::optional<QByteArray> json = ChunkedListing::decode(body);
+void chunk(const QByteArray& input) {
+    refused([&] {
+        check(ChunkedListing::readIndex(input).size() <= ChunkedListing::maxChunks, "index beyond its bound");
+    });
+    const std::optional<QByteArray> json = ChunkedListing::decode(input);
     if (!json) return;
     check(json->size() <= ChunkedListing::maxDecodedBytes, "decoded beyond its bound");
     const auto catalog = ThunderstoreStore::parseListing(*json, Repository::Source::hexium);
@@ -181,14 +181,14 @@ void chunk(const std::uint8_t* data, std::size_t size) {
 }
 
 // The same text serves as Steam's library list and as an account's local config.
-void vdf(const std::uint8_t* data, std::size_t size) {
+void vdf(const QByteArray& input) {
     work(); // Steam's folder is below the private home
     const QString steam = Steam::root(Platform::macOS);
     for (const QString& file :
          {Fs::join(steam, Outside::libraryFoldersVdf),
           Fs::join(Fs::join(steam, QStringLiteral("userdata/1")), Outside::localConfigVdf)}) {
         Fs::mkpath(Fs::parent(file));
-        put(file, bytes(data, size));
+        put(file, input);
     }
     const QStringList libraries = Steam::libraryFolders(Platform::macOS);
     check(!libraries.isEmpty() && libraries.first() == steam, "the Steam folder isn't the first library");
@@ -196,31 +196,27 @@ void vdf(const std::uint8_t* data, std::size_t size) {
         check(!library.isEmpty() && !library.contains(QChar(0)), "an empty or NUL-holding library");
     Steam::launchOptionsConfigured(Platform::macOS);
     // Set twice, launch options change nothing the second time: they went where they are found.
-    try {
-        const QString options = QStringLiteral("\"./a b\" %command%");
-        const QByteArray once =
-            LocalConfig::withLaunchOptions(bytes(data, size), Steam::valheimAppID, options, steam);
-        check(LocalConfig::withLaunchOptions(once, Steam::valheimAppID, options, steam) == once,
-              "set twice differs");
-    } catch (const SkaldrunError&) { // refused: the file would be left as it is
-    }
+    // A refusal leaves the file as it is.
+    const QString options = QStringLiteral("\"./a b\" %command%");
+    QByteArray once;
+    if (refused([&] { once = LocalConfig::withLaunchOptions(input, Steam::valheimAppID, options, steam); }))
+        return;
+    check(LocalConfig::withLaunchOptions(once, Steam::valheimAppID, options, steam) == once,
+          "set twice differs");
 }
 
 // A mod whose manifest is the input installs into one direct child of the plugins folder, or is
 // refused with a sentence; nothing else in the game folder changes.
-void manifest(const std::uint8_t* data, std::size_t size) {
+void manifest(const QByteArray& input) {
     const QString mod = at(QStringLiteral("mod"));
     const QString game = at(QStringLiteral("game"));
-    Fs::remove(mod);
+    fresh(mod);
     Fs::remove(Fs::join(game, Outside::bepInExDir));
-    Fs::mkpath(mod);
-    put(Fs::join(mod, Installer::manifestFileName), bytes(data, size));
+    put(Fs::join(mod, Installer::manifestFileName), input);
     put(Fs::join(mod, QStringLiteral("Plugin.dll")), "MZ");
-    try {
+    refused([&] {
         check(!Installer::installTree(mod, game, QStringLiteral("Fallback")).isEmpty(), "no message");
-    } catch (const SkaldrunError& error) {
-        check(!error.message().isEmpty(), "refused without a sentence");
-    }
+    });
     check(children(game) == QStringList({Outside::bepInExDir, QStringLiteral("valheim.app")}) ||
               children(game) == QStringList({QStringLiteral("valheim.app")}),
           "install wrote beside BepInEx");
@@ -239,15 +235,11 @@ void manifest(const std::uint8_t* data, std::size_t size) {
 }
 
 // Patching the launch script twice gives the same text as patching it once.
-void script(const std::uint8_t* data, std::size_t size) {
+void script(const QByteArray& input) {
     const QString game = at(QStringLiteral("game"));
     const QString path = Fs::join(game, Outside::defaultScriptName);
-    put(path, bytes(data, size));
-    try {
-        Installer::patchScript(path, game);
-    } catch (const SkaldrunError&) {
-        return; // not UTF-8
-    }
+    put(path, input);
+    if (refused([&] { Installer::patchScript(path, game); })) return; // not UTF-8
     const QByteArray once = Fs::read(path);
     Installer::patchScript(path, game);
     check(Fs::read(path) == once, "patching twice differs from patching once");
@@ -256,20 +248,17 @@ void script(const std::uint8_t* data, std::size_t size) {
 
 // Whatever the archive holds, extraction writes only plain files and folders inside its
 // destination, and nothing beside it.
-void archive(const std::uint8_t* data, std::size_t size) {
+void archive(const QByteArray& input) {
     const QString box = at(QStringLiteral("box"));
     const QString into = Fs::join(box, QStringLiteral("into"));
     const QString zip = at(QStringLiteral("input.zip"));
-    Fs::remove(box);
+    fresh(box);
     Fs::mkpath(into);
-    put(zip, bytes(data, size));
+    put(zip, input);
     Installer::ExtractLimits limits;
     limits.maxBytes = qint64(64) << 20;
     limits.maxEntries = 10000;
-    try {
-        Installer::extractZip(zip, into, limits);
-    } catch (const SkaldrunError&) {
-    }
+    refused([&] { Installer::extractZip(zip, into, limits); });
     check(children(box) == QStringList({QStringLiteral("into")}), "extraction wrote beside its folder");
     static const QStringList known{"box", "game", "home", "input.zip", "mod", "tmp"};
     for (const QString& name : children(work()))
@@ -279,15 +268,13 @@ void archive(const std::uint8_t* data, std::size_t size) {
 
 // A shared profile (code text, .r2z or export.r2x) is refused or read into a pack that holds
 // only writable config paths and well-formed mods, and that survives our own writer unchanged.
-void profile(const std::uint8_t* data, std::size_t size) {
+void profile(const QByteArray& input) {
     ProfilePack::Profile pack;
-    try {
-        const QByteArray input = bytes(data, size);
-        pack = ProfilePack::readAny(input.startsWith(ProfilePack::codePrefix) ? ProfilePack::decodeCode(input)
-                                                                              : input);
-    } catch (const SkaldrunError&) {
+    if (refused([&] {
+            pack = ProfilePack::readAny(
+                input.startsWith(ProfilePack::codePrefix) ? ProfilePack::decodeCode(input) : input);
+        }))
         return;
-    }
     for (auto it = pack.configs.cbegin(); it != pack.configs.cend(); ++it)
         check(ProfilePack::isConfigPath(it.key()), "a pack took a file it may not write");
     for (const ProfilePack::Mod& mod : pack.mods)
@@ -296,12 +283,20 @@ void profile(const std::uint8_t* data, std::size_t size) {
     check(ProfilePack::readR2z(ProfilePack::writeR2z(pack)) == pack, "a pack changed through our writer");
 }
 
+} // namespace
+
 const QMap<QString, Target>& all() {
     static const QMap<QString, Target> targets{
         {"pe", peReader},     {"cfg", cfg},           {"packagelist", packageList},
         {"vdf", vdf},         {"manifest", manifest}, {"script", script},
         {"archive", archive}, {"chunk", chunk},       {"profile", profile}};
     return targets;
+}
+
+void run(const QString& name, const QByteArray& input) {
+    const Target target = all().value(name);
+    check(target != nullptr, "no target of that name");
+    target(input);
 }
 
 } // namespace FuzzTargets

@@ -9,39 +9,19 @@ using ModFixtures::expectError;
 
 namespace {
 
-// The way BepInEx 5 writes a plugin's settings.
+// The way BepInEx 5 writes a plugin's settings, one setting to a line here.
 const QByteArray sample =
     "## Settings file was created by plugin Valheim Plus v0.9.9.11\n"
-    "## Plugin GUID: org.bepinex.plugins.valheim_plus\n"
-    "\n"
-    "[Camera.Zoom]\n"
-    "\n"
-    "## Lets the mouse wheel zoom further out\n"
-    "## than the game allows.\n"
-    "# Setting type: Boolean\n"
-    "# Default value: true\n"
-    "Enabled = true\n"
-    "\n"
-    "## Farthest zoom, in metres\n"
-    "# Setting type: Single\n"
-    "# Default value: 6\n"
-    "# Acceptable value range: From -1.5 to 2e3\n"
-    "Max Distance = 6\n"
-    "\n"
-    "[General]\n"
-    "\n"
-    "## Which messages reach the log\n"
-    "# Setting type: LogLevel\n"
-    "# Default value: Error, Warning\n"
+    "## Plugin GUID: org.bepinex.plugins.valheim_plus\n\n[Camera.Zoom]\n\n"
+    "## Lets the mouse wheel zoom further out\n## than the game allows.\n"
+    "# Setting type: Boolean\n# Default value: true\nEnabled = true\n\n"
+    "## Farthest zoom, in metres\n# Setting type: Single\n# Default value: 6\n"
+    "# Acceptable value range: From -1.5 to 2e3\nMax Distance = 6\n\n[General]\n\n"
+    "## Which messages reach the log\n# Setting type: LogLevel\n# Default value: Error, Warning\n"
     "# Acceptable values: None, Fatal, Error, Warning, Message, Info, Debug, All\n"
-    "# Multiple values can be set at the same time by separating them with , (e.g. Debug, "
-    "Warning)\n"
-    "Log Levels = Error, Warning\n"
-    "\n"
-    "## Server address\n"
-    "# Setting type: String\n"
-    "# Default value: \n"
-    "Enabled = host=127.0.0.1\n";
+    "# Multiple values can be set at the same time by separating them with , (e.g. Debug, Warning)\n"
+    "Log Levels = Error, Warning\n\n"
+    "## Server address\n# Setting type: String\n# Default value: \nEnabled = host=127.0.0.1\n";
 
 } // namespace
 

@@ -1,6 +1,5 @@
 // Files written by other people, read where they stand in ../shared/corpus/real (their sources
 // are listed in its SOURCES.md). A clone without that folder skips these tests.
-#include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
 #include "config/ConfigStore.h"
 #include "discovery/LocalConfig.h"
@@ -24,15 +23,15 @@ QString corpus(const QString& kind) {
     return QStringLiteral(SKALDRUN_SOURCE_DIR "/../shared/corpus/real/") + kind;
 }
 
-#define SKIP_WITHOUT_CORPUS(kind)                                                                            \
-    if (!QDir(corpus(QStringLiteral(kind))).exists())                                                        \
-        QSKIP("../shared/corpus/real is absent: the real-file tests need the shared corpus beside the "      \
-              "clone");
-
-// One row per file of the folder whose name contains `filter`.
+// One row per file of the folder whose name contains `filter`; without the shared corpus, the
+// test is skipped.
 void rows(const QString& kind, const QString& filter = QString()) {
     QTest::addColumn<QString>("path");
     const QDir dir(corpus(kind));
+    if (!dir.exists())
+        QTest::qSkip(
+            "../shared/corpus/real is absent: the real-file tests need the shared corpus beside the clone",
+            __FILE__, __LINE__);
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
         if (name.contains(filter)) QTest::newRow(qPrintable(name)) << dir.filePath(name);
 }
@@ -47,26 +46,19 @@ class TestRealFiles : public QObject {
 private Q_SLOTS:
     void initTestCase() { qputenv("SKALDRUN_MACHINE", "arm64"); } // the script gets its block
 
-    void cfgRoundTripsAndTakesOneEdit_data() {
-        SKIP_WITHOUT_CORPUS("cfg");
-        rows("cfg");
-    }
+    void cfgRoundTripsAndTakesOneEdit_data() { rows("cfg"); }
     // Saved unchanged they come back byte for byte; one edit changes its own line alone.
     void cfgRoundTripsAndTakesOneEdit() {
         QFETCH(QString, path);
         QVERIFY(!ConfigStore::parse(path).lines.isEmpty()); // read in place: real files are UTF-8
-        const QByteArray bytes = read(path);
-        FuzzTargets::cfg(reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
+        FuzzTargets::run("cfg", World::read(path));
     }
 
-    void libraryFoldersGiveTheirPaths_data() {
-        SKIP_WITHOUT_CORPUS("vdf");
-        rows("vdf", "libraryfolder");
-    }
+    void libraryFoldersGiveTheirPaths_data() { rows("vdf", "libraryfolder"); }
     void libraryFoldersGiveTheirPaths() {
         QFETCH(QString, path);
-        const QByteArray vdf = read(path);
-        write(Fs::join(Steam::root(Platform::macOS), Outside::libraryFoldersVdf), vdf);
+        const QByteArray vdf = World::read(path);
+        World::write(Fs::join(Steam::root(Platform::macOS), Outside::libraryFoldersVdf), vdf);
         // Read line by line: the second quoted text of every line whose first is "path", with
         // VDF's doubled backslashes undone, each folder once, Steam's own first.
         QStringList expected{QDir::cleanPath(Steam::root(Platform::macOS))}, found;
@@ -83,24 +75,22 @@ private Q_SLOTS:
 
     // The game's launch options land in a real account's settings, found again there; every line
     // that was there stays, in order, and the copy holds the file as it was.
-    void localConfigsTakeLaunchOptions_data() {
-        SKIP_WITHOUT_CORPUS("vdf");
-        rows("vdf", "__localconfig"); // Steam's own files (another's test data has another shape)
-    }
+    // Steam's own files (another's test data has another shape).
+    void localConfigsTakeLaunchOptions_data() { rows("vdf", "__localconfig"); }
     void localConfigsTakeLaunchOptions() {
         QFETCH(QString, path);
         const QString steam = Fs::homeDir() + "/.local/share/Steam"; // the fuzz targets' home, after them
         QDir(steam).removeRecursively();
         Fs::mkpath(Fs::join(steam, Outside::steamAppsDir));
         const QString file = steam + "/userdata/1/config/localconfig.vdf";
-        write(file, read(path));
-        QCOMPARE(read(LocalConfig::setLaunchOptions(file, Steam::valheimAppID,
-                                                    "./start_game_bepinex.sh %command%")),
-                 read(path));
+        World::write(file, World::read(path));
+        QCOMPARE(World::read(LocalConfig::setLaunchOptions(file, Steam::valheimAppID,
+                                                           "./start_game_bepinex.sh %command%")),
+                 World::read(path));
         QVERIFY(Steam::launchOptionsConfigured(Platform::linuxOS));
-        const QByteArrayList now = read(file).split('\n');
+        const QByteArrayList now = World::read(file).split('\n');
         qsizetype at = 0;
-        for (const QByteArray& line : read(path).split('\n')) {
+        for (const QByteArray& line : World::read(path).split('\n')) {
             while (at < now.size() && now[at] != line)
                 ++at;
             QVERIFY2(at++ < now.size(), line.constData());
@@ -108,71 +98,56 @@ private Q_SLOTS:
     }
 
     // Each is read for the name it holds, and installs into one safe folder or is refused.
-    void manifestsNameOneSafeFolder_data() {
-        SKIP_WITHOUT_CORPUS("manifest");
-        rows("manifest");
-    }
+    void manifestsNameOneSafeFolder_data() { rows("manifest"); }
     void manifestsNameOneSafeFolder() {
         QFETCH(QString, path);
-        const QByteArray json = read(path);
+        const QByteArray json = World::read(path);
         const QString mod = m_dir.filePath("mod");
-        write(Fs::join(mod, Installer::manifestFileName), json);
+        World::write(Fs::join(mod, Installer::manifestFileName), json);
         static const QRegularExpression nameField(QStringLiteral("\"name\"\\s*:\\s*\"([^\"]*)\""));
         if (const auto manifest = Installer::readManifest(mod))
             QCOMPARE(manifest->name, nameField.match(QString::fromUtf8(json)).captured(1));
         else
             QVERIFY2(path.contains(QLatin1String("invalid")), "a valid manifest was not read");
-        FuzzTargets::manifest(reinterpret_cast<const std::uint8_t*>(json.constData()),
-                              std::size_t(json.size()));
+        FuzzTargets::run("manifest", json);
     }
 
-    void startScriptsPatchOnceAndStayValid_data() {
-        SKIP_WITHOUT_CORPUS("scripts");
-        rows("scripts");
-    }
+    void startScriptsPatchOnceAndStayValid_data() { rows("scripts"); }
     void startScriptsPatchOnceAndStayValid() {
         QFETCH(QString, path);
         QTemporaryDir dir;
-        const QString game = makeGame(dir);
+        const QString game = makeGame(dir.filePath("Valheim"));
         const QString script = Fs::join(game, Outside::defaultScriptName);
-        write(script, read(path));
+        World::write(script, World::read(path));
+        FuzzTargets::run("script", World::read(path)); // patched twice as once, and executable
         Installer::patchScript(script, game);
-        const QByteArray once = read(script);
-        Installer::patchScript(script, game);
-        QCOMPARE(read(script), once);
+        const QByteArray once = World::read(script);
         // A script that sets its own preference keeps it.
-        QVERIFY(once.contains("export ARCHPREFERENCE=\"x86_64\"") || read(path).contains("ARCHPREFERENCE"));
-        if (read(path).contains("executable_name=\"valheim.x86_64\"") ||
-            read(path).contains("executable_name=\"\"\n"))
+        QVERIFY(once.contains("export ARCHPREFERENCE=\"x86_64\"") ||
+                World::read(path).contains("ARCHPREFERENCE"));
+        if (World::read(path).contains("executable_name=\"valheim.x86_64\"") ||
+            World::read(path).contains("executable_name=\"\"\n"))
             QVERIFY(once.contains("executable_name=\"Valheim\""));
         // These find the game by its position among Steam's arguments, which its runtime changed.
         const bool positional = path.contains("v5-doorstop") || path.contains("SkullMods") ||
                                 path.contains("KSP-AlphaPatch") || path.contains("ginsm");
-        QCOMPARE(Steam::scriptPredatesRuntime(QString::fromUtf8(read(path))), positional);
+        QCOMPARE(Steam::scriptPredatesRuntime(QString::fromUtf8(World::read(path))), positional);
         const auto syntax = Process::run("bash", {"-n", script});
         QVERIFY2(syntax.code == 0, qPrintable(syntax.out));
     }
 
+    // Every package resolves with itself last (the fuzz target's invariant); deprecated ones are
+    // left out of the catalog.
+    void packageListParsesAndResolves_data() { rows("catalog"); }
     void packageListParsesAndResolves() {
-        SKIP_WITHOUT_CORPUS("catalog");
-        const QString path = corpus("catalog/michaelgoldenn__rumm__thunderstore_packages.json");
-        const QString text = QString::fromUtf8(read(path));
-        // Deprecated packages are left out of the catalog.
+        QFETCH(QString, path);
+        FuzzTargets::run("packagelist", World::read(path));
+        const QString text = QString::fromUtf8(World::read(path));
         const auto count = [&](const char* pattern) {
             return text.count(QRegularExpression(QLatin1String(pattern)));
         };
-        const auto expected = count("\"package_url\"\\s*:") - count("\"is_deprecated\"\\s*:\\s*true");
-        const auto catalog = ThunderstoreStore::readCatalog(path);
-        QVERIFY(catalog);
-        QCOMPARE(catalog->packages.size(), expected);
-        for (const TSPackage& package : catalog->packages) {
-            const auto resolution = Thunderstore::resolutionChain(package, catalog->index, {});
-            QCOMPARE(resolution.chain.last(), package);
-            for (const QString& dependency : resolution.missing) // only deprecated ones may lack
-                QVERIFY2(text.contains(QLatin1Char('"') +
-                                       dependency.left(dependency.lastIndexOf(QLatin1Char('-')))),
-                         qPrintable(dependency));
-        }
+        QCOMPARE(ThunderstoreStore::readCatalog(path)->packages.size(),
+                 count("\"package_url\"\\s*:") - count("\"is_deprecated\"\\s*:\\s*true"));
     }
 };
 

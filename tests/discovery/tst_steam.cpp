@@ -2,7 +2,7 @@
 #include "discovery/Steam.h"
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
-#include "tests/support/ModFixtures.h"
+#include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
 namespace {
@@ -12,35 +12,6 @@ QString steamRoot() {
 }
 QString libraryFile() {
     return steamRoot() + "/config/libraryfolders.vdf";
-}
-
-// A bundle whose Info.plist names its executable at the top level, after a decoy key of the
-// same name one level down.
-void makeGame(const QString& gameDir, const QByteArray& executable = "Valheim") {
-    const QString contents = gameDir + "/Valheim.app/Contents/";
-    World::write(
-        contents + "Info.plist",
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
-        "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n<plist version=\"1.0\"><dict>"
-        "<key>LSEnvironment</key><dict><key>CFBundleExecutable</key><string>Decoy</string></dict>"
-        "<key>CFBundleExecutable</key><string>" +
-            executable + "</string></dict></plist>\n");
-    World::write(contents + "MacOS/" + QString::fromUtf8(executable), "#!/bin/sh\n");
-}
-
-// Below the home: "folder/", "link -> target" or "file = text" ("~" in a text is the home).
-void make(const QStringList& items) {
-    const QString home = TestHome::path() + '/';
-    for (const QString& item : items) {
-        if (item.endsWith('/')) {
-            QDir().mkpath(home + item);
-        } else if (item.contains(" -> ")) {
-            QFile::link(home + item.section(" -> ", 1), home + item.section(" -> ", 0, 0));
-        } else {
-            World::write(home + item.section(" = ", 0, 0),
-                         item.section(" = ", 1).replace("~", home).toUtf8());
-        }
-    }
 }
 
 // Steam's nesting down to the game's block, indented as Steam writes it, around `inner`'s lines.
@@ -56,6 +27,9 @@ QByteArray nest(const QByteArrayList& keys, const QByteArrayList& inner) {
 }
 
 } // namespace
+
+using Fixture::make;
+using Fixture::makeGame;
 
 class TestSteam : public QObject {
     Q_OBJECT
@@ -132,7 +106,7 @@ private Q_SLOTS:
         QFETCH(QString, game);
         for (const char* top : {".local", ".steam", ".var", "snap", "Lib"})
             QDir(TestHome::path() + '/' + top).removeRecursively();
-        make(made);
+        make(TestHome::path(), made);
         QStringList found;
         for (const QString& library : Steam::libraryFolders(Platform::linuxOS))
             found << library.mid(TestHome::path().size() + 1);
@@ -218,36 +192,29 @@ private Q_SLOTS:
         QCOMPARE(*Steam::findValheim(Platform::macOS), steamRoot() + "/steamapps/common/Valheim");
     }
 
-    void bundlesByNameThenAnyApp() {
+    // The game's bundle by name, else any app; its executable from the top-level key, else the
+    // bundle's name; the game's own launch script before the other.
+    void gameFolderPieces() {
         QTemporaryDir dir;
-        for (const char* name : {"Other.app", "VALHEIM.app", "Valheim.APP"})
-            QVERIFY(QDir().mkpath(dir.filePath(name)));
-        QCOMPARE(*Steam::valheimAppBundle(dir.path()), dir.filePath("VALHEIM.app"));
-        QTemporaryDir onlyGame;
-        for (const char* name : {"Game.app", "Valheim.APP"})
-            QVERIFY(QDir().mkpath(onlyGame.filePath(name)));
-        QCOMPARE(*Steam::valheimAppBundle(onlyGame.path()), onlyGame.filePath("Game.app"));
-        QVERIFY(!Steam::valheimAppBundle(dir.filePath("missing")));
-    }
-
-    void innerExecutableFromTopLevelKeyOnly() {
-        QTemporaryDir dir;
+        const auto at = [&](const char* rel) { return dir.filePath(rel); };
+        for (const char* name : {"a/Other.app", "a/VALHEIM.app", "a/Valheim.APP", "b/Game.app",
+                                 "b/Valheim.APP", "Bare.app/Contents"})
+            QVERIFY(QDir().mkpath(at(name)));
+        QCOMPARE(*Steam::valheimAppBundle(at("a")), at("a/VALHEIM.app"));
+        QCOMPARE(*Steam::valheimAppBundle(at("b")), at("b/Game.app"));
+        QVERIFY(!Steam::valheimAppBundle(at("missing")));
         makeGame(dir.path(), "Valheim Universal");
-        QCOMPARE(Steam::innerExecutableName(dir.filePath("Valheim.app")), "Valheim Universal");
-        QVERIFY(QDir().mkpath(dir.filePath("Bare.app/Contents")));
-        QCOMPARE(Steam::innerExecutableName(dir.filePath("Bare.app")), "Bare");
-        World::write(dir.filePath("Broken.app/Contents/Info.plist"),
+        QCOMPARE(Steam::innerExecutableName(at("valheim.app")), "Valheim Universal");
+        QCOMPARE(Steam::innerExecutableName(at("Bare.app")), "Bare");
+        World::write(at("Broken.app/Contents/Info.plist"),
                      "<plist><dict><key>CFBundleExecutable</key><true/>");
-        QCOMPARE(Steam::innerExecutableName(dir.filePath("Broken.app")), "Broken");
-    }
+        QCOMPARE(Steam::innerExecutableName(at("Broken.app")), "Broken");
 
-    void bepScriptPrefersTheGameScript() {
-        QTemporaryDir dir;
         QVERIFY(!Steam::bepScript(dir.path()));
-        World::write(dir.filePath("run_bepinex.sh"), "#!/bin/sh\n");
-        QCOMPARE(*Steam::bepScript(dir.path()), dir.filePath("run_bepinex.sh"));
-        World::write(dir.filePath("start_game_bepinex.sh"), "#!/bin/sh\n");
-        QCOMPARE(*Steam::bepScript(dir.path()), dir.filePath("start_game_bepinex.sh"));
+        World::write(at("run_bepinex.sh"), "#!/bin/sh\n");
+        QCOMPARE(*Steam::bepScript(dir.path()), at("run_bepinex.sh"));
+        World::write(at("start_game_bepinex.sh"), "#!/bin/sh\n");
+        QCOMPARE(*Steam::bepScript(dir.path()), at("start_game_bepinex.sh"));
     }
 
     void launchOptionsConfigured_data() {

@@ -3,7 +3,7 @@
 #include "platform/Fs.h"
 #include "platform/Process.h"
 #include "platform/Xattr.h"
-#include "tests/support/ModFixtures.h"
+#include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
 namespace {
@@ -74,17 +74,14 @@ private Q_SLOTS:
 
     void linksNeverLeadOutsideTheGameFolder() {
         if (!m_xattrs) QSKIP("this file system refuses user extended attributes");
-        QTemporaryDir outside(TestHome::path() + "/outside-XXXXXX");
-        const QString documents = outside.filePath("Documents");
-        World::write(documents + "/taxes.pdf", "x");
-        QVERIFY(flag(documents + "/taxes.pdf") && flag(documents));
-        QTemporaryDir game(TestHome::path() + "/game-XXXXXX");
-        QVERIFY(QDir().mkpath(game.filePath("BepInEx")));
         // A link inside the loader's folder, and a target name that is itself a link.
-        QVERIFY(QFile::link(documents, game.filePath("BepInEx/docs")));
-        QVERIFY(QFile::link(documents, game.filePath("doorstop_libs")));
-        QVERIFY(QFile::link(game.path(), game.filePath("BepInEx/loop")));
-        QCOMPARE(Quarantine::clear(game.path()), 0);
+        QTemporaryDir dir(TestHome::path() + "/links-XXXXXX");
+        Fixture::make(dir.path(),
+                      {"Documents/taxes.pdf = x", "game/BepInEx/", "game/BepInEx/docs -> Documents",
+                       "game/doorstop_libs -> Documents", "game/BepInEx/loop -> game"});
+        const QString documents = dir.filePath("Documents");
+        QVERIFY(flag(documents + "/taxes.pdf") && flag(documents));
+        QCOMPARE(Quarantine::clear(dir.filePath("game")), 0);
         QVERIFY(flagged(documents + "/taxes.pdf") && flagged(documents));
     }
 };

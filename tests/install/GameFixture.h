@@ -6,17 +6,25 @@
 #include <QDirIterator>
 #include <QTemporaryDir>
 
-#include <optional>
 #include <sys/stat.h>
 
 // Small file helpers shared by the installer tests.
 namespace Fixture {
 
-inline void write(const QString& path, const QByteArray& bytes) {
-    World::write(path, bytes);
-}
-inline QByteArray read(const QString& path) {
-    return World::read(path);
+// Below `root`: "folder/", "link -> target" (the target below `root` too) or "file = text"
+// ("~" in a text is `root` and a slash).
+inline void make(const QString& root, const QStringList& items) {
+    const QString at = root + QLatin1Char('/');
+    for (const QString& item : items) {
+        if (item.endsWith(QLatin1Char('/')))
+            QVERIFY(QDir().mkpath(at + item));
+        else if (item.contains(QLatin1String(" -> ")))
+            QVERIFY(QFile::link(at + item.section(QLatin1String(" -> "), 1),
+                                at + item.section(QLatin1String(" -> "), 0, 0)));
+        else
+            World::write(at + item.section(QLatin1String(" = "), 0, 0),
+                         item.section(QLatin1String(" = "), 1).replace(QLatin1Char('~'), at).toUtf8());
+    }
 }
 
 // An archive of the files named, separated by blanks, each holding its own name.
@@ -33,14 +41,15 @@ inline unsigned mode(const QString& path) {
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? unsigned(st.st_mode & 07777) : 0xFFFFu;
 }
 
-// A Steam game folder holding the Mac app, whose bundle names its executable "Valheim".
-inline QString makeGame(const QTemporaryDir& dir, const QString& name = QStringLiteral("Valheim"),
-                        const QString& executable = QStringLiteral("Valheim")) {
-    QString game = dir.filePath(name);
-    write(game + QStringLiteral("/valheim.app/Contents/Info.plist"),
-          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
-          "\t<key>CFBundleExecutable</key>\n\t<string>" +
-              executable.toHtmlEscaped().toUtf8() + "</string>\n</dict>\n</plist>\n");
+// A Steam game folder holding the Mac app, whose bundle names its executable at the top level,
+// after a decoy key of the same name one level down.
+inline QString makeGame(const QString& game, const QString& executable = QStringLiteral("Valheim")) {
+    World::write(
+        game + QStringLiteral("/valheim.app/Contents/Info.plist"),
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+        "\t<key>LSEnvironment</key><dict><key>CFBundleExecutable</key><string>Decoy</string></dict>\n"
+        "\t<key>CFBundleExecutable</key>\n\t<string>" +
+            executable.toHtmlEscaped().toUtf8() + "</string>\n</dict>\n</plist>\n");
     return game;
 }
 
@@ -59,29 +68,9 @@ inline QStringList tree(const QString& root) {
     return items;
 }
 
-// Points the process's temporary folder at a fresh folder below the test home, so tests can see
-// everything the installer leaves there.
-inline QString isolateTemp(const QString& home) {
-    QString tmp = home + QStringLiteral("/tmp");
-    QDir(tmp).removeRecursively();
-    QDir().mkpath(tmp);
-    qputenv("TMPDIR", QFile::encodeName(tmp));
-    return tmp;
-}
-
 // The installer's own temporary folders still present in `tmp`.
 inline QStringList leftovers(const QString& tmp) {
     return QDir(tmp).entryList({QStringLiteral("skaldrun-*")}, QDir::AllEntries | QDir::Hidden);
-}
-
-// The error `action` threw, or nothing when it returned.
-template <typename F> std::optional<SkaldrunError> failure(F&& action) {
-    try {
-        action();
-    } catch (const SkaldrunError& e) {
-        return e;
-    }
-    return std::nullopt;
 }
 
 } // namespace Fixture

@@ -1,5 +1,6 @@
 #include "install/Installer.h"
 #include "platform/Defaults.h"
+#include "platform/Fs.h"
 #include "platform/Process.h"
 #include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
@@ -34,14 +35,11 @@ class TestInstaller : public QObject {
     static QStringList entries(const QString& root) {
         return QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
-    static void chmod(const QString& path, unsigned mode) {
-        ::chmod(QFile::encodeName(path).constData(), mode);
-    }
 
     // Rewrites every uncompressed-size field of a one-entry archive (local header, data
     // descriptor, central directory) to `declared`: a bomb that lies about its size.
     static void forgeDeclaredSize(const QString& path, quint32 declared) {
-        QByteArray bytes = read(path);
+        QByteArray bytes = World::read(path);
         const quint32 le = qToLittleEndian(declared);
         const std::pair<const char*, int> fields[] = {
             {"PK\x03\x04", 22}, {"PK\x07\x08", 12}, {"PK\x01\x02", 24}};
@@ -50,14 +48,14 @@ class TestInstaller : public QObject {
                  at = bytes.indexOf(signature, at + 4))
                 bytes.replace(at + offset, 4, reinterpret_cast<const char*>(&le), 4);
         }
-        write(path, bytes);
+        World::write(path, bytes);
     }
 
 private Q_SLOTS:
-    void initTestCase() { m_tmp = isolateTemp(TestHome::path()); }
+    void initTestCase() { m_tmp = QDir::tempPath(); } // the test process's own (TestMain.h)
     void init() {
         m_dir = std::make_unique<QTemporaryDir>();
-        m_game = makeGame(*m_dir);
+        m_game = makeGame(m_dir->filePath("Valheim"));
         m_plugins = m_game + "/BepInEx/plugins";
     }
 
@@ -74,11 +72,11 @@ private Q_SLOTS:
                  "winhttp.dll");
 
         // A reinstall keeps the player's plugins and replaces the loader's files.
-        write(m_plugins + "/Mine/Mine.dll", "mine");
-        write(m_game + "/BepInEx/core/BepInEx.dll", "damaged");
+        World::write(m_plugins + "/Mine/Mine.dll", "mine");
+        World::write(m_game + "/BepInEx/core/BepInEx.dll", "damaged");
         QCOMPARE(installZip(TestZip::bepInExPack("5.4.2202"), "pack.zip"), done);
-        QCOMPARE(read(m_plugins + "/Mine/Mine.dll"), QByteArray("mine"));
-        QCOMPARE(read(m_game + "/BepInEx/core/BepInEx.dll"), TestZip::dll("5.4.2202"));
+        QCOMPARE(World::read(m_plugins + "/Mine/Mine.dll"), QByteArray("mine"));
+        QCOMPARE(World::read(m_game + "/BepInEx/core/BepInEx.dll"), TestZip::dll("5.4.2202"));
 
         // Found by its loader folder alone, a pack stores no version, whatever its manifest says.
         Defaults::remove(Installer::bepPackVersionKey);
@@ -86,8 +84,8 @@ private Q_SLOTS:
         const TestZip bare = files("pack/BepInEx/core/BepInEx.dll pack/doorstop_libs/libdoorstop_x64.dylib")
                                  .file("manifest.json", TestZip::manifest("BepInExPack_Valheim", "9.9.9"));
         QCOMPARE(installZip(bare, "pack.zip"), "BepInEx installed into the game folder");
-        QCOMPARE(read(m_game + "/BepInEx/core/BepInEx.dll"), "pack/BepInEx/core/BepInEx.dll");
-        QCOMPARE(read(m_game + "/doorstop_libs/libdoorstop_x64.dylib"),
+        QCOMPARE(World::read(m_game + "/BepInEx/core/BepInEx.dll"), "pack/BepInEx/core/BepInEx.dll");
+        QCOMPARE(World::read(m_game + "/doorstop_libs/libdoorstop_x64.dylib"),
                  "pack/doorstop_libs/libdoorstop_x64.dylib");
         QVERIFY(!Defaults::string(Installer::bepPackVersionKey) &&
                 QFileInfo(m_game + "/BepInEx/config").isDir());
@@ -95,9 +93,8 @@ private Q_SLOTS:
 
     // Each layout in turn into one game folder, then the whole of BepInEx at once.
     void modLayouts() {
-        write(m_plugins + "/Other/Other.dll", "other");
-        write(m_game + "/BepInEx/config/other.cfg", "keep");
-        write(m_game + "/BepInEx/config/bar.cfg", "old");
+        make(m_game + "/BepInEx",
+             {"plugins/Other/Other.dll = other", "config/other.cfg = keep", "config/bar.cfg = old"});
         const TestZip old =
             TestZip::repositoryMod("ShaderHelperForMac", "1.0.2").file("Old.dll").file("Sub/o");
         QCOMPARE(installZip(old, "Tarnwick-ShaderHelperForMac-1.0.2.zip"), "Installed ShaderHelperForMac");
@@ -127,9 +124,9 @@ private Q_SLOTS:
                  "plugins/ShaderHelperForMac/ plugins/ShaderHelperForMac/ShaderHelperForMac.dll "
                  "plugins/ShaderHelperForMac/manifest.json plugins/Wrapped/ plugins/Wrapped/Data/ "
                  "plugins/Wrapped/Data/table.json plugins/Wrapped/Wrapped.dll");
-        QCOMPARE(read(m_game + "/BepInEx/config/foo.cfg"), "config/foo.cfg");
-        QCOMPARE(read(m_game + "/BepInEx/config/other.cfg"), QByteArray("keep"));
-        QCOMPARE(read(m_game + "/BepInEx/config/bar.cfg"), "Bar/BepInEx/config/bar.cfg");
+        QCOMPARE(World::read(m_game + "/BepInEx/config/foo.cfg"), "config/foo.cfg");
+        QCOMPARE(World::read(m_game + "/BepInEx/config/other.cfg"), QByteArray("keep"));
+        QCOMPARE(World::read(m_game + "/BepInEx/config/bar.cfg"), "Bar/BepInEx/config/bar.cfg");
         QVERIFY(!QFileInfo::exists(m_game + "/README.txt"));
 
         const QStringList before = tree(m_game);
@@ -154,8 +151,8 @@ private Q_SLOTS:
         QCOMPARE(tree(m_dir->path()).filter("Escaped"), QStringList());
 
         // With no usable fallback either, the install stops before anything is written.
-        write(path("src/manifest.json"), "{\"name\": \"../../x\"}");
-        write(path("src/x.dll"), "dll");
+        World::write(path("src/manifest.json"), "{\"name\": \"../../x\"}");
+        World::write(path("src/x.dll"), "dll");
         const QStringList before = tree(m_dir->path());
         expectError({"usable folder name"}, [&] { Installer::installTree(path("src"), m_game, ".."); });
         QCOMPARE(tree(m_dir->path()), before);
@@ -175,33 +172,32 @@ private Q_SLOTS:
     }
 
     void droppedItemsAreCopiedByExtension() {
-        write(path("Loose.DLL"), "dll");
+        World::write(path("Loose.DLL"), "dll");
         QCOMPARE(Installer::install(path("Loose.DLL"), m_game), "Installed Loose.DLL");
-        QCOMPARE(read(m_plugins + "/Loose.DLL"), QByteArray("dll"));
+        QCOMPARE(World::read(m_plugins + "/Loose.DLL"), QByteArray("dll"));
         QVERIFY(QFileInfo::exists(path("Loose.DLL")));
-        write(path("mod.cfg"), "[A]\n");
+        World::write(path("mod.cfg"), "[A]\n");
         QCOMPARE(Installer::install(path("mod.cfg"), m_game), "Copied mod.cfg into BepInEx/config");
-        QCOMPARE(read(m_game + "/BepInEx/config/mod.cfg"), QByteArray("[A]\n"));
-        write(path("Dropped/Dropped.dll"), "d");
-        write(path("Dropped/README.md"), "r");
+        QCOMPARE(World::read(m_game + "/BepInEx/config/mod.cfg"), QByteArray("[A]\n"));
+        make(m_dir->path(), {"Dropped/Dropped.dll = d", "Dropped/README.md = r"});
         QCOMPARE(Installer::install(path("Dropped"), m_game), "Installed Dropped");
         QCOMPARE(tree(m_plugins + "/Dropped"), QStringList{"Dropped.dll"});
-        QVERIFY(QFileInfo::exists(path("Dropped/README.md")));
+        QVERIFY(QFileInfo::exists(path("Dropped/Dropped.dll")) &&
+                QFileInfo::exists(path("Dropped/README.md")));
     }
 
     void itemsDraggedOutOfTheGameFolderSurvive() {
-        write(m_plugins + "/Inside/Inside.dll", "inside");
-        write(m_plugins + "/Inside/manifest.json", "{\"name\": \"Inside\"}");
-        write(m_plugins + "/Loose.dll", "loose");
-        write(m_game + "/BepInEx/config/mine.cfg", "cfg");
+        make(m_game + "/BepInEx",
+             {"plugins/Inside/Inside.dll = inside", "plugins/Inside/manifest.json = {\"name\": \"Inside\"}",
+              "plugins/Loose.dll = loose", "config/mine.cfg = cfg"});
         QCOMPARE(Installer::install(m_plugins + "/Inside", m_game), "Installed Inside");
         QCOMPARE(tree(m_plugins + "/Inside").join(' '), "Inside.dll manifest.json");
-        QCOMPARE(read(m_plugins + "/Inside/Inside.dll"), QByteArray("inside"));
+        QCOMPARE(World::read(m_plugins + "/Inside/Inside.dll"), QByteArray("inside"));
         QCOMPARE(Installer::install(m_plugins + "/Loose.dll", m_game), "Installed Loose.dll");
-        QCOMPARE(read(m_plugins + "/Loose.dll"), QByteArray("loose"));
+        QCOMPARE(World::read(m_plugins + "/Loose.dll"), QByteArray("loose"));
         QCOMPARE(Installer::install(m_game + "/BepInEx/config/mine.cfg", m_game),
                  "Copied mine.cfg into BepInEx/config");
-        QCOMPARE(read(m_game + "/BepInEx/config/mine.cfg"), QByteArray("cfg"));
+        QCOMPARE(World::read(m_game + "/BepInEx/config/mine.cfg"), QByteArray("cfg"));
 
         // The game folder itself, or its plugins folder, can't be installed into itself.
         const QStringList before = tree(m_game);
@@ -211,31 +207,28 @@ private Q_SLOTS:
         }
         QCOMPARE(leftovers(m_tmp), QStringList());
 
-        write(path("a/b/file"), "x");
+        World::write(path("a/b/file"), "x");
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, Installer::mergeChildren(path("a"), path("a/b")));
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, Installer::mergeChildren(path("a"), path("a")));
-        QCOMPARE(read(path("a/b/file")), QByteArray("x"));
+        QCOMPARE(World::read(path("a/b/file")), QByteArray("x"));
     }
 
     void linksInDroppedFoldersAreNeverFollowed() {
-        write(path("outside/secret.dll"), "secret");
-        write(path("outside/BepInEx/core/BepInEx.dll"), "core");
-        write(path("Linky/Linky.dll"), "linky");
-        QVERIFY(QFile::link(path("outside"), path("Linky/escape")));
-        QVERIFY(QFile::link(path("outside/secret.dll"), path("Linky/secret.dll")));
-        QVERIFY(QFile::link(path("outside/BepInEx"), path("Linky/BepInEx")));
+        make(m_dir->path(), {"outside/secret.dll = secret", "outside/BepInEx/core/BepInEx.dll = core",
+                             "Linky/Linky.dll = linky", "Linky/escape -> outside",
+                             "Linky/secret.dll -> outside/secret.dll", "Linky/BepInEx -> outside/BepInEx"});
         // The link named BepInEx makes it neither a pack nor a game-folder layout.
         QCOMPARE(Installer::install(path("Linky"), m_game), "Installed Linky");
         QCOMPARE(tree(m_game + "/BepInEx"),
                  (QStringList{"plugins/", "plugins/Linky/", "plugins/Linky/Linky.dll"}));
         // A wrapper that is only a link is not unwrapped either.
-        QVERIFY(QDir().mkpath(path("Wrapper")) && QFile::link(path("outside"), path("Wrapper/inner")));
+        make(m_dir->path(), {"Wrapper/", "Wrapper/inner -> outside"});
         QVERIFY(!Installer::singleChildDirectory(path("Wrapper")));
     }
 
     void manifestsAreReadLeniently() {
         const auto manifest = [&](const QString& rel, const QByteArray& text) {
-            write(path(rel), text);
+            World::write(path(rel), text);
             return Installer::readManifest(path(rel.section('/', 0, 0)));
         };
         QCOMPARE(manifest("bom/manifest.json", TestZip::manifest("Bom", "1.0.0")),
@@ -247,7 +240,7 @@ private Q_SLOTS:
         QVERIFY(!manifest("nameless/manifest.json", "{\"name\": 5}"));
         QVERIFY(!manifest("deep/a/b/c/manifest.json", "{\"name\": \"Deep\"}"));
         // The shallowest manifest wins, wherever the walk meets deeper ones first.
-        write(path("deep/z/manifest.json"), "{\"name\": \"Shallow\"}");
+        World::write(path("deep/z/manifest.json"), "{\"name\": \"Shallow\"}");
         QCOMPARE(manifest("deep/a/b/manifest.json", "{\"name\": \"Middle\"}")->name, "Shallow");
     }
 
@@ -276,16 +269,20 @@ private Q_SLOTS:
             zip.symlink(name, target);
         zip.file(QString::fromUtf8(name + "/x"), "through it");
         QTemporaryDir dir;
-        const QString game = makeGame(dir, "a/b/Valheim");
+        const QString game = makeGame(dir.filePath("a/b/Valheim"));
         const QString path = zip.save(dir.filePath("a/b/evil.zip"));
         const QStringList before = tree(dir.path()), tmpBefore = tree(m_tmp);
-        const auto e = failure([&] { Installer::installZip(path, game); });
-        QVERIFY(e);
+        QString message;
+        try {
+            Installer::installZip(path, game);
+        } catch (const SkaldrunError& e) {
+            message = e.message();
+        }
         // libarchive turns the backslashes of some archives into slashes before we see the name.
         const QString why = !target.isEmpty()     ? "is a symbolic link"
                             : name.contains("..") ? "points outside"
                                                   : "has an absolute path";
-        const QString message = e->message(), shown = QString::fromUtf8(name);
+        const QString shown = QString::fromUtf8(name);
         QVERIFY2(message.startsWith("Couldn't extract the archive: ") &&
                      (message.contains("“" + shown + "” " + why) ||
                       message.contains("“" + QString(shown).replace('\\', '/') + "” " + why)),
@@ -297,7 +294,7 @@ private Q_SLOTS:
 
     void bombsStopAtTheLimit() {
         QTemporaryDir dir;
-        const QString game = makeGame(dir);
+        const QString game = makeGame(dir.filePath("Valheim"));
         const qint64 size = qint64(64) << 20; // zeros: the archive is a thousand times smaller
         const QString bomb = TestZip()
                                  .file("Bomb/Bomb.dll", "x")
@@ -348,7 +345,7 @@ private Q_SLOTS:
         QCOMPARE(tree(out).join(' '),
                  "Jötunn/ Jötunn/Jötunn.dll Jötunn/nested/ Jötunn/nested/deep.txt Locked/ Locked/inside.txt "
                  "Win/ Win/Plugin.dll private.txt setuid.sh");
-        QCOMPARE(read(out + "/Win/Plugin.dll") + read(out + "/Locked/inside.txt"), "wininside");
+        QCOMPARE(World::read(out + "/Win/Plugin.dll") + World::read(out + "/Locked/inside.txt"), "wininside");
         // Plain modes only: no set-id bits, nothing we couldn't read back or clean up.
         QCOMPARE(mode(out + "/setuid.sh") & ~0022u, 0755u & ~0022u);
         QCOMPARE(mode(out + "/private.txt") & ~0022u, 0644u & ~0022u);
@@ -359,11 +356,9 @@ private Q_SLOTS:
 
     void backupCopiesOnlySubfoldersWithFiles() {
         const QString saves = path("saves"), root = path("backups");
-        write(saves + "/worlds_local/Midgard.db", "db");
-        write(saves + "/worlds_local/Midgard.fwl", "fwl");
-        write(saves + "/characters_local/Ragnar.fch", "fch");
-        QVERIFY(QDir().mkpath(saves + "/characters/empty/inside"));
-        write(saves + "/other/ignored.txt", "x");
+        make(saves,
+             {"worlds_local/Midgard.db = db", "worlds_local/Midgard.fwl = fwl",
+              "characters_local/Ragnar.fch = fch", "characters/empty/inside/", "other/ignored.txt = x"});
         const auto backup = Installer::backupSaves(saves, root);
         QCOMPARE(backup.files, 3);
         QCOMPARE(backup.dest, root + '/' + entries(root).join('|')); // the one new folder
@@ -377,19 +372,20 @@ private Q_SLOTS:
         QVERIFY(QDir(saves).removeRecursively() && QDir().mkpath(saves + "/worlds"));
         const QString older = path("older");
         QVERIFY(QDir().mkpath(older + "/2024-01-01 00.00.00"));
-        QVERIFY(failure([&] { Installer::backupSaves(saves, older); }));
+        QVERIFY_THROWS_EXCEPTION(SkaldrunError, Installer::backupSaves(saves, older));
         QCOMPARE(entries(older), QStringList{"2024-01-01 00.00.00"});
 
         // A backup made in the same second owns the folder: a failed one (no saves, then a file
         // of the same name) neither removes nor overwrites it.
         const QDateTime now = QDateTime::currentDateTime();
         for (const QDateTime& when : {now, now.addSecs(1)})
-            write(root + '/' + Installer::backupFolderName(when) + "/worlds/W.db", "kept");
+            World::write(root + '/' + Installer::backupFolderName(when) + "/worlds/W.db", "kept");
         for (const QByteArray& save : {QByteArray(), QByteArray("new")}) {
-            if (!save.isNull()) write(saves + "/worlds/W.db", save);
-            QVERIFY(failure([&] { Installer::backupSaves(saves, root); }));
+            if (!save.isNull()) World::write(saves + "/worlds/W.db", save);
+            QVERIFY_THROWS_EXCEPTION(SkaldrunError, Installer::backupSaves(saves, root));
             for (const QDateTime& when : {now, now.addSecs(1)})
-                QCOMPARE(read(root + '/' + Installer::backupFolderName(when) + "/worlds/W.db"), "kept");
+                QCOMPARE(World::read(root + '/' + Installer::backupFolderName(when) + "/worlds/W.db"),
+                         "kept");
         }
     }
 
@@ -397,45 +393,39 @@ private Q_SLOTS:
     // files' dates, and a link loop ends. A link leading nowhere leaves every older backup in place.
     void linkedSavesAreBackedUpAsTheyRead() {
         const QString saves = path("saves"), cloud = path("cloud"), root = path("backups");
-        write(cloud + "/Midgard.db", "db");
-        write(cloud + "/deep/Midgard.fwl", "fwl");
-        write(saves + "/characters_local/Ragnar.fch", "fch");
-        QVERIFY(QFile::link(cloud, saves + "/worlds_local") && QFile::link(cloud, cloud + "/deep/loop"));
-        QVERIFY(QFile::link(cloud + "/Midgard.db", saves + "/characters_local/Linked.fch"));
+        make(m_dir->path(),
+             {"cloud/Midgard.db = db", "cloud/deep/Midgard.fwl = fwl",
+              "saves/characters_local/Ragnar.fch = fch", "saves/worlds_local -> cloud",
+              "cloud/deep/loop -> cloud", "saves/characters_local/Linked.fch -> cloud/Midgard.db"});
         const QDateTime saved(QDate(2021, 6, 1), QTime(12, 0), Qt::UTC);
         QFile world(cloud + "/Midgard.db");
         QVERIFY(world.open(QIODevice::ReadWrite) &&
                 world.setFileTime(saved, QFileDevice::FileModificationTime));
-        for (const QString& r : {root, path("older")})
-            for (int day = 1; day <= 5; ++day)
-                QVERIFY(QDir().mkpath(r + QString("/2020-01-0%1 10.00.00").arg(day)));
+        for (int day = 1; day <= 6; ++day) // and a hidden folder that is no backup
+            QVERIFY(QDir().mkpath(root + QString("/2020-01-0%1 10.00.00").arg(day)) &&
+                    QDir().mkpath(path("older") + QString("/2020-01-0%1 10.00.00").arg(day)));
+        QVERIFY(QDir().mkpath(root + "/.cache"));
         const auto backup = Installer::backupSaves(saves, root);
         QCOMPARE(backup.files, 4);
         QCOMPARE(tree(backup.dest).join(' '),
                  "characters_local/ characters_local/Linked.fch characters_local/Ragnar.fch worlds_local/ "
                  "worlds_local/Midgard.db worlds_local/deep/ worlds_local/deep/Midgard.fwl");
         QCOMPARE(QFileInfo(backup.dest + "/worlds_local/Midgard.db").lastModified().toUTC(), saved);
-        QCOMPARE(entries(root).size(), 5);
-
-        QVERIFY(QDir(cloud).removeRecursively());
-        const auto partial = Installer::backupSaves(saves, path("older"));
-        QVERIFY(partial.files == 1 && partial.brokenLinks == 2);
-        QCOMPARE(entries(path("older")).size(), 6);
-    }
-
-    void fiveNewestAreKept() {
-        write(path("saves/worlds/W.db"), "w");
-        const QString root = path("backups");
-        for (int day = 1; day <= 6; ++day)
-            QVERIFY(QDir().mkpath(root + QString("/2020-01-0%1 10.00.00").arg(day)));
-        QVERIFY(QDir().mkpath(root + "/.cache"));
-        const auto backup = Installer::backupSaves(path("saves"), root);
+        // The five newest are kept.
         QCOMPARE(entries(root),
                  (QStringList{".cache", "2020-01-03 10.00.00", "2020-01-04 10.00.00", "2020-01-05 10.00.00",
                               "2020-01-06 10.00.00", QFileInfo(backup.dest).fileName()}));
         QCOMPARE(Installer::latestSaveBackup(root), backup.dest);
 
-        // A backup that sorts below the others (the clock was set back) is still the one kept.
+        QVERIFY(QDir(cloud).removeRecursively());
+        const auto partial = Installer::backupSaves(saves, path("older"));
+        QVERIFY(partial.files == 1 && partial.brokenLinks == 2);
+        QCOMPARE(entries(path("older")).size(), 7);
+    }
+
+    // A backup that sorts below the others (the clock was set back) is still the one kept.
+    void aBackupUnderAClockSetBackIsKept() {
+        World::write(path("saves/worlds/W.db"), "w");
         const QString skewed = path("skewed");
         QVERIFY(QDir().mkpath(skewed + "/2999-01-01 00.00.00") &&
                 QDir().mkpath(skewed + "/2998-01-01 00.00.00"));
@@ -445,24 +435,20 @@ private Q_SLOTS:
 
     void restoreMergesOverTheSaves() {
         const QString backup = path("backups/2024-03-09 17.05.42"), saves = path("saves");
-        write(backup + "/worlds_local/Midgard.db", "backup");
-        write(backup + "/characters/Ragnar.fch", "backup");
-        write(saves + "/worlds_local/Midgard.db", "newer");
-        write(saves + "/worlds_local/Other.db", "only here");
+        make(backup, {"worlds_local/Midgard.db = backup", "characters/Ragnar.fch = backup"});
+        make(saves, {"worlds_local/Midgard.db = newer", "worlds_local/Other.db = only here"});
         QCOMPARE(Installer::restoreSaves(backup, saves), 2);
-        QCOMPARE(read(saves + "/worlds_local/Midgard.db"), QByteArray("backup"));
-        QCOMPARE(read(saves + "/worlds_local/Other.db"), QByteArray("only here"));
-        QCOMPARE(read(saves + "/characters/Ragnar.fch"), QByteArray("backup"));
+        QCOMPARE(World::read(saves + "/worlds_local/Midgard.db"), QByteArray("backup"));
+        QCOMPARE(World::read(saves + "/worlds_local/Other.db"), QByteArray("only here"));
+        QCOMPARE(World::read(saves + "/characters/Ragnar.fch"), QByteArray("backup"));
         QCOMPARE(Installer::restoreSaves(path("backups"), saves), 0);
     }
 
     void stashKeepsShaderHelperAndRestores() {
         const QString game = m_game, plugins = m_plugins, stash = Installer::captureStashDir(game);
-        write(plugins + "/Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll", "shader");
-        write(plugins + "/shader_helper.dll", "shader");
-        write(plugins + "/ModA/ModA.dll", "a");
-        write(plugins + "/ModB.dll", "b");
-        write(plugins + "/.DS_Store", "finder");
+        make(plugins,
+             {"Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll = shader", "shader_helper.dll = shader",
+              "ModA/ModA.dll = a", "ModB.dll = b", ".DS_Store = finder"});
         QCOMPARE(Installer::stashModsForCapture(game), 2);
         QCOMPARE(tree(plugins).join(' '),
                  ".DS_Store Tarnwick-ShaderHelperForMac/ Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll "
@@ -470,9 +456,9 @@ private Q_SLOTS:
         QCOMPARE(tree(stash).join(' '), "ModA/ ModA/ModA.dll ModB.dll");
 
         // Installed meanwhile under a stashed name: the stashed one wins.
-        write(plugins + "/ModB.dll", "meanwhile");
+        World::write(plugins + "/ModB.dll", "meanwhile");
         QCOMPARE(Installer::restoreStashedMods(game), 2);
-        QCOMPARE(read(plugins + "/ModB.dll") + read(plugins + "/ModA/ModA.dll"), "ba");
+        QCOMPARE(World::read(plugins + "/ModB.dll") + World::read(plugins + "/ModA/ModA.dll"), "ba");
         QCOMPARE(tree(plugins).join(' '),
                  ".DS_Store ModA/ ModA/ModA.dll ModB.dll "
                  "Tarnwick-ShaderHelperForMac/ Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll "
@@ -513,12 +499,12 @@ private Q_SLOTS:
         qputenv("SKALDRUN_MACHINE", appleSilicon ? "arm64" : "x86_64");
         QTemporaryDir bare;
         const QString game = bundle ? m_game : bare.path(), path = game + "/start_game_bepinex.sh";
-        write(path, before);
+        World::write(path, before);
         const QByteArray expected = appleSilicon ? after.replace("@", block) : after.replace("\n@", "");
         for (int run = 0; run < 2; ++run) { // the second run changes no text, but restores the mode
-            chmod(path, 0600);
+            Fs::setPermissions(path, 0600);
             Installer::patchScript(path, game);
-            QCOMPARE(read(path), expected);
+            QCOMPARE(World::read(path), expected);
             QCOMPARE(mode(path), 0755u);
         }
     }
@@ -533,12 +519,12 @@ private Q_SLOTS:
     void executableNameStaysText() {
         QFETCH(QString, name);
         QTemporaryDir dir;
-        const QString game = makeGame(dir, "game", name), path = game + "/start_game_bepinex.sh";
-        write(path, "#!/bin/sh\nexecutable_name=\"\"\nprintf %s \"$executable_name\"\n");
+        const QString game = makeGame(dir.filePath("game"), name), path = game + "/start_game_bepinex.sh";
+        World::write(path, "#!/bin/sh\nexecutable_name=\"\"\nprintf %s \"$executable_name\"\n");
         Installer::patchScript(path, game);
-        const QByteArray once = read(path);
+        const QByteArray once = World::read(path);
         Installer::patchScript(path, game);
-        QCOMPARE(read(path), once);
+        QCOMPARE(World::read(path), once);
         QCOMPARE(Process::run("bash", {"-n", path}).code, 0);
         QCOMPARE(Process::run("bash", {path}).out, name);
     }
@@ -547,10 +533,10 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(SkaldrunError, Installer::patchScript(m_game + "/absent.sh", m_game));
         const QByteArray latin1 = "#!/bin/sh\n# caf\xe9\nexecutable_name=\"valheim.x86_64\"\n";
         const QString path = m_game + "/start_game_bepinex.sh";
-        write(path, latin1);
-        chmod(path, 0600);
+        World::write(path, latin1);
+        Fs::setPermissions(path, 0600);
         expectError({"start_game_bepinex.sh"}, [&] { Installer::patchScript(path, m_game); });
-        QCOMPARE(read(path), latin1);
+        QCOMPARE(World::read(path), latin1);
         QCOMPARE(mode(path), 0600u);
     }
 };

@@ -1,28 +1,19 @@
 #include "config/ConfigStore.h"
 #include "inventory/ModScanner.h"
 #include "platform/Fs.h"
-#include "tests/support/ModFixtures.h"
+#include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <unistd.h>
 
+using Fixture::tree;
 using ModFixtures::fakeDll;
 using ModFixtures::unversionedDll;
 
 namespace {
-
-// Every file below a folder, relative to it, sorted.
-QStringList filesBelow(const QString& root) {
-    QStringList out;
-    Fs::walk(root, [&](const Fs::Entry& e) {
-        if (!e.isDir) out.append(QDir(root).relativeFilePath(e.path));
-        return true;
-    });
-    out.sort();
-    return out;
-}
 
 // One line per mod: name ("/" for a folder), on or off, DLL count, version ("-" for none).
 QString summary(const QList<ModItem>& mods) {
@@ -80,29 +71,16 @@ private Q_SLOTS:
         QVERIFY(scan() != mods);
     }
 
-    void enabledStateOfFolders() {
-        put({"AllOff/a.dll.disabled", "AllOff/b.DLL.DISABLED", "Mixed/a.dll", "Mixed/b.dll.disabled"});
-        World::write(plugin("DataOnly/items.json"), "{}");
-        const QList<ModItem> mods = scan();
-        QCOMPARE(summary(mods), "AllOff/ off 2 -, DataOnly/ on 0 -, Mixed/ on 2 -");
-
-        // Disabling a folder without DLLs has nothing to rename.
-        const QStringList before = filesBelow(plugins());
-        ModScanner::setEnabled(*byName(mods, "DataOnly"), false);
-        QCOMPARE(filesBelow(plugins()), before);
-        QVERIFY(byName(scan(), "DataOnly")->enabled);
-    }
-
     void nestedDllsAreCountedAndSwitched() {
         put({"Deep/Deep.dll", "Deep/lib/a/b/c/Helper.DLL", "Deep/lib/Old.dll.disabled", "Deep/lib/notes.md",
              "Deep/.hidden/Secret.dll"});
         const QString deep = plugin("Deep");
-        const QStringList original = filesBelow(deep);
+        const QStringList original = tree(deep);
         ModItem mod = scan().first();
         QCOMPARE(mod.dllCount, 4);
 
         ModScanner::setEnabled(mod, false);
-        QCOMPARE(filesBelow(deep).filter(".dll.disabled", Qt::CaseInsensitive).size(), 4);
+        QCOMPARE(tree(deep).filter(".dll.disabled", Qt::CaseInsensitive).size(), 4);
         mod = scan().first();
         QVERIFY(!mod.enabled);
         QCOMPARE(mod.dllCount, 4);
@@ -110,11 +88,11 @@ private Q_SLOTS:
         // Enabling wakes every DLL, including one that was off before; disabling and enabling
         // again restores exactly the names there were.
         ModScanner::setEnabled(mod, true);
-        const QStringList allOn = filesBelow(deep);
+        const QStringList allOn = tree(deep);
         QCOMPARE(allOn, QStringList(original).replaceInStrings(".dll.disabled", ".dll"));
         ModScanner::setEnabled(scan().first(), false);
         ModScanner::setEnabled(scan().first(), true);
-        QCOMPARE(filesBelow(deep), allOn);
+        QCOMPARE(tree(deep), allOn);
         QVERIFY(scan().first().enabled);
     }
 
@@ -138,10 +116,13 @@ private Q_SLOTS:
         Fs::remove(plugin("Bar.dll.disabled"));
         ModScanner::setEnabled(*bar, false);
         ModScanner::setEnabled(*byName(scan(), "Bar"), true);
-        QCOMPARE(filesBelow(plugins()), (QStringList{"Bar.dll", "Foo.DLL.DISABLED"}));
+        QCOMPARE(tree(plugins()), (QStringList{"Bar.dll", "Foo.DLL.DISABLED"}));
     }
 
-    void versionSources() {
+    // A folder is on while any DLL in it is (or it has none); its version from its manifest, else
+    // from its DLLs, disabled ones too.
+    void foldersStateAndVersion() {
+        put({"AllOff/a.dll.disabled", "AllOff/b.DLL.DISABLED"});
         World::write(plugin("Manifest/manifest.json"), R"({"name":"M","version_number":"1.2.3"})");
         World::write(plugin("Manifest/M.dll"), fakeDll(9, 9, 9, 0));
         World::write(plugin("Number/manifest.json"), R"({"version_number":1.5})");
@@ -153,9 +134,10 @@ private Q_SLOTS:
         put({"Fallback/A.dll"});
         World::write(plugin("Fallback/B.dll.disabled"), fakeDll(3, 1, 0, 0));
         QVERIFY(QDir().mkpath(plugin("DirManifest/manifest.json")));
-        QCOMPARE(summary(scan()),
-                 "Bom/ on 0 4.0.0, Broken/ on 0 -, DirManifest/ on 0 -, Fallback/ on 2 3.1.0, "
-                 "Manifest/ on 1 1.2.3, Number/ on 1 2.0.1");
+        QCOMPARE(
+            summary(scan()),
+            "AllOff/ off 2 -, Bom/ on 0 4.0.0, Broken/ on 0 -, DirManifest/ on 0 -, Fallback/ on 2 3.1.0, "
+            "Manifest/ on 1 1.2.3, Number/ on 1 2.0.1");
         QCOMPARE(ModScanner::manifestVersion(plugin("Broken/Sub")), "7.7.7");
     }
 
@@ -168,11 +150,8 @@ private Q_SLOTS:
         put({"ValheimPlus/ValheimPlus.dll", "ValheimPlus/lib/Helper.dll.disabled", "Map_Tweaks.dll",
              "Unrelated.dll"});
         const QList<ModItem> mods = scan();
-        const auto inConfigs = [&](std::initializer_list<const char*> names) {
-            QStringList out;
-            for (const char* n : names)
-                out.append(Fs::join(configs, QString::fromUtf8(n)));
-            return out;
+        const auto inConfigs = [&](QStringList names) {
+            return names.replaceInStrings(QRegularExpression("^"), configs + '/');
         };
         // The disabled DLL's name counts too; the order is the config folder's.
         QCOMPARE(byName(mods, "ValheimPlus")->configFiles,

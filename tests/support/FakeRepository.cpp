@@ -1,6 +1,7 @@
 #include "tests/support/FakeRepository.h"
 
 #include "install/ProfilePack.h"
+#include "tests/support/World.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -56,10 +57,7 @@ void FakeRepository::pointAppHere() const {
 }
 
 int FakeRepository::chunkRequests() const {
-    int n = 0;
-    for (const QString& path : m_server.requests())
-        n += path.startsWith(QLatin1String("/blobs/chunk-"));
-    return n;
+    return int(m_server.requests().filter(QStringLiteral("/blobs/chunk-")).size());
 }
 
 int FakeRepository::downloads(const QString& fullName) const {
@@ -91,31 +89,22 @@ QByteArray FakeRepository::packageList(Repository::Source source) const {
                 {"download_url", baseUrl() + archivePath(release)},
                 {"downloads", p.downloads},
                 {"date_created", p.dateCreated},
-                {"is_active", true},
                 {"file_size", 24000},
             };
             // Hexium lists releases oldest first here: the client must sort them itself.
-            if (source == Repository::Source::hexium)
-                versions.prepend(version);
-            else
-                versions.append(version);
+            source == Repository::Source::hexium ? versions.prepend(version) : versions.append(version);
         }
-        QJsonArray categories;
-        for (const QString& c : p.categories)
-            categories.append(c);
         list.append(QJsonObject{
             {"name", p.name},
             {"full_name", p.fullName()},
             {"owner", p.owner},
             {"package_url", baseUrl() + QStringLiteral("/c/valheim/p/%1/%2/").arg(p.owner, p.name)},
-            {"donation_link", QJsonValue::Null},
             {"date_created", p.dateCreated},
             {"date_updated", p.dateCreated},
             {"rating_score", p.rating},
-            {"is_pinned", false},
             {"is_deprecated", false},
             {"has_nsfw_content", false},
-            {"categories", categories},
+            {"categories", QJsonArray::fromStringList(p.categories)},
             {"versions", versions},
         });
     }
@@ -127,9 +116,7 @@ QByteArray FakeRepository::archiveBytes(const Package& p) {
     if (auto it = m_archives.constFind(p.dependencyString()); it != m_archives.cend()) return *it;
     const TestZip zip = p.archive ? *p.archive : TestZip::repositoryMod(p.name, p.version);
     QTemporaryDir dir;
-    QFile file(zip.save(dir.filePath("a.zip")));
-    file.open(QIODevice::ReadOnly);
-    QByteArray bytes = file.readAll();
+    QByteArray bytes = World::read(zip.save(dir.filePath("a.zip")));
     m_archives.insert(p.dependencyString(), bytes);
     return bytes;
 }
@@ -233,67 +220,60 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
             return LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
     }
     const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    const auto named = [&](const QString& owner, const QString& name) -> const Package* {
+        for (const Package& p : std::as_const(m_packages))
+            if (p.owner == owner && p.name == name) return &p;
+        return nullptr;
+    };
+    LoopbackServer::Response notFound = LoopbackServer::reply(R"({"detail":"Not found."})", 404);
+    const bool api =
+        parts.size() >= 5 && parts[0] == QLatin1String("api") && parts[2] == QLatin1String("package");
     // /api/experimental/package/{namespace}/{name}/
-    if (parts.size() == 5 && parts[0] == QLatin1String("api") && parts[2] == QLatin1String("package")) {
-        for (const Package& p : std::as_const(m_packages)) {
-            if (p.owner == parts[3] && p.name == parts[4]) {
-                const QJsonObject latest{{"namespace", p.owner},
-                                         {"name", p.name},
-                                         {"version_number", p.version},
-                                         {"download_url", baseUrl() + archivePath(p)}};
-                const QJsonObject answer{{"namespace", p.owner},
-                                         {"name", p.name},
-                                         {"full_name", p.fullName()},
-                                         {"latest", latest}};
-                return LoopbackServer::reply(QJsonDocument(answer).toJson(QJsonDocument::Compact));
-            }
-        }
-        return LoopbackServer::reply(R"({"detail":"Not found."})", 404);
-    }
-    // /package/download/{namespace}/{name}/{version}/
-    if (parts.size() == 5 && parts[0] == QLatin1String("package") && parts[1] == QLatin1String("download")) {
-        for (const Package& p : std::as_const(m_packages)) {
-            if (p.owner == parts[2] && p.name == parts[3]) {
-                if (p.failDownload) {
-                    LoopbackServer::Response dropped;
-                    dropped.closeAtOnce = true;
-                    return dropped;
-                }
-                Package release = p; // the release asked for, its manifest saying so; older ones plain
-                release.version = parts[4];
-                if (release.version != p.version) release.archive.reset();
-                return LoopbackServer::reply(archiveBytes(release), 200, "application/zip");
-            }
-        }
+    if (api && parts.size() == 5) {
+        const Package* p = named(parts[3], parts[4]);
+        if (!p) return notFound;
+        const QJsonObject latest{{"namespace", p->owner},
+                                 {"name", p->name},
+                                 {"version_number", p->version},
+                                 {"download_url", baseUrl() + archivePath(*p)}};
+        const QJsonObject answer{
+            {"namespace", p->owner}, {"name", p->name}, {"full_name", p->fullName()}, {"latest", latest}};
+        return LoopbackServer::reply(QJsonDocument(answer).toJson(QJsonDocument::Compact));
     }
     // /api/experimental/package/{namespace}/{name}/{version}/changelog/ (and readme/)
-    if (parts.size() == 7 && parts[0] == QLatin1String("api") && parts[2] == QLatin1String("package")) {
-        for (const Package& p : std::as_const(m_packages)) {
-            if (p.owner != parts[3] || p.name != parts[4]) continue;
-            const QString text = parts[6] == QLatin1String("readme") ? p.description : p.changelog;
-            return LoopbackServer::reply(
-                QJsonDocument(QJsonObject{{"markdown", text.isEmpty() ? QJsonValue() : QJsonValue(text)}})
-                    .toJson(QJsonDocument::Compact));
-        }
-        return LoopbackServer::reply(R"({"detail":"Not found."})", 404);
+    if (api && parts.size() == 7) {
+        const Package* p = named(parts[3], parts[4]);
+        if (!p) return notFound;
+        const QString text = parts[6] == QLatin1String("readme") ? p->description : p->changelog;
+        return LoopbackServer::reply(
+            QJsonDocument(QJsonObject{{"markdown", text.isEmpty() ? QJsonValue() : QJsonValue(text)}})
+                .toJson(QJsonDocument::Compact));
+    }
+    // /package/download/{namespace}/{name}/{version}/
+    const Package* p =
+        parts.size() == 5 && parts[0] == QLatin1String("package") ? named(parts[2], parts[3]) : nullptr;
+    if (p && p->failDownload) {
+        LoopbackServer::Response dropped;
+        dropped.closeAtOnce = true;
+        return dropped;
+    }
+    if (p) {
+        Package release = *p; // the release asked for, its manifest saying so; older ones plain
+        release.version = parts[4];
+        if (release.version != p->version) release.archive.reset();
+        return LoopbackServer::reply(archiveBytes(release), 200, "application/zip");
     }
     // /icons/{full name}.png
-    if (parts.size() == 2 && parts[0] == QLatin1String("icons")) {
-        for (const Package& p : std::as_const(m_packages)) {
-            if (p.fullName() + ".png" == parts[1])
-                return LoopbackServer::reply(png(64, p.iconColor), 200, "image/png");
-        }
+    for (const Package& icon : std::as_const(m_packages)) {
+        if (parts.size() == 2 && parts[0] == QLatin1String("icons") && icon.fullName() + ".png" == parts[1])
+            return LoopbackServer::reply(png(64, qHash(icon.fullName()) & 0xFFFFFF), 200, "image/png");
     }
     return LoopbackServer::reply("<html><body><h1>Not Found</h1></body></html>", 404, "text/html");
 }
 
 QByteArray FakeRepository::png(int size, unsigned rgb) {
     QImage image(size, size, QImage::Format_RGB32);
-    const QColor colour = QColor::fromRgb(rgb), band = colour.lighter(150);
-    for (int y = 0; y < size; ++y) {
-        for (int x = 0; x < size; ++x)
-            image.setPixelColor(x, y, std::abs(x - y) < size / 6 ? band : colour);
-    }
+    image.fill(QColor::fromRgb(rgb));
     QBuffer out;
     out.open(QIODevice::WriteOnly);
     image.save(&out, "PNG");
@@ -301,119 +281,79 @@ QByteArray FakeRepository::png(int size, unsigned rgb) {
 }
 
 QByteArray FakeRepository::sampleConfig(const QString& pluginName) {
-    QByteArray text =
-        "## Settings file was created by plugin " + pluginName.toUtf8() +
-        " v1.4.0\n"
-        "## Plugin GUID: hearthworks." +
-        pluginName.toLower().toUtf8() +
-        "\n\n"
-        "[General]\n\n"
-        "## Turns the mod on or off.\n"
-        "# Setting type: Boolean\n"
-        "# Default value: true\n"
-        "Enabled = true\n\n"
-        "## How long a fire burns on one log, in minutes.\n"
-        "## Longer fires use fewer logs.\n"
-        "# Setting type: Single\n"
-        "# Default value: 1.5\n"
-        "# Acceptable value range: From 0.5 to 10\n"
-        "Burn Time = 1.5\n\n"
-        "## Which fires the mod changes.\n"
-        "# Setting type: FireKinds\n"
-        "# Default value: Hearth, Campfire\n"
-        "# Acceptable values: Campfire, Hearth, Brazier, Sconce\n"
-        "# Multiple values can be set at the same time by separating them with , (e.g. Debug, Warning)\n"
-        "Affected Fires = Hearth, Campfire\n\n"
-        "[Comfort.Levels]\n\n"
-        "## Comfort points a burning hearth gives.\n"
-        "# Setting type: Int32\n"
-        "# Default value: 2\n"
-        "# Acceptable value range: From 0 to 5\n"
-        "Hearth Comfort = 2\n\n"
-        "## Shown when resting near the fire.\n"
-        "# Setting type: String\n"
-        "# Default value: \n"
-        "Rest Message = Warm and cozy\n\n"
-        "## Colour of the flame.\n"
-        "# Setting type: FlameColour\n"
-        "# Default value: Orange\n"
-        "# Acceptable values: Orange, Blue, Green\n"
-        "Flame Colour = Orange\n";
-    return text;
+    return "## Settings file was created by plugin " + pluginName.toUtf8() +
+           " v1.4.0\n## Plugin GUID: hearthworks." + pluginName.toLower().toUtf8() +
+           "\n\n[General]\n\n"
+           "## Turns the mod on or off.\n# Setting type: Boolean\n# Default value: true\nEnabled = true\n\n"
+           "## How long a fire burns on one log, in minutes.\n## Longer fires use fewer logs.\n"
+           "# Setting type: Single\n# Default value: 1.5\n# Acceptable value range: From 0.5 to 10\n"
+           "Burn Time = 1.5\n\n"
+           "## Which fires the mod changes.\n# Setting type: FireKinds\n# Default value: Hearth, Campfire\n"
+           "# Acceptable values: Campfire, Hearth, Brazier, Sconce\n"
+           "# Multiple values can be set at the same time by separating them with , (e.g. Debug, Warning)\n"
+           "Affected Fires = Hearth, Campfire\n\n[Comfort.Levels]\n\n"
+           "## Comfort points a burning hearth gives.\n# Setting type: Int32\n# Default value: 2\n"
+           "# Acceptable value range: From 0 to 5\nHearth Comfort = 2\n\n"
+           "## Shown when resting near the fire.\n# Setting type: String\n# Default value: \n"
+           "Rest Message = Warm and cozy\n\n"
+           "## Colour of the flame.\n# Setting type: FlameColour\n# Default value: Orange\n"
+           "# Acceptable values: Orange, Blue, Green\nFlame Colour = Orange\n";
 }
 
 void FakeRepository::addStandardCatalog() {
     const QString pack = "quellit-BepInExPack_Valheim-5.4.2202";
-    Package bep;
-    bep.owner = "quellit";
-    bep.name = "BepInExPack_Valheim";
-    bep.version = "5.4.2202";
-    bep.description = "BepInEx pack for Valheim. Preconfigured and includes unstripped Unity DLLs.";
-    bep.downloads = 41234567;
-    bep.rating = 3012;
-    bep.archive = TestZip::bepInExPack(bep.version);
-    bep.iconColor = 0x6B4F3A;
-    add(bep);
-
-    Package shader;
-    shader.owner = "Tarnwick";
-    shader.name = "ShaderHelperForMac";
-    shader.version = "1.0.3";
-    shader.description = "Swaps Windows-only shaders for Metal-friendly ones so modded items aren't pink.";
-    shader.dependencies = {pack};
-    shader.downloads = 18250;
-    shader.rating = 77;
-    shader.iconColor = 0xD94A8C;
-    add(shader);
-
     const auto mod = [&](const QString& owner, const QString& name, const QString& version,
-                         const QString& description, const QStringList& deps, qint64 downloads, qint64 rating,
-                         unsigned color) {
-        Package p;
-        p.owner = owner;
-        p.name = name;
-        p.version = version;
+                         const QString& description, const QStringList& deps, qint64 downloads,
+                         qint64 rating) {
+        Package p = package(owner, name, version);
         p.description = description;
         p.dependencies = QStringList{pack} + deps;
         p.downloads = downloads;
         p.rating = rating;
-        p.iconColor = color;
         p.dateCreated = QStringLiteral("2024-%1-12T08:00:00.000000Z")
                             .arg(int(m_packages.size() % 12) + 1, 2, 10, QLatin1Char('0'));
         return p;
     };
-    add(mod("Hearthworks", "CoreUtils", "2.1.0", "Shared helpers for Hearthworks mods.", {}, 905112, 410,
-            0x8E6C3A));
+    Package bep = mod("quellit", "BepInExPack_Valheim", "5.4.2202",
+                      "BepInEx pack for Valheim. Preconfigured and includes unstripped Unity DLLs.", {},
+                      41234567, 3012);
+    bep.dependencies.clear();
+    bep.archive = TestZip::bepInExPack(bep.version);
+    add(bep);
+    add(mod("Tarnwick", "ShaderHelperForMac", "1.0.3",
+            "Swaps Windows-only shaders for Metal-friendly ones so modded items aren't pink.", {}, 18250,
+            77));
+    add(mod("Hearthworks", "CoreUtils", "2.1.0", "Shared helpers for Hearthworks mods.", {}, 905112, 410));
     add(mod("Runecraft", "RuneLib", "1.4.2", "Rune definitions and crafting hooks used by Runecraft mods.",
-            {"Hearthworks-CoreUtils-2.1.0"}, 512001, 230, 0x3A7D8E));
+            {"Hearthworks-CoreUtils-2.1.0"}, 512001, 230));
     add(mod("Runecraft", "Epic_Runes", "3.0.1", "Carve runes into your gear for magic effects.",
-            {"Runecraft-RuneLib-1.4.2"}, 2300450, 1288, 0x7A3AD9));
+            {"Runecraft-RuneLib-1.4.2"}, 2300450, 1288));
     Package cozy =
         mod("Hearthworks", "CozyHearth", "1.4.0", "Longer-burning fires and more comfort by the hearth.",
-            {"Hearthworks-CoreUtils-2.1.0"}, 77003, 95, 0xE0772B);
+            {"Hearthworks-CoreUtils-2.1.0"}, 77003, 95);
     cozy.archive = TestZip::repositoryMod(cozy.name, cozy.version);
     cozy.archive->file("config/hearthworks.CozyHearth.cfg", sampleConfig(cozy.name));
     add(cozy);
-    add(mod("Fjordsmith", "Better_Carts", "0.9.4", "Carts that turn, brake and carry more.", {}, 340210, 188,
-            0x2B8E4F));
+    add(mod("Fjordsmith", "Better_Carts", "0.9.4", "Carts that turn, brake and carry more.", {}, 340210,
+            188));
     add(mod("Fjordsmith", "TrollTweaks", "1.2.0", "Smarter trolls. Needs a library that was taken down.",
-            {"Ghostly-VanishedLib-1.0.0"}, 12040, 8, 0x5E8E2B));
+            {"Ghostly-VanishedLib-1.0.0"}, 12040, 8));
     Package broken =
-        mod("Brokkr", "CrackedAnvil", "0.1.0", "An upload whose archive is damaged.", {}, 310, 0, 0x888888);
+        mod("Brokkr", "CrackedAnvil", "0.1.0", "An upload whose archive is damaged.", {}, 310, 0);
     broken.brokenArchive = "PK\x03\x04 this archive was cut short";
     add(broken);
     add(mod("Skaldic", "MapPins", "5.0.0", "Shared map pins and better markers for your crew.", {}, 1500302,
-            990, 0x2B5E8E));
+            990));
     add(mod("Skaldic", "QuickStack", "1.8.3", "Stack items into nearby chests with one key.", {}, 2900000,
-            2011, 0x8E2B5E));
+            2011));
     add(mod("Mistwalker", "PlantEverything", "1.17.0", "Plant bushes, trees and more with the cultivator.",
-            {}, 999999, 640, 0x4F8E2B));
-    add(mod("Mistwalker", "Comfy_Tents", "0.4.1", "Tents that count as shelter.", {}, 4120, 12, 0xB8862B));
-    add(mod("Oarsman", "Sail_Faster", "2.0.0", "Trims sails for more speed in tail winds.", {}, 1000000, 701,
-            0x2B8E8E));
+            {}, 999999, 640));
+    add(mod("Mistwalker", "Comfy_Tents", "0.4.1", "Tents that count as shelter.", {}, 4120, 12));
+    add(mod("Oarsman", "Sail_Faster", "2.0.0", "Trims sails for more speed in tail winds.", {}, 1000000,
+            701));
     // Hexium: a mod only there, with releases listed by date and a dependency on Thunderstore.
     Package forge = mod("Hexwright", "Forge_Tweaks", "0.10.0", "Faster smelting and a bigger forge queue.",
-                        {"Fjordsmith-Better_Carts-0.9.4"}, 8800, 41, 0xC0502B);
+                        {"Fjordsmith-Better_Carts-0.9.4"}, 8800, 41);
     forge.source = Repository::Source::hexium;
     forge.olderVersions = {"0.9.2", "0.2.0"};
     add(forge);

@@ -32,7 +32,6 @@ public:
         QByteArray brokenArchive;       // served instead of an archive when not empty
         bool listed = true;             // false: reachable by its endpoint only, not in the list
         bool failDownload = false;      // the archive's address answers with a dropped connection
-        unsigned iconColor = 0x4A90D9;
         Repository::Source source = Repository::Source::thunderstore;
         QStringList olderVersions; // listed after the current one (Hexium: before it); plain archives
         QHash<QString, QStringList> versionDependencies; // a release's own, where they differ
@@ -79,7 +78,7 @@ public:
     // keepCode puts one on either repository by hand.
     void keepCode(Repository::Source source, const QString& key, const QByteArray& text);
 
-    // A small solid-colour PNG with a lighter diagonal band, for package icons.
+    // A small solid-colour PNG, for package icons.
     static QByteArray png(int size, unsigned rgb);
     // A BepInEx 5 config file as a plugin writes it.
     static QByteArray sampleConfig(const QString& pluginName);

@@ -13,16 +13,6 @@
 
 namespace {
 
-// The status line's code and phrase, as real servers send them (Qt's error texts quote the phrase).
-QByteArray statusText(int status) {
-    const QByteArray code = QByteArray::number(status) + ' ';
-    for (const QByteArray& known : QByteArray("200 OK|302 Found|304 Not Modified|404 Not Found|429 Too Many "
-                                              "Requests|500 Internal Server Error|503 Service Unavailable")
-                                       .split('|'))
-        if (known.startsWith(code)) return known;
-    return code + "Status";
-}
-
 class ServerWorker : public QObject {
 public:
     ServerWorker(LoopbackServer* owner) : m_owner(owner) {}
@@ -46,23 +36,19 @@ private:
             const qsizetype end = buffer->indexOf("\r\n\r\n");
             if (end < 0) return;
             QList<QByteArray> lines = buffer->left(end).split('\n');
-            // A POST's body follows its headers; wait until all of it is here.
-            qsizetype length = 0;
-            for (const QByteArray& line : lines) {
-                if (line.toLower().startsWith("content-length:"))
-                    length = line.mid(15).trimmed().toLongLong();
-            }
-            if (buffer->size() < end + 4 + length) return;
-            const QByteArray body = buffer->mid(end + 4, length);
-            buffer->clear();
             const QList<QByteArray> parts = lines.takeFirst().trimmed().split(' ');
-            const QString path = parts.size() >= 2 ? QString::fromUtf8(parts[1]) : QStringLiteral("/");
             QHash<QByteArray, QByteArray> headers;
             for (const QByteArray& line : lines) {
                 const qsizetype colon = line.indexOf(':');
                 if (colon > 0)
                     headers.insert(line.left(colon).trimmed().toLower(), line.mid(colon + 1).trimmed());
             }
+            // A POST's body follows its headers; wait until all of it is here.
+            const qsizetype length = headers.value("content-length").toLongLong();
+            if (buffer->size() < end + 4 + length) return;
+            const QByteArray body = buffer->mid(end + 4, length);
+            buffer->clear();
+            const QString path = parts.size() >= 2 ? QString::fromUtf8(parts[1]) : QStringLiteral("/");
             answer(socket, m_owner->respond(path, headers, body));
         });
     }
@@ -76,16 +62,15 @@ private:
         QPointer<QTcpSocket> guard(socket);
         auto send = [guard, response] {
             if (!guard) return;
-            QByteArray body = response.gzip ? gzipBytes(response.body) : response.body;
-            QByteArray head =
-                "HTTP/1.1 " + statusText(response.status) + "\r\nContent-Type: " + response.contentType +
-                "\r\nContent-Length: " + QByteArray::number(body.size()) + "\r\nConnection: close\r\n";
-            if (response.gzip) head += "Content-Encoding: gzip\r\n";
+            QByteArray head = "HTTP/1.1 " + QByteArray::number(response.status) +
+                              " Status\r\nContent-Type: " + response.contentType +
+                              "\r\nContent-Length: " + QByteArray::number(response.body.size()) +
+                              "\r\nConnection: close\r\n";
             for (const auto& header : response.headers)
                 head += header.first + ": " + header.second + "\r\n";
             head += "\r\n";
             guard->write(head);
-            guard->write(body);
+            guard->write(response.body);
             guard->disconnectFromHost();
         };
         if (response.delayMs > 0)
@@ -189,12 +174,8 @@ LoopbackServer::Response LoopbackServer::respond(const QString& path,
         m_body = body;
         handler = m_routes.value(path, m_fallback);
     }
-    if (handler) return handler(path);
-    Response missing;
-    missing.status = 404;
-    missing.contentType = "text/html";
-    missing.body = "<html><body><h1>404 Not Found</h1></body></html>";
-    return missing;
+    return handler ? handler(path)
+                   : reply("<html><body><h1>404 Not Found</h1></body></html>", 404, "text/html");
 }
 
 quint16 LoopbackServer::deadPort() {

@@ -21,7 +21,6 @@ public:
         int status = 200;
         QByteArray body;
         QByteArray contentType = "application/json";
-        bool gzip = false;        // send the body gzip-encoded with Content-Encoding: gzip
         bool stall = false;       // accept the request, then never answer
         bool closeAtOnce = false; // close the connection without answering
         int delayMs = 0;          // wait before answering
@@ -48,7 +47,6 @@ public:
 
     QUrl url(const QString& path = QString()) const; // http://127.0.0.1:{port}{path}
     QString baseUrl() const;                         // without a trailing slash
-    quint16 port() const { return m_port; }
 
     QStringList requests() const; // paths asked for, in order
     int requestCount(const QString& path) const;

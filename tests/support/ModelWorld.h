@@ -15,13 +15,6 @@
 
 #include <memory>
 
-// What a run of the app leaves in the preferences, forgotten.
-inline void forgetPreferences() {
-    for (const char* key : {"gameDir", "launchOptsManual", "setupCollapsed", "consoleParam",
-                            "didAutoCollapseSetup", "bepPackVersion"})
-        Defaults::remove(QString::fromLatin1(key));
-}
-
 // The model over a made-up world: one AppState over the world in the test home, with the
 // desktop doubles, and a log of every busy text it assigned ("" for none). The model tests use it
 // as it is; the views' tests through ModsWorld (tests/ui/UiFixture.h).
@@ -40,11 +33,11 @@ struct Harness {
     Harness() {
         QThreadPool::globalInstance()->waitForDone(); // nothing of the previous test still writes
         qputenv("SKALDRUN_MACHINE", "x86_64");
-        forgetPreferences();
-        QDir home(TestHome::path());
-        for (const QString& entry : home.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-            QFileInfo(home.filePath(entry)).isDir() ? void(QDir(home.filePath(entry)).removeRecursively())
-                                                    : void(QFile::remove(home.filePath(entry)));
+        for (const char* key :
+             {"gameDir", "launchOptsManual", "setupCollapsed", "consoleParam", "didAutoCollapseSetup",
+              "bepPackVersion"}) // what a run leaves in the preferences
+            Defaults::remove(QString::fromLatin1(key));
+        QDir(TestHome::path()).removeRecursively();
         QDir().mkpath(TestHome::path() + QStringLiteral("/tmp"));
         qputenv("TMPDIR", QFile::encodeName(TestHome::path() + QStringLiteral("/tmp")));
     }

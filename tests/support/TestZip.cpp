@@ -50,25 +50,21 @@ QString TestZip::save(const QString& path) const {
     return path;
 }
 
-QByteArray TestZip::dll(const QString& version, qsizetype size) {
+QByteArray TestZip::dll(const QString& version) {
     const QStringList parts = version.split(QLatin1Char('.'));
     auto part = [&](int i) { return i < parts.size() ? quint32(parts.at(i).toUInt()) : 0u; };
     // The fixed file-information record near the end, where the resource section usually sits.
     const QByteArray record =
         ModFixtures::versionRecord(0x00010000, (part(0) << 16) | part(1), (part(2) << 16) | part(3));
-    return "MZ" + QByteArray(std::max<qsizetype>(size, 256) - 130, '\0') + record +
-           QByteArray(128 - record.size(), '\0');
+    return "MZ" + QByteArray(4096 - 130, '\0') + record + QByteArray(128 - record.size(), '\0');
 }
 
-QByteArray TestZip::manifest(const QString& name, const QString& version, const QStringList& dependencies) {
-    QStringList quoted;
-    for (const QString& d : dependencies)
-        quoted.append(QLatin1Char('"') + d + QLatin1Char('"'));
+QByteArray TestZip::manifest(const QString& name, const QString& version) {
     // Repository manifests usually start with a byte-order mark.
     return QByteArray("\xEF\xBB\xBF") +
            QStringLiteral("{\n  \"name\": \"%1\",\n  \"version_number\": \"%2\",\n  \"website_url\": \"\",\n"
-                          "  \"description\": \"A test package.\",\n  \"dependencies\": [%3]\n}\n")
-               .arg(name, version, quoted.join(QStringLiteral(", ")))
+                          "  \"description\": \"A test package.\",\n  \"dependencies\": []\n}\n")
+               .arg(name, version)
                .toUtf8();
 }
 
@@ -109,11 +105,11 @@ TestZip TestZip::bepInExPack(const QString& version) {
     return zip;
 }
 
-TestZip TestZip::repositoryMod(const QString& name, const QString& version, const QString& dllName) {
+TestZip TestZip::repositoryMod(const QString& name, const QString& version) {
     TestZip zip;
     zip.file(QStringLiteral("manifest.json"), manifest(name, version))
         .file(QStringLiteral("icon.png"), QByteArray("\x89PNG\r\n\x1a\n", 8))
         .file(QStringLiteral("README.md"), "# " + name.toUtf8() + "\n")
-        .file((dllName.isEmpty() ? name : dllName) + QStringLiteral(".dll"), dll(version));
+        .file(name + QStringLiteral(".dll"), dll(version));
     return zip;
 }
