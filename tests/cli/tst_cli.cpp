@@ -51,6 +51,13 @@ class TestCli : public QObject {
                    QString::fromUtf8(process.readAllStandardError())};
     }
 
+    // Whether the command succeeds; when it doesn't, its own words go to the test's log.
+    bool ok(const QStringList& args) const {
+        const Run run = cli(args);
+        if (run.code != 0) qWarning() << args << "exited with" << run.code << run.err;
+        return run.code == 0;
+    }
+
     QJsonValue json(const QStringList& args) const {
         const Run run = cli(args + QStringList{"--json"});
         if (run.code != 0) qWarning() << run.err;
@@ -105,11 +112,9 @@ private Q_SLOTS:
     void journey() {
         const QString game = m_world.gameDir();
         const QStringList at{"--game", game};
-        QCOMPARE(
-            cli(at + QStringList{"install", "Hexwright-Forge_Tweaks-0.9.2", "Hearthworks-CozyHearth"}).code,
-            0);
+        QVERIFY(ok(at + QStringList{"install", "Hexwright-Forge_Tweaks-0.9.2", "Hearthworks-CozyHearth"}));
         QVERIFY(m_repo.server().requests().filter("/0.9.2.zip").size() == 1);
-        QCOMPARE(cli(at + QStringList{"disable", "epic runes"}).code, 0);
+        QVERIFY(ok(at + QStringList{"disable", "epic runes"}));
         // An older install than the catalog's newest, as if the mod's author had just shipped one.
         const QString manifest = pluginFile(game, "CozyHearth/manifest.json");
         World::write(manifest, TestZip::manifest("CozyHearth", "1.0.0"));
@@ -136,18 +141,17 @@ private Q_SLOTS:
         const Run dry = cli(at + QStringList{"update", "--dry-run"});
         QCOMPARE(dry.out, "CozyHearth 1.0.0 → 1.4.0\n");
         QVERIFY(World::read(manifest).contains("1.0.0"));
-        QCOMPARE(cli(at + QStringList{"update", "--all"}).code, 0);
+        QVERIFY(ok(at + QStringList{"update", "--all"}));
         QVERIFY(World::read(manifest).contains("1.4.0"));
 
         const QString cfg = "hearthworks.CozyHearth.cfg";
-        const Run set = cli(at + QStringList{"config", "set", cfg, "Burn Time", "2.5"});
-        QVERIFY2(set.code == 0, qPrintable(set.err));
+        QVERIFY(ok(at + QStringList{"config", "set", cfg, "Burn Time", "2.5"}));
         QCOMPARE(cli(at + QStringList{"config", "get", cfg, "General.Burn Time"}).out, "2.5\n");
 
-        QCOMPARE(cli(at + QStringList{"remove", "--delete", "CoreUtils"}).code, 0);
+        QVERIFY(ok(at + QStringList{"remove", "--delete", "CoreUtils"}));
         QVERIFY(!QFileInfo::exists(pluginFile(game, "CoreUtils")));
-        QCOMPARE(cli({"saves", "backup"}).code, 0);
-        QCOMPARE(cli({"saves", "restore"}).code, 0);
+        QVERIFY(ok({"saves", "backup"}));
+        QVERIFY(ok({"saves", "restore"}));
         const QJsonValue status = json(at + QStringList{"status"});
         QVERIFY(status["steps"][2]["done"].toBool());
         QCOMPARE(status["mods"], QJsonValue(5));
