@@ -94,14 +94,16 @@ bool escapedKeyIs(const char* raw, std::string_view wanted) {
     return *raw == '"';
 }
 
-// Keys practically never hold escapes: bytes are compared as they are until the first
-// difference, and only a backslash there needs the careful reading. Never reads past the
-// closing quote, as the wanted keys hold no quote.
+// Keys practically never hold escapes: the bytes are compared as they are, in one go (the
+// wanted keys are constants, so the comparison is a word or two), and only a backslash at the
+// first difference needs the careful reading. Reads as many bytes as the wanted key has, plus
+// one: what follows a key in the document (its closing quote, a colon, a value, the object's
+// end) and the padding behind the document are always that many.
 [[gnu::always_inline]] inline bool keyIs(const char* raw, std::string_view wanted) {
+    if (std::memcmp(raw, wanted.data(), wanted.size()) == 0) return raw[wanted.size()] == '"';
     size_t i = 0;
-    while (i < wanted.size() && raw[i] == wanted[i])
+    while (raw[i] == wanted[i]) // they differ before the end of `wanted`
         ++i;
-    if (i == wanted.size()) return raw[i] == '"';
     return raw[i] == '\\' && escapedKeyIs(raw + i, wanted.substr(i));
 }
 
@@ -175,7 +177,7 @@ Key versionKey(const char* k) {
 // and only a key whose first difference is a backslash needs the careful reading. Reads ten
 // bytes, which the padding and the document's own "…":value past any key guarantee.
 static_assert(std::endian::native == std::endian::little); // which byte differs first
-Key downloadsKey(const char* k) {
+[[gnu::always_inline]] inline Key downloadsKey(const char* k) {
     uint64_t word = 0, wanted = 0;
     std::memcpy(&word, k, 8);
     std::memcpy(&wanted, "download", 8);
