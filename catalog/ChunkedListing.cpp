@@ -129,10 +129,11 @@ void writeState(Repository::Source source, const State& state) {
 
 namespace {
 
+// `first`: the part the others of its repository join, which alone builds an index.
 std::optional<ThunderstoreStore::Catalog> parsePart(const Part& part, Repository::Source source,
-                                                    qsizetype room) {
+                                                    qsizetype room, bool first) {
     auto catalog = part.file.isEmpty() ? ThunderstoreStore::parseListing(part.json, source)
-                                       : ThunderstoreStore::readListing(part.file, source, room);
+                                       : ThunderstoreStore::readListing(part.file, source, room, first);
     // Records that break a rule are skipped; a part with nothing but such records is damaged,
     // not empty.
     if (catalog && catalog->packages.isEmpty()) {
@@ -173,10 +174,20 @@ struct Joined {
     qsizetype damaged = -1; // the first part that is no package list
 };
 
+// As within one document, the first package with a key keeps it.
 void joinInto(ThunderstoreStore::Catalog& catalog, ThunderstoreStore::Catalog& part) {
+    const qsizetype from = catalog.packages.size();
     catalog.packages.append(std::move(part.packages));
-    // As within one document, the first package with a key keeps it. Moved: the part goes
-    // right after.
+    if (part.index.isEmpty()) { // read without one: its packages go straight into this index
+        for (qsizetype i = from; i < catalog.packages.size(); ++i) {
+            const TSPackage& p = catalog.packages.at(i);
+            const qsizetype before = catalog.index.size();
+            TSPackage& slot = catalog.index[p.ownerAndName()];
+            if (catalog.index.size() != before) slot = p;
+        }
+        return;
+    }
+    // Moved: the part goes right after.
     for (auto it = part.index.begin(); it != part.index.end(); ++it) {
         const qsizetype before = catalog.index.size();
         TSPackage& slot = catalog.index[it.key()];
@@ -226,7 +237,8 @@ std::vector<Joined> readGroups(const QList<Job>& jobs, const QList<Group>& group
         for (size_t i = next++; i < order.size(); i = next++) {
             const qsizetype k = order[i];
             std::optional<ThunderstoreStore::Catalog> part =
-                parsePart(jobs[k].part, jobs[k].source, jobs[k].room);
+                parsePart(jobs[k].part, jobs[k].source, jobs[k].room,
+                          groupOf[size_t(k)] < 0 || groups[groupOf[size_t(k)]].first == k);
             const std::lock_guard lock(joining);
             parsed[size_t(k)] = std::move(part);
             done[size_t(k)] = 1;

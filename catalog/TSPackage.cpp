@@ -179,7 +179,22 @@ QString TSPackage::prettyName() const {
 }
 
 QString TSPackage::ownerAndName() const {
-    return (owner + QLatin1Char('-') + name).toLower();
+    // Written in one go for the ASCII names nearly every package has (joining a catalog asks
+    // for thousands); others are lower-cased by Unicode's rules.
+    QString key(owner.size() + 1 + name.size(), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(key.data());
+    const auto copy = [&out](const QString& part) {
+        for (const QChar c : part) {
+            const char16_t u = c.unicode();
+            if (u >= 0x80) return false;
+            *out++ = u >= 'A' && u <= 'Z' ? char16_t(u + ('a' - 'A')) : u;
+        }
+        return true;
+    };
+    if (!copy(owner)) return (owner + QLatin1Char('-') + name).toLower();
+    *out++ = u'-';
+    if (!copy(name)) return (owner + QLatin1Char('-') + name).toLower();
+    return key;
 }
 
 QUrl TSPackage::downloadFor(const TSVersion& v) const {

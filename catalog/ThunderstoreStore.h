@@ -77,9 +77,10 @@ public:
     static std::optional<Catalog> parseListing(const QByteArray& document, Repository::Source source);
     // The same from a file, mapped and read in place; nullopt when unreadable or no package list.
     // `room`: the list and index are made to hold that many packages, for the parts that join
-    // them later.
+    // them later. Without `indexed` the index stays empty: the packages of a part that joins
+    // another's catalog go straight into that one's index, which saves building a second.
     static std::optional<Catalog> readListing(const QString& path, Repository::Source source,
-                                              qsizetype room = 0);
+                                              qsizetype room = 0, bool indexed = true);
     // parse() and makeIndex() in one pass.
     static Catalog parseCatalog(const QByteArray& document);
     // Reads a package-list file (the cache) and builds the catalog; nullopt when unreadable.

@@ -1,3 +1,4 @@
+#include "catalog/ChunkedListing.h"
 #include "catalog/ThunderstoreStore.h"
 #include "catalog/Version.h"
 #include "platform/Fs.h"
@@ -327,6 +328,7 @@ private Q_SLOTS:
         for (int i = 0; i < 4500; ++i)
             list.append(package(QStringLiteral("Owner%1").arg(i % 7), QStringLiteral("Mod%1").arg(i),
                                 {version("1.0.0", filler + QString::number(i))}));
+        const QByteArray head = doc(list);
         list.append(package("OWNER1", "MOD1")); // the same key as an earlier package
         list.append(package("Öwner", "Ünicode"));
         const QByteArray json = doc(list);
@@ -334,6 +336,12 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("list.json"));
         Fs::writeAtomic(path, json);
+        // The same list as two stored chunks, the second joining the first's index.
+        const QString tail = dir.filePath(QStringLiteral("tail.json"));
+        Fs::writeAtomic(path + ".head", head);
+        Fs::writeAtomic(tail, doc(QJsonArray{list[4500], list[4501]}));
+        const auto parts =
+            ChunkedListing::parseParts({{path + ".head", {}}, {tail, {}}}, Repository::Source::thunderstore);
 
         const auto fromFile = ThunderstoreStore::readCatalog(path);
         QVERIFY(fromFile);
@@ -343,6 +351,8 @@ private Q_SLOTS:
         QCOMPARE(inMemory[4500].name, QStringLiteral("MOD1")); // document order, repeated keys kept
         QVERIFY(fromFile->packages == inMemory);
         QCOMPARE(fromFile->index, ThunderstoreStore::makeIndex(inMemory));
+        QVERIFY(parts.packages == inMemory);
+        QCOMPARE(parts.index, fromFile->index);
         QCOMPARE(fromFile->index.value("owner1-mod1").owner, QStringLiteral("Owner1"));
         QVERIFY(fromFile->index.contains(QStringLiteral("öwner-ünicode")));
         QByteArray padded = json;
