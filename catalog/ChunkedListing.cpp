@@ -195,20 +195,25 @@ void joinInto(ThunderstoreStore::Catalog& catalog, ThunderstoreStore::Catalog& p
     }
 }
 
-// Parts are independent: one reader per core, the largest parts first, so that the readers
+// Parts are independent: one reader per core. Each repository's first part goes first, since
+// the others can only join it once it is read; then the largest parts, so that the readers
 // finish together. A lone part builds on a second thread instead. A reader that finishes a
 // part joins what it can to its repository's catalog, while the others still read.
 std::vector<Joined> readGroups(const QList<Job>& jobs, const QList<Group>& groups) {
-    std::vector<qsizetype> order(size_t(jobs.size()));
-    for (qsizetype i = 0; i < jobs.size(); ++i)
-        order[size_t(i)] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&jobs](qsizetype a, qsizetype b) { return jobs[a].bytes > jobs[b].bytes; });
     std::vector<qsizetype> groupOf(size_t(jobs.size()), -1);
     for (qsizetype g = 0; g < groups.size(); ++g) {
         for (qsizetype i = 0; i < groups[g].count; ++i)
             groupOf[size_t(groups[g].first + i)] = g;
     }
+    const auto leads = [&](qsizetype k) {
+        return groupOf[size_t(k)] < 0 || groups[groupOf[size_t(k)]].first == k;
+    };
+    std::vector<qsizetype> order(size_t(jobs.size()));
+    for (qsizetype i = 0; i < jobs.size(); ++i)
+        order[size_t(i)] = i;
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return leads(a) != leads(b) ? leads(a) : jobs[a].bytes > jobs[b].bytes;
+    });
     std::vector<std::optional<ThunderstoreStore::Catalog>> parsed(size_t(jobs.size()));
     std::vector<char> done(size_t(jobs.size()), 0);
     std::vector<Joined> joined(size_t(groups.size()));
@@ -237,8 +242,7 @@ std::vector<Joined> readGroups(const QList<Job>& jobs, const QList<Group>& group
         for (size_t i = next++; i < order.size(); i = next++) {
             const qsizetype k = order[i];
             std::optional<ThunderstoreStore::Catalog> part =
-                parsePart(jobs[k].part, jobs[k].source, jobs[k].room,
-                          groupOf[size_t(k)] < 0 || groups[groupOf[size_t(k)]].first == k);
+                parsePart(jobs[k].part, jobs[k].source, jobs[k].room, leads(k));
             const std::lock_guard lock(joining);
             parsed[size_t(k)] = std::move(part);
             done[size_t(k)] = 1;
