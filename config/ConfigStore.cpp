@@ -3,6 +3,7 @@
 #include "discovery/Outside.h"
 #include "platform/AppSupport.h"
 #include "platform/Fs.h"
+#include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 
 #include <QCollator>
@@ -309,25 +310,50 @@ QString backupDir() {
     return Fs::join(AppSupport::dir(), QStringLiteral("original-configs"));
 }
 
+// Beside the file it copies, so that every game folder and every profile keeps its own: a
+// profile's config folder moves as a whole, and two mods' files of one name in two profiles
+// are two originals.
 QString backupURL(const QString& configFile) {
-    return Fs::join(backupDir(), Fs::fileName(configFile));
+    return Fs::join(Fs::parent(configFile),
+                    QStringLiteral(".skaldrun-originals/") + Fs::fileName(configFile));
 }
 
+namespace {
+
+// Copies kept in the support folder by name alone, before each config folder had its own, are
+// taken over by the first folder that asks for one of that name.
+void adoptEarlierCopy(const QString& configFile, const QString& copy) {
+    const QString earlier = Fs::join(backupDir(), Fs::fileName(configFile));
+    if (Fs::itemExists(copy) || !Fs::exists(earlier)) return;
+    try {
+        Fs::mkpath(Fs::parent(copy));
+        Fs::move(earlier, copy);
+    } catch (const SkaldrunError& e) {
+        qCDebug(lcConfig) << "earlier first-seen copy not taken over:" << e.message();
+    }
+}
+
+} // namespace
+
 bool hasBackup(const QString& configFile) {
-    return Fs::exists(backupURL(configFile));
+    const QString copy = backupURL(configFile);
+    adoptEarlierCopy(configFile, copy);
+    return Fs::exists(copy);
 }
 
 QString ensureBackup(const QString& configFile) {
     QString copy = backupURL(configFile);
+    adoptEarlierCopy(configFile, copy);
     if (Fs::itemExists(copy)) return copy;
     const QByteArray bytes = Fs::read(configFile);
-    Fs::mkpath(backupDir());
+    Fs::mkpath(Fs::parent(copy));
     // Written whole or not at all: a torn copy would be restored as the "original" forever.
     Fs::writeAtomic(copy, bytes);
     return copy;
 }
 
 void revertToOriginal(const QString& configFile) {
+    adoptEarlierCopy(configFile, backupURL(configFile));
     const QByteArray original = Fs::read(backupURL(configFile));
     refuseOutsideLink(configFile);
     Fs::writeAtomic(configFile, original);

@@ -79,8 +79,10 @@ QList<ConfigTokens> tokenize(const QStringList& configFiles);
 QList<NameToken> candidateTokens(const QStringList& candidates);
 bool matches(const ConfigTokens& file, const QList<NameToken>& candidates);
 
-// --- First-seen copies, kept by file name in the support folder ---
-QString backupDir(); // AppSupport + "original-configs"; not created
+// --- First-seen copies, kept beside each file in its folder's ".skaldrun-originals" ---
+// Where copies were kept by file name alone before (AppSupport + "original-configs"); the first
+// config folder to ask for a name takes its copy over.
+QString backupDir();
 QString backupURL(const QString& configFile);
 bool hasBackup(const QString& configFile);
 // Copies the file there unless a copy already exists; gives the copy's path. Throws.

@@ -36,7 +36,10 @@ class TestConfigFile : public QObject {
     }
 
 private Q_SLOTS:
-    void cleanup() { Fs::remove(ConfigStore::backupDir()); }
+    void cleanup() {
+        Fs::remove(ConfigStore::backupDir());
+        Fs::remove(Fs::parent(ConfigStore::backupURL(cfgPath("any.cfg"))));
+    }
 
     void readsWhatBepInExWrites() {
         const QString path = withSample("org.bepinex.plugins.valheim_plus.cfg");
@@ -161,7 +164,7 @@ private Q_SLOTS:
     // A first-seen copy that can't be made stops the save before the file is touched.
     void aFailedFirstSeenCopyStopsTheSave() {
         const QString path = withSample("first.cfg");
-        World::write(ConfigStore::backupDir(), "a file where the folder belongs");
+        World::write(Fs::parent(ConfigStore::backupURL(path)), "a file where the folder belongs");
         QVERIFY_THROWS_EXCEPTION(
             SkaldrunError, ConfigStore::save(ConfigStore::parse(path), {{"General::Enabled::29", "no"}}));
         QCOMPARE(World::read(path), sample);
@@ -270,11 +273,14 @@ private Q_SLOTS:
         World::write(a, "edited by hand\n");
         World::write(b, "other game\n");
 
-        QVERIFY(!ConfigStore::hasBackup(a));
+        // A copy kept by name alone, before each folder kept its own, is taken over by the first
+        // folder to ask; the other game's file of that name then gets its own.
+        World::write(Fs::join(ConfigStore::backupDir(), "mod.cfg"), "edited by hand\n");
+        QVERIFY(ConfigStore::hasBackup(a));
         const QString copy = ConfigStore::ensureBackup(a);
         QCOMPARE(World::read(copy), QByteArray("edited by hand\n"));
-        // Keyed by file name: the other game's file of that name shares the copy, which is never replaced.
-        QCOMPARE(ConfigStore::ensureBackup(b), copy);
+        QVERIFY(!ConfigStore::hasBackup(b));
+        QCOMPARE(World::read(ConfigStore::ensureBackup(b)), QByteArray("other game\n"));
         World::write(a, "changed later\n");
         ConfigStore::ensureBackup(a);
         QCOMPARE(World::read(copy), QByteArray("edited by hand\n"));

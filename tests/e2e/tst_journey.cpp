@@ -406,7 +406,7 @@ private Q_SLOTS:
         QTRY_VERIFY(!editor);
         QCOMPARE(World::read(file),
                  QByteArray(shipped).replace("Hearth Comfort = 2\n", "Hearth Comfort = 4\n"));
-        QCOMPARE(World::read(AppSupport::dir() + "/original-configs/hearthworks.CozyHearth.cfg"), shipped);
+        QCOMPARE(World::read(game("BepInEx/config/.skaldrun-originals/hearthworks.CozyHearth.cfg")), shipped);
     }
 
     void savesAndTheShaderCapture() {
