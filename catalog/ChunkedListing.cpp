@@ -235,10 +235,13 @@ std::vector<Joined> readGroups(const QList<Job>& jobs, const QList<Group>& group
             ++j.parts;
         }
     };
+    qint64 largest = 0;
+    for (const Job& job : jobs)
+        largest = std::max(largest, job.bytes);
     std::atomic<size_t> next = 0;
     const auto threads = std::min<qsizetype>(std::max(1U, std::thread::hardware_concurrency()), jobs.size());
     const auto work = [&] {
-        const ThunderstoreStore::ReaderScope reader(threads > 1);
+        const ThunderstoreStore::ReaderScope reader(threads > 1, largest);
         for (size_t i = next++; i < order.size(); i = next++) {
             const qsizetype k = order[i];
             std::optional<ThunderstoreStore::Catalog> part =

@@ -1090,11 +1090,15 @@ std::optional<QList<TSPackage>> walkFile(const QString& path, ThunderstoreStore:
 
 } // namespace
 
-ThunderstoreStore::ReaderScope::ReaderScope(bool coresTaken) : m_owner(t_reader == nullptr) {
+ThunderstoreStore::ReaderScope::ReaderScope(bool coresTaken, qint64 largest) : m_owner(t_reader == nullptr) {
     // Without room for one, each read simply makes its own.
     if (!m_owner) return;
     t_reader = new (std::nothrow) od::parser();
     t_coresTaken = coresTaken;
+    // Without room for that much, the reader grows as documents need it.
+    if (t_reader && largest > 0 && size_t(largest) <= t_reader->max_capacity() &&
+        t_reader->allocate(size_t(largest)) != simdjson::SUCCESS)
+        qCDebug(lcCatalog) << "no room to read" << largest << "bytes at once";
 }
 
 ThunderstoreStore::ReaderScope::~ReaderScope() {

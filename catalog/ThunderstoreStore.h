@@ -85,13 +85,15 @@ public:
     static Catalog parseCatalog(const QByteArray& document);
     // Reads a package-list file (the cache) and builds the catalog; nullopt when unreadable.
     static std::optional<Catalog> readCatalog(const QString& path);
-    // While one lives, the reads on its thread share one JSON reader: its buffers (about as big
-    // as the largest document) are allocated and paged in once rather than for every document.
+    // While one lives, the reads on its thread share one JSON reader: its buffers are allocated
+    // and paged in once rather than for every document. `largest`: the size of the largest
+    // document it will read, which it makes room for at once; a reader grown document by document
+    // would take fresh buffers (and page them in again) for each one a few bytes larger.
     // `coresTaken`: other readers keep the other cores busy, so a read doesn't hand its building
     // to a second thread.
     class ReaderScope {
     public:
-        explicit ReaderScope(bool coresTaken = false);
+        explicit ReaderScope(bool coresTaken = false, qint64 largest = 0);
         ~ReaderScope();
         ReaderScope(const ReaderScope&) = delete;
         ReaderScope& operator=(const ReaderScope&) = delete;
