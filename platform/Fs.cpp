@@ -472,6 +472,11 @@ void move(const QString& from, const QString& to) {
     remove(from);
 }
 
+void replaceFile(const QString& from, const QString& to) {
+    if (::rename(native(from).constData(), native(to).constData()) != 0)
+        fail(QStringLiteral("move"), from, errno);
+}
+
 bool remove(const QString& path) {
     struct stat st;
     if (::lstat(native(path).constData(), &st) != 0) return errno == ENOENT;

@@ -105,6 +105,9 @@ CopiedTree treeFollowingLinks(const QString& from); // what it would copy, nothi
 // Renames; fails when something already exists at `to`. Falls back to copy and remove
 // across file systems.
 void move(const QString& from, const QString& to);
+// Puts the file `from` in the place of `to` in one step (same file system), so that a reader
+// finds the old file or the new one, never none.
+void replaceFile(const QString& from, const QString& to);
 
 // --- Clean-up (never throw) ---
 bool remove(const QString& path); // a file, a link (not its target) or a whole folder
