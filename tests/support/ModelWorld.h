@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "catalog/ThunderstoreStore.h"
 #include "platform/Defaults.h"
 #include "platform/Http.h"
 #include "tests/support/FakeRepository.h"
@@ -55,6 +56,11 @@ struct Harness {
         return *repo;
     }
 
+    // Loads the catalog anew (an unchanged one publishes nothing new) and waits for it.
+    bool loadCatalog() {
+        state->thunder()->loadIfNeeded(true);
+        return QTest::qWaitFor([this] { return !state->thunder()->loading(); }, 10000);
+    }
     AppState& make() {
         refreshes.reset();
         state = std::make_unique<AppState>(AppState::Services{workspace, clipboard, panel, world.platform()});
