@@ -59,11 +59,11 @@ const QString& work() {
         qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("home/.local/share"))));
         qputenv("TMPDIR", QFile::encodeName(dir.filePath(QStringLiteral("tmp"))));
         qputenv("SKALDRUN_MACHINE", "arm64");
-        for (const char* sub : {"home", "tmp", "game/valheim.app/Contents"})
+        for (const char* sub : {"home", "tmp"})
             QDir().mkpath(dir.filePath(QString::fromLatin1(sub)));
-        Fs::writeAtomic(dir.filePath(QStringLiteral("game/valheim.app/Contents/Info.plist")),
-                        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
-                        "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n</dict>\n</plist>\n");
+        put(dir.filePath(QStringLiteral("game/valheim.app/Contents/Info.plist")),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+            "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n</dict>\n</plist>\n");
         return dir.path();
     }();
     return path;

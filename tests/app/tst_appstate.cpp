@@ -54,8 +54,8 @@ private Q_SLOTS:
         h.state.reset(); // gone while its probe runs: the late result is dropped, not published
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::sendPostedEvents();
-        QVERIFY(!Defaults::string("gameDir"));
-        QVERIFY(!h.make().gameDir()); // the probe answers later, on this thread
+        QVERIFY(!Defaults::string("gameDir") &&
+                !h.make().gameDir()); // the probe answers later, on this thread
         QTRY_COMPARE(h.refreshes->count(), 1);
         AppState& s = *h.state;
         QVERIFY(s.gameDir() == h.world.gameDir() && Defaults::string("gameDir") == h.world.gameDir());

@@ -17,12 +17,7 @@ TSPackage pkg(const QString& owner, const QString& name, const QStringList& depe
 
 using Index = QHash<QString, TSPackage>;
 
-Index indexOf(const QList<TSPackage>& packages) {
-    Index index;
-    for (const auto& p : packages)
-        index.insert(p.ownerAndName(), p);
-    return index;
-}
+constexpr auto indexOf = &ThunderstoreStore::makeIndex;
 
 QStringList names(const QList<TSPackage>& chain) {
     QStringList out;

@@ -84,9 +84,8 @@ private:
 
     // The widget of that name the player can see: in the window, a sheet or an alert.
     template <typename T = QWidget> T* find(const QString& name) const {
-        for (T* widget : window->findChildren<T*>(name)) {
+        for (T* widget : window->findChildren<T*>(name))
             if (widget->isVisible()) return widget;
-        }
         return nullptr;
     }
     QString text(const QString& name) const {
@@ -102,9 +101,8 @@ private:
             qWarning("%s is %s", qPrintable(name), button ? "disabled" : "not on screen");
             return false;
         }
-        for (QWidget* up = button->parentWidget(); up; up = up->parentWidget()) {
+        for (QWidget* up = button->parentWidget(); up; up = up->parentWidget())
             if (auto* scroll = qobject_cast<QScrollArea*>(up)) scroll->ensureWidgetVisible(button);
-        }
         QTest::mouseClick(button, Qt::LeftButton);
         return true;
     }
@@ -315,9 +313,8 @@ private Q_SLOTS:
         QVERIFY(press(QStringLiteral("modRow.%1/CozyHearth.config").arg(world.pluginsDir())));
         QPointer<ConfigEditorSheet> editor = window->modsPane()->configSheet();
         QVERIFY(editor && QTest::qWaitForWindowExposed(editor));
-        auto* field =
-            editor->findChildren<QLineEdit*>(QRegularExpression("::Hearth Comfort::[0-9]+\\.field$"))
-                .value(0);
+        const QRegularExpression comfort("::Hearth Comfort::[0-9]+\\.field$"); // its id ends in its line
+        auto* field = editor->findChildren<QLineEdit*>(comfort).value(0);
         QVERIFY(field && field->isVisible());
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field, "4");

@@ -170,18 +170,16 @@ private Q_SLOTS:
     }
 
     void droppedItemsAreCopiedByExtension() {
-        World::write(path("Loose.DLL"), "dll");
+        make(m_dir->path(),
+             {"Loose.DLL = dll", "mod.cfg = [A]\n", "Dropped/Dropped.dll = d", "Dropped/README.md = r"});
         QCOMPARE(Installer::install(path("Loose.DLL"), m_game), "Installed Loose.DLL");
-        QCOMPARE(World::read(m_plugins + "/Loose.DLL"), QByteArray("dll"));
-        QVERIFY(QFileInfo::exists(path("Loose.DLL")));
-        World::write(path("mod.cfg"), "[A]\n");
         QCOMPARE(Installer::install(path("mod.cfg"), m_game), "Copied mod.cfg into BepInEx/config");
-        QCOMPARE(World::read(m_game + "/BepInEx/config/mod.cfg"), QByteArray("[A]\n"));
-        make(m_dir->path(), {"Dropped/Dropped.dll = d", "Dropped/README.md = r"});
         QCOMPARE(Installer::install(path("Dropped"), m_game), "Installed Dropped");
-        QCOMPARE(tree(m_plugins + "/Dropped"), QStringList{"Dropped.dll"});
-        QVERIFY(QFileInfo::exists(path("Dropped/Dropped.dll")) &&
-                QFileInfo::exists(path("Dropped/README.md")));
+        QCOMPARE(World::files(m_game + "/BepInEx"),
+                 (QMap<QString, QByteArray>{{"config/mod.cfg", "[A]\n"},
+                                            {"plugins/Dropped/Dropped.dll", "d"},
+                                            {"plugins/Loose.DLL", "dll"}}));
+        QVERIFY(QFileInfo::exists(path("Loose.DLL")) && World::files(path("Dropped")).size() == 2); // kept
     }
 
     void itemsDraggedOutOfTheGameFolderSurvive() {

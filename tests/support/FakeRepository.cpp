@@ -53,9 +53,8 @@ void FakeRepository::pointAppHere() const {
 
 int FakeRepository::downloads(const QString& fullName) const {
     QMutexLocker lock(&m_mutex);
-    for (const Package& p : m_packages) {
+    for (const Package& p : m_packages)
         if (p.fullName() == fullName) return m_server.requestCount(archivePath(p));
-    }
     return 0;
 }
 

@@ -102,8 +102,7 @@ struct Harness {
     // The BepInEx files as the pack leaves them, the launch script naming `executableLine`.
     void bepFiles(const QByteArray& executableLine = "executable_name=\"Valheim\"") const {
         World::write(game("BepInEx/core/BepInEx.dll"), "MZ");
-        World::write(game(world.isLinux() ? "doorstop_libs/libdoorstop_x64.so"
-                                          : "doorstop_libs/libdoorstop_x64.dylib"),
+        World::write(game("doorstop_libs/libdoorstop_x64." + QString(world.isLinux() ? "so" : "dylib")),
                      "injector");
         World::write(game("start_game_bepinex.sh"),
                      "#!/bin/sh\n" + executableLine + "\nexec \"$executable_name\"\n");

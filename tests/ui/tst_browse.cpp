@@ -46,9 +46,8 @@ TSPackage pkg(const QString& owner, const QString& name, qint64 downloads, qint6
 }
 
 int rowOf(const BrowseModel& model, const QString& fullName) {
-    for (int row = 0; row < model.rowCount(); ++row) {
+    for (int row = 0; row < model.rowCount(); ++row)
         if (model.package(row).fullName == fullName) return row;
-    }
     return -1;
 }
 

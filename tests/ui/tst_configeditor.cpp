@@ -37,9 +37,8 @@ struct Editor {
     QString file(int i = 0) const { return mod.configFiles[i]; }
 
     ConfigEntryRow* row(const QString& key) const {
-        for (ConfigEntryRow* r : sheet->findChildren<ConfigEntryRow*>()) {
+        for (ConfigEntryRow* r : sheet->findChildren<ConfigEntryRow*>())
             if (r->entry().key == key) return r;
-        }
         qWarning("no row %s", qPrintable(key));
         return nullptr;
     }
@@ -240,8 +239,7 @@ private Q_SLOTS:
         e.sheet->setFileIndex(0);
         search->clear();
         e.type("Bench", "7");
-        QVERIFY(e.get("save")->isEnabled());
-        QVERIFY(QFile::remove(e.file(1)));
+        QVERIFY(e.get("save")->isEnabled() && QFile::remove(e.file(1)));
         e.sheet->setFileIndex(1);
         QVERIFY(e.sheet->loadError().has_value() && !e.get("save")->isEnabled());
         e.sheet->save();
