@@ -82,8 +82,11 @@ template <typename Step> bool refused(Step&& step) {
 
 // The work folder's `relative`, emptied first when `fresh`, whatever was there.
 QString at(const QString& relative, bool fresh = false) {
-    const QString path = Fs::join(work(), relative);
-    if (fresh) Fs::remove(path), Fs::mkpath(path);
+    QString path = Fs::join(work(), relative);
+    if (fresh) {
+        Fs::remove(path);
+        Fs::mkpath(path);
+    }
     return path;
 }
 
