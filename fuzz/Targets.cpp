@@ -42,6 +42,7 @@ void check(bool holds, const char* what) {
 
 // Inputs are written plainly: an atomic write syncs to disk, which would slow every run tenfold.
 void put(const QString& path, const QByteArray& content) {
+    Fs::mkpath(Fs::parent(path));
     QFile file(path);
     check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(content) == content.size(),
           "couldn't write the input");
@@ -58,11 +59,11 @@ const QString& work() {
         qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("home/.local/share"))));
         qputenv("TMPDIR", QFile::encodeName(dir.filePath(QStringLiteral("tmp"))));
         qputenv("SKALDRUN_MACHINE", "arm64");
-        for (const char* sub : {"home", "tmp", "game/valheim.app/Contents"})
+        for (const char* sub : {"home", "tmp"})
             QDir().mkpath(dir.filePath(QString::fromLatin1(sub)));
-        Fs::writeAtomic(dir.filePath(QStringLiteral("game/valheim.app/Contents/Info.plist")),
-                        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
-                        "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n</dict>\n</plist>\n");
+        put(dir.filePath(QStringLiteral("game/valheim.app/Contents/Info.plist")),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n"
+            "\t<key>CFBundleExecutable</key>\n\t<string>Valheim</string>\n</dict>\n</plist>\n");
         return dir.path();
     }();
     return path;
@@ -79,14 +80,14 @@ template <typename Step> bool refused(Step&& step) {
     return false;
 }
 
-// An empty folder at `path`, whatever was there.
-void fresh(const QString& path) {
-    Fs::remove(path);
-    Fs::mkpath(path);
-}
-
-QString at(const QString& relative) {
-    return Fs::join(work(), relative);
+// The work folder's `relative`, emptied first when `fresh`, whatever was there.
+QString at(const QString& relative, bool fresh = false) {
+    QString path = Fs::join(work(), relative);
+    if (fresh) {
+        Fs::remove(path);
+        Fs::mkpath(path);
+    }
+    return path;
 }
 
 QStringList children(const QString& dir) {
@@ -118,9 +119,8 @@ void peReader(const QByteArray& input) {
 // A cfg file saved unchanged comes back byte for byte; one edited value changes exactly its
 // own line and reads back as written.
 void cfg(const QByteArray& input) {
-    const QString dir = at(QStringLiteral("game/BepInEx/config"));
-    const QString path = Fs::join(dir, QStringLiteral("fuzz.cfg"));
-    fresh(dir);
+    const QString path =
+        Fs::join(at(QStringLiteral("game/BepInEx/config"), true), QStringLiteral("fuzz.cfg"));
     put(path, input);
     ParsedConfig config;
     if (refused([&] { config = ConfigStore::parse(path); })) return; // not UTF-8
@@ -186,10 +186,8 @@ void vdf(const QByteArray& input) {
     const QString steam = Steam::root(Platform::macOS);
     for (const QString& file :
          {Fs::join(steam, Outside::libraryFoldersVdf),
-          Fs::join(Fs::join(steam, QStringLiteral("userdata/1")), Outside::localConfigVdf)}) {
-        Fs::mkpath(Fs::parent(file));
+          Fs::join(Fs::join(steam, QStringLiteral("userdata/1")), Outside::localConfigVdf)})
         put(file, input);
-    }
     const QStringList libraries = Steam::libraryFolders(Platform::macOS);
     check(!libraries.isEmpty() && libraries.first() == steam, "the Steam folder isn't the first library");
     for (const QString& library : libraries)
@@ -208,9 +206,7 @@ void vdf(const QByteArray& input) {
 // A mod whose manifest is the input installs into one direct child of the plugins folder, or is
 // refused with a sentence; nothing else in the game folder changes.
 void manifest(const QByteArray& input) {
-    const QString mod = at(QStringLiteral("mod"));
-    const QString game = at(QStringLiteral("game"));
-    fresh(mod);
+    const QString mod = at(QStringLiteral("mod"), true), game = at(QStringLiteral("game"));
     Fs::remove(Fs::join(game, Outside::bepInExDir));
     put(Fs::join(mod, Installer::manifestFileName), input);
     put(Fs::join(mod, QStringLiteral("Plugin.dll")), "MZ");
@@ -249,17 +245,11 @@ void script(const QByteArray& input) {
 // Whatever the archive holds, extraction writes only plain files and folders inside its
 // destination, and nothing beside it.
 void archive(const QByteArray& input) {
-    const QString box = at(QStringLiteral("box"));
-    const QString into = Fs::join(box, QStringLiteral("into"));
-    const QString zip = at(QStringLiteral("input.zip"));
-    fresh(box);
-    Fs::mkpath(into);
+    const QString into = at(QStringLiteral("box/into"), true), zip = at(QStringLiteral("input.zip"));
     put(zip, input);
-    Installer::ExtractLimits limits;
-    limits.maxBytes = qint64(64) << 20;
-    limits.maxEntries = 10000;
-    refused([&] { Installer::extractZip(zip, into, limits); });
-    check(children(box) == QStringList({QStringLiteral("into")}), "extraction wrote beside its folder");
+    refused([&] { Installer::extractZip(zip, into, {qint64(64) << 20, 10000}); });
+    check(children(at(QStringLiteral("box"))) == QStringList({QStringLiteral("into")}),
+          "extraction wrote beside its folder");
     static const QStringList known{"box", "game", "home", "input.zip", "mod", "tmp"};
     for (const QString& name : children(work()))
         check(known.contains(name), "extraction wrote into the work folder");

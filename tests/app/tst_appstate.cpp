@@ -28,9 +28,7 @@ struct CatalogHarness : Harness {
     }
     bool begin() {
         QDir().mkpath(world.pluginsDir());
-        if (!start()) return false;
-        state->thunder()->loadIfNeeded(true);
-        return QTest::qWaitFor([&] { return !state->thunder()->packages().isEmpty(); });
+        return start() && loadCatalog();
     }
     TSPackage package(const QString& key) {
         return state->thunder()->indexByOwnerName().value(key.toLower());
@@ -56,8 +54,8 @@ private Q_SLOTS:
         h.state.reset(); // gone while its probe runs: the late result is dropped, not published
         QThreadPool::globalInstance()->waitForDone();
         QCoreApplication::sendPostedEvents();
-        QVERIFY(!Defaults::string("gameDir"));
-        QVERIFY(!h.make().gameDir()); // the probe answers later, on this thread
+        QVERIFY(!Defaults::string("gameDir") &&
+                !h.make().gameDir()); // the probe answers later, on this thread
         QTRY_COMPARE(h.refreshes->count(), 1);
         AppState& s = *h.state;
         QVERIFY(s.gameDir() == h.world.gameDir() && Defaults::string("gameDir") == h.world.gameDir());
@@ -77,13 +75,12 @@ private Q_SLOTS:
         const QString old = TestHome::path() + "/Games/OldCopy";
         QDir().mkpath(old);
         Defaults::setString("gameDir", old);
-        QVERIFY(h.ready());
-        QVERIFY(h.state->gameDir() == h.world.gameDir() && Defaults::string("gameDir") == h.world.gameDir());
+        QVERIFY(h.ready() && h.state->gameDir() == h.world.gameDir() &&
+                Defaults::string("gameDir") == h.world.gameDir());
         // ...and stays, without a game, when Steam knows nothing either.
         QFile::remove(h.world.steamRoot() + "/config/libraryfolders.vdf");
         Defaults::setString("gameDir", old);
-        QVERIFY(h.ready());
-        QVERIFY(h.state->gameDir() == old && !h.state->snapshot().appBundleName);
+        QVERIFY(h.ready() && h.state->gameDir() == old && !h.state->snapshot().appBundleName);
     }
 
     void setupFoldsByItselfOncePerAccount() {
@@ -92,11 +89,10 @@ private Q_SLOTS:
         h.bepFiles();
         h.world.setSteamLaunchOptions("\"" + h.game("start_game_bepinex.sh") + "\" %command%");
         h.world.writeLoaderLog();
-        QVERIFY(h.ready());
-        QVERIFY(h.state->allDone() && h.state->setupCollapsed() && Defaults::boolean("setupCollapsed"));
+        QVERIFY(h.ready() && h.state->allDone() && h.state->setupCollapsed() &&
+                Defaults::boolean("setupCollapsed"));
         h.state->setSetupCollapsed(false);
-        QVERIFY(h.ready()); // not again after a restart
-        QVERIFY(h.state->allDone() && !h.state->setupCollapsed());
+        QVERIFY(h.ready() && h.state->allDone() && !h.state->setupCollapsed()); // not again after a restart
     }
 
     void pluginsWatchShowsWhatOthersDrop() {
@@ -183,8 +179,7 @@ private Q_SLOTS:
         QVERIFY(h.ready() && h.state->stepVerify());
         QTest::qWait(1100); // file times may count whole seconds
         h.state->launchValheim();
-        QVERIFY(h.act([&] { h.state->refreshAll(); }));
-        QVERIFY(!h.state->stepVerify());
+        QVERIFY(h.act([&] { h.state->refreshAll(); }) && !h.state->stepVerify());
         h.world.writeLoaderLog();
         QVERIFY(h.act([&] { h.state->refreshAll(); }) && h.state->stepVerify());
     }
@@ -205,22 +200,21 @@ private Q_SLOTS:
         const QString backingUp = "Backing up worlds and characters…",
                       clearing = "Clearing quarantine flags…";
         const QString contacting = "Contacting Thunderstore…";
-        const Action bep = &AppState::downloadAndInstallBepInEx;
-        row("no game: detect", "none", "", "alert: Couldn't find Valheim in any Steam library…",
-            &AppState::autoDetectGame);
+        const Action bep = &AppState::downloadAndInstallBepInEx, detect = &AppState::autoDetectGame,
+                     vanilla = &AppState::playVanilla, backup = &AppState::backupSaves,
+                     restore = &AppState::restoreSavesFromLatestBackup, fix = &AppState::fixScript;
+        row("no game: detect", "none", "", "alert: Couldn't find Valheim in any Steam library…", detect);
         row("no game: catalog", "none", "", "alert: Locate your Valheim folder first (step 1).",
             [](AppState& s) { s.installThunderstorePackage({}); });
         row("no game: drop", "none", "", "alert: Locate your Valheim folder first (step 1), then drop…",
             [](AppState& s) { s.handleDropped({"/Foo.zip"}); });
-        row("detect", "", "", "Found Valheim at ~/Games/SteamLibrary/steamapps/common/Valheim",
-            &AppState::autoDetectGame);
-        row("fix script", "shipped", "", "Updated start_game_bepinex.sh for this Mac", &AppState::fixScript);
+        row("detect", "", "", "Found Valheim at ~/Games/SteamLibrary/steamapps/common/Valheim", detect);
+        row("fix script", "shipped", "", "Updated start_game_bepinex.sh for this Mac", fix);
         row("clear none", "", clearing, "No quarantine flags found", &AppState::clearQuarantine);
         row("clear one", "flagged", clearing, "Removed quarantine from 1 file", &AppState::clearQuarantine);
-        row("vanilla without Steam", "", "", "alert: Start Steam first — Valheim needs…",
-            &AppState::playVanilla);
+        row("vanilla without Steam", "", "", "alert: Start Steam first — Valheim needs…", vanilla);
         row("vanilla, game not executable", "Steam locked", "",
-            "alert: Couldn't launch Valheim directly: ", &AppState::playVanilla);
+            "alert: Couldn't launch Valheim directly: ", vanilla);
         if (!QFile::exists("/usr/sbin/softwareupdate")) { // a real installer must not run
             const Process::Result ran =
                 Process::run("/usr/sbin/softwareupdate", {"--install-rosetta", "--agree-to-license"});
@@ -242,22 +236,21 @@ private Q_SLOTS:
             "alert: Install failed: Couldn't extract the archive: ", bep);
         row("zip from the player", "zip", "Installing…", "BepInEx 5.4.2202 installed into the game folder",
             &AppState::installBepInExFromZip);
-        row("backup", "Steam", backingUp, "Backed up 3 save files", &AppState::backupSaves);
+        row("backup", "Steam", backingUp, "Backed up 3 save files", backup);
         row("backup, link to nowhere", "brokenLink", backingUp,
             "Backed up 1 save file — 1 link in the save folder leads nowhere, so no older backup was removed",
-            &AppState::backupSaves);
+            backup);
         for (const char* on : {"noSaves", "linux noSaves"}) // each names where its game keeps them
             row(on, on, backingUp,
                 QStringLiteral(
                     "alert: Couldn't find any Valheim worlds or characters in ~/%1/IronGate/Valheim.")
                     .arg(QString(on).startsWith("linux") ? ".config/unity3d" : "Library/Application Support"),
-                &AppState::backupSaves);
-        row("backup while playing", "Valheim", "", "alert: Quit Valheim first — backing up…",
-            &AppState::backupSaves);
+                backup);
+        row("backup while playing", "Valheim", "", "alert: Quit Valheim first — backing up…", backup);
         row("restore", "backup", "Restoring worlds and characters…", "Restored 3 save files from the backup",
-            &AppState::restoreSavesFromLatestBackup);
+            restore);
         row("restore while the moved game runs", "backup Game", "", "alert: Quit Valheim first — restoring…",
-            &AppState::restoreSavesFromLatestBackup);
+            restore);
         row("stash", "", "", "Moved 2 mods aside — capture command copied to clipboard",
             &AppState::stashModsForCapture);
         row("unstash", "stashed", "", "Restored 2 mods — relaunch…", &AppState::restoreModsAfterCapture);
@@ -283,8 +276,7 @@ private Q_SLOTS:
             set);
         row("Linux: set launch options", "linux", "Setting Valheim's launch options in Steam…",
             "Launch options set in Steam (the previous settings are kept in localconfig.vdf.backup)", set);
-        row("Linux: fix script", "linux shipped", "", "Made start_game_bepinex.sh executable",
-            &AppState::fixScript);
+        row("Linux: fix script", "linux shipped", "", "Made start_game_bepinex.sh executable", fix);
         const auto both = [](AppState& s) {
             return QList<ModItem>{*modNamed(s, "Alpha"), *modNamed(s, "Beta")};
         };
@@ -333,15 +325,11 @@ private Q_SLOTS:
             // The repository's answer about the loader names this address; "/…" is on the stand-in
             // repository, where /dropped.zip drops the connection.
             h.serve();
-            const QString url = fact.mid(9),
-                          latest = R"({"latest": {"download_url": "%1", "version_number": "1"}})";
-            h.repo->server().route(
-                "/api/experimental/package/quellit/BepInExPack_Valheim/",
-                LoopbackServer::reply(
-                    latest.arg(url.startsWith('/') ? h.repo->baseUrl() + url : url).toUtf8()));
-            LoopbackServer::Response dropped;
-            dropped.closeAtOnce = true;
-            h.repo->server().route("/dropped.zip", dropped);
+            const QString url = fact.mid(9), at = url.startsWith('/') ? h.repo->baseUrl() + url : url;
+            const QString latest = R"({"latest": {"download_url": "%1", "version_number": "1"}})";
+            h.repo->server().route("/api/experimental/package/quellit/BepInExPack_Valheim/",
+                                   LoopbackServer::reply(latest.arg(at).toUtf8()));
+            h.repo->server().route("/dropped.zip", {.closeAtOnce = true});
         }
         QVERIFY(h.ready());
         if (has.contains("vanished")) {
@@ -370,9 +358,7 @@ private Q_SLOTS:
         h.add("Steady");
         h.add("Stuck");
         h.add("After", {"Test-Stuck-1.0.0"});
-        LoopbackServer::Response stalled;
-        stalled.stall = true;
-        h.repo->server().route("/package/download/Test/Stuck/1.0.0/", stalled);
+        h.repo->server().route("/package/download/Test/Stuck/1.0.0/", {.stall = true});
         QVERIFY(h.begin());
         AppState& s = *h.state;
         QCOMPARE(h.install("Runecraft-Epic_Runes"),

@@ -1,5 +1,4 @@
 #include "catalog/ThunderstoreStore.h"
-#include "platform/Fs.h"
 #include "tests/support/ModelWorld.h"
 
 using ProfilePack::Profile;
@@ -17,9 +16,7 @@ struct ShareHarness : Harness {
             repo->add(p);
         repo->pointAppHere();
         bepFiles();
-        if (!start()) return false;
-        state->thunder()->loadIfNeeded(true);
-        return QTest::qWaitFor([&] { return !state->thunder()->loading(); });
+        return start() && loadCatalog();
     }
     QString import(const Profile& pack,
                    AppState::ImportTarget target = AppState::ImportTarget::replaceActive) {
@@ -35,11 +32,8 @@ struct ShareHarness : Harness {
 };
 
 Profile pack(const QList<ProfilePack::Mod>& mods) {
-    Profile p;
-    p.name = "Friends";
-    p.mods = mods;
-    p.configs = {{"BepInEx/config/a.cfg", "[A]\nx = 1\n"}, {"BepInEx/config/Sub/b.yaml", "k: v\n"}};
-    return p;
+    return {
+        "Friends", mods, {{"BepInEx/config/a.cfg", "[A]\nx = 1\n"}, {"BepInEx/config/Sub/b.yaml", "k: v\n"}}};
 }
 
 const ProfilePack::Mod alphaMod{"Ann-Alpha", "1.0.0", true, Repository::Source::thunderstore};
@@ -66,11 +60,9 @@ private Q_SLOTS:
         QFETCH(QString, line);
         if (!QFile::exists(profiles + file)) QSKIP("../shared/corpus/real/profiles is absent");
         const QByteArray r2x = World::read(profiles + file);
-        Profile wanted = ProfilePack::readR2x(r2x);
-        QByteArray served = r2x;
-        served.replace("name: Bubbet-SkipIntro", "name: Bubbet-Withdrawn");
-        ShareHarness h;
-        QVERIFY(h.begin(served));
+        const Profile wanted = ProfilePack::readR2x(r2x);
+        ShareHarness h; // the repository no longer has one of them
+        QVERIFY(h.begin(QByteArray(r2x).replace("name: Bubbet-SkipIntro", "name: Bubbet-Withdrawn")));
         QCOMPARE(h.import(wanted), line);
         QVERIFY2(!h.state->alertMessage(), qPrintable(h.state->alertMessage().value_or("")));
         for (const ProfilePack::Mod& mod : wanted.mods) {
@@ -85,15 +77,13 @@ private Q_SLOTS:
     // code again fetches nothing, and a newer one only what changed.
     void roundTripThroughACode() {
         ShareHarness h;
-        FakeRepository::Package alpha = FakeRepository::package("Ann", "Alpha", "1.1.0");
-        alpha.olderVersions = {"1.0.0"};
-        QVERIFY(h.begin(ProfilePack::writeR2x(pack({betaMod})), {alpha}));
+        QVERIFY(h.begin(ProfilePack::writeR2x(pack({betaMod})),
+                        {{.owner = "Ann", .name = "Alpha", .version = "1.1.0", .olderVersions = {"1.0.0"}}}));
         const Profile original = pack({alphaMod, betaMod});
         QCOMPARE(h.import(original), "Imported 2 of 2 mods");
-        QVERIFY(h.act([&] { h.state->exportProfileCode(); }));
-        QVERIFY(h.state->exportedCode());
-        QVERIFY(h.act([&] { h.state->readProfileCode(*h.state->exportedCode()); }));
-        QVERIFY(h.state->pendingImport());
+        QVERIFY(h.act([&] { h.state->exportProfileCode(); }) && h.state->exportedCode());
+        QVERIFY(h.act([&] { h.state->readProfileCode(*h.state->exportedCode()); }) &&
+                h.state->pendingImport());
         QCOMPARE(h.state->pendingImport()->mods, original.mods);
         QCOMPARE(h.state->pendingImport()->configs, original.configs);
 
@@ -111,8 +101,8 @@ private Q_SLOTS:
         const QString key = "018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f";
         h.repo->keepCode(Repository::Source::hexium, key,
                          ProfilePack::encodeCode(ProfilePack::writeR2z(pack({}))) + "\r\n");
-        QVERIFY(h.act([&] { h.state->readProfileCode(key); }));
-        QVERIFY(!h.state->alertMessage() && h.state->pendingImport());
+        QVERIFY(h.act([&] { h.state->readProfileCode(key); }) && !h.state->alertMessage() &&
+                h.state->pendingImport());
     }
 
     // A transfer that fails or is cancelled leaves every file as it was.
@@ -126,9 +116,8 @@ private Q_SLOTS:
         ShareHarness h;
         QVERIFY(h.begin(twoMods));
         h.plugin("Mine/Mine.dll");
-        LoopbackServer::Response stuck;
-        (cancel ? stuck.stall : stuck.closeAtOnce) = true;
-        h.repo->server().route("/package/download/Ann/Alpha/1.0.0/", stuck);
+        h.repo->server().route("/package/download/Ann/Alpha/1.0.0/",
+                               {.stall = cancel, .closeAtOnce = !cancel});
         QObject::connect(h.state.get(), &AppState::busyMessageChanged, [&] {
             if (cancel && h.state->busyMessage().value_or("").startsWith("Downloading"))
                 h.state->cancelImport();
@@ -143,10 +132,9 @@ private Q_SLOTS:
     // Into a new profile that an install fails: given up, the player back on the profile they
     // had, its files as they were (the journey imports one that succeeds).
     void aFailedNewProfileIsGivenUp() {
-        FakeRepository::Package alpha = FakeRepository::package("Ann", "Alpha", "1.0.0");
-        alpha.brokenArchive = "not a zip";
         ShareHarness h;
-        QVERIFY(h.begin(ProfilePack::writeR2x(pack({betaMod})), {alpha}));
+        QVERIFY(h.begin(ProfilePack::writeR2x(pack({betaMod})),
+                        {{.owner = "Ann", .name = "Alpha", .brokenArchive = "not a zip"}}));
         h.plugin("Mine/Mine.dll");
         const auto before = h.tree();
         h.import(pack({alphaMod, betaMod}), AppState::ImportTarget::newProfile);

@@ -80,19 +80,15 @@ private Q_SLOTS:
         const auto packages = ThunderstoreStore::parse(json);
         QCOMPARE(packages.size(), 1);
         const TSPackage& p = packages.first();
-        QCOMPARE(p.id, QStringLiteral("Hyphen-Owner-Better_Carts"));
-        QCOMPARE(p.fullName, p.id);
-        QCOMPARE(p.name, QStringLiteral("Better_Carts"));
-        QCOMPARE(p.owner, QStringLiteral("Hyphen-Owner"));
-        QCOMPARE(p.description, QStringLiteral("Carts, but bétter"));
-        QCOMPARE(*p.iconURL, QUrl(QStringLiteral("https://cdn.example/icon.png")));
-        QCOMPARE(p.pageURL->path(), QStringLiteral("/c/valheim/p/Hyphen-Owner/Better_Carts/"));
-        QCOMPARE(p.version, QStringLiteral("2.1.0"));
-        QCOMPARE(p.downloadURL.value().host(), QStringLiteral("thunderstore.example"));
+        QCOMPARE((QStringList{p.id, p.fullName, p.name, p.owner, p.description, p.iconURL->toString(),
+                              p.pageURL->path(), p.dateCreated, p.version, p.downloadURL->host()}),
+                 (QStringList{"Hyphen-Owner-Better_Carts", "Hyphen-Owner-Better_Carts", "Better_Carts",
+                              "Hyphen-Owner", "Carts, but bétter", "https://cdn.example/icon.png",
+                              "/c/valheim/p/Hyphen-Owner/Better_Carts/", "2021-02-03T04:05:06Z", "2.1.0",
+                              "thunderstore.example"}));
         QCOMPARE(p.dependencies, (QStringList{"quellit-BepInExPack_Valheim-5.4.2202", "A-B-1.0.0"}));
         QCOMPARE(p.totalDownloads, Q_INT64_C(9000000007)); // no or fractional downloads add nothing
         QCOMPARE(p.rating, 42);
-        QCOMPARE(p.dateCreated, QStringLiteral("2021-02-03T04:05:06Z"));
         QCOMPARE(p.categories, (QStringList{"Tweaks", "Server-side"}));
         QCOMPARE(p.versions().size(), 5); // read later, from an array with more of the package behind it
         QCOMPARE(p.versions()[4].downloads, 7);
@@ -223,9 +219,8 @@ private Q_SLOTS:
         QVERIFY(withField("package_url", "https://x.example/a%20b?q=1#top", false)->pageURL);
         QCOMPARE(withField("dependencies", QJsonArray{"A-B-1", 2}, true)->dependencies, QStringList());
         QCOMPARE(withField("dependencies", "A-B-1", true)->dependencies, QStringList());
-        QCOMPARE(withField("categories", QJsonArray{"Tools", QJsonValue::Null}, false)->categories,
-                 QStringList());
-        QCOMPARE(withField("categories", QJsonObject{}, false)->categories, QStringList());
+        QVERIFY(withField("categories", QJsonArray{"Tools", QJsonValue::Null}, false)->categories.isEmpty() &&
+                withField("categories", QJsonObject{}, false)->categories.isEmpty());
         QCOMPARE(withField("rating_score", 4.5, false)->rating, 0);
         QCOMPARE(withField("rating_score", -3, false)->rating, -3);
         QCOMPARE(withField("date_created", QJsonValue::Undefined, false)->dateCreated, QString());
@@ -246,9 +241,7 @@ private Q_SLOTS:
         const QByteArray json = R"([{"n\u0061me":"First","name":"Second","owner":"O","full_name":"O-N",
             "\u0069s_deprecated":false,"versions":[{"version_\u006eumber":"1.0"}]}])";
         const auto packages = ThunderstoreStore::parse(json);
-        QCOMPARE(packages.size(), 1);
-        QCOMPARE(packages[0].name, QStringLiteral("Second"));
-        QCOMPARE(packages[0].version, QStringLiteral("1.0"));
+        QVERIFY(packages.size() == 1 && packages[0].name == "Second" && packages[0].version == "1.0");
         const QByteArray quoted =
             "[{\"name\":\"N\",\"owner\":\"O\",\"full_name\":\"O-N\",\"versions\":"
             "[{\"version_number\":\"1\",\"description\":\"say \\\"h\\u00efi\\\" \\\\o/\"}]}]";
@@ -258,16 +251,15 @@ private Q_SLOTS:
         QVERIFY(ThunderstoreStore::parse(hidden).isEmpty());
     }
 
+    // Cut short anywhere (an empty or unclosed document): everyTruncationGivesAnEmptyList.
     void malformedDocumentsGiveAnEmptyList_data() {
         QTest::addColumn<QByteArray>("json");
         const QByteArray good = doc(QJsonArray{package("O", "A")});
-        QTest::newRow("empty") << QByteArray();
         QTest::newRow("object at the top") << QByteArray(R"({"name":"A"})");
         QTest::newRow("html error page") << QByteArray("<html><body>502 Bad Gateway</body></html>");
         QTest::newRow("one element not an object") << QByteArray(good.chopped(1) + ",3]");
         QTest::newRow("trailing garbage") << good + "x";
         QTest::newRow("second document") << good + good;
-        QTest::newRow("unclosed string") << QByteArray("[{\"name\":\"A");
         QTest::newRow("invalid UTF-8") << QByteArray(good).replace("A mod", "A \xff\xfe mod");
         QTest::newRow("invalid UTF-8 in an unused field")
             << QByteArray(good).replace("\"is_deprecated\"", "\"junk\":\"\xc3\x28\",\"is_deprecated\"");

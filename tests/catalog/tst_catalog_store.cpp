@@ -7,7 +7,6 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSemaphore>
 #include <QSignalSpy>
 #include <QThreadPool>
 
@@ -100,22 +99,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>(
             "status"); // after "Couldn't load the catalog: Thunderstore: "; empty: success
-        QTest::newRow("index 503: the one-document list") << "503"
-                                                          << "";
-        QTest::newRow("429, then the index") << "429"
-                                             << "";
-        QTest::newRow("a chunk not gzip") << "broken"
-                                          << "part 2 of its catalog is damaged";
-        QTest::newRow("a chunk that doesn't arrive")
-            << "missing"
-            << "part 2 of its catalog didn't arrive (the server answered with error 404)";
-        QTest::newRow("an index of 100,000 chunks")
-            << "many"
-            << "its list names 100000 catalog parts, far more than any real catalog";
-        QTest::newRow("a redirect loop") << "loop"
-                                         << "The server sent us round in circles (too many redirects)";
-        QTest::newRow("an index that is no JSON") << "html"
-                                                  << "its list of catalog parts is unreadable";
+        const auto row = [](const char* name, const char* fault, const char* status) {
+            QTest::newRow(name) << QString(fault) << QString(status);
+        };
+        row("index 503: the one-document list", "503", "");
+        row("429, then the index", "429", "");
+        row("a chunk not gzip", "broken", "part 2 of its catalog is damaged");
+        row("a chunk that doesn't arrive", "missing",
+            "part 2 of its catalog didn't arrive (the server answered with error 404)");
+        row("an index of 100,000 chunks", "many",
+            "its list names 100000 catalog parts, far more than any real catalog");
+        row("a redirect loop", "loop", "The server sent us round in circles (too many redirects)");
+        row("an index that is no JSON", "html", "its list of catalog parts is unreadable");
     }
     void badInputKeepsThePreviousCatalog() {
         QFETCH(QString, fault);
@@ -134,15 +129,14 @@ private Q_SLOTS:
         QJsonArray many;
         for (int i = 0; i < 100000; ++i)
             many.append(repo.baseUrl() + "/x");
-        auto loop = LoopbackServer::reply({}, 302);
-        loop.headers << qMakePair(QByteArray("Location"), index.toUtf8());
         repo.indexStatus = fault == "503" ? 503 : 200;
         repo.tooManyRequests = fault == "429";
         repo.brokenChunk = fault == "broken" ? 2 : 0;
         repo.missingChunk = fault == "missing" ? 2 : 0;
         if (fault == "many")
             repo.server().route(index, LoopbackServer::reply(gzipBytes(QJsonDocument(many).toJson())));
-        if (fault == "loop") repo.server().route(index, loop);
+        if (fault == "loop")
+            repo.server().route(index, {.status = 302, .headers = {{"Location", index.toUtf8()}}});
         if (fault == "html") repo.server().route(index, LoopbackServer::reply("<html>"));
         load(store, true);
         QCOMPARE(store.statusText().value_or(QString()),
@@ -174,10 +168,7 @@ private Q_SLOTS:
         FakeRepository repo;
         repo.pointAppHere();
         repo.add(mod("Owner", "Late", "1.0.0"));
-        LoopbackServer::Response slow;
-        slow.delayMs = 300;
-        slow.status = 503;
-        repo.server().route("/c/valheim/api/v1/package-listing-index/", slow);
+        repo.server().route("/c/valheim/api/v1/package-listing-index/", {.status = 503, .delayMs = 300});
         auto* store = new ThunderstoreStore;
         store->loadIfNeeded(false);
         QTRY_COMPARE(repo.server().requestCount("/c/valheim/api/v1/package-listing-index/"), 1);

@@ -17,12 +17,7 @@ TSPackage pkg(const QString& owner, const QString& name, const QStringList& depe
 
 using Index = QHash<QString, TSPackage>;
 
-Index indexOf(const QList<TSPackage>& packages) {
-    Index index;
-    for (const auto& p : packages)
-        index.insert(p.ownerAndName(), p);
-    return index;
-}
+constexpr auto indexOf = &ThunderstoreStore::makeIndex;
 
 QStringList names(const QList<TSPackage>& chain) {
     QStringList out;
@@ -67,14 +62,12 @@ private Q_SLOTS:
     }
 
     void ownerNameDropsTheVersion() {
-        QCOMPARE(Thunderstore::ownerName("Owner-Mod-1.2.3"), std::optional<QString>("owner-mod"));
-        QCOMPARE(Thunderstore::ownerName("The-Big-Owner-Mod_Name-1.0"),
-                 std::optional<QString>("the-big-owner-mod_name"));
-        QCOMPARE(Thunderstore::ownerName("Owner--1.0"), std::optional<QString>("owner-"));
-        QCOMPARE(Thunderstore::ownerName("--"), std::optional<QString>("-"));
-        QCOMPARE(Thunderstore::ownerName("Owner-Mod"), std::nullopt);
-        QCOMPARE(Thunderstore::ownerName("OwnerMod"), std::nullopt);
-        QCOMPARE(Thunderstore::ownerName(""), std::nullopt);
+        QStringList owned;
+        for (const char* dependency : {"Owner-Mod-1.2.3", "The-Big-Owner-Mod_Name-1.0", "Owner--1.0", "--",
+                                       "Owner-Mod", "OwnerMod", ""})
+            owned << Thunderstore::ownerName(dependency).value_or("(none)");
+        QCOMPARE(owned, (QStringList{"owner-mod", "the-big-owner-mod_name", "owner-", "-", "(none)", "(none)",
+                                     "(none)"}));
         QVERIFY(Thunderstore::isBepInExPack("quellit-bepinexpack_valheim"));
         QVERIFY(!Thunderstore::isBepInExPack("Quellit-BepInExPack_Valheim"));
     }

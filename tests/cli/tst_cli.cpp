@@ -1,6 +1,5 @@
 #include "app/AppState.h"
 #include "catalog/ChunkedListing.h"
-#include "catalog/ThunderstoreStore.h"
 #include "platform/FolderLock.h"
 #include "platform/Fs.h"
 #include "tests/support/FakeRepository.h"
@@ -17,22 +16,8 @@ namespace {
 
 struct Run {
     int code = -1;
-    QString out;
-    QString err;
+    QString out, err;
 };
-
-// The folders of the journey: a Mac client found through Steam, a Linux dedicated server.
-QString serverDir() {
-    return TestHome::path() + "/srv/valheim";
-}
-
-QString elsewhere() {
-    return TestHome::path() + "/Documents";
-}
-
-QString pluginFile(const QString& game, const QString& mod) {
-    return game + "/BepInEx/plugins/" + mod;
-}
 
 } // namespace
 
@@ -41,6 +26,13 @@ class TestCli : public QObject {
 
     FakeRepository m_repo;
     World m_world{TestHome::path()};
+
+    // The folders of the journey: a Mac client found through Steam, a Linux dedicated server.
+    static QString serverDir() { return TestHome::path() + "/srv/valheim"; }
+    static QString elsewhere() { return TestHome::path() + "/Documents"; }
+    static QString pluginFile(const QString& game, const QString& mod) {
+        return game + "/BepInEx/plugins/" + mod;
+    }
 
     Run cli(const QStringList& args) const {
         QProcess process;
@@ -61,9 +53,8 @@ class TestCli : public QObject {
     QJsonValue json(const QStringList& args) const {
         const Run run = cli(args + QStringList{"--json"});
         if (run.code != 0) qWarning() << run.err;
-        return QJsonDocument::fromJson(run.out.toUtf8()).isArray()
-                   ? QJsonValue(QJsonDocument::fromJson(run.out.toUtf8()).array())
-                   : QJsonValue(QJsonDocument::fromJson(run.out.toUtf8()).object());
+        const QJsonDocument doc = QJsonDocument::fromJson(run.out.toUtf8());
+        return doc.isArray() ? QJsonValue(doc.array()) : QJsonValue(doc.object());
     }
 
 private Q_SLOTS:
@@ -72,12 +63,10 @@ private Q_SLOTS:
         qputenv("SKALDRUN_PLATFORM", "mac"); // the children set up the Mac world, whatever runs them
         m_repo.addStandardCatalog();
         // The pack as zipped on a system without Unix permissions: no script is executable.
-        FakeRepository::Package pack;
-        pack.owner = "denikson";
-        pack.name = "BepInExPack_Valheim";
-        pack.version = "5.4.2333";
-        pack.archive = TestZip::bepInExPack(pack.version).withoutModes();
-        m_repo.add(pack);
+        m_repo.add({.owner = "denikson",
+                    .name = "BepInExPack_Valheim",
+                    .version = "5.4.2333",
+                    .archive = TestZip::bepInExPack("5.4.2333").withoutModes()});
         m_world.build();
         QDir().mkpath(elsewhere()); // where no command may write
         World::write(serverDir() + "/valheim_server.x86_64", "\x7f"
@@ -94,8 +83,7 @@ private Q_SLOTS:
     void install() {
         QFETCH(QString, game);
         QFETCH(QString, pack);
-        const Run setup = cli({"--game", game, "install", pack});
-        QVERIFY2(setup.code == 0, qPrintable(setup.err));
+        QVERIFY(ok({"--game", game, "install", pack}));
         const Run mod = cli({"--game", game, "install", "Runecraft-Epic_Runes-3.0.1"});
         QCOMPARE(mod.code, 0);
         QVERIFY2(mod.out.contains("Installed Epic Runes with 2 dependencies"), qPrintable(mod.out));
@@ -103,8 +91,7 @@ private Q_SLOTS:
             QVERIFY(QFileInfo::exists(pluginFile(game, QString::fromUtf8(name))));
         const QJsonArray steps = json({"--game", game, "status"})["steps"].toArray();
         QCOMPARE(steps.at(2)["step"].toString(), "Install BepInEx");
-        QVERIFY(steps.at(2)["done"].toBool());
-        QVERIFY(steps.at(0)["done"].toBool());
+        QVERIFY(steps.at(2)["done"].toBool() && steps.at(0)["done"].toBool());
     }
 
     // The journey's end by commands alone, after install's client row: a Hexium mod at an older
@@ -123,9 +110,8 @@ private Q_SLOTS:
         for (const auto& row : json(at + QStringList{"list"}).toArray())
             rows.insert(row[QStringLiteral("package")].toString(), row.toObject());
         QCOMPARE(rows.size(), 6);
-        const QJsonObject forge = rows["Hexwright-Forge_Tweaks"];
-        QCOMPARE(forge["repository"], QJsonValue("Hexium"));
-        QCOMPARE(forge["version"], QJsonValue("0.9.2"));
+        QCOMPARE(rows["Hexwright-Forge_Tweaks"]["repository"], QJsonValue("Hexium"));
+        QCOMPARE(rows["Hexwright-Forge_Tweaks"]["version"], QJsonValue("0.9.2"));
         QCOMPARE(rows["Fjordsmith-Better_Carts"]["repository"], QJsonValue("Thunderstore"));
         QCOMPARE(rows["Runecraft-Epic_Runes"]["enabled"], QJsonValue(false));
         QCOMPARE(rows["Hearthworks-CozyHearth"]["updateAvailable"], QJsonValue("1.4.0"));
@@ -140,18 +126,16 @@ private Q_SLOTS:
 
         const Run dry = cli(at + QStringList{"update", "--dry-run"});
         QCOMPARE(dry.out, "CozyHearth 1.0.0 → 1.4.0\n");
-        QVERIFY(World::read(manifest).contains("1.0.0"));
-        QVERIFY(ok(at + QStringList{"update", "--all"}));
+        QVERIFY(World::read(manifest).contains("1.0.0") && ok(at + QStringList{"update", "--all"}));
         QVERIFY(World::read(manifest).contains("1.4.0"));
 
         const QString cfg = "hearthworks.CozyHearth.cfg";
         QVERIFY(ok(at + QStringList{"config", "set", cfg, "Burn Time", "2.5"}));
         QCOMPARE(cli(at + QStringList{"config", "get", cfg, "General.Burn Time"}).out, "2.5\n");
 
-        QVERIFY(ok(at + QStringList{"remove", "--delete", "CoreUtils"}));
-        QVERIFY(!QFileInfo::exists(pluginFile(game, "CoreUtils")));
-        QVERIFY(ok({"saves", "backup"}));
-        QVERIFY(ok({"saves", "restore"}));
+        QVERIFY(ok(at + QStringList{"remove", "--delete", "CoreUtils"}) &&
+                !QFileInfo::exists(pluginFile(game, "CoreUtils")));
+        QVERIFY(ok({"saves", "backup"}) && ok({"saves", "restore"}));
         const QJsonValue status = json(at + QStringList{"status"});
         QVERIFY(status["steps"][2]["done"].toBool());
         QCOMPARE(status["mods"], QJsonValue(5));
@@ -160,8 +144,7 @@ private Q_SLOTS:
         // The set travels as a file and comes back as a profile of its own, the same mods switched the same
         // way.
         const QString pack = TestHome::path() + "/crew.r2z";
-        const Run exported = cli(at + QStringList{"profile", "export", "--file", pack});
-        QVERIFY2(exported.code == 0, qPrintable(exported.err));
+        QVERIFY(ok(at + QStringList{"profile", "export", "--file", pack}));
         const Run imported = cli(at + QStringList{"profile", "import", pack, "--name", "Crew"});
         QVERIFY2(imported.code == 0, qPrintable(imported.err));
         QCOMPARE(imported.out,
@@ -242,13 +225,9 @@ private Q_SLOTS:
 
     // And the other way round: while a command line installs, the window's actions are refused.
     void windowWaitsForTheCommandLine() {
-        FakeRepository::Package snail;
-        snail.owner = "Slowpoke";
-        snail.name = "Snail";
+        const auto snail = FakeRepository::package("Slowpoke", "Snail", "1.0.0");
         m_repo.add(snail);
-        LoopbackServer::Response stall;
-        stall.stall = true;
-        m_repo.server().route(m_repo.archivePath(snail), stall);
+        m_repo.server().route(m_repo.archivePath(snail), {.stall = true});
         Fs::remove(ChunkedListing::folder()); // the cached catalog predates the snail
         QProcess install;
         install.start(QStringLiteral(SKALDRUN_CLI), {"--game", serverDir(), "install", "Slowpoke-Snail"});

@@ -29,9 +29,7 @@ void rows(const QString& kind, const QString& filter = QString()) {
     QTest::addColumn<QString>("path");
     const QDir dir(corpus(kind));
     if (!dir.exists())
-        QTest::qSkip(
-            "../shared/corpus/real is absent: the real-file tests need the shared corpus beside the clone",
-            __FILE__, __LINE__);
+        QSKIP("../shared/corpus/real is absent: the real-file tests need the shared corpus beside the clone");
     for (const QString& name : dir.entryList(QDir::Files, QDir::Name))
         if (name.contains(filter)) QTest::newRow(qPrintable(name)) << dir.filePath(name);
 }

@@ -47,8 +47,8 @@ private Q_SLOTS:
     void unreadablePathsGiveNothing() {
         QTemporaryDir dir;
         QVERIFY(!PEVersion::fileVersion(dir.filePath("absent.dll")));
-        QVERIFY(QDir().mkpath(dir.filePath("folder.dll")));
-        QVERIFY(!PEVersion::fileVersion(dir.filePath("folder.dll")));
+        QVERIFY(QDir().mkpath(dir.filePath("folder.dll")) &&
+                !PEVersion::fileVersion(dir.filePath("folder.dll")));
     }
 };
 

@@ -1,18 +1,10 @@
 #include "discovery/LocalConfig.h"
 #include "discovery/Steam.h"
-#include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
 #include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
 namespace {
-
-QString steamRoot() {
-    return TestHome::path() + "/Library/Application Support/Steam";
-}
-QString libraryFile() {
-    return steamRoot() + "/config/libraryfolders.vdf";
-}
 
 // Steam's nesting down to the game's block, indented as Steam writes it, around `inner`'s lines.
 QByteArray nest(const QByteArrayList& keys, const QByteArrayList& inner) {
@@ -33,6 +25,9 @@ using Fixture::makeGame;
 
 class TestSteam : public QObject {
     Q_OBJECT
+
+    static QString steamRoot() { return TestHome::path() + "/Library/Application Support/Steam"; }
+    static QString libraryFile() { return steamRoot() + "/config/libraryfolders.vdf"; }
 private Q_SLOTS:
     void init() {
         QDir(TestHome::path() + "/Library").removeRecursively();
@@ -75,30 +70,28 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("made");
         QTest::addColumn<QStringList>("libraries"); // below the home
         QTest::addColumn<QString>("game");          // below the home; "" none
+        const auto row = [](const char* name, const QStringList& made, const QStringList& libraries,
+                            const QString& game) { QTest::newRow(name) << made << libraries << game; };
         const QString native = ".local/share/Steam",
                       flatpak = ".var/app/com.valvesoftware.Steam/.local/share/Steam";
         const QString valheim = "/steamapps/common/Valheim",
                       listsLib = "/steamapps/libraryfolders.vdf = \"path\" \"~Lib\"";
-        QTest::newRow("native") << QStringList{native + valheim + "/valheim.x86_64 = x"}
-                                << QStringList{native} << native + valheim;
-        QTest::newRow("flatpak and snap")
-            << QStringList{"snap/steam/common/.local/share/Steam/steamapps/", flatpak + "/steamapps/"}
-            << QStringList{flatpak, "snap/steam/common/.local/share/Steam"} << "";
-        QTest::newRow("links to one folder")
-            << QStringList{native + "/steamapps/", ".steam/", ".steam/steam -> .local/share/Steam",
-                           ".steam/root -> .local/share/Steam/"}
-            << QStringList{native} << "";
-        QTest::newRow("no steamapps: not Steam")
-            << QStringList{".steam/steam/config/"} << QStringList{} << "";
-        QTest::newRow("second library, listed by two clients")
-            << QStringList{native + listsLib, flatpak + listsLib, "Lib" + valheim + "/valheim.x86_64 = x"}
-            << QStringList{native, "Lib", flatpak} << "Lib" + valheim;
-        QTest::newRow("Windows build only")
-            << QStringList{native + valheim + "/valheim.exe = MZ"} << QStringList{native} << native + valheim;
-        QTest::newRow("native build in a later library wins")
-            << QStringList{native + valheim + "/valheim.exe = MZ", native + listsLib,
-                           "Lib" + valheim + "/valheim.x86_64 = x"}
-            << QStringList{native, "Lib"} << "Lib" + valheim;
+        row("native", {native + valheim + "/valheim.x86_64 = x"}, {native}, native + valheim);
+        row("flatpak and snap", {"snap/steam/common/.local/share/Steam/steamapps/", flatpak + "/steamapps/"},
+            {flatpak, "snap/steam/common/.local/share/Steam"}, "");
+        row("links to one folder",
+            {native + "/steamapps/", ".steam/", ".steam/steam -> .local/share/Steam",
+             ".steam/root -> .local/share/Steam/"},
+            {native}, "");
+        row("no steamapps: not Steam", {".steam/steam/config/"}, {}, "");
+        row("second library, listed by two clients",
+            {native + listsLib, flatpak + listsLib, "Lib" + valheim + "/valheim.x86_64 = x"},
+            {native, "Lib", flatpak}, "Lib" + valheim);
+        row("Windows build only", {native + valheim + "/valheim.exe = MZ"}, {native}, native + valheim);
+        row("native build in a later library wins",
+            {native + valheim + "/valheim.exe = MZ", native + listsLib,
+             "Lib" + valheim + "/valheim.x86_64 = x"},
+            {native, "Lib"}, "Lib" + valheim);
     }
     void linuxDiscovery() {
         QFETCH(QStringList, made);
@@ -179,8 +172,7 @@ private Q_SLOTS:
     void findValheimTriesTheLibrariesInOrder() {
         QVERIFY(QDir().mkpath(libraryFile())); // a folder where the file should be
         QCOMPARE(Steam::libraryFolders(Platform::macOS), QStringList{steamRoot()});
-        QVERIFY(!Steam::findValheim(Platform::macOS));
-        QVERIFY(QDir(libraryFile()).removeRecursively());
+        QVERIFY(!Steam::findValheim(Platform::macOS) && QDir(libraryFile()).removeRecursively());
 
         const QString second = TestHome::path() + "/Games/Steam Library";
         World::write(libraryFile(), "\"path\"\t\"" + second.toUtf8() + "\"");

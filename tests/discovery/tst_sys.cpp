@@ -6,23 +6,15 @@
 #include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
-namespace {
-
-bool flag(const QString& path) {
-    return Xattr::set(path, Quarantine::attrName(),
-                      "0081;65f0c2a1;Safari;5E5C1F4A-0B8B-4B4C-9D1E-5B0E1F2A3B4C");
-}
-
-bool flagged(const QString& path) {
-    return Xattr::has(path, Quarantine::attrName());
-}
-
-} // namespace
-
 class TestSys : public QObject {
     Q_OBJECT
 
     bool m_xattrs = false;
+    static bool flag(const QString& path) {
+        return Xattr::set(path, Quarantine::attrName(),
+                          "0081;65f0c2a1;Safari;5E5C1F4A-0B8B-4B4C-9D1E-5B0E1F2A3B4C");
+    }
+    static bool flagged(const QString& path) { return Xattr::has(path, Quarantine::attrName()); }
 
 private Q_SLOTS:
     void initTestCase() {

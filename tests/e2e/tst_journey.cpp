@@ -12,8 +12,6 @@
 #include "catalog/ThunderstoreStore.h"
 #include "install/ProfilePack.h"
 #include "platform/AppSupport.h"
-#include "platform/Fs.h"
-#include "platform/Xattr.h"
 #include "tests/support/FakeRepository.h"
 #include "tests/support/RecordingDoubles.h"
 #include "tests/support/StandIns.h"
@@ -25,7 +23,6 @@
 #include "ui/BrowseRow.h"
 #include "ui/BrowseView.h"
 #include "ui/ConfigEditorSheet.h"
-#include "ui/ConfigEntryRow.h"
 #include "ui/MainWindow.h"
 #include "ui/MarkdownView.h"
 #include "ui/ModRow.h"
@@ -44,8 +41,8 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollArea>
-#include <QSettings>
 #include <QThreadPool>
 
 #include <memory>
@@ -54,10 +51,6 @@ namespace {
 
 const QString bepPack = "quellit-BepInExPack_Valheim";
 const QString script = "start_game_bepinex.sh";
-
-QString preferences() {
-    return QString::fromUtf8(World::read(QSettings("Skaldrun", "Skaldrun").fileName()));
-}
 
 QStringList entries(const QString& dir) {
     return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
@@ -76,9 +69,7 @@ class TestJourney : public QObject {
     std::unique_ptr<AppState> state;
     std::unique_ptr<MainWindow> window;
 
-    const QByteArray machine = qEnvironmentVariableIsSet("SKALDRUN_JOURNEY_MACHINE")
-                                   ? qgetenv("SKALDRUN_JOURNEY_MACHINE")
-                                   : QByteArray("x86_64");
+    const QByteArray machine = qEnvironmentVariable("SKALDRUN_JOURNEY_MACHINE", "x86_64").toLatin1();
 
 public:
     TestJourney() {
@@ -93,9 +84,8 @@ private:
 
     // The widget of that name the player can see: in the window, a sheet or an alert.
     template <typename T = QWidget> T* find(const QString& name) const {
-        for (T* widget : window->findChildren<T*>(name)) {
+        for (T* widget : window->findChildren<T*>(name))
             if (widget->isVisible()) return widget;
-        }
         return nullptr;
     }
     QString text(const QString& name) const {
@@ -111,9 +101,8 @@ private:
             qWarning("%s is %s", qPrintable(name), button ? "disabled" : "not on screen");
             return false;
         }
-        for (QWidget* up = button->parentWidget(); up; up = up->parentWidget()) {
+        for (QWidget* up = button->parentWidget(); up; up = up->parentWidget())
             if (auto* scroll = qobject_cast<QScrollArea*>(up)) scroll->ensureWidgetVisible(button);
-        }
         QTest::mouseClick(button, Qt::LeftButton);
         return true;
     }
@@ -141,25 +130,6 @@ private:
         return QTest::qWaitFor([this] { return !alert(); }, 5000) && !state->alertMessage();
     }
 
-    bool quarantined() const {
-        bool any = false;
-        Fs::walk(world.gameDir(), [&](const Fs::Entry& entry) {
-            any = any || Xattr::has(entry.path, Xattr::quarantineName());
-            return true;
-        });
-        return any;
-    }
-
-    void checkScript() const {
-        QVERIFY(Fs::isExecutable(game(script)));
-        const QByteArray text = World::read(game(script));
-        // On Linux the script keeps the native executable it names as shipped.
-        const QByteArray name = world.isLinux() ? "valheim.x86_64" : "Valheim";
-        QVERIFY2(text.contains("\nexecutable_name=\"" + name + "\"\n"), text.constData());
-        QCOMPARE(text.contains("valheim.x86_64"), world.isLinux());
-        QCOMPARE(text.contains("\nexport ARCHPREFERENCE=\"x86_64\""), arm64());
-    }
-
     bool openBrowse() const {
         if (!press("modsPane.tab.browse")) return false;
         const BrowseModel* model = window->modsPane()->browseView()->model();
@@ -179,12 +149,11 @@ private:
         QTest::keyClick(search, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(search, query);
         BrowseView* browse = window->modsPane()->browseView();
-        for (int row = 0; row < browse->model()->rowCount(); ++row) {
-            const QModelIndex index = browse->model()->index(row);
-            if (browse->model()->package(row).fullName != fullName) continue;
-            if (browse->model()->action(row) != BrowseModel::Action::install ||
-                !browse->model()->actionsEnabled())
-                return false;
+        const BrowseModel* model = browse->model();
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex index = model->index(row);
+            if (model->package(row).fullName != fullName) continue;
+            if (model->action(row) != BrowseModel::Action::install || !model->actionsEnabled()) return false;
             browse->list()->scrollTo(index);
             const QRect button =
                 BrowseRow::actionRect(browse->list()->visualRect(index), BrowseModel::Action::install);
@@ -213,20 +182,17 @@ private Q_SLOTS:
         QCOMPARE(state->isAppleSilicon(), machine == "arm64");
         window = std::make_unique<MainWindow>(state.get());
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QVERIFY(idle());
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()) && idle());
     }
 
     void locateTheGame() {
         QVERIFY(!state->gameDir());
         // Before Steam has the game, auto-detect says what to do (the sentences: the model's tests).
-        QVERIFY(press("step1.autoDetect") && alert());
-        QVERIFY(dismissAlert());
+        QVERIFY(press("step1.autoDetect") && dismissAlert());
 
         world.build(); // Steam installs the game into its second library
-        QVERIFY(press("step1.autoDetect") && idle());
+        QVERIFY(press("step1.autoDetect") && idle() && card(1)->done());
         QCOMPARE(state->gameDir(), std::optional<QString>(world.gameDir()));
-        QVERIFY(card(1)->done());
     }
 
     void rosettaCannotBeInstalledHere() {
@@ -234,26 +200,16 @@ private Q_SLOTS:
         if (QFile::exists("/usr/sbin/softwareupdate"))
             QSKIP("A real installer is here; the journey must not run it");
         QVERIFY(!card(2)->done());
-        QVERIFY(press("step2.installRosetta") && idle() && alert());
-        QVERIFY(dismissAlert());
-        QVERIFY(!card(2)->done());
+        QVERIFY(press("step2.installRosetta") && idle() && dismissAlert() && !card(2)->done());
     }
 
     void installTheLoader() {
-        QVERIFY(!QFile::exists(game("BepInEx")));
-        QVERIFY(find("modsPane.placeholder.noLoader"));
+        QVERIFY(!QFile::exists(game("BepInEx")) && find("modsPane.placeholder.noLoader"));
         QVERIFY(press("step3.install") && idle());
         QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
         QCOMPARE(repo.downloads(bepPack), 1);
-        for (const char* file :
-             {"BepInEx/core/BepInEx.dll", "BepInEx/plugins",
-              world.isLinux() ? "doorstop_libs/libdoorstop_x64.so" : "doorstop_libs/libdoorstop_x64.dylib"})
-            QVERIFY2(QFile::exists(game(QLatin1String(file))), file);
-        // The install fixes the script for this Mac by itself.
-        checkScript();
-        QVERIFY(preferences().contains("bepPackVersion=5.4.2202"));
-        QVERIFY(card(3)->done() && card(4)->done());
-        QVERIFY(!find("step3.fixScript"));
+        // The install fixes the script for this Mac by itself (what it writes: the installer's tests).
+        QVERIFY(card(3)->done() && card(4)->done() && !find("step3.fixScript"));
         QCOMPARE(text("modsPane.bepVersion"), "BepInEx 5.4.2202");
         QVERIFY(find("modsPane.placeholder.noMods"));
     }
@@ -262,12 +218,10 @@ private Q_SLOTS:
         // A pack unpacked by hand leaves the script as shipped, not executable; the steps offer the fix.
         QFile::remove(game(script));
         World::write(game(script), TestZip::launchScript());
-        QVERIFY(press("toolbar.refresh") && idle());
-        QVERIFY(!card(3)->done());
+        QVERIFY(press("toolbar.refresh") && idle() && !card(3)->done());
         QCOMPARE(card(4)->done(), !arm64());
-        QVERIFY(press(arm64() ? "step4.applyFix" : "step3.fixScript") && idle());
-        checkScript();
-        QVERIFY(card(3)->done() && card(4)->done());
+        QVERIFY(press(arm64() ? "step4.applyFix" : "step3.fixScript") && idle() && card(3)->done() &&
+                card(4)->done());
     }
 
     void clearQuarantine() {
@@ -275,27 +229,16 @@ private Q_SLOTS:
         // A browser flags what it downloads, and macOS refuses to load flagged code.
         if (world.quarantineLoaderFiles() == 0)
             QSKIP("This file system keeps no user extended attributes, so nothing can be quarantined here");
-        QVERIFY(quarantined());
-        QVERIFY(press("toolbar.refresh") && idle());
-        QVERIFY(!card(5)->done());
-        QVERIFY(press("step5.clearQuarantine") && idle());
-        QVERIFY(!quarantined());
-        QVERIFY(card(5)->done());
+        QVERIFY(press("toolbar.refresh") && idle() && !card(5)->done());
+        QVERIFY(press("step5.clearQuarantine") && idle() && card(5)->done());
     }
 
     void launchOptionsIntoSteam() {
         if (world.isLinux()) QSKIP("On Linux Skaldrun writes them itself (the next step)");
-        QVERIFY(!card(6)->done());
-        QVERIFY(press("step6.copyLaunchOptions"));
-        QCOMPARE(clipboard.texts.last(), state->launchOptionsString());
+        QVERIFY(!card(6)->done() && press("step6.copyLaunchOptions"));
         // The player pastes the line into Steam, which keeps it in the account's localconfig.vdf.
-        const QString vdf = QString::fromUtf8(World::read(world.localConfig()));
-        QVERIFY2(
-            vdf.contains(QStringLiteral("\"LaunchOptions\"\t\t\"\\\"%1\\\" %command%\"").arg(game(script))),
-            qPrintable(vdf));
-        QVERIFY(vdf.contains("\"LaunchOptions\"\t\t\"-novid\"")); // another game's stay
-        QVERIFY(press("toolbar.refresh") && idle());
-        QVERIFY(card(6)->done());
+        QCOMPARE(clipboard.texts.last(), state->launchOptionsString());
+        QVERIFY(press("toolbar.refresh") && idle() && card(6)->done());
     }
 
     void launchOptionsSetForMe() {
@@ -303,72 +246,51 @@ private Q_SLOTS:
         QVERIFY(!card(6)->done());
         const QByteArray before = World::read(world.localConfig());
         // Steam would write its settings back over them when it quits: refused while it runs.
-        QVERIFY(press("step6.setLaunchOptions") && alert());
-        QVERIFY(dismissAlert());
+        QVERIFY(press("step6.setLaunchOptions") && dismissAlert());
         QCOMPARE(World::read(world.localConfig()), before);
         workspace.steamRunning = false; // the player quits Steam
-        QVERIFY(press("step6.setLaunchOptions") && idle());
+        QVERIFY(press("step6.setLaunchOptions") && idle() && card(6)->done());
         QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
-        const QString vdf = QString::fromUtf8(World::read(world.localConfig()));
-        QVERIFY2(vdf.contains("\"LaunchOptions\"\t\t\"./start_game_bepinex.sh %command%\""), qPrintable(vdf));
         QCOMPARE(World::read(world.steamRoot() + "/userdata/11223344/config/localconfig.vdf"),
                  QByteArray("\"UserLocalConfigStore\"\n{\n}\n")); // the account that didn't sign in last
-        QVERIFY(card(6)->done());
     }
 
     void launchOnceAndFold() {
-        const QString log = game("BepInEx/LogOutput.log");
-        QVERIFY(!QFile::exists(log));
-        QVERIFY(press("step7.launch"));
+        QVERIFY(!QFile::exists(game("BepInEx/LogOutput.log")) && press("step7.launch"));
         QCOMPARE(workspace.openedUrls.last(), QUrl("steam://rungameid/892970"));
-        QCOMPARE(workspace.launches, 1);
-        QVERIFY(QFile::exists(log));
-        QVERIFY(press("step7.recheck") && idle());
-        QVERIFY(card(7)->done());
+        QCOMPARE(workspace.launches, 1); // the stand-in Steam started BepInEx, which wrote its log
+        QVERIFY(press("step7.recheck") && idle() && card(7)->done());
         if (arm64()) {
             // Without Rosetta the setup isn't done: it stays open at six of seven.
             QCOMPARE(state->doneCount(), 6);
-            QVERIFY(!card(2)->done());
-            QVERIFY(!state->setupCollapsed() && window->stepsPane()->isVisible());
+            QVERIFY(!card(2)->done() && !state->setupCollapsed() && window->stepsPane()->isVisible());
             return;
         }
         QCOMPARE(state->doneCount(), 7);
-        QVERIFY(state->setupCollapsed());
-        QVERIFY(!window->stepsPane()->isVisible());
-        QVERIFY(find("setupBubble"));
+        QVERIFY(state->setupCollapsed() && !window->stepsPane()->isVisible() && find("setupBubble"));
         // The bubble unfolds the finished steps; "Hide" folds them again.
-        QVERIFY(press("setupBubble") && idle());
-        QVERIFY(window->stepsPane()->isVisible());
-        QVERIFY(press("steps.hide") && idle());
-        QVERIFY(state->setupCollapsed() && !window->stepsPane()->isVisible());
+        QVERIFY(press("setupBubble") && idle() && window->stepsPane()->isVisible());
+        QVERIFY(press("steps.hide") && idle() && state->setupCollapsed() &&
+                !window->stepsPane()->isVisible());
     }
 
     void installWithDependencies() {
         QVERIFY(installFromBrowse("epic", "Runecraft-Epic_Runes"));
         QCOMPARE(entries(world.pluginsDir()), (QStringList{"CoreUtils", "Epic_Runes", "RuneLib"}));
-        for (const char* mod : {"CoreUtils", "Epic_Runes", "RuneLib"})
-            QVERIFY2(QFile::exists(world.pluginsDir() + QStringLiteral("/%1/%1.dll").arg(QLatin1String(mod))),
-                     mod);
         QCOMPARE(repo.downloads(bepPack), 1); // every mod depends on the loader; it isn't fetched again
         const BrowseModel* model = window->modsPane()->browseView()->model();
-        QCOMPARE(model->rowCount(), 1);
-        QCOMPARE(model->action(0), BrowseModel::Action::installed);
+        QVERIFY(model->rowCount() == 1 && model->action(0) == BrowseModel::Action::installed);
     }
 
     void failuresExplainThemselves() {
         // A dependency the catalog lacks: the mod installs, an alert names what is left to do (its
         // sentences, like every message's, are the model's tests').
-        QVERIFY(installFromBrowse("troll", "Fjordsmith-TrollTweaks"));
-        QVERIFY(alert());
-        QVERIFY(dismissAlert());
+        QVERIFY(installFromBrowse("troll", "Fjordsmith-TrollTweaks") && dismissAlert());
         QVERIFY(QFile::exists(world.pluginsDir() + "/TrollTweaks/TrollTweaks.dll"));
 
         // A broken archive leaves nothing behind.
         const QStringList before = entries(world.pluginsDir());
-        QVERIFY(installFromBrowse("anvil", "Brokkr-CrackedAnvil"));
-        QVERIFY(alert());
-        QVERIFY2(alert()->text().startsWith("CrackedAnvil: "), qPrintable(alert()->text()));
-        QVERIFY(dismissAlert());
+        QVERIFY(installFromBrowse("anvil", "Brokkr-CrackedAnvil") && dismissAlert());
         QCOMPARE(entries(world.pluginsDir()), before);
     }
 
@@ -378,27 +300,21 @@ private Q_SLOTS:
         const QString row = "modRow." + folder;
         QVERIFY(press(row + ".switch") && idle());
         QCOMPARE(entries(folder), (QStringList{"TrollTweaks.dll.disabled", "manifest.json"}));
-        QCOMPARE(text("modsPane.count"), "3 of 4 enabled");
-        // And back on: the knob's slide is the mods pane's test.
+        // And back on: the knob and the count are the mods pane's tests.
         QVERIFY(press(row + ".switch") && idle());
         QCOMPARE(entries(folder), (QStringList{"TrollTweaks.dll", "manifest.json"}));
-        QVERIFY(find<QAbstractButton>(row + ".switch")->isChecked());
     }
 
     void editAConfig() {
         QVERIFY(installFromBrowse("cozy", "Hearthworks-CozyHearth"));
         const QString file = game("BepInEx/config/hearthworks.CozyHearth.cfg");
         const QByteArray shipped = FakeRepository::sampleConfig("CozyHearth");
-        QCOMPARE(World::read(file), shipped);
         QVERIFY(press("modsPane.tab.installed") && idle());
         QVERIFY(press(QStringLiteral("modRow.%1/CozyHearth.config").arg(world.pluginsDir())));
         QPointer<ConfigEditorSheet> editor = window->modsPane()->configSheet();
         QVERIFY(editor && QTest::qWaitForWindowExposed(editor));
-        QLineEdit* field = nullptr;
-        for (ConfigEntryRow* row : editor->findChildren<ConfigEntryRow*>()) {
-            if (row->entry().key == QLatin1String("Hearth Comfort"))
-                field = row->findChild<QLineEdit*>(row->objectName() + ".field");
-        }
+        const QRegularExpression comfort("::Hearth Comfort::[0-9]+\\.field$"); // its id ends in its line
+        auto* field = editor->findChildren<QLineEdit*>(comfort).value(0);
         QVERIFY(field && field->isVisible());
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field, "4");
@@ -413,10 +329,8 @@ private Q_SLOTS:
         // The capture is ShaderHelperForMac's: Apple Silicon is offered it by the banner, an
         // Intel Mac finds it in Browse.
         if (arm64()) {
-            QVERIFY(press("modsPane.tab.installed") && idle());
-            QVERIFY(find("shaderFixBanner"));
-            QVERIFY(press("shaderFixBanner.installFix") && idle());
-            QVERIFY(!find("shaderFixBanner"));
+            QVERIFY(press("modsPane.tab.installed") && idle() && find("shaderFixBanner"));
+            QVERIFY(press("shaderFixBanner.installFix") && idle() && !find("shaderFixBanner"));
         } else {
             QVERIFY(installFromBrowse("shader", "Tarnwick-ShaderHelperForMac"));
         }
@@ -425,38 +339,27 @@ private Q_SLOTS:
 
         QVERIFY(press("toolbar.settings"));
         QPointer<SettingsSheet> sheet = window->settingsSheet();
-        QVERIFY(sheet && QTest::qWaitForWindowExposed(sheet));
-        QVERIFY(find("settings.procedure"));
+        QVERIFY(sheet && QTest::qWaitForWindowExposed(sheet) && find("settings.procedure"));
 
         const QString backups = AppSupport::dir() + "/save-backups";
         QVERIFY(entries(backups).isEmpty());
-        QVERIFY(press("settings.backupSaves") && idle());
-        const QStringList made = entries(backups);
-        QCOMPARE(made.size(), 1);
-        QCOMPARE(World::files(backups + QLatin1Char('/') + made.first()), World::files(world.savesDir()));
-        QVERIFY(find("settings.lastBackup"));
+        QVERIFY(press("settings.backupSaves") && idle() && find("settings.lastBackup"));
+        QCOMPARE(entries(backups).size(), 1); // what it holds: the installer's tests; restored below
 
         // Everything but ShaderHelperForMac is parked for a vanilla capture, then brought back.
         const QStringList mods = entries(world.pluginsDir());
-        QStringList parked = mods;
-        parked.removeAll("ShaderHelperForMac");
         QVERIFY(press("settings.moveModsAside") && idle());
         QCOMPARE(entries(world.pluginsDir()), QStringList{"ShaderHelperForMac"});
-        QCOMPARE(entries(game("BepInEx/plugins-stash-capture")), parked);
         QCOMPARE(clipboard.texts.last(), "shaderhelper capturevanilla");
         QCOMPARE(text("settings.stashLine"),
-                 QStringLiteral("%1 items stashed in BepInEx/plugins-stash-capture").arg(parked.size()));
-        QVERIFY(find("modsPane.captureBanner"));
-        QVERIFY(press("settings.moveModsBack") && idle());
+                 QStringLiteral("%1 items stashed in BepInEx/plugins-stash-capture").arg(mods.size() - 1));
+        QVERIFY(find("modsPane.captureBanner") && press("settings.moveModsBack") && idle());
         QCOMPARE(entries(world.pluginsDir()), mods);
-        QVERIFY(entries(game("BepInEx/plugins-stash-capture")).isEmpty());
 
         // A vanilla session overwrote a world: the backup puts it back, once confirmed.
         const QString world1 = world.savesDir() + "/worlds_local/Midgard.db";
         World::write(world1, "overwritten by a vanilla session");
-        QVERIFY(press("settings.restoreSaves"));
-        QVERIFY(find<QMessageBox>("settings.restoreConfirm"));
-        QVERIFY(press("settings.restoreConfirm.restore") && idle());
+        QVERIFY(press("settings.restoreSaves") && press("settings.restoreConfirm.restore") && idle());
         QCOMPARE(World::read(world1), QByteArray(4096, '\x42'));
         QVERIFY(press("settings.done") && idle());
         QTRY_VERIFY(!sheet);
@@ -467,9 +370,8 @@ private Q_SLOTS:
         QVERIFY(installFromBrowse("forge", "Hexwright-Forge_Tweaks"));
         QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
         QCOMPARE(repo.downloads("Hexwright-Forge_Tweaks"), 1);
-        for (const char* mod : {"Forge_Tweaks", "Better_Carts"})
-            QVERIFY2(QFile::exists(world.pluginsDir() + QStringLiteral("/%1/%1.dll").arg(QLatin1String(mod))),
-                     mod);
+        QVERIFY(QFile::exists(world.pluginsDir() + "/Forge_Tweaks/Forge_Tweaks.dll") &&
+                QFile::exists(world.pluginsDir() + "/Better_Carts/Better_Carts.dll"));
         QVERIFY(text("browse.status").contains("1 Hexium"));
         const auto origin = Thunderstore::originOf(world.gameDir(), "Forge_Tweaks");
         QVERIFY(origin && origin->source == Repository::Source::hexium && origin->version == "0.10.0");
@@ -486,8 +388,7 @@ private Q_SLOTS:
         auto* name = find<QLineEdit>("profileSheet.name");
         QVERIFY(name);
         QTest::keyClicks(name, "Server Two");
-        QVERIFY(press("profileSheet.ok") && idle());
-        QVERIFY(choose("profiles.switch.Server Two") && idle());
+        QVERIFY(press("profileSheet.ok") && idle() && choose("profiles.switch.Server Two") && idle());
         QCOMPARE(find<QAbstractButton>("modsPane.profiles")->text(), "Server Two ▾");
         QVERIFY(entries(world.pluginsDir()).isEmpty() && find("modsPane.placeholder.noMods"));
         QVERIFY(installFromBrowse("cozy", "Hearthworks-CozyHearth"));
@@ -496,8 +397,7 @@ private Q_SLOTS:
         QCOMPARE(World::read(cozy), FakeRepository::sampleConfig("CozyHearth"));
         World::write(world.pluginsDir() + "/ByHand.dll", "MZ"); // the new folder is watched
         QTRY_COMPARE(state->snapshot().mods.size(), 3);
-        QVERIFY(press("modsPane.tab.installed") && idle());
-        QVERIFY(choose("profiles.switch.Default") && idle());
+        QVERIFY(press("modsPane.tab.installed") && idle() && choose("profiles.switch.Default") && idle());
         QCOMPARE(entries(world.pluginsDir()), mods);
         QCOMPARE(World::read(cozy), edited);
         QCOMPARE(state->snapshot().profiles, (QStringList{"Default", "Server Two"}));
@@ -507,12 +407,12 @@ private Q_SLOTS:
     // from Hexium), one switched off, its config, and what a pack mod needs; then back to ours.
     void importAFriendsCode() {
         const QStringList ours = entries(world.pluginsDir());
-        ProfilePack::Profile friends;
-        friends.name = "Longship Crew";
-        friends.mods = {{"Skaldic-MapPins", "5.0.0", true, Repository::Source::thunderstore},
-                        {"Skaldic-QuickStack", "1.8.3", false, Repository::Source::thunderstore},
-                        {"Hexwright-Forge_Tweaks", "0.9.2", true, Repository::Source::hexium}};
-        friends.configs = {{"BepInEx/config/skaldic.MapPins.cfg", "[Pins]\nShared = true\n"}};
+        const ProfilePack::Profile friends{
+            "Longship Crew",
+            {{"Skaldic-MapPins", "5.0.0", true, Repository::Source::thunderstore},
+             {"Skaldic-QuickStack", "1.8.3", false, Repository::Source::thunderstore},
+             {"Hexwright-Forge_Tweaks", "0.9.2", true, Repository::Source::hexium}},
+            {{"BepInEx/config/skaldic.MapPins.cfg", "[Pins]\nShared = true\n"}}};
         const QString key = "018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f";
         repo.keepCode(Repository::Source::thunderstore, key,
                       ProfilePack::encodeCode(ProfilePack::writeR2z(friends)) + "\n");
@@ -539,21 +439,15 @@ private Q_SLOTS:
     }
 
     // Two authors ship: CozyHearth 1.5.0 now needs MapPins, RuneLib 1.5.0. Both update from the
-    // sheet, CozyHearth staying switched off with its config edit; RuneLib goes back a release
-    // and is kept there; switching it off asks first, as Epic Runes needs it.
+    // sheet (what an update keeps: the model's tests); RuneLib goes back a release and is kept
+    // there; switching it off asks first, as Epic Runes needs it.
     void updatesAndDependencies() {
         const QString plugins = world.pluginsDir() + '/', pack = bepPack + "-5.4.2202",
                       core = "Hearthworks-CoreUtils-2.1.0";
-        QVERIFY(press("modsPane.tab.installed") && idle() &&
-                press("modRow." + plugins + "CozyHearth.switch"));
-        const QString cfg = game("BepInEx/config/hearthworks.CozyHearth.cfg");
-        const QByteArray edited = World::read(cfg);
         auto cozy = FakeRepository::package("Hearthworks", "CozyHearth", "1.5.0");
         cozy.dependencies = {pack, core, "Skaldic-MapPins-5.0.0"};
         cozy.olderVersions = {"1.4.0"};
         cozy.versionDependencies.insert("1.4.0", {pack, core});
-        cozy.archive = TestZip::repositoryMod(cozy.name, cozy.version);
-        cozy.archive->file("config/hearthworks.CozyHearth.cfg", FakeRepository::sampleConfig(cozy.name));
         cozy.changelog = "## 1.5.0\n- Your hearths on the map (needs MapPins) <script>x</script>";
         auto rune = FakeRepository::package("Runecraft", "RuneLib", "1.5.0");
         rune.dependencies = {pack, core};
@@ -574,10 +468,7 @@ private Q_SLOTS:
         QCOMPARE(state->lastAction(), "Updated 2 of 2 mods");
         for (const QString mod : {"CozyHearth", "RuneLib"})
             QVERIFY(World::read(plugins + mod + "/manifest.json").contains("1.5.0"));
-        QVERIFY(QFile::exists(plugins + "MapPins/MapPins.dll"));
-        QVERIFY(QFile::exists(plugins + "CozyHearth/CozyHearth.dll.disabled"));
-        QCOMPARE(World::read(cfg), edited);
-        QVERIFY(!find("modsPane.updates"));
+        QVERIFY(QFile::exists(plugins + "MapPins/MapPins.dll") && !find("modsPane.updates"));
 
         const QString runeRow = "modRow." + plugins + "RuneLib";
         menu(runeRow, "modRow.installVersion")->trigger();
@@ -586,15 +477,15 @@ private Q_SLOTS:
         QTest::mouseClick(versions->viewport(), Qt::LeftButton, {},
                           versions->visualItemRect(versions->item(1)).center());
         QVERIFY(find<QCheckBox>("versions.keep")->isChecked() && press("versions.install") && idle());
-        QVERIFY(World::read(plugins + "RuneLib/manifest.json").contains("1.4.2"));
-        QVERIFY(!find("modsPane.updates"));
+        QVERIFY(World::read(plugins + "RuneLib/manifest.json").contains("1.4.2") &&
+                !find("modsPane.updates"));
         menu(runeRow, "modRow.offerUpdates")->trigger(); // and back: offered again
         QVERIFY(idle() && find("modsPane.updates"));
 
         QVERIFY(press(runeRow + ".switch"));
         QCOMPARE(find<QMessageBox>("dependants.confirm")->text(), "1 mod depends on RuneLib: Epic Runes.");
-        QVERIFY(press("dependants.only") && idle());
-        QVERIFY(QFile::exists(plugins + "RuneLib/RuneLib.dll.disabled"));
+        QVERIFY(press("dependants.only") && idle() &&
+                QFile::exists(plugins + "RuneLib/RuneLib.dll.disabled"));
         const QString epicRow = "modRow." + plugins + "Epic_Runes";
         QCOMPARE(text(epicRow + ".needs"), "Needs RuneLib (disabled)");
         QVERIFY(press(epicRow + ".fix") && idle());

@@ -1,7 +1,7 @@
 #include "install/Installer.h"
 #include "install/ProfilePack.h"
 #include "platform/Fs.h"
-#include "platform/SkaldrunError.h"
+#include "tests/support/ModFixtures.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/TestZip.h"
 
@@ -23,12 +23,10 @@ const QByteArray oneMod =
     "profileName: P\nmods:\n  - name: A-B\n    version: {major: 1, minor: 0, patch: 0}\n";
 
 Profile sample() {
-    Profile p;
-    p.name = "Viking Night";
-    p.mods = {{"denikson-BepInExPack_Valheim", "5.4.2202", true, Repository::Source::thunderstore},
-              {"Some-Team-Mod_Name", "1.10.0", false, Repository::Source::hexium}};
-    p.configs = {{"BepInEx/config/a.cfg", "[General]\nx = 1\n"}, {"BepInEx/config/Sub Dir/b.json", "{}"}};
-    return p;
+    return {"Viking Night",
+            {{"denikson-BepInExPack_Valheim", "5.4.2202", true, Repository::Source::thunderstore},
+             {"Some-Team-Mod_Name", "1.10.0", false, Repository::Source::hexium}},
+            {{"BepInEx/config/a.cfg", "[General]\nx = 1\n"}, {"BepInEx/config/Sub Dir/b.json", "{}"}}};
 }
 
 } // namespace
@@ -73,12 +71,9 @@ private Q_SLOTS:
     void refusals() {
         QFETCH(QByteArray, input);
         QFETCH(QString, sentence);
-        try {
+        ModFixtures::expectError({sentence}, [&] {
             ProfilePack::readAny(input.startsWith("#") ? ProfilePack::decodeCode(input) : input);
-            QFAIL("accepted");
-        } catch (const SkaldrunError& e) {
-            QVERIFY2(e.message().contains(sentence), qPrintable(e.message()));
-        }
+        });
     }
 
     // Through a code, line breaks and all, and back: nothing lost, nothing changed.
@@ -107,9 +102,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         Fs::writeAtomic(dir.filePath("out.r2z"), ProfilePack::writeR2z(sample()));
         Installer::extractZip(dir.filePath("out.r2z"), dir.filePath("x"));
-        QStringList root = *Fs::list(dir.filePath("x"));
-        root.sort();
-        QCOMPARE(root, QStringList({"config", "export.r2x"}));
+        QCOMPARE(Fs::list(dir.filePath("x"))->size(), 2); // "config" and "export.r2x", which are read below
         QVERIFY(Fs::exists(dir.filePath("x/config/Sub Dir/b.json")));
         const YAML::Node r2x = YAML::LoadFile(dir.filePath("x/export.r2x").toStdString());
         QCOMPARE(r2x["profileName"].as<std::string>(), "Viking Night");

@@ -27,9 +27,8 @@ QString summary(const QList<ModItem>& mods) {
 }
 
 const ModItem* byName(const QList<ModItem>& mods, const QString& name) {
-    for (const ModItem& m : mods) {
+    for (const ModItem& m : mods)
         if (m.name == name) return &m;
-    }
     return nullptr;
 }
 

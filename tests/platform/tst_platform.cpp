@@ -77,8 +77,7 @@ private Q_SLOTS:
         QCOMPARE(*Fs::tryRead(dst + "/sub/data.txt"), QByteArray("d"));
         QVERIFY(!Fs::itemExists(dst + "/escape"));
 
-        QVERIFY(Fs::remove(src));
-        QVERIFY(!Fs::itemExists(src));
+        QVERIFY(Fs::remove(src) && !Fs::itemExists(src));
         QCOMPARE(*Fs::tryRead(dir.filePath("outside/secret")), QByteArray("outside"));
     }
 
@@ -127,8 +126,8 @@ private Q_SLOTS:
 
         // A process that started at another time holds the id: that is not our program.
         const auto game = Process::startDetached("/bin/sh", {"-c", "exec sleep 10"}, {});
-        QVERIFY(Process::isRunning(game.process));
-        QVERIFY(!Process::isRunning({game.process.pid, *game.process.startTime + 1}));
+        QVERIFY(Process::isRunning(game.process) &&
+                !Process::isRunning({game.process.pid, *game.process.startTime + 1}));
         ::kill(pid_t(game.process.pid), SIGKILL);
         QTRY_VERIFY_WITH_TIMEOUT(!Process::isRunning(game.process), 5000);
     }
@@ -154,9 +153,7 @@ private Q_SLOTS:
                                                      status == 200 ? "application/zip" : "text/html"));
         QTemporaryDir dir;
         const QString dest = dir.filePath("a.zip");
-        const QUrl url =
-            status ? server.url("/a.zip")
-                   : QUrl(QStringLiteral("http://127.0.0.1:%1/a.zip").arg(LoopbackServer::deadPort()));
+        const QUrl url = status ? server.url("/a.zip") : LoopbackServer::deadUrl("/a.zip");
         auto seen = std::make_shared<QList<qint64>>();
         const auto result = onWorker([=] {
             return Http::download(url, dest, [seen](qint64 received, qint64 total) {
@@ -178,9 +175,7 @@ private Q_SLOTS:
     void cancellingStopsAStalledDownload() {
         QFETCH(bool, everyRunning);
         LoopbackServer server;
-        LoopbackServer::Response stalled;
-        stalled.stall = true;
-        server.route("/c.zip", stalled);
+        server.route("/c.zip", {.stall = true});
         QTemporaryDir dir;
         const QString dest = dir.filePath("c.zip");
         const QUrl url = server.url("/c.zip");
@@ -194,8 +189,7 @@ private Q_SLOTS:
         else
             cancel->store(true);
         QTRY_VERIFY_WITH_TIMEOUT(future.isFinished(), 10000);
-        QVERIFY(future.result().cancelled && !future.result().responded);
-        QVERIFY(!QFile::exists(dest));
+        QVERIFY(future.result().cancelled && !future.result().responded && !QFile::exists(dest));
         // Once set, the flag keeps later transfers from starting at all.
         cancel->store(true);
         QVERIFY(onWorker([=] { return Http::get(url, {}, Http::defaultTimeouts(), cancel); }).cancelled);

@@ -24,12 +24,7 @@ FakeRepository::FakeRepository() {
 
 FakeRepository::Package FakeRepository::package(const QString& owner, const QString& name,
                                                 const QString& version, Repository::Source source) {
-    Package p;
-    p.owner = owner;
-    p.name = name;
-    p.version = version;
-    p.source = source;
-    return p;
+    return {.owner = owner, .name = name, .version = version, .source = source};
 }
 
 void FakeRepository::add(Package package) {
@@ -56,15 +51,10 @@ void FakeRepository::pointAppHere() const {
     qputenv("SKALDRUN_HEXIUM_URL", hexiumUrl().toUtf8());
 }
 
-int FakeRepository::chunkRequests() const {
-    return int(m_server.requests().filter(QStringLiteral("/blobs/chunk-")).size());
-}
-
 int FakeRepository::downloads(const QString& fullName) const {
     QMutexLocker lock(&m_mutex);
-    for (const Package& p : m_packages) {
+    for (const Package& p : m_packages)
         if (p.fullName() == fullName) return m_server.requestCount(archivePath(p));
-    }
     return 0;
 }
 
@@ -145,18 +135,11 @@ LoopbackServer::Response FakeRepository::listing(Repository::Source source, cons
     };
     const bool thunderstore = source == Repository::Source::thunderstore;
     if (rest == QLatin1String("api/v1/package/")) return LoopbackServer::reply(packageList(source));
-    if (rest.startsWith(QLatin1String("api/v1/package-listing-chunk/"))) {
-        LoopbackServer::Response moved = LoopbackServer::reply({}, 302);
-        moved.headers << qMakePair(QByteArray("Location"),
-                                   ("/blobs/chunk-" + rest.section(QLatin1Char('/'), 3, 3)).toUtf8());
-        return moved;
-    }
+    if (rest.startsWith(QLatin1String("api/v1/package-listing-chunk/")))
+        return {.status = 302, .headers = {{"Location", "/blobs/chunk-" + rest.section('/', 3, 3).toUtf8()}}};
     if (rest != QLatin1String("api/v1/package-listing-index/")) return LoopbackServer::reply("{}", 404);
-    if (thunderstore && std::exchange(tooManyRequests, false)) {
-        LoopbackServer::Response wait = LoopbackServer::reply({}, 429);
-        wait.headers << qMakePair(QByteArray("Retry-After"), QByteArray("1"));
-        return wait;
-    }
+    if (thunderstore && std::exchange(tooManyRequests, false))
+        return {.status = 429, .headers = {{"Retry-After", "1"}}};
     if (thunderstore && indexStatus != 200)
         return LoopbackServer::reply(R"({"error":"No cache available"})", indexStatus);
     QJsonArray urls;
@@ -171,13 +154,10 @@ LoopbackServer::Response FakeRepository::listing(Repository::Source source, cons
     }
     const QByteArray index = gzipBytes(QJsonDocument(urls).toJson(QJsonDocument::Compact));
     if (!thunderstore) return LoopbackServer::reply(index, 200, "application/octet-stream");
-    LoopbackServer::Response r = LoopbackServer::reply({}, 302);
     if (m_server.requestHeader("If-Modified-Since") == lastModified)
-        r.status = 304;
-    else
-        r.headers << qMakePair(QByteArray("Location"), blob("index", index).toUtf8());
-    r.headers << qMakePair(QByteArray("Last-Modified"), lastModified);
-    return r;
+        return {.status = 304, .headers = {{"Last-Modified", lastModified}}};
+    return {.status = 302,
+            .headers = {{"Location", blob("index", index).toUtf8()}, {"Last-Modified", lastModified}}};
 }
 
 void FakeRepository::addProfileMods(const QByteArray& r2x) {
@@ -220,18 +200,17 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
             return LoopbackServer::reply(archiveBytes(p), 200, "application/zip");
     }
     const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    const auto named = [&](const QString& owner, const QString& name) -> const Package* {
-        for (const Package& p : std::as_const(m_packages))
-            if (p.owner == owner && p.name == name) return &p;
-        return nullptr;
-    };
-    LoopbackServer::Response notFound = LoopbackServer::reply(R"({"detail":"Not found."})", 404);
     const bool api =
         parts.size() >= 5 && parts[0] == QLatin1String("api") && parts[2] == QLatin1String("package");
+    const bool download = parts.size() == 5 && parts[0] == QLatin1String("package");
+    const Package* p = nullptr; // the package the address names: {namespace}/{name} after its first parts
+    for (const Package& each : std::as_const(m_packages)) {
+        if (!p && (api || download) && each.owner == parts[api ? 3 : 2] && each.name == parts[api ? 4 : 3])
+            p = &each;
+    }
+    if (api && !p) return LoopbackServer::reply(R"({"detail":"Not found."})", 404);
     // /api/experimental/package/{namespace}/{name}/
     if (api && parts.size() == 5) {
-        const Package* p = named(parts[3], parts[4]);
-        if (!p) return notFound;
         const QJsonObject latest{{"namespace", p->owner},
                                  {"name", p->name},
                                  {"version_number", p->version},
@@ -242,22 +221,14 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
     }
     // /api/experimental/package/{namespace}/{name}/{version}/changelog/ (and readme/)
     if (api && parts.size() == 7) {
-        const Package* p = named(parts[3], parts[4]);
-        if (!p) return notFound;
         const QString text = parts[6] == QLatin1String("readme") ? p->description : p->changelog;
         return LoopbackServer::reply(
             QJsonDocument(QJsonObject{{"markdown", text.isEmpty() ? QJsonValue() : QJsonValue(text)}})
                 .toJson(QJsonDocument::Compact));
     }
     // /package/download/{namespace}/{name}/{version}/
-    const Package* p =
-        parts.size() == 5 && parts[0] == QLatin1String("package") ? named(parts[2], parts[3]) : nullptr;
-    if (p && p->failDownload) {
-        LoopbackServer::Response dropped;
-        dropped.closeAtOnce = true;
-        return dropped;
-    }
-    if (p) {
+    if (download && p && p->failDownload) return {.closeAtOnce = true};
+    if (download && p) {
         Package release = *p; // the release asked for, its manifest saying so; older ones plain
         release.version = parts[4];
         if (release.version != p->version) release.archive.reset();
@@ -302,9 +273,8 @@ QByteArray FakeRepository::sampleConfig(const QString& pluginName) {
 
 void FakeRepository::addStandardCatalog() {
     const QString pack = "quellit-BepInExPack_Valheim-5.4.2202";
-    const auto mod = [&](const QString& owner, const QString& name, const QString& version,
-                         const QString& description, const QStringList& deps, qint64 downloads,
-                         qint64 rating) {
+    const auto mod = [&](const QString& owner, const QString& name, const QString& version, qint64 downloads,
+                         qint64 rating, const QString& description, const QStringList& deps = {}) {
         Package p = package(owner, name, version);
         p.description = description;
         p.dependencies = QStringList{pack} + deps;
@@ -314,46 +284,40 @@ void FakeRepository::addStandardCatalog() {
                             .arg(int(m_packages.size() % 12) + 1, 2, 10, QLatin1Char('0'));
         return p;
     };
-    Package bep = mod("quellit", "BepInExPack_Valheim", "5.4.2202",
-                      "BepInEx pack for Valheim. Preconfigured and includes unstripped Unity DLLs.", {},
-                      41234567, 3012);
+    Package bep = mod("quellit", "BepInExPack_Valheim", "5.4.2202", 41234567, 3012,
+                      "BepInEx pack for Valheim. Preconfigured and includes unstripped Unity DLLs.");
     bep.dependencies.clear();
     bep.archive = TestZip::bepInExPack(bep.version);
     add(bep);
-    add(mod("Tarnwick", "ShaderHelperForMac", "1.0.3",
-            "Swaps Windows-only shaders for Metal-friendly ones so modded items aren't pink.", {}, 18250,
-            77));
-    add(mod("Hearthworks", "CoreUtils", "2.1.0", "Shared helpers for Hearthworks mods.", {}, 905112, 410));
-    add(mod("Runecraft", "RuneLib", "1.4.2", "Rune definitions and crafting hooks used by Runecraft mods.",
-            {"Hearthworks-CoreUtils-2.1.0"}, 512001, 230));
-    add(mod("Runecraft", "Epic_Runes", "3.0.1", "Carve runes into your gear for magic effects.",
-            {"Runecraft-RuneLib-1.4.2"}, 2300450, 1288));
+    add(mod("Tarnwick", "ShaderHelperForMac", "1.0.3", 18250, 77,
+            "Swaps Windows-only shaders for Metal-friendly ones so modded items aren't pink."));
+    add(mod("Hearthworks", "CoreUtils", "2.1.0", 905112, 410, "Shared helpers for Hearthworks mods."));
+    add(mod("Runecraft", "RuneLib", "1.4.2", 512001, 230,
+            "Rune definitions and crafting hooks used by Runecraft mods.", {"Hearthworks-CoreUtils-2.1.0"}));
+    add(mod("Runecraft", "Epic_Runes", "3.0.1", 2300450, 1288,
+            "Carve runes into your gear for magic effects.", {"Runecraft-RuneLib-1.4.2"}));
     Package cozy =
-        mod("Hearthworks", "CozyHearth", "1.4.0", "Longer-burning fires and more comfort by the hearth.",
-            {"Hearthworks-CoreUtils-2.1.0"}, 77003, 95);
+        mod("Hearthworks", "CozyHearth", "1.4.0", 77003, 95,
+            "Longer-burning fires and more comfort by the hearth.", {"Hearthworks-CoreUtils-2.1.0"});
     cozy.archive = TestZip::repositoryMod(cozy.name, cozy.version);
     cozy.archive->file("config/hearthworks.CozyHearth.cfg", sampleConfig(cozy.name));
     add(cozy);
-    add(mod("Fjordsmith", "Better_Carts", "0.9.4", "Carts that turn, brake and carry more.", {}, 340210,
-            188));
-    add(mod("Fjordsmith", "TrollTweaks", "1.2.0", "Smarter trolls. Needs a library that was taken down.",
-            {"Ghostly-VanishedLib-1.0.0"}, 12040, 8));
-    Package broken =
-        mod("Brokkr", "CrackedAnvil", "0.1.0", "An upload whose archive is damaged.", {}, 310, 0);
+    add(mod("Fjordsmith", "Better_Carts", "0.9.4", 340210, 188, "Carts that turn, brake and carry more."));
+    add(mod("Fjordsmith", "TrollTweaks", "1.2.0", 12040, 8,
+            "Smarter trolls. Needs a library that was taken down.", {"Ghostly-VanishedLib-1.0.0"}));
+    Package broken = mod("Brokkr", "CrackedAnvil", "0.1.0", 310, 0, "An upload whose archive is damaged.");
     broken.brokenArchive = "PK\x03\x04 this archive was cut short";
     add(broken);
-    add(mod("Skaldic", "MapPins", "5.0.0", "Shared map pins and better markers for your crew.", {}, 1500302,
-            990));
-    add(mod("Skaldic", "QuickStack", "1.8.3", "Stack items into nearby chests with one key.", {}, 2900000,
-            2011));
-    add(mod("Mistwalker", "PlantEverything", "1.17.0", "Plant bushes, trees and more with the cultivator.",
-            {}, 999999, 640));
-    add(mod("Mistwalker", "Comfy_Tents", "0.4.1", "Tents that count as shelter.", {}, 4120, 12));
-    add(mod("Oarsman", "Sail_Faster", "2.0.0", "Trims sails for more speed in tail winds.", {}, 1000000,
-            701));
+    add(mod("Skaldic", "MapPins", "5.0.0", 1500302, 990,
+            "Shared map pins and better markers for your crew."));
+    add(mod("Skaldic", "QuickStack", "1.8.3", 2900000, 2011, "Stack items into nearby chests with one key."));
+    add(mod("Mistwalker", "PlantEverything", "1.17.0", 999999, 640,
+            "Plant bushes, trees and more with the cultivator."));
+    add(mod("Mistwalker", "Comfy_Tents", "0.4.1", 4120, 12, "Tents that count as shelter."));
+    add(mod("Oarsman", "Sail_Faster", "2.0.0", 1000000, 701, "Trims sails for more speed in tail winds."));
     // Hexium: a mod only there, with releases listed by date and a dependency on Thunderstore.
-    Package forge = mod("Hexwright", "Forge_Tweaks", "0.10.0", "Faster smelting and a bigger forge queue.",
-                        {"Fjordsmith-Better_Carts-0.9.4"}, 8800, 41);
+    Package forge = mod("Hexwright", "Forge_Tweaks", "0.10.0", 8800, 41,
+                        "Faster smelting and a bigger forge queue.", {"Fjordsmith-Better_Carts-0.9.4"});
     forge.source = Repository::Source::hexium;
     forge.olderVersions = {"0.9.2", "0.2.0"};
     add(forge);

@@ -19,23 +19,23 @@
 class FakeRepository {
 public:
     struct Package {
-        QString owner;
-        QString name;
+        QString owner{};
+        QString name{};
         QString version = QStringLiteral("1.0.0");
-        QString description;
-        QStringList dependencies; // "Owner-Name-1.2.3"
+        QString description{};
+        QStringList dependencies{}; // "Owner-Name-1.2.3"
         qint64 downloads = 1000;
         qint64 rating = 5;
         QString dateCreated = QStringLiteral("2024-03-01T10:00:00.000000Z");
-        QStringList categories;
-        std::optional<TestZip> archive; // none: a plain repository mod named after the package
-        QByteArray brokenArchive;       // served instead of an archive when not empty
-        bool listed = true;             // false: reachable by its endpoint only, not in the list
-        bool failDownload = false;      // the archive's address answers with a dropped connection
+        QStringList categories{};
+        std::optional<TestZip> archive{}; // none: a plain repository mod named after the package
+        QByteArray brokenArchive{};       // served instead of an archive when not empty
+        bool listed = true;               // false: reachable by its endpoint only, not in the list
+        bool failDownload = false;        // the archive's address answers with a dropped connection
         Repository::Source source = Repository::Source::thunderstore;
-        QStringList olderVersions; // listed after the current one (Hexium: before it); plain archives
-        QHash<QString, QStringList> versionDependencies; // a release's own, where they differ
-        QString changelog;                               // none: the release has no changelog
+        QStringList olderVersions{}; // listed after the current one (Hexium: before it); plain archives
+        QHash<QString, QStringList> versionDependencies{}; // a release's own, where they differ
+        QString changelog{};                               // none: the release has no changelog
 
         QString fullName() const { return owner + QLatin1Char('-') + name; }
         QString dependencyString() const { return fullName() + QLatin1Char('-') + version; }
@@ -68,7 +68,7 @@ public:
     int archiveDelayMs = 0;       // each archive answers this late, as a distant CDN would
     QByteArray lastModified = "Sun, 06 Dec 2026 12:00:00 GMT";
     // Requests for chunk blobs so far (the index blob not counted).
-    int chunkRequests() const;
+    int chunkRequests() const { return int(m_server.requests().filter("/blobs/chunk-").size()); }
     QString archivePath(const Package& package) const; // the path part of its download address
     int downloads(const QString& fullName) const;      // archive requests so far
 

@@ -1,6 +1,5 @@
 #include "tests/support/LoopbackServer.h"
 
-#include <QEventLoop>
 #include <QMutexLocker>
 #include <QPointer>
 #include <QSemaphore>
@@ -55,10 +54,7 @@ private:
 
     void answer(QTcpSocket* socket, const LoopbackServer::Response& response) {
         if (response.stall) return; // keep the connection open and silent
-        if (response.closeAtOnce) {
-            socket->abort();
-            return;
-        }
+        if (response.closeAtOnce) return socket->abort();
         QPointer<QTcpSocket> guard(socket);
         auto send = [guard, response] {
             if (!guard) return;
@@ -73,10 +69,7 @@ private:
             guard->write(response.body);
             guard->disconnectFromHost();
         };
-        if (response.delayMs > 0)
-            QTimer::singleShot(response.delayMs, socket, send);
-        else
-            send();
+        QTimer::singleShot(response.delayMs, socket, send);
     }
 
     LoopbackServer* m_owner;
@@ -122,10 +115,6 @@ LoopbackServer::~LoopbackServer() {
     delete m_thread;
 }
 
-void LoopbackServer::route(const QString& path, Response response) {
-    route(path, [response = std::move(response)](const QString&) { return response; });
-}
-
 void LoopbackServer::route(const QString& path, Handler handler) {
     QMutexLocker lock(&m_mutex);
     m_routes[path] = std::move(handler);
@@ -136,21 +125,9 @@ void LoopbackServer::fallback(Handler handler) {
     m_fallback = std::move(handler);
 }
 
-QUrl LoopbackServer::url(const QString& path) const {
-    return QUrl(baseUrl() + path);
-}
-
-QString LoopbackServer::baseUrl() const {
-    return QStringLiteral("http://127.0.0.1:%1").arg(m_port);
-}
-
 QStringList LoopbackServer::requests() const {
     QMutexLocker lock(&m_mutex);
     return m_requests;
-}
-
-int LoopbackServer::requestCount(const QString& path) const {
-    return int(requests().count(path));
 }
 
 QByteArray LoopbackServer::requestHeader(const QByteArray& name) const {

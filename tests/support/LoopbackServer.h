@@ -19,21 +19,17 @@ class LoopbackServer {
 public:
     struct Response {
         int status = 200;
-        QByteArray body;
+        QByteArray body{};
         QByteArray contentType = "application/json";
         bool stall = false;       // accept the request, then never answer
         bool closeAtOnce = false; // close the connection without answering
         int delayMs = 0;          // wait before answering
-        QList<QPair<QByteArray, QByteArray>> headers;
+        QList<QPair<QByteArray, QByteArray>> headers{};
     };
     using Handler = std::function<Response(const QString& path)>;
 
     static Response reply(QByteArray body, int status = 200, QByteArray contentType = "application/json") {
-        Response r;
-        r.body = std::move(body);
-        r.status = status;
-        r.contentType = std::move(contentType);
-        return r;
+        return {status, std::move(body), std::move(contentType)};
     }
 
     LoopbackServer();
@@ -41,18 +37,23 @@ public:
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;
 
-    void route(const QString& path, Response response);
+    void route(const QString& path, Response response) {
+        route(path, [response = std::move(response)](const QString&) { return response; });
+    }
     void route(const QString& path, Handler handler);
     void fallback(Handler handler); // for paths without a route; 404 otherwise
 
-    QUrl url(const QString& path = QString()) const; // http://127.0.0.1:{port}{path}
-    QString baseUrl() const;                         // without a trailing slash
+    QUrl url(const QString& path = QString()) const { return QUrl(baseUrl() + path); }
+    QString baseUrl() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); } // no trailing slash
 
     QStringList requests() const; // paths asked for, in order
-    int requestCount(const QString& path) const;
+    int requestCount(const QString& path) const { return int(requests().count(path)); }
 
-    // A port with no listener behind it (for "nobody is there" tests).
+    // A port with no listener behind it (for "nobody is there" tests), and an address on it.
     static quint16 deadPort();
+    static QUrl deadUrl(const QString& path) {
+        return QStringLiteral("http://127.0.0.1:%1").arg(deadPort()) + path;
+    }
 
     // A header of the latest request (case-insensitive name); handlers see their own request's.
     QByteArray requestHeader(const QByteArray& name) const;

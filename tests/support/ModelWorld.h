@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "catalog/ThunderstoreStore.h"
 #include "platform/Defaults.h"
 #include "platform/Http.h"
 #include "tests/support/FakeRepository.h"
@@ -55,6 +56,11 @@ struct Harness {
         return *repo;
     }
 
+    // Loads the catalog anew (an unchanged one publishes nothing new) and waits for it.
+    bool loadCatalog() {
+        state->thunder()->loadIfNeeded(true);
+        return QTest::qWaitFor([this] { return !state->thunder()->loading(); }, 10000);
+    }
     AppState& make() {
         refreshes.reset();
         state = std::make_unique<AppState>(AppState::Services{workspace, clipboard, panel, world.platform()});
@@ -96,8 +102,7 @@ struct Harness {
     // The BepInEx files as the pack leaves them, the launch script naming `executableLine`.
     void bepFiles(const QByteArray& executableLine = "executable_name=\"Valheim\"") const {
         World::write(game("BepInEx/core/BepInEx.dll"), "MZ");
-        World::write(game(world.isLinux() ? "doorstop_libs/libdoorstop_x64.so"
-                                          : "doorstop_libs/libdoorstop_x64.dylib"),
+        World::write(game("doorstop_libs/libdoorstop_x64." + QString(world.isLinux() ? "so" : "dylib")),
                      "injector");
         World::write(game("start_game_bepinex.sh"),
                      "#!/bin/sh\n" + executableLine + "\nexec \"$executable_name\"\n");

@@ -34,7 +34,6 @@ public:
 class RecordingClipboard final : public Clipboard {
 public:
     void setText(const QString& text) override { texts.append(text); }
-    QString current() const { return texts.isEmpty() ? QString() : texts.last(); }
     QStringList texts;
 };
 
@@ -43,9 +42,7 @@ class ScriptedOpenPanel final : public OpenPanel {
 public:
     void open(const Request& request, Answer answer) override {
         requests.append(request);
-        std::optional<QString> next;
-        if (!answers.isEmpty()) next = answers.takeFirst();
-        answer(next);
+        answer(answers.isEmpty() ? std::nullopt : answers.takeFirst());
     }
     QList<Request> requests;
     QList<std::optional<QString>> answers;

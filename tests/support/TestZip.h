@@ -19,10 +19,8 @@ public:
         return add({name.toUtf8(), data, Kind::file, mode});
     }
     TestZip& dir(const QString& name, int mode = -1) {
-        return add({(name.endsWith(QLatin1Char('/')) ? name : name + QLatin1Char('/')).toUtf8(),
-                    {},
-                    Kind::dir,
-                    mode});
+        const QString folder = name.endsWith(QLatin1Char('/')) ? name : name + QLatin1Char('/');
+        return add({folder.toUtf8(), {}, Kind::dir, mode});
     }
     TestZip& symlink(const QString& name, const QString& target) {
         return add({name.toUtf8(), target.toUtf8(), Kind::link});

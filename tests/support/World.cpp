@@ -9,37 +9,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-World::World(QString home) : m_home(std::move(home)) {}
-
-World& World::on(Platform platform) {
-    m_platform = platform;
-    return *this;
-}
-
-QString World::steamRoot() const {
-    return m_home + (isLinux() ? "/.local/share/Steam" : "/Library/Application Support/Steam");
-}
-QString World::library() const {
-    return m_home + "/Games/SteamLibrary";
-}
-QString World::gameDir() const {
-    return library() + "/steamapps/common/Valheim";
-}
-QString World::appBundle() const {
-    return gameDir() + "/Valheim.app";
-}
-QString World::executable() const {
-    return isLinux() ? gameDir() + "/valheim.x86_64" : appBundle() + "/Contents/MacOS/Valheim";
-}
-QString World::savesDir() const {
-    return m_home + (isLinux() ? "/.config/unity3d/IronGate/Valheim"
-                               : "/Library/Application Support/IronGate/Valheim");
-}
-
-QString World::localConfig() const {
-    return steamRoot() + "/userdata/" + account() + "/config/localconfig.vdf";
-}
-
 void World::write(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
@@ -61,10 +30,6 @@ QMap<QString, QByteArray> World::files(const QString& root) {
         return true;
     });
     return found;
-}
-
-World& World::build() {
-    return buildSteam().buildGame().buildSaves();
 }
 
 World& World::buildSteam() {

@@ -15,25 +15,35 @@
 // build the same world.
 class World {
 public:
-    explicit World(QString home);
-    World& on(Platform platform); // before building: the shape of that system's home
+    explicit World(QString home) : m_home(std::move(home)) {}
+    // Before building: the shape of that system's home.
+    World& on(Platform platform) {
+        m_platform = platform;
+        return *this;
+    }
     Platform platform() const { return m_platform; }
     bool isLinux() const { return m_platform == Platform::linuxOS; }
 
     QString home() const { return m_home; }
-    QString steamRoot() const;  // home + "Library/Application Support/Steam" (Linux: ".local/share/Steam")
-    QString library() const;    // the second Steam library, on a made-up games drive
-    QString gameDir() const;    // library + "steamapps/common/Valheim"
-    QString appBundle() const;  // gameDir + "Valheim.app"
-    QString executable() const; // the bundle's main executable (Linux: gameDir + "valheim.x86_64")
-    QString
-    savesDir() const; // home + "Library/Application Support/IronGate/Valheim" (Linux: ".config/unity3d/…")
+    QString steamRoot() const {
+        return m_home + (isLinux() ? "/.local/share/Steam" : "/Library/Application Support/Steam");
+    }
+    QString library() const { return m_home + "/Games/SteamLibrary"; } // the second, on a games drive
+    QString gameDir() const { return library() + "/steamapps/common/Valheim"; }
+    QString appBundle() const { return gameDir() + "/Valheim.app"; }
+    QString executable() const { // the bundle's main executable; Linux's native build
+        return isLinux() ? gameDir() + "/valheim.x86_64" : appBundle() + "/Contents/MacOS/Valheim";
+    }
+    QString savesDir() const {
+        return m_home + (isLinux() ? "/.config/unity3d/IronGate/Valheim"
+                                   : "/Library/Application Support/IronGate/Valheim");
+    }
     QString account() const { return QStringLiteral("87654321"); }
-    QString localConfig() const; // that account's localconfig.vdf
+    QString localConfig() const { return steamRoot() + "/userdata/" + account() + "/config/localconfig.vdf"; }
     QString pluginsDir() const { return gameDir() + QStringLiteral("/BepInEx/plugins"); }
 
     // The whole world: Steam, the game, the saves.
-    World& build();
+    World& build() { return buildSteam().buildGame().buildSaves(); }
     World& buildSteam(); // libraryfolders.vdf naming the second library; an account without launch options
     World& buildGame();  // Valheim.app with Info.plist and an executable that stays running a while
     World& buildSaves(); // two worlds and a character

@@ -81,10 +81,7 @@ public:
             World::write(dir + QString(i < enabled ? "/%1%2.dll" : "/%1Off%2.dll.disabled")
                                    .arg(folder, i ? QString::number(i) : QString()),
                          ModFixtures::fakeDll(1, 0, 0, 0));
-        if (!version.isEmpty())
-            World::write(
-                dir + "/manifest.json",
-                QStringLiteral(R"({"name": "%1", "version_number": "%2"})").arg(folder, version).toUtf8());
+        if (!version.isEmpty()) World::write(dir + "/manifest.json", TestZip::manifest(folder, version));
         return dir;
     }
     QString addDataMod(const QString& folder) const {
@@ -136,11 +133,6 @@ private:
 struct CatalogWorld : ModsWorld {
     CatalogWorld() { serve(); }
     ~CatalogWorld() { pointRepositoryNowhere(); }
-    bool loadCatalog() {
-        state->thunder()->loadIfNeeded(true); // an unchanged catalog publishes nothing new
-        return QTest::qWaitFor([this] { return !state->thunder()->loading(); }, 10000) &&
-               !state->thunder()->packages().isEmpty();
-    }
 };
 
 // The window over the model, with the recording desktop services.

@@ -46,9 +46,8 @@ TSPackage pkg(const QString& owner, const QString& name, qint64 downloads, qint6
 }
 
 int rowOf(const BrowseModel& model, const QString& fullName) {
-    for (int row = 0; row < model.rowCount(); ++row) {
+    for (int row = 0; row < model.rowCount(); ++row)
         if (model.package(row).fullName == fullName) return row;
-    }
     return -1;
 }
 
@@ -108,11 +107,10 @@ private Q_SLOTS:
     }
 
     void textsForTheUser() {
-        QCOMPARE(BrowseRow::compactCount(999), "999");
-        QCOMPARE(BrowseRow::compactCount(1234), "1.2K");
-        QCOMPARE(BrowseRow::compactCount(999999), "1000.0K");
-        QCOMPARE(BrowseRow::compactCount(1000000), "1.0M");
-        QCOMPARE(BrowseRow::compactCount(41234567), "41.2M");
+        QStringList shown;
+        for (const qint64 count : {999, 1234, 999999, 1000000, 41234567})
+            shown << BrowseRow::compactCount(count);
+        QCOMPARE(shown, (QStringList{"999", "1.2K", "1000.0K", "1.0M", "41.2M"}));
     }
 
     void modelTellsActionsApartThroughEveryChange() {
@@ -153,11 +151,7 @@ private Q_SLOTS:
     void untrustedTextShowsAsWritten() {
         const QString hostile = QStringLiteral("<b>x</b>");
         CatalogWorld w;
-        FakeRepository::Package tagged;
-        tagged.owner = QStringLiteral("Tagger");
-        tagged.name = QStringLiteral("Tagged");
-        tagged.description = hostile;
-        w.repo->add(tagged);
+        w.repo->add({.owner = "Tagger", .name = "Tagged", .description = hostile});
         w.installLoader();
         const QString mod = w.addFolderMod("Tagged", 1, 0, hostile);
         AppState& state = w.start();
@@ -201,16 +195,10 @@ private Q_SLOTS:
         const QString catalog = ThunderstoreStore::catalogURL().path();
         ThunderstoreStore::setEnabled(Repository::Source::hexium, false); // Thunderstore's index alone fails
         // The repository answers late, then not at all.
-        LoopbackServer::Response dropped;
-        dropped.closeAtOnce = true;
-        dropped.delayMs = 300;
-        w.repo->server().route(catalog, dropped);
+        w.repo->server().route(catalog, {.closeAtOnce = true, .delayMs = 300});
         BrowseView view(&state, state.thunder());
         auto* content = view.findChild<QStackedWidget*>();
         const auto panel = [&] { return content->currentWidget()->objectName(); };
-        const auto text = [&](const char* name) {
-            return view.findChild<QLabel*>(QLatin1String(name))->text();
-        };
         auto* count = view.findChild<QLabel*>(QStringLiteral("browse.count"));
         auto* reload = view.findChild<QToolButton*>(QStringLiteral("browse.reload"));
         auto* sort = view.findChild<QComboBox*>(QStringLiteral("browse.sort"));
@@ -219,7 +207,8 @@ private Q_SLOTS:
         QCOMPARE(panel(), "browse.loading");
         QVERIFY(!reload->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(panel(), "browse.failure", 15000);
-        QVERIFY(text("browse.failureText").startsWith("Couldn't load the catalog: "));
+        QVERIFY(
+            view.findChild<QLabel*>("browse.failureText")->text().startsWith("Couldn't load the catalog: "));
         QVERIFY(count->isHidden());
         // "Installed" over an empty catalog is still the failure, not an empty list.
         sort->setCurrentIndex(int(TSSort::installed));
@@ -234,8 +223,7 @@ private Q_SLOTS:
         QCOMPARE(count->text(), QStringLiteral("0 of %1 mods").arg(total));
 
         // A failed forced reload over a filled catalog leaves the list where it is.
-        dropped.delayMs = 0;
-        w.repo->server().route(catalog, dropped);
+        w.repo->server().route(catalog, {.closeAtOnce = true});
         Fs::remove(ChunkedListing::folder());
         sort->setCurrentIndex(int(TSSort::popular));
         reload->click();
@@ -254,12 +242,7 @@ private Q_SLOTS:
         view.resize(560, 60 + 2 * BrowseRow::rowHeight());
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        const auto iconRequests = [&] {
-            int n = 0;
-            for (const QString& path : w.repo->server().requests())
-                n += path.startsWith(QLatin1String("/icons/"));
-            return n;
-        };
+        const auto iconRequests = [&] { return w.repo->server().requests().filter("/icons/").size(); };
         QTRY_VERIFY_WITH_TIMEOUT(iconRequests() >= 1, 10000);
         QTest::qWait(300);
         QVERIFY2(iconRequests() <= 4, qPrintable(QString::number(iconRequests())));
@@ -284,8 +267,7 @@ private Q_SLOTS:
         QCOMPARE(w.repo->downloads(wanted), 0);
 
         // The row's menu opens the package's page.
-        Q_EMIT view.list()->customContextMenuRequested(
-            view.list()->visualRect(view.model()->index(0)).center());
+        Q_EMIT view.list()->customContextMenuRequested(row.center());
         auto* menu = view.findChild<QMenu*>(QStringLiteral("browse.menu"));
         menu->actions().value(0)->trigger();
         QCOMPARE(w.workspace.openedUrls,
@@ -310,9 +292,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, kept);
         LoopbackServer server;
         server.route("/icons/a.png", LoopbackServer::reply(body, status, "image/png"));
-        const QUrl url =
-            status ? server.url("/icons/a.png")
-                   : QUrl(QStringLiteral("http://127.0.0.1:%1/a.png").arg(LoopbackServer::deadPort()));
+        const QUrl url = status ? server.url("/icons/a.png") : LoopbackServer::deadUrl("/a.png");
         const auto prepare = [](const QByteArray& bytes) {
             return bytes == "garbage" ? QByteArray() : bytes + "-small";
         };

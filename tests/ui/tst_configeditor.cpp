@@ -1,7 +1,6 @@
 // The config editor sheet and its rows on real files: which control each setting gets, what
 // edits write, the dirty state, saving, reverting and failures.
 
-#include "platform/Fs.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/ConfigEditorSheet.h"
 #include "ui/ConfigEntryRow.h"
@@ -38,9 +37,8 @@ struct Editor {
     QString file(int i = 0) const { return mod.configFiles[i]; }
 
     ConfigEntryRow* row(const QString& key) const {
-        for (ConfigEntryRow* r : sheet->findChildren<ConfigEntryRow*>()) {
+        for (ConfigEntryRow* r : sheet->findChildren<ConfigEntryRow*>())
             if (r->entry().key == key) return r;
-        }
         qWarning("no row %s", qPrintable(key));
         return nullptr;
     }
@@ -191,8 +189,8 @@ private Q_SLOTS:
 
         // The file is unreadable now: the content says why.
         e.sheet->load();
-        QVERIFY(e.sheet->loadError()->startsWith("Couldn't read cozy.cfg: "));
-        QVERIFY(e.get<QLabel>("error")->isVisible());
+        QVERIFY(e.sheet->loadError()->startsWith("Couldn't read cozy.cfg: ") &&
+                e.get<QLabel>("error")->isVisible());
 
         ModItem none;
         none.name = QStringLiteral("Bare");
@@ -241,11 +239,9 @@ private Q_SLOTS:
         e.sheet->setFileIndex(0);
         search->clear();
         e.type("Bench", "7");
-        QVERIFY(e.get("save")->isEnabled());
-        QVERIFY(QFile::remove(e.file(1)));
+        QVERIFY(e.get("save")->isEnabled() && QFile::remove(e.file(1)));
         e.sheet->setFileIndex(1);
-        QVERIFY(e.sheet->loadError().has_value());
-        QVERIFY(!e.get("save")->isEnabled());
+        QVERIFY(e.sheet->loadError().has_value() && !e.get("save")->isEnabled());
         e.sheet->save();
         QCOMPARE(World::read(e.file(0)), text);
     }

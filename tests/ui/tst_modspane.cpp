@@ -75,8 +75,7 @@ private Q_SLOTS:
         w.installLoader();
         const QString data = w.addDataMod("Viking_Signs");
         w.open();
-        QVERIFY(!w.shown("modsPane.count"));
-        QVERIFY(w.shown(rowName(data, ".data")));
+        QVERIFY(!w.shown("modsPane.count") && w.shown(rowName(data, ".data")));
         QVERIFY(!w.shown(rowName(data, ".switch")));
         // Plugins counted, and whether they're off.
         const QString one = w.addFolderMod("One", 1, 0, "1.2.3");
@@ -108,8 +107,7 @@ private Q_SLOTS:
         QCOMPARE(w.text("modsPane.captureBanner.message"),
                  "1 mod is stashed outside the plugins folder. Bring them back once you've run the capture.");
         w.stashForCapture(4);
-        QVERIFY(w.refresh());
-        QVERIFY(w.text("modsPane.captureBanner.message").startsWith("4 mods are stashed"));
+        QVERIFY(w.refresh() && w.text("modsPane.captureBanner.message").startsWith("4 mods are stashed"));
         w.find<QPushButton>("modsPane.moveModsBack")->click();
         QTRY_VERIFY(!w.shown("modsPane.captureBanner"));
         // Intel Mac: the shader recommendation never shows, mods or not.
@@ -136,8 +134,7 @@ private Q_SLOTS:
         textOnly.setText("a snippet of text");
         QDragEnterEvent ignored(QPoint(10, 10), Qt::CopyAction, &textOnly, Qt::LeftButton, {});
         QApplication::sendEvent(&pane, &ignored);
-        QVERIFY(!ignored.isAccepted());
-        QVERIFY(!pane.dropZone()->targeted());
+        QVERIFY(!ignored.isAccepted() && !pane.dropZone()->targeted());
 
         QMimeData mixed;
         mixed.setUrls(
@@ -145,8 +142,7 @@ private Q_SLOTS:
         mixed.setText("a snippet of text");
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mixed, Qt::LeftButton, {});
         QApplication::sendEvent(&pane, &enter);
-        QVERIFY(enter.isAccepted());
-        QVERIFY(pane.dropZone()->targeted());
+        QVERIFY(enter.isAccepted() && pane.dropZone()->targeted());
         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mixed, Qt::LeftButton, {});
         QApplication::sendEvent(&pane, &drop);
         QVERIFY(!pane.dropZone()->targeted());
@@ -192,8 +188,8 @@ private Q_SLOTS:
         knob.setChecked(false); // starts sliding off…
         knob.setChecked(true);  // …and is set back before the knob has moved
         const auto* slide = knob.findChild<QVariantAnimation*>();
-        QVERIFY(slide);
-        QVERIFY(slide->state() != QAbstractAnimation::Running || slide->endValue().toReal() == 1.0);
+        QVERIFY(slide &&
+                (slide->state() != QAbstractAnimation::Running || slide->endValue().toReal() == 1.0));
         QTRY_COMPARE(knob.position(), 1.0);
     }
 };
