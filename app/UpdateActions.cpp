@@ -51,8 +51,8 @@ struct Step {
     QStringList missing; // dependencies the catalog lacks
 };
 
-Step stepFor(const std::optional<ModItem>& mod, const TSPackage& package,
-             const QHash<QString, TSPackage>& index, const QSet<QString>& installed) {
+Step stepFor(const std::optional<ModItem>& mod, const TSPackage& package, const PackageIndex& index,
+             const QSet<QString>& installed) {
     Thunderstore::Resolution resolution = Thunderstore::resolutionChain(package, index, installed);
     resolution.chain.removeLast(); // the package itself
     return {mod, package, resolution.chain, resolution.missing};

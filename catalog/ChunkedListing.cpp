@@ -176,23 +176,20 @@ struct Joined {
 
 // As within one document, the first package with a key keeps it.
 void joinInto(ThunderstoreStore::Catalog& catalog, ThunderstoreStore::Catalog& part) {
+    // The indexes let go of the lists, which then grow and move without being copied.
+    catalog.index.detach();
+    part.index.detach();
     const qsizetype from = catalog.packages.size();
     catalog.packages.append(std::move(part.packages));
     if (part.index.isEmpty()) { // read without one: its packages go straight into this index
-        for (qsizetype i = from; i < catalog.packages.size(); ++i) {
-            const TSPackage& p = catalog.packages.at(i);
-            const qsizetype before = catalog.index.size();
-            TSPackage& slot = catalog.index[p.ownerAndName()];
-            if (catalog.index.size() != before) slot = p;
-        }
-        return;
+        for (qsizetype i = from; i < catalog.packages.size(); ++i)
+            catalog.index.addFirst(catalog.packages.at(i).ownerAndName(), i);
+    } else {
+        const QHash<QString, qsizetype>& positions = part.index.positions();
+        for (auto it = positions.cbegin(); it != positions.cend(); ++it)
+            catalog.index.addFirst(it.key(), from + it.value());
     }
-    // Moved: the part goes right after.
-    for (auto it = part.index.begin(); it != part.index.end(); ++it) {
-        const qsizetype before = catalog.index.size();
-        TSPackage& slot = catalog.index[it.key()];
-        if (catalog.index.size() != before) slot = std::move(it.value());
-    }
+    catalog.index.attach(catalog.packages);
 }
 
 // Parts are independent: one reader per core. Each repository's first part goes first, since

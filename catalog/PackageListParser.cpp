@@ -535,9 +535,7 @@ private:
 
     // The first package with a key keeps it.
     void addToIndex(const Found& f, const TSPackage& p) {
-        const qsizetype before = m_index->size();
-        TSPackage& slot = (*m_index)[catalogKey(f, p)];
-        if (m_index->size() != before) slot = p;
+        m_index->addFirst(catalogKey(f, p), m_packages.size() - 1);
     }
 
     static constexpr qsizetype releaseStep = 4 * 1024 * 1024;
@@ -1139,17 +1137,12 @@ std::optional<ThunderstoreStore::Catalog> ThunderstoreStore::parseListing(const 
     auto packages = walkDocument(document, &catalog.index, source);
     if (!packages) return std::nullopt;
     catalog.packages = std::move(*packages);
+    catalog.index.attach(catalog.packages);
     return catalog;
 }
 
 ThunderstoreStore::Index ThunderstoreStore::makeIndex(const QList<TSPackage>& packages) {
-    Index index;
-    index.reserve(packages.size());
-    for (const TSPackage& p : packages) {
-        const QString key = p.ownerAndName();
-        if (!index.contains(key)) index.insert(key, p);
-    }
-    return index;
+    return Index(packages);
 }
 
 std::optional<ThunderstoreStore::Catalog>
@@ -1158,6 +1151,7 @@ ThunderstoreStore::readListing(const QString& path, Repository::Source source, q
     auto packages = walkFile(path, indexed ? &catalog.index : nullptr, source, room);
     if (!packages) return std::nullopt;
     catalog.packages = std::move(*packages);
+    catalog.index.attach(catalog.packages);
     return catalog;
 }
 

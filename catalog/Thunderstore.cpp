@@ -36,7 +36,7 @@ QString lastPiece(const QString& key) {
 // The visit is recursive by nature; it runs on an explicit stack so that a long chain of
 // dependencies in a hostile or broken catalog cannot overflow the thread's stack. Each frame
 // remembers the next dependency to look at, which reproduces the recursive order exactly.
-Resolution resolutionChain(const TSPackage& package, const QHash<QString, TSPackage>& index,
+Resolution resolutionChain(const TSPackage& package, const PackageIndex& index,
                            const QSet<QString>& installedNormalized) {
     Resolution result;
     QSet<QString> visited;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/PackageIndex.h"
 #include "catalog/TSPackage.h"
 
 #include <QHash>
@@ -28,7 +29,7 @@ struct Resolution {
 
 // Depth-first, post-order. Packages whose normalized name is in installedNormalized are taken
 // as installed and left out together with their own dependencies (never the requested one).
-Resolution resolutionChain(const TSPackage& package, const QHash<QString, TSPackage>& index,
+Resolution resolutionChain(const TSPackage& package, const PackageIndex& index,
                            const QSet<QString>& installedNormalized);
 
 // Which repository and release an installed mod came from, so later updates, profiles and

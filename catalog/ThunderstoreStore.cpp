@@ -79,11 +79,10 @@ ThunderstoreStore::Catalog ThunderstoreStore::merge(Catalog thunderstore, Catalo
     for (auto h = hexium.index.cbegin(); h != hexium.index.cend(); ++h) {
         if (thunderstore.index.contains(h.key())) onBoth.insert(h.key());
     }
-    for (const QString& key : onBoth) {
-        const TSPackage& h = *hexium.index.constFind(key);
-        if (Version::less(thunderstore.index.constFind(key)->version, h.version)) thunderstore.index[key] = h;
-    }
+    thunderstore.index.detach();
     if (!onBoth.isEmpty()) {
+        // Where Hexium's is newer it takes the place of every Thunderstore package of the name,
+        // the one the index points at among them.
         for (TSPackage& p : thunderstore.packages) {
             const auto h = hexium.index.constFind(p.ownerAndName());
             if (h != hexium.index.cend() && Version::less(p.version, h->version)) p = *h;
@@ -92,14 +91,18 @@ ThunderstoreStore::Catalog ThunderstoreStore::merge(Catalog thunderstore, Catalo
     Catalog out = std::move(thunderstore);
     out.packages.reserve(out.packages.size() + hexium.packages.size());
     out.index.reserve(out.index.size() + hexium.index.size());
-    // Hexium's own index holds the first package of each key; none of those not on both is
-    // in Thunderstore's.
-    for (auto h = hexium.index.cbegin(); h != hexium.index.cend(); ++h) {
-        if (!onBoth.contains(h.key())) out.index.insert(h.key(), h.value());
+    // Hexium's own index holds the first package of each key, which stays whenever its key isn't
+    // on both; none of those keys is in Thunderstore's.
+    hexium.index.detach();
+    const QHash<QString, qsizetype>& positions = hexium.index.positions();
+    for (qsizetype i = 0; i < hexium.packages.size(); ++i) {
+        TSPackage& p = hexium.packages[i];
+        const QString key = p.ownerAndName();
+        if (onBoth.contains(key)) continue;
+        if (positions.value(key, -1) == i) out.index.addFirst(key, out.packages.size());
+        out.packages.append(std::move(p));
     }
-    for (TSPackage& p : hexium.packages) {
-        if (onBoth.isEmpty() || !onBoth.contains(p.ownerAndName())) out.packages.append(std::move(p));
-    }
+    out.index.attach(out.packages);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalog/PackageIndex.h"
 #include "catalog/TSPackage.h"
 
 #include <QByteArray>
@@ -25,7 +26,7 @@ class ThunderstoreStore : public QObject {
     Q_PROPERTY(double progress READ progress NOTIFY loadingChanged)
 
 public:
-    using Index = QHash<QString, TSPackage>;
+    using Index = PackageIndex;
 
     explicit ThunderstoreStore(QObject* parent = nullptr);
     ~ThunderstoreStore() override;

@@ -15,7 +15,7 @@ QString packagePart(const QString& key) {
 
 } // namespace
 
-CatalogView view(const QList<TSPackage>& packages, const QHash<QString, TSPackage>& index) {
+CatalogView view(const QList<TSPackage>& packages, const PackageIndex& index) {
     CatalogView result;
     result.index = index;
     result.byName.reserve(packages.size());

@@ -20,10 +20,10 @@ namespace UpdatePlan {
 // The catalog as the plan reads it: the store's index, and its keys by normalized package name
 // (built once per published catalog, not per plan).
 struct CatalogView {
-    QHash<QString, TSPackage> index; // "owner-name" -> package
-    QHash<QString, QString> byName;  // normalized package name -> "owner-name"; the first wins
+    PackageIndex index;             // "owner-name" -> package
+    QHash<QString, QString> byName; // normalized package name -> "owner-name"; the first wins
 };
-CatalogView view(const QList<TSPackage>& packages, const QHash<QString, TSPackage>& index);
+CatalogView view(const QList<TSPackage>& packages, const PackageIndex& index);
 
 // A dependency a mod needs that isn't there to load.
 struct Need {

@@ -15,7 +15,7 @@ TSPackage pkg(const QString& owner, const QString& name, const QStringList& depe
     return p;
 }
 
-using Index = QHash<QString, TSPackage>;
+using Index = ThunderstoreStore::Index;
 
 constexpr auto indexOf = &ThunderstoreStore::makeIndex;
 

@@ -65,9 +65,7 @@ private Q_SLOTS:
             pkg("Owner-Top", {{"1.0.0", {"Owner-App-1.0.0", "quellit-BepInExPack_Valheim-5.4.0"}}}),
             pkg("Owner-Gone", {{"1.0.0", {"Ghost-Vanished-1.0.0"}}}),
             pkg("Other-Lib", {{"9.0.0", {}}}, Repository::Source::hexium)};
-        QHash<QString, TSPackage> index;
-        for (const TSPackage& p : packages)
-            index.insert(p.ownerAndName(), p);
+        const PackageIndex index(packages);
         const QHash<QString, Thunderstore::Origin> origins{
             {"lib", {Repository::Source::hexium, "Other-Lib", "8.0.0"}}};
         const QList<ModItem> installed = modsOf(mods);
