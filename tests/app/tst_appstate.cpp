@@ -167,8 +167,6 @@ private Q_SLOTS:
         const QStringList seen = QString::fromUtf8(World::read(started)).trimmed().split(' ');
         QCOMPARE(seen.mid(1), (QStringList{h.game(), "-console"}));
         QVERIFY(Defaults::boolean("consoleParam") && s.isValheimRunning());
-        s.backupSaves();
-        QVERIFY(s.alertMessage()->startsWith("Quit Valheim first") && h.busy.isEmpty());
         ::kill(pid_t(seen.first().toLongLong()), SIGTERM); // on a failure above, it sleeps out its time
     }
 
