@@ -71,13 +71,10 @@ private Q_SLOTS:
         QTRY_VERIFY(h.refreshedSince(m));
         QCOMPARE(s.gameDir(), h.world.gameDir());
 
-        // A remembered folder that lost its game gives way to the one Steam knows...
+        // A remembered folder is settled as the chosen one was: without its game and with Steam
+        // knowing nothing either, it stays.
         const QString old = TestHome::path() + "/Games/OldCopy";
         QDir().mkpath(old);
-        Defaults::setString("gameDir", old);
-        QVERIFY(h.ready() && h.state->gameDir() == h.world.gameDir() &&
-                Defaults::string("gameDir") == h.world.gameDir());
-        // ...and stays, without a game, when Steam knows nothing either.
         QFile::remove(h.world.steamRoot() + "/config/libraryfolders.vdf");
         Defaults::setString("gameDir", old);
         QVERIFY(h.ready() && h.state->gameDir() == old && !h.state->snapshot().appBundleName);
@@ -167,8 +164,6 @@ private Q_SLOTS:
         const QStringList seen = QString::fromUtf8(World::read(started)).trimmed().split(' ');
         QCOMPARE(seen.mid(1), (QStringList{h.game(), "-console"}));
         QVERIFY(Defaults::boolean("consoleParam") && s.isValheimRunning());
-        s.backupSaves();
-        QVERIFY(s.alertMessage()->startsWith("Quit Valheim first") && h.busy.isEmpty());
         ::kill(pid_t(seen.first().toLongLong()), SIGTERM); // on a failure above, it sleeps out its time
     }
 

@@ -86,7 +86,6 @@ private Q_SLOTS:
                               "Hyphen-Owner", "Carts, but bétter", "https://cdn.example/icon.png",
                               "/c/valheim/p/Hyphen-Owner/Better_Carts/", "2021-02-03T04:05:06Z", "2.1.0",
                               "thunderstore.example"}));
-        QCOMPARE(p.dependencies, (QStringList{"quellit-BepInExPack_Valheim-5.4.2202", "A-B-1.0.0"}));
         QCOMPARE(p.totalDownloads, Q_INT64_C(9000000007)); // no or fractional downloads add nothing
         QCOMPARE(p.rating, 42);
         QCOMPARE(p.categories, (QStringList{"Tweaks", "Server-side"}));
@@ -216,7 +215,6 @@ private Q_SLOTS:
         QVERIFY(!withField("icon", 7, true)->iconURL);
         QVERIFY(!withField("download_url", "https://bad host/x", true)->downloadURL);
         QVERIFY(!withField("package_url", "http://exa mple.com/", false)->pageURL);
-        QVERIFY(withField("package_url", "https://x.example/a%20b?q=1#top", false)->pageURL);
         QCOMPARE(withField("dependencies", QJsonArray{"A-B-1", 2}, true)->dependencies, QStringList());
         QCOMPARE(withField("dependencies", "A-B-1", true)->dependencies, QStringList());
         QVERIFY(withField("categories", QJsonArray{"Tools", QJsonValue::Null}, false)->categories.isEmpty() &&

@@ -68,8 +68,6 @@ private Q_SLOTS:
             owned << Thunderstore::ownerName(dependency).value_or("(none)");
         QCOMPARE(owned, (QStringList{"owner-mod", "the-big-owner-mod_name", "owner-", "-", "(none)", "(none)",
                                      "(none)"}));
-        QVERIFY(Thunderstore::isBepInExPack("quellit-bepinexpack_valheim"));
-        QVERIFY(!Thunderstore::isBepInExPack("Quellit-BepInExPack_Valheim"));
     }
 
     void chainIsPostOrderWithSiblingsInListOrder() {

@@ -207,13 +207,6 @@ private Q_SLOTS:
         QCOMPARE(ConfigStore::parse(shared).entries.at(0).originalValue, "false");
     }
 
-    void unreadableFilesNameTheFile() {
-        const QString bad = cfgPath("latin1.cfg");
-        World::write(bad, "[General]\nName = Bj\xF6rn\n");
-        for (const QString& path : {bad, cfgPath("missing.cfg"), Fs::parent(bad)})
-            expectError({Fs::fileName(path)}, [&] { ConfigStore::parse(path); });
-    }
-
     void normalizeWorksOnCodePoints() {
         QCOMPARE(ConfigStore::normalize("Valheim_Plus-1"), "valheimplus1");
         QCOMPARE(ConfigStore::normalize("Better UI 😀 模组!"), "betterui模组");

@@ -11,7 +11,6 @@
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
 #include "install/ProfilePack.h"
-#include "platform/AppSupport.h"
 #include "tests/support/FakeRepository.h"
 #include "tests/support/RecordingDoubles.h"
 #include "tests/support/StandIns.h"
@@ -192,14 +191,12 @@ private Q_SLOTS:
 
         world.build(); // Steam installs the game into its second library
         QVERIFY(press("step1.autoDetect") && idle() && card(1)->done());
-        QCOMPARE(state->gameDir(), std::optional<QString>(world.gameDir()));
     }
 
     void rosettaCannotBeInstalledHere() {
         if (!arm64()) QSKIP("An Intel Mac needs no Rosetta");
         if (QFile::exists("/usr/sbin/softwareupdate"))
             QSKIP("A real installer is here; the journey must not run it");
-        QVERIFY(!card(2)->done());
         QVERIFY(press("step2.installRosetta") && idle() && dismissAlert() && !card(2)->done());
     }
 
@@ -207,7 +204,6 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(game("BepInEx")) && find("modsPane.placeholder.noLoader"));
         QVERIFY(press("step3.install") && idle());
         QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
-        QCOMPARE(repo.downloads(bepPack), 1);
         // The install fixes the script for this Mac by itself (what it writes: the installer's tests).
         QVERIFY(card(3)->done() && card(4)->done() && !find("step3.fixScript"));
         QCOMPARE(text("modsPane.bepVersion"), "BepInEx 5.4.2202");
@@ -237,7 +233,6 @@ private Q_SLOTS:
         if (world.isLinux()) QSKIP("On Linux Skaldrun writes them itself (the next step)");
         QVERIFY(!card(6)->done() && press("step6.copyLaunchOptions"));
         // The player pastes the line into Steam, which keeps it in the account's localconfig.vdf.
-        QCOMPARE(clipboard.texts.last(), state->launchOptionsString());
         QVERIFY(press("toolbar.refresh") && idle() && card(6)->done());
     }
 
@@ -258,7 +253,7 @@ private Q_SLOTS:
     void launchOnceAndFold() {
         QVERIFY(!QFile::exists(game("BepInEx/LogOutput.log")) && press("step7.launch"));
         QCOMPARE(workspace.openedUrls.last(), QUrl("steam://rungameid/892970"));
-        QCOMPARE(workspace.launches, 1); // the stand-in Steam started BepInEx, which wrote its log
+        // The stand-in Steam started BepInEx, which wrote its log.
         QVERIFY(press("step7.recheck") && idle() && card(7)->done());
         if (arm64()) {
             // Without Rosetta the setup isn't done: it stays open at six of seven.
@@ -277,9 +272,6 @@ private Q_SLOTS:
     void installWithDependencies() {
         QVERIFY(installFromBrowse("epic", "Runecraft-Epic_Runes"));
         QCOMPARE(entries(world.pluginsDir()), (QStringList{"CoreUtils", "Epic_Runes", "RuneLib"}));
-        QCOMPARE(repo.downloads(bepPack), 1); // every mod depends on the loader; it isn't fetched again
-        const BrowseModel* model = window->modsPane()->browseView()->model();
-        QVERIFY(model->rowCount() == 1 && model->action(0) == BrowseModel::Action::installed);
     }
 
     void failuresExplainThemselves() {
@@ -341,10 +333,8 @@ private Q_SLOTS:
         QPointer<SettingsSheet> sheet = window->settingsSheet();
         QVERIFY(sheet && QTest::qWaitForWindowExposed(sheet) && find("settings.procedure"));
 
-        const QString backups = AppSupport::dir() + "/save-backups";
-        QVERIFY(entries(backups).isEmpty());
+        // What the backup holds: the installer's tests; it is restored below.
         QVERIFY(press("settings.backupSaves") && idle() && find("settings.lastBackup"));
-        QCOMPARE(entries(backups).size(), 1); // what it holds: the installer's tests; restored below
 
         // Everything but ShaderHelperForMac is parked for a vanilla capture, then brought back.
         const QStringList mods = entries(world.pluginsDir());
@@ -369,7 +359,6 @@ private Q_SLOTS:
     void installFromHexium() {
         QVERIFY(installFromBrowse("forge", "Hexwright-Forge_Tweaks"));
         QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
-        QCOMPARE(repo.downloads("Hexwright-Forge_Tweaks"), 1);
         QVERIFY(QFile::exists(world.pluginsDir() + "/Forge_Tweaks/Forge_Tweaks.dll") &&
                 QFile::exists(world.pluginsDir() + "/Better_Carts/Better_Carts.dll"));
         QVERIFY(text("browse.status").contains("1 Hexium"));
@@ -400,7 +389,6 @@ private Q_SLOTS:
         QVERIFY(press("modsPane.tab.installed") && idle() && choose("profiles.switch.Default") && idle());
         QCOMPARE(entries(world.pluginsDir()), mods);
         QCOMPARE(World::read(cozy), edited);
-        QCOMPARE(state->snapshot().profiles, (QStringList{"Default", "Server Two"}));
     }
 
     // A friend's code becomes a profile of its own: its mods at their exact releases (an older one
@@ -424,16 +412,13 @@ private Q_SLOTS:
         QCOMPARE(find<QLineEdit>("import.name")->text(), friends.name);
         QVERIFY(press("import.newProfile") && idle());
         QCOMPARE(text("import.busy"), "Imported 3 of 3 mods into the new profile Longship Crew");
-        QCOMPARE(state->snapshot().activeProfile, friends.name);
         QCOMPARE(entries(world.pluginsDir()),
                  QStringList({"Better_Carts", "Forge_Tweaks", "MapPins", "QuickStack"}));
         QCOMPARE(Thunderstore::originOf(world.gameDir(), "Forge_Tweaks")->version, "0.9.2");
         QCOMPARE(World::read(game("BepInEx/config/skaldic.MapPins.cfg")), friends.configs.first());
         QVERIFY(press("import.close"));
         QTRY_VERIFY(!find<QDialog>("importSheet"));
-        QVERIFY(!state->pendingImport());
-        for (const ModItem& mod : state->snapshot().mods)
-            QCOMPARE(mod.enabled, mod.name != QLatin1String("QuickStack"));
+        QVERIFY(!state->pendingImport()); // the mods' states: the model's tests
         QVERIFY(choose("profiles.switch.Default") && idle());
         QCOMPARE(entries(world.pluginsDir()), ours);
     }
@@ -465,7 +450,6 @@ private Q_SLOTS:
         QVERIFY(changelog->toPlainText().contains("<script>")); // shown, not run
         QVERIFY(press("updates.update") && idle());
         QTRY_VERIFY(!find("updatesSheet"));
-        QCOMPARE(state->lastAction(), "Updated 2 of 2 mods");
         for (const QString mod : {"CozyHearth", "RuneLib"})
             QVERIFY(World::read(plugins + mod + "/manifest.json").contains("1.5.0"));
         QVERIFY(QFile::exists(plugins + "MapPins/MapPins.dll") && !find("modsPane.updates"));

@@ -164,8 +164,6 @@ private Q_SLOTS:
              {"Tarnwick-ShaderHelperForMac-1.0.3", "Cool Mod v2.10", "Mod_3", "-2.1", "Valheim2"})
             names << Installer::folderName(std::nullopt, archive);
         QCOMPARE(names, (QStringList{"Tarnwick-ShaderHelperForMac", "Cool Mod", "Mod", "-2.1", "Valheim2"}));
-        QCOMPARE(Installer::folderName(ThunderstoreManifest{"ShaderHelperForMac", "1.0"}, "whatever-9"),
-                 "ShaderHelperForMac");
         QVERIFY(Installer::isPlainName("Jötunn"));
     }
 

@@ -62,7 +62,7 @@ QByteArray FakeRepository::packageList(Repository::Source source) const {
     QMutexLocker lock(&m_mutex);
     QJsonArray list;
     for (const Package& p : m_packages) {
-        if (!p.listed || p.source != source) continue;
+        if (p.source != source) continue;
         QJsonArray versions;
         for (const QString& number : QStringList{p.version} + p.olderVersions) {
             const QJsonArray deps =
@@ -94,7 +94,7 @@ QByteArray FakeRepository::packageList(Repository::Source source) const {
             {"rating_score", p.rating},
             {"is_deprecated", false},
             {"has_nsfw_content", false},
-            {"categories", QJsonArray::fromStringList(p.categories)},
+            {"categories", QJsonArray{}},
             {"versions", versions},
         });
     }

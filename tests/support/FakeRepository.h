@@ -27,10 +27,8 @@ public:
         qint64 downloads = 1000;
         qint64 rating = 5;
         QString dateCreated = QStringLiteral("2024-03-01T10:00:00.000000Z");
-        QStringList categories{};
         std::optional<TestZip> archive{}; // none: a plain repository mod named after the package
         QByteArray brokenArchive{};       // served instead of an archive when not empty
-        bool listed = true;               // false: reachable by its endpoint only, not in the list
         bool failDownload = false;        // the archive's address answers with a dropped connection
         Repository::Source source = Repository::Source::thunderstore;
         QStringList olderVersions{}; // listed after the current one (Hexium: before it); plain archives

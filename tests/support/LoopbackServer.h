@@ -49,11 +49,8 @@ public:
     QStringList requests() const; // paths asked for, in order
     int requestCount(const QString& path) const { return int(requests().count(path)); }
 
-    // A port with no listener behind it (for "nobody is there" tests), and an address on it.
+    // A port with no listener behind it (for "nobody is there" tests).
     static quint16 deadPort();
-    static QUrl deadUrl(const QString& path) {
-        return QStringLiteral("http://127.0.0.1:%1").arg(deadPort()) + path;
-    }
 
     // A header of the latest request (case-insensitive name); handlers see their own request's.
     QByteArray requestHeader(const QByteArray& name) const;

@@ -5,16 +5,14 @@
 namespace {
 
 // Steam opens steam://rungameid/892970: with launch options that start BepInEx's script and a
-// loader in place, BepInEx loads and writes its log. Returns whether it did.
-bool steamLaunches(const World& world) {
+// loader in place, BepInEx loads and writes its log.
+void steamLaunches(const World& world) {
     const QString config = QString::fromUtf8(World::read(world.localConfig())).toLower();
     const bool throughScript =
         config.contains(QLatin1String("launchoptions")) && config.contains(QLatin1String("bepinex"));
     const bool loaderPresent = Fs::exists(world.gameDir() + QStringLiteral("/BepInEx/core/BepInEx.dll")) &&
                                Fs::isExecutable(world.gameDir() + QStringLiteral("/start_game_bepinex.sh"));
-    if (!throughScript || !loaderPresent) return false;
-    world.writeLoaderLog();
-    return true;
+    if (throughScript && loaderPresent) world.writeLoaderLog();
 }
 
 } // namespace
@@ -23,7 +21,7 @@ bool StandInWorkspace::openUrl(const QUrl& url) {
     openedUrls.append(url);
     if (url.scheme() == QLatin1String("steam")) {
         steamRunning = true;
-        if (steamLaunches(m_world)) ++launches;
+        steamLaunches(m_world);
         return true;
     }
     return m_desktop ? m_desktop->openUrl(url) : true;

@@ -27,7 +27,6 @@ public:
     QList<QUrl> openedUrls;
     QStringList openedFolders;
     QStringList revealed;
-    int launches = 0; // modded launches that wrote the loader's log
     bool steamRunning = true;
 
 private:

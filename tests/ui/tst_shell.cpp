@@ -306,15 +306,6 @@ private Q_SLOTS:
         QTest::keyClick(sheet, Qt::Key_Escape);
         settle();
         QVERIFY(!shell.window->settingsSheet());
-
-        // Over the window, a second message shows the alert again.
-        shell.state->setAlertMessage("Second");
-        settle();
-        QVERIFY((alert = theAlert(*shell.window)));
-        QCOMPARE(alert->text(), "Second");
-        QTest::keyClick(alert, Qt::Key_Escape);
-        settle();
-        QVERIFY(!shell.state->alertMessage());
     }
 
     void settingsProcedure() {
