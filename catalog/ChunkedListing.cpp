@@ -181,14 +181,9 @@ void joinInto(ThunderstoreStore::Catalog& catalog, ThunderstoreStore::Catalog& p
     part.index.detach();
     const qsizetype from = catalog.packages.size();
     catalog.packages.append(std::move(part.packages));
-    if (part.index.isEmpty()) { // read without one: its packages go straight into this index
-        for (qsizetype i = from; i < catalog.packages.size(); ++i)
-            catalog.index.addFirst(catalog.packages.at(i).ownerAndName(), i);
-    } else {
-        const QHash<QString, qsizetype>& positions = part.index.positions();
-        for (auto it = positions.cbegin(); it != positions.cend(); ++it)
-            catalog.index.addFirst(it.key(), from + it.value());
-    }
+    // A part after the first is read without an index of its own: its packages go into this one.
+    for (qsizetype i = from; i < catalog.packages.size(); ++i)
+        catalog.index.addFirst(catalog.packages.at(i).ownerAndName(), i);
     catalog.index.attach(catalog.packages);
 }
 
