@@ -12,6 +12,8 @@
 #include "install/Archive.h"
 #include "install/Installer.h"
 #include "install/ProfilePack.h"
+#include "inventory/DllMetadata.h"
+#include "launch/LaunchLog.h"
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
 
@@ -110,10 +112,41 @@ void checkContained(const QString& root) {
     });
 }
 
+// The same bytes serve the version search and the metadata reader: a plugin it gives has all
+// three texts, its version in digits and dots.
 void peReader(const QByteArray& input) {
     if (const auto version = PEVersion::fileVersion(reinterpret_cast<const unsigned char*>(input.constData()),
                                                     std::size_t(input.size())))
         check(!version->contains(QChar(0)), "version with a NUL character");
+    const auto info = DllMetadata::read(input);
+    for (const DllMetadata::Plugin& p : info ? info->plugins : QList<DllMetadata::Plugin>()) {
+        check(!p.guid.isEmpty() && !p.name.isEmpty() && !p.version.isEmpty(),
+              "a plugin without its three texts");
+        check(std::all_of(p.version.cbegin(), p.version.cend(),
+                          [](QChar c) { return c.isDigit() || c == u'.'; }),
+              "a plugin version that isn't one");
+    }
+}
+
+// Any bytes read as a log give a report within its bounds, the same from the file line by line
+// as from the bytes whole; no failure is pinned on a plugin without a reason to.
+void log(const QByteArray& input) {
+    const LaunchReport whole = LaunchLog::parse(input);
+    check(whole.findings.size() <= 500 && whole.messages.size() <= 500 && whole.connections.size() <= 200,
+          "a report beyond its bounds");
+    const qsizetype lines = input.count('\n') + 1;
+    for (const LaunchReport::Finding& f : whole.findings) {
+        check(f.count >= 1 && f.line >= 1 && f.line <= lines, "a finding's count or line out of range");
+        check(f.attribution != LaunchReport::Finding::Attribution::none || f.plugin.isEmpty(),
+              "an unattributed finding names a plugin");
+    }
+    const QString path = Fs::join(at(QStringLiteral("logs"), true), QStringLiteral("LogOutput.log"));
+    put(path, input);
+    std::optional<LaunchReport> read = LaunchLog::readFile(path);
+    check(read.has_value(), "the log file wasn't read");
+    read->file.clear();
+    read->written.reset();
+    check(*read == whole, "the file read line by line differs from its bytes read whole");
 }
 
 // A cfg file saved unchanged comes back byte for byte; one edited value changes exactly its
@@ -250,7 +283,7 @@ void archive(const QByteArray& input) {
     refused([&] { Installer::extractZip(zip, into, {qint64(64) << 20, 10000}); });
     check(children(at(QStringLiteral("box"))) == QStringList({QStringLiteral("into")}),
           "extraction wrote beside its folder");
-    static const QStringList known{"box", "game", "home", "input.zip", "mod", "tmp"};
+    static const QStringList known{"box", "game", "home", "input.zip", "logs", "mod", "tmp"};
     for (const QString& name : children(work()))
         check(known.contains(name), "extraction wrote into the work folder");
     checkContained(into);
@@ -277,9 +310,9 @@ void profile(const QByteArray& input) {
 
 const QMap<QString, Target>& all() {
     static const QMap<QString, Target> targets{
-        {"pe", peReader},     {"cfg", cfg},           {"packagelist", packageList},
-        {"vdf", vdf},         {"manifest", manifest}, {"script", script},
-        {"archive", archive}, {"chunk", chunk},       {"profile", profile}};
+        {"pe", peReader},       {"cfg", cfg},       {"packagelist", packageList}, {"vdf", vdf},
+        {"manifest", manifest}, {"script", script}, {"archive", archive},         {"chunk", chunk},
+        {"profile", profile},   {"log", log}};
     return targets;
 }
 

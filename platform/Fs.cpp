@@ -14,6 +14,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <string>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -277,6 +278,51 @@ QString readUtf8(const QString& path) {
     auto text = decodeUtf8(read(path));
     if (!text) fail(QStringLiteral("read"), path, QStringLiteral("it isn't UTF-8 text"));
     return *text;
+}
+
+bool readLines(const QString& path, qsizetype maxLine, const std::function<bool(std::string_view)>& visit) {
+    FdCloser file{::open(native(path).constData(), O_RDONLY | O_CLOEXEC)};
+    if (file.fd < 0) return false;
+    constexpr size_t blockSize = 256 * 1024;
+    std::vector<char> block(blockSize);
+    std::string line; // a line that runs across blocks, or one cut at maxLine
+    bool cut = false; // the rest of the current line is past maxLine
+    const size_t limit = size_t(std::max<qsizetype>(maxLine, 1));
+    // A cut line's end is not in the text given, so its last byte stays whatever it is.
+    const auto give = [&](std::string_view text, bool whole) {
+        if (whole && !text.empty() && text.back() == '\r') text.remove_suffix(1);
+        return visit(text);
+    };
+    for (;;) {
+        const ssize_t got = ::read(file.fd, block.data(), blockSize);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) break;
+        const char* from = block.data();
+        const char* const end = from + got;
+        while (from < end) {
+            const auto* newline = static_cast<const char*>(std::memchr(from, '\n', size_t(end - from)));
+            const char* const stop = newline ? newline : end;
+            if (line.empty() && !cut && newline && size_t(stop - from) <= limit) {
+                if (!give(std::string_view(from, size_t(stop - from)), true))
+                    return true; // the common case: no copy
+            } else {
+                if (!cut) {
+                    const size_t room = limit - line.size();
+                    line.append(from, std::min(room, size_t(stop - from)));
+                    cut = size_t(stop - from) > room;
+                }
+                if (newline) {
+                    if (!give(line, !cut)) return true;
+                    line.clear();
+                    cut = false;
+                }
+            }
+            from = newline ? newline + 1 : end;
+        }
+    }
+    if (!line.empty() || cut) give(line, !cut);
+    return true;
 }
 
 std::optional<MappedFile> MappedFile::open(const QString& path, qsizetype padding) {

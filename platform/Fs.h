@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <string_view>
 
 // File operations. Paths are absolute QStrings; relative paths such as "BepInEx/plugins" are
 // appended as path components with join(). Functions that can fail either answer a negative
@@ -58,6 +59,13 @@ QByteArray read(const QString& path); // throws
 std::optional<QString> tryReadUtf8(const QString& path);
 QString readUtf8(const QString& path); // throws, naming the file, when unreadable or not UTF-8
 std::optional<QString> decodeUtf8(const QByteArray& bytes);
+
+// Reads a file from its start one line at a time, holding one block and one line of it at most:
+// for logs of any size, and for one still being written (what is there when the read gets to it
+// is read; a last line without its end is given too). Lines come without their "\n" and a "\r"
+// before it; a line longer than maxLine (its "\r" left out) is given cut to its first maxLine
+// bytes. The visitor returns false to stop. False when the file can't be opened or a read fails.
+bool readLines(const QString& path, qsizetype maxLine, const std::function<bool(std::string_view)>& visit);
 
 // A whole regular file mapped read-only into memory and followed by at least `padding` zero
 // bytes, for parsers that read ahead in blocks: no copy is made and pages come in as they are

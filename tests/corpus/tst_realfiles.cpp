@@ -7,12 +7,16 @@
 #include "discovery/Steam.h"
 #include "fuzz/Targets.h"
 #include "install/Installer.h"
+#include "launch/LaunchLog.h"
 #include "platform/Fs.h"
 #include "platform/Process.h"
 #include "tests/install/GameFixture.h"
 #include "tests/support/TestMain.h"
 
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 
 using namespace Fixture;
@@ -146,6 +150,88 @@ private Q_SLOTS:
         };
         QCOMPARE(ThunderstoreStore::readCatalog(path)->packages.size(),
                  count("\"package_url\"\\s*:") - count("\"is_deprecated\"\\s*:\\s*true"));
+    }
+
+    // What a careful reader finds in each log (labels.json; README.md beside it has the rules):
+    // the header's facts, every failure found and attributed as labelled and no other, the mods'
+    // own errors and the connection events.
+    void logsReadAsLabelled_data() {
+        QTest::addColumn<QJsonObject>("label");
+        const auto labels = Fs::tryRead(corpus("logs/labels.json"));
+        if (!labels)
+            QSKIP("../shared/corpus/real is absent: the real-file tests need the shared corpus beside the "
+                  "clone");
+        for (const QJsonValue& v : QJsonDocument::fromJson(*labels).array())
+            QTest::newRow(qPrintable(v["file"].toString())) << v.toObject();
+    }
+    void logsReadAsLabelled() {
+        QFETCH(QJsonObject, label);
+        const QString path = corpus("logs/") + label["file"].toString();
+        const auto report = LaunchLog::readFile(path);
+        QVERIFY(report);
+        FuzzTargets::run("log", World::read(path));
+        const auto value = [](const auto& v) { return v ? QJsonValue(*v) : QJsonValue(); };
+        QCOMPARE(value(report->bepInEx), label["bepinex"]);
+        QCOMPARE(value(report->pack), label["pack"]);
+        QCOMPARE(value(report->gameVersion), label["game_version"]);
+        QCOMPARE(value(report->platform), label["platform"]);
+        QCOMPARE(value(report->pluginsToLoad), label["plugins_to_load"]);
+        QCOMPARE(report->server, label["server"].toBool());
+        QCOMPARE(report->chainloaderComplete, label["chainloader_complete"].toBool());
+
+        static const QStringList kinds{"missing_dependency",   "incompatible",  "dependency_not_loaded",
+                                       "newer_version_exists", "wrong_bepinex", "load_error",
+                                       "patch_failed",         "exception"};
+        static const QStringList attributions{"loader", "stack", "context", "dmd_wrapper", "none"};
+        static const QStringList levels{"Debug", "Info", "Message", "Warning", "Error", "Fatal"};
+        static const QStringList connections{"connection_error", "game_version_mismatch", "",
+                                             "rpc_disconnect"};
+        const auto row = [](const QJsonValue& line, const QStringList& fields) {
+            return QStringLiteral("%1 ").arg(line.toInt(), 6) + fields.join(QStringLiteral(" | "));
+        };
+        const auto sorted = [](QStringList list) {
+            list.sort();
+            return list;
+        };
+        QStringList found, labelled;
+        for (const LaunchReport::Finding& f : report->findings) {
+            const QString by = attributions[int(f.attribution)];
+            found << row(f.line, {kinds[int(f.kind)], f.plugin, f.version, by,
+                                  by == "stack" || by == "dmd_wrapper" ? f.where : "",
+                                  QString::number(f.count), levels[int(f.level)], f.evidence});
+        }
+        for (const QJsonValue& v : label["failures"].toArray()) {
+            const QString by = v["attribution"].toString();
+            labelled << row(v["line"],
+                            {v["kind"].toString(), v["plugin"].toString(), v["version"].toString(), by,
+                             by == "stack" || by == "dmd_wrapper" ? v["dll_or_namespace"].toString() : "",
+                             QString::number(v["count"].toInt()), v["level"].toString(),
+                             v["evidence"].toString()});
+        }
+        QCOMPARE(sorted(found), sorted(labelled));
+
+        found.clear();
+        labelled.clear();
+        for (const LaunchReport::Message& m : report->messages) {
+            if (m.level >= LaunchReport::Level::error)
+                found << row(m.line, {m.source, QString::number(m.count), m.evidence});
+        }
+        for (const QJsonValue& v : label["extra"].toObject()["other_errors"].toArray())
+            labelled << row(v["line"], {v["source"].toString(), QString::number(v["count"].toInt()),
+                                        v["evidence"].toString()});
+        QCOMPARE(sorted(found), sorted(labelled));
+
+        found.clear();
+        labelled.clear();
+        for (const LaunchReport::Connection& c : report->connections)
+            found << row(c.line, {connections[int(c.kind)], QString::number(c.count), c.evidence});
+        for (const QJsonValue& v : label["extra"].toObject()["connection_events"].toArray()) {
+            // A kind these labels have no name for is a version check's list.
+            const QString kind =
+                connections.contains(v["kind"].toString()) ? v["kind"].toString() : QString();
+            labelled << row(v["line"], {kind, QString::number(v["count"].toInt()), v["evidence"].toString()});
+        }
+        QCOMPARE(sorted(found), sorted(labelled));
     }
 };
 
