@@ -168,7 +168,12 @@ struct Frame {
 // Takes the method (and a generic type's arguments) off "Namespace.Type+Nested.Method[T]".
 string_view typeOf(string_view name) {
     const size_t bracket = name.find('[');
-    if (bracket != npos) name = name.substr(0, bracket);
+    if (bracket != npos) {
+        // A generic type's arguments come before its method ("Pool`1[T].Get"), a method's after.
+        const size_t close = name.find(']', bracket);
+        if (close != npos && close + 1 < name.size()) return name.substr(0, bracket);
+        name = name.substr(0, bracket);
+    }
     for (const string_view ctor : {string_view("..ctor"), string_view("..cctor")}) {
         if (name.ends_with(ctor)) return name.substr(0, name.size() - ctor.size());
     }
@@ -208,40 +213,32 @@ std::optional<Frame> frameOf(string_view line, bool afterMarker) {
 
 // The namespace of a type ("Terraheim.Utility" of "Terraheim.Utility.ArmorHelper+Nested").
 string_view namespaceOf(string_view type) {
-    type = type.substr(0, type.find('+'));
+    type = type.substr(0, type.find_first_of("+["));
     const size_t dot = type.rfind('.');
     return dot == npos ? string_view() : type.substr(0, dot);
 }
 
-// Code that is no mod's: the game's (its types have no namespace, or one of these), the
-// engine's, the runtime's, the loader's and Harmony's, and the game's platform SDKs.
+// Whether `word` is one of the space-separated words of `list`.
+bool listed(string_view list, string_view word) {
+    for (size_t at = list.find(word); at != npos; at = list.find(word, at + 1)) {
+        const size_t end = at + word.size();
+        if ((at == 0 || list[at - 1] == ' ') && (end == list.size() || list[end] == ' ')) return true;
+    }
+    return false;
+}
+
+// Code that is no mod's: the game's (its types have no namespace, or one of its own), the
+// engine's, the runtime's, the loader's and Harmony's, and the SDKs the game ships.
 bool noMods(string_view ns) {
-    if (ns.empty()) return true;
-    static constexpr std::array<string_view, 16> roots{"Unity",
-                                                       "UnityEngine",
-                                                       "UnityEngineInternal",
-                                                       "UnityStandardAssets",
-                                                       "TMPro",
-                                                       "System",
-                                                       "Mono",
-                                                       "MonoMod",
-                                                       "Microsoft",
-                                                       "BepInEx",
-                                                       "HarmonyLib",
-                                                       "Harmony",
-                                                       "Steamworks",
-                                                       "PlayFab",
-                                                       "PartyCSharpSDK",
-                                                       "Splatform"};
-    static constexpr std::array<string_view, 6> game{"Valheim.SettingsGui", "Valheim.UI",
-                                                     "GUIFramework",        "SoftReferenceableAssets",
-                                                     "UserManagement",      "PlatformTools"};
-    const string_view root = ns.substr(0, ns.find('.'));
-    const auto under = [&](string_view top) {
-        return ns == top || (ns.starts_with(top) && ns[top.size()] == '.');
-    };
-    return std::find(roots.cbegin(), roots.cend(), root) != roots.cend() ||
-           std::any_of(game.cbegin(), game.cend(), under);
+    static constexpr string_view roots =
+        "Unity UnityEngine UnityEngineInternal UnityStandardAssets TMPro System Mono MonoMod Microsoft "
+        "BepInEx "
+        "HarmonyLib Harmony Steamworks PlayFab PartyCSharpSDK Backtrace Splatform GUIFramework "
+        "SoftReferenceableAssets UserManagement";
+    static constexpr string_view gameNamespaces = "Valheim.SettingsGui Valheim.UI";
+    if (ns.empty() || listed(roots, ns.substr(0, ns.find('.')))) return true;
+    const size_t second = ns.find('.', ns.find('.') + 1);
+    return ns.find('.') != npos && listed(gameNamespaces, ns.substr(0, second));
 }
 
 // "MissingMethodException" of "MissingMethodException: bool …", of "… => System.Reflection.
@@ -513,20 +510,22 @@ void Parser::State::loaderLine(string_view s) {
     } else if (const auto b = bracketed(s, "Skipping [")) {
         auto [name, version] = nameAndVersion(b->first);
         const string_view why = trimmed(b->second);
-        if (why.starts_with("because of process filters")) {
+        if (has(why, "process filters")) {
             plugin(name, version, Outcome::skipped);
-        } else if (why.starts_with("because a newer version exists")) {
+        } else if (has(why, "newer version exists")) {
             plugin(name, version, Outcome::skipped);
             string_view kept = why.substr(why.find('(') == npos ? why.size() : why.find('(') + 1);
             if (kept.ends_with(')')) kept.remove_suffix(1);
             loaderFinding(Kind::newerVersionExists, b->first, text(kept));
-        } else if (why.starts_with("because it has a dependency that was not loaded")) {
+        } else if (has(why, "dependency that was not loaded")) {
             plugin(name, version, Outcome::notLoaded);
             loaderFinding(Kind::dependencyNotLoaded, b->first, QString());
+        } else {
+            plugin(name, version, Outcome::skipped);
         }
     } else if (const auto b = bracketed(s, "Plugin [")) {
         string_view target = trimmed(b->second);
-        if (!target.starts_with("targets a wrong version of BepInEx")) return;
+        if (!has(target, "wrong version of BepInEx")) return;
         const size_t from = target.find('('), to = target.find(')');
         target =
             from != npos && to != npos && to > from ? target.substr(from + 1, to - from - 1) : string_view();
@@ -537,9 +536,9 @@ void Parser::State::loaderLine(string_view s) {
         const string_view why = trimmed(b->second);
         const size_t colon = why.find(':');
         const auto listed = requirements(colon == npos ? string_view() : why.substr(colon + 1));
-        if (why.starts_with("because it has missing dependencies"))
+        if (has(why, "missing dependencies"))
             loaderFinding(Kind::missingDependency, b->first, QString(), listed);
-        else if (why.starts_with("because it is incompatible with"))
+        else if (has(why, "incompatible with"))
             loaderFinding(Kind::incompatible, b->first, QString(), listed);
         else
             loaderFinding(Kind::loadError, b->first, text(why));
@@ -663,25 +662,28 @@ bool Parser::State::connectionLine(string_view s) {
             return true;
         }
     }
-    // Jotunn's version check lists what one side has to install, after the line that says so.
-    static constexpr string_view listLead = "Mods that need to be installed on the ";
-    if (const size_t at = s.find(listLead); at != npos) {
-        const string_view rest = s.substr(at + listLead.size());
-        const Side side = rest.starts_with("server") ? Side::server : Side::client;
-        Connection* c = connection(Connection::Kind::modsRequired, s);
-        if (!c) return true;
-        c->reason = QStringLiteral("installed");
-        if (c->count == 1) {
-            open.list = report.connections.size() - 1;
-            open.listSide = side;
-            const size_t colon = rest.find(':');
-            string_view names = colon == npos ? string_view() : trimmed(rest.substr(colon + 1));
-            while (!names.empty()) {
-                const size_t comma = names.find(", ");
-                auto [mod, version] = listedMod(names.substr(0, comma));
-                c->lacks << Lack{side, mod, version, std::nullopt};
-                names = comma == npos ? string_view() : names.substr(comma + 2);
-            }
+    // Jotunn's version check: each of its warnings, and where one says what a side has to
+    // install (or update, or remove), the mods listed on that line and the lines after it.
+    static constexpr string_view listLead = "Mods that need to be ";
+    const size_t at = s.find(listLead);
+    const string_view source = open.entry.source;
+    if (at != npos || (source.starts_with("Jotunn") && has(source, "ModCompatibility") &&
+                       open.entry.level >= Level::warning)) {
+        Connection* c = connection(Connection::Kind::modsListed, s);
+        string_view rest = at == npos ? string_view() : s.substr(at + listLead.size());
+        const size_t on = rest.find(" on the ");
+        if (!c || c->count > 1 || on == npos) return true;
+        c->reason = text(rest.substr(0, on));
+        rest.remove_prefix(on + 8);
+        open.list = report.connections.size() - 1;
+        open.listSide = rest.starts_with("server") ? Side::server : Side::client;
+        const size_t colon = rest.find(':');
+        string_view names = colon == npos ? string_view() : trimmed(rest.substr(colon + 1));
+        while (!names.empty()) {
+            const size_t comma = names.find(", ");
+            auto [mod, version] = listedMod(names.substr(0, comma));
+            c->lacks << Lack{open.listSide, mod, version, std::nullopt};
+            names = comma == npos ? string_view() : names.substr(comma + 2);
         }
         return true;
     }
@@ -692,7 +694,7 @@ bool Parser::State::connectionLine(string_view s) {
         string_view rest = s.substr(at + expects.size());
         const size_t paren = rest.find(" (Version: ");
         if (paren == npos) return false;
-        Connection* c = connection(Connection::Kind::modsRequired, s);
+        Connection* c = connection(Connection::Kind::modRequired, s);
         if (!c || c->count > 1) return true;
         string_view version = rest.substr(paren + 11);
         version = version.substr(0, version.find(')'));
@@ -704,7 +706,7 @@ bool Parser::State::connectionLine(string_view s) {
     if (const size_t at = s.find(atLeast); at != npos) {
         const size_t have = s.find(". You have version ", at);
         if (have == npos) return false;
-        Connection* c = connection(Connection::Kind::modsRequired, s);
+        Connection* c = connection(Connection::Kind::modRequired, s);
         if (!c || c->count > 1) return true;
         string_view mod = trimmed(s.substr(0, at));
         if (mod.starts_with("Mod ")) mod.remove_prefix(4);

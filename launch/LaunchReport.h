@@ -103,11 +103,14 @@ struct LaunchReport {
         enum class Kind {
             lost,                // the game's "Lost connection to server:<reason>"
             incompatibleVersion, // "Peer … has incompatible version, mine:… remote …"
-            modsRequired,        // a version check's list (Jotunn, ServerSync) of what has to change
+            modsListed,          // Jotunn's version check: its warning, with the mods one side has to change
+            modRequired,         // ServerSync's: one mod the client lacks, or has too old
             disconnected         // the game's "RPC_Disconnect"
         };
         Kind kind = Kind::lost;
-        QString reason; // "ErrorVersion", "ErrorConnectFailed" …; for a game version mismatch, both versions
+        // "ErrorVersion", "ErrorConnectFailed" …; both game versions when they differ; what Jotunn
+        // says the listed mods need to be ("installed", "updated" …)
+        QString reason;
         QList<Lack> lacks;
         QString evidence;
         int line = 0;

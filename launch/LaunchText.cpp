@@ -130,7 +130,20 @@ QString connection(const LaunchReport::Connection& c) {
         return lacks.isEmpty()
                    ? QStringLiteral("A connection was refused: the versions differ")
                    : QStringLiteral("A connection was refused: ") + lacks.join(QStringLiteral("; "));
-    case Kind::modsRequired:
+    case Kind::modsListed: {
+        if (c.lacks.isEmpty())
+            return QStringLiteral("Jotunn's version check turned a connection away") + times(c.count);
+        if (c.reason == QLatin1String("installed")) return capitalized(lacks.join(QStringLiteral("; ")));
+        QStringList mods;
+        for (const Lack& l : c.lacks)
+            mods << withVersion(l.mod, l.wanted);
+        return QStringLiteral("Mods need to be %1 on the %2: %3")
+            .arg(c.reason,
+                 c.lacks.first().side == Lack::Side::server ? QStringLiteral("server")
+                                                            : QStringLiteral("client"),
+                 mods.join(QStringLiteral(", ")));
+    }
+    case Kind::modRequired:
         return capitalized(lacks.join(QStringLiteral("; ")));
     case Kind::disconnected:
         return QStringLiteral("A connection was closed") + times(c.count);

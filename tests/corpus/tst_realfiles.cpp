@@ -184,7 +184,8 @@ private Q_SLOTS:
                                        "patch_failed",         "exception"};
         static const QStringList attributions{"loader", "stack", "context", "dmd_wrapper", "none"};
         static const QStringList levels{"Debug", "Info", "Message", "Warning", "Error", "Fatal"};
-        static const QStringList connections{"connection_error", "game_version_mismatch", "",
+        // The labels have no name for Jotunn's version check, and leave ServerSync's lines out.
+        static const QStringList connections{"connection_error", "game_version_mismatch", "", "-",
                                              "rpc_disconnect"};
         const auto row = [](const QJsonValue& line, const QStringList& fields) {
             return QStringLiteral("%1 ").arg(line.toInt(), 6) + fields.join(QStringLiteral(" | "));
@@ -223,10 +224,11 @@ private Q_SLOTS:
 
         found.clear();
         labelled.clear();
-        for (const LaunchReport::Connection& c : report->connections)
-            found << row(c.line, {connections[int(c.kind)], QString::number(c.count), c.evidence});
+        for (const LaunchReport::Connection& c : report->connections) {
+            if (c.kind != LaunchReport::Connection::Kind::modRequired)
+                found << row(c.line, {connections[int(c.kind)], QString::number(c.count), c.evidence});
+        }
         for (const QJsonValue& v : label["extra"].toObject()["connection_events"].toArray()) {
-            // A kind these labels have no name for is a version check's list.
             const QString kind =
                 connections.contains(v["kind"].toString()) ? v["kind"].toString() : QString();
             labelled << row(v["line"], {kind, QString::number(v["count"].toInt()), v["evidence"].toString()});

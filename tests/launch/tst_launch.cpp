@@ -144,8 +144,8 @@ private Q_SLOTS:
                    "[Info   :  HarmonyX] Patching void ZNet::Disconnect(ZNetPeer peer) with 1 prefixes\n"
                    "* static void ServerSync.VersionCheck::RemoveDisconnected(ZNetPeer peer)\n")
             << "connection 2 [installed] server:Epic Loot 0.10.2/-, server:Jotunn 2.21.0/- x1\n"
-               "connection 2 [] client:Azu Crafty Boxes 1.2.0/- x1\n"
-               "connection 2 [] client:Epic Loot 0.10.2/0.9.0 x1\n"
+               "connection 3 [] client:Azu Crafty Boxes 1.2.0/- x1\n"
+               "connection 3 [] client:Epic Loot 0.10.2/0.9.0 x1\n"
                "connection 1 [0.217.14 / 0.217.22] client:ModA 1.1/1.0, client:ModB 2.0/- x1\n";
     }
     void readerFindsWhatTheLoaderAndTracesSay() {

@@ -45,6 +45,25 @@ private Q_SLOTS:
         QCOMPARE(*Fs::tryReadUtf8(good), "\uFEFFJötunn ⚔️"); // the mark is kept
     }
 
+    // Lines across the reader's blocks, longer than a block, past the cut, CRLF, no last end.
+    void linesComeAsWrittenWhateverTheirLength() {
+        QTemporaryDir dir;
+        QByteArray text;
+        for (int i = 0; i < 3000; ++i)
+            text += QByteArray(i * 37 % 700, char('a' + i % 26)) + (i % 3 ? "\n" : "\r\n");
+        text += QByteArray(300000, 'x') + "\r\n" + QByteArray(999, 'y') + "\r\r\nlast";
+        World::write(dir.filePath("log"), text);
+        QList<QByteArray> expected, got;
+        for (QByteArray line : text.split('\n'))
+            expected << (line.endsWith('\r') ? line.chopped(1) : line).left(1000);
+        QVERIFY(Fs::readLines(dir.filePath("log"), 1000, [&](std::string_view line) {
+            got << QByteArray(line.data(), qsizetype(line.size()));
+            return true;
+        }));
+        QCOMPARE(got, expected);
+        QVERIFY(!Fs::readLines(dir.filePath("none"), 1000, [](std::string_view) { return true; }));
+    }
+
     void listingAndWalkingSurviveLinkLoops() {
         QTemporaryDir dir;
         const QString root = dir.filePath("root");
