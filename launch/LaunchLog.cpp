@@ -128,12 +128,10 @@ std::pair<QString, QString> nameAndVersion(string_view s) {
 std::optional<std::pair<string_view, string_view>> bracketed(string_view s, string_view lead) {
     if (!s.starts_with(lead)) return std::nullopt;
     s.remove_prefix(lead.size());
-    // The plugin's text ends at the first "]" that ends the line or precedes a space or a colon.
-    for (size_t at = s.find(']'); at != npos; at = s.find(']', at + 1)) {
-        if (at + 1 == s.size() || s[at + 1] == ' ' || s[at + 1] == ':')
-            return std::pair<string_view, string_view>(s.substr(0, at), s.substr(at + 1));
-    }
-    return std::nullopt;
+    const size_t close =
+        s.find(']'); // what follows (an error's text) may hold brackets, a plugin rarely does
+    if (close == npos) return std::nullopt;
+    return std::pair<string_view, string_view>(s.substr(0, close), s.substr(close + 1));
 }
 
 // "a, b (v1.2.0 or newer)": the GUIDs the loader lists, each with the least version it wants.
@@ -189,7 +187,8 @@ std::optional<Frame> frameOf(string_view line, bool afterMarker) {
         s = trimmed(s.substr(3));
     else if (!afterMarker)
         return std::nullopt;
-    if (s.empty() || s.starts_with("Rethrow as") || s.starts_with("---")) return std::nullopt;
+    // "Rethrow as …" and "--- End of inner exception …" come out as frames of no namespace: the game's.
+    if (s.empty()) return std::nullopt;
     Frame frame;
     if (s.starts_with("(wrapper ")) {
         frame.wrapper = true;

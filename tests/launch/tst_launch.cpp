@@ -99,11 +99,12 @@ private Q_SLOTS:
                    "[Error  : Unity Log] NullReferenceException: Object reference not set\nStack trace:\n"
                    "(wrapper dynamic-method) EpicLoot.LootRoller.DMD<EpicLoot.LootRoller::RollLoot>(int)\n"
                    "Player.Update () (at <a>:0)\n\n"
+                   "[Info   :   BepInEx] Loading [Foo 1.0]\n"
                    "[Error  : Unity Log] NullReferenceException\nStack trace:\n"
                    "(wrapper dynamic-method) Player.DMD<Player::Update>(Player)\n"
                    "UnityEngine.Object:Instantiate(Object)\n")
             << "exception Epic Loot@0.10.2 dmdWrapper EpicLoot [NullReferenceException]  x1\n"
-               "exception @ none  [NullReferenceException]  x1\nEpic Loot+";
+               "exception @ none  [NullReferenceException]  x1\nEpic Loot+ Foo+";
         QTest::newRow("patches that failed, counted once per mod; helper libraries and the game's own Info")
             << QByteArray(
                    "[Info   :   BepInEx] Loading [Better Archery 1.9.0]\n"
@@ -118,7 +119,8 @@ private Q_SLOTS:
                    "[Info   : Unity Log] 04/18/2025 12:05:47: Exception while finding ip:System.Net.Sockets."
                    "SocketException (0x80004005): Could not resolve host\n"
                    "  at System.Net.Dns.GetHostAddresses (System.String host) [0x0] in <b>:0\n"
-                   "  at ServerJoinData.URLToIP (System.String url) [0x0] in <c>:0\n"
+                   "  at ServerJoinData..ctor (System.String url) [0x0] in <c>:0\n"
+                   "  at ZNet+<Connect>d__12.System.Collections.IEnumerator.MoveNext () [0x0] in <c>:0\n"
                    "[Info   :PieceManager] Failed: System.NullReferenceException: Object reference not set\n"
                    "  at PieceManager.BuildPiece+<>c.<Patch>b__1_0 () [0x0] in <d>:0\n"
                    "[Info   :PieceManager] Failed: System.NullReferenceException: Object reference not set\n"
@@ -151,6 +153,16 @@ private Q_SLOTS:
     void readerFindsWhatTheLoaderAndTracesSay() {
         QFETCH(QByteArray, log);
         QTEST(describe(LaunchLog::parse(log)), "found");
+    }
+
+    // When the chainloader finished, by the game's clock: its last reading before, else the next.
+    void chainloaderEndIsTimed() {
+        const QByteArray end = "[Message:   BepInEx] Chainloader startup complete\n";
+        const QByteArray clock = "[Info   : Unity Log] 04/27/2026 20:30:42: Using steamid 892970\n";
+        const QDateTime expected(QDate(2026, 4, 27), QTime(20, 30, 42));
+        QCOMPARE(LaunchLog::parse(end + clock).completedAt, expected);
+        QCOMPARE(LaunchLog::parse(clock + end + QByteArray(clock).replace("42:", "59:")).completedAt,
+                 expected);
     }
 
     // BepInEx writes LogOutput.log.1 when the first is locked; the newer of the two is the launch.
