@@ -24,12 +24,13 @@ QString describe(const LaunchReport& r) {
     static const QStringList outcomes{"+", "-", "~"};
     QStringList lines;
     for (const Finding& f : r.findings) {
+        const QString weight = f.keptFromLoading() ? "!" : f.warningOnly() ? "?" : "";
         QStringList required;
         for (const auto& q : f.requirements)
             required << q.guid + (q.minimumVersion ? ">=" + *q.minimumVersion : QString());
         lines << QStringLiteral("%1 %2@%3 %4 %5 [%6] %7 x%8")
-                     .arg(kinds[int(f.kind)], f.plugin, f.version, attributions[int(f.attribution)], f.where,
-                          f.reason, required.join(','))
+                     .arg(kinds[int(f.kind)] + weight, f.plugin, f.version, attributions[int(f.attribution)],
+                          f.where, f.reason, required.join(','))
                      .arg(f.count);
     }
     QStringList plugins;
@@ -48,7 +49,7 @@ QString describe(const LaunchReport& r) {
     }
     for (const auto& m : r.messages)
         lines << QStringLiteral("message %1: %2 x%3").arg(m.source, m.text).arg(m.count);
-    return (lines << plugins.join(' ')).join('\n');
+    return (lines << plugins.join(' ') + (r.clean() ? " clean" : "")).join('\n');
 }
 
 QString gameWithMods(const QTemporaryDir& dir) {
@@ -61,7 +62,7 @@ QString gameWithMods(const QTemporaryDir& dir) {
     dll("Jotunn/Jotunn.dll", {{"com.jotunn.jotunn", "Jotunn", "2.20.0"}}, {"Jotunn"});
     dll("A-One/One.dll", {{"a.one", "One", "1.0.0"}}, {"One", "PieceManager"});
     dll("B-Two/Two.dll", {{"b.two", "Two", "1.0.0"}}, {"Two", "PieceManager"});
-    dll("Auga.dll.disabled", {{"randyknapp.mods.auga", "Auga", "1.3.0"}}, {"Auga"});
+    dll("Auga/Auga.dll.disabled", {{"randyknapp.mods.auga", "Auga", "1.3.0"}}, {"Auga"});
     World::write(Fs::join(plugins, "Readme.dll"), "MZ not a .NET file");
     return dir.path();
 }
@@ -80,7 +81,7 @@ private Q_SLOTS:
                           "[Error  :   BepInEx] Could not load [Epic Loot 0.10.2] because it has missing "
                           "dependencies: "
                           "com.jotunn.jotunn (v2.21.0 or newer), randyknapp.mods.auga\n")
-            << "missingDependency Epic Loot@0.10.2 loader  [] "
+            << "missingDependency! Epic Loot@0.10.2 loader  [] "
                "com.jotunn.jotunn>=2.21.0,randyknapp.mods.auga x1\nJotunn+ Epic Loot-";
         QTest::newRow("the loader's other refusals")
             << QByteArray(
@@ -91,8 +92,8 @@ private Q_SLOTS:
                    "[Error  :   BepInEx] Error loading [D 1.1] : Could not load type 'X'\r\n"
                    "  at System.Reflection.Assembly.GetTypes () [0x0] in <a>:0\r\n"
                    "[Warning:   BepInEx] Skipping [E 1.0] because of process filters (valheim.exe)\r\n")
-            << "incompatible A@1.0 loader  [] b.guid x1\ndependencyNotLoaded C@2.0 loader  []  x1\n"
-               "loadError D@1.1 loader  [Could not load type 'X']  x1\nA- C- D- E~";
+            << "incompatible! A@1.0 loader  [] b.guid x1\ndependencyNotLoaded! C@2.0 loader  []  x1\n"
+               "loadError! D@1.1 loader  [Could not load type 'X']  x1\nA- C- D- E~";
         QTest::newRow("a mod's method inside a patch's wrapper, and the game's")
             << QByteArray(
                    "[Info   :   BepInEx] Loading [Epic Loot 0.10.2]\n"
@@ -102,9 +103,15 @@ private Q_SLOTS:
                    "[Info   :   BepInEx] Loading [Foo 1.0]\n"
                    "[Error  : Unity Log] NullReferenceException\nStack trace:\n"
                    "(wrapper dynamic-method) Player.DMD<Player::Update>(Player)\n"
-                   "UnityEngine.Object:Instantiate(Object)\n")
+                   "UnityEngine.Object:Instantiate(Object)\n"
+                   "[Info   :   BepInEx] Loading [Vortex Worlds 1.0.1]\n"
+                   "[Error  : Unity Log] MissingMethodException: string Utils.GetSaveDataPath()\nStack "
+                   "trace:\n"
+                   "UnityEngine.GameObject:AddComponent(Type)\nBepInEx.Bootstrap.Chainloader:Start()\n")
             << "exception Epic Loot@0.10.2 dmdWrapper EpicLoot [NullReferenceException]  x1\n"
-               "exception @ none  [NullReferenceException]  x1\nEpic Loot+ Foo+";
+               "exception @ none  [NullReferenceException]  x1\n"
+               "exception! Vortex Worlds@1.0.1 context  [MissingMethodException]  x1\nEpic Loot+ Foo+ Vortex "
+               "Worlds-";
         QTest::newRow("patches that failed, counted once per mod; helper libraries and the game's own Info")
             << QByteArray(
                    "[Info   :   BepInEx] Loading [Better Archery 1.9.0]\n"
@@ -112,7 +119,7 @@ private Q_SLOTS:
                    "[Error  :  HarmonyX] Failed to patch void Attack::Start(): HarmonyLib.HarmonyException: "
                    "IL\n"
                    "  at HarmonyLib.PatchClassProcessor.Patch () [0x0] in <x>:0\n"
-                   "  at BetterArchery.Plugin.Awake () [0x0] in <x>:0\n"
+                   "  at BetterArchery.Pool`1[T].Awake () [0x0] in <x>:0\n"
                    "[Warning: Unity Log] AmbiguousMatchException: Ambiguous match found.\nStack trace:\n"
                    "Rethrow as HarmonyException: Ambiguous match for HarmonyMethod\n"
                    "Advize_PlantEverything.PlantEverything..ctor () (at <a>:0)\n"
@@ -135,6 +142,7 @@ private Q_SLOTS:
                "message Valheim Plus: Config \uFFFD\uFFFD not found x2\nBetter Archery+ Plant Everything+";
         QTest::newRow("version checks: Jotunn's list, ServerSync's lines, the game's tags")
             << QByteArray(
+                   "[Warning:Jotunn.Utils.ModCompatibility] Jotunn's version check failed\n"
                    "[Warning:Jotunn.Utils.ModCompatibility] Mods that need to be installed on the server:\n"
                    "Epic Loot 0.10.2\n- Jotunn (2.21.0)\n\n"
                    "[Warning:ServerSync] Server expects you to have Azu Crafty Boxes (Version: 1.2.0) "
@@ -145,10 +153,16 @@ private Q_SLOTS:
                    "mine:0.217.14-ModA1.0 remote 0.217.22-ModA1.1-ModB2.0\n"
                    "[Info   :  HarmonyX] Patching void ZNet::Disconnect(ZNetPeer peer) with 1 prefixes\n"
                    "* static void ServerSync.VersionCheck::RemoveDisconnected(ZNetPeer peer)\n")
-            << "connection 2 [installed] server:Epic Loot 0.10.2/-, server:Jotunn 2.21.0/- x1\n"
+            << "connection 2 []  x1\nconnection 2 [installed] server:Epic Loot 0.10.2/-, server:Jotunn "
+               "2.21.0/- x1\n"
                "connection 3 [] client:Azu Crafty Boxes 1.2.0/- x1\n"
                "connection 3 [] client:Epic Loot 0.10.2/0.9.0 x1\n"
                "connection 1 [0.217.14 / 0.217.22] client:ModA 1.1/1.0, client:ModB 2.0/- x1\n";
+        QTest::newRow("a launch with warnings only")
+            << QByteArray(
+                   "[Warning:   BepInEx] Skipping [A 1.0] because a newer version exists (A 1.1)\n"
+                   "[Info   :   BepInEx] Loading [A 1.1]\n[Message:   BepInEx] Chainloader startup complete")
+            << "newerVersionExists? A@1.0 loader  [A 1.1]  x1\nA~ A+ clean";
     }
     void readerFindsWhatTheLoaderAndTracesSay() {
         QFETCH(QByteArray, log);
@@ -231,6 +245,16 @@ private Q_SLOTS:
                           "Stack trace:\nUnityEngine.GameObject:AddComponent(Type)\n"
                           "BepInEx.Bootstrap.Chainloader:Start()\n")
             << "Vortex Worlds 1.0.1 failed to start (MissingMethodException)";
+        QTest::newRow("summary, cut short")
+            << QByteArray("[Info   :   BepInEx] Loading [A 1.0]\n[Info   :   BepInEx] Loading [B 2.0]\n"
+                          "[Warning:   BepInEx] Skipping [C 1.0] because of process filters (valheim.exe)")
+            << "BepInEx stopped before it finished loading: 2 of 2 mods loaded";
+        QTest::newRow("summary")
+            << QByteArray("[Info   :   BepInEx] Loading [A 1.0]\n[Info   :   BepInEx] Loading [B 2.0]\n"
+                          "[Error  :   BepInEx] Error loading [B 2.0] : x\n"
+                          "[Message:   BepInEx] Chainloader startup complete\n"
+                          "[Info   : Unity Log] Valheim version: 0.221.12 (network version 36)")
+            << "1 of 2 mods loaded, Valheim 0.221.12";
         QTest::newRow("lost")
             << QByteArray("[Info   : Unity Log] 07/04/2022 02:38:41: Lost connection to server:ErrorVersion")
             << "The server runs another version of Valheim";
@@ -249,6 +273,10 @@ private Q_SLOTS:
         const QString game = gameWithMods(dir);
         const ModNames::Installed installed = ModNames::read(ModScanner::scan(game), {});
         const LaunchReport report = LaunchLog::parse(log);
+        if (QString(QTest::currentDataTag()).startsWith("summary")) {
+            QTEST(LaunchText::summary(report), "said");
+            return;
+        }
         QCOMPARE(report.findings.size() + report.connections.size(), 1);
         QTEST(report.findings.isEmpty() ? LaunchText::connection(report.connections.first())
                                         : LaunchText::finding(report.findings.first(), installed),
@@ -264,6 +292,7 @@ private Q_SLOTS:
             {{"jotunn", {Repository::Source::thunderstore, "ValheimModding-Jotunn", "2.20.0"}}});
         QCOMPARE(ModNames::byPlugin(installed, "Epic Loot")->package, "RandyKnapp-EpicLoot");
         QCOMPARE(ModNames::byGuid(installed, "COM.JOTUNN.JOTUNN")->package, "ValheimModding-Jotunn");
+        QCOMPARE(ModNames::byPlugin(installed, "Auga")->package, std::nullopt); // a folder of no owner
         QCOMPARE(installed.dlls.size(), 5);
     }
 
