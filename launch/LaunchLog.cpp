@@ -343,7 +343,7 @@ struct Parser::State {
                        const QList<LaunchReport::Requirement>& required = {});
     void traceFinding();
     void message();
-    Connection* connection(Connection::Kind kind, string_view key);
+    Connection* connection(Connection::Kind kind, string_view s);
     std::optional<std::pair<qsizetype, QString>> pluginOfNamespace(string_view ns) const;
 };
 
@@ -509,18 +509,17 @@ void Parser::State::loaderLine(string_view s) {
     } else if (const auto b = bracketed(s, "Skipping [")) {
         auto [name, version] = nameAndVersion(b->first);
         const string_view why = trimmed(b->second);
-        if (has(why, "process filters")) {
-            plugin(name, version, Outcome::skipped);
-        } else if (has(why, "newer version exists")) {
-            plugin(name, version, Outcome::skipped);
-            string_view kept = why.substr(why.find('(') == npos ? why.size() : why.find('(') + 1);
-            if (kept.ends_with(')')) kept.remove_suffix(1);
-            loaderFinding(Kind::newerVersionExists, b->first, text(kept));
-        } else if (has(why, "dependency that was not loaded")) {
+        if (has(why, "dependency that was not loaded")) {
             plugin(name, version, Outcome::notLoaded);
             loaderFinding(Kind::dependencyNotLoaded, b->first, QString());
         } else {
+            // Client-only plugins on a server ("because of process filters"), the older of two copies.
             plugin(name, version, Outcome::skipped);
+            if (has(why, "newer version exists")) {
+                string_view kept = why.substr(why.find('(') == npos ? why.size() : why.find('(') + 1);
+                if (kept.ends_with(')')) kept.remove_suffix(1);
+                loaderFinding(Kind::newerVersionExists, b->first, text(kept));
+            }
         }
     } else if (const auto b = bracketed(s, "Plugin [")) {
         string_view target = trimmed(b->second);

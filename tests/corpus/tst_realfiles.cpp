@@ -161,7 +161,7 @@ private Q_SLOTS:
         if (!labels)
             QSKIP("../shared/corpus/real is absent: the real-file tests need the shared corpus beside the "
                   "clone");
-        for (const QJsonValue& v : QJsonDocument::fromJson(*labels).array())
+        for (const QJsonValue v : QJsonDocument::fromJson(*labels).array())
             QTest::newRow(qPrintable(v["file"].toString())) << v.toObject();
     }
     void logsReadAsLabelled() {
@@ -196,12 +196,12 @@ private Q_SLOTS:
         };
         QStringList found, labelled;
         for (const LaunchReport::Finding& f : report->findings) {
-            const QString by = attributions[int(f.attribution)];
+            const QString& by = attributions[int(f.attribution)];
             found << row(f.line, {kinds[int(f.kind)], f.plugin, f.version, by,
                                   by == "stack" || by == "dmd_wrapper" ? f.where : "",
                                   QString::number(f.count), levels[int(f.level)], f.evidence});
         }
-        for (const QJsonValue& v : label["failures"].toArray()) {
+        for (const QJsonValue v : label["failures"].toArray()) {
             const QString by = v["attribution"].toString();
             labelled << row(v["line"],
                             {v["kind"].toString(), v["plugin"].toString(), v["version"].toString(), by,
@@ -217,7 +217,7 @@ private Q_SLOTS:
             if (m.level >= LaunchReport::Level::error)
                 found << row(m.line, {m.source, QString::number(m.count), m.evidence});
         }
-        for (const QJsonValue& v : label["extra"].toObject()["other_errors"].toArray())
+        for (const QJsonValue v : label["extra"].toObject()["other_errors"].toArray())
             labelled << row(v["line"], {v["source"].toString(), QString::number(v["count"].toInt()),
                                         v["evidence"].toString()});
         QCOMPARE(sorted(found), sorted(labelled));
@@ -228,7 +228,7 @@ private Q_SLOTS:
             if (c.kind != LaunchReport::Connection::Kind::modRequired)
                 found << row(c.line, {connections[int(c.kind)], QString::number(c.count), c.evidence});
         }
-        for (const QJsonValue& v : label["extra"].toObject()["connection_events"].toArray()) {
+        for (const QJsonValue v : label["extra"].toObject()["connection_events"].toArray()) {
             const QString kind =
                 connections.contains(v["kind"].toString()) ? v["kind"].toString() : QString();
             labelled << row(v["line"], {kind, QString::number(v["count"].toInt()), v["evidence"].toString()});

@@ -54,7 +54,7 @@ QString describe(const LaunchReport& r) {
 
 QString gameWithMods(const QTemporaryDir& dir) {
     const QString plugins = Fs::join(dir.path(), Outside::pluginsDir);
-    const auto dll = [&](const QString& path, QList<DllMetadata::Plugin> p, const QStringList& ns) {
+    const auto dll = [&](const QString& path, const QList<DllMetadata::Plugin>& p, const QStringList& ns) {
         World::write(Fs::join(plugins, path), TestDll::assembly(p, ns));
     };
     dll("RandyKnapp-EpicLoot/EpicLoot.dll", {{"randyknapp.mods.epicloot", "Epic Loot", "0.10.2"}},

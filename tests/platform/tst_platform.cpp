@@ -54,7 +54,7 @@ private Q_SLOTS:
         text += QByteArray(300000, 'x') + "\r\n" + QByteArray(999, 'y') + "\r\r\nlast";
         World::write(dir.filePath("log"), text);
         QList<QByteArray> expected, got;
-        for (QByteArray line : text.split('\n'))
+        for (const QByteArray& line : text.split('\n'))
             expected << (line.endsWith('\r') ? line.chopped(1) : line).left(1000);
         QVERIFY(Fs::readLines(dir.filePath("log"), 1000, [&](std::string_view line) {
             got << QByteArray(line.data(), qsizetype(line.size()));
