@@ -73,6 +73,24 @@ private Q_SLOTS:
         }
     }
 
+    // A pack none of whose mods either repository offers (Risk of Rain 2's) is another game's:
+    // refused before any profile is made or switched.
+    void anotherGamesPackIsRefused() {
+        const QString file = profiles + "shitpostbotmin__RiceOfRain__pack__export.r2x";
+        if (!QFile::exists(file)) QSKIP("../shared/corpus/real/profiles is absent");
+        ShareHarness h;
+        QVERIFY(h.begin(twoMods));
+        const auto before = h.tree();
+        h.state->readProfileFile(file);
+        h.state->importProfile(AppState::ImportTarget::newProfile);
+        QCOMPARE(h.state->alertMessage(),
+                 "None of the mods of “RiceOfRain” is on Thunderstore or Hexium for "
+                 "Valheim — it's a profile for another game, so nothing was imported.");
+        QVERIFY(h.act([&] { h.state->refreshAll(); }) && !h.state->busyMessage());
+        QCOMPARE(h.state->snapshot().profiles, QStringList{"Default"});
+        QCOMPARE(h.tree(), before);
+    }
+
     // Ours out, ours in: the same mods, versions, states, repositories and configs; then the same
     // code again fetches nothing, and a newer one only what changed.
     void roundTripThroughACode() {

@@ -48,7 +48,7 @@
 
 namespace {
 
-const QString bepPack = "quellit-BepInExPack_Valheim";
+const QString bepPack = "denikson-BepInExPack_Valheim";
 const QString script = "start_game_bepinex.sh";
 
 QStringList entries(const QString& dir) {
@@ -324,7 +324,7 @@ private Q_SLOTS:
             QVERIFY(press("modsPane.tab.installed") && idle() && find("shaderFixBanner"));
             QVERIFY(press("shaderFixBanner.installFix") && idle() && !find("shaderFixBanner"));
         } else {
-            QVERIFY(installFromBrowse("shader", "Tarnwick-ShaderHelperForMac"));
+            QVERIFY(installFromBrowse("shader", "Glimmerfjord-ShaderHelperForMac"));
         }
         QVERIFY(QFile::exists(world.pluginsDir() + "/ShaderHelperForMac/ShaderHelperForMac.dll"));
         QVERIFY(press("modsPane.tab.installed") && idle());
@@ -474,6 +474,7 @@ private Q_SLOTS:
         QCOMPARE(text(epicRow + ".needs"), "Needs RuneLib (disabled)");
         QVERIFY(press(epicRow + ".fix") && idle());
         QVERIFY(QFile::exists(plugins + "RuneLib/RuneLib.dll") && !find(epicRow + ".needs"));
+        QCOMPARE(repo.downloads(bepPack), 1); // step 3's: every mod since named it, none fetched it
     }
 };
 
