@@ -9,13 +9,13 @@ const QString profiles = QStringLiteral(SKALDRUN_SOURCE_DIR "/../shared/corpus/r
 
 // The model over a made-up world whose repository serves `r2x`'s mods (and `more`), catalog loaded.
 struct ShareHarness : Harness {
-    bool begin(const QByteArray& r2x, const QList<FakeRepository::Package>& more = {}) {
+    bool begin(const QByteArray& r2x, const QList<FakeRepository::Package>& more = {}, bool loader = true) {
         repo = std::make_unique<FakeRepository>();
         repo->addProfileMods(r2x);
         for (const FakeRepository::Package& p : more)
             repo->add(p);
         repo->pointAppHere();
-        bepFiles();
+        if (loader) bepFiles();
         return start() && loadCatalog();
     }
     QString import(const Profile& pack,
@@ -89,6 +89,18 @@ private Q_SLOTS:
         QVERIFY(h.act([&] { h.state->refreshAll(); }) && !h.state->busyMessage());
         QCOMPARE(h.state->snapshot().profiles, QStringList{"Default"});
         QCOMPARE(h.tree(), before);
+    }
+
+    // With no loader set up, the pack's goes in as the loader: the real one, whoever's repack it lists.
+    void theLoaderComesWithThePack() {
+        ShareHarness h;
+        const TestZip real = TestZip::bepInExPack("5.4.2333");
+        QVERIFY(h.begin(twoMods,
+                        {{.owner = "denikson", .name = "BepInExPack_Valheim", .archive = real},
+                         {.owner = "Kvarn", .name = "BepInExPack_Valheim", .archive = real}},
+                        false));
+        QCOMPARE(h.import(pack({{"Kvarn-BepInExPack_Valheim", "1.0.0"}, alphaMod})), "Imported 2 of 2 mods");
+        QVERIFY(h.state->snapshot().bepFilesPresent && h.repo->downloads("Kvarn-BepInExPack_Valheim") == 0);
     }
 
     // Ours out, ours in: the same mods, versions, states, repositories and configs; then the same

@@ -132,11 +132,11 @@ private Q_SLOTS:
         QList<TSPackage> packages{pkg("Z", "ShaderHelper"), pkg("A", "shaderhelperformac"),
                                   pkg("B", "ShaderHelperForMac"), pkg("C", "ShaderHelperForMac")};
         packages[0].totalDownloads = 1 << 30;
-        packages[1].totalDownloads = 100;
+        packages[1].totalDownloads = 600;
         packages[2].totalDownloads = 500;
         packages[3].totalDownloads = 9000;
         packages[3].source = Repository::Source::hexium;
-        QCOMPARE(Thunderstore::publishedAs(packages, Repository::shaderHelperName)->owner, "B");
+        QCOMPARE(Thunderstore::publishedAs(packages, Repository::shaderHelperName)->owner, "A");
         QCOMPARE(Thunderstore::publishedAs(packages.mid(3), Repository::shaderHelperName)->owner, "C");
         QVERIFY(!Thunderstore::publishedAs(packages.mid(0, 1), Repository::shaderHelperName));
     }

@@ -74,9 +74,9 @@ private Q_SLOTS:
         const auto before = World::files(m_game);
         QCOMPARE(installZip(TestZip::bepInExPack("5.4.2333"), "pack.zip"),
                  "BepInEx is already set up in the game folder; kept it as it is");
-        installZip(files("Cfg.dll config/BepInEx.cfg config/cfg.cfg"), "Cfg.zip");
         installZip(files("Bar/BepInEx/config/BepInEx.cfg Bar/BepInEx/plugins/Bar.dll Bar/doorstop_libs/x"),
                    "Bar.zip");
+        installZip(files("Cfg.dll config/BepInEx.cfg config/cfg.cfg"), "Cfg.zip");
         auto after = World::files(m_game);
         for (const char* added :
              {"BepInEx/config/cfg.cfg", "BepInEx/plugins/Cfg/Cfg.dll", "BepInEx/plugins/Bar.dll"})
