@@ -125,8 +125,11 @@ Outcome installChain(const Task& task, const Thunderstore::Resolution& resolutio
         }
         const Task::Download zip = task.fetch(*p.downloadURL, QStringLiteral("package.zip"));
         if (zip.file.isEmpty()) {
-            failures << (zip.status == 404 ? Repository::noSuchPackage(p.source, p.fullName)
-                                           : name + QStringLiteral(": ") + zip.error);
+            // The catalog listed it a while ago: a fresh one may not.
+            failures << (zip.status == 404
+                             ? Repository::noSuchPackage(p.source, p.fullName) +
+                                   QStringLiteral(" Reload the catalog in Browse and try again.")
+                             : name + QStringLiteral(": ") + zip.error);
             continue;
         }
         try {

@@ -381,12 +381,14 @@ private Q_SLOTS:
         CatalogHarness h;
         h.add("Flaky", {}, true);
         h.add("Solid");
-        h.add("Needy", {"Test-Flaky-1.0.0", "Test-Solid-1.0.0", "Ghost-Gone-1.0.0"});
+        h.add("Withdrawn"); // its archive answers 404
+        h.add("Needy", {"Test-Flaky-1.0.0", "Test-Solid-1.0.0", "Test-Withdrawn-1.0.0", "Ghost-Gone-1.0.0"});
         h.add("Cracked", {"Test-Steady-1.0.0"}, false, "PK\x03\x04 cut short");
         h.add("Steady");
         h.add("Stuck");
         h.add("After", {"Test-Stuck-1.0.0"});
         h.repo->server().route("/package/download/Test/Stuck/1.0.0/", {.stall = true});
+        h.repo->server().route("/package/download/Test/Withdrawn/1.0.0/", LoopbackServer::reply("", 404));
         QVERIFY(h.begin());
         AppState& s = *h.state;
         QCOMPARE(h.install("Runecraft-Epic_Runes"),
@@ -405,9 +407,11 @@ private Q_SLOTS:
         // A failure skips its own package only, and every one is told, in order.
         QCOMPARE(h.install("Test-Needy"), "Installed Needy with 1 dependency (Solid)");
         const QStringList lines = s.alertMessage().value_or("").split('\n');
-        QVERIFY2(lines.size() == 2 && lines[0].startsWith("Flaky: ") && lines[0].size() > 10,
+        QVERIFY2(lines.size() == 3 && lines[0].startsWith("Flaky: ") && lines[0].size() > 10,
                  qPrintable(lines[0]));
-        QCOMPARE(lines[1], "Not in the catalog (install manually): Ghost-Gone-1.0.0");
+        QCOMPARE(lines[1],
+                 "Thunderstore has no package Test-Withdrawn. Reload the catalog in Browse and try again.");
+        QCOMPARE(lines[2], "Not in the catalog (install manually): Ghost-Gone-1.0.0");
         QVERIFY(modNamed(s, "Solid") && !modNamed(s, "Flaky"));
 
         // The requested package itself fails: the line says what did go in, and what didn't.
