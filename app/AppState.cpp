@@ -65,24 +65,34 @@ std::optional<QString> installedLine(const QStringList& installed, const QString
     return std::nullopt;
 }
 
-// Asks the repository for the newest version of one package, downloads and installs it.
+// Asks the repository for the newest version of the loader, downloads it and sets it up.
 Outcome downloadAndInstall(const Task& task, const Repository::PackageId& id, const QString& label,
                            const QString& host, const QString& dir) {
+    const QString fullName = id.ns + QLatin1Char('-') + id.name;
+    const QString yourself =
+        QStringLiteral(" Download it from %1 yourself and drop the .zip anywhere on this window.").arg(host);
+    const QString absent = Repository::noSuchPackage(Repository::Source::thunderstore, fullName) + yourself;
     const Http::Result answer = task.get(Repository::packageEndpoint(id.ns, id.name));
-    const auto latest = answer.responded ? PackageEndpoint::readLatest(answer.body) : std::nullopt;
+    if (!answer.responded)
+        return Outcome::failure(
+            QStringLiteral("Couldn't reach Thunderstore for %1 (%2).").arg(label, answer.error) + yourself);
+    if (answer.status == 404) return Outcome::failure(absent);
+    const auto latest = PackageEndpoint::readLatest(answer.body);
     if (!latest)
         return Outcome::failure(
-            QStringLiteral("Couldn't reach Thunderstore for %1. Download it from %2 yourself "
-                           "and drop the .zip anywhere on this window.")
-                .arg(label, host));
+            QStringLiteral("Thunderstore's answer about %1 (HTTP %2) names no download; try again later.")
+                .arg(fullName)
+                .arg(answer.status) +
+            yourself);
     task.stage(latest->version ? QStringLiteral("Downloading %1 %2…").arg(label, *latest->version)
                                : QStringLiteral("Downloading %1…").arg(label));
     const Task::Download zip = task.fetch(latest->downloadUrl, id.name + QStringLiteral(".zip"));
+    if (zip.status == 404) return Outcome::failure(absent);
     if (zip.file.isEmpty()) return Outcome::failure(QStringLiteral("Download failed: ") + zip.error);
     task.stage(QStringLiteral("Installing %1…").arg(label)); // unpacking reports no progress
     QString result;
     try {
-        result = Installer::installZip(zip.file, dir);
+        result = Installer::installZip(zip.file, dir, Installer::Loader::replace);
     } catch (const std::exception& e) {
         return Outcome::failure(QStringLiteral("Install failed: ") + Task::errorText(e));
     }
@@ -115,7 +125,11 @@ Outcome installChain(const Task& task, const Thunderstore::Resolution& resolutio
         }
         const Task::Download zip = task.fetch(*p.downloadURL, QStringLiteral("package.zip"));
         if (zip.file.isEmpty()) {
-            failures << name + QStringLiteral(": ") + zip.error;
+            // The catalog listed it a while ago: a fresh one may not.
+            failures << (zip.status == 404
+                             ? Repository::noSuchPackage(p.source, p.fullName) +
+                                   QStringLiteral(" Reload the catalog in Browse and try again.")
+                             : name + QStringLiteral(": ") + zip.error);
             continue;
         }
         try {
@@ -388,8 +402,9 @@ void AppState::installBepInExFromZip() {
     request.fileSuffixes = {QStringLiteral("zip")};
     ask(request, [this, dir = *m_gameDir](const QString& zip) {
         if (!claimGameFolder()) return;
-        runTask(QStringLiteral("Installing…"),
-                [zip, dir](const Task&) { return Outcome::success(Installer::installZip(zip, dir)); });
+        runTask(QStringLiteral("Installing…"), [zip, dir](const Task&) {
+            return Outcome::success(Installer::installZip(zip, dir, Installer::Loader::replace));
+        });
     });
 }
 
@@ -401,14 +416,23 @@ void AppState::fixScript() {
     if (!m_gameDir) return;
     const auto script = Steam::bepScript(*m_gameDir);
     if (!script || !claimGameFolder()) return;
+    bool ready = false;
     try {
-        Installer::patchScript(*script, *m_gameDir);
+        ready = Installer::patchScript(*script, *m_gameDir);
     } catch (const std::exception& e) {
         releaseGameFolder();
         setAlertMessage(QStringLiteral("Couldn't update the launch script: ") + Task::errorText(e));
         return;
     }
     releaseGameFolder();
+    if (!ready) {
+        setAlertMessage(QStringLiteral("%1 can't be made to start the game's Intel build: it isn't the "
+                                       "script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in "
+                                       "step 3; its new script gets the fix as it goes in.")
+                            .arg(Fs::fileName(*script)));
+        refreshAll();
+        return;
+    }
     setLastAction(
         (onLinux() ? QStringLiteral("Made %1 executable") : QStringLiteral("Updated %1 for this Mac"))
             .arg(Fs::fileName(*script)));
@@ -512,7 +536,8 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
     QSet<QString> installed;
     for (const ModItem& mod : m_snapshot.mods)
         installed.insert(ConfigStore::normalize(mod.name));
-    const auto resolution = Thunderstore::resolutionChain(package, m_thunder->indexByOwnerName(), installed);
+    const auto resolution = Thunderstore::resolutionChain(package, m_thunder->indexByOwnerName(), installed,
+                                                          m_snapshot.bepFilesPresent);
     const QString requested = package.prettyName();
     runTask(QStringLiteral("Preparing %1…").arg(requested),
             [resolution, requested, dir = *m_gameDir](const Task& task) {
@@ -681,11 +706,25 @@ bool AppState::shaderHelperInstalled() const {
     });
 }
 
+std::optional<TSPackage> AppState::shaderHelperPackage() {
+    auto package = Thunderstore::publishedAs(m_thunder->packages(), Repository::shaderHelperName);
+    if (!package)
+        setAlertMessage(m_thunder->packages().isEmpty()
+                            ? QStringLiteral("The mod catalog hasn't loaded, so %1 can't be looked up yet — "
+                                             "try again once Browse lists mods.")
+                                  .arg(Repository::shaderHelperName)
+                            : QStringLiteral("Neither Thunderstore nor Hexium has %1 — if you have its .zip, "
+                                             "drop it anywhere on this window.")
+                                  .arg(Repository::shaderHelperName));
+    return package;
+}
+
 void AppState::installShaderHelper() {
-    downloadAndInstallThunderstorePackage(Repository::shaderHelper, Repository::shaderHelperLabel);
+    if (const auto package = shaderHelperPackage()) installThunderstorePackage(*package);
 }
 
 void AppState::openShaderHelperPage() {
-    m_services.workspace.openUrl(
-        Repository::packagePage(Repository::shaderHelper.ns, Repository::shaderHelper.name));
+    if (const auto package = shaderHelperPackage())
+        m_services.workspace.openUrl(
+            package->pageURL.value_or(Repository::packagePage(package->owner, package->name)));
 }

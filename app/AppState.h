@@ -40,7 +40,7 @@ class FolderLock;
 // lastAction() is set to the success line and/or alertMessage() to the error sentence (at least
 // one of the two), then a status refresh starts; each assignment emits changed(). Quick actions
 // set lastAction or alertMessage at once, without a busy text. An action with nothing to work on
-// returns without a word: downloadAndInstallBepInEx, installShaderHelper, clearQuarantine,
+// returns without a word: downloadAndInstallBepInEx, clearQuarantine,
 // fixScript and the capture moves without a game folder, restoreSavesFromLatestBackup without
 // a backup, handleDropped with no paths, the open panels when the player cancels.
 class AppState : public QObject {
@@ -157,6 +157,8 @@ public:
     void stashModsForCapture();
     void restoreModsAfterCapture();
     bool shaderHelperInstalled() const;
+    // The shader fix is found in the loaded catalog by its name (Thunderstore::publishedAs); when
+    // no repository has it, the alert says so.
     void installShaderHelper();
     void openShaderHelperPage();
 
@@ -250,6 +252,7 @@ private:
     void setMods(const QList<ModItem>& value);
     void setBusyProgress(const std::optional<double>& value);
     void downloadAndInstallThunderstorePackage(const Repository::PackageId& id, const QString& label);
+    std::optional<TSPackage> shaderHelperPackage(); // sets the alert when there is none
     // Asks the player for a folder or a file; `chosen` runs only with an answer, while the state lives.
     void ask(const OpenPanel::Request& request, std::function<void(const QString&)> chosen);
     // Parks or brings back the plugins on this thread; the moves are renames in one folder.

@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QThreadPool>
 
+#include <algorithm>
 #include <atomic>
 #include <vector>
 
@@ -208,6 +209,22 @@ void AppState::cancelImport() {
 
 void AppState::importProfile(ImportTarget target, const QString& name) {
     if (!m_pendingImport || !m_gameDir) return;
+    // A pack none of whose mods either repository offers is another game's (an r2modman export
+    // of it, say): refused before any profile is made or switched.
+    const QList<ProfilePack::Mod>& listed = m_pendingImport->mods;
+    if (!listed.isEmpty() &&
+        std::none_of(listed.cbegin(), listed.cend(), [this](const ProfilePack::Mod& mod) {
+            return Thunderstore::isBepInExPack(mod.name.toLower()) || packageAt(mod);
+        })) {
+        setAlertMessage(m_thunder->packages().isEmpty()
+                            ? QStringLiteral("The mod catalog hasn't loaded, so the pack's mods can't be "
+                                             "looked up yet — try again once Browse lists mods.")
+                            : QStringLiteral("None of the mods of “%1” is on Thunderstore or Hexium for "
+                                             "Valheim — it's a profile for another game, so nothing was "
+                                             "imported.")
+                                  .arg(m_pendingImport->name));
+        return;
+    }
     std::optional<QString> newProfile;
     if (target == ImportTarget::newProfile) {
         if (isValheimRunning()) {
@@ -255,11 +272,17 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
         job.keep.insert(name);
         // The loader set up here stays: whichever build of the pack a friend lists, it is the same
         // loader, and this folder's is the one made for this machine.
-        if (m_snapshot.bepFilesPresent && name == ConfigStore::normalize(Repository::bepInExPack.name)) {
+        const bool loader = Thunderstore::isBepInExPack(mod.name.toLower());
+        if (m_snapshot.bepFilesPresent && loader) {
             ++job.current;
             continue;
         }
-        const auto package = packageAt(mod);
+        // A repack of the loader under another owner's name: the real one goes in instead.
+        const auto package = loader && mod.name.toLower() != Repository::bepInExPackKey
+                                 ? (index.contains(Repository::bepInExPackKey)
+                                        ? std::optional(index.value(Repository::bepInExPackKey))
+                                        : std::nullopt)
+                                 : packageAt(mod);
         if (!package) {
             job.notFound << mod.name;
             continue;
@@ -276,7 +299,8 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
                 continue;
             }
         }
-        const auto resolution = Thunderstore::resolutionChain(*package, index, present);
+        const auto resolution =
+            Thunderstore::resolutionChain(*package, index, present, m_snapshot.bepFilesPresent);
         for (const TSPackage& p : resolution.chain) {
             const QString key = p.ownerAndName();
             if (queued.contains(key)) continue;
@@ -396,7 +420,7 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
                     ModScanner::setEnabled(mod, *wanted);
                 // Replacing keeps the Mac's own shader helper, which no pack from elsewhere lists.
                 if (job.replace && !job.keep.contains(name) &&
-                    name != ConfigStore::normalize(Repository::shaderHelper.name))
+                    name != ConfigStore::normalize(Repository::shaderHelperName))
                     Trash::moveToTrash(mod.url);
             } catch (const std::exception& e) {
                 broken << Task::errorText(e);

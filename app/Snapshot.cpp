@@ -52,7 +52,9 @@ void probeGameFolder(const QString& d, Platform platform, Snapshot& s) {
             s.scriptNameConfigured = server || (onLinux && !bundle) ||
                                      (!text->contains(Outside::shippedExecutableLine) &&
                                       !text->contains(Outside::emptyExecutableLine));
-            s.archConfigured = text->contains(Outside::archMarker);
+            // Only a script that really starts the Intel slice counts; the first fix's
+            // ARCHPREFERENCE line alone never did.
+            s.archConfigured = Installer::startsIntelSlice(*text);
             s.scriptPredatesRuntime = onLinux && !server && Steam::scriptPredatesRuntime(*text);
         }
     }

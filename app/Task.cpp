@@ -70,6 +70,7 @@ Task::Download Task::fetch(const QUrl& url, const QString& fileName, Share share
     const Http::Result result = Http::download(url, file, progress(share), Http::defaultTimeouts(), m_cancel);
     // The state is going away: start no further download or install.
     if (result.cancelled || m_cancel->load()) throw Stopped{};
+    download.status = result.status;
     if (result.responded)
         download.file = file;
     else

@@ -36,8 +36,9 @@ public:
     // temporary folder could be a link another user planted there.
     struct Download {
         std::unique_ptr<Installer::TemporaryFolder> folder;
-        QString file;  // the body, when it arrived
-        QString error; // else why not, one sentence
+        QString file;   // the body, when it arrived
+        QString error;  // else why not, one sentence
+        int status = 0; // the server's answer; 0 when none came
     };
 
     Task(AppState* state, Http::CancelFlag cancel) : m_state(state), m_cancel(std::move(cancel)) {}

@@ -52,8 +52,9 @@ struct Step {
 };
 
 Step stepFor(const std::optional<ModItem>& mod, const TSPackage& package, const PackageIndex& index,
-             const QSet<QString>& installed) {
-    Thunderstore::Resolution resolution = Thunderstore::resolutionChain(package, index, installed);
+             const QSet<QString>& installed, bool loaderSetUp) {
+    Thunderstore::Resolution resolution =
+        Thunderstore::resolutionChain(package, index, installed, loaderSetUp);
     resolution.chain.removeLast(); // the package itself
     return {mod, package, resolution.chain, resolution.missing};
 }
@@ -210,7 +211,7 @@ void AppState::updateMods(const QList<UpdatePlan::Update>& updates) {
     QSet<QString> installed = installedNames(m_snapshot.mods);
     QList<Step> steps;
     for (const UpdatePlan::Update& update : updates) {
-        steps << stepFor(update.mod, update.package, index, installed);
+        steps << stepFor(update.mod, update.package, index, installed, m_snapshot.bepFilesPresent);
         for (const TSPackage& p : steps.last().dependencies) // a dependency comes once
             installed.insert(ConfigStore::normalize(p.name));
     }
@@ -272,7 +273,8 @@ void AppState::installVersion(const TSPackage& package, const QString& version, 
     const std::optional<ModItem> mod = installedMod(package);
     const QString name = mod ? mod->name : package.prettyName();
     if (keep) setUpdatesOffered(name, false);
-    const Step step = stepFor(mod, release, m_thunder->indexByOwnerName(), installedNames(m_snapshot.mods));
+    const Step step = stepFor(mod, release, m_thunder->indexByOwnerName(), installedNames(m_snapshot.mods),
+                              m_snapshot.bepFilesPresent);
     runTask(QStringLiteral("Installing %1 %2…").arg(name, version),
             [step, name, version, dir = *m_gameDir](const Task& task) -> Outcome {
                 runStep(task, step, dir, {0, 1});
@@ -339,7 +341,7 @@ void AppState::fixDependencies(const ModItem& mod) {
     QList<Step> steps;
     for (const TSPackage& p : missing) {
         if (installed.contains(ConfigStore::normalize(p.name))) continue;
-        steps << stepFor(std::nullopt, p, index, installed);
+        steps << stepFor(std::nullopt, p, index, installed, m_snapshot.bepFilesPresent);
         installed.insert(ConfigStore::normalize(p.name));
         for (const TSPackage& d : steps.last().dependencies)
             installed.insert(ConfigStore::normalize(d.name));

@@ -78,4 +78,8 @@ QUrl packagePage(const QString& ns, const QString& name) {
                 QLatin1Char('/'));
 }
 
+QString noSuchPackage(Source source, const QString& fullName) {
+    return QStringLiteral("%1 has no package %2.").arg(sourceName(source), fullName);
+}
+
 } // namespace Repository

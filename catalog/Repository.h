@@ -27,11 +27,14 @@ struct PackageId {
     QString ns;
     QString name;
 };
-inline const PackageId bepInExPack{QStringLiteral("quellit"), QStringLiteral("BepInExPack_Valheim")};
+// The loader as Thunderstore publishes it: the package every real Valheim mod that names the
+// loader depends on (denikson-BepInExPack_Valheim, at versions 5.4.800 to 5.4.2333 in the mods'
+// own manifests). Other owners' packages of the same name are repacks of it.
+inline const PackageId bepInExPack{QStringLiteral("denikson"), QStringLiteral("BepInExPack_Valheim")};
 inline const QString bepInExPackLabel = QStringLiteral("BepInEx");
-inline const QString bepInExPackKey = QStringLiteral("quellit-bepinexpack_valheim");
-inline const PackageId shaderHelper{QStringLiteral("Tarnwick"), QStringLiteral("ShaderHelperForMac")};
-inline const QString shaderHelperLabel = QStringLiteral("ShaderHelperForMac");
+inline const QString bepInExPackKey = QStringLiteral("denikson-bepinexpack_valheim");
+// Found in the catalog by its name alone: whoever publishes it isn't ours to know in advance.
+inline const QString shaderHelperName = QStringLiteral("ShaderHelperForMac");
 
 QString baseUrl();     // without a trailing slash
 QString websiteHost(); // the host players know the site by, e.g. "thunderstore.io"
@@ -39,5 +42,7 @@ QUrl packageList();    // the whole Valheim package list in one JSON document
 QUrl packageEndpoint(const QString& ns,
                      const QString& name);                // {"latest": {"download_url", "version_number"}}
 QUrl packagePage(const QString& ns, const QString& name); // the web page, for the browser
+// What the player reads when a repository answers 404 for a package: it has no such package.
+QString noSuchPackage(Source source, const QString& fullName);
 
 } // namespace Repository

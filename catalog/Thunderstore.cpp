@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <utility>
 #include <vector>
 
 namespace Thunderstore {
@@ -20,7 +21,18 @@ std::optional<QString> ownerName(const QString& fromDependency) {
 }
 
 bool isBepInExPack(const QString& key) {
-    return key == Repository::bepInExPackKey;
+    return key.section(QLatin1Char('-'), -1) == Repository::bepInExPackKey.section(QLatin1Char('-'), -1);
+}
+
+std::optional<TSPackage> publishedAs(const QList<TSPackage>& packages, const QString& name) {
+    const TSPackage* best = nullptr;
+    const auto rank = [](const TSPackage& p) {
+        return std::pair(p.source == Repository::Source::thunderstore, p.totalDownloads);
+    };
+    for (const TSPackage& p : packages) {
+        if (p.name.compare(name, Qt::CaseInsensitive) == 0 && (!best || rank(*best) < rank(p))) best = &p;
+    }
+    return best ? std::optional(*best) : std::nullopt;
 }
 
 namespace {
@@ -37,8 +49,10 @@ QString lastPiece(const QString& key) {
 // dependencies in a hostile or broken catalog cannot overflow the thread's stack. Each frame
 // remembers the next dependency to look at, which reproduces the recursive order exactly.
 Resolution resolutionChain(const TSPackage& package, const PackageIndex& index,
-                           const QSet<QString>& installedNormalized) {
+                           const QSet<QString>& installedNormalized, bool loaderSetUp) {
     Resolution result;
+    std::optional<TSPackage> loader;
+    bool loaderMet = loaderSetUp;
     QSet<QString> visited;
     struct Frame {
         const TSPackage* package;
@@ -58,7 +72,16 @@ Resolution resolutionChain(const TSPackage& package, const PackageIndex& index,
         }
         const QString& dependency = dependencies.at(frame.next++);
         const std::optional<QString> key = ownerName(dependency);
-        if (!key || isBepInExPack(*key)) continue;
+        if (!key) continue;
+        if (isBepInExPack(*key)) {
+            if (std::exchange(loaderMet, true)) continue;
+            const auto real = index.constFind(Repository::bepInExPackKey);
+            if (real == index.constEnd())
+                result.missing.append(dependency);
+            else
+                loader = real.value();
+            continue;
+        }
         const auto found = index.constFind(*key);
         if (found == index.constEnd()) {
             if (!installedNormalized.contains(ConfigStore::normalize(lastPiece(*key))))
@@ -72,6 +95,8 @@ Resolution resolutionChain(const TSPackage& package, const PackageIndex& index,
         if (installedNormalized.contains(ConfigStore::normalize(child.name))) continue;
         stack.push_back(Frame{&child}); // invalidates `frame`; it is not used again this round
     }
+    // Everything else loads through it, and unpacking it lays out the folders the mods go in.
+    if (loader && !visited.contains(loader->ownerAndName())) result.chain.prepend(*loader);
     return result;
 }
 

@@ -19,7 +19,8 @@ namespace Thunderstore {
 // when the text has fewer than three "-"-separated pieces. Owners may contain hyphens.
 std::optional<QString> ownerName(const QString& fromDependency);
 
-// The loader pack is installed by the setup steps, never as a dependency.
+// Whether a catalog key names the loader: any owner's BepInExPack_Valheim. Real mods depend on
+// denikson's; a repack under another name counts as the same loader and is never installed as it.
 bool isBepInExPack(const QString& key);
 
 struct Resolution {
@@ -29,8 +30,15 @@ struct Resolution {
 
 // Depth-first, post-order. Packages whose normalized name is in installedNormalized are taken
 // as installed and left out together with their own dependencies (never the requested one).
+// A dependency on the loader is met by the loader set up in the game folder; with none set up,
+// the real loader (Repository::bepInExPack, whichever owner the dependency names) comes first,
+// to be unpacked as the loader, or is missing when the catalog lacks it.
 Resolution resolutionChain(const TSPackage& package, const PackageIndex& index,
-                           const QSet<QString>& installedNormalized);
+                           const QSet<QString>& installedNormalized, bool loaderSetUp = true);
+
+// The package players mean by this name, whoever publishes it: Thunderstore's before Hexium's,
+// and of several owners' the most downloaded. Letter case doesn't matter.
+std::optional<TSPackage> publishedAs(const QList<TSPackage>& packages, const QString& name);
 
 // Which repository and release an installed mod came from, so later updates, profiles and
 // exports know it, by the mod's normalized name (the archives' manifests are not ours to change,

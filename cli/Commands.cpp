@@ -6,6 +6,7 @@
 #include "cli/Session.h"
 #include "cli/Share.h"
 #include "config/ConfigStore.h"
+#include "discovery/Outside.h"
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
 
@@ -79,30 +80,48 @@ void finish(const Session::Outcome& outcome) {
 
 void status(Session& session, const Options& options) {
     const AppState& s = session.state();
-    const QList<std::pair<QString, bool>> steps = {
-        {QStringLiteral("Locate Valheim"), s.stepGame()},
-        {QStringLiteral("Install Rosetta 2"), s.stepRosetta()},
-        {QStringLiteral("Install BepInEx"), s.stepBep()},
-        {QStringLiteral("Enable Rosetta Translation"), s.stepArch()},
-        {QStringLiteral("Clear Quarantine Flags"), s.stepQuarantine()},
-        {QStringLiteral("Set Steam Launch Options"), s.stepSteam()},
-        {QStringLiteral("Launch Once to Verify"), s.stepVerify()}};
+    struct Step {
+        QString title;
+        bool done;
+        bool needed; // as the window's "Not needed" badges: Rosetta on Apple Silicon, quarantine on a Mac
+    };
+    const QList<Step> steps = {
+        {QStringLiteral("Locate Valheim"), s.stepGame(), true},
+        {QStringLiteral("Install Rosetta 2"), s.stepRosetta(), s.isAppleSilicon()},
+        {QStringLiteral("Install BepInEx"), s.stepBep(), true},
+        {QStringLiteral("Enable Rosetta Translation"), s.stepArch(), s.isAppleSilicon()},
+        {QStringLiteral("Clear Quarantine Flags"), s.stepQuarantine(), !s.onLinux()},
+        {QStringLiteral("Set Steam Launch Options"), s.stepSteam(), true},
+        {QStringLiteral("Launch Once to Verify"), s.stepVerify(), true}};
     const qsizetype mods = session.mods().size();
+    // Steam runs the Windows build through Proton, where the pack loads only with this override.
+    const bool proton = s.snapshot().windowsBuild && s.gameDir();
     if (options.json) {
         QJsonArray list;
-        for (const auto& [title, done] : steps)
-            list.append(QJsonObject{{QStringLiteral("step"), title}, {QStringLiteral("done"), done}});
-        printJson(
-            QJsonObject{{QStringLiteral("gameFolder"), s.gameDir() ? QJsonValue(*s.gameDir()) : QJsonValue()},
-                        {QStringLiteral("steps"), list},
-                        {QStringLiteral("mods"), mods},
-                        {QStringLiteral("enabledMods"), s.enabledModCount()}});
+        for (const Step& step : steps)
+            list.append(QJsonObject{{QStringLiteral("step"), step.title},
+                                    {QStringLiteral("done"), step.done},
+                                    {QStringLiteral("needed"), step.needed}});
+        QJsonObject report{
+            {QStringLiteral("gameFolder"), s.gameDir() ? QJsonValue(*s.gameDir()) : QJsonValue()},
+            {QStringLiteral("steps"), list},
+            {QStringLiteral("mods"), mods},
+            {QStringLiteral("enabledMods"), s.enabledModCount()}};
+        if (proton) report.insert(QStringLiteral("protonLaunchOptions"), Outside::protonLaunchOptions);
+        printJson(report);
         return;
     }
     out(QStringLiteral("Game folder: ") +
         (s.gameDir() ? Fs::displayPath(*s.gameDir()) : QStringLiteral("not found")));
-    for (const auto& [title, done] : steps)
-        out((done ? QStringLiteral("[done] ") : QStringLiteral("[ -- ] ")) + title);
+    if (proton)
+        out(QStringLiteral("This is Valheim's Windows build (valheim.exe), which Steam runs through Proton; "
+                           "for BepInEx to load, set its launch options to: ") +
+            Outside::protonLaunchOptions);
+    for (const Step& step : steps)
+        out((!step.needed ? QStringLiteral("[n/a ] ")
+             : step.done  ? QStringLiteral("[done] ")
+                          : QStringLiteral("[ -- ] ")) +
+            step.title + (step.needed ? QString() : QStringLiteral(" (not needed)")));
     out(QStringLiteral("%1 of 7 steps done · %2 mods, %3 enabled")
             .arg(s.doneCount())
             .arg(mods)

@@ -110,7 +110,8 @@ int main(int argc, char* argv[]) {
         std::optional<QString> folder;
         if (parser.isSet(game)) {
             folder = QDir::cleanPath(QDir::current().absoluteFilePath(parser.value(game)));
-            if (!Steam::isValheimFolder(*folder))
+            // The Windows build counts: on Linux Steam runs it through Proton, where the pack loads too.
+            if (!Steam::isValheimFolder(*folder) && !Steam::isWindowsBuild(*folder))
                 throw SkaldrunError(
                     QStringLiteral("%1 isn't a Valheim folder: it holds neither the game nor a "
                                    "dedicated server.")

@@ -63,7 +63,9 @@ void pruneSkipped(const QString& folder) {
         Fs::remove(path);
 }
 
-void mergeTree(const QString& src, const QString& dst, const QStringList& excluding, Transfer how) {
+// `kept`: paths in the destination that are never written, nor anything below them.
+void mergeTree(const QString& src, const QString& dst, const QStringList& excluding, Transfer how,
+               const QStringList& kept) {
     Fs::mkpath(dst);
     const auto children = Fs::entries(src);
     if (!children) Fs::fail(QStringLiteral("read the folder"), src, errno);
@@ -71,12 +73,16 @@ void mergeTree(const QString& src, const QString& dst, const QStringList& exclud
         // A link could lead anywhere on the disk; a mod never needs one.
         if (skipped(child.name) || excluding.contains(child.name) || child.isSymLink) continue;
         const QString target = Fs::join(dst, child.name);
+        if (std::any_of(kept.cbegin(), kept.cend(), [&](const QString& k) { return within(target, k); }))
+            continue;
         if (child.isDir) {
-            if (how == Transfer::move && !Fs::itemExists(target)) {
+            const bool holdsKept =
+                std::any_of(kept.cbegin(), kept.cend(), [&](const QString& k) { return within(k, target); });
+            if (how == Transfer::move && !Fs::itemExists(target) && !holdsKept) {
                 Fs::move(child.path, target);
                 pruneSkipped(target);
             } else {
-                mergeTree(child.path, target, {}, how);
+                mergeTree(child.path, target, {}, how, kept);
             }
             continue;
         }
@@ -95,9 +101,23 @@ void checkDisjoint(const QString& src, const QString& dst) {
         Fs::fail(QStringLiteral("copy"), src, QStringLiteral("it overlaps “%1”").arg(Fs::displayPath(dst)));
 }
 
-void mergeChecked(const QString& src, const QString& dst, const QStringList& excluding, Transfer how) {
+void mergeChecked(const QString& src, const QString& dst, const QStringList& excluding, Transfer how,
+                  const QStringList& kept = {}) {
     checkDisjoint(src, dst);
-    mergeTree(src, dst, excluding, how);
+    mergeTree(src, dst, excluding, how, kept);
+}
+
+// What a mod may never change once the loader is set up: its start scripts and Doorstop's
+// files (step 4's fix and the player's own lines live in the script) and BepInEx's own settings.
+QStringList keptLoaderFiles(const QString& gameDir) {
+    if (!loaderSetUp(gameDir)) return {};
+    QStringList kept;
+    for (const QString& rel :
+         Outside::scriptNames + QStringList{Outside::serverScriptName, Outside::doorstopConfig,
+                                            Outside::doorstopLibsDir,
+                                            Fs::join(Outside::configDir, Outside::loaderConfigName)})
+        kept << Fs::join(gameDir, rel);
+    return kept;
 }
 
 void installPackFrom(const QString& packRoot, const QString& gameDir, Transfer how) {
@@ -131,11 +151,13 @@ std::optional<QString> safeFolderName(const std::optional<ThunderstoreManifest>&
 }
 
 QString installOwnedOrCopied(const QString& root, const QString& gameDir, const QString& fallbackName,
-                             Transfer how) {
+                             Transfer how, Loader loader) {
     // 1. The BepInEx pack, recognised by its launch script.
     const auto script = findItem(root, packSearchDepth, [](const QString& path) {
         return Outside::scriptNames.contains(Fs::fileName(path));
     });
+    QString keptPack = QStringLiteral("BepInEx is already set up in the game folder; kept it as it is");
+    if (script && loader == Loader::keep && loaderSetUp(gameDir)) return keptPack;
     if (script) {
         const auto manifest = readManifest(root);
         installPackFrom(Fs::parent(*script), gameDir, how);
@@ -151,6 +173,7 @@ QString installOwnedOrCopied(const QString& root, const QString& gameDir, const 
         return Fs::fileName(path) == Outside::bepInExDir &&
                Fs::exists(Fs::join(path, QStringLiteral("core/BepInEx.dll")));
     });
+    if (bep && loader == Loader::keep && loaderSetUp(gameDir)) return keptPack;
     if (bep) {
         installPackFrom(Fs::parent(*bep), gameDir, how);
         return QStringLiteral("BepInEx installed into the game folder");
@@ -165,10 +188,11 @@ QString installOwnedOrCopied(const QString& root, const QString& gameDir, const 
     while (const auto child = singleChildDirectory(base))
         base = *child;
     const auto name = safeFolderName(manifest, fallbackName);
+    const QStringList kept = keptLoaderFiles(gameDir);
 
     const QString bepInBase = Fs::join(base, Outside::bepInExDir);
     if (Fs::isDir(bepInBase) && !Fs::isSymLink(bepInBase)) {
-        mergeChecked(bepInBase, Fs::join(gameDir, Outside::bepInExDir), {}, how);
+        mergeChecked(bepInBase, Fs::join(gameDir, Outside::bepInExDir), {}, how, kept);
         Quarantine::clear(gameDir);
         return QStringLiteral("Merged %1 into BepInEx").arg(name.value_or(fallbackName));
     }
@@ -208,7 +232,7 @@ QString installOwnedOrCopied(const QString& root, const QString& gameDir, const 
 
     const QString configIn = Fs::join(base, QStringLiteral("config"));
     if (Fs::isDir(configIn) && !Fs::isSymLink(configIn))
-        mergeChecked(configIn, Fs::join(gameDir, Outside::configDir), {}, how);
+        mergeChecked(configIn, Fs::join(gameDir, Outside::configDir), {}, how, kept);
 
     Quarantine::clear(gameDir);
     const auto dlls = ModScanner::dllFiles(dest);
@@ -254,7 +278,9 @@ QString install(const QString& dropped, const QString& gameDir) {
         if (!target.isEmpty()) item = target;
     }
     const QString ext = Fs::extension(name).toLower();
-    if (ext == QLatin1String("zip")) return installZip(item, gameDir);
+    // A pack dropped here is the player setting the loader up (step 3 asks for it when the
+    // download fails), so it may replace the one there.
+    if (ext == QLatin1String("zip")) return installZip(item, gameDir, Loader::replace);
     if (ext == QLatin1String("dll")) {
         const QString plugins = ensurePlugins(gameDir);
         replaceItem(item, Fs::join(plugins, name));
@@ -267,22 +293,23 @@ QString install(const QString& dropped, const QString& gameDir) {
         replaceItem(item, Fs::join(config, name));
         return QStringLiteral("Copied %1 into BepInEx/config").arg(name);
     }
-    if (Fs::isDir(item)) return installTree(item, gameDir, name);
+    if (Fs::isDir(item)) return installTree(item, gameDir, name, Loader::replace);
     throw InstallError::unsupportedFile(name);
 }
 
-QString installZip(const QString& archive, const QString& gameDir) {
-    return installZip(archive, gameDir, {});
+QString installZip(const QString& archive, const QString& gameDir, Loader loader) {
+    return installZip(archive, gameDir, {}, loader);
 }
 
-QString installZip(const QString& archive, const QString& gameDir, const ExtractLimits& limits) {
+QString installZip(const QString& archive, const QString& gameDir, const ExtractLimits& limits,
+                   Loader loader) {
     TemporaryFolder tmp;
     extractZip(archive, tmp.path, limits);
     return installOwnedOrCopied(tmp.path, gameDir, Fs::withoutExtension(Fs::fileName(archive)),
-                                Transfer::move);
+                                Transfer::move, loader);
 }
 
-QString installTree(const QString& root, const QString& gameDir, const QString& fallbackName) {
+QString installTree(const QString& root, const QString& gameDir, const QString& fallbackName, Loader loader) {
     switch (placeOf(root, gameDir)) {
     case Place::holdsGame:
         throw SkaldrunError(
@@ -295,12 +322,12 @@ QString installTree(const QString& root, const QString& gameDir, const QString& 
         TemporaryFolder staging;
         const QString copy = Fs::join(staging.path, QStringLiteral("staged"));
         Fs::copyItem(root, copy);
-        return installOwnedOrCopied(copy, gameDir, fallbackName, Transfer::move);
+        return installOwnedOrCopied(copy, gameDir, fallbackName, Transfer::move, loader);
     }
     case Place::outside:
         break;
     }
-    return installOwnedOrCopied(root, gameDir, fallbackName, Transfer::copy);
+    return installOwnedOrCopied(root, gameDir, fallbackName, Transfer::copy, loader);
 }
 
 QString ensurePlugins(const QString& gameDir) {
@@ -327,6 +354,10 @@ void replaceItem(const QString& src, const QString& target) {
 
 void mergeChildren(const QString& src, const QString& dst, const QStringList& excluding) {
     mergeChecked(src, dst, excluding, Transfer::copy);
+}
+
+bool loaderSetUp(const QString& gameDir) {
+    return Fs::exists(Fs::join(gameDir, Outside::bepCoreDll)) && Steam::bepScript(gameDir).has_value();
 }
 
 std::optional<QString> findItem(const QString& under, int maxDepth,

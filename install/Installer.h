@@ -42,16 +42,26 @@ QUrl packPage();
 
 // --- Installing ---
 
-// A dropped item, by its extension: ".zip", ".dll", ".cfg", or else a folder. Returns the
-// one-line message for the player.
+// What an install may do to the loader set up in the game folder. A mod never changes it: once
+// the loader is there (loaderSetUp), its start scripts, doorstop_config.ini, doorstop_libs/ and
+// BepInEx/config/BepInEx.cfg are never written, and a pack met among a mod's dependencies is not
+// unpacked again. Only the player setting the loader up replaces it: step 3, the pack they
+// chose, the one they dropped.
+enum class Loader : quint8 { keep, replace };
+bool loaderSetUp(const QString& gameDir); // BepInEx's core and a launch script are in place
+
+// A dropped item, by its extension: ".zip", ".dll", ".cfg", or else a folder (a pack among them
+// replaces the loader). Returns the one-line message for the player.
 QString install(const QString& dropped, const QString& gameDir);
-QString installZip(const QString& archive, const QString& gameDir);
-QString installZip(const QString& archive, const QString& gameDir, const ExtractLimits& limits);
+QString installZip(const QString& archive, const QString& gameDir, Loader loader = Loader::keep);
+QString installZip(const QString& archive, const QString& gameDir, const ExtractLimits& limits,
+                   Loader loader = Loader::keep);
 // An unpacked tree of any shape: the BepInEx pack, a game-folder layout, or an ordinary mod.
 // A tree that lies inside the game folder is installed from a copy, so a mod dragged out of
 // BepInEx/plugins can't be removed before it is copied; one that holds the game folder is
 // refused.
-QString installTree(const QString& root, const QString& gameDir, const QString& fallbackName);
+QString installTree(const QString& root, const QString& gameDir, const QString& fallbackName,
+                    Loader loader = Loader::keep);
 
 QString ensurePlugins(const QString& gameDir); // BepInEx/plugins, created when missing
 // Copies src over target (its folder created as needed). Copying an item onto itself leaves it
@@ -76,14 +86,41 @@ int fileCount(const QString& folder); // regular files at any depth; links are n
 
 // --- Launch script ---
 
-// Inserted once on Apple Silicon so the Intel slice runs under Rosetta 2.
+// The first fix's line, read by `arch` alone (which the pack's 5.4.2333 script never calls), so
+// it never changed how the game starts. Kept beside the launch block: it marks a script patched
+// here, earlier installs included.
 inline const QString archBlock =
     QStringLiteral("\n# Added by Skaldrun: run the game's Intel (x86_64) slice under\n"
                    "# Rosetta 2 so BepInEx's injector can load on Apple Silicon Macs.\n"
                    "export ARCHPREFERENCE=\"x86_64\"");
-// Names the game bundle's executable and, on Apple Silicon, forces the Intel slice; always
-// leaves the script executable. Idempotent.
-void patchScript(const QString& script, const QString& gameDir);
+// Goes before the pack script's first DYLD_ export. The pack's plain exec runs the universal game
+// as the slice of whatever starts it: arm64 when Steam runs natively, where Doorstop's x64 library
+// can't load. System binaries (arch, /bin/sh) drop DYLD_* from what they start, and macOS 27 stops
+// arch outright when DYLD_INSERT_LIBRARIES is in its own environment (UnityDoorstop #107), so the
+// variables are set inside the Intel shell arch starts, the library named by its absolute path:
+// the form the pack's maintainers validated on Apple Silicon (AzumattDev/BepInEx #21, #22).
+inline const QString intelLaunchBlock = QStringLiteral(
+    "# Added by Skaldrun: on Apple Silicon, start the game's Intel (x86_64) slice with the\n"
+    "# injector's variables set inside the Intel shell, never in the environment of arch or sh.\n"
+    "if [ \"$os_type\" = \"Darwin\" ] && [ \"$arch\" = \"x64\" ] && command -v arch >/dev/null 2>&1; then\n"
+    "    skaldrun_library_path=\"$DYLD_LIBRARY_PATH\"\n"
+    "    skaldrun_insert=\"$DYLD_INSERT_LIBRARIES\"\n"
+    "    unset DYLD_LIBRARY_PATH DYLD_INSERT_LIBRARIES\n"
+    "    exec arch -x86_64 /bin/sh -c '\n"
+    "        export DYLD_LIBRARY_PATH=\"$1${3:+:$3}\"\n"
+    "        export DYLD_INSERT_LIBRARIES=\"$2${4:+:$4}\"\n"
+    "        shift 4\n"
+    "        exec \"$@\"' sh \"$doorstop_directory\" \"$doorstop_directory/$doorstop_name\" \\\n"
+    "        \"$skaldrun_library_path\" \"$skaldrun_insert\" \"$executable_path\" \"$@\"\n"
+    "fi");
+// Whether the script starts the game through an Intel shell that `arch` starts before any DYLD_
+// export: the maintainers' later script and a patched one do; a script carrying only the
+// ARCHPREFERENCE line doesn't.
+bool startsIntelSlice(const QString& scriptText);
+// Names the game bundle's executable and, on Apple Silicon, makes a pack script start the Intel
+// slice (once); always leaves the script executable. Idempotent. False when, on Apple Silicon, the
+// script still doesn't start the Intel slice (it isn't the pack's script of 5.4.2331 or later).
+bool patchScript(const QString& script, const QString& gameDir);
 
 // --- Save and stash locations (none touches the disk) ---
 

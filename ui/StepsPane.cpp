@@ -352,9 +352,11 @@ void StepsPane::render() {
                              QStringLiteral(" still needs its Mac fixes (executable bit + game name)."));
     } else {
         card(3)->setSubtitle(
-            QStringLiteral(
-                "Downloads quellit's BepInExPack for Valheim from Thunderstore and unpacks it next to ") +
-            s.snapshot().appBundleName.value_or(QStringLiteral("Valheim.app")) + QStringLiteral("."));
+            QStringLiteral("Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it ") +
+            (onLinux ? QStringLiteral("into the game folder.")
+                     : QStringLiteral("next to ") +
+                           s.snapshot().appBundleName.value_or(QStringLiteral("Valheim.app")) +
+                           QStringLiteral(".")));
     }
     m_fixScript->setVisible(needsFix);
     m_installBep->setText(Text::buttonLabel(s.snapshot().bepFilesPresent
@@ -374,19 +376,20 @@ void StepsPane::render() {
         card(4)->setBadge(std::nullopt);
         if (s.stepArch())
             card(4)->setSubtitle(
-                QStringLiteral("The launch script forces the game's Intel (x86_64) build, so BepInEx "
+                QStringLiteral("The launch script starts the game's Intel (x86_64) build, so BepInEx "
                                "loads under Rosetta."));
         else if (s.snapshot().bepFilesPresent)
             card(4)->setSubtitle(
-                QStringLiteral("Valheim's Mac app is Universal and would run natively — one line in "
-                               "the launch script makes it use the Intel build BepInEx requires."));
+                QStringLiteral("Valheim's Mac app is Universal and would run natively, where BepInEx "
+                               "can't load — the fix makes the launch script start its Intel build."));
         else
-            card(4)->setSubtitle(
-                QStringLiteral("Install BepInEx first — this adds one line to its launch script."));
+            card(4)->setSubtitle(QStringLiteral(
+                "Install BepInEx first — this changes how its launch script starts the game."));
     }
     m_step4Controls->setVisible(appleSilicon && !s.stepArch());
     m_applyFix->setEnabled(s.snapshot().bepFilesPresent && !busy);
-    m_archCommand->setCommand(QStringLiteral("export ARCHPREFERENCE=\"x86_64\"   # added to ") + script);
+    m_archCommand->setCommand(
+        QStringLiteral("exec arch -x86_64 /bin/sh -c '…' \"$executable_path\"   # added to ") + script);
 
     // 5. Clear Quarantine Flags
     card(5)->setDone(s.stepQuarantine());

@@ -27,8 +27,9 @@ struct CatalogHarness : Harness {
         repo->add(p);
     }
     bool begin() {
-        QDir().mkpath(world.pluginsDir());
-        return start() && loadCatalog();
+        world.build();
+        bepFiles(); // mods go in beside the loader (the chain that brings it: the resolution's tests)
+        return ready() && loadCatalog();
     }
     TSPackage package(const QString& key) {
         return state->thunder()->indexByOwnerName().value(key.toLower());
@@ -131,10 +132,13 @@ private Q_SLOTS:
         // The bar filled during the download, went back to unknown for the install, and went away.
         QVERIFY(progress.contains(1.0) && !barWhileUnpacking && !progress.last());
 
-        // ShaderHelperForMac comes the same way, but records no pack version.
+        // The shader fix is found in the catalog by its name, whoever publishes it, and records no
+        // pack version.
         Defaults::remove("bepPackVersion");
+        QVERIFY(h.loadCatalog());
+        s.openShaderHelperPage();
+        QCOMPARE(h.workspace.openedUrls.value(0).path(), "/c/valheim/p/Glimmerfjord/ShaderHelperForMac/");
         QCOMPARE(h.done([&] { s.installShaderHelper(); }), "Installed ShaderHelperForMac");
-        QCOMPARE(h.busy.value(1), "Downloading ShaderHelperForMac 1.0.3…");
         QVERIFY(!Defaults::string("bepPackVersion") && s.shaderHelperInstalled());
     }
 
@@ -221,10 +225,31 @@ private Q_SLOTS:
                     .arg(ran.out),
                 &AppState::installRosetta);
         }
-        const QString unreachable =
-            "alert: Couldn't reach Thunderstore for BepInEx. Download it from 127.0.0.1 "
-            "yourself and drop the .zip anywhere on this window.";
-        row("repository: relative address", "endpoint:dropped.zip", contacting, unreachable, bep);
+        const QString yourself =
+                          " Download it from 127.0.0.1 yourself and drop the .zip anywhere on this window.",
+                      absent = "alert: Thunderstore has no package denikson-BepInExPack_Valheim." + yourself;
+        row("repository: offline", "offline", contacting, "alert: Couldn't reach Thunderstore for BepInEx (…",
+            bep);
+        row("repository: no such package", "endpoint:404", contacting, absent, bep);
+        row("repository: its archive gone", "endpoint:/gone.zip", contacting, absent, bep);
+        row("repository: relative address", "endpoint:dropped.zip", contacting,
+            "alert: Thunderstore's answer about denikson-BepInExPack_Valheim (HTTP 200) names no download; "
+            "try "
+            "again later. Download it…",
+            bep);
+        row("shader fix, no catalog", "", "",
+            "alert: The mod catalog hasn't loaded, so ShaderHelperForMac can't "
+            "be looked up yet — try again once Browse lists mods.",
+            &AppState::installShaderHelper);
+        row("shader fix in no repository", "catalog", "",
+            "alert: Neither Thunderstore nor Hexium has "
+            "ShaderHelperForMac — if you have its .zip, drop it anywhere on this window.",
+            &AppState::openShaderHelperPage);
+        row("fix script of another shape", "arm64 shipped", "",
+            "alert: start_game_bepinex.sh can't be made to "
+            "start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall "
+            "BepInEx in step 3; its new script gets the fix as it goes in.",
+            fix);
         row("repository: dropped download", "endpoint:/dropped.zip", contacting,
             "alert: Download failed: ", bep);
         row("repository: broken archive", "endpoint:/package/download/Brokkr/CrackedAnvil/0.1.0/", contacting,
@@ -288,6 +313,7 @@ private Q_SLOTS:
         QFETCH(QString, busy);
         QFETCH(QString, told);
         Harness h;
+        qunsetenv("SKALDRUN_THUNDERSTORE_URL"); // a row's repository is its own
         const QStringList has = facts.split(' ');
         if (has.contains("arm64")) qputenv("SKALDRUN_MACHINE", "arm64");
         if (has.contains("linux")) h.world.on(Platform::linuxOS);
@@ -322,11 +348,18 @@ private Q_SLOTS:
             h.serve();
             const QString url = fact.mid(9), at = url.startsWith('/') ? h.repo->baseUrl() + url : url;
             const QString latest = R"({"latest": {"download_url": "%1", "version_number": "1"}})";
-            h.repo->server().route("/api/experimental/package/quellit/BepInExPack_Valheim/",
-                                   LoopbackServer::reply(latest.arg(at).toUtf8()));
+            h.repo->server().route("/api/experimental/package/denikson/BepInExPack_Valheim/",
+                                   url == "404" ? LoopbackServer::reply("{}", 404)
+                                                : LoopbackServer::reply(latest.arg(at).toUtf8()));
             h.repo->server().route("/dropped.zip", {.closeAtOnce = true});
         }
-        QVERIFY(h.ready());
+        if (has.contains("offline")) qputenv("SKALDRUN_THUNDERSTORE_URL", "http://127.0.0.1:1");
+        if (has.contains("catalog")) { // a repository without the shader fix
+            h.repo = std::make_unique<FakeRepository>();
+            h.repo->add(FakeRepository::package("Skaldic", "MapPins", "5.0.0"));
+            h.repo->pointAppHere();
+        }
+        QVERIFY(h.ready() && (!has.contains("catalog") || h.loadCatalog()));
         if (has.contains("vanished")) {
             QFile::remove(h.world.pluginsDir() + "/Alpha.dll");
             QDir(h.world.pluginsDir() + "/Beta").removeRecursively();
@@ -348,12 +381,14 @@ private Q_SLOTS:
         CatalogHarness h;
         h.add("Flaky", {}, true);
         h.add("Solid");
-        h.add("Needy", {"Test-Flaky-1.0.0", "Test-Solid-1.0.0", "Ghost-Gone-1.0.0"});
+        h.add("Withdrawn"); // its archive answers 404
+        h.add("Needy", {"Test-Flaky-1.0.0", "Test-Solid-1.0.0", "Test-Withdrawn-1.0.0", "Ghost-Gone-1.0.0"});
         h.add("Cracked", {"Test-Steady-1.0.0"}, false, "PK\x03\x04 cut short");
         h.add("Steady");
         h.add("Stuck");
         h.add("After", {"Test-Stuck-1.0.0"});
         h.repo->server().route("/package/download/Test/Stuck/1.0.0/", {.stall = true});
+        h.repo->server().route("/package/download/Test/Withdrawn/1.0.0/", LoopbackServer::reply("", 404));
         QVERIFY(h.begin());
         AppState& s = *h.state;
         QCOMPARE(h.install("Runecraft-Epic_Runes"),
@@ -372,9 +407,11 @@ private Q_SLOTS:
         // A failure skips its own package only, and every one is told, in order.
         QCOMPARE(h.install("Test-Needy"), "Installed Needy with 1 dependency (Solid)");
         const QStringList lines = s.alertMessage().value_or("").split('\n');
-        QVERIFY2(lines.size() == 2 && lines[0].startsWith("Flaky: ") && lines[0].size() > 10,
+        QVERIFY2(lines.size() == 3 && lines[0].startsWith("Flaky: ") && lines[0].size() > 10,
                  qPrintable(lines[0]));
-        QCOMPARE(lines[1], "Not in the catalog (install manually): Ghost-Gone-1.0.0");
+        QCOMPARE(lines[1],
+                 "Thunderstore has no package Test-Withdrawn. Reload the catalog in Browse and try again.");
+        QCOMPARE(lines[2], "Not in the catalog (install manually): Ghost-Gone-1.0.0");
         QVERIFY(modNamed(s, "Solid") && !modNamed(s, "Flaky"));
 
         // The requested package itself fails: the line says what did go in, and what didn't.

@@ -9,13 +9,13 @@ const QString profiles = QStringLiteral(SKALDRUN_SOURCE_DIR "/../shared/corpus/r
 
 // The model over a made-up world whose repository serves `r2x`'s mods (and `more`), catalog loaded.
 struct ShareHarness : Harness {
-    bool begin(const QByteArray& r2x, const QList<FakeRepository::Package>& more = {}) {
+    bool begin(const QByteArray& r2x, const QList<FakeRepository::Package>& more = {}, bool loader = true) {
         repo = std::make_unique<FakeRepository>();
         repo->addProfileMods(r2x);
         for (const FakeRepository::Package& p : more)
             repo->add(p);
         repo->pointAppHere();
-        bepFiles();
+        if (loader) bepFiles();
         return start() && loadCatalog();
     }
     QString import(const Profile& pack,
@@ -71,6 +71,36 @@ private Q_SLOTS:
             QVERIFY2(item && item->enabled == mod.enabled && item->version == mod.version,
                      qPrintable(mod.name));
         }
+    }
+
+    // A pack none of whose mods either repository offers (Risk of Rain 2's) is another game's:
+    // refused before any profile is made or switched.
+    void anotherGamesPackIsRefused() {
+        const QString file = profiles + "shitpostbotmin__RiceOfRain__pack__export.r2x";
+        if (!QFile::exists(file)) QSKIP("../shared/corpus/real/profiles is absent");
+        ShareHarness h;
+        QVERIFY(h.begin(twoMods));
+        const auto before = h.tree();
+        h.state->readProfileFile(file);
+        h.state->importProfile(AppState::ImportTarget::newProfile);
+        QCOMPARE(h.state->alertMessage(),
+                 "None of the mods of “RiceOfRain” is on Thunderstore or Hexium for "
+                 "Valheim — it's a profile for another game, so nothing was imported.");
+        QVERIFY(h.act([&] { h.state->refreshAll(); }) && !h.state->busyMessage());
+        QCOMPARE(h.state->snapshot().profiles, QStringList{"Default"});
+        QCOMPARE(h.tree(), before);
+    }
+
+    // With no loader set up, the pack's goes in as the loader: the real one, whoever's repack it lists.
+    void theLoaderComesWithThePack() {
+        ShareHarness h;
+        const TestZip real = TestZip::bepInExPack("5.4.2333");
+        QVERIFY(h.begin(twoMods,
+                        {{.owner = "denikson", .name = "BepInExPack_Valheim", .archive = real},
+                         {.owner = "Kvarn", .name = "BepInExPack_Valheim", .archive = real}},
+                        false));
+        QCOMPARE(h.import(pack({{"Kvarn-BepInExPack_Valheim", "1.0.0"}, alphaMod})), "Imported 2 of 2 mods");
+        QVERIFY(h.state->snapshot().bepFilesPresent && h.repo->downloads("Kvarn-BepInExPack_Valheim") == 0);
     }
 
     // Ours out, ours in: the same mods, versions, states, repositories and configs; then the same

@@ -20,7 +20,7 @@ QJsonObject version(const QString& number, const QString& description = QStringL
                        {"description", description},
                        {"icon", "https://cdn.example/icons/" + number + ".png"},
                        {"download_url", "https://thunderstore.example/package/download/" + number + "/"},
-                       {"dependencies", QJsonArray{"quellit-BepInExPack_Valheim-5.4.2202"}},
+                       {"dependencies", QJsonArray{"denikson-BepInExPack_Valheim-5.4.2202"}},
                        {"downloads", 10}};
 }
 
@@ -70,7 +70,7 @@ private Q_SLOTS:
             "'date_updated':'2024-05-06T07:08:09Z',"
             "'versions':[{'name':'Better_Carts','description':'Carts, but bétter',"
             "'icon':'https://cdn.example/icon.png','version_number':'2.1.0',"
-            "'dependencies':['quellit-BepInExPack_Valheim-5.4.2202','A-B-1.0.0'],"
+            "'dependencies':['denikson-BepInExPack_Valheim-5.4.2202','A-B-1.0.0'],"
             "'download_url':'https://thunderstore.example/package/download/Hyphen-Owner/Better_Carts/2.1.0/',"
             "'downloads':5000000000,'website_url':'','file_size':1},"
             "{'version_number':'2.0.0','downlo\\u0061ds':4000000000},{'version_number':'1.0.0'},"

@@ -85,17 +85,60 @@ private Q_SLOTS:
         QCOMPARE(names(Thunderstore::resolutionChain(a, index, {}).chain), (QStringList{"B", "A"}));
     }
 
-    void malformedAndLoaderDependenciesAreIgnored() {
-        const auto root = pkg("O", "Root",
-                              {"O-NoVersion", "quellit-BepInExPack_Valheim-5.4.2202",
-                               "QUELLIT-bepinexpack_VALHEIM-1.0", "Gone-Missing-1.0", "Gone-Missing-2.0"});
+    void malformedDependenciesAreIgnoredAndMissingOnesReported() {
+        const auto root = pkg("O", "Root", {"O-NoVersion", "Gone-Missing-1.0", "Gone-Missing-2.0"});
         const auto other = pkg("O", "Other", {"Gone-Missing-1.0"});
         const auto top = pkg("O", "Top", {"O-Root-1", "O-Other-1"});
-        const Index index = indexOf({root, other, top, pkg("quellit", "BepInExPack_Valheim")});
-        const auto r = Thunderstore::resolutionChain(top, index, {});
+        const auto r = Thunderstore::resolutionChain(top, indexOf({root, other, top}), {});
         QCOMPARE(names(r.chain), (QStringList{"Root", "Other", "Top"}));
         // Reported as written, once per mention.
         QCOMPARE(r.missing, (QStringList{"Gone-Missing-1.0", "Gone-Missing-2.0", "Gone-Missing-1.0"}));
+    }
+
+    // Dependencies as real manifests write them (StarLevelSystem 1.6.2; Jotunn 2.12.2 names the
+    // loader at 5.4.2105). Whichever owner a mod names, the loader set up meets it; with none, the
+    // real loader goes first, never a repack.
+    void theLoaderIsMetOrGoesFirst_data() {
+        QTest::addColumn<QString>("row"); // the loader's owner | set up | in the catalog | chain | missing
+        QTest::newRow("set up") << "denikson | yes | yes | Jotunn YamlDotNet StarLevelSystem | ";
+        QTest::newRow("none set up") << "denikson | no | yes | denikson Jotunn YamlDotNet StarLevelSystem | ";
+        QTest::newRow("a repack, set up") << "Kvarn | yes | yes | Jotunn YamlDotNet StarLevelSystem | ";
+        QTest::newRow("a repack, none set up")
+            << "Kvarn | no | yes | denikson Jotunn YamlDotNet StarLevelSystem | ";
+        QTest::newRow("none set up or in the catalog")
+            << "denikson | no | no | Jotunn YamlDotNet StarLevelSystem | "
+               "denikson-BepInExPack_Valheim-5.4.2333";
+    }
+    void theLoaderIsMetOrGoesFirst() {
+        QFETCH(QString, row);
+        const QStringList column = row.split(" | ");
+        const auto top = pkg("MidnightsFX", "StarLevelSystem",
+                             {column[0] + "-BepInExPack_Valheim-5.4.2333", "ValheimModding-Jotunn-2.29.2",
+                              "ValheimModding-YamlDotNet-16.3.1"});
+        QList<TSPackage> packages{top,
+                                  pkg("ValheimModding", "Jotunn", {"denikson-BepInExPack_Valheim-5.4.2105"}),
+                                  pkg("ValheimModding", "YamlDotNet"), pkg("Kvarn", "bepinexpack_VALHEIM")};
+        if (column[2] == "yes") packages << pkg("denikson", "BepInExPack_Valheim");
+        const auto r = Thunderstore::resolutionChain(top, indexOf(packages), {}, column[1] == "yes");
+        QStringList chain;
+        for (const TSPackage& p : r.chain)
+            chain << (p.name.startsWith("BepInEx") ? p.owner : p.name);
+        QCOMPARE(chain.join(' '), column[3]);
+        QCOMPARE(r.missing.join(' '), column[4]);
+    }
+
+    // The shader fix is known by its name alone: Thunderstore's first, the most downloaded of several.
+    void aPackageFoundByItsName() {
+        QList<TSPackage> packages{pkg("Z", "ShaderHelper"), pkg("A", "shaderhelperformac"),
+                                  pkg("B", "ShaderHelperForMac"), pkg("C", "ShaderHelperForMac")};
+        packages[0].totalDownloads = 1 << 30;
+        packages[1].totalDownloads = 600;
+        packages[2].totalDownloads = 500;
+        packages[3].totalDownloads = 9000;
+        packages[3].source = Repository::Source::hexium;
+        QCOMPARE(Thunderstore::publishedAs(packages, Repository::shaderHelperName)->owner, "A");
+        QCOMPARE(Thunderstore::publishedAs(packages.mid(3), Repository::shaderHelperName)->owner, "C");
+        QVERIFY(!Thunderstore::publishedAs(packages.mid(0, 1), Repository::shaderHelperName));
     }
 
     void installedModsAreLeftOut() {

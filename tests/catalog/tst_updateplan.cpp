@@ -62,7 +62,7 @@ private Q_SLOTS:
             pkg("Owner-App",
                 {{"1.5.0", {"Owner-Lib-2.0.0", "Owner-Extra-1.0.0"}}, {"1.0.0", {"Owner-Lib-1.0.0"}}}),
             pkg("Owner-Extra", {{"1.0.0", {}}}),
-            pkg("Owner-Top", {{"1.0.0", {"Owner-App-1.0.0", "quellit-BepInExPack_Valheim-5.4.0"}}}),
+            pkg("Owner-Top", {{"1.0.0", {"Owner-App-1.0.0", "denikson-BepInExPack_Valheim-5.4.2333"}}}),
             pkg("Owner-Gone", {{"1.0.0", {"Ghost-Vanished-1.0.0"}}}),
             pkg("Other-Lib", {{"9.0.0", {}}}, Repository::Source::hexium)};
         const PackageIndex index(packages);

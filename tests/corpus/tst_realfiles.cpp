@@ -17,6 +17,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 
 using namespace Fixture;
@@ -124,9 +125,6 @@ private Q_SLOTS:
         FuzzTargets::run("script", World::read(path)); // patched twice as once, and executable
         Installer::patchScript(script, game);
         const QByteArray once = World::read(script);
-        // A script that sets its own preference keeps it.
-        QVERIFY(once.contains("export ARCHPREFERENCE=\"x86_64\"") ||
-                World::read(path).contains("ARCHPREFERENCE"));
         if (World::read(path).contains("executable_name=\"valheim.x86_64\"") ||
             World::read(path).contains("executable_name=\"\"\n"))
             QVERIFY(once.contains("executable_name=\"Valheim\""));
@@ -136,6 +134,70 @@ private Q_SLOTS:
         QCOMPARE(Steam::scriptPredatesRuntime(QString::fromUtf8(World::read(path))), positional);
         const auto syntax = Process::run("bash", {"-n", script});
         QVERIFY2(syntax.code == 0, qPrintable(syntax.out));
+    }
+
+    // Steam starts the Valheim pack's real scripts (5.4.2333's and the maintainers' later one) on
+    // Apple Silicon, modelled by tests/data/mac-launch: stand-ins for arch, uname, file and
+    // defaults as ../shared/docs/macos-launch.md describes them, and a universal game that loads
+    // Doorstop only as its Intel slice. The script's own /bin/sh, protected too, starts without
+    // any DYLD_* variable. Steam runs natively or under Rosetta; %command% names the game's
+    // executable, or its bundle.
+    void appleSiliconLaunchLoadsBepInEx_data() {
+        QTest::addColumn<QString>("generation");
+        QTest::addColumn<QString>("fix");      // "none", "first line" (ARCHPREFERENCE alone), "applied"
+        QTest::addColumn<QByteArray>("slice"); // Steam's
+        QTest::addColumn<bool>("bundle");
+        QTest::addColumn<bool>("loads");
+        if (!QDir(corpus("scripts")).exists()) QSKIP("../shared/corpus/real is absent");
+        const QString pk = "ZashIn__valheim-server-modpack", az = "AzumattDev__BepInEx";
+        const auto row = [](const char* name, const QString& g, const char* fix, const char* steam,
+                            bool loads, bool bundle = false) {
+            QTest::newRow(name) << g << QString(fix) << QByteArray(steam) << bundle << loads;
+        };
+        row("5.4.2333 as shipped, Steam native", pk, "none", "arm64", false);
+        row("5.4.2333 as shipped, Steam under Rosetta", pk, "none", "x86_64", true);
+        row("5.4.2333 with the first fix's line only", pk, "first line", "arm64", false);
+        row("5.4.2333 fixed, Steam native", pk, "applied", "arm64", true);
+        row("5.4.2333 fixed, Steam under Rosetta", pk, "applied", "x86_64", true);
+        row("5.4.2333 fixed, Steam naming the bundle", pk, "applied", "arm64", true, true);
+        row("later revision as shipped, Steam native", az, "none", "arm64", true);
+        row("later revision fixed, Steam native", az, "applied", "arm64", true);
+        row("later revision fixed, Steam under Rosetta", az, "applied", "x86_64", true, true);
+    }
+    void appleSiliconLaunchLoadsBepInEx() {
+        QFETCH(QString, generation);
+        QFETCH(QString, fix);
+        QFETCH(QByteArray, slice);
+        QFETCH(bool, bundle);
+        QFETCH(bool, loads);
+        QTemporaryDir dir; // also where the stand-ins note what they saw
+        const QString model = QStringLiteral(SKALDRUN_SOURCE_DIR "/tests/data/mac-launch"),
+                      game = dir.filePath("V"), executable = game + "/Valheim.app/Contents/MacOS/Valheim",
+                      script = game + "/start.sh";
+        make(game,
+             {"Valheim.app/Contents/Info.plist = <key>CFBundleExecutable</key>\n<string>Valheim</string>",
+              "doorstop_libs/libdoorstop_x64.dylib = Mach-O x86_64",
+              "BepInEx/core/BepInEx.Preloader.dll = MZ"});
+        QVERIFY(QDir().mkpath(Fs::parent(executable)) && QFile::copy(model + "/game", executable));
+        QByteArray text = World::read(corpus("scripts/" + generation + "__start_game_bepinex.sh"));
+        if (fix == "first line")
+            text.replace("x86_64\"\n", "x86_64\"" + Installer::archBlock.toUtf8() + "\n");
+        World::write(script, text);
+        Fs::setPermissions(script, 0755);
+        if (fix == "applied") QVERIFY(Installer::patchScript(script, game));
+        QProcess steam;
+        QProcessEnvironment environment;
+        environment.insert("PATH", model + ":/usr/bin:/bin");
+        environment.insert("MODEL_SLICE", slice);
+        environment.insert("MODEL_LOG", dir.path());
+        steam.setProcessEnvironment(environment);
+        steam.start(script, {bundle ? game + "/Valheim.app" : executable, "-console"});
+        QVERIFY(steam.waitForFinished(20000) && World::read(dir.filePath("game")).startsWith("slice="));
+        QVERIFY2(World::read(dir.filePath("arch-environment")).isEmpty(), "arch was handed DYLD_* variables");
+        QCOMPARE(World::read(game + "/BepInEx/LogOutput.log").contains("startup complete -console"), loads);
+        // Step 4 counts as done exactly for the scripts that load when Steam runs natively.
+        if (slice == "arm64")
+            QCOMPARE(Installer::startsIntelSlice(QString::fromUtf8(World::read(script))), loads);
     }
 
     // Every package resolves with itself last (the fuzz target's invariant); deprecated ones are

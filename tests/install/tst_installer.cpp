@@ -12,11 +12,6 @@
 using namespace Fixture;
 using ModFixtures::expectError;
 
-// Written out here rather than taken from the header, so a changed block fails the test.
-static const QByteArray block = "\n# Added by Skaldrun: run the game's Intel (x86_64) slice under\n"
-                                "# Rosetta 2 so BepInEx's injector can load on Apple Silicon Macs.\n"
-                                "export ARCHPREFERENCE=\"x86_64\"";
-
 class TestInstaller : public QObject {
     Q_OBJECT
 
@@ -25,12 +20,13 @@ class TestInstaller : public QObject {
 
     QString path(const QString& rel) const { return m_dir->filePath(rel); }
     // Installs the archive and checks that the temporary folder is left empty, however it ended.
-    QString installZip(const TestZip& zip, const QString& name) {
+    QString installZip(const TestZip& zip, const QString& name,
+                       Installer::Loader loader = Installer::Loader::keep) {
         struct Check {
             QString tmp;
             ~Check() { QCOMPARE(leftovers(tmp), QStringList()); }
         } check{m_tmp};
-        return Installer::installZip(zip.save(path(name)), m_game);
+        return Installer::installZip(zip.save(path(name)), m_game, loader);
     }
     static QStringList entries(const QString& root) {
         return QDir(root).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -71,10 +67,26 @@ private Q_SLOTS:
                  "start_server_bepinex.sh valheim.app/ valheim.app/Contents/ valheim.app/Contents/Info.plist "
                  "winhttp.dll");
 
-        // A reinstall keeps the player's plugins and replaces the loader's files.
+        // Set up, the loader is not unpacked again for a mod that names it, and no mod changes its
+        // scripts, Doorstop's files or BepInEx.cfg, wherever its archive holds them.
+        World::write(m_game + "/start_game_bepinex.sh", "#!/bin/sh\n# the player's own line\n");
+        QVERIFY(QDir(m_game + "/BepInEx/config").removeRecursively()); // as before BepInEx's first start
+        const auto before = World::files(m_game);
+        QCOMPARE(installZip(TestZip::bepInExPack("5.4.2333"), "pack.zip"),
+                 "BepInEx is already set up in the game folder; kept it as it is");
+        installZip(files("Bar/BepInEx/config/BepInEx.cfg Bar/BepInEx/plugins/Bar.dll Bar/doorstop_libs/x"),
+                   "Bar.zip");
+        installZip(files("Cfg.dll config/BepInEx.cfg config/cfg.cfg"), "Cfg.zip");
+        auto after = World::files(m_game);
+        for (const char* added :
+             {"BepInEx/config/cfg.cfg", "BepInEx/plugins/Cfg/Cfg.dll", "BepInEx/plugins/Bar.dll"})
+            QVERIFY2(after.remove(added) == 1, added);
+        QCOMPARE(after, before);
+
+        // The player's reinstall keeps their plugins and replaces the loader's files.
         World::write(m_plugins + "/Mine/Mine.dll", "mine");
         World::write(m_game + "/BepInEx/core/BepInEx.dll", "damaged");
-        QCOMPARE(installZip(TestZip::bepInExPack("5.4.2202"), "pack.zip"), done);
+        QCOMPARE(installZip(TestZip::bepInExPack("5.4.2202"), "pack.zip", Installer::Loader::replace), done);
         QCOMPARE(World::read(m_plugins + "/Mine/Mine.dll"), QByteArray("mine"));
         QCOMPARE(World::read(m_game + "/BepInEx/core/BepInEx.dll"), TestZip::dll("5.4.2202"));
 
@@ -83,7 +95,8 @@ private Q_SLOTS:
         QVERIFY(QDir(m_game + "/BepInEx/config").removeRecursively());
         const TestZip bare = files("pack/BepInEx/core/BepInEx.dll pack/doorstop_libs/libdoorstop_x64.dylib")
                                  .file("manifest.json", TestZip::manifest("BepInExPack_Valheim", "9.9.9"));
-        QCOMPARE(installZip(bare, "pack.zip"), "BepInEx installed into the game folder");
+        QCOMPARE(installZip(bare, "pack.zip", Installer::Loader::replace),
+                 "BepInEx installed into the game folder");
         QCOMPARE(World::read(m_game + "/BepInEx/core/BepInEx.dll"), "pack/BepInEx/core/BepInEx.dll");
         QCOMPARE(World::read(m_game + "/doorstop_libs/libdoorstop_x64.dylib"),
                  "pack/doorstop_libs/libdoorstop_x64.dylib");
@@ -97,9 +110,10 @@ private Q_SLOTS:
              {"plugins/Other/Other.dll = other", "config/other.cfg = keep", "config/bar.cfg = old"});
         const TestZip old =
             TestZip::repositoryMod("ShaderHelperForMac", "1.0.2").file("Old.dll").file("Sub/o");
-        QCOMPARE(installZip(old, "Tarnwick-ShaderHelperForMac-1.0.2.zip"), "Installed ShaderHelperForMac");
+        QCOMPARE(installZip(old, "Glimmerfjord-ShaderHelperForMac-1.0.2.zip"),
+                 "Installed ShaderHelperForMac");
         QCOMPARE(installZip(TestZip::repositoryMod("ShaderHelperForMac", "1.0.3"),
-                            "Tarnwick-ShaderHelperForMac-1.0.3.zip"),
+                            "Glimmerfjord-ShaderHelperForMac-1.0.3.zip"),
                  "Installed ShaderHelperForMac");
         const TestZip foo = files("plugins/Foo.dll plugins/Assets/foo.bundle config/foo.cfg")
                                 .file("manifest.json", TestZip::manifest("Foo", "2.0.0"));
@@ -161,9 +175,10 @@ private Q_SLOTS:
     void folderNamesLoseTheirVersion() {
         QStringList names;
         for (const char* archive :
-             {"Tarnwick-ShaderHelperForMac-1.0.3", "Cool Mod v2.10", "Mod_3", "-2.1", "Valheim2"})
+             {"Glimmerfjord-ShaderHelperForMac-1.0.3", "Cool Mod v2.10", "Mod_3", "-2.1", "Valheim2"})
             names << Installer::folderName(std::nullopt, archive);
-        QCOMPARE(names, (QStringList{"Tarnwick-ShaderHelperForMac", "Cool Mod", "Mod", "-2.1", "Valheim2"}));
+        QCOMPARE(names,
+                 (QStringList{"Glimmerfjord-ShaderHelperForMac", "Cool Mod", "Mod", "-2.1", "Valheim2"}));
         QVERIFY(Installer::isPlainName("Jötunn"));
     }
 
@@ -434,64 +449,72 @@ private Q_SLOTS:
     void stashKeepsShaderHelperAndRestores() {
         const QString game = m_game, plugins = m_plugins, stash = Installer::captureStashDir(game);
         make(plugins,
-             {"Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll = shader", "shader_helper.dll = shader",
+             {"Glimmerfjord-ShaderHelperForMac/ShaderHelperForMac.dll = shader", "shader_helper.dll = shader",
               "ModA/ModA.dll = a", "ModB.dll = b", ".DS_Store = finder"});
         QCOMPARE(Installer::stashModsForCapture(game), 2);
-        QCOMPARE(tree(plugins).join(' '),
-                 ".DS_Store Tarnwick-ShaderHelperForMac/ Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll "
-                 "shader_helper.dll");
+        QCOMPARE(tree(plugins).join(' '), ".DS_Store Glimmerfjord-ShaderHelperForMac/ "
+                                          "Glimmerfjord-ShaderHelperForMac/ShaderHelperForMac.dll "
+                                          "shader_helper.dll");
         QCOMPARE(tree(stash).join(' '), "ModA/ ModA/ModA.dll ModB.dll");
 
         // Installed meanwhile under a stashed name: the stashed one wins.
         World::write(plugins + "/ModB.dll", "meanwhile");
         QCOMPARE(Installer::restoreStashedMods(game), 2);
         QCOMPARE(World::read(plugins + "/ModB.dll") + World::read(plugins + "/ModA/ModA.dll"), "ba");
-        QCOMPARE(tree(plugins).join(' '),
-                 ".DS_Store ModA/ ModA/ModA.dll ModB.dll "
-                 "Tarnwick-ShaderHelperForMac/ Tarnwick-ShaderHelperForMac/ShaderHelperForMac.dll "
-                 "shader_helper.dll");
+        QCOMPARE(tree(plugins).join(' '), ".DS_Store Glimmerfjord-ShaderHelperForMac/ "
+                                          "Glimmerfjord-ShaderHelperForMac/ShaderHelperForMac.dll "
+                                          "ModA/ ModA/ModA.dll ModB.dll shader_helper.dll");
         QVERIFY(!QFileInfo::exists(stash));
         QCOMPARE(Installer::restoreStashedMods(game), 0);
     }
 
     // The launch script
 
-    // `after` marks where the block goes with "@"; on an Intel Mac no block is added.
+    // Which scripts the fix changes, on each machine: on Apple Silicon the pack's script (with or
+    // without the first fix's line) comes to start the Intel slice, once; a script that already
+    // does, or that isn't the pack's, keeps its text. Whether the patched one really loads
+    // BepInEx is tst_realfiles' (the real scripts through stand-ins of the Mac's tools).
     void patchedOnceAndAlwaysExecutable_data() {
         QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("after");
-        QTest::addColumn<bool>("bundle");
         QTest::addColumn<bool>("appleSilicon");
-        const auto row = [](const char* name, const char* before, const char* after, bool bundle = true) {
-            for (const bool arm : {false, true})
+        QTest::addColumn<bool>("changes"); // beyond the executable's name
+        QTest::addColumn<bool>("ready");
+        const QByteArray pack = TestZip::launchScript(),
+                         firstFix = QByteArray(pack).replace("x86_64\"\n",
+                                                             "x86_64\"\nexport ARCHPREFERENCE=\"x86_64\"\n");
+        const QByteArray branch =
+            "#!/bin/sh\nexec arch -x86_64 /bin/sh -c 'export DYLD_INSERT_LIBRARIES=\"$1\"' sh x\n"
+            "export DYLD_INSERT_LIBRARIES=x\nexec \"$executable_path\" \"$@\"\n";
+        const QByteArray exportedFirst =
+            "#!/bin/sh\nexport DYLD_INSERT_LIBRARIES=x\nexec arch -x86_64 /bin/sh -c 'exec \"$@\"' sh x\n";
+        for (const bool arm : {false, true}) {
+            const auto row = [arm](const char* name, const QByteArray& before, bool changes, bool ready) {
                 QTest::addRow("%s, %s", name, arm ? "arm64" : "x86_64")
-                    << QByteArray(before) << QByteArray(after) << bundle << arm;
-        };
-        row("shipped",
-            "#!/bin/sh\n# BepInEx\nexecutable_name=\"valheim.x86_64\"\nexec \"$executable_name\"\n",
-            "#!/bin/sh\n# BepInEx\nexecutable_name=\"Valheim\"\n@\nexec \"$executable_name\"\n");
-        row("empty name", "#!/bin/sh\nexecutable_name=\"\"\n", "#!/bin/sh\nexecutable_name=\"Valheim\"\n@\n");
-        row("own preference", "#!/bin/sh\n# export ARCHPREFERENCE=arm64\nexecutable_name=\"Valheim\"\n",
-            "#!/bin/sh\n# export ARCHPREFERENCE=arm64\nexecutable_name=\"Valheim\"\n");
-        row("no name line", "#!/bin/sh\necho hi\n", "#!/bin/sh\n@\necho hi\n");
-        row("one line", "echo hi", "echo hi\n@");
-        row("no game bundle", "#!/bin/sh\nexecutable_name=\"valheim.x86_64\"\n",
-            "#!/bin/sh\nexecutable_name=\"valheim.x86_64\"\n@\n", false);
+                    << before << arm << (arm && changes) << (!arm || ready);
+            };
+            row("the pack's", pack, true, true);
+            row("the first fix's line only", firstFix, true, true);
+            row("the maintainers' Darwin branch", branch, false, true);
+            row("another shape", "#!/bin/sh\necho hi\n", false, false);
+            row("DYLD exported before arch", exportedFirst, false, false);
+        }
     }
     void patchedOnceAndAlwaysExecutable() {
         QFETCH(QByteArray, before);
-        QFETCH(QByteArray, after);
-        QFETCH(bool, bundle);
         QFETCH(bool, appleSilicon);
+        QFETCH(bool, changes);
+        QFETCH(bool, ready);
         qputenv("SKALDRUN_MACHINE", appleSilicon ? "arm64" : "x86_64");
-        QTemporaryDir bare;
-        const QString game = bundle ? m_game : bare.path(), path = game + "/start_game_bepinex.sh";
+        const QString path = m_game + "/start_game_bepinex.sh";
         World::write(path, before);
-        const QByteArray expected = appleSilicon ? after.replace("@", block) : after.replace("\n@", "");
+        const QByteArray named =
+            QByteArray(before).replace("executable_name=\"valheim.x86_64\"", "executable_name=\"Valheim\"");
         for (int run = 0; run < 2; ++run) { // the second run changes no text, but restores the mode
             Fs::setPermissions(path, 0600);
-            Installer::patchScript(path, game);
-            QCOMPARE(World::read(path), expected);
+            QCOMPARE(Installer::patchScript(path, m_game), ready);
+            QCOMPARE(World::read(path) != named, changes);
+            QCOMPARE(World::read(path).count("ARCHPREFERENCE"),
+                     changes || before.contains("ARCHPREFERENCE") ? 1 : 0);
             QCOMPARE(mode(path), 0755u);
         }
     }

@@ -272,24 +272,29 @@ QByteArray FakeRepository::sampleConfig(const QString& pluginName) {
 }
 
 void FakeRepository::addStandardCatalog() {
-    const QString pack = "quellit-BepInExPack_Valheim-5.4.2202";
+    // The loader as Thunderstore publishes it, named as real mods' manifests name it (../shared/
+    // corpus/real/manifest: 5.4.800 to 5.4.2333, and some name none).
+    const QStringList loaderAt = {"2202", "2333", "", "1600", "800"};
     const auto mod = [&](const QString& owner, const QString& name, const QString& version, qint64 downloads,
                          qint64 rating, const QString& description, const QStringList& deps = {}) {
         Package p = package(owner, name, version);
         p.description = description;
-        p.dependencies = QStringList{pack} + deps;
+        const QString& loader = loaderAt.at(m_packages.size() % loaderAt.size());
+        p.dependencies =
+            loader.isEmpty() ? deps : QStringList{"denikson-BepInExPack_Valheim-5.4." + loader} + deps;
         p.downloads = downloads;
         p.rating = rating;
         p.dateCreated = QStringLiteral("2024-%1-12T08:00:00.000000Z")
                             .arg(int(m_packages.size() % 12) + 1, 2, 10, QLatin1Char('0'));
         return p;
     };
-    Package bep = mod("quellit", "BepInExPack_Valheim", "5.4.2202", 41234567, 3012,
+    Package bep = mod("denikson", "BepInExPack_Valheim", "5.4.2202", 41234567, 3012,
                       "BepInEx pack for Valheim. Preconfigured and includes unstripped Unity DLLs.");
     bep.dependencies.clear();
     bep.archive = TestZip::bepInExPack(bep.version);
     add(bep);
-    add(mod("Tarnwick", "ShaderHelperForMac", "1.0.3", 18250, 77,
+    // Its publisher is found by the package's name, never known in advance.
+    add(mod("Glimmerfjord", "ShaderHelperForMac", "1.0.3", 18250, 77,
             "Swaps Windows-only shaders for Metal-friendly ones so modded items aren't pink."));
     add(mod("Hearthworks", "CoreUtils", "2.1.0", 905112, 410, "Shared helpers for Hearthworks mods."));
     add(mod("Runecraft", "RuneLib", "1.4.2", 512001, 230,

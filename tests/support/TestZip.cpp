@@ -69,14 +69,13 @@ QByteArray TestZip::manifest(const QString& name, const QString& version) {
 }
 
 QByteArray TestZip::launchScript() {
-    return QByteArrayLiteral("#!/bin/sh\n"
-                             "# BepInEx start script\n"
-                             "\n"
-                             "executable_name=\"valheim.x86_64\"\n"
-                             "\n"
-                             "export DOORSTOP_ENABLED=1\n"
-                             "export DOORSTOP_TARGET_ASSEMBLY=\"BepInEx/core/BepInEx.Preloader.dll\"\n"
-                             "exec \"$executable_name\" \"$@\"\n");
+    // The shape of the pack's script of 5.4.2331 on, in brief: what it works out, then the exports.
+    return QByteArrayLiteral(
+        "#!/bin/sh\n# BepInEx start script\nexecutable_name=\"valheim.x86_64\"\n"
+        "executable_path=\"$executable_name\"\nos_type=\"$(uname -s)\"\narch=\"x64\"\n"
+        "doorstop_directory=\"$PWD/doorstop_libs\"\ndoorstop_name=\"libdoorstop_${arch}.dylib\"\n"
+        "export DOORSTOP_ENABLED=1\nexport DYLD_LIBRARY_PATH=\"${doorstop_directory}:${DYLD_LIBRARY_PATH}\"\n"
+        "export DYLD_INSERT_LIBRARIES=\"${doorstop_name}\"\nexec \"$executable_path\" \"$@\"\n");
 }
 
 TestZip TestZip::bepInExPack(const QString& version) {

@@ -103,7 +103,7 @@ private Q_SLOTS:
              {"step6.command", "\"…/steamapps/common/Valheim/start_game_bepinex.sh\" %command%"}});
         row("intel, game found", "x86_64", game,
             {{"card1", "Found Valheim.app at ~/Games/SteamLibrary/steamapps/common/Valheim"},
-             {"card3", "Downloads quellit's BepInExPack for Valheim from Thunderstore and unpacks it "
+             {"card3", "Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it "
                        "next to Valheim.app."},
              {"step3.install", "Download & Install"}});
         row("intel, script copied by hand", "x86_64", scriptUnpatched,
@@ -121,14 +121,15 @@ private Q_SLOTS:
             {{"badge2", "none"},
              {"card2", "BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 "
                        "translation layer."},
-             {"card4", "Install BepInEx first — this adds one line to its launch script."},
+             {"card4", "Install BepInEx first — this changes how its launch script starts the game."},
              {"setupBubble.toolTip", "Setup incomplete — click to open"}});
         row("apple silicon, all done", "arm64", allDone,
             {{"card4",
-              "The launch script forces the game's Intel (x86_64) build, so BepInEx loads under Rosetta."}});
+              "The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta."}});
         row("apple silicon, script copied by hand", "arm64", scriptUnpatched,
-            {{"card4", "Valheim's Mac app is Universal and would run natively — one line in the launch "
-                       "script makes it use the Intel build BepInEx requires."}});
+            {{"card4",
+              "Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the "
+              "fix makes the launch script start its Intel build."}});
         const QString native = "Linux runs the game natively.";
         row("linux, game found", "linux", game,
             {{"card1", "Found valheim.x86_64 at ~/Games/SteamLibrary/steamapps/common/Valheim"},
@@ -138,6 +139,9 @@ private Q_SLOTS:
              {"card4", native},
              {"badge5", "Not needed"},
              {"card5", "Linux doesn't quarantine downloads."},
+             {"card3",
+              "Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the "
+              "game folder."},
              {"step6.command", "./start_game_bepinex.sh %command%"},
              {"steps.progressText", "4 of 7 complete"}});
         row("linux, Windows build", "linux", windowsBuild,
