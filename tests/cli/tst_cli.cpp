@@ -146,6 +146,11 @@ private Q_SLOTS:
 
         QVERIFY(ok(at + QStringList{"remove", "--delete", "CoreUtils"}) &&
                 !QFileInfo::exists(pluginFile(game, "CoreUtils")));
+        const auto saves = World::files(m_world.savesDir());
+        const Run noBackup = cli({"saves", "restore"});
+        QVERIFY2(noBackup.code == 1 && noBackup.err == "There is no save backup to restore.\n",
+                 qPrintable(noBackup.err));
+        QCOMPARE(World::files(m_world.savesDir()), saves);
         QVERIFY(ok({"saves", "backup"}) && ok({"saves", "restore"}));
         const QJsonValue status = json(at + QStringList{"status"});
         QCOMPARE(status["mods"], QJsonValue(5));

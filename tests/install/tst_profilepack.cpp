@@ -5,6 +5,7 @@
 #include "tests/support/TestMain.h"
 #include "tests/support/TestZip.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -74,6 +75,39 @@ private Q_SLOTS:
         ModFixtures::expectError({sentence}, [&] {
             ProfilePack::readAny(input.startsWith("#") ? ProfilePack::decodeCode(input) : input);
         });
+    }
+
+    // Packs written by hand or by other tools leave "enabled" out; r2modman takes that as on.
+    void readsEnabled_data() {
+        QTest::addColumn<QByteArray>("field");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("absent") << QByteArray() << true;
+        QTest::newRow("false") << QByteArray(", enabled: false") << false;
+        QTest::newRow("False") << QByteArray(", enabled: False") << false;
+        QTest::newRow("true") << QByteArray(", enabled: true") << true;
+    }
+    void readsEnabled() {
+        QFETCH(QByteArray, field);
+        QFETCH(bool, enabled);
+        const Profile p = ProfilePack::readAny("profileName: P\nmods:\n  - {name: A-B, version: "
+                                               "{major: 1, minor: 0, patch: 0}" +
+                                               field + "}\n");
+        QCOMPARE(p.mods.value(0).enabled, enabled);
+    }
+
+    // A config that is a link to a file elsewhere is replaced by the pack's file; what it pointed
+    // to is the player's and stays as it was.
+    void neverWritesThroughALink() {
+        QTemporaryDir dir;
+        const QString elsewhere = dir.filePath("elsewhere.cfg");
+        Fs::writeAtomic(elsewhere, "mine");
+        const QString link = dir.filePath("game/BepInEx/config/x.cfg");
+        Fs::mkpath(Fs::parent(link));
+        QVERIFY(QFile::link(elsewhere, link));
+        ProfilePack::writeConfigs({"P", {}, {{"BepInEx/config/x.cfg", "pack"}}}, dir.filePath("game"));
+        QVERIFY(!Fs::isSymLink(link));
+        QCOMPARE(Fs::read(link), QByteArray("pack"));
+        QCOMPARE(Fs::read(elsewhere), QByteArray("mine"));
     }
 
     // Through a code, line breaks and all, and back: nothing lost, nothing changed.
