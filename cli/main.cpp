@@ -1,3 +1,4 @@
+#include "app/Language.h"
 #include "cli/Commands.h"
 #include "cli/Session.h"
 #include "discovery/Steam.h"
@@ -53,6 +54,8 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("skaldrun-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SKALDRUN_VERSION));
+    // LANG and LC_MESSAGES choose, as for any command; --json stays the same in every language.
+    Language::install();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(description));

@@ -1,7 +1,8 @@
 // ./dev screenshots: renders the window in its typical states (the README's pictures among them),
 // the settings sheet, the mods pane, the catalog browser and the config editor to PNG files in the
-// build folder (screenshots/), at the sizes they have in the 1000 × 660 window, to look at by eye.
+// build folder (screenshots/<language>/), at the sizes they have in the 1000 × 660 window, to look at by eye.
 
+#include "app/Language.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/BrowseModel.h"
 #include "ui/BrowseView.h"
@@ -15,17 +16,29 @@
 class Screenshots : public QObject {
     Q_OBJECT
 
+    static QString folder() {
+        const QString language = qEnvironmentVariable("SKALDRUN_SCREENSHOT_LANGUAGE", QStringLiteral("en"));
+        return QStringLiteral(SKALDRUN_SCREENSHOT_DIR "/") + language + QLatin1Char('/');
+    }
+
     static void save(QWidget& widget, const char* name) {
         // Layout requests and scroll areas settle over a few turns of the event loop.
         QTest::qWait(150);
-        const QString path = QStringLiteral(SKALDRUN_SCREENSHOT_DIR "/") + QLatin1String(name);
+        const QString path = folder() + QLatin1String(name);
         QVERIFY2(widget.grab().save(path), qPrintable(path));
     }
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(QDir().mkpath(QStringLiteral(SKALDRUN_SCREENSHOT_DIR)));
         QCoreApplication::setApplicationVersion(QStringLiteral(SKALDRUN_VERSION));
+        // The views in another language (./dev screenshots renders German and the pseudo-language
+        // too), each into a folder of its own, so cut-off and untranslated text shows side by side.
+        const QByteArray language = qgetenv("SKALDRUN_SCREENSHOT_LANGUAGE");
+        if (!language.isEmpty()) {
+            qputenv("SKALDRUN_LANGUAGE", language);
+            Language::install();
+        }
+        QVERIFY(QDir().mkpath(folder()));
     }
 
     void windowAndSheet() {

@@ -1,5 +1,6 @@
 #include "ui/Application.h"
 
+#include "app/Language.h"
 #include "ui/AppTitle.h"
 #include "ui/Theme.h"
 
@@ -12,6 +13,7 @@ void setUp(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("Skaldrun"));
     QApplication::setApplicationDisplayName(AppTitle::name());
     QApplication::setApplicationVersion(QStringLiteral(SKALDRUN_VERSION));
+    Language::install();
     // One window for the whole run: closing it ends the application.
     QApplication::setQuitOnLastWindowClosed(true);
     Theme::apply(app);

@@ -1,6 +1,7 @@
 #include "ui/SettingsSheet.h"
 
 #include "app/AppState.h"
+#include "app/Language.h"
 #include "catalog/ThunderstoreStore.h"
 #include "discovery/Outside.h"
 #include "platform/gui/Sheet.h"
@@ -15,6 +16,7 @@
 #include "ui/widgets/Text.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -125,6 +127,33 @@ QWidget* SettingsSheet::stepRow(QWidget* parent, int number, QLabel** mark, QWid
     return row;
 }
 
+// The language the window and the command line speak: the system's, or one chosen here. It takes
+// effect at the next start, when every view is built in it.
+QLayout* SettingsSheet::languageRow(QWidget* parent) {
+    auto* row = new QHBoxLayout;
+    QLabel* heading = Make::label(parent, QString(), TextStyle::callout, QColor(), QFont::DemiBold);
+    heading->setText(tr("Language:"));
+    row->addWidget(heading);
+    auto* menu = new QComboBox(parent);
+    menu->setObjectName(QStringLiteral("settings.language"));
+    menu->addItem(tr("System"), QString());
+    for (const QString& code : Language::shipped())
+        menu->addItem(Language::nativeName(code), code);
+    menu->setCurrentIndex(qMax(0, menu->findData(Language::chosen())));
+    heading->setBuddy(menu);
+    row->addWidget(menu);
+    QLabel* note = Make::label(parent, QStringLiteral("settings.languageNote"), TextStyle::caption,
+                               Theme::secondaryText(), QFont::Normal, true);
+    note->setText(tr("The new language shows the next time Skaldrun starts."));
+    note->setVisible(false);
+    row->addWidget(note, 1);
+    connect(menu, &QComboBox::currentIndexChanged, this, [menu, note] {
+        Language::choose(menu->currentData().toString());
+        note->setVisible(true);
+    });
+    return row;
+}
+
 QWidget* SettingsSheet::buildSection() {
     auto* section = new QWidget;
     section->setAutoFillBackground(false);
@@ -147,6 +176,7 @@ QWidget* SettingsSheet::buildSection() {
     }
     repositories->addStretch(1);
     outer->addLayout(repositories);
+    outer->addLayout(languageRow(section));
     auto* card = new QFrame(section);
     card->setObjectName(QStringLiteral("settings.section"));
     card->setStyleSheet(QStringLiteral("QFrame#settings\\.section { background: %1; border: 1px solid %2;"

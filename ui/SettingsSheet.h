@@ -9,6 +9,7 @@ class AlertPresenter;
 class AppState;
 class CommandRow;
 class QLabel;
+class QLayout;
 class QMessageBox;
 class QProgressBar;
 class QPushButton;
@@ -28,6 +29,7 @@ public:
     QMessageBox* restoreConfirmation() const { return m_confirm; }
 
 private:
+    QLayout* languageRow(QWidget* parent);
     QWidget* buildSection();
     QWidget* stepRow(QWidget* parent, int number, QLabel** mark, QWidget** content);
     QString restoreMessage() const;

@@ -32,6 +32,8 @@ inline void install() {
     }
     qputenv("HOME", QFile::encodeName(dir().path()));
     qputenv("TMPDIR", QFile::encodeName(tmp().path()));
+    // Tests read the English sentences, whatever the machine's language; the programs they start too.
+    qputenv("SKALDRUN_LANGUAGE", "en");
     for (const char* name :
          {"XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_STATE_HOME", "XDG_DATA_DIRS",
           "XDG_CONFIG_DIRS", "SKALDRUN_THUNDERSTORE_URL", "SKALDRUN_HEXIUM_URL", "SKALDRUN_MACHINE",

@@ -1,0 +1,55 @@
+#include "app/Language.h"
+#include "tests/support/TestMain.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+class TestLanguage : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Every shipped language is found the way a player's system names it, by LANG alone.
+    void followsTheSystem_data() {
+        QTest::addColumn<QString>("code");
+        QVERIFY(Language::shipped().size() >= 7);
+        for (const QString& code : Language::shipped())
+            QTest::newRow(qPrintable(code)) << code;
+    }
+    void followsTheSystem() {
+        QFETCH(QString, code);
+        qunsetenv("SKALDRUN_LANGUAGE");
+        qputenv("LANG", (code + QStringLiteral(".UTF-8")).toUtf8());
+        qunsetenv("LANGUAGE");
+        qunsetenv("LC_ALL");
+        qunsetenv("LC_MESSAGES");
+        QCOMPARE(Language::install(), code);
+        const QString heading = QCoreApplication::translate("SettingsSheet", "Language:");
+        QVERIFY2(heading != QStringLiteral("Language:"), qPrintable(heading));
+    }
+
+    // The pseudo-language keeps what Qt fills in and what is markup, and is long enough to show
+    // where a translation would not fit.
+    void pseudo_data() {
+        QTest::addColumn<QString>("english");
+        QTest::newRow("placeholders") << QStringLiteral("Installed %1 of %n mods (%L2)");
+        QTest::newRow("markup") << QStringLiteral("<b>Quit</b> Valheim &amp; try again");
+        QTest::newRow("percent sign") << QStringLiteral("100% done, %");
+        QTest::newRow("short") << QStringLiteral("OK");
+    }
+    void pseudo() {
+        QFETCH(QString, english);
+        const QString pseudo = Language::pseudoOf(english);
+        static const QRegularExpression kept(QStringLiteral("%L?\\d+|%n|<[^>]*>|&\\w+;"));
+        QStringList before, after;
+        for (const auto& m : kept.globalMatch(english))
+            before << m.captured();
+        for (const auto& m : kept.globalMatch(pseudo))
+            after << m.captured();
+        QCOMPARE(after, before);
+        QVERIFY(pseudo.size() >= english.size() * 1.4);
+        QVERIFY(pseudo != english && pseudo.endsWith(u'⟧'));
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestLanguage)
+#include "tst_language.moc"
