@@ -416,6 +416,11 @@ private Q_SLOTS:
         QVERIFY(browse || shell.shown("modsPane.updates"));
         const QStringList cut = cutButtons(shell.window.get(), longProfile);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+        if (size != MainWindow::minimumWindow) {
+            // The first size stays on the screen and holds the setup pane beside the whole header.
+            QVERIFY(QRect(0, 0, 1400, 860).contains(QRect(QPoint(), size)));
+            QVERIFY(!shell.shown("modsPane.more") && (browse || shell.shown("modsPane.bepVersion")));
+        }
         if (size != MainWindow::minimumWindow || folded || browse) return;
         // Short of room, Import… went into "More", whose entry still opens the sheet.
         QVERIFY(!shell.shown("modsPane.import"));
