@@ -430,7 +430,8 @@ private Q_SLOTS:
     // Each sheet at the smallest size it allows, its title shown in it (a macOS sheet has no title bar).
     void sheetsFit_data() {
         QTest::addColumn<QString>("name");
-        for (const char* name : {"importSheet", "exportSheet", "profileSheet", "settingsSheet"})
+        for (const char* name :
+             {"importSheet", "exportSheet", "profileSheet", "settingsSheet", "configEditor"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void sheetsFit() {
@@ -442,6 +443,12 @@ private Q_SLOTS:
         if (name == "settingsSheet") shell.window->openSettings();
         if (name == "importSheet" || name == "exportSheet")
             press(shell.button(name == "importSheet" ? "modsPane.import" : "modsPane.export"));
+        if (name == "configEditor") {
+            ModItem mod;
+            mod.id = mod.name = "CozyHearth";
+            mod.configFiles = {shell.addConfig("c.cfg", "[A]\nb = 1\n")};
+            shell.window->modsPane()->openConfig(mod);
+        }
         if (name == "profileSheet") {
             press(shell.button("modsPane.profiles"));
             shell.window->findChild<QAction*>("profiles.new")->trigger();
