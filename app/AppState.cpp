@@ -286,6 +286,7 @@ void AppState::refreshAll() {
 
 void AppState::publish(const ProbeResult& probe) {
     if (m_gameDirPinned && probe.dir != m_gameDir) return; // a probe started before the folder was named
+    m_probed = true;
     if (probe.dir && m_gameDir != probe.dir) setGameDirRemembered(*probe.dir);
     // An unchanged list is not republished, so a periodic refresh doesn't disturb the mods pane.
     if (probe.snapshot.mods != m_snapshot.mods) setMods(probe.snapshot.mods);

@@ -67,6 +67,8 @@ public:
 
     // --- State ---
     const Snapshot& snapshot() const { return m_snapshot; }
+    // Whether a status probe has answered yet; until then the snapshot is empty, not the game's.
+    bool probed() const { return m_probed; }
     const std::optional<QString>& gameDir() const { return m_gameDir; }
     bool launchOptionsManual() const { return m_launchOptionsManual; }
     bool setupCollapsed() const { return m_setupCollapsed; }
@@ -298,6 +300,7 @@ private:
     std::optional<QString> m_gameDir;
     bool m_launchOptionsManual = false;
     bool m_setupCollapsed = false;
+    bool m_probed = false;
     bool m_consoleEnabled = false;
     std::optional<QString> m_busyMessage;
     std::optional<double> m_busyProgress;

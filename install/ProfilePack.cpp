@@ -128,20 +128,49 @@ Profile readR2x(const QByteArray& yaml) {
     return profile;
 }
 
+namespace {
+
+// Whether a plain scalar with this text would read as something other than a string under the
+// YAML 1.2 core schema (r2modman's parser) or YAML 1.1 (older readers; js-yaml's timestamps):
+// null, a boolean, an integer in any base, a float, infinity, not-a-number, a date.
+bool readsAsNonString(const QString& text) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^(?:~|null|Null|NULL"
+                       "|[yY]|yes|Yes|YES|[nN]|no|No|NO|true|True|TRUE|false|False|FALSE|on|On|ON|off|Off|OFF"
+                       "|[-+]?[0-9][0-9_]*(?::[0-5]?[0-9])*"
+                       "|0o[0-7]+|0x[0-9a-fA-F_]+|0b[01_]+"
+                       "|[-+]?(?:\\.[0-9_]+|[0-9][0-9_]*(?:\\.[0-9_]*)?)(?:[eE][-+]?[0-9]+)?"
+                       "|[-+]?\\.(?:inf|Inf|INF)|\\.(?:nan|NaN|NAN)"
+                       "|[0-9]{4}-[0-9]{1,2}-[0-9]{1,2}(?:[Tt ].*)?"
+                       "|<<|=)$"));
+    return text.isEmpty() || pattern.match(text).hasMatch();
+}
+
+// A string the peers read back as that string, quoted where it would read as anything else.
+void emitString(YAML::Emitter& out, const QString& text) {
+    if (readsAsNonString(text)) out << YAML::DoubleQuoted;
+    out << text.toStdString();
+}
+
+} // namespace
+
 QByteArray writeR2x(const Profile& profile) {
     YAML::Emitter out;
-    out << YAML::BeginMap << YAML::Key << "profileName" << YAML::Value << profile.name.toStdString();
+    out << YAML::BeginMap << YAML::Key << "profileName" << YAML::Value;
+    emitString(out, profile.name);
     out << YAML::Key << "mods" << YAML::Value << YAML::BeginSeq;
     for (const Mod& mod : profile.mods) {
         const QStringList parts = mod.version.split(QLatin1Char('.'));
-        out << YAML::BeginMap << YAML::Key << "name" << YAML::Value << mod.name.toStdString();
+        out << YAML::BeginMap << YAML::Key << "name" << YAML::Value;
+        emitString(out, mod.name);
         out << YAML::Key << "version" << YAML::Value << YAML::BeginMap;
         const char* keys[] = {"major", "minor", "patch"};
         for (int i = 0; i < 3; ++i)
             out << YAML::Key << keys[i] << YAML::Value << parts.value(i, QStringLiteral("0")).toULongLong();
         out << YAML::EndMap << YAML::Key << "enabled" << YAML::Value << mod.enabled;
         // Gale reads the repository with this exact letter case; r2modman ignores it.
-        out << YAML::Key << "source" << YAML::Value << Repository::sourceName(mod.source).toStdString();
+        out << YAML::Key << "source" << YAML::Value;
+        emitString(out, Repository::sourceName(mod.source));
         out << YAML::EndMap;
     }
     out << YAML::EndSeq << YAML::Key << "community" << YAML::Value << "valheim" << YAML::EndMap;

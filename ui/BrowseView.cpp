@@ -11,6 +11,7 @@
 #include "ui/Theme.h"
 #include "ui/VersionPickerSheet.h"
 #include "ui/widgets/Divider.h"
+#include "ui/widgets/FoldingRow.h"
 #include "ui/widgets/Make.h"
 #include "ui/widgets/SearchField.h"
 #include "ui/widgets/Spinner.h"
@@ -53,8 +54,10 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    // Tool row.
-    auto* tools = new QHBoxLayout;
+    // Tool row: the count gives way before a control is cut.
+    m_tools = new FoldingRow(this);
+    m_tools->setObjectName(QStringLiteral("browse.tools"));
+    QHBoxLayout* tools = m_tools->row();
     tools->setContentsMargins(16, 0, 16, 10);
     tools->setSpacing(8);
     // Full width when there is room; narrower before anything else in the row gives way.
@@ -84,8 +87,8 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     tools->addStretch();
     m_count->setObjectName(QStringLiteral("browse.count"));
     Theme::style(m_count, Theme::TextStyle::caption, Theme::secondaryText());
-    tools->addWidget(m_count);
-    column->addLayout(tools);
+    m_tools->addDispensable(m_count);
+    column->addWidget(m_tools);
     // How fresh the catalog is, or why a refresh failed; a bar while chunks download.
     auto* freshness = new QHBoxLayout;
     freshness->setContentsMargins(16, 0, 16, 8);
@@ -197,7 +200,7 @@ void BrowseView::sync() {
     const bool arriving = !empty && m_model->preparing() && m_model->total() == 0;
     const auto& status = m_store->statusText();
     m_reload->setEnabled(!m_store->loading());
-    m_count->setVisible(!empty && !arriving);
+    m_tools->setShown(m_count, !empty && !arriving);
     m_count->setText(QStringLiteral("%1 of %2 mods").arg(m_model->rowCount()).arg(m_model->total()));
     m_status->setVisible(!empty);
     m_status->setText(status && !m_store->loading()

@@ -5,6 +5,7 @@
 class AppState;
 class BrowseModel;
 class BrowseRow;
+class FoldingRow;
 class PackageIcons;
 class QComboBox;
 class QLabel;
@@ -44,6 +45,7 @@ private:
     SearchField* m_search;
     QComboBox* m_sort;
     QToolButton* m_reload;
+    FoldingRow* m_tools = nullptr;
     QLabel* m_count;
     QStackedWidget* m_content;
     QListView* m_list;

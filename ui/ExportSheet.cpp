@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "platform/gui/Sheet.h"
+#include "ui/ImportSheet.h"
 #include "ui/Theme.h"
 #include "ui/widgets/Make.h"
 
@@ -19,6 +20,10 @@ ExportSheet::ExportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_
     Sheet::present(*this);
     resize(520, 260);
     auto* layout = new QVBoxLayout(this);
+    // On macOS a sheet has no title bar: the title is part of the sheet.
+    QLabel* title = Make::label(this, QStringLiteral("export.title"), TextStyle::headline);
+    title->setText(windowTitle());
+    layout->addWidget(title);
     m_summary =
         Make::label(this, QStringLiteral("export.summary"), TextStyle::body, QColor(), QFont::Normal, true);
     layout->addWidget(m_summary);
@@ -56,9 +61,9 @@ ExportSheet::ExportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_
 
 void ExportSheet::render() {
     const AppState::ExportPlan plan = m_state->exportPlan();
-    m_summary->setText(QStringLiteral("%1 mods and %2 config files, for r2modman, Gale and Skaldrun players.")
-                           .arg(plan.profile.mods.size())
-                           .arg(plan.profile.configs.size()));
+    m_summary->setText(tr("%1 and %2, for r2modman, Gale and Skaldrun players.")
+                           .arg(ImportSheet::modCount(plan.profile.mods.size()),
+                                ImportSheet::configCount(plan.profile.configs.size())));
     m_left->setVisible(!plan.notIncluded.isEmpty());
     m_left->setText(AppState::notIncludedLine(plan.notIncluded));
     const auto& code = m_state->exportedCode();

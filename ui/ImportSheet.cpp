@@ -4,6 +4,7 @@
 #include "platform/gui/Sheet.h"
 #include "ui/ExportSheet.h"
 #include "ui/Theme.h"
+#include "ui/widgets/FoldingRow.h"
 #include "ui/widgets/Make.h"
 
 #include <QHBoxLayout>
@@ -19,16 +20,44 @@
 using Theme::ButtonStyle;
 using Theme::TextStyle;
 
+namespace {
+
+// A field's name above it; clicking it (or its mnemonic) focuses the field.
+QLabel* fieldLabel(QWidget* parent, const QString& name, const QString& text, QWidget* field) {
+    QLabel* label = Make::label(parent, name, TextStyle::callout, QColor(), QFont::Medium);
+    label->setText(text);
+    label->setBuddy(field);
+    return label;
+}
+
+} // namespace
+
+// English is right without a loaded translation: each count has its singular source text, and a
+// translation's plural forms (%n) replace both.
+QString ImportSheet::modCount(qsizetype n) {
+    return n == 1 ? tr("%n mod", nullptr, int(n)) : tr("%n mods", nullptr, int(n));
+}
+
+QString ImportSheet::configCount(qsizetype n) {
+    return n == 1 ? tr("%n config file", nullptr, int(n)) : tr("%n config files", nullptr, int(n));
+}
+
 ImportSheet::ImportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("importSheet"));
     setWindowTitle(QStringLiteral("Import a Profile"));
     Sheet::present(*this);
     resize(600, 520);
     auto* layout = new QVBoxLayout(this);
-    auto* source = new QHBoxLayout;
+    // On macOS a sheet has no title bar: the title is part of the sheet.
+    QLabel* title = Make::label(this, QStringLiteral("import.title"), TextStyle::headline);
+    title->setText(windowTitle());
+    layout->addWidget(title);
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("import.code"));
     m_code->setPlaceholderText(QStringLiteral("Paste a profile code"));
+    layout->addWidget(fieldLabel(this, QStringLiteral("import.codeLabel"),
+                                 QStringLiteral("Profile code from r2modman, Gale or Skaldrun"), m_code));
+    auto* source = new QHBoxLayout;
     source->addWidget(m_code, 1);
     m_read =
         Make::button(this, QStringLiteral("import.read"), QStringLiteral("Read Code"), ButtonStyle::bordered);
@@ -49,9 +78,11 @@ ImportSheet::ImportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_
         Make::label(this, QStringLiteral("import.summary"), TextStyle::callout, Theme::secondaryText());
     layout->addWidget(m_summary);
 
-    auto* choice = new QHBoxLayout;
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("import.name"));
+    layout->addWidget(fieldLabel(this, QStringLiteral("import.nameLabel"),
+                                 QStringLiteral("Name of the new profile"), m_name));
+    auto* choice = new QHBoxLayout;
     choice->addWidget(m_name, 1);
     m_newProfile = Make::button(this, QStringLiteral("import.newProfile"), QStringLiteral("New Profile"),
                                 ButtonStyle::prominent);
@@ -104,10 +135,9 @@ void ImportSheet::render() {
         }
     }
     if (pack) {
-        m_summary->setText(QStringLiteral("“%1”: %2 mods, %3 config files")
-                               .arg(pack->name)
-                               .arg(pack->mods.size())
-                               .arg(pack->configs.size()));
+        m_summary->setText(
+            tr("“%1”: %2, %3")
+                .arg(pack->name, modCount(pack->mods.size()), configCount(pack->configs.size())));
         if (m_name->text().isEmpty()) m_name->setText(pack->name);
     } else {
         m_summary->setText(
@@ -127,7 +157,7 @@ void ImportSheet::render() {
     m_close->setText(busy ? QStringLiteral("Cancel") : QStringLiteral("Close"));
 }
 
-void addShareButtons(QBoxLayout* row, QWidget* host, AppState* state) {
+void addShareButtons(FoldingRow* row, QWidget* host, AppState* state) {
     auto importing = std::make_shared<QPointer<ImportSheet>>();
     const auto openImport = [host, state, importing] {
         if (*importing) return;
@@ -149,6 +179,6 @@ void addShareButtons(QBoxLayout* row, QWidget* host, AppState* state) {
         sheet->setAttribute(Qt::WA_DeleteOnClose);
         sheet->open();
     });
-    row->addWidget(import);
-    row->addWidget(exporting);
+    row->addSecondary(import, QStringLiteral("Import a Profile…"));
+    row->addSecondary(exporting, QStringLiteral("Export This Profile…"));
 }

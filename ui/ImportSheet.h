@@ -3,7 +3,7 @@
 #include <QDialog>
 
 class AppState;
-class QBoxLayout;
+class FoldingRow;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -18,6 +18,10 @@ class ImportSheet : public QDialog {
     Q_OBJECT
 public:
     explicit ImportSheet(AppState* state, QWidget* parent = nullptr);
+
+    // "1 mod", "2 mods"; "1 config file", "2 config files": the export sheet says them too.
+    static QString modCount(qsizetype n);
+    static QString configCount(qsizetype n);
 
 private:
     void render();
@@ -35,6 +39,6 @@ private:
     QPushButton* m_close;
 };
 
-// "Import…" and "Export…" for a header row; the import sheet also opens by itself when a pack
-// arrives some other way (a .r2z dropped on the window).
-void addShareButtons(QBoxLayout* row, QWidget* host, AppState* state);
+// "Import…" and "Export…" for a header row, where they fold into its menu first; the import sheet
+// also opens by itself when a pack arrives some other way (a .r2z dropped on the window).
+void addShareButtons(FoldingRow* row, QWidget* host, AppState* state);

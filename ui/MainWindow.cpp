@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QSplitter>
 #include <QToolBar>
 #include <QToolButton>
@@ -20,8 +21,9 @@
 MainWindow::MainWindow(AppState* state, QWidget* parent) : QMainWindow(parent), m_state(state) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(AppTitle::name());
-    setMinimumSize(900, 620);
-    resize(1000, 660);
+    setMinimumSize(minimumWindow);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(defaultSize(screen->availableGeometry()));
     buildToolbar();
 
     m_split = new QSplitter(Qt::Horizontal, this);
@@ -52,6 +54,13 @@ MainWindow::MainWindow(AppState* state, QWidget* parent) : QMainWindow(parent), 
     });
     connect(m_state, &AppState::changed, this, &MainWindow::scheduleRender);
     render();
+}
+
+QSize MainWindow::defaultSize(const QRect& available) {
+    // 1280 holds the setup pane and a header with a long profile name, the loader's version, the
+    // mod count, the share actions and the updates; more width only stretches the mod list.
+    const QSize wanted(qMin(1280, available.width() * 9 / 10), qMin(800, available.height() * 17 / 20));
+    return wanted.boundedTo(available.size()).expandedTo(minimumWindow);
 }
 
 QAction* MainWindow::addToolbarButton(const QString& objectName, const QString& text, const QString& symbol,

@@ -23,6 +23,11 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int refreshIntervalMs = 12000;
+    static constexpr QSize minimumWindow{900, 620};
+
+    // The first size on a screen whose free area is `available`: the setup pane beside the whole mods
+    // header where the screen has room for both, never past the screen nor under the minimum.
+    static QSize defaultSize(const QRect& available);
 
     explicit MainWindow(AppState* state, QWidget* parent = nullptr);
 

@@ -15,6 +15,7 @@
 #include "ui/ShaderFixBanner.h"
 #include "ui/Theme.h"
 #include "ui/UpdatesSheet.h"
+#include "ui/widgets/FoldingRow.h"
 #include "ui/widgets/InsetCard.h"
 #include "ui/widgets/Make.h"
 #include "ui/widgets/Placeholder.h"
@@ -32,7 +33,7 @@
 
 namespace {
 
-enum ListPage { noLoaderPage, noModsPage, modListPage };
+enum ListPage { readingPage, noLoaderPage, noModsPage, modListPage };
 
 // Wraps a widget in padding, so hiding the wrapper also takes its padding away.
 QWidget* padded(QWidget* content, int left, int top, int right, int bottom, QWidget* parent) {
@@ -56,6 +57,10 @@ QString stashSentence(int n) {
 
 } // namespace
 
+QString ModsPane::readingSentence() {
+    return QStringLiteral("Reading your game folder…");
+}
+
 ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(state) {
     setObjectName(QStringLiteral("modsPane"));
     setAcceptDrops(true);
@@ -64,8 +69,13 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
 
-    // Header row.
-    auto* header = new QHBoxLayout;
+    // Header row: the share actions and the folder fold into "More" before anything is cut.
+    m_header = new FoldingRow(this);
+    m_header->setObjectName(QStringLiteral("modsPane.header"));
+    m_header->moreButton()->setObjectName(QStringLiteral("modsPane.more"));
+    Theme::setButtonStyle(m_header->moreButton(), Theme::ButtonStyle::borderless);
+    m_header->moreButton()->setFont(Theme::font(Theme::TextStyle::caption));
+    QHBoxLayout* header = m_header->row();
     header->setContentsMargins(16, 14, 16, 10);
     header->setSpacing(10);
     m_bubble = new SetupBubble(state, this);
@@ -81,15 +91,13 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     m_bepVersion->setObjectName(QStringLiteral("modsPane.bepVersion"));
     Theme::style(m_bepVersion, Theme::TextStyle::caption, Theme::secondaryText());
     m_bepVersion->setTextFormat(Qt::PlainText); // read from the loader's DLL
-    // The version gives way first when the pane is narrow.
-    m_bepVersion->setMinimumWidth(1);
-    header->addWidget(m_bepVersion);
+    m_header->addDispensable(m_bepVersion);     // the version gives way first
     header->addStretch();
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("modsPane.count"));
     Theme::style(m_count, Theme::TextStyle::caption, Theme::secondaryText());
-    header->addWidget(m_count);
-    addShareButtons(header, this, state);
+    m_header->addDispensable(m_count);
+    addShareButtons(m_header, this, state);
     m_updates = Make::button(this, QStringLiteral("modsPane.updates"), QString(),
                              Theme::ButtonStyle::bordered, Theme::ControlSize::small);
     connect(m_updates, &QPushButton::clicked, this, [this] {
@@ -106,8 +114,8 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     m_openPlugins->setAutoRaise(true);
     Theme::setButtonStyle(m_openPlugins, Theme::ButtonStyle::borderless);
     connect(m_openPlugins, &QToolButton::clicked, m_state, &AppState::openPluginsFolder);
-    header->addWidget(m_openPlugins);
-    column->addLayout(header);
+    m_header->addSecondary(m_openPlugins, QStringLiteral("Open the Plugins Folder"));
+    column->addWidget(m_header);
 
     m_pages = new QStackedWidget(this);
     column->addWidget(m_pages, 1);
@@ -137,6 +145,11 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     installedColumn->addWidget(m_shaderWrap);
 
     m_listArea = new QStackedWidget(installed);
+    // Until the first probe answers, nothing is known: neither "no loader" nor "no mods" is true yet.
+    auto* reading =
+        new Placeholder(QStringLiteral("internaldrive"), readingSentence(), QString(), m_listArea);
+    reading->setObjectName(QStringLiteral("modsPane.placeholder.reading"));
+    m_listArea->insertWidget(readingPage, reading);
     auto* noLoader =
         new Placeholder(QStringLiteral("shippingbox"), QStringLiteral("No mod loader yet"),
                         QStringLiteral("Work through the setup steps on the left. Once BepInEx is "
@@ -228,17 +241,17 @@ void ModsPane::refreshView() {
     const bool installedTab = m_tab == Tab::installed;
 
     m_bubble->setVisible(s.setupCollapsed());
-    m_bepVersion->setVisible(installedTab && s.snapshot().bepFilesPresent && s.snapshot().bepVersion);
+    m_header->setShown(m_bepVersion, installedTab && s.snapshot().bepFilesPresent && s.snapshot().bepVersion);
     m_bepVersion->setText(s.snapshot().bepVersion ? QStringLiteral("BepInEx ") + *s.snapshot().bepVersion
                                                   : QString());
     const int toggleable = s.toggleableModCount();
-    m_count->setVisible(installedTab && toggleable >= 1);
+    m_header->setShown(m_count, installedTab && toggleable >= 1);
     m_count->setText(QStringLiteral("%1 of %2 enabled").arg(s.enabledModCount()).arg(toggleable));
     const qsizetype updates = s.updatePlan().updates.size();
     m_updates->setVisible(installedTab && updates > 0);
     m_updates->setEnabled(!s.busyMessage());
     m_updates->setText(updates == 1 ? QStringLiteral("1 update") : QStringLiteral("%1 updates").arg(updates));
-    m_openPlugins->setVisible(installedTab);
+    m_header->setShown(m_openPlugins, installedTab);
     m_profiles->setVisible(installedTab && s.gameDir());
     m_profiles->sync();
     m_openPlugins->setEnabled(s.gameDir().has_value());
@@ -248,7 +261,9 @@ void ModsPane::refreshView() {
     m_shaderWrap->setVisible(ShaderFixBanner::shouldShow(s));
     m_shaderBanner->sync();
 
-    if (!s.snapshot().bepFilesPresent)
+    if (!s.probed())
+        m_listArea->setCurrentIndex(readingPage);
+    else if (!s.snapshot().bepFilesPresent)
         m_listArea->setCurrentIndex(noLoaderPage);
     else if (s.snapshot().mods.isEmpty())
         m_listArea->setCurrentIndex(noModsPage);

@@ -14,6 +14,7 @@ class Banner;
 class BrowseView;
 class ConfigEditorSheet;
 class DropZone;
+class FoldingRow;
 class InsetCard;
 class ModRow;
 class ProfileMenu;
@@ -45,6 +46,9 @@ public:
     BrowseView* browseView() const { return m_browse; }
     DropZone* dropZone() const { return m_dropZone; }
 
+    // What the panes say until the first status probe has answered.
+    static QString readingSentence();
+
     // The local files among dropped URLs, in order; web addresses and the like are left out.
     static QStringList droppedFiles(const QList<QUrl>& urls);
 
@@ -69,6 +73,7 @@ private:
     bool m_modsDirty = true;
     DeferredRender m_render{this, [this] { refreshView(); }};
 
+    FoldingRow* m_header;
     SetupBubble* m_bubble;
     SegmentedControl* m_tabs;
     QLabel* m_bepVersion;

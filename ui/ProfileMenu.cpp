@@ -16,8 +16,8 @@
 
 ProfileMenu::ProfileMenu(AppState* state, QWidget* parent) : QToolButton(parent), m_state(state) {
     setObjectName(QStringLiteral("modsPane.profiles"));
-    setToolTip(QStringLiteral("Profiles: separate mod sets for this game folder"));
     setToolButtonStyle(Qt::ToolButtonTextOnly);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     Theme::setButtonStyle(this, Theme::ButtonStyle::bordered);
     setFont(Theme::font(Theme::TextStyle::caption, QFont::DemiBold));
     m_menu = new QMenu(this);
@@ -30,10 +30,63 @@ ProfileMenu::ProfileMenu(AppState* state, QWidget* parent) : QToolButton(parent)
     sync();
 }
 
+namespace {
+const QString arrow = QStringLiteral(" ▾");
+constexpr int widestNameChars = 24; // beyond this the name is elided even when there is room
+constexpr int narrowestNameChars = 6;
+} // namespace
+
 void ProfileMenu::sync() {
-    setText(m_state->snapshot().activeProfile + QStringLiteral(" ▾"));
+    if (m_name != m_state->snapshot().activeProfile) {
+        m_name = m_state->snapshot().activeProfile;
+        // The row gives the new name its width later; fitting it to the old one would cut it.
+        updateGeometry();
+        QMetaObject::invokeMethod(this, &ProfileMenu::fitName, Qt::QueuedConnection);
+    } else {
+        fitName();
+    }
     // Changing profiles during an action would move the folder it works in.
     setEnabled(m_state->gameDir().has_value() && !m_state->busyMessage());
+}
+
+// The button's width beyond its text: padding, border, the spaces QToolButton adds.
+int ProfileMenu::chrome() const {
+    return QToolButton::sizeHint().width() - fontMetrics().size(Qt::TextShowMnemonic, text()).width();
+}
+
+// What the button needs for `name` shown whole, as QToolButton measures it.
+int ProfileMenu::widthFor(const QString& name) const {
+    QString shown = name;
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return chrome() + fontMetrics().size(Qt::TextShowMnemonic, shown + arrow).width();
+}
+
+QSize ProfileMenu::sizeHint() const {
+    const int cap = widthFor(QString(widestNameChars, QLatin1Char('x')));
+    return {qMin(widthFor(m_name), cap), QToolButton::sizeHint().height()};
+}
+
+QSize ProfileMenu::minimumSizeHint() const {
+    const int floor = widthFor(QString(narrowestNameChars, QLatin1Char('x')));
+    return {qMin(widthFor(m_name), floor), QToolButton::sizeHint().height()};
+}
+
+void ProfileMenu::resizeEvent(QResizeEvent* event) {
+    QToolButton::resizeEvent(event);
+    fitName();
+}
+
+void ProfileMenu::fitName() {
+    const int room = qMin(width(), sizeHint().width());
+    QString shown = m_name;
+    // Narrower in steps until the elided name fits as QToolButton measures it.
+    for (int nameWidth = room - widthFor(QString()); widthFor(shown) > room && nameWidth > 0; nameWidth -= 2)
+        shown = fontMetrics().elidedText(m_name, Qt::ElideMiddle, nameWidth);
+    const bool elided = shown != m_name;
+    // A tool button reads "&" as a mnemonic mark.
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    if (text() != shown + arrow) setText(shown + arrow);
+    setToolTip(elided ? m_name : QStringLiteral("Profiles: separate mod sets for this game folder"));
 }
 
 void ProfileMenu::rebuild() {
@@ -88,6 +141,13 @@ ProfileSheet::ProfileSheet(AppState* state, const QString& renaming, QWidget* pa
     m_name->setObjectName(QStringLiteral("profileSheet.name"));
     m_name->setPlaceholderText(QStringLiteral("Profile name"));
     m_name->setMaxLength(Profiles::maxNameLength + 8); // room to see the length sentence
+    QLabel* nameLabel = Make::label(this, QStringLiteral("profileSheet.nameLabel"), Theme::TextStyle::callout,
+                                    QColor(), QFont::Medium);
+    nameLabel->setText(renaming.isEmpty() ? QStringLiteral("Name of the new profile")
+                                          : QStringLiteral("New name for “%1”").arg(renaming));
+    nameLabel->setTextFormat(Qt::PlainText);
+    nameLabel->setBuddy(m_name);
+    layout->addWidget(nameLabel);
     layout->addWidget(m_name);
     m_problem = Make::label(this, QStringLiteral("profileSheet.problem"), Theme::TextStyle::caption,
                             Theme::orange(), QFont::Normal, true);

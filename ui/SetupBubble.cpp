@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "ui/Icons.h"
+#include "ui/ModsPane.h"
 #include "ui/Theme.h"
 #include "ui/widgets/Make.h"
 
@@ -58,18 +59,22 @@ void SetupBubble::scheduleRender() {
 }
 
 void SetupBubble::render() {
-    m_allDone = m_state->allDone();
+    // Before the first probe answers, the bubble claims no count.
+    const bool known = m_state->probed();
+    m_allDone = known && m_state->allDone();
     const QString symbol =
         m_allDone ? QStringLiteral("checkmark.circle.fill") : QStringLiteral("exclamationmark.circle.fill");
     m_icon->setPixmap(m_allDone ? Icons::pixmap(symbol, bubbleIconSize, Theme::green())
                                 : Icons::pixmap(symbol, bubbleIconSize));
     m_icon->setProperty("symbol", symbol);
+    m_icon->setVisible(known);
     m_count->setText(QStringLiteral("%1/7").arg(m_state->doneCount()));
-    m_count->setVisible(!m_allDone);
-    setToolTip(m_allDone ? QStringLiteral("Setup complete — click to review the steps")
-                         : QStringLiteral("Setup incomplete — click to open"));
-    setAccessibleName(m_allDone ? QStringLiteral("Setup")
-                                : QStringLiteral("Setup %1/7").arg(m_state->doneCount()));
+    m_count->setVisible(known && !m_allDone);
+    setToolTip(!known      ? ModsPane::readingSentence()
+               : m_allDone ? QStringLiteral("Setup complete — click to review the steps")
+                           : QStringLiteral("Setup incomplete — click to open"));
+    setAccessibleName(known && !m_allDone ? QStringLiteral("Setup %1/7").arg(m_state->doneCount())
+                                          : QStringLiteral("Setup"));
     const bool collapsed = m_state->setupCollapsed();
     if (!collapsed)
         hide();

@@ -6,11 +6,13 @@
 #include "discovery/Sys.h"
 #include "ui/CommandRow.h"
 #include "ui/Icons.h"
+#include "ui/ModsPane.h"
 #include "ui/StepCard.h"
 #include "ui/Theme.h"
 #include "ui/widgets/Divider.h"
 #include "ui/widgets/FlowLayout.h"
 #include "ui/widgets/Make.h"
+#include "ui/widgets/Placeholder.h"
 #include "ui/widgets/Text.h"
 
 #include <QCheckBox>
@@ -96,6 +98,12 @@ StepsPane::StepsPane(AppState* state, QWidget* parent) : QWidget(parent), m_stat
     buildStep7(card(7));
     scroll->setWidget(content);
     layout->addWidget(scroll, 1);
+    m_scroll = scroll;
+    // Until the first probe answers, no step is known to be done or not.
+    m_reading =
+        new Placeholder(QStringLiteral("internaldrive"), ModsPane::readingSentence(), QString(), this);
+    m_reading->setObjectName(QStringLiteral("steps.reading"));
+    layout->addWidget(m_reading, 1);
 
     layout->addWidget(new Divider(this, Theme::paneSeparator()));
     layout->addWidget(buildFooter());
@@ -294,10 +302,13 @@ void StepsPane::render() {
     const bool onLinux = s.onLinux();
     const QString script = s.effectiveScriptName();
 
-    const int done = s.doneCount();
+    m_scroll->setVisible(s.probed());
+    m_reading->setVisible(!s.probed());
+    const int done = s.probed() ? s.doneCount() : 0;
     m_progress->setValue(done);
-    m_progressText->setText(s.allDone() ? QStringLiteral("All set — mods load on next launch")
-                                        : QStringLiteral("%1 of 7 complete").arg(done));
+    m_progressText->setText(!s.probed()   ? ModsPane::readingSentence()
+                            : s.allDone() ? QStringLiteral("All set — mods load on next launch")
+                                          : QStringLiteral("%1 of 7 complete").arg(done));
 
     // 1. Locate Valheim
     card(1)->setDone(s.stepGame());

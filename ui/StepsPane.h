@@ -11,6 +11,7 @@ class CommandRow;
 class QCheckBox;
 class QLabel;
 class QProgressBar;
+class QScrollArea;
 class QPushButton;
 class StepCard;
 
@@ -47,6 +48,8 @@ private:
     AppState* m_state;
     DeferredRender m_render{this, [this] { render(); }};
 
+    QScrollArea* m_scroll = nullptr;
+    QWidget* m_reading = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_progressText = nullptr;
     std::array<StepCard*, 7> m_cards{};

@@ -147,6 +147,26 @@ private Q_SLOTS:
         QCOMPARE(mod["source"].as<std::string>(), "Hexium");
         QCOMPARE(r2x["mods"][0]["source"].as<std::string>(), "Thunderstore");
     }
+
+    // Names that a plain YAML scalar would turn into a number, a boolean, null or a date, which
+    // r2modman refuses ("profileName" must be a string) and Gale can't read into its String.
+    void namesThatLookLikeValues_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name : {"2024", "true", "1.0", "null", "~", "yes", "Off", "0x1F", "0o17", "1e3",
+                                 "-.5", ".inf", ".NaN", "1_000", "12:30", "2024-05-01", "007"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void namesThatLookLikeValues() {
+        QFETCH(QString, name);
+        Profile profile = sample();
+        profile.name = name;
+        const QByteArray r2x = ProfilePack::writeR2x(profile);
+        QCOMPARE(ProfilePack::readR2x(r2x).name, name);
+        // A peer's YAML reader resolves a plain scalar ("?" tag) by the core schema; a quoted
+        // one ("!") is a string whatever it holds.
+        const YAML::Node root = YAML::Load(r2x.toStdString());
+        QCOMPARE(QString::fromStdString(root["profileName"].Tag()), "!");
+    }
 };
 
 SKALDRUN_TEST_MAIN(TestProfilePack)

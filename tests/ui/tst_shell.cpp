@@ -2,11 +2,16 @@
 
 #include "discovery/Quarantine.h"
 #include "ui/CommandRow.h"
+#include "ui/ModsPane.h"
 #include "ui/SettingsSheet.h"
 #include "ui/StepCard.h"
 #include "ui/widgets/Text.h"
 
+#include <QAbstractScrollArea>
+#include <QDialog>
 #include <QMessageBox>
+#include <QStackedWidget>
+#include <QToolButton>
 
 namespace {
 
@@ -70,6 +75,29 @@ QString shownText(const Shell& shell, const QString& name) {
 }
 
 using Texts = QMap<QString, QString>;
+
+// The visible buttons of `top` whose text is cut: narrower than their own label needs (a profile
+// button's elided name included, which must then be whole in its tool tip), or reaching past the
+// edge of `top` outside a scrolled list.
+QStringList cutButtons(QWidget* top, const QString& fullProfileName) {
+    QStringList cut;
+    for (QAbstractButton* b : top->findChildren<QAbstractButton*>()) {
+        if (!b->isVisibleTo(top)) continue;
+        auto* tool = qobject_cast<QToolButton*>(b);
+        const int needed = tool ? tool->QToolButton::sizeHint().width() : b->sizeHint().width();
+        bool scrolled = false;
+        for (QWidget* w = b->parentWidget(); w && w != top; w = w->parentWidget())
+            scrolled = scrolled || qobject_cast<QAbstractScrollArea*>(w);
+        const QRect inTop(b->mapTo(top, QPoint(0, 0)), b->size());
+        const bool elided = b->objectName() == "modsPane.profiles" && b->text().contains(QChar(0x2026)) &&
+                            b->toolTip() != fullProfileName;
+        if (b->width() < needed || (!scrolled && !top->rect().contains(inTop)) || elided)
+            cut << b->objectName() + ": " + b->text();
+    }
+    return cut;
+}
+
+const QString longProfile = QStringLiteral("Mistlands Crew of the Ninth World Tree Expedition");
 
 } // namespace
 
@@ -349,6 +377,116 @@ private Q_SLOTS:
         press(confirm->findChild<QAbstractButton*>("settings.restoreConfirm.restore"));
         QVERIFY(!shell.state->busyMessage() &&
                 theAlert(*shell.window)); // no backup left: restoring does nothing
+    }
+
+    // The window at its smallest and at its first size on a 1400×900 screen, with a long profile
+    // name, the loader's version, the mod count and an update: no button is cut, in either tab.
+    void nothingIsCut_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("folded");
+        QTest::addColumn<bool>("browse");
+        const QSize first = MainWindow::defaultSize(QRect(0, 0, 1400, 860));
+        QTest::newRow("smallest") << MainWindow::minimumWindow << false << false;
+        QTest::newRow("smallest, setup folded") << MainWindow::minimumWindow << true << false;
+        QTest::newRow("smallest, browse") << MainWindow::minimumWindow << false << true;
+        QTest::newRow("first size") << first << false << false;
+        QTest::newRow("first size, browse") << first << false << true;
+    }
+    void nothingIsCut() {
+        QFETCH(QSize, size);
+        QFETCH(bool, folded);
+        QFETCH(bool, browse);
+        Shell shell;
+        shell.serve();
+        shell.installBepInEx();
+        shell.addFolderMod("Epic_Runes", 1, 0, "2.9.9"); // the catalog has 3.0.1
+        shell.addFolderMod("MapPins", 2, 1);
+        shell.open();
+        QVERIFY(shell.loadCatalog());
+        QVERIFY(shell.act([&] { shell.state->newProfile(longProfile, true); }));
+        QVERIFY(shell.act([&] { shell.state->switchProfile(longProfile); }));
+        shell.state->setSetupCollapsed(folded);
+        shell.window->modsPane()->setTab(browse ? ModsPane::Tab::browse : ModsPane::Tab::installed);
+        shell.window->resize(size);
+        shell.refresh();
+        QCOMPARE(shell.window->size(), size);
+        QVERIFY(browse || shell.shown("modsPane.updates"));
+        const QStringList cut = cutButtons(shell.window.get(), longProfile);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+        if (size != MainWindow::minimumWindow) {
+            // The first size stays on the screen and holds the setup pane beside the whole header.
+            QVERIFY(QRect(0, 0, 1400, 860).contains(QRect(QPoint(), size)));
+            QVERIFY(!shell.shown("modsPane.more") && (browse || shell.shown("modsPane.bepVersion")));
+        }
+        if (size != MainWindow::minimumWindow || folded || browse) return;
+        // Short of room, Import… went into "More", whose entry still opens the sheet.
+        QVERIFY(!shell.shown("modsPane.import"));
+        press(shell.button("modsPane.more"));
+        shell.window->findChild<QAction*>("modsPane.import.menu")->trigger();
+        settle();
+        QVERIFY(shell.window->findChild<QDialog*>("importSheet")->isVisible());
+    }
+
+    // Each sheet at the smallest size it allows, its title shown in it (a macOS sheet has no title bar).
+    void sheetsFit_data() {
+        QTest::addColumn<QString>("name");
+        for (const char* name :
+             {"importSheet", "exportSheet", "profileSheet", "settingsSheet", "configEditor"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void sheetsFit() {
+        QFETCH(QString, name);
+        Shell shell;
+        shell.installBepInEx();
+        shell.addFolderMod("MapPins", 1);
+        shell.open();
+        if (name == "settingsSheet") shell.window->openSettings();
+        if (name == "importSheet" || name == "exportSheet")
+            press(shell.button(name == "importSheet" ? "modsPane.import" : "modsPane.export"));
+        if (name == "configEditor") {
+            ModItem mod;
+            mod.id = mod.name = "CozyHearth";
+            mod.configFiles = {shell.addConfig("c.cfg", "[A]\nb = 1\n")};
+            shell.window->modsPane()->openConfig(mod);
+        }
+        if (name == "profileSheet") {
+            press(shell.button("modsPane.profiles"));
+            shell.window->findChild<QAction*>("profiles.new")->trigger();
+        }
+        settle();
+        auto* sheet = shell.window->findChild<QDialog*>(name);
+        QVERIFY(sheet && sheet->isVisible());
+        sheet->resize(sheet->minimumSize().expandedTo(sheet->minimumSizeHint()));
+        settle();
+        const QStringList cut = cutButtons(sheet, QString());
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(", ")));
+        QStringList shown;
+        for (QLabel* label : sheet->findChildren<QLabel*>())
+            if (label->isVisibleTo(sheet)) shown << label->text();
+        QVERIFY2(shown.contains(sheet->windowTitle()), qPrintable(shown.join(" | ")));
+    }
+
+    // Until the first probe answers, the panes say they are reading, whatever the last run left:
+    // here the setup folded, the loader and a mod in place.
+    void firstFrameClaimsNothing() {
+        Shell shell;
+        shell.start().setSetupCollapsed(true);
+        shell.completeSetup();
+        shell.addFolderMod("MapPins", 1);
+        shell.make(); // the next run
+        shell.window = std::make_unique<MainWindow>(shell.state.get());
+        shell.window->show();
+        const auto drawn = [&] {
+            return QStringList{
+                shell.text("steps.progressText"),
+                shell.find("modsPane.installed")->findChild<QStackedWidget*>()->currentWidget()->objectName(),
+                shell.find("setupBubble")->toolTip()};
+        };
+        QCOMPARE(drawn(), (QStringList{"Reading your game folder…", "modsPane.placeholder.reading",
+                                       "Reading your game folder…"}));
+        settle();
+        QCOMPARE(drawn(), (QStringList{"All set — mods load on next launch", "modsPane.modList",
+                                       "Setup complete — click to review the steps"}));
     }
 
     void mediumDates_data() {

@@ -21,6 +21,10 @@ Placeholder::Placeholder(const QString& symbol, const QString& title, const QStr
     Theme::style(heading, Theme::TextStyle::headline);
     heading->setAlignment(Qt::AlignCenter);
     column->addWidget(heading);
+    if (message.isEmpty()) {
+        column->addStretch();
+        return;
+    }
     auto* text = new QLabel(message, this);
     text->setObjectName(QStringLiteral("placeholder.message"));
     Theme::style(text, Theme::TextStyle::callout, Theme::secondaryText());
