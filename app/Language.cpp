@@ -94,11 +94,15 @@ QString install() {
     }
     // No choice: the system's list of preferred languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG on
     // Linux; the system settings on macOS), first match wins.
-    const QLocale locale = code.isEmpty() ? QLocale::system() : QLocale(code);
+    QLocale locale = code.isEmpty() ? QLocale::system() : QLocale(code);
     auto* ours = new QTranslator(app);
+    // A language not shipped reads English, whose file holds its plural forms ("1 mod").
     if (!load(*ours, locale)) {
-        delete ours;
-        return QStringLiteral("en");
+        locale = QLocale(QLocale::English);
+        if (!load(*ours, locale)) {
+            delete ours;
+            return QStringLiteral("en");
+        }
     }
     QCoreApplication::installTranslator(ours);
     // Qt's own words (standard buttons, file dialogs), where this Qt ships them.

@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>ExportSheet</name>
+    <message>
+        <source>%1 and %2, for r2modman, Gale and Skaldrun players.</source>
+        <translation>%1 e %2, para jogadores de r2modman, Gale e Skaldrun.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportSheet</name>
+    <message numerus="yes">
+        <source>%n mods</source>
+        <translation>
+            <numerusform>%n mod</numerusform>
+            <numerusform>%n mods</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n config files</source>
+        <translation>
+            <numerusform>%n arquivo de configuração</numerusform>
+            <numerusform>%n arquivos de configuração</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>“%1”: %2, %3</source>
+        <translation>“%1”: %2, %3</translation>
+    </message>
+</context>
+<context>
     <name>SettingsSheet</name>
     <message>
         <source>Language:</source>

@@ -32,14 +32,14 @@ QLabel* fieldLabel(QWidget* parent, const QString& name, const QString& text, QW
 
 } // namespace
 
-// English is right without a loaded translation: each count has its singular source text, and a
-// translation's plural forms (%n) replace both.
+// One source text per count: English's own plural forms come from its translation file, as every
+// language's do (Polish and Russian have three).
 QString ImportSheet::modCount(qsizetype n) {
-    return n == 1 ? tr("%n mod", nullptr, int(n)) : tr("%n mods", nullptr, int(n));
+    return tr("%n mods", nullptr, int(n));
 }
 
 QString ImportSheet::configCount(qsizetype n) {
-    return n == 1 ? tr("%n config file", nullptr, int(n)) : tr("%n config files", nullptr, int(n));
+    return tr("%n config files", nullptr, int(n));
 }
 
 ImportSheet::ImportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_state(state) {
