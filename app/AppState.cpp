@@ -157,6 +157,7 @@ AppState::AppState(Services services, QObject* parent) : QObject(parent), m_serv
     m_consoleEnabled = Defaults::boolean(keyConsoleParam);
     m_thunder = new ThunderstoreStore(this);
     connect(m_thunder, &ThunderstoreStore::packagesChanged, this, &AppState::catalogChanged);
+    connect(this, &AppState::modsChanged, this, &AppState::readLastLaunch);
     m_isAppleSilicon = services.platform == Platform::macOS && Sys::isAppleSilicon();
     if (auto stored = Defaults::string(keyGameDir); stored && !stored->isEmpty() && Fs::exists(*stored))
         m_gameDir = *stored;
@@ -298,6 +299,7 @@ void AppState::publish(const ProbeResult& probe) {
         setSetupCollapsed(true);
     }
     startWatchingPlugins();
+    readLastLaunch();
     Q_EMIT refreshed();
 }
 

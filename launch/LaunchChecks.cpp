@@ -18,6 +18,19 @@ QString historyFile() {
     return Fs::join(AppSupport::dir(), QStringLiteral("launches.json"));
 }
 
+QString releasesFile() {
+    return Fs::join(AppSupport::dir(), QStringLiteral("loaded-releases.json"));
+}
+
+void save(const QString& file, const QJsonObject& all) {
+    try {
+        AppSupport::ensureDir();
+        Fs::writeAtomic(file, QJsonDocument(all).toJson(QJsonDocument::Compact));
+    } catch (const SkaldrunError& e) {
+        qCDebug(lcLaunch) << e.message();
+    }
+}
+
 } // namespace
 
 std::optional<NoLog> whyNoLog(const Snapshot& s, Platform platform, bool appleSilicon,
@@ -55,13 +68,29 @@ std::optional<GameUpdate> noteLaunch(const QString& gameDir, const QString& prof
     if (update) entry.insert(QStringLiteral("from"), update->from);
     if (!all.contains(key) && all.size() >= maxRemembered) all.erase(all.begin());
     all.insert(key, entry);
-    try {
-        AppSupport::ensureDir();
-        Fs::writeAtomic(historyFile(), QJsonDocument(all).toJson(QJsonDocument::Compact));
-    } catch (const SkaldrunError& e) {
-        qCDebug(lcLaunch) << e.message();
-    }
+    save(historyFile(), all);
     return update;
+}
+
+QHash<QString, QString> rememberLoaded(const QString& gameDir, const QString& profile,
+                                       const QHash<QString, QString>& loaded) {
+    const QString key = gameDir + QLatin1Char('\n') + profile;
+    QJsonObject all = QJsonDocument::fromJson(Fs::tryRead(releasesFile()).value_or(QByteArray())).object();
+    QJsonObject releases = all.value(key).toObject();
+    bool changed = false;
+    for (auto it = loaded.cbegin(); it != loaded.cend(); ++it) {
+        changed = changed || releases.value(it.key()).toString() != it.value();
+        releases.insert(it.key(), it.value());
+    }
+    if (changed) {
+        if (!all.contains(key) && all.size() >= maxRemembered) all.erase(all.begin());
+        all.insert(key, releases);
+        save(releasesFile(), all);
+    }
+    QHash<QString, QString> result;
+    for (auto it = releases.constBegin(); it != releases.constEnd(); ++it)
+        result.insert(it.key(), it.value().toString());
+    return result;
 }
 
 } // namespace LaunchChecks

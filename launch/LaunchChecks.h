@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -42,5 +43,10 @@ struct GameUpdate {
 // remembered; the same launch read again answers the same.
 std::optional<GameUpdate> noteLaunch(const QString& gameDir, const QString& profile,
                                      const LaunchReport& report);
+
+// The release of each mod (by normalized name) that loaded in some launch in this game folder and
+// profile: the launch's own added to those remembered (in the support folder), which are returned.
+QHash<QString, QString> rememberLoaded(const QString& gameDir, const QString& profile,
+                                       const QHash<QString, QString>& loaded);
 
 } // namespace LaunchChecks

@@ -196,4 +196,25 @@ QString gameUpdated(const LaunchChecks::GameUpdate& update) {
     return QStringLiteral("Valheim updated from %1 to %2").arg(update.from, update.to);
 }
 
+QString markdown(const LaunchReport& r, const ModNames::Installed& installed) {
+    // Long enough for what usually breaks at once, short enough for one chat message.
+    constexpr qsizetype shownAtMost = 10;
+    QStringList versions;
+    if (r.bepInEx) versions << QStringLiteral("BepInEx ") + *r.bepInEx;
+    if (r.pack) versions << QStringLiteral("pack ") + *r.pack;
+    if (r.platform) versions << *r.platform + (r.server ? QStringLiteral(" server") : QString());
+    QStringList items;
+    for (const Finding& f : r.findings)
+        if (!f.warningOnly()) items << finding(f, installed);
+    for (const LaunchReport::Connection& c : r.connections)
+        items << connection(c);
+    QStringList lines{QStringLiteral("**Last launch:** ") + summary(r)};
+    if (!versions.isEmpty()) lines << versions.join(QStringLiteral(" · "));
+    for (qsizetype i = 0; i < items.size() && i < shownAtMost; ++i)
+        lines << QStringLiteral("- ") + items[i];
+    if (items.size() > shownAtMost)
+        lines << QStringLiteral("- …and %1 more").arg(items.size() - shownAtMost);
+    return lines.join(QLatin1Char('\n'));
+}
+
 } // namespace LaunchText

@@ -14,6 +14,9 @@ class Banner;
 class BrowseView;
 class ConfigEditorSheet;
 class DropZone;
+class GameUpdateBanner;
+class LaunchLine;
+class LaunchProblemRow;
 class InsetCard;
 class ModRow;
 class ProfileMenu;
@@ -60,6 +63,7 @@ private:
     void refreshView();
     void syncModRows();
     void maybeAutoOpenConfig();
+    void openLaunchSheet();
 
     AppState* m_state;
     Tab m_tab = Tab::installed;
@@ -85,6 +89,10 @@ private:
     QScrollArea* m_scroll;
     InsetCard* m_card;
     QHash<QString, ModRow*> m_rows; // by mod id
+    QList<LaunchProblemRow*> m_problemRows; // under the mods they are about
+    LaunchLine* m_launchLine;
+    QWidget* m_gameUpdateWrap;
+    GameUpdateBanner* m_gameUpdateBanner;
     DropZone* m_dropZone;
     QPushButton* m_donate;
     BrowseView* m_browse;
