@@ -157,7 +157,6 @@ AppState::AppState(Services services, QObject* parent) : QObject(parent), m_serv
     m_consoleEnabled = Defaults::boolean(keyConsoleParam);
     m_thunder = new ThunderstoreStore(this);
     connect(m_thunder, &ThunderstoreStore::packagesChanged, this, &AppState::catalogChanged);
-    connect(this, &AppState::modsChanged, this, &AppState::readLastLaunch);
     m_isAppleSilicon = services.platform == Platform::macOS && Sys::isAppleSilicon();
     if (auto stored = Defaults::string(keyGameDir); stored && !stored->isEmpty() && Fs::exists(*stored))
         m_gameDir = *stored;
@@ -305,6 +304,7 @@ void AppState::publish(const ProbeResult& probe) {
 
 void AppState::refreshMods() {
     if (m_gameDir) setMods(ModScanner::scan(*m_gameDir));
+    readLastLaunch();
 }
 
 void AppState::startWatchingPlugins() {

@@ -113,9 +113,13 @@ void AppState::applyLaunchFix(const LaunchFixes::Fix& fix) {
 QList<ModItem> AppState::failingMods() const {
     QList<ModItem> mods;
     for (const LastLaunch::Problem& p : m_lastLaunch.problems) {
-        if (!p.mod || p.warningOnly || !p.mod->enabled) continue;
-        if (std::none_of(mods.cbegin(), mods.cend(), [&](const ModItem& m) { return m.id == p.mod->id; }))
-            mods << *p.mod;
+        if (!p.mod || p.warningOnly) continue;
+        // As the mod is now: switched off since, or gone, it fails no more.
+        const auto now = std::find_if(m_snapshot.mods.cbegin(), m_snapshot.mods.cend(),
+                                      [&](const ModItem& m) { return m.id == p.mod->id; });
+        if (now == m_snapshot.mods.cend() || !now->enabled) continue;
+        if (std::none_of(mods.cbegin(), mods.cend(), [&](const ModItem& m) { return m.id == now->id; }))
+            mods << *now;
     }
     return mods;
 }

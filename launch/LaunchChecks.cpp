@@ -7,12 +7,19 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMutex>
 
 namespace LaunchChecks {
 
 namespace {
 
 constexpr qsizetype maxRemembered = 64; // game folders and profiles
+
+// Two reads of a launch may run at once on the pool; each rewrites its file whole.
+QMutex& filesLock() {
+    static QMutex lock;
+    return lock;
+}
 
 QString historyFile() {
     return Fs::join(AppSupport::dir(), QStringLiteral("launches.json"));
@@ -50,6 +57,7 @@ std::optional<NoLog> whyNoLog(const Snapshot& s, Platform platform, bool appleSi
 std::optional<GameUpdate> noteLaunch(const QString& gameDir, const QString& profile,
                                      const LaunchReport& report) {
     if (!report.gameVersion) return std::nullopt;
+    const QMutexLocker locked(&filesLock());
     const QString key = gameDir + QLatin1Char('\n') + profile;
     const std::optional<QDateTime> when = report.completedAt ? report.completedAt : report.written;
     const QString launch = when ? when->toString(Qt::ISODate) : QString();
@@ -75,6 +83,7 @@ std::optional<GameUpdate> noteLaunch(const QString& gameDir, const QString& prof
 QHash<QString, QString> rememberLoaded(const QString& gameDir, const QString& profile,
                                        const QHash<QString, QString>& loaded) {
     const QString key = gameDir + QLatin1Char('\n') + profile;
+    const QMutexLocker locked(&filesLock());
     QJsonObject all = QJsonDocument::fromJson(Fs::tryRead(releasesFile()).value_or(QByteArray())).object();
     QJsonObject releases = all.value(key).toObject();
     bool changed = false;

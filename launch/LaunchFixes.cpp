@@ -178,7 +178,8 @@ QList<Fix> forFinding(const Context& c, const Finding& f) {
     case Kind::exception:
         if (mod && package) {
             if (auto fix = update(c, *mod, *package)) fixes << *fix;
-            if (auto fix = rollBack(c, *mod, *package)) fixes << *fix;
+            // A mod that runs with a warning is better kept than taken back.
+            if (auto fix = f.warningOnly() ? std::nullopt : rollBack(c, *mod, *package)) fixes << *fix;
         }
         break;
     }

@@ -37,7 +37,7 @@ bool GameUpdateBanner::shouldShow(const AppState& state) {
 }
 
 QString GameUpdateBanner::sentence(qsizetype failing) {
-    if (failing == 0) return QStringLiteral("Every mod loaded. Back up your saves before you play on.");
+    if (failing == 0) return QStringLiteral("Back up your saves before you play on.");
     return (failing == 1 ? QStringLiteral("1 mod didn't load after the update.")
                          : QStringLiteral("%1 mods didn't load after the update.").arg(failing)) +
            QStringLiteral(" Back up your saves first; then update, or switch them off until their authors "
