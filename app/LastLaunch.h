@@ -15,9 +15,9 @@
 // whether the game updated under the mods.
 struct LastLaunch {
     struct Problem {
-        QString text;                   // LaunchText's sentence
-        std::optional<ModItem> mod;     // the installed mod it is about; its row carries the warning
-        bool warningOnly = false;       // the mod runs all the same
+        QString text;               // LaunchText's sentence
+        std::optional<ModItem> mod; // the installed mod it is about; its row carries the warning
+        bool warningOnly = false;   // the mod runs all the same
         std::optional<LaunchReport::Finding> finding;
         std::optional<LaunchReport::Connection> connection;
     };

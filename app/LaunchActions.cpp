@@ -22,12 +22,12 @@ LastLaunch readLaunch(const QString& gameDir, const QString& profile, const QLis
     last.installed = ModNames::read(mods, Thunderstore::origins(gameDir));
     if (!last.report) return last;
     last.gameUpdate = LaunchChecks::noteLaunch(gameDir, profile, *last.report);
-    last.lastLoaded =
-        LaunchChecks::rememberLoaded(gameDir, profile, LaunchFixes::loadedReleases(*last.report, last.installed));
+    last.lastLoaded = LaunchChecks::rememberLoaded(gameDir, profile,
+                                                   LaunchFixes::loadedReleases(*last.report, last.installed));
     const LaunchFixes::Context names{last.installed, {}, {}};
     for (const LaunchReport::Finding& f : last.report->findings)
-        last.problems << LastLaunch::Problem{LaunchText::finding(f, last.installed), LaunchFixes::modOf(names, f),
-                                             f.warningOnly(), f, std::nullopt};
+        last.problems << LastLaunch::Problem{LaunchText::finding(f, last.installed),
+                                             LaunchFixes::modOf(names, f), f.warningOnly(), f, std::nullopt};
     for (const LaunchReport::Connection& c : last.report->connections)
         last.problems << LastLaunch::Problem{LaunchText::connection(c), std::nullopt, false, std::nullopt, c};
     return last;
@@ -37,10 +37,10 @@ LastLaunch readLaunch(const QString& gameDir, const QString& profile, const QLis
 
 void AppState::readLastLaunch() {
     const QString profile = m_snapshot.activeProfile;
-    const QString key = m_gameDir ? *m_gameDir + QLatin1Char('\n') + profile + QLatin1Char('\n') +
-                                        (m_snapshot.logDate ? m_snapshot.logDate->toString(Qt::ISODateWithMs)
-                                                            : QString())
-                                  : QString();
+    const QString key =
+        m_gameDir ? *m_gameDir + QLatin1Char('\n') + profile + QLatin1Char('\n') +
+                        (m_snapshot.logDate ? m_snapshot.logDate->toString(Qt::ISODateWithMs) : QString())
+                  : QString();
     if (key == m_launchKey && m_launchMods == m_snapshot.mods) return noteNoLog();
     m_launchKey = key;
     m_launchMods = m_snapshot.mods;
@@ -86,7 +86,8 @@ QList<LaunchFixes::Fix> AppState::launchFixes(const LastLaunch::Problem& problem
             fix.mod = *now;
         }
         using Kind = LaunchFixes::Fix::Kind;
-        if ((fix.kind == Kind::switchOff && !fix.mod->enabled) || (fix.kind == Kind::switchOn && fix.mod->enabled))
+        if ((fix.kind == Kind::switchOff && !fix.mod->enabled) ||
+            (fix.kind == Kind::switchOn && fix.mod->enabled))
             continue;
         if (fix.package && fix.mod && fix.mod->version == fix.version) continue;
         if (fix.package && !fix.mod && installedMod(*fix.package)) continue;

@@ -41,7 +41,8 @@ QJsonObject asJson(const LastLaunch& last) {
                                     {QStringLiteral("text"), m.text},
                                     {QStringLiteral("count"), m.count}});
     json.insert(QStringLiteral("log"), r.file);
-    json.insert(QStringLiteral("written"), r.written ? QJsonValue(r.written->toString(Qt::ISODate)) : QJsonValue());
+    json.insert(QStringLiteral("written"),
+                r.written ? QJsonValue(r.written->toString(Qt::ISODate)) : QJsonValue());
     json.insert(QStringLiteral("summary"), LaunchText::summary(r));
     json.insert(QStringLiteral("bepInEx"), orNull(r.bepInEx));
     json.insert(QStringLiteral("pack"), orNull(r.pack));
@@ -49,7 +50,8 @@ QJsonObject asJson(const LastLaunch& last) {
     json.insert(QStringLiteral("platform"), orNull(r.platform));
     json.insert(QStringLiteral("server"), r.server);
     json.insert(QStringLiteral("gameVersion"), orNull(r.gameVersion));
-    json.insert(QStringLiteral("pluginsToLoad"), r.pluginsToLoad ? QJsonValue(*r.pluginsToLoad) : QJsonValue());
+    json.insert(QStringLiteral("pluginsToLoad"),
+                r.pluginsToLoad ? QJsonValue(*r.pluginsToLoad) : QJsonValue());
     json.insert(QStringLiteral("loaded"), r.loadedCount());
     json.insert(QStringLiteral("chainloaderComplete"), r.chainloaderComplete);
     json.insert(QStringLiteral("gameUpdated"),

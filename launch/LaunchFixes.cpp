@@ -66,7 +66,8 @@ bool dependenciesMet(const Context& c, const TSVersion& release) {
     for (const QString& text : release.dependencies) {
         const auto d = dependency(text);
         if (!d) continue;
-        if (d->ownerAndName.compare(Repository::bepInExPack.ns + QLatin1Char('-') + Repository::bepInExPack.name,
+        if (d->ownerAndName.compare(Repository::bepInExPack.ns + QLatin1Char('-') +
+                                        Repository::bepInExPack.name,
                                     Qt::CaseInsensitive) == 0)
             continue;
         const QString name = d->ownerAndName.section(QLatin1Char('-'), 1);
@@ -100,7 +101,8 @@ std::optional<Fix> rollBack(const Context& c, const ModItem& mod, const TSPackag
 // The release to install for "at least `minimum`": that one when offered, else the oldest
 // newer one; with no minimum, the newest.
 std::optional<QString> releaseFrom(const TSPackage& package, const std::optional<QString>& minimum) {
-    if (!minimum) return package.versions().isEmpty() ? std::nullopt : std::optional(package.versions().first().number);
+    if (!minimum)
+        return package.versions().isEmpty() ? std::nullopt : std::optional(package.versions().first().number);
     std::optional<QString> found;
     for (const TSVersion& release : package.versions()) {
         if (Version::less(release.number, *minimum)) break;
@@ -154,7 +156,8 @@ std::optional<Fix> forRequirement(const Context& c, const LaunchReport::Requirem
 } // namespace
 
 std::optional<ModItem> modOf(const Context& c, const Finding& f) {
-    if (const auto mod = ModNames::of(c.installed, f); mod && mod->mod >= 0) return c.installed.mods[mod->mod];
+    if (const auto mod = ModNames::of(c.installed, f); mod && mod->mod >= 0)
+        return c.installed.mods[mod->mod];
     return f.plugin.isEmpty() ? std::nullopt : modNamed(c, f.plugin);
 }
 

@@ -212,8 +212,7 @@ QString markdown(const LaunchReport& r, const ModNames::Installed& installed) {
     if (!versions.isEmpty()) lines << versions.join(QStringLiteral(" · "));
     for (qsizetype i = 0; i < items.size() && i < shownAtMost; ++i)
         lines << QStringLiteral("- ") + items[i];
-    if (items.size() > shownAtMost)
-        lines << QStringLiteral("- …and %1 more").arg(items.size() - shownAtMost);
+    if (items.size() > shownAtMost) lines << QStringLiteral("- …and %1 more").arg(items.size() - shownAtMost);
     return lines.join(QLatin1Char('\n'));
 }
 

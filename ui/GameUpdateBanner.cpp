@@ -23,10 +23,12 @@ GameUpdateBanner::GameUpdateBanner(AppState* state, QWidget* parent)
     m_backup = add(QStringLiteral("backup"), QStringLiteral("Back Up Saves"), Theme::ButtonStyle::prominent);
     connect(m_backup, &QPushButton::clicked, m_state, &AppState::backupSaves);
     m_update = add(QStringLiteral("update"), QString(), Theme::ButtonStyle::bordered);
-    connect(m_update, &QPushButton::clicked, this, [this] { m_state->updateMods(m_state->failingModUpdates()); });
+    connect(m_update, &QPushButton::clicked, this,
+            [this] { m_state->updateMods(m_state->failingModUpdates()); });
     m_updateLoader = add(QStringLiteral("updateLoader"), QString(), Theme::ButtonStyle::bordered);
     connect(m_updateLoader, &QPushButton::clicked, m_state, &AppState::downloadAndInstallBepInEx);
-    m_switchOff = add(QStringLiteral("switchOff"), QStringLiteral("Switch Them Off"), Theme::ButtonStyle::bordered);
+    m_switchOff =
+        add(QStringLiteral("switchOff"), QStringLiteral("Switch Them Off"), Theme::ButtonStyle::bordered);
     connect(m_switchOff, &QPushButton::clicked, this,
             [this] { m_state->setModsEnabled(m_state->failingMods(), false); });
     sync();
@@ -52,7 +54,8 @@ void GameUpdateBanner::sync() {
     message()->setText(sentence(failing));
     const qsizetype updates = m_state->failingModUpdates().size();
     m_update->setVisible(updates > 0);
-    m_update->setText(updates == 1 ? QStringLiteral("Update 1 Mod") : QStringLiteral("Update %1 Mods").arg(updates));
+    m_update->setText(updates == 1 ? QStringLiteral("Update 1 Mod")
+                                   : QStringLiteral("Update %1 Mods").arg(updates));
     const std::optional<QString> loader = m_state->newerLoaderPack();
     m_updateLoader->setVisible(loader.has_value());
     m_updateLoader->setText(QStringLiteral("Update BepInEx to %1").arg(loader.value_or(QString())));

@@ -55,8 +55,8 @@ LaunchSheet::LaunchSheet(AppState* state, QWidget* parent) : QDialog(parent), m_
     layout->addWidget(scroll, 1);
 
     auto* footer = new QHBoxLayout;
-    QPushButton* copy = Make::button(this, QStringLiteral("launchSheet.copy"), QStringLiteral("Copy for Discord"),
-                                     Theme::ButtonStyle::bordered);
+    QPushButton* copy = Make::button(this, QStringLiteral("launchSheet.copy"),
+                                     QStringLiteral("Copy for Discord"), Theme::ButtonStyle::bordered);
     connect(copy, &QPushButton::clicked, m_state, &AppState::copyLaunchForDiscord);
     footer->addWidget(copy);
     footer->addStretch();
@@ -102,9 +102,9 @@ void LaunchSheet::sync() {
     }
     QStringList messages;
     for (const LaunchReport::Message& m : r.messages)
-        messages << QStringLiteral("[%1] %2%3").arg(m.source, m.text,
-                                                   m.count > 1 ? QStringLiteral(" (%1 times)").arg(m.count)
-                                                               : QString());
+        messages << QStringLiteral("[%1] %2%3")
+                        .arg(m.source, m.text,
+                             m.count > 1 ? QStringLiteral(" (%1 times)").arg(m.count) : QString());
     m_messages->setText(messages.isEmpty() ? QString()
                                            : QStringLiteral("What the mods wrote themselves:\n") +
                                                  messages.join(QLatin1Char('\n')));

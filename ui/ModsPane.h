@@ -88,7 +88,7 @@ private:
     QStackedWidget* m_listArea;
     QScrollArea* m_scroll;
     InsetCard* m_card;
-    QHash<QString, ModRow*> m_rows; // by mod id
+    QHash<QString, ModRow*> m_rows;         // by mod id
     QList<LaunchProblemRow*> m_problemRows; // under the mods they are about
     LaunchLine* m_launchLine;
     QWidget* m_gameUpdateWrap;

@@ -116,7 +116,8 @@ private Q_SLOTS:
         Harness h;
         for (const QString mod : {"Alpha", "Beta"}) {
             h.plugin(mod + "/" + mod + ".dll");
-            World::write(h.world.pluginsDir() + "/" + mod + "/manifest.json", TestZip::manifest(mod, "1.0.0"));
+            World::write(h.world.pluginsDir() + "/" + mod + "/manifest.json",
+                         TestZip::manifest(mod, "1.0.0"));
         }
         const QByteArray alpha = "[Info   :   BepInEx] Loading [Alpha 1.0.0]\n";
         QVERIFY(h.writeLaunchLog(alpha + "[Info   :   BepInEx] Loading [Beta 1.0.0]\n", "0.221.12", 1) &&
@@ -125,11 +126,13 @@ private Q_SLOTS:
         QTRY_VERIFY(!s.launchReading() && s.lastLaunch().report);
         QVERIFY(s.lastLaunch().clean() && s.lastLaunch().problems.isEmpty() && !s.lastLaunch().gameUpdate);
 
-        QVERIFY(h.writeLaunchLog(alpha + "[Error  :   BepInEx] Error loading [Beta 1.0.0] : broken\n", "0.222.1", 2));
+        QVERIFY(h.writeLaunchLog(alpha + "[Error  :   BepInEx] Error loading [Beta 1.0.0] : broken\n",
+                                 "0.222.1", 2));
         QSignalSpy read(&s, &AppState::launchChanged);
         QVERIFY(h.act([&] { s.refreshAll(); }) && (read.count() > 0 || read.wait()));
         const LastLaunch& last = s.lastLaunch();
-        QCOMPARE(LaunchText::gameUpdated(last.gameUpdate.value()), "Valheim updated from 0.221.12 to 0.222.1");
+        QCOMPARE(LaunchText::gameUpdated(last.gameUpdate.value()),
+                 "Valheim updated from 0.221.12 to 0.222.1");
         QCOMPARE(last.problems.size(), 1);
         QCOMPARE(last.problems.first().text, "Beta 1.0.0 didn't load: broken");
         QCOMPARE(s.failingMods().value(0).name, "Beta");

@@ -102,7 +102,9 @@ private Q_SLOTS:
                    "[Error  :   BepInEx] Could not load [RuneLib 1.4.2] because it has missing dependencies: "
                    "hearthworks.coreutils (2.2.0)\n" +
                    end
-            << 1 << "RuneLib: RuneLib 1.4.2 didn't load: it needs hearthworks.coreutils 2.2.0 or newer, which isn't installed";
+            << 1
+            << "RuneLib: RuneLib 1.4.2 didn't load: it needs hearthworks.coreutils 2.2.0 or newer, which "
+               "isn't installed";
     }
     void doctor() {
         QFETCH(QByteArray, log);
@@ -112,8 +114,9 @@ private Q_SLOTS:
         const QJsonObject report = QJsonDocument::fromJson(run.out.toUtf8()).object();
         QVERIFY(report["server"].toBool());
         const QJsonArray problems = report["problems"].toArray();
-        QTEST(problems.isEmpty() ? QString()
-                                 : problems.first()["mod"].toString() + ": " + problems.first()["text"].toString(),
+        QTEST(problems.isEmpty()
+                  ? QString()
+                  : problems.first()["mod"].toString() + ": " + problems.first()["text"].toString(),
               "problem");
     }
 

@@ -345,16 +345,18 @@ private Q_SLOTS:
 
     // Short enough for one chat message: the versions, the count, failures but not warnings.
     void discordSummaryIsShort() {
-        QByteArray log = "[Message:   BepInEx] BepInEx 5.4.22.0 - valheim_server (11/11/2024)\n"
-                         "[Info   :   BepInEx] System platform: Bits64, Linux\n"
-                         "[Warning:   BepInEx] Plugin [Old 0.3] targets a wrong version of BepInEx (5.4.6.0)\n";
+        QByteArray log =
+            "[Message:   BepInEx] BepInEx 5.4.22.0 - valheim_server (11/11/2024)\n"
+            "[Info   :   BepInEx] System platform: Bits64, Linux\n"
+            "[Warning:   BepInEx] Plugin [Old 0.3] targets a wrong version of BepInEx (5.4.6.0)\n";
         for (int i = 1; i <= 12; ++i)
-            log += QStringLiteral("[Error  :   BepInEx] Error loading [Mod%1 1.0] : broken\n").arg(i).toUtf8();
+            log +=
+                QStringLiteral("[Error  :   BepInEx] Error loading [Mod%1 1.0] : broken\n").arg(i).toUtf8();
         log += "[Message:   BepInEx] Chainloader startup complete\n";
         const QStringList lines = LaunchText::markdown(LaunchLog::parse(log), {}).split('\n');
-        QCOMPARE(lines.mid(0, 3), (QStringList{"**Last launch:** 0 of 12 mods loaded",
-                                               "BepInEx 5.4.22.0 · Linux server",
-                                               "- Mod1 1.0 didn't load: broken"}));
+        QCOMPARE(lines.mid(0, 3),
+                 (QStringList{"**Last launch:** 0 of 12 mods loaded", "BepInEx 5.4.22.0 · Linux server",
+                              "- Mod1 1.0 didn't load: broken"}));
         QCOMPARE(lines.size(), 13);
         QCOMPARE(lines.last(), "- …and 2 more");
     }

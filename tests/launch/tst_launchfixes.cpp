@@ -94,8 +94,8 @@ private Q_SLOTS:
         QTest::newRow("among the mod's own dependencies")
             << missing << "Epic Loot" << QStringList{"com.odinplus.qol.main>=0.3.3"}
             << QStringList{"Install OdinPlusQOL 0.3.3 Odin-OdinPlusQOL@0.3.3", off};
-        QTest::newRow("new enough already") << missing << "Epic Loot" << QStringList{"com.jotunn.jotunn>=2.19"}
-                                            << QStringList{off};
+        QTest::newRow("new enough already")
+            << missing << "Epic Loot" << QStringList{"com.jotunn.jotunn>=2.19"} << QStringList{off};
         QTest::newRow("nowhere") << missing << "Epic Loot" << QStringList{"some.guid"} << QStringList{off};
         QTest::newRow("broken: newest met, and back")
             << int(Finding::Kind::patchFailed) << "Valheim Plus" << QStringList()
@@ -107,8 +107,8 @@ private Q_SLOTS:
                                    << QStringList{"Update to 0.9.11 Grantapher-ValheimPlus@0.9.11"};
         QTest::newRow("the other copy loaded")
             << int(Finding::Kind::newerVersionExists) << "Valheim Plus" << QStringList() << QStringList();
-        QTest::newRow("a mod not installed") << int(Finding::Kind::loadError) << "Gone" << QStringList()
-                                             << QStringList();
+        QTest::newRow("a mod not installed")
+            << int(Finding::Kind::loadError) << "Gone" << QStringList() << QStringList();
     }
     void findingsGetTheirFixes() {
         QFETCH(int, kind);

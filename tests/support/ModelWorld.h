@@ -121,7 +121,8 @@ struct Harness {
                               version + " (network version 36)\n");
         QFile file(log);
         return file.open(QIODevice::ReadWrite) &&
-               file.setFileTime(QDateTime(QDate(2026, 4, 1), QTime(10, minute)), QFileDevice::FileModificationTime);
+               file.setFileTime(QDateTime(QDate(2026, 4, 1), QTime(10, minute)),
+                                QFileDevice::FileModificationTime);
     }
 };
 

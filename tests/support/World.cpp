@@ -4,11 +4,11 @@
 #include "platform/Xattr.h"
 
 #include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -123,7 +123,8 @@ QList<StandInPlugin> standInPlugins(const QString& pluginsDir) {
         const QJsonObject manifest = QJsonDocument::fromJson(bytes).object();
         if (manifest.isEmpty()) continue;
         StandInPlugin plugin{guidOf(manifest.value("name").toString()),
-                             manifest.value("name").toString(), manifest.value("version_number").toString(),
+                             manifest.value("name").toString(),
+                             manifest.value("version_number").toString(),
                              {}};
         for (const QJsonValue& d : manifest.value("dependencies").toArray()) {
             const QStringList parts = d.toString().split(QLatin1Char('-'));
@@ -140,10 +141,10 @@ QList<StandInPlugin> standInPlugins(const QString& pluginsDir) {
 void World::writeLoaderLog() const {
     // BepInEx's own lines, then its verdict on each plugin: a dependency that isn't installed
     // keeps a plugin from loading, and one that didn't load keeps its dependants from loading.
-    QByteArray log = "[Message:   BepInEx] BepInEx 5.4.2202.0 - valheim\n" +
-                     (isLinux() ? QByteArray("[Info   :   BepInEx] System platform: Bits64, Linux\n")
-                                : QByteArray()) +
-                     "[Info   :   BepInEx] Chainloader started\n";
+    QByteArray log =
+        "[Message:   BepInEx] BepInEx 5.4.2202.0 - valheim\n" +
+        (isLinux() ? QByteArray("[Info   :   BepInEx] System platform: Bits64, Linux\n") : QByteArray()) +
+        "[Info   :   BepInEx] Chainloader started\n";
     const QList<StandInPlugin> plugins = standInPlugins(pluginsDir());
     log += "[Info   :   BepInEx] " + QByteArray::number(plugins.size()) + " plugins to load\n";
     QHash<QString, bool> loaded; // by GUID
@@ -163,10 +164,12 @@ void World::writeLoaderLog() const {
         const QByteArray named = "[" + p.name.toUtf8() + " " + p.version.toUtf8() + "]";
         QStringList missing;
         for (const auto& need : p.needs)
-            if (!loaded.contains(need.first)) missing << need.first + QStringLiteral(" (") + need.second + ')';
+            if (!loaded.contains(need.first))
+                missing << need.first + QStringLiteral(" (") + need.second + ')';
         if (!missing.isEmpty())
-            log += "[Error  :   BepInEx] Could not load " + named + " because it has missing dependencies: " +
-                   missing.join(QStringLiteral(", ")).toUtf8() + "\n";
+            log += "[Error  :   BepInEx] Could not load " + named +
+                   " because it has missing dependencies: " + missing.join(QStringLiteral(", ")).toUtf8() +
+                   "\n";
         else if (!loaded.value(p.guid))
             log += "[Warning:   BepInEx] Skipping " + named +
                    " because it has a dependency that was not loaded. See previous errors for details.\n";

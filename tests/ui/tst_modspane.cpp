@@ -130,7 +130,8 @@ private Q_SLOTS:
         QVERIFY(w.text("launchLine.text").endsWith(" · 2 of 2 mods loaded, Valheim 0.221.12"));
         QVERIFY(!w.shown("gameUpdateBanner"));
 
-        QVERIFY(w.writeLaunchLog(alpha + "[Error  :   BepInEx] Error loading [Beta 1.0.0] : broken\n", "0.222.1", 2));
+        QVERIFY(w.writeLaunchLog(alpha + "[Error  :   BepInEx] Error loading [Beta 1.0.0] : broken\n",
+                                 "0.222.1", 2));
         QVERIFY(w.refresh());
         QTRY_VERIFY(w.shown("gameUpdateBanner"));
         const QString warning = "launchProblem." + beta + ".0";
