@@ -90,7 +90,6 @@ QList<LaunchFixes::Fix> AppState::launchFixes(const LastLaunch::Problem& problem
             (fix.kind == Kind::switchOn && fix.mod->enabled))
             continue;
         if (fix.package && fix.mod && fix.mod->version == fix.version) continue;
-        if (fix.package && !fix.mod && installedMod(*fix.package)) continue;
         fixes << fix;
     }
     return fixes;

@@ -119,26 +119,32 @@ private Q_SLOTS:
             World::write(h.world.pluginsDir() + "/" + mod + "/manifest.json",
                          TestZip::manifest(mod, "1.0.0"));
         }
-        const QByteArray alpha = "[Info   :   BepInEx] Loading [Alpha 1.0.0]\n";
-        QVERIFY(h.writeLaunchLog(alpha + "[Info   :   BepInEx] Loading [Beta 1.0.0]\n", "0.221.12", 1) &&
-                h.start());
+        h.plugin("Gamma/Gamma.dll.disabled");
+        const QByteArray loaded = "[Info   :   BepInEx] Loading [Alpha 1.0.0]\n"
+                                  "[Info   :   BepInEx] Loading [Beta 1.0.0]\n";
+        QVERIFY(h.writeLaunchLog(loaded, "0.221.12", 1) && h.start());
         AppState& s = *h.state;
         QTRY_VERIFY(!s.launchReading() && s.lastLaunch().report);
         QVERIFY(s.lastLaunch().clean() && s.lastLaunch().problems.isEmpty() && !s.lastLaunch().gameUpdate);
 
-        QVERIFY(h.writeLaunchLog(alpha + "[Error  :   BepInEx] Error loading [Beta 1.0.0] : broken\n",
+        QVERIFY(h.writeLaunchLog("[Error  :   BepInEx] Could not load [Alpha 1.0.0] because it has missing "
+                                 "dependencies: com.someone.gamma\n"
+                                 "[Error  :   BepInEx] Error loading [Beta 1.0.0] : broken\n",
                                  "0.222.1", 2));
         QSignalSpy read(&s, &AppState::launchChanged);
         QVERIFY(h.act([&] { s.refreshAll(); }) && (read.count() > 0 || read.wait()));
         const LastLaunch& last = s.lastLaunch();
         QCOMPARE(LaunchText::gameUpdated(last.gameUpdate.value()),
                  "Valheim updated from 0.221.12 to 0.222.1");
-        QCOMPARE(last.problems.size(), 1);
-        QCOMPARE(last.problems.first().text, "Beta 1.0.0 didn't load: broken");
-        QCOMPARE(s.failingMods().value(0).name, "Beta");
-        QCOMPARE(s.launchFixes(last.problems.first()).value(0).label, "Switch Off");
+        QCOMPARE(last.problems.size(), 2);
+        QCOMPARE(last.problems.last().text, "Beta 1.0.0 didn't load: broken");
+        QCOMPARE(s.failingMods().size(), 2);
+        const QList<LaunchFixes::Fix> alpha = s.launchFixes(last.problems.first());
+        QCOMPARE(alpha.value(0).label, "Switch On Gamma");
+        s.applyLaunchFix(alpha.first());
+        QVERIFY(QFile::exists(h.world.pluginsDir() + "/Gamma/Gamma.dll"));
         s.setModsEnabled(s.failingMods(), false);
-        QVERIFY(s.failingMods().isEmpty() && s.launchFixes(s.lastLaunch().problems.first()).isEmpty());
+        QVERIFY(s.failingMods().isEmpty() && s.launchFixes(s.lastLaunch().problems.last()).isEmpty());
 
         QFile::remove(h.game("BepInEx/LogOutput.log"));
         QVERIFY(h.act([&] { s.refreshAll(); }));

@@ -126,7 +126,7 @@ QList<StandInPlugin> standInPlugins(const QString& pluginsDir) {
                              manifest.value("name").toString(),
                              manifest.value("version_number").toString(),
                              {}};
-        for (const QJsonValue& d : manifest.value("dependencies").toArray()) {
+        for (const auto& d : manifest.value("dependencies").toArray()) {
             const QStringList parts = d.toString().split(QLatin1Char('-'));
             if (parts.size() < 3 || parts[1] == QLatin1String("BepInExPack_Valheim")) continue;
             plugin.needs.append({guidOf(parts[1]), parts[2]});
