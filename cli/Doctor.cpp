@@ -75,7 +75,10 @@ void print(const LastLaunch& last) {
     out(QStringLiteral("Log: ") + Fs::displayPath(r.file));
     if (last.gameUpdate) out(LaunchText::gameUpdated(*last.gameUpdate));
     for (const LastLaunch::Problem& p : last.problems)
-        out((p.warningOnly ? QStringLiteral("  note: ") : QStringLiteral("  ! ")) + p.text);
+        out((p.connection    ? QStringLiteral("  · ")
+             : p.warningOnly ? QStringLiteral("  note: ")
+                             : QStringLiteral("  ! ")) +
+            p.text);
     for (const LaunchReport::Message& m : r.messages)
         out(QStringLiteral("  [%1] %2%3")
                 .arg(m.source, m.text, m.count > 1 ? QStringLiteral(" (%1 times)").arg(m.count) : QString()));

@@ -1,5 +1,6 @@
 #include "launch/LaunchChecks.h"
 
+#include "discovery/Outside.h"
 #include "platform/AppSupport.h"
 #include "platform/Fs.h"
 #include "platform/Log.h"
@@ -49,6 +50,7 @@ std::optional<NoLog> whyNoLog(const Snapshot& s, Platform platform, bool appleSi
     if (!s.bepFilesPresent) return NoLog::loaderMissing;
     if (s.scriptName && !s.scriptExecutable) return NoLog::scriptNotExecutable;
     if (onLinux && s.scriptPredatesRuntime) return NoLog::scriptOutdated;
+    if (s.appBundleName == Outside::serverExecutable) return NoLog::serverNotStarted;
     if (!onLinux && appleSilicon && (!s.rosettaOK || !s.archConfigured)) return NoLog::intelOnly;
     if (!s.launchDetected) return NoLog::launchOptions;
     return launchedAt ? NoLog::unknown : NoLog::neverLaunched;

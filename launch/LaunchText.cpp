@@ -183,6 +183,10 @@ QString noLog(LaunchChecks::NoLog cause, const QString& scriptName) {
         return QStringLiteral(
                    "Steam's launch options for Valheim don't name %1, so the game started without mods.")
             .arg(scriptName);
+    case NoLog::serverNotStarted:
+        return QStringLiteral("The server hasn't been started through %1 since BepInEx was installed, so "
+                              "nothing wrote a log.")
+            .arg(scriptName);
     case NoLog::neverLaunched:
         return QStringLiteral("Valheim hasn't been launched with mods yet.");
     case NoLog::unknown:

@@ -268,8 +268,12 @@ void ModsPane::refreshView() {
     m_launchLine->sync();
     m_gameUpdateWrap->setVisible(GameUpdateBanner::shouldShow(s));
     m_gameUpdateBanner->sync();
-    // The fixes of a failed launch look for releases in the catalog.
-    if (!s.lastLaunch().problems.isEmpty()) s.thunder()->loadIfNeeded(false);
+    // The fixes of a failed launch look for releases in the catalog: asked once, so that a catalog
+    // that can't be reached isn't asked for again at every redraw.
+    if (!m_catalogAsked && !s.lastLaunch().problems.isEmpty()) {
+        m_catalogAsked = true;
+        s.thunder()->loadIfNeeded(false);
+    }
 
     if (!s.snapshot().bepFilesPresent)
         m_listArea->setCurrentIndex(noLoaderPage);

@@ -71,6 +71,7 @@ private:
     QPointer<ConfigEditorSheet> m_configSheet;
     bool m_shown = false;
     bool m_modsDirty = true;
+    bool m_catalogAsked = false;
     DeferredRender m_render{this, [this] { refreshView(); }};
 
     SetupBubble* m_bubble;

@@ -320,6 +320,8 @@ private Q_SLOTS:
         QTest::newRow("Rosetta") << "arm64" << QStringList{"rosetta"} << 5 << true << int(N::intelOnly);
         QTest::newRow("Intel Mac") << "mac" << QStringList{"arch", "launch"} << -1 << true
                                    << int(N::launchOptions);
+        QTest::newRow("server") << "linux" << QStringList{"server", "launch"} << -1 << true
+                                << int(N::serverNotStarted);
     }
     void noLogSaysWhy() {
         QFETCH(QString, machine);
@@ -335,6 +337,7 @@ private Q_SLOTS:
         s.archConfigured = !missing.contains("arch");
         s.rosettaOK = !missing.contains("rosetta");
         s.launchDetected = !missing.contains("launch");
+        if (missing.contains("server")) s.appBundleName = Outside::serverExecutable; // no launch options
         const QDateTime launch = QDateTime::currentDateTime();
         if (logAge >= 0) s.logDate = launch.addSecs(-logAge);
         const auto cause =
