@@ -299,11 +299,13 @@ void AppState::publish(const ProbeResult& probe) {
         setSetupCollapsed(true);
     }
     startWatchingPlugins();
+    readLastLaunch();
     Q_EMIT refreshed();
 }
 
 void AppState::refreshMods() {
     if (m_gameDir) setMods(ModScanner::scan(*m_gameDir));
+    readLastLaunch();
 }
 
 void AppState::startWatchingPlugins() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LastLaunch.h"
 #include "app/Snapshot.h"
 #include "app/Task.h"
 #include "catalog/PackageDocs.h"
@@ -8,6 +9,7 @@
 #include "catalog/UpdatePlan.h"
 #include "install/ProfilePack.h"
 #include "inventory/ModScanner.h"
+#include "launch/LaunchFixes.h"
 #include "platform/OpenPanel.h"
 #include "platform/Platform.h"
 #include "platform/Process.h"
@@ -226,6 +228,21 @@ public:
     void fetchDocument(const TSPackage& package, const QString& version, PackageDocs::Kind kind,
                        std::function<void(const PackageDocs::Doc&)> done) const;
 
+    // --- The last launch (app/LaunchActions.cpp) ---
+    // Read on the pool after each status refresh that finds the log, the mods or the profile
+    // changed; launchChanged follows (and changed). launchReading() while a read is under way.
+    const LastLaunch& lastLaunch() const { return m_lastLaunch; }
+    bool launchReading() const { return m_launchReading; }
+    // What one click can do about a problem, against the mods and the catalog as they are now.
+    QList<LaunchFixes::Fix> launchFixes(const LastLaunch::Problem& problem) const;
+    // Through the actions above: installVersion, setModsEnabled. The window asks about a mod's
+    // dependants before a switch-off (DependantsPrompt); this doesn't.
+    void applyLaunchFix(const LaunchFixes::Fix& fix);
+    QList<ModItem> failingMods() const; // enabled, and kept from loading or broken in the last launch
+    QList<UpdatePlan::Update> failingModUpdates() const;
+    std::optional<QString> newerLoaderPack() const; // the catalog's pack, when newer than the one set up
+    void copyLaunchForDiscord();
+
 Q_SIGNALS:
     void planChanged();
     void changed();   // after any assignment
@@ -236,6 +253,7 @@ Q_SIGNALS:
     void alertMessageChanged();
     void lastActionChanged();
     void pendingImportChanged();
+    void launchChanged();
 
 private:
     template <typename T> void assign(T& member, const T& value, void (AppState::*notify)() = nullptr) {
@@ -281,6 +299,15 @@ private:
     Http::CancelFlag m_updateCancel = Http::newCancelFlag(); // the player's Cancel, per run
     UpdatePlan::CatalogView m_catalogView;
     UpdatePlan::Plan m_plan;
+
+    // The last launch (app/LaunchActions.cpp).
+    void readLastLaunch();
+    void noteNoLog();
+    LastLaunch m_lastLaunch;
+    bool m_launchReading = false;
+    int m_launchGeneration = 0;
+    QString m_launchKey; // the game folder, profile and log date last read
+    QList<ModItem> m_launchMods;
 
     Services m_services;
     // Set when the state goes away; the workers' downloads, install chains and results watch it.

@@ -2,6 +2,7 @@
 
 #include "catalog/CatalogQuery.h"
 #include "cli/Catalog.h"
+#include "cli/Doctor.h"
 #include "cli/Profiles.h"
 #include "cli/Session.h"
 #include "cli/Share.h"
@@ -40,6 +41,7 @@ const QHash<QString, Shape>& shapes() {
         {QStringLiteral("config"), {2, 4, {}}},
         {QStringLiteral("saves"), {1, 1, {}}},
         {QStringLiteral("profile"), {1, 2, {QStringLiteral("copy")}}},
+        {QStringLiteral("doctor"), {0, 0, {QStringLiteral("json")}}},
     };
     return table;
 }
@@ -380,6 +382,7 @@ void run(Session& session, const QString& command, const QStringList& args, cons
     }
     if (command == QLatin1String("config")) return config(session, args);
     if (command == QLatin1String("profile")) return profile(session, args, options.copy);
+    if (command == QLatin1String("doctor")) return doctor(session, options.json);
     saves(session, args.first());
 }
 

@@ -37,6 +37,8 @@ Commands:
   profile export [--file F.r2z | --code]  the mods and their configs as a .r2z file or a profile code
   profile import CODE|FILE [--name N | --replace]
                                 a friend's r2modman or Gale profile, as a new profile or into this one
+  doctor                        the last launch: what loaded, what didn't and why (a server's folder
+                                too); exit status 1 when a mod didn't load
 
 Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
 stderr), 2 misused (with this text).)";
@@ -65,7 +67,7 @@ int main(int argc, char* argv[]) {
                        "server's (default: the one found before)."),
         QStringLiteral("DIR"));
     const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("status, list, search: JSON on stdout."));
+                                  QStringLiteral("status, list, search, doctor: JSON on stdout."));
     const QCommandLineOption sort(QStringLiteral("sort"),
                                   QStringLiteral("search: popular, newest, rating or name."),
                                   QStringLiteral("ORDER"));

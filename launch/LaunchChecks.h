@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 
 #include <QDateTime>
+#include <QHash>
 #include <QString>
 
 #include <optional>
@@ -21,8 +22,9 @@ enum class NoLog {
     scriptOutdated, // Linux: the pack's old client script, which Steam's runtime no longer lets load BepInEx
     intelOnly,      // Apple Silicon: Rosetta 2 or the script's Intel preference is missing (step 4)
     launchOptions,  // Steam's launch options don't lead to the script
-    neverLaunched,  // nothing is wrong that we can see, and no launch was asked for
-    unknown         // a launch was asked for, nothing we can see is wrong, and yet no log
+    serverNotStarted, // a dedicated server, which no launch option starts: its script wasn't run
+    neverLaunched,    // nothing is wrong that we can see, and no launch was asked for
+    unknown           // a launch was asked for, nothing we can see is wrong, and yet no log
 };
 
 // nullopt while the log is there and not older than the launch asked for (to the second, as file
@@ -42,5 +44,10 @@ struct GameUpdate {
 // remembered; the same launch read again answers the same.
 std::optional<GameUpdate> noteLaunch(const QString& gameDir, const QString& profile,
                                      const LaunchReport& report);
+
+// The release of each mod (by normalized name) that loaded in some launch in this game folder and
+// profile: the launch's own added to those remembered (in the support folder), which are returned.
+QHash<QString, QString> rememberLoaded(const QString& gameDir, const QString& profile,
+                                       const QHash<QString, QString>& loaded);
 
 } // namespace LaunchChecks

@@ -183,6 +183,10 @@ QString noLog(LaunchChecks::NoLog cause, const QString& scriptName) {
         return QStringLiteral(
                    "Steam's launch options for Valheim don't name %1, so the game started without mods.")
             .arg(scriptName);
+    case NoLog::serverNotStarted:
+        return QStringLiteral("The server hasn't been started through %1 since BepInEx was installed, so "
+                              "nothing wrote a log.")
+            .arg(scriptName);
     case NoLog::neverLaunched:
         return QStringLiteral("Valheim hasn't been launched with mods yet.");
     case NoLog::unknown:
@@ -194,6 +198,26 @@ QString noLog(LaunchChecks::NoLog cause, const QString& scriptName) {
 
 QString gameUpdated(const LaunchChecks::GameUpdate& update) {
     return QStringLiteral("Valheim updated from %1 to %2").arg(update.from, update.to);
+}
+
+QString markdown(const LaunchReport& r, const ModNames::Installed& installed) {
+    // Long enough for what usually breaks at once, short enough for one chat message.
+    constexpr qsizetype shownAtMost = 10;
+    QStringList versions;
+    if (r.bepInEx) versions << QStringLiteral("BepInEx ") + *r.bepInEx;
+    if (r.pack) versions << QStringLiteral("pack ") + *r.pack;
+    if (r.platform) versions << *r.platform + (r.server ? QStringLiteral(" server") : QString());
+    QStringList items;
+    for (const Finding& f : r.findings)
+        if (!f.warningOnly()) items << finding(f, installed);
+    for (const LaunchReport::Connection& c : r.connections)
+        items << connection(c);
+    QStringList lines{QStringLiteral("**Last launch:** ") + summary(r)};
+    if (!versions.isEmpty()) lines << versions.join(QStringLiteral(" · "));
+    for (qsizetype i = 0; i < items.size() && i < shownAtMost; ++i)
+        lines << QStringLiteral("- ") + items[i];
+    if (items.size() > shownAtMost) lines << QStringLiteral("- …and %1 more").arg(items.size() - shownAtMost);
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace LaunchText

@@ -18,5 +18,7 @@ QString connection(const LaunchReport::Connection& connection);
 QString summary(const LaunchReport& report);
 QString noLog(LaunchChecks::NoLog cause, const QString& scriptName);
 QString gameUpdated(const LaunchChecks::GameUpdate& update); // "Valheim updated from X to Y"
+// A short Markdown summary to paste where others help: the versions, the count, each failure.
+QString markdown(const LaunchReport& report, const ModNames::Installed& installed);
 
 } // namespace LaunchText

@@ -1,14 +1,17 @@
 #include "ui/ModsPane.h"
 
 #include "app/AppState.h"
+#include "catalog/ThunderstoreStore.h"
 #include "platform/Workspace.h"
 #include "ui/Banner.h"
 #include "ui/BrowseView.h"
 #include "ui/BuildSettings.h"
 #include "ui/ConfigEditorSheet.h"
 #include "ui/DropZone.h"
+#include "ui/GameUpdateBanner.h"
 #include "ui/Icons.h"
 #include "ui/ImportSheet.h"
+#include "ui/LaunchSheet.h"
 #include "ui/ModRow.h"
 #include "ui/ProfileMenu.h"
 #include "ui/SetupBubble.h"
@@ -17,6 +20,8 @@
 #include "ui/UpdatesSheet.h"
 #include "ui/widgets/FoldingRow.h"
 #include "ui/widgets/InsetCard.h"
+#include "ui/widgets/LaunchLine.h"
+#include "ui/widgets/LaunchProblemRow.h"
 #include "ui/widgets/Make.h"
 #include "ui/widgets/Placeholder.h"
 #include "ui/widgets/SegmentedControl.h"
@@ -127,6 +132,10 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     installedColumn->setContentsMargins(0, 0, 0, 0);
     installedColumn->setSpacing(0);
 
+    m_launchLine = new LaunchLine(state, installed);
+    connect(m_launchLine, &LaunchLine::detailsRequested, this, &ModsPane::openLaunchSheet);
+    installedColumn->addWidget(m_launchLine);
+
     m_captureBanner =
         new Banner(QStringLiteral("exclamationmark.triangle.fill"), Theme::orange(), 0.10, 0.30, installed);
     m_captureBanner->setObjectName(QStringLiteral("modsPane.captureBanner"));
@@ -143,6 +152,10 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     m_shaderBanner = new ShaderFixBanner(state, installed);
     m_shaderWrap = padded(m_shaderBanner, 12, 0, 12, 8, installed);
     installedColumn->addWidget(m_shaderWrap);
+
+    m_gameUpdateBanner = new GameUpdateBanner(state, installed);
+    m_gameUpdateWrap = padded(m_gameUpdateBanner, 12, 0, 12, 8, installed);
+    installedColumn->addWidget(m_gameUpdateWrap);
 
     m_listArea = new QStackedWidget(installed);
     // Until the first probe answers, nothing is known: neither "no loader" nor "no mods" is true yet.
@@ -219,6 +232,10 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
         m_modsDirty = true;
         scheduleUpdate();
     });
+    connect(m_state, &AppState::launchChanged, this, [this] {
+        m_modsDirty = true; // the warning rows under the mods
+        scheduleUpdate();
+    });
 
     setTab(qEnvironmentVariable("SKALDRUN_TAB") == QLatin1String("browse") ? Tab::browse : Tab::installed);
     refreshView();
@@ -260,6 +277,16 @@ void ModsPane::refreshView() {
     m_captureBanner->message()->setText(stashSentence(s.snapshot().captureStashCount));
     m_shaderWrap->setVisible(ShaderFixBanner::shouldShow(s));
     m_shaderBanner->sync();
+    m_launchLine->setVisible(LaunchLine::shouldShow(s));
+    m_launchLine->sync();
+    m_gameUpdateWrap->setVisible(GameUpdateBanner::shouldShow(s));
+    m_gameUpdateBanner->sync();
+    // The fixes of a failed launch look for releases in the catalog: asked once, so that a catalog
+    // that can't be reached isn't asked for again at every redraw.
+    if (!m_catalogAsked && !s.lastLaunch().problems.isEmpty()) {
+        m_catalogAsked = true;
+        s.thunder()->loadIfNeeded(false);
+    }
 
     if (!s.probed())
         m_listArea->setCurrentIndex(readingPage);
@@ -299,9 +326,31 @@ void ModsPane::syncModRows() {
     QLayout* rows = m_card->rows();
     for (ModRow* row : order)
         rows->removeWidget(row);
-    for (ModRow* row : order)
+    for (LaunchProblemRow* row : std::as_const(m_problemRows)) {
+        rows->removeWidget(row);
+        row->deleteLater();
+    }
+    m_problemRows.clear();
+    const QList<LastLaunch::Problem>& problems = m_state->lastLaunch().problems;
+    for (ModRow* row : order) {
         m_card->rows()->addWidget(row);
+        int n = 0;
+        for (const LastLaunch::Problem& problem : problems) {
+            if (!problem.mod || problem.mod->id != row->mod().id) continue;
+            auto* warning = new LaunchProblemRow(
+                m_state, QStringLiteral("launchProblem.%1.%2").arg(row->mod().id).arg(n++), m_card);
+            warning->setProblem(problem);
+            m_card->rows()->addWidget(warning);
+            m_problemRows << warning;
+        }
+    }
     m_card->update();
+}
+
+void ModsPane::openLaunchSheet() {
+    auto* sheet = new LaunchSheet(m_state, window());
+    sheet->setAttribute(Qt::WA_DeleteOnClose);
+    sheet->open();
 }
 
 ConfigEditorSheet* ModsPane::configSheet() const {

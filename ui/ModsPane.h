@@ -15,6 +15,9 @@ class BrowseView;
 class ConfigEditorSheet;
 class DropZone;
 class FoldingRow;
+class GameUpdateBanner;
+class LaunchLine;
+class LaunchProblemRow;
 class InsetCard;
 class ModRow;
 class ProfileMenu;
@@ -64,6 +67,7 @@ private:
     void refreshView();
     void syncModRows();
     void maybeAutoOpenConfig();
+    void openLaunchSheet();
 
     AppState* m_state;
     Tab m_tab = Tab::installed;
@@ -71,6 +75,7 @@ private:
     QPointer<ConfigEditorSheet> m_configSheet;
     bool m_shown = false;
     bool m_modsDirty = true;
+    bool m_catalogAsked = false;
     DeferredRender m_render{this, [this] { refreshView(); }};
 
     FoldingRow* m_header;
@@ -89,7 +94,11 @@ private:
     QStackedWidget* m_listArea;
     QScrollArea* m_scroll;
     InsetCard* m_card;
-    QHash<QString, ModRow*> m_rows; // by mod id
+    QHash<QString, ModRow*> m_rows;         // by mod id
+    QList<LaunchProblemRow*> m_problemRows; // under the mods they are about
+    LaunchLine* m_launchLine;
+    QWidget* m_gameUpdateWrap;
+    GameUpdateBanner* m_gameUpdateBanner;
     DropZone* m_dropZone;
     QPushButton* m_donate;
     BrowseView* m_browse;

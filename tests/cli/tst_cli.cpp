@@ -88,6 +88,38 @@ private Q_SLOTS:
         QVERIFY(steps.at(2)["done"].toBool() && steps.at(0)["done"].toBool());
     }
 
+    // The server's last launch, for its start script: 0 when every mod loaded, else 1 and why.
+    void doctor_data() {
+        QTest::addColumn<QByteArray>("log");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("problem");
+        const QByteArray head = "[Message:   BepInEx] BepInEx 5.4.22.0 - valheim_server (11/11/2024)\n"
+                                "[Info   :   BepInEx] Loading [CoreUtils 2.1.0]\n";
+        const QByteArray end = "[Message:   BepInEx] Chainloader startup complete\n";
+        QTest::newRow("clean") << head + end << 0 << QString();
+        QTest::newRow("a mod didn't load")
+            << head +
+                   "[Error  :   BepInEx] Could not load [RuneLib 1.4.2] because it has missing dependencies: "
+                   "hearthworks.coreutils (2.2.0)\n" +
+                   end
+            << 1
+            << "RuneLib: RuneLib 1.4.2 didn't load: it needs hearthworks.coreutils 2.2.0 or newer, which "
+               "isn't installed";
+    }
+    void doctor() {
+        QFETCH(QByteArray, log);
+        World::write(serverDir() + "/BepInEx/LogOutput.log", log);
+        const Run run = cli({"--game", serverDir(), "doctor", "--json"});
+        QTEST(run.code, "code");
+        const QJsonObject report = QJsonDocument::fromJson(run.out.toUtf8()).object();
+        QVERIFY(report["server"].toBool());
+        const QJsonArray problems = report["problems"].toArray();
+        QTEST(problems.isEmpty()
+                  ? QString()
+                  : problems.first()["mod"].toString() + ": " + problems.first()["text"].toString(),
+              "problem");
+    }
+
     // On Linux the steps it doesn't need read as such, as in the window, and an install that is
     // the Windows build alone is told the launch option Proton needs.
     void statusOnLinux() {

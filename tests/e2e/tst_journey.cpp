@@ -484,6 +484,42 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(plugins + "RuneLib/RuneLib.dll") && !find(epicRow + ".needs"));
         QCOMPARE(repo.downloads(bepPack), 1); // step 3's: every mod since named it, none fetched it
     }
+
+    // CoreUtils deleted by hand, the game launched: the stand-in BepInEx can't load RuneLib
+    // without it, nor Epic Runes without RuneLib, nor TrollTweaks without the library its author
+    // took down. The Installed list says so under each, with a fix; after the fixes (CoreUtils
+    // from the repository at the version wanted, TrollTweaks switched off) the next launch is clean.
+    void aLaunchThatBreaks() {
+        const QString plugins = world.pluginsDir() + '/';
+        QVERIFY(press("modsPane.tab.installed") && idle());
+        QVERIFY(QDir(plugins + "CoreUtils").removeRecursively());
+        const auto launch = [this] {
+            return press("toolbar.launch") && press("toolbar.refresh") && idle() &&
+                   QTest::qWaitFor([this] { return !state->launchReading(); }, 5000) && idle();
+        };
+        QVERIFY(launch() && find("launchLine") && !state->lastLaunch().clean());
+        const QString rune = "launchProblem." + plugins + "RuneLib.0";
+        QVERIFY(text(rune + ".text").contains("didn't load: it needs com.standin.coreutils 2.1.0 or newer"));
+        QCOMPARE(find<QPushButton>(rune + ".fix0")->text(), "Install CoreUtils 2.1.0");
+        const QString troll = "launchProblem." + plugins + "TrollTweaks.0";
+        QCOMPARE(find<QPushButton>(troll + ".fix0")->text(), "Switch Off");
+        QVERIFY(find("launchProblem." + plugins + "Epic_Runes.0"));
+
+        QVERIFY(press("launchLine.details"));
+        QTRY_VERIFY(find("launchSheet"));
+        QVERIFY(press("launchSheet.copy") && clipboard.texts.last().startsWith("**Last launch:** "));
+        QVERIFY(press("launchSheet.done"));
+        QTRY_VERIFY(!find("launchSheet"));
+
+        QVERIFY(press(rune + ".fix0") && idle());
+        QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
+        QVERIFY(World::read(plugins + "CoreUtils/manifest.json").contains("2.1.0"));
+        QVERIFY(press(troll + ".fix0") && idle());
+        QVERIFY(QFile::exists(plugins + "TrollTweaks/TrollTweaks.dll.disabled"));
+        QVERIFY(launch());
+        QVERIFY2(state->lastLaunch().clean(), qPrintable(text("launchLine.text")));
+        QVERIFY(!find(rune + ".text") && !find(troll + ".text"));
+    }
 };
 
 SKALDRUN_TEST_MAIN_IMPL(TestJourney, QApplication)

@@ -320,6 +320,8 @@ private Q_SLOTS:
         QTest::newRow("Rosetta") << "arm64" << QStringList{"rosetta"} << 5 << true << int(N::intelOnly);
         QTest::newRow("Intel Mac") << "mac" << QStringList{"arch", "launch"} << -1 << true
                                    << int(N::launchOptions);
+        QTest::newRow("server") << "linux" << QStringList{"server", "launch"} << -1 << true
+                                << int(N::serverNotStarted);
     }
     void noLogSaysWhy() {
         QFETCH(QString, machine);
@@ -335,12 +337,31 @@ private Q_SLOTS:
         s.archConfigured = !missing.contains("arch");
         s.rosettaOK = !missing.contains("rosetta");
         s.launchDetected = !missing.contains("launch");
+        if (missing.contains("server")) s.appBundleName = Outside::serverExecutable; // no launch options
         const QDateTime launch = QDateTime::currentDateTime();
         if (logAge >= 0) s.logDate = launch.addSecs(-logAge);
         const auto cause =
             LaunchChecks::whyNoLog(s, machine == "linux" ? Platform::linuxOS : Platform::macOS,
                                    machine == "arm64", launched ? std::optional(launch) : std::nullopt);
         QTEST(cause ? int(*cause) : -1, "cause");
+    }
+
+    // Short enough for one chat message: the versions, the count, failures but not warnings.
+    void discordSummaryIsShort() {
+        QByteArray log =
+            "[Message:   BepInEx] BepInEx 5.4.22.0 - valheim_server (11/11/2024)\n"
+            "[Info   :   BepInEx] System platform: Bits64, Linux\n"
+            "[Warning:   BepInEx] Plugin [Old 0.3] targets a wrong version of BepInEx (5.4.6.0)\n";
+        for (int i = 1; i <= 12; ++i)
+            log +=
+                QStringLiteral("[Error  :   BepInEx] Error loading [Mod%1 1.0] : broken\n").arg(i).toUtf8();
+        log += "[Message:   BepInEx] Chainloader startup complete\n";
+        const QStringList lines = LaunchText::markdown(LaunchLog::parse(log), {}).split('\n');
+        QCOMPARE(lines.mid(0, 3),
+                 (QStringList{"**Last launch:** 0 of 12 mods loaded", "BepInEx 5.4.22.0 · Linux server",
+                              "- Mod1 1.0 didn't load: broken"}));
+        QCOMPARE(lines.size(), 13);
+        QCOMPARE(lines.last(), "- …and 2 more");
     }
 
     // Remembered per folder and profile from the launches whose mods loaded; one launch read

@@ -104,7 +104,7 @@ QByteArray FakeRepository::packageList(Repository::Source source) const {
 QByteArray FakeRepository::archiveBytes(const Package& p) {
     if (!p.brokenArchive.isEmpty()) return p.brokenArchive;
     if (auto it = m_archives.constFind(p.dependencyString()); it != m_archives.cend()) return *it;
-    const TestZip zip = p.archive ? *p.archive : TestZip::repositoryMod(p.name, p.version);
+    const TestZip zip = p.archive ? *p.archive : TestZip::repositoryMod(p.name, p.version, p.dependencies);
     QTemporaryDir dir;
     QByteArray bytes = World::read(zip.save(dir.filePath("a.zip")));
     m_archives.insert(p.dependencyString(), bytes);

@@ -111,6 +111,19 @@ struct Harness {
         QDir().mkpath(world.pluginsDir());
     }
     void plugin(const QString& rel) const { World::write(world.pluginsDir() + "/" + rel, "MZ plugin"); }
+    // BepInEx's log of a launch that ended at 10:`minute` on 1 April 2026 (its file's date): the
+    // loader's lines about the plugins given, its end, then the game's version.
+    bool writeLaunchLog(const QByteArray& plugins, const QByteArray& version, int minute) const {
+        const QString log = game("BepInEx/LogOutput.log");
+        World::write(log, "[Message:   BepInEx] BepInEx 5.4.22.0 - valheim\n" + plugins +
+                              "[Message:   BepInEx] Chainloader startup complete\n"
+                              "[Info   : Unity Log] Valheim version: " +
+                              version + " (network version 36)\n");
+        QFile file(log);
+        return file.open(QIODevice::ReadWrite) &&
+               file.setFileTime(QDateTime(QDate(2026, 4, 1), QTime(10, minute)),
+                                QFileDevice::FileModificationTime);
+    }
 };
 
 inline std::optional<ModItem> modNamed(const AppState& s, const QString& name) {

@@ -59,12 +59,15 @@ QByteArray TestZip::dll(const QString& version) {
     return "MZ" + QByteArray(4096 - 130, '\0') + record + QByteArray(128 - record.size(), '\0');
 }
 
-QByteArray TestZip::manifest(const QString& name, const QString& version) {
+QByteArray TestZip::manifest(const QString& name, const QString& version, const QStringList& dependencies) {
+    QStringList quoted;
+    for (const QString& d : dependencies)
+        quoted << QLatin1Char('"') + d + QLatin1Char('"');
     // Repository manifests usually start with a byte-order mark.
     return QByteArray("\xEF\xBB\xBF") +
            QStringLiteral("{\n  \"name\": \"%1\",\n  \"version_number\": \"%2\",\n  \"website_url\": \"\",\n"
-                          "  \"description\": \"A test package.\",\n  \"dependencies\": []\n}\n")
-               .arg(name, version)
+                          "  \"description\": \"A test package.\",\n  \"dependencies\": [%3]\n}\n")
+               .arg(name, version, quoted.join(QStringLiteral(", ")))
                .toUtf8();
 }
 
@@ -104,9 +107,9 @@ TestZip TestZip::bepInExPack(const QString& version) {
     return zip;
 }
 
-TestZip TestZip::repositoryMod(const QString& name, const QString& version) {
+TestZip TestZip::repositoryMod(const QString& name, const QString& version, const QStringList& dependencies) {
     TestZip zip;
-    zip.file(QStringLiteral("manifest.json"), manifest(name, version))
+    zip.file(QStringLiteral("manifest.json"), manifest(name, version, dependencies))
         .file(QStringLiteral("icon.png"), QByteArray("\x89PNG\r\n\x1a\n", 8))
         .file(QStringLiteral("README.md"), "# " + name.toUtf8() + "\n")
         .file(name + QStringLiteral(".dll"), dll(version));

@@ -50,7 +50,8 @@ public:
     // A DLL-sized blob carrying a Windows version record ("5.4.2202" or "1.0.3.7") for PEVersion.
     static QByteArray dll(const QString& version);
     // A repository manifest, as the repository's packages carry it.
-    static QByteArray manifest(const QString& name, const QString& version);
+    static QByteArray manifest(const QString& name, const QString& version,
+                               const QStringList& dependencies = {});
     // BepInEx's launch script as the pack ships it, naming "valheim.x86_64".
     static QByteArray launchScript();
     // The BepInEx pack as the repository ships it: manifest, icon and README at the top, the pack
@@ -58,7 +59,8 @@ public:
     // with BepInEx.dll (version record `version`), doorstop_libs and the other loose files.
     static TestZip bepInExPack(const QString& version = QStringLiteral("5.4.2202"));
     // A repository mod: manifest, icon.png, README.md and the plugin DLL at the top.
-    static TestZip repositoryMod(const QString& name, const QString& version);
+    static TestZip repositoryMod(const QString& name, const QString& version,
+                                 const QStringList& dependencies = {});
 
 private:
     enum class Kind { file, dir, link };

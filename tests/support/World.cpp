@@ -5,6 +5,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cstdio>
 #include <cstdlib>
@@ -93,12 +97,88 @@ World& World::buildSaves() {
     return *this;
 }
 
+namespace {
+
+// A mod folder as the stand-in loader sees it: the plugin its manifest describes, with a GUID made
+// of the package's name, and the plugins it depends on.
+struct StandInPlugin {
+    QString guid;
+    QString name;
+    QString version;
+    QList<std::pair<QString, QString>> needs; // GUID, version
+};
+
+QString guidOf(const QString& packageName) {
+    return QStringLiteral("com.standin.") + packageName.toLower();
+}
+
+QList<StandInPlugin> standInPlugins(const QString& pluginsDir) {
+    QList<StandInPlugin> plugins;
+    const QStringList folders = QDir(pluginsDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& folder : folders) {
+        const QString dir = pluginsDir + QLatin1Char('/') + folder;
+        if (QDir(dir).entryList({QStringLiteral("*.dll")}, QDir::Files).isEmpty()) continue; // switched off
+        QByteArray bytes = World::read(dir + QStringLiteral("/manifest.json"));
+        if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
+        const QJsonObject manifest = QJsonDocument::fromJson(bytes).object();
+        if (manifest.isEmpty()) continue;
+        StandInPlugin plugin{guidOf(manifest.value("name").toString()),
+                             manifest.value("name").toString(),
+                             manifest.value("version_number").toString(),
+                             {}};
+        for (const auto& d : manifest.value("dependencies").toArray()) {
+            const QStringList parts = d.toString().split(QLatin1Char('-'));
+            if (parts.size() < 3 || parts[1] == QLatin1String("BepInExPack_Valheim")) continue;
+            plugin.needs.append({guidOf(parts[1]), parts[2]});
+        }
+        plugins.append(plugin);
+    }
+    return plugins;
+}
+
+} // namespace
+
 void World::writeLoaderLog() const {
-    write(
-        gameDir() + "/BepInEx/LogOutput.log",
+    // BepInEx's own lines, then its verdict on each plugin: a dependency that isn't installed
+    // keeps a plugin from loading, and one that didn't load keeps its dependants from loading.
+    QByteArray log =
         "[Message:   BepInEx] BepInEx 5.4.2202.0 - valheim\n" +
-            (isLinux() ? QByteArray("[Info   :   BepInEx] System platform: Bits64, Linux\n") : QByteArray()) +
-            "[Info   :   BepInEx] Chainloader started\n");
+        (isLinux() ? QByteArray("[Info   :   BepInEx] System platform: Bits64, Linux\n") : QByteArray()) +
+        "[Info   :   BepInEx] Chainloader started\n";
+    const QList<StandInPlugin> plugins = standInPlugins(pluginsDir());
+    log += "[Info   :   BepInEx] " + QByteArray::number(plugins.size()) + " plugins to load\n";
+    QHash<QString, bool> loaded; // by GUID
+    for (const StandInPlugin& p : plugins)
+        loaded.insert(p.guid, true);
+    // Settled until nothing changes: a plugin stands only while everything it needs stands.
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (const StandInPlugin& p : plugins)
+            for (const auto& need : p.needs)
+                if (loaded.value(p.guid) && !loaded.value(need.first)) {
+                    loaded[p.guid] = false;
+                    changed = true;
+                }
+    }
+    for (const StandInPlugin& p : plugins) {
+        const QByteArray named = "[" + p.name.toUtf8() + " " + p.version.toUtf8() + "]";
+        QStringList missing;
+        for (const auto& need : p.needs)
+            if (!loaded.contains(need.first))
+                missing << need.first + QStringLiteral(" (") + need.second + ')';
+        if (!missing.isEmpty())
+            log += "[Error  :   BepInEx] Could not load " + named +
+                   " because it has missing dependencies: " + missing.join(QStringLiteral(", ")).toUtf8() +
+                   "\n";
+        else if (!loaded.value(p.guid))
+            log += "[Warning:   BepInEx] Skipping " + named +
+                   " because it has a dependency that was not loaded. See previous errors for details.\n";
+        else
+            log += "[Info   :   BepInEx] Loading " + named + "\n";
+    }
+    log += "[Message:   BepInEx] Chainloader startup complete\n"
+           "[Info   : Unity Log] 12/07/2026 12:40:00: Valheim version: 0.221.12 (network version 36)\n";
+    write(gameDir() + "/BepInEx/LogOutput.log", log);
 }
 
 int World::quarantineLoaderFiles() const {

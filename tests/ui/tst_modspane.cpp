@@ -114,6 +114,42 @@ private Q_SLOTS:
         QVERIFY(!w.shown("shaderFixBanner"));
     }
 
+    // After a launch: the line says when and how many loaded; a game update brings the banner,
+    // whose switch-off takes the failing mod out; the mod's row keeps the warning, without the
+    // fix already carried out.
+    void lastLaunchLineAndGameUpdate() {
+        Shell w;
+        w.installLoader();
+        w.addFolderMod("Alpha", 1, 0, "1.0.0");
+        const QString beta = w.addFolderMod("Beta", 1, 0, "1.0.0");
+        const QByteArray alpha = "[Info   :   BepInEx] Loading [Alpha 1.0.0]\n";
+        QVERIFY(w.writeLaunchLog(alpha + "[Info   :   BepInEx] Loading [Beta 1.0.0]\n", "0.221.12", 1));
+        w.open();
+        QTRY_VERIFY(w.shown("launchLine"));
+        QVERIFY(w.text("launchLine.text").startsWith("Last launch "));
+        QVERIFY(w.text("launchLine.text").endsWith(" · 2 of 2 mods loaded, Valheim 0.221.12"));
+        QVERIFY(!w.shown("gameUpdateBanner"));
+
+        QVERIFY(w.writeLaunchLog(alpha + "[Error  :   BepInEx] Error loading [Beta 1.0.0] : broken\n",
+                                 "0.222.1", 2));
+        QVERIFY(w.refresh());
+        QTRY_VERIFY(w.shown("gameUpdateBanner"));
+        const QString warning = "launchProblem." + beta + ".0";
+        QCOMPARE(w.text("gameUpdateBanner.title"), "Valheim updated from 0.221.12 to 0.222.1");
+        QCOMPARE(w.text("gameUpdateBanner.message"),
+                 "1 mod didn't load after the update. Back up your saves first; then update, or switch them "
+                 "off until their authors catch up.");
+        QVERIFY(!w.shown("gameUpdateBanner.update") && !w.shown("gameUpdateBanner.updateLoader"));
+        QCOMPARE(w.text(warning + ".text"), "Beta 1.0.0 didn't load: broken");
+        QVERIFY(w.shown(warning + ".fix0"));
+        w.button("gameUpdateBanner.switchOff")->click();
+        settle();
+        QTRY_VERIFY(QFile::exists(beta + "/Beta.dll.disabled"));
+        QTRY_COMPARE(w.text("gameUpdateBanner.message"), "Back up your saves before you play on.");
+        QVERIFY(!w.shown("gameUpdateBanner.switchOff") && w.shown(warning) &&
+                !w.window->findChild<QWidget*>(warning + ".fix0"));
+    }
+
     void dropInstallsEveryFileOnceAndIgnoresText() {
         Shell w;
         w.installLoader();
