@@ -18,4 +18,31 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>ModRow</name>
+    <message numerus="yes">
+        <source>%n plugins</source>
+        <translation>
+            <numerusform>%n plugin</numerusform>
+            <numerusform>%n plugins</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plugins · disabled</source>
+        <translation>
+            <numerusform>%n plugin · disabled</numerusform>
+            <numerusform>%n plugins · disabled</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StepsPane</name>
+    <message numerus="yes">
+        <source>%n files are quarantined from being downloaded. This runs the Terminal command below for you.</source>
+        <translation>
+            <numerusform>%n file is quarantined from being downloaded. This runs the Terminal command below for you.</numerusform>
+            <numerusform>%n files are quarantined from being downloaded. This runs the Terminal command below for you.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

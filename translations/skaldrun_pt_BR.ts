@@ -2,10 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>AlertPresenter</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CommandRow</name>
+    <message>
+        <source>Copy command</source>
+        <translation>Copiar comando</translation>
+    </message>
+</context>
+<context>
+    <name>DropZone</name>
+    <message>
+        <source>Drop mods here to install</source>
+        <translation>Solte mods aqui para instalar</translation>
+    </message>
+    <message>
+        <source>Thunderstore .zip · loose .dll · mod folders — they land in BepInEx/plugins</source>
+        <translation>.zip do Thunderstore · .dll avulsa · pastas de mods — vão para BepInEx/plugins</translation>
+    </message>
+</context>
+<context>
     <name>ExportSheet</name>
     <message>
         <source>%1 and %2, for r2modman, Gale and Skaldrun players.</source>
         <translation>%1 e %2, para jogadores de r2modman, Gale e Skaldrun.</translation>
+    </message>
+</context>
+<context>
+    <name>FoldingRow</name>
+    <message>
+        <source>More</source>
+        <translation>Mais</translation>
     </message>
 </context>
 <context>
@@ -30,6 +62,200 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Barra de ferramentas</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Settings — shader cache &amp; save backups</source>
+        <translation>Configurações — cache de shaders e backups</translation>
+    </message>
+    <message>
+        <source>Game Folder</source>
+        <translation>Pasta do jogo</translation>
+    </message>
+    <message>
+        <source>Open the Valheim game folder in Finder</source>
+        <translation>Abrir a pasta do jogo do Valheim no Finder</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>Re-check every step</source>
+        <translation>Verificar todas as etapas de novo</translation>
+    </message>
+    <message>
+        <source>Play Vanilla</source>
+        <translation>Jogar vanilla</translation>
+    </message>
+    <message>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <translation>Iniciar o Valheim vanilla — os mods continuam instalados, mas não carregam</translation>
+    </message>
+    <message>
+        <source>Launch Valheim</source>
+        <translation>Iniciar Valheim</translation>
+    </message>
+    <message>
+        <source>Launch Valheim through Steam (with mods)</source>
+        <translation>Iniciar o Valheim pela Steam (com mods)</translation>
+    </message>
+</context>
+<context>
+    <name>ModRow</name>
+    <message>
+        <source>Config</source>
+        <translation>Config</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>dados</translation>
+    </message>
+    <message>
+        <source>Edit this mod&apos;s settings</source>
+        <translation>Editar as configurações deste mod</translation>
+    </message>
+    <message>
+        <source>Holds no plugin DLL, so there is nothing to switch off</source>
+        <translation>Não tem DLL de plugin, então não há nada para desligar</translation>
+    </message>
+    <message>
+        <source>%1 (disabled)</source>
+        <translation>%1 (desativado)</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (ausente)</translation>
+    </message>
+    <message>
+        <source>Needs %1</source>
+        <translation>Precisa de %1</translation>
+    </message>
+    <message>
+        <source>Install missing</source>
+        <translation>Instalar os que faltam</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Ativar</translation>
+    </message>
+    <message>
+        <source>Data files (no plugin DLL)</source>
+        <translation>Arquivos de dados (sem DLL de plugin)</translation>
+    </message>
+    <message>
+        <source>Plugin DLL</source>
+        <translation>DLL de plugin</translation>
+    </message>
+    <message>
+        <source>Plugin DLL · disabled</source>
+        <translation>DLL de plugin · desativado</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plugins</source>
+        <translation>
+            <numerusform>%n plugin</numerusform>
+            <numerusform>%n plugins</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plugins · disabled</source>
+        <translation>
+            <numerusform>%n plugin · desativado</numerusform>
+            <numerusform>%n plugins · desativado</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Enabled — click to disable</source>
+        <translation>Ativado — clique para desativar</translation>
+    </message>
+    <message>
+        <source>Disabled — click to enable</source>
+        <translation>Desativado — clique para ativar</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Mostrar no Finder</translation>
+    </message>
+    <message>
+        <source>Install version…</source>
+        <translation>Instalar versão…</translation>
+    </message>
+    <message>
+        <source>Offer updates again</source>
+        <translation>Oferecer atualizações de novo</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Mover para a Lixeira</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileMenu</name>
+    <message>
+        <source>Profiles: separate mod sets for this game folder</source>
+        <translation>Perfis: conjuntos de mods separados para esta pasta do jogo</translation>
+    </message>
+    <message>
+        <source>New Profile…</source>
+        <translation>Novo perfil…</translation>
+    </message>
+    <message>
+        <source>Rename “%1”…</source>
+        <translation>Renomear “%1”…</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Mover para a Lixeira</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileSheet</name>
+    <message>
+        <source>New Profile</source>
+        <translation>Novo perfil</translation>
+    </message>
+    <message>
+        <source>Rename Profile</source>
+        <translation>Renomear perfil</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Nome do perfil</translation>
+    </message>
+    <message>
+        <source>Name of the new profile</source>
+        <translation>Nome do novo perfil</translation>
+    </message>
+    <message>
+        <source>New name for “%1”</source>
+        <translation>Novo nome para “%1”</translation>
+    </message>
+    <message>
+        <source>Start with a copy of “%1” (its mods and settings)</source>
+        <translation>Começar com uma cópia de “%1” (seus mods e configurações)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Criar</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+</context>
+<context>
     <name>SettingsSheet</name>
     <message>
         <source>Language:</source>
@@ -42,6 +268,293 @@
     <message>
         <source>The new language shows the next time Skaldrun starts.</source>
         <translation>O novo idioma aparece na próxima vez que o Skaldrun iniciar.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupBubble</name>
+    <message>
+        <source>Setup</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Setup complete — click to review the steps</source>
+        <translation>Configuração concluída — clique para rever as etapas</translation>
+    </message>
+    <message>
+        <source>Setup incomplete — click to open</source>
+        <translation>Configuração incompleta — clique para abrir</translation>
+    </message>
+    <message>
+        <source>Setup %1/7</source>
+        <translation>Configuração %1/7</translation>
+    </message>
+</context>
+<context>
+    <name>ShaderFixBanner</name>
+    <message>
+        <source>Pink or magenta textures in game?</source>
+        <translation>Texturas rosa ou magenta no jogo?</translation>
+    </message>
+    <message>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <translation>Alguns mods trazem shaders só para Windows que o Metal não consegue renderizar. O ShaderHelperForMac troca automaticamente os materiais quebrados por shaders compatíveis com Mac.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Saiba mais</translation>
+    </message>
+    <message>
+        <source>Install Fix</source>
+        <translation>Instalar a correção</translation>
+    </message>
+</context>
+<context>
+    <name>StepCard</name>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Etapa %1</translation>
+    </message>
+</context>
+<context>
+    <name>StepsPane</name>
+    <message>
+        <source>Locate Valheim</source>
+        <translation>Localizar o Valheim</translation>
+    </message>
+    <message>
+        <source>Install Rosetta 2</source>
+        <translation>Instalar o Rosetta 2</translation>
+    </message>
+    <message>
+        <source>Install BepInEx</source>
+        <translation>Instalar o BepInEx</translation>
+    </message>
+    <message>
+        <source>Enable Rosetta Translation</source>
+        <translation>Ativar a tradução do Rosetta</translation>
+    </message>
+    <message>
+        <source>Clear Quarantine Flags</source>
+        <translation>Remover as marcas de quarentena</translation>
+    </message>
+    <message>
+        <source>Set Steam Launch Options</source>
+        <translation>Definir as opções de inicialização da Steam</translation>
+    </message>
+    <message>
+        <source>Launch Once to Verify</source>
+        <translation>Iniciar uma vez para verificar</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Configuração</translation>
+    </message>
+    <message>
+        <source>Hide setup — it collapses into a bubble</source>
+        <translation>Ocultar a configuração — ela vira uma bolha</translation>
+    </message>
+    <message>
+        <source>Auto-Detect</source>
+        <translation>Detectar</translation>
+    </message>
+    <message>
+        <source>Choose Folder…</source>
+        <translation>Escolher pasta…</translation>
+    </message>
+    <message>
+        <source>Fix Script</source>
+        <translation>Corrigir o script</translation>
+    </message>
+    <message>
+        <source>Download &amp; Install</source>
+        <translation>Baixar e instalar</translation>
+    </message>
+    <message>
+        <source>Install from Zip…</source>
+        <translation>Instalar de um zip…</translation>
+    </message>
+    <message>
+        <source>Get it manually</source>
+        <translation>Baixar manualmente</translation>
+    </message>
+    <message>
+        <source>Apply Fix</source>
+        <translation>Aplicar a correção</translation>
+    </message>
+    <message>
+        <source>Clear Quarantine</source>
+        <translation>Remover a quarentena</translation>
+    </message>
+    <message>
+        <source>Copy Launch Options</source>
+        <translation>Copiar opções de inicialização</translation>
+    </message>
+    <message>
+        <source>Set It for Me</source>
+        <translation>Fazer por mim</translation>
+    </message>
+    <message>
+        <source>Enable the in-game console (adds -console)</source>
+        <translation>Ativar o console no jogo (adiciona -console)</translation>
+    </message>
+    <message>
+        <source>Changed the checkbox? Copy the line above and paste it into Steam again.</source>
+        <translation>Mudou a caixa? Copie a linha acima e cole de novo na Steam.</translation>
+    </message>
+    <message>
+        <source>In Steam: right-click Valheim → Properties… → General → paste into Launch Options, then close the window.</source>
+        <translation>Na Steam: clique com o botão direito em Valheim → Propriedades… → Geral → cole em Opções de inicialização e feche a janela.</translation>
+    </message>
+    <message>
+        <source>I&apos;ve added it — mark this step done</source>
+        <translation>Já adicionei — marcar esta etapa como concluída</translation>
+    </message>
+    <message>
+        <source>Launch Valheim</source>
+        <translation>Iniciar Valheim</translation>
+    </message>
+    <message>
+        <source>Re-check</source>
+        <translation>Verificar de novo</translation>
+    </message>
+    <message>
+        <source>Linux runs the game natively.</source>
+        <translation>O Linux roda o jogo nativamente.</translation>
+    </message>
+    <message>
+        <source>All set — mods load on next launch</source>
+        <translation>Tudo pronto — os mods carregam na próxima inicialização</translation>
+    </message>
+    <message>
+        <source>%1 of 7 complete</source>
+        <translation>%1 de 7 concluídas</translation>
+    </message>
+    <message>
+        <source>Found %1 at %2</source>
+        <translation>%1 encontrado em %2</translation>
+    </message>
+    <message>
+        <source>Found the game at %1</source>
+        <translation>Jogo encontrado em %1</translation>
+    </message>
+    <message>
+        <source>Found the Windows build (valheim.exe) at %1, which Steam runs through Proton. For BepInEx to load in it, its launch options need: %2</source>
+        <translation>A versão para Windows (valheim.exe) foi encontrada em %1, e a Steam a roda pelo Proton. Para o BepInEx carregar nela, as opções de inicialização precisam de: %2</translation>
+    </message>
+    <message>
+        <source>Install Valheim through Steam first, then auto-detect — or point me at its folder.</source>
+        <translation>Instale o Valheim pela Steam primeiro e depois detecte — ou me mostre a pasta dele.</translation>
+    </message>
+    <message>
+        <source>Not needed</source>
+        <translation>Não é necessário</translation>
+    </message>
+    <message>
+        <source>This Mac is Intel, so no translation is needed.</source>
+        <translation>Este Mac é Intel, então não é preciso tradução.</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 is installed — this Mac can run Intel code.</source>
+        <translation>O Rosetta 2 está instalado — este Mac pode rodar código Intel.</translation>
+    </message>
+    <message>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <translation>O injetor do BepInEx é só para Intel, então o Apple Silicon precisa da camada de tradução Rosetta 2 da Apple.</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 is in the game folder and %2 is ready.</source>
+        <translation>O BepInEx %1 está na pasta do jogo e o %2 está pronto.</translation>
+    </message>
+    <message>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <translation>%1 é de um pack anterior à 5.4.2331 e não consegue mais iniciar o BepInEx pela Steam — atualize o pack.</translation>
+    </message>
+    <message>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <translation>Os arquivos do BepInEx estão lá, mas o %1 ainda não é executável.</translation>
+    </message>
+    <message>
+        <source>BepInEx files are there, but %1 still needs its Mac fixes (executable bit + game name).</source>
+        <translation>Os arquivos do BepInEx estão lá, mas o %1 ainda precisa dos ajustes para Mac (permissão de execução + nome do jogo).</translation>
+    </message>
+    <message>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <translation>Baixa o BepInExPack para Valheim do denikson no Thunderstore e o descompacta na pasta do jogo.</translation>
+    </message>
+    <message>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <translation>Baixa o BepInExPack para Valheim do denikson no Thunderstore e o descompacta ao lado de %1.</translation>
+    </message>
+    <message>
+        <source>Reinstall / Update</source>
+        <translation>Reinstalar / Atualizar</translation>
+    </message>
+    <message>
+        <source>Intel Macs already run the Intel build natively.</source>
+        <translation>Macs Intel já rodam a versão Intel nativamente.</translation>
+    </message>
+    <message>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <translation>O script de inicialização abre a versão Intel (x86_64) do jogo, então o BepInEx carrega no Rosetta.</translation>
+    </message>
+    <message>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <translation>O app de Mac do Valheim é Universal e rodaria nativamente, onde o BepInEx não carrega — a correção faz o script de inicialização abrir a versão Intel.</translation>
+    </message>
+    <message>
+        <source>Install BepInEx first — this changes how its launch script starts the game.</source>
+        <translation>Instale o BepInEx primeiro — isto muda como o script de inicialização dele abre o jogo.</translation>
+    </message>
+    <message>
+        <source># added to %1</source>
+        <translation># adicionado a %1</translation>
+    </message>
+    <message>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <translation>O Linux não coloca downloads em quarentena.</translation>
+    </message>
+    <message>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <translation>Depois que o BepInEx for instalado, isto remove a marca de quarentena do macOS para o Gatekeeper não bloquear o injetor.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are quarantined from being downloaded. This runs the Terminal command below for you.</source>
+        <translation>
+            <numerusform>%n arquivo está em quarentena por ter sido baixado. Isto executa para você o comando do Terminal abaixo.</numerusform>
+            <numerusform>%n arquivos estão em quarentena por terem sido baixados. Isto executa para você o comando do Terminal abaixo.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <translation>Nenhuma marca de quarentena nos arquivos de mods — o Gatekeeper não vai atrapalhar.</translation>
+    </message>
+    <message>
+        <source>Found in your Steam settings — Valheim starts through BepInEx.</source>
+        <translation>Encontrado nas suas configurações da Steam — o Valheim inicia pelo BepInEx.</translation>
+    </message>
+    <message>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <translation>A única etapa manual: a Steam precisa abrir o jogo pelo script do BepInEx.</translation>
+    </message>
+    <message>
+        <source>Modded launch confirmed — BepInEx last wrote its log %1.</source>
+        <translation>Inicialização com mods confirmada — o BepInEx gravou o log pela última vez em %1.</translation>
+    </message>
+    <message>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <translation>O último log do BepInEx veio da versão Windows no Proton, não do jogo nativo.</translation>
+    </message>
+    <message>
+        <source>Start the game once. When BepInEx loads, it writes BepInEx/LogOutput.log — that file is the proof.</source>
+        <translation>Inicie o jogo uma vez. Quando o BepInEx carrega, ele grava BepInEx/LogOutput.log — esse arquivo é a prova.</translation>
+    </message>
+    <message>
+        <source>Tip: if a game update breaks mods, re-run steps 3–5.</source>
+        <translation>Dica: se uma atualização do jogo quebrar os mods, refaça as etapas 3–5.</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>AlertPresenter</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CommandRow</name>
+    <message>
+        <source>Copy command</source>
+        <translation>Скопировать команду</translation>
+    </message>
+</context>
+<context>
+    <name>DropZone</name>
+    <message>
+        <source>Drop mods here to install</source>
+        <translation>Перетащите моды сюда, чтобы установить</translation>
+    </message>
+    <message>
+        <source>Thunderstore .zip · loose .dll · mod folders — they land in BepInEx/plugins</source>
+        <translation>.zip с Thunderstore · отдельные .dll · папки модов — всё попадёт в BepInEx/plugins</translation>
+    </message>
+</context>
+<context>
     <name>ExportSheet</name>
     <message>
         <source>%1 and %2, for r2modman, Gale and Skaldrun players.</source>
         <translation>%1 и %2 — для игроков r2modman, Gale и Skaldrun.</translation>
+    </message>
+</context>
+<context>
+    <name>FoldingRow</name>
+    <message>
+        <source>More</source>
+        <translation>Ещё</translation>
     </message>
 </context>
 <context>
@@ -32,6 +64,202 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>Панель инструментов</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Settings — shader cache &amp; save backups</source>
+        <translation>Настройки — кэш шейдеров и резервные копии</translation>
+    </message>
+    <message>
+        <source>Game Folder</source>
+        <translation>Папка игры</translation>
+    </message>
+    <message>
+        <source>Open the Valheim game folder in Finder</source>
+        <translation>Открыть папку игры Valheim в Finder</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>Re-check every step</source>
+        <translation>Перепроверить все шаги</translation>
+    </message>
+    <message>
+        <source>Play Vanilla</source>
+        <translation>Играть без модов</translation>
+    </message>
+    <message>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <translation>Запустить Valheim без модов — они останутся установленными, но не загрузятся</translation>
+    </message>
+    <message>
+        <source>Launch Valheim</source>
+        <translation>Запустить Valheim</translation>
+    </message>
+    <message>
+        <source>Launch Valheim through Steam (with mods)</source>
+        <translation>Запустить Valheim через Steam (с модами)</translation>
+    </message>
+</context>
+<context>
+    <name>ModRow</name>
+    <message>
+        <source>Config</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>данные</translation>
+    </message>
+    <message>
+        <source>Edit this mod&apos;s settings</source>
+        <translation>Изменить настройки этого мода</translation>
+    </message>
+    <message>
+        <source>Holds no plugin DLL, so there is nothing to switch off</source>
+        <translation>Не содержит DLL плагина, так что выключать нечего</translation>
+    </message>
+    <message>
+        <source>%1 (disabled)</source>
+        <translation>%1 (выключен)</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1 (отсутствует)</translation>
+    </message>
+    <message>
+        <source>Needs %1</source>
+        <translation>Требуется: %1</translation>
+    </message>
+    <message>
+        <source>Install missing</source>
+        <translation>Установить недостающие</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>Включить</translation>
+    </message>
+    <message>
+        <source>Data files (no plugin DLL)</source>
+        <translation>Файлы данных (без DLL плагина)</translation>
+    </message>
+    <message>
+        <source>Plugin DLL</source>
+        <translation>DLL плагина</translation>
+    </message>
+    <message>
+        <source>Plugin DLL · disabled</source>
+        <translation>DLL плагина · выключен</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plugins</source>
+        <translation>
+            <numerusform>%n плагин</numerusform>
+            <numerusform>%n плагина</numerusform>
+            <numerusform>%n плагинов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plugins · disabled</source>
+        <translation>
+            <numerusform>%n плагин · выключен</numerusform>
+            <numerusform>%n плагина · выключен</numerusform>
+            <numerusform>%n плагинов · выключен</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Enabled — click to disable</source>
+        <translation>Включён — нажмите, чтобы выключить</translation>
+    </message>
+    <message>
+        <source>Disabled — click to enable</source>
+        <translation>Выключен — нажмите, чтобы включить</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>Показать в Finder</translation>
+    </message>
+    <message>
+        <source>Install version…</source>
+        <translation>Установить версию…</translation>
+    </message>
+    <message>
+        <source>Offer updates again</source>
+        <translation>Снова предлагать обновления</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Переместить в Корзину</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileMenu</name>
+    <message>
+        <source>Profiles: separate mod sets for this game folder</source>
+        <translation>Профили: отдельные наборы модов для этой папки игры</translation>
+    </message>
+    <message>
+        <source>New Profile…</source>
+        <translation>Новый профиль…</translation>
+    </message>
+    <message>
+        <source>Rename “%1”…</source>
+        <translation>Переименовать «%1»…</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>Переместить в Корзину</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileSheet</name>
+    <message>
+        <source>New Profile</source>
+        <translation>Новый профиль</translation>
+    </message>
+    <message>
+        <source>Rename Profile</source>
+        <translation>Переименовать профиль</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>Имя профиля</translation>
+    </message>
+    <message>
+        <source>Name of the new profile</source>
+        <translation>Имя нового профиля</translation>
+    </message>
+    <message>
+        <source>New name for “%1”</source>
+        <translation>Новое имя для «%1»</translation>
+    </message>
+    <message>
+        <source>Start with a copy of “%1” (its mods and settings)</source>
+        <translation>Начать с копии «%1» (его моды и настройки)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Переименовать</translation>
+    </message>
+</context>
+<context>
     <name>SettingsSheet</name>
     <message>
         <source>Language:</source>
@@ -44,6 +272,294 @@
     <message>
         <source>The new language shows the next time Skaldrun starts.</source>
         <translation>Новый язык появится при следующем запуске Skaldrun.</translation>
+    </message>
+</context>
+<context>
+    <name>SetupBubble</name>
+    <message>
+        <source>Setup</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Setup complete — click to review the steps</source>
+        <translation>Настройка завершена — нажмите, чтобы просмотреть шаги</translation>
+    </message>
+    <message>
+        <source>Setup incomplete — click to open</source>
+        <translation>Настройка не завершена — нажмите, чтобы открыть</translation>
+    </message>
+    <message>
+        <source>Setup %1/7</source>
+        <translation>Настройка %1/7</translation>
+    </message>
+</context>
+<context>
+    <name>ShaderFixBanner</name>
+    <message>
+        <source>Pink or magenta textures in game?</source>
+        <translation>Розовые или пурпурные текстуры в игре?</translation>
+    </message>
+    <message>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <translation>Некоторые моды содержат шейдеры только для Windows, которые Metal не может отрисовать. ShaderHelperForMac автоматически заменяет сломанные материалы шейдерами для Mac.</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>Подробнее</translation>
+    </message>
+    <message>
+        <source>Install Fix</source>
+        <translation>Установить исправление</translation>
+    </message>
+</context>
+<context>
+    <name>StepCard</name>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>Шаг %1</translation>
+    </message>
+</context>
+<context>
+    <name>StepsPane</name>
+    <message>
+        <source>Locate Valheim</source>
+        <translation>Найти Valheim</translation>
+    </message>
+    <message>
+        <source>Install Rosetta 2</source>
+        <translation>Установить Rosetta 2</translation>
+    </message>
+    <message>
+        <source>Install BepInEx</source>
+        <translation>Установить BepInEx</translation>
+    </message>
+    <message>
+        <source>Enable Rosetta Translation</source>
+        <translation>Включить трансляцию Rosetta</translation>
+    </message>
+    <message>
+        <source>Clear Quarantine Flags</source>
+        <translation>Снять отметки карантина</translation>
+    </message>
+    <message>
+        <source>Set Steam Launch Options</source>
+        <translation>Задать параметры запуска в Steam</translation>
+    </message>
+    <message>
+        <source>Launch Once to Verify</source>
+        <translation>Запустить один раз для проверки</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Hide setup — it collapses into a bubble</source>
+        <translation>Скрыть настройку — она свернётся в значок</translation>
+    </message>
+    <message>
+        <source>Auto-Detect</source>
+        <translation>Найти автоматически</translation>
+    </message>
+    <message>
+        <source>Choose Folder…</source>
+        <translation>Выбрать папку…</translation>
+    </message>
+    <message>
+        <source>Fix Script</source>
+        <translation>Исправить скрипт</translation>
+    </message>
+    <message>
+        <source>Download &amp; Install</source>
+        <translation>Скачать и установить</translation>
+    </message>
+    <message>
+        <source>Install from Zip…</source>
+        <translation>Установить из zip…</translation>
+    </message>
+    <message>
+        <source>Get it manually</source>
+        <translation>Скачать вручную</translation>
+    </message>
+    <message>
+        <source>Apply Fix</source>
+        <translation>Применить исправление</translation>
+    </message>
+    <message>
+        <source>Clear Quarantine</source>
+        <translation>Снять карантин</translation>
+    </message>
+    <message>
+        <source>Copy Launch Options</source>
+        <translation>Скопировать параметры запуска</translation>
+    </message>
+    <message>
+        <source>Set It for Me</source>
+        <translation>Задать за меня</translation>
+    </message>
+    <message>
+        <source>Enable the in-game console (adds -console)</source>
+        <translation>Включить консоль в игре (добавляет -console)</translation>
+    </message>
+    <message>
+        <source>Changed the checkbox? Copy the line above and paste it into Steam again.</source>
+        <translation>Изменили флажок? Скопируйте строку выше и снова вставьте её в Steam.</translation>
+    </message>
+    <message>
+        <source>In Steam: right-click Valheim → Properties… → General → paste into Launch Options, then close the window.</source>
+        <translation>В Steam: правый клик по Valheim → Свойства… → Общие → вставьте в «Параметры запуска» и закройте окно.</translation>
+    </message>
+    <message>
+        <source>I&apos;ve added it — mark this step done</source>
+        <translation>Добавлено — отметить шаг как выполненный</translation>
+    </message>
+    <message>
+        <source>Launch Valheim</source>
+        <translation>Запустить Valheim</translation>
+    </message>
+    <message>
+        <source>Re-check</source>
+        <translation>Перепроверить</translation>
+    </message>
+    <message>
+        <source>Linux runs the game natively.</source>
+        <translation>Linux запускает игру нативно.</translation>
+    </message>
+    <message>
+        <source>All set — mods load on next launch</source>
+        <translation>Всё готово — моды загрузятся при следующем запуске</translation>
+    </message>
+    <message>
+        <source>%1 of 7 complete</source>
+        <translation>Выполнено %1 из 7</translation>
+    </message>
+    <message>
+        <source>Found %1 at %2</source>
+        <translation>%1 найден в %2</translation>
+    </message>
+    <message>
+        <source>Found the game at %1</source>
+        <translation>Игра найдена в %1</translation>
+    </message>
+    <message>
+        <source>Found the Windows build (valheim.exe) at %1, which Steam runs through Proton. For BepInEx to load in it, its launch options need: %2</source>
+        <translation>Найдена Windows-версия (valheim.exe) в %1, которую Steam запускает через Proton. Чтобы BepInEx в ней загрузился, в параметрах запуска нужно: %2</translation>
+    </message>
+    <message>
+        <source>Install Valheim through Steam first, then auto-detect — or point me at its folder.</source>
+        <translation>Сначала установите Valheim через Steam, затем найдите автоматически — или укажите мне его папку.</translation>
+    </message>
+    <message>
+        <source>Not needed</source>
+        <translation>Не нужно</translation>
+    </message>
+    <message>
+        <source>This Mac is Intel, so no translation is needed.</source>
+        <translation>Этот Mac на Intel, так что трансляция не нужна.</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 is installed — this Mac can run Intel code.</source>
+        <translation>Rosetta 2 установлена — этот Mac может выполнять код Intel.</translation>
+    </message>
+    <message>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <translation>Инжектор BepInEx работает только на Intel, поэтому Apple Silicon нужен транслятор Rosetta 2 от Apple.</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 is in the game folder and %2 is ready.</source>
+        <translation>BepInEx %1 в папке игры, и %2 готов.</translation>
+    </message>
+    <message>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <translation>%1 из пакета старше 5.4.2331 и больше не может запускать BepInEx через Steam — обновите пакет.</translation>
+    </message>
+    <message>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <translation>Файлы BepInEx на месте, но %1 ещё не исполняемый.</translation>
+    </message>
+    <message>
+        <source>BepInEx files are there, but %1 still needs its Mac fixes (executable bit + game name).</source>
+        <translation>Файлы BepInEx на месте, но %1 ещё нужны исправления для Mac (право на запуск + имя игры).</translation>
+    </message>
+    <message>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <translation>Скачивает BepInExPack для Valheim от denikson с Thunderstore и распаковывает его в папку игры.</translation>
+    </message>
+    <message>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <translation>Скачивает BepInExPack для Valheim от denikson с Thunderstore и распаковывает его рядом с %1.</translation>
+    </message>
+    <message>
+        <source>Reinstall / Update</source>
+        <translation>Переустановить / Обновить</translation>
+    </message>
+    <message>
+        <source>Intel Macs already run the Intel build natively.</source>
+        <translation>Mac на Intel и так запускают Intel-версию нативно.</translation>
+    </message>
+    <message>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <translation>Скрипт запуска стартует Intel-версию игры (x86_64), поэтому BepInEx загружается под Rosetta.</translation>
+    </message>
+    <message>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <translation>Mac-приложение Valheim — Universal и запустилось бы нативно, где BepInEx не загрузится; исправление заставляет скрипт запуска стартовать Intel-версию.</translation>
+    </message>
+    <message>
+        <source>Install BepInEx first — this changes how its launch script starts the game.</source>
+        <translation>Сначала установите BepInEx — это меняет то, как его скрипт запуска стартует игру.</translation>
+    </message>
+    <message>
+        <source># added to %1</source>
+        <translation># добавлено в %1</translation>
+    </message>
+    <message>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <translation>Linux не помещает загрузки в карантин.</translation>
+    </message>
+    <message>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <translation>После установки BepInEx это снимет отметку карантина macOS, чтобы Gatekeeper не блокировал инжектор.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are quarantined from being downloaded. This runs the Terminal command below for you.</source>
+        <translation>
+            <numerusform>%n файл помещён в карантин, так как был скачан. Кнопка выполнит за вас команду Терминала ниже.</numerusform>
+            <numerusform>%n файла помещены в карантин, так как были скачаны. Кнопка выполнит за вас команду Терминала ниже.</numerusform>
+            <numerusform>%n файлов помещены в карантин, так как были скачаны. Кнопка выполнит за вас команду Терминала ниже.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <translation>На файлах модов нет отметок карантина — Gatekeeper не помешает.</translation>
+    </message>
+    <message>
+        <source>Found in your Steam settings — Valheim starts through BepInEx.</source>
+        <translation>Найдено в ваших настройках Steam — Valheim запускается через BepInEx.</translation>
+    </message>
+    <message>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <translation>Единственный ручной шаг: Steam должен запускать игру через скрипт BepInEx.</translation>
+    </message>
+    <message>
+        <source>Modded launch confirmed — BepInEx last wrote its log %1.</source>
+        <translation>Запуск с модами подтверждён — BepInEx в последний раз записал журнал %1.</translation>
+    </message>
+    <message>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <translation>Последний журнал BepInEx — от Windows-версии под Proton, а не от нативной игры.</translation>
+    </message>
+    <message>
+        <source>Start the game once. When BepInEx loads, it writes BepInEx/LogOutput.log — that file is the proof.</source>
+        <translation>Запустите игру один раз. Когда BepInEx загрузится, он запишет BepInEx/LogOutput.log — этот файл и есть доказательство.</translation>
+    </message>
+    <message>
+        <source>Tip: if a game update breaks mods, re-run steps 3–5.</source>
+        <translation>Совет: если обновление игры сломало моды, повторите шаги 3–5.</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,42 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AlertPresenter</name>
+    <message>
+        <source>OK</source>
+        <translation>好</translation>
+    </message>
+</context>
+<context>
+    <name>CommandRow</name>
+    <message>
+        <source>Copy command</source>
+        <translation>复制命令</translation>
+    </message>
+</context>
+<context>
+    <name>DropZone</name>
+    <message>
+        <source>Drop mods here to install</source>
+        <translation>将模组拖到这里安装</translation>
+    </message>
+    <message>
+        <source>Thunderstore .zip · loose .dll · mod folders — they land in BepInEx/plugins</source>
+        <translation>Thunderstore .zip · 单个 .dll · 模组文件夹 — 都会放进 BepInEx/plugins</translation>
+    </message>
+</context>
+<context>
     <name>ExportSheet</name>
     <message>
         <source>%1 and %2, for r2modman, Gale and Skaldrun players.</source>
         <translation>%1 和 %2，供 r2modman、Gale 和 Skaldrun 玩家使用。</translation>
+    </message>
+</context>
+<context>
+    <name>FoldingRow</name>
+    <message>
+        <source>More</source>
+        <translation>更多</translation>
     </message>
 </context>
 <context>
@@ -28,6 +60,198 @@
     </message>
 </context>
 <context>
+    <name>MainWindow</name>
+    <message>
+        <source>Toolbar</source>
+        <translation>工具栏</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Settings — shader cache &amp; save backups</source>
+        <translation>设置 — 着色器缓存与备份</translation>
+    </message>
+    <message>
+        <source>Game Folder</source>
+        <translation>游戏文件夹</translation>
+    </message>
+    <message>
+        <source>Open the Valheim game folder in Finder</source>
+        <translation>在访达中打开 Valheim 游戏文件夹</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Re-check every step</source>
+        <translation>重新检查每一步</translation>
+    </message>
+    <message>
+        <source>Play Vanilla</source>
+        <translation>原版游玩</translation>
+    </message>
+    <message>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <translation>以原版启动 Valheim — 模组仍保留安装但不会加载</translation>
+    </message>
+    <message>
+        <source>Launch Valheim</source>
+        <translation>启动 Valheim</translation>
+    </message>
+    <message>
+        <source>Launch Valheim through Steam (with mods)</source>
+        <translation>通过 Steam 启动 Valheim（带模组）</translation>
+    </message>
+</context>
+<context>
+    <name>ModRow</name>
+    <message>
+        <source>Config</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation>数据</translation>
+    </message>
+    <message>
+        <source>Edit this mod&apos;s settings</source>
+        <translation>编辑此模组的设置</translation>
+    </message>
+    <message>
+        <source>Holds no plugin DLL, so there is nothing to switch off</source>
+        <translation>不含插件 DLL，因此没有可关闭的内容</translation>
+    </message>
+    <message>
+        <source>%1 (disabled)</source>
+        <translation>%1（已停用）</translation>
+    </message>
+    <message>
+        <source>%1 (missing)</source>
+        <translation>%1（缺失）</translation>
+    </message>
+    <message>
+        <source>Needs %1</source>
+        <translation>需要 %1</translation>
+    </message>
+    <message>
+        <source>Install missing</source>
+        <translation>安装缺失项</translation>
+    </message>
+    <message>
+        <source>Enable</source>
+        <translation>启用</translation>
+    </message>
+    <message>
+        <source>Data files (no plugin DLL)</source>
+        <translation>数据文件（无插件 DLL）</translation>
+    </message>
+    <message>
+        <source>Plugin DLL</source>
+        <translation>插件 DLL</translation>
+    </message>
+    <message>
+        <source>Plugin DLL · disabled</source>
+        <translation>插件 DLL · 已停用</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plugins</source>
+        <translation>
+            <numerusform>%n 个插件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n plugins · disabled</source>
+        <translation>
+            <numerusform>%n 个插件 · 已停用</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Enabled — click to disable</source>
+        <translation>已启用 — 点击停用</translation>
+    </message>
+    <message>
+        <source>Disabled — click to enable</source>
+        <translation>已停用 — 点击启用</translation>
+    </message>
+    <message>
+        <source>Reveal in Finder</source>
+        <translation>在访达中显示</translation>
+    </message>
+    <message>
+        <source>Install version…</source>
+        <translation>安装版本…</translation>
+    </message>
+    <message>
+        <source>Offer updates again</source>
+        <translation>重新提供更新</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>移到废纸篓</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileMenu</name>
+    <message>
+        <source>Profiles: separate mod sets for this game folder</source>
+        <translation>配置档：为此游戏文件夹分开的模组组合</translation>
+    </message>
+    <message>
+        <source>New Profile…</source>
+        <translation>新建配置档…</translation>
+    </message>
+    <message>
+        <source>Rename “%1”…</source>
+        <translation>重命名“%1”…</translation>
+    </message>
+    <message>
+        <source>Move to Trash</source>
+        <translation>移到废纸篓</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileSheet</name>
+    <message>
+        <source>New Profile</source>
+        <translation>新建配置档</translation>
+    </message>
+    <message>
+        <source>Rename Profile</source>
+        <translation>重命名配置档</translation>
+    </message>
+    <message>
+        <source>Profile name</source>
+        <translation>配置档名称</translation>
+    </message>
+    <message>
+        <source>Name of the new profile</source>
+        <translation>新配置档的名称</translation>
+    </message>
+    <message>
+        <source>New name for “%1”</source>
+        <translation>“%1”的新名称</translation>
+    </message>
+    <message>
+        <source>Start with a copy of “%1” (its mods and settings)</source>
+        <translation>从“%1”的副本开始（包括其模组和设置）</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>创建</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+</context>
+<context>
     <name>SettingsSheet</name>
     <message>
         <source>Language:</source>
@@ -40,6 +264,292 @@
     <message>
         <source>The new language shows the next time Skaldrun starts.</source>
         <translation>新语言将在下次启动 Skaldrun 时生效。</translation>
+    </message>
+</context>
+<context>
+    <name>SetupBubble</name>
+    <message>
+        <source>Setup</source>
+        <translation>初始设置</translation>
+    </message>
+    <message>
+        <source>Setup complete — click to review the steps</source>
+        <translation>初始设置已完成 — 点击查看各步骤</translation>
+    </message>
+    <message>
+        <source>Setup incomplete — click to open</source>
+        <translation>初始设置未完成 — 点击打开</translation>
+    </message>
+    <message>
+        <source>Setup %1/7</source>
+        <translation>初始设置 %1/7</translation>
+    </message>
+</context>
+<context>
+    <name>ShaderFixBanner</name>
+    <message>
+        <source>Pink or magenta textures in game?</source>
+        <translation>游戏里出现粉色或品红色贴图？</translation>
+    </message>
+    <message>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <translation>有些模组自带仅限 Windows 的着色器，Metal 无法渲染。ShaderHelperForMac 会自动把损坏的材质换成适合 Mac 的着色器。</translation>
+    </message>
+    <message>
+        <source>Learn More</source>
+        <translation>了解更多</translation>
+    </message>
+    <message>
+        <source>Install Fix</source>
+        <translation>安装修复</translation>
+    </message>
+</context>
+<context>
+    <name>StepCard</name>
+    <message>
+        <source>Done</source>
+        <translation>已完成</translation>
+    </message>
+    <message>
+        <source>Step %1</source>
+        <translation>第 %1 步</translation>
+    </message>
+</context>
+<context>
+    <name>StepsPane</name>
+    <message>
+        <source>Locate Valheim</source>
+        <translation>找到 Valheim</translation>
+    </message>
+    <message>
+        <source>Install Rosetta 2</source>
+        <translation>安装 Rosetta 2</translation>
+    </message>
+    <message>
+        <source>Install BepInEx</source>
+        <translation>安装 BepInEx</translation>
+    </message>
+    <message>
+        <source>Enable Rosetta Translation</source>
+        <translation>启用 Rosetta 转译</translation>
+    </message>
+    <message>
+        <source>Clear Quarantine Flags</source>
+        <translation>清除隔离标记</translation>
+    </message>
+    <message>
+        <source>Set Steam Launch Options</source>
+        <translation>设置 Steam 启动选项</translation>
+    </message>
+    <message>
+        <source>Launch Once to Verify</source>
+        <translation>启动一次以验证</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>初始设置</translation>
+    </message>
+    <message>
+        <source>Hide setup — it collapses into a bubble</source>
+        <translation>隐藏初始设置 — 它会收起为气泡</translation>
+    </message>
+    <message>
+        <source>Auto-Detect</source>
+        <translation>自动检测</translation>
+    </message>
+    <message>
+        <source>Choose Folder…</source>
+        <translation>选择文件夹…</translation>
+    </message>
+    <message>
+        <source>Fix Script</source>
+        <translation>修复脚本</translation>
+    </message>
+    <message>
+        <source>Download &amp; Install</source>
+        <translation>下载并安装</translation>
+    </message>
+    <message>
+        <source>Install from Zip…</source>
+        <translation>从 Zip 安装…</translation>
+    </message>
+    <message>
+        <source>Get it manually</source>
+        <translation>手动获取</translation>
+    </message>
+    <message>
+        <source>Apply Fix</source>
+        <translation>应用修复</translation>
+    </message>
+    <message>
+        <source>Clear Quarantine</source>
+        <translation>解除隔离</translation>
+    </message>
+    <message>
+        <source>Copy Launch Options</source>
+        <translation>复制启动选项</translation>
+    </message>
+    <message>
+        <source>Set It for Me</source>
+        <translation>帮我设置</translation>
+    </message>
+    <message>
+        <source>Enable the in-game console (adds -console)</source>
+        <translation>启用游戏内控制台（添加 -console）</translation>
+    </message>
+    <message>
+        <source>Changed the checkbox? Copy the line above and paste it into Steam again.</source>
+        <translation>改了勾选框？复制上面这一行，再粘贴到 Steam 里。</translation>
+    </message>
+    <message>
+        <source>In Steam: right-click Valheim → Properties… → General → paste into Launch Options, then close the window.</source>
+        <translation>在 Steam 中：右键点击 Valheim → 属性… → 通用 → 粘贴到启动选项，然后关闭窗口。</translation>
+    </message>
+    <message>
+        <source>I&apos;ve added it — mark this step done</source>
+        <translation>我已添加 — 将此步标记为完成</translation>
+    </message>
+    <message>
+        <source>Launch Valheim</source>
+        <translation>启动 Valheim</translation>
+    </message>
+    <message>
+        <source>Re-check</source>
+        <translation>重新检查</translation>
+    </message>
+    <message>
+        <source>Linux runs the game natively.</source>
+        <translation>Linux 原生运行游戏。</translation>
+    </message>
+    <message>
+        <source>All set — mods load on next launch</source>
+        <translation>一切就绪 — 下次启动时加载模组</translation>
+    </message>
+    <message>
+        <source>%1 of 7 complete</source>
+        <translation>已完成 %1/7</translation>
+    </message>
+    <message>
+        <source>Found %1 at %2</source>
+        <translation>已在 %2 找到 %1</translation>
+    </message>
+    <message>
+        <source>Found the game at %1</source>
+        <translation>已在 %1 找到游戏</translation>
+    </message>
+    <message>
+        <source>Found the Windows build (valheim.exe) at %1, which Steam runs through Proton. For BepInEx to load in it, its launch options need: %2</source>
+        <translation>在 %1 找到了 Windows 版本（valheim.exe），Steam 通过 Proton 运行它。要让 BepInEx 在其中加载，启动选项需要：%2</translation>
+    </message>
+    <message>
+        <source>Install Valheim through Steam first, then auto-detect — or point me at its folder.</source>
+        <translation>请先通过 Steam 安装 Valheim，然后自动检测 — 或者告诉我它的文件夹。</translation>
+    </message>
+    <message>
+        <source>Not needed</source>
+        <translation>无需此步</translation>
+    </message>
+    <message>
+        <source>This Mac is Intel, so no translation is needed.</source>
+        <translation>这台 Mac 是 Intel 芯片，无需转译。</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 is installed — this Mac can run Intel code.</source>
+        <translation>Rosetta 2 已安装 — 这台 Mac 可以运行 Intel 代码。</translation>
+    </message>
+    <message>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <translation>BepInEx 的注入器仅支持 Intel，因此 Apple 芯片需要 Apple 的 Rosetta 2 转译层。</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 is in the game folder and %2 is ready.</source>
+        <translation>BepInEx %1 已在游戏文件夹中，%2 已就绪。</translation>
+    </message>
+    <message>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <translation>%1 来自早于 5.4.2331 的包，已无法通过 Steam 启动 BepInEx — 请更新该包。</translation>
+    </message>
+    <message>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <translation>BepInEx 文件已在，但 %1 还不可执行。</translation>
+    </message>
+    <message>
+        <source>BepInEx files are there, but %1 still needs its Mac fixes (executable bit + game name).</source>
+        <translation>BepInEx 文件已在，但 %1 还需要 Mac 修复（可执行权限 + 游戏名称）。</translation>
+    </message>
+    <message>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <translation>从 Thunderstore 下载 denikson 的 Valheim 版 BepInExPack，并解压到游戏文件夹。</translation>
+    </message>
+    <message>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <translation>从 Thunderstore 下载 denikson 的 Valheim 版 BepInExPack，并解压到 %1 旁边。</translation>
+    </message>
+    <message>
+        <source>Reinstall / Update</source>
+        <translation>重新安装 / 更新</translation>
+    </message>
+    <message>
+        <source>Intel Macs already run the Intel build natively.</source>
+        <translation>Intel Mac 本就原生运行 Intel 版本。</translation>
+    </message>
+    <message>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <translation>启动脚本会运行游戏的 Intel（x86_64）版本，因此 BepInEx 在 Rosetta 下加载。</translation>
+    </message>
+    <message>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <translation>Valheim 的 Mac 应用是通用版本，会原生运行，而那样 BepInEx 无法加载 — 此修复让启动脚本运行其 Intel 版本。</translation>
+    </message>
+    <message>
+        <source>Install BepInEx first — this changes how its launch script starts the game.</source>
+        <translation>请先安装 BepInEx — 这一步会改变它的启动脚本启动游戏的方式。</translation>
+    </message>
+    <message>
+        <source># added to %1</source>
+        <translation># 已添加到 %1</translation>
+    </message>
+    <message>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <translation>Linux 不会隔离下载的文件。</translation>
+    </message>
+    <message>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <translation>安装 BepInEx 后，此步会清除 macOS 的隔离标记，让 Gatekeeper 不再阻止注入器。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files are quarantined from being downloaded. This runs the Terminal command below for you.</source>
+        <translation>
+            <numerusform>%n 个文件因是下载所得而被隔离。此操作会替你运行下方的终端命令。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <translation>模组文件上没有隔离标记 — Gatekeeper 不会干扰。</translation>
+    </message>
+    <message>
+        <source>Found in your Steam settings — Valheim starts through BepInEx.</source>
+        <translation>已在你的 Steam 设置中找到 — Valheim 会通过 BepInEx 启动。</translation>
+    </message>
+    <message>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <translation>唯一需要手动的一步：Steam 必须通过 BepInEx 的脚本启动游戏。</translation>
+    </message>
+    <message>
+        <source>Modded launch confirmed — BepInEx last wrote its log %1.</source>
+        <translation>已确认带模组启动 — BepInEx 最后一次写入日志是在 %1。</translation>
+    </message>
+    <message>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <translation>BepInEx 的最新日志来自 Proton 下的 Windows 版本，而不是原生游戏。</translation>
+    </message>
+    <message>
+        <source>Start the game once. When BepInEx loads, it writes BepInEx/LogOutput.log — that file is the proof.</source>
+        <translation>启动一次游戏。BepInEx 加载时会写入 BepInEx/LogOutput.log — 这个文件就是证据。</translation>
+    </message>
+    <message>
+        <source>Tip: if a game update breaks mods, re-run steps 3–5.</source>
+        <translation>提示：如果游戏更新导致模组失效，请重新执行第 3–5 步。</translation>
     </message>
 </context>
 </TS>

@@ -77,7 +77,7 @@ void AlertPresenter::sync() {
     box->setIcon(QMessageBox::Warning);
     box->setTextFormat(Qt::PlainText);
     box->setText(*message);
-    QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::RejectRole);
+    QPushButton* ok = box->addButton(tr("OK"), QMessageBox::RejectRole);
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
     box->setWindowModality(Qt::WindowModal);

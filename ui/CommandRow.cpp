@@ -69,7 +69,7 @@ CommandRow::CommandRow(AppState* state, QWidget* parent) : QWidget(parent), m_st
 
     m_button = new QToolButton(this);
     m_button->setObjectName(QStringLiteral("copyButton"));
-    m_button->setToolTip(QStringLiteral("Copy command"));
+    m_button->setToolTip(tr("Copy command"));
     m_button->setAutoRaise(true);
     m_button->setIconSize(QSize(14, 14));
     Theme::setButtonStyle(m_button, Theme::ButtonStyle::borderless);

@@ -54,12 +54,12 @@ DropZone::DropZone(AppState* state, QWidget* parent)
     m_arrow->setAlignment(Qt::AlignCenter);
     m_arrow->setPixmap(Icons::pixmap(QStringLiteral("arrow.down.doc"), 24, Theme::secondaryText()));
     column->addWidget(m_arrow);
-    auto* title = new QLabel(QStringLiteral("Drop mods here to install"), idle);
+    auto* title = new QLabel(tr("Drop mods here to install"), idle);
     Theme::style(title, Theme::TextStyle::callout, QColor(), QFont::Medium);
     title->setAlignment(Qt::AlignCenter);
     column->addWidget(title);
-    auto* hint = new QLabel(
-        QStringLiteral("Thunderstore .zip · loose .dll · mod folders — they land in BepInEx/plugins"), idle);
+    auto* hint =
+        new QLabel(tr("Thunderstore .zip · loose .dll · mod folders — they land in BepInEx/plugins"), idle);
     Theme::style(hint, Theme::TextStyle::caption, Theme::secondaryText());
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);

@@ -75,7 +75,7 @@ QAction* MainWindow::addToolbarButton(const QString& objectName, const QString& 
 }
 
 void MainWindow::buildToolbar() {
-    auto* bar = new QToolBar(QStringLiteral("Toolbar"), this);
+    auto* bar = new QToolBar(tr("Toolbar"), this);
     bar->setObjectName(QStringLiteral("toolbar"));
     bar->setMovable(false);
     bar->setFloatable(false);
@@ -123,21 +123,18 @@ void MainWindow::buildToolbar() {
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
 
-    QAction* settings = addToolbarButton(QStringLiteral("toolbar.settings"), QStringLiteral("Settings"),
-                                         QStringLiteral("gearshape"),
-                                         QStringLiteral("Settings — shader cache & save backups"));
-    m_gameFolder =
-        addToolbarButton(QStringLiteral("toolbar.gameFolder"), QStringLiteral("Game Folder"),
-                         QStringLiteral("folder"), QStringLiteral("Open the Valheim game folder in Finder"));
-    QAction* refresh =
-        addToolbarButton(QStringLiteral("toolbar.refresh"), QStringLiteral("Refresh"),
-                         QStringLiteral("arrow.clockwise"), QStringLiteral("Re-check every step"));
-    m_playVanilla = addToolbarButton(
-        QStringLiteral("toolbar.playVanilla"), QStringLiteral("Play Vanilla"), QStringLiteral("v.circle"),
-        QStringLiteral("Launch Valheim vanilla — mods stay installed but don't load"));
-    m_launch = addToolbarButton(QStringLiteral("toolbar.launch"), QStringLiteral("Launch Valheim"),
-                                QStringLiteral("play.fill"),
-                                QStringLiteral("Launch Valheim through Steam (with mods)"));
+    QAction* settings =
+        addToolbarButton(QStringLiteral("toolbar.settings"), tr("Settings"), QStringLiteral("gearshape"),
+                         tr("Settings — shader cache & save backups"));
+    m_gameFolder = addToolbarButton(QStringLiteral("toolbar.gameFolder"), tr("Game Folder"),
+                                    QStringLiteral("folder"), tr("Open the Valheim game folder in Finder"));
+    QAction* refresh = addToolbarButton(QStringLiteral("toolbar.refresh"), tr("Refresh"),
+                                        QStringLiteral("arrow.clockwise"), tr("Re-check every step"));
+    m_playVanilla = addToolbarButton(QStringLiteral("toolbar.playVanilla"), tr("Play Vanilla"),
+                                     QStringLiteral("v.circle"),
+                                     tr("Launch Valheim vanilla — mods stay installed but don't load"));
+    m_launch = addToolbarButton(QStringLiteral("toolbar.launch"), tr("Launch Valheim"),
+                                QStringLiteral("play.fill"), tr("Launch Valheim through Steam (with mods)"));
     connect(settings, &QAction::triggered, this, &MainWindow::openSettings);
     connect(m_gameFolder, &QAction::triggered, m_state, &AppState::openGameFolder);
     connect(refresh, &QAction::triggered, m_state, &AppState::refreshAll);

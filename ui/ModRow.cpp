@@ -19,9 +19,8 @@
 
 ModRow::ModRow(AppState* state, const ModItem& mod, QWidget* parent)
     : QWidget(parent), m_state(state), m_icon(new QLabel(this)), m_name(new QLabel(this)),
-      m_version(new QLabel(this)), m_detail(new QLabel(this)),
-      m_config(new QPushButton(QStringLiteral("Config"), this)), m_switch(new Switch(this)),
-      m_badge(new QLabel(QStringLiteral("data"), this)), m_needs(new QLabel(this)),
+      m_version(new QLabel(this)), m_detail(new QLabel(this)), m_config(new QPushButton(tr("Config"), this)),
+      m_switch(new Switch(this)), m_badge(new QLabel(tr("data"), this)), m_needs(new QLabel(this)),
       m_fix(new QPushButton(this)) {
     // Never squeezed below its natural height: a long list scrolls instead.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -58,7 +57,7 @@ ModRow::ModRow(AppState* state, const ModItem& mod, QWidget* parent)
     row->addLayout(column, 1);
 
     m_config->setIcon(Icons::tinted(QStringLiteral("gearshape"), Theme::secondaryText()));
-    m_config->setToolTip(QStringLiteral("Edit this mod's settings"));
+    m_config->setToolTip(tr("Edit this mod's settings"));
     Make::style(m_config, Theme::ButtonStyle::bordered, Theme::ControlSize::small);
     // Tighter than a bordered button elsewhere: the row is only as tall as its two lines of text.
     m_config->setStyleSheet(m_config->styleSheet() + QStringLiteral("QPushButton { padding: 2px 8px; }"));
@@ -74,7 +73,7 @@ ModRow::ModRow(AppState* state, const ModItem& mod, QWidget* parent)
     Theme::style(m_badge, Theme::TextStyle::caption2, Theme::secondaryText());
     m_badge->setStyleSheet(QStringLiteral("QLabel { background: %1; border-radius: 7px; padding: 1px 7px; }")
                                .arg(Theme::css(Theme::quaternary())));
-    m_badge->setToolTip(QStringLiteral("Holds no plugin DLL, so there is nothing to switch off"));
+    m_badge->setToolTip(tr("Holds no plugin DLL, so there is nothing to switch off"));
     row->addWidget(m_badge);
 
     connect(m_state, &AppState::planChanged, this, &ModRow::syncPlan);
@@ -86,8 +85,8 @@ QString ModRow::needsText(const ModItem& mod, const AppState& state) {
     if (!plan || plan->needs.isEmpty()) return {};
     QStringList names;
     for (const UpdatePlan::Need& need : plan->needs)
-        names << need.name + (need.disabled ? QStringLiteral(" (disabled)") : QStringLiteral(" (missing)"));
-    return QStringLiteral("Needs ") + names.join(QStringLiteral(", "));
+        names << (need.disabled ? tr("%1 (disabled)") : tr("%1 (missing)")).arg(need.name);
+    return tr("Needs %1").arg(names.join(QStringLiteral(", ")));
 }
 
 void ModRow::syncPlan() {
@@ -99,17 +98,15 @@ void ModRow::syncPlan() {
         std::any_of(needs.cbegin(), needs.cend(), [](const auto& n) { return n.disabled.has_value(); });
     m_needs->setText(needsText(m_mod, *m_state));
     m_needs->setVisible(!needs.isEmpty());
-    m_fix->setText(installable ? QStringLiteral("Install missing") : QStringLiteral("Enable"));
+    m_fix->setText(installable ? tr("Install missing") : tr("Enable"));
     m_fix->setVisible(installable || enablable);
 }
 
 QString ModRow::detailText(const ModItem& mod) {
-    if (mod.dllCount == 0) return QStringLiteral("Data files (no plugin DLL)");
-    QString text = !mod.isFolder       ? QStringLiteral("Plugin DLL")
-                   : mod.dllCount == 1 ? QStringLiteral("1 plugin")
-                                       : QStringLiteral("%1 plugins").arg(mod.dllCount);
-    if (!mod.enabled) text += QStringLiteral(" · disabled");
-    return text;
+    if (mod.dllCount == 0) return tr("Data files (no plugin DLL)");
+    if (!mod.isFolder) return mod.enabled ? tr("Plugin DLL") : tr("Plugin DLL · disabled");
+    return mod.enabled ? tr("%n plugins", nullptr, mod.dllCount)
+                       : tr("%n plugins · disabled", nullptr, mod.dllCount);
 }
 
 void ModRow::setMod(const ModItem& mod) {
@@ -137,8 +134,7 @@ void ModRow::setMod(const ModItem& mod) {
     m_config->setVisible(!mod.configFiles.isEmpty());
     m_switch->setVisible(mod.dllCount > 0);
     m_switch->setChecked(mod.enabled);
-    m_switch->setToolTip(mod.enabled ? QStringLiteral("Enabled — click to disable")
-                                     : QStringLiteral("Disabled — click to enable"));
+    m_switch->setToolTip(mod.enabled ? tr("Enabled — click to disable") : tr("Disabled — click to enable"));
     m_badge->setVisible(mod.dllCount == 0);
     m_needs->setObjectName(base + QStringLiteral(".needs"));
     m_fix->setObjectName(base + QStringLiteral(".fix"));
@@ -150,12 +146,12 @@ QMenu* ModRow::makeContextMenu() {
     menu->setObjectName(QStringLiteral("modRow.menu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const ModItem mod = m_mod;
-    QAction* reveal = menu->addAction(QStringLiteral("Reveal in Finder"));
+    QAction* reveal = menu->addAction(tr("Reveal in Finder"));
     reveal->setObjectName(QStringLiteral("modRow.reveal"));
     connect(reveal, &QAction::triggered, m_state, [state = m_state, mod] { state->reveal(mod); });
     const UpdatePlan::ModPlan* plan = m_state->updatePlan().of(mod.name);
     if (plan && plan->package) {
-        QAction* pick = menu->addAction(QStringLiteral("Install version…"));
+        QAction* pick = menu->addAction(tr("Install version…"));
         pick->setObjectName(QStringLiteral("modRow.installVersion"));
         connect(pick, &QAction::triggered, this, [this, package = *plan->package] {
             auto* sheet = new VersionPickerSheet(m_state, package, window());
@@ -164,13 +160,13 @@ QMenu* ModRow::makeContextMenu() {
         });
     }
     if (plan && plan->pinned) {
-        QAction* offer = menu->addAction(QStringLiteral("Offer updates again"));
+        QAction* offer = menu->addAction(tr("Offer updates again"));
         offer->setObjectName(QStringLiteral("modRow.offerUpdates"));
         connect(offer, &QAction::triggered, m_state,
                 [state = m_state, mod] { state->setUpdatesOffered(mod.name, true); });
     }
     menu->addSeparator();
-    QAction* trash = menu->addAction(QStringLiteral("Move to Trash"));
+    QAction* trash = menu->addAction(tr("Move to Trash"));
     trash->setObjectName(QStringLiteral("modRow.trash"));
     connect(trash, &QAction::triggered, this,
             [this, mod] { DependantsPrompt::trash(m_state, mod, window()); });

@@ -86,7 +86,7 @@ void ProfileMenu::fitName() {
     // A tool button reads "&" as a mnemonic mark.
     shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
     if (text() != shown + arrow) setText(shown + arrow);
-    setToolTip(elided ? m_name : QStringLiteral("Profiles: separate mod sets for this game folder"));
+    setToolTip(elided ? m_name : tr("Profiles: separate mod sets for this game folder"));
 }
 
 void ProfileMenu::rebuild() {
@@ -104,13 +104,13 @@ void ProfileMenu::rebuild() {
         });
     }
     m->addSeparator();
-    m->addAction(QStringLiteral("New Profile…"), this, [this] {
+    m->addAction(tr("New Profile…"), this, [this] {
          openSheet({});
      })->setObjectName(QStringLiteral("profiles.new"));
-    m->addAction(QStringLiteral("Rename “%1”…").arg(active), this, [this, active] {
+    m->addAction(tr("Rename “%1”…").arg(active), this, [this, active] {
          openSheet(active);
      })->setObjectName(QStringLiteral("profiles.rename"));
-    QMenu* trash = m->addMenu(QStringLiteral("Move to Trash"));
+    QMenu* trash = m->addMenu(tr("Move to Trash"));
     trash->setObjectName(QStringLiteral("profiles.delete"));
     for (const QString& name : profiles) {
         QAction* remove = trash->addAction(name, this, [this, name] { m_state->deleteProfile(name); });
@@ -128,7 +128,7 @@ void ProfileMenu::openSheet(const QString& renaming) {
 ProfileSheet::ProfileSheet(AppState* state, const QString& renaming, QWidget* parent)
     : QDialog(parent), m_state(state), m_renaming(renaming) {
     setObjectName(QStringLiteral("profileSheet"));
-    setWindowTitle(renaming.isEmpty() ? QStringLiteral("New Profile") : QStringLiteral("Rename Profile"));
+    setWindowTitle(renaming.isEmpty() ? tr("New Profile") : tr("Rename Profile"));
     Sheet::present(*this);
     setMinimumWidth(380);
     auto* layout = new QVBoxLayout(this);
@@ -139,12 +139,12 @@ ProfileSheet::ProfileSheet(AppState* state, const QString& renaming, QWidget* pa
     layout->addWidget(title);
     m_name = new QLineEdit(renaming, this);
     m_name->setObjectName(QStringLiteral("profileSheet.name"));
-    m_name->setPlaceholderText(QStringLiteral("Profile name"));
+    m_name->setPlaceholderText(tr("Profile name"));
     m_name->setMaxLength(Profiles::maxNameLength + 8); // room to see the length sentence
     QLabel* nameLabel = Make::label(this, QStringLiteral("profileSheet.nameLabel"), Theme::TextStyle::callout,
                                     QColor(), QFont::Medium);
-    nameLabel->setText(renaming.isEmpty() ? QStringLiteral("Name of the new profile")
-                                          : QStringLiteral("New name for “%1”").arg(renaming));
+    nameLabel->setText(renaming.isEmpty() ? tr("Name of the new profile")
+                                          : tr("New name for “%1”").arg(renaming));
     nameLabel->setTextFormat(Qt::PlainText);
     nameLabel->setBuddy(m_name);
     layout->addWidget(nameLabel);
@@ -154,21 +154,20 @@ ProfileSheet::ProfileSheet(AppState* state, const QString& renaming, QWidget* pa
     m_problem->setTextFormat(Qt::PlainText);
     layout->addWidget(m_problem);
     if (renaming.isEmpty()) {
-        m_copy = new QCheckBox(QStringLiteral("Start with a copy of “%1” (its mods and settings)")
-                                   .arg(state->snapshot().activeProfile),
-                               this);
+        m_copy = new QCheckBox(
+            tr("Start with a copy of “%1” (its mods and settings)").arg(state->snapshot().activeProfile),
+            this);
         m_copy->setObjectName(QStringLiteral("profileSheet.copy"));
         layout->addWidget(m_copy);
     }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* cancel = Make::button(this, QStringLiteral("profileSheet.cancel"), QStringLiteral("Cancel"),
-                                Theme::ButtonStyle::bordered);
+    auto* cancel =
+        Make::button(this, QStringLiteral("profileSheet.cancel"), tr("Cancel"), Theme::ButtonStyle::bordered);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     buttons->addWidget(cancel);
     m_ok = Make::button(this, QStringLiteral("profileSheet.ok"),
-                        renaming.isEmpty() ? QStringLiteral("Create") : QStringLiteral("Rename"),
-                        Theme::ButtonStyle::prominent);
+                        renaming.isEmpty() ? tr("Create") : tr("Rename"), Theme::ButtonStyle::prominent);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, [this] {
         const QString name = m_name->text().trimmed();

@@ -28,7 +28,7 @@ SetupBubble::SetupBubble(AppState* state, QWidget* parent) : QPushButton(parent)
     m_icon->setFixedSize(bubbleIconSize, bubbleIconSize);
     m_label = Make::label(this, QStringLiteral("setupBubble.label"), Theme::TextStyle::callout, QColor(),
                           QFont::Medium);
-    m_label->setText(QStringLiteral("Setup"));
+    m_label->setText(tr("Setup"));
     m_count = Make::label(this, QStringLiteral("setupBubble.count"), Theme::TextStyle::callout,
                           Theme::secondaryText(), QFont::Medium);
     for (QLabel* part : {m_icon, m_label, m_count}) {
@@ -71,10 +71,9 @@ void SetupBubble::render() {
     m_count->setText(QStringLiteral("%1/7").arg(m_state->doneCount()));
     m_count->setVisible(known && !m_allDone);
     setToolTip(!known      ? ModsPane::readingSentence()
-               : m_allDone ? QStringLiteral("Setup complete — click to review the steps")
-                           : QStringLiteral("Setup incomplete — click to open"));
-    setAccessibleName(known && !m_allDone ? QStringLiteral("Setup %1/7").arg(m_state->doneCount())
-                                          : QStringLiteral("Setup"));
+               : m_allDone ? tr("Setup complete — click to review the steps")
+                           : tr("Setup incomplete — click to open"));
+    setAccessibleName(known && !m_allDone ? tr("Setup %1/7").arg(m_state->doneCount()) : tr("Setup"));
     const bool collapsed = m_state->setupCollapsed();
     if (!collapsed)
         hide();

@@ -70,7 +70,7 @@ void StepCard::setDone(bool done) {
     m_done = done;
     m_mark->setPixmap(StepCard::markPixmap(m_number, done, markSize));
     m_mark->setProperty("symbol", StepCard::markSymbol(m_number, done));
-    m_mark->setAccessibleName(done ? QStringLiteral("Done") : QStringLiteral("Step %1").arg(m_number));
+    m_mark->setAccessibleName(done ? tr("Done") : tr("Step %1").arg(m_number));
 }
 
 void StepCard::setSubtitle(const QString& subtitle) {

@@ -29,9 +29,6 @@ using Theme::TextStyle;
 
 namespace {
 
-const QString tip = QStringLiteral("Tip: if a game update breaks mods, re-run steps 3–5.");
-const QString nativeOnLinux = QStringLiteral("Linux runs the game natively.");
-
 // A control area: a column, or a row that wraps when the pane is narrow.
 QWidget* column(StepCard* card, const QString& name) {
     auto* area = new QWidget(card);
@@ -79,11 +76,10 @@ StepsPane::StepsPane(AppState* state, QWidget* parent) : QWidget(parent), m_stat
     auto* cards = new QVBoxLayout(content);
     cards->setContentsMargins(16, 0, 16, 14);
     cards->setSpacing(10);
-    const QStringList titles = {
-        QStringLiteral("Locate Valheim"),         QStringLiteral("Install Rosetta 2"),
-        QStringLiteral("Install BepInEx"),        QStringLiteral("Enable Rosetta Translation"),
-        QStringLiteral("Clear Quarantine Flags"), QStringLiteral("Set Steam Launch Options"),
-        QStringLiteral("Launch Once to Verify")};
+    const QStringList titles = {tr("Locate Valheim"),         tr("Install Rosetta 2"),
+                                tr("Install BepInEx"),        tr("Enable Rosetta Translation"),
+                                tr("Clear Quarantine Flags"), tr("Set Steam Launch Options"),
+                                tr("Launch Once to Verify")};
     for (int i = 0; i < 7; ++i) {
         m_cards[size_t(i)] = new StepCard(i + 1, titles[i], content);
         cards->addWidget(m_cards[size_t(i)]);
@@ -120,7 +116,7 @@ QWidget* StepsPane::buildHeader() {
     left->setSpacing(6);
     QLabel* title =
         Make::label(header, QStringLiteral("steps.title"), TextStyle::title2, QColor(), QFont::DemiBold);
-    title->setText(QStringLiteral("Setup"));
+    title->setText(tr("Setup"));
     left->addWidget(title);
     auto* progressRow = new QHBoxLayout;
     progressRow->setSpacing(8);
@@ -138,7 +134,7 @@ QWidget* StepsPane::buildHeader() {
     hide->setIcon(Icons::tinted(QStringLiteral("sidebar.left"), Theme::secondaryText()));
     hide->setIconSize(QSize(18, 18));
     hide->setAutoRaise(true);
-    hide->setToolTip(QStringLiteral("Hide setup — it collapses into a bubble"));
+    hide->setToolTip(tr("Hide setup — it collapses into a bubble"));
     Theme::setButtonStyle(hide, ButtonStyle::borderless);
     layout->addWidget(hide, 0, Qt::AlignTop);
     connect(hide, &QToolButton::clicked, m_state, [this] { m_state->setSetupCollapsed(true); });
@@ -162,10 +158,10 @@ void StepsPane::buildStep1(StepCard* card) {
     QWidget* area = column(card, QStringLiteral("step1.controls"));
     m_step1Controls = row(area, QStringLiteral("step1.row"));
     area->layout()->addWidget(m_step1Controls);
-    auto* detect = Make::button(m_step1Controls, QStringLiteral("step1.autoDetect"),
-                                QStringLiteral("Auto-Detect"), ButtonStyle::automatic);
-    auto* choose = Make::button(m_step1Controls, QStringLiteral("step1.chooseFolder"),
-                                QStringLiteral("Choose Folder…"), ButtonStyle::automatic);
+    auto* detect = Make::button(m_step1Controls, QStringLiteral("step1.autoDetect"), tr("Auto-Detect"),
+                                ButtonStyle::automatic);
+    auto* choose = Make::button(m_step1Controls, QStringLiteral("step1.chooseFolder"), tr("Choose Folder…"),
+                                ButtonStyle::automatic);
     m_step1Controls->layout()->addWidget(detect);
     m_step1Controls->layout()->addWidget(choose);
     connect(detect, &QPushButton::clicked, m_state, &AppState::autoDetectGame);
@@ -175,7 +171,7 @@ void StepsPane::buildStep1(StepCard* card) {
 void StepsPane::buildStep2(StepCard* card) {
     m_step2Controls = column(card, QStringLiteral("step2.controls"));
     m_installRosetta = Make::button(m_step2Controls, QStringLiteral("step2.installRosetta"),
-                                    QStringLiteral("Install Rosetta 2"), ButtonStyle::prominent);
+                                    tr("Install Rosetta 2"), ButtonStyle::prominent);
     m_step2Controls->layout()->addWidget(m_installRosetta);
     m_step2Controls->layout()->setAlignment(m_installRosetta, Qt::AlignLeft);
     m_rosettaCommand = new CommandRow(m_state, m_step2Controls);
@@ -190,14 +186,14 @@ void StepsPane::buildStep3(StepCard* card) {
     m_step3Controls = row(area, QStringLiteral("step3.row"));
     area->layout()->addWidget(m_step3Controls);
     QLayout* layout = m_step3Controls->layout();
-    m_fixScript = Make::button(m_step3Controls, QStringLiteral("step3.fixScript"),
-                               QStringLiteral("Fix Script"), ButtonStyle::prominent);
-    m_installBep = Make::button(m_step3Controls, QStringLiteral("step3.install"),
-                                QStringLiteral("Download & Install"), ButtonStyle::prominent);
+    m_fixScript = Make::button(m_step3Controls, QStringLiteral("step3.fixScript"), tr("Fix Script"),
+                               ButtonStyle::prominent);
+    m_installBep = Make::button(m_step3Controls, QStringLiteral("step3.install"), tr("Download & Install"),
+                                ButtonStyle::prominent);
     auto* fromZip = Make::button(m_step3Controls, QStringLiteral("step3.installFromZip"),
-                                 QStringLiteral("Install from Zip…"), ButtonStyle::automatic);
-    auto* manual = Make::button(m_step3Controls, QStringLiteral("step3.getManually"),
-                                QStringLiteral("Get it manually"), ButtonStyle::link);
+                                 tr("Install from Zip…"), ButtonStyle::automatic);
+    auto* manual = Make::button(m_step3Controls, QStringLiteral("step3.getManually"), tr("Get it manually"),
+                                ButtonStyle::link);
     for (QWidget* w : {static_cast<QWidget*>(m_fixScript), static_cast<QWidget*>(m_installBep),
                        static_cast<QWidget*>(fromZip), static_cast<QWidget*>(manual)})
         layout->addWidget(w);
@@ -223,7 +219,7 @@ StepsPane::ActionWithCommand StepsPane::actionWithCommand(StepCard* card, int st
 }
 
 void StepsPane::buildStep4(StepCard* card) {
-    const auto parts = actionWithCommand(card, 4, QStringLiteral("applyFix"), QStringLiteral("Apply Fix"));
+    const auto parts = actionWithCommand(card, 4, QStringLiteral("applyFix"), tr("Apply Fix"));
     m_step4Controls = parts.controls;
     m_applyFix = parts.button;
     m_archCommand = parts.command;
@@ -231,8 +227,7 @@ void StepsPane::buildStep4(StepCard* card) {
 }
 
 void StepsPane::buildStep5(StepCard* card) {
-    const auto parts =
-        actionWithCommand(card, 5, QStringLiteral("clearQuarantine"), QStringLiteral("Clear Quarantine"));
+    const auto parts = actionWithCommand(card, 5, QStringLiteral("clearQuarantine"), tr("Clear Quarantine"));
     m_step5Controls = parts.controls;
     m_clearQuarantine = parts.button;
     m_quarantineCommand = parts.command;
@@ -246,29 +241,26 @@ void StepsPane::buildStep6(StepCard* card) {
     m_launchOptions->setObjectName(QStringLiteral("step6.command"));
     layout->addWidget(m_launchOptions);
     m_copyLaunchOptions = Make::button(area, QStringLiteral("step6.copyLaunchOptions"),
-                                       QStringLiteral("Copy Launch Options"), ButtonStyle::prominent);
-    m_setLaunchOptions = Make::button(area, QStringLiteral("step6.setLaunchOptions"),
-                                      QStringLiteral("Set It for Me"), ButtonStyle::automatic);
+                                       tr("Copy Launch Options"), ButtonStyle::prominent);
+    m_setLaunchOptions = Make::button(area, QStringLiteral("step6.setLaunchOptions"), tr("Set It for Me"),
+                                      ButtonStyle::automatic);
     QWidget* buttons = row(area, QStringLiteral("step6.row"));
     buttons->layout()->addWidget(m_copyLaunchOptions);
     buttons->layout()->addWidget(m_setLaunchOptions);
     layout->addWidget(buttons);
-    m_console = checkBox(area, QStringLiteral("step6.console"),
-                         QStringLiteral("Enable the in-game console (adds -console)"));
+    m_console =
+        checkBox(area, QStringLiteral("step6.console"), tr("Enable the in-game console (adds -console)"));
     layout->addWidget(m_console);
     m_changedNote = Make::label(area, QStringLiteral("step6.changedNote"), TextStyle::caption2,
                                 Theme::tertiaryText(), QFont::Normal, true);
-    m_changedNote->setText(
-        QStringLiteral("Changed the checkbox? Copy the line above and paste it into Steam again."));
+    m_changedNote->setText(tr("Changed the checkbox? Copy the line above and paste it into Steam again."));
     layout->addWidget(m_changedNote);
     m_instruction = Make::label(area, QStringLiteral("step6.instruction"), TextStyle::caption,
                                 Theme::secondaryText(), QFont::Normal, true);
-    m_instruction->setText(
-        QStringLiteral("In Steam: right-click Valheim → Properties… → General → paste into "
-                       "Launch Options, then close the window."));
+    m_instruction->setText(tr("In Steam: right-click Valheim → Properties… → General → paste into "
+                              "Launch Options, then close the window."));
     layout->addWidget(m_instruction);
-    m_manual =
-        checkBox(area, QStringLiteral("step6.manual"), QStringLiteral("I've added it — mark this step done"));
+    m_manual = checkBox(area, QStringLiteral("step6.manual"), tr("I've added it — mark this step done"));
     layout->addWidget(m_manual);
     connect(m_copyLaunchOptions, &QPushButton::clicked, m_state, &AppState::copyLaunchOptions);
     connect(m_setLaunchOptions, &QPushButton::clicked, m_state, &AppState::setLaunchOptionsInSteam);
@@ -281,10 +273,10 @@ void StepsPane::buildStep7(StepCard* card) {
     QWidget* area = column(card, QStringLiteral("step7.controls"));
     QWidget* buttons = row(area, QStringLiteral("step7.row"));
     area->layout()->addWidget(buttons);
-    m_launch = Make::button(buttons, QStringLiteral("step7.launch"), QStringLiteral("Launch Valheim"),
-                            ButtonStyle::automatic);
-    auto* recheck = Make::button(buttons, QStringLiteral("step7.recheck"), QStringLiteral("Re-check"),
-                                 ButtonStyle::automatic);
+    m_launch =
+        Make::button(buttons, QStringLiteral("step7.launch"), tr("Launch Valheim"), ButtonStyle::automatic);
+    auto* recheck =
+        Make::button(buttons, QStringLiteral("step7.recheck"), tr("Re-check"), ButtonStyle::automatic);
     buttons->layout()->addWidget(m_launch);
     buttons->layout()->addWidget(recheck);
     connect(m_launch, &QPushButton::clicked, m_state, &AppState::launchValheim);
@@ -301,43 +293,42 @@ void StepsPane::render() {
     const bool appleSilicon = s.isAppleSilicon();
     const bool onLinux = s.onLinux();
     const QString script = s.effectiveScriptName();
+    const QString nativeOnLinux = tr("Linux runs the game natively.");
 
     m_scroll->setVisible(s.probed());
     m_reading->setVisible(!s.probed());
     const int done = s.probed() ? s.doneCount() : 0;
     m_progress->setValue(done);
     m_progressText->setText(!s.probed()   ? ModsPane::readingSentence()
-                            : s.allDone() ? QStringLiteral("All set — mods load on next launch")
-                                          : QStringLiteral("%1 of 7 complete").arg(done));
+                            : s.allDone() ? tr("All set — mods load on next launch")
+                                          : tr("%1 of 7 complete").arg(done));
 
     // 1. Locate Valheim
     card(1)->setDone(s.stepGame());
     if (s.stepGame()) {
-        const QString bundle = s.snapshot().appBundleName.value_or(QStringLiteral("the game"));
         const QString path = s.gameDir() ? Sys::shortPath(*s.gameDir()) : QString();
-        card(1)->setSubtitle(QStringLiteral("Found ") + bundle + QStringLiteral(" at ") + path);
+        const std::optional<QString>& bundle = s.snapshot().appBundleName;
+        card(1)->setSubtitle(bundle ? tr("Found %1 at %2").arg(*bundle, path)
+                                    : tr("Found the game at %1").arg(path));
     } else if (s.snapshot().windowsBuild && s.gameDir()) {
-        card(1)->setSubtitle(
-            QStringLiteral("Found the Windows build (valheim.exe) at %1, which Steam runs through "
-                           "Proton. For BepInEx to load in it, its launch options need: %2")
-                .arg(Sys::shortPath(*s.gameDir()), Outside::protonLaunchOptions));
+        card(1)->setSubtitle(tr("Found the Windows build (valheim.exe) at %1, which Steam runs through "
+                                "Proton. For BepInEx to load in it, its launch options need: %2")
+                                 .arg(Sys::shortPath(*s.gameDir()), Outside::protonLaunchOptions));
     } else {
-        card(1)->setSubtitle(QStringLiteral(
-            "Install Valheim through Steam first, then auto-detect — or point me at its folder."));
+        card(1)->setSubtitle(
+            tr("Install Valheim through Steam first, then auto-detect — or point me at its folder."));
     }
     m_step1Controls->setEnabled(!busy);
 
     // 2. Install Rosetta 2
     card(2)->setDone(s.stepRosetta());
     if (!appleSilicon) {
-        card(2)->setBadge(QStringLiteral("Not needed"));
-        card(2)->setSubtitle(onLinux ? nativeOnLinux
-                                     : QStringLiteral("This Mac is Intel, so no translation is needed."));
+        card(2)->setBadge(tr("Not needed"));
+        card(2)->setSubtitle(onLinux ? nativeOnLinux : tr("This Mac is Intel, so no translation is needed."));
     } else {
         card(2)->setBadge(std::nullopt);
-        card(2)->setSubtitle(s.stepRosetta()
-                                 ? QStringLiteral("Rosetta 2 is installed — this Mac can run Intel code.")
-                                 : QStringLiteral("BepInEx's injector is Intel-only, so Apple Silicon "
+        card(2)->setSubtitle(s.stepRosetta() ? tr("Rosetta 2 is installed — this Mac can run Intel code.")
+                                             : tr("BepInEx's injector is Intel-only, so Apple Silicon "
                                                   "needs Apple's Rosetta 2 translation layer."));
     }
     m_step2Controls->setVisible(appleSilicon && !s.stepRosetta());
@@ -348,31 +339,31 @@ void StepsPane::render() {
                           (!s.snapshot().scriptExecutable || !s.snapshot().scriptNameConfigured);
     card(3)->setDone(s.stepBep());
     if (s.stepBep()) {
-        card(3)->setSubtitle(QStringLiteral("BepInEx ") + s.snapshot().bepVersion.value_or(QString()) +
-                             QStringLiteral(" is in the game folder and ") + script +
-                             QStringLiteral(" is ready."));
+        card(3)->setSubtitle(tr("BepInEx %1 is in the game folder and %2 is ready.")
+                                 .arg(s.snapshot().bepVersion.value_or(QString()), script));
     } else if (s.snapshot().bepFilesPresent && s.snapshot().scriptPredatesRuntime) {
-        card(3)->setSubtitle(script +
-                             QStringLiteral(" is from a pack older than 5.4.2331 and can't start BepInEx "
-                                            "through Steam any more — update the pack."));
+        card(3)->setSubtitle(tr("%1 is from a pack older than 5.4.2331 and can't start BepInEx "
+                                "through Steam any more — update the pack.")
+                                 .arg(script));
     } else if (needsFix && onLinux) {
-        card(3)->setSubtitle(QStringLiteral("BepInEx files are there, but ") + script +
-                             QStringLiteral(" isn't executable yet."));
+        card(3)->setSubtitle(tr("BepInEx files are there, but %1 isn't executable yet.").arg(script));
     } else if (needsFix) {
-        card(3)->setSubtitle(QStringLiteral("BepInEx files are there, but ") + script +
-                             QStringLiteral(" still needs its Mac fixes (executable bit + game name)."));
+        card(3)->setSubtitle(
+            tr("BepInEx files are there, but %1 still needs its Mac fixes (executable bit + game name).")
+                .arg(script));
+    } else if (onLinux) {
+        card(3)->setSubtitle(
+            tr("Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it "
+               "into the game folder."));
     } else {
         card(3)->setSubtitle(
-            QStringLiteral("Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it ") +
-            (onLinux ? QStringLiteral("into the game folder.")
-                     : QStringLiteral("next to ") +
-                           s.snapshot().appBundleName.value_or(QStringLiteral("Valheim.app")) +
-                           QStringLiteral(".")));
+            tr("Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it "
+               "next to %1.")
+                .arg(s.snapshot().appBundleName.value_or(QStringLiteral("Valheim.app"))));
     }
     m_fixScript->setVisible(needsFix);
-    m_installBep->setText(Text::buttonLabel(s.snapshot().bepFilesPresent
-                                                ? QStringLiteral("Reinstall / Update")
-                                                : QStringLiteral("Download & Install")));
+    m_installBep->setText(Text::buttonLabel(s.snapshot().bepFilesPresent ? tr("Reinstall / Update")
+                                                                         : tr("Download & Install")));
     Theme::setButtonStyle(m_installBep,
                           s.snapshot().bepFilesPresent ? ButtonStyle::bordered : ButtonStyle::prominent);
     m_step3Controls->setEnabled(s.stepGame() && !busy);
@@ -380,46 +371,41 @@ void StepsPane::render() {
     // 4. Enable Rosetta Translation
     card(4)->setDone(s.stepArch());
     if (!appleSilicon) {
-        card(4)->setBadge(QStringLiteral("Not needed"));
+        card(4)->setBadge(tr("Not needed"));
         card(4)->setSubtitle(onLinux ? nativeOnLinux
-                                     : QStringLiteral("Intel Macs already run the Intel build natively."));
+                                     : tr("Intel Macs already run the Intel build natively."));
     } else {
         card(4)->setBadge(std::nullopt);
         if (s.stepArch())
-            card(4)->setSubtitle(
-                QStringLiteral("The launch script starts the game's Intel (x86_64) build, so BepInEx "
-                               "loads under Rosetta."));
+            card(4)->setSubtitle(tr("The launch script starts the game's Intel (x86_64) build, so BepInEx "
+                                    "loads under Rosetta."));
         else if (s.snapshot().bepFilesPresent)
-            card(4)->setSubtitle(
-                QStringLiteral("Valheim's Mac app is Universal and would run natively, where BepInEx "
-                               "can't load — the fix makes the launch script start its Intel build."));
+            card(4)->setSubtitle(tr("Valheim's Mac app is Universal and would run natively, where BepInEx "
+                                    "can't load — the fix makes the launch script start its Intel build."));
         else
-            card(4)->setSubtitle(QStringLiteral(
-                "Install BepInEx first — this changes how its launch script starts the game."));
+            card(4)->setSubtitle(
+                tr("Install BepInEx first — this changes how its launch script starts the game."));
     }
     m_step4Controls->setVisible(appleSilicon && !s.stepArch());
     m_applyFix->setEnabled(s.snapshot().bepFilesPresent && !busy);
-    m_archCommand->setCommand(
-        QStringLiteral("exec arch -x86_64 /bin/sh -c '…' \"$executable_path\"   # added to ") + script);
+    // The shell line stays as the script has it; only its comment is the player's language.
+    m_archCommand->setCommand(QStringLiteral("exec arch -x86_64 /bin/sh -c '…' \"$executable_path\"   ") +
+                              tr("# added to %1").arg(script));
 
     // 5. Clear Quarantine Flags
     card(5)->setDone(s.stepQuarantine());
-    card(5)->setBadge(onLinux ? std::optional<QString>(QStringLiteral("Not needed")) : std::nullopt);
+    card(5)->setBadge(onLinux ? std::optional<QString>(tr("Not needed")) : std::nullopt);
     if (onLinux) {
-        card(5)->setSubtitle(QStringLiteral("Linux doesn't quarantine downloads."));
+        card(5)->setSubtitle(tr("Linux doesn't quarantine downloads."));
     } else if (!s.snapshot().bepFilesPresent) {
-        card(5)->setSubtitle(
-            QStringLiteral("After BepInEx is installed, this strips macOS's quarantine flag so "
-                           "Gatekeeper doesn't block the injector."));
+        card(5)->setSubtitle(tr("After BepInEx is installed, this strips macOS's quarantine flag so "
+                                "Gatekeeper doesn't block the injector."));
     } else if (!s.stepQuarantine()) {
-        const int n = s.snapshot().quarantineCount;
-        card(5)->setSubtitle(
-            QString::number(n) +
-            (n == 1 ? QStringLiteral(" file is quarantined") : QStringLiteral(" files are quarantined")) +
-            QStringLiteral(" from being downloaded. This runs the Terminal command below for you."));
+        card(5)->setSubtitle(tr("%n files are quarantined from being downloaded. This runs the Terminal "
+                                "command below for you.",
+                                nullptr, s.snapshot().quarantineCount));
     } else {
-        card(5)->setSubtitle(
-            QStringLiteral("No quarantine flags on the modding files — Gatekeeper won't interfere."));
+        card(5)->setSubtitle(tr("No quarantine flags on the modding files — Gatekeeper won't interfere."));
     }
     const bool showClear = !onLinux && s.snapshot().bepFilesPresent && !s.stepQuarantine();
     m_clearQuarantine->setVisible(showClear);
@@ -431,11 +417,10 @@ void StepsPane::render() {
     // 6. Set Steam Launch Options (usable while busy: nothing here starts long work)
     const bool steamDone = s.stepSteam();
     card(6)->setDone(steamDone);
-    card(6)->setSubtitle(
-        steamDone && s.snapshot().launchDetected
-            ? QStringLiteral("Found in your Steam settings — Valheim starts through BepInEx.")
-            : QStringLiteral("The one manual step: Steam has to start the game through BepInEx's "
-                             "script."));
+    card(6)->setSubtitle(steamDone && s.snapshot().launchDetected
+                             ? tr("Found in your Steam settings — Valheim starts through BepInEx.")
+                             : tr("The one manual step: Steam has to start the game through BepInEx's "
+                                  "script."));
     m_launchOptions->setCommand(s.launchOptionsString());
     Theme::setButtonStyle(m_copyLaunchOptions, steamDone ? ButtonStyle::bordered : ButtonStyle::prominent);
     m_setLaunchOptions->setVisible(onLinux);
@@ -450,15 +435,13 @@ void StepsPane::render() {
     card(7)->setDone(s.stepVerify());
     card(7)->setSubtitle(
         s.stepVerify()
-            ? QStringLiteral("Modded launch confirmed — BepInEx last wrote its log ") +
-                  (s.snapshot().logDate ? Text::mediumDateTime(*s.snapshot().logDate) : QString()) +
-                  QStringLiteral(".")
+            ? tr("Modded launch confirmed — BepInEx last wrote its log %1.")
+                  .arg(s.snapshot().logDate ? Text::mediumDateTime(*s.snapshot().logDate) : QString())
         : onLinux && s.snapshot().logDate && !s.snapshot().logSaysLinux
-            ? QStringLiteral(
-                  "BepInEx's last log comes from the Windows build under Proton, not the native game.")
-            : QStringLiteral("Start the game once. When BepInEx loads, it writes "
-                             "BepInEx/LogOutput.log — that file is the proof."));
+            ? tr("BepInEx's last log comes from the Windows build under Proton, not the native game.")
+            : tr("Start the game once. When BepInEx loads, it writes "
+                 "BepInEx/LogOutput.log — that file is the proof."));
     m_launch->setEnabled(s.gameDir().has_value() && !busy);
 
-    m_footer->setText(s.lastAction().value_or(tip));
+    m_footer->setText(s.lastAction().value_or(tr("Tip: if a game update breaks mods, re-run steps 3–5.")));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -52,6 +54,8 @@ inline QString path() {
     int main(int argc, char* argv[]) {                                                                       \
         TestHome::install();                                                                                 \
         AppClass app(argc, argv);                                                                            \
+        /* English's singulars ("1 plugin") come from its translation file, as in the programs. */           \
+        Language::install();                                                                                 \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppState.h"
+#include "app/Language.h"
 #include "catalog/ThunderstoreStore.h"
 #include "install/Installer.h"
 #include "tests/support/LoopbackServer.h"
@@ -16,7 +17,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-// The GUI tests' main: the temporary home and a QApplication with the app's look.
+// The GUI tests' main: the temporary home and a QApplication with the app's look and language.
 // The symbols live in the static UI library's resources, which the linker drops unless asked for.
 #define SKALDRUN_GUI_TEST_MAIN(TestObject)                                                                   \
     int main(int argc, char* argv[]) {                                                                       \
@@ -24,6 +25,7 @@
         TestHome::install();                                                                                 \
         ModsWorld::pointRepositoryNowhere();                                                                 \
         QApplication app(argc, argv);                                                                        \
+        Language::install();                                                                                 \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
         Theme::apply(app);                                                                                   \
         TestObject tc;                                                                                       \

@@ -8,7 +8,7 @@
 
 FoldingRow::FoldingRow(QWidget* parent) : QWidget(parent), m_row(new QHBoxLayout(this)) {
     m_more = new QToolButton(this);
-    m_more->setText(QStringLiteral("More"));
+    m_more->setText(tr("More"));
     m_more->setToolButtonStyle(Qt::ToolButtonTextOnly);
     m_more->setAutoRaise(true);
     m_more->hide();
