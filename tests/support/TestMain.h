@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/Language.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -53,6 +55,8 @@ inline QString path() {
         TestHome::install();                                                                                 \
         AppClass app(argc, argv);                                                                            \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
+        /* English as the app speaks it: its plural forms ("1 mod") come from its translation file. */       \
+        Language::install();                                                                                 \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \
         return QTest::qExec(&tc, argc, argv);                                                                \

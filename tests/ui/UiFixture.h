@@ -26,6 +26,7 @@
         QApplication app(argc, argv);                                                                        \
         app.setAttribute(Qt::AA_Use96Dpi, true);                                                             \
         Theme::apply(app);                                                                                   \
+        Language::install();                                                                                 \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \
         return QTest::qExec(&tc, argc, argv);                                                                \
