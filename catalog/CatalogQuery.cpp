@@ -3,6 +3,7 @@
 #include "config/ConfigStore.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringMatcher>
 
@@ -14,15 +15,15 @@ namespace TSSorts {
 QString title(TSSort sort) {
     switch (sort) {
     case TSSort::popular:
-        return QStringLiteral("Popular");
+        return QCoreApplication::translate("TSSorts", "Popular");
     case TSSort::newest:
-        return QStringLiteral("Newest");
+        return QCoreApplication::translate("TSSorts", "Newest");
     case TSSort::topRated:
-        return QStringLiteral("Top Rated");
+        return QCoreApplication::translate("TSSorts", "Top Rated");
     case TSSort::az:
-        return QStringLiteral("A–Z");
+        return QCoreApplication::translate("TSSorts", "A–Z");
     case TSSort::installed:
-        return QStringLiteral("Installed");
+        return QCoreApplication::translate("TSSorts", "Installed");
     }
     return {};
 }

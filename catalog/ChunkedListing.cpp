@@ -5,6 +5,7 @@
 #include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -47,7 +48,7 @@ qint64 now() {
 
 QString httpFailure(const Http::Result& r) {
     if (!r.responded) return r.error;
-    return QStringLiteral("the server answered with error %1").arg(r.status);
+    return QCoreApplication::translate("ChunkedListing", "the server answered with error %1").arg(r.status);
 }
 
 } // namespace
@@ -85,18 +86,21 @@ QList<QUrl> readIndex(const QByteArray& body) {
     const std::optional<QByteArray> json = decode(body);
     const QJsonDocument doc = json ? QJsonDocument::fromJson(*json) : QJsonDocument();
     if (!doc.isArray() || doc.array().isEmpty())
-        throw SkaldrunError(QStringLiteral("its list of catalog parts is unreadable"));
+        throw SkaldrunError(
+            QCoreApplication::translate("ChunkedListing", "its list of catalog parts is unreadable"));
     const QJsonArray array = doc.array();
     if (array.size() > maxChunks)
-        throw SkaldrunError(QStringLiteral("its list names %1 catalog parts, far more than any real catalog")
-                                .arg(array.size()));
+        throw SkaldrunError(
+            QCoreApplication::translate("ChunkedListing",
+                                        "its list names %1 catalog parts, far more than any real catalog")
+                .arg(array.size()));
     QList<QUrl> urls;
     for (const auto& v : array) {
         const QUrl url(v.toString(), QUrl::StrictMode);
         if (!url.isValid() ||
             (url.scheme() != QLatin1String("https") && url.scheme() != QLatin1String("http")))
-            throw SkaldrunError(
-                QStringLiteral("its list of catalog parts holds something that is no address"));
+            throw SkaldrunError(QCoreApplication::translate(
+                "ChunkedListing", "its list of catalog parts holds something that is no address"));
         urls.append(url);
     }
     return urls;
@@ -260,7 +264,8 @@ ThunderstoreStore::Catalog finished(const QList<Job>& jobs, const Group& group, 
         // A damaged stored chunk would otherwise fail every later start and check as well.
         const QString& file = jobs[group.first + joined.damaged].part.file;
         if (!file.isEmpty()) Fs::remove(file);
-        throw SkaldrunError(QStringLiteral("part %1 of its catalog is damaged").arg(joined.damaged + 1));
+        throw SkaldrunError(QCoreApplication::translate("ChunkedListing", "part %1 of its catalog is damaged")
+                                .arg(joined.damaged + 1));
     }
     return std::move(joined.catalog);
 }
@@ -330,7 +335,9 @@ Check fromWholeList(Repository::Source source, const State& previous, const Http
     if (!r.responded || r.status != 200) return Check{std::nullopt, httpFailure(r), previous.checkedAt};
     try {
         const std::optional<QByteArray> json = decode(r.body);
-        if (!json) throw SkaldrunError(QStringLiteral("part 1 of its catalog is damaged"));
+        if (!json)
+            throw SkaldrunError(
+                QCoreApplication::translate("ChunkedListing", "part %1 of its catalog is damaged").arg(1));
         // Read from a file, not from memory: the packages read their releases from it later, and
         // the list isn't held in memory meanwhile. Under a name of its own until it proved
         // readable, so that a damaged list doesn't take the one kept before with it.
@@ -401,13 +408,15 @@ Check check(Repository::Source source, bool needCatalog, const std::function<voi
                 chunkRequest.maxBytes = maxChunkBytes;
                 Http::Result r = Http::get(url, chunkRequest, {}, Http::defaultTimeouts(), cancel);
                 if (!r.responded || r.status != 200)
-                    throw SkaldrunError(QStringLiteral("part %1 of its catalog didn't arrive (%2)")
+                    throw SkaldrunError(QCoreApplication::translate(
+                                            "ChunkedListing", "part %1 of its catalog didn't arrive (%2)")
                                             .arg(chunks.size() + 1)
                                             .arg(httpFailure(r)));
                 const std::optional<QByteArray> json = decode(r.body);
                 if (!json)
                     throw SkaldrunError(
-                        QStringLiteral("part %1 of its catalog is damaged").arg(chunks.size() + 1));
+                        QCoreApplication::translate("ChunkedListing", "part %1 of its catalog is damaged")
+                            .arg(chunks.size() + 1));
                 Fs::writeAtomic(file, *json);
             }
             chunks.append(Part{file, {}});

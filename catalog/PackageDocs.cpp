@@ -5,6 +5,7 @@
 #include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QHash>
 #include <QJsonDocument>
@@ -79,7 +80,11 @@ QUrl url(Repository::Source source, const QString& owner, const QString& name, c
 Doc read(const Http::Result& answer, Kind kind) {
     Doc doc;
     if (!answer.responded) {
-        doc.error = QStringLiteral("Couldn't load the %1: %2").arg(noun(kind), answer.error);
+        doc.error =
+            kind == Kind::readme
+                ? QCoreApplication::translate("PackageDocs", "Couldn't load the readme: %1").arg(answer.error)
+                : QCoreApplication::translate("PackageDocs", "Couldn't load the changelog: %1")
+                      .arg(answer.error);
         return doc;
     }
     if (answer.status == 404) {
@@ -89,9 +94,13 @@ Doc read(const Http::Result& answer, Kind kind) {
     const QJsonObject o = QJsonDocument::fromJson(answer.body).object();
     const QJsonValue markdown = o.value(QStringLiteral("markdown"));
     if (answer.status != 200 || !(markdown.isString() || markdown.isNull())) {
-        doc.error = QStringLiteral("Couldn't load the %1: the repository answered %2.")
-                        .arg(noun(kind))
-                        .arg(answer.status);
+        doc.error = kind == Kind::readme
+                        ? QCoreApplication::translate("PackageDocs",
+                                                      "Couldn't load the readme: the repository answered %1.")
+                              .arg(answer.status)
+                        : QCoreApplication::translate(
+                              "PackageDocs", "Couldn't load the changelog: the repository answered %1.")
+                              .arg(answer.status);
         return doc;
     }
     doc.markdown = markdown.toString();

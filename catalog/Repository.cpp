@@ -1,5 +1,7 @@
 #include "catalog/Repository.h"
 
+#include <QCoreApplication>
+
 namespace Repository {
 
 namespace {
@@ -79,7 +81,8 @@ QUrl packagePage(const QString& ns, const QString& name) {
 }
 
 QString noSuchPackage(Source source, const QString& fullName) {
-    return QStringLiteral("%1 has no package %2.").arg(sourceName(source), fullName);
+    return QCoreApplication::translate("Repository", "%1 has no package %2.")
+        .arg(sourceName(source), fullName);
 }
 
 } // namespace Repository

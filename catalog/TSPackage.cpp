@@ -2,6 +2,8 @@
 
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <mutex>
 #include <string_view>
@@ -219,8 +221,9 @@ TSPackage TSPackage::atVersion(const QString& number) const {
         for (const TSVersion& v : versions().mid(0, 3))
             newest << v.number;
         if (newest.isEmpty()) newest << version;
-        throw SkaldrunError(QStringLiteral("%1 has no version %2; the newest are %3.")
-                                .arg(fullName, number, newest.join(QStringLiteral(", "))));
+        throw SkaldrunError(
+            QCoreApplication::translate("TSPackage", "%1 has no version %2; the newest are %3.")
+                .arg(fullName, number, newest.join(QStringLiteral(", "))));
     }
     TSPackage chosen = *this;
     chosen.version = release->number;

@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <QSet>
 
+#include <limits>
 #include <utility>
 
 ThunderstoreStore::ThunderstoreStore(QObject* parent) : QObject(parent) {}
@@ -27,7 +28,7 @@ QUrl ThunderstoreStore::catalogURL() {
 }
 
 QString ThunderstoreStore::loadingMessage() {
-    return QStringLiteral("Loading the Thunderstore catalog…");
+    return tr("Loading the Thunderstore catalog…");
 }
 
 ThunderstoreStore::Index ThunderstoreStore::indexByOwnerName() const {
@@ -53,21 +54,23 @@ void ThunderstoreStore::setEnabled(Repository::Source source, bool on) {
 
 QString ThunderstoreStore::freshness(const QDateTime& now) const {
     if (!m_loadedAt || m_packages.isEmpty()) return {};
-    const QLocale english(QLocale::English);
-    const qint64 minutes = std::max<qint64>(m_loadedAt->secsTo(now), 0) / 60;
-    QString text = minutes < 1      ? QStringLiteral("Updated just now")
-                   : minutes < 60   ? QStringLiteral("Updated %1 min ago").arg(minutes)
-                   : minutes < 2880 ? QStringLiteral("Updated %1 h ago").arg(minutes / 60)
-                                    : QStringLiteral("Updated %1 days ago").arg(minutes / 1440);
-    text += QStringLiteral(" · %1 mods").arg(english.toString(qlonglong(m_packages.size())));
+    const QLocale locale;
+    const auto minutes = int(std::min<qint64>(std::max<qint64>(m_loadedAt->secsTo(now), 0) / 60,
+                                              qint64(std::numeric_limits<int>::max())));
+    const QString updated = minutes < 1      ? tr("Updated just now")
+                            : minutes < 60   ? tr("Updated %n min ago", nullptr, minutes)
+                            : minutes < 2880 ? tr("Updated %n h ago", nullptr, minutes / 60)
+                                             : tr("Updated %n days ago", nullptr, minutes / 1440);
     QStringList parts;
     for (const Repository::Source source : Repository::sources) {
         if (count(source) > 0)
-            parts << english.toString(qlonglong(count(source))) + QLatin1Char(' ') +
+            parts << locale.toString(qlonglong(count(source))) + QLatin1Char(' ') +
                          Repository::sourceName(source);
     }
-    if (parts.size() > 1) text += QStringLiteral(" (") + parts.join(QStringLiteral(" · ")) + QLatin1Char(')');
-    return text;
+    const auto total = int(m_packages.size());
+    if (parts.size() > 1)
+        return tr("%1 · %Ln mods (%2)", nullptr, total).arg(updated, parts.join(QStringLiteral(" · ")));
+    return tr("%1 · %Ln mods", nullptr, total).arg(updated);
 }
 
 ThunderstoreStore::Catalog ThunderstoreStore::merge(Catalog thunderstore, Catalog hexium) {
@@ -154,9 +157,8 @@ void ThunderstoreStore::loadIfNeeded(bool force) {
             const bool last = i == sources.size() - 1;
             QString failure;
             if (!check.error.isEmpty())
-                failure = sources.size() > 1
-                              ? Repository::sourceName(source) + QStringLiteral(": ") + check.error
-                              : check.error;
+                failure = sources.size() > 1 ? tr("%1: %2").arg(Repository::sourceName(source), check.error)
+                                             : check.error;
             Async::postToGui([guard, source, check = std::move(check), failure, last] {
                 if (!guard) return;
                 if (!failure.isEmpty()) guard->m_failures << failure;
@@ -193,9 +195,10 @@ void ThunderstoreStore::publish(int source, const std::optional<Catalog>& catalo
     m_progress = -1;
     const bool loadingChanged = std::exchange(m_loading, false);
     const std::optional<QString> status =
-        m_failures.isEmpty() ? std::nullopt
-                             : std::optional<QString>(QStringLiteral("Couldn't load the catalog: ") +
-                                                      m_failures.join(QStringLiteral("; ")));
+        m_failures.isEmpty()
+            ? std::nullopt
+            : std::optional<QString>(
+                  tr("Couldn't load the catalog: %1").arg(m_failures.join(QStringLiteral("; "))));
     const bool statusChanged = m_statusText != status;
     m_statusText = status;
     if (changed) Q_EMIT packagesChanged();

@@ -7,6 +7,7 @@
 #include "platform/SkaldrunError.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTextBoundaryFinder>
 
@@ -435,12 +436,11 @@ ParsedConfig parse(const QString& path) {
 }
 
 std::optional<QString> valueProblem(const ConfigEntry& entry, const QString& value) {
-    const QString key = QStringLiteral("“%1”").arg(entry.key);
     if (entry.isBool()) {
         if (value.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0 ||
             value.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
             return std::nullopt;
-        return key + QStringLiteral(" takes true or false.");
+        return QCoreApplication::translate("ConfigStore", "“%1” takes true or false.").arg(entry.key);
     }
     if (entry.acceptableValues) {
         const QStringList& choices = *entry.acceptableValues;
@@ -449,7 +449,8 @@ std::optional<QString> valueProblem(const ConfigEntry& entry, const QString& val
             return choices.contains(trimBlanks(part).toString());
         });
         if (known) return std::nullopt;
-        return key + QStringLiteral(" takes one of: %1.").arg(choices.join(QStringLiteral(", ")));
+        return QCoreApplication::translate("ConfigStore", "“%1” takes one of: %2.")
+            .arg(entry.key, choices.join(QStringLiteral(", ")));
     }
     // A range over a value that reads as a number makes a slider in the window, whatever the type.
     bool originalIsNumber = false;
@@ -462,12 +463,18 @@ std::optional<QString> valueProblem(const ConfigEntry& entry, const QString& val
     if (ok && !blanks && std::isfinite(number) && whole &&
         (!entry.range || (number >= entry.range->lower && number <= entry.range->upper)))
         return std::nullopt;
-    const QString kind =
-        entry.isIntegerType() ? QStringLiteral("a whole number") : QStringLiteral("a number");
-    if (!entry.range) return key + QStringLiteral(" takes ") + kind + QLatin1Char('.');
-    return key + QStringLiteral(" takes %1 from %2 to %3.")
-                     .arg(kind, QLocale::c().toString(entry.range->lower),
-                          QLocale::c().toString(entry.range->upper));
+    if (!entry.range)
+        return entry.isIntegerType()
+                   ? QCoreApplication::translate("ConfigStore", "“%1” takes a whole number.").arg(entry.key)
+                   : QCoreApplication::translate("ConfigStore", "“%1” takes a number.").arg(entry.key);
+    // The bounds are written as the file wants the value typed, whatever the player's language.
+    const QString lower = QLocale::c().toString(entry.range->lower);
+    const QString upper = QLocale::c().toString(entry.range->upper);
+    return entry.isIntegerType()
+               ? QCoreApplication::translate("ConfigStore", "“%1” takes a whole number from %2 to %3.")
+                     .arg(entry.key, lower, upper)
+               : QCoreApplication::translate("ConfigStore", "“%1” takes a number from %2 to %3.")
+                     .arg(entry.key, lower, upper);
 }
 
 void save(const ParsedConfig& config, const QHash<QString, QString>& edits) {
@@ -477,13 +484,15 @@ void save(const ParsedConfig& config, const QHash<QString, QString>& edits) {
         if (edit == edits.cend() || *edit == entry.originalValue) continue;
         if (edit->contains(QLatin1Char('\n')) || edit->contains(QLatin1Char('\r')))
             throw SkaldrunError(
-                QStringLiteral("The value of “%1” can't contain a line break.").arg(entry.key));
+                QCoreApplication::translate("ConfigStore", "The value of “%1” can't contain a line break.")
+                    .arg(entry.key));
         // BepInEx never writes such a key, but hand-edited files have them; the line would read
         // back as a section header and the setting would vanish.
         if (entry.key.startsWith(QLatin1Char('[')) && trimBlanks(*edit).endsWith(QLatin1Char(']')))
             throw SkaldrunError(
-                QStringLiteral(
-                    "The value of “%1” can't end with “]”: the line would read as a section header.")
+                QCoreApplication::translate("ConfigStore",
+                                            "The value of “%1” can't end with “]”: the line would read as a "
+                                            "section header.")
                     .arg(entry.key));
         if (entry.lineIndex < 0 || entry.lineIndex >= lines.size()) continue;
         const QString& old = config.lines.at(entry.lineIndex);

@@ -2,6 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BrowseView</name>
+    <message numerus="yes">
+        <source>%1 of %n mods</source>
+        <translation>
+            <numerusform>%1 of %n mods</numerusform>
+            <numerusform>%1 of %n mods</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>DependantsPrompt</name>
+    <message numerus="yes">
+        <source>%n mods depend on %1: %2.</source>
+        <translation>
+            <numerusform>%n mod depends on %1: %2.</numerusform>
+            <numerusform>%n mods depend on %1: %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ImportSheet</name>
     <message numerus="yes">
         <source>%n mods</source>
@@ -36,12 +56,77 @@
     </message>
 </context>
 <context>
+    <name>SettingsSheet</name>
+    <message numerus="yes">
+        <source>%n items stashed in %1</source>
+        <translation>
+            <numerusform>%n item stashed in %1</numerusform>
+            <numerusform>%n items stashed in %1</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>StepsPane</name>
     <message numerus="yes">
         <source>%n files are quarantined from being downloaded. This runs the Terminal command below for you.</source>
         <translation>
             <numerusform>%n file is quarantined from being downloaded. This runs the Terminal command below for you.</numerusform>
             <numerusform>%n files are quarantined from being downloaded. This runs the Terminal command below for you.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ThunderstoreStore</name>
+    <message numerus="yes">
+        <source>Updated %n min ago</source>
+        <translation>
+            <numerusform>Updated %n min ago</numerusform>
+            <numerusform>Updated %n min ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n h ago</source>
+        <translation>
+            <numerusform>Updated %n h ago</numerusform>
+            <numerusform>Updated %n h ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n days ago</source>
+        <translation>
+            <numerusform>Updated %n day ago</numerusform>
+            <numerusform>Updated %n days ago</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · %Ln mods (%2)</source>
+        <translation>
+            <numerusform>%1 · %Ln mods (%2)</numerusform>
+            <numerusform>%1 · %Ln mods (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · %Ln mods</source>
+        <translation>
+            <numerusform>%1 · %Ln mods</numerusform>
+            <numerusform>%1 · %Ln mods</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesSheet</name>
+    <message numerus="yes">
+        <source>%n updates</source>
+        <translation>
+            <numerusform>%n update</numerusform>
+            <numerusform>%n updates</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Update %n mods</source>
+        <translation>
+            <numerusform>Update %n mod</numerusform>
+            <numerusform>Update %n mods</numerusform>
         </translation>
     </message>
 </context>

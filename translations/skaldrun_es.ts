@@ -9,10 +9,186 @@
     </message>
 </context>
 <context>
+    <name>BrowseRow</name>
+    <message>
+        <source>Update</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Instalado</translation>
+    </message>
+    <message>
+        <source>%1K</source>
+        <translation>%1 mil</translation>
+    </message>
+    <message>
+        <source>%1M</source>
+        <translation>%1 M</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <translation>por %1</translation>
+    </message>
+</context>
+<context>
+    <name>BrowseView</name>
+    <message>
+        <source>Search mods</source>
+        <translation>Buscar mods</translation>
+    </message>
+    <message>
+        <source>Refresh catalog</source>
+        <translation>Actualizar catálogo</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods</source>
+        <translation>
+            <numerusform>%1 de %n mod</numerusform>
+            <numerusform>%1 de %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 · showing the previous catalog</source>
+        <translation>%1 · mostrando el catálogo anterior</translation>
+    </message>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <translation>No se pudo cargar el catálogo de Thunderstore.</translation>
+    </message>
+    <message>
+        <source>View on Thunderstore</source>
+        <translation>Ver en Thunderstore</translation>
+    </message>
+    <message>
+        <source>Install version…</source>
+        <translation>Instalar versión…</translation>
+    </message>
+    <message>
+        <source>Read More</source>
+        <translation>Leer más</translation>
+    </message>
+</context>
+<context>
+    <name>ChunkedListing</name>
+    <message>
+        <source>the server answered with error %1</source>
+        <translation>el servidor respondió con el error %1</translation>
+    </message>
+    <message>
+        <source>its list of catalog parts is unreadable</source>
+        <translation>su lista de partes del catálogo no se puede leer</translation>
+    </message>
+    <message>
+        <source>its list names %1 catalog parts, far more than any real catalog</source>
+        <translation>su lista indica %1 partes del catálogo, muchas más que cualquier catálogo real</translation>
+    </message>
+    <message>
+        <source>its list of catalog parts holds something that is no address</source>
+        <translation>su lista de partes del catálogo contiene algo que no es una dirección</translation>
+    </message>
+    <message>
+        <source>part %1 of its catalog is damaged</source>
+        <translation>la parte %1 de su catálogo está dañada</translation>
+    </message>
+    <message>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <translation>la parte %1 de su catálogo no llegó (%2)</translation>
+    </message>
+</context>
+<context>
     <name>CommandRow</name>
     <message>
         <source>Copy command</source>
         <translation>Copiar comando</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEntryRow</name>
+    <message>
+        <source>Modified — not saved yet</source>
+        <translation>Modificado: aún sin guardar</translation>
+    </message>
+    <message>
+        <source>Default: %1</source>
+        <translation>Predeterminado: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigStore</name>
+    <message>
+        <source>“%1” takes true or false.</source>
+        <translation>«%1» admite true o false.</translation>
+    </message>
+    <message>
+        <source>“%1” takes one of: %2.</source>
+        <translation>«%1» admite uno de estos valores: %2.</translation>
+    </message>
+    <message>
+        <source>“%1” takes a whole number.</source>
+        <translation>«%1» admite un número entero.</translation>
+    </message>
+    <message>
+        <source>“%1” takes a number.</source>
+        <translation>«%1» admite un número.</translation>
+    </message>
+    <message>
+        <source>“%1” takes a whole number from %2 to %3.</source>
+        <translation>«%1» admite un número entero de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>“%1” takes a number from %2 to %3.</source>
+        <translation>«%1» admite un número de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <translation>El valor de «%1» no puede contener un salto de línea.</translation>
+    </message>
+    <message>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <translation>El valor de «%1» no puede terminar en «]»: la línea se leería como el encabezado de una sección.</translation>
+    </message>
+</context>
+<context>
+    <name>DependantsPrompt</name>
+    <message>
+        <source>Move All to Trash</source>
+        <translation>Mover todo a la Papelera</translation>
+    </message>
+    <message>
+        <source>Disable All</source>
+        <translation>Desactivar todos</translation>
+    </message>
+    <message>
+        <source>Move Only %1 to Trash</source>
+        <translation>Mover solo %1 a la Papelera</translation>
+    </message>
+    <message>
+        <source>Disable Only %1</source>
+        <translation>Desactivar solo %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mods depend on %1: %2.</source>
+        <translation>
+            <numerusform>%n mod depende de %1: %2.</numerusform>
+            <numerusform>%n mods dependen de %1: %2.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -31,6 +207,26 @@
     <message>
         <source>%1 and %2, for r2modman, Gale and Skaldrun players.</source>
         <translation>%1 y %2, para jugadores de r2modman, Gale y Skaldrun.</translation>
+    </message>
+    <message>
+        <source>Export This Profile</source>
+        <translation>Exportar este perfil</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Save .r2z…</source>
+        <translation>Guardar .r2z…</translation>
+    </message>
+    <message>
+        <source>Get Code</source>
+        <translation>Obtener código</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
     </message>
 </context>
 <context>
@@ -59,6 +255,94 @@
     <message>
         <source>“%1”: %2, %3</source>
         <translation>«%1»: %2, %3</translation>
+    </message>
+    <message>
+        <source>Import a Profile</source>
+        <translation>Importar un perfil</translation>
+    </message>
+    <message>
+        <source>Paste a profile code</source>
+        <translation>Pega un código de perfil</translation>
+    </message>
+    <message>
+        <source>Profile code from r2modman, Gale or Skaldrun</source>
+        <translation>Código de perfil de r2modman, Gale o Skaldrun</translation>
+    </message>
+    <message>
+        <source>Read Code</source>
+        <translation>Leer código</translation>
+    </message>
+    <message>
+        <source>Open File…</source>
+        <translation>Abrir archivo…</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>Mod</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versión</translation>
+    </message>
+    <message>
+        <source>Enabled</source>
+        <translation>Activado</translation>
+    </message>
+    <message>
+        <source>Repository</source>
+        <translation>Repositorio</translation>
+    </message>
+    <message>
+        <source>Name of the new profile</source>
+        <translation>Nombre del nuevo perfil</translation>
+    </message>
+    <message>
+        <source>New Profile</source>
+        <translation>Nuevo perfil</translation>
+    </message>
+    <message>
+        <source>Replace This Profile</source>
+        <translation>Reemplazar este perfil</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>Paste a code from r2modman, Gale or Skaldrun, or open a .r2z file.</source>
+        <translation>Pega un código de r2modman, Gale o Skaldrun, o abre un archivo .r2z.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Import…</source>
+        <translation>Importar…</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Import a Profile…</source>
+        <translation>Importar un perfil…</translation>
+    </message>
+    <message>
+        <source>Export This Profile…</source>
+        <translation>Exportar este perfil…</translation>
     </message>
 </context>
 <context>
@@ -106,6 +390,25 @@
     <message>
         <source>Launch Valheim through Steam (with mods)</source>
         <translation>Iniciar Valheim a través de Steam (con mods)</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownView</name>
+    <message>
+        <source>Loading…</source>
+        <translation>Cargando…</translation>
+    </message>
+    <message>
+        <source>No changelog</source>
+        <translation>Sin registro de cambios</translation>
+    </message>
+    <message>
+        <source>No readme</source>
+        <translation>Sin readme</translation>
+    </message>
+    <message>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <translation>Muy largo, así que aquí se muestra acortado; el resto está en la página del paquete.</translation>
     </message>
 </context>
 <context>
@@ -198,6 +501,25 @@
     </message>
 </context>
 <context>
+    <name>PackageDocs</name>
+    <message>
+        <source>Couldn&apos;t load the readme: %1</source>
+        <translation>No se pudo cargar el readme: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load the changelog: %1</source>
+        <translation>No se pudo cargar el registro de cambios: %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <translation>No se pudo cargar el readme: el repositorio respondió %1.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <translation>No se pudo cargar el registro de cambios: el repositorio respondió %1.</translation>
+    </message>
+</context>
+<context>
     <name>ProfileMenu</name>
     <message>
         <source>Profiles: separate mod sets for this game folder</source>
@@ -256,6 +578,24 @@
     </message>
 </context>
 <context>
+    <name>ReadmeSheet</name>
+    <message>
+        <source>Open Page</source>
+        <translation>Abrir página</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+</context>
+<context>
+    <name>Repository</name>
+    <message>
+        <source>%1 has no package %2.</source>
+        <translation>%1 no tiene el paquete %2.</translation>
+    </message>
+</context>
+<context>
     <name>SettingsSheet</name>
     <message>
         <source>Language:</source>
@@ -268,6 +608,125 @@
     <message>
         <source>The new language shows the next time Skaldrun starts.</source>
         <translation>El nuevo idioma se mostrará la próxima vez que inicies Skaldrun.</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Mod repositories:</source>
+        <translation>Repositorios de mods:</translation>
+    </message>
+    <message>
+        <source>Rebuild the Vanilla Shader Cache</source>
+        <translation>Reconstruir la caché de shaders vanilla</translation>
+    </message>
+    <message>
+        <source>ShaderHelperForMac compares mod materials against a baseline captured from an unmodded game. After a Valheim update, rebuild it so the baseline matches your game version. The steps below automate the file shuffling.</source>
+        <translation>ShaderHelperForMac compara los materiales de los mods con una referencia capturada del juego sin mods. Tras una actualización de Valheim, reconstrúyela para que coincida con tu versión del juego. Los pasos de abajo mueven los archivos por ti.</translation>
+    </message>
+    <message>
+        <source>Install ShaderHelperForMac first — see the pink banner in the Mods pane, or search for it in Browse.</source>
+        <translation>Instala primero ShaderHelperForMac: mira el aviso rosa en el panel de mods o búscalo en Explorar.</translation>
+    </message>
+    <message>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <translation>Saca todos los mods excepto ShaderHelperForMac de la carpeta plugins, para que sus materiales no contaminen la referencia.</translation>
+    </message>
+    <message>
+        <source>Move Mods Aside</source>
+        <translation>Apartar los mods</translation>
+    </message>
+    <message>
+        <source>Back Up Worlds &amp; Characters</source>
+        <translation>Copiar mundos y personajes</translation>
+    </message>
+    <message>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <translation>Copia todos los mundos y personajes a la carpeta de copias de seguridad de esta app</translation>
+    </message>
+    <message>
+        <source>Back up first: if the game saves while mods are unloaded, modded items and buildings vanish from those saves.</source>
+        <translation>Haz primero una copia: si el juego guarda mientras los mods no están cargados, los objetos y construcciones de mods desaparecen de esas partidas.</translation>
+    </message>
+    <message>
+        <source>Launch Valheim and load any world.</source>
+        <translation>Inicia Valheim y carga cualquier mundo.</translation>
+    </message>
+    <message>
+        <source>Launch Valheim</source>
+        <translation>Iniciar Valheim</translation>
+    </message>
+    <message>
+        <source>Heads up: the F5 console needs -console in your Steam launch options — enable the checkbox in Setup step 6 and re-paste first.</source>
+        <translation>Ojo: la consola F5 necesita -console en tus opciones de lanzamiento de Steam; primero marca la casilla en el paso 6 de la configuración y vuelve a pegarlas.</translation>
+    </message>
+    <message>
+        <source>Press F5 in game and run the capture command (already on your clipboard after step 1):</source>
+        <translation>Pulsa F5 en el juego y ejecuta el comando de captura (ya está en tu portapapeles tras el paso 1):</translation>
+    </message>
+    <message>
+        <source>Quit Valheim, bring your mods back, then relaunch. The new cache is now authoritative for this Valheim version.</source>
+        <translation>Cierra Valheim, recupera tus mods y vuelve a iniciarlo. La nueva caché es ahora la referencia para esta versión de Valheim.</translation>
+    </message>
+    <message>
+        <source>Move Mods Back</source>
+        <translation>Devolver los mods</translation>
+    </message>
+    <message>
+        <source>Restore Worlds &amp; Characters</source>
+        <translation>Restaurar mundos y personajes</translation>
+    </message>
+    <message>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <translation>Sobrescribe las partidas actuales con las versiones de la copia de seguridad más reciente</translation>
+    </message>
+    <message>
+        <source>Restoring puts back the backed-up versions — use it if a vanilla session overwrote a modded world.</source>
+        <translation>Restaurar devuelve las versiones de la copia: úsalo si una sesión vanilla sobrescribió un mundo con mods.</translation>
+    </message>
+    <message>
+        <source>This replaces your current worlds and characters with the backup from %1. Anything saved since then will be overwritten.</source>
+        <translation>Esto reemplaza tus mundos y personajes actuales por la copia de seguridad del %1. Todo lo guardado desde entonces se sobrescribirá.</translation>
+    </message>
+    <message>
+        <source>This replaces your current worlds and characters with the backup. Anything saved since then will be overwritten.</source>
+        <translation>Esto reemplaza tus mundos y personajes actuales por la copia de seguridad. Todo lo guardado desde entonces se sobrescribirá.</translation>
+    </message>
+    <message>
+        <source>Restore saves from backup?</source>
+        <translation>¿Restaurar las partidas desde la copia de seguridad?</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Current baseline built %1</source>
+        <translation>Referencia actual creada el %1</translation>
+    </message>
+    <message>
+        <source>No baseline cache yet — ShaderHelperForMac creates one on its first launch.</source>
+        <translation>Aún no hay caché de referencia: ShaderHelperForMac crea una en su primer inicio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n items stashed in %1</source>
+        <translation>
+            <numerusform>%n elemento apartado en %1</numerusform>
+            <numerusform>%n elementos apartados en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Last backup: %1 · %L2 most recent are kept</source>
+        <translation>Última copia: %1 · se conservan las %L2 más recientes</translation>
     </message>
 </context>
 <context>
@@ -555,6 +1014,142 @@
     <message>
         <source>Tip: if a game update breaks mods, re-run steps 3–5.</source>
         <translation>Consejo: si una actualización del juego rompe los mods, repite los pasos 3–5.</translation>
+    </message>
+</context>
+<context>
+    <name>TSPackage</name>
+    <message>
+        <source>%1 has no version %2; the newest are %3.</source>
+        <translation>%1 no tiene la versión %2; las más recientes son %3.</translation>
+    </message>
+</context>
+<context>
+    <name>TSSorts</name>
+    <message>
+        <source>Popular</source>
+        <translation>Populares</translation>
+    </message>
+    <message>
+        <source>Newest</source>
+        <translation>Más recientes</translation>
+    </message>
+    <message>
+        <source>Top Rated</source>
+        <translation>Mejor valorados</translation>
+    </message>
+    <message>
+        <source>A–Z</source>
+        <translation>A–Z</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Instalados</translation>
+    </message>
+</context>
+<context>
+    <name>ThunderstoreStore</name>
+    <message>
+        <source>Loading the Thunderstore catalog…</source>
+        <translation>Cargando el catálogo de Thunderstore…</translation>
+    </message>
+    <message>
+        <source>Updated just now</source>
+        <translation>Actualizado ahora mismo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n min ago</source>
+        <translation>
+            <numerusform>Actualizado hace %n min</numerusform>
+            <numerusform>Actualizado hace %n min</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n h ago</source>
+        <translation>
+            <numerusform>Actualizado hace %n h</numerusform>
+            <numerusform>Actualizado hace %n h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %n days ago</source>
+        <translation>
+            <numerusform>Actualizado hace %n día</numerusform>
+            <numerusform>Actualizado hace %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · %Ln mods (%2)</source>
+        <translation>
+            <numerusform>%1 · %Ln mod (%2)</numerusform>
+            <numerusform>%1 · %Ln mods (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · %Ln mods</source>
+        <translation>
+            <numerusform>%1 · %Ln mod</numerusform>
+            <numerusform>%1 · %Ln mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t load the catalog: %1</source>
+        <translation>No se pudo cargar el catálogo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpdatesSheet</name>
+    <message>
+        <source>Updates</source>
+        <translation>Actualizaciones</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updates</source>
+        <translation>
+            <numerusform>%n actualización</numerusform>
+            <numerusform>%n actualizaciones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Update %n mods</source>
+        <translation>
+            <numerusform>Actualizar %n mod</numerusform>
+            <numerusform>Actualizar %n mods</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>VersionPickerSheet</name>
+    <message>
+        <source>Install Version</source>
+        <translation>Instalar versión</translation>
+    </message>
+    <message>
+        <source>Install a version of %1</source>
+        <translation>Instalar una versión de %1</translation>
+    </message>
+    <message>
+        <source>Don&apos;t offer updates for %1</source>
+        <translation>No ofrecer actualizaciones de %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Install</source>
+        <translation>Instalar</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "ui/Theme.h"
 
 #include <QAbstractItemView>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -29,13 +30,21 @@ QFont buttonFont() {
 QString actionTitle(BrowseModel::Action action) {
     switch (action) {
     case BrowseModel::Action::update:
-        return QStringLiteral("Update");
+        return BrowseRow::tr("Update");
     case BrowseModel::Action::install:
-        return QStringLiteral("Install");
+        return BrowseRow::tr("Install");
     case BrowseModel::Action::installed:
-        return QStringLiteral("Installed");
+        return BrowseRow::tr("Installed");
     }
     return {};
+}
+
+// The player's decimal mark, but no thousands separator: the row's short counts stay as narrow as
+// in English.
+QLocale countLocale() {
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
 }
 
 QRect cardRect(const QRect& rowRect) {
@@ -48,9 +57,10 @@ BrowseRow::BrowseRow(BrowseModel* model, PackageIcons* icons, QObject* parent)
     : QStyledItemDelegate(parent), m_model(model), m_icons(icons) {}
 
 QString BrowseRow::compactCount(qint64 n) {
-    if (n < 1000) return QString::number(n);
-    if (n < 1000000) return QString::asprintf("%.1fK", double(n) / 1000.0);
-    return QString::asprintf("%.1fM", double(n) / 1000000.0);
+    const QLocale locale = countLocale();
+    if (n < 1000) return locale.toString(n);
+    if (n < 1000000) return tr("%1K").arg(locale.toString(double(n) / 1000.0, 'f', 1));
+    return tr("%1M").arg(locale.toString(double(n) / 1000000.0, 'f', 1));
 }
 
 int BrowseRow::rowHeight() {
@@ -185,7 +195,7 @@ void BrowseRow::paint(QPainter* p, const QStyleOptionViewItem& option, const QMo
         p->setFont(small);
         p->setPen(Theme::secondaryText());
         p->drawText(QRect(byLeft, y, byWidth, nameMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                    smallMetrics.elidedText(QStringLiteral("by ") + pkg.owner, Qt::ElideRight, byWidth));
+                    smallMetrics.elidedText(tr("by %1").arg(pkg.owner), Qt::ElideRight, byWidth));
     }
     y += nameMetrics.height() + 2;
 
@@ -225,7 +235,7 @@ void BrowseRow::paint(QPainter* p, const QStyleOptionViewItem& option, const QMo
         x += w + 12;
     };
     count(QStringLiteral("arrow.down.circle"), compactCount(pkg.totalDownloads));
-    count(QStringLiteral("heart"), QString::number(pkg.rating));
+    count(QStringLiteral("heart"), countLocale().toString(pkg.rating));
     count(QString(), QStringLiteral("v") + pkg.version);
     // The repository it comes from, as a small badge where there is room.
     const QString badge = Repository::sourceName(pkg.source);

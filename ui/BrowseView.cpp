@@ -45,7 +45,7 @@ public:
 BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* parent)
     : QWidget(parent), m_state(state), m_store(store), m_model(new BrowseModel(state, store, this)),
       m_icons(new PackageIcons(this)), m_delegate(new BrowseRow(m_model, m_icons, this)),
-      m_search(new SearchField(QStringLiteral("Search mods"), QStringLiteral("browse.search"), this)),
+      m_search(new SearchField(tr("Search mods"), QStringLiteral("browse.search"), this)),
       m_sort(new QComboBox(this)), m_reload(new QToolButton(this)), m_count(new QLabel(this)),
       m_content(new QStackedWidget(this)), m_list(new CatalogList(this)), m_loadingText(new QLabel(this)),
       m_failureText(new QLabel(this)), m_status(new QLabel(this)), m_progress(new QProgressBar(this)) {
@@ -76,7 +76,7 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     m_reload->setObjectName(QStringLiteral("browse.reload"));
     m_reload->setIcon(Icons::tinted(QStringLiteral("arrow.clockwise"), Theme::secondaryText()));
     m_reload->setIconSize(QSize(16, 16));
-    m_reload->setToolTip(QStringLiteral("Refresh catalog"));
+    m_reload->setToolTip(tr("Refresh catalog"));
     m_reload->setAutoRaise(true);
     Theme::setButtonStyle(m_reload, Theme::ButtonStyle::borderless);
     connect(m_reload, &QToolButton::clicked, this, [this] {
@@ -148,7 +148,7 @@ BrowseView::BrowseView(AppState* state, ThunderstoreStore* store, QWidget* paren
     m_failureText->setWordWrap(true);
     m_failureText->setFixedWidth(380);
     failureColumn->addWidget(m_failureText, 0, Qt::AlignHCenter);
-    auto* tryAgain = Make::button(failure, QStringLiteral("browse.tryAgain"), QStringLiteral("Try Again"),
+    auto* tryAgain = Make::button(failure, QStringLiteral("browse.tryAgain"), tr("Try Again"),
                                   Theme::ButtonStyle::bordered);
     connect(tryAgain, &QPushButton::clicked, this, [this] {
         m_icons->retryFailed();
@@ -201,23 +201,22 @@ void BrowseView::sync() {
     const auto& status = m_store->statusText();
     m_reload->setEnabled(!m_store->loading());
     m_tools->setShown(m_count, !empty && !arriving);
-    m_count->setText(QStringLiteral("%1 of %2 mods").arg(m_model->rowCount()).arg(m_model->total()));
+    m_count->setText(tr("%1 of %n mods", nullptr, m_model->total()).arg(m_model->rowCount()));
     m_status->setVisible(!empty);
-    m_status->setText(status && !m_store->loading()
-                          ? *status + QStringLiteral(" · showing the previous catalog")
-                          : m_store->freshness(QDateTime::currentDateTime()));
+    m_status->setText(status && !m_store->loading() ? tr("%1 · showing the previous catalog").arg(*status)
+                                                    : m_store->freshness(QDateTime::currentDateTime()));
     m_progress->setVisible(m_store->loading() && m_store->progress() >= 0);
     m_progress->setValue(int(m_store->progress() * 1000));
     if (arriving) {
-        m_loadingText->setText(QStringLiteral("Loading…"));
+        m_loadingText->setText(tr("Loading…"));
         m_content->setCurrentIndex(loadingPage);
     } else if (!empty) {
         m_content->setCurrentIndex(listPage);
     } else if (m_store->loading()) {
-        m_loadingText->setText(status.value_or(QStringLiteral("Loading…")));
+        m_loadingText->setText(status.value_or(tr("Loading…")));
         m_content->setCurrentIndex(loadingPage);
     } else {
-        m_failureText->setText(status.value_or(QStringLiteral("Couldn't load the Thunderstore catalog.")));
+        m_failureText->setText(status.value_or(tr("Couldn't load the Thunderstore catalog.")));
         m_failureText->setMinimumHeight(m_failureText->heightForWidth(m_failureText->width()));
         m_content->setCurrentIndex(failurePage);
     }
@@ -234,7 +233,7 @@ QMenu* BrowseView::makeContextMenu(int row) {
     menu->setObjectName(QStringLiteral("browse.menu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     if (pkg.pageURL) {
-        QAction* view = menu->addAction(QStringLiteral("View on Thunderstore"));
+        QAction* view = menu->addAction(tr("View on Thunderstore"));
         view->setObjectName(QStringLiteral("browse.viewOnThunderstore"));
         connect(view, &QAction::triggered, this,
                 [this, page = *pkg.pageURL] { m_state->services().workspace.openUrl(page); });
@@ -246,13 +245,13 @@ QMenu* BrowseView::makeContextMenu(int row) {
             dialog->open();
         };
     };
-    QAction* pick = menu->addAction(QStringLiteral("Install version…"));
+    QAction* pick = menu->addAction(tr("Install version…"));
     pick->setObjectName(QStringLiteral("browse.installVersion"));
     connect(pick, &QAction::triggered, this,
             sheet([](AppState* s, const TSPackage& p, QWidget* w) -> QDialog* {
                 return new VersionPickerSheet(s, p, w);
             }));
-    QAction* more = menu->addAction(QStringLiteral("Read More"));
+    QAction* more = menu->addAction(tr("Read More"));
     more->setObjectName(QStringLiteral("browse.readMore"));
     connect(more, &QAction::triggered, this,
             sheet([](AppState* s, const TSPackage& p, QWidget* w) -> QDialog* {

@@ -23,7 +23,7 @@ class ModifiedDot : public QWidget {
 public:
     explicit ModifiedDot(QWidget* parent) : QWidget(parent) {
         setFixedSize(6, 6);
-        setToolTip(QStringLiteral("Modified — not saved yet"));
+        setToolTip(ConfigEntryRow::tr("Modified — not saved yet"));
     }
 
 protected:
@@ -132,7 +132,7 @@ ConfigEntryRow::ConfigEntryRow(const ConfigEntry& entry, const QString& value, Q
         text->addWidget(description);
     }
     if (entry.defaultValue && !entry.defaultValue->isEmpty()) {
-        auto* fallback = new QLabel(QStringLiteral("Default: ") + *entry.defaultValue, this);
+        auto* fallback = new QLabel(tr("Default: %1").arg(*entry.defaultValue), this);
         fallback->setTextFormat(Qt::PlainText);
         Theme::style(fallback, Theme::TextStyle::caption2, Theme::tertiaryText());
         text->addWidget(fallback);

@@ -4,6 +4,7 @@
 #include "config/ConfigStore.h"
 #include "ui/AlertPresenter.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -31,14 +32,17 @@ void ask(AppState* state, const ModItem& mod, QWidget* parent, bool trash) {
     box->setTextFormat(Qt::PlainText);
     box->setText(question(mod.name, names));
     QPushButton* everything =
-        box->addButton(trash ? QStringLiteral("Move All to Trash") : QStringLiteral("Disable All"),
+        box->addButton(trash ? QCoreApplication::translate("DependantsPrompt", "Move All to Trash")
+                             : QCoreApplication::translate("DependantsPrompt", "Disable All"),
                        QMessageBox::DestructiveRole);
     everything->setObjectName(QStringLiteral("dependants.all"));
-    QPushButton* only = box->addButton(trash ? QStringLiteral("Move Only %1 to Trash").arg(mod.name)
-                                             : QStringLiteral("Disable Only %1").arg(mod.name),
-                                       QMessageBox::AcceptRole);
+    QPushButton* only = box->addButton(
+        trash ? QCoreApplication::translate("DependantsPrompt", "Move Only %1 to Trash").arg(mod.name)
+              : QCoreApplication::translate("DependantsPrompt", "Disable Only %1").arg(mod.name),
+        QMessageBox::AcceptRole);
     only->setObjectName(QStringLiteral("dependants.only"));
-    QPushButton* cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* cancel =
+        box->addButton(QCoreApplication::translate("DependantsPrompt", "Cancel"), QMessageBox::RejectRole);
     cancel->setObjectName(QStringLiteral("dependants.cancel"));
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
@@ -55,9 +59,9 @@ void ask(AppState* state, const ModItem& mod, QWidget* parent, bool trash) {
 } // namespace
 
 QString question(const QString& name, const QStringList& dependants) {
-    const QString who = dependants.size() == 1 ? QStringLiteral("1 mod depends")
-                                               : QStringLiteral("%1 mods depend").arg(dependants.size());
-    return QStringLiteral("%1 on %2: %3.").arg(who, name, dependants.join(QStringLiteral(", ")));
+    return QCoreApplication::translate("DependantsPrompt", "%n mods depend on %1: %2.", nullptr,
+                                       int(dependants.size()))
+        .arg(name, dependants.join(QStringLiteral(", ")));
 }
 
 void disable(AppState* state, const ModItem& mod, QWidget* parent) {

@@ -16,7 +16,7 @@ using Theme::TextStyle;
 
 ExportSheet::ExportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("exportSheet"));
-    setWindowTitle(QStringLiteral("Export This Profile"));
+    setWindowTitle(tr("Export This Profile"));
     Sheet::present(*this);
     resize(520, 260);
     auto* layout = new QVBoxLayout(this);
@@ -34,20 +34,18 @@ ExportSheet::ExportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_
     m_code = Make::label(this, QStringLiteral("export.code"), TextStyle::body);
     m_code->setTextInteractionFlags(Qt::TextSelectableByMouse);
     codeRow->addWidget(m_code, 1);
-    m_copy = Make::button(this, QStringLiteral("export.copy"), QStringLiteral("Copy"), ButtonStyle::bordered);
+    m_copy = Make::button(this, QStringLiteral("export.copy"), tr("Copy"), ButtonStyle::bordered);
     codeRow->addWidget(m_copy);
     layout->addLayout(codeRow);
     layout->addStretch(1);
     auto* buttons = new QHBoxLayout;
-    m_save = Make::button(this, QStringLiteral("export.save"), QStringLiteral("Save .r2z…"),
-                          ButtonStyle::bordered);
+    m_save = Make::button(this, QStringLiteral("export.save"), tr("Save .r2z…"), ButtonStyle::bordered);
     buttons->addWidget(m_save);
-    m_makeCode = Make::button(this, QStringLiteral("export.makeCode"), QStringLiteral("Get Code"),
-                              ButtonStyle::prominent);
+    m_makeCode =
+        Make::button(this, QStringLiteral("export.makeCode"), tr("Get Code"), ButtonStyle::prominent);
     buttons->addWidget(m_makeCode);
     buttons->addStretch(1);
-    auto* done =
-        Make::button(this, QStringLiteral("export.done"), QStringLiteral("Done"), ButtonStyle::bordered);
+    auto* done = Make::button(this, QStringLiteral("export.done"), tr("Done"), ButtonStyle::bordered);
     buttons->addWidget(done);
     layout->addLayout(buttons);
     connect(m_save, &QPushButton::clicked, m_state, &AppState::exportProfileToFile);

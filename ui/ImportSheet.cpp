@@ -44,7 +44,7 @@ QString ImportSheet::configCount(qsizetype n) {
 
 ImportSheet::ImportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("importSheet"));
-    setWindowTitle(QStringLiteral("Import a Profile"));
+    setWindowTitle(tr("Import a Profile"));
     Sheet::present(*this);
     resize(600, 520);
     auto* layout = new QVBoxLayout(this);
@@ -54,24 +54,21 @@ ImportSheet::ImportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_
     layout->addWidget(title);
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("import.code"));
-    m_code->setPlaceholderText(QStringLiteral("Paste a profile code"));
+    m_code->setPlaceholderText(tr("Paste a profile code"));
     layout->addWidget(fieldLabel(this, QStringLiteral("import.codeLabel"),
-                                 QStringLiteral("Profile code from r2modman, Gale or Skaldrun"), m_code));
+                                 tr("Profile code from r2modman, Gale or Skaldrun"), m_code));
     auto* source = new QHBoxLayout;
     source->addWidget(m_code, 1);
-    m_read =
-        Make::button(this, QStringLiteral("import.read"), QStringLiteral("Read Code"), ButtonStyle::bordered);
+    m_read = Make::button(this, QStringLiteral("import.read"), tr("Read Code"), ButtonStyle::bordered);
     source->addWidget(m_read);
-    auto* open = Make::button(this, QStringLiteral("import.open"), QStringLiteral("Open File…"),
-                              ButtonStyle::bordered);
+    auto* open = Make::button(this, QStringLiteral("import.open"), tr("Open File…"), ButtonStyle::bordered);
     source->addWidget(open);
     layout->addLayout(source);
 
     m_mods = new QTreeWidget(this);
     m_mods->setObjectName(QStringLiteral("import.mods"));
     m_mods->setRootIsDecorated(false);
-    m_mods->setHeaderLabels({QStringLiteral("Mod"), QStringLiteral("Version"), QStringLiteral("Enabled"),
-                             QStringLiteral("Repository")});
+    m_mods->setHeaderLabels({tr("Mod"), tr("Version"), tr("Enabled"), tr("Repository")});
     m_mods->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     layout->addWidget(m_mods, 1);
     m_summary =
@@ -80,14 +77,14 @@ ImportSheet::ImportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_
 
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("import.name"));
-    layout->addWidget(fieldLabel(this, QStringLiteral("import.nameLabel"),
-                                 QStringLiteral("Name of the new profile"), m_name));
+    layout->addWidget(
+        fieldLabel(this, QStringLiteral("import.nameLabel"), tr("Name of the new profile"), m_name));
     auto* choice = new QHBoxLayout;
     choice->addWidget(m_name, 1);
-    m_newProfile = Make::button(this, QStringLiteral("import.newProfile"), QStringLiteral("New Profile"),
-                                ButtonStyle::prominent);
+    m_newProfile =
+        Make::button(this, QStringLiteral("import.newProfile"), tr("New Profile"), ButtonStyle::prominent);
     choice->addWidget(m_newProfile);
-    m_replace = Make::button(this, QStringLiteral("import.replace"), QStringLiteral("Replace This Profile"),
+    m_replace = Make::button(this, QStringLiteral("import.replace"), tr("Replace This Profile"),
                              ButtonStyle::bordered);
     choice->addWidget(m_replace);
     layout->addLayout(choice);
@@ -97,8 +94,7 @@ ImportSheet::ImportSheet(AppState* state, QWidget* parent) : QDialog(parent), m_
     footer->addWidget(m_bar);
     m_busy = Make::label(this, QStringLiteral("import.busy"), TextStyle::caption, Theme::secondaryText());
     footer->addWidget(m_busy, 1);
-    m_close =
-        Make::button(this, QStringLiteral("import.close"), QStringLiteral("Close"), ButtonStyle::bordered);
+    m_close = Make::button(this, QStringLiteral("import.close"), tr("Close"), ButtonStyle::bordered);
     footer->addWidget(m_close);
     layout->addLayout(footer);
 
@@ -128,9 +124,8 @@ void ImportSheet::render() {
         m_mods->clear();
         for (const AppState::ImportRow& row : m_state->importRows()) {
             auto* item = new QTreeWidgetItem(
-                m_mods, {row.mod.name, row.mod.version,
-                         row.mod.enabled ? QStringLiteral("yes") : QStringLiteral("no"),
-                         row.foundOn ? Repository::sourceName(*row.foundOn) : QStringLiteral("not found")});
+                m_mods, {row.mod.name, row.mod.version, row.mod.enabled ? tr("yes") : tr("no"),
+                         row.foundOn ? Repository::sourceName(*row.foundOn) : tr("not found")});
             if (!row.foundOn) item->setForeground(3, Theme::secondaryText());
         }
     }
@@ -140,8 +135,7 @@ void ImportSheet::render() {
                 .arg(pack->name, modCount(pack->mods.size()), configCount(pack->configs.size())));
         if (m_name->text().isEmpty()) m_name->setText(pack->name);
     } else {
-        m_summary->setText(
-            QStringLiteral("Paste a code from r2modman, Gale or Skaldrun, or open a .r2z file."));
+        m_summary->setText(tr("Paste a code from r2modman, Gale or Skaldrun, or open a .r2z file."));
     }
     m_newProfile->setEnabled(pack && !busy);
     m_replace->setEnabled(pack && !busy);
@@ -154,7 +148,7 @@ void ImportSheet::render() {
         m_bar->setRange(0, 0);
     }
     m_busy->setText(busy ? *m_state->busyMessage() : m_state->lastAction().value_or(QString()));
-    m_close->setText(busy ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+    m_close->setText(busy ? tr("Cancel") : tr("Close"));
 }
 
 void addShareButtons(FoldingRow* row, QWidget* host, AppState* state) {
@@ -166,19 +160,19 @@ void addShareButtons(FoldingRow* row, QWidget* host, AppState* state) {
         *importing = sheet;
         sheet->open();
     };
-    auto* import = Make::button(host, QStringLiteral("modsPane.import"), QStringLiteral("Import…"),
+    auto* import = Make::button(host, QStringLiteral("modsPane.import"), ImportSheet::tr("Import…"),
                                 ButtonStyle::borderless, Theme::ControlSize::small);
     QObject::connect(import, &QPushButton::clicked, host, openImport);
     QObject::connect(state, &AppState::pendingImportChanged, host, [state, openImport] {
         if (state->pendingImport()) openImport();
     });
-    auto* exporting = Make::button(host, QStringLiteral("modsPane.export"), QStringLiteral("Export…"),
+    auto* exporting = Make::button(host, QStringLiteral("modsPane.export"), ImportSheet::tr("Export…"),
                                    ButtonStyle::borderless, Theme::ControlSize::small);
     QObject::connect(exporting, &QPushButton::clicked, host, [host, state] {
         auto* sheet = new ExportSheet(state, host->window());
         sheet->setAttribute(Qt::WA_DeleteOnClose);
         sheet->open();
     });
-    row->addSecondary(import, QStringLiteral("Import a Profile…"));
-    row->addSecondary(exporting, QStringLiteral("Export This Profile…"));
+    row->addSecondary(import, ImportSheet::tr("Import a Profile…"));
+    row->addSecondary(exporting, ImportSheet::tr("Export This Profile…"));
 }

@@ -25,21 +25,19 @@ void MarkdownView::setNote(const QString& note) {
 
 void MarkdownView::showLoading() {
     clear();
-    setNote(QStringLiteral("Loading…"));
+    setNote(tr("Loading…"));
 }
 
 void MarkdownView::showDoc(const PackageDocs::Doc& doc, PackageDocs::Kind kind) {
     const bool changelog = kind == PackageDocs::Kind::changelog;
     if (doc.error || doc.none) {
         clear();
-        setNote(doc.error   ? *doc.error
-                : changelog ? QStringLiteral("No changelog")
-                            : QStringLiteral("No readme"));
+        setNote(doc.error ? *doc.error : changelog ? tr("No changelog") : tr("No readme"));
         return;
     }
     document()->setMarkdown(doc.markdown,
                             QTextDocument::MarkdownFeatures(QTextDocument::MarkdownDialectGitHub |
                                                             QTextDocument::MarkdownNoHTML));
-    setNote(doc.shortened ? QStringLiteral("Very long, so shortened here; the rest is on the package's page.")
+    setNote(doc.shortened ? tr("Very long, so shortened here; the rest is on the package's page.")
                           : QString());
 }

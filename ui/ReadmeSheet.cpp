@@ -32,15 +32,15 @@ ReadmeSheet::ReadmeSheet(AppState* state, const TSPackage& package, QWidget* par
     connect(view, &MarkdownView::noteChanged, note, &QLabel::setText);
     layout->addWidget(note);
     auto* footer = new QHBoxLayout;
-    QPushButton* page = Make::button(this, QStringLiteral("readme.page"), QStringLiteral("Open Page"),
-                                     Theme::ButtonStyle::bordered);
+    QPushButton* page =
+        Make::button(this, QStringLiteral("readme.page"), tr("Open Page"), Theme::ButtonStyle::bordered);
     page->setVisible(package.pageURL.has_value());
     connect(page, &QPushButton::clicked, this,
             [state, url = package.pageURL.value_or(QUrl())] { state->services().workspace.openUrl(url); });
     footer->addWidget(page);
     footer->addStretch();
-    QPushButton* done = Make::button(this, QStringLiteral("readme.done"), QStringLiteral("Done"),
-                                     Theme::ButtonStyle::prominent);
+    QPushButton* done =
+        Make::button(this, QStringLiteral("readme.done"), tr("Done"), Theme::ButtonStyle::prominent);
     connect(done, &QPushButton::clicked, this, &QDialog::reject);
     footer->addWidget(done);
     layout->addLayout(footer);

@@ -47,7 +47,7 @@ QPushButton* smallButton(QWidget* parent, const QString& name, const QString& te
 
 SettingsSheet::SettingsSheet(AppState* state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("settingsSheet"));
-    setWindowTitle(QStringLiteral("Settings"));
+    setWindowTitle(tr("Settings"));
     Sheet::present(*this);
     setMinimumSize(580, 480);
     resize(620, 560);
@@ -63,7 +63,7 @@ SettingsSheet::SettingsSheet(AppState* state, QWidget* parent) : QDialog(parent)
     headerRow->addWidget(
         Make::symbolLabel(header, QStringLiteral("gearshape.fill"), 16, Theme::secondaryText()));
     QLabel* title = Make::label(header, QStringLiteral("settings.title"), TextStyle::headline);
-    title->setText(QStringLiteral("Settings"));
+    title->setText(tr("Settings"));
     headerRow->addWidget(title);
     headerRow->addStretch(1);
     layout->addWidget(header);
@@ -89,7 +89,7 @@ SettingsSheet::SettingsSheet(AppState* state, QWidget* parent) : QDialog(parent)
     m_footerText->setObjectName(QStringLiteral("settings.footerText"));
     Theme::style(m_footerText, TextStyle::caption, Theme::secondaryText());
     footerRow->addWidget(m_footerText, 1);
-    auto* done = new QPushButton(QStringLiteral("Done"), footer);
+    auto* done = new QPushButton(tr("Done"), footer);
     done->setObjectName(QStringLiteral("settings.done"));
     done->setDefault(true);
     Theme::setButtonStyle(done, ButtonStyle::prominent);
@@ -162,7 +162,7 @@ QWidget* SettingsSheet::buildSection() {
     // Where Browse looks for mods: each repository can be left out.
     auto* repositories = new QHBoxLayout;
     QLabel* heading = Make::label(section, QString(), TextStyle::callout, QColor(), QFont::DemiBold);
-    heading->setText(QStringLiteral("Mod repositories:"));
+    heading->setText(tr("Mod repositories:"));
     repositories->addWidget(heading);
     for (const Repository::Source source : Repository::sources) {
         auto* box = new QCheckBox(Repository::sourceName(source), section);
@@ -190,14 +190,14 @@ QWidget* SettingsSheet::buildSection() {
 
     QLabel* title = Make::label(card, QStringLiteral("settings.sectionTitle"), TextStyle::body, QColor(),
                                 QFont::DemiBold);
-    title->setText(QStringLiteral("Rebuild the Vanilla Shader Cache"));
+    title->setText(tr("Rebuild the Vanilla Shader Cache"));
     column->addWidget(title);
-    column->addWidget(
-        wrapped(card, QStringLiteral("settings.explanation"), TextStyle::callout, Theme::secondaryText(),
-                QStringLiteral("ShaderHelperForMac compares mod materials against a baseline captured "
-                               "from an unmodded game. After a Valheim update, rebuild it so the "
-                               "baseline matches your game version. The steps below automate the file "
-                               "shuffling.")));
+    column->addWidget(wrapped(card, QStringLiteral("settings.explanation"), TextStyle::callout,
+                              Theme::secondaryText(),
+                              tr("ShaderHelperForMac compares mod materials against a baseline captured "
+                                 "from an unmodded game. After a Valheim update, rebuild it so the "
+                                 "baseline matches your game version. The steps below automate the file "
+                                 "shuffling.")));
 
     auto* baseline = new QHBoxLayout;
     baseline->setSpacing(6);
@@ -217,12 +217,11 @@ QWidget* SettingsSheet::buildSection() {
     hintRow->addWidget(
         Make::symbolLabel(m_installHint, QStringLiteral("exclamationmark.triangle"), 14, Theme::orange()), 0,
         Qt::AlignTop);
-    hintRow->addWidget(
-        wrapped(m_installHint, QStringLiteral("settings.installHintText"), TextStyle::callout,
-                Theme::orange(),
-                QStringLiteral("Install ShaderHelperForMac first — see the pink banner in the Mods "
-                               "pane, or search for it in Browse.")),
-        1);
+    hintRow->addWidget(wrapped(m_installHint, QStringLiteral("settings.installHintText"), TextStyle::callout,
+                               Theme::orange(),
+                               tr("Install ShaderHelperForMac first — see the pink banner in the Mods "
+                                  "pane, or search for it in Browse.")),
+                       1);
     column->addWidget(m_installHint);
 
     m_procedure = new QWidget(card);
@@ -235,27 +234,25 @@ QWidget* SettingsSheet::buildSection() {
     // Step 1: park the mods, back up the saves.
     QWidget* content = nullptr;
     steps->addWidget(stepRow(m_procedure, 1, &m_step1Mark, &content));
-    content->layout()->addWidget(
-        wrapped(content, QString(), TextStyle::callout, QColor(),
-                QStringLiteral("Move every mod except ShaderHelperForMac out of the plugins "
-                               "folder, so mod materials can't contaminate the baseline.")));
+    content->layout()->addWidget(wrapped(content, QString(), TextStyle::callout, QColor(),
+                                         tr("Move every mod except ShaderHelperForMac out of the plugins "
+                                            "folder, so mod materials can't contaminate the baseline.")));
     auto* buttons1 = new QWidget(content);
     new FlowLayout(buttons1, 8, 6);
-    m_moveAside = smallButton(buttons1, QStringLiteral("settings.moveModsAside"),
-                              QStringLiteral("Move Mods Aside"), ButtonStyle::prominent);
+    m_moveAside = smallButton(buttons1, QStringLiteral("settings.moveModsAside"), tr("Move Mods Aside"),
+                              ButtonStyle::prominent);
     m_backup = smallButton(buttons1, QStringLiteral("settings.backupSaves"),
-                           QStringLiteral("Back Up Worlds & Characters"), ButtonStyle::bordered);
-    m_backup->setToolTip(QStringLiteral("Copies every world and character to this app's backup folder"));
+                           tr("Back Up Worlds & Characters"), ButtonStyle::bordered);
+    m_backup->setToolTip(tr("Copies every world and character to this app's backup folder"));
     buttons1->layout()->addWidget(m_moveAside);
     buttons1->layout()->addWidget(m_backup);
     content->layout()->addWidget(buttons1);
     m_stashLine = Make::label(content, QStringLiteral("settings.stashLine"), TextStyle::caption,
                               Theme::secondaryText());
     content->layout()->addWidget(m_stashLine);
-    content->layout()->addWidget(
-        wrapped(content, QString(), TextStyle::caption, Theme::secondaryText(),
-                QStringLiteral("Back up first: if the game saves while mods are unloaded, "
-                               "modded items and buildings vanish from those saves.")));
+    content->layout()->addWidget(wrapped(content, QString(), TextStyle::caption, Theme::secondaryText(),
+                                         tr("Back up first: if the game saves while mods are unloaded, "
+                                            "modded items and buildings vanish from those saves.")));
     m_lastBackup = Make::label(content, QStringLiteral("settings.lastBackup"), TextStyle::caption2,
                                Theme::tertiaryText());
     content->layout()->addWidget(m_lastBackup);
@@ -264,25 +261,24 @@ QWidget* SettingsSheet::buildSection() {
 
     // Step 2: launch the game.
     steps->addWidget(stepRow(m_procedure, 2, nullptr, &content));
-    content->layout()->addWidget(wrapped(content, QString(), TextStyle::callout, QColor(),
-                                         QStringLiteral("Launch Valheim and load any world.")));
-    m_launch = smallButton(content, QStringLiteral("settings.launch"), QStringLiteral("Launch Valheim"),
-                           ButtonStyle::automatic);
+    content->layout()->addWidget(
+        wrapped(content, QString(), TextStyle::callout, QColor(), tr("Launch Valheim and load any world.")));
+    m_launch =
+        smallButton(content, QStringLiteral("settings.launch"), tr("Launch Valheim"), ButtonStyle::automatic);
     content->layout()->addWidget(m_launch);
     content->layout()->setAlignment(m_launch, Qt::AlignLeft);
     m_consoleHint =
         wrapped(content, QStringLiteral("settings.consoleHint"), TextStyle::caption, Theme::orange(),
-                QStringLiteral("Heads up: the F5 console needs -console in your Steam launch options — "
-                               "enable the checkbox in Setup step 6 and re-paste first."));
+                tr("Heads up: the F5 console needs -console in your Steam launch options — "
+                   "enable the checkbox in Setup step 6 and re-paste first."));
     content->layout()->addWidget(m_consoleHint);
     connect(m_launch, &QPushButton::clicked, m_state, &AppState::launchValheim);
 
     // Step 3: run the capture command.
     steps->addWidget(stepRow(m_procedure, 3, nullptr, &content));
-    content->layout()->addWidget(
-        wrapped(content, QString(), TextStyle::callout, QColor(),
-                QStringLiteral("Press F5 in game and run the capture command (already on "
-                               "your clipboard after step 1):")));
+    content->layout()->addWidget(wrapped(content, QString(), TextStyle::callout, QColor(),
+                                         tr("Press F5 in game and run the capture command (already on "
+                                            "your clipboard after step 1):")));
     auto* command = new CommandRow(m_state, content);
     command->setObjectName(QStringLiteral("settings.command"));
     command->setCommand(Outside::shaderCaptureCommand);
@@ -290,24 +286,22 @@ QWidget* SettingsSheet::buildSection() {
 
     // Step 4: bring the mods back, restore the saves if a vanilla session overwrote them.
     steps->addWidget(stepRow(m_procedure, 4, nullptr, &content));
-    content->layout()->addWidget(
-        wrapped(content, QString(), TextStyle::callout, QColor(),
-                QStringLiteral("Quit Valheim, bring your mods back, then relaunch. The new "
-                               "cache is now authoritative for this Valheim version.")));
+    content->layout()->addWidget(wrapped(content, QString(), TextStyle::callout, QColor(),
+                                         tr("Quit Valheim, bring your mods back, then relaunch. The new "
+                                            "cache is now authoritative for this Valheim version.")));
     auto* buttons4 = new QWidget(content);
     new FlowLayout(buttons4, 8, 6);
-    m_moveBack = smallButton(buttons4, QStringLiteral("settings.moveModsBack"),
-                             QStringLiteral("Move Mods Back"), ButtonStyle::bordered);
+    m_moveBack = smallButton(buttons4, QStringLiteral("settings.moveModsBack"), tr("Move Mods Back"),
+                             ButtonStyle::bordered);
     m_restore = smallButton(buttons4, QStringLiteral("settings.restoreSaves"),
-                            QStringLiteral("Restore Worlds & Characters"), ButtonStyle::bordered);
-    m_restore->setToolTip(QStringLiteral("Overwrites current saves with the latest backup's versions"));
+                            tr("Restore Worlds & Characters"), ButtonStyle::bordered);
+    m_restore->setToolTip(tr("Overwrites current saves with the latest backup's versions"));
     buttons4->layout()->addWidget(m_moveBack);
     buttons4->layout()->addWidget(m_restore);
     content->layout()->addWidget(buttons4);
-    content->layout()->addWidget(
-        wrapped(content, QString(), TextStyle::caption, Theme::secondaryText(),
-                QStringLiteral("Restoring puts back the backed-up versions — use it if a "
-                               "vanilla session overwrote a modded world.")));
+    content->layout()->addWidget(wrapped(content, QString(), TextStyle::caption, Theme::secondaryText(),
+                                         tr("Restoring puts back the backed-up versions — use it if a "
+                                            "vanilla session overwrote a modded world.")));
     connect(m_moveBack, &QPushButton::clicked, m_state, &AppState::restoreModsAfterCapture);
     connect(m_restore, &QPushButton::clicked, this, &SettingsSheet::confirmRestore);
     return section;
@@ -319,23 +313,25 @@ SettingsSheet::~SettingsSheet() {
 
 QString SettingsSheet::restoreMessage() const {
     const std::optional<QDateTime>& date = m_state->snapshot().lastSaveBackupDate;
-    return QStringLiteral("This replaces your current worlds and characters with the backup") +
-           (date ? QStringLiteral(" from ") + Text::mediumDateTime(*date) : QString()) +
-           QStringLiteral(". Anything saved since then will be overwritten.");
+    return date ? tr("This replaces your current worlds and characters with the backup from %1. Anything "
+                     "saved since then will be overwritten.")
+                      .arg(Text::mediumDateTime(*date))
+                : tr("This replaces your current worlds and characters with the backup. Anything saved since "
+                     "then will be overwritten.");
 }
 
 void SettingsSheet::confirmRestore() {
     if (m_confirm) return;
     auto* box = new QMessageBox(this);
     box->setObjectName(QStringLiteral("settings.restoreConfirm"));
-    box->setWindowTitle(QStringLiteral("Restore saves from backup?"));
+    box->setWindowTitle(tr("Restore saves from backup?"));
     box->setIcon(QMessageBox::Warning);
     box->setTextFormat(Qt::PlainText);
-    box->setText(QStringLiteral("Restore saves from backup?"));
+    box->setText(tr("Restore saves from backup?"));
     box->setInformativeText(restoreMessage());
-    QPushButton* restore = box->addButton(QStringLiteral("Restore"), QMessageBox::DestructiveRole);
+    QPushButton* restore = box->addButton(tr("Restore"), QMessageBox::DestructiveRole);
     restore->setObjectName(QStringLiteral("settings.restoreConfirm.restore"));
-    QPushButton* cancel = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
     cancel->setObjectName(QStringLiteral("settings.restoreConfirm.cancel"));
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
@@ -368,8 +364,8 @@ void SettingsSheet::render() {
     m_baselineIcon->setProperty("symbol", baselineSymbol);
     m_baselineText->setText(
         haveBaseline
-            ? QStringLiteral("Current baseline built ") + Text::mediumDateTime(*s.snapshot().shaderCacheDate)
-            : QStringLiteral("No baseline cache yet — ShaderHelperForMac creates one on its first launch."));
+            ? tr("Current baseline built %1").arg(Text::mediumDateTime(*s.snapshot().shaderCacheDate))
+            : tr("No baseline cache yet — ShaderHelperForMac creates one on its first launch."));
 
     const bool installed = s.shaderHelperInstalled();
     m_installHint->setVisible(!installed);
@@ -382,14 +378,13 @@ void SettingsSheet::render() {
     m_moveAside->setEnabled(!parked && !busy);
     m_backup->setEnabled(s.snapshot().savesPresent && !busy);
     m_stashLine->setVisible(parked);
-    m_stashLine->setText(QString::number(stashed) +
-                         (stashed == 1 ? QStringLiteral(" item") : QStringLiteral(" items")) +
-                         QStringLiteral(" stashed in BepInEx/plugins-stash-capture"));
+    m_stashLine->setText(
+        tr("%n items stashed in %1", nullptr, stashed).arg(QStringLiteral("BepInEx/plugins-stash-capture")));
     const std::optional<QDateTime>& backupDate = s.snapshot().lastSaveBackupDate;
     m_lastBackup->setVisible(backupDate.has_value());
     if (backupDate)
-        m_lastBackup->setText(QStringLiteral("Last backup: ") + Text::mediumDateTime(*backupDate) +
-                              QStringLiteral(" · 5 most recent are kept"));
+        m_lastBackup->setText(
+            tr("Last backup: %1 · %L2 most recent are kept").arg(Text::mediumDateTime(*backupDate)).arg(5));
 
     m_launch->setEnabled(stashed >= 1);
     m_consoleHint->setVisible(!s.consoleEnabled());

@@ -18,13 +18,12 @@
 UpdatesSheet::UpdatesSheet(AppState* state, QWidget* parent)
     : QDialog(parent), m_state(state), m_updates(state->updatePlan().updates) {
     setObjectName(QStringLiteral("updatesSheet"));
-    setWindowTitle(QStringLiteral("Updates"));
+    setWindowTitle(tr("Updates"));
     Sheet::present(*this);
     resize(620, 560);
     auto* layout = new QVBoxLayout(this);
     QLabel* title = Make::label(this, QStringLiteral("updates.title"), Theme::TextStyle::headline);
-    title->setText(m_updates.size() == 1 ? QStringLiteral("1 update")
-                                         : QStringLiteral("%1 updates").arg(m_updates.size()));
+    title->setText(tr("%n updates", nullptr, int(m_updates.size())));
     layout->addWidget(title);
 
     m_list = new QListWidget(this);
@@ -55,8 +54,8 @@ UpdatesSheet::UpdatesSheet(AppState* state, QWidget* parent)
     m_busy->setObjectName(QStringLiteral("updates.busy"));
     Theme::style(m_busy, Theme::TextStyle::caption, Theme::secondaryText());
     footer->addWidget(m_busy, 1);
-    m_cancel = Make::button(this, QStringLiteral("updates.cancel"), QStringLiteral("Cancel"),
-                            Theme::ButtonStyle::bordered);
+    m_cancel =
+        Make::button(this, QStringLiteral("updates.cancel"), tr("Cancel"), Theme::ButtonStyle::bordered);
     footer->addWidget(m_cancel);
     m_update = Make::button(this, QStringLiteral("updates.update"), QString(), Theme::ButtonStyle::prominent);
     footer->addWidget(m_update);
@@ -81,7 +80,7 @@ UpdatesSheet::UpdatesSheet(AppState* state, QWidget* parent)
 }
 
 QString UpdatesSheet::buttonText(qsizetype n) {
-    return n == 1 ? QStringLiteral("Update 1 mod") : QStringLiteral("Update %1 mods").arg(n);
+    return tr("Update %n mods", nullptr, int(n));
 }
 
 QList<UpdatePlan::Update> UpdatesSheet::ticked() const {

@@ -18,7 +18,7 @@
 VersionPickerSheet::VersionPickerSheet(AppState* state, const TSPackage& package, QWidget* parent)
     : QDialog(parent), m_state(state), m_package(package) {
     setObjectName(QStringLiteral("versionPicker"));
-    setWindowTitle(QStringLiteral("Install Version"));
+    setWindowTitle(tr("Install Version"));
     Sheet::present(*this);
     resize(420, 420);
     const std::optional<ModItem> mod = state->installedMod(package);
@@ -26,7 +26,7 @@ VersionPickerSheet::VersionPickerSheet(AppState* state, const TSPackage& package
     auto* layout = new QVBoxLayout(this);
     QLabel* title = Make::label(this, QStringLiteral("versions.title"), Theme::TextStyle::headline);
     title->setTextFormat(Qt::PlainText);
-    title->setText(QStringLiteral("Install a version of %1").arg(name));
+    title->setText(tr("Install a version of %1").arg(name));
     layout->addWidget(title);
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("versions.list"));
@@ -35,17 +35,17 @@ VersionPickerSheet::VersionPickerSheet(AppState* state, const TSPackage& package
         item->setData(Qt::UserRole, v.number);
     }
     layout->addWidget(m_list, 1);
-    m_keep = new QCheckBox(QStringLiteral("Don't offer updates for %1").arg(name), this);
+    m_keep = new QCheckBox(tr("Don't offer updates for %1").arg(name), this);
     m_keep->setObjectName(QStringLiteral("versions.keep"));
     m_keep->setChecked(true);
     layout->addWidget(m_keep);
     auto* footer = new QHBoxLayout;
     footer->addStretch();
-    QPushButton* cancel = Make::button(this, QStringLiteral("versions.cancel"), QStringLiteral("Cancel"),
-                                       Theme::ButtonStyle::bordered);
+    QPushButton* cancel =
+        Make::button(this, QStringLiteral("versions.cancel"), tr("Cancel"), Theme::ButtonStyle::bordered);
     footer->addWidget(cancel);
-    QPushButton* install = Make::button(this, QStringLiteral("versions.install"), QStringLiteral("Install"),
-                                        Theme::ButtonStyle::prominent);
+    QPushButton* install =
+        Make::button(this, QStringLiteral("versions.install"), tr("Install"), Theme::ButtonStyle::prominent);
     footer->addWidget(install);
     layout->addLayout(footer);
 
@@ -66,7 +66,7 @@ VersionPickerSheet::VersionPickerSheet(AppState* state, const TSPackage& package
 
 QString VersionPickerSheet::versionLine(const TSVersion& version) {
     if (version.date <= 0) return version.number;
-    return version.number + QStringLiteral(" · ") +
-           QLocale::system().toString(QDateTime::fromSecsSinceEpoch(version.date, Qt::UTC).date(),
-                                      QLocale::ShortFormat);
+    return tr("%1 · %2").arg(version.number, QLocale::system().toString(
+                                                 QDateTime::fromSecsSinceEpoch(version.date, Qt::UTC).date(),
+                                                 QLocale::ShortFormat));
 }

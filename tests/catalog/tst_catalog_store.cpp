@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QThreadPool>
 
+#include <utility>
+
 using Repository::Source;
 
 namespace {
@@ -66,6 +68,11 @@ private Q_SLOTS:
             QVERIFY(repo.server().requestHeader("User-Agent").startsWith("Skaldrun/"));
             QCOMPARE(store.freshness(store.loadedAt()->addSecs(4 * 60 + 30)),
                      "Updated 4 min ago · 8 mods (7 Thunderstore · 3 Hexium)");
+            // Each age in its own unit: seconds, hours and days read as minutes would be off by far.
+            for (const auto& [secs, said] : {std::pair{59, "Updated just now"},
+                                             {3 * 3600 + 59 * 60, "Updated 3 h ago"},
+                                             {2 * 86400, "Updated 2 days ago"}})
+                QCOMPARE(store.freshness(store.loadedAt()->addSecs(secs)).section(" · ", 0, 0), said);
         }
         // The next start shows the stored catalog and asks each index once: a 304 from
         // Thunderstore, the same bytes from Hexium. No chunk is fetched.
