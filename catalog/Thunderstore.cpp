@@ -121,12 +121,8 @@ void rememberOrigin(const QString& gameDir, const TSPackage& package) {
                QJsonObject{{QStringLiteral("repository"), Repository::sourceName(package.source)},
                            {QStringLiteral("package"), package.fullName},
                            {QStringLiteral("version"), package.version}});
-    try {
-        Fs::mkpath(Fs::parent(originsFile(gameDir)));
-        Fs::writeAtomic(originsFile(gameDir), QJsonDocument(all).toJson());
-    } catch (const SkaldrunError& e) {
-        qCDebug(lcCatalog) << "origin not kept:" << e.message();
-    }
+    Fs::mkpath(Fs::parent(originsFile(gameDir)));
+    Fs::writeAtomic(originsFile(gameDir), QJsonDocument(all).toJson());
 }
 
 namespace {

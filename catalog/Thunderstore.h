@@ -50,7 +50,8 @@ struct Origin {
     QString fullName; // "Owner-Name"
     QString version;
 };
-void rememberOrigin(const QString& gameDir, const TSPackage& package); // failures are logged, never thrown
+// Throws when the record can't be written: the change it belongs to is then undone.
+void rememberOrigin(const QString& gameDir, const TSPackage& package);
 std::optional<Origin> originOf(const QString& gameDir, const QString& modName);
 // Every record at once, by normalized mod name: one read for a whole plan.
 QHash<QString, Origin> origins(const QString& gameDir);
