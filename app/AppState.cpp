@@ -107,6 +107,13 @@ AppState::~AppState() {
 }
 
 bool AppState::claimGameFolder() {
+    // One change of the game folder at a time, whichever view or command asks for the next.
+    if (m_busyMessage && m_folderLock) {
+        setAlertMessage(QStringLiteral("Another change of this game folder is under way (“%1”); try again "
+                                       "when it has finished.")
+                            .arg(*m_busyMessage));
+        return false;
+    }
     if (m_folderLock || !m_gameDir) return true;
     try {
         auto lock = std::make_unique<FolderLock>(*m_gameDir);
@@ -547,6 +554,34 @@ void AppState::deleteMod(const ModItem& mod) {
         setAlertMessage(
             QStringLiteral("Couldn't delete all of %1 (%2).").arg(mod.name, Fs::displayPath(mod.url)));
     refreshMods();
+}
+
+std::optional<QString> AppState::saveConfig(const QString& file, const QHash<QString, QString>& edits,
+                                            const QString& modName) {
+    if (!claimGameFolder()) return m_alertMessage;
+    try {
+        // Read again under the lock: what the game or a command wrote meanwhile is kept.
+        ConfigStore::save(ConfigStore::parse(file), edits);
+    } catch (const std::exception& e) {
+        releaseGameFolder();
+        return Task::errorText(e);
+    }
+    releaseGameFolder();
+    setLastAction(QStringLiteral("Saved settings for %1").arg(modName));
+    return std::nullopt;
+}
+
+std::optional<QString> AppState::revertConfig(const QString& file, const QString& modName) {
+    if (!claimGameFolder()) return m_alertMessage;
+    try {
+        ConfigStore::revertToOriginal(file);
+    } catch (const std::exception& e) {
+        releaseGameFolder();
+        return QStringLiteral("Couldn't revert: %1").arg(Task::errorText(e));
+    }
+    releaseGameFolder();
+    setLastAction(QStringLiteral("Restored original settings for %1").arg(modName));
+    return std::nullopt;
 }
 
 void AppState::reveal(const ModItem& mod) {

@@ -149,6 +149,11 @@ public:
     void setMod(const ModItem& mod, bool enabled);
     void trash(const ModItem& mod);
     void deleteMod(const ModItem& mod); // for good, where there is no Trash
+    // A config file's edits (entry id -> text) written under the folder's lock, the file read
+    // again there; or the first-seen copy put back. The sentence when it couldn't.
+    std::optional<QString> saveConfig(const QString& file, const QHash<QString, QString>& edits,
+                                      const QString& modName);
+    std::optional<QString> revertConfig(const QString& file, const QString& modName);
     void reveal(const ModItem& mod);
     void openGameFolder();
     void openPluginsFolder();
@@ -276,7 +281,8 @@ private:
     // Runs one change of the game folder's profiles as a task, holding the folder's lock.
     void runProfileTask(const QString& busy, std::function<QString(const QString& gameDir)> change);
     // Actions that change the game folder hold its lock until their busy text clears (or, for
-    // quick ones, until they return); another process holding it is reported as the alert.
+    // quick ones, until they return); another process holding it, or a long change of this
+    // state still running, is reported as the alert.
     bool claimGameFolder();
     void releaseGameFolder();
 

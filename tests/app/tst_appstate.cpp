@@ -432,17 +432,20 @@ private Q_SLOTS:
         QVERIFY(s.alertMessage()->startsWith("CrackedAnvil: Couldn't extract the archive: "));
         QCOMPARE(QDir(TestHome::path() + "/tmp").entryList({"skaldrun-*"}), QStringList{}); // no archive left
 
-        // Closing the window: a stalled download stops at once, what needs it never goes in, a drop already being copied still goes in whole, and nothing is published.
+        // Closing the window: a stalled download stops at once, what needs it never goes in, a drop
+        // meanwhile is refused, and nothing is published.
         Http::setDefaultTimeouts({60000, 60000});
         World::write(TestHome::path() + "/tmp/Qux.dll", "MZ");
         s.installThunderstorePackage(h.package("Test-After"));
-        s.handleDropped({TestHome::path() + "/tmp/Qux.dll"});
+        s.handleDropped({TestHome::path() + "/tmp/Qux.dll"}); // one change of the folder at a time
+        QCOMPARE(s.alertMessage(), "Another change of this game folder is under way (“Preparing After…”); try "
+                                   "again when it has finished.");
         s.backupSaves();
         QTRY_COMPARE(h.repo->server().requestCount("/package/download/Test/Stuck/1.0.0/"), 1);
         h.state.reset(); // the workers' results find nobody to tell
         QVERIFY(QThreadPool::globalInstance()->waitForDone(10000));
         QCoreApplication::sendPostedEvents();
-        QVERIFY(QFile::exists(h.world.pluginsDir() + "/Qux.dll"));
+        QVERIFY(!QFile::exists(h.world.pluginsDir() + "/Qux.dll"));
         QVERIFY(!QFile::exists(h.world.pluginsDir() + "/After"));
         QDirIterator left(TestHome::path() + "/tmp", {"*.zip"}, QDir::Files, QDirIterator::Subdirectories);
         QVERIFY2(!left.hasNext(), qPrintable(left.next()));
