@@ -10,7 +10,9 @@
 #include "discovery/Quarantine.h"
 #include "discovery/Steam.h"
 #include "discovery/Sys.h"
+#include "install/InstallRecords.h"
 #include "install/Installer.h"
+#include "install/ModKey.h"
 #include "platform/Async.h"
 #include "platform/Clipboard.h"
 #include "platform/Defaults.h"
@@ -80,7 +82,7 @@ Outcome downloadAndInstall(const Task& task, const Repository::PackageId& id, co
         return Outcome::failure(QStringLiteral("Install failed: ") + Task::errorText(e));
     }
     if (label == Repository::bepInExPackLabel && latest->version)
-        Defaults::setString(Installer::bepPackVersionKey, *latest->version);
+        InstallRecords::rememberLoader(dir, *latest->version);
     return Outcome::success(result);
 }
 
@@ -507,12 +509,22 @@ void AppState::handleDropped(const QStringList& paths) {
         [paths, dir = *m_gameDir](const Task&) {
             QStringList results;
             QStringList errors;
+            QHash<QString, std::optional<QString>> releases; // what each mod was before the drop
+            for (const ModItem& mod : ModScanner::scan(dir))
+                releases.insert(ModKey::of(mod.name), mod.version);
             for (const QString& path : paths) {
                 try {
                     results << Installer::install(path, dir);
                 } catch (const std::exception& e) {
                     errors << Task::errorText(e);
                 }
+            }
+            // A dropped release of a recorded mod: the record no longer says which one is there.
+            try {
+                for (const ModItem& mod : ModScanner::scan(dir))
+                    if (releases.value(ModKey::of(mod.name)) != mod.version) InstallRecords::forget(dir, mod.name);
+            } catch (const std::exception& e) {
+                errors << Task::errorText(e);
             }
             return Outcome{joined(results, QStringLiteral(" · ")), joined(errors, QStringLiteral("\n\n"))};
         });

@@ -223,7 +223,7 @@ public:
     // `keep` stops updates being offered for the mod.
     void installVersion(const TSPackage& package, const QString& version, bool keep);
     bool updatesOffered(const QString& modName) const;
-    void setUpdatesOffered(const QString& modName, bool offered); // per game folder, persisted
+    void setUpdatesOffered(const QString& modName, bool offered); // per profile, persisted
     // Several mods switched or moved to the Trash as one action (a mod and its dependants).
     void setModsEnabled(const QList<ModItem>& mods, bool enabled);
     void trashMods(const QList<ModItem>& mods);

@@ -1,6 +1,7 @@
 // AppState's actions for sharing mod sets with r2modman and Gale players: reading a profile code
 // or file into a preview, importing it into the game folder, exporting the mods as a pack.
 
+#include "install/InstallRecords.h"
 #include "app/AppState.h"
 
 #include "catalog/Thunderstore.h"
@@ -315,7 +316,7 @@ AppState::ExportPlan AppState::exportPlan() const {
     ExportPlan plan;
     plan.profile.name = m_snapshot.activeProfile.isEmpty() ? Profiles::defaultName : m_snapshot.activeProfile;
     if (!m_gameDir) return plan;
-    const auto bepVersion = Defaults::string(Installer::bepPackVersionKey);
+    const auto bepVersion = InstallRecords::loaderVersion(*m_gameDir);
     if (m_snapshot.bepFilesPresent && bepVersion && !bepVersion->isEmpty())
         plan.profile.mods.append(
             {bepPackName(), threePart(*bepVersion), true, Repository::Source::thunderstore});
@@ -323,7 +324,7 @@ AppState::ExportPlan AppState::exportPlan() const {
     for (const TSPackage& p : m_thunder->packages())
         byName.insert(ConfigStore::normalize(p.name), p);
     for (const ModItem& mod : m_snapshot.mods) {
-        if (const auto origin = Thunderstore::originOf(*m_gameDir, mod.name);
+        if (const auto origin = InstallRecords::of(*m_gameDir, mod.name);
             origin && !origin->fullName.isEmpty()) {
             plan.profile.mods.append(
                 {origin->fullName, threePart(origin->version), mod.enabled, origin->source});

@@ -6,6 +6,7 @@
 #include "discovery/Steam.h"
 #include "discovery/Sys.h"
 #include "install/Change.h"
+#include "install/InstallRecords.h"
 #include "install/Installer.h"
 #include "install/Profiles.h"
 #include "platform/Defaults.h"
@@ -62,7 +63,7 @@ void probeGameFolder(const QString& d, Platform platform, Snapshot& s) {
 
     if (s.bepFilesPresent) {
         // The pack's own version is remembered at install; reading the DLL is the fallback.
-        s.bepVersion = Defaults::string(Installer::bepPackVersionKey);
+        s.bepVersion = InstallRecords::loaderVersion(d);
         if (!s.bepVersion) s.bepVersion = PEVersion::fileVersion(dll);
         if (!onLinux) s.quarantineCount = Quarantine::flaggedCount(d); // a macOS flag only
     }

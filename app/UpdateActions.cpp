@@ -1,6 +1,7 @@
 // AppState's actions for updates and dependencies: the plan, updating and picking releases,
 // the pins, acting on a mod together with its dependants, and the releases' documents.
 
+#include "install/InstallRecords.h"
 #include "app/AppState.h"
 
 #include "catalog/Thunderstore.h"
@@ -9,17 +10,14 @@
 #include "config/ConfigStore.h"
 #include "discovery/Outside.h"
 #include "install/Installer.h"
+#include "install/ModKey.h"
 #include "install/Pipeline.h"
-#include "platform/AppSupport.h"
 #include "platform/Async.h"
 #include "platform/Fs.h"
 #include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 #include "platform/Trash.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <vector>
 
@@ -27,21 +25,8 @@ using Outcome = Task::Outcome;
 
 namespace {
 
-QString pinsFile() {
-    return Fs::join(AppSupport::dir(), QStringLiteral("update-pins.json"));
-}
-
-QJsonObject allPins() {
-    const auto bytes = Fs::tryRead(pinsFile());
-    return bytes ? QJsonDocument::fromJson(*bytes).object() : QJsonObject();
-}
-
 QSet<QString> pinsOf(const std::optional<QString>& gameDir) {
-    QSet<QString> pins;
-    if (!gameDir) return pins;
-    for (const auto& name : allPins().value(*gameDir).toArray())
-        pins.insert(name.toString());
-    return pins;
+    return gameDir ? InstallRecords::pins(*gameDir) : QSet<QString>();
 }
 
 QString modsCounted(qsizetype n) {
@@ -52,8 +37,8 @@ QString modsCounted(qsizetype n) {
 
 void AppState::recomputePlan(const QList<ModItem>& mods) {
     m_plan = UpdatePlan::compute(mods, m_catalogView,
-                                 m_gameDir ? Thunderstore::origins(*m_gameDir)
-                                           : QHash<QString, Thunderstore::Origin>(),
+                                 m_gameDir ? InstallRecords::all(*m_gameDir)
+                                           : QHash<QString, InstallRecords::Record>(),
                                  pinsOf(m_gameDir));
     Q_EMIT planChanged();
 }
@@ -65,21 +50,13 @@ void AppState::catalogChanged() {
 }
 
 bool AppState::updatesOffered(const QString& modName) const {
-    return !pinsOf(m_gameDir).contains(ConfigStore::normalize(modName));
+    return !pinsOf(m_gameDir).contains(ModKey::of(modName));
 }
 
 void AppState::setUpdatesOffered(const QString& modName, bool offered) {
     if (!m_gameDir) return;
-    QJsonObject all = allPins();
-    QSet<QString> pins = pinsOf(m_gameDir);
-    const QString key = ConfigStore::normalize(modName);
-    offered ? void(pins.remove(key)) : void(pins.insert(key));
-    QStringList sorted(pins.cbegin(), pins.cend());
-    sorted.sort();
-    all.insert(*m_gameDir, QJsonArray::fromStringList(sorted));
     try {
-        Fs::mkpath(AppSupport::dir());
-        Fs::writeAtomic(pinsFile(), QJsonDocument(all).toJson());
+        InstallRecords::setPinned(*m_gameDir, modName, !offered);
     } catch (const SkaldrunError& e) {
         setAlertMessage(e.message());
         return;
@@ -219,7 +196,7 @@ void AppState::fixDependencies(const ModItem& mod) {
 InstallPlan::Plan AppState::planFor(const QList<InstallPlan::Request>& requests,
                                     const QList<ModItem>& installed) const {
     QHash<QString, QString> recorded;
-    const auto records = m_gameDir ? Thunderstore::origins(*m_gameDir) : QHash<QString, Thunderstore::Origin>();
+    const auto records = m_gameDir ? InstallRecords::all(*m_gameDir) : QHash<QString, InstallRecords::Record>();
     for (auto it = records.cbegin(); it != records.cend(); ++it)
         recorded.insert(it.key(), it->version);
     return InstallPlan::make(requests, installed, recorded, m_thunder->indexByOwnerName(),

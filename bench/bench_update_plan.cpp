@@ -3,6 +3,7 @@
 // their updates, dependants and missing dependencies against the whole catalog, as every
 // refresh does. The name table is built once per catalog and timed on its own.
 
+#include "install/InstallRecords.h"
 #include "catalog/ThunderstoreStore.h"
 #include "catalog/UpdatePlan.h"
 #include "config/ConfigStore.h"
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QList<ModItem> mods;
-    QHash<QString, Thunderstore::Origin> origins;
+    QHash<QString, InstallRecords::Record> origins;
     const qsizetype step = catalog->packages.size() / 300;
     for (qsizetype i = 0; mods.size() < 300; i += step) {
         const TSPackage& p = catalog->packages.at(i);

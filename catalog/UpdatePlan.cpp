@@ -1,3 +1,4 @@
+#include "install/InstallRecords.h"
 #include "catalog/UpdatePlan.h"
 
 #include "catalog/Version.h"
@@ -50,7 +51,7 @@ QStringList Plan::dependantsOf(const QString& modName) const {
 }
 
 Plan compute(const QList<ModItem>& mods, const CatalogView& catalog,
-             const QHash<QString, Thunderstore::Origin>& origins, const QSet<QString>& pinned) {
+             const QHash<QString, InstallRecords::Record>& origins, const QSet<QString>& pinned) {
     Plan plan;
     const qsizetype n = mods.size();
     QStringList keys;

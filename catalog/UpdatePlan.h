@@ -1,5 +1,6 @@
 #pragma once
 
+#include "install/InstallRecords.h"
 #include "catalog/TSPackage.h"
 #include "catalog/Thunderstore.h"
 #include "inventory/ModScanner.h"
@@ -58,6 +59,6 @@ struct Plan {
 
 // origins: the install records by normalized mod name; pinned: normalized mod names.
 Plan compute(const QList<ModItem>& mods, const CatalogView& catalog,
-             const QHash<QString, Thunderstore::Origin>& origins, const QSet<QString>& pinned);
+             const QHash<QString, InstallRecords::Record>& origins, const QSet<QString>& pinned);
 
 } // namespace UpdatePlan

@@ -1,3 +1,4 @@
+#include "install/InstallRecords.h"
 #include "install/Pipeline.h"
 
 #include "catalog/Repository.h"
@@ -111,7 +112,7 @@ void installStep(const InstallPlan::Step& step, const QString& zip, const QStrin
     const bool loader = Thunderstore::isBepInExPack(step.package.ownerAndName());
     if (!step.replaces || !Fs::itemExists(step.replaces->url)) {
         Installer::installZip(zip, gameDir);
-        if (loader) Defaults::setString(Installer::bepPackVersionKey, step.package.version);
+        if (loader) InstallRecords::rememberLoader(gameDir, step.package.version);
         return;
     }
     const QString plugins = Installer::ensurePlugins(gameDir);
@@ -224,7 +225,7 @@ Report run(const InstallPlan::Plan& plan, const QString& gameDir, const Options&
             } else {
                 Change change(gameDir);
                 installStep(step, fetched[size_t(k)].file, gameDir, change);
-                Thunderstore::rememberOrigin(gameDir, step.package);
+                InstallRecords::remember(gameDir, step.package);
                 change.commit();
             }
             report.installed << step.package;
@@ -240,7 +241,7 @@ Report run(const InstallPlan::Plan& plan, const QString& gameDir, const Options&
         if (report.failed.isEmpty() && !report.stoppedBefore) {
             if (options.finish) options.finish(*whole);
             for (const TSPackage& p : report.installed)
-                Thunderstore::rememberOrigin(gameDir, p);
+                InstallRecords::remember(gameDir, p);
             whole->commit();
             return report;
         }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "install/InstallRecords.h"
 #include "catalog/Thunderstore.h"
 #include "inventory/DllMetadata.h"
 #include "inventory/ModScanner.h"
@@ -27,12 +28,12 @@ struct Dll {
 struct Installed {
     QList<ModItem> mods;
     QList<Dll> dlls;                              // those whose metadata could be read
-    QHash<QString, Thunderstore::Origin> origins; // the install records, by normalized mod name
+    QHash<QString, InstallRecords::Record> origins; // the install records, by normalized mod name
 };
 
 // Reads the metadata of every DLL of the mods, switched off or not (within a bound on their
 // number). Never throws; an unreadable DLL is left out.
-Installed read(const QList<ModItem>& mods, const QHash<QString, Thunderstore::Origin>& origins);
+Installed read(const QList<ModItem>& mods, const QHash<QString, InstallRecords::Record>& origins);
 
 struct Mod {
     QString name;                   // the plugin's, as players read it

@@ -1,5 +1,6 @@
 #include "catalog/ThunderstoreStore.h"
 #include "catalog/Version.h"
+#include "install/InstallRecords.h"
 #include "install/Installer.h"
 #include "platform/Fs.h"
 #include "platform/Process.h"
@@ -134,12 +135,12 @@ private Q_SLOTS:
 
         // The shader fix is found in the catalog by its name, whoever publishes it, and records no
         // pack version.
-        Defaults::remove("bepPackVersion");
+        QFile::remove(h.game("BepInEx/core/.skaldrun-loader.json"));
         QVERIFY(h.loadCatalog());
         s.openShaderHelperPage();
         QCOMPARE(h.workspace.openedUrls.value(0).path(), "/c/valheim/p/Glimmerfjord/ShaderHelperForMac/");
         QCOMPARE(h.done([&] { s.installShaderHelper(); }), "Installed ShaderHelperForMac");
-        QVERIFY(!Defaults::string("bepPackVersion") && s.shaderHelperInstalled());
+        QVERIFY(!InstallRecords::loaderVersion(h.world.gameDir()) && s.shaderHelperInstalled());
     }
 
     // The direct launch starts the game detached, in its folder, and keeps its process: the save

@@ -1,5 +1,6 @@
 #include "catalog/PackageDocs.h"
 #include "catalog/ThunderstoreStore.h"
+#include "install/InstallRecords.h"
 #include "tests/support/ModelWorld.h"
 
 namespace {
@@ -95,6 +96,16 @@ private Q_SLOTS:
         QCOMPARE(h.state->lastAction(), "Updates cancelled — nothing was changed");
         QVERIFY(World::read(h.world.pluginsDir() + "/Lib/manifest.json").contains("1.0.0"));
         QVERIFY(World::read(h.manifest()).contains("1.0.0"));
+    }
+
+    // A newer zip of a recorded mod dropped by hand: the record no longer claims the old release.
+    void aDroppedReleaseOutdatesTheRecord() {
+        UpdateHarness h;
+        QVERIFY(h.begin());
+        QCOMPARE(InstallRecords::of(h.world.gameDir(), "Cozy")->version, "1.0.0");
+        const QString zip = h.cozy("1.1.0").archive->save(TestHome::path() + "/Cozy-1.1.0.zip");
+        h.done([&] { h.state->handleDropped({zip}); });
+        QVERIFY(!InstallRecords::of(h.world.gameDir(), "Cozy") && World::read(h.manifest()).contains("1.1.0"));
     }
 
     void documents_data() {

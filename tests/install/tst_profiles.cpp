@@ -1,3 +1,4 @@
+#include "install/InstallRecords.h"
 #include "catalog/Thunderstore.h"
 #include "install/Installer.h"
 #include "install/Profiles.h"
@@ -136,17 +137,17 @@ private Q_SLOTS:
         alpha.version = "1.0.0";
         World::write(AppSupport::ensureDir() + "/installed-origins.json",
                      R"({"alpha": {"repository": "Hexium", "package": "Ann-Alpha", "version": "0.9.0"}})");
-        QCOMPARE(Thunderstore::originOf(m_game, "Alpha")->version, "0.9.0");
-        Thunderstore::rememberOrigin(m_game, alpha);
+        QCOMPARE(InstallRecords::of(m_game, "Alpha")->version, "0.9.0");
+        InstallRecords::remember(m_game, alpha);
         Profiles::create(m_game, "Other", true);
         Profiles::switchTo(m_game, "Other");
         alpha.version = "2.0.0";
-        Thunderstore::rememberOrigin(m_game, alpha);
+        InstallRecords::remember(m_game, alpha);
         const QString elsewhere = makeGame(m_dir->filePath("Second"));
-        QCOMPARE(Thunderstore::originOf(elsewhere, "Alpha")->version, "0.9.0");
+        QCOMPARE(InstallRecords::of(elsewhere, "Alpha")->version, "0.9.0");
         Profiles::switchTo(m_game, Profiles::defaultName);
-        QCOMPARE(Thunderstore::originOf(m_game, "Alpha")->version, "1.0.0");
-        QCOMPARE(Thunderstore::originOf(m_game, "Alpha")->source, Repository::Source::thunderstore);
+        QCOMPARE(InstallRecords::of(m_game, "Alpha")->version, "1.0.0");
+        QCOMPARE(InstallRecords::of(m_game, "Alpha")->source, Repository::Source::thunderstore);
     }
 };
 
