@@ -488,7 +488,8 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
     runPipeline(QStringLiteral("Preparing %1…").arg(requested), {{package, std::nullopt}}, false,
                 [requested](const Pipeline::Report& report) {
                     Outcome outcome{report.installedLine(requested), report.problems()};
-                    if (!outcome.done && !outcome.alert) outcome.done = requested + QStringLiteral(" is installed already");
+                    if (!outcome.done && !outcome.alert)
+                        outcome.done = requested + QStringLiteral(" is installed already");
                     return outcome;
                 });
 }
@@ -522,7 +523,8 @@ void AppState::handleDropped(const QStringList& paths) {
             // A dropped release of a recorded mod: the record no longer says which one is there.
             try {
                 for (const ModItem& mod : ModScanner::scan(dir))
-                    if (releases.value(ModKey::of(mod.name)) != mod.version) InstallRecords::forget(dir, mod.name);
+                    if (releases.value(ModKey::of(mod.name)) != mod.version)
+                        InstallRecords::forget(dir, mod.name);
             } catch (const std::exception& e) {
                 errors << Task::errorText(e);
             }

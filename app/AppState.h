@@ -277,7 +277,8 @@ private:
     void runPlan(const QString& busy, const InstallPlan::Plan& plan, bool allOrNothing,
                  std::function<Task::Outcome(const Pipeline::Report&)> tell,
                  std::function<void(Pipeline::Options&)> adjust = {});
-    InstallPlan::Plan planFor(const QList<InstallPlan::Request>& requests, const QList<ModItem>& installed) const;
+    InstallPlan::Plan planFor(const QList<InstallPlan::Request>& requests,
+                              const QList<ModItem>& installed) const;
     // Runs one change of the game folder's profiles as a task, holding the folder's lock.
     void runProfileTask(const QString& busy, std::function<QString(const QString& gameDir)> change);
     // Actions that change the game folder hold its lock until their busy text clears (or, for

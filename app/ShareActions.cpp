@@ -1,8 +1,8 @@
 // AppState's actions for sharing mod sets with r2modman and Gale players: reading a profile code
 // or file into a preview, importing it into the game folder, exporting the mods as a pack.
 
-#include "install/InstallRecords.h"
 #include "app/AppState.h"
+#include "install/InstallRecords.h"
 
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
@@ -176,11 +176,12 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
         return;
     }
     if (isValheimRunning()) {
-        setAlertMessage(target == ImportTarget::newProfile
-                            ? QStringLiteral("Quit Valheim first — switching profiles while the game runs would "
-                                             "take its mods away under it.")
-                            : QStringLiteral("Quit Valheim first — importing over this profile while the game "
-                                             "runs would change its mods under it."));
+        setAlertMessage(
+            target == ImportTarget::newProfile
+                ? QStringLiteral("Quit Valheim first — switching profiles while the game runs would "
+                                 "take its mods away under it.")
+                : QStringLiteral("Quit Valheim first — importing over this profile while the game "
+                                 "runs would change its mods under it."));
         return;
     }
     std::optional<QString> newProfile;
@@ -253,7 +254,8 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
         };
         QStringList failures;
         for (const Pipeline::Failure& failure : report.failed)
-            failures << (failure.name.isEmpty() ? failure.reason : failure.name + QStringLiteral(": ") + failure.reason);
+            failures << (failure.name.isEmpty() ? failure.reason
+                                                : failure.name + QStringLiteral(": ") + failure.reason);
         if (failures.isEmpty() && (report.cancelled || report.undone)) {
             goBack();
             return Outcome::success(QStringLiteral("Import cancelled — nothing was changed."));
@@ -263,17 +265,19 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
                                         .arg(failures.join(QStringLiteral("; "))));
         if (report.undone) {
             goBack();
-            return Outcome::failure((switched->made ? QStringLiteral("Couldn't import %1 — you're back on profile %2. %3")
-                                                          .arg(pack.name, *switched->previous)
-                                                    : QStringLiteral("Couldn't import %1 — nothing was changed. %2")
-                                                          .arg(pack.name))
-                                        .arg(failures.join(QStringLiteral("; "))));
+            return Outcome::failure(
+                (switched->made
+                     ? QStringLiteral("Couldn't import %1 — you're back on profile %2. %3")
+                           .arg(pack.name, *switched->previous)
+                     : QStringLiteral("Couldn't import %1 — nothing was changed. %2").arg(pack.name))
+                    .arg(failures.join(QStringLiteral("; "))));
         }
         QString line = QStringLiteral("Imported %1 of %2 mods")
                            .arg(current + report.requestedInstalled)
                            .arg(pack.mods.size());
         if (switched->made) line += QStringLiteral(" into the new profile ") + *switched->made;
-        if (!notFound.isEmpty()) line += QStringLiteral("; not found: ") + notFound.join(QStringLiteral(", "));
+        if (!notFound.isEmpty())
+            line += QStringLiteral("; not found: ") + notFound.join(QStringLiteral(", "));
         return Outcome::success(line);
     };
     runPlan(QStringLiteral("Importing %1…").arg(pack.name), plan, true, tell,

@@ -1,8 +1,8 @@
 // AppState's actions for updates and dependencies: the plan, updating and picking releases,
 // the pins, acting on a mod together with its dependants, and the releases' documents.
 
-#include "install/InstallRecords.h"
 #include "app/AppState.h"
+#include "install/InstallRecords.h"
 
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
@@ -17,7 +17,6 @@
 #include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 #include "platform/Trash.h"
-
 
 #include <vector>
 
@@ -88,7 +87,8 @@ void AppState::updateMods(const QList<UpdatePlan::Update>& updates) {
                     counted.installed.resize(report.requestedInstalled);
                     const QString line = counted.updatedLine(n);
                     if (report.failed.isEmpty() && report.notFound.isEmpty()) return Outcome::success(line);
-                    return Outcome::failure(line + QStringLiteral("; ") + *report.problems(QStringLiteral("; ")));
+                    return Outcome::failure(line + QStringLiteral("; ") +
+                                            *report.problems(QStringLiteral("; ")));
                 });
 }
 
@@ -186,9 +186,11 @@ void AppState::fixDependencies(const ModItem& mod) {
                         done << p.prettyName();
                     Outcome outcome;
                     if (!done.isEmpty())
-                        outcome.done = QStringLiteral("Installed %1 for %2").arg(done.join(QStringLiteral(", ")), name);
+                        outcome.done =
+                            QStringLiteral("Installed %1 for %2").arg(done.join(QStringLiteral(", ")), name);
                     outcome.alert = report.problems();
-                    if (!outcome.done && !outcome.alert) outcome.done = QStringLiteral("Nothing was missing for ") + name;
+                    if (!outcome.done && !outcome.alert)
+                        outcome.done = QStringLiteral("Nothing was missing for ") + name;
                     return outcome;
                 });
 }
@@ -196,15 +198,16 @@ void AppState::fixDependencies(const ModItem& mod) {
 InstallPlan::Plan AppState::planFor(const QList<InstallPlan::Request>& requests,
                                     const QList<ModItem>& installed) const {
     QHash<QString, QString> recorded;
-    const auto records = m_gameDir ? InstallRecords::all(*m_gameDir) : QHash<QString, InstallRecords::Record>();
+    const auto records =
+        m_gameDir ? InstallRecords::all(*m_gameDir) : QHash<QString, InstallRecords::Record>();
     for (auto it = records.cbegin(); it != records.cend(); ++it)
         recorded.insert(it.key(), it->version);
     return InstallPlan::make(requests, installed, recorded, m_thunder->indexByOwnerName(),
                              m_snapshot.bepFilesPresent);
 }
 
-void AppState::runPipeline(const QString& busy, const QList<InstallPlan::Request>& requests, bool allOrNothing,
-                           std::function<Outcome(const Pipeline::Report&)> tell,
+void AppState::runPipeline(const QString& busy, const QList<InstallPlan::Request>& requests,
+                           bool allOrNothing, std::function<Outcome(const Pipeline::Report&)> tell,
                            std::function<void(Pipeline::Options&)> adjust) {
     runPlan(busy, planFor(requests, m_snapshot.mods), allOrNothing, std::move(tell), std::move(adjust));
 }

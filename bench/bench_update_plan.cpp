@@ -3,10 +3,10 @@
 // their updates, dependants and missing dependencies against the whole catalog, as every
 // refresh does. The name table is built once per catalog and timed on its own.
 
-#include "install/InstallRecords.h"
 #include "catalog/ThunderstoreStore.h"
 #include "catalog/UpdatePlan.h"
 #include "config/ConfigStore.h"
+#include "install/InstallRecords.h"
 
 #include <QString>
 

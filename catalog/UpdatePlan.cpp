@@ -1,8 +1,8 @@
-#include "install/InstallRecords.h"
 #include "catalog/UpdatePlan.h"
 
 #include "catalog/Version.h"
 #include "config/ConfigStore.h"
+#include "install/InstallRecords.h"
 
 namespace UpdatePlan {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "install/InstallRecords.h"
 #include "catalog/TSPackage.h"
 #include "catalog/Thunderstore.h"
+#include "install/InstallRecords.h"
 #include "inventory/ModScanner.h"
 
 #include <QHash>

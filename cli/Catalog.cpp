@@ -1,4 +1,3 @@
-#include "install/InstallRecords.h"
 #include "cli/Catalog.h"
 
 #include "app/AppState.h"
@@ -6,6 +5,7 @@
 #include "catalog/ThunderstoreStore.h"
 #include "cli/Session.h"
 #include "config/ConfigStore.h"
+#include "install/InstallRecords.h"
 #include "platform/SkaldrunError.h"
 
 #include <QEventLoop>

@@ -17,12 +17,14 @@ QString Step::key() const {
 namespace {
 
 // The keys of the plan's steps this package depends on directly.
-QStringList needsOf(const TSPackage& package, const PackageIndex& index, const QHash<QString, qsizetype>& at) {
+QStringList needsOf(const TSPackage& package, const PackageIndex& index,
+                    const QHash<QString, qsizetype>& at) {
     QStringList needs;
     for (const QString& dependency : package.dependencies) {
         const auto ownerName = Thunderstore::ownerName(dependency);
         if (!ownerName) continue;
-        const QString indexKey = Thunderstore::isBepInExPack(*ownerName) ? Repository::bepInExPackKey : *ownerName;
+        const QString indexKey =
+            Thunderstore::isBepInExPack(*ownerName) ? Repository::bepInExPackKey : *ownerName;
         if (!index.contains(indexKey)) continue;
         const QString key = ModKey::of(index.value(indexKey).name);
         if (at.contains(key) && !needs.contains(key)) needs << key;

@@ -17,7 +17,7 @@
 namespace InstallPlan {
 
 struct Request {
-    TSPackage package;               // the release wanted
+    TSPackage package; // the release wanted
     // The installed mod it goes over, whatever release that is (an update); else the mod of its
     // key, unless that is at the very release.
     std::optional<ModItem> replaces;

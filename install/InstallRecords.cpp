@@ -37,7 +37,8 @@ void write(const QString& file, const QJsonDocument& doc) {
 
 Record recordFrom(const QJsonObject& o) {
     return Record{Repository::sourceFromName(o.value(QStringLiteral("repository")).toString()),
-                  o.value(QStringLiteral("package")).toString(), o.value(QStringLiteral("version")).toString()};
+                  o.value(QStringLiteral("package")).toString(),
+                  o.value(QStringLiteral("version")).toString()};
 }
 
 } // namespace
@@ -75,7 +76,8 @@ QHash<QString, Record> all(const QString& gameDir) {
 std::optional<QString> loaderVersion(const QString& gameDir) {
     const auto bytes = Fs::tryRead(loaderFile(gameDir));
     const QString version =
-        bytes ? QJsonDocument::fromJson(*bytes).object().value(QStringLiteral("version")).toString() : QString();
+        bytes ? QJsonDocument::fromJson(*bytes).object().value(QStringLiteral("version")).toString()
+              : QString();
     if (version.isEmpty()) return std::nullopt;
     return version;
 }
@@ -88,12 +90,13 @@ QSet<QString> pins(const QString& gameDir) {
     QSet<QString> keys;
     auto bytes = Fs::tryRead(pinsFile(gameDir));
     const QJsonArray list =
-        bytes ? QJsonDocument::fromJson(*bytes).array()
-              : QJsonDocument::fromJson(
-                    Fs::tryRead(Fs::join(AppSupport::dir(), QStringLiteral("update-pins.json"))).value_or("{}"))
-                    .object()
-                    .value(gameDir)
-                    .toArray();
+        bytes
+            ? QJsonDocument::fromJson(*bytes).array()
+            : QJsonDocument::fromJson(
+                  Fs::tryRead(Fs::join(AppSupport::dir(), QStringLiteral("update-pins.json"))).value_or("{}"))
+                  .object()
+                  .value(gameDir)
+                  .toArray();
     for (const QJsonValue& key : list)
         keys.insert(key.toString());
     return keys;

@@ -1,9 +1,9 @@
-#include "install/InstallRecords.h"
 #include "install/Pipeline.h"
 
 #include "catalog/Repository.h"
 #include "catalog/Thunderstore.h"
 #include "install/Change.h"
+#include "install/InstallRecords.h"
 #include "install/Installer.h"
 #include "install/ModKey.h"
 #include "inventory/ModScanner.h"
@@ -88,9 +88,10 @@ std::vector<Fetched> downloadAll(const InstallPlan::Plan& plan, const QString& i
             got.file = file;
         } else if (!answer.cancelled) {
             // The catalog listed it a while ago: a fresh one may not.
-            got.failure = answer.status == 404 ? Repository::noSuchPackage(p.source, p.fullName) +
-                                                     QStringLiteral(" Reload the catalog in Browse and try again.")
-                                               : answer.error;
+            got.failure = answer.status == 404
+                              ? Repository::noSuchPackage(p.source, p.fullName) +
+                                    QStringLiteral(" Reload the catalog in Browse and try again.")
+                              : answer.error;
             got.namesItself = answer.status == 404;
             if (options.allOrNothing) options.stop->store(true); // the run won't go on
         }
@@ -150,7 +151,8 @@ std::optional<QString> Report::installedLine(const QString& requested) const {
         return QStringLiteral("Installed %1 with %2 (%3)")
             .arg(requested, counted(m - 1, QStringLiteral("dependency"), QStringLiteral("dependencies")),
                  names.mid(0, m - 1).join(QStringLiteral(", ")));
-    if (m > 0) return QStringLiteral("Installed %1, but not %2").arg(names.join(QStringLiteral(", ")), requested);
+    if (m > 0)
+        return QStringLiteral("Installed %1, but not %2").arg(names.join(QStringLiteral(", ")), requested);
     return std::nullopt;
 }
 
@@ -166,9 +168,11 @@ QString Report::updatedLine(qsizetype of) const {
 std::optional<QString> Report::problems(const QString& separator) const {
     QStringList lines;
     for (const Failure& failure : failed)
-        lines << (failure.name.isEmpty() ? failure.reason : failure.name + QStringLiteral(": ") + failure.reason);
+        lines << (failure.name.isEmpty() ? failure.reason
+                                         : failure.name + QStringLiteral(": ") + failure.reason);
     if (!notFound.isEmpty())
-        lines << QStringLiteral("Not in the catalog (install manually): ") + notFound.join(QStringLiteral(", "));
+        lines << QStringLiteral("Not in the catalog (install manually): ") +
+                     notFound.join(QStringLiteral(", "));
     if (lines.isEmpty()) return std::nullopt;
     return lines.join(separator);
 }
@@ -183,7 +187,8 @@ Report run(const InstallPlan::Plan& plan, const QString& gameDir, const Options&
     for (qsizetype k = 0; k < n; ++k) {
         if (!fetched[size_t(k)].failure) continue;
         const Fetched& got = fetched[size_t(k)];
-        report.failed.append({got.namesItself ? QString() : plan.steps[k].package.prettyName(), *got.failure});
+        report.failed.append(
+            {got.namesItself ? QString() : plan.steps[k].package.prettyName(), *got.failure});
         failedKeys.insert(plan.steps[k].key());
     }
     if (options.stop->load() || (options.allOrNothing && !report.failed.isEmpty())) {
@@ -208,16 +213,18 @@ Report run(const InstallPlan::Plan& plan, const QString& gameDir, const Options&
             const auto failedStep = std::find_if(plan.steps.cbegin(), plan.steps.cend(),
                                                  [&](const InstallPlan::Step& s) { return s.key() == *it; });
             report.failed.append(
-                {name, QStringLiteral("needs %1, which didn't install").arg(failedStep->package.prettyName())});
+                {name,
+                 QStringLiteral("needs %1, which didn't install").arg(failedStep->package.prettyName())});
             failedKeys.insert(step.key());
             continue;
         }
         if (options.show)
-            options.show(step.replaces ? QStringLiteral("Updating %1 to %2 (%3 of %4)…")
-                                             .arg(step.replaces->name, step.package.version)
-                                             .arg(k + 1)
-                                             .arg(n)
-                                       : QStringLiteral("Installing %1 (%2 of %3)…").arg(name).arg(k + 1).arg(n),
+            options.show(step.replaces
+                             ? QStringLiteral("Updating %1 to %2 (%3 of %4)…")
+                                   .arg(step.replaces->name, step.package.version)
+                                   .arg(k + 1)
+                                   .arg(n)
+                             : QStringLiteral("Installing %1 (%2 of %3)…").arg(name).arg(k + 1).arg(n),
                          std::nullopt);
         try {
             if (whole) {

@@ -31,13 +31,13 @@ struct Failure {
 
 // How a run ended; every sentence the player reads at the end of one comes from here.
 struct Report {
-    QList<TSPackage> installed; // in the order they went in
+    QList<TSPackage> installed;       // in the order they went in
     qsizetype requestedInstalled = 0; // of them, the ones asked for rather than brought along
     QList<Failure> failed;
-    QStringList notFound;                // dependencies the catalog lacks
+    QStringList notFound;                 // dependencies the catalog lacks
     std::optional<QString> stoppedBefore; // the player's Cancel, between two steps
-    bool cancelled = false;              // stopped before anything changed
-    bool undone = false;                 // an all-or-nothing run failed and put everything back
+    bool cancelled = false;               // stopped before anything changed
+    bool undone = false;                  // an all-or-nothing run failed and put everything back
 
     // A catalog install: "Installed X", "Installed X with 2 dependencies (A, B)", or what went in
     // when X itself didn't ("Installed A, but not X"); none when nothing went in.

@@ -1,7 +1,7 @@
-#include "install/InstallRecords.h"
 #include "launch/ModNames.h"
 
 #include "config/ConfigStore.h"
+#include "install/InstallRecords.h"
 #include "platform/Fs.h"
 
 #include <QRegularExpression>

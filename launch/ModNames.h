@@ -1,7 +1,7 @@
 #pragma once
 
-#include "install/InstallRecords.h"
 #include "catalog/Thunderstore.h"
+#include "install/InstallRecords.h"
 #include "inventory/DllMetadata.h"
 #include "inventory/ModScanner.h"
 #include "launch/LaunchReport.h"
@@ -27,7 +27,7 @@ struct Dll {
 
 struct Installed {
     QList<ModItem> mods;
-    QList<Dll> dlls;                              // those whose metadata could be read
+    QList<Dll> dlls;                                // those whose metadata could be read
     QHash<QString, InstallRecords::Record> origins; // the install records, by normalized mod name
 };
 

@@ -287,7 +287,9 @@ private Q_SLOTS:
         row("switch while the server runs", "valheim_server.exe", "",
             "alert: Quit Valheim first — switching profiles…", [](AppState& s) { s.switchProfile("Raid"); });
         row("update while the server runs", "valheim_server.exe", "", "alert: Quit Valheim first — updating…",
-            [](AppState& s) { s.updateMods({{*modNamed(s, "Alpha"), TSPackage{}, "1"}}); });
+            [](AppState& s) {
+                s.updateMods({{*modNamed(s, "Alpha"), TSPackage{}, "1"}});
+            });
         row("restore while the server runs", "backup /srv/valheim_server.x86_64", "",
             "alert: Quit Valheim first — restoring…", restore);
         row("switch to no profile", "", "Switching to profile Raid…",
@@ -344,11 +346,12 @@ private Q_SLOTS:
             h.panel.answers = {TestZip::bepInExPack().save(TestHome::path() + "/tmp/pack.zip")};
         if (has.contains("noSaves")) QDir(h.world.savesDir()).removeRecursively();
         // Running: Steam alone, the game by its name, or by its bundle wherever that was moved.
-        for (const RunningApplication& app : {RunningApplication{"com.valvesoftware.steam", "", "Steam"},
-                                              {"", "", "Valheim"},
-                                              {"", "/Games/VALHEIM.APP", "Game"},
-                                              {"", "", "valheim_server.exe"},
-                                              {"", "/srv/valheim_server.x86_64", "/srv/valheim_server.x86_64"}})
+        for (const RunningApplication& app :
+             {RunningApplication{"com.valvesoftware.steam", "", "Steam"},
+              {"", "", "Valheim"},
+              {"", "/Games/VALHEIM.APP", "Game"},
+              {"", "", "valheim_server.exe"},
+              {"", "/srv/valheim_server.x86_64", "/srv/valheim_server.x86_64"}})
             if (has.contains(app.name)) h.workspace.running << app;
         for (const QString& fact : has) {
             if (!fact.startsWith("endpoint:")) continue;
@@ -419,11 +422,12 @@ private Q_SLOTS:
         const QStringList lines = s.alertMessage().value_or("").split('\n');
         QVERIFY2(lines.size() == 4 && lines[0].startsWith("Flaky: ") && lines[0].size() > 10,
                  qPrintable(lines[0]));
-        QCOMPARE(lines.mid(1),
-                 (QStringList{"Thunderstore has no package Test-Withdrawn. Reload the catalog in Browse and try "
-                              "again.",
-                              "Needy: needs Flaky, which didn't install",
-                              "Not in the catalog (install manually): Ghost-Gone-1.0.0"}));
+        QCOMPARE(
+            lines.mid(1),
+            (QStringList{"Thunderstore has no package Test-Withdrawn. Reload the catalog in Browse and try "
+                         "again.",
+                         "Needy: needs Flaky, which didn't install",
+                         "Not in the catalog (install manually): Ghost-Gone-1.0.0"}));
         QVERIFY(modNamed(s, "Solid") && !modNamed(s, "Flaky") && !modNamed(s, "Needy"));
 
         // The requested package itself fails: the line says what did go in, and what didn't.
@@ -439,8 +443,9 @@ private Q_SLOTS:
         World::write(TestHome::path() + "/tmp/Qux.dll", "MZ");
         s.installThunderstorePackage(h.package("Test-After"));
         s.handleDropped({TestHome::path() + "/tmp/Qux.dll"}); // one change of the folder at a time
-        QCOMPARE(s.alertMessage(), "Another change of this game folder is under way (“Preparing After…”); try "
-                                   "again when it has finished.");
+        QCOMPARE(s.alertMessage(),
+                 "Another change of this game folder is under way (“Preparing After…”); try "
+                 "again when it has finished.");
         s.backupSaves();
         QTRY_COMPARE(h.repo->server().requestCount("/package/download/Test/Stuck/1.0.0/"), 1);
         h.state.reset(); // the workers' results find nobody to tell

@@ -53,12 +53,14 @@ private Q_SLOTS:
         h.publish(false, {});
         QVERIFY(h.loaded("1.1.0"));
         // Browse's and the command line's install of the newer release is the same update.
-        QCOMPARE(h.done([&] { h.state->installThunderstorePackage(h.state->updatePlan().updates[0].package); }),
-                 "Updated 1 of 1 mod");
+        QCOMPARE(
+            h.done([&] { h.state->installThunderstorePackage(h.state->updatePlan().updates[0].package); }),
+            "Updated 1 of 1 mod");
         QVERIFY(World::read(h.manifest()).contains("1.1.0") && h.state->updatePlan().updates.isEmpty());
         QVERIFY(QFile::exists(h.world.pluginsDir() + "/Lib/Lib.dll"));
         QCOMPARE(World::read(h.cfg()), QByteArray("Burn = 7\n"));
-        QCOMPARE(QDir(h.world.pluginsDir() + "/Cozy").entryList({"*.dll*"}), QStringList{"Cozy.dll.disabled"});
+        QCOMPARE(QDir(h.world.pluginsDir() + "/Cozy").entryList({"*.dll*"}),
+                 QStringList{"Cozy.dll.disabled"});
     }
 
     // Cancel during the downloads changes nothing; the next run updates both.
@@ -71,7 +73,8 @@ private Q_SLOTS:
         h.repo->server().route("/package/download/Test/Cozy/1.1.0/", {.stall = true});
         QVERIFY(h.loaded("1.1.0"));
         h.state->updateMods(h.state->updatePlan().updates);
-        QVERIFY(QTest::qWaitFor([&] { return h.repo->server().requestCount("/package/download/Test/Cozy/1.1.0/") > 0; }));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return h.repo->server().requestCount("/package/download/Test/Cozy/1.1.0/") > 0; }));
         h.state->cancelUpdates();
         QVERIFY(QTest::qWaitFor([&] { return !h.state->busyMessage(); }, 10000));
         QCOMPARE(h.state->lastAction(), "Updates cancelled — nothing was changed");
@@ -86,7 +89,8 @@ private Q_SLOTS:
         QCOMPARE(InstallRecords::of(h.world.gameDir(), "Cozy")->version, "1.0.0");
         const QString zip = h.cozy("1.1.0").archive->save(TestHome::path() + "/Cozy-1.1.0.zip");
         h.done([&] { h.state->handleDropped({zip}); });
-        QVERIFY(!InstallRecords::of(h.world.gameDir(), "Cozy") && World::read(h.manifest()).contains("1.1.0"));
+        QVERIFY(!InstallRecords::of(h.world.gameDir(), "Cozy") &&
+                World::read(h.manifest()).contains("1.1.0"));
     }
 
     void documents_data() {

@@ -1,5 +1,5 @@
-#include "install/InstallRecords.h"
 #include "catalog/UpdatePlan.h"
+#include "install/InstallRecords.h"
 #include "tests/support/TestMain.h"
 
 namespace {

@@ -37,7 +37,8 @@ class TestCrash : public QObject {
     // Whether the player's note is in the Trash; the Trash is emptied for the next run.
     bool noteInTrash() const {
         bool found = false;
-        for (QDirIterator it(trash(), {"notes.txt"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        for (QDirIterator it(trash(), {"notes.txt"}, QDir::Files, QDirIterator::Subdirectories);
+             it.hasNext();)
             found = World::read(it.next()) == "mine" || found;
         QDir(TestHome::path() + "/.local/share/Trash").removeRecursively();
         return found;
@@ -87,13 +88,16 @@ private Q_SLOTS:
         QFETCH(bool, full);
         const QString variable = full ? "SKALDRUN_FS_FULL_AFTER" : "SKALDRUN_FS_STOP_AFTER";
         const QString pack = TestHome::path() + "/crew.r2z";
-        World::write(pack, ProfilePack::writeR2z({"Crew",
-                                                  {{"Hearthworks-CozyHearth", "1.4.0", true},
-                                                   {"Hearthworks-CoreUtils", "2.1.0", true}},
-                                                  {{"BepInEx/config/hearthworks.CozyHearth.cfg", "[A]\nx = 1\n"}}}));
+        World::write(
+            pack, ProfilePack::writeR2z(
+                      {"Crew",
+                       {{"Hearthworks-CozyHearth", "1.4.0", true}, {"Hearthworks-CoreUtils", "2.1.0", true}},
+                       {{"BepInEx/config/hearthworks.CozyHearth.cfg", "[A]\nx = 1\n"}}}));
         command.replaceInStrings("PACK", pack);
-        // Before: an older CozyHearth than the catalog's, its settings changed, a note of the player's in its folder.
-        World::write(game() + "/BepInEx/plugins/CozyHearth/manifest.json", TestZip::manifest("CozyHearth", "1.0.0"));
+        // Before: an older CozyHearth than the catalog's, its settings changed, a note of the player's in its
+        // folder.
+        World::write(game() + "/BepInEx/plugins/CozyHearth/manifest.json",
+                     TestZip::manifest("CozyHearth", "1.0.0"));
         World::write(game() + "/BepInEx/plugins/CozyHearth/notes.txt", "mine");
         World::write(game() + "/BepInEx/config/hearthworks.CozyHearth.cfg", "[General]\nBurn Time = 2.5\n");
         const Tree before = tree();

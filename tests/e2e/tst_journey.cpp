@@ -7,10 +7,10 @@
 // the setup stays at six of seven. A third run sets the game up on a Linux home, where Skaldrun
 // writes Steam's launch options itself while Steam is closed.
 
-#include "install/InstallRecords.h"
 #include "app/AppState.h"
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
+#include "install/InstallRecords.h"
 #include "install/ProfilePack.h"
 #include "tests/support/FakeRepository.h"
 #include "tests/support/RecordingDoubles.h"

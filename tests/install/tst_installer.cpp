@@ -62,7 +62,8 @@ private Q_SLOTS:
         // The wrapper folder is unwrapped; the repository's own files stay out.
         QCOMPARE(tree(m_game).join(' '),
                  ".doorstop_version BepInEx/ BepInEx/config/ BepInEx/config/BepInEx.cfg BepInEx/core/ "
-                 "BepInEx/core/.skaldrun-loader.json BepInEx/core/0Harmony.dll BepInEx/core/BepInEx.Preloader.dll BepInEx/core/BepInEx.dll "
+                 "BepInEx/core/.skaldrun-loader.json BepInEx/core/0Harmony.dll "
+                 "BepInEx/core/BepInEx.Preloader.dll BepInEx/core/BepInEx.dll "
                  "BepInEx/patchers/ BepInEx/plugins/ changelog.txt doorstop_config.ini doorstop_libs/ "
                  "doorstop_libs/libdoorstop_x64.dylib doorstop_libs/libdoorstop_x64.so start_game_bepinex.sh "
                  "start_server_bepinex.sh valheim.app/ valheim.app/Contents/ valheim.app/Contents/Info.plist "
@@ -101,8 +102,7 @@ private Q_SLOTS:
         QCOMPARE(World::read(m_game + "/BepInEx/core/BepInEx.dll"), "pack/BepInEx/core/BepInEx.dll");
         QCOMPARE(World::read(m_game + "/doorstop_libs/libdoorstop_x64.dylib"),
                  "pack/doorstop_libs/libdoorstop_x64.dylib");
-        QVERIFY(!InstallRecords::loaderVersion(m_game) &&
-                QFileInfo(m_game + "/BepInEx/config").isDir());
+        QVERIFY(!InstallRecords::loaderVersion(m_game) && QFileInfo(m_game + "/BepInEx/config").isDir());
     }
 
     // Each layout in turn into one game folder, then the whole of BepInEx at once.

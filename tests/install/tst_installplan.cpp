@@ -19,7 +19,8 @@ const QList<TSPackage> catalog = {
     pkg("denikson", "BepInExPack_Valheim", "5.4.2333"),
     pkg("Ann", "Lib", "1.0.0"),
     pkg("Ann", "Core", "1.0.0", {"Ann-Lib-1.0.0"}),
-    pkg("Ann", "App", "2.0.0", {"Ann-Core-1.0.0", "Ghost-Gone-1.0.0", "denikson-BepInExPack_Valheim-5.4.2333"}),
+    pkg("Ann", "App", "2.0.0",
+        {"Ann-Core-1.0.0", "Ghost-Gone-1.0.0", "denikson-BepInExPack_Valheim-5.4.2333"}),
     pkg("Bo", "SoloMod", "1.0.0"),
 };
 
@@ -63,23 +64,36 @@ private Q_SLOTS:
         QTest::addColumn<QString>("current");
         QTest::newRow("dependencies first")
             << QStringList{"Ann-App"} << "" << true << "Lib@1.0.0 Core@1.0.0[lib] App@2.0.0[core]"
-            << "Ghost-Gone-1.0.0" << "";
+            << "Ghost-Gone-1.0.0"
+            << "";
         QTest::newRow("another release replaces the installed one")
-            << QStringList{"Ann-Core"} << "Core@0.9" << true << "Lib@1.0.0 Core@1.0.0<Core[lib]" << "" << "";
-        QTest::newRow("the very release is current") << QStringList{"Bo-SoloMod"} << "SoloMod@1.0.0" << true
-                                                     << "" << "" << "SoloMod";
+            << QStringList{"Ann-Core"} << "Core@0.9" << true << "Lib@1.0.0 Core@1.0.0<Core[lib]"
+            << ""
+            << "";
+        QTest::newRow("the very release is current")
+            << QStringList{"Bo-SoloMod"} << "SoloMod@1.0.0" << true << ""
+            << ""
+            << "SoloMod";
         QTest::newRow("the record knows the release better than the manifest")
-            << QStringList{"Bo-SoloMod"} << "SoloMod@0.1=1.0.0" << true << "" << "" << "SoloMod";
+            << QStringList{"Bo-SoloMod"} << "SoloMod@0.1=1.0.0" << true << ""
+            << ""
+            << "SoloMod";
         QTest::newRow("an update goes over the installed mod whatever its record says")
-            << QStringList{"!Bo-SoloMod"} << "SoloMod@0.1=1.0.0" << true << "SoloMod@1.0.0<SoloMod" << "" << "";
+            << QStringList{"!Bo-SoloMod"} << "SoloMod@0.1=1.0.0" << true << "SoloMod@1.0.0<SoloMod"
+            << ""
+            << "";
         QTest::newRow("one mod however its folder is spelled")
-            << QStringList{"Bo-SoloMod"} << "Solo_Mod@0.9" << true << "SoloMod@1.0.0<Solo_Mod" << "" << "";
+            << QStringList{"Bo-SoloMod"} << "Solo_Mod@0.9" << true << "SoloMod@1.0.0<Solo_Mod"
+            << ""
+            << "";
         QTest::newRow("a requested dependency keeps its release and goes first")
-            << QStringList{"Ann-Core", "Ann-Lib-0.5.0"} << "" << true << "Lib@0.5.0 Core@1.0.0[lib]" << ""
+            << QStringList{"Ann-Core", "Ann-Lib-0.5.0"} << "" << true << "Lib@0.5.0 Core@1.0.0[lib]"
+            << ""
             << "";
         QTest::newRow("a package asked for twice comes once")
             << QStringList{"Ann-Core", "Ann-Lib", "Ann-Core"} << "" << true << "Lib@1.0.0 Core@1.0.0[lib]"
-            << "" << "";
+            << ""
+            << "";
     }
     void plan() {
         QFETCH(QStringList, requested);

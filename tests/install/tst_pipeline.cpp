@@ -58,15 +58,19 @@ private Q_SLOTS:
         QTest::addColumn<QString>("installed");
         QTest::addColumn<QString>("failed"); // names, with the reason when it is ours
         QTest::newRow("a failed dependency keeps what needs it out")
-            << QStringList{"App", "Solo"} << false << "Solo" << "Lib; App: needs Lib, which didn't install";
+            << QStringList{"App", "Solo"} << false << "Solo"
+            << "Lib; App: needs Lib, which didn't install";
         QTest::newRow("a broken replacement leaves the installed release")
-            << QStringList{"Keep"} << false << "" << "Keep";
-        QTest::newRow("all or nothing: one failure undoes the rest") << QStringList{"Solo", "Keep"} << true << ""
-                                                                     << "Keep";
+            << QStringList{"Keep"} << false << ""
+            << "Keep";
+        QTest::newRow("all or nothing: one failure undoes the rest")
+            << QStringList{"Solo", "Keep"} << true << ""
+            << "Keep";
         QTest::newRow("an address off the repositories")
             << QStringList{"Stranger"} << false << ""
             << "Stranger: refused to download from example.org, which is neither Thunderstore's nor Hexium's";
-        QTest::newRow("all or nothing, all well") << QStringList{"Solo"} << true << "Solo" << "";
+        QTest::newRow("all or nothing, all well") << QStringList{"Solo"} << true << "Solo"
+                                                  << "";
     }
     void runs() {
         QFETCH(QStringList, requested);
@@ -97,9 +101,10 @@ private Q_SLOTS:
         for (const TSPackage& p : report.installed)
             installed << p.name;
         for (const Pipeline::Failure& failure : report.failed)
-            failed << failure.name + (failure.reason.startsWith("needs") || failure.reason.startsWith("refused")
-                                          ? ": " + failure.reason
-                                          : QString());
+            failed << failure.name +
+                          (failure.reason.startsWith("needs") || failure.reason.startsWith("refused")
+                               ? ": " + failure.reason
+                               : QString());
         QTEST(installed.join("; "), "installed");
         QTEST(failed.join("; "), "failed");
         auto now = World::files(game);

@@ -1,5 +1,5 @@
-#include "install/InstallRecords.h"
 #include "catalog/Thunderstore.h"
+#include "install/InstallRecords.h"
 #include "install/Installer.h"
 #include "install/Profiles.h"
 #include "platform/AppSupport.h"
@@ -33,9 +33,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("problem");
         QTest::addColumn<QString>("free");
-        const auto row = [](const char* tag, const QString& name, const QString& problem, const QString& free) {
-            QTest::newRow(tag) << name << problem << free;
-        };
+        const auto row = [](const char* tag, const QString& name, const QString& problem,
+                            const QString& free) { QTest::newRow(tag) << name << problem << free; };
         const QString empty = "Give the profile a name.", dot = "A profile name can't start with a dot.",
                       unsafe = "A profile name can't contain “/”, “\\”, “:” or control characters.";
         row("blank", "  ", empty, "Imported");
