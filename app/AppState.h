@@ -276,7 +276,7 @@ private:
                      std::function<void(Pipeline::Options&)> adjust = {});
     void runPlan(const QString& busy, const InstallPlan::Plan& plan, bool allOrNothing,
                  std::function<Task::Outcome(const Pipeline::Report&)> tell,
-                 std::function<void(Pipeline::Options&)> adjust = {});
+                 const std::function<void(Pipeline::Options&)>& adjust = {});
     InstallPlan::Plan planFor(const QList<InstallPlan::Request>& requests,
                               const QList<ModItem>& installed) const;
     // Runs one change of the game folder's profiles as a task, holding the folder's lock.

@@ -209,12 +209,12 @@ InstallPlan::Plan AppState::planFor(const QList<InstallPlan::Request>& requests,
 void AppState::runPipeline(const QString& busy, const QList<InstallPlan::Request>& requests,
                            bool allOrNothing, std::function<Outcome(const Pipeline::Report&)> tell,
                            std::function<void(Pipeline::Options&)> adjust) {
-    runPlan(busy, planFor(requests, m_snapshot.mods), allOrNothing, std::move(tell), std::move(adjust));
+    runPlan(busy, planFor(requests, m_snapshot.mods), allOrNothing, std::move(tell), adjust);
 }
 
 void AppState::runPlan(const QString& busy, const InstallPlan::Plan& plan, bool allOrNothing,
                        std::function<Outcome(const Pipeline::Report&)> tell,
-                       std::function<void(Pipeline::Options&)> adjust) {
+                       const std::function<void(Pipeline::Options&)>& adjust) {
     if (!m_gameDir || !claimGameFolder()) return;
     const QString dir = *m_gameDir;
     m_runStop = Http::newCancelFlag();

@@ -67,7 +67,7 @@ std::optional<Journal> readJournal(const QString& gameDir) {
     const QJsonObject o = QJsonDocument::fromJson(*bytes).object();
     const auto strings = [&](const char* key) {
         QStringList list;
-        for (const QJsonValue& v : o.value(QLatin1String(key)).toArray())
+        for (const auto& v : o.value(QLatin1String(key)).toArray())
             list << v.toString();
         return list;
     };

@@ -97,7 +97,7 @@ QSet<QString> pins(const QString& gameDir) {
                   .object()
                   .value(gameDir)
                   .toArray();
-    for (const QJsonValue& key : list)
+    for (const auto& key : list)
         keys.insert(key.toString());
     return keys;
 }
