@@ -10,7 +10,9 @@
 #include "discovery/Quarantine.h"
 #include "discovery/Steam.h"
 #include "discovery/Sys.h"
+#include "install/InstallRecords.h"
 #include "install/Installer.h"
+#include "install/ModKey.h"
 #include "platform/Async.h"
 #include "platform/Clipboard.h"
 #include "platform/Defaults.h"
@@ -48,23 +50,6 @@ std::optional<QString> joined(const QStringList& lines, const QString& separator
     return lines.join(separator);
 }
 
-// The success line of a catalog install: the requested package, and what came with it.
-std::optional<QString> installedLine(const QStringList& installed, const QString& requested) {
-    const qsizetype m = installed.size();
-    if (m == 1 && installed.first() == requested) return QStringLiteral("Installed ") + requested;
-    if (m > 1 && installed.last() == requested)
-        return QStringLiteral("Installed %1 with %2 %3 (%4)")
-            .arg(requested)
-            .arg(m - 1)
-            .arg(m == 2 ? QStringLiteral("dependency") : QStringLiteral("dependencies"),
-                 installed.mid(0, m - 1).join(QStringLiteral(", ")));
-    // The requested package itself failed (the alert says why); say what did install.
-    if (m > 0)
-        return QStringLiteral("Installed %1, but not %2")
-            .arg(installed.join(QStringLiteral(", ")), requested);
-    return std::nullopt;
-}
-
 // Asks the repository for the newest version of the loader, downloads it and sets it up.
 Outcome downloadAndInstall(const Task& task, const Repository::PackageId& id, const QString& label,
                            const QString& host, const QString& dir) {
@@ -97,53 +82,8 @@ Outcome downloadAndInstall(const Task& task, const Repository::PackageId& id, co
         return Outcome::failure(QStringLiteral("Install failed: ") + Task::errorText(e));
     }
     if (label == Repository::bepInExPackLabel && latest->version)
-        Defaults::setString(Installer::bepPackVersionKey, *latest->version);
+        InstallRecords::rememberLoader(dir, *latest->version);
     return Outcome::success(result);
-}
-
-// Installs a catalog package after its dependencies, one by one; a failure skips only its package.
-Outcome installChain(const Task& task, const Thunderstore::Resolution& resolution, const QString& requested,
-                     const QString& dir) {
-    QStringList done;
-    QStringList failures;
-    const qsizetype n = resolution.chain.size();
-    for (qsizetype k = 0; k < n; ++k) {
-        const TSPackage& p = resolution.chain[k];
-        const QString name = p.prettyName();
-        task.stage(QStringLiteral("Installing %1 (%2 of %3)…").arg(name).arg(k + 1).arg(n));
-        if (!p.downloadURL) {
-            failures << name + QStringLiteral(": no download URL");
-            continue;
-        }
-        // The catalog is outside input: its archives come from the repositories and their
-        // CDNs, never from wherever a record points.
-        if (!Repository::trustedDownload(*p.downloadURL)) {
-            failures << name + QStringLiteral(": refused to download from %1, which is neither "
-                                              "Thunderstore's nor Hexium's")
-                                   .arg(p.downloadURL->host());
-            continue;
-        }
-        const Task::Download zip = task.fetch(*p.downloadURL, QStringLiteral("package.zip"));
-        if (zip.file.isEmpty()) {
-            // The catalog listed it a while ago: a fresh one may not.
-            failures << (zip.status == 404
-                             ? Repository::noSuchPackage(p.source, p.fullName) +
-                                   QStringLiteral(" Reload the catalog in Browse and try again.")
-                             : name + QStringLiteral(": ") + zip.error);
-            continue;
-        }
-        try {
-            Installer::installZip(zip.file, dir);
-            Thunderstore::rememberOrigin(dir, p);
-            done << name;
-        } catch (const std::exception& e) {
-            failures << name + QStringLiteral(": ") + Task::errorText(e);
-        }
-    }
-    if (!resolution.missing.isEmpty())
-        failures << QStringLiteral("Not in the catalog (install manually): ") +
-                        resolution.missing.join(QStringLiteral(", "));
-    return {installedLine(done, requested), joined(failures, QStringLiteral("\n"))};
 }
 
 } // namespace
@@ -165,10 +105,17 @@ AppState::AppState(Services services, QObject* parent) : QObject(parent), m_serv
 
 AppState::~AppState() {
     m_cancel->store(true);
-    m_importCancel->store(true);
+    m_runStop->store(true);
 }
 
 bool AppState::claimGameFolder() {
+    // One change of the game folder at a time, whichever view or command asks for the next.
+    if (m_busyMessage && m_folderLock) {
+        setAlertMessage(QStringLiteral("Another change of this game folder is under way (“%1”); try again "
+                                       "when it has finished.")
+                            .arg(*m_busyMessage));
+        return false;
+    }
     if (m_folderLock || !m_gameDir) return true;
     try {
         auto lock = std::make_unique<FolderLock>(*m_gameDir);
@@ -506,6 +453,11 @@ bool AppState::isValheimRunning() const {
         if (!app.bundlePath.isEmpty() && app.bundlePath.toLower().contains(QLatin1String("valheim.app")))
             return true;
         if (app.name.toLower() == QLatin1String("valheim")) return true;
+        // A dedicated server holds the worlds and loads the same mods: what it saves as it stops
+        // lands wherever the mods and saves are then.
+        if (app.name.startsWith(Outside::serverProcessName, Qt::CaseInsensitive) ||
+            Fs::fileName(app.bundlePath).startsWith(Outside::serverProcessName, Qt::CaseInsensitive))
+            return true;
     }
     return false;
 }
@@ -535,17 +487,14 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
         updateMods({UpdatePlan::Update{*mod, package, *mod->version}});
         return;
     }
-    if (!claimGameFolder()) return;
-    QSet<QString> installed;
-    for (const ModItem& mod : m_snapshot.mods)
-        installed.insert(ConfigStore::normalize(mod.name));
-    const auto resolution = Thunderstore::resolutionChain(package, m_thunder->indexByOwnerName(), installed,
-                                                          m_snapshot.bepFilesPresent);
     const QString requested = package.prettyName();
-    runTask(QStringLiteral("Preparing %1…").arg(requested),
-            [resolution, requested, dir = *m_gameDir](const Task& task) {
-                return installChain(task, resolution, requested, dir);
-            });
+    runPipeline(QStringLiteral("Preparing %1…").arg(requested), {{package, std::nullopt}}, false,
+                [requested](const Pipeline::Report& report) {
+                    Outcome outcome{report.installedLine(requested), report.problems()};
+                    if (!outcome.done && !outcome.alert)
+                        outcome.done = requested + QStringLiteral(" is installed already");
+                    return outcome;
+                });
 }
 
 void AppState::handleDropped(const QStringList& paths) {
@@ -564,12 +513,23 @@ void AppState::handleDropped(const QStringList& paths) {
         [paths, dir = *m_gameDir](const Task&) {
             QStringList results;
             QStringList errors;
+            QHash<QString, std::optional<QString>> releases; // what each mod was before the drop
+            for (const ModItem& mod : ModScanner::scan(dir))
+                releases.insert(ModKey::of(mod.name), mod.version);
             for (const QString& path : paths) {
                 try {
                     results << Installer::install(path, dir);
                 } catch (const std::exception& e) {
                     errors << Task::errorText(e);
                 }
+            }
+            // A dropped release of a recorded mod: the record no longer says which one is there.
+            try {
+                for (const ModItem& mod : ModScanner::scan(dir))
+                    if (releases.value(ModKey::of(mod.name)) != mod.version)
+                        InstallRecords::forget(dir, mod.name);
+            } catch (const std::exception& e) {
+                errors << Task::errorText(e);
             }
             return Outcome{joined(results, QStringLiteral(" · ")), joined(errors, QStringLiteral("\n\n"))};
         });
@@ -611,6 +571,34 @@ void AppState::deleteMod(const ModItem& mod) {
         setAlertMessage(
             QStringLiteral("Couldn't delete all of %1 (%2).").arg(mod.name, Fs::displayPath(mod.url)));
     refreshMods();
+}
+
+std::optional<QString> AppState::saveConfig(const QString& file, const QHash<QString, QString>& edits,
+                                            const QString& modName) {
+    if (!claimGameFolder()) return m_alertMessage;
+    try {
+        // Read again under the lock: what the game or a command wrote meanwhile is kept.
+        ConfigStore::save(ConfigStore::parse(file), edits);
+    } catch (const std::exception& e) {
+        releaseGameFolder();
+        return Task::errorText(e);
+    }
+    releaseGameFolder();
+    setLastAction(QStringLiteral("Saved settings for %1").arg(modName));
+    return std::nullopt;
+}
+
+std::optional<QString> AppState::revertConfig(const QString& file, const QString& modName) {
+    if (!claimGameFolder()) return m_alertMessage;
+    try {
+        ConfigStore::revertToOriginal(file);
+    } catch (const std::exception& e) {
+        releaseGameFolder();
+        return QStringLiteral("Couldn't revert: %1").arg(Task::errorText(e));
+    }
+    releaseGameFolder();
+    setLastAction(QStringLiteral("Restored original settings for %1").arg(modName));
+    return std::nullopt;
 }
 
 void AppState::reveal(const ModItem& mod) {

@@ -7,6 +7,8 @@
 #include "catalog/Repository.h"
 #include "catalog/TSPackage.h"
 #include "catalog/UpdatePlan.h"
+#include "install/InstallPlan.h"
+#include "install/Pipeline.h"
 #include "install/ProfilePack.h"
 #include "inventory/ModScanner.h"
 #include "launch/LaunchFixes.h"
@@ -151,6 +153,11 @@ public:
     void setMod(const ModItem& mod, bool enabled);
     void trash(const ModItem& mod);
     void deleteMod(const ModItem& mod); // for good, where there is no Trash
+    // A config file's edits (entry id -> text) written under the folder's lock, the file read
+    // again there; or the first-seen copy put back. The sentence when it couldn't.
+    std::optional<QString> saveConfig(const QString& file, const QHash<QString, QString>& edits,
+                                      const QString& modName);
+    std::optional<QString> revertConfig(const QString& file, const QString& modName);
     void reveal(const ModItem& mod);
     void openGameFolder();
     void openPluginsFolder();
@@ -186,12 +193,13 @@ public:
     void readProfileFile(const QString& path); // a .r2z, or an export.r2x alone
     void chooseProfileFile();
     void discardPendingImport();
-    // Downloads every mod of the pending pack first (four at a time), then installs them in order
-    // with their dependencies, sets their states and writes the config files. A new profile (named
-    // `name`, else after the pack, numbered when taken) is made and switched to only once every
-    // download is in; when an install fails the player is back on the profile that was active.
+    // Downloads every mod of the pending pack first, then installs them in order with their
+    // dependencies, sets their states and writes the config files, all as one change: a failure
+    // or a Cancel puts back every mod and config file it touched. A new profile (named `name`,
+    // else after the pack, numbered when taken) is made and switched to only once every download
+    // is in; when an install fails the player is back on the profile that was active.
     void importProfile(ImportTarget target, const QString& name = {});
-    void cancelImport(); // before the installs start nothing is changed; after, it stops between mods
+    void cancelImport();
     // The active profile as a pack, and the mods that can't travel in one.
     struct ExportPlan {
         ProfilePack::Profile profile;
@@ -212,13 +220,14 @@ public:
     // before the installed version is touched; each keeps its enabled state and its config files.
     // A mod that fails keeps its installed version and is named in the closing line.
     void updateMods(const QList<UpdatePlan::Update>& updates);
-    // Ends a running updateMods once the mod under way is done.
+    // Stops a running updateMods: during the downloads nothing changes; after, it stops once the
+    // mod under way is done.
     void cancelUpdates();
     // One release of a package, in place of the installed one (kept as updateMods keeps it);
     // `keep` stops updates being offered for the mod.
     void installVersion(const TSPackage& package, const QString& version, bool keep);
     bool updatesOffered(const QString& modName) const;
-    void setUpdatesOffered(const QString& modName, bool offered); // per game folder, persisted
+    void setUpdatesOffered(const QString& modName, bool offered); // per profile, persisted
     // Several mods switched or moved to the Trash as one action (a mod and its dependants).
     void setModsEnabled(const QList<ModItem>& mods, bool enabled);
     void trashMods(const QList<ModItem>& mods);
@@ -279,24 +288,34 @@ private:
     void moveModsForCapture(int (*move)(const QString&), const QString& failurePrefix,
                             const std::function<QString(int)>& success);
     void runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work);
+    // Plans the requested packages against the installed mods and the catalog, then runs the
+    // plan through the one install pipeline (install/Pipeline.h) as a task; `tell` turns its
+    // report into the action's end. `adjust` sets an import's extra steps.
+    void runPipeline(const QString& busy, const QList<InstallPlan::Request>& requests, bool allOrNothing,
+                     std::function<Task::Outcome(const Pipeline::Report&)> tell,
+                     std::function<void(Pipeline::Options&)> adjust = {});
+    void runPlan(const QString& busy, const InstallPlan::Plan& plan, bool allOrNothing,
+                 std::function<Task::Outcome(const Pipeline::Report&)> tell,
+                 const std::function<void(Pipeline::Options&)>& adjust = {});
+    InstallPlan::Plan planFor(const QList<InstallPlan::Request>& requests,
+                              const QList<ModItem>& installed) const;
     // Runs one change of the game folder's profiles as a task, holding the folder's lock.
     void runProfileTask(const QString& busy, std::function<QString(const QString& gameDir)> change);
     // Actions that change the game folder hold its lock until their busy text clears (or, for
-    // quick ones, until they return); another process holding it is reported as the alert.
+    // quick ones, until they return); another process holding it, or a long change of this
+    // state still running, is reported as the alert.
     bool claimGameFolder();
     void releaseGameFolder();
 
-    // Profile sharing: the import's own stop flag (Cancel), set too when the state goes away.
-    static void showImportStep(const Task& task, const QString& text, double fraction);
+    // Profile sharing.
     void setPendingImport(const std::optional<ProfilePack::Profile>& pack);
     std::optional<TSPackage> packageAt(const ProfilePack::Mod& mod) const;
-    Http::CancelFlag m_importCancel = Http::newCancelFlag();
     std::optional<ProfilePack::Profile> m_pendingImport;
     std::optional<QString> m_exportedCode;
     // Updates and dependencies (app/UpdateActions.cpp).
     void recomputePlan(const QList<ModItem>& mods);
     void catalogChanged();
-    Http::CancelFlag m_updateCancel = Http::newCancelFlag(); // the player's Cancel, per run
+    Http::CancelFlag m_runStop = Http::newCancelFlag(); // the player's Cancel of the running install, per run
     UpdatePlan::CatalogView m_catalogView;
     UpdatePlan::Plan m_plan;
 

@@ -2,12 +2,15 @@
 // or file into a preview, importing it into the game folder, exporting the mods as a pack.
 
 #include "app/AppState.h"
+#include "install/InstallRecords.h"
 
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
 #include "catalog/Version.h"
 #include "config/ConfigStore.h"
+#include "install/Change.h"
 #include "install/Installer.h"
+#include "install/ModKey.h"
 #include "install/Profiles.h"
 #include "platform/Defaults.h"
 #include "platform/Fs.h"
@@ -19,9 +22,7 @@
 #include <QFileSystemWatcher>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMutex>
 #include <QRegularExpression>
-#include <QThreadPool>
 
 #include <algorithm>
 #include <atomic>
@@ -30,8 +31,6 @@
 using Outcome = Task::Outcome;
 
 namespace {
-
-constexpr int parallelDownloads = 4;
 
 // Hexium keeps codes on its main site, not on the Valheim host its catalog comes from.
 QString keeperBase(Repository::Source source) {
@@ -56,40 +55,6 @@ QString threePart(const QString& version) {
     return parts.mid(0, 3).join(QLatin1Char('.'));
 }
 
-// One archive to fetch and install; dependencies come before the pack's mods that need them.
-struct Step {
-    TSPackage package;
-    QString file; // once downloaded
-};
-
-struct ImportJob {
-    QList<Step> steps;
-    int packMods = 0;
-    int current = 0; // pack mods already at their version
-    QStringList notFound;
-    QHash<QString, bool> enabled; // normalized mod name -> state the pack wants
-    QSet<QString> keep;           // normalized names a replaced profile keeps
-    ProfilePack::Profile pack;
-    bool replace = false;
-    QString dir;
-    Http::CancelFlag stop;
-    std::optional<QString> newProfile; // made and switched to once every download is in
-};
-
-// The pack's own name for its new profile, numbered when the folder has one by that name already.
-QString freeProfileName(const QString& packName, const QStringList& existing) {
-    QString base =
-        packName.simplified().remove(QLatin1Char('/')).remove(QLatin1Char('\\')).remove(QLatin1Char(':'));
-    while (base.startsWith(QLatin1Char('.')))
-        base.remove(0, 1);
-    base = base.left(Profiles::maxNameLength - 4).trimmed();
-    if (base.isEmpty()) base = QStringLiteral("Imported");
-    QString name = base;
-    for (int n = 2; Profiles::nameProblem(name, existing); ++n)
-        name = QStringLiteral("%1 %2").arg(base).arg(n);
-    return name;
-}
-
 // A new profile the import gave up on; what it held came from the downloads, so nothing is lost.
 void discardProfile(const QString& dir, const QString& name) {
     try {
@@ -99,22 +64,7 @@ void discardProfile(const QString& dir, const QString& name) {
     }
 }
 
-QString importedLine(const ImportJob& job, int arrived) {
-    QString line = QStringLiteral("Imported %1 of %2 mods").arg(arrived).arg(job.packMods);
-    if (job.newProfile) line += QStringLiteral(" into the new profile ") + *job.newProfile;
-    if (!job.notFound.isEmpty())
-        line += QStringLiteral("; not found: ") + job.notFound.join(QStringLiteral(", "));
-    return line;
-}
-
 } // namespace
-
-void AppState::showImportStep(const Task& task, const QString& text, double fraction) {
-    task.post([text, fraction](AppState& state) {
-        state.setBusyMessage(text);
-        state.setBusyProgress(fraction);
-    });
-}
 
 void AppState::setPendingImport(const std::optional<ProfilePack::Profile>& pack) {
     assign(m_pendingImport, pack, &AppState::pendingImportChanged);
@@ -204,7 +154,7 @@ void AppState::readProfileCode(const QString& code) {
 }
 
 void AppState::cancelImport() {
-    m_importCancel->store(true);
+    m_runStop->store(true);
 }
 
 void AppState::importProfile(ImportTarget target, const QString& name) {
@@ -225,14 +175,17 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
                                   .arg(m_pendingImport->name));
         return;
     }
+    if (isValheimRunning()) {
+        setAlertMessage(
+            target == ImportTarget::newProfile
+                ? QStringLiteral("Quit Valheim first — switching profiles while the game runs would "
+                                 "take its mods away under it.")
+                : QStringLiteral("Quit Valheim first — importing over this profile while the game "
+                                 "runs would change its mods under it."));
+        return;
+    }
     std::optional<QString> newProfile;
     if (target == ImportTarget::newProfile) {
-        if (isValheimRunning()) {
-            setAlertMessage(
-                QStringLiteral("Quit Valheim first — switching profiles while the game runs would "
-                               "take its mods away under it."));
-            return;
-        }
         if (!name.trimmed().isEmpty()) {
             if (const auto problem = Profiles::nameProblem(name, m_snapshot.profiles)) {
                 setAlertMessage(*problem);
@@ -240,7 +193,7 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
             }
             newProfile = name.trimmed();
         } else {
-            newProfile = freeProfileName(m_pendingImport->name, m_snapshot.profiles);
+            newProfile = Profiles::freeName(m_pendingImport->name, m_snapshot.profiles);
         }
     }
     if (!claimGameFolder()) return;
@@ -248,33 +201,22 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
         delete m_watcher;
         m_watcher = nullptr;
     }
-    m_importCancel = Http::newCancelFlag();
-    ImportJob job;
-    job.pack = *m_pendingImport;
-    job.replace = target == ImportTarget::replaceActive;
-    job.dir = *m_gameDir;
-    job.newProfile = newProfile;
-    job.stop = m_importCancel;
-    job.packMods = int(job.pack.mods.size());
-
-    // A new profile starts empty: everything the pack names is fetched.
-    QHash<QString, ModItem> installed;
-    for (const ModItem& mod : newProfile ? QList<ModItem>() : m_snapshot.mods)
-        installed.insert(ConfigStore::normalize(mod.name), mod);
-    QSet<QString> present(installed.keyBegin(), installed.keyEnd());
-    // The pack pins its own mods: none is pulled in as a dependency at another version.
-    for (const ProfilePack::Mod& mod : job.pack.mods)
-        present.insert(ConfigStore::normalize(mod.name.section(QLatin1Char('-'), -1)));
-    QSet<QString> queued;
+    const ProfilePack::Profile pack = *m_pendingImport;
+    const bool replace = target == ImportTarget::replaceActive;
+    QList<InstallPlan::Request> requests;
+    QStringList notFound;
+    qsizetype current = 0;
+    QHash<QString, bool> enabled; // key -> the state the pack wants
+    QSet<QString> keep;           // keys a replaced profile keeps
     const ThunderstoreStore::Index index = m_thunder->indexByOwnerName();
-    for (const ProfilePack::Mod& mod : job.pack.mods) {
-        const QString name = ConfigStore::normalize(mod.name.section(QLatin1Char('-'), -1));
-        job.keep.insert(name);
+    for (const ProfilePack::Mod& mod : pack.mods) {
+        const QString key = ModKey::ofFullName(mod.name);
+        keep.insert(key);
         // The loader set up here stays: whichever build of the pack a friend lists, it is the same
         // loader, and this folder's is the one made for this machine.
         const bool loader = Thunderstore::isBepInExPack(mod.name.toLower());
         if (m_snapshot.bepFilesPresent && loader) {
-            ++job.current;
+            ++current;
             continue;
         }
         // A repack of the loader under another owner's name: the real one goes in instead.
@@ -284,163 +226,89 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
                                         : std::nullopt)
                                  : packageAt(mod);
         if (!package) {
-            job.notFound << mod.name;
+            notFound << mod.name;
             continue;
         }
         // A replaced profile keeps what the pack's mods need, installed already or not.
         for (const TSPackage& p : Thunderstore::resolutionChain(*package, index, {}).chain)
-            job.keep.insert(ConfigStore::normalize(p.name));
-        job.enabled.insert(name, mod.enabled);
-        if (const auto it = installed.constFind(name); it != installed.cend()) {
-            // Only what changed is fetched again: the install record knows the release, else the manifest.
-            const auto origin = Thunderstore::originOf(*m_gameDir, it->name);
-            if ((origin ? std::optional(origin->version) : it->version) == mod.version) {
-                ++job.current;
-                continue;
-            }
-        }
-        const auto resolution =
-            Thunderstore::resolutionChain(*package, index, present, m_snapshot.bepFilesPresent);
-        for (const TSPackage& p : resolution.chain) {
-            const QString key = p.ownerAndName();
-            if (queued.contains(key)) continue;
-            queued.insert(key);
-            job.steps.append({p, {}});
-        }
+            keep.insert(ModKey::of(p.name));
+        enabled.insert(ModKey::of(package->name), mod.enabled);
+        requests.append({*package, std::nullopt});
     }
-    runTask(QStringLiteral("Importing %1…").arg(job.pack.name), [job](const Task& task) mutable -> Outcome {
-        // Everything is downloaded before anything is installed: a failed transfer changes nothing.
-        Installer::TemporaryFolder folder;
-        const qsizetype n = job.steps.size();
-        std::vector<std::atomic<int>> percent(static_cast<size_t>(n));
-        std::atomic<int> shown{-1};
-        std::atomic<qsizetype> next{0};
-        std::atomic<qsizetype> latest{0}; // the transfer started last names the step
-        QMutex failuresLock;
-        QStringList failures;
-        const auto report = [&](bool started) {
-            int sum = 0;
-            for (const auto& p : percent)
-                sum += p.load();
-            const int whole = n > 0 ? int(sum / n) : 100;
-            if (shown.exchange(whole) == whole && !started) return;
-            const qsizetype k = latest.load();
-            showImportStep(task,
-                           QStringLiteral("Downloading %1 (%2 of %3)…")
-                               .arg(job.steps[k].package.prettyName())
-                               .arg(k + 1)
-                               .arg(n),
-                           whole / 100.0);
+    // A new profile starts empty: everything the pack names is fetched.
+    const InstallPlan::Plan plan = planFor(requests, newProfile ? QList<ModItem>() : m_snapshot.mods);
+    current += plan.current.size();
+    notFound << plan.notFound;
+    struct Switched {
+        std::optional<QString> previous;
+        std::optional<QString> made;
+    };
+    auto switched = std::make_shared<Switched>();
+    const QString dir = *m_gameDir;
+    const auto tell = [pack, switched, dir, current, notFound](const Pipeline::Report& report) -> Outcome {
+        // A half-imported pack isn't left as a profile of its own: back to the one that was active.
+        const auto goBack = [&] {
+            if (!switched->made) return;
+            Profiles::switchTo(dir, *switched->previous);
+            discardProfile(dir, *switched->made);
         };
-        QThreadPool pool;
-        pool.setMaxThreadCount(parallelDownloads);
-        for (int w = 0; w < parallelDownloads; ++w) {
-            pool.start([&] {
-                for (qsizetype k = next++; k < n; k = next++) {
-                    Step& step = job.steps[k];
-                    const QUrl url = step.package.downloadURL.value_or(QUrl());
-                    if (!url.isValid() || !Repository::trustedDownload(url)) {
-                        QMutexLocker lock(&failuresLock);
-                        failures << step.package.prettyName() +
-                                        QStringLiteral(": no download from Thunderstore or Hexium");
-                        continue;
-                    }
-                    latest = k;
-                    report(true);
-                    const QString file = Fs::join(folder.path, QStringLiteral("%1.zip").arg(k));
-                    const Http::Result got = Http::download(
-                        url, file,
-                        [&, k](qint64 received, qint64 total) {
-                            if (total > 0) percent[size_t(k)] = int(received * 100 / total);
-                            report(false);
-                        },
-                        Http::defaultTimeouts(), job.stop);
-                    percent[size_t(k)] = 100;
-                    report(false);
-                    if (got.responded) {
-                        step.file = file;
-                    } else if (!got.cancelled) {
-                        QMutexLocker lock(&failuresLock);
-                        failures << step.package.prettyName() + QStringLiteral(": ") + got.error;
-                        job.stop->store(true); // the import won't go on: stop the other transfers
-                    }
-                }
-            });
+        QStringList failures;
+        for (const Pipeline::Failure& failure : report.failed)
+            failures << (failure.name.isEmpty() ? failure.reason
+                                                : failure.name + QStringLiteral(": ") + failure.reason);
+        if (failures.isEmpty() && (report.cancelled || report.undone)) {
+            goBack();
+            return Outcome::success(QStringLiteral("Import cancelled — nothing was changed."));
         }
-        pool.waitForDone();
-        if (!failures.isEmpty())
+        if (!report.undone && !failures.isEmpty())
             return Outcome::failure(QStringLiteral("Couldn't download %1 — nothing was changed.")
                                         .arg(failures.join(QStringLiteral("; "))));
-        if (job.stop->load())
-            return Outcome::success(QStringLiteral("Import cancelled — nothing was changed."));
-
-        // Only now, with every archive here, is the new profile made and switched to; the one that
-        // was active stays as it was and comes back if anything below fails.
-        std::optional<QString> previous;
-        if (job.newProfile) {
-            task.stage(QStringLiteral("Creating profile %1…").arg(*job.newProfile));
-            previous = Profiles::active(job.dir);
-            job.newProfile = Profiles::create(job.dir, *job.newProfile, false);
-            try {
-                Profiles::switchTo(job.dir, *job.newProfile);
-            } catch (...) {
-                discardProfile(job.dir, *job.newProfile);
-                throw;
-            }
+        if (report.undone) {
+            goBack();
+            return Outcome::failure(
+                (switched->made
+                     ? QStringLiteral("Couldn't import %1 — you're back on profile %2. %3")
+                           .arg(pack.name, *switched->previous)
+                     : QStringLiteral("Couldn't import %1 — nothing was changed. %2").arg(pack.name))
+                    .arg(failures.join(QStringLiteral("; "))));
         }
-        int arrived = job.current;
-        QStringList broken;
-        for (qsizetype k = 0; k < n; ++k) {
-            const TSPackage& p = job.steps[k].package;
-            if (job.stop->load()) {
-                broken << QStringLiteral("Cancelled before %1").arg(p.prettyName());
-                break;
-            }
-            showImportStep(task,
-                           QStringLiteral("Installing %1 %2 (%3 of %4)…")
-                               .arg(p.prettyName(), p.version)
-                               .arg(k + 1)
-                               .arg(n),
-                           double(k) / double(n));
-            try {
-                Installer::installZip(job.steps[k].file, job.dir);
-                Thunderstore::rememberOrigin(job.dir, p);
-                if (Thunderstore::isBepInExPack(p.ownerAndName()))
-                    Defaults::setString(Installer::bepPackVersionKey, p.version);
-                if (job.enabled.contains(ConfigStore::normalize(p.name))) ++arrived;
-            } catch (const std::exception& e) {
-                broken << p.prettyName() + QStringLiteral(": ") + Task::errorText(e);
-            }
-        }
-        for (const ModItem& mod : ModScanner::scan(job.dir)) {
-            const QString name = ConfigStore::normalize(mod.name);
-            const auto wanted = job.enabled.constFind(name);
-            try {
-                if (wanted != job.enabled.cend() && *wanted != mod.enabled && mod.dllCount > 0)
-                    ModScanner::setEnabled(mod, *wanted);
-                // Replacing keeps the Mac's own shader helper, which no pack from elsewhere lists.
-                if (job.replace && !job.keep.contains(name) &&
-                    name != ConfigStore::normalize(Repository::shaderHelperName))
-                    Trash::moveToTrash(mod.url);
-            } catch (const std::exception& e) {
-                broken << Task::errorText(e);
-            }
-        }
-        try {
-            ProfilePack::writeConfigs(job.pack, job.dir);
-        } catch (const std::exception& e) {
-            broken << Task::errorText(e);
-        }
-        if (previous && !broken.isEmpty()) {
-            // A half-imported pack isn't left as a profile of its own: back to the one that was active.
-            Profiles::switchTo(job.dir, *previous);
-            discardProfile(job.dir, *job.newProfile);
-            return Outcome::failure(QStringLiteral("Couldn't import %1 — you're back on profile %2. %3")
-                                        .arg(job.pack.name, *previous, broken.join(QStringLiteral("; "))));
-        }
-        return {importedLine(job, arrived),
-                broken.isEmpty() ? std::nullopt : std::optional(broken.join(QStringLiteral("\n")))};
-    });
+        QString line = QStringLiteral("Imported %1 of %2 mods")
+                           .arg(current + report.requestedInstalled)
+                           .arg(pack.mods.size());
+        if (switched->made) line += QStringLiteral(" into the new profile ") + *switched->made;
+        if (!notFound.isEmpty())
+            line += QStringLiteral("; not found: ") + notFound.join(QStringLiteral(", "));
+        return Outcome::success(line);
+    };
+    runPlan(QStringLiteral("Importing %1…").arg(pack.name), plan, true, tell,
+            [=](Pipeline::Options& options) {
+                // Only now, with every archive here, is the new profile made and switched to; the
+                // one that was active stays as it was and comes back if anything below fails.
+                if (newProfile)
+                    options.ready = [dir, switched, name = *newProfile] {
+                        switched->previous = Profiles::active(dir);
+                        const QString made = Profiles::create(dir, name, false);
+                        try {
+                            Profiles::switchTo(dir, made);
+                        } catch (...) {
+                            discardProfile(dir, made);
+                            throw;
+                        }
+                        switched->made = made;
+                    };
+                options.finish = [dir, pack, enabled, keep, replace](Change& change) {
+                    const QString shaderHelper = ModKey::of(Repository::shaderHelperName);
+                    for (const ModItem& mod : ModScanner::scan(dir)) {
+                        const QString key = ModKey::of(mod.name);
+                        const auto wanted = enabled.constFind(key);
+                        if (wanted != enabled.cend() && *wanted != mod.enabled && mod.dllCount > 0)
+                            ModScanner::setEnabled(mod, *wanted);
+                        // Replacing keeps the Mac's own shader helper, which no pack from elsewhere lists.
+                        if (replace && !keep.contains(key) && key != shaderHelper) change.park(mod.url);
+                    }
+                    ProfilePack::writeConfigs(pack, dir);
+                };
+            });
 }
 
 QString AppState::notIncludedLine(const QStringList& names) {
@@ -452,7 +320,7 @@ AppState::ExportPlan AppState::exportPlan() const {
     ExportPlan plan;
     plan.profile.name = m_snapshot.activeProfile.isEmpty() ? Profiles::defaultName : m_snapshot.activeProfile;
     if (!m_gameDir) return plan;
-    const auto bepVersion = Defaults::string(Installer::bepPackVersionKey);
+    const auto bepVersion = InstallRecords::loaderVersion(*m_gameDir);
     if (m_snapshot.bepFilesPresent && bepVersion && !bepVersion->isEmpty())
         plan.profile.mods.append(
             {bepPackName(), threePart(*bepVersion), true, Repository::Source::thunderstore});
@@ -460,7 +328,7 @@ AppState::ExportPlan AppState::exportPlan() const {
     for (const TSPackage& p : m_thunder->packages())
         byName.insert(ConfigStore::normalize(p.name), p);
     for (const ModItem& mod : m_snapshot.mods) {
-        if (const auto origin = Thunderstore::originOf(*m_gameDir, mod.name);
+        if (const auto origin = InstallRecords::of(*m_gameDir, mod.name);
             origin && !origin->fullName.isEmpty()) {
             plan.profile.mods.append(
                 {origin->fullName, threePart(origin->version), mod.enabled, origin->source});

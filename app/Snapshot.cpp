@@ -5,6 +5,8 @@
 #include "discovery/Quarantine.h"
 #include "discovery/Steam.h"
 #include "discovery/Sys.h"
+#include "install/Change.h"
+#include "install/InstallRecords.h"
 #include "install/Installer.h"
 #include "install/Profiles.h"
 #include "platform/Defaults.h"
@@ -61,7 +63,7 @@ void probeGameFolder(const QString& d, Platform platform, Snapshot& s) {
 
     if (s.bepFilesPresent) {
         // The pack's own version is remembered at install; reading the DLL is the fallback.
-        s.bepVersion = Defaults::string(Installer::bepPackVersionKey);
+        s.bepVersion = InstallRecords::loaderVersion(d);
         if (!s.bepVersion) s.bepVersion = PEVersion::fileVersion(dll);
         if (!onLinux) s.quarantineCount = Quarantine::flaggedCount(d); // a macOS flag only
     }
@@ -75,13 +77,14 @@ void probeGameFolder(const QString& d, Platform platform, Snapshot& s) {
             at >= 0 &&
             text.mid(at, text.indexOf(QLatin1Char('\n'), at) - at).contains(QLatin1String("Linux"));
     }
-    // An interrupted profile switch is finished before the plugins are read, or they'd show a
-    // half-moved set.
+    // An interrupted profile switch is finished, and an interrupted install, update or import
+    // undone, before the plugins are read, or they'd show a half-moved set.
     try {
         Profiles::recover(d);
     } catch (const SkaldrunError& e) {
         qCDebug(lcInstall) << e.message();
     }
+    Change::recover(d);
     s.profiles = Profiles::list(d);
     s.activeProfile = Profiles::active(d);
     s.mods = ModScanner::scan(d);

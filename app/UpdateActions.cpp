@@ -2,6 +2,7 @@
 // the pins, acting on a mod together with its dependants, and the releases' documents.
 
 #include "app/AppState.h"
+#include "install/InstallRecords.h"
 
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
@@ -9,16 +10,13 @@
 #include "config/ConfigStore.h"
 #include "discovery/Outside.h"
 #include "install/Installer.h"
-#include "platform/AppSupport.h"
+#include "install/ModKey.h"
+#include "install/Pipeline.h"
 #include "platform/Async.h"
 #include "platform/Fs.h"
 #include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 #include "platform/Trash.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <vector>
 
@@ -26,136 +24,8 @@ using Outcome = Task::Outcome;
 
 namespace {
 
-QString pinsFile() {
-    return Fs::join(AppSupport::dir(), QStringLiteral("update-pins.json"));
-}
-
-QJsonObject allPins() {
-    const auto bytes = Fs::tryRead(pinsFile());
-    return bytes ? QJsonDocument::fromJson(*bytes).object() : QJsonObject();
-}
-
 QSet<QString> pinsOf(const std::optional<QString>& gameDir) {
-    QSet<QString> pins;
-    if (!gameDir) return pins;
-    for (const auto& name : allPins().value(*gameDir).toArray())
-        pins.insert(name.toString());
-    return pins;
-}
-
-// One mod's part of an update run: its new release and the packages that release newly needs.
-struct Step {
-    std::optional<ModItem> mod; // none: a package not installed yet
-    TSPackage package;
-    QList<TSPackage> dependencies;
-    QStringList missing; // dependencies the catalog lacks
-};
-
-Step stepFor(const std::optional<ModItem>& mod, const TSPackage& package, const PackageIndex& index,
-             const QSet<QString>& installed, bool loaderSetUp) {
-    Thunderstore::Resolution resolution =
-        Thunderstore::resolutionChain(package, index, installed, loaderSetUp);
-    resolution.chain.removeLast(); // the package itself
-    return {mod, package, resolution.chain, resolution.missing};
-}
-
-QSet<QString> installedNames(const QList<ModItem>& mods) {
-    QSet<QString> names;
-    for (const ModItem& mod : mods)
-        names.insert(ConfigStore::normalize(mod.name));
-    return names;
-}
-
-QUrl checkedDownload(const TSPackage& p) {
-    if (!p.downloadURL) throw SkaldrunError(QStringLiteral("no download URL"));
-    // The catalog is outside input: archives come from the repositories and their CDNs only.
-    if (!Repository::trustedDownload(*p.downloadURL))
-        throw SkaldrunError(QStringLiteral("refused to download from %1, which is neither Thunderstore's "
-                                           "nor Hexium's")
-                                .arg(p.downloadURL->host()));
-    return *p.downloadURL;
-}
-
-Task::Download fetchPackage(const Task& task, const TSPackage& p, Task::Share share) {
-    Task::Download zip = task.fetch(checkedDownload(p), QStringLiteral("package.zip"), share);
-    if (zip.file.isEmpty()) throw SkaldrunError(zip.error);
-    return zip;
-}
-
-// Puts the player's copies back over config files the archive replaced; files it added stay.
-void restoreConfigs(const QString& saved, const QString& configDir) {
-    Fs::walk(saved, [&](const Fs::Entry& entry) {
-        if (entry.isDir || entry.isSymLink) return !entry.isSymLink;
-        const QString target = Fs::join(configDir, entry.path.mid(saved.size() + 1));
-        if (Fs::tryRead(target) != Fs::tryRead(entry.path)) {
-            Fs::remove(target);
-            Fs::copyFile(entry.path, target);
-        }
-        return true;
-    });
-}
-
-// Installs a downloaded release over an installed mod. The old one waits beside the plugins
-// folder until the new one is in; any failure puts it back and removes what the new one left.
-// A mod that was switched off stays off; its config files stay as the player left them.
-void replaceMod(const QString& zip, const ModItem& mod, const QString& gameDir) {
-    const QString plugins = Installer::ensurePlugins(gameDir);
-    const QString configDir = Fs::join(gameDir, Outside::configDir);
-    const Installer::TemporaryFolder configs;
-    const QString saved = Fs::join(configs.path, QStringLiteral("config"));
-    if (Fs::isDir(configDir)) Fs::copyItem(configDir, saved);
-    // Beside the plugins folder, on the same disk: BepInEx loads nothing from there.
-    const QString asideDir = Fs::join(gameDir, QStringLiteral("BepInEx/.skaldrun-updating"));
-    Fs::mkpath(asideDir);
-    const QString aside = Fs::join(asideDir, Fs::fileName(mod.url));
-    Fs::remove(aside);
-    Fs::move(mod.url, aside);
-    const QStringList before = Fs::list(plugins).value_or(QStringList());
-    const auto added = [&] {
-        QStringList paths;
-        for (const QString& name : Fs::list(plugins).value_or(QStringList()))
-            if (!before.contains(name)) paths << Fs::join(plugins, name);
-        return paths;
-    };
-    try {
-        Installer::installZip(zip, gameDir);
-        if (Fs::isDir(saved)) restoreConfigs(saved, configDir);
-        if (!mod.enabled) {
-            const QStringList paths = added();
-            for (const ModItem& installed : ModScanner::scan(gameDir))
-                if (paths.contains(installed.url) || installed.url == mod.url)
-                    ModScanner::setEnabled(installed, false);
-        }
-    } catch (...) {
-        for (const QString& path : added())
-            Fs::remove(path);
-        Fs::remove(mod.url);
-        Fs::move(aside, mod.url);
-        if (Fs::isDir(saved)) restoreConfigs(saved, configDir);
-        Fs::remove(asideDir);
-        throw;
-    }
-    Fs::remove(asideDir);
-}
-
-// Downloads everything first, then installs the new dependencies, then swaps the mod.
-void runStep(const Task& task, const Step& step, const QString& gameDir, Task::Share share) {
-    const double width = (share.to - share.from) / double(step.dependencies.size() + 1);
-    const Task::Download zip = fetchPackage(task, step.package, {share.from, share.from + width});
-    std::vector<Task::Download> needed;
-    for (qsizetype i = 0; i < step.dependencies.size(); ++i) {
-        const double from = share.from + width * double(i + 1);
-        needed.push_back(fetchPackage(task, step.dependencies[i], {from, from + width}));
-    }
-    for (qsizetype i = 0; i < step.dependencies.size(); ++i) {
-        Installer::installZip(needed[size_t(i)].file, gameDir);
-        Thunderstore::rememberOrigin(gameDir, step.dependencies[i]);
-    }
-    if (step.mod && Fs::itemExists(step.mod->url))
-        replaceMod(zip.file, *step.mod, gameDir);
-    else
-        Installer::installZip(zip.file, gameDir);
-    Thunderstore::rememberOrigin(gameDir, step.package);
+    return gameDir ? InstallRecords::pins(*gameDir) : QSet<QString>();
 }
 
 QString modsCounted(qsizetype n) {
@@ -166,8 +36,8 @@ QString modsCounted(qsizetype n) {
 
 void AppState::recomputePlan(const QList<ModItem>& mods) {
     m_plan = UpdatePlan::compute(mods, m_catalogView,
-                                 m_gameDir ? Thunderstore::origins(*m_gameDir)
-                                           : QHash<QString, Thunderstore::Origin>(),
+                                 m_gameDir ? InstallRecords::all(*m_gameDir)
+                                           : QHash<QString, InstallRecords::Record>(),
                                  pinsOf(m_gameDir));
     Q_EMIT planChanged();
 }
@@ -179,21 +49,13 @@ void AppState::catalogChanged() {
 }
 
 bool AppState::updatesOffered(const QString& modName) const {
-    return !pinsOf(m_gameDir).contains(ConfigStore::normalize(modName));
+    return !pinsOf(m_gameDir).contains(ModKey::of(modName));
 }
 
 void AppState::setUpdatesOffered(const QString& modName, bool offered) {
     if (!m_gameDir) return;
-    QJsonObject all = allPins();
-    QSet<QString> pins = pinsOf(m_gameDir);
-    const QString key = ConfigStore::normalize(modName);
-    offered ? void(pins.remove(key)) : void(pins.insert(key));
-    QStringList sorted(pins.cbegin(), pins.cend());
-    sorted.sort();
-    all.insert(*m_gameDir, QJsonArray::fromStringList(sorted));
     try {
-        Fs::mkpath(AppSupport::dir());
-        Fs::writeAtomic(pinsFile(), QJsonDocument(all).toJson());
+        InstallRecords::setPinned(*m_gameDir, modName, !offered);
     } catch (const SkaldrunError& e) {
         setAlertMessage(e.message());
         return;
@@ -203,57 +65,35 @@ void AppState::setUpdatesOffered(const QString& modName, bool offered) {
                           : QStringLiteral("No updates will be offered for %1").arg(modName));
 }
 
+namespace {
+const QString quitToUpdate =
+    QStringLiteral("Quit Valheim first — updating mods while the game or its server runs would change them "
+                   "under it.");
+} // namespace
+
 void AppState::updateMods(const QList<UpdatePlan::Update>& updates) {
-    // One long action at a time: the views hold their buttons back meanwhile, the model too.
-    if (!m_gameDir || updates.isEmpty() || m_busyMessage || !claimGameFolder()) return;
-    m_updateCancel = Http::newCancelFlag();
-    const auto index = m_thunder->indexByOwnerName();
-    QSet<QString> installed = installedNames(m_snapshot.mods);
-    QList<Step> steps;
-    for (const UpdatePlan::Update& update : updates) {
-        steps << stepFor(update.mod, update.package, index, installed, m_snapshot.bepFilesPresent);
-        for (const TSPackage& p : steps.last().dependencies) // a dependency comes once
-            installed.insert(ConfigStore::normalize(p.name));
+    if (!m_gameDir || updates.isEmpty()) return;
+    if (isValheimRunning()) {
+        setAlertMessage(quitToUpdate);
+        return;
     }
-    const qsizetype n = steps.size();
-    runTask(QStringLiteral("Updating %1…").arg(modsCounted(n)),
-            [steps, dir = *m_gameDir, stop = m_updateCancel](const Task& task) -> Outcome {
-                qsizetype updated = 0;
-                QStringList failures;
-                std::optional<QString> stopped;
-                for (qsizetype k = 0; k < steps.size(); ++k) {
-                    const QString name = steps[k].mod ? steps[k].mod->name : steps[k].package.prettyName();
-                    if (stop->load()) {
-                        stopped = QStringLiteral("stopped before %1").arg(name);
-                        break;
-                    }
-                    const QString text = QStringLiteral("Updating %1 to %2 (%3 of %4)…")
-                                             .arg(name, steps[k].package.version)
-                                             .arg(k + 1)
-                                             .arg(steps.size());
-                    task.post([text](AppState& state) { state.setBusyMessage(text); });
-                    try {
-                        runStep(task, steps[k], dir,
-                                {double(k) / double(steps.size()), double(k + 1) / double(steps.size())});
-                        ++updated;
-                        if (!steps[k].missing.isEmpty())
-                            failures << QStringLiteral("%1 needs %2, which the catalog lacks")
-                                            .arg(name, steps[k].missing.join(QStringLiteral(", ")));
-                    } catch (const Task::Stopped&) {
-                        throw;
-                    } catch (const std::exception& e) {
-                        failures << name + QStringLiteral(": ") + Task::errorText(e);
-                    }
-                }
-                QString line = QStringLiteral("Updated %1 of %2").arg(updated).arg(modsCounted(steps.size()));
-                if (stopped) line += QStringLiteral("; ") + *stopped;
-                if (failures.isEmpty()) return Outcome::success(line);
-                return Outcome::failure(line + QStringLiteral("; ") + failures.join(QStringLiteral("; ")));
-            });
+    QList<InstallPlan::Request> requests;
+    for (const UpdatePlan::Update& update : updates)
+        requests.append({update.package, update.mod});
+    const qsizetype n = updates.size();
+    runPipeline(QStringLiteral("Updating %1…").arg(modsCounted(n)), requests, false,
+                [n](const Pipeline::Report& report) -> Outcome {
+                    Pipeline::Report counted = report;
+                    counted.installed.resize(report.requestedInstalled);
+                    const QString line = counted.updatedLine(n);
+                    if (report.failed.isEmpty() && report.notFound.isEmpty()) return Outcome::success(line);
+                    return Outcome::failure(line + QStringLiteral("; ") +
+                                            *report.problems(QStringLiteral("; ")));
+                });
 }
 
 void AppState::cancelUpdates() {
-    m_updateCancel->store(true);
+    m_runStop->store(true);
     if (m_busyMessage) setBusyMessage(QStringLiteral("Stopping after this mod…"));
 }
 
@@ -269,21 +109,21 @@ void AppState::installVersion(const TSPackage& package, const QString& version, 
         setAlertMessage(e.message());
         return;
     }
-    if (m_busyMessage || !claimGameFolder()) return;
     const std::optional<ModItem> mod = installedMod(package);
+    if (mod && isValheimRunning()) {
+        setAlertMessage(quitToUpdate);
+        return;
+    }
     const QString name = mod ? mod->name : package.prettyName();
     if (keep) setUpdatesOffered(name, false);
-    const Step step = stepFor(mod, release, m_thunder->indexByOwnerName(), installedNames(m_snapshot.mods),
-                              m_snapshot.bepFilesPresent);
-    runTask(QStringLiteral("Installing %1 %2…").arg(name, version),
-            [step, name, version, dir = *m_gameDir](const Task& task) -> Outcome {
-                runStep(task, step, dir, {0, 1});
-                Outcome outcome = Outcome::success(QStringLiteral("Installed %1 %2").arg(name, version));
-                if (!step.missing.isEmpty())
-                    outcome.alert = QStringLiteral("Not in the catalog (install manually): ") +
-                                    step.missing.join(QStringLiteral(", "));
-                return outcome;
-            });
+    runPipeline(QStringLiteral("Installing %1 %2…").arg(name, version), {{release, mod}}, false,
+                [name, version](const Pipeline::Report& report) -> Outcome {
+                    Outcome outcome;
+                    if (report.requestedInstalled > 0)
+                        outcome.done = QStringLiteral("Installed %1 %2").arg(name, version);
+                    outcome.alert = report.problems();
+                    return outcome;
+                });
 }
 
 void AppState::setModsEnabled(const QList<ModItem>& mods, bool enabled) {
@@ -335,27 +175,64 @@ void AppState::fixDependencies(const ModItem& mod) {
         if (need.package) missing << *need.package;
     }
     if (!disabled.isEmpty()) setModsEnabled(disabled, true);
-    if (missing.isEmpty() || !m_gameDir || m_busyMessage || !claimGameFolder()) return;
-    const auto index = m_thunder->indexByOwnerName();
-    QSet<QString> installed = installedNames(m_snapshot.mods);
-    QList<Step> steps;
-    for (const TSPackage& p : missing) {
-        if (installed.contains(ConfigStore::normalize(p.name))) continue;
-        steps << stepFor(std::nullopt, p, index, installed, m_snapshot.bepFilesPresent);
-        installed.insert(ConfigStore::normalize(p.name));
-        for (const TSPackage& d : steps.last().dependencies)
-            installed.insert(ConfigStore::normalize(d.name));
-    }
-    runTask(QStringLiteral("Installing what %1 needs…").arg(mod.name),
-            [steps, name = mod.name, dir = *m_gameDir](const Task& task) -> Outcome {
-                QStringList done;
-                for (const Step& step : steps) {
-                    runStep(task, step, dir, {0, 1});
-                    done << step.package.prettyName();
-                }
-                return Outcome::success(
-                    QStringLiteral("Installed %1 for %2").arg(done.join(QStringLiteral(", ")), name));
+    if (missing.isEmpty() || !m_gameDir) return;
+    QList<InstallPlan::Request> requests;
+    for (const TSPackage& p : missing)
+        requests.append({p, std::nullopt});
+    runPipeline(QStringLiteral("Installing what %1 needs…").arg(mod.name), requests, false,
+                [name = mod.name](const Pipeline::Report& report) -> Outcome {
+                    QStringList done;
+                    for (const TSPackage& p : report.installed)
+                        done << p.prettyName();
+                    Outcome outcome;
+                    if (!done.isEmpty())
+                        outcome.done =
+                            QStringLiteral("Installed %1 for %2").arg(done.join(QStringLiteral(", ")), name);
+                    outcome.alert = report.problems();
+                    if (!outcome.done && !outcome.alert)
+                        outcome.done = QStringLiteral("Nothing was missing for ") + name;
+                    return outcome;
+                });
+}
+
+InstallPlan::Plan AppState::planFor(const QList<InstallPlan::Request>& requests,
+                                    const QList<ModItem>& installed) const {
+    QHash<QString, QString> recorded;
+    const auto records =
+        m_gameDir ? InstallRecords::all(*m_gameDir) : QHash<QString, InstallRecords::Record>();
+    for (auto it = records.cbegin(); it != records.cend(); ++it)
+        recorded.insert(it.key(), it->version);
+    return InstallPlan::make(requests, installed, recorded, m_thunder->indexByOwnerName(),
+                             m_snapshot.bepFilesPresent);
+}
+
+void AppState::runPipeline(const QString& busy, const QList<InstallPlan::Request>& requests,
+                           bool allOrNothing, std::function<Outcome(const Pipeline::Report&)> tell,
+                           std::function<void(Pipeline::Options&)> adjust) {
+    runPlan(busy, planFor(requests, m_snapshot.mods), allOrNothing, std::move(tell), adjust);
+}
+
+void AppState::runPlan(const QString& busy, const InstallPlan::Plan& plan, bool allOrNothing,
+                       std::function<Outcome(const Pipeline::Report&)> tell,
+                       const std::function<void(Pipeline::Options&)>& adjust) {
+    if (!m_gameDir || !claimGameFolder()) return;
+    const QString dir = *m_gameDir;
+    m_runStop = Http::newCancelFlag();
+    Pipeline::Options options;
+    options.stop = m_runStop;
+    options.allOrNothing = allOrNothing;
+    if (adjust) adjust(options);
+    runTask(busy, [plan, dir, options, tell = std::move(tell), gone = m_cancel](const Task& task) mutable {
+        options.show = [task](const QString& text, std::optional<double> fraction) {
+            task.post([text, fraction](AppState& state) {
+                state.setBusyMessage(text);
+                state.setBusyProgress(fraction);
             });
+        };
+        const Pipeline::Report report = Pipeline::run(plan, dir, options);
+        if (gone->load()) throw Task::Stopped{};
+        return tell(report);
+    });
 }
 
 void AppState::fetchDocument(const TSPackage& package, const QString& version, PackageDocs::Kind kind,

@@ -6,6 +6,7 @@
 #include "catalog/ThunderstoreStore.h"
 #include "catalog/UpdatePlan.h"
 #include "config/ConfigStore.h"
+#include "install/InstallRecords.h"
 
 #include <QString>
 
@@ -31,7 +32,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     QList<ModItem> mods;
-    QHash<QString, Thunderstore::Origin> origins;
+    QHash<QString, InstallRecords::Record> origins;
     const qsizetype step = catalog->packages.size() / 300;
     for (qsizetype i = 0; mods.size() < 300; i += step) {
         const TSPackage& p = catalog->packages.at(i);

@@ -40,19 +40,4 @@ Resolution resolutionChain(const TSPackage& package, const PackageIndex& index,
 // and of several owners' the most downloaded. Letter case doesn't matter.
 std::optional<TSPackage> publishedAs(const QList<TSPackage>& packages, const QString& name);
 
-// Which repository and release an installed mod came from, so later updates, profiles and
-// exports know it, by the mod's normalized name (the archives' manifests are not ours to change,
-// and Hexium's differ from its catalog anyway). Kept beside the mods' settings in the game
-// folder's BepInEx/config, so each profile carries its own and two game folders never mix;
-// a folder without one reads the single record earlier versions kept in the support folder.
-struct Origin {
-    Repository::Source source = Repository::Source::thunderstore;
-    QString fullName; // "Owner-Name"
-    QString version;
-};
-void rememberOrigin(const QString& gameDir, const TSPackage& package); // failures are logged, never thrown
-std::optional<Origin> originOf(const QString& gameDir, const QString& modName);
-// Every record at once, by normalized mod name: one read for a whole plan.
-QHash<QString, Origin> origins(const QString& gameDir);
-
 } // namespace Thunderstore

@@ -2,6 +2,7 @@
 
 #include "catalog/Version.h"
 #include "config/ConfigStore.h"
+#include "install/InstallRecords.h"
 
 namespace UpdatePlan {
 
@@ -50,7 +51,7 @@ QStringList Plan::dependantsOf(const QString& modName) const {
 }
 
 Plan compute(const QList<ModItem>& mods, const CatalogView& catalog,
-             const QHash<QString, Thunderstore::Origin>& origins, const QSet<QString>& pinned) {
+             const QHash<QString, InstallRecords::Record>& origins, const QSet<QString>& pinned) {
     Plan plan;
     const qsizetype n = mods.size();
     QStringList keys;

@@ -2,6 +2,7 @@
 
 #include "catalog/TSPackage.h"
 #include "catalog/Thunderstore.h"
+#include "install/InstallRecords.h"
 #include "inventory/ModScanner.h"
 
 #include <QHash>
@@ -58,6 +59,6 @@ struct Plan {
 
 // origins: the install records by normalized mod name; pinned: normalized mod names.
 Plan compute(const QList<ModItem>& mods, const CatalogView& catalog,
-             const QHash<QString, Thunderstore::Origin>& origins, const QSet<QString>& pinned);
+             const QHash<QString, InstallRecords::Record>& origins, const QSet<QString>& pinned);
 
 } // namespace UpdatePlan

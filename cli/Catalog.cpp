@@ -5,6 +5,7 @@
 #include "catalog/ThunderstoreStore.h"
 #include "cli/Session.h"
 #include "config/ConfigStore.h"
+#include "install/InstallRecords.h"
 #include "platform/SkaldrunError.h"
 
 #include <QEventLoop>
@@ -55,7 +56,7 @@ QHash<QString, TSPackage> byModName(const AppState& state) {
 
 Source sourceOf(const AppState& state, const QHash<QString, TSPackage>& byName, const QString& modName) {
     Source source;
-    const auto origin = state.gameDir() ? Thunderstore::originOf(*state.gameDir(), modName) : std::nullopt;
+    const auto origin = state.gameDir() ? InstallRecords::of(*state.gameDir(), modName) : std::nullopt;
     const auto index = state.thunder()->indexByOwnerName();
     if (const auto recorded = origin ? index.constFind(origin->fullName.toLower()) : index.cend();
         recorded != index.cend())

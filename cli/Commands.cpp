@@ -292,6 +292,8 @@ void config(Session& session, const QStringList& args) {
         }
         return;
     }
+    // What is read in order to be rewritten is read under the lock.
+    if (verb == QLatin1String("set")) session.lockGameFolder();
     const ParsedConfig config = configFile(session, args.at(1));
     const ConfigEntry& entry = findEntry(config, args.at(2));
     if (verb == QLatin1String("get")) {
@@ -300,7 +302,6 @@ void config(Session& session, const QStringList& args) {
     }
     const QString& value = args.at(3);
     if (auto problem = ConfigStore::valueProblem(entry, value)) throw SkaldrunError(*problem);
-    session.lockGameFolder();
     ConfigStore::save(config, {{entry.id, value}});
     out(QStringLiteral("%1.%2 = %3 in %4").arg(entry.section, entry.key, value, Fs::fileName(config.url)));
 }

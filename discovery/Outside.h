@@ -46,6 +46,9 @@ inline const QString consoleArgument = QStringLiteral("-console");
 // --- The Linux builds (relative to their folder) ---
 inline const QString linuxClientExecutable = QStringLiteral("valheim.x86_64");
 inline const QString serverExecutable = QStringLiteral("valheim_server.x86_64");
+// The dedicated server's process, whatever its suffix: ".x86_64" on Linux, ".exe" under Proton
+// or Wine, none in a Mac build.
+inline const QString serverProcessName = QStringLiteral("valheim_server");
 inline const QString windowsClientExecutable = QStringLiteral("valheim.exe"); // the Proton build
 
 // --- The BepInEx pack, installed (relative to the game folder) ---

@@ -4,6 +4,7 @@
 #include "discovery/Outside.h"
 #include "discovery/Quarantine.h"
 #include "discovery/Steam.h"
+#include "install/InstallRecords.h"
 #include "inventory/ModScanner.h"
 #include "platform/Defaults.h"
 #include "platform/Fs.h"
@@ -162,7 +163,7 @@ QString installOwnedOrCopied(const QString& root, const QString& gameDir, const 
         const auto manifest = readManifest(root);
         installPackFrom(Fs::parent(*script), gameDir, how);
         if (manifest && manifest->version) {
-            Defaults::setString(bepPackVersionKey, *manifest->version);
+            InstallRecords::rememberLoader(gameDir, *manifest->version);
             return QStringLiteral("BepInEx %1 installed into the game folder").arg(*manifest->version);
         }
         return QStringLiteral("BepInEx installed into the game folder");

@@ -33,7 +33,6 @@ inline const QStringList leftOutOfModFolder = {QStringLiteral("README.md"),     
                                                QStringLiteral("manifest.json"), QStringLiteral("LICENSE"),
                                                QStringLiteral("LICENSE.md"),    QStringLiteral("config")};
 inline const QString manifestFileName = QStringLiteral("manifest.json");
-inline const QString bepPackVersionKey = QStringLiteral("bepPackVersion"); // in Defaults
 inline constexpr int packSearchDepth = 3;
 inline constexpr int manifestSearchDepth = 2;
 

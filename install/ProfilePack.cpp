@@ -93,7 +93,15 @@ la_ssize_t appendTo(archive*, void* data, const void* buffer, size_t length) {
 
 } // namespace
 
+namespace {
+const QString listTooLarge = QStringLiteral("That profile's mod list (export.r2x) is far larger than any "
+                                            "profile's, so nothing was imported.");
+} // namespace
+
 Profile readR2x(const QByteArray& yaml) {
+    // YAML's reader holds every node of the document: a short line such as "[1,1,1,…]" costs it
+    // hundreds of bytes a character, so a list is measured before it is read.
+    if (yaml.size() > maxListBytes) refuse(listTooLarge);
     YAML::Node root;
     try {
         root = YAML::Load(yaml.toStdString());
@@ -215,6 +223,7 @@ Profile readR2z(const QByteArray& zip) {
             if (n == 0) break;
             total += n;
             if (total > maxUnpackedBytes) refuse(bomb);
+            if (isList && data.size() + n > maxListBytes) refuse(listTooLarge);
             data.append(block, n);
         }
         if (isList)

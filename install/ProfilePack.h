@@ -36,6 +36,8 @@ struct Profile {
 // How much a pack may hold: profile zips are a few hundred config files of a few kilobytes.
 inline constexpr qint64 maxEntries = 5000;
 inline constexpr qint64 maxUnpackedBytes = qint64(64) << 20;
+// The mod list alone: the largest real packs list a few hundred mods in some tens of kilobytes.
+inline constexpr qint64 maxListBytes = qint64(1) << 20;
 // The repositories refuse larger codes; so do the peers.
 inline constexpr qint64 maxCodeZipBytes = 20000000;
 inline const QByteArray codePrefix = QByteArrayLiteral("#r2modman");

@@ -209,6 +209,23 @@ std::optional<QString> nameProblem(const QString& name, const QStringList& exist
     return std::nullopt;
 }
 
+QString freeName(const QString& wanted, const QStringList& existing) {
+    QString base;
+    for (const QChar c : wanted) // control characters go; a tab or a line break reads as a space
+        if (c.category() != QChar::Other_Control || c.isSpace()) base += c;
+    base = base.simplified().remove(QLatin1Char('/')).remove(QLatin1Char('\\')).remove(QLatin1Char(':'));
+    while (base.startsWith(QLatin1Char('.')) || base.startsWith(QLatin1Char(' ')))
+        base.remove(0, 1);
+    base = base.left(maxNameLength - 4).trimmed();
+    // Whatever the rules refuse that isn't taken (a format character, say) falls back too, so the
+    // numbering below only ever steps past names in use and ends.
+    if (nameProblem(base, {})) base = QStringLiteral("Imported");
+    QString name = base;
+    for (qsizetype n = 2; nameProblem(name, existing) && n <= existing.size() + 2; ++n)
+        name = QStringLiteral("%1 %2").arg(base).arg(n);
+    return name;
+}
+
 QString create(const QString& gameDir, const QString& name, bool copyActive) {
     QMutexLocker lock(&busy());
     finishPending(gameDir);

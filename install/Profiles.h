@@ -28,6 +28,10 @@ QString active(const QString& gameDir); // never throws
 // Why `name` can't name a new profile beside `existing` (case-insensitively), or nothing.
 std::optional<QString> nameProblem(const QString& name, const QStringList& existing);
 
+// A name for a new profile made after `wanted` (a shared pack's name, from a stranger): what the
+// rules refuse is dropped, "Imported" when nothing is left, numbered past the names in use.
+QString freeName(const QString& wanted, const QStringList& existing);
+
 // A new inactive profile: empty (keeping only the loader's own settings) or a copy of the active
 // one. Returns the name as stored (trimmed).
 QString create(const QString& gameDir, const QString& name, bool copyActive);

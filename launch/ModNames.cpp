@@ -1,6 +1,7 @@
 #include "launch/ModNames.h"
 
 #include "config/ConfigStore.h"
+#include "install/InstallRecords.h"
 #include "platform/Fs.h"
 
 #include <QRegularExpression>
@@ -44,7 +45,7 @@ Mod modOf(const Installed& installed, const Dll& dll, const DllMetadata::Plugin*
 
 } // namespace
 
-Installed read(const QList<ModItem>& mods, const QHash<QString, Thunderstore::Origin>& origins) {
+Installed read(const QList<ModItem>& mods, const QHash<QString, InstallRecords::Record>& origins) {
     Installed installed{mods, {}, origins};
     for (qsizetype i = 0; i < mods.size() && installed.dlls.size() < maxDlls; ++i) {
         QList<std::pair<QString, bool>> files;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalog/Thunderstore.h"
+#include "install/InstallRecords.h"
 #include "inventory/DllMetadata.h"
 #include "inventory/ModScanner.h"
 #include "launch/LaunchReport.h"
@@ -26,13 +27,13 @@ struct Dll {
 
 struct Installed {
     QList<ModItem> mods;
-    QList<Dll> dlls;                              // those whose metadata could be read
-    QHash<QString, Thunderstore::Origin> origins; // the install records, by normalized mod name
+    QList<Dll> dlls;                                // those whose metadata could be read
+    QHash<QString, InstallRecords::Record> origins; // the install records, by normalized mod name
 };
 
 // Reads the metadata of every DLL of the mods, switched off or not (within a bound on their
 // number). Never throws; an unreadable DLL is left out.
-Installed read(const QList<ModItem>& mods, const QHash<QString, Thunderstore::Origin>& origins);
+Installed read(const QList<ModItem>& mods, const QHash<QString, InstallRecords::Record>& origins);
 
 struct Mod {
     QString name;                   // the plugin's, as players read it

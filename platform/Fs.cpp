@@ -9,6 +9,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -381,7 +382,42 @@ void MappedFile::releaseBefore(qsizetype offset) {
     m_released = end;
 }
 
+namespace {
+
+// Two stand-ins for the moments a change of the game folder can't choose, both read from the
+// environment once per process so that the crash and full-disk tests can drive skaldrun-cli:
+// SKALDRUN_FS_STOP_AFTER=N ends the process outright at its Nth change to the disk (a crash,
+// a power cut), and SKALDRUN_FS_FULL_AFTER=N makes every write after the Nth fail as a full
+// disk does. Unset, each costs one comparison.
+struct Interruptions {
+    long stopAfter = envNumber("SKALDRUN_FS_STOP_AFTER");
+    long fullAfter = envNumber("SKALDRUN_FS_FULL_AFTER");
+    std::atomic<long> changes{0};
+    static long envNumber(const char* name) {
+        bool ok = false;
+        const long n = qEnvironmentVariable(name).toLong(&ok);
+        return ok && n > 0 ? n : 0;
+    }
+};
+
+Interruptions& interruptions() {
+    static Interruptions state;
+    return state;
+}
+
+// Called before each operation that changes the disk; `writes` when it adds bytes.
+void changing(const QString& path, bool writes) {
+    Interruptions& in = interruptions();
+    if (in.stopAfter == 0 && in.fullAfter == 0) return;
+    const long n = ++in.changes;
+    if (in.stopAfter > 0 && n >= in.stopAfter) std::_Exit(86);
+    if (writes && in.fullAfter > 0 && n > in.fullAfter) fail(QStringLiteral("write"), path, ENOSPC);
+}
+
+} // namespace
+
 void writeAtomic(const QString& path, const QByteArray& bytes) {
+    changing(path, true);
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly)) fail(QStringLiteral("write"), path, f.errorString());
     if (f.write(bytes) != bytes.size()) fail(QStringLiteral("write"), path, f.errorString());
@@ -390,6 +426,7 @@ void writeAtomic(const QString& path, const QByteArray& bytes) {
 
 void mkpath(const QString& dir) {
     if (isDir(dir)) return;
+    changing(dir, true);
     const QString cleaned = QDir::cleanPath(dir);
     const QStringList parts = cleaned.split(QLatin1Char('/'));
     QString current = cleaned.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QString();
@@ -408,6 +445,7 @@ void mkpath(const QString& dir) {
 }
 
 void copyFile(const QString& from, const QString& to) {
+    changing(to, true);
     FdCloser in{::open(native(from).constData(), O_RDONLY | O_CLOEXEC)};
     if (in.fd < 0) fail(QStringLiteral("read"), from, errno);
     struct stat st;
@@ -511,6 +549,7 @@ void move(const QString& from, const QString& to) {
     if (!itemExists(from)) fail(QStringLiteral("move"), from, ENOENT);
     if (itemExists(to))
         fail(QStringLiteral("move"), from, QStringLiteral("“%1” already exists").arg(fileName(to)));
+    changing(from, false);
     if (::rename(native(from).constData(), native(to).constData()) == 0) return;
     const int err = errno;
     if (err != EXDEV) fail(QStringLiteral("move"), from, err);
@@ -519,6 +558,7 @@ void move(const QString& from, const QString& to) {
 }
 
 void replaceFile(const QString& from, const QString& to) {
+    changing(to, false);
     if (::rename(native(from).constData(), native(to).constData()) != 0)
         fail(QStringLiteral("move"), from, errno);
 }
@@ -526,6 +566,7 @@ void replaceFile(const QString& from, const QString& to) {
 bool remove(const QString& path) {
     struct stat st;
     if (::lstat(native(path).constData(), &st) != 0) return errno == ENOENT;
+    changing(path, false);
     if (!S_ISDIR(st.st_mode)) return ::unlink(native(path).constData()) == 0;
     bool ok = true;
     if (auto children = entries(path)) {

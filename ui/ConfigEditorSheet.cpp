@@ -240,26 +240,20 @@ void ConfigEditorSheet::load() {
 
 void ConfigEditorSheet::save() {
     if (!m_config) return;
-    try {
-        ConfigStore::save(*m_config, m_edits);
-    } catch (const std::exception& e) {
-        showSaveError(errorText(e));
+    if (const auto error = m_state->saveConfig(m_config->url, m_edits, m_mod.name)) {
+        showSaveError(*error);
         return;
     }
-    m_state->setLastAction(QStringLiteral("Saved settings for %1").arg(m_mod.name));
     accept();
 }
 
 void ConfigEditorSheet::revert() {
     const auto url = currentURL();
     if (!url) return;
-    try {
-        ConfigStore::revertToOriginal(*url);
-    } catch (const std::exception& e) {
-        showSaveError(QStringLiteral("Couldn't revert: %1").arg(errorText(e)));
+    if (const auto error = m_state->revertConfig(*url, m_mod.name)) {
+        showSaveError(*error);
         return;
     }
-    m_state->setLastAction(QStringLiteral("Restored original settings for %1").arg(m_mod.name));
     load();
 }
 

@@ -1,5 +1,6 @@
 #include "catalog/PackageDocs.h"
 #include "catalog/ThunderstoreStore.h"
+#include "install/InstallRecords.h"
 #include "tests/support/ModelWorld.h"
 
 namespace {
@@ -45,57 +46,51 @@ struct UpdateHarness : Harness {
 class TestUpdates : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // A mod's update keeps its config and its switched-off state; a failed one keeps the old release.
-    void updateRun_data() {
-        QTest::addColumn<bool>("failDownload");
-        QTest::addColumn<QByteArray>("broken");
-        QTest::addColumn<QString>("told");
-        QTest::newRow("updated") << false << QByteArray() << "Updated 1 of 1 mod";
-        QTest::newRow("download fails") << true << QByteArray() << "alert: Updated 0 of 1 mod; Cozy: ";
-        QTest::newRow("archive broken")
-            << false << QByteArray("PK\x03\x04 cut short") << "alert: Updated 0 of 1 mod; Cozy: ";
-    }
-    void updateRun() {
-        QFETCH(bool, failDownload);
-        QFETCH(QByteArray, broken);
-        QFETCH(QString, told);
+    // A mod's update keeps its config and its switched-off state (a failed one is the runner's).
+    void anUpdateKeepsSettingsAndState() {
         UpdateHarness h;
         QVERIFY(h.begin());
-        h.publish(failDownload, broken);
+        h.publish(false, {});
         QVERIFY(h.loaded("1.1.0"));
-        h.state->setAlertMessage(std::nullopt);
         // Browse's and the command line's install of the newer release is the same update.
-        const QString line =
-            h.done([&] { h.state->installThunderstorePackage(h.state->updatePlan().updates[0].package); });
-        const QString shown = h.state->alertMessage() ? "alert: " + *h.state->alertMessage() : line;
-        QVERIFY2(shown.startsWith(told), qPrintable(shown));
-        const bool updated = !told.startsWith("alert");
-        QCOMPARE(World::read(h.manifest()).contains("1.1.0"), updated);
-        QCOMPARE(QFile::exists(h.world.pluginsDir() + "/Lib/Lib.dll"), !failDownload); // it works alone
+        QCOMPARE(
+            h.done([&] { h.state->installThunderstorePackage(h.state->updatePlan().updates[0].package); }),
+            "Updated 1 of 1 mod");
+        QVERIFY(World::read(h.manifest()).contains("1.1.0") && h.state->updatePlan().updates.isEmpty());
+        QVERIFY(QFile::exists(h.world.pluginsDir() + "/Lib/Lib.dll"));
         QCOMPARE(World::read(h.cfg()), QByteArray("Burn = 7\n"));
         QCOMPARE(QDir(h.world.pluginsDir() + "/Cozy").entryList({"*.dll*"}),
                  QStringList{"Cozy.dll.disabled"});
-        QVERIFY(!QFileInfo::exists(h.game("BepInEx/.skaldrun-updating")));
-        QCOMPARE(h.state->updatePlan().updates.isEmpty(), updated);
     }
 
-    // Cancel stops after the mod under way: that one is updated whole, the next left as it was.
-    void cancelStopsAfterTheModUnderWay() {
+    // Cancel during the downloads changes nothing; the next run updates both.
+    void cancelChangesNothing() {
         UpdateHarness h;
         QVERIFY(h.begin());
         h.done([&] { h.state->installThunderstorePackage(h.package("test-lib")); });
         h.publish(false, {});
         h.repo->replace(FakeRepository::package("Test", "Lib", "1.1.0"));
-        auto slow = LoopbackServer::reply(World::read(h.cozy("1.1.0").archive->save(h.game("c.zip"))));
-        slow.delayMs = 2000;
-        h.repo->server().route("/package/download/Test/Cozy/1.1.0/", slow);
+        h.repo->server().route("/package/download/Test/Cozy/1.1.0/", {.stall = true});
         QVERIFY(h.loaded("1.1.0"));
         h.state->updateMods(h.state->updatePlan().updates);
-        QVERIFY(QTest::qWaitFor([&] { return h.busy.contains("Updating Cozy to 1.1.0 (1 of 2)…"); }));
+        QVERIFY(QTest::qWaitFor(
+            [&] { return h.repo->server().requestCount("/package/download/Test/Cozy/1.1.0/") > 0; }));
         h.state->cancelUpdates();
         QVERIFY(QTest::qWaitFor([&] { return !h.state->busyMessage(); }, 10000));
-        QCOMPARE(h.state->lastAction(), "Updated 1 of 2 mods; stopped before Lib");
+        QCOMPARE(h.state->lastAction(), "Updates cancelled — nothing was changed");
         QVERIFY(World::read(h.world.pluginsDir() + "/Lib/manifest.json").contains("1.0.0"));
+        QVERIFY(World::read(h.manifest()).contains("1.0.0"));
+    }
+
+    // A newer zip of a recorded mod dropped by hand: the record no longer claims the old release.
+    void aDroppedReleaseOutdatesTheRecord() {
+        UpdateHarness h;
+        QVERIFY(h.begin());
+        QCOMPARE(InstallRecords::of(h.world.gameDir(), "Cozy")->version, "1.0.0");
+        const QString zip = h.cozy("1.1.0").archive->save(TestHome::path() + "/Cozy-1.1.0.zip");
+        h.done([&] { h.state->handleDropped({zip}); });
+        QVERIFY(!InstallRecords::of(h.world.gameDir(), "Cozy") &&
+                World::read(h.manifest()).contains("1.1.0"));
     }
 
     void documents_data() {

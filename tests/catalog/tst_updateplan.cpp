@@ -1,4 +1,5 @@
 #include "catalog/UpdatePlan.h"
+#include "install/InstallRecords.h"
 #include "tests/support/TestMain.h"
 
 namespace {
@@ -66,7 +67,7 @@ private Q_SLOTS:
             pkg("Owner-Gone", {{"1.0.0", {"Ghost-Vanished-1.0.0"}}}),
             pkg("Other-Lib", {{"9.0.0", {}}}, Repository::Source::hexium)};
         const PackageIndex index(packages);
-        const QHash<QString, Thunderstore::Origin> origins{
+        const QHash<QString, InstallRecords::Record> origins{
             {"lib", {Repository::Source::hexium, "Other-Lib", "8.0.0"}}};
         const QList<ModItem> installed = modsOf(mods);
         // The record only counts for the mod it was written for.

@@ -10,6 +10,7 @@
 #include "app/AppState.h"
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
+#include "install/InstallRecords.h"
 #include "install/ProfilePack.h"
 #include "tests/support/FakeRepository.h"
 #include "tests/support/RecordingDoubles.h"
@@ -370,7 +371,7 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(world.pluginsDir() + "/Forge_Tweaks/Forge_Tweaks.dll") &&
                 QFile::exists(world.pluginsDir() + "/Better_Carts/Better_Carts.dll"));
         QVERIFY(text("browse.status").contains("1 Hexium"));
-        const auto origin = Thunderstore::originOf(world.gameDir(), "Forge_Tweaks");
+        const auto origin = InstallRecords::of(world.gameDir(), "Forge_Tweaks");
         QVERIFY(origin && origin->source == Repository::Source::hexium && origin->version == "0.10.0");
     }
 
@@ -422,7 +423,7 @@ private Q_SLOTS:
         QCOMPARE(text("import.busy"), "Imported 3 of 3 mods into the new profile Longship Crew");
         QCOMPARE(entries(world.pluginsDir()),
                  QStringList({"Better_Carts", "Forge_Tweaks", "MapPins", "QuickStack"}));
-        QCOMPARE(Thunderstore::originOf(world.gameDir(), "Forge_Tweaks")->version, "0.9.2");
+        QCOMPARE(InstallRecords::of(world.gameDir(), "Forge_Tweaks")->version, "0.9.2");
         QCOMPARE(World::read(game("BepInEx/config/skaldic.MapPins.cfg")), friends.configs.first());
         QVERIFY(press("import.close"));
         QTRY_VERIFY(!find<QDialog>("importSheet"));

@@ -1,3 +1,4 @@
+#include "install/InstallRecords.h"
 #include "install/Installer.h"
 #include "platform/Defaults.h"
 #include "platform/Fs.h"
@@ -61,7 +62,8 @@ private Q_SLOTS:
         // The wrapper folder is unwrapped; the repository's own files stay out.
         QCOMPARE(tree(m_game).join(' '),
                  ".doorstop_version BepInEx/ BepInEx/config/ BepInEx/config/BepInEx.cfg BepInEx/core/ "
-                 "BepInEx/core/0Harmony.dll BepInEx/core/BepInEx.Preloader.dll BepInEx/core/BepInEx.dll "
+                 "BepInEx/core/.skaldrun-loader.json BepInEx/core/0Harmony.dll "
+                 "BepInEx/core/BepInEx.Preloader.dll BepInEx/core/BepInEx.dll "
                  "BepInEx/patchers/ BepInEx/plugins/ changelog.txt doorstop_config.ini doorstop_libs/ "
                  "doorstop_libs/libdoorstop_x64.dylib doorstop_libs/libdoorstop_x64.so start_game_bepinex.sh "
                  "start_server_bepinex.sh valheim.app/ valheim.app/Contents/ valheim.app/Contents/Info.plist "
@@ -91,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(World::read(m_game + "/BepInEx/core/BepInEx.dll"), TestZip::dll("5.4.2202"));
 
         // Found by its loader folder alone, a pack stores no version, whatever its manifest says.
-        Defaults::remove(Installer::bepPackVersionKey);
+        QFile::remove(m_game + "/BepInEx/core/.skaldrun-loader.json");
         QVERIFY(QDir(m_game + "/BepInEx/config").removeRecursively());
         const TestZip bare = files("pack/BepInEx/core/BepInEx.dll pack/doorstop_libs/libdoorstop_x64.dylib")
                                  .file("manifest.json", TestZip::manifest("BepInExPack_Valheim", "9.9.9"));
@@ -100,8 +102,7 @@ private Q_SLOTS:
         QCOMPARE(World::read(m_game + "/BepInEx/core/BepInEx.dll"), "pack/BepInEx/core/BepInEx.dll");
         QCOMPARE(World::read(m_game + "/doorstop_libs/libdoorstop_x64.dylib"),
                  "pack/doorstop_libs/libdoorstop_x64.dylib");
-        QVERIFY(!Defaults::string(Installer::bepPackVersionKey) &&
-                QFileInfo(m_game + "/BepInEx/config").isDir());
+        QVERIFY(!InstallRecords::loaderVersion(m_game) && QFileInfo(m_game + "/BepInEx/config").isDir());
     }
 
     // Each layout in turn into one game folder, then the whole of BepInEx at once.

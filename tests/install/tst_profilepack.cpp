@@ -61,6 +61,10 @@ private Q_SLOTS:
         for (int i = 0; i <= ProfilePack::maxEntries; ++i)
             many.file(QStringLiteral("config/%1.cfg").arg(i));
         row("bomb entries", pack(many), "far more files or bytes");
+        const QByteArray ones = "profileName: P\nmods: [" + QByteArray("1,").repeated(1 << 19) + "1]\n";
+        row("huge list", ones, "is far larger than any profile's");
+        row("huge list in a small pack", zipped(TestZip().file("export.r2x", ones)),
+            "is far larger than any profile's");
         row("no list", zipped(TestZip().file("config/a.cfg")), "has no mod list");
         row("not yaml", "mods: [\n  {name: ", "isn't readable YAML");
         row("no mods", "profileName: P\n", "has no list of mods");

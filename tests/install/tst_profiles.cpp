@@ -1,4 +1,5 @@
 #include "catalog/Thunderstore.h"
+#include "install/InstallRecords.h"
 #include "install/Installer.h"
 #include "install/Profiles.h"
 #include "platform/AppSupport.h"
@@ -27,31 +28,36 @@ private Q_SLOTS:
                                    "config/BepInEx.cfg = [Logging]\n", "config/alpha.cfg = a = 1\n"});
     }
 
+    // Each name's problem, and the name a shared pack of that name gets instead.
     void names_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("problem");
-        const auto row = [](const char* tag, const QString& name, const QString& problem) {
-            QTest::newRow(tag) << name << problem;
-        };
+        QTest::addColumn<QString>("free");
+        const auto row = [](const char* tag, const QString& name, const QString& problem,
+                            const QString& free) { QTest::newRow(tag) << name << problem << free; };
         const QString empty = "Give the profile a name.", dot = "A profile name can't start with a dot.",
                       unsafe = "A profile name can't contain “/”, “\\”, “:” or control characters.";
-        row("blank", "  ", empty);
-        row("padded", " Raid", "A profile name can't start or end with a space.");
-        row("..", "..", dot);
-        row("hidden", ".raid", dot);
-        row("slash", "a/b", unsafe);
-        row("backslash", "a\\b", unsafe);
-        row("colon", "a:b", unsafe);
-        row("tab", "a\tb", unsafe);
-        row("65 long", QString(65, 'x'), "A profile name can have at most 64 characters.");
-        row("taken, other case", "DEFAULT", "There is already a profile called “Default”.");
-        row("64 long", QString(64, 'x'), "");
-        row("unicode, inner dots", "Ærø 1.0 server", "");
+        row("blank", "  ", empty, "Imported");
+        row("padded", " Raid", "A profile name can't start or end with a space.", "Raid 2");
+        row("..", "..", dot, "Imported");
+        row("dots and spaces", ". .", dot, "Imported");
+        row("hidden", ".raid", dot, "raid 2");
+        row("slash", "a/b", unsafe, "ab");
+        row("backslash", "a\\b", unsafe, "ab");
+        row("colon", "a:b", unsafe, "ab");
+        row("tab", "a\tb", unsafe, "a b");
+        row("control character", "Crew\x01", unsafe, "Crew");
+        row("only control characters", "\x01\x7f", unsafe, "Imported");
+        row("65 long", QString(65, 'x'), "A profile name can have at most 64 characters.", QString(60, 'x'));
+        row("taken, other case", "DEFAULT", "There is already a profile called “Default”.", "DEFAULT 2");
+        row("64 long", QString(64, 'x'), "", QString(60, 'x'));
+        row("unicode, inner dots", "Ærø 1.0 server", "", "Ærø 1.0 server");
     }
     void names() {
         QFETCH(QString, name);
         QFETCH(QString, problem);
         QCOMPARE(Profiles::nameProblem(name, {"Default", "Raid"}).value_or(""), problem);
+        QTEST(Profiles::freeName(name, {"Default", "Raid"}), "free");
     }
 
     // A switch from Default to Second cut short after each of its steps (as if the app died
@@ -130,17 +136,17 @@ private Q_SLOTS:
         alpha.version = "1.0.0";
         World::write(AppSupport::ensureDir() + "/installed-origins.json",
                      R"({"alpha": {"repository": "Hexium", "package": "Ann-Alpha", "version": "0.9.0"}})");
-        QCOMPARE(Thunderstore::originOf(m_game, "Alpha")->version, "0.9.0");
-        Thunderstore::rememberOrigin(m_game, alpha);
+        QCOMPARE(InstallRecords::of(m_game, "Alpha")->version, "0.9.0");
+        InstallRecords::remember(m_game, alpha);
         Profiles::create(m_game, "Other", true);
         Profiles::switchTo(m_game, "Other");
         alpha.version = "2.0.0";
-        Thunderstore::rememberOrigin(m_game, alpha);
+        InstallRecords::remember(m_game, alpha);
         const QString elsewhere = makeGame(m_dir->filePath("Second"));
-        QCOMPARE(Thunderstore::originOf(elsewhere, "Alpha")->version, "0.9.0");
+        QCOMPARE(InstallRecords::of(elsewhere, "Alpha")->version, "0.9.0");
         Profiles::switchTo(m_game, Profiles::defaultName);
-        QCOMPARE(Thunderstore::originOf(m_game, "Alpha")->version, "1.0.0");
-        QCOMPARE(Thunderstore::originOf(m_game, "Alpha")->source, Repository::Source::thunderstore);
+        QCOMPARE(InstallRecords::of(m_game, "Alpha")->version, "1.0.0");
+        QCOMPARE(InstallRecords::of(m_game, "Alpha")->source, Repository::Source::thunderstore);
     }
 };
 

@@ -1,0 +1,121 @@
+#include "catalog/ThunderstoreStore.h"
+#include "install/InstallPlan.h"
+#include "tests/support/TestMain.h"
+
+namespace {
+
+TSPackage pkg(const QString& owner, const QString& name, const QString& version,
+              const QStringList& dependencies = {}) {
+    TSPackage p;
+    p.owner = owner;
+    p.name = name;
+    p.fullName = p.id = owner + "-" + name;
+    p.version = version;
+    p.dependencies = dependencies;
+    return p;
+}
+
+const QList<TSPackage> catalog = {
+    pkg("denikson", "BepInExPack_Valheim", "5.4.2333"),
+    pkg("Ann", "Lib", "1.0.0"),
+    pkg("Ann", "Core", "1.0.0", {"Ann-Lib-1.0.0"}),
+    pkg("Ann", "App", "2.0.0",
+        {"Ann-Core-1.0.0", "Ghost-Gone-1.0.0", "denikson-BepInExPack_Valheim-5.4.2333"}),
+    pkg("Bo", "SoloMod", "1.0.0"),
+};
+
+// "Name@1.0" or "Name@1.0=2.0" (installed 1.0, recorded as 2.0), comma-separated.
+QList<ModItem> installedFrom(const QString& text, QHash<QString, QString>& recorded) {
+    QList<ModItem> mods;
+    for (const QString& item : text.split(',', Qt::SkipEmptyParts)) {
+        ModItem mod;
+        mod.name = item.section('@', 0, 0);
+        mod.url = mod.id = "/game/BepInEx/plugins/" + mod.name;
+        mod.version = item.section('@', 1).section('=', 0, 0);
+        if (item.contains('=')) recorded.insert(mod.name.toLower().remove('_'), item.section('=', 1));
+        mods << mod;
+    }
+    return mods;
+}
+
+// Each step as "Name@version", then "<Old" when it replaces a mod, then "[needs]".
+QString shown(const InstallPlan::Plan& plan) {
+    QStringList steps;
+    for (const InstallPlan::Step& step : plan.steps)
+        steps << step.package.name + "@" + step.package.version +
+                     (step.replaces ? "<" + step.replaces->name : QString()) +
+                     (step.needs.isEmpty() ? QString() : "[" + step.needs.join(',') + "]");
+    return steps.join(' ');
+}
+
+} // namespace
+
+class TestInstallPlan : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void plan_data() {
+        // "Owner-Name" or "Owner-Name-version"; "!" first: over the installed mod of that name, as
+        // an update asks.
+        QTest::addColumn<QStringList>("requested");
+        QTest::addColumn<QString>("installed");
+        QTest::addColumn<bool>("loaderSetUp");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("notFound");
+        QTest::addColumn<QString>("current");
+        QTest::newRow("dependencies first")
+            << QStringList{"Ann-App"} << "" << true << "Lib@1.0.0 Core@1.0.0[lib] App@2.0.0[core]"
+            << "Ghost-Gone-1.0.0"
+            << "";
+        QTest::newRow("another release replaces the installed one")
+            << QStringList{"Ann-Core"} << "Core@0.9" << true << "Lib@1.0.0 Core@1.0.0<Core[lib]"
+            << ""
+            << "";
+        QTest::newRow("the very release is current")
+            << QStringList{"Bo-SoloMod"} << "SoloMod@1.0.0" << true << ""
+            << ""
+            << "SoloMod";
+        QTest::newRow("the record knows the release better than the manifest")
+            << QStringList{"Bo-SoloMod"} << "SoloMod@0.1=1.0.0" << true << ""
+            << ""
+            << "SoloMod";
+        QTest::newRow("an update goes over the installed mod whatever its record says")
+            << QStringList{"!Bo-SoloMod"} << "SoloMod@0.1=1.0.0" << true << "SoloMod@1.0.0<SoloMod"
+            << ""
+            << "";
+        QTest::newRow("one mod however its folder is spelled")
+            << QStringList{"Bo-SoloMod"} << "Solo_Mod@0.9" << true << "SoloMod@1.0.0<Solo_Mod"
+            << ""
+            << "";
+        QTest::newRow("a requested dependency keeps its release and goes first")
+            << QStringList{"Ann-Core", "Ann-Lib-0.5.0"} << "" << true << "Lib@0.5.0 Core@1.0.0[lib]"
+            << ""
+            << "";
+        QTest::newRow("a package asked for twice comes once")
+            << QStringList{"Ann-Core", "Ann-Lib", "Ann-Core"} << "" << true << "Lib@1.0.0 Core@1.0.0[lib]"
+            << ""
+            << "";
+    }
+    void plan() {
+        QFETCH(QStringList, requested);
+        QFETCH(QString, installed);
+        QFETCH(bool, loaderSetUp);
+        const auto index = ThunderstoreStore::makeIndex(catalog);
+        QList<InstallPlan::Request> requests;
+        QHash<QString, QString> recorded;
+        const QList<ModItem> mods = installedFrom(installed, recorded);
+        for (QString wanted : requested) {
+            const bool over = wanted.startsWith('!');
+            wanted.remove('!');
+            TSPackage p = index.value(wanted.section('-', 0, 1).toLower());
+            if (wanted.count('-') == 2) p.version = wanted.section('-', 2);
+            requests.append({p, over ? std::optional(mods.first()) : std::nullopt});
+        }
+        const InstallPlan::Plan plan = InstallPlan::make(requests, mods, recorded, index, loaderSetUp);
+        QTEST(shown(plan), "steps");
+        QTEST(plan.notFound.join(','), "notFound");
+        QTEST(plan.current.join(','), "current");
+    }
+};
+
+SKALDRUN_TEST_MAIN(TestInstallPlan)
+#include "tst_installplan.moc"
