@@ -4,14 +4,12 @@
 #include "app/AppState.h"
 
 #include "catalog/Repository.h"
-#include "catalog/Thunderstore.h"
 #include "catalog/Version.h"
 #include "config/ConfigStore.h"
-#include "install/Installer.h"
+#include "install/InstallRecords.h"
 #include "launch/LaunchLog.h"
 #include "launch/LaunchText.h"
 #include "platform/Async.h"
-#include "platform/Defaults.h"
 
 namespace {
 
@@ -19,7 +17,7 @@ namespace {
 LastLaunch readLaunch(const QString& gameDir, const QString& profile, const QList<ModItem>& mods) {
     LastLaunch last;
     last.report = LaunchLog::read(gameDir);
-    last.installed = ModNames::read(mods, Thunderstore::origins(gameDir));
+    last.installed = ModNames::read(mods, InstallRecords::all(gameDir));
     if (!last.report) return last;
     last.gameUpdate = LaunchChecks::noteLaunch(gameDir, profile, *last.report);
     last.lastLoaded = LaunchChecks::rememberLoaded(gameDir, profile,
@@ -139,7 +137,8 @@ std::optional<QString> AppState::newerLoaderPack() const {
     if (pack == m_catalogView.index.cend()) return std::nullopt;
     const std::optional<QString> installed = m_lastLaunch.report && m_lastLaunch.report->pack
                                                  ? m_lastLaunch.report->pack
-                                                 : Defaults::string(Installer::bepPackVersionKey);
+                                             : m_gameDir ? InstallRecords::loaderVersion(*m_gameDir)
+                                                         : std::nullopt;
     if (!installed || !Version::less(*installed, pack->version)) return std::nullopt;
     return pack->version;
 }
