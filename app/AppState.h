@@ -293,7 +293,7 @@ private:
     // report into the action's end. `adjust` sets an import's extra steps.
     void runPipeline(const QString& busy, const QList<InstallPlan::Request>& requests, bool allOrNothing,
                      std::function<Task::Outcome(const Pipeline::Report&)> tell,
-                     std::function<void(Pipeline::Options&)> adjust = {});
+                     const std::function<void(Pipeline::Options&)>& adjust = {});
     void runPlan(const QString& busy, const InstallPlan::Plan& plan, bool allOrNothing,
                  std::function<Task::Outcome(const Pipeline::Report&)> tell,
                  const std::function<void(Pipeline::Options&)>& adjust = {});

@@ -208,7 +208,7 @@ InstallPlan::Plan AppState::planFor(const QList<InstallPlan::Request>& requests,
 
 void AppState::runPipeline(const QString& busy, const QList<InstallPlan::Request>& requests,
                            bool allOrNothing, std::function<Outcome(const Pipeline::Report&)> tell,
-                           std::function<void(Pipeline::Options&)> adjust) {
+                           const std::function<void(Pipeline::Options&)>& adjust) {
     runPlan(busy, planFor(requests, m_snapshot.mods), allOrNothing, std::move(tell), adjust);
 }
 
