@@ -2,7 +2,6 @@
 #include "catalog/Version.h"
 #include "install/InstallRecords.h"
 #include "install/Installer.h"
-#include "launch/LaunchText.h"
 #include "platform/Fs.h"
 #include "platform/Process.h"
 #include "platform/Xattr.h"
@@ -111,8 +110,8 @@ private Q_SLOTS:
         QCOMPARE(h.refreshes->count(), 2); // the watch rescanned the list alone
     }
 
-    // The report follows the log: read anew when a refresh finds it changed; the game's update
-    // is told against the launch before; a fix carried out since is offered no more.
+    // A fix the launch's report offers is carried out by the model, and a removed log is told why
+    // (reading a changed log anew and the game's update: the mods pane's tests).
     void lastLaunchFollowsTheLog() {
         Harness h;
         for (const QString mod : {"Alpha", "Beta"}) {
@@ -121,31 +120,20 @@ private Q_SLOTS:
                          TestZip::manifest(mod, "1.0.0"));
         }
         h.plugin("Gamma/Gamma.dll.disabled");
-        const QByteArray loaded = "[Info   :   BepInEx] Loading [Alpha 1.0.0]\n"
-                                  "[Info   :   BepInEx] Loading [Beta 1.0.0]\n";
-        QVERIFY(h.writeLaunchLog(loaded, "0.221.12", 1) && h.start());
-        AppState& s = *h.state;
-        QTRY_VERIFY(!s.launchReading() && s.lastLaunch().report);
-        QVERIFY(s.lastLaunch().clean() && s.lastLaunch().problems.isEmpty() && !s.lastLaunch().gameUpdate);
-
         QVERIFY(h.writeLaunchLog("[Error  :   BepInEx] Could not load [Alpha 1.0.0] because it has missing "
                                  "dependencies: com.someone.gamma\n"
                                  "[Error  :   BepInEx] Error loading [Beta 1.0.0] : broken\n",
-                                 "0.222.1", 2));
-        QSignalSpy read(&s, &AppState::launchChanged);
-        QVERIFY(h.act([&] { s.refreshAll(); }) && (read.count() > 0 || read.wait()));
+                                 "0.222.1", 2) &&
+                h.start());
+        AppState& s = *h.state;
+        QTRY_VERIFY(!s.launchReading() && s.lastLaunch().report);
         const LastLaunch& last = s.lastLaunch();
-        QCOMPARE(LaunchText::gameUpdated(last.gameUpdate.value()),
-                 "Valheim updated from 0.221.12 to 0.222.1");
         QCOMPARE(last.problems.size(), 2);
-        QCOMPARE(last.problems.last().text, "Beta 1.0.0 didn't load: broken");
         QCOMPARE(s.failingMods().size(), 2);
         const QList<LaunchFixes::Fix> alpha = s.launchFixes(last.problems.first());
         QCOMPARE(alpha.value(0).label, "Switch On Gamma");
         s.applyLaunchFix(alpha.first());
         QVERIFY(QFile::exists(h.world.pluginsDir() + "/Gamma/Gamma.dll"));
-        s.setModsEnabled(s.failingMods(), false);
-        QVERIFY(s.failingMods().isEmpty() && s.launchFixes(s.lastLaunch().problems.last()).isEmpty());
 
         QFile::remove(h.game("BepInEx/LogOutput.log"));
         QVERIFY(h.act([&] { s.refreshAll(); }));

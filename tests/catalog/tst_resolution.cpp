@@ -1,18 +1,13 @@
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
 #include "config/ConfigStore.h"
+#include "tests/support/CatalogEntry.h"
 #include "tests/support/TestMain.h"
 
 namespace {
 
 TSPackage pkg(const QString& owner, const QString& name, const QStringList& dependencies = {}) {
-    TSPackage p;
-    p.owner = owner;
-    p.name = name;
-    p.fullName = p.id = owner + "-" + name;
-    p.version = QStringLiteral("1.0.0");
-    p.dependencies = dependencies;
-    return p;
+    return catalogEntry(owner + "-" + name, {{"1.0.0", dependencies}});
 }
 
 using Index = ThunderstoreStore::Index;

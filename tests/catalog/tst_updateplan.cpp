@@ -1,24 +1,9 @@
 #include "catalog/UpdatePlan.h"
 #include "install/InstallRecords.h"
+#include "tests/support/CatalogEntry.h"
 #include "tests/support/TestMain.h"
 
 namespace {
-
-TSPackage pkg(const QString& fullName, const QList<std::pair<QString, QStringList>>& releases,
-              Repository::Source source = Repository::Source::thunderstore) {
-    TSPackage p;
-    p.fullName = p.id = fullName;
-    p.owner = fullName.section('-', 0, 0);
-    p.name = fullName.section('-', 1);
-    p.source = source;
-    QList<TSVersion> list;
-    for (const auto& [number, deps] : releases)
-        list << TSVersion{number, deps, {}, 0, 0, 0};
-    p.version = list.first().number;
-    p.dependencies = list.first().dependencies;
-    p.releases = list;
-    return p;
-}
 
 // "App 1.0.0, !Lib -": name, version ("-": none), "!" for switched off.
 QList<ModItem> modsOf(const QString& list) {
@@ -59,13 +44,14 @@ private Q_SLOTS:
         const QStringList column = row.split('|');
         const QString mods = column[0].trimmed(), pinned = column[1].trimmed();
         const QList<TSPackage> packages{
-            pkg("Owner-Lib", {{"2.0.0", {}}, {"1.0.0", {}}}),
-            pkg("Owner-App",
-                {{"1.5.0", {"Owner-Lib-2.0.0", "Owner-Extra-1.0.0"}}, {"1.0.0", {"Owner-Lib-1.0.0"}}}),
-            pkg("Owner-Extra", {{"1.0.0", {}}}),
-            pkg("Owner-Top", {{"1.0.0", {"Owner-App-1.0.0", "denikson-BepInExPack_Valheim-5.4.2333"}}}),
-            pkg("Owner-Gone", {{"1.0.0", {"Ghost-Vanished-1.0.0"}}}),
-            pkg("Other-Lib", {{"9.0.0", {}}}, Repository::Source::hexium)};
+            catalogEntry("Owner-Lib", {{"2.0.0", {}}, {"1.0.0", {}}}),
+            catalogEntry("Owner-App", {{"1.5.0", {"Owner-Lib-2.0.0", "Owner-Extra-1.0.0"}},
+                                       {"1.0.0", {"Owner-Lib-1.0.0"}}}),
+            catalogEntry("Owner-Extra", {{"1.0.0", {}}}),
+            catalogEntry("Owner-Top",
+                         {{"1.0.0", {"Owner-App-1.0.0", "denikson-BepInExPack_Valheim-5.4.2333"}}}),
+            catalogEntry("Owner-Gone", {{"1.0.0", {"Ghost-Vanished-1.0.0"}}}),
+            catalogEntry("Other-Lib", {{"9.0.0", {}}}, Repository::Source::hexium)};
         const PackageIndex index(packages);
         const QHash<QString, InstallRecords::Record> origins{
             {"lib", {Repository::Source::hexium, "Other-Lib", "8.0.0"}}};

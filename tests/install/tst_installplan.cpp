@@ -1,18 +1,13 @@
 #include "catalog/ThunderstoreStore.h"
 #include "install/InstallPlan.h"
+#include "tests/support/CatalogEntry.h"
 #include "tests/support/TestMain.h"
 
 namespace {
 
 TSPackage pkg(const QString& owner, const QString& name, const QString& version,
               const QStringList& dependencies = {}) {
-    TSPackage p;
-    p.owner = owner;
-    p.name = name;
-    p.fullName = p.id = owner + "-" + name;
-    p.version = version;
-    p.dependencies = dependencies;
-    return p;
+    return catalogEntry(owner + "-" + name, {{version, dependencies}});
 }
 
 const QList<TSPackage> catalog = {

@@ -2,6 +2,7 @@
 #include "install/Change.h"
 #include "install/Pipeline.h"
 #include "platform/Fs.h"
+#include "tests/support/CatalogEntry.h"
 #include "tests/support/FakeRepository.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/World.h"
@@ -12,12 +13,7 @@ namespace {
 
 // The stand-in repository's packages as the catalog would describe them.
 TSPackage described(const FakeRepository& repo, const FakeRepository::Package& p) {
-    TSPackage package;
-    package.owner = p.owner;
-    package.name = p.name;
-    package.fullName = package.id = p.fullName();
-    package.version = p.version;
-    package.dependencies = p.dependencies;
+    TSPackage package = catalogEntry(p.fullName(), {{p.version, p.dependencies}});
     package.downloadURL = QUrl(repo.baseUrl() + repo.archivePath(p));
     return package;
 }

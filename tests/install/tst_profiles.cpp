@@ -4,6 +4,7 @@
 #include "install/Profiles.h"
 #include "platform/AppSupport.h"
 #include "tests/install/GameFixture.h"
+#include "tests/support/CatalogEntry.h"
 #include "tests/support/TestMain.h"
 
 #include <memory>
@@ -130,10 +131,7 @@ private Q_SLOTS:
     // Where a mod came from stays with the mods: the other profile and the other game folder keep
     // their own record, and a folder without one still reads the single record of earlier versions.
     void originsStayWithTheirMods() {
-        TSPackage alpha;
-        alpha.name = "Alpha";
-        alpha.fullName = "Ann-Alpha";
-        alpha.version = "1.0.0";
+        TSPackage alpha = catalogEntry("Ann-Alpha");
         World::write(AppSupport::ensureDir() + "/installed-origins.json",
                      R"({"alpha": {"repository": "Hexium", "package": "Ann-Alpha", "version": "0.9.0"}})");
         QCOMPARE(InstallRecords::of(m_game, "Alpha")->version, "0.9.0");

@@ -4,6 +4,7 @@
 #include "launch/LaunchChecks.h"
 #include "launch/LaunchFixes.h"
 #include "platform/Fs.h"
+#include "tests/support/CatalogEntry.h"
 #include "tests/support/TestDll.h"
 #include "tests/support/TestMain.h"
 #include "tests/support/TestZip.h"
@@ -14,26 +15,6 @@
 namespace {
 
 using Finding = LaunchReport::Finding;
-
-// A release, newest first within a package, with what it needs.
-TSPackage package(const QString& owner, const QString& name,
-                  const QList<std::pair<QString, QStringList>>& releases) {
-    TSPackage p;
-    p.owner = owner;
-    p.name = name;
-    p.fullName = p.id = owner + '-' + name;
-    p.version = releases.first().first;
-    p.dependencies = releases.first().second;
-    QList<TSVersion> list;
-    for (const auto& [number, needs] : releases) {
-        TSVersion v;
-        v.number = number;
-        v.dependencies = needs;
-        list << v;
-    }
-    p.releases = TSReleases(list);
-    return p;
-}
 
 LaunchFixes::Context world(const QTemporaryDir& dir) {
     const QString plugins = Fs::join(dir.path(), Outside::pluginsDir);
@@ -47,18 +28,17 @@ LaunchFixes::Context world(const QTemporaryDir& dir) {
     mod("ValheimPlus", "ValheimPlus.dll", {"valheim.plus", "Valheim Plus", "0.9.9"});
     const QString pack = "denikson-BepInExPack_Valheim-5.4.2333";
     const QList<TSPackage> catalog{
-        package("RandyKnapp", "EpicLoot",
-                {{"0.10.3", {pack, "ValheimModding-Jotunn-2.21.0", "Odin-OdinPlusQOL-0.3.3"}},
-                 {"0.10.2", {"ValheimModding-Jotunn-2.20.0"}}}),
-        package("ValheimModding", "Jotunn", {{"2.21.1", {}}, {"2.21.0", {}}, {"2.20.0", {}}}),
-        package("RandyKnapp", "Auga", {{"1.3.0", {}}}),
-        package("Grantapher", "ValheimPlus",
-                {{"0.9.12", {"ValheimModding-Jotunn-2.22.0"}},
-                 {"0.9.11", {pack, "Someone-NewLib-1.0.0"}},
-                 {"0.9.9", {}},
-                 {"0.9.8", {}}}),
-        package("Someone", "NewLib", {{"1.0.0", {}}, {"0.9.5", {}}}),
-        package("Odin", "OdinPlusQOL", {{"0.3.4", {}}, {"0.3.3", {}}})};
+        catalogEntry("RandyKnapp-EpicLoot",
+                     {{"0.10.3", {pack, "ValheimModding-Jotunn-2.21.0", "Odin-OdinPlusQOL-0.3.3"}},
+                      {"0.10.2", {"ValheimModding-Jotunn-2.20.0"}}}),
+        catalogEntry("ValheimModding-Jotunn", {{"2.21.1", {}}, {"2.21.0", {}}, {"2.20.0", {}}}),
+        catalogEntry("RandyKnapp-Auga", {{"1.3.0", {}}}),
+        catalogEntry("Grantapher-ValheimPlus", {{"0.9.12", {"ValheimModding-Jotunn-2.22.0"}},
+                                                {"0.9.11", {pack, "Someone-NewLib-1.0.0"}},
+                                                {"0.9.9", {}},
+                                                {"0.9.8", {}}}),
+        catalogEntry("Someone-NewLib", {{"1.0.0", {}}, {"0.9.5", {}}}),
+        catalogEntry("Odin-OdinPlusQOL", {{"0.3.4", {}}, {"0.3.3", {}}})};
     return {ModNames::read(ModScanner::scan(dir.path()), {}),
             UpdatePlan::view(catalog, PackageIndex(catalog)),
             {{"valheimplus", "0.9.8"}, {"epicloot", "0.10.2"}}};

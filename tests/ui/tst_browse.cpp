@@ -5,6 +5,7 @@
 #include "catalog/ChunkedListing.h"
 #include "catalog/IconCache.h"
 #include "platform/Fs.h"
+#include "tests/support/CatalogEntry.h"
 #include "tests/ui/UiFixture.h"
 #include "ui/BrowseModel.h"
 #include "ui/BrowseRow.h"
@@ -32,13 +33,8 @@ namespace {
 
 TSPackage pkg(const QString& owner, const QString& name, qint64 downloads, qint64 rating,
               const QString& description, const QString& created) {
-    TSPackage p;
-    p.owner = owner;
-    p.name = name;
-    p.fullName = owner + QLatin1Char('-') + name;
-    p.id = p.fullName;
+    TSPackage p = catalogEntry(owner + QLatin1Char('-') + name);
     p.description = description;
-    p.version = QStringLiteral("1.0.0");
     p.totalDownloads = downloads;
     p.rating = rating;
     p.dateCreated = created;
