@@ -132,8 +132,7 @@ QList<UpdatePlan::Update> AppState::failingModUpdates() const {
 }
 
 std::optional<QString> AppState::newerLoaderPack() const {
-    const auto pack = m_catalogView.index.constFind(
-        (Repository::bepInExPack.ns + QLatin1Char('-') + Repository::bepInExPack.name).toLower());
+    const auto pack = m_catalogView.index.constFind(Repository::bepInExPackKey);
     if (pack == m_catalogView.index.cend()) return std::nullopt;
     const std::optional<QString> installed = m_lastLaunch.report && m_lastLaunch.report->pack
                                                  ? m_lastLaunch.report->pack
