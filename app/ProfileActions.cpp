@@ -13,31 +13,31 @@ void AppState::runProfileTask(const QString& busy, std::function<QString(const Q
 }
 
 void AppState::newProfile(const QString& name, bool copyActive) {
-    runProfileTask(copyActive ? QStringLiteral("Copying %1 into a new profile…").arg(m_snapshot.activeProfile)
-                              : QStringLiteral("Creating profile %1…").arg(name.trimmed()),
+    runProfileTask(copyActive ? tr("Copying %1 into a new profile…").arg(m_snapshot.activeProfile)
+                              : tr("Creating profile %1…").arg(name.trimmed()),
                    [name, copyActive](const QString& dir) {
-                       return QStringLiteral("Created profile ") + Profiles::create(dir, name, copyActive);
+                       return tr("Created profile %1").arg(Profiles::create(dir, name, copyActive));
                    });
 }
 
 void AppState::renameProfile(const QString& from, const QString& to) {
-    runProfileTask(QStringLiteral("Renaming profile %1…").arg(from), [from, to](const QString& dir) {
+    runProfileTask(tr("Renaming profile %1…").arg(from), [from, to](const QString& dir) {
         const QString made = Profiles::rename(dir, from, to);
-        return QStringLiteral("Renamed profile %1 to %2").arg(from, made);
+        return tr("Renamed profile %1 to %2").arg(from, made);
     });
 }
 
 void AppState::deleteProfile(const QString& name) {
-    runProfileTask(QStringLiteral("Moving profile %1 to the Trash…").arg(name), [name](const QString& dir) {
+    runProfileTask(tr("Moving profile %1 to the Trash…").arg(name), [name](const QString& dir) {
         Profiles::remove(dir, name);
-        return QStringLiteral("Moved profile %1 to Trash").arg(name);
+        return tr("Moved profile %1 to Trash").arg(name);
     });
 }
 
 void AppState::switchProfile(const QString& name) {
     if (isValheimRunning()) {
-        setAlertMessage(QStringLiteral("Quit Valheim first — switching profiles while the game runs would "
-                                       "take its mods away under it."));
+        setAlertMessage(tr("Quit Valheim first — switching profiles while the game runs would "
+                           "take its mods away under it."));
         return;
     }
     if (!m_gameDir || !claimGameFolder()) return;
@@ -45,7 +45,7 @@ void AppState::switchProfile(const QString& name) {
     // refresh after the switch watches the new plugins folder.
     delete m_watcher;
     m_watcher = nullptr;
-    runProfileTask(QStringLiteral("Switching to profile %1…").arg(name), [name](const QString& dir) {
-        return QStringLiteral("Switched to profile ") + Profiles::switchTo(dir, name);
+    runProfileTask(tr("Switching to profile %1…").arg(name), [name](const QString& dir) {
+        return tr("Switched to profile %1").arg(Profiles::switchTo(dir, name));
     });
 }

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
@@ -146,6 +147,20 @@ const struct timespec& modifiedAt(const struct stat& st) {
 }
 
 } // namespace
+
+bool sameVolume(const QString& a, const QString& b) {
+    if (qEnvironmentVariable("SKALDRUN_FS_OTHER_VOLUME") == QLatin1String("1")) return false;
+    const auto device = [](QString path) -> std::optional<dev_t> {
+        struct stat st;
+        for (; !path.isEmpty(); path = parent(path)) {
+            if (::stat(native(path).constData(), &st) == 0) return st.st_dev;
+            if (path == QLatin1String("/")) break;
+        }
+        return std::nullopt;
+    };
+    const auto da = device(a), db = device(b);
+    return da && db && *da == *db;
+}
 
 std::optional<QDateTime> modificationTime(const QString& path) {
     struct stat st;
@@ -479,6 +494,15 @@ void copyFile(const QString& from, const QString& to) {
     // The date says when the player last changed the file (a save, a config); a copy keeps it.
     const struct timespec times[2] = {{0, UTIME_OMIT}, modifiedAt(st)};
     ::futimens(out.fd, times);
+}
+
+void copyLink(const QString& from, const QString& to) {
+    changing(to, true);
+    std::vector<char> target(PATH_MAX + 1);
+    const ssize_t n = ::readlink(native(from).constData(), target.data(), PATH_MAX);
+    if (n < 0) fail(QStringLiteral("read"), from, errno);
+    target[size_t(n)] = '\0';
+    if (::symlink(target.data(), native(to).constData()) != 0) fail(QStringLiteral("create"), to, errno);
 }
 
 void copyItem(const QString& from, const QString& to) {

@@ -34,6 +34,10 @@ std::optional<QDateTime> modificationTime(const QString& path);
 // The absolute path with every symbolic link, "." and ".." resolved; nullopt when the item or a
 // link on the way does not exist.
 std::optional<QString> canonicalPath(const QString& path);
+// Whether a rename can carry an item from one place to the other: both on one file system (the
+// nearest existing folder of each is asked). SKALDRUN_FS_OTHER_VOLUME=1 answers no, so that tests
+// can take the path of a game on another drive.
+bool sameVolume(const QString& a, const QString& b);
 
 struct Entry {
     QString path;
@@ -100,6 +104,8 @@ void copyFile(const QString& from, const QString& to);
 // Copies a file or a whole folder. Symbolic links are never followed out of the source:
 // links are skipped.
 void copyItem(const QString& from, const QString& to);
+// Makes `to` a symbolic link with the same target as the link `from`.
+void copyLink(const QString& from, const QString& to);
 // Copies a folder's whole tree to `to` (which must not exist), following symbolic links to what
 // they lead to: for the player's own files, reached through links they made themselves (a save
 // folder synced through a cloud folder). A folder that leads back to one being copied is

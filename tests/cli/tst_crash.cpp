@@ -1,4 +1,5 @@
 #include "install/ProfilePack.h"
+#include "install/Profiles.h"
 #include "platform/Fs.h"
 #include "tests/support/FakeRepository.h"
 #include "tests/support/TestMain.h"
@@ -6,6 +7,7 @@
 
 #include <QDirIterator>
 #include <QProcess>
+#include <QScopeGuard>
 
 namespace {
 
@@ -25,13 +27,25 @@ class TestCrash : public QObject {
 
     QString game() const { return m_world.gameDir(); }
     QString trash() const { return TestHome::path() + "/.local/share/Trash/files"; }
+    // The live folders, the profile store and the one earlier versions kept in the game folder.
+    QMap<QString, QString> places() const {
+        return {{"BepInEx", game() + "/BepInEx"},
+                {"old store", game() + "/Skaldrun Profiles"},
+                {"store", Profiles::storeDir(game())}};
+    }
     Tree tree() const {
         Tree all;
-        for (const char* part : {"BepInEx", "Skaldrun Profiles"}) {
-            const Tree files = World::files(game() + "/" + part);
+        const auto named = places();
+        for (auto [name, place] : named.asKeyValueRange()) {
+            const Tree files = World::files(place);
             for (auto it = files.cbegin(); it != files.cend(); ++it)
-                all.insert(QString(part) + "/" + it.key(), it.value());
+                all.insert(name + "/" + it.key(), it.value());
         }
+        // Nothing half-moved is left beside them either.
+        for (const QString& dir : {game(), Fs::parent(Profiles::storeDir(game()))})
+            for (const QString& name :
+                 QDir(dir).entryList({".moved *", ".copying *"}, QDir::AllEntries | QDir::Hidden))
+                all.insert(dir + "/" + name, "left over");
         return all;
     }
     // Whether the player's note is in the Trash; the Trash is emptied for the next run.
@@ -43,21 +57,25 @@ class TestCrash : public QObject {
         QDir(TestHome::path() + "/.local/share/Trash").removeRecursively();
         return found;
     }
-    int cli(const QStringList& args, const QString& variable = {}, long after = 0) const {
+    int cli(const QStringList& args, const QString& variable = {}, long after = 0,
+            QString* said = nullptr) const {
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (after > 0) env.insert(variable, QString::number(after));
         process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
         process.start(QStringLiteral(SKALDRUN_CLI), QStringList{"--game", game()} + args);
         if (!process.waitForFinished(60000)) process.kill();
-
+        if (said) *said = QString::fromUtf8(process.readAll());
         return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
     void restore(const Tree& state) const {
-        for (const char* part : {"BepInEx", "Skaldrun Profiles"})
-            QDir(game() + "/" + part).removeRecursively();
-        for (auto it = state.cbegin(); it != state.cend(); ++it)
-            World::write(game() + "/" + it.key(), it.value());
+        for (const QString& place : places())
+            QDir(place).removeRecursively();
+        for (auto it = state.cbegin(); it != state.cend(); ++it) {
+            const qsizetype slash = it.key().indexOf('/');
+            World::write(places().value(it.key().left(slash)) + it.key().mid(slash), it.value());
+        }
     }
 
 private Q_SLOTS:
@@ -73,19 +91,36 @@ private Q_SLOTS:
 
     // Stopped dead (SKALDRUN_FS_STOP_AFTER), or on a disk that fills up (SKALDRUN_FS_FULL_AFTER:
     // every write after the nth fails, its undoing's included, until the next start).
+    // A profile switch also with the store on another drive (SKALDRUN_FS_OTHER_VOLUME), and the
+    // move of a store earlier versions kept in the game folder, which any start makes.
     void stoppedAnywhere_data() {
         QTest::addColumn<QStringList>("command");
         QTest::addColumn<bool>("full");
-        const QStringList update{"update", "--all"}, import{"profile", "import", "PACK", "--replace"};
-        QTest::newRow("update") << update << false;
-        QTest::newRow("import over this profile") << import << false;
-        QTest::newRow("profile switch") << QStringList{"profile", "switch", "Other"} << false;
-        QTest::newRow("update, disk full") << update << true;
-        QTest::newRow("import over this profile, disk full") << import << true;
+        QTest::addColumn<bool>("otherVolume");
+        const QStringList update{"update", "--all"}, import{"profile", "import", "PACK", "--replace"},
+            profileSwitch{"profile", "switch", "Other"}, oldStore{"list"};
+        QTest::newRow("update") << update << false << false;
+        QTest::newRow("import over this profile") << import << false << false;
+        QTest::newRow("profile switch") << profileSwitch << false << false;
+        QTest::newRow("profile switch, other drive") << profileSwitch << false << true;
+        QTest::newRow("old store moved") << oldStore << false << false;
+        QTest::newRow("old store moved, other drive") << oldStore << false << true;
+        QTest::newRow("update, disk full") << update << true << false;
+        QTest::newRow("import over this profile, disk full") << import << true << false;
+        QTest::newRow("profile switch, disk full") << profileSwitch << true << false;
+        QTest::newRow("profile switch, other drive, disk full") << profileSwitch << true << true;
     }
     void stoppedAnywhere() {
         QFETCH(QStringList, command);
         QFETCH(bool, full);
+        QFETCH(bool, otherVolume);
+        if (otherVolume) qputenv("SKALDRUN_FS_OTHER_VOLUME", "1");
+        const auto sameVolumeAgain = qScopeGuard([] { qunsetenv("SKALDRUN_FS_OTHER_VOLUME"); });
+        const bool moving = command == QStringList{"list"};
+        if (moving) { // as earlier versions left it
+            QVERIFY(QDir().rename(Profiles::storeDir(game()), game() + "/Skaldrun Profiles"));
+            QVERIFY(QFile::remove(game() + "/Skaldrun Profiles/.game-folder"));
+        }
         const QString variable = full ? "SKALDRUN_FS_FULL_AFTER" : "SKALDRUN_FS_STOP_AFTER";
         const QString pack = TestHome::path() + "/crew.r2z";
         World::write(
@@ -109,19 +144,24 @@ private Q_SLOTS:
         int stops = 0;
         for (long n = 1; n < 400; ++n) {
             restore(before);
-            const int code = cli(command, variable, n);
+            QString said;
+            const int code = cli(command, variable, n, &said);
             if (code == 0) break; // the command finished before its nth change
             QCOMPARE(code, full ? 1 : 86);
             ++stops;
+            if (full && command.contains("switch")) { // undone at once, and the player told so
+                QCOMPARE(tree(), before);
+                QVERIFY2(said.contains("“Default” is still active."), qPrintable(said));
+            }
             QCOMPARE(cli({"list"}), 0); // starting again settles what was left
             const Tree now = tree();
             const bool old = now == before;
             QVERIFY2(old || now == after, qPrintable(QStringLiteral("stopped at change %1").arg(n)));
             QVERIFY(!QFileInfo::exists(game() + "/BepInEx/.skaldrun-change"));
-            if (!old && command.first() != "profile") QVERIFY2(noteInTrash(), qPrintable(QString::number(n)));
+            if (!old && command.first() == "update") QVERIFY2(noteInTrash(), qPrintable(QString::number(n)));
         }
-        QVERIFY2(stops > 5, qPrintable(QString::number(stops)));
-        restore(before);
+        QVERIFY2(stops > (moving ? 2 : 5), qPrintable(QString::number(stops)));
+        restore(moving ? after : before);
     }
 };
 

@@ -7,6 +7,8 @@
 #include "tests/support/CatalogEntry.h"
 #include "tests/support/TestMain.h"
 
+#include <QScopeGuard>
+
 #include <memory>
 
 using namespace Fixture;
@@ -96,6 +98,26 @@ private Q_SLOTS:
         // And back: Default is whole again.
         QCOMPARE(Profiles::switchTo(m_game, "default"), "Default");
         QCOMPARE(World::files(game("BepInEx")), first);
+    }
+
+    // A store earlier versions kept in the game folder moves to the data folder at the first use;
+    // the profiles then outlive the game folder, and a switch copies them to its drive.
+    void profilesOutliveTheGameFolder() {
+        make(game("Skaldrun Profiles"), {".active = Main", "Second/plugins/Beta/Beta.dll = beta"});
+        const QString linked = game("Skaldrun Profiles/Second/plugins/Linked.dll");
+        QVERIFY(QFile::link(m_dir->filePath("Linked.dll"), linked)); // a mod the player keeps elsewhere
+        Profiles::recover(m_game);
+        QVERIFY(!QFile::exists(game("Skaldrun Profiles")));
+        QCOMPARE(Profiles::active(m_game), "Main");
+        QVERIFY(QDir(m_game).removeRecursively());
+        makeGame(m_game);
+        qputenv("SKALDRUN_FS_OTHER_VOLUME", "1");
+        const auto sameVolumeAgain = qScopeGuard([] { qunsetenv("SKALDRUN_FS_OTHER_VOLUME"); });
+        QCOMPARE(Profiles::list(m_game), (QStringList{"Main", "Second"}));
+        QCOMPARE(Profiles::switchTo(m_game, "second"), "Second");
+        QCOMPARE(tree(game("BepInEx/plugins")), (QStringList{"Beta/", "Beta/Beta.dll", "Linked.dll"}));
+        QCOMPARE(QFileInfo(game("BepInEx/plugins/Linked.dll")).symLinkTarget(),
+                 m_dir->filePath("Linked.dll"));
     }
 
     void createRenameRemove() {

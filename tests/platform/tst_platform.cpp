@@ -27,6 +27,8 @@ private Q_SLOTS:
         const QString home = TestHome::path();
         QCOMPARE(Fs::displayPath(home + "-other/x"), home + "-other/x"); // "~/…": the views' sentences
         QCOMPARE(Fs::extension("/a/.DS_Store"), QString());              // "Loose.DLL": the installer's tests
+        // A folder not made yet is on its parent's volume; /dev is a file system of its own.
+        QVERIFY(Fs::sameVolume(home, home + "/not/made/yet") && !Fs::sameVolume(home, "/dev"));
     }
 
     void readingFailuresNameTheFileAndTheReason() {
