@@ -1,11 +1,53 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>Copying %1 into a new profile…</source>
+        <translation>%1 wird in ein neues Profil kopiert …</translation>
+    </message>
+    <message>
+        <source>Creating profile %1…</source>
+        <translation>Profil %1 wird erstellt …</translation>
+    </message>
+    <message>
+        <source>Created profile %1</source>
+        <translation>Profil %1 erstellt</translation>
+    </message>
+    <message>
+        <source>Renaming profile %1…</source>
+        <translation>Profil %1 wird umbenannt …</translation>
+    </message>
+    <message>
+        <source>Renamed profile %1 to %2</source>
+        <translation>Profil %1 in %2 umbenannt</translation>
+    </message>
+    <message>
+        <source>Moving profile %1 to the Trash…</source>
+        <translation>Profil %1 wird in den Papierkorb gelegt …</translation>
+    </message>
+    <message>
+        <source>Moved profile %1 to Trash</source>
+        <translation>Profil %1 in den Papierkorb gelegt</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>Beende zuerst Valheim – ein Profilwechsel während des Spiels würde ihm die Mods unter den Füßen wegziehen.</translation>
+    </message>
+    <message>
+        <source>Switching to profile %1…</source>
+        <translation>Wechsle zu Profil %1 …</translation>
+    </message>
+    <message>
+        <source>Switched to profile %1</source>
+        <translation>Zu Profil %1 gewechselt</translation>
     </message>
 </context>
 <context>
@@ -65,7 +107,7 @@
         <translation>Wird geladen…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Der Thunderstore-Katalog konnte nicht geladen werden.</translation>
     </message>
     <message>
@@ -104,7 +146,7 @@
         <translation>Teil %1 seines Katalogs ist beschädigt</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>Teil %1 seines Katalogs kam nicht an (%2)</translation>
     </message>
 </context>
@@ -153,11 +195,11 @@
         <translation>„%1“ nimmt eine Zahl von %2 bis %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>Der Wert von „%1“ darf keinen Zeilenumbruch enthalten.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>Der Wert von „%1“ darf nicht auf „]“ enden: Die Zeile würde als Abschnittsüberschrift gelesen.</translation>
     </message>
 </context>
@@ -380,7 +422,7 @@
         <translation>Vanilla spielen</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Valheim ohne Mods starten — sie bleiben installiert, werden aber nicht geladen</translation>
     </message>
     <message>
@@ -407,7 +449,7 @@
         <translation>Keine Readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Sehr lang, daher hier gekürzt; der Rest steht auf der Seite des Pakets.</translation>
     </message>
 </context>
@@ -422,7 +464,7 @@
         <translation>Daten</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Einstellungen dieses Mods bearbeiten</translation>
     </message>
     <message>
@@ -503,19 +545,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Die Readme konnte nicht geladen werden: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Der Changelog konnte nicht geladen werden: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Die Readme konnte nicht geladen werden: Das Repository antwortete %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Der Changelog konnte nicht geladen werden: Das Repository antwortete %1.</translation>
     </message>
 </context>
@@ -578,6 +620,65 @@
     </message>
 </context>
 <context>
+    <name>Profiles</name>
+    <message>
+        <source>There is no profile called “%1”.</source>
+        <translation>Es gibt kein Profil namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Some mods are still moved aside for the shader capture; bring them back first.</source>
+        <translation>Einige Mods sind für die Shader-Aufnahme noch beiseitegelegt; hol sie zuerst zurück.</translation>
+    </message>
+    <message>
+        <source>The copy of %1 came out different from the original.</source>
+        <translation>Die Kopie von %1 weicht vom Original ab.</translation>
+    </message>
+    <message>
+        <source>The record of an interrupted profile switch in %1 is damaged; nothing was moved.</source>
+        <translation>Die Aufzeichnung eines unterbrochenen Profilwechsels in %1 ist beschädigt; nichts wurde verschoben.</translation>
+    </message>
+    <message>
+        <source>%1 holds a folder named like the profile in use; move it away and try again.</source>
+        <translation>%1 enthält einen Ordner mit dem Namen des aktiven Profils; verschiebe ihn und versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Give the profile a name.</source>
+        <translation>Gib dem Profil einen Namen.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start or end with a space.</source>
+        <translation>Ein Profilname darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start with a dot.</source>
+        <translation>Ein Profilname darf nicht mit einem Punkt beginnen.</translation>
+    </message>
+    <message>
+        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <translation>Ein Profilname darf weder „/“, „\“, „:“ noch Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most %1 characters.</source>
+        <translation>Ein Profilname darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>There is already a profile called “%1”.</source>
+        <translation>Es gibt schon ein Profil namens „%1“.</translation>
+    </message>
+    <message>
+        <source>“%1” is the profile in use; switch to another one before deleting it.</source>
+        <translation>„%1“ ist das aktive Profil; wechsle zu einem anderen, bevor du es löschst.</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2</source>
+        <translation>Wechsel zu „%1“ fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <translation>Wechsel zu „%1“ fehlgeschlagen: %2 „%3“ ist weiterhin aktiv.</translation>
+    </message>
+</context>
+<context>
     <name>ReadmeSheet</name>
     <message>
         <source>Open Page</source>
@@ -634,7 +735,7 @@
         <translation>Installiere zuerst ShaderHelperForMac – siehe das rosa Banner im Mods-Bereich, oder suche unter „Durchsuchen“ danach.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Verschiebe alle Mods außer ShaderHelperForMac aus dem plugins-Ordner, damit ihre Materialien die Grundlage nicht verfälschen.</translation>
     </message>
     <message>
@@ -646,7 +747,7 @@
         <translation>Welten und Charaktere sichern</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Kopiert alle Welten und Charaktere in den Sicherungsordner dieser App</translation>
     </message>
     <message>
@@ -682,7 +783,7 @@
         <translation>Welten und Charaktere wiederherstellen</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Überschreibt die aktuellen Spielstände mit den Versionen aus der neuesten Sicherung</translation>
     </message>
     <message>
@@ -755,7 +856,7 @@
         <translation>Pinke oder magentafarbene Texturen im Spiel?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Manche Mods bringen Shader nur für Windows mit, die Metal nicht darstellen kann. ShaderHelperForMac tauscht kaputte Materialien automatisch gegen Mac-taugliche Shader.</translation>
     </message>
     <message>
@@ -869,7 +970,7 @@
         <translation>In Steam: Rechtsklick auf Valheim → Eigenschaften… → Allgemein → in Startoptionen einfügen, dann das Fenster schließen.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Hab ich eingetragen — Schritt als erledigt markieren</translation>
     </message>
     <message>
@@ -921,7 +1022,7 @@
         <translation>Rosetta 2 ist installiert — dieser Mac kann Intel-Code ausführen.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>Der Injektor von BepInEx läuft nur auf Intel, deshalb braucht Apple Silicon Apples Übersetzungsschicht Rosetta 2.</translation>
     </message>
     <message>
@@ -929,11 +1030,11 @@
         <translation>BepInEx %1 liegt im Spielordner und %2 ist bereit.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 stammt aus einem Pack älter als 5.4.2331 und kann BepInEx nicht mehr über Steam starten — aktualisiere das Pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Die BepInEx-Dateien sind da, aber %1 ist noch nicht ausführbar.</translation>
     </message>
     <message>
@@ -941,11 +1042,11 @@
         <translation>Die BepInEx-Dateien sind da, aber %1 braucht noch seine Mac-Anpassungen (Ausführungsrecht + Spielname).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Lädt das BepInExPack für Valheim von denikson aus Thunderstore herunter und entpackt es in den Spielordner.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Lädt das BepInExPack für Valheim von denikson aus Thunderstore herunter und entpackt es neben %1.</translation>
     </message>
     <message>
@@ -957,11 +1058,11 @@
         <translation>Intel-Macs führen die Intel-Version bereits nativ aus.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Das Startskript startet die Intel-Version (x86_64) des Spiels, damit BepInEx unter Rosetta lädt.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>Die Mac-App von Valheim ist Universal und würde nativ laufen, wo BepInEx nicht laden kann — der Fix lässt das Startskript die Intel-Version starten.</translation>
     </message>
     <message>
@@ -973,11 +1074,11 @@
         <translation># zu %1 hinzugefügt</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux stellt Downloads nicht unter Quarantäne.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Nach der Installation von BepInEx entfernt das die Quarantäne-Markierung von macOS, damit Gatekeeper den Injektor nicht blockiert.</translation>
     </message>
     <message numerus="yes">
@@ -988,7 +1089,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Keine Quarantäne-Markierungen an den Mod-Dateien — Gatekeeper kommt nicht in die Quere.</translation>
     </message>
     <message>
@@ -996,7 +1097,7 @@
         <translation>In deinen Steam-Einstellungen gefunden — Valheim startet über BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>Der einzige Handgriff: Steam muss das Spiel über das Skript von BepInEx starten.</translation>
     </message>
     <message>
@@ -1004,7 +1105,7 @@
         <translation>Start mit Mods bestätigt — BepInEx hat sein Log zuletzt am %1 geschrieben.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Das letzte Log von BepInEx stammt von der Windows-Version unter Proton, nicht vom nativen Spiel.</translation>
     </message>
     <message>
@@ -1096,7 +1197,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Der Katalog konnte nicht geladen werden: %1</translation>
     </message>
 </context>
@@ -1136,7 +1237,7 @@
         <translation>Eine Version von %1 installieren</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Keine Updates für %1 anbieten</translation>
     </message>
     <message>

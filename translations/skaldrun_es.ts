@@ -1,11 +1,53 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>Copying %1 into a new profile…</source>
+        <translation>Copiando %1 en un perfil nuevo…</translation>
+    </message>
+    <message>
+        <source>Creating profile %1…</source>
+        <translation>Creando el perfil %1…</translation>
+    </message>
+    <message>
+        <source>Created profile %1</source>
+        <translation>Perfil %1 creado</translation>
+    </message>
+    <message>
+        <source>Renaming profile %1…</source>
+        <translation>Renombrando el perfil %1…</translation>
+    </message>
+    <message>
+        <source>Renamed profile %1 to %2</source>
+        <translation>Perfil %1 renombrado a %2</translation>
+    </message>
+    <message>
+        <source>Moving profile %1 to the Trash…</source>
+        <translation>Moviendo el perfil %1 a la Papelera…</translation>
+    </message>
+    <message>
+        <source>Moved profile %1 to Trash</source>
+        <translation>Perfil %1 movido a la Papelera</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>Cierra Valheim primero: cambiar de perfil con el juego abierto le quitaría los mods en plena partida.</translation>
+    </message>
+    <message>
+        <source>Switching to profile %1…</source>
+        <translation>Cambiando al perfil %1…</translation>
+    </message>
+    <message>
+        <source>Switched to profile %1</source>
+        <translation>Cambiado al perfil %1</translation>
     </message>
 </context>
 <context>
@@ -65,7 +107,7 @@
         <translation>Cargando…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>No se pudo cargar el catálogo de Thunderstore.</translation>
     </message>
     <message>
@@ -104,7 +146,7 @@
         <translation>la parte %1 de su catálogo está dañada</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>la parte %1 de su catálogo no llegó (%2)</translation>
     </message>
 </context>
@@ -153,11 +195,11 @@
         <translation>«%1» admite un número de %2 a %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>El valor de «%1» no puede contener un salto de línea.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>El valor de «%1» no puede terminar en «]»: la línea se leería como el encabezado de una sección.</translation>
     </message>
 </context>
@@ -380,7 +422,7 @@
         <translation>Jugar vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Iniciar Valheim vanilla — los mods siguen instalados pero no se cargan</translation>
     </message>
     <message>
@@ -407,7 +449,7 @@
         <translation>Sin readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Muy largo, así que aquí se muestra acortado; el resto está en la página del paquete.</translation>
     </message>
 </context>
@@ -422,7 +464,7 @@
         <translation>datos</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Editar los ajustes de este mod</translation>
     </message>
     <message>
@@ -503,19 +545,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>No se pudo cargar el readme: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>No se pudo cargar el registro de cambios: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>No se pudo cargar el readme: el repositorio respondió %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>No se pudo cargar el registro de cambios: el repositorio respondió %1.</translation>
     </message>
 </context>
@@ -578,6 +620,65 @@
     </message>
 </context>
 <context>
+    <name>Profiles</name>
+    <message>
+        <source>There is no profile called “%1”.</source>
+        <translation>No hay ningún perfil llamado «%1».</translation>
+    </message>
+    <message>
+        <source>Some mods are still moved aside for the shader capture; bring them back first.</source>
+        <translation>Algunos mods siguen apartados para la captura de shaders; devuélvelos primero.</translation>
+    </message>
+    <message>
+        <source>The copy of %1 came out different from the original.</source>
+        <translation>La copia de %1 no coincide con el original.</translation>
+    </message>
+    <message>
+        <source>The record of an interrupted profile switch in %1 is damaged; nothing was moved.</source>
+        <translation>El registro de un cambio de perfil interrumpido en %1 está dañado; no se movió nada.</translation>
+    </message>
+    <message>
+        <source>%1 holds a folder named like the profile in use; move it away and try again.</source>
+        <translation>%1 contiene una carpeta con el nombre del perfil en uso; muévela a otro sitio y vuelve a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Give the profile a name.</source>
+        <translation>Ponle un nombre al perfil.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start or end with a space.</source>
+        <translation>El nombre de un perfil no puede empezar ni terminar con un espacio.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start with a dot.</source>
+        <translation>El nombre de un perfil no puede empezar con un punto.</translation>
+    </message>
+    <message>
+        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <translation>El nombre de un perfil no puede contener «/», «\», «:» ni caracteres de control.</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most %1 characters.</source>
+        <translation>El nombre de un perfil puede tener como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>There is already a profile called “%1”.</source>
+        <translation>Ya hay un perfil llamado «%1».</translation>
+    </message>
+    <message>
+        <source>“%1” is the profile in use; switch to another one before deleting it.</source>
+        <translation>«%1» es el perfil en uso; cambia a otro antes de borrarlo.</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2</source>
+        <translation>No se pudo cambiar a «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <translation>No se pudo cambiar a «%1»: %2 «%3» sigue activo.</translation>
+    </message>
+</context>
+<context>
     <name>ReadmeSheet</name>
     <message>
         <source>Open Page</source>
@@ -634,7 +735,7 @@
         <translation>Instala primero ShaderHelperForMac: mira el aviso rosa en el panel de mods o búscalo en Explorar.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Saca todos los mods excepto ShaderHelperForMac de la carpeta plugins, para que sus materiales no contaminen la referencia.</translation>
     </message>
     <message>
@@ -646,7 +747,7 @@
         <translation>Copiar mundos y personajes</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Copia todos los mundos y personajes a la carpeta de copias de seguridad de esta app</translation>
     </message>
     <message>
@@ -682,7 +783,7 @@
         <translation>Restaurar mundos y personajes</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Sobrescribe las partidas actuales con las versiones de la copia de seguridad más reciente</translation>
     </message>
     <message>
@@ -755,7 +856,7 @@
         <translation>¿Texturas rosas o magenta en el juego?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Algunos mods traen shaders solo para Windows que Metal no puede mostrar. ShaderHelperForMac cambia automáticamente los materiales rotos por shaders compatibles con Mac.</translation>
     </message>
     <message>
@@ -869,7 +970,7 @@
         <translation>En Steam: clic derecho en Valheim → Propiedades… → General → pega en Opciones de lanzamiento y cierra la ventana.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Ya lo añadí — marcar este paso como hecho</translation>
     </message>
     <message>
@@ -921,7 +1022,7 @@
         <translation>Rosetta 2 está instalado — este Mac puede ejecutar código Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>El inyector de BepInEx es solo para Intel, así que Apple Silicon necesita la capa de traducción Rosetta 2 de Apple.</translation>
     </message>
     <message>
@@ -929,11 +1030,11 @@
         <translation>BepInEx %1 está en la carpeta del juego y %2 está listo.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 es de un pack anterior a 5.4.2331 y ya no puede iniciar BepInEx a través de Steam — actualiza el pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Los archivos de BepInEx están, pero %1 aún no es ejecutable.</translation>
     </message>
     <message>
@@ -941,11 +1042,11 @@
         <translation>Los archivos de BepInEx están, pero %1 aún necesita sus arreglos para Mac (permiso de ejecución + nombre del juego).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Descarga el BepInExPack para Valheim de denikson desde Thunderstore y lo descomprime en la carpeta del juego.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Descarga el BepInExPack para Valheim de denikson desde Thunderstore y lo descomprime junto a %1.</translation>
     </message>
     <message>
@@ -957,11 +1058,11 @@
         <translation>Los Mac Intel ya ejecutan la versión Intel de forma nativa.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>El script de inicio arranca la versión Intel (x86_64) del juego, así BepInEx carga con Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>La app de Mac de Valheim es Universal y se ejecutaría de forma nativa, donde BepInEx no puede cargar — la corrección hace que el script de inicio arranque su versión Intel.</translation>
     </message>
     <message>
@@ -973,11 +1074,11 @@
         <translation># añadido a %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux no pone las descargas en cuarentena.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Tras instalar BepInEx, esto quita la marca de cuarentena de macOS para que Gatekeeper no bloquee el inyector.</translation>
     </message>
     <message numerus="yes">
@@ -988,7 +1089,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Sin marcas de cuarentena en los archivos de mods — Gatekeeper no molestará.</translation>
     </message>
     <message>
@@ -996,7 +1097,7 @@
         <translation>Encontrado en tus ajustes de Steam — Valheim se inicia a través de BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>El único paso manual: Steam tiene que iniciar el juego con el script de BepInEx.</translation>
     </message>
     <message>
@@ -1004,7 +1105,7 @@
         <translation>Inicio con mods confirmado — BepInEx escribió su registro por última vez el %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>El último registro de BepInEx viene de la versión de Windows con Proton, no del juego nativo.</translation>
     </message>
     <message>
@@ -1096,7 +1197,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>No se pudo cargar el catálogo: %1</translation>
     </message>
 </context>
@@ -1136,7 +1237,7 @@
         <translation>Instalar una versión de %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>No ofrecer actualizaciones de %1</translation>
     </message>
     <message>

@@ -1,11 +1,53 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>Copying %1 into a new profile…</source>
+        <translation>Copie de %1 dans un nouveau profil…</translation>
+    </message>
+    <message>
+        <source>Creating profile %1…</source>
+        <translation>Création du profil %1…</translation>
+    </message>
+    <message>
+        <source>Created profile %1</source>
+        <translation>Profil %1 créé</translation>
+    </message>
+    <message>
+        <source>Renaming profile %1…</source>
+        <translation>Renommage du profil %1…</translation>
+    </message>
+    <message>
+        <source>Renamed profile %1 to %2</source>
+        <translation>Profil %1 renommé en %2</translation>
+    </message>
+    <message>
+        <source>Moving profile %1 to the Trash…</source>
+        <translation>Placement du profil %1 dans la Corbeille…</translation>
+    </message>
+    <message>
+        <source>Moved profile %1 to Trash</source>
+        <translation>Profil %1 placé dans la Corbeille</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>Quittez d’abord Valheim — changer de profil pendant la partie lui retirerait ses mods en cours de route.</translation>
+    </message>
+    <message>
+        <source>Switching to profile %1…</source>
+        <translation>Passage au profil %1…</translation>
+    </message>
+    <message>
+        <source>Switched to profile %1</source>
+        <translation>Profil %1 activé</translation>
     </message>
 </context>
 <context>
@@ -65,7 +107,7 @@
         <translation>Chargement…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Impossible de charger le catalogue Thunderstore.</translation>
     </message>
     <message>
@@ -85,7 +127,7 @@
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
-        <translation>le serveur a répondu par l&apos;erreur %1</translation>
+        <translation>le serveur a répondu par l'erreur %1</translation>
     </message>
     <message>
         <source>its list of catalog parts is unreadable</source>
@@ -93,19 +135,19 @@
     </message>
     <message>
         <source>its list names %1 catalog parts, far more than any real catalog</source>
-        <translation>sa liste annonce %1 parties de catalogue, bien plus que n&apos;importe quel vrai catalogue</translation>
+        <translation>sa liste annonce %1 parties de catalogue, bien plus que n'importe quel vrai catalogue</translation>
     </message>
     <message>
         <source>its list of catalog parts holds something that is no address</source>
-        <translation>sa liste des parties du catalogue contient quelque chose qui n&apos;est pas une adresse</translation>
+        <translation>sa liste des parties du catalogue contient quelque chose qui n'est pas une adresse</translation>
     </message>
     <message>
         <source>part %1 of its catalog is damaged</source>
         <translation>la partie %1 de son catalogue est endommagée</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
-        <translation>la partie %1 de son catalogue n&apos;est pas arrivée (%2)</translation>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
+        <translation>la partie %1 de son catalogue n'est pas arrivée (%2)</translation>
     </message>
 </context>
 <context>
@@ -134,7 +176,7 @@
     </message>
     <message>
         <source>“%1” takes one of: %2.</source>
-        <translation>« %1 » accepte l&apos;une de ces valeurs : %2.</translation>
+        <translation>« %1 » accepte l'une de ces valeurs : %2.</translation>
     </message>
     <message>
         <source>“%1” takes a whole number.</source>
@@ -153,11 +195,11 @@
         <translation>« %1 » accepte un nombre de %2 à %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>La valeur de « %1 » ne peut pas contenir de saut de ligne.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>La valeur de « %1 » ne peut pas se terminer par « ] » : la ligne serait lue comme un en-tête de section.</translation>
     </message>
 </context>
@@ -380,7 +422,7 @@
         <translation>Jouer en vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Lancer Valheim en vanilla — les mods restent installés mais ne se chargent pas</translation>
     </message>
     <message>
@@ -407,7 +449,7 @@
         <translation>Aucun readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Très long, donc abrégé ici ; la suite est sur la page du paquet.</translation>
     </message>
 </context>
@@ -422,7 +464,7 @@
         <translation>données</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Modifier les réglages de ce mod</translation>
     </message>
     <message>
@@ -503,19 +545,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Impossible de charger le readme : %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Impossible de charger le journal des modifications : %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Impossible de charger le readme : le dépôt a répondu %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Impossible de charger le journal des modifications : le dépôt a répondu %1.</translation>
     </message>
 </context>
@@ -578,6 +620,65 @@
     </message>
 </context>
 <context>
+    <name>Profiles</name>
+    <message>
+        <source>There is no profile called “%1”.</source>
+        <translation>Aucun profil ne s’appelle « %1 ».</translation>
+    </message>
+    <message>
+        <source>Some mods are still moved aside for the shader capture; bring them back first.</source>
+        <translation>Des mods sont encore mis de côté pour la capture des shaders ; remettez-les d’abord en place.</translation>
+    </message>
+    <message>
+        <source>The copy of %1 came out different from the original.</source>
+        <translation>La copie de %1 ne correspond pas à l’original.</translation>
+    </message>
+    <message>
+        <source>The record of an interrupted profile switch in %1 is damaged; nothing was moved.</source>
+        <translation>Le journal d’un changement de profil interrompu dans %1 est endommagé ; rien n’a été déplacé.</translation>
+    </message>
+    <message>
+        <source>%1 holds a folder named like the profile in use; move it away and try again.</source>
+        <translation>%1 contient un dossier qui porte le nom du profil utilisé ; déplacez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>Give the profile a name.</source>
+        <translation>Donnez un nom au profil.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start or end with a space.</source>
+        <translation>Un nom de profil ne peut pas commencer ou finir par une espace.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start with a dot.</source>
+        <translation>Un nom de profil ne peut pas commencer par un point.</translation>
+    </message>
+    <message>
+        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <translation>Un nom de profil ne peut contenir ni « / », ni « \ », ni « : », ni caractères de contrôle.</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most %1 characters.</source>
+        <translation>Un nom de profil ne peut pas dépasser %1 caractères.</translation>
+    </message>
+    <message>
+        <source>There is already a profile called “%1”.</source>
+        <translation>Un profil s’appelle déjà « %1 ».</translation>
+    </message>
+    <message>
+        <source>“%1” is the profile in use; switch to another one before deleting it.</source>
+        <translation>« %1 » est le profil utilisé ; passez à un autre avant de le supprimer.</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2</source>
+        <translation>Impossible de passer à « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <translation>Impossible de passer à « %1 » : %2 « %3 » reste actif.</translation>
+    </message>
+</context>
+<context>
     <name>ReadmeSheet</name>
     <message>
         <source>Open Page</source>
@@ -592,7 +693,7 @@
     <name>Repository</name>
     <message>
         <source>%1 has no package %2.</source>
-        <translation>%1 n&apos;a pas de paquet %2.</translation>
+        <translation>%1 n'a pas de paquet %2.</translation>
     </message>
 </context>
 <context>
@@ -627,14 +728,14 @@
     </message>
     <message>
         <source>ShaderHelperForMac compares mod materials against a baseline captured from an unmodded game. After a Valheim update, rebuild it so the baseline matches your game version. The steps below automate the file shuffling.</source>
-        <translation>ShaderHelperForMac compare les matériaux des mods à une référence capturée dans le jeu sans mods. Après une mise à jour de Valheim, reconstruisez-la pour qu&apos;elle corresponde à votre version du jeu. Les étapes ci-dessous déplacent les fichiers pour vous.</translation>
+        <translation>ShaderHelperForMac compare les matériaux des mods à une référence capturée dans le jeu sans mods. Après une mise à jour de Valheim, reconstruisez-la pour qu'elle corresponde à votre version du jeu. Les étapes ci-dessous déplacent les fichiers pour vous.</translation>
     </message>
     <message>
         <source>Install ShaderHelperForMac first — see the pink banner in the Mods pane, or search for it in Browse.</source>
-        <translation>Installez d&apos;abord ShaderHelperForMac — voyez la bannière rose dans le panneau Mods, ou cherchez-le dans Parcourir.</translation>
+        <translation>Installez d'abord ShaderHelperForMac — voyez la bannière rose dans le panneau Mods, ou cherchez-le dans Parcourir.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Sortez tous les mods sauf ShaderHelperForMac du dossier plugins, pour que leurs matériaux ne faussent pas la référence.</translation>
     </message>
     <message>
@@ -646,16 +747,16 @@
         <translation>Sauvegarder mondes et personnages</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Copie tous les mondes et personnages dans le dossier de sauvegarde de cette app</translation>
     </message>
     <message>
         <source>Back up first: if the game saves while mods are unloaded, modded items and buildings vanish from those saves.</source>
-        <translation>Sauvegardez d&apos;abord : si le jeu enregistre pendant que les mods sont retirés, les objets et constructions moddés disparaissent de ces parties.</translation>
+        <translation>Sauvegardez d'abord : si le jeu enregistre pendant que les mods sont retirés, les objets et constructions moddés disparaissent de ces parties.</translation>
     </message>
     <message>
         <source>Launch Valheim and load any world.</source>
-        <translation>Lancez Valheim et chargez n&apos;importe quel monde.</translation>
+        <translation>Lancez Valheim et chargez n'importe quel monde.</translation>
     </message>
     <message>
         <source>Launch Valheim</source>
@@ -663,11 +764,11 @@
     </message>
     <message>
         <source>Heads up: the F5 console needs -console in your Steam launch options — enable the checkbox in Setup step 6 and re-paste first.</source>
-        <translation>Attention : la console F5 nécessite -console dans vos options de lancement Steam — cochez d&apos;abord la case à l&apos;étape 6 de la configuration et recollez-les.</translation>
+        <translation>Attention : la console F5 nécessite -console dans vos options de lancement Steam — cochez d'abord la case à l'étape 6 de la configuration et recollez-les.</translation>
     </message>
     <message>
         <source>Press F5 in game and run the capture command (already on your clipboard after step 1):</source>
-        <translation>Appuyez sur F5 en jeu et lancez la commande de capture (déjà dans votre presse-papiers après l&apos;étape 1) :</translation>
+        <translation>Appuyez sur F5 en jeu et lancez la commande de capture (déjà dans votre presse-papiers après l'étape 1) :</translation>
     </message>
     <message>
         <source>Quit Valheim, bring your mods back, then relaunch. The new cache is now authoritative for this Valheim version.</source>
@@ -682,7 +783,7 @@
         <translation>Restaurer mondes et personnages</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Écrase les parties actuelles avec les versions de la dernière sauvegarde</translation>
     </message>
     <message>
@@ -755,7 +856,7 @@
         <translation>Des textures roses ou magenta en jeu ?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Certains mods fournissent des shaders pour Windows uniquement que Metal ne sait pas afficher. ShaderHelperForMac remplace automatiquement les matériaux cassés par des shaders adaptés au Mac.</translation>
     </message>
     <message>
@@ -869,7 +970,7 @@
         <translation>Dans Steam : clic droit sur Valheim → Propriétés… → Général → collez dans Options de lancement, puis fermez la fenêtre.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>C’est ajouté — marquer cette étape comme faite</translation>
     </message>
     <message>
@@ -921,7 +1022,7 @@
         <translation>Rosetta 2 est installé — ce Mac peut exécuter du code Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>L’injecteur de BepInEx est Intel uniquement, Apple Silicon a donc besoin de la couche de traduction Rosetta 2 d’Apple.</translation>
     </message>
     <message>
@@ -929,11 +1030,11 @@
         <translation>BepInEx %1 est dans le dossier du jeu et %2 est prêt.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 vient d’un pack antérieur à 5.4.2331 et ne peut plus lancer BepInEx via Steam — mettez le pack à jour.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Les fichiers de BepInEx sont là, mais %1 n’est pas encore exécutable.</translation>
     </message>
     <message>
@@ -941,11 +1042,11 @@
         <translation>Les fichiers de BepInEx sont là, mais %1 a encore besoin de ses corrections Mac (droit d’exécution + nom du jeu).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Télécharge le BepInExPack pour Valheim de denikson depuis Thunderstore et le décompresse dans le dossier du jeu.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Télécharge le BepInExPack pour Valheim de denikson depuis Thunderstore et le décompresse à côté de %1.</translation>
     </message>
     <message>
@@ -957,11 +1058,11 @@
         <translation>Les Mac Intel exécutent déjà la version Intel nativement.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Le script de lancement démarre la version Intel (x86_64) du jeu, BepInEx se charge donc sous Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>L’app Mac de Valheim est Universal et tournerait nativement, où BepInEx ne peut pas se charger — le correctif fait démarrer sa version Intel par le script de lancement.</translation>
     </message>
     <message>
@@ -973,11 +1074,11 @@
         <translation># ajouté à %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux ne met pas les téléchargements en quarantaine.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Une fois BepInEx installé, ceci retire la marque de quarantaine de macOS pour que Gatekeeper ne bloque pas l’injecteur.</translation>
     </message>
     <message numerus="yes">
@@ -988,7 +1089,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Aucune marque de quarantaine sur les fichiers de mods — Gatekeeper ne gênera pas.</translation>
     </message>
     <message>
@@ -996,7 +1097,7 @@
         <translation>Trouvé dans vos réglages Steam — Valheim démarre via BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>La seule étape manuelle : Steam doit lancer le jeu via le script de BepInEx.</translation>
     </message>
     <message>
@@ -1004,7 +1105,7 @@
         <translation>Lancement moddé confirmé — BepInEx a écrit son journal pour la dernière fois le %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Le dernier journal de BepInEx vient de la version Windows sous Proton, pas du jeu natif.</translation>
     </message>
     <message>
@@ -1020,7 +1121,7 @@
     <name>TSPackage</name>
     <message>
         <source>%1 has no version %2; the newest are %3.</source>
-        <translation>%1 n&apos;a pas de version %2 ; les plus récentes sont %3.</translation>
+        <translation>%1 n'a pas de version %2 ; les plus récentes sont %3.</translation>
     </message>
 </context>
 <context>
@@ -1054,7 +1155,7 @@
     </message>
     <message>
         <source>Updated just now</source>
-        <translation>Mis à jour à l&apos;instant</translation>
+        <translation>Mis à jour à l'instant</translation>
     </message>
     <message numerus="yes">
         <source>Updated %n min ago</source>
@@ -1096,7 +1197,7 @@
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Impossible de charger le catalogue : %1</translation>
     </message>
 </context>
@@ -1136,7 +1237,7 @@
         <translation>Installer une version de %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Ne pas proposer de mises à jour pour %1</translation>
     </message>
     <message>

@@ -1,11 +1,53 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pl">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>Copying %1 into a new profile…</source>
+        <translation>Kopiowanie %1 do nowego profilu…</translation>
+    </message>
+    <message>
+        <source>Creating profile %1…</source>
+        <translation>Tworzenie profilu %1…</translation>
+    </message>
+    <message>
+        <source>Created profile %1</source>
+        <translation>Utworzono profil %1</translation>
+    </message>
+    <message>
+        <source>Renaming profile %1…</source>
+        <translation>Zmienianie nazwy profilu %1…</translation>
+    </message>
+    <message>
+        <source>Renamed profile %1 to %2</source>
+        <translation>Zmieniono nazwę profilu %1 na %2</translation>
+    </message>
+    <message>
+        <source>Moving profile %1 to the Trash…</source>
+        <translation>Przenoszenie profilu %1 do Kosza…</translation>
+    </message>
+    <message>
+        <source>Moved profile %1 to Trash</source>
+        <translation>Przeniesiono profil %1 do Kosza</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>Najpierw zamknij Valheim — zmiana profilu podczas gry zabrałaby jej mody w trakcie działania.</translation>
+    </message>
+    <message>
+        <source>Switching to profile %1…</source>
+        <translation>Przełączanie na profil %1…</translation>
+    </message>
+    <message>
+        <source>Switched to profile %1</source>
+        <translation>Przełączono na profil %1</translation>
     </message>
 </context>
 <context>
@@ -66,7 +108,7 @@
         <translation>Wczytywanie…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Nie udało się wczytać katalogu Thunderstore.</translation>
     </message>
     <message>
@@ -105,7 +147,7 @@
         <translation>część %1 jego katalogu jest uszkodzona</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>część %1 jego katalogu nie dotarła (%2)</translation>
     </message>
 </context>
@@ -154,11 +196,11 @@
         <translation>„%1” przyjmuje liczbę od %2 do %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>Wartość „%1” nie może zawierać podziału wiersza.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>Wartość „%1” nie może kończyć się na „]”: wiersz zostałby odczytany jako nagłówek sekcji.</translation>
     </message>
 </context>
@@ -384,7 +426,7 @@
         <translation>Graj w vanillę</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Uruchom czyste Valheim — mody zostają zainstalowane, ale się nie wczytują</translation>
     </message>
     <message>
@@ -411,7 +453,7 @@
         <translation>Brak readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Bardzo długie, więc tutaj skrócone; reszta jest na stronie pakietu.</translation>
     </message>
 </context>
@@ -426,7 +468,7 @@
         <translation>dane</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Edytuj ustawienia tego moda</translation>
     </message>
     <message>
@@ -509,19 +551,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Nie udało się wczytać readme: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Nie udało się wczytać listy zmian: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Nie udało się wczytać readme: repozytorium odpowiedziało %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Nie udało się wczytać listy zmian: repozytorium odpowiedziało %1.</translation>
     </message>
 </context>
@@ -584,6 +626,65 @@
     </message>
 </context>
 <context>
+    <name>Profiles</name>
+    <message>
+        <source>There is no profile called “%1”.</source>
+        <translation>Nie ma profilu o nazwie „%1”.</translation>
+    </message>
+    <message>
+        <source>Some mods are still moved aside for the shader capture; bring them back first.</source>
+        <translation>Niektóre mody są wciąż odłożone na czas przechwytywania shaderów; najpierw je przywróć.</translation>
+    </message>
+    <message>
+        <source>The copy of %1 came out different from the original.</source>
+        <translation>Kopia %1 różni się od oryginału.</translation>
+    </message>
+    <message>
+        <source>The record of an interrupted profile switch in %1 is damaged; nothing was moved.</source>
+        <translation>Zapis przerwanej zmiany profilu w %1 jest uszkodzony; nic nie zostało przeniesione.</translation>
+    </message>
+    <message>
+        <source>%1 holds a folder named like the profile in use; move it away and try again.</source>
+        <translation>%1 zawiera folder o nazwie używanego profilu; przenieś go gdzie indziej i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Give the profile a name.</source>
+        <translation>Nadaj profilowi nazwę.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start or end with a space.</source>
+        <translation>Nazwa profilu nie może zaczynać się ani kończyć spacją.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start with a dot.</source>
+        <translation>Nazwa profilu nie może zaczynać się od kropki.</translation>
+    </message>
+    <message>
+        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <translation>Nazwa profilu nie może zawierać „/”, „\”, „:” ani znaków sterujących.</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most %1 characters.</source>
+        <translation>Nazwa profilu może mieć najwyżej %1 znaki.</translation>
+    </message>
+    <message>
+        <source>There is already a profile called “%1”.</source>
+        <translation>Profil o nazwie „%1” już istnieje.</translation>
+    </message>
+    <message>
+        <source>“%1” is the profile in use; switch to another one before deleting it.</source>
+        <translation>„%1” to używany profil; przełącz się na inny, zanim go usuniesz.</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2</source>
+        <translation>Nie udało się przełączyć na „%1”: %2</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <translation>Nie udało się przełączyć na „%1”: %2 „%3” jest nadal aktywny.</translation>
+    </message>
+</context>
+<context>
     <name>ReadmeSheet</name>
     <message>
         <source>Open Page</source>
@@ -640,7 +741,7 @@
         <translation>Najpierw zainstaluj ShaderHelperForMac — zobacz różowy baner w panelu modów albo wyszukaj go w zakładce Przeglądaj.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Przenieś wszystkie mody oprócz ShaderHelperForMac poza folder plugins, żeby ich materiały nie zanieczyściły punktu odniesienia.</translation>
     </message>
     <message>
@@ -652,7 +753,7 @@
         <translation>Zrób kopię światów i postaci</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Kopiuje wszystkie światy i postacie do folderu kopii zapasowych tej aplikacji</translation>
     </message>
     <message>
@@ -688,7 +789,7 @@
         <translation>Przywróć światy i postacie</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Zastępuje bieżące zapisy wersjami z najnowszej kopii zapasowej</translation>
     </message>
     <message>
@@ -762,7 +863,7 @@
         <translation>Różowe lub purpurowe tekstury w grze?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Niektóre mody mają shadery tylko dla Windows, których Metal nie wyrenderuje. ShaderHelperForMac automatycznie podmienia zepsute materiały na shadery zgodne z Makiem.</translation>
     </message>
     <message>
@@ -876,7 +977,7 @@
         <translation>W Steam: kliknij prawym przyciskiem Valheim → Właściwości… → Ogólne → wklej w Opcje uruchamiania, potem zamknij okno.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Dodane — oznacz ten krok jako gotowy</translation>
     </message>
     <message>
@@ -928,7 +1029,7 @@
         <translation>Rosetta 2 jest zainstalowana — ten Mac może uruchamiać kod Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>Injektor BepInEx działa tylko na Intelu, więc Apple Silicon potrzebuje warstwy tłumaczącej Rosetta 2 od Apple.</translation>
     </message>
     <message>
@@ -936,11 +1037,11 @@
         <translation>BepInEx %1 jest w folderze gry, a %2 jest gotowy.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 pochodzi z paczki starszej niż 5.4.2331 i nie uruchomi już BepInEx przez Steam — zaktualizuj paczkę.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Pliki BepInEx są na miejscu, ale %1 nie jest jeszcze wykonywalny.</translation>
     </message>
     <message>
@@ -948,11 +1049,11 @@
         <translation>Pliki BepInEx są na miejscu, ale %1 wciąż wymaga poprawek dla Maca (prawo wykonywania + nazwa gry).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Pobiera BepInExPack dla Valheim od denikson z Thunderstore i rozpakowuje go do folderu gry.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Pobiera BepInExPack dla Valheim od denikson z Thunderstore i rozpakowuje go obok %1.</translation>
     </message>
     <message>
@@ -964,11 +1065,11 @@
         <translation>Maki z Intelem już uruchamiają wersję Intel natywnie.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Skrypt startowy uruchamia wersję Intel (x86_64) gry, więc BepInEx wczytuje się pod Rosettą.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>Aplikacja Valheim na Maca jest Universal i uruchomiłaby się natywnie, gdzie BepInEx się nie wczyta — poprawka sprawia, że skrypt startowy uruchamia wersję Intel.</translation>
     </message>
     <message>
@@ -980,11 +1081,11 @@
         <translation># dodane do %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux nie nakłada kwarantanny na pobrane pliki.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Po instalacji BepInEx to usuwa flagę kwarantanny macOS, żeby Gatekeeper nie blokował injektora.</translation>
     </message>
     <message numerus="yes">
@@ -996,7 +1097,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Brak flag kwarantanny na plikach modów — Gatekeeper nie będzie przeszkadzał.</translation>
     </message>
     <message>
@@ -1004,7 +1105,7 @@
         <translation>Znaleziono w twoich ustawieniach Steam — Valheim startuje przez BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>Jedyny ręczny krok: Steam musi uruchamiać grę przez skrypt BepInEx.</translation>
     </message>
     <message>
@@ -1012,7 +1113,7 @@
         <translation>Start z modami potwierdzony — BepInEx ostatnio zapisał log %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Ostatni log BepInEx pochodzi z wersji Windows pod Protonem, a nie z natywnej gry.</translation>
     </message>
     <message>
@@ -1109,7 +1210,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Nie udało się wczytać katalogu: %1</translation>
     </message>
 </context>
@@ -1151,7 +1252,7 @@
         <translation>Zainstaluj wersję %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Nie proponuj aktualizacji %1</translation>
     </message>
     <message>

@@ -1,11 +1,53 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>Copying %1 into a new profile…</source>
+        <translation>Copiando %1 para um novo perfil…</translation>
+    </message>
+    <message>
+        <source>Creating profile %1…</source>
+        <translation>Criando o perfil %1…</translation>
+    </message>
+    <message>
+        <source>Created profile %1</source>
+        <translation>Perfil %1 criado</translation>
+    </message>
+    <message>
+        <source>Renaming profile %1…</source>
+        <translation>Renomeando o perfil %1…</translation>
+    </message>
+    <message>
+        <source>Renamed profile %1 to %2</source>
+        <translation>Perfil %1 renomeado para %2</translation>
+    </message>
+    <message>
+        <source>Moving profile %1 to the Trash…</source>
+        <translation>Movendo o perfil %1 para a Lixeira…</translation>
+    </message>
+    <message>
+        <source>Moved profile %1 to Trash</source>
+        <translation>Perfil %1 movido para a Lixeira</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>Feche o Valheim primeiro — trocar de perfil com o jogo aberto tiraria os mods dele no meio da partida.</translation>
+    </message>
+    <message>
+        <source>Switching to profile %1…</source>
+        <translation>Trocando para o perfil %1…</translation>
+    </message>
+    <message>
+        <source>Switched to profile %1</source>
+        <translation>Perfil trocado para %1</translation>
     </message>
 </context>
 <context>
@@ -65,7 +107,7 @@
         <translation>Carregando…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Não foi possível carregar o catálogo do Thunderstore.</translation>
     </message>
     <message>
@@ -104,7 +146,7 @@
         <translation>a parte %1 do catálogo está danificada</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>a parte %1 do catálogo não chegou (%2)</translation>
     </message>
 </context>
@@ -153,11 +195,11 @@
         <translation>“%1” aceita um número de %2 a %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>O valor de “%1” não pode conter uma quebra de linha.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>O valor de “%1” não pode terminar com “]”: a linha seria lida como um cabeçalho de seção.</translation>
     </message>
 </context>
@@ -380,7 +422,7 @@
         <translation>Jogar vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Iniciar o Valheim vanilla — os mods continuam instalados, mas não carregam</translation>
     </message>
     <message>
@@ -407,7 +449,7 @@
         <translation>Sem readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Muito longo, por isso foi encurtado aqui; o resto está na página do pacote.</translation>
     </message>
 </context>
@@ -422,7 +464,7 @@
         <translation>dados</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Editar as configurações deste mod</translation>
     </message>
     <message>
@@ -503,19 +545,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Não foi possível carregar o readme: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Não foi possível carregar o registro de alterações: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Não foi possível carregar o readme: o repositório respondeu %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Não foi possível carregar o registro de alterações: o repositório respondeu %1.</translation>
     </message>
 </context>
@@ -578,6 +620,65 @@
     </message>
 </context>
 <context>
+    <name>Profiles</name>
+    <message>
+        <source>There is no profile called “%1”.</source>
+        <translation>Não há nenhum perfil chamado “%1”.</translation>
+    </message>
+    <message>
+        <source>Some mods are still moved aside for the shader capture; bring them back first.</source>
+        <translation>Alguns mods ainda estão separados para a captura de shaders; traga-os de volta primeiro.</translation>
+    </message>
+    <message>
+        <source>The copy of %1 came out different from the original.</source>
+        <translation>A cópia de %1 ficou diferente do original.</translation>
+    </message>
+    <message>
+        <source>The record of an interrupted profile switch in %1 is damaged; nothing was moved.</source>
+        <translation>O registro de uma troca de perfil interrompida em %1 está danificado; nada foi movido.</translation>
+    </message>
+    <message>
+        <source>%1 holds a folder named like the profile in use; move it away and try again.</source>
+        <translation>%1 tem uma pasta com o nome do perfil em uso; mova-a para outro lugar e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Give the profile a name.</source>
+        <translation>Dê um nome ao perfil.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start or end with a space.</source>
+        <translation>O nome de um perfil não pode começar nem terminar com espaço.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start with a dot.</source>
+        <translation>O nome de um perfil não pode começar com ponto.</translation>
+    </message>
+    <message>
+        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <translation>O nome de um perfil não pode conter “/”, “\”, “:” nem caracteres de controle.</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most %1 characters.</source>
+        <translation>O nome de um perfil pode ter no máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>There is already a profile called “%1”.</source>
+        <translation>Já existe um perfil chamado “%1”.</translation>
+    </message>
+    <message>
+        <source>“%1” is the profile in use; switch to another one before deleting it.</source>
+        <translation>“%1” é o perfil em uso; troque para outro antes de excluí-lo.</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2</source>
+        <translation>Não foi possível trocar para “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <translation>Não foi possível trocar para “%1”: %2 “%3” continua ativo.</translation>
+    </message>
+</context>
+<context>
     <name>ReadmeSheet</name>
     <message>
         <source>Open Page</source>
@@ -634,7 +735,7 @@
         <translation>Instale primeiro o ShaderHelperForMac — veja o aviso rosa no painel de mods ou procure-o em Explorar.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Tire todos os mods, exceto o ShaderHelperForMac, da pasta plugins, para que os materiais dos mods não contaminem a referência.</translation>
     </message>
     <message>
@@ -646,7 +747,7 @@
         <translation>Fazer backup de mundos e personagens</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Copia todos os mundos e personagens para a pasta de backup deste app</translation>
     </message>
     <message>
@@ -682,7 +783,7 @@
         <translation>Restaurar mundos e personagens</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Substitui os saves atuais pelas versões do backup mais recente</translation>
     </message>
     <message>
@@ -755,7 +856,7 @@
         <translation>Texturas rosa ou magenta no jogo?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Alguns mods trazem shaders só para Windows que o Metal não consegue renderizar. O ShaderHelperForMac troca automaticamente os materiais quebrados por shaders compatíveis com Mac.</translation>
     </message>
     <message>
@@ -869,7 +970,7 @@
         <translation>Na Steam: clique com o botão direito em Valheim → Propriedades… → Geral → cole em Opções de inicialização e feche a janela.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Já adicionei — marcar esta etapa como concluída</translation>
     </message>
     <message>
@@ -921,7 +1022,7 @@
         <translation>O Rosetta 2 está instalado — este Mac pode rodar código Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>O injetor do BepInEx é só para Intel, então o Apple Silicon precisa da camada de tradução Rosetta 2 da Apple.</translation>
     </message>
     <message>
@@ -929,11 +1030,11 @@
         <translation>O BepInEx %1 está na pasta do jogo e o %2 está pronto.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 é de um pack anterior à 5.4.2331 e não consegue mais iniciar o BepInEx pela Steam — atualize o pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Os arquivos do BepInEx estão lá, mas o %1 ainda não é executável.</translation>
     </message>
     <message>
@@ -941,11 +1042,11 @@
         <translation>Os arquivos do BepInEx estão lá, mas o %1 ainda precisa dos ajustes para Mac (permissão de execução + nome do jogo).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Baixa o BepInExPack para Valheim do denikson no Thunderstore e o descompacta na pasta do jogo.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Baixa o BepInExPack para Valheim do denikson no Thunderstore e o descompacta ao lado de %1.</translation>
     </message>
     <message>
@@ -957,11 +1058,11 @@
         <translation>Macs Intel já rodam a versão Intel nativamente.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>O script de inicialização abre a versão Intel (x86_64) do jogo, então o BepInEx carrega no Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>O app de Mac do Valheim é Universal e rodaria nativamente, onde o BepInEx não carrega — a correção faz o script de inicialização abrir a versão Intel.</translation>
     </message>
     <message>
@@ -973,11 +1074,11 @@
         <translation># adicionado a %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>O Linux não coloca downloads em quarentena.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Depois que o BepInEx for instalado, isto remove a marca de quarentena do macOS para o Gatekeeper não bloquear o injetor.</translation>
     </message>
     <message numerus="yes">
@@ -988,7 +1089,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Nenhuma marca de quarentena nos arquivos de mods — o Gatekeeper não vai atrapalhar.</translation>
     </message>
     <message>
@@ -996,7 +1097,7 @@
         <translation>Encontrado nas suas configurações da Steam — o Valheim inicia pelo BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>A única etapa manual: a Steam precisa abrir o jogo pelo script do BepInEx.</translation>
     </message>
     <message>
@@ -1004,7 +1105,7 @@
         <translation>Inicialização com mods confirmada — o BepInEx gravou o log pela última vez em %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>O último log do BepInEx veio da versão Windows no Proton, não do jogo nativo.</translation>
     </message>
     <message>
@@ -1096,7 +1197,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Não foi possível carregar o catálogo: %1</translation>
     </message>
 </context>
@@ -1136,7 +1237,7 @@
         <translation>Instalar uma versão de %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Não oferecer atualizações para %1</translation>
     </message>
     <message>

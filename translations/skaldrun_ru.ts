@@ -1,11 +1,53 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>Copying %1 into a new profile…</source>
+        <translation>Копирование %1 в новый профиль…</translation>
+    </message>
+    <message>
+        <source>Creating profile %1…</source>
+        <translation>Создание профиля %1…</translation>
+    </message>
+    <message>
+        <source>Created profile %1</source>
+        <translation>Профиль %1 создан</translation>
+    </message>
+    <message>
+        <source>Renaming profile %1…</source>
+        <translation>Переименование профиля %1…</translation>
+    </message>
+    <message>
+        <source>Renamed profile %1 to %2</source>
+        <translation>Профиль %1 переименован в %2</translation>
+    </message>
+    <message>
+        <source>Moving profile %1 to the Trash…</source>
+        <translation>Перемещение профиля %1 в Корзину…</translation>
+    </message>
+    <message>
+        <source>Moved profile %1 to Trash</source>
+        <translation>Профиль %1 перемещён в Корзину</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>Сначала закройте Valheim — смена профиля во время игры отнимет у неё моды прямо на ходу.</translation>
+    </message>
+    <message>
+        <source>Switching to profile %1…</source>
+        <translation>Переключение на профиль %1…</translation>
+    </message>
+    <message>
+        <source>Switched to profile %1</source>
+        <translation>Выбран профиль %1</translation>
     </message>
 </context>
 <context>
@@ -66,7 +108,7 @@
         <translation>Загрузка…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Не удалось загрузить каталог Thunderstore.</translation>
     </message>
     <message>
@@ -105,7 +147,7 @@
         <translation>часть %1 его каталога повреждена</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>часть %1 его каталога не пришла (%2)</translation>
     </message>
 </context>
@@ -154,11 +196,11 @@
         <translation>«%1» принимает число от %2 до %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>Значение «%1» не может содержать перевод строки.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>Значение «%1» не может заканчиваться на «]»: строка будет прочитана как заголовок раздела.</translation>
     </message>
 </context>
@@ -384,7 +426,7 @@
         <translation>Играть без модов</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Запустить Valheim без модов — они останутся установленными, но не загрузятся</translation>
     </message>
     <message>
@@ -411,7 +453,7 @@
         <translation>Нет описания</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Слишком длинный текст, поэтому здесь он сокращён; остальное — на странице пакета.</translation>
     </message>
 </context>
@@ -426,7 +468,7 @@
         <translation>данные</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Изменить настройки этого мода</translation>
     </message>
     <message>
@@ -509,19 +551,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Не удалось загрузить описание: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Не удалось загрузить список изменений: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Не удалось загрузить описание: репозиторий ответил %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Не удалось загрузить список изменений: репозиторий ответил %1.</translation>
     </message>
 </context>
@@ -584,6 +626,65 @@
     </message>
 </context>
 <context>
+    <name>Profiles</name>
+    <message>
+        <source>There is no profile called “%1”.</source>
+        <translation>Профиля «%1» нет.</translation>
+    </message>
+    <message>
+        <source>Some mods are still moved aside for the shader capture; bring them back first.</source>
+        <translation>Некоторые моды всё ещё убраны на время записи шейдеров; сначала верните их.</translation>
+    </message>
+    <message>
+        <source>The copy of %1 came out different from the original.</source>
+        <translation>Копия %1 отличается от оригинала.</translation>
+    </message>
+    <message>
+        <source>The record of an interrupted profile switch in %1 is damaged; nothing was moved.</source>
+        <translation>Запись о прерванной смене профиля в %1 повреждена; ничего не перемещено.</translation>
+    </message>
+    <message>
+        <source>%1 holds a folder named like the profile in use; move it away and try again.</source>
+        <translation>В %1 есть папка с именем текущего профиля; переместите её и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>Give the profile a name.</source>
+        <translation>Дайте профилю имя.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start or end with a space.</source>
+        <translation>Имя профиля не может начинаться или заканчиваться пробелом.</translation>
+    </message>
+    <message>
+        <source>A profile name can't start with a dot.</source>
+        <translation>Имя профиля не может начинаться с точки.</translation>
+    </message>
+    <message>
+        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <translation>Имя профиля не может содержать «/», «\», «:» и управляющие символы.</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most %1 characters.</source>
+        <translation>Имя профиля может быть не длиннее %1 символов.</translation>
+    </message>
+    <message>
+        <source>There is already a profile called “%1”.</source>
+        <translation>Профиль «%1» уже есть.</translation>
+    </message>
+    <message>
+        <source>“%1” is the profile in use; switch to another one before deleting it.</source>
+        <translation>«%1» — текущий профиль; переключитесь на другой, прежде чем удалять его.</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2</source>
+        <translation>Не удалось переключиться на «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <translation>Не удалось переключиться на «%1»: %2 «%3» остаётся активным.</translation>
+    </message>
+</context>
+<context>
     <name>ReadmeSheet</name>
     <message>
         <source>Open Page</source>
@@ -640,7 +741,7 @@
         <translation>Сначала установите ShaderHelperForMac — см. розовый баннер на панели модов или найдите его в разделе «Обзор».</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Переместите все моды, кроме ShaderHelperForMac, из папки plugins, чтобы их материалы не испортили эталон.</translation>
     </message>
     <message>
@@ -652,7 +753,7 @@
         <translation>Сделать копию миров и персонажей</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Копирует все миры и персонажей в папку резервных копий этого приложения</translation>
     </message>
     <message>
@@ -688,7 +789,7 @@
         <translation>Восстановить миры и персонажей</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Заменяет текущие сохранения версиями из последней резервной копии</translation>
     </message>
     <message>
@@ -762,7 +863,7 @@
         <translation>Розовые или пурпурные текстуры в игре?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Некоторые моды содержат шейдеры только для Windows, которые Metal не может отрисовать. ShaderHelperForMac автоматически заменяет сломанные материалы шейдерами для Mac.</translation>
     </message>
     <message>
@@ -876,7 +977,7 @@
         <translation>В Steam: правый клик по Valheim → Свойства… → Общие → вставьте в «Параметры запуска» и закройте окно.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Добавлено — отметить шаг как выполненный</translation>
     </message>
     <message>
@@ -928,7 +1029,7 @@
         <translation>Rosetta 2 установлена — этот Mac может выполнять код Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>Инжектор BepInEx работает только на Intel, поэтому Apple Silicon нужен транслятор Rosetta 2 от Apple.</translation>
     </message>
     <message>
@@ -936,11 +1037,11 @@
         <translation>BepInEx %1 в папке игры, и %2 готов.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 из пакета старше 5.4.2331 и больше не может запускать BepInEx через Steam — обновите пакет.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Файлы BepInEx на месте, но %1 ещё не исполняемый.</translation>
     </message>
     <message>
@@ -948,11 +1049,11 @@
         <translation>Файлы BepInEx на месте, но %1 ещё нужны исправления для Mac (право на запуск + имя игры).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Скачивает BepInExPack для Valheim от denikson с Thunderstore и распаковывает его в папку игры.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Скачивает BepInExPack для Valheim от denikson с Thunderstore и распаковывает его рядом с %1.</translation>
     </message>
     <message>
@@ -964,11 +1065,11 @@
         <translation>Mac на Intel и так запускают Intel-версию нативно.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Скрипт запуска стартует Intel-версию игры (x86_64), поэтому BepInEx загружается под Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>Mac-приложение Valheim — Universal и запустилось бы нативно, где BepInEx не загрузится; исправление заставляет скрипт запуска стартовать Intel-версию.</translation>
     </message>
     <message>
@@ -980,11 +1081,11 @@
         <translation># добавлено в %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux не помещает загрузки в карантин.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>После установки BepInEx это снимет отметку карантина macOS, чтобы Gatekeeper не блокировал инжектор.</translation>
     </message>
     <message numerus="yes">
@@ -996,7 +1097,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>На файлах модов нет отметок карантина — Gatekeeper не помешает.</translation>
     </message>
     <message>
@@ -1004,7 +1105,7 @@
         <translation>Найдено в ваших настройках Steam — Valheim запускается через BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>Единственный ручной шаг: Steam должен запускать игру через скрипт BepInEx.</translation>
     </message>
     <message>
@@ -1012,7 +1113,7 @@
         <translation>Запуск с модами подтверждён — BepInEx в последний раз записал журнал %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Последний журнал BepInEx — от Windows-версии под Proton, а не от нативной игры.</translation>
     </message>
     <message>
@@ -1109,7 +1210,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Не удалось загрузить каталог: %1</translation>
     </message>
 </context>
@@ -1151,7 +1252,7 @@
         <translation>Установить версию %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Не предлагать обновления для %1</translation>
     </message>
     <message>

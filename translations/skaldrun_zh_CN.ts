@@ -1,11 +1,53 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>好</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>Copying %1 into a new profile…</source>
+        <translation>正在将 %1 复制到新配置档…</translation>
+    </message>
+    <message>
+        <source>Creating profile %1…</source>
+        <translation>正在创建配置档 %1…</translation>
+    </message>
+    <message>
+        <source>Created profile %1</source>
+        <translation>已创建配置档 %1</translation>
+    </message>
+    <message>
+        <source>Renaming profile %1…</source>
+        <translation>正在重命名配置档 %1…</translation>
+    </message>
+    <message>
+        <source>Renamed profile %1 to %2</source>
+        <translation>已将配置档 %1 重命名为 %2</translation>
+    </message>
+    <message>
+        <source>Moving profile %1 to the Trash…</source>
+        <translation>正在将配置档 %1 移到废纸篓…</translation>
+    </message>
+    <message>
+        <source>Moved profile %1 to Trash</source>
+        <translation>已将配置档 %1 移到废纸篓</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>请先退出 Valheim——游戏运行时切换配置档会把正在使用的模组抽走。</translation>
+    </message>
+    <message>
+        <source>Switching to profile %1…</source>
+        <translation>正在切换到配置档 %1…</translation>
+    </message>
+    <message>
+        <source>Switched to profile %1</source>
+        <translation>已切换到配置档 %1</translation>
     </message>
 </context>
 <context>
@@ -64,7 +106,7 @@
         <translation>正在加载…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>无法加载 Thunderstore 目录。</translation>
     </message>
     <message>
@@ -103,7 +145,7 @@
         <translation>其目录的第 %1 部分已损坏</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>其目录的第 %1 部分未能送达（%2）</translation>
     </message>
 </context>
@@ -152,11 +194,11 @@
         <translation>“%1”只接受 %2 到 %3 之间的数字。</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>“%1”的值不能包含换行。</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>“%1”的值不能以“]”结尾：这一行会被读作节标题。</translation>
     </message>
 </context>
@@ -376,7 +418,7 @@
         <translation>原版游玩</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>以原版启动 Valheim — 模组仍保留安装但不会加载</translation>
     </message>
     <message>
@@ -403,7 +445,7 @@
         <translation>没有自述文件</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>内容很长，此处已截短；其余内容见该包的页面。</translation>
     </message>
 </context>
@@ -418,7 +460,7 @@
         <translation>数据</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>编辑此模组的设置</translation>
     </message>
     <message>
@@ -497,19 +539,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>无法加载自述文件：%1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>无法加载更新日志：%1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>无法加载自述文件：仓库返回了 %1。</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>无法加载更新日志：仓库返回了 %1。</translation>
     </message>
 </context>
@@ -572,6 +614,65 @@
     </message>
 </context>
 <context>
+    <name>Profiles</name>
+    <message>
+        <source>There is no profile called “%1”.</source>
+        <translation>没有名为“%1”的配置档。</translation>
+    </message>
+    <message>
+        <source>Some mods are still moved aside for the shader capture; bring them back first.</source>
+        <translation>有些模组仍因着色器捕获被移到一旁；请先把它们移回来。</translation>
+    </message>
+    <message>
+        <source>The copy of %1 came out different from the original.</source>
+        <translation>%1 的副本与原件不一致。</translation>
+    </message>
+    <message>
+        <source>The record of an interrupted profile switch in %1 is damaged; nothing was moved.</source>
+        <translation>%1 中一次中断的配置档切换记录已损坏；没有移动任何内容。</translation>
+    </message>
+    <message>
+        <source>%1 holds a folder named like the profile in use; move it away and try again.</source>
+        <translation>%1 中有一个与当前配置档同名的文件夹；请把它移走后重试。</translation>
+    </message>
+    <message>
+        <source>Give the profile a name.</source>
+        <translation>给配置档起个名字。</translation>
+    </message>
+    <message>
+        <source>A profile name can't start or end with a space.</source>
+        <translation>配置档名称不能以空格开头或结尾。</translation>
+    </message>
+    <message>
+        <source>A profile name can't start with a dot.</source>
+        <translation>配置档名称不能以点开头。</translation>
+    </message>
+    <message>
+        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <translation>配置档名称不能包含“/”、“\”、“:”或控制字符。</translation>
+    </message>
+    <message>
+        <source>A profile name can have at most %1 characters.</source>
+        <translation>配置档名称最多 %1 个字符。</translation>
+    </message>
+    <message>
+        <source>There is already a profile called “%1”.</source>
+        <translation>已经有名为“%1”的配置档了。</translation>
+    </message>
+    <message>
+        <source>“%1” is the profile in use; switch to another one before deleting it.</source>
+        <translation>“%1”是正在使用的配置档；请先切换到其他配置档再删除它。</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2</source>
+        <translation>无法切换到“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <translation>无法切换到“%1”：%2 “%3”仍在使用中。</translation>
+    </message>
+</context>
+<context>
     <name>ReadmeSheet</name>
     <message>
         <source>Open Page</source>
@@ -628,7 +729,7 @@
         <translation>请先安装 ShaderHelperForMac——参见模组面板中的粉色横幅，或在“浏览”中搜索它。</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>将除 ShaderHelperForMac 之外的所有模组移出 plugins 文件夹，以免模组材质污染基准。</translation>
     </message>
     <message>
@@ -640,7 +741,7 @@
         <translation>备份世界和角色</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>将所有世界和角色复制到本应用的备份文件夹</translation>
     </message>
     <message>
@@ -676,7 +777,7 @@
         <translation>恢复世界和角色</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>用最新备份中的版本覆盖当前存档</translation>
     </message>
     <message>
@@ -748,7 +849,7 @@
         <translation>游戏里出现粉色或品红色贴图？</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>有些模组自带仅限 Windows 的着色器，Metal 无法渲染。ShaderHelperForMac 会自动把损坏的材质换成适合 Mac 的着色器。</translation>
     </message>
     <message>
@@ -862,7 +963,7 @@
         <translation>在 Steam 中：右键点击 Valheim → 属性… → 通用 → 粘贴到启动选项，然后关闭窗口。</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>我已添加 — 将此步标记为完成</translation>
     </message>
     <message>
@@ -914,7 +1015,7 @@
         <translation>Rosetta 2 已安装 — 这台 Mac 可以运行 Intel 代码。</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>BepInEx 的注入器仅支持 Intel，因此 Apple 芯片需要 Apple 的 Rosetta 2 转译层。</translation>
     </message>
     <message>
@@ -922,11 +1023,11 @@
         <translation>BepInEx %1 已在游戏文件夹中，%2 已就绪。</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 来自早于 5.4.2331 的包，已无法通过 Steam 启动 BepInEx — 请更新该包。</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>BepInEx 文件已在，但 %1 还不可执行。</translation>
     </message>
     <message>
@@ -934,11 +1035,11 @@
         <translation>BepInEx 文件已在，但 %1 还需要 Mac 修复（可执行权限 + 游戏名称）。</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>从 Thunderstore 下载 denikson 的 Valheim 版 BepInExPack，并解压到游戏文件夹。</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>从 Thunderstore 下载 denikson 的 Valheim 版 BepInExPack，并解压到 %1 旁边。</translation>
     </message>
     <message>
@@ -950,11 +1051,11 @@
         <translation>Intel Mac 本就原生运行 Intel 版本。</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>启动脚本会运行游戏的 Intel（x86_64）版本，因此 BepInEx 在 Rosetta 下加载。</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>Valheim 的 Mac 应用是通用版本，会原生运行，而那样 BepInEx 无法加载 — 此修复让启动脚本运行其 Intel 版本。</translation>
     </message>
     <message>
@@ -966,11 +1067,11 @@
         <translation># 已添加到 %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux 不会隔离下载的文件。</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>安装 BepInEx 后，此步会清除 macOS 的隔离标记，让 Gatekeeper 不再阻止注入器。</translation>
     </message>
     <message numerus="yes">
@@ -980,7 +1081,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>模组文件上没有隔离标记 — Gatekeeper 不会干扰。</translation>
     </message>
     <message>
@@ -988,7 +1089,7 @@
         <translation>已在你的 Steam 设置中找到 — Valheim 会通过 BepInEx 启动。</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>唯一需要手动的一步：Steam 必须通过 BepInEx 的脚本启动游戏。</translation>
     </message>
     <message>
@@ -996,7 +1097,7 @@
         <translation>已确认带模组启动 — BepInEx 最后一次写入日志是在 %1。</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>BepInEx 的最新日志来自 Proton 下的 Windows 版本，而不是原生游戏。</translation>
     </message>
     <message>
@@ -1083,7 +1184,7 @@
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>无法加载目录：%1</translation>
     </message>
 </context>
@@ -1121,7 +1222,7 @@
         <translation>安装 %1 的某个版本</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>不再为 %1 提供更新</translation>
     </message>
     <message>
