@@ -34,8 +34,11 @@ class TestCli : public QObject {
         return game + "/BepInEx/plugins/" + mod;
     }
 
-    Run cli(const QStringList& args) const {
+    Run cli(const QStringList& args, const QString& language = QStringLiteral("en")) const {
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("SKALDRUN_LANGUAGE"), language);
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(SKALDRUN_CLI), args);
         if (!process.waitForFinished(120000)) process.kill();
         return Run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -199,6 +202,31 @@ private Q_SLOTS:
         const QJsonValue crew = json(at + QStringList{"status"});
         QCOMPARE(crew["mods"], QJsonValue(6)); // with CoreUtils, which CozyHearth needs
         QCOMPARE(crew["enabledMods"], QJsonValue(5));
+    }
+
+    // A script reads the same JSON in every language, while people read their own (after the
+    // journey, so that the list has mods, an update and a mod switched off).
+    void jsonInEveryLanguage_data() {
+        QTest::addColumn<QStringList>("args");
+        const QStringList at{"--game", m_world.gameDir()};
+        QTest::newRow("status") << at + QStringList{"status"};
+        QTest::newRow("list") << at + QStringList{"list"};
+        QTest::newRow("search") << QStringList{"search", "tweaks"};
+        QTest::newRow("doctor") << at + QStringList{"doctor"};
+    }
+
+    void jsonInEveryLanguage() {
+        QFETCH(QStringList, args);
+        const QString english = cli(args + QStringList{"--json"}).out;
+        QVERIFY(QJsonDocument::fromJson(english.toUtf8()).isObject() ||
+                QJsonDocument::fromJson(english.toUtf8()).isArray());
+        const Run text = cli(args);
+        for (const QString language : {"de", "ru", "zh_CN"}) {
+            QCOMPARE(cli(args + QStringList{"--json"}, language).out, english);
+            const Run translated = cli(args, language);
+            QCOMPARE(translated.code, text.code);
+            QVERIFY2(translated.out + translated.err != text.out + text.err, qPrintable(language));
+        }
     }
 
     // Wrong input of every kind: the exit status, and one sentence naming what was wrong.
