@@ -162,6 +162,10 @@ private Q_SLOTS:
         QCOMPARE(rows["Runecraft-Epic_Runes"]["enabled"], QJsonValue(false));
         QCOMPARE(rows["Hearthworks-CozyHearth"]["updateAvailable"], QJsonValue("1.4.0"));
         QCOMPARE(rows["Hearthworks-CoreUtils"]["updateAvailable"], QJsonValue());
+        const QStringList listed = cli(at + QStringList{"list"}).out.split('\n');
+        QVERIFY2(listed.contains("Epic Runes 3.0.1 (disabled) · Runecraft-Epic_Runes on Thunderstore") &&
+                     listed.contains("Forge Tweaks 0.9.2 · Hexwright-Forge_Tweaks on Hexium"),
+                 qPrintable(listed.join('\n')));
         QStringList found;
         for (const auto& row : json({"search", "tweaks"}).toArray())
             found << row[QStringLiteral("package")].toString() + QLatin1Char(' ') +
