@@ -25,6 +25,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 enum Page { errorPage, loadingPage, listPage, emptyPage };
@@ -80,8 +82,11 @@ ConfigEditorSheet::ConfigEditorSheet(AppState* state, const ModItem& mod, QWidge
     header->addWidget(m_fileMenu);
     header->addStretch();
     auto* search = new SearchField(tr("Search settings"), QStringLiteral("configEditor.search"), this);
-    search->setFixedWidth(190);
     m_searchEdit = search->lineEdit();
+    // Wide enough for the placeholder in the player's language (the icon, margins and clear button
+    // take about 64 px), and never narrower than before.
+    search->setFixedWidth(
+        std::max(190, m_searchEdit->fontMetrics().horizontalAdvance(m_searchEdit->placeholderText()) + 64));
     connect(m_searchEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_search = text;
         layoutSections();
@@ -161,8 +166,9 @@ ConfigEditorSheet::ConfigEditorSheet(AppState* state, const ModItem& mod, QWidge
     auto* note = new QLabel(tr("Changes apply the next time Valheim starts."), this);
     note->setObjectName(QStringLiteral("configEditor.note"));
     Theme::style(note, Theme::TextStyle::caption, Theme::tertiaryText());
-    footer->addWidget(note);
-    footer->addStretch();
+    // Wraps rather than squeezing the buttons where the sentence is long.
+    note->setWordWrap(true);
+    footer->addWidget(note, 1);
     m_cancel =
         Make::button(this, QStringLiteral("configEditor.cancel"), tr("Close"), Theme::ButtonStyle::bordered);
     m_cancel->setMinimumWidth(80);

@@ -222,8 +222,7 @@ private Q_SLOTS:
     void jsonInEveryLanguage() {
         QFETCH(QStringList, args);
         const QString english = cli(args + QStringList{"--json"}).out;
-        QVERIFY(QJsonDocument::fromJson(english.toUtf8()).isObject() ||
-                QJsonDocument::fromJson(english.toUtf8()).isArray());
+        QVERIFY(!QJsonDocument::fromJson(english.toUtf8()).isNull());
         const Run text = cli(args);
         for (const QString language : {"de", "ru", "zh_CN"}) {
             QCOMPARE(cli(args + QStringList{"--json"}, language).out, english);
