@@ -455,7 +455,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
     </message>
     <message>
         <source>Save</source>
-        <translation>Sichern</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>No config file found.</source>
@@ -487,7 +487,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
     </message>
     <message>
         <source>Couldn&apos;t save</source>
-        <translation>Sichern fehlgeschlagen</translation>
+        <translation>Speichern fehlgeschlagen</translation>
     </message>
     <message>
         <source>No settings found in this file.</source>
@@ -635,7 +635,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
     </message>
     <message>
         <source>Back up your saves before you play on.</source>
-        <translation>Sichere deine Welten und Charaktere, bevor du weiterspielst.</translation>
+        <translation>Sichere deine Spielstände, bevor du weiterspielst.</translation>
     </message>
     <message numerus="yes">
         <source>%n mods didn&apos;t load after the update. Back up your saves first; then update, or switch them off until their authors catch up.</source>
