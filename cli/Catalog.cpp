@@ -8,6 +8,7 @@
 #include "install/InstallRecords.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QRegularExpression>
 
@@ -26,7 +27,8 @@ void load(AppState& state) {
         loop.exec();
     }
     if (store->packages().isEmpty())
-        throw SkaldrunError(store->statusText().value_or(QStringLiteral("The catalog is empty.")));
+        throw SkaldrunError(
+            store->statusText().value_or(QCoreApplication::translate("Catalog", "The catalog is empty.")));
 }
 
 TSPackage find(const AppState& state, const QString& wanted) {
@@ -35,13 +37,15 @@ TSPackage find(const AppState& state, const QString& wanted) {
     std::optional<QString> version;
     if (pieces.size() >= 3 && versionPiece.match(pieces.last()).hasMatch()) version = pieces.takeLast();
     if (pieces.size() < 2 || pieces.contains(QString()))
-        throw Misuse{
-            QStringLiteral("“%1” isn't a package: write Owner-Name or Owner-Name-1.2.3.").arg(wanted)};
+        throw Misuse{QCoreApplication::translate(
+                         "Catalog", "“%1” isn't a package: write Owner-Name or Owner-Name-1.2.3.")
+                         .arg(wanted)};
     const QString name = pieces.join(QLatin1Char('-'));
     const auto index = state.thunder()->indexByOwnerName();
     const auto found = index.constFind(name.toLower());
     if (found == index.cend())
-        throw SkaldrunError(QStringLiteral("The catalog has no package “%1”.").arg(name));
+        throw SkaldrunError(
+            QCoreApplication::translate("Catalog", "The catalog has no package “%1”.").arg(name));
     return version ? found->atVersion(*version) : *found;
 }
 

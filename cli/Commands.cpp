@@ -11,6 +11,7 @@
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -71,7 +72,8 @@ ModItem findMod(const Session& session, const QString& name) {
             if (ConfigStore::normalize(mod.name) == key) return mod;
         }
     }
-    throw SkaldrunError(QStringLiteral("No installed mod is called “%1”.").arg(name));
+    throw SkaldrunError(
+        QCoreApplication::translate("Commands", "No installed mod is called “%1”.").arg(name));
 }
 
 // Prints the action's success text; its alert ends the command.
@@ -83,25 +85,25 @@ void finish(const Session::Outcome& outcome) {
 void status(Session& session, const Options& options) {
     const AppState& s = session.state();
     struct Step {
-        QString title;
+        const char* title; // English in --json, the window's step title on the terminal
         bool done;
         bool needed; // as the window's "Not needed" badges: Rosetta on Apple Silicon, quarantine on a Mac
     };
     const QList<Step> steps = {
-        {QStringLiteral("Locate Valheim"), s.stepGame(), true},
-        {QStringLiteral("Install Rosetta 2"), s.stepRosetta(), s.isAppleSilicon()},
-        {QStringLiteral("Install BepInEx"), s.stepBep(), true},
-        {QStringLiteral("Enable Rosetta Translation"), s.stepArch(), s.isAppleSilicon()},
-        {QStringLiteral("Clear Quarantine Flags"), s.stepQuarantine(), !s.onLinux()},
-        {QStringLiteral("Set Steam Launch Options"), s.stepSteam(), true},
-        {QStringLiteral("Launch Once to Verify"), s.stepVerify(), true}};
+        {QT_TRANSLATE_NOOP("StepsPane", "Locate Valheim"), s.stepGame(), true},
+        {QT_TRANSLATE_NOOP("StepsPane", "Install Rosetta 2"), s.stepRosetta(), s.isAppleSilicon()},
+        {QT_TRANSLATE_NOOP("StepsPane", "Install BepInEx"), s.stepBep(), true},
+        {QT_TRANSLATE_NOOP("StepsPane", "Enable Rosetta Translation"), s.stepArch(), s.isAppleSilicon()},
+        {QT_TRANSLATE_NOOP("StepsPane", "Clear Quarantine Flags"), s.stepQuarantine(), !s.onLinux()},
+        {QT_TRANSLATE_NOOP("StepsPane", "Set Steam Launch Options"), s.stepSteam(), true},
+        {QT_TRANSLATE_NOOP("StepsPane", "Launch Once to Verify"), s.stepVerify(), true}};
     const qsizetype mods = session.mods().size();
     // Steam runs the Windows build through Proton, where the pack loads only with this override.
     const bool proton = s.snapshot().windowsBuild && s.gameDir();
     if (options.json) {
         QJsonArray list;
         for (const Step& step : steps)
-            list.append(QJsonObject{{QStringLiteral("step"), step.title},
+            list.append(QJsonObject{{QStringLiteral("step"), QString::fromUtf8(step.title)},
                                     {QStringLiteral("done"), step.done},
                                     {QStringLiteral("needed"), step.needed}});
         QJsonObject report{
@@ -113,20 +115,23 @@ void status(Session& session, const Options& options) {
         printJson(report);
         return;
     }
-    out(QStringLiteral("Game folder: ") +
-        (s.gameDir() ? Fs::displayPath(*s.gameDir()) : QStringLiteral("not found")));
+    out(s.gameDir()
+            ? QCoreApplication::translate("Commands", "Game folder: %1").arg(Fs::displayPath(*s.gameDir()))
+            : QCoreApplication::translate("Commands", "Game folder: not found"));
     if (proton)
-        out(QStringLiteral("This is Valheim's Windows build (valheim.exe), which Steam runs through Proton; "
-                           "for BepInEx to load, set its launch options to: ") +
-            Outside::protonLaunchOptions);
-    for (const Step& step : steps)
-        out((!step.needed ? QStringLiteral("[n/a ] ")
-             : step.done  ? QStringLiteral("[done] ")
-                          : QStringLiteral("[ -- ] ")) +
-            step.title + (step.needed ? QString() : QStringLiteral(" (not needed)")));
-    out(QStringLiteral("%1 of 7 steps done · %2 mods, %3 enabled")
+        out(QCoreApplication::translate(
+                "Commands", "This is Valheim's Windows build (valheim.exe), which Steam runs through "
+                            "Proton; for BepInEx to load, set its launch options to: %1")
+                .arg(Outside::protonLaunchOptions));
+    for (const Step& step : steps) {
+        const QString title = QCoreApplication::translate("StepsPane", step.title);
+        out(!step.needed ? QCoreApplication::translate("Commands", "[n/a ] %1 (not needed)").arg(title)
+            : step.done  ? QStringLiteral("[done] ") + title
+                         : QStringLiteral("[ -- ] ") + title);
+    }
+    out(QCoreApplication::translate("Commands", "%1 of 7 steps done · %n mods, %2 enabled", nullptr,
+                                    int(mods))
             .arg(s.doneCount())
-            .arg(mods)
             .arg(s.enabledModCount()));
 }
 
@@ -135,7 +140,8 @@ void list(Session& session, const Options& options) {
     try {
         Catalog::load(s);
     } catch (const SkaldrunError& e) {
-        err(e.message() + QStringLiteral(" Updates and dependencies aren't shown."));
+        err(QCoreApplication::translate("Commands", "%1 Updates and dependencies aren't shown.")
+                .arg(e.message()));
     }
     const auto packages = Catalog::byModName(s);
     const UpdatePlan::Plan& plan = s.updatePlan();
@@ -145,9 +151,10 @@ void list(Session& session, const Options& options) {
         const std::optional<TSPackage>& package = source.package;
         const bool known = package.has_value();
         const UpdatePlan::ModPlan* entry = plan.of(mod.name);
-        QStringList missing;
+        QStringList missing; // English under --json, as every word then
         for (const UpdatePlan::Need& need : entry ? entry->needs : QList<UpdatePlan::Need>())
-            missing << (need.disabled  ? need.name + QStringLiteral(" (disabled)")
+            missing << (need.disabled
+                            ? QCoreApplication::translate("Commands", "%1 (disabled)").arg(need.name)
                         : need.package ? need.package->fullName
                                        : need.dependency);
         const std::optional<QString> update = entry ? entry->newer : std::nullopt;
@@ -163,14 +170,20 @@ void list(Session& session, const Options& options) {
                         {QStringLiteral("updatesOffered"), !(entry && entry->pinned)},
                         {QStringLiteral("missingDependencies"), QJsonArray::fromStringList(missing)}});
         if (options.json) continue;
-        QString line = mod.name + QLatin1Char(' ') + version.value_or(QStringLiteral("?"));
-        if (!mod.enabled) line += QStringLiteral(" (disabled)");
-        if (known) line += QStringLiteral(" · ") + package->fullName;
-        if (repository) line += QStringLiteral(" on ") + *repository;
-        if (update) line += QStringLiteral(" · update: ") + *update;
-        if (entry && entry->pinned) line += QStringLiteral(" · no updates offered");
-        if (!missing.isEmpty()) line += QStringLiteral(" · missing: ") + missing.join(QStringLiteral(", "));
-        out(line);
+        // One field per fact, " · " between them.
+        const QString head = mod.name + QLatin1Char(' ') + version.value_or(QStringLiteral("?"));
+        QStringList fields{mod.enabled ? head
+                                       : QCoreApplication::translate("Commands", "%1 (disabled)").arg(head)};
+        if (known) fields << package->fullName;
+        if (repository)
+            fields.last() =
+                QCoreApplication::translate("Commands", "%1 on %2").arg(fields.last(), *repository);
+        if (update) fields << QCoreApplication::translate("Commands", "update: %1").arg(*update);
+        if (entry && entry->pinned) fields << QCoreApplication::translate("Commands", "no updates offered");
+        if (!missing.isEmpty())
+            fields << QCoreApplication::translate("Commands", "missing: %1")
+                          .arg(missing.join(QStringLiteral(", ")));
+        out(fields.join(QStringLiteral(" · ")));
     }
     if (options.json) printJson(rows);
 }
@@ -188,10 +201,9 @@ void search(Session& session, const QString& query, const Options& options) {
     for (int i : catalog.shown(query, sorts().value(options.sort, TSSort::popular))) {
         const TSPackage& p = catalog.packages().at(i);
         if (!options.json) {
-            out(QStringLiteral("%1 %2 · %3 · %4 downloads · %5")
-                    .arg(p.fullName, p.version, Repository::sourceName(p.source))
-                    .arg(p.totalDownloads)
-                    .arg(p.description));
+            out(QCoreApplication::translate("Commands", "%1 %2 · %3 · %n downloads · %4", nullptr,
+                                            int(p.totalDownloads))
+                    .arg(p.fullName, p.version, Repository::sourceName(p.source), p.description));
             continue;
         }
         rows.append(
@@ -237,12 +249,14 @@ void update(Session& session, const QStringList& names, const Options& options) 
     for (const ModItem& mod : mods) {
         const UpdatePlan::ModPlan* entry = s.updatePlan().of(mod.name);
         if (entry && entry->newer) continue;
-        err(!entry || !entry->package ? QStringLiteral("%1 isn't in the catalog.").arg(mod.name)
-            : entry->pinned
-                ? QStringLiteral("%1 is kept at its version; no updates are offered.").arg(mod.name)
-                : QStringLiteral("%1 is up to date.").arg(mod.name));
+        err(!entry || !entry->package
+                ? QCoreApplication::translate("Commands", "%1 isn't in the catalog.").arg(mod.name)
+            : entry->pinned ? QCoreApplication::translate(
+                                  "Commands", "%1 is kept at its version; no updates are offered.")
+                                  .arg(mod.name)
+                            : QCoreApplication::translate("Commands", "%1 is up to date.").arg(mod.name));
     }
-    if (due.isEmpty()) out(QStringLiteral("Nothing to update."));
+    if (due.isEmpty()) out(QCoreApplication::translate("Commands", "Nothing to update."));
     if (options.dryRun || due.isEmpty()) return;
     session.lockGameFolder();
     finish(session.act([&] { s.updateMods(due); }));
@@ -265,9 +279,13 @@ const ConfigEntry& findEntry(const ParsedConfig& config, const QString& key) {
         if (entry.key == key) found << &entry;
     }
     const QString file = Fs::fileName(config.url);
-    if (found.isEmpty()) throw SkaldrunError(QStringLiteral("%1 has no setting “%2”.").arg(file, key));
+    if (found.isEmpty())
+        throw SkaldrunError(
+            QCoreApplication::translate("Commands", "%1 has no setting “%2”.").arg(file, key));
     if (found.size() > 1)
-        throw SkaldrunError(QStringLiteral("%1 has “%2” in several sections; write Section.Key, e.g. %3.%2.")
+        throw SkaldrunError(QCoreApplication::translate("Commands",
+                                                        "%1 has “%2” in several sections; write Section.Key, "
+                                                        "e.g. %3.%2.")
                                 .arg(file, key, found.first()->section));
     return *found.first();
 }
@@ -277,7 +295,7 @@ ParsedConfig configFile(Session& session, const QString& name) {
     for (const QString& path : ConfigStore::allConfigFiles(dir)) {
         if (Fs::fileName(path).compare(name, Qt::CaseInsensitive) == 0) return ConfigStore::parse(path);
     }
-    throw SkaldrunError(QStringLiteral("There is no config file “%1” in %2.")
+    throw SkaldrunError(QCoreApplication::translate("Commands", "There is no config file “%1” in %2.")
                             .arg(name, Fs::displayPath(ConfigStore::configDir(dir))));
 }
 
@@ -303,7 +321,8 @@ void config(Session& session, const QStringList& args) {
     const QString& value = args.at(3);
     if (auto problem = ConfigStore::valueProblem(entry, value)) throw SkaldrunError(*problem);
     ConfigStore::save(config, {{entry.id, value}});
-    out(QStringLiteral("%1.%2 = %3 in %4").arg(entry.section, entry.key, value, Fs::fileName(config.url)));
+    out(QCoreApplication::translate("Commands", "%1.%2 = %3 in %4")
+            .arg(entry.section, entry.key, value, Fs::fileName(config.url)));
 }
 
 void saves(Session& session, const QString& verb) {
@@ -315,7 +334,7 @@ void saves(Session& session, const QString& verb) {
             s.restoreSavesFromLatestBackup();
     });
     if (!outcome.done && !outcome.alert)
-        throw SkaldrunError(QStringLiteral("There is no save backup to restore."));
+        throw SkaldrunError(QCoreApplication::translate("Commands", "There is no save backup to restore."));
     finish(outcome);
 }
 
@@ -324,31 +343,37 @@ void saves(Session& session, const QString& verb) {
 void check(const QString& command, const QStringList& args, const Options& options) {
     if (Share::handles(command, args)) return Share::check(args, options);
     if (options.code || options.replace || !options.file.isEmpty() || !options.name.isEmpty())
-        throw Misuse{QStringLiteral(
-            "“--file”, “--code”, “--name” and “--replace” belong to profile export and import.")};
+        throw Misuse{QCoreApplication::translate(
+            "Commands", "“--file”, “--code”, “--name” and “--replace” belong to profile export and import.")};
     const auto shape = shapes().constFind(command);
-    if (shape == shapes().cend()) throw Misuse{QStringLiteral("Unknown command “%1”.").arg(command)};
+    if (shape == shapes().cend())
+        throw Misuse{QCoreApplication::translate("Commands", "Unknown command “%1”.").arg(command)};
     if (args.size() < shape->least || (shape->most >= 0 && args.size() > shape->most))
-        throw Misuse{QStringLiteral("Wrong number of words after “%1”.").arg(command)};
+        throw Misuse{
+            QCoreApplication::translate("Commands", "Wrong number of words after “%1”.").arg(command)};
     const QList<std::pair<QString, bool>> given = {
         {QStringLiteral("json"), options.json},      {QStringLiteral("all"), options.all},
         {QStringLiteral("dry-run"), options.dryRun}, {QStringLiteral("delete"), options.deleteForGood},
         {QStringLiteral("copy"), options.copy},      {QStringLiteral("sort"), !options.sort.isEmpty()}};
     for (const auto& [option, on] : given) {
         if (on && !shape->options.contains(option))
-            throw Misuse{QStringLiteral("“--%1” means nothing to “%2”.").arg(option, command)};
+            throw Misuse{QCoreApplication::translate("Commands", "“--%1” means nothing to “%2”.")
+                             .arg(option, command)};
     }
     if (!options.sort.isEmpty() && !sorts().contains(options.sort))
-        throw Misuse{QStringLiteral("Sort by popular, newest, rating or name, not “%1”.").arg(options.sort)};
-    if (options.all && !args.isEmpty()) throw Misuse{QStringLiteral("Give “--all” or mod names, not both.")};
+        throw Misuse{
+            QCoreApplication::translate("Commands", "Sort by popular, newest, rating or name, not “%1”.")
+                .arg(options.sort)};
+    if (options.all && !args.isEmpty())
+        throw Misuse{QCoreApplication::translate("Commands", "Give “--all” or mod names, not both.")};
     const QHash<QString, int> verbs = {
         {QStringLiteral("list"), 2}, {QStringLiteral("get"), 3}, {QStringLiteral("set"), 4}};
     if (command == QLatin1String("config") && verbs.value(args.first()) != args.size())
-        throw Misuse{
-            QStringLiteral("Write config list MOD, config get FILE KEY or config set FILE KEY VALUE.")};
+        throw Misuse{QCoreApplication::translate(
+            "Commands", "Write config list MOD, config get FILE KEY or config set FILE KEY VALUE.")};
     if (command == QLatin1String("saves") && args.first() != QLatin1String("backup") &&
         args.first() != QLatin1String("restore"))
-        throw Misuse{QStringLiteral("Write saves backup or saves restore.")};
+        throw Misuse{QCoreApplication::translate("Commands", "Write saves backup or saves restore.")};
     if (command == QLatin1String("profile")) checkProfile(args, options.copy);
 }
 
@@ -377,8 +402,9 @@ void run(Session& session, const QString& command, const QStringList& args, cons
         } catch (const SkaldrunError& e) {
             // Servers often have no Trash; deleting for good is then the player's explicit choice.
             if (options.deleteForGood || !e.message().startsWith(QLatin1String("Couldn't remove"))) throw;
-            throw SkaldrunError(e.message() +
-                                QStringLiteral(" Give --delete to delete it for good instead."));
+            throw SkaldrunError(
+                QCoreApplication::translate("Commands", "%1 Give --delete to delete it for good instead.")
+                    .arg(e.message()));
         }
     }
     if (command == QLatin1String("config")) return config(session, args);

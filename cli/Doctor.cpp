@@ -5,6 +5,7 @@
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -65,23 +66,27 @@ void print(const LastLaunch& last) {
     if (last.noLog) out(*last.noLog);
     if (!last.report) return;
     const LaunchReport& r = *last.report;
-    out(QStringLiteral("Last launch: ") + LaunchText::summary(r));
+    out(QCoreApplication::translate("Commands", "Last launch: %1").arg(LaunchText::summary(r)));
     QStringList versions;
     if (r.bepInEx) versions << QStringLiteral("BepInEx ") + *r.bepInEx;
-    if (r.pack) versions << QStringLiteral("pack ") + *r.pack;
+    if (r.pack) versions << QCoreApplication::translate("Commands", "pack %1").arg(*r.pack);
     if (r.unity) versions << QStringLiteral("Unity ") + *r.unity;
-    if (r.platform) versions << *r.platform + (r.server ? QStringLiteral(" server") : QString());
+    if (r.platform)
+        versions << (r.server ? QCoreApplication::translate("Commands", "%1 server").arg(*r.platform)
+                              : *r.platform);
     if (!versions.isEmpty()) out(versions.join(QStringLiteral(" · ")));
-    out(QStringLiteral("Log: ") + Fs::displayPath(r.file));
+    out(QCoreApplication::translate("Commands", "Log: %1").arg(Fs::displayPath(r.file)));
     if (last.gameUpdate) out(LaunchText::gameUpdated(*last.gameUpdate));
     for (const LastLaunch::Problem& p : last.problems)
-        out((p.connection    ? QStringLiteral("  · ")
-             : p.warningOnly ? QStringLiteral("  note: ")
-                             : QStringLiteral("  ! ")) +
-            p.text);
+        out(p.connection ? QStringLiteral("  · ") + p.text
+            : p.warningOnly
+                ? QStringLiteral("  ") + QCoreApplication::translate("Commands", "note: %1").arg(p.text)
+                : QStringLiteral("  ! ") + p.text);
     for (const LaunchReport::Message& m : r.messages)
-        out(QStringLiteral("  [%1] %2%3")
-                .arg(m.source, m.text, m.count > 1 ? QStringLiteral(" (%1 times)").arg(m.count) : QString()));
+        out(QStringLiteral("  ") +
+            (m.count > 1 ? QCoreApplication::translate("Commands", "[%1] %2 (%n times)", nullptr, m.count)
+                               .arg(m.source, m.text)
+                         : QStringLiteral("[%1] %2").arg(m.source, m.text)));
 }
 
 } // namespace
@@ -99,8 +104,9 @@ void doctor(Session& session, bool json) {
     else
         print(last);
     if (last.clean()) return;
-    throw SkaldrunError(last.report ? QStringLiteral("Not every mod loaded in the last launch.")
-                                    : QStringLiteral("There is no log of a launch with mods."));
+    throw SkaldrunError(
+        last.report ? QCoreApplication::translate("Commands", "Not every mod loaded in the last launch.")
+                    : QCoreApplication::translate("Commands", "There is no log of a launch with mods."));
 }
 
 } // namespace Commands

@@ -3,6 +3,7 @@
 #include "cli/Session.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace Commands {
@@ -21,9 +22,11 @@ const QHash<QString, int>& verbs() {
 
 void checkProfile(const QStringList& args, bool copy) {
     if (verbs().value(args.first()) != args.size())
-        throw Misuse{QStringLiteral("Write profile list, profile new NAME [--copy] or profile switch NAME.")};
+        throw Misuse{QCoreApplication::translate(
+            "Commands", "Write profile list, profile new NAME [--copy] or profile switch NAME.")};
     if (copy && args.first() != QLatin1String("new"))
-        throw Misuse{QStringLiteral("“--copy” means something only to “profile new”.")};
+        throw Misuse{
+            QCoreApplication::translate("Commands", "“--copy” means something only to “profile new”.")};
 }
 
 void profile(Session& session, const QStringList& args, bool copy) {
@@ -31,7 +34,9 @@ void profile(Session& session, const QStringList& args, bool copy) {
     const QString& verb = args.first();
     if (verb == QLatin1String("list")) {
         for (const QString& name : s.snapshot().profiles)
-            out(name == s.snapshot().activeProfile ? name + QStringLiteral(" (active)") : name);
+            out(name == s.snapshot().activeProfile
+                    ? QCoreApplication::translate("Commands", "%1 (active)").arg(name)
+                    : name);
         return;
     }
     session.lockGameFolder();

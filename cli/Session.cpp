@@ -5,6 +5,7 @@
 #include "platform/Platform.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QThreadPool>
 
@@ -53,8 +54,8 @@ Session::~Session() {
 QString Session::lockGameFolder() {
     const auto dir = m_state.gameDir();
     if (!dir)
-        throw SkaldrunError(
-            QStringLiteral("Couldn't find Valheim in any Steam library; name its folder with --game."));
+        throw SkaldrunError(QCoreApplication::translate(
+            "Session", "Couldn't find Valheim in any Steam library; name its folder with --game."));
     if (!m_lock) {
         auto lock = std::make_unique<FolderLock>(*dir);
         lock->acquire(lockWaitMs);

@@ -5,6 +5,7 @@
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace Share {
@@ -17,15 +18,17 @@ bool handles(const QString& command, const QStringList& args) {
 void check(const QStringList& args, const Commands::Options& options) {
     const bool exporting = args.first() == QLatin1String("export");
     if (exporting && (args.size() != 1 || (options.code && !options.file.isEmpty())))
-        throw Misuse{QStringLiteral("Write profile export --file F.r2z or profile export --code.")};
+        throw Misuse{QCoreApplication::translate(
+            "Share", "Write profile export --file F.r2z or profile export --code.")};
     if (!exporting && (args.size() != 2 || options.code || !options.file.isEmpty()))
-        throw Misuse{QStringLiteral(
-            "Write profile import CODE or profile import FILE, with --name N for the new profile "
-            "or --replace to import into this one.")};
-    if (exporting && options.replace) throw Misuse{QStringLiteral("“--replace” means nothing to an export.")};
+        throw Misuse{QCoreApplication::translate(
+            "Share", "Write profile import CODE or profile import FILE, with --name N "
+                     "for the new profile or --replace to import into this one.")};
+    if (exporting && options.replace)
+        throw Misuse{QCoreApplication::translate("Share", "“--replace” means nothing to an export.")};
     if (!options.name.isEmpty() && (exporting || options.replace))
-        throw Misuse{
-            QStringLiteral("“--name” names the new profile an import makes; it goes without “--replace”.")};
+        throw Misuse{QCoreApplication::translate(
+            "Share", "“--name” names the new profile an import makes; it goes without “--replace”.")};
 }
 
 namespace {
@@ -66,12 +69,14 @@ void importProfile(Session& session, const QString& source, const Commands::Opti
             s.readProfileCode(source);
     });
     if (read.alert || !s.pendingImport())
-        throw SkaldrunError(read.alert.value_or(QStringLiteral("Nothing to import.")));
+        throw SkaldrunError(read.alert.value_or(QCoreApplication::translate("Share", "Nothing to import.")));
     for (const AppState::ImportRow& row : s.importRows())
-        err(QStringLiteral("  %1 %2%3 · %4")
-                .arg(row.mod.name, row.mod.version,
-                     row.mod.enabled ? QString() : QStringLiteral(" (disabled)"),
-                     row.foundOn ? Repository::sourceName(*row.foundOn) : QStringLiteral("not found")));
+        err(QStringLiteral("  %1 · %2")
+                .arg(row.mod.enabled ? row.mod.name + QLatin1Char(' ') + row.mod.version
+                                     : QCoreApplication::translate("Share", "%1 %2 (disabled)")
+                                           .arg(row.mod.name, row.mod.version),
+                     row.foundOn ? Repository::sourceName(*row.foundOn)
+                                 : QCoreApplication::translate("Share", "not found")));
     session.lockGameFolder();
     const auto outcome = session.act([&] {
         s.importProfile(options.replace ? AppState::ImportTarget::replaceActive

@@ -11,8 +11,10 @@
 
 namespace {
 
+// The man page and the completions are made from this text in English (packaging/cli-docs.py).
 const char* const description =
-    R"(Sets up Valheim with BepInEx and manages its mods from a terminal or a script,
+    QT_TRANSLATE_NOOP("Cli",
+                      R"(Sets up Valheim with BepInEx and manages its mods from a terminal or a script,
 through the same model as the Skaldrun window.
 
 Commands:
@@ -41,7 +43,7 @@ Commands:
                                 too); exit status 1 when a mod didn't load
 
 Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
-stderr), 2 misused (with this text).)";
+stderr), 2 misused (with this text).)");
 
 int misuse(const QCommandLineParser& parser, const QString& message) {
     err(message);
@@ -56,42 +58,53 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("skaldrun-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SKALDRUN_VERSION));
-    // LANG and LC_MESSAGES choose, as for any command; --json stays the same in every language.
-    Language::install();
+    // LANG and LC_MESSAGES choose, as for any command. A script reading --json gets English
+    // throughout, the sentences inside the JSON (a launch's summary, its problems) included.
+    if (!app.arguments().contains(QStringLiteral("--json"))) Language::install();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(description));
+    parser.setApplicationDescription(QCoreApplication::translate("Cli", description));
     const QCommandLineOption game(
         QStringLiteral("game"),
-        QStringLiteral("The Valheim folder: a Mac or Linux client's, or a dedicated "
-                       "server's (default: the one found before)."),
+        QCoreApplication::translate("Cli", "The Valheim folder: a Mac or Linux client's, or a dedicated "
+                                           "server's (default: the one found before)."),
         QStringLiteral("DIR"));
-    const QCommandLineOption json(QStringLiteral("json"),
-                                  QStringLiteral("status, list, search, doctor: JSON on stdout."));
-    const QCommandLineOption sort(QStringLiteral("sort"),
-                                  QStringLiteral("search: popular, newest, rating or name."),
-                                  QStringLiteral("ORDER"));
-    const QCommandLineOption all(QStringLiteral("all"), QStringLiteral("update: every mod (the default)."));
+    const QCommandLineOption json(
+        QStringLiteral("json"),
+        QCoreApplication::translate("Cli", "status, list, search, doctor: JSON on stdout."));
+    const QCommandLineOption sort(
+        QStringLiteral("sort"),
+        QCoreApplication::translate("Cli", "search: popular, newest, rating or name."),
+        QStringLiteral("ORDER"));
+    const QCommandLineOption all(QStringLiteral("all"),
+                                 QCoreApplication::translate("Cli", "update: every mod (the default)."));
     const QCommandLineOption dryRun(QStringLiteral("dry-run"),
-                                    QStringLiteral("update: list what would change."));
-    const QCommandLineOption del(QStringLiteral("delete"),
-                                 QStringLiteral("remove: delete for good, not to the Trash."));
-    const QCommandLineOption copy(QStringLiteral("copy"),
-                                  QStringLiteral("profile new: start from a copy of the active profile."));
+                                    QCoreApplication::translate("Cli", "update: list what would change."));
+    const QCommandLineOption del(
+        QStringLiteral("delete"),
+        QCoreApplication::translate("Cli", "remove: delete for good, not to the Trash."));
+    const QCommandLineOption copy(
+        QStringLiteral("copy"),
+        QCoreApplication::translate("Cli", "profile new: start from a copy of the active profile."));
     const QCommandLineOption file(QStringLiteral("file"),
-                                  QStringLiteral("profile export: the .r2z to write."), QStringLiteral("F"));
-    const QCommandLineOption code(QStringLiteral("code"), QStringLiteral("profile export: a profile code."));
+                                  QCoreApplication::translate("Cli", "profile export: the .r2z to write."),
+                                  QStringLiteral("F"));
+    const QCommandLineOption code(QStringLiteral("code"),
+                                  QCoreApplication::translate("Cli", "profile export: a profile code."));
     const QCommandLineOption replace(
-        QStringLiteral("replace"), QStringLiteral("profile import: into this profile, replacing its mods."));
+        QStringLiteral("replace"),
+        QCoreApplication::translate("Cli", "profile import: into this profile, replacing its mods."));
     const QCommandLineOption name(
         QStringLiteral("name"),
-        QStringLiteral("profile import: the new profile's name (the pack's own by default)."),
+        QCoreApplication::translate("Cli",
+                                    "profile import: the new profile's name (the pack's own by default)."),
         QStringLiteral("N"));
     parser.addOptions({game, json, sort, all, dryRun, del, copy, file, code, replace, name});
 
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."));
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 QCoreApplication::translate("Cli", "One of the commands above."));
 
     if (!parser.parse(app.arguments())) return misuse(parser, parser.errorText());
     if (parser.isSet(help)) {
@@ -103,7 +116,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QStringList words = parser.positionalArguments();
-    if (words.isEmpty()) return misuse(parser, QStringLiteral("Name a command."));
+    if (words.isEmpty()) return misuse(parser, QCoreApplication::translate("Cli", "Name a command."));
     const QString command = words.takeFirst();
     Commands::Options options{parser.isSet(json), parser.isSet(all),  parser.isSet(dryRun),
                               parser.isSet(del),  parser.isSet(copy), parser.value(sort),
@@ -118,14 +131,15 @@ int main(int argc, char* argv[]) {
             // The Windows build counts: on Linux Steam runs it through Proton, where the pack loads too.
             if (!Steam::isValheimFolder(*folder) && !Steam::isWindowsBuild(*folder))
                 throw SkaldrunError(
-                    QStringLiteral("%1 isn't a Valheim folder: it holds neither the game nor a "
-                                   "dedicated server.")
+                    QCoreApplication::translate("Cli", "%1 isn't a Valheim folder: it holds neither the game "
+                                                       "nor a dedicated server.")
                         .arg(Fs::displayPath(*folder)));
         }
         Session session(folder);
         if (Commands::needsGameFolder(command) && !session.state().gameDir())
             throw SkaldrunError(
-                QStringLiteral("Couldn't find Valheim in any Steam library; name its folder with --game."));
+                QCoreApplication::translate("Session", "Couldn't find Valheim in any Steam library; name its "
+                                                       "folder with --game."));
         Commands::run(session, command, words, options);
     } catch (const Misuse& e) {
         status = misuse(parser, e.message);

@@ -124,6 +124,21 @@
     </message>
 </context>
 <context>
+    <name>Catalog</name>
+    <message>
+        <source>The catalog is empty.</source>
+        <translation>Der Katalog ist leer.</translation>
+    </message>
+    <message>
+        <source>“%1” isn&apos;t a package: write Owner-Name or Owner-Name-1.2.3.</source>
+        <translation>„%1“ ist kein Paket: Schreib Owner-Name oder Owner-Name-1.2.3.</translation>
+    </message>
+    <message>
+        <source>The catalog has no package “%1”.</source>
+        <translation>Der Katalog hat kein Paket „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
@@ -151,10 +166,382 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Sets up Valheim with BepInEx and manages its mods from a terminal or a script,
+through the same model as the Skaldrun window.
+
+Commands:
+  status                        the seven setup steps, done or not, and the mod count
+  list                          installed mods: version, repository, enabled, update, missing dependencies
+  search QUERY                  both repositories, most popular first (or --sort newest|rating|name)
+  install PACKAGE...            Owner-Name, or Owner-Name-1.2.3 for that release, with its dependencies;
+                                the BepInEx pack sets the loader up (a server&apos;s folder too)
+  update [--all | NAME...]      every mod with a newer version in the catalog, or those named, keeping
+                                each one&apos;s switch and config files (mods kept at a release are left)
+  enable NAME...                turns mods on
+  disable NAME...               turns mods off, leaving them installed
+  remove NAME...                moves mods to the Trash (--delete: deletes them for good)
+  config list MOD               a mod&apos;s settings, as FILE&apos;s Section.Key = value
+  config get FILE KEY           one setting (KEY is Section.Key, or a key only one section has)
+  config set FILE KEY VALUE     changes one setting, checked like the window&apos;s editor
+  saves backup                  backs the worlds and characters up
+  saves restore                 restores them from the newest backup
+  profile list                  the game folder&apos;s profiles (mod sets), the active one marked
+  profile new NAME              a new empty profile (--copy: a copy of the active one)
+  profile switch NAME           makes NAME the active profile
+  profile export [--file F.r2z | --code]  the mods and their configs as a .r2z file or a profile code
+  profile import CODE|FILE [--name N | --replace]
+                                a friend&apos;s r2modman or Gale profile, as a new profile or into this one
+  doctor                        the last launch: what loaded, what didn&apos;t and why (a server&apos;s folder
+                                too); exit status 1 when a mod didn&apos;t load
+
+Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
+stderr), 2 misused (with this text).</source>
+        <translation>Richtet Valheim mit BepInEx ein und verwaltet seine Mods aus einem Terminal oder Skript,
+über dasselbe Modell wie das Skaldrun-Fenster.
+
+Befehle:
+  status                        die sieben Einrichtungsschritte, erledigt oder nicht, und die Zahl der Mods
+  list                          installierte Mods: Version, Quelle, aktiviert, Update, fehlende Abhängigkeiten
+  search QUERY                  beide Quellen, die beliebtesten zuerst (oder --sort newest|rating|name)
+  install PACKAGE...            Owner-Name oder Owner-Name-1.2.3 für diese Version, mit Abhängigkeiten;
+                                das BepInEx-Paket richtet den Mod-Loader ein (auch im Ordner eines Servers)
+  update [--all | NAME...]      jeder Mod mit einer neueren Version im Katalog oder die genannten, mit
+                                Schalter und Konfigurationsdateien (auf einer Version gehaltene Mods bleiben)
+  enable NAME...                aktiviert Mods
+  disable NAME...               deaktiviert Mods, sie bleiben installiert
+  remove NAME...                verschiebt Mods in den Papierkorb (--delete: löscht sie endgültig)
+  config list MOD               die Einstellungen eines Mods, als DATEI: Abschnitt.Schlüssel = Wert
+  config get FILE KEY           eine Einstellung (KEY ist Abschnitt.Schlüssel oder ein Schlüssel, den nur ein Abschnitt hat)
+  config set FILE KEY VALUE     ändert eine Einstellung, geprüft wie im Editor des Fensters
+  saves backup                  sichert die Welten und Charaktere
+  saves restore                 stellt sie aus der neuesten Sicherung wieder her
+  profile list                  die Profile (Mod-Sets) des Spielordners, das aktive markiert
+  profile new NAME              ein neues leeres Profil (--copy: eine Kopie des aktiven)
+  profile switch NAME           macht NAME zum aktiven Profil
+  profile export [--file F.r2z | --code]  die Mods und ihre Konfigurationen als .r2z-Datei oder Profilcode
+  profile import CODE|FILE [--name N | --replace]
+                                das r2modman- oder Gale-Profil eines Freundes, als neues Profil oder in dieses
+  doctor                        der letzte Start: was geladen hat, was nicht und warum (auch im Ordner
+                                eines Servers); Exit-Status 1, wenn ein Mod nicht geladen hat
+
+Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledigt, 1 fehlgeschlagen
+(der Grund auf stderr), 2 falsch benutzt (mit diesem Text).</translation>
+    </message>
+    <message>
+        <source>The Valheim folder: a Mac or Linux client&apos;s, or a dedicated server&apos;s (default: the one found before).</source>
+        <translation>Der Valheim-Ordner: der eines Mac- oder Linux-Spiels oder eines dedizierten Servers (Standard: der zuvor gefundene).</translation>
+    </message>
+    <message>
+        <source>status, list, search, doctor: JSON on stdout.</source>
+        <translation>status, list, search, doctor: JSON auf stdout.</translation>
+    </message>
+    <message>
+        <source>search: popular, newest, rating or name.</source>
+        <translation>search: popular, newest, rating oder name.</translation>
+    </message>
+    <message>
+        <source>update: every mod (the default).</source>
+        <translation>update: jeder Mod (Standard).</translation>
+    </message>
+    <message>
+        <source>update: list what would change.</source>
+        <translation>update: zeigen, was sich ändern würde.</translation>
+    </message>
+    <message>
+        <source>remove: delete for good, not to the Trash.</source>
+        <translation>remove: endgültig löschen, nicht in den Papierkorb.</translation>
+    </message>
+    <message>
+        <source>profile new: start from a copy of the active profile.</source>
+        <translation>profile new: mit einer Kopie des aktiven Profils beginnen.</translation>
+    </message>
+    <message>
+        <source>profile export: the .r2z to write.</source>
+        <translation>profile export: die zu schreibende .r2z-Datei.</translation>
+    </message>
+    <message>
+        <source>profile export: a profile code.</source>
+        <translation>profile export: ein Profilcode.</translation>
+    </message>
+    <message>
+        <source>profile import: into this profile, replacing its mods.</source>
+        <translation>profile import: in dieses Profil, seine Mods ersetzend.</translation>
+    </message>
+    <message>
+        <source>profile import: the new profile&apos;s name (the pack&apos;s own by default).</source>
+        <translation>profile import: der Name des neuen Profils (standardmäßig der des Pakets).</translation>
+    </message>
+    <message>
+        <source>One of the commands above.</source>
+        <translation>Einer der Befehle oben.</translation>
+    </message>
+    <message>
+        <source>Name a command.</source>
+        <translation>Gib einen Befehl an.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a Valheim folder: it holds neither the game nor a dedicated server.</source>
+        <translation>%1 ist kein Valheim-Ordner: Er enthält weder das Spiel noch einen dedizierten Server.</translation>
+    </message>
+</context>
+<context>
     <name>CommandRow</name>
     <message>
         <source>Copy command</source>
         <translation>Befehl kopieren</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>No installed mod is called “%1”.</source>
+        <translation>Kein installierter Mod heißt „%1“.</translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Spielordner: %1</translation>
+    </message>
+    <message>
+        <source>Game folder: not found</source>
+        <translation>Spielordner: nicht gefunden</translation>
+    </message>
+    <message>
+        <source>This is Valheim&apos;s Windows build (valheim.exe), which Steam runs through Proton; for BepInEx to load, set its launch options to: %1</source>
+        <translation>Das ist Valheims Windows-Version (valheim.exe), die Steam über Proton startet; damit BepInEx lädt, setz ihre Startoptionen auf: %1</translation>
+    </message>
+    <message>
+        <source>[n/a ] %1 (not needed)</source>
+        <translation>[n/a ] %1 (nicht nötig)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of 7 steps done · %n mods, %2 enabled</source>
+        <translation>
+            <numerusform>%1 von 7 Schritten erledigt · %n Mod, %2 aktiviert</numerusform>
+            <numerusform>%1 von 7 Schritten erledigt · %n Mods, %2 aktiviert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Updates and dependencies aren&apos;t shown.</source>
+        <translation>%1 Updates und Abhängigkeiten werden nicht angezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 (disabled)</source>
+        <translation>%1 (deaktiviert)</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 auf %2</translation>
+    </message>
+    <message>
+        <source>update: %1</source>
+        <translation>Update: %1</translation>
+    </message>
+    <message>
+        <source>no updates offered</source>
+        <translation>keine Updates angeboten</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>fehlt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 · %3 · %n downloads · %4</source>
+        <translation>
+            <numerusform>%1 %2 · %3 · %n Download · %4</numerusform>
+            <numerusform>%1 %2 · %3 · %n Downloads · %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the catalog.</source>
+        <translation>%1 ist nicht im Katalog.</translation>
+    </message>
+    <message>
+        <source>%1 is kept at its version; no updates are offered.</source>
+        <translation>%1 bleibt auf seiner Version; es werden keine Updates angeboten.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 ist aktuell.</translation>
+    </message>
+    <message>
+        <source>Nothing to update.</source>
+        <translation>Nichts zu aktualisieren.</translation>
+    </message>
+    <message>
+        <source>%1 has no setting “%2”.</source>
+        <translation>%1 hat keine Einstellung „%2“.</translation>
+    </message>
+    <message>
+        <source>%1 has “%2” in several sections; write Section.Key, e.g. %3.%2.</source>
+        <translation>%1 hat „%2“ in mehreren Abschnitten; schreib Abschnitt.Schlüssel, z. B. %3.%2.</translation>
+    </message>
+    <message>
+        <source>There is no config file “%1” in %2.</source>
+        <translation>In %2 gibt es keine Konfigurationsdatei „%1“.</translation>
+    </message>
+    <message>
+        <source>%1.%2 = %3 in %4</source>
+        <translation>%1.%2 = %3 in %4</translation>
+    </message>
+    <message>
+        <source>There is no save backup to restore.</source>
+        <translation>Es gibt keine Sicherung zum Wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>“--file”, “--code”, “--name” and “--replace” belong to profile export and import.</source>
+        <translation>„--file“, „--code“, „--name“ und „--replace“ gehören zu profile export und import.</translation>
+    </message>
+    <message>
+        <source>Unknown command “%1”.</source>
+        <translation>Unbekannter Befehl „%1“.</translation>
+    </message>
+    <message>
+        <source>Wrong number of words after “%1”.</source>
+        <translation>Falsche Anzahl Wörter nach „%1“.</translation>
+    </message>
+    <message>
+        <source>“--%1” means nothing to “%2”.</source>
+        <translation>„--%1“ bedeutet für „%2“ nichts.</translation>
+    </message>
+    <message>
+        <source>Sort by popular, newest, rating or name, not “%1”.</source>
+        <translation>Sortier nach popular, newest, rating oder name, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>Give “--all” or mod names, not both.</source>
+        <translation>Gib „--all“ oder Mod-Namen an, nicht beides.</translation>
+    </message>
+    <message>
+        <source>Write config list MOD, config get FILE KEY or config set FILE KEY VALUE.</source>
+        <translation>Schreib config list MOD, config get FILE KEY oder config set FILE KEY VALUE.</translation>
+    </message>
+    <message>
+        <source>Write saves backup or saves restore.</source>
+        <translation>Schreib saves backup oder saves restore.</translation>
+    </message>
+    <message>
+        <source>%1 Give --delete to delete it for good instead.</source>
+        <translation>%1 Gib --delete an, um ihn stattdessen endgültig zu löschen.</translation>
+    </message>
+    <message>
+        <source>Last launch: %1</source>
+        <translation>Letzter Start: %1</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>Paket %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>%1-Server</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Log: %1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n-mal)</numerusform>
+            <numerusform>[%1] %2 (%n-mal)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every mod loaded in the last launch.</source>
+        <translation>Beim letzten Start hat nicht jeder Mod geladen.</translation>
+    </message>
+    <message>
+        <source>There is no log of a launch with mods.</source>
+        <translation>Es gibt kein Log eines Starts mit Mods.</translation>
+    </message>
+    <message>
+        <source>Write profile list, profile new NAME [--copy] or profile switch NAME.</source>
+        <translation>Schreib profile list, profile new NAME [--copy] oder profile switch NAME.</translation>
+    </message>
+    <message>
+        <source>“--copy” means something only to “profile new”.</source>
+        <translation>„--copy“ bedeutet nur für „profile new“ etwas.</translation>
+    </message>
+    <message>
+        <source>%1 (active)</source>
+        <translation>%1 (aktiv)</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditorSheet</name>
+    <message>
+        <source>Search settings</source>
+        <translation>Einstellungen durchsuchen</translation>
+    </message>
+    <message>
+        <source>Revert to Original</source>
+        <translation>Original wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Restore the config as it was before any edits made here</source>
+        <translation>Die Konfiguration so wiederherstellen, wie sie vor allen Änderungen hier war</translation>
+    </message>
+    <message>
+        <source>Changes apply the next time Valheim starts.</source>
+        <translation>Änderungen gelten ab dem nächsten Start von Valheim.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>No config file found.</source>
+        <translation>Keine Konfigurationsdatei gefunden.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Revert to original settings?</source>
+        <translation>Ursprüngliche Einstellungen wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>This restores %1 to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>Damit wird %1 auf die Kopie zurückgesetzt, die beim ersten Öffnen hier gesichert wurde. Deine angepassten Werte gehen verloren.</translation>
+    </message>
+    <message>
+        <source>This restores the file to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>Damit wird die Datei auf die Kopie zurückgesetzt, die beim ersten Öffnen hier gesichert wurde. Deine angepassten Werte gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save</source>
+        <translation>Speichern fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>No settings found in this file.</source>
+        <translation>In dieser Datei wurden keine Einstellungen gefunden.</translation>
+    </message>
+    <message>
+        <source>No settings match “%1”.</source>
+        <translation>Keine Einstellung passt zu „%1“.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
     </message>
 </context>
 <context>
@@ -279,6 +666,39 @@
     </message>
 </context>
 <context>
+    <name>GameUpdateBanner</name>
+    <message>
+        <source>Back Up Saves</source>
+        <translation>Spielstände sichern</translation>
+    </message>
+    <message>
+        <source>Switch Them Off</source>
+        <translation>Deaktivieren</translation>
+    </message>
+    <message>
+        <source>Back up your saves before you play on.</source>
+        <translation>Sichere deine Spielstände, bevor du weiterspielst.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mods didn&apos;t load after the update. Back up your saves first; then update, or switch them off until their authors catch up.</source>
+        <translation>
+            <numerusform>%n Mod hat nach dem Update nicht geladen. Sichere zuerst deine Spielstände; dann update oder deaktiviere ihn, bis sein Autor nachzieht.</numerusform>
+            <numerusform>%n Mods haben nach dem Update nicht geladen. Sichere zuerst deine Spielstände; dann update oder deaktiviere sie, bis ihre Autoren nachziehen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Update %n Mods</source>
+        <translation>
+            <numerusform>%n Mod updaten</numerusform>
+            <numerusform>%n Mods updaten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Update BepInEx to %1</source>
+        <translation>BepInEx auf %1 updaten</translation>
+    </message>
+</context>
+<context>
     <name>ImportSheet</name>
     <message numerus="yes">
         <source>%n mods</source>
@@ -385,6 +805,53 @@
     <message>
         <source>Export This Profile…</source>
         <translation>Dieses Profil exportieren…</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchLine</name>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Last launch %1 · %2</source>
+        <translation>Letzter Start %1 · %2</translation>
+    </message>
+    <message>
+        <source>Last launch · %1</source>
+        <translation>Letzter Start · %1</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchSheet</name>
+    <message>
+        <source>Last launch</source>
+        <translation>Letzter Start</translation>
+    </message>
+    <message>
+        <source>Copy for Discord</source>
+        <translation>Für Discord kopieren</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>%1-Server</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n-mal)</numerusform>
+            <numerusform>[%1] %2 (%n-mal)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What the mods wrote themselves:
+%1</source>
+        <translation>Was die Mods selbst geschrieben haben:
+%1</translation>
     </message>
 </context>
 <context>
@@ -543,6 +1010,82 @@
     </message>
 </context>
 <context>
+    <name>ModsPane</name>
+    <message numerus="yes">
+        <source>%n mods are stashed outside the plugins folder. Bring them back once you&apos;ve run the capture.</source>
+        <translation>
+            <numerusform>%n Mod liegt außerhalb des Plugin-Ordners. Hol ihn zurück, sobald die Aufnahme gelaufen ist.</numerusform>
+            <numerusform>%n Mods liegen außerhalb des Plugin-Ordners. Hol sie zurück, sobald die Aufnahme gelaufen ist.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading your game folder…</source>
+        <translation>Dein Spielordner wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installiert</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Durchsuchen</translation>
+    </message>
+    <message>
+        <source>Open BepInEx/plugins in Finder</source>
+        <translation>BepInEx/plugins im Finder öffnen</translation>
+    </message>
+    <message>
+        <source>Open the Plugins Folder</source>
+        <translation>Plugin-Ordner öffnen</translation>
+    </message>
+    <message>
+        <source>Shader-cache capture in progress</source>
+        <translation>Shader-Cache-Aufnahme läuft</translation>
+    </message>
+    <message>
+        <source>Move Mods Back</source>
+        <translation>Mods zurückholen</translation>
+    </message>
+    <message>
+        <source>No mod loader yet</source>
+        <translation>Noch kein Mod-Loader</translation>
+    </message>
+    <message>
+        <source>Work through the setup steps on the left. Once BepInEx is installed, your mods show up here.</source>
+        <translation>Geh die Einrichtungsschritte links durch. Sobald BepInEx installiert ist, erscheinen deine Mods hier.</translation>
+    </message>
+    <message>
+        <source>No mods installed</source>
+        <translation>Keine Mods installiert</translation>
+    </message>
+    <message>
+        <source>Switch to Browse to search Thunderstore, or drop a mod .zip below.</source>
+        <translation>Wechsle zu Durchsuchen, um Thunderstore zu durchsuchen, oder zieh eine Mod-.zip nach unten.</translation>
+    </message>
+    <message>
+        <source>donate</source>
+        <translation>spenden</translation>
+    </message>
+    <message>
+        <source>Support Skaldrun&apos;s development</source>
+        <translation>Unterstütze die Entwicklung von Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n enabled</source>
+        <translation>
+            <numerusform>%1 von %n aktiviert</numerusform>
+            <numerusform>%1 von %n aktiviert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updates</source>
+        <translation>
+            <numerusform>%n Update</numerusform>
+            <numerusform>%n Updates</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PackageDocs</name>
     <message>
         <source>Couldn't load the readme: %1</source>
@@ -694,6 +1237,13 @@
     <message>
         <source>%1 has no package %2.</source>
         <translation>%1 hat kein Paket %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library; name its folder with --game.</source>
+        <translation>Valheim wurde in keiner Steam-Bibliothek gefunden; gib seinen Ordner mit --game an.</translation>
     </message>
 </context>
 <context>
@@ -866,6 +1416,37 @@
     <message>
         <source>Install Fix</source>
         <translation>Fix installieren</translation>
+    </message>
+</context>
+<context>
+    <name>Share</name>
+    <message>
+        <source>Write profile export --file F.r2z or profile export --code.</source>
+        <translation>Schreib profile export --file F.r2z oder profile export --code.</translation>
+    </message>
+    <message>
+        <source>Write profile import CODE or profile import FILE, with --name N for the new profile or --replace to import into this one.</source>
+        <translation>Schreib profile import CODE oder profile import FILE, mit --name N für das neue Profil oder --replace, um in dieses zu importieren.</translation>
+    </message>
+    <message>
+        <source>“--replace” means nothing to an export.</source>
+        <translation>„--replace“ bedeutet für einen Export nichts.</translation>
+    </message>
+    <message>
+        <source>“--name” names the new profile an import makes; it goes without “--replace”.</source>
+        <translation>„--name“ benennt das neue Profil, das ein Import anlegt; es geht nicht zusammen mit „--replace“.</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>Nichts zu importieren.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (disabled)</source>
+        <translation>%1 %2 (deaktiviert)</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
     </message>
 </context>
 <context>

@@ -5,8 +5,32 @@
     <message numerus="yes">
         <source>%1 of %n mods</source>
         <translation>
+            <numerusform>%1 of %n mod</numerusform>
             <numerusform>%1 of %n mods</numerusform>
-            <numerusform>%1 of %n mods</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message numerus="yes">
+        <source>%1 of 7 steps done · %n mods, %2 enabled</source>
+        <translation>
+            <numerusform>%1 of 7 steps done · %n mod, %2 enabled</numerusform>
+            <numerusform>%1 of 7 steps done · %n mods, %2 enabled</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 · %3 · %n downloads · %4</source>
+        <translation>
+            <numerusform>%1 %2 · %3 · %n download · %4</numerusform>
+            <numerusform>%1 %2 · %3 · %n downloads · %4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n time)</numerusform>
+            <numerusform>[%1] %2 (%n times)</numerusform>
         </translation>
     </message>
 </context>
@@ -17,6 +41,23 @@
         <translation>
             <numerusform>%n mod depends on %1: %2.</numerusform>
             <numerusform>%n mods depend on %1: %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>GameUpdateBanner</name>
+    <message numerus="yes">
+        <source>%n mods didn&apos;t load after the update. Back up your saves first; then update, or switch them off until their authors catch up.</source>
+        <translation>
+            <numerusform>%n mod didn&apos;t load after the update. Back up your saves first; then update, or switch them off until their authors catch up.</numerusform>
+            <numerusform>%n mods didn&apos;t load after the update. Back up your saves first; then update, or switch them off until their authors catch up.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Update %n Mods</source>
+        <translation>
+            <numerusform>Update %n Mod</numerusform>
+            <numerusform>Update %n Mods</numerusform>
         </translation>
     </message>
 </context>
@@ -38,6 +79,16 @@
     </message>
 </context>
 <context>
+    <name>LaunchSheet</name>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n time)</numerusform>
+            <numerusform>[%1] %2 (%n times)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ModRow</name>
     <message numerus="yes">
         <source>%n plugins</source>
@@ -51,6 +102,30 @@
         <translation>
             <numerusform>%n plugin · disabled</numerusform>
             <numerusform>%n plugins · disabled</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ModsPane</name>
+    <message numerus="yes">
+        <source>%n mods are stashed outside the plugins folder. Bring them back once you&apos;ve run the capture.</source>
+        <translation>
+            <numerusform>%n mod is stashed outside the plugins folder. Bring them back once you&apos;ve run the capture.</numerusform>
+            <numerusform>%n mods are stashed outside the plugins folder. Bring them back once you&apos;ve run the capture.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n enabled</source>
+        <translation>
+            <numerusform>%1 of %n enabled</numerusform>
+            <numerusform>%1 of %n enabled</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updates</source>
+        <translation>
+            <numerusform>%n update</numerusform>
+            <numerusform>%n updates</numerusform>
         </translation>
     </message>
 </context>
@@ -100,14 +175,14 @@
     <message numerus="yes">
         <source>%1 · %Ln mods (%2)</source>
         <translation>
-            <numerusform>%1 · %Ln mods (%2)</numerusform>
+            <numerusform>%1 · %Ln mod (%2)</numerusform>
             <numerusform>%1 · %Ln mods (%2)</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 · %Ln mods</source>
         <translation>
-            <numerusform>%1 · %Ln mods</numerusform>
+            <numerusform>%1 · %Ln mod</numerusform>
             <numerusform>%1 · %Ln mods</numerusform>
         </translation>
     </message>

@@ -124,6 +124,21 @@
     </message>
 </context>
 <context>
+    <name>Catalog</name>
+    <message>
+        <source>The catalog is empty.</source>
+        <translation>El catálogo está vacío.</translation>
+    </message>
+    <message>
+        <source>“%1” isn&apos;t a package: write Owner-Name or Owner-Name-1.2.3.</source>
+        <translation>«%1» no es un paquete: escribe Owner-Name u Owner-Name-1.2.3.</translation>
+    </message>
+    <message>
+        <source>The catalog has no package “%1”.</source>
+        <translation>El catálogo no tiene ningún paquete «%1».</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
@@ -151,10 +166,382 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Sets up Valheim with BepInEx and manages its mods from a terminal or a script,
+through the same model as the Skaldrun window.
+
+Commands:
+  status                        the seven setup steps, done or not, and the mod count
+  list                          installed mods: version, repository, enabled, update, missing dependencies
+  search QUERY                  both repositories, most popular first (or --sort newest|rating|name)
+  install PACKAGE...            Owner-Name, or Owner-Name-1.2.3 for that release, with its dependencies;
+                                the BepInEx pack sets the loader up (a server&apos;s folder too)
+  update [--all | NAME...]      every mod with a newer version in the catalog, or those named, keeping
+                                each one&apos;s switch and config files (mods kept at a release are left)
+  enable NAME...                turns mods on
+  disable NAME...               turns mods off, leaving them installed
+  remove NAME...                moves mods to the Trash (--delete: deletes them for good)
+  config list MOD               a mod&apos;s settings, as FILE&apos;s Section.Key = value
+  config get FILE KEY           one setting (KEY is Section.Key, or a key only one section has)
+  config set FILE KEY VALUE     changes one setting, checked like the window&apos;s editor
+  saves backup                  backs the worlds and characters up
+  saves restore                 restores them from the newest backup
+  profile list                  the game folder&apos;s profiles (mod sets), the active one marked
+  profile new NAME              a new empty profile (--copy: a copy of the active one)
+  profile switch NAME           makes NAME the active profile
+  profile export [--file F.r2z | --code]  the mods and their configs as a .r2z file or a profile code
+  profile import CODE|FILE [--name N | --replace]
+                                a friend&apos;s r2modman or Gale profile, as a new profile or into this one
+  doctor                        the last launch: what loaded, what didn&apos;t and why (a server&apos;s folder
+                                too); exit status 1 when a mod didn&apos;t load
+
+Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
+stderr), 2 misused (with this text).</source>
+        <translation>Prepara Valheim con BepInEx y gestiona sus mods desde una terminal o un script,
+con el mismo modelo que la ventana de Skaldrun.
+
+Comandos:
+  status                        los siete pasos de configuración, hechos o no, y el número de mods
+  list                          mods instalados: versión, repositorio, activado, actualización, dependencias que faltan
+  search QUERY                  ambos repositorios, los más populares primero (o --sort newest|rating|name)
+  install PACKAGE...            Owner-Name, u Owner-Name-1.2.3 para esa versión, con sus dependencias;
+                                el paquete de BepInEx instala el cargador de mods (también en la carpeta de un servidor)
+  update [--all | NAME...]      cada mod con una versión más nueva en el catálogo, o los indicados, manteniendo
+                                su estado y sus archivos de configuración (los mods fijados a una versión se quedan)
+  enable NAME...                activa mods
+  disable NAME...               desactiva mods, sin desinstalarlos
+  remove NAME...                mueve mods a la Papelera (--delete: los borra para siempre)
+  config list MOD               los ajustes de un mod, como ARCHIVO: Sección.Clave = valor
+  config get FILE KEY           un ajuste (KEY es Sección.Clave, o una clave que solo tiene una sección)
+  config set FILE KEY VALUE     cambia un ajuste, comprobado como en el editor de la ventana
+  saves backup                  hace una copia de seguridad de los mundos y personajes
+  saves restore                 los restaura desde la copia más reciente
+  profile list                  los perfiles (conjuntos de mods) de la carpeta del juego, con el activo marcado
+  profile new NAME              un perfil nuevo vacío (--copy: una copia del activo)
+  profile switch NAME           hace de NAME el perfil activo
+  profile export [--file F.r2z | --code]  los mods y sus configuraciones como archivo .r2z o código de perfil
+  profile import CODE|FILE [--name N | --replace]
+                                el perfil de r2modman o Gale de un amigo, como perfil nuevo o en este
+  doctor                        el último inicio: qué cargó, qué no y por qué (también en la carpeta de
+                                un servidor); estado de salida 1 si un mod no cargó
+
+El progreso va a stderr y los resultados a stdout. Estado de salida: 0 hecho, 1 fallido (el motivo
+en stderr), 2 mal usado (con este texto).</translation>
+    </message>
+    <message>
+        <source>The Valheim folder: a Mac or Linux client&apos;s, or a dedicated server&apos;s (default: the one found before).</source>
+        <translation>La carpeta de Valheim: la de un juego de Mac o Linux, o la de un servidor dedicado (por defecto: la encontrada antes).</translation>
+    </message>
+    <message>
+        <source>status, list, search, doctor: JSON on stdout.</source>
+        <translation>status, list, search, doctor: JSON en stdout.</translation>
+    </message>
+    <message>
+        <source>search: popular, newest, rating or name.</source>
+        <translation>search: popular, newest, rating o name.</translation>
+    </message>
+    <message>
+        <source>update: every mod (the default).</source>
+        <translation>update: todos los mods (por defecto).</translation>
+    </message>
+    <message>
+        <source>update: list what would change.</source>
+        <translation>update: muestra lo que cambiaría.</translation>
+    </message>
+    <message>
+        <source>remove: delete for good, not to the Trash.</source>
+        <translation>remove: borra para siempre, no a la Papelera.</translation>
+    </message>
+    <message>
+        <source>profile new: start from a copy of the active profile.</source>
+        <translation>profile new: empieza con una copia del perfil activo.</translation>
+    </message>
+    <message>
+        <source>profile export: the .r2z to write.</source>
+        <translation>profile export: el .r2z que se escribe.</translation>
+    </message>
+    <message>
+        <source>profile export: a profile code.</source>
+        <translation>profile export: un código de perfil.</translation>
+    </message>
+    <message>
+        <source>profile import: into this profile, replacing its mods.</source>
+        <translation>profile import: en este perfil, reemplazando sus mods.</translation>
+    </message>
+    <message>
+        <source>profile import: the new profile&apos;s name (the pack&apos;s own by default).</source>
+        <translation>profile import: el nombre del perfil nuevo (por defecto, el del paquete).</translation>
+    </message>
+    <message>
+        <source>One of the commands above.</source>
+        <translation>Uno de los comandos de arriba.</translation>
+    </message>
+    <message>
+        <source>Name a command.</source>
+        <translation>Indica un comando.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a Valheim folder: it holds neither the game nor a dedicated server.</source>
+        <translation>%1 no es una carpeta de Valheim: no contiene ni el juego ni un servidor dedicado.</translation>
+    </message>
+</context>
+<context>
     <name>CommandRow</name>
     <message>
         <source>Copy command</source>
         <translation>Copiar comando</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>No installed mod is called “%1”.</source>
+        <translation>Ningún mod instalado se llama «%1».</translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Carpeta del juego: %1</translation>
+    </message>
+    <message>
+        <source>Game folder: not found</source>
+        <translation>Carpeta del juego: no encontrada</translation>
+    </message>
+    <message>
+        <source>This is Valheim&apos;s Windows build (valheim.exe), which Steam runs through Proton; for BepInEx to load, set its launch options to: %1</source>
+        <translation>Esta es la versión de Windows de Valheim (valheim.exe), que Steam ejecuta con Proton; para que BepInEx cargue, pon sus opciones de lanzamiento en: %1</translation>
+    </message>
+    <message>
+        <source>[n/a ] %1 (not needed)</source>
+        <translation>[n/a ] %1 (no hace falta)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of 7 steps done · %n mods, %2 enabled</source>
+        <translation>
+            <numerusform>%1 de 7 pasos hechos · %n mod, %2 activado(s)</numerusform>
+            <numerusform>%1 de 7 pasos hechos · %n mods, %2 activado(s)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Updates and dependencies aren&apos;t shown.</source>
+        <translation>%1 No se muestran las actualizaciones ni las dependencias.</translation>
+    </message>
+    <message>
+        <source>%1 (disabled)</source>
+        <translation>%1 (desactivado)</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 en %2</translation>
+    </message>
+    <message>
+        <source>update: %1</source>
+        <translation>actualización: %1</translation>
+    </message>
+    <message>
+        <source>no updates offered</source>
+        <translation>sin actualizaciones</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>falta: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 · %3 · %n downloads · %4</source>
+        <translation>
+            <numerusform>%1 %2 · %3 · %n descarga · %4</numerusform>
+            <numerusform>%1 %2 · %3 · %n descargas · %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the catalog.</source>
+        <translation>%1 no está en el catálogo.</translation>
+    </message>
+    <message>
+        <source>%1 is kept at its version; no updates are offered.</source>
+        <translation>%1 se mantiene en su versión; no se ofrecen actualizaciones.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 está actualizado.</translation>
+    </message>
+    <message>
+        <source>Nothing to update.</source>
+        <translation>No hay nada que actualizar.</translation>
+    </message>
+    <message>
+        <source>%1 has no setting “%2”.</source>
+        <translation>%1 no tiene el ajuste «%2».</translation>
+    </message>
+    <message>
+        <source>%1 has “%2” in several sections; write Section.Key, e.g. %3.%2.</source>
+        <translation>%1 tiene «%2» en varias secciones; escribe Sección.Clave, p. ej. %3.%2.</translation>
+    </message>
+    <message>
+        <source>There is no config file “%1” in %2.</source>
+        <translation>No hay ningún archivo de configuración «%1» en %2.</translation>
+    </message>
+    <message>
+        <source>%1.%2 = %3 in %4</source>
+        <translation>%1.%2 = %3 en %4</translation>
+    </message>
+    <message>
+        <source>There is no save backup to restore.</source>
+        <translation>No hay ninguna copia de seguridad que restaurar.</translation>
+    </message>
+    <message>
+        <source>“--file”, “--code”, “--name” and “--replace” belong to profile export and import.</source>
+        <translation>«--file», «--code», «--name» y «--replace» son de profile export e import.</translation>
+    </message>
+    <message>
+        <source>Unknown command “%1”.</source>
+        <translation>Comando desconocido «%1».</translation>
+    </message>
+    <message>
+        <source>Wrong number of words after “%1”.</source>
+        <translation>Número de palabras incorrecto después de «%1».</translation>
+    </message>
+    <message>
+        <source>“--%1” means nothing to “%2”.</source>
+        <translation>«--%1» no significa nada para «%2».</translation>
+    </message>
+    <message>
+        <source>Sort by popular, newest, rating or name, not “%1”.</source>
+        <translation>Ordena por popular, newest, rating o name, no «%1».</translation>
+    </message>
+    <message>
+        <source>Give “--all” or mod names, not both.</source>
+        <translation>Indica «--all» o nombres de mods, no ambos.</translation>
+    </message>
+    <message>
+        <source>Write config list MOD, config get FILE KEY or config set FILE KEY VALUE.</source>
+        <translation>Escribe config list MOD, config get FILE KEY o config set FILE KEY VALUE.</translation>
+    </message>
+    <message>
+        <source>Write saves backup or saves restore.</source>
+        <translation>Escribe saves backup o saves restore.</translation>
+    </message>
+    <message>
+        <source>%1 Give --delete to delete it for good instead.</source>
+        <translation>%1 Añade --delete para borrarlo para siempre.</translation>
+    </message>
+    <message>
+        <source>Last launch: %1</source>
+        <translation>Último inicio: %1</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>paquete %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>servidor %1</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Registro: %1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>nota: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n vez)</numerusform>
+            <numerusform>[%1] %2 (%n veces)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every mod loaded in the last launch.</source>
+        <translation>No todos los mods cargaron en el último inicio.</translation>
+    </message>
+    <message>
+        <source>There is no log of a launch with mods.</source>
+        <translation>No hay ningún registro de un inicio con mods.</translation>
+    </message>
+    <message>
+        <source>Write profile list, profile new NAME [--copy] or profile switch NAME.</source>
+        <translation>Escribe profile list, profile new NAME [--copy] o profile switch NAME.</translation>
+    </message>
+    <message>
+        <source>“--copy” means something only to “profile new”.</source>
+        <translation>«--copy» solo significa algo para «profile new».</translation>
+    </message>
+    <message>
+        <source>%1 (active)</source>
+        <translation>%1 (activo)</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditorSheet</name>
+    <message>
+        <source>Search settings</source>
+        <translation>Buscar ajustes</translation>
+    </message>
+    <message>
+        <source>Revert to Original</source>
+        <translation>Volver al original</translation>
+    </message>
+    <message>
+        <source>Restore the config as it was before any edits made here</source>
+        <translation>Restaura la configuración tal como estaba antes de cualquier cambio hecho aquí</translation>
+    </message>
+    <message>
+        <source>Changes apply the next time Valheim starts.</source>
+        <translation>Los cambios se aplican la próxima vez que inicie Valheim.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>No config file found.</source>
+        <translation>No se encontró ningún archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>No se pudo leer %1: %2</translation>
+    </message>
+    <message>
+        <source>Revert to original settings?</source>
+        <translation>¿Volver a los ajustes originales?</translation>
+    </message>
+    <message>
+        <source>This restores %1 to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>Esto devuelve %1 a la copia guardada cuando lo abriste aquí por primera vez. Perderás tus valores personalizados.</translation>
+    </message>
+    <message>
+        <source>This restores the file to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>Esto devuelve el archivo a la copia guardada cuando lo abriste aquí por primera vez. Perderás tus valores personalizados.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save</source>
+        <translation>No se pudo guardar</translation>
+    </message>
+    <message>
+        <source>No settings found in this file.</source>
+        <translation>No se encontraron ajustes en este archivo.</translation>
+    </message>
+    <message>
+        <source>No settings match “%1”.</source>
+        <translation>Ningún ajuste coincide con «%1».</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
     </message>
 </context>
 <context>
@@ -279,6 +666,39 @@
     </message>
 </context>
 <context>
+    <name>GameUpdateBanner</name>
+    <message>
+        <source>Back Up Saves</source>
+        <translation>Hacer copia de seguridad</translation>
+    </message>
+    <message>
+        <source>Switch Them Off</source>
+        <translation>Desactivarlos</translation>
+    </message>
+    <message>
+        <source>Back up your saves before you play on.</source>
+        <translation>Haz una copia de seguridad de tus mundos y personajes antes de seguir jugando.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mods didn&apos;t load after the update. Back up your saves first; then update, or switch them off until their authors catch up.</source>
+        <translation>
+            <numerusform>%n mod no cargó tras la actualización. Primero haz una copia de seguridad; luego actualízalo o desactívalo hasta que su autor se ponga al día.</numerusform>
+            <numerusform>%n mods no cargaron tras la actualización. Primero haz una copia de seguridad; luego actualízalos o desactívalos hasta que sus autores se pongan al día.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Update %n Mods</source>
+        <translation>
+            <numerusform>Actualizar %n mod</numerusform>
+            <numerusform>Actualizar %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Update BepInEx to %1</source>
+        <translation>Actualizar BepInEx a %1</translation>
+    </message>
+</context>
+<context>
     <name>ImportSheet</name>
     <message numerus="yes">
         <source>%n mods</source>
@@ -385,6 +805,53 @@
     <message>
         <source>Export This Profile…</source>
         <translation>Exportar este perfil…</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchLine</name>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>Last launch %1 · %2</source>
+        <translation>Último inicio %1 · %2</translation>
+    </message>
+    <message>
+        <source>Last launch · %1</source>
+        <translation>Último inicio · %1</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchSheet</name>
+    <message>
+        <source>Last launch</source>
+        <translation>Último inicio</translation>
+    </message>
+    <message>
+        <source>Copy for Discord</source>
+        <translation>Copiar para Discord</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>servidor %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n vez)</numerusform>
+            <numerusform>[%1] %2 (%n veces)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What the mods wrote themselves:
+%1</source>
+        <translation>Lo que escribieron los propios mods:
+%1</translation>
     </message>
 </context>
 <context>
@@ -543,6 +1010,82 @@
     </message>
 </context>
 <context>
+    <name>ModsPane</name>
+    <message numerus="yes">
+        <source>%n mods are stashed outside the plugins folder. Bring them back once you&apos;ve run the capture.</source>
+        <translation>
+            <numerusform>%n mod está apartado fuera de la carpeta de plugins. Devuélvelo cuando hayas hecho la captura.</numerusform>
+            <numerusform>%n mods están apartados fuera de la carpeta de plugins. Devuélvelos cuando hayas hecho la captura.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading your game folder…</source>
+        <translation>Leyendo la carpeta del juego…</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Instalados</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Explorar</translation>
+    </message>
+    <message>
+        <source>Open BepInEx/plugins in Finder</source>
+        <translation>Abrir BepInEx/plugins en el Finder</translation>
+    </message>
+    <message>
+        <source>Open the Plugins Folder</source>
+        <translation>Abrir la carpeta de plugins</translation>
+    </message>
+    <message>
+        <source>Shader-cache capture in progress</source>
+        <translation>Captura de la caché de shaders en curso</translation>
+    </message>
+    <message>
+        <source>Move Mods Back</source>
+        <translation>Devolver los mods</translation>
+    </message>
+    <message>
+        <source>No mod loader yet</source>
+        <translation>Aún no hay cargador de mods</translation>
+    </message>
+    <message>
+        <source>Work through the setup steps on the left. Once BepInEx is installed, your mods show up here.</source>
+        <translation>Sigue los pasos de configuración de la izquierda. Cuando BepInEx esté instalado, tus mods aparecerán aquí.</translation>
+    </message>
+    <message>
+        <source>No mods installed</source>
+        <translation>No hay mods instalados</translation>
+    </message>
+    <message>
+        <source>Switch to Browse to search Thunderstore, or drop a mod .zip below.</source>
+        <translation>Cambia a Explorar para buscar en Thunderstore, o suelta abajo el .zip de un mod.</translation>
+    </message>
+    <message>
+        <source>donate</source>
+        <translation>donar</translation>
+    </message>
+    <message>
+        <source>Support Skaldrun&apos;s development</source>
+        <translation>Apoya el desarrollo de Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n enabled</source>
+        <translation>
+            <numerusform>%1 de %n activados</numerusform>
+            <numerusform>%1 de %n activados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updates</source>
+        <translation>
+            <numerusform>%n actualización</numerusform>
+            <numerusform>%n actualizaciones</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PackageDocs</name>
     <message>
         <source>Couldn't load the readme: %1</source>
@@ -694,6 +1237,13 @@
     <message>
         <source>%1 has no package %2.</source>
         <translation>%1 no tiene el paquete %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library; name its folder with --game.</source>
+        <translation>No se encontró Valheim en ninguna biblioteca de Steam; indica su carpeta con --game.</translation>
     </message>
 </context>
 <context>
@@ -866,6 +1416,37 @@
     <message>
         <source>Install Fix</source>
         <translation>Instalar la corrección</translation>
+    </message>
+</context>
+<context>
+    <name>Share</name>
+    <message>
+        <source>Write profile export --file F.r2z or profile export --code.</source>
+        <translation>Escribe profile export --file F.r2z o profile export --code.</translation>
+    </message>
+    <message>
+        <source>Write profile import CODE or profile import FILE, with --name N for the new profile or --replace to import into this one.</source>
+        <translation>Escribe profile import CODE o profile import FILE, con --name N para el perfil nuevo o --replace para importar en este.</translation>
+    </message>
+    <message>
+        <source>“--replace” means nothing to an export.</source>
+        <translation>«--replace» no significa nada para una exportación.</translation>
+    </message>
+    <message>
+        <source>“--name” names the new profile an import makes; it goes without “--replace”.</source>
+        <translation>«--name» da nombre al perfil nuevo que crea una importación; no va con «--replace».</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>No hay nada que importar.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (disabled)</source>
+        <translation>%1 %2 (desactivado)</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,21 @@
     </message>
 </context>
 <context>
+    <name>Catalog</name>
+    <message>
+        <source>The catalog is empty.</source>
+        <translation>Le catalogue est vide.</translation>
+    </message>
+    <message>
+        <source>“%1” isn&apos;t a package: write Owner-Name or Owner-Name-1.2.3.</source>
+        <translation>« %1 » n’est pas un paquet : écrivez Owner-Name ou Owner-Name-1.2.3.</translation>
+    </message>
+    <message>
+        <source>The catalog has no package “%1”.</source>
+        <translation>Le catalogue n’a pas de paquet « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
@@ -151,10 +166,382 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Sets up Valheim with BepInEx and manages its mods from a terminal or a script,
+through the same model as the Skaldrun window.
+
+Commands:
+  status                        the seven setup steps, done or not, and the mod count
+  list                          installed mods: version, repository, enabled, update, missing dependencies
+  search QUERY                  both repositories, most popular first (or --sort newest|rating|name)
+  install PACKAGE...            Owner-Name, or Owner-Name-1.2.3 for that release, with its dependencies;
+                                the BepInEx pack sets the loader up (a server&apos;s folder too)
+  update [--all | NAME...]      every mod with a newer version in the catalog, or those named, keeping
+                                each one&apos;s switch and config files (mods kept at a release are left)
+  enable NAME...                turns mods on
+  disable NAME...               turns mods off, leaving them installed
+  remove NAME...                moves mods to the Trash (--delete: deletes them for good)
+  config list MOD               a mod&apos;s settings, as FILE&apos;s Section.Key = value
+  config get FILE KEY           one setting (KEY is Section.Key, or a key only one section has)
+  config set FILE KEY VALUE     changes one setting, checked like the window&apos;s editor
+  saves backup                  backs the worlds and characters up
+  saves restore                 restores them from the newest backup
+  profile list                  the game folder&apos;s profiles (mod sets), the active one marked
+  profile new NAME              a new empty profile (--copy: a copy of the active one)
+  profile switch NAME           makes NAME the active profile
+  profile export [--file F.r2z | --code]  the mods and their configs as a .r2z file or a profile code
+  profile import CODE|FILE [--name N | --replace]
+                                a friend&apos;s r2modman or Gale profile, as a new profile or into this one
+  doctor                        the last launch: what loaded, what didn&apos;t and why (a server&apos;s folder
+                                too); exit status 1 when a mod didn&apos;t load
+
+Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
+stderr), 2 misused (with this text).</source>
+        <translation>Prépare Valheim avec BepInEx et gère ses mods depuis un terminal ou un script,
+à travers le même modèle que la fenêtre de Skaldrun.
+
+Commandes :
+  status                        les sept étapes de préparation, faites ou non, et le nombre de mods
+  list                          mods installés : version, dépôt, activé, mise à jour, dépendances manquantes
+  search QUERY                  les deux dépôts, les plus populaires d’abord (ou --sort newest|rating|name)
+  install PACKAGE...            Owner-Name, ou Owner-Name-1.2.3 pour cette version, avec ses dépendances ;
+                                le pack BepInEx installe le chargeur de mods (aussi dans le dossier d’un serveur)
+  update [--all | NAME...]      chaque mod ayant une version plus récente au catalogue, ou ceux nommés, en gardant
+                                leur état et leurs fichiers de configuration (les mods gardés à une version restent)
+  enable NAME...                active des mods
+  disable NAME...               désactive des mods, sans les désinstaller
+  remove NAME...                met des mods à la Corbeille (--delete : les supprime définitivement)
+  config list MOD               les réglages d’un mod, sous la forme FICHIER : Section.Clé = valeur
+  config get FILE KEY           un réglage (KEY est Section.Clé, ou une clé qu’une seule section possède)
+  config set FILE KEY VALUE     change un réglage, vérifié comme dans l’éditeur de la fenêtre
+  saves backup                  sauvegarde les mondes et personnages
+  saves restore                 les restaure depuis la sauvegarde la plus récente
+  profile list                  les profils (ensembles de mods) du dossier du jeu, l’actif marqué
+  profile new NAME              un nouveau profil vide (--copy : une copie de l’actif)
+  profile switch NAME           fait de NAME le profil actif
+  profile export [--file F.r2z | --code]  les mods et leurs configurations en fichier .r2z ou en code de profil
+  profile import CODE|FILE [--name N | --replace]
+                                le profil r2modman ou Gale d’un ami, comme nouveau profil ou dans celui-ci
+  doctor                        le dernier lancement : ce qui s’est chargé, ce qui ne l’a pas été et pourquoi (aussi
+                                dans le dossier d’un serveur) ; code de sortie 1 si un mod ne s’est pas chargé
+
+La progression va sur stderr, les résultats sur stdout. Code de sortie : 0 fait, 1 échec (la raison
+sur stderr), 2 mal utilisé (avec ce texte).</translation>
+    </message>
+    <message>
+        <source>The Valheim folder: a Mac or Linux client&apos;s, or a dedicated server&apos;s (default: the one found before).</source>
+        <translation>Le dossier de Valheim : celui d’un jeu Mac ou Linux, ou d’un serveur dédié (par défaut : celui trouvé auparavant).</translation>
+    </message>
+    <message>
+        <source>status, list, search, doctor: JSON on stdout.</source>
+        <translation>status, list, search, doctor : JSON sur stdout.</translation>
+    </message>
+    <message>
+        <source>search: popular, newest, rating or name.</source>
+        <translation>search : popular, newest, rating ou name.</translation>
+    </message>
+    <message>
+        <source>update: every mod (the default).</source>
+        <translation>update : tous les mods (par défaut).</translation>
+    </message>
+    <message>
+        <source>update: list what would change.</source>
+        <translation>update : liste ce qui changerait.</translation>
+    </message>
+    <message>
+        <source>remove: delete for good, not to the Trash.</source>
+        <translation>remove : supprime définitivement, sans passer par la Corbeille.</translation>
+    </message>
+    <message>
+        <source>profile new: start from a copy of the active profile.</source>
+        <translation>profile new : part d’une copie du profil actif.</translation>
+    </message>
+    <message>
+        <source>profile export: the .r2z to write.</source>
+        <translation>profile export : le fichier .r2z à écrire.</translation>
+    </message>
+    <message>
+        <source>profile export: a profile code.</source>
+        <translation>profile export : un code de profil.</translation>
+    </message>
+    <message>
+        <source>profile import: into this profile, replacing its mods.</source>
+        <translation>profile import : dans ce profil, en remplaçant ses mods.</translation>
+    </message>
+    <message>
+        <source>profile import: the new profile&apos;s name (the pack&apos;s own by default).</source>
+        <translation>profile import : le nom du nouveau profil (par défaut celui du pack).</translation>
+    </message>
+    <message>
+        <source>One of the commands above.</source>
+        <translation>L’une des commandes ci-dessus.</translation>
+    </message>
+    <message>
+        <source>Name a command.</source>
+        <translation>Indiquez une commande.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a Valheim folder: it holds neither the game nor a dedicated server.</source>
+        <translation>%1 n’est pas un dossier de Valheim : il ne contient ni le jeu ni un serveur dédié.</translation>
+    </message>
+</context>
+<context>
     <name>CommandRow</name>
     <message>
         <source>Copy command</source>
         <translation>Copier la commande</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>No installed mod is called “%1”.</source>
+        <translation>Aucun mod installé ne s’appelle « %1 ».</translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Dossier du jeu : %1</translation>
+    </message>
+    <message>
+        <source>Game folder: not found</source>
+        <translation>Dossier du jeu : introuvable</translation>
+    </message>
+    <message>
+        <source>This is Valheim&apos;s Windows build (valheim.exe), which Steam runs through Proton; for BepInEx to load, set its launch options to: %1</source>
+        <translation>C’est la version Windows de Valheim (valheim.exe), que Steam lance via Proton ; pour que BepInEx se charge, réglez ses options de lancement sur : %1</translation>
+    </message>
+    <message>
+        <source>[n/a ] %1 (not needed)</source>
+        <translation>[n/a ] %1 (inutile)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of 7 steps done · %n mods, %2 enabled</source>
+        <translation>
+            <numerusform>%1 étapes sur 7 faites · %n mod, %2 activé(s)</numerusform>
+            <numerusform>%1 étapes sur 7 faites · %n mods, %2 activé(s)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Updates and dependencies aren&apos;t shown.</source>
+        <translation>%1 Les mises à jour et les dépendances ne sont pas affichées.</translation>
+    </message>
+    <message>
+        <source>%1 (disabled)</source>
+        <translation>%1 (désactivé)</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>update: %1</source>
+        <translation>mise à jour : %1</translation>
+    </message>
+    <message>
+        <source>no updates offered</source>
+        <translation>aucune mise à jour proposée</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>manquant : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 · %3 · %n downloads · %4</source>
+        <translation>
+            <numerusform>%1 %2 · %3 · %n téléchargement · %4</numerusform>
+            <numerusform>%1 %2 · %3 · %n téléchargements · %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the catalog.</source>
+        <translation>%1 n’est pas dans le catalogue.</translation>
+    </message>
+    <message>
+        <source>%1 is kept at its version; no updates are offered.</source>
+        <translation>%1 est gardé à sa version ; aucune mise à jour n’est proposée.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 est à jour.</translation>
+    </message>
+    <message>
+        <source>Nothing to update.</source>
+        <translation>Rien à mettre à jour.</translation>
+    </message>
+    <message>
+        <source>%1 has no setting “%2”.</source>
+        <translation>%1 n’a pas de réglage « %2 ».</translation>
+    </message>
+    <message>
+        <source>%1 has “%2” in several sections; write Section.Key, e.g. %3.%2.</source>
+        <translation>%1 a « %2 » dans plusieurs sections ; écrivez Section.Clé, par ex. %3.%2.</translation>
+    </message>
+    <message>
+        <source>There is no config file “%1” in %2.</source>
+        <translation>Il n’y a pas de fichier de configuration « %1 » dans %2.</translation>
+    </message>
+    <message>
+        <source>%1.%2 = %3 in %4</source>
+        <translation>%1.%2 = %3 dans %4</translation>
+    </message>
+    <message>
+        <source>There is no save backup to restore.</source>
+        <translation>Il n’y a aucune sauvegarde à restaurer.</translation>
+    </message>
+    <message>
+        <source>“--file”, “--code”, “--name” and “--replace” belong to profile export and import.</source>
+        <translation>« --file », « --code », « --name » et « --replace » vont avec profile export et import.</translation>
+    </message>
+    <message>
+        <source>Unknown command “%1”.</source>
+        <translation>Commande inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>Wrong number of words after “%1”.</source>
+        <translation>Mauvais nombre de mots après « %1 ».</translation>
+    </message>
+    <message>
+        <source>“--%1” means nothing to “%2”.</source>
+        <translation>« --%1 » ne veut rien dire pour « %2 ».</translation>
+    </message>
+    <message>
+        <source>Sort by popular, newest, rating or name, not “%1”.</source>
+        <translation>Triez par popular, newest, rating ou name, pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>Give “--all” or mod names, not both.</source>
+        <translation>Donnez « --all » ou des noms de mods, pas les deux.</translation>
+    </message>
+    <message>
+        <source>Write config list MOD, config get FILE KEY or config set FILE KEY VALUE.</source>
+        <translation>Écrivez config list MOD, config get FILE KEY ou config set FILE KEY VALUE.</translation>
+    </message>
+    <message>
+        <source>Write saves backup or saves restore.</source>
+        <translation>Écrivez saves backup ou saves restore.</translation>
+    </message>
+    <message>
+        <source>%1 Give --delete to delete it for good instead.</source>
+        <translation>%1 Ajoutez --delete pour le supprimer définitivement à la place.</translation>
+    </message>
+    <message>
+        <source>Last launch: %1</source>
+        <translation>Dernier lancement : %1</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>pack %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>serveur %1</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Journal : %1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>remarque : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n fois)</numerusform>
+            <numerusform>[%1] %2 (%n fois)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every mod loaded in the last launch.</source>
+        <translation>Tous les mods ne se sont pas chargés au dernier lancement.</translation>
+    </message>
+    <message>
+        <source>There is no log of a launch with mods.</source>
+        <translation>Il n’y a aucun journal d’un lancement avec des mods.</translation>
+    </message>
+    <message>
+        <source>Write profile list, profile new NAME [--copy] or profile switch NAME.</source>
+        <translation>Écrivez profile list, profile new NAME [--copy] ou profile switch NAME.</translation>
+    </message>
+    <message>
+        <source>“--copy” means something only to “profile new”.</source>
+        <translation>« --copy » ne veut dire quelque chose que pour « profile new ».</translation>
+    </message>
+    <message>
+        <source>%1 (active)</source>
+        <translation>%1 (actif)</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditorSheet</name>
+    <message>
+        <source>Search settings</source>
+        <translation>Rechercher des réglages</translation>
+    </message>
+    <message>
+        <source>Revert to Original</source>
+        <translation>Revenir à l’original</translation>
+    </message>
+    <message>
+        <source>Restore the config as it was before any edits made here</source>
+        <translation>Rétablir la configuration telle qu’elle était avant toute modification faite ici</translation>
+    </message>
+    <message>
+        <source>Changes apply the next time Valheim starts.</source>
+        <translation>Les changements s’appliquent au prochain lancement de Valheim.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>No config file found.</source>
+        <translation>Aucun fichier de configuration trouvé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Revert to original settings?</source>
+        <translation>Revenir aux réglages d’origine ?</translation>
+    </message>
+    <message>
+        <source>This restores %1 to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>Cela rétablit %1 à partir de la copie enregistrée quand vous l’avez ouvert ici pour la première fois. Vos valeurs personnalisées seront perdues.</translation>
+    </message>
+    <message>
+        <source>This restores the file to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>Cela rétablit le fichier à partir de la copie enregistrée quand vous l’avez ouvert ici pour la première fois. Vos valeurs personnalisées seront perdues.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save</source>
+        <translation>Impossible d’enregistrer</translation>
+    </message>
+    <message>
+        <source>No settings found in this file.</source>
+        <translation>Aucun réglage trouvé dans ce fichier.</translation>
+    </message>
+    <message>
+        <source>No settings match “%1”.</source>
+        <translation>Aucun réglage ne correspond à « %1 ».</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
     </message>
 </context>
 <context>
@@ -279,6 +666,39 @@
     </message>
 </context>
 <context>
+    <name>GameUpdateBanner</name>
+    <message>
+        <source>Back Up Saves</source>
+        <translation>Sauvegarder les parties</translation>
+    </message>
+    <message>
+        <source>Switch Them Off</source>
+        <translation>Les désactiver</translation>
+    </message>
+    <message>
+        <source>Back up your saves before you play on.</source>
+        <translation>Sauvegardez vos mondes et personnages avant de continuer à jouer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mods didn&apos;t load after the update. Back up your saves first; then update, or switch them off until their authors catch up.</source>
+        <translation>
+            <numerusform>%n mod ne s’est pas chargé après la mise à jour. Sauvegardez d’abord vos parties ; puis mettez-le à jour, ou désactivez-le en attendant son auteur.</numerusform>
+            <numerusform>%n mods ne se sont pas chargés après la mise à jour. Sauvegardez d’abord vos parties ; puis mettez-les à jour, ou désactivez-les en attendant leurs auteurs.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Update %n Mods</source>
+        <translation>
+            <numerusform>Mettre à jour %n mod</numerusform>
+            <numerusform>Mettre à jour %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Update BepInEx to %1</source>
+        <translation>Mettre BepInEx à jour en %1</translation>
+    </message>
+</context>
+<context>
     <name>ImportSheet</name>
     <message numerus="yes">
         <source>%n mods</source>
@@ -385,6 +805,53 @@
     <message>
         <source>Export This Profile…</source>
         <translation>Exporter ce profil…</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchLine</name>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>Last launch %1 · %2</source>
+        <translation>Dernier lancement %1 · %2</translation>
+    </message>
+    <message>
+        <source>Last launch · %1</source>
+        <translation>Dernier lancement · %1</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchSheet</name>
+    <message>
+        <source>Last launch</source>
+        <translation>Dernier lancement</translation>
+    </message>
+    <message>
+        <source>Copy for Discord</source>
+        <translation>Copier pour Discord</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>serveur %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n fois)</numerusform>
+            <numerusform>[%1] %2 (%n fois)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What the mods wrote themselves:
+%1</source>
+        <translation>Ce que les mods ont écrit eux-mêmes :
+%1</translation>
     </message>
 </context>
 <context>
@@ -543,6 +1010,82 @@
     </message>
 </context>
 <context>
+    <name>ModsPane</name>
+    <message numerus="yes">
+        <source>%n mods are stashed outside the plugins folder. Bring them back once you&apos;ve run the capture.</source>
+        <translation>
+            <numerusform>%n mod est mis de côté hors du dossier des plugins. Remettez-le une fois la capture faite.</numerusform>
+            <numerusform>%n mods sont mis de côté hors du dossier des plugins. Remettez-les une fois la capture faite.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading your game folder…</source>
+        <translation>Lecture du dossier du jeu…</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Installés</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Parcourir</translation>
+    </message>
+    <message>
+        <source>Open BepInEx/plugins in Finder</source>
+        <translation>Ouvrir BepInEx/plugins dans le Finder</translation>
+    </message>
+    <message>
+        <source>Open the Plugins Folder</source>
+        <translation>Ouvrir le dossier des plugins</translation>
+    </message>
+    <message>
+        <source>Shader-cache capture in progress</source>
+        <translation>Capture du cache de shaders en cours</translation>
+    </message>
+    <message>
+        <source>Move Mods Back</source>
+        <translation>Remettre les mods</translation>
+    </message>
+    <message>
+        <source>No mod loader yet</source>
+        <translation>Pas encore de chargeur de mods</translation>
+    </message>
+    <message>
+        <source>Work through the setup steps on the left. Once BepInEx is installed, your mods show up here.</source>
+        <translation>Suivez les étapes de préparation à gauche. Une fois BepInEx installé, vos mods apparaissent ici.</translation>
+    </message>
+    <message>
+        <source>No mods installed</source>
+        <translation>Aucun mod installé</translation>
+    </message>
+    <message>
+        <source>Switch to Browse to search Thunderstore, or drop a mod .zip below.</source>
+        <translation>Passez à Parcourir pour chercher sur Thunderstore, ou déposez le .zip d’un mod ci-dessous.</translation>
+    </message>
+    <message>
+        <source>donate</source>
+        <translation>faire un don</translation>
+    </message>
+    <message>
+        <source>Support Skaldrun&apos;s development</source>
+        <translation>Soutenez le développement de Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n enabled</source>
+        <translation>
+            <numerusform>%1 sur %n activé(s)</numerusform>
+            <numerusform>%1 sur %n activé(s)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updates</source>
+        <translation>
+            <numerusform>%n mise à jour</numerusform>
+            <numerusform>%n mises à jour</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PackageDocs</name>
     <message>
         <source>Couldn't load the readme: %1</source>
@@ -694,6 +1237,13 @@
     <message>
         <source>%1 has no package %2.</source>
         <translation>%1 n'a pas de paquet %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library; name its folder with --game.</source>
+        <translation>Valheim est introuvable dans les bibliothèques Steam ; indiquez son dossier avec --game.</translation>
     </message>
 </context>
 <context>
@@ -866,6 +1416,37 @@
     <message>
         <source>Install Fix</source>
         <translation>Installer le correctif</translation>
+    </message>
+</context>
+<context>
+    <name>Share</name>
+    <message>
+        <source>Write profile export --file F.r2z or profile export --code.</source>
+        <translation>Écrivez profile export --file F.r2z ou profile export --code.</translation>
+    </message>
+    <message>
+        <source>Write profile import CODE or profile import FILE, with --name N for the new profile or --replace to import into this one.</source>
+        <translation>Écrivez profile import CODE ou profile import FILE, avec --name N pour le nouveau profil ou --replace pour importer dans celui-ci.</translation>
+    </message>
+    <message>
+        <source>“--replace” means nothing to an export.</source>
+        <translation>« --replace » ne veut rien dire pour un export.</translation>
+    </message>
+    <message>
+        <source>“--name” names the new profile an import makes; it goes without “--replace”.</source>
+        <translation>« --name » nomme le nouveau profil créé par un import ; il ne va pas avec « --replace ».</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>Rien à importer.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (disabled)</source>
+        <translation>%1 %2 (désactivé)</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>Catalog</name>
+    <message>
+        <source>The catalog is empty.</source>
+        <translation>Katalog jest pusty.</translation>
+    </message>
+    <message>
+        <source>“%1” isn&apos;t a package: write Owner-Name or Owner-Name-1.2.3.</source>
+        <translation>„%1” to nie pakiet: wpisz Owner-Name albo Owner-Name-1.2.3.</translation>
+    </message>
+    <message>
+        <source>The catalog has no package “%1”.</source>
+        <translation>W katalogu nie ma pakietu „%1”.</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
@@ -152,10 +167,385 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Sets up Valheim with BepInEx and manages its mods from a terminal or a script,
+through the same model as the Skaldrun window.
+
+Commands:
+  status                        the seven setup steps, done or not, and the mod count
+  list                          installed mods: version, repository, enabled, update, missing dependencies
+  search QUERY                  both repositories, most popular first (or --sort newest|rating|name)
+  install PACKAGE...            Owner-Name, or Owner-Name-1.2.3 for that release, with its dependencies;
+                                the BepInEx pack sets the loader up (a server&apos;s folder too)
+  update [--all | NAME...]      every mod with a newer version in the catalog, or those named, keeping
+                                each one&apos;s switch and config files (mods kept at a release are left)
+  enable NAME...                turns mods on
+  disable NAME...               turns mods off, leaving them installed
+  remove NAME...                moves mods to the Trash (--delete: deletes them for good)
+  config list MOD               a mod&apos;s settings, as FILE&apos;s Section.Key = value
+  config get FILE KEY           one setting (KEY is Section.Key, or a key only one section has)
+  config set FILE KEY VALUE     changes one setting, checked like the window&apos;s editor
+  saves backup                  backs the worlds and characters up
+  saves restore                 restores them from the newest backup
+  profile list                  the game folder&apos;s profiles (mod sets), the active one marked
+  profile new NAME              a new empty profile (--copy: a copy of the active one)
+  profile switch NAME           makes NAME the active profile
+  profile export [--file F.r2z | --code]  the mods and their configs as a .r2z file or a profile code
+  profile import CODE|FILE [--name N | --replace]
+                                a friend&apos;s r2modman or Gale profile, as a new profile or into this one
+  doctor                        the last launch: what loaded, what didn&apos;t and why (a server&apos;s folder
+                                too); exit status 1 when a mod didn&apos;t load
+
+Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
+stderr), 2 misused (with this text).</source>
+        <translation>Przygotowuje Valheim z BepInEx i zarządza jego modami z terminala lub skryptu,
+przez ten sam model co okno Skaldrun.
+
+Polecenia:
+  status                        siedem kroków konfiguracji, ukończonych lub nie, i liczba modów
+  list                          zainstalowane mody: wersja, repozytorium, włączony, aktualizacja, brakujące zależności
+  search QUERY                  oba repozytoria, najpopularniejsze najpierw (lub --sort newest|rating|name)
+  install PACKAGE...            Owner-Name albo Owner-Name-1.2.3 dla tej wersji, z zależnościami;
+                                paczka BepInEx instaluje loader modów (także w folderze serwera)
+  update [--all | NAME...]      każdy mod z nowszą wersją w katalogu albo podane, z zachowaniem ich
+                                przełącznika i plików konfiguracyjnych (mody trzymane przy wersji zostają)
+  enable NAME...                włącza mody
+  disable NAME...               wyłącza mody, zostawiając je zainstalowane
+  remove NAME...                przenosi mody do Kosza (--delete: usuwa je na dobre)
+  config list MOD               ustawienia moda, jako PLIK: Sekcja.Klucz = wartość
+  config get FILE KEY           jedno ustawienie (KEY to Sekcja.Klucz albo klucz, który ma tylko jedna sekcja)
+  config set FILE KEY VALUE     zmienia jedno ustawienie, sprawdzane jak w edytorze okna
+  saves backup                  robi kopię zapasową światów i postaci
+  saves restore                 przywraca je z najnowszej kopii zapasowej
+  profile list                  profile (zestawy modów) folderu gry, z zaznaczonym aktywnym
+  profile new NAME              nowy pusty profil (--copy: kopia aktywnego)
+  profile switch NAME           ustawia NAME jako aktywny profil
+  profile export [--file F.r2z | --code]  mody i ich konfiguracje jako plik .r2z albo kod profilu
+  profile import CODE|FILE [--name N | --replace]
+                                profil r2modman lub Gale od znajomego, jako nowy profil albo do tego
+  doctor                        ostatnie uruchomienie: co się wczytało, co nie i dlaczego (także w folderze
+                                serwera); kod wyjścia 1, gdy jakiś mod się nie wczytał
+
+Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (powód na stderr),
+2 złe użycie (z tym tekstem).</translation>
+    </message>
+    <message>
+        <source>The Valheim folder: a Mac or Linux client&apos;s, or a dedicated server&apos;s (default: the one found before).</source>
+        <translation>Folder Valheim: gry na Macu lub Linuksie albo serwera dedykowanego (domyślnie: ten znaleziony wcześniej).</translation>
+    </message>
+    <message>
+        <source>status, list, search, doctor: JSON on stdout.</source>
+        <translation>status, list, search, doctor: JSON na stdout.</translation>
+    </message>
+    <message>
+        <source>search: popular, newest, rating or name.</source>
+        <translation>search: popular, newest, rating lub name.</translation>
+    </message>
+    <message>
+        <source>update: every mod (the default).</source>
+        <translation>update: wszystkie mody (domyślnie).</translation>
+    </message>
+    <message>
+        <source>update: list what would change.</source>
+        <translation>update: pokaż, co by się zmieniło.</translation>
+    </message>
+    <message>
+        <source>remove: delete for good, not to the Trash.</source>
+        <translation>remove: usuń na dobre, nie do Kosza.</translation>
+    </message>
+    <message>
+        <source>profile new: start from a copy of the active profile.</source>
+        <translation>profile new: zacznij od kopii aktywnego profilu.</translation>
+    </message>
+    <message>
+        <source>profile export: the .r2z to write.</source>
+        <translation>profile export: plik .r2z do zapisania.</translation>
+    </message>
+    <message>
+        <source>profile export: a profile code.</source>
+        <translation>profile export: kod profilu.</translation>
+    </message>
+    <message>
+        <source>profile import: into this profile, replacing its mods.</source>
+        <translation>profile import: do tego profilu, zastępując jego mody.</translation>
+    </message>
+    <message>
+        <source>profile import: the new profile&apos;s name (the pack&apos;s own by default).</source>
+        <translation>profile import: nazwa nowego profilu (domyślnie nazwa paczki).</translation>
+    </message>
+    <message>
+        <source>One of the commands above.</source>
+        <translation>Jedno z poleceń powyżej.</translation>
+    </message>
+    <message>
+        <source>Name a command.</source>
+        <translation>Podaj polecenie.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a Valheim folder: it holds neither the game nor a dedicated server.</source>
+        <translation>%1 to nie folder Valheim: nie ma w nim ani gry, ani serwera dedykowanego.</translation>
+    </message>
+</context>
+<context>
     <name>CommandRow</name>
     <message>
         <source>Copy command</source>
         <translation>Kopiuj polecenie</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>No installed mod is called “%1”.</source>
+        <translation>Żaden zainstalowany mod nie nazywa się „%1”.</translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Folder gry: %1</translation>
+    </message>
+    <message>
+        <source>Game folder: not found</source>
+        <translation>Folder gry: nie znaleziono</translation>
+    </message>
+    <message>
+        <source>This is Valheim&apos;s Windows build (valheim.exe), which Steam runs through Proton; for BepInEx to load, set its launch options to: %1</source>
+        <translation>To wersja Valheim na Windowsa (valheim.exe), którą Steam uruchamia przez Protona; żeby BepInEx się wczytał, ustaw jej opcje uruchamiania na: %1</translation>
+    </message>
+    <message>
+        <source>[n/a ] %1 (not needed)</source>
+        <translation>[n/a ] %1 (niepotrzebne)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of 7 steps done · %n mods, %2 enabled</source>
+        <translation>
+            <numerusform>Ukończone kroki: %1 z 7 · %n mod, włączone: %2</numerusform>
+            <numerusform>Ukończone kroki: %1 z 7 · %n mody, włączone: %2</numerusform>
+            <numerusform>Ukończone kroki: %1 z 7 · %n modów, włączone: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Updates and dependencies aren&apos;t shown.</source>
+        <translation>%1 Aktualizacje i zależności nie są pokazane.</translation>
+    </message>
+    <message>
+        <source>%1 (disabled)</source>
+        <translation>%1 (wyłączony)</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>update: %1</source>
+        <translation>aktualizacja: %1</translation>
+    </message>
+    <message>
+        <source>no updates offered</source>
+        <translation>bez aktualizacji</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>brakuje: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 · %3 · %n downloads · %4</source>
+        <translation>
+            <numerusform>%1 %2 · %3 · %n pobranie · %4</numerusform>
+            <numerusform>%1 %2 · %3 · %n pobrania · %4</numerusform>
+            <numerusform>%1 %2 · %3 · %n pobrań · %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the catalog.</source>
+        <translation>%1 nie ma w katalogu.</translation>
+    </message>
+    <message>
+        <source>%1 is kept at its version; no updates are offered.</source>
+        <translation>%1 zostaje przy swojej wersji; aktualizacje nie są proponowane.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 jest aktualny.</translation>
+    </message>
+    <message>
+        <source>Nothing to update.</source>
+        <translation>Nie ma czego aktualizować.</translation>
+    </message>
+    <message>
+        <source>%1 has no setting “%2”.</source>
+        <translation>%1 nie ma ustawienia „%2”.</translation>
+    </message>
+    <message>
+        <source>%1 has “%2” in several sections; write Section.Key, e.g. %3.%2.</source>
+        <translation>%1 ma „%2” w kilku sekcjach; wpisz Sekcja.Klucz, np. %3.%2.</translation>
+    </message>
+    <message>
+        <source>There is no config file “%1” in %2.</source>
+        <translation>W %2 nie ma pliku konfiguracyjnego „%1”.</translation>
+    </message>
+    <message>
+        <source>%1.%2 = %3 in %4</source>
+        <translation>%1.%2 = %3 w %4</translation>
+    </message>
+    <message>
+        <source>There is no save backup to restore.</source>
+        <translation>Nie ma kopii zapasowej do przywrócenia.</translation>
+    </message>
+    <message>
+        <source>“--file”, “--code”, “--name” and “--replace” belong to profile export and import.</source>
+        <translation>„--file”, „--code”, „--name” i „--replace” należą do profile export i import.</translation>
+    </message>
+    <message>
+        <source>Unknown command “%1”.</source>
+        <translation>Nieznane polecenie „%1”.</translation>
+    </message>
+    <message>
+        <source>Wrong number of words after “%1”.</source>
+        <translation>Zła liczba słów po „%1”.</translation>
+    </message>
+    <message>
+        <source>“--%1” means nothing to “%2”.</source>
+        <translation>„--%1” nic nie znaczy dla „%2”.</translation>
+    </message>
+    <message>
+        <source>Sort by popular, newest, rating or name, not “%1”.</source>
+        <translation>Sortuj według popular, newest, rating lub name, nie „%1”.</translation>
+    </message>
+    <message>
+        <source>Give “--all” or mod names, not both.</source>
+        <translation>Podaj „--all” albo nazwy modów, nie jedno i drugie.</translation>
+    </message>
+    <message>
+        <source>Write config list MOD, config get FILE KEY or config set FILE KEY VALUE.</source>
+        <translation>Wpisz config list MOD, config get FILE KEY albo config set FILE KEY VALUE.</translation>
+    </message>
+    <message>
+        <source>Write saves backup or saves restore.</source>
+        <translation>Wpisz saves backup albo saves restore.</translation>
+    </message>
+    <message>
+        <source>%1 Give --delete to delete it for good instead.</source>
+        <translation>%1 Dodaj --delete, żeby zamiast tego usunąć go na dobre.</translation>
+    </message>
+    <message>
+        <source>Last launch: %1</source>
+        <translation>Ostatnie uruchomienie: %1</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>paczka %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>serwer %1</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Log: %1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>uwaga: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n raz)</numerusform>
+            <numerusform>[%1] %2 (%n razy)</numerusform>
+            <numerusform>[%1] %2 (%n razy)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every mod loaded in the last launch.</source>
+        <translation>Przy ostatnim uruchomieniu nie wszystkie mody się wczytały.</translation>
+    </message>
+    <message>
+        <source>There is no log of a launch with mods.</source>
+        <translation>Nie ma logu z uruchomienia z modami.</translation>
+    </message>
+    <message>
+        <source>Write profile list, profile new NAME [--copy] or profile switch NAME.</source>
+        <translation>Wpisz profile list, profile new NAME [--copy] albo profile switch NAME.</translation>
+    </message>
+    <message>
+        <source>“--copy” means something only to “profile new”.</source>
+        <translation>„--copy” ma znaczenie tylko dla „profile new”.</translation>
+    </message>
+    <message>
+        <source>%1 (active)</source>
+        <translation>%1 (aktywny)</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditorSheet</name>
+    <message>
+        <source>Search settings</source>
+        <translation>Szukaj ustawień</translation>
+    </message>
+    <message>
+        <source>Revert to Original</source>
+        <translation>Przywróć oryginał</translation>
+    </message>
+    <message>
+        <source>Restore the config as it was before any edits made here</source>
+        <translation>Przywróć konfigurację sprzed wszystkich zmian zrobionych tutaj</translation>
+    </message>
+    <message>
+        <source>Changes apply the next time Valheim starts.</source>
+        <translation>Zmiany zadziałają przy następnym uruchomieniu Valheim.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Zapisz</translation>
+    </message>
+    <message>
+        <source>No config file found.</source>
+        <translation>Nie znaleziono pliku konfiguracyjnego.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Nie udało się odczytać %1: %2</translation>
+    </message>
+    <message>
+        <source>Revert to original settings?</source>
+        <translation>Przywrócić oryginalne ustawienia?</translation>
+    </message>
+    <message>
+        <source>This restores %1 to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>To przywróci %1 do kopii zapisanej, gdy pierwszy raz otworzyłeś go tutaj. Twoje własne wartości przepadną.</translation>
+    </message>
+    <message>
+        <source>This restores the file to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>To przywróci plik do kopii zapisanej, gdy pierwszy raz otworzyłeś go tutaj. Twoje własne wartości przepadną.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Przywróć</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save</source>
+        <translation>Nie udało się zapisać</translation>
+    </message>
+    <message>
+        <source>No settings found in this file.</source>
+        <translation>W tym pliku nie znaleziono ustawień.</translation>
+    </message>
+    <message>
+        <source>No settings match “%1”.</source>
+        <translation>Żadne ustawienie nie pasuje do „%1”.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Ogólne</translation>
     </message>
 </context>
 <context>
@@ -281,6 +671,41 @@
     </message>
 </context>
 <context>
+    <name>GameUpdateBanner</name>
+    <message>
+        <source>Back Up Saves</source>
+        <translation>Zrób kopię zapasową</translation>
+    </message>
+    <message>
+        <source>Switch Them Off</source>
+        <translation>Wyłącz je</translation>
+    </message>
+    <message>
+        <source>Back up your saves before you play on.</source>
+        <translation>Zrób kopię zapasową światów i postaci, zanim zagrasz dalej.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mods didn&apos;t load after the update. Back up your saves first; then update, or switch them off until their authors catch up.</source>
+        <translation>
+            <numerusform>%n mod nie wczytał się po aktualizacji. Najpierw zrób kopię zapasową; potem zaktualizuj albo wyłącz go, aż autor nadrobi.</numerusform>
+            <numerusform>%n mody nie wczytały się po aktualizacji. Najpierw zrób kopię zapasową; potem zaktualizuj albo wyłącz je, aż autorzy nadrobią.</numerusform>
+            <numerusform>%n modów nie wczytało się po aktualizacji. Najpierw zrób kopię zapasową; potem zaktualizuj albo wyłącz je, aż autorzy nadrobią.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Update %n Mods</source>
+        <translation>
+            <numerusform>Zaktualizuj %n mod</numerusform>
+            <numerusform>Zaktualizuj %n mody</numerusform>
+            <numerusform>Zaktualizuj %n modów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Update BepInEx to %1</source>
+        <translation>Zaktualizuj BepInEx do %1</translation>
+    </message>
+</context>
+<context>
     <name>ImportSheet</name>
     <message numerus="yes">
         <source>%n mods</source>
@@ -389,6 +814,54 @@
     <message>
         <source>Export This Profile…</source>
         <translation>Eksportuj ten profil…</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchLine</name>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>Last launch %1 · %2</source>
+        <translation>Ostatnie uruchomienie %1 · %2</translation>
+    </message>
+    <message>
+        <source>Last launch · %1</source>
+        <translation>Ostatnie uruchomienie · %1</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchSheet</name>
+    <message>
+        <source>Last launch</source>
+        <translation>Ostatnie uruchomienie</translation>
+    </message>
+    <message>
+        <source>Copy for Discord</source>
+        <translation>Kopiuj na Discorda</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Gotowe</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>serwer %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n raz)</numerusform>
+            <numerusform>[%1] %2 (%n razy)</numerusform>
+            <numerusform>[%1] %2 (%n razy)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What the mods wrote themselves:
+%1</source>
+        <translation>Co zapisały same mody:
+%1</translation>
     </message>
 </context>
 <context>
@@ -549,6 +1022,85 @@
     </message>
 </context>
 <context>
+    <name>ModsPane</name>
+    <message numerus="yes">
+        <source>%n mods are stashed outside the plugins folder. Bring them back once you&apos;ve run the capture.</source>
+        <translation>
+            <numerusform>%n mod leży poza folderem pluginów. Przywróć go po zebraniu pamięci podręcznej.</numerusform>
+            <numerusform>%n mody leżą poza folderem pluginów. Przywróć je po zebraniu pamięci podręcznej.</numerusform>
+            <numerusform>%n modów leży poza folderem pluginów. Przywróć je po zebraniu pamięci podręcznej.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading your game folder…</source>
+        <translation>Czytam folder gry…</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Zainstalowane</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Przeglądaj</translation>
+    </message>
+    <message>
+        <source>Open BepInEx/plugins in Finder</source>
+        <translation>Otwórz BepInEx/plugins w Finderze</translation>
+    </message>
+    <message>
+        <source>Open the Plugins Folder</source>
+        <translation>Otwórz folder pluginów</translation>
+    </message>
+    <message>
+        <source>Shader-cache capture in progress</source>
+        <translation>Trwa zbieranie pamięci podręcznej shaderów</translation>
+    </message>
+    <message>
+        <source>Move Mods Back</source>
+        <translation>Przywróć mody</translation>
+    </message>
+    <message>
+        <source>No mod loader yet</source>
+        <translation>Nie ma jeszcze loadera modów</translation>
+    </message>
+    <message>
+        <source>Work through the setup steps on the left. Once BepInEx is installed, your mods show up here.</source>
+        <translation>Przejdź kroki konfiguracji po lewej. Gdy BepInEx będzie zainstalowany, twoje mody pojawią się tutaj.</translation>
+    </message>
+    <message>
+        <source>No mods installed</source>
+        <translation>Brak zainstalowanych modów</translation>
+    </message>
+    <message>
+        <source>Switch to Browse to search Thunderstore, or drop a mod .zip below.</source>
+        <translation>Przejdź do Przeglądaj, żeby szukać w Thunderstore, albo upuść poniżej plik .zip moda.</translation>
+    </message>
+    <message>
+        <source>donate</source>
+        <translation>wesprzyj</translation>
+    </message>
+    <message>
+        <source>Support Skaldrun&apos;s development</source>
+        <translation>Wesprzyj rozwój Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n enabled</source>
+        <translation>
+            <numerusform>Włączone: %1 z %n</numerusform>
+            <numerusform>Włączone: %1 z %n</numerusform>
+            <numerusform>Włączone: %1 z %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updates</source>
+        <translation>
+            <numerusform>%n aktualizacja</numerusform>
+            <numerusform>%n aktualizacje</numerusform>
+            <numerusform>%n aktualizacji</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PackageDocs</name>
     <message>
         <source>Couldn't load the readme: %1</source>
@@ -700,6 +1252,13 @@
     <message>
         <source>%1 has no package %2.</source>
         <translation>%1 nie ma pakietu %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library; name its folder with --game.</source>
+        <translation>Nie znaleziono Valheim w żadnej bibliotece Steam; podaj jego folder przez --game.</translation>
     </message>
 </context>
 <context>
@@ -873,6 +1432,37 @@
     <message>
         <source>Install Fix</source>
         <translation>Zainstaluj poprawkę</translation>
+    </message>
+</context>
+<context>
+    <name>Share</name>
+    <message>
+        <source>Write profile export --file F.r2z or profile export --code.</source>
+        <translation>Wpisz profile export --file F.r2z albo profile export --code.</translation>
+    </message>
+    <message>
+        <source>Write profile import CODE or profile import FILE, with --name N for the new profile or --replace to import into this one.</source>
+        <translation>Wpisz profile import CODE albo profile import FILE, z --name N dla nowego profilu albo --replace, żeby zaimportować do tego.</translation>
+    </message>
+    <message>
+        <source>“--replace” means nothing to an export.</source>
+        <translation>„--replace” nic nie znaczy przy eksporcie.</translation>
+    </message>
+    <message>
+        <source>“--name” names the new profile an import makes; it goes without “--replace”.</source>
+        <translation>„--name” nazywa nowy profil tworzony przez import; nie łączy się z „--replace”.</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>Nie ma czego importować.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (disabled)</source>
+        <translation>%1 %2 (wyłączony)</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nie znaleziono</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,21 @@
     </message>
 </context>
 <context>
+    <name>Catalog</name>
+    <message>
+        <source>The catalog is empty.</source>
+        <translation>O catálogo está vazio.</translation>
+    </message>
+    <message>
+        <source>“%1” isn&apos;t a package: write Owner-Name or Owner-Name-1.2.3.</source>
+        <translation>“%1” não é um pacote: escreva Owner-Name ou Owner-Name-1.2.3.</translation>
+    </message>
+    <message>
+        <source>The catalog has no package “%1”.</source>
+        <translation>O catálogo não tem o pacote “%1”.</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
@@ -151,10 +166,382 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Sets up Valheim with BepInEx and manages its mods from a terminal or a script,
+through the same model as the Skaldrun window.
+
+Commands:
+  status                        the seven setup steps, done or not, and the mod count
+  list                          installed mods: version, repository, enabled, update, missing dependencies
+  search QUERY                  both repositories, most popular first (or --sort newest|rating|name)
+  install PACKAGE...            Owner-Name, or Owner-Name-1.2.3 for that release, with its dependencies;
+                                the BepInEx pack sets the loader up (a server&apos;s folder too)
+  update [--all | NAME...]      every mod with a newer version in the catalog, or those named, keeping
+                                each one&apos;s switch and config files (mods kept at a release are left)
+  enable NAME...                turns mods on
+  disable NAME...               turns mods off, leaving them installed
+  remove NAME...                moves mods to the Trash (--delete: deletes them for good)
+  config list MOD               a mod&apos;s settings, as FILE&apos;s Section.Key = value
+  config get FILE KEY           one setting (KEY is Section.Key, or a key only one section has)
+  config set FILE KEY VALUE     changes one setting, checked like the window&apos;s editor
+  saves backup                  backs the worlds and characters up
+  saves restore                 restores them from the newest backup
+  profile list                  the game folder&apos;s profiles (mod sets), the active one marked
+  profile new NAME              a new empty profile (--copy: a copy of the active one)
+  profile switch NAME           makes NAME the active profile
+  profile export [--file F.r2z | --code]  the mods and their configs as a .r2z file or a profile code
+  profile import CODE|FILE [--name N | --replace]
+                                a friend&apos;s r2modman or Gale profile, as a new profile or into this one
+  doctor                        the last launch: what loaded, what didn&apos;t and why (a server&apos;s folder
+                                too); exit status 1 when a mod didn&apos;t load
+
+Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
+stderr), 2 misused (with this text).</source>
+        <translation>Prepara o Valheim com o BepInEx e gerencia os mods a partir de um terminal ou script,
+com o mesmo modelo da janela do Skaldrun.
+
+Comandos:
+  status                        as sete etapas de configuração, concluídas ou não, e o número de mods
+  list                          mods instalados: versão, repositório, ativado, atualização, dependências faltando
+  search QUERY                  os dois repositórios, os mais populares primeiro (ou --sort newest|rating|name)
+  install PACKAGE...            Owner-Name, ou Owner-Name-1.2.3 para essa versão, com as dependências;
+                                o pacote do BepInEx instala o carregador de mods (também na pasta de um servidor)
+  update [--all | NAME...]      cada mod com uma versão mais nova no catálogo, ou os informados, mantendo
+                                o estado e os arquivos de configuração (mods fixados numa versão ficam como estão)
+  enable NAME...                ativa mods
+  disable NAME...               desativa mods, mantendo-os instalados
+  remove NAME...                move mods para a Lixeira (--delete: apaga de vez)
+  config list MOD               as configurações de um mod, como ARQUIVO: Seção.Chave = valor
+  config get FILE KEY           uma configuração (KEY é Seção.Chave, ou uma chave que só uma seção tem)
+  config set FILE KEY VALUE     altera uma configuração, verificada como no editor da janela
+  saves backup                  faz backup dos mundos e personagens
+  saves restore                 restaura-os a partir do backup mais recente
+  profile list                  os perfis (conjuntos de mods) da pasta do jogo, com o ativo marcado
+  profile new NAME              um novo perfil vazio (--copy: uma cópia do ativo)
+  profile switch NAME           torna NAME o perfil ativo
+  profile export [--file F.r2z | --code]  os mods e suas configurações como arquivo .r2z ou código de perfil
+  profile import CODE|FILE [--name N | --replace]
+                                o perfil do r2modman ou do Gale de um amigo, como novo perfil ou neste
+  doctor                        a última inicialização: o que carregou, o que não carregou e por quê (também na
+                                pasta de um servidor); status de saída 1 quando um mod não carregou
+
+O progresso vai para stderr, os resultados para stdout. Status de saída: 0 concluído, 1 falhou
+(o motivo em stderr), 2 uso incorreto (com este texto).</translation>
+    </message>
+    <message>
+        <source>The Valheim folder: a Mac or Linux client&apos;s, or a dedicated server&apos;s (default: the one found before).</source>
+        <translation>A pasta do Valheim: a de um jogo no Mac ou Linux, ou a de um servidor dedicado (padrão: a encontrada antes).</translation>
+    </message>
+    <message>
+        <source>status, list, search, doctor: JSON on stdout.</source>
+        <translation>status, list, search, doctor: JSON no stdout.</translation>
+    </message>
+    <message>
+        <source>search: popular, newest, rating or name.</source>
+        <translation>search: popular, newest, rating ou name.</translation>
+    </message>
+    <message>
+        <source>update: every mod (the default).</source>
+        <translation>update: todos os mods (padrão).</translation>
+    </message>
+    <message>
+        <source>update: list what would change.</source>
+        <translation>update: lista o que mudaria.</translation>
+    </message>
+    <message>
+        <source>remove: delete for good, not to the Trash.</source>
+        <translation>remove: apaga de vez, sem ir para a Lixeira.</translation>
+    </message>
+    <message>
+        <source>profile new: start from a copy of the active profile.</source>
+        <translation>profile new: começa com uma cópia do perfil ativo.</translation>
+    </message>
+    <message>
+        <source>profile export: the .r2z to write.</source>
+        <translation>profile export: o .r2z a gravar.</translation>
+    </message>
+    <message>
+        <source>profile export: a profile code.</source>
+        <translation>profile export: um código de perfil.</translation>
+    </message>
+    <message>
+        <source>profile import: into this profile, replacing its mods.</source>
+        <translation>profile import: neste perfil, substituindo os mods dele.</translation>
+    </message>
+    <message>
+        <source>profile import: the new profile&apos;s name (the pack&apos;s own by default).</source>
+        <translation>profile import: o nome do novo perfil (por padrão, o do pacote).</translation>
+    </message>
+    <message>
+        <source>One of the commands above.</source>
+        <translation>Um dos comandos acima.</translation>
+    </message>
+    <message>
+        <source>Name a command.</source>
+        <translation>Informe um comando.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a Valheim folder: it holds neither the game nor a dedicated server.</source>
+        <translation>%1 não é uma pasta do Valheim: não contém nem o jogo nem um servidor dedicado.</translation>
+    </message>
+</context>
+<context>
     <name>CommandRow</name>
     <message>
         <source>Copy command</source>
         <translation>Copiar comando</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>No installed mod is called “%1”.</source>
+        <translation>Nenhum mod instalado se chama “%1”.</translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Pasta do jogo: %1</translation>
+    </message>
+    <message>
+        <source>Game folder: not found</source>
+        <translation>Pasta do jogo: não encontrada</translation>
+    </message>
+    <message>
+        <source>This is Valheim&apos;s Windows build (valheim.exe), which Steam runs through Proton; for BepInEx to load, set its launch options to: %1</source>
+        <translation>Esta é a versão para Windows do Valheim (valheim.exe), que a Steam executa pelo Proton; para o BepInEx carregar, defina as opções de inicialização como: %1</translation>
+    </message>
+    <message>
+        <source>[n/a ] %1 (not needed)</source>
+        <translation>[n/a ] %1 (não necessário)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of 7 steps done · %n mods, %2 enabled</source>
+        <translation>
+            <numerusform>%1 de 7 etapas concluídas · %n mod, %2 ativado(s)</numerusform>
+            <numerusform>%1 de 7 etapas concluídas · %n mods, %2 ativado(s)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Updates and dependencies aren&apos;t shown.</source>
+        <translation>%1 Atualizações e dependências não são mostradas.</translation>
+    </message>
+    <message>
+        <source>%1 (disabled)</source>
+        <translation>%1 (desativado)</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 no %2</translation>
+    </message>
+    <message>
+        <source>update: %1</source>
+        <translation>atualização: %1</translation>
+    </message>
+    <message>
+        <source>no updates offered</source>
+        <translation>sem atualizações oferecidas</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>faltando: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 · %3 · %n downloads · %4</source>
+        <translation>
+            <numerusform>%1 %2 · %3 · %n download · %4</numerusform>
+            <numerusform>%1 %2 · %3 · %n downloads · %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the catalog.</source>
+        <translation>%1 não está no catálogo.</translation>
+    </message>
+    <message>
+        <source>%1 is kept at its version; no updates are offered.</source>
+        <translation>%1 fica na versão atual; nenhuma atualização é oferecida.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 está atualizado.</translation>
+    </message>
+    <message>
+        <source>Nothing to update.</source>
+        <translation>Nada para atualizar.</translation>
+    </message>
+    <message>
+        <source>%1 has no setting “%2”.</source>
+        <translation>%1 não tem a configuração “%2”.</translation>
+    </message>
+    <message>
+        <source>%1 has “%2” in several sections; write Section.Key, e.g. %3.%2.</source>
+        <translation>%1 tem “%2” em várias seções; escreva Seção.Chave, por exemplo %3.%2.</translation>
+    </message>
+    <message>
+        <source>There is no config file “%1” in %2.</source>
+        <translation>Não há arquivo de configuração “%1” em %2.</translation>
+    </message>
+    <message>
+        <source>%1.%2 = %3 in %4</source>
+        <translation>%1.%2 = %3 em %4</translation>
+    </message>
+    <message>
+        <source>There is no save backup to restore.</source>
+        <translation>Não há backup para restaurar.</translation>
+    </message>
+    <message>
+        <source>“--file”, “--code”, “--name” and “--replace” belong to profile export and import.</source>
+        <translation>“--file”, “--code”, “--name” e “--replace” são de profile export e import.</translation>
+    </message>
+    <message>
+        <source>Unknown command “%1”.</source>
+        <translation>Comando desconhecido “%1”.</translation>
+    </message>
+    <message>
+        <source>Wrong number of words after “%1”.</source>
+        <translation>Número errado de palavras depois de “%1”.</translation>
+    </message>
+    <message>
+        <source>“--%1” means nothing to “%2”.</source>
+        <translation>“--%1” não significa nada para “%2”.</translation>
+    </message>
+    <message>
+        <source>Sort by popular, newest, rating or name, not “%1”.</source>
+        <translation>Ordene por popular, newest, rating ou name, não “%1”.</translation>
+    </message>
+    <message>
+        <source>Give “--all” or mod names, not both.</source>
+        <translation>Informe “--all” ou nomes de mods, não os dois.</translation>
+    </message>
+    <message>
+        <source>Write config list MOD, config get FILE KEY or config set FILE KEY VALUE.</source>
+        <translation>Escreva config list MOD, config get FILE KEY ou config set FILE KEY VALUE.</translation>
+    </message>
+    <message>
+        <source>Write saves backup or saves restore.</source>
+        <translation>Escreva saves backup ou saves restore.</translation>
+    </message>
+    <message>
+        <source>%1 Give --delete to delete it for good instead.</source>
+        <translation>%1 Use --delete para apagá-lo de vez.</translation>
+    </message>
+    <message>
+        <source>Last launch: %1</source>
+        <translation>Última inicialização: %1</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>pacote %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>servidor %1</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Log: %1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>observação: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n vez)</numerusform>
+            <numerusform>[%1] %2 (%n vezes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every mod loaded in the last launch.</source>
+        <translation>Nem todos os mods carregaram na última inicialização.</translation>
+    </message>
+    <message>
+        <source>There is no log of a launch with mods.</source>
+        <translation>Não há log de uma inicialização com mods.</translation>
+    </message>
+    <message>
+        <source>Write profile list, profile new NAME [--copy] or profile switch NAME.</source>
+        <translation>Escreva profile list, profile new NAME [--copy] ou profile switch NAME.</translation>
+    </message>
+    <message>
+        <source>“--copy” means something only to “profile new”.</source>
+        <translation>“--copy” só significa algo para “profile new”.</translation>
+    </message>
+    <message>
+        <source>%1 (active)</source>
+        <translation>%1 (ativo)</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditorSheet</name>
+    <message>
+        <source>Search settings</source>
+        <translation>Buscar configurações</translation>
+    </message>
+    <message>
+        <source>Revert to Original</source>
+        <translation>Voltar ao original</translation>
+    </message>
+    <message>
+        <source>Restore the config as it was before any edits made here</source>
+        <translation>Restaura a configuração como era antes de qualquer alteração feita aqui</translation>
+    </message>
+    <message>
+        <source>Changes apply the next time Valheim starts.</source>
+        <translation>As alterações valem na próxima vez que o Valheim iniciar.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>No config file found.</source>
+        <translation>Nenhum arquivo de configuração encontrado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Não foi possível ler %1: %2</translation>
+    </message>
+    <message>
+        <source>Revert to original settings?</source>
+        <translation>Voltar às configurações originais?</translation>
+    </message>
+    <message>
+        <source>This restores %1 to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>Isso restaura %1 para a cópia salva quando você o abriu aqui pela primeira vez. Seus valores personalizados serão perdidos.</translation>
+    </message>
+    <message>
+        <source>This restores the file to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>Isso restaura o arquivo para a cópia salva quando você o abriu aqui pela primeira vez. Seus valores personalizados serão perdidos.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save</source>
+        <translation>Não foi possível salvar</translation>
+    </message>
+    <message>
+        <source>No settings found in this file.</source>
+        <translation>Nenhuma configuração encontrada neste arquivo.</translation>
+    </message>
+    <message>
+        <source>No settings match “%1”.</source>
+        <translation>Nenhuma configuração corresponde a “%1”.</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Geral</translation>
     </message>
 </context>
 <context>
@@ -279,6 +666,39 @@
     </message>
 </context>
 <context>
+    <name>GameUpdateBanner</name>
+    <message>
+        <source>Back Up Saves</source>
+        <translation>Fazer backup</translation>
+    </message>
+    <message>
+        <source>Switch Them Off</source>
+        <translation>Desativá-los</translation>
+    </message>
+    <message>
+        <source>Back up your saves before you play on.</source>
+        <translation>Faça backup dos seus mundos e personagens antes de continuar jogando.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mods didn&apos;t load after the update. Back up your saves first; then update, or switch them off until their authors catch up.</source>
+        <translation>
+            <numerusform>%n mod não carregou depois da atualização. Faça backup primeiro; depois atualize ou desative até o autor atualizar.</numerusform>
+            <numerusform>%n mods não carregaram depois da atualização. Faça backup primeiro; depois atualize ou desative até os autores atualizarem.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Update %n Mods</source>
+        <translation>
+            <numerusform>Atualizar %n mod</numerusform>
+            <numerusform>Atualizar %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Update BepInEx to %1</source>
+        <translation>Atualizar o BepInEx para %1</translation>
+    </message>
+</context>
+<context>
     <name>ImportSheet</name>
     <message numerus="yes">
         <source>%n mods</source>
@@ -385,6 +805,53 @@
     <message>
         <source>Export This Profile…</source>
         <translation>Exportar este perfil…</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchLine</name>
+    <message>
+        <source>Details</source>
+        <translation>Detalhes</translation>
+    </message>
+    <message>
+        <source>Last launch %1 · %2</source>
+        <translation>Última inicialização %1 · %2</translation>
+    </message>
+    <message>
+        <source>Last launch · %1</source>
+        <translation>Última inicialização · %1</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchSheet</name>
+    <message>
+        <source>Last launch</source>
+        <translation>Última inicialização</translation>
+    </message>
+    <message>
+        <source>Copy for Discord</source>
+        <translation>Copiar para o Discord</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>servidor %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n vez)</numerusform>
+            <numerusform>[%1] %2 (%n vezes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What the mods wrote themselves:
+%1</source>
+        <translation>O que os próprios mods escreveram:
+%1</translation>
     </message>
 </context>
 <context>
@@ -543,6 +1010,82 @@
     </message>
 </context>
 <context>
+    <name>ModsPane</name>
+    <message numerus="yes">
+        <source>%n mods are stashed outside the plugins folder. Bring them back once you&apos;ve run the capture.</source>
+        <translation>
+            <numerusform>%n mod está guardado fora da pasta de plugins. Traga-o de volta depois de fazer a captura.</numerusform>
+            <numerusform>%n mods estão guardados fora da pasta de plugins. Traga-os de volta depois de fazer a captura.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading your game folder…</source>
+        <translation>Lendo a pasta do jogo…</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Instalados</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Explorar</translation>
+    </message>
+    <message>
+        <source>Open BepInEx/plugins in Finder</source>
+        <translation>Abrir BepInEx/plugins no Finder</translation>
+    </message>
+    <message>
+        <source>Open the Plugins Folder</source>
+        <translation>Abrir a pasta de plugins</translation>
+    </message>
+    <message>
+        <source>Shader-cache capture in progress</source>
+        <translation>Captura do cache de shaders em andamento</translation>
+    </message>
+    <message>
+        <source>Move Mods Back</source>
+        <translation>Trazer os mods de volta</translation>
+    </message>
+    <message>
+        <source>No mod loader yet</source>
+        <translation>Ainda sem carregador de mods</translation>
+    </message>
+    <message>
+        <source>Work through the setup steps on the left. Once BepInEx is installed, your mods show up here.</source>
+        <translation>Siga as etapas de configuração à esquerda. Quando o BepInEx estiver instalado, seus mods aparecem aqui.</translation>
+    </message>
+    <message>
+        <source>No mods installed</source>
+        <translation>Nenhum mod instalado</translation>
+    </message>
+    <message>
+        <source>Switch to Browse to search Thunderstore, or drop a mod .zip below.</source>
+        <translation>Vá para Explorar para buscar no Thunderstore, ou solte o .zip de um mod abaixo.</translation>
+    </message>
+    <message>
+        <source>donate</source>
+        <translation>doar</translation>
+    </message>
+    <message>
+        <source>Support Skaldrun&apos;s development</source>
+        <translation>Apoie o desenvolvimento do Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n enabled</source>
+        <translation>
+            <numerusform>%1 de %n ativados</numerusform>
+            <numerusform>%1 de %n ativados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updates</source>
+        <translation>
+            <numerusform>%n atualização</numerusform>
+            <numerusform>%n atualizações</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PackageDocs</name>
     <message>
         <source>Couldn't load the readme: %1</source>
@@ -694,6 +1237,13 @@
     <message>
         <source>%1 has no package %2.</source>
         <translation>%1 não tem o pacote %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library; name its folder with --game.</source>
+        <translation>O Valheim não foi encontrado em nenhuma biblioteca da Steam; informe a pasta dele com --game.</translation>
     </message>
 </context>
 <context>
@@ -866,6 +1416,37 @@
     <message>
         <source>Install Fix</source>
         <translation>Instalar a correção</translation>
+    </message>
+</context>
+<context>
+    <name>Share</name>
+    <message>
+        <source>Write profile export --file F.r2z or profile export --code.</source>
+        <translation>Escreva profile export --file F.r2z ou profile export --code.</translation>
+    </message>
+    <message>
+        <source>Write profile import CODE or profile import FILE, with --name N for the new profile or --replace to import into this one.</source>
+        <translation>Escreva profile import CODE ou profile import FILE, com --name N para o novo perfil ou --replace para importar neste.</translation>
+    </message>
+    <message>
+        <source>“--replace” means nothing to an export.</source>
+        <translation>“--replace” não significa nada para uma exportação.</translation>
+    </message>
+    <message>
+        <source>“--name” names the new profile an import makes; it goes without “--replace”.</source>
+        <translation>“--name” dá nome ao novo perfil criado por uma importação; não vai junto com “--replace”.</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>Nada para importar.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (disabled)</source>
+        <translation>%1 %2 (desativado)</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>não encontrado</translation>
     </message>
 </context>
 <context>

@@ -125,6 +125,21 @@
     </message>
 </context>
 <context>
+    <name>Catalog</name>
+    <message>
+        <source>The catalog is empty.</source>
+        <translation>Каталог пуст.</translation>
+    </message>
+    <message>
+        <source>“%1” isn&apos;t a package: write Owner-Name or Owner-Name-1.2.3.</source>
+        <translation>«%1» — не пакет: напишите Owner-Name или Owner-Name-1.2.3.</translation>
+    </message>
+    <message>
+        <source>The catalog has no package “%1”.</source>
+        <translation>В каталоге нет пакета «%1».</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
@@ -152,10 +167,385 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Sets up Valheim with BepInEx and manages its mods from a terminal or a script,
+through the same model as the Skaldrun window.
+
+Commands:
+  status                        the seven setup steps, done or not, and the mod count
+  list                          installed mods: version, repository, enabled, update, missing dependencies
+  search QUERY                  both repositories, most popular first (or --sort newest|rating|name)
+  install PACKAGE...            Owner-Name, or Owner-Name-1.2.3 for that release, with its dependencies;
+                                the BepInEx pack sets the loader up (a server&apos;s folder too)
+  update [--all | NAME...]      every mod with a newer version in the catalog, or those named, keeping
+                                each one&apos;s switch and config files (mods kept at a release are left)
+  enable NAME...                turns mods on
+  disable NAME...               turns mods off, leaving them installed
+  remove NAME...                moves mods to the Trash (--delete: deletes them for good)
+  config list MOD               a mod&apos;s settings, as FILE&apos;s Section.Key = value
+  config get FILE KEY           one setting (KEY is Section.Key, or a key only one section has)
+  config set FILE KEY VALUE     changes one setting, checked like the window&apos;s editor
+  saves backup                  backs the worlds and characters up
+  saves restore                 restores them from the newest backup
+  profile list                  the game folder&apos;s profiles (mod sets), the active one marked
+  profile new NAME              a new empty profile (--copy: a copy of the active one)
+  profile switch NAME           makes NAME the active profile
+  profile export [--file F.r2z | --code]  the mods and their configs as a .r2z file or a profile code
+  profile import CODE|FILE [--name N | --replace]
+                                a friend&apos;s r2modman or Gale profile, as a new profile or into this one
+  doctor                        the last launch: what loaded, what didn&apos;t and why (a server&apos;s folder
+                                too); exit status 1 when a mod didn&apos;t load
+
+Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
+stderr), 2 misused (with this text).</source>
+        <translation>Настраивает Valheim с BepInEx и управляет его модами из терминала или скрипта
+через ту же модель, что и окно Skaldrun.
+
+Команды:
+  status                        семь шагов настройки, выполненные или нет, и число модов
+  list                          установленные моды: версия, репозиторий, включён, обновление, недостающие зависимости
+  search QUERY                  оба репозитория, сначала самые популярные (или --sort newest|rating|name)
+  install PACKAGE...            Owner-Name или Owner-Name-1.2.3 для этой версии, с зависимостями;
+                                набор BepInEx устанавливает загрузчик модов (и в папке сервера)
+  update [--all | NAME...]      каждый мод с более новой версией в каталоге или названные, сохраняя их
+                                переключатель и файлы настроек (закреплённые на версии моды не трогаются)
+  enable NAME...                включает моды
+  disable NAME...               выключает моды, оставляя их установленными
+  remove NAME...                перемещает моды в Корзину (--delete: удаляет насовсем)
+  config list MOD               настройки мода в виде ФАЙЛ: Раздел.Ключ = значение
+  config get FILE KEY           одна настройка (KEY — это Раздел.Ключ или ключ, который есть только в одном разделе)
+  config set FILE KEY VALUE     меняет одну настройку с той же проверкой, что и в редакторе окна
+  saves backup                  создаёт резервную копию миров и персонажей
+  saves restore                 восстанавливает их из последней резервной копии
+  profile list                  профили (наборы модов) папки игры, активный отмечен
+  profile new NAME              новый пустой профиль (--copy: копия активного)
+  profile switch NAME           делает NAME активным профилем
+  profile export [--file F.r2z | --code]  моды и их настройки в виде файла .r2z или кода профиля
+  profile import CODE|FILE [--name N | --replace]
+                                профиль r2modman или Gale от друга, как новый профиль или в этот
+  doctor                        последний запуск: что загрузилось, что нет и почему (и в папке сервера);
+                                код выхода 1, если какой-то мод не загрузился
+
+Ход работы выводится в stderr, результаты — в stdout. Код выхода: 0 готово, 1 ошибка (причина
+в stderr), 2 неверный вызов (с этим текстом).</translation>
+    </message>
+    <message>
+        <source>The Valheim folder: a Mac or Linux client&apos;s, or a dedicated server&apos;s (default: the one found before).</source>
+        <translation>Папка Valheim: игры на Mac или Linux либо выделенного сервера (по умолчанию — найденная ранее).</translation>
+    </message>
+    <message>
+        <source>status, list, search, doctor: JSON on stdout.</source>
+        <translation>status, list, search, doctor: JSON в stdout.</translation>
+    </message>
+    <message>
+        <source>search: popular, newest, rating or name.</source>
+        <translation>search: popular, newest, rating или name.</translation>
+    </message>
+    <message>
+        <source>update: every mod (the default).</source>
+        <translation>update: все моды (по умолчанию).</translation>
+    </message>
+    <message>
+        <source>update: list what would change.</source>
+        <translation>update: показать, что изменится.</translation>
+    </message>
+    <message>
+        <source>remove: delete for good, not to the Trash.</source>
+        <translation>remove: удалить насовсем, а не в Корзину.</translation>
+    </message>
+    <message>
+        <source>profile new: start from a copy of the active profile.</source>
+        <translation>profile new: начать с копии активного профиля.</translation>
+    </message>
+    <message>
+        <source>profile export: the .r2z to write.</source>
+        <translation>profile export: файл .r2z для записи.</translation>
+    </message>
+    <message>
+        <source>profile export: a profile code.</source>
+        <translation>profile export: код профиля.</translation>
+    </message>
+    <message>
+        <source>profile import: into this profile, replacing its mods.</source>
+        <translation>profile import: в этот профиль, заменив его моды.</translation>
+    </message>
+    <message>
+        <source>profile import: the new profile&apos;s name (the pack&apos;s own by default).</source>
+        <translation>profile import: имя нового профиля (по умолчанию — имя набора).</translation>
+    </message>
+    <message>
+        <source>One of the commands above.</source>
+        <translation>Одна из команд выше.</translation>
+    </message>
+    <message>
+        <source>Name a command.</source>
+        <translation>Укажите команду.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a Valheim folder: it holds neither the game nor a dedicated server.</source>
+        <translation>%1 — не папка Valheim: в ней нет ни игры, ни выделенного сервера.</translation>
+    </message>
+</context>
+<context>
     <name>CommandRow</name>
     <message>
         <source>Copy command</source>
         <translation>Скопировать команду</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>No installed mod is called “%1”.</source>
+        <translation>Нет установленного мода с именем «%1».</translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>Папка игры: %1</translation>
+    </message>
+    <message>
+        <source>Game folder: not found</source>
+        <translation>Папка игры: не найдена</translation>
+    </message>
+    <message>
+        <source>This is Valheim&apos;s Windows build (valheim.exe), which Steam runs through Proton; for BepInEx to load, set its launch options to: %1</source>
+        <translation>Это Windows-версия Valheim (valheim.exe), которую Steam запускает через Proton; чтобы BepInEx загрузился, задайте ей параметры запуска: %1</translation>
+    </message>
+    <message>
+        <source>[n/a ] %1 (not needed)</source>
+        <translation>[n/a ] %1 (не нужно)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of 7 steps done · %n mods, %2 enabled</source>
+        <translation>
+            <numerusform>Выполнено шагов: %1 из 7 · %n мод, включено: %2</numerusform>
+            <numerusform>Выполнено шагов: %1 из 7 · %n мода, включено: %2</numerusform>
+            <numerusform>Выполнено шагов: %1 из 7 · %n модов, включено: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Updates and dependencies aren&apos;t shown.</source>
+        <translation>%1 Обновления и зависимости не показаны.</translation>
+    </message>
+    <message>
+        <source>%1 (disabled)</source>
+        <translation>%1 (выключен)</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>update: %1</source>
+        <translation>обновление: %1</translation>
+    </message>
+    <message>
+        <source>no updates offered</source>
+        <translation>обновления не предлагаются</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>не хватает: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 · %3 · %n downloads · %4</source>
+        <translation>
+            <numerusform>%1 %2 · %3 · %n загрузка · %4</numerusform>
+            <numerusform>%1 %2 · %3 · %n загрузки · %4</numerusform>
+            <numerusform>%1 %2 · %3 · %n загрузок · %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the catalog.</source>
+        <translation>%1 нет в каталоге.</translation>
+    </message>
+    <message>
+        <source>%1 is kept at its version; no updates are offered.</source>
+        <translation>%1 закреплён на своей версии; обновления не предлагаются.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 в актуальной версии.</translation>
+    </message>
+    <message>
+        <source>Nothing to update.</source>
+        <translation>Обновлять нечего.</translation>
+    </message>
+    <message>
+        <source>%1 has no setting “%2”.</source>
+        <translation>В %1 нет настройки «%2».</translation>
+    </message>
+    <message>
+        <source>%1 has “%2” in several sections; write Section.Key, e.g. %3.%2.</source>
+        <translation>В %1 «%2» есть в нескольких разделах; напишите Раздел.Ключ, например %3.%2.</translation>
+    </message>
+    <message>
+        <source>There is no config file “%1” in %2.</source>
+        <translation>В %2 нет файла настроек «%1».</translation>
+    </message>
+    <message>
+        <source>%1.%2 = %3 in %4</source>
+        <translation>%1.%2 = %3 в %4</translation>
+    </message>
+    <message>
+        <source>There is no save backup to restore.</source>
+        <translation>Нет резервной копии для восстановления.</translation>
+    </message>
+    <message>
+        <source>“--file”, “--code”, “--name” and “--replace” belong to profile export and import.</source>
+        <translation>«--file», «--code», «--name» и «--replace» относятся к profile export и import.</translation>
+    </message>
+    <message>
+        <source>Unknown command “%1”.</source>
+        <translation>Неизвестная команда «%1».</translation>
+    </message>
+    <message>
+        <source>Wrong number of words after “%1”.</source>
+        <translation>Неверное число слов после «%1».</translation>
+    </message>
+    <message>
+        <source>“--%1” means nothing to “%2”.</source>
+        <translation>«--%1» ничего не значит для «%2».</translation>
+    </message>
+    <message>
+        <source>Sort by popular, newest, rating or name, not “%1”.</source>
+        <translation>Сортируйте по popular, newest, rating или name, а не «%1».</translation>
+    </message>
+    <message>
+        <source>Give “--all” or mod names, not both.</source>
+        <translation>Укажите «--all» или имена модов, но не то и другое.</translation>
+    </message>
+    <message>
+        <source>Write config list MOD, config get FILE KEY or config set FILE KEY VALUE.</source>
+        <translation>Напишите config list MOD, config get FILE KEY или config set FILE KEY VALUE.</translation>
+    </message>
+    <message>
+        <source>Write saves backup or saves restore.</source>
+        <translation>Напишите saves backup или saves restore.</translation>
+    </message>
+    <message>
+        <source>%1 Give --delete to delete it for good instead.</source>
+        <translation>%1 Добавьте --delete, чтобы удалить его насовсем.</translation>
+    </message>
+    <message>
+        <source>Last launch: %1</source>
+        <translation>Последний запуск: %1</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>набор %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>сервер %1</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>Журнал: %1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>примечание: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n раз)</numerusform>
+            <numerusform>[%1] %2 (%n раза)</numerusform>
+            <numerusform>[%1] %2 (%n раз)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every mod loaded in the last launch.</source>
+        <translation>При последнем запуске загрузились не все моды.</translation>
+    </message>
+    <message>
+        <source>There is no log of a launch with mods.</source>
+        <translation>Нет журнала запуска с модами.</translation>
+    </message>
+    <message>
+        <source>Write profile list, profile new NAME [--copy] or profile switch NAME.</source>
+        <translation>Напишите profile list, profile new NAME [--copy] или profile switch NAME.</translation>
+    </message>
+    <message>
+        <source>“--copy” means something only to “profile new”.</source>
+        <translation>«--copy» имеет смысл только для «profile new».</translation>
+    </message>
+    <message>
+        <source>%1 (active)</source>
+        <translation>%1 (активный)</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditorSheet</name>
+    <message>
+        <source>Search settings</source>
+        <translation>Поиск настроек</translation>
+    </message>
+    <message>
+        <source>Revert to Original</source>
+        <translation>Вернуть исходные</translation>
+    </message>
+    <message>
+        <source>Restore the config as it was before any edits made here</source>
+        <translation>Вернуть настройки к виду до любых правок, сделанных здесь</translation>
+    </message>
+    <message>
+        <source>Changes apply the next time Valheim starts.</source>
+        <translation>Изменения вступят в силу при следующем запуске Valheim.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>No config file found.</source>
+        <translation>Файл настроек не найден.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>Не удалось прочитать %1: %2</translation>
+    </message>
+    <message>
+        <source>Revert to original settings?</source>
+        <translation>Вернуть исходные настройки?</translation>
+    </message>
+    <message>
+        <source>This restores %1 to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>%1 будет восстановлен из копии, сохранённой, когда вы впервые открыли его здесь. Ваши изменённые значения будут потеряны.</translation>
+    </message>
+    <message>
+        <source>This restores the file to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>Файл будет восстановлен из копии, сохранённой, когда вы впервые открыли его здесь. Ваши изменённые значения будут потеряны.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Вернуть</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save</source>
+        <translation>Не удалось сохранить</translation>
+    </message>
+    <message>
+        <source>No settings found in this file.</source>
+        <translation>В этом файле нет настроек.</translation>
+    </message>
+    <message>
+        <source>No settings match “%1”.</source>
+        <translation>Нет настроек, подходящих под «%1».</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Общие</translation>
     </message>
 </context>
 <context>
@@ -281,6 +671,41 @@
     </message>
 </context>
 <context>
+    <name>GameUpdateBanner</name>
+    <message>
+        <source>Back Up Saves</source>
+        <translation>Создать резервную копию</translation>
+    </message>
+    <message>
+        <source>Switch Them Off</source>
+        <translation>Выключить их</translation>
+    </message>
+    <message>
+        <source>Back up your saves before you play on.</source>
+        <translation>Сделайте резервную копию миров и персонажей, прежде чем играть дальше.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mods didn&apos;t load after the update. Back up your saves first; then update, or switch them off until their authors catch up.</source>
+        <translation>
+            <numerusform>%n мод не загрузился после обновления. Сначала сделайте резервную копию; затем обновите его или выключите, пока автор не обновит мод.</numerusform>
+            <numerusform>%n мода не загрузились после обновления. Сначала сделайте резервную копию; затем обновите их или выключите, пока авторы не обновят моды.</numerusform>
+            <numerusform>%n модов не загрузились после обновления. Сначала сделайте резервную копию; затем обновите их или выключите, пока авторы не обновят моды.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Update %n Mods</source>
+        <translation>
+            <numerusform>Обновить %n мод</numerusform>
+            <numerusform>Обновить %n мода</numerusform>
+            <numerusform>Обновить %n модов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Update BepInEx to %1</source>
+        <translation>Обновить BepInEx до %1</translation>
+    </message>
+</context>
+<context>
     <name>ImportSheet</name>
     <message numerus="yes">
         <source>%n mods</source>
@@ -389,6 +814,54 @@
     <message>
         <source>Export This Profile…</source>
         <translation>Экспортировать этот профиль…</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchLine</name>
+    <message>
+        <source>Details</source>
+        <translation>Подробнее</translation>
+    </message>
+    <message>
+        <source>Last launch %1 · %2</source>
+        <translation>Последний запуск %1 · %2</translation>
+    </message>
+    <message>
+        <source>Last launch · %1</source>
+        <translation>Последний запуск · %1</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchSheet</name>
+    <message>
+        <source>Last launch</source>
+        <translation>Последний запуск</translation>
+    </message>
+    <message>
+        <source>Copy for Discord</source>
+        <translation>Копировать для Discord</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>сервер %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2 (%n раз)</numerusform>
+            <numerusform>[%1] %2 (%n раза)</numerusform>
+            <numerusform>[%1] %2 (%n раз)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What the mods wrote themselves:
+%1</source>
+        <translation>Что написали сами моды:
+%1</translation>
     </message>
 </context>
 <context>
@@ -549,6 +1022,85 @@
     </message>
 </context>
 <context>
+    <name>ModsPane</name>
+    <message numerus="yes">
+        <source>%n mods are stashed outside the plugins folder. Bring them back once you&apos;ve run the capture.</source>
+        <translation>
+            <numerusform>%n мод убран из папки плагинов. Верните его, когда запишете кеш.</numerusform>
+            <numerusform>%n мода убраны из папки плагинов. Верните их, когда запишете кеш.</numerusform>
+            <numerusform>%n модов убраны из папки плагинов. Верните их, когда запишете кеш.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading your game folder…</source>
+        <translation>Читаем папку игры…</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>Установленные</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Обзор</translation>
+    </message>
+    <message>
+        <source>Open BepInEx/plugins in Finder</source>
+        <translation>Открыть BepInEx/plugins в Finder</translation>
+    </message>
+    <message>
+        <source>Open the Plugins Folder</source>
+        <translation>Открыть папку плагинов</translation>
+    </message>
+    <message>
+        <source>Shader-cache capture in progress</source>
+        <translation>Идёт запись кеша шейдеров</translation>
+    </message>
+    <message>
+        <source>Move Mods Back</source>
+        <translation>Вернуть моды</translation>
+    </message>
+    <message>
+        <source>No mod loader yet</source>
+        <translation>Загрузчика модов пока нет</translation>
+    </message>
+    <message>
+        <source>Work through the setup steps on the left. Once BepInEx is installed, your mods show up here.</source>
+        <translation>Пройдите шаги настройки слева. Когда BepInEx будет установлен, ваши моды появятся здесь.</translation>
+    </message>
+    <message>
+        <source>No mods installed</source>
+        <translation>Моды не установлены</translation>
+    </message>
+    <message>
+        <source>Switch to Browse to search Thunderstore, or drop a mod .zip below.</source>
+        <translation>Перейдите в «Обзор», чтобы искать в Thunderstore, или перетащите .zip мода вниз.</translation>
+    </message>
+    <message>
+        <source>donate</source>
+        <translation>поддержать</translation>
+    </message>
+    <message>
+        <source>Support Skaldrun&apos;s development</source>
+        <translation>Поддержите разработку Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n enabled</source>
+        <translation>
+            <numerusform>Включено: %1 из %n</numerusform>
+            <numerusform>Включено: %1 из %n</numerusform>
+            <numerusform>Включено: %1 из %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updates</source>
+        <translation>
+            <numerusform>%n обновление</numerusform>
+            <numerusform>%n обновления</numerusform>
+            <numerusform>%n обновлений</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PackageDocs</name>
     <message>
         <source>Couldn't load the readme: %1</source>
@@ -700,6 +1252,13 @@
     <message>
         <source>%1 has no package %2.</source>
         <translation>В %1 нет пакета %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library; name its folder with --game.</source>
+        <translation>Valheim не найден ни в одной библиотеке Steam; укажите его папку через --game.</translation>
     </message>
 </context>
 <context>
@@ -873,6 +1432,37 @@
     <message>
         <source>Install Fix</source>
         <translation>Установить исправление</translation>
+    </message>
+</context>
+<context>
+    <name>Share</name>
+    <message>
+        <source>Write profile export --file F.r2z or profile export --code.</source>
+        <translation>Напишите profile export --file F.r2z или profile export --code.</translation>
+    </message>
+    <message>
+        <source>Write profile import CODE or profile import FILE, with --name N for the new profile or --replace to import into this one.</source>
+        <translation>Напишите profile import CODE или profile import FILE, с --name N для нового профиля или --replace, чтобы импортировать в этот.</translation>
+    </message>
+    <message>
+        <source>“--replace” means nothing to an export.</source>
+        <translation>«--replace» ничего не значит для экспорта.</translation>
+    </message>
+    <message>
+        <source>“--name” names the new profile an import makes; it goes without “--replace”.</source>
+        <translation>«--name» задаёт имя нового профиля при импорте; вместе с «--replace» не используется.</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>Импортировать нечего.</translation>
+    </message>
+    <message>
+        <source>%1 %2 (disabled)</source>
+        <translation>%1 %2 (выключен)</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>не найден</translation>
     </message>
 </context>
 <context>

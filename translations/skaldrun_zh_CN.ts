@@ -123,6 +123,21 @@
     </message>
 </context>
 <context>
+    <name>Catalog</name>
+    <message>
+        <source>The catalog is empty.</source>
+        <translation>目录为空。</translation>
+    </message>
+    <message>
+        <source>“%1” isn&apos;t a package: write Owner-Name or Owner-Name-1.2.3.</source>
+        <translation>“%1”不是一个包：请写成 Owner-Name 或 Owner-Name-1.2.3。</translation>
+    </message>
+    <message>
+        <source>The catalog has no package “%1”.</source>
+        <translation>目录中没有包“%1”。</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
@@ -150,10 +165,379 @@
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Sets up Valheim with BepInEx and manages its mods from a terminal or a script,
+through the same model as the Skaldrun window.
+
+Commands:
+  status                        the seven setup steps, done or not, and the mod count
+  list                          installed mods: version, repository, enabled, update, missing dependencies
+  search QUERY                  both repositories, most popular first (or --sort newest|rating|name)
+  install PACKAGE...            Owner-Name, or Owner-Name-1.2.3 for that release, with its dependencies;
+                                the BepInEx pack sets the loader up (a server&apos;s folder too)
+  update [--all | NAME...]      every mod with a newer version in the catalog, or those named, keeping
+                                each one&apos;s switch and config files (mods kept at a release are left)
+  enable NAME...                turns mods on
+  disable NAME...               turns mods off, leaving them installed
+  remove NAME...                moves mods to the Trash (--delete: deletes them for good)
+  config list MOD               a mod&apos;s settings, as FILE&apos;s Section.Key = value
+  config get FILE KEY           one setting (KEY is Section.Key, or a key only one section has)
+  config set FILE KEY VALUE     changes one setting, checked like the window&apos;s editor
+  saves backup                  backs the worlds and characters up
+  saves restore                 restores them from the newest backup
+  profile list                  the game folder&apos;s profiles (mod sets), the active one marked
+  profile new NAME              a new empty profile (--copy: a copy of the active one)
+  profile switch NAME           makes NAME the active profile
+  profile export [--file F.r2z | --code]  the mods and their configs as a .r2z file or a profile code
+  profile import CODE|FILE [--name N | --replace]
+                                a friend&apos;s r2modman or Gale profile, as a new profile or into this one
+  doctor                        the last launch: what loaded, what didn&apos;t and why (a server&apos;s folder
+                                too); exit status 1 when a mod didn&apos;t load
+
+Progress goes to stderr, results to stdout. Exit status: 0 done, 1 failed (the reason on
+stderr), 2 misused (with this text).</source>
+        <translation>在终端或脚本中为 Valheim 安装 BepInEx 并管理模组，
+与 Skaldrun 窗口使用同一个模型。
+
+命令：
+  status                        七个设置步骤是否完成，以及模组数量
+  list                          已安装的模组：版本、仓库、是否启用、更新、缺少的依赖项
+  search QUERY                  搜索两个仓库，最热门的在前（或 --sort newest|rating|name）
+  install PACKAGE...            Owner-Name，或指定版本的 Owner-Name-1.2.3，连同依赖项一起安装；
+                                BepInEx 整合包会安装模组加载器（服务器的文件夹也可以）
+  update [--all | NAME...]      目录中有更新版本的每个模组，或指定的模组，保留各自的开关和
+                                配置文件（固定在某个版本的模组不动）
+  enable NAME...                启用模组
+  disable NAME...               停用模组，但保留安装
+  remove NAME...                将模组移到废纸篓（--delete：彻底删除）
+  config list MOD               某个模组的设置，格式为 文件：分区.键 = 值
+  config get FILE KEY           一个设置（KEY 为 分区.键，或只有一个分区拥有的键）
+  config set FILE KEY VALUE     修改一个设置，检查方式与窗口中的编辑器相同
+  saves backup                  备份世界和角色
+  saves restore                 从最新的备份恢复
+  profile list                  游戏文件夹的配置档（模组集合），标出当前的一个
+  profile new NAME              新建空配置档（--copy：复制当前配置档）
+  profile switch NAME           将 NAME 设为当前配置档
+  profile export [--file F.r2z | --code]  将模组及其配置导出为 .r2z 文件或配置档代码
+  profile import CODE|FILE [--name N | --replace]
+                                朋友的 r2modman 或 Gale 配置档，作为新配置档或导入当前配置档
+  doctor                        上次启动：哪些加载了，哪些没有以及原因（服务器的文件夹也可以）；
+                                有模组未加载时退出状态为 1
+
+进度输出到 stderr，结果输出到 stdout。退出状态：0 完成，1 失败（原因见 stderr），
+2 用法错误（附带此说明）。</translation>
+    </message>
+    <message>
+        <source>The Valheim folder: a Mac or Linux client&apos;s, or a dedicated server&apos;s (default: the one found before).</source>
+        <translation>Valheim 文件夹：Mac 或 Linux 游戏的，或专用服务器的（默认：之前找到的那个）。</translation>
+    </message>
+    <message>
+        <source>status, list, search, doctor: JSON on stdout.</source>
+        <translation>status、list、search、doctor：在 stdout 输出 JSON。</translation>
+    </message>
+    <message>
+        <source>search: popular, newest, rating or name.</source>
+        <translation>search：popular、newest、rating 或 name。</translation>
+    </message>
+    <message>
+        <source>update: every mod (the default).</source>
+        <translation>update：所有模组（默认）。</translation>
+    </message>
+    <message>
+        <source>update: list what would change.</source>
+        <translation>update：列出将会变更的内容。</translation>
+    </message>
+    <message>
+        <source>remove: delete for good, not to the Trash.</source>
+        <translation>remove：彻底删除，不放入废纸篓。</translation>
+    </message>
+    <message>
+        <source>profile new: start from a copy of the active profile.</source>
+        <translation>profile new：从当前配置档的副本开始。</translation>
+    </message>
+    <message>
+        <source>profile export: the .r2z to write.</source>
+        <translation>profile export：要写入的 .r2z 文件。</translation>
+    </message>
+    <message>
+        <source>profile export: a profile code.</source>
+        <translation>profile export：配置档代码。</translation>
+    </message>
+    <message>
+        <source>profile import: into this profile, replacing its mods.</source>
+        <translation>profile import：导入到当前配置档，替换其中的模组。</translation>
+    </message>
+    <message>
+        <source>profile import: the new profile&apos;s name (the pack&apos;s own by default).</source>
+        <translation>profile import：新配置档的名称（默认使用包自带的名称）。</translation>
+    </message>
+    <message>
+        <source>One of the commands above.</source>
+        <translation>上面列出的命令之一。</translation>
+    </message>
+    <message>
+        <source>Name a command.</source>
+        <translation>请指定一个命令。</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t a Valheim folder: it holds neither the game nor a dedicated server.</source>
+        <translation>%1 不是 Valheim 文件夹：其中既没有游戏，也没有专用服务器。</translation>
+    </message>
+</context>
+<context>
     <name>CommandRow</name>
     <message>
         <source>Copy command</source>
         <translation>复制命令</translation>
+    </message>
+</context>
+<context>
+    <name>Commands</name>
+    <message>
+        <source>No installed mod is called “%1”.</source>
+        <translation>没有名为“%1”的已安装模组。</translation>
+    </message>
+    <message>
+        <source>Game folder: %1</source>
+        <translation>游戏文件夹：%1</translation>
+    </message>
+    <message>
+        <source>Game folder: not found</source>
+        <translation>游戏文件夹：未找到</translation>
+    </message>
+    <message>
+        <source>This is Valheim&apos;s Windows build (valheim.exe), which Steam runs through Proton; for BepInEx to load, set its launch options to: %1</source>
+        <translation>这是 Valheim 的 Windows 版本（valheim.exe），Steam 通过 Proton 运行它；要让 BepInEx 加载，请将其启动选项设为：%1</translation>
+    </message>
+    <message>
+        <source>[n/a ] %1 (not needed)</source>
+        <translation>[n/a ] %1（无需）</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of 7 steps done · %n mods, %2 enabled</source>
+        <translation>
+            <numerusform>已完成 %1/7 步 · %n 个模组，%2 个已启用</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 Updates and dependencies aren&apos;t shown.</source>
+        <translation>%1 不显示更新和依赖项。</translation>
+    </message>
+    <message>
+        <source>%1 (disabled)</source>
+        <translation>%1（已停用）</translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1，来自 %2</translation>
+    </message>
+    <message>
+        <source>update: %1</source>
+        <translation>更新：%1</translation>
+    </message>
+    <message>
+        <source>no updates offered</source>
+        <translation>不提供更新</translation>
+    </message>
+    <message>
+        <source>missing: %1</source>
+        <translation>缺少：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 %2 · %3 · %n downloads · %4</source>
+        <translation>
+            <numerusform>%1 %2 · %3 · %n 次下载 · %4</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the catalog.</source>
+        <translation>%1 不在目录中。</translation>
+    </message>
+    <message>
+        <source>%1 is kept at its version; no updates are offered.</source>
+        <translation>%1 固定在当前版本；不提供更新。</translation>
+    </message>
+    <message>
+        <source>%1 is up to date.</source>
+        <translation>%1 已是最新版本。</translation>
+    </message>
+    <message>
+        <source>Nothing to update.</source>
+        <translation>没有需要更新的内容。</translation>
+    </message>
+    <message>
+        <source>%1 has no setting “%2”.</source>
+        <translation>%1 中没有设置“%2”。</translation>
+    </message>
+    <message>
+        <source>%1 has “%2” in several sections; write Section.Key, e.g. %3.%2.</source>
+        <translation>%1 的多个分区中都有“%2”；请写成 分区.键，例如 %3.%2。</translation>
+    </message>
+    <message>
+        <source>There is no config file “%1” in %2.</source>
+        <translation>%2 中没有配置文件“%1”。</translation>
+    </message>
+    <message>
+        <source>%1.%2 = %3 in %4</source>
+        <translation>%4 中 %1.%2 = %3</translation>
+    </message>
+    <message>
+        <source>There is no save backup to restore.</source>
+        <translation>没有可恢复的备份。</translation>
+    </message>
+    <message>
+        <source>“--file”, “--code”, “--name” and “--replace” belong to profile export and import.</source>
+        <translation>“--file”、“--code”、“--name”和“--replace”只用于 profile export 和 import。</translation>
+    </message>
+    <message>
+        <source>Unknown command “%1”.</source>
+        <translation>未知命令“%1”。</translation>
+    </message>
+    <message>
+        <source>Wrong number of words after “%1”.</source>
+        <translation>“%1”后面的词数不对。</translation>
+    </message>
+    <message>
+        <source>“--%1” means nothing to “%2”.</source>
+        <translation>“--%1”对“%2”没有意义。</translation>
+    </message>
+    <message>
+        <source>Sort by popular, newest, rating or name, not “%1”.</source>
+        <translation>请按 popular、newest、rating 或 name 排序，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>Give “--all” or mod names, not both.</source>
+        <translation>请给出“--all”或模组名称，不要同时给出。</translation>
+    </message>
+    <message>
+        <source>Write config list MOD, config get FILE KEY or config set FILE KEY VALUE.</source>
+        <translation>请写成 config list MOD、config get FILE KEY 或 config set FILE KEY VALUE。</translation>
+    </message>
+    <message>
+        <source>Write saves backup or saves restore.</source>
+        <translation>请写成 saves backup 或 saves restore。</translation>
+    </message>
+    <message>
+        <source>%1 Give --delete to delete it for good instead.</source>
+        <translation>%1 请加上 --delete 以彻底删除。</translation>
+    </message>
+    <message>
+        <source>Last launch: %1</source>
+        <translation>上次启动：%1</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>整合包 %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>%1 服务器</translation>
+    </message>
+    <message>
+        <source>Log: %1</source>
+        <translation>日志：%1</translation>
+    </message>
+    <message>
+        <source>note: %1</source>
+        <translation>注意：%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2（%n 次）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every mod loaded in the last launch.</source>
+        <translation>上次启动时并非所有模组都已加载。</translation>
+    </message>
+    <message>
+        <source>There is no log of a launch with mods.</source>
+        <translation>没有带模组启动的日志。</translation>
+    </message>
+    <message>
+        <source>Write profile list, profile new NAME [--copy] or profile switch NAME.</source>
+        <translation>请写成 profile list、profile new NAME [--copy] 或 profile switch NAME。</translation>
+    </message>
+    <message>
+        <source>“--copy” means something only to “profile new”.</source>
+        <translation>“--copy”只对“profile new”有意义。</translation>
+    </message>
+    <message>
+        <source>%1 (active)</source>
+        <translation>%1（当前）</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigEditorSheet</name>
+    <message>
+        <source>Search settings</source>
+        <translation>搜索设置</translation>
+    </message>
+    <message>
+        <source>Revert to Original</source>
+        <translation>恢复原始设置</translation>
+    </message>
+    <message>
+        <source>Restore the config as it was before any edits made here</source>
+        <translation>将配置恢复到在此处做任何修改之前的状态</translation>
+    </message>
+    <message>
+        <source>Changes apply the next time Valheim starts.</source>
+        <translation>更改将在下次启动 Valheim 时生效。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>No config file found.</source>
+        <translation>未找到配置文件。</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>Revert to original settings?</source>
+        <translation>恢复到原始设置？</translation>
+    </message>
+    <message>
+        <source>This restores %1 to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>这会把 %1 恢复为你第一次在这里打开它时保存的副本。你自定义的值将会丢失。</translation>
+    </message>
+    <message>
+        <source>This restores the file to the copy saved when you first opened it here. Your customized values will be lost.</source>
+        <translation>这会把该文件恢复为你第一次在这里打开它时保存的副本。你自定义的值将会丢失。</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save</source>
+        <translation>无法保存</translation>
+    </message>
+    <message>
+        <source>No settings found in this file.</source>
+        <translation>此文件中没有找到设置。</translation>
+    </message>
+    <message>
+        <source>No settings match “%1”.</source>
+        <translation>没有与“%1”匹配的设置。</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>常规</translation>
     </message>
 </context>
 <context>
@@ -277,6 +661,37 @@
     </message>
 </context>
 <context>
+    <name>GameUpdateBanner</name>
+    <message>
+        <source>Back Up Saves</source>
+        <translation>备份存档</translation>
+    </message>
+    <message>
+        <source>Switch Them Off</source>
+        <translation>停用它们</translation>
+    </message>
+    <message>
+        <source>Back up your saves before you play on.</source>
+        <translation>继续游戏前，先备份你的世界和角色。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mods didn&apos;t load after the update. Back up your saves first; then update, or switch them off until their authors catch up.</source>
+        <translation>
+            <numerusform>更新后有 %n 个模组未能加载。请先备份存档；然后更新它们，或在作者跟进前先停用。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Update %n Mods</source>
+        <translation>
+            <numerusform>更新 %n 个模组</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Update BepInEx to %1</source>
+        <translation>将 BepInEx 更新到 %1</translation>
+    </message>
+</context>
+<context>
     <name>ImportSheet</name>
     <message numerus="yes">
         <source>%n mods</source>
@@ -381,6 +796,52 @@
     <message>
         <source>Export This Profile…</source>
         <translation>导出此配置档…</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchLine</name>
+    <message>
+        <source>Details</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>Last launch %1 · %2</source>
+        <translation>上次启动 %1 · %2</translation>
+    </message>
+    <message>
+        <source>Last launch · %1</source>
+        <translation>上次启动 · %1</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchSheet</name>
+    <message>
+        <source>Last launch</source>
+        <translation>上次启动</translation>
+    </message>
+    <message>
+        <source>Copy for Discord</source>
+        <translation>复制到 Discord</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>%1 服务器</translation>
+    </message>
+    <message numerus="yes">
+        <source>[%1] %2 (%n times)</source>
+        <translation>
+            <numerusform>[%1] %2（%n 次）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>What the mods wrote themselves:
+%1</source>
+        <translation>模组自己写下的内容：
+%1</translation>
     </message>
 </context>
 <context>
@@ -537,6 +998,79 @@
     </message>
 </context>
 <context>
+    <name>ModsPane</name>
+    <message numerus="yes">
+        <source>%n mods are stashed outside the plugins folder. Bring them back once you&apos;ve run the capture.</source>
+        <translation>
+            <numerusform>有 %n 个模组被移到了插件文件夹之外。完成捕获后再把它们移回来。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Reading your game folder…</source>
+        <translation>正在读取游戏文件夹…</translation>
+    </message>
+    <message>
+        <source>Installed</source>
+        <translation>已安装</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>浏览</translation>
+    </message>
+    <message>
+        <source>Open BepInEx/plugins in Finder</source>
+        <translation>在访达中打开 BepInEx/plugins</translation>
+    </message>
+    <message>
+        <source>Open the Plugins Folder</source>
+        <translation>打开插件文件夹</translation>
+    </message>
+    <message>
+        <source>Shader-cache capture in progress</source>
+        <translation>正在捕获着色器缓存</translation>
+    </message>
+    <message>
+        <source>Move Mods Back</source>
+        <translation>移回模组</translation>
+    </message>
+    <message>
+        <source>No mod loader yet</source>
+        <translation>尚无模组加载器</translation>
+    </message>
+    <message>
+        <source>Work through the setup steps on the left. Once BepInEx is installed, your mods show up here.</source>
+        <translation>按左侧的设置步骤操作。安装 BepInEx 后，你的模组会显示在这里。</translation>
+    </message>
+    <message>
+        <source>No mods installed</source>
+        <translation>未安装模组</translation>
+    </message>
+    <message>
+        <source>Switch to Browse to search Thunderstore, or drop a mod .zip below.</source>
+        <translation>切换到“浏览”搜索 Thunderstore，或把模组 .zip 拖到下方。</translation>
+    </message>
+    <message>
+        <source>donate</source>
+        <translation>捐助</translation>
+    </message>
+    <message>
+        <source>Support Skaldrun&apos;s development</source>
+        <translation>支持 Skaldrun 的开发</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n enabled</source>
+        <translation>
+            <numerusform>已启用 %1/%n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n updates</source>
+        <translation>
+            <numerusform>%n 个更新</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>PackageDocs</name>
     <message>
         <source>Couldn't load the readme: %1</source>
@@ -688,6 +1222,13 @@
     <message>
         <source>%1 has no package %2.</source>
         <translation>%1 上没有包 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library; name its folder with --game.</source>
+        <translation>在任何 Steam 库中都找不到 Valheim；请用 --game 指定它的文件夹。</translation>
     </message>
 </context>
 <context>
@@ -859,6 +1400,37 @@
     <message>
         <source>Install Fix</source>
         <translation>安装修复</translation>
+    </message>
+</context>
+<context>
+    <name>Share</name>
+    <message>
+        <source>Write profile export --file F.r2z or profile export --code.</source>
+        <translation>请写成 profile export --file F.r2z 或 profile export --code。</translation>
+    </message>
+    <message>
+        <source>Write profile import CODE or profile import FILE, with --name N for the new profile or --replace to import into this one.</source>
+        <translation>请写成 profile import CODE 或 profile import FILE，用 --name N 指定新配置档，或用 --replace 导入到当前配置档。</translation>
+    </message>
+    <message>
+        <source>“--replace” means nothing to an export.</source>
+        <translation>“--replace”对导出没有意义。</translation>
+    </message>
+    <message>
+        <source>“--name” names the new profile an import makes; it goes without “--replace”.</source>
+        <translation>“--name”为导入新建的配置档命名；不能与“--replace”同时使用。</translation>
+    </message>
+    <message>
+        <source>Nothing to import.</source>
+        <translation>没有可导入的内容。</translation>
+    </message>
+    <message>
+        <source>%1 %2 (disabled)</source>
+        <translation>%1 %2（已停用）</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>未找到</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,8 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 enum Page { errorPage, loadingPage, listPage, emptyPage };
@@ -79,10 +81,12 @@ ConfigEditorSheet::ConfigEditorSheet(AppState* state, const ModItem& mod, QWidge
     connect(m_fileMenu, &QComboBox::activated, this, &ConfigEditorSheet::setFileIndex);
     header->addWidget(m_fileMenu);
     header->addStretch();
-    auto* search =
-        new SearchField(QStringLiteral("Search settings"), QStringLiteral("configEditor.search"), this);
-    search->setFixedWidth(190);
+    auto* search = new SearchField(tr("Search settings"), QStringLiteral("configEditor.search"), this);
     m_searchEdit = search->lineEdit();
+    // Wide enough for the placeholder in the player's language (the icon, margins and clear button
+    // take about 64 px), and never narrower than before.
+    search->setFixedWidth(
+        std::max(190, m_searchEdit->fontMetrics().horizontalAdvance(m_searchEdit->placeholderText()) + 64));
     connect(m_searchEdit, &QLineEdit::textChanged, this, [this](const QString& text) {
         m_search = text;
         layoutSections();
@@ -154,23 +158,24 @@ ConfigEditorSheet::ConfigEditorSheet(AppState* state, const ModItem& mod, QWidge
     auto* footer = new QHBoxLayout;
     footer->setContentsMargins(18, 12, 18, 14);
     footer->setSpacing(10);
-    m_revert = Make::button(this, QStringLiteral("configEditor.revert"), QStringLiteral("Revert to Original"),
+    m_revert = Make::button(this, QStringLiteral("configEditor.revert"), tr("Revert to Original"),
                             Theme::ButtonStyle::bordered);
-    m_revert->setToolTip(QStringLiteral("Restore the config as it was before any edits made here"));
+    m_revert->setToolTip(tr("Restore the config as it was before any edits made here"));
     connect(m_revert, &QPushButton::clicked, this, &ConfigEditorSheet::confirmRevert);
     footer->addWidget(m_revert);
-    auto* note = new QLabel(QStringLiteral("Changes apply the next time Valheim starts."), this);
+    auto* note = new QLabel(tr("Changes apply the next time Valheim starts."), this);
     note->setObjectName(QStringLiteral("configEditor.note"));
     Theme::style(note, Theme::TextStyle::caption, Theme::tertiaryText());
-    footer->addWidget(note);
-    footer->addStretch();
-    m_cancel = Make::button(this, QStringLiteral("configEditor.cancel"), QStringLiteral("Close"),
-                            Theme::ButtonStyle::bordered);
+    // Wraps rather than squeezing the buttons where the sentence is long.
+    note->setWordWrap(true);
+    footer->addWidget(note, 1);
+    m_cancel =
+        Make::button(this, QStringLiteral("configEditor.cancel"), tr("Close"), Theme::ButtonStyle::bordered);
     m_cancel->setMinimumWidth(80);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     footer->addWidget(m_cancel);
-    m_save = Make::button(this, QStringLiteral("configEditor.save"), QStringLiteral("Save"),
-                          Theme::ButtonStyle::prominent);
+    m_save =
+        Make::button(this, QStringLiteral("configEditor.save"), tr("Save"), Theme::ButtonStyle::prominent);
     m_save->setMinimumWidth(80);
     m_save->setDefault(true);
     connect(m_save, &QPushButton::clicked, this, &ConfigEditorSheet::save);
@@ -220,7 +225,7 @@ void ConfigEditorSheet::load() {
     const auto url = currentURL();
     m_fileName->setText(url ? Fs::fileName(*url) : QString());
     if (!url) {
-        m_loadError = QStringLiteral("No config file found.");
+        m_loadError = tr("No config file found.");
     } else {
         try {
             // The first-seen copy comes before anything else, so "Revert to Original" can
@@ -231,7 +236,7 @@ void ConfigEditorSheet::load() {
             m_loadError.reset();
             rebuildRows();
         } catch (const std::exception& e) {
-            m_loadError = QStringLiteral("Couldn't read %1: %2").arg(Fs::fileName(*url), errorText(e));
+            m_loadError = tr("Couldn't read %1: %2").arg(Fs::fileName(*url), errorText(e));
         }
     }
     layoutSections();
@@ -263,14 +268,16 @@ void ConfigEditorSheet::confirmRevert() {
     box->setObjectName(QStringLiteral("configEditor.revertConfirm"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Warning);
-    box->setText(QStringLiteral("Revert to original settings?"));
+    box->setText(tr("Revert to original settings?"));
     Text::setPlainInformativeText(
-        box, QStringLiteral("This restores %1 to the copy saved when you first opened it here. "
-                            "Your customized values will be lost.")
-                 .arg(url ? Fs::fileName(*url) : QStringLiteral("the file")));
-    QPushButton* revertButton = box->addButton(QStringLiteral("Revert"), QMessageBox::DestructiveRole);
+        box, url ? tr("This restores %1 to the copy saved when you first opened it here. "
+                      "Your customized values will be lost.")
+                       .arg(Fs::fileName(*url))
+                 : tr("This restores the file to the copy saved when you first opened it here. "
+                      "Your customized values will be lost."));
+    QPushButton* revertButton = box->addButton(tr("Revert"), QMessageBox::DestructiveRole);
     revertButton->setObjectName(QStringLiteral("configEditor.revertConfirm.revert"));
-    QPushButton* cancelButton = box->addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    QPushButton* cancelButton = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
     cancelButton->setObjectName(QStringLiteral("configEditor.revertConfirm.cancel"));
     box->setDefaultButton(cancelButton);
     box->setEscapeButton(cancelButton);
@@ -284,7 +291,7 @@ void ConfigEditorSheet::showSaveError(const QString& text) {
     box->setObjectName(QStringLiteral("configEditor.errorAlert"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setIcon(QMessageBox::Warning);
-    box->setText(QStringLiteral("Couldn't save"));
+    box->setText(tr("Couldn't save"));
     Text::setPlainInformativeText(box, text);
     box->addButton(QMessageBox::Ok);
     connect(box, &QMessageBox::finished, this, [this] { m_saveError.reset(); });
@@ -346,14 +353,13 @@ void ConfigEditorSheet::layoutSections() {
     }
     const QList<Section> sections = filteredSections(m_config, m_search);
     if (sections.isEmpty()) {
-        m_emptyText->setText(m_search.isEmpty() ? QStringLiteral("No settings found in this file.")
-                                                : QStringLiteral("No settings match “%1”.").arg(m_search));
+        m_emptyText->setText(m_search.isEmpty() ? tr("No settings found in this file.")
+                                                : tr("No settings match “%1”.").arg(m_search));
         m_content->setCurrentIndex(emptyPage);
         return;
     }
     for (const Section& section : sections) {
-        auto* heading =
-            new QLabel(section.name.isEmpty() ? QStringLiteral("General") : section.name, m_listContent);
+        auto* heading = new QLabel(section.name.isEmpty() ? tr("General") : section.name, m_listContent);
         heading->setObjectName(QStringLiteral("configEditor.section"));
         heading->setTextFormat(Qt::PlainText);
         Theme::style(heading, Theme::TextStyle::caption, Theme::secondaryText(), QFont::DemiBold);
@@ -373,7 +379,7 @@ void ConfigEditorSheet::layoutSections() {
 
 void ConfigEditorSheet::syncFooter() {
     const bool dirty = isDirty();
-    m_cancel->setText(dirty ? QStringLiteral("Cancel") : QStringLiteral("Close"));
+    m_cancel->setText(dirty ? tr("Cancel") : tr("Close"));
     m_save->setEnabled(dirty && !m_loadError);
     const auto url = currentURL();
     m_revert->setEnabled(url && ConfigStore::hasBackup(*url));

@@ -20,15 +20,14 @@ GameUpdateBanner::GameUpdateBanner(AppState* state, QWidget* parent)
         addButton(button);
         return button;
     };
-    m_backup = add(QStringLiteral("backup"), QStringLiteral("Back Up Saves"), Theme::ButtonStyle::prominent);
+    m_backup = add(QStringLiteral("backup"), tr("Back Up Saves"), Theme::ButtonStyle::prominent);
     connect(m_backup, &QPushButton::clicked, m_state, &AppState::backupSaves);
     m_update = add(QStringLiteral("update"), QString(), Theme::ButtonStyle::bordered);
     connect(m_update, &QPushButton::clicked, this,
             [this] { m_state->updateMods(m_state->failingModUpdates()); });
     m_updateLoader = add(QStringLiteral("updateLoader"), QString(), Theme::ButtonStyle::bordered);
     connect(m_updateLoader, &QPushButton::clicked, m_state, &AppState::downloadAndInstallBepInEx);
-    m_switchOff =
-        add(QStringLiteral("switchOff"), QStringLiteral("Switch Them Off"), Theme::ButtonStyle::bordered);
+    m_switchOff = add(QStringLiteral("switchOff"), tr("Switch Them Off"), Theme::ButtonStyle::bordered);
     connect(m_switchOff, &QPushButton::clicked, this,
             [this] { m_state->setModsEnabled(m_state->failingMods(), false); });
     sync();
@@ -39,11 +38,10 @@ bool GameUpdateBanner::shouldShow(const AppState& state) {
 }
 
 QString GameUpdateBanner::sentence(qsizetype failing) {
-    if (failing == 0) return QStringLiteral("Back up your saves before you play on.");
-    return (failing == 1 ? QStringLiteral("1 mod didn't load after the update.")
-                         : QStringLiteral("%1 mods didn't load after the update.").arg(failing)) +
-           QStringLiteral(" Back up your saves first; then update, or switch them off until their authors "
-                          "catch up.");
+    if (failing == 0) return tr("Back up your saves before you play on.");
+    return tr("%n mods didn't load after the update. Back up your saves first; then update, or switch them "
+              "off until their authors catch up.",
+              nullptr, int(failing));
 }
 
 void GameUpdateBanner::sync() {
@@ -54,11 +52,10 @@ void GameUpdateBanner::sync() {
     message()->setText(sentence(failing));
     const qsizetype updates = m_state->failingModUpdates().size();
     m_update->setVisible(updates > 0);
-    m_update->setText(updates == 1 ? QStringLiteral("Update 1 Mod")
-                                   : QStringLiteral("Update %1 Mods").arg(updates));
+    m_update->setText(tr("Update %n Mods", nullptr, int(updates)));
     const std::optional<QString> loader = m_state->newerLoaderPack();
     m_updateLoader->setVisible(loader.has_value());
-    m_updateLoader->setText(QStringLiteral("Update BepInEx to %1").arg(loader.value_or(QString())));
+    m_updateLoader->setText(tr("Update BepInEx to %1").arg(loader.value_or(QString())));
     m_switchOff->setVisible(failing > 0);
     const bool idle = !m_state->busyMessage();
     for (QPushButton* button : {m_backup, m_update, m_updateLoader, m_switchOff})

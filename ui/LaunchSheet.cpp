@@ -17,12 +17,12 @@
 
 LaunchSheet::LaunchSheet(AppState* state, QWidget* parent) : QDialog(parent), m_state(state) {
     setObjectName(QStringLiteral("launchSheet"));
-    setWindowTitle(QStringLiteral("Last launch"));
+    setWindowTitle(tr("Last launch"));
     Sheet::present(*this);
     resize(620, 520);
     auto* layout = new QVBoxLayout(this);
     QLabel* title = Make::label(this, QStringLiteral("launchSheet.title"), Theme::TextStyle::headline);
-    title->setText(QStringLiteral("Last launch"));
+    title->setText(tr("Last launch"));
     layout->addWidget(title);
     m_summary = Make::label(this, QStringLiteral("launchSheet.summary"), Theme::TextStyle::body, QColor(),
                             QFont::Normal, true);
@@ -55,13 +55,13 @@ LaunchSheet::LaunchSheet(AppState* state, QWidget* parent) : QDialog(parent), m_
     layout->addWidget(scroll, 1);
 
     auto* footer = new QHBoxLayout;
-    QPushButton* copy = Make::button(this, QStringLiteral("launchSheet.copy"),
-                                     QStringLiteral("Copy for Discord"), Theme::ButtonStyle::bordered);
+    QPushButton* copy = Make::button(this, QStringLiteral("launchSheet.copy"), tr("Copy for Discord"),
+                                     Theme::ButtonStyle::bordered);
     connect(copy, &QPushButton::clicked, m_state, &AppState::copyLaunchForDiscord);
     footer->addWidget(copy);
     footer->addStretch();
-    QPushButton* done = Make::button(this, QStringLiteral("launchSheet.done"), QStringLiteral("Done"),
-                                     Theme::ButtonStyle::prominent);
+    QPushButton* done =
+        Make::button(this, QStringLiteral("launchSheet.done"), tr("Done"), Theme::ButtonStyle::prominent);
     connect(done, &QPushButton::clicked, this, &QDialog::accept);
     footer->addWidget(done);
     layout->addLayout(footer);
@@ -91,7 +91,7 @@ void LaunchSheet::sync() {
     if (r.bepInEx) versions << QStringLiteral("BepInEx ") + *r.bepInEx;
     if (r.pack) versions << QStringLiteral("BepInExPack ") + *r.pack;
     if (r.unity) versions << QStringLiteral("Unity ") + *r.unity;
-    if (r.platform) versions << *r.platform + (r.server ? QStringLiteral(" server") : QString());
+    if (r.platform) versions << (r.server ? tr("%1 server").arg(*r.platform) : *r.platform);
     const std::optional<QDateTime> when = r.completedAt ? r.completedAt : r.written;
     if (when) versions << Text::mediumDateTime(*when);
     m_versions->setText(versions.join(QStringLiteral(" · ")) + QLatin1Char('\n') + Fs::displayPath(r.file));
@@ -102,10 +102,9 @@ void LaunchSheet::sync() {
     }
     QStringList messages;
     for (const LaunchReport::Message& m : r.messages)
-        messages << QStringLiteral("[%1] %2%3")
-                        .arg(m.source, m.text,
-                             m.count > 1 ? QStringLiteral(" (%1 times)").arg(m.count) : QString());
-    m_messages->setText(messages.isEmpty() ? QString()
-                                           : QStringLiteral("What the mods wrote themselves:\n") +
-                                                 messages.join(QLatin1Char('\n')));
+        messages << (m.count > 1 ? tr("[%1] %2 (%n times)", nullptr, m.count).arg(m.source, m.text)
+                                 : QStringLiteral("[%1] %2").arg(m.source, m.text));
+    m_messages->setText(
+        messages.isEmpty() ? QString()
+                           : tr("What the mods wrote themselves:\n%1").arg(messages.join(QLatin1Char('\n'))));
 }

@@ -50,20 +50,15 @@ QWidget* padded(QWidget* content, int left, int top, int right, int bottom, QWid
 }
 
 QString stashSentence(int n) {
-    return n == 1 ? QStringLiteral(
-                        "%1 mod is stashed outside the plugins folder. Bring them back once you've run "
-                        "the capture.")
-                        .arg(n)
-                  : QStringLiteral(
-                        "%1 mods are stashed outside the plugins folder. Bring them back once you've run "
-                        "the capture.")
-                        .arg(n);
+    return ModsPane::tr("%n mods are stashed outside the plugins folder. Bring them back once you've run the "
+                        "capture.",
+                        nullptr, n);
 }
 
 } // namespace
 
 QString ModsPane::readingSentence() {
-    return QStringLiteral("Reading your game folder…");
+    return tr("Reading your game folder…");
 }
 
 ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(state) {
@@ -87,8 +82,8 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     header->addWidget(m_bubble);
     m_tabs = new SegmentedControl(this);
     m_tabs->setObjectName(QStringLiteral("modsPane.tabs"));
-    m_tabs->addSegment(QStringLiteral("Installed"), QStringLiteral("modsPane.tab.installed"));
-    m_tabs->addSegment(QStringLiteral("Browse"), QStringLiteral("modsPane.tab.browse"));
+    m_tabs->addSegment(tr("Installed"), QStringLiteral("modsPane.tab.installed"));
+    m_tabs->addSegment(tr("Browse"), QStringLiteral("modsPane.tab.browse"));
     header->addWidget(m_tabs);
     m_profiles = new ProfileMenu(state, this);
     header->addWidget(m_profiles);
@@ -115,11 +110,11 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     m_openPlugins->setObjectName(QStringLiteral("modsPane.openPlugins"));
     m_openPlugins->setIcon(Icons::tinted(QStringLiteral("folder"), Theme::secondaryText()));
     m_openPlugins->setIconSize(QSize(18, 18));
-    m_openPlugins->setToolTip(QStringLiteral("Open BepInEx/plugins in Finder"));
+    m_openPlugins->setToolTip(tr("Open BepInEx/plugins in Finder"));
     m_openPlugins->setAutoRaise(true);
     Theme::setButtonStyle(m_openPlugins, Theme::ButtonStyle::borderless);
     connect(m_openPlugins, &QToolButton::clicked, m_state, &AppState::openPluginsFolder);
-    m_header->addSecondary(m_openPlugins, QStringLiteral("Open the Plugins Folder"));
+    m_header->addSecondary(m_openPlugins, tr("Open the Plugins Folder"));
     column->addWidget(m_header);
 
     m_pages = new QStackedWidget(this);
@@ -139,11 +134,11 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     m_captureBanner =
         new Banner(QStringLiteral("exclamationmark.triangle.fill"), Theme::orange(), 0.10, 0.30, installed);
     m_captureBanner->setObjectName(QStringLiteral("modsPane.captureBanner"));
-    m_captureBanner->title()->setText(QStringLiteral("Shader-cache capture in progress"));
+    m_captureBanner->title()->setText(tr("Shader-cache capture in progress"));
     m_captureBanner->message()->setObjectName(QStringLiteral("modsPane.captureBanner.message"));
-    auto* moveBack = Make::button(m_captureBanner, QStringLiteral("modsPane.moveModsBack"),
-                                  QStringLiteral("Move Mods Back"), Theme::ButtonStyle::prominent,
-                                  Theme::ControlSize::small);
+    auto* moveBack =
+        Make::button(m_captureBanner, QStringLiteral("modsPane.moveModsBack"), tr("Move Mods Back"),
+                     Theme::ButtonStyle::prominent, Theme::ControlSize::small);
     connect(moveBack, &QPushButton::clicked, m_state, &AppState::restoreModsAfterCapture);
     m_captureBanner->addButton(moveBack);
     m_captureWrap = padded(m_captureBanner, 12, 0, 12, 8, installed);
@@ -163,16 +158,15 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
         new Placeholder(QStringLiteral("internaldrive"), readingSentence(), QString(), m_listArea);
     reading->setObjectName(QStringLiteral("modsPane.placeholder.reading"));
     m_listArea->insertWidget(readingPage, reading);
-    auto* noLoader =
-        new Placeholder(QStringLiteral("shippingbox"), QStringLiteral("No mod loader yet"),
-                        QStringLiteral("Work through the setup steps on the left. Once BepInEx is "
-                                       "installed, your mods show up here."),
-                        m_listArea);
+    auto* noLoader = new Placeholder(QStringLiteral("shippingbox"), tr("No mod loader yet"),
+                                     tr("Work through the setup steps on the left. Once BepInEx is "
+                                        "installed, your mods show up here."),
+                                     m_listArea);
     noLoader->setObjectName(QStringLiteral("modsPane.placeholder.noLoader"));
     m_listArea->insertWidget(noLoaderPage, noLoader);
-    auto* noMods = new Placeholder(
-        QStringLiteral("puzzlepiece.extension"), QStringLiteral("No mods installed"),
-        QStringLiteral("Switch to Browse to search Thunderstore, or drop a mod .zip below."), m_listArea);
+    auto* noMods =
+        new Placeholder(QStringLiteral("puzzlepiece.extension"), tr("No mods installed"),
+                        tr("Switch to Browse to search Thunderstore, or drop a mod .zip below."), m_listArea);
     noMods->setObjectName(QStringLiteral("modsPane.placeholder.noMods"));
     m_listArea->insertWidget(noModsPage, noMods);
     m_scroll = new QScrollArea(m_listArea);
@@ -199,11 +193,11 @@ ModsPane::ModsPane(AppState* state, QWidget* parent) : QWidget(parent), m_state(
     m_dropZone = new DropZone(state, installed);
     installedColumn->addWidget(padded(m_dropZone, 12, 6, 12, 0, installed));
 
-    m_donate = new QPushButton(QStringLiteral("donate"), installed);
+    m_donate = new QPushButton(tr("donate"), installed);
     m_donate->setObjectName(QStringLiteral("modsPane.donate"));
     m_donate->setIcon(Icons::tinted(QStringLiteral("cup.and.saucer.fill"), Theme::secondaryText()));
     m_donate->setIconSize(QSize(13, 13));
-    m_donate->setToolTip(QStringLiteral("Support Skaldrun's development"));
+    m_donate->setToolTip(tr("Support Skaldrun's development"));
     Theme::setButtonStyle(m_donate, Theme::ButtonStyle::borderless);
     m_donate->setStyleSheet(
         m_donate->styleSheet() +
@@ -263,11 +257,11 @@ void ModsPane::refreshView() {
                                                   : QString());
     const int toggleable = s.toggleableModCount();
     m_header->setShown(m_count, installedTab && toggleable >= 1);
-    m_count->setText(QStringLiteral("%1 of %2 enabled").arg(s.enabledModCount()).arg(toggleable));
+    m_count->setText(tr("%1 of %n enabled", nullptr, toggleable).arg(s.enabledModCount()));
     const qsizetype updates = s.updatePlan().updates.size();
     m_updates->setVisible(installedTab && updates > 0);
     m_updates->setEnabled(!s.busyMessage());
-    m_updates->setText(updates == 1 ? QStringLiteral("1 update") : QStringLiteral("%1 updates").arg(updates));
+    m_updates->setText(tr("%n updates", nullptr, int(updates)));
     m_header->setShown(m_openPlugins, installedTab);
     m_profiles->setVisible(installedTab && s.gameDir());
     m_profiles->sync();

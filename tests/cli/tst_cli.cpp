@@ -34,8 +34,11 @@ class TestCli : public QObject {
         return game + "/BepInEx/plugins/" + mod;
     }
 
-    Run cli(const QStringList& args) const {
+    Run cli(const QStringList& args, const QString& language = QStringLiteral("en")) const {
         QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("SKALDRUN_LANGUAGE"), language);
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(SKALDRUN_CLI), args);
         if (!process.waitForFinished(120000)) process.kill();
         return Run{process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
@@ -159,6 +162,10 @@ private Q_SLOTS:
         QCOMPARE(rows["Runecraft-Epic_Runes"]["enabled"], QJsonValue(false));
         QCOMPARE(rows["Hearthworks-CozyHearth"]["updateAvailable"], QJsonValue("1.4.0"));
         QCOMPARE(rows["Hearthworks-CoreUtils"]["updateAvailable"], QJsonValue());
+        const QStringList listed = cli(at + QStringList{"list"}).out.split('\n');
+        QVERIFY2(listed.contains("Epic Runes 3.0.1 (disabled) · Runecraft-Epic_Runes on Thunderstore") &&
+                     listed.contains("Forge Tweaks 0.9.2 · Hexwright-Forge_Tweaks on Hexium"),
+                 qPrintable(listed.join('\n')));
         QStringList found;
         for (const auto& row : json({"search", "tweaks"}).toArray())
             found << row[QStringLiteral("package")].toString() + QLatin1Char(' ') +
@@ -199,6 +206,30 @@ private Q_SLOTS:
         const QJsonValue crew = json(at + QStringList{"status"});
         QCOMPARE(crew["mods"], QJsonValue(6)); // with CoreUtils, which CozyHearth needs
         QCOMPARE(crew["enabledMods"], QJsonValue(5));
+    }
+
+    // A script reads the same JSON in every language, while people read their own (after the
+    // journey, so that the list has mods, an update and a mod switched off).
+    void jsonInEveryLanguage_data() {
+        QTest::addColumn<QStringList>("args");
+        const QStringList at{"--game", m_world.gameDir()};
+        QTest::newRow("status") << at + QStringList{"status"};
+        QTest::newRow("list") << at + QStringList{"list"};
+        QTest::newRow("search") << QStringList{"search", "tweaks"};
+        QTest::newRow("doctor") << QStringList{"--game", serverDir(), "doctor"}; // a mod that didn't load
+    }
+
+    void jsonInEveryLanguage() {
+        QFETCH(QStringList, args);
+        const QString english = cli(args + QStringList{"--json"}).out;
+        QVERIFY(!QJsonDocument::fromJson(english.toUtf8()).isNull());
+        const Run text = cli(args);
+        for (const QString language : {"de", "ru", "zh_CN"}) {
+            QCOMPARE(cli(args + QStringList{"--json"}, language).out, english);
+            const Run translated = cli(args, language);
+            QCOMPARE(translated.code, text.code);
+            QVERIFY2(translated.out + translated.err != text.out + text.err, qPrintable(language));
+        }
     }
 
     // Wrong input of every kind: the exit status, and one sentence naming what was wrong.

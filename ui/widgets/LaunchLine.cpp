@@ -23,7 +23,7 @@ LaunchLine::LaunchLine(AppState* state, QWidget* parent) : QWidget(parent), m_st
                          Theme::secondaryText(), QFont::Normal, true);
     m_text->setTextFormat(Qt::PlainText);
     row->addWidget(m_text, 1);
-    m_details = new QPushButton(QStringLiteral("Details"), this);
+    m_details = new QPushButton(tr("Details"), this);
     m_details->setObjectName(QStringLiteral("launchLine.details"));
     Theme::setButtonStyle(m_details, Theme::ButtonStyle::link);
     Theme::setSmall(m_details);
@@ -52,7 +52,6 @@ void LaunchLine::sync() {
     if (!last.report) return;
     const LaunchReport& r = *last.report;
     const std::optional<QDateTime> when = r.completedAt ? r.completedAt : r.written;
-    m_text->setText(QStringLiteral("Last launch") +
-                    (when ? QStringLiteral(" ") + Text::mediumDateTime(*when) : QString()) +
-                    QStringLiteral(" · ") + LaunchText::summary(r));
+    m_text->setText(when ? tr("Last launch %1 · %2").arg(Text::mediumDateTime(*when), LaunchText::summary(r))
+                         : tr("Last launch · %1").arg(LaunchText::summary(r)));
 }
