@@ -1,11 +1,509 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>%1 Download it from %2 yourself and drop the .zip anywhere on this window.</source>
+        <translation>%1 Lade es selbst von %2 herunter und zieh die .zip-Datei irgendwo auf dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Thunderstore war für %1 nicht erreichbar (%2). Lade es selbst von %3 herunter und zieh die .zip-Datei irgendwo auf dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Thunderstores Antwort zu %1 (HTTP %2) enthält keinen Download; versuch es später noch einmal. Lade es selbst von %3 herunter und zieh die .zip-Datei irgendwo auf dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Downloading %1 %2…</source>
+        <translation>%1 %2 wird heruntergeladen…</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>%1 wird heruntergeladen…</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>Download fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Installing %1…</source>
+        <translation>%1 wird installiert…</translation>
+    </message>
+    <message>
+        <source>Install failed: %1</source>
+        <translation>Installation fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Another change of this game folder is under way (“%1”); try again when it has finished.</source>
+        <translation>Gerade läuft schon eine andere Änderung an diesem Spielordner („%1“); versuch es noch einmal, wenn sie fertig ist.</translation>
+    </message>
+    <message>
+        <source>Found Valheim at %1</source>
+        <translation>Valheim gefunden in %1</translation>
+    </message>
+    <message>
+        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <translation>Valheim wurde in keiner Steam-Bibliothek gefunden. Installiere es zuerst über Steam oder wähle seinen Ordner von Hand.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Select the Valheim game folder (the one containing %1)</source>
+        <translation>Wähle den Spielordner von Valheim (den mit %1)</translation>
+    </message>
+    <message>
+        <source>Installing Rosetta 2… this can take a minute</source>
+        <translation>Rosetta 2 wird installiert… das kann eine Minute dauern</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 installed</source>
+        <translation>Rosetta 2 installiert</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 install didn't finish (exit %1).
+%2
+Run this in Terminal instead:
+%3</source>
+        <translation>Die Installation von Rosetta 2 wurde nicht abgeschlossen (Exit-Code %1).
+%2
+Führe stattdessen das hier im Terminal aus:
+%3</translation>
+    </message>
+    <message>
+        <source>Contacting Thunderstore…</source>
+        <translation>Verbindung zu Thunderstore…</translation>
+    </message>
+    <message>
+        <source>Choose the BepInExPack_Valheim .zip you downloaded</source>
+        <translation>Wähle die BepInExPack_Valheim-.zip, die du heruntergeladen hast</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Wird installiert…</translation>
+    </message>
+    <message>
+        <source>Couldn't update the launch script: %1</source>
+        <translation>Das Startskript konnte nicht aktualisiert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <translation>%1 lässt sich nicht so anpassen, dass es die Intel-Version des Spiels startet: Es ist nicht das Skript eines BepInEx-Pakets ab 5.4.2331. Installiere BepInEx in Schritt 3 neu; das neue Skript bekommt die Korrektur gleich beim Installieren.</translation>
+    </message>
+    <message>
+        <source>Made %1 executable</source>
+        <translation>%1 ausführbar gemacht</translation>
+    </message>
+    <message>
+        <source>Updated %1 for this Mac</source>
+        <translation>%1 für diesen Mac angepasst</translation>
+    </message>
+    <message>
+        <source>Clearing quarantine flags…</source>
+        <translation>Quarantäne-Markierungen werden entfernt…</translation>
+    </message>
+    <message>
+        <source>No quarantine flags found</source>
+        <translation>Keine Quarantäne-Markierungen gefunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed quarantine from %n files</source>
+        <translation>
+            <numerusform>Quarantäne von %n Datei entfernt</numerusform>
+            <numerusform>Quarantäne von %n Dateien entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Launch options copied — paste them into Steam</source>
+        <translation>Startoptionen kopiert – füge sie in Steam ein</translation>
+    </message>
+    <message>
+        <source>Asked Steam to launch Valheim</source>
+        <translation>Steam wurde gebeten, Valheim zu starten</translation>
+    </message>
+    <message>
+        <source>Start Steam first — Valheim needs it running even for a vanilla launch.</source>
+        <translation>Starte zuerst Steam – Valheim braucht es auch für einen Start ohne Mods.</translation>
+    </message>
+    <message>
+        <source>Couldn't launch Valheim directly: %1</source>
+        <translation>Valheim konnte nicht direkt gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <translation>Valheim ohne Mods gestartet – sie bleiben installiert, werden aber nicht geladen</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1).</source>
+        <translation>Suche zuerst deinen Valheim-Ordner (Schritt 1).</translation>
+    </message>
+    <message>
+        <source>Preparing %1…</source>
+        <translation>%1 wird vorbereitet…</translation>
+    </message>
+    <message>
+        <source>%1 is installed already</source>
+        <translation>%1 ist bereits installiert</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1), then drop mods here.</source>
+        <translation>Suche zuerst deinen Valheim-Ordner (Schritt 1) und zieh dann Mods hierher.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installing %n items…</source>
+        <translation>
+            <numerusform>%n Element wird installiert…</numerusform>
+            <numerusform>%n Elemente werden installiert…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 enabled</source>
+        <translation>
+            <numerusform>%1 aktiviert</numerusform>
+            <numerusform>%1 aktiviert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 disabled</source>
+        <translation>
+            <numerusform>%1 deaktiviert</numerusform>
+            <numerusform>%1 deaktiviert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't toggle %1: %2</source>
+        <translation>%1 konnte nicht umgeschaltet werden: %2</translation>
+    </message>
+    <message>
+        <source>Couldn't remove %1: %2</source>
+        <translation>%1 konnte nicht entfernt werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 to Trash</source>
+        <translation>
+            <numerusform>%1 in den Papierkorb verschoben</numerusform>
+            <numerusform>%1 in den Papierkorb verschoben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 gelöscht</translation>
+    </message>
+    <message>
+        <source>Couldn't delete all of %1 (%2).</source>
+        <translation>%1 konnte nicht vollständig gelöscht werden (%2).</translation>
+    </message>
+    <message>
+        <source>Saved settings for %1</source>
+        <translation>Einstellungen für %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Couldn't revert: %1</source>
+        <translation>Zurücksetzen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Restored original settings for %1</source>
+        <translation>Ursprüngliche Einstellungen für %1 wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — backing up while the game is running can capture a half-written save.</source>
+        <translation>Beende zuerst Valheim – eine Sicherung, während das Spiel läuft, kann einen halb geschriebenen Spielstand erwischen.</translation>
+    </message>
+    <message>
+        <source>Backing up worlds and characters…</source>
+        <translation>Welten und Charaktere werden gesichert…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n save files</source>
+        <translation>
+            <numerusform>%n Spielstanddatei gesichert</numerusform>
+            <numerusform>%n Spielstanddateien gesichert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
+        <translation>
+            <numerusform>%1 gesichert – %n Verknüpfung im Spielstandordner führt ins Leere, daher wurde keine ältere Sicherung entfernt</numerusform>
+            <numerusform>%1 gesichert – %n Verknüpfungen im Spielstandordner führen ins Leere, daher wurde keine ältere Sicherung entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n save files</source>
+        <translation>
+            <numerusform>%n Spielstanddatei</numerusform>
+            <numerusform>%n Spielstanddateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — restoring while the game is running would corrupt the save.</source>
+        <translation>Beende zuerst Valheim – eine Wiederherstellung, während das Spiel läuft, würde den Spielstand beschädigen.</translation>
+    </message>
+    <message>
+        <source>Restoring worlds and characters…</source>
+        <translation>Welten und Charaktere werden wiederhergestellt…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n save files from the backup</source>
+        <translation>
+            <numerusform>%n Spielstanddatei aus der Sicherung wiederhergestellt</numerusform>
+            <numerusform>%n Spielstanddateien aus der Sicherung wiederhergestellt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't move mods aside: %1</source>
+        <translation>Mods konnten nicht beiseitegelegt werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n mods aside — capture command copied to clipboard</source>
+        <translation>
+            <numerusform>%n Mod beiseitegelegt – Erfassungsbefehl in die Zwischenablage kopiert</numerusform>
+            <numerusform>%n Mods beiseitegelegt – Erfassungsbefehl in die Zwischenablage kopiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't restore mods: %1</source>
+        <translation>Mods konnten nicht zurückgeholt werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n mods — relaunch Valheim to play modded</source>
+        <translation>
+            <numerusform>%n Mod zurückgeholt – starte Valheim neu, um mit Mods zu spielen</numerusform>
+            <numerusform>%n Mods zurückgeholt – starte Valheim neu, um mit Mods zu spielen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
+        <translation>Der Mod-Katalog ist noch nicht geladen, daher kann %1 noch nicht nachgeschlagen werden – versuch es erneut, sobald Durchsuchen Mods zeigt.</translation>
+    </message>
+    <message>
+        <source>Neither Thunderstore nor Hexium has %1 — if you have its .zip, drop it anywhere on this window.</source>
+        <translation>Weder Thunderstore noch Hexium hat %1 – wenn du die .zip-Datei hast, zieh sie irgendwo auf dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>The last launch's summary is copied — paste it into Discord</source>
+        <translation>Die Zusammenfassung des letzten Starts ist kopiert – füge sie in Discord ein</translation>
+    </message>
+    <message>
+        <source>Quit Steam first — it rewrites its settings when it quits, so launch options written while it runs would be lost.</source>
+        <translation>Beende zuerst Steam – es schreibt seine Einstellungen beim Beenden neu, daher gingen Startoptionen verloren, die gesetzt werden, während es läuft.</translation>
+    </message>
+    <message>
+        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <translation>Es ließ sich nicht erkennen, welches Steam-Konto Valheim spielt. Melde dich einmal bei Steam an, beende es und versuch es erneut – oder füge die Startoptionen selbst ein.</translation>
+    </message>
+    <message>
+        <source>Setting Valheim's launch options in Steam…</source>
+        <translation>Startoptionen von Valheim werden in Steam gesetzt…</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam</source>
+        <translation>Startoptionen in Steam gesetzt</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam (the previous settings are kept in %1)</source>
+        <translation>Startoptionen in Steam gesetzt (die vorherigen Einstellungen liegen in %1)</translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any profile.</source>
+        <translation>%1 ist viel größer als jedes Profil.</translation>
+    </message>
+    <message>
+        <source>Choose a profile (.r2z or export.r2x) to import</source>
+        <translation>Wähle ein Profil (.r2z oder export.r2x) zum Importieren</translation>
+    </message>
+    <message>
+        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <translation>Das ist kein Profilcode: Codes sehen so aus: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
+    </message>
+    <message>
+        <source>Fetching the profile code…</source>
+        <translation>Profilcode wird abgerufen…</translation>
+    </message>
+    <message>
+        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
+        <translation>%1 konnte diesen Profilcode nicht herausgeben (HTTP %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the profile “%1”: %n mods</source>
+        <translation>
+            <numerusform>Profil „%1“ gelesen: %n Mod</numerusform>
+            <numerusform>Profil „%1“ gelesen: %n Mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <translation>Thunderstore und Hexium waren für diesen Code nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <translation>Dieser Profilcode wurde nicht gefunden – vielleicht ist er abgelaufen oder vertippt.</translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
+        <translation>Der Mod-Katalog ist noch nicht geladen, daher können die Mods des Pakets noch nicht nachgeschlagen werden – versuch es erneut, sobald Durchsuchen Mods zeigt.</translation>
+    </message>
+    <message>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
+        <translation>Keiner der Mods von „%1“ ist auf Thunderstore oder Hexium für Valheim – es ist ein Profil für ein anderes Spiel, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>Beende zuerst Valheim – ein Profilwechsel, während das Spiel läuft, würde ihm die Mods unter den Füßen wegziehen.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — importing over this profile while the game runs would change its mods under it.</source>
+        <translation>Beende zuerst Valheim – ein Import über dieses Profil, während das Spiel läuft, würde seine Mods unter ihm verändern.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled — nothing was changed.</source>
+        <translation>Import abgebrochen – nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Couldn't download %1 — nothing was changed.</source>
+        <translation>%1 konnte nicht heruntergeladen werden – nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Couldn't import %1 — you're back on profile %2. %3</source>
+        <translation>%1 konnte nicht importiert werden – du bist wieder im Profil %2. %3</translation>
+    </message>
+    <message>
+        <source>Couldn't import %1 — nothing was changed. %2</source>
+        <translation>%1 konnte nicht importiert werden – nichts wurde geändert. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2</source>
+        <translation>
+            <numerusform>%1 von %n Mod in das neue Profil %2 importiert</numerusform>
+            <numerusform>%1 von %n Mods in das neue Profil %2 importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2; not found: %3</source>
+        <translation>
+            <numerusform>%1 von %n Mod in das neue Profil %2 importiert; nicht gefunden: %3</numerusform>
+            <numerusform>%1 von %n Mods in das neue Profil %2 importiert; nicht gefunden: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods</source>
+        <translation>
+            <numerusform>%1 von %n Mod importiert</numerusform>
+            <numerusform>%1 von %n Mods importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods; not found: %2</source>
+        <translation>
+            <numerusform>%1 von %n Mod importiert; nicht gefunden: %2</numerusform>
+            <numerusform>%1 von %n Mods importiert; nicht gefunden: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>%1 wird importiert…</translation>
+    </message>
+    <message>
+        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <translation>Nicht enthalten: %1 – sie stammen nicht von Thunderstore oder Hexium</translation>
+    </message>
+    <message>
+        <source>Save the profile for r2modman, Gale or Skaldrun players</source>
+        <translation>Profil für Spieler von r2modman, Gale oder Skaldrun speichern</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n mods to %1</source>
+        <translation>
+            <numerusform>%n Mod in %1 gespeichert</numerusform>
+            <numerusform>%n Mods in %1 gespeichert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a profile code…</source>
+        <translation>Profilcode wird erstellt…</translation>
+    </message>
+    <message>
+        <source>This profile is over 20 MB, too large for a code; export it as a .r2z file instead.</source>
+        <translation>Dieses Profil ist größer als 20 MB und damit zu groß für einen Code; exportiere es stattdessen als .r2z-Datei.</translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <translation>Thunderstore war nicht erreichbar, um einen Code zu erstellen: %1</translation>
+    </message>
+    <message>
+        <source>Thunderstore makes only a few codes a minute; try again in a minute.</source>
+        <translation>Thunderstore erstellt nur wenige Codes pro Minute; versuch es in einer Minute noch einmal.</translation>
+    </message>
+    <message>
+        <source>Thunderstore didn't make a code (HTTP %1).</source>
+        <translation>Thunderstore hat keinen Code erstellt (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Profile code: %1</source>
+        <translation>Profilcode: %1</translation>
+    </message>
+    <message>
+        <source>Profile code copied</source>
+        <translation>Profilcode kopiert</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are offered again</source>
+        <translation>Updates für %1 werden wieder angeboten</translation>
+    </message>
+    <message>
+        <source>No updates will be offered for %1</source>
+        <translation>Für %1 werden keine Updates mehr angeboten</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — updating mods while the game or its server runs would change them under it.</source>
+        <translation>Beende zuerst Valheim – Mods zu aktualisieren, während das Spiel oder sein Server läuft, würde sie unter ihm verändern.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %n mods…</source>
+        <translation>
+            <numerusform>%n Mod wird aktualisiert…</numerusform>
+            <numerusform>%n Mods werden aktualisiert…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Stopping after this mod…</source>
+        <translation>Stopp nach diesem Mod…</translation>
+    </message>
+    <message>
+        <source>Installing %1 %2…</source>
+        <translation>%1 %2 wird installiert…</translation>
+    </message>
+    <message>
+        <source>Installed %1 %2</source>
+        <translation>%1 %2 installiert</translation>
+    </message>
+    <message>
+        <source>Installing what %1 needs…</source>
+        <translation>Was %1 braucht, wird installiert…</translation>
+    </message>
+    <message>
+        <source>Installed %1 for %2</source>
+        <translation>%1 für %2 installiert</translation>
+    </message>
+    <message>
+        <source>Nothing was missing for %1</source>
+        <translation>Für %1 fehlte nichts</translation>
     </message>
 </context>
 <context>
@@ -65,7 +563,7 @@
         <translation>Wird geladen…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Der Thunderstore-Katalog konnte nicht geladen werden.</translation>
     </message>
     <message>
@@ -104,7 +602,7 @@
         <translation>Teil %1 seines Katalogs ist beschädigt</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>Teil %1 seines Katalogs kam nicht an (%2)</translation>
     </message>
 </context>
@@ -153,11 +651,11 @@
         <translation>„%1“ nimmt eine Zahl von %2 bis %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>Der Wert von „%1“ darf keinen Zeilenumbruch enthalten.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>Der Wert von „%1“ darf nicht auf „]“ enden: Die Zeile würde als Abschnittsüberschrift gelesen.</translation>
     </message>
 </context>
@@ -380,7 +878,7 @@
         <translation>Vanilla spielen</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Valheim ohne Mods starten — sie bleiben installiert, werden aber nicht geladen</translation>
     </message>
     <message>
@@ -407,7 +905,7 @@
         <translation>Keine Readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Sehr lang, daher hier gekürzt; der Rest steht auf der Seite des Pakets.</translation>
     </message>
 </context>
@@ -422,7 +920,7 @@
         <translation>Daten</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Einstellungen dieses Mods bearbeiten</translation>
     </message>
     <message>
@@ -503,19 +1001,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Die Readme konnte nicht geladen werden: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Der Changelog konnte nicht geladen werden: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Die Readme konnte nicht geladen werden: Das Repository antwortete %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Der Changelog konnte nicht geladen werden: Das Repository antwortete %1.</translation>
     </message>
 </context>
@@ -634,7 +1132,7 @@
         <translation>Installiere zuerst ShaderHelperForMac – siehe das rosa Banner im Mods-Bereich, oder suche unter „Durchsuchen“ danach.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Verschiebe alle Mods außer ShaderHelperForMac aus dem plugins-Ordner, damit ihre Materialien die Grundlage nicht verfälschen.</translation>
     </message>
     <message>
@@ -646,7 +1144,7 @@
         <translation>Welten und Charaktere sichern</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Kopiert alle Welten und Charaktere in den Sicherungsordner dieser App</translation>
     </message>
     <message>
@@ -682,7 +1180,7 @@
         <translation>Welten und Charaktere wiederherstellen</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Überschreibt die aktuellen Spielstände mit den Versionen aus der neuesten Sicherung</translation>
     </message>
     <message>
@@ -755,7 +1253,7 @@
         <translation>Pinke oder magentafarbene Texturen im Spiel?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Manche Mods bringen Shader nur für Windows mit, die Metal nicht darstellen kann. ShaderHelperForMac tauscht kaputte Materialien automatisch gegen Mac-taugliche Shader.</translation>
     </message>
     <message>
@@ -869,7 +1367,7 @@
         <translation>In Steam: Rechtsklick auf Valheim → Eigenschaften… → Allgemein → in Startoptionen einfügen, dann das Fenster schließen.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Hab ich eingetragen — Schritt als erledigt markieren</translation>
     </message>
     <message>
@@ -921,7 +1419,7 @@
         <translation>Rosetta 2 ist installiert — dieser Mac kann Intel-Code ausführen.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>Der Injektor von BepInEx läuft nur auf Intel, deshalb braucht Apple Silicon Apples Übersetzungsschicht Rosetta 2.</translation>
     </message>
     <message>
@@ -929,11 +1427,11 @@
         <translation>BepInEx %1 liegt im Spielordner und %2 ist bereit.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 stammt aus einem Pack älter als 5.4.2331 und kann BepInEx nicht mehr über Steam starten — aktualisiere das Pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Die BepInEx-Dateien sind da, aber %1 ist noch nicht ausführbar.</translation>
     </message>
     <message>
@@ -941,11 +1439,11 @@
         <translation>Die BepInEx-Dateien sind da, aber %1 braucht noch seine Mac-Anpassungen (Ausführungsrecht + Spielname).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Lädt das BepInExPack für Valheim von denikson aus Thunderstore herunter und entpackt es in den Spielordner.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Lädt das BepInExPack für Valheim von denikson aus Thunderstore herunter und entpackt es neben %1.</translation>
     </message>
     <message>
@@ -957,11 +1455,11 @@
         <translation>Intel-Macs führen die Intel-Version bereits nativ aus.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Das Startskript startet die Intel-Version (x86_64) des Spiels, damit BepInEx unter Rosetta lädt.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>Die Mac-App von Valheim ist Universal und würde nativ laufen, wo BepInEx nicht laden kann — der Fix lässt das Startskript die Intel-Version starten.</translation>
     </message>
     <message>
@@ -973,11 +1471,11 @@
         <translation># zu %1 hinzugefügt</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux stellt Downloads nicht unter Quarantäne.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Nach der Installation von BepInEx entfernt das die Quarantäne-Markierung von macOS, damit Gatekeeper den Injektor nicht blockiert.</translation>
     </message>
     <message numerus="yes">
@@ -988,7 +1486,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Keine Quarantäne-Markierungen an den Mod-Dateien — Gatekeeper kommt nicht in die Quere.</translation>
     </message>
     <message>
@@ -996,7 +1494,7 @@
         <translation>In deinen Steam-Einstellungen gefunden — Valheim startet über BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>Der einzige Handgriff: Steam muss das Spiel über das Skript von BepInEx starten.</translation>
     </message>
     <message>
@@ -1004,7 +1502,7 @@
         <translation>Start mit Mods bestätigt — BepInEx hat sein Log zuletzt am %1 geschrieben.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Das letzte Log von BepInEx stammt von der Windows-Version unter Proton, nicht vom nativen Spiel.</translation>
     </message>
     <message>
@@ -1096,7 +1594,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Der Katalog konnte nicht geladen werden: %1</translation>
     </message>
 </context>
@@ -1136,7 +1634,7 @@
         <translation>Eine Version von %1 installieren</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Keine Updates für %1 anbieten</translation>
     </message>
     <message>

@@ -1,11 +1,509 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>%1 Download it from %2 yourself and drop the .zip anywhere on this window.</source>
+        <translation>%1 Descárgalo tú mismo desde %2 y suelta el .zip en cualquier parte de esta ventana.</translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>No se pudo contactar con Thunderstore para %1 (%2). Descárgalo tú mismo desde %3 y suelta el .zip en cualquier parte de esta ventana.</translation>
+    </message>
+    <message>
+        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>La respuesta de Thunderstore sobre %1 (HTTP %2) no incluye ninguna descarga; inténtalo más tarde. Descárgalo tú mismo desde %3 y suelta el .zip en cualquier parte de esta ventana.</translation>
+    </message>
+    <message>
+        <source>Downloading %1 %2…</source>
+        <translation>Descargando %1 %2…</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>Descargando %1…</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>La descarga falló: %1</translation>
+    </message>
+    <message>
+        <source>Installing %1…</source>
+        <translation>Instalando %1…</translation>
+    </message>
+    <message>
+        <source>Install failed: %1</source>
+        <translation>La instalación falló: %1</translation>
+    </message>
+    <message>
+        <source>Another change of this game folder is under way (“%1”); try again when it has finished.</source>
+        <translation>Ya hay otro cambio en curso en esta carpeta del juego («%1»); inténtalo de nuevo cuando termine.</translation>
+    </message>
+    <message>
+        <source>Found Valheim at %1</source>
+        <translation>Valheim encontrado en %1</translation>
+    </message>
+    <message>
+        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <translation>No se encontró Valheim en ninguna biblioteca de Steam. Instálalo primero desde Steam o elige su carpeta manualmente.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Select the Valheim game folder (the one containing %1)</source>
+        <translation>Selecciona la carpeta del juego de Valheim (la que contiene %1)</translation>
+    </message>
+    <message>
+        <source>Installing Rosetta 2… this can take a minute</source>
+        <translation>Instalando Rosetta 2… puede tardar un minuto</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 installed</source>
+        <translation>Rosetta 2 instalado</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 install didn't finish (exit %1).
+%2
+Run this in Terminal instead:
+%3</source>
+        <translation>La instalación de Rosetta 2 no terminó (código %1).
+%2
+Ejecuta esto en Terminal en su lugar:
+%3</translation>
+    </message>
+    <message>
+        <source>Contacting Thunderstore…</source>
+        <translation>Contactando con Thunderstore…</translation>
+    </message>
+    <message>
+        <source>Choose the BepInExPack_Valheim .zip you downloaded</source>
+        <translation>Elige el .zip de BepInExPack_Valheim que descargaste</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Instalando…</translation>
+    </message>
+    <message>
+        <source>Couldn't update the launch script: %1</source>
+        <translation>No se pudo actualizar el script de inicio: %1</translation>
+    </message>
+    <message>
+        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <translation>%1 no se puede adaptar para iniciar la versión Intel del juego: no es el script de un paquete de BepInEx 5.4.2331 o posterior. Reinstala BepInEx en el paso 3; su nuevo script recibe la corrección al instalarse.</translation>
+    </message>
+    <message>
+        <source>Made %1 executable</source>
+        <translation>%1 ahora es ejecutable</translation>
+    </message>
+    <message>
+        <source>Updated %1 for this Mac</source>
+        <translation>%1 actualizado para este Mac</translation>
+    </message>
+    <message>
+        <source>Clearing quarantine flags…</source>
+        <translation>Quitando las marcas de cuarentena…</translation>
+    </message>
+    <message>
+        <source>No quarantine flags found</source>
+        <translation>No se encontraron marcas de cuarentena</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed quarantine from %n files</source>
+        <translation>
+            <numerusform>Cuarentena quitada de %n archivo</numerusform>
+            <numerusform>Cuarentena quitada de %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Launch options copied — paste them into Steam</source>
+        <translation>Opciones de lanzamiento copiadas: pégalas en Steam</translation>
+    </message>
+    <message>
+        <source>Asked Steam to launch Valheim</source>
+        <translation>Se pidió a Steam que inicie Valheim</translation>
+    </message>
+    <message>
+        <source>Start Steam first — Valheim needs it running even for a vanilla launch.</source>
+        <translation>Abre Steam primero: Valheim lo necesita abierto incluso para jugar vanilla.</translation>
+    </message>
+    <message>
+        <source>Couldn't launch Valheim directly: %1</source>
+        <translation>No se pudo iniciar Valheim directamente: %1</translation>
+    </message>
+    <message>
+        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <translation>Valheim iniciado vanilla: los mods siguen instalados, pero no se cargan</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1).</source>
+        <translation>Primero localiza tu carpeta de Valheim (paso 1).</translation>
+    </message>
+    <message>
+        <source>Preparing %1…</source>
+        <translation>Preparando %1…</translation>
+    </message>
+    <message>
+        <source>%1 is installed already</source>
+        <translation>%1 ya está instalado</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1), then drop mods here.</source>
+        <translation>Primero localiza tu carpeta de Valheim (paso 1) y luego suelta los mods aquí.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installing %n items…</source>
+        <translation>
+            <numerusform>Instalando %n elemento…</numerusform>
+            <numerusform>Instalando %n elementos…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 enabled</source>
+        <translation>
+            <numerusform>%1 activado</numerusform>
+            <numerusform>%1 activados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 disabled</source>
+        <translation>
+            <numerusform>%1 desactivado</numerusform>
+            <numerusform>%1 desactivados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't toggle %1: %2</source>
+        <translation>No se pudo activar o desactivar %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn't remove %1: %2</source>
+        <translation>No se pudo quitar %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 to Trash</source>
+        <translation>
+            <numerusform>%1 movido a la Papelera</numerusform>
+            <numerusform>%1 movidos a la Papelera</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 eliminado</translation>
+    </message>
+    <message>
+        <source>Couldn't delete all of %1 (%2).</source>
+        <translation>No se pudo eliminar %1 por completo (%2).</translation>
+    </message>
+    <message>
+        <source>Saved settings for %1</source>
+        <translation>Ajustes de %1 guardados</translation>
+    </message>
+    <message>
+        <source>Couldn't revert: %1</source>
+        <translation>No se pudo revertir: %1</translation>
+    </message>
+    <message>
+        <source>Restored original settings for %1</source>
+        <translation>Ajustes originales de %1 restaurados</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — backing up while the game is running can capture a half-written save.</source>
+        <translation>Cierra Valheim primero: hacer una copia de seguridad con el juego abierto puede capturar una partida a medio guardar.</translation>
+    </message>
+    <message>
+        <source>Backing up worlds and characters…</source>
+        <translation>Haciendo copia de seguridad de mundos y personajes…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n save files</source>
+        <translation>
+            <numerusform>Copia de seguridad hecha: %n archivo de partida</numerusform>
+            <numerusform>Copia de seguridad hecha: %n archivos de partida</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
+        <translation>
+            <numerusform>Copia de seguridad hecha: %1; %n enlace de la carpeta de partidas no lleva a ninguna parte, así que no se quitó ninguna copia anterior</numerusform>
+            <numerusform>Copia de seguridad hecha: %1; %n enlaces de la carpeta de partidas no llevan a ninguna parte, así que no se quitó ninguna copia anterior</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n save files</source>
+        <translation>
+            <numerusform>%n archivo de partida</numerusform>
+            <numerusform>%n archivos de partida</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — restoring while the game is running would corrupt the save.</source>
+        <translation>Cierra Valheim primero: restaurar con el juego abierto corrompería la partida.</translation>
+    </message>
+    <message>
+        <source>Restoring worlds and characters…</source>
+        <translation>Restaurando mundos y personajes…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n save files from the backup</source>
+        <translation>
+            <numerusform>%n archivo de partida restaurado desde la copia de seguridad</numerusform>
+            <numerusform>%n archivos de partida restaurados desde la copia de seguridad</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't move mods aside: %1</source>
+        <translation>No se pudieron apartar los mods: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n mods aside — capture command copied to clipboard</source>
+        <translation>
+            <numerusform>%n mod apartado: comando de captura copiado al portapapeles</numerusform>
+            <numerusform>%n mods apartados: comando de captura copiado al portapapeles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't restore mods: %1</source>
+        <translation>No se pudieron restaurar los mods: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n mods — relaunch Valheim to play modded</source>
+        <translation>
+            <numerusform>%n mod restaurado: vuelve a iniciar Valheim para jugar con mods</numerusform>
+            <numerusform>%n mods restaurados: vuelve a iniciar Valheim para jugar con mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
+        <translation>El catálogo de mods no se ha cargado, así que aún no se puede buscar %1: inténtalo de nuevo cuando Explorar muestre mods.</translation>
+    </message>
+    <message>
+        <source>Neither Thunderstore nor Hexium has %1 — if you have its .zip, drop it anywhere on this window.</source>
+        <translation>Ni Thunderstore ni Hexium tienen %1: si tienes su .zip, suéltalo en cualquier parte de esta ventana.</translation>
+    </message>
+    <message>
+        <source>The last launch's summary is copied — paste it into Discord</source>
+        <translation>El resumen del último inicio está copiado: pégalo en Discord</translation>
+    </message>
+    <message>
+        <source>Quit Steam first — it rewrites its settings when it quits, so launch options written while it runs would be lost.</source>
+        <translation>Cierra Steam primero: reescribe sus ajustes al cerrarse, así que las opciones de lanzamiento escritas mientras está abierto se perderían.</translation>
+    </message>
+    <message>
+        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <translation>No se pudo saber qué cuenta de Steam juega a Valheim. Inicia sesión en Steam una vez, ciérralo y vuelve a intentarlo, o pega tú mismo las opciones de lanzamiento.</translation>
+    </message>
+    <message>
+        <source>Setting Valheim's launch options in Steam…</source>
+        <translation>Configurando las opciones de lanzamiento de Valheim en Steam…</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam</source>
+        <translation>Opciones de lanzamiento configuradas en Steam</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam (the previous settings are kept in %1)</source>
+        <translation>Opciones de lanzamiento configuradas en Steam (los ajustes anteriores se guardan en %1)</translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any profile.</source>
+        <translation>%1 es mucho más grande que cualquier perfil.</translation>
+    </message>
+    <message>
+        <source>Choose a profile (.r2z or export.r2x) to import</source>
+        <translation>Elige un perfil (.r2z o export.r2x) para importar</translation>
+    </message>
+    <message>
+        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <translation>Eso no es un código de perfil: los códigos son así: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
+    </message>
+    <message>
+        <source>Fetching the profile code…</source>
+        <translation>Obteniendo el código de perfil…</translation>
+    </message>
+    <message>
+        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
+        <translation>%1 no pudo entregar ese código de perfil (HTTP %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the profile “%1”: %n mods</source>
+        <translation>
+            <numerusform>Perfil «%1» leído: %n mod</numerusform>
+            <numerusform>Perfil «%1» leído: %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <translation>No se pudo contactar con Thunderstore ni con Hexium para ese código: %1</translation>
+    </message>
+    <message>
+        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <translation>No se encontró ese código de perfil: puede que haya caducado o esté mal escrito.</translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
+        <translation>El catálogo de mods no se ha cargado, así que aún no se pueden buscar los mods del paquete: inténtalo de nuevo cuando Explorar muestre mods.</translation>
+    </message>
+    <message>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
+        <translation>Ninguno de los mods de «%1» está en Thunderstore ni en Hexium para Valheim: es un perfil de otro juego, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>Cierra Valheim primero: cambiar de perfil con el juego abierto le quitaría los mods mientras se ejecuta.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — importing over this profile while the game runs would change its mods under it.</source>
+        <translation>Cierra Valheim primero: importar sobre este perfil con el juego abierto cambiaría sus mods mientras se ejecuta.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled — nothing was changed.</source>
+        <translation>Importación cancelada: no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't download %1 — nothing was changed.</source>
+        <translation>No se pudo descargar %1: no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't import %1 — you're back on profile %2. %3</source>
+        <translation>No se pudo importar %1: vuelves a estar en el perfil %2. %3</translation>
+    </message>
+    <message>
+        <source>Couldn't import %1 — nothing was changed. %2</source>
+        <translation>No se pudo importar %1: no se cambió nada. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2</source>
+        <translation>
+            <numerusform>Mods importados al nuevo perfil %2: %1 de %n</numerusform>
+            <numerusform>Mods importados al nuevo perfil %2: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2; not found: %3</source>
+        <translation>
+            <numerusform>Mods importados al nuevo perfil %2: %1 de %n; no encontrados: %3</numerusform>
+            <numerusform>Mods importados al nuevo perfil %2: %1 de %n; no encontrados: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods</source>
+        <translation>
+            <numerusform>Mods importados: %1 de %n</numerusform>
+            <numerusform>Mods importados: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods; not found: %2</source>
+        <translation>
+            <numerusform>Mods importados: %1 de %n; no encontrados: %2</numerusform>
+            <numerusform>Mods importados: %1 de %n; no encontrados: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>Importando %1…</translation>
+    </message>
+    <message>
+        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <translation>No incluidos: %1; no vienen de Thunderstore ni de Hexium</translation>
+    </message>
+    <message>
+        <source>Save the profile for r2modman, Gale or Skaldrun players</source>
+        <translation>Guardar el perfil para jugadores de r2modman, Gale o Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n mods to %1</source>
+        <translation>
+            <numerusform>%n mod guardado en %1</numerusform>
+            <numerusform>%n mods guardados en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a profile code…</source>
+        <translation>Creando un código de perfil…</translation>
+    </message>
+    <message>
+        <source>This profile is over 20 MB, too large for a code; export it as a .r2z file instead.</source>
+        <translation>Este perfil supera los 20 MB, demasiado para un código; expórtalo como archivo .r2z.</translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <translation>No se pudo contactar con Thunderstore para crear un código: %1</translation>
+    </message>
+    <message>
+        <source>Thunderstore makes only a few codes a minute; try again in a minute.</source>
+        <translation>Thunderstore solo crea unos pocos códigos por minuto; inténtalo de nuevo en un minuto.</translation>
+    </message>
+    <message>
+        <source>Thunderstore didn't make a code (HTTP %1).</source>
+        <translation>Thunderstore no creó ningún código (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Profile code: %1</source>
+        <translation>Código de perfil: %1</translation>
+    </message>
+    <message>
+        <source>Profile code copied</source>
+        <translation>Código de perfil copiado</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are offered again</source>
+        <translation>Se vuelven a ofrecer actualizaciones de %1</translation>
+    </message>
+    <message>
+        <source>No updates will be offered for %1</source>
+        <translation>No se ofrecerán actualizaciones de %1</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — updating mods while the game or its server runs would change them under it.</source>
+        <translation>Cierra Valheim primero: actualizar mods con el juego o su servidor en marcha los cambiaría mientras se ejecutan.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %n mods…</source>
+        <translation>
+            <numerusform>Actualizando %n mod…</numerusform>
+            <numerusform>Actualizando %n mods…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Stopping after this mod…</source>
+        <translation>Deteniendo tras este mod…</translation>
+    </message>
+    <message>
+        <source>Installing %1 %2…</source>
+        <translation>Instalando %1 %2…</translation>
+    </message>
+    <message>
+        <source>Installed %1 %2</source>
+        <translation>%1 %2 instalado</translation>
+    </message>
+    <message>
+        <source>Installing what %1 needs…</source>
+        <translation>Instalando lo que necesita %1…</translation>
+    </message>
+    <message>
+        <source>Installed %1 for %2</source>
+        <translation>Instalado para %2: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was missing for %1</source>
+        <translation>A %1 no le faltaba nada</translation>
     </message>
 </context>
 <context>
@@ -65,7 +563,7 @@
         <translation>Cargando…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>No se pudo cargar el catálogo de Thunderstore.</translation>
     </message>
     <message>
@@ -104,7 +602,7 @@
         <translation>la parte %1 de su catálogo está dañada</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>la parte %1 de su catálogo no llegó (%2)</translation>
     </message>
 </context>
@@ -153,11 +651,11 @@
         <translation>«%1» admite un número de %2 a %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>El valor de «%1» no puede contener un salto de línea.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>El valor de «%1» no puede terminar en «]»: la línea se leería como el encabezado de una sección.</translation>
     </message>
 </context>
@@ -380,7 +878,7 @@
         <translation>Jugar vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Iniciar Valheim vanilla — los mods siguen instalados pero no se cargan</translation>
     </message>
     <message>
@@ -407,7 +905,7 @@
         <translation>Sin readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Muy largo, así que aquí se muestra acortado; el resto está en la página del paquete.</translation>
     </message>
 </context>
@@ -422,7 +920,7 @@
         <translation>datos</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Editar los ajustes de este mod</translation>
     </message>
     <message>
@@ -503,19 +1001,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>No se pudo cargar el readme: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>No se pudo cargar el registro de cambios: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>No se pudo cargar el readme: el repositorio respondió %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>No se pudo cargar el registro de cambios: el repositorio respondió %1.</translation>
     </message>
 </context>
@@ -634,7 +1132,7 @@
         <translation>Instala primero ShaderHelperForMac: mira el aviso rosa en el panel de mods o búscalo en Explorar.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Saca todos los mods excepto ShaderHelperForMac de la carpeta plugins, para que sus materiales no contaminen la referencia.</translation>
     </message>
     <message>
@@ -646,7 +1144,7 @@
         <translation>Copiar mundos y personajes</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Copia todos los mundos y personajes a la carpeta de copias de seguridad de esta app</translation>
     </message>
     <message>
@@ -682,7 +1180,7 @@
         <translation>Restaurar mundos y personajes</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Sobrescribe las partidas actuales con las versiones de la copia de seguridad más reciente</translation>
     </message>
     <message>
@@ -755,7 +1253,7 @@
         <translation>¿Texturas rosas o magenta en el juego?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Algunos mods traen shaders solo para Windows que Metal no puede mostrar. ShaderHelperForMac cambia automáticamente los materiales rotos por shaders compatibles con Mac.</translation>
     </message>
     <message>
@@ -869,7 +1367,7 @@
         <translation>En Steam: clic derecho en Valheim → Propiedades… → General → pega en Opciones de lanzamiento y cierra la ventana.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Ya lo añadí — marcar este paso como hecho</translation>
     </message>
     <message>
@@ -921,7 +1419,7 @@
         <translation>Rosetta 2 está instalado — este Mac puede ejecutar código Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>El inyector de BepInEx es solo para Intel, así que Apple Silicon necesita la capa de traducción Rosetta 2 de Apple.</translation>
     </message>
     <message>
@@ -929,11 +1427,11 @@
         <translation>BepInEx %1 está en la carpeta del juego y %2 está listo.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 es de un pack anterior a 5.4.2331 y ya no puede iniciar BepInEx a través de Steam — actualiza el pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Los archivos de BepInEx están, pero %1 aún no es ejecutable.</translation>
     </message>
     <message>
@@ -941,11 +1439,11 @@
         <translation>Los archivos de BepInEx están, pero %1 aún necesita sus arreglos para Mac (permiso de ejecución + nombre del juego).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Descarga el BepInExPack para Valheim de denikson desde Thunderstore y lo descomprime en la carpeta del juego.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Descarga el BepInExPack para Valheim de denikson desde Thunderstore y lo descomprime junto a %1.</translation>
     </message>
     <message>
@@ -957,11 +1455,11 @@
         <translation>Los Mac Intel ya ejecutan la versión Intel de forma nativa.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>El script de inicio arranca la versión Intel (x86_64) del juego, así BepInEx carga con Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>La app de Mac de Valheim es Universal y se ejecutaría de forma nativa, donde BepInEx no puede cargar — la corrección hace que el script de inicio arranque su versión Intel.</translation>
     </message>
     <message>
@@ -973,11 +1471,11 @@
         <translation># añadido a %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux no pone las descargas en cuarentena.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Tras instalar BepInEx, esto quita la marca de cuarentena de macOS para que Gatekeeper no bloquee el inyector.</translation>
     </message>
     <message numerus="yes">
@@ -988,7 +1486,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Sin marcas de cuarentena en los archivos de mods — Gatekeeper no molestará.</translation>
     </message>
     <message>
@@ -996,7 +1494,7 @@
         <translation>Encontrado en tus ajustes de Steam — Valheim se inicia a través de BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>El único paso manual: Steam tiene que iniciar el juego con el script de BepInEx.</translation>
     </message>
     <message>
@@ -1004,7 +1502,7 @@
         <translation>Inicio con mods confirmado — BepInEx escribió su registro por última vez el %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>El último registro de BepInEx viene de la versión de Windows con Proton, no del juego nativo.</translation>
     </message>
     <message>
@@ -1096,7 +1594,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>No se pudo cargar el catálogo: %1</translation>
     </message>
 </context>
@@ -1136,7 +1634,7 @@
         <translation>Instalar una versión de %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>No ofrecer actualizaciones de %1</translation>
     </message>
     <message>

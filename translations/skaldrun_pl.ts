@@ -1,11 +1,527 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pl">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>%1 Download it from %2 yourself and drop the .zip anywhere on this window.</source>
+        <translation>%1 Pobierz go samodzielnie z %2 i upuść plik .zip w dowolnym miejscu tego okna.</translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Nie udało się połączyć z Thunderstore w sprawie %1 (%2). Pobierz go samodzielnie z %3 i upuść plik .zip w dowolnym miejscu tego okna.</translation>
+    </message>
+    <message>
+        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Odpowiedź Thunderstore w sprawie %1 (HTTP %2) nie zawiera pliku do pobrania; spróbuj później. Pobierz go samodzielnie z %3 i upuść plik .zip w dowolnym miejscu tego okna.</translation>
+    </message>
+    <message>
+        <source>Downloading %1 %2…</source>
+        <translation>Pobieranie %1 %2…</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>Pobieranie %1…</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>Pobieranie nie powiodło się: %1</translation>
+    </message>
+    <message>
+        <source>Installing %1…</source>
+        <translation>Instalowanie %1…</translation>
+    </message>
+    <message>
+        <source>Install failed: %1</source>
+        <translation>Instalacja nie powiodła się: %1</translation>
+    </message>
+    <message>
+        <source>Another change of this game folder is under way (“%1”); try again when it has finished.</source>
+        <translation>Trwa już inna zmiana w tym folderze gry („%1”); spróbuj ponownie, gdy się zakończy.</translation>
+    </message>
+    <message>
+        <source>Found Valheim at %1</source>
+        <translation>Znaleziono Valheim w %1</translation>
+    </message>
+    <message>
+        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <translation>Nie znaleziono Valheim w żadnej bibliotece Steam. Najpierw zainstaluj grę przez Steam albo wybierz jej folder ręcznie.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Select the Valheim game folder (the one containing %1)</source>
+        <translation>Wybierz folder gry Valheim (ten, w którym jest %1)</translation>
+    </message>
+    <message>
+        <source>Installing Rosetta 2… this can take a minute</source>
+        <translation>Instalowanie Rosetta 2… to może potrwać minutę</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 installed</source>
+        <translation>Zainstalowano Rosetta 2</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 install didn't finish (exit %1).
+%2
+Run this in Terminal instead:
+%3</source>
+        <translation>Instalacja Rosetta 2 nie dobiegła końca (kod %1).
+%2
+Zamiast tego uruchom w Terminalu:
+%3</translation>
+    </message>
+    <message>
+        <source>Contacting Thunderstore…</source>
+        <translation>Łączenie z Thunderstore…</translation>
+    </message>
+    <message>
+        <source>Choose the BepInExPack_Valheim .zip you downloaded</source>
+        <translation>Wybierz pobrany plik .zip BepInExPack_Valheim</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Instalowanie…</translation>
+    </message>
+    <message>
+        <source>Couldn't update the launch script: %1</source>
+        <translation>Nie udało się zaktualizować skryptu uruchamiającego: %1</translation>
+    </message>
+    <message>
+        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <translation>%1 nie da się przerobić tak, by uruchamiał wersję gry na Intela: to nie jest skrypt paczki BepInEx od wersji 5.4.2331. Zainstaluj ponownie BepInEx w kroku 3; nowy skrypt dostanie poprawkę podczas instalacji.</translation>
+    </message>
+    <message>
+        <source>Made %1 executable</source>
+        <translation>%1 jest teraz wykonywalny</translation>
+    </message>
+    <message>
+        <source>Updated %1 for this Mac</source>
+        <translation>Zaktualizowano %1 dla tego Maca</translation>
+    </message>
+    <message>
+        <source>Clearing quarantine flags…</source>
+        <translation>Usuwanie flag kwarantanny…</translation>
+    </message>
+    <message>
+        <source>No quarantine flags found</source>
+        <translation>Nie znaleziono flag kwarantanny</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed quarantine from %n files</source>
+        <translation>
+            <numerusform>Usunięto kwarantannę z %n pliku</numerusform>
+            <numerusform>Usunięto kwarantannę z %n plików</numerusform>
+            <numerusform>Usunięto kwarantannę z %n plików</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Launch options copied — paste them into Steam</source>
+        <translation>Skopiowano opcje uruchamiania — wklej je w Steamie</translation>
+    </message>
+    <message>
+        <source>Asked Steam to launch Valheim</source>
+        <translation>Poproszono Steam o uruchomienie Valheim</translation>
+    </message>
+    <message>
+        <source>Start Steam first — Valheim needs it running even for a vanilla launch.</source>
+        <translation>Najpierw uruchom Steam — Valheim potrzebuje go nawet do gry bez modów.</translation>
+    </message>
+    <message>
+        <source>Couldn't launch Valheim directly: %1</source>
+        <translation>Nie udało się uruchomić Valheim bezpośrednio: %1</translation>
+    </message>
+    <message>
+        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <translation>Uruchomiono czyste Valheim — mody zostają zainstalowane, ale się nie wczytują</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1).</source>
+        <translation>Najpierw wskaż folder Valheim (krok 1).</translation>
+    </message>
+    <message>
+        <source>Preparing %1…</source>
+        <translation>Przygotowywanie %1…</translation>
+    </message>
+    <message>
+        <source>%1 is installed already</source>
+        <translation>%1 jest już zainstalowany</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1), then drop mods here.</source>
+        <translation>Najpierw wskaż folder Valheim (krok 1), a potem upuść tu mody.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installing %n items…</source>
+        <translation>
+            <numerusform>Instalowanie %n elementu…</numerusform>
+            <numerusform>Instalowanie %n elementów…</numerusform>
+            <numerusform>Instalowanie %n elementów…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 enabled</source>
+        <translation>
+            <numerusform>%1 włączony</numerusform>
+            <numerusform>%1 włączone</numerusform>
+            <numerusform>%1 włączone</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 disabled</source>
+        <translation>
+            <numerusform>%1 wyłączony</numerusform>
+            <numerusform>%1 wyłączone</numerusform>
+            <numerusform>%1 wyłączone</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't toggle %1: %2</source>
+        <translation>Nie udało się przełączyć %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn't remove %1: %2</source>
+        <translation>Nie udało się usunąć %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 to Trash</source>
+        <translation>
+            <numerusform>Przeniesiono %1 do Kosza</numerusform>
+            <numerusform>Przeniesiono %1 do Kosza</numerusform>
+            <numerusform>Przeniesiono %1 do Kosza</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Usunięto %1</translation>
+    </message>
+    <message>
+        <source>Couldn't delete all of %1 (%2).</source>
+        <translation>Nie udało się usunąć całego %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Saved settings for %1</source>
+        <translation>Zapisano ustawienia %1</translation>
+    </message>
+    <message>
+        <source>Couldn't revert: %1</source>
+        <translation>Nie udało się przywrócić: %1</translation>
+    </message>
+    <message>
+        <source>Restored original settings for %1</source>
+        <translation>Przywrócono pierwotne ustawienia %1</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — backing up while the game is running can capture a half-written save.</source>
+        <translation>Najpierw zamknij Valheim — kopia zapasowa robiona w trakcie gry może złapać niedokończony zapis.</translation>
+    </message>
+    <message>
+        <source>Backing up worlds and characters…</source>
+        <translation>Tworzenie kopii zapasowej światów i postaci…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n save files</source>
+        <translation>
+            <numerusform>Kopia zapasowa: %n plik zapisu</numerusform>
+            <numerusform>Kopia zapasowa: %n pliki zapisu</numerusform>
+            <numerusform>Kopia zapasowa: %n plików zapisu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
+        <translation>
+            <numerusform>Kopia zapasowa: %1 — %n dowiązanie w folderze zapisów prowadzi donikąd, więc nie usunięto żadnej starszej kopii</numerusform>
+            <numerusform>Kopia zapasowa: %1 — %n dowiązania w folderze zapisów prowadzą donikąd, więc nie usunięto żadnej starszej kopii</numerusform>
+            <numerusform>Kopia zapasowa: %1 — %n dowiązań w folderze zapisów prowadzi donikąd, więc nie usunięto żadnej starszej kopii</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n save files</source>
+        <translation>
+            <numerusform>%n plik zapisu</numerusform>
+            <numerusform>%n pliki zapisu</numerusform>
+            <numerusform>%n plików zapisu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — restoring while the game is running would corrupt the save.</source>
+        <translation>Najpierw zamknij Valheim — przywracanie w trakcie gry uszkodziłoby zapis.</translation>
+    </message>
+    <message>
+        <source>Restoring worlds and characters…</source>
+        <translation>Przywracanie światów i postaci…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n save files from the backup</source>
+        <translation>
+            <numerusform>Przywrócono %n plik zapisu z kopii zapasowej</numerusform>
+            <numerusform>Przywrócono %n pliki zapisu z kopii zapasowej</numerusform>
+            <numerusform>Przywrócono %n plików zapisu z kopii zapasowej</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't move mods aside: %1</source>
+        <translation>Nie udało się odłożyć modów na bok: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n mods aside — capture command copied to clipboard</source>
+        <translation>
+            <numerusform>Odłożono %n mod na bok — polecenie przechwytywania skopiowano do schowka</numerusform>
+            <numerusform>Odłożono %n mody na bok — polecenie przechwytywania skopiowano do schowka</numerusform>
+            <numerusform>Odłożono %n modów na bok — polecenie przechwytywania skopiowano do schowka</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't restore mods: %1</source>
+        <translation>Nie udało się przywrócić modów: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n mods — relaunch Valheim to play modded</source>
+        <translation>
+            <numerusform>Przywrócono %n mod — uruchom ponownie Valheim, by grać z modami</numerusform>
+            <numerusform>Przywrócono %n mody — uruchom ponownie Valheim, by grać z modami</numerusform>
+            <numerusform>Przywrócono %n modów — uruchom ponownie Valheim, by grać z modami</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
+        <translation>Katalog modów jeszcze się nie wczytał, więc nie można jeszcze wyszukać %1 — spróbuj ponownie, gdy Przeglądaj pokaże mody.</translation>
+    </message>
+    <message>
+        <source>Neither Thunderstore nor Hexium has %1 — if you have its .zip, drop it anywhere on this window.</source>
+        <translation>Ani Thunderstore, ani Hexium nie ma %1 — jeśli masz jego plik .zip, upuść go w dowolnym miejscu tego okna.</translation>
+    </message>
+    <message>
+        <source>The last launch's summary is copied — paste it into Discord</source>
+        <translation>Skopiowano podsumowanie ostatniego uruchomienia — wklej je na Discordzie</translation>
+    </message>
+    <message>
+        <source>Quit Steam first — it rewrites its settings when it quits, so launch options written while it runs would be lost.</source>
+        <translation>Najpierw zamknij Steam — przy zamykaniu nadpisuje swoje ustawienia, więc opcje uruchamiania zapisane w trakcie jego działania przepadłyby.</translation>
+    </message>
+    <message>
+        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <translation>Nie udało się ustalić, które konto Steam gra w Valheim. Zaloguj się raz do Steama, zamknij go i spróbuj ponownie — albo wklej opcje uruchamiania samodzielnie.</translation>
+    </message>
+    <message>
+        <source>Setting Valheim's launch options in Steam…</source>
+        <translation>Ustawianie opcji uruchamiania Valheim w Steamie…</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam</source>
+        <translation>Ustawiono opcje uruchamiania w Steamie</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam (the previous settings are kept in %1)</source>
+        <translation>Ustawiono opcje uruchamiania w Steamie (poprzednie ustawienia zachowano w %1)</translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any profile.</source>
+        <translation>%1 jest znacznie większy niż jakikolwiek profil.</translation>
+    </message>
+    <message>
+        <source>Choose a profile (.r2z or export.r2x) to import</source>
+        <translation>Wybierz profil (.r2z lub export.r2x) do zaimportowania</translation>
+    </message>
+    <message>
+        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <translation>To nie jest kod profilu: kody wyglądają tak: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
+    </message>
+    <message>
+        <source>Fetching the profile code…</source>
+        <translation>Pobieranie kodu profilu…</translation>
+    </message>
+    <message>
+        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
+        <translation>%1 nie mógł wydać tego kodu profilu (HTTP %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the profile “%1”: %n mods</source>
+        <translation>
+            <numerusform>Wczytano profil „%1”: %n mod</numerusform>
+            <numerusform>Wczytano profil „%1”: %n mody</numerusform>
+            <numerusform>Wczytano profil „%1”: %n modów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <translation>Nie udało się połączyć z Thunderstore ani Hexium w sprawie tego kodu: %1</translation>
+    </message>
+    <message>
+        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <translation>Nie znaleziono tego kodu profilu — mógł wygasnąć albo zawiera literówkę.</translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
+        <translation>Katalog modów jeszcze się nie wczytał, więc nie można jeszcze wyszukać modów z paczki — spróbuj ponownie, gdy Przeglądaj pokaże mody.</translation>
+    </message>
+    <message>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
+        <translation>Żadnego z modów z „%1” nie ma na Thunderstore ani Hexium dla Valheim — to profil do innej gry, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>Najpierw zamknij Valheim — zmiana profilu w trakcie gry zabrałaby jej mody spod nóg.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — importing over this profile while the game runs would change its mods under it.</source>
+        <translation>Najpierw zamknij Valheim — import na ten profil w trakcie gry zmieniłby jej mody w locie.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled — nothing was changed.</source>
+        <translation>Import anulowany — nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <source>Couldn't download %1 — nothing was changed.</source>
+        <translation>Nie udało się pobrać %1 — nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <source>Couldn't import %1 — you're back on profile %2. %3</source>
+        <translation>Nie udało się zaimportować %1 — jesteś z powrotem w profilu %2. %3</translation>
+    </message>
+    <message>
+        <source>Couldn't import %1 — nothing was changed. %2</source>
+        <translation>Nie udało się zaimportować %1 — nic nie zostało zmienione. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2</source>
+        <translation>
+            <numerusform>Zaimportowano %1 z %n modu do nowego profilu %2</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów do nowego profilu %2</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów do nowego profilu %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2; not found: %3</source>
+        <translation>
+            <numerusform>Zaimportowano %1 z %n modu do nowego profilu %2; nie znaleziono: %3</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów do nowego profilu %2; nie znaleziono: %3</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów do nowego profilu %2; nie znaleziono: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods</source>
+        <translation>
+            <numerusform>Zaimportowano %1 z %n modu</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods; not found: %2</source>
+        <translation>
+            <numerusform>Zaimportowano %1 z %n modu; nie znaleziono: %2</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów; nie znaleziono: %2</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów; nie znaleziono: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>Importowanie %1…</translation>
+    </message>
+    <message>
+        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <translation>Pominięto: %1 — nie pochodzą z Thunderstore ani Hexium</translation>
+    </message>
+    <message>
+        <source>Save the profile for r2modman, Gale or Skaldrun players</source>
+        <translation>Zapisz profil dla graczy r2modman, Gale lub Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n mods to %1</source>
+        <translation>
+            <numerusform>Zapisano %n mod w %1</numerusform>
+            <numerusform>Zapisano %n mody w %1</numerusform>
+            <numerusform>Zapisano %n modów w %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a profile code…</source>
+        <translation>Tworzenie kodu profilu…</translation>
+    </message>
+    <message>
+        <source>This profile is over 20 MB, too large for a code; export it as a .r2z file instead.</source>
+        <translation>Ten profil ma ponad 20 MB, to za dużo na kod; wyeksportuj go jako plik .r2z.</translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <translation>Nie udało się połączyć z Thunderstore, by utworzyć kod: %1</translation>
+    </message>
+    <message>
+        <source>Thunderstore makes only a few codes a minute; try again in a minute.</source>
+        <translation>Thunderstore tworzy tylko kilka kodów na minutę; spróbuj ponownie za minutę.</translation>
+    </message>
+    <message>
+        <source>Thunderstore didn't make a code (HTTP %1).</source>
+        <translation>Thunderstore nie utworzył kodu (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Profile code: %1</source>
+        <translation>Kod profilu: %1</translation>
+    </message>
+    <message>
+        <source>Profile code copied</source>
+        <translation>Skopiowano kod profilu</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are offered again</source>
+        <translation>Aktualizacje %1 znów będą proponowane</translation>
+    </message>
+    <message>
+        <source>No updates will be offered for %1</source>
+        <translation>Aktualizacje %1 nie będą proponowane</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — updating mods while the game or its server runs would change them under it.</source>
+        <translation>Najpierw zamknij Valheim — aktualizacja modów w trakcie działania gry lub jej serwera zmieniłaby je w locie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %n mods…</source>
+        <translation>
+            <numerusform>Aktualizowanie %n modu…</numerusform>
+            <numerusform>Aktualizowanie %n modów…</numerusform>
+            <numerusform>Aktualizowanie %n modów…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Stopping after this mod…</source>
+        <translation>Zatrzymywanie po tym modzie…</translation>
+    </message>
+    <message>
+        <source>Installing %1 %2…</source>
+        <translation>Instalowanie %1 %2…</translation>
+    </message>
+    <message>
+        <source>Installed %1 %2</source>
+        <translation>Zainstalowano %1 %2</translation>
+    </message>
+    <message>
+        <source>Installing what %1 needs…</source>
+        <translation>Instalowanie tego, czego potrzebuje %1…</translation>
+    </message>
+    <message>
+        <source>Installed %1 for %2</source>
+        <translation>Zainstalowano %1 dla %2</translation>
+    </message>
+    <message>
+        <source>Nothing was missing for %1</source>
+        <translation>%1 niczego nie brakowało</translation>
     </message>
 </context>
 <context>
@@ -66,7 +582,7 @@
         <translation>Wczytywanie…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Nie udało się wczytać katalogu Thunderstore.</translation>
     </message>
     <message>
@@ -105,7 +621,7 @@
         <translation>część %1 jego katalogu jest uszkodzona</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>część %1 jego katalogu nie dotarła (%2)</translation>
     </message>
 </context>
@@ -154,11 +670,11 @@
         <translation>„%1” przyjmuje liczbę od %2 do %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>Wartość „%1” nie może zawierać podziału wiersza.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>Wartość „%1” nie może kończyć się na „]”: wiersz zostałby odczytany jako nagłówek sekcji.</translation>
     </message>
 </context>
@@ -384,7 +900,7 @@
         <translation>Graj w vanillę</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Uruchom czyste Valheim — mody zostają zainstalowane, ale się nie wczytują</translation>
     </message>
     <message>
@@ -411,7 +927,7 @@
         <translation>Brak readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Bardzo długie, więc tutaj skrócone; reszta jest na stronie pakietu.</translation>
     </message>
 </context>
@@ -426,7 +942,7 @@
         <translation>dane</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Edytuj ustawienia tego moda</translation>
     </message>
     <message>
@@ -509,19 +1025,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Nie udało się wczytać readme: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Nie udało się wczytać listy zmian: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Nie udało się wczytać readme: repozytorium odpowiedziało %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Nie udało się wczytać listy zmian: repozytorium odpowiedziało %1.</translation>
     </message>
 </context>
@@ -640,7 +1156,7 @@
         <translation>Najpierw zainstaluj ShaderHelperForMac — zobacz różowy baner w panelu modów albo wyszukaj go w zakładce Przeglądaj.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Przenieś wszystkie mody oprócz ShaderHelperForMac poza folder plugins, żeby ich materiały nie zanieczyściły punktu odniesienia.</translation>
     </message>
     <message>
@@ -652,7 +1168,7 @@
         <translation>Zrób kopię światów i postaci</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Kopiuje wszystkie światy i postacie do folderu kopii zapasowych tej aplikacji</translation>
     </message>
     <message>
@@ -688,7 +1204,7 @@
         <translation>Przywróć światy i postacie</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Zastępuje bieżące zapisy wersjami z najnowszej kopii zapasowej</translation>
     </message>
     <message>
@@ -762,7 +1278,7 @@
         <translation>Różowe lub purpurowe tekstury w grze?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Niektóre mody mają shadery tylko dla Windows, których Metal nie wyrenderuje. ShaderHelperForMac automatycznie podmienia zepsute materiały na shadery zgodne z Makiem.</translation>
     </message>
     <message>
@@ -876,7 +1392,7 @@
         <translation>W Steam: kliknij prawym przyciskiem Valheim → Właściwości… → Ogólne → wklej w Opcje uruchamiania, potem zamknij okno.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Dodane — oznacz ten krok jako gotowy</translation>
     </message>
     <message>
@@ -928,7 +1444,7 @@
         <translation>Rosetta 2 jest zainstalowana — ten Mac może uruchamiać kod Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>Injektor BepInEx działa tylko na Intelu, więc Apple Silicon potrzebuje warstwy tłumaczącej Rosetta 2 od Apple.</translation>
     </message>
     <message>
@@ -936,11 +1452,11 @@
         <translation>BepInEx %1 jest w folderze gry, a %2 jest gotowy.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 pochodzi z paczki starszej niż 5.4.2331 i nie uruchomi już BepInEx przez Steam — zaktualizuj paczkę.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Pliki BepInEx są na miejscu, ale %1 nie jest jeszcze wykonywalny.</translation>
     </message>
     <message>
@@ -948,11 +1464,11 @@
         <translation>Pliki BepInEx są na miejscu, ale %1 wciąż wymaga poprawek dla Maca (prawo wykonywania + nazwa gry).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Pobiera BepInExPack dla Valheim od denikson z Thunderstore i rozpakowuje go do folderu gry.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Pobiera BepInExPack dla Valheim od denikson z Thunderstore i rozpakowuje go obok %1.</translation>
     </message>
     <message>
@@ -964,11 +1480,11 @@
         <translation>Maki z Intelem już uruchamiają wersję Intel natywnie.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Skrypt startowy uruchamia wersję Intel (x86_64) gry, więc BepInEx wczytuje się pod Rosettą.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>Aplikacja Valheim na Maca jest Universal i uruchomiłaby się natywnie, gdzie BepInEx się nie wczyta — poprawka sprawia, że skrypt startowy uruchamia wersję Intel.</translation>
     </message>
     <message>
@@ -980,11 +1496,11 @@
         <translation># dodane do %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux nie nakłada kwarantanny na pobrane pliki.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Po instalacji BepInEx to usuwa flagę kwarantanny macOS, żeby Gatekeeper nie blokował injektora.</translation>
     </message>
     <message numerus="yes">
@@ -996,7 +1512,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Brak flag kwarantanny na plikach modów — Gatekeeper nie będzie przeszkadzał.</translation>
     </message>
     <message>
@@ -1004,7 +1520,7 @@
         <translation>Znaleziono w twoich ustawieniach Steam — Valheim startuje przez BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>Jedyny ręczny krok: Steam musi uruchamiać grę przez skrypt BepInEx.</translation>
     </message>
     <message>
@@ -1012,7 +1528,7 @@
         <translation>Start z modami potwierdzony — BepInEx ostatnio zapisał log %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Ostatni log BepInEx pochodzi z wersji Windows pod Protonem, a nie z natywnej gry.</translation>
     </message>
     <message>
@@ -1109,7 +1625,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Nie udało się wczytać katalogu: %1</translation>
     </message>
 </context>
@@ -1151,7 +1667,7 @@
         <translation>Zainstaluj wersję %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Nie proponuj aktualizacji %1</translation>
     </message>
     <message>

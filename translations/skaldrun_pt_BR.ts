@@ -1,11 +1,509 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>%1 Download it from %2 yourself and drop the .zip anywhere on this window.</source>
+        <translation>%1 Baixe-o você mesmo em %2 e solte o .zip em qualquer lugar desta janela.</translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Não foi possível acessar o Thunderstore para %1 (%2). Baixe-o você mesmo em %3 e solte o .zip em qualquer lugar desta janela.</translation>
+    </message>
+    <message>
+        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>A resposta do Thunderstore sobre %1 (HTTP %2) não traz nenhum download; tente novamente mais tarde. Baixe-o você mesmo em %3 e solte o .zip em qualquer lugar desta janela.</translation>
+    </message>
+    <message>
+        <source>Downloading %1 %2…</source>
+        <translation>Baixando %1 %2…</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>Baixando %1…</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>O download falhou: %1</translation>
+    </message>
+    <message>
+        <source>Installing %1…</source>
+        <translation>Instalando %1…</translation>
+    </message>
+    <message>
+        <source>Install failed: %1</source>
+        <translation>A instalação falhou: %1</translation>
+    </message>
+    <message>
+        <source>Another change of this game folder is under way (“%1”); try again when it has finished.</source>
+        <translation>Outra alteração nesta pasta do jogo está em andamento (“%1”); tente novamente quando ela terminar.</translation>
+    </message>
+    <message>
+        <source>Found Valheim at %1</source>
+        <translation>Valheim encontrado em %1</translation>
+    </message>
+    <message>
+        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <translation>O Valheim não foi encontrado em nenhuma biblioteca da Steam. Instale-o pela Steam primeiro ou escolha a pasta dele manualmente.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Escolher</translation>
+    </message>
+    <message>
+        <source>Select the Valheim game folder (the one containing %1)</source>
+        <translation>Selecione a pasta do jogo Valheim (a que contém %1)</translation>
+    </message>
+    <message>
+        <source>Installing Rosetta 2… this can take a minute</source>
+        <translation>Instalando o Rosetta 2… isso pode levar um minuto</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 installed</source>
+        <translation>Rosetta 2 instalado</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 install didn't finish (exit %1).
+%2
+Run this in Terminal instead:
+%3</source>
+        <translation>A instalação do Rosetta 2 não terminou (código %1).
+%2
+Execute isto no Terminal:
+%3</translation>
+    </message>
+    <message>
+        <source>Contacting Thunderstore…</source>
+        <translation>Contatando o Thunderstore…</translation>
+    </message>
+    <message>
+        <source>Choose the BepInExPack_Valheim .zip you downloaded</source>
+        <translation>Escolha o .zip do BepInExPack_Valheim que você baixou</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Instalando…</translation>
+    </message>
+    <message>
+        <source>Couldn't update the launch script: %1</source>
+        <translation>Não foi possível atualizar o script de inicialização: %1</translation>
+    </message>
+    <message>
+        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <translation>%1 não pode ser ajustado para iniciar a versão Intel do jogo: não é o script de um pacote do BepInEx 5.4.2331 ou mais recente. Reinstale o BepInEx na etapa 3; o novo script recebe a correção na instalação.</translation>
+    </message>
+    <message>
+        <source>Made %1 executable</source>
+        <translation>%1 agora é executável</translation>
+    </message>
+    <message>
+        <source>Updated %1 for this Mac</source>
+        <translation>%1 atualizado para este Mac</translation>
+    </message>
+    <message>
+        <source>Clearing quarantine flags…</source>
+        <translation>Removendo as marcas de quarentena…</translation>
+    </message>
+    <message>
+        <source>No quarantine flags found</source>
+        <translation>Nenhuma marca de quarentena encontrada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed quarantine from %n files</source>
+        <translation>
+            <numerusform>Quarentena removida de %n arquivo</numerusform>
+            <numerusform>Quarentena removida de %n arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Launch options copied — paste them into Steam</source>
+        <translation>Opções de inicialização copiadas — cole-as na Steam</translation>
+    </message>
+    <message>
+        <source>Asked Steam to launch Valheim</source>
+        <translation>A Steam foi chamada para iniciar o Valheim</translation>
+    </message>
+    <message>
+        <source>Start Steam first — Valheim needs it running even for a vanilla launch.</source>
+        <translation>Abra a Steam primeiro — o Valheim precisa dela aberta mesmo para jogar vanilla.</translation>
+    </message>
+    <message>
+        <source>Couldn't launch Valheim directly: %1</source>
+        <translation>Não foi possível iniciar o Valheim diretamente: %1</translation>
+    </message>
+    <message>
+        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <translation>Valheim iniciado vanilla — os mods continuam instalados, mas não carregam</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1).</source>
+        <translation>Primeiro localize sua pasta do Valheim (etapa 1).</translation>
+    </message>
+    <message>
+        <source>Preparing %1…</source>
+        <translation>Preparando %1…</translation>
+    </message>
+    <message>
+        <source>%1 is installed already</source>
+        <translation>%1 já está instalado</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1), then drop mods here.</source>
+        <translation>Primeiro localize sua pasta do Valheim (etapa 1) e depois solte os mods aqui.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installing %n items…</source>
+        <translation>
+            <numerusform>Instalando %n item…</numerusform>
+            <numerusform>Instalando %n itens…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 enabled</source>
+        <translation>
+            <numerusform>%1 ativado</numerusform>
+            <numerusform>%1 ativados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 disabled</source>
+        <translation>
+            <numerusform>%1 desativado</numerusform>
+            <numerusform>%1 desativados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't toggle %1: %2</source>
+        <translation>Não foi possível ativar ou desativar %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn't remove %1: %2</source>
+        <translation>Não foi possível remover %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 to Trash</source>
+        <translation>
+            <numerusform>%1 movido para a Lixeira</numerusform>
+            <numerusform>%1 movidos para a Lixeira</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 excluído</translation>
+    </message>
+    <message>
+        <source>Couldn't delete all of %1 (%2).</source>
+        <translation>Não foi possível excluir %1 por completo (%2).</translation>
+    </message>
+    <message>
+        <source>Saved settings for %1</source>
+        <translation>Configurações de %1 salvas</translation>
+    </message>
+    <message>
+        <source>Couldn't revert: %1</source>
+        <translation>Não foi possível reverter: %1</translation>
+    </message>
+    <message>
+        <source>Restored original settings for %1</source>
+        <translation>Configurações originais de %1 restauradas</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — backing up while the game is running can capture a half-written save.</source>
+        <translation>Feche o Valheim primeiro — fazer backup com o jogo aberto pode capturar um save pela metade.</translation>
+    </message>
+    <message>
+        <source>Backing up worlds and characters…</source>
+        <translation>Fazendo backup de mundos e personagens…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n save files</source>
+        <translation>
+            <numerusform>Backup feito de %n arquivo de save</numerusform>
+            <numerusform>Backup feito de %n arquivos de save</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
+        <translation>
+            <numerusform>Backup feito de %1 — %n link na pasta de saves não leva a lugar nenhum, então nenhum backup antigo foi removido</numerusform>
+            <numerusform>Backup feito de %1 — %n links na pasta de saves não levam a lugar nenhum, então nenhum backup antigo foi removido</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n save files</source>
+        <translation>
+            <numerusform>%n arquivo de save</numerusform>
+            <numerusform>%n arquivos de save</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — restoring while the game is running would corrupt the save.</source>
+        <translation>Feche o Valheim primeiro — restaurar com o jogo aberto corromperia o save.</translation>
+    </message>
+    <message>
+        <source>Restoring worlds and characters…</source>
+        <translation>Restaurando mundos e personagens…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n save files from the backup</source>
+        <translation>
+            <numerusform>%n arquivo de save restaurado do backup</numerusform>
+            <numerusform>%n arquivos de save restaurados do backup</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't move mods aside: %1</source>
+        <translation>Não foi possível deixar os mods de lado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n mods aside — capture command copied to clipboard</source>
+        <translation>
+            <numerusform>%n mod deixado de lado — comando de captura copiado para a área de transferência</numerusform>
+            <numerusform>%n mods deixados de lado — comando de captura copiado para a área de transferência</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't restore mods: %1</source>
+        <translation>Não foi possível restaurar os mods: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n mods — relaunch Valheim to play modded</source>
+        <translation>
+            <numerusform>%n mod restaurado — reinicie o Valheim para jogar com mods</numerusform>
+            <numerusform>%n mods restaurados — reinicie o Valheim para jogar com mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
+        <translation>O catálogo de mods não carregou, então ainda não dá para procurar %1 — tente novamente quando Explorar listar mods.</translation>
+    </message>
+    <message>
+        <source>Neither Thunderstore nor Hexium has %1 — if you have its .zip, drop it anywhere on this window.</source>
+        <translation>Nem o Thunderstore nem o Hexium têm %1 — se você tiver o .zip, solte-o em qualquer lugar desta janela.</translation>
+    </message>
+    <message>
+        <source>The last launch's summary is copied — paste it into Discord</source>
+        <translation>O resumo da última inicialização foi copiado — cole-o no Discord</translation>
+    </message>
+    <message>
+        <source>Quit Steam first — it rewrites its settings when it quits, so launch options written while it runs would be lost.</source>
+        <translation>Feche a Steam primeiro — ela regrava as configurações ao fechar, então opções de inicialização gravadas com ela aberta seriam perdidas.</translation>
+    </message>
+    <message>
+        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <translation>Não foi possível saber qual conta da Steam joga Valheim. Entre na Steam uma vez, feche-a e tente novamente — ou cole você mesmo as opções de inicialização.</translation>
+    </message>
+    <message>
+        <source>Setting Valheim's launch options in Steam…</source>
+        <translation>Definindo as opções de inicialização do Valheim na Steam…</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam</source>
+        <translation>Opções de inicialização definidas na Steam</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam (the previous settings are kept in %1)</source>
+        <translation>Opções de inicialização definidas na Steam (as configurações anteriores ficam em %1)</translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any profile.</source>
+        <translation>%1 é muito maior do que qualquer perfil.</translation>
+    </message>
+    <message>
+        <source>Choose a profile (.r2z or export.r2x) to import</source>
+        <translation>Escolha um perfil (.r2z ou export.r2x) para importar</translation>
+    </message>
+    <message>
+        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <translation>Isso não é um código de perfil: os códigos são assim: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
+    </message>
+    <message>
+        <source>Fetching the profile code…</source>
+        <translation>Buscando o código de perfil…</translation>
+    </message>
+    <message>
+        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
+        <translation>%1 não conseguiu fornecer esse código de perfil (HTTP %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the profile “%1”: %n mods</source>
+        <translation>
+            <numerusform>Perfil “%1” lido: %n mod</numerusform>
+            <numerusform>Perfil “%1” lido: %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <translation>Não foi possível acessar o Thunderstore nem o Hexium para esse código: %1</translation>
+    </message>
+    <message>
+        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <translation>Esse código de perfil não foi encontrado — ele pode ter expirado ou sido digitado errado.</translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
+        <translation>O catálogo de mods não carregou, então ainda não dá para procurar os mods do pacote — tente novamente quando Explorar listar mods.</translation>
+    </message>
+    <message>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
+        <translation>Nenhum dos mods de “%1” está no Thunderstore ou no Hexium para Valheim — é um perfil de outro jogo, então nada foi importado.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>Feche o Valheim primeiro — trocar de perfil com o jogo aberto tiraria os mods dele enquanto ele roda.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — importing over this profile while the game runs would change its mods under it.</source>
+        <translation>Feche o Valheim primeiro — importar por cima deste perfil com o jogo aberto mudaria os mods dele enquanto ele roda.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled — nothing was changed.</source>
+        <translation>Importação cancelada — nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Couldn't download %1 — nothing was changed.</source>
+        <translation>Não foi possível baixar %1 — nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Couldn't import %1 — you're back on profile %2. %3</source>
+        <translation>Não foi possível importar %1 — você voltou ao perfil %2. %3</translation>
+    </message>
+    <message>
+        <source>Couldn't import %1 — nothing was changed. %2</source>
+        <translation>Não foi possível importar %1 — nada foi alterado. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2</source>
+        <translation>
+            <numerusform>Mods importados para o novo perfil %2: %1 de %n</numerusform>
+            <numerusform>Mods importados para o novo perfil %2: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2; not found: %3</source>
+        <translation>
+            <numerusform>Mods importados para o novo perfil %2: %1 de %n; não encontrados: %3</numerusform>
+            <numerusform>Mods importados para o novo perfil %2: %1 de %n; não encontrados: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods</source>
+        <translation>
+            <numerusform>Mods importados: %1 de %n</numerusform>
+            <numerusform>Mods importados: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods; not found: %2</source>
+        <translation>
+            <numerusform>Mods importados: %1 de %n; não encontrados: %2</numerusform>
+            <numerusform>Mods importados: %1 de %n; não encontrados: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>Importando %1…</translation>
+    </message>
+    <message>
+        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <translation>Não incluídos: %1 — eles não vêm do Thunderstore nem do Hexium</translation>
+    </message>
+    <message>
+        <source>Save the profile for r2modman, Gale or Skaldrun players</source>
+        <translation>Salvar o perfil para jogadores de r2modman, Gale ou Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n mods to %1</source>
+        <translation>
+            <numerusform>%n mod salvo em %1</numerusform>
+            <numerusform>%n mods salvos em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a profile code…</source>
+        <translation>Gerando um código de perfil…</translation>
+    </message>
+    <message>
+        <source>This profile is over 20 MB, too large for a code; export it as a .r2z file instead.</source>
+        <translation>Este perfil tem mais de 20 MB, grande demais para um código; exporte-o como arquivo .r2z.</translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <translation>Não foi possível acessar o Thunderstore para gerar um código: %1</translation>
+    </message>
+    <message>
+        <source>Thunderstore makes only a few codes a minute; try again in a minute.</source>
+        <translation>O Thunderstore gera só alguns códigos por minuto; tente novamente daqui a um minuto.</translation>
+    </message>
+    <message>
+        <source>Thunderstore didn't make a code (HTTP %1).</source>
+        <translation>O Thunderstore não gerou um código (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Profile code: %1</source>
+        <translation>Código de perfil: %1</translation>
+    </message>
+    <message>
+        <source>Profile code copied</source>
+        <translation>Código de perfil copiado</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are offered again</source>
+        <translation>As atualizações de %1 voltaram a ser oferecidas</translation>
+    </message>
+    <message>
+        <source>No updates will be offered for %1</source>
+        <translation>Nenhuma atualização será oferecida para %1</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — updating mods while the game or its server runs would change them under it.</source>
+        <translation>Feche o Valheim primeiro — atualizar mods com o jogo ou o servidor rodando os mudaria enquanto estão em uso.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %n mods…</source>
+        <translation>
+            <numerusform>Atualizando %n mod…</numerusform>
+            <numerusform>Atualizando %n mods…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Stopping after this mod…</source>
+        <translation>Parando depois deste mod…</translation>
+    </message>
+    <message>
+        <source>Installing %1 %2…</source>
+        <translation>Instalando %1 %2…</translation>
+    </message>
+    <message>
+        <source>Installed %1 %2</source>
+        <translation>%1 %2 instalado</translation>
+    </message>
+    <message>
+        <source>Installing what %1 needs…</source>
+        <translation>Instalando o que %1 precisa…</translation>
+    </message>
+    <message>
+        <source>Installed %1 for %2</source>
+        <translation>Instalado para %2: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was missing for %1</source>
+        <translation>Nada faltava para %1</translation>
     </message>
 </context>
 <context>
@@ -65,7 +563,7 @@
         <translation>Carregando…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Não foi possível carregar o catálogo do Thunderstore.</translation>
     </message>
     <message>
@@ -104,7 +602,7 @@
         <translation>a parte %1 do catálogo está danificada</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>a parte %1 do catálogo não chegou (%2)</translation>
     </message>
 </context>
@@ -153,11 +651,11 @@
         <translation>“%1” aceita um número de %2 a %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>O valor de “%1” não pode conter uma quebra de linha.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>O valor de “%1” não pode terminar com “]”: a linha seria lida como um cabeçalho de seção.</translation>
     </message>
 </context>
@@ -380,7 +878,7 @@
         <translation>Jogar vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Iniciar o Valheim vanilla — os mods continuam instalados, mas não carregam</translation>
     </message>
     <message>
@@ -407,7 +905,7 @@
         <translation>Sem readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Muito longo, por isso foi encurtado aqui; o resto está na página do pacote.</translation>
     </message>
 </context>
@@ -422,7 +920,7 @@
         <translation>dados</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Editar as configurações deste mod</translation>
     </message>
     <message>
@@ -503,19 +1001,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Não foi possível carregar o readme: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Não foi possível carregar o registro de alterações: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Não foi possível carregar o readme: o repositório respondeu %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Não foi possível carregar o registro de alterações: o repositório respondeu %1.</translation>
     </message>
 </context>
@@ -634,7 +1132,7 @@
         <translation>Instale primeiro o ShaderHelperForMac — veja o aviso rosa no painel de mods ou procure-o em Explorar.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Tire todos os mods, exceto o ShaderHelperForMac, da pasta plugins, para que os materiais dos mods não contaminem a referência.</translation>
     </message>
     <message>
@@ -646,7 +1144,7 @@
         <translation>Fazer backup de mundos e personagens</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Copia todos os mundos e personagens para a pasta de backup deste app</translation>
     </message>
     <message>
@@ -682,7 +1180,7 @@
         <translation>Restaurar mundos e personagens</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Substitui os saves atuais pelas versões do backup mais recente</translation>
     </message>
     <message>
@@ -755,7 +1253,7 @@
         <translation>Texturas rosa ou magenta no jogo?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Alguns mods trazem shaders só para Windows que o Metal não consegue renderizar. O ShaderHelperForMac troca automaticamente os materiais quebrados por shaders compatíveis com Mac.</translation>
     </message>
     <message>
@@ -869,7 +1367,7 @@
         <translation>Na Steam: clique com o botão direito em Valheim → Propriedades… → Geral → cole em Opções de inicialização e feche a janela.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Já adicionei — marcar esta etapa como concluída</translation>
     </message>
     <message>
@@ -921,7 +1419,7 @@
         <translation>O Rosetta 2 está instalado — este Mac pode rodar código Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>O injetor do BepInEx é só para Intel, então o Apple Silicon precisa da camada de tradução Rosetta 2 da Apple.</translation>
     </message>
     <message>
@@ -929,11 +1427,11 @@
         <translation>O BepInEx %1 está na pasta do jogo e o %2 está pronto.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 é de um pack anterior à 5.4.2331 e não consegue mais iniciar o BepInEx pela Steam — atualize o pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Os arquivos do BepInEx estão lá, mas o %1 ainda não é executável.</translation>
     </message>
     <message>
@@ -941,11 +1439,11 @@
         <translation>Os arquivos do BepInEx estão lá, mas o %1 ainda precisa dos ajustes para Mac (permissão de execução + nome do jogo).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Baixa o BepInExPack para Valheim do denikson no Thunderstore e o descompacta na pasta do jogo.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Baixa o BepInExPack para Valheim do denikson no Thunderstore e o descompacta ao lado de %1.</translation>
     </message>
     <message>
@@ -957,11 +1455,11 @@
         <translation>Macs Intel já rodam a versão Intel nativamente.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>O script de inicialização abre a versão Intel (x86_64) do jogo, então o BepInEx carrega no Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>O app de Mac do Valheim é Universal e rodaria nativamente, onde o BepInEx não carrega — a correção faz o script de inicialização abrir a versão Intel.</translation>
     </message>
     <message>
@@ -973,11 +1471,11 @@
         <translation># adicionado a %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>O Linux não coloca downloads em quarentena.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Depois que o BepInEx for instalado, isto remove a marca de quarentena do macOS para o Gatekeeper não bloquear o injetor.</translation>
     </message>
     <message numerus="yes">
@@ -988,7 +1486,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Nenhuma marca de quarentena nos arquivos de mods — o Gatekeeper não vai atrapalhar.</translation>
     </message>
     <message>
@@ -996,7 +1494,7 @@
         <translation>Encontrado nas suas configurações da Steam — o Valheim inicia pelo BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>A única etapa manual: a Steam precisa abrir o jogo pelo script do BepInEx.</translation>
     </message>
     <message>
@@ -1004,7 +1502,7 @@
         <translation>Inicialização com mods confirmada — o BepInEx gravou o log pela última vez em %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>O último log do BepInEx veio da versão Windows no Proton, não do jogo nativo.</translation>
     </message>
     <message>
@@ -1096,7 +1594,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Não foi possível carregar o catálogo: %1</translation>
     </message>
 </context>
@@ -1136,7 +1634,7 @@
         <translation>Instalar uma versão de %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Não oferecer atualizações para %1</translation>
     </message>
     <message>

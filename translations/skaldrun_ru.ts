@@ -1,11 +1,527 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru">
 <context>
     <name>AlertPresenter</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>AppState</name>
+    <message>
+        <source>%1 Download it from %2 yourself and drop the .zip anywhere on this window.</source>
+        <translation>%1 Скачайте его сами с %2 и перетащите .zip в любое место этого окна.</translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Не удалось получить %1 из Thunderstore (%2). Скачайте его сами с %3 и перетащите .zip в любое место этого окна.</translation>
+    </message>
+    <message>
+        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>В ответе Thunderstore о %1 (HTTP %2) нет ссылки на скачивание; попробуйте позже. Скачайте его сами с %3 и перетащите .zip в любое место этого окна.</translation>
+    </message>
+    <message>
+        <source>Downloading %1 %2…</source>
+        <translation>Загрузка %1 %2…</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>Загрузка %1…</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>Не удалось скачать: %1</translation>
+    </message>
+    <message>
+        <source>Installing %1…</source>
+        <translation>Установка %1…</translation>
+    </message>
+    <message>
+        <source>Install failed: %1</source>
+        <translation>Не удалось установить: %1</translation>
+    </message>
+    <message>
+        <source>Another change of this game folder is under way (“%1”); try again when it has finished.</source>
+        <translation>Папка игры уже меняется («%1»); попробуйте снова, когда это закончится.</translation>
+    </message>
+    <message>
+        <source>Found Valheim at %1</source>
+        <translation>Valheim найден в %1</translation>
+    </message>
+    <message>
+        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <translation>Valheim не найден ни в одной библиотеке Steam. Сначала установите игру через Steam или выберите её папку вручную.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Select the Valheim game folder (the one containing %1)</source>
+        <translation>Выберите папку игры Valheim (ту, где лежит %1)</translation>
+    </message>
+    <message>
+        <source>Installing Rosetta 2… this can take a minute</source>
+        <translation>Установка Rosetta 2… это может занять минуту</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 installed</source>
+        <translation>Rosetta 2 установлена</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 install didn't finish (exit %1).
+%2
+Run this in Terminal instead:
+%3</source>
+        <translation>Установка Rosetta 2 не завершилась (код %1).
+%2
+Выполните вместо этого в Терминале:
+%3</translation>
+    </message>
+    <message>
+        <source>Contacting Thunderstore…</source>
+        <translation>Связь с Thunderstore…</translation>
+    </message>
+    <message>
+        <source>Choose the BepInExPack_Valheim .zip you downloaded</source>
+        <translation>Выберите скачанный .zip BepInExPack_Valheim</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Установка…</translation>
+    </message>
+    <message>
+        <source>Couldn't update the launch script: %1</source>
+        <translation>Не удалось обновить скрипт запуска: %1</translation>
+    </message>
+    <message>
+        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <translation>%1 не удаётся настроить на запуск Intel-версии игры: это не скрипт пакета BepInEx версии 5.4.2331 или новее. Переустановите BepInEx на шаге 3 — новый скрипт получит исправление при установке.</translation>
+    </message>
+    <message>
+        <source>Made %1 executable</source>
+        <translation>%1 теперь исполняемый</translation>
+    </message>
+    <message>
+        <source>Updated %1 for this Mac</source>
+        <translation>%1 обновлён для этого Mac</translation>
+    </message>
+    <message>
+        <source>Clearing quarantine flags…</source>
+        <translation>Снятие отметок карантина…</translation>
+    </message>
+    <message>
+        <source>No quarantine flags found</source>
+        <translation>Отметки карантина не найдены</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed quarantine from %n files</source>
+        <translation>
+            <numerusform>Карантин снят с %n файла</numerusform>
+            <numerusform>Карантин снят с %n файлов</numerusform>
+            <numerusform>Карантин снят с %n файлов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Launch options copied — paste them into Steam</source>
+        <translation>Параметры запуска скопированы — вставьте их в Steam</translation>
+    </message>
+    <message>
+        <source>Asked Steam to launch Valheim</source>
+        <translation>Steam получил запрос на запуск Valheim</translation>
+    </message>
+    <message>
+        <source>Start Steam first — Valheim needs it running even for a vanilla launch.</source>
+        <translation>Сначала запустите Steam — он нужен Valheim даже для запуска без модов.</translation>
+    </message>
+    <message>
+        <source>Couldn't launch Valheim directly: %1</source>
+        <translation>Не удалось запустить Valheim напрямую: %1</translation>
+    </message>
+    <message>
+        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <translation>Valheim запущен без модов — они остаются установленными, но не загружаются</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1).</source>
+        <translation>Сначала укажите папку Valheim (шаг 1).</translation>
+    </message>
+    <message>
+        <source>Preparing %1…</source>
+        <translation>Подготовка %1…</translation>
+    </message>
+    <message>
+        <source>%1 is installed already</source>
+        <translation>%1 уже установлен</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1), then drop mods here.</source>
+        <translation>Сначала укажите папку Valheim (шаг 1), затем перетащите моды сюда.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installing %n items…</source>
+        <translation>
+            <numerusform>Установка %n элемента…</numerusform>
+            <numerusform>Установка %n элементов…</numerusform>
+            <numerusform>Установка %n элементов…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 enabled</source>
+        <translation>
+            <numerusform>%1 включён</numerusform>
+            <numerusform>%1 включены</numerusform>
+            <numerusform>%1 включены</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 disabled</source>
+        <translation>
+            <numerusform>%1 выключен</numerusform>
+            <numerusform>%1 выключены</numerusform>
+            <numerusform>%1 выключены</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't toggle %1: %2</source>
+        <translation>Не удалось переключить %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn't remove %1: %2</source>
+        <translation>Не удалось удалить %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 to Trash</source>
+        <translation>
+            <numerusform>%1 перемещён в Корзину</numerusform>
+            <numerusform>%1 перемещены в Корзину</numerusform>
+            <numerusform>%1 перемещены в Корзину</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 удалён</translation>
+    </message>
+    <message>
+        <source>Couldn't delete all of %1 (%2).</source>
+        <translation>Не удалось полностью удалить %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Saved settings for %1</source>
+        <translation>Настройки %1 сохранены</translation>
+    </message>
+    <message>
+        <source>Couldn't revert: %1</source>
+        <translation>Не удалось вернуть: %1</translation>
+    </message>
+    <message>
+        <source>Restored original settings for %1</source>
+        <translation>Исходные настройки %1 восстановлены</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — backing up while the game is running can capture a half-written save.</source>
+        <translation>Сначала закройте Valheim — резервная копия во время игры может захватить недописанное сохранение.</translation>
+    </message>
+    <message>
+        <source>Backing up worlds and characters…</source>
+        <translation>Резервное копирование миров и персонажей…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n save files</source>
+        <translation>
+            <numerusform>Резервная копия: %n файл сохранений</numerusform>
+            <numerusform>Резервная копия: %n файла сохранений</numerusform>
+            <numerusform>Резервная копия: %n файлов сохранений</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
+        <translation>
+            <numerusform>Резервная копия: %1 — %n ссылка в папке сохранений ведёт в никуда, поэтому старые копии не удалены</numerusform>
+            <numerusform>Резервная копия: %1 — %n ссылки в папке сохранений ведут в никуда, поэтому старые копии не удалены</numerusform>
+            <numerusform>Резервная копия: %1 — %n ссылок в папке сохранений ведут в никуда, поэтому старые копии не удалены</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n save files</source>
+        <translation>
+            <numerusform>%n файл сохранений</numerusform>
+            <numerusform>%n файла сохранений</numerusform>
+            <numerusform>%n файлов сохранений</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — restoring while the game is running would corrupt the save.</source>
+        <translation>Сначала закройте Valheim — восстановление во время игры повредит сохранение.</translation>
+    </message>
+    <message>
+        <source>Restoring worlds and characters…</source>
+        <translation>Восстановление миров и персонажей…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n save files from the backup</source>
+        <translation>
+            <numerusform>Восстановлен %n файл сохранений из резервной копии</numerusform>
+            <numerusform>Восстановлено %n файла сохранений из резервной копии</numerusform>
+            <numerusform>Восстановлено %n файлов сохранений из резервной копии</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't move mods aside: %1</source>
+        <translation>Не удалось убрать моды в сторону: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n mods aside — capture command copied to clipboard</source>
+        <translation>
+            <numerusform>Убран в сторону %n мод — команда захвата скопирована в буфер обмена</numerusform>
+            <numerusform>Убрано в сторону %n мода — команда захвата скопирована в буфер обмена</numerusform>
+            <numerusform>Убрано в сторону %n модов — команда захвата скопирована в буфер обмена</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't restore mods: %1</source>
+        <translation>Не удалось вернуть моды: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n mods — relaunch Valheim to play modded</source>
+        <translation>
+            <numerusform>Возвращён %n мод — перезапустите Valheim, чтобы играть с модами</numerusform>
+            <numerusform>Возвращено %n мода — перезапустите Valheim, чтобы играть с модами</numerusform>
+            <numerusform>Возвращено %n модов — перезапустите Valheim, чтобы играть с модами</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
+        <translation>Каталог модов ещё не загружен, поэтому %1 пока не найти — попробуйте снова, когда в «Обзоре» появятся моды.</translation>
+    </message>
+    <message>
+        <source>Neither Thunderstore nor Hexium has %1 — if you have its .zip, drop it anywhere on this window.</source>
+        <translation>Ни в Thunderstore, ни в Hexium нет %1 — если у вас есть его .zip, перетащите его в любое место этого окна.</translation>
+    </message>
+    <message>
+        <source>The last launch's summary is copied — paste it into Discord</source>
+        <translation>Сводка последнего запуска скопирована — вставьте её в Discord</translation>
+    </message>
+    <message>
+        <source>Quit Steam first — it rewrites its settings when it quits, so launch options written while it runs would be lost.</source>
+        <translation>Сначала закройте Steam — при выходе он перезаписывает свои настройки, и параметры запуска, записанные во время его работы, пропадут.</translation>
+    </message>
+    <message>
+        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <translation>Не удалось определить, с какого аккаунта Steam играют в Valheim. Войдите в Steam, закройте его и попробуйте снова — или вставьте параметры запуска сами.</translation>
+    </message>
+    <message>
+        <source>Setting Valheim's launch options in Steam…</source>
+        <translation>Настройка параметров запуска Valheim в Steam…</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam</source>
+        <translation>Параметры запуска заданы в Steam</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam (the previous settings are kept in %1)</source>
+        <translation>Параметры запуска заданы в Steam (прежние настройки сохранены в %1)</translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any profile.</source>
+        <translation>%1 намного больше любого профиля.</translation>
+    </message>
+    <message>
+        <source>Choose a profile (.r2z or export.r2x) to import</source>
+        <translation>Выберите профиль (.r2z или export.r2x) для импорта</translation>
+    </message>
+    <message>
+        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <translation>Это не код профиля: коды выглядят так: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
+    </message>
+    <message>
+        <source>Fetching the profile code…</source>
+        <translation>Получение кода профиля…</translation>
+    </message>
+    <message>
+        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
+        <translation>%1 не смог выдать этот код профиля (HTTP %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the profile “%1”: %n mods</source>
+        <translation>
+            <numerusform>Профиль «%1» прочитан: %n мод</numerusform>
+            <numerusform>Профиль «%1» прочитан: %n мода</numerusform>
+            <numerusform>Профиль «%1» прочитан: %n модов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <translation>Не удалось связаться ни с Thunderstore, ни с Hexium, чтобы получить этот код: %1</translation>
+    </message>
+    <message>
+        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <translation>Этот код профиля не найден — возможно, он истёк или введён с ошибкой.</translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
+        <translation>Каталог модов ещё не загружен, поэтому моды из набора пока не найти — попробуйте снова, когда в «Обзоре» появятся моды.</translation>
+    </message>
+    <message>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
+        <translation>Ни одного мода из «%1» нет в Thunderstore или Hexium для Valheim — это профиль другой игры, поэтому ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
+        <translation>Сначала закройте Valheim — смена профиля во время игры заберёт у неё моды прямо на ходу.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — importing over this profile while the game runs would change its mods under it.</source>
+        <translation>Сначала закройте Valheim — импорт поверх этого профиля во время игры изменит её моды прямо на ходу.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled — nothing was changed.</source>
+        <translation>Импорт отменён — ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Couldn't download %1 — nothing was changed.</source>
+        <translation>Не удалось скачать %1 — ничего не изменено.</translation>
+    </message>
+    <message>
+        <source>Couldn't import %1 — you're back on profile %2. %3</source>
+        <translation>Не удалось импортировать %1 — вы снова в профиле %2. %3</translation>
+    </message>
+    <message>
+        <source>Couldn't import %1 — nothing was changed. %2</source>
+        <translation>Не удалось импортировать %1 — ничего не изменено. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2</source>
+        <translation>
+            <numerusform>Импортировано %1 из %n мода в новый профиль %2</numerusform>
+            <numerusform>Импортировано %1 из %n модов в новый профиль %2</numerusform>
+            <numerusform>Импортировано %1 из %n модов в новый профиль %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2; not found: %3</source>
+        <translation>
+            <numerusform>Импортировано %1 из %n мода в новый профиль %2; не найдены: %3</numerusform>
+            <numerusform>Импортировано %1 из %n модов в новый профиль %2; не найдены: %3</numerusform>
+            <numerusform>Импортировано %1 из %n модов в новый профиль %2; не найдены: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods</source>
+        <translation>
+            <numerusform>Импортировано %1 из %n мода</numerusform>
+            <numerusform>Импортировано %1 из %n модов</numerusform>
+            <numerusform>Импортировано %1 из %n модов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods; not found: %2</source>
+        <translation>
+            <numerusform>Импортировано %1 из %n мода; не найдены: %2</numerusform>
+            <numerusform>Импортировано %1 из %n модов; не найдены: %2</numerusform>
+            <numerusform>Импортировано %1 из %n модов; не найдены: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>Импорт %1…</translation>
+    </message>
+    <message>
+        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <translation>Не включены: %1 — они не из Thunderstore и не из Hexium</translation>
+    </message>
+    <message>
+        <source>Save the profile for r2modman, Gale or Skaldrun players</source>
+        <translation>Сохранить профиль для игроков r2modman, Gale или Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n mods to %1</source>
+        <translation>
+            <numerusform>Сохранён %n мод в %1</numerusform>
+            <numerusform>Сохранено %n мода в %1</numerusform>
+            <numerusform>Сохранено %n модов в %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a profile code…</source>
+        <translation>Создание кода профиля…</translation>
+    </message>
+    <message>
+        <source>This profile is over 20 MB, too large for a code; export it as a .r2z file instead.</source>
+        <translation>Этот профиль больше 20 МБ — слишком много для кода; экспортируйте его в файл .r2z.</translation>
+    </message>
+    <message>
+        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <translation>Не удалось связаться с Thunderstore, чтобы создать код: %1</translation>
+    </message>
+    <message>
+        <source>Thunderstore makes only a few codes a minute; try again in a minute.</source>
+        <translation>Thunderstore создаёт лишь несколько кодов в минуту; попробуйте через минуту.</translation>
+    </message>
+    <message>
+        <source>Thunderstore didn't make a code (HTTP %1).</source>
+        <translation>Thunderstore не создал код (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Profile code: %1</source>
+        <translation>Код профиля: %1</translation>
+    </message>
+    <message>
+        <source>Profile code copied</source>
+        <translation>Код профиля скопирован</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are offered again</source>
+        <translation>Обновления для %1 снова предлагаются</translation>
+    </message>
+    <message>
+        <source>No updates will be offered for %1</source>
+        <translation>Обновления для %1 больше не будут предлагаться</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — updating mods while the game or its server runs would change them under it.</source>
+        <translation>Сначала закройте Valheim — обновление модов во время работы игры или её сервера изменит их прямо на ходу.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %n mods…</source>
+        <translation>
+            <numerusform>Обновление %n мода…</numerusform>
+            <numerusform>Обновление %n модов…</numerusform>
+            <numerusform>Обновление %n модов…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Stopping after this mod…</source>
+        <translation>Остановка после этого мода…</translation>
+    </message>
+    <message>
+        <source>Installing %1 %2…</source>
+        <translation>Установка %1 %2…</translation>
+    </message>
+    <message>
+        <source>Installed %1 %2</source>
+        <translation>%1 %2 установлен</translation>
+    </message>
+    <message>
+        <source>Installing what %1 needs…</source>
+        <translation>Установка того, что нужно %1…</translation>
+    </message>
+    <message>
+        <source>Installed %1 for %2</source>
+        <translation>Для %2 установлено: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was missing for %1</source>
+        <translation>Для %1 ничего не требовалось</translation>
     </message>
 </context>
 <context>
@@ -66,7 +582,7 @@
         <translation>Загрузка…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Не удалось загрузить каталог Thunderstore.</translation>
     </message>
     <message>
@@ -105,7 +621,7 @@
         <translation>часть %1 его каталога повреждена</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>часть %1 его каталога не пришла (%2)</translation>
     </message>
 </context>
@@ -154,11 +670,11 @@
         <translation>«%1» принимает число от %2 до %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>Значение «%1» не может содержать перевод строки.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>Значение «%1» не может заканчиваться на «]»: строка будет прочитана как заголовок раздела.</translation>
     </message>
 </context>
@@ -384,7 +900,7 @@
         <translation>Играть без модов</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Запустить Valheim без модов — они останутся установленными, но не загрузятся</translation>
     </message>
     <message>
@@ -411,7 +927,7 @@
         <translation>Нет описания</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Слишком длинный текст, поэтому здесь он сокращён; остальное — на странице пакета.</translation>
     </message>
 </context>
@@ -426,7 +942,7 @@
         <translation>данные</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Изменить настройки этого мода</translation>
     </message>
     <message>
@@ -509,19 +1025,19 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Не удалось загрузить описание: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Не удалось загрузить список изменений: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Не удалось загрузить описание: репозиторий ответил %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Не удалось загрузить список изменений: репозиторий ответил %1.</translation>
     </message>
 </context>
@@ -640,7 +1156,7 @@
         <translation>Сначала установите ShaderHelperForMac — см. розовый баннер на панели модов или найдите его в разделе «Обзор».</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Переместите все моды, кроме ShaderHelperForMac, из папки plugins, чтобы их материалы не испортили эталон.</translation>
     </message>
     <message>
@@ -652,7 +1168,7 @@
         <translation>Сделать копию миров и персонажей</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Копирует все миры и персонажей в папку резервных копий этого приложения</translation>
     </message>
     <message>
@@ -688,7 +1204,7 @@
         <translation>Восстановить миры и персонажей</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Заменяет текущие сохранения версиями из последней резервной копии</translation>
     </message>
     <message>
@@ -762,7 +1278,7 @@
         <translation>Розовые или пурпурные текстуры в игре?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Некоторые моды содержат шейдеры только для Windows, которые Metal не может отрисовать. ShaderHelperForMac автоматически заменяет сломанные материалы шейдерами для Mac.</translation>
     </message>
     <message>
@@ -876,7 +1392,7 @@
         <translation>В Steam: правый клик по Valheim → Свойства… → Общие → вставьте в «Параметры запуска» и закройте окно.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Добавлено — отметить шаг как выполненный</translation>
     </message>
     <message>
@@ -928,7 +1444,7 @@
         <translation>Rosetta 2 установлена — этот Mac может выполнять код Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>Инжектор BepInEx работает только на Intel, поэтому Apple Silicon нужен транслятор Rosetta 2 от Apple.</translation>
     </message>
     <message>
@@ -936,11 +1452,11 @@
         <translation>BepInEx %1 в папке игры, и %2 готов.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 из пакета старше 5.4.2331 и больше не может запускать BepInEx через Steam — обновите пакет.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Файлы BepInEx на месте, но %1 ещё не исполняемый.</translation>
     </message>
     <message>
@@ -948,11 +1464,11 @@
         <translation>Файлы BepInEx на месте, но %1 ещё нужны исправления для Mac (право на запуск + имя игры).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Скачивает BepInExPack для Valheim от denikson с Thunderstore и распаковывает его в папку игры.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Скачивает BepInExPack для Valheim от denikson с Thunderstore и распаковывает его рядом с %1.</translation>
     </message>
     <message>
@@ -964,11 +1480,11 @@
         <translation>Mac на Intel и так запускают Intel-версию нативно.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Скрипт запуска стартует Intel-версию игры (x86_64), поэтому BepInEx загружается под Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>Mac-приложение Valheim — Universal и запустилось бы нативно, где BepInEx не загрузится; исправление заставляет скрипт запуска стартовать Intel-версию.</translation>
     </message>
     <message>
@@ -980,11 +1496,11 @@
         <translation># добавлено в %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux не помещает загрузки в карантин.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>После установки BepInEx это снимет отметку карантина macOS, чтобы Gatekeeper не блокировал инжектор.</translation>
     </message>
     <message numerus="yes">
@@ -996,7 +1512,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>На файлах модов нет отметок карантина — Gatekeeper не помешает.</translation>
     </message>
     <message>
@@ -1004,7 +1520,7 @@
         <translation>Найдено в ваших настройках Steam — Valheim запускается через BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>Единственный ручной шаг: Steam должен запускать игру через скрипт BepInEx.</translation>
     </message>
     <message>
@@ -1012,7 +1528,7 @@
         <translation>Запуск с модами подтверждён — BepInEx в последний раз записал журнал %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Последний журнал BepInEx — от Windows-версии под Proton, а не от нативной игры.</translation>
     </message>
     <message>
@@ -1109,7 +1625,7 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Не удалось загрузить каталог: %1</translation>
     </message>
 </context>
@@ -1151,7 +1667,7 @@
         <translation>Установить версию %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Не предлагать обновления для %1</translation>
     </message>
     <message>
