@@ -40,11 +40,6 @@ const QString keySetupCollapsed = QStringLiteral("setupCollapsed");
 const QString keyConsoleParam = QStringLiteral("consoleParam");
 const QString keyDidAutoCollapse = QStringLiteral("didAutoCollapseSetup");
 
-// "1 file", "3 files", "0 files".
-QString counted(qint64 n, const QString& noun) {
-    return QString::number(n) + QLatin1Char(' ') + noun + (n == 1 ? QString() : QStringLiteral("s"));
-}
-
 std::optional<QString> joined(const QStringList& lines, const QString& separator) {
     if (lines.isEmpty()) return std::nullopt;
     return lines.join(separator);
@@ -54,32 +49,32 @@ std::optional<QString> joined(const QStringList& lines, const QString& separator
 Outcome downloadAndInstall(const Task& task, const Repository::PackageId& id, const QString& label,
                            const QString& host, const QString& dir) {
     const QString fullName = id.ns + QLatin1Char('-') + id.name;
-    const QString yourself =
-        QStringLiteral(" Download it from %1 yourself and drop the .zip anywhere on this window.").arg(host);
-    const QString absent = Repository::noSuchPackage(Repository::Source::thunderstore, fullName) + yourself;
+    const QString absent =
+        AppState::tr("%1 Download it from %2 yourself and drop the .zip anywhere on this window.")
+            .arg(Repository::noSuchPackage(Repository::Source::thunderstore, fullName), host);
     const Http::Result answer = task.get(Repository::packageEndpoint(id.ns, id.name));
     if (!answer.responded)
-        return Outcome::failure(
-            QStringLiteral("Couldn't reach Thunderstore for %1 (%2).").arg(label, answer.error) + yourself);
+        return Outcome::failure(AppState::tr("Couldn't reach Thunderstore for %1 (%2). Download it from %3 "
+                                             "yourself and drop the .zip anywhere on this window.")
+                                    .arg(label, answer.error, host));
     if (answer.status == 404) return Outcome::failure(absent);
     const auto latest = PackageEndpoint::readLatest(answer.body);
     if (!latest)
         return Outcome::failure(
-            QStringLiteral("Thunderstore's answer about %1 (HTTP %2) names no download; try again later.")
-                .arg(fullName)
-                .arg(answer.status) +
-            yourself);
-    task.stage(latest->version ? QStringLiteral("Downloading %1 %2…").arg(label, *latest->version)
-                               : QStringLiteral("Downloading %1…").arg(label));
+            AppState::tr("Thunderstore's answer about %1 (HTTP %2) names no download; try again later. "
+                         "Download it from %3 yourself and drop the .zip anywhere on this window.")
+                .arg(fullName, QString::number(answer.status), host));
+    task.stage(latest->version ? AppState::tr("Downloading %1 %2…").arg(label, *latest->version)
+                               : AppState::tr("Downloading %1…").arg(label));
     const Task::Download zip = task.fetch(latest->downloadUrl, id.name + QStringLiteral(".zip"));
     if (zip.status == 404) return Outcome::failure(absent);
-    if (zip.file.isEmpty()) return Outcome::failure(QStringLiteral("Download failed: ") + zip.error);
-    task.stage(QStringLiteral("Installing %1…").arg(label)); // unpacking reports no progress
+    if (zip.file.isEmpty()) return Outcome::failure(AppState::tr("Download failed: %1").arg(zip.error));
+    task.stage(AppState::tr("Installing %1…").arg(label)); // unpacking reports no progress
     QString result;
     try {
         result = Installer::installZip(zip.file, dir, Installer::Loader::replace);
     } catch (const std::exception& e) {
-        return Outcome::failure(QStringLiteral("Install failed: ") + Task::errorText(e));
+        return Outcome::failure(AppState::tr("Install failed: %1").arg(Task::errorText(e)));
     }
     if (label == Repository::bepInExPackLabel && latest->version)
         InstallRecords::rememberLoader(dir, *latest->version);
@@ -111,8 +106,8 @@ AppState::~AppState() {
 bool AppState::claimGameFolder() {
     // One change of the game folder at a time, whichever view or command asks for the next.
     if (m_busyMessage && m_folderLock) {
-        setAlertMessage(QStringLiteral("Another change of this game folder is under way (“%1”); try again "
-                                       "when it has finished.")
+        setAlertMessage(tr("Another change of this game folder is under way (“%1”); try again "
+                           "when it has finished.")
                             .arg(*m_busyMessage));
         return false;
     }
@@ -293,12 +288,11 @@ void AppState::ask(const OpenPanel::Request& request, std::function<void(const Q
 void AppState::autoDetectGame() {
     if (auto found = Steam::findValheim(platform())) {
         setGameDirRemembered(*found);
-        setLastAction(QStringLiteral("Found Valheim at ") + Sys::shortPath(*found));
+        setLastAction(tr("Found Valheim at %1").arg(Sys::shortPath(*found)));
         refreshAll();
         return;
     }
-    setAlertMessage(
-        QStringLiteral("Couldn't find Valheim in any Steam library. Install it through Steam first, or "
+    setAlertMessage(tr("Couldn't find Valheim in any Steam library. Install it through Steam first, or "
                        "choose its folder manually."));
 }
 
@@ -311,8 +305,8 @@ void AppState::useGameFolder(const QString& dir) {
 void AppState::chooseGameFolder() {
     OpenPanel::Request request;
     request.chooseFolders = true;
-    request.buttonText = QStringLiteral("Choose");
-    request.message = QStringLiteral("Select the Valheim game folder (the one containing %1)")
+    request.buttonText = tr("Choose");
+    request.message = tr("Select the Valheim game folder (the one containing %1)")
                           .arg(onLinux() ? Outside::linuxClientExecutable : QStringLiteral("Valheim.app"));
     request.startDir = m_gameDir ? *m_gameDir : Fs::join(Steam::root(platform()), Outside::libraryCommonDir);
     ask(request, [this](const QString& dir) {
@@ -322,14 +316,14 @@ void AppState::chooseGameFolder() {
 }
 
 void AppState::installRosetta() {
-    runTask(QStringLiteral("Installing Rosetta 2… this can take a minute"), [](const Task&) -> Outcome {
+    runTask(tr("Installing Rosetta 2… this can take a minute"), [](const Task&) -> Outcome {
         const Sys::RunResult result =
             Sys::run(QStringLiteral("/usr/sbin/softwareupdate"),
                      {QStringLiteral("--install-rosetta"), QStringLiteral("--agree-to-license")});
-        if (result.code == 0) return Outcome::success(QStringLiteral("Rosetta 2 installed"));
+        if (result.code == 0) return Outcome::success(tr("Rosetta 2 installed"));
         return Outcome::failure(
-            QStringLiteral("Rosetta 2 install didn't finish (exit %1).\n").arg(result.code) + result.out +
-            QStringLiteral("\nRun this in Terminal instead:\n") + rosettaCommand);
+            tr("Rosetta 2 install didn't finish (exit %1).\n%2\nRun this in Terminal instead:\n%3")
+                .arg(QString::number(result.code), result.out, rosettaCommand));
     });
 }
 
@@ -339,7 +333,7 @@ void AppState::downloadAndInstallBepInEx() {
 
 void AppState::downloadAndInstallThunderstorePackage(const Repository::PackageId& id, const QString& label) {
     if (!m_gameDir || !claimGameFolder()) return;
-    runTask(QStringLiteral("Contacting Thunderstore…"),
+    runTask(tr("Contacting Thunderstore…"),
             [id, label, dir = *m_gameDir, host = Repository::websiteHost()](const Task& task) {
                 return downloadAndInstall(task, id, label, host, dir);
             });
@@ -348,11 +342,11 @@ void AppState::downloadAndInstallThunderstorePackage(const Repository::PackageId
 void AppState::installBepInExFromZip() {
     if (!m_gameDir) return;
     OpenPanel::Request request;
-    request.message = QStringLiteral("Choose the BepInExPack_Valheim .zip you downloaded");
+    request.message = tr("Choose the BepInExPack_Valheim .zip you downloaded");
     request.fileSuffixes = {QStringLiteral("zip")};
     ask(request, [this, dir = *m_gameDir](const QString& zip) {
         if (!claimGameFolder()) return;
-        runTask(QStringLiteral("Installing…"), [zip, dir](const Task&) {
+        runTask(tr("Installing…"), [zip, dir](const Task&) {
             return Outcome::success(Installer::installZip(zip, dir, Installer::Loader::replace));
         });
     });
@@ -371,37 +365,35 @@ void AppState::fixScript() {
         ready = Installer::patchScript(*script, *m_gameDir);
     } catch (const std::exception& e) {
         releaseGameFolder();
-        setAlertMessage(QStringLiteral("Couldn't update the launch script: ") + Task::errorText(e));
+        setAlertMessage(tr("Couldn't update the launch script: %1").arg(Task::errorText(e)));
         return;
     }
     releaseGameFolder();
     if (!ready) {
-        setAlertMessage(QStringLiteral("%1 can't be made to start the game's Intel build: it isn't the "
-                                       "script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in "
-                                       "step 3; its new script gets the fix as it goes in.")
+        setAlertMessage(tr("%1 can't be made to start the game's Intel build: it isn't the "
+                           "script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in "
+                           "step 3; its new script gets the fix as it goes in.")
                             .arg(Fs::fileName(*script)));
         refreshAll();
         return;
     }
     setLastAction(
-        (onLinux() ? QStringLiteral("Made %1 executable") : QStringLiteral("Updated %1 for this Mac"))
-            .arg(Fs::fileName(*script)));
+        (onLinux() ? tr("Made %1 executable") : tr("Updated %1 for this Mac")).arg(Fs::fileName(*script)));
     refreshAll();
 }
 
 void AppState::clearQuarantine() {
     if (!m_gameDir || !claimGameFolder()) return;
-    runTask(QStringLiteral("Clearing quarantine flags…"), [dir = *m_gameDir](const Task&) -> Outcome {
+    runTask(tr("Clearing quarantine flags…"), [dir = *m_gameDir](const Task&) -> Outcome {
         const int n = Quarantine::clear(dir);
-        return Outcome::success(n < 1 ? QStringLiteral("No quarantine flags found")
-                                      : QStringLiteral("Removed quarantine from ") +
-                                            counted(n, QStringLiteral("file")));
+        return Outcome::success(n < 1 ? tr("No quarantine flags found")
+                                      : tr("Removed quarantine from %n files", nullptr, n));
     });
 }
 
 void AppState::copyLaunchOptions() {
     copyToClipboard(launchOptionsString());
-    setLastAction(QStringLiteral("Launch options copied — paste them into Steam"));
+    setLastAction(tr("Launch options copied — paste them into Steam"));
 }
 
 void AppState::copyToClipboard(const QString& text) {
@@ -411,7 +403,7 @@ void AppState::copyToClipboard(const QString& text) {
 void AppState::launchValheim() {
     m_launchedAt = QDateTime::currentDateTime();
     m_services.workspace.openUrl(QUrl(Outside::steamLaunchLinkPrefix + Steam::valheimAppID));
-    setLastAction(QStringLiteral("Asked Steam to launch Valheim"));
+    setLastAction(tr("Asked Steam to launch Valheim"));
 }
 
 void AppState::playVanilla() {
@@ -424,19 +416,18 @@ void AppState::playVanilla() {
                   : QString();
     if (executable.isEmpty() || !Fs::exists(executable)) return;
     if (!steamRunning()) {
-        setAlertMessage(
-            QStringLiteral("Start Steam first — Valheim needs it running even for a vanilla launch."));
+        setAlertMessage(tr("Start Steam first — Valheim needs it running even for a vanilla launch."));
         return;
     }
     const QStringList arguments = m_consoleEnabled ? QStringList{Outside::consoleArgument} : QStringList{};
     // Detached, so that closing Skaldrun never ends the game it started.
     const Process::Started started = Process::startDetached(executable, arguments, *m_gameDir);
     if (started.process.pid == 0) {
-        setAlertMessage(QStringLiteral("Couldn't launch Valheim directly: ") + started.error);
+        setAlertMessage(tr("Couldn't launch Valheim directly: %1").arg(started.error));
         return;
     }
     m_vanilla = started.process;
-    setLastAction(QStringLiteral("Launched Valheim vanilla — mods stay installed but don't load"));
+    setLastAction(tr("Launched Valheim vanilla — mods stay installed but don't load"));
 }
 
 bool AppState::steamRunning() const {
@@ -479,7 +470,7 @@ bool AppState::updateAvailable(const TSPackage& package) const {
 
 void AppState::installThunderstorePackage(const TSPackage& package) {
     if (!m_gameDir) {
-        setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1)."));
+        setAlertMessage(tr("Locate your Valheim folder first (step 1)."));
         return;
     }
     // Another release of an installed mod goes in as an update: its switch and config files stay.
@@ -488,18 +479,18 @@ void AppState::installThunderstorePackage(const TSPackage& package) {
         return;
     }
     const QString requested = package.prettyName();
-    runPipeline(QStringLiteral("Preparing %1…").arg(requested), {{package, std::nullopt}}, false,
+    runPipeline(tr("Preparing %1…").arg(requested), {{package, std::nullopt}}, false,
                 [requested](const Pipeline::Report& report) {
                     Outcome outcome{report.installedLine(requested), report.problems()};
                     if (!outcome.done && !outcome.alert)
-                        outcome.done = requested + QStringLiteral(" is installed already");
+                        outcome.done = tr("%1 is installed already").arg(requested);
                     return outcome;
                 });
 }
 
 void AppState::handleDropped(const QStringList& paths) {
     if (!m_gameDir) {
-        setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1), then drop mods here."));
+        setAlertMessage(tr("Locate your Valheim folder first (step 1), then drop mods here."));
         return;
     }
     // A shared profile goes to the import preview rather than into the plugins folder.
@@ -508,8 +499,8 @@ void AppState::handleDropped(const QStringList& paths) {
         return readProfileFile(paths.first());
     if (paths.isEmpty() || !claimGameFolder()) return;
     runTask(
-        paths.size() == 1 ? QStringLiteral("Installing %1…").arg(Fs::fileName(paths.first()))
-                          : QStringLiteral("Installing %1 items…").arg(paths.size()),
+        paths.size() == 1 ? tr("Installing %1…").arg(Fs::fileName(paths.first()))
+                          : tr("Installing %n items…", nullptr, int(paths.size())),
         [paths, dir = *m_gameDir](const Task&) {
             QStringList results;
             QStringList errors;
@@ -539,9 +530,9 @@ void AppState::setMod(const ModItem& mod, bool enabled) {
     if (!claimGameFolder()) return;
     try {
         ModScanner::setEnabled(mod, enabled);
-        setLastAction(mod.name + (enabled ? QStringLiteral(" enabled") : QStringLiteral(" disabled")));
+        setLastAction((enabled ? tr("%1 enabled", nullptr, 1) : tr("%1 disabled", nullptr, 1)).arg(mod.name));
     } catch (const std::exception& e) {
-        setAlertMessage(QStringLiteral("Couldn't toggle %1: %2").arg(mod.name, Task::errorText(e)));
+        setAlertMessage(tr("Couldn't toggle %1: %2").arg(mod.name, Task::errorText(e)));
     }
     releaseGameFolder();
     refreshMods();
@@ -553,11 +544,11 @@ void AppState::trash(const ModItem& mod) {
         Trash::moveToTrash(mod.url);
     } catch (const std::exception& e) {
         releaseGameFolder();
-        setAlertMessage(QStringLiteral("Couldn't remove %1: %2").arg(mod.name, Task::errorText(e)));
+        setAlertMessage(tr("Couldn't remove %1: %2").arg(mod.name, Task::errorText(e)));
         return;
     }
     releaseGameFolder();
-    setLastAction(QStringLiteral("Moved %1 to Trash").arg(mod.name));
+    setLastAction(tr("Moved %1 to Trash", nullptr, 1).arg(mod.name));
     refreshMods();
 }
 
@@ -566,10 +557,9 @@ void AppState::deleteMod(const ModItem& mod) {
     const bool gone = Fs::remove(mod.url);
     releaseGameFolder();
     if (gone)
-        setLastAction(QStringLiteral("Deleted %1").arg(mod.name));
+        setLastAction(tr("Deleted %1").arg(mod.name));
     else
-        setAlertMessage(
-            QStringLiteral("Couldn't delete all of %1 (%2).").arg(mod.name, Fs::displayPath(mod.url)));
+        setAlertMessage(tr("Couldn't delete all of %1 (%2).").arg(mod.name, Fs::displayPath(mod.url)));
     refreshMods();
 }
 
@@ -584,7 +574,7 @@ std::optional<QString> AppState::saveConfig(const QString& file, const QHash<QSt
         return Task::errorText(e);
     }
     releaseGameFolder();
-    setLastAction(QStringLiteral("Saved settings for %1").arg(modName));
+    setLastAction(tr("Saved settings for %1").arg(modName));
     return std::nullopt;
 }
 
@@ -594,10 +584,10 @@ std::optional<QString> AppState::revertConfig(const QString& file, const QString
         ConfigStore::revertToOriginal(file);
     } catch (const std::exception& e) {
         releaseGameFolder();
-        return QStringLiteral("Couldn't revert: %1").arg(Task::errorText(e));
+        return tr("Couldn't revert: %1").arg(Task::errorText(e));
     }
     releaseGameFolder();
-    setLastAction(QStringLiteral("Restored original settings for %1").arg(modName));
+    setLastAction(tr("Restored original settings for %1").arg(modName));
     return std::nullopt;
 }
 
@@ -626,56 +616,52 @@ void AppState::openPluginsFolder() {
 
 void AppState::backupSaves() {
     if (isValheimRunning()) {
-        setAlertMessage(QStringLiteral(
-            "Quit Valheim first — backing up while the game is running can capture a half-written save."));
+        setAlertMessage(
+            tr("Quit Valheim first — backing up while the game is running can capture a half-written save."));
         return;
     }
-    runTask(QStringLiteral("Backing up worlds and characters…"), [saves = Installer::valheimSavesDir(
-                                                                      platform())](const Task&) {
+    runTask(tr("Backing up worlds and characters…"), [saves = Installer::valheimSavesDir(platform())](
+                                                         const Task&) {
         const Installer::SaveBackup backup = Installer::backupSaves(saves, Installer::saveBackupsRoot());
-        QString done = QStringLiteral("Backed up ") + counted(backup.files, QStringLiteral("save file"));
-        if (backup.brokenLinks > 0)
-            done += QStringLiteral(" — %1 in the save folder lead%2 nowhere, so no older backup was removed")
-                        .arg(counted(backup.brokenLinks, QStringLiteral("link")),
-                             backup.brokenLinks == 1 ? QStringLiteral("s") : QString());
-        return Outcome::success(done);
+        const int files = int(backup.files);
+        // Two counts: the links' sentence takes the files' count as a whole phrase of its own.
+        if (backup.brokenLinks < 1) return Outcome::success(tr("Backed up %n save files", nullptr, files));
+        return Outcome::success(tr("Backed up %1 — %n links in the save folder lead nowhere, so no older "
+                                   "backup was removed",
+                                   nullptr, int(backup.brokenLinks))
+                                    .arg(tr("%n save files", nullptr, files)));
     });
 }
 
 void AppState::restoreSavesFromLatestBackup() {
     if (isValheimRunning()) {
-        setAlertMessage(QStringLiteral(
-            "Quit Valheim first — restoring while the game is running would corrupt the save."));
+        setAlertMessage(
+            tr("Quit Valheim first — restoring while the game is running would corrupt the save."));
         return;
     }
     const auto latest = Installer::latestSaveBackup(Installer::saveBackupsRoot());
     if (!latest) return;
-    runTask(QStringLiteral("Restoring worlds and characters…"),
+    runTask(tr("Restoring worlds and characters…"),
             [backup = *latest, saves = Installer::valheimSavesDir(platform())](const Task&) {
                 const int files = Installer::restoreSaves(backup, saves);
-                return Outcome::success(QStringLiteral("Restored ") +
-                                        counted(files, QStringLiteral("save file")) +
-                                        QStringLiteral(" from the backup"));
+                return Outcome::success(tr("Restored %n save files from the backup", nullptr, files));
             });
 }
 
 void AppState::stashModsForCapture() {
-    moveModsForCapture(&Installer::stashModsForCapture, QStringLiteral("Couldn't move mods aside: "),
-                       [this](int n) {
-                           copyToClipboard(Outside::shaderCaptureCommand);
-                           return QStringLiteral("Moved ") + counted(n, QStringLiteral("mod")) +
-                                  QStringLiteral(" aside — capture command copied to clipboard");
-                       });
-}
-
-void AppState::restoreModsAfterCapture() {
-    moveModsForCapture(&Installer::restoreStashedMods, QStringLiteral("Couldn't restore mods: "), [](int n) {
-        return QStringLiteral("Restored ") + counted(n, QStringLiteral("mod")) +
-               QStringLiteral(" — relaunch Valheim to play modded");
+    moveModsForCapture(&Installer::stashModsForCapture, tr("Couldn't move mods aside: %1"), [this](int n) {
+        copyToClipboard(Outside::shaderCaptureCommand);
+        return tr("Moved %n mods aside — capture command copied to clipboard", nullptr, n);
     });
 }
 
-void AppState::moveModsForCapture(int (*move)(const QString&), const QString& failurePrefix,
+void AppState::restoreModsAfterCapture() {
+    moveModsForCapture(&Installer::restoreStashedMods, tr("Couldn't restore mods: %1"), [](int n) {
+        return tr("Restored %n mods — relaunch Valheim to play modded", nullptr, n);
+    });
+}
+
+void AppState::moveModsForCapture(int (*move)(const QString&), const QString& failure,
                                   const std::function<QString(int)>& success) {
     if (!m_gameDir || !claimGameFolder()) return;
     int n = 0;
@@ -683,7 +669,7 @@ void AppState::moveModsForCapture(int (*move)(const QString&), const QString& fa
         n = move(*m_gameDir);
     } catch (const std::exception& e) {
         releaseGameFolder();
-        setAlertMessage(failurePrefix + Task::errorText(e));
+        setAlertMessage(failure.arg(Task::errorText(e)));
         return;
     }
     releaseGameFolder();
@@ -701,11 +687,11 @@ std::optional<TSPackage> AppState::shaderHelperPackage() {
     auto package = Thunderstore::publishedAs(m_thunder->packages(), Repository::shaderHelperName);
     if (!package)
         setAlertMessage(m_thunder->packages().isEmpty()
-                            ? QStringLiteral("The mod catalog hasn't loaded, so %1 can't be looked up yet — "
-                                             "try again once Browse lists mods.")
+                            ? tr("The mod catalog hasn't loaded, so %1 can't be looked up yet — "
+                                 "try again once Browse lists mods.")
                                   .arg(Repository::shaderHelperName)
-                            : QStringLiteral("Neither Thunderstore nor Hexium has %1 — if you have its .zip, "
-                                             "drop it anywhere on this window.")
+                            : tr("Neither Thunderstore nor Hexium has %1 — if you have its .zip, "
+                                 "drop it anywhere on this window.")
                                   .arg(Repository::shaderHelperName));
     return package;
 }

@@ -285,7 +285,8 @@ private:
     // Asks the player for a folder or a file; `chosen` runs only with an answer, while the state lives.
     void ask(const OpenPanel::Request& request, std::function<void(const QString&)> chosen);
     // Parks or brings back the plugins on this thread; the moves are renames in one folder.
-    void moveModsForCapture(int (*move)(const QString&), const QString& failurePrefix,
+    // `failure` is the alert's sentence, its %1 the reason.
+    void moveModsForCapture(int (*move)(const QString&), const QString& failure,
                             const std::function<QString(int)>& success);
     void runTask(const QString& busy, bool refreshAfterFailure, std::function<QString()> work);
     // Plans the requested packages against the installed mods and the catalog, then runs the

@@ -145,5 +145,5 @@ std::optional<QString> AppState::newerLoaderPack() const {
 void AppState::copyLaunchForDiscord() {
     if (!m_lastLaunch.report) return;
     copyToClipboard(LaunchText::markdown(*m_lastLaunch.report, m_lastLaunch.installed));
-    setLastAction(QStringLiteral("The last launch's summary is copied — paste it into Discord"));
+    setLastAction(tr("The last launch's summary is copied — paste it into Discord"));
 }

@@ -101,7 +101,7 @@ QList<AppState::ImportRow> AppState::importRows() const {
 void AppState::readProfileFile(const QString& path) {
     try {
         if (QFileInfo(path).size() > ProfilePack::maxUnpackedBytes)
-            throw SkaldrunError(QStringLiteral("%1 is far larger than any profile.").arg(Fs::fileName(path)));
+            throw SkaldrunError(tr("%1 is far larger than any profile.").arg(Fs::fileName(path)));
         const QByteArray bytes = Fs::read(path);
         setPendingImport(ProfilePack::readAny(bytes));
     } catch (const std::exception& e) {
@@ -111,7 +111,7 @@ void AppState::readProfileFile(const QString& path) {
 
 void AppState::chooseProfileFile() {
     OpenPanel::Request request;
-    request.message = QStringLiteral("Choose a profile (.r2z or export.r2x) to import");
+    request.message = tr("Choose a profile (.r2z or export.r2x) to import");
     request.fileSuffixes = {QStringLiteral("r2z"), QStringLiteral("r2x")};
     ask(request, [this](const QString& path) { readProfileFile(path); });
 }
@@ -121,11 +121,11 @@ void AppState::readProfileCode(const QString& code) {
         QStringLiteral("^[0-9A-Fa-f]{8}(-?[0-9A-Fa-f]{4}){3}-?[0-9A-Fa-f]{12}$"));
     const QString key = code.trimmed();
     if (!shape.match(key).hasMatch()) {
-        setAlertMessage(QStringLiteral("That isn't a profile code: codes look like "
-                                       "018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f."));
+        setAlertMessage(tr("That isn't a profile code: codes look like "
+                           "018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f."));
         return;
     }
-    runTask(QStringLiteral("Fetching the profile code…"), [key](const Task& task) -> Outcome {
+    runTask(tr("Fetching the profile code…"), [key](const Task& task) -> Outcome {
         QString reachError;
         bool anyAnswered = false;
         for (const Repository::Source source : Repository::sources) {
@@ -137,19 +137,18 @@ void AppState::readProfileCode(const QString& code) {
             anyAnswered = true;
             if (answer.status == 404) continue;
             if (answer.status != 200)
-                return Outcome::failure(QStringLiteral("%1 couldn't hand out that profile code (HTTP %2).")
-                                            .arg(Repository::sourceName(source))
-                                            .arg(answer.status));
+                return Outcome::failure(
+                    tr("%1 couldn't hand out that profile code (HTTP %2).")
+                        .arg(Repository::sourceName(source), QString::number(answer.status)));
             const ProfilePack::Profile pack = ProfilePack::readR2z(ProfilePack::decodeCode(answer.body));
             task.post([pack](AppState& state) { state.setPendingImport(pack); });
             return Outcome::success(
-                QStringLiteral("Read the profile “%1”: %2 mods").arg(pack.name).arg(pack.mods.size()));
+                tr("Read the profile “%1”: %n mods", nullptr, int(pack.mods.size())).arg(pack.name));
         }
         if (!anyAnswered)
-            return Outcome::failure(QStringLiteral("Couldn't reach Thunderstore or Hexium for that code: ") +
-                                    reachError);
-        return Outcome::failure(
-            QStringLiteral("That profile code wasn't found — it may have expired or been mistyped."));
+            return Outcome::failure(
+                tr("Couldn't reach Thunderstore or Hexium for that code: %1").arg(reachError));
+        return Outcome::failure(tr("That profile code wasn't found — it may have expired or been mistyped."));
     });
 }
 
@@ -167,20 +166,19 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
             return Thunderstore::isBepInExPack(mod.name.toLower()) || packageAt(mod);
         })) {
         setAlertMessage(m_thunder->packages().isEmpty()
-                            ? QStringLiteral("The mod catalog hasn't loaded, so the pack's mods can't be "
-                                             "looked up yet — try again once Browse lists mods.")
-                            : QStringLiteral("None of the mods of “%1” is on Thunderstore or Hexium for "
-                                             "Valheim — it's a profile for another game, so nothing was "
-                                             "imported.")
+                            ? tr("The mod catalog hasn't loaded, so the pack's mods can't be "
+                                 "looked up yet — try again once Browse lists mods.")
+                            : tr("None of the mods of “%1” is on Thunderstore or Hexium for "
+                                 "Valheim — it's a profile for another game, so nothing was "
+                                 "imported.")
                                   .arg(m_pendingImport->name));
         return;
     }
     if (isValheimRunning()) {
-        setAlertMessage(
-            target == ImportTarget::newProfile
-                ? QStringLiteral("Quit Valheim first — switching profiles while the game runs would "
+        setAlertMessage(target == ImportTarget::newProfile
+                            ? tr("Quit Valheim first — switching profiles while the game runs would "
                                  "take its mods away under it.")
-                : QStringLiteral("Quit Valheim first — importing over this profile while the game "
+                            : tr("Quit Valheim first — importing over this profile while the game "
                                  "runs would change its mods under it."));
         return;
     }
@@ -255,64 +253,69 @@ void AppState::importProfile(ImportTarget target, const QString& name) {
         QStringList failures;
         for (const Pipeline::Failure& failure : report.failed)
             failures << (failure.name.isEmpty() ? failure.reason
-                                                : failure.name + QStringLiteral(": ") + failure.reason);
+                                                : tr("%1: %2").arg(failure.name, failure.reason));
         if (failures.isEmpty() && (report.cancelled || report.undone)) {
             goBack();
-            return Outcome::success(QStringLiteral("Import cancelled — nothing was changed."));
+            return Outcome::success(tr("Import cancelled — nothing was changed."));
         }
         if (!report.undone && !failures.isEmpty())
-            return Outcome::failure(QStringLiteral("Couldn't download %1 — nothing was changed.")
-                                        .arg(failures.join(QStringLiteral("; "))));
+            return Outcome::failure(
+                tr("Couldn't download %1 — nothing was changed.").arg(failures.join(QStringLiteral("; "))));
         if (report.undone) {
             goBack();
+            const QString why = failures.join(QStringLiteral("; "));
             return Outcome::failure(
-                (switched->made
-                     ? QStringLiteral("Couldn't import %1 — you're back on profile %2. %3")
-                           .arg(pack.name, *switched->previous)
-                     : QStringLiteral("Couldn't import %1 — nothing was changed. %2").arg(pack.name))
-                    .arg(failures.join(QStringLiteral("; "))));
+                switched->made ? tr("Couldn't import %1 — you're back on profile %2. %3")
+                                     .arg(pack.name, *switched->previous, why)
+                               : tr("Couldn't import %1 — nothing was changed. %2").arg(pack.name, why));
         }
-        QString line = QStringLiteral("Imported %1 of %2 mods")
-                           .arg(current + report.requestedInstalled)
-                           .arg(pack.mods.size());
-        if (switched->made) line += QStringLiteral(" into the new profile ") + *switched->made;
-        if (!notFound.isEmpty())
-            line += QStringLiteral("; not found: ") + notFound.join(QStringLiteral(", "));
-        return Outcome::success(line);
+        const int listed = int(pack.mods.size());
+        const QString imported = QString::number(current + report.requestedInstalled);
+        const QString missing = notFound.join(QStringLiteral(", "));
+        if (switched->made)
+            return Outcome::success(
+                notFound.isEmpty()
+                    ? tr("Imported %1 of %n mods into the new profile %2", nullptr, listed)
+                          .arg(imported, *switched->made)
+                    : tr("Imported %1 of %n mods into the new profile %2; not found: %3", nullptr, listed)
+                          .arg(imported, *switched->made, missing));
+        return Outcome::success(
+            notFound.isEmpty()
+                ? tr("Imported %1 of %n mods", nullptr, listed).arg(imported)
+                : tr("Imported %1 of %n mods; not found: %2", nullptr, listed).arg(imported, missing));
     };
-    runPlan(QStringLiteral("Importing %1…").arg(pack.name), plan, true, tell,
-            [=](Pipeline::Options& options) {
-                // Only now, with every archive here, is the new profile made and switched to; the
-                // one that was active stays as it was and comes back if anything below fails.
-                if (newProfile)
-                    options.ready = [dir, switched, name = *newProfile] {
-                        switched->previous = Profiles::active(dir);
-                        const QString made = Profiles::create(dir, name, false);
-                        try {
-                            Profiles::switchTo(dir, made);
-                        } catch (...) {
-                            discardProfile(dir, made);
-                            throw;
-                        }
-                        switched->made = made;
-                    };
-                options.finish = [dir, pack, enabled, keep, replace](Change& change) {
-                    const QString shaderHelper = ModKey::of(Repository::shaderHelperName);
-                    for (const ModItem& mod : ModScanner::scan(dir)) {
-                        const QString key = ModKey::of(mod.name);
-                        const auto wanted = enabled.constFind(key);
-                        if (wanted != enabled.cend() && *wanted != mod.enabled && mod.dllCount > 0)
-                            ModScanner::setEnabled(mod, *wanted);
-                        // Replacing keeps the Mac's own shader helper, which no pack from elsewhere lists.
-                        if (replace && !keep.contains(key) && key != shaderHelper) change.park(mod.url);
-                    }
-                    ProfilePack::writeConfigs(pack, dir);
-                };
-            });
+    runPlan(tr("Importing %1…").arg(pack.name), plan, true, tell, [=](Pipeline::Options& options) {
+        // Only now, with every archive here, is the new profile made and switched to; the
+        // one that was active stays as it was and comes back if anything below fails.
+        if (newProfile)
+            options.ready = [dir, switched, name = *newProfile] {
+                switched->previous = Profiles::active(dir);
+                const QString made = Profiles::create(dir, name, false);
+                try {
+                    Profiles::switchTo(dir, made);
+                } catch (...) {
+                    discardProfile(dir, made);
+                    throw;
+                }
+                switched->made = made;
+            };
+        options.finish = [dir, pack, enabled, keep, replace](Change& change) {
+            const QString shaderHelper = ModKey::of(Repository::shaderHelperName);
+            for (const ModItem& mod : ModScanner::scan(dir)) {
+                const QString key = ModKey::of(mod.name);
+                const auto wanted = enabled.constFind(key);
+                if (wanted != enabled.cend() && *wanted != mod.enabled && mod.dllCount > 0)
+                    ModScanner::setEnabled(mod, *wanted);
+                // Replacing keeps the Mac's own shader helper, which no pack from elsewhere lists.
+                if (replace && !keep.contains(key) && key != shaderHelper) change.park(mod.url);
+            }
+            ProfilePack::writeConfigs(pack, dir);
+        };
+    });
 }
 
 QString AppState::notIncludedLine(const QStringList& names) {
-    return QStringLiteral("Not included: %1 — they aren't from Thunderstore or Hexium")
+    return tr("Not included: %1 — they aren't from Thunderstore or Hexium")
         .arg(names.join(QStringLiteral(", ")));
 }
 
@@ -350,7 +353,7 @@ void AppState::exportProfileToFile() {
     if (!m_gameDir) return;
     OpenPanel::Request request;
     request.save = true;
-    request.message = QStringLiteral("Save the profile for r2modman, Gale or Skaldrun players");
+    request.message = tr("Save the profile for r2modman, Gale or Skaldrun players");
     request.fileSuffixes = {QStringLiteral("r2z")};
     request.startDir = Fs::join(Fs::homeDir(), exportPlan().profile.name + QStringLiteral(".r2z"));
     ask(request, [this](const QString& path) { exportProfileTo(path); });
@@ -365,37 +368,34 @@ void AppState::exportProfileTo(const QString& path) {
         return;
     }
     setLastAction(
-        QStringLiteral("Saved %1 mods to %2").arg(plan.profile.mods.size()).arg(Fs::displayPath(path)));
+        tr("Saved %n mods to %1", nullptr, int(plan.profile.mods.size())).arg(Fs::displayPath(path)));
     if (!plan.notIncluded.isEmpty()) setAlertMessage(notIncludedLine(plan.notIncluded));
 }
 
 void AppState::exportProfileCode() {
     if (!m_gameDir) return;
     const ExportPlan plan = exportPlan();
-    runTask(QStringLiteral("Making a profile code…"), [plan, cancel = m_cancel](const Task& task) -> Outcome {
+    runTask(tr("Making a profile code…"), [plan, cancel = m_cancel](const Task& task) -> Outcome {
         const QByteArray zip = ProfilePack::writeR2z(plan.profile);
         if (zip.size() > ProfilePack::maxCodeZipBytes)
             return Outcome::failure(
-                QStringLiteral("This profile is over 20 MB, too large for a code; export it "
-                               "as a .r2z file instead."));
+                tr("This profile is over 20 MB, too large for a code; export it as a .r2z file instead."));
         const QUrl url(Repository::baseUrl(Repository::Source::thunderstore) +
                        QStringLiteral("/api/experimental/legacyprofile/create/"));
         const Http::Result answer =
             Http::post(url, ProfilePack::encodeCode(zip), Http::defaultTimeouts(), cancel);
         if (answer.cancelled) throw Task::Stopped{};
         if (!answer.responded)
-            return Outcome::failure(QStringLiteral("Couldn't reach Thunderstore to make a code: ") +
-                                    answer.error);
+            return Outcome::failure(tr("Couldn't reach Thunderstore to make a code: %1").arg(answer.error));
         if (answer.status == 429)
             return Outcome::failure(
-                QStringLiteral("Thunderstore makes only a few codes a minute; try again in a minute."));
+                tr("Thunderstore makes only a few codes a minute; try again in a minute."));
         const QString key =
             QJsonDocument::fromJson(answer.body).object().value(QStringLiteral("key")).toString();
         if (answer.status != 200 || key.isEmpty())
-            return Outcome::failure(
-                QStringLiteral("Thunderstore didn't make a code (HTTP %1).").arg(answer.status));
+            return Outcome::failure(tr("Thunderstore didn't make a code (HTTP %1).").arg(answer.status));
         task.post([key](AppState& state) { state.assign(state.m_exportedCode, std::optional(key)); });
-        Outcome outcome = Outcome::success(QStringLiteral("Profile code: ") + key);
+        Outcome outcome = Outcome::success(tr("Profile code: %1").arg(key));
         if (!plan.notIncluded.isEmpty()) outcome.alert = notIncludedLine(plan.notIncluded);
         return outcome;
     });
@@ -404,5 +404,5 @@ void AppState::exportProfileCode() {
 void AppState::copyExportedCode() {
     if (!m_exportedCode) return;
     copyToClipboard(*m_exportedCode);
-    setLastAction(QStringLiteral("Profile code copied"));
+    setLastAction(tr("Profile code copied"));
 }

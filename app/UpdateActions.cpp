@@ -28,10 +28,6 @@ QSet<QString> pinsOf(const std::optional<QString>& gameDir) {
     return gameDir ? InstallRecords::pins(*gameDir) : QSet<QString>();
 }
 
-QString modsCounted(qsizetype n) {
-    return QString::number(n) + (n == 1 ? QStringLiteral(" mod") : QStringLiteral(" mods"));
-}
-
 } // namespace
 
 void AppState::recomputePlan(const QList<ModItem>& mods) {
@@ -61,45 +57,47 @@ void AppState::setUpdatesOffered(const QString& modName, bool offered) {
         return;
     }
     recomputePlan(m_snapshot.mods);
-    setLastAction(offered ? QStringLiteral("Updates for %1 are offered again").arg(modName)
-                          : QStringLiteral("No updates will be offered for %1").arg(modName));
+    setLastAction(offered ? tr("Updates for %1 are offered again").arg(modName)
+                          : tr("No updates will be offered for %1").arg(modName));
 }
 
 namespace {
-const QString quitToUpdate =
-    QStringLiteral("Quit Valheim first — updating mods while the game or its server runs would change them "
-                   "under it.");
+// Read when needed, not at start-up: the translation is chosen after static initialisation.
+QString quitToUpdate() {
+    return AppState::tr(
+        "Quit Valheim first — updating mods while the game or its server runs would change them "
+        "under it.");
+}
 } // namespace
 
 void AppState::updateMods(const QList<UpdatePlan::Update>& updates) {
     if (!m_gameDir || updates.isEmpty()) return;
     if (isValheimRunning()) {
-        setAlertMessage(quitToUpdate);
+        setAlertMessage(quitToUpdate());
         return;
     }
     QList<InstallPlan::Request> requests;
     for (const UpdatePlan::Update& update : updates)
         requests.append({update.package, update.mod});
     const qsizetype n = updates.size();
-    runPipeline(QStringLiteral("Updating %1…").arg(modsCounted(n)), requests, false,
+    runPipeline(tr("Updating %n mods…", nullptr, int(n)), requests, false,
                 [n](const Pipeline::Report& report) -> Outcome {
                     Pipeline::Report counted = report;
                     counted.installed.resize(report.requestedInstalled);
                     const QString line = counted.updatedLine(n);
                     if (report.failed.isEmpty() && report.notFound.isEmpty()) return Outcome::success(line);
-                    return Outcome::failure(line + QStringLiteral("; ") +
-                                            *report.problems(QStringLiteral("; ")));
+                    return Outcome::failure(tr("%1; %2").arg(line, *report.problems(QStringLiteral("; "))));
                 });
 }
 
 void AppState::cancelUpdates() {
     m_runStop->store(true);
-    if (m_busyMessage) setBusyMessage(QStringLiteral("Stopping after this mod…"));
+    if (m_busyMessage) setBusyMessage(tr("Stopping after this mod…"));
 }
 
 void AppState::installVersion(const TSPackage& package, const QString& version, bool keep) {
     if (!m_gameDir) {
-        setAlertMessage(QStringLiteral("Locate your Valheim folder first (step 1)."));
+        setAlertMessage(tr("Locate your Valheim folder first (step 1)."));
         return;
     }
     TSPackage release;
@@ -111,16 +109,16 @@ void AppState::installVersion(const TSPackage& package, const QString& version, 
     }
     const std::optional<ModItem> mod = installedMod(package);
     if (mod && isValheimRunning()) {
-        setAlertMessage(quitToUpdate);
+        setAlertMessage(quitToUpdate());
         return;
     }
     const QString name = mod ? mod->name : package.prettyName();
     if (keep) setUpdatesOffered(name, false);
-    runPipeline(QStringLiteral("Installing %1 %2…").arg(name, version), {{release, mod}}, false,
+    runPipeline(tr("Installing %1 %2…").arg(name, version), {{release, mod}}, false,
                 [name, version](const Pipeline::Report& report) -> Outcome {
                     Outcome outcome;
                     if (report.requestedInstalled > 0)
-                        outcome.done = QStringLiteral("Installed %1 %2").arg(name, version);
+                        outcome.done = tr("Installed %1 %2").arg(name, version);
                     outcome.alert = report.problems();
                     return outcome;
                 });
@@ -135,13 +133,14 @@ void AppState::setModsEnabled(const QList<ModItem>& mods, bool enabled) {
             ModScanner::setEnabled(mod, enabled);
             done << mod.name;
         } catch (const std::exception& e) {
-            failures << QStringLiteral("Couldn't toggle %1: %2").arg(mod.name, Task::errorText(e));
+            failures << tr("Couldn't toggle %1: %2").arg(mod.name, Task::errorText(e));
         }
     }
     releaseGameFolder();
     if (!done.isEmpty())
-        setLastAction(done.join(QStringLiteral(", ")) +
-                      (enabled ? QStringLiteral(" enabled") : QStringLiteral(" disabled")));
+        setLastAction((enabled ? tr("%1 enabled", nullptr, int(done.size()))
+                               : tr("%1 disabled", nullptr, int(done.size())))
+                          .arg(done.join(QStringLiteral(", "))));
     if (!failures.isEmpty()) setAlertMessage(failures.join(QLatin1Char('\n')));
     refreshMods();
 }
@@ -155,12 +154,13 @@ void AppState::trashMods(const QList<ModItem>& mods) {
             Trash::moveToTrash(mod.url);
             done << mod.name;
         } catch (const std::exception& e) {
-            failures << QStringLiteral("Couldn't remove %1: %2").arg(mod.name, Task::errorText(e));
+            failures << tr("Couldn't remove %1: %2").arg(mod.name, Task::errorText(e));
         }
     }
     releaseGameFolder();
     if (!done.isEmpty())
-        setLastAction(QStringLiteral("Moved %1 to Trash").arg(done.join(QStringLiteral(", "))));
+        setLastAction(
+            tr("Moved %1 to Trash", nullptr, int(done.size())).arg(done.join(QStringLiteral(", "))));
     if (!failures.isEmpty()) setAlertMessage(failures.join(QLatin1Char('\n')));
     refreshMods();
 }
@@ -179,18 +179,17 @@ void AppState::fixDependencies(const ModItem& mod) {
     QList<InstallPlan::Request> requests;
     for (const TSPackage& p : missing)
         requests.append({p, std::nullopt});
-    runPipeline(QStringLiteral("Installing what %1 needs…").arg(mod.name), requests, false,
+    runPipeline(tr("Installing what %1 needs…").arg(mod.name), requests, false,
                 [name = mod.name](const Pipeline::Report& report) -> Outcome {
                     QStringList done;
                     for (const TSPackage& p : report.installed)
                         done << p.prettyName();
                     Outcome outcome;
                     if (!done.isEmpty())
-                        outcome.done =
-                            QStringLiteral("Installed %1 for %2").arg(done.join(QStringLiteral(", ")), name);
+                        outcome.done = tr("Installed %1 for %2").arg(done.join(QStringLiteral(", ")), name);
                     outcome.alert = report.problems();
                     if (!outcome.done && !outcome.alert)
-                        outcome.done = QStringLiteral("Nothing was missing for ") + name;
+                        outcome.done = tr("Nothing was missing for %1").arg(name);
                     return outcome;
                 });
 }

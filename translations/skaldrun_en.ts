@@ -1,6 +1,135 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en">
 <context>
+    <name>AppState</name>
+    <message numerus="yes">
+        <source>Removed quarantine from %n files</source>
+        <translation>
+            <numerusform>Removed quarantine from %n file</numerusform>
+            <numerusform>Removed quarantine from %n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Installing %n items…</source>
+        <translation>
+            <numerusform>Installing %n item…</numerusform>
+            <numerusform>Installing %n items…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 enabled</source>
+        <translation>
+            <numerusform>%1 enabled</numerusform>
+            <numerusform>%1 enabled</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 disabled</source>
+        <translation>
+            <numerusform>%1 disabled</numerusform>
+            <numerusform>%1 disabled</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 to Trash</source>
+        <translation>
+            <numerusform>Moved %1 to Trash</numerusform>
+            <numerusform>Moved %1 to Trash</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n save files</source>
+        <translation>
+            <numerusform>Backed up %n save file</numerusform>
+            <numerusform>Backed up %n save files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
+        <translation>
+            <numerusform>Backed up %1 — %n link in the save folder leads nowhere, so no older backup was removed</numerusform>
+            <numerusform>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n save files</source>
+        <translation>
+            <numerusform>%n save file</numerusform>
+            <numerusform>%n save files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n save files from the backup</source>
+        <translation>
+            <numerusform>Restored %n save file from the backup</numerusform>
+            <numerusform>Restored %n save files from the backup</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n mods aside — capture command copied to clipboard</source>
+        <translation>
+            <numerusform>Moved %n mod aside — capture command copied to clipboard</numerusform>
+            <numerusform>Moved %n mods aside — capture command copied to clipboard</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n mods — relaunch Valheim to play modded</source>
+        <translation>
+            <numerusform>Restored %n mod — relaunch Valheim to play modded</numerusform>
+            <numerusform>Restored %n mods — relaunch Valheim to play modded</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the profile “%1”: %n mods</source>
+        <translation>
+            <numerusform>Read the profile “%1”: %n mods</numerusform>
+            <numerusform>Read the profile “%1”: %n mods</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2</source>
+        <translation>
+            <numerusform>Imported %1 of %n mods into the new profile %2</numerusform>
+            <numerusform>Imported %1 of %n mods into the new profile %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2; not found: %3</source>
+        <translation>
+            <numerusform>Imported %1 of %n mods into the new profile %2; not found: %3</numerusform>
+            <numerusform>Imported %1 of %n mods into the new profile %2; not found: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods</source>
+        <translation>
+            <numerusform>Imported %1 of %n mods</numerusform>
+            <numerusform>Imported %1 of %n mods</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods; not found: %2</source>
+        <translation>
+            <numerusform>Imported %1 of %n mods; not found: %2</numerusform>
+            <numerusform>Imported %1 of %n mods; not found: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n mods to %1</source>
+        <translation>
+            <numerusform>Saved %n mods to %1</numerusform>
+            <numerusform>Saved %n mods to %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %n mods…</source>
+        <translation>
+            <numerusform>Updating %n mod…</numerusform>
+            <numerusform>Updating %n mods…</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>BrowseView</name>
     <message numerus="yes">
         <source>%1 of %n mods</source>
