@@ -85,6 +85,22 @@ private Q_SLOTS:
             << QStringList{"Ann-Core", "Ann-Lib-0.5.0"} << "" << true << "Lib@0.5.0 Core@1.0.0[lib]"
             << ""
             << "";
+        QTest::newRow(
+            "a pack's older dependency goes over the newer one installed, listed after what needs it")
+            << QStringList{"Ann-App", "Ann-Lib-0.5.0"} << "Lib@1.0.0" << true
+            << "Lib@0.5.0<Lib Core@1.0.0[lib] App@2.0.0[core]"
+            << "Ghost-Gone-1.0.0"
+            << "";
+        QTest::newRow("no loader set up: what needs it brings the catalog's")
+            << QStringList{"Ann-App"} << "" << false
+            << "BepInExPack_Valheim@5.4.2333 Lib@1.0.0 Core@1.0.0[lib] App@2.0.0[core,bepinexpackvalheim]"
+            << "Ghost-Gone-1.0.0"
+            << "";
+        QTest::newRow("no loader set up: the pack's own release, listed after what needs it")
+            << QStringList{"Ann-App", "denikson-BepInExPack_Valheim-5.4.2202"} << "" << false
+            << "BepInExPack_Valheim@5.4.2202 Lib@1.0.0 Core@1.0.0[lib] App@2.0.0[core,bepinexpackvalheim]"
+            << "Ghost-Gone-1.0.0"
+            << "";
         QTest::newRow("a package asked for twice comes once")
             << QStringList{"Ann-Core", "Ann-Lib", "Ann-Core"} << "" << true << "Lib@1.0.0 Core@1.0.0[lib]"
             << ""
