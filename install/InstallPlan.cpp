@@ -69,9 +69,15 @@ Plan make(const QList<Request>& requests, const QList<ModItem>& installed,
     QList<Step> steps;
     QHash<QString, qsizetype> at;
     const auto add = [&](Step step) {
-        if (at.contains(step.key())) return;
-        at.insert(step.key(), steps.size());
-        steps << std::move(step);
+        const auto found = at.constFind(step.key());
+        if (found == at.cend()) {
+            at.insert(step.key(), steps.size());
+            steps << std::move(step);
+        } else if (step.requested && !steps[*found].requested) {
+            // The release asked for wins over the one an earlier request's dependency brought:
+            // a pack lists its loader at its own release, often after the mods that need it.
+            steps[*found] = std::move(step);
+        }
     };
     for (const Request& request : requests) {
         const QString key = ModKey::of(request.package.name);

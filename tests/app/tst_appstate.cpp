@@ -1,5 +1,4 @@
 #include "catalog/ThunderstoreStore.h"
-#include "catalog/Version.h"
 #include "install/InstallRecords.h"
 #include "install/Installer.h"
 #include "platform/Fs.h"
@@ -20,12 +19,9 @@ namespace {
 // The harness with the repository served and its catalog loaded.
 struct CatalogHarness : Harness {
     CatalogHarness() { serve(); }
-    void add(const QString& name, const QStringList& deps = {}, bool failDownload = false,
-             QByteArray broken = {}) {
+    void add(const QString& name, const QStringList& deps = {}) {
         auto p = FakeRepository::package("Test", name, "1.0.0");
         p.dependencies = deps;
-        p.failDownload = failDownload;
-        p.brokenArchive = std::move(broken);
         repo->add(p);
     }
     bool begin() {
@@ -423,16 +419,9 @@ private Q_SLOTS:
 
     void catalogInstallsThenTheWindowCloses() {
         CatalogHarness h;
-        h.add("Flaky", {}, true);
-        h.add("Solid");
-        h.add("Withdrawn"); // its archive answers 404
-        h.add("Needy", {"Test-Flaky-1.0.0", "Test-Solid-1.0.0", "Test-Withdrawn-1.0.0", "Ghost-Gone-1.0.0"});
-        h.add("Cracked", {"Test-Steady-1.0.0"}, false, "PK\x03\x04 cut short");
-        h.add("Steady");
         h.add("Stuck");
         h.add("After", {"Test-Stuck-1.0.0"});
         h.repo->server().route("/package/download/Test/Stuck/1.0.0/", {.stall = true});
-        h.repo->server().route("/package/download/Test/Withdrawn/1.0.0/", LoopbackServer::reply("", 404));
         QVERIFY(h.begin());
         AppState& s = *h.state;
         QCOMPARE(h.install("Runecraft-Epic_Runes"),
@@ -442,29 +431,12 @@ private Q_SLOTS:
                  (QStringList{"Installing CoreUtils (1 of 3)…", "Installing RuneLib (2 of 3)…",
                               "Installing Epic Runes (3 of 3)…"}));
         QVERIFY(!s.alertMessage() && s.installedMod(h.package("Hearthworks-CoreUtils")));
-        QVERIFY(Version::less("1.9", "1.10") && !Version::less("1.2", "1.2.0") && Version::less("", "0.0.1"));
 
         QCOMPARE(h.install("Hearthworks-CozyHearth"), "Installed CozyHearth"); // its dependency is there
         QCOMPARE(h.busy.filter("Installing"), QStringList{"Installing CozyHearth (1 of 1)…"});
         QCOMPARE(h.install("Fjordsmith-TrollTweaks"), "Installed TrollTweaks");
         QCOMPARE(s.alertMessage(), "Not in the catalog (install manually): Ghostly-VanishedLib-1.0.0");
 
-        // A package whose dependency failed stays out too; every failure is told, in order.
-        QCOMPARE(h.install("Test-Needy"), "Installed Solid, but not Needy");
-        const QStringList lines = s.alertMessage().value_or("").split('\n');
-        QVERIFY2(lines.size() == 4 && lines[0].startsWith("Flaky: ") && lines[0].size() > 10,
-                 qPrintable(lines[0]));
-        QCOMPARE(
-            lines.mid(1),
-            (QStringList{"Thunderstore has no package Test-Withdrawn. Reload the catalog in Browse and try "
-                         "again.",
-                         "Needy: needs Flaky, which didn't install",
-                         "Not in the catalog (install manually): Ghost-Gone-1.0.0"}));
-        QVERIFY(modNamed(s, "Solid") && !modNamed(s, "Flaky") && !modNamed(s, "Needy"));
-
-        // The requested package itself fails: the line says what did go in, and what didn't.
-        QCOMPARE(h.install("Test-Cracked"), "Installed Steady, but not Cracked");
-        QVERIFY(s.alertMessage()->startsWith("Cracked: Couldn't extract the archive: "));
         QCOMPARE(h.install("Brokkr-CrackedAnvil"), "(no success line)"); // the alert alone
         QVERIFY(s.alertMessage()->startsWith("CrackedAnvil: Couldn't extract the archive: "));
         QCOMPARE(QDir(TestHome::path() + "/tmp").entryList({"skaldrun-*"}), QStringList{}); // no archive left

@@ -1,4 +1,5 @@
 #include "catalog/ThunderstoreStore.h"
+#include "install/InstallRecords.h"
 #include "tests/support/ModelWorld.h"
 
 using ProfilePack::Profile;
@@ -91,16 +92,49 @@ private Q_SLOTS:
         QCOMPARE(h.tree(), before);
     }
 
-    // With no loader set up, the pack's goes in as the loader: the real one, whoever's repack it lists.
-    void theLoaderComesWithThePack() {
+    // With no loader set up, the pack's goes in as the loader: the real one at the pack's release,
+    // or the newest for another owner's repack; a loader set up stays as it is, files and record.
+    void theLoaderComesWithThePackOrStays_data() {
+        QTest::addColumn<bool>("setUp");
+        QTest::addColumn<QString>("listed"); // the loader as the pack lists it, after Alpha
+        QTest::addColumn<QString>("recorded");
+        QTest::newRow("none: the pack's release") << false << "denikson-BepInExPack_Valheim@5.4.2202"
+                                                  << "5.4.2202";
+        QTest::newRow("none: a repack") << false << "Kvarn-BepInExPack_Valheim@1.0.0"
+                                        << "5.4.2333";
+        QTest::newRow("set up") << true << "denikson-BepInExPack_Valheim@5.4.2202"
+                                << "";
+    }
+    void theLoaderComesWithThePackOrStays() {
+        QFETCH(bool, setUp);
+        QFETCH(QString, listed);
         ShareHarness h;
         const TestZip real = TestZip::bepInExPack("5.4.2333");
-        QVERIFY(h.begin(twoMods,
-                        {{.owner = "denikson", .name = "BepInExPack_Valheim", .archive = real},
-                         {.owner = "Kvarn", .name = "BepInExPack_Valheim", .archive = real}},
-                        false));
-        QCOMPARE(h.import(pack({{"Kvarn-BepInExPack_Valheim", "1.0.0"}, alphaMod})), "Imported 2 of 2 mods");
-        QVERIFY(h.state->snapshot().bepFilesPresent && h.repo->downloads("Kvarn-BepInExPack_Valheim") == 0);
+        const QString loader = "denikson-BepInExPack_Valheim-5.4.2333";
+        QVERIFY(h.begin(ProfilePack::writeR2x(pack({betaMod})),
+                        {{.owner = "denikson",
+                          .name = "BepInExPack_Valheim",
+                          .version = "5.4.2333",
+                          .archive = real,
+                          .olderVersions = {"5.4.2202"}},
+                         {.owner = "Kvarn", .name = "BepInExPack_Valheim", .archive = real},
+                         {.owner = "Ann", .name = "Alpha", .dependencies = {loader}}},
+                        setUp));
+        const QStringList kept{"start_game_bepinex.sh", "BepInEx/config/BepInEx.cfg",
+                               "BepInEx/core/BepInEx.dll"};
+        World::write(h.game(kept[1]), "[Logging.Console]\nEnabled = false\n");
+        QMap<QString, QByteArray> before;
+        for (const QString& file : kept)
+            before.insert(file, World::read(h.game(file)));
+        const ProfilePack::Mod mod{listed.section('@', 0, 0), listed.section('@', 1), true,
+                                   Repository::Source::thunderstore};
+        QCOMPARE(h.import(pack({alphaMod, mod})), "Imported 2 of 2 mods");
+        QVERIFY(h.state->snapshot().bepFilesPresent);
+        QTEST(InstallRecords::loaderVersion(h.game()).value_or(""), "recorded");
+        QCOMPARE(h.repo->server().requests().filter("/package/download/").filter("BepInExPack").isEmpty(),
+                 setUp);
+        for (const QString& file : kept)
+            if (setUp) QCOMPARE(World::read(h.game(file)), before[file]);
     }
 
     // Ours out, ours in: the same mods, versions, states, repositories and configs; then the same

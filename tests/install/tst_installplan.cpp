@@ -11,8 +11,10 @@ TSPackage pkg(const QString& owner, const QString& name, const QString& version,
 }
 
 const QList<TSPackage> catalog = {
-    pkg("denikson", "BepInExPack_Valheim", "5.4.2333"),
-    pkg("Ann", "Lib", "1.0.0"),
+    catalogEntry("denikson-BepInExPack_Valheim", {{"5.4.2333", {}}, {"5.4.2202", {}}}),
+    catalogEntry("Ann-Lib", {{"1.0.0", {}}, {"0.5.0", {}}}),
+    catalogEntry("Cy-Old", {{"2.0.0", {"Ann-Lib-1.0.0"}}, {"1.0.0", {}}}),
+    pkg("Cy", "User", "1.0.0", {"Cy-Old-2.0.0"}),
     pkg("Ann", "Core", "1.0.0", {"Ann-Lib-1.0.0"}),
     pkg("Ann", "App", "2.0.0",
         {"Ann-Core-1.0.0", "Ghost-Gone-1.0.0", "denikson-BepInExPack_Valheim-5.4.2333"}),
@@ -85,6 +87,31 @@ private Q_SLOTS:
             << QStringList{"Ann-Core", "Ann-Lib-0.5.0"} << "" << true << "Lib@0.5.0 Core@1.0.0[lib]"
             << ""
             << "";
+        QTest::newRow(
+            "a pack's older dependency goes over the newer one installed, listed after what needs it")
+            << QStringList{"Ann-App", "Ann-Lib-0.5.0"} << "Lib@1.0.0" << true
+            << "Lib@0.5.0<Lib Core@1.0.0[lib] App@2.0.0[core]"
+            << "Ghost-Gone-1.0.0"
+            << "";
+        QTest::newRow("no loader set up: what needs it brings the catalog's")
+            << QStringList{"Ann-App"} << "" << false
+            << "BepInExPack_Valheim@5.4.2333 Lib@1.0.0 Core@1.0.0[lib] App@2.0.0[core,bepinexpackvalheim]"
+            << "Ghost-Gone-1.0.0"
+            << "";
+        QTest::newRow("no loader set up: the pack's own release, listed after what needs it")
+            << QStringList{"Ann-App", "denikson-BepInExPack_Valheim-5.4.2202"} << "" << false
+            << "BepInExPack_Valheim@5.4.2202 Lib@1.0.0 Core@1.0.0[lib] App@2.0.0[core,bepinexpackvalheim]"
+            << "Ghost-Gone-1.0.0"
+            << "";
+        QTest::newRow("no loader set up: the pack's own release, listed first")
+            << QStringList{"denikson-BepInExPack_Valheim-5.4.2202", "Ann-App"} << "" << false
+            << "BepInExPack_Valheim@5.4.2202 Lib@1.0.0 Core@1.0.0[lib] App@2.0.0[core,bepinexpackvalheim]"
+            << "Ghost-Gone-1.0.0"
+            << "";
+        QTest::newRow("a pack's older release brings only what it needs")
+            << QStringList{"Cy-User", "Cy-Old-1.0.0"} << "" << true << "Old@1.0.0 User@1.0.0[old]"
+            << ""
+            << "";
         QTest::newRow("a package asked for twice comes once")
             << QStringList{"Ann-Core", "Ann-Lib", "Ann-Core"} << "" << true << "Lib@1.0.0 Core@1.0.0[lib]"
             << ""
@@ -102,7 +129,7 @@ private Q_SLOTS:
             const bool over = wanted.startsWith('!');
             wanted.remove('!');
             TSPackage p = index.value(wanted.section('-', 0, 1).toLower());
-            if (wanted.count('-') == 2) p.version = wanted.section('-', 2);
+            if (wanted.count('-') == 2) p = p.atVersion(wanted.section('-', 2));
             requests.append({p, over ? std::optional(mods.first()) : std::nullopt});
         }
         const InstallPlan::Plan plan = InstallPlan::make(requests, mods, recorded, index, loaderSetUp);

@@ -38,7 +38,9 @@ private Q_SLOTS:
         auto keep = FakeRepository::package("Bo", "Keep", "1.0.0");
         keep.brokenArchive = "PK\x03\x04 cut short";
         auto solo = FakeRepository::package("Bo", "Solo", "1.0.0");
-        for (const auto& p : {lib, app, keep, solo}) {
+        auto gone = FakeRepository::package("Bo", "Gone", "1.0.0");
+        m_repo.server().route(m_repo.archivePath(gone), LoopbackServer::reply("", 404));
+        for (const auto& p : {lib, app, keep, solo, gone}) {
             m_repo.add(p);
             m_packages.insert(p.name, described(m_repo, p));
         }
@@ -53,20 +55,30 @@ private Q_SLOTS:
         QTest::addColumn<bool>("allOrNothing");
         QTest::addColumn<QString>("installed");
         QTest::addColumn<QString>("failed"); // names, with the reason when it is ours
+        QTest::addColumn<QString>("line");   // what a catalog install of the first says
         QTest::newRow("a failed dependency keeps what needs it out")
             << QStringList{"App", "Solo"} << false << "Solo"
-            << "Lib; App: needs Lib, which didn't install";
+            << "Lib; App: needs Lib, which didn't install"
+            << "Installed Solo, but not App";
         QTest::newRow("a broken replacement leaves the installed release")
             << QStringList{"Keep"} << false << ""
-            << "Keep";
+            << "Keep"
+            << "";
         QTest::newRow("all or nothing: one failure undoes the rest")
             << QStringList{"Solo", "Keep"} << true << ""
-            << "Keep";
+            << "Keep"
+            << "";
         QTest::newRow("an address off the repositories")
             << QStringList{"Stranger"} << false << ""
-            << "Stranger: refused to download from example.org, which is neither Thunderstore's nor Hexium's";
+            << "Stranger: refused to download from example.org, which is neither Thunderstore's nor Hexium's"
+            << "";
+        QTest::newRow("an archive the repository no longer has")
+            << QStringList{"Gone"} << false << ""
+            << "Thunderstore has no package Bo-Gone. Reload the catalog in Browse and try again."
+            << "";
         QTest::newRow("all or nothing, all well") << QStringList{"Solo"} << true << "Solo"
-                                                  << "";
+                                                  << ""
+                                                  << "Installed Solo";
     }
     void runs() {
         QFETCH(QStringList, requested);
@@ -97,12 +109,13 @@ private Q_SLOTS:
         for (const TSPackage& p : report.installed)
             installed << p.name;
         for (const Pipeline::Failure& failure : report.failed)
-            failed << failure.name +
-                          (failure.reason.startsWith("needs") || failure.reason.startsWith("refused")
-                               ? ": " + failure.reason
-                               : QString());
+            failed << failure.name + (failure.name.isEmpty() || failure.reason.startsWith("needs") ||
+                                              failure.reason.startsWith("refused")
+                                          ? (failure.name.isEmpty() ? "" : ": ") + failure.reason
+                                          : QString());
         QTEST(installed.join("; "), "installed");
         QTEST(failed.join("; "), "failed");
+        QTEST(report.installedLine(requested.first()).value_or(""), "line");
         auto now = World::files(game);
         for (const TSPackage& p : report.installed) // what went in, the rest as it was
             for (const QString& path : now.keys())

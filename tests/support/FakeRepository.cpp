@@ -1,5 +1,6 @@
 #include "tests/support/FakeRepository.h"
 
+#include "catalog/Thunderstore.h"
 #include "install/ProfilePack.h"
 #include "tests/support/World.h"
 
@@ -229,9 +230,12 @@ LoopbackServer::Response FakeRepository::respond(const QString& path) {
     // /package/download/{namespace}/{name}/{version}/
     if (download && p && p->failDownload) return {.closeAtOnce = true};
     if (download && p) {
-        Package release = *p; // the release asked for, its manifest saying so; older ones plain
-        release.version = parts[4];
-        if (release.version != p->version) release.archive.reset();
+        Package release = *p;       // the release asked for, its manifest saying so; older ones plain,
+        release.version = parts[4]; // but a loader pack's are loader packs too
+        if (release.version != p->version)
+            release.archive = p->archive && Thunderstore::isBepInExPack(p->fullName().toLower())
+                                  ? std::optional(TestZip::bepInExPack(release.version))
+                                  : std::nullopt;
         return LoopbackServer::reply(archiveBytes(release), 200, "application/zip");
     }
     // /icons/{full name}.png

@@ -362,10 +362,13 @@ private Q_SLOTS:
         shell.refresh();
         QVERIFY(!shell.shown("settings.installHint") && shell.shown("settings.procedure") &&
                 !shell.button("settings.restoreSaves")->isEnabled());
-        // Moving aside and back is the journey's; here the one sentence it shows for a single item.
+        // Aside (the sentence for a single item, the capture command to paste) and back.
         press(shell.button("settings.moveModsAside"));
         QCOMPARE(shell.text("settings.stashLine"), "1 item stashed in BepInEx/plugins-stash-capture");
         QCOMPARE(mark(shell.find("settings.step1")), "checkmark.circle.fill");
+        QCOMPARE(shell.clipboard.texts.value(0), "shaderhelper capturevanilla");
+        press(shell.button("settings.moveModsBack"));
+        QVERIFY(shell.state->snapshot().captureStashCount == 0 && shell.state->snapshot().mods.size() == 2);
 
         press(shell.button("settings.backupSaves"));
         QVERIFY(shell.text("settings.lastBackup")
