@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de">
 <context>
     <name>AlertPresenter</name>
@@ -65,7 +64,7 @@
         <translation>Wird geladen…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Der Thunderstore-Katalog konnte nicht geladen werden.</translation>
     </message>
     <message>
@@ -79,6 +78,17 @@
     <message>
         <source>Read More</source>
         <translation>Mehr lesen</translation>
+    </message>
+</context>
+<context>
+    <name>Change</name>
+    <message>
+        <source>Another change of this game folder is still under way.</source>
+        <translation>Eine andere Änderung an diesem Spielordner läuft noch.</translation>
+    </message>
+    <message>
+        <source>%1 isn't in the game folder.</source>
+        <translation>%1 liegt nicht im Spielordner.</translation>
     </message>
 </context>
 <context>
@@ -104,7 +114,7 @@
         <translation>Teil %1 seines Katalogs ist beschädigt</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>Teil %1 seines Katalogs kam nicht an (%2)</translation>
     </message>
 </context>
@@ -153,12 +163,20 @@
         <translation>„%1“ nimmt eine Zahl von %2 bis %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>Der Wert von „%1“ darf keinen Zeilenumbruch enthalten.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>Der Wert von „%1“ darf nicht auf „]“ enden: Die Zeile würde als Abschnittsüberschrift gelesen.</translation>
+    </message>
+    <message>
+        <source>Couldn't save “%1”: it's a link to a file that doesn't exist.</source>
+        <translation>„%1“ konnte nicht gespeichert werden: Es ist ein Link auf eine Datei, die nicht existiert.</translation>
+    </message>
+    <message>
+        <source>Couldn't save “%1”: it's a link to a file outside the game folder.</source>
+        <translation>„%1“ konnte nicht gespeichert werden: Es ist ein Link auf eine Datei außerhalb des Spielordners.</translation>
     </message>
 </context>
 <context>
@@ -230,10 +248,127 @@
     </message>
 </context>
 <context>
+    <name>FolderLock</name>
+    <message>
+        <source>Another program (process %1) is changing this game folder; try again when it has finished.</source>
+        <translation>Ein anderes Programm (Prozess %1) ändert gerade diesen Spielordner; versuch es noch einmal, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) is changing this game folder; try again when it has finished.</source>
+        <translation>%1 (Prozess %2) ändert gerade diesen Spielordner; versuch es noch einmal, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>Couldn't lock the game folder for changes (%1).</source>
+        <translation>Der Spielordner konnte nicht für Änderungen gesperrt werden (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FoldingRow</name>
     <message>
         <source>More</source>
         <translation>Mehr</translation>
+    </message>
+</context>
+<context>
+    <name>Fs</name>
+    <message>
+        <source>Couldn't read “%1”: %2.</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't write “%1”: %2.</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create “%1”: %2.</source>
+        <translation>„%1“ konnte nicht erstellt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create the folder “%1”: %2.</source>
+        <translation>Der Ordner „%1“ konnte nicht erstellt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create a folder in “%1”: %2.</source>
+        <translation>In „%1“ konnte kein Ordner erstellt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't read the folder “%1”: %2.</source>
+        <translation>Der Ordner „%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: %2.</source>
+        <translation>„%1“ konnte nicht kopiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't move “%1”: %2.</source>
+        <translation>„%1“ konnte nicht verschoben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't remove “%1”: %2.</source>
+        <translation>„%1“ konnte nicht entfernt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't read “%1”: it isn't UTF-8 text.</source>
+        <translation>„%1“ konnte nicht gelesen werden: Es ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Couldn't move “%1”: “%2” already exists.</source>
+        <translation>„%1“ konnte nicht verschoben werden: „%2“ existiert bereits.</translation>
+    </message>
+</context>
+<context>
+    <name>Http</name>
+    <message>
+        <source>The server stopped answering (timed out)</source>
+        <translation>Der Server antwortet nicht mehr (Zeitüberschreitung)</translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation>Der Server hat die Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>The server's address couldn't be found</source>
+        <translation>Die Adresse des Servers wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The server closed the connection</source>
+        <translation>Der Server hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>The server sent us round in circles (too many redirects)</source>
+        <translation>Der Server hat uns im Kreis geschickt (zu viele Weiterleitungen)</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn't be made</source>
+        <translation>Es konnte keine sichere Verbindung zum Server hergestellt werden</translation>
+    </message>
+    <message>
+        <source>The Internet connection appears to be offline</source>
+        <translation>Die Internetverbindung scheint getrennt zu sein</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Der Download wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>The server sent more than %1 MB, far more than expected</source>
+        <translation>Der Server hat mehr als %1 MB gesendet, weit mehr als erwartet</translation>
+    </message>
+    <message>
+        <source>The download couldn't be saved to disk</source>
+        <translation>Der Download konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Couldn't create “%1”: %2</source>
+        <translation>„%1“ konnte nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>The server answered with an error (HTTP %1)</source>
+        <translation>Der Server hat mit einem Fehler geantwortet (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +481,470 @@
     </message>
 </context>
 <context>
+    <name>InstallError</name>
+    <message>
+        <source>%1 isn't something I can install — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 kann ich nicht installieren – zieh eine Mod-.zip, ein .dll-Plugin, eine .cfg-Datei oder einen Mod-Ordner hierher.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: %1</source>
+        <translation>Das Archiv konnte nicht entpackt werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 doesn't seem to contain any mod files.</source>
+        <translation>%1 scheint keine Mod-Dateien zu enthalten.</translation>
+    </message>
+    <message>
+        <source>Couldn't find any Valheim worlds or characters in %1.</source>
+        <translation>In %1 wurden keine Valheim-Welten und Charaktere gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>the archive is damaged or isn't a ZIP archive</source>
+        <translation>das Archiv ist beschädigt oder kein ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” has an absolute path, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ hat einen absoluten Pfad, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” points outside the archive's folder, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ zeigt aus dem Ordner des Archivs heraus, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” has an invalid name, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ hat einen ungültigen Namen, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: it unpacks to more than %1, far more than any mod needs, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Es entpackt sich zu mehr als %1, weit mehr als jede Mod braucht, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: it holds more than %1 files, far more than any mod needs, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Es enthält mehr als %1 Dateien, weit mehr als jede Mod braucht, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: an entry has no name, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Ein Eintrag hat keinen Namen, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” is a symbolic link, which no mod needs, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ ist ein symbolischer Link, den keine Mod braucht, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” is a hard link, which no mod needs, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ ist ein harter Link, den keine Mod braucht, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” isn't a file or a folder, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ ist weder Datei noch Ordner, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” couldn't be written (%2), so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ konnte nicht geschrieben werden (%2), daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” couldn't be read (%2), so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ konnte nicht gelesen werden (%2), daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: it overlaps “%2”.</source>
+        <translation>„%1“ konnte nicht kopiert werden: Es überschneidet sich mit „%2“.</translation>
+    </message>
+    <message>
+        <source>BepInEx is already set up in the game folder; kept it as it is</source>
+        <translation>BepInEx ist im Spielordner schon eingerichtet; es bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 installed into the game folder</source>
+        <translation>BepInEx %1 im Spielordner installiert</translation>
+    </message>
+    <message>
+        <source>BepInEx installed into the game folder</source>
+        <translation>BepInEx im Spielordner installiert</translation>
+    </message>
+    <message>
+        <source>Merged %1 into BepInEx</source>
+        <translation>%1 in BepInEx eingefügt</translation>
+    </message>
+    <message>
+        <source>Couldn't install “%1”: neither its manifest nor its file name gives a usable folder name.</source>
+        <translation>„%1“ konnte nicht installiert werden: Weder sein Manifest noch sein Dateiname ergibt einen brauchbaren Ordnernamen.</translation>
+    </message>
+    <message>
+        <source>Installed %1 (data/config files only — no plugin DLL)</source>
+        <translation>%1 installiert (nur Daten-/Konfigurationsdateien – keine Plugin-DLL)</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 installiert</translation>
+    </message>
+    <message>
+        <source>Copied %1 into BepInEx/config</source>
+        <translation>%1 nach BepInEx/config kopiert</translation>
+    </message>
+    <message>
+        <source>%1 holds the game folder's own files, so it can't be installed into them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 enthält die eigenen Dateien des Spielordners und kann daher nicht in sie installiert werden – zieh eine Mod-.zip, ein .dll-Plugin, eine .cfg-Datei oder einen Mod-Ordner hierher.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: “%2” lies inside it.</source>
+        <translation>„%1“ konnte nicht kopiert werden: „%2“ liegt darin.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: it is a symbolic link.</source>
+        <translation>„%1“ konnte nicht kopiert werden: Es ist ein symbolischer Link.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchFixes</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Auf %1 aktualisieren</translation>
+    </message>
+    <message>
+        <source>Go Back to %1</source>
+        <translation>Zurück zu %1</translation>
+    </message>
+    <message>
+        <source>Switch On %1</source>
+        <translation>%1 aktivieren</translation>
+    </message>
+    <message>
+        <source>Update %1 %2</source>
+        <translation>%1 %2 aktualisieren</translation>
+    </message>
+    <message>
+        <source>Install %1 %2</source>
+        <translation>%1 %2 installieren</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Deaktivieren</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchText</name>
+    <message>
+        <source>%1, which isn't installed</source>
+        <translation>%1, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>%1, which is switched off</source>
+        <translation>%1, das deaktiviert ist</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which isn't installed</source>
+        <translation>%1 %2 oder neuer, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which is switched off</source>
+        <translation>%1 %2 oder neuer, das deaktiviert ist</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, you have %3</source>
+        <translation>%1 %2 oder neuer, du hast %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer</source>
+        <translation>%1 %2 oder neuer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n-mal)</numerusform>
+            <numerusform>%1 (%n-mal)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server needs %1 %2, it has %3</source>
+        <translation>der Server braucht %1 %2, er hat %3</translation>
+    </message>
+    <message>
+        <source>the client needs %1 %2, it has %3</source>
+        <translation>der Client braucht %1 %2, er hat %3</translation>
+    </message>
+    <message>
+        <source>the server lacks %1</source>
+        <translation>dem Server fehlt %1</translation>
+    </message>
+    <message>
+        <source>the client lacks %1</source>
+        <translation>dem Client fehlt %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>The server runs another version of Valheim</source>
+        <translation>Auf dem Server läuft eine andere Valheim-Version</translation>
+    </message>
+    <message>
+        <source>Couldn't connect to the server</source>
+        <translation>Keine Verbindung zum Server möglich</translation>
+    </message>
+    <message>
+        <source>The server refused the password</source>
+        <translation>Der Server hat das Passwort abgelehnt</translation>
+    </message>
+    <message>
+        <source>The server has banned this player</source>
+        <translation>Der Server hat diesen Spieler gebannt</translation>
+    </message>
+    <message>
+        <source>The server is full</source>
+        <translation>Der Server ist voll</translation>
+    </message>
+    <message>
+        <source>Lost the connection to the server (%1)</source>
+        <translation>Verbindung zum Server verloren (%1)</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; und %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: it needs %2</source>
+        <translation>%1 wurde nicht geladen: Es braucht %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: it can't run beside %2</source>
+        <translation>%1 wurde nicht geladen: Es läuft nicht zusammen mit %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: a mod it needs didn't load</source>
+        <translation>%1 wurde nicht geladen: Eine benötigte Mod wurde nicht geladen</translation>
+    </message>
+    <message>
+        <source>%1 didn't load, and BepInEx gave no reason</source>
+        <translation>%1 wurde nicht geladen, und BepInEx nannte keinen Grund</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: %2</source>
+        <translation>%1 wurde nicht geladen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is installed twice; BepInEx loaded one copy</source>
+        <translation>%1 ist doppelt installiert; BepInEx hat eine Kopie geladen</translation>
+    </message>
+    <message>
+        <source>%1 was skipped: %2 is installed too</source>
+        <translation>%1 wurde übersprungen: %2 ist ebenfalls installiert</translation>
+    </message>
+    <message>
+        <source>%1 was made for BepInEx %2 and might not work until it's updated</source>
+        <translation>%1 wurde für BepInEx %2 gemacht und funktioniert vielleicht erst nach einem Update</translation>
+    </message>
+    <message>
+        <source>A mod couldn't patch the game, and its error names no mod</source>
+        <translation>Eine Mod konnte das Spiel nicht patchen, und ihr Fehler nennt keine Mod</translation>
+    </message>
+    <message>
+        <source>%1 couldn't patch the game — it may need an update for this Valheim</source>
+        <translation>%1 konnte das Spiel nicht patchen – es braucht vielleicht ein Update für diese Valheim-Version</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (%2)</source>
+        <translation>%1 konnte nicht starten (%2)</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (an error)</source>
+        <translation>%1 konnte nicht starten (ein Fehler)</translation>
+    </message>
+    <message>
+        <source>Something failed (%1), and no mod is named in it</source>
+        <translation>Etwas ist fehlgeschlagen (%1), und keine Mod wird darin genannt</translation>
+    </message>
+    <message>
+        <source>Something failed (an error), and no mod is named in it</source>
+        <translation>Etwas ist fehlgeschlagen (ein Fehler), und keine Mod wird darin genannt</translation>
+    </message>
+    <message>
+        <source>Something failed (%1) in %2, which no one mod stands for</source>
+        <translation>Etwas ist in %2 fehlgeschlagen (%1), das zu keiner einzelnen Mod gehört</translation>
+    </message>
+    <message>
+        <source>Something failed (an error) in %1, which no one mod stands for</source>
+        <translation>Etwas ist in %1 fehlgeschlagen (ein Fehler), das zu keiner einzelnen Mod gehört</translation>
+    </message>
+    <message>
+        <source>%1 ran into %2</source>
+        <translation>%1 stieß auf %2</translation>
+    </message>
+    <message>
+        <source>%1 ran into an error</source>
+        <translation>%1 stieß auf einen Fehler</translation>
+    </message>
+    <message>
+        <source>the game's versions differ (%1)</source>
+        <translation>die Spielversionen unterscheiden sich (%1)</translation>
+    </message>
+    <message>
+        <source>A connection was refused: the versions differ</source>
+        <translation>Eine Verbindung wurde abgelehnt: Die Versionen unterscheiden sich</translation>
+    </message>
+    <message>
+        <source>A connection was refused: %1</source>
+        <translation>Eine Verbindung wurde abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Jotunn's version check turned a connection away</source>
+        <translation>Jotunns Versionsprüfung hat eine Verbindung abgewiesen</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the server: %2</source>
+        <translation>Mods müssen auf dem Server %1 sein: %2</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the client: %2</source>
+        <translation>Mods müssen auf dem Client %1 sein: %2</translation>
+    </message>
+    <message>
+        <source>A connection was closed</source>
+        <translation>Eine Verbindung wurde geschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>%1 von %n Mod geladen, Valheim %2</numerusform>
+            <numerusform>%1 von %n Mods geladen, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded</source>
+        <translation>
+            <numerusform>%1 von %n Mod geladen</numerusform>
+            <numerusform>%1 von %n Mods geladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>BepInEx hat vor dem Ende des Ladens aufgehört: %1 von %n Mod geladen, Valheim %2</numerusform>
+            <numerusform>BepInEx hat vor dem Ende des Ladens aufgehört: %1 von %n Mods geladen, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded</source>
+        <translation>
+            <numerusform>BepInEx hat vor dem Ende des Ladens aufgehört: %1 von %n Mod geladen</numerusform>
+            <numerusform>BepInEx hat vor dem Ende des Ladens aufgehört: %1 von %n Mods geladen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BepInEx isn't installed in the game folder, so nothing wrote a log.</source>
+        <translation>BepInEx ist nicht im Spielordner installiert, daher hat nichts ein Log geschrieben.</translation>
+    </message>
+    <message>
+        <source>Steam runs the Windows build through Proton, which loads BepInEx only with these launch options: %1</source>
+        <translation>Steam startet die Windows-Version über Proton, und das lädt BepInEx nur mit diesen Startoptionen: %1</translation>
+    </message>
+    <message>
+        <source>%1 isn't executable, so Steam couldn't start the game through it.</source>
+        <translation>%1 ist nicht ausführbar, daher konnte Steam das Spiel nicht darüber starten.</translation>
+    </message>
+    <message>
+        <source>%1 is too old for Steam's runtime, which keeps it from loading BepInEx.</source>
+        <translation>%1 ist zu alt für die Laufzeitumgebung von Steam, daher kann es BepInEx nicht laden.</translation>
+    </message>
+    <message>
+        <source>BepInEx's injector is Intel-only: on Apple Silicon the game has to run through Rosetta 2 (step 4).</source>
+        <translation>Der Injektor von BepInEx läuft nur auf Intel: Auf Apple Silicon muss das Spiel über Rosetta 2 laufen (Schritt 4).</translation>
+    </message>
+    <message>
+        <source>Steam's launch options for Valheim don't name %1, so the game started without mods.</source>
+        <translation>Die Startoptionen von Valheim in Steam nennen %1 nicht, daher startete das Spiel ohne Mods.</translation>
+    </message>
+    <message>
+        <source>The server hasn't been started through %1 since BepInEx was installed, so nothing wrote a log.</source>
+        <translation>Der Server wurde seit der Installation von BepInEx nicht über %1 gestartet, daher hat nichts ein Log geschrieben.</translation>
+    </message>
+    <message>
+        <source>Valheim hasn't been launched with mods yet.</source>
+        <translation>Valheim wurde noch nicht mit Mods gestartet.</translation>
+    </message>
+    <message>
+        <source>Valheim started, but BepInEx wrote no log — Steam may have started it without its launch options.</source>
+        <translation>Valheim ist gestartet, aber BepInEx hat kein Log geschrieben – Steam hat es vielleicht ohne seine Startoptionen gestartet.</translation>
+    </message>
+    <message>
+        <source>Valheim updated from %1 to %2</source>
+        <translation>Valheim wurde von %1 auf %2 aktualisiert</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>Paket %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>%1-Server</translation>
+    </message>
+    <message>
+        <source>**Last launch:** %1</source>
+        <translation>**Letzter Start:** %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>- …and %n more</source>
+        <translation>
+            <numerusform>- …und %n weitere</numerusform>
+            <numerusform>- …und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LocalConfig</name>
+    <message>
+        <source>a text runs to the end of the file</source>
+        <translation>ein Text läuft bis zum Dateiende</translation>
+    </message>
+    <message>
+        <source>Steam's settings in “%1” aren't laid out as expected (%2), so Skaldrun left them as they are. Paste the launch options into Steam yourself.</source>
+        <translation>Die Steam-Einstellungen in „%1“ sind nicht wie erwartet aufgebaut (%2), daher hat Skaldrun sie unverändert gelassen. Füge die Startoptionen selbst in Steam ein.</translation>
+    </message>
+    <message>
+        <source>a block isn't closed</source>
+        <translation>ein Block ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a brace closes nothing</source>
+        <translation>eine Klammer schließt nichts</translation>
+    </message>
+    <message>
+        <source>a block has no name</source>
+        <translation>ein Block hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>a name has no value</source>
+        <translation>ein Name hat keinen Wert</translation>
+    </message>
+    <message>
+        <source>it holds no UserLocalConfigStore</source>
+        <translation>sie enthält keinen UserLocalConfigStore</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Toolbar</source>
@@ -380,7 +979,7 @@
         <translation>Vanilla spielen</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Valheim ohne Mods starten — sie bleiben installiert, werden aber nicht geladen</translation>
     </message>
     <message>
@@ -407,7 +1006,7 @@
         <translation>Keine Readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Sehr lang, daher hier gekürzt; der Rest steht auf der Seite des Pakets.</translation>
     </message>
 </context>
@@ -422,7 +1021,7 @@
         <translation>Daten</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Einstellungen dieses Mods bearbeiten</translation>
     </message>
     <message>
@@ -503,20 +1102,103 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Die Readme konnte nicht geladen werden: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Der Changelog konnte nicht geladen werden: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Die Readme konnte nicht geladen werden: Das Repository antwortete %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Der Changelog konnte nicht geladen werden: Das Repository antwortete %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Pipeline</name>
+    <message>
+        <source>Downloading %1 (%2 of %3)…</source>
+        <translation>%1 wird heruntergeladen (%2 von %3)…</translation>
+    </message>
+    <message>
+        <source>no download URL</source>
+        <translation>keine Download-Adresse</translation>
+    </message>
+    <message>
+        <source>refused to download from %1, which is neither Thunderstore's nor Hexium's</source>
+        <translation>Download von %1 abgelehnt, das weder zu Thunderstore noch zu Hexium gehört</translation>
+    </message>
+    <message>
+        <source>%1 Reload the catalog in Browse and try again.</source>
+        <translation>%1 Lade den Katalog unter „Durchsuchen“ neu und versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 installiert</translation>
+    </message>
+    <message>
+        <source>Installed %1, but not %2</source>
+        <translation>%1 installiert, aber nicht %2</translation>
+    </message>
+    <message>
+        <source>Updates cancelled — nothing was changed</source>
+        <translation>Updates abgebrochen – nichts wurde geändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods; stopped before %2</source>
+        <translation>
+            <numerusform>%1 von %n Mod aktualisiert; vor %2 angehalten</numerusform>
+            <numerusform>%1 von %n Mods aktualisiert; vor %2 angehalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods</source>
+        <translation>
+            <numerusform>%1 von %n Mod aktualisiert</numerusform>
+            <numerusform>%1 von %n Mods aktualisiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not in the catalog (install manually): %1</source>
+        <translation>Nicht im Katalog (manuell installieren): %1</translation>
+    </message>
+    <message>
+        <source>needs %1, which didn't install</source>
+        <translation>braucht %1, das nicht installiert wurde</translation>
+    </message>
+    <message>
+        <source>Updating %1 to %2 (%3 of %4)…</source>
+        <translation>%1 wird auf %2 aktualisiert (%3 von %4)…</translation>
+    </message>
+    <message>
+        <source>Installing %1 (%2 of %3)…</source>
+        <translation>%1 wird installiert (%2 von %3)…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %1 with %n dependencies (%2)</source>
+        <translation>
+            <numerusform>%1 mit %n Abhängigkeit installiert (%2)</numerusform>
+            <numerusform>%1 mit %n Abhängigkeiten installiert (%2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Process</name>
+    <message>
+        <source>Couldn't start %1</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>%1 couldn't be started</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
     </message>
 </context>
 <context>
@@ -536,6 +1218,69 @@
     <message>
         <source>Move to Trash</source>
         <translation>In den Papierkorb legen</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePack</name>
+    <message>
+        <source>%1 in that profile has no version of three numbers.</source>
+        <translation>%1 in diesem Profil hat keine Version aus drei Zahlen.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” with an absolute path, so nothing was imported.</source>
+        <translation>Dieses Profil hat eine Datei „%1“ mit absolutem Pfad, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” that points outside its folder, so nothing was imported.</source>
+        <translation>Dieses Profil hat eine Datei „%1“, die aus seinem Ordner herauszeigt, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) is far larger than any profile's, so nothing was imported.</source>
+        <translation>Die Modliste dieses Profils (export.r2x) ist weit größer als die jedes Profils, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) isn't readable YAML.</source>
+        <translation>Die Modliste dieses Profils (export.r2x) ist kein lesbares YAML.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) has no list of mods.</source>
+        <translation>Die Modliste dieses Profils (export.r2x) enthält keine Liste von Mods.</translation>
+    </message>
+    <message>
+        <source>That profile lists far too many mods.</source>
+        <translation>Dieses Profil listet viel zu viele Mods auf.</translation>
+    </message>
+    <message>
+        <source>“%1” in that profile isn't a mod name of the form Owner-Name.</source>
+        <translation>„%1“ in diesem Profil ist kein Mod-Name der Form Besitzer-Name.</translation>
+    </message>
+    <message>
+        <source>That profile isn't a readable .r2z (zip) archive.</source>
+        <translation>Dieses Profil ist kein lesbares .r2z-Archiv (zip).</translation>
+    </message>
+    <message>
+        <source>That profile unpacks to far more files or bytes than any profile holds, so nothing was imported.</source>
+        <translation>Dieses Profil entpackt sich zu weit mehr Dateien oder Bytes, als ein Profil je enthält, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>That profile has an entry “%1” that isn't a plain file, so nothing was imported.</source>
+        <translation>Dieses Profil hat einen Eintrag „%1“, der keine normale Datei ist, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>That profile has no mod list (export.r2x), so there is nothing to import.</source>
+        <translation>Dieses Profil hat keine Modliste (export.r2x), daher gibt es nichts zu importieren.</translation>
+    </message>
+    <message>
+        <source>Couldn't build the profile archive.</source>
+        <translation>Das Profilarchiv konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>That isn't a profile code's content: it doesn't start with #r2modman.</source>
+        <translation>Das ist nicht der Inhalt eines Profilcodes: Er beginnt nicht mit #r2modman.</translation>
+    </message>
+    <message>
+        <source>That profile code's content is damaged: it isn't valid base64.</source>
+        <translation>Der Inhalt dieses Profilcodes ist beschädigt: Er ist kein gültiges Base64.</translation>
     </message>
 </context>
 <context>
@@ -634,7 +1379,7 @@
         <translation>Installiere zuerst ShaderHelperForMac – siehe das rosa Banner im Mods-Bereich, oder suche unter „Durchsuchen“ danach.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Verschiebe alle Mods außer ShaderHelperForMac aus dem plugins-Ordner, damit ihre Materialien die Grundlage nicht verfälschen.</translation>
     </message>
     <message>
@@ -646,7 +1391,7 @@
         <translation>Welten und Charaktere sichern</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Kopiert alle Welten und Charaktere in den Sicherungsordner dieser App</translation>
     </message>
     <message>
@@ -682,7 +1427,7 @@
         <translation>Welten und Charaktere wiederherstellen</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Überschreibt die aktuellen Spielstände mit den Versionen aus der neuesten Sicherung</translation>
     </message>
     <message>
@@ -755,7 +1500,7 @@
         <translation>Pinke oder magentafarbene Texturen im Spiel?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Manche Mods bringen Shader nur für Windows mit, die Metal nicht darstellen kann. ShaderHelperForMac tauscht kaputte Materialien automatisch gegen Mac-taugliche Shader.</translation>
     </message>
     <message>
@@ -869,7 +1614,7 @@
         <translation>In Steam: Rechtsklick auf Valheim → Eigenschaften… → Allgemein → in Startoptionen einfügen, dann das Fenster schließen.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Hab ich eingetragen — Schritt als erledigt markieren</translation>
     </message>
     <message>
@@ -921,7 +1666,7 @@
         <translation>Rosetta 2 ist installiert — dieser Mac kann Intel-Code ausführen.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>Der Injektor von BepInEx läuft nur auf Intel, deshalb braucht Apple Silicon Apples Übersetzungsschicht Rosetta 2.</translation>
     </message>
     <message>
@@ -929,11 +1674,11 @@
         <translation>BepInEx %1 liegt im Spielordner und %2 ist bereit.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 stammt aus einem Pack älter als 5.4.2331 und kann BepInEx nicht mehr über Steam starten — aktualisiere das Pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Die BepInEx-Dateien sind da, aber %1 ist noch nicht ausführbar.</translation>
     </message>
     <message>
@@ -941,11 +1686,11 @@
         <translation>Die BepInEx-Dateien sind da, aber %1 braucht noch seine Mac-Anpassungen (Ausführungsrecht + Spielname).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Lädt das BepInExPack für Valheim von denikson aus Thunderstore herunter und entpackt es in den Spielordner.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Lädt das BepInExPack für Valheim von denikson aus Thunderstore herunter und entpackt es neben %1.</translation>
     </message>
     <message>
@@ -957,11 +1702,11 @@
         <translation>Intel-Macs führen die Intel-Version bereits nativ aus.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Das Startskript startet die Intel-Version (x86_64) des Spiels, damit BepInEx unter Rosetta lädt.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>Die Mac-App von Valheim ist Universal und würde nativ laufen, wo BepInEx nicht laden kann — der Fix lässt das Startskript die Intel-Version starten.</translation>
     </message>
     <message>
@@ -973,11 +1718,11 @@
         <translation># zu %1 hinzugefügt</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux stellt Downloads nicht unter Quarantäne.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Nach der Installation von BepInEx entfernt das die Quarantäne-Markierung von macOS, damit Gatekeeper den Injektor nicht blockiert.</translation>
     </message>
     <message numerus="yes">
@@ -988,7 +1733,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Keine Quarantäne-Markierungen an den Mod-Dateien — Gatekeeper kommt nicht in die Quere.</translation>
     </message>
     <message>
@@ -996,7 +1741,7 @@
         <translation>In deinen Steam-Einstellungen gefunden — Valheim startet über BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>Der einzige Handgriff: Steam muss das Spiel über das Skript von BepInEx starten.</translation>
     </message>
     <message>
@@ -1004,7 +1749,7 @@
         <translation>Start mit Mods bestätigt — BepInEx hat sein Log zuletzt am %1 geschrieben.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Das letzte Log von BepInEx stammt von der Windows-Version unter Proton, nicht vom nativen Spiel.</translation>
     </message>
     <message>
@@ -1096,8 +1841,23 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Der Katalog konnte nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Couldn't move to the Trash “%1”: it no longer exists.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: Es existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Couldn't move to the Trash “%1”: the Trash refused it.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: Der Papierkorb hat es abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Couldn't move to the Trash “%1”: the Trash folder isn't available.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: Der Papierkorb-Ordner ist nicht verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -1136,7 +1896,7 @@
         <translation>Eine Version von %1 installieren</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Keine Updates für %1 anbieten</translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="es">
 <context>
     <name>AlertPresenter</name>
@@ -65,7 +64,7 @@
         <translation>Cargando…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>No se pudo cargar el catálogo de Thunderstore.</translation>
     </message>
     <message>
@@ -79,6 +78,17 @@
     <message>
         <source>Read More</source>
         <translation>Leer más</translation>
+    </message>
+</context>
+<context>
+    <name>Change</name>
+    <message>
+        <source>Another change of this game folder is still under way.</source>
+        <translation>Todavía hay otro cambio en curso en esta carpeta del juego.</translation>
+    </message>
+    <message>
+        <source>%1 isn't in the game folder.</source>
+        <translation>%1 no está en la carpeta del juego.</translation>
     </message>
 </context>
 <context>
@@ -104,7 +114,7 @@
         <translation>la parte %1 de su catálogo está dañada</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>la parte %1 de su catálogo no llegó (%2)</translation>
     </message>
 </context>
@@ -153,12 +163,20 @@
         <translation>«%1» admite un número de %2 a %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>El valor de «%1» no puede contener un salto de línea.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>El valor de «%1» no puede terminar en «]»: la línea se leería como el encabezado de una sección.</translation>
+    </message>
+    <message>
+        <source>Couldn't save “%1”: it's a link to a file that doesn't exist.</source>
+        <translation>No se pudo guardar «%1»: es un enlace a un archivo que no existe.</translation>
+    </message>
+    <message>
+        <source>Couldn't save “%1”: it's a link to a file outside the game folder.</source>
+        <translation>No se pudo guardar «%1»: es un enlace a un archivo fuera de la carpeta del juego.</translation>
     </message>
 </context>
 <context>
@@ -230,10 +248,127 @@
     </message>
 </context>
 <context>
+    <name>FolderLock</name>
+    <message>
+        <source>Another program (process %1) is changing this game folder; try again when it has finished.</source>
+        <translation>Otro programa (proceso %1) está modificando esta carpeta del juego; inténtalo de nuevo cuando termine.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) is changing this game folder; try again when it has finished.</source>
+        <translation>%1 (proceso %2) está modificando esta carpeta del juego; inténtalo de nuevo cuando termine.</translation>
+    </message>
+    <message>
+        <source>Couldn't lock the game folder for changes (%1).</source>
+        <translation>No se pudo bloquear la carpeta del juego para hacer cambios (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FoldingRow</name>
     <message>
         <source>More</source>
         <translation>Más</translation>
+    </message>
+</context>
+<context>
+    <name>Fs</name>
+    <message>
+        <source>Couldn't read “%1”: %2.</source>
+        <translation>No se pudo leer «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't write “%1”: %2.</source>
+        <translation>No se pudo escribir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create “%1”: %2.</source>
+        <translation>No se pudo crear «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create the folder “%1”: %2.</source>
+        <translation>No se pudo crear la carpeta «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create a folder in “%1”: %2.</source>
+        <translation>No se pudo crear una carpeta en «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't read the folder “%1”: %2.</source>
+        <translation>No se pudo leer la carpeta «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: %2.</source>
+        <translation>No se pudo copiar «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't move “%1”: %2.</source>
+        <translation>No se pudo mover «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't remove “%1”: %2.</source>
+        <translation>No se pudo quitar «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't read “%1”: it isn't UTF-8 text.</source>
+        <translation>No se pudo leer «%1»: no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Couldn't move “%1”: “%2” already exists.</source>
+        <translation>No se pudo mover «%1»: «%2» ya existe.</translation>
+    </message>
+</context>
+<context>
+    <name>Http</name>
+    <message>
+        <source>The server stopped answering (timed out)</source>
+        <translation>El servidor dejó de responder (tiempo de espera agotado)</translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation>El servidor rechazó la conexión</translation>
+    </message>
+    <message>
+        <source>The server's address couldn't be found</source>
+        <translation>No se encontró la dirección del servidor</translation>
+    </message>
+    <message>
+        <source>The server closed the connection</source>
+        <translation>El servidor cerró la conexión</translation>
+    </message>
+    <message>
+        <source>The server sent us round in circles (too many redirects)</source>
+        <translation>El servidor nos hizo dar vueltas en círculo (demasiadas redirecciones)</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn't be made</source>
+        <translation>No se pudo establecer una conexión segura con el servidor</translation>
+    </message>
+    <message>
+        <source>The Internet connection appears to be offline</source>
+        <translation>Parece que no hay conexión a Internet</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Se canceló la descarga</translation>
+    </message>
+    <message>
+        <source>The server sent more than %1 MB, far more than expected</source>
+        <translation>El servidor envió más de %1 MB, mucho más de lo esperado</translation>
+    </message>
+    <message>
+        <source>The download couldn't be saved to disk</source>
+        <translation>No se pudo guardar la descarga en el disco</translation>
+    </message>
+    <message>
+        <source>Couldn't create “%1”: %2</source>
+        <translation>No se pudo crear «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The server answered with an error (HTTP %1)</source>
+        <translation>El servidor respondió con un error (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -346,6 +481,470 @@
     </message>
 </context>
 <context>
+    <name>InstallError</name>
+    <message>
+        <source>%1 isn't something I can install — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>No puedo instalar %1: suelta un .zip de mod, un plugin .dll, un archivo .cfg o una carpeta de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: %1</source>
+        <translation>No se pudo extraer el archivo comprimido: %1</translation>
+    </message>
+    <message>
+        <source>%1 doesn't seem to contain any mod files.</source>
+        <translation>%1 no parece contener archivos de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn't find any Valheim worlds or characters in %1.</source>
+        <translation>No se encontraron mundos ni personajes de Valheim en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>the archive is damaged or isn't a ZIP archive</source>
+        <translation>el archivo comprimido está dañado o no es un ZIP</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” has an absolute path, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» tiene una ruta absoluta, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” points outside the archive's folder, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» apunta fuera de la carpeta del archivo comprimido, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” has an invalid name, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» tiene un nombre no válido, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>no hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: it unpacks to more than %1, far more than any mod needs, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: ocupa más de %1 al descomprimirse, mucho más de lo que necesita cualquier mod, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: it holds more than %1 files, far more than any mod needs, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: contiene más de %1 archivos, muchos más de los que necesita cualquier mod, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: an entry has no name, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: una entrada no tiene nombre, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” is a symbolic link, which no mod needs, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» es un enlace simbólico, que ningún mod necesita, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” is a hard link, which no mod needs, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» es un enlace duro, que ningún mod necesita, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” isn't a file or a folder, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» no es un archivo ni una carpeta, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” couldn't be written (%2), so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: no se pudo escribir la entrada «%1» (%2), así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” couldn't be read (%2), so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: no se pudo leer la entrada «%1» (%2), así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: it overlaps “%2”.</source>
+        <translation>No se pudo copiar «%1»: se superpone con «%2».</translation>
+    </message>
+    <message>
+        <source>BepInEx is already set up in the game folder; kept it as it is</source>
+        <translation>BepInEx ya está instalado en la carpeta del juego; se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 installed into the game folder</source>
+        <translation>BepInEx %1 instalado en la carpeta del juego</translation>
+    </message>
+    <message>
+        <source>BepInEx installed into the game folder</source>
+        <translation>BepInEx instalado en la carpeta del juego</translation>
+    </message>
+    <message>
+        <source>Merged %1 into BepInEx</source>
+        <translation>%1 combinado con BepInEx</translation>
+    </message>
+    <message>
+        <source>Couldn't install “%1”: neither its manifest nor its file name gives a usable folder name.</source>
+        <translation>No se pudo instalar «%1»: ni su manifiesto ni su nombre de archivo dan un nombre de carpeta válido.</translation>
+    </message>
+    <message>
+        <source>Installed %1 (data/config files only — no plugin DLL)</source>
+        <translation>%1 instalado (solo archivos de datos/configuración, sin DLL de plugin)</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 instalado</translation>
+    </message>
+    <message>
+        <source>Copied %1 into BepInEx/config</source>
+        <translation>%1 copiado en BepInEx/config</translation>
+    </message>
+    <message>
+        <source>%1 holds the game folder's own files, so it can't be installed into them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 contiene los propios archivos de la carpeta del juego, así que no se puede instalar en ellos: suelta un .zip de mod, un plugin .dll, un archivo .cfg o una carpeta de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: “%2” lies inside it.</source>
+        <translation>No se pudo copiar «%1»: «%2» está dentro.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: it is a symbolic link.</source>
+        <translation>No se pudo copiar «%1»: es un enlace simbólico.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchFixes</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Actualizar a %1</translation>
+    </message>
+    <message>
+        <source>Go Back to %1</source>
+        <translation>Volver a %1</translation>
+    </message>
+    <message>
+        <source>Switch On %1</source>
+        <translation>Activar %1</translation>
+    </message>
+    <message>
+        <source>Update %1 %2</source>
+        <translation>Actualizar %1 %2</translation>
+    </message>
+    <message>
+        <source>Install %1 %2</source>
+        <translation>Instalar %1 %2</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Desactivar</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchText</name>
+    <message>
+        <source>%1, which isn't installed</source>
+        <translation>%1, que no está instalado</translation>
+    </message>
+    <message>
+        <source>%1, which is switched off</source>
+        <translation>%1, que está desactivado</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which isn't installed</source>
+        <translation>%1 %2 o posterior, que no está instalado</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which is switched off</source>
+        <translation>%1 %2 o posterior, que está desactivado</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, you have %3</source>
+        <translation>%1 %2 o posterior, tienes %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer</source>
+        <translation>%1 %2 o posterior</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n vez)</numerusform>
+            <numerusform>%1 (%n veces)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server needs %1 %2, it has %3</source>
+        <translation>el servidor necesita %1 %2, tiene %3</translation>
+    </message>
+    <message>
+        <source>the client needs %1 %2, it has %3</source>
+        <translation>el cliente necesita %1 %2, tiene %3</translation>
+    </message>
+    <message>
+        <source>the server lacks %1</source>
+        <translation>al servidor le falta %1</translation>
+    </message>
+    <message>
+        <source>the client lacks %1</source>
+        <translation>al cliente le falta %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>The server runs another version of Valheim</source>
+        <translation>El servidor usa otra versión de Valheim</translation>
+    </message>
+    <message>
+        <source>Couldn't connect to the server</source>
+        <translation>No se pudo conectar al servidor</translation>
+    </message>
+    <message>
+        <source>The server refused the password</source>
+        <translation>El servidor rechazó la contraseña</translation>
+    </message>
+    <message>
+        <source>The server has banned this player</source>
+        <translation>El servidor ha baneado a este jugador</translation>
+    </message>
+    <message>
+        <source>The server is full</source>
+        <translation>El servidor está lleno</translation>
+    </message>
+    <message>
+        <source>Lost the connection to the server (%1)</source>
+        <translation>Se perdió la conexión con el servidor (%1)</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; y %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: it needs %2</source>
+        <translation>%1 no se cargó: necesita %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: it can't run beside %2</source>
+        <translation>%1 no se cargó: no puede funcionar junto a %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: a mod it needs didn't load</source>
+        <translation>%1 no se cargó: un mod que necesita no se cargó</translation>
+    </message>
+    <message>
+        <source>%1 didn't load, and BepInEx gave no reason</source>
+        <translation>%1 no se cargó y BepInEx no dio ningún motivo</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: %2</source>
+        <translation>%1 no se cargó: %2</translation>
+    </message>
+    <message>
+        <source>%1 is installed twice; BepInEx loaded one copy</source>
+        <translation>%1 está instalado dos veces; BepInEx cargó una copia</translation>
+    </message>
+    <message>
+        <source>%1 was skipped: %2 is installed too</source>
+        <translation>%1 se omitió: %2 también está instalado</translation>
+    </message>
+    <message>
+        <source>%1 was made for BepInEx %2 and might not work until it's updated</source>
+        <translation>%1 se hizo para BepInEx %2 y puede que no funcione hasta que se actualice</translation>
+    </message>
+    <message>
+        <source>A mod couldn't patch the game, and its error names no mod</source>
+        <translation>Un mod no pudo parchear el juego y su error no nombra ningún mod</translation>
+    </message>
+    <message>
+        <source>%1 couldn't patch the game — it may need an update for this Valheim</source>
+        <translation>%1 no pudo parchear el juego; puede que necesite una actualización para esta versión de Valheim</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (%2)</source>
+        <translation>%1 no pudo iniciarse (%2)</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (an error)</source>
+        <translation>%1 no pudo iniciarse (un error)</translation>
+    </message>
+    <message>
+        <source>Something failed (%1), and no mod is named in it</source>
+        <translation>Algo falló (%1) y no se nombra ningún mod</translation>
+    </message>
+    <message>
+        <source>Something failed (an error), and no mod is named in it</source>
+        <translation>Algo falló (un error) y no se nombra ningún mod</translation>
+    </message>
+    <message>
+        <source>Something failed (%1) in %2, which no one mod stands for</source>
+        <translation>Algo falló (%1) en %2, que no corresponde a ningún mod concreto</translation>
+    </message>
+    <message>
+        <source>Something failed (an error) in %1, which no one mod stands for</source>
+        <translation>Algo falló (un error) en %1, que no corresponde a ningún mod concreto</translation>
+    </message>
+    <message>
+        <source>%1 ran into %2</source>
+        <translation>%1 se topó con %2</translation>
+    </message>
+    <message>
+        <source>%1 ran into an error</source>
+        <translation>%1 se topó con un error</translation>
+    </message>
+    <message>
+        <source>the game's versions differ (%1)</source>
+        <translation>las versiones del juego no coinciden (%1)</translation>
+    </message>
+    <message>
+        <source>A connection was refused: the versions differ</source>
+        <translation>Se rechazó una conexión: las versiones no coinciden</translation>
+    </message>
+    <message>
+        <source>A connection was refused: %1</source>
+        <translation>Se rechazó una conexión: %1</translation>
+    </message>
+    <message>
+        <source>Jotunn's version check turned a connection away</source>
+        <translation>La comprobación de versiones de Jotunn rechazó una conexión</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the server: %2</source>
+        <translation>Hay mods que deben estar %1 en el servidor: %2</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the client: %2</source>
+        <translation>Hay mods que deben estar %1 en el cliente: %2</translation>
+    </message>
+    <message>
+        <source>A connection was closed</source>
+        <translation>Se cerró una conexión</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>Cargados: %1 de %n mod, Valheim %2</numerusform>
+            <numerusform>Cargados: %1 de %n mods, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded</source>
+        <translation>
+            <numerusform>Cargados: %1 de %n mod</numerusform>
+            <numerusform>Cargados: %1 de %n mods</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>BepInEx se detuvo antes de terminar de cargar: cargados %1 de %n mod, Valheim %2</numerusform>
+            <numerusform>BepInEx se detuvo antes de terminar de cargar: cargados %1 de %n mods, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded</source>
+        <translation>
+            <numerusform>BepInEx se detuvo antes de terminar de cargar: cargados %1 de %n mod</numerusform>
+            <numerusform>BepInEx se detuvo antes de terminar de cargar: cargados %1 de %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BepInEx isn't installed in the game folder, so nothing wrote a log.</source>
+        <translation>BepInEx no está instalado en la carpeta del juego, así que nada escribió un registro.</translation>
+    </message>
+    <message>
+        <source>Steam runs the Windows build through Proton, which loads BepInEx only with these launch options: %1</source>
+        <translation>Steam ejecuta la versión de Windows con Proton, que solo carga BepInEx con estas opciones de lanzamiento: %1</translation>
+    </message>
+    <message>
+        <source>%1 isn't executable, so Steam couldn't start the game through it.</source>
+        <translation>%1 no es ejecutable, así que Steam no pudo iniciar el juego con él.</translation>
+    </message>
+    <message>
+        <source>%1 is too old for Steam's runtime, which keeps it from loading BepInEx.</source>
+        <translation>%1 es demasiado antiguo para el entorno de ejecución de Steam, lo que le impide cargar BepInEx.</translation>
+    </message>
+    <message>
+        <source>BepInEx's injector is Intel-only: on Apple Silicon the game has to run through Rosetta 2 (step 4).</source>
+        <translation>El inyector de BepInEx solo funciona en Intel: en Apple Silicon el juego tiene que ejecutarse con Rosetta 2 (paso 4).</translation>
+    </message>
+    <message>
+        <source>Steam's launch options for Valheim don't name %1, so the game started without mods.</source>
+        <translation>Las opciones de lanzamiento de Valheim en Steam no incluyen %1, así que el juego se inició sin mods.</translation>
+    </message>
+    <message>
+        <source>The server hasn't been started through %1 since BepInEx was installed, so nothing wrote a log.</source>
+        <translation>El servidor no se ha iniciado con %1 desde que se instaló BepInEx, así que nada escribió un registro.</translation>
+    </message>
+    <message>
+        <source>Valheim hasn't been launched with mods yet.</source>
+        <translation>Valheim aún no se ha iniciado con mods.</translation>
+    </message>
+    <message>
+        <source>Valheim started, but BepInEx wrote no log — Steam may have started it without its launch options.</source>
+        <translation>Valheim se inició, pero BepInEx no escribió ningún registro; puede que Steam lo iniciara sin sus opciones de lanzamiento.</translation>
+    </message>
+    <message>
+        <source>Valheim updated from %1 to %2</source>
+        <translation>Valheim se actualizó de %1 a %2</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>paquete %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>servidor %1</translation>
+    </message>
+    <message>
+        <source>**Last launch:** %1</source>
+        <translation>**Último inicio:** %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>- …and %n more</source>
+        <translation>
+            <numerusform>- …y %n más</numerusform>
+            <numerusform>- …y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LocalConfig</name>
+    <message>
+        <source>a text runs to the end of the file</source>
+        <translation>un texto llega hasta el final del archivo</translation>
+    </message>
+    <message>
+        <source>Steam's settings in “%1” aren't laid out as expected (%2), so Skaldrun left them as they are. Paste the launch options into Steam yourself.</source>
+        <translation>Los ajustes de Steam en «%1» no tienen la estructura esperada (%2), así que Skaldrun los dejó como estaban. Pega tú las opciones de lanzamiento en Steam.</translation>
+    </message>
+    <message>
+        <source>a block isn't closed</source>
+        <translation>un bloque no está cerrado</translation>
+    </message>
+    <message>
+        <source>a brace closes nothing</source>
+        <translation>una llave no cierra nada</translation>
+    </message>
+    <message>
+        <source>a block has no name</source>
+        <translation>un bloque no tiene nombre</translation>
+    </message>
+    <message>
+        <source>a name has no value</source>
+        <translation>un nombre no tiene valor</translation>
+    </message>
+    <message>
+        <source>it holds no UserLocalConfigStore</source>
+        <translation>no contiene ningún UserLocalConfigStore</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Toolbar</source>
@@ -380,7 +979,7 @@
         <translation>Jugar vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Iniciar Valheim vanilla — los mods siguen instalados pero no se cargan</translation>
     </message>
     <message>
@@ -407,7 +1006,7 @@
         <translation>Sin readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Muy largo, así que aquí se muestra acortado; el resto está en la página del paquete.</translation>
     </message>
 </context>
@@ -422,7 +1021,7 @@
         <translation>datos</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Editar los ajustes de este mod</translation>
     </message>
     <message>
@@ -503,20 +1102,103 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>No se pudo cargar el readme: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>No se pudo cargar el registro de cambios: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>No se pudo cargar el readme: el repositorio respondió %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>No se pudo cargar el registro de cambios: el repositorio respondió %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Pipeline</name>
+    <message>
+        <source>Downloading %1 (%2 of %3)…</source>
+        <translation>Descargando %1 (%2 de %3)…</translation>
+    </message>
+    <message>
+        <source>no download URL</source>
+        <translation>no hay URL de descarga</translation>
+    </message>
+    <message>
+        <source>refused to download from %1, which is neither Thunderstore's nor Hexium's</source>
+        <translation>se rechazó descargar de %1, que no es de Thunderstore ni de Hexium</translation>
+    </message>
+    <message>
+        <source>%1 Reload the catalog in Browse and try again.</source>
+        <translation>%1 Vuelve a cargar el catálogo en Explorar e inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 instalado</translation>
+    </message>
+    <message>
+        <source>Installed %1, but not %2</source>
+        <translation>Se instaló %1, pero no %2</translation>
+    </message>
+    <message>
+        <source>Updates cancelled — nothing was changed</source>
+        <translation>Actualizaciones canceladas: no se cambió nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods; stopped before %2</source>
+        <translation>
+            <numerusform>Actualizados %1 de %n mod; se detuvo antes de %2</numerusform>
+            <numerusform>Actualizados %1 de %n mods; se detuvo antes de %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods</source>
+        <translation>
+            <numerusform>Actualizados %1 de %n mod</numerusform>
+            <numerusform>Actualizados %1 de %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not in the catalog (install manually): %1</source>
+        <translation>No están en el catálogo (instálalos a mano): %1</translation>
+    </message>
+    <message>
+        <source>needs %1, which didn't install</source>
+        <translation>necesita %1, que no se instaló</translation>
+    </message>
+    <message>
+        <source>Updating %1 to %2 (%3 of %4)…</source>
+        <translation>Actualizando %1 a %2 (%3 de %4)…</translation>
+    </message>
+    <message>
+        <source>Installing %1 (%2 of %3)…</source>
+        <translation>Instalando %1 (%2 de %3)…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %1 with %n dependencies (%2)</source>
+        <translation>
+            <numerusform>Se instaló %1 con %n dependencia (%2)</numerusform>
+            <numerusform>Se instaló %1 con %n dependencias (%2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Process</name>
+    <message>
+        <source>Couldn't start %1</source>
+        <translation>No se pudo iniciar %1</translation>
+    </message>
+    <message>
+        <source>%1 couldn't be started</source>
+        <translation>%1 no se pudo iniciar</translation>
     </message>
 </context>
 <context>
@@ -536,6 +1218,69 @@
     <message>
         <source>Move to Trash</source>
         <translation>Mover a la Papelera</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePack</name>
+    <message>
+        <source>%1 in that profile has no version of three numbers.</source>
+        <translation>%1 en ese perfil no tiene una versión de tres números.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” with an absolute path, so nothing was imported.</source>
+        <translation>Ese perfil tiene un archivo «%1» con una ruta absoluta, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” that points outside its folder, so nothing was imported.</source>
+        <translation>Ese perfil tiene un archivo «%1» que apunta fuera de su carpeta, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) is far larger than any profile's, so nothing was imported.</source>
+        <translation>La lista de mods de ese perfil (export.r2x) es mucho más grande que la de cualquier perfil, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) isn't readable YAML.</source>
+        <translation>La lista de mods de ese perfil (export.r2x) no es YAML legible.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) has no list of mods.</source>
+        <translation>La lista de mods de ese perfil (export.r2x) no contiene una lista de mods.</translation>
+    </message>
+    <message>
+        <source>That profile lists far too many mods.</source>
+        <translation>Ese perfil incluye demasiados mods.</translation>
+    </message>
+    <message>
+        <source>“%1” in that profile isn't a mod name of the form Owner-Name.</source>
+        <translation>«%1» en ese perfil no es un nombre de mod con la forma Autor-Nombre.</translation>
+    </message>
+    <message>
+        <source>That profile isn't a readable .r2z (zip) archive.</source>
+        <translation>Ese perfil no es un archivo .r2z (zip) legible.</translation>
+    </message>
+    <message>
+        <source>That profile unpacks to far more files or bytes than any profile holds, so nothing was imported.</source>
+        <translation>Ese perfil se descomprime en muchos más archivos o bytes de los que tiene cualquier perfil, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>That profile has an entry “%1” that isn't a plain file, so nothing was imported.</source>
+        <translation>Ese perfil tiene una entrada «%1» que no es un archivo normal, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>That profile has no mod list (export.r2x), so there is nothing to import.</source>
+        <translation>Ese perfil no tiene lista de mods (export.r2x), así que no hay nada que importar.</translation>
+    </message>
+    <message>
+        <source>Couldn't build the profile archive.</source>
+        <translation>No se pudo crear el archivo del perfil.</translation>
+    </message>
+    <message>
+        <source>That isn't a profile code's content: it doesn't start with #r2modman.</source>
+        <translation>Eso no es el contenido de un código de perfil: no empieza por #r2modman.</translation>
+    </message>
+    <message>
+        <source>That profile code's content is damaged: it isn't valid base64.</source>
+        <translation>El contenido de ese código de perfil está dañado: no es base64 válido.</translation>
     </message>
 </context>
 <context>
@@ -634,7 +1379,7 @@
         <translation>Instala primero ShaderHelperForMac: mira el aviso rosa en el panel de mods o búscalo en Explorar.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Saca todos los mods excepto ShaderHelperForMac de la carpeta plugins, para que sus materiales no contaminen la referencia.</translation>
     </message>
     <message>
@@ -646,7 +1391,7 @@
         <translation>Copiar mundos y personajes</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Copia todos los mundos y personajes a la carpeta de copias de seguridad de esta app</translation>
     </message>
     <message>
@@ -682,7 +1427,7 @@
         <translation>Restaurar mundos y personajes</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Sobrescribe las partidas actuales con las versiones de la copia de seguridad más reciente</translation>
     </message>
     <message>
@@ -755,7 +1500,7 @@
         <translation>¿Texturas rosas o magenta en el juego?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Algunos mods traen shaders solo para Windows que Metal no puede mostrar. ShaderHelperForMac cambia automáticamente los materiales rotos por shaders compatibles con Mac.</translation>
     </message>
     <message>
@@ -869,7 +1614,7 @@
         <translation>En Steam: clic derecho en Valheim → Propiedades… → General → pega en Opciones de lanzamiento y cierra la ventana.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Ya lo añadí — marcar este paso como hecho</translation>
     </message>
     <message>
@@ -921,7 +1666,7 @@
         <translation>Rosetta 2 está instalado — este Mac puede ejecutar código Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>El inyector de BepInEx es solo para Intel, así que Apple Silicon necesita la capa de traducción Rosetta 2 de Apple.</translation>
     </message>
     <message>
@@ -929,11 +1674,11 @@
         <translation>BepInEx %1 está en la carpeta del juego y %2 está listo.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 es de un pack anterior a 5.4.2331 y ya no puede iniciar BepInEx a través de Steam — actualiza el pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Los archivos de BepInEx están, pero %1 aún no es ejecutable.</translation>
     </message>
     <message>
@@ -941,11 +1686,11 @@
         <translation>Los archivos de BepInEx están, pero %1 aún necesita sus arreglos para Mac (permiso de ejecución + nombre del juego).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Descarga el BepInExPack para Valheim de denikson desde Thunderstore y lo descomprime en la carpeta del juego.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Descarga el BepInExPack para Valheim de denikson desde Thunderstore y lo descomprime junto a %1.</translation>
     </message>
     <message>
@@ -957,11 +1702,11 @@
         <translation>Los Mac Intel ya ejecutan la versión Intel de forma nativa.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>El script de inicio arranca la versión Intel (x86_64) del juego, así BepInEx carga con Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>La app de Mac de Valheim es Universal y se ejecutaría de forma nativa, donde BepInEx no puede cargar — la corrección hace que el script de inicio arranque su versión Intel.</translation>
     </message>
     <message>
@@ -973,11 +1718,11 @@
         <translation># añadido a %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux no pone las descargas en cuarentena.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Tras instalar BepInEx, esto quita la marca de cuarentena de macOS para que Gatekeeper no bloquee el inyector.</translation>
     </message>
     <message numerus="yes">
@@ -988,7 +1733,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Sin marcas de cuarentena en los archivos de mods — Gatekeeper no molestará.</translation>
     </message>
     <message>
@@ -996,7 +1741,7 @@
         <translation>Encontrado en tus ajustes de Steam — Valheim se inicia a través de BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>El único paso manual: Steam tiene que iniciar el juego con el script de BepInEx.</translation>
     </message>
     <message>
@@ -1004,7 +1749,7 @@
         <translation>Inicio con mods confirmado — BepInEx escribió su registro por última vez el %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>El último registro de BepInEx viene de la versión de Windows con Proton, no del juego nativo.</translation>
     </message>
     <message>
@@ -1096,8 +1841,23 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>No se pudo cargar el catálogo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Couldn't move to the Trash “%1”: it no longer exists.</source>
+        <translation>No se pudo mover «%1» a la Papelera: ya no existe.</translation>
+    </message>
+    <message>
+        <source>Couldn't move to the Trash “%1”: the Trash refused it.</source>
+        <translation>No se pudo mover «%1» a la Papelera: la Papelera lo rechazó.</translation>
+    </message>
+    <message>
+        <source>Couldn't move to the Trash “%1”: the Trash folder isn't available.</source>
+        <translation>No se pudo mover «%1» a la Papelera: la carpeta de la Papelera no está disponible.</translation>
     </message>
 </context>
 <context>
@@ -1136,7 +1896,7 @@
         <translation>Instalar una versión de %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>No ofrecer actualizaciones de %1</translation>
     </message>
     <message>

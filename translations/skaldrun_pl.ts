@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="pl">
 <context>
     <name>AlertPresenter</name>
@@ -66,7 +65,7 @@
         <translation>Wczytywanie…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Nie udało się wczytać katalogu Thunderstore.</translation>
     </message>
     <message>
@@ -80,6 +79,17 @@
     <message>
         <source>Read More</source>
         <translation>Czytaj więcej</translation>
+    </message>
+</context>
+<context>
+    <name>Change</name>
+    <message>
+        <source>Another change of this game folder is still under way.</source>
+        <translation>Inna zmiana w tym folderze gry wciąż trwa.</translation>
+    </message>
+    <message>
+        <source>%1 isn't in the game folder.</source>
+        <translation>%1 nie znajduje się w folderze gry.</translation>
     </message>
 </context>
 <context>
@@ -105,7 +115,7 @@
         <translation>część %1 jego katalogu jest uszkodzona</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>część %1 jego katalogu nie dotarła (%2)</translation>
     </message>
 </context>
@@ -154,12 +164,20 @@
         <translation>„%1” przyjmuje liczbę od %2 do %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>Wartość „%1” nie może zawierać podziału wiersza.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>Wartość „%1” nie może kończyć się na „]”: wiersz zostałby odczytany jako nagłówek sekcji.</translation>
+    </message>
+    <message>
+        <source>Couldn't save “%1”: it's a link to a file that doesn't exist.</source>
+        <translation>Nie udało się zapisać „%1”: to link do pliku, który nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Couldn't save “%1”: it's a link to a file outside the game folder.</source>
+        <translation>Nie udało się zapisać „%1”: to link do pliku spoza folderu gry.</translation>
     </message>
 </context>
 <context>
@@ -232,10 +250,127 @@
     </message>
 </context>
 <context>
+    <name>FolderLock</name>
+    <message>
+        <source>Another program (process %1) is changing this game folder; try again when it has finished.</source>
+        <translation>Inny program (proces %1) zmienia ten folder gry; spróbuj ponownie, gdy skończy.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) is changing this game folder; try again when it has finished.</source>
+        <translation>%1 (proces %2) zmienia ten folder gry; spróbuj ponownie, gdy skończy.</translation>
+    </message>
+    <message>
+        <source>Couldn't lock the game folder for changes (%1).</source>
+        <translation>Nie udało się zablokować folderu gry do zmian (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FoldingRow</name>
     <message>
         <source>More</source>
         <translation>Więcej</translation>
+    </message>
+</context>
+<context>
+    <name>Fs</name>
+    <message>
+        <source>Couldn't read “%1”: %2.</source>
+        <translation>Nie udało się odczytać „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't write “%1”: %2.</source>
+        <translation>Nie udało się zapisać „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create “%1”: %2.</source>
+        <translation>Nie udało się utworzyć „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create the folder “%1”: %2.</source>
+        <translation>Nie udało się utworzyć folderu „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create a folder in “%1”: %2.</source>
+        <translation>Nie udało się utworzyć folderu w „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't read the folder “%1”: %2.</source>
+        <translation>Nie udało się odczytać folderu „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: %2.</source>
+        <translation>Nie udało się skopiować „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't move “%1”: %2.</source>
+        <translation>Nie udało się przenieść „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't remove “%1”: %2.</source>
+        <translation>Nie udało się usunąć „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't read “%1”: it isn't UTF-8 text.</source>
+        <translation>Nie udało się odczytać „%1”: to nie jest tekst UTF-8.</translation>
+    </message>
+    <message>
+        <source>Couldn't move “%1”: “%2” already exists.</source>
+        <translation>Nie udało się przenieść „%1”: „%2” już istnieje.</translation>
+    </message>
+</context>
+<context>
+    <name>Http</name>
+    <message>
+        <source>The server stopped answering (timed out)</source>
+        <translation>Serwer przestał odpowiadać (przekroczono limit czasu)</translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation>Serwer odrzucił połączenie</translation>
+    </message>
+    <message>
+        <source>The server's address couldn't be found</source>
+        <translation>Nie znaleziono adresu serwera</translation>
+    </message>
+    <message>
+        <source>The server closed the connection</source>
+        <translation>Serwer zamknął połączenie</translation>
+    </message>
+    <message>
+        <source>The server sent us round in circles (too many redirects)</source>
+        <translation>Serwer kazał nam krążyć w kółko (zbyt wiele przekierowań)</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn't be made</source>
+        <translation>Nie udało się nawiązać bezpiecznego połączenia z serwerem</translation>
+    </message>
+    <message>
+        <source>The Internet connection appears to be offline</source>
+        <translation>Wygląda na to, że nie ma połączenia z internetem</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Pobieranie zostało anulowane</translation>
+    </message>
+    <message>
+        <source>The server sent more than %1 MB, far more than expected</source>
+        <translation>Serwer wysłał ponad %1 MB, dużo więcej, niż się spodziewano</translation>
+    </message>
+    <message>
+        <source>The download couldn't be saved to disk</source>
+        <translation>Nie udało się zapisać pobranego pliku na dysku</translation>
+    </message>
+    <message>
+        <source>Couldn't create “%1”: %2</source>
+        <translation>Nie udało się utworzyć „%1”: %2</translation>
+    </message>
+    <message>
+        <source>The server answered with an error (HTTP %1)</source>
+        <translation>Serwer odpowiedział błędem (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -350,6 +485,477 @@
     </message>
 </context>
 <context>
+    <name>InstallError</name>
+    <message>
+        <source>%1 isn't something I can install — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>Nie mogę zainstalować %1 — upuść plik .zip z modem, plugin .dll, plik .cfg albo folder z modem.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: %1</source>
+        <translation>Nie udało się rozpakować archiwum: %1</translation>
+    </message>
+    <message>
+        <source>%1 doesn't seem to contain any mod files.</source>
+        <translation>%1 nie wydaje się zawierać żadnych plików modów.</translation>
+    </message>
+    <message>
+        <source>Couldn't find any Valheim worlds or characters in %1.</source>
+        <translation>Nie znaleziono żadnych światów ani postaci Valheim w %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>the archive is damaged or isn't a ZIP archive</source>
+        <translation>archiwum jest uszkodzone lub nie jest archiwum ZIP</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n bajt</numerusform>
+            <numerusform>%n bajty</numerusform>
+            <numerusform>%n bajtów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” has an absolute path, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” ma ścieżkę bezwzględną, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” points outside the archive's folder, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” wskazuje poza folder archiwum, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” has an invalid name, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” ma nieprawidłową nazwę, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: it unpacks to more than %1, far more than any mod needs, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: po rozpakowaniu zajmuje ponad %1, dużo więcej niż potrzebuje jakikolwiek mod, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: it holds more than %1 files, far more than any mod needs, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: zawiera ponad %1 plików, dużo więcej niż potrzebuje jakikolwiek mod, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: an entry has no name, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: jeden z wpisów nie ma nazwy, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” is a symbolic link, which no mod needs, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” jest dowiązaniem symbolicznym, którego żaden mod nie potrzebuje, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” is a hard link, which no mod needs, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” jest dowiązaniem twardym, którego żaden mod nie potrzebuje, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” isn't a file or a folder, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” nie jest plikiem ani folderem, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” couldn't be written (%2), so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: nie udało się zapisać wpisu „%1” (%2), więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” couldn't be read (%2), so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: nie udało się odczytać wpisu „%1” (%2), więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: it overlaps “%2”.</source>
+        <translation>Nie udało się skopiować „%1”: nakłada się na „%2”.</translation>
+    </message>
+    <message>
+        <source>BepInEx is already set up in the game folder; kept it as it is</source>
+        <translation>BepInEx jest już skonfigurowany w folderze gry; zostawiono go bez zmian</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 installed into the game folder</source>
+        <translation>Zainstalowano BepInEx %1 w folderze gry</translation>
+    </message>
+    <message>
+        <source>BepInEx installed into the game folder</source>
+        <translation>Zainstalowano BepInEx w folderze gry</translation>
+    </message>
+    <message>
+        <source>Merged %1 into BepInEx</source>
+        <translation>Scalono %1 z BepInEx</translation>
+    </message>
+    <message>
+        <source>Couldn't install “%1”: neither its manifest nor its file name gives a usable folder name.</source>
+        <translation>Nie udało się zainstalować „%1”: ani jego manifest, ani nazwa pliku nie dają użytecznej nazwy folderu.</translation>
+    </message>
+    <message>
+        <source>Installed %1 (data/config files only — no plugin DLL)</source>
+        <translation>Zainstalowano %1 (tylko pliki danych/konfiguracyjne — bez DLL pluginu)</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>Zainstalowano %1</translation>
+    </message>
+    <message>
+        <source>Copied %1 into BepInEx/config</source>
+        <translation>Skopiowano %1 do BepInEx/config</translation>
+    </message>
+    <message>
+        <source>%1 holds the game folder's own files, so it can't be installed into them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 zawiera własne pliki folderu gry, więc nie można go w nich zainstalować — upuść plik .zip z modem, plugin .dll, plik .cfg albo folder z modem.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: “%2” lies inside it.</source>
+        <translation>Nie udało się skopiować „%1”: „%2” znajduje się w środku.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: it is a symbolic link.</source>
+        <translation>Nie udało się skopiować „%1”: to dowiązanie symboliczne.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchFixes</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Zaktualizuj do %1</translation>
+    </message>
+    <message>
+        <source>Go Back to %1</source>
+        <translation>Wróć do %1</translation>
+    </message>
+    <message>
+        <source>Switch On %1</source>
+        <translation>Włącz %1</translation>
+    </message>
+    <message>
+        <source>Update %1 %2</source>
+        <translation>Zaktualizuj %1 %2</translation>
+    </message>
+    <message>
+        <source>Install %1 %2</source>
+        <translation>Zainstaluj %1 %2</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Wyłącz</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchText</name>
+    <message>
+        <source>%1, which isn't installed</source>
+        <translation>%1, który nie jest zainstalowany</translation>
+    </message>
+    <message>
+        <source>%1, which is switched off</source>
+        <translation>%1, który jest wyłączony</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which isn't installed</source>
+        <translation>%1 %2 lub nowszy, który nie jest zainstalowany</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which is switched off</source>
+        <translation>%1 %2 lub nowszy, który jest wyłączony</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, you have %3</source>
+        <translation>%1 %2 lub nowszy, masz %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer</source>
+        <translation>%1 %2 lub nowszy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n raz)</numerusform>
+            <numerusform>%1 (%n razy)</numerusform>
+            <numerusform>%1 (%n razy)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server needs %1 %2, it has %3</source>
+        <translation>serwer potrzebuje %1 %2, ma %3</translation>
+    </message>
+    <message>
+        <source>the client needs %1 %2, it has %3</source>
+        <translation>klient potrzebuje %1 %2, ma %3</translation>
+    </message>
+    <message>
+        <source>the server lacks %1</source>
+        <translation>na serwerze brakuje %1</translation>
+    </message>
+    <message>
+        <source>the client lacks %1</source>
+        <translation>w kliencie brakuje %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>The server runs another version of Valheim</source>
+        <translation>Serwer działa na innej wersji Valheim</translation>
+    </message>
+    <message>
+        <source>Couldn't connect to the server</source>
+        <translation>Nie udało się połączyć z serwerem</translation>
+    </message>
+    <message>
+        <source>The server refused the password</source>
+        <translation>Serwer odrzucił hasło</translation>
+    </message>
+    <message>
+        <source>The server has banned this player</source>
+        <translation>Serwer zbanował tego gracza</translation>
+    </message>
+    <message>
+        <source>The server is full</source>
+        <translation>Serwer jest pełny</translation>
+    </message>
+    <message>
+        <source>Lost the connection to the server (%1)</source>
+        <translation>Utracono połączenie z serwerem (%1)</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; oraz %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: it needs %2</source>
+        <translation>%1 się nie wczytał: wymaga %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: it can't run beside %2</source>
+        <translation>%1 się nie wczytał: nie może działać razem z %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: a mod it needs didn't load</source>
+        <translation>%1 się nie wczytał: nie wczytał się wymagany przez niego mod</translation>
+    </message>
+    <message>
+        <source>%1 didn't load, and BepInEx gave no reason</source>
+        <translation>%1 się nie wczytał, a BepInEx nie podał powodu</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: %2</source>
+        <translation>%1 się nie wczytał: %2</translation>
+    </message>
+    <message>
+        <source>%1 is installed twice; BepInEx loaded one copy</source>
+        <translation>%1 jest zainstalowany dwa razy; BepInEx wczytał jedną kopię</translation>
+    </message>
+    <message>
+        <source>%1 was skipped: %2 is installed too</source>
+        <translation>%1 został pominięty: %2 też jest zainstalowany</translation>
+    </message>
+    <message>
+        <source>%1 was made for BepInEx %2 and might not work until it's updated</source>
+        <translation>%1 powstał dla BepInEx %2 i może nie działać, dopóki nie zostanie zaktualizowany</translation>
+    </message>
+    <message>
+        <source>A mod couldn't patch the game, and its error names no mod</source>
+        <translation>Jakiś mod nie zdołał spatchować gry, a jego błąd nie wskazuje żadnego moda</translation>
+    </message>
+    <message>
+        <source>%1 couldn't patch the game — it may need an update for this Valheim</source>
+        <translation>%1 nie zdołał spatchować gry — może potrzebować aktualizacji do tej wersji Valheim</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (%2)</source>
+        <translation>%1 nie zdołał wystartować (%2)</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (an error)</source>
+        <translation>%1 nie zdołał wystartować (błąd)</translation>
+    </message>
+    <message>
+        <source>Something failed (%1), and no mod is named in it</source>
+        <translation>Coś się nie powiodło (%1) i nie wskazano żadnego moda</translation>
+    </message>
+    <message>
+        <source>Something failed (an error), and no mod is named in it</source>
+        <translation>Coś się nie powiodło (błąd) i nie wskazano żadnego moda</translation>
+    </message>
+    <message>
+        <source>Something failed (%1) in %2, which no one mod stands for</source>
+        <translation>Coś się nie powiodło (%1) w %2, czego nie da się przypisać jednemu modowi</translation>
+    </message>
+    <message>
+        <source>Something failed (an error) in %1, which no one mod stands for</source>
+        <translation>Coś się nie powiodło (błąd) w %1, czego nie da się przypisać jednemu modowi</translation>
+    </message>
+    <message>
+        <source>%1 ran into %2</source>
+        <translation>%1 napotkał %2</translation>
+    </message>
+    <message>
+        <source>%1 ran into an error</source>
+        <translation>%1 napotkał błąd</translation>
+    </message>
+    <message>
+        <source>the game's versions differ (%1)</source>
+        <translation>wersje gry się różnią (%1)</translation>
+    </message>
+    <message>
+        <source>A connection was refused: the versions differ</source>
+        <translation>Odrzucono połączenie: wersje się różnią</translation>
+    </message>
+    <message>
+        <source>A connection was refused: %1</source>
+        <translation>Odrzucono połączenie: %1</translation>
+    </message>
+    <message>
+        <source>Jotunn's version check turned a connection away</source>
+        <translation>Sprawdzanie wersji przez Jotunn odrzuciło połączenie</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the server: %2</source>
+        <translation>Mody muszą być %1 na serwerze: %2</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the client: %2</source>
+        <translation>Mody muszą być %1 w kliencie: %2</translation>
+    </message>
+    <message>
+        <source>A connection was closed</source>
+        <translation>Zamknięto połączenie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>Wczytano %1 z %n moda, Valheim %2</numerusform>
+            <numerusform>Wczytano %1 z %n modów, Valheim %2</numerusform>
+            <numerusform>Wczytano %1 z %n modów, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded</source>
+        <translation>
+            <numerusform>Wczytano %1 z %n moda</numerusform>
+            <numerusform>Wczytano %1 z %n modów</numerusform>
+            <numerusform>Wczytano %1 z %n modów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n moda, Valheim %2</numerusform>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n modów, Valheim %2</numerusform>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n modów, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded</source>
+        <translation>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n moda</numerusform>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n modów</numerusform>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n modów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BepInEx isn't installed in the game folder, so nothing wrote a log.</source>
+        <translation>BepInEx nie jest zainstalowany w folderze gry, więc nic nie zapisało logu.</translation>
+    </message>
+    <message>
+        <source>Steam runs the Windows build through Proton, which loads BepInEx only with these launch options: %1</source>
+        <translation>Steam uruchamia wersję na Windows przez Protona, który wczytuje BepInEx tylko z tymi opcjami uruchamiania: %1</translation>
+    </message>
+    <message>
+        <source>%1 isn't executable, so Steam couldn't start the game through it.</source>
+        <translation>%1 nie jest wykonywalny, więc Steam nie mógł przez niego uruchomić gry.</translation>
+    </message>
+    <message>
+        <source>%1 is too old for Steam's runtime, which keeps it from loading BepInEx.</source>
+        <translation>%1 jest za stary dla środowiska uruchomieniowego Steama, przez co nie może wczytać BepInEx.</translation>
+    </message>
+    <message>
+        <source>BepInEx's injector is Intel-only: on Apple Silicon the game has to run through Rosetta 2 (step 4).</source>
+        <translation>Injektor BepInEx działa tylko na Intelu: na Apple Silicon gra musi działać przez Rosetta 2 (krok 4).</translation>
+    </message>
+    <message>
+        <source>Steam's launch options for Valheim don't name %1, so the game started without mods.</source>
+        <translation>Opcje uruchamiania Valheim w Steamie nie wskazują %1, więc gra uruchomiła się bez modów.</translation>
+    </message>
+    <message>
+        <source>The server hasn't been started through %1 since BepInEx was installed, so nothing wrote a log.</source>
+        <translation>Od instalacji BepInEx serwer nie był uruchamiany przez %1, więc nic nie zapisało logu.</translation>
+    </message>
+    <message>
+        <source>Valheim hasn't been launched with mods yet.</source>
+        <translation>Valheim nie był jeszcze uruchamiany z modami.</translation>
+    </message>
+    <message>
+        <source>Valheim started, but BepInEx wrote no log — Steam may have started it without its launch options.</source>
+        <translation>Valheim się uruchomił, ale BepInEx nie zapisał logu — Steam mógł go uruchomić bez opcji uruchamiania.</translation>
+    </message>
+    <message>
+        <source>Valheim updated from %1 to %2</source>
+        <translation>Valheim zaktualizowano z %1 do %2</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>paczka %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>serwer %1</translation>
+    </message>
+    <message>
+        <source>**Last launch:** %1</source>
+        <translation>**Ostatnie uruchomienie:** %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>- …and %n more</source>
+        <translation>
+            <numerusform>- …i %n więcej</numerusform>
+            <numerusform>- …i %n więcej</numerusform>
+            <numerusform>- …i %n więcej</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LocalConfig</name>
+    <message>
+        <source>a text runs to the end of the file</source>
+        <translation>tekst ciągnie się do końca pliku</translation>
+    </message>
+    <message>
+        <source>Steam's settings in “%1” aren't laid out as expected (%2), so Skaldrun left them as they are. Paste the launch options into Steam yourself.</source>
+        <translation>Ustawienia Steama w „%1” nie mają oczekiwanego układu (%2), więc Skaldrun zostawił je bez zmian. Wklej opcje uruchamiania do Steama samodzielnie.</translation>
+    </message>
+    <message>
+        <source>a block isn't closed</source>
+        <translation>blok nie jest zamknięty</translation>
+    </message>
+    <message>
+        <source>a brace closes nothing</source>
+        <translation>nawias klamrowy niczego nie zamyka</translation>
+    </message>
+    <message>
+        <source>a block has no name</source>
+        <translation>blok nie ma nazwy</translation>
+    </message>
+    <message>
+        <source>a name has no value</source>
+        <translation>nazwa nie ma wartości</translation>
+    </message>
+    <message>
+        <source>it holds no UserLocalConfigStore</source>
+        <translation>nie zawiera UserLocalConfigStore</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Toolbar</source>
@@ -384,7 +990,7 @@
         <translation>Graj w vanillę</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Uruchom czyste Valheim — mody zostają zainstalowane, ale się nie wczytują</translation>
     </message>
     <message>
@@ -411,7 +1017,7 @@
         <translation>Brak readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Bardzo długie, więc tutaj skrócone; reszta jest na stronie pakietu.</translation>
     </message>
 </context>
@@ -426,7 +1032,7 @@
         <translation>dane</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Edytuj ustawienia tego moda</translation>
     </message>
     <message>
@@ -509,20 +1115,106 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Nie udało się wczytać readme: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Nie udało się wczytać listy zmian: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Nie udało się wczytać readme: repozytorium odpowiedziało %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Nie udało się wczytać listy zmian: repozytorium odpowiedziało %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Pipeline</name>
+    <message>
+        <source>Downloading %1 (%2 of %3)…</source>
+        <translation>Pobieranie %1 (%2 z %3)…</translation>
+    </message>
+    <message>
+        <source>no download URL</source>
+        <translation>brak adresu pobierania</translation>
+    </message>
+    <message>
+        <source>refused to download from %1, which is neither Thunderstore's nor Hexium's</source>
+        <translation>odmówiono pobierania z %1, które nie należy ani do Thunderstore, ani do Hexium</translation>
+    </message>
+    <message>
+        <source>%1 Reload the catalog in Browse and try again.</source>
+        <translation>%1 Przeładuj katalog w zakładce Przeglądaj i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>Zainstalowano %1</translation>
+    </message>
+    <message>
+        <source>Installed %1, but not %2</source>
+        <translation>Zainstalowano %1, ale nie %2</translation>
+    </message>
+    <message>
+        <source>Updates cancelled — nothing was changed</source>
+        <translation>Anulowano aktualizacje — nic nie zostało zmienione</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods; stopped before %2</source>
+        <translation>
+            <numerusform>Zaktualizowano %1 z %n moda; zatrzymano przed %2</numerusform>
+            <numerusform>Zaktualizowano %1 z %n modów; zatrzymano przed %2</numerusform>
+            <numerusform>Zaktualizowano %1 z %n modów; zatrzymano przed %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods</source>
+        <translation>
+            <numerusform>Zaktualizowano %1 z %n moda</numerusform>
+            <numerusform>Zaktualizowano %1 z %n modów</numerusform>
+            <numerusform>Zaktualizowano %1 z %n modów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not in the catalog (install manually): %1</source>
+        <translation>Brak w katalogu (zainstaluj ręcznie): %1</translation>
+    </message>
+    <message>
+        <source>needs %1, which didn't install</source>
+        <translation>wymaga %1, którego nie udało się zainstalować</translation>
+    </message>
+    <message>
+        <source>Updating %1 to %2 (%3 of %4)…</source>
+        <translation>Aktualizowanie %1 do %2 (%3 z %4)…</translation>
+    </message>
+    <message>
+        <source>Installing %1 (%2 of %3)…</source>
+        <translation>Instalowanie %1 (%2 z %3)…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %1 with %n dependencies (%2)</source>
+        <translation>
+            <numerusform>Zainstalowano %1 z %n zależnością (%2)</numerusform>
+            <numerusform>Zainstalowano %1 z %n zależnościami (%2)</numerusform>
+            <numerusform>Zainstalowano %1 z %n zależnościami (%2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Process</name>
+    <message>
+        <source>Couldn't start %1</source>
+        <translation>Nie udało się uruchomić %1</translation>
+    </message>
+    <message>
+        <source>%1 couldn't be started</source>
+        <translation>Nie udało się uruchomić %1</translation>
     </message>
 </context>
 <context>
@@ -542,6 +1234,69 @@
     <message>
         <source>Move to Trash</source>
         <translation>Przenieś do Kosza</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePack</name>
+    <message>
+        <source>%1 in that profile has no version of three numbers.</source>
+        <translation>%1 w tym profilu nie ma wersji złożonej z trzech liczb.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” with an absolute path, so nothing was imported.</source>
+        <translation>Ten profil ma plik „%1” ze ścieżką bezwzględną, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” that points outside its folder, so nothing was imported.</source>
+        <translation>Ten profil ma plik „%1” wskazujący poza swój folder, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) is far larger than any profile's, so nothing was imported.</source>
+        <translation>Lista modów tego profilu (export.r2x) jest dużo większa niż w jakimkolwiek profilu, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) isn't readable YAML.</source>
+        <translation>Lista modów tego profilu (export.r2x) nie jest czytelnym YAML-em.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) has no list of mods.</source>
+        <translation>Lista modów tego profilu (export.r2x) nie zawiera listy modów.</translation>
+    </message>
+    <message>
+        <source>That profile lists far too many mods.</source>
+        <translation>Ten profil zawiera zdecydowanie za dużo modów.</translation>
+    </message>
+    <message>
+        <source>“%1” in that profile isn't a mod name of the form Owner-Name.</source>
+        <translation>„%1” w tym profilu nie jest nazwą moda w postaci Autor-Nazwa.</translation>
+    </message>
+    <message>
+        <source>That profile isn't a readable .r2z (zip) archive.</source>
+        <translation>Ten profil nie jest czytelnym archiwum .r2z (zip).</translation>
+    </message>
+    <message>
+        <source>That profile unpacks to far more files or bytes than any profile holds, so nothing was imported.</source>
+        <translation>Ten profil po rozpakowaniu ma dużo więcej plików lub bajtów, niż zawiera jakikolwiek profil, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>That profile has an entry “%1” that isn't a plain file, so nothing was imported.</source>
+        <translation>Ten profil ma wpis „%1”, który nie jest zwykłym plikiem, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>That profile has no mod list (export.r2x), so there is nothing to import.</source>
+        <translation>Ten profil nie ma listy modów (export.r2x), więc nie ma czego importować.</translation>
+    </message>
+    <message>
+        <source>Couldn't build the profile archive.</source>
+        <translation>Nie udało się utworzyć archiwum profilu.</translation>
+    </message>
+    <message>
+        <source>That isn't a profile code's content: it doesn't start with #r2modman.</source>
+        <translation>To nie jest zawartość kodu profilu: nie zaczyna się od #r2modman.</translation>
+    </message>
+    <message>
+        <source>That profile code's content is damaged: it isn't valid base64.</source>
+        <translation>Zawartość tego kodu profilu jest uszkodzona: to nie jest poprawny base64.</translation>
     </message>
 </context>
 <context>
@@ -640,7 +1395,7 @@
         <translation>Najpierw zainstaluj ShaderHelperForMac — zobacz różowy baner w panelu modów albo wyszukaj go w zakładce Przeglądaj.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Przenieś wszystkie mody oprócz ShaderHelperForMac poza folder plugins, żeby ich materiały nie zanieczyściły punktu odniesienia.</translation>
     </message>
     <message>
@@ -652,7 +1407,7 @@
         <translation>Zrób kopię światów i postaci</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Kopiuje wszystkie światy i postacie do folderu kopii zapasowych tej aplikacji</translation>
     </message>
     <message>
@@ -688,7 +1443,7 @@
         <translation>Przywróć światy i postacie</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Zastępuje bieżące zapisy wersjami z najnowszej kopii zapasowej</translation>
     </message>
     <message>
@@ -762,7 +1517,7 @@
         <translation>Różowe lub purpurowe tekstury w grze?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Niektóre mody mają shadery tylko dla Windows, których Metal nie wyrenderuje. ShaderHelperForMac automatycznie podmienia zepsute materiały na shadery zgodne z Makiem.</translation>
     </message>
     <message>
@@ -876,7 +1631,7 @@
         <translation>W Steam: kliknij prawym przyciskiem Valheim → Właściwości… → Ogólne → wklej w Opcje uruchamiania, potem zamknij okno.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Dodane — oznacz ten krok jako gotowy</translation>
     </message>
     <message>
@@ -928,7 +1683,7 @@
         <translation>Rosetta 2 jest zainstalowana — ten Mac może uruchamiać kod Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>Injektor BepInEx działa tylko na Intelu, więc Apple Silicon potrzebuje warstwy tłumaczącej Rosetta 2 od Apple.</translation>
     </message>
     <message>
@@ -936,11 +1691,11 @@
         <translation>BepInEx %1 jest w folderze gry, a %2 jest gotowy.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 pochodzi z paczki starszej niż 5.4.2331 i nie uruchomi już BepInEx przez Steam — zaktualizuj paczkę.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Pliki BepInEx są na miejscu, ale %1 nie jest jeszcze wykonywalny.</translation>
     </message>
     <message>
@@ -948,11 +1703,11 @@
         <translation>Pliki BepInEx są na miejscu, ale %1 wciąż wymaga poprawek dla Maca (prawo wykonywania + nazwa gry).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Pobiera BepInExPack dla Valheim od denikson z Thunderstore i rozpakowuje go do folderu gry.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Pobiera BepInExPack dla Valheim od denikson z Thunderstore i rozpakowuje go obok %1.</translation>
     </message>
     <message>
@@ -964,11 +1719,11 @@
         <translation>Maki z Intelem już uruchamiają wersję Intel natywnie.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Skrypt startowy uruchamia wersję Intel (x86_64) gry, więc BepInEx wczytuje się pod Rosettą.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>Aplikacja Valheim na Maca jest Universal i uruchomiłaby się natywnie, gdzie BepInEx się nie wczyta — poprawka sprawia, że skrypt startowy uruchamia wersję Intel.</translation>
     </message>
     <message>
@@ -980,11 +1735,11 @@
         <translation># dodane do %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux nie nakłada kwarantanny na pobrane pliki.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>Po instalacji BepInEx to usuwa flagę kwarantanny macOS, żeby Gatekeeper nie blokował injektora.</translation>
     </message>
     <message numerus="yes">
@@ -996,7 +1751,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>Brak flag kwarantanny na plikach modów — Gatekeeper nie będzie przeszkadzał.</translation>
     </message>
     <message>
@@ -1004,7 +1759,7 @@
         <translation>Znaleziono w twoich ustawieniach Steam — Valheim startuje przez BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>Jedyny ręczny krok: Steam musi uruchamiać grę przez skrypt BepInEx.</translation>
     </message>
     <message>
@@ -1012,7 +1767,7 @@
         <translation>Start z modami potwierdzony — BepInEx ostatnio zapisał log %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Ostatni log BepInEx pochodzi z wersji Windows pod Protonem, a nie z natywnej gry.</translation>
     </message>
     <message>
@@ -1109,8 +1864,23 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Nie udało się wczytać katalogu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Couldn't move to the Trash “%1”: it no longer exists.</source>
+        <translation>Nie udało się przenieść „%1” do Kosza: już nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Couldn't move to the Trash “%1”: the Trash refused it.</source>
+        <translation>Nie udało się przenieść „%1” do Kosza: Kosz go odrzucił.</translation>
+    </message>
+    <message>
+        <source>Couldn't move to the Trash “%1”: the Trash folder isn't available.</source>
+        <translation>Nie udało się przenieść „%1” do Kosza: folder Kosza jest niedostępny.</translation>
     </message>
 </context>
 <context>
@@ -1151,7 +1921,7 @@
         <translation>Zainstaluj wersję %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Nie proponuj aktualizacji %1</translation>
     </message>
     <message>

@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ru">
 <context>
     <name>AlertPresenter</name>
@@ -66,7 +65,7 @@
         <translation>Загрузка…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>Не удалось загрузить каталог Thunderstore.</translation>
     </message>
     <message>
@@ -80,6 +79,17 @@
     <message>
         <source>Read More</source>
         <translation>Подробнее</translation>
+    </message>
+</context>
+<context>
+    <name>Change</name>
+    <message>
+        <source>Another change of this game folder is still under way.</source>
+        <translation>Другое изменение этой папки игры ещё не завершено.</translation>
+    </message>
+    <message>
+        <source>%1 isn't in the game folder.</source>
+        <translation>%1 находится не в папке игры.</translation>
     </message>
 </context>
 <context>
@@ -105,7 +115,7 @@
         <translation>часть %1 его каталога повреждена</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>часть %1 его каталога не пришла (%2)</translation>
     </message>
 </context>
@@ -154,12 +164,20 @@
         <translation>«%1» принимает число от %2 до %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>Значение «%1» не может содержать перевод строки.</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>Значение «%1» не может заканчиваться на «]»: строка будет прочитана как заголовок раздела.</translation>
+    </message>
+    <message>
+        <source>Couldn't save “%1”: it's a link to a file that doesn't exist.</source>
+        <translation>Не удалось сохранить «%1»: это ссылка на несуществующий файл.</translation>
+    </message>
+    <message>
+        <source>Couldn't save “%1”: it's a link to a file outside the game folder.</source>
+        <translation>Не удалось сохранить «%1»: это ссылка на файл вне папки игры.</translation>
     </message>
 </context>
 <context>
@@ -232,10 +250,127 @@
     </message>
 </context>
 <context>
+    <name>FolderLock</name>
+    <message>
+        <source>Another program (process %1) is changing this game folder; try again when it has finished.</source>
+        <translation>Другая программа (процесс %1) изменяет эту папку игры; попробуйте снова, когда она закончит.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) is changing this game folder; try again when it has finished.</source>
+        <translation>%1 (процесс %2) изменяет эту папку игры; попробуйте снова, когда он закончит.</translation>
+    </message>
+    <message>
+        <source>Couldn't lock the game folder for changes (%1).</source>
+        <translation>Не удалось заблокировать папку игры для изменений (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FoldingRow</name>
     <message>
         <source>More</source>
         <translation>Ещё</translation>
+    </message>
+</context>
+<context>
+    <name>Fs</name>
+    <message>
+        <source>Couldn't read “%1”: %2.</source>
+        <translation>Не удалось прочитать «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't write “%1”: %2.</source>
+        <translation>Не удалось записать «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create “%1”: %2.</source>
+        <translation>Не удалось создать «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create the folder “%1”: %2.</source>
+        <translation>Не удалось создать папку «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't create a folder in “%1”: %2.</source>
+        <translation>Не удалось создать папку в «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't read the folder “%1”: %2.</source>
+        <translation>Не удалось прочитать папку «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: %2.</source>
+        <translation>Не удалось скопировать «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't move “%1”: %2.</source>
+        <translation>Не удалось переместить «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't remove “%1”: %2.</source>
+        <translation>Не удалось удалить «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn't read “%1”: it isn't UTF-8 text.</source>
+        <translation>Не удалось прочитать «%1»: это не текст в UTF-8.</translation>
+    </message>
+    <message>
+        <source>Couldn't move “%1”: “%2” already exists.</source>
+        <translation>Не удалось переместить «%1»: «%2» уже существует.</translation>
+    </message>
+</context>
+<context>
+    <name>Http</name>
+    <message>
+        <source>The server stopped answering (timed out)</source>
+        <translation>Сервер перестал отвечать (время ожидания истекло)</translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation>Сервер отклонил подключение</translation>
+    </message>
+    <message>
+        <source>The server's address couldn't be found</source>
+        <translation>Не удалось найти адрес сервера</translation>
+    </message>
+    <message>
+        <source>The server closed the connection</source>
+        <translation>Сервер закрыл соединение</translation>
+    </message>
+    <message>
+        <source>The server sent us round in circles (too many redirects)</source>
+        <translation>Сервер гонял нас по кругу (слишком много перенаправлений)</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn't be made</source>
+        <translation>Не удалось установить защищённое соединение с сервером</translation>
+    </message>
+    <message>
+        <source>The Internet connection appears to be offline</source>
+        <translation>Похоже, нет подключения к Интернету</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Загрузка отменена</translation>
+    </message>
+    <message>
+        <source>The server sent more than %1 MB, far more than expected</source>
+        <translation>Сервер прислал больше %1 МБ — гораздо больше ожидаемого</translation>
+    </message>
+    <message>
+        <source>The download couldn't be saved to disk</source>
+        <translation>Не удалось сохранить загрузку на диск</translation>
+    </message>
+    <message>
+        <source>Couldn't create “%1”: %2</source>
+        <translation>Не удалось создать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The server answered with an error (HTTP %1)</source>
+        <translation>Сервер ответил ошибкой (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -350,6 +485,477 @@
     </message>
 </context>
 <context>
+    <name>InstallError</name>
+    <message>
+        <source>%1 isn't something I can install — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 нельзя установить — перетащите .zip с модом, плагин .dll, файл .cfg или папку мода.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: %1</source>
+        <translation>Не удалось распаковать архив: %1</translation>
+    </message>
+    <message>
+        <source>%1 doesn't seem to contain any mod files.</source>
+        <translation>Похоже, в %1 нет файлов мода.</translation>
+    </message>
+    <message>
+        <source>Couldn't find any Valheim worlds or characters in %1.</source>
+        <translation>В %1 не найдено ни миров, ни персонажей Valheim.</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>the archive is damaged or isn't a ZIP archive</source>
+        <translation>архив повреждён или не является ZIP-архивом</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 ГБ</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 МБ</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n байт</numerusform>
+            <numerusform>%n байта</numerusform>
+            <numerusform>%n байт</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” has an absolute path, so nothing was installed.</source>
+        <translation>Не удалось распаковать архив: у записи «%1» абсолютный путь, поэтому ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” points outside the archive's folder, so nothing was installed.</source>
+        <translation>Не удалось распаковать архив: запись «%1» указывает за пределы папки архива, поэтому ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” has an invalid name, so nothing was installed.</source>
+        <translation>Не удалось распаковать архив: у записи «%1» недопустимое имя, поэтому ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: it unpacks to more than %1, far more than any mod needs, so nothing was installed.</source>
+        <translation>Не удалось распаковать архив: в распакованном виде он занимает больше %1 — гораздо больше, чем нужно любому моду, поэтому ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: it holds more than %1 files, far more than any mod needs, so nothing was installed.</source>
+        <translation>Не удалось распаковать архив: в нём больше %1 файлов — гораздо больше, чем нужно любому моду, поэтому ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: an entry has no name, so nothing was installed.</source>
+        <translation>Не удалось распаковать архив: у одной из записей нет имени, поэтому ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” is a symbolic link, which no mod needs, so nothing was installed.</source>
+        <translation>Не удалось распаковать архив: запись «%1» — символическая ссылка, которая не нужна ни одному моду, поэтому ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” is a hard link, which no mod needs, so nothing was installed.</source>
+        <translation>Не удалось распаковать архив: запись «%1» — жёсткая ссылка, которая не нужна ни одному моду, поэтому ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” isn't a file or a folder, so nothing was installed.</source>
+        <translation>Не удалось распаковать архив: запись «%1» не является ни файлом, ни папкой, поэтому ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” couldn't be written (%2), so nothing was installed.</source>
+        <translation>Не удалось распаковать архив: не удалось записать запись «%1» (%2), поэтому ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” couldn't be read (%2), so nothing was installed.</source>
+        <translation>Не удалось распаковать архив: не удалось прочитать запись «%1» (%2), поэтому ничего не установлено.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: it overlaps “%2”.</source>
+        <translation>Не удалось скопировать «%1»: он пересекается с «%2».</translation>
+    </message>
+    <message>
+        <source>BepInEx is already set up in the game folder; kept it as it is</source>
+        <translation>BepInEx уже установлен в папке игры; оставлен как есть</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 installed into the game folder</source>
+        <translation>BepInEx %1 установлен в папку игры</translation>
+    </message>
+    <message>
+        <source>BepInEx installed into the game folder</source>
+        <translation>BepInEx установлен в папку игры</translation>
+    </message>
+    <message>
+        <source>Merged %1 into BepInEx</source>
+        <translation>%1 объединён с BepInEx</translation>
+    </message>
+    <message>
+        <source>Couldn't install “%1”: neither its manifest nor its file name gives a usable folder name.</source>
+        <translation>Не удалось установить «%1»: ни его манифест, ни имя файла не дают подходящего имени папки.</translation>
+    </message>
+    <message>
+        <source>Installed %1 (data/config files only — no plugin DLL)</source>
+        <translation>%1 установлен (только файлы данных и настроек — без DLL плагина)</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 установлен</translation>
+    </message>
+    <message>
+        <source>Copied %1 into BepInEx/config</source>
+        <translation>%1 скопирован в BepInEx/config</translation>
+    </message>
+    <message>
+        <source>%1 holds the game folder's own files, so it can't be installed into them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 содержит собственные файлы папки игры, поэтому его нельзя в них установить — перетащите .zip с модом, плагин .dll, файл .cfg или папку мода.</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: “%2” lies inside it.</source>
+        <translation>Не удалось скопировать «%1»: внутри него находится «%2».</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: it is a symbolic link.</source>
+        <translation>Не удалось скопировать «%1»: это символическая ссылка.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchFixes</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Обновить до %1</translation>
+    </message>
+    <message>
+        <source>Go Back to %1</source>
+        <translation>Вернуть %1</translation>
+    </message>
+    <message>
+        <source>Switch On %1</source>
+        <translation>Включить %1</translation>
+    </message>
+    <message>
+        <source>Update %1 %2</source>
+        <translation>Обновить %1 %2</translation>
+    </message>
+    <message>
+        <source>Install %1 %2</source>
+        <translation>Установить %1 %2</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Выключить</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchText</name>
+    <message>
+        <source>%1, which isn't installed</source>
+        <translation>%1, который не установлен</translation>
+    </message>
+    <message>
+        <source>%1, which is switched off</source>
+        <translation>%1, который выключен</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which isn't installed</source>
+        <translation>%1 %2 или новее, который не установлен</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which is switched off</source>
+        <translation>%1 %2 или новее, который выключен</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, you have %3</source>
+        <translation>%1 %2 или новее, у вас %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer</source>
+        <translation>%1 %2 или новее</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n раз)</numerusform>
+            <numerusform>%1 (%n раза)</numerusform>
+            <numerusform>%1 (%n раз)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server needs %1 %2, it has %3</source>
+        <translation>серверу нужен %1 %2, у него %3</translation>
+    </message>
+    <message>
+        <source>the client needs %1 %2, it has %3</source>
+        <translation>клиенту нужен %1 %2, у него %3</translation>
+    </message>
+    <message>
+        <source>the server lacks %1</source>
+        <translation>на сервере нет %1</translation>
+    </message>
+    <message>
+        <source>the client lacks %1</source>
+        <translation>в клиенте нет %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>The server runs another version of Valheim</source>
+        <translation>На сервере другая версия Valheim</translation>
+    </message>
+    <message>
+        <source>Couldn't connect to the server</source>
+        <translation>Не удалось подключиться к серверу</translation>
+    </message>
+    <message>
+        <source>The server refused the password</source>
+        <translation>Сервер отклонил пароль</translation>
+    </message>
+    <message>
+        <source>The server has banned this player</source>
+        <translation>Сервер забанил этого игрока</translation>
+    </message>
+    <message>
+        <source>The server is full</source>
+        <translation>Сервер заполнен</translation>
+    </message>
+    <message>
+        <source>Lost the connection to the server (%1)</source>
+        <translation>Соединение с сервером потеряно (%1)</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; и %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: it needs %2</source>
+        <translation>%1 не загрузился: ему нужен %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: it can't run beside %2</source>
+        <translation>%1 не загрузился: он не может работать вместе с %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: a mod it needs didn't load</source>
+        <translation>%1 не загрузился: не загрузился нужный ему мод</translation>
+    </message>
+    <message>
+        <source>%1 didn't load, and BepInEx gave no reason</source>
+        <translation>%1 не загрузился, и BepInEx не указал причину</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: %2</source>
+        <translation>%1 не загрузился: %2</translation>
+    </message>
+    <message>
+        <source>%1 is installed twice; BepInEx loaded one copy</source>
+        <translation>%1 установлен дважды; BepInEx загрузил одну копию</translation>
+    </message>
+    <message>
+        <source>%1 was skipped: %2 is installed too</source>
+        <translation>%1 пропущен: %2 тоже установлен</translation>
+    </message>
+    <message>
+        <source>%1 was made for BepInEx %2 and might not work until it's updated</source>
+        <translation>%1 сделан для BepInEx %2 и может не работать, пока его не обновят</translation>
+    </message>
+    <message>
+        <source>A mod couldn't patch the game, and its error names no mod</source>
+        <translation>Какой-то мод не смог пропатчить игру, и в ошибке не указан ни один мод</translation>
+    </message>
+    <message>
+        <source>%1 couldn't patch the game — it may need an update for this Valheim</source>
+        <translation>%1 не смог пропатчить игру — возможно, ему нужно обновление для этой версии Valheim</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (%2)</source>
+        <translation>%1 не смог запуститься (%2)</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (an error)</source>
+        <translation>%1 не смог запуститься (ошибка)</translation>
+    </message>
+    <message>
+        <source>Something failed (%1), and no mod is named in it</source>
+        <translation>Что-то пошло не так (%1), и ни один мод не указан</translation>
+    </message>
+    <message>
+        <source>Something failed (an error), and no mod is named in it</source>
+        <translation>Что-то пошло не так (ошибка), и ни один мод не указан</translation>
+    </message>
+    <message>
+        <source>Something failed (%1) in %2, which no one mod stands for</source>
+        <translation>Что-то пошло не так (%1) в %2, и это не относится к какому-то одному моду</translation>
+    </message>
+    <message>
+        <source>Something failed (an error) in %1, which no one mod stands for</source>
+        <translation>Что-то пошло не так (ошибка) в %1, и это не относится к какому-то одному моду</translation>
+    </message>
+    <message>
+        <source>%1 ran into %2</source>
+        <translation>%1 столкнулся с %2</translation>
+    </message>
+    <message>
+        <source>%1 ran into an error</source>
+        <translation>%1 столкнулся с ошибкой</translation>
+    </message>
+    <message>
+        <source>the game's versions differ (%1)</source>
+        <translation>версии игры различаются (%1)</translation>
+    </message>
+    <message>
+        <source>A connection was refused: the versions differ</source>
+        <translation>Подключение отклонено: версии различаются</translation>
+    </message>
+    <message>
+        <source>A connection was refused: %1</source>
+        <translation>Подключение отклонено: %1</translation>
+    </message>
+    <message>
+        <source>Jotunn's version check turned a connection away</source>
+        <translation>Проверка версий Jotunn отклонила подключение</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the server: %2</source>
+        <translation>Моды должны быть %1 на сервере: %2</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the client: %2</source>
+        <translation>Моды должны быть %1 на клиенте: %2</translation>
+    </message>
+    <message>
+        <source>A connection was closed</source>
+        <translation>Подключение закрыто</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>Загружено %1 из %n мода, Valheim %2</numerusform>
+            <numerusform>Загружено %1 из %n модов, Valheim %2</numerusform>
+            <numerusform>Загружено %1 из %n модов, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded</source>
+        <translation>
+            <numerusform>Загружено %1 из %n мода</numerusform>
+            <numerusform>Загружено %1 из %n модов</numerusform>
+            <numerusform>Загружено %1 из %n модов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>BepInEx остановился, не завершив загрузку: загружено %1 из %n мода, Valheim %2</numerusform>
+            <numerusform>BepInEx остановился, не завершив загрузку: загружено %1 из %n модов, Valheim %2</numerusform>
+            <numerusform>BepInEx остановился, не завершив загрузку: загружено %1 из %n модов, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded</source>
+        <translation>
+            <numerusform>BepInEx остановился, не завершив загрузку: загружено %1 из %n мода</numerusform>
+            <numerusform>BepInEx остановился, не завершив загрузку: загружено %1 из %n модов</numerusform>
+            <numerusform>BepInEx остановился, не завершив загрузку: загружено %1 из %n модов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BepInEx isn't installed in the game folder, so nothing wrote a log.</source>
+        <translation>BepInEx не установлен в папке игры, поэтому журнал никто не записал.</translation>
+    </message>
+    <message>
+        <source>Steam runs the Windows build through Proton, which loads BepInEx only with these launch options: %1</source>
+        <translation>Steam запускает Windows-версию через Proton, а он загружает BepInEx только с такими параметрами запуска: %1</translation>
+    </message>
+    <message>
+        <source>%1 isn't executable, so Steam couldn't start the game through it.</source>
+        <translation>%1 не является исполняемым, поэтому Steam не смог запустить через него игру.</translation>
+    </message>
+    <message>
+        <source>%1 is too old for Steam's runtime, which keeps it from loading BepInEx.</source>
+        <translation>%1 слишком стар для среды выполнения Steam, поэтому не может загрузить BepInEx.</translation>
+    </message>
+    <message>
+        <source>BepInEx's injector is Intel-only: on Apple Silicon the game has to run through Rosetta 2 (step 4).</source>
+        <translation>Инжектор BepInEx работает только на Intel: на Apple Silicon игру нужно запускать через Rosetta 2 (шаг 4).</translation>
+    </message>
+    <message>
+        <source>Steam's launch options for Valheim don't name %1, so the game started without mods.</source>
+        <translation>В параметрах запуска Valheim в Steam не указан %1, поэтому игра запустилась без модов.</translation>
+    </message>
+    <message>
+        <source>The server hasn't been started through %1 since BepInEx was installed, so nothing wrote a log.</source>
+        <translation>С момента установки BepInEx сервер не запускался через %1, поэтому журнал никто не записал.</translation>
+    </message>
+    <message>
+        <source>Valheim hasn't been launched with mods yet.</source>
+        <translation>Valheim ещё не запускался с модами.</translation>
+    </message>
+    <message>
+        <source>Valheim started, but BepInEx wrote no log — Steam may have started it without its launch options.</source>
+        <translation>Valheim запустился, но BepInEx не записал журнал — возможно, Steam запустил игру без её параметров запуска.</translation>
+    </message>
+    <message>
+        <source>Valheim updated from %1 to %2</source>
+        <translation>Valheim обновился с %1 до %2</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>пакет %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>сервер %1</translation>
+    </message>
+    <message>
+        <source>**Last launch:** %1</source>
+        <translation>**Последний запуск:** %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>- …and %n more</source>
+        <translation>
+            <numerusform>- …и ещё %n</numerusform>
+            <numerusform>- …и ещё %n</numerusform>
+            <numerusform>- …и ещё %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LocalConfig</name>
+    <message>
+        <source>a text runs to the end of the file</source>
+        <translation>текст тянется до конца файла</translation>
+    </message>
+    <message>
+        <source>Steam's settings in “%1” aren't laid out as expected (%2), so Skaldrun left them as they are. Paste the launch options into Steam yourself.</source>
+        <translation>Настройки Steam в «%1» устроены не так, как ожидалось (%2), поэтому Skaldrun оставил их как есть. Вставьте параметры запуска в Steam сами.</translation>
+    </message>
+    <message>
+        <source>a block isn't closed</source>
+        <translation>блок не закрыт</translation>
+    </message>
+    <message>
+        <source>a brace closes nothing</source>
+        <translation>фигурная скобка ничего не закрывает</translation>
+    </message>
+    <message>
+        <source>a block has no name</source>
+        <translation>у блока нет имени</translation>
+    </message>
+    <message>
+        <source>a name has no value</source>
+        <translation>у имени нет значения</translation>
+    </message>
+    <message>
+        <source>it holds no UserLocalConfigStore</source>
+        <translation>в нём нет UserLocalConfigStore</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Toolbar</source>
@@ -384,7 +990,7 @@
         <translation>Играть без модов</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>Запустить Valheim без модов — они останутся установленными, но не загрузятся</translation>
     </message>
     <message>
@@ -411,7 +1017,7 @@
         <translation>Нет описания</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>Слишком длинный текст, поэтому здесь он сокращён; остальное — на странице пакета.</translation>
     </message>
 </context>
@@ -426,7 +1032,7 @@
         <translation>данные</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>Изменить настройки этого мода</translation>
     </message>
     <message>
@@ -509,20 +1115,106 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>Не удалось загрузить описание: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>Не удалось загрузить список изменений: %1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>Не удалось загрузить описание: репозиторий ответил %1.</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>Не удалось загрузить список изменений: репозиторий ответил %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Pipeline</name>
+    <message>
+        <source>Downloading %1 (%2 of %3)…</source>
+        <translation>Загрузка %1 (%2 из %3)…</translation>
+    </message>
+    <message>
+        <source>no download URL</source>
+        <translation>нет адреса для загрузки</translation>
+    </message>
+    <message>
+        <source>refused to download from %1, which is neither Thunderstore's nor Hexium's</source>
+        <translation>загрузка с %1 отклонена: это не Thunderstore и не Hexium</translation>
+    </message>
+    <message>
+        <source>%1 Reload the catalog in Browse and try again.</source>
+        <translation>%1 Перезагрузите каталог на вкладке «Обзор» и попробуйте снова.</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 установлен</translation>
+    </message>
+    <message>
+        <source>Installed %1, but not %2</source>
+        <translation>Установлено: %1, но не %2</translation>
+    </message>
+    <message>
+        <source>Updates cancelled — nothing was changed</source>
+        <translation>Обновления отменены — ничего не изменено</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods; stopped before %2</source>
+        <translation>
+            <numerusform>Обновлено %1 из %n мода; остановлено перед %2</numerusform>
+            <numerusform>Обновлено %1 из %n модов; остановлено перед %2</numerusform>
+            <numerusform>Обновлено %1 из %n модов; остановлено перед %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods</source>
+        <translation>
+            <numerusform>Обновлено %1 из %n мода</numerusform>
+            <numerusform>Обновлено %1 из %n модов</numerusform>
+            <numerusform>Обновлено %1 из %n модов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not in the catalog (install manually): %1</source>
+        <translation>Нет в каталоге (установите вручную): %1</translation>
+    </message>
+    <message>
+        <source>needs %1, which didn't install</source>
+        <translation>требует %1, который не установился</translation>
+    </message>
+    <message>
+        <source>Updating %1 to %2 (%3 of %4)…</source>
+        <translation>Обновление %1 до %2 (%3 из %4)…</translation>
+    </message>
+    <message>
+        <source>Installing %1 (%2 of %3)…</source>
+        <translation>Установка %1 (%2 из %3)…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %1 with %n dependencies (%2)</source>
+        <translation>
+            <numerusform>%1 установлен с %n зависимостью (%2)</numerusform>
+            <numerusform>%1 установлен с %n зависимостями (%2)</numerusform>
+            <numerusform>%1 установлен с %n зависимостями (%2)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Process</name>
+    <message>
+        <source>Couldn't start %1</source>
+        <translation>Не удалось запустить %1</translation>
+    </message>
+    <message>
+        <source>%1 couldn't be started</source>
+        <translation>%1 не удалось запустить</translation>
     </message>
 </context>
 <context>
@@ -542,6 +1234,69 @@
     <message>
         <source>Move to Trash</source>
         <translation>Переместить в Корзину</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePack</name>
+    <message>
+        <source>%1 in that profile has no version of three numbers.</source>
+        <translation>У %1 в этом профиле нет версии из трёх чисел.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” with an absolute path, so nothing was imported.</source>
+        <translation>В этом профиле есть файл «%1» с абсолютным путём, поэтому ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” that points outside its folder, so nothing was imported.</source>
+        <translation>В этом профиле есть файл «%1», указывающий за пределы его папки, поэтому ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) is far larger than any profile's, so nothing was imported.</source>
+        <translation>Список модов этого профиля (export.r2x) намного больше, чем у любого профиля, поэтому ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) isn't readable YAML.</source>
+        <translation>Список модов этого профиля (export.r2x) — нечитаемый YAML.</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) has no list of mods.</source>
+        <translation>В списке модов этого профиля (export.r2x) нет перечня модов.</translation>
+    </message>
+    <message>
+        <source>That profile lists far too many mods.</source>
+        <translation>В этом профиле слишком много модов.</translation>
+    </message>
+    <message>
+        <source>“%1” in that profile isn't a mod name of the form Owner-Name.</source>
+        <translation>«%1» в этом профиле — не имя мода вида Автор-Название.</translation>
+    </message>
+    <message>
+        <source>That profile isn't a readable .r2z (zip) archive.</source>
+        <translation>Этот профиль — нечитаемый архив .r2z (zip).</translation>
+    </message>
+    <message>
+        <source>That profile unpacks to far more files or bytes than any profile holds, so nothing was imported.</source>
+        <translation>Этот профиль распаковывается в гораздо большее число файлов или байт, чем бывает в любом профиле, поэтому ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>That profile has an entry “%1” that isn't a plain file, so nothing was imported.</source>
+        <translation>В этом профиле есть запись «%1», которая не является обычным файлом, поэтому ничего не импортировано.</translation>
+    </message>
+    <message>
+        <source>That profile has no mod list (export.r2x), so there is nothing to import.</source>
+        <translation>В этом профиле нет списка модов (export.r2x), поэтому импортировать нечего.</translation>
+    </message>
+    <message>
+        <source>Couldn't build the profile archive.</source>
+        <translation>Не удалось собрать архив профиля.</translation>
+    </message>
+    <message>
+        <source>That isn't a profile code's content: it doesn't start with #r2modman.</source>
+        <translation>Это не содержимое кода профиля: оно не начинается с #r2modman.</translation>
+    </message>
+    <message>
+        <source>That profile code's content is damaged: it isn't valid base64.</source>
+        <translation>Содержимое этого кода профиля повреждено: это не корректный base64.</translation>
     </message>
 </context>
 <context>
@@ -640,7 +1395,7 @@
         <translation>Сначала установите ShaderHelperForMac — см. розовый баннер на панели модов или найдите его в разделе «Обзор».</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>Переместите все моды, кроме ShaderHelperForMac, из папки plugins, чтобы их материалы не испортили эталон.</translation>
     </message>
     <message>
@@ -652,7 +1407,7 @@
         <translation>Сделать копию миров и персонажей</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>Копирует все миры и персонажей в папку резервных копий этого приложения</translation>
     </message>
     <message>
@@ -688,7 +1443,7 @@
         <translation>Восстановить миры и персонажей</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>Заменяет текущие сохранения версиями из последней резервной копии</translation>
     </message>
     <message>
@@ -762,7 +1517,7 @@
         <translation>Розовые или пурпурные текстуры в игре?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Некоторые моды содержат шейдеры только для Windows, которые Metal не может отрисовать. ShaderHelperForMac автоматически заменяет сломанные материалы шейдерами для Mac.</translation>
     </message>
     <message>
@@ -876,7 +1631,7 @@
         <translation>В Steam: правый клик по Valheim → Свойства… → Общие → вставьте в «Параметры запуска» и закройте окно.</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>Добавлено — отметить шаг как выполненный</translation>
     </message>
     <message>
@@ -928,7 +1683,7 @@
         <translation>Rosetta 2 установлена — этот Mac может выполнять код Intel.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>Инжектор BepInEx работает только на Intel, поэтому Apple Silicon нужен транслятор Rosetta 2 от Apple.</translation>
     </message>
     <message>
@@ -936,11 +1691,11 @@
         <translation>BepInEx %1 в папке игры, и %2 готов.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 из пакета старше 5.4.2331 и больше не может запускать BepInEx через Steam — обновите пакет.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>Файлы BepInEx на месте, но %1 ещё не исполняемый.</translation>
     </message>
     <message>
@@ -948,11 +1703,11 @@
         <translation>Файлы BepInEx на месте, но %1 ещё нужны исправления для Mac (право на запуск + имя игры).</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Скачивает BepInExPack для Valheim от denikson с Thunderstore и распаковывает его в папку игры.</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Скачивает BepInExPack для Valheim от denikson с Thunderstore и распаковывает его рядом с %1.</translation>
     </message>
     <message>
@@ -964,11 +1719,11 @@
         <translation>Mac на Intel и так запускают Intel-версию нативно.</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Скрипт запуска стартует Intel-версию игры (x86_64), поэтому BepInEx загружается под Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>Mac-приложение Valheim — Universal и запустилось бы нативно, где BepInEx не загрузится; исправление заставляет скрипт запуска стартовать Intel-версию.</translation>
     </message>
     <message>
@@ -980,11 +1735,11 @@
         <translation># добавлено в %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux не помещает загрузки в карантин.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>После установки BepInEx это снимет отметку карантина macOS, чтобы Gatekeeper не блокировал инжектор.</translation>
     </message>
     <message numerus="yes">
@@ -996,7 +1751,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>На файлах модов нет отметок карантина — Gatekeeper не помешает.</translation>
     </message>
     <message>
@@ -1004,7 +1759,7 @@
         <translation>Найдено в ваших настройках Steam — Valheim запускается через BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>Единственный ручной шаг: Steam должен запускать игру через скрипт BepInEx.</translation>
     </message>
     <message>
@@ -1012,7 +1767,7 @@
         <translation>Запуск с модами подтверждён — BepInEx в последний раз записал журнал %1.</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Последний журнал BepInEx — от Windows-версии под Proton, а не от нативной игры.</translation>
     </message>
     <message>
@@ -1109,8 +1864,23 @@
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>Не удалось загрузить каталог: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Couldn't move to the Trash “%1”: it no longer exists.</source>
+        <translation>Не удалось переместить «%1» в Корзину: его больше нет.</translation>
+    </message>
+    <message>
+        <source>Couldn't move to the Trash “%1”: the Trash refused it.</source>
+        <translation>Не удалось переместить «%1» в Корзину: Корзина его не приняла.</translation>
+    </message>
+    <message>
+        <source>Couldn't move to the Trash “%1”: the Trash folder isn't available.</source>
+        <translation>Не удалось переместить «%1» в Корзину: папка Корзины недоступна.</translation>
     </message>
 </context>
 <context>
@@ -1151,7 +1921,7 @@
         <translation>Установить версию %1</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>Не предлагать обновления для %1</translation>
     </message>
     <message>

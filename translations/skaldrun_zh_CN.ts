@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="zh_CN">
 <context>
     <name>AlertPresenter</name>
@@ -64,7 +63,7 @@
         <translation>正在加载…</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the Thunderstore catalog.</source>
+        <source>Couldn't load the Thunderstore catalog.</source>
         <translation>无法加载 Thunderstore 目录。</translation>
     </message>
     <message>
@@ -78,6 +77,17 @@
     <message>
         <source>Read More</source>
         <translation>查看详情</translation>
+    </message>
+</context>
+<context>
+    <name>Change</name>
+    <message>
+        <source>Another change of this game folder is still under way.</source>
+        <translation>此游戏文件夹的另一项更改仍在进行中。</translation>
+    </message>
+    <message>
+        <source>%1 isn't in the game folder.</source>
+        <translation>%1 不在游戏文件夹中。</translation>
     </message>
 </context>
 <context>
@@ -103,7 +113,7 @@
         <translation>其目录的第 %1 部分已损坏</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <source>part %1 of its catalog didn't arrive (%2)</source>
         <translation>其目录的第 %1 部分未能送达（%2）</translation>
     </message>
 </context>
@@ -152,12 +162,20 @@
         <translation>“%1”只接受 %2 到 %3 之间的数字。</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t contain a line break.</source>
+        <source>The value of “%1” can't contain a line break.</source>
         <translation>“%1”的值不能包含换行。</translation>
     </message>
     <message>
-        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
         <translation>“%1”的值不能以“]”结尾：这一行会被读作节标题。</translation>
+    </message>
+    <message>
+        <source>Couldn't save “%1”: it's a link to a file that doesn't exist.</source>
+        <translation>无法保存“%1”：它是指向不存在文件的链接。</translation>
+    </message>
+    <message>
+        <source>Couldn't save “%1”: it's a link to a file outside the game folder.</source>
+        <translation>无法保存“%1”：它是指向游戏文件夹之外文件的链接。</translation>
     </message>
 </context>
 <context>
@@ -228,10 +246,127 @@
     </message>
 </context>
 <context>
+    <name>FolderLock</name>
+    <message>
+        <source>Another program (process %1) is changing this game folder; try again when it has finished.</source>
+        <translation>另一个程序（进程 %1）正在更改此游戏文件夹；请等它完成后再试。</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) is changing this game folder; try again when it has finished.</source>
+        <translation>%1（进程 %2）正在更改此游戏文件夹；请等它完成后再试。</translation>
+    </message>
+    <message>
+        <source>Couldn't lock the game folder for changes (%1).</source>
+        <translation>无法锁定游戏文件夹以进行更改（%1）。</translation>
+    </message>
+</context>
+<context>
     <name>FoldingRow</name>
     <message>
         <source>More</source>
         <translation>更多</translation>
+    </message>
+</context>
+<context>
+    <name>Fs</name>
+    <message>
+        <source>Couldn't read “%1”: %2.</source>
+        <translation>无法读取“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Couldn't write “%1”: %2.</source>
+        <translation>无法写入“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Couldn't create “%1”: %2.</source>
+        <translation>无法创建“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Couldn't create the folder “%1”: %2.</source>
+        <translation>无法创建文件夹“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Couldn't create a folder in “%1”: %2.</source>
+        <translation>无法在“%1”中创建文件夹：%2。</translation>
+    </message>
+    <message>
+        <source>Couldn't read the folder “%1”: %2.</source>
+        <translation>无法读取文件夹“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: %2.</source>
+        <translation>无法复制“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Couldn't move “%1”: %2.</source>
+        <translation>无法移动“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Couldn't remove “%1”: %2.</source>
+        <translation>无法移除“%1”：%2。</translation>
+    </message>
+    <message>
+        <source>Couldn't read “%1”: it isn't UTF-8 text.</source>
+        <translation>无法读取“%1”：它不是 UTF-8 文本。</translation>
+    </message>
+    <message>
+        <source>Couldn't move “%1”: “%2” already exists.</source>
+        <translation>无法移动“%1”：“%2”已存在。</translation>
+    </message>
+</context>
+<context>
+    <name>Http</name>
+    <message>
+        <source>The server stopped answering (timed out)</source>
+        <translation>服务器停止响应（超时）</translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation>服务器拒绝了连接</translation>
+    </message>
+    <message>
+        <source>The server's address couldn't be found</source>
+        <translation>找不到服务器的地址</translation>
+    </message>
+    <message>
+        <source>The server closed the connection</source>
+        <translation>服务器关闭了连接</translation>
+    </message>
+    <message>
+        <source>The server sent us round in circles (too many redirects)</source>
+        <translation>服务器让我们兜圈子（重定向次数过多）</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn't be made</source>
+        <translation>无法与服务器建立安全连接</translation>
+    </message>
+    <message>
+        <source>The Internet connection appears to be offline</source>
+        <translation>网络连接似乎已断开</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>未知错误</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>下载已取消</translation>
+    </message>
+    <message>
+        <source>The server sent more than %1 MB, far more than expected</source>
+        <translation>服务器发送了超过 %1 MB 的数据，远超预期</translation>
+    </message>
+    <message>
+        <source>The download couldn't be saved to disk</source>
+        <translation>无法将下载内容保存到磁盘</translation>
+    </message>
+    <message>
+        <source>Couldn't create “%1”: %2</source>
+        <translation>无法创建“%1”：%2</translation>
+    </message>
+    <message>
+        <source>The server answered with an error (HTTP %1)</source>
+        <translation>服务器返回了错误（HTTP %1）</translation>
     </message>
 </context>
 <context>
@@ -342,6 +477,463 @@
     </message>
 </context>
 <context>
+    <name>InstallError</name>
+    <message>
+        <source>%1 isn't something I can install — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 无法安装——请拖入模组 .zip、.dll 插件、.cfg 文件或模组文件夹。</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: %1</source>
+        <translation>无法解压压缩包：%1</translation>
+    </message>
+    <message>
+        <source>%1 doesn't seem to contain any mod files.</source>
+        <translation>%1 似乎不包含任何模组文件。</translation>
+    </message>
+    <message>
+        <source>Couldn't find any Valheim worlds or characters in %1.</source>
+        <translation>在 %1 中找不到任何 Valheim 世界和角色。</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>the archive is damaged or isn't a ZIP archive</source>
+        <translation>压缩包已损坏或不是 ZIP 压缩包</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n 字节</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” has an absolute path, so nothing was installed.</source>
+        <translation>无法解压压缩包：条目“%1”使用了绝对路径，因此没有安装任何内容。</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” points outside the archive's folder, so nothing was installed.</source>
+        <translation>无法解压压缩包：条目“%1”指向压缩包文件夹之外，因此没有安装任何内容。</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” has an invalid name, so nothing was installed.</source>
+        <translation>无法解压压缩包：条目“%1”的名称无效，因此没有安装任何内容。</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: it unpacks to more than %1, far more than any mod needs, so nothing was installed.</source>
+        <translation>无法解压压缩包：解压后超过 %1，远超任何模组所需，因此没有安装任何内容。</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: it holds more than %1 files, far more than any mod needs, so nothing was installed.</source>
+        <translation>无法解压压缩包：其中有超过 %1 个文件，远超任何模组所需，因此没有安装任何内容。</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: an entry has no name, so nothing was installed.</source>
+        <translation>无法解压压缩包：有一个条目没有名称，因此没有安装任何内容。</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” is a symbolic link, which no mod needs, so nothing was installed.</source>
+        <translation>无法解压压缩包：条目“%1”是符号链接，任何模组都用不到，因此没有安装任何内容。</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” is a hard link, which no mod needs, so nothing was installed.</source>
+        <translation>无法解压压缩包：条目“%1”是硬链接，任何模组都用不到，因此没有安装任何内容。</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” isn't a file or a folder, so nothing was installed.</source>
+        <translation>无法解压压缩包：条目“%1”既不是文件也不是文件夹，因此没有安装任何内容。</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” couldn't be written (%2), so nothing was installed.</source>
+        <translation>无法解压压缩包：无法写入条目“%1”（%2），因此没有安装任何内容。</translation>
+    </message>
+    <message>
+        <source>Couldn't extract the archive: the entry “%1” couldn't be read (%2), so nothing was installed.</source>
+        <translation>无法解压压缩包：无法读取条目“%1”（%2），因此没有安装任何内容。</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: it overlaps “%2”.</source>
+        <translation>无法复制“%1”：它与“%2”重叠。</translation>
+    </message>
+    <message>
+        <source>BepInEx is already set up in the game folder; kept it as it is</source>
+        <translation>BepInEx 已在游戏文件夹中配置好，保持原样</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 installed into the game folder</source>
+        <translation>已将 BepInEx %1 安装到游戏文件夹</translation>
+    </message>
+    <message>
+        <source>BepInEx installed into the game folder</source>
+        <translation>已将 BepInEx 安装到游戏文件夹</translation>
+    </message>
+    <message>
+        <source>Merged %1 into BepInEx</source>
+        <translation>已将 %1 合并到 BepInEx</translation>
+    </message>
+    <message>
+        <source>Couldn't install “%1”: neither its manifest nor its file name gives a usable folder name.</source>
+        <translation>无法安装“%1”：它的清单和文件名都无法给出可用的文件夹名称。</translation>
+    </message>
+    <message>
+        <source>Installed %1 (data/config files only — no plugin DLL)</source>
+        <translation>已安装 %1（仅数据/配置文件——没有插件 DLL）</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>已安装 %1</translation>
+    </message>
+    <message>
+        <source>Copied %1 into BepInEx/config</source>
+        <translation>已将 %1 复制到 BepInEx/config</translation>
+    </message>
+    <message>
+        <source>%1 holds the game folder's own files, so it can't be installed into them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 包含游戏文件夹自身的文件，因此无法安装到其中——请拖入模组 .zip、.dll 插件、.cfg 文件或模组文件夹。</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: “%2” lies inside it.</source>
+        <translation>无法复制“%1”：“%2”位于其中。</translation>
+    </message>
+    <message>
+        <source>Couldn't copy “%1”: it is a symbolic link.</source>
+        <translation>无法复制“%1”：它是符号链接。</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchFixes</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>更新到 %1</translation>
+    </message>
+    <message>
+        <source>Go Back to %1</source>
+        <translation>退回到 %1</translation>
+    </message>
+    <message>
+        <source>Switch On %1</source>
+        <translation>启用 %1</translation>
+    </message>
+    <message>
+        <source>Update %1 %2</source>
+        <translation>更新 %1 %2</translation>
+    </message>
+    <message>
+        <source>Install %1 %2</source>
+        <translation>安装 %1 %2</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>停用</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchText</name>
+    <message>
+        <source>%1, which isn't installed</source>
+        <translation>%1（未安装）</translation>
+    </message>
+    <message>
+        <source>%1, which is switched off</source>
+        <translation>%1（已停用）</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which isn't installed</source>
+        <translation>%1 %2 或更高版本（未安装）</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which is switched off</source>
+        <translation>%1 %2 或更高版本（已停用）</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, you have %3</source>
+        <translation>%1 %2 或更高版本，你的是 %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer</source>
+        <translation>%1 %2 或更高版本</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1（%n 次）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server needs %1 %2, it has %3</source>
+        <translation>服务器需要 %1 %2，它有的是 %3</translation>
+    </message>
+    <message>
+        <source>the client needs %1 %2, it has %3</source>
+        <translation>客户端需要 %1 %2，它有的是 %3</translation>
+    </message>
+    <message>
+        <source>the server lacks %1</source>
+        <translation>服务器缺少 %1</translation>
+    </message>
+    <message>
+        <source>the client lacks %1</source>
+        <translation>客户端缺少 %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1；%2</translation>
+    </message>
+    <message>
+        <source>The server runs another version of Valheim</source>
+        <translation>服务器运行的是另一个版本的 Valheim</translation>
+    </message>
+    <message>
+        <source>Couldn't connect to the server</source>
+        <translation>无法连接到服务器</translation>
+    </message>
+    <message>
+        <source>The server refused the password</source>
+        <translation>服务器拒绝了密码</translation>
+    </message>
+    <message>
+        <source>The server has banned this player</source>
+        <translation>服务器已封禁此玩家</translation>
+    </message>
+    <message>
+        <source>The server is full</source>
+        <translation>服务器已满</translation>
+    </message>
+    <message>
+        <source>Lost the connection to the server (%1)</source>
+        <translation>与服务器的连接已断开（%1）</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1；以及 %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: it needs %2</source>
+        <translation>%1 没有加载：它需要 %2</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: it can't run beside %2</source>
+        <translation>%1 没有加载：它无法与 %2 同时运行</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: a mod it needs didn't load</source>
+        <translation>%1 没有加载：它需要的一个模组没有加载</translation>
+    </message>
+    <message>
+        <source>%1 didn't load, and BepInEx gave no reason</source>
+        <translation>%1 没有加载，BepInEx 也没有给出原因</translation>
+    </message>
+    <message>
+        <source>%1 didn't load: %2</source>
+        <translation>%1 没有加载：%2</translation>
+    </message>
+    <message>
+        <source>%1 is installed twice; BepInEx loaded one copy</source>
+        <translation>%1 安装了两次；BepInEx 加载了其中一份</translation>
+    </message>
+    <message>
+        <source>%1 was skipped: %2 is installed too</source>
+        <translation>已跳过 %1：%2 也已安装</translation>
+    </message>
+    <message>
+        <source>%1 was made for BepInEx %2 and might not work until it's updated</source>
+        <translation>%1 是为 BepInEx %2 制作的，在更新之前可能无法正常工作</translation>
+    </message>
+    <message>
+        <source>A mod couldn't patch the game, and its error names no mod</source>
+        <translation>某个模组无法修补游戏，其错误中没有指明是哪个模组</translation>
+    </message>
+    <message>
+        <source>%1 couldn't patch the game — it may need an update for this Valheim</source>
+        <translation>%1 无法修补游戏——它可能需要针对此版本 Valheim 的更新</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (%2)</source>
+        <translation>%1 启动失败（%2）</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (an error)</source>
+        <translation>%1 启动失败（出现错误）</translation>
+    </message>
+    <message>
+        <source>Something failed (%1), and no mod is named in it</source>
+        <translation>出现故障（%1），其中没有指明任何模组</translation>
+    </message>
+    <message>
+        <source>Something failed (an error), and no mod is named in it</source>
+        <translation>出现故障（出现错误），其中没有指明任何模组</translation>
+    </message>
+    <message>
+        <source>Something failed (%1) in %2, which no one mod stands for</source>
+        <translation>在 %2 中出现故障（%1），无法归属于某一个模组</translation>
+    </message>
+    <message>
+        <source>Something failed (an error) in %1, which no one mod stands for</source>
+        <translation>在 %1 中出现故障（出现错误），无法归属于某一个模组</translation>
+    </message>
+    <message>
+        <source>%1 ran into %2</source>
+        <translation>%1 遇到了 %2</translation>
+    </message>
+    <message>
+        <source>%1 ran into an error</source>
+        <translation>%1 遇到了错误</translation>
+    </message>
+    <message>
+        <source>the game's versions differ (%1)</source>
+        <translation>游戏版本不一致（%1）</translation>
+    </message>
+    <message>
+        <source>A connection was refused: the versions differ</source>
+        <translation>一个连接被拒绝：版本不一致</translation>
+    </message>
+    <message>
+        <source>A connection was refused: %1</source>
+        <translation>一个连接被拒绝：%1</translation>
+    </message>
+    <message>
+        <source>Jotunn's version check turned a connection away</source>
+        <translation>Jotunn 的版本检查拒绝了一个连接</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the server: %2</source>
+        <translation>服务器上需要 %1 这些模组：%2</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the client: %2</source>
+        <translation>客户端上需要 %1 这些模组：%2</translation>
+    </message>
+    <message>
+        <source>A connection was closed</source>
+        <translation>一个连接已关闭</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>已加载 %1 个（共 %n 个模组），Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded</source>
+        <translation>
+            <numerusform>已加载 %1 个（共 %n 个模组）</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>BepInEx 在加载完成前停止了：已加载 %1 个（共 %n 个模组），Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded</source>
+        <translation>
+            <numerusform>BepInEx 在加载完成前停止了：已加载 %1 个（共 %n 个模组）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BepInEx isn't installed in the game folder, so nothing wrote a log.</source>
+        <translation>游戏文件夹中没有安装 BepInEx，因此没有写入任何日志。</translation>
+    </message>
+    <message>
+        <source>Steam runs the Windows build through Proton, which loads BepInEx only with these launch options: %1</source>
+        <translation>Steam 通过 Proton 运行 Windows 版本，而 Proton 只有在这些启动选项下才会加载 BepInEx：%1</translation>
+    </message>
+    <message>
+        <source>%1 isn't executable, so Steam couldn't start the game through it.</source>
+        <translation>%1 不可执行，因此 Steam 无法通过它启动游戏。</translation>
+    </message>
+    <message>
+        <source>%1 is too old for Steam's runtime, which keeps it from loading BepInEx.</source>
+        <translation>%1 对于 Steam 的运行环境来说太旧，因此无法加载 BepInEx。</translation>
+    </message>
+    <message>
+        <source>BepInEx's injector is Intel-only: on Apple Silicon the game has to run through Rosetta 2 (step 4).</source>
+        <translation>BepInEx 的注入器只支持 Intel：在 Apple 芯片上，游戏必须通过 Rosetta 2 运行（第 4 步）。</translation>
+    </message>
+    <message>
+        <source>Steam's launch options for Valheim don't name %1, so the game started without mods.</source>
+        <translation>Steam 中 Valheim 的启动选项没有指定 %1，因此游戏在没有模组的情况下启动了。</translation>
+    </message>
+    <message>
+        <source>The server hasn't been started through %1 since BepInEx was installed, so nothing wrote a log.</source>
+        <translation>自安装 BepInEx 以来，服务器还没有通过 %1 启动过，因此没有写入任何日志。</translation>
+    </message>
+    <message>
+        <source>Valheim hasn't been launched with mods yet.</source>
+        <translation>Valheim 还没有带模组启动过。</translation>
+    </message>
+    <message>
+        <source>Valheim started, but BepInEx wrote no log — Steam may have started it without its launch options.</source>
+        <translation>Valheim 已启动，但 BepInEx 没有写入日志——Steam 可能没有使用启动选项来启动它。</translation>
+    </message>
+    <message>
+        <source>Valheim updated from %1 to %2</source>
+        <translation>Valheim 已从 %1 更新到 %2</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>包 %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>%1 服务器</translation>
+    </message>
+    <message>
+        <source>**Last launch:** %1</source>
+        <translation>**上次启动：**%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>- …and %n more</source>
+        <translation>
+            <numerusform>- …还有 %n 条</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LocalConfig</name>
+    <message>
+        <source>a text runs to the end of the file</source>
+        <translation>某段文本一直延续到文件末尾</translation>
+    </message>
+    <message>
+        <source>Steam's settings in “%1” aren't laid out as expected (%2), so Skaldrun left them as they are. Paste the launch options into Steam yourself.</source>
+        <translation>“%1”中的 Steam 设置结构与预期不符（%2），因此 Skaldrun 没有改动它们。请你自己把启动选项粘贴到 Steam 中。</translation>
+    </message>
+    <message>
+        <source>a block isn't closed</source>
+        <translation>某个块没有闭合</translation>
+    </message>
+    <message>
+        <source>a brace closes nothing</source>
+        <translation>某个括号没有对应的开头</translation>
+    </message>
+    <message>
+        <source>a block has no name</source>
+        <translation>某个块没有名称</translation>
+    </message>
+    <message>
+        <source>a name has no value</source>
+        <translation>某个名称没有值</translation>
+    </message>
+    <message>
+        <source>it holds no UserLocalConfigStore</source>
+        <translation>其中没有 UserLocalConfigStore</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Toolbar</source>
@@ -376,7 +968,7 @@
         <translation>原版游玩</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
         <translation>以原版启动 Valheim — 模组仍保留安装但不会加载</translation>
     </message>
     <message>
@@ -403,7 +995,7 @@
         <translation>没有自述文件</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
+        <source>Very long, so shortened here; the rest is on the package's page.</source>
         <translation>内容很长，此处已截短；其余内容见该包的页面。</translation>
     </message>
 </context>
@@ -418,7 +1010,7 @@
         <translation>数据</translation>
     </message>
     <message>
-        <source>Edit this mod&apos;s settings</source>
+        <source>Edit this mod's settings</source>
         <translation>编辑此模组的设置</translation>
     </message>
     <message>
@@ -497,20 +1089,100 @@
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn&apos;t load the readme: %1</source>
+        <source>Couldn't load the readme: %1</source>
         <translation>无法加载自述文件：%1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: %1</source>
+        <source>Couldn't load the changelog: %1</source>
         <translation>无法加载更新日志：%1</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
+        <source>Couldn't load the readme: the repository answered %1.</source>
         <translation>无法加载自述文件：仓库返回了 %1。</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
+        <source>Couldn't load the changelog: the repository answered %1.</source>
         <translation>无法加载更新日志：仓库返回了 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>Pipeline</name>
+    <message>
+        <source>Downloading %1 (%2 of %3)…</source>
+        <translation>正在下载 %1（第 %2 个，共 %3 个）…</translation>
+    </message>
+    <message>
+        <source>no download URL</source>
+        <translation>没有下载地址</translation>
+    </message>
+    <message>
+        <source>refused to download from %1, which is neither Thunderstore's nor Hexium's</source>
+        <translation>已拒绝从 %1 下载：它既不属于 Thunderstore 也不属于 Hexium</translation>
+    </message>
+    <message>
+        <source>%1 Reload the catalog in Browse and try again.</source>
+        <translation>%1 请在“浏览”中重新加载目录后再试。</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>已安装 %1</translation>
+    </message>
+    <message>
+        <source>Installed %1, but not %2</source>
+        <translation>已安装 %1，但未安装 %2</translation>
+    </message>
+    <message>
+        <source>Updates cancelled — nothing was changed</source>
+        <translation>已取消更新——没有做任何更改</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods; stopped before %2</source>
+        <translation>
+            <numerusform>已更新 %1 个（共 %n 个模组）；在 %2 之前停止</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods</source>
+        <translation>
+            <numerusform>已更新 %1 个（共 %n 个模组）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>Not in the catalog (install manually): %1</source>
+        <translation>目录中没有（请手动安装）：%1</translation>
+    </message>
+    <message>
+        <source>needs %1, which didn't install</source>
+        <translation>需要 %1，但它没有安装成功</translation>
+    </message>
+    <message>
+        <source>Updating %1 to %2 (%3 of %4)…</source>
+        <translation>正在将 %1 更新到 %2（第 %3 个，共 %4 个）…</translation>
+    </message>
+    <message>
+        <source>Installing %1 (%2 of %3)…</source>
+        <translation>正在安装 %1（第 %2 个，共 %3 个）…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %1 with %n dependencies (%2)</source>
+        <translation>
+            <numerusform>已安装 %1 及 %n 个依赖项（%2）</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Process</name>
+    <message>
+        <source>Couldn't start %1</source>
+        <translation>无法启动 %1</translation>
+    </message>
+    <message>
+        <source>%1 couldn't be started</source>
+        <translation>%1 无法启动</translation>
     </message>
 </context>
 <context>
@@ -530,6 +1202,69 @@
     <message>
         <source>Move to Trash</source>
         <translation>移到废纸篓</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePack</name>
+    <message>
+        <source>%1 in that profile has no version of three numbers.</source>
+        <translation>该配置档中的 %1 没有由三个数字组成的版本号。</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” with an absolute path, so nothing was imported.</source>
+        <translation>该配置档中的文件“%1”使用了绝对路径，因此没有导入任何内容。</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” that points outside its folder, so nothing was imported.</source>
+        <translation>该配置档中的文件“%1”指向其文件夹之外，因此没有导入任何内容。</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) is far larger than any profile's, so nothing was imported.</source>
+        <translation>该配置档的模组列表（export.r2x）远大于任何配置档，因此没有导入任何内容。</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) isn't readable YAML.</source>
+        <translation>该配置档的模组列表（export.r2x）不是可读的 YAML。</translation>
+    </message>
+    <message>
+        <source>That profile's mod list (export.r2x) has no list of mods.</source>
+        <translation>该配置档的模组列表（export.r2x）中没有模组列表。</translation>
+    </message>
+    <message>
+        <source>That profile lists far too many mods.</source>
+        <translation>该配置档列出的模组过多。</translation>
+    </message>
+    <message>
+        <source>“%1” in that profile isn't a mod name of the form Owner-Name.</source>
+        <translation>该配置档中的“%1”不是“作者-名称”格式的模组名。</translation>
+    </message>
+    <message>
+        <source>That profile isn't a readable .r2z (zip) archive.</source>
+        <translation>该配置档不是可读的 .r2z（zip）压缩包。</translation>
+    </message>
+    <message>
+        <source>That profile unpacks to far more files or bytes than any profile holds, so nothing was imported.</source>
+        <translation>该配置档解压后的文件数或字节数远超任何配置档，因此没有导入任何内容。</translation>
+    </message>
+    <message>
+        <source>That profile has an entry “%1” that isn't a plain file, so nothing was imported.</source>
+        <translation>该配置档中的条目“%1”不是普通文件，因此没有导入任何内容。</translation>
+    </message>
+    <message>
+        <source>That profile has no mod list (export.r2x), so there is nothing to import.</source>
+        <translation>该配置档没有模组列表（export.r2x），因此没有可导入的内容。</translation>
+    </message>
+    <message>
+        <source>Couldn't build the profile archive.</source>
+        <translation>无法生成配置档压缩包。</translation>
+    </message>
+    <message>
+        <source>That isn't a profile code's content: it doesn't start with #r2modman.</source>
+        <translation>这不是配置档代码的内容：它不是以 #r2modman 开头的。</translation>
+    </message>
+    <message>
+        <source>That profile code's content is damaged: it isn't valid base64.</source>
+        <translation>该配置档代码的内容已损坏：它不是有效的 base64。</translation>
     </message>
 </context>
 <context>
@@ -628,7 +1363,7 @@
         <translation>请先安装 ShaderHelperForMac——参见模组面板中的粉色横幅，或在“浏览”中搜索它。</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
         <translation>将除 ShaderHelperForMac 之外的所有模组移出 plugins 文件夹，以免模组材质污染基准。</translation>
     </message>
     <message>
@@ -640,7 +1375,7 @@
         <translation>备份世界和角色</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app&apos;s backup folder</source>
+        <source>Copies every world and character to this app's backup folder</source>
         <translation>将所有世界和角色复制到本应用的备份文件夹</translation>
     </message>
     <message>
@@ -676,7 +1411,7 @@
         <translation>恢复世界和角色</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup&apos;s versions</source>
+        <source>Overwrites current saves with the latest backup's versions</source>
         <translation>用最新备份中的版本覆盖当前存档</translation>
     </message>
     <message>
@@ -748,7 +1483,7 @@
         <translation>游戏里出现粉色或品红色贴图？</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>有些模组自带仅限 Windows 的着色器，Metal 无法渲染。ShaderHelperForMac 会自动把损坏的材质换成适合 Mac 的着色器。</translation>
     </message>
     <message>
@@ -862,7 +1597,7 @@
         <translation>在 Steam 中：右键点击 Valheim → 属性… → 通用 → 粘贴到启动选项，然后关闭窗口。</translation>
     </message>
     <message>
-        <source>I&apos;ve added it — mark this step done</source>
+        <source>I've added it — mark this step done</source>
         <translation>我已添加 — 将此步标记为完成</translation>
     </message>
     <message>
@@ -914,7 +1649,7 @@
         <translation>Rosetta 2 已安装 — 这台 Mac 可以运行 Intel 代码。</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
+        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
         <translation>BepInEx 的注入器仅支持 Intel，因此 Apple 芯片需要 Apple 的 Rosetta 2 转译层。</translation>
     </message>
     <message>
@@ -922,11 +1657,11 @@
         <translation>BepInEx %1 已在游戏文件夹中，%2 已就绪。</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 来自早于 5.4.2331 的包，已无法通过 Steam 启动 BepInEx — 请更新该包。</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
+        <source>BepInEx files are there, but %1 isn't executable yet.</source>
         <translation>BepInEx 文件已在，但 %1 还不可执行。</translation>
     </message>
     <message>
@@ -934,11 +1669,11 @@
         <translation>BepInEx 文件已在，但 %1 还需要 Mac 修复（可执行权限 + 游戏名称）。</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>从 Thunderstore 下载 denikson 的 Valheim 版 BepInExPack，并解压到游戏文件夹。</translation>
     </message>
     <message>
-        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>从 Thunderstore 下载 denikson 的 Valheim 版 BepInExPack，并解压到 %1 旁边。</translation>
     </message>
     <message>
@@ -950,11 +1685,11 @@
         <translation>Intel Mac 本就原生运行 Intel 版本。</translation>
     </message>
     <message>
-        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>启动脚本会运行游戏的 Intel（x86_64）版本，因此 BepInEx 在 Rosetta 下加载。</translation>
     </message>
     <message>
-        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
         <translation>Valheim 的 Mac 应用是通用版本，会原生运行，而那样 BepInEx 无法加载 — 此修复让启动脚本运行其 Intel 版本。</translation>
     </message>
     <message>
@@ -966,11 +1701,11 @@
         <translation># 已添加到 %1</translation>
     </message>
     <message>
-        <source>Linux doesn&apos;t quarantine downloads.</source>
+        <source>Linux doesn't quarantine downloads.</source>
         <translation>Linux 不会隔离下载的文件。</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
         <translation>安装 BepInEx 后，此步会清除 macOS 的隔离标记，让 Gatekeeper 不再阻止注入器。</translation>
     </message>
     <message numerus="yes">
@@ -980,7 +1715,7 @@
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
         <translation>模组文件上没有隔离标记 — Gatekeeper 不会干扰。</translation>
     </message>
     <message>
@@ -988,7 +1723,7 @@
         <translation>已在你的 Steam 设置中找到 — Valheim 会通过 BepInEx 启动。</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
         <translation>唯一需要手动的一步：Steam 必须通过 BepInEx 的脚本启动游戏。</translation>
     </message>
     <message>
@@ -996,7 +1731,7 @@
         <translation>已确认带模组启动 — BepInEx 最后一次写入日志是在 %1。</translation>
     </message>
     <message>
-        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
         <translation>BepInEx 的最新日志来自 Proton 下的 Windows 版本，而不是原生游戏。</translation>
     </message>
     <message>
@@ -1083,8 +1818,23 @@
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>Couldn&apos;t load the catalog: %1</source>
+        <source>Couldn't load the catalog: %1</source>
         <translation>无法加载目录：%1</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Couldn't move to the Trash “%1”: it no longer exists.</source>
+        <translation>无法将“%1”移到废纸篓：它已不存在。</translation>
+    </message>
+    <message>
+        <source>Couldn't move to the Trash “%1”: the Trash refused it.</source>
+        <translation>无法将“%1”移到废纸篓：废纸篓拒绝了它。</translation>
+    </message>
+    <message>
+        <source>Couldn't move to the Trash “%1”: the Trash folder isn't available.</source>
+        <translation>无法将“%1”移到废纸篓：废纸篓文件夹不可用。</translation>
     </message>
 </context>
 <context>
@@ -1121,7 +1871,7 @@
         <translation>安装 %1 的某个版本</translation>
     </message>
     <message>
-        <source>Don&apos;t offer updates for %1</source>
+        <source>Don't offer updates for %1</source>
         <translation>不再为 %1 提供更新</translation>
     </message>
     <message>
