@@ -28,7 +28,7 @@ QString title(const Finding& f, const std::optional<ModNames::Mod>& mod) {
 // One missing dependency: what is wanted, then what is there instead.
 QString needed(const LaunchReport::Requirement& r, const ModNames::Installed& installed) {
     const auto dependency = ModNames::byGuid(installed, r.guid);
-    const QString name = dependency ? dependency->name : r.guid;
+    QString name = dependency ? dependency->name : r.guid;
     if (!r.minimumVersion) {
         if (!dependency)
             return QCoreApplication::translate("LaunchText", "%1, which isn't installed").arg(name);
