@@ -201,14 +201,18 @@ void refuseOutsideLink(const QString& configFile) {
     if (!Fs::isSymLink(configFile)) return;
     const auto target = Fs::canonicalPath(configFile);
     if (!target)
-        Fs::fail(QStringLiteral("save"), configFile,
-                 QStringLiteral("it's a link to a file that doesn't exist"));
+        throw SkaldrunError(
+            QCoreApplication::translate("ConfigStore",
+                                        "Couldn't save “%1”: it's a link to a file that doesn't exist.")
+                .arg(Fs::displayPath(configFile)));
     const auto root = Fs::canonicalPath(linkBoundary(configFile));
     const QString prefix =
         root ? (root->endsWith(QLatin1Char('/')) ? *root : *root + QLatin1Char('/')) : QString();
     if (prefix.isEmpty() || !target->startsWith(prefix))
-        Fs::fail(QStringLiteral("save"), configFile,
-                 QStringLiteral("it's a link to a file outside the game folder"));
+        throw SkaldrunError(QCoreApplication::translate(
+                                "ConfigStore", "Couldn't save “%1”: it's a link to a file outside the game "
+                                               "folder.")
+                                .arg(Fs::displayPath(configFile)));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -64,7 +65,8 @@ public:
             for (++m_i; m_i < n && m_t[m_i] != '"'; ++m_i) {
                 if (m_t[m_i] == '\\') ++m_i;
             }
-            if (m_i >= n) fail(QStringLiteral("a text runs to the end of the file"));
+            if (m_i >= n)
+                fail(QCoreApplication::translate("LocalConfig", "a text runs to the end of the file"));
             ++m_i;
             return {Token::text, from, m_i};
         }
@@ -80,10 +82,11 @@ public:
     }
 
     [[noreturn]] void fail(const QString& why) const {
-        throw SkaldrunError(
-            QStringLiteral("Steam's settings in “%1” aren't laid out as expected (%2), so Skaldrun left "
-                           "them as they are. Paste the launch options into Steam yourself.")
-                .arg(Fs::displayPath(m_file), why));
+        throw SkaldrunError(QCoreApplication::translate(
+                                "LocalConfig",
+                                "Steam's settings in “%1” aren't laid out as expected (%2), so Skaldrun "
+                                "left them as they are. Paste the launch options into Steam yourself.")
+                                .arg(Fs::displayPath(m_file), why));
     }
 
 private:
@@ -108,16 +111,19 @@ Layout read(const QByteArray& text, const QByteArray& appID, const QString& file
     for (;;) {
         const Token key = scan.next();
         if (key.kind == Token::end) {
-            if (!onTheWay.empty()) scan.fail(QStringLiteral("a block isn't closed"));
+            if (!onTheWay.empty())
+                scan.fail(QCoreApplication::translate("LocalConfig", "a block isn't closed"));
             return layout;
         }
         if (key.kind == Token::close) {
-            if (onTheWay.empty()) scan.fail(QStringLiteral("a brace closes nothing"));
+            if (onTheWay.empty())
+                scan.fail(QCoreApplication::translate("LocalConfig", "a brace closes nothing"));
             if (onTheWay.back()) layout.close[onTheWay.size() - 1] = key.begin;
             onTheWay.pop_back();
             continue;
         }
-        if (key.kind == Token::open) scan.fail(QStringLiteral("a block has no name"));
+        if (key.kind == Token::open)
+            scan.fail(QCoreApplication::translate("LocalConfig", "a block has no name"));
         const Token value = scan.next();
         const size_t depth = onTheWay.size();
         if (value.kind == Token::open) {
@@ -136,7 +142,7 @@ Layout read(const QByteArray& text, const QByteArray& appID, const QString& file
                 layout.valueEnd = value.end_;
             }
         } else {
-            scan.fail(QStringLiteral("a name has no value"));
+            scan.fail(QCoreApplication::translate("LocalConfig", "a name has no value"));
         }
     }
 }
@@ -175,7 +181,9 @@ QByteArray withLaunchOptions(const QByteArray& text, const QString& appID, const
     const Layout layout = read(text, id, file);
     if (layout.valueBegin >= 0)
         return text.left(layout.valueBegin) + quoted(options) + text.mid(layout.valueEnd);
-    if (layout.deepest < 0) Scanner(text, file).fail(QStringLiteral("it holds no UserLocalConfigStore"));
+    if (layout.deepest < 0)
+        Scanner(text, file)
+            .fail(QCoreApplication::translate("LocalConfig", "it holds no UserLocalConfigStore"));
 
     // The missing blocks, then the value, indented with tabs as Steam indents them.
     const auto indent = [](int depth) { return QByteArray(depth, '\t'); };

@@ -7,6 +7,7 @@
 #include "platform/SkaldrunError.h"
 #include "platform/Trash.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -121,7 +122,7 @@ void undo(const QString& gameDir, const Journal& journal) {
         if (!journal.configs.contains(relative)) Fs::remove(Fs::join(configs, relative));
     restoreConfigs(gameDir, journal.configs);
     if (!Fs::remove(Fs::join(Change::workDir(gameDir), journalName)))
-        Fs::fail(QStringLiteral("remove"), Fs::join(Change::workDir(gameDir), journalName), errno);
+        Fs::fail(Fs::Op::remove, Fs::join(Change::workDir(gameDir), journalName), errno);
     Fs::remove(Change::workDir(gameDir));
 }
 
@@ -158,7 +159,8 @@ Change::Change(const QString& gameDir) : m_gameDir(gameDir) {
     {
         const QMutexLocker lock(&changingLock());
         if (changing().contains(gameDir))
-            throw SkaldrunError(QStringLiteral("Another change of this game folder is still under way."));
+            throw SkaldrunError(QCoreApplication::translate(
+                "Change", "Another change of this game folder is still under way."));
         changing().insert(gameDir);
     }
     try {
@@ -202,7 +204,8 @@ void Change::writeJournal() const {
 
 void Change::park(const QString& item) {
     if (!item.startsWith(m_gameDir + QLatin1Char('/')))
-        throw SkaldrunError(QStringLiteral("%1 isn't in the game folder.").arg(Fs::displayPath(item)));
+        throw SkaldrunError(
+            QCoreApplication::translate("Change", "%1 isn't in the game folder.").arg(Fs::displayPath(item)));
     m_parked << item;
     writeJournal(); // first the intent, then the move: an interrupted move is found either way
     Fs::mkpath(parkedDir(m_gameDir));
@@ -216,7 +219,7 @@ void Change::keepConfigs() {
 void Change::commit() {
     if (!m_open) return;
     const QString journal = Fs::join(workDir(m_gameDir), journalName);
-    if (!Fs::remove(journal)) Fs::fail(QStringLiteral("remove"), journal, errno);
+    if (!Fs::remove(journal)) Fs::fail(Fs::Op::remove, journal, errno);
     m_open = false;
     clearWork(m_gameDir);
 }

@@ -10,6 +10,7 @@
 #include "platform/Fs.h"
 #include "platform/Log.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -69,7 +70,7 @@ void mergeTree(const QString& src, const QString& dst, const QStringList& exclud
                const QStringList& kept) {
     Fs::mkpath(dst);
     const auto children = Fs::entries(src);
-    if (!children) Fs::fail(QStringLiteral("read the folder"), src, errno);
+    if (!children) Fs::fail(Fs::Op::readFolder, src, errno);
     for (const Fs::Entry& child : *children) {
         // A link could lead anywhere on the disk; a mod never needs one.
         if (skipped(child.name) || excluding.contains(child.name) || child.isSymLink) continue;
@@ -99,7 +100,8 @@ void checkDisjoint(const QString& src, const QString& dst) {
     const QString from = canonical(src);
     const QString to = canonicalTarget(dst);
     if (within(to, from) || within(from, to))
-        Fs::fail(QStringLiteral("copy"), src, QStringLiteral("it overlaps “%1”").arg(Fs::displayPath(dst)));
+        throw SkaldrunError(QCoreApplication::translate("Installer", "Couldn't copy “%1”: it overlaps “%2”.")
+                                .arg(Fs::displayPath(src), Fs::displayPath(dst)));
 }
 
 void mergeChecked(const QString& src, const QString& dst, const QStringList& excluding, Transfer how,
@@ -157,16 +159,18 @@ QString installOwnedOrCopied(const QString& root, const QString& gameDir, const 
     const auto script = findItem(root, packSearchDepth, [](const QString& path) {
         return Outside::scriptNames.contains(Fs::fileName(path));
     });
-    QString keptPack = QStringLiteral("BepInEx is already set up in the game folder; kept it as it is");
+    QString keptPack = QCoreApplication::translate(
+        "Installer", "BepInEx is already set up in the game folder; kept it as it is");
     if (script && loader == Loader::keep && loaderSetUp(gameDir)) return keptPack;
     if (script) {
         const auto manifest = readManifest(root);
         installPackFrom(Fs::parent(*script), gameDir, how);
         if (manifest && manifest->version) {
             InstallRecords::rememberLoader(gameDir, *manifest->version);
-            return QStringLiteral("BepInEx %1 installed into the game folder").arg(*manifest->version);
+            return QCoreApplication::translate("Installer", "BepInEx %1 installed into the game folder")
+                .arg(*manifest->version);
         }
-        return QStringLiteral("BepInEx installed into the game folder");
+        return QCoreApplication::translate("Installer", "BepInEx installed into the game folder");
     }
 
     // 2. The BepInEx pack, recognised by its loader folder.
@@ -177,7 +181,7 @@ QString installOwnedOrCopied(const QString& root, const QString& gameDir, const 
     if (bep && loader == Loader::keep && loaderSetUp(gameDir)) return keptPack;
     if (bep) {
         installPackFrom(Fs::parent(*bep), gameDir, how);
-        return QStringLiteral("BepInEx installed into the game folder");
+        return QCoreApplication::translate("Installer", "BepInEx installed into the game folder");
     }
 
     // 3. Anything else: a game-folder layout or an ordinary mod, below any wrapper folders.
@@ -195,14 +199,15 @@ QString installOwnedOrCopied(const QString& root, const QString& gameDir, const 
     if (Fs::isDir(bepInBase) && !Fs::isSymLink(bepInBase)) {
         mergeChecked(bepInBase, Fs::join(gameDir, Outside::bepInExDir), {}, how, kept);
         Quarantine::clear(gameDir);
-        return QStringLiteral("Merged %1 into BepInEx").arg(name.value_or(fallbackName));
+        return QCoreApplication::translate("Installer", "Merged %1 into BepInEx")
+            .arg(name.value_or(fallbackName));
     }
 
     if (!name) {
-        throw SkaldrunError(
-            QStringLiteral("Couldn't install “%1”: neither its manifest nor its file name gives a "
-                           "usable folder name.")
-                .arg(fallbackName));
+        throw SkaldrunError(QCoreApplication::translate(
+                                "Installer", "Couldn't install “%1”: neither its manifest nor its file "
+                                             "name gives a usable folder name.")
+                                .arg(fallbackName));
     }
     const QString plugins = ensurePlugins(gameDir);
     const QString pluginsIn = Fs::join(base, QStringLiteral("plugins"));
@@ -238,8 +243,10 @@ QString installOwnedOrCopied(const QString& root, const QString& gameDir, const 
     Quarantine::clear(gameDir);
     const auto dlls = ModScanner::dllFiles(dest);
     if (dlls.active.isEmpty() && dlls.disabled.isEmpty())
-        return QStringLiteral("Installed %1 (data/config files only — no plugin DLL)").arg(*name);
-    return QStringLiteral("Installed %1").arg(*name);
+        return QCoreApplication::translate("Installer",
+                                           "Installed %1 (data/config files only — no plugin DLL)")
+            .arg(*name);
+    return QCoreApplication::translate("Installer", "Installed %1").arg(*name);
 }
 
 enum class Place { outside, insideGame, holdsGame };
@@ -286,13 +293,13 @@ QString install(const QString& dropped, const QString& gameDir) {
         const QString plugins = ensurePlugins(gameDir);
         replaceItem(item, Fs::join(plugins, name));
         Quarantine::clear(gameDir);
-        return QStringLiteral("Installed %1").arg(name);
+        return QCoreApplication::translate("Installer", "Installed %1").arg(name);
     }
     if (ext == QLatin1String("cfg")) {
         const QString config = Fs::join(gameDir, Outside::configDir);
         Fs::mkpath(config);
         replaceItem(item, Fs::join(config, name));
-        return QStringLiteral("Copied %1 into BepInEx/config").arg(name);
+        return QCoreApplication::translate("Installer", "Copied %1 into BepInEx/config").arg(name);
     }
     if (Fs::isDir(item)) return installTree(item, gameDir, name, Loader::replace);
     throw InstallError::unsupportedFile(name);
@@ -313,10 +320,11 @@ QString installZip(const QString& archive, const QString& gameDir, const Extract
 QString installTree(const QString& root, const QString& gameDir, const QString& fallbackName, Loader loader) {
     switch (placeOf(root, gameDir)) {
     case Place::holdsGame:
-        throw SkaldrunError(
-            QStringLiteral("%1 holds the game folder's own files, so it can't be installed into "
-                           "them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.")
-                .arg(fallbackName));
+        throw SkaldrunError(QCoreApplication::translate(
+                                "Installer",
+                                "%1 holds the game folder's own files, so it can't be installed into "
+                                "them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.")
+                                .arg(fallbackName));
     case Place::insideGame: {
         // Installing would first remove the very folder being installed (a mod dragged out of
         // BepInEx/plugins): work from a copy instead.
@@ -344,11 +352,15 @@ void replaceItem(const QString& src, const QString& target) {
     if (!from.isEmpty() && from == to)
         return; // already in place: removing the target would remove the source
     if (within(to, from))
-        Fs::fail(QStringLiteral("copy"), src,
-                 QStringLiteral("“%1” lies inside it").arg(Fs::displayPath(target)));
-    if (Fs::isSymLink(src)) Fs::fail(QStringLiteral("copy"), src, QStringLiteral("it is a symbolic link"));
+        throw SkaldrunError(
+            QCoreApplication::translate("Installer", "Couldn't copy “%1”: “%2” lies inside it.")
+                .arg(Fs::displayPath(src), Fs::displayPath(target)));
+    if (Fs::isSymLink(src))
+        throw SkaldrunError(
+            QCoreApplication::translate("Installer", "Couldn't copy “%1”: it is a symbolic link.")
+                .arg(Fs::displayPath(src)));
     // Checked before the target goes, so a vanished source can't cost the copy already there.
-    if (!Fs::itemExists(src)) Fs::fail(QStringLiteral("copy"), src, ENOENT);
+    if (!Fs::itemExists(src)) Fs::fail(Fs::Op::copy, src, ENOENT);
     Fs::remove(target);
     Fs::copyItem(src, target);
 }

@@ -12,6 +12,7 @@
 #include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QMutex>
 #include <QThreadPool>
 
@@ -52,7 +53,7 @@ std::vector<Fetched> downloadAll(const InstallPlan::Plan& plan, const QString& i
         if (shown.exchange(whole) == whole && !started) return;
         const qsizetype k = latest.load();
         const QMutexLocker lock(&showing);
-        options.show(QStringLiteral("Downloading %1 (%2 of %3)…")
+        options.show(QCoreApplication::translate("Pipeline", "Downloading %1 (%2 of %3)…")
                          .arg(plan.steps[k].package.prettyName())
                          .arg(k + 1)
                          .arg(n),
@@ -63,13 +64,14 @@ std::vector<Fetched> downloadAll(const InstallPlan::Plan& plan, const QString& i
         Fetched& got = fetched[size_t(k)];
         // The catalog is outside input: archives come from the repositories and their CDNs only.
         if (!p.downloadURL || !p.downloadURL->isValid()) {
-            got.failure = QStringLiteral("no download URL");
+            got.failure = QCoreApplication::translate("Pipeline", "no download URL");
             return;
         }
         if (!Repository::trustedDownload(*p.downloadURL)) {
-            got.failure = QStringLiteral("refused to download from %1, which is neither Thunderstore's nor "
-                                         "Hexium's")
-                              .arg(p.downloadURL->host());
+            got.failure =
+                QCoreApplication::translate("Pipeline", "refused to download from %1, which is neither "
+                                                        "Thunderstore's nor Hexium's")
+                    .arg(p.downloadURL->host());
             return;
         }
         latest = k;
@@ -89,8 +91,9 @@ std::vector<Fetched> downloadAll(const InstallPlan::Plan& plan, const QString& i
         } else if (!answer.cancelled) {
             // The catalog listed it a while ago: a fresh one may not.
             got.failure = answer.status == 404
-                              ? Repository::noSuchPackage(p.source, p.fullName) +
-                                    QStringLiteral(" Reload the catalog in Browse and try again.")
+                              ? QCoreApplication::translate("Pipeline",
+                                                            "%1 Reload the catalog in Browse and try again.")
+                                    .arg(Repository::noSuchPackage(p.source, p.fullName))
                               : answer.error;
             got.namesItself = answer.status == 404;
             if (options.allOrNothing) options.stop->store(true); // the run won't go on
@@ -130,10 +133,6 @@ void installStep(const InstallPlan::Step& step, const QString& zip, const QStrin
     }
 }
 
-QString counted(qsizetype n, const QString& one, const QString& many) {
-    return QString::number(n) + QLatin1Char(' ') + (n == 1 ? one : many);
-}
-
 } // namespace
 
 bool Report::has(const QString& key) const {
@@ -146,33 +145,39 @@ std::optional<QString> Report::installedLine(const QString& requested) const {
     for (const TSPackage& p : installed)
         names << p.prettyName();
     const qsizetype m = names.size();
-    if (m == 1 && names.first() == requested) return QStringLiteral("Installed ") + requested;
+    const int dependencies = int(m) - 1;
+    if (m == 1 && names.first() == requested)
+        return QCoreApplication::translate("Pipeline", "Installed %1").arg(requested);
     if (m > 1 && names.last() == requested)
-        return QStringLiteral("Installed %1 with %2 (%3)")
-            .arg(requested, counted(m - 1, QStringLiteral("dependency"), QStringLiteral("dependencies")),
-                 names.mid(0, m - 1).join(QStringLiteral(", ")));
+        return QCoreApplication::translate("Pipeline", "Installed %1 with %n dependencies (%2)", nullptr,
+                                           dependencies)
+            .arg(requested, names.mid(0, m - 1).join(QStringLiteral(", ")));
     if (m > 0)
-        return QStringLiteral("Installed %1, but not %2").arg(names.join(QStringLiteral(", ")), requested);
+        return QCoreApplication::translate("Pipeline", "Installed %1, but not %2")
+            .arg(names.join(QStringLiteral(", ")), requested);
     return std::nullopt;
 }
 
 QString Report::updatedLine(qsizetype of) const {
-    if (cancelled) return QStringLiteral("Updates cancelled — nothing was changed");
-    QString line = QStringLiteral("Updated %1 of %2")
-                       .arg(installed.size())
-                       .arg(counted(of, QStringLiteral("mod"), QStringLiteral("mods")));
-    if (stoppedBefore) line += QStringLiteral("; stopped before ") + *stoppedBefore;
-    return line;
+    if (cancelled) return QCoreApplication::translate("Pipeline", "Updates cancelled — nothing was changed");
+    if (stoppedBefore)
+        return QCoreApplication::translate("Pipeline", "Updated %1 of %n mods; stopped before %2", nullptr,
+                                           int(of))
+            .arg(installed.size())
+            .arg(*stoppedBefore);
+    return QCoreApplication::translate("Pipeline", "Updated %1 of %n mods", nullptr, int(of))
+        .arg(installed.size());
 }
 
 std::optional<QString> Report::problems(const QString& separator) const {
     QStringList lines;
     for (const Failure& failure : failed)
-        lines << (failure.name.isEmpty() ? failure.reason
-                                         : failure.name + QStringLiteral(": ") + failure.reason);
+        lines << (failure.name.isEmpty()
+                      ? failure.reason
+                      : QCoreApplication::translate("Pipeline", "%1: %2").arg(failure.name, failure.reason));
     if (!notFound.isEmpty())
-        lines << QStringLiteral("Not in the catalog (install manually): ") +
-                     notFound.join(QStringLiteral(", "));
+        lines << QCoreApplication::translate("Pipeline", "Not in the catalog (install manually): %1")
+                     .arg(notFound.join(QStringLiteral(", ")));
     if (lines.isEmpty()) return std::nullopt;
     return lines.join(separator);
 }
@@ -213,18 +218,21 @@ Report run(const InstallPlan::Plan& plan, const QString& gameDir, const Options&
             const auto failedStep = std::find_if(plan.steps.cbegin(), plan.steps.cend(),
                                                  [&](const InstallPlan::Step& s) { return s.key() == *it; });
             report.failed.append(
-                {name,
-                 QStringLiteral("needs %1, which didn't install").arg(failedStep->package.prettyName())});
+                {name, QCoreApplication::translate("Pipeline", "needs %1, which didn't install")
+                           .arg(failedStep->package.prettyName())});
             failedKeys.insert(step.key());
             continue;
         }
         if (options.show)
             options.show(step.replaces
-                             ? QStringLiteral("Updating %1 to %2 (%3 of %4)…")
+                             ? QCoreApplication::translate("Pipeline", "Updating %1 to %2 (%3 of %4)…")
                                    .arg(step.replaces->name, step.package.version)
                                    .arg(k + 1)
                                    .arg(n)
-                             : QStringLiteral("Installing %1 (%2 of %3)…").arg(name).arg(k + 1).arg(n),
+                             : QCoreApplication::translate("Pipeline", "Installing %1 (%2 of %3)…")
+                                   .arg(name)
+                                   .arg(k + 1)
+                                   .arg(n),
                          std::nullopt);
         try {
             if (whole) {

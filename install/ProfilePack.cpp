@@ -3,6 +3,7 @@
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <archive.h>
@@ -58,7 +59,9 @@ QString versionOf(const YAML::Node& mod, const QString& name) {
         if (text && !text->isEmpty() && text->size() < 19 && !text->startsWith(QLatin1Char('+')))
             parts << QString::number(text->toULongLong(&ok));
         if (!ok)
-            refuse(QStringLiteral("%1 in that profile has no version of three numbers.").arg(shown(name)));
+            refuse(QCoreApplication::translate("ProfilePack",
+                                               "%1 in that profile has no version of three numbers.")
+                       .arg(shown(name)));
     }
     return parts.join(QLatin1Char('.'));
 }
@@ -69,14 +72,18 @@ QString packPath(const QString& entry) {
     static const QRegularExpression separator(QStringLiteral("[/\\\\]"));
     if (entry.startsWith(QLatin1Char('/')) || entry.startsWith(QLatin1Char('\\')) ||
         (entry.size() >= 2 && entry.at(1) == QLatin1Char(':')))
-        refuse(QStringLiteral("That profile has a file “%1” with an absolute path, so nothing was imported.")
-                   .arg(shown(entry)));
+        refuse(
+            QCoreApplication::translate(
+                "ProfilePack", "That profile has a file “%1” with an absolute path, so nothing was imported.")
+                .arg(shown(entry)));
     QStringList parts;
     for (const QString& part : entry.split(separator)) {
         if (part.isEmpty() || part == QLatin1String(".")) continue;
         if (part == QLatin1String("..") || part.contains(QChar(0)))
-            refuse(QStringLiteral("That profile has a file “%1” that points outside its folder, so nothing "
-                                  "was imported.")
+            refuse(QCoreApplication::translate(
+                       "ProfilePack",
+                       "That profile has a file “%1” that points outside its folder, so nothing "
+                       "was imported.")
                        .arg(shown(entry)));
         parts << part;
     }
@@ -94,32 +101,40 @@ la_ssize_t appendTo(archive*, void* data, const void* buffer, size_t length) {
 } // namespace
 
 namespace {
-const QString listTooLarge = QStringLiteral("That profile's mod list (export.r2x) is far larger than any "
-                                            "profile's, so nothing was imported.");
+// Asked for when needed: a translation is loaded after static initialisation.
+QString listTooLarge() {
+    return QCoreApplication::translate("ProfilePack",
+                                       "That profile's mod list (export.r2x) is far larger than any "
+                                       "profile's, so nothing was imported.");
+}
 } // namespace
 
 Profile readR2x(const QByteArray& yaml) {
     // YAML's reader holds every node of the document: a short line such as "[1,1,1,…]" costs it
     // hundreds of bytes a character, so a list is measured before it is read.
-    if (yaml.size() > maxListBytes) refuse(listTooLarge);
+    if (yaml.size() > maxListBytes) refuse(listTooLarge());
     YAML::Node root;
     try {
         root = YAML::Load(yaml.toStdString());
     } catch (const YAML::Exception&) {
-        refuse(QStringLiteral("That profile's mod list (export.r2x) isn't readable YAML."));
+        refuse(QCoreApplication::translate("ProfilePack",
+                                           "That profile's mod list (export.r2x) isn't readable YAML."));
     }
     if (!root.IsMap() || !root["mods"] || !root["mods"].IsSequence())
-        refuse(QStringLiteral("That profile's mod list (export.r2x) has no list of mods."));
+        refuse(QCoreApplication::translate("ProfilePack",
+                                           "That profile's mod list (export.r2x) has no list of mods."));
     Profile profile;
     try {
         profile.name = scalar(root["profileName"]).value_or(QString()).trimmed();
         const YAML::Node mods = root["mods"];
-        if (qint64(mods.size()) > maxEntries) refuse(QStringLiteral("That profile lists far too many mods."));
+        if (qint64(mods.size()) > maxEntries)
+            refuse(QCoreApplication::translate("ProfilePack", "That profile lists far too many mods."));
         for (const YAML::Node& node : mods) {
             Mod mod;
             mod.name = node.IsMap() ? scalar(node["name"]).value_or(QString()) : QString();
             if (!isOwnerName(mod.name))
-                refuse(QStringLiteral("“%1” in that profile isn't a mod name of the form Owner-Name.")
+                refuse(QCoreApplication::translate(
+                           "ProfilePack", "“%1” in that profile isn't a mod name of the form Owner-Name.")
                            .arg(shown(mod.name)));
             mod.version = versionOf(node, mod.name);
             // Absent means enabled, as r2modman writes and reads it.
@@ -131,7 +146,8 @@ Profile readR2x(const QByteArray& yaml) {
             profile.mods << mod;
         }
     } catch (const YAML::Exception&) {
-        refuse(QStringLiteral("That profile's mod list (export.r2x) isn't readable YAML."));
+        refuse(QCoreApplication::translate("ProfilePack",
+                                           "That profile's mod list (export.r2x) isn't readable YAML."));
     }
     return profile;
 }
@@ -188,11 +204,13 @@ QByteArray writeR2x(const Profile& profile) {
 Profile readR2z(const QByteArray& zip) {
     std::unique_ptr<archive, ReadCloser> reader(archive_read_new());
     archive_read_support_format_zip(reader.get());
-    const QString notZip = QStringLiteral("That profile isn't a readable .r2z (zip) archive.");
+    const QString notZip =
+        QCoreApplication::translate("ProfilePack", "That profile isn't a readable .r2z (zip) archive.");
     if (archive_read_open_memory(reader.get(), zip.constData(), size_t(zip.size())) != ARCHIVE_OK)
         refuse(notZip);
-    const QString bomb = QStringLiteral("That profile unpacks to far more files or bytes than any profile "
-                                        "holds, so nothing was imported.");
+    const QString bomb = QCoreApplication::translate(
+        "ProfilePack", "That profile unpacks to far more files or bytes than any profile "
+                       "holds, so nothing was imported.");
     std::optional<QByteArray> r2x;
     QMap<QString, QByteArray> configs;
     qint64 entries = 0;
@@ -209,8 +227,10 @@ Profile readR2z(const QByteArray& zip) {
         const mode_t type = archive_entry_filetype(entry);
         if (type == AE_IFDIR) continue;
         if (type != AE_IFREG || archive_entry_symlink(entry) || archive_entry_hardlink(entry))
-            refuse(QStringLiteral("That profile has an entry “%1” that isn't a plain file, so nothing was "
-                                  "imported.")
+            refuse(QCoreApplication::translate(
+                       "ProfilePack",
+                       "That profile has an entry “%1” that isn't a plain file, so nothing was "
+                       "imported.")
                        .arg(shown(name)));
         const bool isList = name.compare(r2xName, Qt::CaseInsensitive) == 0;
         const QString path = isList ? QString() : packPath(name);
@@ -223,7 +243,7 @@ Profile readR2z(const QByteArray& zip) {
             if (n == 0) break;
             total += n;
             if (total > maxUnpackedBytes) refuse(bomb);
-            if (isList && data.size() + n > maxListBytes) refuse(listTooLarge);
+            if (isList && data.size() + n > maxListBytes) refuse(listTooLarge());
             data.append(block, n);
         }
         if (isList)
@@ -232,7 +252,8 @@ Profile readR2z(const QByteArray& zip) {
             configs.insert(path, data);
     }
     if (!r2x)
-        refuse(QStringLiteral("That profile has no mod list (export.r2x), so there is nothing to import."));
+        refuse(QCoreApplication::translate(
+            "ProfilePack", "That profile has no mod list (export.r2x), so there is nothing to import."));
     Profile profile = readR2x(*r2x);
     profile.configs = configs;
     return profile;
@@ -243,7 +264,8 @@ QByteArray writeR2z(const Profile& profile) {
     std::unique_ptr<archive, WriteCloser> writer(archive_write_new());
     archive_write_set_format_zip(writer.get());
     if (archive_write_open(writer.get(), &bytes, nullptr, &appendTo, nullptr) != ARCHIVE_OK)
-        throw SkaldrunError(QStringLiteral("Couldn't build the profile archive."));
+        throw SkaldrunError(
+            QCoreApplication::translate("ProfilePack", "Couldn't build the profile archive."));
     const auto add = [&](const QString& name, const QByteArray& data) {
         std::unique_ptr<archive_entry, decltype(&archive_entry_free)> entry(archive_entry_new(),
                                                                             &archive_entry_free);
@@ -253,7 +275,8 @@ QByteArray writeR2z(const Profile& profile) {
         archive_entry_set_size(entry.get(), data.size());
         if (archive_write_header(writer.get(), entry.get()) < ARCHIVE_WARN ||
             archive_write_data(writer.get(), data.constData(), size_t(data.size())) < 0)
-            throw SkaldrunError(QStringLiteral("Couldn't build the profile archive."));
+            throw SkaldrunError(
+                QCoreApplication::translate("ProfilePack", "Couldn't build the profile archive."));
     };
     add(r2xName, writeR2x(profile));
     // Both peers read r2modman's layout: BepInEx's config folder as "config/".
@@ -261,7 +284,8 @@ QByteArray writeR2z(const Profile& profile) {
     for (auto it = profile.configs.cbegin(); it != profile.configs.cend(); ++it)
         add(it.key().startsWith(configPrefix) ? it.key().mid(bepDir.size() + 1) : it.key(), it.value());
     if (archive_write_close(writer.get()) != ARCHIVE_OK)
-        throw SkaldrunError(QStringLiteral("Couldn't build the profile archive."));
+        throw SkaldrunError(
+            QCoreApplication::translate("ProfilePack", "Couldn't build the profile archive."));
     return bytes;
 }
 
@@ -275,12 +299,14 @@ QByteArray encodeCode(const QByteArray& zip) {
 
 QByteArray decodeCode(const QByteArray& text) {
     if (!text.startsWith(codePrefix))
-        refuse(QStringLiteral("That isn't a profile code's content: it doesn't start with #r2modman."));
+        refuse(QCoreApplication::translate(
+            "ProfilePack", "That isn't a profile code's content: it doesn't start with #r2modman."));
     // Uploaders add line breaks (an echo's newline, CRLF); the peers' strict readers break on them.
     const auto decoded = QByteArray::fromBase64Encoding(text.mid(codePrefix.size()).trimmed(),
                                                         QByteArray::AbortOnBase64DecodingErrors);
     if (!decoded || decoded.decoded.isEmpty())
-        refuse(QStringLiteral("That profile code's content is damaged: it isn't valid base64."));
+        refuse(QCoreApplication::translate("ProfilePack",
+                                           "That profile code's content is damaged: it isn't valid base64."));
     return decoded.decoded;
 }
 

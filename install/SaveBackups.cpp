@@ -77,7 +77,7 @@ int stashModsForCapture(const QString& gameDir) {
     const QString stash = captureStashDir(gameDir);
     Fs::mkpath(stash);
     const auto names = Fs::list(plugins);
-    if (!names) Fs::fail(QStringLiteral("read the folder"), plugins, errno);
+    if (!names) Fs::fail(Fs::Op::readFolder, plugins, errno);
     int moved = 0;
     for (const QString& name : *names) {
         if (name == QLatin1String(".DS_Store")) continue;

@@ -4,6 +4,7 @@
 #include "catalog/Version.h"
 #include "config/ConfigStore.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace LaunchFixes {
@@ -84,8 +85,9 @@ std::optional<Fix> update(const Context& c, const ModItem& mod, const TSPackage&
     for (const TSVersion& release : package.versions()) {
         if (mod.version && !Version::less(*mod.version, release.number)) break;
         if (dependenciesMet(c, release))
-            return Fix{Fix::Kind::update, QStringLiteral("Update to %1").arg(release.number), mod, package,
-                       release.number};
+            return Fix{Fix::Kind::update,
+                       QCoreApplication::translate("LaunchFixes", "Update to %1").arg(release.number), mod,
+                       package, release.number};
     }
     return std::nullopt;
 }
@@ -95,7 +97,8 @@ std::optional<Fix> rollBack(const Context& c, const ModItem& mod, const TSPackag
     if (loaded == c.lastLoaded.cend() || (mod.version && *mod.version == *loaded) ||
         !package.findVersion(*loaded))
         return std::nullopt;
-    return Fix{Fix::Kind::rollBack, QStringLiteral("Go Back to %1").arg(*loaded), mod, package, *loaded};
+    return Fix{Fix::Kind::rollBack, QCoreApplication::translate("LaunchFixes", "Go Back to %1").arg(*loaded),
+               mod, package, *loaded};
 }
 
 // The release to install for "at least `minimum`": that one when offered, else the oldest
@@ -111,10 +114,10 @@ std::optional<QString> releaseFrom(const TSPackage& package, const std::optional
     return found;
 }
 
+// `label` is the button's whole text, %1 the package and %2 the release.
 Fix install(const TSPackage& package, const QString& version, const std::optional<ModItem>& mod,
-            const QString& verb) {
-    return Fix{Fix::Kind::install, QStringLiteral("%1 %2 %3").arg(verb, package.prettyName(), version), mod,
-               package, version};
+            const QString& label) {
+    return Fix{Fix::Kind::install, label.arg(package.prettyName(), version), mod, package, version};
 }
 
 // A missing dependency named by its GUID: the installed mod that declares it (or carries its
@@ -132,7 +135,8 @@ std::optional<Fix> forRequirement(const Context& c, const LaunchReport::Requirem
         if (installed) version = installed->version;
     }
     if (installed && !installed->enabled)
-        return Fix{Fix::Kind::switchOn, QStringLiteral("Switch On %1").arg(installed->name), installed,
+        return Fix{Fix::Kind::switchOn,
+                   QCoreApplication::translate("LaunchFixes", "Switch On %1").arg(installed->name), installed,
                    std::nullopt, QString()};
     std::optional<TSPackage> package = installed ? packageOf(c, *installed) : std::nullopt;
     if (!package && failing) {
@@ -150,7 +154,8 @@ std::optional<Fix> forRequirement(const Context& c, const LaunchReport::Requirem
     const auto release = releaseFrom(*package, r.minimumVersion);
     if (!release) return std::nullopt;
     return install(*package, *release, installed,
-                   installed ? QStringLiteral("Update") : QStringLiteral("Install"));
+                   installed ? QCoreApplication::translate("LaunchFixes", "Update %1 %2")
+                             : QCoreApplication::translate("LaunchFixes", "Install %1 %2"));
 }
 
 } // namespace
@@ -187,7 +192,8 @@ QList<Fix> forFinding(const Context& c, const Finding& f) {
         break;
     }
     if (mod && mod->enabled && !f.warningOnly())
-        fixes << Fix{Fix::Kind::switchOff, QStringLiteral("Switch Off"), mod, std::nullopt, QString()};
+        fixes << Fix{Fix::Kind::switchOff, QCoreApplication::translate("LaunchFixes", "Switch Off"), mod,
+                     std::nullopt, QString()};
     return fixes;
 }
 
@@ -199,7 +205,8 @@ QList<Fix> forConnection(const Context& c, const LaunchReport::Connection& conne
         if (!package || !package->findVersion(*lack.wanted)) continue;
         const auto mod = modNamed(c, package->name);
         if (mod && mod->version == *lack.wanted) continue;
-        fixes << install(*package, *lack.wanted, mod, QStringLiteral("Install"));
+        fixes << install(*package, *lack.wanted, mod,
+                         QCoreApplication::translate("LaunchFixes", "Install %1 %2"));
     }
     return fixes;
 }

@@ -2,7 +2,7 @@
 
 #include "discovery/Outside.h"
 
-#include <QHash>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -28,31 +28,69 @@ QString title(const Finding& f, const std::optional<ModNames::Mod>& mod) {
 // One missing dependency: what is wanted, then what is there instead.
 QString needed(const LaunchReport::Requirement& r, const ModNames::Installed& installed) {
     const auto dependency = ModNames::byGuid(installed, r.guid);
-    QString wanted = dependency ? dependency->name : r.guid;
-    if (r.minimumVersion) wanted += QLatin1Char(' ') + *r.minimumVersion + QStringLiteral(" or newer");
-    if (!dependency) return wanted + QStringLiteral(", which isn't installed");
-    if (!dependency->enabled) return wanted + QStringLiteral(", which is switched off");
-    if (r.minimumVersion && dependency->version)
-        return wanted + QStringLiteral(", you have ") + *dependency->version;
-    return wanted;
+    QString name = dependency ? dependency->name : r.guid;
+    if (!r.minimumVersion) {
+        if (!dependency)
+            return QCoreApplication::translate("LaunchText", "%1, which isn't installed").arg(name);
+        if (!dependency->enabled)
+            return QCoreApplication::translate("LaunchText", "%1, which is switched off").arg(name);
+        return name;
+    }
+    if (!dependency)
+        return QCoreApplication::translate("LaunchText", "%1 %2 or newer, which isn't installed")
+            .arg(name, *r.minimumVersion);
+    if (!dependency->enabled)
+        return QCoreApplication::translate("LaunchText", "%1 %2 or newer, which is switched off")
+            .arg(name, *r.minimumVersion);
+    if (dependency->version)
+        return QCoreApplication::translate("LaunchText", "%1 %2 or newer, you have %3")
+            .arg(name, *r.minimumVersion, *dependency->version);
+    return QCoreApplication::translate("LaunchText", "%1 %2 or newer").arg(name, *r.minimumVersion);
 }
 
-QString times(int count) {
-    return count > 1 ? QStringLiteral(" (%1 times)").arg(count) : QString();
+// A sentence that the log repeats, with how often.
+QString times(const QString& sentence, int count) {
+    return count > 1
+               ? QCoreApplication::translate("LaunchText", "%1 (%n times)", nullptr, count).arg(sentence)
+               : sentence;
 }
 
 QString lack(const Lack& l) {
-    const QString side =
-        l.side == Lack::Side::server ? QStringLiteral("the server") : QStringLiteral("the client");
+    const bool server = l.side == Lack::Side::server;
     if (l.present)
-        return QStringLiteral("%1 needs %2 %3, it has %4")
-            .arg(side, l.mod, l.wanted.value_or(QString()), *l.present);
-    return side + QStringLiteral(" lacks ") + withVersion(l.mod, l.wanted);
+        return (server ? QCoreApplication::translate("LaunchText", "the server needs %1 %2, it has %3")
+                       : QCoreApplication::translate("LaunchText", "the client needs %1 %2, it has %3"))
+            .arg(l.mod, l.wanted.value_or(QString()), *l.present);
+    return (server ? QCoreApplication::translate("LaunchText", "the server lacks %1")
+                   : QCoreApplication::translate("LaunchText", "the client lacks %1"))
+        .arg(withVersion(l.mod, l.wanted));
+}
+
+// Clauses that each stand on their own, one after another.
+QString listed(const QStringList& clauses) {
+    QString text = clauses.value(0);
+    for (qsizetype i = 1; i < clauses.size(); ++i)
+        text = QCoreApplication::translate("LaunchText", "%1; %2").arg(text, clauses[i]);
+    return text;
 }
 
 QString capitalized(QString s) {
     if (!s.isEmpty()) s[0] = s[0].toUpper();
     return s;
+}
+
+QString lost(const QString& reason) {
+    if (reason == QLatin1String("ErrorVersion"))
+        return QCoreApplication::translate("LaunchText", "The server runs another version of Valheim");
+    if (reason == QLatin1String("ErrorConnectFailed"))
+        return QCoreApplication::translate("LaunchText", "Couldn't connect to the server");
+    if (reason == QLatin1String("ErrorPassword"))
+        return QCoreApplication::translate("LaunchText", "The server refused the password");
+    if (reason == QLatin1String("ErrorBanned"))
+        return QCoreApplication::translate("LaunchText", "The server has banned this player");
+    if (reason == QLatin1String("ErrorFull"))
+        return QCoreApplication::translate("LaunchText", "The server is full");
+    return QCoreApplication::translate("LaunchText", "Lost the connection to the server (%1)").arg(reason);
 }
 
 } // namespace
@@ -61,10 +99,12 @@ QString finding(const Finding& f, const ModNames::Installed& installed) {
     const QString mod = title(f, ModNames::of(installed, f));
     switch (f.kind) {
     case Kind::missingDependency: {
-        QStringList needs;
+        QString needs;
         for (const LaunchReport::Requirement& r : f.requirements)
-            needs << needed(r, installed);
-        return mod + QStringLiteral(" didn't load: it needs ") + needs.join(QStringLiteral("; and "));
+            needs = needs.isEmpty() ? needed(r, installed)
+                                    : QCoreApplication::translate("LaunchText", "%1; and %2")
+                                          .arg(needs, needed(r, installed));
+        return QCoreApplication::translate("LaunchText", "%1 didn't load: it needs %2").arg(mod, needs);
     }
     case Kind::incompatible: {
         QStringList others;
@@ -72,39 +112,63 @@ QString finding(const Finding& f, const ModNames::Installed& installed) {
             const auto other = ModNames::byGuid(installed, r.guid);
             others << (other ? other->name : r.guid);
         }
-        return mod + QStringLiteral(" didn't load: it can't run beside ") + others.join(QStringLiteral(", "));
+        return QCoreApplication::translate("LaunchText", "%1 didn't load: it can't run beside %2")
+            .arg(mod, others.join(QStringLiteral(", ")));
     }
     case Kind::dependencyNotLoaded:
-        return mod + QStringLiteral(" didn't load: a mod it needs didn't load");
+        return QCoreApplication::translate("LaunchText", "%1 didn't load: a mod it needs didn't load")
+            .arg(mod);
     case Kind::loadError:
-        return f.reason.isEmpty() ? mod + QStringLiteral(" didn't load, and BepInEx gave no reason")
-                                  : mod + QStringLiteral(" didn't load: ") + f.reason;
+        return f.reason.isEmpty()
+                   ? QCoreApplication::translate("LaunchText", "%1 didn't load, and BepInEx gave no reason")
+                         .arg(mod)
+                   : QCoreApplication::translate("LaunchText", "%1 didn't load: %2").arg(mod, f.reason);
     case Kind::newerVersionExists:
-        return f.reason == mod ? mod + QStringLiteral(" is installed twice; BepInEx loaded one copy")
-                               : mod + QStringLiteral(" was skipped: %1 is installed too").arg(f.reason);
+        return f.reason == mod
+                   ? QCoreApplication::translate("LaunchText",
+                                                 "%1 is installed twice; BepInEx loaded one copy")
+                         .arg(mod)
+                   : QCoreApplication::translate("LaunchText", "%1 was skipped: %2 is installed too")
+                         .arg(mod, f.reason);
     case Kind::wrongBepInEx:
-        return mod +
-               QStringLiteral(" was made for BepInEx %1 and might not work until it's updated").arg(f.reason);
+        return QCoreApplication::translate("LaunchText",
+                                           "%1 was made for BepInEx %2 and might not work until it's updated")
+            .arg(mod, f.reason);
     case Kind::patchFailed:
-        return mod.isEmpty()
-                   ? QStringLiteral("A mod couldn't patch the game, and its error names no mod") +
-                         times(f.count)
-                   : mod +
-                         QStringLiteral(" couldn't patch the game — it may need an update for this Valheim") +
-                         times(f.count);
+        return times(
+            mod.isEmpty()
+                ? QCoreApplication::translate("LaunchText",
+                                              "A mod couldn't patch the game, and its error names no mod")
+                : QCoreApplication::translate(
+                      "LaunchText", "%1 couldn't patch the game — it may need an update for this Valheim")
+                      .arg(mod),
+            f.count);
     case Kind::exception:
         break;
     }
-    const QString error = f.reason.isEmpty() ? QStringLiteral("an error") : f.reason;
+    const bool named = !f.reason.isEmpty();
     if (f.attribution == Finding::Attribution::context)
-        return mod + QStringLiteral(" failed to start (%1)").arg(error);
+        return named ? QCoreApplication::translate("LaunchText", "%1 failed to start (%2)").arg(mod, f.reason)
+                     : QCoreApplication::translate("LaunchText", "%1 failed to start (an error)").arg(mod);
+    if (mod.isEmpty() && f.where.isEmpty())
+        return times(named ? QCoreApplication::translate("LaunchText",
+                                                         "Something failed (%1), and no mod is named in it")
+                                 .arg(f.reason)
+                           : QCoreApplication::translate(
+                                 "LaunchText", "Something failed (an error), and no mod is named in it"),
+                     f.count);
     if (mod.isEmpty())
-        return (f.where.isEmpty()
-                    ? QStringLiteral("Something failed (%1), and no mod is named in it").arg(error)
-                    : QStringLiteral("Something failed (%1) in %2, which no one mod stands for")
-                          .arg(error, f.where)) +
-               times(f.count);
-    return mod + QStringLiteral(" ran into %1").arg(error) + times(f.count);
+        return times(named
+                         ? QCoreApplication::translate(
+                               "LaunchText", "Something failed (%1) in %2, which no one mod stands for")
+                               .arg(f.reason, f.where)
+                         : QCoreApplication::translate(
+                               "LaunchText", "Something failed (an error) in %1, which no one mod stands for")
+                               .arg(f.where),
+                     f.count);
+    return times(named ? QCoreApplication::translate("LaunchText", "%1 ran into %2").arg(mod, f.reason)
+                       : QCoreApplication::translate("LaunchText", "%1 ran into an error").arg(mod),
+                 f.count);
 }
 
 QString connection(const LaunchReport::Connection& c) {
@@ -113,40 +177,35 @@ QString connection(const LaunchReport::Connection& c) {
     for (const Lack& l : c.lacks)
         lacks << lack(l);
     switch (c.kind) {
-    case Kind::lost: {
-        static const QHash<QString, QString> reasons{
-            {QStringLiteral("ErrorVersion"), QStringLiteral("The server runs another version of Valheim")},
-            {QStringLiteral("ErrorConnectFailed"), QStringLiteral("Couldn't connect to the server")},
-            {QStringLiteral("ErrorPassword"), QStringLiteral("The server refused the password")},
-            {QStringLiteral("ErrorBanned"), QStringLiteral("The server has banned this player")},
-            {QStringLiteral("ErrorFull"), QStringLiteral("The server is full")}};
-        return reasons.value(c.reason,
-                             QStringLiteral("Lost the connection to the server (%1)").arg(c.reason)) +
-               times(c.count);
-    }
+    case Kind::lost:
+        return times(lost(c.reason), c.count);
     case Kind::incompatibleVersion:
         if (!c.reason.isEmpty())
-            lacks.prepend(QStringLiteral("the game's versions differ (%1)").arg(c.reason));
-        return lacks.isEmpty()
-                   ? QStringLiteral("A connection was refused: the versions differ")
-                   : QStringLiteral("A connection was refused: ") + lacks.join(QStringLiteral("; "));
+            lacks.prepend(
+                QCoreApplication::translate("LaunchText", "the game's versions differ (%1)").arg(c.reason));
+        return lacks.isEmpty() ? QCoreApplication::translate("LaunchText",
+                                                             "A connection was refused: the versions differ")
+                               : QCoreApplication::translate("LaunchText", "A connection was refused: %1")
+                                     .arg(listed(lacks));
     case Kind::modsListed: {
         if (c.lacks.isEmpty())
-            return QStringLiteral("Jotunn's version check turned a connection away") + times(c.count);
-        if (c.reason == QLatin1String("installed")) return capitalized(lacks.join(QStringLiteral("; ")));
+            return times(
+                QCoreApplication::translate("LaunchText", "Jotunn's version check turned a connection away"),
+                c.count);
+        if (c.reason == QLatin1String("installed")) return capitalized(listed(lacks));
         QStringList mods;
         for (const Lack& l : c.lacks)
             mods << withVersion(l.mod, l.wanted);
-        return QStringLiteral("Mods need to be %1 on the %2: %3")
-            .arg(c.reason,
-                 c.lacks.first().side == Lack::Side::server ? QStringLiteral("server")
-                                                            : QStringLiteral("client"),
-                 mods.join(QStringLiteral(", ")));
+        // The log's own word for what the mods need ("updated", "removed") stays as written.
+        return (c.lacks.first().side == Lack::Side::server
+                    ? QCoreApplication::translate("LaunchText", "Mods need to be %1 on the server: %2")
+                    : QCoreApplication::translate("LaunchText", "Mods need to be %1 on the client: %2"))
+            .arg(c.reason, mods.join(QStringLiteral(", ")));
     }
     case Kind::modRequired:
-        return capitalized(lacks.join(QStringLiteral("; ")));
+        return capitalized(listed(lacks));
     case Kind::disconnected:
-        return QStringLiteral("A connection was closed") + times(c.count);
+        return times(QCoreApplication::translate("LaunchText", "A connection was closed"), c.count);
     }
     return {};
 }
@@ -155,49 +214,72 @@ QString summary(const LaunchReport& r) {
     const int considered = int(std::count_if(r.plugins.cbegin(), r.plugins.cend(), [](const auto& p) {
         return p.outcome != LaunchReport::Plugin::Outcome::skipped;
     }));
-    QString text = QStringLiteral("%1 of %2 mods loaded").arg(r.loadedCount()).arg(considered);
-    if (!r.chainloaderComplete) text = QStringLiteral("BepInEx stopped before it finished loading: ") + text;
-    return r.gameVersion ? text + QStringLiteral(", Valheim ") + *r.gameVersion : text;
+    const QString loaded = QString::number(r.loadedCount());
+    if (r.chainloaderComplete)
+        return r.gameVersion
+                   ? QCoreApplication::translate("LaunchText", "%1 of %n mods loaded, Valheim %2", nullptr,
+                                                 considered)
+                         .arg(loaded, *r.gameVersion)
+                   : QCoreApplication::translate("LaunchText", "%1 of %n mods loaded", nullptr, considered)
+                         .arg(loaded);
+    return r.gameVersion
+               ? QCoreApplication::translate(
+                     "LaunchText",
+                     "BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2", nullptr,
+                     considered)
+                     .arg(loaded, *r.gameVersion)
+               : QCoreApplication::translate(
+                     "LaunchText", "BepInEx stopped before it finished loading: %1 of %n mods loaded",
+                     nullptr, considered)
+                     .arg(loaded);
 }
 
 QString noLog(LaunchChecks::NoLog cause, const QString& scriptName) {
     using NoLog = LaunchChecks::NoLog;
     switch (cause) {
     case NoLog::loaderMissing:
-        return QStringLiteral("BepInEx isn't installed in the game folder, so nothing wrote a log.");
+        return QCoreApplication::translate(
+            "LaunchText", "BepInEx isn't installed in the game folder, so nothing wrote a log.");
     case NoLog::protonOverride:
-        return QStringLiteral("Steam runs the Windows build through Proton, which loads BepInEx only with "
-                              "these launch options: %1")
+        return QCoreApplication::translate(
+                   "LaunchText", "Steam runs the Windows build through Proton, which loads BepInEx only with "
+                                 "these launch options: %1")
             .arg(Outside::protonLaunchOptions);
     case NoLog::scriptNotExecutable:
-        return QStringLiteral("%1 isn't executable, so Steam couldn't start the game through it.")
+        return QCoreApplication::translate(
+                   "LaunchText", "%1 isn't executable, so Steam couldn't start the game through it.")
             .arg(scriptName);
     case NoLog::scriptOutdated:
-        return QStringLiteral("%1 is too old for Steam's runtime, which keeps it from loading BepInEx.")
+        return QCoreApplication::translate(
+                   "LaunchText", "%1 is too old for Steam's runtime, which keeps it from loading BepInEx.")
             .arg(scriptName);
     case NoLog::intelOnly:
-        return QStringLiteral(
-            "BepInEx's injector is Intel-only: on Apple Silicon the game has to run through "
-            "Rosetta 2 (step 4).");
+        return QCoreApplication::translate(
+            "LaunchText", "BepInEx's injector is Intel-only: on Apple Silicon the game has to run through "
+                          "Rosetta 2 (step 4).");
     case NoLog::launchOptions:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "LaunchText",
                    "Steam's launch options for Valheim don't name %1, so the game started without mods.")
             .arg(scriptName);
     case NoLog::serverNotStarted:
-        return QStringLiteral("The server hasn't been started through %1 since BepInEx was installed, so "
-                              "nothing wrote a log.")
+        return QCoreApplication::translate(
+                   "LaunchText", "The server hasn't been started through %1 since BepInEx was installed, so "
+                                 "nothing wrote a log.")
             .arg(scriptName);
     case NoLog::neverLaunched:
-        return QStringLiteral("Valheim hasn't been launched with mods yet.");
+        return QCoreApplication::translate("LaunchText", "Valheim hasn't been launched with mods yet.");
     case NoLog::unknown:
-        return QStringLiteral("Valheim started, but BepInEx wrote no log — Steam may have started it without "
-                              "its launch options.");
+        return QCoreApplication::translate(
+            "LaunchText", "Valheim started, but BepInEx wrote no log — Steam may have started it without "
+                          "its launch options.");
     }
     return {};
 }
 
 QString gameUpdated(const LaunchChecks::GameUpdate& update) {
-    return QStringLiteral("Valheim updated from %1 to %2").arg(update.from, update.to);
+    return QCoreApplication::translate("LaunchText", "Valheim updated from %1 to %2")
+        .arg(update.from, update.to);
 }
 
 QString markdown(const LaunchReport& r, const ModNames::Installed& installed) {
@@ -205,18 +287,22 @@ QString markdown(const LaunchReport& r, const ModNames::Installed& installed) {
     constexpr qsizetype shownAtMost = 10;
     QStringList versions;
     if (r.bepInEx) versions << QStringLiteral("BepInEx ") + *r.bepInEx;
-    if (r.pack) versions << QStringLiteral("pack ") + *r.pack;
-    if (r.platform) versions << *r.platform + (r.server ? QStringLiteral(" server") : QString());
+    if (r.pack) versions << QCoreApplication::translate("LaunchText", "pack %1").arg(*r.pack);
+    if (r.platform)
+        versions << (r.server ? QCoreApplication::translate("LaunchText", "%1 server").arg(*r.platform)
+                              : *r.platform);
     QStringList items;
     for (const Finding& f : r.findings)
         if (!f.warningOnly()) items << finding(f, installed);
     for (const LaunchReport::Connection& c : r.connections)
         items << connection(c);
-    QStringList lines{QStringLiteral("**Last launch:** ") + summary(r)};
+    QStringList lines{QCoreApplication::translate("LaunchText", "**Last launch:** %1").arg(summary(r))};
     if (!versions.isEmpty()) lines << versions.join(QStringLiteral(" · "));
     for (qsizetype i = 0; i < items.size() && i < shownAtMost; ++i)
         lines << QStringLiteral("- ") + items[i];
-    if (items.size() > shownAtMost) lines << QStringLiteral("- …and %1 more").arg(items.size() - shownAtMost);
+    if (items.size() > shownAtMost)
+        lines << QCoreApplication::translate("LaunchText", "- …and %n more", nullptr,
+                                             int(items.size() - shownAtMost));
     return lines.join(QLatin1Char('\n'));
 }
 

@@ -4,6 +4,7 @@
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QLockFile>
 #include <QMutex>
@@ -62,12 +63,19 @@ void FolderLock::acquire(int waitMs) {
             QString program;
             if (file->error() == QLockFile::LockFailedError && file->getLockInfo(&pid, &host, &program))
                 throw SkaldrunError(
-                    QStringLiteral("%1 (process %2) is changing this game folder; try again when it has "
-                                   "finished.")
-                        .arg(program.isEmpty() ? QStringLiteral("Another program") : program)
-                        .arg(pid));
-            throw SkaldrunError(QStringLiteral("Couldn't lock the game folder for changes (%1).")
-                                    .arg(Fs::displayPath(m_path)));
+                    program.isEmpty()
+                        ? QCoreApplication::translate("FolderLock",
+                                                      "Another program (process %1) is changing "
+                                                      "this game folder; try again when it has "
+                                                      "finished.")
+                              .arg(pid)
+                        : QCoreApplication::translate("FolderLock", "%1 (process %2) is changing this game "
+                                                                    "folder; try again when it has finished.")
+                              .arg(program)
+                              .arg(pid));
+            throw SkaldrunError(
+                QCoreApplication::translate("FolderLock", "Couldn't lock the game folder for changes (%1).")
+                    .arg(Fs::displayPath(m_path)));
         }
         entry.file = std::move(file);
     }

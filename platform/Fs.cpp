@@ -2,6 +2,7 @@
 
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,13 +53,43 @@ struct FdCloser {
 
 } // namespace
 
-[[noreturn]] void fail(const QString& verb, const QString& path, const QString& reason) {
+[[noreturn]] void fail(Op op, const QString& path, const QString& reason) {
+    const char* sentence = nullptr;
+    switch (op) {
+    case Op::read:
+        sentence = QT_TRANSLATE_NOOP("Fs", "Couldn't read “%1”: %2.");
+        break;
+    case Op::write:
+        sentence = QT_TRANSLATE_NOOP("Fs", "Couldn't write “%1”: %2.");
+        break;
+    case Op::create:
+        sentence = QT_TRANSLATE_NOOP("Fs", "Couldn't create “%1”: %2.");
+        break;
+    case Op::createFolder:
+        sentence = QT_TRANSLATE_NOOP("Fs", "Couldn't create the folder “%1”: %2.");
+        break;
+    case Op::createFolderIn:
+        sentence = QT_TRANSLATE_NOOP("Fs", "Couldn't create a folder in “%1”: %2.");
+        break;
+    case Op::readFolder:
+        sentence = QT_TRANSLATE_NOOP("Fs", "Couldn't read the folder “%1”: %2.");
+        break;
+    case Op::copy:
+        sentence = QT_TRANSLATE_NOOP("Fs", "Couldn't copy “%1”: %2.");
+        break;
+    case Op::move:
+        sentence = QT_TRANSLATE_NOOP("Fs", "Couldn't move “%1”: %2.");
+        break;
+    case Op::remove:
+        sentence = QT_TRANSLATE_NOOP("Fs", "Couldn't remove “%1”: %2.");
+        break;
+    }
     throw SkaldrunError(
-        QStringLiteral("Couldn't %1 “%2”: %3.").arg(verb, displayPath(path), trimmedReason(reason)));
+        QCoreApplication::translate("Fs", sentence).arg(displayPath(path), trimmedReason(reason)));
 }
 
-[[noreturn]] void fail(const QString& verb, const QString& path, int osError) {
-    fail(verb, path, osReason(osError));
+[[noreturn]] void fail(Op op, const QString& path, int osError) {
+    fail(op, path, osReason(osError));
 }
 
 QString join(const QString& dir, const QString& relative) {
@@ -268,10 +299,10 @@ std::optional<QByteArray> tryRead(const QString& path) {
 
 QByteArray read(const QString& path) {
     QFile f(path);
-    if (isDir(path)) fail(QStringLiteral("read"), path, EISDIR);
-    if (!f.open(QIODevice::ReadOnly)) fail(QStringLiteral("read"), path, f.errorString());
+    if (isDir(path)) fail(Op::read, path, EISDIR);
+    if (!f.open(QIODevice::ReadOnly)) fail(Op::read, path, f.errorString());
     QByteArray bytes = f.readAll();
-    if (f.error() != QFileDevice::NoError) fail(QStringLiteral("read"), path, f.errorString());
+    if (f.error() != QFileDevice::NoError) fail(Op::read, path, f.errorString());
     return bytes;
 }
 
@@ -292,7 +323,9 @@ std::optional<QString> tryReadUtf8(const QString& path) {
 
 QString readUtf8(const QString& path) {
     auto text = decodeUtf8(read(path));
-    if (!text) fail(QStringLiteral("read"), path, QStringLiteral("it isn't UTF-8 text"));
+    if (!text)
+        throw SkaldrunError(QCoreApplication::translate("Fs", "Couldn't read “%1”: it isn't UTF-8 text.")
+                                .arg(displayPath(path)));
     return *text;
 }
 
@@ -426,7 +459,7 @@ void changing(const QString& path, bool writes) {
     if (in.stopAfter == 0 && in.fullAfter == 0) return;
     const long n = ++in.changes;
     if (in.stopAfter > 0 && n >= in.stopAfter) std::_Exit(86);
-    if (writes && in.fullAfter > 0 && n > in.fullAfter) fail(QStringLiteral("write"), path, ENOSPC);
+    if (writes && in.fullAfter > 0 && n > in.fullAfter) fail(Op::write, path, ENOSPC);
 }
 
 } // namespace
@@ -434,9 +467,9 @@ void changing(const QString& path, bool writes) {
 void writeAtomic(const QString& path, const QByteArray& bytes) {
     changing(path, true);
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly)) fail(QStringLiteral("write"), path, f.errorString());
-    if (f.write(bytes) != bytes.size()) fail(QStringLiteral("write"), path, f.errorString());
-    if (!f.commit()) fail(QStringLiteral("write"), path, f.errorString());
+    if (!f.open(QIODevice::WriteOnly)) fail(Op::write, path, f.errorString());
+    if (f.write(bytes) != bytes.size()) fail(Op::write, path, f.errorString());
+    if (!f.commit()) fail(Op::write, path, f.errorString());
 }
 
 void mkpath(const QString& dir) {
@@ -452,22 +485,22 @@ void mkpath(const QString& dir) {
         const int err = errno;
         if (err == EEXIST) {
             if (isDir(current)) continue;
-            fail(QStringLiteral("create the folder"), dir, ENOTDIR);
+            fail(Op::createFolder, dir, ENOTDIR);
         }
         if (isDir(current)) continue;
-        fail(QStringLiteral("create the folder"), dir, err);
+        fail(Op::createFolder, dir, err);
     }
 }
 
 void copyFile(const QString& from, const QString& to) {
     changing(to, true);
     FdCloser in{::open(native(from).constData(), O_RDONLY | O_CLOEXEC)};
-    if (in.fd < 0) fail(QStringLiteral("read"), from, errno);
+    if (in.fd < 0) fail(Op::read, from, errno);
     struct stat st;
-    if (::fstat(in.fd, &st) != 0) fail(QStringLiteral("read"), from, errno);
-    if (S_ISDIR(st.st_mode)) fail(QStringLiteral("read"), from, EISDIR);
+    if (::fstat(in.fd, &st) != 0) fail(Op::read, from, errno);
+    if (S_ISDIR(st.st_mode)) fail(Op::read, from, EISDIR);
     FdCloser out{::open(native(to).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, st.st_mode & 07777)};
-    if (out.fd < 0) fail(QStringLiteral("create"), to, errno);
+    if (out.fd < 0) fail(Op::create, to, errno);
     static constexpr size_t chunk = 1 << 20;
     std::vector<char> buffer(chunk);
     for (;;) {
@@ -476,7 +509,7 @@ void copyFile(const QString& from, const QString& to) {
             if (errno == EINTR) continue;
             const int err = errno;
             ::unlink(native(to).constData());
-            fail(QStringLiteral("read"), from, err);
+            fail(Op::read, from, err);
         }
         if (n == 0) break;
         for (ssize_t done = 0; done < n;) {
@@ -485,7 +518,7 @@ void copyFile(const QString& from, const QString& to) {
                 if (errno == EINTR) continue;
                 const int err = errno;
                 ::unlink(native(to).constData());
-                fail(QStringLiteral("write"), to, err);
+                fail(Op::write, to, err);
             }
             done += w;
         }
@@ -507,15 +540,15 @@ void copyLink(const QString& from, const QString& to) {
 
 void copyItem(const QString& from, const QString& to) {
     struct stat st;
-    if (::lstat(native(from).constData(), &st) != 0) fail(QStringLiteral("copy"), from, errno);
+    if (::lstat(native(from).constData(), &st) != 0) fail(Op::copy, from, errno);
     if (S_ISLNK(st.st_mode)) return;
     if (!S_ISDIR(st.st_mode)) {
         copyFile(from, to);
         return;
     }
-    if (::mkdir(native(to).constData(), 0755) != 0) fail(QStringLiteral("create the folder"), to, errno);
+    if (::mkdir(native(to).constData(), 0755) != 0) fail(Op::createFolder, to, errno);
     auto children = entries(from);
-    if (!children) fail(QStringLiteral("read the folder"), from, errno);
+    if (!children) fail(Op::readFolder, from, errno);
     for (const Entry& child : *children) {
         if (child.isSymLink) continue;
         copyItem(child.path, join(to, child.name));
@@ -530,7 +563,7 @@ void copyFollowing(const QString& from, const QString& to, std::vector<std::pair
     struct stat st;
     if (::stat(native(from).constData(), &st) != 0) {
         const int err = errno;
-        if (!isSymLink(from)) fail(QStringLiteral("copy"), from, err);
+        if (!isSymLink(from)) fail(Op::copy, from, err);
         ++copied.brokenLinks;
         return;
     }
@@ -542,10 +575,9 @@ void copyFollowing(const QString& from, const QString& to, std::vector<std::pair
     if (!S_ISDIR(st.st_mode)) return; // a pipe or a socket would block or fail the copy
     const std::pair folder{st.st_dev, st.st_ino};
     if (std::find(copying.begin(), copying.end(), folder) != copying.end()) return;
-    if (!to.isEmpty() && ::mkdir(native(to).constData(), 0755) != 0)
-        fail(QStringLiteral("create the folder"), to, errno);
+    if (!to.isEmpty() && ::mkdir(native(to).constData(), 0755) != 0) fail(Op::createFolder, to, errno);
     const auto names = list(from);
-    if (!names) fail(QStringLiteral("read the folder"), from, errno);
+    if (!names) fail(Op::readFolder, from, errno);
     copying.push_back(folder);
     for (const QString& name : *names)
         copyFollowing(join(from, name), to.isEmpty() ? QString() : join(to, name), copying, copied);
@@ -570,21 +602,21 @@ CopiedTree treeFollowingLinks(const QString& from) {
 }
 
 void move(const QString& from, const QString& to) {
-    if (!itemExists(from)) fail(QStringLiteral("move"), from, ENOENT);
+    if (!itemExists(from)) fail(Op::move, from, ENOENT);
     if (itemExists(to))
-        fail(QStringLiteral("move"), from, QStringLiteral("“%1” already exists").arg(fileName(to)));
+        throw SkaldrunError(QCoreApplication::translate("Fs", "Couldn't move “%1”: “%2” already exists.")
+                                .arg(displayPath(from), fileName(to)));
     changing(from, false);
     if (::rename(native(from).constData(), native(to).constData()) == 0) return;
     const int err = errno;
-    if (err != EXDEV) fail(QStringLiteral("move"), from, err);
+    if (err != EXDEV) fail(Op::move, from, err);
     copyItem(from, to);
     remove(from);
 }
 
 void replaceFile(const QString& from, const QString& to) {
     changing(to, false);
-    if (::rename(native(from).constData(), native(to).constData()) != 0)
-        fail(QStringLiteral("move"), from, errno);
+    if (::rename(native(from).constData(), native(to).constData()) != 0) fail(Op::move, from, errno);
 }
 
 bool remove(const QString& path) {

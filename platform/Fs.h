@@ -127,8 +127,12 @@ void replaceFile(const QString& from, const QString& to);
 bool remove(const QString& path); // a file, a link (not its target) or a whole folder
 bool setPermissions(const QString& path, unsigned mode);
 
-// The error thrown for a failed operation on a file, e.g. failure("write", path, errno).
-[[noreturn]] void fail(const QString& verb, const QString& path, int osError);
-[[noreturn]] void fail(const QString& verb, const QString& path, const QString& reason);
+// What was being done to a file when it failed: each has its own whole sentence, so it translates.
+enum class Op { read, write, create, createFolder, createFolderIn, readFolder, copy, move, remove };
+
+// The error thrown for a failed operation on a file, e.g. fail(Op::write, path, errno). The reason
+// is the system's own (strerror, Qt's errorString).
+[[noreturn]] void fail(Op op, const QString& path, int osError);
+[[noreturn]] void fail(Op op, const QString& path, const QString& reason);
 
 } // namespace Fs

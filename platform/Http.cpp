@@ -2,6 +2,7 @@
 
 #include "platform/Fs.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QNetworkAccessManager>
@@ -37,31 +38,32 @@ std::atomic<quint64> g_cancelRound{0};
 constexpr int cancelPollMs = 50;
 
 QString transportError(QNetworkReply* reply, bool timedOut) {
-    if (timedOut) return QStringLiteral("The server stopped answering (timed out)");
+    if (timedOut) return QCoreApplication::translate("Http", "The server stopped answering (timed out)");
     switch (reply->error()) {
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("The server refused the connection");
+        return QCoreApplication::translate("Http", "The server refused the connection");
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("The server's address couldn't be found");
+        return QCoreApplication::translate("Http", "The server's address couldn't be found");
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("The server closed the connection");
+        return QCoreApplication::translate("Http", "The server closed the connection");
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError:
-        return QStringLiteral("The server stopped answering (timed out)");
+        return QCoreApplication::translate("Http", "The server stopped answering (timed out)");
     case QNetworkReply::TooManyRedirectsError:
     case QNetworkReply::InsecureRedirectError:
-        return QStringLiteral("The server sent us round in circles (too many redirects)");
+        return QCoreApplication::translate("Http",
+                                           "The server sent us round in circles (too many redirects)");
     case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("A secure connection to the server couldn't be made");
+        return QCoreApplication::translate("Http", "A secure connection to the server couldn't be made");
     case QNetworkReply::NetworkSessionFailedError:
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::UnknownNetworkError:
-        return QStringLiteral("The Internet connection appears to be offline");
+        return QCoreApplication::translate("Http", "The Internet connection appears to be offline");
     default:
         break;
     }
     const QString text = reply->errorString();
-    return text.isEmpty() ? QStringLiteral("unknown error") : text;
+    return text.isEmpty() ? QCoreApplication::translate("Http", "unknown error") : text;
 }
 
 // One GET, its bytes handed to `sink` as they arrive. Returns the outcome without the body.
@@ -73,7 +75,7 @@ Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts, co
     const auto isCancelled = [&] { return (cancel && cancel->load()) || g_cancelRound.load() != round; };
     if (isCancelled()) {
         result.cancelled = true;
-        result.error = QStringLiteral("The download was cancelled");
+        result.error = QCoreApplication::translate("Http", "The download was cancelled");
         return result;
     }
     QNetworkAccessManager manager;
@@ -147,10 +149,11 @@ Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts, co
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (cancelled) {
         result.cancelled = true;
-        result.error = QStringLiteral("The download was cancelled");
+        result.error = QCoreApplication::translate("Http", "The download was cancelled");
     } else if (tooLarge) {
-        result.error = QStringLiteral("The server sent more than %1 MB, far more than expected")
-                           .arg(options.maxBytes / (1024 * 1024));
+        result.error =
+            QCoreApplication::translate("Http", "The server sent more than %1 MB, far more than expected")
+                .arg(options.maxBytes / (1024 * 1024));
     } else if (status.isValid() && !timedOut && !sinkFailed &&
                (reply->error() == QNetworkReply::NoError ||
                 reply->error() > QNetworkReply::UnknownProxyError)) {
@@ -160,7 +163,7 @@ Result transfer(const QUrl& url, const Progress& progress, Timeouts timeouts, co
         if (result.lastModified.isEmpty()) result.lastModified = redirectModified;
         if (result.status == 429) result.error = QString::fromLatin1(reply->rawHeader("Retry-After"));
     } else if (sinkFailed) {
-        result.error = QStringLiteral("The download couldn't be saved to disk");
+        result.error = QCoreApplication::translate("Http", "The download couldn't be saved to disk");
     } else {
         result.error = transportError(reply, timedOut);
     }
@@ -253,8 +256,8 @@ Result download(const QUrl& url, const QString& destPath, const Progress& progre
     QFile file(destPath);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         Result failed;
-        failed.error =
-            QStringLiteral("Couldn't create “%1”: %2").arg(Fs::displayPath(destPath), file.errorString());
+        failed.error = QCoreApplication::translate("Http", "Couldn't create “%1”: %2")
+                           .arg(Fs::displayPath(destPath), file.errorString());
         return failed;
     }
     Result result = transfer(url, progress, timeouts, cancel,
@@ -263,7 +266,8 @@ Result download(const QUrl& url, const QString& destPath, const Progress& progre
     // An error page is not the file asked for: handing it on would make the caller unpack a 404.
     if (result.responded && (result.status < 200 || result.status > 299)) {
         result.responded = false;
-        result.error = QStringLiteral("The server answered with an error (HTTP %1)").arg(result.status);
+        result.error = QCoreApplication::translate("Http", "The server answered with an error (HTTP %1)")
+                           .arg(result.status);
     }
     if (!result.responded) file.remove();
     return result;

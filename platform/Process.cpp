@@ -2,6 +2,7 @@
 
 #include "platform/Fs.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 
 namespace Process {
@@ -15,7 +16,8 @@ Result run(const QString& program, const QStringList& arguments) {
     process.start(QIODevice::ReadOnly);
     if (!process.waitForStarted(-1)) {
         result.out = process.errorString();
-        if (result.out.isEmpty()) result.out = QStringLiteral("Couldn't start %1").arg(program);
+        if (result.out.isEmpty())
+            result.out = QCoreApplication::translate("Process", "Couldn't start %1").arg(program);
         return result;
     }
     QByteArray output;
@@ -40,7 +42,7 @@ Started startDetached(const QString& program, const QStringList& arguments, cons
     } else {
         started.error = process.errorString();
         if (started.error.isEmpty() || started.error == QLatin1String("Unknown error"))
-            started.error = QStringLiteral("%1 couldn't be started").arg(program);
+            started.error = QCoreApplication::translate("Process", "%1 couldn't be started").arg(program);
     }
     return started;
 }

@@ -4,6 +4,7 @@
 #include "platform/Log.h"
 #include "platform/SkaldrunError.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStandardPaths>
 
@@ -11,7 +12,9 @@ namespace Trash {
 
 void moveToTrash(const QString& path) {
     if (!Fs::itemExists(path))
-        Fs::fail(QStringLiteral("move to the Trash"), path, QStringLiteral("it no longer exists"));
+        throw SkaldrunError(
+            QCoreApplication::translate("Trash", "Couldn't move to the Trash “%1”: it no longer exists.")
+                .arg(Fs::displayPath(path)));
     // Qt's freedesktop trash drops the item into the working directory when the data folder
     // that should hold the Trash is missing; make sure it exists and check where the item went.
     const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
@@ -25,9 +28,12 @@ void moveToTrash(const QString& path) {
     }
     QString whereItWent;
     if (!QFile::moveToTrash(path, &whereItWent))
-        Fs::fail(QStringLiteral("move to the Trash"), path,
-                 Fs::itemExists(path) ? QStringLiteral("the Trash refused it")
-                                      : QStringLiteral("it no longer exists"));
+        throw SkaldrunError((Fs::itemExists(path)
+                                 ? QCoreApplication::translate(
+                                       "Trash", "Couldn't move to the Trash “%1”: the Trash refused it.")
+                                 : QCoreApplication::translate(
+                                       "Trash", "Couldn't move to the Trash “%1”: it no longer exists."))
+                                .arg(Fs::displayPath(path)));
 #ifndef __APPLE__
     if (!dataHome.isEmpty() && !whereItWent.isEmpty() && !whereItWent.startsWith(dataHome) &&
         !whereItWent.contains(QLatin1String("/.Trash"))) {
@@ -36,8 +42,9 @@ void moveToTrash(const QString& path) {
             Fs::move(whereItWent, path);
         } catch (const SkaldrunError&) {
         }
-        Fs::fail(QStringLiteral("move to the Trash"), path,
-                 QStringLiteral("the Trash folder isn't available"));
+        throw SkaldrunError(QCoreApplication::translate(
+                                "Trash", "Couldn't move to the Trash “%1”: the Trash folder isn't available.")
+                                .arg(Fs::displayPath(path)));
     }
 #endif
 }
