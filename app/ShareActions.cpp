@@ -98,15 +98,24 @@ QList<AppState::ImportRow> AppState::importRows() const {
     return rows;
 }
 
+bool AppState::idleToRead() {
+    // A read's end clears the busy text, and with it another action's hold on the game folder.
+    if (!m_busyMessage) return true;
+    setAlertMessage(tr("Another action is under way (“%1”); open the profile again when it has finished.")
+                        .arg(*m_busyMessage));
+    return false;
+}
+
 void AppState::readProfileFile(const QString& path) {
-    try {
+    if (!idleToRead()) return;
+    // A pack is outside input: even capped, reading and checking it is no work for the window's thread.
+    runTask(tr("Reading %1…").arg(Fs::fileName(path)), [path](const Task& task) -> Outcome {
         if (QFileInfo(path).size() > ProfilePack::maxUnpackedBytes)
             throw SkaldrunError(QStringLiteral("%1 is far larger than any profile.").arg(Fs::fileName(path)));
         const QByteArray bytes = Fs::read(path);
-        setPendingImport(ProfilePack::readAny(bytes));
-    } catch (const std::exception& e) {
-        setAlertMessage(Task::errorText(e));
-    }
+        task.post([pack = ProfilePack::readAny(bytes)](AppState& state) { state.setPendingImport(pack); });
+        return {};
+    });
 }
 
 void AppState::chooseProfileFile() {
@@ -120,6 +129,7 @@ void AppState::readProfileCode(const QString& code) {
     static const QRegularExpression shape(
         QStringLiteral("^[0-9A-Fa-f]{8}(-?[0-9A-Fa-f]{4}){3}-?[0-9A-Fa-f]{12}$"));
     const QString key = code.trimmed();
+    if (!idleToRead()) return;
     if (!shape.match(key).hasMatch()) {
         setAlertMessage(QStringLiteral("That isn't a profile code: codes look like "
                                        "018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f."));

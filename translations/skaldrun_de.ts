@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>Gerade läuft noch etwas anderes („%1“); öffne das Profil erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>%1 wird gelesen…</translation>
+    </message>
+</context>
+<context>
     <name>BrowseRow</name>
     <message>
         <source>Update</source>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>Hay otra acción en curso («%1»); vuelve a abrir el perfil cuando termine.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Leyendo %1…</translation>
+    </message>
+</context>
+<context>
     <name>BrowseRow</name>
     <message>
         <source>Update</source>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>Une autre action est en cours (« %1 ») ; rouvrez le profil quand elle sera terminée.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Lecture de %1…</translation>
+    </message>
+</context>
+<context>
     <name>BrowseRow</name>
     <message>
         <source>Update</source>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>Trwa inna czynność („%1”); otwórz profil ponownie, gdy się skończy.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Wczytywanie %1…</translation>
+    </message>
+</context>
+<context>
     <name>BrowseRow</name>
     <message>
         <source>Update</source>

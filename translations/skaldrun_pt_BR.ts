@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>Outra ação está em andamento (“%1”); abra o perfil de novo quando ela terminar.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Lendo %1…</translation>
+    </message>
+</context>
+<context>
     <name>BrowseRow</name>
     <message>
         <source>Update</source>

@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>Уже выполняется другое действие («%1»); откройте профиль снова, когда оно завершится.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Чтение %1…</translation>
+    </message>
+</context>
+<context>
     <name>BrowseRow</name>
     <message>
         <source>Update</source>

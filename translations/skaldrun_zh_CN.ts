@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>AppState</name>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>另一项操作正在进行（“%1”）；完成后请重新打开配置档。</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>正在读取 %1…</translation>
+    </message>
+</context>
+<context>
     <name>BrowseRow</name>
     <message>
         <source>Update</source>
