@@ -7,7 +7,6 @@
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
 #include "catalog/Version.h"
-#include "config/ConfigStore.h"
 #include "install/Change.h"
 #include "install/Installer.h"
 #include "install/ModKey.h"
@@ -334,9 +333,6 @@ AppState::ExportPlan AppState::exportPlan() const {
     if (m_snapshot.bepFilesPresent && bepVersion && !bepVersion->isEmpty())
         plan.profile.mods.append(
             {bepPackName(), threePart(*bepVersion), true, Repository::Source::thunderstore});
-    QHash<QString, TSPackage> byName;
-    for (const TSPackage& p : m_thunder->packages())
-        byName.insert(ConfigStore::normalize(p.name), p);
     for (const ModItem& mod : m_snapshot.mods) {
         if (const auto origin = InstallRecords::of(*m_gameDir, mod.name);
             origin && !origin->fullName.isEmpty()) {
@@ -345,8 +341,9 @@ AppState::ExportPlan AppState::exportPlan() const {
             continue;
         }
         // Installed by hand from a repository's archive: its manifest's release, if offered.
-        const auto p = byName.constFind(ConfigStore::normalize(mod.name));
-        if (p != byName.cend() && mod.version && p->findVersion(*mod.version)) {
+        const UpdatePlan::ModPlan* named = m_plan.of(mod.name);
+        const std::optional<TSPackage> p = named ? named->package : std::nullopt;
+        if (p && mod.version && p->findVersion(*mod.version)) {
             plan.profile.mods.append({p->fullName, threePart(*mod.version), mod.enabled, p->source});
             continue;
         }
