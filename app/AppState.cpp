@@ -163,7 +163,7 @@ void AppState::setMods(const QList<ModItem>& value) {
     // Catalog rows ask for their installed mod on every repaint; look names up instead of walking.
     m_installedByName.clear();
     for (qsizetype i = value.size() - 1; i >= 0; --i)
-        m_installedByName.insert(ConfigStore::normalize(value[i].name), i); // the first mod of a name wins
+        m_installedByName.insert(ModKey::of(value[i].name), i); // the first mod of a name wins
     recomputePlan(value);
     assign(m_snapshot.mods, value, &AppState::modsChanged);
 }
@@ -457,7 +457,7 @@ bool AppState::isValheimRunning() const {
 // Mod actions
 
 std::optional<ModItem> AppState::installedMod(const TSPackage& package) const {
-    const auto it = m_installedByName.constFind(ConfigStore::normalize(package.name));
+    const auto it = m_installedByName.constFind(ModKey::of(package.name));
     if (it == m_installedByName.cend()) return std::nullopt;
     return m_snapshot.mods.at(*it);
 }
@@ -679,7 +679,7 @@ void AppState::moveModsForCapture(int (*move)(const QString&), const QString& fa
 
 bool AppState::shaderHelperInstalled() const {
     return std::any_of(m_snapshot.mods.cbegin(), m_snapshot.mods.cend(), [](const ModItem& m) {
-        return ConfigStore::normalize(m.name).contains(QLatin1String("shaderhelper"));
+        return ModKey::of(m.name).contains(QLatin1String("shaderhelper"));
     });
 }
 

@@ -188,7 +188,8 @@ public:
     };
     enum class ImportTarget { newProfile, replaceActive };
     const std::optional<ProfilePack::Profile>& pendingImport() const { return m_pendingImport; }
-    QList<ImportRow> importRows() const;       // the pending pack against the catalog as it is now
+    QList<ImportRow> importRows() const; // the pending pack against the catalog as it is now
+    // Both read on the pool, as long actions; the pack lands in pendingImport.
     void readProfileCode(const QString& code); // Thunderstore's keeper, then Hexium's
     void readProfileFile(const QString& path); // a .r2z, or an export.r2x alone
     void chooseProfileFile();
@@ -307,6 +308,7 @@ private:
     // state still running, is reported as the alert.
     bool claimGameFolder();
     void releaseGameFolder();
+    bool idleToRead(); // no other long action runs; else the alert says so
 
     // Profile sharing.
     void setPendingImport(const std::optional<ProfilePack::Profile>& pack);

@@ -7,7 +7,6 @@
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
 #include "catalog/Version.h"
-#include "config/ConfigStore.h"
 #include "install/Change.h"
 #include "install/Installer.h"
 #include "install/ModKey.h"
@@ -98,15 +97,24 @@ QList<AppState::ImportRow> AppState::importRows() const {
     return rows;
 }
 
+bool AppState::idleToRead() {
+    // A read's end clears the busy text, and with it another action's hold on the game folder.
+    if (!m_busyMessage) return true;
+    setAlertMessage(tr("Another action is under way (“%1”); open the profile again when it has finished.")
+                        .arg(*m_busyMessage));
+    return false;
+}
+
 void AppState::readProfileFile(const QString& path) {
-    try {
+    if (!idleToRead()) return;
+    // A pack is outside input: even capped, reading and checking it is no work for the window's thread.
+    runTask(tr("Reading %1…").arg(Fs::fileName(path)), [path](const Task& task) -> Outcome {
         if (QFileInfo(path).size() > ProfilePack::maxUnpackedBytes)
             throw SkaldrunError(tr("%1 is far larger than any profile.").arg(Fs::fileName(path)));
         const QByteArray bytes = Fs::read(path);
-        setPendingImport(ProfilePack::readAny(bytes));
-    } catch (const std::exception& e) {
-        setAlertMessage(Task::errorText(e));
-    }
+        task.post([pack = ProfilePack::readAny(bytes)](AppState& state) { state.setPendingImport(pack); });
+        return {};
+    });
 }
 
 void AppState::chooseProfileFile() {
@@ -120,6 +128,7 @@ void AppState::readProfileCode(const QString& code) {
     static const QRegularExpression shape(
         QStringLiteral("^[0-9A-Fa-f]{8}(-?[0-9A-Fa-f]{4}){3}-?[0-9A-Fa-f]{12}$"));
     const QString key = code.trimmed();
+    if (!idleToRead()) return;
     if (!shape.match(key).hasMatch()) {
         setAlertMessage(tr("That isn't a profile code: codes look like "
                            "018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f."));
@@ -327,9 +336,6 @@ AppState::ExportPlan AppState::exportPlan() const {
     if (m_snapshot.bepFilesPresent && bepVersion && !bepVersion->isEmpty())
         plan.profile.mods.append(
             {bepPackName(), threePart(*bepVersion), true, Repository::Source::thunderstore});
-    QHash<QString, TSPackage> byName;
-    for (const TSPackage& p : m_thunder->packages())
-        byName.insert(ConfigStore::normalize(p.name), p);
     for (const ModItem& mod : m_snapshot.mods) {
         if (const auto origin = InstallRecords::of(*m_gameDir, mod.name);
             origin && !origin->fullName.isEmpty()) {
@@ -338,8 +344,9 @@ AppState::ExportPlan AppState::exportPlan() const {
             continue;
         }
         // Installed by hand from a repository's archive: its manifest's release, if offered.
-        const auto p = byName.constFind(ConfigStore::normalize(mod.name));
-        if (p != byName.cend() && mod.version && p->findVersion(*mod.version)) {
+        const UpdatePlan::ModPlan* named = m_plan.of(mod.name);
+        const std::optional<TSPackage> p = named ? named->package : std::nullopt;
+        if (p && mod.version && p->findVersion(*mod.version)) {
             plan.profile.mods.append({p->fullName, threePart(*mod.version), mod.enabled, p->source});
             continue;
         }

@@ -224,7 +224,7 @@ void AppState::runPlan(const QString& busy, const InstallPlan::Plan& plan, bool 
     runTask(busy, [plan, dir, options, tell = std::move(tell), gone = m_cancel](const Task& task) mutable {
         options.show = [task](const QString& text, std::optional<double> fraction) {
             task.post([text, fraction](AppState& state) {
-                state.setBusyMessage(text);
+                if (state.busyMessage() != text) state.setBusyMessage(text);
                 state.setBusyProgress(fraction);
             });
         };

@@ -1,6 +1,6 @@
 #include "catalog/CatalogQuery.h"
 
-#include "config/ConfigStore.h"
+#include "install/ModKey.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -74,7 +74,7 @@ void CatalogQuery::setPackages(const QList<TSPackage>& packages) {
         m_text += fieldEnd;
         m_text += p.description.toLower();
         m_text += packageEnd;
-        m_normalizedNames[i] = ConfigStore::normalize(p.name);
+        m_normalizedNames[i] = ModKey::of(p.name);
     }
     m_starts[n] = m_text.size();
 

@@ -25,7 +25,7 @@ QString title(TSSort sort);
 class CatalogQuery {
 public:
     void setPackages(const QList<TSPackage>& packages);
-    // The normalized names of the installed mods (ConfigStore::normalize of ModItem::name).
+    // The normalized names of the installed mods (ModKey::of ModItem::name).
     void setInstalledNames(const QSet<QString>& normalizedNames);
 
     const QList<TSPackage>& packages() const { return m_packages; }

@@ -1,7 +1,7 @@
 #include "catalog/Thunderstore.h"
 
 #include "catalog/Repository.h"
-#include "config/ConfigStore.h"
+#include "install/ModKey.h"
 #include "platform/AppSupport.h"
 #include "platform/Fs.h"
 #include "platform/Log.h"
@@ -84,15 +84,14 @@ Resolution resolutionChain(const TSPackage& package, const PackageIndex& index,
         }
         const auto found = index.constFind(*key);
         if (found == index.constEnd()) {
-            if (!installedNormalized.contains(ConfigStore::normalize(lastPiece(*key))))
-                result.missing.append(dependency);
+            if (!installedNormalized.contains(ModKey::of(lastPiece(*key)))) result.missing.append(dependency);
             continue;
         }
         const TSPackage& child = found.value();
         const QString childKey = child.ownerAndName();
         if (visited.contains(childKey)) continue;
         visited.insert(childKey);
-        if (installedNormalized.contains(ConfigStore::normalize(child.name))) continue;
+        if (installedNormalized.contains(ModKey::of(child.name))) continue;
         stack.push_back(Frame{&child}); // invalidates `frame`; it is not used again this round
     }
     // Everything else loads through it, and unpacking it lays out the folders the mods go in.

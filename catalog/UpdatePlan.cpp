@@ -1,8 +1,8 @@
 #include "catalog/UpdatePlan.h"
 
 #include "catalog/Version.h"
-#include "config/ConfigStore.h"
 #include "install/InstallRecords.h"
+#include "install/ModKey.h"
 
 namespace UpdatePlan {
 
@@ -19,28 +19,24 @@ QString packagePart(const QString& key) {
 CatalogView view(const QList<TSPackage>& packages, const PackageIndex& index) {
     CatalogView result;
     result.index = index;
-    result.byName.reserve(packages.size());
-    for (const TSPackage& p : packages) {
-        const QString key = ConfigStore::normalize(p.name);
-        if (!result.byName.contains(key)) result.byName.insert(key, p.ownerAndName());
-    }
+    result.byName = ModKey::packagesByKey(packages);
     return result;
 }
 
 const ModPlan* Plan::of(const QString& modName) const {
-    const auto found = mods.constFind(ConfigStore::normalize(modName));
+    const auto found = mods.constFind(ModKey::of(modName));
     return found == mods.cend() ? nullptr : &*found;
 }
 
 QStringList Plan::dependantsOf(const QString& modName) const {
     QStringList result;
-    QSet<QString> seen{ConfigStore::normalize(modName)};
+    QSet<QString> seen{ModKey::of(modName)};
     QStringList queue{modName};
     while (!queue.isEmpty()) {
         const ModPlan* plan = of(queue.takeFirst());
         if (!plan) continue;
         for (const QString& name : plan->dependants) {
-            const QString key = ConfigStore::normalize(name);
+            const QString key = ModKey::of(name);
             if (seen.contains(key)) continue;
             seen.insert(key);
             result << name;
@@ -62,7 +58,7 @@ Plan compute(const QList<ModItem>& mods, const CatalogView& catalog,
     plan.mods.reserve(n);
     for (qsizetype i = 0; i < n; ++i) {
         const ModItem& mod = mods[i];
-        const QString key = ConfigStore::normalize(mod.name);
+        const QString key = ModKey::of(mod.name);
         keys << key;
         if (!byMod.contains(key)) byMod.insert(key, i);
         const auto origin = origins.constFind(key);
@@ -100,7 +96,7 @@ Plan compute(const QList<ModItem>& mods, const CatalogView& catalog,
             const auto key = Thunderstore::ownerName(dependency);
             if (!key || Thunderstore::isBepInExPack(*key)) continue;
             qsizetype j = byPackage.value(*key, -1);
-            if (j < 0) j = byMod.value(ConfigStore::normalize(packagePart(*key)), -1);
+            if (j < 0) j = byMod.value(ModKey::of(packagePart(*key)), -1);
             if (j == i) continue;
             if (j >= 0 && mods[j].enabled) {
                 QStringList& dependants = plan.mods[keys[j]].dependants;

@@ -18,11 +18,11 @@
 // disk, no network; it runs on every refresh, so it only looks things up.
 namespace UpdatePlan {
 
-// The catalog as the plan reads it: the store's index, and its keys by normalized package name
+// The catalog as the plan reads it: the store's index, and its keys by the mod key of their name
 // (built once per published catalog, not per plan).
 struct CatalogView {
     PackageIndex index;             // "owner-name" -> package
-    QHash<QString, QString> byName; // normalized package name -> "owner-name"; the first wins
+    QHash<QString, QString> byName; // ModKey of the package name -> "owner-name" (ModKey's tie rule)
 };
 CatalogView view(const QList<TSPackage>& packages, const PackageIndex& index);
 
@@ -51,13 +51,13 @@ struct Update {
 
 struct Plan {
     QList<Update> updates;        // in the mods' order
-    QHash<QString, ModPlan> mods; // by normalized mod name
+    QHash<QString, ModPlan> mods; // by mod key
     const ModPlan* of(const QString& modName) const;
     // Every enabled mod that stops working without this one, directly or through another, by name.
     QStringList dependantsOf(const QString& modName) const;
 };
 
-// origins: the install records by normalized mod name; pinned: normalized mod names.
+// origins: the install records by mod key; pinned: mod keys.
 Plan compute(const QList<ModItem>& mods, const CatalogView& catalog,
              const QHash<QString, InstallRecords::Record>& origins, const QSet<QString>& pinned);
 

@@ -4,7 +4,6 @@
 #include "catalog/Thunderstore.h"
 #include "catalog/ThunderstoreStore.h"
 #include "cli/Session.h"
-#include "config/ConfigStore.h"
 #include "install/InstallRecords.h"
 #include "platform/SkaldrunError.h"
 
@@ -49,24 +48,10 @@ TSPackage find(const AppState& state, const QString& wanted) {
     return version ? found->atVersion(*version) : *found;
 }
 
-QHash<QString, TSPackage> byModName(const AppState& state) {
-    QHash<QString, TSPackage> result;
-    for (const TSPackage& package : state.thunder()->packages()) {
-        const QString key = ConfigStore::normalize(package.name);
-        if (!result.contains(key)) result.insert(key, package);
-    }
-    return result;
-}
-
-Source sourceOf(const AppState& state, const QHash<QString, TSPackage>& byName, const QString& modName) {
+Source sourceOf(const AppState& state, const QString& modName) {
     Source source;
     const auto origin = state.gameDir() ? InstallRecords::of(*state.gameDir(), modName) : std::nullopt;
-    const auto index = state.thunder()->indexByOwnerName();
-    if (const auto recorded = origin ? index.constFind(origin->fullName.toLower()) : index.cend();
-        recorded != index.cend())
-        source.package = *recorded;
-    else if (const auto named = byName.constFind(ConfigStore::normalize(modName)); named != byName.cend())
-        source.package = *named;
+    if (const UpdatePlan::ModPlan* plan = state.updatePlan().of(modName)) source.package = plan->package;
     if (origin) {
         source.repository = Repository::sourceName(origin->source);
         source.version = origin->version;

@@ -2,9 +2,7 @@
 
 #include "catalog/TSPackage.h"
 
-#include <QHash>
 #include <QList>
-#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -23,17 +21,15 @@ void load(AppState& state);
 // the catalog has no such package or not that version.
 TSPackage find(const AppState& state, const QString& wanted);
 
-// The package each installed mod name came from, by normalized name; the first of a name wins.
-QHash<QString, TSPackage> byModName(const AppState& state);
-
 // Where an installed mod came from, as its install record says (absent for a mod installed by
-// hand), and its catalog package: the recorded one while the catalog has it, else by name.
+// hand), and its catalog package as the update plan found it: the recorded one while the catalog
+// has it, else by name.
 struct Source {
     std::optional<QString> repository; // "Thunderstore", "Hexium"
     std::optional<QString> version;    // the release installed
     std::optional<TSPackage> package;
 };
-Source sourceOf(const AppState& state, const QHash<QString, TSPackage>& byName, const QString& modName);
+Source sourceOf(const AppState& state, const QString& modName);
 
 const QList<TSPackage>& packages(const AppState& state);
 

@@ -8,6 +8,7 @@
 #include "cli/Share.h"
 #include "config/ConfigStore.h"
 #include "discovery/Outside.h"
+#include "install/ModKey.h"
 #include "platform/Fs.h"
 #include "platform/SkaldrunError.h"
 
@@ -64,12 +65,12 @@ void printJson(const QJsonValue& value) {
 // The installed mod a player means: its name as listed, in any letter case or spacing, or the
 // package's "Owner-Name".
 ModItem findMod(const Session& session, const QString& name) {
-    const QString wanted = ConfigStore::normalize(name);
-    const QString packageName = ConfigStore::normalize(name.section(QLatin1Char('-'), -1));
+    const QString wanted = ModKey::of(name);
+    const QString packageName = ModKey::of(name.section(QLatin1Char('-'), -1));
     const QList<ModItem> mods = session.mods();
     for (const QString& key : {wanted, packageName}) {
         for (const ModItem& mod : mods) {
-            if (ConfigStore::normalize(mod.name) == key) return mod;
+            if (ModKey::of(mod.name) == key) return mod;
         }
     }
     throw SkaldrunError(
@@ -143,11 +144,10 @@ void list(Session& session, const Options& options) {
         err(QCoreApplication::translate("Commands", "%1 Updates and dependencies aren't shown.")
                 .arg(e.message()));
     }
-    const auto packages = Catalog::byModName(s);
     const UpdatePlan::Plan& plan = s.updatePlan();
     QJsonArray rows;
     for (const ModItem& mod : session.mods()) {
-        const Catalog::Source source = Catalog::sourceOf(s, packages, mod.name);
+        const Catalog::Source source = Catalog::sourceOf(s, mod.name);
         const std::optional<TSPackage>& package = source.package;
         const bool known = package.has_value();
         const UpdatePlan::ModPlan* entry = plan.of(mod.name);
@@ -195,7 +195,7 @@ void search(Session& session, const QString& query, const Options& options) {
     catalog.setPackages(Catalog::packages(s));
     QSet<QString> installed;
     for (const ModItem& mod : session.mods())
-        installed.insert(ConfigStore::normalize(mod.name));
+        installed.insert(ModKey::of(mod.name));
     catalog.setInstalledNames(installed);
     QJsonArray rows;
     for (int i : catalog.shown(query, sorts().value(options.sort, TSSort::popular))) {
@@ -206,14 +206,13 @@ void search(Session& session, const QString& query, const Options& options) {
                     .arg(p.fullName, p.version, Repository::sourceName(p.source), p.description));
             continue;
         }
-        rows.append(
-            QJsonObject{{QStringLiteral("package"), p.fullName},
-                        {QStringLiteral("version"), p.version},
-                        {QStringLiteral("repository"), Repository::sourceName(p.source)},
-                        {QStringLiteral("downloads"), p.totalDownloads},
-                        {QStringLiteral("rating"), p.rating},
-                        {QStringLiteral("description"), p.description},
-                        {QStringLiteral("installed"), installed.contains(ConfigStore::normalize(p.name))}});
+        rows.append(QJsonObject{{QStringLiteral("package"), p.fullName},
+                                {QStringLiteral("version"), p.version},
+                                {QStringLiteral("repository"), Repository::sourceName(p.source)},
+                                {QStringLiteral("downloads"), p.totalDownloads},
+                                {QStringLiteral("rating"), p.rating},
+                                {QStringLiteral("description"), p.description},
+                                {QStringLiteral("installed"), installed.contains(ModKey::of(p.name))}});
     }
     if (options.json) printJson(rows);
 }

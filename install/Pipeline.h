@@ -14,14 +14,19 @@ class Change;
 
 // The one way packages from the repositories go into a game folder, whichever action asks: a
 // catalog install, a release picked by hand, updates, what a mod is missing, a profile import,
-// the command line. It checks every address is a repository's, downloads several archives at
-// once, then takes the plan's steps in order, each an install or a replacement inside a Change,
-// and writes the install records.
+// the command line. It checks every address is a repository's and downloads several archives at
+// once; each step (an install or a replacement inside a Change, then its install record) is
+// taken as soon as its archive and the steps it depends on are in, while the other archives
+// still download. An all-or-nothing run waits for every archive before it changes anything.
 //
 // The rule when something fails: a package whose dependency failed (its download, its archive,
 // its install) is not installed either, and the report says which dependency it waited for.
 // A dependency the catalog lacks stops nothing: the package goes in and the report names what
 // to install by hand. A replacement that fails leaves the installed release as it was.
+//
+// The player's Cancel stops the transfers and starts no step after the one at work, which is
+// finished (in an all-or-nothing run, everything is then undone); the report says what went in
+// and the step it stopped before.
 namespace Pipeline {
 
 struct Failure {
@@ -35,7 +40,7 @@ struct Report {
     qsizetype requestedInstalled = 0; // of them, the ones asked for rather than brought along
     QList<Failure> failed;
     QStringList notFound;                 // dependencies the catalog lacks
-    std::optional<QString> stoppedBefore; // the player's Cancel, between two steps
+    std::optional<QString> stoppedBefore; // the player's Cancel: the first step it left out
     bool cancelled = false;               // stopped before anything changed
     bool undone = false;                  // an all-or-nothing run failed and put everything back
 
@@ -51,15 +56,16 @@ struct Report {
 };
 
 struct Options {
-    // The player's Cancel, and the state going away: stops the transfers and, once the installs
-    // have begun, the run between two steps.
+    // The player's Cancel, and the state going away: stops the transfers and the run before its
+    // next step.
     Http::CancelFlag stop = Http::newCancelFlag();
-    // The running step, and how far the downloads are (0…1; none while unknown).
+    // The running step, and how far the run is (0…1; none while unknown).
     std::function<void(const QString& busy, std::optional<double> fraction)> show;
     // One change for the whole run: the first failure or a Cancel stops it and puts everything
     // back; `finish` runs in it.
     bool allOrNothing = false;
-    // Once every archive is in, before the first install (an import's new profile made active).
+    // An all-or-nothing run's: once every archive is in, before the first install (an import's
+    // new profile made active).
     std::function<void()> ready;
     // Last work inside the run's change, before its commit (an import's states and configs).
     std::function<void(Change&)> finish;

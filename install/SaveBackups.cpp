@@ -1,6 +1,6 @@
 #include "install/Installer.h"
 
-#include "config/ConfigStore.h"
+#include "install/ModKey.h"
 #include "inventory/ModScanner.h"
 #include "platform/Fs.h"
 
@@ -82,7 +82,7 @@ int stashModsForCapture(const QString& gameDir) {
     for (const QString& name : *names) {
         if (name == QLatin1String(".DS_Store")) continue;
         // The capture needs ShaderHelperForMac itself, whatever its folder or DLL is called.
-        if (ConfigStore::normalize(name).contains(QLatin1String("shaderhelper"))) continue;
+        if (ModKey::of(name).contains(QLatin1String("shaderhelper"))) continue;
         const QString target = Fs::join(stash, name);
         Fs::remove(target);
         Fs::move(Fs::join(plugins, name), target);

@@ -2,7 +2,7 @@
 
 #include "catalog/Repository.h"
 #include "catalog/Version.h"
-#include "config/ConfigStore.h"
+#include "install/ModKey.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -19,14 +19,14 @@ using Kind = Finding::Kind;
 constexpr qsizetype shortestNameInGuid = 4;
 
 bool nameInGuid(const QString& name, const QString& guid) {
-    const QString n = ConfigStore::normalize(name);
-    return n.size() >= shortestNameInGuid && ConfigStore::normalize(guid).contains(n);
+    const QString n = ModKey::of(name);
+    return n.size() >= shortestNameInGuid && ModKey::of(guid).contains(n);
 }
 
 std::optional<ModItem> modNamed(const Context& c, const QString& name) {
-    const QString wanted = ConfigStore::normalize(name);
+    const QString wanted = ModKey::of(name);
     for (const ModItem& mod : c.installed.mods)
-        if (ConfigStore::normalize(mod.name) == wanted) return mod;
+        if (ModKey::of(mod.name) == wanted) return mod;
     return std::nullopt;
 }
 
@@ -37,13 +37,13 @@ std::optional<TSPackage> inCatalog(const Context& c, const QString& ownerAndName
 }
 
 std::optional<TSPackage> byName(const Context& c, const QString& name) {
-    const auto key = c.catalog.byName.constFind(ConfigStore::normalize(name));
+    const auto key = c.catalog.byName.constFind(ModKey::of(name));
     return key == c.catalog.byName.cend() ? std::nullopt : inCatalog(c, *key);
 }
 
 // The catalog's package of an installed mod: by its install record, else by its name.
 std::optional<TSPackage> packageOf(const Context& c, const ModItem& mod) {
-    const auto origin = c.installed.origins.constFind(ConfigStore::normalize(mod.name));
+    const auto origin = c.installed.origins.constFind(ModKey::of(mod.name));
     if (origin != c.installed.origins.cend())
         if (auto found = inCatalog(c, origin->fullName)) return found;
     return byName(c, mod.name);
@@ -93,7 +93,7 @@ std::optional<Fix> update(const Context& c, const ModItem& mod, const TSPackage&
 }
 
 std::optional<Fix> rollBack(const Context& c, const ModItem& mod, const TSPackage& package) {
-    const auto loaded = c.lastLoaded.constFind(ConfigStore::normalize(mod.name));
+    const auto loaded = c.lastLoaded.constFind(ModKey::of(mod.name));
     if (loaded == c.lastLoaded.cend() || (mod.version && *mod.version == *loaded) ||
         !package.findVersion(*loaded))
         return std::nullopt;
@@ -214,12 +214,12 @@ QList<Fix> forConnection(const Context& c, const LaunchReport::Connection& conne
 QHash<QString, QString> loadedReleases(const LaunchReport& report, const ModNames::Installed& installed) {
     QSet<QString> failed;
     for (const Finding& f : report.findings)
-        if (!f.warningOnly()) failed.insert(ConfigStore::normalize(f.plugin));
+        if (!f.warningOnly()) failed.insert(ModKey::of(f.plugin));
     const Context context{installed, {}, {}};
     QHash<QString, QString> loaded;
     for (const LaunchReport::Plugin& plugin : report.plugins) {
         if (plugin.outcome != LaunchReport::Plugin::Outcome::loaded ||
-            failed.contains(ConfigStore::normalize(plugin.name)))
+            failed.contains(ModKey::of(plugin.name)))
             continue;
         Finding named;
         named.plugin = plugin.name;
@@ -228,7 +228,7 @@ QHash<QString, QString> loadedReleases(const LaunchReport& report, const ModName
         // A DLL that declares another version now was replaced after this launch.
         if (declared && declared->version && *declared->version != plugin.version) continue;
         const auto mod = modOf(context, named);
-        if (mod && mod->version) loaded.insert(ConfigStore::normalize(mod->name), *mod->version);
+        if (mod && mod->version) loaded.insert(ModKey::of(mod->name), *mod->version);
     }
     return loaded;
 }

@@ -1,7 +1,7 @@
 #include "launch/ModNames.h"
 
-#include "config/ConfigStore.h"
 #include "install/InstallRecords.h"
+#include "install/ModKey.h"
 #include "platform/Fs.h"
 
 #include <QRegularExpression>
@@ -19,7 +19,7 @@ constexpr qsizetype maxDlls = 4000;
 std::optional<QString> packageOf(const Installed& installed, qsizetype index) {
     if (index < 0) return std::nullopt;
     const ModItem& mod = installed.mods[index];
-    const auto origin = installed.origins.constFind(ConfigStore::normalize(mod.name));
+    const auto origin = installed.origins.constFind(ModKey::of(mod.name));
     if (origin != installed.origins.cend() && !origin->fullName.isEmpty()) return origin->fullName;
     static const QRegularExpression ownerName(QStringLiteral("^[A-Za-z0-9_]+-[A-Za-z0-9_]+$"));
     const QString folder = Fs::fileName(mod.url);
@@ -68,10 +68,10 @@ Installed read(const QList<ModItem>& mods, const QHash<QString, InstallRecords::
 
 std::optional<Mod> byPlugin(const Installed& installed, const QString& name, const QString& version) {
     std::optional<Mod> first;
-    const QString wanted = ConfigStore::normalize(name);
+    const QString wanted = ModKey::of(name);
     for (const Dll& dll : installed.dlls) {
         for (const DllMetadata::Plugin& plugin : dll.info.plugins) {
-            if (ConfigStore::normalize(plugin.name) != wanted) continue;
+            if (ModKey::of(plugin.name) != wanted) continue;
             if (version.isEmpty() || plugin.version == version) return modOf(installed, dll, &plugin);
             if (!first) first = modOf(installed, dll, &plugin);
         }

@@ -2,7 +2,7 @@
 
 #include "app/AppState.h"
 #include "catalog/ThunderstoreStore.h"
-#include "config/ConfigStore.h"
+#include "install/ModKey.h"
 #include "platform/Async.h"
 #include "ui/widgets/Text.h"
 
@@ -117,7 +117,7 @@ void BrowseModel::catalogChanged() {
 void BrowseModel::updateInstalledNames() {
     QSet<QString> names;
     for (const ModItem& mod : m_state->snapshot().mods)
-        names.insert(ConfigStore::normalize(mod.name));
+        names.insert(ModKey::of(mod.name));
     m_catalog.setInstalledNames(names);
 }
 

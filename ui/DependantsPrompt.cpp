@@ -1,7 +1,7 @@
 #include "ui/DependantsPrompt.h"
 
 #include "app/AppState.h"
-#include "config/ConfigStore.h"
+#include "install/ModKey.h"
 #include "ui/AlertPresenter.h"
 
 #include <QCoreApplication>
@@ -24,7 +24,7 @@ void ask(AppState* state, const ModItem& mod, QWidget* parent, bool trash) {
     QList<ModItem> all{mod};
     for (const ModItem& m : state->snapshot().mods) {
         for (const QString& name : names)
-            if (ConfigStore::normalize(m.name) == ConfigStore::normalize(name)) all << m;
+            if (ModKey::of(m.name) == ModKey::of(name)) all << m;
     }
     auto* box = new QMessageBox(parent);
     box->setObjectName(QStringLiteral("dependants.confirm"));

@@ -343,6 +343,9 @@ private Q_SLOTS:
             [both](AppState& s) { s.trashMods(both(s)); });
         row("no updates offered", "", "", "No updates will be offered for Alpha",
             [](AppState& s) { s.setUpdatesOffered("Alpha", false); });
+        row("a pack far too large", "hugePack", "Reading huge.r2z…",
+            "alert: huge.r2z is far larger than any profile.",
+            [](AppState& s) { s.readProfileFile(TestHome::path() + "/tmp/huge.r2z"); });
     }
     void actionsTellThePlayer() {
         QFETCH(QString, facts);
@@ -373,6 +376,11 @@ private Q_SLOTS:
         if (has.contains("zip"))
             h.panel.answers = {TestZip::bepInExPack().save(TestHome::path() + "/tmp/pack.zip")};
         if (has.contains("noSaves")) QDir(h.world.savesDir()).removeRecursively();
+        if (has.contains("hugePack")) { // sparse: its size alone refuses it
+            QFile huge(TestHome::path() + "/tmp/huge.r2z");
+            QVERIFY(QDir().mkpath(TestHome::path() + "/tmp") && huge.open(QIODevice::WriteOnly) &&
+                    huge.resize(ProfilePack::maxUnpackedBytes + 1));
+        }
         // Running: Steam alone, the game by its name, or by its bundle wherever that was moved.
         for (const RunningApplication& app :
              {RunningApplication{"com.valvesoftware.steam", "", "Steam"},
@@ -450,6 +458,9 @@ private Q_SLOTS:
         QCOMPARE(s.alertMessage(),
                  "Another change of this game folder is under way (“Preparing After…”); try "
                  "again when it has finished.");
+        s.handleDropped({TestHome::path() + "/tmp/crew.r2z"}); // its end would end the install's hold
+        QCOMPARE(s.alertMessage(), "Another action is under way (“Preparing After…”); open the profile "
+                                   "again when it has finished.");
         s.backupSaves();
         QTRY_COMPARE(h.repo->server().requestCount("/package/download/Test/Stuck/1.0.0/"), 1);
         h.state.reset(); // the workers' results find nobody to tell

@@ -23,7 +23,7 @@ struct ShareHarness : Harness {
                    AppState::ImportTarget target = AppState::ImportTarget::replaceActive) {
         const QString file = game("pack.r2z");
         World::write(file, ProfilePack::writeR2z(pack));
-        state->readProfileFile(file);
+        act([&] { state->readProfileFile(file); });
         QFile::remove(file);
         state->setAlertMessage(std::nullopt);
         return done([&] { state->importProfile(target); });
@@ -82,7 +82,7 @@ private Q_SLOTS:
         ShareHarness h;
         QVERIFY(h.begin(twoMods));
         const auto before = h.tree();
-        h.state->readProfileFile(file);
+        QVERIFY(h.act([&] { h.state->readProfileFile(file); }) && h.state->pendingImport());
         h.state->importProfile(AppState::ImportTarget::newProfile);
         QCOMPARE(h.state->alertMessage(),
                  "None of the mods of “RiceOfRain” is on Thunderstore or Hexium for "

@@ -63,23 +63,42 @@ private Q_SLOTS:
                  QStringList{"Cozy.dll.disabled"});
     }
 
-    // Cancel during the downloads changes nothing; the next run updates both.
-    void cancelChangesNothing() {
+    // Cancel while an archive still downloads: what landed went in meanwhile (Lib, needed by
+    // Cozy), the rest stays as it was; with Lib's archive held back nothing can go in.
+    void cancelKeepsWhatWentIn_data() {
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("libVersion");
+        QTest::newRow("the dependency landed") << "Cozy"
+                                               << "Updated 1 of 2 mods; stopped before Cozy"
+                                               << "1.1.0";
+        QTest::newRow("nothing landed") << "Lib"
+                                        << "Updates cancelled — nothing was changed"
+                                        << "1.0.0";
+    }
+    void cancelKeepsWhatWentIn() {
+        QFETCH(QString, held);
+        QFETCH(QString, libVersion);
         UpdateHarness h;
         QVERIFY(h.begin());
         h.done([&] { h.state->installThunderstorePackage(h.package("test-lib")); });
         h.publish(false, {});
         h.repo->replace(FakeRepository::package("Test", "Lib", "1.1.0"));
-        h.repo->server().route("/package/download/Test/Cozy/1.1.0/", {.stall = true});
+        const QString heldPath = "/package/download/Test/" + held + "/1.1.0/";
+        h.repo->server().route(heldPath, {.stall = true});
         QVERIFY(h.loaded("1.1.0"));
         h.state->updateMods(h.state->updatePlan().updates);
-        QVERIFY(QTest::qWaitFor(
-            [&] { return h.repo->server().requestCount("/package/download/Test/Cozy/1.1.0/") > 0; }));
+        const QString lib = h.world.pluginsDir() + "/Lib/manifest.json";
+        QVERIFY(QTest::qWaitFor([&] {
+            return h.repo->server().requestCount(heldPath) > 0 &&
+                   World::read(lib).contains(libVersion.toUtf8());
+        }));
         h.state->cancelUpdates();
         QVERIFY(QTest::qWaitFor([&] { return !h.state->busyMessage(); }, 10000));
-        QCOMPARE(h.state->lastAction(), "Updates cancelled — nothing was changed");
-        QVERIFY(World::read(h.world.pluginsDir() + "/Lib/manifest.json").contains("1.0.0"));
+        QTEST(h.state->lastAction().value_or(""), "line");
+        QVERIFY(World::read(lib).contains(libVersion.toUtf8()));
         QVERIFY(World::read(h.manifest()).contains("1.0.0"));
+        QCOMPARE(World::read(h.cfg()), QByteArray("Burn = 7\n"));
     }
 
     // A newer zip of a recorded mod dropped by hand: the record no longer claims the old release.

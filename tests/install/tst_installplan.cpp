@@ -1,5 +1,6 @@
 #include "catalog/ThunderstoreStore.h"
 #include "install/InstallPlan.h"
+#include "install/ModKey.h"
 #include "tests/support/CatalogEntry.h"
 #include "tests/support/TestMain.h"
 
@@ -136,6 +137,34 @@ private Q_SLOTS:
         QTEST(shown(plan), "steps");
         QTEST(plan.notFound.join(','), "notFound");
         QTEST(plan.current.join(','), "current");
+    }
+
+    // Packages sharing a mod key: the same one names the mod whichever order the catalog lists
+    // them in. Each as "Owner-Name:downloads", "h" after the count for Hexium's.
+    void oneTieRule_data() {
+        QTest::addColumn<QStringList>("packages");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("the most downloaded")
+            << QStringList{"Ann-Valheim_Plus:10", "Bo-ValheimPlus:900"} << "bo-valheimplus";
+        QTest::newRow("Thunderstore's at equal downloads")
+            << QStringList{"Ann-Plus:5h", "Bo-Plus:5"} << "bo-plus";
+        QTest::newRow("then the catalog key") << QStringList{"Cy-Plus:5", "Ann-Plus:5"} << "ann-plus";
+    }
+    void oneTieRule() {
+        QFETCH(QStringList, packages);
+        QList<TSPackage> listed;
+        for (const QString& text : packages) {
+            const QString count = text.section(':', 1);
+            TSPackage p = catalogEntry(text.section(':', 0, 0), {{"1.0.0", {}}},
+                                       count.endsWith('h') ? Repository::Source::hexium
+                                                           : Repository::Source::thunderstore);
+            p.totalDownloads = QString(count).remove('h').toLongLong();
+            listed << p;
+        }
+        const QString key = ModKey::of(listed.first().name);
+        QTEST(ModKey::packagesByKey(listed).value(key), "chosen");
+        std::reverse(listed.begin(), listed.end());
+        QTEST(ModKey::packagesByKey(listed).value(key), "chosen");
     }
 };
 
