@@ -109,13 +109,21 @@ private Q_SLOTS:
         Profiles::recover(m_game);
         QVERIFY(!QFile::exists(game("Skaldrun Profiles")));
         QCOMPARE(Profiles::active(m_game), "Main");
+        const auto inode = [](const QString& path) {
+            struct stat st {};
+            return ::stat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_ino : 0;
+        };
+        const auto stored = inode(store("Second/plugins/Beta/Beta.dll"));
         QVERIFY(QDir(m_game).removeRecursively());
         makeGame(m_game);
         qputenv("SKALDRUN_FS_OTHER_VOLUME", "1");
         const auto sameVolumeAgain = qScopeGuard([] { qunsetenv("SKALDRUN_FS_OTHER_VOLUME"); });
-        QCOMPARE(Profiles::list(m_game), (QStringList{"Main", "Second"}));
+        const QString via = m_dir->filePath("via link"); // as Steam's own links reach the library
+        QVERIFY(QFile::link(m_game, via));
+        QCOMPARE(Profiles::list(via), (QStringList{"Main", "Second"}));
         QCOMPARE(Profiles::switchTo(m_game, "second"), "Second");
         QCOMPARE(tree(game("BepInEx/plugins")), (QStringList{"Beta/", "Beta/Beta.dll", "Linked.dll"}));
+        QVERIFY(stored != 0 && inode(game("BepInEx/plugins/Beta/Beta.dll")) != stored); // copied, not renamed
         QCOMPARE(QFileInfo(game("BepInEx/plugins/Linked.dll")).symLinkTarget(),
                  m_dir->filePath("Linked.dll"));
     }
