@@ -73,6 +73,7 @@ private Q_SLOTS:
         h.repo->server().route("/package/download/Test/Cozy/1.1.0/", {.stall = true});
         QVERIFY(h.loaded("1.1.0"));
         h.state->updateMods(h.state->updatePlan().updates);
+        QCOMPARE(h.state->busyMessage(), "Updating 2 mods…");
         QVERIFY(QTest::qWaitFor(
             [&] { return h.repo->server().requestCount("/package/download/Test/Cozy/1.1.0/") > 0; }));
         h.state->cancelUpdates();
