@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
     <name>AlertPresenter</name>
@@ -14,11 +15,11 @@
         <translation>%1 Lade es selbst von %2 herunter und zieh die .zip-Datei irgendwo auf dieses Fenster.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>Thunderstore war für %1 nicht erreichbar (%2). Lade es selbst von %3 herunter und zieh die .zip-Datei irgendwo auf dieses Fenster.</translation>
     </message>
     <message>
-        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>Thunderstores Antwort zu %1 (HTTP %2) enthält keinen Download; versuch es später noch einmal. Lade es selbst von %3 herunter und zieh die .zip-Datei irgendwo auf dieses Fenster.</translation>
     </message>
     <message>
@@ -50,7 +51,7 @@
         <translation>Valheim gefunden in %1</translation>
     </message>
     <message>
-        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
         <translation>Valheim wurde in keiner Steam-Bibliothek gefunden. Installiere es zuerst über Steam oder wähle seinen Ordner von Hand.</translation>
     </message>
     <message>
@@ -70,7 +71,7 @@
         <translation>Rosetta 2 installiert</translation>
     </message>
     <message>
-        <source>Rosetta 2 install didn't finish (exit %1).
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
 %2
 Run this in Terminal instead:
 %3</source>
@@ -92,11 +93,11 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Wird installiert…</translation>
     </message>
     <message>
-        <source>Couldn't update the launch script: %1</source>
+        <source>Couldn&apos;t update the launch script: %1</source>
         <translation>Das Startskript konnte nicht aktualisiert werden: %1</translation>
     </message>
     <message>
-        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
         <translation>%1 lässt sich nicht so anpassen, dass es die Intel-Version des Spiels startet: Es ist nicht das Skript eines BepInEx-Pakets ab 5.4.2331. Installiere BepInEx in Schritt 3 neu; das neue Skript bekommt die Korrektur gleich beim Installieren.</translation>
     </message>
     <message>
@@ -135,11 +136,11 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Starte zuerst Steam – Valheim braucht es auch für einen Start ohne Mods.</translation>
     </message>
     <message>
-        <source>Couldn't launch Valheim directly: %1</source>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
         <translation>Valheim konnte nicht direkt gestartet werden: %1</translation>
     </message>
     <message>
-        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Valheim ohne Mods gestartet – sie bleiben installiert, werden aber nicht geladen</translation>
     </message>
     <message>
@@ -180,11 +181,11 @@ Führe stattdessen das hier im Terminal aus:
         </translation>
     </message>
     <message>
-        <source>Couldn't toggle %1: %2</source>
+        <source>Couldn&apos;t toggle %1: %2</source>
         <translation>%1 konnte nicht umgeschaltet werden: %2</translation>
     </message>
     <message>
-        <source>Couldn't remove %1: %2</source>
+        <source>Couldn&apos;t remove %1: %2</source>
         <translation>%1 konnte nicht entfernt werden: %2</translation>
     </message>
     <message numerus="yes">
@@ -199,7 +200,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>%1 gelöscht</translation>
     </message>
     <message>
-        <source>Couldn't delete all of %1 (%2).</source>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
         <translation>%1 konnte nicht vollständig gelöscht werden (%2).</translation>
     </message>
     <message>
@@ -207,7 +208,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Einstellungen für %1 gespeichert</translation>
     </message>
     <message>
-        <source>Couldn't revert: %1</source>
+        <source>Couldn&apos;t revert: %1</source>
         <translation>Zurücksetzen fehlgeschlagen: %1</translation>
     </message>
     <message>
@@ -259,7 +260,7 @@ Führe stattdessen das hier im Terminal aus:
         </translation>
     </message>
     <message>
-        <source>Couldn't move mods aside: %1</source>
+        <source>Couldn&apos;t move mods aside: %1</source>
         <translation>Mods konnten nicht beiseitegelegt werden: %1</translation>
     </message>
     <message numerus="yes">
@@ -270,7 +271,7 @@ Führe stattdessen das hier im Terminal aus:
         </translation>
     </message>
     <message>
-        <source>Couldn't restore mods: %1</source>
+        <source>Couldn&apos;t restore mods: %1</source>
         <translation>Mods konnten nicht zurückgeholt werden: %1</translation>
     </message>
     <message numerus="yes">
@@ -281,7 +282,7 @@ Führe stattdessen das hier im Terminal aus:
         </translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>Der Mod-Katalog ist noch nicht geladen, daher kann %1 noch nicht nachgeschlagen werden – versuch es erneut, sobald Durchsuchen Mods zeigt.</translation>
     </message>
     <message>
@@ -289,7 +290,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Weder Thunderstore noch Hexium hat %1 – wenn du die .zip-Datei hast, zieh sie irgendwo auf dieses Fenster.</translation>
     </message>
     <message>
-        <source>The last launch's summary is copied — paste it into Discord</source>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
         <translation>Die Zusammenfassung des letzten Starts ist kopiert – füge sie in Discord ein</translation>
     </message>
     <message>
@@ -297,11 +298,11 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Beende zuerst Steam – es schreibt seine Einstellungen beim Beenden neu, daher gingen Startoptionen verloren, die gesetzt werden, während es läuft.</translation>
     </message>
     <message>
-        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
         <translation>Es ließ sich nicht erkennen, welches Steam-Konto Valheim spielt. Melde dich einmal bei Steam an, beende es und versuch es erneut – oder füge die Startoptionen selbst ein.</translation>
     </message>
     <message>
-        <source>Setting Valheim's launch options in Steam…</source>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
         <translation>Startoptionen von Valheim werden in Steam gesetzt…</translation>
     </message>
     <message>
@@ -321,7 +322,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Wähle ein Profil (.r2z oder export.r2x) zum Importieren</translation>
     </message>
     <message>
-        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
         <translation>Das ist kein Profilcode: Codes sehen so aus: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
     </message>
     <message>
@@ -329,7 +330,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Profilcode wird abgerufen…</translation>
     </message>
     <message>
-        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
         <translation>%1 konnte diesen Profilcode nicht herausgeben (HTTP %2).</translation>
     </message>
     <message numerus="yes">
@@ -340,19 +341,19 @@ Führe stattdessen das hier im Terminal aus:
         </translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
         <translation>Thunderstore und Hexium waren für diesen Code nicht erreichbar: %1</translation>
     </message>
     <message>
-        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
         <translation>Dieser Profilcode wurde nicht gefunden – vielleicht ist er abgelaufen oder vertippt.</translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>Der Mod-Katalog ist noch nicht geladen, daher können die Mods des Pakets noch nicht nachgeschlagen werden – versuch es erneut, sobald Durchsuchen Mods zeigt.</translation>
     </message>
     <message>
-        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
         <translation>Keiner der Mods von „%1“ ist auf Thunderstore oder Hexium für Valheim – es ist ein Profil für ein anderes Spiel, daher wurde nichts importiert.</translation>
     </message>
     <message>
@@ -372,15 +373,15 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Import abgebrochen – nichts wurde geändert.</translation>
     </message>
     <message>
-        <source>Couldn't download %1 — nothing was changed.</source>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
         <translation>%1 konnte nicht heruntergeladen werden – nichts wurde geändert.</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — you're back on profile %2. %3</source>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
         <translation>%1 konnte nicht importiert werden – du bist wieder im Profil %2. %3</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — nothing was changed. %2</source>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
         <translation>%1 konnte nicht importiert werden – nichts wurde geändert. %2</translation>
     </message>
     <message numerus="yes">
@@ -416,7 +417,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>%1 wird importiert…</translation>
     </message>
     <message>
-        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
         <translation>Nicht enthalten: %1 – sie stammen nicht von Thunderstore oder Hexium</translation>
     </message>
     <message>
@@ -439,7 +440,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Dieses Profil ist größer als 20 MB und damit zu groß für einen Code; exportiere es stattdessen als .r2z-Datei.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
         <translation>Thunderstore war nicht erreichbar, um einen Code zu erstellen: %1</translation>
     </message>
     <message>
@@ -447,7 +448,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Thunderstore erstellt nur wenige Codes pro Minute; versuch es in einer Minute noch einmal.</translation>
     </message>
     <message>
-        <source>Thunderstore didn't make a code (HTTP %1).</source>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
         <translation>Thunderstore hat keinen Code erstellt (HTTP %1).</translation>
     </message>
     <message>
@@ -563,7 +564,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Wird geladen…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>Der Thunderstore-Katalog konnte nicht geladen werden.</translation>
     </message>
     <message>
@@ -602,7 +603,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Teil %1 seines Katalogs ist beschädigt</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
         <translation>Teil %1 seines Katalogs kam nicht an (%2)</translation>
     </message>
 </context>
@@ -651,11 +652,11 @@ Führe stattdessen das hier im Terminal aus:
         <translation>„%1“ nimmt eine Zahl von %2 bis %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>Der Wert von „%1“ darf keinen Zeilenumbruch enthalten.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>Der Wert von „%1“ darf nicht auf „]“ enden: Die Zeile würde als Abschnittsüberschrift gelesen.</translation>
     </message>
 </context>
@@ -878,7 +879,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Vanilla spielen</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Valheim ohne Mods starten — sie bleiben installiert, werden aber nicht geladen</translation>
     </message>
     <message>
@@ -905,7 +906,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Keine Readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>Sehr lang, daher hier gekürzt; der Rest steht auf der Seite des Pakets.</translation>
     </message>
 </context>
@@ -920,7 +921,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Daten</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>Einstellungen dieses Mods bearbeiten</translation>
     </message>
     <message>
@@ -1001,19 +1002,19 @@ Führe stattdessen das hier im Terminal aus:
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>Die Readme konnte nicht geladen werden: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>Der Changelog konnte nicht geladen werden: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>Die Readme konnte nicht geladen werden: Das Repository antwortete %1.</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>Der Changelog konnte nicht geladen werden: Das Repository antwortete %1.</translation>
     </message>
 </context>
@@ -1132,7 +1133,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Installiere zuerst ShaderHelperForMac – siehe das rosa Banner im Mods-Bereich, oder suche unter „Durchsuchen“ danach.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>Verschiebe alle Mods außer ShaderHelperForMac aus dem plugins-Ordner, damit ihre Materialien die Grundlage nicht verfälschen.</translation>
     </message>
     <message>
@@ -1144,7 +1145,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Welten und Charaktere sichern</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>Kopiert alle Welten und Charaktere in den Sicherungsordner dieser App</translation>
     </message>
     <message>
@@ -1180,7 +1181,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Welten und Charaktere wiederherstellen</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>Überschreibt die aktuellen Spielstände mit den Versionen aus der neuesten Sicherung</translation>
     </message>
     <message>
@@ -1253,7 +1254,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Pinke oder magentafarbene Texturen im Spiel?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Manche Mods bringen Shader nur für Windows mit, die Metal nicht darstellen kann. ShaderHelperForMac tauscht kaputte Materialien automatisch gegen Mac-taugliche Shader.</translation>
     </message>
     <message>
@@ -1367,7 +1368,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>In Steam: Rechtsklick auf Valheim → Eigenschaften… → Allgemein → in Startoptionen einfügen, dann das Fenster schließen.</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>Hab ich eingetragen — Schritt als erledigt markieren</translation>
     </message>
     <message>
@@ -1419,7 +1420,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Rosetta 2 ist installiert — dieser Mac kann Intel-Code ausführen.</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>Der Injektor von BepInEx läuft nur auf Intel, deshalb braucht Apple Silicon Apples Übersetzungsschicht Rosetta 2.</translation>
     </message>
     <message>
@@ -1427,11 +1428,11 @@ Führe stattdessen das hier im Terminal aus:
         <translation>BepInEx %1 liegt im Spielordner und %2 ist bereit.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 stammt aus einem Pack älter als 5.4.2331 und kann BepInEx nicht mehr über Steam starten — aktualisiere das Pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>Die BepInEx-Dateien sind da, aber %1 ist noch nicht ausführbar.</translation>
     </message>
     <message>
@@ -1439,11 +1440,11 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Die BepInEx-Dateien sind da, aber %1 braucht noch seine Mac-Anpassungen (Ausführungsrecht + Spielname).</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Lädt das BepInExPack für Valheim von denikson aus Thunderstore herunter und entpackt es in den Spielordner.</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Lädt das BepInExPack für Valheim von denikson aus Thunderstore herunter und entpackt es neben %1.</translation>
     </message>
     <message>
@@ -1455,11 +1456,11 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Intel-Macs führen die Intel-Version bereits nativ aus.</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Das Startskript startet die Intel-Version (x86_64) des Spiels, damit BepInEx unter Rosetta lädt.</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>Die Mac-App von Valheim ist Universal und würde nativ laufen, wo BepInEx nicht laden kann — der Fix lässt das Startskript die Intel-Version starten.</translation>
     </message>
     <message>
@@ -1471,11 +1472,11 @@ Führe stattdessen das hier im Terminal aus:
         <translation># zu %1 hinzugefügt</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>Linux stellt Downloads nicht unter Quarantäne.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>Nach der Installation von BepInEx entfernt das die Quarantäne-Markierung von macOS, damit Gatekeeper den Injektor nicht blockiert.</translation>
     </message>
     <message numerus="yes">
@@ -1486,7 +1487,7 @@ Führe stattdessen das hier im Terminal aus:
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>Keine Quarantäne-Markierungen an den Mod-Dateien — Gatekeeper kommt nicht in die Quere.</translation>
     </message>
     <message>
@@ -1494,7 +1495,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>In deinen Steam-Einstellungen gefunden — Valheim startet über BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>Der einzige Handgriff: Steam muss das Spiel über das Skript von BepInEx starten.</translation>
     </message>
     <message>
@@ -1502,7 +1503,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Start mit Mods bestätigt — BepInEx hat sein Log zuletzt am %1 geschrieben.</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Das letzte Log von BepInEx stammt von der Windows-Version unter Proton, nicht vom nativen Spiel.</translation>
     </message>
     <message>
@@ -1594,7 +1595,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>Der Katalog konnte nicht geladen werden: %1</translation>
     </message>
 </context>
@@ -1634,7 +1635,7 @@ Führe stattdessen das hier im Terminal aus:
         <translation>Eine Version von %1 installieren</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>Keine Updates für %1 anbieten</translation>
     </message>
     <message>

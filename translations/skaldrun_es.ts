@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>AlertPresenter</name>
@@ -14,11 +15,11 @@
         <translation>%1 Descárgalo tú mismo desde %2 y suelta el .zip en cualquier parte de esta ventana.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>No se pudo contactar con Thunderstore para %1 (%2). Descárgalo tú mismo desde %3 y suelta el .zip en cualquier parte de esta ventana.</translation>
     </message>
     <message>
-        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>La respuesta de Thunderstore sobre %1 (HTTP %2) no incluye ninguna descarga; inténtalo más tarde. Descárgalo tú mismo desde %3 y suelta el .zip en cualquier parte de esta ventana.</translation>
     </message>
     <message>
@@ -50,7 +51,7 @@
         <translation>Valheim encontrado en %1</translation>
     </message>
     <message>
-        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
         <translation>No se encontró Valheim en ninguna biblioteca de Steam. Instálalo primero desde Steam o elige su carpeta manualmente.</translation>
     </message>
     <message>
@@ -70,7 +71,7 @@
         <translation>Rosetta 2 instalado</translation>
     </message>
     <message>
-        <source>Rosetta 2 install didn't finish (exit %1).
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
 %2
 Run this in Terminal instead:
 %3</source>
@@ -92,11 +93,11 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Instalando…</translation>
     </message>
     <message>
-        <source>Couldn't update the launch script: %1</source>
+        <source>Couldn&apos;t update the launch script: %1</source>
         <translation>No se pudo actualizar el script de inicio: %1</translation>
     </message>
     <message>
-        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
         <translation>%1 no se puede adaptar para iniciar la versión Intel del juego: no es el script de un paquete de BepInEx 5.4.2331 o posterior. Reinstala BepInEx en el paso 3; su nuevo script recibe la corrección al instalarse.</translation>
     </message>
     <message>
@@ -135,11 +136,11 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Abre Steam primero: Valheim lo necesita abierto incluso para jugar vanilla.</translation>
     </message>
     <message>
-        <source>Couldn't launch Valheim directly: %1</source>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
         <translation>No se pudo iniciar Valheim directamente: %1</translation>
     </message>
     <message>
-        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Valheim iniciado vanilla: los mods siguen instalados, pero no se cargan</translation>
     </message>
     <message>
@@ -180,11 +181,11 @@ Ejecuta esto en Terminal en su lugar:
         </translation>
     </message>
     <message>
-        <source>Couldn't toggle %1: %2</source>
+        <source>Couldn&apos;t toggle %1: %2</source>
         <translation>No se pudo activar o desactivar %1: %2</translation>
     </message>
     <message>
-        <source>Couldn't remove %1: %2</source>
+        <source>Couldn&apos;t remove %1: %2</source>
         <translation>No se pudo quitar %1: %2</translation>
     </message>
     <message numerus="yes">
@@ -199,7 +200,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>%1 eliminado</translation>
     </message>
     <message>
-        <source>Couldn't delete all of %1 (%2).</source>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
         <translation>No se pudo eliminar %1 por completo (%2).</translation>
     </message>
     <message>
@@ -207,7 +208,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Ajustes de %1 guardados</translation>
     </message>
     <message>
-        <source>Couldn't revert: %1</source>
+        <source>Couldn&apos;t revert: %1</source>
         <translation>No se pudo revertir: %1</translation>
     </message>
     <message>
@@ -259,7 +260,7 @@ Ejecuta esto en Terminal en su lugar:
         </translation>
     </message>
     <message>
-        <source>Couldn't move mods aside: %1</source>
+        <source>Couldn&apos;t move mods aside: %1</source>
         <translation>No se pudieron apartar los mods: %1</translation>
     </message>
     <message numerus="yes">
@@ -270,7 +271,7 @@ Ejecuta esto en Terminal en su lugar:
         </translation>
     </message>
     <message>
-        <source>Couldn't restore mods: %1</source>
+        <source>Couldn&apos;t restore mods: %1</source>
         <translation>No se pudieron restaurar los mods: %1</translation>
     </message>
     <message numerus="yes">
@@ -281,7 +282,7 @@ Ejecuta esto en Terminal en su lugar:
         </translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>El catálogo de mods no se ha cargado, así que aún no se puede buscar %1: inténtalo de nuevo cuando Explorar muestre mods.</translation>
     </message>
     <message>
@@ -289,7 +290,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Ni Thunderstore ni Hexium tienen %1: si tienes su .zip, suéltalo en cualquier parte de esta ventana.</translation>
     </message>
     <message>
-        <source>The last launch's summary is copied — paste it into Discord</source>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
         <translation>El resumen del último inicio está copiado: pégalo en Discord</translation>
     </message>
     <message>
@@ -297,11 +298,11 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Cierra Steam primero: reescribe sus ajustes al cerrarse, así que las opciones de lanzamiento escritas mientras está abierto se perderían.</translation>
     </message>
     <message>
-        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
         <translation>No se pudo saber qué cuenta de Steam juega a Valheim. Inicia sesión en Steam una vez, ciérralo y vuelve a intentarlo, o pega tú mismo las opciones de lanzamiento.</translation>
     </message>
     <message>
-        <source>Setting Valheim's launch options in Steam…</source>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
         <translation>Configurando las opciones de lanzamiento de Valheim en Steam…</translation>
     </message>
     <message>
@@ -321,7 +322,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Elige un perfil (.r2z o export.r2x) para importar</translation>
     </message>
     <message>
-        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
         <translation>Eso no es un código de perfil: los códigos son así: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
     </message>
     <message>
@@ -329,7 +330,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Obteniendo el código de perfil…</translation>
     </message>
     <message>
-        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
         <translation>%1 no pudo entregar ese código de perfil (HTTP %2).</translation>
     </message>
     <message numerus="yes">
@@ -340,19 +341,19 @@ Ejecuta esto en Terminal en su lugar:
         </translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
         <translation>No se pudo contactar con Thunderstore ni con Hexium para ese código: %1</translation>
     </message>
     <message>
-        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
         <translation>No se encontró ese código de perfil: puede que haya caducado o esté mal escrito.</translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>El catálogo de mods no se ha cargado, así que aún no se pueden buscar los mods del paquete: inténtalo de nuevo cuando Explorar muestre mods.</translation>
     </message>
     <message>
-        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
         <translation>Ninguno de los mods de «%1» está en Thunderstore ni en Hexium para Valheim: es un perfil de otro juego, así que no se importó nada.</translation>
     </message>
     <message>
@@ -372,15 +373,15 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Importación cancelada: no se cambió nada.</translation>
     </message>
     <message>
-        <source>Couldn't download %1 — nothing was changed.</source>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
         <translation>No se pudo descargar %1: no se cambió nada.</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — you're back on profile %2. %3</source>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
         <translation>No se pudo importar %1: vuelves a estar en el perfil %2. %3</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — nothing was changed. %2</source>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
         <translation>No se pudo importar %1: no se cambió nada. %2</translation>
     </message>
     <message numerus="yes">
@@ -416,7 +417,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Importando %1…</translation>
     </message>
     <message>
-        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
         <translation>No incluidos: %1; no vienen de Thunderstore ni de Hexium</translation>
     </message>
     <message>
@@ -439,7 +440,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Este perfil supera los 20 MB, demasiado para un código; expórtalo como archivo .r2z.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
         <translation>No se pudo contactar con Thunderstore para crear un código: %1</translation>
     </message>
     <message>
@@ -447,7 +448,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Thunderstore solo crea unos pocos códigos por minuto; inténtalo de nuevo en un minuto.</translation>
     </message>
     <message>
-        <source>Thunderstore didn't make a code (HTTP %1).</source>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
         <translation>Thunderstore no creó ningún código (HTTP %1).</translation>
     </message>
     <message>
@@ -563,7 +564,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Cargando…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>No se pudo cargar el catálogo de Thunderstore.</translation>
     </message>
     <message>
@@ -602,7 +603,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>la parte %1 de su catálogo está dañada</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
         <translation>la parte %1 de su catálogo no llegó (%2)</translation>
     </message>
 </context>
@@ -651,11 +652,11 @@ Ejecuta esto en Terminal en su lugar:
         <translation>«%1» admite un número de %2 a %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>El valor de «%1» no puede contener un salto de línea.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>El valor de «%1» no puede terminar en «]»: la línea se leería como el encabezado de una sección.</translation>
     </message>
 </context>
@@ -878,7 +879,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Jugar vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Iniciar Valheim vanilla — los mods siguen instalados pero no se cargan</translation>
     </message>
     <message>
@@ -905,7 +906,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Sin readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>Muy largo, así que aquí se muestra acortado; el resto está en la página del paquete.</translation>
     </message>
 </context>
@@ -920,7 +921,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>datos</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>Editar los ajustes de este mod</translation>
     </message>
     <message>
@@ -1001,19 +1002,19 @@ Ejecuta esto en Terminal en su lugar:
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>No se pudo cargar el readme: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>No se pudo cargar el registro de cambios: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>No se pudo cargar el readme: el repositorio respondió %1.</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>No se pudo cargar el registro de cambios: el repositorio respondió %1.</translation>
     </message>
 </context>
@@ -1132,7 +1133,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Instala primero ShaderHelperForMac: mira el aviso rosa en el panel de mods o búscalo en Explorar.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>Saca todos los mods excepto ShaderHelperForMac de la carpeta plugins, para que sus materiales no contaminen la referencia.</translation>
     </message>
     <message>
@@ -1144,7 +1145,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Copiar mundos y personajes</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>Copia todos los mundos y personajes a la carpeta de copias de seguridad de esta app</translation>
     </message>
     <message>
@@ -1180,7 +1181,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Restaurar mundos y personajes</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>Sobrescribe las partidas actuales con las versiones de la copia de seguridad más reciente</translation>
     </message>
     <message>
@@ -1253,7 +1254,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>¿Texturas rosas o magenta en el juego?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Algunos mods traen shaders solo para Windows que Metal no puede mostrar. ShaderHelperForMac cambia automáticamente los materiales rotos por shaders compatibles con Mac.</translation>
     </message>
     <message>
@@ -1367,7 +1368,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>En Steam: clic derecho en Valheim → Propiedades… → General → pega en Opciones de lanzamiento y cierra la ventana.</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>Ya lo añadí — marcar este paso como hecho</translation>
     </message>
     <message>
@@ -1419,7 +1420,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Rosetta 2 está instalado — este Mac puede ejecutar código Intel.</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>El inyector de BepInEx es solo para Intel, así que Apple Silicon necesita la capa de traducción Rosetta 2 de Apple.</translation>
     </message>
     <message>
@@ -1427,11 +1428,11 @@ Ejecuta esto en Terminal en su lugar:
         <translation>BepInEx %1 está en la carpeta del juego y %2 está listo.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 es de un pack anterior a 5.4.2331 y ya no puede iniciar BepInEx a través de Steam — actualiza el pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>Los archivos de BepInEx están, pero %1 aún no es ejecutable.</translation>
     </message>
     <message>
@@ -1439,11 +1440,11 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Los archivos de BepInEx están, pero %1 aún necesita sus arreglos para Mac (permiso de ejecución + nombre del juego).</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Descarga el BepInExPack para Valheim de denikson desde Thunderstore y lo descomprime en la carpeta del juego.</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Descarga el BepInExPack para Valheim de denikson desde Thunderstore y lo descomprime junto a %1.</translation>
     </message>
     <message>
@@ -1455,11 +1456,11 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Los Mac Intel ya ejecutan la versión Intel de forma nativa.</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>El script de inicio arranca la versión Intel (x86_64) del juego, así BepInEx carga con Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>La app de Mac de Valheim es Universal y se ejecutaría de forma nativa, donde BepInEx no puede cargar — la corrección hace que el script de inicio arranque su versión Intel.</translation>
     </message>
     <message>
@@ -1471,11 +1472,11 @@ Ejecuta esto en Terminal en su lugar:
         <translation># añadido a %1</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>Linux no pone las descargas en cuarentena.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>Tras instalar BepInEx, esto quita la marca de cuarentena de macOS para que Gatekeeper no bloquee el inyector.</translation>
     </message>
     <message numerus="yes">
@@ -1486,7 +1487,7 @@ Ejecuta esto en Terminal en su lugar:
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>Sin marcas de cuarentena en los archivos de mods — Gatekeeper no molestará.</translation>
     </message>
     <message>
@@ -1494,7 +1495,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Encontrado en tus ajustes de Steam — Valheim se inicia a través de BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>El único paso manual: Steam tiene que iniciar el juego con el script de BepInEx.</translation>
     </message>
     <message>
@@ -1502,7 +1503,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Inicio con mods confirmado — BepInEx escribió su registro por última vez el %1.</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>El último registro de BepInEx viene de la versión de Windows con Proton, no del juego nativo.</translation>
     </message>
     <message>
@@ -1594,7 +1595,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>No se pudo cargar el catálogo: %1</translation>
     </message>
 </context>
@@ -1634,7 +1635,7 @@ Ejecuta esto en Terminal en su lugar:
         <translation>Instalar una versión de %1</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>No ofrecer actualizaciones de %1</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
     <name>AlertPresenter</name>
@@ -11,15 +12,15 @@
     <name>AppState</name>
     <message>
         <source>%1 Download it from %2 yourself and drop the .zip anywhere on this window.</source>
-        <translation>%1 Téléchargez-le vous-même depuis %2 et déposez le .zip n'importe où sur cette fenêtre.</translation>
+        <translation>%1 Téléchargez-le vous-même depuis %2 et déposez le .zip n&apos;importe où sur cette fenêtre.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
-        <translation>Impossible de joindre Thunderstore pour %1 (%2). Téléchargez-le vous-même depuis %3 et déposez le .zip n'importe où sur cette fenêtre.</translation>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Impossible de joindre Thunderstore pour %1 (%2). Téléchargez-le vous-même depuis %3 et déposez le .zip n&apos;importe où sur cette fenêtre.</translation>
     </message>
     <message>
-        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
-        <translation>La réponse de Thunderstore pour %1 (HTTP %2) ne contient aucun téléchargement ; réessayez plus tard. Téléchargez-le vous-même depuis %3 et déposez le .zip n'importe où sur cette fenêtre.</translation>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>La réponse de Thunderstore pour %1 (HTTP %2) ne contient aucun téléchargement ; réessayez plus tard. Téléchargez-le vous-même depuis %3 et déposez le .zip n&apos;importe où sur cette fenêtre.</translation>
     </message>
     <message>
         <source>Downloading %1 %2…</source>
@@ -39,7 +40,7 @@
     </message>
     <message>
         <source>Install failed: %1</source>
-        <translation>Échec de l'installation : %1</translation>
+        <translation>Échec de l&apos;installation : %1</translation>
     </message>
     <message>
         <source>Another change of this game folder is under way (“%1”); try again when it has finished.</source>
@@ -50,8 +51,8 @@
         <translation>Valheim trouvé dans %1</translation>
     </message>
     <message>
-        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
-        <translation>Valheim est introuvable dans les bibliothèques Steam. Installez-le d'abord via Steam, ou choisissez son dossier manuellement.</translation>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <translation>Valheim est introuvable dans les bibliothèques Steam. Installez-le d&apos;abord via Steam, ou choisissez son dossier manuellement.</translation>
     </message>
     <message>
         <source>Choose</source>
@@ -70,11 +71,11 @@
         <translation>Rosetta 2 installé</translation>
     </message>
     <message>
-        <source>Rosetta 2 install didn't finish (exit %1).
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
 %2
 Run this in Terminal instead:
 %3</source>
-        <translation>L'installation de Rosetta 2 n'a pas abouti (code %1).
+        <translation>L&apos;installation de Rosetta 2 n&apos;a pas abouti (code %1).
 %2
 Lancez plutôt ceci dans le Terminal :
 %3</translation>
@@ -92,12 +93,12 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Installation…</translation>
     </message>
     <message>
-        <source>Couldn't update the launch script: %1</source>
+        <source>Couldn&apos;t update the launch script: %1</source>
         <translation>Impossible de mettre à jour le script de lancement : %1</translation>
     </message>
     <message>
-        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
-        <translation>%1 ne peut pas être adapté pour lancer la version Intel du jeu : ce n'est pas le script d'un pack BepInEx 5.4.2331 ou plus récent. Réinstallez BepInEx à l'étape 3 ; son nouveau script reçoit la correction à l'installation.</translation>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <translation>%1 ne peut pas être adapté pour lancer la version Intel du jeu : ce n&apos;est pas le script d&apos;un pack BepInEx 5.4.2331 ou plus récent. Réinstallez BepInEx à l&apos;étape 3 ; son nouveau script reçoit la correction à l&apos;installation.</translation>
     </message>
     <message>
         <source>Made %1 executable</source>
@@ -132,19 +133,19 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>Start Steam first — Valheim needs it running even for a vanilla launch.</source>
-        <translation>Lancez d'abord Steam — Valheim en a besoin même pour un lancement en vanilla.</translation>
+        <translation>Lancez d&apos;abord Steam — Valheim en a besoin même pour un lancement en vanilla.</translation>
     </message>
     <message>
-        <source>Couldn't launch Valheim directly: %1</source>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
         <translation>Impossible de lancer Valheim directement : %1</translation>
     </message>
     <message>
-        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Valheim lancé en vanilla — les mods restent installés mais ne se chargent pas</translation>
     </message>
     <message>
         <source>Locate your Valheim folder first (step 1).</source>
-        <translation>Indiquez d'abord votre dossier Valheim (étape 1).</translation>
+        <translation>Indiquez d&apos;abord votre dossier Valheim (étape 1).</translation>
     </message>
     <message>
         <source>Preparing %1…</source>
@@ -156,7 +157,7 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>Locate your Valheim folder first (step 1), then drop mods here.</source>
-        <translation>Indiquez d'abord votre dossier Valheim (étape 1), puis déposez les mods ici.</translation>
+        <translation>Indiquez d&apos;abord votre dossier Valheim (étape 1), puis déposez les mods ici.</translation>
     </message>
     <message numerus="yes">
         <source>Installing %n items…</source>
@@ -180,11 +181,11 @@ Lancez plutôt ceci dans le Terminal :
         </translation>
     </message>
     <message>
-        <source>Couldn't toggle %1: %2</source>
-        <translation>Impossible d'activer ou de désactiver %1 : %2</translation>
+        <source>Couldn&apos;t toggle %1: %2</source>
+        <translation>Impossible d&apos;activer ou de désactiver %1 : %2</translation>
     </message>
     <message>
-        <source>Couldn't remove %1: %2</source>
+        <source>Couldn&apos;t remove %1: %2</source>
         <translation>Impossible de supprimer %1 : %2</translation>
     </message>
     <message numerus="yes">
@@ -199,7 +200,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>%1 supprimé</translation>
     </message>
     <message>
-        <source>Couldn't delete all of %1 (%2).</source>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
         <translation>Impossible de supprimer entièrement %1 (%2).</translation>
     </message>
     <message>
@@ -207,16 +208,16 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Réglages de %1 enregistrés</translation>
     </message>
     <message>
-        <source>Couldn't revert: %1</source>
+        <source>Couldn&apos;t revert: %1</source>
         <translation>Impossible de rétablir : %1</translation>
     </message>
     <message>
         <source>Restored original settings for %1</source>
-        <translation>Réglages d'origine de %1 rétablis</translation>
+        <translation>Réglages d&apos;origine de %1 rétablis</translation>
     </message>
     <message>
         <source>Quit Valheim first — backing up while the game is running can capture a half-written save.</source>
-        <translation>Quittez d'abord Valheim — une sauvegarde pendant que le jeu tourne peut capturer une partie à moitié écrite.</translation>
+        <translation>Quittez d&apos;abord Valheim — une sauvegarde pendant que le jeu tourne peut capturer une partie à moitié écrite.</translation>
     </message>
     <message>
         <source>Backing up worlds and characters…</source>
@@ -232,8 +233,8 @@ Lancez plutôt ceci dans le Terminal :
     <message numerus="yes">
         <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
         <translation>
-            <numerusform>Sauvegarde faite : %1 — %n lien du dossier des parties ne mène nulle part, aucune ancienne sauvegarde n'a donc été supprimée</numerusform>
-            <numerusform>Sauvegarde faite : %1 — %n liens du dossier des parties ne mènent nulle part, aucune ancienne sauvegarde n'a donc été supprimée</numerusform>
+            <numerusform>Sauvegarde faite : %1 — %n lien du dossier des parties ne mène nulle part, aucune ancienne sauvegarde n&apos;a donc été supprimée</numerusform>
+            <numerusform>Sauvegarde faite : %1 — %n liens du dossier des parties ne mènent nulle part, aucune ancienne sauvegarde n&apos;a donc été supprimée</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -245,7 +246,7 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>Quit Valheim first — restoring while the game is running would corrupt the save.</source>
-        <translation>Quittez d'abord Valheim — restaurer pendant que le jeu tourne corromprait la partie.</translation>
+        <translation>Quittez d&apos;abord Valheim — restaurer pendant que le jeu tourne corromprait la partie.</translation>
     </message>
     <message>
         <source>Restoring worlds and characters…</source>
@@ -259,7 +260,7 @@ Lancez plutôt ceci dans le Terminal :
         </translation>
     </message>
     <message>
-        <source>Couldn't move mods aside: %1</source>
+        <source>Couldn&apos;t move mods aside: %1</source>
         <translation>Impossible de mettre les mods de côté : %1</translation>
     </message>
     <message numerus="yes">
@@ -270,7 +271,7 @@ Lancez plutôt ceci dans le Terminal :
         </translation>
     </message>
     <message>
-        <source>Couldn't restore mods: %1</source>
+        <source>Couldn&apos;t restore mods: %1</source>
         <translation>Impossible de remettre les mods : %1</translation>
     </message>
     <message numerus="yes">
@@ -281,27 +282,27 @@ Lancez plutôt ceci dans le Terminal :
         </translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
-        <translation>Le catalogue de mods n'est pas encore chargé, %1 ne peut donc pas encore être recherché — réessayez quand Parcourir affichera des mods.</translation>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>Le catalogue de mods n&apos;est pas encore chargé, %1 ne peut donc pas encore être recherché — réessayez quand Parcourir affichera des mods.</translation>
     </message>
     <message>
         <source>Neither Thunderstore nor Hexium has %1 — if you have its .zip, drop it anywhere on this window.</source>
-        <translation>Ni Thunderstore ni Hexium ne propose %1 — si vous avez son .zip, déposez-le n'importe où sur cette fenêtre.</translation>
+        <translation>Ni Thunderstore ni Hexium ne propose %1 — si vous avez son .zip, déposez-le n&apos;importe où sur cette fenêtre.</translation>
     </message>
     <message>
-        <source>The last launch's summary is copied — paste it into Discord</source>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
         <translation>Le résumé du dernier lancement est copié — collez-le dans Discord</translation>
     </message>
     <message>
         <source>Quit Steam first — it rewrites its settings when it quits, so launch options written while it runs would be lost.</source>
-        <translation>Quittez d'abord Steam — il réécrit ses réglages en quittant, donc des options de lancement écrites pendant qu'il tourne seraient perdues.</translation>
+        <translation>Quittez d&apos;abord Steam — il réécrit ses réglages en quittant, donc des options de lancement écrites pendant qu&apos;il tourne seraient perdues.</translation>
     </message>
     <message>
-        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
         <translation>Impossible de savoir quel compte Steam joue à Valheim. Connectez-vous une fois à Steam, quittez-le, puis réessayez — ou collez vous-même les options de lancement.</translation>
     </message>
     <message>
-        <source>Setting Valheim's launch options in Steam…</source>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
         <translation>Réglage des options de lancement de Valheim dans Steam…</translation>
     </message>
     <message>
@@ -314,23 +315,23 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>%1 is far larger than any profile.</source>
-        <translation>%1 est bien plus volumineux qu'un profil.</translation>
+        <translation>%1 est bien plus volumineux qu&apos;un profil.</translation>
     </message>
     <message>
         <source>Choose a profile (.r2z or export.r2x) to import</source>
         <translation>Choisissez un profil (.r2z ou export.r2x) à importer</translation>
     </message>
     <message>
-        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
-        <translation>Ce n'est pas un code de profil : les codes ressemblent à 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <translation>Ce n&apos;est pas un code de profil : les codes ressemblent à 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
     </message>
     <message>
         <source>Fetching the profile code…</source>
         <translation>Récupération du code de profil…</translation>
     </message>
     <message>
-        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
-        <translation>%1 n'a pas pu fournir ce code de profil (HTTP %2).</translation>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
+        <translation>%1 n&apos;a pas pu fournir ce code de profil (HTTP %2).</translation>
     </message>
     <message numerus="yes">
         <source>Read the profile “%1”: %n mods</source>
@@ -340,28 +341,28 @@ Lancez plutôt ceci dans le Terminal :
         </translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
         <translation>Impossible de joindre Thunderstore ou Hexium pour ce code : %1</translation>
     </message>
     <message>
-        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
         <translation>Ce code de profil est introuvable — il a peut-être expiré ou été mal saisi.</translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
-        <translation>Le catalogue de mods n'est pas encore chargé, les mods du pack ne peuvent donc pas encore être recherchés — réessayez quand Parcourir affichera des mods.</translation>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>Le catalogue de mods n&apos;est pas encore chargé, les mods du pack ne peuvent donc pas encore être recherchés — réessayez quand Parcourir affichera des mods.</translation>
     </message>
     <message>
-        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
-        <translation>Aucun des mods de « %1 » n'est sur Thunderstore ou Hexium pour Valheim — c'est un profil pour un autre jeu, rien n'a donc été importé.</translation>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
+        <translation>Aucun des mods de « %1 » n&apos;est sur Thunderstore ou Hexium pour Valheim — c&apos;est un profil pour un autre jeu, rien n&apos;a donc été importé.</translation>
     </message>
     <message>
         <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
-        <translation>Quittez d'abord Valheim — changer de profil pendant que le jeu tourne lui retirerait ses mods en pleine partie.</translation>
+        <translation>Quittez d&apos;abord Valheim — changer de profil pendant que le jeu tourne lui retirerait ses mods en pleine partie.</translation>
     </message>
     <message>
         <source>Quit Valheim first — importing over this profile while the game runs would change its mods under it.</source>
-        <translation>Quittez d'abord Valheim — importer par-dessus ce profil pendant que le jeu tourne modifierait ses mods en pleine partie.</translation>
+        <translation>Quittez d&apos;abord Valheim — importer par-dessus ce profil pendant que le jeu tourne modifierait ses mods en pleine partie.</translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -369,19 +370,19 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>Import cancelled — nothing was changed.</source>
-        <translation>Importation annulée — rien n'a été modifié.</translation>
+        <translation>Importation annulée — rien n&apos;a été modifié.</translation>
     </message>
     <message>
-        <source>Couldn't download %1 — nothing was changed.</source>
-        <translation>Impossible de télécharger %1 — rien n'a été modifié.</translation>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
+        <translation>Impossible de télécharger %1 — rien n&apos;a été modifié.</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — you're back on profile %2. %3</source>
-        <translation>Impossible d'importer %1 — vous voici de retour sur le profil %2. %3</translation>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
+        <translation>Impossible d&apos;importer %1 — vous voici de retour sur le profil %2. %3</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — nothing was changed. %2</source>
-        <translation>Impossible d'importer %1 — rien n'a été modifié. %2</translation>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
+        <translation>Impossible d&apos;importer %1 — rien n&apos;a été modifié. %2</translation>
     </message>
     <message numerus="yes">
         <source>Imported %1 of %n mods into the new profile %2</source>
@@ -416,7 +417,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Importation de %1…</translation>
     </message>
     <message>
-        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
         <translation>Non inclus : %1 — ils ne viennent ni de Thunderstore ni de Hexium</translation>
     </message>
     <message>
@@ -436,10 +437,10 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>This profile is over 20 MB, too large for a code; export it as a .r2z file instead.</source>
-        <translation>Ce profil dépasse 20 Mo, c'est trop pour un code ; exportez-le plutôt en fichier .r2z.</translation>
+        <translation>Ce profil dépasse 20 Mo, c&apos;est trop pour un code ; exportez-le plutôt en fichier .r2z.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
         <translation>Impossible de joindre Thunderstore pour créer un code : %1</translation>
     </message>
     <message>
@@ -447,8 +448,8 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Thunderstore ne crée que quelques codes par minute ; réessayez dans une minute.</translation>
     </message>
     <message>
-        <source>Thunderstore didn't make a code (HTTP %1).</source>
-        <translation>Thunderstore n'a pas créé de code (HTTP %1).</translation>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
+        <translation>Thunderstore n&apos;a pas créé de code (HTTP %1).</translation>
     </message>
     <message>
         <source>Profile code: %1</source>
@@ -468,7 +469,7 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>Quit Valheim first — updating mods while the game or its server runs would change them under it.</source>
-        <translation>Quittez d'abord Valheim — mettre à jour des mods pendant que le jeu ou son serveur tourne les modifierait en pleine partie.</translation>
+        <translation>Quittez d&apos;abord Valheim — mettre à jour des mods pendant que le jeu ou son serveur tourne les modifierait en pleine partie.</translation>
     </message>
     <message numerus="yes">
         <source>Updating %n mods…</source>
@@ -563,7 +564,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Chargement…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>Impossible de charger le catalogue Thunderstore.</translation>
     </message>
     <message>
@@ -583,7 +584,7 @@ Lancez plutôt ceci dans le Terminal :
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
-        <translation>le serveur a répondu par l'erreur %1</translation>
+        <translation>le serveur a répondu par l&apos;erreur %1</translation>
     </message>
     <message>
         <source>its list of catalog parts is unreadable</source>
@@ -591,19 +592,19 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>its list names %1 catalog parts, far more than any real catalog</source>
-        <translation>sa liste annonce %1 parties de catalogue, bien plus que n'importe quel vrai catalogue</translation>
+        <translation>sa liste annonce %1 parties de catalogue, bien plus que n&apos;importe quel vrai catalogue</translation>
     </message>
     <message>
         <source>its list of catalog parts holds something that is no address</source>
-        <translation>sa liste des parties du catalogue contient quelque chose qui n'est pas une adresse</translation>
+        <translation>sa liste des parties du catalogue contient quelque chose qui n&apos;est pas une adresse</translation>
     </message>
     <message>
         <source>part %1 of its catalog is damaged</source>
         <translation>la partie %1 de son catalogue est endommagée</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
-        <translation>la partie %1 de son catalogue n'est pas arrivée (%2)</translation>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <translation>la partie %1 de son catalogue n&apos;est pas arrivée (%2)</translation>
     </message>
 </context>
 <context>
@@ -632,7 +633,7 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>“%1” takes one of: %2.</source>
-        <translation>« %1 » accepte l'une de ces valeurs : %2.</translation>
+        <translation>« %1 » accepte l&apos;une de ces valeurs : %2.</translation>
     </message>
     <message>
         <source>“%1” takes a whole number.</source>
@@ -651,11 +652,11 @@ Lancez plutôt ceci dans le Terminal :
         <translation>« %1 » accepte un nombre de %2 à %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>La valeur de « %1 » ne peut pas contenir de saut de ligne.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>La valeur de « %1 » ne peut pas se terminer par « ] » : la ligne serait lue comme un en-tête de section.</translation>
     </message>
 </context>
@@ -878,7 +879,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Jouer en vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Lancer Valheim en vanilla — les mods restent installés mais ne se chargent pas</translation>
     </message>
     <message>
@@ -905,7 +906,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Aucun readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>Très long, donc abrégé ici ; la suite est sur la page du paquet.</translation>
     </message>
 </context>
@@ -920,7 +921,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>données</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>Modifier les réglages de ce mod</translation>
     </message>
     <message>
@@ -1001,19 +1002,19 @@ Lancez plutôt ceci dans le Terminal :
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>Impossible de charger le readme : %1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>Impossible de charger le journal des modifications : %1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>Impossible de charger le readme : le dépôt a répondu %1.</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>Impossible de charger le journal des modifications : le dépôt a répondu %1.</translation>
     </message>
 </context>
@@ -1090,7 +1091,7 @@ Lancez plutôt ceci dans le Terminal :
     <name>Repository</name>
     <message>
         <source>%1 has no package %2.</source>
-        <translation>%1 n'a pas de paquet %2.</translation>
+        <translation>%1 n&apos;a pas de paquet %2.</translation>
     </message>
 </context>
 <context>
@@ -1125,14 +1126,14 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>ShaderHelperForMac compares mod materials against a baseline captured from an unmodded game. After a Valheim update, rebuild it so the baseline matches your game version. The steps below automate the file shuffling.</source>
-        <translation>ShaderHelperForMac compare les matériaux des mods à une référence capturée dans le jeu sans mods. Après une mise à jour de Valheim, reconstruisez-la pour qu'elle corresponde à votre version du jeu. Les étapes ci-dessous déplacent les fichiers pour vous.</translation>
+        <translation>ShaderHelperForMac compare les matériaux des mods à une référence capturée dans le jeu sans mods. Après une mise à jour de Valheim, reconstruisez-la pour qu&apos;elle corresponde à votre version du jeu. Les étapes ci-dessous déplacent les fichiers pour vous.</translation>
     </message>
     <message>
         <source>Install ShaderHelperForMac first — see the pink banner in the Mods pane, or search for it in Browse.</source>
-        <translation>Installez d'abord ShaderHelperForMac — voyez la bannière rose dans le panneau Mods, ou cherchez-le dans Parcourir.</translation>
+        <translation>Installez d&apos;abord ShaderHelperForMac — voyez la bannière rose dans le panneau Mods, ou cherchez-le dans Parcourir.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>Sortez tous les mods sauf ShaderHelperForMac du dossier plugins, pour que leurs matériaux ne faussent pas la référence.</translation>
     </message>
     <message>
@@ -1144,16 +1145,16 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Sauvegarder mondes et personnages</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>Copie tous les mondes et personnages dans le dossier de sauvegarde de cette app</translation>
     </message>
     <message>
         <source>Back up first: if the game saves while mods are unloaded, modded items and buildings vanish from those saves.</source>
-        <translation>Sauvegardez d'abord : si le jeu enregistre pendant que les mods sont retirés, les objets et constructions moddés disparaissent de ces parties.</translation>
+        <translation>Sauvegardez d&apos;abord : si le jeu enregistre pendant que les mods sont retirés, les objets et constructions moddés disparaissent de ces parties.</translation>
     </message>
     <message>
         <source>Launch Valheim and load any world.</source>
-        <translation>Lancez Valheim et chargez n'importe quel monde.</translation>
+        <translation>Lancez Valheim et chargez n&apos;importe quel monde.</translation>
     </message>
     <message>
         <source>Launch Valheim</source>
@@ -1161,11 +1162,11 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>Heads up: the F5 console needs -console in your Steam launch options — enable the checkbox in Setup step 6 and re-paste first.</source>
-        <translation>Attention : la console F5 nécessite -console dans vos options de lancement Steam — cochez d'abord la case à l'étape 6 de la configuration et recollez-les.</translation>
+        <translation>Attention : la console F5 nécessite -console dans vos options de lancement Steam — cochez d&apos;abord la case à l&apos;étape 6 de la configuration et recollez-les.</translation>
     </message>
     <message>
         <source>Press F5 in game and run the capture command (already on your clipboard after step 1):</source>
-        <translation>Appuyez sur F5 en jeu et lancez la commande de capture (déjà dans votre presse-papiers après l'étape 1) :</translation>
+        <translation>Appuyez sur F5 en jeu et lancez la commande de capture (déjà dans votre presse-papiers après l&apos;étape 1) :</translation>
     </message>
     <message>
         <source>Quit Valheim, bring your mods back, then relaunch. The new cache is now authoritative for this Valheim version.</source>
@@ -1180,7 +1181,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Restaurer mondes et personnages</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>Écrase les parties actuelles avec les versions de la dernière sauvegarde</translation>
     </message>
     <message>
@@ -1253,7 +1254,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Des textures roses ou magenta en jeu ?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Certains mods fournissent des shaders pour Windows uniquement que Metal ne sait pas afficher. ShaderHelperForMac remplace automatiquement les matériaux cassés par des shaders adaptés au Mac.</translation>
     </message>
     <message>
@@ -1367,7 +1368,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Dans Steam : clic droit sur Valheim → Propriétés… → Général → collez dans Options de lancement, puis fermez la fenêtre.</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>C’est ajouté — marquer cette étape comme faite</translation>
     </message>
     <message>
@@ -1419,7 +1420,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Rosetta 2 est installé — ce Mac peut exécuter du code Intel.</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>L’injecteur de BepInEx est Intel uniquement, Apple Silicon a donc besoin de la couche de traduction Rosetta 2 d’Apple.</translation>
     </message>
     <message>
@@ -1427,11 +1428,11 @@ Lancez plutôt ceci dans le Terminal :
         <translation>BepInEx %1 est dans le dossier du jeu et %2 est prêt.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 vient d’un pack antérieur à 5.4.2331 et ne peut plus lancer BepInEx via Steam — mettez le pack à jour.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>Les fichiers de BepInEx sont là, mais %1 n’est pas encore exécutable.</translation>
     </message>
     <message>
@@ -1439,11 +1440,11 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Les fichiers de BepInEx sont là, mais %1 a encore besoin de ses corrections Mac (droit d’exécution + nom du jeu).</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Télécharge le BepInExPack pour Valheim de denikson depuis Thunderstore et le décompresse dans le dossier du jeu.</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Télécharge le BepInExPack pour Valheim de denikson depuis Thunderstore et le décompresse à côté de %1.</translation>
     </message>
     <message>
@@ -1455,11 +1456,11 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Les Mac Intel exécutent déjà la version Intel nativement.</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Le script de lancement démarre la version Intel (x86_64) du jeu, BepInEx se charge donc sous Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>L’app Mac de Valheim est Universal et tournerait nativement, où BepInEx ne peut pas se charger — le correctif fait démarrer sa version Intel par le script de lancement.</translation>
     </message>
     <message>
@@ -1471,11 +1472,11 @@ Lancez plutôt ceci dans le Terminal :
         <translation># ajouté à %1</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>Linux ne met pas les téléchargements en quarantaine.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>Une fois BepInEx installé, ceci retire la marque de quarantaine de macOS pour que Gatekeeper ne bloque pas l’injecteur.</translation>
     </message>
     <message numerus="yes">
@@ -1486,7 +1487,7 @@ Lancez plutôt ceci dans le Terminal :
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>Aucune marque de quarantaine sur les fichiers de mods — Gatekeeper ne gênera pas.</translation>
     </message>
     <message>
@@ -1494,7 +1495,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Trouvé dans vos réglages Steam — Valheim démarre via BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>La seule étape manuelle : Steam doit lancer le jeu via le script de BepInEx.</translation>
     </message>
     <message>
@@ -1502,7 +1503,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Lancement moddé confirmé — BepInEx a écrit son journal pour la dernière fois le %1.</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Le dernier journal de BepInEx vient de la version Windows sous Proton, pas du jeu natif.</translation>
     </message>
     <message>
@@ -1518,7 +1519,7 @@ Lancez plutôt ceci dans le Terminal :
     <name>TSPackage</name>
     <message>
         <source>%1 has no version %2; the newest are %3.</source>
-        <translation>%1 n'a pas de version %2 ; les plus récentes sont %3.</translation>
+        <translation>%1 n&apos;a pas de version %2 ; les plus récentes sont %3.</translation>
     </message>
 </context>
 <context>
@@ -1552,7 +1553,7 @@ Lancez plutôt ceci dans le Terminal :
     </message>
     <message>
         <source>Updated just now</source>
-        <translation>Mis à jour à l'instant</translation>
+        <translation>Mis à jour à l&apos;instant</translation>
     </message>
     <message numerus="yes">
         <source>Updated %n min ago</source>
@@ -1594,7 +1595,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>Impossible de charger le catalogue : %1</translation>
     </message>
 </context>
@@ -1634,7 +1635,7 @@ Lancez plutôt ceci dans le Terminal :
         <translation>Installer une version de %1</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>Ne pas proposer de mises à jour pour %1</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
     <name>AlertPresenter</name>
@@ -14,11 +15,11 @@
         <translation>%1 Pobierz go samodzielnie z %2 i upuść plik .zip w dowolnym miejscu tego okna.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>Nie udało się połączyć z Thunderstore w sprawie %1 (%2). Pobierz go samodzielnie z %3 i upuść plik .zip w dowolnym miejscu tego okna.</translation>
     </message>
     <message>
-        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>Odpowiedź Thunderstore w sprawie %1 (HTTP %2) nie zawiera pliku do pobrania; spróbuj później. Pobierz go samodzielnie z %3 i upuść plik .zip w dowolnym miejscu tego okna.</translation>
     </message>
     <message>
@@ -50,7 +51,7 @@
         <translation>Znaleziono Valheim w %1</translation>
     </message>
     <message>
-        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
         <translation>Nie znaleziono Valheim w żadnej bibliotece Steam. Najpierw zainstaluj grę przez Steam albo wybierz jej folder ręcznie.</translation>
     </message>
     <message>
@@ -70,7 +71,7 @@
         <translation>Zainstalowano Rosetta 2</translation>
     </message>
     <message>
-        <source>Rosetta 2 install didn't finish (exit %1).
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
 %2
 Run this in Terminal instead:
 %3</source>
@@ -92,11 +93,11 @@ Zamiast tego uruchom w Terminalu:
         <translation>Instalowanie…</translation>
     </message>
     <message>
-        <source>Couldn't update the launch script: %1</source>
+        <source>Couldn&apos;t update the launch script: %1</source>
         <translation>Nie udało się zaktualizować skryptu uruchamiającego: %1</translation>
     </message>
     <message>
-        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
         <translation>%1 nie da się przerobić tak, by uruchamiał wersję gry na Intela: to nie jest skrypt paczki BepInEx od wersji 5.4.2331. Zainstaluj ponownie BepInEx w kroku 3; nowy skrypt dostanie poprawkę podczas instalacji.</translation>
     </message>
     <message>
@@ -136,11 +137,11 @@ Zamiast tego uruchom w Terminalu:
         <translation>Najpierw uruchom Steam — Valheim potrzebuje go nawet do gry bez modów.</translation>
     </message>
     <message>
-        <source>Couldn't launch Valheim directly: %1</source>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
         <translation>Nie udało się uruchomić Valheim bezpośrednio: %1</translation>
     </message>
     <message>
-        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Uruchomiono czyste Valheim — mody zostają zainstalowane, ale się nie wczytują</translation>
     </message>
     <message>
@@ -184,11 +185,11 @@ Zamiast tego uruchom w Terminalu:
         </translation>
     </message>
     <message>
-        <source>Couldn't toggle %1: %2</source>
+        <source>Couldn&apos;t toggle %1: %2</source>
         <translation>Nie udało się przełączyć %1: %2</translation>
     </message>
     <message>
-        <source>Couldn't remove %1: %2</source>
+        <source>Couldn&apos;t remove %1: %2</source>
         <translation>Nie udało się usunąć %1: %2</translation>
     </message>
     <message numerus="yes">
@@ -204,7 +205,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Usunięto %1</translation>
     </message>
     <message>
-        <source>Couldn't delete all of %1 (%2).</source>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
         <translation>Nie udało się usunąć całego %1 (%2).</translation>
     </message>
     <message>
@@ -212,7 +213,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Zapisano ustawienia %1</translation>
     </message>
     <message>
-        <source>Couldn't revert: %1</source>
+        <source>Couldn&apos;t revert: %1</source>
         <translation>Nie udało się przywrócić: %1</translation>
     </message>
     <message>
@@ -268,7 +269,7 @@ Zamiast tego uruchom w Terminalu:
         </translation>
     </message>
     <message>
-        <source>Couldn't move mods aside: %1</source>
+        <source>Couldn&apos;t move mods aside: %1</source>
         <translation>Nie udało się odłożyć modów na bok: %1</translation>
     </message>
     <message numerus="yes">
@@ -280,7 +281,7 @@ Zamiast tego uruchom w Terminalu:
         </translation>
     </message>
     <message>
-        <source>Couldn't restore mods: %1</source>
+        <source>Couldn&apos;t restore mods: %1</source>
         <translation>Nie udało się przywrócić modów: %1</translation>
     </message>
     <message numerus="yes">
@@ -292,7 +293,7 @@ Zamiast tego uruchom w Terminalu:
         </translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>Katalog modów jeszcze się nie wczytał, więc nie można jeszcze wyszukać %1 — spróbuj ponownie, gdy Przeglądaj pokaże mody.</translation>
     </message>
     <message>
@@ -300,7 +301,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Ani Thunderstore, ani Hexium nie ma %1 — jeśli masz jego plik .zip, upuść go w dowolnym miejscu tego okna.</translation>
     </message>
     <message>
-        <source>The last launch's summary is copied — paste it into Discord</source>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
         <translation>Skopiowano podsumowanie ostatniego uruchomienia — wklej je na Discordzie</translation>
     </message>
     <message>
@@ -308,11 +309,11 @@ Zamiast tego uruchom w Terminalu:
         <translation>Najpierw zamknij Steam — przy zamykaniu nadpisuje swoje ustawienia, więc opcje uruchamiania zapisane w trakcie jego działania przepadłyby.</translation>
     </message>
     <message>
-        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
         <translation>Nie udało się ustalić, które konto Steam gra w Valheim. Zaloguj się raz do Steama, zamknij go i spróbuj ponownie — albo wklej opcje uruchamiania samodzielnie.</translation>
     </message>
     <message>
-        <source>Setting Valheim's launch options in Steam…</source>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
         <translation>Ustawianie opcji uruchamiania Valheim w Steamie…</translation>
     </message>
     <message>
@@ -332,7 +333,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Wybierz profil (.r2z lub export.r2x) do zaimportowania</translation>
     </message>
     <message>
-        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
         <translation>To nie jest kod profilu: kody wyglądają tak: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
     </message>
     <message>
@@ -340,7 +341,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Pobieranie kodu profilu…</translation>
     </message>
     <message>
-        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
         <translation>%1 nie mógł wydać tego kodu profilu (HTTP %2).</translation>
     </message>
     <message numerus="yes">
@@ -352,19 +353,19 @@ Zamiast tego uruchom w Terminalu:
         </translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
         <translation>Nie udało się połączyć z Thunderstore ani Hexium w sprawie tego kodu: %1</translation>
     </message>
     <message>
-        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
         <translation>Nie znaleziono tego kodu profilu — mógł wygasnąć albo zawiera literówkę.</translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>Katalog modów jeszcze się nie wczytał, więc nie można jeszcze wyszukać modów z paczki — spróbuj ponownie, gdy Przeglądaj pokaże mody.</translation>
     </message>
     <message>
-        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
         <translation>Żadnego z modów z „%1” nie ma na Thunderstore ani Hexium dla Valheim — to profil do innej gry, więc niczego nie zaimportowano.</translation>
     </message>
     <message>
@@ -384,15 +385,15 @@ Zamiast tego uruchom w Terminalu:
         <translation>Import anulowany — nic nie zostało zmienione.</translation>
     </message>
     <message>
-        <source>Couldn't download %1 — nothing was changed.</source>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
         <translation>Nie udało się pobrać %1 — nic nie zostało zmienione.</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — you're back on profile %2. %3</source>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
         <translation>Nie udało się zaimportować %1 — jesteś z powrotem w profilu %2. %3</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — nothing was changed. %2</source>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
         <translation>Nie udało się zaimportować %1 — nic nie zostało zmienione. %2</translation>
     </message>
     <message numerus="yes">
@@ -432,7 +433,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Importowanie %1…</translation>
     </message>
     <message>
-        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
         <translation>Pominięto: %1 — nie pochodzą z Thunderstore ani Hexium</translation>
     </message>
     <message>
@@ -456,7 +457,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Ten profil ma ponad 20 MB, to za dużo na kod; wyeksportuj go jako plik .r2z.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
         <translation>Nie udało się połączyć z Thunderstore, by utworzyć kod: %1</translation>
     </message>
     <message>
@@ -464,7 +465,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Thunderstore tworzy tylko kilka kodów na minutę; spróbuj ponownie za minutę.</translation>
     </message>
     <message>
-        <source>Thunderstore didn't make a code (HTTP %1).</source>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
         <translation>Thunderstore nie utworzył kodu (HTTP %1).</translation>
     </message>
     <message>
@@ -582,7 +583,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Wczytywanie…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>Nie udało się wczytać katalogu Thunderstore.</translation>
     </message>
     <message>
@@ -621,7 +622,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>część %1 jego katalogu jest uszkodzona</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
         <translation>część %1 jego katalogu nie dotarła (%2)</translation>
     </message>
 </context>
@@ -670,11 +671,11 @@ Zamiast tego uruchom w Terminalu:
         <translation>„%1” przyjmuje liczbę od %2 do %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>Wartość „%1” nie może zawierać podziału wiersza.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>Wartość „%1” nie może kończyć się na „]”: wiersz zostałby odczytany jako nagłówek sekcji.</translation>
     </message>
 </context>
@@ -900,7 +901,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Graj w vanillę</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Uruchom czyste Valheim — mody zostają zainstalowane, ale się nie wczytują</translation>
     </message>
     <message>
@@ -927,7 +928,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Brak readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>Bardzo długie, więc tutaj skrócone; reszta jest na stronie pakietu.</translation>
     </message>
 </context>
@@ -942,7 +943,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>dane</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>Edytuj ustawienia tego moda</translation>
     </message>
     <message>
@@ -1025,19 +1026,19 @@ Zamiast tego uruchom w Terminalu:
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>Nie udało się wczytać readme: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>Nie udało się wczytać listy zmian: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>Nie udało się wczytać readme: repozytorium odpowiedziało %1.</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>Nie udało się wczytać listy zmian: repozytorium odpowiedziało %1.</translation>
     </message>
 </context>
@@ -1156,7 +1157,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Najpierw zainstaluj ShaderHelperForMac — zobacz różowy baner w panelu modów albo wyszukaj go w zakładce Przeglądaj.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>Przenieś wszystkie mody oprócz ShaderHelperForMac poza folder plugins, żeby ich materiały nie zanieczyściły punktu odniesienia.</translation>
     </message>
     <message>
@@ -1168,7 +1169,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Zrób kopię światów i postaci</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>Kopiuje wszystkie światy i postacie do folderu kopii zapasowych tej aplikacji</translation>
     </message>
     <message>
@@ -1204,7 +1205,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Przywróć światy i postacie</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>Zastępuje bieżące zapisy wersjami z najnowszej kopii zapasowej</translation>
     </message>
     <message>
@@ -1278,7 +1279,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Różowe lub purpurowe tekstury w grze?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Niektóre mody mają shadery tylko dla Windows, których Metal nie wyrenderuje. ShaderHelperForMac automatycznie podmienia zepsute materiały na shadery zgodne z Makiem.</translation>
     </message>
     <message>
@@ -1392,7 +1393,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>W Steam: kliknij prawym przyciskiem Valheim → Właściwości… → Ogólne → wklej w Opcje uruchamiania, potem zamknij okno.</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>Dodane — oznacz ten krok jako gotowy</translation>
     </message>
     <message>
@@ -1444,7 +1445,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Rosetta 2 jest zainstalowana — ten Mac może uruchamiać kod Intel.</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>Injektor BepInEx działa tylko na Intelu, więc Apple Silicon potrzebuje warstwy tłumaczącej Rosetta 2 od Apple.</translation>
     </message>
     <message>
@@ -1452,11 +1453,11 @@ Zamiast tego uruchom w Terminalu:
         <translation>BepInEx %1 jest w folderze gry, a %2 jest gotowy.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 pochodzi z paczki starszej niż 5.4.2331 i nie uruchomi już BepInEx przez Steam — zaktualizuj paczkę.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>Pliki BepInEx są na miejscu, ale %1 nie jest jeszcze wykonywalny.</translation>
     </message>
     <message>
@@ -1464,11 +1465,11 @@ Zamiast tego uruchom w Terminalu:
         <translation>Pliki BepInEx są na miejscu, ale %1 wciąż wymaga poprawek dla Maca (prawo wykonywania + nazwa gry).</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Pobiera BepInExPack dla Valheim od denikson z Thunderstore i rozpakowuje go do folderu gry.</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Pobiera BepInExPack dla Valheim od denikson z Thunderstore i rozpakowuje go obok %1.</translation>
     </message>
     <message>
@@ -1480,11 +1481,11 @@ Zamiast tego uruchom w Terminalu:
         <translation>Maki z Intelem już uruchamiają wersję Intel natywnie.</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Skrypt startowy uruchamia wersję Intel (x86_64) gry, więc BepInEx wczytuje się pod Rosettą.</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>Aplikacja Valheim na Maca jest Universal i uruchomiłaby się natywnie, gdzie BepInEx się nie wczyta — poprawka sprawia, że skrypt startowy uruchamia wersję Intel.</translation>
     </message>
     <message>
@@ -1496,11 +1497,11 @@ Zamiast tego uruchom w Terminalu:
         <translation># dodane do %1</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>Linux nie nakłada kwarantanny na pobrane pliki.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>Po instalacji BepInEx to usuwa flagę kwarantanny macOS, żeby Gatekeeper nie blokował injektora.</translation>
     </message>
     <message numerus="yes">
@@ -1512,7 +1513,7 @@ Zamiast tego uruchom w Terminalu:
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>Brak flag kwarantanny na plikach modów — Gatekeeper nie będzie przeszkadzał.</translation>
     </message>
     <message>
@@ -1520,7 +1521,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Znaleziono w twoich ustawieniach Steam — Valheim startuje przez BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>Jedyny ręczny krok: Steam musi uruchamiać grę przez skrypt BepInEx.</translation>
     </message>
     <message>
@@ -1528,7 +1529,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Start z modami potwierdzony — BepInEx ostatnio zapisał log %1.</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Ostatni log BepInEx pochodzi z wersji Windows pod Protonem, a nie z natywnej gry.</translation>
     </message>
     <message>
@@ -1625,7 +1626,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>Nie udało się wczytać katalogu: %1</translation>
     </message>
 </context>
@@ -1667,7 +1668,7 @@ Zamiast tego uruchom w Terminalu:
         <translation>Zainstaluj wersję %1</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>Nie proponuj aktualizacji %1</translation>
     </message>
     <message>

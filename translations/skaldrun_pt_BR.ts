@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>AlertPresenter</name>
@@ -14,11 +15,11 @@
         <translation>%1 Baixe-o você mesmo em %2 e solte o .zip em qualquer lugar desta janela.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>Não foi possível acessar o Thunderstore para %1 (%2). Baixe-o você mesmo em %3 e solte o .zip em qualquer lugar desta janela.</translation>
     </message>
     <message>
-        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>A resposta do Thunderstore sobre %1 (HTTP %2) não traz nenhum download; tente novamente mais tarde. Baixe-o você mesmo em %3 e solte o .zip em qualquer lugar desta janela.</translation>
     </message>
     <message>
@@ -50,7 +51,7 @@
         <translation>Valheim encontrado em %1</translation>
     </message>
     <message>
-        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
         <translation>O Valheim não foi encontrado em nenhuma biblioteca da Steam. Instale-o pela Steam primeiro ou escolha a pasta dele manualmente.</translation>
     </message>
     <message>
@@ -70,7 +71,7 @@
         <translation>Rosetta 2 instalado</translation>
     </message>
     <message>
-        <source>Rosetta 2 install didn't finish (exit %1).
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
 %2
 Run this in Terminal instead:
 %3</source>
@@ -92,11 +93,11 @@ Execute isto no Terminal:
         <translation>Instalando…</translation>
     </message>
     <message>
-        <source>Couldn't update the launch script: %1</source>
+        <source>Couldn&apos;t update the launch script: %1</source>
         <translation>Não foi possível atualizar o script de inicialização: %1</translation>
     </message>
     <message>
-        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
         <translation>%1 não pode ser ajustado para iniciar a versão Intel do jogo: não é o script de um pacote do BepInEx 5.4.2331 ou mais recente. Reinstale o BepInEx na etapa 3; o novo script recebe a correção na instalação.</translation>
     </message>
     <message>
@@ -135,11 +136,11 @@ Execute isto no Terminal:
         <translation>Abra a Steam primeiro — o Valheim precisa dela aberta mesmo para jogar vanilla.</translation>
     </message>
     <message>
-        <source>Couldn't launch Valheim directly: %1</source>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
         <translation>Não foi possível iniciar o Valheim diretamente: %1</translation>
     </message>
     <message>
-        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Valheim iniciado vanilla — os mods continuam instalados, mas não carregam</translation>
     </message>
     <message>
@@ -180,11 +181,11 @@ Execute isto no Terminal:
         </translation>
     </message>
     <message>
-        <source>Couldn't toggle %1: %2</source>
+        <source>Couldn&apos;t toggle %1: %2</source>
         <translation>Não foi possível ativar ou desativar %1: %2</translation>
     </message>
     <message>
-        <source>Couldn't remove %1: %2</source>
+        <source>Couldn&apos;t remove %1: %2</source>
         <translation>Não foi possível remover %1: %2</translation>
     </message>
     <message numerus="yes">
@@ -199,7 +200,7 @@ Execute isto no Terminal:
         <translation>%1 excluído</translation>
     </message>
     <message>
-        <source>Couldn't delete all of %1 (%2).</source>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
         <translation>Não foi possível excluir %1 por completo (%2).</translation>
     </message>
     <message>
@@ -207,7 +208,7 @@ Execute isto no Terminal:
         <translation>Configurações de %1 salvas</translation>
     </message>
     <message>
-        <source>Couldn't revert: %1</source>
+        <source>Couldn&apos;t revert: %1</source>
         <translation>Não foi possível reverter: %1</translation>
     </message>
     <message>
@@ -259,7 +260,7 @@ Execute isto no Terminal:
         </translation>
     </message>
     <message>
-        <source>Couldn't move mods aside: %1</source>
+        <source>Couldn&apos;t move mods aside: %1</source>
         <translation>Não foi possível deixar os mods de lado: %1</translation>
     </message>
     <message numerus="yes">
@@ -270,7 +271,7 @@ Execute isto no Terminal:
         </translation>
     </message>
     <message>
-        <source>Couldn't restore mods: %1</source>
+        <source>Couldn&apos;t restore mods: %1</source>
         <translation>Não foi possível restaurar os mods: %1</translation>
     </message>
     <message numerus="yes">
@@ -281,7 +282,7 @@ Execute isto no Terminal:
         </translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>O catálogo de mods não carregou, então ainda não dá para procurar %1 — tente novamente quando Explorar listar mods.</translation>
     </message>
     <message>
@@ -289,7 +290,7 @@ Execute isto no Terminal:
         <translation>Nem o Thunderstore nem o Hexium têm %1 — se você tiver o .zip, solte-o em qualquer lugar desta janela.</translation>
     </message>
     <message>
-        <source>The last launch's summary is copied — paste it into Discord</source>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
         <translation>O resumo da última inicialização foi copiado — cole-o no Discord</translation>
     </message>
     <message>
@@ -297,11 +298,11 @@ Execute isto no Terminal:
         <translation>Feche a Steam primeiro — ela regrava as configurações ao fechar, então opções de inicialização gravadas com ela aberta seriam perdidas.</translation>
     </message>
     <message>
-        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
         <translation>Não foi possível saber qual conta da Steam joga Valheim. Entre na Steam uma vez, feche-a e tente novamente — ou cole você mesmo as opções de inicialização.</translation>
     </message>
     <message>
-        <source>Setting Valheim's launch options in Steam…</source>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
         <translation>Definindo as opções de inicialização do Valheim na Steam…</translation>
     </message>
     <message>
@@ -321,7 +322,7 @@ Execute isto no Terminal:
         <translation>Escolha um perfil (.r2z ou export.r2x) para importar</translation>
     </message>
     <message>
-        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
         <translation>Isso não é um código de perfil: os códigos são assim: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
     </message>
     <message>
@@ -329,7 +330,7 @@ Execute isto no Terminal:
         <translation>Buscando o código de perfil…</translation>
     </message>
     <message>
-        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
         <translation>%1 não conseguiu fornecer esse código de perfil (HTTP %2).</translation>
     </message>
     <message numerus="yes">
@@ -340,19 +341,19 @@ Execute isto no Terminal:
         </translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
         <translation>Não foi possível acessar o Thunderstore nem o Hexium para esse código: %1</translation>
     </message>
     <message>
-        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
         <translation>Esse código de perfil não foi encontrado — ele pode ter expirado ou sido digitado errado.</translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>O catálogo de mods não carregou, então ainda não dá para procurar os mods do pacote — tente novamente quando Explorar listar mods.</translation>
     </message>
     <message>
-        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
         <translation>Nenhum dos mods de “%1” está no Thunderstore ou no Hexium para Valheim — é um perfil de outro jogo, então nada foi importado.</translation>
     </message>
     <message>
@@ -372,15 +373,15 @@ Execute isto no Terminal:
         <translation>Importação cancelada — nada foi alterado.</translation>
     </message>
     <message>
-        <source>Couldn't download %1 — nothing was changed.</source>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
         <translation>Não foi possível baixar %1 — nada foi alterado.</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — you're back on profile %2. %3</source>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
         <translation>Não foi possível importar %1 — você voltou ao perfil %2. %3</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — nothing was changed. %2</source>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
         <translation>Não foi possível importar %1 — nada foi alterado. %2</translation>
     </message>
     <message numerus="yes">
@@ -416,7 +417,7 @@ Execute isto no Terminal:
         <translation>Importando %1…</translation>
     </message>
     <message>
-        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
         <translation>Não incluídos: %1 — eles não vêm do Thunderstore nem do Hexium</translation>
     </message>
     <message>
@@ -439,7 +440,7 @@ Execute isto no Terminal:
         <translation>Este perfil tem mais de 20 MB, grande demais para um código; exporte-o como arquivo .r2z.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
         <translation>Não foi possível acessar o Thunderstore para gerar um código: %1</translation>
     </message>
     <message>
@@ -447,7 +448,7 @@ Execute isto no Terminal:
         <translation>O Thunderstore gera só alguns códigos por minuto; tente novamente daqui a um minuto.</translation>
     </message>
     <message>
-        <source>Thunderstore didn't make a code (HTTP %1).</source>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
         <translation>O Thunderstore não gerou um código (HTTP %1).</translation>
     </message>
     <message>
@@ -563,7 +564,7 @@ Execute isto no Terminal:
         <translation>Carregando…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>Não foi possível carregar o catálogo do Thunderstore.</translation>
     </message>
     <message>
@@ -602,7 +603,7 @@ Execute isto no Terminal:
         <translation>a parte %1 do catálogo está danificada</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
         <translation>a parte %1 do catálogo não chegou (%2)</translation>
     </message>
 </context>
@@ -651,11 +652,11 @@ Execute isto no Terminal:
         <translation>“%1” aceita um número de %2 a %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>O valor de “%1” não pode conter uma quebra de linha.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>O valor de “%1” não pode terminar com “]”: a linha seria lida como um cabeçalho de seção.</translation>
     </message>
 </context>
@@ -878,7 +879,7 @@ Execute isto no Terminal:
         <translation>Jogar vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Iniciar o Valheim vanilla — os mods continuam instalados, mas não carregam</translation>
     </message>
     <message>
@@ -905,7 +906,7 @@ Execute isto no Terminal:
         <translation>Sem readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>Muito longo, por isso foi encurtado aqui; o resto está na página do pacote.</translation>
     </message>
 </context>
@@ -920,7 +921,7 @@ Execute isto no Terminal:
         <translation>dados</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>Editar as configurações deste mod</translation>
     </message>
     <message>
@@ -1001,19 +1002,19 @@ Execute isto no Terminal:
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>Não foi possível carregar o readme: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>Não foi possível carregar o registro de alterações: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>Não foi possível carregar o readme: o repositório respondeu %1.</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>Não foi possível carregar o registro de alterações: o repositório respondeu %1.</translation>
     </message>
 </context>
@@ -1132,7 +1133,7 @@ Execute isto no Terminal:
         <translation>Instale primeiro o ShaderHelperForMac — veja o aviso rosa no painel de mods ou procure-o em Explorar.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>Tire todos os mods, exceto o ShaderHelperForMac, da pasta plugins, para que os materiais dos mods não contaminem a referência.</translation>
     </message>
     <message>
@@ -1144,7 +1145,7 @@ Execute isto no Terminal:
         <translation>Fazer backup de mundos e personagens</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>Copia todos os mundos e personagens para a pasta de backup deste app</translation>
     </message>
     <message>
@@ -1180,7 +1181,7 @@ Execute isto no Terminal:
         <translation>Restaurar mundos e personagens</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>Substitui os saves atuais pelas versões do backup mais recente</translation>
     </message>
     <message>
@@ -1253,7 +1254,7 @@ Execute isto no Terminal:
         <translation>Texturas rosa ou magenta no jogo?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Alguns mods trazem shaders só para Windows que o Metal não consegue renderizar. O ShaderHelperForMac troca automaticamente os materiais quebrados por shaders compatíveis com Mac.</translation>
     </message>
     <message>
@@ -1367,7 +1368,7 @@ Execute isto no Terminal:
         <translation>Na Steam: clique com o botão direito em Valheim → Propriedades… → Geral → cole em Opções de inicialização e feche a janela.</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>Já adicionei — marcar esta etapa como concluída</translation>
     </message>
     <message>
@@ -1419,7 +1420,7 @@ Execute isto no Terminal:
         <translation>O Rosetta 2 está instalado — este Mac pode rodar código Intel.</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>O injetor do BepInEx é só para Intel, então o Apple Silicon precisa da camada de tradução Rosetta 2 da Apple.</translation>
     </message>
     <message>
@@ -1427,11 +1428,11 @@ Execute isto no Terminal:
         <translation>O BepInEx %1 está na pasta do jogo e o %2 está pronto.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 é de um pack anterior à 5.4.2331 e não consegue mais iniciar o BepInEx pela Steam — atualize o pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>Os arquivos do BepInEx estão lá, mas o %1 ainda não é executável.</translation>
     </message>
     <message>
@@ -1439,11 +1440,11 @@ Execute isto no Terminal:
         <translation>Os arquivos do BepInEx estão lá, mas o %1 ainda precisa dos ajustes para Mac (permissão de execução + nome do jogo).</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Baixa o BepInExPack para Valheim do denikson no Thunderstore e o descompacta na pasta do jogo.</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Baixa o BepInExPack para Valheim do denikson no Thunderstore e o descompacta ao lado de %1.</translation>
     </message>
     <message>
@@ -1455,11 +1456,11 @@ Execute isto no Terminal:
         <translation>Macs Intel já rodam a versão Intel nativamente.</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>O script de inicialização abre a versão Intel (x86_64) do jogo, então o BepInEx carrega no Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>O app de Mac do Valheim é Universal e rodaria nativamente, onde o BepInEx não carrega — a correção faz o script de inicialização abrir a versão Intel.</translation>
     </message>
     <message>
@@ -1471,11 +1472,11 @@ Execute isto no Terminal:
         <translation># adicionado a %1</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>O Linux não coloca downloads em quarentena.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>Depois que o BepInEx for instalado, isto remove a marca de quarentena do macOS para o Gatekeeper não bloquear o injetor.</translation>
     </message>
     <message numerus="yes">
@@ -1486,7 +1487,7 @@ Execute isto no Terminal:
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>Nenhuma marca de quarentena nos arquivos de mods — o Gatekeeper não vai atrapalhar.</translation>
     </message>
     <message>
@@ -1494,7 +1495,7 @@ Execute isto no Terminal:
         <translation>Encontrado nas suas configurações da Steam — o Valheim inicia pelo BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>A única etapa manual: a Steam precisa abrir o jogo pelo script do BepInEx.</translation>
     </message>
     <message>
@@ -1502,7 +1503,7 @@ Execute isto no Terminal:
         <translation>Inicialização com mods confirmada — o BepInEx gravou o log pela última vez em %1.</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>O último log do BepInEx veio da versão Windows no Proton, não do jogo nativo.</translation>
     </message>
     <message>
@@ -1594,7 +1595,7 @@ Execute isto no Terminal:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>Não foi possível carregar o catálogo: %1</translation>
     </message>
 </context>
@@ -1634,7 +1635,7 @@ Execute isto no Terminal:
         <translation>Instalar uma versão de %1</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>Não oferecer atualizações para %1</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
     <name>AlertPresenter</name>
@@ -14,11 +15,11 @@
         <translation>%1 Скачайте его сами с %2 и перетащите .zip в любое место этого окна.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>Не удалось получить %1 из Thunderstore (%2). Скачайте его сами с %3 и перетащите .zip в любое место этого окна.</translation>
     </message>
     <message>
-        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>В ответе Thunderstore о %1 (HTTP %2) нет ссылки на скачивание; попробуйте позже. Скачайте его сами с %3 и перетащите .zip в любое место этого окна.</translation>
     </message>
     <message>
@@ -50,7 +51,7 @@
         <translation>Valheim найден в %1</translation>
     </message>
     <message>
-        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
         <translation>Valheim не найден ни в одной библиотеке Steam. Сначала установите игру через Steam или выберите её папку вручную.</translation>
     </message>
     <message>
@@ -70,7 +71,7 @@
         <translation>Rosetta 2 установлена</translation>
     </message>
     <message>
-        <source>Rosetta 2 install didn't finish (exit %1).
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
 %2
 Run this in Terminal instead:
 %3</source>
@@ -92,11 +93,11 @@ Run this in Terminal instead:
         <translation>Установка…</translation>
     </message>
     <message>
-        <source>Couldn't update the launch script: %1</source>
+        <source>Couldn&apos;t update the launch script: %1</source>
         <translation>Не удалось обновить скрипт запуска: %1</translation>
     </message>
     <message>
-        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
         <translation>%1 не удаётся настроить на запуск Intel-версии игры: это не скрипт пакета BepInEx версии 5.4.2331 или новее. Переустановите BepInEx на шаге 3 — новый скрипт получит исправление при установке.</translation>
     </message>
     <message>
@@ -136,11 +137,11 @@ Run this in Terminal instead:
         <translation>Сначала запустите Steam — он нужен Valheim даже для запуска без модов.</translation>
     </message>
     <message>
-        <source>Couldn't launch Valheim directly: %1</source>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
         <translation>Не удалось запустить Valheim напрямую: %1</translation>
     </message>
     <message>
-        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Valheim запущен без модов — они остаются установленными, но не загружаются</translation>
     </message>
     <message>
@@ -184,11 +185,11 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>Couldn't toggle %1: %2</source>
+        <source>Couldn&apos;t toggle %1: %2</source>
         <translation>Не удалось переключить %1: %2</translation>
     </message>
     <message>
-        <source>Couldn't remove %1: %2</source>
+        <source>Couldn&apos;t remove %1: %2</source>
         <translation>Не удалось удалить %1: %2</translation>
     </message>
     <message numerus="yes">
@@ -204,7 +205,7 @@ Run this in Terminal instead:
         <translation>%1 удалён</translation>
     </message>
     <message>
-        <source>Couldn't delete all of %1 (%2).</source>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
         <translation>Не удалось полностью удалить %1 (%2).</translation>
     </message>
     <message>
@@ -212,7 +213,7 @@ Run this in Terminal instead:
         <translation>Настройки %1 сохранены</translation>
     </message>
     <message>
-        <source>Couldn't revert: %1</source>
+        <source>Couldn&apos;t revert: %1</source>
         <translation>Не удалось вернуть: %1</translation>
     </message>
     <message>
@@ -268,7 +269,7 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>Couldn't move mods aside: %1</source>
+        <source>Couldn&apos;t move mods aside: %1</source>
         <translation>Не удалось убрать моды в сторону: %1</translation>
     </message>
     <message numerus="yes">
@@ -280,7 +281,7 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>Couldn't restore mods: %1</source>
+        <source>Couldn&apos;t restore mods: %1</source>
         <translation>Не удалось вернуть моды: %1</translation>
     </message>
     <message numerus="yes">
@@ -292,7 +293,7 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>Каталог модов ещё не загружен, поэтому %1 пока не найти — попробуйте снова, когда в «Обзоре» появятся моды.</translation>
     </message>
     <message>
@@ -300,7 +301,7 @@ Run this in Terminal instead:
         <translation>Ни в Thunderstore, ни в Hexium нет %1 — если у вас есть его .zip, перетащите его в любое место этого окна.</translation>
     </message>
     <message>
-        <source>The last launch's summary is copied — paste it into Discord</source>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
         <translation>Сводка последнего запуска скопирована — вставьте её в Discord</translation>
     </message>
     <message>
@@ -308,11 +309,11 @@ Run this in Terminal instead:
         <translation>Сначала закройте Steam — при выходе он перезаписывает свои настройки, и параметры запуска, записанные во время его работы, пропадут.</translation>
     </message>
     <message>
-        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
         <translation>Не удалось определить, с какого аккаунта Steam играют в Valheim. Войдите в Steam, закройте его и попробуйте снова — или вставьте параметры запуска сами.</translation>
     </message>
     <message>
-        <source>Setting Valheim's launch options in Steam…</source>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
         <translation>Настройка параметров запуска Valheim в Steam…</translation>
     </message>
     <message>
@@ -332,7 +333,7 @@ Run this in Terminal instead:
         <translation>Выберите профиль (.r2z или export.r2x) для импорта</translation>
     </message>
     <message>
-        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
         <translation>Это не код профиля: коды выглядят так: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
     </message>
     <message>
@@ -340,7 +341,7 @@ Run this in Terminal instead:
         <translation>Получение кода профиля…</translation>
     </message>
     <message>
-        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
         <translation>%1 не смог выдать этот код профиля (HTTP %2).</translation>
     </message>
     <message numerus="yes">
@@ -352,19 +353,19 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
         <translation>Не удалось связаться ни с Thunderstore, ни с Hexium, чтобы получить этот код: %1</translation>
     </message>
     <message>
-        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
         <translation>Этот код профиля не найден — возможно, он истёк или введён с ошибкой.</translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>Каталог модов ещё не загружен, поэтому моды из набора пока не найти — попробуйте снова, когда в «Обзоре» появятся моды.</translation>
     </message>
     <message>
-        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
         <translation>Ни одного мода из «%1» нет в Thunderstore или Hexium для Valheim — это профиль другой игры, поэтому ничего не импортировано.</translation>
     </message>
     <message>
@@ -384,15 +385,15 @@ Run this in Terminal instead:
         <translation>Импорт отменён — ничего не изменено.</translation>
     </message>
     <message>
-        <source>Couldn't download %1 — nothing was changed.</source>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
         <translation>Не удалось скачать %1 — ничего не изменено.</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — you're back on profile %2. %3</source>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
         <translation>Не удалось импортировать %1 — вы снова в профиле %2. %3</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — nothing was changed. %2</source>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
         <translation>Не удалось импортировать %1 — ничего не изменено. %2</translation>
     </message>
     <message numerus="yes">
@@ -432,7 +433,7 @@ Run this in Terminal instead:
         <translation>Импорт %1…</translation>
     </message>
     <message>
-        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
         <translation>Не включены: %1 — они не из Thunderstore и не из Hexium</translation>
     </message>
     <message>
@@ -456,7 +457,7 @@ Run this in Terminal instead:
         <translation>Этот профиль больше 20 МБ — слишком много для кода; экспортируйте его в файл .r2z.</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
         <translation>Не удалось связаться с Thunderstore, чтобы создать код: %1</translation>
     </message>
     <message>
@@ -464,7 +465,7 @@ Run this in Terminal instead:
         <translation>Thunderstore создаёт лишь несколько кодов в минуту; попробуйте через минуту.</translation>
     </message>
     <message>
-        <source>Thunderstore didn't make a code (HTTP %1).</source>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
         <translation>Thunderstore не создал код (HTTP %1).</translation>
     </message>
     <message>
@@ -582,7 +583,7 @@ Run this in Terminal instead:
         <translation>Загрузка…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>Не удалось загрузить каталог Thunderstore.</translation>
     </message>
     <message>
@@ -621,7 +622,7 @@ Run this in Terminal instead:
         <translation>часть %1 его каталога повреждена</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
         <translation>часть %1 его каталога не пришла (%2)</translation>
     </message>
 </context>
@@ -670,11 +671,11 @@ Run this in Terminal instead:
         <translation>«%1» принимает число от %2 до %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>Значение «%1» не может содержать перевод строки.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>Значение «%1» не может заканчиваться на «]»: строка будет прочитана как заголовок раздела.</translation>
     </message>
 </context>
@@ -900,7 +901,7 @@ Run this in Terminal instead:
         <translation>Играть без модов</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Запустить Valheim без модов — они останутся установленными, но не загрузятся</translation>
     </message>
     <message>
@@ -927,7 +928,7 @@ Run this in Terminal instead:
         <translation>Нет описания</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>Слишком длинный текст, поэтому здесь он сокращён; остальное — на странице пакета.</translation>
     </message>
 </context>
@@ -942,7 +943,7 @@ Run this in Terminal instead:
         <translation>данные</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>Изменить настройки этого мода</translation>
     </message>
     <message>
@@ -1025,19 +1026,19 @@ Run this in Terminal instead:
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>Не удалось загрузить описание: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>Не удалось загрузить список изменений: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>Не удалось загрузить описание: репозиторий ответил %1.</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>Не удалось загрузить список изменений: репозиторий ответил %1.</translation>
     </message>
 </context>
@@ -1156,7 +1157,7 @@ Run this in Terminal instead:
         <translation>Сначала установите ShaderHelperForMac — см. розовый баннер на панели модов или найдите его в разделе «Обзор».</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>Переместите все моды, кроме ShaderHelperForMac, из папки plugins, чтобы их материалы не испортили эталон.</translation>
     </message>
     <message>
@@ -1168,7 +1169,7 @@ Run this in Terminal instead:
         <translation>Сделать копию миров и персонажей</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>Копирует все миры и персонажей в папку резервных копий этого приложения</translation>
     </message>
     <message>
@@ -1204,7 +1205,7 @@ Run this in Terminal instead:
         <translation>Восстановить миры и персонажей</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>Заменяет текущие сохранения версиями из последней резервной копии</translation>
     </message>
     <message>
@@ -1278,7 +1279,7 @@ Run this in Terminal instead:
         <translation>Розовые или пурпурные текстуры в игре?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Некоторые моды содержат шейдеры только для Windows, которые Metal не может отрисовать. ShaderHelperForMac автоматически заменяет сломанные материалы шейдерами для Mac.</translation>
     </message>
     <message>
@@ -1392,7 +1393,7 @@ Run this in Terminal instead:
         <translation>В Steam: правый клик по Valheim → Свойства… → Общие → вставьте в «Параметры запуска» и закройте окно.</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>Добавлено — отметить шаг как выполненный</translation>
     </message>
     <message>
@@ -1444,7 +1445,7 @@ Run this in Terminal instead:
         <translation>Rosetta 2 установлена — этот Mac может выполнять код Intel.</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>Инжектор BepInEx работает только на Intel, поэтому Apple Silicon нужен транслятор Rosetta 2 от Apple.</translation>
     </message>
     <message>
@@ -1452,11 +1453,11 @@ Run this in Terminal instead:
         <translation>BepInEx %1 в папке игры, и %2 готов.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 из пакета старше 5.4.2331 и больше не может запускать BepInEx через Steam — обновите пакет.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>Файлы BepInEx на месте, но %1 ещё не исполняемый.</translation>
     </message>
     <message>
@@ -1464,11 +1465,11 @@ Run this in Terminal instead:
         <translation>Файлы BepInEx на месте, но %1 ещё нужны исправления для Mac (право на запуск + имя игры).</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Скачивает BepInExPack для Valheim от denikson с Thunderstore и распаковывает его в папку игры.</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Скачивает BepInExPack для Valheim от denikson с Thunderstore и распаковывает его рядом с %1.</translation>
     </message>
     <message>
@@ -1480,11 +1481,11 @@ Run this in Terminal instead:
         <translation>Mac на Intel и так запускают Intel-версию нативно.</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Скрипт запуска стартует Intel-версию игры (x86_64), поэтому BepInEx загружается под Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>Mac-приложение Valheim — Universal и запустилось бы нативно, где BepInEx не загрузится; исправление заставляет скрипт запуска стартовать Intel-версию.</translation>
     </message>
     <message>
@@ -1496,11 +1497,11 @@ Run this in Terminal instead:
         <translation># добавлено в %1</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>Linux не помещает загрузки в карантин.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>После установки BepInEx это снимет отметку карантина macOS, чтобы Gatekeeper не блокировал инжектор.</translation>
     </message>
     <message numerus="yes">
@@ -1512,7 +1513,7 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>На файлах модов нет отметок карантина — Gatekeeper не помешает.</translation>
     </message>
     <message>
@@ -1520,7 +1521,7 @@ Run this in Terminal instead:
         <translation>Найдено в ваших настройках Steam — Valheim запускается через BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>Единственный ручной шаг: Steam должен запускать игру через скрипт BepInEx.</translation>
     </message>
     <message>
@@ -1528,7 +1529,7 @@ Run this in Terminal instead:
         <translation>Запуск с модами подтверждён — BepInEx в последний раз записал журнал %1.</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Последний журнал BepInEx — от Windows-версии под Proton, а не от нативной игры.</translation>
     </message>
     <message>
@@ -1625,7 +1626,7 @@ Run this in Terminal instead:
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>Не удалось загрузить каталог: %1</translation>
     </message>
 </context>
@@ -1667,7 +1668,7 @@ Run this in Terminal instead:
         <translation>Установить версию %1</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>Не предлагать обновления для %1</translation>
     </message>
     <message>

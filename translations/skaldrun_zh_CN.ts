@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
     <name>AlertPresenter</name>
@@ -14,11 +15,11 @@
         <translation>%1 请自行从 %2 下载，然后把 .zip 拖到此窗口的任意位置。</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>无法连接 Thunderstore 获取 %1（%2）。请自行从 %3 下载，然后把 .zip 拖到此窗口的任意位置。</translation>
     </message>
     <message>
-        <source>Thunderstore's answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
         <translation>Thunderstore 关于 %1 的回复（HTTP %2）中没有下载链接；请稍后再试。请自行从 %3 下载，然后把 .zip 拖到此窗口的任意位置。</translation>
     </message>
     <message>
@@ -50,7 +51,7 @@
         <translation>已在 %1 找到 Valheim</translation>
     </message>
     <message>
-        <source>Couldn't find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
         <translation>在所有 Steam 库中都没有找到 Valheim。请先通过 Steam 安装它，或手动选择它的文件夹。</translation>
     </message>
     <message>
@@ -70,7 +71,7 @@
         <translation>Rosetta 2 已安装</translation>
     </message>
     <message>
-        <source>Rosetta 2 install didn't finish (exit %1).
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
 %2
 Run this in Terminal instead:
 %3</source>
@@ -92,11 +93,11 @@ Run this in Terminal instead:
         <translation>正在安装…</translation>
     </message>
     <message>
-        <source>Couldn't update the launch script: %1</source>
+        <source>Couldn&apos;t update the launch script: %1</source>
         <translation>无法更新启动脚本：%1</translation>
     </message>
     <message>
-        <source>%1 can't be made to start the game's Intel build: it isn't the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
         <translation>无法让 %1 启动游戏的 Intel 版本：它不是 5.4.2331 及以后版本 BepInEx 包的脚本。请在第 3 步重新安装 BepInEx；新脚本会在安装时获得修复。</translation>
     </message>
     <message>
@@ -134,11 +135,11 @@ Run this in Terminal instead:
         <translation>请先启动 Steam——即使以原版启动，Valheim 也需要它在运行。</translation>
     </message>
     <message>
-        <source>Couldn't launch Valheim directly: %1</source>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
         <translation>无法直接启动 Valheim：%1</translation>
     </message>
     <message>
-        <source>Launched Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>已以原版启动 Valheim——模组仍保留安装，但不会加载</translation>
     </message>
     <message>
@@ -176,11 +177,11 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>Couldn't toggle %1: %2</source>
+        <source>Couldn&apos;t toggle %1: %2</source>
         <translation>无法切换 %1：%2</translation>
     </message>
     <message>
-        <source>Couldn't remove %1: %2</source>
+        <source>Couldn&apos;t remove %1: %2</source>
         <translation>无法移除 %1：%2</translation>
     </message>
     <message numerus="yes">
@@ -194,7 +195,7 @@ Run this in Terminal instead:
         <translation>已删除 %1</translation>
     </message>
     <message>
-        <source>Couldn't delete all of %1 (%2).</source>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
         <translation>无法完全删除 %1（%2）。</translation>
     </message>
     <message>
@@ -202,7 +203,7 @@ Run this in Terminal instead:
         <translation>已保存 %1 的设置</translation>
     </message>
     <message>
-        <source>Couldn't revert: %1</source>
+        <source>Couldn&apos;t revert: %1</source>
         <translation>无法还原：%1</translation>
     </message>
     <message>
@@ -250,7 +251,7 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>Couldn't move mods aside: %1</source>
+        <source>Couldn&apos;t move mods aside: %1</source>
         <translation>无法将模组移到一旁：%1</translation>
     </message>
     <message numerus="yes">
@@ -260,7 +261,7 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>Couldn't restore mods: %1</source>
+        <source>Couldn&apos;t restore mods: %1</source>
         <translation>无法恢复模组：%1</translation>
     </message>
     <message numerus="yes">
@@ -270,7 +271,7 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so %1 can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>模组目录尚未加载，因此还无法查找 %1——等“浏览”列出模组后再试。</translation>
     </message>
     <message>
@@ -278,7 +279,7 @@ Run this in Terminal instead:
         <translation>Thunderstore 和 Hexium 上都没有 %1——如果你有它的 .zip，把它拖到此窗口的任意位置即可。</translation>
     </message>
     <message>
-        <source>The last launch's summary is copied — paste it into Discord</source>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
         <translation>已复制上次启动的摘要——粘贴到 Discord 即可</translation>
     </message>
     <message>
@@ -286,11 +287,11 @@ Run this in Terminal instead:
         <translation>请先退出 Steam——它退出时会重写自己的设置，运行期间写入的启动选项会丢失。</translation>
     </message>
     <message>
-        <source>Couldn't tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
         <translation>无法判断是哪个 Steam 账户在玩 Valheim。请登录一次 Steam，退出后再试——或者自己粘贴启动选项。</translation>
     </message>
     <message>
-        <source>Setting Valheim's launch options in Steam…</source>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
         <translation>正在 Steam 中设置 Valheim 的启动选项…</translation>
     </message>
     <message>
@@ -310,7 +311,7 @@ Run this in Terminal instead:
         <translation>选择要导入的配置档（.r2z 或 export.r2x）</translation>
     </message>
     <message>
-        <source>That isn't a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
         <translation>这不是配置档代码：代码的样子是 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f。</translation>
     </message>
     <message>
@@ -318,7 +319,7 @@ Run this in Terminal instead:
         <translation>正在获取配置档代码…</translation>
     </message>
     <message>
-        <source>%1 couldn't hand out that profile code (HTTP %2).</source>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
         <translation>%1 无法提供该配置档代码（HTTP %2）。</translation>
     </message>
     <message numerus="yes">
@@ -328,19 +329,19 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore or Hexium for that code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
         <translation>无法连接 Thunderstore 或 Hexium 获取该代码：%1</translation>
     </message>
     <message>
-        <source>That profile code wasn't found — it may have expired or been mistyped.</source>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
         <translation>找不到该配置档代码——它可能已过期或输入有误。</translation>
     </message>
     <message>
-        <source>The mod catalog hasn't loaded, so the pack's mods can't be looked up yet — try again once Browse lists mods.</source>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
         <translation>模组目录尚未加载，因此还无法查找该包中的模组——等“浏览”列出模组后再试。</translation>
     </message>
     <message>
-        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it's a profile for another game, so nothing was imported.</source>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
         <translation>“%1”中的模组在 Thunderstore 和 Hexium 上都不是 Valheim 的——这是其他游戏的配置档，因此没有导入任何内容。</translation>
     </message>
     <message>
@@ -360,15 +361,15 @@ Run this in Terminal instead:
         <translation>已取消导入——没有任何更改。</translation>
     </message>
     <message>
-        <source>Couldn't download %1 — nothing was changed.</source>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
         <translation>无法下载 %1——没有任何更改。</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — you're back on profile %2. %3</source>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
         <translation>无法导入 %1——你已回到配置档 %2。%3</translation>
     </message>
     <message>
-        <source>Couldn't import %1 — nothing was changed. %2</source>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
         <translation>无法导入 %1——没有任何更改。%2</translation>
     </message>
     <message numerus="yes">
@@ -400,7 +401,7 @@ Run this in Terminal instead:
         <translation>正在导入 %1…</translation>
     </message>
     <message>
-        <source>Not included: %1 — they aren't from Thunderstore or Hexium</source>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
         <translation>未包含：%1——它们不是来自 Thunderstore 或 Hexium</translation>
     </message>
     <message>
@@ -422,7 +423,7 @@ Run this in Terminal instead:
         <translation>此配置档超过 20 MB，无法生成代码；请改为导出 .r2z 文件。</translation>
     </message>
     <message>
-        <source>Couldn't reach Thunderstore to make a code: %1</source>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
         <translation>无法连接 Thunderstore 生成代码：%1</translation>
     </message>
     <message>
@@ -430,7 +431,7 @@ Run this in Terminal instead:
         <translation>Thunderstore 每分钟只能生成少量代码；请一分钟后再试。</translation>
     </message>
     <message>
-        <source>Thunderstore didn't make a code (HTTP %1).</source>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
         <translation>Thunderstore 没有生成代码（HTTP %1）。</translation>
     </message>
     <message>
@@ -544,7 +545,7 @@ Run this in Terminal instead:
         <translation>正在加载…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>无法加载 Thunderstore 目录。</translation>
     </message>
     <message>
@@ -583,7 +584,7 @@ Run this in Terminal instead:
         <translation>其目录的第 %1 部分已损坏</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
         <translation>其目录的第 %1 部分未能送达（%2）</translation>
     </message>
 </context>
@@ -632,11 +633,11 @@ Run this in Terminal instead:
         <translation>“%1”只接受 %2 到 %3 之间的数字。</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>“%1”的值不能包含换行。</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>“%1”的值不能以“]”结尾：这一行会被读作节标题。</translation>
     </message>
 </context>
@@ -856,7 +857,7 @@ Run this in Terminal instead:
         <translation>原版游玩</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>以原版启动 Valheim — 模组仍保留安装但不会加载</translation>
     </message>
     <message>
@@ -883,7 +884,7 @@ Run this in Terminal instead:
         <translation>没有自述文件</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>内容很长，此处已截短；其余内容见该包的页面。</translation>
     </message>
 </context>
@@ -898,7 +899,7 @@ Run this in Terminal instead:
         <translation>数据</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>编辑此模组的设置</translation>
     </message>
     <message>
@@ -977,19 +978,19 @@ Run this in Terminal instead:
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>无法加载自述文件：%1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>无法加载更新日志：%1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>无法加载自述文件：仓库返回了 %1。</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>无法加载更新日志：仓库返回了 %1。</translation>
     </message>
 </context>
@@ -1108,7 +1109,7 @@ Run this in Terminal instead:
         <translation>请先安装 ShaderHelperForMac——参见模组面板中的粉色横幅，或在“浏览”中搜索它。</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>将除 ShaderHelperForMac 之外的所有模组移出 plugins 文件夹，以免模组材质污染基准。</translation>
     </message>
     <message>
@@ -1120,7 +1121,7 @@ Run this in Terminal instead:
         <translation>备份世界和角色</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>将所有世界和角色复制到本应用的备份文件夹</translation>
     </message>
     <message>
@@ -1156,7 +1157,7 @@ Run this in Terminal instead:
         <translation>恢复世界和角色</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>用最新备份中的版本覆盖当前存档</translation>
     </message>
     <message>
@@ -1228,7 +1229,7 @@ Run this in Terminal instead:
         <translation>游戏里出现粉色或品红色贴图？</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>有些模组自带仅限 Windows 的着色器，Metal 无法渲染。ShaderHelperForMac 会自动把损坏的材质换成适合 Mac 的着色器。</translation>
     </message>
     <message>
@@ -1342,7 +1343,7 @@ Run this in Terminal instead:
         <translation>在 Steam 中：右键点击 Valheim → 属性… → 通用 → 粘贴到启动选项，然后关闭窗口。</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>我已添加 — 将此步标记为完成</translation>
     </message>
     <message>
@@ -1394,7 +1395,7 @@ Run this in Terminal instead:
         <translation>Rosetta 2 已安装 — 这台 Mac 可以运行 Intel 代码。</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>BepInEx 的注入器仅支持 Intel，因此 Apple 芯片需要 Apple 的 Rosetta 2 转译层。</translation>
     </message>
     <message>
@@ -1402,11 +1403,11 @@ Run this in Terminal instead:
         <translation>BepInEx %1 已在游戏文件夹中，%2 已就绪。</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 来自早于 5.4.2331 的包，已无法通过 Steam 启动 BepInEx — 请更新该包。</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>BepInEx 文件已在，但 %1 还不可执行。</translation>
     </message>
     <message>
@@ -1414,11 +1415,11 @@ Run this in Terminal instead:
         <translation>BepInEx 文件已在，但 %1 还需要 Mac 修复（可执行权限 + 游戏名称）。</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>从 Thunderstore 下载 denikson 的 Valheim 版 BepInExPack，并解压到游戏文件夹。</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>从 Thunderstore 下载 denikson 的 Valheim 版 BepInExPack，并解压到 %1 旁边。</translation>
     </message>
     <message>
@@ -1430,11 +1431,11 @@ Run this in Terminal instead:
         <translation>Intel Mac 本就原生运行 Intel 版本。</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>启动脚本会运行游戏的 Intel（x86_64）版本，因此 BepInEx 在 Rosetta 下加载。</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>Valheim 的 Mac 应用是通用版本，会原生运行，而那样 BepInEx 无法加载 — 此修复让启动脚本运行其 Intel 版本。</translation>
     </message>
     <message>
@@ -1446,11 +1447,11 @@ Run this in Terminal instead:
         <translation># 已添加到 %1</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>Linux 不会隔离下载的文件。</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>安装 BepInEx 后，此步会清除 macOS 的隔离标记，让 Gatekeeper 不再阻止注入器。</translation>
     </message>
     <message numerus="yes">
@@ -1460,7 +1461,7 @@ Run this in Terminal instead:
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>模组文件上没有隔离标记 — Gatekeeper 不会干扰。</translation>
     </message>
     <message>
@@ -1468,7 +1469,7 @@ Run this in Terminal instead:
         <translation>已在你的 Steam 设置中找到 — Valheim 会通过 BepInEx 启动。</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>唯一需要手动的一步：Steam 必须通过 BepInEx 的脚本启动游戏。</translation>
     </message>
     <message>
@@ -1476,7 +1477,7 @@ Run this in Terminal instead:
         <translation>已确认带模组启动 — BepInEx 最后一次写入日志是在 %1。</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>BepInEx 的最新日志来自 Proton 下的 Windows 版本，而不是原生游戏。</translation>
     </message>
     <message>
@@ -1563,7 +1564,7 @@ Run this in Terminal instead:
         <translation>%1：%2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>无法加载目录：%1</translation>
     </message>
 </context>
@@ -1601,7 +1602,7 @@ Run this in Terminal instead:
         <translation>安装 %1 的某个版本</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>不再为 %1 提供更新</translation>
     </message>
     <message>
