@@ -164,9 +164,10 @@ private Q_SLOTS:
         QVERIFY(h.begin(twoMods));
         const QString key = "018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f";
         h.repo->keepCode(Repository::Source::hexium, key,
-                         ProfilePack::encodeCode(ProfilePack::writeR2z(pack({}))) + "\r\n");
+                         ProfilePack::encodeCode(ProfilePack::writeR2z(pack({alphaMod, betaMod}))) + "\r\n");
         QVERIFY(h.act([&] { h.state->readProfileCode(key); }) && !h.state->alertMessage() &&
                 h.state->pendingImport());
+        QCOMPARE(h.state->lastAction(), "Read the profile “Friends”: 2 mods");
     }
 
     // A transfer that fails or is cancelled leaves every file as it was.

@@ -88,6 +88,7 @@ private Q_SLOTS:
         h.repo->server().route(heldPath, {.stall = true});
         QVERIFY(h.loaded("1.1.0"));
         h.state->updateMods(h.state->updatePlan().updates);
+        QCOMPARE(h.state->busyMessage(), "Updating 2 mods…");
         const QString lib = h.world.pluginsDir() + "/Lib/manifest.json";
         QVERIFY(QTest::qWaitFor([&] {
             return h.repo->server().requestCount(heldPath) > 0 &&
