@@ -12,8 +12,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QVariantAnimation>
 
