@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
     <name>AlertPresenter</name>
@@ -39,7 +40,7 @@
     </message>
     <message>
         <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
-        <translation>Beende zuerst Valheim – ein Profilwechsel während des Spiels würde ihm die Mods unter den Füßen wegziehen.</translation>
+        <translation>Beende zuerst Valheim – ein Profilwechsel, während das Spiel läuft, würde ihm die Mods unter den Füßen wegziehen.</translation>
     </message>
     <message>
         <source>Switching to profile %1…</source>
@@ -48,6 +49,506 @@
     <message>
         <source>Switched to profile %1</source>
         <translation>Zu Profil %1 gewechselt</translation>
+    </message>
+    <message>
+        <source>%1 Download it from %2 yourself and drop the .zip anywhere on this window.</source>
+        <translation>%1 Lade es selbst von %2 herunter und zieh die .zip-Datei irgendwo auf dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Thunderstore war für %1 nicht erreichbar (%2). Lade es selbst von %3 herunter und zieh die .zip-Datei irgendwo auf dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Thunderstores Antwort zu %1 (HTTP %2) enthält keinen Download; versuch es später noch einmal. Lade es selbst von %3 herunter und zieh die .zip-Datei irgendwo auf dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>Downloading %1 %2…</source>
+        <translation>%1 %2 wird heruntergeladen…</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>%1 wird heruntergeladen…</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>Download fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Installing %1…</source>
+        <translation>%1 wird installiert…</translation>
+    </message>
+    <message>
+        <source>Install failed: %1</source>
+        <translation>Installation fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Another change of this game folder is under way (“%1”); try again when it has finished.</source>
+        <translation>Gerade läuft schon eine andere Änderung an diesem Spielordner („%1“); versuch es noch einmal, wenn sie fertig ist.</translation>
+    </message>
+    <message>
+        <source>Found Valheim at %1</source>
+        <translation>Valheim gefunden in %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <translation>Valheim wurde in keiner Steam-Bibliothek gefunden. Installiere es zuerst über Steam oder wähle seinen Ordner von Hand.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Select the Valheim game folder (the one containing %1)</source>
+        <translation>Wähle den Spielordner von Valheim (den mit %1)</translation>
+    </message>
+    <message>
+        <source>Installing Rosetta 2… this can take a minute</source>
+        <translation>Rosetta 2 wird installiert… das kann eine Minute dauern</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 installed</source>
+        <translation>Rosetta 2 installiert</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
+%2
+Run this in Terminal instead:
+%3</source>
+        <translation>Die Installation von Rosetta 2 wurde nicht abgeschlossen (Exit-Code %1).
+%2
+Führe stattdessen das hier im Terminal aus:
+%3</translation>
+    </message>
+    <message>
+        <source>Contacting Thunderstore…</source>
+        <translation>Verbindung zu Thunderstore…</translation>
+    </message>
+    <message>
+        <source>Choose the BepInExPack_Valheim .zip you downloaded</source>
+        <translation>Wähle die BepInExPack_Valheim-.zip, die du heruntergeladen hast</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Wird installiert…</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t update the launch script: %1</source>
+        <translation>Das Startskript konnte nicht aktualisiert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <translation>%1 lässt sich nicht so anpassen, dass es die Intel-Version des Spiels startet: Es ist nicht das Skript eines BepInEx-Pakets ab 5.4.2331. Installiere BepInEx in Schritt 3 neu; das neue Skript bekommt die Korrektur gleich beim Installieren.</translation>
+    </message>
+    <message>
+        <source>Made %1 executable</source>
+        <translation>%1 ausführbar gemacht</translation>
+    </message>
+    <message>
+        <source>Updated %1 for this Mac</source>
+        <translation>%1 für diesen Mac angepasst</translation>
+    </message>
+    <message>
+        <source>Clearing quarantine flags…</source>
+        <translation>Quarantäne-Markierungen werden entfernt…</translation>
+    </message>
+    <message>
+        <source>No quarantine flags found</source>
+        <translation>Keine Quarantäne-Markierungen gefunden</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed quarantine from %n files</source>
+        <translation>
+            <numerusform>Quarantäne von %n Datei entfernt</numerusform>
+            <numerusform>Quarantäne von %n Dateien entfernt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Launch options copied — paste them into Steam</source>
+        <translation>Startoptionen kopiert – füge sie in Steam ein</translation>
+    </message>
+    <message>
+        <source>Asked Steam to launch Valheim</source>
+        <translation>Steam wurde gebeten, Valheim zu starten</translation>
+    </message>
+    <message>
+        <source>Start Steam first — Valheim needs it running even for a vanilla launch.</source>
+        <translation>Starte zuerst Steam – Valheim braucht es auch für einen Start ohne Mods.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
+        <translation>Valheim konnte nicht direkt gestartet werden: %1</translation>
+    </message>
+    <message>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <translation>Valheim ohne Mods gestartet – sie bleiben installiert, werden aber nicht geladen</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1).</source>
+        <translation>Suche zuerst deinen Valheim-Ordner (Schritt 1).</translation>
+    </message>
+    <message>
+        <source>Preparing %1…</source>
+        <translation>%1 wird vorbereitet…</translation>
+    </message>
+    <message>
+        <source>%1 is installed already</source>
+        <translation>%1 ist bereits installiert</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1), then drop mods here.</source>
+        <translation>Suche zuerst deinen Valheim-Ordner (Schritt 1) und zieh dann Mods hierher.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installing %n items…</source>
+        <translation>
+            <numerusform>%n Element wird installiert…</numerusform>
+            <numerusform>%n Elemente werden installiert…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 enabled</source>
+        <translation>
+            <numerusform>%1 aktiviert</numerusform>
+            <numerusform>%1 aktiviert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 disabled</source>
+        <translation>
+            <numerusform>%1 deaktiviert</numerusform>
+            <numerusform>%1 deaktiviert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t toggle %1: %2</source>
+        <translation>%1 konnte nicht umgeschaltet werden: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t remove %1: %2</source>
+        <translation>%1 konnte nicht entfernt werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 to Trash</source>
+        <translation>
+            <numerusform>%1 in den Papierkorb verschoben</numerusform>
+            <numerusform>%1 in den Papierkorb verschoben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 gelöscht</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
+        <translation>%1 konnte nicht vollständig gelöscht werden (%2).</translation>
+    </message>
+    <message>
+        <source>Saved settings for %1</source>
+        <translation>Einstellungen für %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t revert: %1</source>
+        <translation>Zurücksetzen fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>Restored original settings for %1</source>
+        <translation>Ursprüngliche Einstellungen für %1 wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — backing up while the game is running can capture a half-written save.</source>
+        <translation>Beende zuerst Valheim – eine Sicherung, während das Spiel läuft, kann einen halb geschriebenen Spielstand erwischen.</translation>
+    </message>
+    <message>
+        <source>Backing up worlds and characters…</source>
+        <translation>Welten und Charaktere werden gesichert…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n save files</source>
+        <translation>
+            <numerusform>%n Spielstanddatei gesichert</numerusform>
+            <numerusform>%n Spielstanddateien gesichert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
+        <translation>
+            <numerusform>%1 gesichert – %n Verknüpfung im Spielstandordner führt ins Leere, daher wurde keine ältere Sicherung entfernt</numerusform>
+            <numerusform>%1 gesichert – %n Verknüpfungen im Spielstandordner führen ins Leere, daher wurde keine ältere Sicherung entfernt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n save files</source>
+        <translation>
+            <numerusform>%n Spielstanddatei</numerusform>
+            <numerusform>%n Spielstanddateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — restoring while the game is running would corrupt the save.</source>
+        <translation>Beende zuerst Valheim – eine Wiederherstellung, während das Spiel läuft, würde den Spielstand beschädigen.</translation>
+    </message>
+    <message>
+        <source>Restoring worlds and characters…</source>
+        <translation>Welten und Charaktere werden wiederhergestellt…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n save files from the backup</source>
+        <translation>
+            <numerusform>%n Spielstanddatei aus der Sicherung wiederhergestellt</numerusform>
+            <numerusform>%n Spielstanddateien aus der Sicherung wiederhergestellt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move mods aside: %1</source>
+        <translation>Mods konnten nicht beiseitegelegt werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n mods aside — capture command copied to clipboard</source>
+        <translation>
+            <numerusform>%n Mod beiseitegelegt – Erfassungsbefehl in die Zwischenablage kopiert</numerusform>
+            <numerusform>%n Mods beiseitegelegt – Erfassungsbefehl in die Zwischenablage kopiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t restore mods: %1</source>
+        <translation>Mods konnten nicht zurückgeholt werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n mods — relaunch Valheim to play modded</source>
+        <translation>
+            <numerusform>%n Mod zurückgeholt – starte Valheim neu, um mit Mods zu spielen</numerusform>
+            <numerusform>%n Mods zurückgeholt – starte Valheim neu, um mit Mods zu spielen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>Der Mod-Katalog ist noch nicht geladen, daher kann %1 noch nicht nachgeschlagen werden – versuch es erneut, sobald Durchsuchen Mods zeigt.</translation>
+    </message>
+    <message>
+        <source>Neither Thunderstore nor Hexium has %1 — if you have its .zip, drop it anywhere on this window.</source>
+        <translation>Weder Thunderstore noch Hexium hat %1 – wenn du die .zip-Datei hast, zieh sie irgendwo auf dieses Fenster.</translation>
+    </message>
+    <message>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
+        <translation>Die Zusammenfassung des letzten Starts ist kopiert – füge sie in Discord ein</translation>
+    </message>
+    <message>
+        <source>Quit Steam first — it rewrites its settings when it quits, so launch options written while it runs would be lost.</source>
+        <translation>Beende zuerst Steam – es schreibt seine Einstellungen beim Beenden neu, daher gingen Startoptionen verloren, die gesetzt werden, während es läuft.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <translation>Es ließ sich nicht erkennen, welches Steam-Konto Valheim spielt. Melde dich einmal bei Steam an, beende es und versuch es erneut – oder füge die Startoptionen selbst ein.</translation>
+    </message>
+    <message>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
+        <translation>Startoptionen von Valheim werden in Steam gesetzt…</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam</source>
+        <translation>Startoptionen in Steam gesetzt</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam (the previous settings are kept in %1)</source>
+        <translation>Startoptionen in Steam gesetzt (die vorherigen Einstellungen liegen in %1)</translation>
+    </message>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>Gerade läuft noch etwas anderes („%1“); öffne das Profil erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>%1 wird gelesen…</translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any profile.</source>
+        <translation>%1 ist viel größer als jedes Profil.</translation>
+    </message>
+    <message>
+        <source>Choose a profile (.r2z or export.r2x) to import</source>
+        <translation>Wähle ein Profil (.r2z oder export.r2x) zum Importieren</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <translation>Das ist kein Profilcode: Codes sehen so aus: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
+    </message>
+    <message>
+        <source>Fetching the profile code…</source>
+        <translation>Profilcode wird abgerufen…</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
+        <translation>%1 konnte diesen Profilcode nicht herausgeben (HTTP %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the profile “%1”: %n mods</source>
+        <translation>
+            <numerusform>Profil „%1“ gelesen: %n Mod</numerusform>
+            <numerusform>Profil „%1“ gelesen: %n Mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
+        <translation>Thunderstore und Hexium waren für diesen Code nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
+        <translation>Dieser Profilcode wurde nicht gefunden – vielleicht ist er abgelaufen oder vertippt.</translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>Der Mod-Katalog ist noch nicht geladen, daher können die Mods des Pakets noch nicht nachgeschlagen werden – versuch es erneut, sobald Durchsuchen Mods zeigt.</translation>
+    </message>
+    <message>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
+        <translation>Keiner der Mods von „%1“ ist auf Thunderstore oder Hexium für Valheim – es ist ein Profil für ein anderes Spiel, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — importing over this profile while the game runs would change its mods under it.</source>
+        <translation>Beende zuerst Valheim – ein Import über dieses Profil, während das Spiel läuft, würde seine Mods unter ihm verändern.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled — nothing was changed.</source>
+        <translation>Import abgebrochen – nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
+        <translation>%1 konnte nicht heruntergeladen werden – nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
+        <translation>%1 konnte nicht importiert werden – du bist wieder im Profil %2. %3</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
+        <translation>%1 konnte nicht importiert werden – nichts wurde geändert. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2</source>
+        <translation>
+            <numerusform>%1 von %n Mod in das neue Profil %2 importiert</numerusform>
+            <numerusform>%1 von %n Mods in das neue Profil %2 importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2; not found: %3</source>
+        <translation>
+            <numerusform>%1 von %n Mod in das neue Profil %2 importiert; nicht gefunden: %3</numerusform>
+            <numerusform>%1 von %n Mods in das neue Profil %2 importiert; nicht gefunden: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods</source>
+        <translation>
+            <numerusform>%1 von %n Mod importiert</numerusform>
+            <numerusform>%1 von %n Mods importiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods; not found: %2</source>
+        <translation>
+            <numerusform>%1 von %n Mod importiert; nicht gefunden: %2</numerusform>
+            <numerusform>%1 von %n Mods importiert; nicht gefunden: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>%1 wird importiert…</translation>
+    </message>
+    <message>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
+        <translation>Nicht enthalten: %1 – sie stammen nicht von Thunderstore oder Hexium</translation>
+    </message>
+    <message>
+        <source>Save the profile for r2modman, Gale or Skaldrun players</source>
+        <translation>Profil für Spieler von r2modman, Gale oder Skaldrun speichern</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n mods to %1</source>
+        <translation>
+            <numerusform>%n Mod in %1 gespeichert</numerusform>
+            <numerusform>%n Mods in %1 gespeichert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a profile code…</source>
+        <translation>Profilcode wird erstellt…</translation>
+    </message>
+    <message>
+        <source>This profile is over 20 MB, too large for a code; export it as a .r2z file instead.</source>
+        <translation>Dieses Profil ist größer als 20 MB und damit zu groß für einen Code; exportiere es stattdessen als .r2z-Datei.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
+        <translation>Thunderstore war nicht erreichbar, um einen Code zu erstellen: %1</translation>
+    </message>
+    <message>
+        <source>Thunderstore makes only a few codes a minute; try again in a minute.</source>
+        <translation>Thunderstore erstellt nur wenige Codes pro Minute; versuch es in einer Minute noch einmal.</translation>
+    </message>
+    <message>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
+        <translation>Thunderstore hat keinen Code erstellt (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Profile code: %1</source>
+        <translation>Profilcode: %1</translation>
+    </message>
+    <message>
+        <source>Profile code copied</source>
+        <translation>Profilcode kopiert</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are offered again</source>
+        <translation>Updates für %1 werden wieder angeboten</translation>
+    </message>
+    <message>
+        <source>No updates will be offered for %1</source>
+        <translation>Für %1 werden keine Updates mehr angeboten</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — updating mods while the game or its server runs would change them under it.</source>
+        <translation>Beende zuerst Valheim – Mods zu aktualisieren, während das Spiel oder sein Server läuft, würde sie unter ihm verändern.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %n mods…</source>
+        <translation>
+            <numerusform>%n Mod wird aktualisiert…</numerusform>
+            <numerusform>%n Mods werden aktualisiert…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Stopping after this mod…</source>
+        <translation>Stopp nach diesem Mod…</translation>
+    </message>
+    <message>
+        <source>Installing %1 %2…</source>
+        <translation>%1 %2 wird installiert…</translation>
+    </message>
+    <message>
+        <source>Installed %1 %2</source>
+        <translation>%1 %2 installiert</translation>
+    </message>
+    <message>
+        <source>Installing what %1 needs…</source>
+        <translation>Was %1 braucht, wird installiert…</translation>
+    </message>
+    <message>
+        <source>Installed %1 for %2</source>
+        <translation>%1 für %2 installiert</translation>
+    </message>
+    <message>
+        <source>Nothing was missing for %1</source>
+        <translation>Für %1 fehlte nichts</translation>
     </message>
 </context>
 <context>
@@ -107,7 +608,7 @@
         <translation>Wird geladen…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>Der Thunderstore-Katalog konnte nicht geladen werden.</translation>
     </message>
     <message>
@@ -139,6 +640,17 @@
     </message>
 </context>
 <context>
+    <name>Change</name>
+    <message>
+        <source>Another change of this game folder is still under way.</source>
+        <translation>Eine andere Änderung an diesem Spielordner läuft noch.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the game folder.</source>
+        <translation>%1 liegt nicht im Spielordner.</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
@@ -161,7 +673,7 @@
         <translation>Teil %1 seines Katalogs ist beschädigt</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
         <translation>Teil %1 seines Katalogs kam nicht an (%2)</translation>
     </message>
 </context>
@@ -582,12 +1094,20 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>„%1“ nimmt eine Zahl von %2 bis %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>Der Wert von „%1“ darf keinen Zeilenumbruch enthalten.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>Der Wert von „%1“ darf nicht auf „]“ enden: Die Zeile würde als Abschnittsüberschrift gelesen.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save “%1”: it&apos;s a link to a file that doesn&apos;t exist.</source>
+        <translation>„%1“ konnte nicht gespeichert werden: Es ist ein Link auf eine Datei, die nicht existiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save “%1”: it&apos;s a link to a file outside the game folder.</source>
+        <translation>„%1“ konnte nicht gespeichert werden: Es ist ein Link auf eine Datei außerhalb des Spielordners.</translation>
     </message>
 </context>
 <context>
@@ -659,10 +1179,72 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
     </message>
 </context>
 <context>
+    <name>FolderLock</name>
+    <message>
+        <source>Another program (process %1) is changing this game folder; try again when it has finished.</source>
+        <translation>Ein anderes Programm (Prozess %1) ändert gerade diesen Spielordner; versuch es noch einmal, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) is changing this game folder; try again when it has finished.</source>
+        <translation>%1 (Prozess %2) ändert gerade diesen Spielordner; versuch es noch einmal, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t lock the game folder for changes (%1).</source>
+        <translation>Der Spielordner konnte nicht für Änderungen gesperrt werden (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FoldingRow</name>
     <message>
         <source>More</source>
         <translation>Mehr</translation>
+    </message>
+</context>
+<context>
+    <name>Fs</name>
+    <message>
+        <source>Couldn&apos;t read “%1”: %2.</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write “%1”: %2.</source>
+        <translation>„%1“ konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create “%1”: %2.</source>
+        <translation>„%1“ konnte nicht erstellt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create the folder “%1”: %2.</source>
+        <translation>Der Ordner „%1“ konnte nicht erstellt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create a folder in “%1”: %2.</source>
+        <translation>In „%1“ konnte kein Ordner erstellt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read the folder “%1”: %2.</source>
+        <translation>Der Ordner „%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: %2.</source>
+        <translation>„%1“ konnte nicht kopiert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move “%1”: %2.</source>
+        <translation>„%1“ konnte nicht verschoben werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t remove “%1”: %2.</source>
+        <translation>„%1“ konnte nicht entfernt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read “%1”: it isn&apos;t UTF-8 text.</source>
+        <translation>„%1“ konnte nicht gelesen werden: Es ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move “%1”: “%2” already exists.</source>
+        <translation>„%1“ konnte nicht verschoben werden: „%2“ existiert bereits.</translation>
     </message>
 </context>
 <context>
@@ -696,6 +1278,61 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
     <message>
         <source>Update BepInEx to %1</source>
         <translation>BepInEx auf %1 updaten</translation>
+    </message>
+</context>
+<context>
+    <name>Http</name>
+    <message>
+        <source>The server stopped answering (timed out)</source>
+        <translation>Der Server antwortet nicht mehr (Zeitüberschreitung)</translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation>Der Server hat die Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address couldn&apos;t be found</source>
+        <translation>Die Adresse des Servers wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>The server closed the connection</source>
+        <translation>Der Server hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>The server sent us round in circles (too many redirects)</source>
+        <translation>Der Server hat uns im Kreis geschickt (zu viele Weiterleitungen)</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made</source>
+        <translation>Es konnte keine sichere Verbindung zum Server hergestellt werden</translation>
+    </message>
+    <message>
+        <source>The Internet connection appears to be offline</source>
+        <translation>Die Internetverbindung scheint getrennt zu sein</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Der Download wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>The server sent more than %1 MB, far more than expected</source>
+        <translation>Der Server hat mehr als %1 MB gesendet, weit mehr als erwartet</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved to disk</source>
+        <translation>Der Download konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create “%1”: %2</source>
+        <translation>„%1“ konnte nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>The server answered with an error (HTTP %1)</source>
+        <translation>Der Server hat mit einem Fehler geantwortet (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1445,170 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
     </message>
 </context>
 <context>
+    <name>InstallError</name>
+    <message>
+        <source>%1 isn&apos;t something I can install — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 kann ich nicht installieren – zieh eine Mod-.zip, ein .dll-Plugin, eine .cfg-Datei oder einen Mod-Ordner hierher.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: %1</source>
+        <translation>Das Archiv konnte nicht entpackt werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t seem to contain any mod files.</source>
+        <translation>%1 scheint keine Mod-Dateien zu enthalten.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t find any Valheim worlds or characters in %1.</source>
+        <translation>In %1 wurden keine Valheim-Welten und Charaktere gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>the archive is damaged or isn&apos;t a ZIP archive</source>
+        <translation>das Archiv ist beschädigt oder kein ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” has an absolute path, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ hat einen absoluten Pfad, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” points outside the archive&apos;s folder, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ zeigt aus dem Ordner des Archivs heraus, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” has an invalid name, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ hat einen ungültigen Namen, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nicht genug Arbeitsspeicher</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: it unpacks to more than %1, far more than any mod needs, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Es entpackt sich zu mehr als %1, weit mehr als jede Mod braucht, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: it holds more than %1 files, far more than any mod needs, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Es enthält mehr als %1 Dateien, weit mehr als jede Mod braucht, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: an entry has no name, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Ein Eintrag hat keinen Namen, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” is a symbolic link, which no mod needs, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ ist ein symbolischer Link, den keine Mod braucht, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” is a hard link, which no mod needs, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ ist ein harter Link, den keine Mod braucht, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” isn&apos;t a file or a folder, so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ ist weder Datei noch Ordner, daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” couldn&apos;t be written (%2), so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ konnte nicht geschrieben werden (%2), daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” couldn&apos;t be read (%2), so nothing was installed.</source>
+        <translation>Das Archiv konnte nicht entpackt werden: Der Eintrag „%1“ konnte nicht gelesen werden (%2), daher wurde nichts installiert.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: it overlaps “%2”.</source>
+        <translation>„%1“ konnte nicht kopiert werden: Es überschneidet sich mit „%2“.</translation>
+    </message>
+    <message>
+        <source>BepInEx is already set up in the game folder; kept it as it is</source>
+        <translation>BepInEx ist im Spielordner schon eingerichtet; es bleibt, wie es ist</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 installed into the game folder</source>
+        <translation>BepInEx %1 im Spielordner installiert</translation>
+    </message>
+    <message>
+        <source>BepInEx installed into the game folder</source>
+        <translation>BepInEx im Spielordner installiert</translation>
+    </message>
+    <message>
+        <source>Merged %1 into BepInEx</source>
+        <translation>%1 in BepInEx eingefügt</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install “%1”: neither its manifest nor its file name gives a usable folder name.</source>
+        <translation>„%1“ konnte nicht installiert werden: Weder sein Manifest noch sein Dateiname ergibt einen brauchbaren Ordnernamen.</translation>
+    </message>
+    <message>
+        <source>Installed %1 (data/config files only — no plugin DLL)</source>
+        <translation>%1 installiert (nur Daten-/Konfigurationsdateien – keine Plugin-DLL)</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 installiert</translation>
+    </message>
+    <message>
+        <source>Copied %1 into BepInEx/config</source>
+        <translation>%1 nach BepInEx/config kopiert</translation>
+    </message>
+    <message>
+        <source>%1 holds the game folder&apos;s own files, so it can&apos;t be installed into them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 enthält die eigenen Dateien des Spielordners und kann daher nicht in sie installiert werden – zieh eine Mod-.zip, ein .dll-Plugin, eine .cfg-Datei oder einen Mod-Ordner hierher.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: “%2” lies inside it.</source>
+        <translation>„%1“ konnte nicht kopiert werden: „%2“ liegt darin.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: it is a symbolic link.</source>
+        <translation>„%1“ konnte nicht kopiert werden: Es ist ein symbolischer Link.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchFixes</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Auf %1 aktualisieren</translation>
+    </message>
+    <message>
+        <source>Go Back to %1</source>
+        <translation>Zurück zu %1</translation>
+    </message>
+    <message>
+        <source>Switch On %1</source>
+        <translation>%1 aktivieren</translation>
+    </message>
+    <message>
+        <source>Update %1 %2</source>
+        <translation>%1 %2 aktualisieren</translation>
+    </message>
+    <message>
+        <source>Install %1 %2</source>
+        <translation>%1 %2 installieren</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Deaktivieren</translation>
+    </message>
+</context>
+<context>
     <name>LaunchLine</name>
     <message>
         <source>Details</source>
@@ -855,6 +1656,306 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
     </message>
 </context>
 <context>
+    <name>LaunchText</name>
+    <message>
+        <source>%1, which isn&apos;t installed</source>
+        <translation>%1, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>%1, which is switched off</source>
+        <translation>%1, das deaktiviert ist</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which isn&apos;t installed</source>
+        <translation>%1 %2 oder neuer, das nicht installiert ist</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which is switched off</source>
+        <translation>%1 %2 oder neuer, das deaktiviert ist</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, you have %3</source>
+        <translation>%1 %2 oder neuer, du hast %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer</source>
+        <translation>%1 %2 oder neuer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n-mal)</numerusform>
+            <numerusform>%1 (%n-mal)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server needs %1 %2, it has %3</source>
+        <translation>der Server braucht %1 %2, er hat %3</translation>
+    </message>
+    <message>
+        <source>the client needs %1 %2, it has %3</source>
+        <translation>der Client braucht %1 %2, er hat %3</translation>
+    </message>
+    <message>
+        <source>the server lacks %1</source>
+        <translation>dem Server fehlt %1</translation>
+    </message>
+    <message>
+        <source>the client lacks %1</source>
+        <translation>dem Client fehlt %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>The server runs another version of Valheim</source>
+        <translation>Auf dem Server läuft eine andere Valheim-Version</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to the server</source>
+        <translation>Keine Verbindung zum Server möglich</translation>
+    </message>
+    <message>
+        <source>The server refused the password</source>
+        <translation>Der Server hat das Passwort abgelehnt</translation>
+    </message>
+    <message>
+        <source>The server has banned this player</source>
+        <translation>Der Server hat diesen Spieler gebannt</translation>
+    </message>
+    <message>
+        <source>The server is full</source>
+        <translation>Der Server ist voll</translation>
+    </message>
+    <message>
+        <source>Lost the connection to the server (%1)</source>
+        <translation>Verbindung zum Server verloren (%1)</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; und %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: it needs %2</source>
+        <translation>%1 wurde nicht geladen: Es braucht %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: it can&apos;t run beside %2</source>
+        <translation>%1 wurde nicht geladen: Es läuft nicht zusammen mit %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: a mod it needs didn&apos;t load</source>
+        <translation>%1 wurde nicht geladen: Eine benötigte Mod wurde nicht geladen</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load, and BepInEx gave no reason</source>
+        <translation>%1 wurde nicht geladen, und BepInEx nannte keinen Grund</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: %2</source>
+        <translation>%1 wurde nicht geladen: %2</translation>
+    </message>
+    <message>
+        <source>%1 is installed twice; BepInEx loaded one copy</source>
+        <translation>%1 ist doppelt installiert; BepInEx hat eine Kopie geladen</translation>
+    </message>
+    <message>
+        <source>%1 was skipped: %2 is installed too</source>
+        <translation>%1 wurde übersprungen: %2 ist ebenfalls installiert</translation>
+    </message>
+    <message>
+        <source>%1 was made for BepInEx %2 and might not work until it&apos;s updated</source>
+        <translation>%1 wurde für BepInEx %2 gemacht und funktioniert vielleicht erst nach einem Update</translation>
+    </message>
+    <message>
+        <source>A mod couldn&apos;t patch the game, and its error names no mod</source>
+        <translation>Eine Mod konnte das Spiel nicht patchen, und ihr Fehler nennt keine Mod</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t patch the game — it may need an update for this Valheim</source>
+        <translation>%1 konnte das Spiel nicht patchen – es braucht vielleicht ein Update für diese Valheim-Version</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (%2)</source>
+        <translation>%1 konnte nicht starten (%2)</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (an error)</source>
+        <translation>%1 konnte nicht starten (ein Fehler)</translation>
+    </message>
+    <message>
+        <source>Something failed (%1), and no mod is named in it</source>
+        <translation>Etwas ist fehlgeschlagen (%1), und keine Mod wird darin genannt</translation>
+    </message>
+    <message>
+        <source>Something failed (an error), and no mod is named in it</source>
+        <translation>Etwas ist fehlgeschlagen (ein Fehler), und keine Mod wird darin genannt</translation>
+    </message>
+    <message>
+        <source>Something failed (%1) in %2, which no one mod stands for</source>
+        <translation>Etwas ist in %2 fehlgeschlagen (%1), das zu keiner einzelnen Mod gehört</translation>
+    </message>
+    <message>
+        <source>Something failed (an error) in %1, which no one mod stands for</source>
+        <translation>Etwas ist in %1 fehlgeschlagen (ein Fehler), das zu keiner einzelnen Mod gehört</translation>
+    </message>
+    <message>
+        <source>%1 ran into %2</source>
+        <translation>%1 stieß auf %2</translation>
+    </message>
+    <message>
+        <source>%1 ran into an error</source>
+        <translation>%1 stieß auf einen Fehler</translation>
+    </message>
+    <message>
+        <source>the game&apos;s versions differ (%1)</source>
+        <translation>die Spielversionen unterscheiden sich (%1)</translation>
+    </message>
+    <message>
+        <source>A connection was refused: the versions differ</source>
+        <translation>Eine Verbindung wurde abgelehnt: Die Versionen unterscheiden sich</translation>
+    </message>
+    <message>
+        <source>A connection was refused: %1</source>
+        <translation>Eine Verbindung wurde abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>Jotunn&apos;s version check turned a connection away</source>
+        <translation>Jotunns Versionsprüfung hat eine Verbindung abgewiesen</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the server: %2</source>
+        <translation>Mods müssen auf dem Server %1 sein: %2</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the client: %2</source>
+        <translation>Mods müssen auf dem Client %1 sein: %2</translation>
+    </message>
+    <message>
+        <source>A connection was closed</source>
+        <translation>Eine Verbindung wurde geschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>%1 von %n Mod geladen, Valheim %2</numerusform>
+            <numerusform>%1 von %n Mods geladen, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded</source>
+        <translation>
+            <numerusform>%1 von %n Mod geladen</numerusform>
+            <numerusform>%1 von %n Mods geladen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>BepInEx hat vor dem Ende des Ladens aufgehört: %1 von %n Mod geladen, Valheim %2</numerusform>
+            <numerusform>BepInEx hat vor dem Ende des Ladens aufgehört: %1 von %n Mods geladen, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded</source>
+        <translation>
+            <numerusform>BepInEx hat vor dem Ende des Ladens aufgehört: %1 von %n Mod geladen</numerusform>
+            <numerusform>BepInEx hat vor dem Ende des Ladens aufgehört: %1 von %n Mods geladen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BepInEx isn&apos;t installed in the game folder, so nothing wrote a log.</source>
+        <translation>BepInEx ist nicht im Spielordner installiert, daher hat nichts ein Log geschrieben.</translation>
+    </message>
+    <message>
+        <source>Steam runs the Windows build through Proton, which loads BepInEx only with these launch options: %1</source>
+        <translation>Steam startet die Windows-Version über Proton, und das lädt BepInEx nur mit diesen Startoptionen: %1</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t executable, so Steam couldn&apos;t start the game through it.</source>
+        <translation>%1 ist nicht ausführbar, daher konnte Steam das Spiel nicht darüber starten.</translation>
+    </message>
+    <message>
+        <source>%1 is too old for Steam&apos;s runtime, which keeps it from loading BepInEx.</source>
+        <translation>%1 ist zu alt für die Laufzeitumgebung von Steam, daher kann es BepInEx nicht laden.</translation>
+    </message>
+    <message>
+        <source>BepInEx&apos;s injector is Intel-only: on Apple Silicon the game has to run through Rosetta 2 (step 4).</source>
+        <translation>Der Injektor von BepInEx läuft nur auf Intel: Auf Apple Silicon muss das Spiel über Rosetta 2 laufen (Schritt 4).</translation>
+    </message>
+    <message>
+        <source>Steam&apos;s launch options for Valheim don&apos;t name %1, so the game started without mods.</source>
+        <translation>Die Startoptionen von Valheim in Steam nennen %1 nicht, daher startete das Spiel ohne Mods.</translation>
+    </message>
+    <message>
+        <source>The server hasn&apos;t been started through %1 since BepInEx was installed, so nothing wrote a log.</source>
+        <translation>Der Server wurde seit der Installation von BepInEx nicht über %1 gestartet, daher hat nichts ein Log geschrieben.</translation>
+    </message>
+    <message>
+        <source>Valheim hasn&apos;t been launched with mods yet.</source>
+        <translation>Valheim wurde noch nicht mit Mods gestartet.</translation>
+    </message>
+    <message>
+        <source>Valheim started, but BepInEx wrote no log — Steam may have started it without its launch options.</source>
+        <translation>Valheim ist gestartet, aber BepInEx hat kein Log geschrieben – Steam hat es vielleicht ohne seine Startoptionen gestartet.</translation>
+    </message>
+    <message>
+        <source>Valheim updated from %1 to %2</source>
+        <translation>Valheim wurde von %1 auf %2 aktualisiert</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>Paket %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>%1-Server</translation>
+    </message>
+    <message>
+        <source>**Last launch:** %1</source>
+        <translation>**Letzter Start:** %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>- …and %n more</source>
+        <translation>
+            <numerusform>- …und %n weitere</numerusform>
+            <numerusform>- …und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LocalConfig</name>
+    <message>
+        <source>a text runs to the end of the file</source>
+        <translation>ein Text läuft bis zum Dateiende</translation>
+    </message>
+    <message>
+        <source>Steam&apos;s settings in “%1” aren&apos;t laid out as expected (%2), so Skaldrun left them as they are. Paste the launch options into Steam yourself.</source>
+        <translation>Die Steam-Einstellungen in „%1“ sind nicht wie erwartet aufgebaut (%2), daher hat Skaldrun sie unverändert gelassen. Füge die Startoptionen selbst in Steam ein.</translation>
+    </message>
+    <message>
+        <source>a block isn&apos;t closed</source>
+        <translation>ein Block ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>a brace closes nothing</source>
+        <translation>eine Klammer schließt nichts</translation>
+    </message>
+    <message>
+        <source>a block has no name</source>
+        <translation>ein Block hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>a name has no value</source>
+        <translation>ein Name hat keinen Wert</translation>
+    </message>
+    <message>
+        <source>it holds no UserLocalConfigStore</source>
+        <translation>sie enthält keinen UserLocalConfigStore</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Toolbar</source>
@@ -889,7 +1990,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Vanilla spielen</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Valheim ohne Mods starten — sie bleiben installiert, werden aber nicht geladen</translation>
     </message>
     <message>
@@ -916,7 +2017,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Keine Readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>Sehr lang, daher hier gekürzt; der Rest steht auf der Seite des Pakets.</translation>
     </message>
 </context>
@@ -931,7 +2032,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Daten</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>Einstellungen dieses Mods bearbeiten</translation>
     </message>
     <message>
@@ -1088,20 +2189,103 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>Die Readme konnte nicht geladen werden: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>Der Changelog konnte nicht geladen werden: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>Die Readme konnte nicht geladen werden: Das Repository antwortete %1.</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>Der Changelog konnte nicht geladen werden: Das Repository antwortete %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Pipeline</name>
+    <message>
+        <source>no download URL</source>
+        <translation>keine Download-Adresse</translation>
+    </message>
+    <message>
+        <source>refused to download from %1, which is neither Thunderstore&apos;s nor Hexium&apos;s</source>
+        <translation>Download von %1 abgelehnt, das weder zu Thunderstore noch zu Hexium gehört</translation>
+    </message>
+    <message>
+        <source>Downloading %1 (%2 of %3)…</source>
+        <translation>%1 wird heruntergeladen (%2 von %3)…</translation>
+    </message>
+    <message>
+        <source>%1 Reload the catalog in Browse and try again.</source>
+        <translation>%1 Lade den Katalog unter „Durchsuchen“ neu und versuch es noch einmal.</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 installiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %1 with %n dependencies (%2)</source>
+        <translation>
+            <numerusform>%1 mit %n Abhängigkeit installiert (%2)</numerusform>
+            <numerusform>%1 mit %n Abhängigkeiten installiert (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Installed %1, but not %2</source>
+        <translation>%1 installiert, aber nicht %2</translation>
+    </message>
+    <message>
+        <source>Updates cancelled — nothing was changed</source>
+        <translation>Updates abgebrochen – nichts wurde geändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods; stopped before %2</source>
+        <translation>
+            <numerusform>%1 von %n Mod aktualisiert; vor %2 angehalten</numerusform>
+            <numerusform>%1 von %n Mods aktualisiert; vor %2 angehalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods</source>
+        <translation>
+            <numerusform>%1 von %n Mod aktualisiert</numerusform>
+            <numerusform>%1 von %n Mods aktualisiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not in the catalog (install manually): %1</source>
+        <translation>Nicht im Katalog (manuell installieren): %1</translation>
+    </message>
+    <message>
+        <source>needs %1, which didn&apos;t install</source>
+        <translation>braucht %1, das nicht installiert wurde</translation>
+    </message>
+    <message>
+        <source>Updating %1 to %2 (%3 of %4)…</source>
+        <translation>%1 wird auf %2 aktualisiert (%3 von %4)…</translation>
+    </message>
+    <message>
+        <source>Installing %1 (%2 of %3)…</source>
+        <translation>%1 wird installiert (%2 von %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>Process</name>
+    <message>
+        <source>Couldn&apos;t start %1</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be started</source>
+        <translation>%1 konnte nicht gestartet werden</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +2305,69 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
     <message>
         <source>Move to Trash</source>
         <translation>In den Papierkorb legen</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePack</name>
+    <message>
+        <source>%1 in that profile has no version of three numbers.</source>
+        <translation>%1 in diesem Profil hat keine Version aus drei Zahlen.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” with an absolute path, so nothing was imported.</source>
+        <translation>Dieses Profil hat eine Datei „%1“ mit absolutem Pfad, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” that points outside its folder, so nothing was imported.</source>
+        <translation>Dieses Profil hat eine Datei „%1“, die aus seinem Ordner herauszeigt, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) is far larger than any profile&apos;s, so nothing was imported.</source>
+        <translation>Die Modliste dieses Profils (export.r2x) ist weit größer als die jedes Profils, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) isn&apos;t readable YAML.</source>
+        <translation>Die Modliste dieses Profils (export.r2x) ist kein lesbares YAML.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) has no list of mods.</source>
+        <translation>Die Modliste dieses Profils (export.r2x) enthält keine Liste von Mods.</translation>
+    </message>
+    <message>
+        <source>That profile lists far too many mods.</source>
+        <translation>Dieses Profil listet viel zu viele Mods auf.</translation>
+    </message>
+    <message>
+        <source>“%1” in that profile isn&apos;t a mod name of the form Owner-Name.</source>
+        <translation>„%1“ in diesem Profil ist kein Mod-Name der Form Besitzer-Name.</translation>
+    </message>
+    <message>
+        <source>That profile isn&apos;t a readable .r2z (zip) archive.</source>
+        <translation>Dieses Profil ist kein lesbares .r2z-Archiv (zip).</translation>
+    </message>
+    <message>
+        <source>That profile unpacks to far more files or bytes than any profile holds, so nothing was imported.</source>
+        <translation>Dieses Profil entpackt sich zu weit mehr Dateien oder Bytes, als ein Profil je enthält, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>That profile has an entry “%1” that isn&apos;t a plain file, so nothing was imported.</source>
+        <translation>Dieses Profil hat einen Eintrag „%1“, der keine normale Datei ist, daher wurde nichts importiert.</translation>
+    </message>
+    <message>
+        <source>That profile has no mod list (export.r2x), so there is nothing to import.</source>
+        <translation>Dieses Profil hat keine Modliste (export.r2x), daher gibt es nichts zu importieren.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t build the profile archive.</source>
+        <translation>Das Profilarchiv konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a profile code&apos;s content: it doesn&apos;t start with #r2modman.</source>
+        <translation>Das ist nicht der Inhalt eines Profilcodes: Er beginnt nicht mit #r2modman.</translation>
+    </message>
+    <message>
+        <source>That profile code&apos;s content is damaged: it isn&apos;t valid base64.</source>
+        <translation>Der Inhalt dieses Profilcodes ist beschädigt: Er ist kein gültiges Base64.</translation>
     </message>
 </context>
 <context>
@@ -1189,15 +2436,15 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Gib dem Profil einen Namen.</translation>
     </message>
     <message>
-        <source>A profile name can't start or end with a space.</source>
+        <source>A profile name can&apos;t start or end with a space.</source>
         <translation>Ein Profilname darf nicht mit einem Leerzeichen beginnen oder enden.</translation>
     </message>
     <message>
-        <source>A profile name can't start with a dot.</source>
+        <source>A profile name can&apos;t start with a dot.</source>
         <translation>Ein Profilname darf nicht mit einem Punkt beginnen.</translation>
     </message>
     <message>
-        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <source>A profile name can&apos;t contain “/”, “\”, “:” or control characters.</source>
         <translation>Ein Profilname darf weder „/“, „\“, „:“ noch Steuerzeichen enthalten.</translation>
     </message>
     <message>
@@ -1213,11 +2460,11 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>„%1“ ist das aktive Profil; wechsle zu einem anderen, bevor du es löschst.</translation>
     </message>
     <message>
-        <source>Couldn't switch to “%1”: %2</source>
+        <source>Couldn&apos;t switch to “%1”: %2</source>
         <translation>Wechsel zu „%1“ fehlgeschlagen: %2</translation>
     </message>
     <message>
-        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <source>Couldn&apos;t switch to “%1”: %2 “%3” is still active.</source>
         <translation>Wechsel zu „%1“ fehlgeschlagen: %2 „%3“ ist weiterhin aktiv.</translation>
     </message>
 </context>
@@ -1285,7 +2532,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Installiere zuerst ShaderHelperForMac – siehe das rosa Banner im Mods-Bereich, oder suche unter „Durchsuchen“ danach.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>Verschiebe alle Mods außer ShaderHelperForMac aus dem plugins-Ordner, damit ihre Materialien die Grundlage nicht verfälschen.</translation>
     </message>
     <message>
@@ -1297,7 +2544,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Welten und Charaktere sichern</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>Kopiert alle Welten und Charaktere in den Sicherungsordner dieser App</translation>
     </message>
     <message>
@@ -1333,7 +2580,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Welten und Charaktere wiederherstellen</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>Überschreibt die aktuellen Spielstände mit den Versionen aus der neuesten Sicherung</translation>
     </message>
     <message>
@@ -1406,7 +2653,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Pinke oder magentafarbene Texturen im Spiel?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Manche Mods bringen Shader nur für Windows mit, die Metal nicht darstellen kann. ShaderHelperForMac tauscht kaputte Materialien automatisch gegen Mac-taugliche Shader.</translation>
     </message>
     <message>
@@ -1551,7 +2798,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>In Steam: Rechtsklick auf Valheim → Eigenschaften… → Allgemein → in Startoptionen einfügen, dann das Fenster schließen.</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>Hab ich eingetragen — Schritt als erledigt markieren</translation>
     </message>
     <message>
@@ -1603,7 +2850,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Rosetta 2 ist installiert — dieser Mac kann Intel-Code ausführen.</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>Der Injektor von BepInEx läuft nur auf Intel, deshalb braucht Apple Silicon Apples Übersetzungsschicht Rosetta 2.</translation>
     </message>
     <message>
@@ -1611,11 +2858,11 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>BepInEx %1 liegt im Spielordner und %2 ist bereit.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 stammt aus einem Pack älter als 5.4.2331 und kann BepInEx nicht mehr über Steam starten — aktualisiere das Pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>Die BepInEx-Dateien sind da, aber %1 ist noch nicht ausführbar.</translation>
     </message>
     <message>
@@ -1623,11 +2870,11 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Die BepInEx-Dateien sind da, aber %1 braucht noch seine Mac-Anpassungen (Ausführungsrecht + Spielname).</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Lädt das BepInExPack für Valheim von denikson aus Thunderstore herunter und entpackt es in den Spielordner.</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Lädt das BepInExPack für Valheim von denikson aus Thunderstore herunter und entpackt es neben %1.</translation>
     </message>
     <message>
@@ -1639,11 +2886,11 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Intel-Macs führen die Intel-Version bereits nativ aus.</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Das Startskript startet die Intel-Version (x86_64) des Spiels, damit BepInEx unter Rosetta lädt.</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>Die Mac-App von Valheim ist Universal und würde nativ laufen, wo BepInEx nicht laden kann — der Fix lässt das Startskript die Intel-Version starten.</translation>
     </message>
     <message>
@@ -1655,11 +2902,11 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation># zu %1 hinzugefügt</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>Linux stellt Downloads nicht unter Quarantäne.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>Nach der Installation von BepInEx entfernt das die Quarantäne-Markierung von macOS, damit Gatekeeper den Injektor nicht blockiert.</translation>
     </message>
     <message numerus="yes">
@@ -1670,7 +2917,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>Keine Quarantäne-Markierungen an den Mod-Dateien — Gatekeeper kommt nicht in die Quere.</translation>
     </message>
     <message>
@@ -1678,7 +2925,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>In deinen Steam-Einstellungen gefunden — Valheim startet über BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>Der einzige Handgriff: Steam muss das Spiel über das Skript von BepInEx starten.</translation>
     </message>
     <message>
@@ -1686,7 +2933,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Start mit Mods bestätigt — BepInEx hat sein Log zuletzt am %1 geschrieben.</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Das letzte Log von BepInEx stammt von der Windows-Version unter Proton, nicht vom nativen Spiel.</translation>
     </message>
     <message>
@@ -1778,8 +3025,23 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>Der Katalog konnte nicht geladen werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: it no longer exists.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: Es existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: the Trash refused it.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: Der Papierkorb hat es abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: the Trash folder isn&apos;t available.</source>
+        <translation>„%1“ konnte nicht in den Papierkorb verschoben werden: Der Papierkorb-Ordner ist nicht verfügbar.</translation>
     </message>
 </context>
 <context>
@@ -1818,7 +3080,7 @@ Der Fortschritt geht nach stderr, Ergebnisse nach stdout. Exit-Status: 0 erledig
         <translation>Eine Version von %1 installieren</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>Keine Updates für %1 anbieten</translation>
     </message>
     <message>

@@ -209,12 +209,67 @@
     </message>
 </context>
 <context>
+    <name>Installer</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>LaunchSheet</name>
     <message numerus="yes">
         <source>[%1] %2 (%n times)</source>
         <translation>
             <numerusform>[%1] %2 (%n time)</numerusform>
             <numerusform>[%1] %2 (%n times)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LaunchText</name>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n time)</numerusform>
+            <numerusform>%1 (%n times)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>%1 of %n mods loaded, Valheim %2</numerusform>
+            <numerusform>%1 of %n mods loaded, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded</source>
+        <translation>
+            <numerusform>%1 of %n mods loaded</numerusform>
+            <numerusform>%1 of %n mods loaded</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</numerusform>
+            <numerusform>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded</source>
+        <translation>
+            <numerusform>BepInEx stopped before it finished loading: %1 of %n mods loaded</numerusform>
+            <numerusform>BepInEx stopped before it finished loading: %1 of %n mods loaded</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>- …and %n more</source>
+        <translation>
+            <numerusform>- …and %n more</numerusform>
+            <numerusform>- …and %n more</numerusform>
         </translation>
     </message>
 </context>
@@ -256,6 +311,30 @@
         <translation>
             <numerusform>%n update</numerusform>
             <numerusform>%n updates</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Pipeline</name>
+    <message numerus="yes">
+        <source>Installed %1 with %n dependencies (%2)</source>
+        <translation>
+            <numerusform>Installed %1 with %n dependency (%2)</numerusform>
+            <numerusform>Installed %1 with %n dependencies (%2)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods; stopped before %2</source>
+        <translation>
+            <numerusform>Updated %1 of %n mod; stopped before %2</numerusform>
+            <numerusform>Updated %1 of %n mods; stopped before %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods</source>
+        <translation>
+            <numerusform>Updated %1 of %n mod</numerusform>
+            <numerusform>Updated %1 of %n mods</numerusform>
         </translation>
     </message>
 </context>

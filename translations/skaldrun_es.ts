@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
     <name>AlertPresenter</name>
@@ -39,7 +40,7 @@
     </message>
     <message>
         <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
-        <translation>Cierra Valheim primero: cambiar de perfil con el juego abierto le quitaría los mods en plena partida.</translation>
+        <translation>Cierra Valheim primero: cambiar de perfil con el juego abierto le quitaría los mods mientras se ejecuta.</translation>
     </message>
     <message>
         <source>Switching to profile %1…</source>
@@ -48,6 +49,506 @@
     <message>
         <source>Switched to profile %1</source>
         <translation>Cambiado al perfil %1</translation>
+    </message>
+    <message>
+        <source>%1 Download it from %2 yourself and drop the .zip anywhere on this window.</source>
+        <translation>%1 Descárgalo tú mismo desde %2 y suelta el .zip en cualquier parte de esta ventana.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>No se pudo contactar con Thunderstore para %1 (%2). Descárgalo tú mismo desde %3 y suelta el .zip en cualquier parte de esta ventana.</translation>
+    </message>
+    <message>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>La respuesta de Thunderstore sobre %1 (HTTP %2) no incluye ninguna descarga; inténtalo más tarde. Descárgalo tú mismo desde %3 y suelta el .zip en cualquier parte de esta ventana.</translation>
+    </message>
+    <message>
+        <source>Downloading %1 %2…</source>
+        <translation>Descargando %1 %2…</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>Descargando %1…</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>La descarga falló: %1</translation>
+    </message>
+    <message>
+        <source>Installing %1…</source>
+        <translation>Instalando %1…</translation>
+    </message>
+    <message>
+        <source>Install failed: %1</source>
+        <translation>La instalación falló: %1</translation>
+    </message>
+    <message>
+        <source>Another change of this game folder is under way (“%1”); try again when it has finished.</source>
+        <translation>Ya hay otro cambio en curso en esta carpeta del juego («%1»); inténtalo de nuevo cuando termine.</translation>
+    </message>
+    <message>
+        <source>Found Valheim at %1</source>
+        <translation>Valheim encontrado en %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <translation>No se encontró Valheim en ninguna biblioteca de Steam. Instálalo primero desde Steam o elige su carpeta manualmente.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Elegir</translation>
+    </message>
+    <message>
+        <source>Select the Valheim game folder (the one containing %1)</source>
+        <translation>Selecciona la carpeta del juego de Valheim (la que contiene %1)</translation>
+    </message>
+    <message>
+        <source>Installing Rosetta 2… this can take a minute</source>
+        <translation>Instalando Rosetta 2… puede tardar un minuto</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 installed</source>
+        <translation>Rosetta 2 instalado</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
+%2
+Run this in Terminal instead:
+%3</source>
+        <translation>La instalación de Rosetta 2 no terminó (código %1).
+%2
+Ejecuta esto en Terminal en su lugar:
+%3</translation>
+    </message>
+    <message>
+        <source>Contacting Thunderstore…</source>
+        <translation>Contactando con Thunderstore…</translation>
+    </message>
+    <message>
+        <source>Choose the BepInExPack_Valheim .zip you downloaded</source>
+        <translation>Elige el .zip de BepInExPack_Valheim que descargaste</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Instalando…</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t update the launch script: %1</source>
+        <translation>No se pudo actualizar el script de inicio: %1</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <translation>%1 no se puede adaptar para iniciar la versión Intel del juego: no es el script de un paquete de BepInEx 5.4.2331 o posterior. Reinstala BepInEx en el paso 3; su nuevo script recibe la corrección al instalarse.</translation>
+    </message>
+    <message>
+        <source>Made %1 executable</source>
+        <translation>%1 ahora es ejecutable</translation>
+    </message>
+    <message>
+        <source>Updated %1 for this Mac</source>
+        <translation>%1 actualizado para este Mac</translation>
+    </message>
+    <message>
+        <source>Clearing quarantine flags…</source>
+        <translation>Quitando las marcas de cuarentena…</translation>
+    </message>
+    <message>
+        <source>No quarantine flags found</source>
+        <translation>No se encontraron marcas de cuarentena</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed quarantine from %n files</source>
+        <translation>
+            <numerusform>Cuarentena quitada de %n archivo</numerusform>
+            <numerusform>Cuarentena quitada de %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Launch options copied — paste them into Steam</source>
+        <translation>Opciones de lanzamiento copiadas: pégalas en Steam</translation>
+    </message>
+    <message>
+        <source>Asked Steam to launch Valheim</source>
+        <translation>Se pidió a Steam que inicie Valheim</translation>
+    </message>
+    <message>
+        <source>Start Steam first — Valheim needs it running even for a vanilla launch.</source>
+        <translation>Abre Steam primero: Valheim lo necesita abierto incluso para jugar vanilla.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
+        <translation>No se pudo iniciar Valheim directamente: %1</translation>
+    </message>
+    <message>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <translation>Valheim iniciado vanilla: los mods siguen instalados, pero no se cargan</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1).</source>
+        <translation>Primero localiza tu carpeta de Valheim (paso 1).</translation>
+    </message>
+    <message>
+        <source>Preparing %1…</source>
+        <translation>Preparando %1…</translation>
+    </message>
+    <message>
+        <source>%1 is installed already</source>
+        <translation>%1 ya está instalado</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1), then drop mods here.</source>
+        <translation>Primero localiza tu carpeta de Valheim (paso 1) y luego suelta los mods aquí.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installing %n items…</source>
+        <translation>
+            <numerusform>Instalando %n elemento…</numerusform>
+            <numerusform>Instalando %n elementos…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 enabled</source>
+        <translation>
+            <numerusform>%1 activado</numerusform>
+            <numerusform>%1 activados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 disabled</source>
+        <translation>
+            <numerusform>%1 desactivado</numerusform>
+            <numerusform>%1 desactivados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t toggle %1: %2</source>
+        <translation>No se pudo activar o desactivar %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t remove %1: %2</source>
+        <translation>No se pudo quitar %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 to Trash</source>
+        <translation>
+            <numerusform>%1 movido a la Papelera</numerusform>
+            <numerusform>%1 movidos a la Papelera</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 eliminado</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
+        <translation>No se pudo eliminar %1 por completo (%2).</translation>
+    </message>
+    <message>
+        <source>Saved settings for %1</source>
+        <translation>Ajustes de %1 guardados</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t revert: %1</source>
+        <translation>No se pudo revertir: %1</translation>
+    </message>
+    <message>
+        <source>Restored original settings for %1</source>
+        <translation>Ajustes originales de %1 restaurados</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — backing up while the game is running can capture a half-written save.</source>
+        <translation>Cierra Valheim primero: hacer una copia de seguridad con el juego abierto puede capturar una partida a medio guardar.</translation>
+    </message>
+    <message>
+        <source>Backing up worlds and characters…</source>
+        <translation>Haciendo copia de seguridad de mundos y personajes…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n save files</source>
+        <translation>
+            <numerusform>Copia de seguridad hecha: %n archivo de partida</numerusform>
+            <numerusform>Copia de seguridad hecha: %n archivos de partida</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
+        <translation>
+            <numerusform>Copia de seguridad hecha: %1; %n enlace de la carpeta de partidas no lleva a ninguna parte, así que no se quitó ninguna copia anterior</numerusform>
+            <numerusform>Copia de seguridad hecha: %1; %n enlaces de la carpeta de partidas no llevan a ninguna parte, así que no se quitó ninguna copia anterior</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n save files</source>
+        <translation>
+            <numerusform>%n archivo de partida</numerusform>
+            <numerusform>%n archivos de partida</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — restoring while the game is running would corrupt the save.</source>
+        <translation>Cierra Valheim primero: restaurar con el juego abierto corrompería la partida.</translation>
+    </message>
+    <message>
+        <source>Restoring worlds and characters…</source>
+        <translation>Restaurando mundos y personajes…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n save files from the backup</source>
+        <translation>
+            <numerusform>%n archivo de partida restaurado desde la copia de seguridad</numerusform>
+            <numerusform>%n archivos de partida restaurados desde la copia de seguridad</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move mods aside: %1</source>
+        <translation>No se pudieron apartar los mods: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n mods aside — capture command copied to clipboard</source>
+        <translation>
+            <numerusform>%n mod apartado: comando de captura copiado al portapapeles</numerusform>
+            <numerusform>%n mods apartados: comando de captura copiado al portapapeles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t restore mods: %1</source>
+        <translation>No se pudieron restaurar los mods: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n mods — relaunch Valheim to play modded</source>
+        <translation>
+            <numerusform>%n mod restaurado: vuelve a iniciar Valheim para jugar con mods</numerusform>
+            <numerusform>%n mods restaurados: vuelve a iniciar Valheim para jugar con mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>El catálogo de mods no se ha cargado, así que aún no se puede buscar %1: inténtalo de nuevo cuando Explorar muestre mods.</translation>
+    </message>
+    <message>
+        <source>Neither Thunderstore nor Hexium has %1 — if you have its .zip, drop it anywhere on this window.</source>
+        <translation>Ni Thunderstore ni Hexium tienen %1: si tienes su .zip, suéltalo en cualquier parte de esta ventana.</translation>
+    </message>
+    <message>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
+        <translation>El resumen del último inicio está copiado: pégalo en Discord</translation>
+    </message>
+    <message>
+        <source>Quit Steam first — it rewrites its settings when it quits, so launch options written while it runs would be lost.</source>
+        <translation>Cierra Steam primero: reescribe sus ajustes al cerrarse, así que las opciones de lanzamiento escritas mientras está abierto se perderían.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <translation>No se pudo saber qué cuenta de Steam juega a Valheim. Inicia sesión en Steam una vez, ciérralo y vuelve a intentarlo, o pega tú mismo las opciones de lanzamiento.</translation>
+    </message>
+    <message>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
+        <translation>Configurando las opciones de lanzamiento de Valheim en Steam…</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam</source>
+        <translation>Opciones de lanzamiento configuradas en Steam</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam (the previous settings are kept in %1)</source>
+        <translation>Opciones de lanzamiento configuradas en Steam (los ajustes anteriores se guardan en %1)</translation>
+    </message>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>Hay otra acción en curso («%1»); vuelve a abrir el perfil cuando termine.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Leyendo %1…</translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any profile.</source>
+        <translation>%1 es mucho más grande que cualquier perfil.</translation>
+    </message>
+    <message>
+        <source>Choose a profile (.r2z or export.r2x) to import</source>
+        <translation>Elige un perfil (.r2z o export.r2x) para importar</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <translation>Eso no es un código de perfil: los códigos son así: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
+    </message>
+    <message>
+        <source>Fetching the profile code…</source>
+        <translation>Obteniendo el código de perfil…</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
+        <translation>%1 no pudo entregar ese código de perfil (HTTP %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the profile “%1”: %n mods</source>
+        <translation>
+            <numerusform>Perfil «%1» leído: %n mod</numerusform>
+            <numerusform>Perfil «%1» leído: %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
+        <translation>No se pudo contactar con Thunderstore ni con Hexium para ese código: %1</translation>
+    </message>
+    <message>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
+        <translation>No se encontró ese código de perfil: puede que haya caducado o esté mal escrito.</translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>El catálogo de mods no se ha cargado, así que aún no se pueden buscar los mods del paquete: inténtalo de nuevo cuando Explorar muestre mods.</translation>
+    </message>
+    <message>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
+        <translation>Ninguno de los mods de «%1» está en Thunderstore ni en Hexium para Valheim: es un perfil de otro juego, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — importing over this profile while the game runs would change its mods under it.</source>
+        <translation>Cierra Valheim primero: importar sobre este perfil con el juego abierto cambiaría sus mods mientras se ejecuta.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled — nothing was changed.</source>
+        <translation>Importación cancelada: no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
+        <translation>No se pudo descargar %1: no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
+        <translation>No se pudo importar %1: vuelves a estar en el perfil %2. %3</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
+        <translation>No se pudo importar %1: no se cambió nada. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2</source>
+        <translation>
+            <numerusform>Mods importados al nuevo perfil %2: %1 de %n</numerusform>
+            <numerusform>Mods importados al nuevo perfil %2: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2; not found: %3</source>
+        <translation>
+            <numerusform>Mods importados al nuevo perfil %2: %1 de %n; no encontrados: %3</numerusform>
+            <numerusform>Mods importados al nuevo perfil %2: %1 de %n; no encontrados: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods</source>
+        <translation>
+            <numerusform>Mods importados: %1 de %n</numerusform>
+            <numerusform>Mods importados: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods; not found: %2</source>
+        <translation>
+            <numerusform>Mods importados: %1 de %n; no encontrados: %2</numerusform>
+            <numerusform>Mods importados: %1 de %n; no encontrados: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>Importando %1…</translation>
+    </message>
+    <message>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
+        <translation>No incluidos: %1; no vienen de Thunderstore ni de Hexium</translation>
+    </message>
+    <message>
+        <source>Save the profile for r2modman, Gale or Skaldrun players</source>
+        <translation>Guardar el perfil para jugadores de r2modman, Gale o Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n mods to %1</source>
+        <translation>
+            <numerusform>%n mod guardado en %1</numerusform>
+            <numerusform>%n mods guardados en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a profile code…</source>
+        <translation>Creando un código de perfil…</translation>
+    </message>
+    <message>
+        <source>This profile is over 20 MB, too large for a code; export it as a .r2z file instead.</source>
+        <translation>Este perfil supera los 20 MB, demasiado para un código; expórtalo como archivo .r2z.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
+        <translation>No se pudo contactar con Thunderstore para crear un código: %1</translation>
+    </message>
+    <message>
+        <source>Thunderstore makes only a few codes a minute; try again in a minute.</source>
+        <translation>Thunderstore solo crea unos pocos códigos por minuto; inténtalo de nuevo en un minuto.</translation>
+    </message>
+    <message>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
+        <translation>Thunderstore no creó ningún código (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Profile code: %1</source>
+        <translation>Código de perfil: %1</translation>
+    </message>
+    <message>
+        <source>Profile code copied</source>
+        <translation>Código de perfil copiado</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are offered again</source>
+        <translation>Se vuelven a ofrecer actualizaciones de %1</translation>
+    </message>
+    <message>
+        <source>No updates will be offered for %1</source>
+        <translation>No se ofrecerán actualizaciones de %1</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — updating mods while the game or its server runs would change them under it.</source>
+        <translation>Cierra Valheim primero: actualizar mods con el juego o su servidor en marcha los cambiaría mientras se ejecutan.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %n mods…</source>
+        <translation>
+            <numerusform>Actualizando %n mod…</numerusform>
+            <numerusform>Actualizando %n mods…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Stopping after this mod…</source>
+        <translation>Deteniendo tras este mod…</translation>
+    </message>
+    <message>
+        <source>Installing %1 %2…</source>
+        <translation>Instalando %1 %2…</translation>
+    </message>
+    <message>
+        <source>Installed %1 %2</source>
+        <translation>%1 %2 instalado</translation>
+    </message>
+    <message>
+        <source>Installing what %1 needs…</source>
+        <translation>Instalando lo que necesita %1…</translation>
+    </message>
+    <message>
+        <source>Installed %1 for %2</source>
+        <translation>Instalado para %2: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was missing for %1</source>
+        <translation>A %1 no le faltaba nada</translation>
     </message>
 </context>
 <context>
@@ -107,7 +608,7 @@
         <translation>Cargando…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>No se pudo cargar el catálogo de Thunderstore.</translation>
     </message>
     <message>
@@ -139,6 +640,17 @@
     </message>
 </context>
 <context>
+    <name>Change</name>
+    <message>
+        <source>Another change of this game folder is still under way.</source>
+        <translation>Todavía hay otro cambio en curso en esta carpeta del juego.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the game folder.</source>
+        <translation>%1 no está en la carpeta del juego.</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
@@ -161,7 +673,7 @@
         <translation>la parte %1 de su catálogo está dañada</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
         <translation>la parte %1 de su catálogo no llegó (%2)</translation>
     </message>
 </context>
@@ -582,12 +1094,20 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>«%1» admite un número de %2 a %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>El valor de «%1» no puede contener un salto de línea.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>El valor de «%1» no puede terminar en «]»: la línea se leería como el encabezado de una sección.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save “%1”: it&apos;s a link to a file that doesn&apos;t exist.</source>
+        <translation>No se pudo guardar «%1»: es un enlace a un archivo que no existe.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save “%1”: it&apos;s a link to a file outside the game folder.</source>
+        <translation>No se pudo guardar «%1»: es un enlace a un archivo fuera de la carpeta del juego.</translation>
     </message>
 </context>
 <context>
@@ -659,10 +1179,72 @@ en stderr), 2 mal usado (con este texto).</translation>
     </message>
 </context>
 <context>
+    <name>FolderLock</name>
+    <message>
+        <source>Another program (process %1) is changing this game folder; try again when it has finished.</source>
+        <translation>Otro programa (proceso %1) está modificando esta carpeta del juego; inténtalo de nuevo cuando termine.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) is changing this game folder; try again when it has finished.</source>
+        <translation>%1 (proceso %2) está modificando esta carpeta del juego; inténtalo de nuevo cuando termine.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t lock the game folder for changes (%1).</source>
+        <translation>No se pudo bloquear la carpeta del juego para hacer cambios (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FoldingRow</name>
     <message>
         <source>More</source>
         <translation>Más</translation>
+    </message>
+</context>
+<context>
+    <name>Fs</name>
+    <message>
+        <source>Couldn&apos;t read “%1”: %2.</source>
+        <translation>No se pudo leer «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write “%1”: %2.</source>
+        <translation>No se pudo escribir «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create “%1”: %2.</source>
+        <translation>No se pudo crear «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create the folder “%1”: %2.</source>
+        <translation>No se pudo crear la carpeta «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create a folder in “%1”: %2.</source>
+        <translation>No se pudo crear una carpeta en «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read the folder “%1”: %2.</source>
+        <translation>No se pudo leer la carpeta «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: %2.</source>
+        <translation>No se pudo copiar «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move “%1”: %2.</source>
+        <translation>No se pudo mover «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t remove “%1”: %2.</source>
+        <translation>No se pudo quitar «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read “%1”: it isn&apos;t UTF-8 text.</source>
+        <translation>No se pudo leer «%1»: no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move “%1”: “%2” already exists.</source>
+        <translation>No se pudo mover «%1»: «%2» ya existe.</translation>
     </message>
 </context>
 <context>
@@ -696,6 +1278,61 @@ en stderr), 2 mal usado (con este texto).</translation>
     <message>
         <source>Update BepInEx to %1</source>
         <translation>Actualizar BepInEx a %1</translation>
+    </message>
+</context>
+<context>
+    <name>Http</name>
+    <message>
+        <source>The server stopped answering (timed out)</source>
+        <translation>El servidor dejó de responder (tiempo de espera agotado)</translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation>El servidor rechazó la conexión</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address couldn&apos;t be found</source>
+        <translation>No se encontró la dirección del servidor</translation>
+    </message>
+    <message>
+        <source>The server closed the connection</source>
+        <translation>El servidor cerró la conexión</translation>
+    </message>
+    <message>
+        <source>The server sent us round in circles (too many redirects)</source>
+        <translation>El servidor nos hizo dar vueltas en círculo (demasiadas redirecciones)</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made</source>
+        <translation>No se pudo establecer una conexión segura con el servidor</translation>
+    </message>
+    <message>
+        <source>The Internet connection appears to be offline</source>
+        <translation>Parece que no hay conexión a Internet</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Se canceló la descarga</translation>
+    </message>
+    <message>
+        <source>The server sent more than %1 MB, far more than expected</source>
+        <translation>El servidor envió más de %1 MB, mucho más de lo esperado</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved to disk</source>
+        <translation>No se pudo guardar la descarga en el disco</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create “%1”: %2</source>
+        <translation>No se pudo crear «%1»: %2</translation>
+    </message>
+    <message>
+        <source>The server answered with an error (HTTP %1)</source>
+        <translation>El servidor respondió con un error (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1445,170 @@ en stderr), 2 mal usado (con este texto).</translation>
     </message>
 </context>
 <context>
+    <name>InstallError</name>
+    <message>
+        <source>%1 isn&apos;t something I can install — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>No puedo instalar %1: suelta un .zip de mod, un plugin .dll, un archivo .cfg o una carpeta de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: %1</source>
+        <translation>No se pudo extraer el archivo comprimido: %1</translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t seem to contain any mod files.</source>
+        <translation>%1 no parece contener archivos de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t find any Valheim worlds or characters in %1.</source>
+        <translation>No se encontraron mundos ni personajes de Valheim en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>the archive is damaged or isn&apos;t a ZIP archive</source>
+        <translation>el archivo comprimido está dañado o no es un ZIP</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” has an absolute path, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» tiene una ruta absoluta, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” points outside the archive&apos;s folder, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» apunta fuera de la carpeta del archivo comprimido, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” has an invalid name, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» tiene un nombre no válido, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>no hay memoria suficiente</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: it unpacks to more than %1, far more than any mod needs, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: ocupa más de %1 al descomprimirse, mucho más de lo que necesita cualquier mod, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: it holds more than %1 files, far more than any mod needs, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: contiene más de %1 archivos, muchos más de los que necesita cualquier mod, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: an entry has no name, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: una entrada no tiene nombre, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” is a symbolic link, which no mod needs, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» es un enlace simbólico, que ningún mod necesita, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” is a hard link, which no mod needs, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» es un enlace duro, que ningún mod necesita, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” isn&apos;t a file or a folder, so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: la entrada «%1» no es un archivo ni una carpeta, así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” couldn&apos;t be written (%2), so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: no se pudo escribir la entrada «%1» (%2), así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” couldn&apos;t be read (%2), so nothing was installed.</source>
+        <translation>No se pudo extraer el archivo comprimido: no se pudo leer la entrada «%1» (%2), así que no se instaló nada.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: it overlaps “%2”.</source>
+        <translation>No se pudo copiar «%1»: se superpone con «%2».</translation>
+    </message>
+    <message>
+        <source>BepInEx is already set up in the game folder; kept it as it is</source>
+        <translation>BepInEx ya está instalado en la carpeta del juego; se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 installed into the game folder</source>
+        <translation>BepInEx %1 instalado en la carpeta del juego</translation>
+    </message>
+    <message>
+        <source>BepInEx installed into the game folder</source>
+        <translation>BepInEx instalado en la carpeta del juego</translation>
+    </message>
+    <message>
+        <source>Merged %1 into BepInEx</source>
+        <translation>%1 combinado con BepInEx</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install “%1”: neither its manifest nor its file name gives a usable folder name.</source>
+        <translation>No se pudo instalar «%1»: ni su manifiesto ni su nombre de archivo dan un nombre de carpeta válido.</translation>
+    </message>
+    <message>
+        <source>Installed %1 (data/config files only — no plugin DLL)</source>
+        <translation>%1 instalado (solo archivos de datos/configuración, sin DLL de plugin)</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 instalado</translation>
+    </message>
+    <message>
+        <source>Copied %1 into BepInEx/config</source>
+        <translation>%1 copiado en BepInEx/config</translation>
+    </message>
+    <message>
+        <source>%1 holds the game folder&apos;s own files, so it can&apos;t be installed into them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 contiene los propios archivos de la carpeta del juego, así que no se puede instalar en ellos: suelta un .zip de mod, un plugin .dll, un archivo .cfg o una carpeta de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: “%2” lies inside it.</source>
+        <translation>No se pudo copiar «%1»: «%2» está dentro.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: it is a symbolic link.</source>
+        <translation>No se pudo copiar «%1»: es un enlace simbólico.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchFixes</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Actualizar a %1</translation>
+    </message>
+    <message>
+        <source>Go Back to %1</source>
+        <translation>Volver a %1</translation>
+    </message>
+    <message>
+        <source>Switch On %1</source>
+        <translation>Activar %1</translation>
+    </message>
+    <message>
+        <source>Update %1 %2</source>
+        <translation>Actualizar %1 %2</translation>
+    </message>
+    <message>
+        <source>Install %1 %2</source>
+        <translation>Instalar %1 %2</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Desactivar</translation>
+    </message>
+</context>
+<context>
     <name>LaunchLine</name>
     <message>
         <source>Details</source>
@@ -855,6 +1656,306 @@ en stderr), 2 mal usado (con este texto).</translation>
     </message>
 </context>
 <context>
+    <name>LaunchText</name>
+    <message>
+        <source>%1, which isn&apos;t installed</source>
+        <translation>%1, que no está instalado</translation>
+    </message>
+    <message>
+        <source>%1, which is switched off</source>
+        <translation>%1, que está desactivado</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which isn&apos;t installed</source>
+        <translation>%1 %2 o posterior, que no está instalado</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which is switched off</source>
+        <translation>%1 %2 o posterior, que está desactivado</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, you have %3</source>
+        <translation>%1 %2 o posterior, tienes %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer</source>
+        <translation>%1 %2 o posterior</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n vez)</numerusform>
+            <numerusform>%1 (%n veces)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server needs %1 %2, it has %3</source>
+        <translation>el servidor necesita %1 %2, tiene %3</translation>
+    </message>
+    <message>
+        <source>the client needs %1 %2, it has %3</source>
+        <translation>el cliente necesita %1 %2, tiene %3</translation>
+    </message>
+    <message>
+        <source>the server lacks %1</source>
+        <translation>al servidor le falta %1</translation>
+    </message>
+    <message>
+        <source>the client lacks %1</source>
+        <translation>al cliente le falta %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>The server runs another version of Valheim</source>
+        <translation>El servidor usa otra versión de Valheim</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to the server</source>
+        <translation>No se pudo conectar al servidor</translation>
+    </message>
+    <message>
+        <source>The server refused the password</source>
+        <translation>El servidor rechazó la contraseña</translation>
+    </message>
+    <message>
+        <source>The server has banned this player</source>
+        <translation>El servidor ha baneado a este jugador</translation>
+    </message>
+    <message>
+        <source>The server is full</source>
+        <translation>El servidor está lleno</translation>
+    </message>
+    <message>
+        <source>Lost the connection to the server (%1)</source>
+        <translation>Se perdió la conexión con el servidor (%1)</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; y %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: it needs %2</source>
+        <translation>%1 no se cargó: necesita %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: it can&apos;t run beside %2</source>
+        <translation>%1 no se cargó: no puede funcionar junto a %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: a mod it needs didn&apos;t load</source>
+        <translation>%1 no se cargó: un mod que necesita no se cargó</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load, and BepInEx gave no reason</source>
+        <translation>%1 no se cargó y BepInEx no dio ningún motivo</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: %2</source>
+        <translation>%1 no se cargó: %2</translation>
+    </message>
+    <message>
+        <source>%1 is installed twice; BepInEx loaded one copy</source>
+        <translation>%1 está instalado dos veces; BepInEx cargó una copia</translation>
+    </message>
+    <message>
+        <source>%1 was skipped: %2 is installed too</source>
+        <translation>%1 se omitió: %2 también está instalado</translation>
+    </message>
+    <message>
+        <source>%1 was made for BepInEx %2 and might not work until it&apos;s updated</source>
+        <translation>%1 se hizo para BepInEx %2 y puede que no funcione hasta que se actualice</translation>
+    </message>
+    <message>
+        <source>A mod couldn&apos;t patch the game, and its error names no mod</source>
+        <translation>Un mod no pudo parchear el juego y su error no nombra ningún mod</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t patch the game — it may need an update for this Valheim</source>
+        <translation>%1 no pudo parchear el juego; puede que necesite una actualización para esta versión de Valheim</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (%2)</source>
+        <translation>%1 no pudo iniciarse (%2)</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (an error)</source>
+        <translation>%1 no pudo iniciarse (un error)</translation>
+    </message>
+    <message>
+        <source>Something failed (%1), and no mod is named in it</source>
+        <translation>Algo falló (%1) y no se nombra ningún mod</translation>
+    </message>
+    <message>
+        <source>Something failed (an error), and no mod is named in it</source>
+        <translation>Algo falló (un error) y no se nombra ningún mod</translation>
+    </message>
+    <message>
+        <source>Something failed (%1) in %2, which no one mod stands for</source>
+        <translation>Algo falló (%1) en %2, que no corresponde a ningún mod concreto</translation>
+    </message>
+    <message>
+        <source>Something failed (an error) in %1, which no one mod stands for</source>
+        <translation>Algo falló (un error) en %1, que no corresponde a ningún mod concreto</translation>
+    </message>
+    <message>
+        <source>%1 ran into %2</source>
+        <translation>%1 se topó con %2</translation>
+    </message>
+    <message>
+        <source>%1 ran into an error</source>
+        <translation>%1 se topó con un error</translation>
+    </message>
+    <message>
+        <source>the game&apos;s versions differ (%1)</source>
+        <translation>las versiones del juego no coinciden (%1)</translation>
+    </message>
+    <message>
+        <source>A connection was refused: the versions differ</source>
+        <translation>Se rechazó una conexión: las versiones no coinciden</translation>
+    </message>
+    <message>
+        <source>A connection was refused: %1</source>
+        <translation>Se rechazó una conexión: %1</translation>
+    </message>
+    <message>
+        <source>Jotunn&apos;s version check turned a connection away</source>
+        <translation>La comprobación de versiones de Jotunn rechazó una conexión</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the server: %2</source>
+        <translation>Hay mods que deben estar %1 en el servidor: %2</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the client: %2</source>
+        <translation>Hay mods que deben estar %1 en el cliente: %2</translation>
+    </message>
+    <message>
+        <source>A connection was closed</source>
+        <translation>Se cerró una conexión</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>Cargados: %1 de %n mod, Valheim %2</numerusform>
+            <numerusform>Cargados: %1 de %n mods, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded</source>
+        <translation>
+            <numerusform>Cargados: %1 de %n mod</numerusform>
+            <numerusform>Cargados: %1 de %n mods</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>BepInEx se detuvo antes de terminar de cargar: cargados %1 de %n mod, Valheim %2</numerusform>
+            <numerusform>BepInEx se detuvo antes de terminar de cargar: cargados %1 de %n mods, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded</source>
+        <translation>
+            <numerusform>BepInEx se detuvo antes de terminar de cargar: cargados %1 de %n mod</numerusform>
+            <numerusform>BepInEx se detuvo antes de terminar de cargar: cargados %1 de %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BepInEx isn&apos;t installed in the game folder, so nothing wrote a log.</source>
+        <translation>BepInEx no está instalado en la carpeta del juego, así que nada escribió un registro.</translation>
+    </message>
+    <message>
+        <source>Steam runs the Windows build through Proton, which loads BepInEx only with these launch options: %1</source>
+        <translation>Steam ejecuta la versión de Windows con Proton, que solo carga BepInEx con estas opciones de lanzamiento: %1</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t executable, so Steam couldn&apos;t start the game through it.</source>
+        <translation>%1 no es ejecutable, así que Steam no pudo iniciar el juego con él.</translation>
+    </message>
+    <message>
+        <source>%1 is too old for Steam&apos;s runtime, which keeps it from loading BepInEx.</source>
+        <translation>%1 es demasiado antiguo para el entorno de ejecución de Steam, lo que le impide cargar BepInEx.</translation>
+    </message>
+    <message>
+        <source>BepInEx&apos;s injector is Intel-only: on Apple Silicon the game has to run through Rosetta 2 (step 4).</source>
+        <translation>El inyector de BepInEx solo funciona en Intel: en Apple Silicon el juego tiene que ejecutarse con Rosetta 2 (paso 4).</translation>
+    </message>
+    <message>
+        <source>Steam&apos;s launch options for Valheim don&apos;t name %1, so the game started without mods.</source>
+        <translation>Las opciones de lanzamiento de Valheim en Steam no incluyen %1, así que el juego se inició sin mods.</translation>
+    </message>
+    <message>
+        <source>The server hasn&apos;t been started through %1 since BepInEx was installed, so nothing wrote a log.</source>
+        <translation>El servidor no se ha iniciado con %1 desde que se instaló BepInEx, así que nada escribió un registro.</translation>
+    </message>
+    <message>
+        <source>Valheim hasn&apos;t been launched with mods yet.</source>
+        <translation>Valheim aún no se ha iniciado con mods.</translation>
+    </message>
+    <message>
+        <source>Valheim started, but BepInEx wrote no log — Steam may have started it without its launch options.</source>
+        <translation>Valheim se inició, pero BepInEx no escribió ningún registro; puede que Steam lo iniciara sin sus opciones de lanzamiento.</translation>
+    </message>
+    <message>
+        <source>Valheim updated from %1 to %2</source>
+        <translation>Valheim se actualizó de %1 a %2</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>paquete %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>servidor %1</translation>
+    </message>
+    <message>
+        <source>**Last launch:** %1</source>
+        <translation>**Último inicio:** %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>- …and %n more</source>
+        <translation>
+            <numerusform>- …y %n más</numerusform>
+            <numerusform>- …y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LocalConfig</name>
+    <message>
+        <source>a text runs to the end of the file</source>
+        <translation>un texto llega hasta el final del archivo</translation>
+    </message>
+    <message>
+        <source>Steam&apos;s settings in “%1” aren&apos;t laid out as expected (%2), so Skaldrun left them as they are. Paste the launch options into Steam yourself.</source>
+        <translation>Los ajustes de Steam en «%1» no tienen la estructura esperada (%2), así que Skaldrun los dejó como estaban. Pega tú las opciones de lanzamiento en Steam.</translation>
+    </message>
+    <message>
+        <source>a block isn&apos;t closed</source>
+        <translation>un bloque no está cerrado</translation>
+    </message>
+    <message>
+        <source>a brace closes nothing</source>
+        <translation>una llave no cierra nada</translation>
+    </message>
+    <message>
+        <source>a block has no name</source>
+        <translation>un bloque no tiene nombre</translation>
+    </message>
+    <message>
+        <source>a name has no value</source>
+        <translation>un nombre no tiene valor</translation>
+    </message>
+    <message>
+        <source>it holds no UserLocalConfigStore</source>
+        <translation>no contiene ningún UserLocalConfigStore</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Toolbar</source>
@@ -889,7 +1990,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Jugar vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Iniciar Valheim vanilla — los mods siguen instalados pero no se cargan</translation>
     </message>
     <message>
@@ -916,7 +2017,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Sin readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>Muy largo, así que aquí se muestra acortado; el resto está en la página del paquete.</translation>
     </message>
 </context>
@@ -931,7 +2032,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>datos</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>Editar los ajustes de este mod</translation>
     </message>
     <message>
@@ -1088,20 +2189,103 @@ en stderr), 2 mal usado (con este texto).</translation>
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>No se pudo cargar el readme: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>No se pudo cargar el registro de cambios: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>No se pudo cargar el readme: el repositorio respondió %1.</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>No se pudo cargar el registro de cambios: el repositorio respondió %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Pipeline</name>
+    <message>
+        <source>no download URL</source>
+        <translation>no hay URL de descarga</translation>
+    </message>
+    <message>
+        <source>refused to download from %1, which is neither Thunderstore&apos;s nor Hexium&apos;s</source>
+        <translation>se rechazó descargar de %1, que no es de Thunderstore ni de Hexium</translation>
+    </message>
+    <message>
+        <source>Downloading %1 (%2 of %3)…</source>
+        <translation>Descargando %1 (%2 de %3)…</translation>
+    </message>
+    <message>
+        <source>%1 Reload the catalog in Browse and try again.</source>
+        <translation>%1 Vuelve a cargar el catálogo en Explorar e inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 instalado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %1 with %n dependencies (%2)</source>
+        <translation>
+            <numerusform>Se instaló %1 con %n dependencia (%2)</numerusform>
+            <numerusform>Se instaló %1 con %n dependencias (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Installed %1, but not %2</source>
+        <translation>Se instaló %1, pero no %2</translation>
+    </message>
+    <message>
+        <source>Updates cancelled — nothing was changed</source>
+        <translation>Actualizaciones canceladas: no se cambió nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods; stopped before %2</source>
+        <translation>
+            <numerusform>Actualizados %1 de %n mod; se detuvo antes de %2</numerusform>
+            <numerusform>Actualizados %1 de %n mods; se detuvo antes de %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods</source>
+        <translation>
+            <numerusform>Actualizados %1 de %n mod</numerusform>
+            <numerusform>Actualizados %1 de %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not in the catalog (install manually): %1</source>
+        <translation>No están en el catálogo (instálalos a mano): %1</translation>
+    </message>
+    <message>
+        <source>needs %1, which didn&apos;t install</source>
+        <translation>necesita %1, que no se instaló</translation>
+    </message>
+    <message>
+        <source>Updating %1 to %2 (%3 of %4)…</source>
+        <translation>Actualizando %1 a %2 (%3 de %4)…</translation>
+    </message>
+    <message>
+        <source>Installing %1 (%2 of %3)…</source>
+        <translation>Instalando %1 (%2 de %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>Process</name>
+    <message>
+        <source>Couldn&apos;t start %1</source>
+        <translation>No se pudo iniciar %1</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be started</source>
+        <translation>%1 no se pudo iniciar</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +2305,69 @@ en stderr), 2 mal usado (con este texto).</translation>
     <message>
         <source>Move to Trash</source>
         <translation>Mover a la Papelera</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePack</name>
+    <message>
+        <source>%1 in that profile has no version of three numbers.</source>
+        <translation>%1 en ese perfil no tiene una versión de tres números.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” with an absolute path, so nothing was imported.</source>
+        <translation>Ese perfil tiene un archivo «%1» con una ruta absoluta, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” that points outside its folder, so nothing was imported.</source>
+        <translation>Ese perfil tiene un archivo «%1» que apunta fuera de su carpeta, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) is far larger than any profile&apos;s, so nothing was imported.</source>
+        <translation>La lista de mods de ese perfil (export.r2x) es mucho más grande que la de cualquier perfil, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) isn&apos;t readable YAML.</source>
+        <translation>La lista de mods de ese perfil (export.r2x) no es YAML legible.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) has no list of mods.</source>
+        <translation>La lista de mods de ese perfil (export.r2x) no contiene una lista de mods.</translation>
+    </message>
+    <message>
+        <source>That profile lists far too many mods.</source>
+        <translation>Ese perfil incluye demasiados mods.</translation>
+    </message>
+    <message>
+        <source>“%1” in that profile isn&apos;t a mod name of the form Owner-Name.</source>
+        <translation>«%1» en ese perfil no es un nombre de mod con la forma Autor-Nombre.</translation>
+    </message>
+    <message>
+        <source>That profile isn&apos;t a readable .r2z (zip) archive.</source>
+        <translation>Ese perfil no es un archivo .r2z (zip) legible.</translation>
+    </message>
+    <message>
+        <source>That profile unpacks to far more files or bytes than any profile holds, so nothing was imported.</source>
+        <translation>Ese perfil se descomprime en muchos más archivos o bytes de los que tiene cualquier perfil, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>That profile has an entry “%1” that isn&apos;t a plain file, so nothing was imported.</source>
+        <translation>Ese perfil tiene una entrada «%1» que no es un archivo normal, así que no se importó nada.</translation>
+    </message>
+    <message>
+        <source>That profile has no mod list (export.r2x), so there is nothing to import.</source>
+        <translation>Ese perfil no tiene lista de mods (export.r2x), así que no hay nada que importar.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t build the profile archive.</source>
+        <translation>No se pudo crear el archivo del perfil.</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a profile code&apos;s content: it doesn&apos;t start with #r2modman.</source>
+        <translation>Eso no es el contenido de un código de perfil: no empieza por #r2modman.</translation>
+    </message>
+    <message>
+        <source>That profile code&apos;s content is damaged: it isn&apos;t valid base64.</source>
+        <translation>El contenido de ese código de perfil está dañado: no es base64 válido.</translation>
     </message>
 </context>
 <context>
@@ -1189,15 +2436,15 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Ponle un nombre al perfil.</translation>
     </message>
     <message>
-        <source>A profile name can't start or end with a space.</source>
+        <source>A profile name can&apos;t start or end with a space.</source>
         <translation>El nombre de un perfil no puede empezar ni terminar con un espacio.</translation>
     </message>
     <message>
-        <source>A profile name can't start with a dot.</source>
+        <source>A profile name can&apos;t start with a dot.</source>
         <translation>El nombre de un perfil no puede empezar con un punto.</translation>
     </message>
     <message>
-        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <source>A profile name can&apos;t contain “/”, “\”, “:” or control characters.</source>
         <translation>El nombre de un perfil no puede contener «/», «\», «:» ni caracteres de control.</translation>
     </message>
     <message>
@@ -1213,11 +2460,11 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>«%1» es el perfil en uso; cambia a otro antes de borrarlo.</translation>
     </message>
     <message>
-        <source>Couldn't switch to “%1”: %2</source>
+        <source>Couldn&apos;t switch to “%1”: %2</source>
         <translation>No se pudo cambiar a «%1»: %2</translation>
     </message>
     <message>
-        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <source>Couldn&apos;t switch to “%1”: %2 “%3” is still active.</source>
         <translation>No se pudo cambiar a «%1»: %2 «%3» sigue activo.</translation>
     </message>
 </context>
@@ -1285,7 +2532,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Instala primero ShaderHelperForMac: mira el aviso rosa en el panel de mods o búscalo en Explorar.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>Saca todos los mods excepto ShaderHelperForMac de la carpeta plugins, para que sus materiales no contaminen la referencia.</translation>
     </message>
     <message>
@@ -1297,7 +2544,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Copiar mundos y personajes</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>Copia todos los mundos y personajes a la carpeta de copias de seguridad de esta app</translation>
     </message>
     <message>
@@ -1333,7 +2580,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Restaurar mundos y personajes</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>Sobrescribe las partidas actuales con las versiones de la copia de seguridad más reciente</translation>
     </message>
     <message>
@@ -1406,7 +2653,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>¿Texturas rosas o magenta en el juego?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Algunos mods traen shaders solo para Windows que Metal no puede mostrar. ShaderHelperForMac cambia automáticamente los materiales rotos por shaders compatibles con Mac.</translation>
     </message>
     <message>
@@ -1551,7 +2798,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>En Steam: clic derecho en Valheim → Propiedades… → General → pega en Opciones de lanzamiento y cierra la ventana.</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>Ya lo añadí — marcar este paso como hecho</translation>
     </message>
     <message>
@@ -1603,7 +2850,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Rosetta 2 está instalado — este Mac puede ejecutar código Intel.</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>El inyector de BepInEx es solo para Intel, así que Apple Silicon necesita la capa de traducción Rosetta 2 de Apple.</translation>
     </message>
     <message>
@@ -1611,11 +2858,11 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>BepInEx %1 está en la carpeta del juego y %2 está listo.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 es de un pack anterior a 5.4.2331 y ya no puede iniciar BepInEx a través de Steam — actualiza el pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>Los archivos de BepInEx están, pero %1 aún no es ejecutable.</translation>
     </message>
     <message>
@@ -1623,11 +2870,11 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Los archivos de BepInEx están, pero %1 aún necesita sus arreglos para Mac (permiso de ejecución + nombre del juego).</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Descarga el BepInExPack para Valheim de denikson desde Thunderstore y lo descomprime en la carpeta del juego.</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Descarga el BepInExPack para Valheim de denikson desde Thunderstore y lo descomprime junto a %1.</translation>
     </message>
     <message>
@@ -1639,11 +2886,11 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Los Mac Intel ya ejecutan la versión Intel de forma nativa.</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>El script de inicio arranca la versión Intel (x86_64) del juego, así BepInEx carga con Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>La app de Mac de Valheim es Universal y se ejecutaría de forma nativa, donde BepInEx no puede cargar — la corrección hace que el script de inicio arranque su versión Intel.</translation>
     </message>
     <message>
@@ -1655,11 +2902,11 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation># añadido a %1</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>Linux no pone las descargas en cuarentena.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>Tras instalar BepInEx, esto quita la marca de cuarentena de macOS para que Gatekeeper no bloquee el inyector.</translation>
     </message>
     <message numerus="yes">
@@ -1670,7 +2917,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>Sin marcas de cuarentena en los archivos de mods — Gatekeeper no molestará.</translation>
     </message>
     <message>
@@ -1678,7 +2925,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Encontrado en tus ajustes de Steam — Valheim se inicia a través de BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>El único paso manual: Steam tiene que iniciar el juego con el script de BepInEx.</translation>
     </message>
     <message>
@@ -1686,7 +2933,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Inicio con mods confirmado — BepInEx escribió su registro por última vez el %1.</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>El último registro de BepInEx viene de la versión de Windows con Proton, no del juego nativo.</translation>
     </message>
     <message>
@@ -1778,8 +3025,23 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>No se pudo cargar el catálogo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: it no longer exists.</source>
+        <translation>No se pudo mover «%1» a la Papelera: ya no existe.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: the Trash refused it.</source>
+        <translation>No se pudo mover «%1» a la Papelera: la Papelera lo rechazó.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: the Trash folder isn&apos;t available.</source>
+        <translation>No se pudo mover «%1» a la Papelera: la carpeta de la Papelera no está disponible.</translation>
     </message>
 </context>
 <context>
@@ -1818,7 +3080,7 @@ en stderr), 2 mal usado (con este texto).</translation>
         <translation>Instalar una versión de %1</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>No ofrecer actualizaciones de %1</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
     <name>AlertPresenter</name>
@@ -39,7 +40,7 @@
     </message>
     <message>
         <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
-        <translation>Quittez d’abord Valheim — changer de profil pendant la partie lui retirerait ses mods en cours de route.</translation>
+        <translation>Quittez d&apos;abord Valheim — changer de profil pendant que le jeu tourne lui retirerait ses mods en pleine partie.</translation>
     </message>
     <message>
         <source>Switching to profile %1…</source>
@@ -48,6 +49,506 @@
     <message>
         <source>Switched to profile %1</source>
         <translation>Profil %1 activé</translation>
+    </message>
+    <message>
+        <source>%1 Download it from %2 yourself and drop the .zip anywhere on this window.</source>
+        <translation>%1 Téléchargez-le vous-même depuis %2 et déposez le .zip n&apos;importe où sur cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Impossible de joindre Thunderstore pour %1 (%2). Téléchargez-le vous-même depuis %3 et déposez le .zip n&apos;importe où sur cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>La réponse de Thunderstore pour %1 (HTTP %2) ne contient aucun téléchargement ; réessayez plus tard. Téléchargez-le vous-même depuis %3 et déposez le .zip n&apos;importe où sur cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>Downloading %1 %2…</source>
+        <translation>Téléchargement de %1 %2…</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>Téléchargement de %1…</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>Échec du téléchargement : %1</translation>
+    </message>
+    <message>
+        <source>Installing %1…</source>
+        <translation>Installation de %1…</translation>
+    </message>
+    <message>
+        <source>Install failed: %1</source>
+        <translation>Échec de l&apos;installation : %1</translation>
+    </message>
+    <message>
+        <source>Another change of this game folder is under way (“%1”); try again when it has finished.</source>
+        <translation>Une autre modification de ce dossier du jeu est en cours (« %1 ») ; réessayez quand elle sera terminée.</translation>
+    </message>
+    <message>
+        <source>Found Valheim at %1</source>
+        <translation>Valheim trouvé dans %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <translation>Valheim est introuvable dans les bibliothèques Steam. Installez-le d&apos;abord via Steam, ou choisissez son dossier manuellement.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choisir</translation>
+    </message>
+    <message>
+        <source>Select the Valheim game folder (the one containing %1)</source>
+        <translation>Sélectionnez le dossier du jeu Valheim (celui qui contient %1)</translation>
+    </message>
+    <message>
+        <source>Installing Rosetta 2… this can take a minute</source>
+        <translation>Installation de Rosetta 2… cela peut prendre une minute</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 installed</source>
+        <translation>Rosetta 2 installé</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
+%2
+Run this in Terminal instead:
+%3</source>
+        <translation>L&apos;installation de Rosetta 2 n&apos;a pas abouti (code %1).
+%2
+Lancez plutôt ceci dans le Terminal :
+%3</translation>
+    </message>
+    <message>
+        <source>Contacting Thunderstore…</source>
+        <translation>Connexion à Thunderstore…</translation>
+    </message>
+    <message>
+        <source>Choose the BepInExPack_Valheim .zip you downloaded</source>
+        <translation>Choisissez le .zip BepInExPack_Valheim que vous avez téléchargé</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Installation…</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t update the launch script: %1</source>
+        <translation>Impossible de mettre à jour le script de lancement : %1</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <translation>%1 ne peut pas être adapté pour lancer la version Intel du jeu : ce n&apos;est pas le script d&apos;un pack BepInEx 5.4.2331 ou plus récent. Réinstallez BepInEx à l&apos;étape 3 ; son nouveau script reçoit la correction à l&apos;installation.</translation>
+    </message>
+    <message>
+        <source>Made %1 executable</source>
+        <translation>%1 rendu exécutable</translation>
+    </message>
+    <message>
+        <source>Updated %1 for this Mac</source>
+        <translation>%1 adapté à ce Mac</translation>
+    </message>
+    <message>
+        <source>Clearing quarantine flags…</source>
+        <translation>Suppression des marques de quarantaine…</translation>
+    </message>
+    <message>
+        <source>No quarantine flags found</source>
+        <translation>Aucune marque de quarantaine trouvée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed quarantine from %n files</source>
+        <translation>
+            <numerusform>Quarantaine retirée de %n fichier</numerusform>
+            <numerusform>Quarantaine retirée de %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Launch options copied — paste them into Steam</source>
+        <translation>Options de lancement copiées — collez-les dans Steam</translation>
+    </message>
+    <message>
+        <source>Asked Steam to launch Valheim</source>
+        <translation>Demande de lancement de Valheim envoyée à Steam</translation>
+    </message>
+    <message>
+        <source>Start Steam first — Valheim needs it running even for a vanilla launch.</source>
+        <translation>Lancez d&apos;abord Steam — Valheim en a besoin même pour un lancement en vanilla.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
+        <translation>Impossible de lancer Valheim directement : %1</translation>
+    </message>
+    <message>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <translation>Valheim lancé en vanilla — les mods restent installés mais ne se chargent pas</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1).</source>
+        <translation>Indiquez d&apos;abord votre dossier Valheim (étape 1).</translation>
+    </message>
+    <message>
+        <source>Preparing %1…</source>
+        <translation>Préparation de %1…</translation>
+    </message>
+    <message>
+        <source>%1 is installed already</source>
+        <translation>%1 est déjà installé</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1), then drop mods here.</source>
+        <translation>Indiquez d&apos;abord votre dossier Valheim (étape 1), puis déposez les mods ici.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installing %n items…</source>
+        <translation>
+            <numerusform>Installation de %n élément…</numerusform>
+            <numerusform>Installation de %n éléments…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 enabled</source>
+        <translation>
+            <numerusform>%1 activé</numerusform>
+            <numerusform>%1 activés</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 disabled</source>
+        <translation>
+            <numerusform>%1 désactivé</numerusform>
+            <numerusform>%1 désactivés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t toggle %1: %2</source>
+        <translation>Impossible d&apos;activer ou de désactiver %1 : %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t remove %1: %2</source>
+        <translation>Impossible de supprimer %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 to Trash</source>
+        <translation>
+            <numerusform>%1 placé dans la Corbeille</numerusform>
+            <numerusform>%1 placés dans la Corbeille</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 supprimé</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
+        <translation>Impossible de supprimer entièrement %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Saved settings for %1</source>
+        <translation>Réglages de %1 enregistrés</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t revert: %1</source>
+        <translation>Impossible de rétablir : %1</translation>
+    </message>
+    <message>
+        <source>Restored original settings for %1</source>
+        <translation>Réglages d&apos;origine de %1 rétablis</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — backing up while the game is running can capture a half-written save.</source>
+        <translation>Quittez d&apos;abord Valheim — une sauvegarde pendant que le jeu tourne peut capturer une partie à moitié écrite.</translation>
+    </message>
+    <message>
+        <source>Backing up worlds and characters…</source>
+        <translation>Sauvegarde des mondes et personnages…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n save files</source>
+        <translation>
+            <numerusform>Sauvegarde faite : %n fichier de partie</numerusform>
+            <numerusform>Sauvegarde faite : %n fichiers de partie</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
+        <translation>
+            <numerusform>Sauvegarde faite : %1 — %n lien du dossier des parties ne mène nulle part, aucune ancienne sauvegarde n&apos;a donc été supprimée</numerusform>
+            <numerusform>Sauvegarde faite : %1 — %n liens du dossier des parties ne mènent nulle part, aucune ancienne sauvegarde n&apos;a donc été supprimée</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n save files</source>
+        <translation>
+            <numerusform>%n fichier de partie</numerusform>
+            <numerusform>%n fichiers de partie</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — restoring while the game is running would corrupt the save.</source>
+        <translation>Quittez d&apos;abord Valheim — restaurer pendant que le jeu tourne corromprait la partie.</translation>
+    </message>
+    <message>
+        <source>Restoring worlds and characters…</source>
+        <translation>Restauration des mondes et personnages…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n save files from the backup</source>
+        <translation>
+            <numerusform>%n fichier de partie restauré depuis la sauvegarde</numerusform>
+            <numerusform>%n fichiers de partie restaurés depuis la sauvegarde</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move mods aside: %1</source>
+        <translation>Impossible de mettre les mods de côté : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n mods aside — capture command copied to clipboard</source>
+        <translation>
+            <numerusform>%n mod mis de côté — commande de capture copiée dans le presse-papiers</numerusform>
+            <numerusform>%n mods mis de côté — commande de capture copiée dans le presse-papiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t restore mods: %1</source>
+        <translation>Impossible de remettre les mods : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n mods — relaunch Valheim to play modded</source>
+        <translation>
+            <numerusform>%n mod remis en place — relancez Valheim pour jouer avec les mods</numerusform>
+            <numerusform>%n mods remis en place — relancez Valheim pour jouer avec les mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>Le catalogue de mods n&apos;est pas encore chargé, %1 ne peut donc pas encore être recherché — réessayez quand Parcourir affichera des mods.</translation>
+    </message>
+    <message>
+        <source>Neither Thunderstore nor Hexium has %1 — if you have its .zip, drop it anywhere on this window.</source>
+        <translation>Ni Thunderstore ni Hexium ne propose %1 — si vous avez son .zip, déposez-le n&apos;importe où sur cette fenêtre.</translation>
+    </message>
+    <message>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
+        <translation>Le résumé du dernier lancement est copié — collez-le dans Discord</translation>
+    </message>
+    <message>
+        <source>Quit Steam first — it rewrites its settings when it quits, so launch options written while it runs would be lost.</source>
+        <translation>Quittez d&apos;abord Steam — il réécrit ses réglages en quittant, donc des options de lancement écrites pendant qu&apos;il tourne seraient perdues.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <translation>Impossible de savoir quel compte Steam joue à Valheim. Connectez-vous une fois à Steam, quittez-le, puis réessayez — ou collez vous-même les options de lancement.</translation>
+    </message>
+    <message>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
+        <translation>Réglage des options de lancement de Valheim dans Steam…</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam</source>
+        <translation>Options de lancement réglées dans Steam</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam (the previous settings are kept in %1)</source>
+        <translation>Options de lancement réglées dans Steam (les réglages précédents sont conservés dans %1)</translation>
+    </message>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>Une autre action est en cours (« %1 ») ; rouvrez le profil quand elle sera terminée.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Lecture de %1…</translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any profile.</source>
+        <translation>%1 est bien plus volumineux qu&apos;un profil.</translation>
+    </message>
+    <message>
+        <source>Choose a profile (.r2z or export.r2x) to import</source>
+        <translation>Choisissez un profil (.r2z ou export.r2x) à importer</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <translation>Ce n&apos;est pas un code de profil : les codes ressemblent à 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
+    </message>
+    <message>
+        <source>Fetching the profile code…</source>
+        <translation>Récupération du code de profil…</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
+        <translation>%1 n&apos;a pas pu fournir ce code de profil (HTTP %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the profile “%1”: %n mods</source>
+        <translation>
+            <numerusform>Profil « %1 » lu : %n mod</numerusform>
+            <numerusform>Profil « %1 » lu : %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
+        <translation>Impossible de joindre Thunderstore ou Hexium pour ce code : %1</translation>
+    </message>
+    <message>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
+        <translation>Ce code de profil est introuvable — il a peut-être expiré ou été mal saisi.</translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>Le catalogue de mods n&apos;est pas encore chargé, les mods du pack ne peuvent donc pas encore être recherchés — réessayez quand Parcourir affichera des mods.</translation>
+    </message>
+    <message>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
+        <translation>Aucun des mods de « %1 » n&apos;est sur Thunderstore ou Hexium pour Valheim — c&apos;est un profil pour un autre jeu, rien n&apos;a donc été importé.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — importing over this profile while the game runs would change its mods under it.</source>
+        <translation>Quittez d&apos;abord Valheim — importer par-dessus ce profil pendant que le jeu tourne modifierait ses mods en pleine partie.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled — nothing was changed.</source>
+        <translation>Importation annulée — rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
+        <translation>Impossible de télécharger %1 — rien n&apos;a été modifié.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
+        <translation>Impossible d&apos;importer %1 — vous voici de retour sur le profil %2. %3</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
+        <translation>Impossible d&apos;importer %1 — rien n&apos;a été modifié. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2</source>
+        <translation>
+            <numerusform>Mods importés dans le nouveau profil %2 : %1 sur %n</numerusform>
+            <numerusform>Mods importés dans le nouveau profil %2 : %1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2; not found: %3</source>
+        <translation>
+            <numerusform>Mods importés dans le nouveau profil %2 : %1 sur %n ; introuvables : %3</numerusform>
+            <numerusform>Mods importés dans le nouveau profil %2 : %1 sur %n ; introuvables : %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods</source>
+        <translation>
+            <numerusform>Mods importés : %1 sur %n</numerusform>
+            <numerusform>Mods importés : %1 sur %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods; not found: %2</source>
+        <translation>
+            <numerusform>Mods importés : %1 sur %n ; introuvables : %2</numerusform>
+            <numerusform>Mods importés : %1 sur %n ; introuvables : %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>Importation de %1…</translation>
+    </message>
+    <message>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
+        <translation>Non inclus : %1 — ils ne viennent ni de Thunderstore ni de Hexium</translation>
+    </message>
+    <message>
+        <source>Save the profile for r2modman, Gale or Skaldrun players</source>
+        <translation>Enregistrer le profil pour les joueurs de r2modman, Gale ou Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n mods to %1</source>
+        <translation>
+            <numerusform>%n mod enregistré dans %1</numerusform>
+            <numerusform>%n mods enregistrés dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a profile code…</source>
+        <translation>Création du code de profil…</translation>
+    </message>
+    <message>
+        <source>This profile is over 20 MB, too large for a code; export it as a .r2z file instead.</source>
+        <translation>Ce profil dépasse 20 Mo, c&apos;est trop pour un code ; exportez-le plutôt en fichier .r2z.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
+        <translation>Impossible de joindre Thunderstore pour créer un code : %1</translation>
+    </message>
+    <message>
+        <source>Thunderstore makes only a few codes a minute; try again in a minute.</source>
+        <translation>Thunderstore ne crée que quelques codes par minute ; réessayez dans une minute.</translation>
+    </message>
+    <message>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
+        <translation>Thunderstore n&apos;a pas créé de code (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Profile code: %1</source>
+        <translation>Code de profil : %1</translation>
+    </message>
+    <message>
+        <source>Profile code copied</source>
+        <translation>Code de profil copié</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are offered again</source>
+        <translation>Les mises à jour de %1 sont de nouveau proposées</translation>
+    </message>
+    <message>
+        <source>No updates will be offered for %1</source>
+        <translation>Aucune mise à jour ne sera proposée pour %1</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — updating mods while the game or its server runs would change them under it.</source>
+        <translation>Quittez d&apos;abord Valheim — mettre à jour des mods pendant que le jeu ou son serveur tourne les modifierait en pleine partie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %n mods…</source>
+        <translation>
+            <numerusform>Mise à jour de %n mod…</numerusform>
+            <numerusform>Mise à jour de %n mods…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>Stopping after this mod…</source>
+        <translation>Arrêt après ce mod…</translation>
+    </message>
+    <message>
+        <source>Installing %1 %2…</source>
+        <translation>Installation de %1 %2…</translation>
+    </message>
+    <message>
+        <source>Installed %1 %2</source>
+        <translation>%1 %2 installé</translation>
+    </message>
+    <message>
+        <source>Installing what %1 needs…</source>
+        <translation>Installation de ce dont %1 a besoin…</translation>
+    </message>
+    <message>
+        <source>Installed %1 for %2</source>
+        <translation>Installé pour %2 : %1</translation>
+    </message>
+    <message>
+        <source>Nothing was missing for %1</source>
+        <translation>Rien ne manquait à %1</translation>
     </message>
 </context>
 <context>
@@ -107,7 +608,7 @@
         <translation>Chargement…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>Impossible de charger le catalogue Thunderstore.</translation>
     </message>
     <message>
@@ -139,10 +640,21 @@
     </message>
 </context>
 <context>
+    <name>Change</name>
+    <message>
+        <source>Another change of this game folder is still under way.</source>
+        <translation>Une autre modification de ce dossier du jeu est encore en cours.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the game folder.</source>
+        <translation>%1 n’est pas dans le dossier du jeu.</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
-        <translation>le serveur a répondu par l'erreur %1</translation>
+        <translation>le serveur a répondu par l&apos;erreur %1</translation>
     </message>
     <message>
         <source>its list of catalog parts is unreadable</source>
@@ -150,19 +662,19 @@
     </message>
     <message>
         <source>its list names %1 catalog parts, far more than any real catalog</source>
-        <translation>sa liste annonce %1 parties de catalogue, bien plus que n'importe quel vrai catalogue</translation>
+        <translation>sa liste annonce %1 parties de catalogue, bien plus que n&apos;importe quel vrai catalogue</translation>
     </message>
     <message>
         <source>its list of catalog parts holds something that is no address</source>
-        <translation>sa liste des parties du catalogue contient quelque chose qui n'est pas une adresse</translation>
+        <translation>sa liste des parties du catalogue contient quelque chose qui n&apos;est pas une adresse</translation>
     </message>
     <message>
         <source>part %1 of its catalog is damaged</source>
         <translation>la partie %1 de son catalogue est endommagée</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
-        <translation>la partie %1 de son catalogue n'est pas arrivée (%2)</translation>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
+        <translation>la partie %1 de son catalogue n&apos;est pas arrivée (%2)</translation>
     </message>
 </context>
 <context>
@@ -563,7 +1075,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
     </message>
     <message>
         <source>“%1” takes one of: %2.</source>
-        <translation>« %1 » accepte l'une de ces valeurs : %2.</translation>
+        <translation>« %1 » accepte l&apos;une de ces valeurs : %2.</translation>
     </message>
     <message>
         <source>“%1” takes a whole number.</source>
@@ -582,12 +1094,20 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>« %1 » accepte un nombre de %2 à %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>La valeur de « %1 » ne peut pas contenir de saut de ligne.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>La valeur de « %1 » ne peut pas se terminer par « ] » : la ligne serait lue comme un en-tête de section.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save “%1”: it&apos;s a link to a file that doesn&apos;t exist.</source>
+        <translation>Impossible d’enregistrer « %1 » : c’est un lien vers un fichier qui n’existe pas.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save “%1”: it&apos;s a link to a file outside the game folder.</source>
+        <translation>Impossible d’enregistrer « %1 » : c’est un lien vers un fichier hors du dossier du jeu.</translation>
     </message>
 </context>
 <context>
@@ -659,10 +1179,72 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
     </message>
 </context>
 <context>
+    <name>FolderLock</name>
+    <message>
+        <source>Another program (process %1) is changing this game folder; try again when it has finished.</source>
+        <translation>Un autre programme (processus %1) modifie ce dossier du jeu ; réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) is changing this game folder; try again when it has finished.</source>
+        <translation>%1 (processus %2) modifie ce dossier du jeu ; réessayez quand il aura terminé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t lock the game folder for changes (%1).</source>
+        <translation>Impossible de verrouiller le dossier du jeu pour le modifier (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FoldingRow</name>
     <message>
         <source>More</source>
         <translation>Plus</translation>
+    </message>
+</context>
+<context>
+    <name>Fs</name>
+    <message>
+        <source>Couldn&apos;t read “%1”: %2.</source>
+        <translation>Impossible de lire « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write “%1”: %2.</source>
+        <translation>Impossible d’écrire « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create “%1”: %2.</source>
+        <translation>Impossible de créer « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create the folder “%1”: %2.</source>
+        <translation>Impossible de créer le dossier « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create a folder in “%1”: %2.</source>
+        <translation>Impossible de créer un dossier dans « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read the folder “%1”: %2.</source>
+        <translation>Impossible de lire le dossier « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: %2.</source>
+        <translation>Impossible de copier « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move “%1”: %2.</source>
+        <translation>Impossible de déplacer « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t remove “%1”: %2.</source>
+        <translation>Impossible de supprimer « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read “%1”: it isn&apos;t UTF-8 text.</source>
+        <translation>Impossible de lire « %1 » : ce n’est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move “%1”: “%2” already exists.</source>
+        <translation>Impossible de déplacer « %1 » : « %2 » existe déjà.</translation>
     </message>
 </context>
 <context>
@@ -696,6 +1278,61 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
     <message>
         <source>Update BepInEx to %1</source>
         <translation>Mettre BepInEx à jour en %1</translation>
+    </message>
+</context>
+<context>
+    <name>Http</name>
+    <message>
+        <source>The server stopped answering (timed out)</source>
+        <translation>Le serveur ne répond plus (délai dépassé)</translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation>Le serveur a refusé la connexion</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address couldn&apos;t be found</source>
+        <translation>L’adresse du serveur est introuvable</translation>
+    </message>
+    <message>
+        <source>The server closed the connection</source>
+        <translation>Le serveur a fermé la connexion</translation>
+    </message>
+    <message>
+        <source>The server sent us round in circles (too many redirects)</source>
+        <translation>Le serveur nous a fait tourner en rond (trop de redirections)</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made</source>
+        <translation>Impossible d’établir une connexion sécurisée avec le serveur</translation>
+    </message>
+    <message>
+        <source>The Internet connection appears to be offline</source>
+        <translation>La connexion Internet semble coupée</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Le téléchargement a été annulé</translation>
+    </message>
+    <message>
+        <source>The server sent more than %1 MB, far more than expected</source>
+        <translation>Le serveur a envoyé plus de %1 Mo, bien plus que prévu</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved to disk</source>
+        <translation>Le téléchargement n’a pas pu être enregistré sur le disque</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create “%1”: %2</source>
+        <translation>Impossible de créer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>The server answered with an error (HTTP %1)</source>
+        <translation>Le serveur a répondu par une erreur (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1445,170 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
     </message>
 </context>
 <context>
+    <name>InstallError</name>
+    <message>
+        <source>%1 isn&apos;t something I can install — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>Je ne peux pas installer %1 — déposez un .zip de mod, un plugin .dll, un fichier .cfg ou un dossier de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: %1</source>
+        <translation>Impossible d’extraire l’archive : %1</translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t seem to contain any mod files.</source>
+        <translation>%1 ne semble contenir aucun fichier de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t find any Valheim worlds or characters in %1.</source>
+        <translation>Aucun monde ni personnage de Valheim trouvé dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>the archive is damaged or isn&apos;t a ZIP archive</source>
+        <translation>l’archive est endommagée ou n’est pas une archive ZIP</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 Go</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 Mo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” has an absolute path, so nothing was installed.</source>
+        <translation>Impossible d’extraire l’archive : l’entrée « %1 » a un chemin absolu, rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” points outside the archive&apos;s folder, so nothing was installed.</source>
+        <translation>Impossible d’extraire l’archive : l’entrée « %1 » pointe hors du dossier de l’archive, rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” has an invalid name, so nothing was installed.</source>
+        <translation>Impossible d’extraire l’archive : l’entrée « %1 » a un nom invalide, rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: it unpacks to more than %1, far more than any mod needs, so nothing was installed.</source>
+        <translation>Impossible d’extraire l’archive : il se décompresse en plus de %1, bien plus qu’aucun mod n’en a besoin, rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: it holds more than %1 files, far more than any mod needs, so nothing was installed.</source>
+        <translation>Impossible d’extraire l’archive : elle contient plus de %1 fichiers, bien plus qu’aucun mod n’en a besoin, rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: an entry has no name, so nothing was installed.</source>
+        <translation>Impossible d’extraire l’archive : une entrée n’a pas de nom, rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” is a symbolic link, which no mod needs, so nothing was installed.</source>
+        <translation>Impossible d’extraire l’archive : l’entrée « %1 » est un lien symbolique, dont aucun mod n’a besoin, rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” is a hard link, which no mod needs, so nothing was installed.</source>
+        <translation>Impossible d’extraire l’archive : l’entrée « %1 » est un lien physique, dont aucun mod n’a besoin, rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” isn&apos;t a file or a folder, so nothing was installed.</source>
+        <translation>Impossible d’extraire l’archive : l’entrée « %1 » n’est ni un fichier ni un dossier, rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” couldn&apos;t be written (%2), so nothing was installed.</source>
+        <translation>Impossible d’extraire l’archive : l’entrée « %1 » n’a pas pu être écrite (%2), rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” couldn&apos;t be read (%2), so nothing was installed.</source>
+        <translation>Impossible d’extraire l’archive : l’entrée « %1 » n’a pas pu être lue (%2), rien n’a donc été installé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: it overlaps “%2”.</source>
+        <translation>Impossible de copier « %1 » : il chevauche « %2 ».</translation>
+    </message>
+    <message>
+        <source>BepInEx is already set up in the game folder; kept it as it is</source>
+        <translation>BepInEx est déjà en place dans le dossier du jeu ; il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 installed into the game folder</source>
+        <translation>BepInEx %1 installé dans le dossier du jeu</translation>
+    </message>
+    <message>
+        <source>BepInEx installed into the game folder</source>
+        <translation>BepInEx installé dans le dossier du jeu</translation>
+    </message>
+    <message>
+        <source>Merged %1 into BepInEx</source>
+        <translation>%1 fusionné dans BepInEx</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install “%1”: neither its manifest nor its file name gives a usable folder name.</source>
+        <translation>Impossible d’installer « %1 » : ni son manifeste ni son nom de fichier ne donnent un nom de dossier utilisable.</translation>
+    </message>
+    <message>
+        <source>Installed %1 (data/config files only — no plugin DLL)</source>
+        <translation>%1 installé (fichiers de données/configuration uniquement — aucune DLL de plugin)</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 installé</translation>
+    </message>
+    <message>
+        <source>Copied %1 into BepInEx/config</source>
+        <translation>%1 copié dans BepInEx/config</translation>
+    </message>
+    <message>
+        <source>%1 holds the game folder&apos;s own files, so it can&apos;t be installed into them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 contient les fichiers propres au dossier du jeu : il ne peut donc pas y être installé — déposez un .zip de mod, un plugin .dll, un fichier .cfg ou un dossier de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: “%2” lies inside it.</source>
+        <translation>Impossible de copier « %1 » : « %2 » se trouve à l’intérieur.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: it is a symbolic link.</source>
+        <translation>Impossible de copier « %1 » : c’est un lien symbolique.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchFixes</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Mettre à jour vers %1</translation>
+    </message>
+    <message>
+        <source>Go Back to %1</source>
+        <translation>Revenir à %1</translation>
+    </message>
+    <message>
+        <source>Switch On %1</source>
+        <translation>Activer %1</translation>
+    </message>
+    <message>
+        <source>Update %1 %2</source>
+        <translation>Mettre à jour %1 %2</translation>
+    </message>
+    <message>
+        <source>Install %1 %2</source>
+        <translation>Installer %1 %2</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Désactiver</translation>
+    </message>
+</context>
+<context>
     <name>LaunchLine</name>
     <message>
         <source>Details</source>
@@ -855,6 +1656,306 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
     </message>
 </context>
 <context>
+    <name>LaunchText</name>
+    <message>
+        <source>%1, which isn&apos;t installed</source>
+        <translation>%1, qui n’est pas installé</translation>
+    </message>
+    <message>
+        <source>%1, which is switched off</source>
+        <translation>%1, qui est désactivé</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which isn&apos;t installed</source>
+        <translation>%1 %2 ou plus récent, qui n’est pas installé</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which is switched off</source>
+        <translation>%1 %2 ou plus récent, qui est désactivé</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, you have %3</source>
+        <translation>%1 %2 ou plus récent, vous avez %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer</source>
+        <translation>%1 %2 ou plus récent</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n fois)</numerusform>
+            <numerusform>%1 (%n fois)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server needs %1 %2, it has %3</source>
+        <translation>le serveur a besoin de %1 %2, il a %3</translation>
+    </message>
+    <message>
+        <source>the client needs %1 %2, it has %3</source>
+        <translation>le client a besoin de %1 %2, il a %3</translation>
+    </message>
+    <message>
+        <source>the server lacks %1</source>
+        <translation>il manque %1 au serveur</translation>
+    </message>
+    <message>
+        <source>the client lacks %1</source>
+        <translation>il manque %1 au client</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>The server runs another version of Valheim</source>
+        <translation>Le serveur utilise une autre version de Valheim</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to the server</source>
+        <translation>Impossible de se connecter au serveur</translation>
+    </message>
+    <message>
+        <source>The server refused the password</source>
+        <translation>Le serveur a refusé le mot de passe</translation>
+    </message>
+    <message>
+        <source>The server has banned this player</source>
+        <translation>Le serveur a banni ce joueur</translation>
+    </message>
+    <message>
+        <source>The server is full</source>
+        <translation>Le serveur est plein</translation>
+    </message>
+    <message>
+        <source>Lost the connection to the server (%1)</source>
+        <translation>Connexion au serveur perdue (%1)</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1 ; et %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: it needs %2</source>
+        <translation>%1 ne s’est pas chargé : il a besoin de %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: it can&apos;t run beside %2</source>
+        <translation>%1 ne s’est pas chargé : il ne peut pas fonctionner avec %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: a mod it needs didn&apos;t load</source>
+        <translation>%1 ne s’est pas chargé : un mod dont il a besoin ne s’est pas chargé</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load, and BepInEx gave no reason</source>
+        <translation>%1 ne s’est pas chargé, et BepInEx n’a donné aucune raison</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: %2</source>
+        <translation>%1 ne s’est pas chargé : %2</translation>
+    </message>
+    <message>
+        <source>%1 is installed twice; BepInEx loaded one copy</source>
+        <translation>%1 est installé deux fois ; BepInEx en a chargé une copie</translation>
+    </message>
+    <message>
+        <source>%1 was skipped: %2 is installed too</source>
+        <translation>%1 a été ignoré : %2 est aussi installé</translation>
+    </message>
+    <message>
+        <source>%1 was made for BepInEx %2 and might not work until it&apos;s updated</source>
+        <translation>%1 a été conçu pour BepInEx %2 et risque de ne pas fonctionner avant sa mise à jour</translation>
+    </message>
+    <message>
+        <source>A mod couldn&apos;t patch the game, and its error names no mod</source>
+        <translation>Un mod n’a pas pu patcher le jeu, et son erreur ne nomme aucun mod</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t patch the game — it may need an update for this Valheim</source>
+        <translation>%1 n’a pas pu patcher le jeu — il a peut-être besoin d’une mise à jour pour cette version de Valheim</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (%2)</source>
+        <translation>%1 n’a pas pu démarrer (%2)</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (an error)</source>
+        <translation>%1 n’a pas pu démarrer (une erreur)</translation>
+    </message>
+    <message>
+        <source>Something failed (%1), and no mod is named in it</source>
+        <translation>Quelque chose a échoué (%1), et aucun mod n’y est nommé</translation>
+    </message>
+    <message>
+        <source>Something failed (an error), and no mod is named in it</source>
+        <translation>Quelque chose a échoué (une erreur), et aucun mod n’y est nommé</translation>
+    </message>
+    <message>
+        <source>Something failed (%1) in %2, which no one mod stands for</source>
+        <translation>Quelque chose a échoué (%1) dans %2, qui ne correspond à aucun mod en particulier</translation>
+    </message>
+    <message>
+        <source>Something failed (an error) in %1, which no one mod stands for</source>
+        <translation>Quelque chose a échoué (une erreur) dans %1, qui ne correspond à aucun mod en particulier</translation>
+    </message>
+    <message>
+        <source>%1 ran into %2</source>
+        <translation>%1 a rencontré %2</translation>
+    </message>
+    <message>
+        <source>%1 ran into an error</source>
+        <translation>%1 a rencontré une erreur</translation>
+    </message>
+    <message>
+        <source>the game&apos;s versions differ (%1)</source>
+        <translation>les versions du jeu diffèrent (%1)</translation>
+    </message>
+    <message>
+        <source>A connection was refused: the versions differ</source>
+        <translation>Une connexion a été refusée : les versions diffèrent</translation>
+    </message>
+    <message>
+        <source>A connection was refused: %1</source>
+        <translation>Une connexion a été refusée : %1</translation>
+    </message>
+    <message>
+        <source>Jotunn&apos;s version check turned a connection away</source>
+        <translation>La vérification de version de Jotunn a refusé une connexion</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the server: %2</source>
+        <translation>Des mods doivent être %1 sur le serveur : %2</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the client: %2</source>
+        <translation>Des mods doivent être %1 sur le client : %2</translation>
+    </message>
+    <message>
+        <source>A connection was closed</source>
+        <translation>Une connexion a été fermée</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>Chargés : %1 sur %n mod, Valheim %2</numerusform>
+            <numerusform>Chargés : %1 sur %n mods, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded</source>
+        <translation>
+            <numerusform>Chargés : %1 sur %n mod</numerusform>
+            <numerusform>Chargés : %1 sur %n mods</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>BepInEx s’est arrêté avant la fin du chargement : chargés %1 sur %n mod, Valheim %2</numerusform>
+            <numerusform>BepInEx s’est arrêté avant la fin du chargement : chargés %1 sur %n mods, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded</source>
+        <translation>
+            <numerusform>BepInEx s’est arrêté avant la fin du chargement : chargés %1 sur %n mod</numerusform>
+            <numerusform>BepInEx s’est arrêté avant la fin du chargement : chargés %1 sur %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BepInEx isn&apos;t installed in the game folder, so nothing wrote a log.</source>
+        <translation>BepInEx n’est pas installé dans le dossier du jeu : aucun journal n’a donc été écrit.</translation>
+    </message>
+    <message>
+        <source>Steam runs the Windows build through Proton, which loads BepInEx only with these launch options: %1</source>
+        <translation>Steam lance la version Windows via Proton, qui ne charge BepInEx qu’avec ces options de lancement : %1</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t executable, so Steam couldn&apos;t start the game through it.</source>
+        <translation>%1 n’est pas exécutable : Steam n’a donc pas pu lancer le jeu par son biais.</translation>
+    </message>
+    <message>
+        <source>%1 is too old for Steam&apos;s runtime, which keeps it from loading BepInEx.</source>
+        <translation>%1 est trop ancien pour l’environnement d’exécution de Steam, ce qui l’empêche de charger BepInEx.</translation>
+    </message>
+    <message>
+        <source>BepInEx&apos;s injector is Intel-only: on Apple Silicon the game has to run through Rosetta 2 (step 4).</source>
+        <translation>L’injecteur de BepInEx est réservé à Intel : sur Apple Silicon, le jeu doit passer par Rosetta 2 (étape 4).</translation>
+    </message>
+    <message>
+        <source>Steam&apos;s launch options for Valheim don&apos;t name %1, so the game started without mods.</source>
+        <translation>Les options de lancement de Valheim dans Steam ne mentionnent pas %1 : le jeu a donc démarré sans mods.</translation>
+    </message>
+    <message>
+        <source>The server hasn&apos;t been started through %1 since BepInEx was installed, so nothing wrote a log.</source>
+        <translation>Le serveur n’a pas été lancé via %1 depuis l’installation de BepInEx : aucun journal n’a donc été écrit.</translation>
+    </message>
+    <message>
+        <source>Valheim hasn&apos;t been launched with mods yet.</source>
+        <translation>Valheim n’a pas encore été lancé avec des mods.</translation>
+    </message>
+    <message>
+        <source>Valheim started, but BepInEx wrote no log — Steam may have started it without its launch options.</source>
+        <translation>Valheim a démarré, mais BepInEx n’a écrit aucun journal — Steam l’a peut-être lancé sans ses options de lancement.</translation>
+    </message>
+    <message>
+        <source>Valheim updated from %1 to %2</source>
+        <translation>Valheim est passé de %1 à %2</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>pack %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>serveur %1</translation>
+    </message>
+    <message>
+        <source>**Last launch:** %1</source>
+        <translation>**Dernier lancement :** %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>- …and %n more</source>
+        <translation>
+            <numerusform>- …et %n autre</numerusform>
+            <numerusform>- …et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LocalConfig</name>
+    <message>
+        <source>a text runs to the end of the file</source>
+        <translation>un texte se prolonge jusqu’à la fin du fichier</translation>
+    </message>
+    <message>
+        <source>Steam&apos;s settings in “%1” aren&apos;t laid out as expected (%2), so Skaldrun left them as they are. Paste the launch options into Steam yourself.</source>
+        <translation>Les réglages de Steam dans « %1 » ne sont pas organisés comme prévu (%2) : Skaldrun les a laissés tels quels. Collez vous-même les options de lancement dans Steam.</translation>
+    </message>
+    <message>
+        <source>a block isn&apos;t closed</source>
+        <translation>un bloc n’est pas fermé</translation>
+    </message>
+    <message>
+        <source>a brace closes nothing</source>
+        <translation>une accolade ne ferme rien</translation>
+    </message>
+    <message>
+        <source>a block has no name</source>
+        <translation>un bloc n’a pas de nom</translation>
+    </message>
+    <message>
+        <source>a name has no value</source>
+        <translation>un nom n’a pas de valeur</translation>
+    </message>
+    <message>
+        <source>it holds no UserLocalConfigStore</source>
+        <translation>il ne contient aucun UserLocalConfigStore</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Toolbar</source>
@@ -889,7 +1990,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Jouer en vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Lancer Valheim en vanilla — les mods restent installés mais ne se chargent pas</translation>
     </message>
     <message>
@@ -916,7 +2017,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Aucun readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>Très long, donc abrégé ici ; la suite est sur la page du paquet.</translation>
     </message>
 </context>
@@ -931,7 +2032,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>données</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>Modifier les réglages de ce mod</translation>
     </message>
     <message>
@@ -1088,20 +2189,103 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>Impossible de charger le readme : %1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>Impossible de charger le journal des modifications : %1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>Impossible de charger le readme : le dépôt a répondu %1.</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>Impossible de charger le journal des modifications : le dépôt a répondu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Pipeline</name>
+    <message>
+        <source>no download URL</source>
+        <translation>aucune adresse de téléchargement</translation>
+    </message>
+    <message>
+        <source>refused to download from %1, which is neither Thunderstore&apos;s nor Hexium&apos;s</source>
+        <translation>téléchargement depuis %1 refusé : ce n’est ni Thunderstore ni Hexium</translation>
+    </message>
+    <message>
+        <source>Downloading %1 (%2 of %3)…</source>
+        <translation>Téléchargement de %1 (%2 sur %3)…</translation>
+    </message>
+    <message>
+        <source>%1 Reload the catalog in Browse and try again.</source>
+        <translation>%1 Rechargez le catalogue dans Parcourir et réessayez.</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 installé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %1 with %n dependencies (%2)</source>
+        <translation>
+            <numerusform>%1 installé avec %n dépendance (%2)</numerusform>
+            <numerusform>%1 installé avec %n dépendances (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Installed %1, but not %2</source>
+        <translation>%1 installé, mais pas %2</translation>
+    </message>
+    <message>
+        <source>Updates cancelled — nothing was changed</source>
+        <translation>Mises à jour annulées — rien n’a été modifié</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods; stopped before %2</source>
+        <translation>
+            <numerusform>Mis à jour : %1 sur %n mod ; arrêté avant %2</numerusform>
+            <numerusform>Mis à jour : %1 sur %n mods ; arrêté avant %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods</source>
+        <translation>
+            <numerusform>Mis à jour : %1 sur %n mod</numerusform>
+            <numerusform>Mis à jour : %1 sur %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Not in the catalog (install manually): %1</source>
+        <translation>Absents du catalogue (à installer à la main) : %1</translation>
+    </message>
+    <message>
+        <source>needs %1, which didn&apos;t install</source>
+        <translation>a besoin de %1, qui n’a pas été installé</translation>
+    </message>
+    <message>
+        <source>Updating %1 to %2 (%3 of %4)…</source>
+        <translation>Mise à jour de %1 vers %2 (%3 sur %4)…</translation>
+    </message>
+    <message>
+        <source>Installing %1 (%2 of %3)…</source>
+        <translation>Installation de %1 (%2 sur %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>Process</name>
+    <message>
+        <source>Couldn&apos;t start %1</source>
+        <translation>Impossible de lancer %1</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be started</source>
+        <translation>%1 n’a pas pu être lancé</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +2305,69 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
     <message>
         <source>Move to Trash</source>
         <translation>Placer dans la Corbeille</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePack</name>
+    <message>
+        <source>%1 in that profile has no version of three numbers.</source>
+        <translation>%1 dans ce profil n’a pas de version à trois nombres.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” with an absolute path, so nothing was imported.</source>
+        <translation>Ce profil contient un fichier « %1 » avec un chemin absolu, rien n’a donc été importé.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” that points outside its folder, so nothing was imported.</source>
+        <translation>Ce profil contient un fichier « %1 » qui pointe hors de son dossier, rien n’a donc été importé.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) is far larger than any profile&apos;s, so nothing was imported.</source>
+        <translation>La liste de mods de ce profil (export.r2x) est bien plus grande que celle de n’importe quel profil, rien n’a donc été importé.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) isn&apos;t readable YAML.</source>
+        <translation>La liste de mods de ce profil (export.r2x) n’est pas du YAML lisible.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) has no list of mods.</source>
+        <translation>La liste de mods de ce profil (export.r2x) ne contient aucune liste de mods.</translation>
+    </message>
+    <message>
+        <source>That profile lists far too many mods.</source>
+        <translation>Ce profil liste beaucoup trop de mods.</translation>
+    </message>
+    <message>
+        <source>“%1” in that profile isn&apos;t a mod name of the form Owner-Name.</source>
+        <translation>« %1 » dans ce profil n’est pas un nom de mod de la forme Auteur-Nom.</translation>
+    </message>
+    <message>
+        <source>That profile isn&apos;t a readable .r2z (zip) archive.</source>
+        <translation>Ce profil n’est pas une archive .r2z (zip) lisible.</translation>
+    </message>
+    <message>
+        <source>That profile unpacks to far more files or bytes than any profile holds, so nothing was imported.</source>
+        <translation>Ce profil se décompresse en bien plus de fichiers ou d’octets qu’un profil n’en contient, rien n’a donc été importé.</translation>
+    </message>
+    <message>
+        <source>That profile has an entry “%1” that isn&apos;t a plain file, so nothing was imported.</source>
+        <translation>Ce profil contient une entrée « %1 » qui n’est pas un simple fichier, rien n’a donc été importé.</translation>
+    </message>
+    <message>
+        <source>That profile has no mod list (export.r2x), so there is nothing to import.</source>
+        <translation>Ce profil n’a pas de liste de mods (export.r2x) : il n’y a donc rien à importer.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t build the profile archive.</source>
+        <translation>Impossible de créer l’archive du profil.</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a profile code&apos;s content: it doesn&apos;t start with #r2modman.</source>
+        <translation>Ce n’est pas le contenu d’un code de profil : il ne commence pas par #r2modman.</translation>
+    </message>
+    <message>
+        <source>That profile code&apos;s content is damaged: it isn&apos;t valid base64.</source>
+        <translation>Le contenu de ce code de profil est endommagé : ce n’est pas du base64 valide.</translation>
     </message>
 </context>
 <context>
@@ -1189,15 +2436,15 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Donnez un nom au profil.</translation>
     </message>
     <message>
-        <source>A profile name can't start or end with a space.</source>
+        <source>A profile name can&apos;t start or end with a space.</source>
         <translation>Un nom de profil ne peut pas commencer ou finir par une espace.</translation>
     </message>
     <message>
-        <source>A profile name can't start with a dot.</source>
+        <source>A profile name can&apos;t start with a dot.</source>
         <translation>Un nom de profil ne peut pas commencer par un point.</translation>
     </message>
     <message>
-        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <source>A profile name can&apos;t contain “/”, “\”, “:” or control characters.</source>
         <translation>Un nom de profil ne peut contenir ni « / », ni « \ », ni « : », ni caractères de contrôle.</translation>
     </message>
     <message>
@@ -1213,11 +2460,11 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>« %1 » est le profil utilisé ; passez à un autre avant de le supprimer.</translation>
     </message>
     <message>
-        <source>Couldn't switch to “%1”: %2</source>
+        <source>Couldn&apos;t switch to “%1”: %2</source>
         <translation>Impossible de passer à « %1 » : %2</translation>
     </message>
     <message>
-        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <source>Couldn&apos;t switch to “%1”: %2 “%3” is still active.</source>
         <translation>Impossible de passer à « %1 » : %2 « %3 » reste actif.</translation>
     </message>
 </context>
@@ -1236,7 +2483,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
     <name>Repository</name>
     <message>
         <source>%1 has no package %2.</source>
-        <translation>%1 n'a pas de paquet %2.</translation>
+        <translation>%1 n&apos;a pas de paquet %2.</translation>
     </message>
 </context>
 <context>
@@ -1278,14 +2525,14 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
     </message>
     <message>
         <source>ShaderHelperForMac compares mod materials against a baseline captured from an unmodded game. After a Valheim update, rebuild it so the baseline matches your game version. The steps below automate the file shuffling.</source>
-        <translation>ShaderHelperForMac compare les matériaux des mods à une référence capturée dans le jeu sans mods. Après une mise à jour de Valheim, reconstruisez-la pour qu'elle corresponde à votre version du jeu. Les étapes ci-dessous déplacent les fichiers pour vous.</translation>
+        <translation>ShaderHelperForMac compare les matériaux des mods à une référence capturée dans le jeu sans mods. Après une mise à jour de Valheim, reconstruisez-la pour qu&apos;elle corresponde à votre version du jeu. Les étapes ci-dessous déplacent les fichiers pour vous.</translation>
     </message>
     <message>
         <source>Install ShaderHelperForMac first — see the pink banner in the Mods pane, or search for it in Browse.</source>
-        <translation>Installez d'abord ShaderHelperForMac — voyez la bannière rose dans le panneau Mods, ou cherchez-le dans Parcourir.</translation>
+        <translation>Installez d&apos;abord ShaderHelperForMac — voyez la bannière rose dans le panneau Mods, ou cherchez-le dans Parcourir.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>Sortez tous les mods sauf ShaderHelperForMac du dossier plugins, pour que leurs matériaux ne faussent pas la référence.</translation>
     </message>
     <message>
@@ -1297,16 +2544,16 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Sauvegarder mondes et personnages</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>Copie tous les mondes et personnages dans le dossier de sauvegarde de cette app</translation>
     </message>
     <message>
         <source>Back up first: if the game saves while mods are unloaded, modded items and buildings vanish from those saves.</source>
-        <translation>Sauvegardez d'abord : si le jeu enregistre pendant que les mods sont retirés, les objets et constructions moddés disparaissent de ces parties.</translation>
+        <translation>Sauvegardez d&apos;abord : si le jeu enregistre pendant que les mods sont retirés, les objets et constructions moddés disparaissent de ces parties.</translation>
     </message>
     <message>
         <source>Launch Valheim and load any world.</source>
-        <translation>Lancez Valheim et chargez n'importe quel monde.</translation>
+        <translation>Lancez Valheim et chargez n&apos;importe quel monde.</translation>
     </message>
     <message>
         <source>Launch Valheim</source>
@@ -1314,11 +2561,11 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
     </message>
     <message>
         <source>Heads up: the F5 console needs -console in your Steam launch options — enable the checkbox in Setup step 6 and re-paste first.</source>
-        <translation>Attention : la console F5 nécessite -console dans vos options de lancement Steam — cochez d'abord la case à l'étape 6 de la configuration et recollez-les.</translation>
+        <translation>Attention : la console F5 nécessite -console dans vos options de lancement Steam — cochez d&apos;abord la case à l&apos;étape 6 de la configuration et recollez-les.</translation>
     </message>
     <message>
         <source>Press F5 in game and run the capture command (already on your clipboard after step 1):</source>
-        <translation>Appuyez sur F5 en jeu et lancez la commande de capture (déjà dans votre presse-papiers après l'étape 1) :</translation>
+        <translation>Appuyez sur F5 en jeu et lancez la commande de capture (déjà dans votre presse-papiers après l&apos;étape 1) :</translation>
     </message>
     <message>
         <source>Quit Valheim, bring your mods back, then relaunch. The new cache is now authoritative for this Valheim version.</source>
@@ -1333,7 +2580,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Restaurer mondes et personnages</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>Écrase les parties actuelles avec les versions de la dernière sauvegarde</translation>
     </message>
     <message>
@@ -1406,7 +2653,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Des textures roses ou magenta en jeu ?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Certains mods fournissent des shaders pour Windows uniquement que Metal ne sait pas afficher. ShaderHelperForMac remplace automatiquement les matériaux cassés par des shaders adaptés au Mac.</translation>
     </message>
     <message>
@@ -1551,7 +2798,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Dans Steam : clic droit sur Valheim → Propriétés… → Général → collez dans Options de lancement, puis fermez la fenêtre.</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>C’est ajouté — marquer cette étape comme faite</translation>
     </message>
     <message>
@@ -1603,7 +2850,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Rosetta 2 est installé — ce Mac peut exécuter du code Intel.</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>L’injecteur de BepInEx est Intel uniquement, Apple Silicon a donc besoin de la couche de traduction Rosetta 2 d’Apple.</translation>
     </message>
     <message>
@@ -1611,11 +2858,11 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>BepInEx %1 est dans le dossier du jeu et %2 est prêt.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 vient d’un pack antérieur à 5.4.2331 et ne peut plus lancer BepInEx via Steam — mettez le pack à jour.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>Les fichiers de BepInEx sont là, mais %1 n’est pas encore exécutable.</translation>
     </message>
     <message>
@@ -1623,11 +2870,11 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Les fichiers de BepInEx sont là, mais %1 a encore besoin de ses corrections Mac (droit d’exécution + nom du jeu).</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Télécharge le BepInExPack pour Valheim de denikson depuis Thunderstore et le décompresse dans le dossier du jeu.</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Télécharge le BepInExPack pour Valheim de denikson depuis Thunderstore et le décompresse à côté de %1.</translation>
     </message>
     <message>
@@ -1639,11 +2886,11 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Les Mac Intel exécutent déjà la version Intel nativement.</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Le script de lancement démarre la version Intel (x86_64) du jeu, BepInEx se charge donc sous Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>L’app Mac de Valheim est Universal et tournerait nativement, où BepInEx ne peut pas se charger — le correctif fait démarrer sa version Intel par le script de lancement.</translation>
     </message>
     <message>
@@ -1655,11 +2902,11 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation># ajouté à %1</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>Linux ne met pas les téléchargements en quarantaine.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>Une fois BepInEx installé, ceci retire la marque de quarantaine de macOS pour que Gatekeeper ne bloque pas l’injecteur.</translation>
     </message>
     <message numerus="yes">
@@ -1670,7 +2917,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>Aucune marque de quarantaine sur les fichiers de mods — Gatekeeper ne gênera pas.</translation>
     </message>
     <message>
@@ -1678,7 +2925,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Trouvé dans vos réglages Steam — Valheim démarre via BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>La seule étape manuelle : Steam doit lancer le jeu via le script de BepInEx.</translation>
     </message>
     <message>
@@ -1686,7 +2933,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Lancement moddé confirmé — BepInEx a écrit son journal pour la dernière fois le %1.</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Le dernier journal de BepInEx vient de la version Windows sous Proton, pas du jeu natif.</translation>
     </message>
     <message>
@@ -1702,7 +2949,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
     <name>TSPackage</name>
     <message>
         <source>%1 has no version %2; the newest are %3.</source>
-        <translation>%1 n'a pas de version %2 ; les plus récentes sont %3.</translation>
+        <translation>%1 n&apos;a pas de version %2 ; les plus récentes sont %3.</translation>
     </message>
 </context>
 <context>
@@ -1736,7 +2983,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
     </message>
     <message>
         <source>Updated just now</source>
-        <translation>Mis à jour à l'instant</translation>
+        <translation>Mis à jour à l&apos;instant</translation>
     </message>
     <message numerus="yes">
         <source>Updated %n min ago</source>
@@ -1778,8 +3025,23 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>%1 : %2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>Impossible de charger le catalogue : %1</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: it no longer exists.</source>
+        <translation>Impossible de placer « %1 » dans la Corbeille : il n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: the Trash refused it.</source>
+        <translation>Impossible de placer « %1 » dans la Corbeille : la Corbeille l’a refusé.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: the Trash folder isn&apos;t available.</source>
+        <translation>Impossible de placer « %1 » dans la Corbeille : le dossier de la Corbeille n’est pas disponible.</translation>
     </message>
 </context>
 <context>
@@ -1818,7 +3080,7 @@ sur stderr), 2 mal utilisé (avec ce texte).</translation>
         <translation>Installer une version de %1</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>Ne pas proposer de mises à jour pour %1</translation>
     </message>
     <message>

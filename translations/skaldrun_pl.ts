@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
     <name>AlertPresenter</name>
@@ -39,7 +40,7 @@
     </message>
     <message>
         <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
-        <translation>Najpierw zamknij Valheim — zmiana profilu podczas gry zabrałaby jej mody w trakcie działania.</translation>
+        <translation>Najpierw zamknij Valheim — zmiana profilu w trakcie gry zabrałaby jej mody spod nóg.</translation>
     </message>
     <message>
         <source>Switching to profile %1…</source>
@@ -48,6 +49,524 @@
     <message>
         <source>Switched to profile %1</source>
         <translation>Przełączono na profil %1</translation>
+    </message>
+    <message>
+        <source>%1 Download it from %2 yourself and drop the .zip anywhere on this window.</source>
+        <translation>%1 Pobierz go samodzielnie z %2 i upuść plik .zip w dowolnym miejscu tego okna.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Nie udało się połączyć z Thunderstore w sprawie %1 (%2). Pobierz go samodzielnie z %3 i upuść plik .zip w dowolnym miejscu tego okna.</translation>
+    </message>
+    <message>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Odpowiedź Thunderstore w sprawie %1 (HTTP %2) nie zawiera pliku do pobrania; spróbuj później. Pobierz go samodzielnie z %3 i upuść plik .zip w dowolnym miejscu tego okna.</translation>
+    </message>
+    <message>
+        <source>Downloading %1 %2…</source>
+        <translation>Pobieranie %1 %2…</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>Pobieranie %1…</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>Pobieranie nie powiodło się: %1</translation>
+    </message>
+    <message>
+        <source>Installing %1…</source>
+        <translation>Instalowanie %1…</translation>
+    </message>
+    <message>
+        <source>Install failed: %1</source>
+        <translation>Instalacja nie powiodła się: %1</translation>
+    </message>
+    <message>
+        <source>Another change of this game folder is under way (“%1”); try again when it has finished.</source>
+        <translation>Trwa już inna zmiana w tym folderze gry („%1”); spróbuj ponownie, gdy się zakończy.</translation>
+    </message>
+    <message>
+        <source>Found Valheim at %1</source>
+        <translation>Znaleziono Valheim w %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <translation>Nie znaleziono Valheim w żadnej bibliotece Steam. Najpierw zainstaluj grę przez Steam albo wybierz jej folder ręcznie.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Wybierz</translation>
+    </message>
+    <message>
+        <source>Select the Valheim game folder (the one containing %1)</source>
+        <translation>Wybierz folder gry Valheim (ten, w którym jest %1)</translation>
+    </message>
+    <message>
+        <source>Installing Rosetta 2… this can take a minute</source>
+        <translation>Instalowanie Rosetta 2… to może potrwać minutę</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 installed</source>
+        <translation>Zainstalowano Rosetta 2</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
+%2
+Run this in Terminal instead:
+%3</source>
+        <translation>Instalacja Rosetta 2 nie dobiegła końca (kod %1).
+%2
+Zamiast tego uruchom w Terminalu:
+%3</translation>
+    </message>
+    <message>
+        <source>Contacting Thunderstore…</source>
+        <translation>Łączenie z Thunderstore…</translation>
+    </message>
+    <message>
+        <source>Choose the BepInExPack_Valheim .zip you downloaded</source>
+        <translation>Wybierz pobrany plik .zip BepInExPack_Valheim</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Instalowanie…</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t update the launch script: %1</source>
+        <translation>Nie udało się zaktualizować skryptu uruchamiającego: %1</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <translation>%1 nie da się przerobić tak, by uruchamiał wersję gry na Intela: to nie jest skrypt paczki BepInEx od wersji 5.4.2331. Zainstaluj ponownie BepInEx w kroku 3; nowy skrypt dostanie poprawkę podczas instalacji.</translation>
+    </message>
+    <message>
+        <source>Made %1 executable</source>
+        <translation>%1 jest teraz wykonywalny</translation>
+    </message>
+    <message>
+        <source>Updated %1 for this Mac</source>
+        <translation>Zaktualizowano %1 dla tego Maca</translation>
+    </message>
+    <message>
+        <source>Clearing quarantine flags…</source>
+        <translation>Usuwanie flag kwarantanny…</translation>
+    </message>
+    <message>
+        <source>No quarantine flags found</source>
+        <translation>Nie znaleziono flag kwarantanny</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed quarantine from %n files</source>
+        <translation>
+            <numerusform>Usunięto kwarantannę z %n pliku</numerusform>
+            <numerusform>Usunięto kwarantannę z %n plików</numerusform>
+            <numerusform>Usunięto kwarantannę z %n plików</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Launch options copied — paste them into Steam</source>
+        <translation>Skopiowano opcje uruchamiania — wklej je w Steamie</translation>
+    </message>
+    <message>
+        <source>Asked Steam to launch Valheim</source>
+        <translation>Poproszono Steam o uruchomienie Valheim</translation>
+    </message>
+    <message>
+        <source>Start Steam first — Valheim needs it running even for a vanilla launch.</source>
+        <translation>Najpierw uruchom Steam — Valheim potrzebuje go nawet do gry bez modów.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
+        <translation>Nie udało się uruchomić Valheim bezpośrednio: %1</translation>
+    </message>
+    <message>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <translation>Uruchomiono czyste Valheim — mody zostają zainstalowane, ale się nie wczytują</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1).</source>
+        <translation>Najpierw wskaż folder Valheim (krok 1).</translation>
+    </message>
+    <message>
+        <source>Preparing %1…</source>
+        <translation>Przygotowywanie %1…</translation>
+    </message>
+    <message>
+        <source>%1 is installed already</source>
+        <translation>%1 jest już zainstalowany</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1), then drop mods here.</source>
+        <translation>Najpierw wskaż folder Valheim (krok 1), a potem upuść tu mody.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installing %n items…</source>
+        <translation>
+            <numerusform>Instalowanie %n elementu…</numerusform>
+            <numerusform>Instalowanie %n elementów…</numerusform>
+            <numerusform>Instalowanie %n elementów…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 enabled</source>
+        <translation>
+            <numerusform>%1 włączony</numerusform>
+            <numerusform>%1 włączone</numerusform>
+            <numerusform>%1 włączone</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 disabled</source>
+        <translation>
+            <numerusform>%1 wyłączony</numerusform>
+            <numerusform>%1 wyłączone</numerusform>
+            <numerusform>%1 wyłączone</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t toggle %1: %2</source>
+        <translation>Nie udało się przełączyć %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t remove %1: %2</source>
+        <translation>Nie udało się usunąć %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 to Trash</source>
+        <translation>
+            <numerusform>Przeniesiono %1 do Kosza</numerusform>
+            <numerusform>Przeniesiono %1 do Kosza</numerusform>
+            <numerusform>Przeniesiono %1 do Kosza</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>Usunięto %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
+        <translation>Nie udało się usunąć całego %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Saved settings for %1</source>
+        <translation>Zapisano ustawienia %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t revert: %1</source>
+        <translation>Nie udało się przywrócić: %1</translation>
+    </message>
+    <message>
+        <source>Restored original settings for %1</source>
+        <translation>Przywrócono pierwotne ustawienia %1</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — backing up while the game is running can capture a half-written save.</source>
+        <translation>Najpierw zamknij Valheim — kopia zapasowa robiona w trakcie gry może złapać niedokończony zapis.</translation>
+    </message>
+    <message>
+        <source>Backing up worlds and characters…</source>
+        <translation>Tworzenie kopii zapasowej światów i postaci…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n save files</source>
+        <translation>
+            <numerusform>Kopia zapasowa: %n plik zapisu</numerusform>
+            <numerusform>Kopia zapasowa: %n pliki zapisu</numerusform>
+            <numerusform>Kopia zapasowa: %n plików zapisu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
+        <translation>
+            <numerusform>Kopia zapasowa: %1 — %n dowiązanie w folderze zapisów prowadzi donikąd, więc nie usunięto żadnej starszej kopii</numerusform>
+            <numerusform>Kopia zapasowa: %1 — %n dowiązania w folderze zapisów prowadzą donikąd, więc nie usunięto żadnej starszej kopii</numerusform>
+            <numerusform>Kopia zapasowa: %1 — %n dowiązań w folderze zapisów prowadzi donikąd, więc nie usunięto żadnej starszej kopii</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n save files</source>
+        <translation>
+            <numerusform>%n plik zapisu</numerusform>
+            <numerusform>%n pliki zapisu</numerusform>
+            <numerusform>%n plików zapisu</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — restoring while the game is running would corrupt the save.</source>
+        <translation>Najpierw zamknij Valheim — przywracanie w trakcie gry uszkodziłoby zapis.</translation>
+    </message>
+    <message>
+        <source>Restoring worlds and characters…</source>
+        <translation>Przywracanie światów i postaci…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n save files from the backup</source>
+        <translation>
+            <numerusform>Przywrócono %n plik zapisu z kopii zapasowej</numerusform>
+            <numerusform>Przywrócono %n pliki zapisu z kopii zapasowej</numerusform>
+            <numerusform>Przywrócono %n plików zapisu z kopii zapasowej</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move mods aside: %1</source>
+        <translation>Nie udało się odłożyć modów na bok: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n mods aside — capture command copied to clipboard</source>
+        <translation>
+            <numerusform>Odłożono %n mod na bok — polecenie przechwytywania skopiowano do schowka</numerusform>
+            <numerusform>Odłożono %n mody na bok — polecenie przechwytywania skopiowano do schowka</numerusform>
+            <numerusform>Odłożono %n modów na bok — polecenie przechwytywania skopiowano do schowka</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t restore mods: %1</source>
+        <translation>Nie udało się przywrócić modów: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n mods — relaunch Valheim to play modded</source>
+        <translation>
+            <numerusform>Przywrócono %n mod — uruchom ponownie Valheim, by grać z modami</numerusform>
+            <numerusform>Przywrócono %n mody — uruchom ponownie Valheim, by grać z modami</numerusform>
+            <numerusform>Przywrócono %n modów — uruchom ponownie Valheim, by grać z modami</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>Katalog modów jeszcze się nie wczytał, więc nie można jeszcze wyszukać %1 — spróbuj ponownie, gdy Przeglądaj pokaże mody.</translation>
+    </message>
+    <message>
+        <source>Neither Thunderstore nor Hexium has %1 — if you have its .zip, drop it anywhere on this window.</source>
+        <translation>Ani Thunderstore, ani Hexium nie ma %1 — jeśli masz jego plik .zip, upuść go w dowolnym miejscu tego okna.</translation>
+    </message>
+    <message>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
+        <translation>Skopiowano podsumowanie ostatniego uruchomienia — wklej je na Discordzie</translation>
+    </message>
+    <message>
+        <source>Quit Steam first — it rewrites its settings when it quits, so launch options written while it runs would be lost.</source>
+        <translation>Najpierw zamknij Steam — przy zamykaniu nadpisuje swoje ustawienia, więc opcje uruchamiania zapisane w trakcie jego działania przepadłyby.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <translation>Nie udało się ustalić, które konto Steam gra w Valheim. Zaloguj się raz do Steama, zamknij go i spróbuj ponownie — albo wklej opcje uruchamiania samodzielnie.</translation>
+    </message>
+    <message>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
+        <translation>Ustawianie opcji uruchamiania Valheim w Steamie…</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam</source>
+        <translation>Ustawiono opcje uruchamiania w Steamie</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam (the previous settings are kept in %1)</source>
+        <translation>Ustawiono opcje uruchamiania w Steamie (poprzednie ustawienia zachowano w %1)</translation>
+    </message>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>Trwa inna czynność („%1”); otwórz profil ponownie, gdy się skończy.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Wczytywanie %1…</translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any profile.</source>
+        <translation>%1 jest znacznie większy niż jakikolwiek profil.</translation>
+    </message>
+    <message>
+        <source>Choose a profile (.r2z or export.r2x) to import</source>
+        <translation>Wybierz profil (.r2z lub export.r2x) do zaimportowania</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <translation>To nie jest kod profilu: kody wyglądają tak: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
+    </message>
+    <message>
+        <source>Fetching the profile code…</source>
+        <translation>Pobieranie kodu profilu…</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
+        <translation>%1 nie mógł wydać tego kodu profilu (HTTP %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the profile “%1”: %n mods</source>
+        <translation>
+            <numerusform>Wczytano profil „%1”: %n mod</numerusform>
+            <numerusform>Wczytano profil „%1”: %n mody</numerusform>
+            <numerusform>Wczytano profil „%1”: %n modów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
+        <translation>Nie udało się połączyć z Thunderstore ani Hexium w sprawie tego kodu: %1</translation>
+    </message>
+    <message>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
+        <translation>Nie znaleziono tego kodu profilu — mógł wygasnąć albo zawiera literówkę.</translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>Katalog modów jeszcze się nie wczytał, więc nie można jeszcze wyszukać modów z paczki — spróbuj ponownie, gdy Przeglądaj pokaże mody.</translation>
+    </message>
+    <message>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
+        <translation>Żadnego z modów z „%1” nie ma na Thunderstore ani Hexium dla Valheim — to profil do innej gry, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — importing over this profile while the game runs would change its mods under it.</source>
+        <translation>Najpierw zamknij Valheim — import na ten profil w trakcie gry zmieniłby jej mody w locie.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled — nothing was changed.</source>
+        <translation>Import anulowany — nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
+        <translation>Nie udało się pobrać %1 — nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
+        <translation>Nie udało się zaimportować %1 — jesteś z powrotem w profilu %2. %3</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
+        <translation>Nie udało się zaimportować %1 — nic nie zostało zmienione. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2</source>
+        <translation>
+            <numerusform>Zaimportowano %1 z %n modu do nowego profilu %2</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów do nowego profilu %2</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów do nowego profilu %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2; not found: %3</source>
+        <translation>
+            <numerusform>Zaimportowano %1 z %n modu do nowego profilu %2; nie znaleziono: %3</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów do nowego profilu %2; nie znaleziono: %3</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów do nowego profilu %2; nie znaleziono: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods</source>
+        <translation>
+            <numerusform>Zaimportowano %1 z %n modu</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods; not found: %2</source>
+        <translation>
+            <numerusform>Zaimportowano %1 z %n modu; nie znaleziono: %2</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów; nie znaleziono: %2</numerusform>
+            <numerusform>Zaimportowano %1 z %n modów; nie znaleziono: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>Importowanie %1…</translation>
+    </message>
+    <message>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
+        <translation>Pominięto: %1 — nie pochodzą z Thunderstore ani Hexium</translation>
+    </message>
+    <message>
+        <source>Save the profile for r2modman, Gale or Skaldrun players</source>
+        <translation>Zapisz profil dla graczy r2modman, Gale lub Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n mods to %1</source>
+        <translation>
+            <numerusform>Zapisano %n mod w %1</numerusform>
+            <numerusform>Zapisano %n mody w %1</numerusform>
+            <numerusform>Zapisano %n modów w %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a profile code…</source>
+        <translation>Tworzenie kodu profilu…</translation>
+    </message>
+    <message>
+        <source>This profile is over 20 MB, too large for a code; export it as a .r2z file instead.</source>
+        <translation>Ten profil ma ponad 20 MB, to za dużo na kod; wyeksportuj go jako plik .r2z.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
+        <translation>Nie udało się połączyć z Thunderstore, by utworzyć kod: %1</translation>
+    </message>
+    <message>
+        <source>Thunderstore makes only a few codes a minute; try again in a minute.</source>
+        <translation>Thunderstore tworzy tylko kilka kodów na minutę; spróbuj ponownie za minutę.</translation>
+    </message>
+    <message>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
+        <translation>Thunderstore nie utworzył kodu (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Profile code: %1</source>
+        <translation>Kod profilu: %1</translation>
+    </message>
+    <message>
+        <source>Profile code copied</source>
+        <translation>Skopiowano kod profilu</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are offered again</source>
+        <translation>Aktualizacje %1 znów będą proponowane</translation>
+    </message>
+    <message>
+        <source>No updates will be offered for %1</source>
+        <translation>Aktualizacje %1 nie będą proponowane</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — updating mods while the game or its server runs would change them under it.</source>
+        <translation>Najpierw zamknij Valheim — aktualizacja modów w trakcie działania gry lub jej serwera zmieniłaby je w locie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %n mods…</source>
+        <translation>
+            <numerusform>Aktualizowanie %n modu…</numerusform>
+            <numerusform>Aktualizowanie %n modów…</numerusform>
+            <numerusform>Aktualizowanie %n modów…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Stopping after this mod…</source>
+        <translation>Zatrzymywanie po tym modzie…</translation>
+    </message>
+    <message>
+        <source>Installing %1 %2…</source>
+        <translation>Instalowanie %1 %2…</translation>
+    </message>
+    <message>
+        <source>Installed %1 %2</source>
+        <translation>Zainstalowano %1 %2</translation>
+    </message>
+    <message>
+        <source>Installing what %1 needs…</source>
+        <translation>Instalowanie tego, czego potrzebuje %1…</translation>
+    </message>
+    <message>
+        <source>Installed %1 for %2</source>
+        <translation>Zainstalowano %1 dla %2</translation>
+    </message>
+    <message>
+        <source>Nothing was missing for %1</source>
+        <translation>%1 niczego nie brakowało</translation>
     </message>
 </context>
 <context>
@@ -108,7 +627,7 @@
         <translation>Wczytywanie…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>Nie udało się wczytać katalogu Thunderstore.</translation>
     </message>
     <message>
@@ -140,6 +659,17 @@
     </message>
 </context>
 <context>
+    <name>Change</name>
+    <message>
+        <source>Another change of this game folder is still under way.</source>
+        <translation>Inna zmiana w tym folderze gry wciąż trwa.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the game folder.</source>
+        <translation>%1 nie znajduje się w folderze gry.</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
@@ -162,7 +692,7 @@
         <translation>część %1 jego katalogu jest uszkodzona</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
         <translation>część %1 jego katalogu nie dotarła (%2)</translation>
     </message>
 </context>
@@ -586,12 +1116,20 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>„%1” przyjmuje liczbę od %2 do %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>Wartość „%1” nie może zawierać podziału wiersza.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>Wartość „%1” nie może kończyć się na „]”: wiersz zostałby odczytany jako nagłówek sekcji.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save “%1”: it&apos;s a link to a file that doesn&apos;t exist.</source>
+        <translation>Nie udało się zapisać „%1”: to link do pliku, który nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save “%1”: it&apos;s a link to a file outside the game folder.</source>
+        <translation>Nie udało się zapisać „%1”: to link do pliku spoza folderu gry.</translation>
     </message>
 </context>
 <context>
@@ -664,10 +1202,72 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
     </message>
 </context>
 <context>
+    <name>FolderLock</name>
+    <message>
+        <source>Another program (process %1) is changing this game folder; try again when it has finished.</source>
+        <translation>Inny program (proces %1) zmienia ten folder gry; spróbuj ponownie, gdy skończy.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) is changing this game folder; try again when it has finished.</source>
+        <translation>%1 (proces %2) zmienia ten folder gry; spróbuj ponownie, gdy skończy.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t lock the game folder for changes (%1).</source>
+        <translation>Nie udało się zablokować folderu gry do zmian (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FoldingRow</name>
     <message>
         <source>More</source>
         <translation>Więcej</translation>
+    </message>
+</context>
+<context>
+    <name>Fs</name>
+    <message>
+        <source>Couldn&apos;t read “%1”: %2.</source>
+        <translation>Nie udało się odczytać „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write “%1”: %2.</source>
+        <translation>Nie udało się zapisać „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create “%1”: %2.</source>
+        <translation>Nie udało się utworzyć „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create the folder “%1”: %2.</source>
+        <translation>Nie udało się utworzyć folderu „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create a folder in “%1”: %2.</source>
+        <translation>Nie udało się utworzyć folderu w „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read the folder “%1”: %2.</source>
+        <translation>Nie udało się odczytać folderu „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: %2.</source>
+        <translation>Nie udało się skopiować „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move “%1”: %2.</source>
+        <translation>Nie udało się przenieść „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t remove “%1”: %2.</source>
+        <translation>Nie udało się usunąć „%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read “%1”: it isn&apos;t UTF-8 text.</source>
+        <translation>Nie udało się odczytać „%1”: to nie jest tekst UTF-8.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move “%1”: “%2” already exists.</source>
+        <translation>Nie udało się przenieść „%1”: „%2” już istnieje.</translation>
     </message>
 </context>
 <context>
@@ -703,6 +1303,61 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
     <message>
         <source>Update BepInEx to %1</source>
         <translation>Zaktualizuj BepInEx do %1</translation>
+    </message>
+</context>
+<context>
+    <name>Http</name>
+    <message>
+        <source>The server stopped answering (timed out)</source>
+        <translation>Serwer przestał odpowiadać (przekroczono limit czasu)</translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation>Serwer odrzucił połączenie</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address couldn&apos;t be found</source>
+        <translation>Nie znaleziono adresu serwera</translation>
+    </message>
+    <message>
+        <source>The server closed the connection</source>
+        <translation>Serwer zamknął połączenie</translation>
+    </message>
+    <message>
+        <source>The server sent us round in circles (too many redirects)</source>
+        <translation>Serwer kazał nam krążyć w kółko (zbyt wiele przekierowań)</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made</source>
+        <translation>Nie udało się nawiązać bezpiecznego połączenia z serwerem</translation>
+    </message>
+    <message>
+        <source>The Internet connection appears to be offline</source>
+        <translation>Wygląda na to, że nie ma połączenia z internetem</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>nieznany błąd</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>Pobieranie zostało anulowane</translation>
+    </message>
+    <message>
+        <source>The server sent more than %1 MB, far more than expected</source>
+        <translation>Serwer wysłał ponad %1 MB, dużo więcej, niż się spodziewano</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved to disk</source>
+        <translation>Nie udało się zapisać pobranego pliku na dysku</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create “%1”: %2</source>
+        <translation>Nie udało się utworzyć „%1”: %2</translation>
+    </message>
+    <message>
+        <source>The server answered with an error (HTTP %1)</source>
+        <translation>Serwer odpowiedział błędem (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -817,6 +1472,171 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
     </message>
 </context>
 <context>
+    <name>InstallError</name>
+    <message>
+        <source>%1 isn&apos;t something I can install — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>Nie mogę zainstalować %1 — upuść plik .zip z modem, plugin .dll, plik .cfg albo folder z modem.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: %1</source>
+        <translation>Nie udało się rozpakować archiwum: %1</translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t seem to contain any mod files.</source>
+        <translation>%1 nie wydaje się zawierać żadnych plików modów.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t find any Valheim worlds or characters in %1.</source>
+        <translation>Nie znaleziono żadnych światów ani postaci Valheim w %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>the archive is damaged or isn&apos;t a ZIP archive</source>
+        <translation>archiwum jest uszkodzone lub nie jest archiwum ZIP</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n bajt</numerusform>
+            <numerusform>%n bajty</numerusform>
+            <numerusform>%n bajtów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” has an absolute path, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” ma ścieżkę bezwzględną, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” points outside the archive&apos;s folder, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” wskazuje poza folder archiwum, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” has an invalid name, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” ma nieprawidłową nazwę, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>brak pamięci</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: it unpacks to more than %1, far more than any mod needs, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: po rozpakowaniu zajmuje ponad %1, dużo więcej niż potrzebuje jakikolwiek mod, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: it holds more than %1 files, far more than any mod needs, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: zawiera ponad %1 plików, dużo więcej niż potrzebuje jakikolwiek mod, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: an entry has no name, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: jeden z wpisów nie ma nazwy, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” is a symbolic link, which no mod needs, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” jest dowiązaniem symbolicznym, którego żaden mod nie potrzebuje, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” is a hard link, which no mod needs, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” jest dowiązaniem twardym, którego żaden mod nie potrzebuje, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” isn&apos;t a file or a folder, so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: wpis „%1” nie jest plikiem ani folderem, więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” couldn&apos;t be written (%2), so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: nie udało się zapisać wpisu „%1” (%2), więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” couldn&apos;t be read (%2), so nothing was installed.</source>
+        <translation>Nie udało się rozpakować archiwum: nie udało się odczytać wpisu „%1” (%2), więc niczego nie zainstalowano.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: it overlaps “%2”.</source>
+        <translation>Nie udało się skopiować „%1”: nakłada się na „%2”.</translation>
+    </message>
+    <message>
+        <source>BepInEx is already set up in the game folder; kept it as it is</source>
+        <translation>BepInEx jest już skonfigurowany w folderze gry; zostawiono go bez zmian</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 installed into the game folder</source>
+        <translation>Zainstalowano BepInEx %1 w folderze gry</translation>
+    </message>
+    <message>
+        <source>BepInEx installed into the game folder</source>
+        <translation>Zainstalowano BepInEx w folderze gry</translation>
+    </message>
+    <message>
+        <source>Merged %1 into BepInEx</source>
+        <translation>Scalono %1 z BepInEx</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install “%1”: neither its manifest nor its file name gives a usable folder name.</source>
+        <translation>Nie udało się zainstalować „%1”: ani jego manifest, ani nazwa pliku nie dają użytecznej nazwy folderu.</translation>
+    </message>
+    <message>
+        <source>Installed %1 (data/config files only — no plugin DLL)</source>
+        <translation>Zainstalowano %1 (tylko pliki danych/konfiguracyjne — bez DLL pluginu)</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>Zainstalowano %1</translation>
+    </message>
+    <message>
+        <source>Copied %1 into BepInEx/config</source>
+        <translation>Skopiowano %1 do BepInEx/config</translation>
+    </message>
+    <message>
+        <source>%1 holds the game folder&apos;s own files, so it can&apos;t be installed into them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 zawiera własne pliki folderu gry, więc nie można go w nich zainstalować — upuść plik .zip z modem, plugin .dll, plik .cfg albo folder z modem.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: “%2” lies inside it.</source>
+        <translation>Nie udało się skopiować „%1”: „%2” znajduje się w środku.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: it is a symbolic link.</source>
+        <translation>Nie udało się skopiować „%1”: to dowiązanie symboliczne.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchFixes</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Zaktualizuj do %1</translation>
+    </message>
+    <message>
+        <source>Go Back to %1</source>
+        <translation>Wróć do %1</translation>
+    </message>
+    <message>
+        <source>Switch On %1</source>
+        <translation>Włącz %1</translation>
+    </message>
+    <message>
+        <source>Update %1 %2</source>
+        <translation>Zaktualizuj %1 %2</translation>
+    </message>
+    <message>
+        <source>Install %1 %2</source>
+        <translation>Zainstaluj %1 %2</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Wyłącz</translation>
+    </message>
+</context>
+<context>
     <name>LaunchLine</name>
     <message>
         <source>Details</source>
@@ -865,6 +1685,312 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
     </message>
 </context>
 <context>
+    <name>LaunchText</name>
+    <message>
+        <source>%1, which isn&apos;t installed</source>
+        <translation>%1, który nie jest zainstalowany</translation>
+    </message>
+    <message>
+        <source>%1, which is switched off</source>
+        <translation>%1, który jest wyłączony</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which isn&apos;t installed</source>
+        <translation>%1 %2 lub nowszy, który nie jest zainstalowany</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which is switched off</source>
+        <translation>%1 %2 lub nowszy, który jest wyłączony</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, you have %3</source>
+        <translation>%1 %2 lub nowszy, masz %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer</source>
+        <translation>%1 %2 lub nowszy</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n raz)</numerusform>
+            <numerusform>%1 (%n razy)</numerusform>
+            <numerusform>%1 (%n razy)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server needs %1 %2, it has %3</source>
+        <translation>serwer potrzebuje %1 %2, ma %3</translation>
+    </message>
+    <message>
+        <source>the client needs %1 %2, it has %3</source>
+        <translation>klient potrzebuje %1 %2, ma %3</translation>
+    </message>
+    <message>
+        <source>the server lacks %1</source>
+        <translation>na serwerze brakuje %1</translation>
+    </message>
+    <message>
+        <source>the client lacks %1</source>
+        <translation>w kliencie brakuje %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>The server runs another version of Valheim</source>
+        <translation>Serwer działa na innej wersji Valheim</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to the server</source>
+        <translation>Nie udało się połączyć z serwerem</translation>
+    </message>
+    <message>
+        <source>The server refused the password</source>
+        <translation>Serwer odrzucił hasło</translation>
+    </message>
+    <message>
+        <source>The server has banned this player</source>
+        <translation>Serwer zbanował tego gracza</translation>
+    </message>
+    <message>
+        <source>The server is full</source>
+        <translation>Serwer jest pełny</translation>
+    </message>
+    <message>
+        <source>Lost the connection to the server (%1)</source>
+        <translation>Utracono połączenie z serwerem (%1)</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; oraz %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: it needs %2</source>
+        <translation>%1 się nie wczytał: wymaga %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: it can&apos;t run beside %2</source>
+        <translation>%1 się nie wczytał: nie może działać razem z %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: a mod it needs didn&apos;t load</source>
+        <translation>%1 się nie wczytał: nie wczytał się wymagany przez niego mod</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load, and BepInEx gave no reason</source>
+        <translation>%1 się nie wczytał, a BepInEx nie podał powodu</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: %2</source>
+        <translation>%1 się nie wczytał: %2</translation>
+    </message>
+    <message>
+        <source>%1 is installed twice; BepInEx loaded one copy</source>
+        <translation>%1 jest zainstalowany dwa razy; BepInEx wczytał jedną kopię</translation>
+    </message>
+    <message>
+        <source>%1 was skipped: %2 is installed too</source>
+        <translation>%1 został pominięty: %2 też jest zainstalowany</translation>
+    </message>
+    <message>
+        <source>%1 was made for BepInEx %2 and might not work until it&apos;s updated</source>
+        <translation>%1 powstał dla BepInEx %2 i może nie działać, dopóki nie zostanie zaktualizowany</translation>
+    </message>
+    <message>
+        <source>A mod couldn&apos;t patch the game, and its error names no mod</source>
+        <translation>Jakiś mod nie zdołał spatchować gry, a jego błąd nie wskazuje żadnego moda</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t patch the game — it may need an update for this Valheim</source>
+        <translation>%1 nie zdołał spatchować gry — może potrzebować aktualizacji do tej wersji Valheim</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (%2)</source>
+        <translation>%1 nie zdołał wystartować (%2)</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (an error)</source>
+        <translation>%1 nie zdołał wystartować (błąd)</translation>
+    </message>
+    <message>
+        <source>Something failed (%1), and no mod is named in it</source>
+        <translation>Coś się nie powiodło (%1) i nie wskazano żadnego moda</translation>
+    </message>
+    <message>
+        <source>Something failed (an error), and no mod is named in it</source>
+        <translation>Coś się nie powiodło (błąd) i nie wskazano żadnego moda</translation>
+    </message>
+    <message>
+        <source>Something failed (%1) in %2, which no one mod stands for</source>
+        <translation>Coś się nie powiodło (%1) w %2, czego nie da się przypisać jednemu modowi</translation>
+    </message>
+    <message>
+        <source>Something failed (an error) in %1, which no one mod stands for</source>
+        <translation>Coś się nie powiodło (błąd) w %1, czego nie da się przypisać jednemu modowi</translation>
+    </message>
+    <message>
+        <source>%1 ran into %2</source>
+        <translation>%1 napotkał %2</translation>
+    </message>
+    <message>
+        <source>%1 ran into an error</source>
+        <translation>%1 napotkał błąd</translation>
+    </message>
+    <message>
+        <source>the game&apos;s versions differ (%1)</source>
+        <translation>wersje gry się różnią (%1)</translation>
+    </message>
+    <message>
+        <source>A connection was refused: the versions differ</source>
+        <translation>Odrzucono połączenie: wersje się różnią</translation>
+    </message>
+    <message>
+        <source>A connection was refused: %1</source>
+        <translation>Odrzucono połączenie: %1</translation>
+    </message>
+    <message>
+        <source>Jotunn&apos;s version check turned a connection away</source>
+        <translation>Sprawdzanie wersji przez Jotunn odrzuciło połączenie</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the server: %2</source>
+        <translation>Mody muszą być %1 na serwerze: %2</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the client: %2</source>
+        <translation>Mody muszą być %1 w kliencie: %2</translation>
+    </message>
+    <message>
+        <source>A connection was closed</source>
+        <translation>Zamknięto połączenie</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>Wczytano %1 z %n moda, Valheim %2</numerusform>
+            <numerusform>Wczytano %1 z %n modów, Valheim %2</numerusform>
+            <numerusform>Wczytano %1 z %n modów, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded</source>
+        <translation>
+            <numerusform>Wczytano %1 z %n moda</numerusform>
+            <numerusform>Wczytano %1 z %n modów</numerusform>
+            <numerusform>Wczytano %1 z %n modów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n moda, Valheim %2</numerusform>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n modów, Valheim %2</numerusform>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n modów, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded</source>
+        <translation>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n moda</numerusform>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n modów</numerusform>
+            <numerusform>BepInEx zatrzymał się przed końcem wczytywania: wczytano %1 z %n modów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BepInEx isn&apos;t installed in the game folder, so nothing wrote a log.</source>
+        <translation>BepInEx nie jest zainstalowany w folderze gry, więc nic nie zapisało logu.</translation>
+    </message>
+    <message>
+        <source>Steam runs the Windows build through Proton, which loads BepInEx only with these launch options: %1</source>
+        <translation>Steam uruchamia wersję na Windows przez Protona, który wczytuje BepInEx tylko z tymi opcjami uruchamiania: %1</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t executable, so Steam couldn&apos;t start the game through it.</source>
+        <translation>%1 nie jest wykonywalny, więc Steam nie mógł przez niego uruchomić gry.</translation>
+    </message>
+    <message>
+        <source>%1 is too old for Steam&apos;s runtime, which keeps it from loading BepInEx.</source>
+        <translation>%1 jest za stary dla środowiska uruchomieniowego Steama, przez co nie może wczytać BepInEx.</translation>
+    </message>
+    <message>
+        <source>BepInEx&apos;s injector is Intel-only: on Apple Silicon the game has to run through Rosetta 2 (step 4).</source>
+        <translation>Injektor BepInEx działa tylko na Intelu: na Apple Silicon gra musi działać przez Rosetta 2 (krok 4).</translation>
+    </message>
+    <message>
+        <source>Steam&apos;s launch options for Valheim don&apos;t name %1, so the game started without mods.</source>
+        <translation>Opcje uruchamiania Valheim w Steamie nie wskazują %1, więc gra uruchomiła się bez modów.</translation>
+    </message>
+    <message>
+        <source>The server hasn&apos;t been started through %1 since BepInEx was installed, so nothing wrote a log.</source>
+        <translation>Od instalacji BepInEx serwer nie był uruchamiany przez %1, więc nic nie zapisało logu.</translation>
+    </message>
+    <message>
+        <source>Valheim hasn&apos;t been launched with mods yet.</source>
+        <translation>Valheim nie był jeszcze uruchamiany z modami.</translation>
+    </message>
+    <message>
+        <source>Valheim started, but BepInEx wrote no log — Steam may have started it without its launch options.</source>
+        <translation>Valheim się uruchomił, ale BepInEx nie zapisał logu — Steam mógł go uruchomić bez opcji uruchamiania.</translation>
+    </message>
+    <message>
+        <source>Valheim updated from %1 to %2</source>
+        <translation>Valheim zaktualizowano z %1 do %2</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>paczka %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>serwer %1</translation>
+    </message>
+    <message>
+        <source>**Last launch:** %1</source>
+        <translation>**Ostatnie uruchomienie:** %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>- …and %n more</source>
+        <translation>
+            <numerusform>- …i %n więcej</numerusform>
+            <numerusform>- …i %n więcej</numerusform>
+            <numerusform>- …i %n więcej</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LocalConfig</name>
+    <message>
+        <source>a text runs to the end of the file</source>
+        <translation>tekst ciągnie się do końca pliku</translation>
+    </message>
+    <message>
+        <source>Steam&apos;s settings in “%1” aren&apos;t laid out as expected (%2), so Skaldrun left them as they are. Paste the launch options into Steam yourself.</source>
+        <translation>Ustawienia Steama w „%1” nie mają oczekiwanego układu (%2), więc Skaldrun zostawił je bez zmian. Wklej opcje uruchamiania do Steama samodzielnie.</translation>
+    </message>
+    <message>
+        <source>a block isn&apos;t closed</source>
+        <translation>blok nie jest zamknięty</translation>
+    </message>
+    <message>
+        <source>a brace closes nothing</source>
+        <translation>nawias klamrowy niczego nie zamyka</translation>
+    </message>
+    <message>
+        <source>a block has no name</source>
+        <translation>blok nie ma nazwy</translation>
+    </message>
+    <message>
+        <source>a name has no value</source>
+        <translation>nazwa nie ma wartości</translation>
+    </message>
+    <message>
+        <source>it holds no UserLocalConfigStore</source>
+        <translation>nie zawiera UserLocalConfigStore</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Toolbar</source>
@@ -899,7 +2025,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Graj w vanillę</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Uruchom czyste Valheim — mody zostają zainstalowane, ale się nie wczytują</translation>
     </message>
     <message>
@@ -926,7 +2052,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Brak readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>Bardzo długie, więc tutaj skrócone; reszta jest na stronie pakietu.</translation>
     </message>
 </context>
@@ -941,7 +2067,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>dane</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>Edytuj ustawienia tego moda</translation>
     </message>
     <message>
@@ -1103,20 +2229,106 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>Nie udało się wczytać readme: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>Nie udało się wczytać listy zmian: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>Nie udało się wczytać readme: repozytorium odpowiedziało %1.</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>Nie udało się wczytać listy zmian: repozytorium odpowiedziało %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Pipeline</name>
+    <message>
+        <source>no download URL</source>
+        <translation>brak adresu pobierania</translation>
+    </message>
+    <message>
+        <source>refused to download from %1, which is neither Thunderstore&apos;s nor Hexium&apos;s</source>
+        <translation>odmówiono pobierania z %1, które nie należy ani do Thunderstore, ani do Hexium</translation>
+    </message>
+    <message>
+        <source>Downloading %1 (%2 of %3)…</source>
+        <translation>Pobieranie %1 (%2 z %3)…</translation>
+    </message>
+    <message>
+        <source>%1 Reload the catalog in Browse and try again.</source>
+        <translation>%1 Przeładuj katalog w zakładce Przeglądaj i spróbuj ponownie.</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>Zainstalowano %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %1 with %n dependencies (%2)</source>
+        <translation>
+            <numerusform>Zainstalowano %1 z %n zależnością (%2)</numerusform>
+            <numerusform>Zainstalowano %1 z %n zależnościami (%2)</numerusform>
+            <numerusform>Zainstalowano %1 z %n zależnościami (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Installed %1, but not %2</source>
+        <translation>Zainstalowano %1, ale nie %2</translation>
+    </message>
+    <message>
+        <source>Updates cancelled — nothing was changed</source>
+        <translation>Anulowano aktualizacje — nic nie zostało zmienione</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods; stopped before %2</source>
+        <translation>
+            <numerusform>Zaktualizowano %1 z %n moda; zatrzymano przed %2</numerusform>
+            <numerusform>Zaktualizowano %1 z %n modów; zatrzymano przed %2</numerusform>
+            <numerusform>Zaktualizowano %1 z %n modów; zatrzymano przed %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods</source>
+        <translation>
+            <numerusform>Zaktualizowano %1 z %n moda</numerusform>
+            <numerusform>Zaktualizowano %1 z %n modów</numerusform>
+            <numerusform>Zaktualizowano %1 z %n modów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not in the catalog (install manually): %1</source>
+        <translation>Brak w katalogu (zainstaluj ręcznie): %1</translation>
+    </message>
+    <message>
+        <source>needs %1, which didn&apos;t install</source>
+        <translation>wymaga %1, którego nie udało się zainstalować</translation>
+    </message>
+    <message>
+        <source>Updating %1 to %2 (%3 of %4)…</source>
+        <translation>Aktualizowanie %1 do %2 (%3 z %4)…</translation>
+    </message>
+    <message>
+        <source>Installing %1 (%2 of %3)…</source>
+        <translation>Instalowanie %1 (%2 z %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>Process</name>
+    <message>
+        <source>Couldn&apos;t start %1</source>
+        <translation>Nie udało się uruchomić %1</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be started</source>
+        <translation>Nie udało się uruchomić %1</translation>
     </message>
 </context>
 <context>
@@ -1136,6 +2348,69 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
     <message>
         <source>Move to Trash</source>
         <translation>Przenieś do Kosza</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePack</name>
+    <message>
+        <source>%1 in that profile has no version of three numbers.</source>
+        <translation>%1 w tym profilu nie ma wersji złożonej z trzech liczb.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” with an absolute path, so nothing was imported.</source>
+        <translation>Ten profil ma plik „%1” ze ścieżką bezwzględną, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” that points outside its folder, so nothing was imported.</source>
+        <translation>Ten profil ma plik „%1” wskazujący poza swój folder, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) is far larger than any profile&apos;s, so nothing was imported.</source>
+        <translation>Lista modów tego profilu (export.r2x) jest dużo większa niż w jakimkolwiek profilu, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) isn&apos;t readable YAML.</source>
+        <translation>Lista modów tego profilu (export.r2x) nie jest czytelnym YAML-em.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) has no list of mods.</source>
+        <translation>Lista modów tego profilu (export.r2x) nie zawiera listy modów.</translation>
+    </message>
+    <message>
+        <source>That profile lists far too many mods.</source>
+        <translation>Ten profil zawiera zdecydowanie za dużo modów.</translation>
+    </message>
+    <message>
+        <source>“%1” in that profile isn&apos;t a mod name of the form Owner-Name.</source>
+        <translation>„%1” w tym profilu nie jest nazwą moda w postaci Autor-Nazwa.</translation>
+    </message>
+    <message>
+        <source>That profile isn&apos;t a readable .r2z (zip) archive.</source>
+        <translation>Ten profil nie jest czytelnym archiwum .r2z (zip).</translation>
+    </message>
+    <message>
+        <source>That profile unpacks to far more files or bytes than any profile holds, so nothing was imported.</source>
+        <translation>Ten profil po rozpakowaniu ma dużo więcej plików lub bajtów, niż zawiera jakikolwiek profil, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>That profile has an entry “%1” that isn&apos;t a plain file, so nothing was imported.</source>
+        <translation>Ten profil ma wpis „%1”, który nie jest zwykłym plikiem, więc niczego nie zaimportowano.</translation>
+    </message>
+    <message>
+        <source>That profile has no mod list (export.r2x), so there is nothing to import.</source>
+        <translation>Ten profil nie ma listy modów (export.r2x), więc nie ma czego importować.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t build the profile archive.</source>
+        <translation>Nie udało się utworzyć archiwum profilu.</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a profile code&apos;s content: it doesn&apos;t start with #r2modman.</source>
+        <translation>To nie jest zawartość kodu profilu: nie zaczyna się od #r2modman.</translation>
+    </message>
+    <message>
+        <source>That profile code&apos;s content is damaged: it isn&apos;t valid base64.</source>
+        <translation>Zawartość tego kodu profilu jest uszkodzona: to nie jest poprawny base64.</translation>
     </message>
 </context>
 <context>
@@ -1204,15 +2479,15 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Nadaj profilowi nazwę.</translation>
     </message>
     <message>
-        <source>A profile name can't start or end with a space.</source>
+        <source>A profile name can&apos;t start or end with a space.</source>
         <translation>Nazwa profilu nie może zaczynać się ani kończyć spacją.</translation>
     </message>
     <message>
-        <source>A profile name can't start with a dot.</source>
+        <source>A profile name can&apos;t start with a dot.</source>
         <translation>Nazwa profilu nie może zaczynać się od kropki.</translation>
     </message>
     <message>
-        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <source>A profile name can&apos;t contain “/”, “\”, “:” or control characters.</source>
         <translation>Nazwa profilu nie może zawierać „/”, „\”, „:” ani znaków sterujących.</translation>
     </message>
     <message>
@@ -1228,11 +2503,11 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>„%1” to używany profil; przełącz się na inny, zanim go usuniesz.</translation>
     </message>
     <message>
-        <source>Couldn't switch to “%1”: %2</source>
+        <source>Couldn&apos;t switch to “%1”: %2</source>
         <translation>Nie udało się przełączyć na „%1”: %2</translation>
     </message>
     <message>
-        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <source>Couldn&apos;t switch to “%1”: %2 “%3” is still active.</source>
         <translation>Nie udało się przełączyć na „%1”: %2 „%3” jest nadal aktywny.</translation>
     </message>
 </context>
@@ -1300,7 +2575,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Najpierw zainstaluj ShaderHelperForMac — zobacz różowy baner w panelu modów albo wyszukaj go w zakładce Przeglądaj.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>Przenieś wszystkie mody oprócz ShaderHelperForMac poza folder plugins, żeby ich materiały nie zanieczyściły punktu odniesienia.</translation>
     </message>
     <message>
@@ -1312,7 +2587,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Zrób kopię światów i postaci</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>Kopiuje wszystkie światy i postacie do folderu kopii zapasowych tej aplikacji</translation>
     </message>
     <message>
@@ -1348,7 +2623,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Przywróć światy i postacie</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>Zastępuje bieżące zapisy wersjami z najnowszej kopii zapasowej</translation>
     </message>
     <message>
@@ -1422,7 +2697,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Różowe lub purpurowe tekstury w grze?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Niektóre mody mają shadery tylko dla Windows, których Metal nie wyrenderuje. ShaderHelperForMac automatycznie podmienia zepsute materiały na shadery zgodne z Makiem.</translation>
     </message>
     <message>
@@ -1567,7 +2842,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>W Steam: kliknij prawym przyciskiem Valheim → Właściwości… → Ogólne → wklej w Opcje uruchamiania, potem zamknij okno.</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>Dodane — oznacz ten krok jako gotowy</translation>
     </message>
     <message>
@@ -1619,7 +2894,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Rosetta 2 jest zainstalowana — ten Mac może uruchamiać kod Intel.</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>Injektor BepInEx działa tylko na Intelu, więc Apple Silicon potrzebuje warstwy tłumaczącej Rosetta 2 od Apple.</translation>
     </message>
     <message>
@@ -1627,11 +2902,11 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>BepInEx %1 jest w folderze gry, a %2 jest gotowy.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 pochodzi z paczki starszej niż 5.4.2331 i nie uruchomi już BepInEx przez Steam — zaktualizuj paczkę.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>Pliki BepInEx są na miejscu, ale %1 nie jest jeszcze wykonywalny.</translation>
     </message>
     <message>
@@ -1639,11 +2914,11 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Pliki BepInEx są na miejscu, ale %1 wciąż wymaga poprawek dla Maca (prawo wykonywania + nazwa gry).</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Pobiera BepInExPack dla Valheim od denikson z Thunderstore i rozpakowuje go do folderu gry.</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Pobiera BepInExPack dla Valheim od denikson z Thunderstore i rozpakowuje go obok %1.</translation>
     </message>
     <message>
@@ -1655,11 +2930,11 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Maki z Intelem już uruchamiają wersję Intel natywnie.</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>Skrypt startowy uruchamia wersję Intel (x86_64) gry, więc BepInEx wczytuje się pod Rosettą.</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>Aplikacja Valheim na Maca jest Universal i uruchomiłaby się natywnie, gdzie BepInEx się nie wczyta — poprawka sprawia, że skrypt startowy uruchamia wersję Intel.</translation>
     </message>
     <message>
@@ -1671,11 +2946,11 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation># dodane do %1</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>Linux nie nakłada kwarantanny na pobrane pliki.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>Po instalacji BepInEx to usuwa flagę kwarantanny macOS, żeby Gatekeeper nie blokował injektora.</translation>
     </message>
     <message numerus="yes">
@@ -1687,7 +2962,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>Brak flag kwarantanny na plikach modów — Gatekeeper nie będzie przeszkadzał.</translation>
     </message>
     <message>
@@ -1695,7 +2970,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Znaleziono w twoich ustawieniach Steam — Valheim startuje przez BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>Jedyny ręczny krok: Steam musi uruchamiać grę przez skrypt BepInEx.</translation>
     </message>
     <message>
@@ -1703,7 +2978,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Start z modami potwierdzony — BepInEx ostatnio zapisał log %1.</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>Ostatni log BepInEx pochodzi z wersji Windows pod Protonem, a nie z natywnej gry.</translation>
     </message>
     <message>
@@ -1800,8 +3075,23 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>Nie udało się wczytać katalogu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: it no longer exists.</source>
+        <translation>Nie udało się przenieść „%1” do Kosza: już nie istnieje.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: the Trash refused it.</source>
+        <translation>Nie udało się przenieść „%1” do Kosza: Kosz go odrzucił.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: the Trash folder isn&apos;t available.</source>
+        <translation>Nie udało się przenieść „%1” do Kosza: folder Kosza jest niedostępny.</translation>
     </message>
 </context>
 <context>
@@ -1842,7 +3132,7 @@ Postęp trafia na stderr, wyniki na stdout. Kod wyjścia: 0 gotowe, 1 błąd (po
         <translation>Zainstaluj wersję %1</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>Nie proponuj aktualizacji %1</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
     <name>AlertPresenter</name>
@@ -39,7 +40,7 @@
     </message>
     <message>
         <source>Quit Valheim first — switching profiles while the game runs would take its mods away under it.</source>
-        <translation>Feche o Valheim primeiro — trocar de perfil com o jogo aberto tiraria os mods dele no meio da partida.</translation>
+        <translation>Feche o Valheim primeiro — trocar de perfil com o jogo aberto tiraria os mods dele enquanto ele roda.</translation>
     </message>
     <message>
         <source>Switching to profile %1…</source>
@@ -48,6 +49,506 @@
     <message>
         <source>Switched to profile %1</source>
         <translation>Perfil trocado para %1</translation>
+    </message>
+    <message>
+        <source>%1 Download it from %2 yourself and drop the .zip anywhere on this window.</source>
+        <translation>%1 Baixe-o você mesmo em %2 e solte o .zip em qualquer lugar desta janela.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore for %1 (%2). Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>Não foi possível acessar o Thunderstore para %1 (%2). Baixe-o você mesmo em %3 e solte o .zip em qualquer lugar desta janela.</translation>
+    </message>
+    <message>
+        <source>Thunderstore&apos;s answer about %1 (HTTP %2) names no download; try again later. Download it from %3 yourself and drop the .zip anywhere on this window.</source>
+        <translation>A resposta do Thunderstore sobre %1 (HTTP %2) não traz nenhum download; tente novamente mais tarde. Baixe-o você mesmo em %3 e solte o .zip em qualquer lugar desta janela.</translation>
+    </message>
+    <message>
+        <source>Downloading %1 %2…</source>
+        <translation>Baixando %1 %2…</translation>
+    </message>
+    <message>
+        <source>Downloading %1…</source>
+        <translation>Baixando %1…</translation>
+    </message>
+    <message>
+        <source>Download failed: %1</source>
+        <translation>O download falhou: %1</translation>
+    </message>
+    <message>
+        <source>Installing %1…</source>
+        <translation>Instalando %1…</translation>
+    </message>
+    <message>
+        <source>Install failed: %1</source>
+        <translation>A instalação falhou: %1</translation>
+    </message>
+    <message>
+        <source>Another change of this game folder is under way (“%1”); try again when it has finished.</source>
+        <translation>Outra alteração nesta pasta do jogo está em andamento (“%1”); tente novamente quando ela terminar.</translation>
+    </message>
+    <message>
+        <source>Found Valheim at %1</source>
+        <translation>Valheim encontrado em %1</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t find Valheim in any Steam library. Install it through Steam first, or choose its folder manually.</source>
+        <translation>O Valheim não foi encontrado em nenhuma biblioteca da Steam. Instale-o pela Steam primeiro ou escolha a pasta dele manualmente.</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Escolher</translation>
+    </message>
+    <message>
+        <source>Select the Valheim game folder (the one containing %1)</source>
+        <translation>Selecione a pasta do jogo Valheim (a que contém %1)</translation>
+    </message>
+    <message>
+        <source>Installing Rosetta 2… this can take a minute</source>
+        <translation>Instalando o Rosetta 2… isso pode levar um minuto</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 installed</source>
+        <translation>Rosetta 2 instalado</translation>
+    </message>
+    <message>
+        <source>Rosetta 2 install didn&apos;t finish (exit %1).
+%2
+Run this in Terminal instead:
+%3</source>
+        <translation>A instalação do Rosetta 2 não terminou (código %1).
+%2
+Execute isto no Terminal:
+%3</translation>
+    </message>
+    <message>
+        <source>Contacting Thunderstore…</source>
+        <translation>Contatando o Thunderstore…</translation>
+    </message>
+    <message>
+        <source>Choose the BepInExPack_Valheim .zip you downloaded</source>
+        <translation>Escolha o .zip do BepInExPack_Valheim que você baixou</translation>
+    </message>
+    <message>
+        <source>Installing…</source>
+        <translation>Instalando…</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t update the launch script: %1</source>
+        <translation>Não foi possível atualizar o script de inicialização: %1</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be made to start the game&apos;s Intel build: it isn&apos;t the script of a BepInEx pack from 5.4.2331 on. Reinstall BepInEx in step 3; its new script gets the fix as it goes in.</source>
+        <translation>%1 não pode ser ajustado para iniciar a versão Intel do jogo: não é o script de um pacote do BepInEx 5.4.2331 ou mais recente. Reinstale o BepInEx na etapa 3; o novo script recebe a correção na instalação.</translation>
+    </message>
+    <message>
+        <source>Made %1 executable</source>
+        <translation>%1 agora é executável</translation>
+    </message>
+    <message>
+        <source>Updated %1 for this Mac</source>
+        <translation>%1 atualizado para este Mac</translation>
+    </message>
+    <message>
+        <source>Clearing quarantine flags…</source>
+        <translation>Removendo as marcas de quarentena…</translation>
+    </message>
+    <message>
+        <source>No quarantine flags found</source>
+        <translation>Nenhuma marca de quarentena encontrada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Removed quarantine from %n files</source>
+        <translation>
+            <numerusform>Quarentena removida de %n arquivo</numerusform>
+            <numerusform>Quarentena removida de %n arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Launch options copied — paste them into Steam</source>
+        <translation>Opções de inicialização copiadas — cole-as na Steam</translation>
+    </message>
+    <message>
+        <source>Asked Steam to launch Valheim</source>
+        <translation>A Steam foi chamada para iniciar o Valheim</translation>
+    </message>
+    <message>
+        <source>Start Steam first — Valheim needs it running even for a vanilla launch.</source>
+        <translation>Abra a Steam primeiro — o Valheim precisa dela aberta mesmo para jogar vanilla.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t launch Valheim directly: %1</source>
+        <translation>Não foi possível iniciar o Valheim diretamente: %1</translation>
+    </message>
+    <message>
+        <source>Launched Valheim vanilla — mods stay installed but don&apos;t load</source>
+        <translation>Valheim iniciado vanilla — os mods continuam instalados, mas não carregam</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1).</source>
+        <translation>Primeiro localize sua pasta do Valheim (etapa 1).</translation>
+    </message>
+    <message>
+        <source>Preparing %1…</source>
+        <translation>Preparando %1…</translation>
+    </message>
+    <message>
+        <source>%1 is installed already</source>
+        <translation>%1 já está instalado</translation>
+    </message>
+    <message>
+        <source>Locate your Valheim folder first (step 1), then drop mods here.</source>
+        <translation>Primeiro localize sua pasta do Valheim (etapa 1) e depois solte os mods aqui.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installing %n items…</source>
+        <translation>
+            <numerusform>Instalando %n item…</numerusform>
+            <numerusform>Instalando %n itens…</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 enabled</source>
+        <translation>
+            <numerusform>%1 ativado</numerusform>
+            <numerusform>%1 ativados</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 disabled</source>
+        <translation>
+            <numerusform>%1 desativado</numerusform>
+            <numerusform>%1 desativados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t toggle %1: %2</source>
+        <translation>Não foi possível ativar ou desativar %1: %2</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t remove %1: %2</source>
+        <translation>Não foi possível remover %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %1 to Trash</source>
+        <translation>
+            <numerusform>%1 movido para a Lixeira</numerusform>
+            <numerusform>%1 movidos para a Lixeira</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Deleted %1</source>
+        <translation>%1 excluído</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t delete all of %1 (%2).</source>
+        <translation>Não foi possível excluir %1 por completo (%2).</translation>
+    </message>
+    <message>
+        <source>Saved settings for %1</source>
+        <translation>Configurações de %1 salvas</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t revert: %1</source>
+        <translation>Não foi possível reverter: %1</translation>
+    </message>
+    <message>
+        <source>Restored original settings for %1</source>
+        <translation>Configurações originais de %1 restauradas</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — backing up while the game is running can capture a half-written save.</source>
+        <translation>Feche o Valheim primeiro — fazer backup com o jogo aberto pode capturar um save pela metade.</translation>
+    </message>
+    <message>
+        <source>Backing up worlds and characters…</source>
+        <translation>Fazendo backup de mundos e personagens…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %n save files</source>
+        <translation>
+            <numerusform>Backup feito de %n arquivo de save</numerusform>
+            <numerusform>Backup feito de %n arquivos de save</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Backed up %1 — %n links in the save folder lead nowhere, so no older backup was removed</source>
+        <translation>
+            <numerusform>Backup feito de %1 — %n link na pasta de saves não leva a lugar nenhum, então nenhum backup antigo foi removido</numerusform>
+            <numerusform>Backup feito de %1 — %n links na pasta de saves não levam a lugar nenhum, então nenhum backup antigo foi removido</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n save files</source>
+        <translation>
+            <numerusform>%n arquivo de save</numerusform>
+            <numerusform>%n arquivos de save</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — restoring while the game is running would corrupt the save.</source>
+        <translation>Feche o Valheim primeiro — restaurar com o jogo aberto corromperia o save.</translation>
+    </message>
+    <message>
+        <source>Restoring worlds and characters…</source>
+        <translation>Restaurando mundos e personagens…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n save files from the backup</source>
+        <translation>
+            <numerusform>%n arquivo de save restaurado do backup</numerusform>
+            <numerusform>%n arquivos de save restaurados do backup</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move mods aside: %1</source>
+        <translation>Não foi possível deixar os mods de lado: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Moved %n mods aside — capture command copied to clipboard</source>
+        <translation>
+            <numerusform>%n mod deixado de lado — comando de captura copiado para a área de transferência</numerusform>
+            <numerusform>%n mods deixados de lado — comando de captura copiado para a área de transferência</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t restore mods: %1</source>
+        <translation>Não foi possível restaurar os mods: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Restored %n mods — relaunch Valheim to play modded</source>
+        <translation>
+            <numerusform>%n mod restaurado — reinicie o Valheim para jogar com mods</numerusform>
+            <numerusform>%n mods restaurados — reinicie o Valheim para jogar com mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn&apos;t loaded, so %1 can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>O catálogo de mods não carregou, então ainda não dá para procurar %1 — tente novamente quando Explorar listar mods.</translation>
+    </message>
+    <message>
+        <source>Neither Thunderstore nor Hexium has %1 — if you have its .zip, drop it anywhere on this window.</source>
+        <translation>Nem o Thunderstore nem o Hexium têm %1 — se você tiver o .zip, solte-o em qualquer lugar desta janela.</translation>
+    </message>
+    <message>
+        <source>The last launch&apos;s summary is copied — paste it into Discord</source>
+        <translation>O resumo da última inicialização foi copiado — cole-o no Discord</translation>
+    </message>
+    <message>
+        <source>Quit Steam first — it rewrites its settings when it quits, so launch options written while it runs would be lost.</source>
+        <translation>Feche a Steam primeiro — ela regrava as configurações ao fechar, então opções de inicialização gravadas com ela aberta seriam perdidas.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t tell which Steam account plays Valheim. Sign in to Steam once, quit it, then try again — or paste the launch options yourself.</source>
+        <translation>Não foi possível saber qual conta da Steam joga Valheim. Entre na Steam uma vez, feche-a e tente novamente — ou cole você mesmo as opções de inicialização.</translation>
+    </message>
+    <message>
+        <source>Setting Valheim&apos;s launch options in Steam…</source>
+        <translation>Definindo as opções de inicialização do Valheim na Steam…</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam</source>
+        <translation>Opções de inicialização definidas na Steam</translation>
+    </message>
+    <message>
+        <source>Launch options set in Steam (the previous settings are kept in %1)</source>
+        <translation>Opções de inicialização definidas na Steam (as configurações anteriores ficam em %1)</translation>
+    </message>
+    <message>
+        <source>Another action is under way (“%1”); open the profile again when it has finished.</source>
+        <translation>Outra ação está em andamento (“%1”); abra o perfil de novo quando ela terminar.</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>Lendo %1…</translation>
+    </message>
+    <message>
+        <source>%1 is far larger than any profile.</source>
+        <translation>%1 é muito maior do que qualquer perfil.</translation>
+    </message>
+    <message>
+        <source>Choose a profile (.r2z or export.r2x) to import</source>
+        <translation>Escolha um perfil (.r2z ou export.r2x) para importar</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a profile code: codes look like 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</source>
+        <translation>Isso não é um código de perfil: os códigos são assim: 018f2c4e-7b1a-4d3e-9f00-1c2b3a4d5e6f.</translation>
+    </message>
+    <message>
+        <source>Fetching the profile code…</source>
+        <translation>Buscando o código de perfil…</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t hand out that profile code (HTTP %2).</source>
+        <translation>%1 não conseguiu fornecer esse código de perfil (HTTP %2).</translation>
+    </message>
+    <message numerus="yes">
+        <source>Read the profile “%1”: %n mods</source>
+        <translation>
+            <numerusform>Perfil “%1” lido: %n mod</numerusform>
+            <numerusform>Perfil “%1” lido: %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore or Hexium for that code: %1</source>
+        <translation>Não foi possível acessar o Thunderstore nem o Hexium para esse código: %1</translation>
+    </message>
+    <message>
+        <source>That profile code wasn&apos;t found — it may have expired or been mistyped.</source>
+        <translation>Esse código de perfil não foi encontrado — ele pode ter expirado ou sido digitado errado.</translation>
+    </message>
+    <message>
+        <source>The mod catalog hasn&apos;t loaded, so the pack&apos;s mods can&apos;t be looked up yet — try again once Browse lists mods.</source>
+        <translation>O catálogo de mods não carregou, então ainda não dá para procurar os mods do pacote — tente novamente quando Explorar listar mods.</translation>
+    </message>
+    <message>
+        <source>None of the mods of “%1” is on Thunderstore or Hexium for Valheim — it&apos;s a profile for another game, so nothing was imported.</source>
+        <translation>Nenhum dos mods de “%1” está no Thunderstore ou no Hexium para Valheim — é um perfil de outro jogo, então nada foi importado.</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — importing over this profile while the game runs would change its mods under it.</source>
+        <translation>Feche o Valheim primeiro — importar por cima deste perfil com o jogo aberto mudaria os mods dele enquanto ele roda.</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Import cancelled — nothing was changed.</source>
+        <translation>Importação cancelada — nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t download %1 — nothing was changed.</source>
+        <translation>Não foi possível baixar %1 — nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t import %1 — you&apos;re back on profile %2. %3</source>
+        <translation>Não foi possível importar %1 — você voltou ao perfil %2. %3</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t import %1 — nothing was changed. %2</source>
+        <translation>Não foi possível importar %1 — nada foi alterado. %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2</source>
+        <translation>
+            <numerusform>Mods importados para o novo perfil %2: %1 de %n</numerusform>
+            <numerusform>Mods importados para o novo perfil %2: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods into the new profile %2; not found: %3</source>
+        <translation>
+            <numerusform>Mods importados para o novo perfil %2: %1 de %n; não encontrados: %3</numerusform>
+            <numerusform>Mods importados para o novo perfil %2: %1 de %n; não encontrados: %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods</source>
+        <translation>
+            <numerusform>Mods importados: %1 de %n</numerusform>
+            <numerusform>Mods importados: %1 de %n</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Imported %1 of %n mods; not found: %2</source>
+        <translation>
+            <numerusform>Mods importados: %1 de %n; não encontrados: %2</numerusform>
+            <numerusform>Mods importados: %1 de %n; não encontrados: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing %1…</source>
+        <translation>Importando %1…</translation>
+    </message>
+    <message>
+        <source>Not included: %1 — they aren&apos;t from Thunderstore or Hexium</source>
+        <translation>Não incluídos: %1 — eles não vêm do Thunderstore nem do Hexium</translation>
+    </message>
+    <message>
+        <source>Save the profile for r2modman, Gale or Skaldrun players</source>
+        <translation>Salvar o perfil para jogadores de r2modman, Gale ou Skaldrun</translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n mods to %1</source>
+        <translation>
+            <numerusform>%n mod salvo em %1</numerusform>
+            <numerusform>%n mods salvos em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Making a profile code…</source>
+        <translation>Gerando um código de perfil…</translation>
+    </message>
+    <message>
+        <source>This profile is over 20 MB, too large for a code; export it as a .r2z file instead.</source>
+        <translation>Este perfil tem mais de 20 MB, grande demais para um código; exporte-o como arquivo .r2z.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t reach Thunderstore to make a code: %1</source>
+        <translation>Não foi possível acessar o Thunderstore para gerar um código: %1</translation>
+    </message>
+    <message>
+        <source>Thunderstore makes only a few codes a minute; try again in a minute.</source>
+        <translation>O Thunderstore gera só alguns códigos por minuto; tente novamente daqui a um minuto.</translation>
+    </message>
+    <message>
+        <source>Thunderstore didn&apos;t make a code (HTTP %1).</source>
+        <translation>O Thunderstore não gerou um código (HTTP %1).</translation>
+    </message>
+    <message>
+        <source>Profile code: %1</source>
+        <translation>Código de perfil: %1</translation>
+    </message>
+    <message>
+        <source>Profile code copied</source>
+        <translation>Código de perfil copiado</translation>
+    </message>
+    <message>
+        <source>Updates for %1 are offered again</source>
+        <translation>As atualizações de %1 voltaram a ser oferecidas</translation>
+    </message>
+    <message>
+        <source>No updates will be offered for %1</source>
+        <translation>Nenhuma atualização será oferecida para %1</translation>
+    </message>
+    <message>
+        <source>Quit Valheim first — updating mods while the game or its server runs would change them under it.</source>
+        <translation>Feche o Valheim primeiro — atualizar mods com o jogo ou o servidor rodando os mudaria enquanto estão em uso.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updating %n mods…</source>
+        <translation>
+            <numerusform>Atualizando %n mod…</numerusform>
+            <numerusform>Atualizando %n mods…</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Stopping after this mod…</source>
+        <translation>Parando depois deste mod…</translation>
+    </message>
+    <message>
+        <source>Installing %1 %2…</source>
+        <translation>Instalando %1 %2…</translation>
+    </message>
+    <message>
+        <source>Installed %1 %2</source>
+        <translation>%1 %2 instalado</translation>
+    </message>
+    <message>
+        <source>Installing what %1 needs…</source>
+        <translation>Instalando o que %1 precisa…</translation>
+    </message>
+    <message>
+        <source>Installed %1 for %2</source>
+        <translation>Instalado para %2: %1</translation>
+    </message>
+    <message>
+        <source>Nothing was missing for %1</source>
+        <translation>Nada faltava para %1</translation>
     </message>
 </context>
 <context>
@@ -107,7 +608,7 @@
         <translation>Carregando…</translation>
     </message>
     <message>
-        <source>Couldn't load the Thunderstore catalog.</source>
+        <source>Couldn&apos;t load the Thunderstore catalog.</source>
         <translation>Não foi possível carregar o catálogo do Thunderstore.</translation>
     </message>
     <message>
@@ -139,6 +640,17 @@
     </message>
 </context>
 <context>
+    <name>Change</name>
+    <message>
+        <source>Another change of this game folder is still under way.</source>
+        <translation>Outra alteração desta pasta do jogo ainda está em andamento.</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t in the game folder.</source>
+        <translation>%1 não está na pasta do jogo.</translation>
+    </message>
+</context>
+<context>
     <name>ChunkedListing</name>
     <message>
         <source>the server answered with error %1</source>
@@ -161,7 +673,7 @@
         <translation>a parte %1 do catálogo está danificada</translation>
     </message>
     <message>
-        <source>part %1 of its catalog didn't arrive (%2)</source>
+        <source>part %1 of its catalog didn&apos;t arrive (%2)</source>
         <translation>a parte %1 do catálogo não chegou (%2)</translation>
     </message>
 </context>
@@ -582,12 +1094,20 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>“%1” aceita um número de %2 a %3.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't contain a line break.</source>
+        <source>The value of “%1” can&apos;t contain a line break.</source>
         <translation>O valor de “%1” não pode conter uma quebra de linha.</translation>
     </message>
     <message>
-        <source>The value of “%1” can't end with “]”: the line would read as a section header.</source>
+        <source>The value of “%1” can&apos;t end with “]”: the line would read as a section header.</source>
         <translation>O valor de “%1” não pode terminar com “]”: a linha seria lida como um cabeçalho de seção.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save “%1”: it&apos;s a link to a file that doesn&apos;t exist.</source>
+        <translation>Não foi possível salvar “%1”: é um link para um arquivo que não existe.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t save “%1”: it&apos;s a link to a file outside the game folder.</source>
+        <translation>Não foi possível salvar “%1”: é um link para um arquivo fora da pasta do jogo.</translation>
     </message>
 </context>
 <context>
@@ -659,10 +1179,72 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
     </message>
 </context>
 <context>
+    <name>FolderLock</name>
+    <message>
+        <source>Another program (process %1) is changing this game folder; try again when it has finished.</source>
+        <translation>Outro programa (processo %1) está alterando esta pasta do jogo; tente de novo quando ele terminar.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) is changing this game folder; try again when it has finished.</source>
+        <translation>%1 (processo %2) está alterando esta pasta do jogo; tente de novo quando ele terminar.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t lock the game folder for changes (%1).</source>
+        <translation>Não foi possível bloquear a pasta do jogo para alterações (%1).</translation>
+    </message>
+</context>
+<context>
     <name>FoldingRow</name>
     <message>
         <source>More</source>
         <translation>Mais</translation>
+    </message>
+</context>
+<context>
+    <name>Fs</name>
+    <message>
+        <source>Couldn&apos;t read “%1”: %2.</source>
+        <translation>Não foi possível ler “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t write “%1”: %2.</source>
+        <translation>Não foi possível gravar “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create “%1”: %2.</source>
+        <translation>Não foi possível criar “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create the folder “%1”: %2.</source>
+        <translation>Não foi possível criar a pasta “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create a folder in “%1”: %2.</source>
+        <translation>Não foi possível criar uma pasta em “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read the folder “%1”: %2.</source>
+        <translation>Não foi possível ler a pasta “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: %2.</source>
+        <translation>Não foi possível copiar “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move “%1”: %2.</source>
+        <translation>Não foi possível mover “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t remove “%1”: %2.</source>
+        <translation>Não foi possível remover “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t read “%1”: it isn&apos;t UTF-8 text.</source>
+        <translation>Não foi possível ler “%1”: não é texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move “%1”: “%2” already exists.</source>
+        <translation>Não foi possível mover “%1”: “%2” já existe.</translation>
     </message>
 </context>
 <context>
@@ -696,6 +1278,61 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
     <message>
         <source>Update BepInEx to %1</source>
         <translation>Atualizar o BepInEx para %1</translation>
+    </message>
+</context>
+<context>
+    <name>Http</name>
+    <message>
+        <source>The server stopped answering (timed out)</source>
+        <translation>O servidor parou de responder (tempo esgotado)</translation>
+    </message>
+    <message>
+        <source>The server refused the connection</source>
+        <translation>O servidor recusou a conexão</translation>
+    </message>
+    <message>
+        <source>The server&apos;s address couldn&apos;t be found</source>
+        <translation>O endereço do servidor não foi encontrado</translation>
+    </message>
+    <message>
+        <source>The server closed the connection</source>
+        <translation>O servidor encerrou a conexão</translation>
+    </message>
+    <message>
+        <source>The server sent us round in circles (too many redirects)</source>
+        <translation>O servidor nos fez andar em círculos (redirecionamentos demais)</translation>
+    </message>
+    <message>
+        <source>A secure connection to the server couldn&apos;t be made</source>
+        <translation>Não foi possível estabelecer uma conexão segura com o servidor</translation>
+    </message>
+    <message>
+        <source>The Internet connection appears to be offline</source>
+        <translation>A conexão com a Internet parece estar offline</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erro desconhecido</translation>
+    </message>
+    <message>
+        <source>The download was cancelled</source>
+        <translation>O download foi cancelado</translation>
+    </message>
+    <message>
+        <source>The server sent more than %1 MB, far more than expected</source>
+        <translation>O servidor enviou mais de %1 MB, muito mais do que o esperado</translation>
+    </message>
+    <message>
+        <source>The download couldn&apos;t be saved to disk</source>
+        <translation>Não foi possível salvar o download no disco</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t create “%1”: %2</source>
+        <translation>Não foi possível criar “%1”: %2</translation>
+    </message>
+    <message>
+        <source>The server answered with an error (HTTP %1)</source>
+        <translation>O servidor respondeu com um erro (HTTP %1)</translation>
     </message>
 </context>
 <context>
@@ -808,6 +1445,170 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
     </message>
 </context>
 <context>
+    <name>InstallError</name>
+    <message>
+        <source>%1 isn&apos;t something I can install — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>Não consigo instalar %1 — solte um .zip de mod, um plugin .dll, um arquivo .cfg ou uma pasta de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: %1</source>
+        <translation>Não foi possível extrair o arquivo compactado: %1</translation>
+    </message>
+    <message>
+        <source>%1 doesn&apos;t seem to contain any mod files.</source>
+        <translation>%1 não parece conter arquivos de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t find any Valheim worlds or characters in %1.</source>
+        <translation>Nenhum mundo ou personagem do Valheim encontrado em %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Installer</name>
+    <message>
+        <source>the archive is damaged or isn&apos;t a ZIP archive</source>
+        <translation>o arquivo compactado está danificado ou não é um ZIP</translation>
+    </message>
+    <message>
+        <source>%1 GB</source>
+        <translation>%1 GB</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” has an absolute path, so nothing was installed.</source>
+        <translation>Não foi possível extrair o arquivo compactado: a entrada “%1” tem um caminho absoluto, então nada foi instalado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” points outside the archive&apos;s folder, so nothing was installed.</source>
+        <translation>Não foi possível extrair o arquivo compactado: a entrada “%1” aponta para fora da pasta do arquivo compactado, então nada foi instalado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” has an invalid name, so nothing was installed.</source>
+        <translation>Não foi possível extrair o arquivo compactado: a entrada “%1” tem um nome inválido, então nada foi instalado.</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>memória insuficiente</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: it unpacks to more than %1, far more than any mod needs, so nothing was installed.</source>
+        <translation>Não foi possível extrair o arquivo compactado: ele descompacta mais de %1, muito mais do que qualquer mod precisa, então nada foi instalado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: it holds more than %1 files, far more than any mod needs, so nothing was installed.</source>
+        <translation>Não foi possível extrair o arquivo compactado: ele contém mais de %1 arquivos, muito mais do que qualquer mod precisa, então nada foi instalado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: an entry has no name, so nothing was installed.</source>
+        <translation>Não foi possível extrair o arquivo compactado: uma entrada não tem nome, então nada foi instalado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” is a symbolic link, which no mod needs, so nothing was installed.</source>
+        <translation>Não foi possível extrair o arquivo compactado: a entrada “%1” é um link simbólico, que nenhum mod precisa, então nada foi instalado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” is a hard link, which no mod needs, so nothing was installed.</source>
+        <translation>Não foi possível extrair o arquivo compactado: a entrada “%1” é um link físico, que nenhum mod precisa, então nada foi instalado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” isn&apos;t a file or a folder, so nothing was installed.</source>
+        <translation>Não foi possível extrair o arquivo compactado: a entrada “%1” não é um arquivo nem uma pasta, então nada foi instalado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” couldn&apos;t be written (%2), so nothing was installed.</source>
+        <translation>Não foi possível extrair o arquivo compactado: não foi possível gravar a entrada “%1” (%2), então nada foi instalado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t extract the archive: the entry “%1” couldn&apos;t be read (%2), so nothing was installed.</source>
+        <translation>Não foi possível extrair o arquivo compactado: não foi possível ler a entrada “%1” (%2), então nada foi instalado.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: it overlaps “%2”.</source>
+        <translation>Não foi possível copiar “%1”: ele se sobrepõe a “%2”.</translation>
+    </message>
+    <message>
+        <source>BepInEx is already set up in the game folder; kept it as it is</source>
+        <translation>O BepInEx já está configurado na pasta do jogo; foi mantido como está</translation>
+    </message>
+    <message>
+        <source>BepInEx %1 installed into the game folder</source>
+        <translation>BepInEx %1 instalado na pasta do jogo</translation>
+    </message>
+    <message>
+        <source>BepInEx installed into the game folder</source>
+        <translation>BepInEx instalado na pasta do jogo</translation>
+    </message>
+    <message>
+        <source>Merged %1 into BepInEx</source>
+        <translation>%1 mesclado ao BepInEx</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install “%1”: neither its manifest nor its file name gives a usable folder name.</source>
+        <translation>Não foi possível instalar “%1”: nem o manifesto nem o nome do arquivo fornecem um nome de pasta utilizável.</translation>
+    </message>
+    <message>
+        <source>Installed %1 (data/config files only — no plugin DLL)</source>
+        <translation>%1 instalado (apenas arquivos de dados/configuração — sem DLL de plugin)</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 instalado</translation>
+    </message>
+    <message>
+        <source>Copied %1 into BepInEx/config</source>
+        <translation>%1 copiado para BepInEx/config</translation>
+    </message>
+    <message>
+        <source>%1 holds the game folder&apos;s own files, so it can&apos;t be installed into them — drop a mod .zip, a .dll plugin, a .cfg file, or a mod folder.</source>
+        <translation>%1 contém os próprios arquivos da pasta do jogo, então não pode ser instalado neles — solte um .zip de mod, um plugin .dll, um arquivo .cfg ou uma pasta de mod.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: “%2” lies inside it.</source>
+        <translation>Não foi possível copiar “%1”: “%2” está dentro dele.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t copy “%1”: it is a symbolic link.</source>
+        <translation>Não foi possível copiar “%1”: é um link simbólico.</translation>
+    </message>
+</context>
+<context>
+    <name>LaunchFixes</name>
+    <message>
+        <source>Update to %1</source>
+        <translation>Atualizar para %1</translation>
+    </message>
+    <message>
+        <source>Go Back to %1</source>
+        <translation>Voltar para %1</translation>
+    </message>
+    <message>
+        <source>Switch On %1</source>
+        <translation>Ativar %1</translation>
+    </message>
+    <message>
+        <source>Update %1 %2</source>
+        <translation>Atualizar %1 %2</translation>
+    </message>
+    <message>
+        <source>Install %1 %2</source>
+        <translation>Instalar %1 %2</translation>
+    </message>
+    <message>
+        <source>Switch Off</source>
+        <translation>Desativar</translation>
+    </message>
+</context>
+<context>
     <name>LaunchLine</name>
     <message>
         <source>Details</source>
@@ -855,6 +1656,306 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
     </message>
 </context>
 <context>
+    <name>LaunchText</name>
+    <message>
+        <source>%1, which isn&apos;t installed</source>
+        <translation>%1, que não está instalado</translation>
+    </message>
+    <message>
+        <source>%1, which is switched off</source>
+        <translation>%1, que está desativado</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which isn&apos;t installed</source>
+        <translation>%1 %2 ou mais recente, que não está instalado</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, which is switched off</source>
+        <translation>%1 %2 ou mais recente, que está desativado</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer, you have %3</source>
+        <translation>%1 %2 ou mais recente, você tem %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 or newer</source>
+        <translation>%1 %2 ou mais recente</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 (%n times)</source>
+        <translation>
+            <numerusform>%1 (%n vez)</numerusform>
+            <numerusform>%1 (%n vezes)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the server needs %1 %2, it has %3</source>
+        <translation>o servidor precisa de %1 %2, ele tem %3</translation>
+    </message>
+    <message>
+        <source>the client needs %1 %2, it has %3</source>
+        <translation>o cliente precisa de %1 %2, ele tem %3</translation>
+    </message>
+    <message>
+        <source>the server lacks %1</source>
+        <translation>falta %1 no servidor</translation>
+    </message>
+    <message>
+        <source>the client lacks %1</source>
+        <translation>falta %1 no cliente</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>The server runs another version of Valheim</source>
+        <translation>O servidor roda outra versão do Valheim</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t connect to the server</source>
+        <translation>Não foi possível conectar ao servidor</translation>
+    </message>
+    <message>
+        <source>The server refused the password</source>
+        <translation>O servidor recusou a senha</translation>
+    </message>
+    <message>
+        <source>The server has banned this player</source>
+        <translation>O servidor baniu este jogador</translation>
+    </message>
+    <message>
+        <source>The server is full</source>
+        <translation>O servidor está cheio</translation>
+    </message>
+    <message>
+        <source>Lost the connection to the server (%1)</source>
+        <translation>A conexão com o servidor foi perdida (%1)</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation>%1; e %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: it needs %2</source>
+        <translation>%1 não carregou: precisa de %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: it can&apos;t run beside %2</source>
+        <translation>%1 não carregou: não pode rodar junto com %2</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: a mod it needs didn&apos;t load</source>
+        <translation>%1 não carregou: um mod de que ele precisa não carregou</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load, and BepInEx gave no reason</source>
+        <translation>%1 não carregou, e o BepInEx não deu motivo</translation>
+    </message>
+    <message>
+        <source>%1 didn&apos;t load: %2</source>
+        <translation>%1 não carregou: %2</translation>
+    </message>
+    <message>
+        <source>%1 is installed twice; BepInEx loaded one copy</source>
+        <translation>%1 está instalado duas vezes; o BepInEx carregou uma cópia</translation>
+    </message>
+    <message>
+        <source>%1 was skipped: %2 is installed too</source>
+        <translation>%1 foi ignorado: %2 também está instalado</translation>
+    </message>
+    <message>
+        <source>%1 was made for BepInEx %2 and might not work until it&apos;s updated</source>
+        <translation>%1 foi feito para o BepInEx %2 e pode não funcionar até ser atualizado</translation>
+    </message>
+    <message>
+        <source>A mod couldn&apos;t patch the game, and its error names no mod</source>
+        <translation>Um mod não conseguiu modificar o jogo, e o erro não cita nenhum mod</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t patch the game — it may need an update for this Valheim</source>
+        <translation>%1 não conseguiu modificar o jogo — talvez precise de uma atualização para esta versão do Valheim</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (%2)</source>
+        <translation>%1 não conseguiu iniciar (%2)</translation>
+    </message>
+    <message>
+        <source>%1 failed to start (an error)</source>
+        <translation>%1 não conseguiu iniciar (um erro)</translation>
+    </message>
+    <message>
+        <source>Something failed (%1), and no mod is named in it</source>
+        <translation>Algo falhou (%1), e nenhum mod é citado</translation>
+    </message>
+    <message>
+        <source>Something failed (an error), and no mod is named in it</source>
+        <translation>Algo falhou (um erro), e nenhum mod é citado</translation>
+    </message>
+    <message>
+        <source>Something failed (%1) in %2, which no one mod stands for</source>
+        <translation>Algo falhou (%1) em %2, que não corresponde a nenhum mod específico</translation>
+    </message>
+    <message>
+        <source>Something failed (an error) in %1, which no one mod stands for</source>
+        <translation>Algo falhou (um erro) em %1, que não corresponde a nenhum mod específico</translation>
+    </message>
+    <message>
+        <source>%1 ran into %2</source>
+        <translation>%1 encontrou %2</translation>
+    </message>
+    <message>
+        <source>%1 ran into an error</source>
+        <translation>%1 encontrou um erro</translation>
+    </message>
+    <message>
+        <source>the game&apos;s versions differ (%1)</source>
+        <translation>as versões do jogo são diferentes (%1)</translation>
+    </message>
+    <message>
+        <source>A connection was refused: the versions differ</source>
+        <translation>Uma conexão foi recusada: as versões são diferentes</translation>
+    </message>
+    <message>
+        <source>A connection was refused: %1</source>
+        <translation>Uma conexão foi recusada: %1</translation>
+    </message>
+    <message>
+        <source>Jotunn&apos;s version check turned a connection away</source>
+        <translation>A verificação de versão do Jotunn recusou uma conexão</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the server: %2</source>
+        <translation>Mods precisam estar %1 no servidor: %2</translation>
+    </message>
+    <message>
+        <source>Mods need to be %1 on the client: %2</source>
+        <translation>Mods precisam estar %1 no cliente: %2</translation>
+    </message>
+    <message>
+        <source>A connection was closed</source>
+        <translation>Uma conexão foi encerrada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>Carregados: %1 de %n mod, Valheim %2</numerusform>
+            <numerusform>Carregados: %1 de %n mods, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n mods loaded</source>
+        <translation>
+            <numerusform>Carregados: %1 de %n mod</numerusform>
+            <numerusform>Carregados: %1 de %n mods</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded, Valheim %2</source>
+        <translation>
+            <numerusform>O BepInEx parou antes de terminar de carregar: carregados %1 de %n mod, Valheim %2</numerusform>
+            <numerusform>O BepInEx parou antes de terminar de carregar: carregados %1 de %n mods, Valheim %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>BepInEx stopped before it finished loading: %1 of %n mods loaded</source>
+        <translation>
+            <numerusform>O BepInEx parou antes de terminar de carregar: carregados %1 de %n mod</numerusform>
+            <numerusform>O BepInEx parou antes de terminar de carregar: carregados %1 de %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>BepInEx isn&apos;t installed in the game folder, so nothing wrote a log.</source>
+        <translation>O BepInEx não está instalado na pasta do jogo, então nada gravou um log.</translation>
+    </message>
+    <message>
+        <source>Steam runs the Windows build through Proton, which loads BepInEx only with these launch options: %1</source>
+        <translation>O Steam roda a versão de Windows pelo Proton, que só carrega o BepInEx com estas opções de inicialização: %1</translation>
+    </message>
+    <message>
+        <source>%1 isn&apos;t executable, so Steam couldn&apos;t start the game through it.</source>
+        <translation>%1 não é executável, então o Steam não conseguiu iniciar o jogo por ele.</translation>
+    </message>
+    <message>
+        <source>%1 is too old for Steam&apos;s runtime, which keeps it from loading BepInEx.</source>
+        <translation>%1 é antigo demais para o ambiente de execução do Steam, o que o impede de carregar o BepInEx.</translation>
+    </message>
+    <message>
+        <source>BepInEx&apos;s injector is Intel-only: on Apple Silicon the game has to run through Rosetta 2 (step 4).</source>
+        <translation>O injetor do BepInEx é só para Intel: no Apple Silicon o jogo precisa rodar pelo Rosetta 2 (passo 4).</translation>
+    </message>
+    <message>
+        <source>Steam&apos;s launch options for Valheim don&apos;t name %1, so the game started without mods.</source>
+        <translation>As opções de inicialização do Valheim no Steam não incluem %1, então o jogo iniciou sem mods.</translation>
+    </message>
+    <message>
+        <source>The server hasn&apos;t been started through %1 since BepInEx was installed, so nothing wrote a log.</source>
+        <translation>O servidor não foi iniciado por %1 desde que o BepInEx foi instalado, então nada gravou um log.</translation>
+    </message>
+    <message>
+        <source>Valheim hasn&apos;t been launched with mods yet.</source>
+        <translation>O Valheim ainda não foi iniciado com mods.</translation>
+    </message>
+    <message>
+        <source>Valheim started, but BepInEx wrote no log — Steam may have started it without its launch options.</source>
+        <translation>O Valheim iniciou, mas o BepInEx não gravou nenhum log — talvez o Steam o tenha iniciado sem as opções de inicialização.</translation>
+    </message>
+    <message>
+        <source>Valheim updated from %1 to %2</source>
+        <translation>O Valheim foi atualizado de %1 para %2</translation>
+    </message>
+    <message>
+        <source>pack %1</source>
+        <translation>pacote %1</translation>
+    </message>
+    <message>
+        <source>%1 server</source>
+        <translation>servidor %1</translation>
+    </message>
+    <message>
+        <source>**Last launch:** %1</source>
+        <translation>**Última inicialização:** %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>- …and %n more</source>
+        <translation>
+            <numerusform>- …e mais %n</numerusform>
+            <numerusform>- …e mais %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>LocalConfig</name>
+    <message>
+        <source>a text runs to the end of the file</source>
+        <translation>um texto vai até o fim do arquivo</translation>
+    </message>
+    <message>
+        <source>Steam&apos;s settings in “%1” aren&apos;t laid out as expected (%2), so Skaldrun left them as they are. Paste the launch options into Steam yourself.</source>
+        <translation>As configurações do Steam em “%1” não estão organizadas como esperado (%2), então o Skaldrun as deixou como estavam. Cole você mesmo as opções de inicialização no Steam.</translation>
+    </message>
+    <message>
+        <source>a block isn&apos;t closed</source>
+        <translation>um bloco não está fechado</translation>
+    </message>
+    <message>
+        <source>a brace closes nothing</source>
+        <translation>uma chave não fecha nada</translation>
+    </message>
+    <message>
+        <source>a block has no name</source>
+        <translation>um bloco não tem nome</translation>
+    </message>
+    <message>
+        <source>a name has no value</source>
+        <translation>um nome não tem valor</translation>
+    </message>
+    <message>
+        <source>it holds no UserLocalConfigStore</source>
+        <translation>ele não contém nenhum UserLocalConfigStore</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Toolbar</source>
@@ -889,7 +1990,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Jogar vanilla</translation>
     </message>
     <message>
-        <source>Launch Valheim vanilla — mods stay installed but don't load</source>
+        <source>Launch Valheim vanilla — mods stay installed but don&apos;t load</source>
         <translation>Iniciar o Valheim vanilla — os mods continuam instalados, mas não carregam</translation>
     </message>
     <message>
@@ -916,7 +2017,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Sem readme</translation>
     </message>
     <message>
-        <source>Very long, so shortened here; the rest is on the package's page.</source>
+        <source>Very long, so shortened here; the rest is on the package&apos;s page.</source>
         <translation>Muito longo, por isso foi encurtado aqui; o resto está na página do pacote.</translation>
     </message>
 </context>
@@ -931,7 +2032,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>dados</translation>
     </message>
     <message>
-        <source>Edit this mod's settings</source>
+        <source>Edit this mod&apos;s settings</source>
         <translation>Editar as configurações deste mod</translation>
     </message>
     <message>
@@ -1088,20 +2189,103 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
 <context>
     <name>PackageDocs</name>
     <message>
-        <source>Couldn't load the readme: %1</source>
+        <source>Couldn&apos;t load the readme: %1</source>
         <translation>Não foi possível carregar o readme: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: %1</source>
+        <source>Couldn&apos;t load the changelog: %1</source>
         <translation>Não foi possível carregar o registro de alterações: %1</translation>
     </message>
     <message>
-        <source>Couldn't load the readme: the repository answered %1.</source>
+        <source>Couldn&apos;t load the readme: the repository answered %1.</source>
         <translation>Não foi possível carregar o readme: o repositório respondeu %1.</translation>
     </message>
     <message>
-        <source>Couldn't load the changelog: the repository answered %1.</source>
+        <source>Couldn&apos;t load the changelog: the repository answered %1.</source>
         <translation>Não foi possível carregar o registro de alterações: o repositório respondeu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Pipeline</name>
+    <message>
+        <source>no download URL</source>
+        <translation>sem URL de download</translation>
+    </message>
+    <message>
+        <source>refused to download from %1, which is neither Thunderstore&apos;s nor Hexium&apos;s</source>
+        <translation>download de %1 recusado, pois não é do Thunderstore nem do Hexium</translation>
+    </message>
+    <message>
+        <source>Downloading %1 (%2 of %3)…</source>
+        <translation>Baixando %1 (%2 de %3)…</translation>
+    </message>
+    <message>
+        <source>%1 Reload the catalog in Browse and try again.</source>
+        <translation>%1 Recarregue o catálogo em Explorar e tente de novo.</translation>
+    </message>
+    <message>
+        <source>Installed %1</source>
+        <translation>%1 instalado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Installed %1 with %n dependencies (%2)</source>
+        <translation>
+            <numerusform>%1 instalado com %n dependência (%2)</numerusform>
+            <numerusform>%1 instalado com %n dependências (%2)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Installed %1, but not %2</source>
+        <translation>%1 instalado, mas não %2</translation>
+    </message>
+    <message>
+        <source>Updates cancelled — nothing was changed</source>
+        <translation>Atualizações canceladas — nada foi alterado</translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods; stopped before %2</source>
+        <translation>
+            <numerusform>Atualizados: %1 de %n mod; parou antes de %2</numerusform>
+            <numerusform>Atualizados: %1 de %n mods; parou antes de %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Updated %1 of %n mods</source>
+        <translation>
+            <numerusform>Atualizados: %1 de %n mod</numerusform>
+            <numerusform>Atualizados: %1 de %n mods</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Not in the catalog (install manually): %1</source>
+        <translation>Fora do catálogo (instale manualmente): %1</translation>
+    </message>
+    <message>
+        <source>needs %1, which didn&apos;t install</source>
+        <translation>precisa de %1, que não foi instalado</translation>
+    </message>
+    <message>
+        <source>Updating %1 to %2 (%3 of %4)…</source>
+        <translation>Atualizando %1 para %2 (%3 de %4)…</translation>
+    </message>
+    <message>
+        <source>Installing %1 (%2 of %3)…</source>
+        <translation>Instalando %1 (%2 de %3)…</translation>
+    </message>
+</context>
+<context>
+    <name>Process</name>
+    <message>
+        <source>Couldn&apos;t start %1</source>
+        <translation>Não foi possível iniciar %1</translation>
+    </message>
+    <message>
+        <source>%1 couldn&apos;t be started</source>
+        <translation>%1 não pôde ser iniciado</translation>
     </message>
 </context>
 <context>
@@ -1121,6 +2305,69 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
     <message>
         <source>Move to Trash</source>
         <translation>Mover para a Lixeira</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePack</name>
+    <message>
+        <source>%1 in that profile has no version of three numbers.</source>
+        <translation>%1 nesse perfil não tem uma versão de três números.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” with an absolute path, so nothing was imported.</source>
+        <translation>Esse perfil tem um arquivo “%1” com caminho absoluto, então nada foi importado.</translation>
+    </message>
+    <message>
+        <source>That profile has a file “%1” that points outside its folder, so nothing was imported.</source>
+        <translation>Esse perfil tem um arquivo “%1” que aponta para fora da pasta dele, então nada foi importado.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) is far larger than any profile&apos;s, so nothing was imported.</source>
+        <translation>A lista de mods desse perfil (export.r2x) é muito maior que a de qualquer perfil, então nada foi importado.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) isn&apos;t readable YAML.</source>
+        <translation>A lista de mods desse perfil (export.r2x) não é um YAML legível.</translation>
+    </message>
+    <message>
+        <source>That profile&apos;s mod list (export.r2x) has no list of mods.</source>
+        <translation>A lista de mods desse perfil (export.r2x) não contém uma lista de mods.</translation>
+    </message>
+    <message>
+        <source>That profile lists far too many mods.</source>
+        <translation>Esse perfil lista mods demais.</translation>
+    </message>
+    <message>
+        <source>“%1” in that profile isn&apos;t a mod name of the form Owner-Name.</source>
+        <translation>“%1” nesse perfil não é um nome de mod no formato Autor-Nome.</translation>
+    </message>
+    <message>
+        <source>That profile isn&apos;t a readable .r2z (zip) archive.</source>
+        <translation>Esse perfil não é um arquivo .r2z (zip) legível.</translation>
+    </message>
+    <message>
+        <source>That profile unpacks to far more files or bytes than any profile holds, so nothing was imported.</source>
+        <translation>Esse perfil descompacta muito mais arquivos ou bytes do que qualquer perfil contém, então nada foi importado.</translation>
+    </message>
+    <message>
+        <source>That profile has an entry “%1” that isn&apos;t a plain file, so nothing was imported.</source>
+        <translation>Esse perfil tem uma entrada “%1” que não é um arquivo comum, então nada foi importado.</translation>
+    </message>
+    <message>
+        <source>That profile has no mod list (export.r2x), so there is nothing to import.</source>
+        <translation>Esse perfil não tem lista de mods (export.r2x), então não há nada para importar.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t build the profile archive.</source>
+        <translation>Não foi possível criar o arquivo do perfil.</translation>
+    </message>
+    <message>
+        <source>That isn&apos;t a profile code&apos;s content: it doesn&apos;t start with #r2modman.</source>
+        <translation>Isso não é o conteúdo de um código de perfil: não começa com #r2modman.</translation>
+    </message>
+    <message>
+        <source>That profile code&apos;s content is damaged: it isn&apos;t valid base64.</source>
+        <translation>O conteúdo desse código de perfil está danificado: não é um base64 válido.</translation>
     </message>
 </context>
 <context>
@@ -1189,15 +2436,15 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Dê um nome ao perfil.</translation>
     </message>
     <message>
-        <source>A profile name can't start or end with a space.</source>
+        <source>A profile name can&apos;t start or end with a space.</source>
         <translation>O nome de um perfil não pode começar nem terminar com espaço.</translation>
     </message>
     <message>
-        <source>A profile name can't start with a dot.</source>
+        <source>A profile name can&apos;t start with a dot.</source>
         <translation>O nome de um perfil não pode começar com ponto.</translation>
     </message>
     <message>
-        <source>A profile name can't contain “/”, “\”, “:” or control characters.</source>
+        <source>A profile name can&apos;t contain “/”, “\”, “:” or control characters.</source>
         <translation>O nome de um perfil não pode conter “/”, “\”, “:” nem caracteres de controle.</translation>
     </message>
     <message>
@@ -1213,11 +2460,11 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>“%1” é o perfil em uso; troque para outro antes de excluí-lo.</translation>
     </message>
     <message>
-        <source>Couldn't switch to “%1”: %2</source>
+        <source>Couldn&apos;t switch to “%1”: %2</source>
         <translation>Não foi possível trocar para “%1”: %2</translation>
     </message>
     <message>
-        <source>Couldn't switch to “%1”: %2 “%3” is still active.</source>
+        <source>Couldn&apos;t switch to “%1”: %2 “%3” is still active.</source>
         <translation>Não foi possível trocar para “%1”: %2 “%3” continua ativo.</translation>
     </message>
 </context>
@@ -1285,7 +2532,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Instale primeiro o ShaderHelperForMac — veja o aviso rosa no painel de mods ou procure-o em Explorar.</translation>
     </message>
     <message>
-        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can't contaminate the baseline.</source>
+        <source>Move every mod except ShaderHelperForMac out of the plugins folder, so mod materials can&apos;t contaminate the baseline.</source>
         <translation>Tire todos os mods, exceto o ShaderHelperForMac, da pasta plugins, para que os materiais dos mods não contaminem a referência.</translation>
     </message>
     <message>
@@ -1297,7 +2544,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Fazer backup de mundos e personagens</translation>
     </message>
     <message>
-        <source>Copies every world and character to this app's backup folder</source>
+        <source>Copies every world and character to this app&apos;s backup folder</source>
         <translation>Copia todos os mundos e personagens para a pasta de backup deste app</translation>
     </message>
     <message>
@@ -1333,7 +2580,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Restaurar mundos e personagens</translation>
     </message>
     <message>
-        <source>Overwrites current saves with the latest backup's versions</source>
+        <source>Overwrites current saves with the latest backup&apos;s versions</source>
         <translation>Substitui os saves atuais pelas versões do backup mais recente</translation>
     </message>
     <message>
@@ -1406,7 +2653,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Texturas rosa ou magenta no jogo?</translation>
     </message>
     <message>
-        <source>Some mods ship Windows-only shaders that Metal can't render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
+        <source>Some mods ship Windows-only shaders that Metal can&apos;t render. ShaderHelperForMac swaps broken materials to Mac-friendly shaders automatically.</source>
         <translation>Alguns mods trazem shaders só para Windows que o Metal não consegue renderizar. O ShaderHelperForMac troca automaticamente os materiais quebrados por shaders compatíveis com Mac.</translation>
     </message>
     <message>
@@ -1551,7 +2798,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Na Steam: clique com o botão direito em Valheim → Propriedades… → Geral → cole em Opções de inicialização e feche a janela.</translation>
     </message>
     <message>
-        <source>I've added it — mark this step done</source>
+        <source>I&apos;ve added it — mark this step done</source>
         <translation>Já adicionei — marcar esta etapa como concluída</translation>
     </message>
     <message>
@@ -1603,7 +2850,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>O Rosetta 2 está instalado — este Mac pode rodar código Intel.</translation>
     </message>
     <message>
-        <source>BepInEx's injector is Intel-only, so Apple Silicon needs Apple's Rosetta 2 translation layer.</source>
+        <source>BepInEx&apos;s injector is Intel-only, so Apple Silicon needs Apple&apos;s Rosetta 2 translation layer.</source>
         <translation>O injetor do BepInEx é só para Intel, então o Apple Silicon precisa da camada de tradução Rosetta 2 da Apple.</translation>
     </message>
     <message>
@@ -1611,11 +2858,11 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>O BepInEx %1 está na pasta do jogo e o %2 está pronto.</translation>
     </message>
     <message>
-        <source>%1 is from a pack older than 5.4.2331 and can't start BepInEx through Steam any more — update the pack.</source>
+        <source>%1 is from a pack older than 5.4.2331 and can&apos;t start BepInEx through Steam any more — update the pack.</source>
         <translation>%1 é de um pack anterior à 5.4.2331 e não consegue mais iniciar o BepInEx pela Steam — atualize o pack.</translation>
     </message>
     <message>
-        <source>BepInEx files are there, but %1 isn't executable yet.</source>
+        <source>BepInEx files are there, but %1 isn&apos;t executable yet.</source>
         <translation>Os arquivos do BepInEx estão lá, mas o %1 ainda não é executável.</translation>
     </message>
     <message>
@@ -1623,11 +2870,11 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Os arquivos do BepInEx estão lá, mas o %1 ainda precisa dos ajustes para Mac (permissão de execução + nome do jogo).</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it into the game folder.</source>
         <translation>Baixa o BepInExPack para Valheim do denikson no Thunderstore e o descompacta na pasta do jogo.</translation>
     </message>
     <message>
-        <source>Downloads denikson's BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
+        <source>Downloads denikson&apos;s BepInExPack for Valheim from Thunderstore and unpacks it next to %1.</source>
         <translation>Baixa o BepInExPack para Valheim do denikson no Thunderstore e o descompacta ao lado de %1.</translation>
     </message>
     <message>
@@ -1639,11 +2886,11 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Macs Intel já rodam a versão Intel nativamente.</translation>
     </message>
     <message>
-        <source>The launch script starts the game's Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
+        <source>The launch script starts the game&apos;s Intel (x86_64) build, so BepInEx loads under Rosetta.</source>
         <translation>O script de inicialização abre a versão Intel (x86_64) do jogo, então o BepInEx carrega no Rosetta.</translation>
     </message>
     <message>
-        <source>Valheim's Mac app is Universal and would run natively, where BepInEx can't load — the fix makes the launch script start its Intel build.</source>
+        <source>Valheim&apos;s Mac app is Universal and would run natively, where BepInEx can&apos;t load — the fix makes the launch script start its Intel build.</source>
         <translation>O app de Mac do Valheim é Universal e rodaria nativamente, onde o BepInEx não carrega — a correção faz o script de inicialização abrir a versão Intel.</translation>
     </message>
     <message>
@@ -1655,11 +2902,11 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation># adicionado a %1</translation>
     </message>
     <message>
-        <source>Linux doesn't quarantine downloads.</source>
+        <source>Linux doesn&apos;t quarantine downloads.</source>
         <translation>O Linux não coloca downloads em quarentena.</translation>
     </message>
     <message>
-        <source>After BepInEx is installed, this strips macOS's quarantine flag so Gatekeeper doesn't block the injector.</source>
+        <source>After BepInEx is installed, this strips macOS&apos;s quarantine flag so Gatekeeper doesn&apos;t block the injector.</source>
         <translation>Depois que o BepInEx for instalado, isto remove a marca de quarentena do macOS para o Gatekeeper não bloquear o injetor.</translation>
     </message>
     <message numerus="yes">
@@ -1670,7 +2917,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         </translation>
     </message>
     <message>
-        <source>No quarantine flags on the modding files — Gatekeeper won't interfere.</source>
+        <source>No quarantine flags on the modding files — Gatekeeper won&apos;t interfere.</source>
         <translation>Nenhuma marca de quarentena nos arquivos de mods — o Gatekeeper não vai atrapalhar.</translation>
     </message>
     <message>
@@ -1678,7 +2925,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Encontrado nas suas configurações da Steam — o Valheim inicia pelo BepInEx.</translation>
     </message>
     <message>
-        <source>The one manual step: Steam has to start the game through BepInEx's script.</source>
+        <source>The one manual step: Steam has to start the game through BepInEx&apos;s script.</source>
         <translation>A única etapa manual: a Steam precisa abrir o jogo pelo script do BepInEx.</translation>
     </message>
     <message>
@@ -1686,7 +2933,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Inicialização com mods confirmada — o BepInEx gravou o log pela última vez em %1.</translation>
     </message>
     <message>
-        <source>BepInEx's last log comes from the Windows build under Proton, not the native game.</source>
+        <source>BepInEx&apos;s last log comes from the Windows build under Proton, not the native game.</source>
         <translation>O último log do BepInEx veio da versão Windows no Proton, não do jogo nativo.</translation>
     </message>
     <message>
@@ -1778,8 +3025,23 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Couldn't load the catalog: %1</source>
+        <source>Couldn&apos;t load the catalog: %1</source>
         <translation>Não foi possível carregar o catálogo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Trash</name>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: it no longer exists.</source>
+        <translation>Não foi possível mover “%1” para a Lixeira: ele não existe mais.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: the Trash refused it.</source>
+        <translation>Não foi possível mover “%1” para a Lixeira: a Lixeira recusou.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t move to the Trash “%1”: the Trash folder isn&apos;t available.</source>
+        <translation>Não foi possível mover “%1” para a Lixeira: a pasta da Lixeira não está disponível.</translation>
     </message>
 </context>
 <context>
@@ -1818,7 +3080,7 @@ O progresso vai para stderr, os resultados para stdout. Status de saída: 0 conc
         <translation>Instalar uma versão de %1</translation>
     </message>
     <message>
-        <source>Don't offer updates for %1</source>
+        <source>Don&apos;t offer updates for %1</source>
         <translation>Não oferecer atualizações para %1</translation>
     </message>
     <message>
