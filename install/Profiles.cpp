@@ -128,7 +128,7 @@ void copyWhole(const QString& from, const QString& to) {
     if (!Fs::isDir(from)) return Fs::copyFile(from, to);
     Fs::mkpath(to);
     const auto children = Fs::entries(from);
-    if (!children) Fs::fail(QStringLiteral("read the folder"), from, EACCES);
+    if (!children) Fs::fail(Fs::Op::readFolder, from, EACCES);
     for (const Fs::Entry& child : *children)
         copyWhole(child.path, Fs::join(to, child.name));
 }
@@ -181,7 +181,7 @@ void resolve(const QString& from, const QString& to) {
 // on a full disk. Each moment of it reads to resolve() as a carry done or not begun.
 void putBack(const QString& from, const QString& to) {
     const QString copying = beside(to, copyingPrefix), moved = beside(from, movedPrefix);
-    if (Fs::itemExists(copying) && !Fs::remove(copying)) Fs::fail(QStringLiteral("remove"), copying, EACCES);
+    if (Fs::itemExists(copying) && !Fs::remove(copying)) Fs::fail(Fs::Op::remove, copying, EACCES);
     if (Fs::itemExists(moved)) {
         if (Fs::itemExists(to)) Fs::move(to, copying);
         Fs::move(moved, from);
@@ -247,7 +247,7 @@ void rollback(const QString& gameDir, const QString& from, const QString& to) {
     if (isEmptyFolder(stored(gameDir, from))) Fs::remove(stored(gameDir, from));
     // A journal left behind would finish the switch at the next start.
     const QString journal = Fs::join(storeDir(gameDir), journalFile);
-    if (!Fs::remove(journal)) Fs::fail(QStringLiteral("remove"), journal, EACCES);
+    if (!Fs::remove(journal)) Fs::fail(Fs::Op::remove, journal, EACCES);
 }
 
 // The store earlier versions kept in the game folder, moved to the data folder once and the

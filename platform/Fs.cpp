@@ -533,9 +533,9 @@ void copyLink(const QString& from, const QString& to) {
     changing(to, true);
     std::vector<char> target(PATH_MAX + 1);
     const ssize_t n = ::readlink(native(from).constData(), target.data(), PATH_MAX);
-    if (n < 0) fail(QStringLiteral("read"), from, errno);
+    if (n < 0) fail(Op::read, from, errno);
     target[size_t(n)] = '\0';
-    if (::symlink(target.data(), native(to).constData()) != 0) fail(QStringLiteral("create"), to, errno);
+    if (::symlink(target.data(), native(to).constData()) != 0) fail(Op::create, to, errno);
 }
 
 void copyItem(const QString& from, const QString& to) {
