@@ -118,6 +118,7 @@ private Q_SLOTS:
             QCOMPARE(config.entries, ConfigStore::parse(withSample("plain.cfg")).entries);
         ConfigStore::save(config, {});
         QCOMPARE(World::read(path), bytes);
+        QCOMPARE(World::read(ConfigStore::backupURL(path)), bytes); // a save keeps the first-seen copy
         QHash<QString, QString> sameValues;
         for (const ConfigEntry& e : config.entries)
             sameValues.insert(e.id, e.originalValue);
