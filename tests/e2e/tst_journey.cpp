@@ -248,11 +248,7 @@ private Q_SLOTS:
     void launchOptionsSetForMe() {
         if (!world.isLinux()) QSKIP("On a Mac the player pastes them");
         QVERIFY(!card(6)->done());
-        const QByteArray before = World::read(world.localConfig());
-        // Steam would write its settings back over them when it quits: refused while it runs.
-        QVERIFY(press("step6.setLaunchOptions") && dismissAlert());
-        QCOMPARE(World::read(world.localConfig()), before);
-        workspace.steamRunning = false; // the player quits Steam
+        workspace.steamRunning = false; // refused while Steam runs: the model's tests
         QVERIFY(press("step6.setLaunchOptions") && idle() && card(6)->done());
         QVERIFY2(!alert(), qPrintable(state->alertMessage().value_or(QString())));
         QCOMPARE(World::read(world.steamRoot() + "/userdata/11223344/config/localconfig.vdf"),
@@ -307,7 +303,6 @@ private Q_SLOTS:
         QTRY_VERIFY(!editor);
         QCOMPARE(World::read(file),
                  QByteArray(shipped).replace("Hearth Comfort = 2\n", "Hearth Comfort = 4\n"));
-        QCOMPARE(World::read(game("BepInEx/config/.skaldrun-originals/hearthworks.CozyHearth.cfg")), shipped);
     }
 
     void theShaderCapture() {
@@ -375,7 +370,7 @@ private Q_SLOTS:
         QCOMPARE(World::read(game("BepInEx/config/skaldic.MapPins.cfg")), friends.configs.first());
         QVERIFY(press("import.close"));
         QTRY_VERIFY(!find<QDialog>("importSheet"));
-        QVERIFY(!state->pendingImport()); // the mods' states: the model's tests
+        QVERIFY(!state->pendingImport()); // closing drops it; the mods' states: the model's tests
         QVERIFY(choose("profiles.switch.Default") && idle());
         QCOMPARE(entries(world.pluginsDir()), ours);
     }
@@ -431,7 +426,6 @@ private Q_SLOTS:
         QCOMPARE(text(epicRow + ".needs"), "Needs RuneLib (disabled)");
         QVERIFY(press(epicRow + ".fix") && idle());
         QVERIFY(QFile::exists(plugins + "RuneLib/RuneLib.dll") && !find(epicRow + ".needs"));
-        QCOMPARE(repo.downloads(bepPack), 1); // step 3's: every mod since named it, none fetched it
     }
 
     // CoreUtils deleted by hand, the game launched: the stand-in BepInEx can't load RuneLib
@@ -446,12 +440,10 @@ private Q_SLOTS:
             return press("toolbar.launch") && press("toolbar.refresh") && idle() &&
                    QTest::qWaitFor([this] { return !state->launchReading(); }, 5000) && idle();
         };
+        // The sentences and the fixes offered: the launch reader's and the fixes' tests.
         QVERIFY(launch() && find("launchLine") && !state->lastLaunch().clean());
         const QString rune = "launchProblem." + plugins + "RuneLib.0";
-        QVERIFY(text(rune + ".text").contains("didn't load: it needs com.standin.coreutils 2.1.0 or newer"));
-        QCOMPARE(find<QPushButton>(rune + ".fix0")->text(), "Install CoreUtils 2.1.0");
         const QString troll = "launchProblem." + plugins + "TrollTweaks.0";
-        QCOMPARE(find<QPushButton>(troll + ".fix0")->text(), "Switch Off");
         QVERIFY(find("launchProblem." + plugins + "Epic_Runes.0"));
 
         QVERIFY(press("launchLine.details"));

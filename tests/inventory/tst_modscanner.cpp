@@ -133,10 +133,13 @@ private Q_SLOTS:
         put({"Fallback/A.dll"});
         World::write(plugin("Fallback/B.dll.disabled"), fakeDll(3, 1, 0, 0));
         QVERIFY(QDir().mkpath(plugin("DirManifest/manifest.json")));
+        QTemporaryDir elsewhere; // a mod folder that is itself a link still counts as a folder mod
+        World::write(elsewhere.filePath("Linked.dll"), fakeDll(5, 0, 0, 0));
+        QVERIFY(QFile::link(elsewhere.path(), plugin("Linked")));
         QCOMPARE(
             summary(scan()),
             "AllOff/ off 2 -, Bom/ on 0 4.0.0, Broken/ on 0 -, DirManifest/ on 0 -, Fallback/ on 2 3.1.0, "
-            "Manifest/ on 1 1.2.3, Number/ on 1 2.0.1");
+            "Linked/ on 1 5.0.0, Manifest/ on 1 1.2.3, Number/ on 1 2.0.1");
         QCOMPARE(ModScanner::manifestVersion(plugin("Broken/Sub")), "7.7.7");
     }
 
@@ -157,14 +160,6 @@ private Q_SLOTS:
                             "org.bepinex.plugins.valheim_plus.cfg"}));
         // A loose DLL's own name; which names match which files: the config store's tests.
         QCOMPARE(byName(mods, "Map Tweaks")->configFiles, inConfigs({"com.author.MapTweaks.cfg"}));
-    }
-
-    // A mod folder that is itself a link still counts as a folder mod.
-    void linkedFolders() {
-        QTemporaryDir elsewhere;
-        World::write(elsewhere.filePath("Linked.dll"), fakeDll(5, 0, 0, 0));
-        QVERIFY(QFile::link(elsewhere.path(), plugin("LinkedMod")));
-        QCOMPARE(summary(scan()), "LinkedMod/ on 1 5.0.0");
     }
 
     void unreadableModFolderCountsAsEmpty() {
