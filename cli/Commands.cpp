@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -400,7 +401,14 @@ void run(Session& session, const QString& command, const QStringList& args, cons
             });
         } catch (const SkaldrunError& e) {
             // Servers often have no Trash; deleting for good is then the player's explicit choice.
-            if (options.deleteForGood || !e.message().startsWith(QLatin1String("Couldn't remove"))) throw;
+            // Matched against the model's sentence in the player's language, whatever its word order.
+            QString trashFailed =
+                QRegularExpression::escape(QCoreApplication::translate("AppState", "Couldn't remove %1: %2"));
+            trashFailed.replace(QLatin1String("%1"), QLatin1String(".*"))
+                .replace(QLatin1String("%2"), QLatin1String(".*"));
+            const QRegularExpression trashSentence(QRegularExpression::anchoredPattern(trashFailed),
+                                                   QRegularExpression::DotMatchesEverythingOption);
+            if (options.deleteForGood || !trashSentence.match(e.message()).hasMatch()) throw;
             throw SkaldrunError(
                 QCoreApplication::translate("Commands", "%1 Give --delete to delete it for good instead.")
                     .arg(e.message()));

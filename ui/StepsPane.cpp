@@ -125,6 +125,7 @@ QWidget* StepsPane::buildHeader() {
     progressRow->addWidget(m_progress, 0, Qt::AlignVCenter);
     m_progressText =
         Make::label(header, QStringLiteral("steps.progressText"), TextStyle::caption, Theme::secondaryText());
+    m_progressText->setWordWrap(true); // longer in most languages than the pane is wide
     progressRow->addWidget(m_progressText, 1, Qt::AlignVCenter);
     left->addLayout(progressRow);
     layout->addLayout(left, 1);
