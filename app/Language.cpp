@@ -105,6 +105,12 @@ QString install() {
         }
     }
     QCoreApplication::installTranslator(ours);
+    // Dates and numbers read as the words do: a language chosen over the system's brings its own
+    // month names and separators, with the system's region kept. The C locale counts as English.
+    const QLocale system = QLocale::system();
+    const auto systemLanguage = system.language() == QLocale::C ? QLocale::English : system.language();
+    if (locale.language() != systemLanguage)
+        QLocale::setDefault(QLocale(locale.language(), system.territory()));
     // Qt's own words (standard buttons, file dialogs), where this Qt ships them.
     auto* qts = new QTranslator(app);
     if (qts->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),

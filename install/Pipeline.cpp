@@ -141,9 +141,10 @@ private:
         if (!p.downloadURL || !p.downloadURL->isValid()) {
             got.failure = QCoreApplication::translate("Pipeline", "no download URL");
         } else if (!Repository::trustedDownload(*p.downloadURL)) {
-            got.failure = QCoreApplication::translate("Pipeline", "refused to download from %1, which is neither "
+            got.failure =
+                QCoreApplication::translate("Pipeline", "refused to download from %1, which is neither "
                                                         "Thunderstore's nor Hexium's")
-                              .arg(p.downloadURL->host());
+                    .arg(p.downloadURL->host());
         } else {
             m_progress.transfer(k, 0,
                                 QCoreApplication::translate("Pipeline", "Downloading %1 (%2 of %3)…")
@@ -164,7 +165,8 @@ private:
             } else {
                 // The catalog listed it a while ago: a fresh one may not.
                 got.failure = answer.status == 404
-                                  ? QCoreApplication::translate("Pipeline", "%1 Reload the catalog in Browse and try again.")
+                                  ? QCoreApplication::translate(
+                                        "Pipeline", "%1 Reload the catalog in Browse and try again.")
                                         .arg(Repository::noSuchPackage(p.source, p.fullName))
                                   : answer.error;
                 got.namesItself = answer.status == 404;
@@ -225,29 +227,35 @@ std::optional<QString> Report::installedLine(const QString& requested) const {
         names << p.prettyName();
     const qsizetype m = names.size();
     const int dependencies = int(m) - 1;
-    if (m == 1 && names.first() == requested) return QCoreApplication::translate("Pipeline", "Installed %1").arg(requested);
+    if (m == 1 && names.first() == requested)
+        return QCoreApplication::translate("Pipeline", "Installed %1").arg(requested);
     if (m > 1 && names.last() == requested)
-        return QCoreApplication::translate("Pipeline", "Installed %1 with %n dependencies (%2)", nullptr, dependencies)
+        return QCoreApplication::translate("Pipeline", "Installed %1 with %n dependencies (%2)", nullptr,
+                                           dependencies)
             .arg(requested, names.mid(0, m - 1).join(QStringLiteral(", ")));
     if (m > 0)
-        return QCoreApplication::translate("Pipeline", "Installed %1, but not %2").arg(names.join(QStringLiteral(", ")), requested);
+        return QCoreApplication::translate("Pipeline", "Installed %1, but not %2")
+            .arg(names.join(QStringLiteral(", ")), requested);
     return std::nullopt;
 }
 
 QString Report::updatedLine(qsizetype of) const {
     if (cancelled) return QCoreApplication::translate("Pipeline", "Updates cancelled — nothing was changed");
     if (stoppedBefore)
-        return QCoreApplication::translate("Pipeline", "Updated %1 of %n mods; stopped before %2", nullptr, int(of))
+        return QCoreApplication::translate("Pipeline", "Updated %1 of %n mods; stopped before %2", nullptr,
+                                           int(of))
             .arg(installed.size())
             .arg(*stoppedBefore);
-    return QCoreApplication::translate("Pipeline", "Updated %1 of %n mods", nullptr, int(of)).arg(installed.size());
+    return QCoreApplication::translate("Pipeline", "Updated %1 of %n mods", nullptr, int(of))
+        .arg(installed.size());
 }
 
 std::optional<QString> Report::problems(const QString& separator) const {
     QStringList lines;
     for (const Failure& failure : failed)
-        lines << (failure.name.isEmpty() ? failure.reason
-                                         : QCoreApplication::translate("Pipeline", "%1: %2").arg(failure.name, failure.reason));
+        lines << (failure.name.isEmpty()
+                      ? failure.reason
+                      : QCoreApplication::translate("Pipeline", "%1: %2").arg(failure.name, failure.reason));
     if (!notFound.isEmpty())
         lines << QCoreApplication::translate("Pipeline", "Not in the catalog (install manually): %1")
                      .arg(notFound.join(QStringLiteral(", ")));
@@ -319,7 +327,10 @@ Report run(const InstallPlan::Plan& plan, const QString& gameDir, const Options&
                                       .arg(step.replaces->name, step.package.version)
                                       .arg(k + 1)
                                       .arg(n)
-                                : QCoreApplication::translate("Pipeline", "Installing %1 (%2 of %3)…").arg(name).arg(k + 1).arg(n));
+                                : QCoreApplication::translate("Pipeline", "Installing %1 (%2 of %3)…")
+                                      .arg(name)
+                                      .arg(k + 1)
+                                      .arg(n));
         try {
             if (whole) {
                 installStep(step, got.file, gameDir, *whole);

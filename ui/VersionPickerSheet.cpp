@@ -66,7 +66,7 @@ VersionPickerSheet::VersionPickerSheet(AppState* state, const TSPackage& package
 
 QString VersionPickerSheet::versionLine(const TSVersion& version) {
     if (version.date <= 0) return version.number;
-    return tr("%1 · %2").arg(version.number, QLocale::system().toString(
-                                                 QDateTime::fromSecsSinceEpoch(version.date, Qt::UTC).date(),
-                                                 QLocale::ShortFormat));
+    return tr("%1 · %2").arg(version.number,
+                             QLocale().toString(QDateTime::fromSecsSinceEpoch(version.date, Qt::UTC).date(),
+                                                QLocale::ShortFormat));
 }

@@ -1,6 +1,7 @@
 #include "app/Language.h"
 #include "tests/support/TestMain.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -26,6 +27,15 @@ private Q_SLOTS:
         // English included: its file gives the singular.
         const QString one = QCoreApplication::translate("ImportSheet", "%n mods", nullptr, 1);
         QVERIFY2(!one.contains(QStringLiteral("%n")) && one != QStringLiteral("1 mods"), qPrintable(one));
+    }
+
+    // A language chosen over the system's brings its month names and separators along.
+    void datesFollowTheChosenLanguage() {
+        qputenv("LANG", "fr_FR.UTF-8");
+        qputenv("SKALDRUN_LANGUAGE", "de");
+        QCOMPARE(Language::install(), QStringLiteral("de"));
+        QCOMPARE(QLocale().language(), QLocale::German);
+        qunsetenv("SKALDRUN_LANGUAGE");
     }
 
     // The pseudo-language keeps what Qt fills in and what is markup, and is long enough to show

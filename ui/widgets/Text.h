@@ -16,6 +16,6 @@ void setPlainInformativeText(QMessageBox* box, const QString& text);
 // A button label shown as written: "&" would otherwise mark a keyboard mnemonic.
 QString buttonLabel(const QString& text);
 // A date as "medium date, short time" in the given locale: "Dec 5, 2024, 3:04 PM" in en_US.
-QString mediumDateTime(const QDateTime& when, const QLocale& locale = QLocale::system());
+QString mediumDateTime(const QDateTime& when, const QLocale& locale = QLocale());
 
 } // namespace Text
