@@ -61,7 +61,8 @@ private Q_SLOTS:
         // All done folds the setup away once by itself; unfold it to show the finished steps.
         save(window, "shell-4-folded.png");
         shell.state->setSetupCollapsed(false);
-        shell.state->setLastAction(QStringLiteral("Installed QuickStack"));
+        shell.state->setLastAction(
+            QCoreApplication::translate("Installer", "Installed %1").arg(QStringLiteral("QuickStack")));
         settle();
         save(window, "shell-3-all-done.png");
 
@@ -93,7 +94,10 @@ private Q_SLOTS:
         ModsPane pane(&w.start());
         pane.resize(560, 620);
         pane.show();
-        w.state->setBusyMessage(QStringLiteral("Installing Epic Runes (2 of 3)…"));
+        w.state->setBusyMessage(QCoreApplication::translate("Pipeline", "Installing %1 (%2 of %3)…")
+                                    .arg(QStringLiteral("Epic Runes"))
+                                    .arg(2)
+                                    .arg(3));
         save(pane, "mods-installed-busy.png");
     }
 
