@@ -109,11 +109,10 @@ private Q_SLOTS:
         QStringList installed, failed;
         for (const TSPackage& p : report.installed)
             installed << p.name;
-        for (const Pipeline::Failure& failure : report.failed)
-            failed << failure.name + (failure.name.isEmpty() || failure.reason.startsWith("needs") ||
-                                              failure.reason.startsWith("refused")
-                                          ? (failure.name.isEmpty() ? "" : ": ") + failure.reason
-                                          : QString());
+        for (const Pipeline::Failure& f : report.failed) // with the reason when it is ours
+            failed << (f.name.isEmpty() || f.reason.startsWith("needs") || f.reason.startsWith("refused")
+                           ? QStringList{f.name, f.reason}.join(f.name.isEmpty() ? "" : ": ")
+                           : f.name);
         QTEST(installed.join("; "), "installed");
         QTEST(failed.join("; "), "failed");
         QTEST(report.installedLine(requested.first()).value_or(""), "line");
