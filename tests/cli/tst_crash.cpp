@@ -157,6 +157,10 @@ private Q_SLOTS:
                 QCOMPARE(tree(), before);
                 QVERIFY2(!halfMoved() && said.contains("“Default” is still active."), qPrintable(said));
             }
+            // A config file the player keeps is the old or the new one even before the next start.
+            for (const QString& key : before.keys())
+                if (full && key.startsWith("BepInEx/config/") && after.contains(key))
+                    QVERIFY2(QFileInfo::exists(game() + "/" + key), qPrintable(key));
             QCOMPARE(cli({"list"}), 0); // starting again settles what was left
             const Tree now = tree();
             const bool old = now == before;

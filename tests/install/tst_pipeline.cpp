@@ -38,6 +38,7 @@ private Q_SLOTS:
         auto keep = FakeRepository::package("Bo", "Keep", "1.0.0");
         keep.brokenArchive = "PK\x03\x04 cut short";
         auto solo = FakeRepository::package("Bo", "Solo", "1.0.0");
+        solo.archive = TestZip::repositoryMod("Solo", "1.0.0").file("config/bo.Solo.cfg", "y = 1\n");
         auto gone = FakeRepository::package("Bo", "Gone", "1.0.0");
         m_repo.server().route(m_repo.archivePath(gone), LoopbackServer::reply("", 404));
         for (const auto& p : {lib, app, keep, solo, gone}) {
@@ -108,18 +109,19 @@ private Q_SLOTS:
         QStringList installed, failed;
         for (const TSPackage& p : report.installed)
             installed << p.name;
-        for (const Pipeline::Failure& failure : report.failed)
-            failed << failure.name + (failure.name.isEmpty() || failure.reason.startsWith("needs") ||
-                                              failure.reason.startsWith("refused")
-                                          ? (failure.name.isEmpty() ? "" : ": ") + failure.reason
-                                          : QString());
+        for (const Pipeline::Failure& f : report.failed) // with the reason when it is ours
+            failed << (f.name.isEmpty() || f.reason.startsWith("needs") || f.reason.startsWith("refused")
+                           ? QStringList{f.name, f.reason}.join(f.name.isEmpty() ? "" : ": ")
+                           : f.name);
         QTEST(installed.join("; "), "installed");
         QTEST(failed.join("; "), "failed");
         QTEST(report.installedLine(requested.first()).value_or(""), "line");
         auto now = World::files(game);
         for (const TSPackage& p : report.installed) // what went in, the rest as it was
             for (const QString& path : now.keys())
-                if (path.startsWith("BepInEx/plugins/" + p.name + "/")) now.remove(path);
+                if (path.startsWith("BepInEx/plugins/" + p.name + "/") ||
+                    path == "BepInEx/config/bo." + p.name + ".cfg")
+                    now.remove(path);
         if (report.installed.isEmpty() || !allOrNothing) now.remove("BepInEx/config/.skaldrun-origins.json");
         if (!allOrNothing || !report.failed.isEmpty()) QCOMPARE(now, before);
         QCOMPARE(m_repo.server().requestCount("/stranger.zip"), 0);
