@@ -87,7 +87,8 @@ int main(int argc, char** argv) {
 
     const QString file = Fs::join(home.path(), QStringLiteral("pack.r2x"));
     Fs::writeAtomic(file, r2x);
-    state.readProfileFile(file);
+    state.readProfileFile(file); // read on the pool: the import starts once the pack has landed
+    if (!QTest::qWaitFor([&] { return state.pendingImport() && !state.busyMessage(); }, 60000)) return 1;
     QElapsedTimer timer;
     timer.start();
     state.importProfile(AppState::ImportTarget::replaceActive);
